@@ -1,0 +1,105 @@
+#include "ChannelDatabase.h"
+
+#include <algorithm>
+#include <cstring>
+#include <stdexcept>
+
+namespace vormante {
+
+ChannelDatabase::ChannelDatabase() = default;
+
+LoadResult ChannelDatabase::Load(std::span<const std::uint8_t> bytes) {
+    if (bytes.size() != IMAGE_SIZE) {
+        return {false, "The file holds " + std::to_string(bytes.size()) +
+                           " bytes, but a receiver database image holds exactly " + std::to_string(IMAGE_SIZE) +
+                           " bytes. It is not an image and was not opened."};
+    }
+    std::copy(bytes.begin(), bytes.end(), loadedCopy_.begin());
+    workingCopy_ = loadedCopy_;
+    loaded_ = true;
+    return {true, {}};
+}
+
+bool ChannelDatabase::IsChanged() const {
+    return std::memcmp(workingCopy_.data(), loadedCopy_.data(), IMAGE_SIZE) != 0;
+}
+
+bool ChannelDatabase::WriteLoaded(const ImageSink& sink) {
+    loaded_ = true;
+    return sink(std::span<const std::uint8_t>(loadedCopy_));
+}
+
+bool ChannelDatabase::WriteWorking(const ImageSink& sink) {
+    loaded_ = true;
+    return sink(std::span<const std::uint8_t>(workingCopy_));
+}
+
+void ChannelDatabase::Commit() { loadedCopy_ = workingCopy_; }
+
+std::uint8_t* ChannelDatabase::RecordAddress(int kind, std::uint8_t* base, int index) {
+    // Transponder and channel addresses are relative to sector 1.
+    constexpr std::size_t sector1 = layout::SECTOR_OFFSETS[1];
+    switch (kind) {
+    case KIND_SATELLITE:
+        return base + layout::SatelliteOffset(index);
+    case KIND_MARK:
+        return base + layout::TransponderMarkOffset(index);
+    case KIND_SETTINGS:
+        return base + layout::SETTINGS_BLOCK;
+    case KIND_TRANSPONDER:
+        return base + (layout::TransponderOffset(index) - sector1);
+    case KIND_CHANNEL:
+        if (!IsChannelSlot(index))
+            return base;
+        return base + (layout::ChannelOffset(index) - sector1);
+    default:
+        return base;
+    }
+}
+
+void ChannelDatabase::BuildRecordPointers() {
+    if (!loaded_)
+        return;
+    std::uint8_t* image = workingCopy_.data();
+    std::uint8_t* sector1 = image + layout::SECTOR_OFFSETS[1];
+    satellitePointer_ = RecordAddress(KIND_SATELLITE, image, 0);
+    markPointer_ = RecordAddress(KIND_MARK, image, 0);
+    settingsPointer_ = RecordAddress(KIND_SETTINGS, image, 0);
+    transponderPointer_ = RecordAddress(KIND_TRANSPONDER, sector1, 0);
+    for (int c = 0; c < CHANNEL_SLOTS; ++c)
+        channelPointers_[static_cast<std::size_t>(c)] = RecordAddress(KIND_CHANNEL, sector1, c);
+}
+
+std::uint8_t* ChannelDatabase::ChannelPointer(int slot) const {
+    return IsChannelSlot(slot) ? channelPointers_[static_cast<std::size_t>(slot)] : nullptr;
+}
+
+SatelliteRecord ChannelDatabase::Satellite(int slot) const {
+    if (!IsSatelliteSlot(slot))
+        throw std::out_of_range("satellite slot " + std::to_string(slot));
+    return SatelliteRecord(working() + layout::SatelliteOffset(slot));
+}
+
+TransponderRecord ChannelDatabase::Transponder(int slot) const {
+    if (!IsTransponderSlot(slot))
+        throw std::out_of_range("transponder slot " + std::to_string(slot));
+    return TransponderRecord(working() + layout::TransponderOffset(slot));
+}
+
+ChannelRecord ChannelDatabase::Channel(int slot) const {
+    if (!IsChannelSlot(slot))
+        throw std::out_of_range("channel slot " + std::to_string(slot));
+    return ChannelRecord(working() + layout::ChannelOffset(slot));
+}
+
+std::uint8_t& ChannelDatabase::TransponderMark(int slot) const {
+    if (!IsTransponderSlot(slot))
+        throw std::out_of_range("transponder slot " + std::to_string(slot));
+    return working()[layout::TransponderMarkOffset(slot)];
+}
+
+SystemSettingsBlock ChannelDatabase::Settings() const {
+    return SystemSettingsBlock(working() + layout::SETTINGS_BLOCK);
+}
+
+} // namespace vormante

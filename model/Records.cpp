@@ -1,0 +1,30 @@
+#include "Records.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <algorithm>
+#include <cstring>
+
+namespace vormante {
+
+std::string RecordView::text(int byte, int maxLength) const {
+    const auto* start = reinterpret_cast<const char*>(bytes_ + byte);
+    const void* nul = std::memchr(start, 0, static_cast<std::size_t>(maxLength));
+    const auto length = nul ? static_cast<const char*>(nul) - start : maxLength;
+    return std::string(start, static_cast<std::size_t>(length));
+}
+
+void RecordView::setText(int byte, int width, std::string_view value) {
+    const std::size_t count = std::min<std::size_t>(value.size(), static_cast<std::size_t>(width));
+    std::memcpy(bytes_ + byte, value.data(), count);
+    std::memset(bytes_ + byte + count, 0, static_cast<std::size_t>(width) - count);
+}
+
+std::string FormatPosition(int tenthsOfDegree) {
+    const int magnitude = std::abs(tenthsOfDegree);
+    char text[32];
+    std::snprintf(text, sizeof text, "%d.%d%c", magnitude / 10, magnitude % 10, tenthsOfDegree > 0 ? 'E' : 'W');
+    return text;
+}
+
+} // namespace vormante

@@ -1,0 +1,27 @@
+#include "TestSupport.h"
+
+namespace testsupport {
+
+std::vector<std::uint8_t> RandomBytes(std::size_t size, std::uint32_t seed) {
+    std::mt19937 generator(seed);
+    std::vector<std::uint8_t> bytes(size);
+    for (auto& b : bytes)
+        b = static_cast<std::uint8_t>(generator());
+    return bytes;
+}
+
+std::vector<std::uint8_t> EmptyImage() { return std::vector<std::uint8_t>(vormante::IMAGE_SIZE, 0); }
+
+bool LoadInto(vormante::ChannelDatabase& db, const std::vector<std::uint8_t>& bytes) {
+    db.Reset(false);
+    if (!db.Load(bytes).ok)
+        return false;
+    db.BuildRecordPointers();
+    return true;
+}
+
+QByteArray ToByteArray(const std::vector<std::uint8_t>& bytes) {
+    return QByteArray(reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size()));
+}
+
+} // namespace testsupport
