@@ -1,0 +1,104 @@
+#include "MessageBox.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QQueue>
+
+namespace {
+struct TestState {
+    bool enabled = false;
+    QQueue<MessageBox::Button> answers;
+    QList<MessageBox::Prompt> prompts;
+    QStringList unexpected;
+    QQueue<QString> fileNames;
+    QStringList fileCaptions;
+    QStringList unexpectedDialogs;
+};
+
+TestState& State() {
+    static TestState state;
+    return state;
+}
+
+QString ProgramCaption() { return QStringLiteral("VORMANTE"); }
+} // namespace
+
+MessageBox::Button MessageBox::show(QWidget* parent, const QString& title, const QString& text, Buttons buttons,
+                                    QMessageBox::Icon icon) {
+    TestState& state = State();
+    if (state.enabled) {
+        state.prompts.append({title, text, buttons});
+        if (state.answers.isEmpty()) {
+            state.unexpected.append(text);
+            return QMessageBox::NoButton;
+        }
+        return state.answers.dequeue();
+    }
+    QMessageBox box(icon, title, text, buttons, parent);
+    return static_cast<Button>(box.exec());
+}
+
+void MessageBox::information(QWidget* parent, const QString& text) {
+    show(parent, ProgramCaption(), text, QMessageBox::Ok);
+}
+
+bool MessageBox::askYesNo(QWidget* parent, const QString& title, const QString& text) {
+    return show(parent, title, text, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+}
+
+void MessageBox::setTestMode(bool enabled) {
+    resetTestState();
+    State().enabled = enabled;
+}
+
+bool MessageBox::testMode() { return State().enabled; }
+void MessageBox::queueAnswer(Button answer) { State().answers.enqueue(answer); }
+QList<MessageBox::Prompt> MessageBox::prompts() { return State().prompts; }
+QStringList MessageBox::unexpectedPrompts() { return State().unexpected; }
+int MessageBox::pendingAnswers() { return static_cast<int>(State().answers.size()); }
+
+void MessageBox::resetTestState() {
+    const bool enabled = State().enabled;
+    State() = TestState{};
+    State().enabled = enabled;
+}
+
+namespace {
+QString AnswerFileDialog(const QString& caption) {
+    TestState& state = State();
+    state.fileCaptions.append(caption);
+    if (state.fileNames.isEmpty()) {
+        state.unexpectedDialogs.append(caption);
+        return {};
+    }
+    return state.fileNames.dequeue();
+}
+
+// "BIN data(*.bin)|*.bin" style filters become Qt's "BIN data (*.bin)".
+QString QtFilter(const QString& filter) {
+    const QStringList parts = filter.split(QLatin1Char('|'), Qt::SkipEmptyParts);
+    QStringList filters;
+    for (int i = 0; i + 1 < parts.size(); i += 2)
+        filters.append(parts[i].contains(QLatin1Char('(')) ? parts[i] : parts[i] + " (" + parts[i + 1] + ")");
+    return filters.isEmpty() ? filter : filters.join(QStringLiteral(";;"));
+}
+} // namespace
+
+QString FileDialog::getOpenFileName(QWidget* parent, const QString& caption, const QString& directory,
+                                    const QString& filter) {
+    if (State().enabled)
+        return AnswerFileDialog(caption);
+    return QFileDialog::getOpenFileName(parent, caption, directory, QtFilter(filter));
+}
+
+QString FileDialog::getSaveFileName(QWidget* parent, const QString& caption, const QString& directory,
+                                    const QString& filter) {
+    if (State().enabled)
+        return AnswerFileDialog(caption);
+    return QFileDialog::getSaveFileName(parent, caption, directory, QtFilter(filter));
+}
+
+void FileDialog::queueFileName(const QString& path) { State().fileNames.enqueue(path); }
+QStringList FileDialog::captions() { return State().fileCaptions; }
+QStringList FileDialog::unexpectedDialogs() { return State().unexpectedDialogs; }
+int FileDialog::pendingFileNames() { return static_cast<int>(State().fileNames.size()); }

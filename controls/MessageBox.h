@@ -1,0 +1,57 @@
+// Every message box and file dialog of the program goes through these two
+// wrappers. In test mode nothing is shown: answers and file names come from
+// queues the test fills, and every prompt is recorded for the test to check.
+#pragma once
+
+#include <QList>
+#include <QMessageBox>
+#include <QString>
+#include <QStringList>
+
+class QWidget;
+
+class MessageBox {
+public:
+    using Button = QMessageBox::StandardButton;
+    using Buttons = QMessageBox::StandardButtons;
+
+    struct Prompt {
+        QString title;
+        QString text;
+        Buttons buttons;
+    };
+
+    // A box with the given buttons; returns the button pressed (NoButton when closed otherwise).
+    static Button show(QWidget* parent, const QString& title, const QString& text,
+                       Buttons buttons = QMessageBox::Ok, QMessageBox::Icon icon = QMessageBox::NoIcon);
+    // A box with the program's own caption and an OK button.
+    static void information(QWidget* parent, const QString& text);
+    // A Yes/No question without icon; true only for Yes.
+    static bool askYesNo(QWidget* parent, const QString& title, const QString& text);
+
+    // Test mode: no box is shown. Each prompt takes the next queued answer; a prompt
+    // with no answer queued is recorded as unexpected and answered NoButton.
+    static void setTestMode(bool enabled);
+    static bool testMode();
+    static void queueAnswer(Button answer);
+    static QList<Prompt> prompts();          // every prompt so far, in order
+    static QStringList unexpectedPrompts();  // texts of prompts nobody had answered
+    static int pendingAnswers();
+    static void resetTestState();            // forget prompts and queued answers
+};
+
+class FileDialog {
+public:
+    // Empty text when the user cancelled.
+    static QString getOpenFileName(QWidget* parent, const QString& caption, const QString& directory,
+                                   const QString& filter);
+    static QString getSaveFileName(QWidget* parent, const QString& caption, const QString& directory,
+                                   const QString& filter);
+
+    // Test mode (shared with MessageBox): the next queued name answers the next dialog;
+    // queue an empty name to answer Cancel. A dialog with no name queued is unexpected.
+    static void queueFileName(const QString& path);
+    static QStringList captions();          // captions of every dialog asked so far
+    static QStringList unexpectedDialogs();
+    static int pendingFileNames();
+};
