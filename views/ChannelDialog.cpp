@@ -1,0 +1,286 @@
+#include "ChannelDialog.h"
+
+#include "SatellitePageText.h"
+#include "controls/MessageBox.h"
+#include "model/RecordOperations.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+using namespace vormante;
+
+namespace {
+constexpr int NAME_LENGTH = ChannelRecord::NAME_FIELD_SIZE;
+constexpr int PID_LENGTH = 4;
+constexpr int PID_CLAMP_ABOVE = 8192; // a number above this stores 8191; 8192 itself stays
+constexpr unsigned PID_MASK = 0x3FFF;  // the PID fields are 14 bits wide
+
+QLineEdit* MakeEdit(QWidget* parent, const char* name, int maxLength) {
+    auto* edit = new QLineEdit(parent);
+    edit->setObjectName(QLatin1String(name));
+    edit->setMaxLength(maxLength);
+    return edit;
+}
+
+QCheckBox* MakeCheck(QWidget* parent, const char* name, const char* text) {
+    auto* check = new QCheckBox(QLatin1String(text), parent);
+    check->setObjectName(QLatin1String(name));
+    return check;
+}
+} // namespace
+
+ChannelDialog::ChannelDialog(QWidget* parent)
+    : QDialog(parent),
+      nameEdit_(MakeEdit(this, "nameEdit", NAME_LENGTH)),
+      videoPidEdit_(MakeEdit(this, "videoPidEdit", PID_LENGTH)),
+      audioPidEdit_(MakeEdit(this, "audioPidEdit", PID_LENGTH)),
+      pcrPidEdit_(MakeEdit(this, "pcrPidEdit", PID_LENGTH)),
+      teletextPidEdit_(MakeEdit(this, "teletextPidEdit", PID_LENGTH)),
+      satelliteCombo_(new QComboBox(this)),
+      transponderCombo_(new QComboBox(this)),
+      lockCheck_(MakeCheck(this, "lockCheck", "Lock:")),
+      fav1Check_(MakeCheck(this, "fav1Check", "Fav 1:")),
+      fav2Check_(MakeCheck(this, "fav2Check", "Fav 2:")),
+      fav3Check_(MakeCheck(this, "fav3Check", "Fav 3:")),
+      fav4Check_(MakeCheck(this, "fav4Check", "Fav 4:")),
+      scrambledCheck_(MakeCheck(this, "scrambledCheck", "Scrambled")),
+      okButton_(new QPushButton(tr("OK"), this)),
+      cancelButton_(new QPushButton(tr("Cancel"), this)) {
+    satelliteCombo_->setObjectName(QStringLiteral("satelliteCombo"));
+    transponderCombo_->setObjectName(QStringLiteral("transponderCombo"));
+    okButton_->setObjectName(QStringLiteral("okButton"));
+    cancelButton_->setObjectName(QStringLiteral("cancelButton"));
+    okButton_->setDefault(true);
+
+    auto* form = new QFormLayout;
+    form->addRow(tr("Channel Name:"), nameEdit_);
+    form->addRow(tr("Video PID:"), videoPidEdit_);
+    form->addRow(tr("Audio PID:"), audioPidEdit_);
+    form->addRow(tr("PCR PID:"), pcrPidEdit_);
+    form->addRow(tr("TTxt PID:"), teletextPidEdit_);
+    form->addRow(tr("Satellite:"), satelliteCombo_);
+    form->addRow(tr("TransponderID:"), transponderCombo_);
+
+    auto* checks = new QGridLayout;
+    checks->addWidget(lockCheck_, 0, 0);
+    checks->addWidget(fav1Check_, 0, 1);
+    checks->addWidget(fav2Check_, 0, 2);
+    checks->addWidget(fav3Check_, 1, 0);
+    checks->addWidget(fav4Check_, 1, 1);
+    checks->addWidget(scrambledCheck_, 1, 2);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(okButton_);
+    buttons->addSpacing(24);
+    buttons->addWidget(cancelButton_);
+    buttons->addStretch();
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(form);
+    layout->addSpacing(8);
+    layout->addLayout(checks);
+    layout->addSpacing(8);
+    layout->addLayout(buttons);
+
+    connect(okButton_, &QPushButton::clicked, this, [this] { Store(); });
+    connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);
+    connect(satelliteCombo_, &QComboBox::activated, this, &ChannelDialog::satelliteChosen);
+    connect(transponderCombo_, &QComboBox::activated, this, &ChannelDialog::transponderChosen);
+}
+
+QCheckBox* ChannelDialog::favCheck(int n) const {
+    switch (n) {
+    case 1: return fav1Check_;
+    case 2: return fav2Check_;
+    case 3: return fav3Check_;
+    case 4: return fav4Check_;
+    default: return nullptr;
+    }
+}
+
+void ChannelDialog::PrepareNew(const QString& caption, ChannelDatabase& database, int transponderSlot,
+                               int satelliteSlot, bool placeSelectable) {
+    isNew_ = true;
+    channelSlot_ = -1;
+    isTv_ = false;
+    nameEdit_->setText(QStringLiteral("New Prog"));
+    for (QLineEdit* edit : {videoPidEdit_, audioPidEdit_, pcrPidEdit_, teletextPidEdit_})
+        edit->setText(QStringLiteral("0"));
+    for (QCheckBox* check : {lockCheck_, fav1Check_, fav2Check_, fav3Check_, fav4Check_, scrambledCheck_})
+        check->setChecked(false);
+    prepare(caption, database, transponderSlot, satelliteSlot, placeSelectable);
+}
+
+void ChannelDialog::PrepareEdit(const QString& caption, ChannelDatabase& database, int transponderSlot,
+                                int satelliteSlot, int channelSlot, bool placeSelectable) {
+    isNew_ = false;
+    channelSlot_ = channelSlot;
+    isTv_ = false;
+    if (IsChannelSlot(channelSlot)) {
+        const ChannelRecord record = database.Channel(channelSlot);
+        nameEdit_->setText(satview::FromBytes(record.name()));
+        videoPidEdit_->setText(QString::number(record.videoPid()));
+        audioPidEdit_->setText(QString::number(record.audioPid()));
+        pcrPidEdit_->setText(QString::number(record.pcrPid()));
+        teletextPidEdit_->setText(QString::number(record.teletextPid()));
+        lockCheck_->setChecked(record.locked());
+        fav1Check_->setChecked(record.fav1());
+        fav2Check_->setChecked(record.fav2());
+        fav3Check_->setChecked(record.fav3());
+        fav4Check_->setChecked(record.fav4());
+        scrambledCheck_->setChecked(record.scrambled());
+        isTv_ = record.serviceType() == ChannelRecord::SERVICE_TV;
+    }
+    prepare(caption, database, transponderSlot, satelliteSlot, placeSelectable);
+}
+
+void ChannelDialog::prepare(const QString& caption, ChannelDatabase& database, int transponderSlot,
+                            int satelliteSlot, bool placeSelectable) {
+    setWindowTitle(caption);
+    database_ = &database;
+    transponderSlot_ = transponderSlot;
+    satelliteSlot_ = satelliteSlot;
+    placeSelectable_ = placeSelectable;
+    // An edited channel stays on its satellite's chain, so only a new one may go to
+    // another satellite.
+    satelliteCombo_->setEnabled(placeSelectable && isNew_);
+    transponderCombo_->setEnabled(placeSelectable);
+    fillSatellites();
+    fillTransponders();
+    updateOkButton();
+    okButton_->setFocus();
+}
+
+void ChannelDialog::fillSatellites() {
+    satelliteSlots_ = satview::UsedSatellites(*database_);
+    satelliteCombo_->clear();
+    for (int slot : satelliteSlots_)
+        satelliteCombo_->addItem(satview::FromBytes(database_->Satellite(slot).name()));
+    const auto found = std::find(satelliteSlots_.begin(), satelliteSlots_.end(), satelliteSlot_);
+    const int position = found == satelliteSlots_.end() ? 0 : static_cast<int>(found - satelliteSlots_.begin());
+    satelliteCombo_->setCurrentIndex(satelliteSlots_.empty() ? -1 : position);
+    if (placeSelectable_ && isNew_ && !satelliteSlots_.empty())
+        satelliteSlot_ = satelliteSlots_[static_cast<std::size_t>(position)];
+}
+
+void ChannelDialog::fillTransponders() {
+    transponderSlots_ = satview::ListedTransponders(*database_, satelliteSlot_);
+    transponderCombo_->clear();
+    for (int slot : transponderSlots_)
+        transponderCombo_->addItem(satview::TransponderChoiceText(*database_, slot));
+    const auto found = std::find(transponderSlots_.begin(), transponderSlots_.end(), transponderSlot_);
+    const int position =
+        found == transponderSlots_.end() ? 0 : static_cast<int>(found - transponderSlots_.begin());
+    transponderCombo_->setCurrentIndex(transponderSlots_.empty() ? -1 : position);
+    if (placeSelectable_ && !transponderSlots_.empty())
+        transponderSlot_ = transponderSlots_[static_cast<std::size_t>(position)];
+}
+
+void ChannelDialog::satelliteChosen(int position) {
+    if (position < 0 || position >= static_cast<int>(satelliteSlots_.size()))
+        return;
+    satelliteSlot_ = satelliteSlots_[static_cast<std::size_t>(position)];
+    transponderSlots_ = satview::ListedTransponders(*database_, satelliteSlot_);
+    transponderCombo_->clear();
+    for (int slot : transponderSlots_)
+        transponderCombo_->addItem(satview::TransponderChoiceText(*database_, slot));
+    if (!transponderSlots_.empty()) {
+        transponderSlot_ = transponderSlots_.front();
+        transponderCombo_->setCurrentIndex(0);
+    }
+    updateOkButton();
+}
+
+void ChannelDialog::transponderChosen(int position) {
+    if (position < 0 || position >= static_cast<int>(transponderSlots_.size()))
+        return;
+    transponderSlot_ = transponderSlots_[static_cast<std::size_t>(position)];
+    updateOkButton();
+}
+
+bool ChannelDialog::transponderChosenValid() const {
+    if (!database_ || !IsSatelliteSlot(satelliteSlot_))
+        return false;
+    if (placeSelectable_)
+        return std::find(transponderSlots_.begin(), transponderSlots_.end(), transponderSlot_) !=
+               transponderSlots_.end();
+    if (isNew_) {
+        // The new record joins the chain of the transponder's satellite: that must be ours.
+        if (!IsTransponderSlot(transponderSlot_))
+            return false;
+        const TransponderRecord transponder = database_->Transponder(transponderSlot_);
+        return transponder.isUsed() && static_cast<int>(transponder.satellite()) == satelliteSlot_;
+    }
+    return IsChannelSlot(channelSlot_);
+}
+
+void ChannelDialog::updateOkButton() { okButton_->setEnabled(transponderChosenValid()); }
+
+unsigned ChannelDialog::readPid(const QLineEdit* edit) const {
+    int n = satview::ReadNumber(edit->text().left(PID_LENGTH));
+    if (n > PID_CLAMP_ABOVE)
+        n = static_cast<int>(NULL_PID);
+    return static_cast<unsigned>(n) & PID_MASK;
+}
+
+bool ChannelDialog::Store() {
+    if (!transponderChosenValid())
+        return false;
+    ChannelDatabase& db = *database_;
+    if (isNew_) {
+        channelSlot_ = AddChannel(db, transponderSlot_);
+        if (!IsChannelSlot(channelSlot_)) {
+            MessageBox::information(this, QStringLiteral("Prog is Full!"));
+            accept();
+            return true;
+        }
+    }
+    ChannelRecord record = db.Channel(channelSlot_);
+    record.setName(satview::ToBytes(nameEdit_->text().left(NAME_LENGTH)));
+
+    record.setVideoPid(readPid(videoPidEdit_));
+    record.setAudioPid(readPid(audioPidEdit_));
+    record.setTeletextPid(readPid(teletextPidEdit_));
+    record.setPcrPid(readPid(pcrPidEdit_));
+    if (record.videoPid() == 0)
+        record.setVideoPid(NULL_PID);
+    if (record.audioPid() == 0)
+        record.setAudioPid(NULL_PID);
+    if (record.teletextPid() == 0)
+        record.setTeletextPid(NULL_PID);
+    if (record.pcrPid() == 0)
+        record.setPcrPid(NULL_PID);
+
+    record.setFav1(fav1Check_->isChecked());
+    record.setFav2(fav2Check_->isChecked());
+    record.setFav3(fav3Check_->isChecked());
+    record.setFav4(fav4Check_->isChecked());
+    record.setLocked(lockCheck_->isChecked());
+
+    const unsigned video = record.videoPid();
+    record.setServiceType(video != 0 && video != NULL_PID ? ChannelRecord::SERVICE_TV
+                                                          : ChannelRecord::SERVICE_RADIO);
+    record.setSpareShort(0);
+    record.setTransponder(static_cast<std::uint16_t>(transponderSlot_));
+    record.setPairBits(0);
+    record.setExtraPid(0);
+    record.setScrambled(scrambledCheck_->isChecked());
+    isTv_ = record.serviceType() == ChannelRecord::SERVICE_TV;
+
+    RenumberChannels(db, satelliteSlot_);
+    db.Settings().setCurrentSatellite(static_cast<unsigned>(satelliteSlot_));
+    SatelliteRecord satellite = db.Satellite(satelliteSlot_);
+    if (!satellite.channelFlag())
+        satellite.setChannelFlag(true);
+    accept();
+    return true;
+}

@@ -1,0 +1,92 @@
+// Adds a channel or edits one: name, four PIDs, lock, favourite and scrambled
+// flags, and the satellite and transponder it lies on. OK writes the record into
+// the working copy, classifies it as TV or radio by its video PID, renumbers the
+// satellite's channels and makes that satellite the current one.
+//
+// Use: PrepareNew or PrepareEdit, then exec(). Tests may fill the controls (found by
+// object name or through the accessors) and call Store() instead of exec().
+#pragma once
+
+#include <QDialog>
+
+#include <vector>
+
+class QCheckBox;
+class QComboBox;
+class QLineEdit;
+class QPushButton;
+
+namespace vormante {
+class ChannelDatabase;
+}
+
+class ChannelDialog : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit ChannelDialog(QWidget* parent = nullptr);
+
+    void PrepareNew(const QString& caption, vormante::ChannelDatabase& database, int transponderSlot,
+                    int satelliteSlot, bool placeSelectable);
+    void PrepareEdit(const QString& caption, vormante::ChannelDatabase& database, int transponderSlot,
+                     int satelliteSlot, int channelSlot, bool placeSelectable);
+
+    // Performs OK's store and closes the dialog as OK. Returns false, storing nothing
+    // and leaving the dialog open, while no transponder is chosen.
+    bool Store();
+
+    // After OK: the stored channel is a TV channel (serviceType 1).
+    bool isTv() const { return isTv_; }
+    int channelSlot() const { return channelSlot_; }
+    int satelliteSlot() const { return satelliteSlot_; }
+    int transponderSlot() const { return transponderSlot_; }
+
+    QLineEdit* nameEdit() const { return nameEdit_; }
+    QLineEdit* videoPidEdit() const { return videoPidEdit_; }
+    QLineEdit* audioPidEdit() const { return audioPidEdit_; }
+    QLineEdit* pcrPidEdit() const { return pcrPidEdit_; }
+    QLineEdit* teletextPidEdit() const { return teletextPidEdit_; }
+    QComboBox* satelliteCombo() const { return satelliteCombo_; }
+    QComboBox* transponderCombo() const { return transponderCombo_; }
+    QCheckBox* lockCheck() const { return lockCheck_; }
+    QCheckBox* favCheck(int n) const; // n = 1..4
+    QCheckBox* scrambledCheck() const { return scrambledCheck_; }
+    QPushButton* okButton() const { return okButton_; }
+
+private:
+    void prepare(const QString& caption, vormante::ChannelDatabase& database, int transponderSlot,
+                 int satelliteSlot, bool placeSelectable);
+    void fillSatellites();
+    void fillTransponders();
+    void satelliteChosen(int position);
+    void transponderChosen(int position);
+    bool transponderChosenValid() const;
+    void updateOkButton();
+    unsigned readPid(const QLineEdit* edit) const;
+
+    vormante::ChannelDatabase* database_ = nullptr;
+    bool isNew_ = false;
+    int channelSlot_ = -1;
+    int transponderSlot_ = -1;
+    int satelliteSlot_ = -1;
+    bool placeSelectable_ = false;
+    bool isTv_ = false;
+    std::vector<int> satelliteSlots_;   // the satellite of each item of satelliteCombo_
+    std::vector<int> transponderSlots_; // the transponder of each item of transponderCombo_
+
+    QLineEdit* nameEdit_;
+    QLineEdit* videoPidEdit_;
+    QLineEdit* audioPidEdit_;
+    QLineEdit* pcrPidEdit_;
+    QLineEdit* teletextPidEdit_;
+    QComboBox* satelliteCombo_;
+    QComboBox* transponderCombo_;
+    QCheckBox* lockCheck_;
+    QCheckBox* fav1Check_;
+    QCheckBox* fav2Check_;
+    QCheckBox* fav3Check_;
+    QCheckBox* fav4Check_;
+    QCheckBox* scrambledCheck_;
+    QPushButton* okButton_;
+    QPushButton* cancelButton_;
+};

@@ -1,0 +1,157 @@
+#include "SatelliteDialog.h"
+
+#include "SatellitePageText.h"
+#include "controls/MessageBox.h"
+#include "model/RecordOperations.h"
+
+#include <QComboBox>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include <cstdlib>
+
+using namespace vormante;
+
+namespace {
+constexpr int NAME_LENGTH = SatelliteRecord::NAME_MAX_CHARS;
+constexpr int DEGREES_LENGTH = 3;
+constexpr int TENTHS_LENGTH = 3;
+constexpr int MAX_POSITION = 1800; // 180.0 degrees; there is no lower limit
+constexpr unsigned LNB_TYPE_MASK = 7; // "no item chosen" (-1) stores 7, "Type 8"
+
+QLineEdit* MakeEdit(QWidget* parent, const char* name, int maxLength) {
+    auto* edit = new QLineEdit(parent);
+    edit->setObjectName(QLatin1String(name));
+    edit->setMaxLength(maxLength);
+    return edit;
+}
+
+QComboBox* MakeTypedCombo(QWidget* parent, const char* name) {
+    auto* combo = new QComboBox(parent);
+    combo->setObjectName(QLatin1String(name));
+    combo->setEditable(true);
+    combo->setInsertPolicy(QComboBox::NoInsert);
+    return combo;
+}
+} // namespace
+
+SatelliteDialog::SatelliteDialog(QWidget* parent)
+    : QDialog(parent),
+      nameEdit_(MakeEdit(this, "nameEdit", NAME_LENGTH)),
+      degreesEdit_(MakeEdit(this, "degreesEdit", DEGREES_LENGTH)),
+      tenthsEdit_(MakeEdit(this, "tenthsEdit", TENTHS_LENGTH)),
+      eastWestCombo_(MakeTypedCombo(this, "eastWestCombo")),
+      lnbTypeCombo_(MakeTypedCombo(this, "lnbTypeCombo")),
+      okButton_(new QPushButton(tr("OK"), this)),
+      cancelButton_(new QPushButton(tr("Cancel"), this)) {
+    okButton_->setObjectName(QStringLiteral("okButton"));
+    cancelButton_->setObjectName(QStringLiteral("cancelButton"));
+    okButton_->setDefault(true);
+    eastWestCombo_->addItems({QStringLiteral("E"), QStringLiteral("W")});
+    for (int type = 0; type < LNB_TYPES; ++type)
+        lnbTypeCombo_->addItem(QString::fromStdString(texts::SatelliteLnbTypeName(type)));
+
+    const int narrow = fontMetrics().horizontalAdvance(QStringLiteral("0000")) + 12;
+    degreesEdit_->setMaximumWidth(narrow);
+    tenthsEdit_->setMaximumWidth(narrow);
+
+    auto* position = new QHBoxLayout;
+    position->addWidget(degreesEdit_);
+    position->addWidget(new QLabel(QStringLiteral("."), this));
+    position->addWidget(tenthsEdit_);
+    position->addWidget(eastWestCombo_);
+    position->addStretch();
+
+    auto* form = new QFormLayout;
+    form->addRow(tr("Satellite Name:"), nameEdit_);
+    form->addRow(tr("Log:"), position);
+    form->addRow(tr("LNB Type:"), lnbTypeCombo_);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(okButton_);
+    buttons->addWidget(cancelButton_);
+    buttons->addStretch();
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(form);
+    layout->addSpacing(12);
+    layout->addLayout(buttons);
+
+    setTabOrder(okButton_, cancelButton_);
+    setTabOrder(cancelButton_, degreesEdit_);
+    setTabOrder(degreesEdit_, nameEdit_);
+    setTabOrder(nameEdit_, tenthsEdit_);
+    setTabOrder(tenthsEdit_, eastWestCombo_);
+    setTabOrder(eastWestCombo_, lnbTypeCombo_);
+
+    connect(okButton_, &QPushButton::clicked, this, &SatelliteDialog::Store);
+    connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void SatelliteDialog::PrepareNew(const QString& caption, ChannelDatabase& database) {
+    isNew_ = true;
+    slot_ = -1;
+    nameEdit_->setText(QStringLiteral("New Sat"));
+    degreesEdit_->setText(QStringLiteral("0"));
+    tenthsEdit_->setText(QStringLiteral("0"));
+    prepare(caption, database);
+    eastWestCombo_->setCurrentIndex(0);
+    lnbTypeCombo_->setCurrentIndex(0);
+}
+
+void SatelliteDialog::PrepareEdit(const QString& caption, ChannelDatabase& database, int slot) {
+    isNew_ = false;
+    slot_ = slot;
+    prepare(caption, database);
+    if (!IsSatelliteSlot(slot))
+        return;
+    const SatelliteRecord record = database.Satellite(slot);
+    const int p = record.position();
+    // A name filling all 16 bytes shows its first 15, which is what OK stores back.
+    nameEdit_->setText(satview::FromBytes(record.name()));
+    degreesEdit_->setText(QString::number(std::abs(p) / 10));
+    tenthsEdit_->setText(QString::number(std::abs(p) % 10));
+    eastWestCombo_->setCurrentIndex(p > 0 ? 0 : 1);
+    lnbTypeCombo_->setCurrentIndex(static_cast<int>(record.lnbType()));
+}
+
+void SatelliteDialog::prepare(const QString& caption, ChannelDatabase& database) {
+    setWindowTitle(caption);
+    database_ = &database;
+    okButton_->setFocus();
+}
+
+void SatelliteDialog::Store() {
+    if (!database_)
+        return;
+    if (isNew_) {
+        slot_ = AllocateSatellite(*database_);
+        if (!IsSatelliteSlot(slot_)) {
+            slot_ = TABLE_FULL;
+            MessageBox::information(this, QStringLiteral("Satellite is full!"));
+            accept();
+            return;
+        }
+    }
+    if (!IsSatelliteSlot(slot_)) {
+        reject();
+        return;
+    }
+    SatelliteRecord record = database_->Satellite(slot_);
+    record.setName(satview::ToBytes(nameEdit_->text().left(NAME_LENGTH)));
+
+    int p = satview::ReadNumber(degreesEdit_->text().left(DEGREES_LENGTH)) * 10 +
+            satview::ReadNumber(tenthsEdit_->text().left(TENTHS_LENGTH));
+    if (p > MAX_POSITION)
+        p = MAX_POSITION;
+    if (satview::ChosenIndex(*eastWestCombo_) != 0)
+        p = -p;
+    record.setPosition(p);
+    record.setLnbType(static_cast<unsigned>(satview::ChosenIndex(*lnbTypeCombo_)) & LNB_TYPE_MASK);
+    accept();
+}

@@ -1,0 +1,118 @@
+#include "TransponderDialog.h"
+
+#include "SatellitePageText.h"
+#include "controls/MessageBox.h"
+#include "model/RecordOperations.h"
+
+#include <QComboBox>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+using namespace vormante;
+
+namespace {
+constexpr int FREQUENCY_LENGTH = 5;
+constexpr unsigned FIELD_MASK_16 = 0xFFFF;
+constexpr unsigned POLARIZATION_MASK = 3; // "no item chosen" (-1) stores 3
+} // namespace
+
+TransponderDialog::TransponderDialog(QWidget* parent)
+    : QDialog(parent),
+      frequencyEdit_(new QLineEdit(this)),
+      symbolRateEdit_(new QLineEdit(this)),
+      polarityCombo_(new QComboBox(this)),
+      okButton_(new QPushButton(tr("OK"), this)),
+      cancelButton_(new QPushButton(tr("Cancel"), this)) {
+    frequencyEdit_->setObjectName(QStringLiteral("frequencyEdit"));
+    frequencyEdit_->setMaxLength(FREQUENCY_LENGTH);
+    symbolRateEdit_->setObjectName(QStringLiteral("symbolRateEdit"));
+    polarityCombo_->setObjectName(QStringLiteral("polarityCombo"));
+    polarityCombo_->setEditable(true);
+    polarityCombo_->setInsertPolicy(QComboBox::NoInsert);
+    polarityCombo_->addItems({QStringLiteral("H"), QStringLiteral("V")});
+    okButton_->setObjectName(QStringLiteral("okButton"));
+    cancelButton_->setObjectName(QStringLiteral("cancelButton"));
+    okButton_->setDefault(true);
+
+    auto* form = new QFormLayout;
+    form->addRow(tr("Freq:"), frequencyEdit_);
+    form->addRow(tr("Symbol Rate:"), symbolRateEdit_);
+    auto* polarityRow = new QHBoxLayout;
+    polarityRow->addWidget(polarityCombo_);
+    polarityRow->addStretch();
+    form->addRow(tr("Polarity:"), polarityRow);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(okButton_);
+    buttons->addWidget(cancelButton_);
+    buttons->addStretch();
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(form);
+    layout->addSpacing(12);
+    layout->addLayout(buttons);
+
+    setTabOrder(okButton_, cancelButton_);
+    setTabOrder(cancelButton_, frequencyEdit_);
+    setTabOrder(frequencyEdit_, symbolRateEdit_);
+    setTabOrder(symbolRateEdit_, polarityCombo_);
+
+    connect(okButton_, &QPushButton::clicked, this, &TransponderDialog::Store);
+    connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void TransponderDialog::PrepareNew(const QString& caption, ChannelDatabase& database, int satelliteSlot) {
+    isNew_ = true;
+    transponderSlot_ = -1;
+    frequencyEdit_->setText(QStringLiteral("0"));
+    symbolRateEdit_->setText(QStringLiteral("0"));
+    prepare(caption, database, satelliteSlot);
+    polarityCombo_->setCurrentIndex(0);
+}
+
+void TransponderDialog::PrepareEdit(const QString& caption, ChannelDatabase& database, int satelliteSlot,
+                                    int transponderSlot) {
+    isNew_ = false;
+    transponderSlot_ = transponderSlot;
+    prepare(caption, database, satelliteSlot);
+    const bool known = IsTransponderSlot(transponderSlot);
+    const TransponderRecord record = database.Transponder(known ? transponderSlot : 0);
+    frequencyEdit_->setText(known ? QString::number(record.frequency()) : QString());
+    symbolRateEdit_->setText(known ? QString::number(record.symbolRate()) : QString());
+    polarityCombo_->setCurrentIndex(known && record.isVertical() ? 1 : 0);
+}
+
+void TransponderDialog::prepare(const QString& caption, ChannelDatabase& database, int satelliteSlot) {
+    setWindowTitle(caption);
+    database_ = &database;
+    satelliteSlot_ = satelliteSlot;
+    okButton_->setFocus();
+}
+
+void TransponderDialog::Store() {
+    if (!database_)
+        return;
+    if (isNew_) {
+        transponderSlot_ = IsSatelliteSlot(satelliteSlot_) ? AddTransponder(*database_, satelliteSlot_) : -1;
+        if (!IsTransponderSlot(transponderSlot_)) {
+            transponderSlot_ = -1;
+            MessageBox::information(this, QStringLiteral("Transponder is Full!"));
+            accept();
+            return;
+        }
+    }
+    if (!IsTransponderSlot(transponderSlot_)) {
+        reject();
+        return;
+    }
+    TransponderRecord record = database_->Transponder(transponderSlot_);
+    const int frequency = satview::ReadNumber(frequencyEdit_->text().left(FREQUENCY_LENGTH));
+    record.setFrequency(static_cast<unsigned>(frequency) & FIELD_MASK_16);
+    record.setSymbolRate(static_cast<unsigned>(satview::ReadNumber(symbolRateEdit_->text())) & FIELD_MASK_16);
+    record.setPolarization(static_cast<unsigned>(satview::ChosenIndex(*polarityCombo_)) & POLARIZATION_MASK);
+    accept();
+}
