@@ -1,0 +1,708 @@
+#include "RecordOperations.h"
+
+#include <algorithm>
+#include <array>
+#include <bitset>
+#include <cstring>
+
+namespace vormante {
+
+namespace {
+
+constexpr std::uint16_t ALL_ONES_16 = 0xFFFF;
+constexpr std::uint32_t ALL_ONES_32 = 0xFFFFFFFF;
+
+unsigned ServiceTypeOf(bool tv) { return tv ? ChannelRecord::SERVICE_TV : ChannelRecord::SERVICE_RADIO; }
+
+// Walks a satellite's transponder chain from its head. The walk ends at a link
+// outside the table or at a slot already visited, so a broken or cyclic chain
+// read from a file can neither run away nor reach past the table. The next link
+// is read before `visit` runs, so `visit` may reset the member's own links.
+// `visit` returns false to stop early. A free satellite owns no chain, whatever
+// its link fields hold.
+template <class Visit>
+void WalkTransponders(const ChannelDatabase& db, int satellite, Visit visit) {
+    if (!IsSatelliteSlot(satellite) || !db.Satellite(satellite).isUsed())
+        return;
+    std::bitset<TRANSPONDER_SLOTS> seen;
+    int t = db.Satellite(satellite).firstTransponder();
+    while (IsTransponderSlot(t) && !seen.test(static_cast<std::size_t>(t))) {
+        seen.set(static_cast<std::size_t>(t));
+        const int next = db.Transponder(t).nextTransponder();
+        if (!visit(t))
+            return;
+        t = next;
+    }
+}
+
+// The same for a satellite's channel chain.
+template <class Visit>
+void WalkChannels(const ChannelDatabase& db, int satellite, Visit visit) {
+    if (!IsSatelliteSlot(satellite) || !db.Satellite(satellite).isUsed())
+        return;
+    std::bitset<CHANNEL_SLOTS> seen;
+    int c = db.Satellite(satellite).firstChannel();
+    while (IsChannelSlot(c) && !seen.test(static_cast<std::size_t>(c))) {
+        seen.set(static_cast<std::size_t>(c));
+        const int next = db.Channel(c).nextChannel();
+        if (!visit(c))
+            return;
+        c = next;
+    }
+}
+
+bool IsTransponderOnChain(const ChannelDatabase& db, int satellite, int transponder) {
+    bool found = false;
+    WalkTransponders(db, satellite, [&](int t) {
+        found = t == transponder;
+        return !found;
+    });
+    return found;
+}
+
+bool IsChannelOnChain(const ChannelDatabase& db, int satellite, int channel) {
+    bool found = false;
+    WalkChannels(db, satellite, [&](int c) {
+        found = c == channel;
+        return !found;
+    });
+    return found;
+}
+
+void ReleaseTransponder(const ChannelDatabase& db, int t) {
+    TransponderRecord transponder = db.Transponder(t);
+    transponder.setInUse(0);
+    transponder.setSpareWord(ALL_ONES_32);
+    db.TransponderMark(t) = TransponderRecord::MARK;
+}
+
+void ReleaseChannel(const ChannelDatabase& db, int c) {
+    ChannelRecord channel = db.Channel(c);
+    channel.setState(ChannelRecord::STATE_FREE);
+    channel.setSpareShort(ALL_ONES_16);
+    channel.setTransponder(ChannelRecord::NO_TRANSPONDER);
+}
+
+// Takes channel c out of its satellite's chain, mending the neighbours' links or
+// the satellite's head and tail. A neighbour link outside the table counts as
+// no neighbour. With `emptyWhenAlone` a channel without neighbours leaves the
+// chain empty; without it such a channel is left where it is.
+void UnlinkChannel(const ChannelDatabase& db, int satellite, int c, bool emptyWhenAlone) {
+    SatelliteRecord sat = db.Satellite(satellite);
+    const ChannelRecord channel = db.Channel(c);
+    const int p = channel.prevChannel();
+    const int n = channel.nextChannel();
+    const bool hasPrev = IsChannelSlot(p);
+    const bool hasNext = IsChannelSlot(n);
+    if (!hasPrev && !hasNext) {
+        if (emptyWhenAlone) {
+            sat.setFirstChannel(NO_LINK);
+            sat.setLastChannel(NO_LINK);
+        }
+    } else if (!hasPrev) {
+        sat.setFirstChannel(n);
+        db.Channel(n).setPrevChannel(NO_LINK);
+    } else if (!hasNext) {
+        sat.setLastChannel(p);
+        db.Channel(p).setNextChannel(NO_LINK);
+    } else {
+        db.Channel(p).setNextChannel(n);
+        db.Channel(n).setPrevChannel(p);
+    }
+}
+
+// Removes a channel known to lie on the satellite's chain and releases it.
+void RemoveChannel(const ChannelDatabase& db, int satellite, int c) {
+    SatelliteRecord sat = db.Satellite(satellite);
+    sat.setChannelCount(sat.channelCount() - 1);
+    UnlinkChannel(db, satellite, c, true);
+}
+
+void ClearHasChannelsWhenEmpty(const ChannelDatabase& db, int transponder) {
+    if (!IsTransponderSlot(transponder))
+        return;
+    if (CountChannelsOnTransponder(db, transponder, true) == 0 &&
+        CountChannelsOnTransponder(db, transponder, false) == 0)
+        db.Transponder(transponder).setHasChannels(false);
+}
+
+bool MatchesChannel(const ChannelRecord& channel, int transponder, unsigned serviceType) {
+    return channel.serviceType() == serviceType && (transponder == NO_LINK || channel.transponder() == transponder);
+}
+
+} // namespace
+
+// ---------------------------------------------------------------- satellites
+
+int SatelliteSlotByOrdinal(const ChannelDatabase& db, int ordinal) {
+    const int wanted = ordinal & 0xFF;
+    if (wanted == 0)
+        return NO_SATELLITE;
+    int count = 0;
+    for (int s = 0; s < SATELLITE_SLOTS; ++s) {
+        if (db.Satellite(s).isUsed() && ++count == wanted)
+            return s;
+    }
+    return NO_SATELLITE;
+}
+
+int SatelliteOrdinalOfSlot(const ChannelDatabase& db, int slot) {
+    if (!IsSatelliteSlot(slot) || !db.Satellite(slot).isUsed())
+        return -1;
+    int count = 0;
+    for (int s = 0; s < slot; ++s)
+        count += db.Satellite(s).isUsed() ? 1 : 0;
+    return count;
+}
+
+int AllocateSatellite(ChannelDatabase& db) {
+    int slot = 0;
+    while (slot < SATELLITE_SLOTS && db.Satellite(slot).isUsed())
+        ++slot;
+    if (slot == SATELLITE_SLOTS)
+        return SATELLITES_FULL;
+
+    SystemSettingsBlock settings = db.Settings();
+    settings.setSatelliteCount(settings.satelliteCount() + 1);
+
+    SatelliteRecord sat = db.Satellite(slot);
+    sat.setState(SatelliteRecord::STATE_IN_USE);
+    sat.setFirstChannel(NO_LINK);
+    sat.setLastChannel(NO_LINK);
+    sat.setFirstTransponder(NO_LINK);
+    sat.setLastTransponder(NO_LINK);
+    sat.data()[16] = 0; // empty name; the rest of the name field keeps its bytes
+    sat.setAuxByte(0);
+    sat.setSlotMark(SatelliteRecord::SLOT_MARK);
+    sat.setDefaultTvChannel(ALL_ONES_16);
+    sat.setDefaultRadioChannel(ALL_ONES_16);
+    sat.setChannelFlag(false);
+    sat.setTransponderCount(0);
+    sat.setChannelCount(0);
+    return slot;
+}
+
+void DeleteSatellite(ChannelDatabase& db, int slot) {
+    // A free slot has nothing to delete; counting it down would only skew satelliteCount.
+    if (!IsSatelliteSlot(slot) || !db.Satellite(slot).isUsed())
+        return;
+    WalkTransponders(db, slot, [&](int t) {
+        ReleaseTransponder(db, t);
+        TransponderRecord transponder = db.Transponder(t);
+        transponder.setPrevTransponder(NO_LINK);
+        transponder.setNextTransponder(NO_LINK);
+        return true;
+    });
+    WalkChannels(db, slot, [&](int c) {
+        ReleaseChannel(db, c);
+        ChannelRecord channel = db.Channel(c);
+        channel.setPrevChannel(NO_LINK);
+        channel.setNextChannel(NO_LINK);
+        return true;
+    });
+
+    SatelliteRecord sat = db.Satellite(slot);
+    sat.setState(SatelliteRecord::STATE_FREE);
+    sat.setFirstTransponder(NO_LINK);
+    sat.setLastTransponder(NO_LINK);
+    sat.setFirstChannel(NO_LINK);
+    sat.setLastChannel(NO_LINK);
+    sat.data()[16] = 0;
+    sat.setAuxByte(0);
+    sat.setSlotMark(SatelliteRecord::SLOT_MARK);
+    sat.setTransponderCount(0);
+    sat.setChannelCount(0);
+    sat.setDefaultTvChannel(ALL_ONES_16);
+    sat.setDefaultRadioChannel(ALL_ONES_16);
+    sat.setChannelFlag(false);
+
+    SystemSettingsBlock settings = db.Settings();
+    settings.setSatelliteCount(settings.satelliteCount() - 1);
+}
+
+void ClearSatelliteChannels(ChannelDatabase& db, int slot) {
+    if (!IsSatelliteSlot(slot) || !db.Satellite(slot).isUsed())
+        return;
+    WalkTransponders(db, slot, [&](int t) {
+        db.Transponder(t).setInUse(TransponderRecord::IN_USE_BOTH);
+        return true;
+    });
+    WalkChannels(db, slot, [&](int c) {
+        ReleaseChannel(db, c);
+        ChannelRecord channel = db.Channel(c);
+        channel.setPrevChannel(NO_LINK);
+        channel.setNextChannel(NO_LINK);
+        return true;
+    });
+
+    SatelliteRecord sat = db.Satellite(slot);
+    sat.setState(SatelliteRecord::STATE_IN_USE);
+    sat.setDefaultTvChannel(ALL_ONES_16);
+    sat.setDefaultRadioChannel(ALL_ONES_16);
+    sat.setChannelFlag(false);
+    sat.setChannelCount(0);
+    sat.setFirstChannel(NO_LINK);
+    sat.setLastChannel(NO_LINK);
+}
+
+// -------------------------------------------------------------- transponders
+
+int AddTransponder(ChannelDatabase& db, int satellite) {
+    // Only a used satellite takes transponders; a free one would come back to life uncounted.
+    if (!IsSatelliteSlot(satellite) || !db.Satellite(satellite).isUsed())
+        return NO_LINK;
+    int t = 0;
+    while (t < TRANSPONDER_SLOTS && db.Transponder(t).isUsed())
+        ++t;
+    if (t == TRANSPONDER_SLOTS)
+        return NO_LINK;
+
+    SatelliteRecord sat = db.Satellite(satellite);
+    TransponderRecord transponder = db.Transponder(t);
+    const int tail = sat.lastTransponder();
+    // A tail outside the table ends a broken chain: the new transponder starts a fresh one.
+    if (!IsTransponderSlot(tail)) {
+        sat.setFirstTransponder(t);
+        sat.setLastTransponder(t);
+        transponder.setPrevTransponder(NO_LINK);
+        transponder.setNextTransponder(NO_LINK);
+    } else {
+        db.Transponder(tail).setNextTransponder(t);
+        transponder.setPrevTransponder(tail);
+        transponder.setNextTransponder(NO_LINK);
+        sat.setLastTransponder(t);
+    }
+    sat.setTransponderCount(sat.transponderCount() + 1);
+
+    transponder.setInUse(TransponderRecord::IN_USE_BOTH);
+    transponder.setSatellite(static_cast<unsigned>(satellite));
+    transponder.setNumber(sat.transponderCount());
+    transponder.setHasChannels(false);
+    transponder.setSpareWord(ALL_ONES_32);
+    db.TransponderMark(t) = TransponderRecord::MARK;
+    return t;
+}
+
+int TransponderByOrdinal(const ChannelDatabase& db, int satellite, int index) {
+    if (index < 0)
+        return NO_LINK;
+    int result = NO_LINK;
+    int position = 0;
+    WalkTransponders(db, satellite, [&](int t) {
+        if (position++ == index) {
+            result = t;
+            return false;
+        }
+        return true;
+    });
+    return result;
+}
+
+int TransponderOrdinal(const ChannelDatabase& db, int satellite, int transponder) {
+    int walked = 0;
+    bool found = false;
+    WalkTransponders(db, satellite, [&](int t) {
+        if (t == transponder) {
+            found = true;
+            return false;
+        }
+        ++walked;
+        return true;
+    });
+    if (found)
+        return walked;
+    return walked == 0 ? NO_LINK : walked;
+}
+
+bool DeleteTransponder(ChannelDatabase& db, int transponder) {
+    if (!IsTransponderSlot(transponder))
+        return false;
+    TransponderRecord record = db.Transponder(transponder);
+    const int satellite = static_cast<int>(record.satellite());
+    if (!IsSatelliteSlot(satellite))
+        return false;
+    SatelliteRecord sat = db.Satellite(satellite);
+    if (sat.firstTransponder() == NO_LINK && sat.lastTransponder() == NO_LINK)
+        return false;
+    // Unlinking a transponder that is not on its satellite's chain would cut someone else's chain.
+    if (!IsTransponderOnChain(db, satellite, transponder))
+        return false;
+
+    const int p = record.prevTransponder();
+    const int n = record.nextTransponder();
+    const bool hasPrev = IsTransponderSlot(p);
+    const bool hasNext = IsTransponderSlot(n);
+    if (!hasPrev && !hasNext) {
+        sat.setFirstTransponder(NO_LINK);
+        sat.setLastTransponder(NO_LINK);
+    } else if (!hasPrev) {
+        sat.setFirstTransponder(n);
+        db.Transponder(n).setPrevTransponder(NO_LINK);
+    } else if (!hasNext) {
+        sat.setLastTransponder(p);
+        db.Transponder(p).setNextTransponder(NO_LINK);
+    } else {
+        db.Transponder(p).setNextTransponder(n);
+        db.Transponder(n).setPrevTransponder(p);
+    }
+
+    ReleaseTransponder(db, transponder);
+    sat.setTransponderCount(sat.transponderCount() - 1);
+
+    // The channels go with their transponder whatever hasChannels says: the bit is
+    // never set by the editor, and channels left behind would name a released slot.
+    DeleteChannelsOfTransponder(db, transponder);
+    record.setHasChannels(false);
+
+    if (sat.firstTransponder() == NO_LINK && sat.lastTransponder() == NO_LINK)
+        ClearSatelliteChannels(db, satellite);
+    return true;
+}
+
+// ------------------------------------------------------------------ channels
+
+int FindFreeChannelSlot(const ChannelDatabase& db) {
+    for (int c = 0; c < CHANNEL_SLOTS; ++c) {
+        if (!db.Channel(c).isOccupied())
+            return c;
+    }
+    return NO_LINK;
+}
+
+int AddChannel(ChannelDatabase& db, int transponder) {
+    const int c = FindFreeChannelSlot(db);
+    if (c == NO_LINK || !IsTransponderSlot(transponder))
+        return NO_LINK;
+    // The transponder must be in use on a used satellite; anything else would
+    // hang the channel on a chain nobody owns.
+    const TransponderRecord owner = db.Transponder(transponder);
+    const int satellite = static_cast<int>(owner.satellite());
+    if (!owner.isUsed() || !IsSatelliteSlot(satellite) || !db.Satellite(satellite).isUsed())
+        return NO_LINK;
+
+    SatelliteRecord sat = db.Satellite(satellite);
+    ChannelRecord channel = db.Channel(c);
+    const int tail = sat.lastChannel();
+    if (!IsChannelSlot(tail)) {
+        sat.setFirstChannel(c);
+        sat.setLastChannel(c);
+        channel.setPrevChannel(NO_LINK);
+        channel.setNextChannel(NO_LINK);
+    } else {
+        db.Channel(tail).setNextChannel(c);
+        channel.setPrevChannel(tail);
+        channel.setNextChannel(NO_LINK);
+        sat.setLastChannel(c);
+    }
+    sat.setChannelCount(sat.channelCount() + 1);
+
+    channel.setState(ChannelRecord::STATE_IN_USE);
+    channel.setLocked(false);
+    channel.setFav1(false);
+    channel.setFav2(false);
+    channel.setFav3(false);
+    channel.setFav4(false);
+    channel.setScrambled(false);
+    channel.setPairBits(0);
+    channel.setSpareShort(ALL_ONES_16);
+    channel.setTransponder(ChannelRecord::NO_TRANSPONDER);
+    channel.setChannelNumber(0);
+    channel.setServiceType(0);
+    channel.setAudioPid(NULL_PID);
+    channel.setVideoPid(NULL_PID);
+    channel.setTeletextPid(NULL_PID);
+    channel.setPcrPid(NULL_PID);
+    channel.setExtraPid(NULL_PID);
+    channel.setShortText1FirstByte(0);
+    channel.setShortText2FirstByte(0);
+    // "Unnamed" and its NUL fill 8 bytes; the last three name bytes keep their values.
+    static constexpr char UNNAMED[] = "Unnamed";
+    std::memcpy(channel.data() + 37, UNNAMED, sizeof UNNAMED);
+
+    if (sat.state() != SatelliteRecord::STATE_HAS_CHANNELS)
+        sat.setState(SatelliteRecord::STATE_HAS_CHANNELS);
+    return c;
+}
+
+bool DeleteChannel(ChannelDatabase& db, int channel, int satellite) {
+    if (!IsChannelSlot(channel) || !IsSatelliteSlot(satellite))
+        return false;
+    const SatelliteRecord sat = db.Satellite(satellite);
+    if (sat.firstChannel() == NO_LINK && sat.lastChannel() == NO_LINK)
+        return false;
+    if (!IsChannelOnChain(db, satellite, channel))
+        return false;
+
+    RemoveChannel(db, satellite, channel);
+    // The channel is off the chain now, so it does not count itself.
+    ClearHasChannelsWhenEmpty(db, db.Channel(channel).transponder());
+    ReleaseChannel(db, channel);
+    return true;
+}
+
+int CountChannelsOnTransponder(const ChannelDatabase& db, int transponder, bool tv) {
+    if (!IsTransponderSlot(transponder))
+        return 0;
+    const unsigned type = ServiceTypeOf(tv);
+    int count = 0;
+    WalkChannels(db, static_cast<int>(db.Transponder(transponder).satellite()), [&](int c) {
+        count += MatchesChannel(db.Channel(c), transponder, type) ? 1 : 0;
+        return true;
+    });
+    return count;
+}
+
+DeleteChannelsResult DeleteChannelsOfTransponder(ChannelDatabase& db, int transponder) {
+    if (!IsTransponderSlot(transponder))
+        return {false, 0};
+    const int satellite = static_cast<int>(db.Transponder(transponder).satellite());
+    if (!IsSatelliteSlot(satellite))
+        return {false, 0};
+    int deleted = 0;
+    // The walk reads each next link before the visit, so the saved successor carries it on.
+    WalkChannels(db, satellite, [&](int c) {
+        if (db.Channel(c).transponder() == transponder) {
+            RemoveChannel(db, satellite, c);
+            ReleaseChannel(db, c);
+            ++deleted;
+        }
+        return true;
+    });
+    // The counts only fall while channels go, so testing once at the end clears the
+    // bit exactly when testing after every deletion would.
+    if (deleted > 0)
+        ClearHasChannelsWhenEmpty(db, transponder);
+    return {true, deleted};
+}
+
+int FindChannel(const ChannelDatabase& db, int satellite, int transponder, bool tv, int n) {
+    const unsigned type = ServiceTypeOf(tv);
+    int count = 0;
+    int result = NO_LINK;
+    WalkChannels(db, satellite, [&](int c) {
+        if (MatchesChannel(db.Channel(c), transponder, type) && ++count == n) {
+            result = c;
+            return false;
+        }
+        return true;
+    });
+    return result;
+}
+
+int ChannelOrdinal(const ChannelDatabase& db, int satellite, int transponder, bool tv, int channel) {
+    if (channel == NO_LINK)
+        return 0;
+    const unsigned type = ServiceTypeOf(tv);
+    int count = 0;
+    WalkChannels(db, satellite, [&](int c) {
+        count += MatchesChannel(db.Channel(c), transponder, type) ? 1 : 0;
+        return c != channel;
+    });
+    return count;
+}
+
+int CountChannelsOnCurrentSatellite(const ChannelDatabase& db, bool tv) {
+    const int satellite = static_cast<int>(db.Settings().currentSatellite());
+    const unsigned type = ServiceTypeOf(tv);
+    int count = 0;
+    WalkChannels(db, satellite, [&](int c) {
+        count += db.Channel(c).serviceType() == type ? 1 : 0;
+        return true;
+    });
+    return count;
+}
+
+void RenumberChannels(ChannelDatabase& db, int satellite) {
+    if (!IsSatelliteSlot(satellite))
+        return;
+    SatelliteRecord sat = db.Satellite(satellite);
+    if (sat.state() != SatelliteRecord::STATE_HAS_CHANNELS)
+        return;
+    unsigned tvCount = 0;
+    unsigned radioCount = 0;
+    int firstTv = NO_LINK;
+    int firstRadio = NO_LINK;
+    WalkChannels(db, satellite, [&](int c) {
+        ChannelRecord channel = db.Channel(c);
+        if (channel.videoPid() == NULL_PID) {
+            channel.setServiceType(ChannelRecord::SERVICE_RADIO);
+            channel.setChannelNumber(++radioCount);
+            if (firstRadio == NO_LINK)
+                firstRadio = c;
+        } else {
+            channel.setServiceType(ChannelRecord::SERVICE_TV);
+            channel.setChannelNumber(++tvCount);
+            if (firstTv == NO_LINK)
+                firstTv = c;
+        }
+        return true;
+    });
+    if (sat.defaultTvChannel() == ALL_ONES_16 && firstTv != NO_LINK)
+        sat.setDefaultTvChannel(static_cast<unsigned>(firstTv));
+    if (sat.defaultRadioChannel() == ALL_ONES_16 && firstRadio != NO_LINK)
+        sat.setDefaultRadioChannel(static_cast<unsigned>(firstRadio));
+    if (tvCount == 0 && radioCount == 0)
+        ClearSatelliteChannels(db, satellite);
+}
+
+// ------------------------------------------------------- sorting and moving
+
+namespace {
+
+struct SortEntry {
+    std::uint16_t slot;
+    bool scrambled;
+    std::uint16_t frequency;
+    const std::uint8_t* name; // 11 bytes inside the image
+};
+
+// Byte order up to the first NUL or 11 bytes, the shorter name first when one is a prefix.
+int CompareNames(const std::uint8_t* a, const std::uint8_t* b) {
+    for (int i = 0; i < ChannelRecord::NAME_FIELD_SIZE; ++i) {
+        if (a[i] != b[i])
+            return a[i] < b[i] ? -1 : 1;
+        if (a[i] == 0)
+            return 0;
+    }
+    return 0;
+}
+
+// Whether `a` belongs strictly before `b` in one of the four stable orders.
+bool StableBefore(SortKind kind, const SortEntry& a, const SortEntry& b) {
+    switch (kind) {
+    case SortKind::ScrambledFirst:
+        return a.scrambled && !b.scrambled;
+    case SortKind::ScrambledLast:
+        return !a.scrambled && b.scrambled;
+    case SortKind::FrequencyUp:
+        return a.frequency < b.frequency;
+    case SortKind::FrequencyDown:
+        return a.frequency > b.frequency;
+    default:
+        return false;
+    }
+}
+
+// Room for every channel slot, kept between sorts so sorting allocates nothing.
+std::array<SortEntry, CHANNEL_SLOTS>& SortList() {
+    static std::array<SortEntry, CHANNEL_SLOTS> list;
+    return list;
+}
+
+} // namespace
+
+void SortChannels(ChannelDatabase& db, int satellite, SortKind kind) {
+    if (!IsSatelliteSlot(satellite))
+        return;
+    auto& list = SortList();
+    std::size_t count = 0;
+    WalkChannels(db, satellite, [&](int c) {
+        const ChannelRecord channel = db.Channel(c);
+        const int t = channel.transponder();
+        list[count++] = SortEntry{static_cast<std::uint16_t>(c), channel.scrambled(),
+                                  static_cast<std::uint16_t>(IsTransponderSlot(t) ? db.Transponder(t).frequency() : 0),
+                                  channel.data() + 37};
+        return true;
+    });
+    if (count == 0)
+        return;
+
+    const auto begin = list.begin();
+    const auto end = list.begin() + static_cast<std::ptrdiff_t>(count);
+    if (count >= 2) {
+        if (kind == SortKind::NameUp) {
+            std::sort(begin, end, [](const SortEntry& a, const SortEntry& b) { return CompareNames(a.name, b.name) < 0; });
+        } else if (kind == SortKind::NameDown) {
+            std::sort(begin, end, [](const SortEntry& a, const SortEntry& b) { return CompareNames(a.name, b.name) > 0; });
+        } else {
+            // Straight insertion: an entry moves left only past neighbours it strictly precedes.
+            for (std::size_t i = 1; i < count; ++i) {
+                const SortEntry entry = list[i];
+                std::size_t j = i;
+                while (j > 0 && StableBefore(kind, entry, list[j - 1])) {
+                    list[j] = list[j - 1];
+                    --j;
+                }
+                list[j] = entry;
+            }
+        }
+    }
+
+    for (std::size_t i = 0; i < count; ++i) {
+        ChannelRecord channel = db.Channel(list[i].slot);
+        channel.setPrevChannel(i == 0 ? NO_LINK : list[i - 1].slot);
+        channel.setNextChannel(i + 1 == count ? NO_LINK : list[i + 1].slot);
+    }
+    SatelliteRecord sat = db.Satellite(satellite);
+    sat.setFirstChannel(list[0].slot);
+    sat.setLastChannel(list[count - 1].slot);
+    RenumberChannels(db, satellite);
+}
+
+int ChannelAtNumber(const ChannelDatabase& db, int satellite, int number, bool tv) {
+    if (!IsSatelliteSlot(satellite) || number < 0 || number > static_cast<int>(db.Satellite(satellite).channelCount()))
+        return NO_LINK;
+    const int passing = number == 0 ? 0 : number - 1;
+    const unsigned type = ServiceTypeOf(tv);
+    int passed = 0;
+    int result = NO_LINK;
+    WalkChannels(db, satellite, [&](int c) {
+        if (db.Channel(c).serviceType() != type)
+            return true;
+        if (passed++ == passing) {
+            result = c;
+            return false;
+        }
+        return true;
+    });
+    return result;
+}
+
+bool MoveChannel(ChannelDatabase& db, int satellite, int a, int b, bool before) {
+    if (!IsSatelliteSlot(satellite) || !IsChannelSlot(a) || !IsChannelSlot(b) || a == b)
+        return false;
+    // Both must lie on this satellite's chain, or the move would graft channels across chains.
+    if (!IsChannelOnChain(db, satellite, a) || !IsChannelOnChain(db, satellite, b))
+        return false;
+
+    UnlinkChannel(db, satellite, a, false);
+
+    SatelliteRecord sat = db.Satellite(satellite);
+    ChannelRecord moved = db.Channel(a);
+    ChannelRecord anchor = db.Channel(b);
+    if (before) {
+        const int q = anchor.prevChannel();
+        if (!IsChannelSlot(q)) {
+            sat.setFirstChannel(a);
+            moved.setPrevChannel(NO_LINK);
+        } else {
+            db.Channel(q).setNextChannel(a);
+            moved.setPrevChannel(q);
+        }
+        moved.setNextChannel(b);
+        anchor.setPrevChannel(a);
+    } else {
+        const int r = anchor.nextChannel();
+        if (!IsChannelSlot(r)) {
+            sat.setLastChannel(a);
+            moved.setNextChannel(NO_LINK);
+        } else {
+            db.Channel(r).setPrevChannel(a);
+            moved.setNextChannel(r);
+        }
+        moved.setPrevChannel(b);
+        anchor.setNextChannel(a);
+    }
+    return true;
+}
+
+void MoveChannelToNumber(ChannelDatabase& db, int satellite, int current, int target, bool tv) {
+    if (current == target)
+        return;
+    const int a = ChannelAtNumber(db, satellite, current, tv);
+    const int b = ChannelAtNumber(db, satellite, target, tv);
+    MoveChannel(db, satellite, a, b, current > target);
+    RenumberChannels(db, satellite);
+}
+
+} // namespace vormante
