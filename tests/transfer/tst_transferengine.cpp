@@ -1,0 +1,510 @@
+// The transfer protocol against a scripted channel: both exchanges step by
+// step, frames and stray bytes, the file checks, saving, and a lost port.
+#include "FakeSerialChannel.h"
+#include "RecordingView.h"
+#include "TestSupport.h"
+#include "transfer/TransferEngine.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <memory>
+
+using namespace vormante;
+using Controls = RecordingView::Controls;
+
+namespace {
+const Controls ALL_ENABLED = {true, true, true, true};
+const Controls LISTENING = {false, false, true, true};
+const Controls START_FAILED = {true, false, true, true};
+const Controls TRANSFERRING = {false, false, false, false};
+
+QString Text(const char* text) { return QString::fromLatin1(text); }
+
+QByteArray ImageBytes(std::uint32_t seed, std::size_t size = IMAGE_SIZE) {
+    return testsupport::ToByteArray(testsupport::RandomBytes(size, seed));
+}
+
+bool WriteFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+QByteArray ReadFile(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QByteArray Block(const QByteArray& image, int number) {
+    return image.mid(static_cast<qsizetype>(BLOCK_SIZE) * (number - 1), static_cast<qsizetype>(BLOCK_SIZE));
+}
+
+// One transfer window's worth of protocol: channel, view and engine.
+struct Rig {
+    FakeSerialChannel channel;
+    RecordingView view;
+    TransferEngine engine;
+
+    Rig(TransferDirection direction, const QString& file = QString()) : engine(direction, file, channel, view) {
+        engine.Initialize();
+    }
+    bool Start() { return engine.Start(QStringLiteral("COM1")); }
+};
+} // namespace
+
+class TestTransferEngine : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir dir;
+    QString Path(const QString& name) const { return dir.filePath(name); }
+
+private Q_SLOTS:
+    void initTestCase() { QVERIFY(dir.isValid()); }
+
+    void windowOpensReadyToStart() {
+        Rig rig(TransferDirection::Receive);
+        QCOMPARE(rig.view.statuses, QStringList{Text(transfertext::SELECT_PORT)});
+        QCOMPARE(rig.view.progress, QList<int>{0});
+        QCOMPARE(rig.view.lastControls(), ALL_ENABLED);
+        QCOMPARE(rig.engine.state(), TransferEngine::State::Closed);
+    }
+
+    void startAndStop() {
+        Rig rig(TransferDirection::Receive);
+        QVERIFY(rig.Start());
+        QCOMPARE(rig.channel.openedName, QStringLiteral("COM1"));
+        QCOMPARE(rig.view.statuses.last(), Text(transfertext::WAITING));
+        QCOMPARE(rig.view.lastControls(), LISTENING);
+        QVERIFY(!rig.Start()); // already listening
+        rig.engine.StopListening();
+        QVERIFY(!rig.channel.connected);
+        QCOMPARE(rig.view.statuses.last(), Text(transfertext::SELECT_PORT));
+        QCOMPARE(rig.view.lastControls(), ALL_ENABLED);
+        QVERIFY(rig.view.messages.isEmpty());
+
+        // Stop before any Start only resets the window.
+        rig.engine.StopListening();
+        QCOMPARE(rig.view.lastControls(), ALL_ENABLED);
+
+        rig.engine.Exit();
+        QVERIFY(rig.view.ended);
+        QVERIFY(!rig.view.accepted);
+    }
+
+    void startFailures() {
+        {
+            Rig rig(TransferDirection::Receive);
+            rig.channel.openResult = SerialChannel::OpenResult::PortUnavailable;
+            QVERIFY(!rig.Start());
+            QCOMPARE(rig.view.messages,
+                     (QStringList{Text(transfertext::PORT_INVALID), Text(transfertext::GENERIC_ERROR)}));
+            QCOMPARE(rig.view.lastControls(), START_FAILED);
+            QCOMPARE(rig.engine.state(), TransferEngine::State::Closed);
+        }
+        {
+            Rig rig(TransferDirection::Receive);
+            rig.channel.openResult = SerialChannel::OpenResult::ConfigurationFailed;
+            QVERIFY(!rig.Start());
+            QCOMPARE(rig.view.messages, QStringList{Text(transfertext::GENERIC_ERROR)});
+            QCOMPARE(rig.view.lastControls(), START_FAILED);
+        }
+    }
+
+    void wholeSend() {
+        const QByteArray image = ImageBytes(1);
+        const QString file = Path(QStringLiteral("send.bin"));
+        QVERIFY(WriteFile(file, image));
+        Rig rig(TransferDirection::Send, file);
+        QVERIFY(rig.Start());
+
+        rig.channel.Arrive(ReceiveReady);
+        QCOMPARE(rig.channel.writes, QList<QByteArray>{FakeSerialChannel::Bytes(SendReady)});
+        QCOMPARE(rig.channel.purges, 1);
+        QCOMPARE(rig.view.statuses.last(), Text(transfertext::SENDING));
+        QCOMPARE(rig.view.lastControls(), TRANSFERRING);
+        QCOMPARE(rig.engine.state(), TransferEngine::State::Sending);
+        rig.view.progress.clear();
+
+        for (int k = 1; k <= 26; ++k)
+            rig.channel.Arrive(NextBlock);
+
+        QCOMPARE(rig.channel.writes.size(), 26);
+        for (int k = 1; k <= 25; ++k)
+            QCOMPARE(rig.channel.writes[k], Block(image, k));
+        QList<int> expected;
+        for (int k = 0; k <= 25; ++k)
+            expected.append(k * static_cast<int>(BLOCK_SIZE));
+        QCOMPARE(rig.view.progress, expected);
+        QCOMPARE(rig.view.messages, QStringList{Text(transfertext::UPLOADED)});
+        QVERIFY(!rig.channel.connected);
+        QVERIFY(rig.view.ended && rig.view.accepted);
+        QCOMPARE(rig.engine.state(), TransferEngine::State::Finished);
+        QCOMPARE(rig.channel.purges, 1);
+    }
+
+    void repeatBlockResendsTheLastBlock() {
+        const QByteArray image = ImageBytes(2);
+        const QString file = Path(QStringLiteral("repeat.bin"));
+        QVERIFY(WriteFile(file, image));
+        Rig rig(TransferDirection::Send, file);
+        QVERIFY(rig.Start());
+        rig.channel.Arrive(ReceiveReady);
+
+        // Before the first block there is nothing to repeat.
+        rig.channel.Arrive(RepeatBlock);
+        QCOMPARE(rig.channel.writes.size(), 1);
+        QCOMPARE(rig.channel.purges, 2);
+
+        for (int k = 1; k <= 7; ++k)
+            rig.channel.Arrive(NextBlock);
+        const int progressBefore = rig.view.progress.size();
+        rig.channel.Arrive(RepeatBlock);
+        QCOMPARE(rig.channel.writes.size(), 9);
+        QCOMPARE(rig.channel.writes.last(), image.mid(49152, 8192));
+        QCOMPARE(rig.view.progress.size(), progressBefore);
+        QCOMPARE(rig.view.progress.last(), 49152);
+        QCOMPARE(rig.engine.acknowledged(), std::size_t(49152));
+
+        for (int k = 8; k <= 26; ++k)
+            rig.channel.Arrive(NextBlock);
+        QCOMPARE(rig.view.messages, QStringList{Text(transfertext::UPLOADED)});
+        // Every block went out once, block 7 twice.
+        QList<QByteArray> blocks = rig.channel.writes.mid(1);
+        blocks.removeAt(7);
+        QCOMPARE(blocks.size(), 25);
+        for (int k = 1; k <= 25; ++k)
+            QCOMPARE(blocks[k - 1], Block(image, k));
+    }
+
+    void repeatedHandshakeRestartsTheSend() {
+        const QByteArray image = ImageBytes(3);
+        const QString file = Path(QStringLiteral("restart.bin"));
+        QVERIFY(WriteFile(file, image));
+        Rig rig(TransferDirection::Send, file);
+        QVERIFY(rig.Start());
+        rig.channel.Arrive(ReceiveReady);
+        for (int k = 1; k <= 4; ++k)
+            rig.channel.Arrive(NextBlock);
+        rig.channel.Arrive(ReceiveReady);
+        QCOMPARE(rig.channel.writes.last(), FakeSerialChannel::Bytes(SendReady));
+        QCOMPARE(rig.engine.acknowledged(), std::size_t(0));
+        rig.channel.Arrive(NextBlock);
+        QCOMPARE(rig.channel.writes.last(), Block(image, 1));
+        // A restarted send must not finish before all 25 blocks are acknowledged again.
+        for (int k = 2; k <= 25; ++k)
+            rig.channel.Arrive(NextBlock);
+        QVERIFY(rig.view.messages.isEmpty());
+        rig.channel.Arrive(NextBlock);
+        QCOMPARE(rig.view.messages, QStringList{Text(transfertext::UPLOADED)});
+    }
+
+    void receiveInChunks() {
+        const QByteArray image = ImageBytes(4);
+        Rig rig(TransferDirection::Receive);
+        QVERIFY(rig.Start());
+        rig.channel.Arrive(SendReady);
+        QCOMPARE(rig.channel.writes, QList<QByteArray>{FakeSerialChannel::Bytes(ReceiveReady)});
+        QCOMPARE(rig.channel.purges, 1);
+        QCOMPARE(rig.view.statuses.last(), Text(transfertext::RECEIVING));
+        QCOMPARE(rig.view.lastControls(), TRANSFERRING);
+
+        rig.view.fileNames.append(Path(QStringLiteral("received")));
+        rig.channel.reads.clear();
+        rig.view.progress.clear();
+        // More than an image waits at every step; the surplus is never taken.
+        rig.channel.Arrive(image + QByteArray(1000, '\x55'));
+
+        QCOMPARE(rig.channel.reads.size(), 1366);
+        QCOMPARE(rig.channel.reads.count(150), 1365);
+        QCOMPARE(rig.channel.reads.last(), std::size_t(50));
+        QCOMPARE(rig.channel.input.size(), 1000);
+        QCOMPARE(rig.view.progress.size(), 1366);
+        QCOMPARE(rig.view.progress.first(), 150);
+        QCOMPARE(rig.view.progress.last(), 204800);
+        QCOMPARE(rig.view.fileNameAsks, 1);
+        QCOMPARE(rig.engine.transferBuffer(), image);
+
+        const QString saved = Path(QStringLiteral("received.bin"));
+        QCOMPARE(rig.engine.savedFileName(), saved);
+        QCOMPARE(ReadFile(saved), image);
+        QCOMPARE(rig.view.messages,
+                 QStringList{Text(transfertext::DOWNLOADED_SAVED_TO) + QDir::toNativeSeparators(saved)});
+        QVERIFY(!rig.channel.connected);
+        QVERIFY(rig.view.ended && rig.view.accepted);
+        QCOMPARE(rig.channel.writes.size(), 1); // the PC never answers image data
+    }
+
+    void receiveTakesFramePairsAsData() {
+        Rig rig(TransferDirection::Receive);
+        QVERIFY(rig.Start());
+        rig.channel.Arrive(SendReady);
+        rig.channel.Arrive(QByteArray(100, '\x01'));
+        // Block frames in a receive are image bytes, not commands.
+        rig.channel.Arrive(NextBlock);
+        rig.channel.Arrive(RepeatBlock);
+        QCOMPARE(rig.engine.length(), std::size_t(104));
+        QCOMPARE(rig.engine.transferBuffer().mid(100, 4), QByteArray("\xD1\x1D\xE1\x1E"));
+        QCOMPARE(rig.channel.writes.size(), 1);
+
+        // A repeated handshake restarts the count and is answered again.
+        rig.channel.Arrive(SendReady);
+        QCOMPARE(rig.engine.length(), std::size_t(0));
+        QCOMPARE(rig.channel.writes.size(), 2);
+        QCOMPARE(rig.channel.writes.last(), FakeSerialChannel::Bytes(ReceiveReady));
+        QCOMPARE(rig.engine.state(), TransferEngine::State::Receiving);
+    }
+
+    void strayBytesWhileListening() {
+        const QString file = Path(QStringLiteral("stray.bin"));
+        QVERIFY(WriteFile(file, ImageBytes(5)));
+        Rig rig(TransferDirection::Send, file);
+        QVERIFY(rig.Start());
+
+        // A frame split over two reads is two lone bytes, both dropped.
+        rig.channel.Arrive(QByteArray("\xC1"));
+        rig.channel.Arrive(QByteArray("\x1C"));
+        QCOMPARE(rig.channel.reads, (QList<std::size_t>{1, 1}));
+        // Pairs that are no frame, and block frames before a handshake, are ignored.
+        rig.channel.Arrive(QByteArray("\x1C\xC1\xAB\xCD"));
+        rig.channel.Arrive(NextBlock);
+        rig.channel.Arrive(RepeatBlock);
+        QVERIFY(rig.channel.writes.isEmpty());
+        QCOMPARE(rig.channel.purges, 0);
+        QCOMPARE(rig.engine.state(), TransferEngine::State::Listening);
+        QVERIFY(rig.view.messages.isEmpty());
+
+        // Garbage of odd length shifts the pairs: the frame read across the seam is lost too.
+        rig.channel.Arrive(QByteArray("\x00\xC1\x1C", 3));
+        QVERIFY(rig.channel.writes.isEmpty());
+        rig.channel.Arrive(ReceiveReady);
+        QCOMPARE(rig.channel.writes, QList<QByteArray>{FakeSerialChannel::Bytes(SendReady)});
+    }
+
+    void wrongDirection_data() {
+        QTest::addColumn<int>("direction");
+        QTest::addColumn<bool>("afterHandshake");
+        QTest::newRow("send window, SendReady") << int(TransferDirection::Send) << false;
+        QTest::newRow("receive window, ReceiveReady") << int(TransferDirection::Receive) << false;
+        QTest::newRow("sending, SendReady") << int(TransferDirection::Send) << true;
+        QTest::newRow("receiving, ReceiveReady") << int(TransferDirection::Receive) << true;
+    }
+    void wrongDirection() {
+        QFETCH(int, direction);
+        QFETCH(bool, afterHandshake);
+        const auto dir_ = static_cast<TransferDirection>(direction);
+        const QString file = Path(QStringLiteral("direction.bin"));
+        QVERIFY(WriteFile(file, ImageBytes(6)));
+        Rig rig(dir_, file);
+        QVERIFY(rig.Start());
+        const Frame own = dir_ == TransferDirection::Send ? ReceiveReady : SendReady;
+        const Frame wrong = dir_ == TransferDirection::Send ? SendReady : ReceiveReady;
+        if (afterHandshake)
+            rig.channel.Arrive(own);
+        const auto writesBefore = rig.channel.writes.size();
+        rig.channel.Arrive(wrong);
+        QCOMPARE(rig.channel.writes.size(), writesBefore); // not answered
+        QCOMPARE(rig.view.messages, QStringList{Text(transfertext::WRONG_DIRECTION)});
+        QVERIFY(!rig.channel.connected);
+        QVERIFY(rig.view.ended && rig.view.accepted);
+    }
+
+    void receivedFileName_data() {
+        QTest::addColumn<QString>("chosen");
+        QTest::addColumn<QString>("written");
+        QTest::newRow("plain") << "/tmp/image" << "/tmp/image.bin";
+        QTest::newRow("ends .bin") << "/tmp/image.bin" << "/tmp/image.bin";
+        QTest::newRow("ends .BIN") << "/tmp/image.BIN" << "/tmp/image.BIN";
+        QTest::newRow("ends .Bin") << "/tmp/image.Bin" << "/tmp/image.Bin";
+        QTest::newRow("mixed case") << "/tmp/image.bIn" << "/tmp/image.bIn.bin";
+        QTest::newRow("in a folder name") << "/tmp/a.bin/image" << "/tmp/a.bin/image";
+        QTest::newRow("before an extension") << "/tmp/image.bin.old" << "/tmp/image.bin.old";
+        QTest::newRow("other extension") << "/tmp/image.dat" << "/tmp/image.dat.bin";
+        QTest::newRow("no dot") << "/tmp/imagebin" << "/tmp/imagebin.bin";
+    }
+    void receivedFileName() {
+        QFETCH(QString, chosen);
+        QFETCH(QString, written);
+        QCOMPARE(ReceivedFileName(chosen), written);
+    }
+
+    void refusesAFileThatIsNotAnImage_data() {
+        QTest::addColumn<int>("size");
+        QTest::addColumn<QString>("says");
+        QTest::newRow("one byte short") << 204799 << "204799 bytes";
+        QTest::newRow("empty") << 0 << "zeros";
+        QTest::newRow("one byte long") << 204801 << "longer";
+        QTest::newRow("missing") << -1 << "can't be opened";
+    }
+    void refusesAFileThatIsNotAnImage() {
+        QFETCH(int, size);
+        QFETCH(QString, says);
+        const QString file = Path(QStringLiteral("size%1.bin").arg(size));
+        if (size >= 0)
+            QVERIFY(WriteFile(file, ImageBytes(7, static_cast<std::size_t>(size))));
+        Rig rig(TransferDirection::Send, file);
+        QVERIFY(!rig.Start());
+        QVERIFY(rig.channel.openedName.isEmpty()); // the port never opened
+        QCOMPARE(rig.view.messages.size(), 1);
+        QVERIFY2(rig.view.messages[0].contains(says), qPrintable(rig.view.messages[0]));
+        QCOMPARE(rig.view.lastControls(), START_FAILED);
+        QVERIFY(rig.channel.writes.isEmpty());
+    }
+
+    void refusesAFileThatShrankBeforeTheHandshake() {
+        const QString file = Path(QStringLiteral("shrinks.bin"));
+        QVERIFY(WriteFile(file, ImageBytes(8)));
+        Rig rig(TransferDirection::Send, file);
+        QVERIFY(rig.Start());
+        QVERIFY(WriteFile(file, ImageBytes(8, 1000)));
+        rig.channel.Arrive(ReceiveReady);
+        QVERIFY(rig.channel.writes.isEmpty()); // not even the answer goes out
+        QCOMPARE(rig.view.messages.size(), 1);
+        QVERIFY(rig.view.messages[0].contains(QStringLiteral("zeros")));
+        QVERIFY(!rig.channel.connected);
+        QCOMPARE(rig.view.lastControls(), ALL_ENABLED);
+        QCOMPARE(rig.view.statuses.last(), Text(transfertext::SELECT_PORT));
+        QVERIFY(!rig.view.ended);
+    }
+
+    void saveCancelledThenNamed() {
+        Rig rig(TransferDirection::Receive);
+        rig.view.fileNames = {QString(), Path(QStringLiteral("second.BIN"))};
+        rig.view.discardAnswers = {false};
+        QVERIFY(rig.Start());
+        rig.channel.Arrive(SendReady);
+        const QByteArray image = ImageBytes(9);
+        rig.channel.Arrive(image);
+        QCOMPARE(rig.view.fileNameAsks, 2);
+        QCOMPARE(rig.view.discardQuestions.size(), 1);
+        QCOMPARE(ReadFile(Path(QStringLiteral("second.BIN"))), image);
+        QCOMPARE(rig.view.messages.size(), 1);
+        QVERIFY(rig.view.messages[0].endsWith(QStringLiteral("second.BIN")));
+        QVERIFY(rig.view.accepted);
+    }
+
+    void saveCancelledAndDiscarded() {
+        Rig rig(TransferDirection::Receive);
+        rig.view.discardAnswers = {true};
+        QVERIFY(rig.Start());
+        rig.channel.Arrive(SendReady);
+        rig.channel.Arrive(ImageBytes(10));
+        QCOMPARE(rig.view.fileNameAsks, 1);
+        QVERIFY(rig.view.messages.isEmpty()); // never "saved"
+        QVERIFY(rig.view.savedPaths.isEmpty());
+        QVERIFY(rig.engine.savedFileName().isEmpty());
+        QVERIFY(!rig.channel.connected);
+        QVERIFY(rig.view.ended && !rig.view.accepted);
+    }
+
+    void saveFailureIsReportedAndRetried() {
+        Rig rig(TransferDirection::Receive);
+        const QString target = Path(QStringLiteral("retry"));
+        rig.view.fileNames = {target, target};
+        rig.view.failingSaves = 1;
+        QVERIFY(rig.Start());
+        rig.channel.Arrive(SendReady);
+        const QByteArray image = ImageBytes(11);
+        rig.channel.Arrive(image);
+        QCOMPARE(rig.view.fileNameAsks, 2);
+        QCOMPARE(rig.view.messages.size(), 2);
+        QVERIFY(rig.view.messages[0].contains(QStringLiteral("No space left on device")));
+        QVERIFY(!rig.view.messages[0].startsWith(Text(transfertext::DOWNLOADED_SAVED_TO)));
+        QVERIFY(rig.view.messages[1].startsWith(Text(transfertext::DOWNLOADED_SAVED_TO)));
+        QCOMPARE(ReadFile(target + QStringLiteral(".bin")), image);
+    }
+
+    void saveIntoAFolderThatIsMissing() {
+        // The real writer reports the failure; the image is not lost.
+        Rig rig(TransferDirection::Receive);
+        rig.view.fileNames = {Path(QStringLiteral("no/such/folder/x")), QString()};
+        rig.view.discardAnswers = {true};
+        QVERIFY(rig.Start());
+        rig.channel.Arrive(SendReady);
+        rig.channel.Arrive(ImageBytes(12));
+        QCOMPARE(rig.view.messages.size(), 1);
+        QVERIFY(rig.view.messages[0].startsWith(QStringLiteral("The received data could not be saved")));
+        QCOMPARE(rig.view.discardQuestions.size(), 1);
+        QVERIFY(!QFile::exists(Path(QStringLiteral("no/such/folder/x.bin"))));
+    }
+
+    void portLost_data() {
+        QTest::addColumn<int>("blocksBeforeLoss"); // -1: while listening
+        QTest::newRow("listening") << -1;
+        QTest::newRow("after the handshake") << 0;
+        QTest::newRow("after block 3") << 3;
+    }
+    void portLost() {
+        QFETCH(int, blocksBeforeLoss);
+        const QString file = Path(QStringLiteral("lost.bin"));
+        QVERIFY(WriteFile(file, ImageBytes(13)));
+        Rig rig(TransferDirection::Send, file);
+        QVERIFY(rig.Start());
+        if (blocksBeforeLoss >= 0)
+            rig.channel.Arrive(ReceiveReady);
+        for (int k = 0; k < blocksBeforeLoss; ++k)
+            rig.channel.Arrive(NextBlock);
+        rig.channel.Lose(QStringLiteral("Input/output error"));
+        QCOMPARE(rig.view.messages.size(), 1);
+        QVERIFY(rig.view.messages[0].contains(QStringLiteral("lost")));
+        QVERIFY(rig.view.messages[0].contains(QStringLiteral("Input/output error")));
+        QCOMPARE(rig.view.messages[0].contains(QStringLiteral("transfer has been stopped")), blocksBeforeLoss >= 0);
+        QCOMPARE(rig.engine.state(), TransferEngine::State::Closed);
+        QCOMPARE(rig.view.lastControls(), ALL_ENABLED);
+        QCOMPARE(rig.view.statuses.last(), Text(transfertext::SELECT_PORT));
+        QVERIFY(!rig.view.ended);
+
+        // A new Start works and the receiver can begin again.
+        QVERIFY(rig.Start());
+        rig.channel.Arrive(ReceiveReady);
+        QCOMPARE(rig.engine.state(), TransferEngine::State::Sending);
+    }
+
+    void portLostWhileAMessageIsUp() {
+        // The loss report arrives during the step's own message: it waits for the step.
+        const QString file = Path(QStringLiteral("modal.bin"));
+        QVERIFY(WriteFile(file, ImageBytes(14)));
+        Rig rig(TransferDirection::Send, file);
+        QVERIFY(rig.Start());
+        rig.view.onMessage = [&rig](const QString&) {
+            if (rig.channel.connected)
+                rig.channel.Lose(QStringLiteral("gone"));
+        };
+        rig.channel.Arrive(SendReady); // wrong direction; the window is ending anyway
+        QCOMPARE(rig.view.messages, QStringList{Text(transfertext::WRONG_DIRECTION)});
+        QVERIFY(rig.view.ended);
+    }
+
+    void portLostWhileAskingForTheName() {
+        Rig rig(TransferDirection::Receive);
+        const QString target = Path(QStringLiteral("late.bin"));
+        rig.view.fileNames = {target};
+        rig.view.onAsk = [&rig] {
+            if (rig.channel.connected)
+                rig.channel.Lose(QStringLiteral("gone"));
+        };
+        QVERIFY(rig.Start());
+        rig.channel.Arrive(SendReady);
+        const QByteArray image = ImageBytes(15);
+        rig.channel.Arrive(image);
+        // The image is complete: it is still saved and reported as saved.
+        QCOMPARE(ReadFile(target), image);
+        QCOMPARE(rig.view.messages,
+                 QStringList{Text(transfertext::DOWNLOADED_SAVED_TO) + QDir::toNativeSeparators(target)});
+    }
+
+    void closingMidTransferStopsThePort() {
+        Rig rig(TransferDirection::Receive);
+        QVERIFY(rig.Start());
+        rig.channel.Arrive(SendReady);
+        rig.channel.Arrive(QByteArray(1000, 'x'));
+        rig.engine.Close();
+        QVERIFY(!rig.channel.connected);
+        rig.channel.input = QByteArray(500, 'y');
+        rig.channel.DeliverAll();
+        QCOMPARE(rig.engine.length(), std::size_t(1000));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestTransferEngine)
+#include "tst_transferengine.moc"

@@ -1,0 +1,47 @@
+// The serial port to the receiver on Qt Serial Port: 115200 baud, 8 data
+// bits, no parity, one stop bit, no flow control, held exclusively.
+#pragma once
+
+#include "SerialChannel.h"
+
+#include <QSerialPort>
+
+namespace vormante {
+
+class SerialPort : public SerialChannel {
+    Q_OBJECT
+
+public:
+    explicit SerialPort(QObject* parent = nullptr);
+    ~SerialPort() override;
+
+    OpenResult Open(const QString& portName) override;
+    bool Stop() override;
+    bool IsConnected() const override { return connected; }
+    std::size_t ReadAvailable(std::uint8_t* buffer, std::size_t maxCount) override;
+    bool Write(const std::uint8_t* bytes, std::size_t count) override;
+    void Purge() override;
+
+    // The device actually opened; empty while closed.
+    QString deviceName() const;
+
+    // A write may take this long before the rest is dropped.
+    static int WriteTimeoutMs(std::size_t count);
+
+private:
+    void OnReadyRead();
+    void Deliver();
+    void OnErrorOccurred(QSerialPort::SerialPortError error);
+    void ReportLoss(const QString& reason);
+    bool Configure();
+
+    QSerialPort port;
+    bool connected = false;
+    // A notification is queued or its handler is still running.
+    bool notificationPending = false;
+    bool lossQueued = false;
+    // Tells notifications and loss reports queued for an earlier opening apart.
+    unsigned opening = 0;
+};
+
+} // namespace vormante

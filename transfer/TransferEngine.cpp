@@ -1,0 +1,299 @@
+#include "TransferEngine.h"
+
+#include <QDir>
+#include <QFile>
+
+#include <algorithm>
+#include <array>
+
+namespace vormante {
+
+namespace {
+QString Text(const char* text) { return QString::fromLatin1(text); }
+
+const char DISCARD_QUESTION[] = "The received data have not been saved.\nDo you want to discard them?";
+} // namespace
+
+TransferEngine::TransferEngine(TransferDirection direction, const QString& fileName, SerialChannel& serialChannel,
+                               TransferView& transferView, QObject* parent)
+    : QObject(parent), transferDirection(direction),
+      sendFileName(direction == TransferDirection::Send ? fileName : QString()), channel(serialChannel),
+      view(transferView), buffer(static_cast<qsizetype>(IMAGE_SIZE), '\0') {
+    connect(&channel, &SerialChannel::DataWaiting, this, &TransferEngine::OnCommNotify);
+    connect(&channel, &SerialChannel::PortLost, this, &TransferEngine::OnPortLost);
+}
+
+TransferEngine::~TransferEngine() { channel.Stop(); }
+
+void TransferEngine::Initialize() {
+    receiving = false;
+    blockLength = 0;
+    cursor = 0;
+    acknowledgedBytes = 0;
+    view.SetProgress(0);
+    view.SetStatus(Text(transfertext::SELECT_PORT));
+    view.EnableControls(true, true, true, true);
+}
+
+bool TransferEngine::Start(const QString& portName) {
+    if (currentState != State::Closed)
+        return false;
+    if (transferDirection == TransferDirection::Send) {
+        QByteArray image;
+        QString message;
+        if (!LoadImageToSend(sendFileName, &image, &message)) {
+            view.EnableControls(true, false, true, true);
+            view.ShowMessage(message);
+            return false;
+        }
+    }
+    const SerialChannel::OpenResult result = channel.Open(portName);
+    if (result != SerialChannel::OpenResult::Opened) {
+        view.EnableControls(true, false, true, true);
+        if (result == SerialChannel::OpenResult::PortUnavailable)
+            view.ShowMessage(Text(transfertext::PORT_INVALID));
+        view.ShowMessage(Text(transfertext::GENERIC_ERROR));
+        return false;
+    }
+    currentState = State::Listening;
+    receiving = false;
+    view.EnableControls(false, false, true, true);
+    view.SetStatus(Text(transfertext::WAITING));
+    return true;
+}
+
+void TransferEngine::StopListening() {
+    channel.Stop();
+    BackToClosed();
+}
+
+void TransferEngine::Exit() {
+    channel.Stop();
+    currentState = State::Closed;
+    view.EndWindow(false);
+}
+
+void TransferEngine::Close() {
+    channel.Stop();
+    currentState = State::Closed;
+}
+
+void TransferEngine::BackToClosed() {
+    currentState = State::Closed;
+    receiving = false;
+    view.SetStatus(Text(transfertext::SELECT_PORT));
+    view.EnableControls(true, true, true, true);
+}
+
+void TransferEngine::OnCommNotify() {
+    // A message shown inside a step runs an event loop; the channel holds its
+    // next notification back until this one has returned, but stay safe.
+    if (inStep)
+        return;
+    inStep = true;
+    Step();
+    inStep = false;
+    if (lossPending) {
+        lossPending = false;
+        HandlePortLost(pendingLossReason);
+    }
+}
+
+void TransferEngine::Step() {
+    if (!channel.IsConnected())
+        return;
+    if (currentState != State::Listening && currentState != State::Receiving && currentState != State::Sending)
+        return;
+
+    std::array<std::uint8_t, RECEIVE_CHUNK> bytes{};
+    const std::size_t wanted = receiving ? std::min(RECEIVE_CHUNK, IMAGE_SIZE - blockLength) : FRAME_SIZE;
+    const std::size_t count = std::min(channel.ReadAvailable(bytes.data(), wanted), wanted);
+
+    switch (RecogniseFrame(bytes.data(), count)) {
+    case FrameKind::SendReadyFrame:
+        if (transferDirection == TransferDirection::Send)
+            return WrongDirection();
+        return AnswerSendReady(); // the frame's bytes are not image data
+    case FrameKind::ReceiveReadyFrame:
+        if (transferDirection == TransferDirection::Receive)
+            return WrongDirection();
+        return AnswerReceiveReady();
+    case FrameKind::NextBlockFrame:
+        if (currentState == State::Sending)
+            return SendNextBlock();
+        break;
+    case FrameKind::RepeatBlockFrame:
+        if (currentState == State::Sending)
+            return RepeatLastBlock();
+        break;
+    case FrameKind::None:
+        break;
+    }
+    // Outside a receive, bytes that are no frame (a lone byte too) are dropped.
+    if (receiving)
+        StoreImageBytes(bytes.data(), count);
+}
+
+void TransferEngine::AnswerSendReady() {
+    channel.Purge();
+    WriteFrame(ReceiveReady);
+    receiving = true;
+    currentState = State::Receiving;
+    view.SetStatus(Text(transfertext::RECEIVING));
+    view.EnableControls(false, false, false, false);
+    blockLength = 0;
+    view.SetProgress(0);
+}
+
+void TransferEngine::AnswerReceiveReady() {
+    // The file is checked before the answer: a receiver told "about to send"
+    // must get a whole image, never one padded with zeros.
+    QByteArray image;
+    QString message;
+    if (!LoadImageToSend(sendFileName, &image, &message)) {
+        channel.Stop();
+        BackToClosed();
+        view.ShowMessage(message);
+        return;
+    }
+    channel.Purge();
+    WriteFrame(SendReady);
+    view.EnableControls(false, false, false, false);
+    blockLength = 0;
+    buffer = image;
+    cursor = 0;
+    // A handshake repeated mid-send restarts the blocks, so the count restarts too.
+    acknowledgedBytes = 0;
+    view.SetProgress(0);
+    currentState = State::Sending;
+    view.SetStatus(Text(transfertext::SENDING));
+}
+
+void TransferEngine::SendNextBlock() {
+    acknowledgedBytes += blockLength;
+    view.SetProgress(static_cast<int>(acknowledgedBytes));
+    if (acknowledgedBytes >= IMAGE_SIZE) {
+        currentState = State::Finished;
+        view.ShowMessage(Text(transfertext::UPLOADED));
+        channel.Stop();
+        view.EndWindow(true);
+        return;
+    }
+    cursor += blockLength;
+    blockLength = BLOCK_SIZE;
+    WriteBlock();
+}
+
+void TransferEngine::RepeatLastBlock() {
+    channel.Purge();
+    WriteBlock(); // nothing before the first block
+}
+
+void TransferEngine::WriteBlock() {
+    if (blockLength == 0 || cursor + blockLength > static_cast<std::size_t>(buffer.size()))
+        return;
+    // A write that times out is not repeated here: the receiver asks again.
+    channel.Write(reinterpret_cast<const std::uint8_t*>(buffer.constData()) + cursor, blockLength);
+}
+
+void TransferEngine::WriteFrame(const Frame& frame) { channel.Write(frame.data(), frame.size()); }
+
+void TransferEngine::StoreImageBytes(const std::uint8_t* bytes, std::size_t count) {
+    count = std::min(count, IMAGE_SIZE - blockLength);
+    if (count == 0)
+        return;
+    std::copy_n(bytes, count, buffer.data() + blockLength);
+    blockLength += count;
+    view.SetProgress(static_cast<int>(blockLength));
+    if (blockLength == IMAGE_SIZE)
+        FinishReceive();
+}
+
+void TransferEngine::FinishReceive() {
+    currentState = State::Finished;
+    receiving = false;
+    for (;;) {
+        const QString chosen = view.AskSaveFileName();
+        if (chosen.isEmpty()) {
+            if (view.ConfirmDiscard(Text(DISCARD_QUESTION))) {
+                channel.Stop();
+                view.EndWindow(false);
+                return;
+            }
+            continue;
+        }
+        const QString name = ReceivedFileName(chosen);
+        QString error;
+        if (view.SaveImage(name, buffer, &error)) {
+            savedName = name;
+            view.ShowMessage(Text(transfertext::DOWNLOADED_SAVED_TO) + QDir::toNativeSeparators(name));
+            channel.Stop();
+            view.EndWindow(true);
+            return;
+        }
+        view.ShowMessage(QStringLiteral("The received data could not be saved to %1:\n%2\n\n"
+                                        "Choose another name, or cancel to discard them.")
+                             .arg(QDir::toNativeSeparators(name), error));
+    }
+}
+
+void TransferEngine::WrongDirection() {
+    // The handshake is not answered.
+    currentState = State::Finished;
+    view.ShowMessage(Text(transfertext::WRONG_DIRECTION));
+    channel.Stop();
+    view.EndWindow(true);
+}
+
+void TransferEngine::OnPortLost(const QString& reason) {
+    if (inStep) {
+        lossPending = true;
+        pendingLossReason = reason;
+        return;
+    }
+    HandlePortLost(reason);
+}
+
+void TransferEngine::HandlePortLost(const QString& reason) {
+    if (currentState != State::Listening && currentState != State::Receiving && currentState != State::Sending)
+        return;
+    const bool midTransfer = currentState != State::Listening;
+    channel.Stop();
+    BackToClosed();
+    QString text = QStringLiteral("The connection to the receiver was lost");
+    if (!reason.isEmpty())
+        text += QStringLiteral(" (%1)").arg(reason);
+    text += midTransfer ? QStringLiteral(".\nThe transfer has been stopped.") : QStringLiteral(".");
+    view.ShowMessage(text);
+}
+
+bool TransferEngine::LoadImageToSend(const QString& path, QByteArray* image, QString* message) {
+    const QString shown = QDir::toNativeSeparators(path);
+    QFile file(path);
+    if (path.isEmpty() || !file.open(QIODevice::ReadOnly)) {
+        *message = QStringLiteral("The file %1 can't be opened:\n%2").arg(shown, file.errorString());
+        return false;
+    }
+    // One byte more than an image tells a longer file apart.
+    const QByteArray bytes = file.read(static_cast<qint64>(IMAGE_SIZE) + 1);
+    if (bytes.size() == static_cast<qsizetype>(IMAGE_SIZE)) {
+        *image = bytes;
+        return true;
+    }
+    if (bytes.size() < static_cast<qsizetype>(IMAGE_SIZE)) {
+        *message = QStringLiteral("The file %1 is not sent: it holds %2 bytes, and a receiver image is "
+                                  "exactly %3 bytes.\nPadding it would overwrite the receiver's database "
+                                  "with zeros.")
+                       .arg(shown)
+                       .arg(bytes.size())
+                       .arg(IMAGE_SIZE);
+    } else {
+        *message = QStringLiteral("The file %1 is not sent: it is longer than a receiver image, which is "
+                                  "exactly %2 bytes.")
+                       .arg(shown)
+                       .arg(IMAGE_SIZE);
+    }
+    return false;
+}
+
+} // namespace vormante

@@ -1,0 +1,104 @@
+// The transfer protocol, one step per data-available notification of the
+// channel. The receiver drives the exchange; the PC only answers. All window
+// effects go through TransferView, so the engine runs without any GUI.
+//
+// Use: construct with the window's direction, the file to send (send only),
+// the channel and the view; call Initialize() once, then Start(port),
+// StopListening() and Exit() from the window's Start, Stop and Exit buttons,
+// and Close() when the window is closed in any other way. The engine steps
+// itself on the channel's DataWaiting and handles its PortLost.
+#pragma once
+
+#include "SerialChannel.h"
+#include "TransferProtocol.h"
+#include "TransferView.h"
+
+#include <QByteArray>
+#include <QObject>
+#include <QString>
+
+#include <cstddef>
+
+namespace vormante {
+
+class TransferEngine : public QObject {
+    Q_OBJECT
+
+public:
+    enum class State {
+        Closed,    // port closed (before Start, after Stop, a failed Start or a lost port)
+        Listening, // port open, waiting for the receiver's handshake
+        Receiving, // handshake answered, image bytes arriving
+        Sending,   // handshake answered, file loaded, blocks going out on request
+        Finished,  // image complete (or direction refused); the window is ending
+    };
+
+    TransferEngine(TransferDirection direction, const QString& fileName, SerialChannel& channel,
+                   TransferView& view, QObject* parent = nullptr);
+    ~TransferEngine() override;
+
+    // The window has opened: status line, progress at 0, every control enabled.
+    void Initialize();
+    // Start button: opens the port and listens. A file to send that is not a
+    // whole image is refused here, before the port opens.
+    bool Start(const QString& portName);
+    // Stop button: closes the port and enables the controls again.
+    void StopListening();
+    // Exit button: closes the port and ends the window as cancelled.
+    void Exit();
+    // The window is closing some other way (close box, Escape): closes the port.
+    void Close();
+
+    // One protocol step. Connected to the channel's DataWaiting.
+    void OnCommNotify();
+    // The channel failed and closed itself. Connected to its PortLost.
+    void OnPortLost(const QString& reason);
+
+    State state() const { return currentState; }
+    TransferDirection direction() const { return transferDirection; }
+    const QString& fileName() const { return sendFileName; }
+    // Send: bytes the receiver has acknowledged. Receive: 0.
+    std::size_t acknowledged() const { return acknowledgedBytes; }
+    // Send: length of the block last sent. Receive: image bytes received so far.
+    std::size_t length() const { return blockLength; }
+    const QByteArray& transferBuffer() const { return buffer; }
+    // The file a received image was written to; empty until then.
+    const QString& savedFileName() const { return savedName; }
+
+    // Reads a file to send. Anything but exactly IMAGE_SIZE bytes is refused,
+    // with a message saying why, and nothing goes out.
+    static bool LoadImageToSend(const QString& path, QByteArray* image, QString* message);
+
+private:
+    void Step();
+    void AnswerSendReady();
+    void AnswerReceiveReady();
+    void SendNextBlock();
+    void RepeatLastBlock();
+    void StoreImageBytes(const std::uint8_t* bytes, std::size_t count);
+    void FinishReceive();
+    void WrongDirection();
+    void HandlePortLost(const QString& reason);
+    void WriteFrame(const Frame& frame);
+    void WriteBlock();
+    void BackToClosed();
+
+    const TransferDirection transferDirection;
+    const QString sendFileName;
+    SerialChannel& channel;
+    TransferView& view;
+
+    State currentState = State::Closed;
+    QByteArray buffer;
+    bool receiving = false;
+    std::size_t blockLength = 0;
+    std::size_t cursor = 0;
+    std::size_t acknowledgedBytes = 0;
+    QString savedName;
+
+    bool inStep = false;
+    bool lossPending = false;
+    QString pendingLossReason;
+};
+
+} // namespace vormante
