@@ -1,0 +1,83 @@
+#include "SortHeaderCtrl.h"
+
+#include <QPainter>
+#include <QStyleOptionHeader>
+
+SortHeaderCtrl::SortHeaderCtrl(QWidget* parent) : QHeaderView(Qt::Horizontal, parent) {
+    setSectionsClickable(true);
+    setHighlightSections(false);
+    setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    setStretchLastSection(false);
+}
+
+void SortHeaderCtrl::SetSortIndicator(int column, bool ascending) {
+    sortColumn_ = column;
+    sortAscending_ = ascending;
+    ownerDrawn_.insert(column);
+    viewport()->update();
+}
+
+void SortHeaderCtrl::paintSection(QPainter* painter, const QRect& rect, int logicalIndex) const {
+    if (!ownerDrawn_.contains(logicalIndex) || !rect.isValid()) {
+        QHeaderView::paintSection(painter, rect, logicalIndex);
+        return;
+    }
+    painter->save();
+    painter->setClipRect(rect);
+
+    // The section background as the style draws it, without text or indicator.
+    QStyleOptionHeader option;
+    initStyleOption(&option);
+    option.rect = rect;
+    option.section = logicalIndex;
+    option.state |= isEnabled() ? QStyle::State_Enabled : QStyle::State_None;
+    style()->drawControl(QStyle::CE_HeaderSection, &option, painter, this);
+
+    const int left = rect.left();
+    const int right = rect.left() + rect.width(); // one past the last pixel
+    const int bottom = rect.top() + rect.height();
+    const int o = rect.height() / 4;
+    const bool sorted = logicalIndex == sortColumn_;
+
+    QRect textRect = rect;
+    if (sorted)
+        textRect.setRight(textRect.right() - 3 * o);
+    textRect.setLeft(left + o);
+    textRect.setRight(textRect.right() - o);
+    if (textRect.left() < textRect.right()) {
+        const auto alignment = model() ? model()->headerData(logicalIndex, Qt::Horizontal, Qt::TextAlignmentRole)
+                                             .value<Qt::Alignment>()
+                                       : Qt::Alignment();
+        int flags = Qt::TextSingleLine | Qt::AlignVCenter | Qt::TextDontClip;
+        if (alignment & Qt::AlignHCenter)
+            flags |= Qt::AlignHCenter;
+        else if (alignment & Qt::AlignRight)
+            flags |= Qt::AlignRight;
+        else
+            flags |= Qt::AlignLeft;
+        const QString text = model() ? model()->headerData(logicalIndex, Qt::Horizontal, Qt::DisplayRole).toString()
+                                     : QString();
+        painter->setPen(palette().color(QPalette::ButtonText));
+        painter->drawText(textRect, flags, text.left(254));
+    }
+
+    if (sorted) {
+        const QPen light(palette().color(QPalette::Light), 1);
+        const QPen shadow(palette().color(QPalette::Dark), 1);
+        const int top = rect.top();
+        if (sortAscending_) {
+            painter->setPen(light);
+            painter->drawLine(right - 2 * o, top + o, right - o, bottom - o - 1);
+            painter->drawLine(right - o, bottom - o - 1, right - 3 * o - 2, bottom - o - 1);
+            painter->setPen(shadow);
+            painter->drawLine(right - 3 * o - 1, bottom - o - 1, right - 2 * o, top + o - 1);
+        } else {
+            painter->setPen(light);
+            painter->drawLine(right - o - 1, top + o, right - 2 * o - 1, bottom - o);
+            painter->setPen(shadow);
+            painter->drawLine(right - 2 * o - 2, bottom - o, right - 3 * o - 1, top + o);
+            painter->drawLine(right - 3 * o - 1, top + o, right - o - 1, top + o);
+        }
+    }
+    painter->restore();
+}
