@@ -1,7 +1,395 @@
 #include "SatellitePage.h"
 
-SatellitePage::SatellitePage(QWidget* parent) : QWidget(parent) {}
+#include "SatellitePageCommands.h"
+#include "SatellitePageText.h"
+#include "controls/ColumnListCtrl.h"
+#include "model/ChannelDatabase.h"
 
-void SatellitePage::Initialize(vormante::ChannelDatabase& database) { database_ = &database; }
+#include <QDialog>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QMenu>
+#include <QRadioButton>
+#include <QVBoxLayout>
 
-void SatellitePage::RefreshList(int) {}
+#include <vector>
+
+using namespace vormante;
+
+namespace {
+const char* const SATELLITE_COLUMNS = "No,20;Sat Name,85;Pos,40;LNB Type,60";
+const char* const TRANSPONDER_COLUMNS = "No,20;Freq,60;Pol,25;Symbol Rate,60;TP ID,50";
+const char* const LNB_COLUMNS =
+    "No,20;LNB Type,70;LNB Freq Low,60;LNB Freq High,60;DiSEqC,40;0/22KHz,30;0/12V,30;LNB Power,30";
+const char* const CHANNEL_COLUMNS = "No,20;Channel Name,80;v pid,50;a pid,50;pcr pid,60;txt pid,60;lock,40;"
+                                    "scr,40;fav 1,45;fav 2,45;fav 3,45;fav 4,45;CH No,60";
+constexpr int TP_ID_COLUMN = 4;
+constexpr unsigned NO_CURRENT_SATELLITE = 0xFF;
+
+QGroupBox* Framed(const QString& title, QWidget* content, QWidget* parent) {
+    auto* box = new QGroupBox(title, parent);
+    auto* layout = new QVBoxLayout(box);
+    layout->setContentsMargins(2, 2, 2, 2);
+    layout->addWidget(content);
+    return box;
+}
+
+ColumnListCtrl* MakeList(const char* name, QWidget* parent) {
+    auto* list = new ColumnListCtrl(parent);
+    list->setObjectName(QLatin1String(name));
+    return list;
+}
+
+QStringList Row(int number, const QStringList& cells) { return QStringList{QString::number(number)} + cells; }
+} // namespace
+
+SatellitePage::SatellitePage(QWidget* parent)
+    : QWidget(parent),
+      channelList_(MakeList("channelList", this)),
+      lnbList_(MakeList("lnbList", this)),
+      transponderList_(MakeList("transponderList", this)),
+      satelliteList_(MakeList("satelliteList", this)),
+      tvButton_(new QRadioButton(tr("TV"), this)),
+      radioButton_(new QRadioButton(tr("Radio"), this)),
+      commands_(std::make_unique<SatellitePageCommands>(*this)) {
+    tvButton_->setObjectName(QStringLiteral("tvButton"));
+    radioButton_->setObjectName(QStringLiteral("radioButton"));
+    buildLayout();
+    buildMenus();
+
+    for (int which = SATELLITES; which <= CHANNELS; ++which) {
+        ColumnListCtrl* target = list(which);
+        connect(target, &ColumnListCtrl::rowSelectionChanged, this, [this, which] { listSelectionChanged(which); });
+        connect(target, &ColumnListCtrl::rowDoubleClicked, this, [this, which](int) {
+            static constexpr int EDIT_COMMAND[] = {SatellitePageCommands::EDIT_SATELLITE,
+                                                   SatellitePageCommands::EDIT_TRANSPONDER,
+                                                   SatellitePageCommands::EDIT_LNB,
+                                                   SatellitePageCommands::EDIT_CHANNEL};
+            RunCommand(EDIT_COMMAND[which]);
+        });
+        connect(target, &ColumnListCtrl::rowContextMenuRequested, this,
+                [this, which](int row, const QPoint& globalPos) { showContextMenu(which, row, globalPos); });
+    }
+    connect(tvButton_, &QRadioButton::clicked, this, [this] { tvRadioClicked(true); });
+    connect(radioButton_, &QRadioButton::clicked, this, [this] { tvRadioClicked(false); });
+}
+
+SatellitePage::~SatellitePage() = default;
+
+void SatellitePage::buildLayout() {
+    auto* top = new QHBoxLayout;
+    top->addWidget(Framed(tr("Satellite"), satelliteList_, this), 106);
+    top->addWidget(Framed(tr("Transponder"), transponderList_, this), 115);
+    top->addWidget(Framed(tr("LNB"), lnbList_, this), 107);
+
+    auto* kind = new QHBoxLayout;
+    kind->addWidget(tvButton_);
+    kind->addWidget(radioButton_);
+    kind->addStretch();
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(4, 4, 4, 4);
+    layout->addLayout(top, 104);
+    layout->addLayout(kind);
+    layout->addWidget(Framed(tr("Channel"), channelList_, this), 121);
+}
+
+void SatellitePage::buildMenus() {
+    struct Item {
+        int list;
+        int id;
+        const char* text;
+    };
+    static constexpr Item ITEMS[] = {
+        {SATELLITES, SatellitePageCommands::ADD_SATELLITE, "Add Satellite..."},
+        {SATELLITES, SatellitePageCommands::EDIT_SATELLITE, "Edit Satellite..."},
+        {SATELLITES, SatellitePageCommands::DEL_SATELLITE, "Del Satellite"},
+        {SATELLITES, SatellitePageCommands::ADD_NEW_TRANSPONDER, "Add new Transponder..."},
+        {TRANSPONDERS, SatellitePageCommands::ADD_TRANSPONDER, "Add Transponder..."},
+        {TRANSPONDERS, SatellitePageCommands::EDIT_TRANSPONDER, "Edit Transponder..."},
+        {TRANSPONDERS, SatellitePageCommands::DEL_TRANSPONDER, "Del Transponder"},
+        {TRANSPONDERS, SatellitePageCommands::ADD_PROGRAM, "Add a Program..."},
+        {LNBS, SatellitePageCommands::EDIT_LNB, "Edit LNB..."},
+        {CHANNELS, SatellitePageCommands::ADD_CHANNEL, "Add Channel..."},
+        {CHANNELS, SatellitePageCommands::EDIT_CHANNEL, "Edit Channel..."},
+        {CHANNELS, SatellitePageCommands::DEL_CHANNEL, "Del Channel"},
+    };
+    static constexpr const char* TITLES[] = {"SAT", "XPDR", "LNB", "Channel"};
+    for (int which = SATELLITES; which <= CHANNELS; ++which) {
+        menus_[which] = new QMenu(QLatin1String(TITLES[which]), this);
+        menus_[which]->setObjectName(QStringLiteral("menu%1").arg(QLatin1String(TITLES[which])));
+    }
+    for (const Item& item : ITEMS) {
+        QAction* action = menus_[item.list]->addAction(QLatin1String(item.text));
+        action->setData(item.id);
+        connect(action, &QAction::triggered, this, [this, id = item.id] { RunCommand(id); });
+    }
+}
+
+QMenu* SatellitePage::ContextMenu(int which) const {
+    return which >= SATELLITES && which <= CHANNELS ? menus_[which] : nullptr;
+}
+
+ColumnListCtrl* SatellitePage::list(int which) const {
+    switch (which) {
+    case SATELLITES: return satelliteList_;
+    case TRANSPONDERS: return transponderList_;
+    case LNBS: return lnbList_;
+    case CHANNELS: return channelList_;
+    default: return nullptr;
+    }
+}
+
+void SatellitePage::Initialize(ChannelDatabase& database) {
+    satelliteList_->BuildColumns(QLatin1String(SATELLITE_COLUMNS));
+    transponderList_->BuildColumns(QLatin1String(TRANSPONDER_COLUMNS));
+    lnbList_->BuildColumns(QLatin1String(LNB_COLUMNS));
+    channelList_->BuildColumns(QLatin1String(CHANNEL_COLUMNS));
+    for (int which = SATELLITES; which <= CHANNELS; ++which)
+        list(which)->setCurrentRow(0);
+    transponderTopRow_ = 0;
+    database_ = &database;
+    SetShowTv(true);
+}
+
+void SatellitePage::SetShowTv(bool on) {
+    showTv_ = on;
+    const QSignalBlocker blockTv(tvButton_);
+    const QSignalBlocker blockRadio(radioButton_);
+    tvButton_->setChecked(on);
+    radioButton_->setChecked(!on);
+}
+
+void SatellitePage::setDialogRunner(DialogRunner runner) { commands_->setDialogRunner(std::move(runner)); }
+
+void SatellitePage::RunCommand(int id) {
+    if (database_)
+        commands_->Run(id);
+}
+
+// ---- Row resolution ----
+
+bool SatellitePage::IsPlaceholder(int which, int row) const {
+    const ColumnListCtrl* target = list(which);
+    return !target || target->CellText(row, 0).isEmpty();
+}
+
+int SatellitePage::SatelliteOfRow(int row) const {
+    if (!database_)
+        return NONE;
+    const int number = satview::ReadNumber(satelliteList_->CellText(row, 0));
+    const std::vector<int> used = satview::UsedSatellites(*database_);
+    return number >= 1 && number <= static_cast<int>(used.size()) ? used[static_cast<std::size_t>(number - 1)]
+                                                                    : NONE;
+}
+
+int SatellitePage::TransponderOfRow(int satellite, int row) const {
+    if (!database_ || satellite == NONE)
+        return NONE;
+    const int number = satview::ReadNumber(transponderList_->CellText(row, 0));
+    const std::vector<int> listed = satview::ListedTransponders(*database_, satellite);
+    return number >= 1 && number <= static_cast<int>(listed.size()) ? listed[static_cast<std::size_t>(number - 1)]
+                                                                      : NONE;
+}
+
+int SatellitePage::ChannelOfRow(int satellite, int transponder, int row) const {
+    if (!database_ || satellite == NONE || transponder == NONE)
+        return NONE;
+    const int number = satview::ReadNumber(channelList_->CellText(row, 0));
+    const std::vector<int> listed = satview::ListedChannels(*database_, satellite, transponder, showTv_);
+    return number >= 1 && number <= static_cast<int>(listed.size()) ? listed[static_cast<std::size_t>(number - 1)]
+                                                                      : NONE;
+}
+
+int SatellitePage::CurrentSatellite() const { return SatelliteOfRow(satelliteList_->currentRow()); }
+
+int SatellitePage::CurrentTransponder(int satellite) const {
+    return TransponderOfRow(satellite, transponderList_->currentRow());
+}
+
+int SatellitePage::CurrentChannel(int satellite, int transponder) const {
+    return ChannelOfRow(satellite, transponder, channelList_->currentRow());
+}
+
+// ---- Refills ----
+
+void SatellitePage::RefreshList(int which) {
+    if (!database_)
+        return;
+    switch (which) {
+    case SATELLITES: fillSatellites(); break;
+    case TRANSPONDERS: fillTransponders(); break;
+    case LNBS: fillLnbs(); break;
+    case CHANNELS: fillChannels(); break;
+    default: break;
+    }
+}
+
+// Adds the placeholder row to an empty list and brings currentRow into the rows; a
+// list whose selection was cleared starts again at its first row. Returns the row
+// count before the clamp lowered currentRow, or -1 when it did not.
+int SatellitePage::placeholderAndClamp(ColumnListCtrl* target) {
+    if (target->RowCount() == 0) {
+        target->AddRow(QStringList(target->ColumnCount(), QString()));
+        target->setCurrentRow(0);
+    }
+    if (target->currentRow() < 0)
+        target->setCurrentRow(0);
+    if (target->currentRow() >= target->RowCount()) {
+        target->setCurrentRow(target->RowCount() - 1);
+        return target->currentRow();
+    }
+    return -1;
+}
+
+void SatellitePage::selectQuietly(ColumnListCtrl* target, int row) {
+    ++quiet_;
+    target->SelectRow(row);
+    --quiet_;
+}
+
+void SatellitePage::fillSatellites() {
+    ++quiet_;
+    satelliteList_->DeleteAllRows();
+    const std::vector<int> used = satview::UsedSatellites(*database_);
+    int number = 0;
+    int rowOfCurrent = 0;
+    const unsigned current = database_->Settings().currentSatellite();
+    for (int slot : used) {
+        if (slot < static_cast<int>(current))
+            ++rowOfCurrent; // the current satellite's row, or where it would stand
+        satelliteList_->AddRow(Row(++number, satview::SatelliteCells(*database_, slot)));
+    }
+    satelliteList_->setCurrentRow(current == NO_CURRENT_SATELLITE ? 0 : rowOfCurrent);
+    placeholderAndClamp(satelliteList_);
+    satelliteList_->setFocus();
+    satelliteList_->SelectRow(satelliteList_->currentRow());
+    --quiet_;
+    satelliteList_->ScrollRowToTop(satelliteList_->currentRow());
+    OnSatelliteSelected();
+}
+
+void SatellitePage::fillTransponders() {
+    const int satellite = SatelliteOfRow(satelliteList_->FirstSelectedRow());
+    ++quiet_;
+    transponderList_->DeleteAllRows();
+    int number = 0;
+    for (int slot : satview::ListedTransponders(*database_, satellite))
+        transponderList_->AddRow(Row(++number, satview::TransponderCells(*database_, slot)));
+    if (placeholderAndClamp(transponderList_) >= 0)
+        transponderTopRow_ = std::max(0, transponderList_->currentRow() - transponderList_->VisibleRowCount() + 1);
+    transponderList_->setFocus();
+    transponderList_->SelectRow(transponderList_->currentRow());
+    --quiet_;
+    transponderList_->ScrollRowToTop(transponderTopRow_);
+    OnTransponderSelected();
+}
+
+void SatellitePage::fillLnbs() {
+    ++quiet_;
+    lnbList_->DeleteAllRows();
+    for (int type = 0; type < LNB_TYPES; ++type)
+        lnbList_->AddRow(Row(type + 1, satview::LnbCells(*database_, type)));
+    placeholderAndClamp(lnbList_);
+    lnbList_->setFocus();
+    lnbList_->SelectRow(lnbList_->currentRow());
+    --quiet_;
+}
+
+void SatellitePage::fillChannels() {
+    const int satellite = SatelliteOfRow(satelliteList_->FirstSelectedRow());
+    // A placeholder transponder row names no transponder, so it lists no channel.
+    const QString tpId = transponderList_->CellText(transponderList_->currentRow(), TP_ID_COLUMN);
+    ++quiet_;
+    channelList_->DeleteAllRows();
+    if (!tpId.isEmpty()) {
+        int number = 0;
+        const int transponder = satview::ReadNumber(tpId);
+        for (int slot : satview::ListedChannels(*database_, satellite, transponder, showTv_))
+            channelList_->AddRow(Row(++number, satview::ChannelCells(*database_, slot)));
+    }
+    placeholderAndClamp(channelList_);
+    channelList_->setFocus();
+    channelList_->SelectRow(channelList_->currentRow());
+    --quiet_;
+    channelList_->ScrollRowToTop(channelList_->currentRow());
+}
+
+// ---- Reactions ----
+
+void SatellitePage::listSelectionChanged(int which) {
+    if (quiet_ > 0 || !database_)
+        return;
+    switch (which) {
+    case SATELLITES:
+        transponderTopRow_ = transponderList_->TopRow();
+        OnSatelliteSelected();
+        break;
+    case TRANSPONDERS:
+        OnTransponderSelected();
+        break;
+    default:
+        list(which)->setCurrentRow(list(which)->FirstSelectedRow());
+        break;
+    }
+}
+
+void SatellitePage::OnSatelliteSelected() {
+    satelliteList_->setCurrentRow(satelliteList_->FirstSelectedRow());
+    RefreshList(TRANSPONDERS);
+    const int satellite = SatelliteOfRow(satelliteList_->currentRow());
+    if (satellite == NONE)
+        return;
+    const int type = static_cast<int>(database_->Satellite(satellite).lnbType());
+    lnbList_->setFocus();
+    ++quiet_;
+    lnbList_->DeselectRow(lnbList_->currentRow());
+    lnbList_->setCurrentRow(type);
+    lnbList_->SelectRow(type);
+    --quiet_;
+    satelliteList_->setFocus();
+}
+
+void SatellitePage::OnTransponderSelected() {
+    transponderList_->setCurrentRow(transponderList_->FirstSelectedRow());
+    channelList_->setCurrentRow(0);
+    RefreshList(CHANNELS);
+    transponderList_->setFocus();
+}
+
+void SatellitePage::SelectRowAndReact(int which, int row) {
+    ColumnListCtrl* target = list(which);
+    if (!target)
+        return;
+    selectQuietly(target, row);
+    listSelectionChanged(which);
+}
+
+void SatellitePage::DeselectRowQuietly(int which, int row) {
+    ColumnListCtrl* target = list(which);
+    if (!target)
+        return;
+    ++quiet_;
+    target->DeselectRow(row);
+    --quiet_;
+}
+
+void SatellitePage::tvRadioClicked(bool tv) {
+    SetShowTv(tv);
+    channelList_->setCurrentRow(0);
+    RefreshList(CHANNELS);
+    (tv ? tvButton_ : radioButton_)->setFocus();
+}
+
+void SatellitePage::showContextMenu(int which, int row, const QPoint& globalPos) {
+    ColumnListCtrl* target = list(which);
+    if (!target || row < 0 || row >= target->RowCount() || !database_)
+        return;
+    if (!target->IsRowSelected(row)) {
+        ++quiet_;
+        target->SelectRow(row, true);
+        --quiet_;
+        listSelectionChanged(which);
+    }
+    menus_[which]->exec(globalPos);
+}

@@ -1,7 +1,22 @@
-// Placeholder until the page is built: the main window's interface to it.
+// The first tab page, "Sat+LNB+TP+Channel": the satellites, the transponders of the
+// selected satellite, the eight LNB types and the TV or radio channels of the
+// selected transponder, in four lists. Selecting a satellite refills the transponders
+// and moves the LNB selection to its LNB type; selecting a transponder refills the
+// channels. A row names its record only through the number in its "No" cell, so a
+// header-click sort never misleads a command. Right click opens the list's context
+// menu, a double click the matching edit dialog (SatellitePageCommands).
 #pragma once
 
 #include <QWidget>
+
+#include <functional>
+#include <memory>
+
+class ColumnListCtrl;
+class QDialog;
+class QMenu;
+class QRadioButton;
+class SatellitePageCommands;
 
 namespace vormante {
 class ChannelDatabase;
@@ -11,11 +26,80 @@ class SatellitePage : public QWidget {
     Q_OBJECT
 
 public:
+    enum List { SATELLITES = 0, TRANSPONDERS = 1, LNBS = 2, CHANNELS = 3 };
+    static constexpr int NONE = -1;
+
+    // Shows a prepared dialog modally and returns its result; tests replace it to fill
+    // and accept dialogs without a modal loop.
+    using DialogRunner = std::function<int(QDialog&)>;
+
     explicit SatellitePage(QWidget* parent = nullptr);
+    ~SatellitePage() override;
 
     void Initialize(vormante::ChannelDatabase& database);
+    // 0 satellites, 1 transponders, 2 LNB types, 3 channels; any other value does nothing.
     void RefreshList(int which);
+    void SetShowTv(bool on);
+    bool showTv() const { return showTv_; }
+
+    // Runs one of the context menu commands (32791..32804); other ids do nothing.
+    void RunCommand(int id);
+    void setDialogRunner(DialogRunner runner);
+    // The context menu of a list (SATELLITES.."SAT" .. CHANNELS.."Channel"); owned by the page.
+    QMenu* ContextMenu(int list) const;
+
+    ColumnListCtrl* list(int which) const;
+    ColumnListCtrl* satelliteList() const { return satelliteList_; }
+    ColumnListCtrl* transponderList() const { return transponderList_; }
+    ColumnListCtrl* lnbList() const { return lnbList_; }
+    ColumnListCtrl* channelList() const { return channelList_; }
+    QRadioButton* tvButton() const { return tvButton_; }
+    QRadioButton* radioButton() const { return radioButton_; }
+    vormante::ChannelDatabase* database() const { return database_; }
+
+    int transponderTopRow() const { return transponderTopRow_; }
+    void setTransponderTopRow(int row) { transponderTopRow_ = row; }
+
+    // Row resolution: the record a row's "No" cell names, or NONE.
+    bool IsPlaceholder(int which, int row) const;
+    int SatelliteOfRow(int row) const;
+    int TransponderOfRow(int satellite, int row) const;
+    int ChannelOfRow(int satellite, int transponder, int row) const;
+    // The records of the rows the page remembers as current (each list's currentRow).
+    int CurrentSatellite() const;
+    int CurrentTransponder(int satellite) const;
+    int CurrentChannel(int satellite, int transponder) const;
+
+    // Marks a row selected or not, with the reaction a user's change would have.
+    void SelectRowAndReact(int which, int row);
+    void DeselectRowQuietly(int which, int row);
 
 private:
+    void buildLayout();
+    void buildMenus();
+    void fillSatellites();
+    void fillTransponders();
+    void fillLnbs();
+    void fillChannels();
+    int placeholderAndClamp(ColumnListCtrl* list);
+    void selectQuietly(ColumnListCtrl* list, int row);
+    void listSelectionChanged(int which);
+    void OnSatelliteSelected();
+    void OnTransponderSelected();
+    void tvRadioClicked(bool tv);
+    void showContextMenu(int which, int row, const QPoint& globalPos);
+
+    int transponderTopRow_ = 0;
+    bool showTv_ = true;
     vormante::ChannelDatabase* database_ = nullptr;
+    int quiet_ = 0; // > 0 while the page itself changes selections
+
+    ColumnListCtrl* channelList_;
+    ColumnListCtrl* lnbList_;
+    ColumnListCtrl* transponderList_;
+    ColumnListCtrl* satelliteList_;
+    QRadioButton* tvButton_;
+    QRadioButton* radioButton_;
+    QMenu* menus_[4] = {};
+    std::unique_ptr<SatellitePageCommands> commands_;
 };

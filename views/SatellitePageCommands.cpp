@@ -1,0 +1,272 @@
+#include "SatellitePageCommands.h"
+
+#include "ChannelDialog.h"
+#include "LnbDialog.h"
+#include "SatelliteDialog.h"
+#include "SatellitePageText.h"
+#include "TransponderDialog.h"
+#include "controls/ColumnListCtrl.h"
+#include "controls/MessageBox.h"
+#include "model/ChannelDatabase.h"
+#include "model/RecordOperations.h"
+
+#include <algorithm>
+#include <vector>
+
+using namespace vormante;
+
+namespace {
+constexpr int NONE = SatellitePage::NONE;
+} // namespace
+
+SatellitePageCommands::SatellitePageCommands(SatellitePage& page)
+    : page_(page), runDialog_([](QDialog& dialog) { return dialog.exec(); }) {}
+
+void SatellitePageCommands::setDialogRunner(SatellitePage::DialogRunner runner) {
+    if (runner)
+        runDialog_ = std::move(runner);
+    else
+        runDialog_ = [](QDialog& dialog) { return dialog.exec(); };
+}
+
+void SatellitePageCommands::Run(int id) {
+    switch (id) {
+    case ADD_SATELLITE: AddSatellite(); break;
+    case EDIT_SATELLITE: EditSatellite(); break;
+    case DEL_SATELLITE: DelSatellite(); break;
+    case ADD_NEW_TRANSPONDER: AddNewTransponder(); break;
+    case ADD_TRANSPONDER: AddTransponder(); break;
+    case EDIT_TRANSPONDER: EditTransponder(); break;
+    case DEL_TRANSPONDER: DelTransponder(); break;
+    case ADD_PROGRAM: AddChannel(true); break;
+    case EDIT_LNB: EditLnb(); break;
+    case ADD_CHANNEL: AddChannel(false); break;
+    case EDIT_CHANNEL: EditChannel(); break;
+    case DEL_CHANNEL: DelChannel(); break;
+    default: break;
+    }
+}
+
+bool SatellitePageCommands::accepted(QDialog& dialog) { return runDialog_(dialog) == QDialog::Accepted; }
+
+SatellitePageCommands::Current SatellitePageCommands::resolve(bool needTransponder, bool needChannel) const {
+    Current current;
+    current.satellite = page_.CurrentSatellite();
+    if (current.satellite == NONE || !needTransponder)
+        return current;
+    current.transponder = page_.CurrentTransponder(current.satellite);
+    if (current.transponder == NONE || !needChannel)
+        return current;
+    current.channel = page_.CurrentChannel(current.satellite, current.transponder);
+    return current;
+}
+
+void SatellitePageCommands::rewriteRow(ColumnListCtrl* list, int row, const QStringList& cells) {
+    for (int column = 0; column < cells.size(); ++column)
+        list->SetCellText(row, column + 1, cells[column]);
+}
+
+// ---- Satellites ----
+
+void SatellitePageCommands::AddSatellite() {
+    ChannelDatabase& db = *page_.database();
+    SatelliteDialog dialog(&page_);
+    dialog.PrepareNew(QStringLiteral("Add Satellite"), db);
+    if (!accepted(dialog) || dialog.slot() == SatelliteDialog::TABLE_FULL)
+        return;
+    ColumnListCtrl* satellites = page_.satelliteList();
+    satellites->setFocus();
+    page_.setTransponderTopRow(page_.transponderList()->TopRow());
+    page_.DeselectRowQuietly(SatellitePage::SATELLITES, satellites->currentRow());
+    const int row = SatelliteOrdinalOfSlot(db, dialog.slot());
+    if (row < 0)
+        return;
+    page_.RefreshList(SatellitePage::SATELLITES);
+    page_.DeselectRowQuietly(SatellitePage::SATELLITES, satellites->currentRow());
+    satellites->setCurrentRow(row);
+    page_.SelectRowAndReact(SatellitePage::SATELLITES, row);
+    satellites->ScrollRowToTop(row);
+}
+
+void SatellitePageCommands::EditSatellite() {
+    const Current current = resolve(false, false);
+    if (current.satellite == NONE)
+        return;
+    SatelliteDialog dialog(&page_);
+    dialog.PrepareEdit(QStringLiteral("Edit Satellite"), *page_.database(), current.satellite);
+    if (!accepted(dialog))
+        return;
+    ColumnListCtrl* satellites = page_.satelliteList();
+    rewriteRow(satellites, satellites->currentRow(), satview::SatelliteCells(*page_.database(), current.satellite));
+}
+
+void SatellitePageCommands::DelSatellite() {
+    const Current current = resolve(false, false);
+    if (current.satellite == NONE)
+        return;
+    ChannelDatabase& db = *page_.database();
+    const QString name = satview::FromBytes(db.Satellite(current.satellite).name());
+    if (!MessageBox::askYesNo(&page_, QStringLiteral("Del Satellite"),
+                              QStringLiteral("\t Do you want to del [") + name + QStringLiteral("]?\t\t")))
+        return;
+    ColumnListCtrl* satellites = page_.satelliteList();
+    const int top = satellites->TopRow();
+    DeleteSatellite(db, current.satellite);
+    page_.RefreshList(SatellitePage::SATELLITES);
+    satellites->ScrollRowToTop(top);
+}
+
+// ---- Transponders ----
+
+void SatellitePageCommands::AddNewTransponder() {
+    const Current current = resolve(false, false);
+    if (current.satellite == NONE)
+        return;
+    TransponderDialog dialog(&page_);
+    dialog.PrepareNew(QStringLiteral("Add Transponder"), *page_.database(), current.satellite);
+    if (!accepted(dialog))
+        return;
+    ColumnListCtrl* transponders = page_.transponderList();
+    const int rowsBefore = transponders->RowCount();
+    transponders->setFocus();
+    page_.DeselectRowQuietly(SatellitePage::TRANSPONDERS, transponders->currentRow());
+    transponders->setCurrentRow(rowsBefore);
+    page_.RefreshList(SatellitePage::TRANSPONDERS);
+    transponders->ScrollRowToTop(std::max(0, rowsBefore - 1));
+    page_.SelectRowAndReact(SatellitePage::TRANSPONDERS, transponders->currentRow());
+    page_.satelliteList()->setFocus();
+}
+
+void SatellitePageCommands::AddTransponder() {
+    const Current current = resolve(false, false);
+    if (current.satellite == NONE)
+        return;
+    ChannelDatabase& db = *page_.database();
+    TransponderDialog dialog(&page_);
+    dialog.PrepareNew(QStringLiteral("Add Transponder"), db, current.satellite);
+    if (!accepted(dialog))
+        return;
+    ColumnListCtrl* transponders = page_.transponderList();
+    transponders->setFocus();
+    page_.DeselectRowQuietly(SatellitePage::TRANSPONDERS, transponders->currentRow());
+    // The new transponder's position among the listed ones; the end when it is not
+    // listed (the table was full).
+    const std::vector<int> listed = satview::ListedTransponders(db, current.satellite);
+    if (listed.empty())
+        return;
+    const int position =
+        static_cast<int>(std::find(listed.begin(), listed.end(), dialog.transponderSlot()) - listed.begin());
+    transponders->setCurrentRow(position + 1);
+    page_.RefreshList(SatellitePage::TRANSPONDERS);
+    transponders->ScrollRowToTop(position);
+    page_.SelectRowAndReact(SatellitePage::TRANSPONDERS, transponders->currentRow());
+    transponders->setFocus();
+}
+
+void SatellitePageCommands::EditTransponder() {
+    const Current current = resolve(true, false);
+    if (current.transponder == NONE)
+        return;
+    TransponderDialog dialog(&page_);
+    dialog.PrepareEdit(QStringLiteral("Edit Transponder"), *page_.database(), current.satellite,
+                       current.transponder);
+    if (!accepted(dialog))
+        return;
+    ColumnListCtrl* transponders = page_.transponderList();
+    const QStringList cells = satview::TransponderCells(*page_.database(), current.transponder);
+    rewriteRow(transponders, transponders->currentRow(), cells.mid(0, 3));
+}
+
+void SatellitePageCommands::DelTransponder() {
+    const Current current = resolve(true, false);
+    if (current.transponder == NONE)
+        return;
+    ChannelDatabase& db = *page_.database();
+    const TransponderRecord record = db.Transponder(current.transponder);
+    const QString text = QStringLiteral("\t Do you want to del xpdr [%1/%2/%3]?\t\t")
+                             .arg(record.frequency())
+                             .arg(record.symbolRate())
+                             .arg(record.isVertical() ? QStringLiteral("V") : QStringLiteral("H"));
+    if (!MessageBox::askYesNo(&page_, QStringLiteral("Del Transponder"), text))
+        return;
+    ColumnListCtrl* transponders = page_.transponderList();
+    const int top = transponders->TopRow();
+    DeleteTransponder(db, current.transponder);
+    RenumberChannels(db, current.satellite);
+    page_.RefreshList(SatellitePage::TRANSPONDERS);
+    transponders->ScrollRowToTop(top);
+}
+
+// ---- LNB types ----
+
+void SatellitePageCommands::EditLnb() {
+    ColumnListCtrl* lnbs = page_.lnbList();
+    const int type = satview::ReadNumber(lnbs->CellText(lnbs->currentRow(), 0)) - 1;
+    if (type < 0 || type >= LNB_TYPES)
+        return;
+    LnbDialog dialog(&page_);
+    dialog.Prepare(*page_.database(), type);
+    if (!accepted(dialog))
+        return;
+    // The dialog may have written another type than the row's: rewrite the row that
+    // type's "No" names, so every row keeps showing its own type.
+    const int written = dialog.typeIndex();
+    const QStringList cells = satview::LnbCells(*page_.database(), written);
+    for (int row = 0; row < lnbs->RowCount(); ++row)
+        if (satview::ReadNumber(lnbs->CellText(row, 0)) == written + 1)
+            rewriteRow(lnbs, row, cells);
+}
+
+// ---- Channels ----
+
+void SatellitePageCommands::AddChannel(bool fromTransponderMenu) {
+    const Current current = resolve(true, false);
+    if (current.transponder == NONE)
+        return;
+    ChannelDialog dialog(&page_);
+    dialog.PrepareNew(QStringLiteral("Add Channel"), *page_.database(), current.transponder, current.satellite,
+                      false);
+    if (!accepted(dialog))
+        return;
+    page_.SetShowTv(dialog.isTv());
+    page_.RefreshList(SatellitePage::CHANNELS);
+    ColumnListCtrl* channels = page_.channelList();
+    if (fromTransponderMenu)
+        channels->setFocus();
+    page_.DeselectRowQuietly(SatellitePage::CHANNELS, channels->currentRow());
+    channels->setCurrentRow(channels->RowCount() - 1);
+    channels->ScrollRowToTop(channels->currentRow());
+    page_.SelectRowAndReact(SatellitePage::CHANNELS, channels->currentRow());
+    if (fromTransponderMenu)
+        page_.transponderList()->setFocus();
+}
+
+void SatellitePageCommands::EditChannel() {
+    const Current current = resolve(true, true);
+    if (current.channel == NONE)
+        return;
+    ChannelDialog dialog(&page_);
+    dialog.PrepareEdit(QStringLiteral("Edit Channel"), *page_.database(), current.transponder, current.satellite,
+                       current.channel, false);
+    if (!accepted(dialog))
+        return;
+    ColumnListCtrl* channels = page_.channelList();
+    rewriteRow(channels, channels->currentRow(), satview::ChannelCells(*page_.database(), current.channel));
+}
+
+void SatellitePageCommands::DelChannel() {
+    const Current current = resolve(true, true);
+    if (current.channel == NONE)
+        return;
+    ChannelDatabase& db = *page_.database();
+    const QString name = satview::FromBytes(db.Channel(current.channel).name());
+    if (!MessageBox::askYesNo(&page_, QStringLiteral("Del Channel"),
+                              QStringLiteral("\t Do you want to del channel [ ") + name + QStringLiteral("]?\t\t")))
+        return;
+    ColumnListCtrl* channels = page_.channelList();
+    const int top = channels->TopRow();
+    DeleteChannel(db, current.channel, current.satellite);
+    RenumberChannels(db, current.satellite);
+    page_.RefreshList(SatellitePage::CHANNELS);
+    channels->ScrollRowToTop(top);
+}

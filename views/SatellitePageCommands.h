@@ -1,0 +1,57 @@
+// The twelve commands of the satellite page's context menus and double clicks.
+// Each resolves the page's current rows to records, checks its preconditions (a
+// failed one does nothing and says nothing), opens an edit dialog or asks before a
+// deletion, changes the working copy and brings the page's lists up to date.
+#pragma once
+
+#include "SatellitePage.h"
+
+class SatellitePageCommands {
+public:
+    enum Id {
+        EDIT_SATELLITE = 32791,
+        DEL_SATELLITE = 32792,
+        ADD_NEW_TRANSPONDER = 32793,
+        ADD_SATELLITE = 32796,
+        ADD_TRANSPONDER = 32797,
+        EDIT_TRANSPONDER = 32798,
+        DEL_TRANSPONDER = 32799,
+        ADD_PROGRAM = 32800,
+        EDIT_LNB = 32801,
+        ADD_CHANNEL = 32802,
+        EDIT_CHANNEL = 32803,
+        DEL_CHANNEL = 32804,
+    };
+
+    explicit SatellitePageCommands(SatellitePage& page);
+
+    void Run(int id);
+    void setDialogRunner(SatellitePage::DialogRunner runner);
+
+    void AddSatellite();
+    void EditSatellite();
+    void DelSatellite();
+    void AddNewTransponder();
+    void AddTransponder();
+    void EditTransponder();
+    void DelTransponder();
+    void AddChannel(bool fromTransponderMenu);
+    void EditLnb();
+    void EditChannel();
+    void DelChannel();
+
+private:
+    bool accepted(QDialog& dialog);
+    // The satellite, transponder and channel of the current rows when each row names
+    // a record; NONE from the first that does not on.
+    struct Current {
+        int satellite = SatellitePage::NONE;
+        int transponder = SatellitePage::NONE;
+        int channel = SatellitePage::NONE;
+    };
+    Current resolve(bool needTransponder, bool needChannel) const;
+    void rewriteRow(ColumnListCtrl* list, int row, const QStringList& cells);
+
+    SatellitePage& page_;
+    SatellitePage::DialogRunner runDialog_;
+};
