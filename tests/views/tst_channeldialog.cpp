@@ -1,0 +1,232 @@
+// The channel dialog: defaults, the PID clamp and NULL_PID rule, TV/radio
+// classification, the name field, choosing satellite and transponder, refusing OK
+// without a transponder, editing, and a full channel table.
+#include "views/ChannelDialog.h"
+
+#include "TestSupport.h"
+#include "controls/MessageBox.h"
+#include "model/RecordOperations.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QtTest>
+
+using namespace vormante;
+
+class ChannelDialogTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    // Used satellites 0, 2 and 5; slot 5 has two transponders, slot 2 none.
+    void init() {
+        MessageBox::setTestMode(true);
+        QVERIFY(testsupport::LoadInto(db, testsupport::EmptyImage()));
+        for (int i = 0; i < 6; ++i)
+            QCOMPARE(AllocateSatellite(db), i);
+        for (int s : {1, 3, 4})
+            DeleteSatellite(db, s);
+        db.Satellite(0).setName("Zero");
+        db.Satellite(2).setName("Two");
+        db.Satellite(5).setName("Five");
+        t0 = AddTransponder(db, 0);
+        t5a = AddTransponder(db, 5);
+        t5b = AddTransponder(db, 5);
+        db.Transponder(t5b).setFrequency(11747);
+        db.Transponder(t5b).setSymbolRate(27500);
+        db.Transponder(t5b).setPolarization(1);
+        db.Settings().setCurrentSatellite(0xFF);
+    }
+    void cleanup() { QVERIFY(MessageBox::unexpectedPrompts().isEmpty()); }
+
+    void addingWithDefaultsMakesARadioChannelWithoutPids() {
+        ChannelDialog dialog;
+        dialog.PrepareNew(QStringLiteral("Add Channel"), db, t5b, 5, false);
+        QCOMPARE(dialog.windowTitle(), QStringLiteral("Add Channel"));
+        QCOMPARE(dialog.nameEdit()->text(), QStringLiteral("New Prog"));
+        QCOMPARE(dialog.videoPidEdit()->text(), QStringLiteral("0"));
+        QVERIFY(!dialog.satelliteCombo()->isEnabled());
+        QVERIFY(!dialog.transponderCombo()->isEnabled());
+        QCOMPARE(dialog.satelliteCombo()->currentText(), QStringLiteral("Five"));
+        QCOMPARE(dialog.transponderCombo()->currentText(), QStringLiteral("11747 27500 V"));
+        dialog.okButton()->click();
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QVERIFY(!dialog.isTv());
+        const ChannelRecord record = db.Channel(dialog.channelSlot());
+        QCOMPARE(record.name(), std::string("New Prog"));
+        for (unsigned pid : {record.videoPid(), record.audioPid(), record.pcrPid(), record.teletextPid()})
+            QCOMPARE(pid, NULL_PID);
+        QCOMPARE(record.serviceType(), ChannelRecord::SERVICE_RADIO);
+        QCOMPARE(record.channelNumber(), 1u);
+        QCOMPARE(int(record.transponder()), t5b);
+        QCOMPARE(record.spareShort(), std::uint16_t(0));
+        QCOMPARE(record.extraPid(), 0u);
+        QCOMPARE(db.Settings().currentSatellite(), 5u);
+        QVERIFY(db.Satellite(5).channelFlag());
+        QCOMPARE(db.Satellite(5).firstChannel(), dialog.channelSlot());
+    }
+
+    void pidRules_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<unsigned>("stored");
+        QTest::newRow("512") << "512" << 512u;
+        QTest::newRow("9999 clamps") << "9999" << 8191u;
+        QTest::newRow("8192 stays") << "8192" << 8192u;
+        QTest::newRow("8193 clamps") << "8193" << 8191u;
+        QTest::newRow("zero is no pid") << "0" << 8191u;
+        QTest::newRow("letters are no pid") << "pid" << 8191u;
+        QTest::newRow("leading number") << "17x" << 17u;
+    }
+    void pidRules() {
+        QFETCH(QString, text);
+        QFETCH(unsigned, stored);
+        ChannelDialog dialog;
+        dialog.PrepareNew(QStringLiteral("Add Channel"), db, t0, 0, false);
+        dialog.videoPidEdit()->setText(text);
+        dialog.audioPidEdit()->setText(text);
+        dialog.pcrPidEdit()->setText(text);
+        dialog.teletextPidEdit()->setText(text);
+        QVERIFY(dialog.Store());
+        const ChannelRecord record = db.Channel(dialog.channelSlot());
+        QCOMPARE(record.videoPid(), stored);
+        QCOMPARE(record.audioPid(), stored);
+        QCOMPARE(record.pcrPid(), stored);
+        QCOMPARE(record.teletextPid(), stored);
+        const bool tv = stored != NULL_PID;
+        QCOMPARE(dialog.isTv(), tv);
+        QCOMPARE(record.serviceType(), tv ? ChannelRecord::SERVICE_TV : ChannelRecord::SERVICE_RADIO);
+    }
+
+    void pidEditsTakeFourCharacters() {
+        ChannelDialog dialog;
+        dialog.PrepareNew(QStringLiteral("Add Channel"), db, t0, 0, false);
+        dialog.videoPidEdit()->clear();
+        QTest::keyClicks(dialog.videoPidEdit(), QStringLiteral("123456"));
+        QCOMPARE(dialog.videoPidEdit()->text(), QStringLiteral("1234"));
+        QCOMPARE(dialog.nameEdit()->maxLength(), 11);
+    }
+
+    void nameFillsElevenBytes() {
+        ChannelDialog dialog;
+        dialog.PrepareNew(QStringLiteral("Add Channel"), db, t0, 0, false);
+        dialog.nameEdit()->setText(QStringLiteral("ABCDEFGHIJK"));
+        QVERIFY(dialog.Store());
+        const std::uint8_t* name = db.Channel(dialog.channelSlot()).data() + 37;
+        QCOMPARE(QByteArray(reinterpret_cast<const char*>(name), 11), QByteArray("ABCDEFGHIJK"));
+        QCOMPARE(db.Channel(dialog.channelSlot()).name(), std::string("ABCDEFGHIJK"));
+
+        ChannelDialog shorter;
+        shorter.PrepareEdit(QStringLiteral("Edit Channel"), db, t0, 0, dialog.channelSlot(), false);
+        QCOMPARE(shorter.nameEdit()->text(), QStringLiteral("ABCDEFGHIJK"));
+        shorter.nameEdit()->setText(QStringLiteral("ARD"));
+        QVERIFY(shorter.Store());
+        QCOMPARE(QByteArray(reinterpret_cast<const char*>(name), 11), QByteArray("ARD\0\0\0\0\0\0\0\0", 11));
+    }
+
+    void editingKeepsPlaceAndFlagsAndRenumbers() {
+        const int radio = AddNewChannel(t5a, "", "");
+        const int tv = AddNewChannel(t5a, "R", "");
+        QCOMPARE(db.Channel(tv).serviceType(), ChannelRecord::SERVICE_RADIO);
+        ChannelDialog dialog;
+        dialog.PrepareEdit(QStringLiteral("Edit Channel"), db, t5a, 5, tv, false);
+        QVERIFY(!dialog.satelliteCombo()->isEnabled());
+        QVERIFY(!dialog.transponderCombo()->isEnabled());
+        dialog.videoPidEdit()->setText(QStringLiteral("512"));
+        dialog.lockCheck()->setChecked(true);
+        dialog.favCheck(3)->setChecked(true);
+        dialog.scrambledCheck()->setChecked(true);
+        QVERIFY(dialog.Store());
+        QVERIFY(dialog.isTv());
+        const ChannelRecord record = db.Channel(tv);
+        QCOMPARE(record.serviceType(), ChannelRecord::SERVICE_TV);
+        QCOMPARE(record.channelNumber(), 1u);
+        QCOMPARE(db.Channel(radio).channelNumber(), 1u);
+        QVERIFY(record.locked() && record.fav3() && record.scrambled());
+        QVERIFY(!record.fav1() && !record.fav2() && !record.fav4());
+        QCOMPARE(int(record.transponder()), t5a);
+
+        ChannelDialog reopened;
+        reopened.PrepareEdit(QStringLiteral("Edit Channel"), db, t5a, 5, tv, false);
+        QVERIFY(reopened.isTv());
+        QVERIFY(reopened.lockCheck()->isChecked() && reopened.favCheck(3)->isChecked());
+        QCOMPARE(reopened.videoPidEdit()->text(), QStringLiteral("512"));
+    }
+
+    void choosingTheThirdSatelliteListsSlotFive() {
+        ChannelDialog dialog;
+        dialog.PrepareNew(QStringLiteral("Add Channel"), db, t0, 0, true);
+        QVERIFY(dialog.satelliteCombo()->isEnabled());
+        QCOMPARE(dialog.satelliteCombo()->count(), 3);
+        dialog.satelliteCombo()->setCurrentIndex(2);
+        Q_EMIT dialog.satelliteCombo()->activated(2);
+        QCOMPARE(dialog.satelliteSlot(), 5);
+        QCOMPARE(dialog.transponderCombo()->count(), 2);
+        QCOMPARE(dialog.transponderSlot(), t5a);
+        dialog.transponderCombo()->setCurrentIndex(1);
+        Q_EMIT dialog.transponderCombo()->activated(1);
+        QCOMPARE(dialog.transponderSlot(), t5b);
+        QVERIFY(dialog.Store());
+        const int c = dialog.channelSlot();
+        QCOMPARE(int(db.Channel(c).transponder()), t5b);
+        QCOMPARE(db.Satellite(5).lastChannel(), c);
+        QCOMPARE(db.Settings().currentSatellite(), 5u);
+    }
+
+    void refusesOkWithoutATransponder() {
+        ChannelDialog dialog;
+        dialog.PrepareNew(QStringLiteral("Add Channel"), db, t0, 0, true);
+        dialog.satelliteCombo()->setCurrentIndex(1);
+        Q_EMIT dialog.satelliteCombo()->activated(1); // "Two" has no transponder
+        QCOMPARE(dialog.transponderCombo()->count(), 0);
+        QVERIFY(!dialog.okButton()->isEnabled());
+        const auto before = db.workingCopy();
+        QVERIFY(!dialog.Store());
+        QCOMPARE(dialog.result(), int(QDialog::Rejected));
+        QVERIFY(db.workingCopy() == before);
+
+        // A transponder of another satellite is refused too.
+        ChannelDialog mismatched;
+        mismatched.PrepareNew(QStringLiteral("Add Channel"), db, t5a, 0, false);
+        QVERIFY(!mismatched.Store());
+        QVERIFY(db.workingCopy() == before);
+    }
+
+    void fullChannelTableSaysSoAndStoresNothing() {
+        for (int i = 0; i < CHANNEL_SLOTS; ++i)
+            QVERIFY(AddChannel(db, t0) >= 0);
+        const auto before = db.workingCopy();
+        MessageBox::queueAnswer(QMessageBox::Ok);
+        ChannelDialog dialog;
+        dialog.PrepareNew(QStringLiteral("Add Channel"), db, t0, 0, false);
+        QVERIFY(dialog.Store());
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QCOMPARE(MessageBox::prompts().size(), 1);
+        QCOMPARE(MessageBox::prompts().first().text, QStringLiteral("Prog is Full!"));
+        QVERIFY(db.workingCopy() == before);
+    }
+
+    void cancelAddsNothing() {
+        const auto before = db.workingCopy();
+        ChannelDialog dialog;
+        dialog.PrepareNew(QStringLiteral("Add Channel"), db, t0, 0, false);
+        dialog.findChild<QPushButton*>(QStringLiteral("cancelButton"))->click();
+        QVERIFY(db.workingCopy() == before);
+    }
+
+private:
+    int AddNewChannel(int transponder, const char* video, const char* name) {
+        ChannelDialog dialog;
+        dialog.PrepareNew(QStringLiteral("Add Channel"), db, transponder,
+                          static_cast<int>(db.Transponder(transponder).satellite()), false);
+        dialog.videoPidEdit()->setText(QLatin1String(video));
+        dialog.nameEdit()->setText(QLatin1String(name));
+        return dialog.Store() ? dialog.channelSlot() : -1;
+    }
+
+    ChannelDatabase db;
+    int t0 = -1, t5a = -1, t5b = -1;
+};
+
+QTEST_MAIN(ChannelDialogTest)
+#include "tst_channeldialog.moc"

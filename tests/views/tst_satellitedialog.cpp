@@ -1,0 +1,164 @@
+// The satellite dialog: defaults, the position arithmetic and its clamp, typed combo
+// texts, the name field's width, and a full table.
+#include "views/SatelliteDialog.h"
+
+#include "TestSupport.h"
+#include "controls/MessageBox.h"
+#include "model/RecordOperations.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QtTest>
+
+using namespace vormante;
+
+class SatelliteDialogTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init() {
+        MessageBox::setTestMode(true);
+        QVERIFY(testsupport::LoadInto(db, testsupport::EmptyImage()));
+    }
+    void cleanup() { QVERIFY(MessageBox::unexpectedPrompts().isEmpty()); }
+
+    void addingWithDefaultsStoresNewSatAtZeroTypeOne() {
+        SatelliteDialog dialog;
+        dialog.PrepareNew(QStringLiteral("Add Satellite"), db);
+        QCOMPARE(dialog.windowTitle(), QStringLiteral("Add Satellite"));
+        QCOMPARE(dialog.nameEdit()->text(), QStringLiteral("New Sat"));
+        QCOMPARE(dialog.eastWestCombo()->currentText(), QStringLiteral("E"));
+        QCOMPARE(dialog.lnbTypeCombo()->currentText(), QStringLiteral("Type 1"));
+        dialog.Store();
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QCOMPARE(dialog.slot(), 0);
+        const SatelliteRecord record = db.Satellite(0);
+        QVERIFY(record.isUsed());
+        QCOMPARE(record.name(), std::string("New Sat"));
+        QCOMPARE(record.position(), 0);
+        QCOMPARE(record.lnbType(), 0u);
+    }
+
+    void positionArithmetic_data() {
+        QTest::addColumn<QString>("degrees");
+        QTest::addColumn<QString>("tenths");
+        QTest::addColumn<QString>("eastWest");
+        QTest::addColumn<int>("stored");
+        QTest::newRow("19.2E") << "19" << "2" << "E" << 192;
+        QTest::newRow("19.2W") << "19" << "2" << "W" << -192;
+        QTest::newRow("200 clamps to 180.0E") << "200" << "0" << "E" << 1800;
+        QTest::newRow("999.999W clamps") << "999" << "999" << "W" << -1800;
+        QTest::newRow("-5 East is west") << "-5" << "0" << "E" << -50;
+        QTest::newRow("-5 West is east") << "-5" << "0" << "W" << 50;
+        QTest::newRow("letters read 0") << "ab" << "" << "E" << 0;
+        QTest::newRow("tenths count as tenths") << "19" << "25" << "E" << 215;
+        QTest::newRow("leading blanks and sign") << " +7" << "1x" << "E" << 71;
+        QTest::newRow("typed east/west means west") << "10" << "0" << "East" << -100;
+    }
+    void positionArithmetic() {
+        QFETCH(QString, degrees);
+        QFETCH(QString, tenths);
+        QFETCH(QString, eastWest);
+        QFETCH(int, stored);
+        SatelliteDialog dialog;
+        dialog.PrepareNew(QStringLiteral("Add Satellite"), db);
+        dialog.degreesEdit()->setText(degrees);
+        dialog.tenthsEdit()->setText(tenths);
+        dialog.eastWestCombo()->setEditText(eastWest);
+        dialog.Store();
+        QCOMPARE(db.Satellite(dialog.slot()).position(), stored);
+    }
+
+    void editsLimitTheirLength() {
+        SatelliteDialog dialog;
+        dialog.PrepareNew(QStringLiteral("Add Satellite"), db);
+        QCOMPARE(dialog.nameEdit()->maxLength(), 15);
+        QCOMPARE(dialog.degreesEdit()->maxLength(), 3);
+        QCOMPARE(dialog.tenthsEdit()->maxLength(), 3);
+        QTest::keyClicks(dialog.degreesEdit(), QStringLiteral("12345"));
+        QCOMPARE(dialog.degreesEdit()->text(), QStringLiteral("012")); // "0" was there
+    }
+
+    void typedLnbTypeStoresTypeEight() {
+        SatelliteDialog dialog;
+        dialog.PrepareNew(QStringLiteral("Add Satellite"), db);
+        dialog.lnbTypeCombo()->setEditText(QStringLiteral("whatever"));
+        dialog.Store();
+        QCOMPARE(db.Satellite(dialog.slot()).lnbType(), 7u);
+
+        SatelliteDialog second;
+        second.PrepareNew(QStringLiteral("Add Satellite"), db);
+        second.lnbTypeCombo()->setCurrentIndex(4);
+        second.Store();
+        QCOMPARE(db.Satellite(second.slot()).lnbType(), 4u);
+    }
+
+    void editingOpensWithTheRecordAndStoresItBack() {
+        const int s = AllocateSatellite(db);
+        db.Satellite(s).setName("Zero");
+        db.Satellite(s).setPosition(0);
+        db.Satellite(s).setLnbType(3);
+        SatelliteDialog dialog;
+        dialog.PrepareEdit(QStringLiteral("Edit Satellite"), db, s);
+        QCOMPARE(dialog.eastWestCombo()->currentText(), QStringLiteral("W"));
+        QCOMPARE(dialog.lnbTypeCombo()->currentText(), QStringLiteral("Type 4"));
+        const auto before = db.workingCopy();
+        dialog.Store();
+        QVERIFY(db.workingCopy() == before);
+
+        db.Satellite(s).setPosition(-1);
+        SatelliteDialog west;
+        west.PrepareEdit(QStringLiteral("Edit Satellite"), db, s);
+        QCOMPARE(west.degreesEdit()->text(), QStringLiteral("0"));
+        QCOMPARE(west.tenthsEdit()->text(), QStringLiteral("1"));
+        QCOMPARE(west.eastWestCombo()->currentText(), QStringLiteral("W"));
+        QCOMPARE(west.nameEdit()->text(), QStringLiteral("Zero"));
+    }
+
+    void nameFillsFifteenBytesAndKeepsTheSixteenth() {
+        const int s = AllocateSatellite(db);
+        db.Satellite(s).data()[16 + 15] = 0x77;
+        SatelliteDialog dialog;
+        dialog.PrepareEdit(QStringLiteral("Edit Satellite"), db, s);
+        dialog.nameEdit()->setText(QStringLiteral("ABCDEFGHIJKLMNO"));
+        dialog.Store();
+        const std::uint8_t* name = db.Satellite(s).data() + 16;
+        QCOMPARE(QByteArray(reinterpret_cast<const char*>(name), 15), QByteArray("ABCDEFGHIJKLMNO"));
+        QCOMPARE(name[15], std::uint8_t(0x77));
+
+        dialog.nameEdit()->setText(QStringLiteral("Ab"));
+        dialog.Store();
+        QCOMPARE(QByteArray(reinterpret_cast<const char*>(name), 15), QByteArray("Ab\0\0\0\0\0\0\0\0\0\0\0\0\0", 15));
+    }
+
+    void cancelWritesNothing() {
+        SatelliteDialog dialog;
+        dialog.PrepareNew(QStringLiteral("Add Satellite"), db);
+        const auto before = db.workingCopy();
+        dialog.findChild<QPushButton*>(QStringLiteral("cancelButton"))->click();
+        QCOMPARE(dialog.result(), int(QDialog::Rejected));
+        QVERIFY(db.workingCopy() == before);
+    }
+
+    void fullTableSaysSoAndWritesNothing() {
+        for (int i = 0; i < SATELLITE_SLOTS; ++i)
+            QVERIFY(AllocateSatellite(db) == i);
+        const auto before = db.workingCopy();
+        MessageBox::queueAnswer(QMessageBox::Ok);
+        SatelliteDialog dialog;
+        dialog.PrepareNew(QStringLiteral("Add Satellite"), db);
+        dialog.Store();
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QCOMPARE(dialog.slot(), SatelliteDialog::TABLE_FULL);
+        QCOMPARE(MessageBox::prompts().size(), 1);
+        QCOMPARE(MessageBox::prompts().first().text, QStringLiteral("Satellite is full!"));
+        QVERIFY(db.workingCopy() == before);
+    }
+
+private:
+    ChannelDatabase db;
+};
+
+QTEST_MAIN(SatelliteDialogTest)
+#include "tst_satellitedialog.moc"

@@ -1,0 +1,133 @@
+// The transponder dialog: defaults, truncation of the numbers to 16 bits, the
+// polarization choice, editing, and a full table.
+#include "views/TransponderDialog.h"
+
+#include "TestSupport.h"
+#include "controls/MessageBox.h"
+#include "model/RecordOperations.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QtTest>
+
+using namespace vormante;
+
+class TransponderDialogTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init() {
+        MessageBox::setTestMode(true);
+        QVERIFY(testsupport::LoadInto(db, testsupport::EmptyImage()));
+        satellite = AllocateSatellite(db);
+    }
+    void cleanup() { QVERIFY(MessageBox::unexpectedPrompts().isEmpty()); }
+
+    void addingWithDefaultsAppendsAZeroTransponder() {
+        const int first = AddTransponder(db, satellite);
+        TransponderDialog dialog;
+        dialog.PrepareNew(QStringLiteral("Add Transponder"), db, satellite);
+        QCOMPARE(dialog.frequencyEdit()->text(), QStringLiteral("0"));
+        QCOMPARE(dialog.symbolRateEdit()->text(), QStringLiteral("0"));
+        QCOMPARE(dialog.polarityCombo()->currentText(), QStringLiteral("H"));
+        dialog.okButton()->click();
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        const int t = dialog.transponderSlot();
+        QVERIFY(t != first && IsTransponderSlot(t));
+        QCOMPARE(db.Satellite(satellite).lastTransponder(), t);
+        QCOMPARE(db.Transponder(first).nextTransponder(), t);
+        QCOMPARE(db.Transponder(t).frequency(), 0u);
+        QCOMPARE(db.Transponder(t).symbolRate(), 0u);
+        QCOMPARE(db.Transponder(t).polarization(), 0u);
+    }
+
+    void numbersKeepTheirLowSixteenBits_data() {
+        QTest::addColumn<QString>("frequency");
+        QTest::addColumn<QString>("symbolRate");
+        QTest::addColumn<unsigned>("storedFrequency");
+        QTest::addColumn<unsigned>("storedSymbolRate");
+        QTest::newRow("plain") << "11747" << "27500" << 11747u << 27500u;
+        QTest::newRow("99999 and 70000") << "99999" << "70000" << 34463u << 4464u;
+        QTest::newRow("minus one") << "-1" << "-1" << 65535u << 65535u;
+        QTest::newRow("not numbers") << "abc" << "" << 0u << 0u;
+        QTest::newRow("huge symbol rate") << "1" << "99999999999999" << 1u << 65535u;
+    }
+    void numbersKeepTheirLowSixteenBits() {
+        QFETCH(QString, frequency);
+        QFETCH(QString, symbolRate);
+        QFETCH(unsigned, storedFrequency);
+        QFETCH(unsigned, storedSymbolRate);
+        TransponderDialog dialog;
+        dialog.PrepareNew(QStringLiteral("Add Transponder"), db, satellite);
+        dialog.frequencyEdit()->setText(frequency);
+        dialog.symbolRateEdit()->setText(symbolRate);
+        dialog.Store();
+        const TransponderRecord record = db.Transponder(dialog.transponderSlot());
+        QCOMPARE(record.frequency(), storedFrequency);
+        QCOMPARE(record.symbolRate(), storedSymbolRate);
+        QCOMPARE(record.inUse(), 3u); // the frequency's word keeps its other bits
+    }
+
+    void frequencyEditTakesFiveCharacters() {
+        TransponderDialog dialog;
+        dialog.PrepareNew(QStringLiteral("Add Transponder"), db, satellite);
+        dialog.frequencyEdit()->clear();
+        QTest::keyClicks(dialog.frequencyEdit(), QStringLiteral("1234567"));
+        QCOMPARE(dialog.frequencyEdit()->text(), QStringLiteral("12345"));
+    }
+
+    void polarizationChoices() {
+        TransponderDialog vertical;
+        vertical.PrepareNew(QStringLiteral("Add Transponder"), db, satellite);
+        vertical.polarityCombo()->setCurrentIndex(1);
+        vertical.Store();
+        QCOMPARE(db.Transponder(vertical.transponderSlot()).polarization(), 1u);
+
+        TransponderDialog typed;
+        typed.PrepareNew(QStringLiteral("Add Transponder"), db, satellite);
+        typed.polarityCombo()->setEditText(QStringLiteral("circular"));
+        typed.Store();
+        QCOMPARE(db.Transponder(typed.transponderSlot()).polarization(), 3u);
+    }
+
+    void editingOpensWithTheRecord() {
+        const int t = AddTransponder(db, satellite);
+        db.Transponder(t).setFrequency(12188);
+        db.Transponder(t).setSymbolRate(27500);
+        db.Transponder(t).setPolarization(2);
+        TransponderDialog dialog;
+        dialog.PrepareEdit(QStringLiteral("Edit Transponder"), db, satellite, t);
+        QCOMPARE(dialog.windowTitle(), QStringLiteral("Edit Transponder"));
+        QCOMPARE(dialog.frequencyEdit()->text(), QStringLiteral("12188"));
+        QCOMPARE(dialog.symbolRateEdit()->text(), QStringLiteral("27500"));
+        QCOMPARE(dialog.polarityCombo()->currentText(), QStringLiteral("V"));
+        dialog.Store();
+        QCOMPARE(dialog.transponderSlot(), t);
+        QCOMPARE(db.Transponder(t).polarization(), 1u);
+        QCOMPARE(db.Transponder(t).frequency(), 12188u);
+        QCOMPARE(db.Satellite(satellite).transponderCount(), 1u);
+    }
+
+    void fullTableSaysSoAndAddsNothing() {
+        for (int i = 0; i < TRANSPONDER_SLOTS; ++i)
+            QVERIFY(AddTransponder(db, satellite) >= 0);
+        const auto before = db.workingCopy();
+        MessageBox::queueAnswer(QMessageBox::Ok);
+        TransponderDialog dialog;
+        dialog.PrepareNew(QStringLiteral("Add Transponder"), db, satellite);
+        dialog.Store();
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QCOMPARE(dialog.transponderSlot(), -1);
+        QCOMPARE(MessageBox::prompts().size(), 1);
+        QCOMPARE(MessageBox::prompts().first().text, QStringLiteral("Transponder is Full!"));
+        QVERIFY(db.workingCopy() == before);
+    }
+
+private:
+    ChannelDatabase db;
+    int satellite = -1;
+};
+
+QTEST_MAIN(TransponderDialogTest)
+#include "tst_transponderdialog.moc"
