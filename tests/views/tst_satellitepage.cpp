@@ -1,0 +1,618 @@
+// The satellite page on a small but realistic image: cell texts, the selection
+// cascade, remembered rows, TV/Radio, the context menus, and every command on a
+// normal row and on a placeholder row. After every command the image is consistent.
+#include "views/SatellitePage.h"
+
+#include "TestSupport.h"
+#include "controls/ColumnListCtrl.h"
+#include "controls/MessageBox.h"
+#include "model/ConsistencyCheck.h"
+#include "model/RecordOperations.h"
+#include "views/ChannelDialog.h"
+#include "views/LnbDialog.h"
+#include "views/SatelliteDialog.h"
+#include "views/SatellitePageCommands.h"
+#include "views/TransponderDialog.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QMenu>
+#include <QRadioButton>
+#include <QtTest>
+
+#include <functional>
+
+using namespace vormante;
+using Cmd = SatellitePageCommands;
+
+namespace {
+struct TransponderSpec {
+    unsigned frequency, symbolRate, polarization;
+};
+
+// Slots: 0 "Astra 19.2E" (lnb Type 2, 4 transponders, TV and radio channels),
+// 1 free, 2 "Hot Bird" (lnb Type 1, 2 transponders, one channel), 3 "Thor" (lnb Type 6,
+// no transponder). currentSatellite names slot 0.
+void BuildImage(ChannelDatabase& db) {
+    for (int i = 0; i < 4; ++i)
+        AllocateSatellite(db);
+    DeleteSatellite(db, 1);
+    struct SatelliteSpec {
+        int slot;
+        const char* name;
+        int position;
+        unsigned lnb;
+    };
+    for (const SatelliteSpec& s : {SatelliteSpec{0, "Astra 19.2E", 192, 1}, SatelliteSpec{2, "Hot Bird", 130, 0},
+                                   SatelliteSpec{3, "Thor", -8, 5}}) {
+        db.Satellite(s.slot).setName(s.name);
+        db.Satellite(s.slot).setPosition(s.position);
+        db.Satellite(s.slot).setLnbType(s.lnb);
+    }
+    auto addTransponder = [&](int satellite, TransponderSpec spec) {
+        const int t = AddTransponder(db, satellite);
+        db.Transponder(t).setFrequency(spec.frequency);
+        db.Transponder(t).setSymbolRate(spec.symbolRate);
+        db.Transponder(t).setPolarization(spec.polarization);
+        return t;
+    };
+    const int a1 = addTransponder(0, {11747, 27500, 1});
+    const int a2 = addTransponder(0, {11778, 27500, 1});
+    addTransponder(0, {12188, 27500, 0});
+    addTransponder(0, {12603, 22000, 0});
+    const int h1 = addTransponder(2, {10971, 29700, 0});
+    addTransponder(2, {11034, 27500, 1});
+    auto addChannel = [&](int t, const char* name, unsigned video) {
+        const int c = AddChannel(db, t);
+        ChannelRecord record = db.Channel(c);
+        record.setName(name);
+        record.setTransponder(static_cast<std::uint16_t>(t));
+        record.setSpareShort(0);
+        record.setExtraPid(0);
+        record.setVideoPid(video);
+        record.setAudioPid(0x100);
+        const int satellite = static_cast<int>(db.Transponder(t).satellite());
+        db.Satellite(satellite).setChannelFlag(true);
+        RenumberChannels(db, satellite);
+    };
+    addChannel(a1, "Das Erste", 101);
+    addChannel(a1, "ZDF", 110);
+    addChannel(a1, "Bayern 3", NULL_PID);
+    addChannel(a1, "3sat", 210);
+    addChannel(a2, "RTL", 163);
+    addChannel(a2, "VOX", 167);
+    addChannel(h1, "Rai 1", 160);
+    db.Settings().setCurrentSatellite(0);
+}
+
+QStringList Column(const ColumnListCtrl* list, int column) {
+    QStringList texts;
+    for (int row = 0; row < list->RowCount(); ++row)
+        texts << list->CellText(row, column);
+    return texts;
+}
+} // namespace
+
+class SatellitePageTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init() {
+        MessageBox::setTestMode(true);
+        QVERIFY(testsupport::LoadInto(db, testsupport::EmptyImage()));
+        BuildImage(db);
+        QVERIFY(Problems().isEmpty());
+        page = std::make_unique<SatellitePage>();
+        page->resize(760, 520);
+        page->show();
+        page->Initialize(db);
+        opened = 0;
+        fill = nullptr;
+        page->setDialogRunner([this](QDialog& dialog) {
+            ++opened;
+            if (fill)
+                fill(dialog);
+            return dialog.result();
+        });
+        for (int which = 0; which < 4; ++which)
+            page->RefreshList(which);
+    }
+    void cleanup() {
+        QVERIFY2(MessageBox::unexpectedPrompts().isEmpty(), qPrintable(MessageBox::unexpectedPrompts().join('|')));
+        QCOMPARE(MessageBox::pendingAnswers(), 0);
+        QVERIFY2(Problems().isEmpty(), qPrintable(Problems().join('\n')));
+        page.reset();
+    }
+
+    void listsShowTheRecords() {
+        const ColumnListCtrl* sats = page->satelliteList();
+        QCOMPARE(sats->ColumnCount(), 4);
+        QCOMPARE(page->transponderList()->ColumnCount(), 5);
+        QCOMPARE(page->lnbList()->ColumnCount(), 8);
+        QCOMPARE(page->channelList()->ColumnCount(), 13);
+        QCOMPARE(sats->RowTexts(0), (QStringList{"1", "Astra 19.2E", "19.2E", "Type 2"}));
+        QCOMPARE(sats->RowTexts(2), (QStringList{"3", "Thor", "0.8W", "Type 6"}));
+        QCOMPARE(sats->currentRow(), 0);
+        QCOMPARE(Column(page->transponderList(), 1), (QStringList{"11747", "11778", "12188", "12603"}));
+        QCOMPARE(page->transponderList()->RowTexts(0), (QStringList{"1", "11747", "V", "27500", "0"}));
+        QCOMPARE(Column(page->channelList(), 1), (QStringList{"Das Erste", "ZDF", "3sat"}));
+        QCOMPARE(page->channelList()->RowTexts(2),
+                 (QStringList{"3", "3sat", "210", "256", "8191", "8191", "N", "N", "N", "N", "N", "N", "3"}));
+        QCOMPARE(page->lnbList()->RowCount(), 8);
+        QCOMPARE(page->lnbList()->currentRow(), 1); // Astra's Type 2
+        QVERIFY(page->lnbList()->IsRowSelected(1));
+        QVERIFY(page->tvButton()->isChecked());
+        QVERIFY(!page->radioButton()->isChecked());
+    }
+
+    void lnbCellsAndValuesWithoutText() {
+        LnbSlot four = db.Settings().lnbSlot(3);
+        four.setDiseqcOn(true);
+        four.setDiseqcPort(3);
+        db.Settings().setLnbLowFrequency(3, 9750000);
+        db.Settings().setLnbHighFrequency(3, 10600999);
+        LnbSlot seven = db.Settings().lnbSlot(6);
+        seven.setLowBandIndex(3);
+        seven.setHighBandIndex(9); // past the table
+        seven.setDiseqcOn(true);
+        seven.setDiseqcPort(6); // item 7: no text
+        seven.setTone22k(3);
+        seven.setSwitch12V(2);
+        seven.setLnbPower(true);
+        page->RefreshList(2);
+        const ColumnListCtrl* lnbs = page->lnbList();
+        QCOMPARE(lnbs->RowTexts(3), (QStringList{"4", "Type4", "9750", "10600", "Port 4", "OFF", "OFF", "OFF"}));
+        QCOMPARE(lnbs->RowTexts(6), (QStringList{"7", "Type7", "10600", "", "", "", "Auto", "ON"}));
+        QCOMPARE(lnbs->CellText(0, 4), QStringLiteral("None"));
+    }
+
+    void namesFillingTheirFieldStopAtTheFieldEnd() {
+        std::uint8_t* name = db.Satellite(3).data() + 16;
+        std::memset(name, 'N', 16);
+        db.Satellite(3).data()[32] = 0x41; // the byte after the field
+        page->RefreshList(0);
+        QCOMPARE(page->satelliteList()->CellText(2, 1), QString(16, QLatin1Char('N')));
+    }
+
+    void currentSatelliteSelectsItsRowByOrdinal() {
+        db.Settings().setCurrentSatellite(3); // slot 3 is the third used slot: row 2
+        page->RefreshList(0);
+        QCOMPARE(page->satelliteList()->currentRow(), 2);
+        QCOMPARE(page->satelliteList()->SelectedRows(), QList<int>{2});
+        QCOMPARE(page->transponderList()->RowCount(), 1); // Thor: placeholder
+        QVERIFY(page->IsPlaceholder(SatellitePage::TRANSPONDERS, 0));
+        QVERIFY(page->IsPlaceholder(SatellitePage::CHANNELS, 0));
+        QCOMPARE(page->lnbList()->currentRow(), 5);
+
+        db.Settings().setCurrentSatellite(2);
+        page->RefreshList(0);
+        QCOMPARE(page->satelliteList()->currentRow(), 1);
+        QCOMPARE(Column(page->transponderList(), 1), (QStringList{"10971", "11034"}));
+
+        db.Settings().setCurrentSatellite(0xFF);
+        page->RefreshList(0);
+        QCOMPARE(page->satelliteList()->currentRow(), 0);
+        db.Settings().setCurrentSatellite(99);
+        page->RefreshList(0);
+        QCOMPARE(page->satelliteList()->currentRow(), 2);
+    }
+
+    void emptyImageHasPlaceholderRows() {
+        QVERIFY(testsupport::LoadInto(db, testsupport::EmptyImage()));
+        db.Settings().setCurrentSatellite(0xFF);
+        for (int which = 0; which < 4; ++which)
+            page->RefreshList(which);
+        for (int which : {0, 1, 3}) {
+            QCOMPARE(page->list(which)->RowCount(), 1);
+            QVERIFY(page->IsPlaceholder(which, 0));
+            QCOMPARE(page->list(which)->SelectedRows(), QList<int>{0});
+        }
+        QCOMPARE(page->lnbList()->RowCount(), 8);
+    }
+
+    void cascadeFollowsTheUsersSelection() {
+        ColumnListCtrl* sats = page->satelliteList();
+        ColumnListCtrl* tps = page->transponderList();
+        // A click on the second transponder shows its channels, first row selected.
+        ClickRow(tps, 1);
+        QCOMPARE(tps->currentRow(), 1);
+        QCOMPARE(Column(page->channelList(), 1), (QStringList{"RTL", "VOX"}));
+        QCOMPARE(page->channelList()->currentRow(), 0);
+        ClickRow(page->channelList(), 1);
+        QCOMPARE(page->channelList()->currentRow(), 1);
+
+        // Row 3 of Astra, then Hot Bird with two transponders: the last row is selected.
+        ClickRow(tps, 3);
+        ClickRow(sats, 1);
+        QCOMPARE(sats->currentRow(), 1);
+        QCOMPARE(Column(tps, 1), (QStringList{"10971", "11034"}));
+        QCOMPARE(tps->currentRow(), 1);
+        QCOMPARE(tps->SelectedRows(), QList<int>{1});
+        QCOMPARE(page->lnbList()->currentRow(), 0);
+        QCOMPARE(page->lnbList()->SelectedRows(), QList<int>{0});
+        QVERIFY(page->IsPlaceholder(SatellitePage::CHANNELS, 0)); // 11034 has no channel
+
+        // Back to Astra: the remembered row 1 is selected again.
+        ClickRow(sats, 0);
+        QCOMPARE(tps->currentRow(), 1);
+        QCOMPARE(Column(page->channelList(), 1), (QStringList{"RTL", "VOX"}));
+    }
+
+    void tvAndRadio() {
+        page->radioButton()->click();
+        QVERIFY(!page->showTv());
+        QVERIFY(page->radioButton()->isChecked() && !page->tvButton()->isChecked());
+        QCOMPARE(Column(page->channelList(), 1), QStringList{"Bayern 3"});
+        QCOMPARE(page->channelList()->currentRow(), 0);
+        page->tvButton()->click();
+        QCOMPARE(Column(page->channelList(), 1), (QStringList{"Das Erste", "ZDF", "3sat"}));
+    }
+
+    void clearedSelectionRefillsWithTheFirstRowOnly() {
+        ColumnListCtrl* tps = page->transponderList();
+        ClickRow(tps, 2);
+        tps->ClearSelectedRows();
+        QCOMPARE(tps->currentRow(), -1);
+        QVERIFY(page->IsPlaceholder(SatellitePage::CHANNELS, 0));
+        RunAndCheck(Cmd::EDIT_TRANSPONDER); // finds no row: nothing happens
+        QCOMPARE(opened, 0);
+        page->RefreshList(1);
+        QCOMPARE(tps->SelectedRows(), QList<int>{0});
+        QCOMPARE(Column(page->channelList(), 1), (QStringList{"Das Erste", "ZDF", "3sat"}));
+
+        page->satelliteList()->ClearSelectedRows();
+        QVERIFY(page->IsPlaceholder(SatellitePage::TRANSPONDERS, 0));
+        page->RefreshList(1);
+        QCOMPARE(tps->SelectedRows(), QList<int>{0});
+    }
+
+    void contextMenusHoldTheCommands() {
+        const QStringList titles{"SAT", "XPDR", "LNB", "Channel"};
+        const QList<QStringList> items{
+            {"Add Satellite...", "Edit Satellite...", "Del Satellite", "Add new Transponder..."},
+            {"Add Transponder...", "Edit Transponder...", "Del Transponder", "Add a Program..."},
+            {"Edit LNB..."},
+            {"Add Channel...", "Edit Channel...", "Del Channel"}};
+        for (int which = 0; which < 4; ++which) {
+            QMenu* menu = page->ContextMenu(which);
+            QCOMPARE(menu->title(), titles[which]);
+            QStringList texts;
+            for (QAction* action : menu->actions()) {
+                texts << action->text();
+                QVERIFY(action->isEnabled());
+            }
+            QCOMPARE(texts, items[which]);
+        }
+        // A menu item runs its command.
+        fill = [](QDialog& dialog) { dialog.reject(); };
+        page->ContextMenu(2)->actions().first()->trigger();
+        QCOMPARE(opened, 1);
+    }
+
+    void placeholderRowsStopEveryCommandButTheTwoFreeOnes() {
+        db.Settings().setCurrentSatellite(3); // Thor: no transponders, so no channels either
+        page->RefreshList(0);
+        const auto before = db.workingCopy();
+        for (int id : {Cmd::ADD_TRANSPONDER, Cmd::ADD_NEW_TRANSPONDER, Cmd::EDIT_SATELLITE}) {
+            fill = [](QDialog& dialog) { dialog.reject(); };
+            page->RunCommand(id); // the satellite row is real: these open their dialog
+        }
+        QCOMPARE(opened, 3);
+        opened = 0;
+        for (int id : {Cmd::EDIT_TRANSPONDER, Cmd::DEL_TRANSPONDER, Cmd::ADD_PROGRAM, Cmd::ADD_CHANNEL,
+                       Cmd::EDIT_CHANNEL, Cmd::DEL_CHANNEL})
+            page->RunCommand(id);
+        QCOMPARE(opened, 0);
+
+        // With no satellite at all, only "Add Satellite..." and "Edit LNB..." open anything.
+        QVERIFY(testsupport::LoadInto(db, testsupport::EmptyImage()));
+        for (int which = 0; which < 4; ++which)
+            page->RefreshList(which);
+        const auto empty = db.workingCopy();
+        for (int id : {Cmd::EDIT_SATELLITE, Cmd::DEL_SATELLITE, Cmd::ADD_NEW_TRANSPONDER, Cmd::ADD_TRANSPONDER,
+                       Cmd::EDIT_TRANSPONDER, Cmd::DEL_TRANSPONDER, Cmd::ADD_PROGRAM, Cmd::ADD_CHANNEL,
+                       Cmd::EDIT_CHANNEL, Cmd::DEL_CHANNEL})
+            page->RunCommand(id);
+        QCOMPARE(opened, 0);
+        QVERIFY(MessageBox::prompts().isEmpty());
+        QVERIFY(db.workingCopy() == empty);
+        Q_UNUSED(before);
+
+        fill = [](QDialog& dialog) { static_cast<SatelliteDialog&>(dialog).Store(); };
+        RunAndCheck(Cmd::ADD_SATELLITE);
+        QCOMPARE(opened, 1);
+        QCOMPARE(page->satelliteList()->RowTexts(0), (QStringList{"1", "New Sat", "0.0W", "Type 1"}));
+        QCOMPARE(page->satelliteList()->SelectedRows(), QList<int>{0});
+    }
+
+    void addSatelliteSelectsItAtTheTop() {
+        fill = [](QDialog& dialog) {
+            auto& satellite = static_cast<SatelliteDialog&>(dialog);
+            satellite.nameEdit()->setText(QStringLiteral("Eutelsat"));
+            satellite.degreesEdit()->setText(QStringLiteral("16"));
+            satellite.lnbTypeCombo()->setCurrentIndex(2);
+            satellite.Store();
+        };
+        RunAndCheck(Cmd::ADD_SATELLITE);
+        // Slot 1 was free: the new satellite takes it and is row 1.
+        const ColumnListCtrl* sats = page->satelliteList();
+        QCOMPARE(Column(sats, 1), (QStringList{"Astra 19.2E", "Eutelsat", "Hot Bird", "Thor"}));
+        QCOMPARE(sats->currentRow(), 1);
+        QCOMPARE(sats->SelectedRows(), QList<int>{1});
+        QCOMPARE(sats->RowTexts(1), (QStringList{"2", "Eutelsat", "16.0E", "Type 3"}));
+        QVERIFY(page->IsPlaceholder(SatellitePage::TRANSPONDERS, 0));
+        QVERIFY(page->IsPlaceholder(SatellitePage::CHANNELS, 0));
+        QCOMPARE(page->lnbList()->currentRow(), 2);
+
+        fill = [](QDialog& dialog) { dialog.reject(); };
+        const auto before = db.workingCopy();
+        RunAndCheck(Cmd::ADD_SATELLITE);
+        QVERIFY(db.workingCopy() == before);
+    }
+
+    void editSatelliteRewritesItsRow() {
+        ClickRow(page->satelliteList(), 1);
+        fill = [](QDialog& dialog) {
+            auto& satellite = static_cast<SatelliteDialog&>(dialog);
+            QCOMPARE(satellite.nameEdit()->text(), QStringLiteral("Hot Bird"));
+            satellite.nameEdit()->setText(QStringLiteral("Hotbird 13E"));
+            satellite.eastWestCombo()->setCurrentIndex(1);
+            satellite.lnbTypeCombo()->setCurrentIndex(7);
+            satellite.Store();
+        };
+        RunAndCheck(Cmd::EDIT_SATELLITE);
+        QCOMPARE(page->satelliteList()->RowTexts(1), (QStringList{"2", "Hotbird 13E", "13.0W", "Type 8"}));
+        QCOMPARE(db.Satellite(2).position(), -130);
+    }
+
+    void delSatelliteAsksFirst() {
+        ClickRow(page->satelliteList(), 1);
+        MessageBox::queueAnswer(QMessageBox::No);
+        RunAndCheck(Cmd::DEL_SATELLITE);
+        QCOMPARE(MessageBox::prompts().last().title, QStringLiteral("Del Satellite"));
+        QCOMPARE(MessageBox::prompts().last().text, QStringLiteral("\t Do you want to del [Hot Bird]?\t\t"));
+        QVERIFY(db.Satellite(2).isUsed());
+
+        MessageBox::queueAnswer(QMessageBox::Yes);
+        RunAndCheck(Cmd::DEL_SATELLITE);
+        QVERIFY(!db.Satellite(2).isUsed());
+        QCOMPARE(Column(page->satelliteList(), 1), (QStringList{"Astra 19.2E", "Thor"}));
+        QCOMPARE(page->satelliteList()->SelectedRows(), QList<int>{0}); // currentSatellite is Astra
+    }
+
+    void addNewTransponderReplacesThePlaceholder() {
+        ClickRow(page->satelliteList(), 2); // Thor
+        fill = [](QDialog& dialog) {
+            auto& transponder = static_cast<TransponderDialog&>(dialog);
+            QCOMPARE(dialog.windowTitle(), QStringLiteral("Add Transponder"));
+            transponder.frequencyEdit()->setText(QStringLiteral("10872"));
+            transponder.symbolRateEdit()->setText(QStringLiteral("25000"));
+            transponder.polarityCombo()->setCurrentIndex(1);
+            transponder.Store();
+        };
+        RunAndCheck(Cmd::ADD_NEW_TRANSPONDER);
+        const ColumnListCtrl* tps = page->transponderList();
+        QCOMPARE(tps->RowCount(), 1);
+        QCOMPARE(tps->RowTexts(0).mid(0, 4), (QStringList{"1", "10872", "V", "25000"}));
+        QCOMPARE(tps->SelectedRows(), QList<int>{0});
+        QVERIFY(page->IsPlaceholder(SatellitePage::CHANNELS, 0));
+
+        RunAndCheck(Cmd::ADD_NEW_TRANSPONDER);
+        QCOMPARE(tps->RowCount(), 2);
+        QCOMPARE(tps->currentRow(), 1);
+        QCOMPARE(tps->SelectedRows(), QList<int>{1});
+    }
+
+    void addTransponderSelectsTheNewLastRow() {
+        fill = [](QDialog& dialog) {
+            auto& transponder = static_cast<TransponderDialog&>(dialog);
+            transponder.frequencyEdit()->setText(QStringLiteral("99999"));
+            transponder.symbolRateEdit()->setText(QStringLiteral("70000"));
+            transponder.Store();
+        };
+        RunAndCheck(Cmd::ADD_TRANSPONDER);
+        const ColumnListCtrl* tps = page->transponderList();
+        QCOMPARE(tps->RowCount(), 5);
+        QCOMPARE(tps->currentRow(), 4);
+        QCOMPARE(tps->SelectedRows(), QList<int>{4});
+        QCOMPARE(tps->RowTexts(4).mid(0, 4), (QStringList{"5", "34463", "H", "4464"}));
+        QVERIFY(page->IsPlaceholder(SatellitePage::CHANNELS, 0));
+    }
+
+    void editTransponderRewritesItsRow() {
+        ClickRow(page->transponderList(), 2);
+        fill = [](QDialog& dialog) {
+            auto& transponder = static_cast<TransponderDialog&>(dialog);
+            QCOMPARE(transponder.frequencyEdit()->text(), QStringLiteral("12188"));
+            transponder.symbolRateEdit()->setText(QStringLiteral("-1"));
+            transponder.polarityCombo()->setEditText(QStringLiteral("L"));
+            transponder.Store();
+        };
+        RunAndCheck(Cmd::EDIT_TRANSPONDER);
+        QCOMPARE(page->transponderList()->RowTexts(2).mid(0, 4), (QStringList{"3", "12188", "V", "65535"}));
+    }
+
+    void delTransponderAsksAboutItsPolarization() {
+        MessageBox::queueAnswer(QMessageBox::No);
+        RunAndCheck(Cmd::DEL_TRANSPONDER);
+        QCOMPARE(MessageBox::prompts().last().title, QStringLiteral("Del Transponder"));
+        QCOMPARE(MessageBox::prompts().last().text, QStringLiteral("\t Do you want to del xpdr [11747/27500/V]?\t\t"));
+        ClickRow(page->transponderList(), 3);
+        MessageBox::queueAnswer(QMessageBox::No);
+        RunAndCheck(Cmd::DEL_TRANSPONDER);
+        QCOMPARE(MessageBox::prompts().last().text, QStringLiteral("\t Do you want to del xpdr [12603/22000/H]?\t\t"));
+        QCOMPARE(page->transponderList()->RowCount(), 4);
+
+        // Deleting the first transponder takes its channels and renumbers the rest.
+        ClickRow(page->transponderList(), 0);
+        MessageBox::queueAnswer(QMessageBox::Yes);
+        RunAndCheck(Cmd::DEL_TRANSPONDER);
+        QCOMPARE(Column(page->transponderList(), 1), (QStringList{"11778", "12188", "12603"}));
+        QCOMPARE(Column(page->channelList(), 1), (QStringList{"RTL", "VOX"}));
+        QCOMPARE(Column(page->channelList(), 12), (QStringList{"1", "2"}));
+
+        // Deleting Hot Bird's two transponders leaves the placeholder row.
+        ClickRow(page->satelliteList(), 1);
+        for (int i = 0; i < 2; ++i) {
+            MessageBox::queueAnswer(QMessageBox::Yes);
+            RunAndCheck(Cmd::DEL_TRANSPONDER);
+        }
+        QCOMPARE(page->transponderList()->RowCount(), 1);
+        QVERIFY(page->IsPlaceholder(SatellitePage::TRANSPONDERS, 0));
+        QCOMPARE(db.Satellite(2).state(), SatelliteRecord::STATE_IN_USE);
+    }
+
+    void addingARadioChannelSwitchesToRadio() {
+        for (int id : {Cmd::ADD_CHANNEL, Cmd::ADD_PROGRAM}) {
+            page->SetShowTv(true);
+            page->RefreshList(3);
+            fill = [](QDialog& dialog) {
+                auto& channel = static_cast<ChannelDialog&>(dialog);
+                QCOMPARE(dialog.windowTitle(), QStringLiteral("Add Channel"));
+                QVERIFY(!channel.satelliteCombo()->isEnabled());
+                channel.nameEdit()->setText(QStringLiteral("Radio Eins"));
+                channel.audioPidEdit()->setText(QStringLiteral("9999"));
+                QVERIFY(channel.Store());
+            };
+            RunAndCheck(id);
+            QVERIFY(!page->showTv());
+            QVERIFY(page->radioButton()->isChecked());
+            const ColumnListCtrl* channels = page->channelList();
+            QCOMPARE(channels->CellText(channels->RowCount() - 1, 1), QStringLiteral("Radio Eins"));
+            QCOMPARE(channels->CellText(channels->RowCount() - 1, 3), QStringLiteral("8191"));
+            QCOMPARE(channels->currentRow(), channels->RowCount() - 1);
+            QCOMPARE(channels->SelectedRows(), QList<int>{channels->RowCount() - 1});
+        }
+        QCOMPARE(Column(page->channelList(), 1), (QStringList{"Bayern 3", "Radio Eins", "Radio Eins"}));
+        QCOMPARE(Column(page->channelList(), 12), (QStringList{"1", "2", "3"}));
+
+        // A TV channel switches back.
+        fill = [](QDialog& dialog) {
+            auto& channel = static_cast<ChannelDialog&>(dialog);
+            channel.videoPidEdit()->setText(QStringLiteral("8192"));
+            QVERIFY(channel.Store());
+        };
+        RunAndCheck(Cmd::ADD_CHANNEL);
+        QVERIFY(page->showTv());
+        QCOMPARE(Column(page->channelList(), 2).last(), QStringLiteral("8192"));
+    }
+
+    void editChannelRewritesItsRow() {
+        ClickRow(page->channelList(), 1);
+        fill = [](QDialog& dialog) {
+            auto& channel = static_cast<ChannelDialog&>(dialog);
+            QCOMPARE(channel.nameEdit()->text(), QStringLiteral("ZDF"));
+            channel.nameEdit()->setText(QStringLiteral("ZDF HD 1234"));
+            channel.favCheck(2)->setChecked(true);
+            channel.scrambledCheck()->setChecked(true);
+            QVERIFY(channel.Store());
+        };
+        RunAndCheck(Cmd::EDIT_CHANNEL);
+        QCOMPARE(page->channelList()->RowTexts(1),
+                 (QStringList{"2", "ZDF HD 1234", "110", "256", "8191", "8191", "N", "Y", "N", "Y", "N", "N", "2"}));
+    }
+
+    void delChannelAsksAndRenumbers() {
+        MessageBox::queueAnswer(QMessageBox::No);
+        RunAndCheck(Cmd::DEL_CHANNEL);
+        QCOMPARE(MessageBox::prompts().last().title, QStringLiteral("Del Channel"));
+        QCOMPARE(MessageBox::prompts().last().text, QStringLiteral("\t Do you want to del channel [ Das Erste]?\t\t"));
+        QCOMPARE(page->channelList()->RowCount(), 3);
+
+        MessageBox::queueAnswer(QMessageBox::Yes);
+        RunAndCheck(Cmd::DEL_CHANNEL);
+        QCOMPARE(Column(page->channelList(), 1), (QStringList{"ZDF", "3sat"}));
+        QCOMPARE(Column(page->channelList(), 12), (QStringList{"1", "2"}));
+        ClickRow(page->transponderList(), 1);
+        QCOMPARE(Column(page->channelList(), 12), (QStringList{"3", "4"})); // RTL and VOX moved up
+    }
+
+    void editLnbFromADoubleClick() {
+        ColumnListCtrl* lnbs = page->lnbList();
+        fill = [](QDialog& dialog) {
+            auto& lnb = static_cast<LnbDialog&>(dialog);
+            QCOMPARE(lnb.typeIndex(), 3);
+            lnb.diseqcCombo()->setCurrentIndex(lnb.diseqcCombo()->findText(QStringLiteral("Port A")));
+            lnb.lowCombo()->setEditText(QStringLiteral("9800"));
+            lnb.Store();
+        };
+        const QRect cell = lnbs->visualRect(lnbs->model()->index(3, 1));
+        QTest::mouseClick(lnbs->viewport(), Qt::LeftButton, {}, cell.center());
+        QTest::mouseDClick(lnbs->viewport(), Qt::LeftButton, {}, cell.center());
+        QCOMPARE(opened, 1);
+        QCOMPARE(lnbs->RowTexts(3).mid(0, 5), (QStringList{"4", "Type4", "9800", "0", "Port A"}));
+        QVERIFY(db.Settings().lnbSlot(3).diseqcOn());
+        QCOMPARE(db.Settings().lnbSlot(3).diseqcPort(), 4u);
+
+        // Switching the dialog to another type rewrites that type's row, not this one.
+        fill = [](QDialog& dialog) {
+            auto& lnb = static_cast<LnbDialog&>(dialog);
+            lnb.typeCombo()->setCurrentIndex(6);
+            Q_EMIT lnb.typeCombo()->activated(6);
+            lnb.toneCombo()->setCurrentIndex(1);
+            lnb.Store();
+        };
+        RunAndCheck(Cmd::EDIT_LNB);
+        QCOMPARE(lnbs->CellText(3, 1), QStringLiteral("Type4"));
+        QCOMPARE(lnbs->CellText(6, 1), QStringLiteral("Type7"));
+        QCOMPARE(lnbs->CellText(6, 5), QStringLiteral("ON"));
+    }
+
+    void commandsFollowTheNoCellAfterSorting() {
+        ColumnListCtrl* sats = page->satelliteList();
+        sats->SortByColumn(1, false); // Thor, Hot Bird, Astra
+        QCOMPARE(sats->CellText(0, 1), QStringLiteral("Thor"));
+        ClickRow(sats, 1);
+        QCOMPARE(Column(page->transponderList(), 1), (QStringList{"10971", "11034"}));
+        MessageBox::queueAnswer(QMessageBox::No);
+        RunAndCheck(Cmd::DEL_SATELLITE);
+        QCOMPARE(MessageBox::prompts().last().text, QStringLiteral("\t Do you want to del [Hot Bird]?\t\t"));
+
+        ColumnListCtrl* channels = page->channelList();
+        ClickRow(page->transponderList(), 0);
+        ClickRow(sats, 2); // Astra
+        channels->SortByColumn(1, true); // 3sat, Das Erste, ZDF
+        ClickRow(channels, 0);
+        MessageBox::queueAnswer(QMessageBox::No);
+        RunAndCheck(Cmd::DEL_CHANNEL);
+        QCOMPARE(MessageBox::prompts().last().text, QStringLiteral("\t Do you want to del channel [ 3sat]?\t\t"));
+    }
+
+    void screenshot() {
+        const QString path = qEnvironmentVariable("VORMANTE_SCREENSHOT");
+        if (path.isEmpty())
+            QSKIP("set VORMANTE_SCREENSHOT to a file name to save a picture of the page");
+        QVERIFY(page->grab().save(path));
+    }
+
+private:
+    QStringList Problems() const {
+        QStringList texts;
+        for (const ConsistencyProblem& problem : CheckConsistency(db))
+            texts << QString::fromStdString(problem.message);
+        return texts;
+    }
+
+    void ClickRow(ColumnListCtrl* list, int row) {
+        const QRect cell = list->visualRect(list->model()->index(row, 0));
+        QVERIFY(cell.isValid());
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, cell.center());
+        QCOMPARE(list->SelectedRows(), QList<int>{row});
+    }
+
+    void RunAndCheck(int id) {
+        page->RunCommand(id);
+        const QStringList problems = Problems();
+        QVERIFY2(problems.isEmpty(), qPrintable(QStringLiteral("after %1: %2").arg(id).arg(problems.join('\n'))));
+    }
+
+    ChannelDatabase db;
+    std::unique_ptr<SatellitePage> page;
+    int opened = 0;
+    std::function<void(QDialog&)> fill;
+};
+
+QTEST_MAIN(SatellitePageTest)
+#include "tst_satellitepage.moc"
