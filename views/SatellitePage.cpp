@@ -8,6 +8,7 @@
 #include <QDialog>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QRadioButton>
 #include <QVBoxLayout>
@@ -165,6 +166,15 @@ void SatellitePage::setDialogRunner(DialogRunner runner) { commands_->setDialogR
 void SatellitePage::RunCommand(int id) {
     if (database_)
         commands_->Run(id);
+}
+
+// The page never closes itself: Escape stops here instead of reaching the window.
+void SatellitePage::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape) {
+        event->accept();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 // ---- Row resolution ----

@@ -74,6 +74,9 @@ public:
     void SelectRowAndReact(int which, int row);
     void DeselectRowQuietly(int which, int row);
 
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     void buildLayout();
     void buildMenus();

@@ -19,7 +19,9 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPushButton>
 #include <QRadioButton>
+#include <QTimer>
 #include <QtTest>
 
 #include <functional>
@@ -580,11 +582,73 @@ private Q_SLOTS:
         QCOMPARE(MessageBox::prompts().last().text, QStringLiteral("\t Do you want to del channel [ 3sat]?\t\t"));
     }
 
+    void dialogsRunModallyByDefault() {
+        page->setDialogRunner(nullptr);
+        int seen = 0;
+        QTimer poll;
+        connect(&poll, &QTimer::timeout, this, [&] {
+            auto* dialog = qobject_cast<TransponderDialog*>(QApplication::activeModalWidget());
+            if (!dialog)
+                return;
+            ++seen;
+            dialog->frequencyEdit()->setText(QStringLiteral("10714"));
+            dialog->okButton()->click();
+        });
+        poll.start(10);
+        RunAndCheck(Cmd::EDIT_TRANSPONDER);
+        poll.stop();
+        QCOMPARE(seen, 1);
+        QCOMPARE(page->transponderList()->CellText(0, 1), QStringLiteral("10714"));
+    }
+
+    void rightClickSelectsTheRowAndOpensItsMenu() {
+        ColumnListCtrl* tps = page->transponderList();
+        QString title;
+        QTimer poll;
+        connect(&poll, &QTimer::timeout, this, [&] {
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            if (!menu)
+                return;
+            title = menu->title();
+            menu->close();
+        });
+        poll.start(10);
+        const QRect cell = tps->visualRect(tps->model()->index(2, 1));
+        QTest::mouseClick(tps->viewport(), Qt::RightButton, {}, cell.center());
+        QContextMenuEvent event(QContextMenuEvent::Mouse, cell.center(), tps->viewport()->mapToGlobal(cell.center()));
+        QApplication::sendEvent(tps->viewport(), &event);
+        poll.stop();
+        QCOMPARE(title, QStringLiteral("XPDR"));
+        QCOMPARE(tps->currentRow(), 2);
+        QCOMPARE(tps->SelectedRows(), QList<int>{2});
+    }
+
+    void escapeStaysInThePage() {
+        QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+        QApplication::sendEvent(page.get(), &escape);
+        QVERIFY(escape.isAccepted());
+        QVERIFY(page->isVisible());
+    }
+
     void screenshot() {
         const QString path = qEnvironmentVariable("VORMANTE_SCREENSHOT");
         if (path.isEmpty())
             QSKIP("set VORMANTE_SCREENSHOT to a file name to save a picture of the page");
         QVERIFY(page->grab().save(path));
+        // The four dialogs beside it, as the commands open them.
+        SatelliteDialog satellite;
+        satellite.PrepareEdit(QStringLiteral("Edit Satellite"), db, 0);
+        TransponderDialog transponder;
+        transponder.PrepareEdit(QStringLiteral("Edit Transponder"), db, 0, 0);
+        LnbDialog lnb;
+        lnb.Prepare(db, 5);
+        ChannelDialog channel;
+        channel.PrepareEdit(QStringLiteral("Edit Channel"), db, 0, 0, 0, false);
+        const QList<QDialog*> dialogs{&satellite, &transponder, &lnb, &channel};
+        for (int i = 0; i < dialogs.size(); ++i) {
+            dialogs[i]->show();
+            QVERIFY(dialogs[i]->grab().save(QStringLiteral("%1.dialog%2.png").arg(path).arg(i)));
+        }
     }
 
 private:
