@@ -72,7 +72,10 @@ std::size_t SerialPort::ReadAvailable(std::uint8_t* buffer, std::size_t maxCount
     if (wanted <= 0)
         return 0;
     const qint64 got = port.read(reinterpret_cast<char*>(buffer), wanted);
-    return got > 0 ? static_cast<std::size_t>(got) : 0;
+    if (got <= 0)
+        return 0;
+    bytesTaken = true;
+    return static_cast<std::size_t>(got);
 }
 
 bool SerialPort::Write(const std::uint8_t* bytes, std::size_t count) {
@@ -107,8 +110,12 @@ void SerialPort::Purge() {
 }
 
 void SerialPort::OnReadyRead() {
-    if (!connected || notificationPending)
+    if (!connected)
         return;
+    if (notificationPending) {
+        bytesArrived = true;
+        return;
+    }
     notificationPending = true;
     const unsigned thisOpening = opening;
     QMetaObject::invokeMethod(
@@ -127,15 +134,16 @@ void SerialPort::Deliver() {
         notificationPending = false;
         return;
     }
-    const qint64 before = port.bytesAvailable();
+    bytesTaken = false;
+    bytesArrived = false;
     QPointer<SerialPort> self(this);
     Q_EMIT DataWaiting();
     if (!self)
         return;
     notificationPending = false;
     // readyRead comes only for new data: ask again while bytes remain, unless
-    // the handler took none of them (then wait for more to arrive).
-    if (connected && port.bytesAvailable() > 0 && port.bytesAvailable() < before)
+    // the handler took none of them and none came (then wait for more).
+    if (connected && port.bytesAvailable() > 0 && (bytesTaken || bytesArrived))
         OnReadyRead();
 }
 

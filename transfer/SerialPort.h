@@ -40,6 +40,9 @@ private:
     // A notification is queued or its handler is still running.
     bool notificationPending = false;
     bool lossQueued = false;
+    // Set while a handler runs: it took bytes, or new bytes came meanwhile.
+    bool bytesTaken = false;
+    bool bytesArrived = false;
     // Tells notifications and loss reports queued for an earlier opening apart.
     unsigned opening = 0;
 };

@@ -1,0 +1,206 @@
+// The serial port over a real pseudo-terminal: open and exclusivity, the
+// one-at-a-time notification, bounded writes, and a peer that hangs up.
+#include "transfer/SerialPort.h"
+#include "transfer/TransferProtocol.h"
+
+#include <QEventLoop>
+#include <QSignalSpy>
+#include <QTimer>
+#include <QtTest>
+
+#include <fcntl.h>
+#include <pty.h>
+#include <termios.h>
+#include <unistd.h>
+
+using namespace vormante;
+
+namespace {
+// The far end of the line: the master side of a pseudo-terminal.
+struct Line {
+    int master = -1;
+    int slave = -1;
+    QString device;
+
+    Line() {
+        if (::openpty(&master, &slave, nullptr, nullptr, nullptr) != 0)
+            return;
+        termios settings{};
+        ::tcgetattr(slave, &settings);
+        ::cfmakeraw(&settings);
+        ::tcsetattr(slave, TCSANOW, &settings);
+        device = QString::fromLocal8Bit(::ttyname(slave));
+    }
+    ~Line() { HangUp(); }
+    void HangUp() {
+        if (slave >= 0)
+            ::close(slave);
+        if (master >= 0)
+            ::close(master);
+        master = slave = -1;
+    }
+    bool Send(const QByteArray& bytes) const {
+        return ::write(master, bytes.constData(), static_cast<size_t>(bytes.size())) == bytes.size();
+    }
+    QByteArray Take(qsizetype count, int timeoutMs = 5000) const {
+        QByteArray got;
+        QDeadlineTimer deadline(timeoutMs);
+        ::fcntl(master, F_SETFL, ::fcntl(master, F_GETFL) | O_NONBLOCK);
+        while (got.size() < count && !deadline.hasExpired()) {
+            char buffer[4096];
+            const ssize_t n = ::read(master, buffer, sizeof buffer);
+            if (n > 0)
+                got.append(buffer, n);
+            else
+                QTest::qWait(1);
+        }
+        return got;
+    }
+};
+
+QByteArray AllByteValues() {
+    QByteArray bytes;
+    for (int i = 0; i < 256; ++i)
+        bytes.append(static_cast<char>(i));
+    return bytes;
+}
+} // namespace
+
+class TestSerialPort : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void portNames() {
+        QCOMPARE(SerialDeviceName(QStringLiteral("COM1")), QStringLiteral("/dev/ttyS0"));
+        QCOMPARE(SerialDeviceName(QStringLiteral("COM3")), QStringLiteral("/dev/ttyS2"));
+        QCOMPARE(SerialDeviceName(QStringLiteral("COM4")), QStringLiteral("COM4"));
+        QCOMPARE(SerialDeviceName(QStringLiteral("/dev/ttyUSB0")), QStringLiteral("/dev/ttyUSB0"));
+    }
+
+    void openFailures() {
+        SerialPort port;
+        QCOMPARE(port.Open(QStringLiteral("/dev/no-such-serial-port")), SerialChannel::OpenResult::PortUnavailable);
+        QVERIFY(!port.IsConnected());
+        QVERIFY(!port.Stop());
+
+        Line line;
+        QVERIFY(!line.device.isEmpty());
+        QCOMPARE(port.Open(line.device), SerialChannel::OpenResult::Opened);
+        QCOMPARE(port.Open(line.device), SerialChannel::OpenResult::AlreadyOpen);
+        SerialPort second;
+        QCOMPARE(second.Open(line.device), SerialChannel::OpenResult::PortUnavailable);
+        QVERIFY(port.Stop());
+        QVERIFY(!port.Stop());
+        // Free again once closed.
+        QCOMPARE(second.Open(line.device), SerialChannel::OpenResult::Opened);
+    }
+
+    void everyByteValuePassesBothWays() {
+        Line line;
+        SerialPort port;
+        QCOMPARE(port.Open(line.device), SerialChannel::OpenResult::Opened);
+        const QByteArray bytes = AllByteValues().repeated(4);
+        QVERIFY(port.Write(reinterpret_cast<const std::uint8_t*>(bytes.constData()), bytes.size()));
+        QCOMPARE(line.Take(bytes.size()), bytes);
+
+        QByteArray got;
+        connect(&port, &SerialChannel::DataWaiting, this, [&] {
+            std::uint8_t buffer[64];
+            const std::size_t n = port.ReadAvailable(buffer, sizeof buffer);
+            got.append(reinterpret_cast<const char*>(buffer), static_cast<qsizetype>(n));
+        });
+        QVERIFY(line.Send(bytes));
+        QTRY_COMPARE(got.size(), bytes.size());
+        QCOMPARE(got, bytes);
+    }
+
+    void oneNotificationPerPieceRead() {
+        Line line;
+        SerialPort port;
+        QCOMPARE(port.Open(line.device), SerialChannel::OpenResult::Opened);
+        QList<std::size_t> pieces;
+        connect(&port, &SerialChannel::DataWaiting, this, [&] {
+            std::uint8_t buffer[2];
+            pieces.append(port.ReadAvailable(buffer, 2));
+        });
+        QTest::qWait(50);
+        QVERIFY(pieces.isEmpty()); // nothing arrived, nothing told
+        QVERIFY(line.Send(QByteArray("12345")));
+        QTRY_COMPARE(pieces.size(), 3);
+        QTest::qWait(100);
+        QCOMPARE(pieces, (QList<std::size_t>{2, 2, 1}));
+    }
+
+    void noSecondNotificationWhileTheHandlerRuns() {
+        // A handler that shows a message runs an event loop of its own.
+        Line line;
+        SerialPort port;
+        QCOMPARE(port.Open(line.device), SerialChannel::OpenResult::Opened);
+        int depth = 0;
+        int deepest = 0;
+        int calls = 0;
+        connect(&port, &SerialChannel::DataWaiting, this, [&] {
+            ++calls;
+            deepest = std::max(deepest, ++depth);
+            std::uint8_t byte;
+            port.ReadAvailable(&byte, 1);
+            if (calls == 1) {
+                line.Send(QByteArray("more"));
+                QEventLoop modal;
+                QTimer::singleShot(100, &modal, &QEventLoop::quit);
+                modal.exec();
+            }
+            --depth;
+        });
+        QVERIFY(line.Send(QByteArray("x")));
+        QTRY_COMPARE(calls, 5);
+        QTest::qWait(50);
+        QCOMPARE(calls, 5);
+        QCOMPARE(deepest, 1);
+    }
+
+    void aHandlerThatReadsNothingIsNotCalledInALoop() {
+        Line line;
+        SerialPort port;
+        QCOMPARE(port.Open(line.device), SerialChannel::OpenResult::Opened);
+        int calls = 0;
+        connect(&port, &SerialChannel::DataWaiting, this, [&] { ++calls; });
+        QVERIFY(line.Send(QByteArray("ab")));
+        QTRY_COMPARE(calls, 1);
+        QTest::qWait(100);
+        QCOMPARE(calls, 1);
+    }
+
+    void purgeDropsWaitingBytes() {
+        Line line;
+        SerialPort port;
+        QCOMPARE(port.Open(line.device), SerialChannel::OpenResult::Opened);
+        QVERIFY(line.Send(QByteArray("stale bytes")));
+        QTest::qWait(50);
+        port.Purge();
+        std::uint8_t buffer[32];
+        QCOMPARE(port.ReadAvailable(buffer, sizeof buffer), std::size_t(0));
+    }
+
+    void hangUpClosesThePortAndTellsOnce() {
+        Line line;
+        SerialPort port;
+        QCOMPARE(port.Open(line.device), SerialChannel::OpenResult::Opened);
+        QSignalSpy lost(&port, &SerialChannel::PortLost);
+        line.HangUp();
+        QTRY_COMPARE(lost.size(), 1);
+        QVERIFY(!port.IsConnected());
+        QTest::qWait(100);
+        QCOMPARE(lost.size(), 1);
+        QVERIFY(!port.Write(reinterpret_cast<const std::uint8_t*>("x"), 1));
+    }
+
+    void writeTimeLimit() {
+        QCOMPARE(SerialPort::WriteTimeoutMs(0), 2000);
+        QCOMPARE(SerialPort::WriteTimeoutMs(2), 2100);
+        QCOMPARE(SerialPort::WriteTimeoutMs(BLOCK_SIZE), 8192 * 50 + 2000);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestSerialPort)
+#include "tst_serialport.moc"

@@ -1,0 +1,228 @@
+// Whole transfers over a real pseudo-terminal: the engine on a SerialPort at
+// one end, the receiver simulator at the other, unpaced.
+#include "RecordingView.h"
+#include "ReceiverSimulator.h"
+#include "transfer/SerialPort.h"
+#include "transfer/TransferEngine.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <thread>
+
+using namespace vormante;
+using namespace vormante::sim;
+
+namespace {
+QByteArray ToBytes(const std::vector<std::uint8_t>& bytes) {
+    return QByteArray(reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size()));
+}
+
+QByteArray ReadFile(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// The simulator on a thread of its own, playing one transfer.
+class SimulatorThread {
+public:
+    explicit SimulatorThread(SimulatorOptions options) : opts(std::move(options)) {
+        opts.paced = false;
+        opts.timeout = std::chrono::seconds(20);
+        opts.linger = std::chrono::seconds(5);
+        opened = simulator.Open(&error);
+    }
+    ~SimulatorThread() {
+        simulator.Cancel();
+        if (worker.joinable())
+            worker.join();
+    }
+    bool Start() {
+        if (!opened)
+            return false;
+        worker = std::thread([this] { result = simulator.Run(opts); });
+        return true;
+    }
+    const SimulatorResult& Finish() {
+        worker.join();
+        return result;
+    }
+    QString device() const { return QString::fromStdString(simulator.devicePath()); }
+
+    SimulatorOptions opts;
+    std::string error;
+    ReceiverSimulator simulator;
+    std::thread worker;
+    SimulatorResult result;
+    bool opened = false;
+};
+
+struct Window {
+    SerialPort port;
+    RecordingView view;
+    TransferEngine engine;
+    Window(TransferDirection direction, const QString& file = QString()) : engine(direction, file, port, view) {
+        engine.Initialize();
+    }
+};
+} // namespace
+
+class TestTransferOverPty : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir dir;
+
+private Q_SLOTS:
+    void initTestCase() { QVERIFY(dir.isValid()); }
+
+    void sendArrivesByteForByte_data() {
+        QTest::addColumn<int>("repeatAfter");
+        QTest::addColumn<int>("garbage");
+        QTest::addColumn<bool>("split");
+        QTest::newRow("plain") << -1 << 0 << false;
+        QTest::newRow("repeat after block 7") << 7 << 0 << false;
+        QTest::newRow("repeat before block 1, noise, split frame") << 0 << 5 << true;
+    }
+    void sendArrivesByteForByte() {
+        QFETCH(int, repeatAfter);
+        QFETCH(int, garbage);
+        QFETCH(bool, split);
+        const QByteArray image = ToBytes(PatternImage(21));
+        const QString file = dir.filePath(QStringLiteral("send.bin"));
+        {
+            QFile out(file);
+            QVERIFY(out.open(QIODevice::WriteOnly) && out.write(image) == image.size());
+        }
+        SimulatorOptions options;
+        options.mode = SimulatorMode::Accept;
+        options.repeatAfterBlock = repeatAfter;
+        options.garbageBytes = static_cast<std::size_t>(garbage);
+        options.splitHandshake = split;
+        SimulatorThread simulator(options);
+        QVERIFY2(simulator.opened, simulator.error.c_str());
+
+        Window window(TransferDirection::Send, file);
+        QVERIFY(window.engine.Start(simulator.device()));
+        QVERIFY(simulator.Start());
+        QTRY_VERIFY_WITH_TIMEOUT(window.view.ended, 20000);
+        const SimulatorResult& result = simulator.Finish();
+        QVERIFY2(result.ok, result.error.c_str());
+        QCOMPARE(ToBytes(result.received), image);
+        QCOMPARE(result.blocksRequested, 26);
+        QCOMPARE(result.repeatMatched, repeatAfter > 0);
+        QCOMPARE(window.view.messages, QStringList{QString::fromLatin1(transfertext::UPLOADED)});
+        QVERIFY(window.view.accepted);
+        QVERIFY(!window.port.IsConnected());
+        if (split)
+            QVERIFY(result.handshakes >= 2); // the split frame was not taken for one
+    }
+
+    void receiveArrivesByteForByte() {
+        SimulatorOptions options;
+        options.mode = SimulatorMode::Give;
+        options.image = PatternImage(22);
+        SimulatorThread simulator(options);
+        QVERIFY2(simulator.opened, simulator.error.c_str());
+
+        Window window(TransferDirection::Receive);
+        const QString target = dir.filePath(QStringLiteral("received"));
+        window.view.fileNames = {target};
+        QVERIFY(window.engine.Start(simulator.device()));
+        QVERIFY(simulator.Start());
+        QTRY_VERIFY_WITH_TIMEOUT(window.view.ended, 20000);
+        const SimulatorResult& result = simulator.Finish();
+        QVERIFY2(result.ok, result.error.c_str());
+        QCOMPARE(ReadFile(target + QStringLiteral(".bin")), ToBytes(options.image));
+        QCOMPARE(window.view.messages.size(), 1);
+        QVERIFY(window.view.messages[0].endsWith(QStringLiteral("received.bin")));
+    }
+
+    void hangUpMidTransfer_data() {
+        QTest::addColumn<int>("direction");
+        QTest::addColumn<long>("after");
+        QTest::newRow("while receiving") << int(TransferDirection::Receive) << 100000L;
+        QTest::newRow("while sending") << int(TransferDirection::Send) << 3L * 8192 + 100;
+    }
+    void hangUpMidTransfer() {
+        QFETCH(int, direction);
+        QFETCH(long, after);
+        const auto transferDirection = static_cast<TransferDirection>(direction);
+        const QString file = dir.filePath(QStringLiteral("hangup.bin"));
+        {
+            QFile out(file);
+            QVERIFY(out.open(QIODevice::WriteOnly) && out.write(ToBytes(PatternImage(23))) == 204800);
+        }
+        SimulatorOptions options;
+        options.mode = transferDirection == TransferDirection::Send ? SimulatorMode::Accept : SimulatorMode::Give;
+        options.image = PatternImage(23);
+        options.hangUpAfter = after;
+        SimulatorThread simulator(options);
+        QVERIFY2(simulator.opened, simulator.error.c_str());
+
+        Window window(transferDirection, file);
+        QVERIFY(window.engine.Start(simulator.device()));
+        QVERIFY(simulator.Start());
+        QTRY_VERIFY_WITH_TIMEOUT(!window.view.messages.isEmpty(), 20000);
+        const SimulatorResult& result = simulator.Finish();
+        QVERIFY(result.hungUp);
+        QCOMPARE(window.view.messages.size(), 1);
+        QVERIFY2(window.view.messages[0].contains(QStringLiteral("transfer has been stopped")),
+                 qPrintable(window.view.messages[0]));
+        QCOMPARE(window.engine.state(), TransferEngine::State::Closed);
+        QCOMPARE(window.view.lastControls(), (RecordingView::Controls{true, true, true, true}));
+        QVERIFY(!window.view.ended);
+        QVERIFY(!window.port.IsConnected());
+    }
+
+    void wrongDirectionIsNotAnswered() {
+        SimulatorOptions options;
+        options.mode = SimulatorMode::Give;
+        options.image = PatternImage(24);
+        options.wrongDirection = true; // offers with ReceiveReady to a receive window
+        SimulatorThread simulator(options);
+        QVERIFY2(simulator.opened, simulator.error.c_str());
+        Window window(TransferDirection::Receive);
+        QVERIFY(window.engine.Start(simulator.device()));
+        QVERIFY(simulator.Start());
+        QTRY_VERIFY_WITH_TIMEOUT(window.view.ended, 20000);
+        QCOMPARE(window.view.messages, QStringList{QString::fromLatin1(transfertext::WRONG_DIRECTION)});
+        simulator.simulator.Cancel();
+        QVERIFY(!simulator.Finish().ok);
+    }
+
+    void simulatorProgram() {
+        // The program prints its device first and gives its pattern image.
+        const QString program = QStringLiteral(VORMANTE_BINARY_DIR "/tools/vormante-receiver-sim");
+        if (!QFile::exists(program))
+            QSKIP("the simulator program is not built");
+        QProcess process;
+        process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        process.start(program, {QStringLiteral("give"), QStringLiteral("--unpaced"), QStringLiteral("--seed"),
+                                QStringLiteral("7"), QStringLiteral("--quiet")});
+        QVERIFY(process.waitForStarted());
+        QTRY_VERIFY_WITH_TIMEOUT(process.canReadLine(), 5000);
+        const QString device = QString::fromLocal8Bit(process.readLine()).trimmed();
+        QVERIFY(device.startsWith(QStringLiteral("/dev/")));
+
+        Window window(TransferDirection::Receive);
+        const QString target = dir.filePath(QStringLiteral("from-program.bin"));
+        window.view.fileNames = {target};
+        QVERIFY(window.engine.Start(device));
+        QTRY_VERIFY_WITH_TIMEOUT(window.view.ended, 20000);
+        QTRY_COMPARE_WITH_TIMEOUT(process.state(), QProcess::NotRunning, 10000);
+        QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(process.exitCode(), 0);
+        QCOMPARE(ReadFile(target), ToBytes(PatternImage(7)));
+
+        QProcess help;
+        help.start(program, {QStringLiteral("--help")});
+        QVERIFY(help.waitForFinished(5000));
+        QCOMPARE(help.exitCode(), 0);
+        QVERIFY(help.readAllStandardOutput().contains("--hang-up-after"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestTransferOverPty)
+#include "tst_transferoverpty.moc"

@@ -1,0 +1,80 @@
+// A stand-in for the receiver at the far end of the serial line. It opens a
+// pseudo-terminal whose device the PC side opens as its serial port, and
+// plays the receiver's part of the transfer: "accept" takes the PC's image,
+// "give" offers its own. Faults can be injected on request.
+#pragma once
+
+#include <atomic>
+#include <chrono>
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace vormante::sim {
+
+enum class SimulatorMode {
+    Accept, // receiver asks for the PC's image (ReceiveReady, then NextBlock per block)
+    Give,   // receiver offers its image (SendReady, then the image as one stream)
+};
+
+struct SimulatorOptions {
+    SimulatorMode mode = SimulatorMode::Accept;
+    std::vector<std::uint8_t> image; // give: the image streamed to the PC
+    bool paced = true;               // hold to the line rate, as a real 115200-baud line does
+    double bytesPerSecond = 11520;
+    int repeatAfterBlock = -1;       // accept: ask again for this block once (0: before the first block)
+    std::size_t garbageBytes = 0;    // sent before the first handshake
+    bool splitHandshake = false;     // the first handshake goes out in two writes
+    bool wrongDirection = false;     // handshake with the other direction's frame
+    long hangUpAfter = -1;           // hang up after this many image bytes (-1: never)
+    std::chrono::milliseconds handshakeInterval{500}; // handshake repeated until answered
+    std::chrono::milliseconds timeout{120000};        // longest wait for the PC
+    std::chrono::milliseconds linger{10000};          // wait for the PC to close before leaving
+    std::function<void(const std::string&)> log;
+};
+
+struct SimulatorResult {
+    bool ok = false;
+    std::string error;
+    std::vector<std::uint8_t> received; // accept: the image the PC sent
+    std::size_t imageBytes = 0;         // image bytes moved, either way
+    int handshakes = 0;                 // handshake frames sent
+    int blocksRequested = 0;            // NextBlock frames sent
+    bool repeatMatched = false;         // the repeated block came back unchanged
+    bool hungUp = false;
+    double seconds = 0;                 // from the handshake answer to the last image byte
+};
+
+class ReceiverSimulator {
+public:
+    ReceiverSimulator();
+    ~ReceiverSimulator();
+    ReceiverSimulator(const ReceiverSimulator&) = delete;
+    ReceiverSimulator& operator=(const ReceiverSimulator&) = delete;
+
+    // Opens the pseudo-terminal; the PC opens devicePath() as its port.
+    bool Open(std::string* error);
+    const std::string& devicePath() const { return path; }
+
+    // Plays one transfer; blocks until it is over, failed or was cancelled.
+    SimulatorResult Run(const SimulatorOptions& options);
+    // Makes a Run on another thread give up soon.
+    void Cancel() { cancelled = true; }
+
+private:
+    struct Session;
+    void Close();
+    void CloseSlave();
+
+    int master = -1;
+    int slave = -1;
+    std::string path;
+    std::atomic<bool> cancelled{false};
+};
+
+// A deterministic pseudo-random image, so runs can be compared.
+std::vector<std::uint8_t> PatternImage(std::uint32_t seed);
+
+} // namespace vormante::sim

@@ -1,0 +1,173 @@
+// vormante-receiver-sim: plays the receiver at the far end of a serial line,
+// on a pseudo-terminal, for tests and for trying transfers without a receiver.
+#include "ReceiverSimulator.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <iostream>
+#include <iterator>
+#include <string>
+
+using namespace vormante::sim;
+
+namespace {
+
+const char USAGE[] =
+    "Usage: vormante-receiver-sim accept|give [options]\n"
+    "\n"
+    "Opens a pseudo-terminal, prints its device path on the first line of the\n"
+    "output, and plays the receiver on it. Open that path as the port in the\n"
+    "transfer window (type it into the port box) and press Start.\n"
+    "\n"
+    "  accept   the receiver takes the PC's image (use \"Data From PC To IRD\")\n"
+    "  give     the receiver offers its image (use \"Data From IRD To PC\")\n"
+    "\n"
+    "Options:\n"
+    "  --output FILE        accept: save the image taken here (default receiver-image.bin)\n"
+    "  --image FILE         give: the 204800-byte image to offer (default: a pattern)\n"
+    "  --seed N             give: seed of the pattern image (default 1)\n"
+    "  --unpaced            move bytes as fast as the pseudo-terminal allows\n"
+    "  --rate N             bytes per second when paced (default 11520, 115200 baud 8N1)\n"
+    "  --repeat-after K     accept: ask for block K again (0: before the first block)\n"
+    "  --garbage N          send N bytes of line noise before the handshake\n"
+    "  --split-handshake    send the first handshake frame in two writes\n"
+    "  --wrong-direction    open with the handshake frame of the other direction\n"
+    "  --hang-up-after N    hang up the line after N image bytes\n"
+    "  --timeout SECONDS    longest wait for the PC (default 120)\n"
+    "  --quiet              print only the device path and the outcome\n"
+    "  --help               show this text\n";
+
+int Usage(const std::string& problem) {
+    std::cerr << "vormante-receiver-sim: " << problem << "\n\n" << USAGE;
+    return 2;
+}
+
+bool ReadImage(const std::string& file, std::vector<std::uint8_t>* image, std::string* error) {
+    std::ifstream in(file, std::ios::binary);
+    if (!in) {
+        *error = "can't open " + file;
+        return false;
+    }
+    image->assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    if (image->size() != 204800) {
+        *error = file + " holds " + std::to_string(image->size()) + " bytes, not an image of 204800";
+        return false;
+    }
+    return true;
+}
+
+bool WriteImage(const std::string& file, const std::vector<std::uint8_t>& image) {
+    std::ofstream out(file, std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char*>(image.data()), static_cast<std::streamsize>(image.size()));
+    out.close();
+    return static_cast<bool>(out);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    SimulatorOptions options;
+    std::string output = "receiver-image.bin";
+    std::string imageFile;
+    unsigned long seed = 1;
+    bool quiet = false;
+    bool modeGiven = false;
+
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        auto value = [&](const char* name) -> const char* {
+            if (i + 1 >= argc) {
+                std::exit(Usage(std::string(name) + " needs a value"));
+            }
+            return argv[++i];
+        };
+        auto number = [&](const char* name) -> long {
+            const char* text = value(name);
+            char* end = nullptr;
+            const long n = std::strtol(text, &end, 10);
+            if (end == text || *end != '\0' || n < 0)
+                std::exit(Usage(std::string(name) + " needs a number, not \"" + text + "\""));
+            return n;
+        };
+        if (arg == "--help" || arg == "-h") {
+            std::cout << USAGE;
+            return 0;
+        } else if (arg == "accept" || arg == "give") {
+            options.mode = arg == "accept" ? SimulatorMode::Accept : SimulatorMode::Give;
+            modeGiven = true;
+        } else if (arg == "--output") {
+            output = value("--output");
+        } else if (arg == "--image") {
+            imageFile = value("--image");
+        } else if (arg == "--seed") {
+            seed = static_cast<unsigned long>(number("--seed"));
+        } else if (arg == "--unpaced") {
+            options.paced = false;
+        } else if (arg == "--rate") {
+            const long rate = number("--rate");
+            if (rate == 0)
+                return Usage("--rate must be above 0");
+            options.bytesPerSecond = static_cast<double>(rate);
+        } else if (arg == "--repeat-after") {
+            const long k = number("--repeat-after");
+            if (k > 25)
+                return Usage("--repeat-after takes a block from 0 to 25");
+            options.repeatAfterBlock = static_cast<int>(k);
+        } else if (arg == "--garbage") {
+            options.garbageBytes = static_cast<std::size_t>(number("--garbage"));
+        } else if (arg == "--split-handshake") {
+            options.splitHandshake = true;
+        } else if (arg == "--wrong-direction") {
+            options.wrongDirection = true;
+        } else if (arg == "--hang-up-after") {
+            options.hangUpAfter = number("--hang-up-after");
+        } else if (arg == "--timeout") {
+            options.timeout = std::chrono::seconds(number("--timeout"));
+        } else if (arg == "--quiet") {
+            quiet = true;
+        } else {
+            return Usage("unknown argument \"" + arg + "\"");
+        }
+    }
+    if (!modeGiven)
+        return Usage("say accept or give");
+
+    if (options.mode == SimulatorMode::Give) {
+        std::string error;
+        if (imageFile.empty())
+            options.image = PatternImage(static_cast<std::uint32_t>(seed));
+        else if (!ReadImage(imageFile, &options.image, &error))
+            return Usage(error);
+    }
+    if (!quiet)
+        options.log = [](const std::string& text) { std::cerr << "receiver: " << text << std::endl; };
+
+    ReceiverSimulator simulator;
+    std::string error;
+    if (!simulator.Open(&error)) {
+        std::cerr << "vormante-receiver-sim: " << error << '\n';
+        return 1;
+    }
+    std::cout << simulator.devicePath() << std::endl;
+
+    const SimulatorResult result = simulator.Run(options);
+    if (!result.ok) {
+        std::cerr << "vormante-receiver-sim: " << result.error << '\n';
+        return 1;
+    }
+    if (result.hungUp) {
+        std::cerr << "receiver: hung up after " << result.imageBytes << " image bytes\n";
+        return 0;
+    }
+    if (options.mode == SimulatorMode::Accept) {
+        if (!WriteImage(output, result.received)) {
+            std::cerr << "vormante-receiver-sim: can't write " << output << '\n';
+            return 1;
+        }
+        std::cerr << "receiver: took 204800 bytes in " << result.seconds << " s, saved to " << output << '\n';
+    } else {
+        std::cerr << "receiver: gave 204800 bytes in " << result.seconds << " s\n";
+    }
+    return 0;
+}
