@@ -5,6 +5,7 @@
 #include "controls/ColumnListCtrl.h"
 #include "model/ChannelDatabase.h"
 
+#include <QAbstractItemModel>
 #include <QDialog>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -61,6 +62,11 @@ SatellitePage::SatellitePage(QWidget* parent)
     for (int which = SATELLITES; which <= CHANNELS; ++which) {
         ColumnListCtrl* target = list(which);
         connect(target, &ColumnListCtrl::rowSelectionChanged, this, [this, which] { listSelectionChanged(which); });
+        // A header-click sort moves the selected rows: the current row moves with them.
+        connect(target->model(), &QAbstractItemModel::layoutChanged, this, [target] {
+            if (target->FirstSelectedRow() >= 0)
+                target->setCurrentRow(target->FirstSelectedRow());
+        });
         connect(target, &ColumnListCtrl::rowDoubleClicked, this, [this, which](int) {
             static constexpr int EDIT_COMMAND[] = {SatellitePageCommands::EDIT_SATELLITE,
                                                    SatellitePageCommands::EDIT_TRANSPONDER,
@@ -350,12 +356,17 @@ void SatellitePage::OnSatelliteSelected() {
     const int satellite = SatelliteOfRow(satelliteList_->currentRow());
     if (satellite == NONE)
         return;
+    // The LNB type's row: found by its "No", since the user may have sorted the list.
     const int type = static_cast<int>(database_->Satellite(satellite).lnbType());
+    int row = type;
+    for (int r = 0; r < lnbList_->RowCount(); ++r)
+        if (satview::ReadNumber(lnbList_->CellText(r, 0)) == type + 1)
+            row = r;
     lnbList_->setFocus();
     ++quiet_;
-    lnbList_->DeselectRow(lnbList_->currentRow());
-    lnbList_->setCurrentRow(type);
-    lnbList_->SelectRow(type);
+    lnbList_->ClearSelectedRows();
+    lnbList_->setCurrentRow(row);
+    lnbList_->SelectRow(row);
     --quiet_;
     satelliteList_->setFocus();
 }

@@ -562,6 +562,23 @@ private Q_SLOTS:
         QCOMPARE(lnbs->CellText(6, 5), QStringLiteral("ON"));
     }
 
+    void sortingKeepsTheCurrentRowOnItsRecord() {
+        ClickRow(page->satelliteList(), 1); // Hot Bird
+        page->satelliteList()->SortByColumn(1, false); // Thor, Hot Bird, Astra
+        ClickRow(page->transponderList(), 1);
+        page->transponderList()->SortByColumn(1, false); // 11034 first
+        QCOMPARE(page->transponderList()->currentRow(), 0);
+        fill = [](QDialog& dialog) {
+            QCOMPARE(static_cast<TransponderDialog&>(dialog).frequencyEdit()->text(), QStringLiteral("11034"));
+        };
+        RunAndCheck(Cmd::EDIT_TRANSPONDER);
+        page->satelliteList()->SortByColumn(1, true); // Astra, Hot Bird, Thor
+        MessageBox::queueAnswer(QMessageBox::No);
+        RunAndCheck(Cmd::DEL_SATELLITE);
+        QCOMPARE(MessageBox::prompts().last().text, QStringLiteral("\t Do you want to del [Hot Bird]?\t\t"));
+        QCOMPARE(opened, 1);
+    }
+
     void commandsFollowTheNoCellAfterSorting() {
         ColumnListCtrl* sats = page->satelliteList();
         sats->SortByColumn(1, false); // Thor, Hot Bird, Astra
@@ -628,6 +645,50 @@ private Q_SLOTS:
         QApplication::sendEvent(page.get(), &escape);
         QVERIFY(escape.isAccepted());
         QVERIFY(page->isVisible());
+    }
+
+    void lnbSelectionFindsTheTypeAfterSorting() {
+        page->lnbList()->SortByColumn(0, false); // Type8 first
+        ClickRow(page->satelliteList(), 2);      // Thor: Type 6
+        const int row = page->lnbList()->currentRow();
+        QCOMPARE(page->lnbList()->CellText(row, 1), QStringLiteral("Type6"));
+        QCOMPARE(page->lnbList()->SelectedRows(), QList<int>{row});
+    }
+
+    // Arbitrary bytes: the page fills, follows clicks and runs its commands without
+    // crashing, hanging or reading outside the image.
+    void randomImagesAreSafe() {
+        for (std::uint32_t seed = 1; seed <= 12; ++seed) {
+            QVERIFY(testsupport::LoadInto(db, testsupport::RandomBytes(IMAGE_SIZE, seed)));
+            for (int which = 0; which < 4; ++which)
+                page->RefreshList(which);
+            for (int which = 0; which < 4; ++which) {
+                ColumnListCtrl* list = page->list(which);
+                const int last = list->RowCount() - 1;
+                if (last > 0)
+                    list->SelectRow(last, true);
+            }
+            page->radioButton()->click();
+            fill = [](QDialog& dialog) {
+                if (auto* satellite = qobject_cast<SatelliteDialog*>(&dialog))
+                    satellite->Store();
+                else if (auto* transponder = qobject_cast<TransponderDialog*>(&dialog))
+                    transponder->Store();
+                else if (auto* lnb = qobject_cast<LnbDialog*>(&dialog))
+                    lnb->Store();
+                else if (auto* channel = qobject_cast<ChannelDialog*>(&dialog))
+                    channel->Store();
+            };
+            for (int id : {Cmd::EDIT_SATELLITE, Cmd::EDIT_TRANSPONDER, Cmd::EDIT_LNB, Cmd::EDIT_CHANNEL})
+                page->RunCommand(id);
+            for (int i = 0; i < 3; ++i)
+                MessageBox::queueAnswer(QMessageBox::Yes);
+            for (int id : {Cmd::DEL_CHANNEL, Cmd::DEL_TRANSPONDER, Cmd::DEL_SATELLITE})
+                page->RunCommand(id);
+            MessageBox::resetTestState();
+        }
+        // Leave a consistent image for cleanup's check.
+        QVERIFY(testsupport::LoadInto(db, testsupport::EmptyImage()));
     }
 
     void screenshot() {
