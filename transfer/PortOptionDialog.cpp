@@ -1,0 +1,41 @@
+#include "PortOptionDialog.h"
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace vormante {
+
+PortOptionDialog::PortOptionDialog(QWidget* parent) : QDialog(parent) {
+    setWindowTitle(QStringLiteral("Option"));
+
+    portList = new QComboBox(this);
+    portList->setObjectName(QStringLiteral("comPortComboBox"));
+    portList->setProperty("controlId", static_cast<int>(IDC_COM_PORT));
+    QStringList items = {QStringLiteral("COM1"), QStringLiteral("COM2"), QStringLiteral("COM3"),
+                         QStringLiteral("COM4")};
+    items.sort(); // a sorted list
+    portList->addItems(items);
+    portList->setCurrentIndex(0);
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    buttons->setObjectName(QStringLiteral("buttonBox"));
+    buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("OK"));
+    buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Cancel"));
+    buttons->setCenterButtons(true);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    auto* form = new QFormLayout;
+    form->addRow(QStringLiteral("COM Port:"), portList);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(form);
+    layout->addWidget(buttons);
+    setMinimumWidth(250);
+}
+
+QString PortOptionDialog::selectedPort() const { return portList->currentText(); }
+
+} // namespace vormante

@@ -1,0 +1,193 @@
+#include "TransferDialog.h"
+
+#include "controls/MessageBox.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSerialPortInfo>
+#include <QVBoxLayout>
+
+namespace vormante {
+
+namespace {
+QString Text(const char* text) { return QString::fromLatin1(text); }
+
+const QString BIN_FILTER = QStringLiteral("BIN data(*.bin)|*.bin");
+
+template <typename Widget>
+Widget* Named(Widget* widget, const char* name, int id) {
+    widget->setObjectName(QLatin1String(name));
+    widget->setProperty("controlId", id);
+    return widget;
+}
+} // namespace
+
+TransferDialog::TransferDialog(TransferDirection direction, const QString& fileName, QWidget* parent)
+    : QDialog(parent), transferEngine(direction, fileName, port, *this) {
+    setWindowTitle(Text(direction == TransferDirection::Send ? transfertext::SEND_CAPTION
+                                                             : transfertext::RECEIVE_CAPTION));
+    BuildControls(direction, fileName);
+    portList->addItems(PortNames());
+    portList->setCurrentIndex(0);
+    transferEngine.Initialize();
+}
+
+TransferDialog::~TransferDialog() { port.Stop(); }
+
+void TransferDialog::BuildControls(TransferDirection direction, const QString& fileName) {
+    auto* portLabel = new QLabel(QStringLiteral("Port:"), this);
+    portList = Named(new QComboBox(this), "portComboBox", IDC_PORT);
+    // A device path can be typed in (a USB adapter, a pseudo-terminal); it is
+    // used as typed and not added to the list.
+    portList->setEditable(true);
+    portList->setInsertPolicy(QComboBox::NoInsert);
+    portList->setMinimumContentsLength(12);
+    portLabel->setBuddy(portList);
+
+    startButton = Named(new QPushButton(QStringLiteral("Start"), this), "startButton", IDC_START);
+    stopButton = Named(new QPushButton(QStringLiteral("Stop"), this), "stopButton", IDC_STOP);
+    exitButton = Named(new QPushButton(QStringLiteral("Exit"), this), "exitButton", IDC_EXIT);
+    startButton->setDefault(true);
+    stopButton->setAutoDefault(false);
+    exitButton->setAutoDefault(false);
+
+    progressBar = Named(new QProgressBar(this), "progressBar", IDC_PROGRESS);
+    progressBar->setRange(0, static_cast<int>(IMAGE_SIZE));
+    progressBar->setValue(0);
+    progressBar->setTextVisible(false);
+
+    statusLine = Named(new QLabel(this), "statusLabel", IDC_STATUS);
+    statusLine->setAlignment(Qt::AlignCenter);
+
+    fileLabel = Named(new QLabel(QStringLiteral("File:"), this), "fileLabel", IDC_FILE_LABEL);
+    fileLine = Named(new QLabel(QDir::toNativeSeparators(fileName), this), "fileNameLabel", IDC_FILE_NAME);
+    fileLine->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    fileLine->setToolTip(fileLine->text());
+    fileLine->setMinimumWidth(1);
+    fileLine->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+
+    auto* portRow = new QHBoxLayout;
+    portRow->addSpacing(12);
+    portRow->addWidget(portLabel);
+    portRow->addWidget(portList);
+    portRow->addStretch();
+
+    auto* buttonRow = new QHBoxLayout;
+    buttonRow->addWidget(startButton);
+    buttonRow->addWidget(stopButton);
+    buttonRow->addWidget(exitButton);
+
+    auto* fileRow = new QHBoxLayout;
+    fileRow->addWidget(fileLabel);
+    fileRow->addWidget(fileLine, 1);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(portRow);
+    layout->addLayout(buttonRow);
+    layout->addWidget(progressBar);
+    layout->addWidget(statusLine);
+    layout->addLayout(fileRow);
+    setMinimumWidth(360);
+
+    if (direction == TransferDirection::Receive) {
+        fileLabel->hide();
+        fileLine->hide();
+    }
+
+    connect(startButton, &QPushButton::clicked, this, &TransferDialog::OnStart);
+    connect(stopButton, &QPushButton::clicked, this, &TransferDialog::OnStop);
+    connect(exitButton, &QPushButton::clicked, this, &TransferDialog::OnExit);
+}
+
+QStringList TransferDialog::PortNames() {
+    QStringList names = {QStringLiteral("COM1"), QStringLiteral("COM2"), QStringLiteral("COM3")};
+    QStringList taken;
+    for (const QString& name : names)
+        taken.append(SerialDeviceName(name));
+    QStringList others;
+    for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts()) {
+        const QString location = info.systemLocation().isEmpty() ? info.portName() : info.systemLocation();
+        if (!taken.contains(location) && !taken.contains(info.portName()) && !others.contains(location))
+            others.append(location);
+    }
+    others.sort();
+    return names + others;
+}
+
+void TransferDialog::OnStart() { transferEngine.Start(portList->currentText().trimmed()); }
+
+void TransferDialog::OnStop() { transferEngine.StopListening(); }
+
+void TransferDialog::OnExit() { transferEngine.Exit(); }
+
+void TransferDialog::done(int result) {
+    // Stops the port before anything the port uses goes away, whichever way
+    // the window is left; mid-transfer the receiver is left waiting.
+    transferEngine.Close();
+    QDialog::done(result);
+}
+
+void TransferDialog::SetStatus(const QString& text) { statusLine->setText(text); }
+
+void TransferDialog::SetProgress(int position) { progressBar->setValue(position); }
+
+void TransferDialog::EnableControls(bool portListEnabled, bool start, bool stop, bool exit) {
+    portList->setEnabled(portListEnabled);
+    startButton->setEnabled(start);
+    stopButton->setEnabled(stop);
+    exitButton->setEnabled(exit);
+}
+
+void TransferDialog::ShowMessage(const QString& text) { MessageBox::information(this, text); }
+
+QString TransferDialog::AskSaveFileName() {
+    for (;;) {
+        const QString chosen = FileDialog::getSaveFileName(this, QStringLiteral("Save As"), QString(), BIN_FILTER);
+        if (chosen.isEmpty())
+            return chosen;
+        // The dialog asked about the name as typed; ask again when ".bin" is
+        // added and makes it the name of a file that already exists.
+        const QString target = ReceivedFileName(chosen);
+        if (target == chosen || !QFileInfo::exists(target))
+            return chosen;
+        const QString question =
+            QStringLiteral("%1 already exists.\nDo you want to replace it?").arg(QDir::toNativeSeparators(target));
+        if (MessageBox::askYesNo(this, windowTitle(), question))
+            return chosen;
+    }
+}
+
+bool TransferDialog::ConfirmDiscard(const QString& question) {
+    return MessageBox::askYesNo(this, windowTitle(), question);
+}
+
+void TransferDialog::EndWindow(bool accepted) { done(accepted ? QDialog::Accepted : QDialog::Rejected); }
+
+bool TransferDialog::RunSend(QWidget* parent) {
+    const QString path = FileDialog::getOpenFileName(parent, QStringLiteral("Open"), QString(), BIN_FILTER);
+    if (path.isEmpty())
+        return false;
+    // Only a whole image goes to the receiver: anything else would overwrite
+    // its database with a cut-off or padded one.
+    QByteArray image;
+    QString message;
+    if (!TransferEngine::LoadImageToSend(path, &image, &message)) {
+        MessageBox::show(parent, Text(transfertext::SEND_CAPTION), message, QMessageBox::Ok, QMessageBox::Warning);
+        return false;
+    }
+    TransferDialog dialog(TransferDirection::Send, path, parent);
+    dialog.exec();
+    return true;
+}
+
+void TransferDialog::RunReceive(QWidget* parent) {
+    TransferDialog dialog(TransferDirection::Receive, QString(), parent);
+    dialog.exec();
+}
+
+} // namespace vormante

@@ -1,0 +1,91 @@
+// The transfer window: the user's side of moving an image between the PC and
+// the receiver. It lets the user pick the port, start and stop listening,
+// watch the progress and read what is happening on a one-line status. It owns
+// its serial port and runs the protocol engine, for which it is the view.
+// The port is stopped on every way out: Exit, the close box, Escape and the
+// end of a transfer.
+#pragma once
+
+#include "SerialPort.h"
+#include "TransferEngine.h"
+#include "TransferProtocol.h"
+#include "TransferView.h"
+
+#include <QDialog>
+#include <QStringList>
+
+class QComboBox;
+class QLabel;
+class QProgressBar;
+class QPushButton;
+class QWidget;
+
+namespace vormante {
+
+class TransferDialog : public QDialog, public TransferView {
+    Q_OBJECT
+
+public:
+    enum ControlId {
+        IDC_PORT = 1045,
+        IDC_START = 1064,
+        IDC_STOP = 1066,
+        IDC_EXIT = 1065,
+        IDC_PROGRESS = 1062,
+        IDC_STATUS = 1067,
+        IDC_FILE_LABEL = 1069,
+        IDC_FILE_NAME = 1068,
+    };
+
+    // fileName is the file to send; a receive window takes none.
+    TransferDialog(TransferDirection direction, const QString& fileName, QWidget* parent = nullptr);
+    ~TransferDialog() override;
+
+    // "Data From PC To IRD": asks for the file, refuses one that is not a
+    // whole image, then shows the window modally. False when no window opened.
+    static bool RunSend(QWidget* parent);
+    // "Data From IRD To PC": shows the window modally in the receive direction.
+    static void RunReceive(QWidget* parent);
+
+    // "COM1", "COM2", "COM3", then the other serial ports of this machine.
+    static QStringList PortNames();
+
+    // The buttons, as the user presses them.
+    void OnStart();
+    void OnStop();
+    void OnExit();
+
+    TransferEngine& engine() { return transferEngine; }
+    SerialPort& serialPort() { return port; }
+
+    // TransferView
+    void SetStatus(const QString& text) override;
+    void SetProgress(int position) override;
+    void EnableControls(bool portList, bool start, bool stop, bool exit) override;
+    void ShowMessage(const QString& text) override;
+    QString AskSaveFileName() override;
+    bool ConfirmDiscard(const QString& question) override;
+    void EndWindow(bool accepted) override;
+
+public Q_SLOTS:
+    // Every way the window ends comes through here: the port is stopped first.
+    void done(int result) override;
+
+private:
+    void BuildControls(TransferDirection direction, const QString& fileName);
+
+    // Declared before the engine, which stops it when it goes.
+    SerialPort port;
+    TransferEngine transferEngine;
+
+    QComboBox* portList = nullptr;
+    QPushButton* startButton = nullptr;
+    QPushButton* stopButton = nullptr;
+    QPushButton* exitButton = nullptr;
+    QProgressBar* progressBar = nullptr;
+    QLabel* statusLine = nullptr;
+    QLabel* fileLabel = nullptr;
+    QLabel* fileLine = nullptr;
+};
+
+} // namespace vormante
