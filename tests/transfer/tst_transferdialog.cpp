@@ -1,0 +1,484 @@
+// The transfer window as the user meets it: its states and texts, every way
+// out closing the port, and the Data commands that open it. The far end of
+// the line is a scripted peer on a real pseudo-terminal.
+#include "controls/MessageBox.h"
+#include "transfer/PortOptionDialog.h"
+#include "transfer/TransferDialog.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFile>
+#include <QLabel>
+#include <QPointer>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSerialPort>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+
+#include <fcntl.h>
+#include <pty.h>
+#include <termios.h>
+#include <unistd.h>
+
+#include <functional>
+
+using namespace vormante;
+
+namespace {
+QString Text(const char* text) { return QString::fromLatin1(text); }
+
+// The receiver's end of a pseudo-terminal, played by the test itself. The
+// dialog opens device() as its serial port.
+class Peer {
+public:
+    Peer() {
+        int slave = -1;
+        char name[256] = {};
+        if (openpty(&master, &slave, name, nullptr, nullptr) != 0)
+            return;
+        termios settings{};
+        tcgetattr(slave, &settings);
+        cfmakeraw(&settings);
+        tcsetattr(slave, TCSANOW, &settings);
+        ::close(slave);
+        fcntl(master, F_SETFL, fcntl(master, F_GETFL) | O_NONBLOCK);
+        path = QString::fromLocal8Bit(name);
+    }
+    ~Peer() { HangUp(); }
+    bool isOpen() const { return master >= 0; }
+    const QString& device() const { return path; }
+
+    bool Send(const QByteArray& bytes) {
+        qsizetype done = 0;
+        while (done < bytes.size()) {
+            const ssize_t n = ::write(master, bytes.constData() + done, static_cast<size_t>(bytes.size() - done));
+            if (n > 0)
+                done += n;
+            else
+                QTest::qWait(1);
+        }
+        return true;
+    }
+    // What the PC wrote, waiting up to timeoutMs for count bytes.
+    QByteArray Receive(qsizetype count, int timeoutMs = 2000) {
+        QByteArray got;
+        QDeadlineTimer deadline(timeoutMs);
+        while (got.size() < count && !deadline.hasExpired()) {
+            char buffer[4096];
+            const ssize_t n = ::read(master, buffer, sizeof buffer);
+            if (n > 0)
+                got.append(buffer, n);
+            else
+                QTest::qWait(2);
+        }
+        return got;
+    }
+    void HangUp() {
+        if (master >= 0)
+            ::close(master);
+        master = -1;
+    }
+
+private:
+    int master = -1;
+    QString path;
+};
+
+QByteArray Bytes(std::initializer_list<int> values) {
+    QByteArray bytes;
+    for (int v : values)
+        bytes.append(static_cast<char>(v));
+    return bytes;
+}
+
+const QByteArray SEND_READY = Bytes({0xB1, 0x1B});
+const QByteArray RECEIVE_READY = Bytes({0xC1, 0x1C});
+
+QStringList PromptTexts() {
+    QStringList texts;
+    for (const MessageBox::Prompt& prompt : MessageBox::prompts())
+        texts.append(prompt.text);
+    return texts;
+}
+
+bool DeviceIsFree(const QString& device) {
+    QSerialPort probe(device);
+    const bool opened = probe.open(QIODevice::ReadWrite);
+    probe.close();
+    return opened;
+}
+
+struct Controls {
+    bool portList, start, stop, exit;
+    bool operator==(const Controls&) const = default;
+};
+
+Controls ControlsOf(TransferDialog& dialog) {
+    return {dialog.findChild<QComboBox*>("portComboBox")->isEnabled(),
+            dialog.findChild<QPushButton*>("startButton")->isEnabled(),
+            dialog.findChild<QPushButton*>("stopButton")->isEnabled(),
+            dialog.findChild<QPushButton*>("exitButton")->isEnabled()};
+}
+
+QString StatusOf(TransferDialog& dialog) { return dialog.findChild<QLabel*>("statusLabel")->text(); }
+
+void Click(TransferDialog& dialog, const char* button) {
+    QTest::mouseClick(dialog.findChild<QPushButton*>(button), Qt::LeftButton);
+}
+
+void Choose(TransferDialog& dialog, const QString& port) {
+    QComboBox* box = dialog.findChild<QComboBox*>("portComboBox");
+    box->setEditText(port);
+}
+
+// Handles the next modal window that comes up, once; stops watching when it
+// goes out of scope.
+class ModalWatcher {
+public:
+    explicit ModalWatcher(std::function<void(QWidget*)> handler) : action(std::move(handler)) {
+        timer.setInterval(10);
+        QObject::connect(&timer, &QTimer::timeout, &timer, [this] {
+            if (QWidget* modal = QApplication::activeModalWidget()) {
+                timer.stop();
+                ++handled;
+                action(modal);
+            }
+        });
+        timer.start();
+    }
+    int handled = 0;
+
+private:
+    std::function<void(QWidget*)> action;
+    QTimer timer;
+};
+} // namespace
+
+class TestTransferDialog : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir dir;
+    QString imagePath;
+
+    QString WriteFile(const QString& name, qsizetype size) {
+        const QString path = dir.filePath(name);
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly))
+            return {};
+        QByteArray bytes(size, '\0');
+        for (qsizetype i = 0; i < size; ++i)
+            bytes[i] = static_cast<char>((i * 7 + 3) & 0xFF);
+        file.write(bytes);
+        return path;
+    }
+
+private Q_SLOTS:
+    void initTestCase() {
+        QVERIFY(dir.isValid());
+        imagePath = WriteFile(QStringLiteral("image.bin"), static_cast<qsizetype>(IMAGE_SIZE));
+        MessageBox::setTestMode(true);
+    }
+    void init() { MessageBox::resetTestState(); }
+    void cleanup() {
+        QVERIFY2(MessageBox::unexpectedPrompts().isEmpty(), qPrintable(MessageBox::unexpectedPrompts().join('|')));
+        QVERIFY(FileDialog::unexpectedDialogs().isEmpty());
+    }
+
+    void opensAsTheWindowOfItsDirection_data() {
+        QTest::addColumn<bool>("send");
+        QTest::newRow("send") << true;
+        QTest::newRow("receive") << false;
+    }
+    void opensAsTheWindowOfItsDirection() {
+        QFETCH(bool, send);
+        TransferDialog dialog(send ? TransferDirection::Send : TransferDirection::Receive,
+                              send ? imagePath : QString());
+        dialog.show();
+        QCOMPARE(dialog.windowTitle(), Text(send ? "Data from PC to IRD" : "Data from IRD to PC"));
+        QCOMPARE(StatusOf(dialog), Text("Please Select Port type and press the Start button!"));
+        QCOMPARE(ControlsOf(dialog), (Controls{true, true, true, true}));
+
+        QComboBox* ports = dialog.findChild<QComboBox*>("portComboBox");
+        QVERIFY(ports->count() >= 3);
+        QCOMPARE(ports->itemText(0), QStringLiteral("COM1"));
+        QCOMPARE(ports->itemText(1), QStringLiteral("COM2"));
+        QCOMPARE(ports->itemText(2), QStringLiteral("COM3"));
+        QCOMPARE(ports->currentIndex(), 0);
+        QCOMPARE(ports->currentText(), QStringLiteral("COM1"));
+        QVERIFY(ports->isEditable());
+
+        QProgressBar* progress = dialog.findChild<QProgressBar*>("progressBar");
+        QCOMPARE(progress->minimum(), 0);
+        QCOMPARE(progress->maximum(), 204800);
+        QCOMPARE(progress->value(), 0);
+
+        QLabel* fileLabel = dialog.findChild<QLabel*>("fileLabel");
+        QLabel* fileLine = dialog.findChild<QLabel*>("fileNameLabel");
+        QCOMPARE(fileLabel->isVisible(), send);
+        QCOMPARE(fileLine->isVisible(), send);
+        if (send) {
+            QCOMPARE(fileLabel->text(), QStringLiteral("File:"));
+            QCOMPARE(fileLine->text(), QDir::toNativeSeparators(imagePath));
+        }
+        QVERIFY(MessageBox::prompts().isEmpty());
+    }
+
+    void stopBeforeStartOnlyResets() {
+        TransferDialog dialog(TransferDirection::Receive, QString());
+        dialog.show();
+        Click(dialog, "stopButton");
+        QCOMPARE(StatusOf(dialog), Text("Please Select Port type and press the Start button!"));
+        QCOMPARE(ControlsOf(dialog), (Controls{true, true, true, true}));
+        QVERIFY(dialog.isVisible());
+        QVERIFY(!dialog.serialPort().IsConnected());
+        QVERIFY(MessageBox::prompts().isEmpty());
+    }
+
+    void startOnMissingDeviceSaysSoAndWaitsForStop() {
+        TransferDialog dialog(TransferDirection::Receive, QString());
+        dialog.show();
+        Choose(dialog, QStringLiteral("/dev/vormante-no-such-port"));
+        MessageBox::queueAnswer(QMessageBox::Ok);
+        MessageBox::queueAnswer(QMessageBox::Ok);
+        Click(dialog, "startButton");
+        QCOMPARE(PromptTexts(), (QStringList{Text("The selected COM is invalid or have already been opened!"),
+                                             Text("Error!")}));
+        QCOMPARE(ControlsOf(dialog), (Controls{true, false, true, true}));
+        QCOMPARE(StatusOf(dialog), Text("Please Select Port type and press the Start button!"));
+        QVERIFY(!dialog.serialPort().IsConnected());
+
+        Click(dialog, "stopButton");
+        QCOMPARE(ControlsOf(dialog), (Controls{true, true, true, true}));
+    }
+
+    void startListensOnTypedDeviceUntilStop() {
+        Peer peer;
+        QVERIFY(peer.isOpen());
+        TransferDialog dialog(TransferDirection::Send, imagePath);
+        dialog.show();
+        Choose(dialog, peer.device());
+        Click(dialog, "startButton");
+        QVERIFY(MessageBox::prompts().isEmpty());
+        QVERIFY(dialog.serialPort().IsConnected());
+        QCOMPARE(StatusOf(dialog), Text("Waiting for handshake signal!"));
+        QCOMPARE(ControlsOf(dialog), (Controls{false, false, true, true}));
+
+        // Bytes that are no frame are dropped while listening.
+        peer.Send(Bytes({0x00, 0x55, 0xB1}));
+        QTest::qWait(50);
+        QCOMPARE(StatusOf(dialog), Text("Waiting for handshake signal!"));
+
+        // The port is held: a second window on it is refused.
+        TransferDialog second(TransferDirection::Receive, QString());
+        Choose(second, peer.device());
+        MessageBox::queueAnswer(QMessageBox::Ok);
+        MessageBox::queueAnswer(QMessageBox::Ok);
+        Click(second, "startButton");
+        QCOMPARE(PromptTexts().value(0), Text("The selected COM is invalid or have already been opened!"));
+
+        Click(dialog, "stopButton");
+        QVERIFY(!dialog.serialPort().IsConnected());
+        QCOMPARE(StatusOf(dialog), Text("Please Select Port type and press the Start button!"));
+        QCOMPARE(ControlsOf(dialog), (Controls{true, true, true, true}));
+        QVERIFY(DeviceIsFree(peer.device()));
+    }
+
+    void exitClosesThePortAndTheWindow() {
+        Peer peer;
+        TransferDialog dialog(TransferDirection::Receive, QString());
+        dialog.show();
+        Choose(dialog, peer.device());
+        Click(dialog, "startButton");
+        QVERIFY(dialog.serialPort().IsConnected());
+        Click(dialog, "exitButton");
+        QVERIFY(!dialog.isVisible());
+        QCOMPARE(dialog.result(), int(QDialog::Rejected));
+        QVERIFY(!dialog.serialPort().IsConnected());
+        QVERIFY(DeviceIsFree(peer.device()));
+    }
+
+    void wrongDirectionEndsWithoutAnswer_data() {
+        QTest::addColumn<bool>("send");
+        QTest::newRow("send window, receiver sends") << true;
+        QTest::newRow("receive window, receiver asks") << false;
+    }
+    void wrongDirectionEndsWithoutAnswer() {
+        QFETCH(bool, send);
+        Peer peer;
+        TransferDialog dialog(send ? TransferDirection::Send : TransferDirection::Receive,
+                              send ? imagePath : QString());
+        dialog.show();
+        Choose(dialog, peer.device());
+        Click(dialog, "startButton");
+        QVERIFY(dialog.serialPort().IsConnected());
+        MessageBox::queueAnswer(QMessageBox::Ok);
+        peer.Send(send ? SEND_READY : RECEIVE_READY);
+        QTRY_VERIFY(!dialog.isVisible());
+        QCOMPARE(PromptTexts(), QStringList{Text("You have select wrong direction")});
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QVERIFY(!dialog.serialPort().IsConnected());
+        QVERIFY(peer.Receive(1, 100).isEmpty());
+        QVERIFY(DeviceIsFree(peer.device()));
+    }
+
+    // Mid-transfer every button is disabled; Escape and the close box still
+    // end the window, and the port is closed with it.
+    void leavingMidTransferClosesThePort_data() {
+        QTest::addColumn<bool>("send");
+        QTest::addColumn<bool>("escape");
+        QTest::newRow("receive, Escape") << false << true;
+        QTest::newRow("send, Escape") << true << true;
+        QTest::newRow("receive, close box") << false << false;
+        QTest::newRow("send, close box") << true << false;
+    }
+    void leavingMidTransferClosesThePort() {
+        QFETCH(bool, send);
+        QFETCH(bool, escape);
+        Peer peer;
+        TransferDialog dialog(send ? TransferDirection::Send : TransferDirection::Receive,
+                              send ? imagePath : QString());
+        dialog.show();
+        Choose(dialog, peer.device());
+        Click(dialog, "startButton");
+        peer.Send(send ? RECEIVE_READY : SEND_READY);
+        QCOMPARE(peer.Receive(2), send ? SEND_READY : RECEIVE_READY);
+        QTRY_COMPARE(StatusOf(dialog), Text(send ? "Data is uploading to STB!" : "Data is transmitting form STB!"));
+        QCOMPARE(ControlsOf(dialog), (Controls{false, false, false, false}));
+        QProgressBar* progress = dialog.findChild<QProgressBar*>("progressBar");
+        if (send) {
+            peer.Send(Bytes({0xD1, 0x1D}));
+            QFile image(imagePath);
+            QVERIFY(image.open(QIODevice::ReadOnly));
+            QCOMPARE(peer.Receive(8192), image.read(8192));
+        } else {
+            peer.Send(QByteArray(1000, '\x5A'));
+            QTRY_COMPARE(progress->value(), 1000);
+        }
+        if (escape)
+            QTest::keyClick(&dialog, Qt::Key_Escape);
+        else
+            QVERIFY(dialog.close());
+        QVERIFY(!dialog.isVisible());
+        QCOMPARE(dialog.result(), int(QDialog::Rejected));
+        QVERIFY(!dialog.serialPort().IsConnected());
+        QVERIFY(DeviceIsFree(peer.device()));
+        QVERIFY(MessageBox::prompts().isEmpty());
+        QCOMPARE(FileDialog::captions().size(), 0);
+    }
+
+    void portLostMidTransferGivesTheWindowBack() {
+        Peer peer;
+        TransferDialog dialog(TransferDirection::Receive, QString());
+        dialog.show();
+        Choose(dialog, peer.device());
+        Click(dialog, "startButton");
+        peer.Send(SEND_READY);
+        QCOMPARE(peer.Receive(2), RECEIVE_READY);
+        peer.Send(QByteArray(600, '\x11'));
+        QTRY_COMPARE(dialog.findChild<QProgressBar*>("progressBar")->value(), 600);
+        MessageBox::queueAnswer(QMessageBox::Ok);
+        peer.HangUp();
+        QTRY_COMPARE(MessageBox::prompts().size(), 1);
+        QVERIFY2(PromptTexts().first().contains(QStringLiteral("connection to the receiver was lost")),
+                 qPrintable(PromptTexts().first()));
+        QVERIFY(dialog.isVisible());
+        QVERIFY(!dialog.serialPort().IsConnected());
+        QCOMPARE(StatusOf(dialog), Text("Please Select Port type and press the Start button!"));
+        QCOMPARE(ControlsOf(dialog), (Controls{true, true, true, true}));
+        QCOMPARE(FileDialog::captions().size(), 0);
+    }
+
+    void sendCommandRefusesAFileThatIsNoImage_data() {
+        QTest::addColumn<qsizetype>("size");
+        QTest::newRow("empty") << qsizetype(0);
+        QTest::newRow("short") << qsizetype(204799);
+        QTest::newRow("long") << qsizetype(204801);
+    }
+    void sendCommandRefusesAFileThatIsNoImage() {
+        QFETCH(qsizetype, size);
+        const QString path = WriteFile(QStringLiteral("wrong-%1.bin").arg(size), size);
+        FileDialog::queueFileName(path);
+        MessageBox::queueAnswer(QMessageBox::Ok);
+        ModalWatcher watcher([](QWidget* modal) { modal->close(); });
+        QVERIFY(!TransferDialog::RunSend(nullptr));
+        QCOMPARE(MessageBox::prompts().size(), 1);
+        QVERIFY2(PromptTexts().first().contains(QDir::toNativeSeparators(path)), qPrintable(PromptTexts().first()));
+        QVERIFY(PromptTexts().first().contains(QStringLiteral("204800")));
+        QTest::qWait(30);
+        QCOMPARE(watcher.handled, 0);
+    }
+
+    void sendCommandCancelledOpensNothing() {
+        FileDialog::queueFileName(QString());
+        QVERIFY(!TransferDialog::RunSend(nullptr));
+        QCOMPARE(FileDialog::captions().size(), 1);
+        QVERIFY(MessageBox::prompts().isEmpty());
+    }
+
+    void dataCommandsOpenTheirWindows() {
+        FileDialog::queueFileName(imagePath);
+        QString caption, fileLine, status;
+        bool fileShown = false;
+        ModalWatcher sendWatcher([&](QWidget* modal) {
+            auto* dialog = qobject_cast<TransferDialog*>(modal);
+            QVERIFY(dialog);
+            caption = dialog->windowTitle();
+            fileLine = dialog->findChild<QLabel*>("fileNameLabel")->text();
+            fileShown = dialog->findChild<QLabel*>("fileNameLabel")->isVisible();
+            Click(*dialog, "exitButton");
+        });
+        QVERIFY(TransferDialog::RunSend(nullptr));
+        QCOMPARE(caption, Text("Data from PC to IRD"));
+        QCOMPARE(fileLine, QDir::toNativeSeparators(imagePath));
+        QVERIFY(fileShown);
+
+        ModalWatcher receiveWatcher([&](QWidget* modal) {
+            auto* dialog = qobject_cast<TransferDialog*>(modal);
+            QVERIFY(dialog);
+            caption = dialog->windowTitle();
+            fileShown = dialog->findChild<QLabel*>("fileNameLabel")->isVisible() ||
+                        dialog->findChild<QLabel*>("fileLabel")->isVisible();
+            status = StatusOf(*dialog);
+            QTest::keyClick(dialog, Qt::Key_Escape);
+        });
+        TransferDialog::RunReceive(nullptr);
+        QCOMPARE(caption, Text("Data from IRD to PC"));
+        QVERIFY(!fileShown);
+        QCOMPARE(status, Text("Please Select Port type and press the Start button!"));
+        QVERIFY(MessageBox::prompts().isEmpty());
+    }
+
+    void portOptionChoiceIsNotKept() {
+        PortOptionDialog option;
+        QCOMPARE(option.windowTitle(), QStringLiteral("Option"));
+        QComboBox* box = option.findChild<QComboBox*>("comPortComboBox");
+        QCOMPARE(box->count(), 4);
+        for (int i = 0; i < 4; ++i)
+            QCOMPARE(box->itemText(i), QStringLiteral("COM%1").arg(i + 1));
+        QCOMPARE(box->currentIndex(), 0);
+        QVERIFY(!box->isEditable());
+
+        box->setCurrentIndex(2);
+        auto* buttons = option.findChild<QDialogButtonBox*>("buttonBox");
+        QCOMPARE(buttons->button(QDialogButtonBox::Ok)->text(), QStringLiteral("OK"));
+        QCOMPARE(buttons->button(QDialogButtonBox::Cancel)->text(), QStringLiteral("Cancel"));
+        option.show();
+        QTest::mouseClick(buttons->button(QDialogButtonBox::Ok), Qt::LeftButton);
+        QCOMPARE(option.result(), int(QDialog::Accepted));
+
+        PortOptionDialog again;
+        again.show();
+        QTest::mouseClick(again.findChild<QDialogButtonBox*>("buttonBox")->button(QDialogButtonBox::Cancel),
+                          Qt::LeftButton);
+        QCOMPARE(again.result(), int(QDialog::Rejected));
+
+        TransferDialog window(TransferDirection::Receive, QString());
+        QCOMPARE(window.findChild<QComboBox*>("portComboBox")->currentText(), QStringLiteral("COM1"));
+    }
+};
+
+QTEST_MAIN(TestTransferDialog)
+#include "tst_transferdialog.moc"
