@@ -170,7 +170,7 @@ void SatellitePage::SetShowTv(bool on) {
 void SatellitePage::setDialogRunner(DialogRunner runner) { commands_->setDialogRunner(std::move(runner)); }
 
 void SatellitePage::RunCommand(int id) {
-    if (database_)
+    if (database_ && database_->loaded())
         commands_->Run(id);
 }
 
@@ -230,7 +230,8 @@ int SatellitePage::CurrentChannel(int satellite, int transponder) const {
 // ---- Refills ----
 
 void SatellitePage::RefreshList(int which) {
-    if (!database_)
+    // Until a file is open the lists have their columns and no rows.
+    if (!database_ || !database_->loaded())
         return;
     switch (which) {
     case SATELLITES: fillSatellites(); break;

@@ -128,6 +128,21 @@ private Q_SLOTS:
         page.reset();
     }
 
+    void nothingIsListedBeforeAFileIsOpen() {
+        ChannelDatabase closed;
+        SatellitePage fresh;
+        fresh.Initialize(closed);
+        for (int which = 0; which < 4; ++which) {
+            fresh.RefreshList(which);
+            QCOMPARE(fresh.list(which)->RowCount(), 0);
+            QCOMPARE(fresh.list(which)->currentRow(), 0);
+        }
+        QVERIFY(fresh.showTv() && fresh.tvButton()->isChecked());
+        fresh.RunCommand(Cmd::EDIT_LNB);
+        fresh.RunCommand(Cmd::ADD_SATELLITE); // would show a modal dialog if it ran
+        QCOMPARE(fresh.list(0)->RowCount(), 0);
+    }
+
     void listsShowTheRecords() {
         const ColumnListCtrl* sats = page->satelliteList();
         QCOMPARE(sats->ColumnCount(), 4);
