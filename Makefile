@@ -6,6 +6,9 @@ JOBS ?= $(shell nproc)
 WERROR ?= $(if $(CI),ON,OFF)
 DEMO_IMAGE ?= $(BUILD_DIR)/demo.bin
 FUZZ_SECONDS ?= 60
+FUZZ_DIR ?= build-fuzz
+# Extra folders of seed images for every fuzz target (demo or full images, say).
+FUZZ_SEEDS ?=
 
 CMAKE_FLAGS = -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DVORMANTE_WERROR=$(WERROR)
 
@@ -32,6 +35,22 @@ test: build
 check-sanitize:
 	@tools/install-deps.sh build sanitize
 	$(MAKE) test BUILD_DIR=build-sanitize CMAKE_FLAGS="$(CMAKE_FLAGS) -DVORMANTE_SANITIZE=ON"
+
+# Builds the fuzz targets with clang and runs each for FUZZ_SECONDS; findings land in $(FUZZ_DIR)/findings.
+fuzz:
+	@tools/install-deps.sh fuzz
+	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVORMANTE_QT=OFF -DVORMANTE_FUZZ=ON
+	cmake --build $(FUZZ_DIR) -j $(JOBS)
+	@status=0; for target in $(FUZZ_DIR)/tests/fuzz/fuzz_*; do \
+	    [ -x "$$target" ] || continue; name=$$(basename $$target); \
+	    mkdir -p $(FUZZ_DIR)/corpus/$$name $(FUZZ_DIR)/findings; \
+	    $(FUZZ_DIR)/tests/fuzz/make_fuzz_seeds $$name $(FUZZ_DIR)/seeds/$$name || exit 1; \
+	    case $$name in fuzz_operations) maxlen=206848;; *) maxlen=4096;; esac; \
+	    echo "Fuzzing $$name for $(FUZZ_SECONDS) s"; \
+	    $$target -max_total_time=$(FUZZ_SECONDS) -timeout=10 -max_len=$$maxlen -print_final_stats=1 \
+	        -artifact_prefix=$(FUZZ_DIR)/findings/$$name- \
+	        $(FUZZ_DIR)/corpus/$$name $(FUZZ_DIR)/seeds/$$name $(FUZZ_SEEDS) || status=1; \
+	done; exit $$status
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i

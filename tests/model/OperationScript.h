@@ -8,13 +8,16 @@
 
 #include "ModelTestImages.h"
 #include "model/ChannelDatabase.h"
+#include "model/ConsistencyCheck.h"
 #include "model/RecordOperations.h"
 
+#include <algorithm>
 #include <climits>
 #include <iterator>
 #include <cstdint>
 #include <span>
 #include <string>
+#include <vector>
 
 namespace modeltest {
 
@@ -233,5 +236,51 @@ private:
     int full_ = 0;
     long long sink_ = 0; // keeps the lookups from being optimised away
 };
+
+// Where a fuzz input without bytes beyond the image finds its operation script:
+// the spare stretch at the end of the image, which no operation reads or writes.
+inline constexpr std::size_t SCRIPT_AREA = 199308;
+
+struct ImageRunResult {
+    bool wasSound = false;             // the image passed the check before the operations
+    ParameterMode mode = ParameterMode::Any;
+    std::vector<ConsistencyProblem> after; // the check after the operations, for a sound image
+};
+
+// Checks the image, runs every operation once and then up to `maxOperations` more
+// as the script says, and checks it again if it was sound. A sound image is worked
+// on in Editor mode, so that it must stay sound; others in either mode.
+inline ImageRunResult RunImage(ChannelDatabase& db, std::span<const std::uint8_t> image,
+                               std::span<const std::uint8_t> scriptBytes, int maxOperations = 24) {
+    db.Reset(false);
+    db.Load(image);
+    db.BuildRecordPointers();
+
+    ImageRunResult result;
+    result.wasSound = CheckConsistency(db).empty();
+    ByteScript script(scriptBytes);
+    const bool anyParameters = (script.Byte() & 1) != 0;
+    result.mode = result.wasSound || !anyParameters ? ParameterMode::Editor : ParameterMode::Any;
+    OperationScript runner(db, script, result.mode);
+    for (int op = 0; op < OperationScript::OPERATION_COUNT; ++op)
+        runner.Run(op);
+    for (int i = 0; i < maxOperations && !script.AtEnd(); ++i)
+        runner.RunOne();
+    // Only a sound image has to stay sound; checking the others again tells nothing new.
+    if (result.wasSound)
+        result.after = CheckConsistency(db);
+    return result;
+}
+
+// Arbitrary bytes as an image, cut or padded with zeros to the image size. The
+// script is whatever follows the image in `input`, or else the image's spare tail.
+inline ImageRunResult RunImageInput(ChannelDatabase& db, std::span<const std::uint8_t> input) {
+    std::vector<std::uint8_t> image(IMAGE_SIZE, 0);
+    std::copy_n(input.begin(), std::min(input.size(), IMAGE_SIZE), image.begin());
+    const std::vector<std::uint8_t> scriptBytes =
+        input.size() > IMAGE_SIZE ? std::vector<std::uint8_t>(input.begin() + IMAGE_SIZE, input.end())
+                                  : std::vector<std::uint8_t>(image.begin() + SCRIPT_AREA, image.end());
+    return RunImage(db, image, scriptBytes);
+}
 
 } // namespace modeltest

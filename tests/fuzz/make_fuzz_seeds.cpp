@@ -1,0 +1,104 @@
+// Writes seed images for the fuzz targets into a folder: random bytes, sound
+// images built by random editor-style operations (small to full), and damaged
+// copies of those. The spare tail of each image, which no operation touches,
+// carries random bytes that the fuzz target reads as its operation script.
+// For fuzz_patched_image it writes short random patch lists instead.
+// Usage: make_fuzz_seeds TARGET FOLDER
+#include "ModelTestImages.h"
+#include "OperationScript.h"
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <random>
+
+using namespace vormante;
+using namespace modeltest;
+
+namespace {
+
+std::vector<std::uint8_t> RandomBytes(std::size_t size, std::mt19937& random) {
+    std::vector<std::uint8_t> bytes(size);
+    for (auto& b : bytes)
+        b = static_cast<std::uint8_t>(random());
+    return bytes;
+}
+
+bool Write(const std::filesystem::path& path, std::vector<std::uint8_t> image, std::mt19937& random) {
+    for (std::size_t i = SCRIPT_AREA; i < IMAGE_SIZE; ++i)
+        image[i] = static_cast<std::uint8_t>(random());
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char*>(image.data()), static_cast<std::streamsize>(image.size()));
+    return static_cast<bool>(out);
+}
+
+std::vector<std::uint8_t> BuiltImage(int operations, std::mt19937& random) {
+    ChannelDatabase db;
+    db.Load(std::vector<std::uint8_t>(IMAGE_SIZE, 0));
+    db.BuildRecordPointers();
+    const auto bytes = RandomBytes(static_cast<std::size_t>(operations) * 16, random);
+    ByteScript script(bytes);
+    OperationScript runner(db, script, ParameterMode::Editor);
+    static constexpr int GROWTH[] = {0, 2, 2, 4, 4, 4, 4, 4, 4, 6, 8, 9, 11, 14};
+    for (int i = 0; i < operations; ++i)
+        runner.Run(GROWTH[script.Below(static_cast<int>(std::size(GROWTH)))]);
+    return {db.workingCopy().begin(), db.workingCopy().end()};
+}
+
+std::vector<std::uint8_t> FullImage() {
+    ChannelDatabase db;
+    db.Load(std::vector<std::uint8_t>(IMAGE_SIZE, 0));
+    db.BuildRecordPointers();
+    for (int s = 0; s < SATELLITE_SLOTS; ++s)
+        AddSatelliteWithTransponders(db, TRANSPONDER_SLOTS / SATELLITE_SLOTS);
+    for (int c = 0; c < CHANNEL_SLOTS; ++c)
+        StoreChannel(db, (c * 7) % TRANSPONDER_SLOTS, "Ch" + std::to_string(c), c % 5 != 0, c % 9 == 0);
+    return {db.workingCopy().begin(), db.workingCopy().end()};
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: %s TARGET FOLDER\n", argv[0]);
+        return 2;
+    }
+    const std::string target = argv[1];
+    const std::filesystem::path folder = argv[2];
+    std::filesystem::create_directories(folder);
+    std::mt19937 random(20261208);
+    if (target == "fuzz_patched_image") {
+        for (int i = 0; i < 16; ++i) {
+            std::ofstream out(folder / ("patches-" + std::to_string(i)), std::ios::binary | std::ios::trunc);
+            const auto bytes = RandomBytes(64 + 32 * static_cast<std::size_t>(i), random);
+            out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+            if (!out)
+                return 1;
+        }
+        std::printf("16 seed patch lists in %s\n", folder.c_str());
+        return 0;
+    }
+    bool ok = true;
+    int written = 0;
+    const auto write = [&](const std::string& name, std::vector<std::uint8_t> image) {
+        ok = Write(folder / (name + ".bin"), std::move(image), random) && ok;
+        ++written;
+    };
+    for (int i = 0; i < 4; ++i)
+        write("random-" + std::to_string(i), RandomBytes(IMAGE_SIZE, random));
+    write("empty", std::vector<std::uint8_t>(IMAGE_SIZE, 0));
+    write("ones", std::vector<std::uint8_t>(IMAGE_SIZE, 0xFF));
+    std::vector<std::vector<std::uint8_t>> sound;
+    for (int operations : {20, 200, 1500})
+        sound.push_back(BuiltImage(operations, random));
+    sound.push_back(FullImage());
+    for (std::size_t i = 0; i < sound.size(); ++i) {
+        write("sound-" + std::to_string(i), sound[i]);
+        auto damaged = sound[i];
+        for (int k = 0; k < 64; ++k)
+            damaged[random() % SCRIPT_AREA] = static_cast<std::uint8_t>(random());
+        write("damaged-" + std::to_string(i), std::move(damaged));
+    }
+    std::printf("%d seed images in %s\n", written, folder.c_str());
+    return ok ? 0 : 1;
+}
