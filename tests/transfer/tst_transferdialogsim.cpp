@@ -1,0 +1,288 @@
+// Whole transfers through the transfer window and the Data commands, against
+// the receiver simulator on a real pseudo-terminal (unpaced).
+#include "ReceiverSimulator.h"
+#include "controls/MessageBox.h"
+#include "transfer/TransferDialog.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QPointer>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+
+#include <functional>
+#include <thread>
+
+using namespace vormante;
+using namespace vormante::sim;
+
+namespace {
+QString Text(const char* text) { return QString::fromLatin1(text); }
+
+QByteArray ToBytes(const std::vector<std::uint8_t>& bytes) {
+    return QByteArray(reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size()));
+}
+
+QByteArray ReadFile(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+bool WriteFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+QStringList PromptTexts() {
+    QStringList texts;
+    for (const MessageBox::Prompt& prompt : MessageBox::prompts())
+        texts.append(prompt.text);
+    return texts;
+}
+
+// The simulator playing one transfer on a thread of its own.
+class SimulatorThread {
+public:
+    explicit SimulatorThread(SimulatorOptions options) : opts(std::move(options)) {
+        opts.paced = false;
+        opts.timeout = std::chrono::seconds(20);
+        opts.linger = std::chrono::seconds(5);
+        opened = simulator.Open(&error);
+    }
+    ~SimulatorThread() {
+        simulator.Cancel();
+        if (worker.joinable())
+            worker.join();
+    }
+    void Start() {
+        worker = std::thread([this] { result = simulator.Run(opts); });
+    }
+    const SimulatorResult& Finish() {
+        if (worker.joinable())
+            worker.join();
+        return result;
+    }
+    QString device() const { return QString::fromStdString(simulator.devicePath()); }
+
+    SimulatorOptions opts;
+    std::string error;
+    ReceiverSimulator simulator;
+    std::thread worker;
+    SimulatorResult result;
+    bool opened = false;
+};
+
+// Plays the user in the transfer window once it comes up modally: types the
+// simulator's device, presses Start, and records what the window showed.
+class UserAtTheWindow {
+public:
+    explicit UserAtTheWindow(SimulatorThread& sim) : simulator(sim) {
+        timer.setInterval(10);
+        QObject::connect(&timer, &QTimer::timeout, &timer, [this] {
+            auto* dialog = qobject_cast<TransferDialog*>(QApplication::activeModalWidget());
+            if (!dialog)
+                return;
+            timer.stop();
+            window = dialog;
+            caption = dialog->windowTitle();
+            dialog->findChild<QComboBox*>("portComboBox")->setEditText(simulator.device());
+            QTest::mouseClick(dialog->findChild<QPushButton*>("startButton"), Qt::LeftButton);
+            listening = dialog->findChild<QLabel*>("statusLabel")->text();
+            auto* progress = dialog->findChild<QProgressBar*>("progressBar");
+            QObject::connect(progress, &QProgressBar::valueChanged, progress,
+                             [this](int value) { lastProgress = value; });
+            auto* status = dialog->findChild<QLabel*>("statusLabel");
+            QObject::connect(dialog, &QDialog::finished, dialog, [this, status, dialog](int result) {
+                finalStatus = status->text();
+                portOpenAtEnd = dialog->serialPort().IsConnected();
+                windowResult = result;
+            });
+            simulator.Start();
+        });
+        timer.start();
+    }
+
+    QPointer<TransferDialog> window;
+    QString caption;
+    QString listening;
+    QString finalStatus;
+    int lastProgress = -1;
+    int windowResult = -1;
+    bool portOpenAtEnd = true;
+
+private:
+    SimulatorThread& simulator;
+    QTimer timer;
+};
+} // namespace
+
+class TestTransferDialogWithReceiver : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir dir;
+
+    // A receive through the Data command, answering the prompts from the queues.
+    QByteArray Receive(std::uint32_t seed) {
+        SimulatorOptions options;
+        options.mode = SimulatorMode::Give;
+        options.image = PatternImage(seed);
+        SimulatorThread simulator(options);
+        if (!simulator.opened)
+            return {};
+        UserAtTheWindow user(simulator);
+        TransferDialog::RunReceive(nullptr);
+        const SimulatorResult& result = simulator.Finish();
+        if (!result.ok || user.caption != Text("Data from IRD to PC") || user.portOpenAtEnd ||
+            user.lastProgress != 204800 || user.finalStatus != Text("Data is transmitting form STB!"))
+            return {};
+        return ToBytes(options.image);
+    }
+
+private Q_SLOTS:
+    void initTestCase() {
+        QVERIFY(dir.isValid());
+        MessageBox::setTestMode(true);
+    }
+    void init() { MessageBox::resetTestState(); }
+    void cleanup() {
+        QVERIFY2(MessageBox::unexpectedPrompts().isEmpty(), qPrintable(MessageBox::unexpectedPrompts().join('|')));
+        QVERIFY(FileDialog::unexpectedDialogs().isEmpty());
+        QCOMPARE(FileDialog::pendingFileNames(), 0);
+        QCOMPARE(MessageBox::pendingAnswers(), 0);
+    }
+
+    void sendArrivesByteForByte() {
+        const QByteArray image = ToBytes(PatternImage(31));
+        const QString file = dir.filePath(QStringLiteral("to-receiver.bin"));
+        QVERIFY(WriteFile(file, image));
+        SimulatorOptions options;
+        options.mode = SimulatorMode::Accept;
+        options.repeatAfterBlock = 5;
+        SimulatorThread simulator(options);
+        QVERIFY2(simulator.opened, simulator.error.c_str());
+
+        FileDialog::queueFileName(file);
+        MessageBox::queueAnswer(QMessageBox::Ok);
+        UserAtTheWindow user(simulator);
+        QVERIFY(TransferDialog::RunSend(nullptr));
+        const SimulatorResult& result = simulator.Finish();
+        QVERIFY2(result.ok, result.error.c_str());
+        QCOMPARE(ToBytes(result.received), image);
+        QCOMPARE(result.blocksRequested, 26);
+        QVERIFY(result.repeatMatched);
+
+        QCOMPARE(user.caption, Text("Data from PC to IRD"));
+        QCOMPARE(user.listening, Text("Waiting for handshake signal!"));
+        QCOMPARE(user.finalStatus, Text("Data is uploading to STB!"));
+        QCOMPARE(user.lastProgress, 204800);
+        QCOMPARE(user.windowResult, int(QDialog::Accepted));
+        QVERIFY(!user.portOpenAtEnd);
+        QCOMPARE(PromptTexts(), QStringList{Text("Data have been uploaded to STB")});
+    }
+
+    void receiveIsSavedByteForByte() {
+        const QString chosen = dir.filePath(QStringLiteral("from-receiver"));
+        const QString saved = chosen + QStringLiteral(".bin");
+        FileDialog::queueFileName(chosen);
+        MessageBox::queueAnswer(QMessageBox::Ok);
+        const QByteArray image = Receive(32);
+        QVERIFY(!image.isEmpty());
+        QCOMPARE(ReadFile(saved), image);
+        QCOMPARE(FileDialog::captions().size(), 1);
+        QCOMPARE(PromptTexts(),
+                 QStringList{Text("Data have been DownLoaded and saved to ") + QDir::toNativeSeparators(saved)});
+    }
+
+    // A save that fails is said to have failed, never to have succeeded, and
+    // the user may pick another name; nothing received is lost on the way.
+    void failedSaveLetsTheUserChooseAgain() {
+        const QString blocked = dir.filePath(QStringLiteral("blocked.bin"));
+        QVERIFY(QDir().mkpath(blocked)); // a folder where the file should go
+        const QString second = dir.filePath(QStringLiteral("second.bin"));
+        FileDialog::queueFileName(blocked);
+        MessageBox::queueAnswer(QMessageBox::Ok);
+        FileDialog::queueFileName(second);
+        MessageBox::queueAnswer(QMessageBox::Ok);
+        const QByteArray image = Receive(33);
+        QVERIFY(!image.isEmpty());
+        const QStringList texts = PromptTexts();
+        QCOMPARE(texts.size(), 2);
+        QVERIFY2(texts[0].contains(QStringLiteral("could not be saved")), qPrintable(texts[0]));
+        QVERIFY(!texts[0].startsWith(Text("Data have been DownLoaded")));
+        QCOMPARE(texts[1], Text("Data have been DownLoaded and saved to ") + QDir::toNativeSeparators(second));
+        QCOMPARE(ReadFile(second), image);
+        QVERIFY(QFileInfo(blocked).isDir());
+    }
+
+    // Cancelling the save asks before the image is thrown away.
+    void cancelledSaveAsksBeforeDiscarding() {
+        const QString later = dir.filePath(QStringLiteral("later.BIN"));
+        FileDialog::queueFileName(QString());
+        MessageBox::queueAnswer(QMessageBox::No); // keep it
+        FileDialog::queueFileName(later);
+        MessageBox::queueAnswer(QMessageBox::Ok);
+        const QByteArray image = Receive(34);
+        QVERIFY(!image.isEmpty());
+        QCOMPARE(ReadFile(later), image);
+        QCOMPARE(MessageBox::prompts().size(), 2);
+        QCOMPARE(MessageBox::prompts()[0].buttons, QMessageBox::Yes | QMessageBox::No);
+
+        FileDialog::queueFileName(QString());
+        MessageBox::queueAnswer(QMessageBox::Yes); // discard
+        QVERIFY(!Receive(35).isEmpty());
+        QCOMPARE(MessageBox::prompts().size(), 3);
+    }
+
+    // The dialog asked about the name as typed; when ".bin" is added and that
+    // names an existing file, the user is asked before it is replaced.
+    void appendedEndingDoesNotReplaceSilently() {
+        const QString typed = dir.filePath(QStringLiteral("kept"));
+        const QByteArray old("old content");
+        QVERIFY(WriteFile(typed + QStringLiteral(".bin"), old));
+        const QString other = dir.filePath(QStringLiteral("other.bin"));
+        FileDialog::queueFileName(typed);
+        MessageBox::queueAnswer(QMessageBox::No); // don't replace
+        FileDialog::queueFileName(other);
+        MessageBox::queueAnswer(QMessageBox::Ok);
+        const QByteArray image = Receive(36);
+        QVERIFY(!image.isEmpty());
+        QVERIFY(PromptTexts()[0].contains(QStringLiteral("already exists")));
+        QCOMPARE(ReadFile(typed + QStringLiteral(".bin")), old);
+        QCOMPARE(ReadFile(other), image);
+    }
+
+    void receiverHangingUpGivesTheWindowBack() {
+        const QString file = dir.filePath(QStringLiteral("hangup.bin"));
+        QVERIFY(WriteFile(file, ToBytes(PatternImage(37))));
+        SimulatorOptions options;
+        options.mode = SimulatorMode::Accept;
+        options.hangUpAfter = 4 * 8192 + 10;
+        SimulatorThread simulator(options);
+        QVERIFY2(simulator.opened, simulator.error.c_str());
+        TransferDialog dialog(TransferDirection::Send, file);
+        dialog.show();
+        dialog.findChild<QComboBox*>("portComboBox")->setEditText(simulator.device());
+        QTest::mouseClick(dialog.findChild<QPushButton*>("startButton"), Qt::LeftButton);
+        MessageBox::queueAnswer(QMessageBox::Ok);
+        simulator.Start();
+        QTRY_COMPARE_WITH_TIMEOUT(MessageBox::prompts().size(), 1, 20000);
+        QVERIFY(simulator.Finish().hungUp);
+        QVERIFY2(PromptTexts()[0].contains(QStringLiteral("transfer has been stopped")), qPrintable(PromptTexts()[0]));
+        QVERIFY(dialog.isVisible());
+        QVERIFY(!dialog.serialPort().IsConnected());
+        QCOMPARE(dialog.findChild<QLabel*>("statusLabel")->text(),
+                 Text("Please Select Port type and press the Start button!"));
+        QVERIFY(dialog.findChild<QPushButton*>("startButton")->isEnabled());
+        QVERIFY(dialog.findChild<QComboBox*>("portComboBox")->isEnabled());
+        QVERIFY(dialog.findChild<QPushButton*>("exitButton")->isEnabled());
+    }
+};
+
+QTEST_MAIN(TestTransferDialogWithReceiver)
+#include "tst_transferdialogsim.moc"
