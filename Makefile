@@ -24,7 +24,11 @@ build: deps
 	cmake --build $(BUILD_DIR) -j $(JOBS)
 
 run: build
-	@if [ -x $(BUILD_DIR)/tools/vormante-cli ]; then $(BUILD_DIR)/tools/vormante-cli sample $(DEMO_IMAGE); fi
+	@# A fresh demo image when there is none yet or the companion that writes it is newer;
+	@# edits made to an existing demo image survive the next `make run`.
+	@if [ -x $(BUILD_DIR)/tools/vormante-cli ] && \
+	    { [ ! -f $(DEMO_IMAGE) ] || [ $(BUILD_DIR)/tools/vormante-cli -nt $(DEMO_IMAGE) ]; }; then \
+	    $(BUILD_DIR)/tools/vormante-cli sample $(DEMO_IMAGE); fi
 	@if [ -x $(BUILD_DIR)/app/vormante ]; then \
 	    if [ -f $(DEMO_IMAGE) ]; then $(BUILD_DIR)/app/vormante $(DEMO_IMAGE); else $(BUILD_DIR)/app/vormante; fi; \
 	else echo "The editor is not built yet: only the channel database library exists so far."; fi

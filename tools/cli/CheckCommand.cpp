@@ -1,0 +1,50 @@
+#include "Arguments.h"
+#include "Cli.h"
+#include "Commands.h"
+#include "ImageInput.h"
+
+#include "model/ConsistencyCheck.h"
+
+#include <memory>
+#include <ostream>
+
+namespace vormante::cli {
+
+int RunCheck(const CommandArgs& args, std::ostream& out, std::ostream& err) {
+    const ParsedArguments parsed = ParseArguments(args, {}, {});
+    if (parsed.help) {
+        out << CHECK_COMMAND.help;
+        return EXIT_OK;
+    }
+    if (!parsed.error.empty())
+        return ReportUsageError(err, "check", parsed.error);
+    if (parsed.operands.size() != 1)
+        return ReportUsageError(err, "check", "expects one IMAGE file");
+    auto db = std::make_unique<ChannelDatabase>();
+    std::string error;
+    if (!ReadImageFile(parsed.operands[0], *db, &error)) {
+        ReportError(err, "check", error);
+        return EXIT_UNUSABLE;
+    }
+    const auto problems = CheckConsistency(*db);
+    for (const auto& problem : problems)
+        out << problem.message << "\n";
+    if (problems.empty())
+        return EXIT_OK;
+    err << parsed.operands[0] << ": " << problems.size() << (problems.size() == 1 ? " problem" : " problems")
+        << " found\n";
+    return EXIT_PROBLEMS;
+}
+
+const Command CHECK_COMMAND = {
+    "check", "check the consistency of an image",
+    "Usage: vormante-cli check IMAGE\n"
+    "\n"
+    "Checks every chain, link, count and channel number of IMAGE and prints one\n"
+    "line per problem found.\n"
+    "\n"
+    "Exit status: 0 consistent, 1 problems found, 2 IMAGE missing, unreadable or\n"
+    "not 204800 bytes.\n",
+    RunCheck};
+
+} // namespace vormante::cli

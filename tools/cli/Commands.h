@@ -1,0 +1,34 @@
+// One function per command. Each takes the arguments after the command's name,
+// writes results to out and messages to err, and returns the exit status.
+#pragma once
+
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+namespace vormante::cli {
+
+using CommandArgs = std::vector<std::string>;
+
+struct Command {
+    const char* name;
+    const char* summary; // one line for the program's help
+    const char* help;    // the command's own help
+    int (*run)(const CommandArgs& args, std::ostream& out, std::ostream& err);
+};
+
+int RunInfo(const CommandArgs& args, std::ostream& out, std::ostream& err);
+int RunCheck(const CommandArgs& args, std::ostream& out, std::ostream& err);
+int RunDump(const CommandArgs& args, std::ostream& out, std::ostream& err);
+int RunSample(const CommandArgs& args, std::ostream& out, std::ostream& err);
+
+extern const Command INFO_COMMAND;
+extern const Command CHECK_COMMAND;
+extern const Command DUMP_COMMAND;
+extern const Command SAMPLE_COMMAND;
+
+// "vormante-cli CMD: message" on err, plus a hint at the command's help for usage errors.
+void ReportError(std::ostream& err, const char* command, const std::string& message);
+int ReportUsageError(std::ostream& err, const char* command, const std::string& message);
+
+} // namespace vormante::cli

@@ -1,0 +1,44 @@
+#include "ImageInput.h"
+
+#include "model/ImageFile.h"
+
+#include <cerrno>
+#include <cstring>
+#include <sys/stat.h>
+
+namespace vormante::cli {
+
+bool ReadImageFile(const std::string& path, ChannelDatabase& db, std::string* error) {
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0) {
+        *error = "cannot open \"" + path + "\": " + std::strerror(errno);
+        return false;
+    }
+    // A pipe or a device could block or never end; an image is always a plain file.
+    if (!S_ISREG(info.st_mode)) {
+        *error = "\"" + path + "\" is not a regular file";
+        return false;
+    }
+    FileReadResult read = ReadFileBytes(path, IMAGE_SIZE);
+    if (!read.ok) {
+        *error = read.error;
+        return false;
+    }
+    if (read.bytes.size() != IMAGE_SIZE) {
+        const std::string size =
+            read.bytes.size() > IMAGE_SIZE ? "more than " + std::to_string(IMAGE_SIZE) : std::to_string(read.bytes.size());
+        *error = "\"" + path + "\" is not a database image: it holds " + size + " bytes, an image has exactly " +
+                 std::to_string(IMAGE_SIZE);
+        return false;
+    }
+    db.Reset(false);
+    const LoadResult loaded = db.Load(read.bytes);
+    if (!loaded.ok) {
+        *error = "\"" + path + "\": " + loaded.error;
+        return false;
+    }
+    db.BuildRecordPointers();
+    return true;
+}
+
+} // namespace vormante::cli

@@ -1,0 +1,92 @@
+#include "Arguments.h"
+#include "Cli.h"
+#include "Commands.h"
+#include "ImageInput.h"
+#include "ImageSummary.h"
+
+#include "model/ConsistencyCheck.h"
+
+#include <memory>
+#include <ostream>
+
+namespace vormante::cli {
+
+ImageSummary SummarizeImage(const ChannelDatabase& db) {
+    ImageSummary summary;
+    for (int s = 0; s < SATELLITE_SLOTS; ++s)
+        summary.satellites += db.Satellite(s).isUsed() ? 1 : 0;
+    for (int t = 0; t < TRANSPONDER_SLOTS; ++t)
+        summary.transponders += db.Transponder(t).isUsed() ? 1 : 0;
+    for (int c = 0; c < CHANNEL_SLOTS; ++c) {
+        const ChannelRecord channel = db.Channel(c);
+        if (!channel.isOccupied())
+            continue;
+        if (channel.serviceType() == ChannelRecord::SERVICE_TV)
+            ++summary.tvChannels;
+        else if (channel.serviceType() == ChannelRecord::SERVICE_RADIO)
+            ++summary.radioChannels;
+        else
+            ++summary.otherChannels;
+    }
+    summary.currentSatellite = static_cast<int>(db.Settings().currentSatellite());
+    if (IsSatelliteSlot(summary.currentSatellite) && db.Satellite(summary.currentSatellite).isUsed()) {
+        const SatelliteRecord satellite = db.Satellite(summary.currentSatellite);
+        summary.currentSatelliteUsed = true;
+        summary.currentSatelliteName = satellite.name();
+        summary.currentSatellitePosition = satellite.position();
+    }
+    return summary;
+}
+
+int RunInfo(const CommandArgs& args, std::ostream& out, std::ostream& err) {
+    const ParsedArguments parsed = ParseArguments(args, {}, {});
+    if (parsed.help) {
+        out << INFO_COMMAND.help;
+        return EXIT_OK;
+    }
+    if (!parsed.error.empty())
+        return ReportUsageError(err, "info", parsed.error);
+    if (parsed.operands.size() != 1)
+        return ReportUsageError(err, "info", "expects one IMAGE file");
+    auto db = std::make_unique<ChannelDatabase>();
+    std::string error;
+    if (!ReadImageFile(parsed.operands[0], *db, &error)) {
+        ReportError(err, "info", error);
+        return EXIT_UNUSABLE;
+    }
+    const ImageSummary summary = SummarizeImage(*db);
+    const auto problems = CheckConsistency(*db);
+    out << "Image:             " << parsed.operands[0] << "\n"
+        << "Satellites:        " << summary.satellites << " used\n"
+        << "Transponders:      " << summary.transponders << " in use\n"
+        << "TV channels:       " << summary.tvChannels << "\n"
+        << "Radio channels:    " << summary.radioChannels << "\n";
+    if (summary.otherChannels)
+        out << "Other channels:    " << summary.otherChannels << " (neither TV nor radio)\n";
+    out << "Current satellite: ";
+    if (summary.currentSatelliteUsed)
+        out << "slot " << summary.currentSatellite << ", " << summary.currentSatelliteName << " ("
+            << FormatPosition(summary.currentSatellitePosition) << ")\n";
+    else
+        out << "slot " << summary.currentSatellite << ", not a used satellite\n";
+    out << "Consistency:       ";
+    if (problems.empty())
+        out << "consistent\n";
+    else
+        out << problems.size() << (problems.size() == 1 ? " problem" : " problems")
+            << " (vormante-cli check lists them)\n";
+    return EXIT_OK;
+}
+
+const Command INFO_COMMAND = {
+    "info", "counts, current satellite and consistency verdict",
+    "Usage: vormante-cli info IMAGE\n"
+    "\n"
+    "Shows how many satellites, transponders, TV and radio channels IMAGE holds,\n"
+    "its current satellite, and whether it passes the consistency check.\n"
+    "\n"
+    "Exit status: 0 shown (consistent or not), 2 IMAGE missing, unreadable or\n"
+    "not 204800 bytes.\n",
+    RunInfo};
+
+} // namespace vormante::cli

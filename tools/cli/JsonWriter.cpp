@@ -1,0 +1,55 @@
+#include "JsonWriter.h"
+
+#include <cstdio>
+
+namespace vormante::cli {
+
+std::string JsonLatin1String(std::string_view bytes) {
+    std::string out = "\"";
+    for (const char ch : bytes) {
+        const auto byte = static_cast<unsigned char>(ch);
+        if (byte == '"' || byte == '\\') {
+            out += '\\';
+            out += static_cast<char>(byte);
+        } else if (byte < 0x20 || byte == 0x7F) {
+            char escape[8];
+            std::snprintf(escape, sizeof escape, "\\u%04x", byte);
+            out += escape;
+        } else if (byte < 0x80) {
+            out += static_cast<char>(byte);
+        } else {
+            out += static_cast<char>(0xC0 | (byte >> 6));
+            out += static_cast<char>(0x80 | (byte & 0x3F));
+        }
+    }
+    out += '"';
+    return out;
+}
+
+void JsonObjectBuilder::key(std::string_view name) {
+    if (!first_)
+        text_ += ", ";
+    first_ = false;
+    text_ += JsonLatin1String(name);
+    text_ += ": ";
+}
+
+JsonObjectBuilder& JsonObjectBuilder::number(std::string_view name, long long value) {
+    key(name);
+    text_ += std::to_string(value);
+    return *this;
+}
+
+JsonObjectBuilder& JsonObjectBuilder::text(std::string_view name, std::string_view latin1) {
+    key(name);
+    text_ += JsonLatin1String(latin1);
+    return *this;
+}
+
+JsonObjectBuilder& JsonObjectBuilder::raw(std::string_view name, std::string_view json) {
+    key(name);
+    text_ += json;
+    return *this;
+}
+
+} // namespace vormante::cli
