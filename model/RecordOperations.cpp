@@ -1,55 +1,12 @@
 #include "RecordOperations.h"
 
-#include <algorithm>
-#include <array>
-#include <bitset>
+#include "ChainWalk.h"
+
 #include <cstring>
 
 namespace vormante {
 
-namespace {
-
-constexpr std::uint16_t ALL_ONES_16 = 0xFFFF;
-constexpr std::uint32_t ALL_ONES_32 = 0xFFFFFFFF;
-
-unsigned ServiceTypeOf(bool tv) { return tv ? ChannelRecord::SERVICE_TV : ChannelRecord::SERVICE_RADIO; }
-
-// Walks a satellite's transponder chain from its head. The walk ends at a link
-// outside the table or at a slot already visited, so a broken or cyclic chain
-// read from a file can neither run away nor reach past the table. The next link
-// is read before `visit` runs, so `visit` may reset the member's own links.
-// `visit` returns false to stop early. A free satellite owns no chain, whatever
-// its link fields hold.
-template <class Visit>
-void WalkTransponders(const ChannelDatabase& db, int satellite, Visit visit) {
-    if (!IsSatelliteSlot(satellite) || !db.Satellite(satellite).isUsed())
-        return;
-    std::bitset<TRANSPONDER_SLOTS> seen;
-    int t = db.Satellite(satellite).firstTransponder();
-    while (IsTransponderSlot(t) && !seen.test(static_cast<std::size_t>(t))) {
-        seen.set(static_cast<std::size_t>(t));
-        const int next = db.Transponder(t).nextTransponder();
-        if (!visit(t))
-            return;
-        t = next;
-    }
-}
-
-// The same for a satellite's channel chain.
-template <class Visit>
-void WalkChannels(const ChannelDatabase& db, int satellite, Visit visit) {
-    if (!IsSatelliteSlot(satellite) || !db.Satellite(satellite).isUsed())
-        return;
-    std::bitset<CHANNEL_SLOTS> seen;
-    int c = db.Satellite(satellite).firstChannel();
-    while (IsChannelSlot(c) && !seen.test(static_cast<std::size_t>(c))) {
-        seen.set(static_cast<std::size_t>(c));
-        const int next = db.Channel(c).nextChannel();
-        if (!visit(c))
-            return;
-        c = next;
-    }
-}
+namespace chains {
 
 bool IsTransponderOnChain(const ChannelDatabase& db, int satellite, int transponder) {
     bool found = false;
@@ -69,24 +26,6 @@ bool IsChannelOnChain(const ChannelDatabase& db, int satellite, int channel) {
     return found;
 }
 
-void ReleaseTransponder(const ChannelDatabase& db, int t) {
-    TransponderRecord transponder = db.Transponder(t);
-    transponder.setInUse(0);
-    transponder.setSpareWord(ALL_ONES_32);
-    db.TransponderMark(t) = TransponderRecord::MARK;
-}
-
-void ReleaseChannel(const ChannelDatabase& db, int c) {
-    ChannelRecord channel = db.Channel(c);
-    channel.setState(ChannelRecord::STATE_FREE);
-    channel.setSpareShort(ALL_ONES_16);
-    channel.setTransponder(ChannelRecord::NO_TRANSPONDER);
-}
-
-// Takes channel c out of its satellite's chain, mending the neighbours' links or
-// the satellite's head and tail. A neighbour link outside the table counts as
-// no neighbour. With `emptyWhenAlone` a channel without neighbours leaves the
-// chain empty; without it such a channel is left where it is.
 void UnlinkChannel(const ChannelDatabase& db, int satellite, int c, bool emptyWhenAlone) {
     SatelliteRecord sat = db.Satellite(satellite);
     const ChannelRecord channel = db.Channel(c);
@@ -109,6 +48,26 @@ void UnlinkChannel(const ChannelDatabase& db, int satellite, int c, bool emptyWh
         db.Channel(p).setNextChannel(n);
         db.Channel(n).setPrevChannel(p);
     }
+}
+
+} // namespace chains
+
+namespace {
+
+using namespace chains;
+
+void ReleaseTransponder(const ChannelDatabase& db, int t) {
+    TransponderRecord transponder = db.Transponder(t);
+    transponder.setInUse(0);
+    transponder.setSpareWord(ALL_ONES_32);
+    db.TransponderMark(t) = TransponderRecord::MARK;
+}
+
+void ReleaseChannel(const ChannelDatabase& db, int c) {
+    ChannelRecord channel = db.Channel(c);
+    channel.setState(ChannelRecord::STATE_FREE);
+    channel.setSpareShort(ALL_ONES_16);
+    channel.setTransponder(ChannelRecord::NO_TRANSPONDER);
 }
 
 // Removes a channel known to lie on the satellite's chain and releases it.
@@ -543,166 +502,6 @@ void RenumberChannels(ChannelDatabase& db, int satellite) {
         sat.setDefaultRadioChannel(static_cast<unsigned>(firstRadio));
     if (tvCount == 0 && radioCount == 0)
         ClearSatelliteChannels(db, satellite);
-}
-
-// ------------------------------------------------------- sorting and moving
-
-namespace {
-
-struct SortEntry {
-    std::uint16_t slot;
-    bool scrambled;
-    std::uint16_t frequency;
-    const std::uint8_t* name; // 11 bytes inside the image
-};
-
-// Byte order up to the first NUL or 11 bytes, the shorter name first when one is a prefix.
-int CompareNames(const std::uint8_t* a, const std::uint8_t* b) {
-    for (int i = 0; i < ChannelRecord::NAME_FIELD_SIZE; ++i) {
-        if (a[i] != b[i])
-            return a[i] < b[i] ? -1 : 1;
-        if (a[i] == 0)
-            return 0;
-    }
-    return 0;
-}
-
-// Whether `a` belongs strictly before `b` in one of the four stable orders.
-bool StableBefore(SortKind kind, const SortEntry& a, const SortEntry& b) {
-    switch (kind) {
-    case SortKind::ScrambledFirst:
-        return a.scrambled && !b.scrambled;
-    case SortKind::ScrambledLast:
-        return !a.scrambled && b.scrambled;
-    case SortKind::FrequencyUp:
-        return a.frequency < b.frequency;
-    case SortKind::FrequencyDown:
-        return a.frequency > b.frequency;
-    default:
-        return false;
-    }
-}
-
-// Room for every channel slot, kept between sorts so sorting allocates nothing.
-std::array<SortEntry, CHANNEL_SLOTS>& SortList() {
-    static std::array<SortEntry, CHANNEL_SLOTS> list;
-    return list;
-}
-
-} // namespace
-
-void SortChannels(ChannelDatabase& db, int satellite, SortKind kind) {
-    if (!IsSatelliteSlot(satellite))
-        return;
-    auto& list = SortList();
-    std::size_t count = 0;
-    WalkChannels(db, satellite, [&](int c) {
-        const ChannelRecord channel = db.Channel(c);
-        const int t = channel.transponder();
-        list[count++] = SortEntry{static_cast<std::uint16_t>(c), channel.scrambled(),
-                                  static_cast<std::uint16_t>(IsTransponderSlot(t) ? db.Transponder(t).frequency() : 0),
-                                  channel.data() + 37};
-        return true;
-    });
-    if (count == 0)
-        return;
-
-    const auto begin = list.begin();
-    const auto end = list.begin() + static_cast<std::ptrdiff_t>(count);
-    if (count >= 2) {
-        if (kind == SortKind::NameUp) {
-            std::sort(begin, end, [](const SortEntry& a, const SortEntry& b) { return CompareNames(a.name, b.name) < 0; });
-        } else if (kind == SortKind::NameDown) {
-            std::sort(begin, end, [](const SortEntry& a, const SortEntry& b) { return CompareNames(a.name, b.name) > 0; });
-        } else {
-            // Straight insertion: an entry moves left only past neighbours it strictly precedes.
-            for (std::size_t i = 1; i < count; ++i) {
-                const SortEntry entry = list[i];
-                std::size_t j = i;
-                while (j > 0 && StableBefore(kind, entry, list[j - 1])) {
-                    list[j] = list[j - 1];
-                    --j;
-                }
-                list[j] = entry;
-            }
-        }
-    }
-
-    for (std::size_t i = 0; i < count; ++i) {
-        ChannelRecord channel = db.Channel(list[i].slot);
-        channel.setPrevChannel(i == 0 ? NO_LINK : list[i - 1].slot);
-        channel.setNextChannel(i + 1 == count ? NO_LINK : list[i + 1].slot);
-    }
-    SatelliteRecord sat = db.Satellite(satellite);
-    sat.setFirstChannel(list[0].slot);
-    sat.setLastChannel(list[count - 1].slot);
-    RenumberChannels(db, satellite);
-}
-
-int ChannelAtNumber(const ChannelDatabase& db, int satellite, int number, bool tv) {
-    if (!IsSatelliteSlot(satellite) || number < 0 || number > static_cast<int>(db.Satellite(satellite).channelCount()))
-        return NO_LINK;
-    const int passing = number == 0 ? 0 : number - 1;
-    const unsigned type = ServiceTypeOf(tv);
-    int passed = 0;
-    int result = NO_LINK;
-    WalkChannels(db, satellite, [&](int c) {
-        if (db.Channel(c).serviceType() != type)
-            return true;
-        if (passed++ == passing) {
-            result = c;
-            return false;
-        }
-        return true;
-    });
-    return result;
-}
-
-bool MoveChannel(ChannelDatabase& db, int satellite, int a, int b, bool before) {
-    if (!IsSatelliteSlot(satellite) || !IsChannelSlot(a) || !IsChannelSlot(b) || a == b)
-        return false;
-    // Both must lie on this satellite's chain, or the move would graft channels across chains.
-    if (!IsChannelOnChain(db, satellite, a) || !IsChannelOnChain(db, satellite, b))
-        return false;
-
-    UnlinkChannel(db, satellite, a, false);
-
-    SatelliteRecord sat = db.Satellite(satellite);
-    ChannelRecord moved = db.Channel(a);
-    ChannelRecord anchor = db.Channel(b);
-    if (before) {
-        const int q = anchor.prevChannel();
-        if (!IsChannelSlot(q)) {
-            sat.setFirstChannel(a);
-            moved.setPrevChannel(NO_LINK);
-        } else {
-            db.Channel(q).setNextChannel(a);
-            moved.setPrevChannel(q);
-        }
-        moved.setNextChannel(b);
-        anchor.setPrevChannel(a);
-    } else {
-        const int r = anchor.nextChannel();
-        if (!IsChannelSlot(r)) {
-            sat.setLastChannel(a);
-            moved.setNextChannel(NO_LINK);
-        } else {
-            db.Channel(r).setPrevChannel(a);
-            moved.setNextChannel(r);
-        }
-        moved.setPrevChannel(b);
-        anchor.setNextChannel(a);
-    }
-    return true;
-}
-
-void MoveChannelToNumber(ChannelDatabase& db, int satellite, int current, int target, bool tv) {
-    if (current == target)
-        return;
-    const int a = ChannelAtNumber(db, satellite, current, tv);
-    const int b = ChannelAtNumber(db, satellite, target, tv);
-    MoveChannel(db, satellite, a, b, current > target);
-    RenumberChannels(db, satellite);
 }
 
 } // namespace vormante
