@@ -11,12 +11,28 @@ using namespace chains;
 
 namespace {
 
+// One channel of the satellite being sorted. For the four stable orders `key` holds
+// the scrambled bit or the transponder frequency, arranged so that a smaller key
+// sorts first; small entries keep the insertion sort's shifting cheap.
 struct SortEntry {
     std::uint16_t slot;
-    bool scrambled;
-    std::uint16_t frequency;
-    const std::uint8_t* name; // 11 bytes inside the image
+    std::uint16_t key;
 };
+
+std::uint16_t StableKey(SortKind kind, bool scrambled, std::uint16_t frequency) {
+    switch (kind) {
+    case SortKind::ScrambledFirst:
+        return scrambled ? 0 : 1;
+    case SortKind::ScrambledLast:
+        return scrambled ? 1 : 0;
+    case SortKind::FrequencyUp:
+        return frequency;
+    case SortKind::FrequencyDown:
+        return static_cast<std::uint16_t>(0xFFFF - frequency);
+    default:
+        return 0;
+    }
+}
 
 // Byte order up to the first NUL or 11 bytes, the shorter name first when one is a prefix.
 int CompareNames(const std::uint8_t* a, const std::uint8_t* b) {
@@ -29,20 +45,8 @@ int CompareNames(const std::uint8_t* a, const std::uint8_t* b) {
     return 0;
 }
 
-// Whether `a` belongs strictly before `b` in one of the four stable orders.
-bool StableBefore(SortKind kind, const SortEntry& a, const SortEntry& b) {
-    switch (kind) {
-    case SortKind::ScrambledFirst:
-        return a.scrambled && !b.scrambled;
-    case SortKind::ScrambledLast:
-        return !a.scrambled && b.scrambled;
-    case SortKind::FrequencyUp:
-        return a.frequency < b.frequency;
-    case SortKind::FrequencyDown:
-        return a.frequency > b.frequency;
-    default:
-        return false;
-    }
+const std::uint8_t* NameOf(const ChannelDatabase& db, const SortEntry& entry) {
+    return db.Channel(entry.slot).data() + 37;
 }
 
 // Room for every channel slot, kept between sorts so sorting allocates nothing.
@@ -61,9 +65,9 @@ void SortChannels(ChannelDatabase& db, int satellite, SortKind kind) {
     WalkChannels(db, satellite, [&](int c) {
         const ChannelRecord channel = db.Channel(c);
         const int t = channel.transponder();
-        list[count++] = SortEntry{static_cast<std::uint16_t>(c), channel.scrambled(),
-                                  static_cast<std::uint16_t>(IsTransponderSlot(t) ? db.Transponder(t).frequency() : 0),
-                                  channel.data() + 37};
+        // A channel naming no transponder sorts as frequency 0.
+        const auto frequency = static_cast<std::uint16_t>(IsTransponderSlot(t) ? db.Transponder(t).frequency() : 0);
+        list[count++] = SortEntry{static_cast<std::uint16_t>(c), StableKey(kind, channel.scrambled(), frequency)};
         return true;
     });
     if (count == 0)
@@ -73,15 +77,19 @@ void SortChannels(ChannelDatabase& db, int satellite, SortKind kind) {
     const auto end = list.begin() + static_cast<std::ptrdiff_t>(count);
     if (count >= 2) {
         if (kind == SortKind::NameUp) {
-            std::sort(begin, end, [](const SortEntry& a, const SortEntry& b) { return CompareNames(a.name, b.name) < 0; });
+            std::sort(begin, end, [&](const SortEntry& a, const SortEntry& b) {
+                return CompareNames(NameOf(db, a), NameOf(db, b)) < 0;
+            });
         } else if (kind == SortKind::NameDown) {
-            std::sort(begin, end, [](const SortEntry& a, const SortEntry& b) { return CompareNames(a.name, b.name) > 0; });
+            std::sort(begin, end, [&](const SortEntry& a, const SortEntry& b) {
+                return CompareNames(NameOf(db, a), NameOf(db, b)) > 0;
+            });
         } else {
             // Straight insertion: an entry moves left only past neighbours it strictly precedes.
             for (std::size_t i = 1; i < count; ++i) {
                 const SortEntry entry = list[i];
                 std::size_t j = i;
-                while (j > 0 && StableBefore(kind, entry, list[j - 1])) {
+                while (j > 0 && entry.key < list[j - 1].key) {
                     list[j] = list[j - 1];
                     --j;
                 }
