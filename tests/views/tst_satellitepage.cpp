@@ -397,6 +397,18 @@ private Q_SLOTS:
         QVERIFY(!db.Satellite(2).isUsed());
         QCOMPARE(Column(page->satelliteList(), 1), (QStringList{"Astra 19.2E", "Thor"}));
         QCOMPARE(page->satelliteList()->SelectedRows(), QList<int>{0}); // currentSatellite is Astra
+
+        // Deleting the current satellite selects the one that takes its row.
+        MessageBox::queueAnswer(QMessageBox::Yes);
+        RunAndCheck(Cmd::DEL_SATELLITE);
+        QCOMPARE(Column(page->satelliteList(), 1), QStringList{"Thor"});
+        QCOMPARE(page->satelliteList()->SelectedRows(), QList<int>{0});
+        QCOMPARE(page->lnbList()->currentRow(), 5);
+        QVERIFY(page->IsPlaceholder(SatellitePage::TRANSPONDERS, 0));
+        MessageBox::queueAnswer(QMessageBox::Yes);
+        RunAndCheck(Cmd::DEL_SATELLITE);
+        QVERIFY(page->IsPlaceholder(SatellitePage::SATELLITES, 0));
+        QCOMPARE(db.Settings().satelliteCount(), 0u);
     }
 
     void addNewTransponderReplacesThePlaceholder() {
