@@ -1,0 +1,25 @@
+#include "AboutDialog.h"
+
+#include <QApplication>
+#include <QGridLayout>
+#include <QLabel>
+
+AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
+    setWindowTitle(QStringLiteral("About"));
+    setObjectName(QStringLiteral("aboutDialog"));
+
+    auto* icon = new QLabel(this);
+    icon->setPixmap(QApplication::windowIcon().pixmap(32, 32));
+    auto* name = new QLabel(QStringLiteral("Vormante"), this);
+    name->setObjectName(QStringLiteral("nameLabel"));
+    auto* version = new QLabel(QStringLiteral("Version  Num: 1.0"), this);
+    version->setObjectName(QStringLiteral("versionLabel"));
+
+    auto* layout = new QGridLayout(this);
+    layout->setContentsMargins(14, 18, 40, 18);
+    layout->setHorizontalSpacing(14);
+    layout->addWidget(icon, 0, 0, 2, 1, Qt::AlignTop);
+    layout->addWidget(name, 0, 1);
+    layout->addWidget(version, 1, 1);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+}

@@ -1,0 +1,131 @@
+#include "FileCommands.h"
+
+#include "ImageFileIO.h"
+#include "controls/MessageBox.h"
+#include "model/ChannelDatabase.h"
+
+#include <QDir>
+
+#include <span>
+
+namespace {
+
+// The database hands its copies to a sink; collect them for an atomic write.
+QByteArray LoadedBytes(vormante::ChannelDatabase& database) {
+    QByteArray bytes;
+    database.WriteLoaded([&](std::span<const std::uint8_t> image) {
+        bytes = QByteArray(reinterpret_cast<const char*>(image.data()), static_cast<qsizetype>(image.size()));
+        return true;
+    });
+    return bytes;
+}
+
+QByteArray WorkingBytes(vormante::ChannelDatabase& database) {
+    QByteArray bytes;
+    database.WriteWorking([&](std::span<const std::uint8_t> image) {
+        bytes = QByteArray(reinterpret_cast<const char*>(image.data()), static_cast<qsizetype>(image.size()));
+        return true;
+    });
+    return bytes;
+}
+
+} // namespace
+
+FileCommands::FileCommands(vormante::ChannelDatabase& database, QWidget* dialogParent, QObject* parent)
+    : QObject(parent), database_(database), dialogParent_(dialogParent) {}
+
+bool FileCommands::HasUnsavedChanges() const { return !documentPath_.isEmpty() && database_.IsChanged(); }
+
+bool FileCommands::OpenImage() {
+    if (!ConfirmLeave())
+        return false;
+    const QString path = FileDialog::getOpenFileName(dialogParent_, QStringLiteral("Open"), QString(), FileFilter());
+    if (path.isEmpty())
+        return false;
+    return OpenImageFile(path);
+}
+
+bool FileCommands::OpenImageFile(const QString& path) {
+    const imagefileio::ReadResult file = imagefileio::ReadFileLimited(path, vormante::IMAGE_SIZE);
+    if (!file.opened) {
+        MessageBox::information(dialogParent_, OpenErrorText());
+        return false;
+    }
+    const auto* data = reinterpret_cast<const std::uint8_t*>(file.bytes.constData());
+    const vormante::LoadResult loaded =
+        database_.Load(std::span<const std::uint8_t>(data, static_cast<std::size_t>(file.bytes.size())));
+    if (!loaded.ok) {
+        MessageBox::information(dialogParent_, QString::fromStdString(loaded.error));
+        return false;
+    }
+    documentPath_ = QDir::cleanPath(QDir::current().absoluteFilePath(path));
+    database_.BuildRecordPointers();
+    Q_EMIT imageOpened();
+    return true;
+}
+
+FileCommands::SaveOutcome FileCommands::SaveImage() {
+    if (!HasUnsavedChanges())
+        return SaveOutcome::NothingToSave;
+    if (!MessageBox::askYesNo(dialogParent_, QStringLiteral("Warning"), ChangedQuestion()))
+        return SaveOutcome::Declined;
+
+    return WriteBackupAndFile() ? SaveOutcome::Saved : SaveOutcome::Failed;
+}
+
+bool FileCommands::WriteBackupAndFile() {
+    // The backup receives the file's content from before this save: the loaded copy.
+    const QString backupPath = documentPath_ + QStringLiteral(".bak");
+    const imagefileio::WriteResult backup = imagefileio::WriteFileAtomically(backupPath, LoadedBytes(database_));
+    if (!backup.ok()) {
+        ReportSaveFailure(QStringLiteral("The backup file %1 could not be written: %2.\n\nNothing was saved; the "
+                                         "changes are still open in the editor."),
+                          backupPath, backup.error);
+        return false;
+    }
+    const imagefileio::WriteResult written = imagefileio::WriteFileAtomically(documentPath_, WorkingBytes(database_));
+    if (!written.ok()) {
+        ReportSaveFailure(QStringLiteral("%1 could not be written: %2.\n\nThe file keeps its previous content; the "
+                                         "changes are still open in the editor."),
+                          documentPath_, written.error);
+        return false;
+    }
+    database_.Commit();
+    return true;
+}
+
+bool FileCommands::SaveImageAs() {
+    if (documentPath_.isEmpty())
+        return false;
+    const QString path = FileDialog::getSaveFileName(dialogParent_, QStringLiteral("Save As"), QString(), FileFilter());
+    if (path.isEmpty())
+        return false;
+    const imagefileio::WriteResult written = imagefileio::WriteFileAtomically(path, WorkingBytes(database_));
+    if (written.status == imagefileio::WriteResult::OpenFailed) {
+        MessageBox::information(dialogParent_, OpenErrorText());
+        return false;
+    }
+    if (!written.ok()) {
+        ReportSaveFailure(QStringLiteral("%1 could not be written: %2.\n\nThe changes are still open in the editor."),
+                          path, written.error);
+        return false;
+    }
+    return true;
+}
+
+bool FileCommands::ConfirmLeave() {
+    if (!HasUnsavedChanges())
+        return true;
+    const auto answer = MessageBox::show(dialogParent_, QStringLiteral("Warning"), ChangedQuestion(),
+                                         QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+    if (answer == QMessageBox::No)
+        return true;
+    if (answer != QMessageBox::Yes)
+        return false; // Cancel or the box closed: stay
+    return WriteBackupAndFile();
+}
+
+void FileCommands::ReportSaveFailure(const QString& message, const QString& path, const QString& reason) {
+    MessageBox::show(dialogParent_, QStringLiteral("Warning"), message.arg(QDir::toNativeSeparators(path), reason),
+                     QMessageBox::Ok, QMessageBox::Warning);
+}

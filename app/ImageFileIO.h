@@ -1,0 +1,33 @@
+// Reading an image file and replacing a file atomically, with every failure
+// explained in a text the user can act on.
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include <cstddef>
+
+namespace imagefileio {
+
+struct ReadResult {
+    bool opened = false; // false: the file could not be opened (or is no regular file)
+    QByteArray bytes;    // at most maxBytes + 1 bytes, so a longer file shows as too long
+    QString error;
+};
+
+ReadResult ReadFileLimited(const QString& path, std::size_t maxBytes);
+
+struct WriteResult {
+    enum Status { Written, OpenFailed, WriteFailed };
+    Status status = Written;
+    QString error; // the system's reason when not Written
+    bool ok() const { return status == Written; }
+};
+
+// Writes bytes to a temporary file beside path and renames it over path only when
+// every byte reached the disk: path keeps its old content after any failure.
+// Paths that exist but are no regular file (devices, pipes, folders) are refused
+// rather than replaced.
+WriteResult WriteFileAtomically(const QString& path, const QByteArray& bytes);
+
+} // namespace imagefileio

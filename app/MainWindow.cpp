@@ -1,0 +1,231 @@
+#include "MainWindow.h"
+
+#include "AboutDialog.h"
+#include "DataCommands.h"
+#include "FileCommands.h"
+#include "controls/PageTabCtrl.h"
+#include "views/ChannelListPage.h"
+#include "views/SatellitePage.h"
+#include "views/SystemSettingsPage.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QFrame>
+#include <QGridLayout>
+#include <QIcon>
+#include <QMenuBar>
+#include <QProgressBar>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+namespace {
+
+enum Tab { TAB_SATELLITES = 0, TAB_ALL_CHANNELS = 1, TAB_SETTINGS = 2 };
+
+} // namespace
+
+// Outside every namespace: the macro declares the resource initialiser where it stands.
+static void InitResources() { Q_INIT_RESOURCE(vormante); }
+
+MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
+    InitResources();
+    setWindowTitle(QStringLiteral("VORMANTE"));
+    setWindowIcon(QIcon(QStringLiteral(":/icons/vormante.png")));
+    setObjectName(QStringLiteral("mainWindow"));
+
+    fileCommands_ = new FileCommands(database_, this, this);
+    dataCommands_ = new DataCommands(this, this);
+    connect(fileCommands_, &FileCommands::imageOpened, this, &MainWindow::OnImageOpened);
+
+    CreateMenu();
+    CreateToolBar();
+    setCentralWidget(CreatePageArea());
+
+    // Hand the pages the database, then keep them disabled until an image is open.
+    satellitePage_->Initialize(database_);
+    channelListPage_->Initialize(database_);
+    systemSettingsPage_->FillLists(database_);
+    EnterStartState();
+    connect(tabs_, &PageTabCtrl::pageSelected, this, &MainWindow::RefreshPage);
+
+    // The dialog layout the window was designed at, in units of the current font.
+    const QFontMetrics metrics = fontMetrics();
+    resize(376 * metrics.averageCharWidth() / 4, 308 * metrics.height() / 8);
+}
+
+MainWindow::~MainWindow() = default;
+
+QAction* MainWindow::AddCommand(QMenu* menu, const QString& text, int id, void (MainWindow::*slot)()) {
+    QAction* action = menu->addAction(text);
+    action->setData(id);
+    action->setObjectName(QStringLiteral("menu%1").arg(id));
+    if (slot != nullptr)
+        connect(action, &QAction::triggered, this, slot);
+    menuActions_.insert(id, action);
+    return action;
+}
+
+QAction* MainWindow::AddTool(const QString& icon, const QString& tip, int id, void (MainWindow::*slot)()) {
+    QAction* action = toolBar_->addAction(QIcon(QStringLiteral(":/icons/%1.png").arg(icon)), tip);
+    action->setData(id);
+    action->setObjectName(QStringLiteral("tool%1").arg(id));
+    connect(action, &QAction::triggered, this, slot);
+    toolActions_.insert(id, action);
+    return action;
+}
+
+void MainWindow::CreateMenu() {
+    QMenu* file = menuBar()->addMenu(QStringLiteral("File"));
+    AddCommand(file, QStringLiteral("Open ..."), ID_FILE_OPEN, &MainWindow::OnOpen)->setShortcut(QKeySequence::Open);
+    AddCommand(file, QStringLiteral("Save"), ID_FILE_SAVE, &MainWindow::OnSave)->setShortcut(QKeySequence::Save);
+    AddCommand(file, QStringLiteral("Save as ..."), ID_FILE_SAVE_AS, &MainWindow::OnSaveAs);
+    // The text-file commands have no action and stay grayed.
+    AddCommand(file, QStringLiteral("Export txt file"), ID_FILE_EXPORT_TXT, nullptr)->setEnabled(false);
+    AddCommand(file, QStringLiteral("Import txt file"), ID_FILE_IMPORT_TXT, nullptr)->setEnabled(false);
+    AddCommand(file, QStringLiteral("Exit"), ID_FILE_EXIT, &MainWindow::OnExit)->setShortcut(QKeySequence::Quit);
+
+    QMenu* transfer = menuBar()->addMenu(QStringLiteral("Data"));
+    AddCommand(transfer, QStringLiteral("Data From PC To IRD"), ID_DATA_PC_TO_IRD, &MainWindow::OnSendToReceiver);
+    AddCommand(transfer, QStringLiteral("Data From IRD To PC"), ID_DATA_IRD_TO_PC, &MainWindow::OnReceiveFromReceiver);
+
+    QMenu* help = menuBar()->addMenu(QStringLiteral("Help"));
+    AddCommand(help, QStringLiteral("About"), ID_HELP_ABOUT, &MainWindow::OnAbout);
+}
+
+void MainWindow::CreateToolBar() {
+    toolBar_ = addToolBar(QStringLiteral("Toolbar"));
+    toolBar_->setObjectName(QStringLiteral("toolBar"));
+    toolBar_->setMovable(false);
+    toolBar_->setFloatable(false);
+    toolBar_->setContextMenuPolicy(Qt::PreventContextMenu);
+    toolBar_->setIconSize(QSize(24, 24));
+    AddTool(QStringLiteral("open"), QStringLiteral("Open"), ID_TOOL_OPEN, &MainWindow::OnOpen);
+    AddTool(QStringLiteral("save"), QStringLiteral("Save"), ID_TOOL_SAVE, &MainWindow::OnSave);
+    AddTool(QStringLiteral("saveas"), QStringLiteral("Save as"), ID_TOOL_SAVE_AS, &MainWindow::OnSaveAs);
+    AddTool(QStringLiteral("receive"), QStringLiteral("Data From IRD To PC"), ID_DATA_IRD_TO_PC,
+            &MainWindow::OnReceiveFromReceiver);
+    AddTool(QStringLiteral("send"), QStringLiteral("Data From PC To IRD"), ID_DATA_PC_TO_IRD,
+            &MainWindow::OnSendToReceiver);
+    AddTool(QStringLiteral("about"), QStringLiteral("About"), ID_TOOL_ABOUT, &MainWindow::OnAbout);
+}
+
+QWidget* MainWindow::CreatePageArea() {
+    auto* central = new QWidget(this);
+    tabs_ = new PageTabCtrl(central);
+    tabs_->setObjectName(QStringLiteral("pageTabCtrl"));
+    tabs_->addTab(QStringLiteral("Sat+LNB+TP+Channel"));
+    tabs_->addTab(QStringLiteral("All Channels Edit"));
+    tabs_->addTab(QStringLiteral("System setting"));
+
+    // The pages are not the strip's children: they lie over the area under it, all in
+    // one cell, and the strip shows the page of its selected tab.
+    auto* pageArea = new QFrame(central);
+    pageArea->setObjectName(QStringLiteral("pageArea"));
+    pageArea->setFrameShape(QFrame::StyledPanel);
+    auto* pageLayout = new QGridLayout(pageArea);
+    satellitePage_ = new SatellitePage(pageArea);
+    channelListPage_ = new ChannelListPage(pageArea);
+    systemSettingsPage_ = new SystemSettingsPage(pageArea);
+    const QList<QWidget*> pages{satellitePage_, channelListPage_, systemSettingsPage_};
+    for (int tab = 0; tab < pages.size(); ++tab) {
+        QSizePolicy policy = pages[tab]->sizePolicy();
+        policy.setRetainSizeWhenHidden(true); // the window fits the largest page
+        pages[tab]->setSizePolicy(policy);
+        pageLayout->addWidget(pages[tab], 0, 0);
+        tabs_->AddWindowToTab(pages[tab], tab);
+    }
+    tabs_->SelectTab(TAB_SATELLITES);
+
+    progress_ = new QProgressBar(central);
+    progress_->setObjectName(QStringLiteral("progressBar"));
+    progress_->setRange(0, 100);
+    progress_->setValue(0);
+    progress_->setTextVisible(false);
+    progress_->setMaximumHeight(fontMetrics().height());
+
+    auto* layout = new QVBoxLayout(central);
+    layout->setContentsMargins(0, 4, 0, 0);
+    auto* tabLayout = new QVBoxLayout;
+    tabLayout->setContentsMargins(10, 0, 10, 0);
+    tabLayout->setSpacing(0);
+    tabLayout->addWidget(tabs_);
+    tabLayout->addWidget(pageArea, 1);
+    layout->addLayout(tabLayout, 1);
+    layout->addWidget(progress_);
+    return central;
+}
+
+void MainWindow::EnterStartState() {
+    tabs_->setEnabled(false); // and with it the three pages
+    for (int id : {ID_FILE_SAVE, ID_FILE_SAVE_AS})
+        menuActions_.value(id)->setEnabled(false);
+    for (int id : {ID_TOOL_SAVE, ID_TOOL_SAVE_AS})
+        toolActions_.value(id)->setEnabled(false);
+}
+
+void MainWindow::EnterFileOpenState() {
+    tabs_->setEnabled(true);
+    for (int id : {ID_FILE_SAVE, ID_FILE_SAVE_AS})
+        menuActions_.value(id)->setEnabled(true);
+    for (int id : {ID_TOOL_SAVE, ID_TOOL_SAVE_AS})
+        toolActions_.value(id)->setEnabled(true);
+}
+
+void MainWindow::OnImageOpened() {
+    EnterFileOpenState();
+    for (int list = 0; list <= 3; ++list)
+        satellitePage_->RefreshList(list);
+    // A page shown in front would otherwise go on showing the image opened before.
+    if (tabs_->currentIndex() != TAB_SATELLITES)
+        RefreshPage(tabs_->currentIndex());
+}
+
+void MainWindow::RefreshPage(int tab) {
+    switch (tab) {
+    case TAB_SATELLITES:
+        satellitePage_->RefreshList(3);
+        break;
+    case TAB_ALL_CHANNELS:
+        channelListPage_->Refresh();
+        break;
+    case TAB_SETTINGS:
+        systemSettingsPage_->LoadFromSettings();
+        break;
+    default:
+        break;
+    }
+}
+
+bool MainWindow::OpenFile(const QString& path) { return fileCommands_->OpenImageFile(path); }
+
+void MainWindow::OnOpen() { fileCommands_->OpenImage(); }
+
+void MainWindow::OnSave() { fileCommands_->SaveImage(); }
+
+void MainWindow::OnSaveAs() { fileCommands_->SaveImageAs(); }
+
+void MainWindow::OnExit() {
+    if (!fileCommands_->ConfirmLeave())
+        return;
+    leaving_ = true;
+    close();
+}
+
+void MainWindow::OnSendToReceiver() { dataCommands_->SendFileToReceiver(); }
+
+void MainWindow::OnReceiveFromReceiver() { dataCommands_->ReceiveImageFromReceiver(); }
+
+void MainWindow::OnPortOption() { dataCommands_->ShowPortOptions(); }
+
+void MainWindow::OnAbout() {
+    AboutDialog about(this);
+    about.exec();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (!leaving_ && !fileCommands_->ConfirmLeave()) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+}

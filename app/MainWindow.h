@@ -1,0 +1,98 @@
+// The editor's main window: menu, toolbar, the tab strip with the three pages and the
+// progress bar. It owns the database and routes every command to the file commands,
+// the data commands or the About box; it keeps no logic of its own beyond the
+// start-up and file-open states and refreshing a page when its tab is brought up.
+#pragma once
+
+#include "model/ChannelDatabase.h"
+
+#include <QHash>
+#include <QMainWindow>
+
+class ChannelListPage;
+class DataCommands;
+class FileCommands;
+class PageTabCtrl;
+class QAction;
+class QProgressBar;
+class QToolBar;
+class SatellitePage;
+class SystemSettingsPage;
+
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+
+public:
+    // Command ids of the menu and the toolbar.
+    enum Command {
+        ID_FILE_OPEN = 32771,
+        ID_TOOL_OPEN = 32772,
+        ID_FILE_SAVE = 32775,
+        ID_TOOL_SAVE = 32816,
+        ID_FILE_SAVE_AS = 32776,
+        ID_TOOL_SAVE_AS = 32773,
+        ID_FILE_EXPORT_TXT = 32777,
+        ID_FILE_IMPORT_TXT = 32778,
+        ID_FILE_EXIT = 32779,
+        ID_DATA_PC_TO_IRD = 32784,
+        ID_DATA_IRD_TO_PC = 32774,
+        ID_HELP_ABOUT = 32783,
+        ID_TOOL_ABOUT = 32785,
+    };
+
+    explicit MainWindow(QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    // Opens an image as "Open ..." does after its dialog (the command-line argument).
+    bool OpenFile(const QString& path);
+
+    // The menu action (or, for the toolbar ids, the toolbar action) of a command id.
+    QAction* menuAction(int id) const { return menuActions_.value(id); }
+    QAction* toolAction(int id) const { return toolActions_.value(id); }
+    QToolBar* toolBar() const { return toolBar_; }
+    PageTabCtrl* pageTabCtrl() const { return tabs_; }
+    QProgressBar* progressBar() const { return progress_; }
+    SatellitePage* satellitePage() const { return satellitePage_; }
+    ChannelListPage* channelListPage() const { return channelListPage_; }
+    SystemSettingsPage* systemSettingsPage() const { return systemSettingsPage_; }
+    FileCommands* fileCommands() const { return fileCommands_; }
+    DataCommands* dataCommands() const { return dataCommands_; }
+    vormante::ChannelDatabase& database() { return database_; }
+
+public Q_SLOTS:
+    void OnOpen();
+    void OnSave();
+    void OnSaveAs();
+    void OnExit();
+    void OnSendToReceiver();
+    void OnReceiveFromReceiver();
+    void OnPortOption();
+    void OnAbout();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void CreateMenu();
+    void CreateToolBar();
+    QWidget* CreatePageArea();
+    void EnterStartState();
+    void EnterFileOpenState();
+    void OnImageOpened();
+    void RefreshPage(int tab);
+    QAction* AddCommand(QMenu* menu, const QString& text, int id, void (MainWindow::*slot)());
+    QAction* AddTool(const QString& icon, const QString& tip, int id, void (MainWindow::*slot)());
+
+    vormante::ChannelDatabase database_;
+    QToolBar* toolBar_ = nullptr;
+    PageTabCtrl* tabs_ = nullptr;
+    SatellitePage* satellitePage_ = nullptr;
+    ChannelListPage* channelListPage_ = nullptr;
+    SystemSettingsPage* systemSettingsPage_ = nullptr;
+    QProgressBar* progress_ = nullptr;
+    FileCommands* fileCommands_ = nullptr;
+    DataCommands* dataCommands_ = nullptr;
+    QHash<int, QAction*> menuActions_;
+    QHash<int, QAction*> toolActions_;
+    bool leaving_ = false; // Exit has settled the unsaved changes already
+};

@@ -1,0 +1,238 @@
+#include "app/AboutDialog.h"
+#include "app/FileCommands.h"
+#include "app/MainWindow.h"
+#include "controls/MessageBox.h"
+#include "controls/PageTabCtrl.h"
+#include "views/ChannelListPage.h"
+#include "views/SatellitePage.h"
+#include "views/SystemSettingsPage.h"
+
+#include "TestSupport.h"
+
+#include <QAction>
+#include <QFile>
+#include <QLabel>
+#include <QMenuBar>
+#include <QProgressBar>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QToolBar>
+
+using Id = MainWindow::Command;
+
+class TestMainWindow : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+
+    void menuHasTheCommandsInOrder();
+    void toolbarHasSixButtons();
+    void startsWithNothingToSaveAndPagesDisabled();
+    void openingEnablesTheEditor();
+    void refusedFileKeepsTheStartState();
+    void closeBoxAsksAboutUnsavedChanges();
+    void exitSavesWhenAnsweredYes();
+    void aboutShowsNameAndVersion();
+
+private:
+    void OpenThroughToolbar(MainWindow& window) {
+        FileDialog::queueFileName(imagePath_);
+        window.toolAction(Id::ID_TOOL_OPEN)->trigger();
+        QVERIFY(window.database().loaded());
+    }
+
+    QTemporaryDir* dir_ = nullptr;
+    QString imagePath_;
+};
+
+void TestMainWindow::init() {
+    MessageBox::setTestMode(true);
+    dir_ = new QTemporaryDir;
+    imagePath_ = dir_->filePath("db.bin");
+    QFile file(imagePath_);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(testsupport::ToByteArray(testsupport::EmptyImage()));
+}
+
+void TestMainWindow::cleanup() {
+    QVERIFY2(MessageBox::unexpectedPrompts().isEmpty(), qPrintable(MessageBox::unexpectedPrompts().join(" | ")));
+    QVERIFY(FileDialog::unexpectedDialogs().isEmpty());
+    QCOMPARE(MessageBox::pendingAnswers(), 0);
+    QCOMPARE(FileDialog::pendingFileNames(), 0);
+    delete dir_;
+    MessageBox::setTestMode(false);
+}
+
+void TestMainWindow::menuHasTheCommandsInOrder() {
+    MainWindow window;
+    QCOMPARE(window.windowTitle(), QString("VORMANTE"));
+    QStringList menus;
+    QStringList items;
+    QList<int> ids;
+    for (QAction* menu : window.menuBar()->actions()) {
+        menus.append(menu->text());
+        for (QAction* item : menu->menu()->actions()) {
+            items.append(item->text());
+            ids.append(item->data().toInt());
+        }
+    }
+    QCOMPARE(menus, (QStringList{"File", "Data", "Help"}));
+    QCOMPARE(items, (QStringList{"Open ...", "Save", "Save as ...", "Export txt file", "Import txt file", "Exit",
+                                 "Data From PC To IRD", "Data From IRD To PC", "About"}));
+    QCOMPARE(ids, (QList<int>{32771, 32775, 32776, 32777, 32778, 32779, 32784, 32774, 32783}));
+}
+
+void TestMainWindow::toolbarHasSixButtons() {
+    MainWindow window;
+    QList<int> ids;
+    for (QAction* action : window.toolBar()->actions()) {
+        ids.append(action->data().toInt());
+        QVERIFY(!action->icon().isNull());
+        QVERIFY(!action->icon().pixmap(24, 24).isNull());
+    }
+    QCOMPARE(ids, (QList<int>{32772, 32816, 32773, 32774, 32784, 32785}));
+}
+
+void TestMainWindow::startsWithNothingToSaveAndPagesDisabled() {
+    MainWindow window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    PageTabCtrl* tabs = window.pageTabCtrl();
+    QCOMPARE(tabs->count(), 3);
+    QCOMPARE(tabs->tabText(0), QString("Sat+LNB+TP+Channel"));
+    QCOMPARE(tabs->tabText(1), QString("All Channels Edit"));
+    QCOMPARE(tabs->tabText(2), QString("System setting"));
+    QVERIFY(!tabs->isEnabled());
+    QVERIFY(window.satellitePage()->isVisible()); // shown, but disabled
+    QVERIFY(!window.satellitePage()->isEnabled());
+    QVERIFY(!window.channelListPage()->isEnabled());
+    QVERIFY(!window.systemSettingsPage()->isEnabled());
+    QVERIFY(!window.channelListPage()->isVisible());
+
+    for (int id : {Id::ID_FILE_SAVE, Id::ID_FILE_SAVE_AS, Id::ID_FILE_EXPORT_TXT, Id::ID_FILE_IMPORT_TXT})
+        QVERIFY2(!window.menuAction(id)->isEnabled(), qPrintable(QString::number(id)));
+    for (int id : {Id::ID_TOOL_SAVE, Id::ID_TOOL_SAVE_AS})
+        QVERIFY(!window.toolAction(id)->isEnabled());
+    for (int id : {Id::ID_FILE_OPEN, Id::ID_FILE_EXIT, Id::ID_DATA_PC_TO_IRD, Id::ID_DATA_IRD_TO_PC, Id::ID_HELP_ABOUT})
+        QVERIFY(window.menuAction(id)->isEnabled());
+    QCOMPARE(window.progressBar()->value(), 0);
+
+    // A click on a disabled tab does nothing.
+    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(1).center());
+    QCOMPARE(tabs->currentIndex(), 0);
+    // Save from the menu does nothing before a file is open.
+    window.menuAction(Id::ID_FILE_SAVE)->trigger();
+    QVERIFY(MessageBox::prompts().isEmpty());
+}
+
+void TestMainWindow::openingEnablesTheEditor() {
+    MainWindow window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    OpenThroughToolbar(window);
+    QCOMPARE(FileDialog::captions(), QStringList{"Open"});
+    QCOMPARE(window.fileCommands()->documentPath(), imagePath_);
+    QVERIFY(window.pageTabCtrl()->isEnabled());
+    for (QWidget* page : QList<QWidget*>{window.satellitePage(), window.channelListPage(), window.systemSettingsPage()})
+        QVERIFY(page->isEnabled());
+    for (int id : {Id::ID_FILE_SAVE, Id::ID_FILE_SAVE_AS})
+        QVERIFY(window.menuAction(id)->isEnabled());
+    for (int id : {Id::ID_TOOL_SAVE, Id::ID_TOOL_SAVE_AS})
+        QVERIFY(window.toolAction(id)->isEnabled());
+    QVERIFY(!window.menuAction(Id::ID_FILE_EXPORT_TXT)->isEnabled());
+    QVERIFY(!window.menuAction(Id::ID_FILE_IMPORT_TXT)->isEnabled());
+
+    PageTabCtrl* tabs = window.pageTabCtrl();
+    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(2).center());
+    QCOMPARE(tabs->currentIndex(), 2);
+    QVERIFY(window.systemSettingsPage()->isVisible());
+    QVERIFY(!window.satellitePage()->isVisible());
+
+    // Opening another image keeps the file-open state.
+    FileDialog::queueFileName(imagePath_);
+    window.menuAction(Id::ID_FILE_OPEN)->trigger();
+    QVERIFY(window.pageTabCtrl()->isEnabled());
+    QVERIFY(window.menuAction(Id::ID_FILE_SAVE)->isEnabled());
+    QVERIFY(MessageBox::prompts().isEmpty());
+}
+
+void TestMainWindow::refusedFileKeepsTheStartState() {
+    MainWindow window;
+    MessageBox::queueAnswer(QMessageBox::Ok);
+    QVERIFY(!window.OpenFile(dir_->filePath("missing.bin")));
+    QCOMPARE(MessageBox::prompts().first().text, FileCommands::OpenErrorText());
+    QVERIFY(!window.pageTabCtrl()->isEnabled());
+    QVERIFY(!window.menuAction(Id::ID_FILE_SAVE)->isEnabled());
+    QVERIFY(window.OpenFile(imagePath_)); // the command-line path
+    QVERIFY(window.pageTabCtrl()->isEnabled());
+}
+
+void TestMainWindow::closeBoxAsksAboutUnsavedChanges() {
+    MainWindow window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    OpenThroughToolbar(window);
+    window.database().workingCopy()[9000] ^= 1;
+
+    MessageBox::queueAnswer(QMessageBox::Cancel);
+    QVERIFY(!window.close());
+    QVERIFY(window.isVisible());
+    QVERIFY(window.database().IsChanged());
+
+    MessageBox::queueAnswer(QMessageBox::No);
+    QVERIFY(window.close());
+    QCOMPARE(MessageBox::prompts().size(), 2);
+    QCOMPARE(MessageBox::prompts().last().text, FileCommands::ChangedQuestion());
+    QVERIFY(!QFile::exists(imagePath_ + ".bak"));
+
+    // Without changes the close box asks nothing.
+    MainWindow clean;
+    clean.show();
+    QVERIFY(clean.close());
+    QCOMPARE(MessageBox::prompts().size(), 2);
+}
+
+void TestMainWindow::exitSavesWhenAnsweredYes() {
+    MainWindow window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    OpenThroughToolbar(window);
+    window.database().workingCopy()[9000] ^= 1;
+    MessageBox::queueAnswer(QMessageBox::Yes);
+    window.menuAction(Id::ID_FILE_EXIT)->trigger();
+    QVERIFY(!window.isVisible());
+    QCOMPARE(MessageBox::prompts().size(), 1); // asked once, not again by the close
+    QFile saved(imagePath_);
+    QVERIFY(saved.open(QIODevice::ReadOnly));
+    QCOMPARE(static_cast<unsigned char>(saved.readAll().at(9000)), 1);
+    QVERIFY(QFile::exists(imagePath_ + ".bak"));
+}
+
+void TestMainWindow::aboutShowsNameAndVersion() {
+    MainWindow window;
+    window.show();
+    QStringList texts;
+    QString title;
+    QTimer poll;
+    poll.setInterval(10);
+    connect(&poll, &QTimer::timeout, this, [&] {
+        if (auto* about = qobject_cast<AboutDialog*>(QApplication::activeModalWidget())) {
+            title = about->windowTitle();
+            for (QLabel* label : about->findChildren<QLabel*>())
+                texts.append(label->text());
+            about->close(); // the title bar's close box
+        }
+    });
+    poll.start();
+    window.toolAction(Id::ID_TOOL_ABOUT)->trigger();
+    poll.stop();
+    QCOMPARE(title, QString("About"));
+    QVERIFY(texts.contains("Vormante"));
+    QVERIFY(texts.contains("Version  Num: 1.0"));
+}
+
+QTEST_MAIN(TestMainWindow)
+#include "tst_mainwindow.moc"
