@@ -8,7 +8,8 @@ namespace vormante::cli {
 
 namespace {
 
-const Command* const COMMANDS[] = {&INFO_COMMAND, &CHECK_COMMAND, &DUMP_COMMAND, &SAMPLE_COMMAND};
+const Command* const COMMANDS[] = {&INFO_COMMAND, &CHECK_COMMAND, &DUMP_COMMAND, &SAMPLE_COMMAND,
+                                     &SEND_COMMAND, &RECEIVE_COMMAND};
 
 void PrintProgramHelp(std::ostream& out) {
     out << "Usage: vormante-cli COMMAND [OPTIONS] ARGUMENTS\n"

@@ -21,11 +21,15 @@ int RunInfo(const CommandArgs& args, std::ostream& out, std::ostream& err);
 int RunCheck(const CommandArgs& args, std::ostream& out, std::ostream& err);
 int RunDump(const CommandArgs& args, std::ostream& out, std::ostream& err);
 int RunSample(const CommandArgs& args, std::ostream& out, std::ostream& err);
+int RunSend(const CommandArgs& args, std::ostream& out, std::ostream& err);
+int RunReceive(const CommandArgs& args, std::ostream& out, std::ostream& err);
 
 extern const Command INFO_COMMAND;
 extern const Command CHECK_COMMAND;
 extern const Command DUMP_COMMAND;
 extern const Command SAMPLE_COMMAND;
+extern const Command SEND_COMMAND;
+extern const Command RECEIVE_COMMAND;
 
 // "vormante-cli CMD: message" on err, plus a hint at the command's help for usage errors.
 void ReportError(std::ostream& err, const char* command, const std::string& message);

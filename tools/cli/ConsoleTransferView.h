@@ -1,0 +1,62 @@
+// The transfer window's effects on a console: the status and a progress line
+// on the terminal, messages kept for the command to print, and the output file
+// given on the command line in place of the save dialog.
+#pragma once
+
+#include "transfer/TransferView.h"
+
+#include <QStringList>
+
+#include <chrono>
+#include <functional>
+#include <iosfwd>
+#include <string>
+
+namespace vormante::cli {
+
+class ConsoleTransferView : public TransferView {
+public:
+    // progress is where the status and progress line go; terminal chooses a
+    // line redrawn in place over one line per status change.
+    ConsoleTransferView(std::ostream& progress, bool terminal, std::string outputPath = {});
+
+    void SetStatus(const QString& text) override;
+    void SetProgress(int position) override;
+    void EnableControls(bool, bool, bool, bool) override { Changed(); }
+    void ShowMessage(const QString& text) override;
+    QString AskSaveFileName() override;
+    bool ConfirmDiscard(const QString& question) override;
+    bool SaveImage(const QString& path, const QByteArray& image, QString* error) override;
+    void EndWindow(bool accepted) override;
+
+    // Ends the progress line so that what follows starts on a line of its own.
+    void FinishLine();
+
+    // Called after every effect, so the command can see the engine's state change.
+    std::function<void()> onChange;
+
+    const QStringList& messages() const { return shown; }
+    bool ended() const { return windowEnded; }
+    bool saved() const { return imageSaved; }
+    const QString& saveError() const { return lastSaveError; }
+
+private:
+    void Changed();
+    void Draw(bool force);
+
+    std::ostream& out;
+    const bool terminal;
+    const std::string output;
+    QString status;
+    int position = 0;
+    int drawnPercent = -1;
+    std::chrono::steady_clock::time_point drawnAt{};
+    bool lineOpen = false;
+    bool asked = false;
+    QStringList shown;
+    bool windowEnded = false;
+    bool imageSaved = false;
+    QString lastSaveError;
+};
+
+} // namespace vormante::cli
