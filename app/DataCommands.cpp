@@ -1,12 +1,18 @@
 #include "DataCommands.h"
 
+#include "transfer/PortOptionDialog.h"
+#include "transfer/TransferDialog.h"
+
 #include <QWidget>
 
-// The transfer window is not part of the editor yet: these commands do nothing until it is.
 DataCommands::DataCommands(QWidget* dialogParent, QObject* parent) : QObject(parent), dialogParent_(dialogParent) {}
 
-void DataCommands::SendFileToReceiver() {}
+void DataCommands::SendFileToReceiver() { vormante::TransferDialog::RunSend(dialogParent_); }
 
-void DataCommands::ReceiveImageFromReceiver() {}
+void DataCommands::ReceiveImageFromReceiver() { vormante::TransferDialog::RunReceive(dialogParent_); }
 
-void DataCommands::ShowPortOptions() {}
+void DataCommands::ShowPortOptions() {
+    // The choice is not kept: a transfer uses the port picked in its own window.
+    vormante::PortOptionDialog dialog(dialogParent_);
+    dialog.exec();
+}
