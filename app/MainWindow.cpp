@@ -15,6 +15,7 @@
 #include <QIcon>
 #include <QMenuBar>
 #include <QProgressBar>
+#include <QScreen>
 #include <QToolBar>
 #include <QVBoxLayout>
 
@@ -48,9 +49,13 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     EnterStartState();
     connect(tabs_, &PageTabCtrl::pageSelected, this, &MainWindow::RefreshPage);
 
-    // The dialog layout the window was designed at, in units of the current font.
+    // The dialog size the window was designed at, in units of the current font, or
+    // what the pages need if that is more, within the screen.
     const QFontMetrics metrics = fontMetrics();
-    resize(376 * metrics.averageCharWidth() / 4, 308 * metrics.height() / 8);
+    QSize size = QSize(376 * metrics.averageCharWidth() / 4, 308 * metrics.height() / 8).expandedTo(sizeHint());
+    if (const QScreen* display = screen())
+        size = size.boundedTo(display->availableGeometry().size());
+    resize(size);
 }
 
 MainWindow::~MainWindow() = default;
