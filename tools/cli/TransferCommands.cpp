@@ -106,9 +106,11 @@ int RunTransfer(const TransferRequest& request, std::ostream& out, std::ostream&
         timedOut = true;
         loop.quit();
     });
-    // Anything the receiver sends counts as a sign of life.
-    QObject::connect(&port, &SerialChannel::DataWaiting, &patience, [&] { patience.start(); });
+    // Only progress counts as a sign of life: a line that carries nothing but
+    // noise, or asks for the same block forever, times out like a silent one.
     view.onChange = [&] {
+        if (patience.isActive())
+            patience.start();
         // The window ends, or the engine fell back to a closed port (a lost line).
         if (view.ended() || (started && engine.state() == TransferEngine::State::Closed))
             QMetaObject::invokeMethod(&loop, &QEventLoop::quit, Qt::QueuedConnection);
@@ -136,7 +138,8 @@ int RunTransfer(const TransferRequest& request, std::ostream& out, std::ostream&
         ReportError(err, name, "cannot use the port \"" + request.port + "\"");
     else if (timedOut)
         ReportError(err, name,
-                    "no answer from the receiver for " + std::to_string(request.timeoutSeconds) + " seconds; gave up");
+                    "no progress from the receiver for " + std::to_string(request.timeoutSeconds) +
+                        (request.timeoutSeconds == 1 ? " second" : " seconds") + "; gave up");
     else if (!send && !view.saveError().isEmpty())
         ReportError(err, name,
                     "the received image could not be written: " + view.saveError().toStdString() +
@@ -195,8 +198,8 @@ const Command SEND_COMMAND = {
     "Options:\n"
     "  --port DEVICE      the serial port: COM1, COM2, COM3 (the first three serial\n"
     "                     ports) or a device path such as /dev/ttyUSB0\n"
-    "  --timeout SECONDS  give up when the receiver stays silent this long\n"
-    "                     (default 120)\n"
+    "  --timeout SECONDS  give up when the transfer makes no progress for this\n"
+    "                     long, from the start on (default 120)\n"
     "\n"
     "Exit status: 0 the whole image was sent, 1 the transfer failed or was\n"
     "refused, 2 wrong usage or IMAGE missing, unreadable or not 204800 bytes.\n",
@@ -213,8 +216,8 @@ const Command RECEIVE_COMMAND = {
     "Options:\n"
     "  --port DEVICE      the serial port: COM1, COM2, COM3 (the first three serial\n"
     "                     ports) or a device path such as /dev/ttyUSB0\n"
-    "  --timeout SECONDS  give up when the receiver stays silent this long\n"
-    "                     (default 120)\n"
+    "  --timeout SECONDS  give up when the transfer makes no progress for this\n"
+    "                     long, from the start on (default 120)\n"
     "\n"
     "Exit status: 0 the whole image was received and written, 1 the transfer\n"
     "failed or OUTPUT could not be written, 2 wrong usage.\n",
