@@ -1,0 +1,192 @@
+// The satellite page on the sample images: every edit command opened and confirmed
+// on every row of the demo image keeps what the rows show, deletions and additions
+// keep the image consistent, and the full image makes every add command say its
+// table is full without changing anything.
+#include "views/SatellitePage.h"
+
+#include "TestSupport.h"
+#include "controls/ColumnListCtrl.h"
+#include "controls/MessageBox.h"
+#include "model/ConsistencyCheck.h"
+#include "model/SampleImages.h"
+#include "views/ChannelDialog.h"
+#include "views/LnbDialog.h"
+#include "views/SatelliteDialog.h"
+#include "views/SatellitePageCommands.h"
+#include "views/TransponderDialog.h"
+
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QtTest>
+
+using namespace vormante;
+using Cmd = SatellitePageCommands;
+
+class SatellitePageSamplesTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init() { MessageBox::setTestMode(true); }
+    void cleanup() {
+        QVERIFY2(MessageBox::unexpectedPrompts().isEmpty(), qPrintable(MessageBox::unexpectedPrompts().join('|')));
+        page.reset();
+    }
+
+    void confirmingEveryEditDialogKeepsEveryRow() {
+        Open(BuildDemoImage());
+        QVERIFY(page->satelliteList()->RowCount() > 1);
+        ColumnListCtrl* sats = page->satelliteList();
+        for (int s = 0; s < sats->RowCount(); ++s) {
+            SelectRow(sats, s);
+            ConfirmEditKeepsRow(Cmd::EDIT_SATELLITE, sats);
+            ColumnListCtrl* tps = page->transponderList();
+            for (int t = 0; t < tps->RowCount() && !page->IsPlaceholder(SatellitePage::TRANSPONDERS, 0); ++t) {
+                SelectRow(tps, t);
+                ConfirmEditKeepsRow(Cmd::EDIT_TRANSPONDER, tps);
+                for (bool tv : {true, false}) {
+                    (tv ? page->tvButton() : page->radioButton())->click();
+                    ColumnListCtrl* channels = page->channelList();
+                    for (int c = 0; c < channels->RowCount() && !page->IsPlaceholder(SatellitePage::CHANNELS, 0);
+                         ++c) {
+                        SelectRow(channels, c);
+                        ConfirmEditKeepsRow(Cmd::EDIT_CHANNEL, channels);
+                    }
+                }
+            }
+        }
+        for (int l = 0; l < 8; ++l) {
+            SelectRow(page->lnbList(), l);
+            ConfirmEditKeepsRow(Cmd::EDIT_LNB, page->lnbList());
+        }
+        QVERIFY(opened > 10);
+    }
+
+    void deletingAndAddingOnTheDemoImage() {
+        Open(BuildDemoImage());
+        ColumnListCtrl* sats = page->satelliteList();
+        const int satellites = sats->RowCount();
+        // A channel, a transponder and a satellite go; each list refills consistently.
+        for (int id : {Cmd::DEL_CHANNEL, Cmd::DEL_TRANSPONDER, Cmd::DEL_SATELLITE}) {
+            MessageBox::queueAnswer(QMessageBox::Yes);
+            RunAndCheck(id);
+        }
+        QCOMPARE(sats->RowCount(), satellites - 1);
+        QCOMPARE(MessageBox::prompts().size(), 3);
+
+        fill = [](QDialog& dialog) {
+            if (auto* satellite = qobject_cast<SatelliteDialog*>(&dialog))
+                satellite->Store();
+            else if (auto* transponder = qobject_cast<TransponderDialog*>(&dialog))
+                transponder->Store();
+            else if (auto* channel = qobject_cast<ChannelDialog*>(&dialog))
+                QVERIFY(channel->Store());
+        };
+        for (int id : {Cmd::ADD_SATELLITE, Cmd::ADD_NEW_TRANSPONDER, Cmd::ADD_TRANSPONDER, Cmd::ADD_PROGRAM,
+                       Cmd::ADD_CHANNEL})
+            RunAndCheck(id);
+        QCOMPARE(sats->RowCount(), satellites);
+        QCOMPARE(sats->CellText(sats->currentRow(), 1), QStringLiteral("New Sat"));
+        QCOMPARE(page->transponderList()->RowCount(), 2);
+        QCOMPARE(page->transponderList()->currentRow(), 1);
+        QCOMPARE(page->channelList()->RowCount(), 2);
+        QVERIFY(!page->showTv());
+        QCOMPARE(page->channelList()->CellText(1, 12), QStringLiteral("2"));
+    }
+
+    void fullTablesRefuseEveryAdd() {
+        Open(BuildFullImage());
+        const auto before = db.workingCopy();
+        fill = [](QDialog& dialog) {
+            if (auto* satellite = qobject_cast<SatelliteDialog*>(&dialog))
+                satellite->Store();
+            else if (auto* transponder = qobject_cast<TransponderDialog*>(&dialog))
+                transponder->Store();
+            else if (auto* channel = qobject_cast<ChannelDialog*>(&dialog))
+                QVERIFY(channel->Store());
+        };
+        const int transponders = page->transponderList()->RowCount();
+        for (int i = 0; i < 5; ++i)
+            MessageBox::queueAnswer(QMessageBox::Ok);
+        for (int id : {Cmd::ADD_SATELLITE, Cmd::ADD_NEW_TRANSPONDER, Cmd::ADD_TRANSPONDER, Cmd::ADD_PROGRAM,
+                       Cmd::ADD_CHANNEL})
+            RunAndCheck(id);
+        QStringList texts;
+        for (const MessageBox::Prompt& prompt : MessageBox::prompts())
+            texts << prompt.text;
+        QCOMPARE(texts, (QStringList{"Satellite is full!", "Transponder is Full!", "Transponder is Full!",
+                                     "Prog is Full!", "Prog is Full!"}));
+        QVERIFY(db.workingCopy() == before);
+        QCOMPARE(page->transponderList()->RowCount(), transponders);
+        QCOMPARE(page->transponderList()->currentRow(), transponders - 1);
+        QCOMPARE(page->transponderList()->SelectedRows(), QList<int>{transponders - 1});
+    }
+
+    void screenshot() {
+        const QString path = qEnvironmentVariable("VORMANTE_SCREENSHOT");
+        if (path.isEmpty())
+            QSKIP("set VORMANTE_SCREENSHOT to a file name to save a picture of the page on the demo image");
+        Open(BuildDemoImage());
+        page->satelliteList()->SelectRow(1, true);
+        page->transponderList()->SelectRow(1, true);
+        QVERIFY(page->grab().save(path));
+    }
+
+private:
+    void Open(const std::vector<std::uint8_t>& image) {
+        QVERIFY(testsupport::LoadInto(db, image));
+        QVERIFY(CheckConsistency(db).empty());
+        page = std::make_unique<SatellitePage>();
+        page->resize(760, 520);
+        page->show();
+        page->Initialize(db);
+        opened = 0;
+        fill = nullptr;
+        page->setDialogRunner([this](QDialog& dialog) {
+            ++opened;
+            if (fill)
+                fill(dialog);
+            return dialog.result();
+        });
+        for (int which = 0; which < 4; ++which)
+            page->RefreshList(which);
+    }
+
+    void SelectRow(ColumnListCtrl* list, int row) {
+        list->SelectRow(row, true);
+        QCOMPARE(list->currentRow(), row);
+    }
+
+    void ConfirmEditKeepsRow(int id, ColumnListCtrl* list) {
+        const QStringList before = list->RowTexts(list->currentRow());
+        fill = [](QDialog& dialog) {
+            if (auto* satellite = qobject_cast<SatelliteDialog*>(&dialog))
+                satellite->Store();
+            else if (auto* transponder = qobject_cast<TransponderDialog*>(&dialog))
+                transponder->Store();
+            else if (auto* lnb = qobject_cast<LnbDialog*>(&dialog))
+                lnb->Store();
+            else if (auto* channel = qobject_cast<ChannelDialog*>(&dialog))
+                QVERIFY(channel->Store());
+        };
+        const int openedBefore = opened;
+        RunAndCheck(id);
+        QCOMPARE(opened, openedBefore + 1);
+        QCOMPARE(list->RowTexts(list->currentRow()), before);
+    }
+
+    void RunAndCheck(int id) {
+        page->RunCommand(id);
+        QStringList problems;
+        for (const ConsistencyProblem& problem : CheckConsistency(db))
+            problems << QString::fromStdString(problem.message);
+        QVERIFY2(problems.isEmpty(), qPrintable(QStringLiteral("after %1: %2").arg(id).arg(problems.join('\n'))));
+    }
+
+    ChannelDatabase db;
+    std::unique_ptr<SatellitePage> page;
+    int opened = 0;
+    std::function<void(QDialog&)> fill;
+};
+
+QTEST_MAIN(SatellitePageSamplesTest)
+#include "tst_satellitepagesamples.moc"
