@@ -1,5 +1,8 @@
 #include "ColumnListModel.h"
 
+#include <QCollator>
+#include <QLocale>
+
 #include <algorithm>
 #include <climits>
 
@@ -60,6 +63,20 @@ bool HasDateShape(const QString& text) {
     return text[2] == QLatin1Char('/') && text[5] == QLatin1Char('/');
 }
 
+// Case-sensitive, locale-aware text order ("arte" < "Das Erste" < "ZDF"). Under the
+// C locale Qt would compare code points, putting every capital first, so that case
+// takes the English order, which all Latin-script locales share for such texts.
+const QCollator& TextCollator() {
+    static const QCollator collator = [] {
+        const QLocale system;
+        QCollator made(system.language() == QLocale::C ? QLocale(QLocale::English) : system);
+        made.setCaseSensitivity(Qt::CaseSensitive);
+        made.setNumericMode(false);
+        return made;
+    }();
+    return collator;
+}
+
 int Sign(long long value) { return value < 0 ? -1 : (value > 0 ? 1 : 0); }
 
 int CompareSlice(const QString& x, const QString& y, qsizetype from, qsizetype length) {
@@ -79,7 +96,7 @@ int CompareCellTexts(const QString& x, const QString& y) {
             return month;
         return CompareSlice(x, y, 0, 2);
     }
-    return Sign(QString::localeAwareCompare(x, y));
+    return Sign(TextCollator().compare(x, y));
 }
 
 } // namespace columnlist

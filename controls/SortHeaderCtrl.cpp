@@ -1,6 +1,7 @@
 #include "SortHeaderCtrl.h"
 
 #include <QPainter>
+#include <QPolygon>
 #include <QStyleOptionHeader>
 
 SortHeaderCtrl::SortHeaderCtrl(QWidget* parent) : QHeaderView(Qt::Horizontal, parent) {
@@ -48,7 +49,7 @@ void SortHeaderCtrl::paintSection(QPainter* painter, const QRect& rect, int logi
         const auto alignment = model() ? model()->headerData(logicalIndex, Qt::Horizontal, Qt::TextAlignmentRole)
                                              .value<Qt::Alignment>()
                                        : Qt::Alignment();
-        int flags = Qt::TextSingleLine | Qt::AlignVCenter | Qt::TextDontClip;
+        int flags = Qt::TextSingleLine | Qt::AlignVCenter;
         if (alignment & Qt::AlignHCenter)
             flags |= Qt::AlignHCenter;
         else if (alignment & Qt::AlignRight)
@@ -58,13 +59,24 @@ void SortHeaderCtrl::paintSection(QPainter* painter, const QRect& rect, int logi
         const QString text = model() ? model()->headerData(logicalIndex, Qt::Horizontal, Qt::DisplayRole).toString()
                                      : QString();
         painter->setPen(palette().color(QPalette::ButtonText));
-        painter->drawText(textRect, flags, text.left(254));
+        // Elided rather than run under the arrow when the column is narrow.
+        painter->drawText(textRect, flags, fontMetrics().elidedText(text.left(254), Qt::ElideRight, textRect.width()));
     }
 
     if (sorted) {
         const QPen light(palette().color(QPalette::Light), 1);
         const QPen shadow(palette().color(QPalette::Dark), 1);
         const int top = rect.top();
+        // A mid-tone body under the light and shadow edges keeps the raised arrow
+        // visible on light header faces.
+        const QPolygon body = sortAscending_
+                                  ? QPolygon({QPoint(right - 2 * o, top + o), QPoint(right - o, bottom - o - 1),
+                                              QPoint(right - 3 * o - 1, bottom - o - 1)})
+                                  : QPolygon({QPoint(right - 3 * o - 1, top + o), QPoint(right - o - 1, top + o),
+                                              QPoint(right - 2 * o - 1, bottom - o)});
+        painter->setPen(Qt::NoPen);
+        painter->setBrush(palette().color(QPalette::Mid));
+        painter->drawPolygon(body);
         if (sortAscending_) {
             painter->setPen(light);
             painter->drawLine(right - 2 * o, top + o, right - o, bottom - o - 1);

@@ -138,6 +138,9 @@ void TestColumnListCtrl::comparesNumbersDatesAndText() {
     QCOMPARE(CompareCellTexts("Y", "N"), 1);
     QCOMPARE(CompareCellTexts("N", "Y"), -1);
     QVERIFY(CompareCellTexts("a", "A") != 0);
+    // Locale-aware, not code points: lower-case names do not all follow the capitals.
+    QCOMPARE(CompareCellTexts("arte", "Das Erste"), -1);
+    QCOMPARE(CompareCellTexts("ZDF", "arte"), 1);
 
     ColumnListCtrl list;
     list.BuildColumns("No,20;Name,80");
