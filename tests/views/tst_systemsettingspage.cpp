@@ -1,0 +1,246 @@
+// The system settings page: each list shows and writes exactly its own field,
+// the number boxes only show, and the counters follow currentSatellite.
+#include "TestSupport.h"
+#include "ViewTestImages.h"
+#include "model/ChannelDatabase.h"
+#include "views/SystemSettingsPage.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QtTest>
+
+using namespace vormante;
+using testsupport::LoadInto;
+using testsupport::RandomBytes;
+
+namespace {
+
+struct ListCase {
+    const char* objectName;
+    int word, bit, width;
+    unsigned (SystemSettingsBlock::*get)() const;
+    unsigned valueOffset;
+};
+
+const ListCase kLists[] = {
+    {"menuLanguageComboBox", 0, 3, 3, &SystemSettingsBlock::menuLanguage, 0},
+    {"aspectComboBox", 0, 2, 1, &SystemSettingsBlock::aspectRatio, 0},
+    {"colorComboBox", 0, 18, 3, &SystemSettingsBlock::colorSystem, 0},
+    {"delayTimeComboBox", 0, 23, 3, &SystemSettingsBlock::delayTime, 1},
+    {"standbyComboBox", 0, 1, 1, &SystemSettingsBlock::standby, 0},
+    {"summerTimeComboBox", 1, 25, 1, &SystemSettingsBlock::summerTime, 0},
+    {"timeZoneComboBox", 1, 11, 13, &SystemSettingsBlock::timeZone, 0},
+    {"soundComboBox", 0, 15, 3, &SystemSettingsBlock::soundSystem, 0},
+    {"gmtUsageComboBox", 1, 24, 1, &SystemSettingsBlock::gmtUsage, 0},
+    {"lockMenuComboBox", 0, 22, 1, &SystemSettingsBlock::lockMenu, 0},
+    {"lockReceiverComboBox", 0, 21, 1, &SystemSettingsBlock::lockReceiver, 0},
+};
+
+// Byte positions at which two images differ.
+std::vector<std::size_t> Differences(const DatabaseImage& a, const DatabaseImage& b) {
+    std::vector<std::size_t> at;
+    for (std::size_t i = 0; i < IMAGE_SIZE; ++i)
+        if (a[i] != b[i])
+            at.push_back(i);
+    return at;
+}
+
+} // namespace
+
+class TestSystemSettingsPage : public QObject {
+    Q_OBJECT
+
+    ChannelDatabase db;
+    std::unique_ptr<SystemSettingsPage> page;
+
+    QComboBox* list(const char* name) { return page->findChild<QComboBox*>(QLatin1String(name)); }
+    QLineEdit* box(const char* name) { return page->findChild<QLineEdit*>(QLatin1String(name)); }
+
+    void loadRandom(std::uint32_t seed) {
+        QVERIFY(LoadInto(db, RandomBytes(IMAGE_SIZE, seed)));
+        page->LoadFromSettings();
+    }
+
+private Q_SLOTS:
+    void init() {
+        db.Reset(false);
+        page = std::make_unique<SystemSettingsPage>();
+        page->FillLists(db);
+    }
+    void cleanup() { page.reset(); }
+
+    void listsAreFilledAndNothingIsSelectedBeforeALoad() {
+        for (const ListCase& c : kLists) {
+            QVERIFY2(list(c.objectName), c.objectName);
+            QCOMPARE(list(c.objectName)->currentIndex(), -1);
+        }
+        QCOMPARE(list("menuLanguageComboBox")->count(), 6);
+        QCOMPARE(list("timeZoneComboBox")->count(), 54);
+        QCOMPARE(list("delayTimeComboBox")->count(), 7);
+        QCOMPARE(list("soundComboBox")->itemText(3), QStringLiteral("D/K"));
+        QCOMPARE(list("mainAudioComboBox")->count(), 1);
+        QVERIFY(!list("mainAudioComboBox")->isEnabled());
+
+        page->LoadFromSettings(); // no image: nothing changes
+        for (const ListCase& c : kLists)
+            QCOMPARE(list(c.objectName)->currentIndex(), -1);
+        QVERIFY(box("volumeLeftEdit")->text().isEmpty());
+    }
+
+    void loadingShowsEveryStoredValueAndWritesNothing() {
+        QVERIFY(LoadInto(db, RandomBytes(IMAGE_SIZE, 5)));
+        SystemSettingsBlock settings = db.Settings();
+        settings.setMenuLanguage(4);
+        settings.setTimeZone(53);
+        settings.setDelayTime(1);
+        settings.setColorSystem(2);
+        settings.setSoundSystem(1);
+        settings.setLockMenu(1);
+        settings.setLockReceiver(0);
+        settings.setTimeOffset(33);
+        settings.setRfChannel(99);
+        db.Commit();
+        page->LoadFromSettings();
+
+        QCOMPARE(list("menuLanguageComboBox")->currentText(), QStringLiteral("Greek"));
+        QCOMPARE(list("timeZoneComboBox")->currentText(), QStringLiteral("Wellington, Auckland"));
+        QCOMPARE(list("delayTimeComboBox")->currentText(), QStringLiteral("ALWAYS"));
+        QCOMPARE(list("colorComboBox")->currentText(), QStringLiteral("NTSC"));
+        QCOMPARE(list("soundComboBox")->currentText(), QStringLiteral("B/G"));
+        QCOMPARE(list("lockMenuComboBox")->currentText(), QStringLiteral("Locked"));
+        QCOMPARE(list("lockReceiverComboBox")->currentText(), QStringLiteral("Free"));
+        QCOMPARE(list("mainAudioComboBox")->currentText(), QStringLiteral("English"));
+        QCOMPARE(box("timeOffsetEdit")->text(), QStringLiteral("33"));
+        QCOMPARE(box("rfChannelEdit")->text(), QStringLiteral("99"));
+        QCOMPARE(box("volumeLeftEdit")->text(), QString::number(settings.volumeLeft()));
+        QCOMPARE(box("transparencyEdit")->text(), QString::number(settings.transparency()));
+        QVERIFY(!db.IsChanged());
+    }
+
+    void eachListWritesOnlyItsOwnBits() {
+        std::mt19937 random(11);
+        for (const ListCase& c : kLists) {
+            loadRandom(random());
+            QComboBox* combo = list(c.objectName);
+            const int position = static_cast<int>(random() % static_cast<unsigned>(combo->count()));
+            // Force a change even when the random image already holds that value.
+            combo->setCurrentIndex(position == 0 ? 1 : 0);
+            const DatabaseImage before = db.workingCopy();
+            combo->setCurrentIndex(position);
+
+            const SystemSettingsBlock settings = db.Settings();
+            QCOMPARE((settings.*c.get)(), unsigned(position) + c.valueOffset);
+            const std::size_t at = layout::SETTINGS_BLOCK + 4 * std::size_t(c.word);
+            const std::uint32_t mask = bits::Mask(c.width) << c.bit;
+            QCOMPARE(bits::LoadWord(db.workingCopy().data() + at) & ~mask, bits::LoadWord(before.data() + at) & ~mask);
+            for (std::size_t i : Differences(before, db.workingCopy()))
+                QVERIFY2(i >= at && i < at + 4, c.objectName);
+        }
+    }
+
+    void lockedInLockMenuSetsOnlyBit22() {
+        QVERIFY(LoadInto(db, RandomBytes(IMAGE_SIZE, 3)));
+        db.Settings().setLockMenu(0);
+        db.Commit();
+        page->LoadFromSettings();
+        list("lockMenuComboBox")->setCurrentIndex(1);
+        const std::vector<std::size_t> changed = Differences(db.loadedCopy(), db.workingCopy());
+        QCOMPARE(changed.size(), std::size_t(1));
+        QCOMPARE(changed[0], layout::SETTINGS_BLOCK + 2);
+        QCOMPARE(db.workingCopy()[changed[0]] ^ db.loadedCopy()[changed[0]], 1 << 6); // bit 22 of word 0
+        QVERIFY(db.IsChanged());
+    }
+
+    void delayTimeIsStoredAsPositionPlusOne() {
+        loadRandom(8);
+        list("delayTimeComboBox")->setCurrentIndex(list("delayTimeComboBox")->findText(QStringLiteral("7 Sec")));
+        QCOMPARE(db.Settings().delayTime(), 7u);
+        db.Settings().setDelayTime(1);
+        page->LoadFromSettings();
+        QCOMPARE(list("delayTimeComboBox")->currentText(), QStringLiteral("ALWAYS"));
+    }
+
+    void the21stTimeZoneStores20() {
+        loadRandom(9);
+        const std::uint32_t before = bits::LoadWord(db.workingCopy().data() + layout::SETTINGS_BLOCK + 4);
+        list("timeZoneComboBox")->setCurrentIndex(20);
+        QCOMPARE(list("timeZoneComboBox")->currentText(), QStringLiteral("GMT; Dublin, London"));
+        QCOMPARE(db.Settings().timeZone(), 20u);
+        const std::uint32_t mask = bits::Mask(13) << 11;
+        QCOMPARE(bits::LoadWord(db.workingCopy().data() + layout::SETTINGS_BLOCK + 4) & ~mask, before & ~mask);
+    }
+
+    void aValueWithNoListPositionShowsNoSelectionAndStays() {
+        QVERIFY(LoadInto(db, RandomBytes(IMAGE_SIZE, 21)));
+        SystemSettingsBlock settings = db.Settings();
+        settings.setDelayTime(0);
+        settings.setMenuLanguage(7);
+        settings.setTimeZone(54);
+        settings.setColorSystem(5);
+        settings.setSoundSystem(4);
+        db.Commit();
+        page->LoadFromSettings();
+        for (const char* name : {"delayTimeComboBox", "menuLanguageComboBox", "timeZoneComboBox", "colorComboBox",
+                                 "soundComboBox"})
+            QCOMPARE(list(name)->currentIndex(), -1);
+        QVERIFY(!db.IsChanged());
+        // A later load with a listed value selects it again.
+        db.Settings().setDelayTime(3);
+        page->LoadFromSettings();
+        QCOMPARE(list("delayTimeComboBox")->currentText(), QStringLiteral("3 Sec"));
+    }
+
+    void shownOnlyBoxesAreNeverWritten() {
+        loadRandom(4);
+        const QString stored = box("volumeLeftEdit")->text();
+        box("volumeLeftEdit")->clear();
+        QTest::keyClicks(box("volumeLeftEdit"), "42");
+        QTest::keyClicks(box("pinCodeEdit"), "9");
+        QTest::keyClicks(box("rfChannelEdit"), "1");
+        QVERIFY(!db.IsChanged());
+        page->LoadFromSettings();
+        QCOMPARE(box("volumeLeftEdit")->text(), stored);
+        QVERIFY(!db.IsChanged());
+    }
+
+    void pinCodeIsShownInClear() {
+        QVERIFY(LoadInto(db, testsupport::EmptyImage()));
+        std::uint8_t* pin = db.workingCopy().data() + layout::SETTINGS_BLOCK + SystemSettingsBlock::PIN_CODE_BYTE;
+        std::memcpy(pin, "4711", 5);
+        page->LoadFromSettings();
+        QCOMPARE(box("pinCodeEdit")->text(), QStringLiteral("4711"));
+    }
+
+    void countersShowTheCurrentSatellitesChannels() {
+        QVERIFY(LoadInto(db, viewtest::TwoSatelliteImage()));
+        db.Settings().setCurrentSatellite(viewtest::MIXED_SATELLITE);
+        page->LoadFromSettings();
+        QCOMPARE(box("tvNumEdit")->text(), QString::number(viewtest::MIXED_TV));
+        QCOMPARE(box("radioNumEdit")->text(), QString::number(viewtest::MIXED_RADIO));
+        QVERIFY(!box("tvNumEdit")->isEnabled());
+
+        db.Settings().setCurrentSatellite(viewtest::RADIO_SATELLITE);
+        page->LoadFromSettings();
+        QCOMPARE(box("tvNumEdit")->text(), QStringLiteral("0"));
+        QCOMPARE(box("radioNumEdit")->text(), QString::number(viewtest::RADIO_ONLY_RADIO));
+    }
+
+    void countersAreZeroWhenCurrentSatelliteNamesNoUsedSlot() {
+        QVERIFY(LoadInto(db, viewtest::TwoSatelliteImage()));
+        for (unsigned current : {0xFFu, 100u, 99u}) { // slot 99 is free
+            db.Settings().setCurrentSatellite(current);
+            page->LoadFromSettings();
+            QCOMPARE(box("tvNumEdit")->text(), QStringLiteral("0"));
+            QCOMPARE(box("radioNumEdit")->text(), QStringLiteral("0"));
+        }
+    }
+
+    void randomImagesNeverCrashTheLoad() {
+        for (std::uint32_t seed = 100; seed < 140; ++seed)
+            loadRandom(seed);
+        QVERIFY(!db.IsChanged());
+    }
+};
+
+QTEST_MAIN(TestSystemSettingsPage)
+#include "tst_systemsettingspage.moc"
