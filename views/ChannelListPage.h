@@ -1,7 +1,22 @@
-// Placeholder until the page is built: the main window's interface to it.
+// The "All Channels Edit" tab page: the TV or the radio channels of one
+// satellite in chain order, with commands to add, edit, delete, sort and move
+// them. A row is tied to its channel only through the number in its "No" cell,
+// resolved again for every command, so sorting the rows on screen by a header
+// click never disturbs the commands.
 #pragma once
 
+#include "model/RecordOperations.h"
+
 #include <QWidget>
+
+#include <functional>
+
+class ColumnListCtrl;
+class QComboBox;
+class QDialog;
+class QLabel;
+class QMenu;
+class QRadioButton;
 
 namespace vormante {
 class ChannelDatabase;
@@ -11,11 +26,78 @@ class ChannelListPage : public QWidget {
     Q_OBJECT
 
 public:
+    // Shows a modal dialog and returns its result; tests replace it to drive dialogs without exec().
+    using DialogRunner = std::function<int(QDialog&)>;
+
     explicit ChannelListPage(QWidget* parent = nullptr);
 
+    // Builds the columns and resets the remembered rows; fills nothing.
     void Initialize(vormante::ChannelDatabase& database);
+    // Rebuilds the satellite box, the list and the counters from the working copy.
     void Refresh();
+    void SetShowTv(bool tv);
+    void UpdateCounters();
+    // Slot of the index-th satellite that has channels, or -1.
+    int SatelliteOfChoice(int index) const;
+    // Box index of a satellite slot, or -1 when the box does not offer it.
+    int ChoiceOfSatellite(int slot) const;
+
+    // The satellite shown in the box, or -1 when the box has no selection.
+    int ShownSatellite() const;
+    // The channel that a row names, or -1 (placeholder row, no satellite shown, stale number).
+    int ChannelOfRow(int row) const;
+    int currentRow() const;
+    bool showTv() const { return showTv_; }
+    ColumnListCtrl* channelList() const { return channelList_; }
+    QMenu* contextMenu() const { return contextMenu_; }
+
+    // The commands of the "CH" menu, acting on the current row.
+    void AddChannelCommand();
+    void EditChannelCommand();
+    void DeleteChannelCommand();
+    void SortCommand(vormante::SortKind kind);
+    void MoveCommand();
+    // The Move command once the dialog has given its target position.
+    void MoveCurrentTo(int target);
+
+    void setDialogRunner(DialogRunner runner) { dialogRunner_ = std::move(runner); }
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    void buildControls();
+    void buildContextMenu();
+    void tvClicked();
+    void radioClicked();
+    void satelliteChosen(int index);
+    void listSelectionChanged();
+    void showContextMenu(int row, const QPoint& globalPos);
+    void fillSatelliteBox();
+    void fillRows(int satellite);
+    void selectCurrentRow();
+    int pageTop(int row) const;
+    int rowsPerPage() const;
+    bool presetFromRow();
+    bool presetFromFirstSatellite();
+    void rewriteRow(int row, int channel);
+
     vormante::ChannelDatabase* database_ = nullptr;
+    int savedTvRow_ = 0;
+    int savedRadioRow_ = 0;
+    int defaultTransponder_ = -1;
+    int defaultSatellite_ = -1;
+    bool showTv_ = true;
+    int satelliteChoice_ = 0;
+    bool refreshing_ = false;
+    DialogRunner dialogRunner_;
+
+    QComboBox* satelliteCombo_ = nullptr;
+    QRadioButton* tvButton_ = nullptr;
+    QRadioButton* radioButton_ = nullptr;
+    QLabel* tvCountLabel_ = nullptr;
+    QLabel* radioCountLabel_ = nullptr;
+    QLabel* totalCountLabel_ = nullptr;
+    ColumnListCtrl* channelList_ = nullptr;
+    QMenu* contextMenu_ = nullptr;
 };

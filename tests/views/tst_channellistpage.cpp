@@ -1,0 +1,533 @@
+// The all-channels page: which satellites and rows it shows, how the current row
+// travels between TV, radio, satellites and commands, and what each command of
+// the "CH" menu does to the image.
+#include "TestSupport.h"
+#include "ViewTestImages.h"
+#include "controls/ColumnListCtrl.h"
+#include "controls/MessageBox.h"
+#include "model/ChannelDatabase.h"
+#include "model/RecordOperations.h"
+#include "views/ChannelListPage.h"
+#include "views/MoveToDialog.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QLabel>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QMenu>
+#include <QRadioButton>
+#include <QtTest>
+
+using namespace vormante;
+using testsupport::LoadInto;
+
+namespace {
+
+// Every used satellite's channel chain reads the same forwards and backwards, its
+// members are in use and on the satellite's own transponders, and channelCount matches.
+QString ChainFault(const ChannelDatabase& db) {
+    for (int s = 0; s < SATELLITE_SLOTS; ++s) {
+        const SatelliteRecord sat = db.Satellite(s);
+        if (!sat.isUsed())
+            continue;
+        std::vector<int> forward;
+        int c = sat.firstChannel();
+        int previous = NO_LINK;
+        while (IsChannelSlot(c) && forward.size() <= std::size_t(CHANNEL_SLOTS)) {
+            const ChannelRecord channel = db.Channel(c);
+            if (channel.prevChannel() != previous)
+                return QStringLiteral("satellite %1: channel %2 has a wrong back link").arg(s).arg(c);
+            if (channel.state() != ChannelRecord::STATE_IN_USE)
+                return QStringLiteral("satellite %1: channel %2 is not in use").arg(s).arg(c);
+            if (!IsTransponderSlot(channel.transponder()) ||
+                int(db.Transponder(channel.transponder()).satellite()) != s)
+                return QStringLiteral("satellite %1: channel %2 is on another satellite's transponder").arg(s).arg(c);
+            forward.push_back(c);
+            previous = c;
+            c = channel.nextChannel();
+        }
+        if (c != NO_LINK)
+            return QStringLiteral("satellite %1: chain does not end in NO_LINK").arg(s);
+        if (sat.lastChannel() != previous)
+            return QStringLiteral("satellite %1: lastChannel is not the chain's tail").arg(s);
+        if (int(sat.channelCount()) != int(forward.size()))
+            return QStringLiteral("satellite %1: channelCount %2, chain %3").arg(s).arg(sat.channelCount()).arg(forward.size());
+    }
+    return {};
+}
+
+// Names of the satellite's channels of one kind, in chain order.
+QStringList ChainNames(const ChannelDatabase& db, int satellite, bool tv) {
+    QStringList names;
+    for (int n = 1;; ++n) {
+        const int c = FindChannel(db, satellite, -1, tv, n);
+        if (c < 0)
+            return names;
+        names << QString::fromStdString(db.Channel(c).name());
+    }
+}
+
+} // namespace
+
+#define VERIFY_CONSISTENT()                                                                                       \
+    do {                                                                                                          \
+        const QString fault = ChainFault(db);                                                                     \
+        QVERIFY2(fault.isEmpty(), qPrintable(fault));                                                             \
+    } while (false)
+
+class TestChannelListPage : public QObject {
+    Q_OBJECT
+
+    ChannelDatabase db;
+    std::unique_ptr<ChannelListPage> page;
+    int dialogsRun = 0;
+
+    ColumnListCtrl* list() { return page->channelList(); }
+    QString label(const char* name) { return page->findChild<QLabel*>(QLatin1String(name))->text(); }
+    QComboBox* satelliteBox() { return page->findChild<QComboBox*>(QStringLiteral("satelliteComboBox")); }
+    QRadioButton* button(const char* name) { return page->findChild<QRadioButton*>(QLatin1String(name)); }
+    QString cell(int row, int column) { return list()->CellText(row, column); }
+    QString currentName() { return cell(page->currentRow(), 1); }
+    QStringList column(int c) {
+        QStringList texts;
+        for (int row = 0; row < list()->RowCount(); ++row)
+            texts << cell(row, c);
+        return texts;
+    }
+    void selectRow(int row) { list()->SelectRow(row, true); }
+    void chooseSatellite(int index) { satelliteBox()->setCurrentIndex(index); }
+    QAction* action(const char* name) { return page->contextMenu()->findChild<QAction*>(QLatin1String(name)); }
+
+    // Drives the Move-to dialog with a typed text instead of running it.
+    void answerMoveWith(const QString& text, bool ok = true) {
+        page->setDialogRunner([this, text, ok](QDialog& dialog) {
+            ++dialogsRun;
+            auto* move = qobject_cast<MoveToDialog*>(&dialog);
+            if (!move)
+                return int(QDialog::Rejected);
+            move->positionEdit()->setText(text);
+            ok ? move->accept() : move->reject();
+            return dialog.result();
+        });
+    }
+
+    void load(const std::vector<std::uint8_t>& image) {
+        QVERIFY(LoadInto(db, image));
+        page->Refresh();
+    }
+
+private Q_SLOTS:
+    void init() {
+        MessageBox::setTestMode(true);
+        db.Reset(false);
+        dialogsRun = 0;
+        page = std::make_unique<ChannelListPage>();
+        page->resize(700, 480);
+        page->Initialize(db);
+        page->setDialogRunner([this](QDialog&) {
+            ++dialogsRun;
+            return int(QDialog::Rejected);
+        });
+        page->show();
+        load(viewtest::TwoSatelliteImage());
+    }
+    void cleanup() {
+        QVERIFY(MessageBox::unexpectedPrompts().isEmpty());
+        page.reset();
+        MessageBox::setTestMode(false);
+    }
+
+    void initializeBuildsTheColumnsAndFillsNothing() {
+        ChannelListPage fresh;
+        ChannelDatabase empty;
+        fresh.Initialize(empty);
+        fresh.Refresh(); // no image loaded yet
+        QCOMPARE(fresh.channelList()->RowCount(), 0);
+        QCOMPARE(fresh.channelList()->ColumnCount(), 15);
+        QCOMPARE(fresh.channelList()->ColumnName(1), QStringLiteral("Channel Name"));
+        QCOMPARE(fresh.channelList()->ColumnName(14), QStringLiteral("TP"));
+        QCOMPARE(fresh.channelList()->ColumnSpecWidth(4), 55);
+        QVERIFY(fresh.showTv());
+        QVERIFY(fresh.findChild<QRadioButton*>(QStringLiteral("tvRadioButton"))->isChecked());
+    }
+
+    void refreshListsTheTvChannelsOfTheFirstSatelliteWithChannels() {
+        QCOMPARE(satelliteBox()->count(), 3); // "Empty Sat" has no channels
+        QCOMPARE(satelliteBox()->itemText(0), QStringLiteral("Mixed Sat"));
+        QCOMPARE(satelliteBox()->itemText(1), QStringLiteral("Radio Sat"));
+        QCOMPARE(satelliteBox()->itemText(2), QStringLiteral("Big Sat"));
+        QCOMPARE(column(1), QStringList({"Alpha", "bravo", "Charlie", "delta", "Echo", "Zulu"}));
+        QCOMPARE(column(0), QStringList({"1", "2", "3", "4", "5", "6"}));
+        QCOMPARE(list()->RowTexts(0), QStringList({"1", "Alpha", "110", "111", "110", "8191", "N", "Y", "N", "N",
+                                                   "N", "N", "1", "Mixed Sat", "11000 27500 V"}));
+        QCOMPARE(cell(1, 14), QStringLiteral("10700 22000 H"));
+        QCOMPARE(label("tvCountLabel"), QStringLiteral("6"));
+        QCOMPARE(label("radioCountLabel"), QStringLiteral("4"));
+        QCOMPARE(label("totalCountLabel"), QStringLiteral("10"));
+        QCOMPARE(page->currentRow(), 0);
+        QCOMPARE(list()->SelectedRows(), QList<int>({0}));
+        QCOMPARE(int(db.Settings().currentSatellite()), viewtest::MIXED_SATELLITE);
+        VERIFY_CONSISTENT();
+    }
+
+    void tvRadioTvBringsBackTheCurrentRow() {
+        selectRow(3);
+        QCOMPARE(page->currentRow(), 3);
+        button("radioRadioButton")->click();
+        QVERIFY(!page->showTv());
+        QCOMPARE(column(1), QStringList({"Radio1", "Radio2", "Radio3", "Radio4"}));
+        QCOMPARE(page->currentRow(), 0);
+        selectRow(2);
+        button("tvRadioButton")->click();
+        QCOMPARE(page->currentRow(), 3);
+        QCOMPARE(currentName(), QStringLiteral("delta"));
+        QCOMPARE(list()->SelectedRows(), QList<int>({3}));
+        button("radioRadioButton")->click();
+        QCOMPARE(currentName(), QStringLiteral("Radio3"));
+
+        // "Radio" while radio is shown still exchanges the rows.
+        selectRow(1);
+        button("radioRadioButton")->click();
+        QCOMPARE(page->currentRow(), 2);
+        button("tvRadioButton")->click();
+        QCOMPARE(currentName(), QStringLiteral("bravo"));
+        VERIFY_CONSISTENT();
+    }
+
+    void aRadioOnlySatelliteShowsOnePlaceholderRowForTv() {
+        chooseSatellite(1);
+        QCOMPARE(int(db.Settings().currentSatellite()), viewtest::RADIO_SATELLITE);
+        QCOMPARE(list()->RowCount(), 1);
+        QCOMPARE(list()->RowTexts(0), QStringList(QList<QString>(15)));
+        QCOMPARE(label("tvCountLabel"), QStringLiteral("0"));
+        QCOMPARE(label("radioCountLabel"), QStringLiteral("2"));
+        QCOMPARE(label("totalCountLabel"), QStringLiteral("2"));
+
+        // The placeholder names no channel: the commands do nothing and ask nothing.
+        const DatabaseImage before = db.workingCopy();
+        page->DeleteChannelCommand();
+        page->EditChannelCommand();
+        page->MoveCommand();
+        page->SortCommand(SortKind::NameDown);
+        QCOMPARE(dialogsRun, 0);
+        QVERIFY(MessageBox::prompts().isEmpty());
+        QVERIFY(db.workingCopy() == before);
+    }
+
+    void anotherSatelliteKeepsTheRowNumberClamped() {
+        selectRow(4);
+        chooseSatellite(2);
+        QCOMPARE(page->currentRow(), 4);
+        QCOMPARE(currentName(), QStringLiteral("TV 5"));
+        selectRow(40);
+        chooseSatellite(0);
+        QCOMPARE(page->currentRow(), 5);
+        QCOMPARE(currentName(), QStringLiteral("Zulu"));
+    }
+
+    void moveAcceptsTheRowCountAndRefusesOutside() {
+        const DatabaseImage before = db.workingCopy();
+        for (const char* text : {"7", "0", "-1"}) {
+            MessageBox::resetTestState();
+            MessageBox::queueAnswer(QMessageBox::Ok);
+            answerMoveWith(QLatin1String(text));
+            page->MoveCommand();
+            QCOMPARE(MessageBox::prompts().size(), 1);
+            QCOMPARE(MessageBox::prompts().first().text, QStringLiteral("Error Input!"));
+            QVERIFY(db.workingCopy() == before);
+        }
+        // A cancelled dialog is refused the same way.
+        MessageBox::queueAnswer(QMessageBox::Ok);
+        answerMoveWith(QStringLiteral("3"), false);
+        page->MoveCommand();
+        QCOMPARE(MessageBox::prompts().last().text, QStringLiteral("Error Input!"));
+        QVERIFY(db.workingCopy() == before);
+
+        answerMoveWith(QStringLiteral("6"));
+        page->MoveCommand();
+        QCOMPARE(page->currentRow(), 5);
+        QCOMPARE(currentName(), QStringLiteral("Alpha"));
+        QCOMPARE(list()->SelectedRows(), QList<int>({5}));
+        QCOMPARE(ChainNames(db, viewtest::MIXED_SATELLITE, true),
+                 QStringList({"bravo", "Charlie", "delta", "Echo", "Zulu", "Alpha"}));
+        QCOMPARE(ChainNames(db, viewtest::MIXED_SATELLITE, false),
+                 QStringList({"Radio1", "Radio2", "Radio3", "Radio4"}));
+        VERIFY_CONSISTENT();
+
+        answerMoveWith(QStringLiteral(" 2 "));
+        page->MoveCommand();
+        QCOMPARE(ChainNames(db, viewtest::MIXED_SATELLITE, true),
+                 QStringList({"bravo", "Alpha", "Charlie", "delta", "Echo", "Zulu"}));
+        QCOMPARE(currentName(), QStringLiteral("Alpha"));
+        VERIFY_CONSISTENT();
+    }
+
+    void moveChangesTheShownSatellitesChainWhateverCurrentSatelliteSays() {
+        chooseSatellite(2);
+        selectRow(0);
+        db.Settings().setCurrentSatellite(viewtest::MIXED_SATELLITE);
+        page->MoveCurrentTo(3);
+        QCOMPARE(ChainNames(db, viewtest::BIG_SATELLITE, true).mid(0, 3), QStringList({"TV 2", "TV 3", "TV 1"}));
+        QCOMPARE(ChainNames(db, viewtest::MIXED_SATELLITE, true).first(), QStringLiteral("Alpha"));
+        VERIFY_CONSISTENT();
+
+        db.Settings().setCurrentSatellite(0xFF);
+        page->SortCommand(SortKind::NameDown);
+        QCOMPARE(ChainNames(db, viewtest::BIG_SATELLITE, true).first(), QStringLiteral("TV 9"));
+        QCOMPARE(currentName(), QStringLiteral("TV 1"));
+        VERIFY_CONSISTENT();
+    }
+
+    void aSortKeepsTheCurrentChannelCurrent() {
+        selectRow(3); // delta
+        page->SortCommand(SortKind::NameUp);
+        QCOMPARE(column(1), QStringList({"Alpha", "Charlie", "Echo", "Zulu", "bravo", "delta"}));
+        QCOMPARE(page->currentRow(), 5);
+        QCOMPARE(currentName(), QStringLiteral("delta"));
+        QCOMPARE(list()->SelectedRows(), QList<int>({5}));
+        VERIFY_CONSISTENT();
+
+        // Rows reordered by a header click: the highlighted channel stays the one the commands act on.
+        for (int click = 0; click < 2; ++click) {
+            Q_EMIT list()->horizontalHeader()->sectionClicked(1);
+            QCOMPARE(currentName(), QStringLiteral("delta"));
+            QCOMPARE(list()->SelectedRows(), QList<int>({page->currentRow()}));
+        }
+        QVERIFY(page->currentRow() != 5);
+        page->SortCommand(SortKind::FrequencyUp);
+        QCOMPARE(currentName(), QStringLiteral("delta"));
+        QCOMPARE(column(14).first(), QStringLiteral("10700 22000 H"));
+        VERIFY_CONSISTENT();
+    }
+
+    void aSortWithRadioShownAlsoReordersTheTvChannels() {
+        button("radioRadioButton")->click();
+        selectRow(1); // Radio2
+        page->SortCommand(SortKind::NameDown);
+        QCOMPARE(currentName(), QStringLiteral("Radio2"));
+        QCOMPARE(ChainNames(db, viewtest::MIXED_SATELLITE, true),
+                 QStringList({"delta", "bravo", "Zulu", "Echo", "Charlie", "Alpha"}));
+        QCOMPARE(ChainNames(db, viewtest::MIXED_SATELLITE, false),
+                 QStringList({"Radio4", "Radio3", "Radio2", "Radio1"}));
+        VERIFY_CONSISTENT();
+
+        page->SortCommand(SortKind::ScrambledFirst);
+        QCOMPARE(column(1), QStringList({"Radio3", "Radio4", "Radio2", "Radio1"}));
+        QCOMPARE(ChainNames(db, viewtest::MIXED_SATELLITE, true).mid(0, 2), QStringList({"Charlie", "Alpha"}));
+        VERIFY_CONSISTENT();
+    }
+
+    void deletingTheLastRowMakesTheNewLastRowCurrent() {
+        selectRow(5);
+        MessageBox::queueAnswer(QMessageBox::No);
+        page->DeleteChannelCommand();
+        QCOMPARE(list()->RowCount(), 6);
+        QVERIFY(!db.IsChanged());
+
+        MessageBox::queueAnswer(QMessageBox::Yes);
+        page->DeleteChannelCommand();
+        QCOMPARE(MessageBox::prompts().last().title, QStringLiteral("Del Channel"));
+        QCOMPARE(MessageBox::prompts().last().text, QStringLiteral("\t Do you want to del channel [Zulu]?\t\t"));
+        QCOMPARE(list()->RowCount(), 5);
+        QCOMPARE(page->currentRow(), 4);
+        QCOMPARE(currentName(), QStringLiteral("Echo"));
+        QCOMPARE(label("tvCountLabel"), QStringLiteral("5"));
+        VERIFY_CONSISTENT();
+
+        // Deleting from the middle keeps the row number: the next channel is current.
+        selectRow(1);
+        MessageBox::queueAnswer(QMessageBox::Yes);
+        page->DeleteChannelCommand();
+        QCOMPARE(currentName(), QStringLiteral("Charlie"));
+        VERIFY_CONSISTENT();
+    }
+
+    void deletingASatellitesLastChannelTakesItOutOfTheBox() {
+        chooseSatellite(1);
+        button("radioRadioButton")->click();
+        for (int i = 0; i < 2; ++i) {
+            MessageBox::queueAnswer(QMessageBox::Yes);
+            page->DeleteChannelCommand();
+            VERIFY_CONSISTENT();
+        }
+        QCOMPARE(satelliteBox()->count(), 2);
+        QCOMPARE(db.Satellite(viewtest::RADIO_SATELLITE).state(), SatelliteRecord::STATE_IN_USE);
+        // The same box entry now names the next satellite with channels.
+        QCOMPARE(satelliteBox()->currentText(), QStringLiteral("Big Sat"));
+    }
+
+    void aClearedSelectionMakesRefreshSelectTheFirstRowOnly() {
+        selectRow(2);
+        list()->ClearSelectedRows();
+        QCOMPARE(page->currentRow(), -1);
+        page->Refresh();
+        QCOMPARE(page->currentRow(), 0);
+        QCOMPARE(list()->SelectedRows(), QList<int>({0}));
+        MessageBox::queueAnswer(QMessageBox::Yes);
+        page->DeleteChannelCommand();
+        QCOMPARE(MessageBox::prompts().last().text, QStringLiteral("\t Do you want to del channel [Alpha]?\t\t"));
+        VERIFY_CONSISTENT();
+    }
+
+    void countersAreZeroWhenCurrentSatelliteNamesNoUsedSlot() {
+        // No satellite has channels: the box is empty and currentSatellite keeps its value.
+        std::vector<std::uint8_t> image = testsupport::EmptyImage();
+        {
+            ChannelDatabase scratch;
+            QVERIFY(LoadInto(scratch, image));
+            AllocateSatellite(scratch);
+            scratch.Settings().setCurrentSatellite(0xFF);
+            image.assign(scratch.workingCopy().begin(), scratch.workingCopy().end());
+        }
+        load(image);
+        QCOMPARE(satelliteBox()->count(), 0);
+        QCOMPARE(list()->RowCount(), 1);
+        QCOMPARE(db.Settings().currentSatellite(), 0xFFu);
+        QCOMPARE(label("tvCountLabel"), QStringLiteral("0"));
+        QCOMPARE(label("totalCountLabel"), QStringLiteral("0"));
+
+        // A free slot with leftover links is neither offered nor counted.
+        load(viewtest::TwoSatelliteImage());
+        SatelliteRecord stale = db.Satellite(99);
+        stale.setFirstChannel(0);
+        stale.setLastChannel(0);
+        db.Settings().setCurrentSatellite(99);
+        chooseSatellite(-1);
+        page->UpdateCounters();
+        QCOMPARE(label("tvCountLabel"), QStringLiteral("0"));
+        QCOMPARE(label("radioCountLabel"), QStringLiteral("0"));
+        page->Refresh();
+        QCOMPARE(satelliteBox()->count(), 3);
+    }
+
+    void theCurrentRowIsShownOnItsPage() {
+        chooseSatellite(2);
+        selectRow(45);
+        page->Refresh();
+        const int perPage = list()->VisibleRowCount();
+        QVERIFY(perPage > 1 && perPage < 45);
+        QCOMPARE(list()->TopRow(), std::min(perPage * (45 / perPage), 50 - perPage));
+        QVERIFY(list()->TopRow() <= 45 && 45 < list()->TopRow() + perPage);
+    }
+
+    void addChannelMakesTheNewChannelTheCurrentLastRow() {
+        page->setDialogRunner([this](QDialog& dialog) {
+            ++dialogsRun;
+            dialog.accept(); // the defaults: "New Prog" with no PIDs, a radio channel
+            return dialog.result();
+        });
+        selectRow(1); // bravo, on the 10700 transponder
+        page->AddChannelCommand();
+        QCOMPARE(dialogsRun, 1);
+        QVERIFY(!page->showTv());
+        QVERIFY(page->findChild<QRadioButton*>(QStringLiteral("radioRadioButton"))->isChecked());
+        QCOMPARE(list()->RowCount(), viewtest::MIXED_RADIO + 1);
+        QCOMPARE(page->currentRow(), viewtest::MIXED_RADIO);
+        QCOMPARE(currentName(), QStringLiteral("New Prog"));
+        QCOMPARE(cell(page->currentRow(), 14), QStringLiteral("10700 22000 H"));
+        QCOMPARE(list()->SelectedRows(), QList<int>({viewtest::MIXED_RADIO}));
+        QCOMPARE(label("radioCountLabel"), QStringLiteral("5"));
+        VERIFY_CONSISTENT();
+
+        // From a placeholder row the first satellite's first transponder is taken,
+        // and the page then shows that satellite with the new channel last.
+        button("tvRadioButton")->click();
+        chooseSatellite(1);
+        QCOMPARE(cell(0, 0), QString());
+        page->AddChannelCommand();
+        QCOMPARE(satelliteBox()->currentText(), QStringLiteral("Mixed Sat"));
+        QCOMPARE(currentName(), QStringLiteral("New Prog"));
+        QCOMPARE(cell(page->currentRow(), 14), QStringLiteral("11000 27500 V"));
+        QCOMPARE(list()->RowCount(), viewtest::MIXED_RADIO + 2);
+        VERIFY_CONSISTENT();
+
+        // A cancelled dialog leaves no trace.
+        page->setDialogRunner([](QDialog&) { return int(QDialog::Rejected); });
+        const DatabaseImage before = db.workingCopy();
+        page->AddChannelCommand();
+        QVERIFY(db.workingCopy() == before);
+    }
+
+    void editChannelRewritesItsRowOnly() {
+        page->setDialogRunner([this](QDialog& dialog) {
+            ++dialogsRun;
+            dialog.accept(); // stores what the dialog was given
+            return dialog.result();
+        });
+        selectRow(1);
+        const int channel = page->ChannelOfRow(1);
+        db.Channel(channel).setName("Renamed");
+        db.Channel(channel).setVideoPid(NULL_PID); // it turns into a radio channel
+        Q_EMIT list()->rowDoubleClicked(1);
+        QCOMPARE(dialogsRun, 1);
+        QCOMPARE(cell(1, 0), QStringLiteral("2"));
+        QCOMPARE(cell(1, 1), QStringLiteral("Renamed"));
+        QCOMPARE(cell(1, 2), QStringLiteral("8191"));
+        QCOMPARE(list()->RowCount(), viewtest::MIXED_TV);
+        QCOMPARE(label("tvCountLabel"), QStringLiteral("6")); // until the next refresh
+        QCOMPARE(db.Channel(channel).serviceType(), ChannelRecord::SERVICE_RADIO);
+        VERIFY_CONSISTENT();
+        page->Refresh();
+        QCOMPARE(label("tvCountLabel"), QStringLiteral("5"));
+        QVERIFY(!column(1).contains(QStringLiteral("Renamed")));
+
+        Q_EMIT list()->rowDoubleClicked(-1); // below the rows: nothing
+        QCOMPARE(dialogsRun, 1);
+    }
+
+    void theContextMenuHoldsTheCommands() {
+        QStringList texts;
+        for (QAction* a : page->contextMenu()->actions())
+            texts << a->text();
+        QCOMPARE(texts, QStringList({"Add Channel...", "Edit Channel...", "Del Channel", "Sort", "Move"}));
+        QStringList sorts;
+        for (QAction* a : page->contextMenu()->findChild<QMenu*>(QStringLiteral("sortMenu"))->actions())
+            sorts << a->text();
+        QCOMPARE(sorts, QStringList({"a..Z", "Z..a", "Scr up", "Scr down", "Freq up", "Freq down"}));
+
+        selectRow(1); // bravo
+        action("sortFrequencyDownAction")->trigger();
+        QCOMPARE(column(1), QStringList({"Alpha", "Charlie", "Echo", "bravo", "delta", "Zulu"}));
+        QCOMPARE(currentName(), QStringLiteral("bravo"));
+        VERIFY_CONSISTENT();
+
+        MessageBox::queueAnswer(QMessageBox::Yes);
+        action("deleteChannelAction")->trigger();
+        QCOMPARE(list()->RowCount(), 5);
+        VERIFY_CONSISTENT();
+    }
+
+    void typingIntoTheSatelliteBoxLeavesNoSatelliteShown() {
+        satelliteBox()->setEditText(QStringLiteral("Mix"));
+        QCOMPARE(page->ShownSatellite(), -1);
+        const DatabaseImage before = db.workingCopy();
+        page->SortCommand(SortKind::NameDown);
+        page->MoveCommand();
+        QCOMPARE(dialogsRun, 0);
+        QVERIFY(db.workingCopy() == before);
+    }
+
+    void escapeDoesNothing() {
+        QTest::keyClick(page.get(), Qt::Key_Escape);
+        QVERIFY(page->isVisible());
+    }
+
+    void randomImagesNeverCrashThePage() {
+        for (std::uint32_t seed = 1; seed <= 30; ++seed) {
+            QVERIFY(LoadInto(db, testsupport::RandomBytes(IMAGE_SIZE, seed)));
+            for (int choice = 0; choice < 3; ++choice) {
+                chooseSatellite(choice);
+                page->Refresh();
+                selectRow(0);
+                page->SortCommand(SortKind::FrequencyUp);
+                page->MoveCurrentTo(1);
+                button(choice % 2 ? "tvRadioButton" : "radioRadioButton")->click();
+            }
+        }
+        MessageBox::resetTestState();
+    }
+};
+
+QTEST_MAIN(TestChannelListPage)
+#include "tst_channellistpage.moc"

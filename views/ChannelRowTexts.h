@@ -1,0 +1,28 @@
+// The cell texts of one row of the all-channels list.
+#pragma once
+
+#include <QStringList>
+
+namespace vormante {
+class ChannelDatabase;
+}
+
+namespace channelrow {
+
+inline constexpr int COLUMN_COUNT = 15;
+inline constexpr int NO_COLUMN = 0;
+inline constexpr int NAME_COLUMN = 1;
+inline constexpr int TP_COLUMN = 14;
+
+// "No,20;Channel Name,80;...": the columns of the list, exactly as the receiver's tool shows them.
+QString ColumnSpec();
+
+// The texts of channel `slot`, shown as row `number` (1-based). The transponder and
+// satellite columns stay empty when the channel names no transponder or the
+// transponder no satellite slot.
+QStringList RowTexts(const vormante::ChannelDatabase& database, int slot, int number);
+
+// A row of empty texts: it names no channel.
+QStringList PlaceholderRow();
+
+} // namespace channelrow
