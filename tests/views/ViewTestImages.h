@@ -50,8 +50,9 @@ inline int AddTestChannel(vormante::ChannelDatabase& db, int transponder, const 
     record.setTeletextPid(vormante::NULL_PID);
     record.setScrambled(scrambled);
     record.setSpareShort(0);
+    record.setExtraPid(0);
     record.setTransponder(static_cast<std::uint16_t>(transponder));
-    db.Transponder(transponder).setHasChannels(true);
+    db.Satellite(static_cast<int>(db.Transponder(transponder).satellite())).setChannelFlag(true);
     return c;
 }
 
