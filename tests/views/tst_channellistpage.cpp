@@ -7,6 +7,7 @@
 #include "controls/MessageBox.h"
 #include "model/ChannelDatabase.h"
 #include "model/RecordOperations.h"
+#include "views/ChannelDialog.h"
 #include "views/ChannelListPage.h"
 #include "views/MoveToDialog.h"
 
@@ -414,7 +415,10 @@ private Q_SLOTS:
     void addChannelMakesTheNewChannelTheCurrentLastRow() {
         page->setDialogRunner([this](QDialog& dialog) {
             ++dialogsRun;
-            dialog.accept(); // the defaults: "New Prog" with no PIDs, a radio channel
+            auto* channelDialog = qobject_cast<ChannelDialog*>(&dialog);
+            if (!channelDialog || channelDialog->windowTitle() != QStringLiteral("Add Channel"))
+                return int(QDialog::Rejected);
+            channelDialog->Store(); // the defaults: "New Prog" with no PIDs, a radio channel
             return dialog.result();
         });
         selectRow(1); // bravo, on the 10700 transponder
@@ -452,7 +456,11 @@ private Q_SLOTS:
     void editChannelRewritesItsRowOnly() {
         page->setDialogRunner([this](QDialog& dialog) {
             ++dialogsRun;
-            dialog.accept(); // stores what the dialog was given
+            auto* channelDialog = qobject_cast<ChannelDialog*>(&dialog);
+            if (!channelDialog || channelDialog->windowTitle() != QStringLiteral("Edit Channel") ||
+                channelDialog->satelliteCombo()->isEnabled())
+                return int(QDialog::Rejected);
+            channelDialog->Store(); // stores what the dialog was given
             return dialog.result();
         });
         selectRow(1);
