@@ -6,6 +6,7 @@
 #include "controls/ColumnListCtrl.h"
 #include "controls/MessageBox.h"
 #include "model/ChannelDatabase.h"
+#include "model/ConsistencyCheck.h"
 #include "model/RecordOperations.h"
 #include "views/ChannelDialog.h"
 #include "views/ChannelListPage.h"
@@ -25,37 +26,10 @@ using testsupport::LoadInto;
 
 namespace {
 
-// Every used satellite's channel chain reads the same forwards and backwards, its
-// members are in use and on the satellite's own transponders, and channelCount matches.
+// The first problem the consistency check finds, or an empty text.
 QString ChainFault(const ChannelDatabase& db) {
-    for (int s = 0; s < SATELLITE_SLOTS; ++s) {
-        const SatelliteRecord sat = db.Satellite(s);
-        if (!sat.isUsed())
-            continue;
-        std::vector<int> forward;
-        int c = sat.firstChannel();
-        int previous = NO_LINK;
-        while (IsChannelSlot(c) && forward.size() <= std::size_t(CHANNEL_SLOTS)) {
-            const ChannelRecord channel = db.Channel(c);
-            if (channel.prevChannel() != previous)
-                return QStringLiteral("satellite %1: channel %2 has a wrong back link").arg(s).arg(c);
-            if (channel.state() != ChannelRecord::STATE_IN_USE)
-                return QStringLiteral("satellite %1: channel %2 is not in use").arg(s).arg(c);
-            if (!IsTransponderSlot(channel.transponder()) ||
-                int(db.Transponder(channel.transponder()).satellite()) != s)
-                return QStringLiteral("satellite %1: channel %2 is on another satellite's transponder").arg(s).arg(c);
-            forward.push_back(c);
-            previous = c;
-            c = channel.nextChannel();
-        }
-        if (c != NO_LINK)
-            return QStringLiteral("satellite %1: chain does not end in NO_LINK").arg(s);
-        if (sat.lastChannel() != previous)
-            return QStringLiteral("satellite %1: lastChannel is not the chain's tail").arg(s);
-        if (int(sat.channelCount()) != int(forward.size()))
-            return QStringLiteral("satellite %1: channelCount %2, chain %3").arg(s).arg(sat.channelCount()).arg(forward.size());
-    }
-    return {};
+    const std::vector<ConsistencyProblem> problems = CheckConsistency(db);
+    return problems.empty() ? QString() : QString::fromStdString(problems.front().message);
 }
 
 // Names of the satellite's channels of one kind, in chain order.

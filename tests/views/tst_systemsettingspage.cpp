@@ -3,6 +3,7 @@
 #include "TestSupport.h"
 #include "ViewTestImages.h"
 #include "model/ChannelDatabase.h"
+#include "model/ConsistencyCheck.h"
 #include "views/SystemSettingsPage.h"
 
 #include <QComboBox>
@@ -136,6 +137,20 @@ private Q_SLOTS:
             for (std::size_t i : Differences(before, db.workingCopy()))
                 QVERIFY2(i >= at && i < at + 4, c.objectName);
         }
+    }
+
+    void everyPickKeepsAConsistentImageConsistent() {
+        QVERIFY(LoadInto(db, viewtest::TwoSatelliteImage()));
+        QVERIFY(CheckConsistency(db).empty());
+        page->LoadFromSettings();
+        for (const ListCase& c : kLists) {
+            QComboBox* combo = list(c.objectName);
+            for (int position = 0; position < combo->count(); ++position) {
+                combo->setCurrentIndex(position);
+                QVERIFY2(CheckConsistency(db).empty(), c.objectName);
+            }
+        }
+        QVERIFY(db.IsChanged());
     }
 
     void lockedInLockMenuSetsOnlyBit22() {
