@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QGridLayout>
+#include <QIcon>
 #include <QLabel>
 
 AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
@@ -9,7 +10,8 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("aboutDialog"));
 
     auto* icon = new QLabel(this);
-    icon->setPixmap(QApplication::windowIcon().pixmap(32, 32));
+    const QIcon programIcon = parent != nullptr ? parent->windowIcon() : QApplication::windowIcon();
+    icon->setPixmap(programIcon.pixmap(32, 32));
     auto* name = new QLabel(QStringLiteral("Vormante"), this);
     name->setObjectName(QStringLiteral("nameLabel"));
     auto* version = new QLabel(QStringLiteral("Version  Num: 1.0"), this);
