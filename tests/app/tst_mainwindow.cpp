@@ -7,6 +7,9 @@
 #include "views/SatellitePage.h"
 #include "views/SystemSettingsPage.h"
 
+#include "controls/ColumnListCtrl.h"
+#include "model/SampleImages.h"
+
 #include "TestSupport.h"
 
 #include <QAction>
@@ -33,6 +36,7 @@ private Q_SLOTS:
     void startsWithNothingToSaveAndPagesDisabled();
     void openingEnablesTheEditor();
     void refusedFileKeepsTheStartState();
+    void bringingATabUpRefreshesItsPage();
     void closeBoxAsksAboutUnsavedChanges();
     void exitSavesWhenAnsweredYes();
     void aboutShowsNameAndVersion();
@@ -168,6 +172,39 @@ void TestMainWindow::refusedFileKeepsTheStartState() {
     QVERIFY(!window.menuAction(Id::ID_FILE_SAVE)->isEnabled());
     QVERIFY(window.OpenFile(imagePath_)); // the command-line path
     QVERIFY(window.pageTabCtrl()->isEnabled());
+}
+
+void TestMainWindow::bringingATabUpRefreshesItsPage() {
+    QFile demo(imagePath_);
+    QVERIFY(demo.open(QIODevice::WriteOnly));
+    demo.write(testsupport::ToByteArray(vormante::BuildDemoImage()));
+    demo.close();
+    MainWindow window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QVERIFY(window.OpenFile(imagePath_));
+    SatellitePage* page = window.satellitePage();
+    QVERIFY(page->satelliteList()->RowCount() > 1);
+    QVERIFY(page->channelList()->RowCount() > 0);
+    const QString satelliteName = page->satelliteList()->CellText(0, 1);
+
+    // Rename the first listed channel and satellite behind the page's back.
+    const int satellite = page->CurrentSatellite();
+    const int channel = page->CurrentChannel(satellite, page->CurrentTransponder(satellite));
+    QVERIFY(channel >= 0);
+    window.database().Channel(channel).setName("Renamed");
+    window.database().Satellite(satellite).setName("Moved");
+
+    PageTabCtrl* tabs = window.pageTabCtrl();
+    tabs->SelectTab(1); // from code: shown without a refresh
+    tabs->SelectTab(0);
+    QVERIFY(page->channelList()->CellText(0, 1) != QString("Renamed"));
+
+    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(1).center());
+    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(0).center());
+    QCOMPARE(tabs->currentIndex(), 0);
+    QCOMPARE(page->channelList()->CellText(0, 1), QString("Renamed"));
+    QCOMPARE(page->satelliteList()->CellText(0, 1), satelliteName); // only the channel list is refilled
 }
 
 void TestMainWindow::closeBoxAsksAboutUnsavedChanges() {
