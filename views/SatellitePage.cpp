@@ -9,6 +9,8 @@
 #include <QDialog>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QHeaderView>
+#include <QScrollBar>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QRadioButton>
@@ -154,6 +156,12 @@ void SatellitePage::Initialize(ChannelDatabase& database) {
     channelList_->BuildColumns(QLatin1String(CHANNEL_COLUMNS));
     for (int which = SATELLITES; which <= CHANNELS; ++which)
         list(which)->setCurrentRow(0);
+    // The upper lists are tall enough for all eight LNB types without scrolling.
+    const int eightRows = lnbList_->horizontalHeader()->sizeHint().height() +
+                          LNB_TYPES * lnbList_->verticalHeader()->defaultSectionSize() +
+                          lnbList_->horizontalScrollBar()->sizeHint().height() + 2 * lnbList_->frameWidth() + 2;
+    for (ColumnListCtrl* upper : {satelliteList_, transponderList_, lnbList_})
+        upper->setMinimumHeight(eightRows);
     transponderTopRow_ = 0;
     database_ = &database;
     SetShowTv(true);
