@@ -18,12 +18,15 @@ TransferEngine::TransferEngine(TransferDirection direction, const QString& fileN
                                TransferView& transferView, QObject* parent)
     : QObject(parent), transferDirection(direction),
       sendFileName(direction == TransferDirection::Send ? fileName : QString()), channel(serialChannel),
-      view(transferView), buffer(static_cast<qsizetype>(IMAGE_SIZE), '\0') {
+      channelAlive(&serialChannel), view(transferView), buffer(static_cast<qsizetype>(IMAGE_SIZE), '\0') {
     connect(&channel, &SerialChannel::DataWaiting, this, &TransferEngine::OnCommNotify);
     connect(&channel, &SerialChannel::PortLost, this, &TransferEngine::OnPortLost);
 }
 
-TransferEngine::~TransferEngine() { channel.Stop(); }
+TransferEngine::~TransferEngine() {
+    if (channelAlive)
+        channelAlive->Stop();
+}
 
 void TransferEngine::Initialize() {
     receiving = false;
@@ -55,7 +58,7 @@ bool TransferEngine::Start(const QString& portName) {
         view.ShowMessage(Text(transfertext::GENERIC_ERROR));
         return false;
     }
-    currentState = State::Listening;
+    SetState(State::Listening);
     receiving = false;
     view.EnableControls(false, false, true, true);
     view.SetStatus(Text(transfertext::WAITING));
@@ -69,17 +72,24 @@ void TransferEngine::StopListening() {
 
 void TransferEngine::Exit() {
     channel.Stop();
-    currentState = State::Closed;
+    SetState(State::Closed);
     view.EndWindow(false);
 }
 
 void TransferEngine::Close() {
     channel.Stop();
-    currentState = State::Closed;
+    SetState(State::Closed);
+}
+
+void TransferEngine::SetState(State state) {
+    if (state == currentState)
+        return;
+    currentState = state;
+    Q_EMIT StateChanged(state);
 }
 
 void TransferEngine::BackToClosed() {
-    currentState = State::Closed;
+    SetState(State::Closed);
     receiving = false;
     view.SetStatus(Text(transfertext::SELECT_PORT));
     view.EnableControls(true, true, true, true);
@@ -138,7 +148,7 @@ void TransferEngine::AnswerSendReady() {
     channel.Purge();
     WriteFrame(ReceiveReady);
     receiving = true;
-    currentState = State::Receiving;
+    SetState(State::Receiving);
     view.SetStatus(Text(transfertext::RECEIVING));
     view.EnableControls(false, false, false, false);
     blockLength = 0;
@@ -165,7 +175,7 @@ void TransferEngine::AnswerReceiveReady() {
     // A handshake repeated mid-send restarts the blocks, so the count restarts too.
     acknowledgedBytes = 0;
     view.SetProgress(0);
-    currentState = State::Sending;
+    SetState(State::Sending);
     view.SetStatus(Text(transfertext::SENDING));
 }
 
@@ -173,7 +183,7 @@ void TransferEngine::SendNextBlock() {
     acknowledgedBytes += blockLength;
     view.SetProgress(static_cast<int>(acknowledgedBytes));
     if (acknowledgedBytes >= IMAGE_SIZE) {
-        currentState = State::Finished;
+        SetState(State::Finished);
         view.ShowMessage(Text(transfertext::UPLOADED));
         channel.Stop();
         view.EndWindow(true);
@@ -210,7 +220,7 @@ void TransferEngine::StoreImageBytes(const std::uint8_t* bytes, std::size_t coun
 }
 
 void TransferEngine::FinishReceive() {
-    currentState = State::Finished;
+    SetState(State::Finished);
     receiving = false;
     for (;;) {
         const QString chosen = view.AskSaveFileName();
@@ -239,7 +249,7 @@ void TransferEngine::FinishReceive() {
 
 void TransferEngine::WrongDirection() {
     // The handshake is not answered.
-    currentState = State::Finished;
+    SetState(State::Finished);
     view.ShowMessage(Text(transfertext::WRONG_DIRECTION));
     channel.Stop();
     view.EndWindow(true);

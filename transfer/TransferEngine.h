@@ -15,6 +15,7 @@
 
 #include <QByteArray>
 #include <QObject>
+#include <QPointer>
 #include <QString>
 
 #include <cstddef>
@@ -69,7 +70,12 @@ public:
     // with a message saying why, and nothing goes out.
     static bool LoadImageToSend(const QString& path, QByteArray* image, QString* message);
 
+Q_SIGNALS:
+    // Every change of state, e.g. back to Closed after a lost port.
+    void StateChanged(vormante::TransferEngine::State state);
+
 private:
+    void SetState(State state);
     void Step();
     void AnswerSendReady();
     void AnswerReceiveReady();
@@ -86,6 +92,7 @@ private:
     const TransferDirection transferDirection;
     const QString sendFileName;
     SerialChannel& channel;
+    QPointer<SerialChannel> channelAlive; // the owner may destroy the channel first
     TransferView& view;
 
     State currentState = State::Closed;

@@ -6,6 +6,7 @@
 #include "transfer/TransferEngine.h"
 
 #include <QFile>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -116,6 +117,7 @@ private Q_SLOTS:
         const QString file = Path(QStringLiteral("send.bin"));
         QVERIFY(WriteFile(file, image));
         Rig rig(TransferDirection::Send, file);
+        QSignalSpy states(&rig.engine, &TransferEngine::StateChanged);
         QVERIFY(rig.Start());
 
         rig.channel.Arrive(ReceiveReady);
@@ -141,6 +143,10 @@ private Q_SLOTS:
         QVERIFY(rig.view.ended && rig.view.accepted);
         QCOMPARE(rig.engine.state(), TransferEngine::State::Finished);
         QCOMPARE(rig.channel.purges, 1);
+        QCOMPARE(states.size(), 3);
+        QCOMPARE(states[0][0].value<TransferEngine::State>(), TransferEngine::State::Listening);
+        QCOMPARE(states[1][0].value<TransferEngine::State>(), TransferEngine::State::Sending);
+        QCOMPARE(states[2][0].value<TransferEngine::State>(), TransferEngine::State::Finished);
     }
 
     void repeatBlockResendsTheLastBlock() {
