@@ -8,12 +8,14 @@
 #include "model/ChannelDatabase.h"
 #include "model/ConsistencyCheck.h"
 #include "model/RecordOperations.h"
+#include "model/SampleImages.h"
 #include "views/ChannelDialog.h"
 #include "views/ChannelListPage.h"
 #include "views/MoveToDialog.h"
 
 #include <QAction>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QLabel>
 #include <QHeaderView>
 #include <QLineEdit>
@@ -468,7 +470,20 @@ private Q_SLOTS:
             sorts << a->text();
         QCOMPARE(sorts, QStringList({"a..Z", "Z..a", "Scr up", "Scr down", "Freq up", "Freq down"}));
 
-        selectRow(1); // bravo
+        // A right click on a row makes it the only selected, current row and shows the menu.
+        const QPoint onRow = list()->visualRect(list()->model()->index(1, 1)).center();
+        QContextMenuEvent click(QContextMenuEvent::Mouse, onRow, list()->viewport()->mapToGlobal(onRow));
+        QApplication::sendEvent(list()->viewport(), &click);
+        QVERIFY(page->contextMenu()->isVisible());
+        page->contextMenu()->hide();
+        QCOMPARE(page->currentRow(), 1); // bravo
+        QCOMPARE(list()->SelectedRows(), QList<int>({1}));
+        // A right click below the rows shows nothing.
+        const QPoint below(5, list()->viewport()->height() - 3);
+        QContextMenuEvent miss(QContextMenuEvent::Mouse, below, list()->viewport()->mapToGlobal(below));
+        QApplication::sendEvent(list()->viewport(), &miss);
+        QVERIFY(!page->contextMenu()->isVisible());
+
         action("sortFrequencyDownAction")->trigger();
         QCOMPARE(column(1), QStringList({"Alpha", "Charlie", "Echo", "bravo", "delta", "Zulu"}));
         QCOMPARE(currentName(), QStringLiteral("bravo"));
@@ -493,6 +508,38 @@ private Q_SLOTS:
     void escapeDoesNothing() {
         QTest::keyClick(page.get(), Qt::Key_Escape);
         QVERIFY(page->isVisible());
+    }
+
+    void everyCommandOnTheDemoImageKeepsItConsistent() {
+        load(BuildDemoImage());
+        VERIFY_CONSISTENT();
+        const int satellites = satelliteBox()->count();
+        QVERIFY(satellites > 1);
+        for (int choice = 0; choice < satellites; ++choice) {
+            chooseSatellite(choice);
+            for (const char* kind : {"radioRadioButton", "tvRadioButton"}) {
+                button(kind)->click();
+                const int rows = list()->RowCount();
+                selectRow(rows - 1);
+                for (int sort = 0; sort <= int(SortKind::FrequencyDown); ++sort) {
+                    const QString name = currentName();
+                    page->SortCommand(SortKind(sort));
+                    QCOMPARE(currentName(), name);
+                    VERIFY_CONSISTENT();
+                }
+                if (cell(0, 0).isEmpty())
+                    continue; // a placeholder row
+                page->MoveCurrentTo(1);
+                QCOMPARE(page->currentRow(), 0);
+                VERIFY_CONSISTENT();
+                MessageBox::queueAnswer(QMessageBox::Yes);
+                page->DeleteChannelCommand();
+                if (rows > 1)
+                    QCOMPARE(list()->RowCount(), rows - 1);
+                VERIFY_CONSISTENT();
+            }
+        }
+        QCOMPARE(MessageBox::pendingAnswers(), 0);
     }
 
     void randomImagesNeverCrashThePage() {
