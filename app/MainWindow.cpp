@@ -16,6 +16,7 @@
 #include <QMenuBar>
 #include <QProgressBar>
 #include <QScreen>
+#include <QShortcut>
 #include <QToolBar>
 #include <QVBoxLayout>
 
@@ -48,6 +49,16 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     systemSettingsPage_->FillLists(database_);
     EnterStartState();
     connect(tabs_, &PageTabCtrl::pageSelected, this, &MainWindow::RefreshPage);
+
+    // Ctrl+Tab and Ctrl+Shift+Tab switch pages as a click on the next tab would.
+    auto stepTab = [this](int step) {
+        if (tabs_->isEnabled())
+            tabs_->setCurrentIndex((tabs_->currentIndex() + step + tabs_->count()) % tabs_->count());
+    };
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Tab), this), &QShortcut::activated, this,
+            [stepTab] { stepTab(1); });
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), this), &QShortcut::activated, this,
+            [stepTab] { stepTab(-1); });
 
     // The dialog size the window was designed at, in units of the current font, or
     // what the pages need if that is more, within the screen.

@@ -205,6 +205,14 @@ void TestMainWindow::bringingATabUpRefreshesItsPage() {
     QCOMPARE(tabs->currentIndex(), 0);
     QCOMPARE(page->channelList()->CellText(0, 1), QString("Renamed"));
     QCOMPARE(page->satelliteList()->CellText(0, 1), satelliteName); // only the channel list is refilled
+
+    window.database().Channel(channel).setName("Again");
+    QTest::keyClick(&window, Qt::Key_Tab, Qt::ControlModifier);
+    QCOMPARE(tabs->currentIndex(), 1);
+    QVERIFY(window.channelListPage()->isVisible());
+    QTest::keyClick(&window, Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(tabs->currentIndex(), 0);
+    QCOMPARE(page->channelList()->CellText(0, 1), QString("Again"));
 }
 
 void TestMainWindow::closeBoxAsksAboutUnsavedChanges() {
