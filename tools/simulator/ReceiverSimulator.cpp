@@ -201,8 +201,10 @@ struct ReceiverSimulator::Session {
             Log("asking for a repeat before the first block");
             if (!WriteFrame(REPEAT_BLOCK))
                 return false;
+            // The PC discards both queues on a repeat: give it time, or it
+            // would discard the NextBlock that follows too.
             std::uint8_t stray[16];
-            const long n = ReadSome(stray, sizeof stray, Clock::now() + std::chrono::milliseconds(200));
+            const long n = ReadSome(stray, sizeof stray, Clock::now() + std::chrono::milliseconds(500));
             if (n != 0)
                 return Fail("the PC answered a repeat before the first block");
         }

@@ -29,7 +29,7 @@ struct SimulatorOptions {
     bool splitHandshake = false;     // the first handshake goes out in two writes
     bool wrongDirection = false;     // handshake with the other direction's frame
     long hangUpAfter = -1;           // hang up after this many image bytes (-1: never)
-    std::chrono::milliseconds handshakeInterval{500}; // handshake repeated until answered
+    std::chrono::milliseconds handshakeInterval{1000}; // handshake repeated until answered
     std::chrono::milliseconds timeout{120000};        // longest wait for the PC
     std::chrono::milliseconds linger{10000};          // wait for the PC to close before leaving
     std::function<void(const std::string&)> log;
