@@ -119,6 +119,11 @@ void TransferEngine::Step() {
     const std::size_t wanted = receiving ? std::min(RECEIVE_CHUNK, IMAGE_SIZE - blockLength) : FRAME_SIZE;
     const std::size_t count = std::min(channel.ReadAvailable(bytes.data(), wanted), wanted);
 
+    // Once image bytes flow, every byte is data: a read that happens to hold
+    // exactly B1 1B or C1 1C must not restart or abort the receive.
+    if (receiving && blockLength > 0)
+        return StoreImageBytes(bytes.data(), count);
+
     switch (RecogniseFrame(bytes.data(), count)) {
     case FrameKind::SendReadyFrame:
         if (transferDirection == TransferDirection::Send)

@@ -253,7 +253,20 @@ private Q_SLOTS:
         QCOMPARE(rig.engine.transferBuffer().mid(100, 4), QByteArray("\xD1\x1D\xE1\x1E"));
         QCOMPARE(rig.channel.writes.size(), 1);
 
-        // A repeated handshake restarts the count and is answered again.
+        // Once data flows, handshake pairs are image bytes too: neither restarts nor aborts.
+        rig.channel.Arrive(SendReady);
+        rig.channel.Arrive(ReceiveReady);
+        QCOMPARE(rig.engine.length(), std::size_t(108));
+        QCOMPARE(rig.engine.transferBuffer().mid(104, 4), QByteArray("\xB1\x1B\xC1\x1C"));
+        QCOMPARE(rig.channel.writes.size(), 1);
+        QVERIFY(rig.view.messages.isEmpty());
+        QCOMPARE(rig.engine.state(), TransferEngine::State::Receiving);
+    }
+
+    void handshakeRepeatedBeforeDataIsAnsweredAgain() {
+        Rig rig(TransferDirection::Receive);
+        QVERIFY(rig.Start());
+        rig.channel.Arrive(SendReady);
         rig.channel.Arrive(SendReady);
         QCOMPARE(rig.engine.length(), std::size_t(0));
         QCOMPARE(rig.channel.writes.size(), 2);
