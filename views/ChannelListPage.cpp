@@ -45,6 +45,12 @@ QLabel* CountLabel(QWidget* parent, const QString& objectName) {
     return label;
 }
 
+// Only used satellites whose chain starts at a channel slot hold channels; a free
+// slot's leftover links name nothing.
+bool HoldsChannels(const vormante::SatelliteRecord& satellite) {
+    return satellite.isUsed() && vormante::IsChannelSlot(satellite.firstChannel());
+}
+
 struct SortEntry {
     const char* text;
     SortKind kind;
@@ -176,10 +182,7 @@ int ChannelListPage::SatelliteOfChoice(int index) const {
         return -1;
     int count = 0;
     for (int slot = 0; slot < vormante::SATELLITE_SLOTS; ++slot) {
-        const vormante::SatelliteRecord satellite = database_->Satellite(slot);
-        // Only used satellites whose chain starts at a channel slot hold channels;
-        // a free slot's leftover links name nothing.
-        if (satellite.isUsed() && vormante::IsChannelSlot(satellite.firstChannel()) && ++count == index + 1)
+        if (HoldsChannels(database_->Satellite(slot)) && ++count == index + 1)
             return slot;
     }
     return -1;
@@ -244,7 +247,7 @@ void ChannelListPage::fillSatelliteBox() {
     satelliteCombo_->clear();
     for (int slot = 0; slot < vormante::SATELLITE_SLOTS; ++slot) {
         const vormante::SatelliteRecord satellite = database_->Satellite(slot);
-        if (satellite.isUsed() && vormante::IsChannelSlot(satellite.firstChannel())) {
+        if (HoldsChannels(satellite)) {
             const std::string name = satellite.name();
             satelliteCombo_->addItem(QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())));
         }
