@@ -41,12 +41,12 @@ class ColumnListCtrl : public QTableView {
 public:
     explicit ColumnListCtrl(QWidget* parent = nullptr);
 
-    // Appends one column per "name,width" entry of the spec (widths in pixels at the
+    // Appends one column per "name,width" entry of the column spec (widths in pixels at the
     // reference font; they grow with larger desktop fonts). Call once, before rows.
     bool BuildColumns(const QString& columnSpec);
     int ColumnCount() const;
     QString ColumnName(int column) const;
-    int ColumnSpecWidth(int column) const; // the width the spec declared
+    int ColumnSpecWidth(int column) const; // the width the column spec declared
 
     int AddRow(const QStringList& texts);
     bool SetCellText(int row, int column, const QString& text);
