@@ -9,6 +9,9 @@ FUZZ_SECONDS ?= 60
 FUZZ_DIR ?= build-fuzz
 # Extra folders of seed images for every fuzz target (demo or full images, say).
 FUZZ_SEEDS ?=
+BENCH_DIR ?= build-bench
+# QUICK=1 leaves the paced transfers (about two minutes) out of `make bench`.
+QUICK ?=
 
 CMAKE_FLAGS = -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DVORMANTE_WERROR=$(WERROR)
 
@@ -35,6 +38,13 @@ run: build
 
 test: build
 	cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
+
+# Speed and memory figures of a Release build, printed and written to $(BUILD_DIR)/bench.json.
+bench: deps
+	cmake -S . -B $(BENCH_DIR) -DCMAKE_BUILD_TYPE=Release -DVORMANTE_WERROR=$(WERROR)
+	cmake --build $(BENCH_DIR) -j $(JOBS) --target vormante-bench
+	@mkdir -p $(BUILD_DIR)
+	QT_QPA_PLATFORM=offscreen $(BENCH_DIR)/tools/vormante-bench $(if $(QUICK),--quick) --json $(BUILD_DIR)/bench.json
 
 check-sanitize:
 	@tools/install-deps.sh build sanitize

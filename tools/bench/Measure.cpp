@@ -1,0 +1,70 @@
+#include "Measure.h"
+
+#include <QElapsedTimer>
+#include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QSaveFile>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+
+namespace bench {
+
+double Median(std::vector<double> values) {
+    if (values.empty())
+        return 0;
+    std::sort(values.begin(), values.end());
+    const std::size_t middle = values.size() / 2;
+    return values.size() % 2 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
+}
+
+double MedianMs(int runs, const std::function<void()>& setup, const std::function<void()>& body) {
+    std::vector<double> times;
+    for (int run = 0; run < std::max(1, runs); ++run) {
+        setup();
+        QElapsedTimer timer;
+        timer.start();
+        body();
+        times.push_back(static_cast<double>(timer.nsecsElapsed()) / 1e6);
+    }
+    return Median(times);
+}
+
+void Report::Add(const QString& key, const QString& caption, double value, double limit, const QString& unit) {
+    figures_.push_back({key, caption, value, limit, unit});
+}
+
+int Report::Print() const {
+    int over = 0;
+    std::printf("%-44s %12s %10s  %s\n", "figure", "measured", "limit", "");
+    for (const Figure& figure : figures_) {
+        const bool limited = figure.limit > 0;
+        const bool ok = !limited || figure.value <= figure.limit;
+        over += ok ? 0 : 1;
+        const QString value = QString::number(figure.value, 'f', figure.value < 1 ? 3 : 2) + ' ' + figure.unit;
+        const QString limit = limited ? QString::number(figure.limit, 'g', 4) + ' ' + figure.unit : QStringLiteral("-");
+        std::printf("%-44s %12s %10s  %s\n", qPrintable(figure.caption), qPrintable(value.trimmed()),
+                    qPrintable(limit.trimmed()), !limited ? "" : ok ? "ok" : "OVER");
+    }
+    for (const QString& note : notes_)
+        std::printf("  %s\n", qPrintable(note));
+    std::fflush(stdout);
+    return over;
+}
+
+bool Report::WriteJson(const QString& path) const {
+    QJsonObject object;
+    for (const Figure& figure : figures_) {
+        // Three decimals are below the timer's noise and keep the file readable.
+        object.insert(figure.key, std::round(figure.value * 1000) / 1000);
+    }
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    const QByteArray json = QJsonDocument(object).toJson(QJsonDocument::Indented);
+    return file.write(json) == json.size() && file.commit();
+}
+
+} // namespace bench

@@ -1,0 +1,153 @@
+#include "PageBench.h"
+
+#include "controls/ColumnListCtrl.h"
+#include "controls/SortHeaderCtrl.h"
+#include "model/ChannelDatabase.h"
+#include "model/RecordOperations.h"
+#include "views/ChannelListPage.h"
+#include "views/SatellitePage.h"
+#include "views/SatellitePageText.h"
+
+#include <QApplication>
+
+#include <algorithm>
+#include <cstdio>
+#include <span>
+#include <stdexcept>
+
+namespace bench {
+
+namespace {
+
+constexpr int SATELLITES = SatellitePage::SATELLITES;
+constexpr int TRANSPONDERS = SatellitePage::TRANSPONDERS;
+constexpr int CHANNELS = SatellitePage::CHANNELS;
+
+// Where the longest channel list of one transponder is, as rows of the satellite page.
+struct LongestList {
+    int satelliteRow = -1;
+    int transponderRow = -1;
+    bool tv = true;
+    int rows = 0;
+};
+
+// The satellite with the most channels, TV and radio together.
+struct BusiestSatellite {
+    int slot = -1;
+    int channels = 0;
+};
+
+void Load(vormante::ChannelDatabase& db, const std::vector<std::uint8_t>& image) {
+    if (!db.Load(std::span<const std::uint8_t>(image)).ok)
+        throw std::runtime_error("the image does not load");
+    db.BuildRecordPointers();
+}
+
+void Settle() { QApplication::processEvents(); }
+
+LongestList FindLongestList(const vormante::ChannelDatabase& db, BusiestSatellite* busiest) {
+    LongestList longest;
+    const std::vector<int> satellites = satview::UsedSatellites(db);
+    for (int satRow = 0; satRow < static_cast<int>(satellites.size()); ++satRow) {
+        const int satellite = satellites[satRow];
+        const std::vector<int> transponders = satview::ListedTransponders(db, satellite);
+        int onSatellite = 0;
+        for (int tpRow = 0; tpRow < static_cast<int>(transponders.size()); ++tpRow) {
+            for (const bool tv : {true, false}) {
+                const int rows = static_cast<int>(satview::ListedChannels(db, satellite, transponders[tpRow], tv).size());
+                onSatellite += rows;
+                if (rows > longest.rows)
+                    longest = {satRow, tpRow, tv, rows};
+            }
+        }
+        if (onSatellite > busiest->channels)
+            *busiest = {satellite, onSatellite};
+    }
+    return longest;
+}
+
+// The slowest column of header-click sorts on a list: every column clicked `runs`
+// times (each click toggles the direction, as a user's clicks do).
+double SlowestHeaderSort(ColumnListCtrl* list, int runs, int* slowestColumn) {
+    double slowest = 0;
+    for (int column = 0; column < list->ColumnCount(); ++column) {
+        const double ms = MedianMs(runs, Settle, [&] { Q_EMIT list->sortHeader()->sectionClicked(column); });
+        if (ms > slowest) {
+            slowest = ms;
+            *slowestColumn = column;
+        }
+    }
+    return slowest;
+}
+
+} // namespace
+
+void RunPageBench(const std::vector<std::uint8_t>& image, int runs, Report& report) {
+    vormante::ChannelDatabase db;
+    Load(db, image);
+    BusiestSatellite busiest;
+    const LongestList longest = FindLongestList(db, &busiest);
+
+    // The satellite page as the main window holds it: shown, at a usual size.
+    SatellitePage page;
+    page.resize(1000, 720);
+    page.Initialize(db);
+    page.show();
+    Settle();
+
+    const double open = MedianMs(runs, Settle, [&] {
+        Load(db, image);
+        for (int list = 0; list <= 3; ++list)
+            page.RefreshList(list);
+    });
+    report.Add("open_ms", "open (Load, pointers, 4 page refills)", open, 50, "ms");
+
+    // The longest channel list of one transponder on the satellite page.
+    page.SelectRowAndReact(SATELLITES, longest.satelliteRow);
+    page.SelectRowAndReact(TRANSPONDERS, longest.transponderRow);
+    page.SetShowTv(longest.tv);
+    page.RefreshList(CHANNELS);
+    Settle();
+    const double refillChannels = MedianMs(runs, Settle, [&] { page.RefreshList(CHANNELS); });
+    const int shownRows = page.channelList()->RowCount();
+    report.Add("refill_channels_ms",
+               QStringLiteral("refill channels (%1 rows)").arg(shownRows), refillChannels, 16, "ms");
+    if (shownRows != longest.rows)
+        report.Warn(QStringLiteral("the channel list shows %1 rows, expected %2").arg(shownRows).arg(longest.rows));
+
+    int satColumn = 0;
+    const double satSort = SlowestHeaderSort(page.channelList(), runs, &satColumn);
+
+    // The all-channels page on the satellite with the most channels.
+    double headerSort = satSort;
+    QString headerWhere = QStringLiteral("%1 rows, column %2").arg(shownRows).arg(satColumn);
+    (void)busiest;
+
+    report.Add("header_sort_ms", QStringLiteral("header sort (%1)").arg(headerWhere), headerSort, 16, "ms");
+
+    // SortChannels of the busiest satellite, each kind on the image as built.
+    double slowestSort = 0;
+    int slowestKind = 0;
+    for (int kind = 0; kind < 6; ++kind) {
+        const double ms = MedianMs(runs, [&] { Load(db, image); },
+                                   [&] { vormante::SortChannels(db, busiest.slot, static_cast<vormante::SortKind>(kind)); });
+        if (ms > slowestSort) {
+            slowestSort = ms;
+            slowestKind = kind;
+        }
+    }
+    report.Add("sort_ms", QStringLiteral("SortChannels (%1 ch, slowest kind %2)").arg(busiest.channels).arg(slowestKind),
+               slowestSort, 5, "ms");
+
+    // IsChanged compares every word when nothing changed: its slowest case.
+    Load(db, image);
+    bool changed = false;
+    const double isChanged = MedianMs(std::max(runs, 21), [&] { changed = db.IsChanged() || changed; });
+    report.Add("ischanged_ms", "IsChanged", isChanged, 0, "ms");
+    if (changed)
+        report.Warn("IsChanged reported a change right after Load");
+    const double commit = MedianMs(std::max(runs, 21), [&] { db.Commit(); });
+    report.Add("commit_ms", "Commit", commit, 0, "ms");
+}
+
+} // namespace bench

@@ -1,0 +1,162 @@
+#include "ProcessBench.h"
+
+#include "app/EditorApp.h"
+#include "app/MainWindow.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QTimer>
+
+#include <cstdio>
+#include <vector>
+
+namespace bench {
+
+namespace {
+
+// The line time of a whole image at 115200 baud, 8N1: 204800 bytes of 10 bits.
+constexpr double LINE_SECONDS = 204800.0 * 10 / 115200;
+
+// Peak resident memory of this process in kB, from /proc.
+long PeakRssKb() {
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly | QIODevice::Text))
+        return -1;
+    for (QByteArray line = status.readLine(); !line.isEmpty(); line = status.readLine()) {
+        if (line.startsWith("VmHWM:"))
+            return line.mid(6).trimmed().split(' ').value(0).toLong();
+    }
+    return -1;
+}
+
+// Watches the main window's first paint after it was shown.
+class FirstPaint : public QObject {
+public:
+    explicit FirstPaint(QWidget* window) : window_(window) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (!seen_ && event->type() == QEvent::Paint && watched->isWidgetType() &&
+            (watched == window_ || window_->isAncestorOf(static_cast<QWidget*>(watched)))) {
+            seen_ = true;
+            // The whole window paints in this one update; report once it is through.
+            QTimer::singleShot(0, [] {
+                std::printf("shown %ld\n", PeakRssKb());
+                std::fflush(stdout);
+                QCoreApplication::quit();
+            });
+        }
+        return false;
+    }
+
+private:
+    QWidget* window_;
+    bool seen_ = false;
+};
+
+bool SameFile(const QString& a, const QString& b) {
+    QFile fa(a), fb(b);
+    return fa.open(QIODevice::ReadOnly) && fb.open(QIODevice::ReadOnly) && fa.readAll() == fb.readAll();
+}
+
+// One transfer: the simulator in `simArgs` on a fresh pseudo-terminal, vormante-cli
+// with `cliArgs` plus the port. Seconds from the cli's start to its exit, or -1.
+double TimedTransfer(const QString& toolDir, const QStringList& simArgs, const QStringList& cliArgs, QString* problem) {
+    QProcess sim;
+    sim.setProcessChannelMode(QProcess::SeparateChannels);
+    sim.start(toolDir + QStringLiteral("/vormante-receiver-sim"), simArgs);
+    if (!sim.waitForStarted(5000) || !sim.waitForReadyRead(5000)) {
+        *problem = QStringLiteral("the receiver simulator did not start");
+        return -1;
+    }
+    const QString device = QString::fromLocal8Bit(sim.readLine()).trimmed();
+    QProcess cli;
+    cli.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    QElapsedTimer timer;
+    timer.start();
+    cli.start(toolDir + QStringLiteral("/vormante-cli"), QStringList(cliArgs) << QStringLiteral("--port") << device);
+    const bool finished = cli.waitForFinished(120000);
+    const double seconds = static_cast<double>(timer.nsecsElapsed()) / 1e9;
+    sim.waitForFinished(10000);
+    if (!finished || cli.exitStatus() != QProcess::NormalExit || cli.exitCode() != 0) {
+        *problem = QStringLiteral("vormante-cli %1 failed").arg(cliArgs.value(0));
+        cli.kill();
+        sim.kill();
+        return -1;
+    }
+    return seconds;
+}
+
+} // namespace
+
+int RunStartupChild(int& argc, char** argv, const QString& image) {
+    EditorApp app(argc, argv);
+    MainWindow window;
+    FirstPaint watcher(&window);
+    app.installEventFilter(&watcher);
+    app.setWindowIcon(window.windowIcon());
+    window.show();
+    if (!window.OpenFile(image))
+        return 1;
+    return app.exec();
+}
+
+void RunStartupBench(const QString& self, const QString& image, int runs, Report& report) {
+    std::vector<double> times;
+    std::vector<double> peaks;
+    for (int run = 0; run < std::max(1, runs); ++run) {
+        QProcess child;
+        child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        QElapsedTimer timer;
+        timer.start();
+        child.start(self, {QStringLiteral("--startup-child"), image});
+        QByteArray line;
+        while (!line.contains('\n') && child.waitForReadyRead(10000))
+            line += child.readAll();
+        const double ms = static_cast<double>(timer.nsecsElapsed()) / 1e6;
+        child.waitForFinished(10000);
+        if (!line.startsWith("shown ")) {
+            report.Warn(QStringLiteral("the start-up child did not report its window"));
+            return;
+        }
+        times.push_back(ms);
+        peaks.push_back(line.mid(6).trimmed().toDouble() / 1024);
+    }
+    report.Add("startup_ms", "start-up to main window shown (image open)", Median(times), 300, "ms");
+    report.Add("rss_mb", "peak RSS of the editor, full image open", Median(peaks), 80, "MB");
+}
+
+void RunTransferBench(const QString& toolDir, const QString& image, const QString& workDir, int runs, Report& report) {
+    std::vector<double> sends;
+    std::vector<double> receives;
+    QString problem;
+    for (int run = 0; run < std::max(1, runs) && problem.isEmpty(); ++run) {
+        const QString taken = QDir(workDir).filePath(QStringLiteral("taken-%1.bin").arg(run));
+        const double send = TimedTransfer(toolDir, {QStringLiteral("accept"), QStringLiteral("--quiet"), QStringLiteral("--output"), taken},
+                                          {QStringLiteral("send"), image}, &problem);
+        if (send < 0)
+            break;
+        if (!SameFile(image, taken))
+            problem = QStringLiteral("the simulator took a different image than was sent");
+        sends.push_back(send / LINE_SECONDS);
+
+        const QString received = QDir(workDir).filePath(QStringLiteral("received-%1.bin").arg(run));
+        const double receive = TimedTransfer(toolDir, {QStringLiteral("give"), QStringLiteral("--quiet"), QStringLiteral("--image"), image},
+                                             {QStringLiteral("receive"), received}, &problem);
+        if (receive < 0)
+            break;
+        if (!SameFile(image, received))
+            problem = QStringLiteral("the image received differs from the one given");
+        receives.push_back(receive / LINE_SECONDS);
+    }
+    if (!problem.isEmpty())
+        report.Warn(QStringLiteral("transfer: ") + problem);
+    if (!sends.empty())
+        report.Add("transfer_send_ratio", "send, paced, / 17.78 s", Median(sends), 1.02, "");
+    if (!receives.empty())
+        report.Add("transfer_receive_ratio", "receive, paced, / 17.78 s", Median(receives), 1.02, "");
+}
+
+} // namespace bench
