@@ -43,7 +43,7 @@ protected:
             seen_ = true;
             // The whole window paints in this one update; report once it is through.
             QTimer::singleShot(0, [] {
-                std::printf("shown %ld\n", PeakRssKb());
+                std::printf("shown %ld %.3f\n", PeakRssKb(), ProcessCpuMs());
                 std::fflush(stdout);
                 QCoreApplication::quit();
             });
@@ -106,6 +106,7 @@ int RunStartupChild(int& argc, char** argv, const QString& image) {
 void RunStartupBench(const QString& self, const QString& image, int runs, Report& report) {
     std::vector<double> times;
     std::vector<double> peaks;
+    std::vector<double> cpu;
     for (int run = 0; run < std::max(1, runs); ++run) {
         QProcess child;
         // Qt's start-up chatter offscreen is noise here; shown only when the child fails.
@@ -124,9 +125,11 @@ void RunStartupBench(const QString& self, const QString& image, int runs, Report
             return;
         }
         times.push_back(ms);
-        peaks.push_back(line.mid(6).trimmed().toDouble() / 1024);
+        const QList<QByteArray> fields = line.mid(6).trimmed().split(' ');
+        peaks.push_back(fields.value(0).toDouble() / 1024);
+        cpu.push_back(fields.value(1).toDouble());
     }
-    report.Add("startup_ms", "start-up to main window shown (image open)", Median(times), 300, "ms");
+    report.Add("startup_ms", "start-up to main window shown (image open)", Summarize(times, cpu), 300, "ms");
     report.Add("rss_mb", "peak RSS of the editor, full image open", Median(peaks), 80, "MB");
 }
 
@@ -156,9 +159,9 @@ void RunTransferBench(const QString& toolDir, const QString& image, const QStrin
     if (!problem.isEmpty())
         report.Warn(QStringLiteral("transfer: ") + problem);
     if (!sends.empty())
-        report.Add("transfer_send_ratio", "send, paced, / 17.78 s", Median(sends), 1.02, "");
+        report.Add("transfer_send_ratio", "send, paced, / 17.78 s", Summarize(sends), 1.02, "");
     if (!receives.empty())
-        report.Add("transfer_receive_ratio", "receive, paced, / 17.78 s", Median(receives), 1.02, "");
+        report.Add("transfer_receive_ratio", "receive, paced, / 17.78 s", Summarize(receives), 1.02, "");
 }
 
 } // namespace bench

@@ -10,7 +10,7 @@ namespace bench {
 
 // The child side of the start-up figure: runs the editor's application and main
 // window on the image, and once the window has painted prints
-// "shown <peak RSS in kB>" on standard output and leaves. Returns the exit code.
+// "shown <peak RSS in kB> <processor ms>" on standard output and leaves. Returns the exit code.
 int RunStartupChild(int& argc, char** argv, const QString& image);
 
 // Adds startup_ms and rss_mb: `runs` start-ups of this program as that child.
