@@ -64,7 +64,9 @@ int Report::Print() const {
         const bool ok = !limited || figure.value <= figure.limit;
         over += ok ? 0 : 1;
         auto text = [&](double number) {
-            return (QString::number(number, 'f', number < 1 ? 3 : 2) + ' ' + figure.unit).trimmed();
+            // Ratios and figures under 1 show a third decimal: 1.02 is a limit there.
+            const int decimals = figure.unit.isEmpty() || number < 1 ? 3 : 2;
+            return (QString::number(number, 'f', decimals) + ' ' + figure.unit).trimmed();
         };
         const QString value = text(figure.value);
         const QString best = figure.best < 0 ? QString() : text(figure.best);
