@@ -70,7 +70,8 @@ void ReleaseChannel(const ChannelDatabase& db, int c) {
     channel.setTransponder(ChannelRecord::NO_TRANSPONDER);
 }
 
-// Removes a channel known to lie on the satellite's chain and releases it.
+// Takes a channel known to lie on the satellite's chain off it and counts it out;
+// releasing the slot is left to the caller.
 void RemoveChannel(const ChannelDatabase& db, int satellite, int c) {
     SatelliteRecord sat = db.Satellite(satellite);
     sat.setChannelCount(sat.channelCount() - 1);

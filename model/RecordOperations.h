@@ -21,11 +21,14 @@ void ClearSatelliteChannels(ChannelDatabase& db, int slot);
 int AddTransponder(ChannelDatabase& db, int satellite);
 int TransponderByOrdinal(const ChannelDatabase& db, int satellite, int index);
 int TransponderOrdinal(const ChannelDatabase& db, int satellite, int transponder);
+// Takes the transponder's channels along, whatever its hasChannels bit says; false,
+// changing nothing, when the transponder is not on its satellite's chain.
 bool DeleteTransponder(ChannelDatabase& db, int transponder);
 
 // Channels. `tv` true selects serviceType 1 (TV), false 2 (radio).
 int FindFreeChannelSlot(const ChannelDatabase& db);
 int AddChannel(ChannelDatabase& db, int transponder);
+// False, changing nothing, when the channel is not on that satellite's chain.
 bool DeleteChannel(ChannelDatabase& db, int channel, int satellite);
 int CountChannelsOnTransponder(const ChannelDatabase& db, int transponder, bool tv);
 struct DeleteChannelsResult {
@@ -42,6 +45,8 @@ void RenumberChannels(ChannelDatabase& db, int satellite);
 enum class SortKind { NameUp = 0, NameDown = 1, ScrambledFirst = 2, ScrambledLast = 3, FrequencyUp = 4, FrequencyDown = 5 };
 void SortChannels(ChannelDatabase& db, int satellite, SortKind kind);
 int ChannelAtNumber(const ChannelDatabase& db, int satellite, int number, bool tv);
+// Relinks the given satellite's chain (not the one currentSatellite names); false,
+// changing nothing, unless a and b are two channels of that chain.
 bool MoveChannel(ChannelDatabase& db, int satellite, int a, int b, bool before);
 void MoveChannelToNumber(ChannelDatabase& db, int satellite, int current, int target, bool tv);
 
