@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages the project needs, only those that are missing.
-# Usage: tools/install-deps.sh [build|fuzz|bench]...
+# Usage: tools/install-deps.sh [build|fuzz|sanitize|gui-check]...
 set -euo pipefail
 
 packages=(build-essential cmake qt6-base-dev qt6-serialport-dev libgl-dev socat)
