@@ -51,19 +51,30 @@ check-sanitize:
 	$(MAKE) test BUILD_DIR=build-sanitize CMAKE_FLAGS="$(CMAKE_FLAGS) -DVORMANTE_SANITIZE=ON"
 
 # Builds the fuzz targets with clang and runs each for FUZZ_SECONDS; findings land in $(FUZZ_DIR)/findings.
+# Qt is on so the transfer engine and the companion's dump are fuzzed too; only the fuzz targets are built.
+# Seeds: make_fuzz_seeds, the demo and full sample images for the image targets, short scripts for the transfer.
 fuzz:
 	@tools/install-deps.sh fuzz
-	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVORMANTE_QT=OFF -DVORMANTE_FUZZ=ON
-	cmake --build $(FUZZ_DIR) -j $(JOBS)
+	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVORMANTE_QT=ON -DVORMANTE_FUZZ=ON
+	cmake --build $(FUZZ_DIR) -j $(JOBS) --target vormante_fuzz
+	$(FUZZ_DIR)/tests/fuzz/make_sample_seeds $(FUZZ_DIR)/seeds/samples
+	@mkdir -p $(FUZZ_DIR)/seeds/fuzz_transfer && cd $(FUZZ_DIR)/seeds/fuzz_transfer && \
+	    printf '\001\003\000\005\377\000\001' > receive-whole && \
+	    printf '\001\003\000\000\005ab\001\002\006' > receive-lost && \
+	    printf '\000\003\001\013\037\013\037\013\037\004\003' > send-whole && \
+	    printf '\002\003\001\007\000\003\001\011' > send-short && \
+	    printf '\005\007\002\007\000\010\012' > start-stop
 	@status=0; for target in $(FUZZ_DIR)/tests/fuzz/fuzz_*; do \
 	    [ -x "$$target" ] || continue; name=$$(basename $$target); \
 	    mkdir -p $(FUZZ_DIR)/corpus/$$name $(FUZZ_DIR)/findings; \
-	    $(FUZZ_DIR)/tests/fuzz/make_fuzz_seeds $$name $(FUZZ_DIR)/seeds/$$name || exit 1; \
-	    case $$name in fuzz_operations) maxlen=206848;; *) maxlen=4096;; esac; \
+	    case $$name in fuzz_transfer) samples=;; *) samples=$(FUZZ_DIR)/seeds/samples; \
+	        $(FUZZ_DIR)/tests/fuzz/make_fuzz_seeds $$name $(FUZZ_DIR)/seeds/$$name || exit 1;; esac; \
+	    case $$name in fuzz_operations|fuzz_image_dump) maxlen=206848;; *) maxlen=4096;; esac; \
+	    case $$name in fuzz_patched_image) samples=;; esac; \
 	    echo "Fuzzing $$name for $(FUZZ_SECONDS) s"; \
 	    $$target -max_total_time=$(FUZZ_SECONDS) -timeout=10 -max_len=$$maxlen -print_final_stats=1 \
 	        -artifact_prefix=$(FUZZ_DIR)/findings/$$name- \
-	        $(FUZZ_DIR)/corpus/$$name $(FUZZ_DIR)/seeds/$$name $(FUZZ_SEEDS) || status=1; \
+	        $(FUZZ_DIR)/corpus/$$name $(FUZZ_DIR)/seeds/$$name $$samples $(FUZZ_SEEDS) || status=1; \
 	done; exit $$status
 
 format:

@@ -5,6 +5,8 @@
 #include "model/ChannelDatabase.h"
 
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 
 #include <span>
 
@@ -74,9 +76,26 @@ FileCommands::SaveOutcome FileCommands::SaveImage() {
 }
 
 bool FileCommands::WriteBackupAndFile() {
-    // The backup receives the file's content from before this save: the loaded copy.
+    // The backup receives what this save is about to replace: the file as it is on disk
+    // now, which another program (or a received image) may have replaced since it was
+    // opened. Only when the file is gone or is no regular file does the loaded copy,
+    // its last known content, go to the backup.
     const QString backupPath = documentPath_ + QStringLiteral(".bak");
-    const imagefileio::WriteResult backup = imagefileio::WriteFileAtomically(backupPath, LoadedBytes(database_));
+    imagefileio::WriteResult backup;
+    const QFileInfo current(documentPath_);
+    if (current.isFile()) {
+        QFile file(documentPath_);
+        QByteArray onDisk;
+        if (file.open(QIODevice::ReadOnly))
+            onDisk = file.readAll();
+        if (!file.isOpen() || file.error() != QFileDevice::NoError)
+            backup = {imagefileio::WriteResult::OpenFailed,
+                      QStringLiteral("%1 could not be read: %2").arg(documentPath_, file.errorString())};
+        else
+            backup = imagefileio::WriteFileAtomically(backupPath, onDisk);
+    } else {
+        backup = imagefileio::WriteFileAtomically(backupPath, LoadedBytes(database_));
+    }
     if (!backup.ok()) {
         ReportSaveFailure(QStringLiteral("The backup file %1 could not be written: %2.\n\nNothing was saved; the "
                                          "changes are still open in the editor."),

@@ -30,8 +30,8 @@ public:
     // Loads the file at path; an unreadable file or one that is not an image is
     // reported and changes nothing. True when an image was loaded.
     bool OpenImageFile(const QString& path);
-    // "Save": asks, writes path.bak with the image as last read or written, then
-    // the edited image to the file.
+    // "Save": asks, writes path.bak with what the file holds now (the image as last
+    // read or written when the file is gone), then the edited image to the file.
     SaveOutcome SaveImage();
     // "Save as ...": writes the edited image to a file the user picks; the open
     // file, the backup and the change state stay as they were. True when written.

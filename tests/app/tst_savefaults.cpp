@@ -1,0 +1,199 @@
+// Saving when the world is not as the editor left it: a disk that fills up, a
+// file system mounted read-only, and a file removed or replaced by another image
+// since it was opened. Each case ends with a clear message or a sound save, the
+// file on disk holding either the old or the new image, never a mixture, no
+// temporary left behind, and unsaved edits still in memory.
+//
+// The full and read-only disks are real tmpfs mounts in a private mount namespace
+// of the test process, so they need root (CAP_SYS_ADMIN); without it those cases
+// are skipped. (Removing write permission would not do: root writes anyway.)
+#include "app/FileCommands.h"
+#include "controls/MessageBox.h"
+#include "model/ChannelDatabase.h"
+
+#include "TestSupport.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QWidget>
+
+#include <cerrno>
+#include <cstring>
+#include <memory>
+#include <sched.h>
+#include <sys/mount.h>
+
+using vormante::IMAGE_SIZE;
+
+namespace {
+
+QByteArray ReadAll(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+bool WriteAll(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+QByteArray Image(unsigned seed) { return testsupport::ToByteArray(testsupport::RandomBytes(IMAGE_SIZE, seed)); }
+
+} // namespace
+
+class SaveFaultsTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase() {
+        // Mounts made here stay inside this process and vanish with it.
+        canMount = unshare(CLONE_NEWNS) == 0 && mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0;
+    }
+    void init() {
+        MessageBox::setTestMode(true);
+        MessageBox::resetTestState();
+        dir = std::make_unique<QTemporaryDir>();
+        QVERIFY(dir->isValid());
+        path = dir->filePath("db.bin");
+        original = Image(11);
+    }
+    void cleanup() {
+        QVERIFY2(MessageBox::unexpectedPrompts().isEmpty(), qPrintable(MessageBox::unexpectedPrompts().join(" | ")));
+        QCOMPARE(MessageBox::pendingAnswers(), 0);
+        commands.reset();
+        if (mounted)
+            umount2(QFile::encodeName(dir->path()).constData(), MNT_DETACH);
+        mounted = false;
+        dir.reset();
+    }
+
+    void fullDiskKeepsTheOldImageAndTheEdits_data() {
+        QTest::addColumn<int>("pages");
+        QTest::addColumn<bool>("backupFails");
+        // The image takes 50 pages: room for it alone, or for it and its backup but no new copy.
+        QTest::newRow("no room for the backup") << 60 << true;
+        QTest::newRow("no room for the new image") << 110 << false;
+    }
+    void fullDiskKeepsTheOldImageAndTheEdits() {
+        QFETCH(int, pages);
+        QFETCH(bool, backupFails);
+        MountTmpfs(QStringLiteral("size=%1k").arg(pages * 4));
+        OpenAndEdit();
+
+        MessageBox::queueAnswer(QMessageBox::Yes);
+        MessageBox::queueAnswer(QMessageBox::Ok);
+        QCOMPARE(commands->SaveImage(), FileCommands::SaveOutcome::Failed);
+        const QString message = MessageBox::prompts().value(1).text;
+        QVERIFY2(message.contains(QString::fromLocal8Bit(std::strerror(ENOSPC))), qPrintable(message));
+        QCOMPARE(message.startsWith("The backup file"), backupFails);
+        QVERIFY(message.contains("still open in the editor"));
+        QCOMPARE(ReadAll(path), original);
+        QVERIFY(db.IsChanged());
+        QCOMPARE(db.workingCopy()[4321], edited);
+        QStringList expected{"db.bin"};
+        if (!backupFails)
+            expected << "db.bin.bak";
+        QCOMPARE(QDir(dir->path()).entryList(QDir::Files | QDir::Hidden), expected); // no temporary left
+        if (!backupFails)
+            QCOMPARE(ReadAll(path + ".bak"), original);
+    }
+
+    void readOnlyFileSystemKeepsTheEdits() {
+        MountTmpfs(QStringLiteral("size=1m"));
+        OpenAndEdit();
+        QCOMPARE(mount(nullptr, QFile::encodeName(dir->path()).constData(), nullptr, MS_REMOUNT | MS_RDONLY,
+                       nullptr),
+                 0);
+
+        MessageBox::queueAnswer(QMessageBox::Yes);
+        MessageBox::queueAnswer(QMessageBox::Ok);
+        QCOMPARE(commands->SaveImage(), FileCommands::SaveOutcome::Failed);
+        QVERIFY(MessageBox::prompts().value(1).text.startsWith("The backup file"));
+        FileDialog::queueFileName(dir->filePath("copy.bin"));
+        MessageBox::queueAnswer(QMessageBox::Ok);
+        QVERIFY(!commands->SaveImageAs());
+        QCOMPARE(MessageBox::prompts().size(), 3);
+        // Leaving asks, the save fails again, and the editor stays with the edits.
+        MessageBox::queueAnswer(QMessageBox::Yes);
+        MessageBox::queueAnswer(QMessageBox::Ok);
+        QVERIFY(!commands->ConfirmLeave());
+        QCOMPARE(ReadAll(path), original);
+        QCOMPARE(QDir(dir->path()).entryList(QDir::Files | QDir::Hidden), QStringList{"db.bin"});
+        QVERIFY(db.IsChanged());
+        QCOMPARE(db.workingCopy()[4321], edited);
+    }
+
+    void fileRemovedSinceOpenedIsWrittenAgain() {
+        QVERIFY(WriteAll(path, original));
+        OpenAndEdit();
+        QVERIFY(QFile::remove(path));
+        MessageBox::queueAnswer(QMessageBox::Yes);
+        QCOMPARE(commands->SaveImage(), FileCommands::SaveOutcome::Saved);
+        QCOMPARE(ReadAll(path + ".bak"), original); // its last known content
+        QCOMPARE(ReadAll(path), Working());
+        QVERIFY(!db.IsChanged());
+    }
+
+    void fileReplacedSinceOpenedGoesToTheBackup() {
+        // Another program, or a transfer that received an image under this name,
+        // wrote the file after it was opened: saving must not lose that image.
+        QVERIFY(WriteAll(path, original));
+        OpenAndEdit();
+        const QByteArray received = Image(12);
+        QVERIFY(WriteAll(path + ".tmp", received));
+        QVERIFY(QFile::remove(path));
+        QVERIFY(QFile::rename(path + ".tmp", path));
+        MessageBox::queueAnswer(QMessageBox::Yes);
+        QCOMPARE(commands->SaveImage(), FileCommands::SaveOutcome::Saved);
+        QCOMPARE(ReadAll(path + ".bak"), received);
+        QCOMPARE(ReadAll(path), Working());
+
+        // Overwritten in place by something that is no image at all: still kept whole.
+        const QByteArray text("not an image, but somebody's file\n");
+        QVERIFY(WriteAll(path, text));
+        db.workingCopy()[99] ^= 0xFF;
+        MessageBox::queueAnswer(QMessageBox::Yes);
+        QCOMPARE(commands->SaveImage(), FileCommands::SaveOutcome::Saved);
+        QCOMPARE(ReadAll(path + ".bak"), text);
+        QCOMPARE(ReadAll(path), Working());
+    }
+
+private:
+    void MountTmpfs(const QString& options) {
+        if (!canMount)
+            QSKIP("needs root to mount a small tmpfs in a private mount namespace");
+        QCOMPARE(mount("tmpfs", QFile::encodeName(dir->path()).constData(), "tmpfs", 0,
+                       options.toLatin1().constData()),
+                 0);
+        mounted = true;
+        QVERIFY(WriteAll(path, original));
+    }
+
+    void OpenAndEdit() {
+        commands = std::make_unique<FileCommands>(db, &parent);
+        QVERIFY(commands->OpenImageFile(path));
+        edited = static_cast<std::uint8_t>(db.workingCopy()[4321] ^ 0x3C);
+        db.workingCopy()[4321] = edited;
+        QVERIFY(db.IsChanged());
+    }
+
+    QByteArray Working() const {
+        return QByteArray(reinterpret_cast<const char*>(db.workingCopy().data()),
+                          static_cast<qsizetype>(db.workingCopy().size()));
+    }
+
+    bool canMount = false;
+    bool mounted = false;
+    std::unique_ptr<QTemporaryDir> dir;
+    QString path;
+    QByteArray original;
+    std::uint8_t edited = 0;
+    vormante::ChannelDatabase db;
+    QWidget parent;
+    std::unique_ptr<FileCommands> commands;
+};
+
+QTEST_MAIN(SaveFaultsTest)
+#include "tst_savefaults.moc"

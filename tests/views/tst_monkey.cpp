@@ -1,0 +1,194 @@
+// A monkey on the pages: on the demo image and the full image, thousands of random
+// user actions (row selections, header sorts, TV/radio, every context menu command)
+// with random answers to every message box and random contents in every edit dialog,
+// accepted or cancelled at random. After each action the image must pass the
+// consistency check; a crash fails the run by itself.
+//
+// The run is bounded for `make test`; VORMANTE_MONKEY_COMMANDS sets the number of
+// actions per image for a longer run, VORMANTE_MONKEY_SEED the random seed.
+#include "views/SatellitePage.h"
+
+#include "TestSupport.h"
+#include "controls/ColumnListCtrl.h"
+#include "controls/MessageBox.h"
+#include "model/ConsistencyCheck.h"
+#include "model/SampleImages.h"
+#include "views/ChannelDialog.h"
+#include "views/LnbDialog.h"
+#include "views/SatelliteDialog.h"
+#include "views/SatellitePageCommands.h"
+#include "views/TransponderDialog.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QtTest>
+
+#include <random>
+
+using namespace vormante;
+using Cmd = SatellitePageCommands;
+
+namespace {
+
+constexpr int DEFAULT_COMMANDS = 1500;
+
+int CommandsPerImage() {
+    bool ok = false;
+    const int n = qEnvironmentVariableIntValue("VORMANTE_MONKEY_COMMANDS", &ok);
+    return ok && n > 0 ? n : DEFAULT_COMMANDS;
+}
+
+unsigned Seed() {
+    bool ok = false;
+    const int n = qEnvironmentVariableIntValue("VORMANTE_MONKEY_SEED", &ok);
+    return ok ? static_cast<unsigned>(n) : 20261208u;
+}
+
+const int SATELLITE_COMMANDS[] = {Cmd::EDIT_SATELLITE,  Cmd::DEL_SATELLITE,   Cmd::ADD_NEW_TRANSPONDER,
+                                  Cmd::ADD_SATELLITE,   Cmd::ADD_TRANSPONDER, Cmd::EDIT_TRANSPONDER,
+                                  Cmd::DEL_TRANSPONDER, Cmd::ADD_PROGRAM,     Cmd::EDIT_LNB,
+                                  Cmd::ADD_CHANNEL,     Cmd::EDIT_CHANNEL,    Cmd::DEL_CHANNEL};
+
+const QMessageBox::StandardButton ANSWERS[] = {QMessageBox::Yes, QMessageBox::No, QMessageBox::Ok,
+                                               QMessageBox::Cancel};
+
+} // namespace
+
+class MonkeyTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase() { MessageBox::setTestMode(true); }
+    void cleanup() {
+        page.reset();
+        MessageBox::resetTestState();
+    }
+
+    void satellitePage_data() {
+        QTest::addColumn<bool>("full");
+        QTest::newRow("demo image") << false;
+        QTest::newRow("full image") << true;
+    }
+    void satellitePage() {
+        QFETCH(bool, full);
+        random.seed(Seed() + (full ? 1 : 0));
+        QVERIFY(testsupport::LoadInto(db, full ? BuildFullImage() : BuildDemoImage()));
+        QVERIFY(CheckConsistency(db).empty());
+        page = std::make_unique<SatellitePage>();
+        page->resize(760, 520);
+        page->show();
+        page->Initialize(db);
+        page->setDialogRunner([this](QDialog& dialog) { return FillDialog(dialog); });
+        for (int which = 0; which < 4; ++which)
+            page->RefreshList(which);
+
+        const int commands = CommandsPerImage();
+        for (int i = 0; i < commands; ++i) {
+            const QString action = SatellitePageAction();
+            const QString problems = Problems();
+            QVERIFY2(problems.isEmpty(),
+                     qPrintable(QStringLiteral("seed %1, action %2 (%3): %4").arg(Seed()).arg(i).arg(action, problems)));
+            if (QTest::currentTestFailed())
+                return;
+        }
+        qInfo("%d actions on the %s image, %d dialogs accepted, %d message boxes answered", commands,
+              full ? "full" : "demo", accepted, answered);
+    }
+
+private:
+    int Pick(int n) { return n <= 0 ? 0 : std::uniform_int_distribution<int>(0, n - 1)(random); }
+    bool Chance(int percent) { return Pick(100) < percent; }
+
+    // One random action on the satellite page; returns what it was for the failure message.
+    QString SatellitePageAction() {
+        MessageBox::resetTestState();
+        const int kind = Pick(10);
+        if (kind < 3) {
+            const int which = Pick(4);
+            ColumnListCtrl* list = page->list(which);
+            const int rows = list->RowCount();
+            const int row = Chance(5) ? rows : Pick(rows); // now and then one past the end
+            page->SelectRowAndReact(which, row);
+            return QStringLiteral("select row %1 of list %2").arg(row).arg(which);
+        }
+        if (kind == 3) {
+            const bool tv = Chance(50);
+            (tv ? page->tvButton() : page->radioButton())->click();
+            return tv ? QStringLiteral("TV") : QStringLiteral("radio");
+        }
+        if (kind == 4) {
+            const int which = Pick(4);
+            ColumnListCtrl* list = page->list(which);
+            const int column = Pick(list->ColumnCount());
+            const bool ascending = Chance(50);
+            list->SortByColumn(column, ascending);
+            return QStringLiteral("sort list %1 by column %2").arg(which).arg(column);
+        }
+        // A command, with a few random answers queued for whatever it asks.
+        const int id = SATELLITE_COMMANDS[Pick(std::size(SATELLITE_COMMANDS))];
+        for (int a = Pick(3); a > 0; --a) {
+            MessageBox::queueAnswer(ANSWERS[Pick(std::size(ANSWERS))]);
+            ++answered;
+        }
+        page->RunCommand(id);
+        return QStringLiteral("command %1").arg(id);
+    }
+
+    // Random contents in the dialog's fields, then OK or Cancel.
+    int FillDialog(QDialog& dialog) {
+        if (Chance(25))
+            return QDialog::Rejected;
+        if (Chance(70)) {
+            for (QLineEdit* edit : dialog.findChildren<QLineEdit*>())
+                if (Chance(50) && edit->isEnabled())
+                    edit->setText(RandomText());
+            for (QComboBox* combo : dialog.findChildren<QComboBox*>())
+                if (Chance(30) && combo->isEnabled() && combo->count() > 0)
+                    combo->setCurrentIndex(Pick(combo->count()));
+            for (QCheckBox* box : dialog.findChildren<QCheckBox*>())
+                if (Chance(30) && box->isEnabled())
+                    box->setChecked(!box->isChecked());
+        }
+        if (auto* satellite = qobject_cast<SatelliteDialog*>(&dialog))
+            satellite->Store();
+        else if (auto* transponder = qobject_cast<TransponderDialog*>(&dialog))
+            transponder->Store();
+        else if (auto* lnb = qobject_cast<LnbDialog*>(&dialog))
+            lnb->Store();
+        else if (auto* channel = qobject_cast<ChannelDialog*>(&dialog))
+            channel->Store();
+        else
+            return QDialog::Rejected;
+        if (dialog.result() == QDialog::Accepted)
+            ++accepted;
+        return dialog.result();
+    }
+
+    QString RandomText() {
+        static const QString digits = QStringLiteral("0123456789");
+        static const QString any = QStringLiteral("0123456789-.,+ abcXYZ\u00e9\u00fc#\u4e2d");
+        const QString& pool = Chance(70) ? digits : any;
+        QString text;
+        for (int n = Pick(12); n > 0; --n)
+            text += pool.at(Pick(pool.size()));
+        return text;
+    }
+
+    QString Problems() const {
+        QStringList problems;
+        for (const ConsistencyProblem& problem : CheckConsistency(db))
+            problems << QString::fromStdString(problem.message);
+        return problems.join('\n');
+    }
+
+    ChannelDatabase db;
+    std::unique_ptr<SatellitePage> page;
+    std::mt19937 random;
+    int accepted = 0;
+    int answered = 0;
+};
+
+QTEST_MAIN(MonkeyTest)
+#include "tst_monkey.moc"
