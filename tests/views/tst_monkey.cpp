@@ -1,12 +1,16 @@
-// A monkey on the pages: on the demo image and the full image, thousands of random
-// user actions (row selections, header sorts, TV/radio, every context menu command)
+// A monkey on the three pages: on the demo image and the full image, thousands of
+// random user actions (tab changes, row selections, header sorts, TV/radio, the
+// satellite box, every context menu command, every settings list)
 // with random answers to every message box and random contents in every edit dialog,
 // accepted or cancelled at random. After each action the image must pass the
 // consistency check; a crash fails the run by itself.
 //
 // The run is bounded for `make test`; VORMANTE_MONKEY_COMMANDS sets the number of
 // actions per image for a longer run, VORMANTE_MONKEY_SEED the random seed.
+#include "views/ChannelListPage.h"
+#include "views/MoveToDialog.h"
 #include "views/SatellitePage.h"
+#include "views/SystemSettingsPage.h"
 
 #include "TestSupport.h"
 #include "controls/ColumnListCtrl.h"
@@ -63,17 +67,20 @@ private Q_SLOTS:
     void initTestCase() { MessageBox::setTestMode(true); }
     void cleanup() {
         page.reset();
+        channels.reset();
+        settings.reset();
         MessageBox::resetTestState();
     }
 
-    void satellitePage_data() {
+    void threePages_data() {
         QTest::addColumn<bool>("full");
         QTest::newRow("demo image") << false;
         QTest::newRow("full image") << true;
     }
-    void satellitePage() {
+    void threePages() {
         QFETCH(bool, full);
         random.seed(Seed() + (full ? 1 : 0));
+        accepted = answered = 0;
         QVERIFY(testsupport::LoadInto(db, full ? BuildFullImage() : BuildDemoImage()));
         QVERIFY(CheckConsistency(db).empty());
         page = std::make_unique<SatellitePage>();
@@ -83,17 +90,30 @@ private Q_SLOTS:
         page->setDialogRunner([this](QDialog& dialog) { return FillDialog(dialog); });
         for (int which = 0; which < 4; ++which)
             page->RefreshList(which);
+        channels = std::make_unique<ChannelListPage>();
+        channels->resize(760, 520);
+        channels->show();
+        channels->Initialize(db);
+        channels->setDialogRunner([this](QDialog& dialog) { return FillDialog(dialog); });
+        channels->Refresh();
+        settings = std::make_unique<SystemSettingsPage>();
+        settings->FillLists(db);
+        settings->LoadFromSettings();
 
         const int commands = CommandsPerImage();
         for (int i = 0; i < commands; ++i) {
-            const QString action = SatellitePageAction();
+            MessageBox::resetTestState();
+            const int which = Pick(20);
+            const QString action = which < 10 ? SatellitePageAction()
+                                   : which < 17 ? ChannelListAction()
+                                                : SettingsAction();
             const QString problems = Problems();
             QVERIFY2(problems.isEmpty(),
                      qPrintable(QStringLiteral("seed %1, action %2 (%3): %4").arg(Seed()).arg(i).arg(action, problems)));
             if (QTest::currentTestFailed())
                 return;
         }
-        qInfo("%d actions on the %s image, %d dialogs accepted, %d message boxes answered", commands,
+        qInfo("%d actions on the three pages of the %s image, %d dialogs accepted, %d message boxes answered", commands,
               full ? "full" : "demo", accepted, answered);
     }
 
@@ -103,8 +123,12 @@ private:
 
     // One random action on the satellite page; returns what it was for the failure message.
     QString SatellitePageAction() {
-        MessageBox::resetTestState();
-        const int kind = Pick(10);
+        const int kind = Pick(11);
+        if (kind == 10) { // its tab comes up
+            for (int which = 0; which < 4; ++which)
+                page->RefreshList(which);
+            return QStringLiteral("satellite page shown");
+        }
         if (kind < 3) {
             const int which = Pick(4);
             ColumnListCtrl* list = page->list(which);
@@ -128,12 +152,81 @@ private:
         }
         // A command, with a few random answers queued for whatever it asks.
         const int id = SATELLITE_COMMANDS[Pick(std::size(SATELLITE_COMMANDS))];
+        QueueAnswers();
+        page->RunCommand(id);
+        return QStringLiteral("command %1").arg(id);
+    }
+
+    QString ChannelListAction() {
+        switch (Pick(12)) {
+        case 0:
+            channels->Refresh();
+            return QStringLiteral("channel list shown");
+        case 1: {
+            QComboBox* box = channels->findChild<QComboBox*>();
+            if (box && box->count() > 0)
+                box->setCurrentIndex(Pick(box->count()));
+            return QStringLiteral("satellite box");
+        }
+        case 2:
+            channels->SetShowTv(Chance(50));
+            return QStringLiteral("channel list TV/radio");
+        case 3:
+        case 4: {
+            ColumnListCtrl* list = channels->channelList();
+            const int row = Pick(list->RowCount() + 1);
+            list->SelectRow(row, true);
+            return QStringLiteral("channel list row %1").arg(row);
+        }
+        case 5: {
+            ColumnListCtrl* list = channels->channelList();
+            list->SortByColumn(Pick(list->ColumnCount()), Chance(50));
+            return QStringLiteral("channel list header sort");
+        }
+        case 6:
+            QueueAnswers();
+            channels->AddChannelCommand();
+            return QStringLiteral("channel list add");
+        case 7:
+            QueueAnswers();
+            channels->EditChannelCommand();
+            return QStringLiteral("channel list edit");
+        case 8:
+            QueueAnswers();
+            channels->DeleteChannelCommand();
+            return QStringLiteral("channel list delete");
+        case 9: {
+            const int kind = Pick(6);
+            channels->SortCommand(static_cast<SortKind>(kind));
+            return QStringLiteral("channel list sort %1").arg(kind);
+        }
+        default:
+            QueueAnswers();
+            channels->MoveCommand();
+            return QStringLiteral("channel list move");
+        }
+    }
+
+    QString SettingsAction() {
+        if (Chance(20)) {
+            settings->LoadFromSettings();
+            return QStringLiteral("settings shown");
+        }
+        const QList<QComboBox*> boxes = settings->findChildren<QComboBox*>();
+        if (boxes.isEmpty())
+            return QStringLiteral("settings: no lists");
+        QComboBox* box = boxes.at(Pick(boxes.size()));
+        const int index = box->count() > 0 ? Pick(box->count()) : -1;
+        if (box->isEnabled())
+            box->setCurrentIndex(index);
+        return QStringLiteral("settings list %1 to %2").arg(box->objectName()).arg(index);
+    }
+
+    void QueueAnswers() {
         for (int a = Pick(3); a > 0; --a) {
             MessageBox::queueAnswer(ANSWERS[Pick(std::size(ANSWERS))]);
             ++answered;
         }
-        page->RunCommand(id);
-        return QStringLiteral("command %1").arg(id);
     }
 
     // Random contents in the dialog's fields, then OK or Cancel.
@@ -159,7 +252,11 @@ private:
             lnb->Store();
         else if (auto* channel = qobject_cast<ChannelDialog*>(&dialog))
             channel->Store();
-        else
+        else if (auto* move = qobject_cast<MoveToDialog*>(&dialog)) {
+            if (Chance(70))
+                move->positionEdit()->setText(QString::number(Pick(3100) - 50));
+            move->accept();
+        } else
             return QDialog::Rejected;
         if (dialog.result() == QDialog::Accepted)
             ++accepted;
@@ -185,6 +282,8 @@ private:
 
     ChannelDatabase db;
     std::unique_ptr<SatellitePage> page;
+    std::unique_ptr<ChannelListPage> channels;
+    std::unique_ptr<SystemSettingsPage> settings;
     std::mt19937 random;
     int accepted = 0;
     int answered = 0;

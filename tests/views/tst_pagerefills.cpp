@@ -1,16 +1,19 @@
 // The pages' refills on damaged images: the demo and full images with random bytes
 // patched in (single bytes, words at record links, whole runs), and images of
-// random bytes. Every list refills and follows selections of every row it shows
+// random bytes. Every list of the three pages refills and follows selections of every row it shows
 // without crashing, hanging or reading outside the image (the sanitizer build
 // checks the last). This stands in for a fuzz target: the pages need Qt Widgets,
 // which the fuzz build does not instrument. VORMANTE_REFILL_IMAGES sets the count.
+#include "views/ChannelListPage.h"
 #include "views/SatellitePage.h"
+#include "views/SystemSettingsPage.h"
 
 #include "TestSupport.h"
 #include "controls/ColumnListCtrl.h"
 #include "controls/MessageBox.h"
 #include "model/SampleImages.h"
 
+#include <QComboBox>
 #include <QRadioButton>
 #include <QtTest>
 
@@ -28,7 +31,7 @@ private Q_SLOTS:
         full = BuildFullImage();
     }
 
-    void satellitePageOnDamagedImages() {
+    void threePagesOnDamagedImages() {
         bool ok = false;
         int images = qEnvironmentVariableIntValue("VORMANTE_REFILL_IMAGES", &ok);
         if (!ok || images <= 0)
@@ -40,6 +43,12 @@ private Q_SLOTS:
         ChannelDatabase db;
         QVERIFY(testsupport::LoadInto(db, demo));
         page.Initialize(db);
+        ChannelListPage channels;
+        channels.resize(760, 520);
+        channels.show();
+        channels.Initialize(db);
+        SystemSettingsPage settings;
+        settings.FillLists(db);
         for (int i = 0; i < images; ++i) {
             QVERIFY(testsupport::LoadInto(db, Damaged(random, i)));
             for (int which = 0; which < 4; ++which)
@@ -52,6 +61,15 @@ private Q_SLOTS:
                     page.SelectRowAndReact(which, row);
             }
             (random() % 2 ? page.radioButton() : page.tvButton())->click();
+
+            channels.SetShowTv(random() % 2 != 0);
+            channels.Refresh();
+            if (QComboBox* box = channels.findChild<QComboBox*>(); box && box->count() > 0)
+                box->setCurrentIndex(static_cast<int>(random() % box->count()));
+            ColumnListCtrl* list = channels.channelList();
+            for (int row : {0, list->RowCount() - 1, list->RowCount()})
+                list->SelectRow(row, true);
+            settings.LoadFromSettings();
             MessageBox::resetTestState();
         }
         qInfo("%d damaged images refilled", images);
