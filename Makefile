@@ -69,10 +69,10 @@ fuzz:
 	    mkdir -p $(FUZZ_DIR)/corpus/$$name $(FUZZ_DIR)/findings; \
 	    case $$name in fuzz_transfer) samples=;; *) samples=$(FUZZ_DIR)/seeds/samples; \
 	        $(FUZZ_DIR)/tests/fuzz/make_fuzz_seeds $$name $(FUZZ_DIR)/seeds/$$name || exit 1;; esac; \
-	    case $$name in fuzz_operations|fuzz_image_dump) maxlen=206848;; *) maxlen=4096;; esac; \
+	    case $$name in fuzz_operations|fuzz_image_dump|fuzz_pages) maxlen=206848;; *) maxlen=4096;; esac; \
 	    case $$name in fuzz_patched_image) samples=;; esac; \
 	    echo "Fuzzing $$name for $(FUZZ_SECONDS) s"; \
-	    $$target -max_total_time=$(FUZZ_SECONDS) -timeout=10 -max_len=$$maxlen -print_final_stats=1 \
+	    LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan-suppressions.txt $$target -max_total_time=$(FUZZ_SECONDS) -timeout=10 -max_len=$$maxlen -print_final_stats=1 \
 	        -artifact_prefix=$(FUZZ_DIR)/findings/$$name- \
 	        $(FUZZ_DIR)/corpus/$$name $(FUZZ_DIR)/seeds/$$name $$samples $(FUZZ_SEEDS) || status=1; \
 	done; exit $$status

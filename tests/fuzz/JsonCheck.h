@@ -20,8 +20,8 @@ public:
             return error_;
         Blank();
         if (p_ != s_.size())
-            return Fail("text after the value");
-        return {};
+            Fail("text after the value");
+        return error_;
     }
 
 private:

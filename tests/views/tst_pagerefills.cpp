@@ -35,7 +35,7 @@ private Q_SLOTS:
         bool ok = false;
         int images = qEnvironmentVariableIntValue("VORMANTE_REFILL_IMAGES", &ok);
         if (!ok || images <= 0)
-            images = 600;
+            images = 250;
         std::mt19937 random(4242);
         SatellitePage page;
         page.resize(760, 520);

@@ -1,0 +1,75 @@
+// Fuzz target: image bytes into the refills of the three pages, headless. Inputs
+// shorter than an image are padded with zeros, longer ones cut. The last bytes of
+// the input also choose rows to select, the TV or radio lists and the satellite of
+// the all-channels page, so the refills that follow a selection run too. Any image
+// must fill every list without crashing, hanging or reading outside the image.
+#include "controls/ColumnListCtrl.h"
+#include "controls/MessageBox.h"
+#include "views/ChannelListPage.h"
+#include "views/SatellitePage.h"
+#include "views/SystemSettingsPage.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QRadioButton>
+
+#include <vector>
+
+using namespace vormante;
+
+namespace {
+struct Pages {
+    ChannelDatabase db;
+    SatellitePage satellites;
+    ChannelListPage channels;
+    SystemSettingsPage settings;
+};
+Pages* pages = nullptr;
+} // namespace
+
+extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    static QApplication app(*argc, *argv);
+    MessageBox::setTestMode(true);
+    static Pages all;
+    all.db.Load(std::vector<std::uint8_t>(IMAGE_SIZE, 0));
+    all.db.BuildRecordPointers();
+    all.satellites.resize(760, 520);
+    all.satellites.Initialize(all.db);
+    all.channels.resize(760, 520);
+    all.channels.Initialize(all.db);
+    all.settings.FillLists(all.db);
+    pages = &all;
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    std::vector<std::uint8_t> image(data, data + std::min(size, IMAGE_SIZE));
+    image.resize(IMAGE_SIZE, 0);
+    if (!pages->db.Load(image).ok)
+        std::abort();
+    pages->db.BuildRecordPointers();
+    // Choices from the input's last bytes (zeros in a padded input).
+    const auto choice = [&](std::size_t back) { return size > back ? data[size - 1 - back] : 0; };
+
+    SatellitePage& sat = pages->satellites;
+    (choice(0) & 1 ? sat.radioButton() : sat.tvButton())->click();
+    for (int which = 0; which < 4; ++which)
+        sat.RefreshList(which);
+    for (int which = 0; which < 4; ++which) {
+        const int rows = sat.list(which)->RowCount();
+        sat.SelectRowAndReact(which, rows > 0 ? choice(1 + static_cast<std::size_t>(which)) % (rows + 1) : 0);
+    }
+
+    ChannelListPage& channels = pages->channels;
+    channels.SetShowTv(choice(5) & 1);
+    channels.Refresh();
+    if (QComboBox* box = channels.findChild<QComboBox*>(); box && box->count() > 0)
+        box->setCurrentIndex(choice(6) % box->count());
+    const int rows = channels.channelList()->RowCount();
+    channels.channelList()->SelectRow(rows > 0 ? choice(7) % (rows + 1) : 0, true);
+
+    pages->settings.LoadFromSettings();
+    MessageBox::resetTestState();
+    return 0;
+}
