@@ -65,14 +65,14 @@ fuzz:
 	    printf '\002\003\001\007\000\003\001\011' > send-short && \
 	    printf '\005\007\002\007\000\010\012' > start-stop
 	@status=0; for target in $(FUZZ_DIR)/tests/fuzz/fuzz_*; do \
-	    [ -x "$$target" ] || continue; name=$$(basename $$target); \
+	    [ -f "$$target" ] && [ -x "$$target" ] || continue; name=$$(basename $$target); \
 	    mkdir -p $(FUZZ_DIR)/corpus/$$name $(FUZZ_DIR)/findings; \
 	    case $$name in fuzz_transfer) samples=;; *) samples=$(FUZZ_DIR)/seeds/samples; \
 	        $(FUZZ_DIR)/tests/fuzz/make_fuzz_seeds $$name $(FUZZ_DIR)/seeds/$$name || exit 1;; esac; \
 	    case $$name in fuzz_operations|fuzz_image_dump|fuzz_pages) maxlen=206848;; *) maxlen=4096;; esac; \
 	    case $$name in fuzz_patched_image) samples=;; esac; \
 	    echo "Fuzzing $$name for $(FUZZ_SECONDS) s"; \
-	    LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan-suppressions.txt $$target -max_total_time=$(FUZZ_SECONDS) -timeout=10 -max_len=$$maxlen -print_final_stats=1 \
+	    LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan-suppressions.txt:print_suppressions=0 $$target -max_total_time=$(FUZZ_SECONDS) -timeout=10 -max_len=$$maxlen -print_final_stats=1 \
 	        -artifact_prefix=$(FUZZ_DIR)/findings/$$name- \
 	        $(FUZZ_DIR)/corpus/$$name $(FUZZ_DIR)/seeds/$$name $$samples $(FUZZ_SEEDS) || status=1; \
 	done; exit $$status
