@@ -44,7 +44,7 @@ private Q_SLOTS:
 
     void randomScripts() {
         std::mt19937 random(1208);
-        for (int i = 0; i < 3000; ++i) {
+        for (int i = 0; i < 2000; ++i) {
             QByteArray script(static_cast<qsizetype>(random() % 200), '\0');
             for (char& byte : script)
                 byte = static_cast<char>(random());
