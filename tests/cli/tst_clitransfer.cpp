@@ -1,6 +1,6 @@
 // send and receive against the receiver simulator over a pseudo-terminal, unpaced.
 #include "Cli.h"
-#include "ReceiverSimulator.h"
+#include "SimulatorThread.h"
 #include "TestSupport.h"
 
 #include "model/SampleImages.h"
@@ -22,6 +22,7 @@ using namespace vormante;
 using namespace vormante::sim;
 
 namespace {
+using testsupport::ReadFile;
 
 struct Run {
     int status = -1;
@@ -41,43 +42,11 @@ Run RunCommand(const QStringList& args) {
     return run;
 }
 
-QByteArray ReadFile(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-// The simulator on a thread of its own, playing one transfer.
-class Receiver {
-public:
-    explicit Receiver(SimulatorOptions options) : opts(std::move(options)) {
-        opts.paced = false;
-        opts.timeout = std::chrono::seconds(20);
-        opts.linger = std::chrono::seconds(2);
-        opened = simulator.Open(&error);
-    }
-    ~Receiver() {
-        simulator.Cancel();
-        if (worker.joinable())
-            worker.join();
-    }
-    bool Start() {
-        if (opened)
-            worker = std::thread([this] { result = simulator.Run(opts); });
-        return opened;
-    }
-    const SimulatorResult& Finish() {
-        worker.join();
-        return result;
-    }
-    QString device() const { return QString::fromStdString(simulator.devicePath()); }
-
-    SimulatorOptions opts;
-    std::string error;
-    ReceiverSimulator simulator;
-    std::thread worker;
-    SimulatorResult result;
-    bool opened = false;
+// The command-line tool closes the line as soon as it is done.
+struct Receiver : testsupport::SimulatorThread {
+    explicit Receiver(SimulatorOptions options) : SimulatorThread(std::move(options), std::chrono::seconds(2)) {}
 };
+
 
 SimulatorOptions Accepting() {
     SimulatorOptions options;

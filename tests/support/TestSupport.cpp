@@ -1,5 +1,7 @@
 #include "TestSupport.h"
 
+#include <QFile>
+
 namespace testsupport {
 
 std::vector<std::uint8_t> RandomBytes(std::size_t size, std::uint32_t seed) {
@@ -22,6 +24,11 @@ bool LoadInto(vormante::ChannelDatabase& db, const std::vector<std::uint8_t>& by
 
 QByteArray ToByteArray(const std::vector<std::uint8_t>& bytes) {
     return QByteArray(reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size()));
+}
+
+QByteArray ReadFile(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 } // namespace testsupport

@@ -23,4 +23,7 @@ bool LoadInto(vormante::ChannelDatabase& db, const std::vector<std::uint8_t>& by
 
 QByteArray ToByteArray(const std::vector<std::uint8_t>& bytes);
 
+// The whole content of a file; empty when it cannot be read.
+QByteArray ReadFile(const QString& path);
+
 } // namespace testsupport

@@ -26,12 +26,8 @@ using namespace vormante;
 using Id = MainWindow::Command;
 
 namespace {
+using testsupport::ReadFile;
 QString Text(const char* text) { return QString::fromLatin1(text); }
-
-QByteArray ReadFile(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 bool WriteFile(const QString& path, const QByteArray& bytes) {
     QFile file(path);

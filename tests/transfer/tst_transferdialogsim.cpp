@@ -1,6 +1,7 @@
 // Whole transfers through the transfer window and the Data commands, against
 // the receiver simulator on a real pseudo-terminal (unpaced).
-#include "ReceiverSimulator.h"
+#include "SimulatorThread.h"
+#include "TestSupport.h"
 #include "controls/MessageBox.h"
 #include "transfer/TransferDialog.h"
 
@@ -23,16 +24,10 @@ using namespace vormante;
 using namespace vormante::sim;
 
 namespace {
+using testsupport::ReadFile;
+using testsupport::SimulatorThread;
+
 QString Text(const char* text) { return QString::fromLatin1(text); }
-
-QByteArray ToBytes(const std::vector<std::uint8_t>& bytes) {
-    return QByteArray(reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size()));
-}
-
-QByteArray ReadFile(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 bool WriteFile(const QString& path, const QByteArray& bytes) {
     QFile file(path);
@@ -46,37 +41,6 @@ QStringList PromptTexts() {
     return texts;
 }
 
-// The simulator playing one transfer on a thread of its own.
-class SimulatorThread {
-public:
-    explicit SimulatorThread(SimulatorOptions options) : opts(std::move(options)) {
-        opts.paced = false;
-        opts.timeout = std::chrono::seconds(20);
-        opts.linger = std::chrono::seconds(5);
-        opened = simulator.Open(&error);
-    }
-    ~SimulatorThread() {
-        simulator.Cancel();
-        if (worker.joinable())
-            worker.join();
-    }
-    void Start() {
-        worker = std::thread([this] { result = simulator.Run(opts); });
-    }
-    const SimulatorResult& Finish() {
-        if (worker.joinable())
-            worker.join();
-        return result;
-    }
-    QString device() const { return QString::fromStdString(simulator.devicePath()); }
-
-    SimulatorOptions opts;
-    std::string error;
-    ReceiverSimulator simulator;
-    std::thread worker;
-    SimulatorResult result;
-    bool opened = false;
-};
 
 // Plays the user in the transfer window once it comes up modally: types the
 // simulator's device, presses Start, and records what the window showed.
@@ -141,7 +105,7 @@ class TestTransferDialogWithReceiver : public QObject {
         if (!result.ok || user.caption != Text("Data from IRD to PC") || user.portOpenAtEnd ||
             user.lastProgress != 204800 || user.finalStatus != Text("Data is transmitting form STB!"))
             return {};
-        return ToBytes(options.image);
+        return testsupport::ToByteArray(options.image);
     }
 
 private Q_SLOTS:
@@ -158,7 +122,7 @@ private Q_SLOTS:
     }
 
     void sendArrivesByteForByte() {
-        const QByteArray image = ToBytes(PatternImage(31));
+        const QByteArray image = testsupport::ToByteArray(PatternImage(31));
         const QString file = dir.filePath(QStringLiteral("to-receiver.bin"));
         QVERIFY(WriteFile(file, image));
         SimulatorOptions options;
@@ -173,7 +137,7 @@ private Q_SLOTS:
         QVERIFY(TransferDialog::RunSend(nullptr));
         const SimulatorResult& result = simulator.Finish();
         QVERIFY2(result.ok, result.error.c_str());
-        QCOMPARE(ToBytes(result.received), image);
+        QCOMPARE(testsupport::ToByteArray(result.received), image);
         QCOMPARE(result.blocksRequested, 26);
         QVERIFY(result.repeatMatched);
 
@@ -259,7 +223,7 @@ private Q_SLOTS:
 
     void receiverHangingUpGivesTheWindowBack() {
         const QString file = dir.filePath(QStringLiteral("hangup.bin"));
-        QVERIFY(WriteFile(file, ToBytes(PatternImage(37))));
+        QVERIFY(WriteFile(file, testsupport::ToByteArray(PatternImage(37))));
         SimulatorOptions options;
         options.mode = SimulatorMode::Accept;
         options.hangUpAfter = 4 * 8192 + 10;

@@ -16,6 +16,7 @@ using namespace vormante;
 using Controls = RecordingView::Controls;
 
 namespace {
+using testsupport::ReadFile;
 const Controls ALL_ENABLED = {true, true, true, true};
 const Controls LISTENING = {false, false, true, true};
 const Controls START_FAILED = {true, false, true, true};
@@ -30,11 +31,6 @@ QByteArray ImageBytes(std::uint32_t seed, std::size_t size = IMAGE_SIZE) {
 bool WriteFile(const QString& path, const QByteArray& bytes) {
     QFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
-QByteArray ReadFile(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 QByteArray Block(const QByteArray& image, int number) {

@@ -1,7 +1,8 @@
 // Whole transfers over a real pseudo-terminal: the engine on a SerialPort at
 // one end, the receiver simulator at the other, unpaced.
 #include "RecordingView.h"
-#include "ReceiverSimulator.h"
+#include "TestSupport.h"
+#include "SimulatorThread.h"
 #include "transfer/SerialPort.h"
 #include "transfer/TransferEngine.h"
 
@@ -16,50 +17,15 @@ using namespace vormante;
 using namespace vormante::sim;
 
 namespace {
-QByteArray ToBytes(const std::vector<std::uint8_t>& bytes) {
-    return QByteArray(reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size()));
+using testsupport::ReadFile;
+using testsupport::SimulatorThread;
+
+// Long enough that a busy machine answers before the handshake is repeated.
+SimulatorOptions Patient(SimulatorOptions options) {
+    options.handshakeInterval = std::chrono::milliseconds(1500);
+    return options;
 }
 
-QByteArray ReadFile(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-// The simulator on a thread of its own, playing one transfer.
-class SimulatorThread {
-public:
-    explicit SimulatorThread(SimulatorOptions options) : opts(std::move(options)) {
-        opts.paced = false;
-        // Long enough that a busy machine answers before the handshake is repeated.
-        opts.handshakeInterval = std::chrono::milliseconds(1500);
-        opts.timeout = std::chrono::seconds(20);
-        opts.linger = std::chrono::seconds(5);
-        opened = simulator.Open(&error);
-    }
-    ~SimulatorThread() {
-        simulator.Cancel();
-        if (worker.joinable())
-            worker.join();
-    }
-    bool Start() {
-        if (!opened)
-            return false;
-        worker = std::thread([this] { result = simulator.Run(opts); });
-        return true;
-    }
-    const SimulatorResult& Finish() {
-        worker.join();
-        return result;
-    }
-    QString device() const { return QString::fromStdString(simulator.devicePath()); }
-
-    SimulatorOptions opts;
-    std::string error;
-    ReceiverSimulator simulator;
-    std::thread worker;
-    SimulatorResult result;
-    bool opened = false;
-};
 
 struct Window {
     SerialPort port;
@@ -91,7 +57,7 @@ private Q_SLOTS:
         QFETCH(int, repeatAfter);
         QFETCH(int, garbage);
         QFETCH(bool, split);
-        const QByteArray image = ToBytes(PatternImage(21));
+        const QByteArray image = testsupport::ToByteArray(PatternImage(21));
         const QString file = dir.filePath(QStringLiteral("send.bin"));
         {
             QFile out(file);
@@ -102,7 +68,7 @@ private Q_SLOTS:
         options.repeatAfterBlock = repeatAfter;
         options.garbageBytes = static_cast<std::size_t>(garbage);
         options.splitHandshake = split;
-        SimulatorThread simulator(options);
+        SimulatorThread simulator(Patient(options));
         QVERIFY2(simulator.opened, simulator.error.c_str());
 
         Window window(TransferDirection::Send, file);
@@ -111,7 +77,7 @@ private Q_SLOTS:
         QTRY_VERIFY_WITH_TIMEOUT(window.view.ended, 20000);
         const SimulatorResult& result = simulator.Finish();
         QVERIFY2(result.ok, result.error.c_str());
-        QCOMPARE(ToBytes(result.received), image);
+        QCOMPARE(testsupport::ToByteArray(result.received), image);
         QCOMPARE(result.blocksRequested, 26);
         QCOMPARE(result.repeatMatched, repeatAfter > 0);
         QCOMPARE(window.view.messages, QStringList{QString::fromLatin1(transfertext::UPLOADED)});
@@ -123,7 +89,7 @@ private Q_SLOTS:
         SimulatorOptions options;
         options.mode = SimulatorMode::Give;
         options.image = PatternImage(22);
-        SimulatorThread simulator(options);
+        SimulatorThread simulator(Patient(options));
         QVERIFY2(simulator.opened, simulator.error.c_str());
 
         Window window(TransferDirection::Receive);
@@ -134,7 +100,7 @@ private Q_SLOTS:
         QTRY_VERIFY_WITH_TIMEOUT(window.view.ended, 20000);
         const SimulatorResult& result = simulator.Finish();
         QVERIFY2(result.ok, result.error.c_str());
-        QCOMPARE(ReadFile(target + QStringLiteral(".bin")), ToBytes(options.image));
+        QCOMPARE(ReadFile(target + QStringLiteral(".bin")), testsupport::ToByteArray(options.image));
         QCOMPARE(window.view.messages.size(), 1);
         QVERIFY(window.view.messages[0].endsWith(QStringLiteral("received.bin")));
     }
@@ -152,13 +118,13 @@ private Q_SLOTS:
         const QString file = dir.filePath(QStringLiteral("hangup.bin"));
         {
             QFile out(file);
-            QVERIFY(out.open(QIODevice::WriteOnly) && out.write(ToBytes(PatternImage(23))) == 204800);
+            QVERIFY(out.open(QIODevice::WriteOnly) && out.write(testsupport::ToByteArray(PatternImage(23))) == 204800);
         }
         SimulatorOptions options;
         options.mode = transferDirection == TransferDirection::Send ? SimulatorMode::Accept : SimulatorMode::Give;
         options.image = PatternImage(23);
         options.hangUpAfter = after;
-        SimulatorThread simulator(options);
+        SimulatorThread simulator(Patient(options));
         QVERIFY2(simulator.opened, simulator.error.c_str());
 
         Window window(transferDirection, file);
@@ -181,7 +147,7 @@ private Q_SLOTS:
         options.mode = SimulatorMode::Give;
         options.image = PatternImage(24);
         options.wrongDirection = true; // offers with ReceiveReady to a receive window
-        SimulatorThread simulator(options);
+        SimulatorThread simulator(Patient(options));
         QVERIFY2(simulator.opened, simulator.error.c_str());
         Window window(TransferDirection::Receive);
         QVERIFY(window.engine.Start(simulator.device()));
@@ -205,11 +171,11 @@ private Q_SLOTS:
         QTRY_COMPARE_WITH_TIMEOUT(process.state(), QProcess::NotRunning, 10000);
         QCOMPARE(process.exitStatus(), QProcess::NormalExit);
         QCOMPARE(process.exitCode(), 0);
-        QCOMPARE(ReadFile(target), ToBytes(PatternImage(7)));
+        QCOMPARE(ReadFile(target), testsupport::ToByteArray(PatternImage(7)));
     }
 
     void simulatorProgramAccepts() {
-        const QByteArray image = ToBytes(PatternImage(8));
+        const QByteArray image = testsupport::ToByteArray(PatternImage(8));
         const QString file = dir.filePath(QStringLiteral("to-program.bin"));
         {
             QFile out(file);
