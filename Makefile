@@ -32,9 +32,7 @@ run: build
 	@if [ -x $(BUILD_DIR)/tools/vormante-cli ] && \
 	    { [ ! -f $(DEMO_IMAGE) ] || [ $(BUILD_DIR)/tools/vormante-cli -nt $(DEMO_IMAGE) ]; }; then \
 	    $(BUILD_DIR)/tools/vormante-cli sample $(DEMO_IMAGE); fi
-	@if [ -x $(BUILD_DIR)/app/vormante ]; then \
-	    if [ -f $(DEMO_IMAGE) ]; then $(BUILD_DIR)/app/vormante $(DEMO_IMAGE); else $(BUILD_DIR)/app/vormante; fi; \
-	else echo "The editor is not built yet: only the channel database library exists so far."; fi
+	$(BUILD_DIR)/app/vormante $(DEMO_IMAGE)
 
 test: build
 	cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
