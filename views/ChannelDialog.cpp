@@ -1,5 +1,6 @@
 #include "ChannelDialog.h"
 
+#include "DialogLayout.h"
 #include "SatellitePageText.h"
 #include "controls/MessageBox.h"
 #include "model/RecordOperations.h"
@@ -77,12 +78,7 @@ ChannelDialog::ChannelDialog(QWidget* parent)
     checks->addWidget(fav4Check_, 1, 1);
     checks->addWidget(scrambledCheck_, 1, 2);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(okButton_);
-    buttons->addSpacing(24);
-    buttons->addWidget(cancelButton_);
-    buttons->addStretch();
+    auto* buttons = CenteredButtonRow(okButton_, cancelButton_, 24);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);

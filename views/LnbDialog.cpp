@@ -1,5 +1,6 @@
 #include "LnbDialog.h"
 
+#include "DialogLayout.h"
 #include "SatellitePageText.h"
 #include "model/ChannelDatabase.h"
 
@@ -104,16 +105,7 @@ LnbDialog::LnbDialog(QWidget* parent)
     form->addRow(tr("12V"), switch12VCombo_);
     form->addRow(tr("LNB Power"), powerCombo_);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(okButton_);
-    buttons->addWidget(cancelButton_);
-    buttons->addStretch();
-
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(form);
-    layout->addSpacing(12);
-    layout->addLayout(buttons);
+    StackFormAndButtons(this, form, okButton_, cancelButton_);
 
     connect(okButton_, &QPushButton::clicked, this, &LnbDialog::Store);
     connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);

@@ -1,5 +1,6 @@
 #include "SatelliteDialog.h"
 
+#include "DialogLayout.h"
 #include "SatellitePageText.h"
 #include "controls/MessageBox.h"
 #include "model/RecordOperations.h"
@@ -71,16 +72,7 @@ SatelliteDialog::SatelliteDialog(QWidget* parent)
     form->addRow(tr("Log:"), position);
     form->addRow(tr("LNB Type:"), lnbTypeCombo_);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(okButton_);
-    buttons->addWidget(cancelButton_);
-    buttons->addStretch();
-
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(form);
-    layout->addSpacing(12);
-    layout->addLayout(buttons);
+    StackFormAndButtons(this, form, okButton_, cancelButton_);
 
     setTabOrder(okButton_, cancelButton_);
     setTabOrder(cancelButton_, degreesEdit_);

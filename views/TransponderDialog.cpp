@@ -1,5 +1,6 @@
 #include "TransponderDialog.h"
 
+#include "DialogLayout.h"
 #include "SatellitePageText.h"
 #include "controls/MessageBox.h"
 #include "model/RecordOperations.h"
@@ -45,16 +46,7 @@ TransponderDialog::TransponderDialog(QWidget* parent)
     polarityRow->addStretch();
     form->addRow(tr("Polarity:"), polarityRow);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(okButton_);
-    buttons->addWidget(cancelButton_);
-    buttons->addStretch();
-
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(form);
-    layout->addSpacing(12);
-    layout->addLayout(buttons);
+    StackFormAndButtons(this, form, okButton_, cancelButton_);
 
     setTabOrder(okButton_, cancelButton_);
     setTabOrder(cancelButton_, frequencyEdit_);

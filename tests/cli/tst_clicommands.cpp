@@ -1,6 +1,6 @@
 // The commands as a script sees them: exit status, output and messages,
 // for good images, planted inconsistencies, bad files and wrong usage.
-#include "Cli.h"
+#include "CliRun.h"
 #include "TestSupport.h"
 
 #include "model/SampleImages.h"
@@ -23,24 +23,6 @@
 using namespace vormante;
 
 namespace {
-
-struct Run {
-    int status = -1;
-    QString out;
-    QString err;
-};
-
-Run RunCommand(const QStringList& args) {
-    std::vector<std::string> argv;
-    for (const QString& arg : args)
-        argv.push_back(arg.toStdString());
-    std::ostringstream out, err;
-    Run run;
-    run.status = cli::RunCli(argv, out, err);
-    run.out = QString::fromStdString(out.str());
-    run.err = QString::fromStdString(err.str());
-    return run;
-}
 
 } // namespace
 

@@ -1,5 +1,5 @@
 // send and receive against the receiver simulator over a pseudo-terminal, unpaced.
-#include "Cli.h"
+#include "CliRun.h"
 #include "SimulatorThread.h"
 #include "TestSupport.h"
 
@@ -24,23 +24,6 @@ using namespace vormante::sim;
 namespace {
 using testsupport::ReadFile;
 
-struct Run {
-    int status = -1;
-    QString out;
-    QString err;
-};
-
-Run RunCommand(const QStringList& args) {
-    std::vector<std::string> argv;
-    for (const QString& arg : args)
-        argv.push_back(arg.toStdString());
-    std::ostringstream out, err;
-    Run run;
-    run.status = cli::RunCli(argv, out, err);
-    run.out = QString::fromStdString(out.str());
-    run.err = QString::fromStdString(err.str());
-    return run;
-}
 
 // The command-line tool closes the line as soon as it is done.
 struct Receiver : testsupport::SimulatorThread {

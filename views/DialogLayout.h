@@ -1,0 +1,13 @@
+// The layout the edit dialogs share: OK and Cancel centred in a row under the fields.
+#pragma once
+
+class QDialog;
+class QHBoxLayout;
+class QLayout;
+class QPushButton;
+
+// OK and Cancel side by side, centred; `gap` pixels between them (-1: the style's spacing).
+QHBoxLayout* CenteredButtonRow(QPushButton* ok, QPushButton* cancel, int gap = -1);
+
+// Gives the dialog a column of the form, a little space, and the centred button row.
+void StackFormAndButtons(QDialog* dialog, QLayout* form, QPushButton* ok, QPushButton* cancel);
