@@ -2,7 +2,7 @@
 
 #include "ImageFileIO.h"
 #include "controls/MessageBox.h"
-#include "model/ChannelDatabase.h"
+#include "document/Document.h"
 
 #include <QDir>
 #include <QFile>
@@ -12,31 +12,20 @@
 
 namespace {
 
-// The database hands its copies to a sink; collect them for an atomic write.
-QByteArray LoadedBytes(vormante::ChannelDatabase& database) {
-    QByteArray bytes;
-    database.WriteLoaded([&](std::span<const std::uint8_t> image) {
-        bytes = QByteArray(reinterpret_cast<const char*>(image.data()), static_cast<qsizetype>(image.size()));
-        return true;
-    });
-    return bytes;
-}
-
-QByteArray WorkingBytes(vormante::ChannelDatabase& database) {
-    QByteArray bytes;
-    database.WriteWorking([&](std::span<const std::uint8_t> image) {
-        bytes = QByteArray(reinterpret_cast<const char*>(image.data()), static_cast<qsizetype>(image.size()));
-        return true;
-    });
-    return bytes;
+QByteArray BytesOf(const vormante::DatabaseImage& image) {
+    return QByteArray(reinterpret_cast<const char*>(image.data()), static_cast<qsizetype>(image.size()));
 }
 
 } // namespace
 
-FileCommands::FileCommands(vormante::ChannelDatabase& database, QWidget* dialogParent, QObject* parent)
-    : QObject(parent), database_(database), dialogParent_(dialogParent) {}
+FileCommands::FileCommands(vormante::Document& document, QWidget* dialogParent, QObject* parent)
+    : QObject(parent), document_(document), dialogParent_(dialogParent) {}
 
-bool FileCommands::HasUnsavedChanges() const { return !documentPath_.isEmpty() && database_.IsChanged(); }
+QString FileCommands::documentPath() const { return document_.path(); }
+
+bool FileCommands::HasUnsavedChanges() const {
+    return document_.isOpen() && !document_.path().isEmpty() && document_.isModified();
+}
 
 bool FileCommands::OpenImage() {
     if (!ConfirmLeave())
@@ -55,13 +44,12 @@ bool FileCommands::OpenImageFile(const QString& path) {
     }
     const auto* data = reinterpret_cast<const std::uint8_t*>(file.bytes.constData());
     const vormante::LoadResult loaded =
-        database_.Load(std::span<const std::uint8_t>(data, static_cast<std::size_t>(file.bytes.size())));
+        document_.Open(std::span<const std::uint8_t>(data, static_cast<std::size_t>(file.bytes.size())),
+                       QDir::cleanPath(QDir::current().absoluteFilePath(path)));
     if (!loaded.ok) {
         MessageBox::information(dialogParent_, QString::fromStdString(loaded.error));
         return false;
     }
-    documentPath_ = QDir::cleanPath(QDir::current().absoluteFilePath(path));
-    database_.BuildRecordPointers();
     Q_EMIT imageOpened();
     return true;
 }
@@ -80,21 +68,22 @@ bool FileCommands::WriteBackupAndFile() {
     // now, which another program (or a received image) may have replaced since it was
     // opened. Only when the file is gone or is no regular file does the loaded copy,
     // its last known content, go to the backup.
-    const QString backupPath = documentPath_ + QStringLiteral(".bak");
+    const QString backupPath = document_.path() + QStringLiteral(".bak");
     imagefileio::WriteResult backup;
-    const QFileInfo current(documentPath_);
+    const QString documentPath = document_.path();
+    const QFileInfo current(documentPath);
     if (current.isFile()) {
-        QFile file(documentPath_);
+        QFile file(documentPath);
         QByteArray onDisk;
         if (file.open(QIODevice::ReadOnly))
             onDisk = file.readAll();
         if (!file.isOpen() || file.error() != QFileDevice::NoError)
             backup = {imagefileio::WriteResult::OpenFailed,
-                      QStringLiteral("%1 could not be read: %2").arg(documentPath_, file.errorString())};
+                      QStringLiteral("%1 could not be read: %2").arg(documentPath, file.errorString())};
         else
             backup = imagefileio::WriteFileAtomically(backupPath, onDisk);
     } else {
-        backup = imagefileio::WriteFileAtomically(backupPath, LoadedBytes(database_));
+        backup = imagefileio::WriteFileAtomically(backupPath, BytesOf(document_.database().loadedCopy()));
     }
     if (!backup.ok()) {
         ReportSaveFailure(QStringLiteral("The backup file %1 could not be written: %2.\n\nNothing was saved; the "
@@ -102,24 +91,24 @@ bool FileCommands::WriteBackupAndFile() {
                           backupPath, backup.error);
         return false;
     }
-    const imagefileio::WriteResult written = imagefileio::WriteFileAtomically(documentPath_, WorkingBytes(database_));
+    const imagefileio::WriteResult written = imagefileio::WriteFileAtomically(documentPath, BytesOf(document_.database().workingCopy()));
     if (!written.ok()) {
         ReportSaveFailure(QStringLiteral("%1 could not be written: %2.\n\nThe file keeps its previous content; the "
                                          "changes are still open in the editor."),
-                          documentPath_, written.error);
+                          documentPath, written.error);
         return false;
     }
-    database_.Commit();
+    document_.MarkSaved(documentPath);
     return true;
 }
 
 bool FileCommands::SaveImageAs() {
-    if (documentPath_.isEmpty())
+    if (document_.path().isEmpty())
         return false;
     const QString path = FileDialog::getSaveFileName(dialogParent_, QStringLiteral("Save As"), QString(), FileFilter());
     if (path.isEmpty())
         return false;
-    const imagefileio::WriteResult written = imagefileio::WriteFileAtomically(path, WorkingBytes(database_));
+    const imagefileio::WriteResult written = imagefileio::WriteFileAtomically(path, BytesOf(document_.database().workingCopy()));
     if (written.status == imagefileio::WriteResult::OpenFailed) {
         MessageBox::information(dialogParent_, OpenErrorText());
         return false;

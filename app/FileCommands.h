@@ -1,6 +1,6 @@
 // The file commands of the editor: Open, Save (with a ".bak" backup), Save as, and
-// the question about unsaved changes before the image is left. The database is the
-// main window's; this class owns the current file's path.
+// the question about unsaved changes before the image is left. The document (the
+// database, its file's path and the edit history) is the main window's.
 //
 // Saving never loses data: Save writes the backup first and stops if that fails,
 // then replaces the file atomically; only a completed write commits the edits, so
@@ -13,7 +13,7 @@
 class QWidget;
 
 namespace vormante {
-class ChannelDatabase;
+class Document;
 }
 
 class FileCommands : public QObject {
@@ -22,7 +22,7 @@ class FileCommands : public QObject {
 public:
     enum class SaveOutcome { NothingToSave, Declined, Saved, Failed };
 
-    FileCommands(vormante::ChannelDatabase& database, QWidget* dialogParent, QObject* parent = nullptr);
+    FileCommands(vormante::Document& document, QWidget* dialogParent, QObject* parent = nullptr);
 
     // "Open ...": asks about unsaved changes, then for a file, then loads it.
     // True when an image was loaded.
@@ -40,14 +40,14 @@ public:
     // unsaved changes asks Yes (save), No (discard) or Cancel. True to go ahead.
     bool ConfirmLeave();
 
-    QString documentPath() const { return documentPath_; }
+    QString documentPath() const;
 
     static QString ChangedQuestion() { return QStringLiteral("Data has been changed,do you want to change!"); }
     static QString OpenErrorText() { return QStringLiteral("File open error!"); }
     static QString FileFilter() { return QStringLiteral("BIN data(*.bin)|*.bin"); }
 
 Q_SIGNALS:
-    // A new image is in the database, its record pointers built.
+    // A new image is in the document, its record pointers built, its history empty.
     void imageOpened();
 
 private:
@@ -56,7 +56,6 @@ private:
     // message has %1 for the path and %2 for the system's reason.
     void ReportSaveFailure(const QString& message, const QString& path, const QString& reason);
 
-    vormante::ChannelDatabase& database_;
+    vormante::Document& document_;
     QWidget* dialogParent_;
-    QString documentPath_;
 };

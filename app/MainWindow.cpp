@@ -17,7 +17,9 @@
 #include <QProgressBar>
 #include <QScreen>
 #include <QShortcut>
+#include <QStyle>
 #include <QToolBar>
+#include <QUndoStack>
 #include <QVBoxLayout>
 
 namespace {
@@ -35,18 +37,18 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     setWindowIcon(QIcon(QStringLiteral(":/icons/vormante.png")));
     setObjectName(QStringLiteral("mainWindow"));
 
-    fileCommands_ = new FileCommands(database_, this, this);
+    fileCommands_ = new FileCommands(document_, this, this);
     dataCommands_ = new DataCommands(this, this);
-    connect(fileCommands_, &FileCommands::imageOpened, this, &MainWindow::OnImageOpened);
+    connect(&document_, &vormante::Document::opened, this, &MainWindow::OnImageOpened);
 
     CreateMenu();
     CreateToolBar();
     setCentralWidget(CreatePageArea());
 
-    // Hand the pages the database, then keep them disabled until an image is open.
-    satellitePage_->Initialize(database_);
-    channelListPage_->Initialize(database_);
-    systemSettingsPage_->FillLists(database_);
+    // Hand the pages the document, then keep them disabled until an image is open.
+    satellitePage_->Initialize(document_);
+    channelListPage_->Initialize(document_);
+    systemSettingsPage_->FillLists(document_);
     EnterStartState();
     connect(tabs_, &PageTabCtrl::pageSelected, this, &MainWindow::RefreshPage);
 
@@ -100,12 +102,31 @@ void MainWindow::CreateMenu() {
     AddCommand(file, QStringLiteral("Import txt file"), ID_FILE_IMPORT_TXT, nullptr)->setEnabled(false);
     AddCommand(file, QStringLiteral("Exit"), ID_FILE_EXIT, &MainWindow::OnExit)->setShortcut(QKeySequence::Quit);
 
+    CreateEditMenu();
+
     QMenu* transfer = menuBar()->addMenu(QStringLiteral("Data"));
     AddCommand(transfer, QStringLiteral("Data From PC To IRD"), ID_DATA_PC_TO_IRD, &MainWindow::OnSendToReceiver);
     AddCommand(transfer, QStringLiteral("Data From IRD To PC"), ID_DATA_IRD_TO_PC, &MainWindow::OnReceiveFromReceiver);
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("Help"));
     AddCommand(help, QStringLiteral("About"), ID_HELP_ABOUT, &MainWindow::OnAbout);
+}
+
+void MainWindow::CreateEditMenu() {
+    // "Undo <step>" and "Redo <step>", grayed while there is nothing to undo or redo.
+    QMenu* edit = menuBar()->addMenu(QStringLiteral("Edit"));
+    QUndoStack* history = document_.undoStack();
+    QAction* undo = history->createUndoAction(this, QStringLiteral("Undo"));
+    undo->setShortcut(QKeySequence::Undo);
+    QAction* redo = history->createRedoAction(this, QStringLiteral("Redo"));
+    redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    const std::pair<QAction*, int> items[] = {{undo, ID_EDIT_UNDO}, {redo, ID_EDIT_REDO}};
+    for (const auto& [action, id] : items) {
+        action->setData(id);
+        action->setObjectName(QStringLiteral("menu%1").arg(id));
+        edit->addAction(action);
+        menuActions_.insert(id, action);
+    }
 }
 
 void MainWindow::CreateToolBar() {
@@ -123,6 +144,42 @@ void MainWindow::CreateToolBar() {
     AddTool(QStringLiteral("send"), QStringLiteral("Data From PC To IRD"), ID_DATA_PC_TO_IRD,
             &MainWindow::OnSendToReceiver);
     AddTool(QStringLiteral("about"), QStringLiteral("About"), ID_TOOL_ABOUT, &MainWindow::OnAbout);
+
+    // Undo and redo follow the six; they share the menu items' state, their tips name the step.
+    QUndoStack* history = document_.undoStack();
+    const struct {
+        const char* theme;
+        QStyle::StandardPixmap fallback;
+        int id;
+        void (QUndoStack::*run)();
+        bool (QUndoStack::*can)() const;
+        void (QUndoStack::*changed)(bool);
+        QString (QUndoStack::*text)() const;
+        const char* verb;
+    } tools[] = {
+        {"edit-undo", QStyle::SP_ArrowBack, ID_TOOL_UNDO, &QUndoStack::undo, &QUndoStack::canUndo,
+         &QUndoStack::canUndoChanged, &QUndoStack::undoText, "Undo"},
+        {"edit-redo", QStyle::SP_ArrowForward, ID_TOOL_REDO, &QUndoStack::redo, &QUndoStack::canRedo,
+         &QUndoStack::canRedoChanged, &QUndoStack::redoText, "Redo"},
+    };
+    for (const auto& tool : tools) {
+        const QIcon icon = QIcon::fromTheme(QLatin1String(tool.theme), style()->standardIcon(tool.fallback));
+        QAction* action = toolBar_->addAction(icon, QLatin1String(tool.verb));
+        action->setData(tool.id);
+        action->setObjectName(QStringLiteral("tool%1").arg(tool.id));
+        action->setEnabled((history->*tool.can)());
+        connect(action, &QAction::triggered, history, tool.run);
+        connect(history, tool.changed, action, &QAction::setEnabled);
+        const QString verb = QLatin1String(tool.verb);
+        auto tip = [history, action, verb, text = tool.text] {
+            const QString step = (history->*text)();
+            action->setToolTip(step.isEmpty() ? verb : verb + QLatin1Char(' ') + step);
+        };
+        connect(history, &QUndoStack::indexChanged, action, tip);
+        connect(history, &QUndoStack::cleanChanged, action, tip);
+        tip();
+        toolActions_.insert(tool.id, action);
+    }
 }
 
 QWidget* MainWindow::CreatePageArea() {

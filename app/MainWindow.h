@@ -1,10 +1,12 @@
 // The editor's main window: menu, toolbar, the tab strip with the three pages and the
-// progress bar. It owns the database and routes every command to the file commands,
-// the data commands or the About box; it keeps no logic of its own beyond the
-// start-up and file-open states and refreshing a page when its tab is brought up.
+// progress bar. It owns the document (database, file path, edit history) and routes
+// every command to the file commands, the data commands, the edit history or the
+// About box; it keeps no logic of its own beyond the start-up and file-open states
+// and refreshing a page when its tab is brought up. The pages follow the document's
+// changes themselves.
 #pragma once
 
-#include "model/ChannelDatabase.h"
+#include "document/Document.h"
 
 #include <QHash>
 #include <QMainWindow>
@@ -38,6 +40,10 @@ public:
         ID_DATA_IRD_TO_PC = 32774,
         ID_HELP_ABOUT = 32783,
         ID_TOOL_ABOUT = 32785,
+        ID_EDIT_UNDO = 32840,
+        ID_EDIT_REDO = 32841,
+        ID_TOOL_UNDO = 32842,
+        ID_TOOL_REDO = 32843,
     };
 
     explicit MainWindow(QWidget* parent = nullptr);
@@ -57,7 +63,8 @@ public:
     SystemSettingsPage* systemSettingsPage() const { return systemSettingsPage_; }
     FileCommands* fileCommands() const { return fileCommands_; }
     DataCommands* dataCommands() const { return dataCommands_; }
-    vormante::ChannelDatabase& database() { return database_; }
+    vormante::Document& document() { return document_; }
+    const vormante::ChannelDatabase& database() const { return document_.database(); }
 
 public Q_SLOTS:
     void OnOpen();
@@ -74,6 +81,7 @@ protected:
 
 private:
     void CreateMenu();
+    void CreateEditMenu();
     void CreateToolBar();
     QWidget* CreatePageArea();
     void EnterStartState();
@@ -83,7 +91,7 @@ private:
     QAction* AddCommand(QMenu* menu, const QString& text, int id, void (MainWindow::*slot)());
     QAction* AddTool(const QString& icon, const QString& tip, int id, void (MainWindow::*slot)());
 
-    vormante::ChannelDatabase database_;
+    vormante::Document document_;
     QToolBar* toolBar_ = nullptr;
     PageTabCtrl* tabs_ = nullptr;
     SatellitePage* satellitePage_ = nullptr;

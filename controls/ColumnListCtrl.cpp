@@ -241,3 +241,20 @@ void ColumnListCtrl::contextMenuEvent(QContextMenuEvent* event) {
     Q_EMIT rowContextMenuRequested(row, where);
     event->accept();
 }
+
+bool ColumnListCtrl::SetRowKey(int row, int key) { return model_->SetRowKey(row, key); }
+
+int ColumnListCtrl::RowKey(int row) const { return model_->RowKey(row); }
+
+int ColumnListCtrl::RowOfKey(int key) const {
+    for (int row = 0; row < RowCount(); ++row)
+        if (model_->RowKey(row) == key)
+            return row;
+    return -1;
+}
+
+int ColumnListCtrl::AddKeyedRow(const QStringList& texts, int key) {
+    const int row = AddRow(texts);
+    model_->SetRowKey(row, key);
+    return row;
+}

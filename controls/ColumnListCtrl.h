@@ -13,6 +13,8 @@
 //   AddRow({"1", "Astra", ...})        -> index of the appended row
 //   SetCellText(row, col, text)        -> false for a cell out of range (copy kept)
 //   CellText(row, col), RowTexts(row), RowCount(), ColumnCount(), DeleteAllRows()
+//   SetRowKey(row, slot), RowKey(row), RowOfKey(slot), AddKeyedRow(texts, slot):
+//                                      the record a row stands for, carried through sorts
 //   currentRow() / setCurrentRow(row)  the page's remembered row; the control never uses it
 //   SelectRow(row, clearOthers)        marks a row selected and makes it the focus row
 //   DeselectRow(row), ClearSelectedRows(), FirstSelectedRow() (-1 none), SelectedRows(),
@@ -54,6 +56,15 @@ public:
     QStringList RowTexts(int row) const;
     int RowCount() const;
     void DeleteAllRows();
+
+    // The record (a slot) a row stands for; -1 when it names none. Keys travel with
+    // their rows through header sorts.
+    bool SetRowKey(int row, int key);
+    int RowKey(int row) const;
+    // The first row whose key is key, or -1.
+    int RowOfKey(int key) const;
+    // Appends a row and gives it a key at once.
+    int AddKeyedRow(const QStringList& texts, int key);
 
     int currentRow() const { return currentRow_; }
     void setCurrentRow(int row) { currentRow_ = row; }

@@ -111,6 +111,8 @@ QVariant ColumnListModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || !ValidCell(index.row(), index.column()))
         return {};
     const Row& row = rows_[static_cast<std::size_t>(index.row())];
+    if (role == RowKeyRole)
+        return row.key;
     const auto column = static_cast<std::size_t>(index.column());
     switch (role) {
     case Qt::DisplayRole:
@@ -261,4 +263,15 @@ void ColumnListModel::SortRows(int column, bool ascending) {
         after.append(index(newRowOf[static_cast<std::size_t>(old.row())], old.column()));
     changePersistentIndexList(before, after);
     Q_EMIT layoutChanged({}, QAbstractItemModel::VerticalSortHint);
+}
+
+bool ColumnListModel::SetRowKey(int row, int key) {
+    if (row < 0 || row >= RowCount())
+        return false;
+    rows_[static_cast<std::size_t>(row)].key = key;
+    return true;
+}
+
+int ColumnListModel::RowKey(int row) const {
+    return row >= 0 && row < RowCount() ? rows_[static_cast<std::size_t>(row)].key : -1;
 }

@@ -62,12 +62,19 @@ public:
     QColor CellTextColor(int row, int column) const;
     QColor CellBackColor(int row, int column) const;
 
+    // The record a row stands for (a slot), carried with the row through sorts and
+    // readable through RowKeyRole; -1 when the row names none.
+    static constexpr int RowKeyRole = Qt::UserRole + 1;
+    bool SetRowKey(int row, int key);
+    int RowKey(int row) const;
+
     // Reorders the rows by CompareCellTexts on one column; selections and the
     // current index follow their rows.
     void SortRows(int column, bool ascending);
 
 private:
     struct Row {
+        int key = -1;
         QStringList texts;
         std::vector<QRgb> textColors;
         std::vector<QRgb> backColors;

@@ -56,6 +56,6 @@ bool IsChannelOnChain(const ChannelDatabase& db, int satellite, int channel);
 // the satellite's head and tail. A neighbour link outside the table counts as
 // no neighbour. With `emptyWhenAlone` a channel without neighbours leaves the
 // chain empty; without it such a channel is left where it is.
-void UnlinkChannel(const ChannelDatabase& db, int satellite, int c, bool emptyWhenAlone);
+void UnlinkChannel(ChannelDatabase& db, int satellite, int c, bool emptyWhenAlone);
 
 } // namespace vormante::chains

@@ -70,36 +70,57 @@ void ChannelDatabase::BuildRecordPointers() {
         channelPointers_[static_cast<std::size_t>(c)] = RecordAddress(KIND_CHANNEL, sector1, c);
 }
 
-std::uint8_t* ChannelDatabase::ChannelPointer(int slot) const {
+const std::uint8_t* ChannelDatabase::ChannelPointer(int slot) const {
     return IsChannelSlot(slot) ? channelPointers_[static_cast<std::size_t>(slot)] : nullptr;
 }
 
-SatelliteRecord ChannelDatabase::Satellite(int slot) const {
-    if (!IsSatelliteSlot(slot))
-        throw std::out_of_range("satellite slot " + std::to_string(slot));
-    return SatelliteRecord(working() + layout::SatelliteOffset(slot));
+namespace {
+template <typename Check> int Checked(int slot, Check isSlot, const char* table) {
+    if (!isSlot(slot))
+        throw std::out_of_range(std::string(table) + " slot " + std::to_string(slot));
+    return slot;
+}
+} // namespace
+
+SatelliteRecord ChannelDatabase::Satellite(int slot) {
+    return SatelliteRecord(workingCopy_.data() + layout::SatelliteOffset(Checked(slot, IsSatelliteSlot, "satellite")));
 }
 
-TransponderRecord ChannelDatabase::Transponder(int slot) const {
-    if (!IsTransponderSlot(slot))
-        throw std::out_of_range("transponder slot " + std::to_string(slot));
-    return TransponderRecord(working() + layout::TransponderOffset(slot));
+ConstSatelliteRecord ChannelDatabase::Satellite(int slot) const {
+    return ConstSatelliteRecord(workingCopy_.data() +
+                                layout::SatelliteOffset(Checked(slot, IsSatelliteSlot, "satellite")));
 }
 
-ChannelRecord ChannelDatabase::Channel(int slot) const {
-    if (!IsChannelSlot(slot))
-        throw std::out_of_range("channel slot " + std::to_string(slot));
-    return ChannelRecord(working() + layout::ChannelOffset(slot));
+TransponderRecord ChannelDatabase::Transponder(int slot) {
+    return TransponderRecord(workingCopy_.data() +
+                             layout::TransponderOffset(Checked(slot, IsTransponderSlot, "transponder")));
 }
 
-std::uint8_t& ChannelDatabase::TransponderMark(int slot) const {
-    if (!IsTransponderSlot(slot))
-        throw std::out_of_range("transponder slot " + std::to_string(slot));
-    return working()[layout::TransponderMarkOffset(slot)];
+ConstTransponderRecord ChannelDatabase::Transponder(int slot) const {
+    return ConstTransponderRecord(workingCopy_.data() +
+                                  layout::TransponderOffset(Checked(slot, IsTransponderSlot, "transponder")));
 }
 
-SystemSettingsBlock ChannelDatabase::Settings() const {
-    return SystemSettingsBlock(working() + layout::SETTINGS_BLOCK);
+ChannelRecord ChannelDatabase::Channel(int slot) {
+    return ChannelRecord(workingCopy_.data() + layout::ChannelOffset(Checked(slot, IsChannelSlot, "channel")));
+}
+
+ConstChannelRecord ChannelDatabase::Channel(int slot) const {
+    return ConstChannelRecord(workingCopy_.data() + layout::ChannelOffset(Checked(slot, IsChannelSlot, "channel")));
+}
+
+std::uint8_t& ChannelDatabase::TransponderMark(int slot) {
+    return workingCopy_[layout::TransponderMarkOffset(Checked(slot, IsTransponderSlot, "transponder"))];
+}
+
+std::uint8_t ChannelDatabase::TransponderMark(int slot) const {
+    return workingCopy_[layout::TransponderMarkOffset(Checked(slot, IsTransponderSlot, "transponder"))];
+}
+
+SystemSettingsBlock ChannelDatabase::Settings() { return SystemSettingsBlock(workingCopy_.data() + layout::SETTINGS_BLOCK); }
+
+ConstSystemSettingsBlock ChannelDatabase::Settings() const {
+    return ConstSystemSettingsBlock(workingCopy_.data() + layout::SETTINGS_BLOCK);
 }
 
 } // namespace vormante

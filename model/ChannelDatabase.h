@@ -48,23 +48,28 @@ public:
     DatabaseImage& workingCopy() { return workingCopy_; }
     const DatabaseImage& workingCopy() const { return workingCopy_; }
 
-    // Record views into the working copy. A slot outside its table throws
+    // Record views into the working copy: writable from a database the caller may
+    // change, read-only from a const one. A slot outside its table throws
     // std::out_of_range: callers range-check every slot taken from the image.
-    SatelliteRecord Satellite(int slot) const;
-    TransponderRecord Transponder(int slot) const;
-    ChannelRecord Channel(int slot) const;
-    std::uint8_t& TransponderMark(int slot) const;
-    SystemSettingsBlock Settings() const;
+    SatelliteRecord Satellite(int slot);
+    ConstSatelliteRecord Satellite(int slot) const;
+    TransponderRecord Transponder(int slot);
+    ConstTransponderRecord Transponder(int slot) const;
+    ChannelRecord Channel(int slot);
+    ConstChannelRecord Channel(int slot) const;
+    std::uint8_t& TransponderMark(int slot);
+    std::uint8_t TransponderMark(int slot) const;
+    SystemSettingsBlock Settings();
+    ConstSystemSettingsBlock Settings() const;
 
     // The pointers BuildRecordPointers set; null until then.
-    std::uint8_t* SettingsPointer() const { return settingsPointer_; }
-    std::uint8_t* SatellitePointer() const { return satellitePointer_; }
-    std::uint8_t* MarkPointer() const { return markPointer_; }
-    std::uint8_t* TransponderPointer() const { return transponderPointer_; }
-    std::uint8_t* ChannelPointer(int slot) const;
+    const std::uint8_t* SettingsPointer() const { return settingsPointer_; }
+    const std::uint8_t* SatellitePointer() const { return satellitePointer_; }
+    const std::uint8_t* MarkPointer() const { return markPointer_; }
+    const std::uint8_t* TransponderPointer() const { return transponderPointer_; }
+    const std::uint8_t* ChannelPointer(int slot) const;
 
 private:
-    std::uint8_t* working() const { return const_cast<std::uint8_t*>(workingCopy_.data()); }
 
     bool loaded_ = false;
     DatabaseImage loadedCopy_{};

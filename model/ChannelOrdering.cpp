@@ -63,7 +63,7 @@ void SortChannels(ChannelDatabase& db, int satellite, SortKind kind) {
     auto& list = SortList();
     std::size_t count = 0;
     WalkChannels(db, satellite, [&](int c) {
-        const ChannelRecord channel = db.Channel(c);
+        const ConstChannelRecord channel = db.Channel(c);
         const int t = channel.transponder();
         // A channel naming no transponder sorts as frequency 0.
         const auto frequency = static_cast<std::uint16_t>(IsTransponderSlot(t) ? db.Transponder(t).frequency() : 0);

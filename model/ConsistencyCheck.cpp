@@ -110,17 +110,17 @@ private:
     }
 
     void CheckTransponderChain(int s) {
-        const SatelliteRecord sat = db_.Satellite(s);
+        const ConstSatelliteRecord sat = db_.Satellite(s);
         const ChainSpec chain{"transponder", TRANSPONDER_SLOTS, sat.firstTransponder(), sat.lastTransponder(),
                               sat.transponderCount()};
         CheckChain(
             s, chain, transponderOwner_,
             [&](int t) {
-                const TransponderRecord tr = db_.Transponder(t);
+                const ConstTransponderRecord tr = db_.Transponder(t);
                 return std::pair{tr.prevTransponder(), tr.nextTransponder()};
             },
             [&](int t) {
-                const TransponderRecord tr = db_.Transponder(t);
+                const ConstTransponderRecord tr = db_.Transponder(t);
                 if (!tr.isUsed())
                     Add(ProblemKind::FreeRecordOnChain, s, t, -1,
                         "Satellite slot %d: transponder slot %d is on the chain but free.", s, t);
@@ -132,7 +132,7 @@ private:
     }
 
     void CheckChannelChain(int s) {
-        const SatelliteRecord sat = db_.Satellite(s);
+        const ConstSatelliteRecord sat = db_.Satellite(s);
         const bool numbered = sat.state() == SatelliteRecord::STATE_HAS_CHANNELS;
         unsigned tvCount = 0;
         unsigned radioCount = 0;
@@ -141,7 +141,7 @@ private:
         CheckChain(
             s, chain, channelOwner_,
             [&](int c) {
-                const ChannelRecord ch = db_.Channel(c);
+                const ConstChannelRecord ch = db_.Channel(c);
                 return std::pair{ch.prevChannel(), ch.nextChannel()};
             },
             [&](int c) {
@@ -150,7 +150,7 @@ private:
                 if (!numbered)
                     return;
                 // What renumbering would give: the video PID decides the type, the chain the number.
-                const ChannelRecord ch = db_.Channel(c);
+                const ConstChannelRecord ch = db_.Channel(c);
                 const bool radio = ch.videoPid() == NULL_PID;
                 const unsigned type = radio ? ChannelRecord::SERVICE_RADIO : ChannelRecord::SERVICE_TV;
                 const unsigned number = (radio ? ++radioCount : ++tvCount) & 0x1FFF;
@@ -170,7 +170,7 @@ private:
     }
 
     void CheckChannel(int s, int c) {
-        const ChannelRecord ch = db_.Channel(c);
+        const ConstChannelRecord ch = db_.Channel(c);
         if (!ch.isOccupied())
             Add(ProblemKind::FreeRecordOnChain, s, -1, c, "Satellite slot %d: channel slot %d is on the chain but free.",
                 s, c);
@@ -180,7 +180,7 @@ private:
                 "Satellite slot %d: channel slot %d names transponder %d, which is no transponder slot.", s, c, t);
             return;
         }
-        const TransponderRecord tr = db_.Transponder(t);
+        const ConstTransponderRecord tr = db_.Transponder(t);
         if (!tr.isUsed())
             Add(ProblemKind::ChannelOnFreeTransponder, s, t, c,
                 "Satellite slot %d: channel slot %d names transponder slot %d, which is free.", s, c, t);

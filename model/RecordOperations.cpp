@@ -26,9 +26,9 @@ bool IsChannelOnChain(const ChannelDatabase& db, int satellite, int channel) {
     return found;
 }
 
-void UnlinkChannel(const ChannelDatabase& db, int satellite, int c, bool emptyWhenAlone) {
+void UnlinkChannel(ChannelDatabase& db, int satellite, int c, bool emptyWhenAlone) {
     SatelliteRecord sat = db.Satellite(satellite);
-    const ChannelRecord channel = db.Channel(c);
+    const ConstChannelRecord channel = db.Channel(c);
     const int p = channel.prevChannel();
     const int n = channel.nextChannel();
     const bool hasPrev = IsChannelSlot(p);
@@ -56,14 +56,14 @@ namespace {
 
 using namespace chains;
 
-void ReleaseTransponder(const ChannelDatabase& db, int t) {
+void ReleaseTransponder(ChannelDatabase& db, int t) {
     TransponderRecord transponder = db.Transponder(t);
     transponder.setInUse(0);
     transponder.setSpareWord(ALL_ONES_32);
     db.TransponderMark(t) = TransponderRecord::MARK;
 }
 
-void ReleaseChannel(const ChannelDatabase& db, int c) {
+void ReleaseChannel(ChannelDatabase& db, int c) {
     ChannelRecord channel = db.Channel(c);
     channel.setState(ChannelRecord::STATE_FREE);
     channel.setSpareShort(ALL_ONES_16);
@@ -72,13 +72,13 @@ void ReleaseChannel(const ChannelDatabase& db, int c) {
 
 // Takes a channel known to lie on the satellite's chain off it and counts it out;
 // releasing the slot is left to the caller.
-void RemoveChannel(const ChannelDatabase& db, int satellite, int c) {
+void RemoveChannel(ChannelDatabase& db, int satellite, int c) {
     SatelliteRecord sat = db.Satellite(satellite);
     sat.setChannelCount(sat.channelCount() - 1);
     UnlinkChannel(db, satellite, c, true);
 }
 
-void ClearHasChannelsWhenEmpty(const ChannelDatabase& db, int transponder) {
+void ClearHasChannelsWhenEmpty(ChannelDatabase& db, int transponder) {
     if (!IsTransponderSlot(transponder))
         return;
     if (CountChannelsOnTransponder(db, transponder, true) == 0 &&
@@ -86,7 +86,7 @@ void ClearHasChannelsWhenEmpty(const ChannelDatabase& db, int transponder) {
         db.Transponder(transponder).setHasChannels(false);
 }
 
-bool MatchesChannel(const ChannelRecord& channel, int transponder, unsigned serviceType) {
+bool MatchesChannel(ConstChannelRecord channel, int transponder, unsigned serviceType) {
     return channel.serviceType() == serviceType && (transponder == NO_LINK || channel.transponder() == transponder);
 }
 
@@ -335,7 +335,7 @@ int AddChannel(ChannelDatabase& db, int transponder) {
         return NO_LINK;
     // The transponder must be in use on a used satellite; anything else would
     // hang the channel on a chain nobody owns.
-    const TransponderRecord owner = db.Transponder(transponder);
+    const ConstTransponderRecord owner = db.Transponder(transponder);
     const int satellite = static_cast<int>(owner.satellite());
     if (!owner.isUsed() || !IsSatelliteSlot(satellite) || !db.Satellite(satellite).isUsed())
         return NO_LINK;
@@ -387,7 +387,7 @@ int AddChannel(ChannelDatabase& db, int transponder) {
 bool DeleteChannel(ChannelDatabase& db, int channel, int satellite) {
     if (!IsChannelSlot(channel) || !IsSatelliteSlot(satellite))
         return false;
-    const SatelliteRecord sat = db.Satellite(satellite);
+    const ConstSatelliteRecord sat = db.Satellite(satellite);
     if (sat.firstChannel() == NO_LINK && sat.lastChannel() == NO_LINK)
         return false;
     if (!IsChannelOnChain(db, satellite, channel))

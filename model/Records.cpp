@@ -7,17 +7,17 @@
 
 namespace vormante {
 
-std::string RecordView::text(int byte, int maxLength) const {
-    const auto* start = reinterpret_cast<const char*>(bytes_ + byte);
+std::string ReadRecordText(const std::uint8_t* field, int maxLength) {
+    const auto* start = reinterpret_cast<const char*>(field);
     const void* nul = std::memchr(start, 0, static_cast<std::size_t>(maxLength));
     const auto length = nul ? static_cast<const char*>(nul) - start : maxLength;
     return std::string(start, static_cast<std::size_t>(length));
 }
 
-void RecordView::setText(int byte, int width, std::string_view value) {
+void WriteRecordText(std::uint8_t* field, int width, std::string_view value) {
     const std::size_t count = std::min<std::size_t>(value.size(), static_cast<std::size_t>(width));
-    std::memcpy(bytes_ + byte, value.data(), count);
-    std::memset(bytes_ + byte + count, 0, static_cast<std::size_t>(width) - count);
+    std::memcpy(field, value.data(), count);
+    std::memset(field + count, 0, static_cast<std::size_t>(width) - count);
 }
 
 std::string FormatPosition(int tenthsOfDegree) {

@@ -4,41 +4,49 @@
 
 namespace vormante {
 
-void LnbSlot::setDiseqcItem(unsigned item) {
+template <bool W> void BasicLnbSlot<W>::setDiseqcItem(unsigned item) requires W {
     setDiseqcOn(item != 0);
     setDiseqcPort(item == 0 ? 0 : item - 1);
 }
 
-std::uint8_t* SystemSettingsBlock::frequencyWord(int type, int band) const {
+template <bool W>
+typename BasicSystemSettingsBlock<W>::Base::Byte* BasicSystemSettingsBlock<W>::frequencyWord(int type, int band) const {
     if (type < 0 || type >= EXPLICIT_FREQUENCY_TYPES)
         throw std::out_of_range("LNB type without explicit frequencies");
     return data() + LNB_FREQUENCIES_BYTE + 8 * type + 4 * band;
 }
 
-std::uint32_t SystemSettingsBlock::lnbLowFrequency(int type) const { return bits::LoadWord(frequencyWord(type, 0)); }
+template <bool W> std::uint32_t BasicSystemSettingsBlock<W>::lnbLowFrequency(int type) const {
+    return bits::LoadWord(frequencyWord(type, 0));
+}
 
-void SystemSettingsBlock::setLnbLowFrequency(int type, std::uint32_t kHz) {
+template <bool W> void BasicSystemSettingsBlock<W>::setLnbLowFrequency(int type, std::uint32_t kHz) requires W {
     bits::StoreWord(frequencyWord(type, 0), kHz);
 }
 
-std::uint32_t SystemSettingsBlock::lnbHighFrequency(int type) const {
+template <bool W> std::uint32_t BasicSystemSettingsBlock<W>::lnbHighFrequency(int type) const {
     return bits::LoadWord(frequencyWord(type, 1));
 }
 
-void SystemSettingsBlock::setLnbHighFrequency(int type, std::uint32_t kHz) {
+template <bool W> void BasicSystemSettingsBlock<W>::setLnbHighFrequency(int type, std::uint32_t kHz) requires W {
     bits::StoreWord(frequencyWord(type, 1), kHz);
 }
 
-LnbSlot SystemSettingsBlock::lnbSlot(int type) const {
+template <bool W> BasicLnbSlot<W> BasicSystemSettingsBlock<W>::lnbSlot(int type) const {
     if (type < 0 || type >= LNB_TYPES)
         throw std::out_of_range("LNB type index");
-    return LnbSlot(data() + LNB_SLOTS_BYTE + 4 * type);
+    return BasicLnbSlot<W>(data() + LNB_SLOTS_BYTE + 4 * type);
 }
 
-LnbFrequencies LnbFrequenciesOf(const SystemSettingsBlock& settings, int type) {
+template class BasicLnbSlot<true>;
+template class BasicLnbSlot<false>;
+template class BasicSystemSettingsBlock<true>;
+template class BasicSystemSettingsBlock<false>;
+
+LnbFrequencies LnbFrequenciesOf(ConstSystemSettingsBlock settings, int type) {
     if (type >= 0 && type < SystemSettingsBlock::EXPLICIT_FREQUENCY_TYPES)
         return {settings.lnbLowFrequency(type) / 1000, settings.lnbHighFrequency(type) / 1000};
-    const LnbSlot slot = settings.lnbSlot(type);
+    const ConstLnbSlot slot = settings.lnbSlot(type);
     auto fromTable = [](unsigned index) -> std::optional<unsigned> {
         if (index < LnbFrequencyTable.size())
             return LnbFrequencyTable[index];

@@ -12,37 +12,63 @@
 namespace vormante {
 
 // One word per LNB type ("Type1".."Type8").
-class LnbSlot : public RecordView {
+template <bool W> class BasicLnbSlot : public BasicRecordView<W> {
+    using Base = BasicRecordView<W>;
+    using Base::field;
+    using Base::link;
+    using Base::setField;
+    using Base::setLink;
+    using Base::shortAt;
+    using Base::setShortAt;
+    using Base::text;
+    using Base::setText;
+
 public:
-    explicit LnbSlot(std::uint8_t* bytes) : RecordView(bytes) {}
+    using Base::data;
+    explicit BasicLnbSlot(typename Base::Byte* bytes) : Base(bytes) {}
+    // A writable record converts to a read-only one.
+    BasicLnbSlot(const BasicLnbSlot<true>& other) requires(!W) : Base(other.data()) {}
 
     unsigned lowBandIndex() const { return field(0, 0, 5); }
-    void setLowBandIndex(unsigned v) { setField(0, 0, 5, v); }
+    void setLowBandIndex(unsigned v) requires W { setField(0, 0, 5, v); }
     unsigned highBandIndex() const { return field(0, 5, 5); }
-    void setHighBandIndex(unsigned v) { setField(0, 5, 5, v); }
+    void setHighBandIndex(unsigned v) requires W { setField(0, 5, 5, v); }
     bool diseqcOn() const { return field(0, 10, 1) != 0; }
-    void setDiseqcOn(bool v) { setField(0, 10, 1, v); }
+    void setDiseqcOn(bool v) requires W { setField(0, 10, 1, v); }
     unsigned diseqcPort() const { return field(0, 11, 3); }
-    void setDiseqcPort(unsigned v) { setField(0, 11, 3, v); }
+    void setDiseqcPort(unsigned v) requires W { setField(0, 11, 3, v); }
     unsigned polarityControl() const { return field(0, 14, 3); }
-    void setPolarityControl(unsigned v) { setField(0, 14, 3, v); }
+    void setPolarityControl(unsigned v) requires W { setField(0, 14, 3, v); }
     unsigned bandControl() const { return field(0, 17, 3); }
-    void setBandControl(unsigned v) { setField(0, 17, 3, v); }
+    void setBandControl(unsigned v) requires W { setField(0, 17, 3, v); }
     unsigned tone22k() const { return field(0, 20, 2); }
-    void setTone22k(unsigned v) { setField(0, 20, 2, v); }
+    void setTone22k(unsigned v) requires W { setField(0, 20, 2, v); }
     unsigned switch12V() const { return field(0, 22, 2); }
-    void setSwitch12V(unsigned v) { setField(0, 22, 2, v); }
+    void setSwitch12V(unsigned v) requires W { setField(0, 22, 2, v); }
     bool lnbPower() const { return field(0, 24, 1) != 0; }
-    void setLnbPower(bool v) { setField(0, 24, 1, v); }
+    void setLnbPower(bool v) requires W { setField(0, 24, 1, v); }
 
     // The DiSEqC list shows "None", "Port 1".."Port 4", "Port A", "Port B":
     // the item is diseqcPort + diseqcOn. Item 0 clears both, item k sets port k - 1.
     unsigned diseqcItem() const { return diseqcPort() + (diseqcOn() ? 1u : 0u); }
-    void setDiseqcItem(unsigned item);
+    void setDiseqcItem(unsigned item) requires W;
 };
+using LnbSlot = BasicLnbSlot<true>;
+using ConstLnbSlot = BasicLnbSlot<false>;
 
-class SystemSettingsBlock : public RecordView {
+template <bool W> class BasicSystemSettingsBlock : public BasicRecordView<W> {
+    using Base = BasicRecordView<W>;
+    using Base::field;
+    using Base::link;
+    using Base::setField;
+    using Base::setLink;
+    using Base::shortAt;
+    using Base::setShortAt;
+    using Base::text;
+    using Base::setText;
+
 public:
+    using Base::data;
     static constexpr std::size_t SIZE = layout::SETTINGS_BLOCK_SIZE;
     static constexpr int CURRENT_SATELLITE_BYTE = 31;
     static constexpr int SATELLITE_COUNT_BYTE = 50;
@@ -51,60 +77,64 @@ public:
     static constexpr int PIN_CODE_BYTE = 164;
     static constexpr int EXPLICIT_FREQUENCY_TYPES = 4;
 
-    explicit SystemSettingsBlock(std::uint8_t* bytes) : RecordView(bytes) {}
+    explicit BasicSystemSettingsBlock(typename Base::Byte* bytes) : Base(bytes) {}
+    // A writable record converts to a read-only one.
+    BasicSystemSettingsBlock(const BasicSystemSettingsBlock<true>& other) requires(!W) : Base(other.data()) {}
 
     unsigned standby() const { return field(0, 1, 1); }
-    void setStandby(unsigned v) { setField(0, 1, 1, v); }
+    void setStandby(unsigned v) requires W { setField(0, 1, 1, v); }
     unsigned aspectRatio() const { return field(0, 2, 1); }
-    void setAspectRatio(unsigned v) { setField(0, 2, 1, v); }
+    void setAspectRatio(unsigned v) requires W { setField(0, 2, 1, v); }
     unsigned menuLanguage() const { return field(0, 3, 3); }
-    void setMenuLanguage(unsigned v) { setField(0, 3, 3, v); }
+    void setMenuLanguage(unsigned v) requires W { setField(0, 3, 3, v); }
     unsigned rfChannel() const { return field(0, 8, 7); }
-    void setRfChannel(unsigned v) { setField(0, 8, 7, v); }
+    void setRfChannel(unsigned v) requires W { setField(0, 8, 7, v); }
     unsigned soundSystem() const { return field(0, 15, 3); }
-    void setSoundSystem(unsigned v) { setField(0, 15, 3, v); }
+    void setSoundSystem(unsigned v) requires W { setField(0, 15, 3, v); }
     unsigned colorSystem() const { return field(0, 18, 3); }
-    void setColorSystem(unsigned v) { setField(0, 18, 3, v); }
+    void setColorSystem(unsigned v) requires W { setField(0, 18, 3, v); }
     unsigned lockReceiver() const { return field(0, 21, 1); }
-    void setLockReceiver(unsigned v) { setField(0, 21, 1, v); }
+    void setLockReceiver(unsigned v) requires W { setField(0, 21, 1, v); }
     unsigned lockMenu() const { return field(0, 22, 1); }
-    void setLockMenu(unsigned v) { setField(0, 22, 1, v); }
+    void setLockMenu(unsigned v) requires W { setField(0, 22, 1, v); }
     // Stored as list position + 1: 1 "ALWAYS", 2 "2 Sec" .. 7 "7 Sec".
     unsigned delayTime() const { return field(0, 23, 3); }
-    void setDelayTime(unsigned v) { setField(0, 23, 3, v); }
+    void setDelayTime(unsigned v) requires W { setField(0, 23, 3, v); }
 
     unsigned timeZone() const { return field(1, 11, 13); }
-    void setTimeZone(unsigned v) { setField(1, 11, 13, v); }
+    void setTimeZone(unsigned v) requires W { setField(1, 11, 13, v); }
     unsigned gmtUsage() const { return field(1, 24, 1); }
-    void setGmtUsage(unsigned v) { setField(1, 24, 1, v); }
+    void setGmtUsage(unsigned v) requires W { setField(1, 24, 1, v); }
     unsigned summerTime() const { return field(1, 25, 1); }
-    void setSummerTime(unsigned v) { setField(1, 25, 1, v); }
+    void setSummerTime(unsigned v) requires W { setField(1, 25, 1, v); }
     unsigned timeOffset() const { return field(1, 26, 6); }
-    void setTimeOffset(unsigned v) { setField(1, 26, 6, v); }
+    void setTimeOffset(unsigned v) requires W { setField(1, 26, 6, v); }
 
     unsigned currentSatellite() const { return data()[CURRENT_SATELLITE_BYTE]; }
-    void setCurrentSatellite(unsigned v) { data()[CURRENT_SATELLITE_BYTE] = std::uint8_t(v); }
+    void setCurrentSatellite(unsigned v) requires W { data()[CURRENT_SATELLITE_BYTE] = std::uint8_t(v); }
     unsigned satelliteCount() const { return data()[SATELLITE_COUNT_BYTE]; }
-    void setSatelliteCount(unsigned v) { data()[SATELLITE_COUNT_BYTE] = std::uint8_t(v); }
+    void setSatelliteCount(unsigned v) requires W { data()[SATELLITE_COUNT_BYTE] = std::uint8_t(v); }
     unsigned transparency() const { return data()[51]; }
     unsigned volumeLeft() const { return data()[52]; }
     unsigned volumeRight() const { return data()[53]; }
 
     // Explicit oscillator frequencies of Type 1..Type 4 (index 0..3), in kHz as stored.
     std::uint32_t lnbLowFrequency(int type) const;
-    void setLnbLowFrequency(int type, std::uint32_t kHz);
+    void setLnbLowFrequency(int type, std::uint32_t kHz) requires W;
     std::uint32_t lnbHighFrequency(int type) const;
-    void setLnbHighFrequency(int type, std::uint32_t kHz);
+    void setLnbHighFrequency(int type, std::uint32_t kHz) requires W;
 
     // LNB type index 0..7 (a satellite's 3-bit lnbType always is one); others throw std::out_of_range.
-    LnbSlot lnbSlot(int type) const;
+    BasicLnbSlot<W> lnbSlot(int type) const;
 
     // The receiver's PIN, NUL-terminated; bounded by the end of the block.
     std::string pinCode() const { return text(PIN_CODE_BYTE, static_cast<int>(SIZE) - PIN_CODE_BYTE); }
 
 private:
-    std::uint8_t* frequencyWord(int type, int band) const;
+    typename Base::Byte* frequencyWord(int type, int band) const;
 };
+using SystemSettingsBlock = BasicSystemSettingsBlock<true>;
+using ConstSystemSettingsBlock = BasicSystemSettingsBlock<false>;
 
 // Fixed oscillator frequencies in MHz that Type 5..Type 8 pick by index.
 inline constexpr std::array<std::uint16_t, 8> LnbFrequencyTable = {5150, 9750, 10000, 10600,
@@ -117,7 +147,7 @@ struct LnbFrequencies {
 
 // Low and high oscillator frequency of an LNB type in MHz: the explicit pair for
 // Type 1..4, the table entries for Type 5..8. An index past the table has no value.
-LnbFrequencies LnbFrequenciesOf(const SystemSettingsBlock& settings, int type);
+LnbFrequencies LnbFrequenciesOf(ConstSystemSettingsBlock settings, int type);
 // Stores MHz x 1000 as the explicit pair of Type 1..4.
 void SetExplicitLnbFrequencies(SystemSettingsBlock& settings, int type, unsigned lowMHz, unsigned highMHz);
 

@@ -2,7 +2,6 @@
 
 #include "DialogLayout.h"
 #include "SatellitePageText.h"
-#include "controls/MessageBox.h"
 #include "model/RecordOperations.h"
 
 #include <QCheckBox>
@@ -103,7 +102,7 @@ QCheckBox* ChannelDialog::favCheck(int n) const {
     }
 }
 
-void ChannelDialog::PrepareNew(const QString& caption, ChannelDatabase& database, int transponderSlot,
+void ChannelDialog::PrepareNew(const QString& caption, const ChannelDatabase& database, int transponderSlot,
                                int satelliteSlot, bool placeSelectable) {
     isNew_ = true;
     channelSlot_ = -1;
@@ -116,13 +115,13 @@ void ChannelDialog::PrepareNew(const QString& caption, ChannelDatabase& database
     prepare(caption, database, transponderSlot, satelliteSlot, placeSelectable);
 }
 
-void ChannelDialog::PrepareEdit(const QString& caption, ChannelDatabase& database, int transponderSlot,
+void ChannelDialog::PrepareEdit(const QString& caption, const ChannelDatabase& database, int transponderSlot,
                                 int satelliteSlot, int channelSlot, bool placeSelectable) {
     isNew_ = false;
     channelSlot_ = channelSlot;
     isTv_ = false;
     if (IsChannelSlot(channelSlot)) {
-        const ChannelRecord record = database.Channel(channelSlot);
+        const ConstChannelRecord record = database.Channel(channelSlot);
         nameEdit_->setText(satview::FromBytes(record.name()));
         videoPidEdit_->setText(QString::number(record.videoPid()));
         audioPidEdit_->setText(QString::number(record.audioPid()));
@@ -139,7 +138,7 @@ void ChannelDialog::PrepareEdit(const QString& caption, ChannelDatabase& databas
     prepare(caption, database, transponderSlot, satelliteSlot, placeSelectable);
 }
 
-void ChannelDialog::prepare(const QString& caption, ChannelDatabase& database, int transponderSlot,
+void ChannelDialog::prepare(const QString& caption, const ChannelDatabase& database, int transponderSlot,
                             int satelliteSlot, bool placeSelectable) {
     setWindowTitle(caption);
     database_ = &database;
@@ -213,7 +212,7 @@ bool ChannelDialog::transponderChosenValid() const {
         // The new record joins the chain of the transponder's satellite: that must be ours.
         if (!IsTransponderSlot(transponderSlot_))
             return false;
-        const TransponderRecord transponder = database_->Transponder(transponderSlot_);
+        const ConstTransponderRecord transponder = database_->Transponder(transponderSlot_);
         return transponder.isUsed() && static_cast<int>(transponder.satellite()) == satelliteSlot_;
     }
     return IsChannelSlot(channelSlot_);
@@ -231,52 +230,26 @@ unsigned ChannelDialog::readPid(const QLineEdit* edit) const {
 bool ChannelDialog::Store() {
     if (!transponderChosenValid())
         return false;
-    ChannelDatabase& db = *database_;
-    if (isNew_) {
-        channelSlot_ = AddChannel(db, transponderSlot_);
-        if (!IsChannelSlot(channelSlot_)) {
-            MessageBox::information(this, QStringLiteral("Prog is Full!"));
-            accept();
-            return true;
-        }
-    }
-    ChannelRecord record = db.Channel(channelSlot_);
-    record.setName(satview::ToBytes(nameEdit_->text().left(NAME_LENGTH)));
-
-    record.setVideoPid(readPid(videoPidEdit_));
-    record.setAudioPid(readPid(audioPidEdit_));
-    record.setTeletextPid(readPid(teletextPidEdit_));
-    record.setPcrPid(readPid(pcrPidEdit_));
-    if (record.videoPid() == 0)
-        record.setVideoPid(NULL_PID);
-    if (record.audioPid() == 0)
-        record.setAudioPid(NULL_PID);
-    if (record.teletextPid() == 0)
-        record.setTeletextPid(NULL_PID);
-    if (record.pcrPid() == 0)
-        record.setPcrPid(NULL_PID);
-
-    record.setFav1(fav1Check_->isChecked());
-    record.setFav2(fav2Check_->isChecked());
-    record.setFav3(fav3Check_->isChecked());
-    record.setFav4(fav4Check_->isChecked());
-    record.setLocked(lockCheck_->isChecked());
-
-    const unsigned video = record.videoPid();
-    record.setServiceType(video != 0 && video != NULL_PID ? ChannelRecord::SERVICE_TV
-                                                          : ChannelRecord::SERVICE_RADIO);
-    record.setSpareShort(0);
-    record.setTransponder(static_cast<std::uint16_t>(transponderSlot_));
-    record.setPairBits(0);
-    record.setExtraPid(0);
-    record.setScrambled(scrambledCheck_->isChecked());
-    isTv_ = record.serviceType() == ChannelRecord::SERVICE_TV;
-
-    RenumberChannels(db, satelliteSlot_);
-    db.Settings().setCurrentSatellite(static_cast<unsigned>(satelliteSlot_));
-    SatelliteRecord satellite = db.Satellite(satelliteSlot_);
-    if (!satellite.channelFlag())
-        satellite.setChannelFlag(true);
+    values_.name = satview::ToBytes(nameEdit_->text().left(NAME_LENGTH));
+    values_.videoPid = readPid(videoPidEdit_);
+    values_.audioPid = readPid(audioPidEdit_);
+    values_.pcrPid = readPid(pcrPidEdit_);
+    values_.teletextPid = readPid(teletextPidEdit_);
+    values_.fav = {fav1Check_->isChecked(), fav2Check_->isChecked(), fav3Check_->isChecked(), fav4Check_->isChecked()};
+    values_.locked = lockCheck_->isChecked();
+    values_.scrambled = scrambledCheck_->isChecked();
+    // The model stores a PID of 0 as no PID; without a video PID the channel is radio.
+    isTv_ = values_.videoPid != 0 && values_.videoPid != NULL_PID;
     accept();
     return true;
+}
+
+int ChannelDialog::ApplyTo(ChannelDatabase& db) {
+    if (isNew_) {
+        channelSlot_ = AddChannelWith(db, transponderSlot_, satelliteSlot_, values_);
+        if (!IsChannelSlot(channelSlot_))
+            isTv_ = false;
+        return channelSlot_;
+    }
+    return StoreChannel(db, channelSlot_, transponderSlot_, satelliteSlot_, values_) ? channelSlot_ : -1;
 }

@@ -1,7 +1,8 @@
 // Adds a channel or edits one: name, four PIDs, lock, favourite and scrambled
-// flags, and the satellite and transponder it lies on. OK writes the record into
-// the working copy, classifies it as TV or radio by its video PID, renumbers the
-// satellite's channels and makes that satellite the current one.
+// flags, and the satellite and transponder it lies on. The dialog only reads the
+// database: OK takes what the user entered as ChannelValues, and the caller stores
+// them with the model's AddChannelWith or StoreChannel (which classify the channel
+// as TV or radio by its video PID, renumber and make the satellite current).
 //
 // Use: PrepareNew or PrepareEdit, then exec(). Tests may fill the controls (found by
 // object name or through the accessors) and call Store() instead of exec().
@@ -16,9 +17,7 @@ class QComboBox;
 class QLineEdit;
 class QPushButton;
 
-namespace vormante {
-class ChannelDatabase;
-}
+#include "model/EditOperations.h"
 
 class ChannelDialog : public QDialog {
     Q_OBJECT
@@ -26,16 +25,21 @@ class ChannelDialog : public QDialog {
 public:
     explicit ChannelDialog(QWidget* parent = nullptr);
 
-    void PrepareNew(const QString& caption, vormante::ChannelDatabase& database, int transponderSlot,
+    void PrepareNew(const QString& caption, const vormante::ChannelDatabase& database, int transponderSlot,
                     int satelliteSlot, bool placeSelectable);
-    void PrepareEdit(const QString& caption, vormante::ChannelDatabase& database, int transponderSlot,
+    void PrepareEdit(const QString& caption, const vormante::ChannelDatabase& database, int transponderSlot,
                      int satelliteSlot, int channelSlot, bool placeSelectable);
 
-    // Performs OK's store and closes the dialog as OK. Returns false, storing nothing
-    // and leaving the dialog open, while no transponder is chosen.
+    // Performs OK: takes the entered values and closes the dialog as OK. Returns
+    // false, leaving the dialog open, while no transponder is chosen.
     bool Store();
 
-    // After OK: the stored channel is a TV channel (serviceType 1).
+    // After OK: what the user entered, and whether it makes a TV channel.
+    const vormante::ChannelValues& values() const { return values_; }
+    bool isNew() const { return isNew_; }
+    // Stores the entered values with the model's operation: adds the channel or
+    // writes the edited one. The channel's slot, or -1 when the table is full.
+    int ApplyTo(vormante::ChannelDatabase& db);
     bool isTv() const { return isTv_; }
     int channelSlot() const { return channelSlot_; }
     int satelliteSlot() const { return satelliteSlot_; }
@@ -54,7 +58,7 @@ public:
     QPushButton* okButton() const { return okButton_; }
 
 private:
-    void prepare(const QString& caption, vormante::ChannelDatabase& database, int transponderSlot,
+    void prepare(const QString& caption, const vormante::ChannelDatabase& database, int transponderSlot,
                  int satelliteSlot, bool placeSelectable);
     void fillSatellites();
     void fillTransponders();
@@ -64,7 +68,8 @@ private:
     void updateOkButton();
     unsigned readPid(const QLineEdit* edit) const;
 
-    vormante::ChannelDatabase* database_ = nullptr;
+    const vormante::ChannelDatabase* database_ = nullptr;
+    vormante::ChannelValues values_;
     bool isNew_ = false;
     int channelSlot_ = -1;
     int transponderSlot_ = -1;

@@ -5,38 +5,28 @@
 #include "ChannelRowTexts.h"
 #include "MoveToDialog.h"
 #include "controls/ColumnListCtrl.h"
+#include "CommandGuard.h"
 #include "controls/MessageBox.h"
+#include "document/Document.h"
+#include "document/StepNames.h"
 #include "model/ChannelDatabase.h"
 
+#include <QApplication>
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
+#include <QPointer>
 #include <QRadioButton>
+#include <QScopedValueRollback>
 #include <QVBoxLayout>
 
 using vormante::ChannelDatabase;
 using vormante::SortKind;
 
 namespace {
-
-// The number at the start of a cell text, read like C's atoi; 0 when there is none.
-int CellNumber(const QString& text) {
-    int i = 0;
-    const int length = static_cast<int>(text.size());
-    while (i < length && text[i].isSpace())
-        ++i;
-    bool negative = false;
-    if (i < length && (text[i] == QLatin1Char('+') || text[i] == QLatin1Char('-')))
-        negative = text[i++] == QLatin1Char('-');
-    long long value = 0;
-    while (i < length && text[i] >= QLatin1Char('0') && text[i] <= QLatin1Char('9') && value < 100000000)
-        value = value * 10 + (text[i++].unicode() - '0');
-    return static_cast<int>(negative ? -value : value);
-}
 
 QLabel* CountLabel(QWidget* parent, const QString& objectName) {
     auto* label = new QLabel(QStringLiteral("0"), parent);
@@ -47,7 +37,7 @@ QLabel* CountLabel(QWidget* parent, const QString& objectName) {
 
 // Only used satellites whose chain starts at a channel slot hold channels; a free
 // slot's leftover links name nothing.
-bool HoldsChannels(const vormante::SatelliteRecord& satellite) {
+bool HoldsChannels(vormante::ConstSatelliteRecord satellite) {
     return satellite.isUsed() && vormante::IsChannelSlot(satellite.firstChannel());
 }
 
@@ -130,7 +120,7 @@ void ChannelListPage::buildControls() {
     });
     connect(channelList_, &ColumnListCtrl::rowDoubleClicked, this, [this](int row) {
         if (row >= 0)
-            EditChannelCommand();
+            guarded(&ChannelListPage::EditChannelCommand);
     });
 }
 
@@ -143,28 +133,94 @@ void ChannelListPage::buildContextMenu() {
         return action;
     };
     connect(addAction(contextMenu_, QStringLiteral("Add Channel..."), QStringLiteral("addChannelAction")),
-            &QAction::triggered, this, &ChannelListPage::AddChannelCommand);
+            &QAction::triggered, this, [this] { guarded(&ChannelListPage::AddChannelCommand); });
     connect(addAction(contextMenu_, QStringLiteral("Edit Channel..."), QStringLiteral("editChannelAction")),
-            &QAction::triggered, this, &ChannelListPage::EditChannelCommand);
+            &QAction::triggered, this, [this] { guarded(&ChannelListPage::EditChannelCommand); });
     connect(addAction(contextMenu_, QStringLiteral("Del Channel"), QStringLiteral("deleteChannelAction")),
-            &QAction::triggered, this, &ChannelListPage::DeleteChannelCommand);
+            &QAction::triggered, this, [this] { guarded(&ChannelListPage::DeleteChannelCommand); });
     QMenu* sortMenu = contextMenu_->addMenu(QStringLiteral("Sort"));
     sortMenu->setObjectName(QStringLiteral("sortMenu"));
     for (const SortEntry& entry : kSortEntries) {
         const SortKind kind = entry.kind;
         connect(addAction(sortMenu, QLatin1String(entry.text), QLatin1String(entry.objectName)), &QAction::triggered,
-                this, [this, kind] { SortCommand(kind); });
+                this, [this, kind] { RunGuarded(this, [this, kind] { SortCommand(kind); }); });
     }
     connect(addAction(contextMenu_, QStringLiteral("Move"), QStringLiteral("moveAction")), &QAction::triggered,
-            this, &ChannelListPage::MoveCommand);
+            this, [this] { guarded(&ChannelListPage::MoveCommand); });
 }
 
-void ChannelListPage::Initialize(ChannelDatabase& database) {
+void ChannelListPage::guarded(void (ChannelListPage::*command)()) {
+    RunGuarded(this, [this, command] { (this->*command)(); });
+}
+
+const ChannelDatabase* ChannelListPage::database() const { return document_ ? &document_->database() : nullptr; }
+
+bool ChannelListPage::change(const QString& name, const std::function<void(ChannelDatabase&)>& operation) {
+    const QScopedValueRollback own(ownChange_, ownChange_ + 1);
+    return document_->Apply(name, operation);
+}
+
+void ChannelListPage::documentChanged() {
+    if (ownChange_ > 0)
+        return;
+    if (isVisible())
+        FollowDocument();
+    else
+        stale_ = true;
+}
+
+void ChannelListPage::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (stale_)
+        FollowDocument();
+}
+
+void ChannelListPage::FollowDocument() {
+    if (!document_ || !document_->isOpen())
+        return;
+    stale_ = false;
+    const int satellite = ShownSatellite();
+    const int current = ChannelOfRow(channelList_->currentRow());
+    QList<int> selected;
+    for (int row : channelList_->SelectedRows())
+        if (const int channel = ChannelOfRow(row); channel >= 0)
+            selected << channel;
+    const int top = channelList_->TopRow();
+    const QPointer<QWidget> focus = QApplication::focusWidget();
+    // The same satellite may stand at another place of the box now.
+    int satellites = 0;
+    while (SatelliteOfChoice(satellites) >= 0)
+        ++satellites;
+    if (satellite >= 0) {
+        for (int index = 0; index < satellites; ++index)
+            if (SatelliteOfChoice(index) == satellite)
+                satelliteChoice_ = index;
+    }
+    if (satelliteChoice_ >= satellites)
+        satelliteChoice_ = std::max(0, satellites - 1);
+    Refresh();
+    if (const int row = channelList_->RowOfKey(current); row >= 0)
+        channelList_->setCurrentRow(row);
+    {
+        const QScopedValueRollback refreshing(refreshing_, true);
+        channelList_->ClearSelectedRows();
+        for (int channel : selected)
+            if (const int row = channelList_->RowOfKey(channel); row >= 0 && row != channelList_->currentRow())
+                channelList_->SelectRow(row);
+        channelList_->SelectRow(channelList_->currentRow());
+    }
+    channelList_->ScrollRowToTop(top);
+    if (focus)
+        focus->setFocus();
+}
+
+void ChannelListPage::Initialize(vormante::Document& document) {
     channelList_->BuildColumns(channelrow::ColumnSpec());
     channelList_->setCurrentRow(0);
     savedTvRow_ = 0;
     savedRadioRow_ = 0;
-    database_ = &database;
+    document_ = &document;
+    connect(&document, &vormante::Document::changed, this, &ChannelListPage::documentChanged, Qt::UniqueConnection);
     satelliteChoice_ = 0;
     SetShowTv(true);
 }
@@ -178,11 +234,12 @@ void ChannelListPage::SetShowTv(bool tv) {
 int ChannelListPage::currentRow() const { return channelList_->currentRow(); }
 
 int ChannelListPage::SatelliteOfChoice(int index) const {
-    if (!database_ || index < 0)
+    const ChannelDatabase* db = database();
+    if (!db || index < 0)
         return -1;
     int count = 0;
     for (int slot = 0; slot < vormante::SATELLITE_SLOTS; ++slot) {
-        if (HoldsChannels(database_->Satellite(slot)) && ++count == index + 1)
+        if (HoldsChannels(db->Satellite(slot)) && ++count == index + 1)
             return slot;
     }
     return -1;
@@ -205,24 +262,30 @@ int ChannelListPage::ShownSatellite() const {
 }
 
 int ChannelListPage::ChannelOfRow(int row) const {
-    if (!database_ || row < 0 || row >= channelList_->RowCount())
-        return -1;
-    const QString number = channelList_->CellText(row, channelrow::NO_COLUMN);
+    const ChannelDatabase* db = database();
+    const int channel = channelList_->RowKey(row);
     const int satellite = ShownSatellite();
-    if (number.isEmpty() || satellite < 0)
+    if (!db || channel < 0 || satellite < 0)
         return -1;
-    return vormante::FindChannel(*database_, satellite, -1, showTv_, CellNumber(number));
+    // The row's channel still is one of the shown list: on that satellite's chain, of
+    // the shown kind.
+    const int ordinal = vormante::ChannelOrdinal(*db, satellite, -1, showTv_, channel);
+    return ordinal >= 1 && vormante::FindChannel(*db, satellite, -1, showTv_, ordinal) == channel ? channel : -1;
 }
 
 void ChannelListPage::Refresh() {
-    if (!database_ || !database_->loaded())
+    if (!document_ || !document_->isOpen())
         return;
-    refreshing_ = true;
+    const QScopedValueRollback refreshing(refreshing_, true);
     channelList_->DeleteAllRows();
     fillSatelliteBox();
     const int satellite = SatelliteOfChoice(satelliteChoice_);
     if (satellite != -1) {
-        database_->Settings().setCurrentSatellite(static_cast<unsigned>(satellite));
+        // Showing a satellite makes it the current one; that is no step of its own
+        // and joins the next one.
+        document_->ApplyQuietly([satellite](ChannelDatabase& db) {
+            db.Settings().setCurrentSatellite(static_cast<unsigned>(satellite));
+        });
         fillRows(satellite);
     }
     const int rows = channelList_->RowCount();
@@ -238,7 +301,6 @@ void ChannelListPage::Refresh() {
     channelList_->setFocus();
     selectCurrentRow();
     channelList_->ScrollRowToTop(pageTop(channelList_->currentRow()));
-    refreshing_ = false;
     UpdateCounters();
 }
 
@@ -246,7 +308,7 @@ void ChannelListPage::fillSatelliteBox() {
     const QSignalBlocker blocker(satelliteCombo_);
     satelliteCombo_->clear();
     for (int slot = 0; slot < vormante::SATELLITE_SLOTS; ++slot) {
-        const vormante::SatelliteRecord satellite = database_->Satellite(slot);
+        const vormante::ConstSatelliteRecord satellite = database()->Satellite(slot);
         if (HoldsChannels(satellite)) {
             const std::string name = satellite.name();
             satelliteCombo_->addItem(QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())));
@@ -258,22 +320,21 @@ void ChannelListPage::fillSatelliteBox() {
 void ChannelListPage::fillRows(int satellite) {
     const unsigned wanted = showTv_ ? vormante::ChannelRecord::SERVICE_TV : vormante::ChannelRecord::SERVICE_RADIO;
     int number = 0;
-    int channel = database_->Satellite(satellite).firstChannel();
+    const ChannelDatabase& db = *database();
+    int channel = db.Satellite(satellite).firstChannel();
     // Bounded by the table size, so a chain that loops back ends too.
     for (int steps = 0; vormante::IsChannelSlot(channel) && steps < vormante::CHANNEL_SLOTS; ++steps) {
-        const vormante::ChannelRecord record = database_->Channel(channel);
+        const vormante::ConstChannelRecord record = db.Channel(channel);
         if (record.state() == vormante::ChannelRecord::STATE_IN_USE && record.serviceType() == wanted)
-            channelList_->AddRow(channelrow::RowTexts(*database_, channel, ++number));
+            channelList_->AddKeyedRow(channelrow::RowTexts(db, channel, ++number), channel);
         channel = record.nextChannel();
     }
 }
 
 void ChannelListPage::selectCurrentRow() {
-    const bool wasRefreshing = refreshing_;
-    refreshing_ = true;
+    const QScopedValueRollback refreshing(refreshing_, true);
     channelList_->ClearSelectedRows();
     channelList_->SelectRow(channelList_->currentRow(), true);
-    refreshing_ = wasRefreshing;
 }
 
 int ChannelListPage::rowsPerPage() const { return std::max(1, channelList_->VisibleRowCount()); }
@@ -284,8 +345,8 @@ int ChannelListPage::pageTop(int row) const {
 }
 
 void ChannelListPage::UpdateCounters() {
-    const ChannelCounts counts = database_ && database_->loaded() ? CurrentSatelliteChannelCounts(*database_)
-                                                                  : ChannelCounts{};
+    const ChannelCounts counts =
+        document_ && document_->isOpen() ? CurrentSatelliteChannelCounts(*database()) : ChannelCounts{};
     tvCountLabel_->setText(QString::number(counts.tv));
     radioCountLabel_->setText(QString::number(counts.radio));
     totalCountLabel_->setText(QString::number(counts.total()));
@@ -310,13 +371,10 @@ void ChannelListPage::radioClicked() {
 }
 
 void ChannelListPage::satelliteChosen(int index) {
-    if (refreshing_ || index < 0 || !database_ || !database_->loaded())
+    if (refreshing_ || index < 0 || !document_ || !document_->isOpen())
         return;
     satelliteChoice_ = index;
-    const int satellite = SatelliteOfChoice(index);
-    if (satellite != -1)
-        database_->Settings().setCurrentSatellite(static_cast<unsigned>(satellite));
-    Refresh();
+    Refresh(); // makes the chosen satellite the current one
 }
 
 void ChannelListPage::listSelectionChanged() {
@@ -337,10 +395,11 @@ bool ChannelListPage::presetFromRow() {
     const int channel = ChannelOfRow(channelList_->currentRow());
     if (channel < 0)
         return false;
-    const int transponder = database_->Channel(channel).transponder();
+    const ChannelDatabase& db = *database();
+    const int transponder = db.Channel(channel).transponder();
     if (!vormante::IsTransponderSlot(transponder))
         return false;
-    const int satellite = static_cast<int>(database_->Transponder(transponder).satellite());
+    const int satellite = static_cast<int>(db.Transponder(transponder).satellite());
     if (!vormante::IsSatelliteSlot(satellite))
         return false;
     defaultTransponder_ = transponder;
@@ -349,14 +408,15 @@ bool ChannelListPage::presetFromRow() {
 }
 
 bool ChannelListPage::presetFromFirstSatellite() {
+    const ChannelDatabase& db = *database();
     int satellite = 0;
-    while (satellite < vormante::SATELLITE_SLOTS && !database_->Satellite(satellite).isUsed())
+    while (satellite < vormante::SATELLITE_SLOTS && !db.Satellite(satellite).isUsed())
         ++satellite;
     if (satellite == vormante::SATELLITE_SLOTS)
         return false;
-    int transponder = database_->Satellite(satellite).firstTransponder();
+    int transponder = db.Satellite(satellite).firstTransponder();
     for (int steps = 0; vormante::IsTransponderSlot(transponder) && steps < vormante::TRANSPONDER_SLOTS; ++steps) {
-        const vormante::TransponderRecord record = database_->Transponder(transponder);
+        const vormante::ConstTransponderRecord record = db.Transponder(transponder);
         if (record.isUsed() && static_cast<int>(record.satellite()) == satellite) {
             defaultSatellite_ = satellite;
             defaultTransponder_ = transponder;
@@ -368,18 +428,23 @@ bool ChannelListPage::presetFromFirstSatellite() {
 }
 
 void ChannelListPage::AddChannelCommand() {
-    if (!database_ || !database_->loaded())
+    if (!document_ || !document_->isOpen())
         return;
     if (!presetFromRow() && !presetFromFirstSatellite())
         return;
     ChannelDialog dialog(this);
-    dialog.PrepareNew(QStringLiteral("Add Channel"), *database_, defaultTransponder_, defaultSatellite_, true);
+    dialog.PrepareNew(QStringLiteral("Add Channel"), *database(), defaultTransponder_, defaultSatellite_, true);
     if (dialogRunner_(dialog) != QDialog::Accepted)
         return;
+    int added = -1;
+    change(QStringLiteral("Add channel ") + steps::FromLatin1(dialog.values().name),
+           [&](ChannelDatabase& db) { added = dialog.ApplyTo(db); });
+    if (added < 0)
+        MessageBox::information(this, QStringLiteral("Prog is Full!"));
     SetShowTv(dialog.isTv());
     // The user may have stored the channel on another satellite: show that one, so
     // the new channel is the last row.
-    const int stored = ChoiceOfSatellite(static_cast<int>(database_->Settings().currentSatellite()));
+    const int stored = ChoiceOfSatellite(static_cast<int>(database()->Settings().currentSatellite()));
     if (stored >= 0)
         satelliteChoice_ = stored;
     Refresh();
@@ -394,25 +459,27 @@ void ChannelListPage::EditChannelCommand() {
     const int channel = ChannelOfRow(row);
     if (channel < 0)
         return;
-    const int transponder = database_->Channel(channel).transponder();
+    const ChannelDatabase& db = *database();
+    const int transponder = db.Channel(channel).transponder();
     int satellite = ShownSatellite();
     if (vormante::IsTransponderSlot(transponder) &&
-        vormante::IsSatelliteSlot(static_cast<int>(database_->Transponder(transponder).satellite())))
-        satellite = static_cast<int>(database_->Transponder(transponder).satellite());
+        vormante::IsSatelliteSlot(static_cast<int>(db.Transponder(transponder).satellite())))
+        satellite = static_cast<int>(db.Transponder(transponder).satellite());
     defaultTransponder_ = transponder;
     defaultSatellite_ = satellite;
     ChannelDialog dialog(this);
-    dialog.PrepareEdit(QStringLiteral("Edit Channel"), *database_, defaultTransponder_, defaultSatellite_, channel,
-                       false);
+    dialog.PrepareEdit(QStringLiteral("Edit Channel"), db, defaultTransponder_, defaultSatellite_, channel, false);
     if (dialogRunner_(dialog) != QDialog::Accepted)
         return;
+    change(QStringLiteral("Edit channel ") + steps::FromLatin1(dialog.values().name),
+           [&](ChannelDatabase& image) { dialog.ApplyTo(image); });
     // The row keeps its place and number until the next refresh, even when the
     // channel has turned from TV to radio; its other cells show the stored values.
     rewriteRow(row, channel);
 }
 
 void ChannelListPage::rewriteRow(int row, int channel) {
-    const QStringList texts = channelrow::RowTexts(*database_, channel, 0);
+    const QStringList texts = channelrow::RowTexts(*database(), channel, 0);
     for (int column = channelrow::NAME_COLUMN; column <= channelrow::TP_COLUMN; ++column)
         channelList_->SetCellText(row, column, texts[column]);
 }
@@ -423,15 +490,17 @@ void ChannelListPage::DeleteChannelCommand() {
         return;
     // The channel was found on the shown satellite's chain, so that chain is the one to unlink it from.
     const int satellite = ShownSatellite();
-    const std::string name = database_->Channel(channel).name();
+    const std::string name = database()->Channel(channel).name();
     const QString text = QStringLiteral("\t Do you want to del channel [") +
                          QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())) +
                          QStringLiteral("]?\t\t");
     if (!MessageBox::askYesNo(this, QStringLiteral("Del Channel"), text))
         return;
     const int top = channelList_->TopRow();
-    vormante::DeleteChannel(*database_, channel, satellite);
-    vormante::RenumberChannels(*database_, satellite);
+    change(QStringLiteral("Delete channel ") + steps::FromLatin1(name), [&](ChannelDatabase& db) {
+        vormante::DeleteChannel(db, channel, satellite);
+        vormante::RenumberChannels(db, satellite);
+    });
     Refresh();
     channelList_->ScrollRowToTop(top);
 }
@@ -444,8 +513,13 @@ void ChannelListPage::SortCommand(SortKind kind) {
         return;
     // The channel shown in the current row, even when the rows were reordered by a header click.
     const int channel = ChannelOfRow(row);
-    vormante::SortChannels(*database_, satellite, kind);
-    channelList_->setCurrentRow(vormante::ChannelOrdinal(*database_, satellite, -1, showTv_, channel) - 1);
+    QString sortName;
+    for (const SortEntry& entry : kSortEntries)
+        if (entry.kind == kind)
+            sortName = QLatin1String(entry.text);
+    change(QStringLiteral("Sort %1 on %2").arg(sortName, steps::SatelliteLabel(*database(), satellite)),
+           [&](ChannelDatabase& db) { vormante::SortChannels(db, satellite, kind); });
+    channelList_->setCurrentRow(vormante::ChannelOrdinal(*database(), satellite, -1, showTv_, channel) - 1);
     const int top = pageTop(channelList_->currentRow());
     Refresh();
     channelList_->ScrollRowToTop(top);
@@ -471,19 +545,14 @@ void ChannelListPage::MoveCurrentTo(int target) {
         MessageBox::information(this, QStringLiteral("Error Input!"));
         return;
     }
-    const int number = CellNumber(channelList_->CellText(row, channelrow::NO_COLUMN));
-    vormante::MoveChannelToNumber(*database_, satellite, number, target, showTv_);
+    const int channel = ChannelOfRow(row);
+    const int number = vormante::ChannelOrdinal(*database(), satellite, -1, showTv_, channel);
+    if (channel < 0 || number < 1)
+        return;
+    change(QStringLiteral("Move %1 to %2").arg(steps::ChannelLabel(*database(), channel)).arg(target),
+           [&](ChannelDatabase& db) { vormante::MoveChannelToNumber(db, satellite, number, target, showTv_); });
     channelList_->setCurrentRow(target - 1);
     const int top = pageTop(target - 1);
     Refresh();
     channelList_->ScrollRowToTop(top);
-}
-
-void ChannelListPage::keyPressEvent(QKeyEvent* event) {
-    // Escape on a tab page must not close anything.
-    if (event->key() == Qt::Key_Escape) {
-        event->accept();
-        return;
-    }
-    QWidget::keyPressEvent(event);
 }

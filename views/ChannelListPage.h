@@ -1,8 +1,10 @@
 // The "All Channels Edit" tab page: the TV or the radio channels of one
 // satellite in chain order, with commands to add, edit, delete, sort and move
-// them. A row is tied to its channel only through the number in its "No" cell,
-// resolved again for every command, so sorting the rows on screen by a header
-// click never disturbs the commands.
+// them. Every row carries its channel's slot (its row key), checked again for every
+// command, so sorting the rows on screen by a header click never disturbs the
+// commands. Commands change the image through the document, one named step each;
+// changes made elsewhere (an undo, another page) are followed, keeping the rows on
+// the same channels.
 #pragma once
 
 #include "model/RecordOperations.h"
@@ -20,6 +22,7 @@ class QRadioButton;
 
 namespace vormante {
 class ChannelDatabase;
+class Document;
 }
 
 class ChannelListPage : public QWidget {
@@ -32,7 +35,10 @@ public:
     explicit ChannelListPage(QWidget* parent = nullptr);
 
     // Builds the columns and resets the remembered rows; fills nothing.
-    void Initialize(vormante::ChannelDatabase& database);
+    void Initialize(vormante::Document& document);
+    // Refills from the document, keeping the shown satellite, the selected channels,
+    // the top row and the keyboard focus where they were.
+    void FollowDocument();
     // Rebuilds the satellite box, the list and the counters from the working copy.
     void Refresh();
     void SetShowTv(bool tv);
@@ -63,7 +69,7 @@ public:
     void setDialogRunner(DialogRunner runner) { dialogRunner_ = std::move(runner); }
 
 protected:
-    void keyPressEvent(QKeyEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void buildControls();
@@ -81,8 +87,14 @@ private:
     bool presetFromRow();
     bool presetFromFirstSatellite();
     void rewriteRow(int row, int channel);
+    const vormante::ChannelDatabase* database() const;
+    bool change(const QString& name, const std::function<void(vormante::ChannelDatabase&)>& operation);
+    void documentChanged();
+    void guarded(void (ChannelListPage::*command)());
 
-    vormante::ChannelDatabase* database_ = nullptr;
+    vormante::Document* document_ = nullptr;
+    int ownChange_ = 0;  // > 0 while the page's own command changes the document
+    bool stale_ = false; // the document changed while the page was hidden
     int savedTvRow_ = 0;
     int savedRadioRow_ = 0;
     int defaultTransponder_ = -1;

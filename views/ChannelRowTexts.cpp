@@ -17,12 +17,12 @@ QString ColumnSpec() {
 }
 
 QStringList RowTexts(const vormante::ChannelDatabase& database, int slot, int number) {
-    const vormante::ChannelRecord channel = database.Channel(slot);
+    const vormante::ConstChannelRecord channel = database.Channel(slot);
     QString satelliteName;
     QString transponderText;
     const int transponder = channel.transponder();
     if (vormante::IsTransponderSlot(transponder)) {
-        const vormante::TransponderRecord record = database.Transponder(transponder);
+        const vormante::ConstTransponderRecord record = database.Transponder(transponder);
         transponderText = QStringLiteral("%1 %2 %3")
                               .arg(record.frequency())
                               .arg(record.symbolRate())

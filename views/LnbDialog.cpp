@@ -112,12 +112,12 @@ LnbDialog::LnbDialog(QWidget* parent)
     connect(typeCombo_, &QComboBox::activated, this, &LnbDialog::typeChosen);
 }
 
-void LnbDialog::Prepare(ChannelDatabase& database, int typeIndex) {
+void LnbDialog::Prepare(const ChannelDatabase& database, int typeIndex) {
     database_ = &database;
     typeIndex_ = typeIndex >= 0 && typeIndex < LNB_TYPES ? typeIndex : 0;
     typeCombo_->setCurrentIndex(typeIndex_);
     ShowFrequencies(typeIndex_);
-    const LnbSlot slot = database.Settings().lnbSlot(typeIndex_);
+    const ConstLnbSlot slot = database.Settings().lnbSlot(typeIndex_);
     SelectIndex(diseqcCombo_, slot.diseqcItem());
     SelectIndex(polarityControlCombo_, slot.polarityControl());
     SelectIndex(bandControlCombo_, slot.bandControl());
@@ -128,7 +128,7 @@ void LnbDialog::Prepare(ChannelDatabase& database, int typeIndex) {
 }
 
 void LnbDialog::ShowFrequencies(int type) {
-    const SystemSettingsBlock settings = database_->Settings();
+    const ConstSystemSettingsBlock settings = database_->Settings();
     const bool explicitPair = type < SystemSettingsBlock::EXPLICIT_FREQUENCY_TYPES;
     polarityControlCombo_->setEnabled(!explicitPair);
     bandControlCombo_->setEnabled(!explicitPair);
@@ -137,7 +137,7 @@ void LnbDialog::ShowFrequencies(int type) {
         SelectByPrefix(lowCombo_, QString::number(frequencies.lowMHz.value_or(0)));
         SelectByPrefix(highCombo_, QString::number(frequencies.highMHz.value_or(0)));
     } else {
-        const LnbSlot slot = settings.lnbSlot(type);
+        const ConstLnbSlot slot = settings.lnbSlot(type);
         SelectIndex(highCombo_, slot.highBandIndex());
         SelectIndex(lowCombo_, slot.lowBandIndex());
     }
@@ -153,35 +153,35 @@ void LnbDialog::typeChosen(int index) {
 void LnbDialog::Store() {
     if (!database_)
         return;
-    SystemSettingsBlock settings = database_->Settings();
-    LnbSlot slot = settings.lnbSlot(typeIndex_);
-
+    values_ = LnbValues{};
     // A typed frequency has no index; an empty box (an index with no entry) keeps its value.
-    auto bandIndex = [](const QComboBox* combo, unsigned stored) {
+    auto bandIndex = [](const QComboBox* combo) -> std::optional<unsigned> {
         const int chosen = satview::ChosenIndex(*combo);
         if (chosen >= 0)
             return static_cast<unsigned>(chosen);
-        return combo->currentText().isEmpty() ? stored : NO_BAND_INDEX;
+        if (combo->currentText().isEmpty())
+            return std::nullopt;
+        return NO_BAND_INDEX;
     };
-    slot.setLowBandIndex(bandIndex(lowCombo_, slot.lowBandIndex()));
-    slot.setHighBandIndex(bandIndex(highCombo_, slot.highBandIndex()));
+    values_.lowBandIndex = bandIndex(lowCombo_);
+    values_.highBandIndex = bandIndex(highCombo_);
     if (typeIndex_ >= SystemSettingsBlock::EXPLICIT_FREQUENCY_TYPES) {
         if (polarityControlCombo_->currentIndex() >= 0)
-            slot.setPolarityControl(static_cast<unsigned>(polarityControlCombo_->currentIndex()));
+            values_.polarityControl = static_cast<unsigned>(polarityControlCombo_->currentIndex());
         if (bandControlCombo_->currentIndex() >= 0)
-            slot.setBandControl(static_cast<unsigned>(bandControlCombo_->currentIndex()));
+            values_.bandControl = static_cast<unsigned>(bandControlCombo_->currentIndex());
     } else {
-        settings.setLnbHighFrequency(typeIndex_, KiloHertz(highCombo_));
-        settings.setLnbLowFrequency(typeIndex_, KiloHertz(lowCombo_));
+        values_.highKHz = KiloHertz(highCombo_);
+        values_.lowKHz = KiloHertz(lowCombo_);
     }
     // A box that shows no item (its stored value had no text) leaves that value as it was.
     if (diseqcCombo_->currentIndex() >= 0)
-        slot.setDiseqcItem(static_cast<unsigned>(diseqcCombo_->currentIndex()));
+        values_.diseqcItem = static_cast<unsigned>(diseqcCombo_->currentIndex());
     if (toneCombo_->currentIndex() >= 0)
-        slot.setTone22k(static_cast<unsigned>(toneCombo_->currentIndex()));
+        values_.tone22k = static_cast<unsigned>(toneCombo_->currentIndex());
     if (switch12VCombo_->currentIndex() >= 0)
-        slot.setSwitch12V(static_cast<unsigned>(switch12VCombo_->currentIndex()));
+        values_.switch12V = static_cast<unsigned>(switch12VCombo_->currentIndex());
     if (powerCombo_->currentIndex() >= 0)
-        slot.setLnbPower(powerCombo_->currentIndex() == 1);
+        values_.lnbPower = powerCombo_->currentIndex() == 1;
     accept();
 }

@@ -1,6 +1,6 @@
 // Edits one of the eight LNB types of the settings block: oscillator frequencies,
 // DiSEqC port, the two control modes, 22 kHz tone, 12 V switch and LNB power. The
-// type can be switched inside the dialog; OK writes to the type shown then.
+// type can be switched inside the dialog; OK's values are for the type shown then.
 //
 // Use: Prepare, then exec(). Tests may fill the controls and call Store() instead.
 #pragma once
@@ -10,9 +10,7 @@
 class QComboBox;
 class QPushButton;
 
-namespace vormante {
-class ChannelDatabase;
-}
+#include "model/EditOperations.h"
 
 class LnbDialog : public QDialog {
     Q_OBJECT
@@ -20,10 +18,13 @@ class LnbDialog : public QDialog {
 public:
     explicit LnbDialog(QWidget* parent = nullptr);
 
-    void Prepare(vormante::ChannelDatabase& database, int typeIndex);
+    void Prepare(const vormante::ChannelDatabase& database, int typeIndex);
 
-    // Performs OK's store and closes the dialog as OK.
+    // Performs OK: takes the entered values and closes the dialog as OK.
     void Store();
+    // What the user entered, after OK; the caller stores it with vormante::StoreLnb
+    // for typeIndex().
+    const vormante::LnbValues& values() const { return values_; }
 
     // The LNB type written by OK (0..7).
     int typeIndex() const { return typeIndex_; }
@@ -43,7 +44,8 @@ private:
     void ShowFrequencies(int type);
     void typeChosen(int index);
 
-    vormante::ChannelDatabase* database_ = nullptr;
+    const vormante::ChannelDatabase* database_ = nullptr;
+    vormante::LnbValues values_;
     int typeIndex_ = 0;
 
     QComboBox* typeCombo_;

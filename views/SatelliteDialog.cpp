@@ -2,7 +2,6 @@
 
 #include "DialogLayout.h"
 #include "SatellitePageText.h"
-#include "controls/MessageBox.h"
 #include "model/RecordOperations.h"
 
 #include <QComboBox>
@@ -85,7 +84,7 @@ SatelliteDialog::SatelliteDialog(QWidget* parent)
     connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-void SatelliteDialog::PrepareNew(const QString& caption, ChannelDatabase& database) {
+void SatelliteDialog::PrepareNew(const QString& caption, const ChannelDatabase& database) {
     isNew_ = true;
     slot_ = -1;
     nameEdit_->setText(QStringLiteral("New Sat"));
@@ -96,13 +95,13 @@ void SatelliteDialog::PrepareNew(const QString& caption, ChannelDatabase& databa
     lnbTypeCombo_->setCurrentIndex(0);
 }
 
-void SatelliteDialog::PrepareEdit(const QString& caption, ChannelDatabase& database, int slot) {
+void SatelliteDialog::PrepareEdit(const QString& caption, const ChannelDatabase& database, int slot) {
     isNew_ = false;
     slot_ = slot;
     prepare(caption, database);
     if (!IsSatelliteSlot(slot))
         return;
-    const SatelliteRecord record = database.Satellite(slot);
+    const ConstSatelliteRecord record = database.Satellite(slot);
     const int p = record.position();
     // A name filling all 16 bytes shows its first 15, which is what OK stores back.
     nameEdit_->setText(satview::FromBytes(record.name()));
@@ -112,7 +111,7 @@ void SatelliteDialog::PrepareEdit(const QString& caption, ChannelDatabase& datab
     lnbTypeCombo_->setCurrentIndex(static_cast<int>(record.lnbType()));
 }
 
-void SatelliteDialog::prepare(const QString& caption, ChannelDatabase& database) {
+void SatelliteDialog::prepare(const QString& caption, const ChannelDatabase& database) {
     setWindowTitle(caption);
     database_ = &database;
     okButton_->setFocus();
@@ -121,29 +120,26 @@ void SatelliteDialog::prepare(const QString& caption, ChannelDatabase& database)
 void SatelliteDialog::Store() {
     if (!database_)
         return;
-    if (isNew_) {
-        slot_ = AllocateSatellite(*database_);
-        if (!IsSatelliteSlot(slot_)) {
-            slot_ = TABLE_FULL;
-            MessageBox::information(this, QStringLiteral("Satellite is full!"));
-            accept();
-            return;
-        }
-    }
-    if (!IsSatelliteSlot(slot_)) {
+    if (!isNew_ && !IsSatelliteSlot(slot_)) {
         reject();
         return;
     }
-    SatelliteRecord record = database_->Satellite(slot_);
-    record.setName(satview::ToBytes(nameEdit_->text().left(NAME_LENGTH)));
-
+    values_.name = satview::ToBytes(nameEdit_->text().left(NAME_LENGTH));
     int p = satview::ReadNumber(degreesEdit_->text().left(DEGREES_LENGTH)) * 10 +
             satview::ReadNumber(tenthsEdit_->text().left(TENTHS_LENGTH));
     if (p > MAX_POSITION)
         p = MAX_POSITION;
     if (satview::ChosenIndex(*eastWestCombo_) != 0)
         p = -p;
-    record.setPosition(p);
-    record.setLnbType(static_cast<unsigned>(satview::ChosenIndex(*lnbTypeCombo_)) & LNB_TYPE_MASK);
+    values_.position = p;
+    values_.lnbType = static_cast<unsigned>(satview::ChosenIndex(*lnbTypeCombo_)) & LNB_TYPE_MASK;
     accept();
+}
+
+int SatelliteDialog::ApplyTo(ChannelDatabase& db) {
+    if (isNew_) {
+        slot_ = AddSatelliteWith(db, values_);
+        return slot_;
+    }
+    return StoreSatellite(db, slot_, values_) ? slot_ : -1;
 }

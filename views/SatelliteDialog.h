@@ -1,6 +1,6 @@
 // Adds a satellite or edits one: name, orbital position (whole degrees, tenths,
-// East or West) and LNB type. OK writes the record into the working copy; in
-// adding mode it first allocates the record.
+// East or West) and LNB type. OK hands the entered values to the
+// caller, which stores them with the model (allocating the record when adding).
 //
 // Use: PrepareNew or PrepareEdit, then exec(). Tests may fill the controls and call
 // Store() instead of exec().
@@ -12,9 +12,7 @@ class QComboBox;
 class QLineEdit;
 class QPushButton;
 
-namespace vormante {
-class ChannelDatabase;
-}
+#include "model/EditOperations.h"
 
 class SatelliteDialog : public QDialog {
     Q_OBJECT
@@ -25,14 +23,20 @@ public:
 
     explicit SatelliteDialog(QWidget* parent = nullptr);
 
-    void PrepareNew(const QString& caption, vormante::ChannelDatabase& database);
-    void PrepareEdit(const QString& caption, vormante::ChannelDatabase& database, int slot);
+    void PrepareNew(const QString& caption, const vormante::ChannelDatabase& database);
+    void PrepareEdit(const QString& caption, const vormante::ChannelDatabase& database, int slot);
 
-    // Performs OK's store and closes the dialog as OK.
+    // Performs OK: takes the entered values and closes the dialog as OK.
     void Store();
+    // What the user entered, after OK.
+    const vormante::SatelliteValues& values() const { return values_; }
+    // Stores the values with the model's operation: allocates the satellite when
+    // adding. The satellite's slot, TABLE_FULL when every slot is used, or -1.
+    int ApplyTo(vormante::ChannelDatabase& db);
 
-    // The satellite edited; after OK in adding mode the new one, or TABLE_FULL.
+    // The satellite edited; after ApplyTo in adding mode the new one, or TABLE_FULL.
     int slot() const { return slot_; }
+    bool isNew() const { return isNew_; }
 
     QLineEdit* nameEdit() const { return nameEdit_; }
     QLineEdit* degreesEdit() const { return degreesEdit_; }
@@ -42,11 +46,12 @@ public:
     QPushButton* okButton() const { return okButton_; }
 
 private:
-    void prepare(const QString& caption, vormante::ChannelDatabase& database);
+    void prepare(const QString& caption, const vormante::ChannelDatabase& database);
 
     int slot_ = -1;
     bool isNew_ = false;
-    vormante::ChannelDatabase* database_ = nullptr;
+    const vormante::ChannelDatabase* database_ = nullptr;
+    vormante::SatelliteValues values_;
 
     QLineEdit* nameEdit_;
     QLineEdit* degreesEdit_;

@@ -1,21 +1,26 @@
 #include "SatellitePage.h"
 
+#include "CommandGuard.h"
 #include "SatellitePageCommands.h"
 #include "SatellitePageText.h"
 #include "controls/ColumnListCtrl.h"
+#include "document/Document.h"
 #include "model/ChannelDatabase.h"
 
 #include <QAbstractItemModel>
+#include <QApplication>
 #include <QDialog>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QScrollBar>
-#include <QKeyEvent>
 #include <QMenu>
+#include <QPointer>
 #include <QRadioButton>
+#include <QScopedValueRollback>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <vector>
 
 using namespace vormante;
@@ -27,7 +32,6 @@ const char* const LNB_COLUMNS =
     "No,20;LNB Type,70;LNB Freq Low,60;LNB Freq High,60;DiSEqC,40;0/22KHz,30;0/12V,30;LNB Power,30";
 const char* const CHANNEL_COLUMNS = "No,20;Channel Name,80;v pid,50;a pid,50;pcr pid,60;txt pid,60;lock,40;"
                                     "scr,40;fav 1,45;fav 2,45;fav 3,45;fav 4,45;CH No,60";
-constexpr int TP_ID_COLUMN = 4;
 constexpr unsigned NO_CURRENT_SATELLITE = 0xFF;
 
 QGroupBox* Framed(const QString& title, QWidget* content, QWidget* parent) {
@@ -149,7 +153,7 @@ ColumnListCtrl* SatellitePage::list(int which) const {
     }
 }
 
-void SatellitePage::Initialize(ChannelDatabase& database) {
+void SatellitePage::Initialize(vormante::Document& document) {
     satelliteList_->BuildColumns(QLatin1String(SATELLITE_COLUMNS));
     transponderList_->BuildColumns(QLatin1String(TRANSPONDER_COLUMNS));
     lnbList_->BuildColumns(QLatin1String(LNB_COLUMNS));
@@ -163,8 +167,63 @@ void SatellitePage::Initialize(ChannelDatabase& database) {
     for (ColumnListCtrl* upper : {satelliteList_, transponderList_, lnbList_})
         upper->setMinimumHeight(eightRows);
     transponderTopRow_ = 0;
-    database_ = &database;
+    document_ = &document;
+    connect(&document, &vormante::Document::changed, this, &SatellitePage::documentChanged, Qt::UniqueConnection);
     SetShowTv(true);
+}
+
+const ChannelDatabase* SatellitePage::database() const { return document_ ? &document_->database() : nullptr; }
+
+bool SatellitePage::Change(const QString& name, const std::function<void(ChannelDatabase&)>& operation) {
+    if (!document_)
+        return false;
+    const QScopedValueRollback own(ownChange_, ownChange_ + 1);
+    return document_->Apply(name, operation);
+}
+
+void SatellitePage::documentChanged() {
+    if (ownChange_ > 0)
+        return;
+    if (isVisible())
+        FollowDocument();
+    else
+        stale_ = true;
+}
+
+void SatellitePage::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (stale_)
+        FollowDocument();
+}
+
+void SatellitePage::FollowDocument() {
+    if (!document_ || !document_->isOpen())
+        return;
+    stale_ = false;
+    FollowKeys keys;
+    keys.active = true;
+    keys.satellite = CurrentSatellite();
+    keys.transponder = CurrentTransponder(keys.satellite);
+    keys.channel = CurrentChannel(keys.satellite, keys.transponder);
+    int tops[CHANNELS + 1];
+    for (int which = SATELLITES; which <= CHANNELS; ++which)
+        tops[which] = list(which)->TopRow();
+    const QPointer<QWidget> focus = QApplication::focusWidget();
+    follow_ = keys;
+    RefreshList(LNBS);
+    RefreshList(SATELLITES);
+    follow_ = FollowKeys{};
+    for (int which = SATELLITES; which <= CHANNELS; ++which)
+        list(which)->ScrollRowToTop(tops[which]);
+    transponderTopRow_ = tops[TRANSPONDERS];
+    // The refill moves the focus between the lists as a user's selection would; a
+    // change made elsewhere must leave it where the user had it.
+    if (focus)
+        focus->setFocus();
+}
+
+int SatellitePage::keyedRow(int which, int key) const {
+    return follow_.active && key != NONE ? list(which)->RowOfKey(key) : -1;
 }
 
 void SatellitePage::SetShowTv(bool on) {
@@ -178,17 +237,8 @@ void SatellitePage::SetShowTv(bool on) {
 void SatellitePage::setDialogRunner(DialogRunner runner) { commands_->setDialogRunner(std::move(runner)); }
 
 void SatellitePage::RunCommand(int id) {
-    if (database_ && database_->loaded())
-        commands_->Run(id);
-}
-
-// The page never closes itself: Escape stops here instead of reaching the window.
-void SatellitePage::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Escape) {
-        event->accept();
-        return;
-    }
-    QWidget::keyPressEvent(event);
+    if (document_ && document_->isOpen())
+        RunGuarded(this, [this, id] { commands_->Run(id); });
 }
 
 // ---- Row resolution ----
@@ -199,30 +249,27 @@ bool SatellitePage::IsPlaceholder(int which, int row) const {
 }
 
 int SatellitePage::SatelliteOfRow(int row) const {
-    if (!database_)
-        return NONE;
-    const int number = satview::ReadNumber(satelliteList_->CellText(row, 0));
-    const std::vector<int> used = satview::UsedSatellites(*database_);
-    return number >= 1 && number <= static_cast<int>(used.size()) ? used[static_cast<std::size_t>(number - 1)]
-                                                                    : NONE;
+    const ChannelDatabase* db = database();
+    const int slot = satelliteList_->RowKey(row);
+    return db && IsSatelliteSlot(slot) && db->Satellite(slot).isUsed() ? slot : NONE;
 }
 
 int SatellitePage::TransponderOfRow(int satellite, int row) const {
-    if (!database_ || satellite == NONE)
+    const ChannelDatabase* db = database();
+    const int slot = transponderList_->RowKey(row);
+    if (!db || satellite == NONE || slot == NONE)
         return NONE;
-    const int number = satview::ReadNumber(transponderList_->CellText(row, 0));
-    const std::vector<int> listed = satview::ListedTransponders(*database_, satellite);
-    return number >= 1 && number <= static_cast<int>(listed.size()) ? listed[static_cast<std::size_t>(number - 1)]
-                                                                      : NONE;
+    const std::vector<int> listed = satview::ListedTransponders(*db, satellite);
+    return std::find(listed.begin(), listed.end(), slot) != listed.end() ? slot : NONE;
 }
 
 int SatellitePage::ChannelOfRow(int satellite, int transponder, int row) const {
-    if (!database_ || satellite == NONE || transponder == NONE)
+    const ChannelDatabase* db = database();
+    const int slot = channelList_->RowKey(row);
+    if (!db || satellite == NONE || transponder == NONE || slot == NONE)
         return NONE;
-    const int number = satview::ReadNumber(channelList_->CellText(row, 0));
-    const std::vector<int> listed = satview::ListedChannels(*database_, satellite, transponder, showTv_);
-    return number >= 1 && number <= static_cast<int>(listed.size()) ? listed[static_cast<std::size_t>(number - 1)]
-                                                                      : NONE;
+    const std::vector<int> listed = satview::ListedChannels(*db, satellite, transponder, showTv_);
+    return std::find(listed.begin(), listed.end(), slot) != listed.end() ? slot : NONE;
 }
 
 int SatellitePage::CurrentSatellite() const { return SatelliteOfRow(satelliteList_->currentRow()); }
@@ -239,7 +286,7 @@ int SatellitePage::CurrentChannel(int satellite, int transponder) const {
 
 void SatellitePage::RefreshList(int which) {
     // Until a file is open the lists have their columns and no rows.
-    if (!database_ || !database_->loaded())
+    if (!document_ || !document_->isOpen())
         return;
     switch (which) {
     case SATELLITES: fillSatellites(); break;
@@ -268,82 +315,93 @@ int SatellitePage::placeholderAndClamp(ColumnListCtrl* target) {
 }
 
 void SatellitePage::selectQuietly(ColumnListCtrl* target, int row) {
-    ++quiet_;
+    const QScopedValueRollback quiet(quiet_, quiet_ + 1);
     target->SelectRow(row);
-    --quiet_;
 }
 
 void SatellitePage::fillSatellites() {
-    ++quiet_;
-    satelliteList_->DeleteAllRows();
-    const std::vector<int> used = satview::UsedSatellites(*database_);
-    int number = 0;
-    int rowOfCurrent = 0;
-    const unsigned current = database_->Settings().currentSatellite();
-    for (int slot : used) {
-        if (slot < static_cast<int>(current))
-            ++rowOfCurrent; // the current satellite's row, or where it would stand
-        satelliteList_->AddRow(Row(++number, satview::SatelliteCells(*database_, slot)));
+    const ChannelDatabase& db = *database();
+    {
+        const QScopedValueRollback quiet(quiet_, quiet_ + 1);
+        satelliteList_->DeleteAllRows();
+        const std::vector<int> used = satview::UsedSatellites(db);
+        int number = 0;
+        int rowOfCurrent = 0;
+        const unsigned current = db.Settings().currentSatellite();
+        for (int slot : used) {
+            if (slot < static_cast<int>(current))
+                ++rowOfCurrent; // the current satellite's row, or where it would stand
+            satelliteList_->AddKeyedRow(Row(++number, satview::SatelliteCells(db, slot)), slot);
+        }
+        satelliteList_->setCurrentRow(current == NO_CURRENT_SATELLITE ? 0 : rowOfCurrent);
+        if (const int kept = keyedRow(SATELLITES, follow_.satellite); kept >= 0)
+            satelliteList_->setCurrentRow(kept);
+        placeholderAndClamp(satelliteList_);
+        satelliteList_->setFocus();
+        satelliteList_->SelectRow(satelliteList_->currentRow());
     }
-    satelliteList_->setCurrentRow(current == NO_CURRENT_SATELLITE ? 0 : rowOfCurrent);
-    placeholderAndClamp(satelliteList_);
-    satelliteList_->setFocus();
-    satelliteList_->SelectRow(satelliteList_->currentRow());
-    --quiet_;
     satelliteList_->ScrollRowToTop(satelliteList_->currentRow());
     OnSatelliteSelected();
 }
 
 void SatellitePage::fillTransponders() {
+    const ChannelDatabase& db = *database();
     const int satellite = SatelliteOfRow(satelliteList_->FirstSelectedRow());
-    ++quiet_;
-    transponderList_->DeleteAllRows();
-    int number = 0;
-    for (int slot : satview::ListedTransponders(*database_, satellite))
-        transponderList_->AddRow(Row(++number, satview::TransponderCells(*database_, slot)));
-    if (placeholderAndClamp(transponderList_) >= 0)
-        transponderTopRow_ = std::max(0, transponderList_->currentRow() - transponderList_->VisibleRowCount() + 1);
-    transponderList_->setFocus();
-    transponderList_->SelectRow(transponderList_->currentRow());
-    --quiet_;
+    {
+        const QScopedValueRollback quiet(quiet_, quiet_ + 1);
+        transponderList_->DeleteAllRows();
+        int number = 0;
+        for (int slot : satview::ListedTransponders(db, satellite))
+            transponderList_->AddKeyedRow(Row(++number, satview::TransponderCells(db, slot)), slot);
+        if (const int kept = keyedRow(TRANSPONDERS, follow_.transponder); kept >= 0)
+            transponderList_->setCurrentRow(kept);
+        if (placeholderAndClamp(transponderList_) >= 0)
+            transponderTopRow_ =
+                std::max(0, transponderList_->currentRow() - transponderList_->VisibleRowCount() + 1);
+        transponderList_->setFocus();
+        transponderList_->SelectRow(transponderList_->currentRow());
+    }
     transponderList_->ScrollRowToTop(transponderTopRow_);
     OnTransponderSelected();
 }
 
 void SatellitePage::fillLnbs() {
-    ++quiet_;
+    const ChannelDatabase& db = *database();
+    const QScopedValueRollback quiet(quiet_, quiet_ + 1);
     lnbList_->DeleteAllRows();
     for (int type = 0; type < LNB_TYPES; ++type)
-        lnbList_->AddRow(Row(type + 1, satview::LnbCells(*database_, type)));
+        lnbList_->AddKeyedRow(Row(type + 1, satview::LnbCells(db, type)), type);
     placeholderAndClamp(lnbList_);
     lnbList_->setFocus();
     lnbList_->SelectRow(lnbList_->currentRow());
-    --quiet_;
 }
 
 void SatellitePage::fillChannels() {
+    const ChannelDatabase& db = *database();
     const int satellite = SatelliteOfRow(satelliteList_->FirstSelectedRow());
     // A placeholder transponder row names no transponder, so it lists no channel.
-    const QString tpId = transponderList_->CellText(transponderList_->currentRow(), TP_ID_COLUMN);
-    ++quiet_;
-    channelList_->DeleteAllRows();
-    if (!tpId.isEmpty()) {
-        int number = 0;
-        const int transponder = satview::ReadNumber(tpId);
-        for (int slot : satview::ListedChannels(*database_, satellite, transponder, showTv_))
-            channelList_->AddRow(Row(++number, satview::ChannelCells(*database_, slot)));
+    const int transponder = transponderList_->RowKey(transponderList_->currentRow());
+    {
+        const QScopedValueRollback quiet(quiet_, quiet_ + 1);
+        channelList_->DeleteAllRows();
+        if (transponder != NONE) {
+            int number = 0;
+            for (int slot : satview::ListedChannels(db, satellite, transponder, showTv_))
+                channelList_->AddKeyedRow(Row(++number, satview::ChannelCells(db, slot)), slot);
+        }
+        if (const int kept = keyedRow(CHANNELS, follow_.channel); kept >= 0)
+            channelList_->setCurrentRow(kept);
+        placeholderAndClamp(channelList_);
+        channelList_->setFocus();
+        channelList_->SelectRow(channelList_->currentRow());
     }
-    placeholderAndClamp(channelList_);
-    channelList_->setFocus();
-    channelList_->SelectRow(channelList_->currentRow());
-    --quiet_;
     channelList_->ScrollRowToTop(channelList_->currentRow());
 }
 
 // ---- Reactions ----
 
 void SatellitePage::listSelectionChanged(int which) {
-    if (quiet_ > 0 || !database_)
+    if (quiet_ > 0 || !document_)
         return;
     switch (which) {
     case SATELLITES:
@@ -366,17 +424,15 @@ void SatellitePage::OnSatelliteSelected() {
     if (satellite == NONE)
         return;
     // The LNB type's row: found by its "No", since the user may have sorted the list.
-    const int type = static_cast<int>(database_->Satellite(satellite).lnbType());
-    int row = type;
-    for (int r = 0; r < lnbList_->RowCount(); ++r)
-        if (satview::ReadNumber(lnbList_->CellText(r, 0)) == type + 1)
-            row = r;
+    const int type = static_cast<int>(database()->Satellite(satellite).lnbType());
+    const int row = lnbList_->RowOfKey(type) >= 0 ? lnbList_->RowOfKey(type) : type;
     lnbList_->setFocus();
-    ++quiet_;
-    lnbList_->ClearSelectedRows();
-    lnbList_->setCurrentRow(row);
-    lnbList_->SelectRow(row);
-    --quiet_;
+    {
+        const QScopedValueRollback quiet(quiet_, quiet_ + 1);
+        lnbList_->ClearSelectedRows();
+        lnbList_->setCurrentRow(row);
+        lnbList_->SelectRow(row);
+    }
     satelliteList_->setFocus();
 }
 
@@ -399,9 +455,8 @@ void SatellitePage::DeselectRowQuietly(int which, int row) {
     ColumnListCtrl* target = list(which);
     if (!target)
         return;
-    ++quiet_;
+    const QScopedValueRollback quiet(quiet_, quiet_ + 1);
     target->DeselectRow(row);
-    --quiet_;
 }
 
 void SatellitePage::tvRadioClicked(bool tv) {
@@ -413,12 +468,13 @@ void SatellitePage::tvRadioClicked(bool tv) {
 
 void SatellitePage::showContextMenu(int which, int row, const QPoint& globalPos) {
     ColumnListCtrl* target = list(which);
-    if (!target || row < 0 || row >= target->RowCount() || !database_)
+    if (!target || row < 0 || row >= target->RowCount() || !document_)
         return;
     if (!target->IsRowSelected(row)) {
-        ++quiet_;
-        target->SelectRow(row, true);
-        --quiet_;
+        {
+            const QScopedValueRollback quiet(quiet_, quiet_ + 1);
+            target->SelectRow(row, true);
+        }
         listSelectionChanged(which);
     }
     menus_[which]->exec(globalPos);

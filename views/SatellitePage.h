@@ -2,9 +2,11 @@
 // selected satellite, the eight LNB types and the TV or radio channels of the
 // selected transponder, in four lists. Selecting a satellite refills the transponders
 // and moves the LNB selection to its LNB type; selecting a transponder refills the
-// channels. A row names its record only through the number in its "No" cell, so a
-// header-click sort never misleads a command. Right click opens the list's context
-// menu, a double click the matching edit dialog (SatellitePageCommands).
+// channels. Every row carries the slot of its record (its row key), so a header-click
+// sort never misleads a command. Right click opens the list's context menu, a double
+// click the matching edit dialog (SatellitePageCommands). The page changes the image
+// only through the document, and follows the document's changes made elsewhere (an
+// undo, another page), keeping each list on the same records.
 #pragma once
 
 #include <QWidget>
@@ -20,6 +22,7 @@ class SatellitePageCommands;
 
 namespace vormante {
 class ChannelDatabase;
+class Document;
 }
 
 class SatellitePage : public QWidget {
@@ -36,7 +39,7 @@ public:
     explicit SatellitePage(QWidget* parent = nullptr);
     ~SatellitePage() override;
 
-    void Initialize(vormante::ChannelDatabase& database);
+    void Initialize(vormante::Document& document);
     // 0 satellites, 1 transponders, 2 LNB types, 3 channels; any other value does nothing.
     void RefreshList(int which);
     void SetShowTv(bool on);
@@ -55,12 +58,20 @@ public:
     ColumnListCtrl* channelList() const { return channelList_; }
     QRadioButton* tvButton() const { return tvButton_; }
     QRadioButton* radioButton() const { return radioButton_; }
-    vormante::ChannelDatabase* database() const { return database_; }
+    const vormante::ChannelDatabase* database() const;
+    vormante::Document* document() const { return document_; }
+    // Runs an operation as one step of the document's history, named name; the page
+    // brings itself up to date afterwards as its command wants, so it does not
+    // follow this change. True when the image changed.
+    bool Change(const QString& name, const std::function<void(vormante::ChannelDatabase&)>& operation);
+    // Refills every list from the document, keeping each list on the records it
+    // showed, its top row and the keyboard focus where they were.
+    void FollowDocument();
 
     int transponderTopRow() const { return transponderTopRow_; }
     void setTransponderTopRow(int row) { transponderTopRow_ = row; }
 
-    // Row resolution: the record a row's "No" cell names, or NONE.
+    // Row resolution: the record a row stands for (its row key), or NONE.
     bool IsPlaceholder(int which, int row) const;
     int SatelliteOfRow(int row) const;
     int TransponderOfRow(int satellite, int row) const;
@@ -75,7 +86,7 @@ public:
     void DeselectRowQuietly(int which, int row);
 
 protected:
-    void keyPressEvent(QKeyEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void buildLayout();
@@ -92,10 +103,24 @@ private:
     void tvRadioClicked(bool tv);
     void showContextMenu(int which, int row, const QPoint& globalPos);
 
+    void documentChanged();
+    int keyedRow(int which, int key) const;
+
+    // The records each list should show selected while the page follows the document.
+    struct FollowKeys {
+        bool active = false;
+        int satellite = NONE;
+        int transponder = NONE;
+        int channel = NONE;
+    };
+
     int transponderTopRow_ = 0;
     bool showTv_ = true;
-    vormante::ChannelDatabase* database_ = nullptr;
-    int quiet_ = 0; // > 0 while the page itself changes selections
+    vormante::Document* document_ = nullptr;
+    int quiet_ = 0;      // > 0 while the page itself changes selections
+    int ownChange_ = 0;  // > 0 while the page's own command changes the document
+    bool stale_ = false; // the document changed while the page was hidden
+    FollowKeys follow_;
 
     ColumnListCtrl* channelList_;
     ColumnListCtrl* lnbList_;

@@ -7,8 +7,10 @@
 #include "TransponderDialog.h"
 #include "controls/ColumnListCtrl.h"
 #include "controls/MessageBox.h"
+#include "document/StepNames.h"
 #include "model/ChannelDatabase.h"
 #include "model/RecordOperations.h"
+#include "model/SystemSettings.h"
 
 #include <algorithm>
 #include <vector>
@@ -66,14 +68,42 @@ void SatellitePageCommands::rewriteRow(ColumnListCtrl* list, int row, const QStr
         list->SetCellText(row, column + 1, cells[column]);
 }
 
+// The dialogs hand over values; the model's operations store them as one step.
+void SatellitePageCommands::applyTransponder(TransponderDialog& dialog, int satellite) {
+    const TransponderValues& values = dialog.values();
+    const QString label = steps::TransponderLabel(values.frequency, values.symbolRate, values.polarization != 0);
+    const QString name = dialog.isNew() ? QStringLiteral("Add transponder %1 on %2")
+                                              .arg(label, steps::SatelliteLabel(*page_.database(), satellite))
+                                        : QStringLiteral("Edit transponder ") + label;
+    int slot = -1;
+    page_.Change(name, [&](ChannelDatabase& image) { slot = dialog.ApplyTo(image); });
+    if (dialog.isNew() && slot < 0)
+        MessageBox::information(&page_, QStringLiteral("Transponder is Full!"));
+}
+
+void SatellitePageCommands::applyChannel(ChannelDialog& dialog) {
+    const QString name = (dialog.isNew() ? QStringLiteral("Add channel ") : QStringLiteral("Edit channel ")) +
+                         satview::FromBytes(dialog.values().name);
+    int slot = -1;
+    page_.Change(name, [&](ChannelDatabase& image) { slot = dialog.ApplyTo(image); });
+    if (dialog.isNew() && slot < 0)
+        MessageBox::information(&page_, QStringLiteral("Prog is Full!"));
+}
+
 // ---- Satellites ----
 
 void SatellitePageCommands::AddSatellite() {
-    ChannelDatabase& db = *page_.database();
+    const ChannelDatabase& db = *page_.database();
     SatelliteDialog dialog(&page_);
     dialog.PrepareNew(QStringLiteral("Add Satellite"), db);
-    if (!accepted(dialog) || dialog.slot() == SatelliteDialog::TABLE_FULL)
+    if (!accepted(dialog))
         return;
+    page_.Change(QStringLiteral("Add satellite ") + steps::SatelliteLabel(dialog.values().name, dialog.values().position),
+                 [&](ChannelDatabase& image) { dialog.ApplyTo(image); });
+    if (dialog.slot() == SatelliteDialog::TABLE_FULL) {
+        MessageBox::information(&page_, QStringLiteral("Satellite is full!"));
+        return;
+    }
     ColumnListCtrl* satellites = page_.satelliteList();
     satellites->setFocus();
     page_.setTransponderTopRow(page_.transponderList()->TopRow());
@@ -96,6 +126,8 @@ void SatellitePageCommands::EditSatellite() {
     dialog.PrepareEdit(QStringLiteral("Edit Satellite"), *page_.database(), current.satellite);
     if (!accepted(dialog))
         return;
+    page_.Change(QStringLiteral("Edit satellite ") + steps::SatelliteLabel(dialog.values().name, dialog.values().position),
+                 [&](ChannelDatabase& image) { dialog.ApplyTo(image); });
     ColumnListCtrl* satellites = page_.satelliteList();
     rewriteRow(satellites, satellites->currentRow(), satview::SatelliteCells(*page_.database(), current.satellite));
 }
@@ -104,14 +136,15 @@ void SatellitePageCommands::DelSatellite() {
     const Current current = resolve(false, false);
     if (current.satellite == NONE)
         return;
-    ChannelDatabase& db = *page_.database();
+    const ChannelDatabase& db = *page_.database();
     const QString name = satview::FromBytes(db.Satellite(current.satellite).name());
     if (!MessageBox::askYesNo(&page_, QStringLiteral("Del Satellite"),
                               QStringLiteral("\t Do you want to del [") + name + QStringLiteral("]?\t\t")))
         return;
     ColumnListCtrl* satellites = page_.satelliteList();
     const int top = satellites->TopRow();
-    DeleteSatellite(db, current.satellite);
+    page_.Change(QStringLiteral("Delete satellite ") + steps::SatelliteLabel(db, current.satellite),
+                 [&](ChannelDatabase& image) { DeleteSatellite(image, current.satellite); });
     page_.RefreshList(SatellitePage::SATELLITES);
     satellites->ScrollRowToTop(top);
 }
@@ -126,6 +159,7 @@ void SatellitePageCommands::AddNewTransponder() {
     dialog.PrepareNew(QStringLiteral("Add Transponder"), *page_.database(), current.satellite);
     if (!accepted(dialog))
         return;
+    applyTransponder(dialog, current.satellite);
     ColumnListCtrl* transponders = page_.transponderList();
     const int rowsBefore = transponders->RowCount();
     transponders->setFocus();
@@ -141,11 +175,12 @@ void SatellitePageCommands::AddTransponder() {
     const Current current = resolve(false, false);
     if (current.satellite == NONE)
         return;
-    ChannelDatabase& db = *page_.database();
+    const ChannelDatabase& db = *page_.database();
     TransponderDialog dialog(&page_);
     dialog.PrepareNew(QStringLiteral("Add Transponder"), db, current.satellite);
     if (!accepted(dialog))
         return;
+    applyTransponder(dialog, current.satellite);
     ColumnListCtrl* transponders = page_.transponderList();
     transponders->setFocus();
     page_.DeselectRowQuietly(SatellitePage::TRANSPONDERS, transponders->currentRow());
@@ -172,6 +207,7 @@ void SatellitePageCommands::EditTransponder() {
                        current.transponder);
     if (!accepted(dialog))
         return;
+    applyTransponder(dialog, current.satellite);
     ColumnListCtrl* transponders = page_.transponderList();
     const QStringList cells = satview::TransponderCells(*page_.database(), current.transponder);
     rewriteRow(transponders, transponders->currentRow(), cells.mid(0, 3));
@@ -181,8 +217,8 @@ void SatellitePageCommands::DelTransponder() {
     const Current current = resolve(true, false);
     if (current.transponder == NONE)
         return;
-    ChannelDatabase& db = *page_.database();
-    const TransponderRecord record = db.Transponder(current.transponder);
+    const ChannelDatabase& db = *page_.database();
+    const ConstTransponderRecord record = db.Transponder(current.transponder);
     const QString text = QStringLiteral("\t Do you want to del xpdr [%1/%2/%3]?\t\t")
                              .arg(record.frequency())
                              .arg(record.symbolRate())
@@ -191,8 +227,11 @@ void SatellitePageCommands::DelTransponder() {
         return;
     ColumnListCtrl* transponders = page_.transponderList();
     const int top = transponders->TopRow();
-    DeleteTransponder(db, current.transponder);
-    RenumberChannels(db, current.satellite);
+    page_.Change(QStringLiteral("Delete transponder ") + steps::TransponderLabel(db, current.transponder),
+                 [&](ChannelDatabase& image) {
+                     DeleteTransponder(image, current.transponder);
+                     RenumberChannels(image, current.satellite);
+                 });
     page_.RefreshList(SatellitePage::TRANSPONDERS);
     transponders->ScrollRowToTop(top);
 }
@@ -201,19 +240,21 @@ void SatellitePageCommands::DelTransponder() {
 
 void SatellitePageCommands::EditLnb() {
     ColumnListCtrl* lnbs = page_.lnbList();
-    const int type = satview::ReadNumber(lnbs->CellText(lnbs->currentRow(), 0)) - 1;
+    const int type = lnbs->RowKey(lnbs->currentRow());
     if (type < 0 || type >= LNB_TYPES)
         return;
     LnbDialog dialog(&page_);
     dialog.Prepare(*page_.database(), type);
     if (!accepted(dialog))
         return;
+    page_.Change(QStringLiteral("Edit LNB ") + QString::fromStdString(texts::LnbTypeName(dialog.typeIndex())),
+                 [&](ChannelDatabase& image) { StoreLnb(image, dialog.typeIndex(), dialog.values()); });
     // The dialog may have written another type than the row's: rewrite the row that
     // type's "No" names, so every row keeps showing its own type.
     const int written = dialog.typeIndex();
     const QStringList cells = satview::LnbCells(*page_.database(), written);
     for (int row = 0; row < lnbs->RowCount(); ++row)
-        if (satview::ReadNumber(lnbs->CellText(row, 0)) == written + 1)
+        if (lnbs->RowKey(row) == written)
             rewriteRow(lnbs, row, cells);
 }
 
@@ -228,6 +269,7 @@ void SatellitePageCommands::AddChannel(bool fromTransponderMenu) {
                       false);
     if (!accepted(dialog))
         return;
+    applyChannel(dialog);
     page_.SetShowTv(dialog.isTv());
     page_.RefreshList(SatellitePage::CHANNELS);
     ColumnListCtrl* channels = page_.channelList();
@@ -250,6 +292,7 @@ void SatellitePageCommands::EditChannel() {
                        current.channel, false);
     if (!accepted(dialog))
         return;
+    applyChannel(dialog);
     ColumnListCtrl* channels = page_.channelList();
     rewriteRow(channels, channels->currentRow(), satview::ChannelCells(*page_.database(), current.channel));
 }
@@ -258,15 +301,17 @@ void SatellitePageCommands::DelChannel() {
     const Current current = resolve(true, true);
     if (current.channel == NONE)
         return;
-    ChannelDatabase& db = *page_.database();
+    const ChannelDatabase& db = *page_.database();
     const QString name = satview::FromBytes(db.Channel(current.channel).name());
     if (!MessageBox::askYesNo(&page_, QStringLiteral("Del Channel"),
                               QStringLiteral("\t Do you want to del channel [ ") + name + QStringLiteral("]?\t\t")))
         return;
     ColumnListCtrl* channels = page_.channelList();
     const int top = channels->TopRow();
-    DeleteChannel(db, current.channel, current.satellite);
-    RenumberChannels(db, current.satellite);
+    page_.Change(QStringLiteral("Delete channel ") + name, [&](ChannelDatabase& image) {
+        DeleteChannel(image, current.channel, current.satellite);
+        RenumberChannels(image, current.satellite);
+    });
     page_.RefreshList(SatellitePage::CHANNELS);
     channels->ScrollRowToTop(top);
 }

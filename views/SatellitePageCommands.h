@@ -1,10 +1,14 @@
 // The twelve commands of the satellite page's context menus and double clicks.
 // Each resolves the page's current rows to records, checks its preconditions (a
 // failed one does nothing and says nothing), opens an edit dialog or asks before a
-// deletion, changes the working copy and brings the page's lists up to date.
+// deletion, changes the image through the document as one named step and brings
+// the page's lists up to date.
 #pragma once
 
 #include "SatellitePage.h"
+
+class ChannelDialog;
+class TransponderDialog;
 
 class SatellitePageCommands {
 public:
@@ -42,6 +46,8 @@ public:
 
 private:
     bool accepted(QDialog& dialog);
+    void applyTransponder(TransponderDialog& dialog, int satellite);
+    void applyChannel(ChannelDialog& dialog);
     // The satellite, transponder and channel of the current rows when each row names
     // a record; NONE from the first that does not on.
     struct Current {

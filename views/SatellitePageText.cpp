@@ -59,7 +59,7 @@ std::vector<int> ListedTransponders(const ChannelDatabase& db, int satellite) {
         return listed;
     int t = db.Satellite(satellite).firstTransponder();
     for (int steps = 0; IsTransponderSlot(t) && steps < TRANSPONDER_SLOTS; ++steps) {
-        const TransponderRecord record = db.Transponder(t);
+        const ConstTransponderRecord record = db.Transponder(t);
         if (record.isUsed() && static_cast<int>(record.satellite()) == satellite)
             listed.push_back(t);
         t = record.nextTransponder();
@@ -74,7 +74,7 @@ std::vector<int> ListedChannels(const ChannelDatabase& db, int satellite, int tr
     const unsigned type = tv ? ChannelRecord::SERVICE_TV : ChannelRecord::SERVICE_RADIO;
     int c = db.Satellite(satellite).firstChannel();
     for (int steps = 0; IsChannelSlot(c) && steps < CHANNEL_SLOTS; ++steps) {
-        const ChannelRecord record = db.Channel(c);
+        const ConstChannelRecord record = db.Channel(c);
         if (record.transponder() == transponder && record.serviceType() == type)
             listed.push_back(c);
         c = record.nextChannel();
@@ -83,20 +83,20 @@ std::vector<int> ListedChannels(const ChannelDatabase& db, int satellite, int tr
 }
 
 QStringList SatelliteCells(const ChannelDatabase& db, int slot) {
-    const SatelliteRecord record = db.Satellite(slot);
+    const ConstSatelliteRecord record = db.Satellite(slot);
     return {FromBytes(record.name()), QString::fromStdString(FormatPosition(record.position())),
             QString::fromStdString(texts::SatelliteLnbTypeName(static_cast<int>(record.lnbType())))};
 }
 
 QStringList TransponderCells(const ChannelDatabase& db, int slot) {
-    const TransponderRecord record = db.Transponder(slot);
+    const ConstTransponderRecord record = db.Transponder(slot);
     return {QString::number(record.frequency()), record.isVertical() ? QStringLiteral("V") : QStringLiteral("H"),
             QString::number(record.symbolRate()), QString::number(slot)};
 }
 
 QStringList LnbCells(const ChannelDatabase& db, int type) {
-    const SystemSettingsBlock settings = db.Settings();
-    const LnbSlot slot = settings.lnbSlot(type);
+    const ConstSystemSettingsBlock settings = db.Settings();
+    const ConstLnbSlot slot = settings.lnbSlot(type);
     const LnbFrequencies frequencies = LnbFrequenciesOf(settings, type);
     auto mhz = [](const std::optional<unsigned>& value) {
         return value ? QString::number(*value) : QString();
@@ -111,7 +111,7 @@ QStringList LnbCells(const ChannelDatabase& db, int type) {
 }
 
 QStringList ChannelCells(const ChannelDatabase& db, int slot) {
-    const ChannelRecord record = db.Channel(slot);
+    const ConstChannelRecord record = db.Channel(slot);
     auto yesNo = [](bool on) { return on ? QStringLiteral("Y") : QStringLiteral("N"); };
     return {FromBytes(record.name()),
             QString::number(record.videoPid()),
@@ -128,7 +128,7 @@ QStringList ChannelCells(const ChannelDatabase& db, int slot) {
 }
 
 QString TransponderChoiceText(const ChannelDatabase& db, int slot) {
-    const TransponderRecord record = db.Transponder(slot);
+    const ConstTransponderRecord record = db.Transponder(slot);
     return QStringLiteral("%1 %2 %3")
         .arg(record.frequency())
         .arg(record.symbolRate())

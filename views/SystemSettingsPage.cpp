@@ -1,5 +1,8 @@
 #include "SystemSettingsPage.h"
 
+#include "CommandGuard.h"
+#include "document/Document.h"
+
 #include "ChannelCounts.h"
 #include "model/ChannelDatabase.h"
 #include "model/SystemSettings.h"
@@ -8,14 +11,13 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QKeyEvent>
+#include <QScopedValueRollback>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRegularExpressionValidator>
 #include <QAbstractItemView>
 #include <QVBoxLayout>
 
-using vormante::SystemSettingsBlock;
 
 namespace {
 
@@ -48,9 +50,7 @@ SystemSettingsPage::SystemSettingsPage(QWidget* parent) : QWidget(parent) {
 }
 
 QComboBox* SystemSettingsPage::addList(QGridLayout* grid, int row, const QString& label, const QString& objectName,
-                                       const QStringList& items,
-                                       unsigned (SystemSettingsBlock::*get)() const,
-                                       void (SystemSettingsBlock::*set)(unsigned), unsigned valueOffset) {
+                                       const QStringList& items, vormante::SettingField field) {
     auto* box = new QComboBox(this);
     box->setObjectName(objectName);
     box->setMinimumWidth(LIST_WIDTH);
@@ -60,8 +60,9 @@ QComboBox* SystemSettingsPage::addList(QGridLayout* grid, int row, const QString
     text->setBuddy(box);
     grid->addWidget(text, row, 0);
     grid->addWidget(box, row, 1);
-    lists_.push_back({box, get, set, valueOffset, items});
+    lists_.push_back({box, field, label.trimmed(), items});
     const std::size_t index = lists_.size() - 1;
+    // Only the user's choices are stored: a refill or a load never writes.
     connect(box, &QComboBox::currentIndexChanged, this,
             [this, index](int position) { writeSelection(lists_[index], position); });
     return box;
@@ -99,34 +100,28 @@ QGroupBox* SystemSettingsPage::buildSystemGroup() {
     auto* grid = new QGridLayout(group);
     int row = 0;
     addList(grid, row++, QStringLiteral("Menu Language"), QStringLiteral("menuLanguageComboBox"),
-            ItemsOf(vormante::texts::MenuLanguages), &SystemSettingsBlock::menuLanguage,
-            &SystemSettingsBlock::setMenuLanguage);
+            ItemsOf(vormante::texts::MenuLanguages), vormante::SettingField::MenuLanguage);
     mainAudioCombo_ = addFixedList(grid, row++, QStringLiteral("Main audio Lang"),
                                    QStringLiteral("mainAudioComboBox"));
     secondAudioCombo_ = addFixedList(grid, row++, QStringLiteral("2nd Audio Lang"),
                                      QStringLiteral("secondAudioComboBox"));
     addList(grid, row++, QStringLiteral("GMT Usage"), QStringLiteral("gmtUsageComboBox"),
-            ItemsOf(vormante::texts::OffOn), &SystemSettingsBlock::gmtUsage, &SystemSettingsBlock::setGmtUsage);
+            ItemsOf(vormante::texts::OffOn), vormante::SettingField::GmtUsage);
     addList(grid, row++, QStringLiteral("Select Time Zone"), QStringLiteral("timeZoneComboBox"),
-            ItemsOf(vormante::texts::TimeZones), &SystemSettingsBlock::timeZone, &SystemSettingsBlock::setTimeZone);
+            ItemsOf(vormante::texts::TimeZones), vormante::SettingField::TimeZone);
     addList(grid, row++, QStringLiteral("Summer Time"), QStringLiteral("summerTimeComboBox"),
-            ItemsOf(vormante::texts::OffOn), &SystemSettingsBlock::summerTime,
-            &SystemSettingsBlock::setSummerTime);
+            ItemsOf(vormante::texts::OffOn), vormante::SettingField::SummerTime);
     timeOffsetEdit_ = addNumberBox(grid, row++, QStringLiteral("Time Offset"), QStringLiteral("timeOffsetEdit"));
     addList(grid, row++, QStringLiteral("Aspect"), QStringLiteral("aspectComboBox"),
-            ItemsOf(vormante::texts::Aspect), &SystemSettingsBlock::aspectRatio,
-            &SystemSettingsBlock::setAspectRatio);
+            ItemsOf(vormante::texts::Aspect), vormante::SettingField::Aspect);
     addList(grid, row++, QStringLiteral("Delay Time"), QStringLiteral("delayTimeComboBox"),
-            ItemsOf(vormante::texts::DelayTime), &SystemSettingsBlock::delayTime,
-            &SystemSettingsBlock::setDelayTime, 1);
+            ItemsOf(vormante::texts::DelayTime), vormante::SettingField::DelayTime);
     transparencyEdit_ = addNumberBox(grid, row++, QStringLiteral("Transparency"),
                                      QStringLiteral("transparencyEdit"));
     addList(grid, row++, QStringLiteral("Color"), QStringLiteral("colorComboBox"),
-            ItemsOf(vormante::texts::ColorSystem), &SystemSettingsBlock::colorSystem,
-            &SystemSettingsBlock::setColorSystem);
+            ItemsOf(vormante::texts::ColorSystem), vormante::SettingField::ColorSystem);
     addList(grid, row++, QStringLiteral("Sound"), QStringLiteral("soundComboBox"),
-            ItemsOf(vormante::texts::SoundSystem), &SystemSettingsBlock::soundSystem,
-            &SystemSettingsBlock::setSoundSystem);
+            ItemsOf(vormante::texts::SoundSystem), vormante::SettingField::SoundSystem);
     rfChannelEdit_ = addNumberBox(grid, row++, QStringLiteral(" RF Channel"), QStringLiteral("rfChannelEdit"));
     return group;
 }
@@ -147,7 +142,7 @@ QGroupBox* SystemSettingsPage::buildStatusGroup() {
     volumeLeftEdit_ = addNumberBox(grid, row++, QStringLiteral("Volume L"), QStringLiteral("volumeLeftEdit"));
     volumeRightEdit_ = addNumberBox(grid, row++, QStringLiteral("Volume R"), QStringLiteral("volumeRightEdit"));
     addList(grid, row++, QStringLiteral("StandBy"), QStringLiteral("standbyComboBox"),
-            ItemsOf(vormante::texts::Standby), &SystemSettingsBlock::standby, &SystemSettingsBlock::setStandby);
+            ItemsOf(vormante::texts::Standby), vormante::SettingField::Standby);
     return group;
 }
 
@@ -163,16 +158,16 @@ QGroupBox* SystemSettingsPage::buildLockGroup() {
     grid->addWidget(pinLabel, row, 0);
     grid->addWidget(pinCodeEdit_, row++, 1);
     addList(grid, row++, QStringLiteral("Lock Receiver"), QStringLiteral("lockReceiverComboBox"),
-            ItemsOf(vormante::texts::Lock), &SystemSettingsBlock::lockReceiver,
-            &SystemSettingsBlock::setLockReceiver);
+            ItemsOf(vormante::texts::Lock), vormante::SettingField::LockReceiver);
     addList(grid, row++, QStringLiteral("Lock Menu"), QStringLiteral("lockMenuComboBox"),
-            ItemsOf(vormante::texts::Lock), &SystemSettingsBlock::lockMenu, &SystemSettingsBlock::setLockMenu);
+            ItemsOf(vormante::texts::Lock), vormante::SettingField::LockMenu);
     return group;
 }
 
-void SystemSettingsPage::FillLists(vormante::ChannelDatabase& database) {
-    database_ = &database;
-    loading_ = true;
+void SystemSettingsPage::FillLists(vormante::Document& document) {
+    document_ = &document;
+    connect(&document, &vormante::Document::changed, this, &SystemSettingsPage::documentChanged, Qt::UniqueConnection);
+    const QScopedValueRollback loading(loading_, true);
     for (const SettingList& list : lists_) {
         list.box->clear();
         list.box->addItems(list.items);
@@ -180,20 +175,20 @@ void SystemSettingsPage::FillLists(vormante::ChannelDatabase& database) {
         // Long entries such as the time zones show in full in the drop-down.
         list.box->view()->setMinimumWidth(list.box->view()->sizeHintForColumn(0) + 24);
     }
-    loading_ = false;
 }
 
 void SystemSettingsPage::LoadFromSettings() {
-    if (!database_ || !database_->loaded())
+    if (!document_ || !document_->isOpen())
         return;
-    const SystemSettingsBlock settings = database_->Settings();
-    loading_ = true;
-    // A stored value with no list position shows no selection and stays as it is.
-    for (const SettingList& list : lists_) {
-        const long long position = static_cast<long long>((settings.*list.get)()) - list.valueOffset;
-        list.box->setCurrentIndex(position >= 0 && position < list.box->count() ? static_cast<int>(position) : -1);
+    stale_ = false;
+    const vormante::ChannelDatabase& database = document_->database();
+    const vormante::ConstSystemSettingsBlock settings = database.Settings();
+    {
+        const QScopedValueRollback loading(loading_, true);
+        // A stored value with no list position shows no selection and stays as it is.
+        for (const SettingList& list : lists_)
+            list.box->setCurrentIndex(vormante::SettingPosition(database, list.field, list.box->count()));
     }
-    loading_ = false;
 
     mainAudioCombo_->setCurrentIndex(0);
     secondAudioCombo_->setCurrentIndex(0);
@@ -205,23 +200,30 @@ void SystemSettingsPage::LoadFromSettings() {
     const std::string pin = settings.pinCode();
     pinCodeEdit_->setText(QString::fromLatin1(pin.data(), static_cast<qsizetype>(pin.size())));
 
-    const ChannelCounts counts = CurrentSatelliteChannelCounts(*database_);
+    const ChannelCounts counts = CurrentSatelliteChannelCounts(database);
     tvNumEdit_->setText(QString::number(counts.tv));
     radioNumEdit_->setText(QString::number(counts.radio));
 }
 
 void SystemSettingsPage::writeSelection(const SettingList& list, int position) {
-    if (loading_ || position < 0 || !database_ || !database_->loaded())
+    if (loading_ || position < 0 || !document_ || !document_->isOpen())
         return;
-    SystemSettingsBlock settings = database_->Settings();
-    (settings.*list.set)(static_cast<unsigned>(position) + list.valueOffset);
+    const vormante::SettingField field = list.field;
+    RunGuarded(this, [&] {
+        document_->Apply(list.label + QLatin1Char(' ') + list.box->itemText(position),
+                         [&](vormante::ChannelDatabase& db) { vormante::StoreSettingPosition(db, field, position); });
+    });
 }
 
-void SystemSettingsPage::keyPressEvent(QKeyEvent* event) {
-    // Escape on a tab page must not close anything.
-    if (event->key() == Qt::Key_Escape) {
-        event->accept();
-        return;
-    }
-    QWidget::keyPressEvent(event);
+void SystemSettingsPage::documentChanged() {
+    if (isVisible())
+        LoadFromSettings();
+    else
+        stale_ = true;
+}
+
+void SystemSettingsPage::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (stale_)
+        LoadFromSettings();
 }

@@ -1,6 +1,7 @@
 // The "System setting" tab page: the receiver-wide settings of the settings
-// block. Every list writes its own field into the working copy as soon as its
-// selection changes; the number boxes and the PIN only show their values.
+// block. Every list stores its own field, as one step of the document's history, as
+// soon as the user changes its selection; the number boxes and the PIN only show
+// their values. The page follows the document: any change (an undo, say) shows again.
 #pragma once
 
 #include <QWidget>
@@ -13,9 +14,10 @@ class QGridLayout;
 class QGroupBox;
 class QLabel;
 
+#include "model/EditOperations.h"
+
 namespace vormante {
-class ChannelDatabase;
-class SystemSettingsBlock;
+class Document;
 }
 
 class SystemSettingsPage : public QWidget {
@@ -24,27 +26,25 @@ class SystemSettingsPage : public QWidget {
 public:
     explicit SystemSettingsPage(QWidget* parent = nullptr);
 
-    // Remembers the database and fills the lists; nothing is selected until a load.
-    void FillLists(vormante::ChannelDatabase& database);
+    // Remembers the document and fills the lists; nothing is selected until a load.
+    void FillLists(vormante::Document& document);
     // Shows the working copy's values; does nothing while no image is loaded.
     void LoadFromSettings();
 
 protected:
-    void keyPressEvent(QKeyEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
-    // One editable list: its box and the field it shows and writes.
+    // One editable list: its box and the field it shows and stores.
     struct SettingList {
         QComboBox* box = nullptr;
-        unsigned (vormante::SystemSettingsBlock::*get)() const = nullptr;
-        void (vormante::SystemSettingsBlock::*set)(unsigned) = nullptr;
-        unsigned valueOffset = 0; // stored value = list position + valueOffset
+        vormante::SettingField field = vormante::SettingField::MenuLanguage;
+        QString label;
         QStringList items;
     };
 
     QComboBox* addList(QGridLayout* grid, int row, const QString& label, const QString& objectName,
-                       const QStringList& items, unsigned (vormante::SystemSettingsBlock::*get)() const,
-                       void (vormante::SystemSettingsBlock::*set)(unsigned), unsigned valueOffset = 0);
+                       const QStringList& items, vormante::SettingField field);
     QComboBox* addFixedList(QGridLayout* grid, int row, const QString& label, const QString& objectName);
     QLineEdit* addNumberBox(QGridLayout* grid, int row, const QString& label, const QString& objectName,
                             int column = 0);
@@ -53,9 +53,12 @@ private:
     QGroupBox* buildLockGroup();
     void writeSelection(const SettingList& list, int position);
 
-    vormante::ChannelDatabase* database_ = nullptr;
+    void documentChanged();
+
+    vormante::Document* document_ = nullptr;
     std::vector<SettingList> lists_;
     bool loading_ = false;
+    bool stale_ = false; // the document changed while the page was hidden
 
     QComboBox* mainAudioCombo_ = nullptr;
     QComboBox* secondAudioCombo_ = nullptr;

@@ -2,7 +2,6 @@
 
 #include "DialogLayout.h"
 #include "SatellitePageText.h"
-#include "controls/MessageBox.h"
 #include "model/RecordOperations.h"
 
 #include <QComboBox>
@@ -57,7 +56,7 @@ TransponderDialog::TransponderDialog(QWidget* parent)
     connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-void TransponderDialog::PrepareNew(const QString& caption, ChannelDatabase& database, int satelliteSlot) {
+void TransponderDialog::PrepareNew(const QString& caption, const ChannelDatabase& database, int satelliteSlot) {
     isNew_ = true;
     transponderSlot_ = -1;
     frequencyEdit_->setText(QStringLiteral("0"));
@@ -66,19 +65,19 @@ void TransponderDialog::PrepareNew(const QString& caption, ChannelDatabase& data
     polarityCombo_->setCurrentIndex(0);
 }
 
-void TransponderDialog::PrepareEdit(const QString& caption, ChannelDatabase& database, int satelliteSlot,
+void TransponderDialog::PrepareEdit(const QString& caption, const ChannelDatabase& database, int satelliteSlot,
                                     int transponderSlot) {
     isNew_ = false;
     transponderSlot_ = transponderSlot;
     prepare(caption, database, satelliteSlot);
     const bool known = IsTransponderSlot(transponderSlot);
-    const TransponderRecord record = database.Transponder(known ? transponderSlot : 0);
+    const ConstTransponderRecord record = database.Transponder(known ? transponderSlot : 0);
     frequencyEdit_->setText(known ? QString::number(record.frequency()) : QString());
     symbolRateEdit_->setText(known ? QString::number(record.symbolRate()) : QString());
     polarityCombo_->setCurrentIndex(known && record.isVertical() ? 1 : 0);
 }
 
-void TransponderDialog::prepare(const QString& caption, ChannelDatabase& database, int satelliteSlot) {
+void TransponderDialog::prepare(const QString& caption, const ChannelDatabase& database, int satelliteSlot) {
     setWindowTitle(caption);
     database_ = &database;
     satelliteSlot_ = satelliteSlot;
@@ -88,23 +87,21 @@ void TransponderDialog::prepare(const QString& caption, ChannelDatabase& databas
 void TransponderDialog::Store() {
     if (!database_)
         return;
-    if (isNew_) {
-        transponderSlot_ = IsSatelliteSlot(satelliteSlot_) ? AddTransponder(*database_, satelliteSlot_) : -1;
-        if (!IsTransponderSlot(transponderSlot_)) {
-            transponderSlot_ = -1;
-            MessageBox::information(this, QStringLiteral("Transponder is Full!"));
-            accept();
-            return;
-        }
-    }
-    if (!IsTransponderSlot(transponderSlot_)) {
+    if (!isNew_ && !IsTransponderSlot(transponderSlot_)) {
         reject();
         return;
     }
-    TransponderRecord record = database_->Transponder(transponderSlot_);
     const int frequency = satview::ReadNumber(frequencyEdit_->text().left(FREQUENCY_LENGTH));
-    record.setFrequency(static_cast<unsigned>(frequency) & FIELD_MASK_16);
-    record.setSymbolRate(static_cast<unsigned>(satview::ReadNumber(symbolRateEdit_->text())) & FIELD_MASK_16);
-    record.setPolarization(static_cast<unsigned>(satview::ChosenIndex(*polarityCombo_)) & POLARIZATION_MASK);
+    values_.frequency = static_cast<unsigned>(frequency) & FIELD_MASK_16;
+    values_.symbolRate = static_cast<unsigned>(satview::ReadNumber(symbolRateEdit_->text())) & FIELD_MASK_16;
+    values_.polarization = static_cast<unsigned>(satview::ChosenIndex(*polarityCombo_)) & POLARIZATION_MASK;
     accept();
+}
+
+int TransponderDialog::ApplyTo(ChannelDatabase& db) {
+    if (isNew_) {
+        transponderSlot_ = AddTransponderWith(db, satelliteSlot_, values_);
+        return transponderSlot_;
+    }
+    return StoreTransponder(db, transponderSlot_, values_) ? transponderSlot_ : -1;
 }

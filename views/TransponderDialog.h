@@ -12,9 +12,7 @@ class QComboBox;
 class QLineEdit;
 class QPushButton;
 
-namespace vormante {
-class ChannelDatabase;
-}
+#include "model/EditOperations.h"
 
 class TransponderDialog : public QDialog {
     Q_OBJECT
@@ -22,12 +20,18 @@ class TransponderDialog : public QDialog {
 public:
     explicit TransponderDialog(QWidget* parent = nullptr);
 
-    void PrepareNew(const QString& caption, vormante::ChannelDatabase& database, int satelliteSlot);
-    void PrepareEdit(const QString& caption, vormante::ChannelDatabase& database, int satelliteSlot,
+    void PrepareNew(const QString& caption, const vormante::ChannelDatabase& database, int satelliteSlot);
+    void PrepareEdit(const QString& caption, const vormante::ChannelDatabase& database, int satelliteSlot,
                      int transponderSlot);
 
     // Performs OK's store and closes the dialog as OK.
     void Store();
+    // What the user entered, after OK.
+    const vormante::TransponderValues& values() const { return values_; }
+    // Stores the values with the model's operation: adds the transponder to the
+    // satellite when adding. The transponder's slot, or -1 when the table is full.
+    int ApplyTo(vormante::ChannelDatabase& db);
+    bool isNew() const { return isNew_; }
 
     // After OK in adding mode: the new transponder, -1 when the table was full.
     int transponderSlot() const { return transponderSlot_; }
@@ -38,12 +42,13 @@ public:
     QPushButton* okButton() const { return okButton_; }
 
 private:
-    void prepare(const QString& caption, vormante::ChannelDatabase& database, int satelliteSlot);
+    void prepare(const QString& caption, const vormante::ChannelDatabase& database, int satelliteSlot);
 
     int satelliteSlot_ = -1;
     bool isNew_ = false;
     int transponderSlot_ = -1;
-    vormante::ChannelDatabase* database_ = nullptr;
+    const vormante::ChannelDatabase* database_ = nullptr;
+    vormante::TransponderValues values_;
 
     QLineEdit* frequencyEdit_;
     QLineEdit* symbolRateEdit_;

@@ -72,7 +72,9 @@ private Q_SLOTS:
     void openingAnotherFileAsksFirst();
 
 private:
-    void Edit() { database_->workingCopy()[5000] ^= 0x5A; }
+    void Edit() {
+        testsupport::Edit(*document_, [](vormante::ChannelDatabase& w) { w.workingCopy()[5000] ^= 0x5A; });
+    }
     void OpenFixture() {
         QVERIFY(commands_->OpenImageFile(imagePath_));
         QVERIFY(MessageBox::prompts().isEmpty());
@@ -86,7 +88,8 @@ private:
     QTemporaryDir* dir_ = nullptr;
     QString imagePath_;
     QByteArray original_;
-    vormante::ChannelDatabase* database_ = nullptr;
+    vormante::Document* document_ = nullptr;
+    const vormante::ChannelDatabase* database_ = nullptr;
     QWidget* parent_ = nullptr;
     FileCommands* commands_ = nullptr;
 };
@@ -98,9 +101,10 @@ void TestFileCommands::init() {
     imagePath_ = dir_->filePath("db.bin");
     original_ = testsupport::ToByteArray(testsupport::RandomBytes(vormante::IMAGE_SIZE, 7));
     QVERIFY(WriteAll(imagePath_, original_));
-    database_ = new vormante::ChannelDatabase;
+    document_ = new vormante::Document;
+    database_ = &document_->database();
     parent_ = new QWidget;
-    commands_ = new FileCommands(*database_, parent_);
+    commands_ = new FileCommands(*document_, parent_);
 }
 
 void TestFileCommands::cleanup() {
@@ -110,7 +114,7 @@ void TestFileCommands::cleanup() {
     QCOMPARE(FileDialog::pendingFileNames(), 0);
     delete commands_;
     delete parent_;
-    delete database_;
+    delete document_;
     delete dir_;
     MessageBox::setTestMode(false);
 }
@@ -303,17 +307,17 @@ void TestFileCommands::failedBackupStopsTheSave() {
     const QString moved = dir_->filePath("sub");
     QVERIFY(QDir(dir_->path()).mkdir("sub"));
     QVERIFY(WriteAll(moved + "/db.bin", original_));
-    vormante::ChannelDatabase other;
+    vormante::Document other;
     FileCommands elsewhere(other, parent_);
     QVERIFY(elsewhere.OpenImageFile(moved + "/db.bin"));
-    other.workingCopy()[1] ^= 1;
+    testsupport::Edit(other, [](vormante::ChannelDatabase& w) { w.workingCopy()[1] ^= 1; });
     QVERIFY(QDir(moved).removeRecursively());
     QVERIFY(WriteAll(moved, "not a folder"));
     MessageBox::queueAnswer(QMessageBox::Yes);
     MessageBox::queueAnswer(QMessageBox::Ok);
     QCOMPARE(elsewhere.SaveImage(), FileCommands::SaveOutcome::Failed);
     QVERIFY(PromptText(1).startsWith("The backup file"));
-    QVERIFY(other.IsChanged());
+    QVERIFY(other.isModified());
 }
 
 void TestFileCommands::fullDiskLosesNothing() {

@@ -32,6 +32,7 @@ private Q_SLOTS:
     void cleanup();
 
     void menuHasTheCommandsInOrder();
+    void undoAndRedoNameTheirStep();
     void toolbarHasSixButtons();
     void startsWithNothingToSaveAndPagesDisabled();
     void openingEnablesTheEditor();
@@ -83,10 +84,44 @@ void TestMainWindow::menuHasTheCommandsInOrder() {
             ids.append(item->data().toInt());
         }
     }
-    QCOMPARE(menus, (QStringList{"File", "Data", "Help"}));
-    QCOMPARE(items, (QStringList{"Open ...", "Save", "Save as ...", "Export txt file", "Import txt file", "Exit",
-                                 "Data From PC To IRD", "Data From IRD To PC", "About"}));
-    QCOMPARE(ids, (QList<int>{32771, 32775, 32776, 32777, 32778, 32779, 32784, 32774, 32783}));
+    // "Edit" stands between "File" and "Data"; the others keep their items, texts, ids and order.
+    QCOMPARE(menus, (QStringList{"File", "Edit", "Data", "Help"}));
+    QCOMPARE(items, (QStringList{"Open ...", "Save", "Save as ...", "Export txt file", "Import txt file", "Exit", "Undo",
+                                 "Redo", "Data From PC To IRD", "Data From IRD To PC", "About"}));
+    QCOMPARE(ids, (QList<int>{32771, 32775, 32776, 32777, 32778, 32779, Id::ID_EDIT_UNDO, Id::ID_EDIT_REDO, 32784,
+                              32774, 32783}));
+    QAction* undo = window.menuAction(Id::ID_EDIT_UNDO);
+    QVERIFY(!undo->isEnabled() && !window.menuAction(Id::ID_EDIT_REDO)->isEnabled());
+    QCOMPARE(undo->shortcut(), QKeySequence(QKeySequence::Undo));
+    QCOMPARE(window.menuAction(Id::ID_EDIT_REDO)->shortcuts(),
+             (QList<QKeySequence>{QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)}));
+}
+
+void TestMainWindow::undoAndRedoNameTheirStep() {
+    MainWindow window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QVERIFY(window.OpenFile(imagePath_));
+    QVERIFY(!window.document().isModified());
+    QAction* undo = window.menuAction(Id::ID_EDIT_UNDO);
+    QAction* redo = window.menuAction(Id::ID_EDIT_REDO);
+    QAction* undoTool = window.toolAction(Id::ID_TOOL_UNDO);
+    QVERIFY(!undo->isEnabled() && !undoTool->isEnabled());
+    window.document().Apply(QStringLiteral("Delete channel arte"),
+                            [](vormante::ChannelDatabase& w) { w.Channel(0).setLocked(!w.Channel(0).locked()); });
+    QCOMPARE(undo->text(), QStringLiteral("Undo Delete channel arte"));
+    QVERIFY(undoTool->isEnabled());
+    QCOMPARE(undoTool->toolTip(), QStringLiteral("Undo Delete channel arte"));
+    QVERIFY(window.document().isModified());
+    QTest::keyClick(&window, Qt::Key_Z, Qt::ControlModifier);
+    QVERIFY(!window.document().isModified());
+    QCOMPARE(redo->text(), QStringLiteral("Redo Delete channel arte"));
+    QVERIFY(window.toolAction(Id::ID_TOOL_REDO)->isEnabled());
+    QTest::keyClick(&window, Qt::Key_Y, Qt::ControlModifier);
+    QVERIFY(window.document().isModified());
+    // Opening a file clears the history.
+    QVERIFY(window.OpenFile(imagePath_));
+    QVERIFY(!undo->isEnabled() && !redo->isEnabled());
 }
 
 void TestMainWindow::toolbarHasSixButtons() {
@@ -97,7 +132,8 @@ void TestMainWindow::toolbarHasSixButtons() {
         QVERIFY(!action->icon().isNull());
         QVERIFY(!action->icon().pixmap(24, 24).isNull());
     }
-    QCOMPARE(ids, (QList<int>{32772, 32816, 32773, 32774, 32784, 32785}));
+    // Undo and redo follow the six.
+    QCOMPARE(ids, (QList<int>{32772, 32816, 32773, 32774, 32784, 32785, Id::ID_TOOL_UNDO, Id::ID_TOOL_REDO}));
 }
 
 void TestMainWindow::startsWithNothingToSaveAndPagesDisabled() {
@@ -186,33 +222,39 @@ void TestMainWindow::bringingATabUpRefreshesItsPage() {
     SatellitePage* page = window.satellitePage();
     QVERIFY(page->satelliteList()->RowCount() > 1);
     QVERIFY(page->channelList()->RowCount() > 0);
-    const QString satelliteName = page->satelliteList()->CellText(0, 1);
+    const QString satelliteName = page->satelliteList()->CellText(page->satelliteList()->currentRow(), 1);
 
-    // Rename the first listed channel and satellite behind the page's back.
+    // A change made elsewhere (a step of the document) shows at once on the page in
+    // front, which keeps its rows; the other pages catch up when they come up.
     const int satellite = page->CurrentSatellite();
     const int channel = page->CurrentChannel(satellite, page->CurrentTransponder(satellite));
     QVERIFY(channel >= 0);
-    window.database().Channel(channel).setName("Renamed");
-    window.database().Satellite(satellite).setName("Moved");
+    const int row = page->channelList()->currentRow();
+    testsupport::Edit(window.document(), [&](vormante::ChannelDatabase& w) {
+        w.Channel(channel).setName("Renamed");
+        w.Satellite(satellite).setName("Moved");
+    });
+    QCOMPARE(page->channelList()->CellText(row, 1), QString("Renamed"));
+    QCOMPARE(page->satelliteList()->CellText(page->satelliteList()->currentRow(), 1), QString("Moved"));
+    QCOMPARE(page->CurrentChannel(satellite, page->CurrentTransponder(satellite)), channel);
+    QVERIFY(satelliteName != QString("Moved"));
 
     PageTabCtrl* tabs = window.pageTabCtrl();
-    tabs->SelectTab(1); // from code: shown without a refresh
-    tabs->SelectTab(0);
-    QVERIFY(page->channelList()->CellText(0, 1) != QString("Renamed"));
-
-    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(1).center());
-    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(0).center());
-    QCOMPARE(tabs->currentIndex(), 0);
-    QCOMPARE(page->channelList()->CellText(0, 1), QString("Renamed"));
-    QCOMPARE(page->satelliteList()->CellText(0, 1), satelliteName); // only the channel list is refilled
-
-    window.database().Channel(channel).setName("Again");
+    testsupport::Edit(window.document(), [&](vormante::ChannelDatabase& w) { w.Channel(channel).setName("Again"); });
     QTest::keyClick(&window, Qt::Key_Tab, Qt::ControlModifier);
     QCOMPARE(tabs->currentIndex(), 1);
     QVERIFY(window.channelListPage()->isVisible());
     QTest::keyClick(&window, Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
     QCOMPARE(tabs->currentIndex(), 0);
-    QCOMPARE(page->channelList()->CellText(0, 1), QString("Again"));
+    QCOMPARE(page->channelList()->CellText(row, 1), QString("Again"));
+
+    // Undo from the Edit menu: the page in front follows again.
+    window.menuAction(Id::ID_EDIT_UNDO)->trigger();
+    QCOMPARE(page->channelList()->CellText(row, 1), QString("Renamed"));
+    window.menuAction(Id::ID_EDIT_UNDO)->trigger();
+    QCOMPARE(page->satelliteList()->CellText(page->satelliteList()->currentRow(), 1), satelliteName);
+    QVERIFY(!window.menuAction(Id::ID_EDIT_UNDO)->isEnabled());
+    QVERIFY(!window.document().isModified());
 }
 
 void TestMainWindow::closeBoxAsksAboutUnsavedChanges() {
@@ -220,7 +262,7 @@ void TestMainWindow::closeBoxAsksAboutUnsavedChanges() {
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     OpenThroughToolbar(window);
-    window.database().workingCopy()[9000] ^= 1;
+    testsupport::Edit(window.document(), [](vormante::ChannelDatabase& w) { w.workingCopy()[9000] ^= 1; });
 
     MessageBox::queueAnswer(QMessageBox::Cancel);
     QVERIFY(!window.close());
@@ -245,7 +287,7 @@ void TestMainWindow::exitSavesWhenAnsweredYes() {
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     OpenThroughToolbar(window);
-    window.database().workingCopy()[9000] ^= 1;
+    testsupport::Edit(window.document(), [](vormante::ChannelDatabase& w) { w.workingCopy()[9000] ^= 1; });
     MessageBox::queueAnswer(QMessageBox::Yes);
     window.menuAction(Id::ID_FILE_EXIT)->trigger();
     QVERIFY(!window.isVisible());

@@ -153,7 +153,7 @@ private Q_SLOTS:
         // Overwritten in place by something that is no image at all: still kept whole.
         const QByteArray text("not an image, but somebody's file\n");
         QVERIFY(WriteAll(path, text));
-        db.workingCopy()[99] ^= 0xFF;
+        testsupport::Edit(document, [](vormante::ChannelDatabase& w) { w.workingCopy()[99] ^= 0xFF; });
         MessageBox::queueAnswer(QMessageBox::Yes);
         QCOMPARE(commands->SaveImage(), FileCommands::SaveOutcome::Saved);
         QCOMPARE(ReadAll(path + ".bak"), text);
@@ -172,10 +172,10 @@ private:
     }
 
     void OpenAndEdit() {
-        commands = std::make_unique<FileCommands>(db, &parent);
+        commands = std::make_unique<FileCommands>(document, &parent);
         QVERIFY(commands->OpenImageFile(path));
         edited = static_cast<std::uint8_t>(db.workingCopy()[4321] ^ 0x3C);
-        db.workingCopy()[4321] = edited;
+        testsupport::Edit(document, [this](vormante::ChannelDatabase& w) { w.workingCopy()[4321] = edited; });
         QVERIFY(db.IsChanged());
     }
 
@@ -190,7 +190,8 @@ private:
     QString path;
     QByteArray original;
     std::uint8_t edited = 0;
-    vormante::ChannelDatabase db;
+    vormante::Document document;
+    const vormante::ChannelDatabase& db = document.database();
     QWidget parent;
     std::unique_ptr<FileCommands> commands;
 };

@@ -26,7 +26,7 @@ Counts CountRecords(const ChannelDatabase& db) {
     for (int t = 0; t < TRANSPONDER_SLOTS; ++t)
         counts.transponders += db.Transponder(t).isUsed();
     for (int c = 0; c < CHANNEL_SLOTS; ++c) {
-        const ChannelRecord ch = db.Channel(c);
+        const ConstChannelRecord ch = db.Channel(c);
         if (!ch.isOccupied())
             continue;
         (ch.serviceType() == ChannelRecord::SERVICE_TV      ? counts.tv
@@ -70,7 +70,7 @@ private Q_SLOTS:
         QVERIFY(counts.locked >= 2);
         QVERIFY(counts.favourites >= 10);
 
-        const SystemSettingsBlock settings = db->Settings();
+        const ConstSystemSettingsBlock settings = db->Settings();
         QCOMPARE(settings.satelliteCount(), 6u);
         QCOMPARE(settings.currentSatellite(), 0u);
         QCOMPARE(db->Satellite(0).name(), std::string("Astra 1 19.2E"));
@@ -93,7 +93,7 @@ private Q_SLOTS:
 
         // Names fit their fields; the first TV channel of each satellite is its default.
         for (int c = 0; c < CHANNEL_SLOTS; ++c) {
-            const ChannelRecord ch = db->Channel(c);
+            const ConstChannelRecord ch = db->Channel(c);
             if (!ch.isOccupied())
                 continue;
             QVERIFY(!ch.name().empty() && ch.name().size() <= 11);

@@ -5,6 +5,7 @@
 // must fill every list without crashing, hanging or reading outside the image.
 #include "controls/ColumnListCtrl.h"
 #include "controls/MessageBox.h"
+#include "document/Document.h"
 #include "views/ChannelListPage.h"
 #include "views/SatellitePage.h"
 #include "views/SystemSettingsPage.h"
@@ -19,7 +20,7 @@ using namespace vormante;
 
 namespace {
 struct Pages {
-    ChannelDatabase db;
+    Document db;
     SatellitePage satellites;
     ChannelListPage channels;
     SystemSettingsPage settings;
@@ -32,8 +33,7 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
     static QApplication app(*argc, *argv);
     MessageBox::setTestMode(true);
     static Pages all;
-    all.db.Load(std::vector<std::uint8_t>(IMAGE_SIZE, 0));
-    all.db.BuildRecordPointers();
+    all.db.Open(std::vector<std::uint8_t>(IMAGE_SIZE, 0), QStringLiteral("fuzz.bin"));
     all.satellites.resize(760, 520);
     all.satellites.Initialize(all.db);
     all.channels.resize(760, 520);
@@ -46,9 +46,8 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     std::vector<std::uint8_t> image(data, data + std::min(size, IMAGE_SIZE));
     image.resize(IMAGE_SIZE, 0);
-    if (!pages->db.Load(image).ok)
+    if (!pages->db.Open(image, QStringLiteral("fuzz.bin")).ok)
         std::abort();
-    pages->db.BuildRecordPointers();
     // Choices from the input's last bytes (zeros in a padded input).
     const auto choice = [&](std::size_t back) { return size > back ? data[size - 1 - back] : 0; };
 

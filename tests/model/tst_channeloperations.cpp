@@ -62,7 +62,7 @@ private Q_SLOTS:
         QCOMPARE(db.Satellite(s).state(), SatelliteRecord::STATE_IN_USE);
         const int c = AddChannel(db, 0);
         QCOMPARE(c, 0);
-        const ChannelRecord ch = db.Channel(c);
+        const ConstChannelRecord ch = db.Channel(c);
         QCOMPARE(ch.name(), std::string("Unnamed"));
         QCOMPARE(ch.data()[45], std::uint8_t(0xA5)); // bytes 45-47 keep their values
         QCOMPARE(ch.data()[47], std::uint8_t(0xA5));
@@ -124,7 +124,7 @@ private Q_SLOTS:
         QCOMPARE(db.Satellite(s).lastChannel(), NO_LINK);
         QVERIFY(!DeleteChannel(db, c[3], s)); // empty chain
         RenumberChannels(db, s);
-        const SatelliteRecord sat = db.Satellite(s);
+        const ConstSatelliteRecord sat = db.Satellite(s);
         QCOMPARE(sat.state(), SatelliteRecord::STATE_IN_USE);
         QCOMPARE(sat.defaultTvChannel(), 0xFFFFu);
         QCOMPARE(sat.defaultRadioChannel(), 0xFFFFu);

@@ -26,7 +26,7 @@ private Q_SLOTS:
         QCOMPARE(AllocateSatellite(db), 3);
         QCOMPARE(db.Settings().satelliteCount(), 6u);
 
-        const SatelliteRecord sat = db.Satellite(3);
+        const ConstSatelliteRecord sat = db.Satellite(3);
         QCOMPARE(sat.state(), SatelliteRecord::STATE_IN_USE);
         QCOMPARE(sat.firstChannel(), NO_LINK);
         QCOMPARE(sat.lastTransponder(), NO_LINK);
@@ -197,7 +197,7 @@ private Q_SLOTS:
         db.Transponder(0).setHasChannels(true);
         QCOMPARE(db.Satellite(s).state(), SatelliteRecord::STATE_HAS_CHANNELS);
         QVERIFY(DeleteTransponder(db, 0));
-        const SatelliteRecord sat = db.Satellite(s);
+        const ConstSatelliteRecord sat = db.Satellite(s);
         QCOMPARE(sat.state(), SatelliteRecord::STATE_IN_USE);
         QCOMPARE(sat.channelCount(), 0u);
         QCOMPARE(sat.transponderCount(), 0u);
@@ -227,7 +227,7 @@ private Q_SLOTS:
         DeleteSatellite(db, s);
         QCOMPARE(db.Settings().satelliteCount(), 1u);
         for (int t : transponders) {
-            const TransponderRecord tr = db.Transponder(t);
+            const ConstTransponderRecord tr = db.Transponder(t);
             QVERIFY(!tr.isUsed());
             QCOMPARE(tr.prevTransponder(), NO_LINK);
             QCOMPARE(tr.nextTransponder(), NO_LINK);
@@ -238,7 +238,7 @@ private Q_SLOTS:
             QCOMPARE(db.Channel(c).state(), 0u);
             QCOMPARE(db.Channel(c).nextChannel(), NO_LINK);
         }
-        const SatelliteRecord sat = db.Satellite(s);
+        const ConstSatelliteRecord sat = db.Satellite(s);
         QVERIFY(!sat.isUsed());
         QCOMPARE(sat.firstTransponder(), NO_LINK);
         QCOMPARE(sat.lastChannel(), NO_LINK);

@@ -22,6 +22,14 @@ bool LoadInto(vormante::ChannelDatabase& db, const std::vector<std::uint8_t>& by
     return true;
 }
 
+bool LoadInto(vormante::Document& document, const std::vector<std::uint8_t>& bytes, const QString& path) {
+    return document.Open(bytes, path).ok;
+}
+
+void Edit(vormante::Document& document, const std::function<void(vormante::ChannelDatabase&)>& change) {
+    document.Apply(QStringLiteral("Test edit"), change);
+}
+
 QByteArray ToByteArray(const std::vector<std::uint8_t>& bytes) {
     return QByteArray(reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size()));
 }

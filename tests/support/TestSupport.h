@@ -1,12 +1,14 @@
 // Helpers shared by the test executables.
 #pragma once
 
+#include "document/Document.h"
 #include "model/ChannelDatabase.h"
 
 #include <QByteArray>
 #include <QString>
 
 #include <cstdint>
+#include <functional>
 #include <random>
 #include <vector>
 
@@ -20,6 +22,11 @@ std::vector<std::uint8_t> EmptyImage();
 
 // Loads bytes into the database and builds its record pointers; fails the test on refusal.
 bool LoadInto(vormante::ChannelDatabase& db, const std::vector<std::uint8_t>& bytes);
+// Opens bytes in the document (its history empty, its pages told); false on refusal.
+bool LoadInto(vormante::Document& document, const std::vector<std::uint8_t>& bytes,
+              const QString& path = QStringLiteral("test.bin"));
+// Changes the document's image as one step, as a command of the editor would.
+void Edit(vormante::Document& document, const std::function<void(vormante::ChannelDatabase&)>& change);
 
 QByteArray ToByteArray(const std::vector<std::uint8_t>& bytes);
 

@@ -56,7 +56,9 @@ QStringList ChainNames(const ChannelDatabase& db, int satellite, bool tv) {
 class TestChannelListPage : public QObject {
     Q_OBJECT
 
-    ChannelDatabase db;
+    vormante::Document document;
+
+    const vormante::ChannelDatabase& db = document.database();
     std::unique_ptr<ChannelListPage> page;
     int dialogsRun = 0;
 
@@ -90,18 +92,17 @@ class TestChannelListPage : public QObject {
     }
 
     void load(const std::vector<std::uint8_t>& image) {
-        QVERIFY(LoadInto(db, image));
+        QVERIFY(LoadInto(document, image));
         page->Refresh();
     }
 
 private Q_SLOTS:
     void init() {
         MessageBox::setTestMode(true);
-        db.Reset(false);
         dialogsRun = 0;
         page = std::make_unique<ChannelListPage>();
         page->resize(700, 480);
-        page->Initialize(db);
+        page->Initialize(document);
         page->setDialogRunner([this](QDialog&) {
             ++dialogsRun;
             return int(QDialog::Rejected);
@@ -117,7 +118,7 @@ private Q_SLOTS:
 
     void initializeBuildsTheColumnsAndFillsNothing() {
         ChannelListPage fresh;
-        ChannelDatabase empty;
+        Document empty;
         fresh.Initialize(empty);
         fresh.Refresh(); // no image loaded yet
         QCOMPARE(fresh.channelList()->RowCount(), 0);
@@ -243,13 +244,13 @@ private Q_SLOTS:
     void moveChangesTheShownSatellitesChainWhateverCurrentSatelliteSays() {
         chooseSatellite(2);
         selectRow(0);
-        db.Settings().setCurrentSatellite(viewtest::MIXED_SATELLITE);
+        testsupport::Edit(document, [&](vormante::ChannelDatabase& w) { w.Settings().setCurrentSatellite(viewtest::MIXED_SATELLITE); });
         page->MoveCurrentTo(3);
         QCOMPARE(ChainNames(db, viewtest::BIG_SATELLITE, true).mid(0, 3), QStringList({"TV 2", "TV 3", "TV 1"}));
         QCOMPARE(ChainNames(db, viewtest::MIXED_SATELLITE, true).first(), QStringLiteral("Alpha"));
         VERIFY_CONSISTENT();
 
-        db.Settings().setCurrentSatellite(0xFF);
+        testsupport::Edit(document, [&](vormante::ChannelDatabase& w) { w.Settings().setCurrentSatellite(0xFF); });
         page->SortCommand(SortKind::NameDown);
         QCOMPARE(ChainNames(db, viewtest::BIG_SATELLITE, true).first(), QStringLiteral("TV 9"));
         QCOMPARE(currentName(), QStringLiteral("TV 1"));
@@ -365,11 +366,16 @@ private Q_SLOTS:
         QCOMPARE(label("totalCountLabel"), QStringLiteral("0"));
 
         // A free slot with leftover links is neither offered nor counted.
-        load(viewtest::TwoSatelliteImage());
-        SatelliteRecord stale = db.Satellite(99);
-        stale.setFirstChannel(0);
-        stale.setLastChannel(0);
-        db.Settings().setCurrentSatellite(99);
+        {
+            ChannelDatabase scratch;
+            QVERIFY(LoadInto(scratch, viewtest::TwoSatelliteImage()));
+            SatelliteRecord stale = scratch.Satellite(99);
+            stale.setFirstChannel(0);
+            stale.setLastChannel(0);
+            scratch.Settings().setCurrentSatellite(99);
+            image.assign(scratch.workingCopy().begin(), scratch.workingCopy().end());
+        }
+        QVERIFY(LoadInto(document, image));
         chooseSatellite(-1);
         page->UpdateCounters();
         QCOMPARE(label("tvCountLabel"), QStringLiteral("0"));
@@ -441,8 +447,8 @@ private Q_SLOTS:
         });
         selectRow(1);
         const int channel = page->ChannelOfRow(1);
-        db.Channel(channel).setName("Renamed");
-        db.Channel(channel).setVideoPid(NULL_PID); // it turns into a radio channel
+        testsupport::Edit(document, [&](vormante::ChannelDatabase& w) { w.Channel(channel).setName("Renamed"); });
+        testsupport::Edit(document, [&](vormante::ChannelDatabase& w) { w.Channel(channel).setVideoPid(NULL_PID); }); // it turns into a radio channel
         Q_EMIT list()->rowDoubleClicked(1);
         QCOMPARE(dialogsRun, 1);
         QCOMPARE(cell(1, 0), QStringLiteral("2"));
@@ -544,7 +550,7 @@ private Q_SLOTS:
 
     void randomImagesNeverCrashThePage() {
         for (std::uint32_t seed = 1; seed <= 30; ++seed) {
-            QVERIFY(LoadInto(db, testsupport::RandomBytes(IMAGE_SIZE, seed)));
+            QVERIFY(LoadInto(document, testsupport::RandomBytes(IMAGE_SIZE, seed)));
             for (int choice = 0; choice < 3; ++choice) {
                 chooseSatellite(choice);
                 page->Refresh();

@@ -2,6 +2,8 @@
 // switching type inside the dialog, DiSEqC items, and values that have no text.
 #include "views/LnbDialog.h"
 
+#include "model/EditOperations.h"
+
 #include "TestSupport.h"
 
 #include <QComboBox>
@@ -34,6 +36,7 @@ private Q_SLOTS:
         QCOMPARE(dialog.bandControlCombo()->currentText(), QStringLiteral("0/12V"));
         const auto before = db.workingCopy();
         dialog.okButton()->click();
+        StoreLnb(db, dialog.typeIndex(), dialog.values());
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
         QVERIFY(db.workingCopy() == before);
     }
@@ -57,6 +60,7 @@ private Q_SLOTS:
         QCOMPARE(dialog.lowCombo()->currentIndex(), -1);
         QCOMPARE(dialog.lowCombo()->currentText(), QStringLiteral("9800"));
         dialog.Store();
+        StoreLnb(db, dialog.typeIndex(), dialog.values());
         QCOMPARE(db.Settings().lnbLowFrequency(1), 9800000u);
         QCOMPARE(db.Settings().lnbHighFrequency(1), 10600000u);
         QCOMPARE(db.Settings().lnbSlot(1).lowBandIndex(), 31u);
@@ -70,6 +74,7 @@ private Q_SLOTS:
         dialog.Prepare(db, 1);
         dialog.lowCombo()->setEditText(QStringLiteral("9800"));
         dialog.Store();
+        StoreLnb(db, dialog.typeIndex(), dialog.values());
         QCOMPARE(db.Settings().lnbLowFrequency(1), 9800000u);
         QCOMPARE(db.Settings().lnbSlot(1).lowBandIndex(), 31u);
         QCOMPARE(db.Settings().lnbSlot(1).polarityControl(), polarityBefore);
@@ -78,6 +83,7 @@ private Q_SLOTS:
         letters.Prepare(db, 1);
         letters.highCombo()->setEditText(QStringLiteral("abc"));
         letters.Store();
+        StoreLnb(db, letters.typeIndex(), letters.values());
         QCOMPARE(db.Settings().lnbHighFrequency(1), 0u);
     }
 
@@ -96,6 +102,7 @@ private Q_SLOTS:
         QCOMPARE(dialog.lowCombo()->currentText(), QStringLiteral("5150"));
         dialog.highCombo()->setCurrentIndex(4);
         dialog.Store();
+        StoreLnb(db, dialog.typeIndex(), dialog.values());
         QCOMPARE(bits::LoadWord(db.Settings().lnbSlot(5).data()), type6Before);
         const LnbSlot type2 = db.Settings().lnbSlot(1);
         QCOMPARE(type2.diseqcItem(), 3u);
@@ -111,7 +118,8 @@ private Q_SLOTS:
         dialog.switch12VCombo()->setCurrentIndex(1);
         dialog.powerCombo()->setCurrentIndex(1);
         dialog.Store();
-        const LnbSlot slot = db.Settings().lnbSlot(0);
+        StoreLnb(db, dialog.typeIndex(), dialog.values());
+        const ConstLnbSlot slot = db.Settings().lnbSlot(0);
         QVERIFY(slot.diseqcOn());
         QCOMPARE(slot.diseqcPort(), 4u);
         QCOMPARE(slot.switch12V(), 1u);
@@ -123,6 +131,7 @@ private Q_SLOTS:
 
         reopened.diseqcCombo()->setCurrentIndex(0);
         reopened.Store();
+        StoreLnb(db, reopened.typeIndex(), reopened.values());
         QVERIFY(!db.Settings().lnbSlot(0).diseqcOn());
         QCOMPARE(db.Settings().lnbSlot(0).diseqcPort(), 0u);
     }
@@ -143,6 +152,7 @@ private Q_SLOTS:
         QCOMPARE(dialog.toneCombo()->currentIndex(), -1);
         QCOMPARE(dialog.switch12VCombo()->currentIndex(), -1);
         dialog.Store();
+        StoreLnb(db, dialog.typeIndex(), dialog.values());
         QCOMPARE(bits::LoadWord(db.Settings().lnbSlot(6).data()), before);
     }
 

@@ -3,7 +3,10 @@
 // satellite box, every context menu command, every settings list)
 // with random answers to every message box and random contents in every edit dialog,
 // accepted or cancelled at random. After each action the image must pass the
-// consistency check; a crash fails the run by itself.
+// consistency check; an action that recorded a step must undo to the image before
+// it and redo to the image after it, byte for byte; an action that recorded none
+// must not have changed the image. At the end, undoing everything gives the opened
+// image and redoing everything the final one. A crash fails the run by itself.
 //
 // The run is bounded for `make test`; VORMANTE_MONKEY_COMMANDS sets the number of
 // actions per image for a longer run, VORMANTE_MONKEY_SEED the random seed.
@@ -27,6 +30,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QUndoStack>
 #include <QtTest>
 
 #include <random>
@@ -81,43 +85,72 @@ private Q_SLOTS:
         QFETCH(bool, full);
         random.seed(Seed() + (full ? 1 : 0));
         accepted = answered = 0;
-        QVERIFY(testsupport::LoadInto(db, full ? BuildFullImage() : BuildDemoImage()));
+        QVERIFY(testsupport::LoadInto(document, full ? BuildFullImage() : BuildDemoImage()));
         QVERIFY(CheckConsistency(db).empty());
         page = std::make_unique<SatellitePage>();
         page->resize(760, 520);
         page->show();
-        page->Initialize(db);
+        page->Initialize(document);
         page->setDialogRunner([this](QDialog& dialog) { return FillDialog(dialog); });
         for (int which = 0; which < 4; ++which)
             page->RefreshList(which);
         channels = std::make_unique<ChannelListPage>();
         channels->resize(760, 520);
         channels->show();
-        channels->Initialize(db);
+        channels->Initialize(document);
         channels->setDialogRunner([this](QDialog& dialog) { return FillDialog(dialog); });
         channels->Refresh();
         settings = std::make_unique<SystemSettingsPage>();
-        settings->FillLists(db);
+        settings->FillLists(document);
         settings->LoadFromSettings();
 
         const int commands = CommandsPerImage();
+        QUndoStack* history = document.undoStack();
+        const DatabaseImage opened = db.workingCopy();
         for (int i = 0; i < commands; ++i) {
             MessageBox::resetTestState();
+            const DatabaseImage before = db.workingCopy();
+            const int steps = history->index();
             const int which = Pick(20);
             const QString action = which < 10 ? SatellitePageAction()
                                    : which < 17 ? ChannelListAction()
                                                 : SettingsAction();
+            const QString where = QStringLiteral("seed %1, action %2 (%3)").arg(Seed()).arg(i).arg(action);
             const QString problems = Problems();
-            QVERIFY2(problems.isEmpty(),
-                     qPrintable(QStringLiteral("seed %1, action %2 (%3): %4").arg(Seed()).arg(i).arg(action, problems)));
+            QVERIFY2(problems.isEmpty(), qPrintable(where + QStringLiteral(": ") + problems));
+            const DatabaseImage after = db.workingCopy();
+            if (history->index() == steps) {
+                QVERIFY2(SameButCurrentSatellite(before, after), qPrintable(where + QStringLiteral(": no step")));
+            } else {
+                QCOMPARE(history->index(), steps + 1);
+                history->undo();
+                QVERIFY2(SameButCurrentSatellite(before, db.workingCopy()), qPrintable(where + QStringLiteral(": undo")));
+                history->redo();
+                QVERIFY2(db.workingCopy() == after, qPrintable(where + QStringLiteral(": redo")));
+            }
             if (QTest::currentTestFailed())
                 return;
         }
+        const DatabaseImage final = db.workingCopy();
+        while (history->canUndo())
+            history->undo();
+        QVERIFY(SameButCurrentSatellite(db.workingCopy(), opened));
+        while (history->canRedo())
+            history->redo();
+        QVERIFY(SameButCurrentSatellite(db.workingCopy(), final));
         qInfo("%d actions on the three pages of the %s image, %d dialogs accepted, %d message boxes answered", commands,
               full ? "full" : "demo", accepted, answered);
     }
 
 private:
+    // Showing a satellite makes it the current one without a step of its own (it
+    // joins the next step), so that one byte may differ.
+    static bool SameButCurrentSatellite(const DatabaseImage& a, const DatabaseImage& b) {
+        constexpr std::size_t current = layout::SETTINGS_BLOCK + SystemSettingsBlock::CURRENT_SATELLITE_BYTE;
+        return std::equal(a.begin(), a.begin() + current, b.begin()) &&
+               std::equal(a.begin() + current + 1, a.end(), b.begin() + current + 1);
+    }
+
     int Pick(int n) { return n <= 0 ? 0 : std::uniform_int_distribution<int>(0, n - 1)(random); }
     bool Chance(int percent) { return Pick(100) < percent; }
 
@@ -280,7 +313,9 @@ private:
         return problems.join('\n');
     }
 
-    ChannelDatabase db;
+    vormante::Document document;
+
+    const vormante::ChannelDatabase& db = document.database();
     std::unique_ptr<SatellitePage> page;
     std::unique_ptr<ChannelListPage> channels;
     std::unique_ptr<SystemSettingsPage> settings;

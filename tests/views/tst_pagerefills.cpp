@@ -40,17 +40,18 @@ private Q_SLOTS:
         SatellitePage page;
         page.resize(760, 520);
         page.show();
-        ChannelDatabase db;
-        QVERIFY(testsupport::LoadInto(db, demo));
-        page.Initialize(db);
+        vormante::Document document;
+        const vormante::ChannelDatabase& db = document.database();
+        QVERIFY(testsupport::LoadInto(document, demo));
+        page.Initialize(document);
         ChannelListPage channels;
         channels.resize(760, 520);
         channels.show();
-        channels.Initialize(db);
+        channels.Initialize(document);
         SystemSettingsPage settings;
-        settings.FillLists(db);
+        settings.FillLists(document);
         for (int i = 0; i < images; ++i) {
-            QVERIFY(testsupport::LoadInto(db, Damaged(random, i)));
+            QVERIFY(testsupport::LoadInto(document, Damaged(random, i)));
             for (int which = 0; which < 4; ++which)
                 page.RefreshList(which);
             // Follow a few rows of every list, the last and one past it included.

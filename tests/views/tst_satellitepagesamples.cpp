@@ -133,12 +133,12 @@ private Q_SLOTS:
 
 private:
     void Open(const std::vector<std::uint8_t>& image) {
-        QVERIFY(testsupport::LoadInto(db, image));
+        QVERIFY(testsupport::LoadInto(document, image));
         QVERIFY(CheckConsistency(db).empty());
         page = std::make_unique<SatellitePage>();
         page->resize(760, 520);
         page->show();
-        page->Initialize(db);
+        page->Initialize(document);
         opened = 0;
         fill = nullptr;
         page->setDialogRunner([this](QDialog& dialog) {
@@ -182,7 +182,9 @@ private:
         QVERIFY2(problems.isEmpty(), qPrintable(QStringLiteral("after %1: %2").arg(id).arg(problems.join('\n'))));
     }
 
-    ChannelDatabase db;
+    vormante::Document document;
+
+    const vormante::ChannelDatabase& db = document.database();
     std::unique_ptr<SatellitePage> page;
     int opened = 0;
     std::function<void(QDialog&)> fill;

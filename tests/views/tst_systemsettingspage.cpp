@@ -19,22 +19,22 @@ namespace {
 struct ListCase {
     const char* objectName;
     int word, bit, width;
-    unsigned (SystemSettingsBlock::*get)() const;
+    unsigned (ConstSystemSettingsBlock::*get)() const;
     unsigned valueOffset;
 };
 
 const ListCase kLists[] = {
-    {"menuLanguageComboBox", 0, 3, 3, &SystemSettingsBlock::menuLanguage, 0},
-    {"aspectComboBox", 0, 2, 1, &SystemSettingsBlock::aspectRatio, 0},
-    {"colorComboBox", 0, 18, 3, &SystemSettingsBlock::colorSystem, 0},
-    {"delayTimeComboBox", 0, 23, 3, &SystemSettingsBlock::delayTime, 1},
-    {"standbyComboBox", 0, 1, 1, &SystemSettingsBlock::standby, 0},
-    {"summerTimeComboBox", 1, 25, 1, &SystemSettingsBlock::summerTime, 0},
-    {"timeZoneComboBox", 1, 11, 13, &SystemSettingsBlock::timeZone, 0},
-    {"soundComboBox", 0, 15, 3, &SystemSettingsBlock::soundSystem, 0},
-    {"gmtUsageComboBox", 1, 24, 1, &SystemSettingsBlock::gmtUsage, 0},
-    {"lockMenuComboBox", 0, 22, 1, &SystemSettingsBlock::lockMenu, 0},
-    {"lockReceiverComboBox", 0, 21, 1, &SystemSettingsBlock::lockReceiver, 0},
+    {"menuLanguageComboBox", 0, 3, 3, &ConstSystemSettingsBlock::menuLanguage, 0},
+    {"aspectComboBox", 0, 2, 1, &ConstSystemSettingsBlock::aspectRatio, 0},
+    {"colorComboBox", 0, 18, 3, &ConstSystemSettingsBlock::colorSystem, 0},
+    {"delayTimeComboBox", 0, 23, 3, &ConstSystemSettingsBlock::delayTime, 1},
+    {"standbyComboBox", 0, 1, 1, &ConstSystemSettingsBlock::standby, 0},
+    {"summerTimeComboBox", 1, 25, 1, &ConstSystemSettingsBlock::summerTime, 0},
+    {"timeZoneComboBox", 1, 11, 13, &ConstSystemSettingsBlock::timeZone, 0},
+    {"soundComboBox", 0, 15, 3, &ConstSystemSettingsBlock::soundSystem, 0},
+    {"gmtUsageComboBox", 1, 24, 1, &ConstSystemSettingsBlock::gmtUsage, 0},
+    {"lockMenuComboBox", 0, 22, 1, &ConstSystemSettingsBlock::lockMenu, 0},
+    {"lockReceiverComboBox", 0, 21, 1, &ConstSystemSettingsBlock::lockReceiver, 0},
 };
 
 // Byte positions at which two images differ.
@@ -51,22 +51,23 @@ std::vector<std::size_t> Differences(const DatabaseImage& a, const DatabaseImage
 class TestSystemSettingsPage : public QObject {
     Q_OBJECT
 
-    ChannelDatabase db;
+    vormante::Document document;
+
+    const vormante::ChannelDatabase& db = document.database();
     std::unique_ptr<SystemSettingsPage> page;
 
     QComboBox* list(const char* name) { return page->findChild<QComboBox*>(QLatin1String(name)); }
     QLineEdit* box(const char* name) { return page->findChild<QLineEdit*>(QLatin1String(name)); }
 
     void loadRandom(std::uint32_t seed) {
-        QVERIFY(LoadInto(db, RandomBytes(IMAGE_SIZE, seed)));
+        QVERIFY(LoadInto(document, RandomBytes(IMAGE_SIZE, seed)));
         page->LoadFromSettings();
     }
 
 private Q_SLOTS:
     void init() {
-        db.Reset(false);
         page = std::make_unique<SystemSettingsPage>();
-        page->FillLists(db);
+        page->FillLists(document);
     }
     void cleanup() { page.reset(); }
 
@@ -89,18 +90,20 @@ private Q_SLOTS:
     }
 
     void loadingShowsEveryStoredValueAndWritesNothing() {
-        QVERIFY(LoadInto(db, RandomBytes(IMAGE_SIZE, 5)));
-        SystemSettingsBlock settings = db.Settings();
-        settings.setMenuLanguage(4);
-        settings.setTimeZone(53);
-        settings.setDelayTime(1);
-        settings.setColorSystem(2);
-        settings.setSoundSystem(1);
-        settings.setLockMenu(1);
-        settings.setLockReceiver(0);
-        settings.setTimeOffset(33);
-        settings.setRfChannel(99);
-        db.Commit();
+        QVERIFY(LoadInto(document, RandomBytes(IMAGE_SIZE, 5)));
+        testsupport::Edit(document, [&](ChannelDatabase& w) {
+            w.Settings().setMenuLanguage(4);
+            w.Settings().setTimeZone(53);
+            w.Settings().setDelayTime(1);
+            w.Settings().setColorSystem(2);
+            w.Settings().setSoundSystem(1);
+            w.Settings().setLockMenu(1);
+            w.Settings().setLockReceiver(0);
+            w.Settings().setTimeOffset(33);
+            w.Settings().setRfChannel(99);
+        });
+        document.MarkSaved(document.path());
+        const ConstSystemSettingsBlock settings = db.Settings();
         page->LoadFromSettings();
 
         QCOMPARE(list("menuLanguageComboBox")->currentText(), QStringLiteral("Greek"));
@@ -129,7 +132,7 @@ private Q_SLOTS:
             const DatabaseImage before = db.workingCopy();
             combo->setCurrentIndex(position);
 
-            const SystemSettingsBlock settings = db.Settings();
+            const ConstSystemSettingsBlock settings = db.Settings();
             QCOMPARE((settings.*c.get)(), unsigned(position) + c.valueOffset);
             const std::size_t at = layout::SETTINGS_BLOCK + 4 * std::size_t(c.word);
             const std::uint32_t mask = bits::Mask(c.width) << c.bit;
@@ -140,7 +143,7 @@ private Q_SLOTS:
     }
 
     void everyPickKeepsAConsistentImageConsistent() {
-        QVERIFY(LoadInto(db, viewtest::TwoSatelliteImage()));
+        QVERIFY(LoadInto(document, viewtest::TwoSatelliteImage()));
         QVERIFY(CheckConsistency(db).empty());
         page->LoadFromSettings();
         for (const ListCase& c : kLists) {
@@ -154,9 +157,9 @@ private Q_SLOTS:
     }
 
     void lockedInLockMenuSetsOnlyBit22() {
-        QVERIFY(LoadInto(db, RandomBytes(IMAGE_SIZE, 3)));
-        db.Settings().setLockMenu(0);
-        db.Commit();
+        QVERIFY(LoadInto(document, RandomBytes(IMAGE_SIZE, 3)));
+        testsupport::Edit(document, [&](vormante::ChannelDatabase& w) { w.Settings().setLockMenu(0); });
+        document.MarkSaved(document.path());
         page->LoadFromSettings();
         list("lockMenuComboBox")->setCurrentIndex(1);
         const std::vector<std::size_t> changed = Differences(db.loadedCopy(), db.workingCopy());
@@ -170,7 +173,7 @@ private Q_SLOTS:
         loadRandom(8);
         list("delayTimeComboBox")->setCurrentIndex(list("delayTimeComboBox")->findText(QStringLiteral("7 Sec")));
         QCOMPARE(db.Settings().delayTime(), 7u);
-        db.Settings().setDelayTime(1);
+        testsupport::Edit(document, [&](vormante::ChannelDatabase& w) { w.Settings().setDelayTime(1); });
         page->LoadFromSettings();
         QCOMPARE(list("delayTimeComboBox")->currentText(), QStringLiteral("ALWAYS"));
     }
@@ -186,21 +189,23 @@ private Q_SLOTS:
     }
 
     void aValueWithNoListPositionShowsNoSelectionAndStays() {
-        QVERIFY(LoadInto(db, RandomBytes(IMAGE_SIZE, 21)));
-        SystemSettingsBlock settings = db.Settings();
-        settings.setDelayTime(0);
-        settings.setMenuLanguage(7);
-        settings.setTimeZone(54);
-        settings.setColorSystem(5);
-        settings.setSoundSystem(4);
-        db.Commit();
+        QVERIFY(LoadInto(document, RandomBytes(IMAGE_SIZE, 21)));
+        testsupport::Edit(document, [&](ChannelDatabase& w) {
+            w.Settings().setDelayTime(0);
+            w.Settings().setMenuLanguage(7);
+            w.Settings().setTimeZone(54);
+            w.Settings().setColorSystem(5);
+            w.Settings().setSoundSystem(4);
+        });
+        document.MarkSaved(document.path());
+        const ConstSystemSettingsBlock settings = db.Settings();
         page->LoadFromSettings();
         for (const char* name : {"delayTimeComboBox", "menuLanguageComboBox", "timeZoneComboBox", "colorComboBox",
                                  "soundComboBox"})
             QCOMPARE(list(name)->currentIndex(), -1);
         QVERIFY(!db.IsChanged());
         // A later load with a listed value selects it again.
-        db.Settings().setDelayTime(3);
+        testsupport::Edit(document, [&](vormante::ChannelDatabase& w) { w.Settings().setDelayTime(3); });
         page->LoadFromSettings();
         QCOMPARE(list("delayTimeComboBox")->currentText(), QStringLiteral("3 Sec"));
     }
@@ -219,31 +224,32 @@ private Q_SLOTS:
     }
 
     void pinCodeIsShownInClear() {
-        QVERIFY(LoadInto(db, testsupport::EmptyImage()));
-        std::uint8_t* pin = db.workingCopy().data() + layout::SETTINGS_BLOCK + SystemSettingsBlock::PIN_CODE_BYTE;
-        std::memcpy(pin, "4711", 5);
+        QVERIFY(LoadInto(document, testsupport::EmptyImage()));
+        testsupport::Edit(document, [](ChannelDatabase& w) {
+            std::memcpy(w.workingCopy().data() + layout::SETTINGS_BLOCK + SystemSettingsBlock::PIN_CODE_BYTE, "4711", 5);
+        });
         page->LoadFromSettings();
         QCOMPARE(box("pinCodeEdit")->text(), QStringLiteral("4711"));
     }
 
     void countersShowTheCurrentSatellitesChannels() {
-        QVERIFY(LoadInto(db, viewtest::TwoSatelliteImage()));
-        db.Settings().setCurrentSatellite(viewtest::MIXED_SATELLITE);
+        QVERIFY(LoadInto(document, viewtest::TwoSatelliteImage()));
+        testsupport::Edit(document, [&](vormante::ChannelDatabase& w) { w.Settings().setCurrentSatellite(viewtest::MIXED_SATELLITE); });
         page->LoadFromSettings();
         QCOMPARE(box("tvNumEdit")->text(), QString::number(viewtest::MIXED_TV));
         QCOMPARE(box("radioNumEdit")->text(), QString::number(viewtest::MIXED_RADIO));
         QVERIFY(!box("tvNumEdit")->isEnabled());
 
-        db.Settings().setCurrentSatellite(viewtest::RADIO_SATELLITE);
+        testsupport::Edit(document, [&](vormante::ChannelDatabase& w) { w.Settings().setCurrentSatellite(viewtest::RADIO_SATELLITE); });
         page->LoadFromSettings();
         QCOMPARE(box("tvNumEdit")->text(), QStringLiteral("0"));
         QCOMPARE(box("radioNumEdit")->text(), QString::number(viewtest::RADIO_ONLY_RADIO));
     }
 
     void countersAreZeroWhenCurrentSatelliteNamesNoUsedSlot() {
-        QVERIFY(LoadInto(db, viewtest::TwoSatelliteImage()));
+        QVERIFY(LoadInto(document, viewtest::TwoSatelliteImage()));
         for (unsigned current : {0xFFu, 100u, 99u}) { // slot 99 is free
-            db.Settings().setCurrentSatellite(current);
+            testsupport::Edit(document, [&](vormante::ChannelDatabase& w) { w.Settings().setCurrentSatellite(current); });
             page->LoadFromSettings();
             QCOMPARE(box("tvNumEdit")->text(), QStringLiteral("0"));
             QCOMPARE(box("radioNumEdit")->text(), QStringLiteral("0"));

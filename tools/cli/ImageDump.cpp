@@ -15,7 +15,7 @@ namespace vormante::cli {
 
 namespace {
 
-std::string SatelliteJson(const SatelliteRecord& r, int slot) {
+std::string SatelliteJson(ConstSatelliteRecord r, int slot) {
     return JsonObjectBuilder()
         .number("slot", slot)
         .number("state", r.state())
@@ -36,7 +36,7 @@ std::string SatelliteJson(const SatelliteRecord& r, int slot) {
         .str();
 }
 
-std::string TransponderJson(const TransponderRecord& r, int slot) {
+std::string TransponderJson(ConstTransponderRecord r, int slot) {
     return JsonObjectBuilder()
         .number("slot", slot)
         .number("number", r.number())
@@ -53,9 +53,9 @@ std::string TransponderJson(const TransponderRecord& r, int slot) {
 }
 
 // The two four-byte short texts, as little-endian numbers of their bytes.
-long long ShortText(const ChannelRecord& r, int byte) { return bits::LoadWord(r.data() + byte); }
+long long ShortText(ConstChannelRecord r, int byte) { return bits::LoadWord(r.data() + byte); }
 
-std::string ChannelJson(const ChannelRecord& r, int slot) {
+std::string ChannelJson(ConstChannelRecord r, int slot) {
     return JsonObjectBuilder()
         .number("slot", slot)
         .number("prevChannel", r.prevChannel())
@@ -83,8 +83,8 @@ std::string ChannelJson(const ChannelRecord& r, int slot) {
         .str();
 }
 
-std::string LnbJson(const SystemSettingsBlock& settings, int type) {
-    const LnbSlot slot = settings.lnbSlot(type);
+std::string LnbJson(ConstSystemSettingsBlock settings, int type) {
+    const ConstLnbSlot slot = settings.lnbSlot(type);
     JsonObjectBuilder object;
     object.number("lowBandIndex", slot.lowBandIndex())
         .number("highBandIndex", slot.highBandIndex())
@@ -101,7 +101,7 @@ std::string LnbJson(const SystemSettingsBlock& settings, int type) {
     return object.str();
 }
 
-std::string SettingsJson(const SystemSettingsBlock& s) {
+std::string SettingsJson(ConstSystemSettingsBlock s) {
     std::string lnb = "[\n";
     for (int type = 0; type < LNB_TYPES; ++type)
         lnb += "      " + LnbJson(s, type) + (type + 1 < LNB_TYPES ? ",\n" : "\n");

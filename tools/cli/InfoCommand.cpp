@@ -18,7 +18,7 @@ ImageSummary SummarizeImage(const ChannelDatabase& db) {
     for (int t = 0; t < TRANSPONDER_SLOTS; ++t)
         summary.transponders += db.Transponder(t).isUsed() ? 1 : 0;
     for (int c = 0; c < CHANNEL_SLOTS; ++c) {
-        const ChannelRecord channel = db.Channel(c);
+        const ConstChannelRecord channel = db.Channel(c);
         if (!channel.isOccupied())
             continue;
         if (channel.serviceType() == ChannelRecord::SERVICE_TV)
@@ -30,7 +30,7 @@ ImageSummary SummarizeImage(const ChannelDatabase& db) {
     }
     summary.currentSatellite = static_cast<int>(db.Settings().currentSatellite());
     if (IsSatelliteSlot(summary.currentSatellite) && db.Satellite(summary.currentSatellite).isUsed()) {
-        const SatelliteRecord satellite = db.Satellite(summary.currentSatellite);
+        const ConstSatelliteRecord satellite = db.Satellite(summary.currentSatellite);
         summary.currentSatelliteUsed = true;
         summary.currentSatelliteName = satellite.name();
         summary.currentSatellitePosition = satellite.position();

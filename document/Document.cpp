@@ -1,0 +1,165 @@
+#include "Document.h"
+
+#include <QUndoCommand>
+#include <QUndoStack>
+
+#include <vector>
+
+namespace vormante {
+
+// One step of the history. The delta is shared, so the history can be rebuilt
+// without copying it when its oldest steps are dropped.
+class ImageStep : public QUndoCommand {
+public:
+    ImageStep(Document& document, std::shared_ptr<const ImageDelta> delta, const QString& name)
+        : QUndoCommand(name), document_(document), delta_(std::move(delta)),
+          size_(delta_->memoryBytes() + sizeof(ImageStep) + static_cast<std::size_t>(name.size()) * 2) {
+        document_.historyBytes_ += size_;
+    }
+    ~ImageStep() override { document_.historyBytes_ -= size_; }
+
+    // The first redo comes from QUndoStack::push, after the operation already ran.
+    void redo() override {
+        if (done_)
+            done_ = false;
+        else
+            document_.WriteStep(*delta_, true);
+    }
+    void undo() override { document_.WriteStep(*delta_, false); }
+
+    const std::shared_ptr<const ImageDelta>& delta() const { return delta_; }
+
+private:
+    Document& document_;
+    std::shared_ptr<const ImageDelta> delta_;
+    std::size_t size_;
+    bool done_ = true;
+};
+
+Document::Document(QObject* parent)
+    : QObject(parent), database_(std::make_unique<ChannelDatabase>()),
+      reference_(std::make_unique<DatabaseImage>()), undoStack_(new QUndoStack(this)) {}
+
+Document::~Document() {
+    // The steps count themselves out of this document as they go.
+    delete undoStack_;
+    undoStack_ = nullptr;
+}
+
+LoadResult Document::Open(std::span<const std::uint8_t> bytes, const QString& path) {
+    LoadResult loaded = database_->Load(bytes);
+    if (!loaded.ok)
+        return loaded;
+    database_->BuildRecordPointers();
+    *reference_ = database_->workingCopy();
+    undoStack_->clear();
+    if (path != path_) {
+        path_ = path;
+        Q_EMIT pathChanged(path_);
+    }
+    NoteModified();
+    Q_EMIT opened();
+    return loaded;
+}
+
+void Document::MarkSaved(const QString& path) {
+    database_->Commit();
+    if (path != path_) {
+        path_ = path;
+        Q_EMIT pathChanged(path_);
+    }
+    NoteModified();
+}
+
+bool Document::Apply(const QString& name, const Operation& operation) {
+    if (!isOpen())
+        return false;
+    DatabaseImage& working = database_->workingCopy();
+    // A copy to go back to when the operation throws half way; quiet changes made
+    // since the last step are in it, so they survive a failed step.
+    const auto before = std::make_unique<DatabaseImage>(working);
+    try {
+        operation(*database_);
+    } catch (...) {
+        working = *before;
+        throw;
+    }
+    auto delta = std::make_shared<ImageDelta>(ImageDelta::Between(*reference_, working));
+    if (delta->empty())
+        return false;
+    delta->RestoreAfter(*reference_);
+    undoStack_->push(new ImageStep(*this, std::move(delta), name));
+    TrimHistory();
+    Q_EMIT changed();
+    NoteModified();
+    return true;
+}
+
+void Document::ApplyQuietly(const Operation& operation) {
+    if (!isOpen())
+        return;
+    DatabaseImage& working = database_->workingCopy();
+    const auto before = std::make_unique<DatabaseImage>(working);
+    try {
+        operation(*database_);
+    } catch (...) {
+        working = *before;
+        throw;
+    }
+    NoteModified();
+}
+
+void Document::WriteStep(const ImageDelta& step, bool after) {
+    DatabaseImage& working = database_->workingCopy();
+    if (after) {
+        step.RestoreAfter(working);
+        step.RestoreAfter(*reference_);
+    } else {
+        step.RestoreBefore(working);
+        step.RestoreBefore(*reference_);
+    }
+    Q_EMIT changed();
+    NoteModified();
+}
+
+void Document::NoteModified() {
+    const bool now = isModified();
+    if (now != modified_) {
+        modified_ = now;
+        Q_EMIT modifiedChanged(now);
+    }
+}
+
+void Document::setHistoryLimit(std::size_t bytes) {
+    historyLimit_ = bytes;
+    TrimHistory();
+}
+
+void Document::TrimHistory() {
+    if (historyBytes_ <= historyLimit_)
+        return;
+    // QUndoStack cannot drop its oldest commands, so the history is rebuilt from the
+    // newest steps that fit. It shrinks to three quarters of the limit, so this runs
+    // seldom. Steps that were undone are dropped with the oldest ones.
+    struct Kept {
+        std::shared_ptr<const ImageDelta> delta;
+        QString name;
+    };
+    std::vector<Kept> kept;
+    std::size_t total = 0;
+    const std::size_t target = historyLimit_ / 4 * 3;
+    for (int i = undoStack_->index() - 1; i >= 0; --i) {
+        const auto* step = static_cast<const ImageStep*>(undoStack_->command(i));
+        const std::size_t size = step->delta()->memoryBytes() + sizeof(ImageStep) +
+                                 static_cast<std::size_t>(step->text().size()) * 2;
+        if (total + size > target)
+            break;
+        total += size;
+        kept.push_back({step->delta(), step->text()});
+    }
+    undoStack_->clear();
+    for (auto it = kept.rbegin(); it != kept.rend(); ++it)
+        undoStack_->push(new ImageStep(*this, it->delta, it->name));
+}
+
+} // namespace vormante

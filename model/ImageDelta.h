@@ -1,0 +1,44 @@
+// The bytes one edit changed in an image: the changed ranges with their content
+// before and after. An edit history keeps these instead of whole images, so a step
+// that renames one channel costs a few dozen bytes.
+#pragma once
+
+#include "ImageLayout.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+namespace vormante {
+
+class ImageDelta {
+public:
+    struct Range {
+        std::uint32_t offset = 0;
+        std::uint32_t length = 0;
+    };
+
+    // The ranges where after differs from before. Differences closer together than
+    // a few bytes share one range, which costs less than two.
+    static ImageDelta Between(const DatabaseImage& before, const DatabaseImage& after);
+
+    bool empty() const { return ranges_.empty(); }
+    const std::vector<Range>& ranges() const { return ranges_; }
+    // Bytes inside the ranges.
+    std::size_t changedBytes() const { return before_.size(); }
+    // Memory the delta holds, for bounding an edit history.
+    std::size_t memoryBytes() const;
+
+    // Writes the content before (or after) the edit into the ranges of image.
+    void RestoreBefore(DatabaseImage& image) const { Write(image, before_); }
+    void RestoreAfter(DatabaseImage& image) const { Write(image, after_); }
+
+private:
+    void Write(DatabaseImage& image, const std::vector<std::uint8_t>& content) const;
+
+    std::vector<Range> ranges_;
+    std::vector<std::uint8_t> before_; // the ranges' bytes, one after the other
+    std::vector<std::uint8_t> after_;
+};
+
+} // namespace vormante

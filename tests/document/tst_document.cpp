@@ -1,0 +1,187 @@
+// The document and its edit history: steps hold only the bytes they changed, undo
+// and redo give the images before and after byte for byte, the saved state follows
+// the image, the history stays within its memory bound, and an operation that
+// throws leaves the image as it was.
+#include "document/Document.h"
+
+#include "TestSupport.h"
+#include "model/ImageDelta.h"
+#include "model/RecordOperations.h"
+#include "model/SampleImages.h"
+
+#include <QSignalSpy>
+#include <QUndoStack>
+#include <QtTest>
+
+#include <random>
+#include <stdexcept>
+
+using namespace vormante;
+
+namespace {
+DatabaseImage Working(const Document& document) { return document.database().workingCopy(); }
+} // namespace
+
+class DocumentTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void deltaRoundTripsRandomChanges() {
+        std::mt19937 random(7);
+        for (int round = 0; round < 50; ++round) {
+            auto before = std::make_unique<DatabaseImage>();
+            const auto bytes = testsupport::RandomBytes(IMAGE_SIZE, static_cast<std::uint32_t>(round));
+            std::copy(bytes.begin(), bytes.end(), before->begin());
+            auto after = std::make_unique<DatabaseImage>(*before);
+            const int changes = static_cast<int>(random() % 40);
+            for (int i = 0; i < changes; ++i) {
+                // Single bytes, runs and the very first and last bytes of the image.
+                const std::size_t at = i == 0 ? 0 : i == 1 ? IMAGE_SIZE - 1 : random() % IMAGE_SIZE;
+                const std::size_t run = 1 + random() % (i % 3 == 0 ? 64 : 3);
+                for (std::size_t k = at; k < std::min(IMAGE_SIZE, at + run); ++k)
+                    (*after)[k] = static_cast<std::uint8_t>((*after)[k] + 1 + random() % 255);
+            }
+            const ImageDelta delta = ImageDelta::Between(*before, *after);
+            QCOMPARE(delta.empty(), *before == *after);
+            auto image = std::make_unique<DatabaseImage>(*before);
+            delta.RestoreAfter(*image);
+            QVERIFY(*image == *after);
+            delta.RestoreBefore(*image);
+            QVERIFY(*image == *before);
+            QVERIFY(delta.changedBytes() <= 200u * 64u);
+        }
+    }
+
+    void stepsUndoAndRedoByteForByte() {
+        Document document;
+        QVERIFY(testsupport::LoadInto(document, BuildDemoImage()));
+        QSignalSpy changed(&document, &Document::changed);
+        const DatabaseImage opened = Working(document);
+
+        QVERIFY(document.Apply(QStringLiteral("Rename"), [](ChannelDatabase& db) { db.Channel(0).setName("ONE"); }));
+        const DatabaseImage renamed = Working(document);
+        QVERIFY(document.Apply(QStringLiteral("Sort"), [](ChannelDatabase& db) {
+            SortChannels(db, 0, SortKind::NameDown);
+        }));
+        const DatabaseImage sorted = Working(document);
+        QCOMPARE(changed.count(), 2);
+        QCOMPARE(document.undoStack()->undoText(), QStringLiteral("Sort"));
+
+        // An operation that changes nothing is no step.
+        QVERIFY(!document.Apply(QStringLiteral("Nothing"), [](ChannelDatabase&) {}));
+        QCOMPARE(document.undoStack()->count(), 2);
+
+        document.undoStack()->undo();
+        QVERIFY(Working(document) == renamed);
+        document.undoStack()->undo();
+        QVERIFY(Working(document) == opened);
+        document.undoStack()->redo();
+        document.undoStack()->redo();
+        QVERIFY(Working(document) == sorted);
+        QCOMPARE(changed.count(), 6);
+    }
+
+    void modifiedFollowsTheImageNotTheHistory() {
+        Document document;
+        QVERIFY(testsupport::LoadInto(document, BuildDemoImage()));
+        QSignalSpy modified(&document, &Document::modifiedChanged);
+        QVERIFY(!document.isModified());
+
+        document.Apply(QStringLiteral("Lock"), [](ChannelDatabase& db) { db.Channel(0).setLocked(true); });
+        QVERIFY(document.isModified());
+        document.undoStack()->undo();
+        QVERIFY(!document.isModified()); // back at the image as loaded
+        QCOMPARE(modified.count(), 2);
+
+        document.undoStack()->redo();
+        document.MarkSaved(QStringLiteral("/tmp/saved.bin"));
+        QVERIFY(!document.isModified());
+        QCOMPARE(document.path(), QStringLiteral("/tmp/saved.bin"));
+        document.undoStack()->undo(); // past the save
+        QVERIFY(document.isModified());
+        document.undoStack()->redo();
+        QVERIFY(!document.isModified());
+        // A flip is announced once, not on every step.
+        document.Apply(QStringLiteral("a"), [](ChannelDatabase& db) { db.Channel(1).setLocked(true); });
+        modified.clear();
+        document.Apply(QStringLiteral("b"), [](ChannelDatabase& db) { db.Channel(2).setLocked(true); });
+        QCOMPARE(modified.count(), 0);
+    }
+
+    void openingClearsTheHistory() {
+        Document document;
+        QVERIFY(testsupport::LoadInto(document, BuildDemoImage()));
+        document.Apply(QStringLiteral("Lock"), [](ChannelDatabase& db) { db.Channel(0).setLocked(true); });
+        QSignalSpy opened(&document, &Document::opened);
+        QVERIFY(testsupport::LoadInto(document, BuildDemoImage()));
+        QCOMPARE(opened.count(), 1);
+        QCOMPARE(document.undoStack()->count(), 0);
+        QVERIFY(!document.isModified());
+        // A refused image changes nothing.
+        document.Apply(QStringLiteral("Lock"), [](ChannelDatabase& db) { db.Channel(0).setLocked(true); });
+        const std::vector<std::uint8_t> shortFile(100, 0);
+        QVERIFY(!document.Open(shortFile, QStringLiteral("x.bin")).ok);
+        QCOMPARE(document.undoStack()->count(), 1);
+    }
+
+    void aQuietChangeJoinsTheNextStep() {
+        Document document;
+        QVERIFY(testsupport::LoadInto(document, BuildDemoImage()));
+        const DatabaseImage opened = Working(document);
+        document.ApplyQuietly([](ChannelDatabase& db) { db.Settings().setCurrentSatellite(3); });
+        QCOMPARE(document.undoStack()->count(), 0);
+        document.Apply(QStringLiteral("Lock"), [](ChannelDatabase& db) { db.Channel(0).setLocked(true); });
+        document.undoStack()->undo();
+        QVERIFY(Working(document) == opened);
+    }
+
+    void aThrowingOperationLeavesTheImageAsItWas() {
+        Document document;
+        QVERIFY(testsupport::LoadInto(document, BuildDemoImage()));
+        document.ApplyQuietly([](ChannelDatabase& db) { db.Settings().setCurrentSatellite(2); });
+        const DatabaseImage before = Working(document);
+        QSignalSpy changed(&document, &Document::changed);
+        QVERIFY_THROWS_EXCEPTION(std::out_of_range, document.Apply(QStringLiteral("Broken"), [](ChannelDatabase& db) {
+            db.Channel(0).setName("half");
+            db.Channel(CHANNEL_SLOTS); // throws, as a bad slot from a damaged image would
+        }));
+        QVERIFY(Working(document) == before);
+        QCOMPARE(document.undoStack()->count(), 0);
+        QCOMPARE(changed.count(), 0);
+    }
+
+    void historyStaysWithinItsBound() {
+        Document document;
+        QVERIFY(testsupport::LoadInto(document, BuildFullImage()));
+        // 1000 single-channel edits cost far less than a megabyte.
+        for (int i = 0; i < 1000; ++i)
+            document.Apply(QStringLiteral("Rename %1").arg(i), [i](ChannelDatabase& db) {
+                db.Channel(i).setName("N" + std::to_string(i));
+            });
+        QCOMPARE(document.undoStack()->count(), 1000);
+        QVERIFY2(document.historyBytes() < 1024u * 1024u, qPrintable(QString::number(document.historyBytes())));
+
+        // Whole-satellite steps under a small bound: the oldest go first, the newest stay undoable.
+        document.setHistoryLimit(256u * 1024u);
+        QVERIFY(document.historyBytes() <= 256u * 1024u);
+        std::vector<std::unique_ptr<DatabaseImage>> afterEach;
+        for (int round = 0; round < 12; ++round) {
+            document.Apply(QStringLiteral("Sort %1").arg(round), [round](ChannelDatabase& db) {
+                SortChannels(db, 0, round % 2 ? SortKind::NameUp : SortKind::FrequencyDown);
+            });
+            afterEach.push_back(std::make_unique<DatabaseImage>(Working(document)));
+            QVERIFY(document.historyBytes() <= 256u * 1024u);
+        }
+        const int kept = document.undoStack()->count();
+        QVERIFY(kept >= 1 && kept < 12 + 1000);
+        QCOMPARE(document.undoStack()->undoText(), QStringLiteral("Sort 11"));
+        // Undoing everything that is kept ends at the image after the newest dropped step.
+        for (int i = 1; i < kept && i < 12; ++i) {
+            document.undoStack()->undo();
+            QVERIFY(Working(document) == *afterEach[static_cast<std::size_t>(11 - i)]);
+        }
+    }
+};
+
+QTEST_GUILESS_MAIN(DocumentTest)
+#include "tst_document.moc"
