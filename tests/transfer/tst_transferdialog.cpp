@@ -455,7 +455,7 @@ private Q_SLOTS:
         PortOptionDialog option;
         QCOMPARE(option.windowTitle(), QStringLiteral("Option"));
         QComboBox* box = option.findChild<QComboBox*>("comPortComboBox");
-        QCOMPARE(box->count(), 4);
+        QVERIFY(box->count() >= 4); // detected adapters follow COM4
         for (int i = 0; i < 4; ++i)
             QCOMPARE(box->itemText(i), QStringLiteral("COM%1").arg(i + 1));
         QCOMPARE(box->currentIndex(), 0);
