@@ -44,8 +44,12 @@ test: build
 	@tools/install-deps.sh desktop
 	cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
 
-# A Release build of the installed programs only (no tests).
+# A Release build of the installed programs only (no tests), with Debian's hardening flags
+# (they are read when RELEASE_DIR is first configured).
+HARDENING = DEB_BUILD_MAINT_OPTIONS=hardening=+all
 release: deps
+	CXXFLAGS="$$($(HARDENING) dpkg-buildflags --get CPPFLAGS) $$($(HARDENING) dpkg-buildflags --get CXXFLAGS)" \
+	LDFLAGS="$$($(HARDENING) dpkg-buildflags --get LDFLAGS)" \
 	cmake -S . -B $(RELEASE_DIR) -DCMAKE_BUILD_TYPE=Release -DVORMANTE_WERROR=$(WERROR) \
 	    -DCMAKE_INSTALL_PREFIX=$(PREFIX) -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON
 	cmake --build $(RELEASE_DIR) -j $(JOBS) --target $(INSTALLED_TARGETS)
