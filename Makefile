@@ -12,10 +12,15 @@ FUZZ_SEEDS ?=
 BENCH_DIR ?= build-bench
 # QUICK=1 leaves the paced transfers (about two minutes) out of `make bench`.
 QUICK ?=
+# `make install` and `make package` build in RELEASE_DIR; install honours PREFIX and DESTDIR.
+RELEASE_DIR ?= build-release
+PREFIX ?= /usr/local
+DESTDIR ?=
+INSTALLED_TARGETS = vormante vormante-cli vormante-receiver-sim vormante_desktop_files
 
 CMAKE_FLAGS = -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DVORMANTE_WERROR=$(WERROR)
 
-.PHONY: all deps build run test bench fuzz check-sanitize format clean
+.PHONY: all deps build run test bench fuzz check-sanitize format clean release install package check-package
 
 all: build
 
@@ -35,7 +40,33 @@ run: build
 	$(BUILD_DIR)/app/vormante $(DEMO_IMAGE)
 
 test: build
+	@# The install tests validate the desktop entry and the metainfo.
+	@tools/install-deps.sh desktop
 	cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
+
+# A Release build of the installed programs only (no tests), with Debian's hardening flags
+# (they are read when RELEASE_DIR is first configured).
+HARDENING = DEB_BUILD_MAINT_OPTIONS=hardening=+all
+release: deps
+	CXXFLAGS="$$($(HARDENING) dpkg-buildflags --get CPPFLAGS) $$($(HARDENING) dpkg-buildflags --get CXXFLAGS)" \
+	LDFLAGS="$$($(HARDENING) dpkg-buildflags --get LDFLAGS)" \
+	cmake -S . -B $(RELEASE_DIR) -DCMAKE_BUILD_TYPE=Release -DVORMANTE_WERROR=$(WERROR) \
+	    -DCMAKE_INSTALL_PREFIX=$(PREFIX) -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON
+	cmake --build $(RELEASE_DIR) -j $(JOBS) --target $(INSTALLED_TARGETS)
+
+install: release
+	DESTDIR="$(DESTDIR)" cmake --install $(RELEASE_DIR) --strip
+
+# The .deb lands in $(RELEASE_DIR); install it with `apt-get install ./build-release/vormante_*.deb`.
+package: release
+	rm -f $(RELEASE_DIR)/vormante_*.deb
+	cd $(RELEASE_DIR) && cpack -G DEB
+	@ls $(RELEASE_DIR)/vormante_*.deb
+
+# lintian on the package: errors fail, warnings are shown.
+check-package: package
+	@tools/install-deps.sh desktop
+	lintian --fail-on error --display-info $(RELEASE_DIR)/vormante_*.deb
 
 # Speed and memory figures of a Release build, printed and written to $(BUILD_DIR)/bench.json.
 bench: deps
@@ -79,4 +110,4 @@ format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
 clean:
-	rm -rf $(BUILD_DIR) build-sanitize build-fuzz build-bench
+	rm -rf $(BUILD_DIR) build-sanitize build-fuzz build-bench $(RELEASE_DIR)

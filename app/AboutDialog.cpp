@@ -1,5 +1,7 @@
 #include "AboutDialog.h"
 
+#include "Version.h"
+
 #include <QApplication>
 #include <QGridLayout>
 #include <QIcon>
@@ -14,7 +16,7 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
     icon->setPixmap(programIcon.pixmap(32, 32));
     auto* name = new QLabel(QStringLiteral("Vormante"), this);
     name->setObjectName(QStringLiteral("nameLabel"));
-    auto* version = new QLabel(QStringLiteral("Version  Num: 1.0"), this);
+    auto* version = new QLabel(QStringLiteral("Version  Num: " VORMANTE_VERSION), this);
     version->setObjectName(QStringLiteral("versionLabel"));
 
     auto* layout = new QGridLayout(this);

@@ -1,13 +1,14 @@
 #include "EditorApp.h"
 
 #include "MainWindow.h"
+#include "Version.h"
 
 #include <QCommandLineParser>
 #include <QIcon>
 
 EditorApp::EditorApp(int& argc, char** argv) : QApplication(argc, argv) {
     setApplicationName(QStringLiteral("vormante"));
-    setApplicationVersion(QStringLiteral("1.0"));
+    setApplicationVersion(QStringLiteral(VORMANTE_VERSION));
 }
 
 int EditorApp::Run() {

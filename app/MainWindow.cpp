@@ -3,6 +3,7 @@
 #include "AboutDialog.h"
 #include "DataCommands.h"
 #include "FileCommands.h"
+#include "Icons.h"
 #include "controls/PageTabCtrl.h"
 #include "views/ChannelListPage.h"
 #include "views/SatellitePage.h"
@@ -34,7 +35,7 @@ static void InitResources() { Q_INIT_RESOURCE(vormante); }
 MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     InitResources();
     setWindowTitle(QStringLiteral("VORMANTE"));
-    setWindowIcon(QIcon(QStringLiteral(":/icons/vormante.png")));
+    setWindowIcon(ProgramIcon(QStringLiteral("vormante")));
     setObjectName(QStringLiteral("mainWindow"));
 
     fileCommands_ = new FileCommands(document_, this, this);
@@ -84,7 +85,7 @@ QAction* MainWindow::AddCommand(QMenu* menu, const QString& text, int id, void (
 }
 
 QAction* MainWindow::AddTool(const QString& icon, const QString& tip, int id, void (MainWindow::*slot)()) {
-    QAction* action = toolBar_->addAction(QIcon(QStringLiteral(":/icons/%1.png").arg(icon)), tip);
+    QAction* action = toolBar_->addAction(ProgramIcon(icon), tip);
     action->setData(id);
     action->setObjectName(QStringLiteral("tool%1").arg(id));
     connect(action, &QAction::triggered, this, slot);

@@ -1,14 +1,16 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages the project needs, only those that are missing.
-# Usage: tools/install-deps.sh [build|fuzz|sanitize|gui-check]...
+# Usage: tools/install-deps.sh [build|fuzz|sanitize|gui-check|desktop]...
 set -euo pipefail
 
-packages=(build-essential cmake qt6-base-dev qt6-serialport-dev libgl-dev socat)
+packages=(build-essential cmake qt6-base-dev qt6-serialport-dev qt6-svg-dev libgl-dev socat)
 for extra in "$@"; do
     case "$extra" in
     build) ;;
     fuzz | sanitize) packages+=(clang libclang-rt-14-dev) ;;
     gui-check) packages+=(xvfb xauth imagemagick) ;;
+    # The validators the install tests and `make check-package` run.
+    desktop) packages+=(desktop-file-utils appstream lintian) ;;
     *) echo "unknown package group: $extra" >&2; exit 2 ;;
     esac
 done

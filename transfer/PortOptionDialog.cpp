@@ -1,5 +1,7 @@
 #include "PortOptionDialog.h"
 
+#include "PortList.h"
+
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -17,7 +19,8 @@ PortOptionDialog::PortOptionDialog(QWidget* parent) : QDialog(parent) {
     QStringList items = {QStringLiteral("COM1"), QStringLiteral("COM2"), QStringLiteral("COM3"),
                          QStringLiteral("COM4")};
     items.sort(); // a sorted list
-    portList->addItems(items);
+    // The detected adapters follow, labelled with their description and maker.
+    FillPortBox(portList, PortChoices(items, DetectPorts()));
     portList->setCurrentIndex(0);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
@@ -36,6 +39,6 @@ PortOptionDialog::PortOptionDialog(QWidget* parent) : QDialog(parent) {
     setMinimumWidth(250);
 }
 
-QString PortOptionDialog::selectedPort() const { return portList->currentText(); }
+QString PortOptionDialog::selectedPort() const { return PortOfBox(portList); }
 
 } // namespace vormante

@@ -26,6 +26,8 @@ public:
 
     // Opens and sets up the port. No notification has been sent on return.
     virtual OpenResult Open(const QString& portName) = 0;
+    // After an Open that gave PortUnavailable: one sentence on why, or empty.
+    virtual QString OpenProblem() const { return {}; }
     // Closes the port; false when none was open. Safe to call any number of times.
     virtual bool Stop() = 0;
     virtual bool IsConnected() const = 0;

@@ -1,5 +1,6 @@
 #include "SerialPort.h"
 
+#include "PortProblem.h"
 #include "TransferProtocol.h"
 
 #include <QDeadlineTimer>
@@ -30,8 +31,11 @@ SerialChannel::OpenResult SerialPort::Open(const QString& portName) {
     if (connected)
         return OpenResult::AlreadyOpen;
     port.setPortName(SerialDeviceName(portName));
-    if (!port.open(QIODevice::ReadWrite))
+    openProblem.clear();
+    if (!port.open(QIODevice::ReadWrite)) {
+        openProblem = ExplainPortOpenFailure(SerialDeviceName(portName), port.error());
         return OpenResult::PortUnavailable;
+    }
     if (!Configure()) {
         port.close();
         return OpenResult::ConfigurationFailed;

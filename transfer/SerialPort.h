@@ -16,6 +16,7 @@ public:
     ~SerialPort() override;
 
     OpenResult Open(const QString& portName) override;
+    QString OpenProblem() const override { return openProblem; }
     bool Stop() override;
     bool IsConnected() const override { return connected; }
     std::size_t ReadAvailable(std::uint8_t* buffer, std::size_t maxCount) override;
@@ -36,6 +37,7 @@ private:
     bool Configure();
 
     QSerialPort port;
+    QString openProblem;
     bool connected = false;
     // A notification is queued or its handler is still running.
     bool notificationPending = false;

@@ -1,5 +1,6 @@
 #include "TransferDialog.h"
 
+#include "PortList.h"
 #include "controls/MessageBox.h"
 
 #include <QComboBox>
@@ -9,7 +10,6 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QSerialPortInfo>
 #include <QVBoxLayout>
 
 namespace vormante {
@@ -32,7 +32,7 @@ TransferDialog::TransferDialog(TransferDirection direction, const QString& fileN
     setWindowTitle(Text(direction == TransferDirection::Send ? transfertext::SEND_CAPTION
                                                              : transfertext::RECEIVE_CAPTION));
     BuildControls(direction, fileName);
-    portList->addItems(PortNames());
+    FillPortBox(portList, PortChoices(PortNames(), DetectPorts()));
     portList->setCurrentIndex(0);
     transferEngine.Initialize();
 }
@@ -105,21 +105,10 @@ void TransferDialog::BuildControls(TransferDirection direction, const QString& f
 }
 
 QStringList TransferDialog::PortNames() {
-    QStringList names = {QStringLiteral("COM1"), QStringLiteral("COM2"), QStringLiteral("COM3")};
-    QStringList taken;
-    for (const QString& name : names)
-        taken.append(SerialDeviceName(name));
-    QStringList others;
-    for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts()) {
-        const QString location = info.systemLocation().isEmpty() ? info.portName() : info.systemLocation();
-        if (!taken.contains(location) && !taken.contains(info.portName()) && !others.contains(location))
-            others.append(location);
-    }
-    others.sort();
-    return names + others;
+    return {QStringLiteral("COM1"), QStringLiteral("COM2"), QStringLiteral("COM3")};
 }
 
-void TransferDialog::OnStart() { transferEngine.Start(portList->currentText().trimmed()); }
+void TransferDialog::OnStart() { transferEngine.Start(PortOfBox(portList)); }
 
 void TransferDialog::OnStop() { transferEngine.StopListening(); }
 

@@ -47,7 +47,7 @@ public:
     // "Data From IRD To PC": shows the window modally in the receive direction.
     static void RunReceive(QWidget* parent);
 
-    // "COM1", "COM2", "COM3", then the other serial ports of this machine.
+    // "COM1", "COM2", "COM3": first in the port box, before the detected adapters.
     static QStringList PortNames();
 
     // The buttons, as the user presses them.

@@ -53,8 +53,12 @@ bool TransferEngine::Start(const QString& portName) {
     const SerialChannel::OpenResult result = channel.Open(portName);
     if (result != SerialChannel::OpenResult::Opened) {
         view.EnableControls(true, false, true, true);
-        if (result == SerialChannel::OpenResult::PortUnavailable)
-            view.ShowMessage(Text(transfertext::PORT_INVALID));
+        if (result == SerialChannel::OpenResult::PortUnavailable) {
+            // The message says what failed; the port's explanation, when it has one, says why.
+            const QString why = channel.OpenProblem();
+            view.ShowMessage(why.isEmpty() ? Text(transfertext::PORT_INVALID)
+                                           : Text(transfertext::PORT_INVALID) + QLatin1Char(' ') + why);
+        }
         view.ShowMessage(Text(transfertext::GENERIC_ERROR));
         return false;
     }

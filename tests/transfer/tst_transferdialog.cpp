@@ -2,6 +2,7 @@
 // out closing the port, and the Data commands that open it. The far end of
 // the line is a scripted peer on a real pseudo-terminal.
 #include "controls/MessageBox.h"
+#include "transfer/PortProblem.h"
 #include "transfer/PortOptionDialog.h"
 #include "transfer/TransferDialog.h"
 
@@ -244,7 +245,10 @@ private Q_SLOTS:
         MessageBox::queueAnswer(QMessageBox::Ok);
         MessageBox::queueAnswer(QMessageBox::Ok);
         Click(dialog, "startButton");
-        QCOMPARE(PromptTexts(), (QStringList{Text("The selected COM is invalid or have already been opened!"),
+        // The message, then why: the device is not there.
+        QCOMPARE(PromptTexts(), (QStringList{Text("The selected COM is invalid or have already been opened! ") +
+                                                 ExplainPortProblem(PortProblemCause::NoSuchDevice,
+                                                                    QStringLiteral("/dev/vormante-no-such-port"), {}),
                                              Text("Error!")}));
         QCOMPARE(ControlsOf(dialog), (Controls{true, false, true, true}));
         QCOMPARE(StatusOf(dialog), Text("Please Select Port type and press the Start button!"));
@@ -277,7 +281,8 @@ private Q_SLOTS:
         MessageBox::queueAnswer(QMessageBox::Ok);
         MessageBox::queueAnswer(QMessageBox::Ok);
         Click(second, "startButton");
-        QCOMPARE(PromptTexts().value(0), Text("The selected COM is invalid or have already been opened!"));
+        QCOMPARE(PromptTexts().value(0), Text("The selected COM is invalid or have already been opened! ") +
+                                             ExplainPortProblem(PortProblemCause::InUse, peer.device(), {}));
 
         Click(dialog, "stopButton");
         QVERIFY(!dialog.serialPort().IsConnected());
@@ -455,7 +460,7 @@ private Q_SLOTS:
         PortOptionDialog option;
         QCOMPARE(option.windowTitle(), QStringLiteral("Option"));
         QComboBox* box = option.findChild<QComboBox*>("comPortComboBox");
-        QCOMPARE(box->count(), 4);
+        QVERIFY(box->count() >= 4); // detected adapters follow COM4
         for (int i = 0; i < 4; ++i)
             QCOMPARE(box->itemText(i), QStringLiteral("COM%1").arg(i + 1));
         QCOMPARE(box->currentIndex(), 0);
