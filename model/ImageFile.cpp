@@ -153,6 +153,8 @@ FileReadResult ReadFileBytes(const std::string& path, std::size_t maxBytes) {
 }
 
 FileWriteResult WriteFileSafely(const std::string& path, std::span<const std::uint8_t> bytes) {
+    if (path.empty())
+        return Failure(FileWriteResult::OpenFailed, path, ENOENT);
     std::string target;
     if (!FollowLinks(path, &target))
         return Failure(FileWriteResult::OpenFailed, path, errno);

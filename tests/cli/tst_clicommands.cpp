@@ -183,6 +183,17 @@ private Q_SLOTS:
         run = RunCommand({"sample", Path("no-such-folder/x.bin")});
         QCOMPARE(run.status, cli::EXIT_PROBLEMS);
         QVERIFY(run.err.contains("Cannot"));
+
+        // Onto a symbolic link: the file it points to gets the image and keeps its mode.
+        QVERIFY(QFile::setPermissions(full, QFileDevice::ReadOwner | QFileDevice::WriteOwner));
+        QVERIFY(QFile::link(full, Path("link.bin")));
+        QCOMPARE(RunCommand({"sample", "--full", Path("link.bin")}).status, cli::EXIT_OK);
+        QVERIFY(QFileInfo(Path("link.bin")).isSymLink());
+        QCOMPARE(QFileInfo(full).size(), qint64(IMAGE_SIZE));
+        QVERIFY(testsupport::ReadFile(full) != testsupport::ToByteArray(demo_)); // the full sample now
+        const QFileDevice::Permissions others = QFileDevice::ReadGroup | QFileDevice::WriteGroup |
+                                                QFileDevice::ReadOther | QFileDevice::WriteOther;
+        QCOMPARE(QFile::permissions(full) & others, QFileDevice::Permissions());
     }
 
     void helpAndUsage_data() {

@@ -166,6 +166,7 @@ private Q_SLOTS:
         }
         QVERIFY(QFileInfo(fifo).exists() && !QFileInfo(fifo).isFile());
         QVERIFY(QFileInfo(Path("folder")).isDir());
+        QCOMPARE(WriteFileSafely("", Image(9)).status, FileWriteResult::OpenFailed);
     }
 
     void lockedFolderIsWrittenInPlace() {
