@@ -1,11 +1,12 @@
 #include "ImageFileIO.h"
 
+#include "model/ImageFile.h"
+
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
-#include <cerrno>
-#include <cstring>
+#include <cstdint>
+#include <span>
 
 namespace imagefileio {
 
@@ -33,24 +34,19 @@ ReadResult ReadFileLimited(const QString& path, std::size_t maxBytes) {
 }
 
 WriteResult WriteFileAtomically(const QString& path, const QByteArray& bytes) {
-    const QFileInfo info(path);
-    if (info.exists() && !info.isFile())
-        return {WriteResult::OpenFailed, QStringLiteral("%1 is not a regular file").arg(path)};
-
-    QSaveFile file(path);
-    // Unbuffered, so a failing write reports the system's reason (a full disk) at once.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return {WriteResult::OpenFailed, file.errorString()};
-    errno = 0;
-    if (file.write(bytes) != bytes.size()) {
-        // Qt loses the reason of a short write (a full disk); errno still has it.
-        const QString reason = errno != 0 ? QString::fromLocal8Bit(std::strerror(errno)) : file.errorString();
-        file.cancelWriting();
-        return {WriteResult::WriteFailed, reason};
+    const vormante::FileWriteResult written =
+        vormante::WriteFileSafely(QFile::encodeName(path).toStdString(),
+                                  std::span(reinterpret_cast<const std::uint8_t*>(bytes.constData()),
+                                            static_cast<std::size_t>(bytes.size())));
+    switch (written.status) {
+    case vormante::FileWriteResult::Written:
+        return {};
+    case vormante::FileWriteResult::OpenFailed:
+        return {WriteResult::OpenFailed, QString::fromLocal8Bit(written.reason)};
+    case vormante::FileWriteResult::WriteFailed:
+        break;
     }
-    if (!file.commit())
-        return {WriteResult::WriteFailed, file.errorString()};
-    return {};
+    return {WriteResult::WriteFailed, QString::fromLocal8Bit(written.reason)};
 }
 
 } // namespace imagefileio

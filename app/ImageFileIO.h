@@ -24,10 +24,10 @@ struct WriteResult {
     bool ok() const { return status == Written; }
 };
 
-// Writes bytes to a temporary file beside path and renames it over path only when
-// every byte reached the disk: path keeps its old content after any failure.
-// Paths that exist but are no regular file (devices, pipes, folders) are refused
-// rather than replaced.
+// Writes bytes safely with the model's file writer (see WriteFileSafely):
+// replaced atomically, or written in place when only the file, not its folder,
+// may be written. Symbolic links are followed; paths that exist but are no
+// regular file (devices, pipes, folders) are refused rather than replaced.
 WriteResult WriteFileAtomically(const QString& path, const QByteArray& bytes);
 
 } // namespace imagefileio

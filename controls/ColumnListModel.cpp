@@ -17,7 +17,8 @@ QList<ColumnSpecEntry> ParseColumnSpec(const QString& spec) {
             break;
         const qsizetype semicolon = spec.indexOf(QLatin1Char(';'), comma + 1);
         const qsizetype widthEnd = semicolon < 0 ? spec.size() : semicolon;
-        entries.append({spec.mid(start, comma - start), ReadNumber(QStringView(spec).mid(comma + 1, widthEnd - comma - 1))});
+        entries.append({spec.mid(start, comma - start),
+                        ReadNumber(QStringView(spec).mid(comma + 1, widthEnd - comma - 1))});
         if (semicolon < 0)
             break;
         start = semicolon + 1;
@@ -28,7 +29,8 @@ QList<ColumnSpecEntry> ParseColumnSpec(const QString& spec) {
 int ReadNumber(QStringView text) {
     qsizetype i = 0;
     const qsizetype n = text.size();
-    while (i < n && (text[i] == QLatin1Char(' ') || (text[i] >= QLatin1Char('\t') && text[i] <= QLatin1Char('\r'))))
+    while (i < n &&
+           (text[i] == QLatin1Char(' ') || (text[i] >= QLatin1Char('\t') && text[i] <= QLatin1Char('\r'))))
         ++i;
     bool negative = false;
     if (i < n && (text[i] == QLatin1Char('+') || text[i] == QLatin1Char('-'))) {
@@ -49,9 +51,13 @@ int ReadNumber(QStringView text) {
 
 namespace {
 
-bool IsDigit(QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); }
+bool IsDigit(QChar c) {
+    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+}
 
-bool AllDigits(const QString& text) { return std::all_of(text.begin(), text.end(), IsDigit); }
+bool AllDigits(const QString& text) {
+    return std::all_of(text.begin(), text.end(), IsDigit);
+}
 
 bool HasDateShape(const QString& text) {
     if (text.size() != 10)
@@ -77,7 +83,9 @@ const QCollator& TextCollator() {
     return collator;
 }
 
-int Sign(long long value) { return value < 0 ? -1 : (value > 0 ? 1 : 0); }
+int Sign(long long value) {
+    return value < 0 ? -1 : (value > 0 ? 1 : 0);
+}
 
 int CompareSlice(const QString& x, const QString& y, qsizetype from, qsizetype length) {
     return Sign(static_cast<long long>(ReadNumber(QStringView(x).mid(from, length))) -
@@ -103,9 +111,13 @@ int CompareCellTexts(const QString& x, const QString& y) {
 
 ColumnListModel::ColumnListModel(QObject* parent) : QAbstractTableModel(parent) {}
 
-int ColumnListModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : RowCount(); }
+int ColumnListModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : RowCount();
+}
 
-int ColumnListModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : ColumnCount(); }
+int ColumnListModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : ColumnCount();
+}
 
 QVariant ColumnListModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || !ValidCell(index.row(), index.column()))
@@ -208,13 +220,17 @@ bool ColumnListModel::SetCellColors(int row, int column, QColor textColor, QColo
 }
 
 QColor ColumnListModel::CellTextColor(int row, int column) const {
-    return ValidCell(row, column) ? QColor::fromRgb(rows_[static_cast<std::size_t>(row)].textColors[static_cast<std::size_t>(column)])
-                                  : QColor();
+    return ValidCell(row, column)
+               ? QColor::fromRgb(
+                     rows_[static_cast<std::size_t>(row)].textColors[static_cast<std::size_t>(column)])
+               : QColor();
 }
 
 QColor ColumnListModel::CellBackColor(int row, int column) const {
-    return ValidCell(row, column) ? QColor::fromRgb(rows_[static_cast<std::size_t>(row)].backColors[static_cast<std::size_t>(column)])
-                                  : QColor();
+    return ValidCell(row, column)
+               ? QColor::fromRgb(
+                     rows_[static_cast<std::size_t>(row)].backColors[static_cast<std::size_t>(column)])
+               : QColor();
 }
 
 void ColumnListModel::SortRows(int column, bool ascending) {
@@ -233,15 +249,20 @@ void ColumnListModel::SortRows(int column, bool ascending) {
     auto less = [&](int a, int b) {
         const QString& x = rows_[static_cast<std::size_t>(a)].texts[column];
         const QString& y = rows_[static_cast<std::size_t>(b)].texts[column];
-        return (ascending ? columnlist::CompareCellTexts(x, y) : columnlist::CompareCellTexts(y, x)) < 0;
+        // Descending keeps the ascending comparison of (x, y), kind decided by x, and
+        // reverses its result; comparing (y, x) would let y decide the kind instead.
+        const int comparison = columnlist::CompareCellTexts(x, y);
+        return ascending ? comparison < 0 : comparison > 0;
     };
     for (std::size_t width = 1; width < count; width *= 2) {
         for (std::size_t left = 0; left < count; left += 2 * width) {
             const std::size_t mid = std::min(left + width, count);
             const std::size_t right = std::min(left + 2 * width, count);
             // std::merge takes from the first range on ties, which keeps the sort stable.
-            std::merge(order.begin() + static_cast<std::ptrdiff_t>(left), order.begin() + static_cast<std::ptrdiff_t>(mid),
-                       order.begin() + static_cast<std::ptrdiff_t>(mid), order.begin() + static_cast<std::ptrdiff_t>(right),
+            std::merge(order.begin() + static_cast<std::ptrdiff_t>(left),
+                       order.begin() + static_cast<std::ptrdiff_t>(mid),
+                       order.begin() + static_cast<std::ptrdiff_t>(mid),
+                       order.begin() + static_cast<std::ptrdiff_t>(right),
                        buffer.begin() + static_cast<std::ptrdiff_t>(left), less);
         }
         order.swap(buffer);

@@ -1,7 +1,7 @@
 #include "ImageFile.h"
 
 #include <cerrno>
-#include <cstdio>
+#include <climits>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -10,73 +10,202 @@
 namespace vormante {
 
 namespace {
+
+constexpr mode_t NEW_FILE_MODE = 0644; // an image file is an ordinary document
+constexpr int MAX_LINK_DEPTH = 40;     // as the system's own limit for following links
+
+std::string Quoted(const std::string& path) {
+    return "\"" + path + "\"";
+}
+
 std::string SystemError(const std::string& what, const std::string& path) {
-    return what + " \"" + path + "\": " + std::strerror(errno);
-}
-} // namespace
-
-FileReadResult ReadFileBytes(const std::string& path, std::size_t maxBytes) {
-    FileReadResult result;
-    std::FILE* file = std::fopen(path.c_str(), "rb");
-    if (!file) {
-        result.error = SystemError("Cannot open", path);
-        return result;
-    }
-    result.bytes.resize(maxBytes + 1);
-    const std::size_t got = std::fread(result.bytes.data(), 1, result.bytes.size(), file);
-    const bool failed = std::ferror(file) != 0;
-    std::fclose(file);
-    if (failed) {
-        result.error = SystemError("Cannot read", path);
-        result.bytes.clear();
-        return result;
-    }
-    result.bytes.resize(got);
-    result.ok = true;
-    return result;
+    return what + " " + Quoted(path) + ": " + std::strerror(errno);
 }
 
-bool WriteFileAtomically(const std::string& path, std::span<const std::uint8_t> bytes, std::string* error) {
-    struct stat target {};
-    if (::stat(path.c_str(), &target) == 0 && !S_ISREG(target.st_mode)) {
-        // Renaming over a device or folder would replace it instead of writing into it.
-        if (error)
-            *error = "Cannot write \"" + path + "\": it is not a regular file";
-        return false;
-    }
-    const std::string temporary = path + ".tmp-XXXXXX";
-    std::vector<char> name(temporary.begin(), temporary.end());
-    name.push_back('\0');
-    const int fd = ::mkstemp(name.data());
-    if (fd < 0) {
-        if (error)
-            *error = SystemError("Cannot create a file beside", path);
-        return false;
-    }
-    ::fchmod(fd, 0644); // mkstemp creates 0600; an image file is an ordinary document
+// Writes every byte, retrying short writes; false with errno set on failure.
+bool WriteAll(int fd, std::span<const std::uint8_t> bytes) {
     std::size_t done = 0;
     while (done < bytes.size()) {
         const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
         if (n < 0 && errno == EINTR)
             continue;
-        if (n <= 0)
-            break;
+        if (n < 0)
+            return false;
+        if (n == 0) {
+            errno = EIO;
+            return false;
+        }
         done += static_cast<std::size_t>(n);
     }
-    const bool written = done == bytes.size() && ::fsync(fd) == 0;
-    const int savedErrno = errno;
-    const bool closed = ::close(fd) == 0;
-    if (!written || !closed || ::rename(name.data(), path.c_str()) != 0) {
-        if (written && closed)
-            errno = errno ? errno : savedErrno;
-        else
-            errno = savedErrno ? savedErrno : EIO;
-        if (error)
-            *error = SystemError("Cannot write", path);
-        ::unlink(name.data());
-        return false;
-    }
     return true;
+}
+
+// The file a path names once every symbolic link on it is followed, so that
+// writing replaces the file and not the link. A link to a missing file names
+// that file, which is then created.
+bool FollowLinks(const std::string& path, std::string* target) {
+    std::string current = path;
+    for (int depth = 0; depth < MAX_LINK_DEPTH; ++depth) {
+        struct stat info {};
+        if (::lstat(current.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) {
+            *target = current; // missing or no link: the later steps report any problem
+            return true;
+        }
+        char link[PATH_MAX];
+        const ssize_t n = ::readlink(current.c_str(), link, sizeof link);
+        if (n <= 0 || static_cast<std::size_t>(n) >= sizeof link) {
+            if (n >= 0)
+                errno = ENAMETOOLONG;
+            return false;
+        }
+        std::string next(link, static_cast<std::size_t>(n));
+        const std::size_t slash = current.find_last_of('/');
+        if (next[0] != '/' && slash != std::string::npos)
+            next = current.substr(0, slash + 1) + next;
+        current = next;
+    }
+    errno = ELOOP;
+    return false;
+}
+
+FileWriteResult Failure(FileWriteResult::Status status, const std::string& shown, int error,
+                        const std::string& note = std::string()) {
+    FileWriteResult result;
+    result.status = status;
+    result.reason = std::strerror(error) + note;
+    result.message = "Cannot write " + Quoted(shown) + ": " + result.reason;
+    return result;
+}
+
+// The folder may not be written, so the file is overwritten where it is. The
+// whole image is in memory already; every write is checked, and a file that
+// was longer is cut to the new length.
+FileWriteResult WriteInPlace(const std::string& shown, const std::string& target,
+                             std::span<const std::uint8_t> bytes) {
+    // Not blocking: a pipe put in the file's place since it was examined is refused, not waited on.
+    const int fd = ::open(target.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return Failure(FileWriteResult::OpenFailed, shown, errno);
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        ::close(fd);
+        FileWriteResult result;
+        result.status = FileWriteResult::OpenFailed;
+        result.reason = "it is not a regular file";
+        result.message = "Cannot write " + Quoted(shown) + ": " + result.reason;
+        return result;
+    }
+    const bool written =
+        WriteAll(fd, bytes) && ::ftruncate(fd, static_cast<off_t>(bytes.size())) == 0 && ::fsync(fd) == 0;
+    const int writeError = errno;
+    const bool closed = ::close(fd) == 0;
+    if (!written || !closed)
+        return Failure(FileWriteResult::WriteFailed, shown, written ? errno : writeError,
+                       " (the file was being overwritten in place and may be incomplete)");
+    FileWriteResult result;
+    result.inPlace = true;
+    return result;
+}
+
+bool FolderRefused(int error) {
+    return error == EACCES || error == EPERM;
+}
+
+} // namespace
+
+FileReadResult ReadFileBytes(const std::string& path, std::size_t maxBytes) {
+    FileReadResult result;
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        result.reason = std::strerror(errno);
+        result.error = SystemError("Cannot open", path);
+        return result;
+    }
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        ::close(fd);
+        result.notRegularFile = true;
+        result.reason = "it is not a regular file";
+        result.error = "Cannot read " + Quoted(path) + ": " + result.reason;
+        return result;
+    }
+    result.bytes.resize(maxBytes + 1);
+    std::size_t got = 0;
+    while (got < result.bytes.size()) {
+        const ssize_t n = ::read(fd, result.bytes.data() + got, result.bytes.size() - got);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0) {
+            result.reason = std::strerror(errno);
+            result.error = SystemError("Cannot read", path);
+            result.bytes.clear();
+            ::close(fd);
+            return result;
+        }
+        if (n == 0)
+            break;
+        got += static_cast<std::size_t>(n);
+    }
+    ::close(fd);
+    result.bytes.resize(got);
+    result.ok = true;
+    return result;
+}
+
+FileWriteResult WriteFileSafely(const std::string& path, std::span<const std::uint8_t> bytes) {
+    if (path.empty())
+        return Failure(FileWriteResult::OpenFailed, path, ENOENT);
+    std::string target;
+    if (!FollowLinks(path, &target))
+        return Failure(FileWriteResult::OpenFailed, path, errno);
+
+    struct stat existing {};
+    const bool exists = ::stat(target.c_str(), &existing) == 0;
+    if (exists && !S_ISREG(existing.st_mode)) {
+        // Renaming over a device or folder would replace it instead of writing into it.
+        FileWriteResult result;
+        result.status = FileWriteResult::OpenFailed;
+        result.reason = "it is not a regular file";
+        result.message = "Cannot write " + Quoted(path) + ": " + result.reason;
+        return result;
+    }
+    const mode_t mode = exists ? (existing.st_mode & 07777) : NEW_FILE_MODE;
+
+    std::string temporary = target + ".tmp-XXXXXX";
+    const int fd = ::mkstemp(temporary.data());
+    if (fd < 0) {
+        const int error = errno;
+        if (exists && FolderRefused(error))
+            return WriteInPlace(path, target, bytes);
+        return Failure(FileWriteResult::OpenFailed, path, error);
+    }
+    // mkstemp creates 0600.
+    bool written = ::fchmod(fd, mode) == 0 && WriteAll(fd, bytes) && ::fsync(fd) == 0;
+    int error = errno;
+    if (::close(fd) != 0 && written) {
+        written = false;
+        error = errno;
+    }
+    if (written && ::rename(temporary.c_str(), target.c_str()) != 0) {
+        error = errno;
+        ::unlink(temporary.c_str());
+        // A sticky folder lets us create files but not replace another user's.
+        if (exists && FolderRefused(error))
+            return WriteInPlace(path, target, bytes);
+        return Failure(FileWriteResult::WriteFailed, path, error);
+    }
+    if (!written) {
+        ::unlink(temporary.c_str());
+        return Failure(FileWriteResult::WriteFailed, path, error);
+    }
+    return {};
+}
+
+bool WriteFileAtomically(const std::string& path, std::span<const std::uint8_t> bytes, std::string* error) {
+    const FileWriteResult result = WriteFileSafely(path, bytes);
+    if (!result.ok() && error)
+        *error = result.message;
+    return result.ok();
 }
 
 } // namespace vormante

@@ -1,5 +1,6 @@
-// Reading and writing image files with plain C++ streams, for the tools that
-// run without Qt. Every failure comes back as a message to show.
+// Reading and writing image files with plain C++ and POSIX calls, for the
+// editor and for the tools that run without Qt. Every failure comes back as a
+// message to show.
 #pragma once
 
 #include <cstdint>
@@ -11,16 +12,41 @@ namespace vormante {
 
 struct FileReadResult {
     bool ok = false;
+    bool notRegularFile = false; // refused: a pipe, device or folder is never read
     std::vector<std::uint8_t> bytes;
-    std::string error;
+    std::string reason; // the system's reason, e.g. "Permission denied"
+    std::string error;  // the whole sentence to show, naming the file
 };
 
 // Reads at most maxBytes + 1 bytes, so a caller can tell a file that is too long.
+// A path that is no regular file is refused without waiting: opening a pipe for
+// reading would block until a writer comes.
 FileReadResult ReadFileBytes(const std::string& path, std::size_t maxBytes);
 
-// Writes to a temporary file beside the target, flushes it to disk and renames
-// it over the target, so the target holds either its old or its new content.
-// A target that exists and is not a regular file is refused.
+struct FileWriteResult {
+    enum Status {
+        Written,
+        OpenFailed,  // the file could be neither replaced nor opened for writing, or is no regular file
+        WriteFailed, // writing, flushing or renaming failed; the target keeps its old content
+    };
+    Status status = Written;
+    std::string reason;   // the system's reason, e.g. "No space left on device"
+    std::string message;  // the whole sentence to show, naming the file
+    bool inPlace = false; // written into the existing file, not replaced
+    bool ok() const { return status == Written; }
+};
+
+// Writes the bytes safely. Normally to a temporary file beside the target,
+// flushed to disk and renamed over it, so the target holds either its old or
+// its new content. A symbolic link is followed: the file it points to is
+// written and the link stays. An existing target keeps its permission bits;
+// a new one gets 0644. A target that exists and is not a regular file is
+// refused. When no temporary file can be made because the folder may not be
+// written, but the target exists and may be, the bytes are written into the
+// target itself, every write checked.
+FileWriteResult WriteFileSafely(const std::string& path, std::span<const std::uint8_t> bytes);
+
+// The same, for callers that want a yes or no and the message.
 bool WriteFileAtomically(const std::string& path, std::span<const std::uint8_t> bytes, std::string* error);
 
 } // namespace vormante

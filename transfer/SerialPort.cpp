@@ -93,7 +93,7 @@ bool SerialPort::Write(const std::uint8_t* bytes, std::size_t count) {
     }
     // QSerialPort buffers the whole write; wait for it within the time limit
     // and drop what is left, or it would go out later, into the next exchange.
-    QDeadlineTimer deadline(WriteTimeoutMs(count));
+    QDeadlineTimer deadline(fixedWriteTimeoutMs > 0 ? fixedWriteTimeoutMs : WriteTimeoutMs(count));
     while (connected && port.isOpen() && port.bytesToWrite() > 0 && !deadline.hasExpired()) {
         if (!port.waitForBytesWritten(static_cast<int>(std::max<qint64>(1, deadline.remainingTime()))) &&
             port.error() != QSerialPort::TimeoutError && port.error() != QSerialPort::NoError)

@@ -28,6 +28,8 @@ public:
 
     // A write may take this long before the rest is dropped.
     static int WriteTimeoutMs(std::size_t count);
+    // Replaces that limit with a fixed one (tests); 0 goes back to WriteTimeoutMs.
+    void SetWriteTimeLimit(int ms) { fixedWriteTimeoutMs = ms; }
 
 private:
     void OnReadyRead();
@@ -47,6 +49,7 @@ private:
     bool bytesArrived = false;
     // Tells notifications and loss reports queued for an earlier opening apart.
     unsigned opening = 0;
+    int fixedWriteTimeoutMs = 0;
 };
 
 } // namespace vormante

@@ -15,12 +15,13 @@
 namespace vormante {
 
 namespace {
-QString Text(const char* text) { return QString::fromLatin1(text); }
+QString Text(const char* text) {
+    return QString::fromLatin1(text);
+}
 
 const QString BIN_FILTER = QStringLiteral("BIN data(*.bin)|*.bin");
 
-template <typename Widget>
-Widget* Named(Widget* widget, const char* name, int id) {
+template <typename Widget> Widget* Named(Widget* widget, const char* name, int id) {
     widget->setObjectName(QLatin1String(name));
     widget->setProperty("controlId", id);
     return widget;
@@ -37,7 +38,9 @@ TransferDialog::TransferDialog(TransferDirection direction, const QString& fileN
     transferEngine.Initialize();
 }
 
-TransferDialog::~TransferDialog() { port.Stop(); }
+TransferDialog::~TransferDialog() {
+    port.Stop();
+}
 
 void TransferDialog::BuildControls(TransferDirection direction, const QString& fileName) {
     auto* portLabel = new QLabel(QStringLiteral("Port:"), this);
@@ -63,6 +66,11 @@ void TransferDialog::BuildControls(TransferDirection direction, const QString& f
 
     statusLine = Named(new QLabel(this), "statusLabel", IDC_STATUS);
     statusLine->setAlignment(Qt::AlignCenter);
+    hintLine = new QLabel(this);
+    hintLine->setObjectName(QStringLiteral("hintLabel"));
+    hintLine->setAlignment(Qt::AlignCenter);
+    hintLine->setWordWrap(true);
+    hintLine->hide();
 
     fileLabel = Named(new QLabel(QStringLiteral("File:"), this), "fileLabel", IDC_FILE_LABEL);
     fileLine = Named(new QLabel(QDir::toNativeSeparators(fileName), this), "fileNameLabel", IDC_FILE_NAME);
@@ -91,6 +99,7 @@ void TransferDialog::BuildControls(TransferDirection direction, const QString& f
     layout->addLayout(buttonRow);
     layout->addWidget(progressBar);
     layout->addWidget(statusLine);
+    layout->addWidget(hintLine);
     layout->addLayout(fileRow);
     setMinimumWidth(360);
 
@@ -110,9 +119,13 @@ QStringList TransferDialog::PortNames() {
 
 void TransferDialog::OnStart() { transferEngine.Start(PortOfBox(portList)); }
 
-void TransferDialog::OnStop() { transferEngine.StopListening(); }
+void TransferDialog::OnStop() {
+    transferEngine.StopListening();
+}
 
-void TransferDialog::OnExit() { transferEngine.Exit(); }
+void TransferDialog::OnExit() {
+    transferEngine.Exit();
+}
 
 void TransferDialog::done(int result) {
     // Stops the port before anything the port uses goes away, whichever way
@@ -121,9 +134,18 @@ void TransferDialog::done(int result) {
     QDialog::done(result);
 }
 
-void TransferDialog::SetStatus(const QString& text) { statusLine->setText(text); }
+void TransferDialog::SetStatus(const QString& text) {
+    statusLine->setText(text);
+}
 
-void TransferDialog::SetProgress(int position) { progressBar->setValue(position); }
+void TransferDialog::SetHint(const QString& text) {
+    hintLine->setText(text);
+    hintLine->setVisible(!text.isEmpty());
+}
+
+void TransferDialog::SetProgress(int position) {
+    progressBar->setValue(position);
+}
 
 void TransferDialog::EnableControls(bool portListEnabled, bool start, bool stop, bool exit) {
     portList->setEnabled(portListEnabled);
@@ -132,11 +154,14 @@ void TransferDialog::EnableControls(bool portListEnabled, bool start, bool stop,
     exitButton->setEnabled(exit);
 }
 
-void TransferDialog::ShowMessage(const QString& text) { MessageBox::information(this, text); }
+void TransferDialog::ShowMessage(const QString& text) {
+    MessageBox::information(this, text);
+}
 
 QString TransferDialog::AskSaveFileName() {
     for (;;) {
-        const QString chosen = FileDialog::getSaveFileName(this, QStringLiteral("Save As"), QString(), BIN_FILTER);
+        const QString chosen =
+            FileDialog::getSaveFileName(this, QStringLiteral("Save As"), QString(), BIN_FILTER);
         if (chosen.isEmpty())
             return chosen;
         // The dialog asked about the name as typed; ask again when ".bin" is
@@ -144,8 +169,8 @@ QString TransferDialog::AskSaveFileName() {
         const QString target = ReceivedFileName(chosen);
         if (target == chosen || !QFileInfo::exists(target))
             return chosen;
-        const QString question =
-            QStringLiteral("%1 already exists.\nDo you want to replace it?").arg(QDir::toNativeSeparators(target));
+        const QString question = QStringLiteral("%1 already exists.\nDo you want to replace it?")
+                                     .arg(QDir::toNativeSeparators(target));
         if (MessageBox::askYesNo(this, windowTitle(), question))
             return chosen;
     }
@@ -155,7 +180,9 @@ bool TransferDialog::ConfirmDiscard(const QString& question) {
     return MessageBox::askYesNo(this, windowTitle(), question);
 }
 
-void TransferDialog::EndWindow(bool accepted) { done(accepted ? QDialog::Accepted : QDialog::Rejected); }
+void TransferDialog::EndWindow(bool accepted) {
+    done(accepted ? QDialog::Accepted : QDialog::Rejected);
+}
 
 bool TransferDialog::RunSend(QWidget* parent) {
     const QString path = FileDialog::getOpenFileName(parent, QStringLiteral("Open"), QString(), BIN_FILTER);
@@ -166,7 +193,8 @@ bool TransferDialog::RunSend(QWidget* parent) {
     QByteArray image;
     QString message;
     if (!TransferEngine::LoadImageToSend(path, &image, &message)) {
-        MessageBox::show(parent, Text(transfertext::SEND_CAPTION), message, QMessageBox::Ok, QMessageBox::Warning);
+        MessageBox::show(parent, Text(transfertext::SEND_CAPTION), message, QMessageBox::Ok,
+                         QMessageBox::Warning);
         return false;
     }
     TransferDialog dialog(TransferDirection::Send, path, parent);

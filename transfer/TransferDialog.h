@@ -60,6 +60,7 @@ public:
 
     // TransferView
     void SetStatus(const QString& text) override;
+    void SetHint(const QString& text) override;
     void SetProgress(int position) override;
     void EnableControls(bool portList, bool start, bool stop, bool exit) override;
     void ShowMessage(const QString& text) override;
@@ -84,6 +85,7 @@ private:
     QPushButton* exitButton = nullptr;
     QProgressBar* progressBar = nullptr;
     QLabel* statusLine = nullptr;
+    QLabel* hintLine = nullptr; // under the status line; hidden while empty
     QLabel* fileLabel = nullptr;
     QLabel* fileLine = nullptr;
 };

@@ -1,5 +1,7 @@
 #include "TransferEngine.h"
 
+#include "model/ImageFile.h"
+
 #include <QDir>
 #include <QFile>
 
@@ -9,18 +11,38 @@
 namespace vormante {
 
 namespace {
-QString Text(const char* text) { return QString::fromLatin1(text); }
+QString Text(const char* text) {
+    return QString::fromLatin1(text);
+}
 
 const char DISCARD_QUESTION[] = "The received data have not been saved.\nDo you want to discard them?";
+const char HANDSHAKE_HINT[] =
+    "No handshake from the receiver yet: it must be in its update mode, and the cable "
+    "must be connected.";
 } // namespace
 
-TransferEngine::TransferEngine(TransferDirection direction, const QString& fileName, SerialChannel& serialChannel,
-                               TransferView& transferView, QObject* parent)
+TransferEngine::TransferEngine(TransferDirection direction, const QString& fileName,
+                               SerialChannel& serialChannel, TransferView& transferView, QObject* parent)
     : QObject(parent), transferDirection(direction),
       sendFileName(direction == TransferDirection::Send ? fileName : QString()), channel(serialChannel),
       channelAlive(&serialChannel), view(transferView), buffer(static_cast<qsizetype>(IMAGE_SIZE), '\0') {
     connect(&channel, &SerialChannel::DataWaiting, this, &TransferEngine::OnCommNotify);
     connect(&channel, &SerialChannel::PortLost, this, &TransferEngine::OnPortLost);
+    UseCountdowns(std::make_unique<TimerCountdown>(), std::make_unique<TimerCountdown>());
+}
+
+void TransferEngine::UseCountdowns(std::unique_ptr<Countdown> silenceCountdown,
+                                   std::unique_ptr<Countdown> handshakeCountdown) {
+    silence = std::move(silenceCountdown);
+    handshakeWait = std::move(handshakeCountdown);
+    silence->expired = [this] { OnSilence(); };
+    handshakeWait->expired = [this] { OnHandshakeWait(); };
+}
+
+void TransferEngine::SetTimeLimits(std::chrono::milliseconds silenceAfter,
+                                   std::chrono::milliseconds hintAfter) {
+    silenceLimit = silenceAfter;
+    hintDelay = hintAfter;
 }
 
 TransferEngine::~TransferEngine() {
@@ -88,8 +110,55 @@ void TransferEngine::Close() {
 void TransferEngine::SetState(State state) {
     if (state == currentState)
         return;
+    const State previous = currentState;
     currentState = state;
+    ArmCountdowns(previous);
     Q_EMIT StateChanged(state);
+}
+
+void TransferEngine::ArmCountdowns(State previous) {
+    if (currentState == State::Listening) {
+        handshakeWait->Start(hintDelay);
+    } else if (previous == State::Listening) {
+        handshakeWait->Stop();
+        if (hintShown) {
+            hintShown = false;
+            view.SetHint(QString());
+        }
+    }
+    if (Transferring())
+        silence->Start(silenceLimit);
+    else
+        silence->Stop();
+}
+
+void TransferEngine::OnHandshakeWait() {
+    if (currentState != State::Listening || hintShown)
+        return;
+    hintShown = true;
+    view.SetHint(Text(HANDSHAKE_HINT));
+}
+
+void TransferEngine::OnSilence() {
+    if (!Transferring())
+        return;
+    if (inStep) { // a message of the step is up; end the transfer once the step is over
+        silencePending = true;
+        return;
+    }
+    EndSilentTransfer();
+}
+
+void TransferEngine::EndSilentTransfer() {
+    if (!Transferring())
+        return;
+    channel.Stop();
+    BackToClosed();
+    const auto seconds = std::max<long long>(1, (silenceLimit.count() + 999) / 1000);
+    view.ShowMessage(QStringLiteral("The receiver stopped answering: nothing arrived from it for %1 %2.\n"
+                                    "The transfer has been stopped.")
+                         .arg(seconds)
+                         .arg(seconds == 1 ? QStringLiteral("second") : QStringLiteral("seconds")));
 }
 
 void TransferEngine::BackToClosed() {
@@ -109,19 +178,27 @@ void TransferEngine::OnCommNotify() {
     inStep = false;
     if (lossPending) {
         lossPending = false;
+        silencePending = false;
         HandlePortLost(pendingLossReason);
+    }
+    if (silencePending) {
+        silencePending = false;
+        EndSilentTransfer();
     }
 }
 
 void TransferEngine::Step() {
     if (!channel.IsConnected())
         return;
-    if (currentState != State::Listening && currentState != State::Receiving && currentState != State::Sending)
+    if (currentState != State::Listening && currentState != State::Receiving &&
+        currentState != State::Sending)
         return;
 
     std::array<std::uint8_t, RECEIVE_CHUNK> bytes{};
     const std::size_t wanted = receiving ? std::min(RECEIVE_CHUNK, IMAGE_SIZE - blockLength) : FRAME_SIZE;
     const std::size_t count = std::min(channel.ReadAvailable(bytes.data(), wanted), wanted);
+    if (count > 0 && Transferring())
+        silence->Start(silenceLimit); // the receiver is still there
 
     // Once image bytes flow, every byte is data: a read that happens to hold
     // exactly B1 1B or C1 1C must not restart or abort the receive.
@@ -213,9 +290,14 @@ void TransferEngine::WriteBlock() {
         return;
     // A write that times out is not repeated here: the receiver asks again.
     channel.Write(reinterpret_cast<const std::uint8_t*>(buffer.constData()) + cursor, blockLength);
+    // The receiver can answer only once the block is out, which may take a while.
+    if (Transferring())
+        silence->Start(silenceLimit);
 }
 
-void TransferEngine::WriteFrame(const Frame& frame) { channel.Write(frame.data(), frame.size()); }
+void TransferEngine::WriteFrame(const Frame& frame) {
+    channel.Write(frame.data(), frame.size());
+}
 
 void TransferEngine::StoreImageBytes(const std::uint8_t* bytes, std::size_t count) {
     count = std::min(count, IMAGE_SIZE - blockLength);
@@ -274,7 +356,8 @@ void TransferEngine::OnPortLost(const QString& reason) {
 }
 
 void TransferEngine::HandlePortLost(const QString& reason) {
-    if (currentState != State::Listening && currentState != State::Receiving && currentState != State::Sending)
+    if (currentState != State::Listening && currentState != State::Receiving &&
+        currentState != State::Sending)
         return;
     const bool midTransfer = currentState != State::Listening;
     channel.Stop();
@@ -288,13 +371,26 @@ void TransferEngine::HandlePortLost(const QString& reason) {
 
 bool TransferEngine::LoadImageToSend(const QString& path, QByteArray* image, QString* message) {
     const QString shown = QDir::toNativeSeparators(path);
-    QFile file(path);
-    if (path.isEmpty() || !file.open(QIODevice::ReadOnly)) {
-        *message = QStringLiteral("The file %1 can't be opened:\n%2").arg(shown, file.errorString());
+    // Read without Qt's file class: opening a named pipe with it would wait for
+    // a writer for ever. One byte more than an image tells a longer file apart.
+    FileReadResult read;
+    if (path.isEmpty())
+        read.reason = "no file was chosen";
+    else
+        read = ReadFileBytes(QFile::encodeName(path).toStdString(), IMAGE_SIZE);
+    if (read.notRegularFile) {
+        *message = QStringLiteral("The file %1 is not sent: it is not a regular file (a pipe, a device or a "
+                                  "folder), and a receiver image is always a plain file.")
+                       .arg(shown);
         return false;
     }
-    // One byte more than an image tells a longer file apart.
-    const QByteArray bytes = file.read(static_cast<qint64>(IMAGE_SIZE) + 1);
+    if (!read.ok) {
+        *message = QStringLiteral("The file %1 can't be opened:\n%2")
+                       .arg(shown, QString::fromLocal8Bit(read.reason));
+        return false;
+    }
+    const QByteArray bytes(reinterpret_cast<const char*>(read.bytes.data()),
+                           static_cast<qsizetype>(read.bytes.size()));
     if (bytes.size() == static_cast<qsizetype>(IMAGE_SIZE)) {
         *image = bytes;
         return true;

@@ -9,6 +9,7 @@
 // itself on the channel's DataWaiting and handles its PortLost.
 #pragma once
 
+#include "Countdown.h"
 #include "SerialChannel.h"
 #include "TransferProtocol.h"
 #include "TransferView.h"
@@ -18,7 +19,9 @@
 #include <QPointer>
 #include <QString>
 
+#include <chrono>
 #include <cstddef>
+#include <memory>
 
 namespace vormante {
 
@@ -49,6 +52,16 @@ public:
     void Exit();
     // The window is closing some other way (close box, Escape): closes the port.
     void Close();
+
+    // Mid-transfer, a receiver that sends nothing for this long has stopped
+    // answering (on RS-232 a pulled cable or a switched-off receiver is silence,
+    // not an error): the transfer ends with a message.
+    static constexpr std::chrono::milliseconds SILENCE_LIMIT{10000};
+    // While listening, the window adds a hint when no handshake came for this long.
+    static constexpr std::chrono::milliseconds HANDSHAKE_HINT_DELAY{10000};
+    // Tests put countdowns they control in place of the timers, or shorten the limits.
+    void UseCountdowns(std::unique_ptr<Countdown> silence, std::unique_ptr<Countdown> handshakeWait);
+    void SetTimeLimits(std::chrono::milliseconds silence, std::chrono::milliseconds handshakeHint);
 
     // One protocol step. Connected to the channel's DataWaiting.
     void OnCommNotify();
@@ -88,6 +101,11 @@ private:
     void WriteFrame(const Frame& frame);
     void WriteBlock();
     void BackToClosed();
+    void ArmCountdowns(State previous);
+    void OnSilence();
+    void EndSilentTransfer();
+    void OnHandshakeWait();
+    bool Transferring() const { return currentState == State::Receiving || currentState == State::Sending; }
 
     const TransferDirection transferDirection;
     const QString sendFileName;
@@ -106,6 +124,13 @@ private:
     bool inStep = false;
     bool lossPending = false;
     QString pendingLossReason;
+    bool silencePending = false;
+
+    std::unique_ptr<Countdown> silence;
+    std::unique_ptr<Countdown> handshakeWait;
+    std::chrono::milliseconds silenceLimit = SILENCE_LIMIT;
+    std::chrono::milliseconds hintDelay = HANDSHAKE_HINT_DELAY;
+    bool hintShown = false;
 };
 
 } // namespace vormante

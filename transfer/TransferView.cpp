@@ -1,7 +1,11 @@
 #include "TransferView.h"
 
-#include <QFileInfo>
-#include <QSaveFile>
+#include "model/ImageFile.h"
+
+#include <QFile>
+
+#include <cstdint>
+#include <span>
 
 namespace vormante {
 
@@ -10,25 +14,13 @@ bool TransferView::SaveImage(const QString& path, const QByteArray& image, QStri
 }
 
 bool SaveBytesAtomically(const QString& path, const QByteArray& bytes, QString* error) {
-    auto fail = [error](const QString& why) {
-        if (error)
-            *error = why;
-        return false;
-    };
-    const QFileInfo info(path);
-    if (info.exists() && !info.isFile())
-        return fail(QStringLiteral("it is not a regular file"));
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return fail(file.errorString());
-    if (file.write(bytes) != bytes.size()) {
-        const QString why = file.errorString();
-        file.cancelWriting();
-        return fail(why);
-    }
-    if (!file.commit())
-        return fail(file.errorString());
-    return true;
+    const FileWriteResult written =
+        WriteFileSafely(QFile::encodeName(path).toStdString(),
+                        std::span(reinterpret_cast<const std::uint8_t*>(bytes.constData()),
+                                  static_cast<std::size_t>(bytes.size())));
+    if (!written.ok() && error)
+        *error = QString::fromLocal8Bit(written.reason);
+    return written.ok();
 }
 
 } // namespace vormante

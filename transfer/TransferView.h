@@ -13,6 +13,8 @@ public:
     virtual ~TransferView() = default;
 
     virtual void SetStatus(const QString& text) = 0;
+    // A hint under the status line, e.g. when no handshake comes; empty removes it.
+    virtual void SetHint(const QString& text) { (void)text; }
     // Position in 0..IMAGE_SIZE.
     virtual void SetProgress(int position) = 0;
     virtual void EnableControls(bool portList, bool start, bool stop, bool exit) = 0;
@@ -22,14 +24,15 @@ public:
     virtual QString AskSaveFileName() = 0;
     // The received image is about to be thrown away; true when the user agrees.
     virtual bool ConfirmDiscard(const QString& question) = 0;
-    // Writes the received image. The default writes atomically with QSaveFile.
+    // Writes the received image. The default uses SaveBytesAtomically.
     virtual bool SaveImage(const QString& path, const QByteArray& image, QString* error);
     // Ends the window; accepted when the transfer completed.
     virtual void EndWindow(bool accepted) = 0;
 };
 
-// Writes bytes to path through a temporary file renamed over the target, so
-// the target holds either its old or its new content. Every step is checked.
+// Writes bytes to path with the model's safe file writer (WriteFileSafely):
+// through a temporary file renamed over the target, or in place when only the
+// file may be written. Every step is checked; error gets the reason.
 bool SaveBytesAtomically(const QString& path, const QByteArray& bytes, QString* error);
 
 } // namespace vormante

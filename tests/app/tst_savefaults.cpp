@@ -21,9 +21,13 @@
 
 #include <cerrno>
 #include <cstring>
+#include <grp.h>
 #include <memory>
 #include <sched.h>
 #include <sys/mount.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 using vormante::IMAGE_SIZE;
 
@@ -39,7 +43,9 @@ bool WriteAll(const QString& path, const QByteArray& bytes) {
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
-QByteArray Image(unsigned seed) { return testsupport::ToByteArray(testsupport::RandomBytes(IMAGE_SIZE, seed)); }
+QByteArray Image(unsigned seed) {
+    return testsupport::ToByteArray(testsupport::RandomBytes(IMAGE_SIZE, seed));
+}
 
 } // namespace
 
@@ -49,7 +55,8 @@ class SaveFaultsTest : public QObject {
 private Q_SLOTS:
     void initTestCase() {
         // Mounts made here stay inside this process and vanish with it.
-        canMount = unshare(CLONE_NEWNS) == 0 && mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0;
+        canMount =
+            unshare(CLONE_NEWNS) == 0 && mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0;
     }
     void init() {
         MessageBox::setTestMode(true);
@@ -60,7 +67,8 @@ private Q_SLOTS:
         original = Image(11);
     }
     void cleanup() {
-        QVERIFY2(MessageBox::unexpectedPrompts().isEmpty(), qPrintable(MessageBox::unexpectedPrompts().join(" | ")));
+        QVERIFY2(MessageBox::unexpectedPrompts().isEmpty(),
+                 qPrintable(MessageBox::unexpectedPrompts().join(" | ")));
         QCOMPARE(MessageBox::pendingAnswers(), 0);
         commands.reset();
         if (mounted)
@@ -158,6 +166,43 @@ private Q_SLOTS:
         QCOMPARE(commands->SaveImage(), FileCommands::SaveOutcome::Saved);
         QCOMPARE(ReadAll(path + ".bak"), text);
         QCOMPARE(ReadAll(path), Working());
+    }
+
+    void saveAsOntoAFileInALockedFolderWritesItInPlace() {
+        // The folder may not be written, the chosen file may: Save as writes the
+        // file itself instead of failing with "File open error!". Root passes every
+        // permission check, so as root the save runs in a child that became nobody.
+        QVERIFY(WriteAll(path, original));
+        OpenAndEdit();
+        const QString locked = dir->filePath("locked");
+        QVERIFY(QDir().mkdir(locked));
+        const QString target = locked + "/copy.bin";
+        QVERIFY(WriteAll(target, Image(13)));
+        QCOMPARE(chmod(QFile::encodeName(target).constData(), 0666), 0);
+        QCOMPARE(chmod(QFile::encodeName(dir->path()).constData(), 0755), 0);
+        QCOMPARE(chmod(QFile::encodeName(locked).constData(), 0555), 0);
+        FileDialog::queueFileName(target);
+        bool saved = false;
+        if (geteuid() != 0) {
+            saved = commands->SaveImageAs() && MessageBox::prompts().isEmpty();
+        } else {
+            const pid_t child = fork();
+            if (child == 0) {
+                const uid_t nobody = 65534;
+                if (setgroups(0, nullptr) != 0 || setgid(nobody) != 0 || setuid(nobody) != 0)
+                    _exit(2);
+                _exit(commands->SaveImageAs() && MessageBox::prompts().isEmpty() ? 0 : 1);
+            }
+            int status = -1;
+            QCOMPARE(waitpid(child, &status, 0), child);
+            saved = WIFEXITED(status) && WEXITSTATUS(status) == 0;
+            QCOMPARE(FileDialog::pendingFileNames(), 1); // the child took its own copy of the name
+            MessageBox::resetTestState();                // the parent never asked for it
+        }
+        QCOMPARE(chmod(QFile::encodeName(locked).constData(), 0755), 0);
+        QVERIFY(saved);
+        QCOMPARE(ReadAll(target), Working());
+        QCOMPARE(QDir(locked).entryList(QDir::Files | QDir::Hidden), QStringList{"copy.bin"});
     }
 
 private:

@@ -9,8 +9,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
-#include <QJsonObject>
 #include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -22,9 +22,7 @@
 
 using namespace vormante;
 
-namespace {
-
-} // namespace
+namespace {} // namespace
 
 class TestCliCommands : public QObject {
     Q_OBJECT
@@ -80,8 +78,10 @@ private Q_SLOTS:
         plant("previous does not mirror next", [](ChannelDatabase& db) { db.Channel(5).setPrevChannel(2); });
         plant("wrong tail", [](ChannelDatabase& db) { db.Satellite(0).setLastTransponder(4); });
         plant("satellite count", [](ChannelDatabase& db) { db.Settings().setSatelliteCount(7); });
-        plant("transponder of another satellite", [](ChannelDatabase& db) { db.Transponder(2).setSatellite(1); });
-        plant("channel on a free transponder", [](ChannelDatabase& db) { db.Channel(0).setTransponder(1500); });
+        plant("transponder of another satellite",
+              [](ChannelDatabase& db) { db.Transponder(2).setSatellite(1); });
+        plant("channel on a free transponder",
+              [](ChannelDatabase& db) { db.Channel(0).setTransponder(1500); });
         plant("channel on another satellite's transponder",
               [](ChannelDatabase& db) { db.Channel(0).setTransponder(6); });
         plant("channel number", [](ChannelDatabase& db) { db.Channel(1).setChannelNumber(9); });
@@ -105,9 +105,10 @@ private Q_SLOTS:
         QTest::addColumn<QString>("message");
         QTest::newRow("missing") << Path("no-such.bin") << "No such file";
         QTest::newRow("empty") << WriteFile("empty.bin", {}) << "holds 0 bytes";
-        QTest::newRow("short") << WriteFile("short.bin", testsupport::RandomBytes(100, 1)) << "holds 100 bytes";
-        QTest::newRow("one byte short") << WriteFile("short2.bin", testsupport::RandomBytes(IMAGE_SIZE - 1, 2))
-                                        << "holds 204799 bytes";
+        QTest::newRow("short") << WriteFile("short.bin", testsupport::RandomBytes(100, 1))
+                               << "holds 100 bytes";
+        QTest::newRow("one byte short")
+            << WriteFile("short2.bin", testsupport::RandomBytes(IMAGE_SIZE - 1, 2)) << "holds 204799 bytes";
         QTest::newRow("long") << WriteFile("long.bin", testsupport::RandomBytes(IMAGE_SIZE + 1, 3))
                               << "more than 204800";
         QTest::newRow("folder") << dir_.path() << "not a regular file";
@@ -183,6 +184,17 @@ private Q_SLOTS:
         run = RunCommand({"sample", Path("no-such-folder/x.bin")});
         QCOMPARE(run.status, cli::EXIT_PROBLEMS);
         QVERIFY(run.err.contains("Cannot"));
+
+        // Onto a symbolic link: the file it points to gets the image and keeps its mode.
+        QVERIFY(QFile::setPermissions(full, QFileDevice::ReadOwner | QFileDevice::WriteOwner));
+        QVERIFY(QFile::link(full, Path("link.bin")));
+        QCOMPARE(RunCommand({"sample", "--full", Path("link.bin")}).status, cli::EXIT_OK);
+        QVERIFY(QFileInfo(Path("link.bin")).isSymLink());
+        QCOMPARE(QFileInfo(full).size(), qint64(IMAGE_SIZE));
+        QVERIFY(testsupport::ReadFile(full) != testsupport::ToByteArray(demo_)); // the full sample now
+        const QFileDevice::Permissions others = QFileDevice::ReadGroup | QFileDevice::WriteGroup |
+                                                QFileDevice::ReadOther | QFileDevice::WriteOther;
+        QCOMPARE(QFile::permissions(full) & others, QFileDevice::Permissions());
     }
 
     void helpAndUsage_data() {
@@ -190,22 +202,28 @@ private Q_SLOTS:
         QTest::addColumn<int>("status");
         QTest::addColumn<QString>("outContains");
         QTest::addColumn<QString>("errContains");
-        QTest::newRow("program help") << QStringList{"--help"} << 0 << "Commands:" << "";
-        QTest::newRow("help word") << QStringList{"help"} << 0 << "Commands:" << "";
-        QTest::newRow("help of a command") << QStringList{"help", "dump"} << 0 << "Usage: vormante-cli dump" << "";
+        QTest::newRow("program help") << QStringList{"--help"} << 0 << "Commands:"
+                                      << "";
+        QTest::newRow("help word") << QStringList{"help"} << 0 << "Commands:"
+                                   << "";
+        QTest::newRow("help of a command") << QStringList{"help", "dump"} << 0 << "Usage: vormante-cli dump"
+                                           << "";
         for (const char* command : {"info", "check", "dump", "sample"}) {
             QTest::newRow(command) << QStringList{command, "--help"} << 0
                                    << QString("Usage: vormante-cli ") + command << "";
-            QTest::newRow(qPrintable(QString(command) + " -h")) << QStringList{command, "-h"} << 0
-                                                                << QString("Usage: vormante-cli ") + command << "";
+            QTest::newRow(qPrintable(QString(command) + " -h"))
+                << QStringList{command, "-h"} << 0 << QString("Usage: vormante-cli ") + command << "";
             QTest::newRow(qPrintable(QString(command) + " no operand"))
                 << QStringList{command} << 2 << "" << QString("Try 'vormante-cli ") + command + " --help'";
         }
-        QTest::newRow("nothing") << QStringList{} << 2 << "" << "Usage:";
-        QTest::newRow("unknown command") << QStringList{"frobnicate"} << 2 << "" << "unknown command 'frobnicate'";
+        QTest::newRow("nothing") << QStringList{} << 2 << ""
+                                 << "Usage:";
+        QTest::newRow("unknown command") << QStringList{"frobnicate"} << 2 << ""
+                                         << "unknown command 'frobnicate'";
         QTest::newRow("unknown option") << QStringList{"dump", "--fast", "x.bin"} << 2 << ""
                                         << "unknown option '--fast'";
-        QTest::newRow("two operands") << QStringList{"check", "a.bin", "b.bin"} << 2 << "" << "expects one IMAGE";
+        QTest::newRow("two operands") << QStringList{"check", "a.bin", "b.bin"} << 2 << ""
+                                      << "expects one IMAGE";
     }
 
     void helpAndUsage() {

@@ -15,6 +15,7 @@
 #include <atomic>
 #include <pty.h>
 #include <sstream>
+#include <sys/stat.h>
 #include <thread>
 #include <unistd.h>
 
@@ -24,12 +25,11 @@ using namespace vormante::sim;
 namespace {
 using testsupport::ReadFile;
 
-
 // The command-line tool closes the line as soon as it is done.
 struct Receiver : testsupport::SimulatorThread {
-    explicit Receiver(SimulatorOptions options) : SimulatorThread(std::move(options), std::chrono::seconds(2)) {}
+    explicit Receiver(SimulatorOptions options)
+        : SimulatorThread(std::move(options), std::chrono::seconds(2)) {}
 };
-
 
 SimulatorOptions Accepting() {
     SimulatorOptions options;
@@ -70,7 +70,9 @@ private Q_SLOTS:
         const SimulatorResult& result = receiver.Finish();
         QCOMPARE(run.status, cli::EXIT_OK);
         QCOMPARE(run.out, QString("Data have been uploaded to STB\n"));
-        QVERIFY(result.ok);
+        QVERIFY2(result.ok, result.error.c_str());
+        QCOMPARE(result.handshakes, 1);
+        QVERIFY(result.lineChecked);
         QVERIFY(result.received == demo);
         QCOMPARE(result.blocksRequested, 26);
     }
@@ -78,12 +80,14 @@ private Q_SLOTS:
     void sendRepeatsABlockOnRequest() {
         SimulatorOptions options = Accepting();
         options.repeatAfterBlock = 7;
-        options.garbageBytes = 5;
+        options.garbageBytes = 6; // in the same read as the handshake, which is still found
         Receiver receiver(options);
         QVERIFY(receiver.Start());
-        const Run run = RunCommand({"send", demoFile, "--port=" + receiver.device()});
+        const Run run = RunCommand({"send", demoFile, "--port=" + receiver.device(), "--timeout", "20"});
         const SimulatorResult& result = receiver.Finish();
         QCOMPARE(run.status, cli::EXIT_OK);
+        QVERIFY2(result.ok, result.error.c_str());
+        QCOMPARE(result.handshakes, 1);
         QVERIFY(result.repeatMatched);
         QVERIFY(result.received == demo);
     }
@@ -107,11 +111,14 @@ private Q_SLOTS:
         const std::vector<std::uint8_t> image = PatternImage(8);
         SimulatorOptions options = Giving(image);
         options.splitHandshake = true; // the first frame is not recognised; the repeat is
+        options.handshakeRepeats = 1;
         Receiver receiver(options);
         QVERIFY(receiver.Start());
-        const Run run = RunCommand({"receive", output, "--port", receiver.device()});
-        receiver.Finish();
+        const Run run = RunCommand({"receive", output, "--port", receiver.device(), "--timeout", "20"});
+        const SimulatorResult& result = receiver.Finish();
         QCOMPARE(run.status, cli::EXIT_OK);
+        QVERIFY2(result.ok, result.error.c_str());
+        QCOMPARE(result.handshakes, 2);
         QVERIFY(ReadFile(output) == testsupport::ToByteArray(image));
     }
 
@@ -120,7 +127,8 @@ private Q_SLOTS:
         QVERIFY(receiver.Start());
         const Run run = RunCommand({"send", demoFile, "--port", receiver.device(), "--timeout", "5"});
         QCOMPARE(run.status, cli::EXIT_PROBLEMS);
-        QVERIFY2(run.err.contains("vormante-cli send: You have select wrong direction\n"), qPrintable(run.err));
+        QVERIFY2(run.err.contains("vormante-cli send: You have select wrong direction\n"),
+                 qPrintable(run.err));
         QCOMPARE(run.out, QString());
     }
 
@@ -182,20 +190,28 @@ private Q_SLOTS:
         if (file.open(QIODevice::WriteOnly))
             file.write(QByteArray(1000, 'x'));
         file.close();
-        QTest::newRow("short image") << QStringList{"send", shortFile, "--port", "/dev/null"} << 2 << "holds 1000 bytes";
-        QTest::newRow("missing image") << QStringList{"send", dir.filePath("none.bin"), "--port", "/dev/null"} << 2
-                                       << "No such file";
+        QTest::newRow("short image") << QStringList{"send", shortFile, "--port", "/dev/null"} << 2
+                                     << "holds 1000 bytes";
+        QTest::newRow("missing image")
+            << QStringList{"send", dir.filePath("none.bin"), "--port", "/dev/null"} << 2 << "No such file";
         QTest::newRow("no port") << QStringList{"send", demoFile} << 2 << "needs --port DEVICE";
-        QTest::newRow("port without value") << QStringList{"receive", "x.bin", "--port"} << 2 << "needs a value";
-        QTest::newRow("zero timeout") << QStringList{"send", demoFile, "--port", "/dev/null", "--timeout", "0"} << 2
-                                      << "--timeout takes";
-        QTest::newRow("word timeout") << QStringList{"receive", "x.bin", "--port", "p", "--timeout", "soon"} << 2
-                                      << "--timeout takes";
+        QTest::newRow("port without value")
+            << QStringList{"receive", "x.bin", "--port"} << 2 << "needs a value";
+        QTest::newRow("zero timeout")
+            << QStringList{"send", demoFile, "--port", "/dev/null", "--timeout", "0"} << 2
+            << "--timeout takes";
+        QTest::newRow("word timeout")
+            << QStringList{"receive", "x.bin", "--port", "p", "--timeout", "soon"} << 2 << "--timeout takes";
         QTest::newRow("output folder missing")
             << QStringList{"receive", dir.filePath("no/such/folder.bin"), "--port", "/dev/null"} << 2
             << "cannot write into the folder";
-        QTest::newRow("output is a folder") << QStringList{"receive", dir.path(), "--port", "/dev/null"} << 2
-                                            << "not a regular file";
+        QTest::newRow("output is a folder")
+            << QStringList{"receive", dir.path(), "--port", "/dev/null"} << 2 << "not a regular file";
+        const QString pipe = dir.filePath("pipe.bin");
+        if (!QFileInfo::exists(pipe))
+            ::mkfifo(QFile::encodeName(pipe).constData(), 0600);
+        QTest::newRow("image is a named pipe, no hang")
+            << QStringList{"send", pipe, "--port", "/dev/null"} << 2 << "not a regular file";
         QTest::newRow("no such port") << QStringList{"send", demoFile, "--port", "/dev/no-such-port"} << 1
                                       << "The selected COM is invalid or have already been opened!";
     }
@@ -222,7 +238,8 @@ private Q_SLOTS:
     // The programs themselves: vormante-cli receive from vormante-receiver-sim give.
     void programsTalkOverAPty() {
         QProcess simulator;
-        simulator.start(VORMANTE_SIM_PATH, {"give", "--unpaced", "--quiet", "--image", demoFile, "--timeout", "20"});
+        simulator.start(VORMANTE_SIM_PATH,
+                        {"give", "--unpaced", "--quiet", "--image", demoFile, "--timeout", "20"});
         QVERIFY(simulator.waitForStarted());
         QTRY_VERIFY_WITH_TIMEOUT(simulator.canReadLine(), 10000);
         const QString device = QString::fromLocal8Bit(simulator.readLine()).trimmed();

@@ -41,6 +41,7 @@ private Q_SLOTS:
     void headerClicksToggleDirection();
     void sortKeepsSelectionWithItsRow();
     void sortSurvivesMixedColumns();
+    void descendingSortKeepsTheLeftTextsKind();
     void coloursFollowThePaletteForNewRowsOnly();
     void paintsSelectionWithoutFocus();
     void scrollsRowToTop();
@@ -53,8 +54,10 @@ void TestColumnListCtrl::parsesColumnSpecs_data() {
     QTest::addColumn<QStringList>("names");
     QTest::addColumn<QList<int>>("widths");
     QTest::newRow("satellites") << "No,20;Sat Name,85;Pos,40;LNB Type,60"
-                                << QStringList{"No", "Sat Name", "Pos", "LNB Type"} << QList<int>{20, 85, 40, 60};
-    QTest::newRow("trailing semicolon") << "No,20;Sat Name,85;" << QStringList{"No", "Sat Name"} << QList<int>{20, 85};
+                                << QStringList{"No", "Sat Name", "Pos", "LNB Type"}
+                                << QList<int>{20, 85, 40, 60};
+    QTest::newRow("trailing semicolon")
+        << "No,20;Sat Name,85;" << QStringList{"No", "Sat Name"} << QList<int>{20, 85};
     QTest::newRow("last entry without comma") << "A,10;tail" << QStringList{"A"} << QList<int>{10};
     QTest::newRow("middle entry without comma joins the next name")
         << "A,10;x;B,20" << QStringList{"A", "x;B"} << QList<int>{10, 20};
@@ -209,8 +212,11 @@ void TestColumnListCtrl::sortSurvivesMixedColumns() {
     list.BuildColumns("Mixed,40");
     QStringList added;
     for (int i = 0; i < 500; ++i) {
-        const QString text = i % 3 == 0 ? QString::number(i * 7919 % 1000)
-                             : i % 3 == 1 ? QString("%1/%2/20%3").arg(i % 28 + 1, 2, 10, QChar('0')).arg(i % 12 + 1, 2, 10, QChar('0')).arg(i % 90, 2, 10, QChar('0'))
+        const QString text = i % 3 == 0   ? QString::number(i * 7919 % 1000)
+                             : i % 3 == 1 ? QString("%1/%2/20%3")
+                                                .arg(i % 28 + 1, 2, 10, QChar('0'))
+                                                .arg(i % 12 + 1, 2, 10, QChar('0'))
+                                                .arg(i % 90, 2, 10, QChar('0'))
                                           : QString("t%1").arg(i * 31 % 97);
         added.append(text);
         list.AddRow({text});
@@ -221,6 +227,29 @@ void TestColumnListCtrl::sortSurvivesMixedColumns() {
     after.sort();
     added.sort();
     QCOMPARE(after, added);
+}
+
+void TestColumnListCtrl::descendingSortKeepsTheLeftTextsKind() {
+    // Descending is the ascending comparison reversed: the kind still follows the
+    // left row's text. "5" against "abc" compares as numbers (5 > 0), so "5" leads;
+    // letting "abc" decide would compare texts and put "abc" first.
+    ColumnListModel model;
+    model.AppendColumn("Mixed");
+    for (const char* text : {"abc", "5"})
+        model.AppendRow({text}, Qt::black, Qt::white);
+    model.SortRows(0, false);
+    QCOMPARE(model.CellText(0, 0), QString("5"));
+    QCOMPARE(model.CellText(1, 0), QString("abc"));
+
+    // Columns of one kind are exactly reversed, whichever order the rows start in.
+    ColumnListCtrl list;
+    list.BuildColumns("No,20;Date,80");
+    for (const char* date : {"01/01/2024", "31/12/2023", "15/06/2024"})
+        list.AddRow({"1", date});
+    list.SortByColumn(1, false);
+    QCOMPARE(Column(list, 1), (QStringList{"15/06/2024", "01/01/2024", "31/12/2023"}));
+    list.SortByColumn(1, true);
+    QCOMPARE(Column(list, 1), (QStringList{"31/12/2023", "01/01/2024", "15/06/2024"}));
 }
 
 void TestColumnListCtrl::coloursFollowThePaletteForNewRowsOnly() {
@@ -326,7 +355,8 @@ void TestColumnListCtrl::signalsSelectionDoubleClickAndContextMenu() {
     QCOMPARE(doubleClick.first().at(0).toInt(), 2);
 
     QSignalSpy menu(&list, &ColumnListCtrl::rowContextMenuRequested);
-    QContextMenuEvent onRow(QContextMenuEvent::Mouse, third.center(), list.viewport()->mapToGlobal(third.center()));
+    QContextMenuEvent onRow(QContextMenuEvent::Mouse, third.center(),
+                            list.viewport()->mapToGlobal(third.center()));
     QApplication::sendEvent(list.viewport(), &onRow);
     QCOMPARE(menu.count(), 1);
     QCOMPARE(menu.first().at(0).toInt(), 2);

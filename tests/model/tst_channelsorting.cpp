@@ -50,6 +50,55 @@ private Q_SLOTS:
         QCOMPARE(db.Channel(chain[4]).channelNumber(), 1u); // ABD, the only radio
     }
 
+    void defaultChannelsSurviveSortsAndMoves() {
+        // The first TV and the first radio channel stored become the satellite's
+        // defaults. A default already set is never replaced: sorts, moves, adds
+        // and deletes that put another channel first leave both bytes alone.
+        fresh();
+        const int tvB = StoreChannel(db, 0, "B tv", true);
+        const int radioB = StoreChannel(db, 0, "B radio", false);
+        const int tvA = StoreChannel(db, 0, "A tv", true);
+        const int radioA = StoreChannel(db, 0, "A radio", false);
+        const int tvC = StoreChannel(db, 1, "C tv", true);
+        auto defaultsKept = [&] {
+            return db.Satellite(sat).defaultTvChannel() == unsigned(tvB) &&
+                   db.Satellite(sat).defaultRadioChannel() == unsigned(radioB);
+        };
+        QVERIFY(defaultsKept());
+
+        SortChannels(db, sat, SortKind::NameUp);
+        QCOMPARE(ChannelAtNumber(db, sat, 1, true), tvA); // another channel leads each kind now
+        QCOMPARE(ChannelAtNumber(db, sat, 1, false), radioA);
+        QVERIFY(defaultsKept());
+
+        SortChannels(db, sat, SortKind::NameDown);
+        QCOMPARE(ChannelAtNumber(db, sat, 1, true), tvC);
+        QVERIFY(defaultsKept());
+
+        MoveChannelToNumber(db, sat, 3, 1, true); // A tv to the front
+        QCOMPARE(ChannelAtNumber(db, sat, 1, true), tvA);
+        MoveChannelToNumber(db, sat, 2, 1, false); // A radio to the front
+        QCOMPARE(ChannelAtNumber(db, sat, 1, false), radioA);
+        QVERIFY(defaultsKept());
+
+        QVERIFY(MoveChannel(db, sat, tvC, tvA, true));
+        RenumberChannels(db, sat);
+        QCOMPARE(ChannelAtNumber(db, sat, 1, true), tvC);
+        QVERIFY(defaultsKept());
+
+        const int tv0 = StoreChannel(db, 2, "0 tv", true);
+        const int radio0 = StoreChannel(db, 2, "0 radio", false);
+        SortChannels(db, sat, SortKind::NameUp);
+        QCOMPARE(ChannelAtNumber(db, sat, 1, true), tv0);
+        QCOMPARE(ChannelAtNumber(db, sat, 1, false), radio0);
+        QVERIFY(defaultsKept());
+
+        QVERIFY(DeleteChannel(db, tv0, sat));
+        QVERIFY(DeleteChannel(db, radio0, sat));
+        QVERIFY(defaultsKept());
+        verifyChainMirrors();
+    }
+
     void frequencyOrdersAreStable() {
         fresh();
         db.Transponder(0).setFrequency(11000);

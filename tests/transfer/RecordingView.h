@@ -14,6 +14,7 @@ public:
     using Controls = std::array<bool, 4>; // port list, Start, Stop, Exit
 
     QStringList statuses;
+    QStringList hints;
     QList<int> progress;
     QList<Controls> controls;
     QStringList messages;
@@ -29,6 +30,7 @@ public:
     std::function<void()> onAsk;
 
     void SetStatus(const QString& text) override { statuses.append(text); }
+    void SetHint(const QString& text) override { hints.append(text); }
     void SetProgress(int position) override { progress.append(position); }
     void EnableControls(bool portList, bool start, bool stop, bool exit) override {
         controls.append({portList, start, stop, exit});

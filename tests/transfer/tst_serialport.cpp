@@ -79,7 +79,8 @@ private Q_SLOTS:
 
     void openFailures() {
         SerialPort port;
-        QCOMPARE(port.Open(QStringLiteral("/dev/no-such-serial-port")), SerialChannel::OpenResult::PortUnavailable);
+        QCOMPARE(port.Open(QStringLiteral("/dev/no-such-serial-port")),
+                 SerialChannel::OpenResult::PortUnavailable);
         QVERIFY(!port.IsConnected());
         QVERIFY(!port.Stop());
 
@@ -193,6 +194,45 @@ private Q_SLOTS:
         QTest::qWait(100);
         QCOMPARE(lost.size(), 1);
         QVERIFY(!port.Write(reinterpret_cast<const std::uint8_t*>("x"), 1));
+    }
+
+    void lineSettingsReadBackFromTheOtherSide() {
+        // A pseudo-terminal carries bytes at any speed and ignores flow control,
+        // so only reading the settings back shows what the port was set to.
+        Line line;
+        termios before{};
+        QCOMPARE(::tcgetattr(line.slave, &before), 0);
+        QVERIFY(cfgetospeed(&before) != B115200); // the open has something to change
+        SerialPort port;
+        QCOMPARE(port.Open(line.device), SerialChannel::OpenResult::Opened);
+        termios settings{};
+        QCOMPARE(::tcgetattr(line.slave, &settings), 0);
+        QCOMPARE(cfgetospeed(&settings), speed_t(B115200));
+        QCOMPARE(cfgetispeed(&settings), speed_t(B115200));
+        QCOMPARE(settings.c_cflag & CSIZE, tcflag_t(CS8));
+        QCOMPARE(settings.c_cflag & (PARENB | CSTOPB | CRTSCTS), tcflag_t(0)); // no parity, 1 stop bit
+        QCOMPARE(settings.c_iflag & (IXON | IXOFF | IXANY), tcflag_t(0));      // no software flow control
+    }
+
+    void writeDeadlineDropsWhatIsNotSent() {
+        // Nobody reads the line: the write passes its deadline with bytes unsent.
+        // Those must be dropped, never sent later into the next exchange.
+        Line line;
+        SerialPort port;
+        QCOMPARE(port.Open(line.device), SerialChannel::OpenResult::Opened);
+        port.SetWriteTimeLimit(200);
+        const QByteArray bytes(1 << 20, 'x'); // far more than the line holds
+        QVERIFY(!port.Write(reinterpret_cast<const std::uint8_t*>(bytes.constData()), bytes.size()));
+        QByteArray got = line.Take(bytes.size(), 1000); // runs the event loop meanwhile
+        QVERIFY2(got.size() < bytes.size(), qPrintable(QString::number(got.size())));
+        const qsizetype arrived = got.size();
+        got += line.Take(bytes.size(), 500);
+        QCOMPARE(got.size(), arrived);
+
+        port.SetWriteTimeLimit(0);
+        const QByteArray next("NEXT");
+        QVERIFY(port.Write(reinterpret_cast<const std::uint8_t*>(next.constData()), next.size()));
+        QCOMPARE(line.Take(next.size() + 1, 300), next); // alone, not after the rest of the old write
     }
 
     void writeTimeLimit() {

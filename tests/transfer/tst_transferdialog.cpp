@@ -1,6 +1,7 @@
 // The transfer window as the user meets it: its states and texts, every way
 // out closing the port, and the Data commands that open it. The far end of
 // the line is a scripted peer on a real pseudo-terminal.
+#include "FakeCountdown.h"
 #include "controls/MessageBox.h"
 #include "transfer/PortProblem.h"
 #include "transfer/PortOptionDialog.h"
@@ -21,6 +22,7 @@
 
 #include <fcntl.h>
 #include <pty.h>
+#include <sys/stat.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -29,7 +31,9 @@
 using namespace vormante;
 
 namespace {
-QString Text(const char* text) { return QString::fromLatin1(text); }
+QString Text(const char* text) {
+    return QString::fromLatin1(text);
+}
 
 // The receiver's end of a pseudo-terminal, played by the test itself. The
 // dialog opens device() as its serial port.
@@ -55,7 +59,8 @@ public:
     bool Send(const QByteArray& bytes) {
         qsizetype done = 0;
         while (done < bytes.size()) {
-            const ssize_t n = ::write(master, bytes.constData() + done, static_cast<size_t>(bytes.size() - done));
+            const ssize_t n =
+                ::write(master, bytes.constData() + done, static_cast<size_t>(bytes.size() - done));
             if (n > 0)
                 done += n;
             else
@@ -124,7 +129,9 @@ Controls ControlsOf(TransferDialog& dialog) {
             dialog.findChild<QPushButton*>("exitButton")->isEnabled()};
 }
 
-QString StatusOf(TransferDialog& dialog) { return dialog.findChild<QLabel*>("statusLabel")->text(); }
+QString StatusOf(TransferDialog& dialog) {
+    return dialog.findChild<QLabel*>("statusLabel")->text();
+}
 
 void Click(TransferDialog& dialog, const char* button) {
     QTest::mouseClick(dialog.findChild<QPushButton*>(button), Qt::LeftButton);
@@ -184,7 +191,8 @@ private Q_SLOTS:
     }
     void init() { MessageBox::resetTestState(); }
     void cleanup() {
-        QVERIFY2(MessageBox::unexpectedPrompts().isEmpty(), qPrintable(MessageBox::unexpectedPrompts().join('|')));
+        QVERIFY2(MessageBox::unexpectedPrompts().isEmpty(),
+                 qPrintable(MessageBox::unexpectedPrompts().join('|')));
         QVERIFY(FileDialog::unexpectedDialogs().isEmpty());
     }
 
@@ -291,6 +299,27 @@ private Q_SLOTS:
         QVERIFY(DeviceIsFree(peer.device()));
     }
 
+    void hintUnderTheStatusWhileNoHandshakeComes() {
+        Peer peer;
+        QVERIFY(peer.isOpen());
+        TransferDialog dialog(TransferDirection::Receive, QString());
+        FakeCountdowns countdowns(dialog.engine());
+        dialog.show();
+        QLabel* hint = dialog.findChild<QLabel*>(QStringLiteral("hintLabel"));
+        QVERIFY(hint);
+        QVERIFY(!hint->isVisible());
+        Choose(dialog, peer.device());
+        Click(dialog, "startButton");
+        countdowns.handshakeWait->RunOut(); // ten seconds without a handshake
+        QVERIFY(hint->isVisible());
+        QVERIFY(hint->text().contains(QStringLiteral("update mode")));
+        QCOMPARE(StatusOf(dialog), Text("Waiting for handshake signal!"));
+        const QLabel* status = dialog.findChild<QLabel*>(QStringLiteral("statusLabel"));
+        QVERIFY(hint->geometry().top() >= status->geometry().bottom()); // under the status line
+        Click(dialog, "stopButton");
+        QVERIFY(!hint->isVisible());
+    }
+
     void exitClosesThePortAndTheWindow() {
         Peer peer;
         TransferDialog dialog(TransferDirection::Receive, QString());
@@ -350,7 +379,8 @@ private Q_SLOTS:
         Click(dialog, "startButton");
         peer.Send(send ? RECEIVE_READY : SEND_READY);
         QCOMPARE(peer.Receive(2), send ? SEND_READY : RECEIVE_READY);
-        QTRY_COMPARE(StatusOf(dialog), Text(send ? "Data is uploading to STB!" : "Data is transmitting form STB!"));
+        QTRY_COMPARE(StatusOf(dialog),
+                     Text(send ? "Data is uploading to STB!" : "Data is transmitting form STB!"));
         QCOMPARE(ControlsOf(dialog), (Controls{false, false, false, false}));
         QProgressBar* progress = dialog.findChild<QProgressBar*>("progressBar");
         if (send) {
@@ -401,17 +431,24 @@ private Q_SLOTS:
         QTest::newRow("empty") << qsizetype(0);
         QTest::newRow("short") << qsizetype(204799);
         QTest::newRow("long") << qsizetype(204801);
+        QTest::newRow("named pipe, no hang") << qsizetype(-1);
     }
     void sendCommandRefusesAFileThatIsNoImage() {
         QFETCH(qsizetype, size);
-        const QString path = WriteFile(QStringLiteral("wrong-%1.bin").arg(size), size);
+        QString path = dir.filePath(QStringLiteral("pipe.bin"));
+        if (size >= 0)
+            path = WriteFile(QStringLiteral("wrong-%1.bin").arg(size), size);
+        else if (!QFileInfo::exists(path))
+            QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
         FileDialog::queueFileName(path);
         MessageBox::queueAnswer(QMessageBox::Ok);
         ModalWatcher watcher([](QWidget* modal) { modal->close(); });
         QVERIFY(!TransferDialog::RunSend(nullptr));
         QCOMPARE(MessageBox::prompts().size(), 1);
-        QVERIFY2(PromptTexts().first().contains(QDir::toNativeSeparators(path)), qPrintable(PromptTexts().first()));
-        QVERIFY(PromptTexts().first().contains(QStringLiteral("204800")));
+        QVERIFY2(PromptTexts().first().contains(QDir::toNativeSeparators(path)),
+                 qPrintable(PromptTexts().first()));
+        QVERIFY(PromptTexts().first().contains(size >= 0 ? QStringLiteral("204800")
+                                                         : QStringLiteral("not a regular file")));
         QTest::qWait(30);
         QCOMPARE(watcher.handled, 0);
     }

@@ -1,5 +1,6 @@
 // The transfer protocol against a scripted channel: both exchanges step by
 // step, frames and stray bytes, the file checks, saving, and a lost port.
+#include "FakeCountdown.h"
 #include "FakeSerialChannel.h"
 #include "RecordingView.h"
 #include "TestSupport.h"
@@ -11,6 +12,7 @@
 #include <QtTest>
 
 #include <memory>
+#include <sys/stat.h>
 
 using namespace vormante;
 using Controls = RecordingView::Controls;
@@ -22,7 +24,9 @@ const Controls LISTENING = {false, false, true, true};
 const Controls START_FAILED = {true, false, true, true};
 const Controls TRANSFERRING = {false, false, false, false};
 
-QString Text(const char* text) { return QString::fromLatin1(text); }
+QString Text(const char* text) {
+    return QString::fromLatin1(text);
+}
 
 QByteArray ImageBytes(std::uint32_t seed, std::size_t size = IMAGE_SIZE) {
     return testsupport::ToByteArray(testsupport::RandomBytes(size, seed));
@@ -43,7 +47,8 @@ struct Rig {
     RecordingView view;
     TransferEngine engine;
 
-    Rig(TransferDirection direction, const QString& file = QString()) : engine(direction, file, channel, view) {
+    Rig(TransferDirection direction, const QString& file = QString())
+        : engine(direction, file, channel, view) {
         engine.Initialize();
     }
     bool Start() { return engine.Start(QStringLiteral("COM1")); }
@@ -327,15 +332,24 @@ private Q_SLOTS:
     void receivedFileName_data() {
         QTest::addColumn<QString>("chosen");
         QTest::addColumn<QString>("written");
-        QTest::newRow("plain") << "/tmp/image" << "/tmp/image.bin";
-        QTest::newRow("ends .bin") << "/tmp/image.bin" << "/tmp/image.bin";
-        QTest::newRow("ends .BIN") << "/tmp/image.BIN" << "/tmp/image.BIN";
-        QTest::newRow("ends .Bin") << "/tmp/image.Bin" << "/tmp/image.Bin";
-        QTest::newRow("mixed case") << "/tmp/image.bIn" << "/tmp/image.bIn.bin";
-        QTest::newRow("in a folder name") << "/tmp/a.bin/image" << "/tmp/a.bin/image";
-        QTest::newRow("before an extension") << "/tmp/image.bin.old" << "/tmp/image.bin.old";
-        QTest::newRow("other extension") << "/tmp/image.dat" << "/tmp/image.dat.bin";
-        QTest::newRow("no dot") << "/tmp/imagebin" << "/tmp/imagebin.bin";
+        QTest::newRow("plain") << "/tmp/image"
+                               << "/tmp/image.bin";
+        QTest::newRow("ends .bin") << "/tmp/image.bin"
+                                   << "/tmp/image.bin";
+        QTest::newRow("ends .BIN") << "/tmp/image.BIN"
+                                   << "/tmp/image.BIN";
+        QTest::newRow("ends .Bin") << "/tmp/image.Bin"
+                                   << "/tmp/image.Bin";
+        QTest::newRow("mixed case") << "/tmp/image.bIn"
+                                    << "/tmp/image.bIn.bin";
+        QTest::newRow("in a folder name") << "/tmp/a.bin/image"
+                                          << "/tmp/a.bin/image";
+        QTest::newRow("before an extension") << "/tmp/image.bin.old"
+                                             << "/tmp/image.bin.old";
+        QTest::newRow("other extension") << "/tmp/image.dat"
+                                         << "/tmp/image.dat.bin";
+        QTest::newRow("no dot") << "/tmp/imagebin"
+                                << "/tmp/imagebin.bin";
     }
     void receivedFileName() {
         QFETCH(QString, chosen);
@@ -350,6 +364,8 @@ private Q_SLOTS:
         QTest::newRow("empty") << 0 << "zeros";
         QTest::newRow("one byte long") << 204801 << "longer";
         QTest::newRow("missing") << -1 << "can't be opened";
+        QTest::newRow("named pipe, no hang") << -2 << "not a regular file";
+        QTest::newRow("folder") << -3 << "not a regular file";
     }
     void refusesAFileThatIsNotAnImage() {
         QFETCH(int, size);
@@ -357,6 +373,14 @@ private Q_SLOTS:
         const QString file = Path(QStringLiteral("size%1.bin").arg(size));
         if (size >= 0)
             QVERIFY(WriteFile(file, ImageBytes(7, static_cast<std::size_t>(size))));
+        if (size == -2)
+            QCOMPARE(::mkfifo(QFile::encodeName(file).constData(), 0600), 0);
+        if (size == -3)
+            QVERIFY(QDir().mkpath(file));
+        QString refusal;
+        QByteArray unused;
+        QVERIFY(!TransferEngine::LoadImageToSend(file, &unused, &refusal)); // the file dialog's check
+        QVERIFY2(refusal.contains(says), qPrintable(refusal));
         Rig rig(TransferDirection::Send, file);
         QVERIFY(!rig.Start());
         QVERIFY(rig.channel.openedName.isEmpty()); // the port never opened
@@ -380,6 +404,151 @@ private Q_SLOTS:
         QCOMPARE(rig.view.lastControls(), ALL_ENABLED);
         QCOMPARE(rig.view.statuses.last(), Text(transfertext::SELECT_PORT));
         QVERIFY(!rig.view.ended);
+    }
+
+    void refusesAPipePutInTheFilesPlaceBeforeTheHandshake() {
+        // Opening a pipe for reading would wait for a writer for ever.
+        const QString file = Path(QStringLiteral("becomes-a-pipe.bin"));
+        QVERIFY(WriteFile(file, ImageBytes(9)));
+        Rig rig(TransferDirection::Send, file);
+        QVERIFY(rig.Start());
+        QVERIFY(QFile::remove(file));
+        QCOMPARE(::mkfifo(QFile::encodeName(file).constData(), 0600), 0);
+        rig.channel.Arrive(ReceiveReady);
+        QVERIFY(rig.channel.writes.isEmpty());
+        QCOMPARE(rig.view.messages.size(), 1);
+        QVERIFY2(rig.view.messages[0].contains(QStringLiteral("not a regular file")),
+                 qPrintable(rig.view.messages[0]));
+        QVERIFY(!rig.channel.connected);
+        QCOMPARE(rig.view.lastControls(), ALL_ENABLED);
+        QCOMPARE(rig.engine.state(), TransferEngine::State::Closed);
+    }
+
+    void noiseAndHandshakeInOnePiece_data() {
+        QTest::addColumn<int>("direction");
+        QTest::newRow("send") << int(TransferDirection::Send);
+        QTest::newRow("receive") << int(TransferDirection::Receive);
+    }
+    void noiseAndHandshakeInOnePiece() {
+        // Frames are read two bytes at a time while listening, so an even run of
+        // noise arriving with the handshake in one piece leaves the frame whole.
+        QFETCH(int, direction);
+        const auto transferDirection = static_cast<TransferDirection>(direction);
+        const bool send = transferDirection == TransferDirection::Send;
+        const QString file = Path(QStringLiteral("noise.bin"));
+        QVERIFY(WriteFile(file, ImageBytes(10)));
+        Rig rig(transferDirection, file);
+        QVERIFY(rig.Start());
+        rig.channel.Arrive(QByteArray("\x55\x1B\xAA\xC1\x00\xFF", 6) +
+                           FakeSerialChannel::Bytes(send ? ReceiveReady : SendReady));
+        QCOMPARE(rig.channel.reads, (QList<std::size_t>{2, 2, 2, 2}));
+        QCOMPARE(rig.channel.writes,
+                 QList<QByteArray>{FakeSerialChannel::Bytes(send ? SendReady : ReceiveReady)});
+        QCOMPARE(rig.engine.state(),
+                 send ? TransferEngine::State::Sending : TransferEngine::State::Receiving);
+    }
+
+    void silentReceiverEndsTheTransfer_data() {
+        QTest::addColumn<int>("direction");
+        QTest::addColumn<int>("blocks"); // blocks (send) or 8192-byte pieces (receive) before the silence
+        QTest::newRow("send, after the handshake") << int(TransferDirection::Send) << 0;
+        QTest::newRow("send, after block 5") << int(TransferDirection::Send) << 5;
+        QTest::newRow("receive, after the handshake") << int(TransferDirection::Receive) << 0;
+        QTest::newRow("receive, mid-image") << int(TransferDirection::Receive) << 12;
+    }
+    void silentReceiverEndsTheTransfer() {
+        QFETCH(int, direction);
+        QFETCH(int, blocks);
+        const auto transferDirection = static_cast<TransferDirection>(direction);
+        const bool send = transferDirection == TransferDirection::Send;
+        const QString file = Path(QStringLiteral("silence.bin"));
+        QVERIFY(WriteFile(file, ImageBytes(11)));
+        Rig rig(transferDirection, file);
+        FakeCountdowns countdowns(rig.engine);
+        rig.view.fileNames = {Path(QStringLiteral("never-saved"))};
+        QVERIFY(rig.Start());
+        QVERIFY(!countdowns.silence->running); // waiting for a handshake is no transfer yet
+
+        rig.channel.Arrive(send ? ReceiveReady : SendReady);
+        QVERIFY(countdowns.silence->running);
+        QCOMPARE(countdowns.silence->lastInterval, TransferEngine::SILENCE_LIMIT);
+        for (int k = 0; k < blocks; ++k) {
+            const int before = countdowns.silence->starts;
+            if (send)
+                rig.channel.Arrive(NextBlock);
+            else
+                rig.channel.Arrive(QByteArray(static_cast<qsizetype>(BLOCK_SIZE), 'x'));
+            QVERIFY(countdowns.silence->starts > before); // every byte restarts the count
+        }
+        const QStringList messagesBefore = rig.view.messages;
+        countdowns.silence->RunOut();
+
+        QCOMPARE(rig.view.messages.size(), messagesBefore.size() + 1);
+        QVERIFY2(rig.view.messages.last().contains(QStringLiteral("stopped answering")),
+                 qPrintable(rig.view.messages.last()));
+        QVERIFY(rig.view.messages.last().contains(QStringLiteral("10 seconds")));
+        QVERIFY(!rig.view.messages.contains(Text(transfertext::UPLOADED)));
+        QCOMPARE(rig.engine.state(), TransferEngine::State::Closed);
+        QCOMPARE(rig.view.lastControls(), ALL_ENABLED); // the window is the user's again
+        QCOMPARE(rig.view.statuses.last(), Text(transfertext::SELECT_PORT));
+        QVERIFY(!rig.view.ended); // never reported as done
+        QVERIFY(!rig.channel.connected);
+        QCOMPARE(rig.view.fileNameAsks, 0);
+        QVERIFY(!QFile::exists(Path(QStringLiteral("never-saved.bin"))));
+        QVERIFY(!countdowns.silence->running);
+
+        // The window can start again.
+        QVERIFY(rig.Start());
+        rig.channel.Arrive(send ? ReceiveReady : SendReady);
+        QCOMPARE(rig.engine.state(),
+                 send ? TransferEngine::State::Sending : TransferEngine::State::Receiving);
+    }
+
+    void noSilenceLimitOutsideATransfer() {
+        const QString file = Path(QStringLiteral("done.bin"));
+        QVERIFY(WriteFile(file, ImageBytes(12)));
+        Rig rig(TransferDirection::Send, file);
+        FakeCountdowns countdowns(rig.engine);
+        QVERIFY(rig.Start());
+        rig.channel.Arrive(ReceiveReady);
+        for (std::size_t k = 0; k <= BLOCK_COUNT; ++k)
+            rig.channel.Arrive(NextBlock);
+        QCOMPARE(rig.view.messages, QStringList{Text(transfertext::UPLOADED)});
+        QVERIFY(!countdowns.silence->running);
+        countdowns.silence->running = true; // a late expiry changes nothing
+        countdowns.silence->RunOut();
+        QCOMPARE(rig.view.messages, QStringList{Text(transfertext::UPLOADED)});
+        QVERIFY(rig.view.accepted);
+    }
+
+    void hintWhileNoHandshakeComes() {
+        Rig rig(TransferDirection::Receive);
+        FakeCountdowns countdowns(rig.engine);
+        QVERIFY(!countdowns.handshakeWait->running);
+        QVERIFY(rig.Start());
+        QVERIFY(countdowns.handshakeWait->running);
+        QCOMPARE(countdowns.handshakeWait->lastInterval, TransferEngine::HANDSHAKE_HINT_DELAY);
+        rig.channel.Arrive(QByteArray("\x12\x34")); // noise is no handshake: the count goes on
+        QCOMPARE(countdowns.handshakeWait->starts, 1);
+        QVERIFY(rig.view.hints.isEmpty());
+
+        countdowns.handshakeWait->RunOut();
+        QCOMPARE(rig.view.hints.size(), 1);
+        QVERIFY(rig.view.hints[0].contains(QStringLiteral("update mode")));
+        QVERIFY(rig.view.hints[0].contains(QStringLiteral("cable")));
+        QCOMPARE(rig.view.statuses.last(), Text(transfertext::WAITING)); // the status line stays
+        QVERIFY(rig.view.messages.isEmpty());
+
+        // The handshake takes the hint away; so does Stop.
+        rig.channel.Arrive(SendReady);
+        QCOMPARE(rig.view.hints, (QStringList{rig.view.hints[0], QString()}));
+        QVERIFY(!countdowns.handshakeWait->running);
+        rig.engine.StopListening();
+        QVERIFY(rig.Start());
+        countdowns.handshakeWait->RunOut();
+        rig.engine.StopListening();
+        QCOMPARE(rig.view.hints.size(), 4);
+        QVERIFY(rig.view.hints.last().isEmpty());
     }
 
     void saveCancelledThenNamed() {
@@ -444,35 +613,52 @@ private Q_SLOTS:
     }
 
     void portLost_data() {
+        QTest::addColumn<int>("direction");
         QTest::addColumn<int>("blocksBeforeLoss"); // -1: while listening
-        QTest::newRow("listening") << -1;
-        QTest::newRow("after the handshake") << 0;
-        QTest::newRow("after block 3") << 3;
+        for (const auto direction : {TransferDirection::Send, TransferDirection::Receive}) {
+            const char* name = direction == TransferDirection::Send ? "sending" : "receiving";
+            QTest::addRow("%s, listening", name) << int(direction) << -1;
+            QTest::addRow("%s, after the handshake", name) << int(direction) << 0;
+            QTest::addRow("%s, after block 3", name) << int(direction) << 3;
+        }
     }
     void portLost() {
+        QFETCH(int, direction);
         QFETCH(int, blocksBeforeLoss);
+        const bool send = static_cast<TransferDirection>(direction) == TransferDirection::Send;
         const QString file = Path(QStringLiteral("lost.bin"));
         QVERIFY(WriteFile(file, ImageBytes(13)));
-        Rig rig(TransferDirection::Send, file);
+        Rig rig(static_cast<TransferDirection>(direction), file);
         QVERIFY(rig.Start());
         if (blocksBeforeLoss >= 0)
-            rig.channel.Arrive(ReceiveReady);
-        for (int k = 0; k < blocksBeforeLoss; ++k)
-            rig.channel.Arrive(NextBlock);
+            rig.channel.Arrive(send ? ReceiveReady : SendReady);
+        for (int k = 0; k < blocksBeforeLoss; ++k) {
+            if (send)
+                rig.channel.Arrive(NextBlock);
+            else
+                rig.channel.Arrive(QByteArray(static_cast<qsizetype>(BLOCK_SIZE), 'z'));
+        }
+        if (!send && blocksBeforeLoss > 0)
+            QCOMPARE(rig.engine.length(), BLOCK_SIZE * static_cast<std::size_t>(blocksBeforeLoss));
         rig.channel.Lose(QStringLiteral("Input/output error"));
         QCOMPARE(rig.view.messages.size(), 1);
         QVERIFY(rig.view.messages[0].contains(QStringLiteral("lost")));
         QVERIFY(rig.view.messages[0].contains(QStringLiteral("Input/output error")));
-        QCOMPARE(rig.view.messages[0].contains(QStringLiteral("transfer has been stopped")), blocksBeforeLoss >= 0);
+        QCOMPARE(rig.view.messages[0].contains(QStringLiteral("transfer has been stopped")),
+                 blocksBeforeLoss >= 0);
         QCOMPARE(rig.engine.state(), TransferEngine::State::Closed);
         QCOMPARE(rig.view.lastControls(), ALL_ENABLED);
         QCOMPARE(rig.view.statuses.last(), Text(transfertext::SELECT_PORT));
         QVERIFY(!rig.view.ended);
 
+        QCOMPARE(rig.view.fileNameAsks, 0); // a partial image is never offered for saving
+
         // A new Start works and the receiver can begin again.
         QVERIFY(rig.Start());
-        rig.channel.Arrive(ReceiveReady);
-        QCOMPARE(rig.engine.state(), TransferEngine::State::Sending);
+        rig.channel.Arrive(send ? ReceiveReady : SendReady);
+        QCOMPARE(rig.engine.state(),
+                 send ? TransferEngine::State::Sending : TransferEngine::State::Receiving);
+        QCOMPARE(rig.engine.length(), std::size_t(0));
     }
 
     void portLostWhileAMessageIsUp() {

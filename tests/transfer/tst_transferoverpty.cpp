@@ -1,13 +1,16 @@
 // Whole transfers over a real pseudo-terminal: the engine on a SerialPort at
-// one end, the receiver simulator at the other, unpaced.
+// one end, the strict receiver simulator at the other, unpaced. The simulator
+// reads the line settings back, sends one handshake unless told to repeat it,
+// and fails on any byte from the PC it did not ask for.
 #include "RecordingView.h"
-#include "TestSupport.h"
 #include "SimulatorThread.h"
+#include "TestSupport.h"
 #include "transfer/SerialPort.h"
 #include "transfer/TransferEngine.h"
 
 #include <QFile>
 #include <QProcess>
+#include <QSerialPort>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -26,12 +29,17 @@ SimulatorOptions Patient(SimulatorOptions options) {
     return options;
 }
 
+bool WriteImageFile(const QString& path, const QByteArray& image) {
+    QFile out(path);
+    return out.open(QIODevice::WriteOnly) && out.write(image) == image.size();
+}
 
 struct Window {
     SerialPort port;
     RecordingView view;
     TransferEngine engine;
-    Window(TransferDirection direction, const QString& file = QString()) : engine(direction, file, port, view) {
+    Window(TransferDirection direction, const QString& file = QString())
+        : engine(direction, file, port, view) {
         engine.Initialize();
     }
 };
@@ -49,25 +57,28 @@ private Q_SLOTS:
         QTest::addColumn<int>("repeatAfter");
         QTest::addColumn<int>("garbage");
         QTest::addColumn<bool>("split");
-        QTest::newRow("plain") << -1 << 0 << false;
-        QTest::newRow("repeat after block 7") << 7 << 0 << false;
-        QTest::newRow("repeat before block 1, noise, split frame") << 0 << 5 << true;
+        QTest::addColumn<int>("handshakes");
+        QTest::newRow("plain") << -1 << 0 << false << 1;
+        QTest::newRow("repeat after block 7") << 7 << 0 << false << 1;
+        // Even noise in the same read as the handshake leaves the frame pairs aligned.
+        QTest::newRow("noise with the handshake") << -1 << 6 << false << 1;
+        // A frame split over two reads is two lone bytes: only the repeat is answered.
+        QTest::newRow("repeat before block 1, split frame") << 0 << 0 << true << 2;
     }
     void sendArrivesByteForByte() {
         QFETCH(int, repeatAfter);
         QFETCH(int, garbage);
         QFETCH(bool, split);
+        QFETCH(int, handshakes);
         const QByteArray image = testsupport::ToByteArray(PatternImage(21));
         const QString file = dir.filePath(QStringLiteral("send.bin"));
-        {
-            QFile out(file);
-            QVERIFY(out.open(QIODevice::WriteOnly) && out.write(image) == image.size());
-        }
+        QVERIFY(WriteImageFile(file, image));
         SimulatorOptions options;
         options.mode = SimulatorMode::Accept;
         options.repeatAfterBlock = repeatAfter;
         options.garbageBytes = static_cast<std::size_t>(garbage);
         options.splitHandshake = split;
+        options.handshakeRepeats = split ? 1 : 0;
         SimulatorThread simulator(Patient(options));
         QVERIFY2(simulator.opened, simulator.error.c_str());
 
@@ -80,15 +91,52 @@ private Q_SLOTS:
         QCOMPARE(testsupport::ToByteArray(result.received), image);
         QCOMPARE(result.blocksRequested, 26);
         QCOMPARE(result.repeatMatched, repeatAfter > 0);
+        QCOMPARE(result.handshakes, handshakes);
+        QVERIFY(result.lineChecked);
+        QCOMPARE(result.pcBytes, std::size_t(2 + 204800 + (repeatAfter > 0 ? 8192 : 0))); // not a byte more
+        QVERIFY(result.pcClosed);
         QCOMPARE(window.view.messages, QStringList{QString::fromLatin1(transfertext::UPLOADED)});
         QVERIFY(window.view.accepted);
         QVERIFY(!window.port.IsConnected());
     }
 
+    void damagedBlockIsSentAgain() {
+        const QByteArray image = testsupport::ToByteArray(PatternImage(25));
+        const QString file = dir.filePath(QStringLiteral("damaged.bin"));
+        QVERIFY(WriteImageFile(file, image));
+        SimulatorOptions options;
+        options.mode = SimulatorMode::Accept;
+        options.damagedBlock = 12;
+        SimulatorThread simulator(options);
+        QVERIFY2(simulator.opened, simulator.error.c_str());
+        Window window(TransferDirection::Send, file);
+        QVERIFY(window.engine.Start(simulator.device()));
+        QVERIFY(simulator.Start());
+        QTRY_VERIFY_WITH_TIMEOUT(window.view.ended, 20000);
+        const SimulatorResult& result = simulator.Finish();
+        QVERIFY2(result.ok, result.error.c_str());
+        QCOMPARE(testsupport::ToByteArray(result.received), image);
+        QCOMPARE(result.pcBytes, std::size_t(2 + 204800 + 8192));
+        QCOMPARE(result.handshakes, 1);
+    }
+
+    void receiveArrivesByteForByte_data() {
+        QTest::addColumn<int>("damagedBlock");
+        QTest::addColumn<int>("extraBytes");
+        QTest::newRow("plain") << -1 << 0;
+        // Frame pairs and changed bytes inside the stream are image bytes like any others.
+        QTest::newRow("damaged block 3") << 3 << 0;
+        // A stream longer than an image: exactly the first 204800 bytes are kept.
+        QTest::newRow("5000 bytes too many") << -1 << 5000;
+    }
     void receiveArrivesByteForByte() {
+        QFETCH(int, damagedBlock);
+        QFETCH(int, extraBytes);
         SimulatorOptions options;
         options.mode = SimulatorMode::Give;
         options.image = PatternImage(22);
+        options.damagedBlock = damagedBlock;
+        options.extraBytes = static_cast<std::size_t>(extraBytes);
         SimulatorThread simulator(Patient(options));
         QVERIFY2(simulator.opened, simulator.error.c_str());
 
@@ -100,7 +148,11 @@ private Q_SLOTS:
         QTRY_VERIFY_WITH_TIMEOUT(window.view.ended, 20000);
         const SimulatorResult& result = simulator.Finish();
         QVERIFY2(result.ok, result.error.c_str());
-        QCOMPARE(ReadFile(target + QStringLiteral(".bin")), testsupport::ToByteArray(options.image));
+        QCOMPARE(ReadFile(target + QStringLiteral(".bin")), testsupport::ToByteArray(result.sent));
+        QCOMPARE(result.sent == options.image, damagedBlock < 0);
+        QCOMPARE(result.handshakes, 1);
+        QVERIFY(result.lineChecked);
+        QCOMPARE(result.pcBytes, std::size_t(2)); // the answer, and silence while the image streams
         QCOMPARE(window.view.messages.size(), 1);
         QVERIFY(window.view.messages[0].endsWith(QStringLiteral("received.bin")));
     }
@@ -116,12 +168,10 @@ private Q_SLOTS:
         QFETCH(long, after);
         const auto transferDirection = static_cast<TransferDirection>(direction);
         const QString file = dir.filePath(QStringLiteral("hangup.bin"));
-        {
-            QFile out(file);
-            QVERIFY(out.open(QIODevice::WriteOnly) && out.write(testsupport::ToByteArray(PatternImage(23))) == 204800);
-        }
+        QVERIFY(WriteImageFile(file, testsupport::ToByteArray(PatternImage(23))));
         SimulatorOptions options;
-        options.mode = transferDirection == TransferDirection::Send ? SimulatorMode::Accept : SimulatorMode::Give;
+        options.mode =
+            transferDirection == TransferDirection::Send ? SimulatorMode::Accept : SimulatorMode::Give;
         options.image = PatternImage(23);
         options.hangUpAfter = after;
         SimulatorThread simulator(Patient(options));
@@ -142,6 +192,48 @@ private Q_SLOTS:
         QVERIFY(!window.port.IsConnected());
     }
 
+    void silentReceiverEndsTheTransfer_data() {
+        QTest::addColumn<int>("direction");
+        QTest::addColumn<long>("after");
+        QTest::newRow("while receiving") << int(TransferDirection::Receive) << 100000L;
+        QTest::newRow("while sending") << int(TransferDirection::Send) << 3L * 8192 + 100;
+    }
+    void silentReceiverEndsTheTransfer() {
+        // The cable is pulled: on RS-232 that is silence, not an error. The
+        // window's ten seconds are shortened here to one.
+        QFETCH(int, direction);
+        QFETCH(long, after);
+        const auto transferDirection = static_cast<TransferDirection>(direction);
+        const QString file = dir.filePath(QStringLiteral("silence.bin"));
+        QVERIFY(WriteImageFile(file, testsupport::ToByteArray(PatternImage(26))));
+        SimulatorOptions options;
+        options.mode =
+            transferDirection == TransferDirection::Send ? SimulatorMode::Accept : SimulatorMode::Give;
+        options.image = PatternImage(26);
+        options.silentAfter = after;
+        SimulatorThread simulator(options);
+        QVERIFY2(simulator.opened, simulator.error.c_str());
+
+        Window window(transferDirection, file);
+        window.engine.SetTimeLimits(std::chrono::milliseconds(1000), TransferEngine::HANDSHAKE_HINT_DELAY);
+        window.view.fileNames = {dir.filePath(QStringLiteral("never"))};
+        QVERIFY(window.engine.Start(simulator.device()));
+        QVERIFY(simulator.Start());
+        QTRY_VERIFY_WITH_TIMEOUT(!window.view.messages.isEmpty(), 15000);
+        const SimulatorResult& result = simulator.Finish();
+        QVERIFY2(result.ok, result.error.c_str());
+        QVERIFY(result.wentSilent);
+        QVERIFY(result.pcClosed); // the PC gave up and let go of the line
+        QCOMPARE(window.view.messages.size(), 1);
+        QVERIFY2(window.view.messages[0].contains(QStringLiteral("stopped answering")),
+                 qPrintable(window.view.messages[0]));
+        QCOMPARE(window.engine.state(), TransferEngine::State::Closed);
+        QCOMPARE(window.view.lastControls(), (RecordingView::Controls{true, true, true, true}));
+        QVERIFY(!window.view.ended);
+        QCOMPARE(window.view.fileNameAsks, 0);
+        QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("never.bin"))));
+    }
+
     void wrongDirectionIsNotAnswered() {
         SimulatorOptions options;
         options.mode = SimulatorMode::Give;
@@ -154,14 +246,70 @@ private Q_SLOTS:
         QVERIFY(simulator.Start());
         QTRY_VERIFY_WITH_TIMEOUT(window.view.ended, 20000);
         QCOMPARE(window.view.messages, QStringList{QString::fromLatin1(transfertext::WRONG_DIRECTION)});
-        simulator.simulator.Cancel();
-        QVERIFY(!simulator.Finish().ok);
+        const SimulatorResult& result = simulator.Finish();
+        QVERIFY2(result.ok, result.error.c_str()); // no answer came, and the PC closed the port
+        QVERIFY(result.pcClosed);
+        QCOMPARE(result.pcBytes, std::size_t(0));
+        QCOMPARE(result.handshakes, 1);
+    }
+
+    void simulatorIsAsStrictAsAReceiver_data() {
+        QTest::addColumn<int>("baud");
+        QTest::addColumn<int>("flow");
+        QTest::addColumn<QByteArray>("pcSends");
+        QTest::addColumn<QString>("failure");
+        const QByteArray answer("\xB1\x1B");
+        QTest::newRow("right answer") << 115200 << int(QSerialPort::NoFlowControl) << answer << QString();
+        QTest::newRow("57600 baud") << 57600 << int(QSerialPort::NoFlowControl) << answer << "57600 baud";
+        QTest::newRow("hardware flow control")
+            << 115200 << int(QSerialPort::HardwareControl) << answer << "hardware flow control";
+        QTest::newRow("software flow control")
+            << 115200 << int(QSerialPort::SoftwareControl) << answer << "software flow control";
+        QTest::newRow("doubled answer") << 115200 << int(QSerialPort::NoFlowControl) << answer + answer
+                                        << "unexpected byte 0xB1 from the PC at offset 2";
+        QTest::newRow("noise before the answer")
+            << 115200 << int(QSerialPort::NoFlowControl) << QByteArray(1, '\0') + answer
+            << "unexpected byte 0x00 from the PC at offset 0";
+    }
+    void simulatorIsAsStrictAsAReceiver() {
+        // A PC of the test's own making, to show that the simulator refuses what a
+        // receiver would refuse: wrong line settings, doubled answers, noise.
+        QFETCH(int, baud);
+        QFETCH(int, flow);
+        QFETCH(QByteArray, pcSends);
+        QFETCH(QString, failure);
+        SimulatorOptions options;
+        options.mode = SimulatorMode::Accept;
+        options.linger = std::chrono::milliseconds(100);
+        SimulatorThread simulator(options);
+        QVERIFY2(simulator.opened, simulator.error.c_str());
+        QSerialPort pc(simulator.device());
+        QVERIFY(pc.open(QIODevice::ReadWrite));
+        QVERIFY(pc.setBaudRate(baud) && pc.setFlowControl(static_cast<QSerialPort::FlowControl>(flow)));
+        QVERIFY(simulator.Start());
+        const bool lineRefused =
+            failure.contains(QStringLiteral("flow")) || failure.contains(QStringLiteral("baud"));
+        if (!lineRefused) {
+            QTRY_VERIFY_WITH_TIMEOUT(pc.bytesAvailable() >= 2 || pc.waitForReadyRead(10), 5000);
+            QCOMPARE(pc.read(2), QByteArray("\xC1\x1C"));
+            pc.write(pcSends);
+            QVERIFY(pc.waitForBytesWritten(1000));
+        }
+        if (failure.isEmpty()) {
+            QTRY_VERIFY_WITH_TIMEOUT(pc.bytesAvailable() >= 2 || pc.waitForReadyRead(10), 5000);
+            QCOMPARE(pc.read(2), QByteArray("\xD1\x1D")); // the first block is asked for
+            simulator.simulator.Cancel();
+            return;
+        }
+        const SimulatorResult& result = simulator.Finish();
+        QVERIFY(!result.ok);
+        QVERIFY2(QString::fromStdString(result.error).contains(failure), result.error.c_str());
     }
 
     void simulatorProgramGives() {
         QProcess process;
-        const QString device = StartProgram(process, {QStringLiteral("give"), QStringLiteral("--seed"),
-                                                      QStringLiteral("7")});
+        const QString device =
+            StartProgram(process, {QStringLiteral("give"), QStringLiteral("--seed"), QStringLiteral("7")});
         QVERIFY(!device.isEmpty());
         Window window(TransferDirection::Receive);
         const QString target = dir.filePath(QStringLiteral("from-program.bin"));
@@ -183,8 +331,9 @@ private Q_SLOTS:
         }
         const QString taken = dir.filePath(QStringLiteral("taken.bin"));
         QProcess process;
-        const QString device = StartProgram(process, {QStringLiteral("accept"), QStringLiteral("--output"), taken,
-                                                      QStringLiteral("--repeat-after"), QStringLiteral("25")});
+        const QString device =
+            StartProgram(process, {QStringLiteral("accept"), QStringLiteral("--output"), taken,
+                                   QStringLiteral("--repeat-after"), QStringLiteral("25")});
         QVERIFY(!device.isEmpty());
         Window window(TransferDirection::Send, file);
         QVERIFY(window.engine.Start(device));
@@ -201,11 +350,11 @@ private Q_SLOTS:
         QCOMPARE(help.exitCode(), 0);
         QVERIFY(help.readAllStandardOutput().contains("--hang-up-after"));
 
-        for (const QStringList& wrong : {QStringList{}, QStringList{QStringLiteral("give"), QStringLiteral("--rate")},
-                                         QStringList{QStringLiteral("accept"), QStringLiteral("--repeat-after"),
-                                                     QStringLiteral("26")},
-                                         QStringList{QStringLiteral("give"), QStringLiteral("--image"),
-                                                     dir.filePath(QStringLiteral("missing.bin"))}}) {
+        for (const QStringList& wrong :
+             {QStringList{}, QStringList{QStringLiteral("give"), QStringLiteral("--rate")},
+              QStringList{QStringLiteral("accept"), QStringLiteral("--repeat-after"), QStringLiteral("26")},
+              QStringList{QStringLiteral("give"), QStringLiteral("--image"),
+                          dir.filePath(QStringLiteral("missing.bin"))}}) {
             QProcess process;
             process.start(Program(), wrong);
             QVERIFY(process.waitForFinished(5000));

@@ -33,6 +33,17 @@ void ConsoleTransferView::SetStatus(const QString& text) {
     Changed();
 }
 
+void ConsoleTransferView::SetHint(const QString& text) {
+    // Printed on a line of its own; not a change that counts as progress.
+    if (text.isEmpty())
+        return;
+    if (lineOpen)
+        out << "\n";
+    lineOpen = false;
+    out << text.toStdString() << "\n";
+    out.flush();
+}
+
 void ConsoleTransferView::SetProgress(int newPosition) {
     position = newPosition;
     if (terminal)
@@ -41,7 +52,8 @@ void ConsoleTransferView::SetProgress(int newPosition) {
 }
 
 void ConsoleTransferView::Draw(bool force) {
-    const int percent = static_cast<int>(static_cast<long long>(position) * 100 / static_cast<long long>(IMAGE_SIZE));
+    const int percent =
+        static_cast<int>(static_cast<long long>(position) * 100 / static_cast<long long>(IMAGE_SIZE));
     const auto now = std::chrono::steady_clock::now();
     // Redraw when the figure changes, at most ten times a second, and always at the end.
     if (!force && percent == drawnPercent && position != static_cast<int>(IMAGE_SIZE))
@@ -86,7 +98,9 @@ QString ConsoleTransferView::AskSaveFileName() {
     return QString::fromStdString(output);
 }
 
-bool ConsoleTransferView::ConfirmDiscard(const QString&) { return true; }
+bool ConsoleTransferView::ConfirmDiscard(const QString&) {
+    return true;
+}
 
 bool ConsoleTransferView::SaveImage(const QString&, const QByteArray& image, QString* error) {
     std::string message;

@@ -21,6 +21,7 @@ public:
     ConsoleTransferView(std::ostream& progress, bool terminal, std::string outputPath = {});
 
     void SetStatus(const QString& text) override;
+    void SetHint(const QString& text) override;
     void SetProgress(int position) override;
     void EnableControls(bool, bool, bool, bool) override { Changed(); }
     void ShowMessage(const QString& text) override;

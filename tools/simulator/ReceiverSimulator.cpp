@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <fcntl.h>
 #include <poll.h>
@@ -29,12 +30,76 @@ constexpr Frame REPEAT_BLOCK = {0xE1, 0x1E};
 // Line noise in which no two neighbours make a frame.
 constexpr std::array<std::uint8_t, 6> GARBAGE = {0x55, 0x1B, 0xAA, 0xC1, 0x00, 0xFF};
 constexpr std::size_t PACED_CHUNK = 16;
-
 int MillisecondsUntil(Clock::time_point until) {
     const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(until - Clock::now()).count();
     return static_cast<int>(std::clamp<long long>(left, 0, 100)); // wake often to notice Cancel
 }
+
+std::string Hex(std::uint8_t byte) {
+    char text[8];
+    std::snprintf(text, sizeof text, "0x%02X", byte);
+    return text;
+}
+
+// Until the PC opens the port, the line stands at a speed no PC would choose.
+constexpr speed_t UNOPENED_SPEED = B50;
+// The PC's settings must hold still this long before they count as final.
+constexpr std::chrono::milliseconds SETTLE{200};
+
+bool SameSettings(const termios& a, const termios& b) {
+    return a.c_iflag == b.c_iflag && a.c_oflag == b.c_oflag && a.c_cflag == b.c_cflag &&
+           a.c_lflag == b.c_lflag && cfgetispeed(&a) == cfgetispeed(&b) && cfgetospeed(&a) == cfgetospeed(&b);
+}
+
+long SpeedNumber(speed_t speed) {
+    switch (speed) {
+    case B50:
+        return 50;
+    case B1200:
+        return 1200;
+    case B2400:
+        return 2400;
+    case B4800:
+        return 4800;
+    case B9600:
+        return 9600;
+    case B19200:
+        return 19200;
+    case B38400:
+        return 38400;
+    case B57600:
+        return 57600;
+    case B115200:
+        return 115200;
+    case B230400:
+        return 230400;
+    default:
+        return -1;
+    }
+}
 } // namespace
+
+std::string LineSettingsProblem(const termios& settings) {
+    std::string problems;
+    auto add = [&problems](const std::string& problem) {
+        problems += (problems.empty() ? "" : ", ") + problem;
+    };
+    if (cfgetospeed(&settings) != B115200 || cfgetispeed(&settings) != B115200) {
+        const long speed = SpeedNumber(cfgetospeed(&settings));
+        add(speed > 0 ? std::to_string(speed) + " baud" : "a speed other than 115200 baud");
+    }
+    if ((settings.c_cflag & CSIZE) != CS8)
+        add("not 8 data bits");
+    if (settings.c_cflag & PARENB)
+        add("parity");
+    if (settings.c_cflag & CSTOPB)
+        add("2 stop bits");
+    if (settings.c_cflag & CRTSCTS)
+        add("hardware flow control");
+    if (settings.c_iflag & (IXON | IXOFF | IXANY))
+        add("software flow control");
+    return problems;
+}
 
 struct ReceiverSimulator::Session {
     ReceiverSimulator& sim;
@@ -55,6 +120,12 @@ struct ReceiverSimulator::Session {
     }
     bool Cancelled() const { return sim.cancelled.load(); }
     Clock::time_point Patience() const { return Clock::now() + options.timeout; }
+
+    // A byte the PC had no business sending: named by its offset in the PC's stream.
+    bool Unexpected(std::uint8_t byte, std::size_t offset, const std::string& when) {
+        return Fail("unexpected byte " + Hex(byte) + " from the PC at offset " + std::to_string(offset) +
+                    " " + when);
+    }
 
     bool WriteAll(const std::uint8_t* bytes, std::size_t count) {
         const Clock::time_point until = Patience();
@@ -78,20 +149,53 @@ struct ReceiverSimulator::Session {
     }
     bool WriteFrame(const Frame& frame) { return WriteAll(frame.data(), frame.size()); }
 
-    // Some bytes, or 0 when none came by `until`, or -1 when the line is gone.
+    // Some bytes, or 0 when none came by `until`, or -1 when the line is gone
+    // (the PC closed the port) or the run was cancelled.
     long ReadSome(std::uint8_t* buffer, std::size_t max, Clock::time_point until) {
         for (;;) {
             if (Cancelled())
                 return -1;
             const ssize_t n = ::read(sim.master, buffer, max);
-            if (n > 0)
+            if (n > 0) {
+                result.pcBytes += static_cast<std::size_t>(n);
                 return n;
+            }
             if (n == 0 || (errno != EAGAIN && errno != EINTR))
                 return -1; // EIO: the PC closed its port
             if (Clock::now() >= until)
                 return 0;
             pollfd p{sim.master, POLLIN, 0};
             ::poll(&p, 1, MillisecondsUntil(until));
+        }
+    }
+    bool LineGone() { return Fail(Cancelled() ? "cancelled" : "the PC closed the port"); }
+
+    // The PC must send nothing until `until`; true when it kept quiet.
+    bool ExpectSilence(Clock::time_point until, const std::string& when) {
+        std::uint8_t byte = 0;
+        const std::size_t offset = result.pcBytes;
+        const long n = ReadSome(&byte, 1, until);
+        if (n < 0)
+            return LineGone();
+        return n == 0 || Unexpected(byte, offset, when);
+    }
+
+    // Waits, silent, for the PC to close the port; any byte it sends is a failure.
+    bool AwaitClose(Clock::time_point until, const std::string& when) {
+        for (;;) {
+            std::uint8_t byte = 0;
+            const std::size_t offset = result.pcBytes;
+            const long n = ReadSome(&byte, 1, until);
+            if (n > 0)
+                return Unexpected(byte, offset, when);
+            if (n < 0) {
+                if (Cancelled())
+                    return Fail("cancelled");
+                result.pcClosed = true;
+                return true;
+            }
+            if (Clock::now() >= until)
+                return Fail("the PC did not close the port " + when);
         }
     }
 
@@ -115,54 +219,129 @@ struct ReceiverSimulator::Session {
     bool HangUpDue() const {
         return options.hangUpAfter >= 0 && result.imageBytes >= static_cast<std::size_t>(options.hangUpAfter);
     }
-    std::size_t HangUpLimit(std::size_t wanted) const {
-        if (options.hangUpAfter < 0)
+    bool SilenceDue() const {
+        return options.silentAfter >= 0 && result.imageBytes >= static_cast<std::size_t>(options.silentAfter);
+    }
+    std::size_t Limit(std::size_t wanted, long after) const {
+        if (after < 0)
             return wanted;
-        return std::min(wanted, static_cast<std::size_t>(options.hangUpAfter) - result.imageBytes);
+        return std::min(wanted, static_cast<std::size_t>(after) - result.imageBytes);
     }
 
-    bool Handshake(const Frame& own, const Frame& answer) {
-        if (options.garbageBytes > 0) {
-            std::vector<std::uint8_t> noise(options.garbageBytes);
-            for (std::size_t i = 0; i < noise.size(); ++i)
-                noise[i] = GARBAGE[i % GARBAGE.size()];
-            Log("sending " + std::to_string(noise.size()) + " garbage bytes");
-            if (!WriteAll(noise.data(), noise.size()))
-                return false;
-        }
-        const Frame frame = options.wrongDirection ? (own == SEND_READY ? RECEIVE_READY : SEND_READY) : own;
+    // The receiver stops talking, the cable still in: the PC must give up and close.
+    bool GoSilent(const std::string& when) {
+        Log("going silent after " + std::to_string(result.imageBytes) + " image bytes");
+        result.wentSilent = true;
+        if (!AwaitClose(Patience(), "after the receiver went silent " + when))
+            return false;
+        result.ok = true;
+        return false; // the transfer is over; there is nothing to linger for
+    }
+
+    // Waits for the PC to open the port and set it up, then checks the settings.
+    bool AwaitOpenPort() {
         const Clock::time_point giveUp = Patience();
-        int previous = -1;
-        while (!Cancelled()) {
-            if (options.splitHandshake && result.handshakes == 0) {
-                Log("sending the handshake in two writes");
-                if (!WriteAll(frame.data(), 1))
-                    return false;
-                std::this_thread::sleep_for(std::chrono::milliseconds(100));
-                if (!WriteAll(frame.data() + 1, 1))
-                    return false;
-            } else if (!WriteFrame(frame)) {
-                return false;
+        termios settings{};
+        for (;;) {
+            if (Cancelled())
+                return Fail("cancelled");
+            if (!sim.ReadLineSettings(&settings))
+                return Fail(std::string("can't read the line settings: ") + std::strerror(errno));
+            if (cfgetospeed(&settings) != UNOPENED_SPEED || (settings.c_cflag & CLOCAL))
+                break;
+            if (Clock::now() >= giveUp)
+                return Fail("the PC did not open the port");
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        }
+        // The PC sets the line up in several steps: wait until they are done.
+        termios previous = settings;
+        Clock::time_point stableSince = Clock::now();
+        while (Clock::now() - stableSince < SETTLE) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+            if (!sim.ReadLineSettings(&settings))
+                return Fail(std::string("can't read the line settings: ") + std::strerror(errno));
+            if (!SameSettings(settings, previous)) {
+                previous = settings;
+                stableSince = Clock::now();
             }
-            ++result.handshakes;
-            const Clock::time_point retry = std::min(Clock::now() + options.handshakeInterval, giveUp);
-            std::array<std::uint8_t, 64> bytes{};
-            for (;;) {
-                const long n = ReadSome(bytes.data(), bytes.size(), retry);
+        }
+        Log("the PC opened the port");
+        if (options.checkLineSettings) {
+            const std::string problem = LineSettingsProblem(settings);
+            if (!problem.empty())
+                return Fail("the PC set the line to " + problem +
+                            "; the receiver speaks 115200 baud, 8 data bits, "
+                            "no parity, 1 stop bit, no flow control");
+            result.lineChecked = true;
+        }
+        // From here on only the PC holds the device, so its closing shows as a hang-up.
+        sim.CloseSlave();
+        return true;
+    }
+
+    bool SendHandshake(const Frame& frame) {
+        std::vector<std::uint8_t> bytes;
+        if (result.handshakes == 0 && options.garbageBytes > 0) {
+            for (std::size_t i = 0; i < options.garbageBytes; ++i)
+                bytes.push_back(GARBAGE[i % GARBAGE.size()]);
+            Log("sending " + std::to_string(options.garbageBytes) + " garbage bytes with the handshake");
+        }
+        ++result.handshakes;
+        if (result.handshakes == 1 && options.splitHandshake) {
+            Log("sending the handshake in two writes");
+            bytes.push_back(frame[0]);
+            if (!WriteAll(bytes.data(), bytes.size()))
+                return false;
+            // Long enough that the PC reads the first byte on its own.
+            std::this_thread::sleep_for(std::chrono::milliseconds(250));
+            return WriteAll(frame.data() + 1, 1);
+        }
+        bytes.insert(bytes.end(), frame.begin(), frame.end());
+        return WriteAll(bytes.data(), bytes.size());
+    }
+
+    // Sends the handshake (and its repeats, when allowed) and takes exactly the
+    // answer: its two bytes and nothing else.
+    bool Handshake(const Frame& own, const Frame& answer) {
+        if (!AwaitOpenPort())
+            return false;
+        if (options.wrongDirection) {
+            const Frame other = own == SEND_READY ? RECEIVE_READY : SEND_READY;
+            Log("sending the handshake of the other direction");
+            if (!SendHandshake(other))
+                return false;
+            if (!AwaitClose(Patience(), "after a handshake of the wrong direction"))
+                return false;
+            result.ok = true;
+            return false; // refused, as it must be: nothing more to play
+        }
+        const Clock::time_point giveUp = Patience();
+        std::size_t matched = 0;
+        for (int attempt = 0; attempt <= options.handshakeRepeats; ++attempt) {
+            if (!SendHandshake(own))
+                return false;
+            const bool last = attempt == options.handshakeRepeats;
+            const Clock::time_point retry =
+                last ? giveUp : std::min(Clock::now() + options.handshakeInterval, giveUp);
+            while (matched < answer.size()) {
+                std::uint8_t byte = 0;
+                const std::size_t offset = result.pcBytes;
+                const long n = ReadSome(&byte, 1, matched > 0 ? giveUp : retry);
                 if (n < 0)
-                    return Fail(Cancelled() ? "cancelled" : "the PC closed the port");
+                    return LineGone();
                 if (n == 0)
                     break;
-                for (long i = 0; i < n; ++i) {
-                    if (previous == answer[0] && bytes[i] == answer[1])
-                        return true;
-                    previous = bytes[i];
-                }
+                if (byte != answer[matched])
+                    return Unexpected(byte, offset,
+                                      "while waiting for its answer " + Hex(answer[0]) + " " +
+                                          Hex(answer[1]) + " to the handshake");
+                ++matched;
             }
-            if (Clock::now() >= giveUp)
-                return Fail("the PC did not answer the handshake");
+            if (matched == answer.size())
+                return true;
         }
-        return Fail("cancelled");
+        return Fail("the PC did not answer the handshake (" + std::to_string(result.handshakes) +
+                    (result.handshakes == 1 ? " handshake sent)" : " handshakes sent)"));
     }
 
     // Image bytes from the PC, at the line rate when paced; honours the hang-up.
@@ -172,11 +351,11 @@ struct ReceiverSimulator::Session {
             if (counted) {
                 if (HangUpDue())
                     return HangUp();
-                wanted = HangUpLimit(wanted);
+                wanted = Limit(wanted, options.hangUpAfter);
             }
             const long n = ReadSome(target, wanted, Patience());
             if (n < 0)
-                return Fail(Cancelled() ? "cancelled" : "the PC closed the port");
+                return LineGone();
             if (n == 0)
                 return Fail("the PC stopped sending");
             target += n;
@@ -188,45 +367,64 @@ struct ReceiverSimulator::Session {
         return true;
     }
 
+    // Before the next request the PC must be quiet: a byte now is one too many.
+    bool NothingWaiting(const std::string& when) { return ExpectSilence(Clock::now(), when); }
+
     bool Accept() {
         Log("asking the PC for its image");
         if (!Handshake(RECEIVE_READY, SEND_READY))
             return false;
-        sim.CloseSlave();
         Log("the PC is sending");
         const Clock::time_point start = Clock::now();
         paceStart = start;
         std::vector<std::uint8_t> image(IMAGE_BYTES);
+        // A doubled answer, or anything else, before the first request.
+        if (!ExpectSilence(Clock::now() + std::chrono::milliseconds(50), "after its answer to the handshake"))
+            return false;
         if (options.repeatAfterBlock == 0) {
             Log("asking for a repeat before the first block");
             if (!WriteFrame(REPEAT_BLOCK))
                 return false;
-            // The PC discards both queues on a repeat: give it time, or it
-            // would discard the NextBlock that follows too.
-            std::uint8_t stray[16];
-            const long n = ReadSome(stray, sizeof stray, Clock::now() + std::chrono::milliseconds(500));
-            if (n != 0)
-                return Fail("the PC answered a repeat before the first block");
+            // No block has gone out yet, so there is nothing to repeat. The PC
+            // discards both queues on a repeat: give it time, or it would
+            // discard the NextBlock that follows too.
+            if (!ExpectSilence(Clock::now() + std::chrono::milliseconds(500),
+                               "after a repeat before the first block"))
+                return false;
         }
         for (int k = 1; k <= BLOCKS; ++k) {
+            if (!NothingWaiting("before block " + std::to_string(k) + " was asked for"))
+                return false;
             if (!WriteFrame(NEXT_BLOCK))
                 return false;
             ++result.blocksRequested;
             std::uint8_t* block = image.data() + BLOCK_BYTES * static_cast<std::size_t>(k - 1);
             if (!ReadImage(block, BLOCK_BYTES, true))
                 return false;
-            if (options.repeatAfterBlock == k) {
-                Log("asking for block " + std::to_string(k) + " again");
+            if (options.repeatAfterBlock == k || options.damagedBlock == k) {
+                const bool damaged = options.damagedBlock == k;
+                Log((damaged ? "block " + std::to_string(k) + " arrived damaged; asking for it again"
+                             : "asking for block " + std::to_string(k) + " again"));
+                if (!NothingWaiting("before block " + std::to_string(k) + " was asked for again"))
+                    return false;
                 if (!WriteFrame(REPEAT_BLOCK))
                     return false;
                 std::vector<std::uint8_t> again(BLOCK_BYTES);
                 if (!ReadImage(again.data(), again.size(), false))
                     return false;
-                result.repeatMatched = std::equal(again.begin(), again.end(), block);
-                if (!result.repeatMatched)
-                    return Fail("the repeated block differs from the first copy");
+                if (damaged) {
+                    std::copy(again.begin(), again.end(), block); // the good copy replaces the damaged one
+                } else {
+                    result.repeatMatched = std::equal(again.begin(), again.end(), block);
+                    if (!result.repeatMatched)
+                        return Fail("the repeated block differs from the first copy");
+                }
             }
+            if (SilenceDue())
+                return GoSilent("after block " + std::to_string(k));
         }
+        if (!NothingWaiting("after the last block"))
+            return false;
         if (!WriteFrame(NEXT_BLOCK)) // acknowledges the last block
             return false;
         ++result.blocksRequested;
@@ -236,26 +434,59 @@ struct ReceiverSimulator::Session {
         return true;
     }
 
+    // Block k of the given image as a damaged line delivers it: some bytes
+    // changed, and frame pairs where image bytes were, which the PC must take
+    // as image bytes like any others.
+    std::vector<std::uint8_t> StreamedImage() const {
+        std::vector<std::uint8_t> bytes = options.image;
+        if (options.damagedBlock >= 1 && options.damagedBlock <= BLOCKS) {
+            const std::size_t begin = BLOCK_BYTES * static_cast<std::size_t>(options.damagedBlock - 1);
+            const std::uint8_t frames[] = {0xB1, 0x1B, 0xC1, 0x1C, 0xD1, 0x1D, 0xE1, 0x1E};
+            std::copy(std::begin(frames), std::end(frames),
+                      bytes.begin() + static_cast<std::ptrdiff_t>(begin));
+            for (std::size_t i = begin + sizeof frames; i < begin + BLOCK_BYTES; i += 97)
+                bytes[i] ^= 0xFF;
+        }
+        return bytes;
+    }
+
     bool Give() {
         if (options.image.size() != IMAGE_BYTES)
             return Fail("the image to give must be exactly 204800 bytes");
         Log("offering the image to the PC");
         if (!Handshake(SEND_READY, RECEIVE_READY))
             return false;
-        sim.CloseSlave();
         Log("streaming the image");
+        result.sent = StreamedImage();
+        std::vector<std::uint8_t> stream = result.sent;
+        for (std::size_t i = 0; i < options.extraBytes; ++i)
+            stream.push_back(static_cast<std::uint8_t>(0xA5 ^ i));
         const Clock::time_point start = Clock::now();
         paceStart = start;
-        while (result.imageBytes < IMAGE_BYTES) {
+        std::size_t position = 0;
+        while (position < stream.size()) {
             if (HangUpDue())
                 return HangUp();
-            std::size_t chunk = IMAGE_BYTES - result.imageBytes;
+            if (SilenceDue())
+                return GoSilent("mid-image");
+            // The PC only listens while the image streams.
+            if (!NothingWaiting("while the image streams to it"))
+                return false;
+            std::size_t chunk = stream.size() - position;
             if (options.paced)
                 chunk = std::min(chunk, PACED_CHUNK);
-            chunk = HangUpLimit(chunk);
-            if (!WriteAll(options.image.data() + result.imageBytes, chunk))
+            if (position < IMAGE_BYTES)
+                chunk = Limit(Limit(std::min(chunk, IMAGE_BYTES - position), options.hangUpAfter),
+                              options.silentAfter);
+            if (!WriteAll(stream.data() + position, chunk)) {
+                // Past the image the PC may have closed the port already, as it should.
+                if (position >= IMAGE_BYTES)
+                    break;
                 return false;
-            result.imageBytes += chunk;
+            }
+            position += chunk;
+            if (position <= IMAGE_BYTES)
+                result.imageBytes = position;
             Pace(chunk);
         }
         result.seconds = std::chrono::duration<double>(Clock::now() - start).count();
@@ -263,19 +494,32 @@ struct ReceiverSimulator::Session {
         return true;
     }
 
-    // Leaving at once would hang the line up under the PC's last read.
+    // Leaving at once would hang the line up under the PC's last read. The PC
+    // must say nothing more; it closes the port when it is done.
     void Linger() {
         const Clock::time_point until = Clock::now() + options.linger;
-        std::array<std::uint8_t, 64> bytes{};
-        while (!Cancelled() && Clock::now() < until) {
-            if (ReadSome(bytes.data(), bytes.size(), until) < 0)
-                break;
+        for (;;) {
+            std::uint8_t byte = 0;
+            const std::size_t offset = result.pcBytes;
+            const long n = ReadSome(&byte, 1, until);
+            if (n > 0) {
+                Unexpected(byte, offset, "after the transfer was over");
+                return;
+            }
+            if (n < 0) {
+                result.pcClosed = !Cancelled();
+                return;
+            }
+            if (Clock::now() >= until)
+                return;
         }
     }
 };
 
 ReceiverSimulator::ReceiverSimulator() = default;
-ReceiverSimulator::~ReceiverSimulator() { Close(); }
+ReceiverSimulator::~ReceiverSimulator() {
+    Close();
+}
 
 bool ReceiverSimulator::Open(std::string* error) {
     Close();
@@ -284,11 +528,13 @@ bool ReceiverSimulator::Open(std::string* error) {
             *error = std::string("can't open a pseudo-terminal: ") + std::strerror(errno);
         return false;
     }
-    // Raw from the start, so nothing the receiver says is echoed back before the PC opens the port.
+    // Raw from the start, so nothing the receiver says is echoed back before the
+    // PC opens the port, and at a speed no PC chooses, so its opening shows.
     termios settings{};
     ::tcgetattr(slave, &settings);
     ::cfmakeraw(&settings);
-    ::cfsetspeed(&settings, B115200);
+    settings.c_cflag &= ~static_cast<tcflag_t>(CLOCAL);
+    ::cfsetspeed(&settings, UNOPENED_SPEED);
     ::tcsetattr(slave, TCSANOW, &settings);
     ::fcntl(master, F_SETFL, ::fcntl(master, F_GETFL) | O_NONBLOCK);
     ::fcntl(master, F_SETFD, FD_CLOEXEC);
@@ -297,6 +543,11 @@ bool ReceiverSimulator::Open(std::string* error) {
     path = name ? name : "";
     cancelled = false;
     return true;
+}
+
+bool ReceiverSimulator::ReadLineSettings(termios* settings) const {
+    // Our own descriptor of the PC's side of the line: it shows what the PC set.
+    return slave >= 0 && ::tcgetattr(slave, settings) == 0;
 }
 
 void ReceiverSimulator::CloseSlave() {

@@ -12,6 +12,8 @@
 #include <string>
 #include <vector>
 
+struct termios;
+
 namespace vormante::sim {
 
 enum class SimulatorMode {
@@ -19,19 +21,31 @@ enum class SimulatorMode {
     Give,   // receiver offers its image (SendReady, then the image as one stream)
 };
 
+// The simulator is as strict as a receiver: it waits for the PC to open the
+// port, checks the line settings the PC set (115200 baud, 8 data bits, no
+// parity, 1 stop bit, no flow control), sends one handshake, and takes from
+// the PC exactly the expected 2-byte answer and image blocks. Any other byte is
+// a failure that names its offset in the PC's stream and its value.
 struct SimulatorOptions {
     SimulatorMode mode = SimulatorMode::Accept;
     std::vector<std::uint8_t> image; // give: the image streamed to the PC
     bool paced = true;               // hold to the line rate, as a real 115200-baud line does
     double bytesPerSecond = 11520;
-    int repeatAfterBlock = -1;       // accept: ask again for this block once (0: before the first block)
-    std::size_t garbageBytes = 0;    // sent before the first handshake
-    bool splitHandshake = false;     // the first handshake goes out in two writes
-    bool wrongDirection = false;     // handshake with the other direction's frame
-    long hangUpAfter = -1;           // hang up after this many image bytes (-1: never)
-    std::chrono::milliseconds handshakeInterval{1000}; // handshake repeated until answered
-    std::chrono::milliseconds timeout{120000};        // longest wait for the PC
-    std::chrono::milliseconds linger{10000};          // wait for the PC to close before leaving
+    int repeatAfterBlock = -1;     // accept: ask again for this block once (0: before the first block)
+    int damagedBlock = -1;         // accept: this block (1..25) arrives damaged and is asked for again;
+                                   // give: this block goes out damaged (bytes changed, frame pairs in it)
+    std::size_t garbageBytes = 0;  // line noise sent in the same write as the first handshake
+    bool splitHandshake = false;   // the first handshake goes out in two writes
+    bool wrongDirection = false;   // handshake with the other direction's frame; the PC must not answer
+    long hangUpAfter = -1;         // hang up after this many image bytes (-1: never)
+    long silentAfter = -1;         // go silent, line kept open, after this many image bytes (-1: never);
+                                   // accept: once the block holding that byte has arrived
+    std::size_t extraBytes = 0;    // give: stream this many bytes beyond the image
+    int handshakeRepeats = 0;      // handshakes repeated when unanswered (a receiver's retries)
+    bool checkLineSettings = true; // fail when the PC's line settings are not the receiver's
+    std::chrono::milliseconds handshakeInterval{1000}; // wait for an answer before a repeat
+    std::chrono::milliseconds timeout{120000};         // longest wait for the PC
+    std::chrono::milliseconds linger{10000};           // wait for the PC to close before leaving
     std::function<void(const std::string&)> log;
 };
 
@@ -39,12 +53,17 @@ struct SimulatorResult {
     bool ok = false;
     std::string error;
     std::vector<std::uint8_t> received; // accept: the image the PC sent
+    std::vector<std::uint8_t> sent;     // give: the image bytes streamed, damage included
     std::size_t imageBytes = 0;         // image bytes moved, either way
+    std::size_t pcBytes = 0;            // bytes received from the PC in all
     int handshakes = 0;                 // handshake frames sent
     int blocksRequested = 0;            // NextBlock frames sent
     bool repeatMatched = false;         // the repeated block came back unchanged
+    bool lineChecked = false;           // the PC's line settings were read back and right
     bool hungUp = false;
-    double seconds = 0;                 // from the handshake answer to the last image byte
+    bool wentSilent = false;
+    bool pcClosed = false; // the PC closed the port while the line was still up
+    double seconds = 0;    // from the handshake answer to the last image byte
 };
 
 class ReceiverSimulator {
@@ -66,6 +85,7 @@ public:
 private:
     struct Session;
     void Close();
+    bool ReadLineSettings(struct termios* settings) const;
     void CloseSlave();
 
     int master = -1;
@@ -73,6 +93,9 @@ private:
     std::string path;
     std::atomic<bool> cancelled{false};
 };
+
+// What is wrong with line settings for the receiver's line; empty when right.
+std::string LineSettingsProblem(const struct termios& settings);
 
 // A deterministic pseudo-random image, so runs can be compared.
 std::vector<std::uint8_t> PatternImage(std::uint32_t seed);

@@ -2,6 +2,7 @@
 // on a pseudo-terminal, for tests and for trying transfers without a receiver.
 #include "ReceiverSimulator.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -23,20 +24,34 @@ const char USAGE[] =
     "  accept   the receiver takes the PC's image (use \"Data From PC To IRD\")\n"
     "  give     the receiver offers its image (use \"Data From IRD To PC\")\n"
     "\n"
+    "The receiver is strict: it waits for the PC to open the port, checks the\n"
+    "line settings (115200 baud, 8 data bits, no parity, 1 stop bit, no flow\n"
+    "control), sends one handshake, and fails on any byte from the PC other than\n"
+    "the expected answer and image blocks, naming its offset and value.\n"
+    "\n"
     "Options:\n"
-    "  --output FILE        accept: save the image taken here (default receiver-image.bin)\n"
-    "  --image FILE         give: the 204800-byte image to offer (default: a pattern)\n"
-    "  --seed N             give: seed of the pattern image (default 1)\n"
-    "  --unpaced            move bytes as fast as the pseudo-terminal allows\n"
-    "  --rate N             bytes per second when paced (default 11520, 115200 baud 8N1)\n"
-    "  --repeat-after K     accept: ask for block K again (0: before the first block)\n"
-    "  --garbage N          send N bytes of line noise before the handshake\n"
-    "  --split-handshake    send the first handshake frame in two writes\n"
-    "  --wrong-direction    open with the handshake frame of the other direction\n"
-    "  --hang-up-after N    hang up the line after N image bytes\n"
-    "  --timeout SECONDS    longest wait for the PC (default 120)\n"
-    "  --quiet              print only the device path and the outcome\n"
-    "  --help               show this text\n";
+    "  --output FILE          accept: save the image taken here (default receiver-image.bin)\n"
+    "  --image FILE           give: the 204800-byte image to offer (default: a pattern)\n"
+    "  --seed N               give: seed of the pattern image (default 1)\n"
+    "  --unpaced              move bytes as fast as the pseudo-terminal allows\n"
+    "  --rate N               bytes per second when paced (default 11520, 115200 baud 8N1)\n"
+    "  --repeat-after K       accept: ask for block K again (0: before the first block)\n"
+    "  --damaged-block K      accept: block K arrives damaged and is asked for again;\n"
+    "                         give: block K goes out damaged (1..25)\n"
+    "  --garbage N            send N bytes of line noise with the first handshake\n"
+    "  --split-handshake      send the first handshake frame in two writes\n"
+    "  --handshake-repeats N  repeat an unanswered handshake up to N times, a second apart\n"
+    "  --wrong-direction      open with the handshake frame of the other direction\n"
+    "  --hang-up-after N      hang up the line after N image bytes\n"
+    "  --silent-after N       stop talking after N image bytes, the line kept open\n"
+    "  --extra-bytes N        give: stream N bytes more than an image\n"
+    "  --no-line-check        accept any line settings\n"
+    "  --timeout SECONDS      longest wait for the PC (default 120)\n"
+    "  --quiet                print only the device path and the outcome\n"
+    "  --help                 show this text\n"
+    "\n"
+    "Exit status: 0 the receiver's part was played as asked, 1 the PC broke the\n"
+    "protocol or the line failed, 2 wrong usage.\n";
 
 int Usage(const std::string& problem) {
     std::cerr << "vormante-receiver-sim: " << problem << "\n\n" << USAGE;
@@ -114,6 +129,19 @@ int main(int argc, char** argv) {
             if (k > 25)
                 return Usage("--repeat-after takes a block from 0 to 25");
             options.repeatAfterBlock = static_cast<int>(k);
+        } else if (arg == "--damaged-block") {
+            const long k = number("--damaged-block");
+            if (k < 1 || k > 25)
+                return Usage("--damaged-block takes a block from 1 to 25");
+            options.damagedBlock = static_cast<int>(k);
+        } else if (arg == "--handshake-repeats") {
+            options.handshakeRepeats = static_cast<int>(std::min(number("--handshake-repeats"), 1000L));
+        } else if (arg == "--silent-after") {
+            options.silentAfter = number("--silent-after");
+        } else if (arg == "--extra-bytes") {
+            options.extraBytes = static_cast<std::size_t>(std::min(number("--extra-bytes"), 100000000L));
+        } else if (arg == "--no-line-check") {
+            options.checkLineSettings = false;
         } else if (arg == "--garbage") {
             options.garbageBytes = static_cast<std::size_t>(number("--garbage"));
         } else if (arg == "--split-handshake") {
@@ -158,6 +186,15 @@ int main(int argc, char** argv) {
     }
     if (result.hungUp) {
         std::cerr << "receiver: hung up after " << result.imageBytes << " image bytes\n";
+        return 0;
+    }
+    if (result.wentSilent) {
+        std::cerr << "receiver: went silent after " << result.imageBytes
+                  << " image bytes; the PC closed the port\n";
+        return 0;
+    }
+    if (options.wrongDirection) {
+        std::cerr << "receiver: the PC refused the handshake of the wrong direction and closed the port\n";
         return 0;
     }
     if (options.mode == SimulatorMode::Accept) {
