@@ -31,7 +31,8 @@ constexpr int CELL_PADDING = CELL_LEFT_PAD + CELL_RIGHT_PAD + GRID_WIDTH;
 // colours whether or not the list has the focus.
 class CellDelegate : public QStyledItemDelegate {
 public:
-    explicit CellDelegate(ColumnListCtrl* list) : QStyledItemDelegate(list), list_(list) {}
+    CellDelegate(ColumnListCtrl* list, const TextWidthTable* widths)
+        : QStyledItemDelegate(list), list_(list), widths_(widths) {}
 
     void paint(QPainter* painter, const QStyleOptionViewItem& option,
                const QModelIndex& index) const override {
@@ -49,8 +50,11 @@ public:
         painter->setPen(text);
         painter->setFont(option.font);
         const QRect area = option.rect.adjusted(CELL_LEFT_PAD, 0, -CELL_RIGHT_PAD, 0);
-        // A text wider than its cell is cut with "…", never silently.
-        const QString shown = QFontMetrics(option.font).elidedText(cell, Qt::ElideRight, area.width());
+        // A text wider than its cell is cut with "…", never silently. The quick width
+        // errs on the wide side, so texts it finds fitting need no exact measuring.
+        const bool fits = option.font == list_->font() && widths_->Width(cell) <= area.width();
+        const QString shown =
+            fits ? cell : QFontMetrics(option.font).elidedText(cell, Qt::ElideRight, area.width());
         painter->drawText(area, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, shown);
         painter->restore();
     }
@@ -70,12 +74,26 @@ public:
 
 private:
     ColumnListCtrl* list_;
+    const TextWidthTable* widths_;
 };
 
 // Declared widths are pixels at the small dialog font the lists were designed for;
 // larger desktop fonts widen the columns in proportion.
 double WidthScale(const QFontMetrics& metrics) {
     return std::max(1.0, metrics.averageCharWidth() / 5.0);
+}
+
+// Hiding a row resizes its header section, and with updates on, the header then works
+// out the section's position, which takes every row before it: hiding thousands of
+// rows one by one grew with the square of the rows. With updates and signals off the
+// header only records the sizes; the caller brings the view up to date once.
+template <class Change> void QuietlyOnRows(QHeaderView* rows, Change change) {
+    const bool wasBlocked = rows->blockSignals(true);
+    const bool hadUpdates = rows->updatesEnabled();
+    rows->setUpdatesEnabled(false);
+    change();
+    rows->setUpdatesEnabled(hadUpdates);
+    rows->blockSignals(wasBlocked);
 }
 
 } // namespace
@@ -85,7 +103,7 @@ ColumnListCtrl::ColumnListCtrl(QWidget* parent)
       widths_(std::make_unique<TextWidthTable>(font())) {
     setHorizontalHeader(header_);
     setModel(model_);
-    setItemDelegate(new CellDelegate(this));
+    setItemDelegate(new CellDelegate(this, widths_.get()));
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setSelectionMode(QAbstractItemView::ExtendedSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -171,8 +189,13 @@ int ColumnListCtrl::ColumnSpecWidth(int column) const {
 int ColumnListCtrl::AddRow(const QStringList& texts) {
     const int row = model_->AppendRow(texts, textColor_, backColor_);
     FitColumnsToTexts(texts);
-    if (rowFilter_ && !rowFilter_(model_->RowTexts(row)))
-        setRowHidden(row, true);
+    // Hiding each row as it comes would cost the header a pass over every hidden row
+    // per insertion; the rows of a refill are hidden together once they are all in,
+    // before the list is next painted. Queries answer from the filter meanwhile.
+    if (rowFilter_ && !filterPending_) {
+        filterPending_ = true;
+        QMetaObject::invokeMethod(this, &ColumnListCtrl::ApplyPendingRowFilter, Qt::QueuedConnection);
+    }
     return row;
 }
 
@@ -289,18 +312,46 @@ void ColumnListCtrl::SetRowFilter(RowFilter keep) {
     ApplyRowFilter();
 }
 
+void ColumnListCtrl::ApplyPendingRowFilter() {
+    if (filterPending_)
+        ApplyRowFilter();
+}
+
 void ColumnListCtrl::ApplyRowFilter() {
-    for (int row = 0; row < RowCount(); ++row) {
-        const bool hide = rowFilter_ && !rowFilter_(model_->RowTexts(row));
-        if (isRowHidden(row) != hide)
-            setRowHidden(row, hide);
+    filterPending_ = false;
+    bool changed = false;
+    QuietlyOnRows(verticalHeader(), [&] {
+        for (int row = 0; row < RowCount(); ++row) {
+            const bool hide = rowFilter_ && !rowFilter_(model_->RowTexts(row));
+            if (isRowHidden(row) != hide) {
+                setRowHidden(row, hide);
+                changed = true;
+            }
+        }
+    });
+    if (changed) {
+        updateGeometries();
+        viewport()->update();
     }
     if (DeselectHiddenRows())
         Q_EMIT rowSelectionChanged();
 }
 
+bool ColumnListCtrl::IsRowShown(int row) const {
+    if (!ValidRow(row))
+        return false;
+    if (filterPending_)
+        return !rowFilter_ || rowFilter_(model_->RowTexts(row));
+    return !isRowHidden(row);
+}
+
 int ColumnListCtrl::ShownRowCount() const {
-    return RowCount() - verticalHeader()->hiddenSectionCount();
+    if (!filterPending_)
+        return RowCount() - verticalHeader()->hiddenSectionCount();
+    int shown = 0;
+    for (int row = 0; row < RowCount(); ++row)
+        shown += IsRowShown(row) ? 1 : 0;
+    return shown;
 }
 
 bool ColumnListCtrl::DeselectHiddenRows() {

@@ -14,8 +14,10 @@
 //
 // A row filter hides rows without removing them: every row keeps its index, so all of
 // the row API below keeps addressing the same rows. The filter stays set across
-// DeleteAllRows and decides for each row added; rows changed by SetCellText keep their
-// state until the filter is set again. Hidden rows are deselected when the filter is
+// DeleteAllRows and decides for each row added (rows added together are hidden
+// together when control returns to the event loop; IsRowShown and ShownRowCount answer
+// from the filter before that). Rows changed by SetCellText keep their state until the
+// filter next applies. Hidden rows are deselected when the filter is
 // set, and the user's selection (clicks, drags, Shift+arrows, Ctrl+A) never takes them.
 //
 // API for pages (rows and columns count from 0; out-of-range arguments do nothing):
@@ -100,7 +102,7 @@ public:
     // row. Emits rowSelectionChanged once when hidden rows lose their selection.
     void SetRowFilter(RowFilter keep);
     bool HasRowFilter() const { return static_cast<bool>(rowFilter_); }
-    bool IsRowShown(int row) const { return ValidRow(row) && !isRowHidden(row); }
+    bool IsRowShown(int row) const;
     int ShownRowCount() const;
 
     // The cell's whole text when its column is too narrow to show it, else empty.
@@ -141,6 +143,7 @@ private:
     void FitColumnsToTexts(const QStringList& texts);
     void RefitAllColumns();
     void ApplyRowFilter();
+    void ApplyPendingRowFilter();
     // Drops hidden rows from the selection; true when the selection changed.
     bool DeselectHiddenRows();
     bool ValidRow(int row) const { return row >= 0 && row < RowCount(); }
@@ -151,6 +154,8 @@ private:
     QList<int> textWidths_; // the widest text each column has held, with the cell's padding
     std::unique_ptr<TextWidthTable> widths_;
     RowFilter rowFilter_;
+    // Rows added under a filter are hidden together once they are all in (see AddRow).
+    bool filterPending_ = false;
     bool holdSelectionSignal_ = false;
     int currentRow_ = 0;
     int sortColumn_ = -1;

@@ -91,6 +91,11 @@ private Q_SLOTS:
         QCOMPARE(list.ShownRowCount(), 4);
         for (int row = 0; row < list.RowCount(); ++row)
             QCOMPARE(list.IsRowShown(row), list.CellText(row, 1).startsWith("ZDF"));
+        // The view hides the refilled rows once control is back in the event loop.
+        QTRY_VERIFY(list.isRowHidden(1));
+        for (int row = 0; row < list.RowCount(); ++row)
+            QCOMPARE(list.isRowHidden(row), !list.CellText(row, 1).startsWith("ZDF"));
+        QCOMPARE(list.ShownRowCount(), 4);
 
         list.SortByColumn(1, false); // "ZDF …" rows first
         for (int row = 0; row < list.RowCount(); ++row)
