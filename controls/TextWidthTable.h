@@ -1,7 +1,7 @@
 // Fast text widths for sizing list columns: the advance of every Latin-1 character
 // is measured once per font, so thousands of cells are sized without laying out
-// each text. The sum leaves out kerning, which only narrows Latin text, so it errs
-// on the wide side; texts with other characters are measured exactly.
+// each text. The sum leaves out kerning and ligatures, which narrow Latin text, so it
+// errs on the wide side; texts with other characters are measured exactly.
 #pragma once
 
 #include <QFont>

@@ -123,7 +123,10 @@ void ListFilterBar::UpdateCount() {
 }
 
 void ListFilterBar::ScheduleCount() {
-    countTimer_->start();
+    // Called for every row of a refill: restarting the timer each time would cost more
+    // than the count itself.
+    if (!countTimer_->isActive())
+        countTimer_->start();
 }
 
 void ListFilterBar::OnTextChanged(const QString& text) {
