@@ -2,28 +2,40 @@
 
 #include "ColumnListModel.h"
 #include "SortHeaderCtrl.h"
+#include "TextWidthTable.h"
 
 #include <QContextMenuEvent>
 #include <QEvent>
 #include <QHeaderView>
+#include <QHelpEvent>
 #include <QItemSelectionModel>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
 #include <QStyledItemDelegate>
+#include <QToolTip>
 
 #include <algorithm>
 #include <cmath>
 
 namespace {
 
+// A cell's text runs from 2 pixels after its left edge to 1 before its right one; the
+// grid line takes the last pixel of the column.
+constexpr int CELL_LEFT_PAD = 2;
+constexpr int CELL_RIGHT_PAD = 1;
+constexpr int GRID_WIDTH = 1;
+constexpr int CELL_PADDING = CELL_LEFT_PAD + CELL_RIGHT_PAD + GRID_WIDTH;
+
 // Paints each cell in its own colours, and selected rows in the list's highlight
 // colours whether or not the list has the focus.
 class CellDelegate : public QStyledItemDelegate {
 public:
-    explicit CellDelegate(ColumnListCtrl* list) : QStyledItemDelegate(list), list_(list) {}
+    CellDelegate(ColumnListCtrl* list, const TextWidthTable* widths)
+        : QStyledItemDelegate(list), list_(list), widths_(widths) {}
 
-    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override {
         QColor text = index.data(Qt::ForegroundRole).value<QColor>();
         QColor back = index.data(Qt::BackgroundRole).value<QColor>();
         if (option.state & QStyle::State_Selected) {
@@ -37,25 +49,61 @@ public:
         painter->save();
         painter->setPen(text);
         painter->setFont(option.font);
-        painter->drawText(option.rect.adjusted(2, 0, -1, 0), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, cell);
+        const QRect area = option.rect.adjusted(CELL_LEFT_PAD, 0, -CELL_RIGHT_PAD, 0);
+        // A text wider than its cell is cut with "…", never silently. The quick width
+        // errs on the wide side, so texts it finds fitting need no exact measuring.
+        const bool fits = option.font == list_->font() && widths_->Width(cell) <= area.width();
+        const QString shown =
+            fits ? cell : QFontMetrics(option.font).elidedText(cell, Qt::ElideRight, area.width());
+        painter->drawText(area, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, shown);
         painter->restore();
+    }
+
+    // Tips show the whole text of cells that are cut off, and nothing for the others.
+    bool helpEvent(QHelpEvent* event, QAbstractItemView* view, const QStyleOptionViewItem& option,
+                   const QModelIndex& index) override {
+        if (event == nullptr || event->type() != QEvent::ToolTip || !index.isValid())
+            return QStyledItemDelegate::helpEvent(event, view, option, index);
+        const QString tip = list_->CellToolTip(index.row(), index.column());
+        if (tip.isEmpty())
+            QToolTip::hideText();
+        else
+            QToolTip::showText(event->globalPos(), tip, view->viewport(), view->visualRect(index));
+        return true;
     }
 
 private:
     ColumnListCtrl* list_;
+    const TextWidthTable* widths_;
 };
 
 // Declared widths are pixels at the small dialog font the lists were designed for;
 // larger desktop fonts widen the columns in proportion.
-double WidthScale(const QFontMetrics& metrics) { return std::max(1.0, metrics.averageCharWidth() / 5.0); }
+double WidthScale(const QFontMetrics& metrics) {
+    return std::max(1.0, metrics.averageCharWidth() / 5.0);
+}
+
+// Hiding a row resizes its header section, and with updates on, the header then works
+// out the section's position, which takes every row before it: hiding thousands of
+// rows one by one grew with the square of the rows. With updates and signals off the
+// header only records the sizes; the caller brings the view up to date once.
+template <class Change> void QuietlyOnRows(QHeaderView* rows, Change change) {
+    const bool wasBlocked = rows->blockSignals(true);
+    const bool hadUpdates = rows->updatesEnabled();
+    rows->setUpdatesEnabled(false);
+    change();
+    rows->setUpdatesEnabled(hadUpdates);
+    rows->blockSignals(wasBlocked);
+}
 
 } // namespace
 
 ColumnListCtrl::ColumnListCtrl(QWidget* parent)
-    : QTableView(parent), model_(new ColumnListModel(this)), header_(new SortHeaderCtrl(this)) {
+    : QTableView(parent), model_(new ColumnListModel(this)), header_(new SortHeaderCtrl(this)),
+      widths_(std::make_unique<TextWidthTable>(font())) {
     setHorizontalHeader(header_);
     setModel(model_);
-    setItemDelegate(new CellDelegate(this));
+    setItemDelegate(new CellDelegate(this, widths_.get()));
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setSelectionMode(QAbstractItemView::ExtendedSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -75,14 +123,19 @@ ColumnListCtrl::ColumnListCtrl(QWidget* parent)
 
     ReadSystemColors();
     connect(header_, &QHeaderView::sectionClicked, this, &ColumnListCtrl::OnColumnClicked);
-    connect(selectionModel(), &QItemSelectionModel::selectionChanged, this,
-            [this] { Q_EMIT rowSelectionChanged(); });
+    connect(selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
+        if (!holdSelectionSignal_)
+            Q_EMIT rowSelectionChanged();
+    });
 }
+
+ColumnListCtrl::~ColumnListCtrl() = default;
 
 bool ColumnListCtrl::BuildColumns(const QString& columnSpec) {
     for (const columnlist::ColumnSpecEntry& entry : columnlist::ParseColumnSpec(columnSpec)) {
         model_->AppendColumn(entry.name);
         specWidths_.append(entry.width);
+        textWidths_.append(0);
     }
     ApplyColumnWidths();
     return true;
@@ -90,26 +143,82 @@ bool ColumnListCtrl::BuildColumns(const QString& columnSpec) {
 
 void ColumnListCtrl::ApplyColumnWidths() {
     const double scale = WidthScale(fontMetrics());
-    for (int column = 0; column < specWidths_.size(); ++column)
-        header_->resizeSection(column, static_cast<int>(std::lround(specWidths_[column] * scale)));
+    for (int column = 0; column < specWidths_.size(); ++column) {
+        const int declared = static_cast<int>(std::lround(specWidths_[column] * scale));
+        header_->resizeSection(
+            column, std::max({declared, header_->MinimumSectionWidth(column), textWidths_.value(column)}));
+    }
 }
 
-int ColumnListCtrl::ColumnCount() const { return model_->ColumnCount(); }
-QString ColumnListCtrl::ColumnName(int column) const { return model_->ColumnName(column); }
+// Widens a column whose new text is wider than any it held before. A column the user
+// narrowed stays so until a still wider text comes.
+void ColumnListCtrl::FitColumnsToTexts(const QStringList& texts) {
+    const int columns = std::min(static_cast<int>(texts.size()), static_cast<int>(textWidths_.size()));
+    for (int column = 0; column < columns; ++column) {
+        const QString& text = texts[column];
+        if (text.isEmpty())
+            continue;
+        const int needed = widths_->Width(text) + CELL_PADDING;
+        if (needed <= textWidths_[column])
+            continue;
+        textWidths_[column] = needed;
+        if (header_->sectionSize(column) < needed)
+            header_->resizeSection(column, needed);
+    }
+}
+
+void ColumnListCtrl::RefitAllColumns() {
+    widths_->SetFont(font());
+    std::fill(textWidths_.begin(), textWidths_.end(), 0);
+    for (int row = 0; row < RowCount(); ++row)
+        FitColumnsToTexts(model_->RowTexts(row));
+    ApplyColumnWidths();
+}
+
+int ColumnListCtrl::ColumnCount() const {
+    return model_->ColumnCount();
+}
+QString ColumnListCtrl::ColumnName(int column) const {
+    return model_->ColumnName(column);
+}
 
 int ColumnListCtrl::ColumnSpecWidth(int column) const {
     return column >= 0 && column < specWidths_.size() ? specWidths_[column] : 0;
 }
 
-int ColumnListCtrl::AddRow(const QStringList& texts) { return model_->AppendRow(texts, textColor_, backColor_); }
-
-bool ColumnListCtrl::SetCellText(int row, int column, const QString& text) {
-    return model_->SetCellText(row, column, text);
+int ColumnListCtrl::AddRow(const QStringList& texts) {
+    const int row = model_->AppendRow(texts, textColor_, backColor_);
+    FitColumnsToTexts(texts);
+    // Hiding each row as it comes would cost the header a pass over every hidden row
+    // per insertion; the rows of a refill are hidden together once they are all in,
+    // before the list is next painted. Queries answer from the filter meanwhile.
+    if (rowFilter_ && !filterPending_) {
+        filterPending_ = true;
+        QMetaObject::invokeMethod(this, &ColumnListCtrl::ApplyPendingRowFilter, Qt::QueuedConnection);
+    }
+    return row;
 }
 
-QString ColumnListCtrl::CellText(int row, int column) const { return model_->CellText(row, column); }
-QStringList ColumnListCtrl::RowTexts(int row) const { return model_->RowTexts(row); }
-int ColumnListCtrl::RowCount() const { return model_->RowCount(); }
+bool ColumnListCtrl::SetCellText(int row, int column, const QString& text) {
+    if (!model_->SetCellText(row, column, text))
+        return false;
+    if (column < textWidths_.size()) {
+        QStringList one(column + 1);
+        one[column] = text;
+        FitColumnsToTexts(one);
+    }
+    return true;
+}
+
+QString ColumnListCtrl::CellText(int row, int column) const {
+    return model_->CellText(row, column);
+}
+QStringList ColumnListCtrl::RowTexts(int row) const {
+    return model_->RowTexts(row);
+}
+int ColumnListCtrl::RowCount() const {
+    return model_->RowCount();
+}
 
 void ColumnListCtrl::DeleteAllRows() {
     // A reset clears the selection without selection signals, as removing every row
@@ -131,12 +240,17 @@ void ColumnListCtrl::SelectRow(int row, bool clearOthers) {
 
 void ColumnListCtrl::DeselectRow(int row) {
     if (ValidRow(row))
-        selectionModel()->select(model_->index(row, 0), QItemSelectionModel::Deselect | QItemSelectionModel::Rows);
+        selectionModel()->select(model_->index(row, 0),
+                                 QItemSelectionModel::Deselect | QItemSelectionModel::Rows);
 }
 
-void ColumnListCtrl::ClearSelectedRows() { selectionModel()->clearSelection(); }
+void ColumnListCtrl::ClearSelectedRows() {
+    selectionModel()->clearSelection();
+}
 
-bool ColumnListCtrl::IsRowSelected(int row) const { return ValidRow(row) && selectionModel()->isRowSelected(row, {}); }
+bool ColumnListCtrl::IsRowSelected(int row) const {
+    return ValidRow(row) && selectionModel()->isRowSelected(row, {});
+}
 
 QList<int> ColumnListCtrl::SelectedRows() const {
     QList<int> rows;
@@ -188,6 +302,106 @@ void ColumnListCtrl::SortByColumn(int column, bool ascending) {
     sortAscending_ = ascending;
     header_->SetSortIndicator(column, ascending);
     model_->SortRows(column, ascending);
+    // Rows moved; their shown state goes with their texts.
+    if (rowFilter_)
+        ApplyRowFilter();
+}
+
+void ColumnListCtrl::SetRowFilter(RowFilter keep) {
+    rowFilter_ = std::move(keep);
+    ApplyRowFilter();
+}
+
+void ColumnListCtrl::ApplyPendingRowFilter() {
+    if (filterPending_)
+        ApplyRowFilter();
+}
+
+void ColumnListCtrl::ApplyRowFilter() {
+    filterPending_ = false;
+    bool changed = false;
+    QuietlyOnRows(verticalHeader(), [&] {
+        for (int row = 0; row < RowCount(); ++row) {
+            const bool hide = rowFilter_ && !rowFilter_(model_->RowTexts(row));
+            if (isRowHidden(row) != hide) {
+                setRowHidden(row, hide);
+                changed = true;
+            }
+        }
+    });
+    if (changed) {
+        updateGeometries();
+        viewport()->update();
+    }
+    if (DeselectHiddenRows())
+        Q_EMIT rowSelectionChanged();
+}
+
+bool ColumnListCtrl::IsRowShown(int row) const {
+    if (!ValidRow(row))
+        return false;
+    if (filterPending_)
+        return !rowFilter_ || rowFilter_(model_->RowTexts(row));
+    return !isRowHidden(row);
+}
+
+int ColumnListCtrl::ShownRowCount() const {
+    if (!filterPending_)
+        return RowCount() - verticalHeader()->hiddenSectionCount();
+    int shown = 0;
+    for (int row = 0; row < RowCount(); ++row)
+        shown += IsRowShown(row) ? 1 : 0;
+    return shown;
+}
+
+bool ColumnListCtrl::DeselectHiddenRows() {
+    if (verticalHeader()->hiddenSectionCount() == 0)
+        return false;
+    QItemSelection hidden;
+    for (const QModelIndex& index : selectionModel()->selectedRows())
+        if (isRowHidden(index.row()))
+            hidden.select(index, index);
+    if (hidden.isEmpty())
+        return false;
+    holdSelectionSignal_ = true;
+    selectionModel()->select(hidden, QItemSelectionModel::Deselect | QItemSelectionModel::Rows);
+    holdSelectionSignal_ = false;
+    return true;
+}
+
+// The user's selections go through here and selectAll; both leave hidden rows out,
+// with one rowSelectionChanged for the whole change.
+void ColumnListCtrl::setSelection(const QRect& rect, QItemSelectionModel::SelectionFlags command) {
+    const QItemSelection before = selectionModel()->selection();
+    holdSelectionSignal_ = true;
+    QTableView::setSelection(rect, command);
+    DeselectHiddenRows();
+    holdSelectionSignal_ = false;
+    if (selectionModel()->selection() != before)
+        Q_EMIT rowSelectionChanged();
+}
+
+void ColumnListCtrl::selectAll() {
+    const QItemSelection before = selectionModel()->selection();
+    holdSelectionSignal_ = true;
+    QTableView::selectAll();
+    DeselectHiddenRows();
+    holdSelectionSignal_ = false;
+    if (selectionModel()->selection() != before)
+        Q_EMIT rowSelectionChanged();
+}
+
+QString ColumnListCtrl::CellToolTip(int row, int column) const {
+    const QString text = CellText(row, column);
+    if (text.isEmpty() || ShownCellText(row, column) == text)
+        return {};
+    return text;
+}
+
+QString ColumnListCtrl::ShownCellText(int row, int column) const {
+    const QString text = CellText(row, column);
+    const int area = columnWidth(column) - CELL_PADDING;
+    return fontMetrics().elidedText(text, Qt::ElideRight, std::max(0, area));
 }
 
 void ColumnListCtrl::OnColumnClicked(int column) {
@@ -199,8 +413,12 @@ bool ColumnListCtrl::SetCellColors(int row, int column, const QColor& text, cons
     return model_->SetCellColors(row, column, text, back);
 }
 
-QColor ColumnListCtrl::CellTextColor(int row, int column) const { return model_->CellTextColor(row, column); }
-QColor ColumnListCtrl::CellBackColor(int row, int column) const { return model_->CellBackColor(row, column); }
+QColor ColumnListCtrl::CellTextColor(int row, int column) const {
+    return model_->CellTextColor(row, column);
+}
+QColor ColumnListCtrl::CellBackColor(int row, int column) const {
+    return model_->CellBackColor(row, column);
+}
 
 void ColumnListCtrl::ReadSystemColors() {
     const QPalette colors = palette();
@@ -216,7 +434,7 @@ void ColumnListCtrl::changeEvent(QEvent* event) {
         ReadSystemColors();
     else if (event->type() == QEvent::FontChange) {
         verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
-        ApplyColumnWidths();
+        RefitAllColumns();
     }
 }
 

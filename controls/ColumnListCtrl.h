@@ -8,6 +8,18 @@
 // sorted column shows an arrow. Selected rows are painted in the highlight colours
 // even while another widget has the focus. Several rows may be selected at once.
 //
+// A column is at least as wide as the column spec declares, as its caption, and as the
+// widest text it has held; a column the user narrows shows its texts cut with "…", and
+// hovering such a cell shows its whole text as a tip.
+//
+// A row filter hides rows without removing them: every row keeps its index, so all of
+// the row API below keeps addressing the same rows. The filter stays set across
+// DeleteAllRows and decides for each row added (rows added together are hidden
+// together when control returns to the event loop; IsRowShown and ShownRowCount answer
+// from the filter before that). Rows changed by SetCellText keep their state until the
+// filter next applies. Hidden rows are deselected when the filter is
+// set, and the user's selection (clicks, drags, Shift+arrows, Ctrl+A) never takes them.
+//
 // API for pages (rows and columns count from 0; out-of-range arguments do nothing):
 //   BuildColumns(spec)                 -> false when nothing usable was declared
 //   AddRow({"1", "Astra", ...})        -> index of the appended row
@@ -21,6 +33,8 @@
 //   IsRowSelected(row), FocusRow()
 //   ScrollRowToTop(row), EnsureRowVisible(row), TopRow(), VisibleRowCount()
 //   SortByColumn(col, ascending), sortColumn() (-1 before any sort), sortAscending()
+//   SetRowFilter(keep), HasRowFilter(), IsRowShown(row), ShownRowCount()
+//   CellToolTip(row, col)              the whole text of a cut-off cell, else empty
 // Signals:
 //   rowSelectionChanged()                           any change of the selected rows,
 //                                                   by the user or by code (SelectRow)
@@ -34,14 +48,22 @@
 #include <QStringList>
 #include <QTableView>
 
+#include <functional>
+#include <memory>
+
 class ColumnListModel;
 class SortHeaderCtrl;
+class TextWidthTable;
 
 class ColumnListCtrl : public QTableView {
     Q_OBJECT
 
 public:
+    // Decides from a row's cell texts whether the row is shown.
+    using RowFilter = std::function<bool(const QStringList& texts)>;
+
     explicit ColumnListCtrl(QWidget* parent = nullptr);
+    ~ColumnListCtrl() override;
 
     // Appends one column per "name,width" entry of the column spec (widths in pixels at the
     // reference font; they grow with larger desktop fonts). Call once, before rows.
@@ -87,6 +109,18 @@ public:
     int sortColumn() const { return sortColumn_; }
     bool sortAscending() const { return sortAscending_; }
 
+    // Hides the rows `keep` refuses and shows the others; an empty function shows every
+    // row. Emits rowSelectionChanged once when hidden rows lose their selection.
+    void SetRowFilter(RowFilter keep);
+    bool HasRowFilter() const { return static_cast<bool>(rowFilter_); }
+    bool IsRowShown(int row) const;
+    int ShownRowCount() const;
+
+    // The cell's whole text when its column is too narrow to show it, else empty.
+    QString CellToolTip(int row, int column) const;
+    // The text as painted: whole, or cut with "…" to the column's width.
+    QString ShownCellText(int row, int column) const;
+
     // Colours of cells added from now on, and the selection colours (from the palette,
     // re-read when the palette changes; rows keep the colours they were added with).
     QColor textColor() const { return textColor_; }
@@ -104,8 +138,12 @@ Q_SIGNALS:
     void rowDoubleClicked(int row);
     void rowContextMenuRequested(int row, const QPoint& globalPos);
 
+public Q_SLOTS:
+    void selectAll() override;
+
 protected:
     void changeEvent(QEvent* event) override;
+    void setSelection(const QRect& rect, QItemSelectionModel::SelectionFlags command) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
 
@@ -113,11 +151,23 @@ private:
     void OnColumnClicked(int column);
     void ReadSystemColors();
     void ApplyColumnWidths();
+    void FitColumnsToTexts(const QStringList& texts);
+    void RefitAllColumns();
+    void ApplyRowFilter();
+    void ApplyPendingRowFilter();
+    // Drops hidden rows from the selection; true when the selection changed.
+    bool DeselectHiddenRows();
     bool ValidRow(int row) const { return row >= 0 && row < RowCount(); }
 
     ColumnListModel* model_;
     SortHeaderCtrl* header_;
     QList<int> specWidths_;
+    QList<int> textWidths_; // the widest text each column has held, with the cell's padding
+    std::unique_ptr<TextWidthTable> widths_;
+    RowFilter rowFilter_;
+    // Rows added under a filter are hidden together once they are all in (see AddRow).
+    bool filterPending_ = false;
+    bool holdSelectionSignal_ = false;
     int currentRow_ = 0;
     int sortColumn_ = -1;
     bool sortAscending_ = true;

@@ -4,6 +4,8 @@
 #include <QPolygon>
 #include <QStyleOptionHeader>
 
+#include <algorithm>
+
 SortHeaderCtrl::SortHeaderCtrl(QWidget* parent) : QHeaderView(Qt::Horizontal, parent) {
     setSectionsClickable(true);
     setHighlightSections(false);
@@ -16,6 +18,17 @@ void SortHeaderCtrl::SetSortIndicator(int column, bool ascending) {
     sortAscending_ = ascending;
     ownerDrawn_.insert(column);
     viewport()->update();
+}
+
+int SortHeaderCtrl::MinimumSectionWidth(int logicalIndex) const {
+    if (!model())
+        return 0;
+    // The owner-drawn layout of paintSection: a quarter of the height left and right
+    // of the text, three more quarters for the arrow.
+    const int o = sizeHint().height() / 4;
+    const QString text = model()->headerData(logicalIndex, Qt::Horizontal, Qt::DisplayRole).toString();
+    const int ownerDrawn = fontMetrics().horizontalAdvance(text) + 5 * o + 2;
+    return std::max(ownerDrawn, sectionSizeFromContents(logicalIndex).width());
 }
 
 void SortHeaderCtrl::paintSection(QPainter* painter, const QRect& rect, int logicalIndex) const {
@@ -46,7 +59,8 @@ void SortHeaderCtrl::paintSection(QPainter* painter, const QRect& rect, int logi
     textRect.setLeft(left + o);
     textRect.setRight(textRect.right() - o);
     if (textRect.left() < textRect.right()) {
-        const auto alignment = model() ? model()->headerData(logicalIndex, Qt::Horizontal, Qt::TextAlignmentRole)
+        const auto alignment = model() ? model()
+                                             ->headerData(logicalIndex, Qt::Horizontal, Qt::TextAlignmentRole)
                                              .value<Qt::Alignment>()
                                        : Qt::Alignment();
         int flags = Qt::TextSingleLine | Qt::AlignVCenter;
@@ -56,11 +70,13 @@ void SortHeaderCtrl::paintSection(QPainter* painter, const QRect& rect, int logi
             flags |= Qt::AlignRight;
         else
             flags |= Qt::AlignLeft;
-        const QString text = model() ? model()->headerData(logicalIndex, Qt::Horizontal, Qt::DisplayRole).toString()
-                                     : QString();
+        const QString text =
+            model() ? model()->headerData(logicalIndex, Qt::Horizontal, Qt::DisplayRole).toString()
+                    : QString();
         painter->setPen(palette().color(QPalette::ButtonText));
         // Elided rather than run under the arrow when the column is narrow.
-        painter->drawText(textRect, flags, fontMetrics().elidedText(text.left(254), Qt::ElideRight, textRect.width()));
+        painter->drawText(textRect, flags,
+                          fontMetrics().elidedText(text.left(254), Qt::ElideRight, textRect.width()));
     }
 
     if (sorted) {
@@ -69,11 +85,11 @@ void SortHeaderCtrl::paintSection(QPainter* painter, const QRect& rect, int logi
         const int top = rect.top();
         // A mid-tone body under the light and shadow edges keeps the raised arrow
         // visible on light header faces.
-        const QPolygon body = sortAscending_
-                                  ? QPolygon({QPoint(right - 2 * o, top + o), QPoint(right - o, bottom - o - 1),
-                                              QPoint(right - 3 * o - 1, bottom - o - 1)})
-                                  : QPolygon({QPoint(right - 3 * o - 1, top + o), QPoint(right - o - 1, top + o),
-                                              QPoint(right - 2 * o - 1, bottom - o)});
+        const QPolygon body =
+            sortAscending_ ? QPolygon({QPoint(right - 2 * o, top + o), QPoint(right - o, bottom - o - 1),
+                                       QPoint(right - 3 * o - 1, bottom - o - 1)})
+                           : QPolygon({QPoint(right - 3 * o - 1, top + o), QPoint(right - o - 1, top + o),
+                                       QPoint(right - 2 * o - 1, bottom - o)});
         painter->setPen(Qt::NoPen);
         painter->setBrush(palette().color(QPalette::Mid));
         painter->drawPolygon(body);

@@ -16,6 +16,8 @@ public:
     void SetSortIndicator(int column, bool ascending);
     int sortColumn() const { return sortColumn_; }
     bool sortAscending() const { return sortAscending_; }
+    // The narrowest width that shows a column's caption whole, with room for the arrow.
+    int MinimumSectionWidth(int logicalIndex) const;
 
 protected:
     void paintSection(QPainter* painter, const QRect& rect, int logicalIndex) const override;
