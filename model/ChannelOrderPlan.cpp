@@ -48,8 +48,10 @@ bool ValidPlan(const ChannelDatabase& db, const ChannelOrderPlan& plan) {
     for (const PlannedSatellite& planned : plan.satellites) {
         if (!IsSatelliteSlot(planned.satellite) || ChainOf(db, planned.satellite) != planned.chainBefore)
             return false;
+        // A channel on two chains belongs to a damaged image; relinking one chain would cut the other.
         for (const int c : planned.chainBefore)
-            owner[c] = planned.satellite;
+            if (!owner.emplace(c, planned.satellite).second)
+                return false;
         // Listed and missing together must be the chain, each member once.
         std::unordered_map<int, int> seen;
         for (const int c : planned.listed)

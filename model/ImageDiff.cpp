@@ -6,6 +6,7 @@
 
 #include <cstdlib>
 #include <functional>
+#include <map>
 
 namespace vormante {
 
@@ -80,22 +81,54 @@ std::string Describe(const TransponderInfo& t) {
     return Number(t.frequency) + " MHz " + (t.vertical ? "V " : "H ") + Number(t.symbolRate) + " kS/s";
 }
 
+// Pairs transponders: an exact match first, then the same polarization within +-2 MHz; each in order.
+// Buckets by frequency keep this linear, whatever the chains of a damaged image hold.
+std::vector<int> PairTransponders(const std::vector<TransponderInfo>& before,
+                                  const std::vector<TransponderInfo>& after) {
+    std::map<std::pair<unsigned, bool>, std::vector<int>> byFrequency; // ascending indexes of `after`
+    for (int j = 0; j < static_cast<int>(after.size()); ++j)
+        byFrequency[{after[static_cast<std::size_t>(j)].frequency,
+                     after[static_cast<std::size_t>(j)].vertical}]
+            .push_back(j);
+    std::vector<int> pairs(before.size(), -1);
+    std::vector<bool> taken(after.size(), false);
+    for (const bool exact : {true, false}) {
+        for (std::size_t i = 0; i < before.size(); ++i) {
+            if (pairs[i] != -1)
+                continue;
+            const TransponderInfo& x = before[i];
+            int best = -1;
+            const unsigned low =
+                x.frequency < FREQUENCY_TOLERANCE_MHZ ? 0 : x.frequency - FREQUENCY_TOLERANCE_MHZ;
+            for (unsigned f = exact ? x.frequency : low; f <= x.frequency + FREQUENCY_TOLERANCE_MHZ; ++f) {
+                const auto bucket = byFrequency.find({f, x.vertical});
+                if (bucket == byFrequency.end())
+                    continue;
+                for (const int j : bucket->second) {
+                    if (taken[static_cast<std::size_t>(j)] ||
+                        (exact && after[static_cast<std::size_t>(j)].symbolRate != x.symbolRate))
+                        continue;
+                    if (best == -1 || j < best)
+                        best = j;
+                    break;
+                }
+                if (exact)
+                    break;
+            }
+            if (best != -1) {
+                pairs[i] = best;
+                taken[static_cast<std::size_t>(best)] = true;
+            }
+        }
+    }
+    return pairs;
+}
+
 void DiffTransponders(const ChannelDatabase& first, int a, const ChannelDatabase& second, int b,
                       std::vector<ItemDifference>& out) {
     const auto before = TranspondersOf(first, a);
     const auto after = TranspondersOf(second, b);
-    const auto pairs = PairInOrder(
-        before.size(), after.size(),
-        [&](int i, int j) {
-            const auto &x = before[static_cast<std::size_t>(i)], &y = after[static_cast<std::size_t>(j)];
-            return x.frequency == y.frequency && x.vertical == y.vertical && x.symbolRate == y.symbolRate;
-        },
-        [&](int i, int j) {
-            const auto &x = before[static_cast<std::size_t>(i)], &y = after[static_cast<std::size_t>(j)];
-            return x.vertical == y.vertical &&
-                   std::abs(static_cast<long>(x.frequency) - static_cast<long>(y.frequency)) <=
-                       FREQUENCY_TOLERANCE_MHZ;
-        });
+    const auto pairs = PairTransponders(before, after);
     std::vector<bool> paired(after.size(), false);
     for (std::size_t i = 0; i < before.size(); ++i) {
         if (pairs[i] < 0) {
