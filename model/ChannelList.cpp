@@ -119,7 +119,8 @@ int FirstNonUtf8Line(std::string_view text) {
     std::size_t i = 0;
     while (i < text.size()) {
         const auto b = static_cast<unsigned char>(text[i]);
-        if (b == '\n')
+        // LF, CR LF and a lone CR each end a line, as they do for the rows.
+        if (b == '\n' || (b == '\r' && (i + 1 == text.size() || text[i + 1] != '\n')))
             ++line;
         if (b < 0x80) {
             ++i;
