@@ -102,10 +102,8 @@ void DuplicatesDialog::updateSummary() {
     if (groups_.empty())
         summaryLabel_->setText(QStringLiteral("No channel is stored twice."));
     else
-        summaryLabel_->setText(
-            QStringLiteral("%1 services are stored more than once; %2 channels are selected "
-                           "for deletion.")
-                .arg(groups_.size())
-                .arg(selected));
+        summaryLabel_->setText(QStringLiteral("Stored more than once: %1. Selected for deletion: %2.")
+                                   .arg(planview::Count(groups_.size(), "service", "services"),
+                                        planview::Count(selected, "channel", "channels")));
     deleteButton_->setEnabled(selected > 0);
 }
