@@ -82,18 +82,19 @@ void AppendChannel(std::string& out, const ChannelDatabase& db, int satellite, i
     std::array<std::string, COLUMN_COUNT> fields;
     fields[COL_SATELLITE] = Latin1ToUtf8(sat.name());
     fields[COL_POSITION] = FormatPosition(sat.position());
-    fields[COL_TYPE] = record.videoPid() == NULL_PID ? "Radio" : "TV";
+    // Literals go in through std::string: GCC 12 warns falsely (-Wrestrict) on assigning them in Release builds.
+    fields[COL_TYPE] = std::string(record.videoPid() == NULL_PID ? "Radio" : "TV");
     fields[COL_NUMBER] = std::to_string(number);
     fields[COL_NAME] = Latin1ToUtf8(record.name());
     fields[COL_FREQUENCY] = std::to_string(usable ? db.Transponder(t).frequency() : 0);
-    fields[COL_POLARIZATION] = usable && db.Transponder(t).isVertical() ? "V" : "H";
+    fields[COL_POLARIZATION].assign(1, usable && db.Transponder(t).isVertical() ? 'V' : 'H');
     fields[COL_SYMBOL_RATE] = std::to_string(usable ? db.Transponder(t).symbolRate() : 0);
     fields[COL_VIDEO] = std::to_string(record.videoPid());
     fields[COL_AUDIO] = std::to_string(record.audioPid());
     fields[COL_PCR] = std::to_string(record.pcrPid());
     fields[COL_TELETEXT] = std::to_string(record.teletextPid());
     for (std::size_t i = 0; i < FLAG_COLUMN_BITS.size(); ++i)
-        fields[COL_LOCK + i] = flags & FLAG_COLUMN_BITS[i] ? "1" : "0";
+        fields[COL_LOCK + i].assign(1, flags & FLAG_COLUMN_BITS[i] ? '1' : '0');
     AppendRow(out, fields);
 }
 
@@ -321,7 +322,10 @@ std::optional<bool> ParseFlag(std::string_view field) {
 
 std::string Quoted(std::string_view text) {
     constexpr std::size_t SHOWN = 40;
-    return "\"" + std::string(text.substr(0, SHOWN)) + (text.size() > SHOWN ? "...\"" : "\"");
+    std::string quoted(1, '"');
+    quoted.append(text.substr(0, SHOWN));
+    quoted.append(text.size() > SHOWN ? "...\"" : "\"");
+    return quoted;
 }
 
 class RowParser {
