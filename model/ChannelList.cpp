@@ -82,7 +82,8 @@ void AppendChannel(std::string& out, const ChannelDatabase& db, int satellite, i
     std::array<std::string, COLUMN_COUNT> fields;
     fields[COL_SATELLITE] = Latin1ToUtf8(sat.name());
     fields[COL_POSITION] = FormatPosition(sat.position());
-    // Literals go in through std::string: GCC 12 warns falsely (-Wrestrict) on assigning them in Release builds.
+    // Literals go in through std::string: GCC 12 warns falsely (-Wrestrict) on assigning them in Release
+    // builds.
     fields[COL_TYPE] = std::string(record.videoPid() == NULL_PID ? "Radio" : "TV");
     fields[COL_NUMBER] = std::to_string(number);
     fields[COL_NAME] = Latin1ToUtf8(record.name());
@@ -111,7 +112,7 @@ struct Failure {
 };
 
 std::string At(int line, const std::string& reason) {
-    return "line " + std::to_string(line) + ": " + reason;
+    return std::string("line ") + std::to_string(line) + ": " + reason;
 }
 
 // The line of the first byte that breaks UTF-8, or 0 when the text is UTF-8.
@@ -189,7 +190,7 @@ std::optional<Failure> SplitRecords(std::string_view text, char separator, std::
     const auto lineEnd = [&](std::size_t at) { return text[at] == '\r' || text[at] == '\n'; };
     while (i < n) {
         if (records.size() > MAX_LIST_ROWS)
-            return Failure{line, "the list has more than " + std::to_string(MAX_LIST_ROWS) +
+            return Failure{line, std::string("the list has more than ") + std::to_string(MAX_LIST_ROWS) +
                                      " rows; an image holds at most " + std::to_string(CHANNEL_SLOTS) +
                                      " channels"};
         Record record;
@@ -218,7 +219,7 @@ std::optional<Failure> SplitRecords(std::string_view text, char separator, std::
                 while (i < n && text[i] == ' ')
                     ++i;
                 if (i < n && text[i] != separator && !lineEnd(i))
-                    return Failure{line, "text follows the closing quote of field " +
+                    return Failure{line, std::string("text follows the closing quote of field ") +
                                              std::to_string(record.fields.size() + 1)};
             } else {
                 while (i < n && text[i] != separator && !lineEnd(i))
@@ -490,7 +491,8 @@ ListReadResult ReadChannelList(std::string_view text) {
         return result;
     };
     if (text.size() > MAX_LIST_BYTES)
-        return refuse(1, "the list is larger than " + std::to_string(MAX_LIST_BYTES >> 20) + " MB");
+        return refuse(1,
+                      std::string("the list is larger than ") + std::to_string(MAX_LIST_BYTES >> 20) + " MB");
     if (text.substr(0, 3) == "\xEF\xBB\xBF")
         text.remove_prefix(3);
     if (const int line = FirstNonUtf8Line(text))

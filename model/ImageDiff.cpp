@@ -16,7 +16,10 @@ std::string Number(long long value) {
     return std::to_string(value);
 }
 std::string Text(const std::string& latin1) {
-    return "\"" + Latin1ToUtf8(latin1) + "\"";
+    std::string text(1, '"');
+    text += Latin1ToUtf8(latin1);
+    text += '"';
+    return text;
 }
 
 void Compare(std::vector<FieldDifference>& out, const std::string& field, const std::string& before,
@@ -235,7 +238,7 @@ void DiffSettings(const ChannelDatabase& first, const ChannelDatabase& second,
     field("volume right", [](const SystemSettingsBlock& s) { return s.volumeRight(); });
     Compare(out, "PIN code", Text(x.pinCode()), Text(y.pinCode()));
     for (int type = 0; type < LNB_TYPES; ++type) {
-        const std::string prefix = "LNB Type" + Number(type + 1) + " ";
+        const std::string prefix = std::string("LNB Type") + Number(type + 1) + " ";
         if (type < SystemSettingsBlock::EXPLICIT_FREQUENCY_TYPES) {
             Compare(out, prefix + "low frequency", x.lnbLowFrequency(type), y.lnbLowFrequency(type));
             Compare(out, prefix + "high frequency", x.lnbHighFrequency(type), y.lnbHighFrequency(type));

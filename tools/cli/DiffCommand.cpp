@@ -18,7 +18,8 @@ std::string FieldsJson(const std::vector<FieldDifference>& fields) {
     for (std::size_t i = 0; i < fields.size(); ++i) {
         JsonObjectBuilder field;
         field.utf8("field", fields[i].field).utf8("before", fields[i].before).utf8("after", fields[i].after);
-        json += (i ? ", " : "") + field.str();
+        json += i ? ", " : "";
+        json += field.str();
     }
     return json + "]";
 }
@@ -30,7 +31,8 @@ std::string ItemsJson(const std::vector<ItemDifference>& items) {
         item.utf8("kind", DiffKindName(items[i].kind))
             .utf8("item", items[i].item)
             .raw("fields", FieldsJson(items[i].fields));
-        json += (i ? ",\n      " : "\n      ") + item.str();
+        json += i ? ",\n      " : "\n      ";
+        json += item.str();
     }
     return json + (items.empty() ? "]" : "\n    ]");
 }

@@ -43,7 +43,8 @@ void WriteJson(const ChannelDatabase& db, const std::vector<DuplicateGroup>& gro
                 .text("name", record.name())
                 .text("type", record.videoPid() == NULL_PID ? "radio" : "tv")
                 .number("number", record.channelNumber());
-            channels += (i ? ", " : "") + channel.str();
+            channels += i ? ", " : "";
+            channels += channel.str();
         }
         JsonObjectBuilder group;
         group.number("satellite", groups[g].satellite)
