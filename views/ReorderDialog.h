@@ -17,6 +17,7 @@ class ReorderDialog : public QDialog {
     Q_OBJECT
 
 public:
+    // Keeps references to both images, which must outlive the dialog; replans when an option changes.
     ReorderDialog(const vormante::ChannelDatabase& image, const vormante::ChannelDatabase& other,
                   QWidget* parent = nullptr);
 
