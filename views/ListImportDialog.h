@@ -16,7 +16,7 @@ class ListImportDialog : public QDialog {
     Q_OBJECT
 
 public:
-    // Keeps references to db and plan: both must outlive the dialog.
+    // Reads db while it is built; keeps a reference to plan, which must outlive the dialog.
     ListImportDialog(const vormante::ChannelDatabase& db, const vormante::ListImportPlan& plan,
                      QWidget* parent = nullptr);
 
