@@ -78,7 +78,7 @@ bool ChannelQuery::MatchesPid(unsigned pid) const {
     return pid != NULL_PID && MatchesNumber(static_cast<long>(pid));
 }
 
-bool ChannelQuery::Matches(const ChannelRecord& channel, int shownNumber) const {
+bool ChannelQuery::Matches(ConstChannelRecord channel, int shownNumber) const {
     if (empty())
         return true;
     if (!numeric_)
@@ -98,7 +98,7 @@ std::vector<ChannelMatch> FindChannels(const ChannelDatabase& db, const ChannelQ
         int tvCount = 0;
         int radioCount = 0;
         chains::WalkChannels(db, satellite, [&](int c) {
-            const ChannelRecord channel = db.Channel(c);
+            const ConstChannelRecord channel = db.Channel(c);
             const unsigned type = channel.serviceType();
             if (type != ChannelRecord::SERVICE_TV && type != ChannelRecord::SERVICE_RADIO)
                 return true;
@@ -135,7 +135,7 @@ ImageStatistics CountImage(const ChannelDatabase& db) {
     for (int t = 0; t < TRANSPONDER_SLOTS; ++t)
         figures.transponders += db.Transponder(t).isUsed() ? 1 : 0;
     for (int c = 0; c < CHANNEL_SLOTS; ++c) {
-        const ChannelRecord channel = db.Channel(c);
+        const ConstChannelRecord channel = db.Channel(c);
         if (!channel.isOccupied())
             continue;
         ++figures.channels;

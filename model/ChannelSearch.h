@@ -37,7 +37,7 @@ public:
     bool MatchesPid(unsigned pid) const;
     // Name, shown number (the "No" of a list row), the CH No field or any PID
     // (video, audio, PCR, teletext).
-    bool Matches(const ChannelRecord& channel, int shownNumber) const;
+    bool Matches(ConstChannelRecord channel, int shownNumber) const;
 
 private:
     std::string folded_;

@@ -2,10 +2,14 @@
 // images built by random editor-style operations (small to full), and damaged
 // copies of those. The spare tail of each image, which no operation touches,
 // carries random bytes that the fuzz target reads as its operation script.
-// For fuzz_patched_image it writes short random patch lists instead.
+// For fuzz_patched_image it writes short random patch lists instead, and for
+// fuzz_list_reader channel lists: written ones, spreadsheet dialects, damaged ones.
 // Usage: make_fuzz_seeds TARGET FOLDER
 #include "ModelTestImages.h"
 #include "OperationScript.h"
+
+#include "model/ChannelList.h"
+#include "model/SampleImages.h"
 
 #include <cstdio>
 #include <filesystem>
@@ -56,6 +60,55 @@ std::vector<std::uint8_t> FullImage() {
     return {db.workingCopy().begin(), db.workingCopy().end()};
 }
 
+bool WriteText(const std::filesystem::path& path, const std::string& text) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(text.data(), static_cast<std::streamsize>(text.size()));
+    return static_cast<bool>(out);
+}
+
+std::string Replaced(std::string text, char from, const std::string& to) {
+    std::string out;
+    for (const char ch : text)
+        out += ch == from ? to : std::string(1, ch);
+    return out;
+}
+
+int WriteListSeeds(const std::filesystem::path& folder, std::mt19937& random) {
+    ChannelDatabase db;
+    db.Load(BuildDemoImage());
+    db.BuildRecordPointers();
+    const std::string list = WriteChannelList(db);
+    const std::string built = [&] {
+        ChannelDatabase other;
+        other.Load(BuiltImage(200, random));
+        other.BuildRecordPointers();
+        return WriteChannelList(other);
+    }();
+    const std::string header = list.substr(0, list.find("\r\n") + 2);
+    std::vector<std::pair<std::string, std::string>> seeds = {
+        {"demo", list},
+        {"built", built},
+        {"semicolons-bom", "\xEF\xBB\xBF" + Replaced(list, ',', ";")},
+        {"lf", Replaced(list, '\r', "")},
+        {"quoted", header +
+                       "\"A\",\"19.2E\",\"TV\",\"1\",\"Das \"\"E\"\"\",\"11836\",\"H\",\"27500\",\"101\","
+                       "\"102\",\"101\",\"104\",\"x\",\"\",\"1\",\"0\",\"0\",\"0\"\r\n"},
+        {"unclosed", header + "A,19.2E,TV,1,\"open,11836\r\n"},
+        {"header-only", header},
+    };
+    for (int i = 0; i < 4; ++i) {
+        std::string damaged = list.substr(0, 2048);
+        for (int k = 0; k < 16; ++k)
+            damaged[random() % damaged.size()] = static_cast<char>(random());
+        seeds.emplace_back("damaged-" + std::to_string(i), damaged);
+    }
+    bool ok = true;
+    for (const auto& [name, text] : seeds)
+        ok = WriteText(folder / (name + ".csv"), text) && ok;
+    std::printf("%zu seed lists in %s\n", seeds.size(), folder.c_str());
+    return ok ? 0 : 1;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -67,11 +120,14 @@ int main(int argc, char** argv) {
     const std::filesystem::path folder = argv[2];
     std::filesystem::create_directories(folder);
     std::mt19937 random(20261208);
+    if (target == "fuzz_list_reader")
+        return WriteListSeeds(folder, random);
     if (target == "fuzz_patched_image") {
         for (int i = 0; i < 16; ++i) {
             std::ofstream out(folder / ("patches-" + std::to_string(i)), std::ios::binary | std::ios::trunc);
             const auto bytes = RandomBytes(64 + 32 * static_cast<std::size_t>(i), random);
-            out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+            out.write(reinterpret_cast<const char*>(bytes.data()),
+                      static_cast<std::streamsize>(bytes.size()));
             if (!out)
                 return 1;
         }

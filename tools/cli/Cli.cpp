@@ -8,8 +8,9 @@ namespace vormante::cli {
 
 namespace {
 
-const Command* const COMMANDS[] = {&INFO_COMMAND, &CHECK_COMMAND, &DUMP_COMMAND, &SAMPLE_COMMAND,
-                                     &SEND_COMMAND, &RECEIVE_COMMAND};
+const Command* const COMMANDS[] = {&INFO_COMMAND,    &CHECK_COMMAND,   &DUMP_COMMAND,      &SAMPLE_COMMAND,
+                                   &SEND_COMMAND,    &RECEIVE_COMMAND, &EXPORT_COMMAND,    &IMPORT_COMMAND,
+                                   &REORDER_COMMAND, &DIFF_COMMAND,    &DUPLICATES_COMMAND};
 
 void PrintProgramHelp(std::ostream& out) {
     out << "Usage: vormante-cli COMMAND [OPTIONS] ARGUMENTS\n"
@@ -19,7 +20,7 @@ void PrintProgramHelp(std::ostream& out) {
            "Commands:\n";
     for (const Command* command : COMMANDS) {
         std::string name = command->name;
-        name.resize(10, ' ');
+        name.resize(12, ' ');
         out << "  " << name << command->summary << "\n";
     }
     out << "\n"

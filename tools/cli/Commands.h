@@ -23,6 +23,11 @@ int RunDump(const CommandArgs& args, std::ostream& out, std::ostream& err);
 int RunSample(const CommandArgs& args, std::ostream& out, std::ostream& err);
 int RunSend(const CommandArgs& args, std::ostream& out, std::ostream& err);
 int RunReceive(const CommandArgs& args, std::ostream& out, std::ostream& err);
+int RunExport(const CommandArgs& args, std::ostream& out, std::ostream& err);
+int RunImport(const CommandArgs& args, std::ostream& out, std::ostream& err);
+int RunReorder(const CommandArgs& args, std::ostream& out, std::ostream& err);
+int RunDiff(const CommandArgs& args, std::ostream& out, std::ostream& err);
+int RunDuplicates(const CommandArgs& args, std::ostream& out, std::ostream& err);
 
 extern const Command INFO_COMMAND;
 extern const Command CHECK_COMMAND;
@@ -30,6 +35,11 @@ extern const Command DUMP_COMMAND;
 extern const Command SAMPLE_COMMAND;
 extern const Command SEND_COMMAND;
 extern const Command RECEIVE_COMMAND;
+extern const Command EXPORT_COMMAND;
+extern const Command IMPORT_COMMAND;
+extern const Command REORDER_COMMAND;
+extern const Command DIFF_COMMAND;
+extern const Command DUPLICATES_COMMAND;
 
 // "vormante-cli CMD: message" on err, plus a hint at the command's help for usage errors.
 void ReportError(std::ostream& err, const char* command, const std::string& message);

@@ -8,27 +8,57 @@
 
 namespace vormante::cli {
 
-bool ReadImageFile(const std::string& path, ChannelDatabase& db, std::string* error) {
+namespace {
+
+bool IsRegularFile(const std::string& path, std::string* error) {
     struct stat info {};
     if (::stat(path.c_str(), &info) != 0) {
         *error = "cannot open \"" + path + "\": " + std::strerror(errno);
         return false;
     }
-    // A pipe or a device could block or never end; an image is always a plain file.
+    // A pipe or a device could block or never end; inputs are always plain files.
     if (!S_ISREG(info.st_mode)) {
         *error = "\"" + path + "\" is not a regular file";
         return false;
     }
+    return true;
+}
+
+} // namespace
+
+bool ReadTextFile(const std::string& path, std::size_t maxBytes, std::string* text, std::string* error) {
+    if (!IsRegularFile(path, error))
+        return false;
+    FileReadResult read = ReadFileBytes(path, maxBytes);
+    if (!read.ok) {
+        *error = read.error;
+        return false;
+    }
+    if (read.bytes.size() > maxBytes) {
+        *error = "\"" + path + "\" is larger than " + std::to_string(maxBytes) + " bytes";
+        return false;
+    }
+    text->assign(read.bytes.begin(), read.bytes.end());
+    return true;
+}
+
+bool WriteImageFile(const std::string& path, const ChannelDatabase& db, std::string* error) {
+    return WriteFileAtomically(path, std::span<const std::uint8_t>(db.workingCopy()), error);
+}
+
+bool ReadImageFile(const std::string& path, ChannelDatabase& db, std::string* error) {
+    if (!IsRegularFile(path, error))
+        return false;
     FileReadResult read = ReadFileBytes(path, IMAGE_SIZE);
     if (!read.ok) {
         *error = read.error;
         return false;
     }
     if (read.bytes.size() != IMAGE_SIZE) {
-        const std::string size =
-            read.bytes.size() > IMAGE_SIZE ? "more than " + std::to_string(IMAGE_SIZE) : std::to_string(read.bytes.size());
-        *error = "\"" + path + "\" is not a database image: it holds " + size + " bytes, an image has exactly " +
-                 std::to_string(IMAGE_SIZE);
+        const std::string size = read.bytes.size() > IMAGE_SIZE ? "more than " + std::to_string(IMAGE_SIZE)
+                                                                : std::to_string(read.bytes.size());
+        *error = "\"" + path + "\" is not a database image: it holds " + size +
+                 " bytes, an image has exactly " + std::to_string(IMAGE_SIZE);
         return false;
     }
     db.Reset(false);

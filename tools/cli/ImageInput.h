@@ -11,4 +11,11 @@ namespace vormante::cli {
 // Refuses files that are missing, unreadable, not regular files, or of any other size.
 bool ReadImageFile(const std::string& path, ChannelDatabase& db, std::string* error);
 
+// Reads a text file of at most maxBytes bytes: a channel list. Refuses files that
+// are missing, unreadable, not regular files, or larger.
+bool ReadTextFile(const std::string& path, std::size_t maxBytes, std::string* text, std::string* error);
+
+// Writes the working copy of db to path atomically.
+bool WriteImageFile(const std::string& path, const ChannelDatabase& db, std::string* error);
+
 } // namespace vormante::cli

@@ -26,6 +26,31 @@ std::string JsonLatin1String(std::string_view bytes) {
     return out;
 }
 
+std::string JsonUtf8String(std::string_view utf8) {
+    std::string out = "\"";
+    for (const char ch : utf8) {
+        const auto byte = static_cast<unsigned char>(ch);
+        if (byte == '"' || byte == '\\') {
+            out += '\\';
+            out += ch;
+        } else if (byte < 0x20 || byte == 0x7F) {
+            char escape[8];
+            std::snprintf(escape, sizeof escape, "\\u%04x", byte);
+            out += escape;
+        } else {
+            out += ch;
+        }
+    }
+    out += '"';
+    return out;
+}
+
+JsonObjectBuilder& JsonObjectBuilder::utf8(std::string_view name, std::string_view utf8) {
+    key(name);
+    text_ += JsonUtf8String(utf8);
+    return *this;
+}
+
 void JsonObjectBuilder::key(std::string_view name) {
     if (!first_)
         text_ += ", ";

@@ -1,0 +1,153 @@
+#include "ChannelOrderPlan.h"
+
+#include "ChainWalk.h"
+#include "ChannelList.h"
+#include "RecordOperations.h"
+
+#include <unordered_map>
+
+namespace vormante {
+
+namespace {
+
+bool IsTv(const ChannelDatabase& db, int channel) {
+    return db.Channel(channel).videoPid() != NULL_PID;
+}
+
+std::vector<int> ChainOf(const ChannelDatabase& db, int satellite) {
+    std::vector<int> chain;
+    chains::WalkChannels(db, satellite, [&](int c) {
+        chain.push_back(c);
+        return true;
+    });
+    return chain;
+}
+
+// Number of each channel among its type in the given order, from 1.
+std::unordered_map<int, int> NumbersOf(const ChannelDatabase& db, const std::vector<int>& order) {
+    std::unordered_map<int, int> numbers;
+    int tv = 0, radio = 0;
+    for (const int c : order)
+        numbers[c] = IsTv(db, c) ? ++tv : ++radio;
+    return numbers;
+}
+
+void Relink(ChannelDatabase& db, int satellite, const std::vector<int>& chain) {
+    for (std::size_t i = 0; i < chain.size(); ++i) {
+        ChannelRecord channel = db.Channel(chain[i]);
+        channel.setPrevChannel(i == 0 ? NO_LINK : chain[i - 1]);
+        channel.setNextChannel(i + 1 == chain.size() ? NO_LINK : chain[i + 1]);
+    }
+    SatelliteRecord sat = db.Satellite(satellite);
+    sat.setFirstChannel(chain.empty() ? NO_LINK : chain.front());
+    sat.setLastChannel(chain.empty() ? NO_LINK : chain.back());
+}
+
+bool ValidPlan(const ChannelDatabase& db, const ChannelOrderPlan& plan) {
+    std::unordered_map<int, int> owner; // channel -> satellite, for every planned chain
+    for (const PlannedSatellite& planned : plan.satellites) {
+        if (!IsSatelliteSlot(planned.satellite) || ChainOf(db, planned.satellite) != planned.chainBefore)
+            return false;
+        // A channel on two chains belongs to a damaged image; relinking one chain would cut the other.
+        for (const int c : planned.chainBefore)
+            if (!owner.emplace(c, planned.satellite).second)
+                return false;
+        // Listed and missing together must be the chain, each member once.
+        std::unordered_map<int, int> seen;
+        for (const int c : planned.listed)
+            ++seen[c];
+        for (const int c : planned.missing)
+            ++seen[c];
+        if (seen.size() != planned.chainBefore.size())
+            return false;
+        for (const int c : planned.chainBefore)
+            if (seen[c] != 1)
+                return false;
+    }
+    const auto owned = [&](int satellite, int channel) {
+        const auto it = owner.find(channel);
+        return it != owner.end() && it->second == satellite;
+    };
+    for (const PlannedRename& rename : plan.renamed)
+        if (!owned(rename.satellite, rename.channel) ||
+            rename.after.size() > static_cast<std::size_t>(ChannelRecord::NAME_FIELD_SIZE))
+            return false;
+    for (const PlannedFlags& flags : plan.flagsChanged)
+        if (!owned(flags.satellite, flags.channel))
+            return false;
+    return true;
+}
+
+} // namespace
+
+bool ChannelOrderPlan::ChangesImage(bool deleteMissing) const {
+    return !moved.empty() || !renamed.empty() || !flagsChanged.empty() || (deleteMissing && !missing.empty());
+}
+
+std::vector<int> PlannedChain(const ChannelDatabase& db, const PlannedSatellite& satellite,
+                              bool deleteMissing) {
+    std::vector<int> tv, radio;
+    for (const int c : satellite.listed)
+        (IsTv(db, c) ? tv : radio).push_back(c);
+    if (!deleteMissing)
+        for (const int c : satellite.missing)
+            (IsTv(db, c) ? tv : radio).push_back(c);
+    std::vector<int> chain;
+    chain.reserve(tv.size() + radio.size());
+    std::size_t nextTv = 0, nextRadio = 0;
+    for (const int c : satellite.chainBefore) {
+        if (IsTv(db, c)) {
+            if (nextTv < tv.size())
+                chain.push_back(tv[nextTv++]);
+        } else if (nextRadio < radio.size()) {
+            chain.push_back(radio[nextRadio++]);
+        }
+    }
+    return chain;
+}
+
+void DescribeOrderChanges(const ChannelDatabase& db, ChannelOrderPlan& plan) {
+    plan.moved.clear();
+    plan.missing.clear();
+    for (const PlannedSatellite& planned : plan.satellites) {
+        const auto before = NumbersOf(db, planned.chainBefore);
+        const auto after = NumbersOf(db, PlannedChain(db, planned, false));
+        const auto describe = [&](int c) {
+            return PlannedChannel{planned.satellite, c,           IsTv(db, c),
+                                  before.at(c),      after.at(c), db.Channel(c).name()};
+        };
+        for (const int c : planned.listed)
+            if (before.at(c) != after.at(c))
+                plan.moved.push_back(describe(c));
+        for (const int c : planned.missing)
+            plan.missing.push_back(describe(c));
+    }
+}
+
+bool ApplyChannelOrderPlan(ChannelDatabase& db, const ChannelOrderPlan& plan, bool deleteMissing) {
+    if (!ValidPlan(db, plan))
+        return false;
+    for (const PlannedRename& rename : plan.renamed)
+        if (db.Channel(rename.channel).name() != rename.after)
+            db.Channel(rename.channel).setName(rename.after);
+    for (const PlannedFlags& flags : plan.flagsChanged)
+        SetChannelFlags(db.Channel(flags.channel), flags.after, FLAG_ALL);
+
+    for (const PlannedSatellite& planned : plan.satellites) {
+        const std::vector<int> chain = PlannedChain(db, planned, deleteMissing);
+        bool changed = false;
+        if (deleteMissing) {
+            for (const int c : planned.missing)
+                changed = DeleteChannel(db, c, planned.satellite) || changed;
+        }
+        if (!chain.empty() && chain != ChainOf(db, planned.satellite)) {
+            Relink(db, planned.satellite, chain);
+            changed = true;
+        }
+        if (changed)
+            RenumberChannels(db, planned.satellite);
+    }
+    return true;
+}
+
+} // namespace vormante

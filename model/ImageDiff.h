@@ -1,0 +1,56 @@
+// The differences between two images: satellites, transponders and channels
+// added, removed or changed (with the fields that differ), and the settings
+// that differ. Read as the way from the first image to the second: "added"
+// is only in the second, "removed" only in the first.
+//
+// Satellites pair by position (the same name preferred, then order),
+// transponders by polarization and a frequency within +-2 MHz (an exact
+// match preferred), channels through the channel matcher.
+#pragma once
+
+#include "ChannelDatabase.h"
+
+#include <string>
+#include <vector>
+
+namespace vormante {
+
+enum class DiffKind { Added, Removed, Changed };
+
+// One field that differs; texts are UTF-8.
+struct FieldDifference {
+    std::string field;
+    std::string before;
+    std::string after;
+};
+
+struct ItemDifference {
+    DiffKind kind = DiffKind::Changed;
+    std::string item; // "11494 MHz H 22000 kS/s", "TV 3 Das Erste"
+    std::vector<FieldDifference> fields;
+};
+
+struct SatelliteDifference {
+    DiffKind kind = DiffKind::Changed;
+    std::string name; // UTF-8; the second image's for added satellites
+    int position = 0;
+    std::vector<FieldDifference> fields;
+    std::vector<ItemDifference> transponders;
+    std::vector<ItemDifference> channels;
+};
+
+struct ImageDifference {
+    std::vector<SatelliteDifference> satellites; // the first image's in slot order, then added ones
+    std::vector<FieldDifference> settings;
+    bool empty() const { return satellites.empty() && settings.empty(); }
+};
+
+ImageDifference DiffImages(const ChannelDatabase& first, const ChannelDatabase& second);
+
+const char* DiffKindName(DiffKind kind); // "added", "removed", "changed"
+
+// A plain text report, one line per difference, grouped by satellite.
+std::string FormatDifferenceReport(const ImageDifference& difference, const std::string& firstName,
+                                   const std::string& secondName);
+
+} // namespace vormante

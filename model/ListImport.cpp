@@ -1,0 +1,73 @@
+#include "ListImport.h"
+
+#include "ChainWalk.h"
+#include "ChannelMatcher.h"
+
+#include <map>
+
+namespace vormante {
+
+ListImportPlan PlanListImport(const ChannelDatabase& db, const std::vector<ListRow>& rows) {
+    ListImportPlan plan;
+    const std::vector<ImageChannel> channels = ListImageChannels(db);
+    std::vector<ServiceKey> candidates;
+    candidates.reserve(channels.size());
+    for (const ImageChannel& channel : channels)
+        candidates.push_back(channel.key);
+    std::vector<ServiceKey> wanted;
+    wanted.reserve(rows.size());
+    for (const ListRow& row : rows) {
+        ServiceKey key;
+        key.position = row.position;
+        key.frequency = row.frequency;
+        key.vertical = row.vertical;
+        key.symbolRate = row.symbolRate;
+        key.videoPid = row.videoPid;
+        key.audioPid = row.audioPid;
+        // A name that cannot be stored matches no stored name; the technical identity still pairs it.
+        key.name = row.nameFits ? row.latin1Name : std::string(1, '\0');
+        wanted.push_back(std::move(key));
+    }
+    const std::vector<int> pairs = MatchServices(wanted, candidates);
+
+    // Satellites in slot order, each with its paired channels in row order.
+    std::map<int, PlannedSatellite> satellites;
+    std::vector<bool> paired(channels.size(), false);
+    for (std::size_t r = 0; r < rows.size(); ++r) {
+        const ListRow& row = rows[r];
+        if (pairs[r] < 0) {
+            plan.unmatchedRows.push_back({row.line, row.satellite, row.position, row.name});
+            continue;
+        }
+        const ImageChannel& channel = channels[static_cast<std::size_t>(pairs[r])];
+        paired[static_cast<std::size_t>(pairs[r])] = true;
+        satellites[channel.satellite].listed.push_back(channel.channel);
+        const ChannelRecord record = db.Channel(channel.channel);
+        if (!row.nameFits)
+            plan.namesTooLong.push_back({row.line, channel.satellite, channel.channel, row.name});
+        else if (row.latin1Name != record.name())
+            plan.order.renamed.push_back({channel.satellite, channel.channel, record.name(), row.latin1Name});
+        const unsigned flags = ChannelFlagsOf(record);
+        if (flags != row.flags)
+            plan.order.flagsChanged.push_back(
+                {channel.satellite, channel.channel, record.name(), flags, row.flags});
+    }
+    for (std::size_t i = 0; i < channels.size(); ++i) {
+        PlannedSatellite& planned = satellites[channels[i].satellite];
+        planned.chainBefore.push_back(channels[i].channel);
+        if (!paired[i])
+            planned.missing.push_back(channels[i].channel);
+    }
+    for (auto& [slot, planned] : satellites) {
+        planned.satellite = slot;
+        plan.order.satellites.push_back(std::move(planned));
+    }
+    DescribeOrderChanges(db, plan.order);
+    return plan;
+}
+
+bool ApplyListImport(ChannelDatabase& db, const ListImportPlan& plan, bool deleteMissing) {
+    return ApplyChannelOrderPlan(db, plan.order, deleteMissing);
+}
+
+} // namespace vormante

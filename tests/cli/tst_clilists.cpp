@@ -1,0 +1,233 @@
+// The channel list commands as a script sees them: export, import, reorder,
+// diff and duplicates, with their outputs, exit status and refusals.
+#include "CliRun.h"
+#include "TestSupport.h"
+
+#include "model/ChannelDatabase.h"
+#include "model/RecordOperations.h"
+#include "model/SampleImages.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <functional>
+#include <memory>
+
+using namespace vormante;
+
+class TestCliLists : public QObject {
+    Q_OBJECT
+
+private:
+    QTemporaryDir dir_;
+    std::vector<std::uint8_t> demo_;
+    QString demoPath_;
+
+    QString Path(const QString& name) const { return dir_.filePath(name); }
+
+    QString Write(const QString& name, const QByteArray& bytes) {
+        QFile file(Path(name));
+        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+            qFatal("cannot write a test file");
+        return file.fileName();
+    }
+
+    QString Planted(const QString& name, const std::function<void(ChannelDatabase&)>& plant) {
+        auto db = std::make_unique<ChannelDatabase>();
+        if (!testsupport::LoadInto(*db, demo_))
+            qFatal("demo image refused");
+        plant(*db);
+        return Write(name, testsupport::ToByteArray({db->workingCopy().begin(), db->workingCopy().end()}));
+    }
+
+    static QJsonObject Json(const QString& text) {
+        QJsonParseError error{};
+        const QJsonDocument document = QJsonDocument::fromJson(text.toUtf8(), &error);
+        if (error.error != QJsonParseError::NoError)
+            qWarning("not JSON: %s", qPrintable(error.errorString()));
+        return document.object();
+    }
+
+private Q_SLOTS:
+    void initTestCase() {
+        QVERIFY(dir_.isValid());
+        demo_ = BuildDemoImage();
+        demoPath_ = Write("demo.bin", testsupport::ToByteArray(demo_));
+    }
+
+    void exportThenImportWritesTheSameBytes() {
+        const Run exported = RunCommand({"export", demoPath_});
+        QCOMPARE(exported.status, cli::EXIT_OK);
+        QVERIFY(exported.out.startsWith("Satellite,Position,TV/Radio,Number,Name,"));
+        QCOMPARE(RunCommand({"export", demoPath_, "-o", Path("list.csv")}).status, cli::EXIT_OK);
+        QCOMPARE(testsupport::ReadFile(Path("list.csv")), exported.out.toUtf8());
+
+        const Run imported = RunCommand({"import", demoPath_, Path("list.csv"), "-o", Path("same.bin")});
+        QCOMPARE(imported.status, cli::EXIT_OK);
+        QVERIFY(imported.out.contains("Moved:           0 channels"));
+        QCOMPARE(testsupport::ReadFile(Path("same.bin")), testsupport::ToByteArray(demo_));
+    }
+
+    void importsASpreadsheetListInItsOrder() {
+        QByteArray list = testsupport::ReadFile(Path("list.csv"));
+        QList<QByteArray> lines = list.split('\n');
+        // Rows 2 and 3 (Das Erste, arte) swap; every field quoted, semicolons, BOM and CRLF.
+        std::swap(lines[1], lines[2]);
+        QByteArray saved = "\xEF\xBB\xBF";
+        for (QByteArray line : lines) {
+            line = line.trimmed();
+            if (line.isEmpty())
+                continue;
+            saved += "\"" + line.replace(",", "\";\"") + "\"\r\n";
+        }
+        saved.replace("\"arte\"", "\"arte \"\"HD\"\"\"");
+        const Run run = RunCommand({"import", demoPath_, Write("calc.csv", saved), "-o", Path("calc.bin")});
+        QCOMPARE(run.status, cli::EXIT_OK);
+        QVERIFY2(run.out.contains("Moved:           2 channels"), qPrintable(run.out));
+        QVERIFY(run.out.contains("Renamed:         1 channel\n"));
+        QCOMPARE(RunCommand({"check", Path("calc.bin")}).status, cli::EXIT_OK);
+        const Run exported = RunCommand({"export", Path("calc.bin")});
+        QVERIFY(exported.out.contains("\r\nAstra 1 19.2E,19.2E,TV,1,\"arte \"\"HD\"\"\",11836,"));
+        QVERIFY(exported.out.contains("\r\nAstra 1 19.2E,19.2E,TV,2,Das Erste,11836,"));
+    }
+
+    void malformedListsAreRefusedAndNothingIsWritten() {
+        const QString out = Write("untouched.bin", "keep me");
+        const QString list =
+            Write("bad.csv", testsupport::ReadFile(Path("list.csv")) +
+                                 "Astra,19.2E,TV,1,\"open,11836,H,27500,1,2,3,4,0,0,0,0,0,0\r\n");
+        const Run run = RunCommand({"import", demoPath_, list, "-o", out});
+        QCOMPARE(run.status, cli::EXIT_UNUSABLE);
+        QVERIFY2(run.err.contains(": line 86: a quoted field is not closed; nothing was written"),
+                 qPrintable(run.err));
+        QCOMPARE(testsupport::ReadFile(out), QByteArray("keep me"));
+        const Run image = RunCommand({"import", list, list, "-o", out});
+        QCOMPARE(image.status, cli::EXIT_UNUSABLE);
+        QCOMPARE(testsupport::ReadFile(out), QByteArray("keep me"));
+    }
+
+    void rowsWithoutChannelAndMissingChannelsAreReported() {
+        QByteArray list = testsupport::ReadFile(Path("list.csv"));
+        const int first = list.indexOf("\r\n") + 2;
+        const int second = list.indexOf("\r\n", first) + 2;
+        list.remove(first, second - first); // Das Erste is not in the list
+        list.replace(",arte,11836,H,27500,401,", ",Nobody Here,11836,H,27500,4000,");
+        const QString file = Write("short.csv", list);
+        Run run = RunCommand({"import", demoPath_, file, "-o", Path("kept.bin")});
+        QCOMPARE(run.status, cli::EXIT_PROBLEMS);
+        QVERIFY2(run.err.contains("line 2: no channel of the image matches \"Nobody Here\" (19.2E)"),
+                 qPrintable(run.err));
+        QVERIFY(run.out.contains("Not in the list: 2 channels, kept after the listed ones"));
+        QVERIFY(QFileInfo::exists(Path("kept.bin")));
+        run = RunCommand({"import", demoPath_, file, "-o", Path("deleted.bin"), "--delete-missing"});
+        QVERIFY(run.out.contains("Not in the list: 2 channels, deleted"));
+        QCOMPARE(RunCommand({"check", Path("deleted.bin")}).status, cli::EXIT_OK);
+        const Run diff = RunCommand({"diff", demoPath_, Path("deleted.bin"), "--json"});
+        QCOMPARE(diff.status, cli::EXIT_PROBLEMS);
+        const QJsonArray channels =
+            Json(diff.out)["satellites"].toArray()[0].toObject()["channels"].toArray();
+        int removed = 0;
+        for (const auto& channel : channels)
+            removed += channel.toObject()["kind"].toString() == "removed";
+        QCOMPARE(removed, 2);
+    }
+
+    void reorderRestoresTheOrderOfAnotherImage() {
+        const QString sorted = Planted("sorted.bin", [](ChannelDatabase& db) {
+            for (int s = 0; s < SATELLITE_SLOTS; ++s)
+                if (db.Satellite(s).isUsed())
+                    SortChannels(db, s, SortKind::NameDown);
+            db.Channel(0).setName("Renamed");
+            db.Channel(0).setFav4(true);
+        });
+        QCOMPARE(RunCommand({"diff", demoPath_, sorted}).status, cli::EXIT_PROBLEMS);
+        Run run = RunCommand({"reorder", sorted, "--like", demoPath_, "-o", Path("restored.bin")});
+        QCOMPARE(run.status, cli::EXIT_OK);
+        Run diff = RunCommand({"diff", demoPath_, Path("restored.bin")});
+        QCOMPARE(diff.status, cli::EXIT_PROBLEMS); // only the name and the flag of channel 0 differ
+        QCOMPARE(diff.out.count(": changed\n"), 2);
+        run = RunCommand(
+            {"reorder", sorted, "--like", demoPath_, "-o", Path("restored.bin"), "--names", "--flags"});
+        QCOMPARE(run.status, cli::EXIT_OK);
+        QVERIFY(run.out.contains("Renamed:         1\n"));
+        diff = RunCommand({"diff", demoPath_, Path("restored.bin")});
+        QCOMPARE(diff.status, cli::EXIT_OK);
+        QVERIFY(diff.out.endsWith("No differences.\n"));
+    }
+
+    void diffReportsAsTextAndJson() {
+        const Run same = RunCommand({"diff", demoPath_, demoPath_, "--json"});
+        QCOMPARE(same.status, cli::EXIT_OK);
+        QCOMPARE(Json(same.out)["identical"].toBool(), true);
+        const QString changed = Planted("changed.bin", [](ChannelDatabase& db) {
+            db.Channel(0).setName("Eins \xC4");
+            db.Settings().setMenuLanguage(db.Settings().menuLanguage() ^ 1);
+        });
+        const Run text = RunCommand({"diff", demoPath_, changed});
+        QCOMPARE(text.status, cli::EXIT_PROBLEMS);
+        QVERIFY2(text.out.contains("Satellite Astra 1 19.2E (19.2E): changed\n  TV 1 Das Erste: changed\n"
+                                   "    name: \"Das Erste\" -> \"Eins \u00C4\"\n"),
+                 qPrintable(text.out));
+        QVERIFY(text.out.contains("Settings: changed\n  menu language: "));
+        const QJsonObject json = Json(RunCommand({"diff", demoPath_, changed, "--json"}).out);
+        QCOMPARE(json["identical"].toBool(), false);
+        const QJsonObject satellite = json["satellites"].toArray()[0].toObject();
+        QCOMPARE(satellite["position"].toInt(), 192);
+        const QJsonObject field =
+            satellite["channels"].toArray()[0].toObject()["fields"].toArray()[0].toObject();
+        QCOMPARE(field["after"].toString(), QString::fromUtf8("\"Eins \u00C4\""));
+        QCOMPARE(json["settings"].toArray()[0].toObject()["field"].toString(), QString("menu language"));
+    }
+
+    void duplicatesAreListed() {
+        QCOMPARE(RunCommand({"duplicates", demoPath_}).status, cli::EXIT_OK);
+        const QString doubled = Planted("doubled.bin", [](ChannelDatabase& db) {
+            const int c = AddChannel(db, db.Channel(0).transponder());
+            ChannelRecord copy = db.Channel(c);
+            copy.setTransponder(db.Channel(0).transponder());
+            copy.setName("Copy");
+            copy.setVideoPid(db.Channel(0).videoPid());
+            copy.setAudioPid(db.Channel(0).audioPid());
+            RenumberChannels(db, 0);
+        });
+        const Run text = RunCommand({"duplicates", doubled});
+        QCOMPARE(text.status, cli::EXIT_PROBLEMS);
+        QVERIFY2(text.out.startsWith("Astra 1 19.2E (19.2E): TV 1 \"Das Erste\" (slot 0), TV "),
+                 qPrintable(text.out));
+        QVERIFY(text.err.contains("1 extra copy in 1 group"));
+        const Run json = RunCommand({"duplicates", doubled, "--json"});
+        const QJsonObject object = Json(json.out);
+        QCOMPARE(object["extraCopies"].toInt(), 1);
+        QCOMPARE(
+            object["groups"].toArray()[0].toObject()["channels"].toArray()[1].toObject()["name"].toString(),
+            QString("Copy"));
+    }
+
+    void wrongUsageExitsWithTwo_data() {
+        QTest::addColumn<QStringList>("args");
+        QTest::newRow("export without image") << QStringList{"export"};
+        QTest::newRow("import without -o") << QStringList{"import", "a.bin", "b.csv"};
+        QTest::newRow("import without list") << QStringList{"import", "a.bin", "-o", "c.bin"};
+        QTest::newRow("reorder without --like") << QStringList{"reorder", "a.bin", "-o", "c.bin"};
+        QTest::newRow("reorder without -o") << QStringList{"reorder", "a.bin", "--like", "b.bin"};
+        QTest::newRow("diff of one") << QStringList{"diff", "a.bin"};
+        QTest::newRow("duplicates unknown option") << QStringList{"duplicates", "a.bin", "--all"};
+        QTest::newRow("missing image") << QStringList{"diff", "no-such.bin", "no-such.bin"};
+        QTest::newRow("list that is a folder") << QStringList{"import", "DEMO", "/", "-o", "x.bin"};
+    }
+    void wrongUsageExitsWithTwo() {
+        QFETCH(QStringList, args);
+        args.replaceInStrings("DEMO", demoPath_);
+        const Run run = RunCommand(args);
+        QCOMPARE(run.status, cli::EXIT_UNUSABLE);
+        QVERIFY(run.err.startsWith("vormante-cli " + args.first() + ": "));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCliLists)
+#include "tst_clilists.moc"

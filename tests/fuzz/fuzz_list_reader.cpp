@@ -1,0 +1,52 @@
+// Fuzz target: arbitrary bytes as a channel list. The reader must refuse or
+// accept every input without crashing, hanging or reading outside it; a refusal
+// names a line inside the text. An accepted list is imported into the demo
+// image, with and without deleting missing channels, and the image must stay
+// consistent; writing it out again must read back.
+#include "model/ChannelList.h"
+#include "model/ConsistencyCheck.h"
+#include "model/ListImport.h"
+#include "model/SampleImages.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <string_view>
+
+using namespace vormante;
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    static const std::vector<std::uint8_t> demo = BuildDemoImage();
+    static ChannelDatabase db;
+    const std::string_view text(reinterpret_cast<const char*>(data), size);
+    const ListReadResult read = ReadChannelList(text);
+    if (!read.ok) {
+        int lines = 1; // LF, CR LF and a lone CR each end a line
+        for (std::size_t i = 0; i < text.size(); ++i)
+            lines += text[i] == '\n' || (text[i] == '\r' && (i + 1 == text.size() || text[i + 1] != '\n'));
+        if (read.errorLine < 1 || read.errorLine > lines || read.error.rfind("line ", 0) != 0) {
+            std::fprintf(stderr, "refusal without a line of the text: %s\n", read.error.c_str());
+            std::abort();
+        }
+        return 0;
+    }
+    for (const bool deleteMissing : {false, true}) {
+        if (!db.Load(demo).ok)
+            std::abort();
+        db.BuildRecordPointers();
+        const ListImportPlan plan = PlanListImport(db, read.rows);
+        if (!ApplyListImport(db, plan, deleteMissing)) {
+            std::fprintf(stderr, "a fresh plan was refused\n");
+            std::abort();
+        }
+        const auto problems = CheckConsistency(db);
+        if (!problems.empty()) {
+            std::fprintf(stderr, "the import left the image unsound: %s\n", problems.front().message.c_str());
+            std::abort();
+        }
+        if (!ReadChannelList(WriteChannelList(db)).ok) {
+            std::fprintf(stderr, "a written list does not read back\n");
+            std::abort();
+        }
+    }
+    return 0;
+}

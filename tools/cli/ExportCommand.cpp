@@ -1,0 +1,65 @@
+#include "Arguments.h"
+#include "Cli.h"
+#include "Commands.h"
+#include "ImageInput.h"
+
+#include "model/ChannelList.h"
+#include "model/ImageFile.h"
+
+#include <memory>
+#include <ostream>
+
+namespace vormante::cli {
+
+int RunExport(const CommandArgs& args, std::ostream& out, std::ostream& err) {
+    const ParsedArguments parsed = ParseArguments(args, {}, {"-o", "--output"});
+    if (parsed.help) {
+        out << EXPORT_COMMAND.help;
+        return EXIT_OK;
+    }
+    if (!parsed.error.empty())
+        return ReportUsageError(err, "export", parsed.error);
+    if (parsed.operands.size() != 1)
+        return ReportUsageError(err, "export", "expects one IMAGE file");
+    if (parsed.values.count("-o") && parsed.values.count("--output"))
+        return ReportUsageError(err, "export", "give -o or --output, not both");
+    auto db = std::make_unique<ChannelDatabase>();
+    std::string error;
+    if (!ReadImageFile(parsed.operands[0], *db, &error)) {
+        ReportError(err, "export", error);
+        return EXIT_UNUSABLE;
+    }
+    const std::string list = WriteChannelList(*db);
+    const auto output = parsed.values.count("-o") ? parsed.values.find("-o") : parsed.values.find("--output");
+    if (output == parsed.values.end()) {
+        out << list;
+        return out ? EXIT_OK : EXIT_PROBLEMS;
+    }
+    const auto* bytes = reinterpret_cast<const std::uint8_t*>(list.data());
+    if (!WriteFileAtomically(output->second, std::span<const std::uint8_t>(bytes, list.size()), &error)) {
+        ReportError(err, "export", error);
+        return EXIT_PROBLEMS;
+    }
+    return EXIT_OK;
+}
+
+const Command EXPORT_COMMAND = {
+    "export", "write the channels as a CSV list",
+    "Usage: vormante-cli export IMAGE [-o LIST]\n"
+    "\n"
+    "Writes every channel of IMAGE as a UTF-8 CSV list, satellite by satellite,\n"
+    "TV then radio, under the header row\n"
+    "  Satellite,Position,TV/Radio,Number,Name,Frequency,Polarization,Symbol rate,\n"
+    "  Video PID,Audio PID,PCR PID,Teletext PID,Lock,Scrambled,Fav 1,Fav 2,Fav 3,Fav 4\n"
+    "Reorder, rename or re-flag the rows in a spreadsheet and bring them back\n"
+    "with 'vormante-cli import'.\n"
+    "\n"
+    "Options:\n"
+    "  -o, --output LIST   write the list there (replacing it) instead of to\n"
+    "                      standard output\n"
+    "\n"
+    "Exit status: 0 written, 1 LIST could not be written, 2 wrong usage or IMAGE\n"
+    "missing, unreadable or not 204800 bytes.\n",
+    RunExport};
+
+} // namespace vormante::cli

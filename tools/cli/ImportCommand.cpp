@@ -1,0 +1,97 @@
+#include "Arguments.h"
+#include "Cli.h"
+#include "Commands.h"
+#include "ImageInput.h"
+
+#include "model/ListImport.h"
+
+#include <memory>
+#include <ostream>
+
+namespace vormante::cli {
+
+namespace {
+
+void PrintCount(std::ostream& out, const char* what, std::size_t count, const char* note = "") {
+    out << what << count << (count == 1 ? " channel" : " channels") << note << "\n";
+}
+
+} // namespace
+
+int RunImport(const CommandArgs& args, std::ostream& out, std::ostream& err) {
+    const ParsedArguments parsed = ParseArguments(args, {"--delete-missing"}, {"-o", "--output"});
+    if (parsed.help) {
+        out << IMPORT_COMMAND.help;
+        return EXIT_OK;
+    }
+    if (!parsed.error.empty())
+        return ReportUsageError(err, "import", parsed.error);
+    if (parsed.operands.size() != 2)
+        return ReportUsageError(err, "import", "expects an IMAGE and a LIST file");
+    const auto output = parsed.values.count("-o") ? parsed.values.find("-o") : parsed.values.find("--output");
+    if (output == parsed.values.end())
+        return ReportUsageError(err, "import", "expects -o OUT, the image to write");
+    const bool deleteMissing = parsed.flags.count("--delete-missing") != 0;
+
+    auto db = std::make_unique<ChannelDatabase>();
+    std::string error, text;
+    if (!ReadImageFile(parsed.operands[0], *db, &error) ||
+        !ReadTextFile(parsed.operands[1], MAX_LIST_BYTES, &text, &error)) {
+        ReportError(err, "import", error);
+        return EXIT_UNUSABLE;
+    }
+    const ListReadResult read = ReadChannelList(text);
+    if (!read.ok) {
+        ReportError(err, "import", parsed.operands[1] + ": " + read.error + "; nothing was written");
+        return EXIT_UNUSABLE;
+    }
+    const ListImportPlan plan = PlanListImport(*db, read.rows);
+    for (const UnmatchedRow& row : plan.unmatchedRows)
+        err << parsed.operands[1] << ": line " << row.line << ": no channel of the image matches \""
+            << row.name << "\" (" << FormatPosition(row.position) << ")\n";
+    for (const LongName& name : plan.namesTooLong)
+        err << parsed.operands[1] << ": line " << name.line << ": the name \"" << name.name
+            << "\" does not fit 11 Latin-1 characters; the channel keeps its name\n";
+
+    PrintCount(out, "Moved:           ", plan.order.moved.size());
+    PrintCount(out, "Renamed:         ", plan.order.renamed.size());
+    PrintCount(out, "Flags changed:   ", plan.order.flagsChanged.size());
+    PrintCount(out, "Not in the list: ", plan.order.missing.size(),
+               plan.order.missing.empty() ? ""
+               : deleteMissing            ? ", deleted"
+                                          : ", kept after the listed ones");
+    if (!ApplyListImport(*db, plan, deleteMissing)) {
+        ReportError(err, "import", "the image changed while the list was being matched");
+        return EXIT_PROBLEMS;
+    }
+    if (!WriteImageFile(output->second, *db, &error)) {
+        ReportError(err, "import", error);
+        return EXIT_PROBLEMS;
+    }
+    out << "Wrote " << output->second << "\n";
+    return plan.unmatchedRows.empty() && plan.namesTooLong.empty() ? EXIT_OK : EXIT_PROBLEMS;
+}
+
+const Command IMPORT_COMMAND = {"import", "order, rename and re-flag channels as a CSV list says",
+                                "Usage: vormante-cli import IMAGE LIST -o OUT [--delete-missing]\n"
+                                "\n"
+                                "Reads LIST, a channel list as 'vormante-cli export' writes it and as\n"
+                                "spreadsheets save it (comma or semicolon separators, quotes, a byte order\n"
+                                "mark, CRLF), and writes IMAGE to OUT with each satellite's channels in the\n"
+                                "order of the list's rows and with the list's names and lock, scrambled and\n"
+                                "favourite flags. Rows are paired with channels by satellite position,\n"
+                                "transponder, video and audio PID, then name. The Number and TV/Radio\n"
+                                "columns are not read: the row order sets the numbers.\n"
+                                "\n"
+                                "Options:\n"
+                                "  -o, --output OUT    the image to write (may be IMAGE itself)\n"
+                                "  --delete-missing    delete the channels no row names; without it they\n"
+                                "                      stay, after the listed ones\n"
+                                "\n"
+                                "Exit status: 0 written, 1 written but some rows matched no channel or held\n"
+                                "a name too long for the receiver, or OUT could not be written, 2 wrong\n"
+                                "usage, an unreadable IMAGE, or a LIST that is not a channel list (its line\n"
+                                "and the reason are shown; nothing is written).\n",
+                                RunImport};
+
+} // namespace vormante::cli

@@ -1,0 +1,78 @@
+#include "Arguments.h"
+#include "Cli.h"
+#include "Commands.h"
+#include "ImageInput.h"
+
+#include "model/ImageReorder.h"
+
+#include <memory>
+#include <ostream>
+
+namespace vormante::cli {
+
+int RunReorder(const CommandArgs& args, std::ostream& out, std::ostream& err) {
+    const ParsedArguments parsed = ParseArguments(args, {"--names", "--flags"}, {"--like", "-o", "--output"});
+    if (parsed.help) {
+        out << REORDER_COMMAND.help;
+        return EXIT_OK;
+    }
+    if (!parsed.error.empty())
+        return ReportUsageError(err, "reorder", parsed.error);
+    if (parsed.operands.size() != 1)
+        return ReportUsageError(err, "reorder", "expects one IMAGE file");
+    const auto like = parsed.values.find("--like");
+    if (like == parsed.values.end())
+        return ReportUsageError(err, "reorder", "expects --like OTHER, the image whose order to take");
+    const auto output = parsed.values.count("-o") ? parsed.values.find("-o") : parsed.values.find("--output");
+    if (output == parsed.values.end())
+        return ReportUsageError(err, "reorder", "expects -o OUT, the image to write");
+
+    auto image = std::make_unique<ChannelDatabase>();
+    auto other = std::make_unique<ChannelDatabase>();
+    std::string error;
+    if (!ReadImageFile(parsed.operands[0], *image, &error) || !ReadImageFile(like->second, *other, &error)) {
+        ReportError(err, "reorder", error);
+        return EXIT_UNUSABLE;
+    }
+    ReorderOptions options;
+    options.names = parsed.flags.count("--names") != 0;
+    options.flags = parsed.flags.count("--flags") != 0;
+    const ChannelOrderPlan plan = PlanReorderLike(*image, *other, options);
+    out << "Moved:           " << plan.moved.size() << "\n"
+        << "Renamed:         " << plan.renamed.size() << "\n"
+        << "Flags changed:   " << plan.flagsChanged.size() << "\n"
+        << "Not in the other: " << plan.missing.size() << " (kept after the others)\n";
+    if (!ApplyReorder(*image, plan)) {
+        ReportError(err, "reorder", "the image holds channels on two satellites' chains; check it first");
+        return EXIT_PROBLEMS;
+    }
+    if (!WriteImageFile(output->second, *image, &error)) {
+        ReportError(err, "reorder", error);
+        return EXIT_PROBLEMS;
+    }
+    out << "Wrote " << output->second << "\n";
+    return EXIT_OK;
+}
+
+const Command REORDER_COMMAND = {
+    "reorder", "order the channels like those of another image",
+    "Usage: vormante-cli reorder IMAGE --like OTHER -o OUT [--names] [--flags]\n"
+    "\n"
+    "Writes IMAGE to OUT with each satellite's channels in the order OTHER has\n"
+    "them (a backup, or the image from before the receiver scanned again).\n"
+    "Channels pair by satellite position, transponder (within 2 MHz), video and\n"
+    "audio PID, then name. Channels OTHER lacks keep their relative order after\n"
+    "the others.\n"
+    "\n"
+    "Options:\n"
+    "  --like OTHER        the image whose order to take\n"
+    "  -o, --output OUT    the image to write (may be IMAGE itself)\n"
+    "  --names             take the channel names from OTHER too\n"
+    "  --flags             take the lock and favourite flags from OTHER too\n"
+    "\n"
+    "Exit status: 0 written, 1 OUT could not be written or IMAGE is too damaged\n"
+    "to reorder, 2 wrong usage or an image missing, unreadable or not 204800\n"
+    "bytes.\n",
+    RunReorder};
+
+} // namespace vormante::cli

@@ -1,0 +1,92 @@
+#include "ListImportDialog.h"
+
+#include "DialogLayout.h"
+#include "OrderPlanTree.h"
+
+#include <QCheckBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+using namespace vormante;
+
+ListImportDialog::ListImportDialog(const ChannelDatabase& db, const ListImportPlan& plan, QWidget* parent)
+    : QDialog(parent), plan_(plan) {
+    setWindowTitle(QStringLiteral("Import txt file"));
+    setObjectName(QStringLiteral("listImportDialog"));
+
+    summaryLabel_ = new QLabel(this);
+    summaryLabel_->setObjectName(QStringLiteral("summaryLabel"));
+    summaryLabel_->setWordWrap(true);
+
+    changesTree_ = new QTreeWidget(this);
+    changesTree_->setObjectName(QStringLiteral("changesTree"));
+    changesTree_->setHeaderHidden(true);
+    changesTree_->setMinimumSize(480, 300);
+    planview::AddOrderPlanGroups(changesTree_, db, plan.order, QStringLiteral("Not in the list"));
+    QStringList unmatched, tooLong;
+    for (const UnmatchedRow& row : plan.unmatchedRows)
+        unmatched << QStringLiteral("Line %1: %2 (%3)")
+                         .arg(row.line)
+                         .arg(QString::fromUtf8(row.name),
+                              QString::fromStdString(FormatPosition(row.position)));
+    for (const LongName& name : plan.namesTooLong)
+        tooLong << QStringLiteral("Line %1: %2 (keeps the name %3)")
+                       .arg(name.line)
+                       .arg(QString::fromUtf8(name.name),
+                            QString::fromLatin1(db.Channel(name.channel).name()));
+    planview::AddGroup(changesTree_, QStringLiteral("Rows that match no channel"), unmatched);
+    planview::AddGroup(changesTree_, QStringLiteral("Names that do not fit 11 Latin-1 characters"), tooLong);
+
+    deleteMissingCheckBox_ = new QCheckBox(QStringLiteral("Delete channels missing from the list"), this);
+    deleteMissingCheckBox_->setObjectName(QStringLiteral("deleteMissingCheckBox"));
+    deleteMissingCheckBox_->setEnabled(!plan.order.missing.empty());
+    connect(deleteMissingCheckBox_, &QCheckBox::toggled, this, &ListImportDialog::updateSummary);
+
+    okButton_ = new QPushButton(QStringLiteral("OK"), this);
+    okButton_->setObjectName(QStringLiteral("okButton"));
+    okButton_->setDefault(true);
+    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    cancel->setObjectName(QStringLiteral("cancelButton"));
+    connect(okButton_, &QPushButton::clicked, this, &QDialog::accept);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(summaryLabel_);
+    layout->addWidget(changesTree_);
+    layout->addWidget(deleteMissingCheckBox_);
+    layout->addSpacing(12);
+    layout->addLayout(CenteredButtonRow(okButton_, cancel));
+    updateSummary();
+}
+
+bool ListImportDialog::deleteMissing() const {
+    return deleteMissingCheckBox_->isChecked();
+}
+
+QStringList ListImportDialog::groupCaptions() const {
+    QStringList captions;
+    for (int i = 0; i < changesTree_->topLevelItemCount(); ++i)
+        captions << changesTree_->topLevelItem(i)->text(0);
+    return captions;
+}
+
+void ListImportDialog::updateSummary() {
+    const auto& order = plan_.order;
+    QString text;
+    if (!order.ChangesImage(deleteMissing()))
+        text = QStringLiteral("The list changes nothing.");
+    else
+        text = QStringLiteral("Moved: %1. Renamed: %2. Flags changed: %3.")
+                   .arg(planview::Count(order.moved.size(), "channel", "channels"),
+                        planview::Count(order.renamed.size(), "channel", "channels"),
+                        planview::Count(order.flagsChanged.size(), "channel", "channels"));
+    if (!order.missing.empty())
+        text += QStringLiteral(" Not in the list: %1, %2.")
+                    .arg(planview::Count(order.missing.size(), "channel", "channels"),
+                         deleteMissing() ? QStringLiteral("to be deleted")
+                                         : QStringLiteral("kept after the listed ones"));
+    summaryLabel_->setText(text);
+}

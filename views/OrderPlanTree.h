@@ -1,0 +1,31 @@
+// The changes of a channel order plan as groups of a tree, for the import and
+// the order-like-another-image previews.
+#pragma once
+
+#include "model/ChannelOrderPlan.h"
+
+#include <QString>
+
+class QTreeWidget;
+class QTreeWidgetItem;
+
+namespace planview {
+
+// "1 channel", "3 channels".
+QString Count(std::size_t count, const char* one, const char* many);
+
+// A channel as the previews show it: "Astra 1 19.2E: TV 3 Das Erste".
+QString ChannelText(const vormante::ChannelDatabase& db, int satellite, bool tv, int number,
+                    const std::string& name);
+
+// "Lock on, Fav 2 off" for the flags that differ between before and after.
+QString FlagChangeText(unsigned before, unsigned after);
+
+// A top-level group "caption (count)" with one child per text; none when texts is empty.
+QTreeWidgetItem* AddGroup(QTreeWidget* tree, const QString& caption, const QStringList& texts);
+
+// Moved, renamed, flags changed, and the channels the source lacks under missingCaption.
+void AddOrderPlanGroups(QTreeWidget* tree, const vormante::ChannelDatabase& db,
+                        const vormante::ChannelOrderPlan& plan, const QString& missingCaption);
+
+} // namespace planview

@@ -1,0 +1,80 @@
+#include "ReorderDialog.h"
+
+#include "DialogLayout.h"
+#include "OrderPlanTree.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+using namespace vormante;
+
+ReorderDialog::ReorderDialog(const ChannelDatabase& image, const ChannelDatabase& other, QWidget* parent)
+    : QDialog(parent), image_(image), other_(other) {
+    setWindowTitle(QStringLiteral("Order like another image"));
+    setObjectName(QStringLiteral("reorderDialog"));
+
+    summaryLabel_ = new QLabel(this);
+    summaryLabel_->setObjectName(QStringLiteral("summaryLabel"));
+    summaryLabel_->setWordWrap(true);
+    changesTree_ = new QTreeWidget(this);
+    changesTree_->setObjectName(QStringLiteral("changesTree"));
+    changesTree_->setHeaderHidden(true);
+    changesTree_->setMinimumSize(480, 300);
+
+    namesCheckBox_ = new QCheckBox(QStringLiteral("Also take the names"), this);
+    namesCheckBox_->setObjectName(QStringLiteral("namesCheckBox"));
+    flagsCheckBox_ = new QCheckBox(QStringLiteral("Also take the lock and favourite flags"), this);
+    flagsCheckBox_->setObjectName(QStringLiteral("flagsCheckBox"));
+    connect(namesCheckBox_, &QCheckBox::toggled, this, &ReorderDialog::replan);
+    connect(flagsCheckBox_, &QCheckBox::toggled, this, &ReorderDialog::replan);
+
+    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    ok->setObjectName(QStringLiteral("okButton"));
+    ok->setDefault(true);
+    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    cancel->setObjectName(QStringLiteral("cancelButton"));
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(summaryLabel_);
+    layout->addWidget(changesTree_);
+    layout->addWidget(namesCheckBox_);
+    layout->addWidget(flagsCheckBox_);
+    layout->addSpacing(12);
+    layout->addLayout(CenteredButtonRow(ok, cancel));
+    replan();
+}
+
+ReorderOptions ReorderDialog::options() const {
+    ReorderOptions options;
+    options.names = namesCheckBox_->isChecked();
+    options.flags = flagsCheckBox_->isChecked();
+    return options;
+}
+
+QStringList ReorderDialog::groupCaptions() const {
+    QStringList captions;
+    for (int i = 0; i < changesTree_->topLevelItemCount(); ++i)
+        captions << changesTree_->topLevelItem(i)->text(0);
+    return captions;
+}
+
+void ReorderDialog::replan() {
+    plan_ = PlanReorderLike(image_, other_, options());
+    changesTree_->clear();
+    planview::AddOrderPlanGroups(changesTree_, image_, plan_, QStringLiteral("Not in the other image"));
+    QString text = plan_.ChangesImage(false)
+                       ? QStringLiteral("Moved: %1. Renamed: %2. Flags changed: %3.")
+                             .arg(planview::Count(plan_.moved.size(), "channel", "channels"),
+                                  planview::Count(plan_.renamed.size(), "channel", "channels"),
+                                  planview::Count(plan_.flagsChanged.size(), "channel", "channels"))
+                       : QStringLiteral("The channels are in that order already.");
+    if (!plan_.missing.empty())
+        text += QStringLiteral(" Not in the other image: %1, kept after the others.")
+                    .arg(planview::Count(plan_.missing.size(), "channel", "channels"));
+    summaryLabel_->setText(text);
+}
