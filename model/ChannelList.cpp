@@ -74,8 +74,8 @@ void AppendRow(std::string& out, const std::array<std::string, COLUMN_COUNT>& fi
 }
 
 void AppendChannel(std::string& out, const ChannelDatabase& db, int satellite, int channel, int number) {
-    const SatelliteRecord sat = db.Satellite(satellite);
-    const ChannelRecord record = db.Channel(channel);
+    const ConstSatelliteRecord sat = db.Satellite(satellite);
+    const ConstChannelRecord record = db.Channel(channel);
     const int t = record.transponder();
     const bool usable = IsTransponderSlot(t) && db.Transponder(t).isUsed();
     const unsigned flags = ChannelFlagsOf(record);
@@ -402,7 +402,7 @@ bool IsEmptyRecord(const Record& record) {
 
 } // namespace
 
-unsigned ChannelFlagsOf(const ChannelRecord& channel) {
+unsigned ChannelFlagsOf(ConstChannelRecord channel) {
     return (channel.locked() ? FLAG_LOCKED : 0u) | (channel.scrambled() ? FLAG_SCRAMBLED : 0u) |
            (channel.fav1() ? FLAG_FAV1 : 0u) | (channel.fav2() ? FLAG_FAV2 : 0u) |
            (channel.fav3() ? FLAG_FAV3 : 0u) | (channel.fav4() ? FLAG_FAV4 : 0u);

@@ -31,7 +31,7 @@ enum ChannelFlagBits : unsigned {
     FLAG_FAVOURITES = FLAG_FAV1 | FLAG_FAV2 | FLAG_FAV3 | FLAG_FAV4,
     FLAG_ALL = FLAG_LOCKED | FLAG_SCRAMBLED | FLAG_FAVOURITES,
 };
-unsigned ChannelFlagsOf(const ChannelRecord& channel);
+unsigned ChannelFlagsOf(ConstChannelRecord channel);
 // Sets the flags named by mask to their values in flags; the others keep theirs.
 void SetChannelFlags(ChannelRecord channel, unsigned flags, unsigned mask);
 

@@ -34,10 +34,10 @@ ServiceKey ServiceKeyOf(const ChannelDatabase& db, int satellite, int channel) {
         key.position = db.Satellite(satellite).position();
     if (!IsChannelSlot(channel))
         return key;
-    const ChannelRecord record = db.Channel(channel);
+    const ConstChannelRecord record = db.Channel(channel);
     const int t = record.transponder();
     if (IsTransponderSlot(t) && db.Transponder(t).isUsed()) {
-        const TransponderRecord transponder = db.Transponder(t);
+        const ConstTransponderRecord transponder = db.Transponder(t);
         key.frequency = transponder.frequency();
         key.vertical = transponder.isVertical();
         key.symbolRate = transponder.symbolRate();

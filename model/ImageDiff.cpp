@@ -73,7 +73,7 @@ struct TransponderInfo {
 std::vector<TransponderInfo> TranspondersOf(const ChannelDatabase& db, int satellite) {
     std::vector<TransponderInfo> list;
     chains::WalkTransponders(db, satellite, [&](int t) {
-        const TransponderRecord record = db.Transponder(t);
+        const ConstTransponderRecord record = db.Transponder(t);
         list.push_back({record.frequency(), record.isVertical(), record.symbolRate()});
         return true;
     });
@@ -196,8 +196,8 @@ void DiffChannels(const ChannelDatabase& first, int a, const ChannelDatabase& se
         }
         const ChannelInfo& y = after[static_cast<std::size_t>(pairs[i])];
         paired[static_cast<std::size_t>(pairs[i])] = true;
-        const ChannelRecord x = first.Channel(before[i].channel.channel);
-        const ChannelRecord z = second.Channel(y.channel.channel);
+        const ConstChannelRecord x = first.Channel(before[i].channel.channel);
+        const ConstChannelRecord z = second.Channel(y.channel.channel);
         ItemDifference item{DiffKind::Changed, Describe(before[i]), {}};
         Compare(item.fields, "name", Text(x.name()), Text(z.name()));
         Compare(item.fields, "number", before[i].number, y.number);
@@ -217,25 +217,25 @@ void DiffChannels(const ChannelDatabase& first, int a, const ChannelDatabase& se
 
 void DiffSettings(const ChannelDatabase& first, const ChannelDatabase& second,
                   std::vector<FieldDifference>& out) {
-    const SystemSettingsBlock x = first.Settings(), y = second.Settings();
+    const ConstSystemSettingsBlock x = first.Settings(), y = second.Settings();
     const auto field = [&](const char* name, auto get) { Compare(out, name, get(x), get(y)); };
-    field("standby", [](const SystemSettingsBlock& s) { return s.standby(); });
-    field("aspect ratio", [](const SystemSettingsBlock& s) { return s.aspectRatio(); });
-    field("menu language", [](const SystemSettingsBlock& s) { return s.menuLanguage(); });
-    field("RF channel", [](const SystemSettingsBlock& s) { return s.rfChannel(); });
-    field("sound system", [](const SystemSettingsBlock& s) { return s.soundSystem(); });
-    field("colour system", [](const SystemSettingsBlock& s) { return s.colorSystem(); });
-    field("receiver lock", [](const SystemSettingsBlock& s) { return s.lockReceiver(); });
-    field("menu lock", [](const SystemSettingsBlock& s) { return s.lockMenu(); });
-    field("delay time", [](const SystemSettingsBlock& s) { return s.delayTime(); });
-    field("time zone", [](const SystemSettingsBlock& s) { return s.timeZone(); });
-    field("GMT usage", [](const SystemSettingsBlock& s) { return s.gmtUsage(); });
-    field("summer time", [](const SystemSettingsBlock& s) { return s.summerTime(); });
-    field("time offset", [](const SystemSettingsBlock& s) { return s.timeOffset(); });
-    field("current satellite", [](const SystemSettingsBlock& s) { return s.currentSatellite(); });
-    field("transparency", [](const SystemSettingsBlock& s) { return s.transparency(); });
-    field("volume left", [](const SystemSettingsBlock& s) { return s.volumeLeft(); });
-    field("volume right", [](const SystemSettingsBlock& s) { return s.volumeRight(); });
+    field("standby", [](ConstSystemSettingsBlock s) { return s.standby(); });
+    field("aspect ratio", [](ConstSystemSettingsBlock s) { return s.aspectRatio(); });
+    field("menu language", [](ConstSystemSettingsBlock s) { return s.menuLanguage(); });
+    field("RF channel", [](ConstSystemSettingsBlock s) { return s.rfChannel(); });
+    field("sound system", [](ConstSystemSettingsBlock s) { return s.soundSystem(); });
+    field("colour system", [](ConstSystemSettingsBlock s) { return s.colorSystem(); });
+    field("receiver lock", [](ConstSystemSettingsBlock s) { return s.lockReceiver(); });
+    field("menu lock", [](ConstSystemSettingsBlock s) { return s.lockMenu(); });
+    field("delay time", [](ConstSystemSettingsBlock s) { return s.delayTime(); });
+    field("time zone", [](ConstSystemSettingsBlock s) { return s.timeZone(); });
+    field("GMT usage", [](ConstSystemSettingsBlock s) { return s.gmtUsage(); });
+    field("summer time", [](ConstSystemSettingsBlock s) { return s.summerTime(); });
+    field("time offset", [](ConstSystemSettingsBlock s) { return s.timeOffset(); });
+    field("current satellite", [](ConstSystemSettingsBlock s) { return s.currentSatellite(); });
+    field("transparency", [](ConstSystemSettingsBlock s) { return s.transparency(); });
+    field("volume left", [](ConstSystemSettingsBlock s) { return s.volumeLeft(); });
+    field("volume right", [](ConstSystemSettingsBlock s) { return s.volumeRight(); });
     Compare(out, "PIN code", Text(x.pinCode()), Text(y.pinCode()));
     for (int type = 0; type < LNB_TYPES; ++type) {
         const std::string prefix = std::string("LNB Type") + Number(type + 1) + " ";
@@ -243,7 +243,7 @@ void DiffSettings(const ChannelDatabase& first, const ChannelDatabase& second,
             Compare(out, prefix + "low frequency", x.lnbLowFrequency(type), y.lnbLowFrequency(type));
             Compare(out, prefix + "high frequency", x.lnbHighFrequency(type), y.lnbHighFrequency(type));
         }
-        const LnbSlot a = x.lnbSlot(type), b = y.lnbSlot(type);
+        const ConstLnbSlot a = x.lnbSlot(type), b = y.lnbSlot(type);
         Compare(out, prefix + "low band", a.lowBandIndex(), b.lowBandIndex());
         Compare(out, prefix + "high band", a.highBandIndex(), b.highBandIndex());
         Compare(out, prefix + "DiSEqC", a.diseqcItem(), b.diseqcItem());
@@ -289,7 +289,7 @@ ImageDifference DiffImages(const ChannelDatabase& first, const ChannelDatabase& 
         samePosition);
     std::vector<bool> paired(b.size(), false);
     for (std::size_t i = 0; i < a.size(); ++i) {
-        const SatelliteRecord x = first.Satellite(a[i]);
+        const ConstSatelliteRecord x = first.Satellite(a[i]);
         SatelliteDifference satellite{DiffKind::Changed, Latin1ToUtf8(x.name()), x.position(), {}, {}, {}};
         if (pairs[i] < 0) {
             satellite.kind = DiffKind::Removed;
@@ -298,7 +298,7 @@ ImageDifference DiffImages(const ChannelDatabase& first, const ChannelDatabase& 
         }
         const int other = b[static_cast<std::size_t>(pairs[i])];
         paired[static_cast<std::size_t>(pairs[i])] = true;
-        const SatelliteRecord y = second.Satellite(other);
+        const ConstSatelliteRecord y = second.Satellite(other);
         Compare(satellite.fields, "name", Text(x.name()), Text(y.name()));
         Compare(satellite.fields, "LNB type", x.lnbType() + 1, y.lnbType() + 1);
         DiffTransponders(first, a[i], second, other, satellite.transponders);
@@ -309,7 +309,7 @@ ImageDifference DiffImages(const ChannelDatabase& first, const ChannelDatabase& 
     for (std::size_t j = 0; j < b.size(); ++j) {
         if (paired[j])
             continue;
-        const SatelliteRecord y = second.Satellite(b[j]);
+        const ConstSatelliteRecord y = second.Satellite(b[j]);
         result.satellites.push_back({DiffKind::Added, Latin1ToUtf8(y.name()), y.position(), {}, {}, {}});
     }
     DiffSettings(first, second, result.settings);

@@ -30,8 +30,8 @@ ChannelOrderPlan PlanReorderLike(const ChannelDatabase& image, const ChannelData
         const ImageChannel& channel = channels[static_cast<std::size_t>(pairs[m])];
         paired[static_cast<std::size_t>(pairs[m])] = true;
         satellites[channel.satellite].listed.push_back(channel.channel);
-        const ChannelRecord record = image.Channel(channel.channel);
-        const ChannelRecord source = other.Channel(model[m].channel);
+        const ConstChannelRecord record = image.Channel(channel.channel);
+        const ConstChannelRecord source = other.Channel(model[m].channel);
         if (options.names && source.name() != record.name())
             plan.renamed.push_back({channel.satellite, channel.channel, record.name(), source.name()});
         const unsigned before = ChannelFlagsOf(record);

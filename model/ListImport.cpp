@@ -42,7 +42,7 @@ ListImportPlan PlanListImport(const ChannelDatabase& db, const std::vector<ListR
         const ImageChannel& channel = channels[static_cast<std::size_t>(pairs[r])];
         paired[static_cast<std::size_t>(pairs[r])] = true;
         satellites[channel.satellite].listed.push_back(channel.channel);
-        const ChannelRecord record = db.Channel(channel.channel);
+        const ConstChannelRecord record = db.Channel(channel.channel);
         if (!row.nameFits)
             plan.namesTooLong.push_back({row.line, channel.satellite, channel.channel, row.name});
         else if (row.latin1Name != record.name())

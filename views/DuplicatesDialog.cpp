@@ -15,7 +15,7 @@ namespace {
 constexpr int SLOT_ROLE = Qt::UserRole;
 
 QString ChannelText(const ChannelDatabase& db, int channel) {
-    const ChannelRecord record = db.Channel(channel);
+    const ConstChannelRecord record = db.Channel(channel);
     const int t = record.transponder();
     const QString frequency = IsTransponderSlot(t) && db.Transponder(t).isUsed()
                                   ? QStringLiteral("%1 MHz").arg(db.Transponder(t).frequency())
@@ -41,7 +41,7 @@ DuplicatesDialog::DuplicatesDialog(const ChannelDatabase& db, QWidget* parent)
     duplicatesTree_->setHeaderHidden(true);
     duplicatesTree_->setMinimumSize(440, 300);
     for (const DuplicateGroup& group : groups_) {
-        const SatelliteRecord satellite = db.Satellite(group.satellite);
+        const ConstSatelliteRecord satellite = db.Satellite(group.satellite);
         auto* node = new QTreeWidgetItem(
             duplicatesTree_, {QStringLiteral("%1 (%2): %3")
                                   .arg(QString::fromLatin1(satellite.name()))

@@ -24,7 +24,7 @@ QString Latin1(const std::string& bytes) {
 QString TransponderText(const ChannelDatabase& db, int slot) {
     if (!IsTransponderSlot(slot))
         return {};
-    const TransponderRecord record = db.Transponder(slot);
+    const ConstTransponderRecord record = db.Transponder(slot);
     return QStringLiteral("%1 %2 %3")
         .arg(record.frequency())
         .arg(record.symbolRate())

@@ -37,7 +37,7 @@ std::vector<std::uint8_t> Rescanned(const ChannelDatabase& source, std::uint32_t
     auto db = Loaded(testsupport::EmptyImage());
     std::mt19937 random(seed);
     for (int s = SATELLITE_SLOTS - 1; s >= 0; --s) {
-        const SatelliteRecord old = source.Satellite(s);
+        const ConstSatelliteRecord old = source.Satellite(s);
         if (!old.isUsed())
             continue;
         const int satellite = AllocateSatellite(*db);
@@ -45,7 +45,7 @@ std::vector<std::uint8_t> Rescanned(const ChannelDatabase& source, std::uint32_t
         db->Satellite(satellite).setPosition(old.position());
         std::map<int, int> transponders;
         chains::WalkTransponders(source, s, [&](int t) {
-            const TransponderRecord from = source.Transponder(t);
+            const ConstTransponderRecord from = source.Transponder(t);
             const int to = AddTransponder(*db, satellite);
             db->Transponder(to).setFrequency(from.frequency() + 1);
             db->Transponder(to).setSymbolRate(from.symbolRate());
@@ -55,7 +55,7 @@ std::vector<std::uint8_t> Rescanned(const ChannelDatabase& source, std::uint32_t
         });
         std::vector<ScannedChannel> found;
         chains::WalkChannels(source, s, [&](int c) {
-            const ChannelRecord ch = source.Channel(c);
+            const ConstChannelRecord ch = source.Channel(c);
             found.push_back({ch.transponder(), ch.name(), ch.videoPid(), ch.audioPid(), ch.pcrPid(),
                              ch.teletextPid(), ch.scrambled()});
             return true;
@@ -148,7 +148,7 @@ private Q_SLOTS:
         plan = PlanReorderLike(*image, *backup, {true, true});
         QCOMPARE(plan.flagsChanged.size(), std::size_t(1));
         QVERIFY(ApplyReorder(*image, plan));
-        const ChannelRecord channel = image->Channel(first);
+        const ConstChannelRecord channel = image->Channel(first);
         QCOMPARE(channel.name(), std::string("Mine"));
         QVERIFY(channel.locked() && channel.fav3() && channel.fav1() && !channel.scrambled());
     }
@@ -231,7 +231,7 @@ private Q_SLOTS:
         const auto channels = ListImageChannels(*db);
         // Two copies of the first channel, one on a transponder 2 MHz off, and one copy of a radio channel.
         const auto copy = [&](const ImageChannel& of, int transponder) {
-            const ChannelRecord from = db->Channel(of.channel);
+            const ConstChannelRecord from = db->Channel(of.channel);
             const int c = AddChannel(*db, transponder);
             ChannelRecord to = db->Channel(c);
             to.setTransponder(static_cast<std::uint16_t>(transponder));

@@ -39,7 +39,7 @@ class TestListColumnWidths : public QObject {
 
 private Q_SLOTS:
     void satellitePageOnTheFullImage() {
-        ChannelDatabase db;
+        Document db;
         QVERIFY(testsupport::LoadInto(db, BuildFullImage()));
         SatellitePage page;
         page.resize(800, 600);
@@ -51,7 +51,7 @@ private Q_SLOTS:
     }
 
     void channelListPageOnTheFullImage() {
-        ChannelDatabase db;
+        Document db;
         QVERIFY(testsupport::LoadInto(db, BuildFullImage()));
         ChannelListPage page;
         page.resize(800, 600);

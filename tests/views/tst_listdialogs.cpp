@@ -38,7 +38,7 @@ std::vector<std::uint8_t> BytesOf(const ChannelDatabase& db) {
 
 // A copy of the first channel on its transponder: a duplicate.
 int Duplicate(ChannelDatabase& db, int of) {
-    const ChannelRecord from = db.Channel(of);
+    const ConstChannelRecord from = db.Channel(of);
     const int c = AddChannel(db, from.transponder());
     ChannelRecord to = db.Channel(c);
     to.setTransponder(from.transponder());

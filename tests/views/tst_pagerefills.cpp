@@ -41,7 +41,6 @@ private Q_SLOTS:
         page.resize(760, 520);
         page.show();
         vormante::Document document;
-        const vormante::ChannelDatabase& db = document.database();
         QVERIFY(testsupport::LoadInto(document, demo));
         page.Initialize(document);
         ChannelListPage channels;

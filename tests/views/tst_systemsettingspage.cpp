@@ -198,7 +198,6 @@ private Q_SLOTS:
             w.Settings().setSoundSystem(4);
         });
         document.MarkSaved(document.path());
-        const ConstSystemSettingsBlock settings = db.Settings();
         page->LoadFromSettings();
         for (const char* name : {"delayTimeComboBox", "menuLanguageComboBox", "timeZoneComboBox", "colorComboBox",
                                  "soundComboBox"})

@@ -14,7 +14,7 @@ namespace vormante::cli {
 namespace {
 
 std::string Describe(const ChannelDatabase& db, int channel) {
-    const ChannelRecord record = db.Channel(channel);
+    const ConstChannelRecord record = db.Channel(channel);
     return std::string(record.videoPid() == NULL_PID ? "Radio " : "TV ") +
            std::to_string(record.channelNumber()) + " " + JsonLatin1String(record.name()) + " (slot " +
            std::to_string(channel) + ")";
@@ -22,7 +22,7 @@ std::string Describe(const ChannelDatabase& db, int channel) {
 
 void WriteText(const ChannelDatabase& db, const std::vector<DuplicateGroup>& groups, std::ostream& out) {
     for (const DuplicateGroup& group : groups) {
-        const SatelliteRecord satellite = db.Satellite(group.satellite);
+        const ConstSatelliteRecord satellite = db.Satellite(group.satellite);
         const std::string name = JsonLatin1String(satellite.name());
         out << name.substr(1, name.size() - 2) << " (" << FormatPosition(satellite.position()) << "): ";
         for (std::size_t i = 0; i < group.channels.size(); ++i)
@@ -34,10 +34,10 @@ void WriteText(const ChannelDatabase& db, const std::vector<DuplicateGroup>& gro
 void WriteJson(const ChannelDatabase& db, const std::vector<DuplicateGroup>& groups, std::ostream& out) {
     out << "{\n  \"groups\": [";
     for (std::size_t g = 0; g < groups.size(); ++g) {
-        const SatelliteRecord satellite = db.Satellite(groups[g].satellite);
+        const ConstSatelliteRecord satellite = db.Satellite(groups[g].satellite);
         std::string channels = "[";
         for (std::size_t i = 0; i < groups[g].channels.size(); ++i) {
-            const ChannelRecord record = db.Channel(groups[g].channels[i]);
+            const ConstChannelRecord record = db.Channel(groups[g].channels[i]);
             JsonObjectBuilder channel;
             channel.number("slot", groups[g].channels[i])
                 .text("name", record.name())
