@@ -1,6 +1,7 @@
 #include "FileCommands.h"
 
 #include "ImageFileIO.h"
+#include "SessionSettings.h"
 #include "controls/MessageBox.h"
 #include "document/Document.h"
 
@@ -30,10 +31,15 @@ bool FileCommands::HasUnsavedChanges() const {
 bool FileCommands::OpenImage() {
     if (!ConfirmLeave())
         return false;
-    const QString path = FileDialog::getOpenFileName(dialogParent_, QStringLiteral("Open"), QString(), FileFilter());
+    const QString folder = session_ ? session_->LastFolder(SessionSettings::Folder::Open) : QString();
+    const QString path = FileDialog::getOpenFileName(dialogParent_, QStringLiteral("Open"), folder, FileFilter());
     if (path.isEmpty())
         return false;
-    return OpenImageFile(path);
+    if (!OpenImageFile(path))
+        return false;
+    if (session_)
+        session_->RememberFile(SessionSettings::Folder::Open, path);
+    return true;
 }
 
 bool FileCommands::OpenImageFile(const QString& path) {
@@ -105,7 +111,8 @@ bool FileCommands::WriteBackupAndFile() {
 bool FileCommands::SaveImageAs() {
     if (document_.path().isEmpty())
         return false;
-    const QString path = FileDialog::getSaveFileName(dialogParent_, QStringLiteral("Save As"), QString(), FileFilter());
+    const QString folder = session_ ? session_->LastFolder(SessionSettings::Folder::SaveAs) : QString();
+    const QString path = FileDialog::getSaveFileName(dialogParent_, QStringLiteral("Save As"), folder, FileFilter());
     if (path.isEmpty())
         return false;
     const imagefileio::WriteResult written = imagefileio::WriteFileAtomically(path, BytesOf(document_.database().workingCopy()));
@@ -118,6 +125,8 @@ bool FileCommands::SaveImageAs() {
                           path, written.error);
         return false;
     }
+    if (session_)
+        session_->RememberFile(SessionSettings::Folder::SaveAs, path);
     return true;
 }
 

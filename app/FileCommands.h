@@ -11,6 +11,7 @@
 #include <QString>
 
 class QWidget;
+class SessionSettings;
 
 namespace vormante {
 class Document;
@@ -41,6 +42,8 @@ public:
     bool ConfirmLeave();
 
     QString documentPath() const;
+    // The file dialogs start in the folders last used and remember new ones.
+    void setSession(SessionSettings* session) { session_ = session; }
 
     static QString ChangedQuestion() { return QStringLiteral("Data has been changed,do you want to change!"); }
     static QString OpenErrorText() { return QStringLiteral("File open error!"); }
@@ -58,4 +61,5 @@ private:
 
     vormante::Document& document_;
     QWidget* dialogParent_;
+    SessionSettings* session_ = nullptr;
 };

@@ -4,9 +4,18 @@
 #include "DataCommands.h"
 #include "FileCommands.h"
 #include "Icons.h"
+#include "ImageDrop.h"
+#include "ListCommands.h"
+#include "RecentFiles.h"
+#include "SessionSettings.h"
+#include "controls/ColumnListCtrl.h"
 #include "controls/PageTabCtrl.h"
 #include "views/ChannelListPage.h"
+#include "views/CommandGuard.h"
+#include "views/FindChannelDialog.h"
+#include "views/ListFilterBar.h"
 #include "views/SatellitePage.h"
+#include "views/StatusLine.h"
 #include "views/SystemSettingsPage.h"
 
 #include <QAction>
@@ -18,6 +27,7 @@
 #include <QProgressBar>
 #include <QScreen>
 #include <QShortcut>
+#include <QStatusBar>
 #include <QStyle>
 #include <QToolBar>
 #include <QUndoStack>
@@ -32,15 +42,27 @@ enum Tab { TAB_SATELLITES = 0, TAB_ALL_CHANNELS = 1, TAB_SETTINGS = 2 };
 // Outside every namespace: the macro declares the resource initialiser where it stands.
 static void InitResources() { Q_INIT_RESOURCE(vormante); }
 
-MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
+MainWindow::MainWindow(QWidget* parent)
+    : QMainWindow(parent), settings_(SessionSettings::DefaultSettingsPath(), QSettings::IniFormat) {
     InitResources();
     setWindowTitle(QStringLiteral("VORMANTE"));
     setWindowIcon(ProgramIcon(QStringLiteral("vormante")));
     setObjectName(QStringLiteral("mainWindow"));
 
+    session_ = new SessionSettings(settings_, this);
+    recentFiles_ = new RecentFiles(settings_, this);
     fileCommands_ = new FileCommands(document_, this, this);
+    fileCommands_->setSession(session_);
     dataCommands_ = new DataCommands(this, this);
+    listCommands_ = new ListCommands(document_, this, this);
     connect(&document_, &vormante::Document::opened, this, &MainWindow::OnImageOpened);
+    // Every file opened or saved goes to the top of the recent files.
+    connect(&document_, &vormante::Document::pathChanged, recentFiles_, [this](const QString& path) {
+        if (!path.isEmpty())
+            recentFiles_->Add(path);
+    });
+    connect(recentFiles_, &RecentFiles::openRequested, this, &MainWindow::OpenAfterQuestion);
+    connect(new ImageDrop(this), &ImageDrop::imageDropped, this, &MainWindow::OpenAfterQuestion);
 
     CreateMenu();
     CreateToolBar();
@@ -52,6 +74,24 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     systemSettingsPage_->FillLists(document_);
     EnterStartState();
     connect(tabs_, &PageTabCtrl::pageSelected, this, &MainWindow::RefreshPage);
+
+    // The status line: the file, whether it is changed, the image's totals.
+    statusLine_ = new StatusLine(this);
+    statusLine_->setObjectName(QStringLiteral("statusLine"));
+    statusBar()->addWidget(statusLine_, 1);
+    for (auto signal : {&vormante::Document::opened, &vormante::Document::changed})
+        connect(&document_, signal, this, &MainWindow::UpdateStatusLine);
+    connect(&document_, &vormante::Document::modifiedChanged, this, &MainWindow::UpdateStatusLine);
+    connect(&document_, &vormante::Document::pathChanged, this, &MainWindow::UpdateStatusLine);
+    UpdateStatusLine();
+
+    // Column widths the user drags are kept between runs.
+    const std::pair<const char*, ColumnListCtrl*> lists[] = {
+        {"satellites", satellitePage_->satelliteList()}, {"transponders", satellitePage_->transponderList()},
+        {"lnbs", satellitePage_->lnbList()},             {"channels", satellitePage_->channelList()},
+        {"allChannels", channelListPage_->channelList()}};
+    for (const auto& [name, list] : lists)
+        session_->TrackColumnWidths(QLatin1String(name), list->horizontalHeader());
 
     // Ctrl+Tab and Ctrl+Shift+Tab switch pages as a click on the next tab would.
     auto stepTab = [this](int step) {
@@ -70,6 +110,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     if (const QScreen* display = screen())
         size = size.boundedTo(display->availableGeometry().size());
     resize(size);
+    session_->RestoreWindow(this);
 }
 
 MainWindow::~MainWindow() = default;
@@ -98,9 +139,18 @@ void MainWindow::CreateMenu() {
     AddCommand(file, QStringLiteral("Open ..."), ID_FILE_OPEN, &MainWindow::OnOpen)->setShortcut(QKeySequence::Open);
     AddCommand(file, QStringLiteral("Save"), ID_FILE_SAVE, &MainWindow::OnSave)->setShortcut(QKeySequence::Save);
     AddCommand(file, QStringLiteral("Save as ..."), ID_FILE_SAVE_AS, &MainWindow::OnSaveAs);
-    // The text-file commands have no action and stay grayed.
-    AddCommand(file, QStringLiteral("Export txt file"), ID_FILE_EXPORT_TXT, nullptr)->setEnabled(false);
-    AddCommand(file, QStringLiteral("Import txt file"), ID_FILE_IMPORT_TXT, nullptr)->setEnabled(false);
+    // The list commands work once an image is open.
+    connect(AddCommand(file, QStringLiteral("Export txt file"), ID_FILE_EXPORT_TXT, nullptr), &QAction::triggered,
+            this, [this] { RunGuarded(this, [this] { listCommands_->ExportList(); }); });
+    connect(AddCommand(file, QStringLiteral("Import txt file"), ID_FILE_IMPORT_TXT, nullptr), &QAction::triggered,
+            this, [this] { RunGuarded(this, [this] { listCommands_->ImportList(); }); });
+    connect(AddCommand(file, QStringLiteral("Order like another image..."), ID_FILE_ORDER_LIKE, nullptr),
+            &QAction::triggered, this, [this] { RunGuarded(this, [this] { listCommands_->OrderLikeImage(); }); });
+    connect(AddCommand(file, QStringLiteral("Compare with..."), ID_FILE_COMPARE, nullptr), &QAction::triggered, this,
+            [this] { RunGuarded(this, [this] { listCommands_->CompareWithImage(); }); });
+    file->addSeparator();
+    recentFiles_->AttachMenu(file->addMenu(QStringLiteral("Recent files")), this);
+    file->addSeparator();
     AddCommand(file, QStringLiteral("Exit"), ID_FILE_EXIT, &MainWindow::OnExit)->setShortcut(QKeySequence::Quit);
 
     CreateEditMenu();
@@ -128,6 +178,53 @@ void MainWindow::CreateEditMenu() {
         edit->addAction(action);
         menuActions_.insert(id, action);
     }
+    edit->addSeparator();
+    AddCommand(edit, QStringLiteral("Filter list"), ID_EDIT_FILTER, &MainWindow::FocusFilter)
+        ->setShortcut(QKeySequence::Find);
+    AddCommand(edit, QStringLiteral("Find channel..."), ID_EDIT_FIND, &MainWindow::OnFindChannel)
+        ->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F));
+    connect(AddCommand(edit, QStringLiteral("Find duplicates"), ID_EDIT_DUPLICATES, nullptr), &QAction::triggered,
+            this, [this] { RunGuarded(this, [this] { listCommands_->FindDuplicates(); }); });
+}
+
+void MainWindow::UpdateStatusLine() {
+    if (document_.isOpen())
+        statusLine_->Update(document_.database(), document_.path(), document_.isModified());
+    else
+        statusLine_->Clear();
+}
+
+void MainWindow::FocusFilter() {
+    if (!document_.isOpen())
+        return;
+    if (tabs_->currentIndex() == TAB_SATELLITES)
+        satellitePage_->filterBar()->FocusFilter();
+    else if (tabs_->currentIndex() == TAB_ALL_CHANNELS)
+        channelListPage_->filterBar()->FocusFilter();
+}
+
+void MainWindow::OnFindChannel() {
+    if (!document_.isOpen())
+        return;
+    FindChannelDialog find(document_.database(), this);
+    if (find.exec() != QDialog::Accepted || !find.chosen())
+        return;
+    const vormante::ChannelMatch match = *find.chosen();
+    // The channel shows on the page the search was called from; from the settings
+    // page, on the all-channels page.
+    if (tabs_->currentIndex() == TAB_SATELLITES) {
+        satellitePage_->ShowChannel(match.satellite, match.transponder, match.tv, match.channel);
+    } else {
+        if (tabs_->currentIndex() != TAB_ALL_CHANNELS)
+            tabs_->setCurrentIndex(TAB_ALL_CHANNELS);
+        channelListPage_->ShowChannel(match.satellite, match.tv, match.channel);
+    }
+}
+
+bool MainWindow::OpenAfterQuestion(const QString& path) {
+    if (!fileCommands_->ConfirmLeave())
+        return false;
+    return OpenFile(path);
 }
 
 void MainWindow::CreateToolBar() {
@@ -231,7 +328,8 @@ QWidget* MainWindow::CreatePageArea() {
 
 void MainWindow::EnterStartState() {
     tabs_->setEnabled(false); // and with it the three pages
-    for (int id : {ID_FILE_SAVE, ID_FILE_SAVE_AS})
+    for (int id : {ID_FILE_SAVE, ID_FILE_SAVE_AS, ID_FILE_EXPORT_TXT, ID_FILE_IMPORT_TXT, ID_FILE_ORDER_LIKE,
+                   ID_FILE_COMPARE, ID_EDIT_FIND, ID_EDIT_DUPLICATES, ID_EDIT_FILTER})
         menuActions_.value(id)->setEnabled(false);
     for (int id : {ID_TOOL_SAVE, ID_TOOL_SAVE_AS})
         toolActions_.value(id)->setEnabled(false);
@@ -239,7 +337,8 @@ void MainWindow::EnterStartState() {
 
 void MainWindow::EnterFileOpenState() {
     tabs_->setEnabled(true);
-    for (int id : {ID_FILE_SAVE, ID_FILE_SAVE_AS})
+    for (int id : {ID_FILE_SAVE, ID_FILE_SAVE_AS, ID_FILE_EXPORT_TXT, ID_FILE_IMPORT_TXT, ID_FILE_ORDER_LIKE,
+                   ID_FILE_COMPARE, ID_EDIT_FIND, ID_EDIT_DUPLICATES, ID_EDIT_FILTER})
         menuActions_.value(id)->setEnabled(true);
     for (int id : {ID_TOOL_SAVE, ID_TOOL_SAVE_AS})
         toolActions_.value(id)->setEnabled(true);
@@ -301,5 +400,6 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
+    session_->SaveWindow(this);
     event->accept();
 }

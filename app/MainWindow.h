@@ -10,10 +10,15 @@
 
 #include <QHash>
 #include <QMainWindow>
+#include <QSettings>
 
 class ChannelListPage;
 class DataCommands;
 class FileCommands;
+class ListCommands;
+class RecentFiles;
+class SessionSettings;
+class StatusLine;
 class PageTabCtrl;
 class QAction;
 class QProgressBar;
@@ -44,6 +49,11 @@ public:
         ID_EDIT_REDO = 32841,
         ID_TOOL_UNDO = 32842,
         ID_TOOL_REDO = 32843,
+        ID_FILE_ORDER_LIKE = 32844,
+        ID_FILE_COMPARE = 32845,
+        ID_EDIT_FIND = 32846,
+        ID_EDIT_DUPLICATES = 32847,
+        ID_EDIT_FILTER = 32848,
     };
 
     explicit MainWindow(QWidget* parent = nullptr);
@@ -63,6 +73,15 @@ public:
     SystemSettingsPage* systemSettingsPage() const { return systemSettingsPage_; }
     FileCommands* fileCommands() const { return fileCommands_; }
     DataCommands* dataCommands() const { return dataCommands_; }
+    ListCommands* listCommands() const { return listCommands_; }
+    StatusLine* statusLine() const { return statusLine_; }
+    RecentFiles* recentFiles() const { return recentFiles_; }
+    SessionSettings* sessionSettings() const { return session_; }
+    // Opens an image the way a recent file or a dropped file is opened: the
+    // unsaved-changes question first. True when it was opened.
+    bool OpenAfterQuestion(const QString& path);
+    // "Find channel...": shows the chosen channel on the page in front.
+    void OnFindChannel();
     vormante::Document& document() { return document_; }
     const vormante::ChannelDatabase& database() const { return document_.database(); }
 
@@ -82,6 +101,8 @@ protected:
 private:
     void CreateMenu();
     void CreateEditMenu();
+    void UpdateStatusLine();
+    void FocusFilter();
     void CreateToolBar();
     QWidget* CreatePageArea();
     void EnterStartState();
@@ -98,6 +119,12 @@ private:
     ChannelListPage* channelListPage_ = nullptr;
     SystemSettingsPage* systemSettingsPage_ = nullptr;
     QProgressBar* progress_ = nullptr;
+    // What the editor remembers between runs; in the user's configuration folder.
+    QSettings settings_;
+    SessionSettings* session_ = nullptr;
+    RecentFiles* recentFiles_ = nullptr;
+    StatusLine* statusLine_ = nullptr;
+    ListCommands* listCommands_ = nullptr;
     FileCommands* fileCommands_ = nullptr;
     DataCommands* dataCommands_ = nullptr;
     QHash<int, QAction*> menuActions_;

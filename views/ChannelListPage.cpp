@@ -6,6 +6,7 @@
 #include "MoveToDialog.h"
 #include "controls/ColumnListCtrl.h"
 #include "CommandGuard.h"
+#include "ListFilterBar.h"
 #include "controls/MessageBox.h"
 #include "document/Document.h"
 #include "document/StepNames.h"
@@ -62,6 +63,12 @@ ChannelListPage::ChannelListPage(QWidget* parent) : QWidget(parent) {
     dialogRunner_ = [](QDialog& dialog) { return dialog.exec(); };
     buildControls();
     buildContextMenu();
+    // The filter box stands right above the list.
+    filterBar_ = new ListFilterBar(this);
+    filterBar_->setObjectName(QStringLiteral("channelFilterBar"));
+    if (auto* box = qobject_cast<QBoxLayout*>(layout()))
+        box->insertWidget(box->indexOf(channelList_), filterBar_);
+    filterBar_->Attach(channelList_);
 }
 
 void ChannelListPage::buildControls() {
@@ -555,4 +562,24 @@ void ChannelListPage::MoveCurrentTo(int target) {
     const int top = pageTop(target - 1);
     Refresh();
     channelList_->ScrollRowToTop(top);
+}
+
+bool ChannelListPage::ShowChannel(int satellite, bool tv, int channel) {
+    if (!document_ || !document_->isOpen())
+        return false;
+    const int choice = ChoiceOfSatellite(satellite);
+    if (choice < 0)
+        return false;
+    filterBar_->Clear();
+    satelliteChoice_ = choice;
+    SetShowTv(tv);
+    Refresh();
+    const int row = channelList_->RowOfKey(channel);
+    if (row < 0)
+        return false;
+    channelList_->setCurrentRow(row);
+    selectCurrentRow();
+    channelList_->EnsureRowVisible(row);
+    channelList_->setFocus();
+    return true;
 }

@@ -14,6 +14,7 @@
 #include <functional>
 
 class ColumnListCtrl;
+class ListFilterBar;
 class QComboBox;
 class QDialog;
 class QLabel;
@@ -56,6 +57,11 @@ public:
     bool showTv() const { return showTv_; }
     ColumnListCtrl* channelList() const { return channelList_; }
     QMenu* contextMenu() const { return contextMenu_; }
+
+    // Shows a channel: its satellite in the box, the TV or radio list, its row
+    // selected and scrolled into view, any filter cleared. False when not listed.
+    bool ShowChannel(int satellite, bool tv, int channel);
+    ListFilterBar* filterBar() const { return filterBar_; }
 
     // The commands of the "CH" menu, acting on the current row.
     void AddChannelCommand();
@@ -112,4 +118,5 @@ private:
     QLabel* totalCountLabel_ = nullptr;
     ColumnListCtrl* channelList_ = nullptr;
     QMenu* contextMenu_ = nullptr;
+    ListFilterBar* filterBar_ = nullptr;
 };

@@ -1,6 +1,7 @@
 #include "SatellitePage.h"
 
 #include "CommandGuard.h"
+#include "ListFilterBar.h"
 #include "SatellitePageCommands.h"
 #include "SatellitePageText.h"
 #include "controls/ColumnListCtrl.h"
@@ -64,6 +65,12 @@ SatellitePage::SatellitePage(QWidget* parent)
     radioButton_->setObjectName(QStringLiteral("radioButton"));
     buildLayout();
     buildMenus();
+    // The filter box stands above the channel list, inside its frame.
+    filterBar_ = new ListFilterBar(this);
+    filterBar_->setObjectName(QStringLiteral("channelFilterBar"));
+    if (auto* frame = qobject_cast<QBoxLayout*>(channelList_->parentWidget()->layout()))
+        frame->insertWidget(frame->indexOf(channelList_), filterBar_);
+    filterBar_->Attach(channelList_);
 
     for (int which = SATELLITES; which <= CHANNELS; ++which) {
         ColumnListCtrl* target = list(which);
@@ -478,4 +485,22 @@ void SatellitePage::showContextMenu(int which, int row, const QPoint& globalPos)
         listSelectionChanged(which);
     }
     menus_[which]->exec(globalPos);
+}
+
+bool SatellitePage::ShowChannel(int satellite, int transponder, bool tv, int channel) {
+    if (!document_ || !document_->isOpen())
+        return false;
+    filterBar_->Clear();
+    SetShowTv(tv);
+    follow_ = FollowKeys{true, satellite, transponder, channel};
+    RefreshList(SATELLITES);
+    follow_ = FollowKeys{};
+    const int row = channelList_->RowOfKey(channel);
+    if (row < 0)
+        return false;
+    channelList_->setCurrentRow(row);
+    selectQuietly(channelList_, row);
+    channelList_->EnsureRowVisible(row);
+    channelList_->setFocus();
+    return true;
 }

@@ -15,6 +15,7 @@
 #include <memory>
 
 class ColumnListCtrl;
+class ListFilterBar;
 class QDialog;
 class QMenu;
 class QRadioButton;
@@ -81,6 +82,12 @@ public:
     int CurrentTransponder(int satellite) const;
     int CurrentChannel(int satellite, int transponder) const;
 
+    // Shows a channel: its satellite, transponder and TV or radio list chosen, its
+    // row selected and scrolled into view, any filter cleared. False when the
+    // channel is not listed there.
+    bool ShowChannel(int satellite, int transponder, bool tv, int channel);
+    ListFilterBar* filterBar() const { return filterBar_; }
+
     // Marks a row selected or not, with the reaction a user's change would have.
     void SelectRowAndReact(int which, int row);
     void DeselectRowQuietly(int which, int row);
@@ -129,5 +136,6 @@ private:
     QRadioButton* tvButton_;
     QRadioButton* radioButton_;
     QMenu* menus_[4] = {};
+    ListFilterBar* filterBar_ = nullptr;
     std::unique_ptr<SatellitePageCommands> commands_;
 };

@@ -12,6 +12,7 @@
 
 #include "TestSupport.h"
 
+#include <QStandardPaths>
 #include <QAction>
 #include <QFile>
 #include <QLabel>
@@ -54,6 +55,7 @@ private:
 };
 
 void TestMainWindow::init() {
+    QStandardPaths::setTestModeEnabled(true); // settings go to a test location, not the user's
     MessageBox::setTestMode(true);
     dir_ = new QTemporaryDir;
     imagePath_ = dir_->filePath("db.bin");
@@ -80,16 +82,24 @@ void TestMainWindow::menuHasTheCommandsInOrder() {
     for (QAction* menu : window.menuBar()->actions()) {
         menus.append(menu->text());
         for (QAction* item : menu->menu()->actions()) {
+            if (item->isSeparator() || item->menu())
+                continue;
             items.append(item->text());
             ids.append(item->data().toInt());
         }
     }
-    // "Edit" stands between "File" and "Data"; the others keep their items, texts, ids and order.
+    // "Edit" stands between "File" and "Data"; the design's items keep their texts, ids
+    // and order, with the new ones beside them.
     QCOMPARE(menus, (QStringList{"File", "Edit", "Data", "Help"}));
-    QCOMPARE(items, (QStringList{"Open ...", "Save", "Save as ...", "Export txt file", "Import txt file", "Exit", "Undo",
-                                 "Redo", "Data From PC To IRD", "Data From IRD To PC", "About"}));
-    QCOMPARE(ids, (QList<int>{32771, 32775, 32776, 32777, 32778, 32779, Id::ID_EDIT_UNDO, Id::ID_EDIT_REDO, 32784,
-                              32774, 32783}));
+    QCOMPARE(items, (QStringList{"Open ...", "Save", "Save as ...", "Export txt file", "Import txt file",
+                                 "Order like another image...", "Compare with...", "Exit", "Undo", "Redo",
+                                 "Filter list", "Find channel...", "Find duplicates", "Data From PC To IRD",
+                                 "Data From IRD To PC", "About"}));
+    QCOMPARE(ids, (QList<int>{32771, 32775, 32776, 32777, 32778, Id::ID_FILE_ORDER_LIKE, Id::ID_FILE_COMPARE, 32779,
+                              Id::ID_EDIT_UNDO, Id::ID_EDIT_REDO, Id::ID_EDIT_FILTER, Id::ID_EDIT_FIND,
+                              Id::ID_EDIT_DUPLICATES, 32784, 32774, 32783}));
+    for (int id : {Id::ID_FILE_EXPORT_TXT, Id::ID_FILE_IMPORT_TXT, Id::ID_EDIT_FIND})
+        QVERIFY(!window.menuAction(id)->isEnabled()); // until an image is open
     QAction* undo = window.menuAction(Id::ID_EDIT_UNDO);
     QVERIFY(!undo->isEnabled() && !window.menuAction(Id::ID_EDIT_REDO)->isEnabled());
     QCOMPARE(undo->shortcut(), QKeySequence(QKeySequence::Undo));
@@ -182,8 +192,10 @@ void TestMainWindow::openingEnablesTheEditor() {
         QVERIFY(window.menuAction(id)->isEnabled());
     for (int id : {Id::ID_TOOL_SAVE, Id::ID_TOOL_SAVE_AS})
         QVERIFY(window.toolAction(id)->isEnabled());
-    QVERIFY(!window.menuAction(Id::ID_FILE_EXPORT_TXT)->isEnabled());
-    QVERIFY(!window.menuAction(Id::ID_FILE_IMPORT_TXT)->isEnabled());
+    // The list commands come alive with an open image.
+    for (int id : {Id::ID_FILE_EXPORT_TXT, Id::ID_FILE_IMPORT_TXT, Id::ID_FILE_ORDER_LIKE, Id::ID_FILE_COMPARE,
+                   Id::ID_EDIT_FIND, Id::ID_EDIT_DUPLICATES})
+        QVERIFY(window.menuAction(id)->isEnabled());
 
     PageTabCtrl* tabs = window.pageTabCtrl();
     QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(2).center());

@@ -1,0 +1,150 @@
+#include "ListCommands.h"
+
+#include "FileCommands.h"
+#include "ImageFileIO.h"
+#include "controls/MessageBox.h"
+#include "document/Document.h"
+#include "document/StepNames.h"
+#include "model/ChannelList.h"
+#include "model/ImageFile.h"
+#include "model/Duplicates.h"
+#include "model/ImageReorder.h"
+#include "model/ListImport.h"
+#include "views/CompareDialog.h"
+#include "views/DuplicatesDialog.h"
+#include "views/ListImportDialog.h"
+#include "views/ReorderDialog.h"
+
+#include <QFileInfo>
+
+#include <memory>
+
+using vormante::ChannelDatabase;
+
+ListCommands::ListCommands(vormante::Document& document, QWidget* dialogParent, QObject* parent)
+    : QObject(parent), document_(document), dialogParent_(dialogParent),
+      runDialog_([](QDialog& dialog) { return dialog.exec(); }) {}
+
+void ListCommands::Tell(const QString& text) {
+    MessageBox::show(dialogParent_, QStringLiteral("Warning"), text, QMessageBox::Ok, QMessageBox::Warning);
+}
+
+bool ListCommands::ExportList() {
+    if (!document_.isOpen())
+        return false;
+    const QString path =
+        FileDialog::getSaveFileName(dialogParent_, QStringLiteral("Export txt file"), QString(), ListFilter());
+    if (path.isEmpty())
+        return false;
+    const std::string text = vormante::WriteChannelList(document_.database());
+    const imagefileio::WriteResult written =
+        imagefileio::WriteFileAtomically(path, QByteArray(text.data(), static_cast<qsizetype>(text.size())));
+    if (!written.ok()) {
+        Tell(QStringLiteral("%1 could not be written: %2.").arg(path, written.error));
+        return false;
+    }
+    return true;
+}
+
+bool ListCommands::ImportList() {
+    if (!document_.isOpen())
+        return false;
+    const QString path =
+        FileDialog::getOpenFileName(dialogParent_, QStringLiteral("Import txt file"), QString(), ListFilter());
+    if (path.isEmpty())
+        return false;
+    const vormante::FileReadResult file = vormante::ReadFileBytes(path.toStdString(), vormante::MAX_LIST_BYTES);
+    if (!file.ok) {
+        Tell(QString::fromStdString(file.error));
+        return false;
+    }
+    const vormante::ListReadResult list = vormante::ReadChannelList(
+        std::string_view(reinterpret_cast<const char*>(file.bytes.data()), file.bytes.size()));
+    if (!list.ok) {
+        Tell(QStringLiteral("%1 is not a channel list and was not imported: %2.")
+                 .arg(QFileInfo(path).fileName(), QString::fromStdString(list.error)));
+        return false;
+    }
+    const vormante::ListImportPlan plan = vormante::PlanListImport(document_.database(), list.rows);
+    ListImportDialog preview(document_.database(), plan, dialogParent_);
+    if (runDialog_(preview) != QDialog::Accepted)
+        return false;
+    bool applied = false;
+    const bool deleteMissing = preview.deleteMissing();
+    document_.Apply(QStringLiteral("Import %1").arg(QFileInfo(path).fileName()), [&](ChannelDatabase& db) {
+        applied = vormante::ApplyListImport(db, plan, deleteMissing);
+    });
+    if (!applied)
+        Tell(QStringLiteral("The image has changed since the list was read; nothing was imported."));
+    return applied;
+}
+
+bool ListCommands::LoadOtherImage(const QString& caption, ChannelDatabase& other, QString* path) {
+    *path = FileDialog::getOpenFileName(dialogParent_, caption, QString(), FileCommands::FileFilter());
+    if (path->isEmpty())
+        return false;
+    const imagefileio::ReadResult file = imagefileio::ReadFileLimited(*path, vormante::IMAGE_SIZE);
+    if (!file.opened) {
+        MessageBox::information(dialogParent_, FileCommands::OpenErrorText());
+        return false;
+    }
+    const auto* data = reinterpret_cast<const std::uint8_t*>(file.bytes.constData());
+    const vormante::LoadResult loaded =
+        other.Load(std::span<const std::uint8_t>(data, static_cast<std::size_t>(file.bytes.size())));
+    if (!loaded.ok) {
+        MessageBox::information(dialogParent_, QString::fromStdString(loaded.error));
+        return false;
+    }
+    other.BuildRecordPointers();
+    return true;
+}
+
+bool ListCommands::OrderLikeImage() {
+    if (!document_.isOpen())
+        return false;
+    auto other = std::make_unique<ChannelDatabase>();
+    QString path;
+    if (!LoadOtherImage(QStringLiteral("Order like another image"), *other, &path))
+        return false;
+    ReorderDialog preview(document_.database(), *other, dialogParent_);
+    if (runDialog_(preview) != QDialog::Accepted)
+        return false;
+    bool applied = false;
+    document_.Apply(QStringLiteral("Order like %1").arg(QFileInfo(path).fileName()),
+                    [&](ChannelDatabase& db) { applied = vormante::ApplyReorder(db, preview.plan()); });
+    if (!applied)
+        Tell(QStringLiteral("The image has changed since the order was planned; nothing was changed."));
+    return applied;
+}
+
+bool ListCommands::CompareWithImage() {
+    if (!document_.isOpen())
+        return false;
+    auto other = std::make_unique<ChannelDatabase>();
+    QString path;
+    if (!LoadOtherImage(QStringLiteral("Compare with"), *other, &path))
+        return false;
+    CompareDialog compare(document_.database(), *other, QFileInfo(document_.path()).fileName(),
+                          QFileInfo(path).fileName(), dialogParent_);
+    runDialog_(compare);
+    return true;
+}
+
+bool ListCommands::FindDuplicates() {
+    if (!document_.isOpen())
+        return false;
+    DuplicatesDialog duplicates(document_.database(), dialogParent_);
+    if (runDialog_(duplicates) != QDialog::Accepted)
+        return false;
+    const std::vector<int> channels = duplicates.selectedChannels();
+    if (channels.empty())
+        return false;
+    bool applied = false;
+    document_.Apply(QStringLiteral("Delete %1").arg(steps::CountOf(static_cast<int>(channels.size()),
+                                                                   QStringLiteral("duplicate channel"),
+                                                                   QStringLiteral("duplicate channels"))),
+                    [&](ChannelDatabase& db) { applied = vormante::DeleteChannels(db, channels); });
+    if (!applied)
+        Tell(QStringLiteral("The image has changed since the duplicates were found; nothing was deleted."));
+    return applied;
+}

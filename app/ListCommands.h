@@ -1,0 +1,47 @@
+// The commands that carry channel lists across files: "Export txt file", "Import txt
+// file", "Order like another image...", "Compare with..." (File menu) and "Find
+// duplicates" (Edit menu). Each change of the image is one step of the document's
+// history; the dialogs only show what will change.
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+#include <functional>
+
+class QDialog;
+class QWidget;
+
+namespace vormante {
+class ChannelDatabase;
+class Document;
+} // namespace vormante
+
+class ListCommands : public QObject {
+    Q_OBJECT
+
+public:
+    // Shows a dialog modally and returns its result; tests replace it.
+    using DialogRunner = std::function<int(QDialog&)>;
+
+    ListCommands(vormante::Document& document, QWidget* dialogParent, QObject* parent = nullptr);
+    void setDialogRunner(DialogRunner runner) { runDialog_ = std::move(runner); }
+
+    // Each returns true when it did what it set out to (a file written, a step made).
+    bool ExportList();
+    bool ImportList();
+    bool OrderLikeImage();
+    bool CompareWithImage();
+    bool FindDuplicates();
+
+    static QString ListFilter() { return QStringLiteral("Channel list (*.csv *.txt)|*.csv;*.txt"); }
+
+private:
+    // Asks for another image and loads it; false (after saying why) when it cannot.
+    bool LoadOtherImage(const QString& caption, vormante::ChannelDatabase& other, QString* path);
+    void Tell(const QString& text);
+
+    vormante::Document& document_;
+    QWidget* dialogParent_;
+    DialogRunner runDialog_;
+};
