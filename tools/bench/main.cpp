@@ -3,6 +3,7 @@
 // without unit, memory in MB); each is the median of repeated runs on the full
 // sample image, with every window offscreen.
 #include "FindBench.h"
+#include "HistoryBench.h"
 #include "ListBench.h"
 #include "Measure.h"
 #include "PageBench.h"
@@ -99,6 +100,7 @@ int main(int argc, char** argv) {
         bench::RunPageBench(image, runs, report);
         bench::RunFindBench(image, runs, report);
         bench::RunListBench(image, runs, report);
+        bench::RunHistoryBench(image, runs, report);
     } catch (const std::exception& error) {
         std::fprintf(stderr, "vormante-bench: %s\n", error.what());
         return 1;
