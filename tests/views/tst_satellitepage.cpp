@@ -97,6 +97,21 @@ QStringList Column(const ColumnListCtrl* list, int column) {
 }
 } // namespace
 
+// The helpers below check with QVERIFY, which returns from the helper only: these
+// stop the test itself at a failed check, so it never carries on with a broken page.
+#define RUN_AND_CHECK(id)                                                                                           \
+    do {                                                                                                            \
+        RunAndCheck(id);                                                                                            \
+        if (QTest::currentTestFailed())                                                                             \
+            return;                                                                                                 \
+    } while (false)
+#define CLICK_ROW(list, row)                                                                                        \
+    do {                                                                                                            \
+        ClickRow(list, row);                                                                                        \
+        if (QTest::currentTestFailed())                                                                             \
+            return;                                                                                                 \
+    } while (false)
+
 class SatellitePageTest : public QObject {
     Q_OBJECT
 
@@ -238,16 +253,16 @@ private Q_SLOTS:
         ColumnListCtrl* sats = page->satelliteList();
         ColumnListCtrl* tps = page->transponderList();
         // A click on the second transponder shows its channels, first row selected.
-        ClickRow(tps, 1);
+        CLICK_ROW(tps, 1);
         QCOMPARE(tps->currentRow(), 1);
         QCOMPARE(Column(page->channelList(), 1), (QStringList{"RTL", "VOX"}));
         QCOMPARE(page->channelList()->currentRow(), 0);
-        ClickRow(page->channelList(), 1);
+        CLICK_ROW(page->channelList(), 1);
         QCOMPARE(page->channelList()->currentRow(), 1);
 
         // Row 3 of Astra, then Hot Bird with two transponders: the last row is selected.
-        ClickRow(tps, 3);
-        ClickRow(sats, 1);
+        CLICK_ROW(tps, 3);
+        CLICK_ROW(sats, 1);
         QCOMPARE(sats->currentRow(), 1);
         QCOMPARE(Column(tps, 1), (QStringList{"10971", "11034"}));
         QCOMPARE(tps->currentRow(), 1);
@@ -257,7 +272,7 @@ private Q_SLOTS:
         QVERIFY(page->IsPlaceholder(SatellitePage::CHANNELS, 0)); // 11034 has no channel
 
         // Back to Astra: the remembered row 1 is selected again.
-        ClickRow(sats, 0);
+        CLICK_ROW(sats, 0);
         QCOMPARE(tps->currentRow(), 1);
         QCOMPARE(Column(page->channelList(), 1), (QStringList{"RTL", "VOX"}));
     }
@@ -274,11 +289,11 @@ private Q_SLOTS:
 
     void clearedSelectionRefillsWithTheFirstRowOnly() {
         ColumnListCtrl* tps = page->transponderList();
-        ClickRow(tps, 2);
+        CLICK_ROW(tps, 2);
         tps->ClearSelectedRows();
         QCOMPARE(tps->currentRow(), -1);
         QVERIFY(page->IsPlaceholder(SatellitePage::CHANNELS, 0));
-        RunAndCheck(Cmd::EDIT_TRANSPONDER); // finds no row: nothing happens
+        RUN_AND_CHECK(Cmd::EDIT_TRANSPONDER); // finds no row: nothing happens
         QCOMPARE(opened, 0);
         page->RefreshList(1);
         QCOMPARE(tps->SelectedRows(), QList<int>{0});
@@ -343,7 +358,7 @@ private Q_SLOTS:
         Q_UNUSED(before);
 
         fill = [](QDialog& dialog) { static_cast<SatelliteDialog&>(dialog).Store(); };
-        RunAndCheck(Cmd::ADD_SATELLITE);
+        RUN_AND_CHECK(Cmd::ADD_SATELLITE);
         QCOMPARE(opened, 1);
         QCOMPARE(page->satelliteList()->RowTexts(0), (QStringList{"1", "New Sat", "0.0W", "Type 1"}));
         QCOMPARE(page->satelliteList()->SelectedRows(), QList<int>{0});
@@ -357,7 +372,7 @@ private Q_SLOTS:
             satellite.lnbTypeCombo()->setCurrentIndex(2);
             satellite.Store();
         };
-        RunAndCheck(Cmd::ADD_SATELLITE);
+        RUN_AND_CHECK(Cmd::ADD_SATELLITE);
         // Slot 1 was free: the new satellite takes it and is row 1.
         const ColumnListCtrl* sats = page->satelliteList();
         QCOMPARE(Column(sats, 1), (QStringList{"Astra 19.2E", "Eutelsat", "Hot Bird", "Thor"}));
@@ -370,12 +385,12 @@ private Q_SLOTS:
 
         fill = [](QDialog& dialog) { dialog.reject(); };
         const auto before = db.workingCopy();
-        RunAndCheck(Cmd::ADD_SATELLITE);
+        RUN_AND_CHECK(Cmd::ADD_SATELLITE);
         QVERIFY(db.workingCopy() == before);
     }
 
     void editSatelliteRewritesItsRow() {
-        ClickRow(page->satelliteList(), 1);
+        CLICK_ROW(page->satelliteList(), 1);
         fill = [](QDialog& dialog) {
             auto& satellite = static_cast<SatelliteDialog&>(dialog);
             QCOMPARE(satellite.nameEdit()->text(), QStringLiteral("Hot Bird"));
@@ -384,40 +399,40 @@ private Q_SLOTS:
             satellite.lnbTypeCombo()->setCurrentIndex(7);
             satellite.Store();
         };
-        RunAndCheck(Cmd::EDIT_SATELLITE);
+        RUN_AND_CHECK(Cmd::EDIT_SATELLITE);
         QCOMPARE(page->satelliteList()->RowTexts(1), (QStringList{"2", "Hotbird 13E", "13.0W", "Type 8"}));
         QCOMPARE(db.Satellite(2).position(), -130);
     }
 
     void delSatelliteAsksFirst() {
-        ClickRow(page->satelliteList(), 1);
+        CLICK_ROW(page->satelliteList(), 1);
         MessageBox::queueAnswer(QMessageBox::No);
-        RunAndCheck(Cmd::DEL_SATELLITE);
+        RUN_AND_CHECK(Cmd::DEL_SATELLITE);
         QCOMPARE(MessageBox::prompts().last().title, QStringLiteral("Del Satellite"));
         QCOMPARE(MessageBox::prompts().last().text, QStringLiteral("\t Do you want to del [Hot Bird]?\t\t"));
         QVERIFY(db.Satellite(2).isUsed());
 
         MessageBox::queueAnswer(QMessageBox::Yes);
-        RunAndCheck(Cmd::DEL_SATELLITE);
+        RUN_AND_CHECK(Cmd::DEL_SATELLITE);
         QVERIFY(!db.Satellite(2).isUsed());
         QCOMPARE(Column(page->satelliteList(), 1), (QStringList{"Astra 19.2E", "Thor"}));
         QCOMPARE(page->satelliteList()->SelectedRows(), QList<int>{0}); // currentSatellite is Astra
 
         // Deleting the current satellite selects the one that takes its row.
         MessageBox::queueAnswer(QMessageBox::Yes);
-        RunAndCheck(Cmd::DEL_SATELLITE);
+        RUN_AND_CHECK(Cmd::DEL_SATELLITE);
         QCOMPARE(Column(page->satelliteList(), 1), QStringList{"Thor"});
         QCOMPARE(page->satelliteList()->SelectedRows(), QList<int>{0});
         QCOMPARE(page->lnbList()->currentRow(), 5);
         QVERIFY(page->IsPlaceholder(SatellitePage::TRANSPONDERS, 0));
         MessageBox::queueAnswer(QMessageBox::Yes);
-        RunAndCheck(Cmd::DEL_SATELLITE);
+        RUN_AND_CHECK(Cmd::DEL_SATELLITE);
         QVERIFY(page->IsPlaceholder(SatellitePage::SATELLITES, 0));
         QCOMPARE(db.Settings().satelliteCount(), 0u);
     }
 
     void addNewTransponderReplacesThePlaceholder() {
-        ClickRow(page->satelliteList(), 2); // Thor
+        CLICK_ROW(page->satelliteList(), 2); // Thor
         fill = [](QDialog& dialog) {
             auto& transponder = static_cast<TransponderDialog&>(dialog);
             QCOMPARE(dialog.windowTitle(), QStringLiteral("Add Transponder"));
@@ -426,14 +441,14 @@ private Q_SLOTS:
             transponder.polarityCombo()->setCurrentIndex(1);
             transponder.Store();
         };
-        RunAndCheck(Cmd::ADD_NEW_TRANSPONDER);
+        RUN_AND_CHECK(Cmd::ADD_NEW_TRANSPONDER);
         const ColumnListCtrl* tps = page->transponderList();
         QCOMPARE(tps->RowCount(), 1);
         QCOMPARE(tps->RowTexts(0).mid(0, 4), (QStringList{"1", "10872", "V", "25000"}));
         QCOMPARE(tps->SelectedRows(), QList<int>{0});
         QVERIFY(page->IsPlaceholder(SatellitePage::CHANNELS, 0));
 
-        RunAndCheck(Cmd::ADD_NEW_TRANSPONDER);
+        RUN_AND_CHECK(Cmd::ADD_NEW_TRANSPONDER);
         QCOMPARE(tps->RowCount(), 2);
         QCOMPARE(tps->currentRow(), 1);
         QCOMPARE(tps->SelectedRows(), QList<int>{1});
@@ -446,7 +461,7 @@ private Q_SLOTS:
             transponder.symbolRateEdit()->setText(QStringLiteral("70000"));
             transponder.Store();
         };
-        RunAndCheck(Cmd::ADD_TRANSPONDER);
+        RUN_AND_CHECK(Cmd::ADD_TRANSPONDER);
         const ColumnListCtrl* tps = page->transponderList();
         QCOMPARE(tps->RowCount(), 5);
         QCOMPARE(tps->currentRow(), 4);
@@ -456,7 +471,7 @@ private Q_SLOTS:
     }
 
     void editTransponderRewritesItsRow() {
-        ClickRow(page->transponderList(), 2);
+        CLICK_ROW(page->transponderList(), 2);
         fill = [](QDialog& dialog) {
             auto& transponder = static_cast<TransponderDialog&>(dialog);
             QCOMPARE(transponder.frequencyEdit()->text(), QStringLiteral("12188"));
@@ -464,34 +479,34 @@ private Q_SLOTS:
             transponder.polarityCombo()->setEditText(QStringLiteral("L"));
             transponder.Store();
         };
-        RunAndCheck(Cmd::EDIT_TRANSPONDER);
+        RUN_AND_CHECK(Cmd::EDIT_TRANSPONDER);
         QCOMPARE(page->transponderList()->RowTexts(2).mid(0, 4), (QStringList{"3", "12188", "V", "65535"}));
     }
 
     void delTransponderAsksAboutItsPolarization() {
         MessageBox::queueAnswer(QMessageBox::No);
-        RunAndCheck(Cmd::DEL_TRANSPONDER);
+        RUN_AND_CHECK(Cmd::DEL_TRANSPONDER);
         QCOMPARE(MessageBox::prompts().last().title, QStringLiteral("Del Transponder"));
         QCOMPARE(MessageBox::prompts().last().text, QStringLiteral("\t Do you want to del xpdr [11747/27500/V]?\t\t"));
-        ClickRow(page->transponderList(), 3);
+        CLICK_ROW(page->transponderList(), 3);
         MessageBox::queueAnswer(QMessageBox::No);
-        RunAndCheck(Cmd::DEL_TRANSPONDER);
+        RUN_AND_CHECK(Cmd::DEL_TRANSPONDER);
         QCOMPARE(MessageBox::prompts().last().text, QStringLiteral("\t Do you want to del xpdr [12603/22000/H]?\t\t"));
         QCOMPARE(page->transponderList()->RowCount(), 4);
 
         // Deleting the first transponder takes its channels and renumbers the rest.
-        ClickRow(page->transponderList(), 0);
+        CLICK_ROW(page->transponderList(), 0);
         MessageBox::queueAnswer(QMessageBox::Yes);
-        RunAndCheck(Cmd::DEL_TRANSPONDER);
+        RUN_AND_CHECK(Cmd::DEL_TRANSPONDER);
         QCOMPARE(Column(page->transponderList(), 1), (QStringList{"11778", "12188", "12603"}));
         QCOMPARE(Column(page->channelList(), 1), (QStringList{"RTL", "VOX"}));
         QCOMPARE(Column(page->channelList(), 12), (QStringList{"1", "2"}));
 
         // Deleting Hot Bird's two transponders leaves the placeholder row.
-        ClickRow(page->satelliteList(), 1);
+        CLICK_ROW(page->satelliteList(), 1);
         for (int i = 0; i < 2; ++i) {
             MessageBox::queueAnswer(QMessageBox::Yes);
-            RunAndCheck(Cmd::DEL_TRANSPONDER);
+            RUN_AND_CHECK(Cmd::DEL_TRANSPONDER);
         }
         QCOMPARE(page->transponderList()->RowCount(), 1);
         QVERIFY(page->IsPlaceholder(SatellitePage::TRANSPONDERS, 0));
@@ -510,7 +525,7 @@ private Q_SLOTS:
                 channel.audioPidEdit()->setText(QStringLiteral("9999"));
                 QVERIFY(channel.Store());
             };
-            RunAndCheck(id);
+            RUN_AND_CHECK(id);
             QVERIFY(!page->showTv());
             QVERIFY(page->radioButton()->isChecked());
             const ColumnListCtrl* channels = page->channelList();
@@ -528,13 +543,13 @@ private Q_SLOTS:
             channel.videoPidEdit()->setText(QStringLiteral("8192"));
             QVERIFY(channel.Store());
         };
-        RunAndCheck(Cmd::ADD_CHANNEL);
+        RUN_AND_CHECK(Cmd::ADD_CHANNEL);
         QVERIFY(page->showTv());
         QCOMPARE(Column(page->channelList(), 2).last(), QStringLiteral("8192"));
     }
 
     void editChannelRewritesItsRow() {
-        ClickRow(page->channelList(), 1);
+        CLICK_ROW(page->channelList(), 1);
         fill = [](QDialog& dialog) {
             auto& channel = static_cast<ChannelDialog&>(dialog);
             QCOMPARE(channel.nameEdit()->text(), QStringLiteral("ZDF"));
@@ -543,23 +558,23 @@ private Q_SLOTS:
             channel.scrambledCheck()->setChecked(true);
             QVERIFY(channel.Store());
         };
-        RunAndCheck(Cmd::EDIT_CHANNEL);
+        RUN_AND_CHECK(Cmd::EDIT_CHANNEL);
         QCOMPARE(page->channelList()->RowTexts(1),
                  (QStringList{"2", "ZDF HD 1234", "110", "256", "8191", "8191", "N", "Y", "N", "Y", "N", "N", "2"}));
     }
 
     void delChannelAsksAndRenumbers() {
         MessageBox::queueAnswer(QMessageBox::No);
-        RunAndCheck(Cmd::DEL_CHANNEL);
+        RUN_AND_CHECK(Cmd::DEL_CHANNEL);
         QCOMPARE(MessageBox::prompts().last().title, QStringLiteral("Del Channel"));
         QCOMPARE(MessageBox::prompts().last().text, QStringLiteral("\t Do you want to del channel [ Das Erste]?\t\t"));
         QCOMPARE(page->channelList()->RowCount(), 3);
 
         MessageBox::queueAnswer(QMessageBox::Yes);
-        RunAndCheck(Cmd::DEL_CHANNEL);
+        RUN_AND_CHECK(Cmd::DEL_CHANNEL);
         QCOMPARE(Column(page->channelList(), 1), (QStringList{"ZDF", "3sat"}));
         QCOMPARE(Column(page->channelList(), 12), (QStringList{"1", "2"}));
-        ClickRow(page->transponderList(), 1);
+        CLICK_ROW(page->transponderList(), 1);
         QCOMPARE(Column(page->channelList(), 12), (QStringList{"3", "4"})); // RTL and VOX moved up
     }
 
@@ -588,25 +603,25 @@ private Q_SLOTS:
             lnb.toneCombo()->setCurrentIndex(1);
             lnb.Store();
         };
-        RunAndCheck(Cmd::EDIT_LNB);
+        RUN_AND_CHECK(Cmd::EDIT_LNB);
         QCOMPARE(lnbs->CellText(3, 1), QStringLiteral("Type4"));
         QCOMPARE(lnbs->CellText(6, 1), QStringLiteral("Type7"));
         QCOMPARE(lnbs->CellText(6, 5), QStringLiteral("ON"));
     }
 
     void sortingKeepsTheCurrentRowOnItsRecord() {
-        ClickRow(page->satelliteList(), 1); // Hot Bird
+        CLICK_ROW(page->satelliteList(), 1); // Hot Bird
         page->satelliteList()->SortByColumn(1, false); // Thor, Hot Bird, Astra
-        ClickRow(page->transponderList(), 1);
+        CLICK_ROW(page->transponderList(), 1);
         page->transponderList()->SortByColumn(1, false); // 11034 first
         QCOMPARE(page->transponderList()->currentRow(), 0);
         fill = [](QDialog& dialog) {
             QCOMPARE(static_cast<TransponderDialog&>(dialog).frequencyEdit()->text(), QStringLiteral("11034"));
         };
-        RunAndCheck(Cmd::EDIT_TRANSPONDER);
+        RUN_AND_CHECK(Cmd::EDIT_TRANSPONDER);
         page->satelliteList()->SortByColumn(1, true); // Astra, Hot Bird, Thor
         MessageBox::queueAnswer(QMessageBox::No);
-        RunAndCheck(Cmd::DEL_SATELLITE);
+        RUN_AND_CHECK(Cmd::DEL_SATELLITE);
         QCOMPARE(MessageBox::prompts().last().text, QStringLiteral("\t Do you want to del [Hot Bird]?\t\t"));
         QCOMPARE(opened, 1);
     }
@@ -615,19 +630,19 @@ private Q_SLOTS:
         ColumnListCtrl* sats = page->satelliteList();
         sats->SortByColumn(1, false); // Thor, Hot Bird, Astra
         QCOMPARE(sats->CellText(0, 1), QStringLiteral("Thor"));
-        ClickRow(sats, 1);
+        CLICK_ROW(sats, 1);
         QCOMPARE(Column(page->transponderList(), 1), (QStringList{"10971", "11034"}));
         MessageBox::queueAnswer(QMessageBox::No);
-        RunAndCheck(Cmd::DEL_SATELLITE);
+        RUN_AND_CHECK(Cmd::DEL_SATELLITE);
         QCOMPARE(MessageBox::prompts().last().text, QStringLiteral("\t Do you want to del [Hot Bird]?\t\t"));
 
         ColumnListCtrl* channels = page->channelList();
-        ClickRow(page->transponderList(), 0);
-        ClickRow(sats, 2); // Astra
+        CLICK_ROW(page->transponderList(), 0);
+        CLICK_ROW(sats, 2); // Astra
         channels->SortByColumn(1, true); // 3sat, Das Erste, ZDF
-        ClickRow(channels, 0);
+        CLICK_ROW(channels, 0);
         MessageBox::queueAnswer(QMessageBox::No);
-        RunAndCheck(Cmd::DEL_CHANNEL);
+        RUN_AND_CHECK(Cmd::DEL_CHANNEL);
         QCOMPARE(MessageBox::prompts().last().text, QStringLiteral("\t Do you want to del channel [ 3sat]?\t\t"));
     }
 
@@ -644,7 +659,7 @@ private Q_SLOTS:
             dialog->okButton()->click();
         });
         poll.start(10);
-        RunAndCheck(Cmd::EDIT_TRANSPONDER);
+        RUN_AND_CHECK(Cmd::EDIT_TRANSPONDER);
         poll.stop();
         QCOMPARE(seen, 1);
         QCOMPARE(page->transponderList()->CellText(0, 1), QStringLiteral("10714"));
@@ -681,7 +696,7 @@ private Q_SLOTS:
 
     void lnbSelectionFindsTheTypeAfterSorting() {
         page->lnbList()->SortByColumn(0, false); // Type8 first
-        ClickRow(page->satelliteList(), 2);      // Thor: Type 6
+        CLICK_ROW(page->satelliteList(), 2);      // Thor: Type 6
         const int row = page->lnbList()->currentRow();
         QCOMPARE(page->lnbList()->CellText(row, 1), QStringLiteral("Type6"));
         QCOMPARE(page->lnbList()->SelectedRows(), QList<int>{row});
