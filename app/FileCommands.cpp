@@ -99,8 +99,12 @@ bool FileCommands::WriteBackupAndFile() {
     }
     const imagefileio::WriteResult written = imagefileio::WriteFileAtomically(documentPath, BytesOf(document_.database().workingCopy()));
     if (!written.ok()) {
-        ReportSaveFailure(QStringLiteral("%1 could not be written: %2.\n\nThe file keeps its previous content; the "
-                                         "changes are still open in the editor."),
+        // A file written in place may be left incomplete; the backup holds its previous content.
+        ReportSaveFailure(written.inPlace
+                              ? QStringLiteral("%1 could not be written: %2.\n\nThe file may be incomplete; its previous "
+                                               "content is in the backup file. The changes are still open in the editor.")
+                              : QStringLiteral("%1 could not be written: %2.\n\nThe file keeps its previous content; the "
+                                               "changes are still open in the editor."),
                           documentPath, written.error);
         return false;
     }

@@ -40,13 +40,13 @@ WriteResult WriteFileAtomically(const QString& path, const QByteArray& bytes) {
                                             static_cast<std::size_t>(bytes.size())));
     switch (written.status) {
     case vormante::FileWriteResult::Written:
-        return {};
+        return {WriteResult::Written, {}, written.inPlace};
     case vormante::FileWriteResult::OpenFailed:
-        return {WriteResult::OpenFailed, QString::fromLocal8Bit(written.reason)};
+        return {WriteResult::OpenFailed, QString::fromLocal8Bit(written.reason), written.inPlace};
     case vormante::FileWriteResult::WriteFailed:
         break;
     }
-    return {WriteResult::WriteFailed, QString::fromLocal8Bit(written.reason)};
+    return {WriteResult::WriteFailed, QString::fromLocal8Bit(written.reason), written.inPlace};
 }
 
 } // namespace imagefileio

@@ -21,6 +21,8 @@ struct WriteResult {
     enum Status { Written, OpenFailed, WriteFailed };
     Status status = Written;
     QString error; // the system's reason when not Written
+    // Written (or failed) into the file itself: after a failure it may be incomplete.
+    bool inPlace = false;
     bool ok() const { return status == Written; }
 };
 
