@@ -11,6 +11,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QFrame>
 #include <QGridLayout>
 #include <QIcon>
@@ -41,6 +42,8 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     fileCommands_ = new FileCommands(document_, this, this);
     dataCommands_ = new DataCommands(this, this);
     connect(&document_, &vormante::Document::opened, this, &MainWindow::OnImageOpened);
+    connect(&document_, &vormante::Document::pathChanged, this, &MainWindow::UpdateWindowTitle);
+    connect(&document_, &vormante::Document::modifiedChanged, this, &MainWindow::UpdateWindowTitle);
 
     CreateMenu();
     CreateToolBar();
@@ -269,6 +272,16 @@ void MainWindow::RefreshPage(int tab) {
         break;
     }
 }
+
+QString MainWindow::TitleFor(const QString& path, bool modified) {
+    const QString program = QStringLiteral("VORMANTE");
+    if (path.isEmpty())
+        return program;
+    return QFileInfo(path).fileName() + (modified ? QStringLiteral("*") : QString()) +
+           QStringLiteral(" \u2014 ") + program;
+}
+
+void MainWindow::UpdateWindowTitle() { setWindowTitle(TitleFor(document_.path(), document_.isModified())); }
 
 bool MainWindow::OpenFile(const QString& path) { return fileCommands_->OpenImageFile(path); }
 
