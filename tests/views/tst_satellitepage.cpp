@@ -525,12 +525,12 @@ private Q_SLOTS:
         // A TV channel switches back.
         fill = [](QDialog& dialog) {
             auto& channel = static_cast<ChannelDialog&>(dialog);
-            channel.videoPidEdit()->setText(QStringLiteral("8192"));
+            channel.videoPidEdit()->setText(QStringLiteral("8000"));
             QVERIFY(channel.Store());
         };
         RunAndCheck(Cmd::ADD_CHANNEL);
         QVERIFY(page->showTv());
-        QCOMPARE(Column(page->channelList(), 2).last(), QStringLiteral("8192"));
+        QCOMPARE(Column(page->channelList(), 2).last(), QStringLiteral("8000"));
     }
 
     void editChannelRewritesItsRow() {
