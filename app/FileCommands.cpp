@@ -63,7 +63,8 @@ bool FileCommands::OpenImageFile(const QString& path) {
 FileCommands::SaveOutcome FileCommands::SaveImage() {
     if (!HasUnsavedChanges())
         return SaveOutcome::NothingToSave;
-    if (!MessageBox::askYesNo(dialogParent_, QStringLiteral("Warning"), ChangedQuestion()))
+    // Discard here keeps the edits open and unsaved: Save only ever writes or leaves things as they are.
+    if (AskAboutChanges() != QMessageBox::Save)
         return SaveOutcome::Declined;
 
     return WriteBackupAndFile() ? SaveOutcome::Saved : SaveOutcome::Failed;
@@ -131,19 +132,29 @@ bool FileCommands::SaveImageAs() {
     }
     if (session_)
         session_->RememberFile(SessionSettings::Folder::SaveAs, path);
+    // From now on the editor works on the new file: Save writes there and the image counts as saved.
+    document_.MarkSaved(QDir::cleanPath(QDir::current().absoluteFilePath(path)));
     return true;
 }
 
 bool FileCommands::ConfirmLeave() {
     if (!HasUnsavedChanges())
         return true;
-    const auto answer = MessageBox::show(dialogParent_, QStringLiteral("Warning"), ChangedQuestion(),
-                                         QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
-    if (answer == QMessageBox::No)
+    const auto answer = AskAboutChanges();
+    if (answer == QMessageBox::Discard)
         return true;
-    if (answer != QMessageBox::Yes)
+    if (answer != QMessageBox::Save)
         return false; // Cancel or the box closed: stay
     return WriteBackupAndFile();
+}
+
+QString FileCommands::ChangedFileLine(const QString& path) {
+    return QStringLiteral("Unsaved changes in %1.").arg(QFileInfo(path).fileName());
+}
+
+QMessageBox::StandardButton FileCommands::AskAboutChanges() {
+    return MessageBox::askSaveDiscardCancel(dialogParent_, QStringLiteral("Warning"), ChangedQuestion(),
+                                            ChangedFileLine(document_.path()));
 }
 
 void FileCommands::ReportSaveFailure(const QString& message, const QString& path, const QString& reason) {

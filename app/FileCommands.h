@@ -7,6 +7,7 @@
 // after any failure the edits stay in memory, unsaved, and the user is told why.
 #pragma once
 
+#include <QMessageBox>
 #include <QObject>
 #include <QString>
 
@@ -34,11 +35,11 @@ public:
     // "Save": asks, writes path.bak with what the file holds now (the image as last
     // read or written when the file is gone), then the edited image to the file.
     SaveOutcome SaveImage();
-    // "Save as ...": writes the edited image to a file the user picks; the open
-    // file, the backup and the change state stay as they were. True when written.
+    // "Save as ...": writes the edited image to a file the user picks; from then on
+    // the editor works on that file and the image counts as saved. True when written.
     bool SaveImageAs();
     // Before the image is left (Exit, the close box, opening another file): with
-    // unsaved changes asks Yes (save), No (discard) or Cancel. True to go ahead.
+    // unsaved changes asks Save, Discard or Cancel. True to go ahead.
     bool ConfirmLeave();
 
     QString documentPath() const;
@@ -46,6 +47,8 @@ public:
     void setSession(SessionSettings* session) { session_ = session; }
 
     static QString ChangedQuestion() { return QStringLiteral("Data has been changed,do you want to change!"); }
+    // The line under the unsaved-changes question naming the file.
+    static QString ChangedFileLine(const QString& path);
     static QString OpenErrorText() { return QStringLiteral("File open error!"); }
     static QString FileFilter() { return QStringLiteral("BIN data(*.bin)|*.bin"); }
 
@@ -55,6 +58,7 @@ Q_SIGNALS:
 
 private:
     bool HasUnsavedChanges() const;
+    QMessageBox::StandardButton AskAboutChanges();
     bool WriteBackupAndFile();
     // message has %1 for the path and %2 for the system's reason.
     void ReportSaveFailure(const QString& message, const QString& path, const QString& reason);

@@ -20,6 +20,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QFrame>
 #include <QGridLayout>
 #include <QIcon>
@@ -63,6 +64,8 @@ MainWindow::MainWindow(QWidget* parent)
     });
     connect(recentFiles_, &RecentFiles::openRequested, this, &MainWindow::OpenAfterQuestion);
     connect(new ImageDrop(this), &ImageDrop::imageDropped, this, &MainWindow::OpenAfterQuestion);
+    connect(&document_, &vormante::Document::pathChanged, this, &MainWindow::UpdateWindowTitle);
+    connect(&document_, &vormante::Document::modifiedChanged, this, &MainWindow::UpdateWindowTitle);
 
     CreateMenu();
     CreateToolBar();
@@ -368,6 +371,16 @@ void MainWindow::RefreshPage(int tab) {
         break;
     }
 }
+
+QString MainWindow::TitleFor(const QString& path, bool modified) {
+    const QString program = QStringLiteral("VORMANTE");
+    if (path.isEmpty())
+        return program;
+    return QFileInfo(path).fileName() + (modified ? QStringLiteral("*") : QString()) +
+           QStringLiteral(" \u2014 ") + program;
+}
+
+void MainWindow::UpdateWindowTitle() { setWindowTitle(TitleFor(document_.path(), document_.isModified())); }
 
 bool MainWindow::OpenFile(const QString& path) { return fileCommands_->OpenImageFile(path); }
 

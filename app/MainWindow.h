@@ -62,6 +62,9 @@ public:
     // Opens an image as "Open ..." does after its dialog (the command-line argument).
     bool OpenFile(const QString& path);
 
+    // The window title for a file (empty: none open): "demo.bin* — VORMANTE".
+    static QString TitleFor(const QString& path, bool modified);
+
     // The menu action (or, for the toolbar ids, the toolbar action) of a command id.
     QAction* menuAction(int id) const { return menuActions_.value(id); }
     QAction* toolAction(int id) const { return toolActions_.value(id); }
@@ -109,6 +112,7 @@ private:
     void EnterFileOpenState();
     void OnImageOpened();
     void RefreshPage(int tab);
+    void UpdateWindowTitle();
     QAction* AddCommand(QMenu* menu, const QString& text, int id, void (MainWindow::*slot)());
     QAction* AddTool(const QString& icon, const QString& tip, int id, void (MainWindow::*slot)());
 

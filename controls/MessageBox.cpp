@@ -1,5 +1,6 @@
 #include "MessageBox.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QFileDialog>
 #include <QQueue>
@@ -25,9 +26,15 @@ QString ProgramCaption() { return QStringLiteral("VORMANTE"); }
 
 MessageBox::Button MessageBox::show(QWidget* parent, const QString& title, const QString& text, Buttons buttons,
                                     QMessageBox::Icon icon) {
+    return showWithDetails(parent, title, text, QString(), QString(), buttons, icon);
+}
+
+MessageBox::Button MessageBox::showWithDetails(QWidget* parent, const QString& title, const QString& text,
+                                               const QString& informative, const QString& detailed,
+                                               Buttons buttons, QMessageBox::Icon icon) {
     TestState& state = State();
     if (state.enabled) {
-        state.prompts.append({title, text, buttons});
+        state.prompts.append({title, text, buttons, informative, detailed});
         if (state.answers.isEmpty()) {
             state.unexpected.append(text);
             return QMessageBox::NoButton;
@@ -35,7 +42,24 @@ MessageBox::Button MessageBox::show(QWidget* parent, const QString& title, const
         return state.answers.dequeue();
     }
     QMessageBox box(icon, title, text, buttons, parent);
+    box.setInformativeText(informative);
+    if (!detailed.isEmpty())
+        box.setDetailedText(detailed);
+    // Some platform themes call these "Close without Saving" and the like: say plainly what they do.
+    const std::pair<QMessageBox::StandardButton, const char*> plainTexts[] = {
+        {QMessageBox::Save, "Save"}, {QMessageBox::Discard, "Discard"}, {QMessageBox::Cancel, "Cancel"}};
+    for (const auto& [button, caption] : plainTexts) {
+        if (QAbstractButton* shown = box.button(button))
+            shown->setText(QString::fromLatin1(caption));
+    }
     return static_cast<Button>(box.exec());
+}
+
+MessageBox::Button MessageBox::askSaveDiscardCancel(QWidget* parent, const QString& title,
+                                                    const QString& text, const QString& informative) {
+    return showWithDetails(parent, title, text, informative, QString(),
+                           QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel,
+                           QMessageBox::Warning);
 }
 
 void MessageBox::information(QWidget* parent, const QString& text) {

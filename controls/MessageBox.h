@@ -19,6 +19,8 @@ public:
         QString title;
         QString text;
         Buttons buttons;
+        QString informativeText; // the second line under the text, empty when none
+        QString detailedText;    // what "Show Details..." reveals, empty when none
     };
 
     // A box with the given buttons; returns the button pressed (NoButton when closed otherwise).
@@ -28,6 +30,16 @@ public:
     static void information(QWidget* parent, const QString& text);
     // A Yes/No question without icon; true only for Yes.
     static bool askYesNo(QWidget* parent, const QString& title, const QString& text);
+    // A box with a second line (informative) and, when detailed is not empty, a
+    // "Show Details..." area holding it.
+    static Button showWithDetails(QWidget* parent, const QString& title, const QString& text,
+                                  const QString& informative, const QString& detailed,
+                                  Buttons buttons = QMessageBox::Ok,
+                                  QMessageBox::Icon icon = QMessageBox::NoIcon);
+    // The question before unsaved changes are left: buttons "Save", "Discard" and
+    // "Cancel" (QMessageBox::Save, Discard, Cancel; NoButton when closed otherwise).
+    static Button askSaveDiscardCancel(QWidget* parent, const QString& title, const QString& text,
+                                       const QString& informative);
 
     // Test mode: no box is shown. Each prompt takes the next queued answer; a prompt
     // with no answer queued is recorded as unexpected and answered NoButton.

@@ -1,6 +1,7 @@
 #include "ChannelDialog.h"
 
 #include "DialogLayout.h"
+#include "NumberBoxes.h"
 #include "SatellitePageText.h"
 #include "model/RecordOperations.h"
 
@@ -20,7 +21,7 @@ using namespace vormante;
 namespace {
 constexpr int NAME_LENGTH = ChannelRecord::NAME_FIELD_SIZE;
 constexpr int PID_LENGTH = 4;
-constexpr int PID_CLAMP_ABOVE = 8192; // a number above this stores 8191; 8192 itself stays
+constexpr int MAX_PID = 8191;
 constexpr unsigned PID_MASK = 0x3FFF;  // the PID fields are 14 bits wide
 
 QLineEdit* MakeEdit(QWidget* parent, const char* name, int maxLength) {
@@ -88,6 +89,7 @@ ChannelDialog::ChannelDialog(QWidget* parent)
 
     connect(okButton_, &QPushButton::clicked, this, [this] { Store(); });
     connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);
+    numberbox::SelectAllOnFocusIn(this);
     connect(satelliteCombo_, &QComboBox::activated, this, &ChannelDialog::satelliteChosen);
     connect(transponderCombo_, &QComboBox::activated, this, &ChannelDialog::transponderChosen);
 }
@@ -221,15 +223,29 @@ bool ChannelDialog::transponderChosenValid() const {
 void ChannelDialog::updateOkButton() { okButton_->setEnabled(transponderChosenValid()); }
 
 unsigned ChannelDialog::readPid(const QLineEdit* edit) const {
-    int n = satview::ReadNumber(edit->text().left(PID_LENGTH));
-    if (n > PID_CLAMP_ABOVE)
-        n = static_cast<int>(NULL_PID);
-    return static_cast<unsigned>(n) & PID_MASK;
+    return static_cast<unsigned>(satview::ReadNumber(edit->text().left(PID_LENGTH))) & PID_MASK;
+}
+
+bool ChannelDialog::pidsInRange() {
+    const std::pair<QLineEdit*, const char*> boxes[] = {
+        {videoPidEdit_, "Video PID"}, {audioPidEdit_, "Audio PID"}, {pcrPidEdit_, "PCR PID"},
+        {teletextPidEdit_, "TTxt PID"}};
+    for (const auto& [edit, name] : boxes) {
+        if (!numberbox::CheckRange(this, QLatin1String(name), satview::ReadNumber(edit->text().left(PID_LENGTH)), 0,
+                                   MAX_PID)) {
+            edit->setFocus();
+            edit->selectAll();
+            return false;
+        }
+    }
+    return true;
 }
 
 bool ChannelDialog::Store() {
     if (!transponderChosenValid())
         return false;
+    if (!pidsInRange())
+        return false; // the dialog stays open on the box to correct
     values_.name = satview::ToBytes(nameEdit_->text().left(NAME_LENGTH));
     values_.videoPid = readPid(videoPidEdit_);
     values_.audioPid = readPid(audioPidEdit_);

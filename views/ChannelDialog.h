@@ -58,6 +58,8 @@ public:
     QPushButton* okButton() const { return okButton_; }
 
 private:
+    // Each PID box holds 0..8191; the first that does not is named in a message.
+    bool pidsInRange();
     void prepare(const QString& caption, const vormante::ChannelDatabase& database, int transponderSlot,
                  int satelliteSlot, bool placeSelectable);
     void fillSatellites();

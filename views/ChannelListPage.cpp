@@ -478,11 +478,14 @@ void ChannelListPage::EditChannelCommand() {
     dialog.PrepareEdit(QStringLiteral("Edit Channel"), db, defaultTransponder_, defaultSatellite_, channel, false);
     if (dialogRunner_(dialog) != QDialog::Accepted)
         return;
+    const auto kindBefore = db.Channel(channel).serviceType();
     change(QStringLiteral("Edit channel ") + steps::FromLatin1(dialog.values().name),
            [&](ChannelDatabase& image) { dialog.ApplyTo(image); });
-    // The row keeps its place and number until the next refresh, even when the
-    // channel has turned from TV to radio; its other cells show the stored values.
-    rewriteRow(row, channel);
+    // A channel that turned from TV to radio or back leaves this list for the other kind's.
+    if (database()->Channel(channel).serviceType() != kindBefore)
+        Refresh();
+    else
+        rewriteRow(row, channel);
 }
 
 void ChannelListPage::rewriteRow(int row, int channel) {

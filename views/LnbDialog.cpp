@@ -1,6 +1,7 @@
 #include "LnbDialog.h"
 
 #include "DialogLayout.h"
+#include "NumberBoxes.h"
 #include "SatellitePageText.h"
 #include "model/ChannelDatabase.h"
 
@@ -109,6 +110,7 @@ LnbDialog::LnbDialog(QWidget* parent)
 
     connect(okButton_, &QPushButton::clicked, this, &LnbDialog::Store);
     connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);
+    numberbox::SelectAllOnFocusIn(this);
     connect(typeCombo_, &QComboBox::activated, this, &LnbDialog::typeChosen);
 }
 
@@ -171,6 +173,17 @@ void LnbDialog::Store() {
         if (bandControlCombo_->currentIndex() >= 0)
             values_.bandControl = static_cast<unsigned>(bandControlCombo_->currentIndex());
     } else {
+        // The frequencies are stored in kHz in 32 bits: refuse typed MHz that do not fit.
+        constexpr long long MAX_MHZ = 0xFFFFFFFFLL / KHZ_PER_MHZ;
+        const std::pair<QComboBox*, const char*> boxes[] = {{lowCombo_, "LNB Freq Low"},
+                                                             {highCombo_, "LNB Freq High"}};
+        for (const auto& [combo, name] : boxes) {
+            if (!numberbox::CheckRange(this, QLatin1String(name), satview::ReadNumber(combo->currentText()), 0,
+                                       MAX_MHZ)) {
+                combo->setFocus();
+                return;
+            }
+        }
         values_.highKHz = KiloHertz(highCombo_);
         values_.lowKHz = KiloHertz(lowCombo_);
     }

@@ -1,6 +1,8 @@
 #include "SatelliteDialog.h"
 
 #include "DialogLayout.h"
+#include "NumberBoxes.h"
+#include "controls/MessageBox.h"
 #include "SatellitePageText.h"
 #include "model/RecordOperations.h"
 
@@ -82,6 +84,7 @@ SatelliteDialog::SatelliteDialog(QWidget* parent)
 
     connect(okButton_, &QPushButton::clicked, this, &SatelliteDialog::Store);
     connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);
+    numberbox::SelectAllOnFocusIn(this);
 }
 
 void SatelliteDialog::PrepareNew(const QString& caption, const ChannelDatabase& database) {
@@ -124,11 +127,20 @@ void SatelliteDialog::Store() {
         reject();
         return;
     }
+    // The position field holds up to 180.0 degrees, in tenths: refuse what it cannot hold.
+    const int tenths = satview::ReadNumber(tenthsEdit_->text().left(TENTHS_LENGTH));
+    if (!numberbox::CheckRange(this, QStringLiteral("The tenths of the position"), tenths, 0, 9)) {
+        tenthsEdit_->setFocus();
+        return;
+    }
+    const int degrees = satview::ReadNumber(degreesEdit_->text().left(DEGREES_LENGTH));
+    int p = degrees * 10 + (degrees < 0 ? -tenths : tenths);
+    if (p < -MAX_POSITION || p > MAX_POSITION) {
+        MessageBox::information(this, QStringLiteral("The position takes 0.0 to 180.0 degrees."));
+        degreesEdit_->setFocus();
+        return;
+    }
     values_.name = satview::ToBytes(nameEdit_->text().left(NAME_LENGTH));
-    int p = satview::ReadNumber(degreesEdit_->text().left(DEGREES_LENGTH)) * 10 +
-            satview::ReadNumber(tenthsEdit_->text().left(TENTHS_LENGTH));
-    if (p > MAX_POSITION)
-        p = MAX_POSITION;
     if (satview::ChosenIndex(*eastWestCombo_) != 0)
         p = -p;
     values_.position = p;

@@ -292,7 +292,13 @@ void SatellitePageCommands::EditChannel() {
                        current.channel, false);
     if (!accepted(dialog))
         return;
+    const auto kindBefore = page_.database()->Channel(current.channel).serviceType();
     applyChannel(dialog);
+    // A channel that turned from TV to radio or back leaves the list of its old kind.
+    if (page_.database()->Channel(current.channel).serviceType() != kindBefore) {
+        page_.RefreshList(3);
+        return;
+    }
     ColumnListCtrl* channels = page_.channelList();
     rewriteRow(channels, channels->currentRow(), satview::ChannelCells(*page_.database(), current.channel));
 }

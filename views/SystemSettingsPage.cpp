@@ -14,6 +14,7 @@
 #include <QScopedValueRollback>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPalette>
 #include <QRegularExpressionValidator>
 #include <QAbstractItemView>
 #include <QVBoxLayout>
@@ -47,6 +48,16 @@ SystemSettingsPage::SystemSettingsPage(QWidget* parent) : QWidget(parent) {
     columns->addLayout(left);
     columns->addLayout(right);
     columns->addStretch(1);
+
+    // These boxes only show what the image holds: nothing typed into them would be
+    // stored, so they take no typing and are drawn on the window's colour to say so.
+    for (QLineEdit* box : {timeOffsetEdit_, transparencyEdit_, rfChannelEdit_, volumeLeftEdit_, volumeRightEdit_,
+                           pinCodeEdit_}) {
+        box->setReadOnly(true);
+        QPalette shownOnly = box->palette();
+        shownOnly.setColor(QPalette::Base, shownOnly.color(QPalette::Window));
+        box->setPalette(shownOnly);
+    }
 }
 
 QComboBox* SystemSettingsPage::addList(QGridLayout* grid, int row, const QString& label, const QString& objectName,

@@ -1,6 +1,7 @@
 #include "TransponderDialog.h"
 
 #include "DialogLayout.h"
+#include "NumberBoxes.h"
 #include "SatellitePageText.h"
 #include "model/RecordOperations.h"
 
@@ -54,6 +55,7 @@ TransponderDialog::TransponderDialog(QWidget* parent)
 
     connect(okButton_, &QPushButton::clicked, this, &TransponderDialog::Store);
     connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);
+    numberbox::SelectAllOnFocusIn(this);
 }
 
 void TransponderDialog::PrepareNew(const QString& caption, const ChannelDatabase& database, int satelliteSlot) {
@@ -91,9 +93,19 @@ void TransponderDialog::Store() {
         reject();
         return;
     }
+    // Both fields are 16 bits wide: refuse what they cannot hold instead of cutting it.
     const int frequency = satview::ReadNumber(frequencyEdit_->text().left(FREQUENCY_LENGTH));
+    if (!numberbox::CheckRange(this, QStringLiteral("Freq"), frequency, 0, FIELD_MASK_16)) {
+        frequencyEdit_->setFocus();
+        return;
+    }
+    const int symbolRate = satview::ReadNumber(symbolRateEdit_->text());
+    if (!numberbox::CheckRange(this, QStringLiteral("Symbol Rate"), symbolRate, 0, FIELD_MASK_16)) {
+        symbolRateEdit_->setFocus();
+        return;
+    }
     values_.frequency = static_cast<unsigned>(frequency) & FIELD_MASK_16;
-    values_.symbolRate = static_cast<unsigned>(satview::ReadNumber(symbolRateEdit_->text())) & FIELD_MASK_16;
+    values_.symbolRate = static_cast<unsigned>(symbolRate) & FIELD_MASK_16;
     values_.polarization = static_cast<unsigned>(satview::ChosenIndex(*polarityCombo_)) & POLARIZATION_MASK;
     accept();
 }

@@ -63,7 +63,7 @@ private Q_SLOTS:
     void saveWithoutChangesDoesNothing();
     void saveAnsweredNoWritesNothing();
     void saveAnsweredYesKeepsTheOldImageInTheBackup();
-    void saveAsLeavesTheOpenFileAndChangeState();
+    void saveAsMovesTheEditorToTheNewFile();
     void saveAsToPlacesThatCannotBeWritten();
     void failedBackupStopsTheSave();
     void fullDiskLosesNothing();
@@ -177,7 +177,7 @@ void TestFileCommands::cancelledOpenChangesNothing() {
     OpenFixture();
     Edit();
     QSignalSpy opened(commands_, &FileCommands::imageOpened);
-    MessageBox::queueAnswer(QMessageBox::No); // discard... then cancel the dialog
+    MessageBox::queueAnswer(QMessageBox::Discard); // discard... then cancel the dialog
     FileDialog::queueFileName(QString());
     QVERIFY(!commands_->OpenImage());
     QCOMPARE(opened.count(), 0);
@@ -185,7 +185,7 @@ void TestFileCommands::cancelledOpenChangesNothing() {
     QVERIFY(database_->IsChanged()); // nothing was dropped before a new image came
 
     // A later Save still writes to the file opened before.
-    MessageBox::queueAnswer(QMessageBox::Yes);
+    MessageBox::queueAnswer(QMessageBox::Save);
     QCOMPARE(commands_->SaveImage(), FileCommands::SaveOutcome::Saved);
     QCOMPARE(ReadAll(imagePath_ + ".bak"), original_);
 }
@@ -204,11 +204,13 @@ void TestFileCommands::saveAnsweredNoWritesNothing() {
     OpenFixture();
     Edit();
     const QDateTime modified = QFileInfo(imagePath_).lastModified();
-    MessageBox::queueAnswer(QMessageBox::No);
+    MessageBox::queueAnswer(QMessageBox::Discard);
     QCOMPARE(commands_->SaveImage(), FileCommands::SaveOutcome::Declined);
     ExpectOnlyPrompt(FileCommands::ChangedQuestion());
     QCOMPARE(MessageBox::prompts().first().title, QString("Warning"));
-    QCOMPARE(MessageBox::prompts().first().buttons, QMessageBox::Yes | QMessageBox::No);
+    QCOMPARE(MessageBox::prompts().first().buttons,
+             QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
+    QCOMPARE(MessageBox::prompts().first().informativeText, QString("Unsaved changes in db.bin."));
     QCOMPARE(ReadAll(imagePath_), original_);
     QCOMPARE(QFileInfo(imagePath_).lastModified(), modified);
     QVERIFY(!QFile::exists(imagePath_ + ".bak"));
@@ -219,7 +221,7 @@ void TestFileCommands::saveAnsweredYesKeepsTheOldImageInTheBackup() {
     OpenFixture();
     Edit();
     const QByteArray edited(reinterpret_cast<const char*>(database_->workingCopy().data()), original_.size());
-    MessageBox::queueAnswer(QMessageBox::Yes);
+    MessageBox::queueAnswer(QMessageBox::Save);
     QCOMPARE(commands_->SaveImage(), FileCommands::SaveOutcome::Saved);
     QCOMPARE(ReadAll(imagePath_ + ".bak"), original_);
     QCOMPARE(ReadAll(imagePath_), edited);
@@ -229,17 +231,18 @@ void TestFileCommands::saveAnsweredYesKeepsTheOldImageInTheBackup() {
 
     // A second save backs up the first save's result.
     Edit();
-    MessageBox::queueAnswer(QMessageBox::Yes);
+    MessageBox::queueAnswer(QMessageBox::Save);
     QCOMPARE(commands_->SaveImage(), FileCommands::SaveOutcome::Saved);
     QCOMPARE(ReadAll(imagePath_ + ".bak"), edited);
     QCOMPARE(ReadAll(imagePath_), original_); // the edit flipped the byte back
     QCOMPARE(QDir(dir_->path()).entryList(QDir::Files), (QStringList{"db.bin", "db.bin.bak"})); // no leftovers
 }
 
-void TestFileCommands::saveAsLeavesTheOpenFileAndChangeState() {
+void TestFileCommands::saveAsMovesTheEditorToTheNewFile() {
     OpenFixture();
     Edit();
     const QByteArray edited(reinterpret_cast<const char*>(database_->workingCopy().data()), original_.size());
+    QSignalSpy moved(document_, &vormante::Document::pathChanged);
     const QString copy = dir_->filePath("copy"); // used as typed: no extension added
     FileDialog::queueFileName(copy);
     QVERIFY(commands_->SaveImageAs());
@@ -247,21 +250,29 @@ void TestFileCommands::saveAsLeavesTheOpenFileAndChangeState() {
     QCOMPARE(ReadAll(copy), edited);
     QVERIFY(!QFile::exists(copy + ".bak"));
     QCOMPARE(ReadAll(imagePath_), original_);
-    QVERIFY(database_->IsChanged());
-    QCOMPARE(commands_->documentPath(), imagePath_);
+    QVERIFY(!database_->IsChanged()); // the image is what the new file holds
+    QCOMPARE(commands_->documentPath(), copy);
+    QCOMPARE(moved.count(), 1);
+    QCOMPARE(commands_->SaveImage(), FileCommands::SaveOutcome::NothingToSave);
 
-    MessageBox::queueAnswer(QMessageBox::Yes); // Save still asks and writes the opened file
+    // A later edit saves to the new file, its backup beside it; the first file is left alone.
+    Edit();
+    MessageBox::queueAnswer(QMessageBox::Save);
     QCOMPARE(commands_->SaveImage(), FileCommands::SaveOutcome::Saved);
-    QCOMPARE(ReadAll(imagePath_), edited);
-    QCOMPARE(ReadAll(imagePath_ + ".bak"), original_);
+    QCOMPARE(ReadAll(copy), original_); // the edit flipped the byte back
+    QCOMPARE(ReadAll(copy + ".bak"), edited);
+    QCOMPARE(ReadAll(imagePath_), original_);
+    QVERIFY(!QFile::exists(imagePath_ + ".bak"));
 
-    // Without changes Save as writes the image as it is; a cancelled dialog writes nothing.
+    // Without changes Save as writes the image as it is; a cancelled dialog writes nothing and stays.
     const QString again = dir_->filePath("again.bin");
     FileDialog::queueFileName(again);
     QVERIFY(commands_->SaveImageAs());
-    QCOMPARE(ReadAll(again), edited);
+    QCOMPARE(ReadAll(again), original_);
+    QCOMPARE(commands_->documentPath(), again);
     FileDialog::queueFileName(QString());
     QVERIFY(!commands_->SaveImageAs());
+    QCOMPARE(commands_->documentPath(), again);
     QCOMPARE(MessageBox::prompts().size(), 1);
 }
 
@@ -280,6 +291,7 @@ void TestFileCommands::saveAsToPlacesThatCannotBeWritten() {
     struct stat status {};
     QCOMPARE(stat("/dev/full", &status), 0);
     QVERIFY(S_ISCHR(status.st_mode));
+    QCOMPARE(commands_->documentPath(), imagePath_); // a failed Save as does not move the editor
     QVERIFY(database_->IsChanged());
     QCOMPARE(ReadAll(imagePath_), original_);
 }
@@ -288,7 +300,7 @@ void TestFileCommands::failedBackupStopsTheSave() {
     OpenFixture();
     Edit();
     QVERIFY(QDir(dir_->path()).mkdir("db.bin.bak")); // the backup name is taken by a folder
-    MessageBox::queueAnswer(QMessageBox::Yes);
+    MessageBox::queueAnswer(QMessageBox::Save);
     MessageBox::queueAnswer(QMessageBox::Ok);
     QCOMPARE(commands_->SaveImage(), FileCommands::SaveOutcome::Failed);
     QCOMPARE(MessageBox::prompts().size(), 2);
@@ -296,7 +308,7 @@ void TestFileCommands::failedBackupStopsTheSave() {
     QVERIFY(PromptText(1).contains("db.bin.bak"));
     QCOMPARE(ReadAll(imagePath_), original_);
     QVERIFY(database_->IsChanged());
-    MessageBox::queueAnswer(QMessageBox::Yes); // leaving with a failed save stays
+    MessageBox::queueAnswer(QMessageBox::Save); // leaving with a failed save stays
     MessageBox::queueAnswer(QMessageBox::Ok);
     QVERIFY(!commands_->ConfirmLeave());
     QVERIFY(database_->IsChanged());
@@ -313,7 +325,7 @@ void TestFileCommands::failedBackupStopsTheSave() {
     testsupport::Edit(other, [](vormante::ChannelDatabase& w) { w.workingCopy()[1] ^= 1; });
     QVERIFY(QDir(moved).removeRecursively());
     QVERIFY(WriteAll(moved, "not a folder"));
-    MessageBox::queueAnswer(QMessageBox::Yes);
+    MessageBox::queueAnswer(QMessageBox::Save);
     MessageBox::queueAnswer(QMessageBox::Ok);
     QCOMPARE(elsewhere.SaveImage(), FileCommands::SaveOutcome::Failed);
     QVERIFY(PromptText(1).startsWith("The backup file"));
@@ -325,7 +337,7 @@ void TestFileCommands::fullDiskLosesNothing() {
     Edit();
     {
         FileSizeLimit limit(50000);
-        MessageBox::queueAnswer(QMessageBox::Yes);
+        MessageBox::queueAnswer(QMessageBox::Save);
         MessageBox::queueAnswer(QMessageBox::Ok);
         QCOMPARE(commands_->SaveImage(), FileCommands::SaveOutcome::Failed);
         FileDialog::queueFileName(dir_->filePath("other.bin"));
@@ -341,7 +353,7 @@ void TestFileCommands::fullDiskLosesNothing() {
     QCOMPARE(QDir(dir_->path()).entryList(QDir::Files), QStringList{"db.bin"}); // no temporary left
     QVERIFY(database_->IsChanged());
 
-    MessageBox::queueAnswer(QMessageBox::Yes); // room again: the same edits save
+    MessageBox::queueAnswer(QMessageBox::Save); // room again: the same edits save
     QCOMPARE(commands_->SaveImage(), FileCommands::SaveOutcome::Saved);
 }
 
@@ -351,7 +363,7 @@ void TestFileCommands::failedReplaceKeepsEditsUnsaved() {
     // The opened file was replaced by a pipe: it must be neither written through nor replaced.
     QVERIFY(QFile::remove(imagePath_));
     QCOMPARE(mkfifo(QFile::encodeName(imagePath_).constData(), 0600), 0);
-    MessageBox::queueAnswer(QMessageBox::Yes);
+    MessageBox::queueAnswer(QMessageBox::Save);
     MessageBox::queueAnswer(QMessageBox::Ok);
     QCOMPARE(commands_->SaveImage(), FileCommands::SaveOutcome::Failed);
     QVERIFY(PromptText(1).contains("could not be written"));
@@ -370,13 +382,15 @@ void TestFileCommands::leavingAsksAboutUnsavedChanges() {
     Edit();
     MessageBox::queueAnswer(QMessageBox::Cancel);
     QVERIFY(!commands_->ConfirmLeave());
-    QCOMPARE(MessageBox::prompts().first().buttons, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
-    MessageBox::queueAnswer(QMessageBox::No);
+    QCOMPARE(MessageBox::prompts().first().buttons,
+             QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
+    QVERIFY(MessageBox::prompts().first().informativeText.contains("db.bin"));
+    MessageBox::queueAnswer(QMessageBox::Discard);
     QVERIFY(commands_->ConfirmLeave());
     QVERIFY(!QFile::exists(imagePath_ + ".bak"));
     QCOMPARE(ReadAll(imagePath_), original_);
 
-    MessageBox::queueAnswer(QMessageBox::Yes);
+    MessageBox::queueAnswer(QMessageBox::Save);
     QVERIFY(commands_->ConfirmLeave());
     QCOMPARE(ReadAll(imagePath_ + ".bak"), original_);
     QVERIFY(!database_->IsChanged());
@@ -395,7 +409,7 @@ void TestFileCommands::openingAnotherFileAsksFirst() {
 
     const QString second = dir_->filePath("second.bin");
     QVERIFY(WriteAll(second, testsupport::ToByteArray(testsupport::EmptyImage())));
-    MessageBox::queueAnswer(QMessageBox::Yes);
+    MessageBox::queueAnswer(QMessageBox::Save);
     FileDialog::queueFileName(second);
     QVERIFY(commands_->OpenImage());
     QCOMPARE(ReadAll(imagePath_ + ".bak"), original_); // the edits were saved first

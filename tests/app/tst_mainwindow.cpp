@@ -42,6 +42,7 @@ private Q_SLOTS:
     void closeBoxAsksAboutUnsavedChanges();
     void exitSavesWhenAnsweredYes();
     void aboutShowsNameAndVersion();
+    void titleNamesTheFileAndItsChanges();
 
 private:
     void OpenThroughToolbar(MainWindow& window) {
@@ -281,7 +282,7 @@ void TestMainWindow::closeBoxAsksAboutUnsavedChanges() {
     QVERIFY(window.isVisible());
     QVERIFY(window.database().IsChanged());
 
-    MessageBox::queueAnswer(QMessageBox::No);
+    MessageBox::queueAnswer(QMessageBox::Discard);
     QVERIFY(window.close());
     QCOMPARE(MessageBox::prompts().size(), 2);
     QCOMPARE(MessageBox::prompts().last().text, FileCommands::ChangedQuestion());
@@ -300,7 +301,7 @@ void TestMainWindow::exitSavesWhenAnsweredYes() {
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     OpenThroughToolbar(window);
     testsupport::Edit(window.document(), [](vormante::ChannelDatabase& w) { w.workingCopy()[9000] ^= 1; });
-    MessageBox::queueAnswer(QMessageBox::Yes);
+    MessageBox::queueAnswer(QMessageBox::Save);
     window.menuAction(Id::ID_FILE_EXIT)->trigger();
     QVERIFY(!window.isVisible());
     QCOMPARE(MessageBox::prompts().size(), 1); // asked once, not again by the close
@@ -331,6 +332,23 @@ void TestMainWindow::aboutShowsNameAndVersion() {
     QCOMPARE(title, QString("About"));
     QVERIFY(texts.contains("Vormante"));
     QVERIFY(texts.contains("Version  Num: 1.0"));
+}
+
+void TestMainWindow::titleNamesTheFileAndItsChanges() {
+    MainWindow window;
+    QCOMPARE(window.windowTitle(), QString("VORMANTE"));
+    OpenThroughToolbar(window);
+    QCOMPARE(window.windowTitle(), QString::fromUtf8("db.bin \u2014 VORMANTE"));
+    testsupport::Edit(window.document(), [](vormante::ChannelDatabase& w) { w.workingCopy()[9000] ^= 1; });
+    QCOMPARE(window.windowTitle(), QString::fromUtf8("db.bin* \u2014 VORMANTE"));
+    window.menuAction(Id::ID_EDIT_UNDO)->trigger(); // back to what the file holds
+    QCOMPARE(window.windowTitle(), QString::fromUtf8("db.bin \u2014 VORMANTE"));
+    window.menuAction(Id::ID_EDIT_REDO)->trigger();
+
+    // Save as: the new file's name, saved.
+    FileDialog::queueFileName(dir_->filePath("demo.bin"));
+    window.menuAction(Id::ID_FILE_SAVE_AS)->trigger();
+    QCOMPARE(window.windowTitle(), QString::fromUtf8("demo.bin \u2014 VORMANTE"));
 }
 
 QTEST_MAIN(TestMainWindow)

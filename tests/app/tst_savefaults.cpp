@@ -90,7 +90,7 @@ private Q_SLOTS:
         MountTmpfs(QStringLiteral("size=%1k").arg(pages * 4));
         OpenAndEdit();
 
-        MessageBox::queueAnswer(QMessageBox::Yes);
+        MessageBox::queueAnswer(QMessageBox::Save);
         MessageBox::queueAnswer(QMessageBox::Ok);
         QCOMPARE(commands->SaveImage(), FileCommands::SaveOutcome::Failed);
         const QString message = MessageBox::prompts().value(1).text;
@@ -115,7 +115,7 @@ private Q_SLOTS:
                        nullptr),
                  0);
 
-        MessageBox::queueAnswer(QMessageBox::Yes);
+        MessageBox::queueAnswer(QMessageBox::Save);
         MessageBox::queueAnswer(QMessageBox::Ok);
         QCOMPARE(commands->SaveImage(), FileCommands::SaveOutcome::Failed);
         QVERIFY(MessageBox::prompts().value(1).text.startsWith("The backup file"));
@@ -124,7 +124,7 @@ private Q_SLOTS:
         QVERIFY(!commands->SaveImageAs());
         QCOMPARE(MessageBox::prompts().size(), 3);
         // Leaving asks, the save fails again, and the editor stays with the edits.
-        MessageBox::queueAnswer(QMessageBox::Yes);
+        MessageBox::queueAnswer(QMessageBox::Save);
         MessageBox::queueAnswer(QMessageBox::Ok);
         QVERIFY(!commands->ConfirmLeave());
         QCOMPARE(ReadAll(path), original);
@@ -137,7 +137,7 @@ private Q_SLOTS:
         QVERIFY(WriteAll(path, original));
         OpenAndEdit();
         QVERIFY(QFile::remove(path));
-        MessageBox::queueAnswer(QMessageBox::Yes);
+        MessageBox::queueAnswer(QMessageBox::Save);
         QCOMPARE(commands->SaveImage(), FileCommands::SaveOutcome::Saved);
         QCOMPARE(ReadAll(path + ".bak"), original); // its last known content
         QCOMPARE(ReadAll(path), Working());
@@ -153,7 +153,7 @@ private Q_SLOTS:
         QVERIFY(WriteAll(path + ".tmp", received));
         QVERIFY(QFile::remove(path));
         QVERIFY(QFile::rename(path + ".tmp", path));
-        MessageBox::queueAnswer(QMessageBox::Yes);
+        MessageBox::queueAnswer(QMessageBox::Save);
         QCOMPARE(commands->SaveImage(), FileCommands::SaveOutcome::Saved);
         QCOMPARE(ReadAll(path + ".bak"), received);
         QCOMPARE(ReadAll(path), Working());
@@ -162,7 +162,7 @@ private Q_SLOTS:
         const QByteArray text("not an image, but somebody's file\n");
         QVERIFY(WriteAll(path, text));
         testsupport::Edit(document, [](vormante::ChannelDatabase& w) { w.workingCopy()[99] ^= 0xFF; });
-        MessageBox::queueAnswer(QMessageBox::Yes);
+        MessageBox::queueAnswer(QMessageBox::Save);
         QCOMPARE(commands->SaveImage(), FileCommands::SaveOutcome::Saved);
         QCOMPARE(ReadAll(path + ".bak"), text);
         QCOMPARE(ReadAll(path), Working());

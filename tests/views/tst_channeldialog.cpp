@@ -1,4 +1,4 @@
-// The channel dialog: defaults, the PID clamp and NULL_PID rule, TV/radio
+// The channel dialog: defaults, the PID range and NULL_PID rule, TV/radio
 // classification, the name field, choosing satellite and transponder, refusing OK
 // without a transponder, editing, and a full channel table.
 #include "views/ChannelDialog.h"
@@ -72,9 +72,7 @@ private Q_SLOTS:
         QTest::addColumn<QString>("text");
         QTest::addColumn<unsigned>("stored");
         QTest::newRow("512") << "512" << 512u;
-        QTest::newRow("9999 clamps") << "9999" << 8191u;
-        QTest::newRow("8192 stays") << "8192" << 8192u;
-        QTest::newRow("8193 clamps") << "8193" << 8191u;
+        QTest::newRow("8191 is the null pid") << "8191" << 8191u;
         QTest::newRow("zero is no pid") << "0" << 8191u;
         QTest::newRow("letters are no pid") << "pid" << 8191u;
         QTest::newRow("leading number") << "17x" << 17u;
@@ -98,6 +96,42 @@ private Q_SLOTS:
         const bool tv = stored != NULL_PID;
         QCOMPARE(dialog.isTv(), tv);
         QCOMPARE(record.serviceType(), tv ? ChannelRecord::SERVICE_TV : ChannelRecord::SERVICE_RADIO);
+    }
+
+    void pidsOutsideTheirRangeAreRefused_data() {
+        QTest::addColumn<QString>("text");
+        QTest::newRow("9999") << "9999";
+        QTest::newRow("8192") << "8192";
+        QTest::newRow("minus one") << "-1";
+    }
+    void pidsOutsideTheirRangeAreRefused() {
+        QFETCH(QString, text);
+        const std::pair<const char*, QLineEdit* (ChannelDialog::*)() const> boxes[] = {
+            {"Video PID", &ChannelDialog::videoPidEdit},
+            {"Audio PID", &ChannelDialog::audioPidEdit},
+            {"PCR PID", &ChannelDialog::pcrPidEdit},
+            {"TTxt PID", &ChannelDialog::teletextPidEdit}};
+        ChannelDialog adder;
+        adder.PrepareNew(QStringLiteral("Add Channel"), db, t0, 0, false);
+        adder.videoPidEdit()->setText(QStringLiteral("512"));
+        QVERIFY(adder.Store());
+        const int tv = adder.ApplyTo(db);
+        QCOMPARE(db.Channel(tv).serviceType(), ChannelRecord::SERVICE_TV);
+        for (const auto& [name, box] : boxes) {
+            MessageBox::resetTestState();
+            ChannelDialog dialog;
+            dialog.PrepareEdit(QStringLiteral("Edit Channel"), db, t0, 0, tv, false);
+            (dialog.*box)()->setText(text);
+            MessageBox::queueAnswer(QMessageBox::Ok);
+            QVERIFY(!dialog.Store());
+            QCOMPARE(dialog.result(), int(QDialog::Rejected)); // not accepted: the dialog stays open
+            QCOMPARE(MessageBox::prompts().size(), 1);
+            QCOMPARE(MessageBox::prompts().first().text, QString("%1 takes a number from 0 to 8191.").arg(name));
+            // Corrected, the same dialog stores.
+            (dialog.*box)()->setText(QStringLiteral("100"));
+            QVERIFY(dialog.Store());
+            QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        }
     }
 
     void pidEditsTakeFourCharacters() {

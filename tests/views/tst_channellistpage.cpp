@@ -436,34 +436,42 @@ private Q_SLOTS:
     }
 
     void editChannelRewritesItsRowOnly() {
-        page->setDialogRunner([this](QDialog& dialog) {
+        QString videoPid;
+        page->setDialogRunner([this, &videoPid](QDialog& dialog) {
             ++dialogsRun;
             auto* channelDialog = qobject_cast<ChannelDialog*>(&dialog);
             if (!channelDialog || channelDialog->windowTitle() != QStringLiteral("Edit Channel") ||
                 channelDialog->satelliteCombo()->isEnabled())
                 return int(QDialog::Rejected);
+            if (!videoPid.isEmpty())
+                channelDialog->videoPidEdit()->setText(videoPid);
             channelDialog->Store(); // stores what the dialog was given
             return dialog.result();
         });
         selectRow(1);
         const int channel = page->ChannelOfRow(1);
         testsupport::Edit(document, [&](vormante::ChannelDatabase& w) { w.Channel(channel).setName("Renamed"); });
-        testsupport::Edit(document, [&](vormante::ChannelDatabase& w) { w.Channel(channel).setVideoPid(NULL_PID); }); // it turns into a radio channel
         Q_EMIT list()->rowDoubleClicked(1);
         QCOMPARE(dialogsRun, 1);
         QCOMPARE(cell(1, 0), QStringLiteral("2"));
         QCOMPARE(cell(1, 1), QStringLiteral("Renamed"));
-        QCOMPARE(cell(1, 2), QStringLiteral("8191"));
         QCOMPARE(list()->RowCount(), viewtest::MIXED_TV);
-        QCOMPARE(label("tvCountLabel"), QStringLiteral("6")); // until the next refresh
+
+        // Turned into a radio channel in the dialog: it leaves the TV list at once.
+        videoPid = QStringLiteral("8191");
+        Q_EMIT list()->rowDoubleClicked(1);
+        QCOMPARE(dialogsRun, 2);
         QCOMPARE(db.Channel(channel).serviceType(), ChannelRecord::SERVICE_RADIO);
         VERIFY_CONSISTENT();
-        page->Refresh();
+        QCOMPARE(list()->RowCount(), viewtest::MIXED_TV - 1);
         QCOMPARE(label("tvCountLabel"), QStringLiteral("5"));
         QVERIFY(!column(1).contains(QStringLiteral("Renamed")));
+        button("radioRadioButton")->click();
+        QVERIFY(column(1).contains(QStringLiteral("Renamed")));
+        button("tvRadioButton")->click();
 
         Q_EMIT list()->rowDoubleClicked(-1); // below the rows: nothing
-        QCOMPARE(dialogsRun, 1);
+        QCOMPARE(dialogsRun, 2);
     }
 
     void theContextMenuHoldsTheCommands() {

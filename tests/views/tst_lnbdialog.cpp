@@ -2,6 +2,7 @@
 // switching type inside the dialog, DiSEqC items, and values that have no text.
 #include "views/LnbDialog.h"
 
+#include "controls/MessageBox.h"
 #include "model/EditOperations.h"
 
 #include "TestSupport.h"
@@ -16,7 +17,31 @@ class LnbDialogTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void init() { QVERIFY(testsupport::LoadInto(db, testsupport::EmptyImage())); }
+    void init() {
+        MessageBox::setTestMode(true);
+        QVERIFY(testsupport::LoadInto(db, testsupport::EmptyImage()));
+    }
+    void cleanup() {
+        QVERIFY(MessageBox::unexpectedPrompts().isEmpty());
+        MessageBox::setTestMode(false);
+    }
+
+    void typedFrequencyTooLargeForTheFieldIsRefused() {
+        db.Settings().setLnbLowFrequency(1, 9750000);
+        LnbDialog dialog;
+        dialog.Prepare(db, 1);
+        dialog.lowCombo()->setEditText(QStringLiteral("5000000")); // 5e9 kHz does not fit 32 bits
+        MessageBox::queueAnswer(QMessageBox::Ok);
+        dialog.Store();
+        QCOMPARE(dialog.result(), int(QDialog::Rejected));
+        QCOMPARE(MessageBox::prompts().size(), 1);
+        QCOMPARE(MessageBox::prompts().first().text, QString("LNB Freq Low takes a number from 0 to 4294967."));
+        dialog.lowCombo()->setEditText(QStringLiteral("4294967"));
+        dialog.Store();
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        StoreLnb(db, dialog.typeIndex(), dialog.values());
+        QCOMPARE(db.Settings().lnbLowFrequency(1), 4294967000u);
+    }
 
     void tableTypeShowsIndexesAndEnablesControlModes() {
         LnbSlot slot = db.Settings().lnbSlot(5);

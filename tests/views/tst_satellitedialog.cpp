@@ -48,12 +48,10 @@ private Q_SLOTS:
         QTest::addColumn<int>("stored");
         QTest::newRow("19.2E") << "19" << "2" << "E" << 192;
         QTest::newRow("19.2W") << "19" << "2" << "W" << -192;
-        QTest::newRow("200 clamps to 180.0E") << "200" << "0" << "E" << 1800;
-        QTest::newRow("999.999W clamps") << "999" << "999" << "W" << -1800;
+        QTest::newRow("180.0W") << "180" << "0" << "W" << -1800;
         QTest::newRow("-5 East is west") << "-5" << "0" << "E" << -50;
         QTest::newRow("-5 West is east") << "-5" << "0" << "W" << 50;
         QTest::newRow("letters read 0") << "ab" << "" << "E" << 0;
-        QTest::newRow("tenths count as tenths") << "19" << "25" << "E" << 215;
         QTest::newRow("leading blanks and sign") << " +7" << "1x" << "E" << 71;
         QTest::newRow("typed east/west means west") << "10" << "0" << "East" << -100;
     }
@@ -70,6 +68,37 @@ private Q_SLOTS:
         dialog.Store();
         dialog.ApplyTo(db);
         QCOMPARE(db.Satellite(dialog.slot()).position(), stored);
+    }
+
+    void positionsTheFieldCannotHoldAreRefused_data() {
+        QTest::addColumn<QString>("degrees");
+        QTest::addColumn<QString>("tenths");
+        QTest::addColumn<QString>("message");
+        const QString position = "The position takes 0.0 to 180.0 degrees.";
+        const QString tenths = "The tenths of the position takes a number from 0 to 9.";
+        QTest::newRow("200.0") << "200" << "0" << position;
+        QTest::newRow("180.1") << "180" << "1" << position;
+        QTest::newRow("999") << "999" << "0" << position;
+        QTest::newRow("tenths 25") << "19" << "25" << tenths;
+        QTest::newRow("tenths -1") << "19" << "-1" << tenths;
+    }
+    void positionsTheFieldCannotHoldAreRefused() {
+        QFETCH(QString, degrees);
+        QFETCH(QString, tenths);
+        QFETCH(QString, message);
+        SatelliteDialog dialog;
+        dialog.PrepareNew(QStringLiteral("Add Satellite"), db);
+        dialog.degreesEdit()->setText(degrees);
+        dialog.tenthsEdit()->setText(tenths);
+        MessageBox::queueAnswer(QMessageBox::Ok);
+        dialog.Store();
+        QCOMPARE(dialog.result(), int(QDialog::Rejected)); // stays open
+        QCOMPARE(MessageBox::prompts().size(), 1);
+        QCOMPARE(MessageBox::prompts().first().text, message);
+        dialog.degreesEdit()->setText("19");
+        dialog.tenthsEdit()->setText("2");
+        dialog.Store();
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
     }
 
     void editsLimitTheirLength() {

@@ -457,8 +457,8 @@ private Q_SLOTS:
     void addTransponderSelectsTheNewLastRow() {
         fill = [](QDialog& dialog) {
             auto& transponder = static_cast<TransponderDialog&>(dialog);
-            transponder.frequencyEdit()->setText(QStringLiteral("99999"));
-            transponder.symbolRateEdit()->setText(QStringLiteral("70000"));
+            transponder.frequencyEdit()->setText(QStringLiteral("12603"));
+            transponder.symbolRateEdit()->setText(QStringLiteral("22000"));
             transponder.Store();
         };
         RUN_AND_CHECK(Cmd::ADD_TRANSPONDER);
@@ -466,7 +466,7 @@ private Q_SLOTS:
         QCOMPARE(tps->RowCount(), 5);
         QCOMPARE(tps->currentRow(), 4);
         QCOMPARE(tps->SelectedRows(), QList<int>{4});
-        QCOMPARE(tps->RowTexts(4).mid(0, 4), (QStringList{"5", "34463", "H", "4464"}));
+        QCOMPARE(tps->RowTexts(4).mid(0, 4), (QStringList{"5", "12603", "H", "22000"}));
         QVERIFY(page->IsPlaceholder(SatellitePage::CHANNELS, 0));
     }
 
@@ -475,7 +475,7 @@ private Q_SLOTS:
         fill = [](QDialog& dialog) {
             auto& transponder = static_cast<TransponderDialog&>(dialog);
             QCOMPARE(transponder.frequencyEdit()->text(), QStringLiteral("12188"));
-            transponder.symbolRateEdit()->setText(QStringLiteral("-1"));
+            transponder.symbolRateEdit()->setText(QStringLiteral("65535"));
             transponder.polarityCombo()->setEditText(QStringLiteral("L"));
             transponder.Store();
         };
@@ -522,7 +522,7 @@ private Q_SLOTS:
                 QCOMPARE(dialog.windowTitle(), QStringLiteral("Add Channel"));
                 QVERIFY(!channel.satelliteCombo()->isEnabled());
                 channel.nameEdit()->setText(QStringLiteral("Radio Eins"));
-                channel.audioPidEdit()->setText(QStringLiteral("9999"));
+                channel.audioPidEdit()->setText(QStringLiteral("512"));
                 QVERIFY(channel.Store());
             };
             RUN_AND_CHECK(id);
@@ -530,7 +530,7 @@ private Q_SLOTS:
             QVERIFY(page->radioButton()->isChecked());
             const ColumnListCtrl* channels = page->channelList();
             QCOMPARE(channels->CellText(channels->RowCount() - 1, 1), QStringLiteral("Radio Eins"));
-            QCOMPARE(channels->CellText(channels->RowCount() - 1, 3), QStringLiteral("8191"));
+            QCOMPARE(channels->CellText(channels->RowCount() - 1, 3), QStringLiteral("512"));
             QCOMPARE(channels->currentRow(), channels->RowCount() - 1);
             QCOMPARE(channels->SelectedRows(), QList<int>{channels->RowCount() - 1});
         }
@@ -540,12 +540,12 @@ private Q_SLOTS:
         // A TV channel switches back.
         fill = [](QDialog& dialog) {
             auto& channel = static_cast<ChannelDialog&>(dialog);
-            channel.videoPidEdit()->setText(QStringLiteral("8192"));
+            channel.videoPidEdit()->setText(QStringLiteral("8000"));
             QVERIFY(channel.Store());
         };
         RUN_AND_CHECK(Cmd::ADD_CHANNEL);
         QVERIFY(page->showTv());
-        QCOMPARE(Column(page->channelList(), 2).last(), QStringLiteral("8192"));
+        QCOMPARE(Column(page->channelList(), 2).last(), QStringLiteral("8000"));
     }
 
     void editChannelRewritesItsRow() {
@@ -561,6 +561,20 @@ private Q_SLOTS:
         RUN_AND_CHECK(Cmd::EDIT_CHANNEL);
         QCOMPARE(page->channelList()->RowTexts(1),
                  (QStringList{"2", "ZDF HD 1234", "110", "256", "8191", "8191", "N", "Y", "N", "Y", "N", "N", "2"}));
+    }
+
+    void editChannelToRadioLeavesTheTvList() {
+        ClickRow(page->channelList(), 1);
+        fill = [](QDialog& dialog) {
+            auto& channel = static_cast<ChannelDialog&>(dialog);
+            QCOMPARE(channel.nameEdit()->text(), QStringLiteral("ZDF"));
+            channel.videoPidEdit()->setText(QStringLiteral("8191")); // no video: a radio channel
+            QVERIFY(channel.Store());
+        };
+        const int rows = page->channelList()->RowCount();
+        RunAndCheck(Cmd::EDIT_CHANNEL);
+        QCOMPARE(page->channelList()->RowCount(), rows - 1);
+        QVERIFY(!Column(page->channelList(), 1).contains(QStringLiteral("ZDF")));
     }
 
     void delChannelAsksAndRenumbers() {

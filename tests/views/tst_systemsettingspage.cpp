@@ -222,6 +222,21 @@ private Q_SLOTS:
         QVERIFY(!db.IsChanged());
     }
 
+    void shownOnlyBoxesTakeNoTyping() {
+        loadRandom(5);
+        for (const char* name :
+             {"volumeLeftEdit", "volumeRightEdit", "timeOffsetEdit", "transparencyEdit", "rfChannelEdit", "pinCodeEdit"}) {
+            QLineEdit* shown = box(name);
+            const QString before = shown->text();
+            QVERIFY2(shown->isReadOnly(), name);
+            QTest::keyClicks(shown, "7");
+            QTest::keyClick(shown, Qt::Key_Backspace);
+            QCOMPARE(shown->text(), before);
+            // Drawn as not editable: its field has the window's colour, not the edit colour.
+            QCOMPARE(shown->palette().color(QPalette::Base), shown->palette().color(QPalette::Window));
+        }
+    }
+
     void pinCodeIsShownInClear() {
         QVERIFY(LoadInto(document, testsupport::EmptyImage()));
         testsupport::Edit(document, [](ChannelDatabase& w) {
