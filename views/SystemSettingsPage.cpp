@@ -50,13 +50,13 @@ SystemSettingsPage::SystemSettingsPage(QWidget* parent) : QWidget(parent) {
     columns->addStretch(1);
 
     // These boxes only show what the image holds: nothing typed into them would be
-    // stored, so they take no typing and are drawn on the window's colour to say so.
+    // stored, so they take no typing and are drawn without the frame of an entry box,
+    // in the desktop's own colours, to say so.
     for (QLineEdit* box : {timeOffsetEdit_, transparencyEdit_, rfChannelEdit_, volumeLeftEdit_, volumeRightEdit_,
                            pinCodeEdit_}) {
         box->setReadOnly(true);
-        QPalette shownOnly = box->palette();
-        shownOnly.setColor(QPalette::Base, shownOnly.color(QPalette::Window));
-        box->setPalette(shownOnly);
+        box->setFrame(false);
+        box->setBackgroundRole(QPalette::Window);
     }
 }
 

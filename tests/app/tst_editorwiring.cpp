@@ -85,7 +85,7 @@ private Q_SLOTS:
         QVERIFY(status->modifiedText().isEmpty());
         QCOMPARE(status->totalsText(), totals);
         window->document().undoStack()->redo();
-        MessageBox::queueAnswer(QMessageBox::Yes);
+        MessageBox::queueAnswer(QMessageBox::Save);
         QCOMPARE(window->fileCommands()->SaveImage(), FileCommands::SaveOutcome::Saved);
         QVERIFY(status->modifiedText().isEmpty());
     }
@@ -187,7 +187,7 @@ private Q_SLOTS:
         MessageBox::queueAnswer(QMessageBox::Cancel);
         QVERIFY(!window->OpenAfterQuestion(imagePath));
         QVERIFY(window->document().isModified());
-        MessageBox::queueAnswer(QMessageBox::No);
+        MessageBox::queueAnswer(QMessageBox::Discard);
         QVERIFY(window->OpenAfterQuestion(imagePath));
         QVERIFY(!window->document().isModified());
         QCOMPARE(window->document().undoStack()->count(), 0);
