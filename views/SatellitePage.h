@@ -14,6 +14,7 @@
 #include <functional>
 #include <memory>
 
+class BulkChannelCommands;
 class ColumnListCtrl;
 class QDialog;
 class QMenu;
@@ -23,7 +24,7 @@ class SatellitePageCommands;
 namespace vormante {
 class ChannelDatabase;
 class Document;
-}
+} // namespace vormante
 
 class SatellitePage : public QWidget {
     Q_OBJECT
@@ -52,6 +53,8 @@ public:
     QMenu* ContextMenu(int list) const;
 
     ColumnListCtrl* list(int which) const;
+    // The commands on the selected rows of the channel list.
+    BulkChannelCommands* channelBulk() const { return channelBulk_; }
     ColumnListCtrl* satelliteList() const { return satelliteList_; }
     ColumnListCtrl* transponderList() const { return transponderList_; }
     ColumnListCtrl* lnbList() const { return lnbList_; }
@@ -91,6 +94,7 @@ protected:
 private:
     void buildLayout();
     void buildMenus();
+    void buildChannelKeys(QAction* add, QAction* edit, QAction* del);
     void fillSatellites();
     void fillTransponders();
     void fillLnbs();
@@ -130,4 +134,5 @@ private:
     QRadioButton* radioButton_;
     QMenu* menus_[4] = {};
     std::unique_ptr<SatellitePageCommands> commands_;
+    BulkChannelCommands* channelBulk_ = nullptr;
 };

@@ -11,6 +11,7 @@
 #include "views/BulkChannelCommands.h"
 #include "views/ChannelListPage.h"
 #include "views/MoveToDialog.h"
+#include "views/SatellitePage.h"
 
 #include <QAction>
 #include <QLineEdit>
@@ -210,6 +211,48 @@ private Q_SLOTS:
         QTest::keyClick(list(), Qt::Key_Insert);
         QCOMPARE(dialogs, 3);
         QVERIFY(action("deleteChannelAction")->shortcut() == QKeySequence(QKeySequence::Delete));
+    }
+
+    void theSatellitePageDeletesFlagsAndDropsSeveralChannels() {
+        page.reset();
+        SatellitePage satellites;
+        satellites.resize(760, 520);
+        satellites.show();
+        satellites.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&satellites));
+        satellites.Initialize(document);
+        for (int which = 0; which < 4; ++which)
+            satellites.RefreshList(which);
+        satellites.SelectRowAndReact(SatellitePage::SATELLITES, 0);
+        satellites.SelectRowAndReact(SatellitePage::TRANSPONDERS, 0);
+        ColumnListCtrl* channels = satellites.channelList();
+        auto shown = [&] {
+            QStringList texts;
+            for (int row = 0; row < channels->RowCount(); ++row)
+                texts << channels->CellText(row, 1);
+            return texts;
+        };
+        QCOMPARE(shown(), QStringList({"Alpha", "Charlie", "Echo"}));
+
+        channels->SelectRow(2, true);
+        satellites.channelBulk()->DropSelectedAt(0);
+        QCOMPARE(shown(), QStringList({"Echo", "Alpha", "Charlie"}));
+        QCOMPARE(lastStep(), QStringLiteral("Move Echo to before Alpha"));
+
+        channels->SelectRow(0, true);
+        channels->SelectRow(2);
+        satellites.ContextMenu(SatellitePage::CHANNELS)
+            ->findChild<QAction*>(QStringLiteral("setFav4Action"))
+            ->trigger();
+        QCOMPARE(lastStep(), QStringLiteral("Set Fav 4 on 2 channels"));
+        channels->setFocus();
+        MessageBox::queueAnswer(QMessageBox::Yes);
+        QTest::keyClick(channels, Qt::Key_Delete);
+        QCOMPARE(MessageBox::prompts().last().text, QStringLiteral("Delete 2 channels?"));
+        QCOMPARE(shown(), QStringList({"Alpha"}));
+        verifyConsistent();
+        document.undoStack()->setIndex(0);
+        QCOMPARE(ChannelsOfKind(db, 0, true).size(), std::size_t(viewtest::MIXED_TV));
     }
 
     void randomOperationsStayConsistentAndUndoToTheStart_data() {
