@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <bitset>
+#include <set>
 
 namespace vormante {
 
@@ -192,6 +193,77 @@ bool SetChannelsFlag(ChannelDatabase& db, const std::vector<int>& channels, Chan
             break;
         }
     }
+    return true;
+}
+
+bool EditChannels(ChannelDatabase& db, const std::vector<int>& channels, const ChannelFieldEdits& edits) {
+    std::set<int> satellites;
+    Selection seen;
+    for (const int c : channels) {
+        if (!IsChannelSlot(c) || seen.test(static_cast<std::size_t>(c)) ||
+            db.Channel(c).state() != ChannelRecord::STATE_IN_USE)
+            return false;
+        seen.set(static_cast<std::size_t>(c));
+        const int transponder = db.Channel(c).transponder();
+        if (!IsTransponderSlot(transponder))
+            return false;
+        const int satellite = static_cast<int>(db.Transponder(transponder).satellite());
+        if (!IsSatelliteSlot(satellite))
+            return false;
+        satellites.insert(satellite);
+    }
+    for (const int satellite : satellites) {
+        int onChain = 0;
+        chains::WalkChannels(db, satellite, [&](int c) {
+            if (seen.test(static_cast<std::size_t>(c)) &&
+                static_cast<int>(db.Transponder(db.Channel(c).transponder()).satellite()) == satellite)
+                ++onChain;
+            return true;
+        });
+        int owned = 0;
+        for (const int c : channels)
+            owned += static_cast<int>(db.Transponder(db.Channel(c).transponder()).satellite()) == satellite
+                         ? 1
+                         : 0;
+        if (onChain != owned)
+            return false;
+    }
+    auto pid = [](unsigned value) {
+        value &= 0x3FFF;
+        return value == 0 ? static_cast<unsigned>(NULL_PID) : value;
+    };
+    for (const int c : channels) {
+        ChannelRecord record = db.Channel(c);
+        if (edits.name)
+            record.setName(edits.name->substr(0, ChannelRecord::NAME_FIELD_SIZE));
+        if (edits.videoPid) {
+            record.setVideoPid(pid(*edits.videoPid));
+            const unsigned video = record.videoPid();
+            record.setServiceType(video != 0 && video != NULL_PID ? ChannelRecord::SERVICE_TV
+                                                                  : ChannelRecord::SERVICE_RADIO);
+        }
+        if (edits.audioPid)
+            record.setAudioPid(pid(*edits.audioPid));
+        if (edits.pcrPid)
+            record.setPcrPid(pid(*edits.pcrPid));
+        if (edits.teletextPid)
+            record.setTeletextPid(pid(*edits.teletextPid));
+        if (edits.locked)
+            record.setLocked(*edits.locked);
+        if (edits.scrambled)
+            record.setScrambled(*edits.scrambled);
+        if (edits.fav[0])
+            record.setFav1(*edits.fav[0]);
+        if (edits.fav[1])
+            record.setFav2(*edits.fav[1]);
+        if (edits.fav[2])
+            record.setFav3(*edits.fav[2]);
+        if (edits.fav[3])
+            record.setFav4(*edits.fav[3]);
+    }
+    if (edits.videoPid)
+        for (const int satellite : satellites)
+            RenumberChannels(db, satellite);
     return true;
 }
 

@@ -9,6 +9,9 @@
 
 #include "ChannelDatabase.h"
 
+#include <array>
+#include <optional>
+#include <string>
 #include <vector>
 
 namespace vormante {
@@ -39,5 +42,20 @@ bool DropChannelsBefore(ChannelDatabase& db, int satellite, const std::vector<in
 // Sets or clears one flag on every channel, touching no other bit. False, changing
 // nothing, unless every slot is a channel in use.
 bool SetChannelsFlag(ChannelDatabase& db, const std::vector<int>& channels, ChannelFlag flag, bool on);
+
+// The fields an edit of several channels changes; a field left empty keeps each
+// channel's own value.
+struct ChannelFieldEdits {
+    std::optional<std::string> name;                                 // Latin-1, at most 11 bytes are stored
+    std::optional<unsigned> videoPid, audioPid, pcrPid, teletextPid; // 0 means no PID
+    std::optional<bool> locked, scrambled;
+    std::array<std::optional<bool>, 4> fav{};
+};
+
+// Writes the given fields into every channel and nothing else; a new video PID
+// decides TV or radio as a single edit does, and the channels' satellites are
+// renumbered. False, changing nothing, unless every slot is a channel on the chain
+// of its transponder's satellite, named once.
+bool EditChannels(ChannelDatabase& db, const std::vector<int>& channels, const ChannelFieldEdits& edits);
 
 } // namespace vormante

@@ -6,6 +6,7 @@
 #include "ChannelRowTexts.h"
 #include "CommandGuard.h"
 #include "MoveToDialog.h"
+#include "MultiChannelEdit.h"
 #include "controls/ColumnListCtrl.h"
 #include "controls/MessageBox.h"
 #include "document/Document.h"
@@ -650,4 +651,19 @@ void ChannelListPage::DropSelectedAt(int row) {
     bulk_->DropSelectedAt(row);
 }
 
-void ChannelListPage::editSeveral(const std::vector<int>&) {}
+void ChannelListPage::editSeveral(const std::vector<int>& channels) {
+    ChannelDialog dialog(this);
+    const MultiChannelEdit several(dialog, *database(), channels);
+    if (dialogRunner_(dialog) != QDialog::Accepted)
+        return;
+    const vormante::ChannelFieldEdits edits = several.Edits();
+    bool stored = false;
+    change(several.StepName(),
+           [&](ChannelDatabase& db) { stored = vormante::EditChannels(db, channels, edits); });
+    if (!stored)
+        MessageBox::information(this, QStringLiteral("The channels have changed; nothing was stored."));
+    const int top = channelList_->TopRow();
+    Refresh();
+    channelList_->ScrollRowToTop(top);
+    bulk_->Reselect(channels);
+}

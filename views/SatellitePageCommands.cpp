@@ -4,6 +4,7 @@
 
 #include "ChannelDialog.h"
 #include "LnbDialog.h"
+#include "MultiChannelEdit.h"
 #include "SatelliteDialog.h"
 #include "SatellitePageText.h"
 #include "TransponderDialog.h"
@@ -317,6 +318,18 @@ void SatellitePageCommands::AddChannel(bool fromTransponderMenu) {
 }
 
 void SatellitePageCommands::EditChannel() {
+    if (const std::vector<int> several = page_.channelBulk()->SelectedChannels(); several.size() > 1) {
+        ChannelDialog dialog(&page_);
+        const MultiChannelEdit edit(dialog, *page_.database(), several);
+        if (!accepted(dialog))
+            return;
+        const vormante::ChannelFieldEdits edits = edit.Edits();
+        page_.Change(edit.StepName(),
+                     [&](ChannelDatabase& image) { vormante::EditChannels(image, several, edits); });
+        page_.RefreshList(SatellitePage::CHANNELS);
+        page_.channelBulk()->Reselect(several);
+        return;
+    }
     const Current current = resolve(true, true);
     if (current.channel == NONE)
         return;

@@ -145,6 +145,37 @@ private Q_SLOTS:
         QVERIFY(!db.Channel(tv[2]).fav2());
     }
 
+    void editsWriteOnlyTheGivenFields() {
+        fresh();
+        const std::vector<int> some{tv[0], tv[3], tv[7]};
+        db.Channel(tv[3]).setScrambled(true);
+        const DatabaseImage before = db.workingCopy();
+        QVERIFY(EditChannels(db, some, ChannelFieldEdits{}));
+        QVERIFY(db.workingCopy() == before);
+        ChannelFieldEdits edits;
+        edits.audioPid = 0x222;
+        edits.fav[2] = true;
+        QVERIFY(EditChannels(db, some, edits));
+        for (const int c : some) {
+            QCOMPARE(db.Channel(c).audioPid(), 0x222u);
+            QVERIFY(db.Channel(c).fav3() && !db.Channel(c).fav2());
+        }
+        QVERIFY(db.Channel(tv[3]).scrambled() && !db.Channel(tv[0]).scrambled());
+        QCOMPARE(db.Channel(tv[7]).name(), std::string("T7"));
+        // No video PID: the channels turn radio and both kinds are renumbered.
+        ChannelFieldEdits radio;
+        radio.videoPid = 0;
+        QVERIFY(EditChannels(db, {tv[0], tv[3]}, radio));
+        QCOMPARE(ChannelsOfKind(db, sat, true).size(), std::size_t(8));
+        QCOMPARE(ChannelsOfKind(db, sat, false).size(), std::size_t(5));
+        verifySound();
+        const DatabaseImage edited = db.workingCopy();
+        QVERIFY(!EditChannels(db, {tv[1], tv[1]}, edits));
+        QVERIFY(!EditChannels(db, {tv[1], 2999}, edits));
+        QVERIFY(!EditChannels(db, {tv[1], -4}, edits));
+        QVERIFY(db.workingCopy() == edited);
+    }
+
     void randomOperationsKeepSampleImagesConsistent_data() {
         QTest::addColumn<bool>("full");
         QTest::newRow("demo") << false;

@@ -7,13 +7,16 @@
 #include "model/BulkOperations.h"
 #include "model/ChannelDatabase.h"
 #include "model/ConsistencyCheck.h"
+#include "model/EditOperations.h"
 #include "model/SampleImages.h"
 #include "views/BulkChannelCommands.h"
+#include "views/ChannelDialog.h"
 #include "views/ChannelListPage.h"
 #include "views/MoveToDialog.h"
 #include "views/SatellitePage.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QLineEdit>
 #include <QMenu>
 #include <QUndoStack>
@@ -253,6 +256,48 @@ private Q_SLOTS:
         verifyConsistent();
         document.undoStack()->setIndex(0);
         QCOMPARE(ChannelsOfKind(db, 0, true).size(), std::size_t(viewtest::MIXED_TV));
+    }
+
+    void editingSeveralShowsMixedFieldsAndWritesOnlyTheChanged() {
+        select({"Alpha", "bravo", "Charlie"});
+        const std::vector<int> chosen = page->bulk()->SelectedChannels();
+        std::vector<ChannelValues> before;
+        for (const int c : chosen)
+            before.push_back(ChannelValuesOf(db, c));
+        bool checked = false;
+        page->setDialogRunner([&](QDialog& shown) {
+            auto& dialog = static_cast<ChannelDialog&>(shown);
+            checked = dialog.nameEdit()->text().isEmpty() &&
+                      dialog.nameEdit()->placeholderText() == QStringLiteral("(several)") &&
+                      dialog.scrambledCheck()->checkState() == Qt::PartiallyChecked &&
+                      dialog.favCheck(1)->checkState() == Qt::Unchecked &&
+                      dialog.audioPidEdit()->text().isEmpty();
+            dialog.favCheck(1)->setChecked(true);
+            dialog.audioPidEdit()->setText(QStringLiteral("500"));
+            return dialog.Store() ? int(QDialog::Accepted) : int(QDialog::Rejected);
+        });
+        const int steps = document.undoStack()->count();
+        page->EditChannelCommand();
+        QVERIFY(checked);
+        QCOMPARE(document.undoStack()->count(), steps + 1);
+        QCOMPARE(lastStep(), QStringLiteral("Edit 3 channels"));
+        for (std::size_t i = 0; i < chosen.size(); ++i) {
+            ChannelValues expected = before[i];
+            expected.fav[0] = true;
+            expected.audioPid = 500;
+            const ChannelValues now = ChannelValuesOf(db, chosen[i]);
+            QCOMPARE(now.name, expected.name);
+            QCOMPARE(now.audioPid, 500u);
+            QCOMPARE(now.videoPid, expected.videoPid);
+            QCOMPARE(now.scrambled, expected.scrambled);
+            QVERIFY(now.fav == expected.fav);
+        }
+        QCOMPARE(selectedNames(), QStringList({"Alpha", "bravo", "Charlie"}));
+        verifyConsistent();
+        // Cancelled: nothing at all.
+        page->setDialogRunner([](QDialog&) { return int(QDialog::Rejected); });
+        page->EditChannelCommand();
+        QCOMPARE(document.undoStack()->count(), steps + 1);
     }
 
     void randomOperationsStayConsistentAndUndoToTheStart_data() {
