@@ -5,6 +5,7 @@
 #include "TextWidthTable.h"
 
 #include <QContextMenuEvent>
+#include <QDropEvent>
 #include <QEvent>
 #include <QHeaderView>
 #include <QHelpEvent>
@@ -444,6 +445,41 @@ void ColumnListCtrl::mouseDoubleClickEvent(QMouseEvent* event) {
         Q_EMIT rowDoubleClicked(rowAt(event->position().toPoint().y()));
 }
 
+void ColumnListCtrl::SetRowsDraggable(bool draggable) {
+    model_->SetRowsDraggable(draggable);
+    setDragEnabled(draggable);
+    setAcceptDrops(draggable);
+    viewport()->setAcceptDrops(draggable);
+    setDropIndicatorShown(draggable);
+    setDragDropOverwriteMode(false);
+    setDragDropMode(draggable ? QAbstractItemView::DragDrop : QAbstractItemView::NoDragDrop);
+    setDefaultDropAction(Qt::MoveAction);
+    setAutoScroll(true);
+}
+
+int ColumnListCtrl::DropRowAt(const QPoint& position) const {
+    const int row = rowAt(position.y());
+    if (row < 0)
+        return RowCount();
+    // The lower half of a row drops below it.
+    const QRect rect = visualRect(model_->index(row, 0));
+    return position.y() >= rect.center().y() ? row + 1 : row;
+}
+
+void ColumnListCtrl::dropEvent(QDropEvent* event) {
+    if (event->source() != this || !model_->rowsDraggable()) {
+        event->ignore();
+        return;
+    }
+    const int row = DropRowAt(event->position().toPoint());
+    // The base class ends the drag state and the scrolling; the model takes nothing.
+    QTableView::dropEvent(event);
+    // A copy action keeps the dragging side from removing the rows.
+    event->setDropAction(Qt::CopyAction);
+    event->accept();
+    Q_EMIT rowsDropped(row);
+}
+
 void ColumnListCtrl::contextMenuEvent(QContextMenuEvent* event) {
     int row = -1;
     QPoint where = event->globalPos();
@@ -460,9 +496,13 @@ void ColumnListCtrl::contextMenuEvent(QContextMenuEvent* event) {
     event->accept();
 }
 
-bool ColumnListCtrl::SetRowKey(int row, int key) { return model_->SetRowKey(row, key); }
+bool ColumnListCtrl::SetRowKey(int row, int key) {
+    return model_->SetRowKey(row, key);
+}
 
-int ColumnListCtrl::RowKey(int row) const { return model_->RowKey(row); }
+int ColumnListCtrl::RowKey(int row) const {
+    return model_->RowKey(row);
+}
 
 int ColumnListCtrl::RowOfKey(int key) const {
     for (int row = 0; row < RowCount(); ++row)

@@ -35,11 +35,15 @@
 //   SortByColumn(col, ascending), sortColumn() (-1 before any sort), sortAscending()
 //   SetRowFilter(keep), HasRowFilter(), IsRowShown(row), ShownRowCount()
 //   CellToolTip(row, col)              the whole text of a cut-off cell, else empty
+//   SetRowsDraggable(on)               selected rows may be dragged within the list; a
+//                                      drop reports rowsDropped and changes no row
 // Signals:
 //   rowSelectionChanged()                           any change of the selected rows,
 //                                                   by the user or by code (SelectRow)
 //   rowDoubleClicked(row)                           left double click; row -1 outside rows
 //   rowContextMenuRequested(row, globalPos)         right click (or menu key) on a row
+//   rowsDropped(beforeRow)                          selected rows dropped before a row
+//                                                   (RowCount(): after the last)
 #pragma once
 
 #include <QColor>
@@ -116,6 +120,12 @@ public:
     bool IsRowShown(int row) const;
     int ShownRowCount() const;
 
+    // Dragging the selected rows within this list, with a drop line between rows and
+    // scrolling near the edges; Escape cancels. Off by default.
+    void SetRowsDraggable(bool draggable);
+    // The row a drop at a viewport position goes before, from the drop indicator.
+    int DropRowAt(const QPoint& position) const;
+
     // The cell's whole text when its column is too narrow to show it, else empty.
     QString CellToolTip(int row, int column) const;
     // The text as painted: whole, or cut with "…" to the column's width.
@@ -137,6 +147,7 @@ Q_SIGNALS:
     void rowSelectionChanged();
     void rowDoubleClicked(int row);
     void rowContextMenuRequested(int row, const QPoint& globalPos);
+    void rowsDropped(int beforeRow);
 
 public Q_SLOTS:
     void selectAll() override;
@@ -146,6 +157,7 @@ protected:
     void setSelection(const QRect& rect, QItemSelectionModel::SelectionFlags command) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void OnColumnClicked(int column);

@@ -2,6 +2,7 @@
 
 #include <QCollator>
 #include <QLocale>
+#include <QMimeData>
 
 #include <algorithm>
 #include <climits>
@@ -136,6 +137,39 @@ QVariant ColumnListModel::data(const QModelIndex& index, int role) const {
     default:
         return {};
     }
+}
+
+Qt::ItemFlags ColumnListModel::flags(const QModelIndex& index) const {
+    // Only the gaps between rows take drops, so the drop indicator is a line, never a box.
+    if (!index.isValid())
+        return rowsDraggable_ ? Qt::ItemIsDropEnabled : Qt::NoItemFlags;
+    Qt::ItemFlags result = Qt::ItemIsSelectable | Qt::ItemIsEnabled | Qt::ItemNeverHasChildren;
+    if (rowsDraggable_)
+        result |= Qt::ItemIsDragEnabled;
+    return result;
+}
+
+QStringList ColumnListModel::mimeTypes() const {
+    return {QLatin1String(RowsMimeType)};
+}
+
+QMimeData* ColumnListModel::mimeData(const QModelIndexList& indexes) const {
+    // The rows' keys, for the record only: drops are taken from this list alone.
+    QStringList keys;
+    for (const QModelIndex& index : indexes)
+        if (index.isValid() && index.column() == 0)
+            keys << QString::number(RowKey(index.row()));
+    auto* data = new QMimeData;
+    data->setData(QLatin1String(RowsMimeType), keys.join(QLatin1Char(',')).toLatin1());
+    return data;
+}
+
+bool ColumnListModel::dropMimeData(const QMimeData*, Qt::DropAction, int, int, const QModelIndex&) {
+    return false;
+}
+
+Qt::DropActions ColumnListModel::supportedDropActions() const {
+    return Qt::MoveAction | Qt::CopyAction;
 }
 
 QVariant ColumnListModel::headerData(int section, Qt::Orientation orientation, int role) const {

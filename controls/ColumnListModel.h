@@ -43,6 +43,18 @@ public:
     int columnCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+
+    // Lets rows be dragged and dropped between rows of the same list (off by default).
+    // The model never takes a drop itself: the view reports where the rows went.
+    void SetRowsDraggable(bool draggable) { rowsDraggable_ = draggable; }
+    bool rowsDraggable() const { return rowsDraggable_; }
+    static constexpr const char* RowsMimeType = "application/x-vormante-rows";
+    QStringList mimeTypes() const override;
+    QMimeData* mimeData(const QModelIndexList& indexes) const override;
+    bool dropMimeData(const QMimeData* data, Qt::DropAction action, int row, int column,
+                      const QModelIndex& parent) override;
+    Qt::DropActions supportedDropActions() const override;
 
     // Columns are appended once, before the first row.
     void AppendColumn(const QString& name);
@@ -84,4 +96,5 @@ private:
 
     QStringList columnNames_;
     std::vector<Row> rows_;
+    bool rowsDraggable_ = false;
 };

@@ -1,22 +1,26 @@
 #include "ChannelListPage.h"
 
+#include "BulkChannelCommands.h"
 #include "ChannelCounts.h"
 #include "ChannelDialog.h"
 #include "ChannelRowTexts.h"
-#include "MoveToDialog.h"
-#include "controls/ColumnListCtrl.h"
 #include "CommandGuard.h"
 #include "ListFilterBar.h"
+#include "MoveToDialog.h"
+#include "MultiChannelEdit.h"
+#include "controls/ColumnListCtrl.h"
 #include "controls/MessageBox.h"
 #include "document/Document.h"
 #include "document/StepNames.h"
 #include "model/ChannelDatabase.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeySequence>
 #include <QLabel>
 #include <QMenu>
 #include <QPointer>
@@ -62,6 +66,16 @@ const SortEntry kSortEntries[] = {
 ChannelListPage::ChannelListPage(QWidget* parent) : QWidget(parent) {
     dialogRunner_ = [](QDialog& dialog) { return dialog.exec(); };
     buildControls();
+    BulkChannelCommands::Hooks hooks;
+    hooks.database = [this] { return database(); };
+    hooks.channelOfRow = [this](int row) { return ChannelOfRow(row); };
+    hooks.satellite = [this] { return ShownSatellite(); };
+    hooks.tv = [this] { return showTv_; };
+    hooks.change = [this](const QString& name, const BulkChannelCommands::Operation& operation) {
+        return change(name, operation);
+    };
+    hooks.refill = [this] { Refresh(); };
+    bulk_ = new BulkChannelCommands(this, channelList_, std::move(hooks));
     buildContextMenu();
     // The filter box stands right above the list.
     filterBar_ = new ListFilterBar(this);
@@ -123,8 +137,11 @@ void ChannelListPage::buildControls() {
     // the highlighted channel stays the one the commands act on.
     connect(channelList_->horizontalHeader(), &QHeaderView::sectionClicked, this, [this] {
         if (channelList_->FirstSelectedRow() >= 0)
-            channelList_->setCurrentRow(channelList_->FirstSelectedRow());
+            syncCurrentRow();
     });
+    channelList_->SetRowsDraggable(true);
+    connect(channelList_, &ColumnListCtrl::rowsDropped, this,
+            [this](int row) { RunGuarded(this, [this, row] { DropSelectedAt(row); }); });
     connect(channelList_, &ColumnListCtrl::rowDoubleClicked, this, [this](int row) {
         if (row >= 0)
             guarded(&ChannelListPage::EditChannelCommand);
@@ -139,28 +156,53 @@ void ChannelListPage::buildContextMenu() {
         action->setObjectName(name);
         return action;
     };
-    connect(addAction(contextMenu_, QStringLiteral("Add Channel..."), QStringLiteral("addChannelAction")),
-            &QAction::triggered, this, [this] { guarded(&ChannelListPage::AddChannelCommand); });
-    connect(addAction(contextMenu_, QStringLiteral("Edit Channel..."), QStringLiteral("editChannelAction")),
-            &QAction::triggered, this, [this] { guarded(&ChannelListPage::EditChannelCommand); });
-    connect(addAction(contextMenu_, QStringLiteral("Del Channel"), QStringLiteral("deleteChannelAction")),
-            &QAction::triggered, this, [this] { guarded(&ChannelListPage::DeleteChannelCommand); });
+    QAction* add =
+        addAction(contextMenu_, QStringLiteral("Add Channel..."), QStringLiteral("addChannelAction"));
+    bulk_->Key(add, QKeySequence(Qt::Key_Insert));
+    connect(add, &QAction::triggered, this, [this] { guarded(&ChannelListPage::AddChannelCommand); });
+    QAction* edit =
+        addAction(contextMenu_, QStringLiteral("Edit Channel..."), QStringLiteral("editChannelAction"));
+    bulk_->Key(edit, QKeySequence(Qt::Key_Return));
+    edit->setShortcuts({QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter), QKeySequence(Qt::Key_F2)});
+    connect(edit, &QAction::triggered, this, [this] { guarded(&ChannelListPage::EditChannelCommand); });
+    QAction* del =
+        addAction(contextMenu_, QStringLiteral("Del Channel"), QStringLiteral("deleteChannelAction"));
+    bulk_->Key(del, QKeySequence(QKeySequence::Delete));
+    connect(del, &QAction::triggered, this, [this] { guarded(&ChannelListPage::DeleteChannelCommand); });
     QMenu* sortMenu = contextMenu_->addMenu(QStringLiteral("Sort"));
     sortMenu->setObjectName(QStringLiteral("sortMenu"));
     for (const SortEntry& entry : kSortEntries) {
         const SortKind kind = entry.kind;
-        connect(addAction(sortMenu, QLatin1String(entry.text), QLatin1String(entry.objectName)), &QAction::triggered,
-                this, [this, kind] { RunGuarded(this, [this, kind] { SortCommand(kind); }); });
+        connect(addAction(sortMenu, QLatin1String(entry.text), QLatin1String(entry.objectName)),
+                &QAction::triggered, this,
+                [this, kind] { RunGuarded(this, [this, kind] { SortCommand(kind); }); });
     }
-    connect(addAction(contextMenu_, QStringLiteral("Move"), QStringLiteral("moveAction")), &QAction::triggered,
-            this, [this] { guarded(&ChannelListPage::MoveCommand); });
+    connect(addAction(contextMenu_, QStringLiteral("Move"), QStringLiteral("moveAction")),
+            &QAction::triggered, this, [this] { guarded(&ChannelListPage::MoveCommand); });
+    QAction* top = addAction(contextMenu_, QStringLiteral("Move to top"), QStringLiteral("moveToTopAction"));
+    bulk_->Key(top, QKeySequence(Qt::CTRL | Qt::Key_Home));
+    connect(top, &QAction::triggered, this, [this] { guarded(&ChannelListPage::MoveToTopCommand); });
+    QAction* bottom =
+        addAction(contextMenu_, QStringLiteral("Move to bottom"), QStringLiteral("moveToBottomAction"));
+    bulk_->Key(bottom, QKeySequence(Qt::CTRL | Qt::Key_End));
+    connect(bottom, &QAction::triggered, this, [this] { guarded(&ChannelListPage::MoveToBottomCommand); });
+    QAction* up = addAction(contextMenu_, QStringLiteral("Move up"), QStringLiteral("moveUpAction"));
+    bulk_->Key(up, QKeySequence(Qt::CTRL | Qt::Key_Up));
+    connect(up, &QAction::triggered, this, [this] { RunGuarded(this, [this] { MoveByOneCommand(true); }); });
+    QAction* down = addAction(contextMenu_, QStringLiteral("Move down"), QStringLiteral("moveDownAction"));
+    bulk_->Key(down, QKeySequence(Qt::CTRL | Qt::Key_Down));
+    connect(down, &QAction::triggered, this,
+            [this] { RunGuarded(this, [this] { MoveByOneCommand(false); }); });
+    bulk_->AddFlagMenu(contextMenu_);
 }
 
 void ChannelListPage::guarded(void (ChannelListPage::*command)()) {
     RunGuarded(this, [this, command] { (this->*command)(); });
 }
 
-const ChannelDatabase* ChannelListPage::database() const { return document_ ? &document_->database() : nullptr; }
+const ChannelDatabase* ChannelListPage::database() const {
+    return document_ ? &document_->database() : nullptr;
+}
 
 bool ChannelListPage::change(const QString& name, const std::function<void(ChannelDatabase&)>& operation) {
     const QScopedValueRollback own(ownChange_, ownChange_ + 1);
@@ -212,7 +254,8 @@ void ChannelListPage::FollowDocument() {
         const QScopedValueRollback refreshing(refreshing_, true);
         channelList_->ClearSelectedRows();
         for (int channel : selected)
-            if (const int row = channelList_->RowOfKey(channel); row >= 0 && row != channelList_->currentRow())
+            if (const int row = channelList_->RowOfKey(channel);
+                row >= 0 && row != channelList_->currentRow())
                 channelList_->SelectRow(row);
         channelList_->SelectRow(channelList_->currentRow());
     }
@@ -227,7 +270,8 @@ void ChannelListPage::Initialize(vormante::Document& document) {
     savedTvRow_ = 0;
     savedRadioRow_ = 0;
     document_ = &document;
-    connect(&document, &vormante::Document::changed, this, &ChannelListPage::documentChanged, Qt::UniqueConnection);
+    connect(&document, &vormante::Document::changed, this, &ChannelListPage::documentChanged,
+            Qt::UniqueConnection);
     satelliteChoice_ = 0;
     SetShowTv(true);
 }
@@ -238,7 +282,9 @@ void ChannelListPage::SetShowTv(bool tv) {
     radioButton_->setChecked(!tv);
 }
 
-int ChannelListPage::currentRow() const { return channelList_->currentRow(); }
+int ChannelListPage::currentRow() const {
+    return channelList_->currentRow();
+}
 
 int ChannelListPage::SatelliteOfChoice(int index) const {
     const ChannelDatabase* db = database();
@@ -277,7 +323,8 @@ int ChannelListPage::ChannelOfRow(int row) const {
     // The row's channel still is one of the shown list: on that satellite's chain, of
     // the shown kind.
     const int ordinal = vormante::ChannelOrdinal(*db, satellite, -1, showTv_, channel);
-    return ordinal >= 1 && vormante::FindChannel(*db, satellite, -1, showTv_, ordinal) == channel ? channel : -1;
+    return ordinal >= 1 && vormante::FindChannel(*db, satellite, -1, showTv_, ordinal) == channel ? channel
+                                                                                                  : -1;
 }
 
 void ChannelListPage::Refresh() {
@@ -325,7 +372,8 @@ void ChannelListPage::fillSatelliteBox() {
 }
 
 void ChannelListPage::fillRows(int satellite) {
-    const unsigned wanted = showTv_ ? vormante::ChannelRecord::SERVICE_TV : vormante::ChannelRecord::SERVICE_RADIO;
+    const unsigned wanted =
+        showTv_ ? vormante::ChannelRecord::SERVICE_TV : vormante::ChannelRecord::SERVICE_RADIO;
     int number = 0;
     const ChannelDatabase& db = *database();
     int channel = db.Satellite(satellite).firstChannel();
@@ -344,7 +392,9 @@ void ChannelListPage::selectCurrentRow() {
     channelList_->SelectRow(channelList_->currentRow(), true);
 }
 
-int ChannelListPage::rowsPerPage() const { return std::max(1, channelList_->VisibleRowCount()); }
+int ChannelListPage::rowsPerPage() const {
+    return std::max(1, channelList_->VisibleRowCount());
+}
 
 int ChannelListPage::pageTop(int row) const {
     const int perPage = rowsPerPage();
@@ -387,7 +437,15 @@ void ChannelListPage::satelliteChosen(int index) {
 void ChannelListPage::listSelectionChanged() {
     if (refreshing_)
         return;
-    channelList_->setCurrentRow(channelList_->FirstSelectedRow());
+    syncCurrentRow();
+}
+
+// The current row is the focus row while that is selected (Ctrl+click, Shift+arrows),
+// else the first selected row.
+void ChannelListPage::syncCurrentRow() {
+    const int focus = channelList_->FocusRow();
+    channelList_->setCurrentRow(
+        focus >= 0 && channelList_->IsRowSelected(focus) ? focus : channelList_->FirstSelectedRow());
 }
 
 void ChannelListPage::showContextMenu(int row, const QPoint& globalPos) {
@@ -422,7 +480,8 @@ bool ChannelListPage::presetFromFirstSatellite() {
     if (satellite == vormante::SATELLITE_SLOTS)
         return false;
     int transponder = db.Satellite(satellite).firstTransponder();
-    for (int steps = 0; vormante::IsTransponderSlot(transponder) && steps < vormante::TRANSPONDER_SLOTS; ++steps) {
+    for (int steps = 0; vormante::IsTransponderSlot(transponder) && steps < vormante::TRANSPONDER_SLOTS;
+         ++steps) {
         const vormante::ConstTransponderRecord record = db.Transponder(transponder);
         if (record.isUsed() && static_cast<int>(record.satellite()) == satellite) {
             defaultSatellite_ = satellite;
@@ -440,7 +499,8 @@ void ChannelListPage::AddChannelCommand() {
     if (!presetFromRow() && !presetFromFirstSatellite())
         return;
     ChannelDialog dialog(this);
-    dialog.PrepareNew(QStringLiteral("Add Channel"), *database(), defaultTransponder_, defaultSatellite_, true);
+    dialog.PrepareNew(QStringLiteral("Add Channel"), *database(), defaultTransponder_, defaultSatellite_,
+                      true);
     if (dialogRunner_(dialog) != QDialog::Accepted)
         return;
     int added = -1;
@@ -462,6 +522,10 @@ void ChannelListPage::AddChannelCommand() {
 }
 
 void ChannelListPage::EditChannelCommand() {
+    if (const std::vector<int> several = bulk_->SelectedChannels(); several.size() > 1) {
+        editSeveral(several);
+        return;
+    }
     const int row = channelList_->currentRow();
     const int channel = ChannelOfRow(row);
     if (channel < 0)
@@ -475,7 +539,8 @@ void ChannelListPage::EditChannelCommand() {
     defaultTransponder_ = transponder;
     defaultSatellite_ = satellite;
     ChannelDialog dialog(this);
-    dialog.PrepareEdit(QStringLiteral("Edit Channel"), db, defaultTransponder_, defaultSatellite_, channel, false);
+    dialog.PrepareEdit(QStringLiteral("Edit Channel"), db, defaultTransponder_, defaultSatellite_, channel,
+                       false);
     if (dialogRunner_(dialog) != QDialog::Accepted)
         return;
     const auto kindBefore = db.Channel(channel).serviceType();
@@ -495,6 +560,10 @@ void ChannelListPage::rewriteRow(int row, int channel) {
 }
 
 void ChannelListPage::DeleteChannelCommand() {
+    if (bulk_->HasSeveralSelected()) {
+        bulk_->DeleteSelected();
+        return;
+    }
     const int channel = ChannelOfRow(channelList_->currentRow());
     if (channel < 0)
         return;
@@ -555,12 +624,17 @@ void ChannelListPage::MoveCurrentTo(int target) {
         MessageBox::information(this, QStringLiteral("Error Input!"));
         return;
     }
+    if (bulk_->HasSeveralSelected()) {
+        bulk_->MoveSelectedTo(target);
+        return;
+    }
     const int channel = ChannelOfRow(row);
     const int number = vormante::ChannelOrdinal(*database(), satellite, -1, showTv_, channel);
     if (channel < 0 || number < 1)
         return;
-    change(QStringLiteral("Move %1 to %2").arg(steps::ChannelLabel(*database(), channel)).arg(target),
-           [&](ChannelDatabase& db) { vormante::MoveChannelToNumber(db, satellite, number, target, showTv_); });
+    change(
+        QStringLiteral("Move %1 to %2").arg(steps::ChannelLabel(*database(), channel)).arg(target),
+        [&](ChannelDatabase& db) { vormante::MoveChannelToNumber(db, satellite, number, target, showTv_); });
     channelList_->setCurrentRow(target - 1);
     const int top = pageTop(target - 1);
     Refresh();
@@ -585,4 +659,41 @@ bool ChannelListPage::ShowChannel(int satellite, bool tv, int channel) {
     channelList_->EnsureRowVisible(row);
     channelList_->setFocus();
     return true;
+}
+
+void ChannelListPage::MoveToTopCommand() {
+    bulk_->MoveSelectedToTop();
+}
+
+void ChannelListPage::MoveToBottomCommand() {
+    bulk_->MoveSelectedToBottom();
+}
+
+void ChannelListPage::MoveByOneCommand(bool up) {
+    bulk_->MoveSelectedByOne(up);
+}
+
+void ChannelListPage::SetFlagCommand(vormante::ChannelFlag flag, bool on) {
+    bulk_->SetFlag(flag, on);
+}
+
+void ChannelListPage::DropSelectedAt(int row) {
+    bulk_->DropSelectedAt(row);
+}
+
+void ChannelListPage::editSeveral(const std::vector<int>& channels) {
+    ChannelDialog dialog(this);
+    const MultiChannelEdit several(dialog, *database(), channels);
+    if (dialogRunner_(dialog) != QDialog::Accepted)
+        return;
+    const vormante::ChannelFieldEdits edits = several.Edits();
+    bool stored = false;
+    change(several.StepName(),
+           [&](ChannelDatabase& db) { stored = vormante::EditChannels(db, channels, edits); });
+    if (!stored)
+        MessageBox::information(this, QStringLiteral("The channels have changed; nothing was stored."));
+    const int top = channelList_->TopRow();
+    Refresh();
+    channelList_->ScrollRowToTop(top);
+    bulk_->Reselect(channels);
 }

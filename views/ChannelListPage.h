@@ -7,12 +7,14 @@
 // the same channels.
 #pragma once
 
+#include "model/BulkOperations.h"
 #include "model/RecordOperations.h"
 
 #include <QWidget>
 
 #include <functional>
 
+class BulkChannelCommands;
 class ColumnListCtrl;
 class ListFilterBar;
 class QComboBox;
@@ -24,7 +26,7 @@ class QRadioButton;
 namespace vormante {
 class ChannelDatabase;
 class Document;
-}
+} // namespace vormante
 
 class ChannelListPage : public QWidget {
     Q_OBJECT
@@ -69,8 +71,18 @@ public:
     void DeleteChannelCommand();
     void SortCommand(vormante::SortKind kind);
     void MoveCommand();
-    // The Move command once the dialog has given its target position.
+    // The Move command once the dialog has given its target position; with several
+    // rows selected the selected channels move there as a block.
     void MoveCurrentTo(int target);
+    // Commands on the selected rows (one or several).
+    void MoveToTopCommand();
+    void MoveToBottomCommand();
+    void MoveByOneCommand(bool up);
+    void SetFlagCommand(vormante::ChannelFlag flag, bool on);
+    // A drop of the selected rows before `row` (RowCount(): after the last), as a
+    // drag and drop within the list ends.
+    void DropSelectedAt(int row);
+    BulkChannelCommands* bulk() const { return bulk_; }
 
     void setDialogRunner(DialogRunner runner) { dialogRunner_ = std::move(runner); }
 
@@ -84,6 +96,8 @@ private:
     void radioClicked();
     void satelliteChosen(int index);
     void listSelectionChanged();
+    void syncCurrentRow();
+    void editSeveral(const std::vector<int>& channels);
     void showContextMenu(int row, const QPoint& globalPos);
     void fillSatelliteBox();
     void fillRows(int satellite);
@@ -119,4 +133,5 @@ private:
     ColumnListCtrl* channelList_ = nullptr;
     QMenu* contextMenu_ = nullptr;
     ListFilterBar* filterBar_ = nullptr;
+    BulkChannelCommands* bulk_ = nullptr;
 };

@@ -1,5 +1,6 @@
 #include "SatellitePage.h"
 
+#include "BulkChannelCommands.h"
 #include "CommandGuard.h"
 #include "ListFilterBar.h"
 #include "SatellitePageCommands.h"
@@ -9,16 +10,17 @@
 #include "model/ChannelDatabase.h"
 
 #include <QAbstractItemModel>
+#include <QAction>
 #include <QApplication>
 #include <QDialog>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QScrollBar>
 #include <QMenu>
 #include <QPointer>
 #include <QRadioButton>
 #include <QScopedValueRollback>
+#include <QScrollBar>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -49,17 +51,15 @@ ColumnListCtrl* MakeList(const char* name, QWidget* parent) {
     return list;
 }
 
-QStringList Row(int number, const QStringList& cells) { return QStringList{QString::number(number)} + cells; }
+QStringList Row(int number, const QStringList& cells) {
+    return QStringList{QString::number(number)} + cells;
+}
 } // namespace
 
 SatellitePage::SatellitePage(QWidget* parent)
-    : QWidget(parent),
-      channelList_(MakeList("channelList", this)),
-      lnbList_(MakeList("lnbList", this)),
-      transponderList_(MakeList("transponderList", this)),
-      satelliteList_(MakeList("satelliteList", this)),
-      tvButton_(new QRadioButton(tr("TV"), this)),
-      radioButton_(new QRadioButton(tr("Radio"), this)),
+    : QWidget(parent), channelList_(MakeList("channelList", this)), lnbList_(MakeList("lnbList", this)),
+      transponderList_(MakeList("transponderList", this)), satelliteList_(MakeList("satelliteList", this)),
+      tvButton_(new QRadioButton(tr("TV"), this)), radioButton_(new QRadioButton(tr("Radio"), this)),
       commands_(std::make_unique<SatellitePageCommands>(*this)) {
     tvButton_->setObjectName(QStringLiteral("tvButton"));
     radioButton_->setObjectName(QStringLiteral("radioButton"));
@@ -74,17 +74,17 @@ SatellitePage::SatellitePage(QWidget* parent)
 
     for (int which = SATELLITES; which <= CHANNELS; ++which) {
         ColumnListCtrl* target = list(which);
-        connect(target, &ColumnListCtrl::rowSelectionChanged, this, [this, which] { listSelectionChanged(which); });
+        connect(target, &ColumnListCtrl::rowSelectionChanged, this,
+                [this, which] { listSelectionChanged(which); });
         // A header-click sort moves the selected rows: the current row moves with them.
         connect(target->model(), &QAbstractItemModel::layoutChanged, this, [target] {
             if (target->FirstSelectedRow() >= 0)
                 target->setCurrentRow(target->FirstSelectedRow());
         });
         connect(target, &ColumnListCtrl::rowDoubleClicked, this, [this, which](int) {
-            static constexpr int EDIT_COMMAND[] = {SatellitePageCommands::EDIT_SATELLITE,
-                                                   SatellitePageCommands::EDIT_TRANSPONDER,
-                                                   SatellitePageCommands::EDIT_LNB,
-                                                   SatellitePageCommands::EDIT_CHANNEL};
+            static constexpr int EDIT_COMMAND[] = {
+                SatellitePageCommands::EDIT_SATELLITE, SatellitePageCommands::EDIT_TRANSPONDER,
+                SatellitePageCommands::EDIT_LNB, SatellitePageCommands::EDIT_CHANNEL};
             RunCommand(EDIT_COMMAND[which]);
         });
         connect(target, &ColumnListCtrl::rowContextMenuRequested, this,
@@ -139,11 +139,41 @@ void SatellitePage::buildMenus() {
         menus_[which] = new QMenu(QLatin1String(TITLES[which]), this);
         menus_[which]->setObjectName(QStringLiteral("menu%1").arg(QLatin1String(TITLES[which])));
     }
+    QAction* channelActions[3] = {};
     for (const Item& item : ITEMS) {
         QAction* action = menus_[item.list]->addAction(QLatin1String(item.text));
         action->setData(item.id);
         connect(action, &QAction::triggered, this, [this, id = item.id] { RunCommand(id); });
+        if (item.list == CHANNELS)
+            channelActions[item.id - SatellitePageCommands::ADD_CHANNEL] = action;
     }
+    buildChannelKeys(channelActions[0], channelActions[1], channelActions[2]);
+}
+
+// Several channels may be selected: the Flags submenu and drag and drop act on all
+// of them, the keys on the list reach the channel commands.
+void SatellitePage::buildChannelKeys(QAction* add, QAction* edit, QAction* del) {
+    BulkChannelCommands::Hooks hooks;
+    hooks.database = [this] { return database(); };
+    hooks.channelOfRow = [this](int row) {
+        const int satellite = CurrentSatellite();
+        return ChannelOfRow(satellite, satellite == NONE ? NONE : CurrentTransponder(satellite), row);
+    };
+    hooks.satellite = [this] { return CurrentSatellite(); };
+    hooks.tv = [this] { return showTv_; };
+    hooks.change = [this](const QString& name, const BulkChannelCommands::Operation& operation) {
+        return Change(name, operation);
+    };
+    hooks.refill = [this] { RefreshList(CHANNELS); };
+    channelBulk_ = new BulkChannelCommands(this, channelList_, std::move(hooks));
+    channelBulk_->Key(add, QKeySequence(Qt::Key_Insert));
+    channelBulk_->Key(edit, QKeySequence(Qt::Key_F2));
+    edit->setShortcuts({QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter), QKeySequence(Qt::Key_F2)});
+    channelBulk_->Key(del, QKeySequence(QKeySequence::Delete));
+    channelBulk_->AddFlagMenu(menus_[CHANNELS]);
+    channelList_->SetRowsDraggable(true);
+    connect(channelList_, &ColumnListCtrl::rowsDropped, this,
+            [this](int row) { RunGuarded(this, [this, row] { channelBulk_->DropSelectedAt(row); }); });
 }
 
 QMenu* SatellitePage::ContextMenu(int which) const {
@@ -152,11 +182,16 @@ QMenu* SatellitePage::ContextMenu(int which) const {
 
 ColumnListCtrl* SatellitePage::list(int which) const {
     switch (which) {
-    case SATELLITES: return satelliteList_;
-    case TRANSPONDERS: return transponderList_;
-    case LNBS: return lnbList_;
-    case CHANNELS: return channelList_;
-    default: return nullptr;
+    case SATELLITES:
+        return satelliteList_;
+    case TRANSPONDERS:
+        return transponderList_;
+    case LNBS:
+        return lnbList_;
+    case CHANNELS:
+        return channelList_;
+    default:
+        return nullptr;
     }
 }
 
@@ -170,16 +205,20 @@ void SatellitePage::Initialize(vormante::Document& document) {
     // The upper lists are tall enough for all eight LNB types without scrolling.
     const int eightRows = lnbList_->horizontalHeader()->sizeHint().height() +
                           LNB_TYPES * lnbList_->verticalHeader()->defaultSectionSize() +
-                          lnbList_->horizontalScrollBar()->sizeHint().height() + 2 * lnbList_->frameWidth() + 2;
+                          lnbList_->horizontalScrollBar()->sizeHint().height() + 2 * lnbList_->frameWidth() +
+                          2;
     for (ColumnListCtrl* upper : {satelliteList_, transponderList_, lnbList_})
         upper->setMinimumHeight(eightRows);
     transponderTopRow_ = 0;
     document_ = &document;
-    connect(&document, &vormante::Document::changed, this, &SatellitePage::documentChanged, Qt::UniqueConnection);
+    connect(&document, &vormante::Document::changed, this, &SatellitePage::documentChanged,
+            Qt::UniqueConnection);
     SetShowTv(true);
 }
 
-const ChannelDatabase* SatellitePage::database() const { return document_ ? &document_->database() : nullptr; }
+const ChannelDatabase* SatellitePage::database() const {
+    return document_ ? &document_->database() : nullptr;
+}
 
 bool SatellitePage::Change(const QString& name, const std::function<void(ChannelDatabase&)>& operation) {
     if (!document_)
@@ -241,7 +280,9 @@ void SatellitePage::SetShowTv(bool on) {
     radioButton_->setChecked(!on);
 }
 
-void SatellitePage::setDialogRunner(DialogRunner runner) { commands_->setDialogRunner(std::move(runner)); }
+void SatellitePage::setDialogRunner(DialogRunner runner) {
+    commands_->setDialogRunner(std::move(runner));
+}
 
 void SatellitePage::RunCommand(int id) {
     if (document_ && document_->isOpen())
@@ -279,7 +320,9 @@ int SatellitePage::ChannelOfRow(int satellite, int transponder, int row) const {
     return std::find(listed.begin(), listed.end(), slot) != listed.end() ? slot : NONE;
 }
 
-int SatellitePage::CurrentSatellite() const { return SatelliteOfRow(satelliteList_->currentRow()); }
+int SatellitePage::CurrentSatellite() const {
+    return SatelliteOfRow(satelliteList_->currentRow());
+}
 
 int SatellitePage::CurrentTransponder(int satellite) const {
     return TransponderOfRow(satellite, transponderList_->currentRow());
@@ -296,11 +339,20 @@ void SatellitePage::RefreshList(int which) {
     if (!document_ || !document_->isOpen())
         return;
     switch (which) {
-    case SATELLITES: fillSatellites(); break;
-    case TRANSPONDERS: fillTransponders(); break;
-    case LNBS: fillLnbs(); break;
-    case CHANNELS: fillChannels(); break;
-    default: break;
+    case SATELLITES:
+        fillSatellites();
+        break;
+    case TRANSPONDERS:
+        fillTransponders();
+        break;
+    case LNBS:
+        fillLnbs();
+        break;
+    case CHANNELS:
+        fillChannels();
+        break;
+    default:
+        break;
     }
 }
 

@@ -14,6 +14,7 @@
 #include <functional>
 #include <memory>
 
+class BulkChannelCommands;
 class ColumnListCtrl;
 class ListFilterBar;
 class QDialog;
@@ -24,7 +25,7 @@ class SatellitePageCommands;
 namespace vormante {
 class ChannelDatabase;
 class Document;
-}
+} // namespace vormante
 
 class SatellitePage : public QWidget {
     Q_OBJECT
@@ -53,6 +54,8 @@ public:
     QMenu* ContextMenu(int list) const;
 
     ColumnListCtrl* list(int which) const;
+    // The commands on the selected rows of the channel list.
+    BulkChannelCommands* channelBulk() const { return channelBulk_; }
     ColumnListCtrl* satelliteList() const { return satelliteList_; }
     ColumnListCtrl* transponderList() const { return transponderList_; }
     ColumnListCtrl* lnbList() const { return lnbList_; }
@@ -98,6 +101,7 @@ protected:
 private:
     void buildLayout();
     void buildMenus();
+    void buildChannelKeys(QAction* add, QAction* edit, QAction* del);
     void fillSatellites();
     void fillTransponders();
     void fillLnbs();
@@ -138,4 +142,5 @@ private:
     QMenu* menus_[4] = {};
     ListFilterBar* filterBar_ = nullptr;
     std::unique_ptr<SatellitePageCommands> commands_;
+    BulkChannelCommands* channelBulk_ = nullptr;
 };

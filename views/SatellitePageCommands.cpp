@@ -1,7 +1,10 @@
 #include "SatellitePageCommands.h"
 
+#include "BulkChannelCommands.h"
+
 #include "ChannelDialog.h"
 #include "LnbDialog.h"
+#include "MultiChannelEdit.h"
 #include "SatelliteDialog.h"
 #include "SatellitePageText.h"
 #include "TransponderDialog.h"
@@ -33,23 +36,50 @@ void SatellitePageCommands::setDialogRunner(SatellitePage::DialogRunner runner) 
 
 void SatellitePageCommands::Run(int id) {
     switch (id) {
-    case ADD_SATELLITE: AddSatellite(); break;
-    case EDIT_SATELLITE: EditSatellite(); break;
-    case DEL_SATELLITE: DelSatellite(); break;
-    case ADD_NEW_TRANSPONDER: AddNewTransponder(); break;
-    case ADD_TRANSPONDER: AddTransponder(); break;
-    case EDIT_TRANSPONDER: EditTransponder(); break;
-    case DEL_TRANSPONDER: DelTransponder(); break;
-    case ADD_PROGRAM: AddChannel(true); break;
-    case EDIT_LNB: EditLnb(); break;
-    case ADD_CHANNEL: AddChannel(false); break;
-    case EDIT_CHANNEL: EditChannel(); break;
-    case DEL_CHANNEL: DelChannel(); break;
-    default: break;
+    case ADD_SATELLITE:
+        AddSatellite();
+        break;
+    case EDIT_SATELLITE:
+        EditSatellite();
+        break;
+    case DEL_SATELLITE:
+        DelSatellite();
+        break;
+    case ADD_NEW_TRANSPONDER:
+        AddNewTransponder();
+        break;
+    case ADD_TRANSPONDER:
+        AddTransponder();
+        break;
+    case EDIT_TRANSPONDER:
+        EditTransponder();
+        break;
+    case DEL_TRANSPONDER:
+        DelTransponder();
+        break;
+    case ADD_PROGRAM:
+        AddChannel(true);
+        break;
+    case EDIT_LNB:
+        EditLnb();
+        break;
+    case ADD_CHANNEL:
+        AddChannel(false);
+        break;
+    case EDIT_CHANNEL:
+        EditChannel();
+        break;
+    case DEL_CHANNEL:
+        DelChannel();
+        break;
+    default:
+        break;
     }
 }
 
-bool SatellitePageCommands::accepted(QDialog& dialog) { return runDialog_(dialog) == QDialog::Accepted; }
+bool SatellitePageCommands::accepted(QDialog& dialog) {
+    return runDialog_(dialog) == QDialog::Accepted;
+}
 
 SatellitePageCommands::Current SatellitePageCommands::resolve(bool needTransponder, bool needChannel) const {
     Current current;
@@ -71,7 +101,8 @@ void SatellitePageCommands::rewriteRow(ColumnListCtrl* list, int row, const QStr
 // The dialogs hand over values; the model's operations store them as one step.
 void SatellitePageCommands::applyTransponder(TransponderDialog& dialog, int satellite) {
     const TransponderValues& values = dialog.values();
-    const QString label = steps::TransponderLabel(values.frequency, values.symbolRate, values.polarization != 0);
+    const QString label =
+        steps::TransponderLabel(values.frequency, values.symbolRate, values.polarization != 0);
     const QString name = dialog.isNew() ? QStringLiteral("Add transponder %1 on %2")
                                               .arg(label, steps::SatelliteLabel(*page_.database(), satellite))
                                         : QStringLiteral("Edit transponder ") + label;
@@ -98,7 +129,8 @@ void SatellitePageCommands::AddSatellite() {
     dialog.PrepareNew(QStringLiteral("Add Satellite"), db);
     if (!accepted(dialog))
         return;
-    page_.Change(QStringLiteral("Add satellite ") + steps::SatelliteLabel(dialog.values().name, dialog.values().position),
+    page_.Change(QStringLiteral("Add satellite ") +
+                     steps::SatelliteLabel(dialog.values().name, dialog.values().position),
                  [&](ChannelDatabase& image) { dialog.ApplyTo(image); });
     if (dialog.slot() == SatelliteDialog::TABLE_FULL) {
         MessageBox::information(&page_, QStringLiteral("Satellite is full!"));
@@ -126,10 +158,12 @@ void SatellitePageCommands::EditSatellite() {
     dialog.PrepareEdit(QStringLiteral("Edit Satellite"), *page_.database(), current.satellite);
     if (!accepted(dialog))
         return;
-    page_.Change(QStringLiteral("Edit satellite ") + steps::SatelliteLabel(dialog.values().name, dialog.values().position),
+    page_.Change(QStringLiteral("Edit satellite ") +
+                     steps::SatelliteLabel(dialog.values().name, dialog.values().position),
                  [&](ChannelDatabase& image) { dialog.ApplyTo(image); });
     ColumnListCtrl* satellites = page_.satelliteList();
-    rewriteRow(satellites, satellites->currentRow(), satview::SatelliteCells(*page_.database(), current.satellite));
+    rewriteRow(satellites, satellites->currentRow(),
+               satview::SatelliteCells(*page_.database(), current.satellite));
 }
 
 void SatellitePageCommands::DelSatellite() {
@@ -265,8 +299,8 @@ void SatellitePageCommands::AddChannel(bool fromTransponderMenu) {
     if (current.transponder == NONE)
         return;
     ChannelDialog dialog(&page_);
-    dialog.PrepareNew(QStringLiteral("Add Channel"), *page_.database(), current.transponder, current.satellite,
-                      false);
+    dialog.PrepareNew(QStringLiteral("Add Channel"), *page_.database(), current.transponder,
+                      current.satellite, false);
     if (!accepted(dialog))
         return;
     applyChannel(dialog);
@@ -284,12 +318,24 @@ void SatellitePageCommands::AddChannel(bool fromTransponderMenu) {
 }
 
 void SatellitePageCommands::EditChannel() {
+    if (const std::vector<int> several = page_.channelBulk()->SelectedChannels(); several.size() > 1) {
+        ChannelDialog dialog(&page_);
+        const MultiChannelEdit edit(dialog, *page_.database(), several);
+        if (!accepted(dialog))
+            return;
+        const vormante::ChannelFieldEdits edits = edit.Edits();
+        page_.Change(edit.StepName(),
+                     [&](ChannelDatabase& image) { vormante::EditChannels(image, several, edits); });
+        page_.RefreshList(SatellitePage::CHANNELS);
+        page_.channelBulk()->Reselect(several);
+        return;
+    }
     const Current current = resolve(true, true);
     if (current.channel == NONE)
         return;
     ChannelDialog dialog(&page_);
-    dialog.PrepareEdit(QStringLiteral("Edit Channel"), *page_.database(), current.transponder, current.satellite,
-                       current.channel, false);
+    dialog.PrepareEdit(QStringLiteral("Edit Channel"), *page_.database(), current.transponder,
+                       current.satellite, current.channel, false);
     if (!accepted(dialog))
         return;
     const auto kindBefore = page_.database()->Channel(current.channel).serviceType();
@@ -304,13 +350,18 @@ void SatellitePageCommands::EditChannel() {
 }
 
 void SatellitePageCommands::DelChannel() {
+    if (page_.channelBulk()->HasSeveralSelected()) {
+        page_.channelBulk()->DeleteSelected();
+        return;
+    }
     const Current current = resolve(true, true);
     if (current.channel == NONE)
         return;
     const ChannelDatabase& db = *page_.database();
     const QString name = satview::FromBytes(db.Channel(current.channel).name());
     if (!MessageBox::askYesNo(&page_, QStringLiteral("Del Channel"),
-                              QStringLiteral("\t Do you want to del channel [ ") + name + QStringLiteral("]?\t\t")))
+                              QStringLiteral("\t Do you want to del channel [ ") + name +
+                                  QStringLiteral("]?\t\t")))
         return;
     ColumnListCtrl* channels = page_.channelList();
     const int top = channels->TopRow();

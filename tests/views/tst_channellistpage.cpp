@@ -16,8 +16,8 @@
 #include <QAction>
 #include <QComboBox>
 #include <QContextMenuEvent>
-#include <QLabel>
 #include <QHeaderView>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QRadioButton>
@@ -47,10 +47,10 @@ QStringList ChainNames(const ChannelDatabase& db, int satellite, bool tv) {
 
 } // namespace
 
-#define VERIFY_CONSISTENT()                                                                                       \
-    do {                                                                                                          \
-        const QString fault = ChainFault(db);                                                                     \
-        QVERIFY2(fault.isEmpty(), qPrintable(fault));                                                             \
+#define VERIFY_CONSISTENT()                                                                                  \
+    do {                                                                                                     \
+        const QString fault = ChainFault(db);                                                                \
+        QVERIFY2(fault.isEmpty(), qPrintable(fault));                                                        \
     } while (false)
 
 class TestChannelListPage : public QObject {
@@ -76,7 +76,9 @@ class TestChannelListPage : public QObject {
     }
     void selectRow(int row) { list()->SelectRow(row, true); }
     void chooseSatellite(int index) { satelliteBox()->setCurrentIndex(index); }
-    QAction* action(const char* name) { return page->contextMenu()->findChild<QAction*>(QLatin1String(name)); }
+    QAction* action(const char* name) {
+        return page->contextMenu()->findChild<QAction*>(QLatin1String(name));
+    }
 
     // Drives the Move-to dialog with a typed text instead of running it.
     void answerMoveWith(const QString& text, bool ok = true) {
@@ -137,8 +139,8 @@ private Q_SLOTS:
         QCOMPARE(satelliteBox()->itemText(2), QStringLiteral("Big Sat"));
         QCOMPARE(column(1), QStringList({"Alpha", "bravo", "Charlie", "delta", "Echo", "Zulu"}));
         QCOMPARE(column(0), QStringList({"1", "2", "3", "4", "5", "6"}));
-        QCOMPARE(list()->RowTexts(0), QStringList({"1", "Alpha", "110", "111", "110", "8191", "N", "Y", "N", "N",
-                                                   "N", "N", "1", "Mixed Sat", "11000 27500 V"}));
+        QCOMPARE(list()->RowTexts(0), QStringList({"1", "Alpha", "110", "111", "110", "8191", "N", "Y", "N",
+                                                   "N", "N", "N", "1", "Mixed Sat", "11000 27500 V"}));
         QCOMPARE(cell(1, 14), QStringLiteral("10700 22000 H"));
         QCOMPARE(label("tvCountLabel"), QStringLiteral("6"));
         QCOMPARE(label("radioCountLabel"), QStringLiteral("4"));
@@ -244,13 +246,17 @@ private Q_SLOTS:
     void moveChangesTheShownSatellitesChainWhateverCurrentSatelliteSays() {
         chooseSatellite(2);
         selectRow(0);
-        testsupport::Edit(document, [&](vormante::ChannelDatabase& w) { w.Settings().setCurrentSatellite(viewtest::MIXED_SATELLITE); });
+        testsupport::Edit(document, [&](vormante::ChannelDatabase& w) {
+            w.Settings().setCurrentSatellite(viewtest::MIXED_SATELLITE);
+        });
         page->MoveCurrentTo(3);
-        QCOMPARE(ChainNames(db, viewtest::BIG_SATELLITE, true).mid(0, 3), QStringList({"TV 2", "TV 3", "TV 1"}));
+        QCOMPARE(ChainNames(db, viewtest::BIG_SATELLITE, true).mid(0, 3),
+                 QStringList({"TV 2", "TV 3", "TV 1"}));
         QCOMPARE(ChainNames(db, viewtest::MIXED_SATELLITE, true).first(), QStringLiteral("Alpha"));
         VERIFY_CONSISTENT();
 
-        testsupport::Edit(document, [&](vormante::ChannelDatabase& w) { w.Settings().setCurrentSatellite(0xFF); });
+        testsupport::Edit(document,
+                          [&](vormante::ChannelDatabase& w) { w.Settings().setCurrentSatellite(0xFF); });
         page->SortCommand(SortKind::NameDown);
         QCOMPARE(ChainNames(db, viewtest::BIG_SATELLITE, true).first(), QStringLiteral("TV 9"));
         QCOMPARE(currentName(), QStringLiteral("TV 1"));
@@ -292,7 +298,8 @@ private Q_SLOTS:
 
         page->SortCommand(SortKind::ScrambledFirst);
         QCOMPARE(column(1), QStringList({"Radio3", "Radio4", "Radio2", "Radio1"}));
-        QCOMPARE(ChainNames(db, viewtest::MIXED_SATELLITE, true).mid(0, 2), QStringList({"Charlie", "Alpha"}));
+        QCOMPARE(ChainNames(db, viewtest::MIXED_SATELLITE, true).mid(0, 2),
+                 QStringList({"Charlie", "Alpha"}));
         VERIFY_CONSISTENT();
     }
 
@@ -306,7 +313,8 @@ private Q_SLOTS:
         MessageBox::queueAnswer(QMessageBox::Yes);
         page->DeleteChannelCommand();
         QCOMPARE(MessageBox::prompts().last().title, QStringLiteral("Del Channel"));
-        QCOMPARE(MessageBox::prompts().last().text, QStringLiteral("\t Do you want to del channel [Zulu]?\t\t"));
+        QCOMPARE(MessageBox::prompts().last().text,
+                 QStringLiteral("\t Do you want to del channel [Zulu]?\t\t"));
         QCOMPARE(list()->RowCount(), 5);
         QCOMPARE(page->currentRow(), 4);
         QCOMPARE(currentName(), QStringLiteral("Echo"));
@@ -344,7 +352,8 @@ private Q_SLOTS:
         QCOMPARE(list()->SelectedRows(), QList<int>({0}));
         MessageBox::queueAnswer(QMessageBox::Yes);
         page->DeleteChannelCommand();
-        QCOMPARE(MessageBox::prompts().last().text, QStringLiteral("\t Do you want to del channel [Alpha]?\t\t"));
+        QCOMPARE(MessageBox::prompts().last().text,
+                 QStringLiteral("\t Do you want to del channel [Alpha]?\t\t"));
         VERIFY_CONSISTENT();
     }
 
@@ -450,7 +459,11 @@ private Q_SLOTS:
         });
         selectRow(1);
         const int channel = page->ChannelOfRow(1);
-        testsupport::Edit(document, [&](vormante::ChannelDatabase& w) { w.Channel(channel).setName("Renamed"); });
+        testsupport::Edit(document,
+                          [&](vormante::ChannelDatabase& w) { w.Channel(channel).setName("Renamed"); });
+        testsupport::Edit(document, [&](vormante::ChannelDatabase& w) {
+            w.Channel(channel).setVideoPid(NULL_PID);
+        }); // it turns into a radio channel
         Q_EMIT list()->rowDoubleClicked(1);
         QCOMPARE(dialogsRun, 1);
         QCOMPARE(cell(1, 0), QStringLiteral("2"));
@@ -478,7 +491,8 @@ private Q_SLOTS:
         QStringList texts;
         for (QAction* a : page->contextMenu()->actions())
             texts << a->text();
-        QCOMPARE(texts, QStringList({"Add Channel...", "Edit Channel...", "Del Channel", "Sort", "Move"}));
+        QCOMPARE(texts, QStringList({"Add Channel...", "Edit Channel...", "Del Channel", "Sort", "Move",
+                                     "Move to top", "Move to bottom", "Move up", "Move down", "Flags"}));
         QStringList sorts;
         for (QAction* a : page->contextMenu()->findChild<QMenu*>(QStringLiteral("sortMenu"))->actions())
             sorts << a->text();

@@ -47,8 +47,8 @@ void BuildImage(ChannelDatabase& db) {
         int position;
         unsigned lnb;
     };
-    for (const SatelliteSpec& s : {SatelliteSpec{0, "Astra 19.2E", 192, 1}, SatelliteSpec{2, "Hot Bird", 130, 0},
-                                   SatelliteSpec{3, "Thor", -8, 5}}) {
+    for (const SatelliteSpec& s : {SatelliteSpec{0, "Astra 19.2E", 192, 1},
+                                   SatelliteSpec{2, "Hot Bird", 130, 0}, SatelliteSpec{3, "Thor", -8, 5}}) {
         db.Satellite(s.slot).setName(s.name);
         db.Satellite(s.slot).setPosition(s.position);
         db.Satellite(s.slot).setLnbType(s.lnb);
@@ -121,7 +121,8 @@ private Q_SLOTS:
         ChannelDatabase scratch;
         QVERIFY(testsupport::LoadInto(scratch, testsupport::EmptyImage()));
         BuildImage(scratch);
-        QVERIFY(testsupport::LoadInto(document, {scratch.workingCopy().begin(), scratch.workingCopy().end()}));
+        QVERIFY(
+            testsupport::LoadInto(document, {scratch.workingCopy().begin(), scratch.workingCopy().end()}));
         QVERIFY(Problems().isEmpty());
         page = std::make_unique<SatellitePage>();
         page->resize(760, 520);
@@ -139,7 +140,8 @@ private Q_SLOTS:
             page->RefreshList(which);
     }
     void cleanup() {
-        QVERIFY2(MessageBox::unexpectedPrompts().isEmpty(), qPrintable(MessageBox::unexpectedPrompts().join('|')));
+        QVERIFY2(MessageBox::unexpectedPrompts().isEmpty(),
+                 qPrintable(MessageBox::unexpectedPrompts().join('|')));
         QCOMPARE(MessageBox::pendingAnswers(), 0);
         QVERIFY2(Problems().isEmpty(), qPrintable(Problems().join('\n')));
         page.reset();
@@ -199,7 +201,8 @@ private Q_SLOTS:
         });
         page->RefreshList(2);
         const ColumnListCtrl* lnbs = page->lnbList();
-        QCOMPARE(lnbs->RowTexts(3), (QStringList{"4", "Type4", "9750", "10600", "Port 4", "OFF", "OFF", "OFF"}));
+        QCOMPARE(lnbs->RowTexts(3),
+                 (QStringList{"4", "Type4", "9750", "10600", "Port 4", "OFF", "OFF", "OFF"}));
         QCOMPARE(lnbs->RowTexts(6), (QStringList{"7", "Type7", "10600", "", "", "", "Auto", "ON"}));
         QCOMPARE(lnbs->CellText(0, 4), QStringLiteral("None"));
     }
@@ -214,7 +217,9 @@ private Q_SLOTS:
     }
 
     void currentSatelliteSelectsItsRowByOrdinal() {
-        testsupport::Edit(document, [&](vormante::ChannelDatabase& w) { w.Settings().setCurrentSatellite(3); }); // slot 3 is the third used slot: row 2
+        testsupport::Edit(document, [&](vormante::ChannelDatabase& w) {
+            w.Settings().setCurrentSatellite(3);
+        }); // slot 3 is the third used slot: row 2
         page->RefreshList(0);
         QCOMPARE(page->satelliteList()->currentRow(), 2);
         QCOMPARE(page->satelliteList()->SelectedRows(), QList<int>{2});
@@ -223,22 +228,26 @@ private Q_SLOTS:
         QVERIFY(page->IsPlaceholder(SatellitePage::CHANNELS, 0));
         QCOMPARE(page->lnbList()->currentRow(), 5);
 
-        testsupport::Edit(document, [&](vormante::ChannelDatabase& w) { w.Settings().setCurrentSatellite(2); });
+        testsupport::Edit(document,
+                          [&](vormante::ChannelDatabase& w) { w.Settings().setCurrentSatellite(2); });
         page->RefreshList(0);
         QCOMPARE(page->satelliteList()->currentRow(), 1);
         QCOMPARE(Column(page->transponderList(), 1), (QStringList{"10971", "11034"}));
 
-        testsupport::Edit(document, [&](vormante::ChannelDatabase& w) { w.Settings().setCurrentSatellite(0xFF); });
+        testsupport::Edit(document,
+                          [&](vormante::ChannelDatabase& w) { w.Settings().setCurrentSatellite(0xFF); });
         page->RefreshList(0);
         QCOMPARE(page->satelliteList()->currentRow(), 0);
-        testsupport::Edit(document, [&](vormante::ChannelDatabase& w) { w.Settings().setCurrentSatellite(99); });
+        testsupport::Edit(document,
+                          [&](vormante::ChannelDatabase& w) { w.Settings().setCurrentSatellite(99); });
         page->RefreshList(0);
         QCOMPARE(page->satelliteList()->currentRow(), 2);
     }
 
     void emptyImageHasPlaceholderRows() {
         QVERIFY(testsupport::LoadInto(document, testsupport::EmptyImage()));
-        testsupport::Edit(document, [&](vormante::ChannelDatabase& w) { w.Settings().setCurrentSatellite(0xFF); });
+        testsupport::Edit(document,
+                          [&](vormante::ChannelDatabase& w) { w.Settings().setCurrentSatellite(0xFF); });
         for (int which = 0; which < 4; ++which)
             page->RefreshList(which);
         for (int which : {0, 1, 3}) {
@@ -311,7 +320,7 @@ private Q_SLOTS:
             {"Add Satellite...", "Edit Satellite...", "Del Satellite", "Add new Transponder..."},
             {"Add Transponder...", "Edit Transponder...", "Del Transponder", "Add a Program..."},
             {"Edit LNB..."},
-            {"Add Channel...", "Edit Channel...", "Del Channel"}};
+            {"Add Channel...", "Edit Channel...", "Del Channel", "Flags"}};
         for (int which = 0; which < 4; ++which) {
             QMenu* menu = page->ContextMenu(which);
             QCOMPARE(menu->title(), titles[which]);
@@ -329,7 +338,9 @@ private Q_SLOTS:
     }
 
     void placeholderRowsStopEveryCommandButTheTwoFreeOnes() {
-        testsupport::Edit(document, [&](vormante::ChannelDatabase& w) { w.Settings().setCurrentSatellite(3); }); // Thor: no transponders, so no channels either
+        testsupport::Edit(document, [&](vormante::ChannelDatabase& w) {
+            w.Settings().setCurrentSatellite(3);
+        }); // Thor: no transponders, so no channels either
         page->RefreshList(0);
         const auto before = db.workingCopy();
         for (int id : {Cmd::ADD_TRANSPONDER, Cmd::ADD_NEW_TRANSPONDER, Cmd::EDIT_SATELLITE}) {
@@ -348,9 +359,9 @@ private Q_SLOTS:
         for (int which = 0; which < 4; ++which)
             page->RefreshList(which);
         const auto empty = db.workingCopy();
-        for (int id : {Cmd::EDIT_SATELLITE, Cmd::DEL_SATELLITE, Cmd::ADD_NEW_TRANSPONDER, Cmd::ADD_TRANSPONDER,
-                       Cmd::EDIT_TRANSPONDER, Cmd::DEL_TRANSPONDER, Cmd::ADD_PROGRAM, Cmd::ADD_CHANNEL,
-                       Cmd::EDIT_CHANNEL, Cmd::DEL_CHANNEL})
+        for (int id : {Cmd::EDIT_SATELLITE, Cmd::DEL_SATELLITE, Cmd::ADD_NEW_TRANSPONDER,
+                       Cmd::ADD_TRANSPONDER, Cmd::EDIT_TRANSPONDER, Cmd::DEL_TRANSPONDER, Cmd::ADD_PROGRAM,
+                       Cmd::ADD_CHANNEL, Cmd::EDIT_CHANNEL, Cmd::DEL_CHANNEL})
             page->RunCommand(id);
         QCOMPARE(opened, 0);
         QVERIFY(MessageBox::prompts().isEmpty());
@@ -581,7 +592,8 @@ private Q_SLOTS:
         MessageBox::queueAnswer(QMessageBox::No);
         RUN_AND_CHECK(Cmd::DEL_CHANNEL);
         QCOMPARE(MessageBox::prompts().last().title, QStringLiteral("Del Channel"));
-        QCOMPARE(MessageBox::prompts().last().text, QStringLiteral("\t Do you want to del channel [ Das Erste]?\t\t"));
+        QCOMPARE(MessageBox::prompts().last().text,
+                 QStringLiteral("\t Do you want to del channel [ Das Erste]?\t\t"));
         QCOMPARE(page->channelList()->RowCount(), 3);
 
         MessageBox::queueAnswer(QMessageBox::Yes);
@@ -630,7 +642,8 @@ private Q_SLOTS:
         page->transponderList()->SortByColumn(1, false); // 11034 first
         QCOMPARE(page->transponderList()->currentRow(), 0);
         fill = [](QDialog& dialog) {
-            QCOMPARE(static_cast<TransponderDialog&>(dialog).frequencyEdit()->text(), QStringLiteral("11034"));
+            QCOMPARE(static_cast<TransponderDialog&>(dialog).frequencyEdit()->text(),
+                     QStringLiteral("11034"));
         };
         RUN_AND_CHECK(Cmd::EDIT_TRANSPONDER);
         page->satelliteList()->SortByColumn(1, true); // Astra, Hot Bird, Thor
@@ -693,7 +706,8 @@ private Q_SLOTS:
         poll.start(10);
         const QRect cell = tps->visualRect(tps->model()->index(2, 1));
         QTest::mouseClick(tps->viewport(), Qt::RightButton, {}, cell.center());
-        QContextMenuEvent event(QContextMenuEvent::Mouse, cell.center(), tps->viewport()->mapToGlobal(cell.center()));
+        QContextMenuEvent event(QContextMenuEvent::Mouse, cell.center(),
+                                tps->viewport()->mapToGlobal(cell.center()));
         QApplication::sendEvent(tps->viewport(), &event);
         poll.stop();
         QCOMPARE(title, QStringLiteral("XPDR"));
@@ -791,7 +805,8 @@ private:
     void RunAndCheck(int id) {
         page->RunCommand(id);
         const QStringList problems = Problems();
-        QVERIFY2(problems.isEmpty(), qPrintable(QStringLiteral("after %1: %2").arg(id).arg(problems.join('\n'))));
+        QVERIFY2(problems.isEmpty(),
+                 qPrintable(QStringLiteral("after %1: %2").arg(id).arg(problems.join('\n'))));
     }
 
     vormante::Document document;

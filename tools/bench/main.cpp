@@ -2,6 +2,7 @@
 // Prints a table and writes the figures as one JSON object (times in ms, ratios
 // without unit, memory in MB); each is the median of repeated runs on the full
 // sample image, with every window offscreen.
+#include "BulkBench.h"
 #include "FindBench.h"
 #include "HistoryBench.h"
 #include "ListBench.h"
@@ -101,6 +102,7 @@ int main(int argc, char** argv) {
         bench::RunFindBench(image, runs, report);
         bench::RunListBench(image, runs, report);
         bench::RunHistoryBench(image, runs, report);
+        bench::RunBulkBench(image, runs, report);
     } catch (const std::exception& error) {
         std::fprintf(stderr, "vormante-bench: %s\n", error.what());
         return 1;

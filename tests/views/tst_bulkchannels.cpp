@@ -1,0 +1,354 @@
+// Several rows of the all-channels list at once: block moves, drops, deletion,
+// flags and keys, each one step of the history that undo takes back.
+#include "TestSupport.h"
+#include "ViewTestImages.h"
+#include "controls/ColumnListCtrl.h"
+#include "controls/MessageBox.h"
+#include "model/BulkOperations.h"
+#include "model/ChannelDatabase.h"
+#include "model/ConsistencyCheck.h"
+#include "model/EditOperations.h"
+#include "model/SampleImages.h"
+#include "views/BulkChannelCommands.h"
+#include "views/ChannelDialog.h"
+#include "views/ChannelListPage.h"
+#include "views/MoveToDialog.h"
+#include "views/SatellitePage.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QMenu>
+#include <QUndoStack>
+#include <QtTest>
+
+#include <random>
+
+using namespace vormante;
+
+class TestBulkChannels : public QObject {
+    Q_OBJECT
+
+    Document document;
+    const ChannelDatabase& db = document.database();
+    std::unique_ptr<ChannelListPage> page;
+
+    ColumnListCtrl* list() { return page->channelList(); }
+    QStringList names() {
+        QStringList texts;
+        for (const int c : ChannelsOfKind(db, page->ShownSatellite(), page->showTv()))
+            texts << QString::fromStdString(db.Channel(c).name());
+        return texts;
+    }
+    QStringList selectedNames() {
+        QStringList texts;
+        for (const int row : list()->SelectedRows())
+            texts << list()->CellText(row, 1);
+        return texts;
+    }
+    void select(const QStringList& wanted) {
+        list()->ClearSelectedRows();
+        for (int row = 0; row < list()->RowCount(); ++row)
+            if (wanted.contains(list()->CellText(row, 1)))
+                list()->SelectRow(row);
+    }
+    QString lastStep() { return document.undoStack()->text(document.undoStack()->index() - 1); }
+    QAction* action(const char* name) {
+        return page->contextMenu()->findChild<QAction*>(QLatin1String(name));
+    }
+    void verifyConsistent() {
+        const auto problems = CheckConsistency(db);
+        QVERIFY2(problems.empty(), problems.empty() ? "" : problems.front().message.c_str());
+    }
+
+private Q_SLOTS:
+    void init() {
+        MessageBox::setTestMode(true);
+        page = std::make_unique<ChannelListPage>();
+        page->resize(700, 480);
+        page->Initialize(document);
+        page->show();
+        page->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(page.get()));
+        QVERIFY(testsupport::LoadInto(document, viewtest::TwoSatelliteImage()));
+        page->Refresh();
+        list()->setFocus();
+    }
+    void cleanup() {
+        QVERIFY(MessageBox::unexpectedPrompts().isEmpty());
+        page.reset();
+        MessageBox::setTestMode(false);
+    }
+
+    void blockMovesKeepOrderSelectionAndAreOneStepEach() {
+        QCOMPARE(names(), QStringList({"Alpha", "bravo", "Charlie", "delta", "Echo", "Zulu"}));
+        select({"Echo", "bravo", "Zulu"});
+        page->MoveCurrentTo(1);
+        QCOMPARE(names(), QStringList({"bravo", "Echo", "Zulu", "Alpha", "Charlie", "delta"}));
+        QCOMPARE(lastStep(), QStringLiteral("Move 3 channels to 1"));
+        QCOMPARE(selectedNames(), QStringList({"bravo", "Echo", "Zulu"}));
+        QCOMPARE(list()->CellText(page->currentRow(), 1), QStringLiteral("bravo"));
+        QCOMPARE(list()->CellText(5, 0), QStringLiteral("6")); // the rows show the new numbers
+        verifyConsistent();
+
+        page->MoveToBottomCommand();
+        QCOMPARE(names(), QStringList({"Alpha", "Charlie", "delta", "bravo", "Echo", "Zulu"}));
+        QCOMPARE(lastStep(), QStringLiteral("Move 3 channels to bottom"));
+        select({"Charlie", "Echo"});
+        page->MoveToTopCommand();
+        QCOMPARE(names(), QStringList({"Charlie", "Echo", "Alpha", "delta", "bravo", "Zulu"}));
+        page->MoveByOneCommand(false);
+        QCOMPARE(names(), QStringList({"Alpha", "Charlie", "Echo", "delta", "bravo", "Zulu"}));
+        QCOMPARE(lastStep(), QStringLiteral("Move 2 channels to one place down"));
+        QCOMPARE(selectedNames(), QStringList({"Charlie", "Echo"}));
+        // Already at the top: no step at all.
+        select({"Alpha"});
+        const int steps = document.undoStack()->count();
+        page->MoveByOneCommand(true);
+        QCOMPARE(document.undoStack()->count(), steps);
+
+        // Each step undoes alone; all of them give back the loaded order.
+        document.undoStack()->setIndex(0);
+        page->Refresh();
+        QCOMPARE(names(), QStringList({"Alpha", "bravo", "Charlie", "delta", "Echo", "Zulu"}));
+        verifyConsistent();
+    }
+
+    void aMoveOutsideTheListIsRefused() {
+        select({"bravo", "delta"});
+        MessageBox::queueAnswer(QMessageBox::Ok);
+        page->MoveCurrentTo(7);
+        QCOMPARE(MessageBox::prompts().last().text, QStringLiteral("Error Input!"));
+        QCOMPARE(document.undoStack()->count(), 0);
+    }
+
+    void dropsReorderBeforeTheRowOrAfterTheLast() {
+        select({"Alpha", "Charlie"});
+        page->DropSelectedAt(4); // before Echo
+        QCOMPARE(names(), QStringList({"bravo", "delta", "Alpha", "Charlie", "Echo", "Zulu"}));
+        QCOMPARE(lastStep(), QStringLiteral("Move 2 channels to before Echo"));
+        QCOMPARE(selectedNames(), QStringList({"Alpha", "Charlie"}));
+        page->DropSelectedAt(list()->RowCount());
+        QCOMPARE(names(), QStringList({"bravo", "delta", "Echo", "Zulu", "Alpha", "Charlie"}));
+        // Onto the block itself: the block stays where it is, in order.
+        page->DropSelectedAt(list()->RowOfKey(FindChannel(db, page->ShownSatellite(), -1, true, 6)));
+        QCOMPARE(names(), QStringList({"bravo", "delta", "Echo", "Zulu", "Alpha", "Charlie"}));
+        verifyConsistent();
+        // The list tells the drop row from the position: the lower half of a row drops below it.
+        const QRect second = list()->visualRect(list()->model()->index(1, 1));
+        QCOMPARE(list()->DropRowAt(second.center() - QPoint(0, second.height() / 4)), 1);
+        QCOMPARE(list()->DropRowAt(second.center() + QPoint(0, second.height() / 4)), 2);
+        QCOMPARE(list()->DropRowAt(QPoint(5, list()->viewport()->height() - 2)), list()->RowCount());
+        QVERIFY(list()->dragEnabled());
+    }
+
+    void aSelectionSurvivesAHeaderSortAndCommandsStayOnItsChannels() {
+        select({"Charlie", "Zulu"});
+        list()->SortByColumn(1, false); // name, descending
+        QCOMPARE(selectedNames().size(), 2);
+        QVERIFY(selectedNames().contains(QStringLiteral("Charlie")) && selectedNames().contains("Zulu"));
+        page->MoveToTopCommand();
+        QCOMPARE(names().mid(0, 2), QStringList({"Charlie", "Zulu"}));
+    }
+
+    void deletingAskesOnceAndDeletesExactlyTheSelection() {
+        select({"bravo", "delta", "Zulu"});
+        MessageBox::queueAnswer(QMessageBox::No);
+        page->DeleteChannelCommand();
+        QCOMPARE(MessageBox::prompts().last().text, QStringLiteral("Delete 3 channels?"));
+        QCOMPARE(names().size(), 6);
+        MessageBox::queueAnswer(QMessageBox::Yes);
+        QTest::keyClick(list(), Qt::Key_Delete);
+        QCOMPARE(MessageBox::prompts().size(), 2);
+        QCOMPARE(MessageBox::prompts().last().title, QStringLiteral("Del Channel"));
+        QCOMPARE(names(), QStringList({"Alpha", "Charlie", "Echo"}));
+        QCOMPARE(lastStep(), QStringLiteral("Delete 3 channels"));
+        QCOMPARE(document.undoStack()->count(), 1);
+        verifyConsistent();
+        document.undoStack()->undo();
+        page->Refresh();
+        QCOMPARE(names().size(), 6);
+    }
+
+    void flagsAreOneStepAndTouchOnlyTheirBit() {
+        select({"Alpha", "delta", "Echo"});
+        const std::vector<int> chosen = page->bulk()->SelectedChannels();
+        QCOMPARE(chosen.size(), std::size_t(3));
+        const DatabaseImage before = db.workingCopy();
+        action("setFav2Action")->trigger();
+        QCOMPARE(lastStep(), QStringLiteral("Set Fav 2 on 3 channels"));
+        for (const int c : chosen)
+            QVERIFY(db.Channel(c).fav2() && !db.Channel(c).fav1() && !db.Channel(c).locked());
+        QTest::keyClick(list(), Qt::Key_L, Qt::ControlModifier);
+        QCOMPARE(lastStep(), QStringLiteral("Set Lock on 3 channels"));
+        QTest::keyClick(list(), Qt::Key_L, Qt::ControlModifier | Qt::AltModifier);
+        action("clearFav2Action")->trigger();
+        QCOMPARE(lastStep(), QStringLiteral("Clear Fav 2 on 3 channels"));
+        QVERIFY(db.workingCopy() == before);
+        QCOMPARE(selectedNames().size(), 3);
+        QVERIFY(action("setFav2Action")->shortcut() == QKeySequence(Qt::CTRL | Qt::Key_2));
+    }
+
+    void keysMoveTheSelectionAndReachTheSingleRowCommands() {
+        select({"Charlie", "delta"});
+        QTest::keyClick(list(), Qt::Key_Up, Qt::ControlModifier);
+        QCOMPARE(names(), QStringList({"Alpha", "Charlie", "delta", "bravo", "Echo", "Zulu"}));
+        QTest::keyClick(list(), Qt::Key_Down, Qt::ControlModifier);
+        QTest::keyClick(list(), Qt::Key_Down, Qt::ControlModifier);
+        QCOMPARE(names(), QStringList({"Alpha", "bravo", "Echo", "Charlie", "delta", "Zulu"}));
+        QCOMPARE(selectedNames(), QStringList({"Charlie", "delta"}));
+        // One row: Delete asks the single-channel question.
+        select({"Zulu"});
+        page->channelList()->setCurrentRow(5);
+        MessageBox::queueAnswer(QMessageBox::No);
+        QTest::keyClick(list(), Qt::Key_Delete);
+        QCOMPARE(MessageBox::prompts().last().text,
+                 QStringLiteral("\t Do you want to del channel [Zulu]?\t\t"));
+        int dialogs = 0;
+        page->setDialogRunner([&](QDialog&) {
+            ++dialogs;
+            return int(QDialog::Rejected);
+        });
+        QTest::keyClick(list(), Qt::Key_F2);
+        QTest::keyClick(list(), Qt::Key_Return);
+        QTest::keyClick(list(), Qt::Key_Insert);
+        QCOMPARE(dialogs, 3);
+        QVERIFY(action("deleteChannelAction")->shortcut() == QKeySequence(QKeySequence::Delete));
+    }
+
+    void theSatellitePageDeletesFlagsAndDropsSeveralChannels() {
+        page.reset();
+        SatellitePage satellites;
+        satellites.resize(760, 520);
+        satellites.show();
+        satellites.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&satellites));
+        satellites.Initialize(document);
+        for (int which = 0; which < 4; ++which)
+            satellites.RefreshList(which);
+        satellites.SelectRowAndReact(SatellitePage::SATELLITES, 0);
+        satellites.SelectRowAndReact(SatellitePage::TRANSPONDERS, 0);
+        ColumnListCtrl* channels = satellites.channelList();
+        auto shown = [&] {
+            QStringList texts;
+            for (int row = 0; row < channels->RowCount(); ++row)
+                texts << channels->CellText(row, 1);
+            return texts;
+        };
+        QCOMPARE(shown(), QStringList({"Alpha", "Charlie", "Echo"}));
+
+        channels->SelectRow(2, true);
+        satellites.channelBulk()->DropSelectedAt(0);
+        QCOMPARE(shown(), QStringList({"Echo", "Alpha", "Charlie"}));
+        QCOMPARE(lastStep(), QStringLiteral("Move Echo to before Alpha"));
+
+        channels->SelectRow(0, true);
+        channels->SelectRow(2);
+        satellites.ContextMenu(SatellitePage::CHANNELS)
+            ->findChild<QAction*>(QStringLiteral("setFav4Action"))
+            ->trigger();
+        QCOMPARE(lastStep(), QStringLiteral("Set Fav 4 on 2 channels"));
+        channels->setFocus();
+        MessageBox::queueAnswer(QMessageBox::Yes);
+        QTest::keyClick(channels, Qt::Key_Delete);
+        QCOMPARE(MessageBox::prompts().last().text, QStringLiteral("Delete 2 channels?"));
+        QCOMPARE(shown(), QStringList({"Alpha"}));
+        verifyConsistent();
+        document.undoStack()->setIndex(0);
+        QCOMPARE(ChannelsOfKind(db, 0, true).size(), std::size_t(viewtest::MIXED_TV));
+    }
+
+    void editingSeveralShowsMixedFieldsAndWritesOnlyTheChanged() {
+        select({"Alpha", "bravo", "Charlie"});
+        const std::vector<int> chosen = page->bulk()->SelectedChannels();
+        std::vector<ChannelValues> before;
+        for (const int c : chosen)
+            before.push_back(ChannelValuesOf(db, c));
+        bool checked = false;
+        page->setDialogRunner([&](QDialog& shown) {
+            auto& dialog = static_cast<ChannelDialog&>(shown);
+            checked = dialog.nameEdit()->text().isEmpty() &&
+                      dialog.nameEdit()->placeholderText() == QStringLiteral("(several)") &&
+                      dialog.scrambledCheck()->checkState() == Qt::PartiallyChecked &&
+                      dialog.favCheck(1)->checkState() == Qt::Unchecked &&
+                      dialog.audioPidEdit()->text().isEmpty();
+            dialog.favCheck(1)->setChecked(true);
+            dialog.audioPidEdit()->setText(QStringLiteral("500"));
+            return dialog.Store() ? int(QDialog::Accepted) : int(QDialog::Rejected);
+        });
+        const int steps = document.undoStack()->count();
+        page->EditChannelCommand();
+        QVERIFY(checked);
+        QCOMPARE(document.undoStack()->count(), steps + 1);
+        QCOMPARE(lastStep(), QStringLiteral("Edit 3 channels"));
+        for (std::size_t i = 0; i < chosen.size(); ++i) {
+            ChannelValues expected = before[i];
+            expected.fav[0] = true;
+            expected.audioPid = 500;
+            const ChannelValues now = ChannelValuesOf(db, chosen[i]);
+            QCOMPARE(now.name, expected.name);
+            QCOMPARE(now.audioPid, 500u);
+            QCOMPARE(now.videoPid, expected.videoPid);
+            QCOMPARE(now.scrambled, expected.scrambled);
+            QVERIFY(now.fav == expected.fav);
+        }
+        QCOMPARE(selectedNames(), QStringList({"Alpha", "bravo", "Charlie"}));
+        verifyConsistent();
+        // Cancelled: nothing at all.
+        page->setDialogRunner([](QDialog&) { return int(QDialog::Rejected); });
+        page->EditChannelCommand();
+        QCOMPARE(document.undoStack()->count(), steps + 1);
+    }
+
+    void randomOperationsStayConsistentAndUndoToTheStart_data() {
+        QTest::addColumn<bool>("full");
+        QTest::newRow("demo") << false;
+        QTest::newRow("full") << true;
+    }
+    void randomOperationsStayConsistentAndUndoToTheStart() {
+        QFETCH(bool, full);
+        QVERIFY(testsupport::LoadInto(document, full ? BuildFullImage() : BuildDemoImage()));
+        page->Refresh();
+        const DatabaseImage start = db.workingCopy();
+        std::mt19937 random(full ? 2 : 1);
+        for (int round = 0; round < 40; ++round) {
+            list()->ClearSelectedRows();
+            const int rows = list()->RowCount();
+            for (int row = 0; row < rows; ++row)
+                if (random() % 5 == 0)
+                    list()->SelectRow(row);
+            if (list()->SelectedRows().size() < 2)
+                list()->SelectRow(static_cast<int>(random() % rows));
+            switch (random() % 7) {
+            case 0:
+                page->MoveCurrentTo(1 + static_cast<int>(random() % rows));
+                break;
+            case 1:
+                page->MoveToTopCommand();
+                break;
+            case 2:
+                page->MoveToBottomCommand();
+                break;
+            case 3:
+                page->MoveByOneCommand(random() % 2 == 0);
+                break;
+            case 4:
+                page->DropSelectedAt(static_cast<int>(random() % (rows + 1)));
+                break;
+            case 5:
+                page->SetFlagCommand(ChannelFlag(random() % 5), random() % 2 == 0);
+                break;
+            default:
+                MessageBox::queueAnswer(QMessageBox::Yes);
+                page->DeleteChannelCommand();
+            }
+            verifyConsistent();
+        }
+        QVERIFY(document.undoStack()->count() > 10);
+        document.undoStack()->setIndex(0);
+        QVERIFY(db.workingCopy() == start);
+    }
+};
+
+QTEST_MAIN(TestBulkChannels)
+#include "tst_bulkchannels.moc"

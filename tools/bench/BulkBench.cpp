@@ -1,0 +1,104 @@
+#include "BulkBench.h"
+
+#include "controls/ColumnListCtrl.h"
+#include "document/Document.h"
+#include "model/BulkOperations.h"
+#include "model/ChannelDatabase.h"
+#include "views/BulkChannelCommands.h"
+#include "views/ChannelListPage.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QUndoStack>
+
+#include <span>
+#include <stdexcept>
+
+namespace bench {
+
+namespace {
+
+constexpr int SELECTED = 500;
+
+void Settle() {
+    QApplication::processEvents();
+}
+
+// Selects every fourth row from the second one on: 500 channels spread over the list.
+void SelectSpread(ColumnListCtrl* list) {
+    list->ClearSelectedRows();
+    for (int i = 0, row = 1; i < SELECTED && row < list->RowCount(); ++i, row += 4)
+        list->SelectRow(row);
+}
+
+} // namespace
+
+void RunBulkBench(const std::vector<std::uint8_t>& image, int runs, Report& report) {
+    vormante::Document document;
+    if (!document.Open(std::span<const std::uint8_t>(image), QStringLiteral("full.bin")).ok)
+        throw std::runtime_error("the image does not load");
+
+    // The longest list the page can show: the satellite and kind with the most channels.
+    ChannelListPage page;
+    page.resize(1000, 720);
+    page.Initialize(document);
+    page.show();
+    page.Refresh();
+    int bestChoice = 0;
+    bool bestTv = true;
+    std::size_t longest = 0;
+    for (int choice = 0; page.SatelliteOfChoice(choice) >= 0; ++choice)
+        for (const bool tv : {true, false}) {
+            const std::size_t n =
+                vormante::ChannelsOfKind(document.database(), page.SatelliteOfChoice(choice), tv).size();
+            if (n > longest) {
+                longest = n;
+                bestChoice = choice;
+                bestTv = tv;
+            }
+        }
+    if (QComboBox* satellites = page.findChild<QComboBox*>())
+        satellites->setCurrentIndex(bestChoice);
+    page.SetShowTv(bestTv);
+    page.Refresh();
+    Settle();
+    ColumnListCtrl* list = page.channelList();
+    const int rows = list->RowCount();
+
+    QUndoStack* history = document.undoStack();
+    const int start = history->index();
+    auto reset = [&] {
+        history->setIndex(start);
+        page.Refresh();
+        SelectSpread(list);
+        Settle();
+    };
+    std::size_t moved = 0;
+    const Timing blockMove = TimeMs(runs, reset, [&] {
+        moved = page.bulk()->SelectedChannels().size();
+        page.MoveCurrentTo(1);
+    });
+    report.Add(
+        "block_move_ms",
+        QStringLiteral("move %1 selected of %2 channels to number 1, with the refill").arg(moved).arg(rows),
+        blockMove, 50, "ms");
+    if (moved != static_cast<std::size_t>(SELECTED) || list->SelectedRows().size() != SELECTED ||
+        list->SelectedRows().front() != 0)
+        report.Warn(
+            QStringLiteral("the block move did not keep the %1 channels selected at the top").arg(SELECTED));
+
+    // The refill a drop ends with, after the chain has changed.
+    const Timing dropRefill = TimeMs(
+        runs,
+        [&] {
+            reset();
+            page.DropSelectedAt(rows / 2);
+            Settle();
+        },
+        [&] { page.Refresh(); });
+    report.Add("drop_refill_ms", QStringLiteral("refill after a drop (%1 rows)").arg(rows), dropRefill, 16,
+               "ms");
+    history->setIndex(start);
+}
+
+} // namespace bench

@@ -1,0 +1,214 @@
+#include "BulkChannelCommands.h"
+
+#include "CommandGuard.h"
+#include "controls/ColumnListCtrl.h"
+#include "controls/MessageBox.h"
+#include "document/StepNames.h"
+#include "model/ChannelDatabase.h"
+#include "model/Duplicates.h"
+
+#include <QAction>
+#include <QKeySequence>
+#include <QMenu>
+#include <QSet>
+
+using vormante::ChannelDatabase;
+using vormante::ChannelFlag;
+
+BulkChannelCommands::BulkChannelCommands(QWidget* page, ColumnListCtrl* list, Hooks hooks)
+    : QObject(page), page_(page), list_(list), hooks_(std::move(hooks)) {}
+
+std::vector<int> BulkChannelCommands::SelectedChannels() const {
+    std::vector<int> channels;
+    QSet<int> seen;
+    for (const int row : list_->SelectedRows()) {
+        if (!list_->IsRowShown(row))
+            continue;
+        const int channel = hooks_.channelOfRow(row);
+        if (channel >= 0 && !seen.contains(channel)) {
+            seen.insert(channel);
+            channels.push_back(channel);
+        }
+    }
+    return channels;
+}
+
+QString BulkChannelCommands::countLabel(const std::vector<int>& channels) const {
+    if (channels.size() == 1)
+        return steps::ChannelLabel(*hooks_.database(), channels.front());
+    return steps::CountOf(static_cast<int>(channels.size()), QStringLiteral("channel"),
+                          QStringLiteral("channels"));
+}
+
+void BulkChannelCommands::Reselect(const std::vector<int>& channels) {
+    std::vector<int> rows;
+    for (const int channel : channels)
+        if (const int row = list_->RowOfKey(channel); row >= 0)
+            rows.push_back(row);
+    if (rows.empty())
+        return;
+    list_->ClearSelectedRows();
+    // The first channel is selected last, so it is the focus row and the current one.
+    for (std::size_t i = 1; i < rows.size(); ++i)
+        list_->SelectRow(rows[i]);
+    list_->SelectRow(rows.front());
+    list_->setCurrentRow(rows.front());
+    list_->EnsureRowVisible(rows.front());
+}
+
+void BulkChannelCommands::DeleteSelected() {
+    const std::vector<int> channels = SelectedChannels();
+    if (channels.empty())
+        return;
+    const int count = static_cast<int>(channels.size());
+    if (!MessageBox::askYesNo(page_, QStringLiteral("Del Channel"),
+                              QStringLiteral("Delete %1 channels?").arg(count)))
+        return;
+    const int top = list_->TopRow();
+    bool deleted = false;
+    hooks_.change(QStringLiteral("Delete %1 channels").arg(count),
+                  [&](ChannelDatabase& db) { deleted = vormante::DeleteChannels(db, channels); });
+    if (!deleted)
+        MessageBox::information(page_, QStringLiteral("The channels have changed; nothing was deleted."));
+    hooks_.refill();
+    list_->ScrollRowToTop(top);
+}
+
+void BulkChannelCommands::move(const std::vector<int>& channels, const QString& where,
+                               const std::function<bool(ChannelDatabase&, int, bool)>& operation) {
+    const int satellite = hooks_.satellite();
+    if (channels.empty() || satellite < 0)
+        return;
+    const bool tv = hooks_.tv();
+    const int top = list_->TopRow();
+    hooks_.change(QStringLiteral("Move %1 to %2").arg(countLabel(channels), where),
+                  [&](ChannelDatabase& db) { operation(db, satellite, tv); });
+    hooks_.refill();
+    list_->ScrollRowToTop(top);
+    Reselect(channels);
+}
+
+void BulkChannelCommands::MoveSelectedTo(int target) {
+    const std::vector<int> channels = SelectedChannels();
+    move(channels, QString::number(target), [&](ChannelDatabase& db, int satellite, bool tv) {
+        return vormante::MoveChannelsToNumber(db, satellite, channels, target, tv);
+    });
+}
+
+void BulkChannelCommands::MoveSelectedToTop() {
+    const std::vector<int> channels = SelectedChannels();
+    move(channels, QStringLiteral("top"), [&](ChannelDatabase& db, int satellite, bool tv) {
+        return vormante::MoveChannelsToTop(db, satellite, channels, tv);
+    });
+}
+
+void BulkChannelCommands::MoveSelectedToBottom() {
+    const std::vector<int> channels = SelectedChannels();
+    move(channels, QStringLiteral("bottom"), [&](ChannelDatabase& db, int satellite, bool tv) {
+        return vormante::MoveChannelsToBottom(db, satellite, channels, tv);
+    });
+}
+
+void BulkChannelCommands::MoveSelectedByOne(bool up) {
+    const std::vector<int> channels = SelectedChannels();
+    const int satellite = hooks_.satellite();
+    if (channels.empty() || satellite < 0)
+        return;
+    // Nothing to do when the block already stands at that end: no empty step.
+    const std::vector<int> kind = vormante::ChannelsOfKind(*hooks_.database(), satellite, hooks_.tv());
+    const QSet<int> chosen(channels.begin(), channels.end());
+    std::size_t edge = 0;
+    if (up)
+        while (edge < kind.size() && chosen.contains(kind[edge]))
+            ++edge;
+    else
+        while (edge < kind.size() && chosen.contains(kind[kind.size() - 1 - edge]))
+            ++edge;
+    if (edge >= static_cast<std::size_t>(chosen.size()))
+        return;
+    move(channels, up ? QStringLiteral("one place up") : QStringLiteral("one place down"),
+         [&](ChannelDatabase& db, int s, bool tv) {
+             return vormante::MoveChannelsByOne(db, s, channels, tv, up);
+         });
+}
+
+void BulkChannelCommands::DropSelectedAt(int row) {
+    const std::vector<int> channels = SelectedChannels();
+    if (channels.empty() || row < 0)
+        return;
+    // The anchor is resolved now, before anything changes; a row past the end or the
+    // placeholder means after the last channel.
+    const int anchor = row < list_->RowCount() ? hooks_.channelOfRow(row) : -1;
+    if (row < list_->RowCount() && anchor < 0 && list_->RowKey(row) >= 0)
+        return; // a stale row: refuse rather than guess
+    const QString where = anchor >= 0
+                              ? QStringLiteral("before ") + steps::ChannelLabel(*hooks_.database(), anchor)
+                              : QStringLiteral("bottom");
+    move(channels, where, [&](ChannelDatabase& db, int satellite, bool tv) {
+        return vormante::DropChannelsBefore(db, satellite, channels, anchor, tv);
+    });
+}
+
+QString BulkChannelCommands::FlagText(ChannelFlag flag) {
+    switch (flag) {
+    case ChannelFlag::Lock:
+        return QStringLiteral("Lock");
+    case ChannelFlag::Fav1:
+        return QStringLiteral("Fav 1");
+    case ChannelFlag::Fav2:
+        return QStringLiteral("Fav 2");
+    case ChannelFlag::Fav3:
+        return QStringLiteral("Fav 3");
+    case ChannelFlag::Fav4:
+        return QStringLiteral("Fav 4");
+    }
+    return {};
+}
+
+void BulkChannelCommands::SetFlag(ChannelFlag flag, bool on) {
+    const std::vector<int> channels = SelectedChannels();
+    if (channels.empty())
+        return;
+    const QString name =
+        QStringLiteral("%1 %2 on %3")
+            .arg(on ? QStringLiteral("Set") : QStringLiteral("Clear"), FlagText(flag), countLabel(channels));
+    hooks_.change(name, [&](ChannelDatabase& db) { vormante::SetChannelsFlag(db, channels, flag, on); });
+    const int top = list_->TopRow();
+    const int current = list_->currentRow() >= 0 ? list_->RowKey(list_->currentRow()) : -1;
+    hooks_.refill();
+    list_->ScrollRowToTop(top);
+    Reselect(channels);
+    if (const int row = list_->RowOfKey(current); row >= 0)
+        list_->setCurrentRow(row);
+}
+
+void BulkChannelCommands::Key(QAction* action, const QKeySequence& key) {
+    action->setShortcut(key);
+    action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    action->setShortcutVisibleInContextMenu(true);
+    list_->addAction(action);
+}
+
+QMenu* BulkChannelCommands::AddFlagMenu(QMenu* menu) {
+    QMenu* flags = menu->addMenu(QStringLiteral("Flags"));
+    flags->setObjectName(QStringLiteral("flagsMenu"));
+    static constexpr ChannelFlag ALL[] = {ChannelFlag::Lock, ChannelFlag::Fav1, ChannelFlag::Fav2,
+                                          ChannelFlag::Fav3, ChannelFlag::Fav4};
+    // Ctrl+L and Ctrl+1..4 set, the same with Alt clear.
+    static constexpr Qt::Key KEYS[] = {Qt::Key_L, Qt::Key_1, Qt::Key_2, Qt::Key_3, Qt::Key_4};
+    for (int on = 1; on >= 0; --on) {
+        for (int i = 0; i < 5; ++i) {
+            const ChannelFlag flag = ALL[i];
+            const QString text = (on ? QStringLiteral("Set ") : QStringLiteral("Clear ")) + FlagText(flag);
+            QAction* action = flags->addAction(text);
+            action->setObjectName(QString(text).remove(QLatin1Char(' ')).replace(0, 1, text.at(0).toLower()) +
+                                  QStringLiteral("Action"));
+            Key(action, QKeySequence(on ? (Qt::CTRL | KEYS[i]) : (Qt::CTRL | Qt::ALT | KEYS[i])));
+            connect(action, &QAction::triggered, page_,
+                    [this, flag, on] { RunGuarded(page_, [this, flag, on] { SetFlag(flag, on != 0); }); });
+        }
+        if (on)
+            flags->addSeparator();
+    }
+    return flags;
+}
