@@ -133,8 +133,10 @@ void ChannelListPage::buildControls() {
             syncCurrentRow();
     });
     channelList_->SetRowsDraggable(true);
-    connect(channelList_, &ColumnListCtrl::rowsDropped, this,
-            [this](int row) { RunGuarded(this, [this, row] { DropSelectedAt(row); }); });
+    connect(
+        channelList_, &ColumnListCtrl::rowsDropped, this,
+        [this](int row) { RunGuarded(this, [this, row] { DropSelectedAt(row); }); },
+        Qt::QueuedConnection); // after the drag has ended
     connect(channelList_, &ColumnListCtrl::rowDoubleClicked, this, [this](int row) {
         if (row >= 0)
             guarded(&ChannelListPage::EditChannelCommand);

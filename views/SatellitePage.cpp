@@ -165,8 +165,10 @@ void SatellitePage::buildChannelKeys(QAction* add, QAction* edit, QAction* del) 
     channelBulk_->Key(del, QKeySequence(QKeySequence::Delete));
     channelBulk_->AddFlagMenu(menus_[CHANNELS]);
     channelList_->SetRowsDraggable(true);
-    connect(channelList_, &ColumnListCtrl::rowsDropped, this,
-            [this](int row) { RunGuarded(this, [this, row] { channelBulk_->DropSelectedAt(row); }); });
+    connect(
+        channelList_, &ColumnListCtrl::rowsDropped, this,
+        [this](int row) { RunGuarded(this, [this, row] { channelBulk_->DropSelectedAt(row); }); },
+        Qt::QueuedConnection); // after the drag has ended
 }
 
 QMenu* SatellitePage::ContextMenu(int which) const {
@@ -463,9 +465,14 @@ void SatellitePage::listSelectionChanged(int which) {
     case TRANSPONDERS:
         OnTransponderSelected();
         break;
-    default:
-        list(which)->setCurrentRow(list(which)->FirstSelectedRow());
+    default: {
+        // The focus row while it is selected (Ctrl+click, Shift+arrows), else the first selected.
+        ColumnListCtrl* target = list(which);
+        const int focus = target->FocusRow();
+        target->setCurrentRow(focus >= 0 && target->IsRowSelected(focus) ? focus
+                                                                         : target->FirstSelectedRow());
         break;
+    }
     }
 }
 
