@@ -68,6 +68,10 @@ ChannelListPage::ChannelListPage(QWidget* parent) : QWidget(parent) {
     BulkChannelCommands::Hooks hooks;
     hooks.database = [this] { return database(); };
     hooks.channelOfRow = [this](int row) { return ChannelOfRow(row); };
+    hooks.shownChannels = [this] {
+        const int satellite = ShownSatellite();
+        return satellite < 0 ? std::vector<int>{} : vormante::ChannelsOfKind(*database(), satellite, showTv_);
+    };
     hooks.satellite = [this] { return ShownSatellite(); };
     hooks.tv = [this] { return showTv_; };
     hooks.change = [this](const QString& name, const BulkChannelCommands::Operation& operation) {

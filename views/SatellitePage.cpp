@@ -152,6 +152,12 @@ void SatellitePage::buildChannelKeys(QAction* add, QAction* edit, QAction* del) 
         const int satellite = CurrentSatellite();
         return ChannelOfRow(satellite, satellite == NONE ? NONE : CurrentTransponder(satellite), row);
     };
+    hooks.shownChannels = [this] {
+        const int satellite = CurrentSatellite();
+        const int transponder = satellite == NONE ? NONE : CurrentTransponder(satellite);
+        return transponder == NONE ? std::vector<int>{}
+                                   : satview::ListedChannels(*database(), satellite, transponder, showTv_);
+    };
     hooks.satellite = [this] { return CurrentSatellite(); };
     hooks.tv = [this] { return showTv_; };
     hooks.change = [this](const QString& name, const BulkChannelCommands::Operation& operation) {
