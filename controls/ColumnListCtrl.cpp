@@ -445,6 +445,34 @@ void ColumnListCtrl::mouseDoubleClickEvent(QMouseEvent* event) {
         Q_EMIT rowDoubleClicked(rowAt(event->position().toPoint().y()));
 }
 
+void ColumnListCtrl::SelectOnlyRows(const QList<int>& rows) {
+    QList<int> sorted;
+    for (const int row : rows)
+        if (ValidRow(row))
+            sorted << row;
+    if (sorted.isEmpty()) {
+        ClearSelectedRows();
+        return;
+    }
+    const int focus = sorted.front();
+    std::sort(sorted.begin(), sorted.end());
+    // Neighbouring rows become one range, so the selection stays small.
+    QItemSelection selection;
+    const int lastColumn = std::max(0, model_->ColumnCount() - 1);
+    for (int i = 0; i < sorted.size();) {
+        int j = i;
+        while (j + 1 < sorted.size() && sorted[j + 1] <= sorted[j] + 1)
+            ++j;
+        selection.select(model_->index(sorted[i], 0), model_->index(sorted[j], lastColumn));
+        i = j + 1;
+    }
+    holdSelectionSignal_ = true;
+    selectionModel()->setCurrentIndex(model_->index(focus, 0), QItemSelectionModel::NoUpdate);
+    selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    holdSelectionSignal_ = false;
+    Q_EMIT rowSelectionChanged();
+}
+
 void ColumnListCtrl::SetRowsDraggable(bool draggable) {
     model_->SetRowsDraggable(draggable);
     setDragEnabled(draggable);

@@ -97,6 +97,9 @@ public:
 
     void SelectRow(int row, bool clearOthers = false);
     void DeselectRow(int row);
+    // Selects exactly these rows in one change (one rowSelectionChanged); the first
+    // becomes the focus row.
+    void SelectOnlyRows(const QList<int>& rows);
     void ClearSelectedRows();
     bool IsRowSelected(int row) const;
     int FirstSelectedRow() const;

@@ -8,6 +8,7 @@
 #include "model/Duplicates.h"
 
 #include <QAction>
+#include <QHash>
 #include <QKeySequence>
 #include <QMenu>
 #include <QSet>
@@ -19,13 +20,16 @@ BulkChannelCommands::BulkChannelCommands(QWidget* page, ColumnListCtrl* list, Ho
     : QObject(page), page_(page), list_(list), hooks_(std::move(hooks)) {}
 
 std::vector<int> BulkChannelCommands::SelectedChannels() const {
+    // One pass over the shown channels checks every row key, however many are selected.
+    const std::vector<int> shown = hooks_.shownChannels();
+    const QSet<int> valid(shown.begin(), shown.end());
     std::vector<int> channels;
     QSet<int> seen;
     for (const int row : list_->SelectedRows()) {
         if (!list_->IsRowShown(row))
             continue;
-        const int channel = hooks_.channelOfRow(row);
-        if (channel >= 0 && !seen.contains(channel)) {
+        const int channel = list_->RowKey(row);
+        if (channel >= 0 && valid.contains(channel) && !seen.contains(channel)) {
             seen.insert(channel);
             channels.push_back(channel);
         }
@@ -41,17 +45,17 @@ QString BulkChannelCommands::countLabel(const std::vector<int>& channels) const 
 }
 
 void BulkChannelCommands::Reselect(const std::vector<int>& channels) {
-    std::vector<int> rows;
+    QHash<int, int> rowOfKey;
+    for (int row = list_->RowCount() - 1; row >= 0; --row)
+        rowOfKey.insert(list_->RowKey(row), row);
+    QList<int> rows;
     for (const int channel : channels)
-        if (const int row = list_->RowOfKey(channel); row >= 0)
-            rows.push_back(row);
-    if (rows.empty())
+        if (const auto found = rowOfKey.constFind(channel); found != rowOfKey.constEnd())
+            rows << found.value();
+    if (rows.isEmpty())
         return;
-    list_->ClearSelectedRows();
-    // The first channel is selected last, so it is the focus row and the current one.
-    for (std::size_t i = 1; i < rows.size(); ++i)
-        list_->SelectRow(rows[i]);
-    list_->SelectRow(rows.front());
+    // The first channel is the focus row and the current one.
+    list_->SelectOnlyRows(rows);
     list_->setCurrentRow(rows.front());
     list_->EnsureRowVisible(rows.front());
 }

@@ -31,8 +31,9 @@ public:
     using Operation = std::function<void(vormante::ChannelDatabase&)>;
     struct Hooks {
         std::function<const vormante::ChannelDatabase*()> database;
-        std::function<int(int row)> channelOfRow; // -1 for a row naming no shown channel
-        std::function<int()> satellite;           // the chain the list shows, -1 none
+        std::function<int(int row)> channelOfRow;        // -1 for a row naming no shown channel
+        std::function<std::vector<int>()> shownChannels; // every channel the list may show
+        std::function<int()> satellite;                  // the chain the list shows, -1 none
         std::function<bool()> tv;
         std::function<bool(const QString& name, const Operation& operation)> change;
         std::function<void()> refill; // brings the list up to date after a change

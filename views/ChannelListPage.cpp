@@ -69,6 +69,10 @@ ChannelListPage::ChannelListPage(QWidget* parent) : QWidget(parent) {
     BulkChannelCommands::Hooks hooks;
     hooks.database = [this] { return database(); };
     hooks.channelOfRow = [this](int row) { return ChannelOfRow(row); };
+    hooks.shownChannels = [this] {
+        const int satellite = ShownSatellite();
+        return satellite < 0 ? std::vector<int>{} : vormante::ChannelsOfKind(*database(), satellite, showTv_);
+    };
     hooks.satellite = [this] { return ShownSatellite(); };
     hooks.tv = [this] { return showTv_; };
     hooks.change = [this](const QString& name, const BulkChannelCommands::Operation& operation) {
@@ -140,8 +144,10 @@ void ChannelListPage::buildControls() {
             syncCurrentRow();
     });
     channelList_->SetRowsDraggable(true);
-    connect(channelList_, &ColumnListCtrl::rowsDropped, this,
-            [this](int row) { RunGuarded(this, [this, row] { DropSelectedAt(row); }); });
+    connect(
+        channelList_, &ColumnListCtrl::rowsDropped, this,
+        [this](int row) { RunGuarded(this, [this, row] { DropSelectedAt(row); }); },
+        Qt::QueuedConnection); // after the drag has ended
     connect(channelList_, &ColumnListCtrl::rowDoubleClicked, this, [this](int row) {
         if (row >= 0)
             guarded(&ChannelListPage::EditChannelCommand);

@@ -159,6 +159,12 @@ void SatellitePage::buildChannelKeys(QAction* add, QAction* edit, QAction* del) 
         const int satellite = CurrentSatellite();
         return ChannelOfRow(satellite, satellite == NONE ? NONE : CurrentTransponder(satellite), row);
     };
+    hooks.shownChannels = [this] {
+        const int satellite = CurrentSatellite();
+        const int transponder = satellite == NONE ? NONE : CurrentTransponder(satellite);
+        return transponder == NONE ? std::vector<int>{}
+                                   : satview::ListedChannels(*database(), satellite, transponder, showTv_);
+    };
     hooks.satellite = [this] { return CurrentSatellite(); };
     hooks.tv = [this] { return showTv_; };
     hooks.change = [this](const QString& name, const BulkChannelCommands::Operation& operation) {
@@ -172,8 +178,10 @@ void SatellitePage::buildChannelKeys(QAction* add, QAction* edit, QAction* del) 
     channelBulk_->Key(del, QKeySequence(QKeySequence::Delete));
     channelBulk_->AddFlagMenu(menus_[CHANNELS]);
     channelList_->SetRowsDraggable(true);
-    connect(channelList_, &ColumnListCtrl::rowsDropped, this,
-            [this](int row) { RunGuarded(this, [this, row] { channelBulk_->DropSelectedAt(row); }); });
+    connect(
+        channelList_, &ColumnListCtrl::rowsDropped, this,
+        [this](int row) { RunGuarded(this, [this, row] { channelBulk_->DropSelectedAt(row); }); },
+        Qt::QueuedConnection); // after the drag has ended
 }
 
 QMenu* SatellitePage::ContextMenu(int which) const {
@@ -470,9 +478,14 @@ void SatellitePage::listSelectionChanged(int which) {
     case TRANSPONDERS:
         OnTransponderSelected();
         break;
-    default:
-        list(which)->setCurrentRow(list(which)->FirstSelectedRow());
+    default: {
+        // The focus row while it is selected (Ctrl+click, Shift+arrows), else the first selected.
+        ColumnListCtrl* target = list(which);
+        const int focus = target->FocusRow();
+        target->setCurrentRow(focus >= 0 && target->IsRowSelected(focus) ? focus
+                                                                         : target->FirstSelectedRow());
         break;
+    }
     }
 }
 

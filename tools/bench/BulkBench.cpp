@@ -11,6 +11,7 @@
 #include <QComboBox>
 #include <QUndoStack>
 
+#include <algorithm>
 #include <span>
 #include <stdexcept>
 
@@ -24,11 +25,13 @@ void Settle() {
     QApplication::processEvents();
 }
 
-// Selects every fourth row from the second one on: 500 channels spread over the list.
+// 500 rows spread evenly over the list, from the second one on.
 void SelectSpread(ColumnListCtrl* list) {
-    list->ClearSelectedRows();
-    for (int i = 0, row = 1; i < SELECTED && row < list->RowCount(); ++i, row += 4)
-        list->SelectRow(row);
+    const int step = std::max(1, (list->RowCount() - 1) / SELECTED);
+    QList<int> rows;
+    for (int i = 0, row = 1; i < SELECTED && row < list->RowCount(); ++i, row += step)
+        rows << row;
+    list->SelectOnlyRows(rows);
 }
 
 } // namespace
