@@ -459,11 +459,7 @@ private Q_SLOTS:
         });
         selectRow(1);
         const int channel = page->ChannelOfRow(1);
-        testsupport::Edit(document,
-                          [&](vormante::ChannelDatabase& w) { w.Channel(channel).setName("Renamed"); });
-        testsupport::Edit(document, [&](vormante::ChannelDatabase& w) {
-            w.Channel(channel).setVideoPid(NULL_PID);
-        }); // it turns into a radio channel
+        testsupport::Edit(document, [&](vormante::ChannelDatabase& w) { w.Channel(channel).setName("Renamed"); });
         Q_EMIT list()->rowDoubleClicked(1);
         QCOMPARE(dialogsRun, 1);
         QCOMPARE(cell(1, 0), QStringLiteral("2"));
