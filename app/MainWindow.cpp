@@ -4,6 +4,7 @@
 #include "DataCommands.h"
 #include "FileCommands.h"
 #include "Icons.h"
+#include "ImageProblems.h"
 #include "controls/PageTabCtrl.h"
 #include "views/ChannelListPage.h"
 #include "views/SatellitePage.h"
@@ -44,6 +45,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     connect(&document_, &vormante::Document::opened, this, &MainWindow::OnImageOpened);
     connect(&document_, &vormante::Document::pathChanged, this, &MainWindow::UpdateWindowTitle);
     connect(&document_, &vormante::Document::modifiedChanged, this, &MainWindow::UpdateWindowTitle);
+    connect(fileCommands_, &FileCommands::imageOpened, this, &MainWindow::ReportImageProblems);
 
     CreateMenu();
     CreateToolBar();
@@ -282,6 +284,10 @@ QString MainWindow::TitleFor(const QString& path, bool modified) {
 }
 
 void MainWindow::UpdateWindowTitle() { setWindowTitle(TitleFor(document_.path(), document_.isModified())); }
+
+void MainWindow::ReportImageProblems() {
+    imageproblems::ReportAfterOpening(this, document_.database(), document_.path());
+}
 
 bool MainWindow::OpenFile(const QString& path) { return fileCommands_->OpenImageFile(path); }
 

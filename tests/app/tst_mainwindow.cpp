@@ -8,6 +8,7 @@
 #include "views/SystemSettingsPage.h"
 
 #include "controls/ColumnListCtrl.h"
+#include "model/ConsistencyCheck.h"
 #include "model/SampleImages.h"
 
 #include "TestSupport.h"
@@ -42,6 +43,7 @@ private Q_SLOTS:
     void exitSavesWhenAnsweredYes();
     void aboutShowsNameAndVersion();
     void titleNamesTheFileAndItsChanges();
+    void damagedImageIsReportedOnceAfterOpening();
 
 private:
     void OpenThroughToolbar(MainWindow& window) {
@@ -337,6 +339,36 @@ void TestMainWindow::titleNamesTheFileAndItsChanges() {
     FileDialog::queueFileName(dir_->filePath("demo.bin"));
     window.menuAction(Id::ID_FILE_SAVE_AS)->trigger();
     QCOMPARE(window.windowTitle(), QString::fromUtf8("demo.bin \u2014 VORMANTE"));
+}
+
+void TestMainWindow::damagedImageIsReportedOnceAfterOpening() {
+    vormante::ChannelDatabase damaged;
+    QVERIFY(testsupport::LoadInto(damaged, testsupport::EmptyImage()));
+    damaged.Settings().setSatelliteCount(3);
+    damaged.Transponder(700).setInUse(1);
+    const auto problems = vormante::CheckConsistency(damaged);
+    QCOMPARE(problems.size(), std::size_t(2));
+    const QString path = dir_->filePath("damaged.bin");
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(reinterpret_cast<const char*>(damaged.workingCopy().data()), vormante::IMAGE_SIZE);
+    file.close();
+
+    MainWindow window;
+    MessageBox::queueAnswer(QMessageBox::Ok);
+    FileDialog::queueFileName(path);
+    window.toolAction(Id::ID_TOOL_OPEN)->trigger();
+    QCOMPARE(MessageBox::prompts().size(), 1);
+    const MessageBox::Prompt prompt = MessageBox::prompts().first();
+    QVERIFY2(prompt.text.startsWith("damaged.bin has 2 problems"), qPrintable(prompt.text));
+    QCOMPARE(prompt.detailedText, QString::fromStdString(problems[0].message + "\n" + problems[1].message));
+    QCOMPARE(window.document().path(), path); // opened all the same
+    QVERIFY(window.pageTabCtrl()->isEnabled());
+
+    // A consistent image opens without a word.
+    FileDialog::queueFileName(imagePath_);
+    window.toolAction(Id::ID_TOOL_OPEN)->trigger();
+    QCOMPARE(MessageBox::prompts().size(), 1);
 }
 
 QTEST_MAIN(TestMainWindow)
