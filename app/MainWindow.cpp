@@ -42,6 +42,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
 
     fileCommands_ = new FileCommands(document_, this, this);
     dataCommands_ = new DataCommands(this, this);
+    dataCommands_->setFileCommands(fileCommands_);
     connect(&document_, &vormante::Document::opened, this, &MainWindow::OnImageOpened);
     connect(&document_, &vormante::Document::pathChanged, this, &MainWindow::UpdateWindowTitle);
     connect(&document_, &vormante::Document::modifiedChanged, this, &MainWindow::UpdateWindowTitle);

@@ -1,4 +1,5 @@
 #include "app/AboutDialog.h"
+#include "app/DataCommands.h"
 #include "app/FileCommands.h"
 #include "app/MainWindow.h"
 #include "controls/MessageBox.h"
@@ -44,6 +45,8 @@ private Q_SLOTS:
     void aboutShowsNameAndVersion();
     void titleNamesTheFileAndItsChanges();
     void damagedImageIsReportedOnceAfterOpening();
+    void sendingOffersToSaveAndStartsOnTheOpenFile();
+    void receivedImageCanBeOpenedAfterTheChangesQuestion();
 
 private:
     void OpenThroughToolbar(MainWindow& window) {
@@ -369,6 +372,58 @@ void TestMainWindow::damagedImageIsReportedOnceAfterOpening() {
     FileDialog::queueFileName(imagePath_);
     window.toolAction(Id::ID_TOOL_OPEN)->trigger();
     QCOMPARE(MessageBox::prompts().size(), 1);
+}
+
+void TestMainWindow::sendingOffersToSaveAndStartsOnTheOpenFile() {
+    MainWindow window;
+    OpenThroughToolbar(window);
+    testsupport::Edit(window.document(), [](vormante::ChannelDatabase& w) { w.workingCopy()[9000] ^= 1; });
+    MessageBox::resetTestState();
+
+    MessageBox::queueAnswer(QMessageBox::Cancel); // nothing is sent, nothing saved
+    window.menuAction(Id::ID_DATA_PC_TO_IRD)->trigger();
+    QVERIFY(FileDialog::captions().isEmpty());
+    QVERIFY(MessageBox::prompts().first().text.startsWith("db.bin has unsaved changes"));
+
+    MessageBox::queueAnswer(QMessageBox::Yes); // save, then the file dialog on the open file
+    FileDialog::queueFileName(QString());
+    window.menuAction(Id::ID_DATA_PC_TO_IRD)->trigger();
+    QCOMPARE(FileDialog::directories(), QStringList{imagePath_});
+    QVERIFY(!window.document().isModified());
+    QFile saved(imagePath_);
+    QVERIFY(saved.open(QIODevice::ReadOnly));
+    QCOMPARE(static_cast<unsigned char>(saved.readAll().at(9000)), 1);
+
+    // Without changes: no question.
+    FileDialog::queueFileName(QString());
+    window.menuAction(Id::ID_DATA_PC_TO_IRD)->trigger();
+    QCOMPARE(MessageBox::prompts().size(), 2);
+}
+
+void TestMainWindow::receivedImageCanBeOpenedAfterTheChangesQuestion() {
+    MainWindow window;
+    OpenThroughToolbar(window);
+    testsupport::Edit(window.document(), [](vormante::ChannelDatabase& w) { w.workingCopy()[9000] ^= 1; });
+    const QString received = dir_->filePath("received.bin");
+    QVERIFY(QFile::copy(imagePath_, received));
+
+    MessageBox::queueAnswer(QMessageBox::No); // not opened
+    window.dataCommands()->OfferToOpenReceived(received);
+    QCOMPARE(window.document().path(), imagePath_);
+
+    MessageBox::queueAnswer(QMessageBox::Yes);    // open it...
+    MessageBox::queueAnswer(QMessageBox::Cancel); // ...but keep the edits open
+    window.dataCommands()->OfferToOpenReceived(received);
+    QCOMPARE(window.document().path(), imagePath_);
+    QVERIFY(window.document().isModified());
+    QCOMPARE(MessageBox::prompts().last().text, FileCommands::ChangedQuestion());
+
+    MessageBox::queueAnswer(QMessageBox::Yes);
+    MessageBox::queueAnswer(QMessageBox::Discard);
+    window.dataCommands()->OfferToOpenReceived(received);
+    QCOMPARE(window.document().path(), received);
+    QVERIFY(!window.document().isModified());
+    QCOMPARE(window.windowTitle(), QString::fromUtf8("received.bin \u2014 VORMANTE"));
 }
 
 QTEST_MAIN(TestMainWindow)
