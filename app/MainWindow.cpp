@@ -50,6 +50,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
 
     CreateMenu();
     CreateToolBar();
+    ShowShortcutsInToolTips();
     setCentralWidget(CreatePageArea());
 
     // Hand the pages the document, then keep them disabled until an image is open.
@@ -273,6 +274,21 @@ void MainWindow::RefreshPage(int tab) {
         break;
     default:
         break;
+    }
+}
+
+void MainWindow::ShowShortcutsInToolTips() {
+    // "Save as" gets Ctrl+Shift+S; each toolbar tip names its command and,
+    // where the menu item has one, the shortcut: "Open (Ctrl+O)".
+    menuActions_.value(ID_FILE_SAVE_AS)->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    const std::pair<int, int> pairs[] = {
+        {ID_TOOL_OPEN, ID_FILE_OPEN}, {ID_TOOL_SAVE, ID_FILE_SAVE}, {ID_TOOL_SAVE_AS, ID_FILE_SAVE_AS}};
+    for (const auto& [tool, menu] : pairs) {
+        QAction* toolAction = toolActions_.value(tool);
+        const QKeySequence keys = menuActions_.value(menu)->shortcut();
+        if (!keys.isEmpty())
+            toolAction->setToolTip(QStringLiteral("%1 (%2)").arg(toolAction->text(),
+                                                                 keys.toString(QKeySequence::NativeText)));
     }
 }
 

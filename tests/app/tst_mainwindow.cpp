@@ -47,6 +47,7 @@ private Q_SLOTS:
     void damagedImageIsReportedOnceAfterOpening();
     void sendingOffersToSaveAndStartsOnTheOpenFile();
     void receivedImageCanBeOpenedAfterTheChangesQuestion();
+    void toolTipsNameTheCommandAndItsShortcut();
 
 private:
     void OpenThroughToolbar(MainWindow& window) {
@@ -424,6 +425,18 @@ void TestMainWindow::receivedImageCanBeOpenedAfterTheChangesQuestion() {
     QCOMPARE(window.document().path(), received);
     QVERIFY(!window.document().isModified());
     QCOMPARE(window.windowTitle(), QString::fromUtf8("received.bin \u2014 VORMANTE"));
+}
+
+void TestMainWindow::toolTipsNameTheCommandAndItsShortcut() {
+    MainWindow window;
+    const QString open = QKeySequence(QKeySequence::Open).toString(QKeySequence::NativeText);
+    QCOMPARE(window.toolAction(Id::ID_TOOL_OPEN)->toolTip(), QString("Open (%1)").arg(open));
+    QVERIFY(!window.menuAction(Id::ID_FILE_SAVE_AS)->shortcut().isEmpty());
+    QVERIFY(window.toolAction(Id::ID_TOOL_SAVE_AS)->toolTip().startsWith("Save as ("));
+    for (QAction* action : window.toolBar()->actions()) {
+        if (!action->isSeparator())
+            QVERIFY2(!action->toolTip().isEmpty(), qPrintable(action->text()));
+    }
 }
 
 QTEST_MAIN(TestMainWindow)
