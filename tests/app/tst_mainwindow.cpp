@@ -48,6 +48,7 @@ private Q_SLOTS:
     void sendingOffersToSaveAndStartsOnTheOpenFile();
     void receivedImageCanBeOpenedAfterTheChangesQuestion();
     void toolTipsNameTheCommandAndItsShortcut();
+    void screenshots();
 
 private:
     void OpenThroughToolbar(MainWindow& window) {
@@ -436,6 +437,29 @@ void TestMainWindow::toolTipsNameTheCommandAndItsShortcut() {
     for (QAction* action : window.toolBar()->actions()) {
         if (!action->isSeparator())
             QVERIFY2(!action->toolTip().isEmpty(), qPrintable(action->text()));
+    }
+}
+
+void TestMainWindow::screenshots() {
+    const QString folder = qEnvironmentVariable("VORMANTE_SCREENSHOT_DIR");
+    if (folder.isEmpty())
+        QSKIP("set VORMANTE_SCREENSHOT_DIR to a folder to save pictures of the window at three sizes");
+    const QString demo = dir_->filePath("demo.bin");
+    QFile file(demo);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(testsupport::ToByteArray(vormante::BuildDemoImage()));
+    file.close();
+    MainWindow window;
+    window.show();
+    QVERIFY(window.OpenFile(demo));
+    for (const QSize size : {QSize(640, 480), QSize(1024, 768), QSize(1920, 1080)}) {
+        window.resize(size);
+        for (int tab = 0; tab < 3; ++tab) {
+            window.pageTabCtrl()->setCurrentIndex(tab);
+            QTest::qWait(50);
+            QVERIFY(window.grab().save(
+                QStringLiteral("%1/window-%2x%3-tab%4.png").arg(folder).arg(size.width()).arg(size.height()).arg(tab)));
+        }
     }
 }
 
