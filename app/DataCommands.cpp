@@ -1,15 +1,64 @@
 #include "DataCommands.h"
 
+#include "FileCommands.h"
+#include "controls/MessageBox.h"
 #include "transfer/PortOptionDialog.h"
 #include "transfer/TransferDialog.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QWidget>
 
-DataCommands::DataCommands(QWidget* dialogParent, QObject* parent) : QObject(parent), dialogParent_(dialogParent) {}
+DataCommands::DataCommands(QWidget* dialogParent, QObject* parent)
+    : QObject(parent), dialogParent_(dialogParent) {}
 
-void DataCommands::SendFileToReceiver() { vormante::TransferDialog::RunSend(dialogParent_); }
+QString DataCommands::SaveBeforeSendingQuestion(const QString& fileName) {
+    return QStringLiteral(
+               "%1 has unsaved changes. Save them before sending?\n\nOtherwise the receiver gets the "
+               "file as it was last saved.")
+        .arg(fileName);
+}
 
-void DataCommands::ReceiveImageFromReceiver() { vormante::TransferDialog::RunReceive(dialogParent_); }
+QString DataCommands::OpenReceivedQuestion(const QString& fileName) {
+    return QStringLiteral("Open the received image %1 in the editor?").arg(fileName);
+}
+
+void DataCommands::SendFileToReceiver() {
+    QString startPath;
+    if (fileCommands_ != nullptr) {
+        startPath = fileCommands_->documentPath();
+        if (fileCommands_->hasUnsavedChanges()) {
+            const auto answer = MessageBox::show(dialogParent_, QStringLiteral("Data From PC To IRD"),
+                                                 SaveBeforeSendingQuestion(QFileInfo(startPath).fileName()),
+                                                 QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
+                                                 QMessageBox::Question);
+            if (answer == QMessageBox::Yes) {
+                if (!fileCommands_->SaveWithoutAsking())
+                    return; // the failure was reported; nothing is sent
+            } else if (answer != QMessageBox::No) {
+                return; // Cancel or the box closed
+            }
+        }
+    }
+    vormante::TransferDialog::RunSend(dialogParent_, startPath);
+}
+
+void DataCommands::ReceiveImageFromReceiver() {
+    const QString saved = vormante::TransferDialog::RunReceive(dialogParent_);
+    if (!saved.isEmpty())
+        OfferToOpenReceived(saved);
+}
+
+void DataCommands::OfferToOpenReceived(const QString& path) {
+    if (fileCommands_ == nullptr)
+        return;
+    if (!MessageBox::askYesNo(dialogParent_, QStringLiteral("Data From IRD To PC"),
+                              OpenReceivedQuestion(QDir::toNativeSeparators(path))))
+        return;
+    if (!fileCommands_->ConfirmLeave())
+        return;
+    fileCommands_->OpenImageFile(path);
+}
 
 void DataCommands::ShowPortOptions() {
     // The choice is not kept: a transfer uses the port picked in its own window.

@@ -70,6 +70,8 @@ FileCommands::SaveOutcome FileCommands::SaveImage() {
     return WriteBackupAndFile() ? SaveOutcome::Saved : SaveOutcome::Failed;
 }
 
+bool FileCommands::SaveWithoutAsking() { return HasUnsavedChanges() ? WriteBackupAndFile() : true; }
+
 bool FileCommands::WriteBackupAndFile() {
     // The backup receives what this save is about to replace: the file as it is on disk
     // now, which another program (or a received image) may have replaced since it was

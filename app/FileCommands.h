@@ -45,6 +45,10 @@ public:
     QString documentPath() const;
     // The file dialogs start in the folders last used and remember new ones.
     void setSession(SessionSettings* session) { session_ = session; }
+    // An image is open from a file and differs from what was last loaded or saved.
+    bool hasUnsavedChanges() const { return HasUnsavedChanges(); }
+    // Saves as Save does after its question was answered Save. True when written.
+    bool SaveWithoutAsking();
 
     static QString ChangedQuestion() { return QStringLiteral("Data has been changed,do you want to change!"); }
     // The line under the unsaved-changes question naming the file.

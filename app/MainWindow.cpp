@@ -9,6 +9,7 @@
 #include "RecentFiles.h"
 #include "SessionSettings.h"
 #include "controls/ColumnListCtrl.h"
+#include "ImageProblems.h"
 #include "controls/PageTabCtrl.h"
 #include "views/ChannelListPage.h"
 #include "views/CommandGuard.h"
@@ -56,6 +57,7 @@ MainWindow::MainWindow(QWidget* parent)
     fileCommands_->setSession(session_);
     dataCommands_ = new DataCommands(this, this);
     listCommands_ = new ListCommands(document_, this, this);
+    dataCommands_->setFileCommands(fileCommands_);
     connect(&document_, &vormante::Document::opened, this, &MainWindow::OnImageOpened);
     // Every file opened or saved goes to the top of the recent files.
     connect(&document_, &vormante::Document::pathChanged, recentFiles_, [this](const QString& path) {
@@ -66,9 +68,11 @@ MainWindow::MainWindow(QWidget* parent)
     connect(new ImageDrop(this), &ImageDrop::imageDropped, this, &MainWindow::OpenAfterQuestion);
     connect(&document_, &vormante::Document::pathChanged, this, &MainWindow::UpdateWindowTitle);
     connect(&document_, &vormante::Document::modifiedChanged, this, &MainWindow::UpdateWindowTitle);
+    connect(fileCommands_, &FileCommands::imageOpened, this, &MainWindow::ReportImageProblems);
 
     CreateMenu();
     CreateToolBar();
+    ShowShortcutsInToolTips();
     setCentralWidget(CreatePageArea());
 
     // Hand the pages the document, then keep them disabled until an image is open.
@@ -372,6 +376,21 @@ void MainWindow::RefreshPage(int tab) {
     }
 }
 
+void MainWindow::ShowShortcutsInToolTips() {
+    // "Save as" gets Ctrl+Shift+S; each toolbar tip names its command and,
+    // where the menu item has one, the shortcut: "Open (Ctrl+O)".
+    menuActions_.value(ID_FILE_SAVE_AS)->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    const std::pair<int, int> pairs[] = {
+        {ID_TOOL_OPEN, ID_FILE_OPEN}, {ID_TOOL_SAVE, ID_FILE_SAVE}, {ID_TOOL_SAVE_AS, ID_FILE_SAVE_AS}};
+    for (const auto& [tool, menu] : pairs) {
+        QAction* toolAction = toolActions_.value(tool);
+        const QKeySequence keys = menuActions_.value(menu)->shortcut();
+        if (!keys.isEmpty())
+            toolAction->setToolTip(QStringLiteral("%1 (%2)").arg(toolAction->text(),
+                                                                 keys.toString(QKeySequence::NativeText)));
+    }
+}
+
 QString MainWindow::TitleFor(const QString& path, bool modified) {
     const QString program = QStringLiteral("VORMANTE");
     if (path.isEmpty())
@@ -381,6 +400,10 @@ QString MainWindow::TitleFor(const QString& path, bool modified) {
 }
 
 void MainWindow::UpdateWindowTitle() { setWindowTitle(TitleFor(document_.path(), document_.isModified())); }
+
+void MainWindow::ReportImageProblems() {
+    imageproblems::ReportAfterOpening(this, document_.database(), document_.path());
+}
 
 bool MainWindow::OpenFile(const QString& path) { return fileCommands_->OpenImageFile(path); }
 

@@ -113,6 +113,8 @@ private:
     void OnImageOpened();
     void RefreshPage(int tab);
     void UpdateWindowTitle();
+    void ShowShortcutsInToolTips();
+    void ReportImageProblems();
     QAction* AddCommand(QMenu* menu, const QString& text, int id, void (MainWindow::*slot)());
     QAction* AddTool(const QString& icon, const QString& tip, int id, void (MainWindow::*slot)());
 

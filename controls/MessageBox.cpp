@@ -13,6 +13,7 @@ struct TestState {
     QStringList unexpected;
     QQueue<QString> fileNames;
     QStringList fileCaptions;
+    QStringList fileDirectories;
     QStringList unexpectedDialogs;
 };
 
@@ -88,9 +89,10 @@ void MessageBox::resetTestState() {
 }
 
 namespace {
-QString AnswerFileDialog(const QString& caption) {
+QString AnswerFileDialog(const QString& caption, const QString& directory) {
     TestState& state = State();
     state.fileCaptions.append(caption);
+    state.fileDirectories.append(directory);
     if (state.fileNames.isEmpty()) {
         state.unexpectedDialogs.append(caption);
         return {};
@@ -111,18 +113,19 @@ QString QtFilter(const QString& filter) {
 QString FileDialog::getOpenFileName(QWidget* parent, const QString& caption, const QString& directory,
                                     const QString& filter) {
     if (State().enabled)
-        return AnswerFileDialog(caption);
+        return AnswerFileDialog(caption, directory);
     return QFileDialog::getOpenFileName(parent, caption, directory, QtFilter(filter));
 }
 
 QString FileDialog::getSaveFileName(QWidget* parent, const QString& caption, const QString& directory,
                                     const QString& filter) {
     if (State().enabled)
-        return AnswerFileDialog(caption);
+        return AnswerFileDialog(caption, directory);
     return QFileDialog::getSaveFileName(parent, caption, directory, QtFilter(filter));
 }
 
 void FileDialog::queueFileName(const QString& path) { State().fileNames.enqueue(path); }
 QStringList FileDialog::captions() { return State().fileCaptions; }
+QStringList FileDialog::directories() { return State().fileDirectories; }
 QStringList FileDialog::unexpectedDialogs() { return State().unexpectedDialogs; }
 int FileDialog::pendingFileNames() { return static_cast<int>(State().fileNames.size()); }

@@ -64,6 +64,7 @@ public:
     // queue an empty name to answer Cancel. A dialog with no name queued is unexpected.
     static void queueFileName(const QString& path);
     static QStringList captions();          // captions of every dialog asked so far
+    static QStringList directories();       // the start directory or file each dialog was given
     static QStringList unexpectedDialogs();
     static int pendingFileNames();
 };

@@ -131,7 +131,11 @@ void TransferDialog::done(int result) {
     // Stops the port before anything the port uses goes away, whichever way
     // the window is left; mid-transfer the receiver is left waiting.
     transferEngine.Close();
+    const bool saved = !transferEngine.savedFileName().isEmpty() && !savedReported_;
+    savedReported_ = savedReported_ || saved;
     QDialog::done(result);
+    if (saved)
+        Q_EMIT imageSaved(transferEngine.savedFileName());
 }
 
 void TransferDialog::SetStatus(const QString& text) {
@@ -184,8 +188,8 @@ void TransferDialog::EndWindow(bool accepted) {
     done(accepted ? QDialog::Accepted : QDialog::Rejected);
 }
 
-bool TransferDialog::RunSend(QWidget* parent) {
-    const QString path = FileDialog::getOpenFileName(parent, QStringLiteral("Open"), QString(), BIN_FILTER);
+bool TransferDialog::RunSend(QWidget* parent, const QString& startPath) {
+    const QString path = FileDialog::getOpenFileName(parent, QStringLiteral("Open"), startPath, BIN_FILTER);
     if (path.isEmpty())
         return false;
     // Only a whole image goes to the receiver: anything else would overwrite
@@ -202,9 +206,12 @@ bool TransferDialog::RunSend(QWidget* parent) {
     return true;
 }
 
-void TransferDialog::RunReceive(QWidget* parent) {
+QString TransferDialog::RunReceive(QWidget* parent) {
     TransferDialog dialog(TransferDirection::Receive, QString(), parent);
+    QString savedPath;
+    connect(&dialog, &TransferDialog::imageSaved, &dialog, [&savedPath](const QString& path) { savedPath = path; });
     dialog.exec();
+    return savedPath;
 }
 
 } // namespace vormante

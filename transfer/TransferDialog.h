@@ -41,11 +41,13 @@ public:
     TransferDialog(TransferDirection direction, const QString& fileName, QWidget* parent = nullptr);
     ~TransferDialog() override;
 
-    // "Data From PC To IRD": asks for the file, refuses one that is not a
-    // whole image, then shows the window modally. False when no window opened.
-    static bool RunSend(QWidget* parent);
+    // "Data From PC To IRD": asks for the file (the dialog starts on startPath when
+    // given), refuses one that is not a whole image, then shows the window modally.
+    // False when no window opened.
+    static bool RunSend(QWidget* parent, const QString& startPath = QString());
     // "Data From IRD To PC": shows the window modally in the receive direction.
-    static void RunReceive(QWidget* parent);
+    // Returns the file the received image was saved to; empty when none was.
+    static QString RunReceive(QWidget* parent);
 
     // "COM1", "COM2", "COM3": first in the port box, before the detected adapters.
     static QStringList PortNames();
@@ -68,6 +70,10 @@ public:
     bool ConfirmDiscard(const QString& question) override;
     void EndWindow(bool accepted) override;
 
+Q_SIGNALS:
+    // The received image was written to path.
+    void imageSaved(const QString& path);
+
 public Q_SLOTS:
     // Every way the window ends comes through here: the port is stopped first.
     void done(int result) override;
@@ -88,6 +94,7 @@ private:
     QLabel* hintLine = nullptr; // under the status line; hidden while empty
     QLabel* fileLabel = nullptr;
     QLabel* fileLine = nullptr;
+    bool savedReported_ = false; // imageSaved is emitted once
 };
 
 } // namespace vormante

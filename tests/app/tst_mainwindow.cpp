@@ -1,4 +1,5 @@
 #include "app/AboutDialog.h"
+#include "app/DataCommands.h"
 #include "app/FileCommands.h"
 #include "app/MainWindow.h"
 #include "controls/MessageBox.h"
@@ -8,6 +9,7 @@
 #include "views/SystemSettingsPage.h"
 
 #include "controls/ColumnListCtrl.h"
+#include "model/ConsistencyCheck.h"
 #include "model/SampleImages.h"
 
 #include "TestSupport.h"
@@ -43,6 +45,11 @@ private Q_SLOTS:
     void exitSavesWhenAnsweredYes();
     void aboutShowsNameAndVersion();
     void titleNamesTheFileAndItsChanges();
+    void damagedImageIsReportedOnceAfterOpening();
+    void sendingOffersToSaveAndStartsOnTheOpenFile();
+    void receivedImageCanBeOpenedAfterTheChangesQuestion();
+    void toolTipsNameTheCommandAndItsShortcut();
+    void screenshots();
 
 private:
     void OpenThroughToolbar(MainWindow& window) {
@@ -349,6 +356,123 @@ void TestMainWindow::titleNamesTheFileAndItsChanges() {
     FileDialog::queueFileName(dir_->filePath("demo.bin"));
     window.menuAction(Id::ID_FILE_SAVE_AS)->trigger();
     QCOMPARE(window.windowTitle(), QString::fromUtf8("demo.bin \u2014 VORMANTE"));
+}
+
+void TestMainWindow::damagedImageIsReportedOnceAfterOpening() {
+    vormante::ChannelDatabase damaged;
+    QVERIFY(testsupport::LoadInto(damaged, testsupport::EmptyImage()));
+    damaged.Settings().setSatelliteCount(3);
+    damaged.Transponder(700).setInUse(1);
+    const auto problems = vormante::CheckConsistency(damaged);
+    QCOMPARE(problems.size(), std::size_t(2));
+    const QString path = dir_->filePath("damaged.bin");
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(reinterpret_cast<const char*>(damaged.workingCopy().data()), vormante::IMAGE_SIZE);
+    file.close();
+
+    MainWindow window;
+    MessageBox::queueAnswer(QMessageBox::Ok);
+    FileDialog::queueFileName(path);
+    window.toolAction(Id::ID_TOOL_OPEN)->trigger();
+    QCOMPARE(MessageBox::prompts().size(), 1);
+    const MessageBox::Prompt prompt = MessageBox::prompts().first();
+    QVERIFY2(prompt.text.startsWith("damaged.bin has 2 problems"), qPrintable(prompt.text));
+    QCOMPARE(prompt.detailedText, QString::fromStdString(problems[0].message + "\n" + problems[1].message));
+    QCOMPARE(window.document().path(), path); // opened all the same
+    QVERIFY(window.pageTabCtrl()->isEnabled());
+
+    // A consistent image opens without a word.
+    FileDialog::queueFileName(imagePath_);
+    window.toolAction(Id::ID_TOOL_OPEN)->trigger();
+    QCOMPARE(MessageBox::prompts().size(), 1);
+}
+
+void TestMainWindow::sendingOffersToSaveAndStartsOnTheOpenFile() {
+    MainWindow window;
+    OpenThroughToolbar(window);
+    testsupport::Edit(window.document(), [](vormante::ChannelDatabase& w) { w.workingCopy()[9000] ^= 1; });
+    MessageBox::resetTestState();
+
+    MessageBox::queueAnswer(QMessageBox::Cancel); // nothing is sent, nothing saved
+    window.menuAction(Id::ID_DATA_PC_TO_IRD)->trigger();
+    QVERIFY(FileDialog::captions().isEmpty());
+    QVERIFY(MessageBox::prompts().first().text.startsWith("db.bin has unsaved changes"));
+
+    MessageBox::queueAnswer(QMessageBox::Yes); // save, then the file dialog on the open file
+    FileDialog::queueFileName(QString());
+    window.menuAction(Id::ID_DATA_PC_TO_IRD)->trigger();
+    QCOMPARE(FileDialog::directories(), QStringList{imagePath_});
+    QVERIFY(!window.document().isModified());
+    QFile saved(imagePath_);
+    QVERIFY(saved.open(QIODevice::ReadOnly));
+    QCOMPARE(static_cast<unsigned char>(saved.readAll().at(9000)), 1);
+
+    // Without changes: no question.
+    FileDialog::queueFileName(QString());
+    window.menuAction(Id::ID_DATA_PC_TO_IRD)->trigger();
+    QCOMPARE(MessageBox::prompts().size(), 2);
+}
+
+void TestMainWindow::receivedImageCanBeOpenedAfterTheChangesQuestion() {
+    MainWindow window;
+    OpenThroughToolbar(window);
+    testsupport::Edit(window.document(), [](vormante::ChannelDatabase& w) { w.workingCopy()[9000] ^= 1; });
+    const QString received = dir_->filePath("received.bin");
+    QVERIFY(QFile::copy(imagePath_, received));
+
+    MessageBox::queueAnswer(QMessageBox::No); // not opened
+    window.dataCommands()->OfferToOpenReceived(received);
+    QCOMPARE(window.document().path(), imagePath_);
+
+    MessageBox::queueAnswer(QMessageBox::Yes);    // open it...
+    MessageBox::queueAnswer(QMessageBox::Cancel); // ...but keep the edits open
+    window.dataCommands()->OfferToOpenReceived(received);
+    QCOMPARE(window.document().path(), imagePath_);
+    QVERIFY(window.document().isModified());
+    QCOMPARE(MessageBox::prompts().last().text, FileCommands::ChangedQuestion());
+
+    MessageBox::queueAnswer(QMessageBox::Yes);
+    MessageBox::queueAnswer(QMessageBox::Discard);
+    window.dataCommands()->OfferToOpenReceived(received);
+    QCOMPARE(window.document().path(), received);
+    QVERIFY(!window.document().isModified());
+    QCOMPARE(window.windowTitle(), QString::fromUtf8("received.bin \u2014 VORMANTE"));
+}
+
+void TestMainWindow::toolTipsNameTheCommandAndItsShortcut() {
+    MainWindow window;
+    const QString open = QKeySequence(QKeySequence::Open).toString(QKeySequence::NativeText);
+    QCOMPARE(window.toolAction(Id::ID_TOOL_OPEN)->toolTip(), QString("Open (%1)").arg(open));
+    QVERIFY(!window.menuAction(Id::ID_FILE_SAVE_AS)->shortcut().isEmpty());
+    QVERIFY(window.toolAction(Id::ID_TOOL_SAVE_AS)->toolTip().startsWith("Save as ("));
+    for (QAction* action : window.toolBar()->actions()) {
+        if (!action->isSeparator())
+            QVERIFY2(!action->toolTip().isEmpty(), qPrintable(action->text()));
+    }
+}
+
+void TestMainWindow::screenshots() {
+    const QString folder = qEnvironmentVariable("VORMANTE_SCREENSHOT_DIR");
+    if (folder.isEmpty())
+        QSKIP("set VORMANTE_SCREENSHOT_DIR to a folder to save pictures of the window at three sizes");
+    const QString demo = dir_->filePath("demo.bin");
+    QFile file(demo);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(testsupport::ToByteArray(vormante::BuildDemoImage()));
+    file.close();
+    MainWindow window;
+    window.show();
+    QVERIFY(window.OpenFile(demo));
+    for (const QSize size : {QSize(640, 480), QSize(1024, 768), QSize(1920, 1080)}) {
+        window.resize(size);
+        for (int tab = 0; tab < 3; ++tab) {
+            window.pageTabCtrl()->setCurrentIndex(tab);
+            QTest::qWait(50);
+            QVERIFY(window.grab().save(
+                QStringLiteral("%1/window-%2x%3-tab%4.png").arg(folder).arg(size.width()).arg(size.height()).arg(tab)));
+        }
+    }
 }
 
 QTEST_MAIN(TestMainWindow)

@@ -156,6 +156,7 @@ private Q_SLOTS:
         const QString target = dir.filePath(QStringLiteral("received.bin"));
         FileDialog::queueFileName(target);
         MessageBox::queueAnswer(QMessageBox::Ok);
+        MessageBox::queueAnswer(QMessageBox::No); // not opened in the editor
         window.toolAction(Id::ID_DATA_IRD_TO_PC)->trigger();
         simulator.Cancel();
         if (worker.joinable())
@@ -163,8 +164,9 @@ private Q_SLOTS:
         QVERIFY2(result.ok, result.error.c_str());
         const QByteArray image(reinterpret_cast<const char*>(options.image.data()), 204800);
         QCOMPARE(ReadFile(target), image);
-        QCOMPARE(MessageBox::prompts().size(), 1);
+        QCOMPARE(MessageBox::prompts().size(), 2);
         QVERIFY(MessageBox::prompts()[0].text.startsWith(Text("Data have been DownLoaded and saved to ")));
+        QVERIFY(MessageBox::prompts()[1].text.startsWith("Open the received image"));
         QVERIFY(!window.database().IsChanged());
         QCOMPARE(ReadFile(imagePath), before);
     }

@@ -90,6 +90,7 @@ class TestTransferDialogWithReceiver : public QObject {
     Q_OBJECT
 
     QTemporaryDir dir;
+    QString savedPath; // what the last receive's window reported as saved
 
     // A receive through the Data command, answering the prompts from the queues.
     QByteArray Receive(std::uint32_t seed) {
@@ -100,7 +101,7 @@ class TestTransferDialogWithReceiver : public QObject {
         if (!simulator.opened)
             return {};
         UserAtTheWindow user(simulator);
-        TransferDialog::RunReceive(nullptr);
+        savedPath = TransferDialog::RunReceive(nullptr);
         const SimulatorResult& result = simulator.Finish();
         if (!result.ok || user.caption != Text("Data from IRD to PC") || user.portOpenAtEnd ||
             user.lastProgress != 204800 || user.finalStatus != Text("Data is transmitting form STB!"))
@@ -158,6 +159,7 @@ private Q_SLOTS:
         const QByteArray image = Receive(32);
         QVERIFY(!image.isEmpty());
         QCOMPARE(ReadFile(saved), image);
+        QCOMPARE(savedPath, saved); // the window reports the file it saved
         QCOMPARE(FileDialog::captions().size(), 1);
         QCOMPARE(PromptTexts(),
                  QStringList{Text("Data have been DownLoaded and saved to ") + QDir::toNativeSeparators(saved)});
@@ -201,6 +203,7 @@ private Q_SLOTS:
         MessageBox::queueAnswer(QMessageBox::Yes); // discard
         QVERIFY(!Receive(35).isEmpty());
         QCOMPARE(MessageBox::prompts().size(), 3);
+        QVERIFY(savedPath.isEmpty()); // discarded: nothing to offer for opening
     }
 
     // The dialog asked about the name as typed; when ".bin" is added and that
