@@ -20,7 +20,7 @@ INSTALLED_TARGETS = vormante vormante-cli vormante-receiver-sim vormante_desktop
 
 CMAKE_FLAGS = -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DVORMANTE_WERROR=$(WERROR)
 
-.PHONY: all deps build run test bench fuzz check-sanitize format clean release install package check-package
+.PHONY: all deps build run test bench fuzz check-sanitize format check-format clean release install package check-package
 
 all: build
 
@@ -108,6 +108,10 @@ fuzz:
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
+
+# Fails when a file differs from what `make format` would make of it; `make test` runs it as a CTest test.
+check-format:
+	git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
 
 clean:
 	rm -rf $(BUILD_DIR) build-sanitize build-fuzz build-bench $(RELEASE_DIR)

@@ -3,7 +3,7 @@
 # Usage: tools/install-deps.sh [build|fuzz|sanitize|gui-check|desktop]...
 set -euo pipefail
 
-packages=(build-essential cmake qt6-base-dev qt6-serialport-dev qt6-svg-dev libgl-dev socat)
+packages=(build-essential cmake qt6-base-dev qt6-serialport-dev qt6-svg-dev libgl-dev socat clang-format git)
 for extra in "$@"; do
     case "$extra" in
     build) ;;
