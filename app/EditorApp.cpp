@@ -13,10 +13,12 @@ EditorApp::EditorApp(int& argc, char** argv) : QApplication(argc, argv) {
 
 int EditorApp::Run() {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Editor for the channel database image of a satellite receiver."));
+    parser.setApplicationDescription(
+        QStringLiteral("Editor for the channel database image of a satellite receiver."));
     parser.addHelpOption();
     parser.addVersionOption();
-    parser.addPositionalArgument(QStringLiteral("image"), QStringLiteral("A 204800-byte database image (.bin) to open."),
+    parser.addPositionalArgument(QStringLiteral("image"),
+                                 QStringLiteral("A 204800-byte database image (.bin) to open."),
                                  QStringLiteral("[image]"));
     parser.process(*this);
     const QStringList images = parser.positionalArguments();

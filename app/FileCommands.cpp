@@ -22,7 +22,9 @@ QByteArray BytesOf(const vormante::DatabaseImage& image) {
 FileCommands::FileCommands(vormante::Document& document, QWidget* dialogParent, QObject* parent)
     : QObject(parent), document_(document), dialogParent_(dialogParent) {}
 
-QString FileCommands::documentPath() const { return document_.path(); }
+QString FileCommands::documentPath() const {
+    return document_.path();
+}
 
 bool FileCommands::HasUnsavedChanges() const {
     return document_.isOpen() && !document_.path().isEmpty() && document_.isModified();
@@ -32,7 +34,8 @@ bool FileCommands::OpenImage() {
     if (!ConfirmLeave())
         return false;
     const QString folder = session_ ? session_->LastFolder(SessionSettings::Folder::Open) : QString();
-    const QString path = FileDialog::getOpenFileName(dialogParent_, QStringLiteral("Open"), folder, FileFilter());
+    const QString path =
+        FileDialog::getOpenFileName(dialogParent_, QStringLiteral("Open"), folder, FileFilter());
     if (path.isEmpty())
         return false;
     if (!OpenImageFile(path))
@@ -70,7 +73,9 @@ FileCommands::SaveOutcome FileCommands::SaveImage() {
     return WriteBackupAndFile() ? SaveOutcome::Saved : SaveOutcome::Failed;
 }
 
-bool FileCommands::SaveWithoutAsking() { return HasUnsavedChanges() ? WriteBackupAndFile() : true; }
+bool FileCommands::SaveWithoutAsking() {
+    return HasUnsavedChanges() ? WriteBackupAndFile() : true;
+}
 
 bool FileCommands::WriteBackupAndFile() {
     // The backup receives what this save is about to replace: the file as it is on disk
@@ -95,20 +100,23 @@ bool FileCommands::WriteBackupAndFile() {
         backup = imagefileio::WriteFileAtomically(backupPath, BytesOf(document_.database().loadedCopy()));
     }
     if (!backup.ok()) {
-        ReportSaveFailure(QStringLiteral("The backup file %1 could not be written: %2.\n\nNothing was saved; the "
-                                         "changes are still open in the editor."),
-                          backupPath, backup.error);
+        ReportSaveFailure(
+            QStringLiteral("The backup file %1 could not be written: %2.\n\nNothing was saved; the "
+                           "changes are still open in the editor."),
+            backupPath, backup.error);
         return false;
     }
-    const imagefileio::WriteResult written = imagefileio::WriteFileAtomically(documentPath, BytesOf(document_.database().workingCopy()));
+    const imagefileio::WriteResult written =
+        imagefileio::WriteFileAtomically(documentPath, BytesOf(document_.database().workingCopy()));
     if (!written.ok()) {
         // A file written in place may be left incomplete; the backup holds its previous content.
-        ReportSaveFailure(written.inPlace
-                              ? QStringLiteral("%1 could not be written: %2.\n\nThe file may be incomplete; its previous "
-                                               "content is in the backup file. The changes are still open in the editor.")
-                              : QStringLiteral("%1 could not be written: %2.\n\nThe file keeps its previous content; the "
-                                               "changes are still open in the editor."),
-                          documentPath, written.error);
+        ReportSaveFailure(
+            written.inPlace
+                ? QStringLiteral("%1 could not be written: %2.\n\nThe file may be incomplete; its previous "
+                                 "content is in the backup file. The changes are still open in the editor.")
+                : QStringLiteral("%1 could not be written: %2.\n\nThe file keeps its previous content; the "
+                                 "changes are still open in the editor."),
+            documentPath, written.error);
         return false;
     }
     document_.MarkSaved(documentPath);
@@ -119,17 +127,20 @@ bool FileCommands::SaveImageAs() {
     if (document_.path().isEmpty())
         return false;
     const QString folder = session_ ? session_->LastFolder(SessionSettings::Folder::SaveAs) : QString();
-    const QString path = FileDialog::getSaveFileName(dialogParent_, QStringLiteral("Save As"), folder, FileFilter());
+    const QString path =
+        FileDialog::getSaveFileName(dialogParent_, QStringLiteral("Save As"), folder, FileFilter());
     if (path.isEmpty())
         return false;
-    const imagefileio::WriteResult written = imagefileio::WriteFileAtomically(path, BytesOf(document_.database().workingCopy()));
+    const imagefileio::WriteResult written =
+        imagefileio::WriteFileAtomically(path, BytesOf(document_.database().workingCopy()));
     if (written.status == imagefileio::WriteResult::OpenFailed) {
         MessageBox::information(dialogParent_, OpenErrorText());
         return false;
     }
     if (!written.ok()) {
-        ReportSaveFailure(QStringLiteral("%1 could not be written: %2.\n\nThe changes are still open in the editor."),
-                          path, written.error);
+        ReportSaveFailure(
+            QStringLiteral("%1 could not be written: %2.\n\nThe changes are still open in the editor."), path,
+            written.error);
         return false;
     }
     if (session_)
@@ -160,6 +171,7 @@ QMessageBox::StandardButton FileCommands::AskAboutChanges() {
 }
 
 void FileCommands::ReportSaveFailure(const QString& message, const QString& path, const QString& reason) {
-    MessageBox::show(dialogParent_, QStringLiteral("Warning"), message.arg(QDir::toNativeSeparators(path), reason),
-                     QMessageBox::Ok, QMessageBox::Warning);
+    MessageBox::show(dialogParent_, QStringLiteral("Warning"),
+                     message.arg(QDir::toNativeSeparators(path), reason), QMessageBox::Ok,
+                     QMessageBox::Warning);
 }

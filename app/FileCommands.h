@@ -50,7 +50,9 @@ public:
     // Saves as Save does after its question was answered Save. True when written.
     bool SaveWithoutAsking();
 
-    static QString ChangedQuestion() { return QStringLiteral("Data has been changed,do you want to change!"); }
+    static QString ChangedQuestion() {
+        return QStringLiteral("Data has been changed,do you want to change!");
+    }
     // The line under the unsaved-changes question naming the file.
     static QString ChangedFileLine(const QString& path);
     static QString OpenErrorText() { return QStringLiteral("File open error!"); }

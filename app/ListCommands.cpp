@@ -6,8 +6,8 @@
 #include "document/Document.h"
 #include "document/StepNames.h"
 #include "model/ChannelList.h"
-#include "model/ImageFile.h"
 #include "model/Duplicates.h"
+#include "model/ImageFile.h"
 #include "model/ImageReorder.h"
 #include "model/ListImport.h"
 #include "views/CompareDialog.h"
@@ -32,8 +32,8 @@ void ListCommands::Tell(const QString& text) {
 bool ListCommands::ExportList() {
     if (!document_.isOpen())
         return false;
-    const QString path =
-        FileDialog::getSaveFileName(dialogParent_, QStringLiteral("Export txt file"), QString(), ListFilter());
+    const QString path = FileDialog::getSaveFileName(dialogParent_, QStringLiteral("Export txt file"),
+                                                     QString(), ListFilter());
     if (path.isEmpty())
         return false;
     const std::string text = vormante::WriteChannelList(document_.database());
@@ -49,11 +49,12 @@ bool ListCommands::ExportList() {
 bool ListCommands::ImportList() {
     if (!document_.isOpen())
         return false;
-    const QString path =
-        FileDialog::getOpenFileName(dialogParent_, QStringLiteral("Import txt file"), QString(), ListFilter());
+    const QString path = FileDialog::getOpenFileName(dialogParent_, QStringLiteral("Import txt file"),
+                                                     QString(), ListFilter());
     if (path.isEmpty())
         return false;
-    const vormante::FileReadResult file = vormante::ReadFileBytes(path.toStdString(), vormante::MAX_LIST_BYTES);
+    const vormante::FileReadResult file =
+        vormante::ReadFileBytes(path.toStdString(), vormante::MAX_LIST_BYTES);
     if (!file.ok) {
         Tell(QString::fromStdString(file.error));
         return false;
@@ -140,10 +141,11 @@ bool ListCommands::FindDuplicates() {
     if (channels.empty())
         return false;
     bool applied = false;
-    document_.Apply(QStringLiteral("Delete %1").arg(steps::CountOf(static_cast<int>(channels.size()),
-                                                                   QStringLiteral("duplicate channel"),
-                                                                   QStringLiteral("duplicate channels"))),
-                    [&](ChannelDatabase& db) { applied = vormante::DeleteChannels(db, channels); });
+    document_.Apply(
+        QStringLiteral("Delete %1")
+            .arg(steps::CountOf(static_cast<int>(channels.size()), QStringLiteral("duplicate channel"),
+                                QStringLiteral("duplicate channels"))),
+        [&](ChannelDatabase& db) { applied = vormante::DeleteChannels(db, channels); });
     if (!applied)
         Tell(QStringLiteral("The image has changed since the duplicates were found; nothing was deleted."));
     return applied;

@@ -5,11 +5,11 @@
 #include "FileCommands.h"
 #include "Icons.h"
 #include "ImageDrop.h"
+#include "ImageProblems.h"
 #include "ListCommands.h"
 #include "RecentFiles.h"
 #include "SessionSettings.h"
 #include "controls/ColumnListCtrl.h"
-#include "ImageProblems.h"
 #include "controls/PageTabCtrl.h"
 #include "views/ChannelListPage.h"
 #include "views/CommandGuard.h"
@@ -42,7 +42,9 @@ enum Tab { TAB_SATELLITES = 0, TAB_ALL_CHANNELS = 1, TAB_SETTINGS = 2 };
 } // namespace
 
 // Outside every namespace: the macro declares the resource initialiser where it stands.
-static void InitResources() { Q_INIT_RESOURCE(vormante); }
+static void InitResources() {
+    Q_INIT_RESOURCE(vormante);
+}
 
 MainWindow::MainWindow(QWidget* parent)
     : QMainWindow(parent), settings_(SessionSettings::DefaultSettingsPath(), QSettings::IniFormat) {
@@ -94,8 +96,10 @@ MainWindow::MainWindow(QWidget* parent)
 
     // Column widths the user drags are kept between runs.
     const std::pair<const char*, ColumnListCtrl*> lists[] = {
-        {"satellites", satellitePage_->satelliteList()}, {"transponders", satellitePage_->transponderList()},
-        {"lnbs", satellitePage_->lnbList()},             {"channels", satellitePage_->channelList()},
+        {"satellites", satellitePage_->satelliteList()},
+        {"transponders", satellitePage_->transponderList()},
+        {"lnbs", satellitePage_->lnbList()},
+        {"channels", satellitePage_->channelList()},
         {"allChannels", channelListPage_->channelList()}};
     for (const auto& [name, list] : lists)
         session_->TrackColumnWidths(QLatin1String(name), list->horizontalHeader());
@@ -107,13 +111,14 @@ MainWindow::MainWindow(QWidget* parent)
     };
     connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Tab), this), &QShortcut::activated, this,
             [stepTab] { stepTab(1); });
-    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), this), &QShortcut::activated, this,
-            [stepTab] { stepTab(-1); });
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), this), &QShortcut::activated,
+            this, [stepTab] { stepTab(-1); });
 
     // The dialog size the window was designed at, in units of the current font, or
     // what the pages need if that is more, within the screen.
     const QFontMetrics metrics = fontMetrics();
-    QSize size = QSize(376 * metrics.averageCharWidth() / 4, 308 * metrics.height() / 8).expandedTo(sizeHint());
+    QSize size =
+        QSize(376 * metrics.averageCharWidth() / 4, 308 * metrics.height() / 8).expandedTo(sizeHint());
     if (const QScreen* display = screen())
         size = size.boundedTo(display->availableGeometry().size());
     resize(size);
@@ -143,28 +148,35 @@ QAction* MainWindow::AddTool(const QString& icon, const QString& tip, int id, vo
 
 void MainWindow::CreateMenu() {
     QMenu* file = menuBar()->addMenu(QStringLiteral("File"));
-    AddCommand(file, QStringLiteral("Open ..."), ID_FILE_OPEN, &MainWindow::OnOpen)->setShortcut(QKeySequence::Open);
-    AddCommand(file, QStringLiteral("Save"), ID_FILE_SAVE, &MainWindow::OnSave)->setShortcut(QKeySequence::Save);
+    AddCommand(file, QStringLiteral("Open ..."), ID_FILE_OPEN, &MainWindow::OnOpen)
+        ->setShortcut(QKeySequence::Open);
+    AddCommand(file, QStringLiteral("Save"), ID_FILE_SAVE, &MainWindow::OnSave)
+        ->setShortcut(QKeySequence::Save);
     AddCommand(file, QStringLiteral("Save as ..."), ID_FILE_SAVE_AS, &MainWindow::OnSaveAs);
     // The list commands work once an image is open.
-    connect(AddCommand(file, QStringLiteral("Export txt file"), ID_FILE_EXPORT_TXT, nullptr), &QAction::triggered,
-            this, [this] { RunGuarded(this, [this] { listCommands_->ExportList(); }); });
-    connect(AddCommand(file, QStringLiteral("Import txt file"), ID_FILE_IMPORT_TXT, nullptr), &QAction::triggered,
-            this, [this] { RunGuarded(this, [this] { listCommands_->ImportList(); }); });
+    connect(AddCommand(file, QStringLiteral("Export txt file"), ID_FILE_EXPORT_TXT, nullptr),
+            &QAction::triggered, this, [this] { RunGuarded(this, [this] { listCommands_->ExportList(); }); });
+    connect(AddCommand(file, QStringLiteral("Import txt file"), ID_FILE_IMPORT_TXT, nullptr),
+            &QAction::triggered, this, [this] { RunGuarded(this, [this] { listCommands_->ImportList(); }); });
     connect(AddCommand(file, QStringLiteral("Order like another image..."), ID_FILE_ORDER_LIKE, nullptr),
-            &QAction::triggered, this, [this] { RunGuarded(this, [this] { listCommands_->OrderLikeImage(); }); });
-    connect(AddCommand(file, QStringLiteral("Compare with..."), ID_FILE_COMPARE, nullptr), &QAction::triggered, this,
+            &QAction::triggered, this,
+            [this] { RunGuarded(this, [this] { listCommands_->OrderLikeImage(); }); });
+    connect(AddCommand(file, QStringLiteral("Compare with..."), ID_FILE_COMPARE, nullptr),
+            &QAction::triggered, this,
             [this] { RunGuarded(this, [this] { listCommands_->CompareWithImage(); }); });
     file->addSeparator();
     recentFiles_->AttachMenu(file->addMenu(QStringLiteral("Recent files")), this);
     file->addSeparator();
-    AddCommand(file, QStringLiteral("Exit"), ID_FILE_EXIT, &MainWindow::OnExit)->setShortcut(QKeySequence::Quit);
+    AddCommand(file, QStringLiteral("Exit"), ID_FILE_EXIT, &MainWindow::OnExit)
+        ->setShortcut(QKeySequence::Quit);
 
     CreateEditMenu();
 
     QMenu* transfer = menuBar()->addMenu(QStringLiteral("Data"));
-    AddCommand(transfer, QStringLiteral("Data From PC To IRD"), ID_DATA_PC_TO_IRD, &MainWindow::OnSendToReceiver);
-    AddCommand(transfer, QStringLiteral("Data From IRD To PC"), ID_DATA_IRD_TO_PC, &MainWindow::OnReceiveFromReceiver);
+    AddCommand(transfer, QStringLiteral("Data From PC To IRD"), ID_DATA_PC_TO_IRD,
+               &MainWindow::OnSendToReceiver);
+    AddCommand(transfer, QStringLiteral("Data From IRD To PC"), ID_DATA_IRD_TO_PC,
+               &MainWindow::OnReceiveFromReceiver);
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("Help"));
     AddCommand(help, QStringLiteral("About"), ID_HELP_ABOUT, &MainWindow::OnAbout);
@@ -190,8 +202,9 @@ void MainWindow::CreateEditMenu() {
         ->setShortcut(QKeySequence::Find);
     AddCommand(edit, QStringLiteral("Find channel..."), ID_EDIT_FIND, &MainWindow::OnFindChannel)
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F));
-    connect(AddCommand(edit, QStringLiteral("Find duplicates"), ID_EDIT_DUPLICATES, nullptr), &QAction::triggered,
-            this, [this] { RunGuarded(this, [this] { listCommands_->FindDuplicates(); }); });
+    connect(AddCommand(edit, QStringLiteral("Find duplicates"), ID_EDIT_DUPLICATES, nullptr),
+            &QAction::triggered, this,
+            [this] { RunGuarded(this, [this] { listCommands_->FindDuplicates(); }); });
 }
 
 void MainWindow::UpdateStatusLine() {
@@ -386,8 +399,8 @@ void MainWindow::ShowShortcutsInToolTips() {
         QAction* toolAction = toolActions_.value(tool);
         const QKeySequence keys = menuActions_.value(menu)->shortcut();
         if (!keys.isEmpty())
-            toolAction->setToolTip(QStringLiteral("%1 (%2)").arg(toolAction->text(),
-                                                                 keys.toString(QKeySequence::NativeText)));
+            toolAction->setToolTip(
+                QStringLiteral("%1 (%2)").arg(toolAction->text(), keys.toString(QKeySequence::NativeText)));
     }
 }
 
@@ -399,19 +412,29 @@ QString MainWindow::TitleFor(const QString& path, bool modified) {
            QStringLiteral(" \u2014 ") + program;
 }
 
-void MainWindow::UpdateWindowTitle() { setWindowTitle(TitleFor(document_.path(), document_.isModified())); }
+void MainWindow::UpdateWindowTitle() {
+    setWindowTitle(TitleFor(document_.path(), document_.isModified()));
+}
 
 void MainWindow::ReportImageProblems() {
     imageproblems::ReportAfterOpening(this, document_.database(), document_.path());
 }
 
-bool MainWindow::OpenFile(const QString& path) { return fileCommands_->OpenImageFile(path); }
+bool MainWindow::OpenFile(const QString& path) {
+    return fileCommands_->OpenImageFile(path);
+}
 
-void MainWindow::OnOpen() { fileCommands_->OpenImage(); }
+void MainWindow::OnOpen() {
+    fileCommands_->OpenImage();
+}
 
-void MainWindow::OnSave() { fileCommands_->SaveImage(); }
+void MainWindow::OnSave() {
+    fileCommands_->SaveImage();
+}
 
-void MainWindow::OnSaveAs() { fileCommands_->SaveImageAs(); }
+void MainWindow::OnSaveAs() {
+    fileCommands_->SaveImageAs();
+}
 
 void MainWindow::OnExit() {
     if (!fileCommands_->ConfirmLeave())
@@ -420,11 +443,17 @@ void MainWindow::OnExit() {
     close();
 }
 
-void MainWindow::OnSendToReceiver() { dataCommands_->SendFileToReceiver(); }
+void MainWindow::OnSendToReceiver() {
+    dataCommands_->SendFileToReceiver();
+}
 
-void MainWindow::OnReceiveFromReceiver() { dataCommands_->ReceiveImageFromReceiver(); }
+void MainWindow::OnReceiveFromReceiver() {
+    dataCommands_->ReceiveImageFromReceiver();
+}
 
-void MainWindow::OnPortOption() { dataCommands_->ShowPortOptions(); }
+void MainWindow::OnPortOption() {
+    dataCommands_->ShowPortOptions();
+}
 
 void MainWindow::OnAbout() {
     AboutDialog about(this);

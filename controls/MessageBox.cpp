@@ -22,11 +22,13 @@ TestState& State() {
     return state;
 }
 
-QString ProgramCaption() { return QStringLiteral("VORMANTE"); }
+QString ProgramCaption() {
+    return QStringLiteral("VORMANTE");
+}
 } // namespace
 
-MessageBox::Button MessageBox::show(QWidget* parent, const QString& title, const QString& text, Buttons buttons,
-                                    QMessageBox::Icon icon) {
+MessageBox::Button MessageBox::show(QWidget* parent, const QString& title, const QString& text,
+                                    Buttons buttons, QMessageBox::Icon icon) {
     return showWithDetails(parent, title, text, QString(), QString(), buttons, icon);
 }
 
@@ -76,11 +78,21 @@ void MessageBox::setTestMode(bool enabled) {
     State().enabled = enabled;
 }
 
-bool MessageBox::testMode() { return State().enabled; }
-void MessageBox::queueAnswer(Button answer) { State().answers.enqueue(answer); }
-QList<MessageBox::Prompt> MessageBox::prompts() { return State().prompts; }
-QStringList MessageBox::unexpectedPrompts() { return State().unexpected; }
-int MessageBox::pendingAnswers() { return static_cast<int>(State().answers.size()); }
+bool MessageBox::testMode() {
+    return State().enabled;
+}
+void MessageBox::queueAnswer(Button answer) {
+    State().answers.enqueue(answer);
+}
+QList<MessageBox::Prompt> MessageBox::prompts() {
+    return State().prompts;
+}
+QStringList MessageBox::unexpectedPrompts() {
+    return State().unexpected;
+}
+int MessageBox::pendingAnswers() {
+    return static_cast<int>(State().answers.size());
+}
 
 void MessageBox::resetTestState() {
     const bool enabled = State().enabled;
@@ -124,8 +136,18 @@ QString FileDialog::getSaveFileName(QWidget* parent, const QString& caption, con
     return QFileDialog::getSaveFileName(parent, caption, directory, QtFilter(filter));
 }
 
-void FileDialog::queueFileName(const QString& path) { State().fileNames.enqueue(path); }
-QStringList FileDialog::captions() { return State().fileCaptions; }
-QStringList FileDialog::directories() { return State().fileDirectories; }
-QStringList FileDialog::unexpectedDialogs() { return State().unexpectedDialogs; }
-int FileDialog::pendingFileNames() { return static_cast<int>(State().fileNames.size()); }
+void FileDialog::queueFileName(const QString& path) {
+    State().fileNames.enqueue(path);
+}
+QStringList FileDialog::captions() {
+    return State().fileCaptions;
+}
+QStringList FileDialog::directories() {
+    return State().fileDirectories;
+}
+QStringList FileDialog::unexpectedDialogs() {
+    return State().unexpectedDialogs;
+}
+int FileDialog::pendingFileNames() {
+    return static_cast<int>(State().fileNames.size());
+}

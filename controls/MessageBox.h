@@ -46,10 +46,10 @@ public:
     static void setTestMode(bool enabled);
     static bool testMode();
     static void queueAnswer(Button answer);
-    static QList<Prompt> prompts();          // every prompt so far, in order
-    static QStringList unexpectedPrompts();  // texts of prompts nobody had answered
+    static QList<Prompt> prompts();         // every prompt so far, in order
+    static QStringList unexpectedPrompts(); // texts of prompts nobody had answered
     static int pendingAnswers();
-    static void resetTestState();            // forget prompts and queued answers
+    static void resetTestState(); // forget prompts and queued answers
 };
 
 class FileDialog {
@@ -63,8 +63,8 @@ public:
     // Test mode (shared with MessageBox): the next queued name answers the next dialog;
     // queue an empty name to answer Cancel. A dialog with no name queued is unexpected.
     static void queueFileName(const QString& path);
-    static QStringList captions();          // captions of every dialog asked so far
-    static QStringList directories();       // the start directory or file each dialog was given
+    static QStringList captions();    // captions of every dialog asked so far
+    static QStringList directories(); // the start directory or file each dialog was given
     static QStringList unexpectedDialogs();
     static int pendingFileNames();
 };

@@ -20,7 +20,10 @@ QString SatelliteLabel(const ChannelDatabase& db, int slot) {
 }
 
 QString TransponderLabel(unsigned frequency, unsigned symbolRate, bool vertical) {
-    return QStringLiteral("%1/%2/%3").arg(frequency).arg(symbolRate).arg(vertical ? QLatin1Char('V') : QLatin1Char('H'));
+    return QStringLiteral("%1/%2/%3")
+        .arg(frequency)
+        .arg(symbolRate)
+        .arg(vertical ? QLatin1Char('V') : QLatin1Char('H'));
 }
 
 QString TransponderLabel(const ChannelDatabase& db, int slot) {

@@ -10,7 +10,9 @@ namespace vormante::chains {
 inline constexpr std::uint16_t ALL_ONES_16 = 0xFFFF;
 inline constexpr std::uint32_t ALL_ONES_32 = 0xFFFFFFFF;
 
-inline unsigned ServiceTypeOf(bool tv) { return tv ? ChannelRecord::SERVICE_TV : ChannelRecord::SERVICE_RADIO; }
+inline unsigned ServiceTypeOf(bool tv) {
+    return tv ? ChannelRecord::SERVICE_TV : ChannelRecord::SERVICE_RADIO;
+}
 
 // Walks a satellite's transponder chain from its head. The walk ends at a link
 // outside the table or at a slot already visited, so a broken or cyclic chain
@@ -18,8 +20,7 @@ inline unsigned ServiceTypeOf(bool tv) { return tv ? ChannelRecord::SERVICE_TV :
 // is read before `visit` runs, so `visit` may reset the member's own links.
 // `visit` returns false to stop early. A free satellite owns no chain, whatever
 // its link fields hold.
-template <class Visit>
-inline void WalkTransponders(const ChannelDatabase& db, int satellite, Visit visit) {
+template <class Visit> inline void WalkTransponders(const ChannelDatabase& db, int satellite, Visit visit) {
     if (!IsSatelliteSlot(satellite) || !db.Satellite(satellite).isUsed())
         return;
     std::bitset<TRANSPONDER_SLOTS> seen;
@@ -34,8 +35,7 @@ inline void WalkTransponders(const ChannelDatabase& db, int satellite, Visit vis
 }
 
 // The same for a satellite's channel chain.
-template <class Visit>
-inline void WalkChannels(const ChannelDatabase& db, int satellite, Visit visit) {
+template <class Visit> inline void WalkChannels(const ChannelDatabase& db, int satellite, Visit visit) {
     if (!IsSatelliteSlot(satellite) || !db.Satellite(satellite).isUsed())
         return;
     std::bitset<CHANNEL_SLOTS> seen;

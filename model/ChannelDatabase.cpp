@@ -11,8 +11,8 @@ ChannelDatabase::ChannelDatabase() = default;
 LoadResult ChannelDatabase::Load(std::span<const std::uint8_t> bytes) {
     if (bytes.size() != IMAGE_SIZE) {
         return {false, "The file holds " + std::to_string(bytes.size()) +
-                           " bytes, but a receiver database image holds exactly " + std::to_string(IMAGE_SIZE) +
-                           " bytes. It is not an image and was not opened."};
+                           " bytes, but a receiver database image holds exactly " +
+                           std::to_string(IMAGE_SIZE) + " bytes. It is not an image and was not opened."};
     }
     std::copy(bytes.begin(), bytes.end(), loadedCopy_.begin());
     workingCopy_ = loadedCopy_;
@@ -34,7 +34,9 @@ bool ChannelDatabase::WriteWorking(const ImageSink& sink) {
     return sink(std::span<const std::uint8_t>(workingCopy_));
 }
 
-void ChannelDatabase::Commit() { loadedCopy_ = workingCopy_; }
+void ChannelDatabase::Commit() {
+    loadedCopy_ = workingCopy_;
+}
 
 std::uint8_t* ChannelDatabase::RecordAddress(int kind, std::uint8_t* base, int index) {
     // Transponder and channel addresses are relative to sector 1.
@@ -83,7 +85,8 @@ template <typename Check> int Checked(int slot, Check isSlot, const char* table)
 } // namespace
 
 SatelliteRecord ChannelDatabase::Satellite(int slot) {
-    return SatelliteRecord(workingCopy_.data() + layout::SatelliteOffset(Checked(slot, IsSatelliteSlot, "satellite")));
+    return SatelliteRecord(workingCopy_.data() +
+                           layout::SatelliteOffset(Checked(slot, IsSatelliteSlot, "satellite")));
 }
 
 ConstSatelliteRecord ChannelDatabase::Satellite(int slot) const {
@@ -102,11 +105,13 @@ ConstTransponderRecord ChannelDatabase::Transponder(int slot) const {
 }
 
 ChannelRecord ChannelDatabase::Channel(int slot) {
-    return ChannelRecord(workingCopy_.data() + layout::ChannelOffset(Checked(slot, IsChannelSlot, "channel")));
+    return ChannelRecord(workingCopy_.data() +
+                         layout::ChannelOffset(Checked(slot, IsChannelSlot, "channel")));
 }
 
 ConstChannelRecord ChannelDatabase::Channel(int slot) const {
-    return ConstChannelRecord(workingCopy_.data() + layout::ChannelOffset(Checked(slot, IsChannelSlot, "channel")));
+    return ConstChannelRecord(workingCopy_.data() +
+                              layout::ChannelOffset(Checked(slot, IsChannelSlot, "channel")));
 }
 
 std::uint8_t& ChannelDatabase::TransponderMark(int slot) {
@@ -117,7 +122,9 @@ std::uint8_t ChannelDatabase::TransponderMark(int slot) const {
     return workingCopy_[layout::TransponderMarkOffset(Checked(slot, IsTransponderSlot, "transponder"))];
 }
 
-SystemSettingsBlock ChannelDatabase::Settings() { return SystemSettingsBlock(workingCopy_.data() + layout::SETTINGS_BLOCK); }
+SystemSettingsBlock ChannelDatabase::Settings() {
+    return SystemSettingsBlock(workingCopy_.data() + layout::SETTINGS_BLOCK);
+}
 
 ConstSystemSettingsBlock ChannelDatabase::Settings() const {
     return ConstSystemSettingsBlock(workingCopy_.data() + layout::SETTINGS_BLOCK);

@@ -25,7 +25,13 @@ using ImageSink = std::function<bool(std::span<const std::uint8_t>)>;
 class ChannelDatabase {
 public:
     // Record kinds of RecordAddress.
-    enum RecordKind { KIND_SATELLITE = 0, KIND_MARK = 1, KIND_SETTINGS = 2, KIND_TRANSPONDER = 3, KIND_CHANNEL = 5 };
+    enum RecordKind {
+        KIND_SATELLITE = 0,
+        KIND_MARK = 1,
+        KIND_SETTINGS = 2,
+        KIND_TRANSPONDER = 3,
+        KIND_CHANNEL = 5
+    };
 
     ChannelDatabase();
     ChannelDatabase(const ChannelDatabase&) = delete;
@@ -70,7 +76,6 @@ public:
     const std::uint8_t* ChannelPointer(int slot) const;
 
 private:
-
     bool loaded_ = false;
     DatabaseImage loadedCopy_{};
     DatabaseImage workingCopy_{};

@@ -66,8 +66,10 @@ void SortChannels(ChannelDatabase& db, int satellite, SortKind kind) {
         const ConstChannelRecord channel = db.Channel(c);
         const int t = channel.transponder();
         // A channel naming no transponder sorts as frequency 0.
-        const auto frequency = static_cast<std::uint16_t>(IsTransponderSlot(t) ? db.Transponder(t).frequency() : 0);
-        list[count++] = SortEntry{static_cast<std::uint16_t>(c), StableKey(kind, channel.scrambled(), frequency)};
+        const auto frequency =
+            static_cast<std::uint16_t>(IsTransponderSlot(t) ? db.Transponder(t).frequency() : 0);
+        list[count++] =
+            SortEntry{static_cast<std::uint16_t>(c), StableKey(kind, channel.scrambled(), frequency)};
         return true;
     });
     if (count == 0)
@@ -110,7 +112,8 @@ void SortChannels(ChannelDatabase& db, int satellite, SortKind kind) {
 }
 
 int ChannelAtNumber(const ChannelDatabase& db, int satellite, int number, bool tv) {
-    if (!IsSatelliteSlot(satellite) || number < 0 || number > static_cast<int>(db.Satellite(satellite).channelCount()))
+    if (!IsSatelliteSlot(satellite) || number < 0 ||
+        number > static_cast<int>(db.Satellite(satellite).channelCount()))
         return NO_LINK;
     const int passing = number == 0 ? 0 : number - 1;
     const unsigned type = ServiceTypeOf(tv);

@@ -60,23 +60,25 @@ private:
             if (current < 0 || current >= chain.slots) {
                 if (previous == NO_LINK)
                     Add(ProblemKind::LinkOutOfRange, s, -1, -1,
-                        "Satellite slot %d: the %s chain starts at slot %d, outside the table.", s, chain.what, current);
+                        "Satellite slot %d: the %s chain starts at slot %d, outside the table.", s,
+                        chain.what, current);
                 else
                     Add(ProblemKind::LinkOutOfRange, s, -1, -1,
-                        "Satellite slot %d: the %s chain links slot %d to slot %d, outside the table.", s, chain.what,
-                        previous, current);
+                        "Satellite slot %d: the %s chain links slot %d to slot %d, outside the table.", s,
+                        chain.what, previous, current);
                 return;
             }
             int& ownerOfCurrent = owner[static_cast<std::size_t>(current)];
             if (ownerOfCurrent == s) {
                 Add(ProblemKind::ChainCycle, s, -1, -1,
-                    "Satellite slot %d: the %s chain comes back to slot %d after slot %d.", s, chain.what, current,
-                    previous);
+                    "Satellite slot %d: the %s chain comes back to slot %d after slot %d.", s, chain.what,
+                    current, previous);
                 return;
             }
             if (ownerOfCurrent != -1) {
                 Add(ProblemKind::SharedRecord, s, -1, -1,
-                    "Satellite slot %d: the %s chain reaches slot %d, which is on the chain of satellite slot %d as well.",
+                    "Satellite slot %d: the %s chain reaches slot %d, which is on the chain of satellite "
+                    "slot %d as well.",
                     s, chain.what, current, ownerOfCurrent);
                 return;
             }
@@ -85,12 +87,14 @@ private:
             if (prevLink != previous) {
                 if (previous == NO_LINK)
                     Add(ProblemKind::WrongHead, s, -1, -1,
-                        "Satellite slot %d: the %s chain starts at slot %d, whose previous link is %d instead of none.",
+                        "Satellite slot %d: the %s chain starts at slot %d, whose previous link is %d "
+                        "instead of none.",
                         s, chain.what, current, prevLink);
                 else
                     Add(ProblemKind::BrokenBackLink, s, -1, -1,
-                        "Satellite slot %d: the %s chain goes from slot %d to slot %d, whose previous link is %d.", s,
-                        chain.what, previous, current, prevLink);
+                        "Satellite slot %d: the %s chain goes from slot %d to slot %d, whose previous link "
+                        "is %d.",
+                        s, chain.what, previous, current, prevLink);
             }
             member(current);
             ++length;
@@ -98,15 +102,17 @@ private:
             current = nextLink;
         }
         if (chain.tail != previous && previous == NO_LINK)
-            Add(ProblemKind::WrongTail, s, -1, -1, "Satellite slot %d: the %s chain's tail is %d, but the chain is empty.",
-                s, chain.what, chain.tail);
+            Add(ProblemKind::WrongTail, s, -1, -1,
+                "Satellite slot %d: the %s chain's tail is %d, but the chain is empty.", s, chain.what,
+                chain.tail);
         else if (chain.tail != previous)
             Add(ProblemKind::WrongTail, s, -1, -1,
                 "Satellite slot %d: the %s chain's tail is %d, but the chain ends at slot %d.", s, chain.what,
                 chain.tail, previous);
         if (length != chain.storedCount)
-            Add(ProblemKind::CountMismatch, s, -1, -1, "Satellite slot %d counts %u %ss, but its chain holds %u.", s,
-                chain.storedCount, chain.what, length);
+            Add(ProblemKind::CountMismatch, s, -1, -1,
+                "Satellite slot %d counts %u %ss, but its chain holds %u.", s, chain.storedCount, chain.what,
+                length);
     }
 
     void CheckTransponderChain(int s) {
@@ -126,8 +132,8 @@ private:
                         "Satellite slot %d: transponder slot %d is on the chain but free.", s, t);
                 if (tr.satellite() != static_cast<unsigned>(s))
                     Add(ProblemKind::TransponderOfOtherSatellite, s, t, -1,
-                        "Satellite slot %d: transponder slot %d is on the chain but names satellite slot %u.", s, t,
-                        tr.satellite());
+                        "Satellite slot %d: transponder slot %d is on the chain but names satellite slot %u.",
+                        s, t, tr.satellite());
             });
     }
 
@@ -137,7 +143,8 @@ private:
         unsigned tvCount = 0;
         unsigned radioCount = 0;
         bool any = false;
-        const ChainSpec chain{"channel", CHANNEL_SLOTS, sat.firstChannel(), sat.lastChannel(), sat.channelCount()};
+        const ChainSpec chain{"channel", CHANNEL_SLOTS, sat.firstChannel(), sat.lastChannel(),
+                              sat.channelCount()};
         CheckChain(
             s, chain, channelOwner_,
             [&](int c) {
@@ -156,28 +163,32 @@ private:
                 const unsigned number = (radio ? ++radioCount : ++tvCount) & 0x1FFF;
                 if (ch.serviceType() != type)
                     Add(ProblemKind::WrongServiceType, s, -1, c,
-                        "Satellite slot %d: channel slot %d has service type %u, but its video PID makes it %s.", s, c,
-                        ch.serviceType(), radio ? "radio (2)" : "TV (1)");
+                        "Satellite slot %d: channel slot %d has service type %u, but its video PID makes it "
+                        "%s.",
+                        s, c, ch.serviceType(), radio ? "radio (2)" : "TV (1)");
                 if (ch.channelNumber() != number)
                     Add(ProblemKind::WrongChannelNumber, s, -1, c,
-                        "Satellite slot %d: channel slot %d has number %u, but its place among the %s channels makes it %u.",
+                        "Satellite slot %d: channel slot %d has number %u, but its place among the %s "
+                        "channels makes it %u.",
                         s, c, ch.channelNumber(), radio ? "radio" : "TV", number);
             });
         if (any && !numbered)
             Add(ProblemKind::ChannelsWithoutState, s, -1, -1,
-                "Satellite slot %d holds channels, but its state is %u instead of 1, so they are never renumbered.", s,
-                sat.state());
+                "Satellite slot %d holds channels, but its state is %u instead of 1, so they are never "
+                "renumbered.",
+                s, sat.state());
     }
 
     void CheckChannel(int s, int c) {
         const ConstChannelRecord ch = db_.Channel(c);
         if (!ch.isOccupied())
-            Add(ProblemKind::FreeRecordOnChain, s, -1, c, "Satellite slot %d: channel slot %d is on the chain but free.",
-                s, c);
+            Add(ProblemKind::FreeRecordOnChain, s, -1, c,
+                "Satellite slot %d: channel slot %d is on the chain but free.", s, c);
         const int t = ch.transponder();
         if (!IsTransponderSlot(t)) {
             Add(ProblemKind::ChannelWithoutTransponder, s, -1, c,
-                "Satellite slot %d: channel slot %d names transponder %d, which is no transponder slot.", s, c, t);
+                "Satellite slot %d: channel slot %d names transponder %d, which is no transponder slot.", s,
+                c, t);
             return;
         }
         const ConstTransponderRecord tr = db_.Transponder(t);
@@ -197,7 +208,8 @@ private:
                     "Transponder slot %d is in use, but no satellite's chain reaches it.", t);
         }
         for (int c = 0; c < CHANNEL_SLOTS; ++c) {
-            if (db_.Channel(c).state() == ChannelRecord::STATE_IN_USE && channelOwner_[static_cast<std::size_t>(c)] == -1)
+            if (db_.Channel(c).state() == ChannelRecord::STATE_IN_USE &&
+                channelOwner_[static_cast<std::size_t>(c)] == -1)
                 Add(ProblemKind::ChannelOnNoChain, -1, -1, c,
                     "Channel slot %d is in use, but no satellite's chain reaches it.", c);
         }
@@ -211,6 +223,8 @@ private:
 
 } // namespace
 
-std::vector<ConsistencyProblem> CheckConsistency(const ChannelDatabase& db) { return ConsistencyChecker(db).Run(); }
+std::vector<ConsistencyProblem> CheckConsistency(const ChannelDatabase& db) {
+    return ConsistencyChecker(db).Run();
+}
 
 } // namespace vormante

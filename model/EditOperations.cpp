@@ -102,7 +102,8 @@ int AddChannelWith(ChannelDatabase& db, int transponder, int satellite, const Ch
     return slot;
 }
 
-bool StoreChannel(ChannelDatabase& db, int channel, int transponder, int satellite, const ChannelValues& values) {
+bool StoreChannel(ChannelDatabase& db, int channel, int transponder, int satellite,
+                  const ChannelValues& values) {
     if (!IsChannelSlot(channel) || !IsTransponderSlot(transponder) || !IsSatelliteSlot(satellite))
         return false;
     ChannelRecord record = db.Channel(channel);
@@ -118,7 +119,8 @@ bool StoreChannel(ChannelDatabase& db, int channel, int transponder, int satelli
     record.setLocked(values.locked);
     // A channel without a video PID is a radio channel.
     const unsigned video = record.videoPid();
-    record.setServiceType(video != 0 && video != NULL_PID ? ChannelRecord::SERVICE_TV : ChannelRecord::SERVICE_RADIO);
+    record.setServiceType(video != 0 && video != NULL_PID ? ChannelRecord::SERVICE_TV
+                                                          : ChannelRecord::SERVICE_RADIO);
     record.setSpareShort(0);
     record.setTransponder(static_cast<std::uint16_t>(transponder));
     record.setPairBits(0);
@@ -160,17 +162,28 @@ SettingAccess AccessOf(SettingField field) {
     using C = ConstSystemSettingsBlock;
     using S = SystemSettingsBlock;
     switch (field) {
-    case SettingField::MenuLanguage: return {&C::menuLanguage, &S::setMenuLanguage, 0};
-    case SettingField::GmtUsage: return {&C::gmtUsage, &S::setGmtUsage, 0};
-    case SettingField::TimeZone: return {&C::timeZone, &S::setTimeZone, 0};
-    case SettingField::SummerTime: return {&C::summerTime, &S::setSummerTime, 0};
-    case SettingField::Aspect: return {&C::aspectRatio, &S::setAspectRatio, 0};
-    case SettingField::DelayTime: return {&C::delayTime, &S::setDelayTime, 1};
-    case SettingField::ColorSystem: return {&C::colorSystem, &S::setColorSystem, 0};
-    case SettingField::SoundSystem: return {&C::soundSystem, &S::setSoundSystem, 0};
-    case SettingField::Standby: return {&C::standby, &S::setStandby, 0};
-    case SettingField::LockReceiver: return {&C::lockReceiver, &S::setLockReceiver, 0};
-    case SettingField::LockMenu: return {&C::lockMenu, &S::setLockMenu, 0};
+    case SettingField::MenuLanguage:
+        return {&C::menuLanguage, &S::setMenuLanguage, 0};
+    case SettingField::GmtUsage:
+        return {&C::gmtUsage, &S::setGmtUsage, 0};
+    case SettingField::TimeZone:
+        return {&C::timeZone, &S::setTimeZone, 0};
+    case SettingField::SummerTime:
+        return {&C::summerTime, &S::setSummerTime, 0};
+    case SettingField::Aspect:
+        return {&C::aspectRatio, &S::setAspectRatio, 0};
+    case SettingField::DelayTime:
+        return {&C::delayTime, &S::setDelayTime, 1};
+    case SettingField::ColorSystem:
+        return {&C::colorSystem, &S::setColorSystem, 0};
+    case SettingField::SoundSystem:
+        return {&C::soundSystem, &S::setSoundSystem, 0};
+    case SettingField::Standby:
+        return {&C::standby, &S::setStandby, 0};
+    case SettingField::LockReceiver:
+        return {&C::lockReceiver, &S::setLockReceiver, 0};
+    case SettingField::LockMenu:
+        return {&C::lockMenu, &S::setLockMenu, 0};
     }
     return {&C::menuLanguage, &S::setMenuLanguage, 0};
 }

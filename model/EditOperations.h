@@ -16,8 +16,8 @@ namespace vormante {
 // ---- Satellites and transponders ----
 
 struct SatelliteValues {
-    std::string name;  // Latin-1, at most 15 bytes are stored
-    int position = 0;  // tenths of a degree, East positive
+    std::string name;     // Latin-1, at most 15 bytes are stored
+    int position = 0;     // tenths of a degree, East positive
     unsigned lnbType = 0; // 0..7
 };
 // Allocates a satellite and stores the values: the new slot, or SATELLITES_FULL
@@ -40,8 +40,8 @@ bool StoreTransponder(ChannelDatabase& db, int slot, const TransponderValues& va
 
 // A field without a value keeps what is stored (a list that showed no entry).
 struct LnbValues {
-    std::optional<unsigned> lowBandIndex, highBandIndex; // Type 5..8 pick table entries
-    std::optional<std::uint32_t> lowKHz, highKHz;        // Type 1..4 store explicit frequencies
+    std::optional<unsigned> lowBandIndex, highBandIndex;  // Type 5..8 pick table entries
+    std::optional<std::uint32_t> lowKHz, highKHz;         // Type 1..4 store explicit frequencies
     std::optional<unsigned> polarityControl, bandControl; // Type 5..8 only
     std::optional<unsigned> diseqcItem, tone22k, switch12V;
     std::optional<bool> lnbPower;
@@ -52,7 +52,7 @@ bool StoreLnb(ChannelDatabase& db, int type, const LnbValues& values);
 // ---- Channels ----
 
 struct ChannelValues {
-    std::string name; // Latin-1, at most 11 bytes are stored
+    std::string name;                                                 // Latin-1, at most 11 bytes are stored
     unsigned videoPid = 0, audioPid = 0, pcrPid = 0, teletextPid = 0; // 0 means no PID
     bool locked = false, scrambled = false;
     std::array<bool, 4> fav{};
@@ -63,7 +63,8 @@ struct ChannelValues {
 int AddChannelWith(ChannelDatabase& db, int transponder, int satellite, const ChannelValues& values);
 // Stores the values into a channel of the satellite, on the given transponder.
 // False, changing nothing, unless channel and transponder are used slots.
-bool StoreChannel(ChannelDatabase& db, int channel, int transponder, int satellite, const ChannelValues& values);
+bool StoreChannel(ChannelDatabase& db, int channel, int transponder, int satellite,
+                  const ChannelValues& values);
 ChannelValues ChannelValuesOf(const ChannelDatabase& db, int channel);
 
 // ---- The settings lists ----

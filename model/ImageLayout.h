@@ -21,9 +21,15 @@ inline constexpr int NO_LINK = -1;
 // A PID of 0x1FFF means "no PID"; a channel without a video PID is a radio channel.
 inline constexpr std::uint32_t NULL_PID = 0x1FFF;
 
-inline constexpr bool IsSatelliteSlot(int s) { return s >= 0 && s < SATELLITE_SLOTS; }
-inline constexpr bool IsTransponderSlot(int t) { return t >= 0 && t < TRANSPONDER_SLOTS; }
-inline constexpr bool IsChannelSlot(int c) { return c >= 0 && c < CHANNEL_SLOTS; }
+inline constexpr bool IsSatelliteSlot(int s) {
+    return s >= 0 && s < SATELLITE_SLOTS;
+}
+inline constexpr bool IsTransponderSlot(int t) {
+    return t >= 0 && t < TRANSPONDER_SLOTS;
+}
+inline constexpr bool IsChannelSlot(int c) {
+    return c >= 0 && c < CHANNEL_SLOTS;
+}
 
 namespace layout {
 
@@ -48,8 +54,12 @@ inline constexpr std::array<int, CHANNEL_RUN_COUNT> CHANNEL_RUN_FIRST_SLOT = {0,
 inline constexpr std::array<int, CHANNEL_RUN_COUNT> CHANNEL_RUN_SLOTS = {500, 1250, 1250};
 inline constexpr std::array<std::size_t, CHANNEL_RUN_COUNT> CHANNEL_RUN_OFFSETS = {40256, 73772, 139308};
 
-constexpr std::size_t SatelliteOffset(int slot) { return SATELLITE_TABLE + SATELLITE_RECORD_SIZE * slot; }
-constexpr std::size_t TransponderMarkOffset(int slot) { return TRANSPONDER_MARK_TABLE + slot; }
+constexpr std::size_t SatelliteOffset(int slot) {
+    return SATELLITE_TABLE + SATELLITE_RECORD_SIZE * slot;
+}
+constexpr std::size_t TransponderMarkOffset(int slot) {
+    return TRANSPONDER_MARK_TABLE + slot;
+}
 constexpr std::size_t TransponderOffset(int slot) {
     return TRANSPONDER_TABLE + TRANSPONDER_RECORD_SIZE * slot;
 }
@@ -81,7 +91,9 @@ inline void StoreWord(std::uint8_t* p, std::uint32_t w) {
     p[3] = std::uint8_t(w >> 24);
 }
 
-constexpr std::uint32_t Mask(int width) { return width >= 32 ? 0xFFFFFFFFu : (1u << width) - 1u; }
+constexpr std::uint32_t Mask(int width) {
+    return width >= 32 ? 0xFFFFFFFFu : (1u << width) - 1u;
+}
 
 inline std::uint32_t Get(const std::uint8_t* word, int bit, int width) {
     return (LoadWord(word) >> bit) & Mask(width);
@@ -100,7 +112,9 @@ inline int GetSigned(const std::uint8_t* word, int bit, int width) {
     return static_cast<int>(raw ^ sign) - static_cast<int>(sign);
 }
 
-inline std::uint16_t LoadShort(const std::uint8_t* p) { return std::uint16_t(p[0] | p[1] << 8); }
+inline std::uint16_t LoadShort(const std::uint8_t* p) {
+    return std::uint16_t(p[0] | p[1] << 8);
+}
 
 inline void StoreShort(std::uint8_t* p, std::uint16_t v) {
     p[0] = std::uint8_t(v);

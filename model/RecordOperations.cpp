@@ -87,7 +87,8 @@ void ClearHasChannelsWhenEmpty(ChannelDatabase& db, int transponder) {
 }
 
 bool MatchesChannel(ConstChannelRecord channel, int transponder, unsigned serviceType) {
-    return channel.serviceType() == serviceType && (transponder == NO_LINK || channel.transponder() == transponder);
+    return channel.serviceType() == serviceType &&
+           (transponder == NO_LINK || channel.transponder() == transponder);
 }
 
 } // namespace

@@ -9,8 +9,8 @@
 
 namespace vormante {
 
-inline constexpr int NO_SATELLITE = 255;     // SatelliteSlotByOrdinal: no such satellite
-inline constexpr int SATELLITES_FULL = 100;  // AllocateSatellite: every slot used
+inline constexpr int NO_SATELLITE = 255;    // SatelliteSlotByOrdinal: no such satellite
+inline constexpr int SATELLITES_FULL = 100; // AllocateSatellite: every slot used
 
 // Satellites and transponders.
 int SatelliteSlotByOrdinal(const ChannelDatabase& db, int ordinal);
@@ -42,7 +42,14 @@ int CountChannelsOnCurrentSatellite(const ChannelDatabase& db, bool tv);
 void RenumberChannels(ChannelDatabase& db, int satellite);
 
 // Sorting and moving relink one satellite's channel chain.
-enum class SortKind { NameUp = 0, NameDown = 1, ScrambledFirst = 2, ScrambledLast = 3, FrequencyUp = 4, FrequencyDown = 5 };
+enum class SortKind {
+    NameUp = 0,
+    NameDown = 1,
+    ScrambledFirst = 2,
+    ScrambledLast = 3,
+    FrequencyUp = 4,
+    FrequencyDown = 5
+};
 void SortChannels(ChannelDatabase& db, int satellite, SortKind kind);
 int ChannelAtNumber(const ChannelDatabase& db, int satellite, int number, bool tv);
 // Relinks the given satellite's chain (not the one currentSatellite names); false,

@@ -1,8 +1,8 @@
 #include "Records.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
-#include <algorithm>
 #include <cstring>
 
 namespace vormante {
@@ -23,7 +23,8 @@ void WriteRecordText(std::uint8_t* field, int width, std::string_view value) {
 std::string FormatPosition(int tenthsOfDegree) {
     const int magnitude = std::abs(tenthsOfDegree);
     char text[32];
-    std::snprintf(text, sizeof text, "%d.%d%c", magnitude / 10, magnitude % 10, tenthsOfDegree > 0 ? 'E' : 'W');
+    std::snprintf(text, sizeof text, "%d.%d%c", magnitude / 10, magnitude % 10,
+                  tenthsOfDegree > 0 ? 'E' : 'W');
     return text;
 }
 

@@ -27,7 +27,9 @@ public:
 protected:
     explicit BasicRecordView(Byte* bytes) : bytes_(bytes) {}
 
-    std::uint32_t field(int word, int bit, int width) const { return bits::Get(bytes_ + 4 * word, bit, width); }
+    std::uint32_t field(int word, int bit, int width) const {
+        return bits::Get(bytes_ + 4 * word, bit, width);
+    }
     int link(int word, int bit, int width) const { return bits::GetSigned(bytes_ + 4 * word, bit, width); }
     void setField(int word, int bit, int width, std::uint32_t value) requires W {
         bits::Set(bytes_ + 4 * word, bit, width, value);
@@ -41,7 +43,9 @@ protected:
     // Text of at most maxLength bytes, ending at the first NUL.
     std::string text(int byte, int maxLength) const { return ReadRecordText(bytes_ + byte, maxLength); }
     // Copies at most width bytes of the text and fills the rest of the width with zeros.
-    void setText(int byte, int width, std::string_view value) requires W { WriteRecordText(bytes_ + byte, width, value); }
+    void setText(int byte, int width, std::string_view value) requires W {
+        WriteRecordText(bytes_ + byte, width, value);
+    }
 
 private:
     Byte* bytes_;
@@ -53,10 +57,10 @@ template <bool W> class BasicSatelliteRecord : public BasicRecordView<W> {
     using Base::link;
     using Base::setField;
     using Base::setLink;
-    using Base::shortAt;
     using Base::setShortAt;
-    using Base::text;
     using Base::setText;
+    using Base::shortAt;
+    using Base::text;
 
 public:
     using Base::data;
@@ -120,10 +124,10 @@ template <bool W> class BasicTransponderRecord : public BasicRecordView<W> {
     using Base::link;
     using Base::setField;
     using Base::setLink;
-    using Base::shortAt;
     using Base::setShortAt;
-    using Base::text;
     using Base::setText;
+    using Base::shortAt;
+    using Base::text;
 
 public:
     using Base::data;
@@ -171,10 +175,10 @@ template <bool W> class BasicChannelRecord : public BasicRecordView<W> {
     using Base::link;
     using Base::setField;
     using Base::setLink;
-    using Base::shortAt;
     using Base::setShortAt;
-    using Base::text;
     using Base::setText;
+    using Base::shortAt;
+    using Base::text;
 
 public:
     using Base::data;

@@ -31,8 +31,8 @@ struct ChannelSpec {
 };
 
 struct TransponderSpec {
-    unsigned frequency; // MHz
-    unsigned symbolRate; // kS/s
+    unsigned frequency;    // MHz
+    unsigned symbolRate;   // kS/s
     unsigned polarization; // 0 horizontal, 1 vertical
     std::vector<ChannelSpec> channels;
 };
@@ -56,87 +56,144 @@ ChannelSpec Radio(const char* name, unsigned audio, unsigned flags = 0) {
 
 std::vector<SatelliteSpec> DemoSatellites() {
     return {
-        {"Astra 1 19.2E", 192, 0,
+        {"Astra 1 19.2E",
+         192,
+         0,
          {
-             {11836, 27500, H,
+             {11836,
+              27500,
+              H,
               {Tv("Das Erste", 101, 102, 104, FAV1), Tv("arte", 401, 402, 404, FAV2),
                Tv("PHOENIX", 501, 502, 504), Tv("ONE", 301, 302, 304)}},
-             {11953, 27500, H,
-              {Tv("ZDF", 110, 120, 130, FAV1), Tv("3sat", 210, 220, 230, FAV2), Tv("KiKA", 310, 320, 330, FAV4),
-               Tv("ZDFinfo", 610, 620, 630), Tv("ZDFneo", 660, 670, 680)}},
-             {12188, 27500, H,
-              {Tv("RTL", 163, 104, 105, FAV1), Tv("RTLZWEI", 166, 128, 68), Tv("SUPER RTL", 165, 120, 65, FAV4),
-               Tv("VOX", 167, 136, 71)}},
-             {12544, 22000, H,
-              {Tv("SAT.1", 255, 256, 32, FAV1), Tv("ProSieben", 511, 512, 33), Tv("kabel eins", 767, 768, 34)}},
-             {12265, 27500, H,
+             {11953,
+              27500,
+              H,
+              {Tv("ZDF", 110, 120, 130, FAV1), Tv("3sat", 210, 220, 230, FAV2),
+               Tv("KiKA", 310, 320, 330, FAV4), Tv("ZDFinfo", 610, 620, 630), Tv("ZDFneo", 660, 670, 680)}},
+             {12188,
+              27500,
+              H,
+              {Tv("RTL", 163, 104, 105, FAV1), Tv("RTLZWEI", 166, 128, 68),
+               Tv("SUPER RTL", 165, 120, 65, FAV4), Tv("VOX", 167, 136, 71)}},
+             {12544,
+              22000,
+              H,
+              {Tv("SAT.1", 255, 256, 32, FAV1), Tv("ProSieben", 511, 512, 33),
+               Tv("kabel eins", 767, 768, 34)}},
+             {12265,
+              27500,
+              H,
               {Tv("BR Sued", 201, 202, 204), Radio("BAYERN 1", 2021), Radio("BAYERN 3", 2023, FAV3),
                Radio("B5 aktuell", 2025), Radio("Dlf", 2031, FAV3), Radio("Dlf Kultur", 2033)}},
-             {11797, 27500, H,
-              {Tv("Sky Cinema", 511, 515, NULL_PID, SCRAMBLED), Tv("Sky Sport 1", 255, 259, NULL_PID, SCRAMBLED),
+             {11797,
+              27500,
+              H,
+              {Tv("Sky Cinema", 511, 515, NULL_PID, SCRAMBLED),
+               Tv("Sky Sport 1", 255, 259, NULL_PID, SCRAMBLED),
                Tv("Sky Krimi", 1023, 1027, NULL_PID, SCRAMBLED | LOCKED)}},
          }},
-        {"Hotbird 13.0E", 130, 1,
+        {"Hotbird 13.0E",
+         130,
+         1,
          {
-             {11766, 27500, V,
+             {11766,
+              27500,
+              V,
               {Tv("Rai 1", 512, 650, 575, FAV1), Tv("Rai 2", 513, 651, 576), Tv("Rai 3", 514, 652, 577),
                Radio("Rai Radio 1", 659)}},
              {10992, 27500, V, {Tv("TV5MONDE", 160, 80, 101, FAV2), Tv("Euronews", 2221, 2231, NULL_PID)}},
              {11034, 27500, V, {Tv("TVP Polonia", 5601, 5602, 5603), Tv("Al Jazeera", 1160, 1120, NULL_PID)}},
-             {12476, 27500, H,
-              {Tv("Sky Uno", 1110, 1111, NULL_PID, SCRAMBLED), Tv("Sky TG24", 1120, 1121, NULL_PID, SCRAMBLED)}},
+             {12476,
+              27500,
+              H,
+              {Tv("Sky Uno", 1110, 1111, NULL_PID, SCRAMBLED),
+               Tv("Sky TG24", 1120, 1121, NULL_PID, SCRAMBLED)}},
              {12111, 27500, V, {Radio("R.Vaticana", 4121), Radio("Radio Maria", 4131)}},
          }},
-        {"Astra 2 28.2E", 282, 2,
+        {"Astra 2 28.2E",
+         282,
+         2,
          {
-             {10773, 22000, H,
+             {10773,
+              22000,
+              H,
               {Tv("BBC One", 5000, 5001, 5002, FAV1), Tv("BBC Two", 5100, 5101, 5102, FAV1),
                Tv("BBC Four", 5300, 5301, 5302), Tv("CBeebies", 5600, 5601, 5602, FAV4)}},
-             {10847, 23000, V,
+             {10847,
+              23000,
+              V,
               {Tv("ITV1", 2310, 2311, 2312, FAV1), Tv("ITV2", 2320, 2321, 2322), Tv("ITV3", 2330, 2331, 2332),
                Tv("ITV4", 2340, 2341, 2342)}},
-             {10964, 22000, H,
+             {10964,
+              22000,
+              H,
               {Tv("Channel 4", 2101, 2102, 2103), Tv("E4", 2201, 2202, 2203), Tv("More4", 2301, 2302, 2303),
                Tv("Film4", 2401, 2402, 2403, LOCKED)}},
-             {11426, 27500, H,
+             {11426,
+              27500,
+              H,
               {Radio("BBC R1", 7001, FAV3), Radio("BBC Radio 2", 7002), Radio("BBC Radio 4", 7004, FAV3),
                Radio("BBC R5 Live", 7005)}},
-             {11778, 27500, V,
-              {Tv("Sky One", 2305, 2306, NULL_PID, SCRAMBLED), Tv("Sky Arts", 2315, 2316, NULL_PID, SCRAMBLED)}},
+             {11778,
+              27500,
+              V,
+              {Tv("Sky One", 2305, 2306, NULL_PID, SCRAMBLED),
+               Tv("Sky Arts", 2315, 2316, NULL_PID, SCRAMBLED)}},
          }},
-        {"Eutelsat 5W", -50, 3,
+        {"Eutelsat 5W",
+         -50,
+         3,
          {
-             {11096, 29950, V,
+             {11096,
+              29950,
+              V,
               {Tv("TF1", 120, 130, 140, SCRAMBLED), Tv("France 2", 220, 230, 240, FAV1),
-               Tv("France 3", 320, 330, 340), Tv("France 5", 520, 530, 540), Tv("M6", 620, 630, 640, SCRAMBLED)}},
-             {11555, 29950, H,
+               Tv("France 3", 320, 330, 340), Tv("France 5", 520, 530, 540),
+               Tv("M6", 620, 630, 640, SCRAMBLED)}},
+             {11555,
+              29950,
+              H,
               {Tv("Arte", 720, 730, 740), Tv("LCP", 1320, 1330, NULL_PID), Radio("France Info", 1050),
                Radio("Fr. Inter", 1060, FAV3)}},
          }},
-        {"Thor 0.8W", -8, 5,
+        {"Thor 0.8W",
+         -8,
+         5,
          {
-             {10872, 25000, V,
+             {10872,
+              25000,
+              V,
               {Tv("NRK1", 512, 640, 576, SCRAMBLED), Tv("NRK2", 513, 641, 577, SCRAMBLED),
                Tv("NRK3", 514, 642, 578, SCRAMBLED)}},
-             {11216, 24500, V,
+             {11216,
+              24500,
+              V,
               {Tv("SVT1", 1011, 1012, 1013, SCRAMBLED), Tv("SVT2", 1021, 1022, 1023, SCRAMBLED),
                Tv("TV4", 1031, 1032, 1033, SCRAMBLED)}},
              {11325, 24500, H, {Radio("NRK P1", 650), Radio("NRK P2", 651), Radio("NRK P3", 652)}},
          }},
-        {"Turksat 42.0E", 420, 7,
+        {"Turksat 42.0E",
+         420,
+         7,
          {
-             {11054, 30000, V,
+             {11054,
+              30000,
+              V,
               {Tv("TRT 1", 1001, 1002, 1003, FAV1), Tv("TRT Haber", 1011, 1012, 1013),
                Tv("TRT Spor", 1021, 1022, 1023), Tv("TRT Cocuk", 1031, 1032, 1033, FAV4)}},
-             {11096, 30000, H,
-              {Tv("atv", 301, 302, NULL_PID), Tv("Show TV", 401, 402, NULL_PID), Tv("Kanal D", 501, 502, NULL_PID),
-               Tv("Star TV", 601, 602, NULL_PID)}},
+             {11096,
+              30000,
+              H,
+              {Tv("atv", 301, 302, NULL_PID), Tv("Show TV", 401, 402, NULL_PID),
+               Tv("Kanal D", 501, 502, NULL_PID), Tv("Star TV", 601, 602, NULL_PID)}},
              {11958, 27500, V, {Radio("TRT FM", 2101), Radio("TRT Radyo 1", 2102), Radio("TRT Nagme", 2103)}},
          }},
     };
 }
 
-[[noreturn]] void Fail(const std::string& what) { throw std::logic_error("building a sample image: " + what); }
+[[noreturn]] void Fail(const std::string& what) {
+    throw std::logic_error("building a sample image: " + what);
+}
 
 std::unique_ptr<ChannelDatabase> EmptyDatabase() {
     auto db = std::make_unique<ChannelDatabase>();
@@ -202,7 +259,8 @@ void NewChannel(ChannelDatabase& db, int satellite, int transponder, const Chann
     channel.setSpareShort(0);
     channel.setExtraPid(0);
     channel.setPairBits(0);
-    channel.setServiceType(spec.videoPid == NULL_PID ? ChannelRecord::SERVICE_RADIO : ChannelRecord::SERVICE_TV);
+    channel.setServiceType(spec.videoPid == NULL_PID ? ChannelRecord::SERVICE_RADIO
+                                                     : ChannelRecord::SERVICE_TV);
     db.Satellite(satellite).setChannelFlag(true);
 }
 
@@ -244,15 +302,15 @@ void SetDemoLnbTypes(SystemSettingsBlock& settings) {
 
 void SetDemoSettings(SystemSettingsBlock& settings) {
     settings.setStandby(0);
-    settings.setAspectRatio(1);   // 16:9
-    settings.setMenuLanguage(0);  // English
+    settings.setAspectRatio(1);  // 16:9
+    settings.setMenuLanguage(0); // English
     settings.setRfChannel(38);
-    settings.setSoundSystem(1);   // B/G
-    settings.setColorSystem(1);   // PAL
+    settings.setSoundSystem(1); // B/G
+    settings.setColorSystem(1); // PAL
     settings.setLockReceiver(0);
     settings.setLockMenu(0);
-    settings.setDelayTime(3);     // 3 Sec
-    settings.setTimeZone(22);     // Berlin, Stockholm, Rome, Bern
+    settings.setDelayTime(3); // 3 Sec
+    settings.setTimeZone(22); // Berlin, Stockholm, Rome, Bern
     settings.setGmtUsage(1);
     settings.setSummerTime(0);
     settings.setTimeOffset(0);
@@ -274,11 +332,13 @@ std::vector<std::uint8_t> BuildDemoImage() {
     SetDemoSettings(settings);
     int first = -1;
     for (const SatelliteSpec& satelliteSpec : DemoSatellites()) {
-        const int satellite = NewSatellite(*db, satelliteSpec.name, satelliteSpec.position, satelliteSpec.lnbType);
+        const int satellite =
+            NewSatellite(*db, satelliteSpec.name, satelliteSpec.position, satelliteSpec.lnbType);
         if (first < 0)
             first = satellite;
         for (const TransponderSpec& tp : satelliteSpec.transponders) {
-            const int transponder = NewTransponder(*db, satellite, tp.frequency, tp.symbolRate, tp.polarization);
+            const int transponder =
+                NewTransponder(*db, satellite, tp.frequency, tp.symbolRate, tp.polarization);
             for (const ChannelSpec& channel : tp.channels)
                 NewChannel(*db, satellite, transponder, channel);
         }
@@ -311,8 +371,9 @@ std::vector<std::uint8_t> BuildFullImage() {
         for (int c = 0; c < channels; ++c) {
             int t;
             if (s == 0)
-                t = c < BIG_TRANSPONDER_CHANNELS ? 0
-                                                 : 1 + (c - BIG_TRANSPONDER_CHANNELS) % (TRANSPONDERS_PER_SATELLITE - 1);
+                t = c < BIG_TRANSPONDER_CHANNELS
+                        ? 0
+                        : 1 + (c - BIG_TRANSPONDER_CHANNELS) % (TRANSPONDERS_PER_SATELLITE - 1);
             else
                 t = c % TRANSPONDERS_PER_SATELLITE;
             // Every fifth channel is radio; some are scrambled, locked or favourites.
@@ -320,8 +381,8 @@ std::vector<std::uint8_t> BuildFullImage() {
             std::snprintf(name, sizeof name, "%s %d-%d", radio ? "R" : "TV", s + 1, c + 1);
             const unsigned pid = 32 + static_cast<unsigned>(c) * 4;
             ChannelSpec spec = radio ? Radio(name, pid + 1) : Tv(name, pid, pid + 1, pid + 2);
-            spec.flags = (c % 7 == 0 ? SCRAMBLED : 0u) | (c % 31 == 0 ? LOCKED : 0u) | (c % 11 == 0 ? FAV1 : 0u) |
-                         (c % 13 == 0 ? FAV2 : 0u);
+            spec.flags = (c % 7 == 0 ? SCRAMBLED : 0u) | (c % 31 == 0 ? LOCKED : 0u) |
+                         (c % 11 == 0 ? FAV1 : 0u) | (c % 13 == 0 ? FAV2 : 0u);
             NewChannel(*db, satellite, transponders[t], spec);
         }
         RenumberChannels(*db, satellite);

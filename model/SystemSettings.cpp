@@ -10,7 +10,8 @@ template <bool W> void BasicLnbSlot<W>::setDiseqcItem(unsigned item) requires W 
 }
 
 template <bool W>
-typename BasicSystemSettingsBlock<W>::Base::Byte* BasicSystemSettingsBlock<W>::frequencyWord(int type, int band) const {
+typename BasicSystemSettingsBlock<W>::Base::Byte* BasicSystemSettingsBlock<W>::frequencyWord(int type,
+                                                                                             int band) const {
     if (type < 0 || type >= EXPLICIT_FREQUENCY_TYPES)
         throw std::out_of_range("LNB type without explicit frequencies");
     return data() + LNB_FREQUENCIES_BYTE + 8 * type + 4 * band;
@@ -20,7 +21,8 @@ template <bool W> std::uint32_t BasicSystemSettingsBlock<W>::lnbLowFrequency(int
     return bits::LoadWord(frequencyWord(type, 0));
 }
 
-template <bool W> void BasicSystemSettingsBlock<W>::setLnbLowFrequency(int type, std::uint32_t kHz) requires W {
+template <bool W>
+void BasicSystemSettingsBlock<W>::setLnbLowFrequency(int type, std::uint32_t kHz) requires W {
     bits::StoreWord(frequencyWord(type, 0), kHz);
 }
 
@@ -28,7 +30,8 @@ template <bool W> std::uint32_t BasicSystemSettingsBlock<W>::lnbHighFrequency(in
     return bits::LoadWord(frequencyWord(type, 1));
 }
 
-template <bool W> void BasicSystemSettingsBlock<W>::setLnbHighFrequency(int type, std::uint32_t kHz) requires W {
+template <bool W>
+void BasicSystemSettingsBlock<W>::setLnbHighFrequency(int type, std::uint32_t kHz) requires W {
     bits::StoreWord(frequencyWord(type, 1), kHz);
 }
 
@@ -119,8 +122,12 @@ const std::array<const char*, 54> TimeZones = {
     "Wellington, Auckland",
 };
 
-std::string LnbTypeName(int type) { return "Type" + std::to_string(type + 1); }
-std::string SatelliteLnbTypeName(int type) { return "Type " + std::to_string(type + 1); }
+std::string LnbTypeName(int type) {
+    return "Type" + std::to_string(type + 1);
+}
+std::string SatelliteLnbTypeName(int type) {
+    return "Type " + std::to_string(type + 1);
+}
 
 } // namespace texts
 

@@ -18,10 +18,10 @@ template <bool W> class BasicLnbSlot : public BasicRecordView<W> {
     using Base::link;
     using Base::setField;
     using Base::setLink;
-    using Base::shortAt;
     using Base::setShortAt;
-    using Base::text;
     using Base::setText;
+    using Base::shortAt;
+    using Base::text;
 
 public:
     using Base::data;
@@ -62,10 +62,10 @@ template <bool W> class BasicSystemSettingsBlock : public BasicRecordView<W> {
     using Base::link;
     using Base::setField;
     using Base::setLink;
-    using Base::shortAt;
     using Base::setShortAt;
-    using Base::text;
     using Base::setText;
+    using Base::shortAt;
+    using Base::text;
 
 public:
     using Base::data;
@@ -137,7 +137,7 @@ using SystemSettingsBlock = BasicSystemSettingsBlock<true>;
 using ConstSystemSettingsBlock = BasicSystemSettingsBlock<false>;
 
 // Fixed oscillator frequencies in MHz that Type 5..Type 8 pick by index.
-inline constexpr std::array<std::uint16_t, 8> LnbFrequencyTable = {5150, 9750, 10000, 10600,
+inline constexpr std::array<std::uint16_t, 8> LnbFrequencyTable = {5150,  9750,  10000, 10600,
                                                                    10750, 11250, 11300, 11475};
 
 struct LnbFrequencies {
@@ -175,7 +175,8 @@ std::string SatelliteLnbTypeName(int type);
 
 // The text at index, or an empty text when the index names no entry.
 template <std::size_t N> const char* At(const std::array<const char*, N>& list, long long index) {
-    return index >= 0 && static_cast<unsigned long long>(index) < N ? list[static_cast<std::size_t>(index)] : "";
+    return index >= 0 && static_cast<unsigned long long>(index) < N ? list[static_cast<std::size_t>(index)]
+                                                                    : "";
 }
 } // namespace texts
 

@@ -39,6 +39,8 @@ PortOptionDialog::PortOptionDialog(QWidget* parent) : QDialog(parent) {
     setMinimumWidth(250);
 }
 
-QString PortOptionDialog::selectedPort() const { return PortOfBox(portList); }
+QString PortOptionDialog::selectedPort() const {
+    return PortOfBox(portList);
+}
 
 } // namespace vormante

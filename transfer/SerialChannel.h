@@ -16,8 +16,8 @@ class SerialChannel : public QObject {
 public:
     enum class OpenResult {
         Opened,
-        AlreadyOpen,       // this channel is connected already
-        PortUnavailable,   // missing, or held by another program or window
+        AlreadyOpen,     // this channel is connected already
+        PortUnavailable, // missing, or held by another program or window
         ConfigurationFailed,
     };
 

@@ -20,7 +20,9 @@ SerialPort::SerialPort(QObject* parent) : SerialChannel(parent) {
     connect(&port, &QSerialPort::errorOccurred, this, &SerialPort::OnErrorOccurred);
 }
 
-SerialPort::~SerialPort() { Stop(); }
+SerialPort::~SerialPort() {
+    Stop();
+}
 
 int SerialPort::WriteTimeoutMs(std::size_t count) {
     const std::size_t ms = std::min<std::size_t>(count, 10'000'000) * WRITE_MS_PER_BYTE + WRITE_MS_CONSTANT;
@@ -66,7 +68,9 @@ bool SerialPort::Stop() {
     return true;
 }
 
-QString SerialPort::deviceName() const { return connected ? port.portName() : QString(); }
+QString SerialPort::deviceName() const {
+    return connected ? port.portName() : QString();
+}
 
 std::size_t SerialPort::ReadAvailable(std::uint8_t* buffer, std::size_t maxCount) {
     if (!connected || maxCount == 0)
@@ -87,7 +91,8 @@ bool SerialPort::Write(const std::uint8_t* bytes, std::size_t count) {
         return false;
     if (count == 0)
         return true;
-    if (port.write(reinterpret_cast<const char*>(bytes), static_cast<qint64>(count)) != static_cast<qint64>(count)) {
+    if (port.write(reinterpret_cast<const char*>(bytes), static_cast<qint64>(count)) !=
+        static_cast<qint64>(count)) {
         port.clear(QSerialPort::Output);
         return false;
     }

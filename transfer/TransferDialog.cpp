@@ -117,7 +117,9 @@ QStringList TransferDialog::PortNames() {
     return {QStringLiteral("COM1"), QStringLiteral("COM2"), QStringLiteral("COM3")};
 }
 
-void TransferDialog::OnStart() { transferEngine.Start(PortOfBox(portList)); }
+void TransferDialog::OnStart() {
+    transferEngine.Start(PortOfBox(portList));
+}
 
 void TransferDialog::OnStop() {
     transferEngine.StopListening();
@@ -209,7 +211,8 @@ bool TransferDialog::RunSend(QWidget* parent, const QString& startPath) {
 QString TransferDialog::RunReceive(QWidget* parent) {
     TransferDialog dialog(TransferDirection::Receive, QString(), parent);
     QString savedPath;
-    connect(&dialog, &TransferDialog::imageSaved, &dialog, [&savedPath](const QString& path) { savedPath = path; });
+    connect(&dialog, &TransferDialog::imageSaved, &dialog,
+            [&savedPath](const QString& path) { savedPath = path; });
     dialog.exec();
     return savedPath;
 }

@@ -22,7 +22,7 @@ namespace {
 constexpr int NAME_LENGTH = ChannelRecord::NAME_FIELD_SIZE;
 constexpr int PID_LENGTH = 4;
 constexpr int MAX_PID = 8191;
-constexpr unsigned PID_MASK = 0x3FFF;  // the PID fields are 14 bits wide
+constexpr unsigned PID_MASK = 0x3FFF; // the PID fields are 14 bits wide
 
 QLineEdit* MakeEdit(QWidget* parent, const char* name, int maxLength) {
     auto* edit = new QLineEdit(parent);
@@ -39,22 +39,16 @@ QCheckBox* MakeCheck(QWidget* parent, const char* name, const char* text) {
 } // namespace
 
 ChannelDialog::ChannelDialog(QWidget* parent)
-    : QDialog(parent),
-      nameEdit_(MakeEdit(this, "nameEdit", NAME_LENGTH)),
+    : QDialog(parent), nameEdit_(MakeEdit(this, "nameEdit", NAME_LENGTH)),
       videoPidEdit_(MakeEdit(this, "videoPidEdit", PID_LENGTH)),
       audioPidEdit_(MakeEdit(this, "audioPidEdit", PID_LENGTH)),
       pcrPidEdit_(MakeEdit(this, "pcrPidEdit", PID_LENGTH)),
-      teletextPidEdit_(MakeEdit(this, "teletextPidEdit", PID_LENGTH)),
-      satelliteCombo_(new QComboBox(this)),
-      transponderCombo_(new QComboBox(this)),
-      lockCheck_(MakeCheck(this, "lockCheck", "Lock:")),
-      fav1Check_(MakeCheck(this, "fav1Check", "Fav 1:")),
-      fav2Check_(MakeCheck(this, "fav2Check", "Fav 2:")),
-      fav3Check_(MakeCheck(this, "fav3Check", "Fav 3:")),
-      fav4Check_(MakeCheck(this, "fav4Check", "Fav 4:")),
+      teletextPidEdit_(MakeEdit(this, "teletextPidEdit", PID_LENGTH)), satelliteCombo_(new QComboBox(this)),
+      transponderCombo_(new QComboBox(this)), lockCheck_(MakeCheck(this, "lockCheck", "Lock:")),
+      fav1Check_(MakeCheck(this, "fav1Check", "Fav 1:")), fav2Check_(MakeCheck(this, "fav2Check", "Fav 2:")),
+      fav3Check_(MakeCheck(this, "fav3Check", "Fav 3:")), fav4Check_(MakeCheck(this, "fav4Check", "Fav 4:")),
       scrambledCheck_(MakeCheck(this, "scrambledCheck", "Scrambled")),
-      okButton_(new QPushButton(tr("OK"), this)),
-      cancelButton_(new QPushButton(tr("Cancel"), this)) {
+      okButton_(new QPushButton(tr("OK"), this)), cancelButton_(new QPushButton(tr("Cancel"), this)) {
     satelliteCombo_->setObjectName(QStringLiteral("satelliteCombo"));
     transponderCombo_->setObjectName(QStringLiteral("transponderCombo"));
     okButton_->setObjectName(QStringLiteral("okButton"));
@@ -96,11 +90,16 @@ ChannelDialog::ChannelDialog(QWidget* parent)
 
 QCheckBox* ChannelDialog::favCheck(int n) const {
     switch (n) {
-    case 1: return fav1Check_;
-    case 2: return fav2Check_;
-    case 3: return fav3Check_;
-    case 4: return fav4Check_;
-    default: return nullptr;
+    case 1:
+        return fav1Check_;
+    case 2:
+        return fav2Check_;
+    case 3:
+        return fav3Check_;
+    case 4:
+        return fav4Check_;
+    default:
+        return nullptr;
     }
 }
 
@@ -163,7 +162,8 @@ void ChannelDialog::fillSatellites() {
     for (int slot : satelliteSlots_)
         satelliteCombo_->addItem(satview::FromBytes(database_->Satellite(slot).name()));
     const auto found = std::find(satelliteSlots_.begin(), satelliteSlots_.end(), satelliteSlot_);
-    const int position = found == satelliteSlots_.end() ? 0 : static_cast<int>(found - satelliteSlots_.begin());
+    const int position =
+        found == satelliteSlots_.end() ? 0 : static_cast<int>(found - satelliteSlots_.begin());
     satelliteCombo_->setCurrentIndex(satelliteSlots_.empty() ? -1 : position);
     if (placeSelectable_ && isNew_ && !satelliteSlots_.empty())
         satelliteSlot_ = satelliteSlots_[static_cast<std::size_t>(position)];
@@ -220,19 +220,22 @@ bool ChannelDialog::transponderChosenValid() const {
     return IsChannelSlot(channelSlot_);
 }
 
-void ChannelDialog::updateOkButton() { okButton_->setEnabled(transponderChosenValid()); }
+void ChannelDialog::updateOkButton() {
+    okButton_->setEnabled(transponderChosenValid());
+}
 
 unsigned ChannelDialog::readPid(const QLineEdit* edit) const {
     return static_cast<unsigned>(satview::ReadNumber(edit->text().left(PID_LENGTH))) & PID_MASK;
 }
 
 bool ChannelDialog::pidsInRange() {
-    const std::pair<QLineEdit*, const char*> boxes[] = {
-        {videoPidEdit_, "Video PID"}, {audioPidEdit_, "Audio PID"}, {pcrPidEdit_, "PCR PID"},
-        {teletextPidEdit_, "TTxt PID"}};
+    const std::pair<QLineEdit*, const char*> boxes[] = {{videoPidEdit_, "Video PID"},
+                                                        {audioPidEdit_, "Audio PID"},
+                                                        {pcrPidEdit_, "PCR PID"},
+                                                        {teletextPidEdit_, "TTxt PID"}};
     for (const auto& [edit, name] : boxes) {
-        if (!numberbox::CheckRange(this, QLatin1String(name), satview::ReadNumber(edit->text().left(PID_LENGTH)), 0,
-                                   MAX_PID)) {
+        if (!numberbox::CheckRange(this, QLatin1String(name),
+                                   satview::ReadNumber(edit->text().left(PID_LENGTH)), 0, MAX_PID)) {
             edit->setFocus();
             edit->selectAll();
             return false;
@@ -251,7 +254,8 @@ bool ChannelDialog::Store() {
     values_.audioPid = readPid(audioPidEdit_);
     values_.pcrPid = readPid(pcrPidEdit_);
     values_.teletextPid = readPid(teletextPidEdit_);
-    values_.fav = {fav1Check_->isChecked(), fav2Check_->isChecked(), fav3Check_->isChecked(), fav4Check_->isChecked()};
+    values_.fav = {fav1Check_->isChecked(), fav2Check_->isChecked(), fav3Check_->isChecked(),
+                   fav4Check_->isChecked()};
     values_.locked = lockCheck_->isChecked();
     values_.scrambled = scrambledCheck_->isChecked();
     // The model stores a PID of 0 as no PID; without a video PID the channel is radio.

@@ -5,7 +5,9 @@
 namespace channelrow {
 
 namespace {
-QString YesNo(bool set) { return set ? QStringLiteral("Y") : QStringLiteral("N"); }
+QString YesNo(bool set) {
+    return set ? QStringLiteral("Y") : QStringLiteral("N");
+}
 QString Latin1(const std::string& text) {
     return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
 }

@@ -14,10 +14,11 @@ bool RunGuarded(QWidget* parent, const std::function<void()>& command) {
     } catch (...) {
         reason = QStringLiteral("unknown error");
     }
-    MessageBox::show(parent, QStringLiteral("Error"),
-                     QStringLiteral("The command could not be completed (%1). The image was left as it was before "
-                                    "the command.")
-                         .arg(reason),
-                     QMessageBox::Ok, QMessageBox::Warning);
+    MessageBox::show(
+        parent, QStringLiteral("Error"),
+        QStringLiteral("The command could not be completed (%1). The image was left as it was before "
+                       "the command.")
+            .arg(reason),
+        QMessageBox::Ok, QMessageBox::Warning);
     return false;
 }

@@ -75,8 +75,7 @@ std::uint32_t KiloHertz(const QComboBox* combo) {
 } // namespace
 
 LnbDialog::LnbDialog(QWidget* parent)
-    : QDialog(parent),
-      typeCombo_(MakeCombo(this, "typeCombo", TypeItems())),
+    : QDialog(parent), typeCombo_(MakeCombo(this, "typeCombo", TypeItems())),
       lowCombo_(MakeCombo(this, "lowCombo", FrequencyItems(), true)),
       highCombo_(MakeCombo(this, "highCombo", FrequencyItems(), true)),
       diseqcCombo_(MakeCombo(this, "diseqcCombo", Items(texts::Diseqc))),
@@ -85,8 +84,7 @@ LnbDialog::LnbDialog(QWidget* parent)
       toneCombo_(MakeCombo(this, "toneCombo", Items(texts::Tone22k))),
       switch12VCombo_(MakeCombo(this, "switch12VCombo", Items(texts::OffOn))),
       powerCombo_(MakeCombo(this, "powerCombo", Items(texts::OffOn))),
-      okButton_(new QPushButton(tr("OK"), this)),
-      cancelButton_(new QPushButton(tr("Cancel"), this)) {
+      okButton_(new QPushButton(tr("OK"), this)), cancelButton_(new QPushButton(tr("Cancel"), this)) {
     setWindowTitle(tr("LNB Edit"));
     okButton_->setObjectName(QStringLiteral("okButton"));
     cancelButton_->setObjectName(QStringLiteral("cancelButton"));
@@ -176,10 +174,10 @@ void LnbDialog::Store() {
         // The frequencies are stored in kHz in 32 bits: refuse typed MHz that do not fit.
         constexpr long long MAX_MHZ = 0xFFFFFFFFLL / KHZ_PER_MHZ;
         const std::pair<QComboBox*, const char*> boxes[] = {{lowCombo_, "LNB Freq Low"},
-                                                             {highCombo_, "LNB Freq High"}};
+                                                            {highCombo_, "LNB Freq High"}};
         for (const auto& [combo, name] : boxes) {
-            if (!numberbox::CheckRange(this, QLatin1String(name), satview::ReadNumber(combo->currentText()), 0,
-                                       MAX_MHZ)) {
+            if (!numberbox::CheckRange(this, QLatin1String(name), satview::ReadNumber(combo->currentText()),
+                                       0, MAX_MHZ)) {
                 combo->setFocus();
                 return;
             }

@@ -2,8 +2,8 @@
 
 #include "DialogLayout.h"
 #include "NumberBoxes.h"
-#include "controls/MessageBox.h"
 #include "SatellitePageText.h"
+#include "controls/MessageBox.h"
 #include "model/RecordOperations.h"
 
 #include <QComboBox>
@@ -22,7 +22,7 @@ namespace {
 constexpr int NAME_LENGTH = SatelliteRecord::NAME_MAX_CHARS;
 constexpr int DEGREES_LENGTH = 3;
 constexpr int TENTHS_LENGTH = 3;
-constexpr int MAX_POSITION = 1800; // 180.0 degrees; there is no lower limit
+constexpr int MAX_POSITION = 1800;    // 180.0 degrees; there is no lower limit
 constexpr unsigned LNB_TYPE_MASK = 7; // "no item chosen" (-1) stores 7, "Type 8"
 
 QLineEdit* MakeEdit(QWidget* parent, const char* name, int maxLength) {
@@ -42,13 +42,11 @@ QComboBox* MakeTypedCombo(QWidget* parent, const char* name) {
 } // namespace
 
 SatelliteDialog::SatelliteDialog(QWidget* parent)
-    : QDialog(parent),
-      nameEdit_(MakeEdit(this, "nameEdit", NAME_LENGTH)),
+    : QDialog(parent), nameEdit_(MakeEdit(this, "nameEdit", NAME_LENGTH)),
       degreesEdit_(MakeEdit(this, "degreesEdit", DEGREES_LENGTH)),
       tenthsEdit_(MakeEdit(this, "tenthsEdit", TENTHS_LENGTH)),
       eastWestCombo_(MakeTypedCombo(this, "eastWestCombo")),
-      lnbTypeCombo_(MakeTypedCombo(this, "lnbTypeCombo")),
-      okButton_(new QPushButton(tr("OK"), this)),
+      lnbTypeCombo_(MakeTypedCombo(this, "lnbTypeCombo")), okButton_(new QPushButton(tr("OK"), this)),
       cancelButton_(new QPushButton(tr("Cancel"), this)) {
     okButton_->setObjectName(QStringLiteral("okButton"));
     cancelButton_->setObjectName(QStringLiteral("cancelButton"));

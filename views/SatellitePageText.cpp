@@ -90,7 +90,8 @@ QStringList SatelliteCells(const ChannelDatabase& db, int slot) {
 
 QStringList TransponderCells(const ChannelDatabase& db, int slot) {
     const ConstTransponderRecord record = db.Transponder(slot);
-    return {QString::number(record.frequency()), record.isVertical() ? QStringLiteral("V") : QStringLiteral("H"),
+    return {QString::number(record.frequency()),
+            record.isVertical() ? QStringLiteral("V") : QStringLiteral("H"),
             QString::number(record.symbolRate()), QString::number(slot)};
 }
 

@@ -7,18 +7,17 @@
 #include "model/ChannelDatabase.h"
 #include "model/SystemSettings.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QScopedValueRollback>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPalette>
 #include <QRegularExpressionValidator>
-#include <QAbstractItemView>
+#include <QScopedValueRollback>
 #include <QVBoxLayout>
-
 
 namespace {
 
@@ -52,16 +51,17 @@ SystemSettingsPage::SystemSettingsPage(QWidget* parent) : QWidget(parent) {
     // These boxes only show what the image holds: nothing typed into them would be
     // stored, so they take no typing and are drawn without the frame of an entry box,
     // in the desktop's own colours, to say so.
-    for (QLineEdit* box : {timeOffsetEdit_, transparencyEdit_, rfChannelEdit_, volumeLeftEdit_, volumeRightEdit_,
-                           pinCodeEdit_}) {
+    for (QLineEdit* box : {timeOffsetEdit_, transparencyEdit_, rfChannelEdit_, volumeLeftEdit_,
+                           volumeRightEdit_, pinCodeEdit_}) {
         box->setReadOnly(true);
         box->setFrame(false);
         box->setBackgroundRole(QPalette::Window);
     }
 }
 
-QComboBox* SystemSettingsPage::addList(QGridLayout* grid, int row, const QString& label, const QString& objectName,
-                                       const QStringList& items, vormante::SettingField field) {
+QComboBox* SystemSettingsPage::addList(QGridLayout* grid, int row, const QString& label,
+                                       const QString& objectName, const QStringList& items,
+                                       vormante::SettingField field) {
     auto* box = new QComboBox(this);
     box->setObjectName(objectName);
     box->setMinimumWidth(LIST_WIDTH);
@@ -112,28 +112,30 @@ QGroupBox* SystemSettingsPage::buildSystemGroup() {
     int row = 0;
     addList(grid, row++, QStringLiteral("Menu Language"), QStringLiteral("menuLanguageComboBox"),
             ItemsOf(vormante::texts::MenuLanguages), vormante::SettingField::MenuLanguage);
-    mainAudioCombo_ = addFixedList(grid, row++, QStringLiteral("Main audio Lang"),
-                                   QStringLiteral("mainAudioComboBox"));
-    secondAudioCombo_ = addFixedList(grid, row++, QStringLiteral("2nd Audio Lang"),
-                                     QStringLiteral("secondAudioComboBox"));
+    mainAudioCombo_ =
+        addFixedList(grid, row++, QStringLiteral("Main audio Lang"), QStringLiteral("mainAudioComboBox"));
+    secondAudioCombo_ =
+        addFixedList(grid, row++, QStringLiteral("2nd Audio Lang"), QStringLiteral("secondAudioComboBox"));
     addList(grid, row++, QStringLiteral("GMT Usage"), QStringLiteral("gmtUsageComboBox"),
             ItemsOf(vormante::texts::OffOn), vormante::SettingField::GmtUsage);
     addList(grid, row++, QStringLiteral("Select Time Zone"), QStringLiteral("timeZoneComboBox"),
             ItemsOf(vormante::texts::TimeZones), vormante::SettingField::TimeZone);
     addList(grid, row++, QStringLiteral("Summer Time"), QStringLiteral("summerTimeComboBox"),
             ItemsOf(vormante::texts::OffOn), vormante::SettingField::SummerTime);
-    timeOffsetEdit_ = addNumberBox(grid, row++, QStringLiteral("Time Offset"), QStringLiteral("timeOffsetEdit"));
+    timeOffsetEdit_ =
+        addNumberBox(grid, row++, QStringLiteral("Time Offset"), QStringLiteral("timeOffsetEdit"));
     addList(grid, row++, QStringLiteral("Aspect"), QStringLiteral("aspectComboBox"),
             ItemsOf(vormante::texts::Aspect), vormante::SettingField::Aspect);
     addList(grid, row++, QStringLiteral("Delay Time"), QStringLiteral("delayTimeComboBox"),
             ItemsOf(vormante::texts::DelayTime), vormante::SettingField::DelayTime);
-    transparencyEdit_ = addNumberBox(grid, row++, QStringLiteral("Transparency"),
-                                     QStringLiteral("transparencyEdit"));
+    transparencyEdit_ =
+        addNumberBox(grid, row++, QStringLiteral("Transparency"), QStringLiteral("transparencyEdit"));
     addList(grid, row++, QStringLiteral("Color"), QStringLiteral("colorComboBox"),
             ItemsOf(vormante::texts::ColorSystem), vormante::SettingField::ColorSystem);
     addList(grid, row++, QStringLiteral("Sound"), QStringLiteral("soundComboBox"),
             ItemsOf(vormante::texts::SoundSystem), vormante::SettingField::SoundSystem);
-    rfChannelEdit_ = addNumberBox(grid, row++, QStringLiteral(" RF Channel"), QStringLiteral("rfChannelEdit"));
+    rfChannelEdit_ =
+        addNumberBox(grid, row++, QStringLiteral(" RF Channel"), QStringLiteral("rfChannelEdit"));
     return group;
 }
 
@@ -151,7 +153,8 @@ QGroupBox* SystemSettingsPage::buildStatusGroup() {
     grid->addWidget(new QLabel(QStringLiteral("Total Channl"), this), row, 0);
     grid->addWidget(totalChannelText_, row++, 1);
     volumeLeftEdit_ = addNumberBox(grid, row++, QStringLiteral("Volume L"), QStringLiteral("volumeLeftEdit"));
-    volumeRightEdit_ = addNumberBox(grid, row++, QStringLiteral("Volume R"), QStringLiteral("volumeRightEdit"));
+    volumeRightEdit_ =
+        addNumberBox(grid, row++, QStringLiteral("Volume R"), QStringLiteral("volumeRightEdit"));
     addList(grid, row++, QStringLiteral("StandBy"), QStringLiteral("standbyComboBox"),
             ItemsOf(vormante::texts::Standby), vormante::SettingField::Standby);
     return group;
@@ -177,7 +180,8 @@ QGroupBox* SystemSettingsPage::buildLockGroup() {
 
 void SystemSettingsPage::FillLists(vormante::Document& document) {
     document_ = &document;
-    connect(&document, &vormante::Document::changed, this, &SystemSettingsPage::documentChanged, Qt::UniqueConnection);
+    connect(&document, &vormante::Document::changed, this, &SystemSettingsPage::documentChanged,
+            Qt::UniqueConnection);
     const QScopedValueRollback loading(loading_, true);
     for (const SettingList& list : lists_) {
         list.box->clear();
@@ -221,8 +225,9 @@ void SystemSettingsPage::writeSelection(const SettingList& list, int position) {
         return;
     const vormante::SettingField field = list.field;
     RunGuarded(this, [&] {
-        document_->Apply(list.label + QLatin1Char(' ') + list.box->itemText(position),
-                         [&](vormante::ChannelDatabase& db) { vormante::StoreSettingPosition(db, field, position); });
+        document_->Apply(
+            list.label + QLatin1Char(' ') + list.box->itemText(position),
+            [&](vormante::ChannelDatabase& db) { vormante::StoreSettingPosition(db, field, position); });
     });
 }
 

@@ -21,11 +21,8 @@ constexpr unsigned POLARIZATION_MASK = 3; // "no item chosen" (-1) stores 3
 } // namespace
 
 TransponderDialog::TransponderDialog(QWidget* parent)
-    : QDialog(parent),
-      frequencyEdit_(new QLineEdit(this)),
-      symbolRateEdit_(new QLineEdit(this)),
-      polarityCombo_(new QComboBox(this)),
-      okButton_(new QPushButton(tr("OK"), this)),
+    : QDialog(parent), frequencyEdit_(new QLineEdit(this)), symbolRateEdit_(new QLineEdit(this)),
+      polarityCombo_(new QComboBox(this)), okButton_(new QPushButton(tr("OK"), this)),
       cancelButton_(new QPushButton(tr("Cancel"), this)) {
     frequencyEdit_->setObjectName(QStringLiteral("frequencyEdit"));
     frequencyEdit_->setMaxLength(FREQUENCY_LENGTH);
@@ -58,7 +55,8 @@ TransponderDialog::TransponderDialog(QWidget* parent)
     numberbox::SelectAllOnFocusIn(this);
 }
 
-void TransponderDialog::PrepareNew(const QString& caption, const ChannelDatabase& database, int satelliteSlot) {
+void TransponderDialog::PrepareNew(const QString& caption, const ChannelDatabase& database,
+                                   int satelliteSlot) {
     isNew_ = true;
     transponderSlot_ = -1;
     frequencyEdit_->setText(QStringLiteral("0"));
@@ -67,8 +65,8 @@ void TransponderDialog::PrepareNew(const QString& caption, const ChannelDatabase
     polarityCombo_->setCurrentIndex(0);
 }
 
-void TransponderDialog::PrepareEdit(const QString& caption, const ChannelDatabase& database, int satelliteSlot,
-                                    int transponderSlot) {
+void TransponderDialog::PrepareEdit(const QString& caption, const ChannelDatabase& database,
+                                    int satelliteSlot, int transponderSlot) {
     isNew_ = false;
     transponderSlot_ = transponderSlot;
     prepare(caption, database, satelliteSlot);

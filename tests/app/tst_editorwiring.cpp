@@ -62,7 +62,8 @@ private Q_SLOTS:
         QVERIFY(window->OpenFile(imagePath));
     }
     void cleanup() {
-        QVERIFY2(MessageBox::unexpectedPrompts().isEmpty(), qPrintable(MessageBox::unexpectedPrompts().join('|')));
+        QVERIFY2(MessageBox::unexpectedPrompts().isEmpty(),
+                 qPrintable(MessageBox::unexpectedPrompts().join('|')));
         QVERIFY(FileDialog::unexpectedDialogs().isEmpty());
         window.reset();
     }

@@ -108,7 +108,8 @@ void TestFileCommands::init() {
 }
 
 void TestFileCommands::cleanup() {
-    QVERIFY2(MessageBox::unexpectedPrompts().isEmpty(), qPrintable(MessageBox::unexpectedPrompts().join(" | ")));
+    QVERIFY2(MessageBox::unexpectedPrompts().isEmpty(),
+             qPrintable(MessageBox::unexpectedPrompts().join(" | ")));
     QVERIFY(FileDialog::unexpectedDialogs().isEmpty());
     QCOMPARE(MessageBox::pendingAnswers(), 0);
     QCOMPARE(FileDialog::pendingFileNames(), 0);
@@ -128,7 +129,8 @@ void TestFileCommands::opensAnImage() {
     QVERIFY(database_->loaded());
     QVERIFY(database_->pointersBuilt());
     QVERIFY(!database_->IsChanged());
-    QCOMPARE(QByteArray(reinterpret_cast<const char*>(database_->workingCopy().data()), original_.size()), original_);
+    QCOMPARE(QByteArray(reinterpret_cast<const char*>(database_->workingCopy().data()), original_.size()),
+             original_);
     QCOMPARE(FileDialog::captions(), QStringList{"Open"});
     QVERIFY(MessageBox::prompts().isEmpty());
 }
@@ -145,7 +147,8 @@ void TestFileCommands::openRefusesWhatIsNoImage() {
     QVERIFY(!commands_->OpenImageFile(shortFile));
     vormante::ChannelDatabase probe;
     const QByteArray shortBytes(1000, 'x');
-    const auto expected = probe.Load(std::span(reinterpret_cast<const std::uint8_t*>(shortBytes.constData()), 1000));
+    const auto expected =
+        probe.Load(std::span(reinterpret_cast<const std::uint8_t*>(shortBytes.constData()), 1000));
     ExpectOnlyPrompt(QString::fromStdString(expected.error));
     QVERIFY(!database_->loaded());
     QVERIFY(commands_->documentPath().isEmpty());
@@ -169,7 +172,8 @@ void TestFileCommands::openRefusesWhatIsNoImage() {
     QCOMPARE(MessageBox::prompts().size(), 4);
     QCOMPARE(commands_->documentPath(), imagePath_);
     QVERIFY(database_->IsChanged());
-    QCOMPARE(QByteArray(reinterpret_cast<const char*>(database_->workingCopy().data()), original_.size()), edited);
+    QCOMPARE(QByteArray(reinterpret_cast<const char*>(database_->workingCopy().data()), original_.size()),
+             edited);
     QCOMPARE(opened.count(), 1);
 }
 
@@ -235,7 +239,8 @@ void TestFileCommands::saveAnsweredYesKeepsTheOldImageInTheBackup() {
     QCOMPARE(commands_->SaveImage(), FileCommands::SaveOutcome::Saved);
     QCOMPARE(ReadAll(imagePath_ + ".bak"), edited);
     QCOMPARE(ReadAll(imagePath_), original_); // the edit flipped the byte back
-    QCOMPARE(QDir(dir_->path()).entryList(QDir::Files), (QStringList{"db.bin", "db.bin.bak"})); // no leftovers
+    QCOMPARE(QDir(dir_->path()).entryList(QDir::Files),
+             (QStringList{"db.bin", "db.bin.bak"})); // no leftovers
 }
 
 void TestFileCommands::saveAsMovesTheEditorToTheNewFile() {
@@ -281,7 +286,8 @@ void TestFileCommands::saveAsToPlacesThatCannotBeWritten() {
     Edit();
     // As root a read-only folder can still be written, so use places nobody can write:
     // below a regular file, in /proc, and a device that is never replaced.
-    const QStringList places{imagePath_ + "/inside.bin", "/proc/vormante-save-test.bin", "/dev/full", dir_->path()};
+    const QStringList places{imagePath_ + "/inside.bin", "/proc/vormante-save-test.bin", "/dev/full",
+                             dir_->path()};
     for (const QString& place : places) {
         FileDialog::queueFileName(place);
         MessageBox::queueAnswer(QMessageBox::Ok);

@@ -14,12 +14,12 @@
 
 #include "TestSupport.h"
 
-#include <QStandardPaths>
 #include <QAction>
 #include <QFile>
 #include <QLabel>
 #include <QMenuBar>
 #include <QProgressBar>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -73,7 +73,8 @@ void TestMainWindow::init() {
 }
 
 void TestMainWindow::cleanup() {
-    QVERIFY2(MessageBox::unexpectedPrompts().isEmpty(), qPrintable(MessageBox::unexpectedPrompts().join(" | ")));
+    QVERIFY2(MessageBox::unexpectedPrompts().isEmpty(),
+             qPrintable(MessageBox::unexpectedPrompts().join(" | ")));
     QVERIFY(FileDialog::unexpectedDialogs().isEmpty());
     QCOMPARE(MessageBox::pendingAnswers(), 0);
     QCOMPARE(FileDialog::pendingFileNames(), 0);
@@ -103,8 +104,8 @@ void TestMainWindow::menuHasTheCommandsInOrder() {
                                  "Order like another image...", "Compare with...", "Exit", "Undo", "Redo",
                                  "Filter list", "Find channel...", "Find duplicates", "Data From PC To IRD",
                                  "Data From IRD To PC", "About"}));
-    QCOMPARE(ids, (QList<int>{32771, 32775, 32776, 32777, 32778, Id::ID_FILE_ORDER_LIKE, Id::ID_FILE_COMPARE, 32779,
-                              Id::ID_EDIT_UNDO, Id::ID_EDIT_REDO, Id::ID_EDIT_FILTER, Id::ID_EDIT_FIND,
+    QCOMPARE(ids, (QList<int>{32771, 32775, 32776, 32777, 32778, Id::ID_FILE_ORDER_LIKE, Id::ID_FILE_COMPARE,
+                              32779, Id::ID_EDIT_UNDO, Id::ID_EDIT_REDO, Id::ID_EDIT_FILTER, Id::ID_EDIT_FIND,
                               Id::ID_EDIT_DUPLICATES, 32784, 32774, 32783}));
     for (int id : {Id::ID_FILE_EXPORT_TXT, Id::ID_FILE_IMPORT_TXT, Id::ID_EDIT_FIND})
         QVERIFY(!window.menuAction(id)->isEnabled()); // until an image is open
@@ -112,7 +113,8 @@ void TestMainWindow::menuHasTheCommandsInOrder() {
     QVERIFY(!undo->isEnabled() && !window.menuAction(Id::ID_EDIT_REDO)->isEnabled());
     QCOMPARE(undo->shortcut(), QKeySequence(QKeySequence::Undo));
     QCOMPARE(window.menuAction(Id::ID_EDIT_REDO)->shortcuts(),
-             (QList<QKeySequence>{QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)}));
+             (QList<QKeySequence>{QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z),
+                                  QKeySequence(Qt::CTRL | Qt::Key_Y)}));
 }
 
 void TestMainWindow::undoAndRedoNameTheirStep() {
@@ -125,8 +127,9 @@ void TestMainWindow::undoAndRedoNameTheirStep() {
     QAction* redo = window.menuAction(Id::ID_EDIT_REDO);
     QAction* undoTool = window.toolAction(Id::ID_TOOL_UNDO);
     QVERIFY(!undo->isEnabled() && !undoTool->isEnabled());
-    window.document().Apply(QStringLiteral("Delete channel arte"),
-                            [](vormante::ChannelDatabase& w) { w.Channel(0).setLocked(!w.Channel(0).locked()); });
+    window.document().Apply(QStringLiteral("Delete channel arte"), [](vormante::ChannelDatabase& w) {
+        w.Channel(0).setLocked(!w.Channel(0).locked());
+    });
     QCOMPARE(undo->text(), QStringLiteral("Undo Delete channel arte"));
     QVERIFY(undoTool->isEnabled());
     QCOMPARE(undoTool->toolTip(), QStringLiteral("Undo Delete channel arte"));
@@ -174,7 +177,8 @@ void TestMainWindow::startsWithNothingToSaveAndPagesDisabled() {
         QVERIFY2(!window.menuAction(id)->isEnabled(), qPrintable(QString::number(id)));
     for (int id : {Id::ID_TOOL_SAVE, Id::ID_TOOL_SAVE_AS})
         QVERIFY(!window.toolAction(id)->isEnabled());
-    for (int id : {Id::ID_FILE_OPEN, Id::ID_FILE_EXIT, Id::ID_DATA_PC_TO_IRD, Id::ID_DATA_IRD_TO_PC, Id::ID_HELP_ABOUT})
+    for (int id : {Id::ID_FILE_OPEN, Id::ID_FILE_EXIT, Id::ID_DATA_PC_TO_IRD, Id::ID_DATA_IRD_TO_PC,
+                   Id::ID_HELP_ABOUT})
         QVERIFY(window.menuAction(id)->isEnabled());
     QCOMPARE(window.progressBar()->value(), 0);
 
@@ -194,15 +198,16 @@ void TestMainWindow::openingEnablesTheEditor() {
     QCOMPARE(FileDialog::captions(), QStringList{"Open"});
     QCOMPARE(window.fileCommands()->documentPath(), imagePath_);
     QVERIFY(window.pageTabCtrl()->isEnabled());
-    for (QWidget* page : QList<QWidget*>{window.satellitePage(), window.channelListPage(), window.systemSettingsPage()})
+    for (QWidget* page :
+         QList<QWidget*>{window.satellitePage(), window.channelListPage(), window.systemSettingsPage()})
         QVERIFY(page->isEnabled());
     for (int id : {Id::ID_FILE_SAVE, Id::ID_FILE_SAVE_AS})
         QVERIFY(window.menuAction(id)->isEnabled());
     for (int id : {Id::ID_TOOL_SAVE, Id::ID_TOOL_SAVE_AS})
         QVERIFY(window.toolAction(id)->isEnabled());
     // The list commands come alive with an open image.
-    for (int id : {Id::ID_FILE_EXPORT_TXT, Id::ID_FILE_IMPORT_TXT, Id::ID_FILE_ORDER_LIKE, Id::ID_FILE_COMPARE,
-                   Id::ID_EDIT_FIND, Id::ID_EDIT_DUPLICATES})
+    for (int id : {Id::ID_FILE_EXPORT_TXT, Id::ID_FILE_IMPORT_TXT, Id::ID_FILE_ORDER_LIKE,
+                   Id::ID_FILE_COMPARE, Id::ID_EDIT_FIND, Id::ID_EDIT_DUPLICATES})
         QVERIFY(window.menuAction(id)->isEnabled());
 
     PageTabCtrl* tabs = window.pageTabCtrl();
@@ -260,7 +265,8 @@ void TestMainWindow::bringingATabUpRefreshesItsPage() {
     QVERIFY(satelliteName != QString("Moved"));
 
     PageTabCtrl* tabs = window.pageTabCtrl();
-    testsupport::Edit(window.document(), [&](vormante::ChannelDatabase& w) { w.Channel(channel).setName("Again"); });
+    testsupport::Edit(window.document(),
+                      [&](vormante::ChannelDatabase& w) { w.Channel(channel).setName("Again"); });
     QTest::keyClick(&window, Qt::Key_Tab, Qt::ControlModifier);
     QCOMPARE(tabs->currentIndex(), 1);
     QVERIFY(window.channelListPage()->isVisible());
@@ -469,8 +475,11 @@ void TestMainWindow::screenshots() {
         for (int tab = 0; tab < 3; ++tab) {
             window.pageTabCtrl()->setCurrentIndex(tab);
             QTest::qWait(50);
-            QVERIFY(window.grab().save(
-                QStringLiteral("%1/window-%2x%3-tab%4.png").arg(folder).arg(size.width()).arg(size.height()).arg(tab)));
+            QVERIFY(window.grab().save(QStringLiteral("%1/window-%2x%3-tab%4.png")
+                                           .arg(folder)
+                                           .arg(size.width())
+                                           .arg(size.height())
+                                           .arg(tab)));
         }
     }
 }

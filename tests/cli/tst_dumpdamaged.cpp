@@ -32,7 +32,8 @@ private Q_SLOTS:
     void checkerRefusesWhatIsNoJson() {
         QFETCH(QByteArray, text);
         QVERIFY(!jsoncheck::Problem(text.toStdString()).empty());
-        QVERIFY(jsoncheck::Problem("{\"a\": [1, -2.5e3, true, null, \"\\u00e9\xc3\xa9\"], \"b\": {}}").empty());
+        QVERIFY(
+            jsoncheck::Problem("{\"a\": [1, -2.5e3, true, null, \"\\u00e9\xc3\xa9\"], \"b\": {}}").empty());
     }
 
     void damagedImagesDumpAsJson() {
@@ -40,8 +41,8 @@ private Q_SLOTS:
         std::mt19937 random(911);
         ChannelDatabase db;
         for (int i = 0; i < 60; ++i) {
-            std::vector<std::uint8_t> image = i % 6 == 5 ? testsupport::RandomBytes(IMAGE_SIZE, random())
-                                                         : samples[i % 2];
+            std::vector<std::uint8_t> image =
+                i % 6 == 5 ? testsupport::RandomBytes(IMAGE_SIZE, random()) : samples[i % 2];
             for (int p = static_cast<int>(random() % 200); p > 0; --p)
                 image[random() % IMAGE_SIZE] = static_cast<std::uint8_t>(random());
             QVERIFY(testsupport::LoadInto(db, image));

@@ -34,8 +34,9 @@ private:
         for (auto it = expected.begin(); it != expected.end(); ++it) {
             QVERIFY2(actual.contains(it.key()), qPrintable("missing " + it.key()));
             QVERIFY2(actual.value(it.key()) == it.value(),
-                     qPrintable(it.key() + ": got " + QJsonDocument(QJsonArray{actual.value(it.key())}).toJson() +
-                                " expected " + QJsonDocument(QJsonArray{it.value()}).toJson()));
+                     qPrintable(it.key() + ": got " +
+                                QJsonDocument(QJsonArray{actual.value(it.key())}).toJson() + " expected " +
+                                QJsonDocument(QJsonArray{it.value()}).toJson()));
         }
         QCOMPARE(actual.keys(), expected.keys());
     }
@@ -177,84 +178,150 @@ private Q_SLOTS:
 
     void satellites() {
         const QJsonArray satellites = dump_["satellites"].toArray();
-        Compare(satellites[0].toObject(),
-                QJsonObject{{"slot", 3},          {"state", 1},
-                            {"channelCount", 2},  {"transponderCount", 1},
-                            {"firstChannel", 7},  {"lastChannel", 2999},
-                            {"lnbType", 6},       {"channelFlag", 1},
-                            {"firstTransponder", 1999}, {"lastTransponder", 1999},
-                            {"slotMark", 90},     {"defaultTvChannel", 7},
-                            {"defaultRadioChannel", 65535}, {"name", QString::fromUtf8("Caf\u00e9 \"1\"")},
-                            {"position", -1800},  {"auxByte", 171}});
-        Compare(satellites[1].toObject(),
-                QJsonObject{{"slot", 99},         {"state", 3},
-                            {"channelCount", 0},  {"transponderCount", 0},
-                            {"firstChannel", -1}, {"lastChannel", -1},
-                            {"lnbType", 0},       {"channelFlag", 0},
-                            {"firstTransponder", -1}, {"lastTransponder", -1},
-                            {"slotMark", 0},      {"defaultTvChannel", 0},
-                            {"defaultRadioChannel", 0}, {"name", "ABCDEFGHIJKLMNOP"},
-                            {"position", 2047},   {"auxByte", 0}});
+        Compare(satellites[0].toObject(), QJsonObject{{"slot", 3},
+                                                      {"state", 1},
+                                                      {"channelCount", 2},
+                                                      {"transponderCount", 1},
+                                                      {"firstChannel", 7},
+                                                      {"lastChannel", 2999},
+                                                      {"lnbType", 6},
+                                                      {"channelFlag", 1},
+                                                      {"firstTransponder", 1999},
+                                                      {"lastTransponder", 1999},
+                                                      {"slotMark", 90},
+                                                      {"defaultTvChannel", 7},
+                                                      {"defaultRadioChannel", 65535},
+                                                      {"name", QString::fromUtf8("Caf\u00e9 \"1\"")},
+                                                      {"position", -1800},
+                                                      {"auxByte", 171}});
+        Compare(satellites[1].toObject(), QJsonObject{{"slot", 99},
+                                                      {"state", 3},
+                                                      {"channelCount", 0},
+                                                      {"transponderCount", 0},
+                                                      {"firstChannel", -1},
+                                                      {"lastChannel", -1},
+                                                      {"lnbType", 0},
+                                                      {"channelFlag", 0},
+                                                      {"firstTransponder", -1},
+                                                      {"lastTransponder", -1},
+                                                      {"slotMark", 0},
+                                                      {"defaultTvChannel", 0},
+                                                      {"defaultRadioChannel", 0},
+                                                      {"name", "ABCDEFGHIJKLMNOP"},
+                                                      {"position", 2047},
+                                                      {"auxByte", 0}});
     }
 
     void transponders() {
-        Compare(dump_["transponders"].toArray()[0].toObject(),
-                QJsonObject{{"slot", 1999},
-                            {"number", 2047},
-                            {"polarization", 2},
-                            {"symbolRate", 65535},
-                            {"prevTransponder", -1},
-                            {"nextTransponder", -1},
-                            {"satellite", 3},
-                            {"spareWord", 4294967295.0},
-                            {"frequency", 11836},
-                            {"inUse", 1},
-                            {"hasChannels", 1}});
+        Compare(dump_["transponders"].toArray()[0].toObject(), QJsonObject{{"slot", 1999},
+                                                                           {"number", 2047},
+                                                                           {"polarization", 2},
+                                                                           {"symbolRate", 65535},
+                                                                           {"prevTransponder", -1},
+                                                                           {"nextTransponder", -1},
+                                                                           {"satellite", 3},
+                                                                           {"spareWord", 4294967295.0},
+                                                                           {"frequency", 11836},
+                                                                           {"inUse", 1},
+                                                                           {"hasChannels", 1}});
     }
 
     void channels() {
         const QJsonArray channels = dump_["channels"].toArray();
-        Compare(channels[0].toObject(),
-                QJsonObject{{"slot", 7},          {"prevChannel", -1},  {"nextChannel", 2999},
-                            {"serviceType", 1},   {"locked", 1},        {"audioPid", 102},
-                            {"state", 1},         {"videoPid", 101},    {"fav1", 1},
-                            {"fav2", 0},          {"fav3", 1},          {"fav4", 0},
-                            {"spareShort", 0},    {"transponder", 1999}, {"teletextPid", 104},
-                            {"pairBits", 2},      {"scrambled", 1},     {"pcrPid", 8191},
-                            {"channelNumber", 8191}, {"extraPid", 0},   {"shortText1", qint64(0x80000001)},
-                            {"shortText2", 0},    {"name", "Das Erste"}});
-        Compare(channels[1].toObject(),
-                QJsonObject{{"slot", 2999},       {"prevChannel", 7},   {"nextChannel", -1},
-                            {"serviceType", 2},   {"locked", 0},        {"audioPid", 16383},
-                            {"state", 2},         {"videoPid", 8191},   {"fav1", 0},
-                            {"fav2", 1},          {"fav3", 0},          {"fav4", 1},
-                            {"spareShort", 65535}, {"transponder", 65535}, {"teletextPid", 8191},
-                            {"pairBits", 0},      {"scrambled", 0},     {"pcrPid", 8191},
-                            {"channelNumber", 1}, {"extraPid", 8191},   {"shortText1", 0},
-                            {"shortText2", 0},    {"name", "ELEVENCHARS"}});
+        Compare(channels[0].toObject(), QJsonObject{{"slot", 7},
+                                                    {"prevChannel", -1},
+                                                    {"nextChannel", 2999},
+                                                    {"serviceType", 1},
+                                                    {"locked", 1},
+                                                    {"audioPid", 102},
+                                                    {"state", 1},
+                                                    {"videoPid", 101},
+                                                    {"fav1", 1},
+                                                    {"fav2", 0},
+                                                    {"fav3", 1},
+                                                    {"fav4", 0},
+                                                    {"spareShort", 0},
+                                                    {"transponder", 1999},
+                                                    {"teletextPid", 104},
+                                                    {"pairBits", 2},
+                                                    {"scrambled", 1},
+                                                    {"pcrPid", 8191},
+                                                    {"channelNumber", 8191},
+                                                    {"extraPid", 0},
+                                                    {"shortText1", qint64(0x80000001)},
+                                                    {"shortText2", 0},
+                                                    {"name", "Das Erste"}});
+        Compare(channels[1].toObject(), QJsonObject{{"slot", 2999},
+                                                    {"prevChannel", 7},
+                                                    {"nextChannel", -1},
+                                                    {"serviceType", 2},
+                                                    {"locked", 0},
+                                                    {"audioPid", 16383},
+                                                    {"state", 2},
+                                                    {"videoPid", 8191},
+                                                    {"fav1", 0},
+                                                    {"fav2", 1},
+                                                    {"fav3", 0},
+                                                    {"fav4", 1},
+                                                    {"spareShort", 65535},
+                                                    {"transponder", 65535},
+                                                    {"teletextPid", 8191},
+                                                    {"pairBits", 0},
+                                                    {"scrambled", 0},
+                                                    {"pcrPid", 8191},
+                                                    {"channelNumber", 1},
+                                                    {"extraPid", 8191},
+                                                    {"shortText1", 0},
+                                                    {"shortText2", 0},
+                                                    {"name", "ELEVENCHARS"}});
     }
 
     void settings() {
         QJsonObject settings = dump_["settings"].toObject();
         const QJsonArray lnb = settings.take("lnb").toArray();
-        Compare(settings, QJsonObject{{"standby", 1},       {"aspectRatio", 1},    {"menuLanguage", 7},
-                                      {"rfChannel", 127},   {"soundSystem", 3},    {"colorSystem", 2},
-                                      {"lockReceiver", 1},  {"lockMenu", 0},       {"delayTime", 0},
-                                      {"timeZone", 8191},   {"gmtUsage", 1},       {"summerTime", 1},
-                                      {"timeOffset", 63},   {"currentSatellite", 3}, {"satelliteCount", 2},
-                                      {"transparency", 10}, {"volumeLeft", 200},   {"volumeRight", 255},
+        Compare(settings, QJsonObject{{"standby", 1},
+                                      {"aspectRatio", 1},
+                                      {"menuLanguage", 7},
+                                      {"rfChannel", 127},
+                                      {"soundSystem", 3},
+                                      {"colorSystem", 2},
+                                      {"lockReceiver", 1},
+                                      {"lockMenu", 0},
+                                      {"delayTime", 0},
+                                      {"timeZone", 8191},
+                                      {"gmtUsage", 1},
+                                      {"summerTime", 1},
+                                      {"timeOffset", 63},
+                                      {"currentSatellite", 3},
+                                      {"satelliteCount", 2},
+                                      {"transparency", 10},
+                                      {"volumeLeft", 200},
+                                      {"volumeRight", 255},
                                       {"pinCode", "1234"}});
         QCOMPARE(lnb.size(), 8);
-        Compare(lnb[0].toObject(), QJsonObject{{"lowBandIndex", 1},   {"highBandIndex", 3},  {"diseqcOn", 1},
-                                               {"diseqcPort", 5},     {"polarityControl", 0}, {"bandControl", 0},
-                                               {"tone22k", 2},        {"switch12V", 0},      {"lnbPower", 1},
-                                               {"lowFrequency", 9750000}, {"highFrequency", 10600000}});
+        Compare(lnb[0].toObject(), QJsonObject{{"lowBandIndex", 1},
+                                               {"highBandIndex", 3},
+                                               {"diseqcOn", 1},
+                                               {"diseqcPort", 5},
+                                               {"polarityControl", 0},
+                                               {"bandControl", 0},
+                                               {"tone22k", 2},
+                                               {"switch12V", 0},
+                                               {"lnbPower", 1},
+                                               {"lowFrequency", 9750000},
+                                               {"highFrequency", 10600000}});
         QCOMPARE(lnb[3].toObject()["highFrequency"].toDouble(), 4294967295.0);
         QCOMPARE(lnb[3].toObject()["lowFrequency"].toInt(), 0);
         // Types 5 to 8 take their frequencies from the table: no frequency members.
-        Compare(lnb[7].toObject(), QJsonObject{{"lowBandIndex", 31},  {"highBandIndex", 8},  {"diseqcOn", 0},
-                                               {"diseqcPort", 0},     {"polarityControl", 4}, {"bandControl", 7},
-                                               {"tone22k", 0},        {"switch12V", 3},      {"lnbPower", 0}});
+        Compare(lnb[7].toObject(), QJsonObject{{"lowBandIndex", 31},
+                                               {"highBandIndex", 8},
+                                               {"diseqcOn", 0},
+                                               {"diseqcPort", 0},
+                                               {"polarityControl", 4},
+                                               {"bandControl", 7},
+                                               {"tone22k", 0},
+                                               {"switch12V", 3},
+                                               {"lnbPower", 0}});
     }
 
     void emptyImageHasEmptyTables() {

@@ -19,7 +19,9 @@
 using namespace vormante;
 
 namespace {
-DatabaseImage Working(const Document& document) { return document.database().workingCopy(); }
+DatabaseImage Working(const Document& document) {
+    return document.database().workingCopy();
+}
 } // namespace
 
 class DocumentTest : public QObject {
@@ -58,11 +60,11 @@ private Q_SLOTS:
         QSignalSpy changed(&document, &Document::changed);
         const DatabaseImage opened = Working(document);
 
-        QVERIFY(document.Apply(QStringLiteral("Rename"), [](ChannelDatabase& db) { db.Channel(0).setName("ONE"); }));
+        QVERIFY(document.Apply(QStringLiteral("Rename"),
+                               [](ChannelDatabase& db) { db.Channel(0).setName("ONE"); }));
         const DatabaseImage renamed = Working(document);
-        QVERIFY(document.Apply(QStringLiteral("Sort"), [](ChannelDatabase& db) {
-            SortChannels(db, 0, SortKind::NameDown);
-        }));
+        QVERIFY(document.Apply(QStringLiteral("Sort"),
+                               [](ChannelDatabase& db) { SortChannels(db, 0, SortKind::NameDown); }));
         const DatabaseImage sorted = Working(document);
         QCOMPARE(changed.count(), 2);
         QCOMPARE(document.undoStack()->undoText(), QStringLiteral("Sort"));
@@ -141,10 +143,11 @@ private Q_SLOTS:
         document.ApplyQuietly([](ChannelDatabase& db) { db.Settings().setCurrentSatellite(2); });
         const DatabaseImage before = Working(document);
         QSignalSpy changed(&document, &Document::changed);
-        QVERIFY_THROWS_EXCEPTION(std::out_of_range, document.Apply(QStringLiteral("Broken"), [](ChannelDatabase& db) {
-            db.Channel(0).setName("half");
-            db.Channel(CHANNEL_SLOTS); // throws, as a bad slot from a damaged image would
-        }));
+        QVERIFY_THROWS_EXCEPTION(
+            std::out_of_range, document.Apply(QStringLiteral("Broken"), [](ChannelDatabase& db) {
+                db.Channel(0).setName("half");
+                db.Channel(CHANNEL_SLOTS); // throws, as a bad slot from a damaged image would
+            }));
         QVERIFY(Working(document) == before);
         QCOMPARE(document.undoStack()->count(), 0);
         QCOMPARE(changed.count(), 0);
@@ -155,11 +158,11 @@ private Q_SLOTS:
         QVERIFY(testsupport::LoadInto(document, BuildFullImage()));
         // 1000 single-channel edits cost far less than a megabyte.
         for (int i = 0; i < 1000; ++i)
-            document.Apply(QStringLiteral("Rename %1").arg(i), [i](ChannelDatabase& db) {
-                db.Channel(i).setName("N" + std::to_string(i));
-            });
+            document.Apply(QStringLiteral("Rename %1").arg(i),
+                           [i](ChannelDatabase& db) { db.Channel(i).setName("N" + std::to_string(i)); });
         QCOMPARE(document.undoStack()->count(), 1000);
-        QVERIFY2(document.historyBytes() < 1024u * 1024u, qPrintable(QString::number(document.historyBytes())));
+        QVERIFY2(document.historyBytes() < 1024u * 1024u,
+                 qPrintable(QString::number(document.historyBytes())));
 
         // Whole-satellite steps under a small bound: the oldest go first, the newest stay undoable.
         document.setHistoryLimit(256u * 1024u);

@@ -102,7 +102,7 @@ private Q_SLOTS:
 
     void lnbFieldsWithoutAValueKeepTheirs() {
         LnbSlot slot = db.Settings().lnbSlot(5);
-        slot.setTone22k(3);       // no list entry shows it
+        slot.setTone22k(3); // no list entry shows it
         slot.setSwitch12V(2);
         slot.setLowBandIndex(4);
         LnbValues values;

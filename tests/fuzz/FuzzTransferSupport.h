@@ -40,8 +40,12 @@ private:
     std::size_t pos_ = 0;
 };
 
-inline QString WholeImagePath() { return QDir::temp().filePath(QStringLiteral("vormante-fuzz-whole.bin")); }
-inline QString ShortFilePath() { return QDir::temp().filePath(QStringLiteral("vormante-fuzz-short.bin")); }
+inline QString WholeImagePath() {
+    return QDir::temp().filePath(QStringLiteral("vormante-fuzz-whole.bin"));
+}
+inline QString ShortFilePath() {
+    return QDir::temp().filePath(QStringLiteral("vormante-fuzz-short.bin"));
+}
 
 inline QByteArray WholeImage() {
     QByteArray image(static_cast<qsizetype>(IMAGE_SIZE), '\0');
@@ -232,7 +236,7 @@ inline std::string RunScript(const std::uint8_t* data, std::size_t size) {
         engine.Start(QStringLiteral("/dev/ttyFUZZ"));
 
     static const vormante::Frame FRAMES[] = {vormante::SendReady, vormante::ReceiveReady, vormante::NextBlock,
-                                              vormante::RepeatBlock};
+                                             vormante::RepeatBlock};
     static const vormante::SerialChannel::OpenResult OPENS[] = {
         vormante::SerialChannel::OpenResult::Opened, vormante::SerialChannel::OpenResult::Opened,
         vormante::SerialChannel::OpenResult::PortUnavailable,

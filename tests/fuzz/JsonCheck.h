@@ -149,7 +149,8 @@ private:
                         if (!std::isxdigit(Peek()))
                             return Fail("bad \\u escape");
                     }
-                } else if (std::string_view("\"\\/bfnrt").find(static_cast<char>(e)) == std::string_view::npos) {
+                } else if (std::string_view("\"\\/bfnrt").find(static_cast<char>(e)) ==
+                           std::string_view::npos) {
                     return Fail("bad escape");
                 }
                 ++p_;
@@ -179,6 +180,8 @@ private:
 };
 
 // What is wrong with text, or an empty string when it is well-formed JSON.
-inline std::string Problem(std::string_view text) { return Checker(text).Run(); }
+inline std::string Problem(std::string_view text) {
+    return Checker(text).Run();
+}
 
 } // namespace jsoncheck

@@ -30,7 +30,8 @@ inline std::vector<std::uint8_t> SmallSoundImage() {
 // Input: a patch count, that many 3-byte patches (where, which byte, value), then the
 // operation script. Patches land in the satellite table, the first transponders, the
 // first channels, the two bookkeeping bytes of the settings, or anywhere.
-inline std::span<const std::uint8_t> ApplyPatches(std::vector<std::uint8_t>& image, std::span<const std::uint8_t> input) {
+inline std::span<const std::uint8_t> ApplyPatches(std::vector<std::uint8_t>& image,
+                                                  std::span<const std::uint8_t> input) {
     std::size_t at = 0;
     const auto next = [&]() -> unsigned { return at < input.size() ? input[at++] : 0u; };
     const unsigned count = next() % 33;

@@ -16,7 +16,8 @@ using namespace vormante;
 inline constexpr unsigned SOME_VIDEO_PID = 0x100;
 
 // A satellite with `transponders` transponders at 10700, 10710, ... MHz.
-inline int AddSatelliteWithTransponders(ChannelDatabase& db, int transponders, std::string_view name = "Sat") {
+inline int AddSatelliteWithTransponders(ChannelDatabase& db, int transponders,
+                                        std::string_view name = "Sat") {
     const int s = AllocateSatellite(db);
     if (s == SATELLITES_FULL)
         return s;
@@ -30,7 +31,8 @@ inline int AddSatelliteWithTransponders(ChannelDatabase& db, int transponders, s
 }
 
 // Adds a channel and stores it as the channel dialog does: transponder, name, PIDs, then renumbering.
-inline int StoreChannel(ChannelDatabase& db, int transponder, std::string_view name, bool tv, bool scrambled = false) {
+inline int StoreChannel(ChannelDatabase& db, int transponder, std::string_view name, bool tv,
+                        bool scrambled = false) {
     const int c = AddChannel(db, transponder);
     if (c < 0)
         return c;

@@ -13,8 +13,8 @@
 
 #include <algorithm>
 #include <climits>
-#include <iterator>
 #include <cstdint>
+#include <iterator>
 #include <span>
 #include <string>
 #include <vector>
@@ -45,7 +45,8 @@ class OperationScript {
 public:
     static constexpr int OPERATION_COUNT = 16;
 
-    OperationScript(ChannelDatabase& db, ByteScript& script, ParameterMode mode) : db_(db), script_(script), mode_(mode) {}
+    OperationScript(ChannelDatabase& db, ByteScript& script, ParameterMode mode)
+        : db_(db), script_(script), mode_(mode) {}
 
     // Runs one operation picked by the script; returns its index.
     int RunOne() {
@@ -108,7 +109,8 @@ public:
             const int s = Satellite();
             const int c = Channel(s, script_.Flag());
             if (IsChannelSlot(c))
-                db_.Channel(c).setVideoPid(script_.Flag() ? NULL_PID : 0x100 + static_cast<unsigned>(script_.Below(100)));
+                db_.Channel(c).setVideoPid(
+                    script_.Flag() ? NULL_PID : 0x100 + static_cast<unsigned>(script_.Below(100)));
             RenumberChannels(db_, s);
             break;
         }
@@ -137,8 +139,9 @@ public:
 private:
     // A raw slot number: edge values or anything in and around the table.
     int AnySlot(int tableSize) {
-        static constexpr int EDGES[] = {-1, -2, 0, 1, 99, 100, 255, 499, 500, 1749, 1750, 1999, 2000,
-                                        2047, 2999, 3000, 4095, 8191, 0xFFFF, -8192, INT_MIN, INT_MAX};
+        static constexpr int EDGES[] = {-1,   -2,   0,      1,     99,      100,    255,  499,
+                                        500,  1749, 1750,   1999,  2000,    2047,   2999, 3000,
+                                        4095, 8191, 0xFFFF, -8192, INT_MIN, INT_MAX};
         const unsigned pick = script_.Byte();
         if (pick < 48)
             return EDGES[pick % std::size(EDGES)];
@@ -159,7 +162,8 @@ private:
             return AnySlot(TRANSPONDER_SLOTS);
         if (!IsSatelliteSlot(satellite))
             return NO_LINK;
-        return TransponderByOrdinal(db_, satellite, script_.Below(int(db_.Satellite(satellite).transponderCount())));
+        return TransponderByOrdinal(db_, satellite,
+                                    script_.Below(int(db_.Satellite(satellite).transponderCount())));
     }
 
     int Channel(int satellite, bool tv) {
@@ -242,7 +246,7 @@ private:
 inline constexpr std::size_t SCRIPT_AREA = 199308;
 
 struct ImageRunResult {
-    bool wasSound = false;             // the image passed the check before the operations
+    bool wasSound = false; // the image passed the check before the operations
     ParameterMode mode = ParameterMode::Any;
     std::vector<ConsistencyProblem> after; // the check after the operations, for a sound image
 };

@@ -23,8 +23,8 @@ private Q_SLOTS:
     void recordAddressesAtTheEdges() {
         ChannelDatabase db;
         QVERIFY(LoadInto(db, testsupport::EmptyImage()));
-        const std::pair<int, std::size_t> channels[] = {
-            {0, 40256}, {499, 64208}, {500, 73772}, {1749, 133724}, {1750, 139308}, {2999, 199260}};
+        const std::pair<int, std::size_t> channels[] = {{0, 40256},     {499, 64208},   {500, 73772},
+                                                        {1749, 133724}, {1750, 139308}, {2999, 199260}};
         for (auto [slot, offset] : channels) {
             QCOMPARE(OffsetOf(db, db.ChannelPointer(slot)), offset);
             QCOMPARE(OffsetOf(db, db.Channel(slot).data()), offset);
@@ -124,7 +124,8 @@ private Q_SLOTS:
             QVERIFY(read.ok);
             ChannelDatabase db;
             QVERIFY(LoadInto(db, read.bytes));
-            QVERIFY(db.WriteWorking([&](std::span<const std::uint8_t> b) { return WriteFileAtomically(out, b, &error); }));
+            QVERIFY(db.WriteWorking(
+                [&](std::span<const std::uint8_t> b) { return WriteFileAtomically(out, b, &error); }));
             const FileReadResult back = ReadFileBytes(out, IMAGE_SIZE);
             QVERIFY(back.ok);
             QVERIFY(back.bytes == image);

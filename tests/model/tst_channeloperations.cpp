@@ -55,7 +55,8 @@ private Q_SLOTS:
     void aNewChannelIsUnnamedWithNullPidsAndHeadsAnEmptyChain() {
         ChannelDatabase db;
         auto bytes = EmptyImage();
-        std::fill_n(bytes.begin() + static_cast<std::ptrdiff_t>(layout::ChannelOffset(0)), 48, std::uint8_t(0xA5));
+        std::fill_n(bytes.begin() + static_cast<std::ptrdiff_t>(layout::ChannelOffset(0)), 48,
+                    std::uint8_t(0xA5));
         bytes[layout::ChannelOffset(0) + 4 + 3] = 0x25; // state 0 with other bits of word 1 set
         QVERIFY(LoadInto(db, bytes));
         const int s = AddSatelliteWithTransponders(db, 1);
@@ -251,7 +252,7 @@ private Q_SLOTS:
             }
         }
         QCOMPARE(ChannelOrdinal(db, s, -1, true, -1), 0);
-        QCOMPARE(ChannelOrdinal(db, s, -1, true, r1), 1);  // passed tv1, r1 does not match
+        QCOMPARE(ChannelOrdinal(db, s, -1, true, r1), 1);   // passed tv1, r1 does not match
         QCOMPARE(ChannelOrdinal(db, s, -1, true, 2999), 3); // not on the chain: the total
         QCOMPARE(ChannelOrdinal(db, s, 1, true, tv1), 0);
 

@@ -30,7 +30,8 @@ void BuildSound(ChannelDatabase& db) {
 }
 
 bool HasKind(const std::vector<ConsistencyProblem>& problems, ProblemKind kind) {
-    return std::any_of(problems.begin(), problems.end(), [&](const ConsistencyProblem& p) { return p.kind == kind; });
+    return std::any_of(problems.begin(), problems.end(),
+                       [&](const ConsistencyProblem& p) { return p.kind == kind; });
 }
 
 QString Describe(const std::vector<ConsistencyProblem>& problems) {
@@ -65,37 +66,49 @@ private Q_SLOTS:
         QTest::addColumn<int>("satellite");
 
         QTest::newRow("channel link out of range")
-            << Plant([](ChannelDatabase& db) { db.Channel(2).setNextChannel(3100); }) << ProblemKind::LinkOutOfRange << 0;
+            << Plant([](ChannelDatabase& db) { db.Channel(2).setNextChannel(3100); })
+            << ProblemKind::LinkOutOfRange << 0;
         QTest::newRow("transponder head out of range")
             << Plant([](ChannelDatabase& db) { db.Satellite(1).setFirstTransponder(2040); })
             << ProblemKind::LinkOutOfRange << 1;
         QTest::newRow("channel head negative")
-            << Plant([](ChannelDatabase& db) { db.Satellite(0).setFirstChannel(-7); }) << ProblemKind::LinkOutOfRange << 0;
-        QTest::newRow("channel cycle")
-            << Plant([](ChannelDatabase& db) { db.Channel(5).setNextChannel(0); }) << ProblemKind::ChainCycle << 0;
+            << Plant([](ChannelDatabase& db) { db.Satellite(0).setFirstChannel(-7); })
+            << ProblemKind::LinkOutOfRange << 0;
+        QTest::newRow("channel cycle") << Plant([](ChannelDatabase& db) { db.Channel(5).setNextChannel(0); })
+                                       << ProblemKind::ChainCycle << 0;
         QTest::newRow("transponder self loop")
-            << Plant([](ChannelDatabase& db) { db.Transponder(1).setNextTransponder(1); }) << ProblemKind::ChainCycle << 0;
+            << Plant([](ChannelDatabase& db) { db.Transponder(1).setNextTransponder(1); })
+            << ProblemKind::ChainCycle << 0;
         QTest::newRow("head with a predecessor")
-            << Plant([](ChannelDatabase& db) { db.Satellite(0).setFirstChannel(1); }) << ProblemKind::WrongHead << 0;
+            << Plant([](ChannelDatabase& db) { db.Satellite(0).setFirstChannel(1); })
+            << ProblemKind::WrongHead << 0;
         QTest::newRow("previous link not mirrored")
-            << Plant([](ChannelDatabase& db) { db.Channel(3).setPrevChannel(1); }) << ProblemKind::BrokenBackLink << 0;
+            << Plant([](ChannelDatabase& db) { db.Channel(3).setPrevChannel(1); })
+            << ProblemKind::BrokenBackLink << 0;
         QTest::newRow("transponder previous link not mirrored")
             << Plant([](ChannelDatabase& db) { db.Transponder(2).setPrevTransponder(NO_LINK); })
             << ProblemKind::BrokenBackLink << 0;
         QTest::newRow("tail in the middle")
-            << Plant([](ChannelDatabase& db) { db.Satellite(0).setLastChannel(3); }) << ProblemKind::WrongTail << 0;
+            << Plant([](ChannelDatabase& db) { db.Satellite(0).setLastChannel(3); }) << ProblemKind::WrongTail
+            << 0;
         QTest::newRow("tail of an empty chain")
-            << Plant([](ChannelDatabase& db) { db.Satellite(1).setFirstTransponder(NO_LINK); }) << ProblemKind::WrongTail << 1;
+            << Plant([](ChannelDatabase& db) { db.Satellite(1).setFirstTransponder(NO_LINK); })
+            << ProblemKind::WrongTail << 1;
         QTest::newRow("channel count")
-            << Plant([](ChannelDatabase& db) { db.Satellite(0).setChannelCount(7); }) << ProblemKind::CountMismatch << 0;
+            << Plant([](ChannelDatabase& db) { db.Satellite(0).setChannelCount(7); })
+            << ProblemKind::CountMismatch << 0;
         QTest::newRow("transponder count")
-            << Plant([](ChannelDatabase& db) { db.Satellite(1).setTransponderCount(1); }) << ProblemKind::CountMismatch << 1;
+            << Plant([](ChannelDatabase& db) { db.Satellite(1).setTransponderCount(1); })
+            << ProblemKind::CountMismatch << 1;
         QTest::newRow("channel on two chains")
-            << Plant([](ChannelDatabase& db) { db.Channel(8).setNextChannel(4); }) << ProblemKind::SharedRecord << 1;
+            << Plant([](ChannelDatabase& db) { db.Channel(8).setNextChannel(4); })
+            << ProblemKind::SharedRecord << 1;
         QTest::newRow("free channel on the chain")
-            << Plant([](ChannelDatabase& db) { db.Channel(4).setState(0); }) << ProblemKind::FreeRecordOnChain << 0;
+            << Plant([](ChannelDatabase& db) { db.Channel(4).setState(0); }) << ProblemKind::FreeRecordOnChain
+            << 0;
         QTest::newRow("free transponder on the chain")
-            << Plant([](ChannelDatabase& db) { db.Transponder(4).setInUse(0); }) << ProblemKind::FreeRecordOnChain << 1;
+            << Plant([](ChannelDatabase& db) { db.Transponder(4).setInUse(0); })
+            << ProblemKind::FreeRecordOnChain << 1;
         QTest::newRow("transponder names another satellite")
             << Plant([](ChannelDatabase& db) { db.Transponder(0).setSatellite(1); })
             << ProblemKind::TransponderOfOtherSatellite << 0;
@@ -112,14 +125,17 @@ private Q_SLOTS:
             << Plant([](ChannelDatabase& db) { db.Transponder(700).setInUse(1); })
             << ProblemKind::TransponderOnNoChain << -1;
         QTest::newRow("channel on no chain")
-            << Plant([](ChannelDatabase& db) { db.Channel(2999).setState(1); }) << ProblemKind::ChannelOnNoChain << -1;
+            << Plant([](ChannelDatabase& db) { db.Channel(2999).setState(1); })
+            << ProblemKind::ChannelOnNoChain << -1;
         QTest::newRow("satellite count")
             << Plant([](ChannelDatabase& db) { db.Settings().setSatelliteCount(3); })
             << ProblemKind::SatelliteCountMismatch << -1;
         QTest::newRow("channels on a satellite in state 3")
-            << Plant([](ChannelDatabase& db) { db.Satellite(1).setState(3); }) << ProblemKind::ChannelsWithoutState << 1;
+            << Plant([](ChannelDatabase& db) { db.Satellite(1).setState(3); })
+            << ProblemKind::ChannelsWithoutState << 1;
         QTest::newRow("service type against video PID")
-            << Plant([](ChannelDatabase& db) { db.Channel(1).setVideoPid(0x300); }) << ProblemKind::WrongServiceType << 0;
+            << Plant([](ChannelDatabase& db) { db.Channel(1).setVideoPid(0x300); })
+            << ProblemKind::WrongServiceType << 0;
         QTest::newRow("channel number")
             << Plant([](ChannelDatabase& db) { db.Channel(4).setChannelNumber(9); })
             << ProblemKind::WrongChannelNumber << 0;

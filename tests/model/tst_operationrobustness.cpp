@@ -115,7 +115,8 @@ private Q_SLOTS:
         ByteScript script(bytes);
         OperationScript runner(db, script, ParameterMode::Editor);
         // Grow more than shrink at first, so the chains get long; then anything goes.
-        static constexpr int GROWTH[] = {0, 2, 2, 2, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 6, 8, 9, 10, 11, 13, 14, 15};
+        static constexpr int GROWTH[] = {0, 2, 2, 2, 4, 4, 4, 4,  4,  4,  4,  4,
+                                         4, 4, 4, 4, 6, 8, 9, 10, 11, 13, 14, 15};
         for (int i = 0; i < 2500; ++i) {
             int op = 0;
             if (i < 1500) {
@@ -128,7 +129,9 @@ private Q_SLOTS:
                 QVERIFY2(TotalChannels(db) > 300, qPrintable(QString::number(TotalChannels(db))));
             if (i % 25 == 0 || i == 2499) {
                 const auto problems = CheckConsistency(db);
-                QVERIFY2(problems.empty(), qPrintable(QString("after operation %1 (%2):\n%3").arg(i).arg(op).arg(Describe(problems))));
+                QVERIFY2(problems.empty(),
+                         qPrintable(
+                             QString("after operation %1 (%2):\n%3").arg(i).arg(op).arg(Describe(problems))));
                 VerifyTallies(db);
             }
         }
@@ -152,7 +155,9 @@ private Q_SLOTS:
             const int op = runner.RunOne();
             if (i % 20 == 0) {
                 const auto problems = CheckConsistency(db);
-                QVERIFY2(problems.empty(), qPrintable(QString("after operation %1 (%2):\n%3").arg(i).arg(op).arg(Describe(problems))));
+                QVERIFY2(problems.empty(),
+                         qPrintable(
+                             QString("after operation %1 (%2):\n%3").arg(i).arg(op).arg(Describe(problems))));
                 VerifyTallies(db);
             }
         }
@@ -225,10 +230,10 @@ private Q_SLOTS:
         const int s = AddSatelliteWithTransponders(db, 3);
         for (int i = 0; i < 6; ++i)
             StoreChannel(db, i % 3, "C", i % 2 == 0);
-        db.Channel(5).setNextChannel(2);          // tail loops back into the middle
-        db.Channel(0).setPrevChannel(4000);       // a wild link at the head
-        db.Transponder(2).setNextTransponder(0);  // the transponder chain loops too
-        db.Transponder(0).setSatellite(200);      // and names no satellite slot
+        db.Channel(5).setNextChannel(2);         // tail loops back into the middle
+        db.Channel(0).setPrevChannel(4000);      // a wild link at the head
+        db.Transponder(2).setNextTransponder(0); // the transponder chain loops too
+        db.Transponder(0).setSatellite(200);     // and names no satellite slot
         db.Settings().setCurrentSatellite(static_cast<unsigned>(s));
 
         QCOMPARE(CountChannelsOnCurrentSatellite(db, true), 3);

@@ -121,7 +121,8 @@ private:
                 const std::vector<std::uint8_t> before = record;
                 const std::uint32_t raw = random();
                 // Values wider than the field are cut to it, so set the raw value.
-                f.set(record.data(), f.isSigned ? Expected(f, raw) : static_cast<long long>(raw & bits::Mask(f.width)));
+                f.set(record.data(),
+                      f.isSigned ? Expected(f, raw) : static_cast<long long>(raw & bits::Mask(f.width)));
                 QCOMPARE(f.get(record.data()), Expected(f, raw));
                 // The word holding the field: only the field's bits may differ.
                 const std::uint32_t wordBefore = bits::LoadWord(before.data() + f.byte);
@@ -165,7 +166,7 @@ private Q_SLOTS:
         std::vector<std::uint8_t> record(SatelliteRecord::SIZE, 0xAA);
         SatelliteRecord satellite(record.data());
         QCOMPARE(satellite.name().size(), std::size_t(16)); // no terminator: stops after 16 bytes
-        satellite.setName("ASTRA 1KR 19.2E!!"); // 17 characters, cut to 15
+        satellite.setName("ASTRA 1KR 19.2E!!");             // 17 characters, cut to 15
         QCOMPARE(satellite.name(), std::string("ASTRA 1KR 19.2E") + char(0xAA));
         QCOMPARE(record[31], std::uint8_t(0xAA));
         satellite.setName("Hotbird");

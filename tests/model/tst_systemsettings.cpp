@@ -57,7 +57,8 @@ private Q_SLOTS:
                 QCOMPARE((settings.*f.get)(), value);
                 const std::size_t at = layout::SETTINGS_BLOCK + 4 * std::size_t(f.word);
                 const std::uint32_t mask = bits::Mask(f.width) << f.bit;
-                QCOMPARE(bits::LoadWord(db.workingCopy().data() + at) & ~mask, bits::LoadWord(before.data() + at) & ~mask);
+                QCOMPARE(bits::LoadWord(db.workingCopy().data() + at) & ~mask,
+                         bits::LoadWord(before.data() + at) & ~mask);
                 QCOMPARE((bits::LoadWord(db.workingCopy().data() + at) & mask) >> f.bit, value);
                 for (std::size_t i = 0; i < IMAGE_SIZE; ++i)
                     if (i < at || i >= at + 4)
@@ -112,7 +113,8 @@ private Q_SLOTS:
             for (int type = 0; type < 8; ++type) {
                 LnbSlot slot = db.Settings().lnbSlot(type);
                 const std::size_t at = layout::SETTINGS_BLOCK + 132 + 4 * std::size_t(type);
-                QCOMPARE(static_cast<const void*>(slot.data()), static_cast<const void*>(db.workingCopy().data() + at));
+                QCOMPARE(static_cast<const void*>(slot.data()),
+                         static_cast<const void*>(db.workingCopy().data() + at));
                 const std::uint32_t before = bits::LoadWord(slot.data());
                 const unsigned value = random() & bits::Mask(f.width);
                 f.set(slot, value);

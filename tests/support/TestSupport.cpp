@@ -12,7 +12,9 @@ std::vector<std::uint8_t> RandomBytes(std::size_t size, std::uint32_t seed) {
     return bytes;
 }
 
-std::vector<std::uint8_t> EmptyImage() { return std::vector<std::uint8_t>(vormante::IMAGE_SIZE, 0); }
+std::vector<std::uint8_t> EmptyImage() {
+    return std::vector<std::uint8_t>(vormante::IMAGE_SIZE, 0);
+}
 
 bool LoadInto(vormante::ChannelDatabase& db, const std::vector<std::uint8_t>& bytes) {
     db.Reset(false);

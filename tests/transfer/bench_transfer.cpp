@@ -2,8 +2,8 @@
 // image at 115200 baud 8N1 (204800 bytes x 10 bits). Not part of `make test`:
 // the two transfers take some 36 seconds. Exits 1 when a transfer is not byte
 // for byte right or takes more than 1.02 times the line time.
-#include "RecordingView.h"
 #include "ReceiverSimulator.h"
+#include "RecordingView.h"
 #include "transfer/SerialPort.h"
 #include "transfer/TransferEngine.h"
 
@@ -86,7 +86,8 @@ int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     QTemporaryDir folder;
     bool good = true;
-    std::printf("line time of an image: %.3f s, allowed %.3f s\n", LINE_SECONDS, LINE_SECONDS * ALLOWED_RATIO);
+    std::printf("line time of an image: %.3f s, allowed %.3f s\n", LINE_SECONDS,
+                LINE_SECONDS * ALLOWED_RATIO);
     for (TransferDirection direction : {TransferDirection::Send, TransferDirection::Receive}) {
         const Outcome outcome = Run(direction, folder.path());
         const double ratio = outcome.seconds / LINE_SECONDS;

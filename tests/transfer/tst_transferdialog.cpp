@@ -3,8 +3,8 @@
 // the line is a scripted peer on a real pseudo-terminal.
 #include "FakeCountdown.h"
 #include "controls/MessageBox.h"
-#include "transfer/PortProblem.h"
 #include "transfer/PortOptionDialog.h"
+#include "transfer/PortProblem.h"
 #include "transfer/TransferDialog.h"
 
 #include <QApplication>
@@ -254,10 +254,11 @@ private Q_SLOTS:
         MessageBox::queueAnswer(QMessageBox::Ok);
         Click(dialog, "startButton");
         // The message, then why: the device is not there.
-        QCOMPARE(PromptTexts(), (QStringList{Text("The selected COM is invalid or have already been opened! ") +
-                                                 ExplainPortProblem(PortProblemCause::NoSuchDevice,
-                                                                    QStringLiteral("/dev/vormante-no-such-port"), {}),
-                                             Text("Error!")}));
+        QCOMPARE(PromptTexts(),
+                 (QStringList{Text("The selected COM is invalid or have already been opened! ") +
+                                  ExplainPortProblem(PortProblemCause::NoSuchDevice,
+                                                     QStringLiteral("/dev/vormante-no-such-port"), {}),
+                              Text("Error!")}));
         QCOMPARE(ControlsOf(dialog), (Controls{true, false, true, true}));
         QCOMPARE(StatusOf(dialog), Text("Please Select Port type and press the Start button!"));
         QVERIFY(!dialog.serialPort().IsConnected());

@@ -27,7 +27,9 @@ using Id = MainWindow::Command;
 
 namespace {
 using testsupport::ReadFile;
-QString Text(const char* text) { return QString::fromLatin1(text); }
+QString Text(const char* text) {
+    return QString::fromLatin1(text);
+}
 
 bool WriteFile(const QString& path, const QByteArray& bytes) {
     QFile file(path);
@@ -71,7 +73,8 @@ private Q_SLOTS:
     }
     void init() { MessageBox::resetTestState(); }
     void cleanup() {
-        QVERIFY2(MessageBox::unexpectedPrompts().isEmpty(), qPrintable(MessageBox::unexpectedPrompts().join('|')));
+        QVERIFY2(MessageBox::unexpectedPrompts().isEmpty(),
+                 qPrintable(MessageBox::unexpectedPrompts().join('|')));
         QVERIFY(FileDialog::unexpectedDialogs().isEmpty());
         QCOMPARE(FileDialog::pendingFileNames(), 0);
         QCOMPARE(MessageBox::pendingAnswers(), 0);
@@ -149,7 +152,8 @@ private Q_SLOTS:
         sim::SimulatorResult result;
         std::thread worker;
         ModalWatcher watcher([&](QWidget* modal) {
-            modal->findChild<QComboBox*>("portComboBox")->setEditText(QString::fromStdString(simulator.devicePath()));
+            modal->findChild<QComboBox*>("portComboBox")
+                ->setEditText(QString::fromStdString(simulator.devicePath()));
             QTest::mouseClick(modal->findChild<QPushButton*>("startButton"), Qt::LeftButton);
             worker = std::thread([&] { result = simulator.Run(options); });
         });

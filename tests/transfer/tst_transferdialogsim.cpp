@@ -27,7 +27,9 @@ namespace {
 using testsupport::ReadFile;
 using testsupport::SimulatorThread;
 
-QString Text(const char* text) { return QString::fromLatin1(text); }
+QString Text(const char* text) {
+    return QString::fromLatin1(text);
+}
 
 bool WriteFile(const QString& path, const QByteArray& bytes) {
     QFile file(path);
@@ -40,7 +42,6 @@ QStringList PromptTexts() {
         texts.append(prompt.text);
     return texts;
 }
-
 
 // Plays the user in the transfer window once it comes up modally: types the
 // simulator's device, presses Start, and records what the window showed.
@@ -116,7 +117,8 @@ private Q_SLOTS:
     }
     void init() { MessageBox::resetTestState(); }
     void cleanup() {
-        QVERIFY2(MessageBox::unexpectedPrompts().isEmpty(), qPrintable(MessageBox::unexpectedPrompts().join('|')));
+        QVERIFY2(MessageBox::unexpectedPrompts().isEmpty(),
+                 qPrintable(MessageBox::unexpectedPrompts().join('|')));
         QVERIFY(FileDialog::unexpectedDialogs().isEmpty());
         QCOMPARE(FileDialog::pendingFileNames(), 0);
         QCOMPARE(MessageBox::pendingAnswers(), 0);
@@ -161,8 +163,8 @@ private Q_SLOTS:
         QCOMPARE(ReadFile(saved), image);
         QCOMPARE(savedPath, saved); // the window reports the file it saved
         QCOMPARE(FileDialog::captions().size(), 1);
-        QCOMPARE(PromptTexts(),
-                 QStringList{Text("Data have been DownLoaded and saved to ") + QDir::toNativeSeparators(saved)});
+        QCOMPARE(PromptTexts(), QStringList{Text("Data have been DownLoaded and saved to ") +
+                                            QDir::toNativeSeparators(saved)});
     }
 
     // A save that fails is said to have failed, never to have succeeded, and
@@ -181,7 +183,8 @@ private Q_SLOTS:
         QCOMPARE(texts.size(), 2);
         QVERIFY2(texts[0].contains(QStringLiteral("could not be saved")), qPrintable(texts[0]));
         QVERIFY(!texts[0].startsWith(Text("Data have been DownLoaded")));
-        QCOMPARE(texts[1], Text("Data have been DownLoaded and saved to ") + QDir::toNativeSeparators(second));
+        QCOMPARE(texts[1],
+                 Text("Data have been DownLoaded and saved to ") + QDir::toNativeSeparators(second));
         QCOMPARE(ReadFile(second), image);
         QVERIFY(QFileInfo(blocked).isDir());
     }
@@ -240,7 +243,8 @@ private Q_SLOTS:
         simulator.Start();
         QTRY_COMPARE_WITH_TIMEOUT(MessageBox::prompts().size(), 1, 20000);
         QVERIFY(simulator.Finish().hungUp);
-        QVERIFY2(PromptTexts()[0].contains(QStringLiteral("transfer has been stopped")), qPrintable(PromptTexts()[0]));
+        QVERIFY2(PromptTexts()[0].contains(QStringLiteral("transfer has been stopped")),
+                 qPrintable(PromptTexts()[0]));
         QVERIFY(dialog.isVisible());
         QVERIFY(!dialog.serialPort().IsConnected());
         QCOMPARE(dialog.findChild<QLabel*>("statusLabel")->text(),

@@ -18,12 +18,15 @@ private Q_SLOTS:
     void handWrittenScripts_data() {
         QTest::addColumn<QByteArray>("script");
         QTest::newRow("receive a whole image") << QByteArray("\x01\x03\x00\x05\xff\x00\x01", 7);
-        QTest::newRow("port lost mid-receive") << QByteArray("\x01\x03\x00\x00\x05" "ab\x01\x02\x06", 10);
+        QTest::newRow("port lost mid-receive") << QByteArray("\x01\x03\x00\x00\x05"
+                                                             "ab\x01\x02\x06",
+                                                             10);
         QTest::newRow("send every block") << QByteArray("\x00\x03\x01\x0b\x1f\x0b\x1f\x0b\x1f\x04\x03", 11);
         QTest::newRow("send a short file") << QByteArray("\x02\x03\x01\x07\x00\x03\x01\x09", 8);
         QTest::newRow("start and stop") << QByteArray("\x05\x07\x02\x07\x00\x08\x0a", 7);
         // Saving the received image fails, is cancelled, then the port goes while asking.
-        QTest::newRow("save fails, then cancelled") << QByteArray("\x01\x03\x00\x05\xff\x00\x00\x03\x01\x00\x01", 11);
+        QTest::newRow("save fails, then cancelled")
+            << QByteArray("\x01\x03\x00\x05\xff\x00\x00\x03\x01\x00\x01", 11);
     }
     void handWrittenScripts() {
         QFETCH(QByteArray, script);
@@ -32,7 +35,8 @@ private Q_SLOTS:
 
     void foundByTheFuzzer() {
         int replayed = 0;
-        QDirIterator it(QStringLiteral(VORMANTE_FUZZ_REGRESSIONS), {QStringLiteral("fuzz_transfer-*")}, QDir::Files);
+        QDirIterator it(QStringLiteral(VORMANTE_FUZZ_REGRESSIONS), {QStringLiteral("fuzz_transfer-*")},
+                        QDir::Files);
         while (it.hasNext()) {
             QFile file(it.next());
             QVERIFY(file.open(QIODevice::ReadOnly));
@@ -56,11 +60,12 @@ private Q_SLOTS:
 
 private:
     void Run(const QByteArray& script, const QString& name = {}) {
-        const std::string failure = fuzztransfer::RunScript(reinterpret_cast<const std::uint8_t*>(script.constData()),
-                                                            static_cast<std::size_t>(script.size()));
+        const std::string failure =
+            fuzztransfer::RunScript(reinterpret_cast<const std::uint8_t*>(script.constData()),
+                                    static_cast<std::size_t>(script.size()));
         QVERIFY2(failure.empty(), qPrintable(QStringLiteral("%1 [%2]: %3")
-                                                  .arg(name, QString::fromLatin1(script.toHex()),
-                                                       QString::fromStdString(failure))));
+                                                 .arg(name, QString::fromLatin1(script.toHex()),
+                                                      QString::fromStdString(failure))));
     }
 };
 

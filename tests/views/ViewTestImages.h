@@ -29,8 +29,8 @@ struct TestChannel {
     bool scrambled;
 };
 
-inline int AddTestTransponder(vormante::ChannelDatabase& db, int satellite, unsigned frequency, unsigned symbolRate,
-                              bool vertical) {
+inline int AddTestTransponder(vormante::ChannelDatabase& db, int satellite, unsigned frequency,
+                              unsigned symbolRate, bool vertical) {
     const int t = vormante::AddTransponder(db, satellite);
     vormante::TransponderRecord record = db.Transponder(t);
     record.setFrequency(frequency);

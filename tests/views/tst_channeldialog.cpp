@@ -126,7 +126,8 @@ private Q_SLOTS:
             QVERIFY(!dialog.Store());
             QCOMPARE(dialog.result(), int(QDialog::Rejected)); // not accepted: the dialog stays open
             QCOMPARE(MessageBox::prompts().size(), 1);
-            QCOMPARE(MessageBox::prompts().first().text, QString("%1 takes a number from 0 to 8191.").arg(name));
+            QCOMPARE(MessageBox::prompts().first().text,
+                     QString("%1 takes a number from 0 to 8191.").arg(name));
             // Corrected, the same dialog stores.
             (dialog.*box)()->setText(QStringLiteral("100"));
             QVERIFY(dialog.Store());

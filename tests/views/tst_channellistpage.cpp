@@ -459,7 +459,8 @@ private Q_SLOTS:
         });
         selectRow(1);
         const int channel = page->ChannelOfRow(1);
-        testsupport::Edit(document, [&](vormante::ChannelDatabase& w) { w.Channel(channel).setName("Renamed"); });
+        testsupport::Edit(document,
+                          [&](vormante::ChannelDatabase& w) { w.Channel(channel).setName("Renamed"); });
         Q_EMIT list()->rowDoubleClicked(1);
         QCOMPARE(dialogsRun, 1);
         QCOMPARE(cell(1, 0), QStringLiteral("2"));

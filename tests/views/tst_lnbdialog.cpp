@@ -35,7 +35,8 @@ private Q_SLOTS:
         dialog.Store();
         QCOMPARE(dialog.result(), int(QDialog::Rejected));
         QCOMPARE(MessageBox::prompts().size(), 1);
-        QCOMPARE(MessageBox::prompts().first().text, QString("LNB Freq Low takes a number from 0 to 4294967."));
+        QCOMPARE(MessageBox::prompts().first().text,
+                 QString("LNB Freq Low takes a number from 0 to 4294967."));
         dialog.lowCombo()->setEditText(QStringLiteral("4294967"));
         dialog.Store();
         QCOMPARE(dialog.result(), int(QDialog::Accepted));

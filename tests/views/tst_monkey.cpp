@@ -112,7 +112,7 @@ private Q_SLOTS:
             const DatabaseImage before = db.workingCopy();
             const int steps = history->index();
             const int which = Pick(20);
-            const QString action = which < 10 ? SatellitePageAction()
+            const QString action = which < 10   ? SatellitePageAction()
                                    : which < 17 ? ChannelListAction()
                                                 : SettingsAction();
             const QString where = QStringLiteral("seed %1, action %2 (%3)").arg(Seed()).arg(i).arg(action);
@@ -120,11 +120,13 @@ private Q_SLOTS:
             QVERIFY2(problems.isEmpty(), qPrintable(where + QStringLiteral(": ") + problems));
             const DatabaseImage after = db.workingCopy();
             if (history->index() == steps) {
-                QVERIFY2(SameButCurrentSatellite(before, after), qPrintable(where + QStringLiteral(": no step")));
+                QVERIFY2(SameButCurrentSatellite(before, after),
+                         qPrintable(where + QStringLiteral(": no step")));
             } else {
                 QCOMPARE(history->index(), steps + 1);
                 history->undo();
-                QVERIFY2(SameButCurrentSatellite(before, db.workingCopy()), qPrintable(where + QStringLiteral(": undo")));
+                QVERIFY2(SameButCurrentSatellite(before, db.workingCopy()),
+                         qPrintable(where + QStringLiteral(": undo")));
                 history->redo();
                 QVERIFY2(db.workingCopy() == after, qPrintable(where + QStringLiteral(": redo")));
             }
@@ -138,8 +140,8 @@ private Q_SLOTS:
         while (history->canRedo())
             history->redo();
         QVERIFY(SameButCurrentSatellite(db.workingCopy(), final));
-        qInfo("%d actions on the three pages of the %s image, %d dialogs accepted, %d message boxes answered", commands,
-              full ? "full" : "demo", accepted, answered);
+        qInfo("%d actions on the three pages of the %s image, %d dialogs accepted, %d message boxes answered",
+              commands, full ? "full" : "demo", accepted, answered);
     }
 
 private:

@@ -120,7 +120,8 @@ private Q_SLOTS:
         list->setCurrentRow(row);
         page.MoveCurrentTo(1);
         QCOMPARE(page.ChannelOfRow(0), channel);
-        QCOMPARE(document.undoStack()->undoText(), QStringLiteral("Move %1 to 1").arg(QString::fromLatin1(name.c_str())));
+        QCOMPARE(document.undoStack()->undoText(),
+                 QStringLiteral("Move %1 to 1").arg(QString::fromLatin1(name.c_str())));
 
         // Delete, after another sort, deletes the highlighted channel.
         list->SortByColumn(1, false);

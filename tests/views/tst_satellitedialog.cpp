@@ -46,14 +46,30 @@ private Q_SLOTS:
         QTest::addColumn<QString>("tenths");
         QTest::addColumn<QString>("eastWest");
         QTest::addColumn<int>("stored");
-        QTest::newRow("19.2E") << "19" << "2" << "E" << 192;
-        QTest::newRow("19.2W") << "19" << "2" << "W" << -192;
-        QTest::newRow("180.0W") << "180" << "0" << "W" << -1800;
-        QTest::newRow("-5 East is west") << "-5" << "0" << "E" << -50;
-        QTest::newRow("-5 West is east") << "-5" << "0" << "W" << 50;
-        QTest::newRow("letters read 0") << "ab" << "" << "E" << 0;
-        QTest::newRow("leading blanks and sign") << " +7" << "1x" << "E" << 71;
-        QTest::newRow("typed east/west means west") << "10" << "0" << "East" << -100;
+        QTest::newRow("19.2E") << "19"
+                               << "2"
+                               << "E" << 192;
+        QTest::newRow("19.2W") << "19"
+                               << "2"
+                               << "W" << -192;
+        QTest::newRow("180.0W") << "180"
+                                << "0"
+                                << "W" << -1800;
+        QTest::newRow("-5 East is west") << "-5"
+                                         << "0"
+                                         << "E" << -50;
+        QTest::newRow("-5 West is east") << "-5"
+                                         << "0"
+                                         << "W" << 50;
+        QTest::newRow("letters read 0") << "ab"
+                                        << ""
+                                        << "E" << 0;
+        QTest::newRow("leading blanks and sign") << " +7"
+                                                 << "1x"
+                                                 << "E" << 71;
+        QTest::newRow("typed east/west means west") << "10"
+                                                    << "0"
+                                                    << "East" << -100;
     }
     void positionArithmetic() {
         QFETCH(QString, degrees);
@@ -76,11 +92,16 @@ private Q_SLOTS:
         QTest::addColumn<QString>("message");
         const QString position = "The position takes 0.0 to 180.0 degrees.";
         const QString tenths = "The tenths of the position takes a number from 0 to 9.";
-        QTest::newRow("200.0") << "200" << "0" << position;
-        QTest::newRow("180.1") << "180" << "1" << position;
-        QTest::newRow("999") << "999" << "0" << position;
-        QTest::newRow("tenths 25") << "19" << "25" << tenths;
-        QTest::newRow("tenths -1") << "19" << "-1" << tenths;
+        QTest::newRow("200.0") << "200"
+                               << "0" << position;
+        QTest::newRow("180.1") << "180"
+                               << "1" << position;
+        QTest::newRow("999") << "999"
+                             << "0" << position;
+        QTest::newRow("tenths 25") << "19"
+                                   << "25" << tenths;
+        QTest::newRow("tenths -1") << "19"
+                                   << "-1" << tenths;
     }
     void positionsTheFieldCannotHoldAreRefused() {
         QFETCH(QString, degrees);
@@ -165,7 +186,8 @@ private Q_SLOTS:
         dialog.nameEdit()->setText(QStringLiteral("Ab"));
         dialog.Store();
         dialog.ApplyTo(db);
-        QCOMPARE(QByteArray(reinterpret_cast<const char*>(name), 15), QByteArray("Ab\0\0\0\0\0\0\0\0\0\0\0\0\0", 15));
+        QCOMPARE(QByteArray(reinterpret_cast<const char*>(name), 15),
+                 QByteArray("Ab\0\0\0\0\0\0\0\0\0\0\0\0\0", 15));
     }
 
     void cancelWritesNothing() {

@@ -99,17 +99,17 @@ QStringList Column(const ColumnListCtrl* list, int column) {
 
 // The helpers below check with QVERIFY, which returns from the helper only: these
 // stop the test itself at a failed check, so it never carries on with a broken page.
-#define RUN_AND_CHECK(id)                                                                                           \
-    do {                                                                                                            \
-        RunAndCheck(id);                                                                                            \
-        if (QTest::currentTestFailed())                                                                             \
-            return;                                                                                                 \
+#define RUN_AND_CHECK(id)                                                                                    \
+    do {                                                                                                     \
+        RunAndCheck(id);                                                                                     \
+        if (QTest::currentTestFailed())                                                                      \
+            return;                                                                                          \
     } while (false)
-#define CLICK_ROW(list, row)                                                                                        \
-    do {                                                                                                            \
-        ClickRow(list, row);                                                                                        \
-        if (QTest::currentTestFailed())                                                                             \
-            return;                                                                                                 \
+#define CLICK_ROW(list, row)                                                                                 \
+    do {                                                                                                     \
+        ClickRow(list, row);                                                                                 \
+        if (QTest::currentTestFailed())                                                                      \
+            return;                                                                                          \
     } while (false)
 
 class SatellitePageTest : public QObject {
@@ -498,11 +498,13 @@ private Q_SLOTS:
         MessageBox::queueAnswer(QMessageBox::No);
         RUN_AND_CHECK(Cmd::DEL_TRANSPONDER);
         QCOMPARE(MessageBox::prompts().last().title, QStringLiteral("Del Transponder"));
-        QCOMPARE(MessageBox::prompts().last().text, QStringLiteral("\t Do you want to del xpdr [11747/27500/V]?\t\t"));
+        QCOMPARE(MessageBox::prompts().last().text,
+                 QStringLiteral("\t Do you want to del xpdr [11747/27500/V]?\t\t"));
         CLICK_ROW(page->transponderList(), 3);
         MessageBox::queueAnswer(QMessageBox::No);
         RUN_AND_CHECK(Cmd::DEL_TRANSPONDER);
-        QCOMPARE(MessageBox::prompts().last().text, QStringLiteral("\t Do you want to del xpdr [12603/22000/H]?\t\t"));
+        QCOMPARE(MessageBox::prompts().last().text,
+                 QStringLiteral("\t Do you want to del xpdr [12603/22000/H]?\t\t"));
         QCOMPARE(page->transponderList()->RowCount(), 4);
 
         // Deleting the first transponder takes its channels and renumbers the rest.
@@ -570,8 +572,8 @@ private Q_SLOTS:
             QVERIFY(channel.Store());
         };
         RUN_AND_CHECK(Cmd::EDIT_CHANNEL);
-        QCOMPARE(page->channelList()->RowTexts(1),
-                 (QStringList{"2", "ZDF HD 1234", "110", "256", "8191", "8191", "N", "Y", "N", "Y", "N", "N", "2"}));
+        QCOMPARE(page->channelList()->RowTexts(1), (QStringList{"2", "ZDF HD 1234", "110", "256", "8191",
+                                                                "8191", "N", "Y", "N", "Y", "N", "N", "2"}));
     }
 
     void editChannelToRadioLeavesTheTvList() {
@@ -636,7 +638,7 @@ private Q_SLOTS:
     }
 
     void sortingKeepsTheCurrentRowOnItsRecord() {
-        CLICK_ROW(page->satelliteList(), 1); // Hot Bird
+        CLICK_ROW(page->satelliteList(), 1);           // Hot Bird
         page->satelliteList()->SortByColumn(1, false); // Thor, Hot Bird, Astra
         CLICK_ROW(page->transponderList(), 1);
         page->transponderList()->SortByColumn(1, false); // 11034 first
@@ -665,12 +667,13 @@ private Q_SLOTS:
 
         ColumnListCtrl* channels = page->channelList();
         CLICK_ROW(page->transponderList(), 0);
-        CLICK_ROW(sats, 2); // Astra
+        CLICK_ROW(sats, 2);              // Astra
         channels->SortByColumn(1, true); // 3sat, Das Erste, ZDF
         CLICK_ROW(channels, 0);
         MessageBox::queueAnswer(QMessageBox::No);
         RUN_AND_CHECK(Cmd::DEL_CHANNEL);
-        QCOMPARE(MessageBox::prompts().last().text, QStringLiteral("\t Do you want to del channel [ 3sat]?\t\t"));
+        QCOMPARE(MessageBox::prompts().last().text,
+                 QStringLiteral("\t Do you want to del channel [ 3sat]?\t\t"));
     }
 
     void dialogsRunModallyByDefault() {
@@ -724,7 +727,7 @@ private Q_SLOTS:
 
     void lnbSelectionFindsTheTypeAfterSorting() {
         page->lnbList()->SortByColumn(0, false); // Type8 first
-        CLICK_ROW(page->satelliteList(), 2);      // Thor: Type 6
+        CLICK_ROW(page->satelliteList(), 2);     // Thor: Type 6
         const int row = page->lnbList()->currentRow();
         QCOMPARE(page->lnbList()->CellText(row, 1), QStringLiteral("Type6"));
         QCOMPARE(page->lnbList()->SelectedRows(), QList<int>{row});

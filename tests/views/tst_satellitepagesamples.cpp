@@ -28,7 +28,8 @@ class SatellitePageSamplesTest : public QObject {
 private Q_SLOTS:
     void init() { MessageBox::setTestMode(true); }
     void cleanup() {
-        QVERIFY2(MessageBox::unexpectedPrompts().isEmpty(), qPrintable(MessageBox::unexpectedPrompts().join('|')));
+        QVERIFY2(MessageBox::unexpectedPrompts().isEmpty(),
+                 qPrintable(MessageBox::unexpectedPrompts().join('|')));
         page.reset();
     }
 
@@ -40,14 +41,15 @@ private Q_SLOTS:
             SelectRow(sats, s);
             ConfirmEditKeepsRow(Cmd::EDIT_SATELLITE, sats);
             ColumnListCtrl* tps = page->transponderList();
-            for (int t = 0; t < tps->RowCount() && !page->IsPlaceholder(SatellitePage::TRANSPONDERS, 0); ++t) {
+            for (int t = 0; t < tps->RowCount() && !page->IsPlaceholder(SatellitePage::TRANSPONDERS, 0);
+                 ++t) {
                 SelectRow(tps, t);
                 ConfirmEditKeepsRow(Cmd::EDIT_TRANSPONDER, tps);
                 for (bool tv : {true, false}) {
                     (tv ? page->tvButton() : page->radioButton())->click();
                     ColumnListCtrl* channels = page->channelList();
-                    for (int c = 0; c < channels->RowCount() && !page->IsPlaceholder(SatellitePage::CHANNELS, 0);
-                         ++c) {
+                    for (int c = 0;
+                         c < channels->RowCount() && !page->IsPlaceholder(SatellitePage::CHANNELS, 0); ++c) {
                         SelectRow(channels, c);
                         ConfirmEditKeepsRow(Cmd::EDIT_CHANNEL, channels);
                     }
@@ -179,7 +181,8 @@ private:
         QStringList problems;
         for (const ConsistencyProblem& problem : CheckConsistency(db))
             problems << QString::fromStdString(problem.message);
-        QVERIFY2(problems.isEmpty(), qPrintable(QStringLiteral("after %1: %2").arg(id).arg(problems.join('\n'))));
+        QVERIFY2(problems.isEmpty(),
+                 qPrintable(QStringLiteral("after %1: %2").arg(id).arg(problems.join('\n'))));
     }
 
     vormante::Document document;

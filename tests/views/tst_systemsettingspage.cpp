@@ -136,7 +136,8 @@ private Q_SLOTS:
             QCOMPARE((settings.*c.get)(), unsigned(position) + c.valueOffset);
             const std::size_t at = layout::SETTINGS_BLOCK + 4 * std::size_t(c.word);
             const std::uint32_t mask = bits::Mask(c.width) << c.bit;
-            QCOMPARE(bits::LoadWord(db.workingCopy().data() + at) & ~mask, bits::LoadWord(before.data() + at) & ~mask);
+            QCOMPARE(bits::LoadWord(db.workingCopy().data() + at) & ~mask,
+                     bits::LoadWord(before.data() + at) & ~mask);
             for (std::size_t i : Differences(before, db.workingCopy()))
                 QVERIFY2(i >= at && i < at + 4, c.objectName);
         }
@@ -171,7 +172,8 @@ private Q_SLOTS:
 
     void delayTimeIsStoredAsPositionPlusOne() {
         loadRandom(8);
-        list("delayTimeComboBox")->setCurrentIndex(list("delayTimeComboBox")->findText(QStringLiteral("7 Sec")));
+        list("delayTimeComboBox")
+            ->setCurrentIndex(list("delayTimeComboBox")->findText(QStringLiteral("7 Sec")));
         QCOMPARE(db.Settings().delayTime(), 7u);
         testsupport::Edit(document, [&](vormante::ChannelDatabase& w) { w.Settings().setDelayTime(1); });
         page->LoadFromSettings();
@@ -185,7 +187,8 @@ private Q_SLOTS:
         QCOMPARE(list("timeZoneComboBox")->currentText(), QStringLiteral("GMT; Dublin, London"));
         QCOMPARE(db.Settings().timeZone(), 20u);
         const std::uint32_t mask = bits::Mask(13) << 11;
-        QCOMPARE(bits::LoadWord(db.workingCopy().data() + layout::SETTINGS_BLOCK + 4) & ~mask, before & ~mask);
+        QCOMPARE(bits::LoadWord(db.workingCopy().data() + layout::SETTINGS_BLOCK + 4) & ~mask,
+                 before & ~mask);
     }
 
     void aValueWithNoListPositionShowsNoSelectionAndStays() {
@@ -199,8 +202,8 @@ private Q_SLOTS:
         });
         document.MarkSaved(document.path());
         page->LoadFromSettings();
-        for (const char* name : {"delayTimeComboBox", "menuLanguageComboBox", "timeZoneComboBox", "colorComboBox",
-                                 "soundComboBox"})
+        for (const char* name : {"delayTimeComboBox", "menuLanguageComboBox", "timeZoneComboBox",
+                                 "colorComboBox", "soundComboBox"})
             QCOMPARE(list(name)->currentIndex(), -1);
         QVERIFY(!db.IsChanged());
         // A later load with a listed value selects it again.
@@ -224,8 +227,8 @@ private Q_SLOTS:
 
     void shownOnlyBoxesTakeNoTyping() {
         loadRandom(5);
-        for (const char* name :
-             {"volumeLeftEdit", "volumeRightEdit", "timeOffsetEdit", "transparencyEdit", "rfChannelEdit", "pinCodeEdit"}) {
+        for (const char* name : {"volumeLeftEdit", "volumeRightEdit", "timeOffsetEdit", "transparencyEdit",
+                                 "rfChannelEdit", "pinCodeEdit"}) {
             QLineEdit* shown = box(name);
             const QString before = shown->text();
             QVERIFY2(shown->isReadOnly(), name);
@@ -241,7 +244,8 @@ private Q_SLOTS:
     void pinCodeIsShownInClear() {
         QVERIFY(LoadInto(document, testsupport::EmptyImage()));
         testsupport::Edit(document, [](ChannelDatabase& w) {
-            std::memcpy(w.workingCopy().data() + layout::SETTINGS_BLOCK + SystemSettingsBlock::PIN_CODE_BYTE, "4711", 5);
+            std::memcpy(w.workingCopy().data() + layout::SETTINGS_BLOCK + SystemSettingsBlock::PIN_CODE_BYTE,
+                        "4711", 5);
         });
         page->LoadFromSettings();
         QCOMPARE(box("pinCodeEdit")->text(), QStringLiteral("4711"));
@@ -249,13 +253,17 @@ private Q_SLOTS:
 
     void countersShowTheCurrentSatellitesChannels() {
         QVERIFY(LoadInto(document, viewtest::TwoSatelliteImage()));
-        testsupport::Edit(document, [&](vormante::ChannelDatabase& w) { w.Settings().setCurrentSatellite(viewtest::MIXED_SATELLITE); });
+        testsupport::Edit(document, [&](vormante::ChannelDatabase& w) {
+            w.Settings().setCurrentSatellite(viewtest::MIXED_SATELLITE);
+        });
         page->LoadFromSettings();
         QCOMPARE(box("tvNumEdit")->text(), QString::number(viewtest::MIXED_TV));
         QCOMPARE(box("radioNumEdit")->text(), QString::number(viewtest::MIXED_RADIO));
         QVERIFY(!box("tvNumEdit")->isEnabled());
 
-        testsupport::Edit(document, [&](vormante::ChannelDatabase& w) { w.Settings().setCurrentSatellite(viewtest::RADIO_SATELLITE); });
+        testsupport::Edit(document, [&](vormante::ChannelDatabase& w) {
+            w.Settings().setCurrentSatellite(viewtest::RADIO_SATELLITE);
+        });
         page->LoadFromSettings();
         QCOMPARE(box("tvNumEdit")->text(), QStringLiteral("0"));
         QCOMPARE(box("radioNumEdit")->text(), QString::number(viewtest::RADIO_ONLY_RADIO));
@@ -264,7 +272,8 @@ private Q_SLOTS:
     void countersAreZeroWhenCurrentSatelliteNamesNoUsedSlot() {
         QVERIFY(LoadInto(document, viewtest::TwoSatelliteImage()));
         for (unsigned current : {0xFFu, 100u, 99u}) { // slot 99 is free
-            testsupport::Edit(document, [&](vormante::ChannelDatabase& w) { w.Settings().setCurrentSatellite(current); });
+            testsupport::Edit(
+                document, [&](vormante::ChannelDatabase& w) { w.Settings().setCurrentSatellite(current); });
             page->LoadFromSettings();
             QCOMPARE(box("tvNumEdit")->text(), QStringLiteral("0"));
             QCOMPARE(box("radioNumEdit")->text(), QStringLiteral("0"));

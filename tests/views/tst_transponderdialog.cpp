@@ -48,9 +48,12 @@ private Q_SLOTS:
         QTest::addColumn<QString>("symbolRate");
         QTest::addColumn<unsigned>("storedFrequency");
         QTest::addColumn<unsigned>("storedSymbolRate");
-        QTest::newRow("plain") << "11747" << "27500" << 11747u << 27500u;
-        QTest::newRow("largest") << "65535" << "65535" << 65535u << 65535u;
-        QTest::newRow("not numbers") << "abc" << "" << 0u << 0u;
+        QTest::newRow("plain") << "11747"
+                               << "27500" << 11747u << 27500u;
+        QTest::newRow("largest") << "65535"
+                                 << "65535" << 65535u << 65535u;
+        QTest::newRow("not numbers") << "abc"
+                                     << "" << 0u << 0u;
     }
     void numbersKeepTheirLowSixteenBits() {
         QFETCH(QString, frequency);
@@ -73,10 +76,18 @@ private Q_SLOTS:
         QTest::addColumn<QString>("frequency");
         QTest::addColumn<QString>("symbolRate");
         QTest::addColumn<QString>("message");
-        QTest::newRow("99999") << "99999" << "27500" << "Freq takes a number from 0 to 65535.";
-        QTest::newRow("minus one") << "-1" << "27500" << "Freq takes a number from 0 to 65535.";
-        QTest::newRow("70000") << "11747" << "70000" << "Symbol Rate takes a number from 0 to 65535.";
-        QTest::newRow("huge") << "11747" << "99999999999999" << "Symbol Rate takes a number from 0 to 65535.";
+        QTest::newRow("99999") << "99999"
+                               << "27500"
+                               << "Freq takes a number from 0 to 65535.";
+        QTest::newRow("minus one") << "-1"
+                                   << "27500"
+                                   << "Freq takes a number from 0 to 65535.";
+        QTest::newRow("70000") << "11747"
+                               << "70000"
+                               << "Symbol Rate takes a number from 0 to 65535.";
+        QTest::newRow("huge") << "11747"
+                              << "99999999999999"
+                              << "Symbol Rate takes a number from 0 to 65535.";
     }
     void numbersTheFieldsCannotHoldAreRefused() {
         QFETCH(QString, frequency);

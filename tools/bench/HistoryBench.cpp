@@ -19,7 +19,9 @@ namespace bench {
 
 namespace {
 
-void Settle() { QApplication::processEvents(); }
+void Settle() {
+    QApplication::processEvents();
+}
 
 int BusiestSatellite(const vormante::ChannelDatabase& db) {
     int busiest = -1;
@@ -64,7 +66,10 @@ void RunHistoryBench(const std::vector<std::uint8_t>& image, int runs, Report& r
         std::function<void(ChannelDatabase&)> change;
     };
     const LargeStep steps[] = {
-        {"sort", [busiest](ChannelDatabase& db) { vormante::SortChannels(db, busiest, vormante::SortKind::NameDown); }},
+        {"sort",
+         [busiest](ChannelDatabase& db) {
+             vormante::SortChannels(db, busiest, vormante::SortKind::NameDown);
+         }},
         {"clear", [busiest](ChannelDatabase& db) { vormante::ClearSatelliteChannels(db, busiest); }},
         {"delete", [busiest](ChannelDatabase& db) { vormante::DeleteSatellite(db, busiest); }},
     };
@@ -106,8 +111,10 @@ void RunHistoryBench(const std::vector<std::uint8_t>& image, int runs, Report& r
     plain.Load(std::span<const std::uint8_t>(image));
     int round = 0;
     const auto edit = [&round](ChannelDatabase& db) { db.Channel(round % 3000).setLocked(round % 2 == 0); };
-    const Timing through = TimeMs(std::max(runs, 101), [&] { ++round; }, [&] { bare.Apply(QStringLiteral("Lock"), edit); });
-    const Timing direct = TimeMs(std::max(runs, 101), [&] { ++round; }, [&] { edit(plain); });
+    const Timing through = TimeMs(
+        std::max(runs, 101), [&] { ++round; }, [&] { bare.Apply(QStringLiteral("Lock"), edit); });
+    const Timing direct = TimeMs(
+        std::max(runs, 101), [&] { ++round; }, [&] { edit(plain); });
     Timing overhead;
     overhead.median = std::max(0.0, through.median - direct.median);
     overhead.best = std::max(0.0, through.best - direct.best);

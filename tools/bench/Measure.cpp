@@ -48,11 +48,13 @@ Timing TimeMs(int runs, const std::function<void()>& setup, const std::function<
     return Summarize(times, cpu);
 }
 
-void Report::Add(const QString& key, const QString& caption, double value, double limit, const QString& unit) {
+void Report::Add(const QString& key, const QString& caption, double value, double limit,
+                 const QString& unit) {
     figures_.push_back({key, caption, value, -1, -1, limit, unit});
 }
 
-void Report::Add(const QString& key, const QString& caption, Timing timing, double limit, const QString& unit) {
+void Report::Add(const QString& key, const QString& caption, Timing timing, double limit,
+                 const QString& unit) {
     figures_.push_back({key, caption, timing.median, timing.best, timing.cpu, limit, unit});
 }
 
@@ -71,10 +73,13 @@ int Report::Print() const {
         const QString value = text(figure.value);
         const QString best = figure.best < 0 ? QString() : text(figure.best);
         const QString cpu = figure.cpu < 0 ? QString() : text(figure.cpu);
-        const QString limit = limited ? QString::number(figure.limit, 'g', 4) + ' ' + figure.unit : QStringLiteral("-");
-        std::printf("%-44s %12s %12s %12s %10s  %s\n", qPrintable(figure.caption), qPrintable(value), qPrintable(best),
-                    qPrintable(cpu),
-                    qPrintable(limit.trimmed()), !limited ? "" : ok ? "ok" : "OVER");
+        const QString limit =
+            limited ? QString::number(figure.limit, 'g', 4) + ' ' + figure.unit : QStringLiteral("-");
+        std::printf("%-44s %12s %12s %12s %10s  %s\n", qPrintable(figure.caption), qPrintable(value),
+                    qPrintable(best), qPrintable(cpu), qPrintable(limit.trimmed()),
+                    !limited ? ""
+                    : ok     ? "ok"
+                             : "OVER");
     }
     for (const QString& note : notes_)
         std::printf("  %s\n", qPrintable(note));

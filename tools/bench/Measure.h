@@ -25,7 +25,10 @@ double ProcessCpuMs();
 
 // Runs setup (not timed) and then body (timed) `runs` times, in milliseconds.
 Timing TimeMs(int runs, const std::function<void()>& setup, const std::function<void()>& body);
-inline Timing TimeMs(int runs, const std::function<void()>& body) { return TimeMs(runs, [] {}, body); }
+inline Timing TimeMs(int runs, const std::function<void()>& body) {
+    return TimeMs(
+        runs, [] {}, body);
+}
 
 // One figure of the report: its JSON key, a caption, the value and its limit.
 struct Figure {
@@ -35,7 +38,7 @@ struct Figure {
     double best = -1; // the fastest run, or -1 when not told
     double cpu = -1;  // the median processor time, or -1 when not told
     double limit = 0; // 0: no limit
-    QString unit; // "ms", "MB" or "" for ratios
+    QString unit;     // "ms", "MB" or "" for ratios
 };
 
 class Report {

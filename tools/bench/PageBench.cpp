@@ -45,7 +45,9 @@ void Load(vormante::Document& document, const std::vector<std::uint8_t>& image) 
         throw std::runtime_error("the image does not load");
 }
 
-void Settle() { QApplication::processEvents(); }
+void Settle() {
+    QApplication::processEvents();
+}
 
 LongestList FindLongestList(const vormante::ChannelDatabase& db, BusiestSatellite* busiest) {
     LongestList longest;
@@ -57,7 +59,8 @@ LongestList FindLongestList(const vormante::ChannelDatabase& db, BusiestSatellit
         int tvOnSatellite = 0;
         for (int tpRow = 0; tpRow < static_cast<int>(transponders.size()); ++tpRow) {
             for (const bool tv : {true, false}) {
-                const int rows = static_cast<int>(satview::ListedChannels(db, satellite, transponders[tpRow], tv).size());
+                const int rows =
+                    static_cast<int>(satview::ListedChannels(db, satellite, transponders[tpRow], tv).size());
                 onSatellite += rows;
                 tvOnSatellite += tv ? rows : 0;
                 if (rows > longest.rows)
@@ -115,10 +118,11 @@ void RunPageBench(const std::vector<std::uint8_t>& image, int runs, Report& repo
     Settle();
     const Timing refillChannels = TimeMs(runs, Settle, [&] { page.RefreshList(CHANNELS); });
     const int shownRows = page.channelList()->RowCount();
-    report.Add("refill_channels_ms",
-               QStringLiteral("refill channels (%1 rows)").arg(shownRows), refillChannels, 16, "ms");
+    report.Add("refill_channels_ms", QStringLiteral("refill channels (%1 rows)").arg(shownRows),
+               refillChannels, 16, "ms");
     if (shownRows != longest.rows)
-        report.Warn(QStringLiteral("the channel list shows %1 rows, expected %2").arg(shownRows).arg(longest.rows));
+        report.Warn(
+            QStringLiteral("the channel list shows %1 rows, expected %2").arg(shownRows).arg(longest.rows));
 
     int satColumn = 0;
     const Timing satSort = SlowestHeaderSort(page.channelList(), runs, &satColumn);
@@ -138,15 +142,21 @@ void RunPageBench(const std::vector<std::uint8_t>& image, int runs, Report& repo
     const Timing refillAll = TimeMs(runs, Settle, [&] { allPage.Refresh(); });
     const int allRows = allPage.channelList()->RowCount();
     const int expectedAll = busiest.tv * 2 >= busiest.channels ? busiest.tv : busiest.channels - busiest.tv;
-    report.Add("refill_allchannels_ms", QStringLiteral("refill all-channels page (%1 rows)").arg(allRows), refillAll, 16, "ms");
+    report.Add("refill_allchannels_ms", QStringLiteral("refill all-channels page (%1 rows)").arg(allRows),
+               refillAll, 16, "ms");
     if (allPage.ShownSatellite() != busiest.slot || allRows != expectedAll)
         report.Warn(QStringLiteral("the all-channels page shows %1 rows of satellite %2, expected %3 of %4")
-                        .arg(allRows).arg(allPage.ShownSatellite()).arg(expectedAll).arg(busiest.slot));
+                        .arg(allRows)
+                        .arg(allPage.ShownSatellite())
+                        .arg(expectedAll)
+                        .arg(busiest.slot));
     const Timing withPaint = TimeMs(runs, Settle, [&] {
         allPage.Refresh();
         allPage.repaint();
     });
-    report.Note(QStringLiteral("all-channels refill with the repaint that follows it: %1 ms (fastest %2 ms)").arg(withPaint.median, 0, 'f', 2).arg(withPaint.best, 0, 'f', 2));
+    report.Note(QStringLiteral("all-channels refill with the repaint that follows it: %1 ms (fastest %2 ms)")
+                    .arg(withPaint.median, 0, 'f', 2)
+                    .arg(withPaint.best, 0, 'f', 2));
 
     // The header sort of the longer of the two lists.
     int allColumn = 0;
@@ -172,7 +182,8 @@ void RunPageBench(const std::vector<std::uint8_t>& image, int runs, Report& repo
             slowestKind = kind;
         }
     }
-    report.Add("sort_ms", QStringLiteral("SortChannels (%1 ch, slowest kind %2)").arg(busiest.channels).arg(slowestKind),
+    report.Add("sort_ms",
+               QStringLiteral("SortChannels (%1 ch, slowest kind %2)").arg(busiest.channels).arg(slowestKind),
                slowestSort, 5, "ms");
 
     // IsChanged compares every word when nothing changed: its slowest case.

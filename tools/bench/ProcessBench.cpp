@@ -71,7 +71,8 @@ struct TransferTimes {
 
 // The simulator in `simArgs` on a fresh pseudo-terminal and vormante-cli with
 // `cliArgs` plus the port; sets problem when the transfer fails.
-TransferTimes TimedTransfer(const QString& toolDir, const QStringList& simArgs, const QStringList& cliArgs, QString* problem) {
+TransferTimes TimedTransfer(const QString& toolDir, const QStringList& simArgs, const QStringList& cliArgs,
+                            QString* problem) {
     QProcess sim;
     sim.start(toolDir + QStringLiteral("/vormante-receiver-sim"), simArgs);
     if (!sim.waitForStarted(5000) || !sim.waitForReadyRead(5000)) {
@@ -86,7 +87,8 @@ TransferTimes TimedTransfer(const QString& toolDir, const QStringList& simArgs, 
     cli.setReadChannel(QProcess::StandardError);
     QElapsedTimer timer;
     timer.start();
-    cli.start(toolDir + QStringLiteral("/vormante-cli"), QStringList(cliArgs) << QStringLiteral("--port") << device);
+    cli.start(toolDir + QStringLiteral("/vormante-cli"), QStringList(cliArgs)
+                                                             << QStringLiteral("--port") << device);
     qint64 dataStart = -1;
     QByteArray progress;
     while (cli.state() != QProcess::NotRunning && timer.elapsed() < 120000) {
@@ -111,7 +113,8 @@ TransferTimes TimedTransfer(const QString& toolDir, const QStringList& simArgs, 
     progress += cli.readAllStandardError();
     sim.waitForFinished(10000);
     if (!finished || cli.exitStatus() != QProcess::NormalExit || cli.exitCode() != 0 || dataStart < 0) {
-        *problem = QStringLiteral("vormante-cli %1 failed: %2").arg(cliArgs.value(0), QString::fromLocal8Bit(progress).trimmed());
+        *problem = QStringLiteral("vormante-cli %1 failed: %2")
+                       .arg(cliArgs.value(0), QString::fromLocal8Bit(progress).trimmed());
         cli.kill();
         sim.kill();
         cli.waitForFinished(5000);
@@ -165,15 +168,16 @@ void RunStartupBench(const QString& self, const QString& image, int runs, Report
     report.Add("rss_mb", "peak RSS of the editor, full image open", Median(peaks), 80, "MB");
 }
 
-void RunTransferBench(const QString& toolDir, const QString& image, const QString& workDir, int runs, Report& report) {
+void RunTransferBench(const QString& toolDir, const QString& image, const QString& workDir, int runs,
+                      Report& report) {
     std::vector<double> sends, sendsWhole;
     std::vector<double> receives, receivesWhole;
     QString problem;
     for (int run = 0; run < std::max(1, runs) && problem.isEmpty(); ++run) {
         const QString taken = QDir(workDir).filePath(QStringLiteral("taken-%1.bin").arg(run));
-        const TransferTimes send =
-            TimedTransfer(toolDir, {QStringLiteral("accept"), QStringLiteral("--quiet"), QStringLiteral("--output"), taken},
-                          {QStringLiteral("send"), image}, &problem);
+        const TransferTimes send = TimedTransfer(
+            toolDir, {QStringLiteral("accept"), QStringLiteral("--quiet"), QStringLiteral("--output"), taken},
+            {QStringLiteral("send"), image}, &problem);
         if (send.data < 0)
             break;
         if (!SameFile(image, taken))
@@ -182,9 +186,9 @@ void RunTransferBench(const QString& toolDir, const QString& image, const QStrin
         sendsWhole.push_back(send.whole);
 
         const QString received = QDir(workDir).filePath(QStringLiteral("received-%1.bin").arg(run));
-        const TransferTimes receive =
-            TimedTransfer(toolDir, {QStringLiteral("give"), QStringLiteral("--quiet"), QStringLiteral("--image"), image},
-                          {QStringLiteral("receive"), received}, &problem);
+        const TransferTimes receive = TimedTransfer(
+            toolDir, {QStringLiteral("give"), QStringLiteral("--quiet"), QStringLiteral("--image"), image},
+            {QStringLiteral("receive"), received}, &problem);
         if (receive.data < 0)
             break;
         if (!SameFile(image, received))
@@ -199,9 +203,10 @@ void RunTransferBench(const QString& toolDir, const QString& image, const QStrin
     if (!receives.empty())
         report.Add("transfer_receive_ratio", "receive, paced, / 17.78 s", Summarize(receives), 1.02, "");
     if (!sends.empty() && !receives.empty()) {
-        report.Note(QStringLiteral("transfer ratios count from the handshake answered to the image sent or saved; whole "
-                                   "runs of vormante-cli, with its start and the wait for the receiver's handshake: "
-                                   "send %1 s, receive %2 s")
+        report.Note(QStringLiteral(
+                        "transfer ratios count from the handshake answered to the image sent or saved; whole "
+                        "runs of vormante-cli, with its start and the wait for the receiver's handshake: "
+                        "send %1 s, receive %2 s")
                         .arg(Median(sendsWhole), 0, 'f', 2)
                         .arg(Median(receivesWhole), 0, 'f', 2));
     }

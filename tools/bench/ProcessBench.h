@@ -17,6 +17,7 @@ int RunStartupChild(int& argc, char** argv, const QString& image);
 void RunStartupBench(const QString& self, const QString& image, int runs, Report& report);
 
 // Adds transfer_send_ratio and transfer_receive_ratio; the tools are looked for in toolDir.
-void RunTransferBench(const QString& toolDir, const QString& image, const QString& workDir, int runs, Report& report);
+void RunTransferBench(const QString& toolDir, const QString& image, const QString& workDir, int runs,
+                      Report& report);
 
 } // namespace bench

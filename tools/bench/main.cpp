@@ -25,14 +25,13 @@
 
 namespace {
 
-const char USAGE[] =
-    "Usage: vormante-bench [--quick] [--runs N] [--transfer-runs N] [--json FILE]\n"
-    "\n"
-    "  --quick            leave the paced transfers out (about 36 s each run)\n"
-    "  --runs N           runs of every in-process figure (default 15)\n"
-    "  --startup-runs N   start-ups of the editor (default 7)\n"
-    "  --transfer-runs N  paced sends and receives (default 3)\n"
-    "  --json FILE        write the figures there as well\n";
+const char USAGE[] = "Usage: vormante-bench [--quick] [--runs N] [--transfer-runs N] [--json FILE]\n"
+                     "\n"
+                     "  --quick            leave the paced transfers out (about 36 s each run)\n"
+                     "  --runs N           runs of every in-process figure (default 15)\n"
+                     "  --startup-runs N   start-ups of the editor (default 7)\n"
+                     "  --transfer-runs N  paced sends and receives (default 3)\n"
+                     "  --json FILE        write the figures there as well\n";
 
 int Usage(const char* problem) {
     std::fprintf(stderr, "vormante-bench: %s\n\n%s", problem, USAGE);
@@ -109,10 +108,12 @@ int main(int argc, char** argv) {
     }
     bench::RunStartupBench(QCoreApplication::applicationFilePath(), imagePath, startupRuns, report);
     if (!quick)
-        bench::RunTransferBench(QCoreApplication::applicationDirPath(), imagePath, work.path(), transferRuns, report);
+        bench::RunTransferBench(QCoreApplication::applicationDirPath(), imagePath, work.path(), transferRuns,
+                                report);
 
     const int over = report.Print();
-    std::printf("%s\n", over == 0 ? "All figures within their limits." : qPrintable(QStringLiteral("%1 figure(s) over the limit.").arg(over)));
+    std::printf("%s\n", over == 0 ? "All figures within their limits."
+                                  : qPrintable(QStringLiteral("%1 figure(s) over the limit.").arg(over)));
     if (!json.isEmpty() && !report.WriteJson(json)) {
         std::fprintf(stderr, "vormante-bench: cannot write %s\n", qPrintable(json));
         return 1;

@@ -36,15 +36,14 @@ int RunCheck(const CommandArgs& args, std::ostream& out, std::ostream& err) {
     return EXIT_PROBLEMS;
 }
 
-const Command CHECK_COMMAND = {
-    "check", "check the consistency of an image",
-    "Usage: vormante-cli check IMAGE\n"
-    "\n"
-    "Checks every chain, link, count and channel number of IMAGE and prints one\n"
-    "line per problem found.\n"
-    "\n"
-    "Exit status: 0 consistent, 1 problems found, 2 IMAGE missing, unreadable or\n"
-    "not 204800 bytes.\n",
-    RunCheck};
+const Command CHECK_COMMAND = {"check", "check the consistency of an image",
+                               "Usage: vormante-cli check IMAGE\n"
+                               "\n"
+                               "Checks every chain, link, count and channel number of IMAGE and prints one\n"
+                               "line per problem found.\n"
+                               "\n"
+                               "Exit status: 0 consistent, 1 problems found, 2 IMAGE missing, unreadable or\n"
+                               "not 204800 bytes.\n",
+                               RunCheck};
 
 } // namespace vormante::cli

@@ -53,7 +53,9 @@ std::string TransponderJson(ConstTransponderRecord r, int slot) {
 }
 
 // The two four-byte short texts, as little-endian numbers of their bytes.
-long long ShortText(ConstChannelRecord r, int byte) { return bits::LoadWord(r.data() + byte); }
+long long ShortText(ConstChannelRecord r, int byte) {
+    return bits::LoadWord(r.data() + byte);
+}
 
 std::string ChannelJson(ConstChannelRecord r, int slot) {
     return JsonObjectBuilder()

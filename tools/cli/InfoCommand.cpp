@@ -78,15 +78,14 @@ int RunInfo(const CommandArgs& args, std::ostream& out, std::ostream& err) {
     return EXIT_OK;
 }
 
-const Command INFO_COMMAND = {
-    "info", "counts, current satellite and consistency verdict",
-    "Usage: vormante-cli info IMAGE\n"
-    "\n"
-    "Shows how many satellites, transponders, TV and radio channels IMAGE holds,\n"
-    "its current satellite, and whether it passes the consistency check.\n"
-    "\n"
-    "Exit status: 0 shown (consistent or not), 2 IMAGE missing, unreadable or\n"
-    "not 204800 bytes.\n",
-    RunInfo};
+const Command INFO_COMMAND = {"info", "counts, current satellite and consistency verdict",
+                              "Usage: vormante-cli info IMAGE\n"
+                              "\n"
+                              "Shows how many satellites, transponders, TV and radio channels IMAGE holds,\n"
+                              "its current satellite, and whether it passes the consistency check.\n"
+                              "\n"
+                              "Exit status: 0 shown (consistent or not), 2 IMAGE missing, unreadable or\n"
+                              "not 204800 bytes.\n",
+                              RunInfo};
 
 } // namespace vormante::cli

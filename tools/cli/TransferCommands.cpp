@@ -160,8 +160,9 @@ int RunTransferCommand(TransferDirection direction, const Command& command, cons
     if (!parsed.error.empty())
         return ReportUsageError(err, name, parsed.error);
     if (parsed.operands.size() != 1)
-        return ReportUsageError(err, name, direction == TransferDirection::Send ? "expects one IMAGE file"
-                                                                                 : "expects one OUTPUT file");
+        return ReportUsageError(err, name,
+                                direction == TransferDirection::Send ? "expects one IMAGE file"
+                                                                     : "expects one OUTPUT file");
     TransferRequest request{direction, parsed.operands[0], {}, DEFAULT_TIMEOUT_SECONDS};
     const auto port = parsed.values.find("--port");
     if (port == parsed.values.end() || port->second.empty())
