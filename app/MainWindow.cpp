@@ -11,6 +11,7 @@
 #include "SessionSettings.h"
 #include "controls/ColumnListCtrl.h"
 #include "controls/PageTabCtrl.h"
+#include "transfer/TransferDialog.h"
 #include "views/ChannelListPage.h"
 #include "views/CommandGuard.h"
 #include "views/FindChannelDialog.h"
@@ -123,9 +124,14 @@ MainWindow::MainWindow(QWidget* parent)
         size = size.boundedTo(display->availableGeometry().size());
     resize(size);
     session_->RestoreWindow(this);
+    // The transfer windows start on the serial port used last time.
+    vormante::TransferDialog::SetPortMemory({[this] { return session_->LastPort(); },
+                                             [this](const QString& port) { session_->SetLastPort(port); }});
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow() {
+    vormante::TransferDialog::SetPortMemory({});
+}
 
 QAction* MainWindow::AddCommand(QMenu* menu, const QString& text, int id, void (MainWindow::*slot)()) {
     QAction* action = menu->addAction(text);

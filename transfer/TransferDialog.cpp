@@ -26,7 +26,15 @@ template <typename Widget> Widget* Named(Widget* widget, const char* name, int i
     widget->setProperty("controlId", id);
     return widget;
 }
+TransferDialog::PortMemory& Memory() {
+    static TransferDialog::PortMemory memory;
+    return memory;
+}
 } // namespace
+
+void TransferDialog::SetPortMemory(PortMemory memory) {
+    Memory() = std::move(memory);
+}
 
 TransferDialog::TransferDialog(TransferDirection direction, const QString& fileName, QWidget* parent)
     : QDialog(parent), transferEngine(direction, fileName, port, *this) {
@@ -35,6 +43,19 @@ TransferDialog::TransferDialog(TransferDirection direction, const QString& fileN
     BuildControls(direction, fileName);
     FillPortBox(portList, PortChoices(PortNames(), DetectPorts()));
     portList->setCurrentIndex(0);
+    // The port used last time, when it is kept: chosen in the box, or typed when no
+    // entry stands for it (an adapter that is not plugged in now).
+    const QString last = Memory().load ? Memory().load() : QString();
+    if (!last.isEmpty()) {
+        int index = -1;
+        for (int i = 0; i < portList->count() && index < 0; ++i)
+            if (portList->itemData(i).toString() == last || portList->itemText(i) == last)
+                index = i;
+        if (index >= 0)
+            portList->setCurrentIndex(index);
+        else
+            portList->setEditText(last);
+    }
     transferEngine.Initialize();
 }
 
@@ -118,7 +139,10 @@ QStringList TransferDialog::PortNames() {
 }
 
 void TransferDialog::OnStart() {
-    transferEngine.Start(PortOfBox(portList));
+    const QString chosen = PortOfBox(portList);
+    if (Memory().store)
+        Memory().store(chosen);
+    transferEngine.Start(chosen);
 }
 
 void TransferDialog::OnStop() {

@@ -12,7 +12,9 @@
 #include "TransferView.h"
 
 #include <QDialog>
+
 #include <QStringList>
+#include <functional>
 
 class QComboBox;
 class QLabel;
@@ -51,6 +53,14 @@ public:
 
     // "COM1", "COM2", "COM3": first in the port box, before the detected adapters.
     static QStringList PortNames();
+
+    // Where the windows keep the port last used between runs: the port box starts on
+    // it, and Start stores the port it uses. Empty functions: nothing is kept.
+    struct PortMemory {
+        std::function<QString()> load;
+        std::function<void(const QString&)> store;
+    };
+    static void SetPortMemory(PortMemory memory);
 
     // The buttons, as the user presses them.
     void OnStart();

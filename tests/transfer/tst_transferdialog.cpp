@@ -196,6 +196,26 @@ private Q_SLOTS:
         QVERIFY(FileDialog::unexpectedDialogs().isEmpty());
     }
 
+    void startsOnThePortUsedLastTime() {
+        QString kept = QStringLiteral("COM3");
+        TransferDialog::SetPortMemory({[&] { return kept; }, [&](const QString& port) { kept = port; }});
+        {
+            TransferDialog dialog(TransferDirection::Receive, QString());
+            auto* ports = dialog.findChild<QComboBox*>();
+            QVERIFY(ports);
+            QCOMPARE(ports->currentText(), QStringLiteral("COM3"));
+        }
+        // A port no entry stands for (an adapter unplugged now) is typed into the box.
+        kept = QStringLiteral("/dev/ttyUSB7");
+        {
+            TransferDialog dialog(TransferDirection::Receive, QString());
+            QCOMPARE(dialog.findChild<QComboBox*>()->currentText(), QStringLiteral("/dev/ttyUSB7"));
+        }
+        TransferDialog::SetPortMemory({});
+        TransferDialog dialog(TransferDirection::Receive, QString());
+        QCOMPARE(dialog.findChild<QComboBox*>()->currentIndex(), 0);
+    }
+
     void opensAsTheWindowOfItsDirection_data() {
         QTest::addColumn<bool>("send");
         QTest::newRow("send") << true;
