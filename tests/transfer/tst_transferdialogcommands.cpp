@@ -8,6 +8,7 @@
 #include "transfer/TransferDialog.h"
 
 #include "TestSupport.h"
+#include "app/SessionSettings.h"
 
 #include <QAction>
 #include <QApplication>
@@ -15,6 +16,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
@@ -71,7 +73,12 @@ private Q_SLOTS:
         QVERIFY(WriteFile(imagePath, testsupport::ToByteArray(testsupport::EmptyImage())));
         MessageBox::setTestMode(true);
     }
-    void init() { MessageBox::resetTestState(); }
+    void init() {
+        MessageBox::resetTestState();
+        // Each test starts with nothing remembered (no last serial port) in a test location.
+        QStandardPaths::setTestModeEnabled(true);
+        QFile::remove(SessionSettings::DefaultSettingsPath());
+    }
     void cleanup() {
         QVERIFY2(MessageBox::unexpectedPrompts().isEmpty(),
                  qPrintable(MessageBox::unexpectedPrompts().join('|')));
