@@ -104,6 +104,7 @@ MainWindow::MainWindow(QWidget* parent)
         {"allChannels", channelListPage_->channelList()}};
     for (const auto& [name, list] : lists)
         session_->TrackColumnWidths(QLatin1String(name), list->horizontalHeader());
+    session_->TrackSplitter(QStringLiteral("satellitePage"), satellitePage_->splitter());
 
     // Ctrl+Tab and Ctrl+Shift+Tab switch pages as a click on the next tab would.
     auto stepTab = [this](int step) {

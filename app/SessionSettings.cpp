@@ -4,11 +4,12 @@
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QSettings>
+#include <QSplitter>
 #include <QStandardPaths>
 #include <QWidget>
 
 namespace {
-constexpr int MAX_COLUMN_WIDTH = 4000;
+constexpr int MAX_SAVED_SIZE = 4000;
 
 QString FolderKey(SessionSettings::Folder kind) {
     return kind == SessionSettings::Folder::Open ? QStringLiteral("folders/open")
@@ -67,7 +68,7 @@ QList<int> SessionSettings::ColumnWidths(const QString& listName) const {
     for (const QVariant& value : settings_.value(ColumnKey(listName)).toList()) {
         bool ok = false;
         const int width = value.toInt(&ok);
-        widths.append(ok && width > 0 && width <= MAX_COLUMN_WIDTH ? width : 0);
+        widths.append(ok && width > 0 && width <= MAX_SAVED_SIZE ? width : 0);
     }
     return widths;
 }
@@ -83,5 +84,25 @@ void SessionSettings::TrackColumnWidths(const QString& listName, QHeaderView* he
         for (int column = 0; column < header->count(); ++column)
             widths.append(header->sectionSize(column));
         settings_.setValue(ColumnKey(listName), widths);
+    });
+}
+
+void SessionSettings::TrackSplitter(const QString& name, QSplitter* splitter) {
+    const QString key = QStringLiteral("splitters/%1").arg(name);
+    QList<int> sizes;
+    for (const QVariant& value : settings_.value(key).toList()) {
+        bool ok = false;
+        const int size = value.toInt(&ok);
+        if (!ok || size <= 0 || size > MAX_SAVED_SIZE)
+            break;
+        sizes.append(size);
+    }
+    if (sizes.size() == splitter->count())
+        splitter->setSizes(sizes);
+    connect(splitter, &QSplitter::splitterMoved, this, [this, key, splitter](int, int) {
+        QVariantList saved;
+        for (int size : splitter->sizes())
+            saved.append(size);
+        settings_.setValue(key, saved);
     });
 }

@@ -1,6 +1,6 @@
 // What the editor remembers between runs: the main window's size and place,
-// the folders of the last Open and Save as, the last serial port used, and the
-// column widths the user dragged. Everything lives in one QSettings, which the
+// the folders of the last Open and Save as, the last serial port used, the
+// column widths and splitter positions the user dragged. Everything lives in one QSettings, which the
 // tests point at a temporary file.
 #pragma once
 
@@ -10,6 +10,7 @@
 
 class QHeaderView;
 class QSettings;
+class QSplitter;
 class QWidget;
 
 class SessionSettings : public QObject {
@@ -42,6 +43,10 @@ public:
     // longer has, or that are not sensible, are ignored.
     void TrackColumnWidths(const QString& listName, QHeaderView* header);
     QList<int> ColumnWidths(const QString& listName) const;
+
+    // Gives a splitter the sizes saved under `name`, then saves where the user
+    // drags it from now on. Sizes that do not fit the splitter are ignored.
+    void TrackSplitter(const QString& name, QSplitter* splitter);
 
 private:
     QSettings& settings_;

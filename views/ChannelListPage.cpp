@@ -5,6 +5,7 @@
 #include "ChannelDialog.h"
 #include "ChannelRowTexts.h"
 #include "CommandGuard.h"
+#include "DocumentFollower.h"
 #include "ListFilterBar.h"
 #include "MoveToDialog.h"
 #include "MultiChannelEdit.h"
@@ -63,7 +64,8 @@ const SortEntry kSortEntries[] = {
 
 } // namespace
 
-ChannelListPage::ChannelListPage(QWidget* parent) : QWidget(parent) {
+ChannelListPage::ChannelListPage(QWidget* parent)
+    : QWidget(parent), follower_(new DocumentFollower(this, [this] { FollowDocument(); })) {
     dialogRunner_ = [](QDialog& dialog) { return dialog.exec(); };
     buildControls();
     BulkChannelCommands::Hooks hooks;
@@ -211,29 +213,12 @@ const ChannelDatabase* ChannelListPage::database() const {
 }
 
 bool ChannelListPage::change(const QString& name, const std::function<void(ChannelDatabase&)>& operation) {
-    const QScopedValueRollback own(ownChange_, ownChange_ + 1);
-    return document_->Apply(name, operation);
-}
-
-void ChannelListPage::documentChanged() {
-    if (ownChange_ > 0)
-        return;
-    if (isVisible())
-        FollowDocument();
-    else
-        stale_ = true;
-}
-
-void ChannelListPage::showEvent(QShowEvent* event) {
-    QWidget::showEvent(event);
-    if (stale_)
-        FollowDocument();
+    return follower_->ApplyOwn(name, operation);
 }
 
 void ChannelListPage::FollowDocument() {
     if (!document_ || !document_->isOpen())
         return;
-    stale_ = false;
     const int satellite = ShownSatellite();
     const int current = ChannelOfRow(channelList_->currentRow());
     QList<int> selected;
@@ -276,8 +261,7 @@ void ChannelListPage::Initialize(vormante::Document& document) {
     savedTvRow_ = 0;
     savedRadioRow_ = 0;
     document_ = &document;
-    connect(&document, &vormante::Document::changed, this, &ChannelListPage::documentChanged,
-            Qt::UniqueConnection);
+    follower_->Follow(document);
     satelliteChoice_ = 0;
     SetShowTv(true);
 }

@@ -16,6 +16,7 @@
 
 class BulkChannelCommands;
 class ColumnListCtrl;
+class DocumentFollower;
 class ListFilterBar;
 class QComboBox;
 class QDialog;
@@ -86,9 +87,6 @@ public:
 
     void setDialogRunner(DialogRunner runner) { dialogRunner_ = std::move(runner); }
 
-protected:
-    void showEvent(QShowEvent* event) override;
-
 private:
     void buildControls();
     void buildContextMenu();
@@ -109,12 +107,10 @@ private:
     void rewriteRow(int row, int channel);
     const vormante::ChannelDatabase* database() const;
     bool change(const QString& name, const std::function<void(vormante::ChannelDatabase&)>& operation);
-    void documentChanged();
     void guarded(void (ChannelListPage::*command)());
 
     vormante::Document* document_ = nullptr;
-    int ownChange_ = 0;  // > 0 while the page's own command changes the document
-    bool stale_ = false; // the document changed while the page was hidden
+    DocumentFollower* follower_;
     int savedTvRow_ = 0;
     int savedRadioRow_ = 0;
     int defaultTransponder_ = -1;

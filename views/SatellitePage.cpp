@@ -2,6 +2,7 @@
 
 #include "BulkChannelCommands.h"
 #include "CommandGuard.h"
+#include "DocumentFollower.h"
 #include "ListFilterBar.h"
 #include "SatellitePageCommands.h"
 #include "SatellitePageText.h"
@@ -21,6 +22,7 @@
 #include <QRadioButton>
 #include <QScopedValueRollback>
 #include <QScrollBar>
+#include <QSplitter>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -60,6 +62,7 @@ SatellitePage::SatellitePage(QWidget* parent)
     : QWidget(parent), channelList_(MakeList("channelList", this)), lnbList_(MakeList("lnbList", this)),
       transponderList_(MakeList("transponderList", this)), satelliteList_(MakeList("satelliteList", this)),
       tvButton_(new QRadioButton(tr("TV"), this)), radioButton_(new QRadioButton(tr("Radio"), this)),
+      follower_(new DocumentFollower(this, [this] { FollowDocument(); })),
       commands_(std::make_unique<SatellitePageCommands>(*this)) {
     tvButton_->setObjectName(QStringLiteral("tvButton"));
     radioButton_->setObjectName(QStringLiteral("radioButton"));
@@ -97,21 +100,37 @@ SatellitePage::SatellitePage(QWidget* parent)
 SatellitePage::~SatellitePage() = default;
 
 void SatellitePage::buildLayout() {
-    auto* top = new QHBoxLayout;
-    top->addWidget(Framed(tr("Satellite"), satelliteList_, this), 106);
-    top->addWidget(Framed(tr("Transponder"), transponderList_, this), 115);
-    top->addWidget(Framed(tr("LNB"), lnbList_, this), 107);
+    // The satellite, transponder and LNB lists above, the TV/Radio switch and the
+    // channel list below, with a splitter between them the user can drag.
+    auto* upper = new QWidget(this);
+    auto* top = new QHBoxLayout(upper);
+    top->setContentsMargins(0, 0, 0, 0);
+    top->addWidget(Framed(tr("Satellite"), satelliteList_, upper), 106);
+    top->addWidget(Framed(tr("Transponder"), transponderList_, upper), 115);
+    top->addWidget(Framed(tr("LNB"), lnbList_, upper), 107);
 
+    auto* lower = new QWidget(this);
     auto* kind = new QHBoxLayout;
     kind->addWidget(tvButton_);
     kind->addWidget(radioButton_);
     kind->addStretch();
+    auto* bottom = new QVBoxLayout(lower);
+    bottom->setContentsMargins(0, 0, 0, 0);
+    bottom->addLayout(kind);
+    bottom->addWidget(Framed(tr("Channel"), channelList_, lower), 1);
+
+    splitter_ = new QSplitter(Qt::Vertical, this);
+    splitter_->setObjectName(QStringLiteral("satellitePageSplitter"));
+    splitter_->setChildrenCollapsible(false);
+    splitter_->addWidget(upper);
+    splitter_->addWidget(lower);
+    // The designed split: the upper lists take 104 parts, the channel list 121.
+    splitter_->setStretchFactor(0, 104);
+    splitter_->setStretchFactor(1, 121);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);
-    layout->addLayout(top, 104);
-    layout->addLayout(kind);
-    layout->addWidget(Framed(tr("Channel"), channelList_, this), 121);
+    layout->addWidget(splitter_);
 }
 
 void SatellitePage::buildMenus() {
@@ -219,8 +238,7 @@ void SatellitePage::Initialize(vormante::Document& document) {
         upper->setMinimumHeight(eightRows);
     transponderTopRow_ = 0;
     document_ = &document;
-    connect(&document, &vormante::Document::changed, this, &SatellitePage::documentChanged,
-            Qt::UniqueConnection);
+    follower_->Follow(document);
     SetShowTv(true);
 }
 
@@ -229,31 +247,12 @@ const ChannelDatabase* SatellitePage::database() const {
 }
 
 bool SatellitePage::Change(const QString& name, const std::function<void(ChannelDatabase&)>& operation) {
-    if (!document_)
-        return false;
-    const QScopedValueRollback own(ownChange_, ownChange_ + 1);
-    return document_->Apply(name, operation);
-}
-
-void SatellitePage::documentChanged() {
-    if (ownChange_ > 0)
-        return;
-    if (isVisible())
-        FollowDocument();
-    else
-        stale_ = true;
-}
-
-void SatellitePage::showEvent(QShowEvent* event) {
-    QWidget::showEvent(event);
-    if (stale_)
-        FollowDocument();
+    return follower_->ApplyOwn(name, operation);
 }
 
 void SatellitePage::FollowDocument() {
     if (!document_ || !document_->isOpen())
         return;
-    stale_ = false;
     FollowKeys keys;
     keys.active = true;
     keys.satellite = CurrentSatellite();

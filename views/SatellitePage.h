@@ -16,10 +16,12 @@
 
 class BulkChannelCommands;
 class ColumnListCtrl;
+class DocumentFollower;
 class ListFilterBar;
 class QDialog;
 class QMenu;
 class QRadioButton;
+class QSplitter;
 class SatellitePageCommands;
 
 namespace vormante {
@@ -90,13 +92,12 @@ public:
     // channel is not listed there.
     bool ShowChannel(int satellite, int transponder, bool tv, int channel);
     ListFilterBar* filterBar() const { return filterBar_; }
+    // Between the upper lists and the channel list.
+    QSplitter* splitter() const { return splitter_; }
 
     // Marks a row selected or not, with the reaction a user's change would have.
     void SelectRowAndReact(int which, int row);
     void DeselectRowQuietly(int which, int row);
-
-protected:
-    void showEvent(QShowEvent* event) override;
 
 private:
     void buildLayout();
@@ -114,7 +115,6 @@ private:
     void tvRadioClicked(bool tv);
     void showContextMenu(int which, int row, const QPoint& globalPos);
 
-    void documentChanged();
     int keyedRow(int which, int key) const;
 
     // The records each list should show selected while the page follows the document.
@@ -128,9 +128,7 @@ private:
     int transponderTopRow_ = 0;
     bool showTv_ = true;
     vormante::Document* document_ = nullptr;
-    int quiet_ = 0;      // > 0 while the page itself changes selections
-    int ownChange_ = 0;  // > 0 while the page's own command changes the document
-    bool stale_ = false; // the document changed while the page was hidden
+    int quiet_ = 0; // > 0 while the page itself changes selections
     FollowKeys follow_;
 
     ColumnListCtrl* channelList_;
@@ -141,6 +139,8 @@ private:
     QRadioButton* radioButton_;
     QMenu* menus_[4] = {};
     ListFilterBar* filterBar_ = nullptr;
+    QSplitter* splitter_ = nullptr;
+    DocumentFollower* follower_;
     std::unique_ptr<SatellitePageCommands> commands_;
     BulkChannelCommands* channelBulk_ = nullptr;
 };

@@ -1,6 +1,7 @@
 #include "SystemSettingsPage.h"
 
 #include "CommandGuard.h"
+#include "DocumentFollower.h"
 #include "document/Document.h"
 
 #include "ChannelCounts.h"
@@ -33,7 +34,8 @@ constexpr int NUMBER_WIDTH = 80;
 
 } // namespace
 
-SystemSettingsPage::SystemSettingsPage(QWidget* parent) : QWidget(parent) {
+SystemSettingsPage::SystemSettingsPage(QWidget* parent)
+    : QWidget(parent), follower_(new DocumentFollower(this, [this] { LoadFromSettings(); })) {
     auto* right = new QVBoxLayout;
     right->addWidget(buildStatusGroup());
     right->addWidget(buildLockGroup());
@@ -180,8 +182,7 @@ QGroupBox* SystemSettingsPage::buildLockGroup() {
 
 void SystemSettingsPage::FillLists(vormante::Document& document) {
     document_ = &document;
-    connect(&document, &vormante::Document::changed, this, &SystemSettingsPage::documentChanged,
-            Qt::UniqueConnection);
+    follower_->Follow(document);
     const QScopedValueRollback loading(loading_, true);
     for (const SettingList& list : lists_) {
         list.box->clear();
@@ -195,7 +196,6 @@ void SystemSettingsPage::FillLists(vormante::Document& document) {
 void SystemSettingsPage::LoadFromSettings() {
     if (!document_ || !document_->isOpen())
         return;
-    stale_ = false;
     const vormante::ChannelDatabase& database = document_->database();
     const vormante::ConstSystemSettingsBlock settings = database.Settings();
     {
@@ -229,17 +229,4 @@ void SystemSettingsPage::writeSelection(const SettingList& list, int position) {
             list.label + QLatin1Char(' ') + list.box->itemText(position),
             [&](vormante::ChannelDatabase& db) { vormante::StoreSettingPosition(db, field, position); });
     });
-}
-
-void SystemSettingsPage::documentChanged() {
-    if (isVisible())
-        LoadFromSettings();
-    else
-        stale_ = true;
-}
-
-void SystemSettingsPage::showEvent(QShowEvent* event) {
-    QWidget::showEvent(event);
-    if (stale_)
-        LoadFromSettings();
 }

@@ -8,6 +8,7 @@
 
 #include <vector>
 
+class DocumentFollower;
 class QComboBox;
 class QLineEdit;
 class QGridLayout;
@@ -31,9 +32,6 @@ public:
     // Shows the working copy's values; does nothing while no image is loaded.
     void LoadFromSettings();
 
-protected:
-    void showEvent(QShowEvent* event) override;
-
 private:
     // One editable list: its box and the field it shows and stores.
     struct SettingList {
@@ -53,12 +51,10 @@ private:
     QGroupBox* buildLockGroup();
     void writeSelection(const SettingList& list, int position);
 
-    void documentChanged();
-
     vormante::Document* document_ = nullptr;
     std::vector<SettingList> lists_;
     bool loading_ = false;
-    bool stale_ = false; // the document changed while the page was hidden
+    DocumentFollower* follower_;
 
     QComboBox* mainAudioCombo_ = nullptr;
     QComboBox* secondAudioCombo_ = nullptr;

@@ -1,8 +1,8 @@
 // What the editor remembers between runs, each part written by one instance
 // and read back by a new one over the same settings file, as after a restart:
 // recent files (six, newest first, a gone file said and dropped, the menu and
-// its Clear list), the window's geometry, the last folders, the last port and
-// dragged column widths.
+// its Clear list), the window's geometry, the last folders, the last port,
+// dragged column widths and splitter positions.
 #include "app/RecentFiles.h"
 #include "app/SessionSettings.h"
 #include "controls/MessageBox.h"
@@ -12,9 +12,21 @@
 #include <QMenu>
 #include <QSettings>
 #include <QSignalSpy>
+#include <QSplitter>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QtTest>
+
+// A splitter the test can drag as a user would, through its handle's move.
+class DraggableSplitter : public QSplitter {
+public:
+    DraggableSplitter() : QSplitter(Qt::Vertical) {
+        addWidget(new QWidget);
+        addWidget(new QWidget);
+        resize(200, 400);
+    }
+    using QSplitter::moveSplitter;
+};
 
 class SessionSettingsTest : public QObject {
     Q_OBJECT
@@ -226,6 +238,45 @@ private Q_SLOTS:
         QCOMPARE(table->horizontalHeader()->sectionSize(0), 80);
         QCOMPARE(table->horizontalHeader()->sectionSize(2), 80);
         QCOMPARE(table->horizontalHeader()->count(), 3);
+    }
+
+    void draggedSplitterSurvivesARestart() {
+        int dragged = 0;
+        {
+            QSettings settings(SettingsFile(), QSettings::IniFormat);
+            SessionSettings session(settings);
+            DraggableSplitter splitter;
+            session.TrackSplitter(QStringLiteral("page"), &splitter);
+            splitter.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&splitter));
+            splitter.moveSplitter(100, 1);
+            dragged = splitter.sizes().at(0);
+            QVERIFY(dragged < 150);
+        }
+        {
+            QSettings settings(SettingsFile(), QSettings::IniFormat);
+            SessionSettings session(settings);
+            DraggableSplitter splitter;
+            session.TrackSplitter(QStringLiteral("page"),
+                                  &splitter); // before the first show, as the window does
+            splitter.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&splitter));
+            QCOMPARE(splitter.sizes().at(0), dragged);
+
+            // Sizes edited by hand into nonsense, or for another number of parts, are ignored.
+            settings.setValue(QStringLiteral("splitters/page"), QVariantList{QStringLiteral("tall"), 100});
+            settings.setValue(QStringLiteral("splitters/other"), QVariantList{100, 100, 100});
+        }
+        QSettings settings(SettingsFile(), QSettings::IniFormat);
+        SessionSettings session(settings);
+        for (const QString& name : {QStringLiteral("page"), QStringLiteral("other")}) {
+            DraggableSplitter splitter;
+            session.TrackSplitter(name, &splitter);
+            splitter.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&splitter));
+            QVERIFY2(qAbs(splitter.sizes().at(0) - splitter.sizes().at(1)) <= 1,
+                     qPrintable(name)); // as built
+        }
     }
 };
 
