@@ -36,6 +36,8 @@
 #include <QUndoStack>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 
 enum Tab { TAB_SATELLITES = 0, TAB_ALL_CHANNELS = 1, TAB_SETTINGS = 2 };
@@ -121,8 +123,14 @@ MainWindow::MainWindow(QWidget* parent)
     const QFontMetrics metrics = fontMetrics();
     QSize size =
         QSize(376 * metrics.averageCharWidth() / 4, 308 * metrics.height() / 8).expandedTo(sizeHint());
-    if (const QScreen* display = screen())
+    // Narrower than 640 pixels the tabs and the status line would be cut; how low
+    // the window may get is the pages' layouts' to say.
+    int narrowest = std::max(640, minimumSizeHint().width());
+    if (const QScreen* display = screen()) {
         size = size.boundedTo(display->availableGeometry().size());
+        narrowest = std::min(narrowest, display->availableGeometry().width());
+    }
+    setMinimumWidth(narrowest);
     resize(size);
     session_->RestoreWindow(this);
     // The transfer windows start on the serial port used last time.

@@ -296,6 +296,24 @@ int ColumnListCtrl::VisibleRowCount() const {
     return std::max(1, viewport()->height() / height);
 }
 
+int ColumnListCtrl::HeightForRows(int rows) const {
+    return horizontalHeader()->sizeHint().height() + rows * verticalHeader()->defaultSectionSize() +
+           horizontalScrollBar()->sizeHint().height() + 2 * frameWidth() + 2;
+}
+
+void ColumnListCtrl::SetRowsWanted(int rows, int minimumRows) {
+    rowsWanted_ = std::max(0, rows);
+    setMinimumHeight(HeightForRows(std::max(0, minimumRows)));
+    updateGeometry();
+}
+
+QSize ColumnListCtrl::sizeHint() const {
+    QSize hint = QTableView::sizeHint();
+    if (rowsWanted_ > 0)
+        hint.setHeight(HeightForRows(rowsWanted_));
+    return hint;
+}
+
 void ColumnListCtrl::SortByColumn(int column, bool ascending) {
     if (column < 0 || column >= ColumnCount())
         return;

@@ -111,6 +111,11 @@ public:
     void EnsureRowVisible(int row);
     int TopRow() const;
     int VisibleRowCount() const; // rows that fit in the visible area, at least 1
+    // The height that shows `rows` rows with the header and the horizontal scroll bar.
+    int HeightForRows(int rows) const;
+    // Asks the layout for room for `rows` rows, and for at least `minimumRows`.
+    void SetRowsWanted(int rows, int minimumRows);
+    QSize sizeHint() const override;
 
     void SortByColumn(int column, bool ascending);
     int sortColumn() const { return sortColumn_; }
@@ -173,6 +178,8 @@ private:
     // Drops hidden rows from the selection; true when the selection changed.
     bool DeselectHiddenRows();
     bool ValidRow(int row) const { return row >= 0 && row < RowCount(); }
+
+    int rowsWanted_ = 0; // 0: the table's own size hint
 
     ColumnListModel* model_;
     SortHeaderCtrl* header_;

@@ -86,8 +86,7 @@ ChannelListPage::ChannelListPage(QWidget* parent)
     // The filter box stands right above the list.
     filterBar_ = new ListFilterBar(this);
     filterBar_->setObjectName(QStringLiteral("channelFilterBar"));
-    if (auto* box = qobject_cast<QBoxLayout*>(layout()))
-        box->insertWidget(box->indexOf(channelList_), filterBar_);
+    filterRow_->insertWidget(0, filterBar_, 1);
     filterBar_->Attach(channelList_);
 }
 
@@ -118,20 +117,25 @@ void ChannelListPage::buildControls() {
     top->addSpacing(8);
     top->addWidget(tvButton_);
     top->addWidget(radioButton_);
-    top->addSpacing(8);
-    top->addWidget(new QLabel(QStringLiteral("TV No:"), this));
-    top->addWidget(tvCountLabel_);
-    top->addWidget(new QLabel(QStringLiteral("Radio No:"), this));
-    top->addWidget(radioCountLabel_);
-    top->addWidget(new QLabel(QStringLiteral("Total No:"), this));
-    top->addWidget(totalCountLabel_);
     top->addStretch(1);
+
+    // The counts stand right of the filter box (added by the constructor), so the
+    // page fits a window 640 pixels wide.
+    filterRow_ = new QHBoxLayout;
+    filterRow_->addSpacing(8);
+    filterRow_->addWidget(new QLabel(QStringLiteral("TV No:"), this));
+    filterRow_->addWidget(tvCountLabel_);
+    filterRow_->addWidget(new QLabel(QStringLiteral("Radio No:"), this));
+    filterRow_->addWidget(radioCountLabel_);
+    filterRow_->addWidget(new QLabel(QStringLiteral("Total No:"), this));
+    filterRow_->addWidget(totalCountLabel_);
 
     channelList_ = new ColumnListCtrl(this);
     channelList_->setObjectName(QStringLiteral("channelList"));
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
+    layout->addLayout(filterRow_);
     layout->addWidget(channelList_, 1);
 
     connect(tvButton_, &QRadioButton::clicked, this, &ChannelListPage::tvClicked);

@@ -20,6 +20,7 @@ class DocumentFollower;
 class ListFilterBar;
 class QComboBox;
 class QDialog;
+class QHBoxLayout;
 class QLabel;
 class QMenu;
 class QRadioButton;
@@ -111,6 +112,7 @@ private:
 
     vormante::Document* document_ = nullptr;
     DocumentFollower* follower_;
+    QHBoxLayout* filterRow_ = nullptr; // the filter box and the counts
     int savedTvRow_ = 0;
     int savedRadioRow_ = 0;
     int defaultTransponder_ = -1;

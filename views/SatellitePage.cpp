@@ -16,12 +16,10 @@
 #include <QDialog>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QMenu>
 #include <QPointer>
 #include <QRadioButton>
 #include <QScopedValueRollback>
-#include <QScrollBar>
 #include <QSplitter>
 #include <QVBoxLayout>
 
@@ -124,7 +122,7 @@ void SatellitePage::buildLayout() {
     splitter_->setChildrenCollapsible(false);
     splitter_->addWidget(upper);
     splitter_->addWidget(lower);
-    // The designed split: the upper lists take 104 parts, the channel list 121.
+    // A larger window grows both parts as designed: 104 parts above, 121 below.
     splitter_->setStretchFactor(0, 104);
     splitter_->setStretchFactor(1, 121);
 
@@ -229,13 +227,10 @@ void SatellitePage::Initialize(vormante::Document& document) {
     channelList_->BuildColumns(QLatin1String(CHANNEL_COLUMNS));
     for (int which = SATELLITES; which <= CHANNELS; ++which)
         list(which)->setCurrentRow(0);
-    // The upper lists are tall enough for all eight LNB types without scrolling.
-    const int eightRows = lnbList_->horizontalHeader()->sizeHint().height() +
-                          LNB_TYPES * lnbList_->verticalHeader()->defaultSectionSize() +
-                          lnbList_->horizontalScrollBar()->sizeHint().height() + 2 * lnbList_->frameWidth() +
-                          2;
+    // The upper lists start tall enough for all eight LNB types without scrolling;
+    // the splitter lets the user make them as low as four rows.
     for (ColumnListCtrl* upper : {satelliteList_, transponderList_, lnbList_})
-        upper->setMinimumHeight(eightRows);
+        upper->SetRowsWanted(LNB_TYPES, 4);
     transponderTopRow_ = 0;
     document_ = &document;
     follower_->Follow(document);

@@ -2,6 +2,7 @@
 
 #include "CommandGuard.h"
 #include "DocumentFollower.h"
+#include "controls/ElidingComboBox.h"
 #include "document/Document.h"
 
 #include "ChannelCounts.h"
@@ -18,6 +19,7 @@
 #include <QPalette>
 #include <QRegularExpressionValidator>
 #include <QScopedValueRollback>
+#include <QScrollArea>
 #include <QVBoxLayout>
 
 namespace {
@@ -45,10 +47,21 @@ SystemSettingsPage::SystemSettingsPage(QWidget* parent)
     left->addWidget(buildSystemGroup());
     left->addStretch(1);
 
-    auto* columns = new QHBoxLayout(this);
+    // The two columns scroll when the window is lower than they are, so the
+    // window itself can be made as small as a 640x480 screen.
+    auto* content = new QWidget;
+    content->setObjectName(QStringLiteral("settingsContent"));
+    auto* columns = new QHBoxLayout(content);
     columns->addLayout(left);
     columns->addLayout(right);
     columns->addStretch(1);
+    auto* scroller = new QScrollArea(this);
+    scroller->setWidget(content);
+    scroller->setWidgetResizable(true);
+    scroller->setFrameShape(QFrame::NoFrame);
+    auto* page = new QVBoxLayout(this);
+    page->setContentsMargins(0, 0, 0, 0);
+    page->addWidget(scroller);
 
     // These boxes only show what the image holds: nothing typed into them would be
     // stored, so they take no typing and are drawn without the frame of an entry box,
@@ -64,10 +77,10 @@ SystemSettingsPage::SystemSettingsPage(QWidget* parent)
 QComboBox* SystemSettingsPage::addList(QGridLayout* grid, int row, const QString& label,
                                        const QString& objectName, const QStringList& items,
                                        vormante::SettingField field) {
-    auto* box = new QComboBox(this);
+    // As wide as its longest entry where there is room, elided where there is not.
+    auto* box = new ElidingComboBox(this);
     box->setObjectName(objectName);
     box->setMinimumWidth(LIST_WIDTH);
-    box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     box->setAccessibleName(label.trimmed());
     auto* text = new QLabel(label, this);
     text->setBuddy(box);

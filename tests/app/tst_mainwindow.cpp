@@ -19,6 +19,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QProgressBar>
+#include <QSplitter>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -49,6 +50,8 @@ private Q_SLOTS:
     void sendingOffersToSaveAndStartsOnTheOpenFile();
     void receivedImageCanBeOpenedAfterTheChangesQuestion();
     void toolTipsNameTheCommandAndItsShortcut();
+    void fitsASmallScreenWithoutOverlaps();
+    void satellitePageSplitterMakesRoomForTheChannels();
     void screenshots();
 
 private:
@@ -58,9 +61,45 @@ private:
         QVERIFY(window.database().loaded());
     }
 
+    QString WriteDemo() const {
+        const QString demo = dir_->filePath("demo.bin");
+        QFile file(demo);
+        if (!file.open(QIODevice::WriteOnly))
+            return {};
+        file.write(testsupport::ToByteArray(vormante::BuildDemoImage()));
+        return demo;
+    }
+
     QTemporaryDir* dir_ = nullptr;
     QString imagePath_;
 };
+
+namespace {
+
+// The first pair of visible widgets side by side (same parent) that overlap,
+// anywhere below root, named; empty when none do.
+QString FirstOverlap(const QWidget* root) {
+    QList<const QWidget*> shown;
+    for (const QWidget* child : root->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (child->isVisible() && !child->isWindow())
+            shown.append(child);
+    }
+    for (qsizetype i = 0; i < shown.size(); ++i) {
+        for (qsizetype j = i + 1; j < shown.size(); ++j) {
+            if (shown[i]->geometry().intersects(shown[j]->geometry()))
+                return QStringLiteral("%1 '%2' overlaps %3 '%4' in %5")
+                    .arg(QLatin1String(shown[i]->metaObject()->className()), shown[i]->objectName(),
+                         QLatin1String(shown[j]->metaObject()->className()), shown[j]->objectName(),
+                         QLatin1String(root->metaObject()->className()));
+        }
+        const QString inside = FirstOverlap(shown[i]);
+        if (!inside.isEmpty())
+            return inside;
+    }
+    return {};
+}
+
+} // namespace
 
 void TestMainWindow::init() {
     QStandardPaths::setTestModeEnabled(true); // settings go to a test location, not the user's
@@ -458,20 +497,59 @@ void TestMainWindow::toolTipsNameTheCommandAndItsShortcut() {
     }
 }
 
+void TestMainWindow::fitsASmallScreenWithoutOverlaps() {
+    MainWindow window;
+    QVERIFY(window.OpenFile(WriteDemo()));
+    const QSize smallest = window.minimumSize().expandedTo(window.minimumSizeHint());
+    QVERIFY2(smallest.width() <= 640 && smallest.height() <= 480,
+             qPrintable(QStringLiteral("%1x%2").arg(smallest.width()).arg(smallest.height())));
+    for (const QSize size : {QSize(640, 480), smallest}) {
+        window.resize(size);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        for (int tab = 0; tab < window.pageTabCtrl()->count(); ++tab) {
+            window.pageTabCtrl()->setCurrentIndex(tab);
+            QApplication::processEvents();
+            const QString overlap = FirstOverlap(&window);
+            QVERIFY2(overlap.isEmpty(), qPrintable(QStringLiteral("tab %1: %2").arg(tab).arg(overlap)));
+        }
+    }
+}
+
+void TestMainWindow::satellitePageSplitterMakesRoomForTheChannels() {
+    MainWindow window;
+    QVERIFY(window.OpenFile(WriteDemo()));
+    window.resize(1024, 768);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    // On a roomy window the upper lists start with all eight LNB types in view.
+    const ColumnListCtrl* lnbs = window.satellitePage()->lnbList();
+    QVERIFY(lnbs->rowViewportPosition(7) + lnbs->rowHeight(7) <= lnbs->viewport()->height());
+
+    // Dragged up, the splitter gives the channel list the room.
+    QSplitter* splitter = window.satellitePage()->splitter();
+    const int channelHeight = window.satellitePage()->channelList()->height();
+    QList<int> sizes = splitter->sizes();
+    splitter->setSizes({sizes[0] - 60, sizes[1] + 60});
+    QApplication::processEvents();
+    QCOMPARE(window.satellitePage()->channelList()->height(), channelHeight + 60);
+    // Never so far that a list disappears.
+    splitter->setSizes({0, sizes[0] + sizes[1]});
+    QVERIFY(window.satellitePage()->satelliteList()->height() > 0);
+}
+
 void TestMainWindow::screenshots() {
     const QString folder = qEnvironmentVariable("VORMANTE_SCREENSHOT_DIR");
     if (folder.isEmpty())
         QSKIP("set VORMANTE_SCREENSHOT_DIR to a folder to save pictures of the window at three sizes");
-    const QString demo = dir_->filePath("demo.bin");
-    QFile file(demo);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(testsupport::ToByteArray(vormante::BuildDemoImage()));
-    file.close();
-    MainWindow window;
-    window.show();
-    QVERIFY(window.OpenFile(demo));
+    const QString demo = WriteDemo();
+    // A new window for each size, as the editor looks when started on that screen.
     for (const QSize size : {QSize(640, 480), QSize(1024, 768), QSize(1920, 1080)}) {
+        MainWindow window;
+        QVERIFY(window.OpenFile(demo));
         window.resize(size);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
         for (int tab = 0; tab < 3; ++tab) {
             window.pageTabCtrl()->setCurrentIndex(tab);
             QTest::qWait(50);
