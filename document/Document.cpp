@@ -71,12 +71,11 @@ void Document::MarkSaved(const QString& path) {
     NoteModified();
 }
 
-bool Document::Apply(const QString& name, const Operation& operation) {
-    if (!isOpen())
-        return false;
+// Runs the operation on the working copy; when it throws half way the working
+// copy is put back as it was and the exception goes on.
+void Document::RunOrRestore(const Operation& operation) {
     DatabaseImage& working = database_->workingCopy();
-    // A copy to go back to when the operation throws half way; quiet changes made
-    // since the last step are in it, so they survive a failed step.
+    // Quiet changes made since the last step are in the copy, so they survive a failed step.
     const auto before = std::make_unique<DatabaseImage>(working);
     try {
         operation(*database_);
@@ -84,7 +83,13 @@ bool Document::Apply(const QString& name, const Operation& operation) {
         working = *before;
         throw;
     }
-    auto delta = std::make_shared<ImageDelta>(ImageDelta::Between(*reference_, working));
+}
+
+bool Document::Apply(const QString& name, const Operation& operation) {
+    if (!isOpen())
+        return false;
+    RunOrRestore(operation);
+    auto delta = std::make_shared<ImageDelta>(ImageDelta::Between(*reference_, database_->workingCopy()));
     if (delta->empty())
         return false;
     delta->RestoreAfter(*reference_);
@@ -98,14 +103,7 @@ bool Document::Apply(const QString& name, const Operation& operation) {
 void Document::ApplyQuietly(const Operation& operation) {
     if (!isOpen())
         return;
-    DatabaseImage& working = database_->workingCopy();
-    const auto before = std::make_unique<DatabaseImage>(working);
-    try {
-        operation(*database_);
-    } catch (...) {
-        working = *before;
-        throw;
-    }
+    RunOrRestore(operation);
     NoteModified();
 }
 

@@ -78,6 +78,7 @@ private:
     // Undo and redo of a step: writes its bytes into the image and the reference copy.
     void WriteStep(const ImageDelta& step, bool after);
     void NoteModified();
+    void RunOrRestore(const Operation& operation);
     void TrimHistory();
 
     std::unique_ptr<ChannelDatabase> database_;

@@ -21,10 +21,7 @@ ListImportDialog::ListImportDialog(const ChannelDatabase& db, const ListImportPl
     summaryLabel_->setObjectName(QStringLiteral("summaryLabel"));
     summaryLabel_->setWordWrap(true);
 
-    changesTree_ = new QTreeWidget(this);
-    changesTree_->setObjectName(QStringLiteral("changesTree"));
-    changesTree_->setHeaderHidden(true);
-    changesTree_->setMinimumSize(480, 300);
+    changesTree_ = planview::MakeChangesTree(this);
     planview::AddOrderPlanGroups(changesTree_, db, plan.order, QStringLiteral("Not in the list"));
     QStringList unmatched, tooLong;
     for (const UnmatchedRow& row : plan.unmatchedRows)
@@ -45,20 +42,12 @@ ListImportDialog::ListImportDialog(const ChannelDatabase& db, const ListImportPl
     deleteMissingCheckBox_->setEnabled(!plan.order.missing.empty());
     connect(deleteMissingCheckBox_, &QCheckBox::toggled, this, &ListImportDialog::updateSummary);
 
-    okButton_ = new QPushButton(QStringLiteral("OK"), this);
-    okButton_->setObjectName(QStringLiteral("okButton"));
-    okButton_->setDefault(true);
-    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
-    cancel->setObjectName(QStringLiteral("cancelButton"));
-    connect(okButton_, &QPushButton::clicked, this, &QDialog::accept);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(summaryLabel_);
     layout->addWidget(changesTree_);
     layout->addWidget(deleteMissingCheckBox_);
     layout->addSpacing(12);
-    layout->addLayout(CenteredButtonRow(okButton_, cancel));
+    layout->addLayout(AcceptRejectRow(this, &okButton_));
     updateSummary();
 }
 
@@ -67,10 +56,7 @@ bool ListImportDialog::deleteMissing() const {
 }
 
 QStringList ListImportDialog::groupCaptions() const {
-    QStringList captions;
-    for (int i = 0; i < changesTree_->topLevelItemCount(); ++i)
-        captions << changesTree_->topLevelItem(i)->text(0);
-    return captions;
+    return planview::GroupCaptions(changesTree_);
 }
 
 void ListImportDialog::updateSummary() {

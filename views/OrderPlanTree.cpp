@@ -40,6 +40,21 @@ QString FlagChangeText(unsigned before, unsigned after) {
     return parts.join(QStringLiteral(", "));
 }
 
+QTreeWidget* MakeChangesTree(QWidget* parent) {
+    auto* tree = new QTreeWidget(parent);
+    tree->setObjectName(QStringLiteral("changesTree"));
+    tree->setHeaderHidden(true);
+    tree->setMinimumSize(480, 300);
+    return tree;
+}
+
+QStringList GroupCaptions(const QTreeWidget* tree) {
+    QStringList captions;
+    for (int i = 0; i < tree->topLevelItemCount(); ++i)
+        captions << tree->topLevelItem(i)->text(0);
+    return captions;
+}
+
 QTreeWidgetItem* AddGroup(QTreeWidget* tree, const QString& caption, const QStringList& texts) {
     if (texts.isEmpty())
         return nullptr;

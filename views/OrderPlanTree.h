@@ -8,6 +8,7 @@
 
 class QTreeWidget;
 class QTreeWidgetItem;
+class QWidget;
 
 namespace planview {
 
@@ -20,6 +21,11 @@ QString ChannelText(const vormante::ChannelDatabase& db, int satellite, bool tv,
 
 // "Lock on, Fav 2 off" for the flags that differ between before and after.
 QString FlagChangeText(unsigned before, unsigned after);
+
+// The previews' tree of changes ("changesTree"): no header, room for the groups.
+QTreeWidget* MakeChangesTree(QWidget* parent);
+// The captions of the tree's top-level groups, in order.
+QStringList GroupCaptions(const QTreeWidget* tree);
 
 // A top-level group "caption (count)" with one child per text; none when texts is empty.
 QTreeWidgetItem* AddGroup(QTreeWidget* tree, const QString& caption, const QStringList& texts);

@@ -19,10 +19,7 @@ ReorderDialog::ReorderDialog(const ChannelDatabase& image, const ChannelDatabase
     summaryLabel_ = new QLabel(this);
     summaryLabel_->setObjectName(QStringLiteral("summaryLabel"));
     summaryLabel_->setWordWrap(true);
-    changesTree_ = new QTreeWidget(this);
-    changesTree_->setObjectName(QStringLiteral("changesTree"));
-    changesTree_->setHeaderHidden(true);
-    changesTree_->setMinimumSize(480, 300);
+    changesTree_ = planview::MakeChangesTree(this);
 
     namesCheckBox_ = new QCheckBox(QStringLiteral("Also take the names"), this);
     namesCheckBox_->setObjectName(QStringLiteral("namesCheckBox"));
@@ -31,21 +28,13 @@ ReorderDialog::ReorderDialog(const ChannelDatabase& image, const ChannelDatabase
     connect(namesCheckBox_, &QCheckBox::toggled, this, &ReorderDialog::replan);
     connect(flagsCheckBox_, &QCheckBox::toggled, this, &ReorderDialog::replan);
 
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
-    ok->setObjectName(QStringLiteral("okButton"));
-    ok->setDefault(true);
-    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
-    cancel->setObjectName(QStringLiteral("cancelButton"));
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(summaryLabel_);
     layout->addWidget(changesTree_);
     layout->addWidget(namesCheckBox_);
     layout->addWidget(flagsCheckBox_);
     layout->addSpacing(12);
-    layout->addLayout(CenteredButtonRow(ok, cancel));
+    layout->addLayout(AcceptRejectRow(this));
     replan();
 }
 
@@ -57,10 +46,7 @@ ReorderOptions ReorderDialog::options() const {
 }
 
 QStringList ReorderDialog::groupCaptions() const {
-    QStringList captions;
-    for (int i = 0; i < changesTree_->topLevelItemCount(); ++i)
-        captions << changesTree_->topLevelItem(i)->text(0);
-    return captions;
+    return planview::GroupCaptions(changesTree_);
 }
 
 void ReorderDialog::replan() {
