@@ -117,46 +117,15 @@ std::string At(int line, const std::string& reason) {
 
 // The line of the first byte that breaks UTF-8, or 0 when the text is UTF-8.
 int FirstNonUtf8Line(std::string_view text) {
+    const std::size_t bad = FirstNonUtf8Offset(text);
+    if (bad == text.size())
+        return 0;
     int line = 1;
-    std::size_t i = 0;
-    while (i < text.size()) {
-        const auto b = static_cast<unsigned char>(text[i]);
-        // LF, CR LF and a lone CR each end a line, as they do for the rows.
-        if (b == '\n' || (b == '\r' && (i + 1 == text.size() || text[i + 1] != '\n')))
+    // LF, CR LF and a lone CR each end a line, as they do for the rows.
+    for (std::size_t i = 0; i < bad; ++i)
+        if (text[i] == '\n' || (text[i] == '\r' && (i + 1 == text.size() || text[i + 1] != '\n')))
             ++line;
-        if (b < 0x80) {
-            ++i;
-            continue;
-        }
-        int extra = 0;
-        unsigned cp = 0;
-        if (b >= 0xC2 && b <= 0xDF) {
-            extra = 1;
-            cp = b & 0x1F;
-        } else if (b >= 0xE0 && b <= 0xEF) {
-            extra = 2;
-            cp = b & 0x0F;
-        } else if (b >= 0xF0 && b <= 0xF4) {
-            extra = 3;
-            cp = b & 0x07;
-        } else {
-            return line;
-        }
-        if (i + static_cast<std::size_t>(extra) >= text.size())
-            return line;
-        for (int k = 1; k <= extra; ++k) {
-            const auto c = static_cast<unsigned char>(text[i + static_cast<std::size_t>(k)]);
-            if ((c & 0xC0) != 0x80)
-                return line;
-            cp = cp << 6 | (c & 0x3F);
-        }
-        // Overlong forms, surrogates and code points past U+10FFFF are not UTF-8.
-        if ((extra == 2 && cp < 0x800) || (extra == 3 && (cp < 0x10000 || cp > 0x10FFFF)) ||
-            (cp >= 0xD800 && cp <= 0xDFFF))
-            return line;
-        i += static_cast<std::size_t>(extra) + 1;
-    }
-    return 0;
+    return line;
 }
 
 // The separator the header row uses most, outside quotes; 0 when it has none.
@@ -421,40 +390,6 @@ void SetChannelFlags(ChannelRecord channel, unsigned flags, unsigned mask) {
         channel.setFav3(flags & FLAG_FAV3);
     if (mask & FLAG_FAV4)
         channel.setFav4(flags & FLAG_FAV4);
-}
-
-std::string Latin1ToUtf8(std::string_view latin1) {
-    std::string out;
-    out.reserve(latin1.size());
-    for (const char ch : latin1) {
-        const auto b = static_cast<unsigned char>(ch);
-        if (b < 0x80) {
-            out += ch;
-        } else {
-            out += static_cast<char>(0xC0 | b >> 6);
-            out += static_cast<char>(0x80 | (b & 0x3F));
-        }
-    }
-    return out;
-}
-
-bool Utf8ToLatin1(std::string_view utf8, std::string* latin1) {
-    latin1->clear();
-    for (std::size_t i = 0; i < utf8.size(); ++i) {
-        const auto b = static_cast<unsigned char>(utf8[i]);
-        if (b < 0x80) {
-            *latin1 += static_cast<char>(b);
-            continue;
-        }
-        // Only the two-byte forms C2 80 .. C3 BF stand for U+0080 .. U+00FF.
-        if ((b != 0xC2 && b != 0xC3) || i + 1 >= utf8.size())
-            return false;
-        const auto c = static_cast<unsigned char>(utf8[++i]);
-        if ((c & 0xC0) != 0x80)
-            return false;
-        *latin1 += static_cast<char>((b & 0x03) << 6 | (c & 0x3F));
-    }
-    return true;
 }
 
 std::string WriteChannelList(const ChannelDatabase& db) {

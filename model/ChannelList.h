@@ -13,6 +13,7 @@
 #pragma once
 
 #include "ChannelDatabase.h"
+#include "TextEncoding.h"
 
 #include <string>
 #include <string_view>
@@ -67,11 +68,5 @@ inline constexpr std::size_t MAX_LIST_BYTES = 8u << 20;
 
 std::string WriteChannelList(const ChannelDatabase& db);
 ListReadResult ReadChannelList(std::string_view text);
-
-// Latin-1 bytes as UTF-8 text.
-std::string Latin1ToUtf8(std::string_view latin1);
-// UTF-8 text as Latin-1 bytes; false when the text is not UTF-8 or holds a
-// character beyond U+00FF.
-bool Utf8ToLatin1(std::string_view utf8, std::string* latin1);
 
 } // namespace vormante

@@ -112,6 +112,34 @@ private Q_SLOTS:
         QVERIFY(!PlanListImport(*db, read.rows).order.ChangesImage(true));
     }
 
+    // Text files arrive as UTF-8 (with or without a byte order mark) or, when they are
+    // not valid UTF-8, as Windows-1252, whose 0x80..0x9F are not Latin-1's controls.
+    void decodesUtf8AndWindows1252_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QByteArray>("utf8");
+        QTest::addColumn<bool>("windows1252");
+        QTest::addColumn<bool>("bom");
+        QTest::newRow("utf-8") << QByteArray("Caf\xC3\xA9") << QByteArray("Caf\xC3\xA9") << false << false;
+        QTest::newRow("bom") << QByteArray("\xEF\xBB\xBFTV") << QByteArray("TV") << false << true;
+        QTest::newRow("1252") << QByteArray("Caf\xE9 \x80 \x9F")
+                              << QByteArray("Caf\xC3\xA9 \xE2\x82\xAC \xC5\xB8") << true << false;
+        QTest::newRow("undefined byte") << QByteArray("\x81") << QByteArray("\xC2\x81") << true << false;
+        QTest::newRow("overlong") << QByteArray("\xC0\xAF") << QByteArray("\xC3\x80\xC2\xAF") << true
+                                  << false;
+        QTest::newRow("cut short") << QByteArray("A\xE2\x82") << QByteArray("A\xC3\xA2\xE2\x80\x9A") << true
+                                   << false;
+    }
+    void decodesUtf8AndWindows1252() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QByteArray, utf8);
+        QFETCH(bool, windows1252);
+        QFETCH(bool, bom);
+        const DecodedText decoded = DecodeText(std::string_view(bytes.constData(), bytes.size()));
+        QCOMPARE(QByteArray::fromStdString(decoded.text), utf8);
+        QCOMPARE(decoded.encoding == TextEncoding::Windows1252, windows1252);
+        QCOMPARE(decoded.byteOrderMark, bom);
+    }
+
     void shuffledRenamedReflaggedListImportsExactly() {
         auto db = Loaded(demo_);
         const std::string list = WriteChannelList(*db);
