@@ -35,6 +35,8 @@ void DataCommands::SendFileToReceiver() {
             if (answer == QMessageBox::Yes) {
                 if (!fileCommands_->SaveWithoutAsking())
                     return; // the failure was reported; nothing is sent
+                // The changes may have gone to another file (the open one held a received image).
+                startPath = fileCommands_->documentPath();
             } else if (answer != QMessageBox::No) {
                 return; // Cancel or the box closed
             }
@@ -52,6 +54,11 @@ void DataCommands::ReceiveImageFromReceiver() {
 void DataCommands::OfferToOpenReceived(const QString& path) {
     if (fileCommands_ == nullptr)
         return;
+    // Saved over the open file: the editor's image, changed or not, is no longer what
+    // the file holds, and saving it must not overwrite the received image.
+    if (!fileCommands_->documentPath().isEmpty() &&
+        FileCommands::SameFile(path, fileCommands_->documentPath()))
+        fileCommands_->NoteFileReplaced(QStringLiteral("the received image"));
     if (!MessageBox::askYesNo(dialogParent_, QStringLiteral("Data From IRD To PC"),
                               OpenReceivedQuestion(QDir::toNativeSeparators(path))))
         return;

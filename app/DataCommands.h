@@ -25,6 +25,8 @@ public:
     // "Data From IRD To PC": opens the transfer window in the receive direction.
     void ReceiveImageFromReceiver();
     // Offers to open a received image saved at path (the unsaved-changes question first).
+    // Saved over the open file, the received image is never overwritten by the editor's
+    // changes: saving them asks for another name.
     void OfferToOpenReceived(const QString& path);
     // The port option dialog (commands 32782 and 32817; no menu item carries them).
     void ShowPortOptions();

@@ -20,7 +20,11 @@ QByteArray BytesOf(const vormante::DatabaseImage& image) {
 } // namespace
 
 FileCommands::FileCommands(vormante::Document& document, QWidget* dialogParent, QObject* parent)
-    : QObject(parent), document_(document), dialogParent_(dialogParent) {}
+    : QObject(parent), document_(document), dialogParent_(dialogParent) {
+    // Another file, or the file read again: the image belongs to its file once more.
+    connect(&document_, &vormante::Document::opened, this, [this] { replacedBy_.clear(); });
+    connect(&document_, &vormante::Document::pathChanged, this, [this] { replacedBy_.clear(); });
+}
 
 QString FileCommands::documentPath() const {
     return document_.path();
@@ -66,46 +70,70 @@ bool FileCommands::OpenImageFile(const QString& path) {
 FileCommands::SaveOutcome FileCommands::SaveImage() {
     if (!HasUnsavedChanges())
         return SaveOutcome::NothingToSave;
-    // Discard here keeps the edits open and unsaved: Save only ever writes or leaves things as they are.
-    if (AskAboutChanges() != QMessageBox::Save)
+    // The question offers Save and Cancel only: it asks whether to save now, nothing is thrown away.
+    const auto answer = MessageBox::showWithDetails(
+        dialogParent_, QStringLiteral("Warning"), ChangedQuestion(), ChangedFileLine(), QString(),
+        QMessageBox::Save | QMessageBox::Cancel, QMessageBox::Warning);
+    if (answer != QMessageBox::Save)
         return SaveOutcome::Declined;
 
-    return WriteBackupAndFile() ? SaveOutcome::Saved : SaveOutcome::Failed;
+    return SaveChanges() ? SaveOutcome::Saved : SaveOutcome::Failed;
 }
 
 bool FileCommands::SaveWithoutAsking() {
-    return HasUnsavedChanges() ? WriteBackupAndFile() : true;
+    return HasUnsavedChanges() ? SaveChanges() : true;
 }
 
-bool FileCommands::WriteBackupAndFile() {
-    // The backup receives what this save is about to replace: the file as it is on disk
+void FileCommands::NoteFileReplaced(const QString& byWhat) {
+    replacedBy_ = byWhat;
+}
+
+bool FileCommands::SaveChanges() {
+    // The file holds another image now, which nobody asked to overwrite: the changes go elsewhere.
+    return replacedBy_.isEmpty() ? WriteBackupAndFile() : SaveImageAs();
+}
+
+bool FileCommands::WriteBackup(const QString& path, const QByteArray& whenMissing, bool mayGoOnWithout) {
+    // The backup receives what the save is about to replace: the file as it is on disk
     // now, which another program (or a received image) may have replaced since it was
-    // opened. Only when the file is gone or is no regular file does the loaded copy,
-    // its last known content, go to the backup.
-    const QString backupPath = document_.path() + QStringLiteral(".bak");
+    // opened. Only when the file is gone or is no regular file does whenMissing (for
+    // Save the loaded copy, the file's last known content) go to the backup.
+    const QString backupPath = path + QStringLiteral(".bak");
     imagefileio::WriteResult backup;
-    const QString documentPath = document_.path();
-    const QFileInfo current(documentPath);
-    if (current.isFile()) {
-        QFile file(documentPath);
+    if (QFileInfo(path).isFile()) {
+        QFile file(path);
         QByteArray onDisk;
         if (file.open(QIODevice::ReadOnly))
             onDisk = file.readAll();
         if (!file.isOpen() || file.error() != QFileDevice::NoError)
             backup = {imagefileio::WriteResult::OpenFailed,
-                      QStringLiteral("%1 could not be read: %2").arg(documentPath, file.errorString())};
+                      QStringLiteral("%1 could not be read: %2").arg(path, file.errorString())};
         else
             backup = imagefileio::WriteFileAtomically(backupPath, onDisk);
-    } else {
-        backup = imagefileio::WriteFileAtomically(backupPath, BytesOf(document_.database().loadedCopy()));
+    } else if (!whenMissing.isEmpty()) {
+        backup = imagefileio::WriteFileAtomically(backupPath, whenMissing);
     }
-    if (!backup.ok()) {
-        ReportSaveFailure(
-            QStringLiteral("The backup file %1 could not be written: %2.\n\nNothing was saved; the "
-                           "changes are still open in the editor."),
-            backupPath, backup.error);
+    if (backup.ok())
+        return true;
+    if (mayGoOnWithout) {
+        // A file the user picked to be replaced, in a folder he may not write, say.
+        const QString question =
+            QStringLiteral("The backup file %1 could not be written: %2.\n\nReplace %3 "
+                           "without a backup?")
+                .arg(QDir::toNativeSeparators(backupPath), backup.error, QFileInfo(path).fileName());
+        return MessageBox::show(dialogParent_, QStringLiteral("Warning"), question,
+                                QMessageBox::Yes | QMessageBox::No, QMessageBox::Warning) == QMessageBox::Yes;
+    }
+    ReportSaveFailure(QStringLiteral("The backup file %1 could not be written: %2.\n\nNothing was saved; the "
+                                     "changes are still open in the editor."),
+                      backupPath, backup.error);
+    return false;
+}
+
+bool FileCommands::WriteBackupAndFile() {
+    const QString documentPath = document_.path();
+    if (!WriteBackup(documentPath, BytesOf(document_.database().loadedCopy()), false))
         return false;
-    }
     const imagefileio::WriteResult written =
         imagefileio::WriteFileAtomically(documentPath, BytesOf(document_.database().workingCopy()));
     if (!written.ok()) {
@@ -127,9 +155,18 @@ bool FileCommands::SaveImageAs() {
     if (document_.path().isEmpty())
         return false;
     const QString folder = session_ ? session_->LastFolder(SessionSettings::Folder::SaveAs) : QString();
-    const QString path =
-        FileDialog::getSaveFileName(dialogParent_, QStringLiteral("Save As"), folder, FileFilter());
+    const QString path = FileDialog::getSaveFileName(dialogParent_, QStringLiteral("Save As"), folder,
+                                                     FileFilter(), QStringLiteral("bin"));
     if (path.isEmpty())
+        return false;
+    if (!replacedBy_.isEmpty() && SameFile(path, document_.path())) {
+        MessageBox::show(dialogParent_, QStringLiteral("Save As"),
+                         ReplacedLine() + QStringLiteral(" Choose another name for the changes."),
+                         QMessageBox::Ok, QMessageBox::Warning);
+        return false;
+    }
+    // A file already there is kept in its backup, as Save keeps it.
+    if (!WriteBackup(path, QByteArray(), true))
         return false;
     const imagefileio::WriteResult written =
         imagefileio::WriteFileAtomically(path, BytesOf(document_.database().workingCopy()));
@@ -158,16 +195,35 @@ bool FileCommands::ConfirmLeave() {
         return true;
     if (answer != QMessageBox::Save)
         return false; // Cancel or the box closed: stay
-    return WriteBackupAndFile();
+    return SaveChanges();
 }
 
 QString FileCommands::ChangedFileLine(const QString& path) {
     return QStringLiteral("Unsaved changes in %1.").arg(QFileInfo(path).fileName());
 }
 
+QString FileCommands::ReplacedLine() const {
+    return QStringLiteral("%1 now holds %2.").arg(QFileInfo(document_.path()).fileName(), replacedBy_);
+}
+
+QString FileCommands::ChangedFileLine() const {
+    const QString line = ChangedFileLine(document_.path());
+    if (replacedBy_.isEmpty())
+        return line;
+    return line + QLatin1Char(' ') + ReplacedLine() + QStringLiteral(" Save asks for another name for them.");
+}
+
+bool FileCommands::SameFile(const QString& a, const QString& b) {
+    const QString canonicalA = QFileInfo(a).canonicalFilePath();
+    if (!canonicalA.isEmpty() && canonicalA == QFileInfo(b).canonicalFilePath())
+        return true;
+    return QDir::cleanPath(QDir::current().absoluteFilePath(a)) ==
+           QDir::cleanPath(QDir::current().absoluteFilePath(b));
+}
+
 QMessageBox::StandardButton FileCommands::AskAboutChanges() {
     return MessageBox::askSaveDiscardCancel(dialogParent_, QStringLiteral("Warning"), ChangedQuestion(),
-                                            ChangedFileLine(document_.path()));
+                                            ChangedFileLine());
 }
 
 void FileCommands::ReportSaveFailure(const QString& message, const QString& path, const QString& reason) {

@@ -32,11 +32,13 @@ public:
     // Loads the file at path; an unreadable file or one that is not an image is
     // reported and changes nothing. True when an image was loaded.
     bool OpenImageFile(const QString& path);
-    // "Save": asks, writes path.bak with what the file holds now (the image as last
-    // read or written when the file is gone), then the edited image to the file.
+    // "Save": asks (Save or Cancel), writes path.bak with what the file holds now (the
+    // image as last read or written when the file is gone), then the edited image to the file.
     SaveOutcome SaveImage();
-    // "Save as ...": writes the edited image to a file the user picks; from then on
-    // the editor works on that file and the image counts as saved. True when written.
+    // "Save as ...": writes the edited image to a file the user picks (".bin" added to
+    // a name without a suffix), a file already there going to its ".bak" first;
+    // from then on the editor works on that file and the image counts as saved. True
+    // when written.
     bool SaveImageAs();
     // Before the image is left (Exit, the close box, opening another file): with
     // unsaved changes asks Save, Discard or Cancel. True to go ahead.
@@ -49,6 +51,12 @@ public:
     bool hasUnsavedChanges() const { return HasUnsavedChanges(); }
     // Saves as Save does after its question was answered Save. True when written.
     bool SaveWithoutAsking();
+    // The open file now holds another image, byWhat ("the received image"): the
+    // changes no longer belong there, so saving them asks for another name and never
+    // writes that file. Holds until another file is opened or saved.
+    void NoteFileReplaced(const QString& byWhat);
+    // The two paths name the same file.
+    static bool SameFile(const QString& a, const QString& b);
 
     static QString ChangedQuestion() {
         return QStringLiteral("Data has been changed,do you want to change!");
@@ -65,6 +73,14 @@ Q_SIGNALS:
 private:
     bool HasUnsavedChanges() const;
     QMessageBox::StandardButton AskAboutChanges();
+    QString ChangedFileLine() const;
+    QString ReplacedLine() const;
+    // Save's writing, or Save as when the file holds another image now.
+    bool SaveChanges();
+    // Copies what path holds to path.bak (whenMissing when path is no regular file;
+    // nothing when that is empty too). When that fails: with mayGoOnWithout asks
+    // whether to replace the file without a backup, else says why; false to stop.
+    bool WriteBackup(const QString& path, const QByteArray& whenMissing, bool mayGoOnWithout);
     bool WriteBackupAndFile();
     // message has %1 for the path and %2 for the system's reason.
     void ReportSaveFailure(const QString& message, const QString& path, const QString& reason);
@@ -72,4 +88,5 @@ private:
     vormante::Document& document_;
     QWidget* dialogParent_;
     SessionSettings* session_ = nullptr;
+    QString replacedBy_; // what the open file holds now instead of this image; empty: its image
 };

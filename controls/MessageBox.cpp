@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QQueue>
 
 namespace {
@@ -120,6 +121,15 @@ QString QtFilter(const QString& filter) {
         filters.append(parts[i].contains(QLatin1Char('(')) ? parts[i] : parts[i] + " (" + parts[i + 1] + ")");
     return filters.isEmpty() ? filter : filters.join(QStringLiteral(";;"));
 }
+
+// A name without a dot gets the default suffix, so the file shows in the dialogs'
+// filters; the rule Qt's own dialog follows.
+QString WithSuffix(const QString& path, const QString& suffix) {
+    const QFileInfo info(path);
+    if (path.isEmpty() || suffix.isEmpty() || info.isDir() || info.fileName().contains(QLatin1Char('.')))
+        return path;
+    return path + QLatin1Char('.') + suffix;
+}
 } // namespace
 
 QString FileDialog::getOpenFileName(QWidget* parent, const QString& caption, const QString& directory,
@@ -130,10 +140,17 @@ QString FileDialog::getOpenFileName(QWidget* parent, const QString& caption, con
 }
 
 QString FileDialog::getSaveFileName(QWidget* parent, const QString& caption, const QString& directory,
-                                    const QString& filter) {
+                                    const QString& filter, const QString& defaultSuffix) {
     if (State().enabled)
-        return AnswerFileDialog(caption, directory);
-    return QFileDialog::getSaveFileName(parent, caption, directory, QtFilter(filter));
+        return WithSuffix(AnswerFileDialog(caption, directory), defaultSuffix);
+    // The dialog adds the suffix before it asks about overwriting; a native dialog
+    // may not, so the name is checked once more.
+    QFileDialog dialog(parent, caption, directory, QtFilter(filter));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(defaultSuffix);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return WithSuffix(dialog.selectedFiles().constFirst(), defaultSuffix);
 }
 
 void FileDialog::queueFileName(const QString& path) {

@@ -57,8 +57,9 @@ public:
     // Empty text when the user cancelled.
     static QString getOpenFileName(QWidget* parent, const QString& caption, const QString& directory,
                                    const QString& filter);
+    // With a default suffix ("bin", no dot), a name chosen without any suffix gets it.
     static QString getSaveFileName(QWidget* parent, const QString& caption, const QString& directory,
-                                   const QString& filter);
+                                   const QString& filter, const QString& defaultSuffix = QString());
 
     // Test mode (shared with MessageBox): the next queued name answers the next dialog;
     // queue an empty name to answer Cancel. A dialog with no name queued is unexpected.

@@ -65,6 +65,7 @@ private Q_SLOTS:
     void saveAnsweredYesKeepsTheOldImageInTheBackup();
     void saveAsMovesTheEditorToTheNewFile();
     void saveAsToPlacesThatCannotBeWritten();
+    void saveAsOverAFileKeepsItInTheBackup();
     void failedBackupStopsTheSave();
     void fullDiskLosesNothing();
     void failedReplaceKeepsEditsUnsaved();
@@ -208,12 +209,12 @@ void TestFileCommands::saveAnsweredNoWritesNothing() {
     OpenFixture();
     Edit();
     const QDateTime modified = QFileInfo(imagePath_).lastModified();
-    MessageBox::queueAnswer(QMessageBox::Discard);
+    MessageBox::queueAnswer(QMessageBox::Cancel);
     QCOMPARE(commands_->SaveImage(), FileCommands::SaveOutcome::Declined);
     ExpectOnlyPrompt(FileCommands::ChangedQuestion());
     QCOMPARE(MessageBox::prompts().first().title, QString("Warning"));
-    QCOMPARE(MessageBox::prompts().first().buttons,
-             QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
+    // "Discard" would read as throwing the edits away; Save only saves or does nothing.
+    QCOMPARE(MessageBox::prompts().first().buttons, QMessageBox::Save | QMessageBox::Cancel);
     QCOMPARE(MessageBox::prompts().first().informativeText, QString("Unsaved changes in db.bin."));
     QCOMPARE(ReadAll(imagePath_), original_);
     QCOMPARE(QFileInfo(imagePath_).lastModified(), modified);
@@ -248,8 +249,8 @@ void TestFileCommands::saveAsMovesTheEditorToTheNewFile() {
     Edit();
     const QByteArray edited(reinterpret_cast<const char*>(database_->workingCopy().data()), original_.size());
     QSignalSpy moved(document_, &vormante::Document::pathChanged);
-    const QString copy = dir_->filePath("copy"); // used as typed: no extension added
-    FileDialog::queueFileName(copy);
+    const QString copy = dir_->filePath("copy.bin");
+    FileDialog::queueFileName(dir_->filePath("copy")); // the extension is added, so Open lists the file
     QVERIFY(commands_->SaveImageAs());
     QCOMPARE(FileDialog::captions(), QStringList{"Save As"});
     QCOMPARE(ReadAll(copy), edited);
@@ -285,8 +286,11 @@ void TestFileCommands::saveAsToPlacesThatCannotBeWritten() {
     OpenFixture();
     Edit();
     // As root a read-only folder can still be written, so use places nobody can write:
-    // below a regular file, in /proc, and a device that is never replaced.
-    const QStringList places{imagePath_ + "/inside.bin", "/proc/vormante-save-test.bin", "/dev/full",
+    // below a regular file, in /proc, and a device that is never replaced (through a
+    // link: a name without a dot would get ".bin").
+    const QString device = dir_->filePath("full.bin");
+    QVERIFY(QFile::link("/dev/full", device));
+    const QStringList places{imagePath_ + "/inside.bin", "/proc/vormante-save-test.bin", device,
                              dir_->path()};
     for (const QString& place : places) {
         FileDialog::queueFileName(place);
@@ -300,6 +304,20 @@ void TestFileCommands::saveAsToPlacesThatCannotBeWritten() {
     QCOMPARE(commands_->documentPath(), imagePath_); // a failed Save as does not move the editor
     QVERIFY(database_->IsChanged());
     QCOMPARE(ReadAll(imagePath_), original_);
+}
+
+void TestFileCommands::saveAsOverAFileKeepsItInTheBackup() {
+    OpenFixture();
+    Edit();
+    const QByteArray edited(reinterpret_cast<const char*>(database_->workingCopy().data()), original_.size());
+    const QString other = dir_->filePath("other.bin");
+    const QByteArray otherImage = testsupport::ToByteArray(testsupport::RandomBytes(vormante::IMAGE_SIZE, 8));
+    QVERIFY(WriteAll(other, otherImage));
+    FileDialog::queueFileName(dir_->filePath("other"));
+    QVERIFY(commands_->SaveImageAs());
+    QCOMPARE(ReadAll(other), edited);
+    QCOMPARE(ReadAll(other + ".bak"), otherImage); // by the same rule as Save
+    QVERIFY(MessageBox::prompts().isEmpty());
 }
 
 void TestFileCommands::failedBackupStopsTheSave() {

@@ -49,6 +49,7 @@ private Q_SLOTS:
     void damagedImageIsReportedOnceAfterOpening();
     void sendingOffersToSaveAndStartsOnTheOpenFile();
     void receivedImageCanBeOpenedAfterTheChangesQuestion();
+    void receivedImageSavedOverTheOpenFileIsNeverOverwritten();
     void toolTipsNameTheCommandAndItsShortcut();
     void fitsASmallScreenWithoutOverlaps();
     void satellitePageSplitterMakesRoomForTheChannels();
@@ -483,6 +484,44 @@ void TestMainWindow::receivedImageCanBeOpenedAfterTheChangesQuestion() {
     QCOMPARE(window.document().path(), received);
     QVERIFY(!window.document().isModified());
     QCOMPARE(window.windowTitle(), QString::fromUtf8("received.bin \u2014 VORMANTE"));
+}
+
+void TestMainWindow::receivedImageSavedOverTheOpenFileIsNeverOverwritten() {
+    auto readAll = [](const QString& path) {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    };
+    MainWindow window;
+    OpenThroughToolbar(window);
+    testsupport::Edit(window.document(), [](vormante::ChannelDatabase& w) { w.workingCopy()[9000] ^= 1; });
+    const QByteArray edited = readAll(imagePath_).replace(9000, 1, "\x01");
+    // The receive saved its image over the open file.
+    QVERIFY(QFile::remove(imagePath_) && QFile::copy(WriteDemo(), imagePath_));
+    const QByteArray received = readAll(imagePath_);
+
+    // Not opened: Save asks for another name and refuses this one.
+    MessageBox::queueAnswer(QMessageBox::No);
+    window.dataCommands()->OfferToOpenReceived(imagePath_);
+    MessageBox::queueAnswer(QMessageBox::Save);
+    FileDialog::queueFileName(imagePath_);
+    MessageBox::queueAnswer(QMessageBox::Ok);
+    window.menuAction(Id::ID_FILE_SAVE)->trigger();
+    QCOMPARE(MessageBox::prompts().value(1).informativeText,
+             QString("Unsaved changes in db.bin. db.bin now holds the received image. Save asks for another "
+                     "name for them."));
+    QCOMPARE(readAll(imagePath_), received);
+
+    // Opened: the changes go to the file the user names first.
+    MessageBox::queueAnswer(QMessageBox::Yes);
+    MessageBox::queueAnswer(QMessageBox::Save);
+    FileDialog::queueFileName(dir_->filePath("edits"));
+    window.dataCommands()->OfferToOpenReceived(imagePath_);
+    QCOMPARE(readAll(dir_->filePath("edits.bin")), edited);
+    QCOMPARE(readAll(imagePath_), received);
+    QCOMPARE(window.document().path(), imagePath_);
+    QCOMPARE(
+        QByteArray(reinterpret_cast<const char*>(window.database().workingCopy().data()), received.size()),
+        received);
 }
 
 void TestMainWindow::toolTipsNameTheCommandAndItsShortcut() {

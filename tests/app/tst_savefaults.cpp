@@ -182,21 +182,28 @@ private Q_SLOTS:
         QCOMPARE(chmod(QFile::encodeName(dir->path()).constData(), 0755), 0);
         QCOMPARE(chmod(QFile::encodeName(locked).constData(), 0555), 0);
         FileDialog::queueFileName(target);
+        // No backup can be made beside it: the user is asked whether to go on without one.
+        MessageBox::queueAnswer(QMessageBox::Yes);
+        auto savedAfterAsking = [this] {
+            return commands->SaveImageAs() && MessageBox::prompts().size() == 1 &&
+                   MessageBox::prompts().first().text.startsWith("The backup file") &&
+                   MessageBox::prompts().first().text.endsWith("Replace copy.bin without a backup?");
+        };
         bool saved = false;
         if (geteuid() != 0) {
-            saved = commands->SaveImageAs() && MessageBox::prompts().isEmpty();
+            saved = savedAfterAsking();
         } else {
             const pid_t child = fork();
             if (child == 0) {
                 const uid_t nobody = 65534;
                 if (setgroups(0, nullptr) != 0 || setgid(nobody) != 0 || setuid(nobody) != 0)
                     _exit(2);
-                _exit(commands->SaveImageAs() && MessageBox::prompts().isEmpty() ? 0 : 1);
+                _exit(savedAfterAsking() ? 0 : 1);
             }
             int status = -1;
             QCOMPARE(waitpid(child, &status, 0), child);
             saved = WIFEXITED(status) && WEXITSTATUS(status) == 0;
-            QCOMPARE(FileDialog::pendingFileNames(), 1); // the child took its own copy of the name
+            QCOMPARE(FileDialog::pendingFileNames(), 1); // the child took its own copies of name and answer
             MessageBox::resetTestState();                // the parent never asked for it
         }
         QCOMPARE(chmod(QFile::encodeName(locked).constData(), 0755), 0);
