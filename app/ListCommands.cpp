@@ -15,6 +15,7 @@
 #include "views/ListImportDialog.h"
 #include "views/ReorderDialog.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 #include <memory>
@@ -33,7 +34,7 @@ bool ListCommands::ExportList() {
     if (!document_.isOpen())
         return false;
     const QString path = FileDialog::getSaveFileName(dialogParent_, QStringLiteral("Export txt file"),
-                                                     QString(), ListFilter());
+                                                     QString(), ListFilter(), QStringLiteral("csv"));
     if (path.isEmpty())
         return false;
     const std::string text = vormante::WriteChannelList(document_.database());
@@ -43,6 +44,10 @@ bool ListCommands::ExportList() {
         Tell(QStringLiteral("%1 could not be written: %2.").arg(path, written.error));
         return false;
     }
+    MessageBox::show(
+        dialogParent_, QStringLiteral("Export txt file"),
+        QStringLiteral("The channel list was written to %1.").arg(QDir::toNativeSeparators(path)),
+        QMessageBox::Ok, QMessageBox::Information);
     return true;
 }
 

@@ -28,6 +28,7 @@ public:
     void setDialogRunner(DialogRunner runner) { runDialog_ = std::move(runner); }
 
     // Each returns true when it did what it set out to (a file written, a step made).
+    // Export adds ".csv" to a name without a suffix and says where it wrote.
     bool ExportList();
     bool ImportList();
     bool OrderLikeImage();

@@ -101,8 +101,11 @@ private Q_SLOTS:
             return int(QDialog::Accepted);
         });
         const QString listPath = dir->filePath("list.csv");
-        FileDialog::queueFileName(listPath);
+        FileDialog::queueFileName(dir->filePath("list")); // ".csv" is added, and Export says where it wrote
+        MessageBox::queueAnswer(QMessageBox::Ok);
         QVERIFY(lists->ExportList());
+        QCOMPARE(MessageBox::prompts().last().text,
+                 QStringLiteral("The channel list was written to %1.").arg(listPath));
         FileDialog::queueFileName(listPath);
         lists->ImportList();
         QCOMPARE(previews, 1);
