@@ -247,9 +247,14 @@ bool ChannelDialog::pidsInRange() {
 bool ChannelDialog::Store() {
     if (!transponderChosenValid())
         return false;
+    // The dialog stays open on the box to correct: nothing the user typed is cut or replaced.
+    if (!numberbox::CheckName(this, QStringLiteral("Channel Name"), nameEdit_->text(), NAME_LENGTH)) {
+        nameEdit_->setFocus();
+        return false;
+    }
     if (!pidsInRange())
-        return false; // the dialog stays open on the box to correct
-    values_.name = satview::ToBytes(nameEdit_->text().left(NAME_LENGTH));
+        return false;
+    values_.name = satview::ToBytes(nameEdit_->text());
     values_.videoPid = readPid(videoPidEdit_);
     values_.audioPid = readPid(audioPidEdit_);
     values_.pcrPid = readPid(pcrPidEdit_);

@@ -6,6 +6,7 @@
 #include <QFocusEvent>
 #include <QLineEdit>
 #include <QObject>
+#include <QStringList>
 #include <QTimer>
 
 namespace {
@@ -42,6 +43,17 @@ private:
     bool selectOnRelease_ = false;
 };
 
+// The characters of text that Latin-1 cannot hold, each once, in the order they come.
+QStringList NonLatin1Characters(const QString& text) {
+    QStringList found;
+    for (const char32_t c : text.toUcs4()) {
+        const QString character = QString::fromUcs4(&c, 1);
+        if (c > 0xFF && !found.contains(character))
+            found << character;
+    }
+    return found;
+}
+
 } // namespace
 
 namespace numberbox {
@@ -68,6 +80,23 @@ bool CheckRange(QWidget* parent, const QString& box, long long value, long long 
         return true;
     MessageBox::information(parent, RangeText(box, low, high));
     return false;
+}
+
+bool CheckName(QWidget* parent, const QString& box, const QString& name, int maxLength) {
+    const QStringList unstorable = NonLatin1Characters(name);
+    if (!unstorable.isEmpty()) {
+        MessageBox::information(parent,
+                                QStringLiteral("%1 cannot hold the characters %2: the receiver stores "
+                                               "names in Latin-1, which has no such characters.")
+                                    .arg(box, unstorable.join(QLatin1Char(' '))));
+        return false;
+    }
+    if (name.size() > maxLength) {
+        MessageBox::information(parent,
+                                QStringLiteral("%1 takes at most %2 characters.").arg(box).arg(maxLength));
+        return false;
+    }
+    return true;
 }
 
 } // namespace numberbox

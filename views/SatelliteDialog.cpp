@@ -125,6 +125,10 @@ void SatelliteDialog::Store() {
         reject();
         return;
     }
+    if (!numberbox::CheckName(this, QStringLiteral("Satellite Name"), nameEdit_->text(), NAME_LENGTH)) {
+        nameEdit_->setFocus();
+        return;
+    }
     // The position field holds up to 180.0 degrees, in tenths: refuse what it cannot hold.
     const int tenths = satview::ReadNumber(tenthsEdit_->text().left(TENTHS_LENGTH));
     if (!numberbox::CheckRange(this, QStringLiteral("The tenths of the position"), tenths, 0, 9)) {
@@ -138,7 +142,7 @@ void SatelliteDialog::Store() {
         degreesEdit_->setFocus();
         return;
     }
-    values_.name = satview::ToBytes(nameEdit_->text().left(NAME_LENGTH));
+    values_.name = satview::ToBytes(nameEdit_->text());
     if (satview::ChosenIndex(*eastWestCombo_) != 0)
         p = -p;
     values_.position = p;

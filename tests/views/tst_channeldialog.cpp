@@ -163,6 +163,30 @@ private Q_SLOTS:
         QCOMPARE(QByteArray(reinterpret_cast<const char*>(name), 11), QByteArray("ARD\0\0\0\0\0\0\0\0", 11));
     }
 
+    // A name the image cannot hold is refused at OK, naming each character once, and
+    // left as typed to be corrected (it used to be stored with "?" in their place).
+    void namesTheImageCannotHoldAreRefused_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("named");
+        QTest::newRow("euro") << QStringLiteral("Sky \u20ACuro") << QStringLiteral("\u20AC");
+        QTest::newRow("each once") << QStringLiteral("\u0422\u0412 \u2713\u0422 \U0001F600")
+                                   << QStringLiteral("\u0422 \u0412 \u2713 \U0001F600");
+    }
+    void namesTheImageCannotHoldAreRefused() {
+        QFETCH(QString, typed);
+        QFETCH(QString, named);
+        ChannelDialog dialog;
+        dialog.PrepareNew(QStringLiteral("Add Channel"), db, t0, 0, false);
+        dialog.nameEdit()->setText(typed);
+        MessageBox::queueAnswer(QMessageBox::Ok);
+        QVERIFY(!dialog.Store());
+        QCOMPARE(MessageBox::prompts().value(0).text,
+                 QString("Channel Name cannot hold the characters %1: the receiver stores names in Latin-1, "
+                         "which has no such characters.")
+                     .arg(named));
+        QCOMPARE(dialog.nameEdit()->text(), typed);
+    }
+
     void editingKeepsPlaceAndFlagsAndRenumbers() {
         const int radio = AddNewChannel(t5a, "", "");
         const int tv = AddNewChannel(t5a, "R", "");

@@ -190,6 +190,17 @@ private Q_SLOTS:
                  QByteArray("Ab\0\0\0\0\0\0\0\0\0\0\0\0\0", 15));
     }
 
+    void nameTheImageCannotHoldIsRefused() {
+        SatelliteDialog dialog;
+        dialog.PrepareNew(QStringLiteral("Add Satellite"), db);
+        dialog.nameEdit()->setText(QStringLiteral("\u0410stra 4.8E"));
+        MessageBox::queueAnswer(QMessageBox::Ok);
+        dialog.Store();
+        QCOMPARE(dialog.result(), int(QDialog::Rejected));
+        QVERIFY(MessageBox::prompts().value(0).text.startsWith(
+            "Satellite Name cannot hold the characters \u0410:"));
+    }
+
     void cancelWritesNothing() {
         SatelliteDialog dialog;
         dialog.PrepareNew(QStringLiteral("Add Satellite"), db);
