@@ -8,6 +8,7 @@
 #include <QComboBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -16,6 +17,9 @@ using namespace vormante;
 
 namespace {
 constexpr int FREQUENCY_LENGTH = 5;
+// No LNB or dish delivers a transponder outside these frequencies, in MHz.
+constexpr int LOWEST_FREQUENCY = 950;
+constexpr int HIGHEST_FREQUENCY = 14500;
 constexpr unsigned FIELD_MASK_16 = 0xFFFF;
 constexpr unsigned POLARIZATION_MASK = 3; // "no item chosen" (-1) stores 3
 } // namespace
@@ -36,7 +40,13 @@ TransponderDialog::TransponderDialog(QWidget* parent)
     okButton_->setDefault(true);
 
     auto* form = new QFormLayout;
-    form->addRow(tr("Freq:"), frequencyEdit_);
+    auto* frequencyRow = new QHBoxLayout;
+    frequencyRow->addWidget(frequencyEdit_);
+    auto* unit =
+        new QLabel(QStringLiteral("MHz (%1 to %2)").arg(LOWEST_FREQUENCY).arg(HIGHEST_FREQUENCY), this);
+    unit->setObjectName(QStringLiteral("frequencyUnitLabel"));
+    frequencyRow->addWidget(unit);
+    form->addRow(tr("Freq:"), frequencyRow);
     form->addRow(tr("Symbol Rate:"), symbolRateEdit_);
     auto* polarityRow = new QHBoxLayout;
     polarityRow->addWidget(polarityCombo_);
@@ -91,9 +101,11 @@ void TransponderDialog::Store() {
         reject();
         return;
     }
-    // Both fields are 16 bits wide: refuse what they cannot hold instead of cutting it.
+    // A frequency no dish receives is a typing slip; the symbol rate's field is 16 bits
+    // wide: refuse what it cannot hold instead of cutting it.
     const int frequency = satview::ReadNumber(frequencyEdit_->text().left(FREQUENCY_LENGTH));
-    if (!numberbox::CheckRange(this, QStringLiteral("Freq"), frequency, 0, FIELD_MASK_16)) {
+    if (!numberbox::CheckRange(this, QStringLiteral("Freq (MHz)"), frequency, LOWEST_FREQUENCY,
+                               HIGHEST_FREQUENCY)) {
         frequencyEdit_->setFocus();
         return;
     }

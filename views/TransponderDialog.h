@@ -1,6 +1,7 @@
-// Adds a transponder to a satellite or edits one: frequency, symbol rate and
-// polarization. OK writes the record into the working copy; in adding mode it
-// first allocates the transponder at the end of the satellite's chain.
+// Adds a transponder to a satellite or edits one: frequency (950 to 14500 MHz, what
+// LNBs and dishes deliver), symbol rate and polarization. OK writes the record into
+// the working copy; in adding mode it first allocates the transponder at the end of
+// the satellite's chain.
 //
 // Use: PrepareNew or PrepareEdit, then exec(). Tests may fill the controls and call
 // Store() instead of exec().

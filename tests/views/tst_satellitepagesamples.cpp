@@ -78,9 +78,10 @@ private Q_SLOTS:
         fill = [](QDialog& dialog) {
             if (auto* satellite = qobject_cast<SatelliteDialog*>(&dialog))
                 satellite->Store();
-            else if (auto* transponder = qobject_cast<TransponderDialog*>(&dialog))
+            else if (auto* transponder = qobject_cast<TransponderDialog*>(&dialog)) {
+                transponder->frequencyEdit()->setText(QStringLiteral("11747")); // 0 MHz is refused
                 transponder->Store();
-            else if (auto* channel = qobject_cast<ChannelDialog*>(&dialog))
+            } else if (auto* channel = qobject_cast<ChannelDialog*>(&dialog))
                 QVERIFY(channel->Store());
         };
         for (int id : {Cmd::ADD_SATELLITE, Cmd::ADD_NEW_TRANSPONDER, Cmd::ADD_TRANSPONDER, Cmd::ADD_PROGRAM,
@@ -101,9 +102,10 @@ private Q_SLOTS:
         fill = [](QDialog& dialog) {
             if (auto* satellite = qobject_cast<SatelliteDialog*>(&dialog))
                 satellite->Store();
-            else if (auto* transponder = qobject_cast<TransponderDialog*>(&dialog))
+            else if (auto* transponder = qobject_cast<TransponderDialog*>(&dialog)) {
+                transponder->frequencyEdit()->setText(QStringLiteral("11747")); // 0 MHz is refused
                 transponder->Store();
-            else if (auto* channel = qobject_cast<ChannelDialog*>(&dialog))
+            } else if (auto* channel = qobject_cast<ChannelDialog*>(&dialog))
                 QVERIFY(channel->Store());
         };
         const int transponders = page->transponderList()->RowCount();

@@ -1,5 +1,5 @@
-// The transponder dialog: defaults, truncation of the numbers to 16 bits, the
-// polarization choice, editing, and a full table.
+// The transponder dialog: defaults, the frequencies a dish delivers, the symbol
+// rate's 16 bits, the polarization choice, editing, and a full table.
 #include "views/TransponderDialog.h"
 
 #include "TestSupport.h"
@@ -7,6 +7,7 @@
 #include "model/RecordOperations.h"
 
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QtTest>
@@ -24,13 +25,20 @@ private Q_SLOTS:
     }
     void cleanup() { QVERIFY(MessageBox::unexpectedPrompts().isEmpty()); }
 
-    void addingWithDefaultsAppendsAZeroTransponder() {
+    void addingStartsAtZeroAndAppendsTheTransponder() {
         const int first = AddTransponder(db, satellite);
         TransponderDialog dialog;
         dialog.PrepareNew(QStringLiteral("Add Transponder"), db, satellite);
         QCOMPARE(dialog.frequencyEdit()->text(), QStringLiteral("0"));
         QCOMPARE(dialog.symbolRateEdit()->text(), QStringLiteral("0"));
         QCOMPARE(dialog.polarityCombo()->currentText(), QStringLiteral("H"));
+        const QLabel* unit = dialog.findChild<QLabel*>("frequencyUnitLabel");
+        QVERIFY(unit != nullptr);
+        QCOMPARE(unit->text(), QStringLiteral("MHz (950 to 14500)"));
+        MessageBox::queueAnswer(QMessageBox::Ok); // 0 MHz is no frequency: the user must give one
+        dialog.okButton()->click();
+        QCOMPARE(dialog.result(), int(QDialog::Rejected));
+        dialog.frequencyEdit()->setText(QStringLiteral("950"));
         dialog.okButton()->click();
         dialog.ApplyTo(db);
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
@@ -38,7 +46,7 @@ private Q_SLOTS:
         QVERIFY(t != first && IsTransponderSlot(t));
         QCOMPARE(db.Satellite(satellite).lastTransponder(), t);
         QCOMPARE(db.Transponder(first).nextTransponder(), t);
-        QCOMPARE(db.Transponder(t).frequency(), 0u);
+        QCOMPARE(db.Transponder(t).frequency(), 950u);
         QCOMPARE(db.Transponder(t).symbolRate(), 0u);
         QCOMPARE(db.Transponder(t).polarization(), 0u);
     }
@@ -50,10 +58,10 @@ private Q_SLOTS:
         QTest::addColumn<unsigned>("storedSymbolRate");
         QTest::newRow("plain") << "11747"
                                << "27500" << 11747u << 27500u;
-        QTest::newRow("largest") << "65535"
-                                 << "65535" << 65535u << 65535u;
-        QTest::newRow("not numbers") << "abc"
-                                     << "" << 0u << 0u;
+        QTest::newRow("largest") << "14500"
+                                 << "65535" << 14500u << 65535u;
+        QTest::newRow("not numbers") << "950"
+                                     << "abc" << 950u << 0u;
     }
     void numbersKeepTheirLowSixteenBits() {
         QFETCH(QString, frequency);
@@ -76,12 +84,10 @@ private Q_SLOTS:
         QTest::addColumn<QString>("frequency");
         QTest::addColumn<QString>("symbolRate");
         QTest::addColumn<QString>("message");
-        QTest::newRow("99999") << "99999"
-                               << "27500"
-                               << "Freq takes a number from 0 to 65535.";
-        QTest::newRow("minus one") << "-1"
-                                   << "27500"
-                                   << "Freq takes a number from 0 to 65535.";
+        const char* frequencyRange = "Freq (MHz) takes a number from 950 to 14500.";
+        // No dish delivers these frequencies: 5 is a slip of the keys, not a transponder.
+        for (const char* frequency : {"5", "949", "14501", "99999", "-1", "abc"})
+            QTest::newRow(frequency) << frequency << "27500" << frequencyRange;
         QTest::newRow("70000") << "11747"
                                << "70000"
                                << "Symbol Rate takes a number from 0 to 65535.";
@@ -133,6 +139,7 @@ private Q_SLOTS:
     void polarizationChoices() {
         TransponderDialog vertical;
         vertical.PrepareNew(QStringLiteral("Add Transponder"), db, satellite);
+        vertical.frequencyEdit()->setText(QStringLiteral("11747"));
         vertical.polarityCombo()->setCurrentIndex(1);
         vertical.Store();
         vertical.ApplyTo(db);
@@ -140,6 +147,7 @@ private Q_SLOTS:
 
         TransponderDialog typed;
         typed.PrepareNew(QStringLiteral("Add Transponder"), db, satellite);
+        typed.frequencyEdit()->setText(QStringLiteral("11747"));
         typed.polarityCombo()->setEditText(QStringLiteral("circular"));
         typed.Store();
         typed.ApplyTo(db);
@@ -171,6 +179,7 @@ private Q_SLOTS:
         const auto before = db.workingCopy();
         TransponderDialog dialog;
         dialog.PrepareNew(QStringLiteral("Add Transponder"), db, satellite);
+        dialog.frequencyEdit()->setText(QStringLiteral("11747"));
         dialog.Store();
         QCOMPARE(dialog.ApplyTo(db), -1); // the page says "Transponder is Full!"
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
