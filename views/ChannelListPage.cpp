@@ -425,7 +425,12 @@ void ChannelListPage::satelliteChosen(int index) {
     if (refreshing_ || index < 0 || !document_ || !document_->isOpen())
         return;
     satelliteChoice_ = index;
+    // Picked with the keys, the next key still belongs to the box: Return must not
+    // reach the list (and edit a channel), Down must pick the next satellite.
+    const bool fromBox = satelliteCombo_->hasFocus();
     Refresh(); // makes the chosen satellite the current one
+    if (fromBox)
+        satelliteCombo_->setFocus();
 }
 
 void ChannelListPage::listSelectionChanged() {

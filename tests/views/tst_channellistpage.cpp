@@ -132,6 +132,23 @@ private Q_SLOTS:
         QVERIFY(fresh.findChild<QRadioButton*>(QStringLiteral("tvRadioButton"))->isChecked());
     }
 
+    // Return and F2 edit only from the list: a satellite picked with the keys keeps
+    // the focus in its box, so Down picks the next one and Return opens nothing.
+    void editKeysWorkOnlyInTheList() {
+        page->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(page.get()));
+        chooseSatellite(1);
+        satelliteBox()->setFocus();
+        for (const Qt::Key key : {Qt::Key_Down, Qt::Key_Return, Qt::Key_F2, Qt::Key_Up, Qt::Key_Down})
+            QTest::keyClick(QApplication::focusWidget(), key);
+        QCOMPARE(satelliteBox()->currentIndex(), 2); // every arrow went to the box
+        QCOMPARE(dialogsRun, 0);
+        list()->setFocus();
+        for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_F2})
+            QTest::keyClick(list(), key);
+        QCOMPARE(dialogsRun, 3);
+    }
+
     void refreshListsTheTvChannelsOfTheFirstSatelliteWithChannels() {
         QCOMPARE(satelliteBox()->count(), 3); // "Empty Sat" has no channels
         QCOMPARE(satelliteBox()->itemText(0), QStringLiteral("Mixed Sat"));

@@ -9,6 +9,7 @@
 #include "model/ConsistencyCheck.h"
 #include "model/RecordOperations.h"
 #include "views/ChannelDialog.h"
+#include "views/ListFilterBar.h"
 #include "views/LnbDialog.h"
 #include "views/SatelliteDialog.h"
 #include "views/SatellitePageCommands.h"
@@ -492,6 +493,19 @@ private Q_SLOTS:
         };
         RUN_AND_CHECK(Cmd::EDIT_TRANSPONDER);
         QCOMPARE(page->transponderList()->RowTexts(2).mid(0, 4), (QStringList{"3", "12188", "V", "65535"}));
+    }
+
+    void editKeysWorkOnlyInTheChannelList() {
+        page->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(page.get()));
+        const QList<QWidget*> widgets{page->tvButton(), page->filterBar()->findChild<QLineEdit*>(),
+                                      page->channelList()};
+        for (QWidget* widget : widgets) {
+            widget->setFocus();
+            QTest::keyClick(widget, Qt::Key_Return);
+            QTest::keyClick(widget, Qt::Key_F2);
+        }
+        QCOMPARE(opened, 2); // from the channel list only
     }
 
     void delTransponderAsksAboutItsPolarization() {
