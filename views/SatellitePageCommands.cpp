@@ -257,7 +257,15 @@ void SatellitePageCommands::DelTransponder() {
                              .arg(record.frequency())
                              .arg(record.symbolRate())
                              .arg(record.isVertical() ? QStringLiteral("V") : QStringLiteral("H"));
-    if (!MessageBox::askYesNo(&page_, QStringLiteral("Del Transponder"), text))
+    // The transponder's channels go with it: the line under the question says how many.
+    const int channels = CountChannelsOnTransponder(db, current.transponder, true) +
+                         CountChannelsOnTransponder(db, current.transponder, false);
+    const QString goesWith = channels == 0 ? QStringLiteral("It has no channels.")
+                             : channels == 1
+                                 ? QStringLiteral("Its 1 channel is deleted with it.")
+                                 : QStringLiteral("Its %1 channels are deleted with it.").arg(channels);
+    if (MessageBox::showWithDetails(&page_, QStringLiteral("Del Transponder"), text, goesWith, QString(),
+                                    QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
         return;
     ColumnListCtrl* transponders = page_.transponderList();
     const int top = transponders->TopRow();

@@ -514,11 +514,15 @@ private Q_SLOTS:
         QCOMPARE(MessageBox::prompts().last().title, QStringLiteral("Del Transponder"));
         QCOMPARE(MessageBox::prompts().last().text,
                  QStringLiteral("\t Do you want to del xpdr [11747/27500/V]?\t\t"));
+        // The line under the question says that the channels go too (TV and radio).
+        QCOMPARE(MessageBox::prompts().last().informativeText,
+                 QStringLiteral("Its 4 channels are deleted with it."));
         CLICK_ROW(page->transponderList(), 3);
         MessageBox::queueAnswer(QMessageBox::No);
         RUN_AND_CHECK(Cmd::DEL_TRANSPONDER);
         QCOMPARE(MessageBox::prompts().last().text,
                  QStringLiteral("\t Do you want to del xpdr [12603/22000/H]?\t\t"));
+        QCOMPARE(MessageBox::prompts().last().informativeText, QStringLiteral("It has no channels."));
         QCOMPARE(page->transponderList()->RowCount(), 4);
 
         // Deleting the first transponder takes its channels and renumbers the rest.
