@@ -1,6 +1,7 @@
 #include "EditorApp.h"
 
 int main(int argc, char** argv) {
+    EditorApp::AnswerTextOptions(argc, argv);
     EditorApp app(argc, argv);
     return app.Run();
 }

@@ -70,9 +70,13 @@ check_tree() {
         grep -A1 '^\.TP' <<<"$cli_page" | grep -qx "\.B $status" || fail "vormante-cli.1 does not explain exit status $status"
     done
 
-    # The installed editor reports the version it was built with and starts on an image.
-    shown=$(QT_QPA_PLATFORM=offscreen "$usr/bin/vormante" --version)
+    # The installed editor reports the version it was built with, with no display for
+    # that or for its usage, and starts on an image.
+    nodisplay=(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM)
+    shown=$("${nodisplay[@]}" "$usr/bin/vormante" --version 2>&1) || true
     [ "$shown" = "vormante $version" ] || fail "vormante --version says '$shown', not 'vormante $version'"
+    usage=$("${nodisplay[@]}" "$usr/bin/vormante" --help 2>&1) || true
+    grep -q '^Usage: .*\[image\]$' <<<"$usage" || fail "vormante --help without a display says '$usage'"
     "$usr/bin/vormante-cli" sample "$root/demo.bin" >/dev/null || fail "installed vormante-cli cannot write a sample"
     QT_QPA_PLATFORM=offscreen "$usr/bin/vormante" "$root/demo.bin" &
     editor=$!
