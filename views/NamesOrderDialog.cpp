@@ -186,10 +186,14 @@ void NamesOrderDialog::fillTree() {
     if (!plan_.order.renamed.empty()) {
         QTreeWidgetItem* group =
             addGroup(QStringLiteral("Renamed"), static_cast<int>(plan_.order.renamed.size()));
-        for (const PlannedRename& rename : plan_.order.renamed)
-            new QTreeWidgetItem(group,
-                                {QString(), QString::fromLatin1(rename.after), channelText(rename.channel),
-                                 QStringLiteral("was %1").arg(QString::fromLatin1(rename.before))});
+        for (const PlannedRename& rename : plan_.order.renamed) {
+            const auto line =
+                std::find_if(plan_.lines.begin(), plan_.lines.end(),
+                             [&](const MatchedNameLine& l) { return l.channel == rename.channel; });
+            new QTreeWidgetItem(group, {line != plan_.lines.end() ? lineText(*line) : QString(),
+                                        QString::fromLatin1(rename.after), channelText(rename.channel),
+                                        QStringLiteral("takes this spelling")});
+        }
     }
     if (!plan_.namesTooLong.empty()) {
         QTreeWidgetItem* group = addGroup(QStringLiteral("Names that do not fit 11 Latin-1 characters"),
@@ -204,21 +208,27 @@ void NamesOrderDialog::fillTree() {
 }
 
 void NamesOrderDialog::updateSummary() {
-    const auto count = [](std::size_t n) { return planview::Count(n, "line", "lines"); };
-    QString text = QStringLiteral("%1 (%2): %3. Exact: %4, case-folded: %5, loose: %6, no match: %7.")
+    const auto count = [](std::size_t n, const char* one = "line", const char* many = "lines") {
+        return planview::Count(n, one, many);
+    };
+    QString text = QStringLiteral("%1 (%2), %3: %4 exact, %5 case-folded, %6 loose, %7 matching no channel.")
                        .arg(listName_, QLatin1String(EncodingName(list_.encoding)), count(plan_.lines.size()))
                        .arg(plan_.Count(NameMatch::Exact))
                        .arg(plan_.Count(NameMatch::CaseFolded))
                        .arg(plan_.Count(NameMatch::Loose))
                        .arg(plan_.Count(NameMatch::None));
     if (const std::size_t several = plan_.Ambiguous(); several > 0)
-        text += QStringLiteral(" %1 could take several channels; pick one in the Channel column.")
+        text += QStringLiteral(" %1 could take several channels: pick one in the Channel column.")
                     .arg(count(several));
-    if (!plan_.ChangesImage())
+    if (!plan_.ChangesImage()) {
         text += QStringLiteral(" The list changes nothing.");
-    else
-        text += QStringLiteral(" Moved: %1. Renamed: %2.")
-                    .arg(planview::Count(plan_.order.moved.size(), "channel", "channels"),
-                         planview::Count(plan_.order.renamed.size(), "channel", "channels"));
+    } else {
+        text += QStringLiteral(" Moved: %1.").arg(count(plan_.order.moved.size(), "channel", "channels"));
+        if (plan_.options.rename)
+            text +=
+                QStringLiteral(" Renamed: %1.").arg(count(plan_.order.renamed.size(), "channel", "channels"));
+        if (plan_.options.deleteUnlisted && !plan_.unlisted.empty())
+            text += QStringLiteral(" Deleted: %1.").arg(count(plan_.unlisted.size(), "channel", "channels"));
+    }
     summaryLabel_->setText(text);
 }

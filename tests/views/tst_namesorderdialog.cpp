@@ -37,8 +37,8 @@ private Q_SLOTS:
         QCOMPARE(matched->child(1)->text(NamesOrderDialog::MATCH_COLUMN), QString("loose"));
         QCOMPARE(dialog.linesTree()->topLevelItem(1)->child(0)->text(NamesOrderDialog::MATCH_COLUMN),
                  QString("not Latin-1"));
-        QVERIFY(
-            dialog.summaryLabel()->text().startsWith("mine.txt (UTF-8): 4 lines. Exact: 0, case-folded: 1"));
+        QVERIFY(dialog.summaryLabel()->text().startsWith(
+            "mine.txt (UTF-8), 4 lines: 0 exact, 1 case-folded, 1 loose"));
 
         // The line's box offers both Alphas; choosing the second replans.
         auto* box = qobject_cast<QComboBox*>(
