@@ -128,10 +128,7 @@ NamesListResult ReadNamesList(std::string_view bytes) {
             return fail(line, "the list has more than " + std::to_string(MAX_NAMES_LINES) +
                                   " lines; an image holds at most " + std::to_string(CHANNEL_SLOTS) +
                                   " channels");
-        if (CharacterCount(content) > MAX_NAMES_LINE_LENGTH)
-            return fail(line, "the line is longer than " + std::to_string(MAX_NAMES_LINE_LENGTH) +
-                                  " characters; a channel name has at most " +
-                                  std::to_string(ChannelRecord::NAME_FIELD_SIZE));
+        // Control characters first: a binary file is told as such, whatever its line lengths.
         for (const char c : content)
             if (IsControl(static_cast<unsigned char>(c))) {
                 char code[8];
@@ -140,6 +137,10 @@ NamesListResult ReadNamesList(std::string_view bytes) {
                 return fail(line, std::string("the control character ") + code +
                                       " is no part of a list of names; is this a binary file?");
             }
+        if (CharacterCount(content) > MAX_NAMES_LINE_LENGTH)
+            return fail(line, "the line is longer than " + std::to_string(MAX_NAMES_LINE_LENGTH) +
+                                  " characters; a channel name has at most " +
+                                  std::to_string(ChannelRecord::NAME_FIELD_SIZE));
         const std::string_view trimmed = Trimmed(content);
         if (!trimmed.empty() && trimmed.front() != '#')
             result.lines.push_back(ParseLine(trimmed, static_cast<int>(line)));

@@ -16,6 +16,9 @@
 // order, or are deleted when asked. The other kind's channels keep their places.
 // With renaming, matched channels take the list's spelling when it fits the 11
 // Latin-1 bytes of the record.
+//
+// Also here, as the other way people keep an order: storing the order a sorted
+// view shows (KeepShownOrder).
 #pragma once
 
 #include "ChannelOrderPlan.h"

@@ -91,6 +91,17 @@ private Q_SLOTS:
         QCOMPARE(db().Channel(tv[1]).name(), std::string("Das Erste"));
         history()->undo();
         QVERIFY(db().workingCopy() == opened);
+
+        // A binary file is refused with its line, and nothing changes.
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(QByteArray("ZDF\n\0\x01\x02", 7));
+        file.close();
+        FileDialog::queueFileName(listPath);
+        MessageBox::queueAnswer(QMessageBox::Ok);
+        QVERIFY(!names->OrderByNames());
+        QVERIFY(MessageBox::prompts().last().text.startsWith(
+            "names.txt is not a list of names and was not used: line 2: "));
+        QVERIFY(db().workingCopy() == opened);
     }
 
     void keepThisOrderStoresTheSortedView() {
