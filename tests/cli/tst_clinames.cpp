@@ -61,15 +61,12 @@ private Q_SLOTS:
         const QString list = Write("mine.txt", "ARTE HD\nnobody\n# a comment\nrtl\n");
         const Run run = RunCommand({"order-by-names", demoPath_, list, "-o", Path("mine.bin"), "--json"});
         QCOMPARE(run.status, cli::EXIT_PROBLEMS); // "nobody" matches no channel
-        const QJsonObject json = QJsonDocument::fromJson(run.out.toUtf8()).object();
-        QCOMPARE(json["kind"].toString(), QString("TV"));
-        const QJsonArray lines = json["lines"].toArray();
-        QCOMPARE(lines.size(), 3);
-        QCOMPARE(lines[0].toObject()["match"].toString(), QString("loose"));
-        QCOMPARE(lines[0].toObject()["numberAfter"].toInt(), 1);
-        QCOMPARE(lines[1].toObject()["match"].toString(), QString("none"));
+        const QJsonArray lines = QJsonDocument::fromJson(run.out.toUtf8()).object()["lines"].toArray();
+        QStringList matches;
+        for (const auto& line : lines)
+            matches << line.toObject()["match"].toString();
+        QCOMPARE(matches, (QStringList{"loose", "none", "case-folded"}));
         QCOMPARE(lines[2].toObject()["line"].toInt(), 4);
-        QCOMPARE(lines[2].toObject()["match"].toString(), QString("case-folded"));
         const Run after = RunCommand({"export-names", Path("mine.bin")});
         QVERIFY2(after.out.contains("\n1;arte\n2;RTL\n3;Das Erste\n"), qPrintable(after.out));
         const Run text = RunCommand({"order-by-names", demoPath_, list, "-o", Path("mine.bin")});
