@@ -22,6 +22,8 @@ using namespace vormante;
 
 namespace {
 
+constexpr int MAX_PICK_BOXES = 200;
+
 bool HoldsChannels(const ChannelDatabase& db, int satellite) {
     return db.Satellite(satellite).isUsed() && IsChannelSlot(db.Satellite(satellite).firstChannel());
 }
@@ -151,6 +153,7 @@ void NamesOrderDialog::fillTree() {
     linesTree_->clear();
     const auto lineText = [](const MatchedNameLine& line) { return QString::number(line.line); };
     const std::size_t matched = plan_.lines.size() - plan_.Count(NameMatch::None);
+    int boxes = 0;
     if (matched > 0) {
         QTreeWidgetItem* group = addGroup(QStringLiteral("Matched lines"), static_cast<int>(matched));
         for (std::size_t l = 0; l < plan_.lines.size(); ++l) {
@@ -162,7 +165,8 @@ void NamesOrderDialog::fillTree() {
                 how += QStringLiteral(", one of %1").arg(line.candidates.size());
             auto* item = new QTreeWidgetItem(
                 group, {lineText(line), QString::fromUtf8(line.name), channelText(line.channel), how});
-            if (!line.candidates.empty())
+            // Boxes are widgets: thousands of alike names get boxes on their first lines only.
+            if (!line.candidates.empty() && boxes++ < MAX_PICK_BOXES)
                 addPickBox(item, l);
         }
     }
