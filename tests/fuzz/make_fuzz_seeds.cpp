@@ -3,12 +3,14 @@
 // copies of those. The spare tail of each image, which no operation touches,
 // carries random bytes that the fuzz target reads as its operation script.
 // For fuzz_patched_image it writes short random patch lists instead, and for
-// fuzz_list_reader channel lists: written ones, spreadsheet dialects, damaged ones.
+// fuzz_list_reader channel lists: written ones, spreadsheet dialects, damaged ones;
+// for fuzz_names_reader lists of names: written ones and the forms people keep.
 // Usage: make_fuzz_seeds TARGET FOLDER
 #include "ModelTestImages.h"
 #include "OperationScript.h"
 
 #include "model/ChannelList.h"
+#include "model/NamesList.h"
 #include "model/SampleImages.h"
 
 #include <cstdio>
@@ -109,6 +111,24 @@ int WriteListSeeds(const std::filesystem::path& folder, std::mt19937& random) {
     return ok ? 0 : 1;
 }
 
+int WriteNamesSeeds(const std::filesystem::path& folder) {
+    ChannelDatabase db;
+    db.Load(BuildDemoImage());
+    db.BuildRecordPointers();
+    const std::pair<const char*, std::string> seeds[] = {
+        {"tv", WriteNamesList(db, 0, true)},
+        {"radio", WriteNamesList(db, 0, false)},
+        {"forms",
+         "\xEF\xBB\xBF# mine\r\n3;ZDF\r\n1,ARTE HD\r\n\r\n2\tdas erste\r\n\"Sky \"\"1\"\"\"\rITV+1\n"},
+        {"windows-1252", "T\xE9l\xE9 5\n\x80uro\nZDF\nZDF\n"},
+    };
+    bool ok = true;
+    for (const auto& [name, text] : seeds)
+        ok = WriteText(folder / (std::string(name) + ".txt"), text) && ok;
+    std::printf("%zu seed lists of names in %s\n", std::size(seeds), folder.c_str());
+    return ok ? 0 : 1;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -122,6 +142,8 @@ int main(int argc, char** argv) {
     std::mt19937 random(20261208);
     if (target == "fuzz_list_reader")
         return WriteListSeeds(folder, random);
+    if (target == "fuzz_names_reader")
+        return WriteNamesSeeds(folder);
     if (target == "fuzz_patched_image") {
         for (int i = 0; i < 16; ++i) {
             std::ofstream out(folder / ("patches-" + std::to_string(i)), std::ios::binary | std::ios::trunc);

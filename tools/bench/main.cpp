@@ -7,6 +7,7 @@
 #include "HistoryBench.h"
 #include "ListBench.h"
 #include "Measure.h"
+#include "NamesBench.h"
 #include "PageBench.h"
 #include "ProcessBench.h"
 
@@ -102,6 +103,7 @@ int main(int argc, char** argv) {
         bench::RunListBench(image, runs, report);
         bench::RunHistoryBench(image, runs, report);
         bench::RunBulkBench(image, runs, report);
+        bench::RunNamesBench(image, runs, report);
     } catch (const std::exception& error) {
         std::fprintf(stderr, "vormante-bench: %s\n", error.what());
         return 1;
