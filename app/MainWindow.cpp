@@ -8,6 +8,7 @@
 #include "ImageProblems.h"
 #include "ListCommands.h"
 #include "RecentFiles.h"
+#include "SatellitesXmlCommands.h"
 #include "SessionSettings.h"
 #include "controls/ColumnListCtrl.h"
 #include "controls/PageTabCtrl.h"
@@ -179,6 +180,7 @@ void MainWindow::CreateMenu() {
     connect(AddCommand(file, QStringLiteral("Compare with..."), ID_FILE_COMPARE, nullptr),
             &QAction::triggered, this,
             [this] { RunGuarded(this, [this] { listCommands_->CompareWithImage(); }); });
+    (new SatellitesXmlCommands(document_, this, this))->AddToMenu(file);
     file->addSeparator();
     recentFiles_->AttachMenu(file->addMenu(QStringLiteral("Recent files")), this);
     file->addSeparator();

@@ -9,6 +9,7 @@
 #include "Measure.h"
 #include "PageBench.h"
 #include "ProcessBench.h"
+#include "SatellitesXmlBench.h"
 
 #include "model/SampleImages.h"
 
@@ -102,6 +103,7 @@ int main(int argc, char** argv) {
         bench::RunListBench(image, runs, report);
         bench::RunHistoryBench(image, runs, report);
         bench::RunBulkBench(image, runs, report);
+        bench::RunSatellitesXmlBench(image, runs, report);
     } catch (const std::exception& error) {
         std::fprintf(stderr, "vormante-bench: %s\n", error.what());
         return 1;
