@@ -20,7 +20,7 @@ using namespace vormante;
 namespace {
 
 constexpr int BEAM_COLUMN = 2;
-constexpr int LNB_COLUMN = 3;
+constexpr int LNB_COLUMN = 2;
 
 QString Position(int position) {
     return QString::fromStdString(FormatPosition(position));
@@ -33,11 +33,6 @@ QString LnbText(const ChannelDatabase& db, unsigned type) {
 
 QString TransponderText(const PlannedTransponder& planned) {
     return steps::TransponderLabel(planned.frequency, planned.symbolRate, planned.vertical);
-}
-
-int Fitting(const std::vector<PlannedTransponder>& planned) {
-    return static_cast<int>(
-        std::count_if(planned.begin(), planned.end(), [](const auto& p) { return p.fits; }));
 }
 
 void AddGroup(QTreeWidgetItem* parent, const QString& caption, const QStringList& texts) {
@@ -65,15 +60,20 @@ QStringList SkippedTexts(const std::vector<SkippedTransponder>& skipped) {
     return texts;
 }
 
+// A flat list whose columns fit their contents; the last one takes the rest.
 QTreeWidget* MakeTable(QWidget* parent, const char* name, const QStringList& headers) {
     auto* tree = new QTreeWidget(parent);
     tree->setObjectName(QLatin1String(name));
     tree->setRootIsDecorated(false);
     tree->setHeaderLabels(headers);
-    tree->header()->setStretchLastSection(false);
     tree->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    tree->header()->setSectionResizeMode(0, QHeaderView::Stretch);
+    tree->header()->setStretchLastSection(true);
     return tree;
+}
+
+// "Astra 1 19.2E (19.2E)": an image satellite or a satellite to add, as stored.
+QString StoredText(const std::string& latin1Name, int position) {
+    return QStringLiteral("%1 (%2)").arg(steps::FromLatin1(latin1Name), Position(position));
 }
 
 } // namespace
@@ -89,12 +89,12 @@ SatellitesXmlDialog::SatellitesXmlDialog(const ChannelDatabase& db, const Satell
     summaryLabel_->setWordWrap(true);
 
     changesTree_ = planview::MakeChangesTree(this);
-    beamsTree_ =
-        MakeTable(this, "beamsTree",
-                  {QStringLiteral("Satellite"), QStringLiteral("LNB type"), QStringLiteral("Takes")});
+    beamsTree_ = MakeTable(
+        this, "beamsTree",
+        {QStringLiteral("Satellite"), QStringLiteral("LNB type"), QStringLiteral("Takes from the file")});
     additionsTree_ = MakeTable(this, "additionsTree",
-                               {QStringLiteral("Satellite in the file"), QStringLiteral("Stored as"),
-                                QStringLiteral("Transponders"), QStringLiteral("LNB type")});
+                               {QStringLiteral("Added as"), QStringLiteral("Transponders"),
+                                QStringLiteral("LNB type"), QStringLiteral("Satellite in the file")});
     connect(additionsTree_, &QTreeWidget::itemChanged, this, &SatellitesXmlDialog::offerChanged);
 
     tabs_ = new QTabWidget(this);
@@ -124,6 +124,7 @@ SatellitesXmlDialog::SatellitesXmlDialog(const ChannelDatabase& db, const Satell
     layout->addSpacing(12);
     layout->addLayout(AcceptRejectRow(this, &okButton_));
 
+    resize(std::max(sizeHint().width(), 600), sizeHint().height());
     plan_ = PlanTransponderUpdate(db_, file_, options_);
     fillBeams();
     fillOffers();
@@ -154,9 +155,11 @@ QStringList SatellitesXmlDialog::changeCaptions() const {
 
 QString SatellitesXmlDialog::satelliteText(int fileSatellite) const {
     const FileSatellite& satellite = file_.satellites[static_cast<std::size_t>(fileSatellite)];
-    return QStringLiteral("%1 (%2, line %3)")
-        .arg(QString::fromStdString(satellite.name), Position(satellite.position))
-        .arg(satellite.line);
+    // Most files write the position at the head of the name already.
+    QString name = QString::fromStdString(satellite.name);
+    if (!name.startsWith(Position(satellite.position) + QLatin1Char(' ')))
+        name += QStringLiteral(" (%1)").arg(Position(satellite.position));
+    return QStringLiteral("%1, line %2").arg(name).arg(satellite.line);
 }
 
 void SatellitesXmlDialog::replan() {
@@ -168,7 +171,7 @@ void SatellitesXmlDialog::replan() {
 void SatellitesXmlDialog::fillBeams() {
     for (const SatelliteUpdate& update : plan_.satellites) {
         auto* item = new QTreeWidgetItem(
-            beamsTree_, {steps::SatelliteLabel(update.name, update.position), LnbText(db_, update.lnbType)});
+            beamsTree_, {StoredText(update.name, update.position), LnbText(db_, update.lnbType)});
         auto* beams = new QComboBox(beamsTree_);
         beams->setObjectName(QStringLiteral("beamComboBox"));
         beams->addItem(update.beams.empty() ? QStringLiteral("Not in the file") : QStringLiteral("None"), -1);
@@ -192,9 +195,10 @@ void SatellitesXmlDialog::fillOffers() {
     std::map<int, unsigned> kept;
     for (const SatelliteOffer& offer : plan_.offers) {
         const FileSatellite& satellite = file_.satellites[static_cast<std::size_t>(offer.file)];
-        auto* item = new QTreeWidgetItem(additionsTree_, {satelliteText(offer.file),
-                                                          steps::SatelliteLabel(offer.name, offer.position),
-                                                          QString::number(satellite.transponders.size())});
+        auto* item = new QTreeWidgetItem(additionsTree_, {StoredText(offer.name, offer.position),
+                                                          QString::number(satellite.transponders.size()),
+                                                          QString(), satelliteText(offer.file)});
+        item->setToolTip(3, satelliteText(offer.file));
         item->setData(0, Qt::UserRole, offer.file);
         const auto asked = options_.additions.find(offer.file);
         item->setCheckState(0, asked != options_.additions.end() ? Qt::Checked : Qt::Unchecked);
@@ -251,9 +255,8 @@ void SatellitesXmlDialog::fillChanges() {
                                  planview::Count(std::size_t(planned.channels), "channel", "channels"),
                                  planned.deleted ? QStringLiteral(", to be deleted") : QString());
         auto* item = new QTreeWidgetItem(
-            changesTree_,
-            {QStringLiteral("%1 \u2190 %2")
-                 .arg(steps::SatelliteLabel(update.name, update.position), satelliteText(update.beam))});
+            changesTree_, {QStringLiteral("%1 \u2190 %2")
+                               .arg(StoredText(update.name, update.position), satelliteText(update.beam))});
         AddGroup(item, QStringLiteral("To add"), AddedTexts(update.added));
         AddGroup(item, QStringLiteral("Updated"), updated);
         AddGroup(item, QStringLiteral("Not in the file"), unlisted);
@@ -263,8 +266,8 @@ void SatellitesXmlDialog::fillChanges() {
     for (const SatelliteAddition& addition : plan_.additions) {
         auto* item = new QTreeWidgetItem(
             changesTree_,
-            {QStringLiteral("New satellite %1 (%2)%3")
-                 .arg(steps::SatelliteLabel(addition.name, addition.position), LnbText(db_, addition.lnbType),
+            {QStringLiteral("New satellite %1, %2%3")
+                 .arg(StoredText(addition.name, addition.position), LnbText(db_, addition.lnbType),
                       addition.fits ? QString() : QStringLiteral(", does not fit"))});
         AddGroup(item, QStringLiteral("To add"), AddedTexts(addition.transponders));
         AddGroup(item, QStringLiteral("Skipped"), SkippedTexts(addition.skipped));
@@ -283,7 +286,7 @@ void SatellitesXmlDialog::updateSummary() {
         if (update.beam < 0)
             continue;
         ++paired;
-        added += Fitting(update.added);
+        added += static_cast<int>(update.added.size());
         updated += static_cast<int>(update.updated.size());
         unlisted += static_cast<int>(update.unlisted.size());
         deleted += static_cast<int>(std::count_if(update.unlisted.begin(), update.unlisted.end(),
@@ -292,8 +295,8 @@ void SatellitesXmlDialog::updateSummary() {
     }
     int newSatellites = 0, newTransponders = 0;
     for (const SatelliteAddition& addition : plan_.additions) {
-        newSatellites += addition.fits ? 1 : 0;
-        newTransponders += Fitting(addition.transponders);
+        ++newSatellites;
+        newTransponders += static_cast<int>(addition.transponders.size());
         countSkipped(addition.skipped);
     }
     const auto count = [](int n, const char* one, const char* many) {
@@ -311,14 +314,16 @@ void SatellitesXmlDialog::updateSummary() {
                          count(newTransponders, "transponder", "transponders"));
     if (skipped > 0)
         text += QStringLiteral(" Skipped: %1 (%2 DVB-S2).").arg(skipped).arg(dvbS2);
+    const bool changes = plan_.ChangesImage();
     if (plan_.satellitesNotFitting > 0 || plan_.transpondersNotFitting > 0)
-        text += QStringLiteral(" Does not fit the tables (%1 satellites, %2 transponders): %3 and %4; "
-                               "OK adds what fits, in the order shown.")
+        text += QStringLiteral(" Does not fit the tables (%1 satellites, %2 transponders): %3 and %4; %5")
                     .arg(SATELLITE_SLOTS)
                     .arg(TRANSPONDER_SLOTS)
                     .arg(count(plan_.satellitesNotFitting, "satellite", "satellites"),
-                         count(plan_.transpondersNotFitting, "transponder", "transponders"));
-    if (!plan_.ChangesImage())
+                         count(plan_.transpondersNotFitting, "transponder", "transponders"),
+                         changes ? QStringLiteral("OK adds what fits, in the order shown.")
+                                 : QStringLiteral("nothing else changes, so OK changes nothing."));
+    else if (!changes)
         text += QStringLiteral(" The file changes nothing.");
     summaryLabel_->setText(text);
 }

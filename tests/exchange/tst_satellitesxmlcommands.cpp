@@ -152,9 +152,8 @@ private Q_SLOTS:
                                                                    "transponder;")));
         preview.additionsTree()->topLevelItem(preview.offerRow(1))->setCheckState(0, Qt::Checked);
         QVERIFY(preview.summaryLabel()->text().contains(QStringLiteral("1 satellite and 3 transponders")));
-        QVERIFY(
-            preview.changeCaptions().contains(QStringLiteral("New satellite Astra 3C 23.5E (Type 1), does "
-                                                             "not fit")));
+        QVERIFY(preview.changeCaptions().contains(
+            QStringLiteral("New satellite Astra 3C (23.5E), Type 1, does not fit")));
         // Ticking the delete option makes room for the one transponder; taking no beam offers the satellite.
         preview.deleteUnlistedCheckBox()->setChecked(true);
         QCOMPARE(preview.plan().transpondersNotFitting, 2);
