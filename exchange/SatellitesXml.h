@@ -24,11 +24,12 @@
 
 namespace vormante {
 
-// Real lists hold some hundred satellites in well under a megabyte; anything much
-// larger is refused before it is read.
+// Real lists hold a few hundred satellites and a few thousand transponders in
+// well under a megabyte; anything much larger is refused, a file too large
+// before it is read.
 inline constexpr std::size_t MAX_SATELLITES_XML_BYTES = 16u * 1024u * 1024u;
-inline constexpr int MAX_FILE_SATELLITES = 5000;
-inline constexpr int MAX_FILE_TRANSPONDERS = 200000;
+inline constexpr int MAX_FILE_SATELLITES = 1000;
+inline constexpr int MAX_FILE_TRANSPONDERS = 50000;
 
 struct SatellitesXmlRead {
     bool ok = false;

@@ -41,10 +41,17 @@ template <bool W> BasicLnbSlot<W> BasicSystemSettingsBlock<W>::lnbSlot(int type)
     return BasicLnbSlot<W>(data() + LNB_SLOTS_BYTE + 4 * type);
 }
 
-template class BasicLnbSlot<true>;
-template class BasicLnbSlot<false>;
-template class BasicSystemSettingsBlock<true>;
-template class BasicSystemSettingsBlock<false>;
+// The members defined here, one by one: instantiating the whole classes would take in the setters of the
+// read-only views too, which clang before 15 refuses.
+template void BasicLnbSlot<true>::setDiseqcItem(unsigned);
+template std::uint32_t BasicSystemSettingsBlock<true>::lnbLowFrequency(int) const;
+template std::uint32_t BasicSystemSettingsBlock<false>::lnbLowFrequency(int) const;
+template void BasicSystemSettingsBlock<true>::setLnbLowFrequency(int, std::uint32_t);
+template std::uint32_t BasicSystemSettingsBlock<true>::lnbHighFrequency(int) const;
+template std::uint32_t BasicSystemSettingsBlock<false>::lnbHighFrequency(int) const;
+template void BasicSystemSettingsBlock<true>::setLnbHighFrequency(int, std::uint32_t);
+template BasicLnbSlot<true> BasicSystemSettingsBlock<true>::lnbSlot(int) const;
+template BasicLnbSlot<false> BasicSystemSettingsBlock<false>::lnbSlot(int) const;
 
 LnbFrequencies LnbFrequenciesOf(ConstSystemSettingsBlock settings, int type) {
     if (type >= 0 && type < SystemSettingsBlock::EXPLICIT_FREQUENCY_TYPES)

@@ -10,6 +10,7 @@
 #include <cctype>
 #include <cstdlib>
 #include <tuple>
+#include <unordered_map>
 
 namespace vormante {
 
@@ -103,7 +104,7 @@ private:
                     {same->slot, entry.line, same->frequency, symbolRate, same->symbolRate, vertical});
             return;
         }
-        if (const int earlier = Repeated(frequency, vertical, added)) {
+        if (const int earlier = Repeated(frequency, vertical)) {
             skipped.push_back(
                 {entry.line, "repeats the transponder of line " + std::to_string(earlier), false});
             return;
@@ -118,6 +119,11 @@ private:
         planned.symbolRate = symbolRate;
         planned.vertical = vertical;
         added.push_back(planned);
+        addedLines_.emplace(AddedKey(frequency, vertical), entry.line);
+    }
+
+    static unsigned AddedKey(unsigned frequency, bool vertical) {
+        return frequency << 1 | (vertical ? 1u : 0u);
     }
 
     // The chain's unlisted transponder nearest in frequency within the tolerance;
@@ -143,23 +149,23 @@ private:
     }
 
     // The line of a transponder already listed or added that this one repeats, 0 none.
-    int Repeated(unsigned frequency, bool vertical, const std::vector<PlannedTransponder>& added) const {
+    int Repeated(unsigned frequency, bool vertical) const {
         const unsigned low = frequency > unsigned(TOLERANCE) ? frequency - TOLERANCE : 0;
         for (auto it = std::lower_bound(index_.begin(), index_.end(), Key{vertical, low, 0});
              it != index_.end() && std::get<0>(*it) == vertical && std::get<1>(*it) <= frequency + TOLERANCE;
              ++it)
             if (chain_[std::get<2>(*it)].listedBy != 0)
                 return chain_[std::get<2>(*it)].listedBy;
-        for (const PlannedTransponder& earlier : added)
-            if (earlier.vertical == vertical &&
-                std::abs(int(earlier.frequency) - int(frequency)) <= TOLERANCE)
-                return earlier.line;
+        for (unsigned f = low; f <= frequency + TOLERANCE; ++f)
+            if (const auto it = addedLines_.find(AddedKey(f, vertical)); it != addedLines_.end())
+                return it->second;
         return 0;
     }
 
     std::vector<ImageTransponder>& chain_;
     bool dvbS2_;
     std::vector<Key> index_;
+    std::unordered_map<unsigned, int> addedLines_; // frequency and polarization -> the first line adding it
 };
 
 std::vector<int> ChannelsPerTransponder(const ChannelDatabase& db) {

@@ -29,7 +29,9 @@ inline int UsedTransponders(const ChannelDatabase& db) {
 
 // Empty when every rule holds, else what broke.
 inline std::string Check(const QByteArray& bytes) {
-    const int lines = static_cast<int>(std::count(bytes.begin(), bytes.end(), '\n')) + 1;
+    int lines = 1; // LF, CR LF and a lone CR each end a line, as XML reads them
+    for (qsizetype i = 0; i < bytes.size(); ++i)
+        lines += bytes[i] == '\n' || (bytes[i] == '\r' && (i + 1 == bytes.size() || bytes[i + 1] != '\n'));
     const SatellitesXmlRead read = ReadSatellitesXml(bytes);
     if (!read.ok)
         return read.error.empty() || read.errorLine < 0 || read.errorLine > lines
