@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cctype>
 #include <cstdlib>
+#include <set>
 #include <tuple>
 #include <unordered_map>
 
@@ -192,12 +193,22 @@ std::string NameOf(const FileSatellite& satellite) {
     return name.empty() ? FormatPosition(satellite.position) : name;
 }
 
+// What the proposals look at besides the satellite itself.
+struct BeamContext {
+    const SatelliteFile& file;
+    std::multimap<int, int> byPosition; // file satellites by position
+    std::vector<bool> cBand;            // per file satellite
+    std::vector<bool> taken;            // per file satellite: another image satellite takes it
+    std::set<int> imagePositions;       // where the image has satellites of its own
+};
+
 // The beams of the position: those at it, and one tenth beside when one of the
 // two is C-band. The proposal matches the LNB's band and prefers the exact
 // position, then the same name, then a beam no other satellite took, then the
-// first in the file.
-void FindBeams(const SatelliteFile& file, const std::multimap<int, int>& byPosition,
-               const std::vector<bool>& cBand, const std::vector<bool>& taken, SatelliteUpdate& update) {
+// first in the file. A beam beside, at a position where the image has a
+// satellite of its own, is left to that one.
+void FindBeams(const BeamContext& context, SatelliteUpdate& update) {
+    const auto& [file, byPosition, cBand, taken, imagePositions] = context;
     const auto [first, last] = byPosition.equal_range(update.position);
     bool cBandHere = false;
     for (auto it = first; it != last; ++it) {
@@ -214,9 +225,10 @@ void FindBeams(const SatelliteFile& file, const std::multimap<int, int>& byPosit
     std::tuple<int, int, int> bestRank{2, 2, 2};
     for (const int beam : update.beams) {
         const auto index = static_cast<std::size_t>(beam);
-        if (cBand[index] != update.cBandLnb)
-            continue;
         const FileSatellite& satellite = file.satellites[index];
+        if (cBand[index] != update.cBandLnb ||
+            (satellite.position != update.position && imagePositions.count(satellite.position) != 0))
+            continue;
         const std::tuple<int, int, int> rank{satellite.position == update.position ? 0 : 1,
                                              NameOf(satellite) == update.name ? 0 : 1, taken[index] ? 1 : 0};
         if (rank < bestRank) {
@@ -336,14 +348,21 @@ TransponderUpdatePlan PlanTransponderUpdate(const ChannelDatabase& db, const Sat
     TransponderUpdatePlan plan;
     plan.imageFingerprint = Fingerprint(db);
     plan.deleteUnlisted = options.deleteUnlisted;
-    std::multimap<int, int> byPosition;
-    std::vector<bool> cBand(file.satellites.size());
+    BeamContext context{file,
+                        {},
+                        std::vector<bool>(file.satellites.size()),
+                        std::vector<bool>(file.satellites.size(), false),
+                        {}};
     for (std::size_t i = 0; i < file.satellites.size(); ++i) {
-        byPosition.emplace(file.satellites[i].position, static_cast<int>(i));
-        cBand[i] = IsCBandBeam(file.satellites[i]);
+        context.byPosition.emplace(file.satellites[i].position, static_cast<int>(i));
+        context.cBand[i] = IsCBandBeam(file.satellites[i]);
     }
+    for (int s = 0; s < SATELLITE_SLOTS; ++s)
+        if (db.Satellite(s).isUsed())
+            context.imagePositions.insert(db.Satellite(s).position());
     const std::vector<int> channels = ChannelsPerTransponder(db);
-    std::vector<bool> taken(file.satellites.size(), false);
+    std::vector<bool>& taken = context.taken;
+    const std::vector<bool>& cBand = context.cBand;
 
     for (int s = 0; s < SATELLITE_SLOTS; ++s) {
         const ConstSatelliteRecord record = db.Satellite(s);
@@ -355,7 +374,7 @@ TransponderUpdatePlan PlanTransponderUpdate(const ChannelDatabase& db, const Sat
         update.position = record.position();
         update.lnbType = record.lnbType();
         update.cBandLnb = IsCBandLnb(db, update.lnbType);
-        FindBeams(file, byPosition, cBand, taken, update);
+        FindBeams(context, update);
         const auto chosen = options.beams.find(s);
         update.beam = chosen == options.beams.end() ? update.proposedBeam : chosen->second;
         if (std::find(update.beams.begin(), update.beams.end(), update.beam) == update.beams.end())

@@ -2,7 +2,7 @@
 // transponders are added, updated, not in the file and skipped, which beam a
 // satellite takes, the tables' limits, and that an exported image reads back as
 // no changes.
-#include "exchange/SatellitesXml.h"
+#include "SatellitesXmlCheck.h"
 #include "model/ChainWalk.h"
 #include "model/ConsistencyCheck.h"
 #include "model/EditOperations.h"
@@ -56,13 +56,6 @@ std::vector<unsigned> Frequencies(const ChannelDatabase& db, int satellite) {
         return true;
     });
     return frequencies;
-}
-
-int UsedTransponders(const ChannelDatabase& db) {
-    int used = 0;
-    for (int t = 0; t < TRANSPONDER_SLOTS; ++t)
-        used += db.Transponder(t).isUsed() ? 1 : 0;
-    return used;
 }
 
 } // namespace
@@ -197,7 +190,7 @@ private Q_SLOTS:
         QCOMPARE(plan.transpondersNotFitting, 15 - fitting + 2);
         QCOMPARE(plan.ChangesImage(), fitting > 0);
         QVERIFY(ApplyTransponderUpdate(*db, plan));
-        QCOMPARE(UsedTransponders(*db), TRANSPONDER_SLOTS);
+        QCOMPARE(satxmlcheck::UsedTransponders(*db), TRANSPONDER_SLOTS);
         if (fitting == 0) {
             QVERIFY(db->workingCopy() == before);
             return;
