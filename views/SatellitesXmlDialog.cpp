@@ -137,11 +137,6 @@ QComboBox* SatellitesXmlDialog::beamComboBox(int row) const {
     return item != nullptr ? qobject_cast<QComboBox*>(beamsTree_->itemWidget(item, BEAM_COLUMN)) : nullptr;
 }
 
-QComboBox* SatellitesXmlDialog::lnbComboBox(int row) const {
-    QTreeWidgetItem* item = additionsTree_->topLevelItem(row);
-    return item != nullptr ? qobject_cast<QComboBox*>(additionsTree_->itemWidget(item, LNB_COLUMN)) : nullptr;
-}
-
 int SatellitesXmlDialog::offerRow(int fileSatellite) const {
     for (int row = 0; row < additionsTree_->topLevelItemCount(); ++row)
         if (additionsTree_->topLevelItem(row)->data(0, Qt::UserRole).toInt() == fileSatellite)

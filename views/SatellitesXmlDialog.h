@@ -37,9 +37,8 @@ public:
     QCheckBox* dvbS2CheckBox() const { return dvbS2CheckBox_; }
     QCheckBox* deleteUnlistedCheckBox() const { return deleteUnlistedCheckBox_; }
     QPushButton* okButton() const { return okButton_; }
-    // The beam list of an image satellite's row, and the LNB type list of an offer's row.
+    // The beam list of an image satellite's row.
     QComboBox* beamComboBox(int row) const;
-    QComboBox* lnbComboBox(int row) const;
     // The additions tree's row of a file satellite, or -1 when it is not offered.
     int offerRow(int fileSatellite) const;
     // The captions of the changes tree's top-level items.
