@@ -9,6 +9,7 @@
 #include "ListCommands.h"
 #include "NameListCommands.h"
 #include "RecentFiles.h"
+#include "SatellitesXmlCommands.h"
 #include "SessionSettings.h"
 #include "controls/ColumnListCtrl.h"
 #include "controls/PageTabCtrl.h"
@@ -198,6 +199,7 @@ void MainWindow::CreateMenu() {
     connect(AddCommand(file, QStringLiteral("Export names..."), ID_FILE_EXPORT_NAMES, nullptr),
             &QAction::triggered, this,
             [this] { RunGuarded(this, [this] { nameListCommands_->ExportNames(); }); });
+    (new SatellitesXmlCommands(document_, this, this))->AddToMenu(file);
     file->addSeparator();
     recentFiles_->AttachMenu(file->addMenu(QStringLiteral("Recent files")), this);
     file->addSeparator();

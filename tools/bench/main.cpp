@@ -10,6 +10,7 @@
 #include "NamesBench.h"
 #include "PageBench.h"
 #include "ProcessBench.h"
+#include "SatellitesXmlBench.h"
 
 #include "model/SampleImages.h"
 
@@ -104,6 +105,7 @@ int main(int argc, char** argv) {
         bench::RunHistoryBench(image, runs, report);
         bench::RunBulkBench(image, runs, report);
         bench::RunNamesBench(image, runs, report);
+        bench::RunSatellitesXmlBench(image, runs, report);
     } catch (const std::exception& error) {
         std::fprintf(stderr, "vormante-bench: %s\n", error.what());
         return 1;
