@@ -156,8 +156,11 @@ private Q_SLOTS:
         QCOMPARE(run.status, cli::EXIT_OK);
         QVERIFY(run.out.contains("Renamed:         1\n"));
         diff = RunCommand({"diff", demoPath_, Path("restored.bin")});
-        QCOMPARE(diff.status, cli::EXIT_OK);
-        QVERIFY(diff.out.endsWith("No differences.\n"));
+        // Each kind has its old order, but TV and radio interleave in the chain as sorting left them.
+        QCOMPARE(diff.status, cli::EXIT_PROBLEMS);
+        QVERIFY2(diff.out.contains("\nNo compared field differs, but bytes do.\n\nBytes that differ: 4 in the "
+                                   "satellite table, 52 in the channel table.\n"),
+                 qPrintable(diff.out));
     }
 
     void diffReportsAsTextAndJson() {
