@@ -74,6 +74,12 @@ ListImportPlan PlanListImport(const ChannelDatabase& db, const std::vector<ListR
     return plan;
 }
 
+ListImportPlan PlanListImport(const ChannelDatabase& db, const ListReadResult& list) {
+    ListImportPlan plan = PlanListImport(db, list.rows);
+    plan.encoding = list.encoding;
+    return plan;
+}
+
 bool ApplyListImport(ChannelDatabase& db, const ListImportPlan& plan, bool deleteMissing) {
     return ApplyChannelOrderPlan(db, plan.order, deleteMissing);
 }

@@ -49,9 +49,12 @@ struct ListImportPlan {
     std::vector<UnmatchedRow> unmatchedRows;
     std::vector<LongName> namesTooLong;
     std::vector<PairedByName> pairedByName;
+    TextEncoding encoding = TextEncoding::Utf8; // how the list's text was read, for the preview
 };
 
 ListImportPlan PlanListImport(const ChannelDatabase& db, const std::vector<ListRow>& rows);
+// The same for a list read whole, keeping how its text was read.
+ListImportPlan PlanListImport(const ChannelDatabase& db, const ListReadResult& list);
 
 // Applies the plan; false, changing nothing, when the image has changed since planning.
 bool ApplyListImport(ChannelDatabase& db, const ListImportPlan& plan, bool deleteMissing);

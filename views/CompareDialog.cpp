@@ -73,7 +73,11 @@ CompareDialog::CompareDialog(const ChannelDatabase& first, const ChannelDatabase
     if (!difference_.bytes.empty()) {
         auto* bytes = new QTreeWidgetItem(differencesTree_, {QStringLiteral("Bytes that differ")});
         for (const ByteDifference& part : difference_.bytes)
-            new QTreeWidgetItem(bytes, {QStringLiteral("%1: %2").arg(Utf8(part.table)).arg(part.count)});
+            new QTreeWidgetItem(
+                bytes, {QStringLiteral("%1: %2 %3")
+                            .arg(Utf8(part.table))
+                            .arg(part.count)
+                            .arg(part.count == 1 ? QStringLiteral("byte") : QStringLiteral("bytes"))});
     }
 
     saveButton_ = new QPushButton(QStringLiteral("Save report..."), this);
