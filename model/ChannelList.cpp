@@ -44,7 +44,6 @@ constexpr std::array<unsigned, 6> FLAG_COLUMN_BITS = {FLAG_LOCKED, FLAG_SCRAMBLE
 
 constexpr unsigned PID_LIMIT = 0x3FFF;    // PID fields are 14 bits wide
 constexpr unsigned WORD16_LIMIT = 0xFFFF; // frequency and symbol rate fields
-constexpr int POSITION_LIMIT = 2047;      // the position field is 12 bits, signed
 
 // ------------------------------------------------------------------ writing
 
