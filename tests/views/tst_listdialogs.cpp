@@ -238,6 +238,13 @@ private Q_SLOTS:
         DuplicatesDialog none(*clean);
         QCOMPARE(none.summaryLabel()->text(), QString("No channel is stored twice."));
         QVERIFY(!none.deleteButton()->isEnabled());
+
+        // A channel on two chains: deleting would be refused, so the dialog says why up front.
+        db->Channel(db->Satellite(1).lastChannel()).setNextChannel(db->Satellite(2).firstChannel());
+        DuplicatesDialog damaged(*db);
+        QVERIFY2(damaged.summaryLabel()->text().contains(" The image is damaged: channel slot "),
+                 qPrintable(damaged.summaryLabel()->text()));
+        QVERIFY(!damaged.deleteButton()->isEnabled());
     }
 };
 
