@@ -144,21 +144,11 @@ private Q_SLOTS:
             db.Channel(tv[5]).setPrevChannel(tv[1]); // should be T4
         else
             db.Transponder(transponders[2]).setPrevTransponder(transponders[0]); // should be the second
-        bool done = false;
-        switch (operation) {
-        case 0:
-            done = DeleteChannels(db, {tv[5]});
-            break;
-        case 1:
-            done = DeleteChannels(db, {tv[8], tv[4], tv[5]});
-            break;
-        case 2:
-            done = MoveChannel(db, sat, tv[8], tv[5], true);
-            RenumberChannels(db, sat);
-            break;
-        default:
-            done = DeleteTransponder(db, transponders[2]);
-        }
+        const bool done = operation == 0   ? DeleteChannels(db, {tv[5]})
+                          : operation == 1 ? DeleteChannels(db, {tv[8], tv[4], tv[5]})
+                          : operation == 2 ? MoveChannel(db, sat, tv[8], tv[5], true)
+                                           : DeleteTransponder(db, transponders[2]);
+        RenumberChannels(db, sat); // a single move leaves that to its caller
         QVERIFY(done);
         QCOMPARE(tvNames(), expected);
         const auto problems = CheckConsistency(db);

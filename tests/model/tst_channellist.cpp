@@ -209,27 +209,19 @@ private Q_SLOTS:
         db->Channel(ListImageChannels(*db).front().channel).setName("M\xFCnchen");
         const std::string list = WriteChannelList(*db);
         auto rows = DataRows(list);
-        std::string header = HeaderOf(list), text;
-        switch (variant) {
-        case 0:
-            std::replace(header.begin(), header.end(), ',', '\t');
-            text = Joined(rows, header, "\t");
-            break;
-        case 1:
+        std::string header = HeaderOf(list), text = Joined(rows, header);
+        if (variant == 0) {
+            std::replace(text.begin(), text.end(), ',', '\t');
+        } else if (variant == 1) {
             for (auto& row : rows)
                 row.erase(row.begin() + TYPE, row.begin() + NAME);
-            text =
-                Joined(rows, header.substr(0, header.find("TV/Radio")) + header.substr(header.find("Name")));
-            break;
-        case 2:
-            text = Joined(rows, header);
+            text = Joined(rows, header.erase(header.find("TV/Radio"), 16));
+        } else if (variant == 2) {
             text.replace(text.find("M\xC3\xBC"), 3, "M\xFC");
-            break;
-        case 3:
-            text = HeaderOf(list) + "\r\n" + std::string(20000, '\n') + Joined(rows, ",,,\r\n\r\n").substr(6);
-            break;
-        default:
-            text = HeaderOf(list) + std::string(2u << 20, ',') + "\r\n" + Joined(rows, "").substr(2);
+        } else if (variant == 3) {
+            text = header + "\r\n" + std::string(20000, '\n') + Joined(rows, ",,,\r\n\r\n").substr(6);
+        } else {
+            text.insert(header.size(), std::string(2u << 20, ','));
         }
         allocatedBytes = 0;
         const ListReadResult read = ReadChannelList(text);

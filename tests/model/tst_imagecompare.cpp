@@ -3,6 +3,7 @@
 #include "ListTestSupport.h"
 #include "ModelTestImages.h"
 
+#include "model/BulkOperations.h"
 #include "model/ChainWalk.h"
 #include "model/ChannelList.h"
 #include "model/ChannelMatcher.h"
@@ -15,11 +16,15 @@
 #include <QtTest>
 
 #include <algorithm>
+#include <functional>
 #include <map>
 #include <random>
 
 using namespace vormante;
 using namespace listtest;
+
+using Plant = std::function<void(ChannelDatabase&)>;
+Q_DECLARE_METATYPE(Plant)
 
 namespace {
 
@@ -164,109 +169,67 @@ private Q_SLOTS:
         }
     }
 
-    // Each change the diff must name, on the demo image's first channel and its transponder;
-    // bytes no field shows still make the images differ, counted per part of the image.
+    // Each change the diff must name, on the demo image's first channel (slot 0) and its transponder
+    // (slot 0); bytes no field shows still make the images differ, counted per part of the image.
     void diffNamesEveryChange_data() {
-        QTest::addColumn<int>("plant");
+        QTest::addColumn<Plant>("plant");
         QTest::addColumn<QString>("says");
         const QString channel = "  TV 1 Das Erste: changed\n    ";
         const QString transponder = "  Transponder 11836 MHz H 27500 kS/s: ";
         const QString only = "No compared field differs, but bytes do.\n\nBytes that differ: ";
-        QTest::newRow("video PID") << 0 << channel + "video PID: 101 -> 4001\n";
-        QTest::newRow("audio PID") << 1 << channel + "audio PID: 102 -> 4002\n";
-        const char* const flags[] = {"lock: 0 -> 1",  "scrambled: 0 -> 1", "fav 1: 1 -> 0",
-                                     "fav 2: 0 -> 1", "fav 3: 0 -> 1",     "fav 4: 0 -> 1"};
-        for (int flag = 0; flag < 6; ++flag)
-            QTest::newRow(flags[flag]) << 2 + flag << channel + flags[flag] + "\n";
-        QTest::newRow("2 MHz: the same transponder")
-            << 8 << transponder + "changed\n    frequency: 11836 -> 11838\n";
-        QTest::newRow("3 MHz: another transponder") << 9 << transponder + "removed\n";
-        QTest::newRow("of two within 2 MHz, the first in the chain")
-            << 10
-            << transponder +
-                   "changed\n    frequency: 11836 -> 11837\n  Transponder 11835 MHz H 27500 kS/s: added\n";
-        QTest::newRow("channel state") << 11 << only + "1 in the channel table.\n";
-        QTest::newRow("satellite count") << 12 << only + "1 in the settings.\n";
-        QTest::newRow("default channel") << 13 << only + "1 in the satellite table.\n";
-        QTest::newRow("transponder number") << 14 << only + "1 in the transponder table.\n";
-        QTest::newRow("transponder mark") << 15 << only + "1 in the transponder marks.\n";
-        QTest::newRow("sector header") << 16 << only + "1 in the sector headers.\n";
-        QTest::newRow("unused byte") << 17 << only + "1 of the unused bytes.\n";
-        QTest::newRow("the exact pass takes the same frequency only")
-            << 18 << transponder + "changed\n    frequency: 11836 -> 11835\n";
+        const auto row = [](const char* name, const QString& says, const Plant& plant) {
+            QTest::newRow(name) << plant << says;
+        };
+        row("video PID", channel + "video PID: 101 -> 4001\n",
+            [](ChannelDatabase& db) { db.Channel(0).setVideoPid(4001); });
+        row("audio PID", channel + "audio PID: 102 -> 4002\n",
+            [](ChannelDatabase& db) { db.Channel(0).setAudioPid(4002); });
+        const char* const flags[] = {"lock: 0 -> 1", "fav 1: 1 -> 0", "fav 2: 0 -> 1", "fav 3: 0 -> 1",
+                                     "fav 4: 0 -> 1"};
+        for (int flag = 0; flag < 5; ++flag)
+            row(flags[flag], channel + flags[flag] + "\n",
+                [flag](ChannelDatabase& db) { SetChannelsFlag(db, {0}, ChannelFlag(flag), flag != 1); });
+        row("scrambled", channel + "scrambled: 0 -> 1\n",
+            [](ChannelDatabase& db) { db.Channel(0).setScrambled(true); });
+        row("2 MHz: the same transponder", transponder + "changed\n    frequency: 11836 -> 11838\n",
+            [](ChannelDatabase& db) { db.Transponder(0).setFrequency(11838); });
+        row("3 MHz: another transponder", transponder + "removed\n",
+            [](ChannelDatabase& db) { db.Transponder(0).setFrequency(11839); });
+        row("of two within 2 MHz, the first in the chain",
+            transponder +
+                "changed\n    frequency: 11836 -> 11837\n  Transponder 11835 MHz H 27500 kS/s: added\n",
+            [](ChannelDatabase& db) {
+                db.Transponder(0).setFrequency(11837);
+                const int added = AddTransponder(db, 0);
+                db.Transponder(added).setFrequency(11835);
+                db.Transponder(added).setSymbolRate(27500);
+            });
+        row("the exact pass takes the same frequency only",
+            transponder + "changed\n    frequency: 11836 -> 11835\n", [](ChannelDatabase& db) {
+                db.Transponder(0).setFrequency(11835);
+                db.Transponder(TransponderByOrdinal(db, 0, 1)).setFrequency(11838);
+            });
+        row("channel state", only + "1 in the channel table.\n",
+            [](ChannelDatabase& db) { db.Channel(0).setState(3); });
+        row("satellite count", only + "1 in the settings.\n",
+            [](ChannelDatabase& db) { db.Settings().setSatelliteCount(7); });
+        row("default channel", only + "1 in the satellite table.\n",
+            [](ChannelDatabase& db) { db.Satellite(0).setDefaultTvChannel(1); });
+        row("transponder number", only + "1 in the transponder table.\n",
+            [](ChannelDatabase& db) { db.Transponder(0).setNumber(9); });
+        row("transponder mark", only + "1 in the transponder marks.\n",
+            [](ChannelDatabase& db) { db.TransponderMark(1999) ^= 1; });
+        row("sector header", only + "1 in the sector headers.\n",
+            [](ChannelDatabase& db) { db.workingCopy()[layout::SECTOR_OFFSETS[2] + 3] ^= 1; });
+        row("unused byte", only + "1 of the unused bytes.\n",
+            [](ChannelDatabase& db) { db.workingCopy()[IMAGE_SIZE - 1] ^= 1; });
     }
     void diffNamesEveryChange() {
-        QFETCH(int, plant);
+        QFETCH(Plant, plant);
         QFETCH(QString, says);
         const auto a = Loaded(demo_);
         auto b = Loaded(demo_);
-        const int c = ListImageChannels(*b).front().channel;
-        ChannelRecord channel = b->Channel(c);
-        TransponderRecord transponder = b->Transponder(channel.transponder());
-        const auto flag = [&](auto get, auto set) { (channel.*set)(!(channel.*get)()); };
-        switch (plant) {
-        case 0:
-            channel.setVideoPid(4001);
-            break;
-        case 1:
-            channel.setAudioPid(4002);
-            break;
-        case 2:
-            flag(&ChannelRecord::locked, &ChannelRecord::setLocked);
-            break;
-        case 3:
-            flag(&ChannelRecord::scrambled, &ChannelRecord::setScrambled);
-            break;
-        case 4:
-            flag(&ChannelRecord::fav1, &ChannelRecord::setFav1);
-            break;
-        case 5:
-            flag(&ChannelRecord::fav2, &ChannelRecord::setFav2);
-            break;
-        case 6:
-            flag(&ChannelRecord::fav3, &ChannelRecord::setFav3);
-            break;
-        case 7:
-            flag(&ChannelRecord::fav4, &ChannelRecord::setFav4);
-            break;
-        case 8:
-            transponder.setFrequency(11838);
-            break;
-        case 9:
-            transponder.setFrequency(11839);
-            break;
-        case 10: {
-            transponder.setFrequency(11837);
-            const int added = AddTransponder(*b, 0);
-            b->Transponder(added).setFrequency(11835);
-            b->Transponder(added).setSymbolRate(27500);
-            break;
-        }
-        case 11:
-            channel.setState(3);
-            break;
-        case 12:
-            b->Settings().setSatelliteCount(b->Settings().satelliteCount() + 1);
-            break;
-        case 13:
-            b->Satellite(0).setDefaultTvChannel(b->Satellite(0).defaultTvChannel() ^ 1);
-            break;
-        case 14:
-            transponder.setNumber(transponder.number() ^ 1);
-            break;
-        case 15:
-            b->TransponderMark(1999) ^= 1;
-            break;
-        case 16:
-            b->workingCopy()[layout::SECTOR_OFFSETS[2] + 3] ^= 1;
-            break;
-        case 17:
-            b->workingCopy()[IMAGE_SIZE - 1] ^= 1;
-            break;
-        default:
-            transponder.setFrequency(11835);
-            b->Transponder(TransponderByOrdinal(*b, 0, 1)).setFrequency(11838);
-        }
+        plant(*b);
         const ImageDifference difference = DiffImages(*a, *b);
         QVERIFY(!difference.empty());
         const QString report = QString::fromStdString(FormatDifferenceReport(difference, "a", "b"));
