@@ -8,9 +8,9 @@ namespace vormante::cli {
 
 namespace {
 
-const Command* const COMMANDS[] = {&INFO_COMMAND,    &CHECK_COMMAND,   &DUMP_COMMAND,      &SAMPLE_COMMAND,
-                                   &SEND_COMMAND,    &RECEIVE_COMMAND, &EXPORT_COMMAND,    &IMPORT_COMMAND,
-                                   &REORDER_COMMAND, &DIFF_COMMAND,    &DUPLICATES_COMMAND};
+const Command* const COMMANDS[] = {&INFO_COMMAND,    &CHECK_COMMAND,   &DUMP_COMMAND,       &SAMPLE_COMMAND,
+                                   &SEND_COMMAND,    &RECEIVE_COMMAND, &EXPORT_COMMAND,     &IMPORT_COMMAND,
+                                   &REORDER_COMMAND, &DIFF_COMMAND,    &DUPLICATES_COMMAND, &ARCHIVE_COMMAND};
 
 void PrintProgramHelp(std::ostream& out) {
     out << "Usage: vormante-cli COMMAND [OPTIONS] ARGUMENTS\n"

@@ -28,6 +28,7 @@ int RunImport(const CommandArgs& args, std::ostream& out, std::ostream& err);
 int RunReorder(const CommandArgs& args, std::ostream& out, std::ostream& err);
 int RunDiff(const CommandArgs& args, std::ostream& out, std::ostream& err);
 int RunDuplicates(const CommandArgs& args, std::ostream& out, std::ostream& err);
+int RunArchive(const CommandArgs& args, std::ostream& out, std::ostream& err);
 
 extern const Command INFO_COMMAND;
 extern const Command CHECK_COMMAND;
@@ -40,6 +41,7 @@ extern const Command IMPORT_COMMAND;
 extern const Command REORDER_COMMAND;
 extern const Command DIFF_COMMAND;
 extern const Command DUPLICATES_COMMAND;
+extern const Command ARCHIVE_COMMAND;
 
 // "vormante-cli CMD: message" on err, plus a hint at the command's help for usage errors.
 void ReportError(std::ostream& err, const char* command, const std::string& message);
