@@ -2,6 +2,7 @@
 
 #include "ImageFileIO.h"
 #include "SessionSettings.h"
+#include "archive/ArchiveKeeper.h"
 #include "controls/MessageBox.h"
 #include "document/Document.h"
 
@@ -27,7 +28,7 @@ QString FileCommands::documentPath() const {
 }
 
 bool FileCommands::HasUnsavedChanges() const {
-    return document_.isOpen() && !document_.path().isEmpty() && document_.isModified();
+    return document_.isOpen() && document_.isModified();
 }
 
 bool FileCommands::OpenImage() {
@@ -64,6 +65,9 @@ bool FileCommands::OpenImageFile(const QString& path) {
 }
 
 FileCommands::SaveOutcome FileCommands::SaveImage() {
+    // An image with no file yet (opened from the archive) is saved under a name the user picks.
+    if (document_.isOpen() && document_.path().isEmpty())
+        return SaveImageAs() ? SaveOutcome::Saved : SaveOutcome::Declined;
     if (!HasUnsavedChanges())
         return SaveOutcome::NothingToSave;
     // Discard here keeps the edits open and unsaved: Save only ever writes or leaves things as they are.
@@ -78,6 +82,10 @@ bool FileCommands::SaveWithoutAsking() {
 }
 
 bool FileCommands::WriteBackupAndFile() {
+    if (document_.path().isEmpty())
+        return SaveImageAs();
+    // The archive keeps what the file holds before it is replaced, beside the backup.
+    vormante::archiving::KeepFileBeforeSaving(document_.path());
     // The backup receives what this save is about to replace: the file as it is on disk
     // now, which another program (or a received image) may have replaced since it was
     // opened. Only when the file is gone or is no regular file does the loaded copy,
@@ -124,13 +132,14 @@ bool FileCommands::WriteBackupAndFile() {
 }
 
 bool FileCommands::SaveImageAs() {
-    if (document_.path().isEmpty())
+    if (!document_.isOpen())
         return false;
     const QString folder = session_ ? session_->LastFolder(SessionSettings::Folder::SaveAs) : QString();
     const QString path =
         FileDialog::getSaveFileName(dialogParent_, QStringLiteral("Save As"), folder, FileFilter());
     if (path.isEmpty())
         return false;
+    vormante::archiving::KeepFileBeforeSaving(path); // an image it replaces stays in the archive
     const imagefileio::WriteResult written =
         imagefileio::WriteFileAtomically(path, BytesOf(document_.database().workingCopy()));
     if (written.status == imagefileio::WriteResult::OpenFailed) {
@@ -162,6 +171,8 @@ bool FileCommands::ConfirmLeave() {
 }
 
 QString FileCommands::ChangedFileLine(const QString& path) {
+    if (path.isEmpty())
+        return QStringLiteral("Unsaved changes in the image, which has no file yet.");
     return QStringLiteral("Unsaved changes in %1.").arg(QFileInfo(path).fileName());
 }
 

@@ -9,9 +9,11 @@
 #include "ListCommands.h"
 #include "RecentFiles.h"
 #include "SessionSettings.h"
+#include "archive/ArchiveKeeper.h"
 #include "controls/ColumnListCtrl.h"
 #include "controls/PageTabCtrl.h"
 #include "transfer/TransferDialog.h"
+#include "views/ArchiveDialog.h"
 #include "views/ChannelListPage.h"
 #include "views/CommandGuard.h"
 #include "views/FindChannelDialog.h"
@@ -136,10 +138,13 @@ MainWindow::MainWindow(QWidget* parent)
     // The transfer windows start on the serial port used last time.
     vormante::TransferDialog::SetPortMemory({[this] { return session_->LastPort(); },
                                              [this](const QString& port) { session_->SetLastPort(port); }});
+    // What the archive cannot keep, or removes to stay within its bound, shows in the status line.
+    vormante::archiving::SetReporter([this](const QString& text) { statusBar()->showMessage(text, 15000); });
 }
 
 MainWindow::~MainWindow() {
     vormante::TransferDialog::SetPortMemory({});
+    vormante::archiving::SetReporter({});
 }
 
 QAction* MainWindow::AddCommand(QMenu* menu, const QString& text, int id, void (MainWindow::*slot)()) {
@@ -179,6 +184,15 @@ void MainWindow::CreateMenu() {
     connect(AddCommand(file, QStringLiteral("Compare with..."), ID_FILE_COMPARE, nullptr),
             &QAction::triggered, this,
             [this] { RunGuarded(this, [this] { listCommands_->CompareWithImage(); }); });
+    connect(AddCommand(file, QStringLiteral("Archive..."), ID_FILE_ARCHIVE, nullptr), &QAction::triggered,
+            this, [this] {
+                RunGuarded(this, [this] {
+                    vormante::ImageArchive archive;
+                    ArchiveDialog dialog(
+                        archive, document_, [this] { return fileCommands_->ConfirmLeave(); }, this);
+                    dialog.exec();
+                });
+            });
     file->addSeparator();
     recentFiles_->AttachMenu(file->addMenu(QStringLiteral("Recent files")), this);
     file->addSeparator();

@@ -54,6 +54,7 @@ public:
         ID_EDIT_FIND = 32846,
         ID_EDIT_DUPLICATES = 32847,
         ID_EDIT_FILTER = 32848,
+        ID_FILE_ARCHIVE = 32860,
     };
 
     explicit MainWindow(QWidget* parent = nullptr);
