@@ -37,7 +37,7 @@ MessageBox::Button MessageBox::showWithDetails(QWidget* parent, const QString& t
                                                Buttons buttons, QMessageBox::Icon icon) {
     TestState& state = State();
     if (state.enabled) {
-        state.prompts.append({title, text, buttons, informative, detailed});
+        state.prompts.append({title, text, buttons, informative, detailed, {}, QMessageBox::NoButton});
         if (state.answers.isEmpty()) {
             state.unexpected.append(text);
             return QMessageBox::NoButton;

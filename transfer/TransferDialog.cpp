@@ -15,6 +15,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTimer>
+#include <QTreeWidget>
 #include <QVBoxLayout>
 
 #include <memory>
@@ -269,6 +270,7 @@ void TransferDialog::ShowCheckResult(const QByteArray& held) {
     const auto holds = Loaded(held);
     CompareDialog compare(*sent, *holds, expectedName_, QStringLiteral("the receiver's image"), this);
     compare.setWindowTitle(QLatin1String(CHECK_CAPTION));
+    compare.differencesTree()->expandAll();
     compare.summaryLabel()->setText(
         sendcheck::DifferenceText(differences) + QStringLiteral("\n\n") +
         (compare.difference().empty()

@@ -10,8 +10,10 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSpinBox>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -25,7 +27,7 @@ using namespace vormante;
 namespace {
 
 const QString COLUMNS =
-    QStringLiteral("Time,130;Kind,110;File or port,200;Satellites,70;Transponders,90;Channels,70");
+    QStringLiteral("Time,130;Kind,100;File or port,140;Satellites,65;Transponders,85;Channels,65");
 
 QString Count(int value) {
     return value < 0 ? QStringLiteral("-") : QString::number(value);
@@ -155,6 +157,11 @@ void ArchiveDialog::Refill() {
     if (!keep.isEmpty())
         SelectEntry(keep);
     UpdateButtons();
+    // Every column in view, as far as the screen allows.
+    list_->setMinimumWidth(std::min(list_->horizontalHeader()->length() +
+                                        list_->verticalScrollBar()->sizeHint().width() +
+                                        2 * list_->frameWidth(),
+                                    900));
 }
 
 const ArchiveEntry* ArchiveDialog::selectedEntry() const {

@@ -149,20 +149,6 @@ private Q_SLOTS:
         QCOMPARE(StoredFiles(folder).size(), files);
     }
 
-    void pruneToANewBoundSaysWhatGoes() {
-        ImageArchive archive(folder);
-        for (int i = 0; i < 4; ++i)
-            QVERIFY(
-                archive.Add(i % 2 ? ArchiveKind::Sent : ArchiveKind::Received, Image(i), {}, {}, At(i)).ok);
-        QList<ArchiveEntry> dropped;
-        QString error;
-        QVERIFY(archive.Prune(3, &dropped, &error));
-        QCOMPARE(dropped.size(), 1);
-        QCOMPARE(dropped[0].kind, ArchiveKind::Sent);
-        const QString told = archiving::DroppedText(dropped, 3);
-        QVERIFY2(told.startsWith("The archive keeps at most 3 images: the image sent on"), qPrintable(told));
-    }
-
     void opensAndRepairsWhateverTheFolderHolds_data() {
         QTest::addColumn<int>("damage");
         QTest::addColumn<int>("listed");
