@@ -3,7 +3,8 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QRegularExpression>
+
+#include <algorithm>
 
 namespace vormante {
 
@@ -11,7 +12,7 @@ namespace {
 
 const QString FORMAT = QStringLiteral("vormante-archive");
 constexpr int VERSION = 1;
-const QString TIME_IN_NAME = QStringLiteral("yyyy-MM-dd_HHmmss");
+const QString TIME_IN_NAME = QStringLiteral("yyyy-MM-dd_HHmmss"); // for writing names only
 
 int IntOr(const QJsonObject& object, const char* key, int fallback) {
     const QJsonValue value = object.value(QLatin1String(key));
@@ -22,7 +23,9 @@ std::optional<ArchiveEntry> ParseEntry(const QJsonObject& object) {
     ArchiveEntry entry;
     entry.id = object.value(QLatin1String("id")).toString();
     entry.storedName = object.value(QLatin1String("stored")).toString();
-    entry.time = QDateTime::fromString(object.value(QLatin1String("time")).toString(), Qt::ISODateWithMs);
+    const QJsonValue msecs = object.value(QLatin1String("msecs"));
+    if (msecs.isDouble())
+        entry.time = QDateTime::fromMSecsSinceEpoch(static_cast<qint64>(msecs.toDouble()), Qt::UTC);
     const std::optional<ArchiveKind> kind =
         ArchiveKindFromName(object.value(QLatin1String("kind")).toString());
     // The stored name must be one the archive makes: an index may not point at the index
@@ -31,7 +34,6 @@ std::optional<ArchiveEntry> ParseEntry(const QJsonObject& object) {
         !entry.storedName.endsWith(QLatin1String(".bin")) || !ParseArchiveFileName(entry.storedName))
         return std::nullopt;
     entry.kind = *kind;
-    entry.time = entry.time.toUTC();
     entry.file = object.value(QLatin1String("file")).toString();
     entry.port = object.value(QLatin1String("port")).toString();
     entry.sha256 = object.value(QLatin1String("sha256")).toString().toLatin1();
@@ -41,20 +43,54 @@ std::optional<ArchiveEntry> ParseEntry(const QJsonObject& object) {
     return entry;
 }
 
-QJsonObject EntryObject(const ArchiveEntry& entry) {
-    QJsonObject object{{QStringLiteral("id"), entry.id},
-                       {QStringLiteral("time"), entry.time.toUTC().toString(Qt::ISODateWithMs)},
-                       {QStringLiteral("kind"), ArchiveKindName(entry.kind)},
-                       {QStringLiteral("stored"), entry.storedName},
-                       {QStringLiteral("sha256"), QString::fromLatin1(entry.sha256)},
-                       {QStringLiteral("satellites"), entry.satellites},
-                       {QStringLiteral("transponders"), entry.transponders},
-                       {QStringLiteral("channels"), entry.channels}};
+// The index is written by hand, one entry per line: it is rewritten on every image kept,
+// and building QJsonObjects for 500 entries costs several times what the write does.
+void AppendString(QByteArray& out, const QString& text) {
+    out += '"';
+    for (const char c : text.toUtf8()) {
+        if (c == '"' || c == '\\') {
+            out += '\\';
+            out += c;
+        } else if (static_cast<unsigned char>(c) < 0x20) {
+            out += "\\u00";
+            out += "0123456789abcdef"[(c >> 4) & 0xF];
+            out += "0123456789abcdef"[c & 0xF];
+        } else {
+            out += c;
+        }
+    }
+    out += '"';
+}
+
+void AppendMember(QByteArray& out, const char* key, const QString& text) {
+    out += ",\"";
+    out += key;
+    out += "\":";
+    AppendString(out, text);
+}
+
+void AppendMember(QByteArray& out, const char* key, qint64 number) {
+    out += ",\"";
+    out += key;
+    out += "\":";
+    out += QByteArray::number(number);
+}
+
+void AppendEntry(QByteArray& out, const ArchiveEntry& entry) {
+    out += "{\"id\":";
+    AppendString(out, entry.id);
+    AppendMember(out, "msecs", entry.time.toMSecsSinceEpoch());
+    AppendMember(out, "kind", ArchiveKindName(entry.kind));
+    AppendMember(out, "stored", entry.storedName);
+    AppendMember(out, "sha256", QString::fromLatin1(entry.sha256));
+    AppendMember(out, "satellites", entry.satellites);
+    AppendMember(out, "transponders", entry.transponders);
+    AppendMember(out, "channels", entry.channels);
     if (!entry.file.isEmpty())
-        object.insert(QStringLiteral("file"), entry.file);
+        AppendMember(out, "file", entry.file);
     if (!entry.port.isEmpty())
-        object.insert(QStringLiteral("port"), entry.port);
-    return object;
+        AppendMember(out, "port", entry.port);
+    out += '}';
 }
 
 } // namespace
@@ -99,14 +135,19 @@ bool ParseArchiveIndex(const QByteArray& json, ArchiveIndex* index) {
 }
 
 QByteArray SerializeArchiveIndex(const ArchiveIndex& index) {
-    QJsonArray entries;
-    for (const ArchiveEntry& entry : index.entries)
-        entries.append(EntryObject(entry));
-    const QJsonObject root{{QStringLiteral("format"), FORMAT},
-                           {QStringLiteral("version"), VERSION},
-                           {QStringLiteral("limit"), index.limit},
-                           {QStringLiteral("entries"), entries}};
-    return QJsonDocument(root).toJson(QJsonDocument::Compact);
+    QByteArray out;
+    out.reserve(300 * (index.entries.size() + 1));
+    out += "{\"format\":";
+    AppendString(out, FORMAT);
+    AppendMember(out, "version", VERSION);
+    AppendMember(out, "limit", index.limit);
+    out += ",\"entries\":[";
+    for (qsizetype i = 0; i < index.entries.size(); ++i) {
+        out += i == 0 ? "\n" : ",\n";
+        AppendEntry(out, index.entries[i]);
+    }
+    out += "\n]}\n";
+    return out;
 }
 
 QString ArchiveStem(const QDateTime& time, ArchiveKind kind) {
@@ -114,16 +155,38 @@ QString ArchiveStem(const QDateTime& time, ArchiveKind kind) {
 }
 
 std::optional<ParsedStem> ParseArchiveFileName(const QString& fileName) {
-    static const QRegularExpression pattern(
-        QStringLiteral("^(\\d{4}-\\d{2}-\\d{2}_\\d{6})_(received|sent|before-save)(-\\d{1,6})?(\\.bin)?$"));
-    const QRegularExpressionMatch match = pattern.match(fileName);
-    if (!match.hasMatch())
+    // "2026-12-09_183005_received", then "-N" and ".bin" optionally; read by hand, as the
+    // index is checked name by name each time the archive is listed.
+    QStringView name(fileName);
+    if (name.endsWith(QLatin1String(".bin")))
+        name.chop(4);
+    if (name.size() < 18 || name[4] != '-' || name[7] != '-' || name[10] != '_' || name[17] != '_')
         return std::nullopt;
-    const QDateTime time = QDateTime::fromString(match.captured(1), TIME_IN_NAME);
-    const std::optional<ArchiveKind> kind = ArchiveKindFromName(match.captured(2));
-    if (!time.isValid() || !kind)
+    auto number = [&name](qsizetype at, qsizetype digits) {
+        int value = 0;
+        for (qsizetype i = at; i < at + digits; ++i) {
+            const char16_t digit = name[i].unicode();
+            if (digit < u'0' || digit > u'9')
+                return -1;
+            value = value * 10 + (digit - u'0');
+        }
+        return value;
+    };
+    const QDate date(number(0, 4), number(5, 2), number(8, 2));
+    const QTime time(number(11, 2), number(13, 2), number(15, 2));
+    QStringView rest = name.mid(18);
+    if (const qsizetype dash = rest.lastIndexOf(QLatin1Char('-')); dash > 0 && dash + 1 < rest.size()) {
+        const QStringView suffix = rest.mid(dash + 1);
+        const bool digits = suffix.size() <= 6 && std::all_of(suffix.begin(), suffix.end(), [](QChar c) {
+                                return c.unicode() >= '0' && c.unicode() <= '9';
+                            });
+        if (digits)
+            rest = rest.left(dash);
+    }
+    const std::optional<ArchiveKind> kind = ArchiveKindFromName(rest.toString());
+    if (!date.isValid() || !time.isValid() || !kind)
         return std::nullopt;
-    return ParsedStem{time, *kind};
+    return ParsedStem{QDateTime(date, time), *kind};
 }
 
 } // namespace vormante

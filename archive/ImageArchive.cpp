@@ -9,12 +9,16 @@
 #include <QFile>
 #include <QHash>
 #include <QLockFile>
+#include <QMutex>
 #include <QSet>
 #include <QStandardPaths>
 
 #include <algorithm>
+#include <dirent.h>
+#include <fcntl.h>
 #include <memory>
 #include <span>
+#include <sys/stat.h>
 
 namespace vormante {
 
@@ -69,6 +73,68 @@ int DropRank(ArchiveKind kind) {
     return 2;
 }
 
+// The index last read or written, by its bytes: each image kept rereads the index (another
+// program may have changed it), but parses it only when its bytes are new.
+struct IndexCache {
+    QMutex mutex;
+    QString path;
+    QByteArray bytes;
+    ArchiveIndex index;
+    bool parsed = false;
+};
+
+IndexCache& Cache() {
+    static IndexCache cache;
+    return cache;
+}
+
+bool ReadIndex(const QString& path, ArchiveIndex* index) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray bytes = file.readAll();
+    IndexCache& cache = Cache();
+    const QMutexLocker lock(&cache.mutex);
+    if (cache.path != path || cache.bytes != bytes) {
+        ArchiveIndex parsed;
+        cache.parsed = ParseArchiveIndex(bytes, &parsed);
+        cache.path = path;
+        cache.bytes = bytes;
+        cache.index = parsed;
+    }
+    if (cache.parsed)
+        *index = cache.index;
+    return cache.parsed;
+}
+
+void RememberIndex(const QString& path, const QByteArray& bytes, const ArchiveIndex& index) {
+    IndexCache& cache = Cache();
+    const QMutexLocker lock(&cache.mutex);
+    cache.path = path;
+    cache.bytes = bytes;
+    cache.index = index;
+    cache.parsed = true;
+}
+
+// The regular files of a folder by name, with their sizes. POSIX calls: the archive is
+// listed each time an image is kept, and QFileInfo costs several times as much per file.
+QHash<QString, qint64> RegularFileSizes(const QString& folder) {
+    QHash<QString, qint64> sizes;
+    DIR* dir = ::opendir(QFile::encodeName(folder).constData());
+    if (!dir)
+        return sizes;
+    const int descriptor = ::dirfd(dir);
+    while (const dirent* entry = ::readdir(dir)) {
+        struct stat info {};
+        if (entry->d_type != DT_REG && entry->d_type != DT_UNKNOWN)
+            continue;
+        if (::fstatat(descriptor, entry->d_name, &info, AT_SYMLINK_NOFOLLOW) == 0 && S_ISREG(info.st_mode))
+            sizes.insert(QFile::decodeName(entry->d_name), static_cast<qint64>(info.st_size));
+    }
+    ::closedir(dir);
+    return sizes;
+}
+
 class IndexLock {
 public:
     explicit IndexLock(const QString& folder) : lock(QDir(folder).filePath(LOCK_NAME)) {
@@ -118,15 +184,10 @@ QString ImageArchive::PathOf(const ArchiveEntry& entry) const {
 
 void ImageArchive::LoadState(State* state) {
     const QDir dir(folder_);
-    QFile indexFile(dir.filePath(INDEX_NAME));
-    if (indexFile.exists()) {
-        const bool read =
-            indexFile.open(QIODevice::ReadOnly) && ParseArchiveIndex(indexFile.readAll(), &state->index);
-        state->changed = !read; // rebuilt from the files below
-    }
-    QHash<QString, qint64> sizes;
-    for (const QFileInfo& info : dir.entryInfoList(QDir::Files | QDir::NoDotAndDotDot, QDir::NoSort))
-        sizes.insert(info.fileName(), info.size());
+    const QString indexPath = dir.filePath(INDEX_NAME);
+    if (QFileInfo::exists(indexPath))
+        state->changed = !ReadIndex(indexPath, &state->index); // rebuilt from the files below
+    const QHash<QString, qint64> sizes = RegularFileSizes(folder_);
 
     // Entries whose files are gone cannot be shown; duplicate ids get new ones.
     QSet<QString> ids;
@@ -151,8 +212,10 @@ void ImageArchive::LoadState(State* state) {
     // Image files the index does not name (an index rebuilt, a writer that found the
     // archive busy) are taken in; files of names the archive never makes are foreign.
     for (auto it = sizes.constBegin(); it != sizes.constEnd(); ++it) {
+        if (referenced.contains(it.key()) || !it.key().endsWith(QLatin1String(".bin")))
+            continue;
         const std::optional<ParsedStem> parsed = ParseArchiveFileName(it.key());
-        if (!parsed || !it.key().endsWith(QLatin1String(".bin")) || referenced.contains(it.key()))
+        if (!parsed)
             continue;
         ArchiveEntry entry;
         entry.storedName = it.key();
@@ -175,7 +238,12 @@ void ImageArchive::LoadState(State* state) {
 }
 
 bool ImageArchive::WriteIndex(const ArchiveIndex& index, QString* error) {
-    return WriteBytes(QDir(folder_).filePath(INDEX_NAME), SerializeArchiveIndex(index), error);
+    const QString path = QDir(folder_).filePath(INDEX_NAME);
+    const QByteArray bytes = SerializeArchiveIndex(index);
+    if (!WriteBytes(path, bytes, error))
+        return false;
+    RememberIndex(path, bytes, index);
+    return true;
 }
 
 ImageArchive::Listing ImageArchive::List() {

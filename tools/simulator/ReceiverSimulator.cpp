@@ -383,6 +383,7 @@ struct ReceiverSimulator::Session {
         Log("the PC is sending");
         const Clock::time_point start = Clock::now();
         paceStart = start;
+        pacedBytes = 0; // a second session counts its own bytes
         std::vector<std::uint8_t> image(IMAGE_BYTES);
         // A doubled answer, or anything else, before the first request.
         if (!ExpectSilence(Clock::now() + std::chrono::milliseconds(50), "after its answer to the handshake"))
@@ -478,6 +479,7 @@ struct ReceiverSimulator::Session {
             stream.push_back(static_cast<std::uint8_t>(0xA5 ^ i));
         const Clock::time_point start = Clock::now();
         paceStart = start;
+        pacedBytes = 0; // a second session counts its own bytes
         std::size_t position = 0;
         while (position < stream.size()) {
             if (HangUpDue())
