@@ -19,6 +19,7 @@
 #include <memory>
 #include <span>
 #include <sys/stat.h>
+#include <thread>
 
 namespace vormante {
 
@@ -283,21 +284,13 @@ QString ImageArchive::UniqueStem(const ArchiveIndex& index, const QDateTime& whe
     return stem;
 }
 
-QString ImageArchive::StoreImage(const ArchiveIndex& index, const ArchiveEntry& entry,
-                                 const QByteArray& image, bool shareContent, QString* storedName,
-                                 QString* error) {
+QString ImageArchive::SharedFile(const ArchiveIndex& index, const QByteArray& sha256,
+                                 const QByteArray& image) const {
     // Identical content stored before is used again, once its file is seen to hold it still.
-    for (const ArchiveEntry& other : shareContent ? index.entries : QList<ArchiveEntry>()) {
-        if (other.sha256 != entry.sha256 || other.damaged)
-            continue;
-        if (ReadStored(PathOf(other), nullptr) == image) {
-            *storedName = other.storedName;
-            return QString();
-        }
+    for (const ArchiveEntry& other : index.entries) {
+        if (other.sha256 == sha256 && !other.damaged && ReadStored(PathOf(other), nullptr) == image)
+            return other.storedName;
     }
-    *storedName = entry.id + QStringLiteral(".bin");
-    if (!WriteBytes(QDir(folder_).filePath(*storedName), image, error))
-        return *error;
     return QString();
 }
 
@@ -325,26 +318,50 @@ ImageArchive::AddResult ImageArchive::Add(ArchiveKind kind, const QByteArray& im
     entry.sha256 = Sha256(image);
     CountArchivedImage(image, &entry);
     // Without the lock the image gets a file of its own, which the next look takes in.
-    const QString failed = StoreImage(state.index, entry, image, lock.held, &entry.storedName, &result.error);
-    if (!failed.isEmpty())
-        return result;
-    result.storedNew = entry.storedName == entry.id + QStringLiteral(".bin");
-    result.ok = true;
+    entry.storedName = lock.held ? SharedFile(state.index, entry.sha256, image) : QString();
+    result.storedNew = entry.storedName.isEmpty();
+    if (result.storedNew)
+        entry.storedName = entry.id + QStringLiteral(".bin");
+    const QString imagePath = QDir(folder_).filePath(entry.storedName);
     if (!lock.held) {
+        result.ok = WriteBytes(imagePath, image, &result.error);
         // The image is kept; the next look at the archive takes it into the index.
         result.warning = QStringLiteral("the archive is busy; its index lists the image later");
         return result;
     }
+
+    // The image and the index go to disk side by side: each write waits for the disk to
+    // confirm it, and two such waits at once take about as long as one.
+    bool imageWritten = true;
+    std::thread imageWriter;
+    if (result.storedNew)
+        imageWriter = std::thread([&] { imageWritten = WriteBytes(imagePath, image, &result.error); });
+    const ArchiveIndex before = state.index;
     state.index.entries.append(entry);
     result.limit = state.index.limit;
-    EnforceLimit(state.index, entry.id, &result.dropped);
+    const QStringList unused = EnforceLimit(state.index, entry.id, &result.dropped);
     QString error;
-    if (!WriteIndex(state.index, &error))
+    const bool indexed = WriteIndex(state.index, &error);
+    if (imageWriter.joinable())
+        imageWriter.join();
+    if (!imageWritten) {
+        // Nothing was kept: the index goes back to what it was, and no entry was dropped.
+        if (indexed)
+            WriteIndex(before, &error);
+        result.dropped.clear();
+        return result;
+    }
+    result.ok = true;
+    if (!indexed)
         result.warning = QStringLiteral("the archive's index could not be written: %1").arg(error);
+    else
+        RemoveFiles(unused);
     return result;
 }
 
-void ImageArchive::EnforceLimit(ArchiveIndex& index, const QString& keepId, QList<ArchiveEntry>* dropped) {
+QStringList ImageArchive::EnforceLimit(ArchiveIndex& index, const QString& keepId,
+                                       QList<ArchiveEntry>* dropped) {
+    QStringList unused;
     while (index.entries.size() > index.limit) {
         int victim = -1;
         for (int i = 0; i < index.entries.size(); ++i) {
@@ -356,20 +373,26 @@ void ImageArchive::EnforceLimit(ArchiveIndex& index, const QString& keepId, QLis
                 victim = i;
         }
         if (victim < 0)
-            return;
+            break;
         if (dropped)
             dropped->append(index.entries[victim]);
-        RemoveEntryAt(index, victim);
+        unused += RemoveEntryAt(index, victim);
     }
+    return unused;
 }
 
-void ImageArchive::RemoveEntryAt(ArchiveIndex& index, int position) {
+QStringList ImageArchive::RemoveEntryAt(ArchiveIndex& index, int position) {
     const QString stored = index.entries[position].storedName;
     index.entries.removeAt(position);
     const bool shared = std::any_of(index.entries.begin(), index.entries.end(),
                                     [&](const ArchiveEntry& entry) { return entry.storedName == stored; });
-    if (!shared)
-        QFile::remove(QDir(folder_).filePath(stored));
+    return shared ? QStringList() : QStringList{stored};
+}
+
+void ImageArchive::RemoveFiles(const QStringList& names) {
+    // Only once the index no longer names them: a file left by a failure is taken in again.
+    for (const QString& name : names)
+        QFile::remove(QDir(folder_).filePath(name));
 }
 
 bool ImageArchive::Read(const QString& id, QByteArray* image, QString* error) {
@@ -408,8 +431,11 @@ bool ImageArchive::Remove(const QString& id, QString* error) {
     for (int i = 0; i < state.index.entries.size(); ++i) {
         if (state.index.entries[i].id != id)
             continue;
-        RemoveEntryAt(state.index, i);
-        return WriteIndex(state.index, error);
+        const QStringList unused = RemoveEntryAt(state.index, i);
+        if (!WriteIndex(state.index, error))
+            return false;
+        RemoveFiles(unused);
+        return true;
     }
     *error = QStringLiteral("the archive holds no image %1").arg(id);
     return false;
@@ -431,8 +457,11 @@ bool ImageArchive::Prune(int limit, QList<ArchiveEntry>* dropped, QString* error
     LoadState(&state);
     if (limit > 0)
         state.index.limit = limit;
-    EnforceLimit(state.index, QString(), dropped);
-    return WriteIndex(state.index, error);
+    const QStringList unused = EnforceLimit(state.index, QString(), dropped);
+    if (!WriteIndex(state.index, error))
+        return false;
+    RemoveFiles(unused);
+    return true;
 }
 
 } // namespace vormante

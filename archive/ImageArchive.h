@@ -23,6 +23,7 @@
 #include <QDateTime>
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 namespace vormante {
 
@@ -74,10 +75,13 @@ private:
     void LoadState(State* state);
     bool WriteIndex(const ArchiveIndex& index, QString* error);
     QString UniqueStem(const ArchiveIndex& index, const QDateTime& when, ArchiveKind kind) const;
-    QString StoreImage(const ArchiveIndex& index, const ArchiveEntry& entry, const QByteArray& image,
-                       bool shareContent, QString* storedName, QString* error);
-    void EnforceLimit(ArchiveIndex& index, const QString& keepId, QList<ArchiveEntry>* dropped);
-    void RemoveEntryAt(ArchiveIndex& index, int position);
+    // The file of an entry with the same content, when there is one; else empty.
+    QString SharedFile(const ArchiveIndex& index, const QByteArray& sha256, const QByteArray& image) const;
+    // These take entries out of the index and return the files no entry refers to any
+    // more, which RemoveFiles deletes once the index is written.
+    QStringList EnforceLimit(ArchiveIndex& index, const QString& keepId, QList<ArchiveEntry>* dropped);
+    QStringList RemoveEntryAt(ArchiveIndex& index, int position);
+    void RemoveFiles(const QStringList& names);
 
     QString folder_;
 };

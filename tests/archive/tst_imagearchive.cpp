@@ -13,7 +13,9 @@
 #include <QTest>
 #include <QTimeZone>
 
+#include <csignal>
 #include <memory>
+#include <sys/resource.h>
 #include <thread>
 
 using namespace vormante;
@@ -243,6 +245,31 @@ private Q_SLOTS:
         for (const ArchiveEntry& entry : listing.entries)
             ids.insert(entry.id);
         QCOMPARE(ids.size(), 2 * EACH);
+    }
+
+    // A disk that fills while an image is written keeps nothing new and drops nothing old.
+    void fullDiskKeepsNothingAndDropsNothing() {
+        ImageArchive archive(folder);
+        QList<ArchiveEntry> dropped;
+        QString error;
+        QVERIFY(archive.Prune(1, &dropped, &error));
+        const ArchiveEntry old = archive.Add(ArchiveKind::BeforeSave, Image(1), {}, {}, At(0)).entry;
+        std::signal(SIGXFSZ, SIG_IGN); // a write past the limit fails with EFBIG
+        rlimit saved{};
+        getrlimit(RLIMIT_FSIZE, &saved);
+        rlimit limited = saved;
+        limited.rlim_cur = 100000; // the index fits, an image does not
+        setrlimit(RLIMIT_FSIZE, &limited);
+        const ImageArchive::AddResult added = archive.Add(ArchiveKind::Received, Image(2), {}, {}, At(1));
+        setrlimit(RLIMIT_FSIZE, &saved);
+        QVERIFY(!added.ok);
+        QVERIFY(!added.error.isEmpty());
+        QVERIFY(added.dropped.isEmpty());
+        const QList<ArchiveEntry> entries = archive.List().entries;
+        QCOMPARE(entries.size(), 1);
+        QByteArray image;
+        QVERIFY(archive.Read(old.id, &image, &error));
+        QCOMPARE(image, Image(1));
     }
 
     // A folder that cannot be made never stops the caller and is told once.
