@@ -6,20 +6,24 @@
 
 #include <QCryptographicHash>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QHash>
-#include <QLockFile>
 #include <QMutex>
 #include <QSet>
 #include <QStandardPaths>
 
 #include <algorithm>
+#include <cerrno>
+#include <chrono>
 #include <dirent.h>
 #include <fcntl.h>
 #include <memory>
 #include <span>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <thread>
+#include <unistd.h>
 
 namespace vormante {
 
@@ -27,10 +31,8 @@ namespace {
 
 const QString INDEX_NAME = QStringLiteral("index.json");
 const QString LOCK_NAME = QStringLiteral("index.lock");
-// Another writer holds the lock for one image write at a time; a lock older than this
-// was left by a program that died (QLockFile also sees a dead process at once).
+// Another writer holds the lock for one image write at a time.
 constexpr int LOCK_WAIT_MS = 5000;
-constexpr int STALE_LOCK_MS = 30000;
 
 QByteArray Sha256(const QByteArray& bytes) {
     return QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex();
@@ -136,16 +138,32 @@ QHash<QString, qint64> RegularFileSizes(const QString& folder) {
     return sizes;
 }
 
+// An advisory lock on a file that stays in the folder: the kernel lets it go when its
+// holder ends, however it ends, so no lock is ever stale, and taking it creates and
+// deletes nothing (file creations cost milliseconds on some disks).
 class IndexLock {
 public:
-    explicit IndexLock(const QString& folder) : lock(QDir(folder).filePath(LOCK_NAME)) {
-        lock.setStaleLockTime(STALE_LOCK_MS);
-        held = lock.tryLock(LOCK_WAIT_MS);
+    explicit IndexLock(const QString& folder) {
+        descriptor = ::open(QFile::encodeName(QDir(folder).filePath(LOCK_NAME)).constData(),
+                            O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+        if (descriptor < 0)
+            return;
+        QElapsedTimer waited;
+        waited.start();
+        while (!(held = ::flock(descriptor, LOCK_EX | LOCK_NB) == 0) && errno == EWOULDBLOCK &&
+               waited.elapsed() < LOCK_WAIT_MS)
+            std::this_thread::sleep_for(std::chrono::milliseconds(2));
     }
+    ~IndexLock() {
+        if (descriptor >= 0)
+            ::close(descriptor); // and with it the lock
+    }
+    IndexLock(const IndexLock&) = delete;
+    IndexLock& operator=(const IndexLock&) = delete;
     bool held = false;
 
 private:
-    QLockFile lock;
+    int descriptor = -1;
 };
 
 } // namespace
@@ -332,14 +350,19 @@ ImageArchive::AddResult ImageArchive::Add(ArchiveKind kind, const QByteArray& im
 
     // The image and the index go to disk side by side: each write waits for the disk to
     // confirm it, and two such waits at once take about as long as one.
-    bool imageWritten = true;
-    std::thread imageWriter;
-    if (result.storedNew)
-        imageWriter = std::thread([&] { imageWritten = WriteBytes(imagePath, image, &result.error); });
+    // The files the bound frees go once the new image is safe: in the writer's stride.
     const ArchiveIndex before = state.index;
     state.index.entries.append(entry);
     result.limit = state.index.limit;
     const QStringList unused = EnforceLimit(state.index, entry.id, &result.dropped);
+    bool imageWritten = true;
+    std::thread imageWriter;
+    if (result.storedNew)
+        imageWriter = std::thread([&] {
+            imageWritten = WriteBytes(imagePath, image, &result.error);
+            if (imageWritten)
+                RemoveFiles(unused);
+        });
     QString error;
     const bool indexed = WriteIndex(state.index, &error);
     if (imageWriter.joinable())
@@ -354,7 +377,7 @@ ImageArchive::AddResult ImageArchive::Add(ArchiveKind kind, const QByteArray& im
     result.ok = true;
     if (!indexed)
         result.warning = QStringLiteral("the archive's index could not be written: %1").arg(error);
-    else
+    else if (!result.storedNew)
         RemoveFiles(unused);
     return result;
 }
@@ -390,7 +413,7 @@ QStringList ImageArchive::RemoveEntryAt(ArchiveIndex& index, int position) {
 }
 
 void ImageArchive::RemoveFiles(const QStringList& names) {
-    // Only once the index no longer names them: a file left by a failure is taken in again.
+    // Only once the new image is safe: a file a failure leaves behind is taken in again.
     for (const QString& name : names)
         QFile::remove(QDir(folder_).filePath(name));
 }

@@ -9,7 +9,8 @@
 //   otherwise). Past the bound the oldest "before-save" entries go first, then
 //   the oldest sent ones, received ones last; the entry just added never goes.
 //   Every entry dropped is returned so the caller can say so.
-// - Several programs may write at once: every change takes a lock file, reads
+// - Several programs may write at once: every change takes a lock (flock on a file
+//   that stays in the folder), reads
 //   the index afresh, and replaces it atomically through the model's safe writer.
 // - Whatever the folder holds, it opens: foreign files are left alone, a damaged
 //   index is rebuilt from the image files' names, entries whose files are gone
@@ -78,7 +79,8 @@ private:
     // The file of an entry with the same content, when there is one; else empty.
     QString SharedFile(const ArchiveIndex& index, const QByteArray& sha256, const QByteArray& image) const;
     // These take entries out of the index and return the files no entry refers to any
-    // more, which RemoveFiles deletes once the index is written.
+    // more, which RemoveFiles deletes once the change is safe (the new image on disk, or
+    // the index written).
     QStringList EnforceLimit(ArchiveIndex& index, const QString& keepId, QList<ArchiveEntry>* dropped);
     QStringList RemoveEntryAt(ArchiveIndex& index, int position);
     void RemoveFiles(const QStringList& names);
