@@ -22,8 +22,8 @@ int SlotIn(std::size_t offset, std::size_t table, std::size_t recordSize, int sl
 
 } // namespace
 
-std::vector<ByteDifference> DifferingBytes(const QByteArray& sent, const QByteArray& held) {
-    std::vector<ByteDifference> differences;
+std::vector<DifferingByte> DifferingBytes(const QByteArray& sent, const QByteArray& held) {
+    std::vector<DifferingByte> differences;
     const qsizetype size = std::max(sent.size(), held.size());
     for (qsizetype i = 0; i < size; ++i) {
         const auto a = static_cast<std::uint8_t>(i < sent.size() ? sent[i] : 0);
@@ -57,14 +57,14 @@ QString ImageRegion(std::size_t offset) {
 
 namespace sendcheck {
 
-QString ByteLine(const ByteDifference& difference) {
+QString ByteLine(const DifferingByte& difference) {
     return QStringLiteral("byte %1 (%2, %3): sent %4, the receiver holds %5")
         .arg(difference.offset)
         .arg(Hex(difference.offset, 5), ImageRegion(difference.offset), Hex(difference.sent, 2),
              Hex(difference.held, 2));
 }
 
-QString DifferenceText(const std::vector<ByteDifference>& differences, std::size_t shown) {
+QString DifferenceText(const std::vector<DifferingByte>& differences, std::size_t shown) {
     QString text = QStringLiteral("The receiver holds an image that differs from the one sent in %1 %2:")
                        .arg(differences.size())
                        .arg(differences.size() == 1 ? QStringLiteral("byte") : QStringLiteral("bytes"));

@@ -13,14 +13,14 @@
 
 namespace vormante {
 
-struct ByteDifference {
+struct DifferingByte {
     std::size_t offset = 0;
     std::uint8_t sent = 0;
     std::uint8_t held = 0;
 };
 
 // Every offset where the two differ (a shorter one differs past its end, as 0).
-std::vector<ByteDifference> DifferingBytes(const QByteArray& sent, const QByteArray& held);
+std::vector<DifferingByte> DifferingBytes(const QByteArray& sent, const QByteArray& held);
 
 // Where an offset lies: "channel slot 812", "the settings block", "sector header 2", ...
 QString ImageRegion(std::size_t offset);
@@ -29,9 +29,9 @@ namespace sendcheck {
 inline constexpr char IDENTICAL[] = "The receiver holds exactly the image that was sent.";
 // "The receiver holds an image that differs from the one sent in 1 byte:" and one line
 // per byte, at most `shown` of them, then how many more.
-QString DifferenceText(const std::vector<ByteDifference>& differences, std::size_t shown = 10);
+QString DifferenceText(const std::vector<DifferingByte>& differences, std::size_t shown = 10);
 // "byte 4660 (0x1234, channel slot 12): sent 0x12, the receiver holds 0xED"
-QString ByteLine(const ByteDifference& difference);
+QString ByteLine(const DifferingByte& difference);
 } // namespace sendcheck
 
 } // namespace vormante

@@ -259,7 +259,7 @@ bool TransferDialog::TakeReceivedImage(const QByteArray& image) {
 }
 
 void TransferDialog::ShowCheckResult(const QByteArray& held) {
-    const std::vector<ByteDifference> differences = DifferingBytes(expected_, held);
+    const std::vector<DifferingByte> differences = DifferingBytes(expected_, held);
     if (differences.empty()) {
         checkOutcome_ = CheckOutcome::Identical;
         MessageBox::information(this, QLatin1String(sendcheck::IDENTICAL));

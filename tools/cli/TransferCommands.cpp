@@ -178,7 +178,7 @@ int CheckWhatTheReceiverHolds(const TransferRequest& request, const QByteArray& 
         ReportError(err, "send", "the image was sent, but what the receiver holds could not be checked");
         return EXIT_UNUSABLE;
     }
-    const std::vector<ByteDifference> differences = DifferingBytes(sent, check.image);
+    const std::vector<DifferingByte> differences = DifferingBytes(sent, check.image);
     if (differences.empty()) {
         out << sendcheck::IDENTICAL << "\n";
         return EXIT_OK;
