@@ -34,7 +34,7 @@ ReorderDialog::ReorderDialog(const ChannelDatabase& image, const ChannelDatabase
     layout->addWidget(namesCheckBox_);
     layout->addWidget(flagsCheckBox_);
     layout->addSpacing(12);
-    layout->addLayout(AcceptRejectRow(this));
+    layout->addLayout(AcceptRejectRow(this, &okButton_));
     replan();
 }
 
@@ -52,6 +52,14 @@ QStringList ReorderDialog::groupCaptions() const {
 void ReorderDialog::replan() {
     plan_ = PlanReorderLike(image_, other_, options());
     changesTree_->clear();
+    // No plan made on a damaged image can be applied: say what is wrong instead.
+    okButton_->setEnabled(plan_.imageProblem.empty());
+    if (!plan_.imageProblem.empty()) {
+        summaryLabel_->setText(QStringLiteral("The image is damaged: %1. Nothing can be ordered; the "
+                                              "consistency check lists its problems.")
+                                   .arg(QString::fromStdString(plan_.imageProblem)));
+        return;
+    }
     planview::AddOrderPlanGroups(changesTree_, image_, plan_, QStringLiteral("Not in the other image"));
     QString text = plan_.ChangesImage(false)
                        ? QStringLiteral("Moved: %1. Renamed: %2. Flags changed: %3.")

@@ -29,6 +29,7 @@ public:
     QCheckBox* flagsCheckBox() const { return flagsCheckBox_; }
     QTreeWidget* changesTree() const { return changesTree_; }
     QLabel* summaryLabel() const { return summaryLabel_; }
+    QPushButton* okButton() const { return okButton_; }
     QStringList groupCaptions() const;
 
 private:
@@ -41,4 +42,5 @@ private:
     QCheckBox* flagsCheckBox_ = nullptr;
     QTreeWidget* changesTree_ = nullptr;
     QLabel* summaryLabel_ = nullptr;
+    QPushButton* okButton_ = nullptr;
 };

@@ -354,6 +354,7 @@ private Q_SLOTS:
         const Run run = RunCommand(args);
         QCOMPARE(run.status, status);
         QVERIFY2(run.err.contains(message), qPrintable(run.err));
+        QVERIFY2(run.err.count("vormante-cli " + args.first() + ": ") == 1, qPrintable(run.err)); // said once
         QCOMPARE(run.out, QString());
     }
 

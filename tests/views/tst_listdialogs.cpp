@@ -173,6 +173,13 @@ private Q_SLOTS:
 
         ReorderDialog same(*backup, *backup);
         QCOMPARE(same.summaryLabel()->text(), QString("The channels are in that order already."));
+        QVERIFY(same.okButton()->isEnabled());
+
+        image->Channel(image->Satellite(1).lastChannel()).setNextChannel(image->Satellite(0).lastChannel());
+        ReorderDialog damaged(*image, *backup);
+        QVERIFY2(damaged.summaryLabel()->text().startsWith("The image is damaged: channel slot "),
+                 qPrintable(damaged.summaryLabel()->text()));
+        QVERIFY(!damaged.okButton()->isEnabled());
     }
 
     void compareDialogGroupsBySatelliteAndSavesTheReport() {

@@ -12,6 +12,7 @@
 #include "transfer/SendCheck.h"
 #include "transfer/SerialPort.h"
 #include "transfer/TransferEngine.h"
+#include "transfer/TransferProtocol.h"
 
 #include <QCoreApplication>
 #include <QEventLoop>
@@ -144,18 +145,26 @@ Session RunSession(TransferDirection direction, const TransferRequest& request, 
 
 void ReportFailure(const char* name, const TransferRequest& request, bool send, const Session& session,
                    std::ostream& err) {
-    for (const QString& message : session.messages)
+    // The engine's own words come first and say most; the bare "Error!" that follows a
+    // specific message, and the command's generic line, would only repeat it.
+    bool said = false;
+    for (const QString& message : session.messages) {
+        if (said && message == QLatin1String(transfertext::GENERIC_ERROR))
+            continue;
         ReportError(err, name, message.toStdString());
-    if (!session.started)
-        ReportError(err, name, "cannot use the port \"" + request.port + "\"");
-    else if (session.timedOut)
+        said = true;
+    }
+    if (!session.started) {
+        if (!said)
+            ReportError(err, name, "cannot use the port \"" + request.port + "\"");
+    } else if (session.timedOut)
         ReportError(err, name,
                     "no progress from the receiver for " + Seconds(request.timeoutSeconds) + "; gave up");
     else if (!send && !session.saveError.isEmpty())
         ReportError(err, name,
                     "the received image could not be written: " + session.saveError.toStdString() +
                         "; it has been discarded");
-    else
+    else if (!said)
         ReportError(err, name, "the transfer did not complete");
 }
 
