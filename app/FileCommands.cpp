@@ -114,6 +114,9 @@ bool FileCommands::WriteBackup(const QString& path, const QByteArray& whenMissin
                       QStringLiteral("%1 could not be read: %2").arg(path, file.errorString())};
         else
             backup = imagefileio::WriteFileAtomically(backupPath, onDisk);
+        // The backup holds the file's content, so it is no more open to others than the file is.
+        if (backup.ok())
+            QFile::setPermissions(backupPath, QFileInfo(path).permissions());
     } else if (!whenMissing.isEmpty()) {
         backup = imagefileio::WriteFileAtomically(backupPath, whenMissing);
     }

@@ -234,12 +234,14 @@ void TestFileCommands::saveAnsweredYesKeepsTheOldImageInTheBackup() {
     QCOMPARE(commands_->SaveImage(), FileCommands::SaveOutcome::NothingToSave); // no second prompt
     QCOMPARE(MessageBox::prompts().size(), 1);
 
-    // A second save backs up the first save's result.
+    // A second save backs up the first save's result, and a private file keeps a private backup.
+    QVERIFY(QFile::setPermissions(imagePath_, QFile::ReadOwner | QFile::WriteOwner));
     Edit();
     MessageBox::queueAnswer(QMessageBox::Save);
     QCOMPARE(commands_->SaveImage(), FileCommands::SaveOutcome::Saved);
     QCOMPARE(ReadAll(imagePath_ + ".bak"), edited);
     QCOMPARE(ReadAll(imagePath_), original_); // the edit flipped the byte back
+    QCOMPARE(QFileInfo(imagePath_ + ".bak").permissions(), QFileInfo(imagePath_).permissions());
     QCOMPARE(QDir(dir_->path()).entryList(QDir::Files),
              (QStringList{"db.bin", "db.bin.bak"})); // no leftovers
 }
