@@ -485,7 +485,9 @@ QString MainWindow::TitleFor(const QString& path, bool modified) {
 }
 
 void MainWindow::UpdateWindowTitle() {
-    setWindowTitle(TitleFor(document_.path(), document_.isModified()));
+    // An image opened from the archive has no file yet: it is named like any new document.
+    const bool unnamed = document_.isOpen() && document_.path().isEmpty();
+    setWindowTitle(TitleFor(unnamed ? QStringLiteral("Untitled") : document_.path(), document_.isModified()));
 }
 
 void MainWindow::ReportImageProblems() {

@@ -440,6 +440,10 @@ void TestMainWindow::titleNamesTheFileAndItsChanges() {
     FileDialog::queueFileName(dir_->filePath("demo.bin"));
     window.menuAction(Id::ID_FILE_SAVE_AS)->trigger();
     QCOMPARE(window.windowTitle(), QString::fromUtf8("demo.bin \u2014 VORMANTE"));
+
+    // An image with no file yet, as the archive opens one.
+    QVERIFY(testsupport::LoadInto(window.document(), testsupport::EmptyImage(), QString()));
+    QCOMPARE(window.windowTitle(), QString::fromUtf8("Untitled \u2014 VORMANTE"));
 }
 
 void TestMainWindow::damagedImageIsReportedOnceAfterOpening() {
