@@ -261,26 +261,23 @@ void DiffSettings(const ChannelDatabase& first, const ChannelDatabase& second,
     }
 }
 
-struct ImagePart {
-    const char* table;
-    std::size_t begin, end;
-};
-
-// The parts of the image; the bytes between and after them count as unused.
-std::vector<ImagePart> ImageParts() {
-    using namespace layout;
-    std::vector<ImagePart> parts = {
-        {"satellite table", SATELLITE_TABLE, SatelliteOffset(SATELLITE_SLOTS)},
-        {"transponder marks", TRANSPONDER_MARK_TABLE, TransponderMarkOffset(TRANSPONDER_SLOTS)},
-        {"settings", SETTINGS_BLOCK, SETTINGS_BLOCK + SETTINGS_BLOCK_SIZE},
-        {"transponder table", TRANSPONDER_TABLE, TransponderOffset(TRANSPONDER_SLOTS)},
-    };
-    for (std::size_t run = 0; run < CHANNEL_RUN_COUNT; ++run)
-        parts.push_back({"channel table", CHANNEL_RUN_OFFSETS[run],
-                         CHANNEL_RUN_OFFSETS[run] + CHANNEL_RECORD_SIZE * CHANNEL_RUN_SLOTS[run]});
-    for (const std::size_t sector : SECTOR_OFFSETS)
-        parts.push_back({"sector headers", sector, sector + SECTOR_HEADER_SIZE});
-    return parts;
+// The name under which the diff counts a part's differing bytes.
+const char* PartTable(layout::PartKind kind) {
+    switch (kind) {
+    case layout::PartKind::SectorHeader:
+        return "sector headers";
+    case layout::PartKind::Satellite:
+        return "satellite table";
+    case layout::PartKind::TransponderMark:
+        return "transponder marks";
+    case layout::PartKind::Settings:
+        return "settings";
+    case layout::PartKind::Transponder:
+        return "transponder table";
+    case layout::PartKind::Channel:
+        break;
+    }
+    return "channel table";
 }
 
 void AppendFields(std::string& out, const std::vector<FieldDifference>& fields, const char* indent) {
@@ -352,10 +349,10 @@ std::vector<ByteDifference> CountDifferingBytes(const DatabaseImage& first, cons
                                         "unused bytes"};
     std::map<std::string, std::size_t> counts;
     std::vector<bool> inPart(IMAGE_SIZE, false);
-    for (const ImagePart& part : ImageParts()) {
-        for (std::size_t i = part.begin; i < part.end; ++i) {
+    for (const layout::ImagePart& part : layout::IMAGE_PARTS) {
+        for (std::size_t i = part.begin; i < part.end(); ++i) {
             inPart[i] = true;
-            counts[part.table] += first[i] != second[i] ? 1 : 0;
+            counts[PartTable(part.kind)] += first[i] != second[i] ? 1 : 0;
         }
     }
     for (std::size_t i = 0; i < IMAGE_SIZE; ++i)

@@ -75,6 +75,49 @@ static_assert(ChannelOffset(499) == 64208 && ChannelOffset(500) == 73772);
 static_assert(ChannelOffset(1749) == 133724 && ChannelOffset(1750) == 139308);
 static_assert(ChannelOffset(2999) + CHANNEL_RECORD_SIZE <= IMAGE_SIZE);
 
+// The parts of the image as runs of equal records (a sector header and the settings
+// block are one record each); the bytes outside them are unused. The diff counts its
+// differing bytes by part, the send check names the place of a byte by them.
+enum class PartKind { SectorHeader, Satellite, TransponderMark, Settings, Transponder, Channel };
+struct ImagePart {
+    PartKind kind;
+    std::size_t begin;
+    std::size_t recordSize;
+    int records;
+    int firstRecord; // the number of the first record: a channel run's first slot, a sector's index
+    constexpr std::size_t end() const { return begin + recordSize * static_cast<std::size_t>(records); }
+};
+inline constexpr std::array<ImagePart, 4 + CHANNEL_RUN_COUNT + SECTOR_COUNT> IMAGE_PARTS = {{
+    {PartKind::Satellite, SATELLITE_TABLE, SATELLITE_RECORD_SIZE, SATELLITE_SLOTS, 0},
+    {PartKind::TransponderMark, TRANSPONDER_MARK_TABLE, 1, TRANSPONDER_SLOTS, 0},
+    {PartKind::Settings, SETTINGS_BLOCK, SETTINGS_BLOCK_SIZE, 1, 0},
+    {PartKind::Transponder, TRANSPONDER_TABLE, TRANSPONDER_RECORD_SIZE, TRANSPONDER_SLOTS, 0},
+    {PartKind::Channel, CHANNEL_RUN_OFFSETS[0], CHANNEL_RECORD_SIZE, CHANNEL_RUN_SLOTS[0],
+     CHANNEL_RUN_FIRST_SLOT[0]},
+    {PartKind::Channel, CHANNEL_RUN_OFFSETS[1], CHANNEL_RECORD_SIZE, CHANNEL_RUN_SLOTS[1],
+     CHANNEL_RUN_FIRST_SLOT[1]},
+    {PartKind::Channel, CHANNEL_RUN_OFFSETS[2], CHANNEL_RECORD_SIZE, CHANNEL_RUN_SLOTS[2],
+     CHANNEL_RUN_FIRST_SLOT[2]},
+    {PartKind::SectorHeader, SECTOR_OFFSETS[0], SECTOR_HEADER_SIZE, 1, 0},
+    {PartKind::SectorHeader, SECTOR_OFFSETS[1], SECTOR_HEADER_SIZE, 1, 1},
+    {PartKind::SectorHeader, SECTOR_OFFSETS[2], SECTOR_HEADER_SIZE, 1, 2},
+    {PartKind::SectorHeader, SECTOR_OFFSETS[3], SECTOR_HEADER_SIZE, 1, 3},
+}};
+
+// Where a byte lies: its part and the number of its record there, or no part for an
+// unused byte or one past the image.
+struct ImagePlace {
+    const ImagePart* part = nullptr;
+    int record = -1;
+};
+constexpr ImagePlace PlaceOf(std::size_t offset) {
+    for (const ImagePart& part : IMAGE_PARTS)
+        if (offset >= part.begin && offset < part.end())
+            return {&part, part.firstRecord + static_cast<int>((offset - part.begin) / part.recordSize)};
+    return {};
+}
+static_assert(PlaceOf(ChannelOffset(500)).record == 500 && PlaceOf(SECTOR_OFFSETS[2]).record == 2);
+
 } // namespace layout
 
 namespace bits {

@@ -13,13 +13,6 @@ QString Hex(std::size_t value, int width) {
            QString::number(value, 16).toUpper().rightJustified(width, QLatin1Char('0'));
 }
 
-// The slot of a table of equal records starting at `table`, or -1 outside it.
-int SlotIn(std::size_t offset, std::size_t table, std::size_t recordSize, int slots) {
-    if (offset < table || offset >= table + recordSize * static_cast<std::size_t>(slots))
-        return -1;
-    return static_cast<int>((offset - table) / recordSize);
-}
-
 } // namespace
 
 std::vector<DifferingByte> DifferingBytes(const QByteArray& sent, const QByteArray& held) {
@@ -35,24 +28,24 @@ std::vector<DifferingByte> DifferingBytes(const QByteArray& sent, const QByteArr
 }
 
 QString ImageRegion(std::size_t offset) {
-    using namespace layout;
-    for (std::size_t sector = 0; sector < SECTOR_COUNT; ++sector)
-        if (offset >= SECTOR_OFFSETS[sector] && offset < SECTOR_OFFSETS[sector] + SECTOR_HEADER_SIZE)
-            return QStringLiteral("sector header %1").arg(sector + 1);
-    if (const int s = SlotIn(offset, SATELLITE_TABLE, SATELLITE_RECORD_SIZE, SATELLITE_SLOTS); s >= 0)
-        return QStringLiteral("satellite slot %1").arg(s);
-    if (const int t = SlotIn(offset, TRANSPONDER_MARK_TABLE, 1, TRANSPONDER_SLOTS); t >= 0)
-        return QStringLiteral("transponder mark %1").arg(t);
-    if (offset >= SETTINGS_BLOCK && offset < SETTINGS_BLOCK + SETTINGS_BLOCK_SIZE)
+    const layout::ImagePlace place = layout::PlaceOf(offset);
+    if (place.part == nullptr)
+        return offset < IMAGE_SIZE ? QStringLiteral("outside the tables") : QStringLiteral("past the image");
+    switch (place.part->kind) {
+    case layout::PartKind::SectorHeader:
+        return QStringLiteral("sector header %1").arg(place.record + 1);
+    case layout::PartKind::Satellite:
+        return QStringLiteral("satellite slot %1").arg(place.record);
+    case layout::PartKind::TransponderMark:
+        return QStringLiteral("transponder mark %1").arg(place.record);
+    case layout::PartKind::Settings:
         return QStringLiteral("the settings block");
-    if (const int t = SlotIn(offset, TRANSPONDER_TABLE, TRANSPONDER_RECORD_SIZE, TRANSPONDER_SLOTS); t >= 0)
-        return QStringLiteral("transponder slot %1").arg(t);
-    for (std::size_t run = 0; run < CHANNEL_RUN_COUNT; ++run)
-        if (const int c =
-                SlotIn(offset, CHANNEL_RUN_OFFSETS[run], CHANNEL_RECORD_SIZE, CHANNEL_RUN_SLOTS[run]);
-            c >= 0)
-            return QStringLiteral("channel slot %1").arg(CHANNEL_RUN_FIRST_SLOT[run] + c);
-    return offset < IMAGE_SIZE ? QStringLiteral("outside the tables") : QStringLiteral("past the image");
+    case layout::PartKind::Transponder:
+        return QStringLiteral("transponder slot %1").arg(place.record);
+    case layout::PartKind::Channel:
+        break;
+    }
+    return QStringLiteral("channel slot %1").arg(place.record);
 }
 
 namespace sendcheck {

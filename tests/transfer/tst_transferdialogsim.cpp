@@ -5,6 +5,7 @@
 #include "archive/ImageArchive.h"
 #include "controls/MessageBox.h"
 #include "model/SampleImages.h"
+#include "transfer/SendCheck.h"
 #include "transfer/TransferDialog.h"
 #include "views/CompareDialog.h"
 
@@ -358,6 +359,31 @@ private Q_SLOTS:
         QVERIFY(dialog.findChild<QPushButton*>("startButton")->isEnabled());
         QVERIFY(dialog.findChild<QComboBox*>("portComboBox")->isEnabled());
         QVERIFY(dialog.findChild<QPushButton*>("exitButton")->isEnabled());
+    }
+
+    // A byte the check finds different is named by the record it lies in, at each table's edges.
+    void differingBytesAreNamedByTheirPlace_data() {
+        using namespace layout;
+        QTest::addColumn<qulonglong>("offset");
+        QTest::addColumn<QString>("place");
+        const auto row = [](const char* name, std::size_t offset, const char* place) {
+            QTest::newRow(name) << qulonglong(offset) << QString(place);
+        };
+        row("first header", 5, "sector header 1");
+        row("last header", SECTOR_OFFSETS[3] + SECTOR_HEADER_SIZE - 1, "sector header 4");
+        row("last satellite", SatelliteOffset(SATELLITE_SLOTS) - 1, "satellite slot 99");
+        row("mark", TransponderMarkOffset(7), "transponder mark 7");
+        row("settings", SETTINGS_BLOCK + SETTINGS_BLOCK_SIZE - 1, "the settings block");
+        row("transponder", TransponderOffset(5) + 15, "transponder slot 5");
+        row("second run", ChannelOffset(500), "channel slot 500");
+        row("last channel", ChannelOffset(CHANNEL_SLOTS - 1) + CHANNEL_RECORD_SIZE - 1, "channel slot 2999");
+        row("gap", TransponderMarkOffset(TRANSPONDER_SLOTS), "outside the tables");
+        row("past", IMAGE_SIZE, "past the image");
+    }
+    void differingBytesAreNamedByTheirPlace() {
+        QFETCH(qulonglong, offset);
+        QFETCH(QString, place);
+        QCOMPARE(ImageRegion(offset), place);
     }
 };
 
