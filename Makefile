@@ -103,8 +103,8 @@ fuzz:
 	    mkdir -p $(FUZZ_DIR)/corpus/$$name $(FUZZ_DIR)/findings; \
 	    case $$name in fuzz_transfer) samples=;; *) samples=$(FUZZ_DIR)/seeds/samples; \
 	        $(FUZZ_DIR)/tests/fuzz/make_fuzz_seeds $$name $(FUZZ_DIR)/seeds/$$name || exit 1;; esac; \
-	    case $$name in fuzz_operations|fuzz_image_dump|fuzz_pages) maxlen=206848;; fuzz_list_reader|fuzz_names_reader|fuzz_satxml_reader) maxlen=16384;; *) maxlen=4096;; esac; \
-	    case $$name in fuzz_patched_image|fuzz_list_reader|fuzz_names_reader|fuzz_satxml_reader) samples=;; esac; \
+	    case $$name in fuzz_operations|fuzz_image_dump|fuzz_pages) maxlen=206848;; fuzz_list_reader|fuzz_names_reader|fuzz_satxml_reader|fuzz_archive_index) maxlen=16384;; *) maxlen=4096;; esac; \
+	    case $$name in fuzz_patched_image|fuzz_list_reader|fuzz_names_reader|fuzz_satxml_reader|fuzz_archive_index) samples=;; esac; \
 	    echo "Fuzzing $$name for $(FUZZ_EXTENT)"; \
 	    LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan-suppressions.txt:print_suppressions=0 $$target $(FUZZ_LIMITS) -timeout=10 -max_len=$$maxlen -print_final_stats=1 \
 	        -artifact_prefix=$(FUZZ_DIR)/findings/$$name- \

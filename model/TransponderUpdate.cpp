@@ -203,9 +203,11 @@ struct BeamContext {
 };
 
 // The beams of the position: those at it, and one tenth beside when one of the
-// two is C-band. The proposal matches the LNB's band and prefers the exact
-// position, then the same name, then a beam no other satellite took, then the
-// first in the file. A beam beside, at a position where the image has a
+// two is C-band. A beam at the satellite's position under the satellite's own
+// name is its own (as in a file this program wrote), whatever band its
+// frequencies suggest. Otherwise the proposal matches the LNB's band and prefers
+// the exact position, then the same name, then a beam no other satellite took,
+// then the first in the file. A beam beside, at a position where the image has a
 // satellite of its own, is left to that one.
 void FindBeams(const BeamContext& context, SatelliteUpdate& update) {
     const auto& [file, byPosition, cBand, taken, imagePositions] = context;
@@ -222,15 +224,17 @@ void FindBeams(const BeamContext& context, SatelliteUpdate& update) {
                 update.beams.push_back(it->second);
     }
     std::sort(update.beams.begin(), update.beams.end());
-    std::tuple<int, int, int> bestRank{2, 2, 2};
+    std::tuple<int, int, int, int> bestRank{2, 2, 2, 2};
     for (const int beam : update.beams) {
         const auto index = static_cast<std::size_t>(beam);
         const FileSatellite& satellite = file.satellites[index];
-        if (cBand[index] != update.cBandLnb ||
-            (satellite.position != update.position && imagePositions.count(satellite.position) != 0))
+        const bool sameName = NameOf(satellite) == update.name;
+        const bool own = sameName && satellite.position == update.position;
+        if (!own && (cBand[index] != update.cBandLnb || (satellite.position != update.position &&
+                                                         imagePositions.count(satellite.position) != 0)))
             continue;
-        const std::tuple<int, int, int> rank{satellite.position == update.position ? 0 : 1,
-                                             NameOf(satellite) == update.name ? 0 : 1, taken[index] ? 1 : 0};
+        const std::tuple<int, int, int, int> rank{own ? 0 : 1, satellite.position == update.position ? 0 : 1,
+                                                  sameName ? 0 : 1, taken[index] ? 1 : 0};
         if (rank < bestRank) {
             bestRank = rank;
             update.proposedBeam = beam;

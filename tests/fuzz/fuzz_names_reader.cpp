@@ -2,8 +2,8 @@
 // accept every input without crashing, hanging or reading outside it; a refusal
 // names a line inside the text. An accepted list orders each kind of the demo
 // image's first satellites, with and without renaming and deleting, taking the
-// second candidate where a line has several: no channel may be taken twice, and
-// the image must stay consistent. A written list must read back.
+// second candidate where a line has several (one variant an input, chosen by its size): no channel may be
+// taken twice, and the image must stay consistent. A written list must read back.
 #include "model/BulkOperations.h"
 #include "model/ConsistencyCheck.h"
 #include "model/NamesOrder.h"
@@ -48,7 +48,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             Fail(("refusal without a line of the text: " + read.error).c_str());
         return 0;
     }
-    for (int variant = 0; variant < 8; ++variant) {
+    // One of the eight variants an input: the size picks it, so every list meets each of them as
+    // the fuzzer shortens and lengthens it, at an eighth of the cost per input.
+    {
+        const int variant = static_cast<int>(size % 8);
         if (!db.Load(demo).ok)
             std::abort();
         db.BuildRecordPointers();

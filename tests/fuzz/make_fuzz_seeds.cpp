@@ -5,7 +5,8 @@
 // For fuzz_patched_image it writes short random patch lists instead, and for
 // fuzz_list_reader channel lists: written ones, spreadsheet dialects, damaged ones;
 // for fuzz_names_reader lists of names: written ones and the forms people keep; for
-// fuzz_satxml_reader small transponder lists, sound and broken.
+// fuzz_satxml_reader small transponder lists, sound and broken; for fuzz_archive_index
+// archive indexes.
 // Usage: make_fuzz_seeds TARGET FOLDER
 #include "ModelTestImages.h"
 #include "OperationScript.h"
@@ -162,6 +163,27 @@ int WriteSatellitesXmlSeeds(const std::filesystem::path& folder) {
     return ok ? 0 : 1;
 }
 
+// Archive indexes: one as the archive writes it, with escapes, and damaged ones.
+int WriteArchiveIndexSeeds(const std::filesystem::path& folder) {
+    const std::string entry = "{\"id\":\"2026-12-09_183005_received\",\"msecs\":1796841005000,\"kind\":"
+                              "\"received\",\"stored\":\"2026-12-09_183005_received.bin\",\"sha256\":\"ab01\","
+                              "\"satellites\":3,\"transponders\":40,\"channels\":120,\"port\":\"/dev/ttyUSB0\"}";
+    const std::string saved = "{\"id\":\"2026-12-09_183006_before-save\",\"msecs\":1796841006000,\"kind\":"
+                              "\"before-save\",\"stored\":\"x.bin\",\"sha256\":\"\",\"satellites\":-1,"
+                              "\"transponders\":-1,\"channels\":-1,\"file\":\"/home/a \\\"b\\\"\\u00e9\\n.bin\"}";
+    const std::pair<const char*, std::string> seeds[] = {
+        {"index", "{\"limit\":500,\"entries\":[" + entry + "," + saved + "]}\n"},
+        {"odd-values", "{\"limit\":-3,\"entries\":[{\"id\":\"\",\"msecs\":1e300,\"kind\":\"sent\"},7,[]]}"},
+        {"cut-off", ("{\"limit\":500,\"entries\":[" + entry).substr(0, 90)},
+    };
+    bool ok = true;
+    for (const auto& [name, text] : seeds)
+        ok = WriteText(folder / (std::string(name) + ".json"), text) && ok;
+    ok = WriteText(folder / "file-name", "2026-12-09_183005_received-2.bin") && ok;
+    std::printf("%zu seed indexes in %s\n", std::size(seeds) + 1, folder.c_str());
+    return ok ? 0 : 1;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -179,6 +201,8 @@ int main(int argc, char** argv) {
         return WriteNamesSeeds(folder);
     if (target == "fuzz_satxml_reader")
         return WriteSatellitesXmlSeeds(folder);
+    if (target == "fuzz_archive_index")
+        return WriteArchiveIndexSeeds(folder);
     if (target == "fuzz_patched_image") {
         for (int i = 0; i < 16; ++i) {
             std::ofstream out(folder / ("patches-" + std::to_string(i)), std::ios::binary | std::ios::trunc);
