@@ -91,8 +91,8 @@ MainWindow::MainWindow(QWidget* parent)
     statusLine_ = new StatusLine(this);
     statusLine_->setObjectName(QStringLiteral("statusLine"));
     statusBar()->addWidget(statusLine_, 1);
-    for (auto signal : {&vormante::Document::opened, &vormante::Document::changed})
-        connect(&document_, signal, this, &MainWindow::UpdateStatusLine);
+    connect(&document_, &vormante::Document::opened, this, &MainWindow::UpdateStatusLine);
+    connect(&document_, &vormante::Document::changed, this, &MainWindow::UpdateStatusLine);
     connect(&document_, &vormante::Document::modifiedChanged, this, &MainWindow::UpdateStatusLine);
     connect(&document_, &vormante::Document::pathChanged, this, &MainWindow::UpdateStatusLine);
     UpdateStatusLine();

@@ -23,9 +23,9 @@ public:
         if (done_)
             done_ = false;
         else
-            document_.WriteStep(*delta_, true);
+            document_.WriteStep(*delta_, DocumentChange::Cause::Redo);
     }
-    void undo() override { document_.WriteStep(*delta_, false); }
+    void undo() override { document_.WriteStep(*delta_, DocumentChange::Cause::Undo); }
 
     const std::shared_ptr<const ImageDelta>& delta() const { return delta_; }
 
@@ -93,9 +93,10 @@ bool Document::Apply(const QString& name, const Operation& operation) {
     if (delta->empty())
         return false;
     delta->RestoreAfter(*reference_);
+    const DocumentChange change = DocumentChange::Of(*delta, DocumentChange::Cause::Step);
     undoStack_->push(new ImageStep(*this, std::move(delta), name));
     TrimHistory();
-    Q_EMIT changed();
+    Q_EMIT changed(change);
     NoteModified();
     return true;
 }
@@ -107,16 +108,16 @@ void Document::ApplyQuietly(const Operation& operation) {
     NoteModified();
 }
 
-void Document::WriteStep(const ImageDelta& step, bool after) {
+void Document::WriteStep(const ImageDelta& step, DocumentChange::Cause cause) {
     DatabaseImage& working = database_->workingCopy();
-    if (after) {
+    if (cause == DocumentChange::Cause::Redo) {
         step.RestoreAfter(working);
         step.RestoreAfter(*reference_);
     } else {
         step.RestoreBefore(working);
         step.RestoreBefore(*reference_);
     }
-    Q_EMIT changed();
+    Q_EMIT changed(DocumentChange::Of(step, cause));
     NoteModified();
 }
 

@@ -9,6 +9,7 @@
 // document unchanged again and undoing past a save makes it changed.
 #pragma once
 
+#include "DocumentChange.h"
 #include "model/ChannelDatabase.h"
 #include "model/ImageDelta.h"
 
@@ -65,8 +66,9 @@ public:
 Q_SIGNALS:
     // A new image was opened (and the history cleared).
     void opened();
-    // The working image changed by a step, its undo or its redo.
-    void changed();
+    // The working image changed by a step, its undo or its redo; `change` says which
+    // records it touched.
+    void changed(const vormante::DocumentChange& change);
     // isModified() flipped.
     void modifiedChanged(bool modified);
     // The file the document belongs to is another one now.
@@ -76,7 +78,7 @@ private:
     friend class ImageStep;
 
     // Undo and redo of a step: writes its bytes into the image and the reference copy.
-    void WriteStep(const ImageDelta& step, bool after);
+    void WriteStep(const ImageDelta& step, DocumentChange::Cause cause);
     void NoteModified();
     void RunOrRestore(const Operation& operation);
     void TrimHistory();
