@@ -1,6 +1,7 @@
 #include "BulkChannelCommands.h"
 
 #include "CommandGuard.h"
+#include "common/ListKeeper.h"
 #include "controls/ColumnListCtrl.h"
 #include "controls/MessageBox.h"
 #include "document/StepNames.h"
@@ -8,7 +9,6 @@
 #include "model/Duplicates.h"
 
 #include <QAction>
-#include <QHash>
 #include <QKeySequence>
 #include <QMenu>
 #include <QSet>
@@ -16,8 +16,8 @@
 using vormante::ChannelDatabase;
 using vormante::ChannelFlag;
 
-BulkChannelCommands::BulkChannelCommands(QWidget* page, ColumnListCtrl* list, Hooks hooks)
-    : QObject(page), page_(page), list_(list), hooks_(std::move(hooks)) {}
+BulkChannelCommands::BulkChannelCommands(QWidget* page, vormante::ListKeeper* keeper, Hooks hooks)
+    : QObject(page), page_(page), keeper_(keeper), list_(keeper->list()), hooks_(std::move(hooks)) {}
 
 std::vector<int> BulkChannelCommands::SelectedChannels() const {
     // One pass over the shown channels checks every row key, however many are selected.
@@ -44,22 +44,6 @@ QString BulkChannelCommands::countLabel(const std::vector<int>& channels) const 
                           QStringLiteral("channels"));
 }
 
-void BulkChannelCommands::Reselect(const std::vector<int>& channels) {
-    QHash<int, int> rowOfKey;
-    for (int row = list_->RowCount() - 1; row >= 0; --row)
-        rowOfKey.insert(list_->RowKey(row), row);
-    QList<int> rows;
-    for (const int channel : channels)
-        if (const auto found = rowOfKey.constFind(channel); found != rowOfKey.constEnd())
-            rows << found.value();
-    if (rows.isEmpty())
-        return;
-    // The first channel is the focus row and the current one.
-    list_->SelectOnlyRows(rows);
-    list_->setCurrentRow(rows.front());
-    list_->EnsureRowVisible(rows.front());
-}
-
 void BulkChannelCommands::DeleteSelected() {
     const std::vector<int> channels = SelectedChannels();
     if (channels.empty())
@@ -68,14 +52,12 @@ void BulkChannelCommands::DeleteSelected() {
     if (!MessageBox::askYesNo(page_, QStringLiteral("Del Channel"),
                               QStringLiteral("Delete %1 channels?").arg(count)))
         return;
-    const int top = list_->TopRow();
     bool deleted = false;
+    keeper_->Plan(vormante::Placement::KeepTop());
     hooks_.change(QStringLiteral("Delete %1 channels").arg(count),
                   [&](ChannelDatabase& db) { deleted = vormante::DeleteChannels(db, channels); });
     if (!deleted)
         MessageBox::information(page_, QStringLiteral("The channels have changed; nothing was deleted."));
-    hooks_.refill();
-    list_->ScrollRowToTop(top);
 }
 
 void BulkChannelCommands::move(const std::vector<int>& channels, const QString& where,
@@ -84,12 +66,10 @@ void BulkChannelCommands::move(const std::vector<int>& channels, const QString& 
     if (channels.empty() || satellite < 0)
         return;
     const bool tv = hooks_.tv();
-    const int top = list_->TopRow();
+    // The moved channels stay selected, the first of them current and in view.
+    keeper_->Plan(vormante::Placement::Select(channels));
     hooks_.change(QStringLiteral("Move %1 to %2").arg(countLabel(channels), where),
                   [&](ChannelDatabase& db) { operation(db, satellite, tv); });
-    hooks_.refill();
-    list_->ScrollRowToTop(top);
-    Reselect(channels);
 }
 
 void BulkChannelCommands::MoveSelectedTo(int target) {
@@ -176,14 +156,8 @@ void BulkChannelCommands::SetFlag(ChannelFlag flag, bool on) {
     const QString name =
         QStringLiteral("%1 %2 on %3")
             .arg(on ? QStringLiteral("Set") : QStringLiteral("Clear"), FlagText(flag), countLabel(channels));
+    // The rows are rewritten in place: the selection, the current row and the place stay.
     hooks_.change(name, [&](ChannelDatabase& db) { vormante::SetChannelsFlag(db, channels, flag, on); });
-    const int top = list_->TopRow();
-    const int current = list_->currentRow() >= 0 ? list_->RowKey(list_->currentRow()) : -1;
-    hooks_.refill();
-    list_->ScrollRowToTop(top);
-    Reselect(channels);
-    if (const int row = list_->RowOfKey(current); row >= 0)
-        list_->setCurrentRow(row);
 }
 
 void BulkChannelCommands::Key(QAction* action, const QKeySequence& key) {

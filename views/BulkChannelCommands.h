@@ -22,7 +22,8 @@ class QWidget;
 
 namespace vormante {
 class ChannelDatabase;
-}
+class ListKeeper;
+} // namespace vormante
 
 class BulkChannelCommands : public QObject {
     Q_OBJECT
@@ -36,10 +37,9 @@ public:
         std::function<int()> satellite;                  // the chain the list shows, -1 none
         std::function<bool()> tv;
         std::function<bool(const QString& name, const Operation& operation)> change;
-        std::function<void()> refill; // brings the list up to date after a change
     };
 
-    BulkChannelCommands(QWidget* page, ColumnListCtrl* list, Hooks hooks);
+    BulkChannelCommands(QWidget* page, vormante::ListKeeper* keeper, Hooks hooks);
 
     // The channels of the selected shown rows, in row order, each once.
     std::vector<int> SelectedChannels() const;
@@ -60,8 +60,6 @@ public:
     QMenu* AddFlagMenu(QMenu* menu);
     // Puts a key on an action and makes it work while the list has the focus.
     void Key(QAction* action, const QKeySequence& key);
-    // Selects the rows of these channels, the first of them current.
-    void Reselect(const std::vector<int>& channels);
 
     static QString FlagText(vormante::ChannelFlag flag);
 
@@ -71,6 +69,7 @@ private:
               const std::function<bool(vormante::ChannelDatabase&, int satellite, bool tv)>& operation);
 
     QWidget* page_;
+    vormante::ListKeeper* keeper_;
     ColumnListCtrl* list_;
     Hooks hooks_;
 };

@@ -5,10 +5,11 @@
 #include "ChannelDialog.h"
 #include "ChannelRowTexts.h"
 #include "CommandGuard.h"
-#include "DocumentFollower.h"
 #include "ListFilterBar.h"
 #include "MoveToDialog.h"
 #include "MultiChannelEdit.h"
+#include "common/DocumentFollower.h"
+#include "common/ListKeeper.h"
 #include "controls/ColumnListCtrl.h"
 #include "controls/MessageBox.h"
 #include "document/Document.h"
@@ -26,7 +27,6 @@
 #include <QMenu>
 #include <QPointer>
 #include <QRadioButton>
-#include <QScopedValueRollback>
 #include <QVBoxLayout>
 
 using vormante::ChannelDatabase;
@@ -65,9 +65,12 @@ const SortEntry kSortEntries[] = {
 } // namespace
 
 ChannelListPage::ChannelListPage(QWidget* parent)
-    : QWidget(parent), follower_(new DocumentFollower(this, [this] { FollowDocument(); })) {
+    : QWidget(parent),
+      follower_(new vormante::DocumentFollower(
+          this, [this](const vormante::DocumentChange& change, bool own) { followChange(change, own); })) {
     dialogRunner_ = [](QDialog& dialog) { return dialog.exec(); };
     buildControls();
+    buildKeeper();
     BulkChannelCommands::Hooks hooks;
     hooks.database = [this] { return database(); };
     hooks.channelOfRow = [this](int row) { return ChannelOfRow(row); };
@@ -80,8 +83,7 @@ ChannelListPage::ChannelListPage(QWidget* parent)
     hooks.change = [this](const QString& name, const BulkChannelCommands::Operation& operation) {
         return change(name, operation);
     };
-    hooks.refill = [this] { Refresh(); };
-    bulk_ = new BulkChannelCommands(this, channelList_, std::move(hooks));
+    bulk_ = new BulkChannelCommands(this, keeper_, std::move(hooks));
     buildContextMenu();
     // The filter box stands right above the list.
     filterBar_ = new ListFilterBar(this);
@@ -141,14 +143,7 @@ void ChannelListPage::buildControls() {
     connect(tvButton_, &QRadioButton::clicked, this, &ChannelListPage::tvClicked);
     connect(radioButton_, &QRadioButton::clicked, this, &ChannelListPage::radioClicked);
     connect(satelliteCombo_, &QComboBox::currentIndexChanged, this, &ChannelListPage::satelliteChosen);
-    connect(channelList_, &ColumnListCtrl::rowSelectionChanged, this, &ChannelListPage::listSelectionChanged);
     connect(channelList_, &ColumnListCtrl::rowContextMenuRequested, this, &ChannelListPage::showContextMenu);
-    // A header click reorders the rows on screen and the selection moves with them;
-    // the highlighted channel stays the one the commands act on.
-    connect(channelList_->horizontalHeader(), &QHeaderView::sectionClicked, this, [this] {
-        if (channelList_->FirstSelectedRow() >= 0)
-            syncCurrentRow();
-    });
     channelList_->SetRowsDraggable(true);
     connect(
         channelList_, &ColumnListCtrl::rowsDropped, this,
@@ -217,21 +212,66 @@ const ChannelDatabase* ChannelListPage::database() const {
 }
 
 bool ChannelListPage::change(const QString& name, const std::function<void(ChannelDatabase&)>& operation) {
-    return follower_->ApplyOwn(name, operation);
+    return follower_->Change(name, operation);
+}
+
+// The rows: the shown satellite's channels of the shown kind, in chain order.
+void ChannelListPage::buildKeeper() {
+    vormante::ListKeeper::Source rows;
+    rows.records = [this] { return ListedChannels(SatelliteOfChoice(satelliteChoice_)); };
+    rows.cells = [this](int channel) { return channelrow::RowTexts(*database(), channel, 0).mid(1); };
+    // A row shows its channel, its transponder and the transponder's satellite.
+    rows.touched = [this](int channel, const vormante::DocumentChange& change) {
+        if (change.TouchesChannel(channel))
+            return true;
+        const int transponder = database()->Channel(channel).transponder();
+        if (!vormante::IsTransponderSlot(transponder))
+            return false;
+        return change.TouchesTransponder(transponder) ||
+               change.TouchesSatellite(static_cast<int>(database()->Transponder(transponder).satellite()));
+    };
+    keeper_ =
+        new vormante::ListKeeper(channelList_, std::move(rows), vormante::ListKeeper::Scroll::PageOfCurrent,
+                                 vormante::ListKeeper::CurrentRule::FocusRow);
 }
 
 void ChannelListPage::FollowDocument() {
-    if (!document_ || !document_->isOpen())
+    followChange(vormante::DocumentFollower::Everything(), false);
+}
+
+// The one place the page follows the document. A change made elsewhere keeps the
+// shown satellite, the same channels current and selected, the first row shown and
+// the focus; the page's own commands have said where the list stands.
+void ChannelListPage::followChange(const vormante::DocumentChange& change, bool own) {
+    if (!document_ || !document_->isOpen()) {
+        keeper_->DropPlan();
         return;
-    const int satellite = ShownSatellite();
-    const int current = ChannelOfRow(channelList_->currentRow());
-    QList<int> selected;
-    for (int row : channelList_->SelectedRows())
-        if (const int channel = ChannelOfRow(row); channel >= 0)
-            selected << channel;
-    const int top = channelList_->TopRow();
+    }
     const QPointer<QWidget> focus = QApplication::focusWidget();
-    // The same satellite may stand at another place of the box now.
+    if (own && showCurrentSatellite_) {
+        // The command stored a channel on the current satellite: show that one.
+        const int stored = ChoiceOfSatellite(static_cast<int>(database()->Settings().currentSatellite()));
+        if (stored >= 0)
+            satelliteChoice_ = stored;
+    } else if (!own) {
+        keeper_->Plan(vormante::Placement::Follow());
+        keepShownSatellite();
+    }
+    showCurrentSatellite_ = false;
+    if (boxEntries() != currentBoxEntries() || keeper_->NeedsRefill(change)) {
+        Refresh();
+    } else {
+        keeper_->Rewrite(change);
+        UpdateCounters();
+    }
+    keeper_->DropPlan();
+    if (!own && focus)
+        focus->setFocus();
+}
+
+// The same satellite may stand at another place of the box now.
+void ChannelListPage::keepShownSatellite() {
+    const int satellite = ShownSatellite();
     int satellites = 0;
     while (SatelliteOfChoice(satellites) >= 0)
         ++satellites;
@@ -242,21 +282,43 @@ void ChannelListPage::FollowDocument() {
     }
     if (satelliteChoice_ >= satellites)
         satelliteChoice_ = std::max(0, satellites - 1);
-    Refresh();
-    if (const int row = channelList_->RowOfKey(current); row >= 0)
-        channelList_->setCurrentRow(row);
-    {
-        const QScopedValueRollback refreshing(refreshing_, true);
-        channelList_->ClearSelectedRows();
-        for (int channel : selected)
-            if (const int row = channelList_->RowOfKey(channel);
-                row >= 0 && row != channelList_->currentRow())
-                channelList_->SelectRow(row);
-        channelList_->SelectRow(channelList_->currentRow());
+}
+
+QStringList ChannelListPage::boxEntries() const {
+    QStringList names;
+    for (int slot = 0; slot < vormante::SATELLITE_SLOTS; ++slot) {
+        const vormante::ConstSatelliteRecord satellite = database()->Satellite(slot);
+        if (HoldsChannels(satellite)) {
+            const std::string name = satellite.name();
+            names << QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
+        }
     }
-    channelList_->ScrollRowToTop(top);
-    if (focus)
-        focus->setFocus();
+    return names;
+}
+
+QStringList ChannelListPage::currentBoxEntries() const {
+    QStringList names;
+    for (int index = 0; index < satelliteCombo_->count(); ++index)
+        names << satelliteCombo_->itemText(index);
+    return names;
+}
+
+std::vector<int> ChannelListPage::ListedChannels(int satellite) const {
+    std::vector<int> listed;
+    if (satellite < 0)
+        return listed;
+    const unsigned wanted =
+        showTv_ ? vormante::ChannelRecord::SERVICE_TV : vormante::ChannelRecord::SERVICE_RADIO;
+    const ChannelDatabase& db = *database();
+    int channel = db.Satellite(satellite).firstChannel();
+    // Bounded by the table size, so a chain that loops back ends too.
+    for (int steps = 0; vormante::IsChannelSlot(channel) && steps < vormante::CHANNEL_SLOTS; ++steps) {
+        const vormante::ConstChannelRecord record = db.Channel(channel);
+        if (record.state() == vormante::ChannelRecord::STATE_IN_USE && record.serviceType() == wanted)
+            listed.push_back(channel);
+        channel = record.nextChannel();
+    }
+    return listed;
 }
 
 void ChannelListPage::Initialize(vormante::Document& document) {
@@ -324,8 +386,6 @@ int ChannelListPage::ChannelOfRow(int row) const {
 void ChannelListPage::Refresh() {
     if (!document_ || !document_->isOpen())
         return;
-    const QScopedValueRollback refreshing(refreshing_, true);
-    channelList_->DeleteAllRows();
     fillSatelliteBox();
     const int satellite = SatelliteOfChoice(satelliteChoice_);
     if (satellite != -1) {
@@ -334,65 +394,16 @@ void ChannelListPage::Refresh() {
         document_->ApplyQuietly([satellite](ChannelDatabase& db) {
             db.Settings().setCurrentSatellite(static_cast<unsigned>(satellite));
         });
-        fillRows(satellite);
     }
-    const int rows = channelList_->RowCount();
-    if (rows == 0) {
-        channelList_->AddRow(channelrow::PlaceholderRow());
-        channelList_->setCurrentRow(0);
-    }
-    if (channelList_->currentRow() >= channelList_->RowCount())
-        channelList_->setCurrentRow(channelList_->RowCount() - 1);
-    // With the selection cleared by the user the first row becomes current.
-    if (channelList_->currentRow() < 0)
-        channelList_->setCurrentRow(0);
-    channelList_->setFocus();
-    selectCurrentRow();
-    channelList_->ScrollRowToTop(pageTop(channelList_->currentRow()));
+    keeper_->Refill();
     UpdateCounters();
 }
 
 void ChannelListPage::fillSatelliteBox() {
     const QSignalBlocker blocker(satelliteCombo_);
     satelliteCombo_->clear();
-    for (int slot = 0; slot < vormante::SATELLITE_SLOTS; ++slot) {
-        const vormante::ConstSatelliteRecord satellite = database()->Satellite(slot);
-        if (HoldsChannels(satellite)) {
-            const std::string name = satellite.name();
-            satelliteCombo_->addItem(QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())));
-        }
-    }
+    satelliteCombo_->addItems(boxEntries());
     satelliteCombo_->setCurrentIndex(satelliteChoice_ < satelliteCombo_->count() ? satelliteChoice_ : -1);
-}
-
-void ChannelListPage::fillRows(int satellite) {
-    const unsigned wanted =
-        showTv_ ? vormante::ChannelRecord::SERVICE_TV : vormante::ChannelRecord::SERVICE_RADIO;
-    int number = 0;
-    const ChannelDatabase& db = *database();
-    int channel = db.Satellite(satellite).firstChannel();
-    // Bounded by the table size, so a chain that loops back ends too.
-    for (int steps = 0; vormante::IsChannelSlot(channel) && steps < vormante::CHANNEL_SLOTS; ++steps) {
-        const vormante::ConstChannelRecord record = db.Channel(channel);
-        if (record.state() == vormante::ChannelRecord::STATE_IN_USE && record.serviceType() == wanted)
-            channelList_->AddKeyedRow(channelrow::RowTexts(db, channel, ++number), channel);
-        channel = record.nextChannel();
-    }
-}
-
-void ChannelListPage::selectCurrentRow() {
-    const QScopedValueRollback refreshing(refreshing_, true);
-    channelList_->ClearSelectedRows();
-    channelList_->SelectRow(channelList_->currentRow(), true);
-}
-
-int ChannelListPage::rowsPerPage() const {
-    return std::max(1, channelList_->VisibleRowCount());
-}
-
-int ChannelListPage::pageTop(int row) const {
-    const int perPage = rowsPerPage();
-    return perPage * (std::max(0, row) / perPage);
 }
 
 void ChannelListPage::UpdateCounters() {
@@ -422,7 +433,7 @@ void ChannelListPage::radioClicked() {
 }
 
 void ChannelListPage::satelliteChosen(int index) {
-    if (refreshing_ || index < 0 || !document_ || !document_->isOpen())
+    if (index < 0 || !document_ || !document_->isOpen())
         return;
     satelliteChoice_ = index;
     // Picked with the keys, the next key still belongs to the box: Return must not
@@ -433,25 +444,13 @@ void ChannelListPage::satelliteChosen(int index) {
         satelliteCombo_->setFocus();
 }
 
-void ChannelListPage::listSelectionChanged() {
-    if (refreshing_)
-        return;
-    syncCurrentRow();
-}
-
-// The current row is the focus row while that is selected (Ctrl+click, Shift+arrows),
-// else the first selected row.
-void ChannelListPage::syncCurrentRow() {
-    const int focus = channelList_->FocusRow();
-    channelList_->setCurrentRow(
-        focus >= 0 && channelList_->IsRowSelected(focus) ? focus : channelList_->FirstSelectedRow());
-}
-
 void ChannelListPage::showContextMenu(int row, const QPoint& globalPos) {
     if (row < 0 || row >= channelList_->RowCount())
         return;
-    if (!channelList_->IsRowSelected(row))
-        channelList_->SelectRow(row, true);
+    if (!channelList_->IsRowSelected(row)) {
+        keeper_->SelectOnly(row);
+        keeper_->TakeCurrentFromSelection();
+    }
     contextMenu_->popup(globalPos);
 }
 
@@ -502,22 +501,16 @@ void ChannelListPage::AddChannelCommand() {
                       true);
     if (dialogRunner_(dialog) != QDialog::Accepted)
         return;
+    // The page shows the new channel's kind and satellite (the user may have stored it
+    // on another one); the new channel, the last of its kind, is the current row.
+    SetShowTv(dialog.isTv() && vormante::FindFreeChannelSlot(*database()) >= 0);
+    showCurrentSatellite_ = true;
+    keeper_->Plan(vormante::Placement::Last());
     int added = -1;
     change(QStringLiteral("Add channel ") + steps::FromLatin1(dialog.values().name),
            [&](ChannelDatabase& db) { added = dialog.ApplyTo(db); });
     if (added < 0)
         MessageBox::information(this, QStringLiteral("Prog is Full!"));
-    SetShowTv(dialog.isTv());
-    // The user may have stored the channel on another satellite: show that one, so
-    // the new channel is the last row.
-    const int stored = ChoiceOfSatellite(static_cast<int>(database()->Settings().currentSatellite()));
-    if (stored >= 0)
-        satelliteChoice_ = stored;
-    Refresh();
-    // The new channel is the last of its kind: make the last row current and visible.
-    channelList_->setCurrentRow(channelList_->RowCount() - 1);
-    channelList_->ScrollRowToTop(pageTop(channelList_->currentRow()));
-    selectCurrentRow();
 }
 
 void ChannelListPage::EditChannelCommand() {
@@ -542,20 +535,10 @@ void ChannelListPage::EditChannelCommand() {
                        false);
     if (dialogRunner_(dialog) != QDialog::Accepted)
         return;
-    const auto kindBefore = db.Channel(channel).serviceType();
+    // The row is rewritten in place; a channel that turned from TV to radio or back
+    // leaves this list for the other kind's.
     change(QStringLiteral("Edit channel ") + steps::FromLatin1(dialog.values().name),
            [&](ChannelDatabase& image) { dialog.ApplyTo(image); });
-    // A channel that turned from TV to radio or back leaves this list for the other kind's.
-    if (database()->Channel(channel).serviceType() != kindBefore)
-        Refresh();
-    else
-        rewriteRow(row, channel);
-}
-
-void ChannelListPage::rewriteRow(int row, int channel) {
-    const QStringList texts = channelrow::RowTexts(*database(), channel, 0);
-    for (int column = channelrow::NAME_COLUMN; column <= channelrow::TP_COLUMN; ++column)
-        channelList_->SetCellText(row, column, texts[column]);
 }
 
 void ChannelListPage::DeleteChannelCommand() {
@@ -574,13 +557,11 @@ void ChannelListPage::DeleteChannelCommand() {
                          QStringLiteral("]?\t\t");
     if (!MessageBox::askYesNo(this, QStringLiteral("Del Channel"), text))
         return;
-    const int top = channelList_->TopRow();
+    keeper_->Plan(vormante::Placement::KeepTop());
     change(QStringLiteral("Delete channel ") + steps::FromLatin1(name), [&](ChannelDatabase& db) {
         vormante::DeleteChannel(db, channel, satellite);
         vormante::RenumberChannels(db, satellite);
     });
-    Refresh();
-    channelList_->ScrollRowToTop(top);
 }
 
 void ChannelListPage::SortCommand(SortKind kind) {
@@ -595,12 +576,10 @@ void ChannelListPage::SortCommand(SortKind kind) {
     for (const SortEntry& entry : kSortEntries)
         if (entry.kind == kind)
             sortName = QLatin1String(entry.text);
+    // The same channel stays current, at its new place.
+    keeper_->Plan(vormante::Placement::Show([channel] { return channel; }));
     change(QStringLiteral("Sort %1 on %2").arg(sortName, steps::SatelliteLabel(*database(), satellite)),
            [&](ChannelDatabase& db) { vormante::SortChannels(db, satellite, kind); });
-    channelList_->setCurrentRow(vormante::ChannelOrdinal(*database(), satellite, -1, showTv_, channel) - 1);
-    const int top = pageTop(channelList_->currentRow());
-    Refresh();
-    channelList_->ScrollRowToTop(top);
 }
 
 void ChannelListPage::MoveCommand() {
@@ -631,13 +610,11 @@ void ChannelListPage::MoveCurrentTo(int target) {
     const int number = vormante::ChannelOrdinal(*database(), satellite, -1, showTv_, channel);
     if (channel < 0 || number < 1)
         return;
+    // The moved channel is current, at its new place.
+    keeper_->Plan(vormante::Placement::Show([channel] { return channel; }));
     change(
         QStringLiteral("Move %1 to %2").arg(steps::ChannelLabel(*database(), channel)).arg(target),
         [&](ChannelDatabase& db) { vormante::MoveChannelToNumber(db, satellite, number, target, showTv_); });
-    channelList_->setCurrentRow(target - 1);
-    const int top = pageTop(target - 1);
-    Refresh();
-    channelList_->ScrollRowToTop(top);
 }
 
 bool ChannelListPage::ShowChannel(int satellite, bool tv, int channel) {
@@ -649,15 +626,9 @@ bool ChannelListPage::ShowChannel(int satellite, bool tv, int channel) {
     filterBar_->Clear();
     satelliteChoice_ = choice;
     SetShowTv(tv);
+    keeper_->Plan(vormante::Placement::Show([channel] { return channel; }));
     Refresh();
-    const int row = channelList_->RowOfKey(channel);
-    if (row < 0)
-        return false;
-    channelList_->setCurrentRow(row);
-    selectCurrentRow();
-    channelList_->EnsureRowVisible(row);
-    channelList_->setFocus();
-    return true;
+    return channelList_->RowOfKey(channel) >= 0;
 }
 
 void ChannelListPage::MoveToTopCommand() {
@@ -687,12 +658,9 @@ void ChannelListPage::editSeveral(const std::vector<int>& channels) {
         return;
     const vormante::ChannelFieldEdits edits = several.Edits();
     bool stored = false;
+    keeper_->Plan(vormante::Placement::Select(channels));
     change(several.StepName(),
            [&](ChannelDatabase& db) { stored = vormante::EditChannels(db, channels, edits); });
     if (!stored)
         MessageBox::information(this, QStringLiteral("The channels have changed; nothing was stored."));
-    const int top = channelList_->TopRow();
-    Refresh();
-    channelList_->ScrollRowToTop(top);
-    bulk_->Reselect(channels);
 }

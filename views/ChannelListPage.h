@@ -16,7 +16,6 @@
 
 class BulkChannelCommands;
 class ColumnListCtrl;
-class DocumentFollower;
 class ListFilterBar;
 class QComboBox;
 class QDialog;
@@ -28,6 +27,9 @@ class QRadioButton;
 namespace vormante {
 class ChannelDatabase;
 class Document;
+class DocumentFollower;
+class ListKeeper;
+struct DocumentChange;
 } // namespace vormante
 
 class ChannelListPage : public QWidget {
@@ -94,24 +96,24 @@ private:
     void tvClicked();
     void radioClicked();
     void satelliteChosen(int index);
-    void listSelectionChanged();
-    void syncCurrentRow();
+    void buildKeeper();
+    void followChange(const vormante::DocumentChange& change, bool own);
+    void keepShownSatellite();
+    QStringList boxEntries() const;
+    QStringList currentBoxEntries() const;
+    std::vector<int> ListedChannels(int satellite) const;
     void editSeveral(const std::vector<int>& channels);
     void showContextMenu(int row, const QPoint& globalPos);
     void fillSatelliteBox();
-    void fillRows(int satellite);
-    void selectCurrentRow();
-    int pageTop(int row) const;
-    int rowsPerPage() const;
     bool presetFromRow();
     bool presetFromFirstSatellite();
-    void rewriteRow(int row, int channel);
     const vormante::ChannelDatabase* database() const;
     bool change(const QString& name, const std::function<void(vormante::ChannelDatabase&)>& operation);
     void guarded(void (ChannelListPage::*command)());
 
     vormante::Document* document_ = nullptr;
-    DocumentFollower* follower_;
+    vormante::DocumentFollower* follower_;
+    vormante::ListKeeper* keeper_ = nullptr;
     QHBoxLayout* filterRow_ = nullptr; // the filter box and the counts
     int savedTvRow_ = 0;
     int savedRadioRow_ = 0;
@@ -119,7 +121,7 @@ private:
     int defaultSatellite_ = -1;
     bool showTv_ = true;
     int satelliteChoice_ = 0;
-    bool refreshing_ = false;
+    bool showCurrentSatellite_ = false; // after an addition: the satellite of the new channel
     DialogRunner dialogRunner_;
 
     QComboBox* satelliteCombo_ = nullptr;

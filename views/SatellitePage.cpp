@@ -2,10 +2,11 @@
 
 #include "BulkChannelCommands.h"
 #include "CommandGuard.h"
-#include "DocumentFollower.h"
 #include "ListFilterBar.h"
 #include "SatellitePageCommands.h"
 #include "SatellitePageText.h"
+#include "common/DocumentFollower.h"
+#include "common/ListKeeper.h"
 #include "controls/ColumnListCtrl.h"
 #include "document/Document.h"
 #include "model/ChannelDatabase.h"
@@ -19,11 +20,11 @@
 #include <QMenu>
 #include <QPointer>
 #include <QRadioButton>
-#include <QScopedValueRollback>
 #include <QSplitter>
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <numeric>
 #include <vector>
 
 using namespace vormante;
@@ -51,20 +52,19 @@ ColumnListCtrl* MakeList(const char* name, QWidget* parent) {
     return list;
 }
 
-QStringList Row(int number, const QStringList& cells) {
-    return QStringList{QString::number(number)} + cells;
-}
 } // namespace
 
 SatellitePage::SatellitePage(QWidget* parent)
     : QWidget(parent), channelList_(MakeList("channelList", this)), lnbList_(MakeList("lnbList", this)),
       transponderList_(MakeList("transponderList", this)), satelliteList_(MakeList("satelliteList", this)),
       tvButton_(new QRadioButton(tr("TV"), this)), radioButton_(new QRadioButton(tr("Radio"), this)),
-      follower_(new DocumentFollower(this, [this] { FollowDocument(); })),
+      follower_(new DocumentFollower(
+          this, [this](const DocumentChange& change, bool own) { followChange(change, own); })),
       commands_(std::make_unique<SatellitePageCommands>(*this)) {
     tvButton_->setObjectName(QStringLiteral("tvButton"));
     radioButton_->setObjectName(QStringLiteral("radioButton"));
     buildLayout();
+    buildKeepers();
     buildMenus();
     // The filter box stands above the channel list, inside its frame.
     filterBar_ = new ListFilterBar(this);
@@ -75,13 +75,8 @@ SatellitePage::SatellitePage(QWidget* parent)
 
     for (int which = SATELLITES; which <= CHANNELS; ++which) {
         ColumnListCtrl* target = list(which);
-        connect(target, &ColumnListCtrl::rowSelectionChanged, this,
+        connect(keepers_[which], &ListKeeper::userSelected, this,
                 [this, which] { listSelectionChanged(which); });
-        // A header-click sort moves the selected rows: the current row moves with them.
-        connect(target->model(), &QAbstractItemModel::layoutChanged, this, [target] {
-            if (target->FirstSelectedRow() >= 0)
-                target->setCurrentRow(target->FirstSelectedRow());
-        });
         connect(target, &ColumnListCtrl::rowDoubleClicked, this, [this, which](int) {
             static constexpr int EDIT_COMMAND[] = {
                 SatellitePageCommands::EDIT_SATELLITE, SatellitePageCommands::EDIT_TRANSPONDER,
@@ -93,6 +88,59 @@ SatellitePage::SatellitePage(QWidget* parent)
     }
     connect(tvButton_, &QRadioButton::clicked, this, [this] { tvRadioClicked(true); });
     connect(radioButton_, &QRadioButton::clicked, this, [this] { tvRadioClicked(false); });
+}
+
+// What each list shows: the records it lists and their cells, from the document as it is now.
+void SatellitePage::buildKeepers() {
+    using Source = ListKeeper::Source;
+    Source satellites;
+    satellites.records = [this] { return satview::UsedSatellites(*database()); };
+    satellites.cells = [this](int slot) { return satview::SatelliteCells(*database(), slot); };
+    satellites.touched = [](int slot, const DocumentChange& change) { return change.TouchesSatellite(slot); };
+    // A plain refill starts at the current satellite's row, or where it would stand.
+    satellites.startRow = [this](const std::vector<int>& used) {
+        const unsigned current = database()->Settings().currentSatellite();
+        if (current == NO_CURRENT_SATELLITE)
+            return 0;
+        return static_cast<int>(std::count_if(
+            used.begin(), used.end(), [current](int slot) { return slot < static_cast<int>(current); }));
+    };
+    Source transponders;
+    transponders.records = [this] {
+        const int satellite = SatelliteOfRow(satelliteList_->FirstSelectedRow());
+        return satellite == NONE ? std::vector<int>{} : satview::ListedTransponders(*database(), satellite);
+    };
+    transponders.cells = [this](int slot) { return satview::TransponderCells(*database(), slot); };
+    transponders.touched = [](int slot, const DocumentChange& change) {
+        return change.TouchesTransponder(slot);
+    };
+    Source lnbs;
+    lnbs.records = [] {
+        std::vector<int> types(LNB_TYPES);
+        std::iota(types.begin(), types.end(), 0);
+        return types;
+    };
+    lnbs.cells = [this](int type) { return satview::LnbCells(*database(), type); };
+    lnbs.touched = [](int, const DocumentChange& change) { return change.settings; };
+    Source channels;
+    channels.records = [this] {
+        const int satellite = SatelliteOfRow(satelliteList_->FirstSelectedRow());
+        // A placeholder transponder row names no transponder, so it lists no channel.
+        const int transponder = transponderList_->RowKey(transponderList_->currentRow());
+        return transponder == NONE ? std::vector<int>{}
+                                   : satview::ListedChannels(*database(), satellite, transponder, showTv_);
+    };
+    channels.cells = [this](int slot) { return satview::ChannelCells(*database(), slot); };
+    channels.touched = [](int slot, const DocumentChange& change) { return change.TouchesChannel(slot); };
+
+    using Scroll = ListKeeper::Scroll;
+    using Rule = ListKeeper::CurrentRule;
+    keepers_[SATELLITES] =
+        new ListKeeper(satelliteList_, satellites, Scroll::CurrentAtTop, Rule::FirstSelected);
+    keepers_[TRANSPONDERS] =
+        new ListKeeper(transponderList_, transponders, Scroll::RememberedTop, Rule::FirstSelected);
+    keepers_[LNBS] = new ListKeeper(lnbList_, lnbs, Scroll::None, Rule::FocusRow);
+    keepers_[CHANNELS] = new ListKeeper(channelList_, channels, Scroll::CurrentAtTop, Rule::FocusRow);
 }
 
 SatellitePage::~SatellitePage() = default;
@@ -187,8 +235,7 @@ void SatellitePage::buildChannelKeys(QAction* add, QAction* edit, QAction* del) 
     hooks.change = [this](const QString& name, const BulkChannelCommands::Operation& operation) {
         return Change(name, operation);
     };
-    hooks.refill = [this] { RefreshList(CHANNELS); };
-    channelBulk_ = new BulkChannelCommands(this, channelList_, std::move(hooks));
+    channelBulk_ = new BulkChannelCommands(this, keepers_[CHANNELS], std::move(hooks));
     channelBulk_->Key(add, QKeySequence(Qt::Key_Insert));
     channelBulk_->Key(edit, QKeySequence(Qt::Key_F2));
     edit->setShortcuts({QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter), QKeySequence(Qt::Key_F2)});
@@ -206,18 +253,11 @@ QMenu* SatellitePage::ContextMenu(int which) const {
 }
 
 ColumnListCtrl* SatellitePage::list(int which) const {
-    switch (which) {
-    case SATELLITES:
-        return satelliteList_;
-    case TRANSPONDERS:
-        return transponderList_;
-    case LNBS:
-        return lnbList_;
-    case CHANNELS:
-        return channelList_;
-    default:
-        return nullptr;
-    }
+    return which >= SATELLITES && which <= CHANNELS ? keepers_[which]->list() : nullptr;
+}
+
+ListKeeper* SatellitePage::keeper(int which) const {
+    return which >= SATELLITES && which <= CHANNELS ? keepers_[which] : nullptr;
 }
 
 void SatellitePage::Initialize(vormante::Document& document) {
@@ -231,7 +271,7 @@ void SatellitePage::Initialize(vormante::Document& document) {
     // the splitter lets the user make them as low as four rows.
     for (ColumnListCtrl* upper : {satelliteList_, transponderList_, lnbList_})
         upper->SetRowsWanted(LNB_TYPES, 4);
-    transponderTopRow_ = 0;
+    keepers_[TRANSPONDERS]->setRememberedTop(0);
     document_ = &document;
     follower_->Follow(document);
     SetShowTv(true);
@@ -242,36 +282,47 @@ const ChannelDatabase* SatellitePage::database() const {
 }
 
 bool SatellitePage::Change(const QString& name, const std::function<void(ChannelDatabase&)>& operation) {
-    return follower_->ApplyOwn(name, operation);
+    return follower_->Change(name, operation);
+}
+
+void SatellitePage::Expect(int which, Placement placement) {
+    if (ListKeeper* target = keeper(which))
+        target->Plan(std::move(placement));
+}
+
+int SatellitePage::transponderTopRow() const {
+    return keepers_[TRANSPONDERS]->rememberedTop();
 }
 
 void SatellitePage::FollowDocument() {
-    if (!document_ || !document_->isOpen())
-        return;
-    FollowKeys keys;
-    keys.active = true;
-    keys.satellite = CurrentSatellite();
-    keys.transponder = CurrentTransponder(keys.satellite);
-    keys.channel = CurrentChannel(keys.satellite, keys.transponder);
-    int tops[CHANNELS + 1];
-    for (int which = SATELLITES; which <= CHANNELS; ++which)
-        tops[which] = list(which)->TopRow();
-    const QPointer<QWidget> focus = QApplication::focusWidget();
-    follow_ = keys;
-    RefreshList(LNBS);
-    RefreshList(SATELLITES);
-    follow_ = FollowKeys{};
-    for (int which = SATELLITES; which <= CHANNELS; ++which)
-        list(which)->ScrollRowToTop(tops[which]);
-    transponderTopRow_ = tops[TRANSPONDERS];
-    // The refill moves the focus between the lists as a user's selection would; a
-    // change made elsewhere must leave it where the user had it.
-    if (focus)
-        focus->setFocus();
+    followChange(DocumentFollower::Everything(), false);
 }
 
-int SatellitePage::keyedRow(int which, int key) const {
-    return follow_.active && key != NONE ? list(which)->RowOfKey(key) : -1;
+// The one place the page follows the document. From the top list down, the first
+// list that needs a refill is refilled, and with it, through the page's reactions,
+// every list below; the lists above rewrite their touched rows in place. A change
+// made elsewhere keeps every list on its records and the focus where it was.
+void SatellitePage::followChange(const DocumentChange& change, bool own) {
+    if (!document_ || !document_->isOpen())
+        return;
+    const QPointer<QWidget> focus = QApplication::focusWidget();
+    if (!own)
+        for (ListKeeper* target : keepers_)
+            target->Plan(Placement::Follow());
+    keepers_[LNBS]->Follow(change);
+    for (int which : {SATELLITES, TRANSPONDERS, CHANNELS}) {
+        if (keepers_[which]->NeedsRefill(change)) {
+            RefreshList(which);
+            break;
+        }
+        keepers_[which]->Rewrite(change);
+    }
+    for (ListKeeper* target : keepers_)
+        target->DropPlan();
+    // The refill moves the focus between the lists as a user's selection would; a
+    // change made elsewhere must leave it where the user had it.
+    if (!own && focus)
+        focus->setFocus();
 }
 
 void SatellitePage::SetShowTv(bool on) {
@@ -334,152 +385,27 @@ int SatellitePage::CurrentChannel(int satellite, int transponder) const {
     return ChannelOfRow(satellite, transponder, channelList_->currentRow());
 }
 
-// ---- Refills ----
+// ---- Refills and reactions ----
 
 void SatellitePage::RefreshList(int which) {
     // Until a file is open the lists have their columns and no rows.
-    if (!document_ || !document_->isOpen())
+    if (!document_ || !document_->isOpen() || !keeper(which))
         return;
-    switch (which) {
-    case SATELLITES:
-        fillSatellites();
-        break;
-    case TRANSPONDERS:
-        fillTransponders();
-        break;
-    case LNBS:
-        fillLnbs();
-        break;
-    case CHANNELS:
-        fillChannels();
-        break;
-    default:
-        break;
-    }
+    keepers_[which]->Refill();
+    if (which == SATELLITES)
+        OnSatelliteSelected();
+    else if (which == TRANSPONDERS)
+        OnTransponderSelected();
 }
-
-// Adds the placeholder row to an empty list and brings currentRow into the rows; a
-// list whose selection was cleared starts again at its first row. Returns the row
-// count before the clamp lowered currentRow, or -1 when it did not.
-int SatellitePage::placeholderAndClamp(ColumnListCtrl* target) {
-    if (target->RowCount() == 0) {
-        target->AddRow(QStringList(target->ColumnCount(), QString()));
-        target->setCurrentRow(0);
-    }
-    if (target->currentRow() < 0)
-        target->setCurrentRow(0);
-    if (target->currentRow() >= target->RowCount()) {
-        target->setCurrentRow(target->RowCount() - 1);
-        return target->currentRow();
-    }
-    return -1;
-}
-
-void SatellitePage::selectQuietly(ColumnListCtrl* target, int row) {
-    const QScopedValueRollback quiet(quiet_, quiet_ + 1);
-    target->SelectRow(row);
-}
-
-void SatellitePage::fillSatellites() {
-    const ChannelDatabase& db = *database();
-    {
-        const QScopedValueRollback quiet(quiet_, quiet_ + 1);
-        satelliteList_->DeleteAllRows();
-        const std::vector<int> used = satview::UsedSatellites(db);
-        int number = 0;
-        int rowOfCurrent = 0;
-        const unsigned current = db.Settings().currentSatellite();
-        for (int slot : used) {
-            if (slot < static_cast<int>(current))
-                ++rowOfCurrent; // the current satellite's row, or where it would stand
-            satelliteList_->AddKeyedRow(Row(++number, satview::SatelliteCells(db, slot)), slot);
-        }
-        satelliteList_->setCurrentRow(current == NO_CURRENT_SATELLITE ? 0 : rowOfCurrent);
-        if (const int kept = keyedRow(SATELLITES, follow_.satellite); kept >= 0)
-            satelliteList_->setCurrentRow(kept);
-        placeholderAndClamp(satelliteList_);
-        satelliteList_->setFocus();
-        satelliteList_->SelectRow(satelliteList_->currentRow());
-    }
-    satelliteList_->ScrollRowToTop(satelliteList_->currentRow());
-    OnSatelliteSelected();
-}
-
-void SatellitePage::fillTransponders() {
-    const ChannelDatabase& db = *database();
-    const int satellite = SatelliteOfRow(satelliteList_->FirstSelectedRow());
-    {
-        const QScopedValueRollback quiet(quiet_, quiet_ + 1);
-        transponderList_->DeleteAllRows();
-        int number = 0;
-        for (int slot : satview::ListedTransponders(db, satellite))
-            transponderList_->AddKeyedRow(Row(++number, satview::TransponderCells(db, slot)), slot);
-        if (const int kept = keyedRow(TRANSPONDERS, follow_.transponder); kept >= 0)
-            transponderList_->setCurrentRow(kept);
-        if (placeholderAndClamp(transponderList_) >= 0)
-            transponderTopRow_ =
-                std::max(0, transponderList_->currentRow() - transponderList_->VisibleRowCount() + 1);
-        transponderList_->setFocus();
-        transponderList_->SelectRow(transponderList_->currentRow());
-    }
-    transponderList_->ScrollRowToTop(transponderTopRow_);
-    OnTransponderSelected();
-}
-
-void SatellitePage::fillLnbs() {
-    const ChannelDatabase& db = *database();
-    const QScopedValueRollback quiet(quiet_, quiet_ + 1);
-    lnbList_->DeleteAllRows();
-    for (int type = 0; type < LNB_TYPES; ++type)
-        lnbList_->AddKeyedRow(Row(type + 1, satview::LnbCells(db, type)), type);
-    placeholderAndClamp(lnbList_);
-    lnbList_->setFocus();
-    lnbList_->SelectRow(lnbList_->currentRow());
-}
-
-void SatellitePage::fillChannels() {
-    const ChannelDatabase& db = *database();
-    const int satellite = SatelliteOfRow(satelliteList_->FirstSelectedRow());
-    // A placeholder transponder row names no transponder, so it lists no channel.
-    const int transponder = transponderList_->RowKey(transponderList_->currentRow());
-    {
-        const QScopedValueRollback quiet(quiet_, quiet_ + 1);
-        channelList_->DeleteAllRows();
-        if (transponder != NONE) {
-            int number = 0;
-            for (int slot : satview::ListedChannels(db, satellite, transponder, showTv_))
-                channelList_->AddKeyedRow(Row(++number, satview::ChannelCells(db, slot)), slot);
-        }
-        if (const int kept = keyedRow(CHANNELS, follow_.channel); kept >= 0)
-            channelList_->setCurrentRow(kept);
-        placeholderAndClamp(channelList_);
-        channelList_->setFocus();
-        channelList_->SelectRow(channelList_->currentRow());
-    }
-    channelList_->ScrollRowToTop(channelList_->currentRow());
-}
-
-// ---- Reactions ----
 
 void SatellitePage::listSelectionChanged(int which) {
-    if (quiet_ > 0 || !document_)
+    if (!document_)
         return;
-    switch (which) {
-    case SATELLITES:
-        transponderTopRow_ = transponderList_->TopRow();
+    if (which == SATELLITES) {
+        keepers_[TRANSPONDERS]->setRememberedTop(transponderList_->TopRow());
         OnSatelliteSelected();
-        break;
-    case TRANSPONDERS:
+    } else if (which == TRANSPONDERS) {
         OnTransponderSelected();
-        break;
-    default: {
-        // The focus row while it is selected (Ctrl+click, Shift+arrows), else the first selected.
-        ColumnListCtrl* target = list(which);
-        const int focus = target->FocusRow();
-        target->setCurrentRow(focus >= 0 && target->IsRowSelected(focus) ? focus
-                                                                         : target->FirstSelectedRow());
-        break;
-    }
     }
 }
 
@@ -493,12 +419,8 @@ void SatellitePage::OnSatelliteSelected() {
     const int type = static_cast<int>(database()->Satellite(satellite).lnbType());
     const int row = lnbList_->RowOfKey(type) >= 0 ? lnbList_->RowOfKey(type) : type;
     lnbList_->setFocus();
-    {
-        const QScopedValueRollback quiet(quiet_, quiet_ + 1);
-        lnbList_->ClearSelectedRows();
-        lnbList_->setCurrentRow(row);
-        lnbList_->SelectRow(row);
-    }
+    lnbList_->setCurrentRow(row);
+    keepers_[LNBS]->SelectOnly(row);
     satelliteList_->setFocus();
 }
 
@@ -510,19 +432,16 @@ void SatellitePage::OnTransponderSelected() {
 }
 
 void SatellitePage::SelectRowAndReact(int which, int row) {
-    ColumnListCtrl* target = list(which);
-    if (!target)
-        return;
-    selectQuietly(target, row);
-    listSelectionChanged(which);
+    if (ListKeeper* target = keeper(which)) {
+        target->Select(row);
+        target->TakeCurrentFromSelection();
+        listSelectionChanged(which);
+    }
 }
 
 void SatellitePage::DeselectRowQuietly(int which, int row) {
-    ColumnListCtrl* target = list(which);
-    if (!target)
-        return;
-    const QScopedValueRollback quiet(quiet_, quiet_ + 1);
-    target->DeselectRow(row);
+    if (ListKeeper* target = keeper(which))
+        target->Deselect(row);
 }
 
 void SatellitePage::tvRadioClicked(bool tv) {
@@ -537,10 +456,8 @@ void SatellitePage::showContextMenu(int which, int row, const QPoint& globalPos)
     if (!target || row < 0 || row >= target->RowCount() || !document_)
         return;
     if (!target->IsRowSelected(row)) {
-        {
-            const QScopedValueRollback quiet(quiet_, quiet_ + 1);
-            target->SelectRow(row, true);
-        }
+        keepers_[which]->SelectOnly(row);
+        keepers_[which]->TakeCurrentFromSelection();
         listSelectionChanged(which);
     }
     menus_[which]->exec(globalPos);
@@ -551,15 +468,15 @@ bool SatellitePage::ShowChannel(int satellite, int transponder, bool tv, int cha
         return false;
     filterBar_->Clear();
     SetShowTv(tv);
-    follow_ = FollowKeys{true, satellite, transponder, channel};
+    const int records[] = {satellite, transponder, channel};
+    const int lists[] = {SATELLITES, TRANSPONDERS, CHANNELS};
+    for (int i = 0; i < 3; ++i)
+        keepers_[lists[i]]->Plan(Placement::Show([record = records[i]] { return record; }));
     RefreshList(SATELLITES);
-    follow_ = FollowKeys{};
-    const int row = channelList_->RowOfKey(channel);
-    if (row < 0)
+    for (ListKeeper* target : keepers_)
+        target->DropPlan();
+    if (channelList_->RowOfKey(channel) < 0)
         return false;
-    channelList_->setCurrentRow(row);
-    selectQuietly(channelList_, row);
-    channelList_->EnsureRowVisible(row);
     channelList_->setFocus();
     return true;
 }

@@ -4,9 +4,13 @@
 // and moves the LNB selection to its LNB type; selecting a transponder refills the
 // channels. Every row carries the slot of its record (its row key), so a header-click
 // sort never misleads a command. Right click opens the list's context menu, a double
-// click the matching edit dialog (SatellitePageCommands). The page changes the image
-// only through the document, and follows the document's changes made elsewhere (an
-// undo, another page), keeping each list on the same records.
+// click the matching edit dialog (SatellitePageCommands).
+//
+// Each list is kept by a ListKeeper. The page follows every change of the document
+// in one place (followChange): from the top list down, the first list whose records
+// changed, or that a command planned a place for, is refilled, which refills the
+// lists below it; the others rewrite the rows of the records the change touched.
+// A change made elsewhere (an undo, another page) keeps each list on its records.
 #pragma once
 
 #include <QWidget>
@@ -16,7 +20,6 @@
 
 class BulkChannelCommands;
 class ColumnListCtrl;
-class DocumentFollower;
 class ListFilterBar;
 class QDialog;
 class QMenu;
@@ -27,6 +30,10 @@ class SatellitePageCommands;
 namespace vormante {
 class ChannelDatabase;
 class Document;
+class DocumentFollower;
+class ListKeeper;
+struct DocumentChange;
+struct Placement;
 } // namespace vormante
 
 class SatellitePage : public QWidget {
@@ -56,6 +63,7 @@ public:
     QMenu* ContextMenu(int list) const;
 
     ColumnListCtrl* list(int which) const;
+    vormante::ListKeeper* keeper(int which) const;
     // The commands on the selected rows of the channel list.
     BulkChannelCommands* channelBulk() const { return channelBulk_; }
     ColumnListCtrl* satelliteList() const { return satelliteList_; }
@@ -66,16 +74,17 @@ public:
     QRadioButton* radioButton() const { return radioButton_; }
     const vormante::ChannelDatabase* database() const;
     vormante::Document* document() const { return document_; }
-    // Runs an operation as one step of the document's history, named name; the page
-    // brings itself up to date afterwards as its command wants, so it does not
-    // follow this change. True when the image changed.
+    // Runs an operation as one step of the document's history, named name. The page
+    // follows it as every change; a command says first where a list should stand
+    // afterwards (Expect). True when the image changed.
     bool Change(const QString& name, const std::function<void(vormante::ChannelDatabase&)>& operation);
+    // Where a list stands after the next change (see ListKeeper).
+    void Expect(int which, vormante::Placement placement);
     // Refills every list from the document, keeping each list on the records it
     // showed, its top row and the keyboard focus where they were.
     void FollowDocument();
 
-    int transponderTopRow() const { return transponderTopRow_; }
-    void setTransponderTopRow(int row) { transponderTopRow_ = row; }
+    int transponderTopRow() const;
 
     // Row resolution: the record a row stands for (its row key), or NONE.
     bool IsPlaceholder(int which, int row) const;
@@ -103,33 +112,16 @@ private:
     void buildLayout();
     void buildMenus();
     void buildChannelKeys(QAction* add, QAction* edit, QAction* del);
-    void fillSatellites();
-    void fillTransponders();
-    void fillLnbs();
-    void fillChannels();
-    int placeholderAndClamp(ColumnListCtrl* list);
-    void selectQuietly(ColumnListCtrl* list, int row);
+    void buildKeepers();
+    void followChange(const vormante::DocumentChange& change, bool own);
     void listSelectionChanged(int which);
     void OnSatelliteSelected();
     void OnTransponderSelected();
     void tvRadioClicked(bool tv);
     void showContextMenu(int which, int row, const QPoint& globalPos);
 
-    int keyedRow(int which, int key) const;
-
-    // The records each list should show selected while the page follows the document.
-    struct FollowKeys {
-        bool active = false;
-        int satellite = NONE;
-        int transponder = NONE;
-        int channel = NONE;
-    };
-
-    int transponderTopRow_ = 0;
     bool showTv_ = true;
     vormante::Document* document_ = nullptr;
-    int quiet_ = 0; // > 0 while the page itself changes selections
-    FollowKeys follow_;
 
     ColumnListCtrl* channelList_;
     ColumnListCtrl* lnbList_;
@@ -140,7 +132,8 @@ private:
     QMenu* menus_[4] = {};
     ListFilterBar* filterBar_ = nullptr;
     QSplitter* splitter_ = nullptr;
-    DocumentFollower* follower_;
+    vormante::ListKeeper* keepers_[4] = {};
+    vormante::DocumentFollower* follower_;
     std::unique_ptr<SatellitePageCommands> commands_;
     BulkChannelCommands* channelBulk_ = nullptr;
 };

@@ -8,6 +8,7 @@
 #include "SatelliteDialog.h"
 #include "SatellitePageText.h"
 #include "TransponderDialog.h"
+#include "common/ListKeeper.h"
 #include "controls/ColumnListCtrl.h"
 #include "controls/MessageBox.h"
 #include "document/StepNames.h"
@@ -93,11 +94,6 @@ SatellitePageCommands::Current SatellitePageCommands::resolve(bool needTranspond
     return current;
 }
 
-void SatellitePageCommands::rewriteRow(ColumnListCtrl* list, int row, const QStringList& cells) {
-    for (int column = 0; column < cells.size(); ++column)
-        list->SetCellText(row, column + 1, cells[column]);
-}
-
 // The dialogs hand over values; the model's operations store them as one step.
 void SatellitePageCommands::applyTransponder(TransponderDialog& dialog, int satellite) {
     const TransponderValues& values = dialog.values();
@@ -129,25 +125,15 @@ void SatellitePageCommands::AddSatellite() {
     dialog.PrepareNew(QStringLiteral("Add Satellite"), db);
     if (!accepted(dialog))
         return;
-    page_.Change(QStringLiteral("Add satellite ") +
-                     steps::SatelliteLabel(dialog.values().name, dialog.values().position),
-                 [&](ChannelDatabase& image) { dialog.ApplyTo(image); });
-    if (dialog.slot() == SatelliteDialog::TABLE_FULL) {
+    if (satview::UsedSatellites(db).size() >= static_cast<std::size_t>(SATELLITE_SLOTS)) {
         MessageBox::information(&page_, QStringLiteral("Satellite is full!"));
         return;
     }
-    ColumnListCtrl* satellites = page_.satelliteList();
-    satellites->setFocus();
-    page_.setTransponderTopRow(page_.transponderList()->TopRow());
-    page_.DeselectRowQuietly(SatellitePage::SATELLITES, satellites->currentRow());
-    const int row = SatelliteOrdinalOfSlot(db, dialog.slot());
-    if (row < 0)
-        return;
-    page_.RefreshList(SatellitePage::SATELLITES);
-    page_.DeselectRowQuietly(SatellitePage::SATELLITES, satellites->currentRow());
-    satellites->setCurrentRow(row);
-    page_.SelectRowAndReact(SatellitePage::SATELLITES, row);
-    satellites->ScrollRowToTop(row);
+    // The new satellite is selected and shown first.
+    page_.Expect(SatellitePage::SATELLITES, Placement::Show([&dialog] { return dialog.slot(); }));
+    page_.Change(QStringLiteral("Add satellite ") +
+                     steps::SatelliteLabel(dialog.values().name, dialog.values().position),
+                 [&](ChannelDatabase& image) { dialog.ApplyTo(image); });
 }
 
 void SatellitePageCommands::EditSatellite() {
@@ -161,9 +147,6 @@ void SatellitePageCommands::EditSatellite() {
     page_.Change(QStringLiteral("Edit satellite ") +
                      steps::SatelliteLabel(dialog.values().name, dialog.values().position),
                  [&](ChannelDatabase& image) { dialog.ApplyTo(image); });
-    ColumnListCtrl* satellites = page_.satelliteList();
-    rewriteRow(satellites, satellites->currentRow(),
-               satview::SatelliteCells(*page_.database(), current.satellite));
 }
 
 void SatellitePageCommands::DelSatellite() {
@@ -175,33 +158,18 @@ void SatellitePageCommands::DelSatellite() {
     if (!MessageBox::askYesNo(&page_, QStringLiteral("Del Satellite"),
                               QStringLiteral("\t Do you want to del [") + name + QStringLiteral("]?\t\t")))
         return;
-    ColumnListCtrl* satellites = page_.satelliteList();
-    const int top = satellites->TopRow();
+    page_.Expect(SatellitePage::SATELLITES, Placement::KeepTop());
     page_.Change(QStringLiteral("Delete satellite ") + steps::SatelliteLabel(db, current.satellite),
                  [&](ChannelDatabase& image) { DeleteSatellite(image, current.satellite); });
-    page_.RefreshList(SatellitePage::SATELLITES);
-    satellites->ScrollRowToTop(top);
 }
 
 // ---- Transponders ----
 
+// "Add new Transponder..." from the satellite menu leaves the focus in the satellite
+// list; "Add Transponder..." from the transponder menu in the transponder list. Both
+// make the new transponder, the last row, current and show it.
 void SatellitePageCommands::AddNewTransponder() {
-    const Current current = resolve(false, false);
-    if (current.satellite == NONE)
-        return;
-    TransponderDialog dialog(&page_);
-    dialog.PrepareNew(QStringLiteral("Add Transponder"), *page_.database(), current.satellite);
-    if (!accepted(dialog))
-        return;
-    applyTransponder(dialog, current.satellite);
-    ColumnListCtrl* transponders = page_.transponderList();
-    const int rowsBefore = transponders->RowCount();
-    transponders->setFocus();
-    page_.DeselectRowQuietly(SatellitePage::TRANSPONDERS, transponders->currentRow());
-    transponders->setCurrentRow(rowsBefore);
-    page_.RefreshList(SatellitePage::TRANSPONDERS);
-    transponders->ScrollRowToTop(std::max(0, rowsBefore - 1));
-    page_.SelectRowAndReact(SatellitePage::TRANSPONDERS, transponders->currentRow());
+    AddTransponder();
     page_.satelliteList()->setFocus();
 }
 
@@ -209,27 +177,14 @@ void SatellitePageCommands::AddTransponder() {
     const Current current = resolve(false, false);
     if (current.satellite == NONE)
         return;
-    const ChannelDatabase& db = *page_.database();
     TransponderDialog dialog(&page_);
-    dialog.PrepareNew(QStringLiteral("Add Transponder"), db, current.satellite);
+    dialog.PrepareNew(QStringLiteral("Add Transponder"), *page_.database(), current.satellite);
     if (!accepted(dialog))
         return;
+    Placement last = Placement::Last();
+    last.top = Placement::Top::CurrentAtTop;
+    page_.Expect(SatellitePage::TRANSPONDERS, last);
     applyTransponder(dialog, current.satellite);
-    ColumnListCtrl* transponders = page_.transponderList();
-    transponders->setFocus();
-    page_.DeselectRowQuietly(SatellitePage::TRANSPONDERS, transponders->currentRow());
-    // The new transponder's position among the listed ones; the end when it is not
-    // listed (the table was full).
-    const std::vector<int> listed = satview::ListedTransponders(db, current.satellite);
-    if (listed.empty())
-        return;
-    const int position =
-        static_cast<int>(std::find(listed.begin(), listed.end(), dialog.transponderSlot()) - listed.begin());
-    transponders->setCurrentRow(position + 1);
-    page_.RefreshList(SatellitePage::TRANSPONDERS);
-    transponders->ScrollRowToTop(position);
-    page_.SelectRowAndReact(SatellitePage::TRANSPONDERS, transponders->currentRow());
-    transponders->setFocus();
 }
 
 void SatellitePageCommands::EditTransponder() {
@@ -242,9 +197,6 @@ void SatellitePageCommands::EditTransponder() {
     if (!accepted(dialog))
         return;
     applyTransponder(dialog, current.satellite);
-    ColumnListCtrl* transponders = page_.transponderList();
-    const QStringList cells = satview::TransponderCells(*page_.database(), current.transponder);
-    rewriteRow(transponders, transponders->currentRow(), cells.mid(0, 3));
 }
 
 void SatellitePageCommands::DelTransponder() {
@@ -267,15 +219,12 @@ void SatellitePageCommands::DelTransponder() {
     if (MessageBox::showWithDetails(&page_, QStringLiteral("Del Transponder"), text, goesWith, QString(),
                                     QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
         return;
-    ColumnListCtrl* transponders = page_.transponderList();
-    const int top = transponders->TopRow();
+    page_.Expect(SatellitePage::TRANSPONDERS, Placement::KeepTop());
     page_.Change(QStringLiteral("Delete transponder ") + steps::TransponderLabel(db, current.transponder),
                  [&](ChannelDatabase& image) {
                      DeleteTransponder(image, current.transponder);
                      RenumberChannels(image, current.satellite);
                  });
-    page_.RefreshList(SatellitePage::TRANSPONDERS);
-    transponders->ScrollRowToTop(top);
 }
 
 // ---- LNB types ----
@@ -289,15 +238,10 @@ void SatellitePageCommands::EditLnb() {
     dialog.Prepare(*page_.database(), type);
     if (!accepted(dialog))
         return;
+    // The dialog may have written another type than the row's: every row keeps
+    // showing its own type, rewritten in place.
     page_.Change(QStringLiteral("Edit LNB ") + QString::fromStdString(texts::LnbTypeName(dialog.typeIndex())),
                  [&](ChannelDatabase& image) { StoreLnb(image, dialog.typeIndex(), dialog.values()); });
-    // The dialog may have written another type than the row's: rewrite the row that
-    // type's "No" names, so every row keeps showing its own type.
-    const int written = dialog.typeIndex();
-    const QStringList cells = satview::LnbCells(*page_.database(), written);
-    for (int row = 0; row < lnbs->RowCount(); ++row)
-        if (lnbs->RowKey(row) == written)
-            rewriteRow(lnbs, row, cells);
 }
 
 // ---- Channels ----
@@ -311,16 +255,11 @@ void SatellitePageCommands::AddChannel(bool fromTransponderMenu) {
                       current.satellite, false);
     if (!accepted(dialog))
         return;
+    // The page shows the kind of the new channel (radio when none could be stored),
+    // the new channel, the last row, current.
+    page_.SetShowTv(dialog.isTv() && FindFreeChannelSlot(*page_.database()) >= 0);
+    page_.Expect(SatellitePage::CHANNELS, Placement::Last());
     applyChannel(dialog);
-    page_.SetShowTv(dialog.isTv());
-    page_.RefreshList(SatellitePage::CHANNELS);
-    ColumnListCtrl* channels = page_.channelList();
-    if (fromTransponderMenu)
-        channels->setFocus();
-    page_.DeselectRowQuietly(SatellitePage::CHANNELS, channels->currentRow());
-    channels->setCurrentRow(channels->RowCount() - 1);
-    channels->ScrollRowToTop(channels->currentRow());
-    page_.SelectRowAndReact(SatellitePage::CHANNELS, channels->currentRow());
     if (fromTransponderMenu)
         page_.transponderList()->setFocus();
 }
@@ -332,10 +271,9 @@ void SatellitePageCommands::EditChannel() {
         if (!accepted(dialog))
             return;
         const vormante::ChannelFieldEdits edits = edit.Edits();
+        page_.Expect(SatellitePage::CHANNELS, Placement::Select(several));
         page_.Change(edit.StepName(),
                      [&](ChannelDatabase& image) { vormante::EditChannels(image, several, edits); });
-        page_.RefreshList(SatellitePage::CHANNELS);
-        page_.channelBulk()->Reselect(several);
         return;
     }
     const Current current = resolve(true, true);
@@ -346,15 +284,9 @@ void SatellitePageCommands::EditChannel() {
                        current.satellite, current.channel, false);
     if (!accepted(dialog))
         return;
-    const auto kindBefore = page_.database()->Channel(current.channel).serviceType();
+    // The row is rewritten in place; a channel that turned from TV to radio or back
+    // leaves the list of its old kind.
     applyChannel(dialog);
-    // A channel that turned from TV to radio or back leaves the list of its old kind.
-    if (page_.database()->Channel(current.channel).serviceType() != kindBefore) {
-        page_.RefreshList(3);
-        return;
-    }
-    ColumnListCtrl* channels = page_.channelList();
-    rewriteRow(channels, channels->currentRow(), satview::ChannelCells(*page_.database(), current.channel));
 }
 
 void SatellitePageCommands::DelChannel() {
@@ -371,12 +303,9 @@ void SatellitePageCommands::DelChannel() {
                               QStringLiteral("\t Do you want to del channel [ ") + name +
                                   QStringLiteral("]?\t\t")))
         return;
-    ColumnListCtrl* channels = page_.channelList();
-    const int top = channels->TopRow();
+    page_.Expect(SatellitePage::CHANNELS, Placement::KeepTop());
     page_.Change(QStringLiteral("Delete channel ") + name, [&](ChannelDatabase& image) {
         DeleteChannel(image, current.channel, current.satellite);
         RenumberChannels(image, current.satellite);
     });
-    page_.RefreshList(SatellitePage::CHANNELS);
-    channels->ScrollRowToTop(top);
 }

@@ -56,7 +56,6 @@ private:
         int channel = SatellitePage::NONE;
     };
     Current resolve(bool needTransponder, bool needChannel) const;
-    void rewriteRow(ColumnListCtrl* list, int row, const QStringList& cells);
 
     SatellitePage& page_;
     SatellitePage::DialogRunner runDialog_;

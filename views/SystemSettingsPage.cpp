@@ -1,7 +1,7 @@
 #include "SystemSettingsPage.h"
 
 #include "CommandGuard.h"
-#include "DocumentFollower.h"
+#include "common/DocumentFollower.h"
 #include "controls/ElidingComboBox.h"
 #include "document/Document.h"
 
@@ -18,7 +18,6 @@
 #include <QLineEdit>
 #include <QPalette>
 #include <QRegularExpressionValidator>
-#include <QScopedValueRollback>
 #include <QScrollArea>
 #include <QVBoxLayout>
 
@@ -37,7 +36,8 @@ constexpr int NUMBER_WIDTH = 80;
 } // namespace
 
 SystemSettingsPage::SystemSettingsPage(QWidget* parent)
-    : QWidget(parent), follower_(new DocumentFollower(this, [this] { LoadFromSettings(); })) {
+    : QWidget(parent), follower_(new vormante::DocumentFollower(
+                           this, [this](const vormante::DocumentChange&, bool) { LoadFromSettings(); })) {
     auto* right = new QVBoxLayout;
     right->addWidget(buildStatusGroup());
     right->addWidget(buildLockGroup());
@@ -88,7 +88,8 @@ QComboBox* SystemSettingsPage::addList(QGridLayout* grid, int row, const QString
     grid->addWidget(box, row, 1);
     lists_.push_back({box, field, label.trimmed(), items});
     const std::size_t index = lists_.size() - 1;
-    // Only the user's choices are stored: a refill or a load never writes.
+    // Only a choice that differs from what the image holds is stored, so showing the
+    // image's values never writes.
     connect(box, &QComboBox::currentIndexChanged, this,
             [this, index](int position) { writeSelection(lists_[index], position); });
     return box;
@@ -196,8 +197,8 @@ QGroupBox* SystemSettingsPage::buildLockGroup() {
 void SystemSettingsPage::FillLists(vormante::Document& document) {
     document_ = &document;
     follower_->Follow(document);
-    const QScopedValueRollback loading(loading_, true);
     for (const SettingList& list : lists_) {
+        const QSignalBlocker quiet(list.box);
         list.box->clear();
         list.box->addItems(list.items);
         list.box->setCurrentIndex(-1);
@@ -211,12 +212,9 @@ void SystemSettingsPage::LoadFromSettings() {
         return;
     const vormante::ChannelDatabase& database = document_->database();
     const vormante::ConstSystemSettingsBlock settings = database.Settings();
-    {
-        const QScopedValueRollback loading(loading_, true);
-        // A stored value with no list position shows no selection and stays as it is.
-        for (const SettingList& list : lists_)
-            list.box->setCurrentIndex(vormante::SettingPosition(database, list.field, list.box->count()));
-    }
+    // A stored value with no list position shows no selection and stays as it is.
+    for (const SettingList& list : lists_)
+        list.box->setCurrentIndex(vormante::SettingPosition(database, list.field, list.box->count()));
 
     mainAudioCombo_->setCurrentIndex(0);
     secondAudioCombo_->setCurrentIndex(0);
@@ -234,11 +232,13 @@ void SystemSettingsPage::LoadFromSettings() {
 }
 
 void SystemSettingsPage::writeSelection(const SettingList& list, int position) {
-    if (loading_ || position < 0 || !document_ || !document_->isOpen())
+    const vormante::ChannelDatabase* database = follower_->database();
+    if (position < 0 || database == nullptr ||
+        position == vormante::SettingPosition(*database, list.field, list.box->count()))
         return;
     const vormante::SettingField field = list.field;
     RunGuarded(this, [&] {
-        document_->Apply(
+        follower_->Change(
             list.label + QLatin1Char(' ') + list.box->itemText(position),
             [&](vormante::ChannelDatabase& db) { vormante::StoreSettingPosition(db, field, position); });
     });

@@ -8,7 +8,6 @@
 
 #include <vector>
 
-class DocumentFollower;
 class QComboBox;
 class QLineEdit;
 class QGridLayout;
@@ -19,7 +18,8 @@ class QLabel;
 
 namespace vormante {
 class Document;
-}
+class DocumentFollower;
+} // namespace vormante
 
 class SystemSettingsPage : public QWidget {
     Q_OBJECT
@@ -53,8 +53,7 @@ private:
 
     vormante::Document* document_ = nullptr;
     std::vector<SettingList> lists_;
-    bool loading_ = false;
-    DocumentFollower* follower_;
+    vormante::DocumentFollower* follower_;
 
     QComboBox* mainAudioCombo_ = nullptr;
     QComboBox* secondAudioCombo_ = nullptr;
