@@ -6,6 +6,10 @@ JOBS ?= $(shell nproc)
 WERROR ?= $(if $(CI),ON,OFF)
 DEMO_IMAGE ?= $(BUILD_DIR)/demo.bin
 FUZZ_SECONDS ?= 60
+# FUZZ_RUNS=N runs each target for N executions instead, with no time limit unless FUZZ_SECONDS is given too.
+FUZZ_RUNS ?=
+FUZZ_LIMITS = $(if $(FUZZ_RUNS),-runs=$(FUZZ_RUNS) $(if $(filter command line environment,$(origin FUZZ_SECONDS)),-max_total_time=$(FUZZ_SECONDS)),-max_total_time=$(FUZZ_SECONDS))
+FUZZ_EXTENT = $(if $(FUZZ_RUNS),$(FUZZ_RUNS) runs,$(FUZZ_SECONDS) s)
 FUZZ_DIR ?= build-fuzz
 # Extra folders of seed images for every fuzz target (demo or full images, say).
 FUZZ_SEEDS ?=
@@ -79,7 +83,8 @@ check-sanitize:
 	@tools/install-deps.sh build sanitize
 	$(MAKE) test BUILD_DIR=build-sanitize CMAKE_FLAGS="$(CMAKE_FLAGS) -DVORMANTE_SANITIZE=ON"
 
-# Builds the fuzz targets with clang and runs each for FUZZ_SECONDS; findings land in $(FUZZ_DIR)/findings.
+# Builds the fuzz targets with clang and runs each for FUZZ_SECONDS (or FUZZ_RUNS executions); findings land
+# in $(FUZZ_DIR)/findings.
 # Qt is on so the transfer engine and the companion's dump are fuzzed too; only the fuzz targets are built.
 # Seeds: make_fuzz_seeds, the demo and full sample images for the image targets, short scripts for the transfer.
 fuzz:
@@ -98,10 +103,10 @@ fuzz:
 	    mkdir -p $(FUZZ_DIR)/corpus/$$name $(FUZZ_DIR)/findings; \
 	    case $$name in fuzz_transfer) samples=;; *) samples=$(FUZZ_DIR)/seeds/samples; \
 	        $(FUZZ_DIR)/tests/fuzz/make_fuzz_seeds $$name $(FUZZ_DIR)/seeds/$$name || exit 1;; esac; \
-	    case $$name in fuzz_operations|fuzz_image_dump|fuzz_pages) maxlen=206848;; fuzz_list_reader) maxlen=16384;; *) maxlen=4096;; esac; \
-	    case $$name in fuzz_patched_image|fuzz_list_reader) samples=;; esac; \
-	    echo "Fuzzing $$name for $(FUZZ_SECONDS) s"; \
-	    LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan-suppressions.txt:print_suppressions=0 $$target -max_total_time=$(FUZZ_SECONDS) -timeout=10 -max_len=$$maxlen -print_final_stats=1 \
+	    case $$name in fuzz_operations|fuzz_image_dump|fuzz_pages) maxlen=206848;; fuzz_list_reader|fuzz_names_reader|fuzz_satxml_reader) maxlen=16384;; *) maxlen=4096;; esac; \
+	    case $$name in fuzz_patched_image|fuzz_list_reader|fuzz_names_reader|fuzz_satxml_reader) samples=;; esac; \
+	    echo "Fuzzing $$name for $(FUZZ_EXTENT)"; \
+	    LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan-suppressions.txt:print_suppressions=0 $$target $(FUZZ_LIMITS) -timeout=10 -max_len=$$maxlen -print_final_stats=1 \
 	        -artifact_prefix=$(FUZZ_DIR)/findings/$$name- \
 	        $(FUZZ_DIR)/corpus/$$name $(FUZZ_DIR)/seeds/$$name $$samples $(FUZZ_SEEDS) || status=1; \
 	done; exit $$status

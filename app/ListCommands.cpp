@@ -71,7 +71,7 @@ bool ListCommands::ImportList() {
                  .arg(QFileInfo(path).fileName(), QString::fromStdString(list.error)));
         return false;
     }
-    const vormante::ListImportPlan plan = vormante::PlanListImport(document_.database(), list.rows);
+    const vormante::ListImportPlan plan = vormante::PlanListImport(document_.database(), list);
     ListImportDialog preview(document_.database(), plan, dialogParent_);
     if (runDialog_(preview) != QDialog::Accepted)
         return false;

@@ -7,11 +7,14 @@
 #include "ImageDrop.h"
 #include "ImageProblems.h"
 #include "ListCommands.h"
+#include "NameListCommands.h"
 #include "RecentFiles.h"
+#include "SatellitesXmlCommands.h"
 #include "SessionSettings.h"
 #include "controls/ColumnListCtrl.h"
 #include "controls/PageTabCtrl.h"
 #include "transfer/TransferDialog.h"
+#include "views/BulkChannelCommands.h"
 #include "views/ChannelListPage.h"
 #include "views/CommandGuard.h"
 #include "views/FindChannelDialog.h"
@@ -62,6 +65,17 @@ MainWindow::MainWindow(QWidget* parent)
     fileCommands_->setSession(session_);
     dataCommands_ = new DataCommands(this, this);
     listCommands_ = new ListCommands(document_, this, this);
+    // Lists of names order, and are written from, the satellite and kind shown in front.
+    nameListCommands_ = new NameListCommands(
+        document_, this,
+        [this]() -> NameListCommands::Shown {
+            if (tabs_->currentIndex() == TAB_SATELLITES)
+                return {satellitePage_->CurrentSatellite(), satellitePage_->showTv()};
+            if (tabs_->currentIndex() == TAB_ALL_CHANNELS)
+                return {channelListPage_->ShownSatellite(), channelListPage_->showTv()};
+            return {static_cast<int>(document_.database().Settings().currentSatellite()), true};
+        },
+        this);
     dataCommands_->setFileCommands(fileCommands_);
     connect(&document_, &vormante::Document::opened, this, &MainWindow::OnImageOpened);
     // Every file opened or saved goes to the top of the recent files.
@@ -179,6 +193,13 @@ void MainWindow::CreateMenu() {
     connect(AddCommand(file, QStringLiteral("Compare with..."), ID_FILE_COMPARE, nullptr),
             &QAction::triggered, this,
             [this] { RunGuarded(this, [this] { listCommands_->CompareWithImage(); }); });
+    connect(AddCommand(file, QStringLiteral("Order by a list of names..."), ID_FILE_ORDER_BY_NAMES, nullptr),
+            &QAction::triggered, this,
+            [this] { RunGuarded(this, [this] { nameListCommands_->OrderByNames(); }); });
+    connect(AddCommand(file, QStringLiteral("Export names..."), ID_FILE_EXPORT_NAMES, nullptr),
+            &QAction::triggered, this,
+            [this] { RunGuarded(this, [this] { nameListCommands_->ExportNames(); }); });
+    (new SatellitesXmlCommands(document_, this, this))->AddToMenu(file);
     file->addSeparator();
     recentFiles_->AttachMenu(file->addMenu(QStringLiteral("Recent files")), this);
     file->addSeparator();
@@ -220,6 +241,26 @@ void MainWindow::CreateEditMenu() {
     connect(AddCommand(edit, QStringLiteral("Find duplicates"), ID_EDIT_DUPLICATES, nullptr),
             &QAction::triggered, this,
             [this] { RunGuarded(this, [this] { listCommands_->FindDuplicates(); }); });
+    // "Keep this order" acts on the channel list in front, grayed while it shows the stored order.
+    const auto frontList = [this]() -> BulkChannelCommands* {
+        if (!document_.isOpen())
+            return nullptr;
+        if (tabs_->currentIndex() == TAB_SATELLITES)
+            return satellitePage_->channelBulk();
+        return tabs_->currentIndex() == TAB_ALL_CHANNELS ? channelListPage_->bulk() : nullptr;
+    };
+    QAction* keep = AddCommand(edit, QStringLiteral("Keep this order"), ID_EDIT_KEEP_ORDER, nullptr);
+    keep->setEnabled(false);
+    connect(keep, &QAction::triggered, this, [this, frontList] {
+        RunGuarded(this, [frontList] {
+            if (BulkChannelCommands* list = frontList())
+                list->KeepShownOrder();
+        });
+    });
+    connect(edit, &QMenu::aboutToShow, keep, [keep, frontList] {
+        BulkChannelCommands* list = frontList();
+        keep->setEnabled(list != nullptr && list->CanKeepShownOrder());
+    });
 }
 
 void MainWindow::UpdateStatusLine() {
@@ -364,7 +405,8 @@ QWidget* MainWindow::CreatePageArea() {
 void MainWindow::EnterStartState() {
     tabs_->setEnabled(false); // and with it the three pages
     for (int id : {ID_FILE_SAVE, ID_FILE_SAVE_AS, ID_FILE_EXPORT_TXT, ID_FILE_IMPORT_TXT, ID_FILE_ORDER_LIKE,
-                   ID_FILE_COMPARE, ID_EDIT_FIND, ID_EDIT_DUPLICATES, ID_EDIT_FILTER})
+                   ID_FILE_COMPARE, ID_EDIT_FIND, ID_EDIT_DUPLICATES, ID_EDIT_FILTER, ID_FILE_ORDER_BY_NAMES,
+                   ID_FILE_EXPORT_NAMES})
         menuActions_.value(id)->setEnabled(false);
     for (int id : {ID_TOOL_SAVE, ID_TOOL_SAVE_AS})
         toolActions_.value(id)->setEnabled(false);
@@ -373,7 +415,8 @@ void MainWindow::EnterStartState() {
 void MainWindow::EnterFileOpenState() {
     tabs_->setEnabled(true);
     for (int id : {ID_FILE_SAVE, ID_FILE_SAVE_AS, ID_FILE_EXPORT_TXT, ID_FILE_IMPORT_TXT, ID_FILE_ORDER_LIKE,
-                   ID_FILE_COMPARE, ID_EDIT_FIND, ID_EDIT_DUPLICATES, ID_EDIT_FILTER})
+                   ID_FILE_COMPARE, ID_EDIT_FIND, ID_EDIT_DUPLICATES, ID_EDIT_FILTER, ID_FILE_ORDER_BY_NAMES,
+                   ID_FILE_EXPORT_NAMES})
         menuActions_.value(id)->setEnabled(true);
     for (int id : {ID_TOOL_SAVE, ID_TOOL_SAVE_AS})
         toolActions_.value(id)->setEnabled(true);

@@ -16,6 +16,7 @@ class ChannelListPage;
 class DataCommands;
 class FileCommands;
 class ListCommands;
+class NameListCommands;
 class RecentFiles;
 class SessionSettings;
 class StatusLine;
@@ -54,6 +55,9 @@ public:
         ID_EDIT_FIND = 32846,
         ID_EDIT_DUPLICATES = 32847,
         ID_EDIT_FILTER = 32848,
+        ID_FILE_ORDER_BY_NAMES = 32860,
+        ID_FILE_EXPORT_NAMES = 32861,
+        ID_EDIT_KEEP_ORDER = 32862,
     };
 
     explicit MainWindow(QWidget* parent = nullptr);
@@ -77,6 +81,7 @@ public:
     FileCommands* fileCommands() const { return fileCommands_; }
     DataCommands* dataCommands() const { return dataCommands_; }
     ListCommands* listCommands() const { return listCommands_; }
+    NameListCommands* nameListCommands() const { return nameListCommands_; }
     StatusLine* statusLine() const { return statusLine_; }
     RecentFiles* recentFiles() const { return recentFiles_; }
     SessionSettings* sessionSettings() const { return session_; }
@@ -131,6 +136,7 @@ private:
     RecentFiles* recentFiles_ = nullptr;
     StatusLine* statusLine_ = nullptr;
     ListCommands* listCommands_ = nullptr;
+    NameListCommands* nameListCommands_ = nullptr;
     FileCommands* fileCommands_ = nullptr;
     DataCommands* dataCommands_ = nullptr;
     QHash<int, QAction*> menuActions_;

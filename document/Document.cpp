@@ -7,14 +7,38 @@
 
 namespace vormante {
 
+namespace {
+
+// QUndoCommand's private part: its child list, text and action text, id and flag.
+constexpr std::size_t UNDO_COMMAND_PRIVATE_BYTES = 3 * 24 + 8;
+// A shared_ptr's control block, made in one block with the delta by make_shared.
+constexpr std::size_t CONTROL_BLOCK_BYTES = 16;
+// The stack's list of commands grows by doubling: a step costs one pointer and a half on average.
+constexpr std::size_t STACK_ENTRY_BYTES = sizeof(void*) * 3 / 2;
+
+} // namespace
+
 // One step of the history. The delta is shared, so the history can be rebuilt
 // without copying it when its oldest steps are dropped.
 class ImageStep : public QUndoCommand {
 public:
     ImageStep(Document& document, std::shared_ptr<const ImageDelta> delta, const QString& name)
-        : QUndoCommand(name), document_(document), delta_(std::move(delta)),
-          size_(delta_->memoryBytes() + sizeof(ImageStep) + static_cast<std::size_t>(name.size()) * 2) {
+        : QUndoCommand(name), document_(document), delta_(std::move(delta)), size_(Cost(*delta_, name)) {
         document_.historyBytes_ += size_;
+    }
+
+    // The heap a step holds, every block counted as the allocator hands it out, so that
+    // the history's bound holds for small steps too, where the blocks around the changed
+    // bytes cost more than the bytes.
+    static std::size_t Cost(const ImageDelta& delta, const QString& name) {
+        const auto heap = ImageDelta::HeapBytes;
+        // A name made at run time has a block of its own (16 bytes of header, UTF-16, a NUL); a literal has
+        // none.
+        const std::size_t text =
+            name.capacity() == 0 ? 0 : heap(16 + (static_cast<std::size_t>(name.capacity()) + 1) * 2);
+        return heap(sizeof(ImageStep)) + heap(UNDO_COMMAND_PRIVATE_BYTES) + text +
+               heap(CONTROL_BLOCK_BYTES + sizeof(ImageDelta)) + delta.memoryBytes() - sizeof(ImageDelta) +
+               STACK_ENTRY_BYTES;
     }
     ~ImageStep() override { document_.historyBytes_ -= size_; }
 
@@ -149,8 +173,7 @@ void Document::TrimHistory() {
     const std::size_t target = historyLimit_ / 4 * 3;
     for (int i = undoStack_->index() - 1; i >= 0; --i) {
         const auto* step = static_cast<const ImageStep*>(undoStack_->command(i));
-        const std::size_t size = step->delta()->memoryBytes() + sizeof(ImageStep) +
-                                 static_cast<std::size_t>(step->text().size()) * 2;
+        const std::size_t size = ImageStep::Cost(*step->delta(), step->text());
         if (total + size > target)
             break;
         total += size;

@@ -4,6 +4,7 @@
 #include "ChannelDatabase.h"
 
 #include <bitset>
+#include <memory>
 
 namespace vormante::chains {
 
@@ -52,10 +53,28 @@ template <class Visit> inline void WalkChannels(const ChannelDatabase& db, int s
 bool IsTransponderOnChain(const ChannelDatabase& db, int satellite, int transponder);
 bool IsChannelOnChain(const ChannelDatabase& db, int satellite, int channel);
 
-// Takes channel c out of its satellite's chain, mending the neighbours' links or
-// the satellite's head and tail. A neighbour link outside the table counts as
-// no neighbour. With `emptyWhenAlone` a channel without neighbours leaves the
-// chain empty; without it such a channel is left where it is.
-void UnlinkChannel(ChannelDatabase& db, int satellite, int c, bool emptyWhenAlone);
+// The member before `member` on the satellite's chain as the walk from the head
+// meets it; -1 for the head or a slot off the chain. The next links make the
+// chain, so whatever relinks takes the member before from here: a previous link
+// read from a file may name any slot, and trusting it would cut the chain there.
+int ChannelBefore(const ChannelDatabase& db, int satellite, int member);
+int TransponderBefore(const ChannelDatabase& db, int satellite, int member);
+
+// Takes channel c out of its satellite's chain, mending the links of the member
+// before it (given as `before`, -1 for none) and after it, or the satellite's head
+// and tail. A next link outside the table counts as no member after. With
+// `emptyWhenAlone` a channel without neighbours leaves the chain empty; without
+// it such a channel is left where it is.
+void UnlinkChannel(ChannelDatabase& db, int satellite, int c, int before, bool emptyWhenAlone);
+
+// Runs `change`; when it reports failure the working copy is put back as it was,
+// so an operation that says it failed has changed nothing.
+template <class Change> inline bool AllOrNothing(ChannelDatabase& db, Change change) {
+    const auto before = std::make_unique<DatabaseImage>(db.workingCopy());
+    if (change())
+        return true;
+    db.workingCopy() = *before;
+    return false;
+}
 
 } // namespace vormante::chains

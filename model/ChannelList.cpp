@@ -44,9 +44,28 @@ constexpr std::array<unsigned, 6> FLAG_COLUMN_BITS = {FLAG_LOCKED, FLAG_SCRAMBLE
 
 constexpr unsigned PID_LIMIT = 0x3FFF;    // PID fields are 14 bits wide
 constexpr unsigned WORD16_LIMIT = 0xFFFF; // frequency and symbol rate fields
-constexpr int POSITION_LIMIT = 2047;      // the position field is 12 bits, signed
 
 // ------------------------------------------------------------------ writing
+
+// A spreadsheet takes a field that starts with =, +, - or @ for a formula and runs
+// it. Such a name is written behind an apostrophe, which keeps it text there, and
+// the reader takes the apostrophe off again. A name that starts with apostrophes
+// before such a character gets one more, so every name reads back as itself.
+bool NeedsFormulaGuard(std::string_view text) {
+    while (!text.empty() && text.front() == '\'')
+        text.remove_prefix(1);
+    return !text.empty() && std::string_view("=+-@").find(text.front()) != std::string_view::npos;
+}
+
+std::string Guarded(const std::string& text) {
+    return NeedsFormulaGuard(text) ? "'" + text : text;
+}
+
+std::string Unguarded(const std::string& text) {
+    return !text.empty() && text.front() == '\'' && NeedsFormulaGuard(std::string_view(text).substr(1))
+               ? text.substr(1)
+               : text;
+}
 
 void AppendField(std::string& out, std::string_view field) {
     const bool quote = field.find_first_of(",;\t\"\r\n") != std::string_view::npos ||
@@ -80,13 +99,13 @@ void AppendChannel(std::string& out, const ChannelDatabase& db, int satellite, i
     const bool usable = IsTransponderSlot(t) && db.Transponder(t).isUsed();
     const unsigned flags = ChannelFlagsOf(record);
     std::array<std::string, COLUMN_COUNT> fields;
-    fields[COL_SATELLITE] = Latin1ToUtf8(sat.name());
+    fields[COL_SATELLITE] = Guarded(Latin1ToUtf8(sat.name()));
     fields[COL_POSITION] = FormatPosition(sat.position());
     // Literals go in through std::string: GCC 12 warns falsely (-Wrestrict) on assigning them in Release
     // builds.
     fields[COL_TYPE] = std::string(record.videoPid() == NULL_PID ? "Radio" : "TV");
     fields[COL_NUMBER] = std::to_string(number);
-    fields[COL_NAME] = Latin1ToUtf8(record.name());
+    fields[COL_NAME] = Guarded(Latin1ToUtf8(record.name()));
     fields[COL_FREQUENCY] = std::to_string(usable ? db.Transponder(t).frequency() : 0);
     fields[COL_POLARIZATION].assign(1, usable && db.Transponder(t).isVertical() ? 'V' : 'H');
     fields[COL_SYMBOL_RATE] = std::to_string(usable ? db.Transponder(t).symbolRate() : 0);
@@ -101,9 +120,11 @@ void AppendChannel(std::string& out, const ChannelDatabase& db, int satellite, i
 
 // ------------------------------------------------------------------ reading
 
+// A record of the text: its first MAX_KEPT_FIELDS fields and how many it has.
 struct Record {
     int line = 0;
     std::vector<std::string> fields;
+    std::size_t fieldCount = 0;
 };
 
 struct Failure {
@@ -115,18 +136,9 @@ std::string At(int line, const std::string& reason) {
     return std::string("line ") + std::to_string(line) + ": " + reason;
 }
 
-// The line of the first byte that breaks UTF-8, or 0 when the text is UTF-8.
-int FirstNonUtf8Line(std::string_view text) {
-    const std::size_t bad = FirstNonUtf8Offset(text);
-    if (bad == text.size())
-        return 0;
-    int line = 1;
-    // LF, CR LF and a lone CR each end a line, as they do for the rows.
-    for (std::size_t i = 0; i < bad; ++i)
-        if (text[i] == '\n' || (text[i] == '\r' && (i + 1 == text.size() || text[i + 1] != '\n')))
-            ++line;
-    return line;
-}
+// A list has 18 columns and perhaps a few notes; more fields than this are kept
+// only while they are empty, so a row of a million separators costs no memory.
+constexpr std::size_t MAX_KEPT_FIELDS = 256;
 
 // The separator the header row uses most, outside quotes; 0 when it has none.
 char DetectSeparator(std::string_view text) {
@@ -151,67 +163,103 @@ char DetectSeparator(std::string_view text) {
     return tabs > commas ? '\t' : ',';
 }
 
-// Splits the text into records. Quoted fields may hold separators, line ends and doubled quotes.
-std::optional<Failure> SplitRecords(std::string_view text, char separator, std::vector<Record>& records) {
-    const std::size_t n = text.size();
-    std::size_t i = 0;
-    int line = 1;
-    const auto lineEnd = [&](std::size_t at) { return text[at] == '\r' || text[at] == '\n'; };
-    while (i < n) {
-        if (records.size() > MAX_LIST_ROWS)
-            return Failure{line, std::string("the list has more than ") + std::to_string(MAX_LIST_ROWS) +
-                                     " rows; an image holds at most " + std::to_string(CHANNEL_SLOTS) +
-                                     " channels"};
-        Record record;
-        record.line = line;
+bool IsBlank(std::string_view field) {
+    return field.find_first_not_of(" \t") == std::string_view::npos;
+}
+
+// Reads the text one record at a time, in one pass. Quoted fields may hold
+// separators, line ends and doubled quotes; LF, CR LF and a lone CR end a line.
+class RecordReader {
+public:
+    RecordReader(std::string_view text, char separator) : text_(text), separator_(separator) {}
+
+    bool atEnd() const { return i_ >= text_.size(); }
+
+    // The next record, blank or not; a failure when the text is malformed there.
+    std::optional<Failure> Read(Record& record) {
+        record.line = line_;
+        record.fields.clear();
+        record.fieldCount = 0;
         for (;;) {
             std::string field;
-            if (text[i] == '"') {
-                const int openedAt = line;
-                ++i;
-                for (;;) {
-                    if (i >= n)
-                        return Failure{openedAt, "a quoted field is not closed"};
-                    const char ch = text[i++];
-                    if (ch == '"') {
-                        if (i < n && text[i] == '"') {
-                            field += '"';
-                            ++i;
-                            continue;
-                        }
-                        break;
-                    }
-                    if (ch == '\n' || (ch == '\r' && !(i < n && text[i] == '\n')))
-                        ++line;
-                    field += ch;
-                }
-                while (i < n && text[i] == ' ')
-                    ++i;
-                if (i < n && text[i] != separator && !lineEnd(i))
-                    return Failure{line, std::string("text follows the closing quote of field ") +
-                                             std::to_string(record.fields.size() + 1)};
+            if (i_ < text_.size() && text_[i_] == '"') {
+                if (auto failure = ReadQuoted(field, record.fieldCount + 1))
+                    return failure;
             } else {
-                while (i < n && text[i] != separator && !lineEnd(i))
-                    field += text[i++];
+                const std::size_t end = text_.find_first_of(Stops(), i_);
+                field.assign(text_.substr(i_, end == std::string_view::npos ? end : end - i_));
+                i_ = end == std::string_view::npos ? text_.size() : end;
             }
-            record.fields.push_back(std::move(field));
-            if (i < n && text[i] == separator) {
-                ++i;
-                if (i < n)
+            if (auto failure = Keep(record, std::move(field)))
+                return failure;
+            if (i_ < text_.size() && text_[i_] == separator_) {
+                ++i_;
+                if (i_ < text_.size())
                     continue;
-                record.fields.emplace_back(); // a separator ending the text leaves an empty last field
+                if (auto failure = Keep(record, std::string())) // a separator ending the text
+                    return failure;
             }
             break;
         }
-        if (i < n && text[i] == '\r')
-            ++i;
-        if (i < n && text[i] == '\n')
-            ++i;
-        ++line;
-        records.push_back(std::move(record));
+        if (i_ < text_.size() && text_[i_] == '\r')
+            ++i_;
+        if (i_ < text_.size() && text_[i_] == '\n')
+            ++i_;
+        ++line_;
+        return std::nullopt;
     }
-    return std::nullopt;
-}
+
+private:
+    std::string_view Stops() const {
+        return separator_ == ',' ? ",\r\n" : separator_ == ';' ? ";\r\n" : "\t\r\n";
+    }
+
+    std::optional<Failure> ReadQuoted(std::string& field, std::size_t number) {
+        const int openedAt = line_;
+        ++i_;
+        for (;;) {
+            const std::size_t quote = text_.find('"', i_);
+            if (quote == std::string_view::npos)
+                return Failure{openedAt, "a quoted field is not closed"};
+            const std::string_view part = text_.substr(i_, quote - i_);
+            for (std::size_t k = 0; k < part.size(); ++k)
+                if (part[k] == '\n' || (part[k] == '\r' && !(k + 1 < part.size() && part[k + 1] == '\n')))
+                    ++line_;
+            field.append(part);
+            i_ = quote + 1;
+            if (i_ < text_.size() && text_[i_] == '"') {
+                field += '"';
+                ++i_;
+                continue;
+            }
+            break;
+        }
+        while (i_ < text_.size() && text_[i_] == ' ')
+            ++i_;
+        if (i_ < text_.size() && text_[i_] != separator_ && text_[i_] != '\r' && text_[i_] != '\n')
+            return Failure{line_,
+                           std::string("text follows the closing quote of field ") + std::to_string(number)};
+        return std::nullopt;
+    }
+
+    std::optional<Failure> Keep(Record& record, std::string field) {
+        ++record.fieldCount;
+        if (record.fields.size() < MAX_KEPT_FIELDS) {
+            record.fields.push_back(std::move(field));
+            return std::nullopt;
+        }
+        if (IsBlank(field))
+            return std::nullopt;
+        return Failure{record.line, "more than " + std::to_string(MAX_KEPT_FIELDS) +
+                                        " fields hold text; a channel list has " +
+                                        std::to_string(COLUMN_COUNT) + " columns"};
+    }
+
+    std::string_view text_;
+    char separator_;
+    std::size_t i_ = 0;
+    int line_ = 1;
+};
 
 std::string Trimmed(std::string_view text) {
     std::size_t begin = 0, end = text.size();
@@ -252,35 +300,6 @@ std::optional<unsigned> ParseUnsigned(std::string_view field, unsigned limit) {
     return value;
 }
 
-// "19.2E", "5.0W", "0.0W" as written, and also "19.2", "-5" or "13E".
-std::optional<int> ParsePositionText(std::string_view field) {
-    std::string text = Lower(Trimmed(field));
-    int sign = 1;
-    if (!text.empty() && (text.back() == 'e' || text.back() == 'w')) {
-        sign = text.back() == 'w' ? -1 : 1;
-        text.pop_back();
-    } else if (!text.empty() && (text.front() == '-' || text.front() == '+')) {
-        sign = text.front() == '-' ? -1 : 1;
-        text.erase(0, 1);
-    }
-    std::string degrees = text, tenths = "0";
-    const std::size_t dot = text.find_first_of(".,");
-    if (dot != std::string::npos) {
-        degrees = text.substr(0, dot);
-        tenths = text.substr(dot + 1);
-        if (tenths.size() != 1)
-            return std::nullopt;
-    }
-    const auto whole = ParseUnsigned(degrees, 999);
-    const auto fraction = ParseUnsigned(tenths, 9);
-    if (!whole || !fraction || degrees.find(' ') != std::string::npos)
-        return std::nullopt;
-    const int value = static_cast<int>(*whole * 10 + *fraction);
-    if (value > POSITION_LIMIT)
-        return std::nullopt;
-    return sign * value;
-}
-
 std::optional<bool> ParseFlag(std::string_view field) {
     const std::string text = Lower(Trimmed(field));
     if (text.empty() || text == "0" || text == "no" || text == "false" || text == "-")
@@ -311,16 +330,17 @@ public:
             return Failure{record.line, std::string(HEADERS[column]) + " " + Quoted(Trimmed(field(column))) +
                                             " is not " + expected};
         };
-        row.satellite = field(COL_SATELLITE);
-        const auto position = ParsePositionText(field(COL_POSITION));
+        row.satellite = Unguarded(field(COL_SATELLITE));
+        const auto position = ParsePosition(field(COL_POSITION));
         if (!position)
             return fail(COL_POSITION, "a satellite position like 19.2E or 5.0W");
         row.position = *position;
-        const std::string type = Lower(Trimmed(field(COL_TYPE)));
-        if (type != "tv" && type != "radio")
+        // TV/Radio and Number are informative, and a list may leave them out.
+        const std::string type = columns_[COL_TYPE] < 0 ? std::string() : Lower(Trimmed(field(COL_TYPE)));
+        if (columns_[COL_TYPE] >= 0 && type != "tv" && type != "radio")
             return fail(COL_TYPE, "TV or Radio");
-        row.tv = type == "tv";
-        if (!Trimmed(field(COL_NUMBER)).empty() && !ParseUnsigned(field(COL_NUMBER), 99999))
+        if (columns_[COL_NUMBER] >= 0 && !Trimmed(field(COL_NUMBER)).empty() &&
+            !ParseUnsigned(field(COL_NUMBER), 99999))
             return fail(COL_NUMBER, "a channel number");
         const auto frequency = ParseUnsigned(field(COL_FREQUENCY), WORD16_LIMIT);
         if (!frequency)
@@ -343,6 +363,7 @@ public:
                 return fail(column, "a PID from 0 to 16383");
             *pids[k] = *pid;
         }
+        row.tv = columns_[COL_TYPE] < 0 ? row.videoPid != NULL_PID : type == "tv";
         row.flags = 0;
         for (std::size_t k = 0; k < FLAG_COLUMN_BITS.size(); ++k) {
             const auto column = static_cast<Column>(COL_LOCK + static_cast<int>(k));
@@ -351,7 +372,7 @@ public:
                 return fail(column, "1 or 0");
             row.flags |= *flag ? FLAG_COLUMN_BITS[k] : 0u;
         }
-        row.name = field(COL_NAME);
+        row.name = Unguarded(field(COL_NAME));
         row.nameFits = Utf8ToLatin1(row.name, &row.latin1Name) &&
                        row.latin1Name.size() <= static_cast<std::size_t>(ChannelRecord::NAME_FIELD_SIZE) &&
                        row.latin1Name.find('\0') == std::string::npos;
@@ -366,7 +387,11 @@ private:
 
 bool IsEmptyRecord(const Record& record) {
     return std::all_of(record.fields.begin(), record.fields.end(),
-                       [](const std::string& field) { return Trimmed(field).empty(); });
+                       [](const std::string& field) { return IsBlank(field); });
+}
+
+bool IsOptional(std::size_t column) {
+    return column == COL_TYPE || column == COL_NUMBER;
 }
 
 } // namespace
@@ -416,7 +441,7 @@ std::string WriteChannelList(const ChannelDatabase& db) {
     return out;
 }
 
-ListReadResult ReadChannelList(std::string_view text) {
+ListReadResult ReadChannelList(std::string_view bytes) {
     ListReadResult result;
     const auto refuse = [&](int line, const std::string& reason) {
         result.ok = false;
@@ -425,48 +450,53 @@ ListReadResult ReadChannelList(std::string_view text) {
         result.error = At(line, reason);
         return result;
     };
-    if (text.size() > MAX_LIST_BYTES)
+    if (bytes.size() > MAX_LIST_BYTES)
         return refuse(1,
                       std::string("the list is larger than ") + std::to_string(MAX_LIST_BYTES >> 20) + " MB");
-    if (text.substr(0, 3) == "\xEF\xBB\xBF")
-        text.remove_prefix(3);
-    if (const int line = FirstNonUtf8Line(text))
-        return refuse(line, "the text is not UTF-8; save the list as UTF-8 text");
+    const DecodedText decoded = DecodeText(bytes);
+    result.encoding = decoded.encoding;
+    const std::string_view text = decoded.text;
     const char separator = DetectSeparator(text);
     if (separator == 0)
         return refuse(1, "not a channel list: the header row has no comma, semicolon or tab");
 
-    std::vector<Record> records;
-    if (const auto failure = SplitRecords(text, separator, records))
+    RecordReader reader(text, separator);
+    Record header;
+    if (const auto failure = reader.Read(header))
         return refuse(failure->line, failure->reason);
-    if (records.empty())
-        return refuse(1, "the list is empty");
-
-    const Record& header = records.front();
+    std::array<std::string, COLUMN_COUNT> keys;
+    for (std::size_t c = 0; c < COLUMN_COUNT; ++c)
+        keys[c] = HeaderKey(HEADERS[c]);
     std::array<int, COLUMN_COUNT> columns;
     columns.fill(-1);
     for (int i = 0; i < static_cast<int>(header.fields.size()); ++i) {
         const std::string key = HeaderKey(header.fields[static_cast<std::size_t>(i)]);
         for (std::size_t c = 0; c < COLUMN_COUNT; ++c)
-            if (columns[c] == -1 && key == HeaderKey(HEADERS[c]))
+            if (columns[c] == -1 && key == keys[c])
                 columns[c] = i;
     }
     for (std::size_t c = 0; c < COLUMN_COUNT; ++c)
-        if (columns[c] == -1)
+        if (columns[c] == -1 && !IsOptional(c))
             return refuse(header.line, std::string("not a channel list: the header row has no \"") +
                                            HEADERS[c] + "\" column");
     const std::size_t needed =
         static_cast<std::size_t>(*std::max_element(columns.begin(), columns.end())) + 1;
 
     const RowParser parser(columns);
-    for (std::size_t r = 1; r < records.size(); ++r) {
-        const Record& record = records[r];
+    Record record;
+    while (!reader.atEnd()) {
+        if (const auto failure = reader.Read(record))
+            return refuse(failure->line, failure->reason);
+        // Blank rows are skipped and do not count toward the limit.
         if (IsEmptyRecord(record))
             continue;
+        if (result.rows.size() == MAX_LIST_ROWS)
+            return refuse(record.line, std::string("the list has more than ") +
+                                           std::to_string(MAX_LIST_ROWS) + " rows; an image holds at most " +
+                                           std::to_string(CHANNEL_SLOTS) + " channels");
         if (record.fields.size() < needed)
-            return refuse(record.line, std::to_string(record.fields.size()) +
-                                           " fields where the header has " +
-                                           std::to_string(header.fields.size()));
+            return refuse(record.line, std::to_string(record.fieldCount) + " fields where the header has " +
+                                           std::to_string(header.fieldCount));
         ListRow row;
         if (const auto failure = parser.Parse(record, row))
             return refuse(failure->line, failure->reason);

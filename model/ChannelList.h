@@ -5,11 +5,15 @@
 //   Satellite,Position,TV/Radio,Number,Name,Frequency,Polarization,Symbol rate,
 //   Video PID,Audio PID,PCR PID,Teletext PID,Lock,Scrambled,Fav 1,Fav 2,Fav 3,Fav 4
 // The text is UTF-8; names, stored as Latin-1 in the image, are converted both ways.
+// A name a spreadsheet would run as a formula (it starts with =, +, - or @) is
+// written behind an apostrophe, which the reader takes off again.
 //
-// The reader takes what spreadsheets write: comma, semicolon or tab separators
-// (whichever the header row uses), quoted fields with doubled quotes, a byte
-// order mark, CRLF or LF line ends, columns in any order, extra columns and
-// empty rows. Anything else is refused with the line and the reason.
+// The reader takes what spreadsheets write: UTF-8, or Windows-1252 when the text
+// is not UTF-8; comma, semicolon or tab separators (whichever the header row
+// uses), quoted fields with doubled quotes, a byte order mark, CRLF or LF line
+// ends, columns in any order, extra columns and empty rows. The TV/Radio and
+// Number columns may be left out. Anything else is refused with the line and the
+// reason. Reading takes one pass and memory in proportion to the rows read.
 #pragma once
 
 #include "ChannelDatabase.h"
@@ -41,7 +45,7 @@ struct ListRow {
     int line = 0;          // where the row starts in the text, from 1
     std::string satellite; // UTF-8, informative only
     int position = 0;      // tenths of a degree, East positive
-    bool tv = true;
+    bool tv = true;        // the TV/Radio column, or the video PID where the list has none
     unsigned frequency = 0;
     bool vertical = false;
     unsigned symbolRate = 0;
@@ -58,15 +62,18 @@ struct ListRow {
 struct ListReadResult {
     bool ok = false;
     std::vector<ListRow> rows;
+    TextEncoding encoding = TextEncoding::Utf8; // how the text was read
     int errorLine = 0;
     std::string error; // "line N: reason" when !ok
 };
 
-// A list larger than this is refused: an image holds 3000 channels.
+// A list larger than this is refused: an image holds 3000 channels. Blank rows
+// do not count.
 inline constexpr std::size_t MAX_LIST_ROWS = 10000;
 inline constexpr std::size_t MAX_LIST_BYTES = 8u << 20;
 
 std::string WriteChannelList(const ChannelDatabase& db);
-ListReadResult ReadChannelList(std::string_view text);
+// Takes the list file's bytes as they are.
+ListReadResult ReadChannelList(std::string_view bytes);
 
 } // namespace vormante

@@ -2,7 +2,11 @@
 
 #include "ChainWalk.h"
 
+#include <algorithm>
 #include <cstdlib>
+#include <deque>
+#include <map>
+#include <tuple>
 #include <unordered_map>
 
 namespace vormante {
@@ -21,11 +25,61 @@ bool CloseFrequency(unsigned a, unsigned b) {
     return std::abs(static_cast<long>(a) - static_cast<long>(b)) <= FREQUENCY_TOLERANCE_MHZ;
 }
 
+bool SameSatellite(const ServiceKey& a, const ServiceKey& b) {
+    return a.position == b.position && (a.satellite < 0 || b.satellite < 0 || a.satellite == b.satellite);
+}
+
+// Part 4's group: satellite, kind and name.
+std::tuple<int, int, bool, std::string> NameGroupOf(const ServiceKey& key) {
+    return {key.position, key.satellite, key.videoPid != NULL_PID, key.name};
+}
+
+void PairLeftOverByName(const std::vector<ServiceKey>& wanted, const std::vector<ServiceKey>& candidates,
+                        std::vector<bool>& taken, std::vector<int>& result) {
+    std::map<std::tuple<int, int, bool, std::string>, std::deque<int>> left;
+    for (int c = 0; c < static_cast<int>(candidates.size()); ++c)
+        if (!taken[static_cast<std::size_t>(c)] && !candidates[static_cast<std::size_t>(c)].name.empty())
+            left[NameGroupOf(candidates[static_cast<std::size_t>(c)])].push_back(c);
+    for (std::size_t w = 0; w < wanted.size(); ++w) {
+        if (result[w] != -1 || wanted[w].name.empty())
+            continue;
+        const auto group = left.find(NameGroupOf(wanted[w]));
+        if (group == left.end() || group->second.empty())
+            continue;
+        result[w] = group->second.front();
+        taken[static_cast<std::size_t>(result[w])] = true;
+        group->second.pop_front();
+    }
+}
+
 } // namespace
 
 bool SameService(const ServiceKey& a, const ServiceKey& b) {
-    return a.position == b.position && a.vertical == b.vertical && a.symbolRate == b.symbolRate &&
+    return SameSatellite(a, b) && a.vertical == b.vertical && a.symbolRate == b.symbolRate &&
            a.videoPid == b.videoPid && a.audioPid == b.audioPid && CloseFrequency(a.frequency, b.frequency);
+}
+
+SharedPositions::SharedPositions(const ChannelDatabase& db) : db_(db) {
+    std::map<int, std::vector<int>> byPosition;
+    for (int s = 0; s < SATELLITE_SLOTS; ++s)
+        if (db.Satellite(s).isUsed())
+            byPosition[db.Satellite(s).position()].push_back(s);
+    for (const auto& [position, slots] : byPosition)
+        if (slots.size() > 1)
+            shared_.insert(shared_.end(), slots.begin(), slots.end());
+}
+
+void SharedPositions::Tag(std::vector<ImageChannel>& channels) const {
+    for (ImageChannel& channel : channels)
+        if (std::find(shared_.begin(), shared_.end(), channel.satellite) != shared_.end())
+            channel.key.satellite = channel.satellite;
+}
+
+int SharedPositions::SatelliteNamed(int position, const std::string& latin1Name) const {
+    for (const int s : shared_)
+        if (db_.Satellite(s).position() == position && db_.Satellite(s).name() == latin1Name)
+            return s;
+    return -1;
 }
 
 ServiceKey ServiceKeyOf(const ChannelDatabase& db, int satellite, int channel) {
@@ -93,6 +147,7 @@ std::vector<int> MatchServices(const std::vector<ServiceKey>& wanted,
             }
         }
     }
+    PairLeftOverByName(wanted, candidates, taken, result);
     return result;
 }
 

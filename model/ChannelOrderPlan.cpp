@@ -109,6 +109,7 @@ std::vector<int> PlannedChain(const ChannelDatabase& db, const PlannedSatellite&
 void DescribeOrderChanges(const ChannelDatabase& db, ChannelOrderPlan& plan) {
     plan.moved.clear();
     plan.missing.clear();
+    plan.imageProblem = SharedChannelProblem(db);
     for (const PlannedSatellite& planned : plan.satellites) {
         const auto before = NumbersOf(db, planned.chainBefore);
         const auto after = NumbersOf(db, PlannedChain(db, planned, false));
@@ -127,27 +128,46 @@ void DescribeOrderChanges(const ChannelDatabase& db, ChannelOrderPlan& plan) {
 bool ApplyChannelOrderPlan(ChannelDatabase& db, const ChannelOrderPlan& plan, bool deleteMissing) {
     if (!ValidPlan(db, plan))
         return false;
-    for (const PlannedRename& rename : plan.renamed)
-        if (db.Channel(rename.channel).name() != rename.after)
-            db.Channel(rename.channel).setName(rename.after);
-    for (const PlannedFlags& flags : plan.flagsChanged)
-        SetChannelFlags(db.Channel(flags.channel), flags.after, FLAG_ALL);
+    return chains::AllOrNothing(db, [&] {
+        for (const PlannedRename& rename : plan.renamed)
+            if (db.Channel(rename.channel).name() != rename.after)
+                db.Channel(rename.channel).setName(rename.after);
+        for (const PlannedFlags& flags : plan.flagsChanged)
+            SetChannelFlags(db.Channel(flags.channel), flags.after, FLAG_ALL);
 
-    for (const PlannedSatellite& planned : plan.satellites) {
-        const std::vector<int> chain = PlannedChain(db, planned, deleteMissing);
-        bool changed = false;
-        if (deleteMissing) {
-            for (const int c : planned.missing)
-                changed = DeleteChannel(db, c, planned.satellite) || changed;
+        for (const PlannedSatellite& planned : plan.satellites) {
+            const std::vector<int> chain = PlannedChain(db, planned, deleteMissing);
+            bool changed = false;
+            if (deleteMissing) {
+                for (const int c : planned.missing) {
+                    if (!DeleteChannel(db, c, planned.satellite))
+                        return false;
+                    changed = true;
+                }
+            }
+            if (!chain.empty() && chain != ChainOf(db, planned.satellite)) {
+                Relink(db, planned.satellite, chain);
+                changed = true;
+            }
+            if (changed)
+                RenumberChannels(db, planned.satellite);
         }
-        if (!chain.empty() && chain != ChainOf(db, planned.satellite)) {
-            Relink(db, planned.satellite, chain);
-            changed = true;
-        }
-        if (changed)
-            RenumberChannels(db, planned.satellite);
-    }
-    return true;
+        return true;
+    });
+}
+
+std::string SharedChannelProblem(const ChannelDatabase& db) {
+    std::unordered_map<int, int> owner;
+    std::string problem;
+    for (int s = 0; s < SATELLITE_SLOTS && problem.empty(); ++s)
+        chains::WalkChannels(db, s, [&](int c) {
+            const auto [it, first] = owner.emplace(c, s);
+            if (!first)
+                problem = "channel slot " + std::to_string(c) + " lies on the chains of satellite slots " +
+                          std::to_string(it->second) + " and " + std::to_string(s);
+            return first;
+        });
+    return problem;
 }
 
 } // namespace vormante

@@ -54,18 +54,26 @@ struct ChannelOrderPlan {
     std::vector<PlannedChannel> missing; // channels the source lacks
     std::vector<PlannedRename> renamed;
     std::vector<PlannedFlags> flagsChanged;
+    // Empty, or what is wrong with the image so that no plan made on it can be applied:
+    // relinking one chain of a channel that lies on two would cut the other.
+    std::string imageProblem;
 
     // Whether applying would change the image.
     bool ChangesImage(bool deleteMissing) const;
 };
 
-// Fills in `moved` and `missing` from the satellites' orders.
+// Fills in `moved` and `missing` from the satellites' orders, and `imageProblem`.
 void DescribeOrderChanges(const ChannelDatabase& db, ChannelOrderPlan& plan);
 
 // Renames, sets flags, deletes the missing channels when asked, relinks every
 // planned satellite to its new order and renumbers it. Returns false, changing
-// nothing, when the image no longer holds the chains the plan was made on.
+// nothing, when the image no longer holds the chains the plan was made on, or
+// holds a channel on two chains (see imageProblem), or a step fails.
 bool ApplyChannelOrderPlan(ChannelDatabase& db, const ChannelOrderPlan& plan, bool deleteMissing);
+
+// "channel slot C lies on the chains of satellite slots A and B" for the first
+// channel found on two chains; empty when there is none.
+std::string SharedChannelProblem(const ChannelDatabase& db);
 
 // The chain a planned satellite gets: listed then missing (or listed alone),
 // laid out per type over the chain places of that type.

@@ -138,13 +138,13 @@ bool MoveChannel(ChannelDatabase& db, int satellite, int a, int b, bool before) 
     if (!IsChannelOnChain(db, satellite, a) || !IsChannelOnChain(db, satellite, b))
         return false;
 
-    UnlinkChannel(db, satellite, a, false);
+    UnlinkChannel(db, satellite, a, ChannelBefore(db, satellite, a), false);
 
     SatelliteRecord sat = db.Satellite(satellite);
     ChannelRecord moved = db.Channel(a);
     ChannelRecord anchor = db.Channel(b);
     if (before) {
-        const int q = anchor.prevChannel();
+        const int q = ChannelBefore(db, satellite, b);
         if (!IsChannelSlot(q)) {
             sat.setFirstChannel(a);
             moved.setPrevChannel(NO_LINK);

@@ -64,26 +64,31 @@ std::vector<int> ExtraCopies(const std::vector<DuplicateGroup>& groups) {
 }
 
 bool DeleteChannels(ChannelDatabase& db, const std::vector<int>& channels) {
-    std::map<int, int> owner; // channel -> satellite
+    std::map<int, int> owner; // channel -> satellite, -1 for a channel on two chains
     for (int s = 0; s < SATELLITE_SLOTS; ++s)
         chains::WalkChannels(db, s, [&](int c) {
-            owner.emplace(c, s);
+            if (!owner.emplace(c, s).second)
+                owner[c] = -1;
             return true;
         });
+    // A channel on two chains belongs to a damaged image: freeing it would leave the other chain on a free
+    // slot.
     std::set<int> unique;
     for (const int c : channels)
-        if (!owner.count(c) || !unique.insert(c).second)
+        if (!owner.count(c) || owner[c] < 0 || !unique.insert(c).second)
             return false;
-    std::set<int> satellites;
-    for (const int c : channels) {
-        const int s = owner[c];
-        if (!DeleteChannel(db, c, s))
-            return false; // cannot happen: every channel was found on that chain
-        satellites.insert(s);
-    }
-    for (const int s : satellites)
-        RenumberChannels(db, s);
-    return true;
+    return chains::AllOrNothing(db, [&] {
+        std::set<int> satellites;
+        for (const int c : channels) {
+            const int s = owner[c];
+            if (!DeleteChannel(db, c, s))
+                return false;
+            satellites.insert(s);
+        }
+        for (const int s : satellites)
+            RenumberChannels(db, s);
+        return true;
+    });
 }
 
 } // namespace vormante

@@ -21,8 +21,9 @@ std::vector<DuplicateGroup> FindDuplicates(const ChannelDatabase& db);
 std::vector<int> ExtraCopies(const std::vector<DuplicateGroup>& groups);
 
 // Deletes the given channels and renumbers their satellites, in one call. Every
-// slot must be a channel on a used satellite's chain, each named once; otherwise
-// nothing changes and the result is false.
+// slot must be a channel on one used satellite's chain (not on two), each named
+// once; otherwise nothing changes and the result is false. The chains are mended
+// by their next links, so a wrong previous link does not cut them.
 bool DeleteChannels(ChannelDatabase& db, const std::vector<int>& channels);
 
 } // namespace vormante

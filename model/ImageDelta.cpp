@@ -32,25 +32,14 @@ ImageDelta ImageDelta::Between(const DatabaseImage& before, const DatabaseImage&
         while (before[start] == after[start])
             ++start;
         std::size_t end = start + 1; // one past the last differing byte seen
+        // The probe runs on until more than JOIN_GAP equal bytes follow the last difference,
+        // so every nearer difference is in this range already and the next range starts
+        // more than JOIN_GAP bytes after it: ranges never need joining afterwards.
         std::size_t probe = end;
         while (probe < IMAGE_SIZE && probe - end <= JOIN_GAP) {
             if (before[probe] != after[probe])
                 end = probe + 1;
             ++probe;
-        }
-        if (!delta.ranges_.empty()) {
-            Range& last = delta.ranges_.back();
-            if (start - (last.offset + last.length) <= JOIN_GAP) {
-                // Joins the previous range, with the unchanged bytes between.
-                const std::size_t from = last.offset + last.length;
-                delta.before_.insert(delta.before_.end(), before.begin() + static_cast<std::ptrdiff_t>(from),
-                                     before.begin() + static_cast<std::ptrdiff_t>(end));
-                delta.after_.insert(delta.after_.end(), after.begin() + static_cast<std::ptrdiff_t>(from),
-                                    after.begin() + static_cast<std::ptrdiff_t>(end));
-                last.length = static_cast<std::uint32_t>(end - last.offset);
-                offset = (end + WORD - 1) / WORD * WORD;
-                continue;
-            }
         }
         delta.ranges_.push_back({static_cast<std::uint32_t>(start), static_cast<std::uint32_t>(end - start)});
         delta.before_.insert(delta.before_.end(), before.begin() + static_cast<std::ptrdiff_t>(start),
@@ -74,7 +63,8 @@ void ImageDelta::Write(DatabaseImage& image, const std::vector<std::uint8_t>& co
 }
 
 std::size_t ImageDelta::memoryBytes() const {
-    return sizeof(ImageDelta) + ranges_.capacity() * sizeof(Range) + before_.capacity() + after_.capacity();
+    return sizeof(ImageDelta) + HeapBytes(ranges_.capacity() * sizeof(Range)) +
+           HeapBytes(before_.capacity()) + HeapBytes(after_.capacity());
 }
 
 } // namespace vormante

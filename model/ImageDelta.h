@@ -26,8 +26,15 @@ public:
     const std::vector<Range>& ranges() const { return ranges_; }
     // Bytes inside the ranges.
     std::size_t changedBytes() const { return before_.size(); }
-    // Memory the delta holds, for bounding an edit history.
+    // Memory the delta holds, its heap blocks as the allocator hands them out, for
+    // bounding an edit history.
     std::size_t memoryBytes() const;
+
+    // What an allocation of `requested` bytes takes from the heap: the allocator's
+    // header and rounding (8 bytes and 16-byte steps, at least 32, as glibc's malloc).
+    static constexpr std::size_t HeapBytes(std::size_t requested) {
+        return requested == 0 ? 0 : requested + 8 <= 32 ? 32 : (requested + 8 + 15) / 16 * 16;
+    }
 
     // Writes the content before (or after) the edit into the ranges of image.
     void RestoreBefore(DatabaseImage& image) const { Write(image, before_); }

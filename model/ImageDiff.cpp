@@ -101,9 +101,11 @@ std::vector<int> PairTransponders(const std::vector<TransponderInfo>& before,
                 continue;
             const TransponderInfo& x = before[i];
             int best = -1;
-            const unsigned low =
-                x.frequency < FREQUENCY_TOLERANCE_MHZ ? 0 : x.frequency - FREQUENCY_TOLERANCE_MHZ;
-            for (unsigned f = exact ? x.frequency : low; f <= x.frequency + FREQUENCY_TOLERANCE_MHZ; ++f) {
+            // The exact pass looks at the same frequency only; the loose one takes, of every
+            // frequency within the tolerance, the transponder first in the chain.
+            const unsigned tolerance = exact ? 0 : FREQUENCY_TOLERANCE_MHZ;
+            const unsigned low = x.frequency < tolerance ? 0 : x.frequency - tolerance;
+            for (unsigned f = low; f <= x.frequency + tolerance; ++f) {
                 const auto bucket = byFrequency.find({f, x.vertical});
                 if (bucket == byFrequency.end())
                     continue;
@@ -115,8 +117,6 @@ std::vector<int> PairTransponders(const std::vector<TransponderInfo>& before,
                         best = j;
                     break;
                 }
-                if (exact)
-                    break;
             }
             if (best != -1) {
                 pairs[i] = best;
@@ -201,7 +201,13 @@ void DiffChannels(const ChannelDatabase& first, int a, const ChannelDatabase& se
         ItemDifference item{DiffKind::Changed, Describe(before[i]), {}};
         Compare(item.fields, "name", Text(x.name()), Text(z.name()));
         Compare(item.fields, "number", before[i].number, y.number);
-        Compare(item.fields, "frequency", before[i].channel.key.frequency, y.channel.key.frequency);
+        const ServiceKey& kx = before[i].channel.key;
+        const ServiceKey& kz = y.channel.key;
+        Compare(item.fields, "frequency", kx.frequency, kz.frequency);
+        Compare(item.fields, "polarization", kx.vertical ? "V" : "H", kz.vertical ? "V" : "H");
+        Compare(item.fields, "symbol rate", kx.symbolRate, kz.symbolRate);
+        Compare(item.fields, "video PID", kx.videoPid, kz.videoPid);
+        Compare(item.fields, "audio PID", kx.audioPid, kz.audioPid);
         Compare(item.fields, "PCR PID", x.pcrPid(), z.pcrPid());
         Compare(item.fields, "teletext PID", x.teletextPid(), z.teletextPid());
         const unsigned fx = ChannelFlagsOf(x), fz = ChannelFlagsOf(z);
@@ -255,9 +261,32 @@ void DiffSettings(const ChannelDatabase& first, const ChannelDatabase& second,
     }
 }
 
+struct ImagePart {
+    const char* table;
+    std::size_t begin, end;
+};
+
+// The parts of the image; the bytes between and after them count as unused.
+std::vector<ImagePart> ImageParts() {
+    using namespace layout;
+    std::vector<ImagePart> parts = {
+        {"satellite table", SATELLITE_TABLE, SatelliteOffset(SATELLITE_SLOTS)},
+        {"transponder marks", TRANSPONDER_MARK_TABLE, TransponderMarkOffset(TRANSPONDER_SLOTS)},
+        {"settings", SETTINGS_BLOCK, SETTINGS_BLOCK + SETTINGS_BLOCK_SIZE},
+        {"transponder table", TRANSPONDER_TABLE, TransponderOffset(TRANSPONDER_SLOTS)},
+    };
+    for (std::size_t run = 0; run < CHANNEL_RUN_COUNT; ++run)
+        parts.push_back({"channel table", CHANNEL_RUN_OFFSETS[run],
+                         CHANNEL_RUN_OFFSETS[run] + CHANNEL_RECORD_SIZE * CHANNEL_RUN_SLOTS[run]});
+    for (const std::size_t sector : SECTOR_OFFSETS)
+        parts.push_back({"sector headers", sector, sector + SECTOR_HEADER_SIZE});
+    return parts;
+}
+
 void AppendFields(std::string& out, const std::vector<FieldDifference>& fields, const char* indent) {
     for (const FieldDifference& field : fields)
-        out += std::string(indent) + field.field + ": " + field.before + " -> " + field.after + "\n";
+        out += std::string(indent) + field.field + ": " + EscapeControls(field.before) + " -> " +
+               EscapeControls(field.after) + "\n";
 }
 
 } // namespace
@@ -313,22 +342,57 @@ ImageDifference DiffImages(const ChannelDatabase& first, const ChannelDatabase& 
         result.satellites.push_back({DiffKind::Added, Latin1ToUtf8(y.name()), y.position(), {}, {}, {}});
     }
     DiffSettings(first, second, result.settings);
+    result.bytes = CountDifferingBytes(first.workingCopy(), second.workingCopy());
     return result;
+}
+
+std::vector<ByteDifference> CountDifferingBytes(const DatabaseImage& first, const DatabaseImage& second) {
+    static const char* const ORDER[] = {"sector headers", "satellite table",   "transponder marks",
+                                        "settings",       "transponder table", "channel table",
+                                        "unused bytes"};
+    std::map<std::string, std::size_t> counts;
+    std::vector<bool> inPart(IMAGE_SIZE, false);
+    for (const ImagePart& part : ImageParts()) {
+        for (std::size_t i = part.begin; i < part.end; ++i) {
+            inPart[i] = true;
+            counts[part.table] += first[i] != second[i] ? 1 : 0;
+        }
+    }
+    for (std::size_t i = 0; i < IMAGE_SIZE; ++i)
+        counts["unused bytes"] += !inPart[i] && first[i] != second[i] ? 1 : 0;
+    std::vector<ByteDifference> bytes;
+    for (const char* table : ORDER)
+        if (counts[table] > 0)
+            bytes.push_back({table, counts[table]});
+    return bytes;
+}
+
+std::string DescribeByteDifferences(const std::vector<ByteDifference>& bytes) {
+    std::string text;
+    for (const ByteDifference& part : bytes)
+        text +=
+            (text.empty() ? "" : ", ") + Number(static_cast<long long>(part.count)) +
+            (part.table == std::string("unused bytes") ? " of the unused bytes" : " in the " + part.table);
+    return text;
 }
 
 std::string FormatDifferenceReport(const ImageDifference& difference, const std::string& firstName,
                                    const std::string& secondName) {
-    std::string out = "Differences from " + firstName + " to " + secondName + "\n";
+    // Names come from the images: their control characters are shown, not sent to the terminal.
+    std::string out =
+        "Differences from " + EscapeControls(firstName) + " to " + EscapeControls(secondName) + "\n";
     if (difference.empty())
         return out + "No differences.\n";
+    if (difference.fieldsEqual())
+        out += "No compared field differs, but bytes do.\n";
     for (const SatelliteDifference& satellite : difference.satellites) {
-        out += "\nSatellite " + satellite.name + " (" + FormatPosition(satellite.position) +
+        out += "\nSatellite " + EscapeControls(satellite.name) + " (" + FormatPosition(satellite.position) +
                "): " + DiffKindName(satellite.kind) + "\n";
         AppendFields(out, satellite.fields, "  ");
         for (const auto* items : {&satellite.transponders, &satellite.channels}) {
             for (const ItemDifference& item : *items) {
                 out += std::string("  ") + (items == &satellite.transponders ? "Transponder " : "") +
-                       item.item + ": " + DiffKindName(item.kind) + "\n";
+                       EscapeControls(item.item) + ": " + DiffKindName(item.kind) + "\n";
                 AppendFields(out, item.fields, "    ");
             }
         }
@@ -337,6 +401,7 @@ std::string FormatDifferenceReport(const ImageDifference& difference, const std:
         out += "\nSettings: changed\n";
         AppendFields(out, difference.settings, "  ");
     }
+    out += "\nBytes that differ: " + DescribeByteDifferences(difference.bytes) + ".\n";
     return out;
 }
 

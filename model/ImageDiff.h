@@ -6,6 +6,10 @@
 // Satellites pair by position (the same name preferred, then order),
 // transponders by polarization and a frequency within +-2 MHz (an exact
 // match preferred), channels through the channel matcher.
+//
+// Besides the fields it compares, the difference counts the bytes that differ
+// in each part of the image, so that bytes no field shows (a channel's state,
+// the satellite count, a sector header) still make two images differ.
 #pragma once
 
 #include "ChannelDatabase.h"
@@ -39,17 +43,34 @@ struct SatelliteDifference {
     std::vector<ItemDifference> channels;
 };
 
+// How many bytes differ in one part of the image.
+struct ByteDifference {
+    std::string table; // "satellite table", "channel table", "unused bytes", ...
+    std::size_t count = 0;
+};
+
 struct ImageDifference {
     std::vector<SatelliteDifference> satellites; // the first image's in slot order, then added ones
     std::vector<FieldDifference> settings;
-    bool empty() const { return satellites.empty() && settings.empty(); }
+    std::vector<ByteDifference> bytes; // the parts with differing bytes, in image order
+    // The images are byte for byte the same.
+    bool empty() const { return bytes.empty(); }
+    // No compared field differs (the bytes may).
+    bool fieldsEqual() const { return satellites.empty() && settings.empty(); }
 };
 
 ImageDifference DiffImages(const ChannelDatabase& first, const ChannelDatabase& second);
 
 const char* DiffKindName(DiffKind kind); // "added", "removed", "changed"
 
-// A plain text report, one line per difference, grouped by satellite.
+// The differing bytes per part of the image, the parts in image order.
+std::vector<ByteDifference> CountDifferingBytes(const DatabaseImage& first, const DatabaseImage& second);
+
+// "3 in the channel table, 1 in the settings, 2 of the unused bytes"
+std::string DescribeByteDifferences(const std::vector<ByteDifference>& bytes);
+
+// A plain text report, one line per difference, grouped by satellite, and the
+// differing bytes per part of the image.
 std::string FormatDifferenceReport(const ImageDifference& difference, const std::string& firstName,
                                    const std::string& secondName);
 

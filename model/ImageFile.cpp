@@ -1,5 +1,6 @@
 #include "ImageFile.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <cstring>
@@ -111,6 +112,24 @@ bool FolderRefused(int error) {
     return error == EACCES || error == EPERM;
 }
 
+// mkstemp's pattern beside the target: its name and ".tmp-XXXXXX", the name cut
+// where the whole would pass the file system's limit for one name.
+std::string TemporaryPattern(const std::string& target) {
+    static constexpr char SUFFIX[] = ".tmp-XXXXXX";
+    const std::size_t nameStart = target.find_last_of('/') + 1; // 0 when there is no slash
+    const std::size_t room = NAME_MAX - (sizeof SUFFIX - 1);
+    const std::size_t length = std::min(target.size() - nameStart, room);
+    return target.substr(0, nameStart + length) + SUFFIX;
+}
+
+// The replacement takes the owner and group of the file it replaces where the
+// writer may give them (root may; others keep at least a group they belong to),
+// so that root writing a user's file does not take it from its owner.
+void TakeOwnership(int fd, const struct stat& existing) {
+    if (::fchown(fd, existing.st_uid, existing.st_gid) != 0)
+        (void)::fchown(fd, static_cast<uid_t>(-1), existing.st_gid);
+}
+
 } // namespace
 
 FileReadResult ReadFileBytes(const std::string& path, std::size_t maxBytes) {
@@ -171,7 +190,7 @@ FileWriteResult WriteFileSafely(const std::string& path, std::span<const std::ui
     }
     const mode_t mode = exists ? (existing.st_mode & 07777) : NEW_FILE_MODE;
 
-    std::string temporary = target + ".tmp-XXXXXX";
+    std::string temporary = TemporaryPattern(target);
     const int fd = ::mkstemp(temporary.data());
     if (fd < 0) {
         const int error = errno;
@@ -179,7 +198,9 @@ FileWriteResult WriteFileSafely(const std::string& path, std::span<const std::ui
             return WriteInPlace(path, target, bytes);
         return Failure(FileWriteResult::OpenFailed, path, error);
     }
-    // mkstemp creates 0600.
+    if (exists)
+        TakeOwnership(fd, existing);
+    // mkstemp creates 0600; the mode is set after the owner, which may clear set-id bits.
     bool written = ::fchmod(fd, mode) == 0 && WriteAll(fd, bytes) && ::fsync(fd) == 0;
     int error = errno;
     if (::close(fd) != 0 && written) {
@@ -199,6 +220,32 @@ FileWriteResult WriteFileSafely(const std::string& path, std::span<const std::ui
         return Failure(FileWriteResult::WriteFailed, path, error);
     }
     return {};
+}
+
+FileWriteResult WriteBackupOf(const std::string& path) {
+    const std::string backup = path + ".bak";
+    // Nothing to keep: the write that follows reports whatever it cannot replace.
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode))
+        return {};
+    FileReadResult current = ReadFileBytes(path, MAX_BACKUP_BYTES);
+    FileWriteResult result;
+    if (!current.ok || current.bytes.size() > MAX_BACKUP_BYTES) {
+        result.status = FileWriteResult::OpenFailed;
+        result.reason = current.ok ? "it is too large to be kept in a backup" : current.reason;
+        result.message = "Cannot back up " + Quoted(path) + " to " + Quoted(backup) + ": " + result.reason;
+        return result;
+    }
+    result = WriteFileSafely(backup, current.bytes);
+    if (!result.ok()) {
+        result.message = "Cannot back up " + Quoted(path) + ": " + result.message;
+        return result;
+    }
+    // The backup holds the file's content, so it is no more open to others than the file was.
+    if (::chown(backup.c_str(), info.st_uid, info.st_gid) != 0)
+        (void)::chown(backup.c_str(), static_cast<uid_t>(-1), info.st_gid);
+    (void)::chmod(backup.c_str(), info.st_mode & 07777);
+    return result;
 }
 
 bool WriteFileAtomically(const std::string& path, std::span<const std::uint8_t> bytes, std::string* error) {

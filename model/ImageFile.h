@@ -38,13 +38,21 @@ struct FileWriteResult {
 
 // Writes the bytes safely. Normally to a temporary file beside the target,
 // flushed to disk and renamed over it, so the target holds either its old or
-// its new content. A symbolic link is followed: the file it points to is
-// written and the link stays. An existing target keeps its permission bits;
-// a new one gets 0644. A target that exists and is not a regular file is
-// refused. When no temporary file can be made because the folder may not be
-// written, but the target exists and may be, the bytes are written into the
-// target itself, every write checked.
+// its new content; the temporary name is cut to fit where the target's name is
+// long. A symbolic link is followed: the file it points to is written and the
+// link stays. An existing target keeps its permission bits, and its owner and
+// group where the writer may give them; a new one gets 0644. A target that exists and is not a regular file
+// is refused. When no temporary file can be made because the folder may not be written, but the target exists
+// and may be, the bytes are written into the target itself, every write checked.
 FileWriteResult WriteFileSafely(const std::string& path, std::span<const std::uint8_t> bytes);
+
+// The backup rule of Save, for whatever replaces a file: when path is a regular
+// file, its present content is written (safely) to path + ".bak", which takes the
+// file's mode, owner and group as the writer may give them. A path that is
+// missing or no regular file needs no backup and succeeds. A file that cannot be
+// read, or is larger than MAX_BACKUP_BYTES, fails with the message.
+inline constexpr std::size_t MAX_BACKUP_BYTES = 64u << 20;
+FileWriteResult WriteBackupOf(const std::string& path);
 
 // The same, for callers that want a yes or no and the message.
 bool WriteFileAtomically(const std::string& path, std::span<const std::uint8_t> bytes, std::string* error);

@@ -10,8 +10,13 @@ namespace vormante {
 ChannelOrderPlan PlanReorderLike(const ChannelDatabase& image, const ChannelDatabase& other,
                                  ReorderOptions options) {
     ChannelOrderPlan plan;
-    const std::vector<ImageChannel> channels = ListImageChannels(image);
-    const std::vector<ImageChannel> model = ListImageChannels(other);
+    std::vector<ImageChannel> channels = ListImageChannels(image);
+    std::vector<ImageChannel> model = ListImageChannels(other);
+    const SharedPositions shared(image);
+    shared.Tag(channels);
+    for (ImageChannel& channel : model)
+        channel.key.satellite =
+            shared.SatelliteNamed(channel.key.position, other.Satellite(channel.satellite).name());
     std::vector<ServiceKey> candidates, wanted;
     candidates.reserve(channels.size());
     wanted.reserve(model.size());

@@ -9,7 +9,9 @@ namespace vormante {
 
 ListImportPlan PlanListImport(const ChannelDatabase& db, const std::vector<ListRow>& rows) {
     ListImportPlan plan;
-    const std::vector<ImageChannel> channels = ListImageChannels(db);
+    std::vector<ImageChannel> channels = ListImageChannels(db);
+    const SharedPositions shared(db);
+    shared.Tag(channels);
     std::vector<ServiceKey> candidates;
     candidates.reserve(channels.size());
     for (const ImageChannel& channel : channels)
@@ -26,6 +28,10 @@ ListImportPlan PlanListImport(const ChannelDatabase& db, const std::vector<ListR
         key.audioPid = row.audioPid;
         // A name that cannot be stored matches no stored name; the technical identity still pairs it.
         key.name = row.nameFits ? row.latin1Name : std::string(1, '\0');
+        // The Satellite column tells apart two satellites at one position (two dishes, say).
+        std::string satellite;
+        if (Utf8ToLatin1(row.satellite, &satellite))
+            key.satellite = shared.SatelliteNamed(row.position, satellite);
         wanted.push_back(std::move(key));
     }
     const std::vector<int> pairs = MatchServices(wanted, candidates);
@@ -43,6 +49,8 @@ ListImportPlan PlanListImport(const ChannelDatabase& db, const std::vector<ListR
         paired[static_cast<std::size_t>(pairs[r])] = true;
         satellites[channel.satellite].listed.push_back(channel.channel);
         const ConstChannelRecord record = db.Channel(channel.channel);
+        if (!SameService(wanted[r], channel.key))
+            plan.pairedByName.push_back({row.line, channel.satellite, channel.channel, row.name});
         if (!row.nameFits)
             plan.namesTooLong.push_back({row.line, channel.satellite, channel.channel, row.name});
         else if (row.latin1Name != record.name())
@@ -63,6 +71,12 @@ ListImportPlan PlanListImport(const ChannelDatabase& db, const std::vector<ListR
         plan.order.satellites.push_back(std::move(planned));
     }
     DescribeOrderChanges(db, plan.order);
+    return plan;
+}
+
+ListImportPlan PlanListImport(const ChannelDatabase& db, const ListReadResult& list) {
+    ListImportPlan plan = PlanListImport(db, list.rows);
+    plan.encoding = list.encoding;
     return plan;
 }
 

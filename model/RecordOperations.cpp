@@ -26,12 +26,38 @@ bool IsChannelOnChain(const ChannelDatabase& db, int satellite, int channel) {
     return found;
 }
 
-void UnlinkChannel(ChannelDatabase& db, int satellite, int c, bool emptyWhenAlone) {
+int ChannelBefore(const ChannelDatabase& db, int satellite, int member) {
+    int before = NO_LINK;
+    int previous = NO_LINK;
+    WalkChannels(db, satellite, [&](int c) {
+        if (c == member) {
+            before = previous;
+            return false;
+        }
+        previous = c;
+        return true;
+    });
+    return before;
+}
+
+int TransponderBefore(const ChannelDatabase& db, int satellite, int member) {
+    int before = NO_LINK;
+    int previous = NO_LINK;
+    WalkTransponders(db, satellite, [&](int t) {
+        if (t == member) {
+            before = previous;
+            return false;
+        }
+        previous = t;
+        return true;
+    });
+    return before;
+}
+
+void UnlinkChannel(ChannelDatabase& db, int satellite, int c, int before, bool emptyWhenAlone) {
     SatelliteRecord sat = db.Satellite(satellite);
-    const ConstChannelRecord channel = db.Channel(c);
-    const int p = channel.prevChannel();
-    const int n = channel.nextChannel();
-    const bool hasPrev = IsChannelSlot(p);
+    const int n = db.Channel(c).nextChannel();
+    const bool hasPrev = IsChannelSlot(before);
     const bool hasNext = IsChannelSlot(n);
     if (!hasPrev && !hasNext) {
         if (emptyWhenAlone) {
@@ -42,11 +68,11 @@ void UnlinkChannel(ChannelDatabase& db, int satellite, int c, bool emptyWhenAlon
         sat.setFirstChannel(n);
         db.Channel(n).setPrevChannel(NO_LINK);
     } else if (!hasNext) {
-        sat.setLastChannel(p);
-        db.Channel(p).setNextChannel(NO_LINK);
+        sat.setLastChannel(before);
+        db.Channel(before).setNextChannel(NO_LINK);
     } else {
-        db.Channel(p).setNextChannel(n);
-        db.Channel(n).setPrevChannel(p);
+        db.Channel(before).setNextChannel(n);
+        db.Channel(n).setPrevChannel(before);
     }
 }
 
@@ -70,12 +96,12 @@ void ReleaseChannel(ChannelDatabase& db, int c) {
     channel.setTransponder(ChannelRecord::NO_TRANSPONDER);
 }
 
-// Takes a channel known to lie on the satellite's chain off it and counts it out;
-// releasing the slot is left to the caller.
-void RemoveChannel(ChannelDatabase& db, int satellite, int c) {
+// Takes a channel known to lie on the satellite's chain, after `before`, off it and
+// counts it out; releasing the slot is left to the caller.
+void RemoveChannel(ChannelDatabase& db, int satellite, int c, int before) {
     SatelliteRecord sat = db.Satellite(satellite);
     sat.setChannelCount(sat.channelCount() - 1);
-    UnlinkChannel(db, satellite, c, true);
+    UnlinkChannel(db, satellite, c, before, true);
 }
 
 void ClearHasChannelsWhenEmpty(ChannelDatabase& db, int transponder) {
@@ -289,7 +315,7 @@ bool DeleteTransponder(ChannelDatabase& db, int transponder) {
     if (!IsTransponderOnChain(db, satellite, transponder))
         return false;
 
-    const int p = record.prevTransponder();
+    const int p = TransponderBefore(db, satellite, transponder);
     const int n = record.nextTransponder();
     const bool hasPrev = IsTransponderSlot(p);
     const bool hasNext = IsTransponderSlot(n);
@@ -394,7 +420,7 @@ bool DeleteChannel(ChannelDatabase& db, int channel, int satellite) {
     if (!IsChannelOnChain(db, satellite, channel))
         return false;
 
-    RemoveChannel(db, satellite, channel);
+    RemoveChannel(db, satellite, channel, ChannelBefore(db, satellite, channel));
     // The channel is off the chain now, so it does not count itself.
     ClearHasChannelsWhenEmpty(db, db.Channel(channel).transponder());
     ReleaseChannel(db, channel);
@@ -420,12 +446,15 @@ DeleteChannelsResult DeleteChannelsOfTransponder(ChannelDatabase& db, int transp
     if (!IsSatelliteSlot(satellite))
         return {false, 0};
     int deleted = 0;
+    int kept = NO_LINK; // the last channel the walk left on the chain: the member before the next one
     // The walk reads each next link before the visit, so the saved successor carries it on.
     WalkChannels(db, satellite, [&](int c) {
         if (db.Channel(c).transponder() == transponder) {
-            RemoveChannel(db, satellite, c);
+            RemoveChannel(db, satellite, c, kept);
             ReleaseChannel(db, c);
             ++deleted;
+        } else {
+            kept = c;
         }
         return true;
     });

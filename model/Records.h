@@ -6,6 +6,7 @@
 #include "ImageLayout.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <type_traits>
@@ -253,5 +254,9 @@ using ConstChannelRecord = BasicChannelRecord<false>;
 
 // Shows a position as "%d.%d%c": 'E' when greater than 0, 'W' otherwise (0 shows 0.0W).
 std::string FormatPosition(int tenthsOfDegree);
+// Reads what FormatPosition writes, and also "19.2", "-5", "13e" or "5,0W": every
+// position the 12-bit field holds, from 204.8W (-2048) to 204.7E (2047), and
+// nothing else, so that each position written reads back as itself.
+std::optional<int> ParsePosition(std::string_view text);
 
 } // namespace vormante

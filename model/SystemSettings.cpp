@@ -42,9 +42,12 @@ template <bool W> BasicLnbSlot<W> BasicSystemSettingsBlock<W>::lnbSlot(int type)
 }
 
 template class BasicLnbSlot<true>;
-template class BasicLnbSlot<false>;
 template class BasicSystemSettingsBlock<true>;
-template class BasicSystemSettingsBlock<false>;
+// The read-only forms member by member: clang 14 instantiates the setters of a whole
+// class too, whose requires-clause the read-only form fails, and stops the build.
+template std::uint32_t BasicSystemSettingsBlock<false>::lnbLowFrequency(int) const;
+template std::uint32_t BasicSystemSettingsBlock<false>::lnbHighFrequency(int) const;
+template BasicLnbSlot<false> BasicSystemSettingsBlock<false>::lnbSlot(int) const;
 
 LnbFrequencies LnbFrequenciesOf(ConstSystemSettingsBlock settings, int type) {
     if (type >= 0 && type < SystemSettingsBlock::EXPLICIT_FREQUENCY_TYPES)

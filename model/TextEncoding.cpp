@@ -128,4 +128,27 @@ bool Utf8ToLatin1(std::string_view utf8, std::string* latin1) {
     return true;
 }
 
+std::string EscapeControls(std::string_view utf8) {
+    static constexpr char HEX[] = "0123456789ABCDEF";
+    std::string out;
+    out.reserve(utf8.size());
+    for (std::size_t i = 0; i < utf8.size(); ++i) {
+        auto code = static_cast<unsigned char>(utf8[i]);
+        // C1 controls are U+0080..U+009F, written as C2 80 .. C2 9F.
+        const bool c1 = code == 0xC2 && i + 1 < utf8.size() &&
+                        static_cast<unsigned char>(utf8[i + 1]) >= 0x80 &&
+                        static_cast<unsigned char>(utf8[i + 1]) <= 0x9F;
+        if (c1)
+            code = static_cast<unsigned char>(utf8[++i]);
+        if (code < 0x20 || code == 0x7F || c1) {
+            out += "\\x";
+            out += HEX[code >> 4];
+            out += HEX[code & 0xF];
+        } else {
+            out += static_cast<char>(code);
+        }
+    }
+    return out;
+}
+
 } // namespace vormante

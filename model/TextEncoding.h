@@ -38,4 +38,9 @@ std::string Latin1ToUtf8(std::string_view latin1);
 // character beyond U+00FF.
 bool Utf8ToLatin1(std::string_view utf8, std::string* latin1);
 
+// UTF-8 text with its control characters (U+0000..U+001F, U+007F..U+009F) written
+// as \xNN, so that printing a name from a file cannot move a terminal's cursor or
+// change its colours.
+std::string EscapeControls(std::string_view utf8);
+
 } // namespace vormante

@@ -7,6 +7,7 @@
 #include "document/StepNames.h"
 #include "model/ChannelDatabase.h"
 #include "model/Duplicates.h"
+#include "model/NamesOrder.h"
 
 #include <QAction>
 #include <QKeySequence>
@@ -189,4 +190,48 @@ QMenu* BulkChannelCommands::AddFlagMenu(QMenu* menu) {
             flags->addSeparator();
     }
     return flags;
+}
+
+std::vector<int> BulkChannelCommands::ShownOrder() const {
+    if (std::vector<int> selected = SelectedChannels(); selected.size() > 1)
+        return selected;
+    // Every row, hidden ones too: a header click sorts them all.
+    const std::vector<int> shown = hooks_.shownChannels();
+    const QSet<int> valid(shown.begin(), shown.end());
+    std::vector<int> channels;
+    for (int row = 0; row < list_->RowCount(); ++row)
+        if (const int channel = list_->RowKey(row); valid.contains(channel))
+            channels.push_back(channel);
+    return channels;
+}
+
+bool BulkChannelCommands::CanKeepShownOrder() const {
+    const ChannelDatabase* db = hooks_.database();
+    const int satellite = hooks_.satellite();
+    return db != nullptr && db->loaded() && satellite >= 0 &&
+           vormante::ShownOrderDiffers(*db, satellite, hooks_.tv(), ShownOrder());
+}
+
+void BulkChannelCommands::KeepShownOrder() {
+    if (!CanKeepShownOrder())
+        return;
+    const std::vector<int> channels = ShownOrder();
+    const int satellite = hooks_.satellite();
+    const bool tv = hooks_.tv();
+    // The rows come back in the order kept, the selected channels still selected.
+    const std::vector<int> selected = SelectedChannels();
+    keeper_->Plan(selected.empty() ? vormante::Placement::KeepTop() : vormante::Placement::Select(selected));
+    bool kept = false;
+    hooks_.change(QStringLiteral("Keep the shown order"),
+                  [&](ChannelDatabase& db) { kept = vormante::KeepShownOrder(db, satellite, tv, channels); });
+    if (!kept)
+        MessageBox::information(page_, QStringLiteral("The channels have changed; the order was not kept."));
+}
+
+QAction* BulkChannelCommands::AddKeepOrderAction(QMenu* menu) {
+    QAction* keep = menu->addAction(QStringLiteral("Keep this order"));
+    keep->setObjectName(QStringLiteral("keepOrderAction"));
+    connect(keep, &QAction::triggered, page_, [this] { RunGuarded(page_, [this] { KeepShownOrder(); }); });
+    connect(menu, &QMenu::aboutToShow, keep, [this, keep] { keep->setEnabled(CanKeepShownOrder()); });
+    return keep;
 }

@@ -56,6 +56,16 @@ public:
     void DropSelectedAt(int row);
     void SetFlag(vormante::ChannelFlag flag, bool on);
 
+    // "Keep this order": the channels of the selected rows when several are selected,
+    // else of every row, in the order the rows stand (a header click sorts them).
+    std::vector<int> ShownOrder() const;
+    // Whether the rows stand in another order than the stored one.
+    bool CanKeepShownOrder() const;
+    // Stores the shown order as the channels' order, in the places they occupy, as one step.
+    void KeepShownOrder();
+    // Adds "Keep this order" to the menu, grayed while the rows stand in the stored order.
+    QAction* AddKeepOrderAction(QMenu* menu);
+
     // Adds the "Flags" submenu with its keyed actions to the menu.
     QMenu* AddFlagMenu(QMenu* menu);
     // Puts a key on an action and makes it work while the list has the focus.

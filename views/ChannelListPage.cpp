@@ -184,6 +184,7 @@ void ChannelListPage::buildContextMenu() {
                 &QAction::triggered, this,
                 [this, kind] { RunGuarded(this, [this, kind] { SortCommand(kind); }); });
     }
+    bulk_->AddKeepOrderAction(contextMenu_);
     connect(addAction(contextMenu_, QStringLiteral("Move"), QStringLiteral("moveAction")),
             &QAction::triggered, this, [this] { guarded(&ChannelListPage::MoveCommand); });
     QAction* top = addAction(contextMenu_, QStringLiteral("Move to top"), QStringLiteral("moveToTopAction"));

@@ -45,8 +45,10 @@ CompareDialog::CompareDialog(const ChannelDatabase& first, const ChannelDatabase
     summaryLabel_->setObjectName(QStringLiteral("summaryLabel"));
     summaryLabel_->setWordWrap(true);
     summaryLabel_->setText(
-        difference_.empty()
-            ? QStringLiteral("The images do not differ.")
+        difference_.empty() ? QStringLiteral("The images do not differ.")
+        : difference_.fieldsEqual()
+            ? QStringLiteral("No compared field differs, but bytes do: %1.")
+                  .arg(Utf8(DescribeByteDifferences(difference_.bytes)))
             : QStringLiteral("From %1 to %2; \"added\" is only in %2, \"removed\" only in %1.")
                   .arg(firstName, secondName));
 
@@ -67,6 +69,15 @@ CompareDialog::CompareDialog(const ChannelDatabase& first, const ChannelDatabase
     if (!difference_.settings.empty()) {
         auto* settings = new QTreeWidgetItem(differencesTree_, {QStringLiteral("Settings: changed")});
         AddFields(settings, difference_.settings);
+    }
+    if (!difference_.bytes.empty()) {
+        auto* bytes = new QTreeWidgetItem(differencesTree_, {QStringLiteral("Bytes that differ")});
+        for (const ByteDifference& part : difference_.bytes)
+            new QTreeWidgetItem(
+                bytes, {QStringLiteral("%1: %2 %3")
+                            .arg(Utf8(part.table))
+                            .arg(part.count)
+                            .arg(part.count == 1 ? QStringLiteral("byte") : QStringLiteral("bytes"))});
     }
 
     saveButton_ = new QPushButton(QStringLiteral("Save report..."), this);

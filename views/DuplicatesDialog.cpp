@@ -2,6 +2,7 @@
 
 #include "DialogLayout.h"
 #include "OrderPlanTree.h"
+#include "model/ChannelOrderPlan.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -29,7 +30,7 @@ QString ChannelText(const ChannelDatabase& db, int channel) {
 } // namespace
 
 DuplicatesDialog::DuplicatesDialog(const ChannelDatabase& db, QWidget* parent)
-    : QDialog(parent), groups_(FindDuplicates(db)) {
+    : QDialog(parent), groups_(FindDuplicates(db)), damage_(SharedChannelProblem(db)) {
     setWindowTitle(QStringLiteral("Find duplicates"));
     setObjectName(QStringLiteral("duplicatesDialog"));
 
@@ -105,5 +106,11 @@ void DuplicatesDialog::updateSummary() {
         summaryLabel_->setText(QStringLiteral("Stored more than once: %1. Selected for deletion: %2.")
                                    .arg(planview::Count(groups_.size(), "service", "services"),
                                         planview::Count(selected, "channel", "channels")));
-    deleteButton_->setEnabled(selected > 0);
+    // Deleting refuses a channel that lies on two chains; say why before the user tries.
+    if (!damage_.empty() && !groups_.empty())
+        summaryLabel_->setText(summaryLabel_->text() +
+                               QStringLiteral(" The image is damaged: %1, so nothing can be deleted; the "
+                                              "consistency check lists its problems.")
+                                   .arg(QString::fromStdString(damage_)));
+    deleteButton_->setEnabled(selected > 0 && damage_.empty());
 }

@@ -32,6 +32,7 @@ private:
     void updateSummary();
 
     std::vector<vormante::DuplicateGroup> groups_;
+    std::string damage_; // a channel on two chains: nothing can be deleted then
     QTreeWidget* duplicatesTree_ = nullptr;
     QLabel* summaryLabel_ = nullptr;
     QPushButton* deleteButton_ = nullptr;

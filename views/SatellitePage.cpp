@@ -240,6 +240,7 @@ void SatellitePage::buildChannelKeys(QAction* add, QAction* edit, QAction* del) 
     channelBulk_->Key(edit, QKeySequence(Qt::Key_F2));
     edit->setShortcuts({QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter), QKeySequence(Qt::Key_F2)});
     channelBulk_->Key(del, QKeySequence(QKeySequence::Delete));
+    channelBulk_->AddKeepOrderAction(menus_[CHANNELS]);
     channelBulk_->AddFlagMenu(menus_[CHANNELS]);
     channelList_->SetRowsDraggable(true);
     connect(

@@ -140,14 +140,50 @@ void TestMainWindow::menuHasTheCommandsInOrder() {
     // "Edit" stands between "File" and "Data"; the design's items keep their texts, ids
     // and order, with the new ones beside them.
     QCOMPARE(menus, (QStringList{"File", "Edit", "Data", "Help"}));
-    QCOMPARE(items, (QStringList{"Open ...", "Save", "Save as ...", "Export txt file", "Import txt file",
-                                 "Order like another image...", "Compare with...", "Exit", "Undo", "Redo",
-                                 "Filter list", "Find channel...", "Find duplicates", "Data From PC To IRD",
-                                 "Data From IRD To PC", "About"}));
-    QCOMPARE(ids, (QList<int>{32771, 32775, 32776, 32777, 32778, Id::ID_FILE_ORDER_LIKE, Id::ID_FILE_COMPARE,
-                              32779, Id::ID_EDIT_UNDO, Id::ID_EDIT_REDO, Id::ID_EDIT_FILTER, Id::ID_EDIT_FIND,
-                              Id::ID_EDIT_DUPLICATES, 32784, 32774, 32783}));
-    for (int id : {Id::ID_FILE_EXPORT_TXT, Id::ID_FILE_IMPORT_TXT, Id::ID_EDIT_FIND})
+    QCOMPARE(items, (QStringList{"Open ...",
+                                 "Save",
+                                 "Save as ...",
+                                 "Export txt file",
+                                 "Import txt file",
+                                 "Order like another image...",
+                                 "Compare with...",
+                                 "Order by a list of names...",
+                                 "Export names...",
+                                 "Import satellites.xml...",
+                                 "Export satellites.xml...",
+                                 "Exit",
+                                 "Undo",
+                                 "Redo",
+                                 "Filter list",
+                                 "Find channel...",
+                                 "Find duplicates",
+                                 "Keep this order",
+                                 "Data From PC To IRD",
+                                 "Data From IRD To PC",
+                                 "About"}));
+    QCOMPARE(ids, (QList<int>{32771,
+                              32775,
+                              32776,
+                              32777,
+                              32778,
+                              Id::ID_FILE_ORDER_LIKE,
+                              Id::ID_FILE_COMPARE,
+                              Id::ID_FILE_ORDER_BY_NAMES,
+                              Id::ID_FILE_EXPORT_NAMES,
+                              0,
+                              0,
+                              32779,
+                              Id::ID_EDIT_UNDO,
+                              Id::ID_EDIT_REDO,
+                              Id::ID_EDIT_FILTER,
+                              Id::ID_EDIT_FIND,
+                              Id::ID_EDIT_DUPLICATES,
+                              Id::ID_EDIT_KEEP_ORDER,
+                              32784,
+                              32774,
+                              32783}));
+    for (int id : {Id::ID_FILE_EXPORT_TXT, Id::ID_FILE_IMPORT_TXT, Id::ID_EDIT_FIND,
+                   Id::ID_FILE_ORDER_BY_NAMES, Id::ID_EDIT_KEEP_ORDER})
         QVERIFY(!window.menuAction(id)->isEnabled()); // until an image is open
     QAction* undo = window.menuAction(Id::ID_EDIT_UNDO);
     QVERIFY(!undo->isEnabled() && !window.menuAction(Id::ID_EDIT_REDO)->isEnabled());

@@ -210,8 +210,15 @@ private Q_SLOTS:
         const QString pipe = dir.filePath("pipe.bin");
         if (!QFileInfo::exists(pipe))
             ::mkfifo(QFile::encodeName(pipe).constData(), 0600);
+        // The refusal says why, in the command's own words, whatever the kind of file.
         QTest::newRow("image is a named pipe, no hang")
-            << QStringList{"send", pipe, "--port", "/dev/null"} << 2 << "not a regular file";
+            << QStringList{"send", pipe, "--port", "/dev/null"} << 2
+            << "vormante-cli send: \"" + pipe + "\" is not a regular file\n";
+        QTest::newRow("image is a device") << QStringList{"send", "/dev/zero", "--port", "/dev/null"} << 2
+                                           << "vormante-cli send: \"/dev/zero\" is not a regular file\n";
+        QTest::newRow("image is a folder")
+            << QStringList{"send", dir.path(), "--port", "/dev/null"} << 2
+            << "vormante-cli send: \"" + dir.path() + "\" is not a regular file\n";
         QTest::newRow("no such port") << QStringList{"send", demoFile, "--port", "/dev/no-such-port"} << 1
                                       << "The selected COM is invalid or have already been opened!";
     }

@@ -3,12 +3,15 @@
 // copies of those. The spare tail of each image, which no operation touches,
 // carries random bytes that the fuzz target reads as its operation script.
 // For fuzz_patched_image it writes short random patch lists instead, and for
-// fuzz_list_reader channel lists: written ones, spreadsheet dialects, damaged ones.
+// fuzz_list_reader channel lists: written ones, spreadsheet dialects, damaged ones;
+// for fuzz_names_reader lists of names: written ones and the forms people keep; for
+// fuzz_satxml_reader small transponder lists, sound and broken.
 // Usage: make_fuzz_seeds TARGET FOLDER
 #include "ModelTestImages.h"
 #include "OperationScript.h"
 
 #include "model/ChannelList.h"
+#include "model/NamesList.h"
 #include "model/SampleImages.h"
 
 #include <cstdio>
@@ -109,6 +112,56 @@ int WriteListSeeds(const std::filesystem::path& folder, std::mt19937& random) {
     return ok ? 0 : 1;
 }
 
+int WriteNamesSeeds(const std::filesystem::path& folder) {
+    ChannelDatabase db;
+    db.Load(BuildDemoImage());
+    db.BuildRecordPointers();
+    const std::pair<const char*, std::string> seeds[] = {
+        {"tv", WriteNamesList(db, 0, true)},
+        {"radio", WriteNamesList(db, 0, false)},
+        {"forms",
+         "\xEF\xBB\xBF# mine\r\n3;ZDF\r\n1,ARTE HD\r\n\r\n2\tdas erste\r\n\"Sky \"\"1\"\"\"\rITV+1\n"},
+        {"windows-1252", "T\xE9l\xE9 5\n\x80uro\nZDF\nZDF\n"},
+    };
+    bool ok = true;
+    for (const auto& [name, text] : seeds)
+        ok = WriteText(folder / (std::string(name) + ".txt"), text) && ok;
+    std::printf("%zu seed lists of names in %s\n", std::size(seeds), folder.c_str());
+    return ok ? 0 : 1;
+}
+
+// Transponder lists: a small sound one, C-band and Ku-band beams beside each other, bad values, a DTD.
+int WriteSatellitesXmlSeeds(const std::filesystem::path& folder) {
+    const std::string head = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<satellites>\n";
+    const std::string astra =
+        "<sat name=\"19.2E Astra 1N/1P\" flags=\"1\" position=\"192\">\n"
+        "<transponder frequency=\"11836000\" symbol_rate=\"27500000\" polarization=\"0\" system=\"0\"/>\n"
+        "<transponder frequency=\"12188000\" symbol_rate=\"29700000\" polarization=\"2\" system=\"1\"/>\n"
+        "</sat>\n";
+    const std::string beams =
+        "<sat name=\"0.8W Ku-band Thor\" position=\"-8\"><transponder frequency=\"10872000\" "
+        "symbol_rate=\"25000000\" polarization=\"1\"/></sat>\n"
+        "<sat name=\"0.8W C-band Thor\" position=\"-9\"><transponder frequency=\"3900000\" "
+        "symbol_rate=\"3000000\" polarization=\"3\"/></sat>\n"
+        "<sat name=\"10.0E New\" position=\"100\"><transponder frequency=\"11000000\" "
+        "symbol_rate=\"27500000\" polarization=\"1\"/></sat>\n";
+    const std::string bad = "<sat position=\"1801\"/><sat position=\"130\"><transponder frequency=\"0\" "
+                            "symbol_rate=\"-1\" polarization=\"7\"/><transponder frequency=\"1000000000000\" "
+                            "symbol_rate=\"27500000\" polarization=\"0\"/><!-- note --><x/></sat>\n";
+    const std::pair<const char*, std::string> seeds[] = {
+        {"astra", head + astra + "</satellites>\n"},
+        {"beams", head + astra + beams + "</satellites>\n"},
+        {"bad-values", head + bad + "</satellites>\n"},
+        {"entities", "<!DOCTYPE satellites [<!ENTITY a \"aa\">]>\n<satellites>&a;</satellites>\n"},
+        {"cut-off", (head + astra).substr(0, 150)},
+    };
+    bool ok = true;
+    for (const auto& [name, text] : seeds)
+        ok = WriteText(folder / (std::string(name) + ".xml"), text) && ok;
+    std::printf("%zu seed lists in %s\n", std::size(seeds), folder.c_str());
+    return ok ? 0 : 1;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -122,6 +175,10 @@ int main(int argc, char** argv) {
     std::mt19937 random(20261208);
     if (target == "fuzz_list_reader")
         return WriteListSeeds(folder, random);
+    if (target == "fuzz_names_reader")
+        return WriteNamesSeeds(folder);
+    if (target == "fuzz_satxml_reader")
+        return WriteSatellitesXmlSeeds(folder);
     if (target == "fuzz_patched_image") {
         for (int i = 0; i < 16; ++i) {
             std::ofstream out(folder / ("patches-" + std::to_string(i)), std::ios::binary | std::ios::trunc);

@@ -121,6 +121,40 @@ private Q_SLOTS:
         QVERIFY(db.workingCopy() == before);
     }
 
+    // A previous link read from a file that names the wrong member: the operations
+    // relink by the next links, mend it, and report that they changed the image.
+    void wrongPreviousLinkIsMendedNotFollowed_data() {
+        QTest::addColumn<int>("operation");
+        QTest::addColumn<Names>("expected");
+        QTest::newRow("delete its channel")
+            << 0 << Names{"T0", "T1", "T2", "T3", "T4", "T6", "T7", "T8", "T9"};
+        QTest::newRow("delete around it") << 1 << Names{"T0", "T1", "T2", "T3", "T6", "T7", "T9"};
+        QTest::newRow("move before it")
+            << 2 << Names{"T0", "T1", "T2", "T3", "T4", "T8", "T5", "T6", "T7", "T9"};
+        QTest::newRow("delete a transponder")
+            << 3 << Names{"T0", "T1", "T2", "T3", "T4", "T5", "T6", "T7", "T8", "T9"};
+    }
+    void wrongPreviousLinkIsMendedNotFollowed() {
+        QFETCH(int, operation);
+        QFETCH(Names, expected);
+        fresh();
+        const int other = AddSatelliteWithTransponders(db, 3, "Other");
+        const std::vector<int> transponders = TransponderChain(db, other);
+        if (operation < 3)
+            db.Channel(tv[5]).setPrevChannel(tv[1]); // should be T4
+        else
+            db.Transponder(transponders[2]).setPrevTransponder(transponders[0]); // should be the second
+        const bool done = operation == 0   ? DeleteChannels(db, {tv[5]})
+                          : operation == 1 ? DeleteChannels(db, {tv[8], tv[4], tv[5]})
+                          : operation == 2 ? MoveChannel(db, sat, tv[8], tv[5], true)
+                                           : DeleteTransponder(db, transponders[2]);
+        RenumberChannels(db, sat); // a single move leaves that to its caller
+        QVERIFY(done);
+        QCOMPARE(tvNames(), expected);
+        const auto problems = CheckConsistency(db);
+        QVERIFY2(problems.empty(), problems.empty() ? "" : problems.front().message.c_str());
+    }
+
     void flagsTouchOnlyTheirBit() {
         fresh();
         const std::vector<int> some{tv[1], tv[4], tv[9]};

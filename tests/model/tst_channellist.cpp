@@ -12,11 +12,29 @@
 #include <QtTest>
 
 #include <algorithm>
+#include <cstdlib>
 #include <map>
+#include <new>
 #include <random>
 
 using namespace vormante;
 using namespace listtest;
+
+// Every allocation of the test counts here, so that a test can bound what reading a list costs.
+static std::size_t allocatedBytes = 0;
+
+void* operator new(std::size_t size) {
+    allocatedBytes += size;
+    if (void* p = std::malloc(size ? size : 1))
+        return p;
+    throw std::bad_alloc();
+}
+void operator delete(void* p) noexcept {
+    std::free(p);
+}
+void operator delete(void* p, std::size_t) noexcept {
+    std::free(p);
+}
 
 namespace {
 
@@ -140,6 +158,154 @@ private Q_SLOTS:
         QCOMPARE(decoded.byteOrderMark, bom);
     }
 
+    // A name is written so that a spreadsheet keeps it as text and reads back as itself.
+    void namesReadBackAsWritten_data() {
+        QTest::addColumn<QByteArray>("name");
+        QTest::addColumn<QByteArray>("written");
+        QTest::newRow("plain") << QByteArray("ZDF") << QByteArray("ZDF");
+        QTest::newRow("formula") << QByteArray("=1+2") << QByteArray("'=1+2");
+        QTest::newRow("plus") << QByteArray("+49 TV") << QByteArray("'+49 TV");
+        QTest::newRow("minus") << QByteArray("-=Sky=-") << QByteArray("'-=Sky=-");
+        QTest::newRow("at") << QByteArray("@home") << QByteArray("'@home");
+        QTest::newRow("guarded already") << QByteArray("'=x") << QByteArray("''=x");
+        QTest::newRow("apostrophe") << QByteArray("'n Sync") << QByteArray("'n Sync");
+        QTest::newRow("semicolon") << QByteArray("a;b") << QByteArray("\"a;b\"");
+        QTest::newRow("leading blank") << QByteArray(" ZDF") << QByteArray("\" ZDF\"");
+        QTest::newRow("trailing blank") << QByteArray("ZDF ") << QByteArray("\"ZDF \"");
+    }
+    void namesReadBackAsWritten() {
+        QFETCH(QByteArray, name);
+        QFETCH(QByteArray, written);
+        auto db = Loaded(demo_);
+        const ImageChannel first = ListImageChannels(*db).front();
+        db->Channel(first.channel).setName(name.toStdString());
+        db->Satellite(first.satellite).setName(name.toStdString());
+        const std::string list = WriteChannelList(*db);
+        const auto row = DataRows(list).front();
+        QCOMPARE(QByteArray::fromStdString(row[NAME]), written);
+        QCOMPARE(QByteArray::fromStdString(row[SATELLITE]), written);
+        const ListReadResult read = ReadChannelList(list);
+        QVERIFY2(read.ok, read.error.c_str());
+        QCOMPARE(QByteArray::fromStdString(read.rows.front().name), name);
+        QCOMPARE(QByteArray::fromStdString(read.rows.front().satellite), name);
+        QVERIFY(!PlanListImport(*db, read.rows).order.ChangesImage(true));
+    }
+
+    // Lists as spreadsheets save them, none changing the image; reading stays one pass,
+    // with memory in proportion to the rows, whatever fills the lines.
+    void readsListsAsSpreadsheetsSaveThem_data() {
+        QTest::addColumn<int>("variant");
+        QTest::addColumn<bool>("windows1252");
+        QTest::newRow("tab separated") << 0 << false;
+        QTest::newRow("without TV/Radio and Number") << 1 << false;
+        QTest::newRow("Windows-1252") << 2 << true;
+        QTest::newRow("blank rows past the row limit") << 3 << false;
+        QTest::newRow("header followed by 2 MB of commas") << 4 << false;
+    }
+    void readsListsAsSpreadsheetsSaveThem() {
+        QFETCH(int, variant);
+        QFETCH(bool, windows1252);
+        auto db = Loaded(demo_);
+        db->Channel(ListImageChannels(*db).front().channel).setName("M\xFCnchen");
+        const std::string list = WriteChannelList(*db);
+        auto rows = DataRows(list);
+        std::string header = HeaderOf(list), text = Joined(rows, header);
+        if (variant == 0) {
+            std::replace(text.begin(), text.end(), ',', '\t');
+        } else if (variant == 1) {
+            for (auto& row : rows)
+                row.erase(row.begin() + TYPE, row.begin() + NAME);
+            text = Joined(rows, header.erase(header.find("TV/Radio"), 16));
+        } else if (variant == 2) {
+            text.replace(text.find("M\xC3\xBC"), 3, "M\xFC");
+        } else if (variant == 3) {
+            text = header + "\r\n" + std::string(20000, '\n') + Joined(rows, ",,,\r\n\r\n").substr(6);
+        } else {
+            text.insert(header.size(), std::string(2u << 20, ','));
+        }
+        allocatedBytes = 0;
+        const ListReadResult read = ReadChannelList(text);
+        QVERIFY2(allocatedBytes < 8 * text.size(), qPrintable(QString::number(allocatedBytes)));
+        QVERIFY2(read.ok, read.error.c_str());
+        QCOMPARE(read.encoding == TextEncoding::Windows1252, windows1252);
+        QCOMPARE(read.rows.size(), rows.size());
+        const ListImportPlan plan = PlanListImport(*db, read.rows);
+        QVERIFY(plan.unmatchedRows.empty() && plan.namesTooLong.empty());
+        QVERIFY(!plan.order.ChangesImage(true));
+    }
+
+    // Two dishes, one position: the Satellite column keeps each channel on its satellite.
+    void satellitesSharingAPositionKeepTheirChannels() {
+        auto db = Loaded(testsupport::EmptyImage());
+        for (const char* band : {"C band", "Ku band"}) {
+            const int s = modeltest::AddSatelliteWithTransponders(*db, 1, band);
+            db->Satellite(s).setPosition(-300);
+            for (const char* name : {"One", "Two", "Three"})
+                modeltest::StoreChannel(*db, TransponderByOrdinal(*db, s, 0), name, true);
+        }
+        const std::string list = WriteChannelList(*db);
+        auto rows = DataRows(list);
+        std::reverse(rows.begin() + 3, rows.end());              // the Ku band's channels in the other order,
+        rows[4][LOCK] = "1";                                     // its second locked,
+        std::rotate(rows.begin(), rows.begin() + 3, rows.end()); // and its rows first
+        const ListImportPlan plan = PlanListImport(*db, ReadChannelList(Joined(rows, HeaderOf(list))).rows);
+        QVERIFY(ApplyListImport(*db, plan, true));
+        QCOMPARE(modeltest::ChannelNames(*db, 0), (std::vector<std::string>{"One", "Two", "Three"}));
+        QCOMPARE(modeltest::ChannelNames(*db, 1), (std::vector<std::string>{"Three", "Two", "One"}));
+        QVERIFY(!db->Channel(modeltest::ChannelChain(*db, 0)[1]).locked());
+        QVERIFY(db->Channel(modeltest::ChannelChain(*db, 1)[1]).locked());
+    }
+
+    // A row whose PIDs or transponder changed is still its channel when its satellite, kind
+    // and name tell it: the preview says so, and "delete missing" keeps the channel.
+    void rowsPairByNameWhenTheirPidsChanged_data() {
+        QTest::addColumn<int>("column");
+        QTest::addColumn<QByteArray>("value");
+        QTest::newRow("video PID") << int(VIDEO) << QByteArray("4001");
+        QTest::newRow("audio PID") << int(AUDIO) << QByteArray("4002");
+        QTest::newRow("transponder") << int(FREQUENCY) << QByteArray("11900");
+    }
+    void rowsPairByNameWhenTheirPidsChanged() {
+        QFETCH(int, column);
+        QFETCH(QByteArray, value);
+        auto db = Loaded(demo_);
+        const std::string list = WriteChannelList(*db);
+        auto rows = DataRows(list);
+        std::swap(rows[0], rows[1]);
+        rows[1][static_cast<std::size_t>(column)] = value.toStdString(); // Das Erste, now the second row
+        const ListImportPlan plan = PlanListImport(*db, ReadChannelList(Joined(rows, HeaderOf(list))).rows);
+        QVERIFY(plan.unmatchedRows.empty() && plan.order.missing.empty());
+        QCOMPARE(plan.pairedByName.size(), std::size_t(1));
+        QCOMPARE(plan.pairedByName[0].line, 3);
+        QCOMPARE(plan.pairedByName[0].name, std::string("Das Erste"));
+        QVERIFY(ApplyListImport(*db, plan, true));
+        QCOMPARE(ListImageChannels(*db).size(), rows.size());
+        QCOMPARE(ListImageChannels(*db)[1].key.name, std::string("Das Erste"));
+        QCOMPARE(ListImageChannels(*db)[1].key.videoPid, 101u); // the channel keeps its own
+    }
+
+    // A name the image cannot hold (too long, or not Latin-1) matches no stored name, so its
+    // row pairs by the technical identity and order alone, exactly as a renamed row does.
+    void rowWithANameThatCannotBeStoredPairsLikeARenamedOne_data() {
+        QTest::addColumn<QByteArray>("name");
+        QTest::newRow("renamed") << QByteArray("Renamed");
+        QTest::newRow("too long") << QByteArray("Twelve bytes");
+        QTest::newRow("not Latin-1") << QByteArray("\xE2\x82\xAC uro");
+    }
+    void rowWithANameThatCannotBeStoredPairsLikeARenamedOne() {
+        QFETCH(QByteArray, name);
+        auto db = Loaded(testsupport::EmptyImage());
+        const int s = modeltest::AddSatelliteWithTransponders(*db, 1);
+        for (const char* copy : {"A", "", "B"}) // three copies of one service
+            modeltest::StoreChannel(*db, 0, copy, true);
+        const std::vector<int> chain = modeltest::ChannelChain(*db, s);
+        auto rows = DataRows(WriteChannelList(*db));
+        rows[0][NAME] = name.toStdString(); // served first, yet takes what the named rows leave
+        const ListImportPlan plan =
+            PlanListImport(*db, ReadChannelList(Joined(rows, HeaderOf(WriteChannelList(*db)))).rows);
+        QCOMPARE(plan.order.satellites.front().listed, chain);
+    }
+
     void shuffledRenamedReflaggedListImportsExactly() {
         auto db = Loaded(demo_);
         const std::string list = WriteChannelList(*db);
@@ -249,7 +415,7 @@ private Q_SLOTS:
         QTest::newRow("empty") << QByteArray() << 1 << "no comma";
         QTest::newRow("prose") << QByteArray("Dear receiver\nhello\n") << 1 << "no comma";
         QTest::newRow("missing column")
-            << QByteArray("Satellite,Position,Name\nA,1E,x\n") << 1 << "\"TV/Radio\"";
+            << QByteArray("Satellite,Position,Name\nA,1E,x\n") << 1 << "\"Frequency\"";
         QTest::newRow("header only") << header << 0 << QString();
         QTest::newRow("unclosed quote") << header + good + "A,19.2E,TV,2,\"Open,1,H,1,1,1,1,1,0,0,0,0,0,0\n"
                                         << 3 << "not closed";
@@ -272,13 +438,19 @@ private Q_SLOTS:
                                       << 2 << "Audio PID";
         QTest::newRow("flag") << header + "A,1.0E,TV,1,x,1,H,1,1,1,1,1,maybe,0,0,0,0,0\n"
                               << 2 << "Lock \"maybe\"";
-        QTest::newRow("not UTF-8") << header + good + "A,1.0E,TV,1,M\xFC,1,H,1,1,1,1,1,0,0,0,0,0,0\n"
-                                   << 3 << "not UTF-8";
-        QTest::newRow("overlong UTF-8") << header + "A,1.0E,TV,1,\xC0\xAF,1,H,1,1,1,1,1,0,0,0,0,0,0\n"
-                                        << 2 << "not UTF-8";
         QTest::newRow("quoted line end counts")
             << header + "A,1.0E,TV,1,\"two\nlines\",1,H,1,1,1,1,1,0,0,0,0,0,ja\n"
             << 2 << "Fav 4";
+        QTest::newRow("row after a name of three lines")
+            << header + "A,1.0E,TV,1,\"one\r\ntwo\rthree\",1,H,1,1,1,1,1,0,0,0,0,0,0\n" +
+                   "A,1.0E,TV,2,x,1,H,1,1,1,1,1,0,0,0,0,0,ja\n"
+            << 5 << "Fav 4";
+        QTest::newRow("position a tenth too far East")
+            << header + "A,204.8E,TV,1,x,1,H,1,1,1,1,1,0,0,0,0,0,0\n"
+            << 2 << "Position";
+        QTest::newRow("more rows than any image") << header + good.repeated(10001) << 10002 << "10000 rows";
+        QTest::newRow("text far right") << header + good.chopped(1) + QByteArray(300, ',') + "note\n"
+                                        << 2 << "more than 256 fields hold text";
     }
     void refusesWhatIsNoListWithLineAndReason() {
         QFETCH(QByteArray, text);
@@ -399,13 +571,16 @@ private Q_SLOTS:
         std::vector<ServiceKey> candidates = {a, a, a};
         candidates[0].name = "Other";
         candidates[1].frequency = 11838; // within 2 MHz
-        candidates[2].frequency = 11833; // 3 MHz off: never the same service
+        candidates[2].frequency = 11833; // 3 MHz off: the same service only by its name (part 4)
         // "One" prefers the same name (index 1); a second "One" then takes what is left in order.
-        QCOMPARE(MatchServices({a, a, a}, candidates), (std::vector<int>{1, 0, -1}));
-        ServiceKey other = a;
+        QCOMPARE(MatchServices({a, a, a}, candidates), (std::vector<int>{1, 0, 2}));
+        ServiceKey renamed = a;
+        renamed.name = "Renamed";
+        QCOMPARE(MatchServices({renamed, renamed, renamed}, candidates), (std::vector<int>{0, 1, -1}));
+        ServiceKey other = renamed;
         other.vertical = true;
         QCOMPARE(MatchServices({other}, candidates), std::vector<int>{-1});
-        other = a;
+        other = renamed;
         other.audioPid = 103;
         QCOMPARE(MatchServices({other}, candidates), std::vector<int>{-1});
         other = a;
@@ -413,6 +588,19 @@ private Q_SLOTS:
         QCOMPARE(MatchServices({other}, candidates), std::vector<int>{-1});
         // Identical copies pair in order.
         QCOMPARE(MatchServices({a, a}, {a, a}), (std::vector<int>{0, 1}));
+        // Part 4: new PIDs, the same satellite, kind and name; radio is another kind.
+        ServiceKey moved = a;
+        moved.videoPid = 4001;
+        QCOMPARE(MatchServices({moved, moved}, candidates), (std::vector<int>{1, 2}));
+        moved.videoPid = NULL_PID;
+        QCOMPARE(MatchServices({moved}, candidates), std::vector<int>{-1});
+        // Of two satellites at one position, the one the key names.
+        std::vector<ServiceKey> twoDishes = {a, a};
+        twoDishes[0].satellite = 3;
+        twoDishes[1].satellite = 5;
+        ServiceKey ku = a;
+        ku.satellite = 5;
+        QCOMPARE(MatchServices({ku}, twoDishes), std::vector<int>{1});
     }
 };
 

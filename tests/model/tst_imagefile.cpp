@@ -119,6 +119,43 @@ private Q_SLOTS:
                  (QStringList{"new.bin", "private.bin"})); // no temporaries
     }
 
+    // Root writing a user's file (a tool run by a service, say) leaves it the user's; every
+    // name up to the system's limit is written, however long the temporary name would be.
+    void ownerGroupAndLongNamesSurviveTheWrite_data() {
+        QTest::addColumn<int>("length");
+        for (const int length : {8, 245, 246, 255})
+            QTest::newRow(qPrintable(QString::number(length))) << length;
+    }
+    void ownerGroupAndLongNamesSurviveTheWrite() {
+        QFETCH(int, length);
+        const QString path = Path(QString(length, 'n'));
+        QVERIFY(Put(path, Image(20), 0640));
+        const bool root = ::geteuid() == 0;
+        if (root)
+            QVERIFY(::chown(Std(path).c_str(), NOBODY, NOBODY) == 0);
+        QVERIFY(WriteFileSafely(Std(path), Image(21)).ok());
+        QCOMPARE(testsupport::ReadFile(path), Bytes(Image(21)));
+        QCOMPARE(ModeOf(path), mode_t(0640));
+        struct stat info {};
+        QVERIFY(::stat(Std(path).c_str(), &info) == 0);
+        if (root)
+            QCOMPARE(std::make_pair(info.st_uid, info.st_gid), std::make_pair(NOBODY, gid_t(NOBODY)));
+        QCOMPARE(QDir(dir->path()).entryList(QDir::Files).size(), 1); // no temporaries
+    }
+
+    void backupKeepsWhatTheFileHeld() {
+        const QString path = Path("db.bin");
+        QVERIFY(WriteBackupOf(Std(path)).ok()); // nothing there yet: nothing to keep
+        QVERIFY(!QFile::exists(path + ".bak"));
+        QVERIFY(Put(path, Image(22), 0600));
+        QVERIFY(WriteBackupOf(Std(path)).ok());
+        QCOMPARE(testsupport::ReadFile(path + ".bak"), Bytes(Image(22)));
+        QCOMPARE(ModeOf(path + ".bak"), mode_t(0600)); // no more open than the file it keeps
+        QVERIFY(QDir(dir->path()).mkdir("folder"));
+        QVERIFY(WriteBackupOf(Std(Path("folder"))).ok());
+        QVERIFY(!QFile::exists(Path("folder.bak")));
+    }
+
     void writingOntoALinkWritesTheFileItPointsTo() {
         QVERIFY(QDir(dir->path()).mkdir("real"));
         const QString target = Path("real/db.bin");

@@ -195,6 +195,13 @@ private Q_SLOTS:
         QCOMPARE(FormatPosition(0), std::string("0.0W"));
         QCOMPARE(FormatPosition(192), std::string("19.2E"));
         QCOMPARE(FormatPosition(-5), std::string("0.5W"));
+        // One rule both ways: every position the field holds reads back from its text, and no other.
+        for (int position = -2048; position <= 2047; ++position)
+            QCOMPARE(ParsePosition(FormatPosition(position)), std::optional<int>(position));
+        for (const char* text : {"204.8E", "204.9W", "-204.9", "19.25E", "E", "19.2N", ""})
+            QVERIFY2(!ParsePosition(text), text);
+        QCOMPARE(ParsePosition(" 13e "), std::optional<int>(130));
+        QCOMPARE(ParsePosition("5,0 W"), std::optional<int>(-50));
     }
 };
 

@@ -505,8 +505,9 @@ private Q_SLOTS:
         QStringList texts;
         for (QAction* a : page->contextMenu()->actions())
             texts << a->text();
-        QCOMPARE(texts, QStringList({"Add Channel...", "Edit Channel...", "Del Channel", "Sort", "Move",
-                                     "Move to top", "Move to bottom", "Move up", "Move down", "Flags"}));
+        QCOMPARE(texts,
+                 QStringList({"Add Channel...", "Edit Channel...", "Del Channel", "Sort", "Keep this order",
+                              "Move", "Move to top", "Move to bottom", "Move up", "Move down", "Flags"}));
         QStringList sorts;
         for (QAction* a : page->contextMenu()->findChild<QMenu*>(QStringLiteral("sortMenu"))->actions())
             sorts << a->text();

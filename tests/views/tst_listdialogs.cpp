@@ -116,6 +116,30 @@ private Q_SLOTS:
         QVERIFY(BytesOf(*db) == before);
     }
 
+    // A Windows-1252 list, a row whose PIDs changed, and an image that cannot take any plan.
+    void importPreviewSaysHowItReadTheList() {
+        auto db = Demo();
+        std::string list = WriteChannelList(*db);
+        list.replace(list.find(",Das Erste,11836,H,27500,101,"), 29, ",Das Erste,11836,H,27500,999,");
+        list += "A,1.0E,TV,1,M\xFCnchen,1,H,1,1,1,1,1,0,0,0,0,0,0\r\n"; // not UTF-8
+        const ListReadResult read = ReadChannelList(list);
+        QVERIFY2(read.ok, read.error.c_str());
+        const ListImportPlan plan = PlanListImport(*db, read);
+        ListImportDialog dialog(*db, plan);
+        QVERIFY(
+            dialog.summaryLabel()->text().startsWith("Read as Windows-1252 text (the file is not UTF-8)."));
+        QVERIFY(dialog.groupCaptions().contains(
+            "Rows paired by name: their PIDs or transponder differ, the channels keep theirs (1)"));
+        QVERIFY(dialog.okButton()->isEnabled());
+
+        db->Channel(db->Satellite(1).lastChannel()).setNextChannel(db->Satellite(0).lastChannel());
+        const ListImportPlan damagedPlan = PlanListImport(*db, read);
+        ListImportDialog damaged(*db, damagedPlan);
+        QVERIFY2(damaged.summaryLabel()->text().startsWith("The image is damaged: channel slot "),
+                 qPrintable(damaged.summaryLabel()->text()));
+        QVERIFY(!damaged.okButton()->isEnabled());
+    }
+
     void importPreviewOfAnUnchangedList() {
         auto db = Demo();
         const ListImportPlan plan = PlanListImport(*db, ReadChannelList(WriteChannelList(*db)).rows);
@@ -158,12 +182,15 @@ private Q_SLOTS:
         second->Settings().setMenuLanguage(second->Settings().menuLanguage() ^ 1);
         CompareDialog dialog(*first, *second, "old.bin", "new.bin");
         QTreeWidget* tree = dialog.differencesTree();
-        QCOMPARE(tree->topLevelItemCount(), 2);
+        QCOMPARE(tree->topLevelItemCount(), 3);
         QCOMPARE(tree->topLevelItem(0)->text(0), QString("Satellite Astra 1 19.2E (19.2E): changed"));
         QCOMPARE(Children(tree->topLevelItem(0)), QStringList{"TV 1 Das Erste: changed"});
         QCOMPARE(Children(tree->topLevelItem(0)->child(0)),
                  QStringList{"name: \"Das Erste\" \u2192 \"Eins\""});
         QCOMPARE(tree->topLevelItem(1)->text(0), QString("Settings: changed"));
+        QCOMPARE(tree->topLevelItem(2)->text(0), QString("Bytes that differ"));
+        QCOMPARE(Children(tree->topLevelItem(2)),
+                 (QStringList{"settings: 1 byte", "channel table: 9 bytes"}));
 
         QTemporaryDir dir;
         const QString path = dir.filePath("report.txt");
@@ -182,6 +209,11 @@ private Q_SLOTS:
         CompareDialog same(*first, *first, "a", "b");
         QCOMPARE(same.differencesTree()->topLevelItemCount(), 0);
         QCOMPARE(same.summaryLabel()->text(), QString("The images do not differ."));
+        second = Demo();
+        second->Channel(0).setState(3); // a byte no compared field shows
+        CompareDialog bytes(*first, *second, "a", "b");
+        QCOMPARE(bytes.summaryLabel()->text(),
+                 QString("No compared field differs, but bytes do: 1 in the channel table."));
     }
 
     void duplicatesDialogTicksExtraCopies() {
@@ -206,6 +238,13 @@ private Q_SLOTS:
         DuplicatesDialog none(*clean);
         QCOMPARE(none.summaryLabel()->text(), QString("No channel is stored twice."));
         QVERIFY(!none.deleteButton()->isEnabled());
+
+        // A channel on two chains: deleting would be refused, so the dialog says why up front.
+        db->Channel(db->Satellite(1).lastChannel()).setNextChannel(db->Satellite(2).firstChannel());
+        DuplicatesDialog damaged(*db);
+        QVERIFY2(damaged.summaryLabel()->text().contains(" The image is damaged: channel slot "),
+                 qPrintable(damaged.summaryLabel()->text()));
+        QVERIFY(!damaged.deleteButton()->isEnabled());
     }
 };
 

@@ -321,7 +321,7 @@ private Q_SLOTS:
             {"Add Satellite...", "Edit Satellite...", "Del Satellite", "Add new Transponder..."},
             {"Add Transponder...", "Edit Transponder...", "Del Transponder", "Add a Program..."},
             {"Edit LNB..."},
-            {"Add Channel...", "Edit Channel...", "Del Channel", "Flags"}};
+            {"Add Channel...", "Edit Channel...", "Del Channel", "Keep this order", "Flags"}};
         for (int which = 0; which < 4; ++which) {
             QMenu* menu = page->ContextMenu(which);
             QCOMPARE(menu->title(), titles[which]);

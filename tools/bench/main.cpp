@@ -7,8 +7,10 @@
 #include "HistoryBench.h"
 #include "ListBench.h"
 #include "Measure.h"
+#include "NamesBench.h"
 #include "PageBench.h"
 #include "ProcessBench.h"
+#include "SatellitesXmlBench.h"
 
 #include "model/SampleImages.h"
 
@@ -102,6 +104,8 @@ int main(int argc, char** argv) {
         bench::RunListBench(image, runs, report);
         bench::RunHistoryBench(image, runs, report);
         bench::RunBulkBench(image, runs, report);
+        bench::RunNamesBench(image, runs, report);
+        bench::RunSatellitesXmlBench(image, runs, report);
     } catch (const std::exception& error) {
         std::fprintf(stderr, "vormante-bench: %s\n", error.what());
         return 1;

@@ -8,9 +8,10 @@ namespace vormante::cli {
 
 namespace {
 
-const Command* const COMMANDS[] = {&INFO_COMMAND,    &CHECK_COMMAND,   &DUMP_COMMAND,      &SAMPLE_COMMAND,
-                                   &SEND_COMMAND,    &RECEIVE_COMMAND, &EXPORT_COMMAND,    &IMPORT_COMMAND,
-                                   &REORDER_COMMAND, &DIFF_COMMAND,    &DUPLICATES_COMMAND};
+const Command* const COMMANDS[] = {
+    &INFO_COMMAND,       &CHECK_COMMAND,          &DUMP_COMMAND,         &SAMPLE_COMMAND,    &SEND_COMMAND,
+    &RECEIVE_COMMAND,    &EXPORT_COMMAND,         &IMPORT_COMMAND,       &REORDER_COMMAND,   &DIFF_COMMAND,
+    &DUPLICATES_COMMAND, &ORDER_BY_NAMES_COMMAND, &EXPORT_NAMES_COMMAND, &SATELLITES_COMMAND};
 
 void PrintProgramHelp(std::ostream& out) {
     out << "Usage: vormante-cli COMMAND [OPTIONS] ARGUMENTS\n"
@@ -20,7 +21,7 @@ void PrintProgramHelp(std::ostream& out) {
            "Commands:\n";
     for (const Command* command : COMMANDS) {
         std::string name = command->name;
-        name.resize(12, ' ');
+        name.resize(16, ' '); // the longest command name and two blanks
         out << "  " << name << command->summary << "\n";
     }
     out << "\n"

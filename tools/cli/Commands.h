@@ -28,6 +28,9 @@ int RunImport(const CommandArgs& args, std::ostream& out, std::ostream& err);
 int RunReorder(const CommandArgs& args, std::ostream& out, std::ostream& err);
 int RunDiff(const CommandArgs& args, std::ostream& out, std::ostream& err);
 int RunDuplicates(const CommandArgs& args, std::ostream& out, std::ostream& err);
+int RunOrderByNames(const CommandArgs& args, std::ostream& out, std::ostream& err);
+int RunExportNames(const CommandArgs& args, std::ostream& out, std::ostream& err);
+int RunSatellites(const CommandArgs& args, std::ostream& out, std::ostream& err);
 
 extern const Command INFO_COMMAND;
 extern const Command CHECK_COMMAND;
@@ -40,6 +43,9 @@ extern const Command IMPORT_COMMAND;
 extern const Command REORDER_COMMAND;
 extern const Command DIFF_COMMAND;
 extern const Command DUPLICATES_COMMAND;
+extern const Command ORDER_BY_NAMES_COMMAND;
+extern const Command EXPORT_NAMES_COMMAND;
+extern const Command SATELLITES_COMMAND;
 
 // "vormante-cli CMD: message" on err, plus a hint at the command's help for usage errors.
 void ReportError(std::ostream& err, const char* command, const std::string& message);

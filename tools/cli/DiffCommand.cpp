@@ -47,8 +47,16 @@ void WriteDifferenceJson(const ImageDifference& difference, std::ostream& out) {
             << ",\n    \"transponders\": " << ItemsJson(satellite.transponders)
             << ",\n    \"channels\": " << ItemsJson(satellite.channels) << "}";
     }
+    std::string bytes = "[";
+    for (std::size_t i = 0; i < difference.bytes.size(); ++i) {
+        JsonObjectBuilder part;
+        part.utf8("table", difference.bytes[i].table)
+            .number("count", static_cast<long long>(difference.bytes[i].count));
+        bytes += (i ? ", " : "") + part.str();
+    }
     out << (difference.satellites.empty() ? "]" : "\n  ]")
-        << ",\n  \"settings\": " << FieldsJson(difference.settings) << "\n}\n";
+        << ",\n  \"settings\": " << FieldsJson(difference.settings) << ",\n  \"bytes\": " << bytes
+        << "]\n}\n";
 }
 
 } // namespace
@@ -86,13 +94,17 @@ const Command DIFF_COMMAND = {"diff", "the differences between two images",
                               "transponders and channels added (only in OTHER), removed (only in IMAGE)\n"
                               "or changed, with the fields that differ, and the settings that differ.\n"
                               "Satellites pair by position, transponders by polarization and frequency\n"
-                              "(within 2 MHz), channels by transponder, video and audio PID, then name.\n"
+                              "(within 2 MHz), channels by transponder, video and audio PID, then name;\n"
+                              "a channel whose PIDs or transponder changed pairs by its name. The bytes\n"
+                              "that differ are counted per part of the image (satellite table, channel\n"
+                              "table, settings, ...), so bytes no listed field shows count too.\n"
                               "\n"
                               "Options:\n"
                               "  --json   the differences as one JSON object instead of text\n"
                               "\n"
-                              "Exit status: 0 no difference, 1 differences found, 2 wrong usage or an\n"
-                              "image missing, unreadable or not 204800 bytes.\n",
+                              "Exit status: 0 no difference (the images are byte for byte the same), 1\n"
+                              "differences found, 2 wrong usage or an image missing, unreadable or not\n"
+                              "204800 bytes.\n",
                               RunDiff};
 
 } // namespace vormante::cli

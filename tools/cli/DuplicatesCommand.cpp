@@ -78,6 +78,8 @@ int RunDuplicates(const CommandArgs& args, std::ostream& out, std::ostream& err)
     const std::vector<DuplicateGroup> groups = FindDuplicates(*db);
     if (parsed.flags.count("--json"))
         WriteJson(*db, groups, out);
+    else if (groups.empty())
+        out << "No duplicates.\n";
     else
         WriteText(*db, groups, out);
     if (groups.empty())

@@ -43,6 +43,11 @@ bool ReadTextFile(const std::string& path, std::size_t maxBytes, std::string* te
 }
 
 bool WriteImageFile(const std::string& path, const ChannelDatabase& db, std::string* error) {
+    const FileWriteResult backup = WriteBackupOf(path);
+    if (!backup.ok()) {
+        *error = backup.message + "; nothing was written";
+        return false;
+    }
     return WriteFileAtomically(path, std::span<const std::uint8_t>(db.workingCopy()), error);
 }
 

@@ -15,7 +15,8 @@ bool ReadImageFile(const std::string& path, ChannelDatabase& db, std::string* er
 // are missing, unreadable, not regular files, or larger.
 bool ReadTextFile(const std::string& path, std::size_t maxBytes, std::string* text, std::string* error);
 
-// Writes the working copy of db to path atomically.
+// Writes the working copy of db to path atomically, as the editor's Save does: an
+// existing file's content goes to path.bak first, and when that fails nothing is written.
 bool WriteImageFile(const std::string& path, const ChannelDatabase& db, std::string* error);
 
 } // namespace vormante::cli

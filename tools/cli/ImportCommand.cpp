@@ -28,6 +28,8 @@ int RunImport(const CommandArgs& args, std::ostream& out, std::ostream& err) {
         return ReportUsageError(err, "import", parsed.error);
     if (parsed.operands.size() != 2)
         return ReportUsageError(err, "import", "expects an IMAGE and a LIST file");
+    if (parsed.values.count("-o") && parsed.values.count("--output"))
+        return ReportUsageError(err, "import", "give -o or --output, not both");
     const auto output = parsed.values.count("-o") ? parsed.values.find("-o") : parsed.values.find("--output");
     if (output == parsed.values.end())
         return ReportUsageError(err, "import", "expects -o OUT, the image to write");
@@ -40,19 +42,33 @@ int RunImport(const CommandArgs& args, std::ostream& out, std::ostream& err) {
         ReportError(err, "import", error);
         return EXIT_UNUSABLE;
     }
+    const std::string& list = parsed.operands[1];
     const ListReadResult read = ReadChannelList(text);
     if (!read.ok) {
-        ReportError(err, "import", parsed.operands[1] + ": " + read.error + "; nothing was written");
+        ReportError(err, "import", list + ": " + read.error + "; nothing was written");
         return EXIT_UNUSABLE;
     }
     const ListImportPlan plan = PlanListImport(*db, read.rows);
+    if (!plan.order.imageProblem.empty()) {
+        ReportError(err, "import",
+                    parsed.operands[0] + " is damaged: " + plan.order.imageProblem +
+                        " ('vormante-cli check' lists its problems); nothing was written");
+        return EXIT_PROBLEMS;
+    }
+    // Names come from the list: their control characters are shown, not sent to the terminal.
     for (const UnmatchedRow& row : plan.unmatchedRows)
-        err << parsed.operands[1] << ": line " << row.line << ": no channel of the image matches \""
-            << row.name << "\" (" << FormatPosition(row.position) << ")\n";
+        err << list << ": line " << row.line << ": no channel of the image matches \""
+            << EscapeControls(row.name) << "\" (" << FormatPosition(row.position) << ")\n";
     for (const LongName& name : plan.namesTooLong)
-        err << parsed.operands[1] << ": line " << name.line << ": the name \"" << name.name
+        err << list << ": line " << name.line << ": the name \"" << EscapeControls(name.name)
             << "\" does not fit 11 Latin-1 characters; the channel keeps its name\n";
+    for (const PairedByName& row : plan.pairedByName)
+        err << list << ": line " << row.line << ": \"" << EscapeControls(row.name)
+            << "\" has other PIDs or another transponder than its channel, paired by its name; the channel "
+               "keeps its own\n";
 
+    if (read.encoding != TextEncoding::Utf8)
+        out << "Read " << list << " as " << EncodingName(read.encoding) << " text (it is not UTF-8)\n";
     PrintCount(out, "Moved:           ", plan.order.moved.size());
     PrintCount(out, "Renamed:         ", plan.order.renamed.size());
     PrintCount(out, "Flags changed:   ", plan.order.flagsChanged.size());
@@ -61,7 +77,7 @@ int RunImport(const CommandArgs& args, std::ostream& out, std::ostream& err) {
                : deleteMissing            ? ", deleted"
                                           : ", kept after the listed ones");
     if (!ApplyListImport(*db, plan, deleteMissing)) {
-        ReportError(err, "import", "the image changed while the list was being matched");
+        ReportError(err, "import", "the list could not be applied to the image; nothing was written");
         return EXIT_PROBLEMS;
     }
     if (!WriteImageFile(output->second, *db, &error)) {
@@ -83,6 +99,13 @@ const Command IMPORT_COMMAND = {"import", "order, rename and re-flag channels as
                                 "transponder, video and audio PID, then name. The Number and TV/Radio\n"
                                 "columns are not read: the row order sets the numbers.\n"
                                 "\n"
+                                "LIST may be UTF-8 or, when it is not, Windows-1252 text, and may leave out\n"
+                                "the Number and TV/Radio columns. The Satellite column tells apart two\n"
+                                "satellites at one position. A row whose PIDs or transponder differ from\n"
+                                "its channel's is paired by satellite, kind and name; the channel keeps its\n"
+                                "own PIDs. An existing OUT is first copied to OUT.bak, as the editor's Save\n"
+                                "does.\n"
+                                "\n"
                                 "Options:\n"
                                 "  -o, --output OUT    the image to write (may be IMAGE itself)\n"
                                 "  --delete-missing    delete the channels no row names; without it they\n"
@@ -91,7 +114,9 @@ const Command IMPORT_COMMAND = {"import", "order, rename and re-flag channels as
                                 "Exit status: 0 written, 1 written but some rows matched no channel or held\n"
                                 "a name too long for the receiver, or OUT could not be written, 2 wrong\n"
                                 "usage, an unreadable IMAGE, or a LIST that is not a channel list (its line\n"
-                                "and the reason are shown; nothing is written).\n",
+                                "and the reason are shown; nothing is written). A name too long is status 1\n"
+                                "even when every row matched: that channel keeps its old name. A damaged\n"
+                                "IMAGE (a channel on two satellites' chains) is status 1, nothing written.\n",
                                 RunImport};
 
 } // namespace vormante::cli

@@ -23,6 +23,8 @@ int RunReorder(const CommandArgs& args, std::ostream& out, std::ostream& err) {
     const auto like = parsed.values.find("--like");
     if (like == parsed.values.end())
         return ReportUsageError(err, "reorder", "expects --like OTHER, the image whose order to take");
+    if (parsed.values.count("-o") && parsed.values.count("--output"))
+        return ReportUsageError(err, "reorder", "give -o or --output, not both");
     const auto output = parsed.values.count("-o") ? parsed.values.find("-o") : parsed.values.find("--output");
     if (output == parsed.values.end())
         return ReportUsageError(err, "reorder", "expects -o OUT, the image to write");
@@ -38,12 +40,27 @@ int RunReorder(const CommandArgs& args, std::ostream& out, std::ostream& err) {
     options.names = parsed.flags.count("--names") != 0;
     options.flags = parsed.flags.count("--flags") != 0;
     const ChannelOrderPlan plan = PlanReorderLike(*image, *other, options);
+    if (!plan.imageProblem.empty()) {
+        ReportError(err, "reorder",
+                    parsed.operands[0] + " is damaged: " + plan.imageProblem +
+                        " ('vormante-cli check' lists its problems); nothing was written");
+        return EXIT_PROBLEMS;
+    }
+    std::size_t matched = 0;
+    for (const PlannedSatellite& satellite : plan.satellites)
+        matched += satellite.listed.size();
+    if (matched == 0) {
+        ReportError(err, "reorder",
+                    "no channel of " + like->second + " matches a channel of " + parsed.operands[0] +
+                        ", so there is no order to take; nothing was written");
+        return EXIT_PROBLEMS;
+    }
     out << "Moved:           " << plan.moved.size() << "\n"
         << "Renamed:         " << plan.renamed.size() << "\n"
         << "Flags changed:   " << plan.flagsChanged.size() << "\n"
         << "Not in the other: " << plan.missing.size() << " (kept after the others)\n";
     if (!ApplyReorder(*image, plan)) {
-        ReportError(err, "reorder", "the image holds channels on two satellites' chains; check it first");
+        ReportError(err, "reorder", "the order could not be applied to the image; nothing was written");
         return EXIT_PROBLEMS;
     }
     if (!WriteImageFile(output->second, *image, &error)) {
@@ -62,7 +79,8 @@ const Command REORDER_COMMAND = {
     "them (a backup, or the image from before the receiver scanned again).\n"
     "Channels pair by satellite position, transponder (within 2 MHz), video and\n"
     "audio PID, then name. Channels OTHER lacks keep their relative order after\n"
-    "the others.\n"
+    "the others. An existing OUT is first copied to OUT.bak, as the editor's\n"
+    "Save does.\n"
     "\n"
     "Options:\n"
     "  --like OTHER        the image whose order to take\n"
@@ -71,7 +89,8 @@ const Command REORDER_COMMAND = {
     "  --flags             take the lock and favourite flags from OTHER too\n"
     "\n"
     "Exit status: 0 written, 1 OUT could not be written or IMAGE is too damaged\n"
-    "to reorder, 2 wrong usage or an image missing, unreadable or not 204800\n"
+    "to reorder, or no channel of OTHER matches one of IMAGE (nothing is\n"
+    "written), 2 wrong usage or an image missing, unreadable or not 204800\n"
     "bytes.\n",
     RunReorder};
 

@@ -1,0 +1,89 @@
+#include "NameListCommands.h"
+
+#include "ImageFileIO.h"
+#include "controls/MessageBox.h"
+#include "document/Document.h"
+#include "document/StepNames.h"
+#include "model/ImageFile.h"
+#include "model/NamesOrder.h"
+#include "views/NamesOrderDialog.h"
+
+#include <QFileInfo>
+
+using vormante::ChannelDatabase;
+
+NameListCommands::NameListCommands(vormante::Document& document, QWidget* dialogParent,
+                                   std::function<Shown()> shown, QObject* parent)
+    : QObject(parent), document_(document), dialogParent_(dialogParent), shown_(std::move(shown)),
+      runDialog_([](QDialog& dialog) { return dialog.exec(); }) {}
+
+void NameListCommands::Tell(const QString& text) {
+    MessageBox::show(dialogParent_, QStringLiteral("Warning"), text, QMessageBox::Ok, QMessageBox::Warning);
+}
+
+bool NameListCommands::OrderByNames() {
+    if (!document_.isOpen())
+        return false;
+    const QString path = FileDialog::getOpenFileName(
+        dialogParent_, QStringLiteral("Order by a list of names"), QString(), NamesFilter());
+    if (path.isEmpty())
+        return false;
+    // One byte more than a list may hold, so a larger file is refused by its size.
+    const vormante::FileReadResult file =
+        vormante::ReadFileBytes(path.toStdString(), vormante::MAX_NAMES_BYTES);
+    if (!file.ok) {
+        Tell(QString::fromStdString(file.error));
+        return false;
+    }
+    const QString listName = QFileInfo(path).fileName();
+    const vormante::NamesListResult list = vormante::ReadNamesList(
+        std::string_view(reinterpret_cast<const char*>(file.bytes.data()), file.bytes.size()));
+    if (!list.ok) {
+        Tell(QStringLiteral("%1 is not a list of names and was not used: %2.")
+                 .arg(listName, QString::fromStdString(list.error)));
+        return false;
+    }
+    const Shown shown = shown_();
+    NamesOrderDialog preview(document_.database(), list, listName, shown.satellite, shown.tv, dialogParent_);
+    if (runDialog_(preview) != QDialog::Accepted)
+        return false;
+    const vormante::NamesOrderPlan& plan = preview.plan();
+    if (!vormante::IsSatelliteSlot(plan.options.satellite))
+        return false;
+    bool applied = false;
+    document_.Apply(QStringLiteral("Order %1 %2 by %3")
+                        .arg(steps::SatelliteLabel(document_.database(), plan.options.satellite),
+                             plan.options.tv ? QStringLiteral("TV") : QStringLiteral("radio"), listName),
+                    [&](ChannelDatabase& db) { applied = vormante::ApplyNamesOrder(db, plan); });
+    if (!applied)
+        Tell(QStringLiteral("The image has changed since the list was matched; nothing was changed."));
+    return applied;
+}
+
+bool NameListCommands::ExportNames() {
+    if (!document_.isOpen())
+        return false;
+    const Shown shown = shown_();
+    if (!vormante::IsSatelliteSlot(shown.satellite) ||
+        !document_.database().Satellite(shown.satellite).isUsed()) {
+        Tell(QStringLiteral("Show the satellite whose channel names to export first."));
+        return false;
+    }
+    const std::string satellite = document_.database().Satellite(shown.satellite).name();
+    const QString suggested = QStringLiteral("%1 %2.txt")
+                                  .arg(steps::FromLatin1(satellite).trimmed(),
+                                       shown.tv ? QStringLiteral("TV") : QStringLiteral("radio"))
+                                  .replace(QLatin1Char('/'), QLatin1Char('-'));
+    const QString path =
+        FileDialog::getSaveFileName(dialogParent_, QStringLiteral("Export names"), suggested, NamesFilter());
+    if (path.isEmpty())
+        return false;
+    const std::string text = vormante::WriteNamesList(document_.database(), shown.satellite, shown.tv);
+    const imagefileio::WriteResult written =
+        imagefileio::WriteFileAtomically(path, QByteArray(text.data(), static_cast<qsizetype>(text.size())));
+    if (!written.ok()) {
+        Tell(QStringLiteral("%1 could not be written: %2.").arg(path, written.error));
+        return false;
+    }
+    return true;
+}

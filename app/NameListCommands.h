@@ -1,0 +1,48 @@
+// The commands for plain lists of channel names (File menu): "Order by a list of
+// names..." puts one satellite's channels of one kind in a list's order after a
+// preview, as one step of the document's history; "Export names..." writes the
+// channels shown in front as such a list.
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+#include <functional>
+
+class QDialog;
+class QWidget;
+
+namespace vormante {
+class Document;
+} // namespace vormante
+
+class NameListCommands : public QObject {
+    Q_OBJECT
+
+public:
+    // The satellite and kind of the channels in front; satellite -1 when none is shown.
+    struct Shown {
+        int satellite = -1;
+        bool tv = true;
+    };
+    // Shows a dialog modally and returns its result; tests replace it.
+    using DialogRunner = std::function<int(QDialog&)>;
+
+    NameListCommands(vormante::Document& document, QWidget* dialogParent, std::function<Shown()> shown,
+                     QObject* parent = nullptr);
+    void setDialogRunner(DialogRunner runner) { runDialog_ = std::move(runner); }
+
+    // Each returns true when it did what it set out to (a step made, a file written).
+    bool OrderByNames();
+    bool ExportNames();
+
+    static QString NamesFilter() { return QStringLiteral("List of names (*.txt *.csv)|*.txt;*.csv"); }
+
+private:
+    void Tell(const QString& text);
+
+    vormante::Document& document_;
+    QWidget* dialogParent_;
+    std::function<Shown()> shown_;
+    DialogRunner runDialog_;
+};

@@ -1,0 +1,89 @@
+#include "SatellitesXmlCommands.h"
+
+#include "ImageFileIO.h"
+#include "controls/MessageBox.h"
+#include "document/Document.h"
+#include "exchange/SatellitesXml.h"
+#include "model/TransponderUpdate.h"
+#include "views/CommandGuard.h"
+#include "views/SatellitesXmlDialog.h"
+
+#include <QAction>
+#include <QFile>
+#include <QFileInfo>
+#include <QMenu>
+
+SatellitesXmlCommands::SatellitesXmlCommands(vormante::Document& document, QWidget* dialogParent,
+                                             QObject* parent)
+    : QObject(parent), document_(document), dialogParent_(dialogParent),
+      runDialog_([](QDialog& dialog) { return dialog.exec(); }) {
+    connect(&document_, &vormante::Document::opened, this, &SatellitesXmlCommands::FollowDocument);
+}
+
+void SatellitesXmlCommands::AddToMenu(QMenu* menu) {
+    importAction_ = menu->addAction(QStringLiteral("Import satellites.xml..."));
+    importAction_->setObjectName(QStringLiteral("importSatellitesXmlAction"));
+    exportAction_ = menu->addAction(QStringLiteral("Export satellites.xml..."));
+    exportAction_->setObjectName(QStringLiteral("exportSatellitesXmlAction"));
+    QWidget* parent = dialogParent_;
+    connect(importAction_, &QAction::triggered, this,
+            [this, parent] { RunGuarded(parent, [this] { ImportFile(); }); });
+    connect(exportAction_, &QAction::triggered, this,
+            [this, parent] { RunGuarded(parent, [this] { ExportFile(); }); });
+    FollowDocument();
+}
+
+void SatellitesXmlCommands::FollowDocument() {
+    for (QAction* action : {importAction_, exportAction_})
+        if (action != nullptr)
+            action->setEnabled(document_.isOpen());
+}
+
+void SatellitesXmlCommands::Tell(const QString& text) {
+    MessageBox::show(dialogParent_, QStringLiteral("Warning"), text, QMessageBox::Ok, QMessageBox::Warning);
+}
+
+bool SatellitesXmlCommands::ImportFile() {
+    if (!document_.isOpen())
+        return false;
+    const QString path = FileDialog::getOpenFileName(dialogParent_, QStringLiteral("Import satellites.xml"),
+                                                     QString(), Filter());
+    if (path.isEmpty())
+        return false;
+    const vormante::SatellitesXmlRead read =
+        vormante::ReadSatellitesXmlFile(QFile::encodeName(path).toStdString());
+    if (!read.ok) {
+        Tell(QStringLiteral("%1 was not imported: %2.")
+                 .arg(QFileInfo(path).fileName(), QString::fromStdString(read.error)));
+        return false;
+    }
+    SatellitesXmlDialog preview(document_.database(), read.file, dialogParent_);
+    if (runDialog_(preview) != QDialog::Accepted)
+        return false;
+    const vormante::TransponderUpdatePlan plan = preview.plan();
+    if (!plan.ChangesImage())
+        return false;
+    bool applied = false;
+    document_.Apply(StepName(), [&](vormante::ChannelDatabase& db) {
+        applied = vormante::ApplyTransponderUpdate(db, plan);
+    });
+    if (!applied)
+        Tell(QStringLiteral("The image has changed since the file was read; nothing was imported."));
+    return applied;
+}
+
+bool SatellitesXmlCommands::ExportFile() {
+    if (!document_.isOpen())
+        return false;
+    const QString path = FileDialog::getSaveFileName(dialogParent_, QStringLiteral("Export satellites.xml"),
+                                                     QString(), Filter());
+    if (path.isEmpty())
+        return false;
+    const QByteArray xml = vormante::WriteSatellitesXml(vormante::SatelliteFileOf(document_.database()));
+    const imagefileio::WriteResult written = imagefileio::WriteFileAtomically(path, xml);
+    if (!written.ok()) {
+        Tell(QStringLiteral("%1 could not be written: %2.").arg(path, written.error));
+        return false;
+    }
+    return true;
+}
