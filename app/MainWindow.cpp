@@ -14,14 +14,14 @@
 #include "controls/ColumnListCtrl.h"
 #include "controls/PageTabCtrl.h"
 #include "transfer/TransferDialog.h"
-#include "views/BulkChannelCommands.h"
-#include "views/ChannelListPage.h"
-#include "views/CommandGuard.h"
-#include "views/FindChannelDialog.h"
-#include "views/ListFilterBar.h"
-#include "views/SatellitePage.h"
-#include "views/StatusLine.h"
-#include "views/SystemSettingsPage.h"
+#include "views/channels/BulkChannelCommands.h"
+#include "views/channels/ChannelListPage.h"
+#include "views/common/CommandGuard.h"
+#include "views/common/ListFilterBar.h"
+#include "views/common/StatusLine.h"
+#include "views/lists/FindChannelDialog.h"
+#include "views/satellites/SatellitePage.h"
+#include "views/settings/SystemSettingsPage.h"
 
 #include <QAction>
 #include <QCloseEvent>

@@ -15,11 +15,11 @@
 #include "model/ChannelList.h"
 #include "model/RecordOperations.h"
 #include "model/SampleImages.h"
-#include "views/ChannelListPage.h"
-#include "views/ListFilterBar.h"
-#include "views/SatellitePage.h"
-#include "views/SatellitePageText.h"
-#include "views/StatusLine.h"
+#include "views/channels/ChannelListPage.h"
+#include "views/common/ListFilterBar.h"
+#include "views/common/SatellitePageText.h"
+#include "views/common/StatusLine.h"
+#include "views/satellites/SatellitePage.h"
 
 #include <QDialog>
 #include <QLineEdit>

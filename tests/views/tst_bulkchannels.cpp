@@ -9,11 +9,11 @@
 #include "model/ConsistencyCheck.h"
 #include "model/EditOperations.h"
 #include "model/SampleImages.h"
-#include "views/BulkChannelCommands.h"
-#include "views/ChannelDialog.h"
-#include "views/ChannelListPage.h"
-#include "views/MoveToDialog.h"
-#include "views/SatellitePage.h"
+#include "views/channels/BulkChannelCommands.h"
+#include "views/channels/ChannelDialog.h"
+#include "views/channels/ChannelListPage.h"
+#include "views/channels/MoveToDialog.h"
+#include "views/satellites/SatellitePage.h"
 
 #include <QAction>
 #include <QCheckBox>

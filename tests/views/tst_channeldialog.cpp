@@ -1,7 +1,7 @@
 // The channel dialog: defaults, the PID range and NULL_PID rule, TV/radio
 // classification, the name field, choosing satellite and transponder, refusing OK
 // without a transponder, editing, and a full channel table.
-#include "views/ChannelDialog.h"
+#include "views/channels/ChannelDialog.h"
 
 #include "TestSupport.h"
 #include "controls/MessageBox.h"

@@ -4,19 +4,19 @@
 // other page). Every case starts from the same image, with the list scrolled to row
 // 20 (rows 5 and 10 for the satellite page's upper lists) and a row or three
 // selected in view.
-#include "views/ChannelListPage.h"
-#include "views/SatellitePage.h"
+#include "views/channels/ChannelListPage.h"
+#include "views/satellites/SatellitePage.h"
 
 #include "TestSupport.h"
 #include "ViewTestImages.h"
 #include "controls/ColumnListCtrl.h"
 #include "controls/MessageBox.h"
 #include "model/ConsistencyCheck.h"
-#include "views/BulkChannelCommands.h"
-#include "views/ChannelDialog.h"
-#include "views/SatelliteDialog.h"
-#include "views/SatellitePageCommands.h"
-#include "views/TransponderDialog.h"
+#include "views/channels/BulkChannelCommands.h"
+#include "views/channels/ChannelDialog.h"
+#include "views/satellites/SatelliteDialog.h"
+#include "views/satellites/SatellitePageCommands.h"
+#include "views/satellites/TransponderDialog.h"
 
 #include <QAction>
 #include <QCheckBox>

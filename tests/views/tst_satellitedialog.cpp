@@ -1,6 +1,6 @@
 // The satellite dialog: defaults, the position arithmetic and its clamp, typed combo
 // texts, the name field's width, and a full table.
-#include "views/SatelliteDialog.h"
+#include "views/satellites/SatelliteDialog.h"
 
 #include "TestSupport.h"
 #include "controls/MessageBox.h"

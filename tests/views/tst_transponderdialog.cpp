@@ -1,6 +1,6 @@
 // The transponder dialog: defaults, the frequencies a dish delivers, the symbol
 // rate's 16 bits, the polarization choice, editing, and a full table.
-#include "views/TransponderDialog.h"
+#include "views/satellites/TransponderDialog.h"
 
 #include "TestSupport.h"
 #include "controls/MessageBox.h"

@@ -5,9 +5,9 @@
 #include "document/Document.h"
 #include "model/ChannelDatabase.h"
 #include "model/RecordOperations.h"
-#include "views/ChannelListPage.h"
-#include "views/SatellitePage.h"
-#include "views/SatellitePageText.h"
+#include "views/channels/ChannelListPage.h"
+#include "views/common/SatellitePageText.h"
+#include "views/satellites/SatellitePage.h"
 
 #include <QApplication>
 #include <QComboBox>

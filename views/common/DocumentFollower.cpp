@@ -1,4 +1,4 @@
-#include "DocumentFollower.h"
+#include "views/common/DocumentFollower.h"
 
 #include "document/Document.h"
 

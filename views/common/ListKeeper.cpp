@@ -1,4 +1,4 @@
-#include "ListKeeper.h"
+#include "views/common/ListKeeper.h"
 
 #include "controls/ColumnListCtrl.h"
 

@@ -1,4 +1,4 @@
-#include "NumberBoxes.h"
+#include "views/common/NumberBoxes.h"
 
 #include "controls/MessageBox.h"
 

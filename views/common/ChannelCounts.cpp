@@ -1,4 +1,4 @@
-#include "ChannelCounts.h"
+#include "views/common/ChannelCounts.h"
 
 #include "model/ChannelDatabase.h"
 #include "model/RecordOperations.h"

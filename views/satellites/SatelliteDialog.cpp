@@ -1,10 +1,10 @@
-#include "SatelliteDialog.h"
+#include "views/satellites/SatelliteDialog.h"
 
-#include "DialogLayout.h"
-#include "NumberBoxes.h"
-#include "SatellitePageText.h"
 #include "controls/MessageBox.h"
 #include "model/RecordOperations.h"
+#include "views/common/DialogLayout.h"
+#include "views/common/NumberBoxes.h"
+#include "views/common/SatellitePageText.h"
 
 #include <QComboBox>
 #include <QFormLayout>

@@ -1,4 +1,4 @@
-#include "OrderPlanTree.h"
+#include "views/lists/OrderPlanTree.h"
 
 #include "model/ChannelList.h"
 

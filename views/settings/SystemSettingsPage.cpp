@@ -1,13 +1,13 @@
-#include "SystemSettingsPage.h"
+#include "views/settings/SystemSettingsPage.h"
 
-#include "CommandGuard.h"
-#include "common/DocumentFollower.h"
 #include "controls/ElidingComboBox.h"
 #include "document/Document.h"
+#include "views/common/CommandGuard.h"
+#include "views/common/DocumentFollower.h"
 
-#include "ChannelCounts.h"
 #include "model/ChannelDatabase.h"
 #include "model/SystemSettings.h"
+#include "views/common/ChannelCounts.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>

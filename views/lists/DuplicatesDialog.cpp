@@ -1,8 +1,8 @@
-#include "DuplicatesDialog.h"
+#include "views/lists/DuplicatesDialog.h"
 
-#include "DialogLayout.h"
-#include "OrderPlanTree.h"
 #include "model/ChannelOrderPlan.h"
+#include "views/common/DialogLayout.h"
+#include "views/lists/OrderPlanTree.h"
 
 #include <QLabel>
 #include <QPushButton>

@@ -1,7 +1,7 @@
-#include "ReorderDialog.h"
+#include "views/lists/ReorderDialog.h"
 
-#include "DialogLayout.h"
-#include "OrderPlanTree.h"
+#include "views/common/DialogLayout.h"
+#include "views/lists/OrderPlanTree.h"
 
 #include <QCheckBox>
 #include <QLabel>

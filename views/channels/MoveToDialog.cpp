@@ -1,4 +1,4 @@
-#include "MoveToDialog.h"
+#include "views/channels/MoveToDialog.h"
 
 #include "controls/MessageBox.h"
 

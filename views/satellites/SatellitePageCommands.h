@@ -5,7 +5,7 @@
 // the page's lists up to date.
 #pragma once
 
-#include "SatellitePage.h"
+#include "views/satellites/SatellitePage.h"
 
 class ChannelDialog;
 class TransponderDialog;

@@ -1,4 +1,4 @@
-#include "CommandGuard.h"
+#include "views/common/CommandGuard.h"
 
 #include "controls/MessageBox.h"
 

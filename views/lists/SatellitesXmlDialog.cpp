@@ -1,8 +1,8 @@
-#include "SatellitesXmlDialog.h"
+#include "views/lists/SatellitesXmlDialog.h"
 
-#include "DialogLayout.h"
-#include "OrderPlanTree.h"
 #include "document/StepNames.h"
+#include "views/common/DialogLayout.h"
+#include "views/lists/OrderPlanTree.h"
 
 #include <QCheckBox>
 #include <QComboBox>

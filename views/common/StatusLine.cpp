@@ -1,4 +1,4 @@
-#include "StatusLine.h"
+#include "views/common/StatusLine.h"
 
 #include <QFileInfo>
 #include <QHBoxLayout>

@@ -1,8 +1,8 @@
-#include "MultiChannelEdit.h"
+#include "views/channels/MultiChannelEdit.h"
 
-#include "ChannelDialog.h"
-#include "SatellitePageText.h"
 #include "model/ChannelDatabase.h"
+#include "views/channels/ChannelDialog.h"
+#include "views/common/SatellitePageText.h"
 
 #include <QCheckBox>
 #include <QLineEdit>

@@ -1,4 +1,4 @@
-#include "CompareDialog.h"
+#include "views/lists/CompareDialog.h"
 
 #include "controls/MessageBox.h"
 #include "model/ImageFile.h"

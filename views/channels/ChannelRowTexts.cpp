@@ -1,4 +1,4 @@
-#include "ChannelRowTexts.h"
+#include "views/channels/ChannelRowTexts.h"
 
 #include "model/ChannelDatabase.h"
 

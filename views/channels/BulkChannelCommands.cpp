@@ -1,13 +1,13 @@
-#include "BulkChannelCommands.h"
+#include "views/channels/BulkChannelCommands.h"
 
-#include "CommandGuard.h"
-#include "common/ListKeeper.h"
 #include "controls/ColumnListCtrl.h"
 #include "controls/MessageBox.h"
 #include "document/StepNames.h"
 #include "model/ChannelDatabase.h"
 #include "model/Duplicates.h"
 #include "model/NamesOrder.h"
+#include "views/common/CommandGuard.h"
+#include "views/common/ListKeeper.h"
 
 #include <QAction>
 #include <QKeySequence>

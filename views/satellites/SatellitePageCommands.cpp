@@ -1,20 +1,20 @@
-#include "SatellitePageCommands.h"
+#include "views/satellites/SatellitePageCommands.h"
 
-#include "BulkChannelCommands.h"
+#include "views/channels/BulkChannelCommands.h"
 
-#include "ChannelDialog.h"
-#include "LnbDialog.h"
-#include "MultiChannelEdit.h"
-#include "SatelliteDialog.h"
-#include "SatellitePageText.h"
-#include "TransponderDialog.h"
-#include "common/ListKeeper.h"
 #include "controls/ColumnListCtrl.h"
 #include "controls/MessageBox.h"
 #include "document/StepNames.h"
 #include "model/ChannelDatabase.h"
 #include "model/RecordOperations.h"
 #include "model/SystemSettings.h"
+#include "views/channels/ChannelDialog.h"
+#include "views/channels/MultiChannelEdit.h"
+#include "views/common/ListKeeper.h"
+#include "views/common/SatellitePageText.h"
+#include "views/satellites/LnbDialog.h"
+#include "views/satellites/SatelliteDialog.h"
+#include "views/satellites/TransponderDialog.h"
 
 #include <algorithm>
 #include <vector>

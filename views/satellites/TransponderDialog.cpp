@@ -1,9 +1,9 @@
-#include "TransponderDialog.h"
+#include "views/satellites/TransponderDialog.h"
 
-#include "DialogLayout.h"
-#include "NumberBoxes.h"
-#include "SatellitePageText.h"
 #include "model/RecordOperations.h"
+#include "views/common/DialogLayout.h"
+#include "views/common/NumberBoxes.h"
+#include "views/common/SatellitePageText.h"
 
 #include <QComboBox>
 #include <QFormLayout>

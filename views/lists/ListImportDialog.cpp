@@ -1,7 +1,7 @@
-#include "ListImportDialog.h"
+#include "views/lists/ListImportDialog.h"
 
-#include "DialogLayout.h"
-#include "OrderPlanTree.h"
+#include "views/common/DialogLayout.h"
+#include "views/lists/OrderPlanTree.h"
 
 #include <QCheckBox>
 #include <QHeaderView>

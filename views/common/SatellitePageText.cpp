@@ -1,4 +1,4 @@
-#include "SatellitePageText.h"
+#include "views/common/SatellitePageText.h"
 
 #include <QComboBox>
 

@@ -1,9 +1,9 @@
-#include "LnbDialog.h"
+#include "views/satellites/LnbDialog.h"
 
-#include "DialogLayout.h"
-#include "NumberBoxes.h"
-#include "SatellitePageText.h"
 #include "model/ChannelDatabase.h"
+#include "views/common/DialogLayout.h"
+#include "views/common/NumberBoxes.h"
+#include "views/common/SatellitePageText.h"
 
 #include <QComboBox>
 #include <QFormLayout>

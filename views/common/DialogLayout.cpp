@@ -1,4 +1,4 @@
-#include "DialogLayout.h"
+#include "views/common/DialogLayout.h"
 
 #include <QDialog>
 #include <QHBoxLayout>

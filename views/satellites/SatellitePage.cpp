@@ -1,15 +1,15 @@
-#include "SatellitePage.h"
+#include "views/satellites/SatellitePage.h"
 
-#include "BulkChannelCommands.h"
-#include "CommandGuard.h"
-#include "ListFilterBar.h"
-#include "SatellitePageCommands.h"
-#include "SatellitePageText.h"
-#include "common/DocumentFollower.h"
-#include "common/ListKeeper.h"
 #include "controls/ColumnListCtrl.h"
 #include "document/Document.h"
 #include "model/ChannelDatabase.h"
+#include "views/channels/BulkChannelCommands.h"
+#include "views/common/CommandGuard.h"
+#include "views/common/DocumentFollower.h"
+#include "views/common/ListFilterBar.h"
+#include "views/common/ListKeeper.h"
+#include "views/common/SatellitePageText.h"
+#include "views/satellites/SatellitePageCommands.h"
 
 #include <QAbstractItemModel>
 #include <QAction>

@@ -1,9 +1,9 @@
-#include "NamesOrderDialog.h"
+#include "views/lists/NamesOrderDialog.h"
 
-#include "DialogLayout.h"
-#include "OrderPlanTree.h"
 #include "document/StepNames.h"
 #include "model/BulkOperations.h"
+#include "views/common/DialogLayout.h"
+#include "views/lists/OrderPlanTree.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>

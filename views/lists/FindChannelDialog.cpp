@@ -1,8 +1,8 @@
-#include "FindChannelDialog.h"
+#include "views/lists/FindChannelDialog.h"
 
-#include "ListFilterBar.h"
 #include "controls/ColumnListCtrl.h"
 #include "controls/SortHeaderCtrl.h"
+#include "views/common/ListFilterBar.h"
 
 #include <QDialogButtonBox>
 #include <QKeyEvent>

@@ -1,4 +1,4 @@
-#include "ListFilterBar.h"
+#include "views/common/ListFilterBar.h"
 
 #include "model/ChannelSearch.h"
 
