@@ -14,7 +14,7 @@ FUZZ_DIR ?= build-fuzz
 # Extra folders of seed images for every fuzz target (demo or full images, say).
 FUZZ_SEEDS ?=
 BENCH_DIR ?= build-bench
-# QUICK=1 leaves the paced transfers (about two minutes) out of `make bench`.
+# QUICK=1 leaves the paced transfers and the check after sending (about four minutes) out of `make bench`.
 QUICK ?=
 # `make install` and `make package` build in RELEASE_DIR; install honours PREFIX and DESTDIR.
 RELEASE_DIR ?= build-release

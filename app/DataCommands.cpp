@@ -28,10 +28,11 @@ void DataCommands::SendFileToReceiver() {
     if (fileCommands_ != nullptr) {
         startPath = fileCommands_->documentPath();
         if (fileCommands_->hasUnsavedChanges()) {
-            const auto answer = MessageBox::show(dialogParent_, QStringLiteral("Data From PC To IRD"),
-                                                 SaveBeforeSendingQuestion(QFileInfo(startPath).fileName()),
-                                                 QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
-                                                 QMessageBox::Question);
+            const auto answer = MessageBox::show(
+                dialogParent_, QStringLiteral("Data From PC To IRD"),
+                SaveBeforeSendingQuestion(startPath.isEmpty() ? QStringLiteral("The image")
+                                                              : QFileInfo(startPath).fileName()),
+                QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Question);
             if (answer == QMessageBox::Yes) {
                 if (!fileCommands_->SaveWithoutAsking())
                     return; // the failure was reported; nothing is sent

@@ -2,6 +2,7 @@
 
 #include "ImageFileIO.h"
 #include "SessionSettings.h"
+#include "archive/ArchiveKeeper.h"
 #include "controls/MessageBox.h"
 #include "document/Document.h"
 
@@ -31,7 +32,7 @@ QString FileCommands::documentPath() const {
 }
 
 bool FileCommands::HasUnsavedChanges() const {
-    return document_.isOpen() && !document_.path().isEmpty() && document_.isModified();
+    return document_.isOpen() && document_.isModified();
 }
 
 bool FileCommands::OpenImage() {
@@ -68,6 +69,9 @@ bool FileCommands::OpenImageFile(const QString& path) {
 }
 
 FileCommands::SaveOutcome FileCommands::SaveImage() {
+    // An image with no file yet (opened from the archive) is saved under a name the user picks.
+    if (document_.isOpen() && document_.path().isEmpty())
+        return SaveImageAs() ? SaveOutcome::Saved : SaveOutcome::Declined;
     if (!HasUnsavedChanges())
         return SaveOutcome::NothingToSave;
     // The question offers Save and Cancel only: it asks whether to save now, nothing is thrown away.
@@ -132,6 +136,10 @@ bool FileCommands::WriteBackup(const QString& path, const QByteArray& whenMissin
 
 bool FileCommands::WriteBackupAndFile() {
     const QString documentPath = document_.path();
+    if (documentPath.isEmpty())
+        return SaveImageAs();
+    // The archive keeps what the file holds before it is replaced, beside the backup.
+    vormante::archiving::KeepFileBeforeSaving(documentPath);
     if (!WriteBackup(documentPath, BytesOf(document_.database().loadedCopy()), false))
         return false;
     const imagefileio::WriteResult written =
@@ -152,7 +160,7 @@ bool FileCommands::WriteBackupAndFile() {
 }
 
 bool FileCommands::SaveImageAs() {
-    if (document_.path().isEmpty())
+    if (!document_.isOpen())
         return false;
     const QString folder = session_ ? session_->LastFolder(SessionSettings::Folder::SaveAs) : QString();
     const QString path = FileDialog::getSaveFileName(dialogParent_, QStringLiteral("Save As"), folder,
@@ -165,6 +173,7 @@ bool FileCommands::SaveImageAs() {
                          QMessageBox::Ok, QMessageBox::Warning);
         return false;
     }
+    vormante::archiving::KeepFileBeforeSaving(path); // an image it replaces stays in the archive
     // A file already there is kept in its backup, as Save keeps it.
     if (!WriteBackup(path, QByteArray(), true))
         return false;
@@ -199,6 +208,8 @@ bool FileCommands::ConfirmLeave() {
 }
 
 QString FileCommands::ChangedFileLine(const QString& path) {
+    if (path.isEmpty())
+        return QStringLiteral("Unsaved changes in the image, which has no file yet.");
     return QStringLiteral("Unsaved changes in %1.").arg(QFileInfo(path).fileName());
 }
 

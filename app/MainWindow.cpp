@@ -11,6 +11,7 @@
 #include "RecentFiles.h"
 #include "SatellitesXmlCommands.h"
 #include "SessionSettings.h"
+#include "archive/ArchiveKeeper.h"
 #include "controls/ColumnListCtrl.h"
 #include "controls/PageTabCtrl.h"
 #include "transfer/TransferDialog.h"
@@ -19,6 +20,7 @@
 #include "views/common/CommandGuard.h"
 #include "views/common/ListFilterBar.h"
 #include "views/common/StatusLine.h"
+#include "views/lists/ArchiveDialog.h"
 #include "views/lists/FindChannelDialog.h"
 #include "views/satellites/SatellitePage.h"
 #include "views/settings/SystemSettingsPage.h"
@@ -150,10 +152,13 @@ MainWindow::MainWindow(QWidget* parent)
     // The transfer windows start on the serial port used last time.
     vormante::TransferDialog::SetPortMemory({[this] { return session_->LastPort(); },
                                              [this](const QString& port) { session_->SetLastPort(port); }});
+    // What the archive cannot keep, or removes to stay within its bound, shows in the status line.
+    vormante::archiving::SetReporter([this](const QString& text) { statusBar()->showMessage(text, 15000); });
 }
 
 MainWindow::~MainWindow() {
     vormante::TransferDialog::SetPortMemory({});
+    vormante::archiving::SetReporter({});
 }
 
 QAction* MainWindow::AddCommand(QMenu* menu, const QString& text, int id, void (MainWindow::*slot)()) {
@@ -200,6 +205,15 @@ void MainWindow::CreateMenu() {
             &QAction::triggered, this,
             [this] { RunGuarded(this, [this] { nameListCommands_->ExportNames(); }); });
     (new SatellitesXmlCommands(document_, this, this))->AddToMenu(file);
+    connect(AddCommand(file, QStringLiteral("Archive..."), ID_FILE_ARCHIVE, nullptr), &QAction::triggered,
+            this, [this] {
+                RunGuarded(this, [this] {
+                    vormante::ImageArchive archive;
+                    ArchiveDialog dialog(
+                        archive, document_, [this] { return fileCommands_->ConfirmLeave(); }, this);
+                    dialog.exec();
+                });
+            });
     file->addSeparator();
     recentFiles_->AttachMenu(file->addMenu(QStringLiteral("Recent files")), this);
     file->addSeparator();

@@ -58,6 +58,7 @@ public:
         ID_FILE_ORDER_BY_NAMES = 32860,
         ID_FILE_EXPORT_NAMES = 32861,
         ID_EDIT_KEEP_ORDER = 32862,
+        ID_FILE_ARCHIVE = 32863,
     };
 
     explicit MainWindow(QWidget* parent = nullptr);

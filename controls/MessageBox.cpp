@@ -38,7 +38,7 @@ MessageBox::Button MessageBox::showWithDetails(QWidget* parent, const QString& t
                                                Buttons buttons, QMessageBox::Icon icon) {
     TestState& state = State();
     if (state.enabled) {
-        state.prompts.append({title, text, buttons, informative, detailed});
+        state.prompts.append({title, text, buttons, informative, detailed, {}, QMessageBox::NoButton});
         if (state.answers.isEmpty()) {
             state.unexpected.append(text);
             return QMessageBox::NoButton;
@@ -68,6 +68,39 @@ MessageBox::Button MessageBox::askSaveDiscardCancel(QWidget* parent, const QStri
 
 void MessageBox::information(QWidget* parent, const QString& text) {
     show(parent, ProgramCaption(), text, QMessageBox::Ok);
+}
+
+MessageBox::Button MessageBox::ask(QWidget* parent, const QString& title, const QString& text,
+                                   const QString& detailed, const QList<Choice>& choices,
+                                   Button defaultButton, QMessageBox::Icon icon) {
+    Buttons buttons;
+    QStringList captions;
+    for (const Choice& choice : choices) {
+        buttons |= choice.button;
+        captions.append(choice.caption);
+    }
+    TestState& state = State();
+    if (state.enabled) {
+        state.prompts.append({title, text, buttons, QString(), detailed, captions, defaultButton});
+        if (state.answers.isEmpty()) {
+            state.unexpected.append(text);
+            return QMessageBox::NoButton;
+        }
+        return state.answers.dequeue();
+    }
+    QMessageBox box(icon, title, text, buttons, parent);
+    if (!detailed.isEmpty())
+        box.setDetailedText(detailed);
+    for (const Choice& choice : choices)
+        box.button(choice.button)->setText(choice.caption);
+    box.setDefaultButton(defaultButton);
+    return static_cast<Button>(box.exec());
+}
+
+bool MessageBox::askYesNoDefaultNo(QWidget* parent, const QString& title, const QString& text) {
+    return ask(parent, title, text, QString(),
+               {{QMessageBox::Yes, QStringLiteral("Yes")}, {QMessageBox::No, QStringLiteral("No")}},
+               QMessageBox::No, QMessageBox::NoIcon) == QMessageBox::Yes;
 }
 
 bool MessageBox::askYesNo(QWidget* parent, const QString& title, const QString& text) {

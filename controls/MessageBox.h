@@ -19,8 +19,15 @@ public:
         QString title;
         QString text;
         Buttons buttons;
-        QString informativeText; // the second line under the text, empty when none
-        QString detailedText;    // what "Show Details..." reveals, empty when none
+        QString informativeText;                      // the second line under the text, empty when none
+        QString detailedText;                         // what "Show Details..." reveals, empty when none
+        QStringList captions;                         // the buttons' own texts, where a box gives them
+        Button defaultButton = QMessageBox::NoButton; // the button Return presses, where a box sets it
+    };
+    // A button with a text of its own ("Send anyway").
+    struct Choice {
+        Button button;
+        QString caption;
     };
 
     // A box with the given buttons; returns the button pressed (NoButton when closed otherwise).
@@ -36,6 +43,12 @@ public:
                                   const QString& informative, const QString& detailed,
                                   Buttons buttons = QMessageBox::Ok,
                                   QMessageBox::Icon icon = QMessageBox::NoIcon);
+    // A question whose buttons say what they do; defaultButton is the one Return presses.
+    static Button ask(QWidget* parent, const QString& title, const QString& text, const QString& detailed,
+                      const QList<Choice>& choices, Button defaultButton,
+                      QMessageBox::Icon icon = QMessageBox::Question);
+    // A Yes/No question whose default is No, for answers that throw something away.
+    static bool askYesNoDefaultNo(QWidget* parent, const QString& title, const QString& text);
     // The question before unsaved changes are left: buttons "Save", "Discard" and
     // "Cancel" (QMessageBox::Save, Discard, Cancel; NoButton when closed otherwise).
     static Button askSaveDiscardCancel(QWidget* parent, const QString& title, const QString& text,

@@ -1,7 +1,11 @@
 #include "TransferDialog.h"
 
 #include "PortList.h"
+#include "SendCheck.h"
+#include "archive/ArchiveKeeper.h"
 #include "controls/MessageBox.h"
+#include "model/ConsistencyCheck.h"
+#include "views/lists/CompareDialog.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -10,7 +14,12 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QTimer>
+#include <QTreeWidget>
 #include <QVBoxLayout>
+
+#include <memory>
+#include <span>
 
 namespace vormante {
 
@@ -30,6 +39,16 @@ TransferDialog::PortMemory& Memory() {
     static TransferDialog::PortMemory memory;
     return memory;
 }
+
+std::unique_ptr<ChannelDatabase> Loaded(const QByteArray& image) {
+    auto db = std::make_unique<ChannelDatabase>();
+    db->Load(std::span(reinterpret_cast<const std::uint8_t*>(image.constData()),
+                       static_cast<std::size_t>(image.size())));
+    db->BuildRecordPointers();
+    return db;
+}
+
+const char CHECK_CAPTION[] = "Check what the receiver now holds";
 } // namespace
 
 void TransferDialog::SetPortMemory(PortMemory memory) {
@@ -43,20 +62,24 @@ TransferDialog::TransferDialog(TransferDirection direction, const QString& fileN
     BuildControls(direction, fileName);
     FillPortBox(portList, PortChoices(PortNames(), DetectPorts()));
     portList->setCurrentIndex(0);
-    // The port used last time, when it is kept: chosen in the box, or typed when no
-    // entry stands for it (an adapter that is not plugged in now).
-    const QString last = Memory().load ? Memory().load() : QString();
-    if (!last.isEmpty()) {
-        int index = -1;
-        for (int i = 0; i < portList->count() && index < 0; ++i)
-            if (portList->itemData(i).toString() == last || portList->itemText(i) == last)
-                index = i;
-        if (index >= 0)
-            portList->setCurrentIndex(index);
-        else
-            portList->setEditText(last);
-    }
+    // The port used last time, when it is kept.
+    SelectPort(Memory().load ? Memory().load() : QString());
     transferEngine.Initialize();
+}
+
+void TransferDialog::SelectPort(const QString& name) {
+    // Chosen in the box, or typed when no entry stands for it (an adapter that is not
+    // plugged in now).
+    if (name.isEmpty())
+        return;
+    int index = -1;
+    for (int i = 0; i < portList->count() && index < 0; ++i)
+        if (portList->itemData(i).toString() == name || portList->itemText(i) == name)
+            index = i;
+    if (index >= 0)
+        portList->setCurrentIndex(index);
+    else
+        portList->setEditText(name);
 }
 
 TransferDialog::~TransferDialog() {
@@ -99,6 +122,10 @@ void TransferDialog::BuildControls(TransferDirection direction, const QString& f
     fileLine->setToolTip(fileLine->text());
     fileLine->setMinimumWidth(1);
     fileLine->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    instructionLine = new QLabel(this);
+    instructionLine->setObjectName(QStringLiteral("instructionLabel"));
+    instructionLine->setWordWrap(true);
+    instructionLine->hide();
 
     auto* portRow = new QHBoxLayout;
     portRow->addSpacing(12);
@@ -116,6 +143,7 @@ void TransferDialog::BuildControls(TransferDirection direction, const QString& f
     fileRow->addWidget(fileLine, 1);
 
     auto* layout = new QVBoxLayout(this);
+    layout->addWidget(instructionLine);
     layout->addLayout(portRow);
     layout->addLayout(buttonRow);
     layout->addWidget(progressBar);
@@ -207,7 +235,86 @@ QString TransferDialog::AskSaveFileName() {
 }
 
 bool TransferDialog::ConfirmDiscard(const QString& question) {
-    return MessageBox::askYesNo(this, windowTitle(), question);
+    // Return keeps the image: throwing it away takes a deliberate Yes.
+    return MessageBox::askYesNoDefaultNo(this, windowTitle(), question);
+}
+
+void TransferDialog::SendComplete(const QByteArray& image, const QString& message) {
+    archiving::Keep(ArchiveKind::Sent, image, QFileInfo(transferEngine.fileName()).absoluteFilePath(),
+                    transferEngine.portName());
+    sentImage_ = image;
+    const auto answer = MessageBox::ask(
+        this, QStringLiteral("VORMANTE"), message, QString(),
+        {{QMessageBox::Ok, QStringLiteral("OK")}, {QMessageBox::Yes, QLatin1String(CHECK_CAPTION)}},
+        QMessageBox::Ok, QMessageBox::NoIcon);
+    checkRequested_ = answer == QMessageBox::Yes;
+}
+
+bool TransferDialog::TakeReceivedImage(const QByteArray& image) {
+    archiving::Keep(ArchiveKind::Received, image, QString(), transferEngine.portName());
+    if (expected_.isNull())
+        return false;
+    ShowCheckResult(image);
+    return true;
+}
+
+void TransferDialog::ShowCheckResult(const QByteArray& held) {
+    const std::vector<DifferingByte> differences = DifferingBytes(expected_, held);
+    if (differences.empty()) {
+        checkOutcome_ = CheckOutcome::Identical;
+        MessageBox::information(this, QLatin1String(sendcheck::IDENTICAL));
+        return;
+    }
+    checkOutcome_ = CheckOutcome::Different;
+    const auto sent = Loaded(expected_);
+    const auto holds = Loaded(held);
+    CompareDialog compare(*sent, *holds, expectedName_, QStringLiteral("the receiver's image"), this);
+    compare.setWindowTitle(QLatin1String(CHECK_CAPTION));
+    compare.differencesTree()->expandAll();
+    compare.summaryLabel()->setText(
+        sendcheck::DifferenceText(differences) + QStringLiteral("\n\n") +
+        (compare.difference().empty()
+             ? QStringLiteral("The channel lists do not differ: the bytes above lie outside what they show.")
+             : compare.summaryLabel()->text()));
+    compare.exec();
+}
+
+bool TransferDialog::ConfirmSendingProblems(QWidget* parent, const QByteArray& image) {
+    const auto db = Loaded(image);
+    const std::vector<ConsistencyProblem> problems = CheckConsistency(*db);
+    if (problems.empty())
+        return true;
+    QStringList details;
+    for (const ConsistencyProblem& problem : problems)
+        details.append(QString::fromStdString(problem.message));
+    const QString question =
+        QStringLiteral("The image has %1 %2 that the receiver may not handle. Send it anyway?")
+            .arg(problems.size())
+            .arg(problems.size() == 1 ? QStringLiteral("problem") : QStringLiteral("problems"));
+    return MessageBox::ask(parent, Text(transfertext::SEND_CAPTION), question,
+                           details.join(QLatin1Char('\n')),
+                           {{QMessageBox::Yes, QStringLiteral("Send anyway")},
+                            {QMessageBox::Cancel, QStringLiteral("Cancel")}},
+                           QMessageBox::Cancel, QMessageBox::Warning) == QMessageBox::Yes;
+}
+
+TransferDialog::CheckOutcome TransferDialog::RunCheck(QWidget* parent, const QByteArray& sent,
+                                                      const QString& sentName, const QString& portName) {
+    TransferDialog dialog(TransferDirection::Receive, QString(), parent);
+    dialog.setWindowTitle(QLatin1String(CHECK_CAPTION));
+    dialog.expected_ = sent;
+    dialog.expectedName_ = sentName;
+    dialog.instructionLine->setText(
+        QStringLiteral(
+            "Start sending on the receiver now. The image it holds comes back here, is kept in the "
+            "archive and is compared byte for byte with %1.")
+            .arg(sentName));
+    dialog.instructionLine->show();
+    dialog.SelectPort(portName);
+    // Listening starts at once, on the port the image went out on.
+    QTimer::singleShot(0, &dialog, &TransferDialog::OnStart);
+    dialog.exec();
+    return dialog.checkOutcome_;
 }
 
 void TransferDialog::EndWindow(bool accepted) {
@@ -227,8 +334,12 @@ bool TransferDialog::RunSend(QWidget* parent, const QString& startPath) {
                          QMessageBox::Warning);
         return false;
     }
+    if (!ConfirmSendingProblems(parent, image))
+        return false;
     TransferDialog dialog(TransferDirection::Send, path, parent);
     dialog.exec();
+    if (dialog.checkRequested())
+        RunCheck(parent, dialog.sentImage_, QFileInfo(path).fileName(), dialog.engine().portName());
     return true;
 }
 

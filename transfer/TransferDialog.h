@@ -44,9 +44,21 @@ public:
     ~TransferDialog() override;
 
     // "Data From PC To IRD": asks for the file (the dialog starts on startPath when
-    // given), refuses one that is not a whole image, then shows the window modally.
-    // False when no window opened.
+    // given), refuses one that is not a whole image, asks before sending one with
+    // consistency problems, then shows the window modally. When the user asks for it
+    // after a successful send, the check after sending follows (RunCheck). False when
+    // no window opened.
     static bool RunSend(QWidget* parent, const QString& startPath = QString());
+    // Before sending: an image with consistency problems is sent only when the user
+    // says so ("Send anyway"); the problems are behind "Show Details...".
+    static bool ConfirmSendingProblems(QWidget* parent, const QByteArray& image);
+    // The check after sending: a window in the receive direction listens on port at
+    // once and tells the user to start sending on the receiver; what arrives is kept in
+    // the archive and compared byte for byte with `sent` instead of being saved. The
+    // result is said plainly, or the differences are shown in the Compare dialog.
+    enum class CheckOutcome { None, Identical, Different };
+    static CheckOutcome RunCheck(QWidget* parent, const QByteArray& sent, const QString& sentName,
+                                 const QString& portName);
     // "Data From IRD To PC": shows the window modally in the receive direction.
     // Returns the file the received image was saved to; empty when none was.
     static QString RunReceive(QWidget* parent);
@@ -70,6 +82,10 @@ public:
     TransferEngine& engine() { return transferEngine; }
     SerialPort& serialPort() { return port; }
 
+    // After a send: the user chose "Check what the receiver now holds".
+    bool checkRequested() const { return checkRequested_; }
+    CheckOutcome checkOutcome() const { return checkOutcome_; }
+
     // TransferView
     void SetStatus(const QString& text) override;
     void SetHint(const QString& text) override;
@@ -79,6 +95,8 @@ public:
     QString AskSaveFileName() override;
     bool ConfirmDiscard(const QString& question) override;
     void EndWindow(bool accepted) override;
+    void SendComplete(const QByteArray& image, const QString& message) override;
+    bool TakeReceivedImage(const QByteArray& image) override;
 
 Q_SIGNALS:
     // The received image was written to path.
@@ -90,6 +108,8 @@ public Q_SLOTS:
 
 private:
     void BuildControls(TransferDirection direction, const QString& fileName);
+    void SelectPort(const QString& name);
+    void ShowCheckResult(const QByteArray& held);
 
     // Declared before the engine, which stops it when it goes.
     SerialPort port;
@@ -104,7 +124,13 @@ private:
     QLabel* hintLine = nullptr; // under the status line; hidden while empty
     QLabel* fileLabel = nullptr;
     QLabel* fileLine = nullptr;
-    bool savedReported_ = false; // imageSaved is emitted once
+    QLabel* instructionLine = nullptr; // the check after sending says what to do; hidden otherwise
+    bool savedReported_ = false;       // imageSaved is emitted once
+    QByteArray sentImage_;             // the image a send delivered
+    bool checkRequested_ = false;
+    QByteArray expected_; // a check window: the image that was sent
+    QString expectedName_;
+    CheckOutcome checkOutcome_ = CheckOutcome::None;
 };
 
 } // namespace vormante

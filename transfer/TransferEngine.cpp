@@ -1,5 +1,6 @@
 #include "TransferEngine.h"
 
+#include "model/ConsistencyCheck.h"
 #include "model/ImageFile.h"
 
 #include <QDir>
@@ -7,6 +8,8 @@
 
 #include <algorithm>
 #include <array>
+#include <memory>
+#include <span>
 
 namespace vormante {
 
@@ -72,6 +75,7 @@ bool TransferEngine::Start(const QString& portName) {
             return false;
         }
     }
+    openedPort = portName;
     const SerialChannel::OpenResult result = channel.Open(portName);
     if (result != SerialChannel::OpenResult::Opened) {
         view.EnableControls(true, false, true, true);
@@ -270,7 +274,7 @@ void TransferEngine::SendNextBlock() {
     view.SetProgress(static_cast<int>(acknowledgedBytes));
     if (acknowledgedBytes >= IMAGE_SIZE) {
         SetState(State::Finished);
-        view.ShowMessage(Text(transfertext::UPLOADED));
+        view.SendComplete(buffer, Text(transfertext::UPLOADED));
         channel.Stop();
         view.EndWindow(true);
         return;
@@ -310,9 +314,36 @@ void TransferEngine::StoreImageBytes(const std::uint8_t* bytes, std::size_t coun
         FinishReceive();
 }
 
+namespace {
+std::size_t CountProblems(const QByteArray& image) {
+    auto db = std::make_unique<ChannelDatabase>();
+    if (!db->Load(std::span(reinterpret_cast<const std::uint8_t*>(image.constData()),
+                            static_cast<std::size_t>(image.size())))
+             .ok)
+        return 0;
+    db->BuildRecordPointers();
+    return CheckConsistency(*db).size();
+}
+} // namespace
+
+QString TransferEngine::ReceivedProblemsText(std::size_t problems) {
+    return QStringLiteral(
+               "The received image has %1 %2 (broken chains, wrong counts or channel numbers). "
+               "It was saved as the receiver holds it; opening it in the editor lists the problems.")
+        .arg(problems)
+        .arg(problems == 1 ? QStringLiteral("problem") : QStringLiteral("problems"));
+}
+
 void TransferEngine::FinishReceive() {
     SetState(State::Finished);
     receiving = false;
+    // What the receiver holds is checked as it arrived; it is saved whatever the check says.
+    problemsReceived = CountProblems(buffer);
+    if (view.TakeReceivedImage(buffer)) {
+        channel.Stop();
+        view.EndWindow(true);
+        return;
+    }
     for (;;) {
         const QString chosen = view.AskSaveFileName();
         if (chosen.isEmpty()) {
@@ -327,7 +358,10 @@ void TransferEngine::FinishReceive() {
         QString error;
         if (view.SaveImage(name, buffer, &error)) {
             savedName = name;
-            view.ShowMessage(Text(transfertext::DOWNLOADED_SAVED_TO) + QDir::toNativeSeparators(name));
+            QString message = Text(transfertext::DOWNLOADED_SAVED_TO) + QDir::toNativeSeparators(name);
+            if (problemsReceived > 0)
+                message += QStringLiteral("\n\n") + ReceivedProblemsText(problemsReceived);
+            view.ShowMessage(message);
             channel.Stop();
             view.EndWindow(true);
             return;

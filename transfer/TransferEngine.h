@@ -78,6 +78,12 @@ public:
     const QByteArray& transferBuffer() const { return buffer; }
     // The file a received image was written to; empty until then.
     const QString& savedFileName() const { return savedName; }
+    // The port given to the last Start.
+    const QString& portName() const { return openedPort; }
+    // Consistency problems of the image received last (it is saved all the same).
+    std::size_t receivedProblems() const { return problemsReceived; }
+    // "The received image has 3 problems ...": the line added to the final message.
+    static QString ReceivedProblemsText(std::size_t problems);
 
     // Reads a file to send. Anything but exactly IMAGE_SIZE bytes is refused,
     // with a message saying why, and nothing goes out.
@@ -120,6 +126,8 @@ private:
     std::size_t cursor = 0;
     std::size_t acknowledgedBytes = 0;
     QString savedName;
+    QString openedPort;
+    std::size_t problemsReceived = 0;
 
     bool inStep = false;
     bool lossPending = false;

@@ -26,6 +26,19 @@ public:
     virtual bool ConfirmDiscard(const QString& question) = 0;
     // Writes the received image. The default uses SaveBytesAtomically.
     virtual bool SaveImage(const QString& path, const QByteArray& image, QString* error);
+    // The receiver acknowledged the whole image: the view may keep it (the archive) and
+    // shows the message, with which the window may offer a check. The default shows it.
+    virtual void SendComplete(const QByteArray& image, const QString& message) {
+        (void)image;
+        ShowMessage(message);
+    }
+    // A whole image arrived, before anything is asked or saved: the view may keep it.
+    // True when the view has dealt with it (a check after sending compares it instead
+    // of saving it); false to go on and save it.
+    virtual bool TakeReceivedImage(const QByteArray& image) {
+        (void)image;
+        return false;
+    }
     // Ends the window; accepted when the transfer completed.
     virtual void EndWindow(bool accepted) = 0;
 };

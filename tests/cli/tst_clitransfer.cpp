@@ -3,12 +3,14 @@
 #include "SimulatorThread.h"
 #include "TestSupport.h"
 
+#include "archive/ImageArchive.h"
 #include "model/SampleImages.h"
 
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -56,6 +58,8 @@ class TestCliTransfer : public QObject {
 private Q_SLOTS:
     void initTestCase() {
         QVERIFY(dir.isValid());
+        // The archive of what is sent and received goes into the test's own folder.
+        qputenv("XDG_DATA_HOME", QFile::encodeName(dir.filePath("data")));
         demo = BuildDemoImage();
         demoFile = dir.filePath("demo.bin");
         QFile file(demoFile);
@@ -75,6 +79,10 @@ private Q_SLOTS:
         QVERIFY(result.lineChecked);
         QVERIFY(result.received == demo);
         QCOMPARE(result.blocksRequested, 26);
+        const ArchiveEntry sent = ImageArchive().List().entries.value(0);
+        QCOMPARE(sent.kind, ArchiveKind::Sent);
+        QCOMPARE(sent.port, receiver.device());
+        QCOMPARE(sent.file, demoFile);
     }
 
     void sendRepeatsABlockOnRequest() {
@@ -93,7 +101,7 @@ private Q_SLOTS:
     }
 
     void receiveWritesTheImageUnderTheNameGiven() {
-        const std::vector<std::uint8_t> image = PatternImage(7);
+        const std::vector<std::uint8_t> image = demo;
         Receiver receiver(Giving(image));
         QVERIFY(receiver.Start());
         const QString output = dir.filePath("backup"); // no ".bin" added on the command line
@@ -103,12 +111,118 @@ private Q_SLOTS:
         QCOMPARE(run.out, "Data have been DownLoaded and saved to " + output + "\n");
         QVERIFY(ReadFile(output) == testsupport::ToByteArray(image));
         QVERIFY(!QFileInfo::exists(output + ".bin"));
+        const ArchiveEntry received = ImageArchive().List().entries.value(0);
+        QCOMPARE(received.kind, ArchiveKind::Received);
+        QCOMPARE(received.port, receiver.device());
+        QByteArray kept;
+        QString error;
+        QVERIFY(ImageArchive().Read(received.id, &kept, &error));
+        QCOMPARE(kept, testsupport::ToByteArray(image));
+    }
+
+    // A damaged image from the receiver is written (it is what the receiver holds) and
+    // counted: exit 1, never a plain success.
+    void damagedReceiveIsWrittenAndCounted() {
+        const std::vector<std::uint8_t> image = PatternImage(9);
+        Receiver receiver(Giving(image));
+        QVERIFY(receiver.Start());
+        const QString output = dir.filePath("damaged.bin");
+        const Run run = RunCommand({"receive", output, "--port", receiver.device(), "--timeout", "20"});
+        QVERIFY(receiver.Finish().ok);
+        QCOMPARE(run.status, cli::EXIT_PROBLEMS);
+        QCOMPARE(run.out, "Data have been DownLoaded and saved to " + output + "\n");
+        QVERIFY(ReadFile(output) == testsupport::ToByteArray(image));
+        QVERIFY2(
+            run.err.contains(QRegularExpression("vormante-cli receive: the received image has \\d+ "
+                                                "consistency problems \\(vormante-cli check lists them\\)")),
+            qPrintable(run.err));
+    }
+
+    // send --verify against one simulator that takes the image, stores it (with a fault
+    // where asked) and gives back what it stored.
+    void verifyComparesWhatTheReceiverHolds_data() {
+        QTest::addColumn<long>("fault");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("said");
+        QTest::newRow("faithful receiver")
+            << -1L << 0 << "The receiver holds exactly the image that was sent.\n";
+        QTest::newRow("a byte stored changed")
+            << 40300L << 1
+            << "differs from the one sent in 1 byte:\n  byte 40300 (0x09D6C, channel slot 0): sent 0x";
+    }
+    void verifyComparesWhatTheReceiverHolds() {
+        QFETCH(long, fault);
+        QFETCH(int, status);
+        QFETCH(QString, said);
+        SimulatorOptions options = Accepting();
+        options.thenGive = true;
+        options.storeFault = fault;
+        Receiver receiver(options);
+        QVERIFY(receiver.Start());
+        const Run run =
+            RunCommand({"send", demoFile, "--port", receiver.device(), "--timeout", "20", "--verify"});
+        const SimulatorResult& result = receiver.Finish();
+        QVERIFY2(result.ok, result.error.c_str());
+        QCOMPARE(run.status, status);
+        QVERIFY2(run.out.startsWith("Data have been uploaded to STB\n"), qPrintable(run.out));
+        QVERIFY2(run.out.contains(said), qPrintable(run.out));
+        QVERIFY(run.err.contains("start sending on the receiver now"));
+        QCOMPARE(result.handshakes, 2);
+        QVERIFY(result.received == demo);
+        QVERIFY(result.sent == result.stored);
+        // Both ways are archived: what went out and what came back.
+        const QList<ArchiveEntry> entries = ImageArchive().List().entries;
+        QCOMPARE(entries.value(0).kind, ArchiveKind::Received);
+        QCOMPARE(entries.value(1).kind, ArchiveKind::Sent);
+    }
+
+    void verifyWithoutAnswerIsATransferFailure() {
+        Receiver receiver(Accepting()); // takes the image, never sends it back
+        QVERIFY(receiver.Start());
+        const Run run =
+            RunCommand({"send", demoFile, "--port", receiver.device(), "--timeout", "1", "--verify"});
+        receiver.Finish();
+        QCOMPARE(run.status, cli::EXIT_UNUSABLE);
+        QVERIFY2(run.err.contains("the image was sent, but what the receiver holds could not be checked"),
+                 qPrintable(run.err));
+    }
+
+    void forceSendsAnImageWithProblems() {
+        const QString pattern = dir.filePath("pattern.bin");
+        QFile file(pattern);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(testsupport::ToByteArray(PatternImage(4)));
+        file.close();
+        Receiver receiver(Accepting());
+        QVERIFY(receiver.Start());
+        const Run run =
+            RunCommand({"send", pattern, "--port", receiver.device(), "--timeout", "20", "--force"});
+        QVERIFY(receiver.Finish().ok);
+        QCOMPARE(run.status, cli::EXIT_OK);
+        QVERIFY2(run.err.contains("sending it all the same"), qPrintable(run.err));
+    }
+
+    // A port that is there but never answers: after the hint the command says what it
+    // waits for and how long, instead of keeping silent until it gives up.
+    void silentPortSaysWhatItAwaits() {
+        Receiver receiver(Accepting()); // never started: the line is there, nobody speaks
+        QVERIFY(receiver.opened);
+        const Run run =
+            RunCommand({"receive", dir.filePath("never.bin"), "--port", receiver.device(), "--timeout", "2"});
+        QCOMPARE(run.status, cli::EXIT_PROBLEMS);
+        const int hint = run.err.indexOf("No handshake from the receiver yet");
+        const int awaited =
+            run.err.indexOf("Still waiting for the receiver on " + receiver.device() +
+                            " to start the transfer; giving up after 2 seconds without progress "
+                            "(--timeout).");
+        const int gaveUp = run.err.indexOf("no progress from the receiver for 2 seconds; gave up");
+        QVERIFY2(hint >= 0 && awaited > hint && gaveUp > awaited, qPrintable(run.err));
     }
 
     void receiveReplacesAnExistingFile() {
         const QString output = dir.filePath("old.bin");
         QFile::copy(demoFile, output);
-        const std::vector<std::uint8_t> image = PatternImage(8);
+        const std::vector<std::uint8_t> image = demo;
         SimulatorOptions options = Giving(image);
         options.splitHandshake = true; // the first frame is not recognised; the repeat is
         options.handshakeRepeats = 1;
@@ -192,6 +306,16 @@ private Q_SLOTS:
         file.close();
         QTest::newRow("short image") << QStringList{"send", shortFile, "--port", "/dev/null"} << 2
                                      << "holds 1000 bytes";
+        const QString pattern = dir.filePath("problems.bin");
+        QFile problems(pattern);
+        if (problems.open(QIODevice::WriteOnly))
+            problems.write(testsupport::ToByteArray(PatternImage(3)));
+        problems.close();
+        QTest::newRow("image with problems, no --force")
+            << QStringList{"send", pattern, "--port", "/dev/null", "--verify"} << 2
+            << "that the receiver may not handle (vormante-cli check lists them); it is not sent. --force "
+               "sends it "
+               "anyway.";
         QTest::newRow("missing image")
             << QStringList{"send", dir.filePath("none.bin"), "--port", "/dev/null"} << 2 << "No such file";
         QTest::newRow("no port") << QStringList{"send", demoFile} << 2 << "needs --port DEVICE";
@@ -260,6 +384,29 @@ private Q_SLOTS:
         QVERIFY(ReadFile(output) == testsupport::ToByteArray(demo));
         QVERIFY(simulator.waitForFinished(30000));
         QCOMPARE(simulator.exitCode(), 0);
+    }
+
+    // vormante-cli send --verify against one vormante-receiver-sim that keeps a memory.
+    void programsCheckASendEndToEnd() {
+        const QString memory = dir.filePath("memory.bin");
+        QProcess simulator;
+        simulator.start(VORMANTE_SIM_PATH, {"accept", "--unpaced", "--quiet", "--memory", memory,
+                                            "--then-give", "--store-fault", "5", "--timeout", "20"});
+        QVERIFY(simulator.waitForStarted());
+        QTRY_VERIFY_WITH_TIMEOUT(simulator.canReadLine(), 10000);
+        const QString device = QString::fromLocal8Bit(simulator.readLine()).trimmed();
+
+        QProcess cli;
+        cli.start(VORMANTE_CLI_PATH, {"send", demoFile, "--port", device, "--timeout", "20", "--verify"});
+        QVERIFY(cli.waitForFinished(30000));
+        const QString out = QString::fromLocal8Bit(cli.readAllStandardOutput());
+        QCOMPARE(cli.exitCode(), 1);
+        QVERIFY2(out.contains("in 1 byte:\n  byte 5 (0x00005, sector header 1): sent 0x"), qPrintable(out));
+        QVERIFY(simulator.waitForFinished(30000));
+        QCOMPARE(simulator.exitCode(), 0);
+        QByteArray stored = testsupport::ToByteArray(demo);
+        stored[5] = static_cast<char>(stored[5] ^ 0xFF);
+        QCOMPARE(ReadFile(memory), stored);
     }
 };
 

@@ -483,6 +483,7 @@ private Q_SLOTS:
 
     void dataCommandsOpenTheirWindows() {
         FileDialog::queueFileName(imagePath);
+        MessageBox::queueAnswer(QMessageBox::Yes); // "Send anyway": the test's image is no consistent one
         QString caption, fileLine, status;
         bool fileShown = false;
         ModalWatcher sendWatcher([&](QWidget* modal) {
@@ -497,6 +498,8 @@ private Q_SLOTS:
         QCOMPARE(caption, Text("Data from PC to IRD"));
         QCOMPARE(fileLine, QDir::toNativeSeparators(imagePath));
         QVERIFY(fileShown);
+        QCOMPARE(MessageBox::prompts().size(), 1); // only the question before sending
+        MessageBox::resetTestState();
 
         ModalWatcher receiveWatcher([&](QWidget* modal) {
             auto* dialog = qobject_cast<TransferDialog*>(modal);

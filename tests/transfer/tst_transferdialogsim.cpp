@@ -2,8 +2,11 @@
 // the receiver simulator on a real pseudo-terminal (unpaced).
 #include "SimulatorThread.h"
 #include "TestSupport.h"
+#include "archive/ImageArchive.h"
 #include "controls/MessageBox.h"
+#include "model/SampleImages.h"
 #include "transfer/TransferDialog.h"
+#include "views/lists/CompareDialog.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -13,6 +16,7 @@
 #include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
@@ -34,6 +38,11 @@ QString Text(const char* text) {
 bool WriteFile(const QString& path, const QByteArray& bytes) {
     QFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+// A consistent image: what a receiver normally holds and sends.
+QByteArray Demo() {
+    return testsupport::ToByteArray(BuildDemoImage());
 }
 
 QStringList PromptTexts() {
@@ -97,7 +106,9 @@ class TestTransferDialogWithReceiver : public QObject {
     QByteArray Receive(std::uint32_t seed) {
         SimulatorOptions options;
         options.mode = SimulatorMode::Give;
-        options.image = PatternImage(seed);
+        options.image = BuildDemoImage();
+        // One image per receive: a byte of an opaque sector header, which no check reads.
+        options.image[layout::SECTOR_OFFSETS[2] + 10] = static_cast<std::uint8_t>(seed);
         SimulatorThread simulator(options);
         if (!simulator.opened)
             return {};
@@ -113,6 +124,8 @@ class TestTransferDialogWithReceiver : public QObject {
 private Q_SLOTS:
     void initTestCase() {
         QVERIFY(dir.isValid());
+        // What the windows archive goes into the test's own folder.
+        qputenv("XDG_DATA_HOME", QFile::encodeName(dir.filePath(QStringLiteral("data"))));
         MessageBox::setTestMode(true);
     }
     void init() { MessageBox::resetTestState(); }
@@ -125,7 +138,7 @@ private Q_SLOTS:
     }
 
     void sendArrivesByteForByte() {
-        const QByteArray image = testsupport::ToByteArray(PatternImage(31));
+        const QByteArray image = Demo();
         const QString file = dir.filePath(QStringLiteral("to-receiver.bin"));
         QVERIFY(WriteFile(file, image));
         SimulatorOptions options;
@@ -201,6 +214,7 @@ private Q_SLOTS:
         QCOMPARE(ReadFile(later), image);
         QCOMPARE(MessageBox::prompts().size(), 2);
         QCOMPARE(MessageBox::prompts()[0].buttons, QMessageBox::Yes | QMessageBox::No);
+        QCOMPARE(MessageBox::prompts()[0].defaultButton, QMessageBox::No); // Return keeps the image
 
         FileDialog::queueFileName(QString());
         MessageBox::queueAnswer(QMessageBox::Yes); // discard
@@ -225,6 +239,98 @@ private Q_SLOTS:
         QVERIFY(PromptTexts()[0].contains(QStringLiteral("already exists")));
         QCOMPARE(ReadFile(typed + QStringLiteral(".bin")), old);
         QCOMPARE(ReadFile(other), image);
+    }
+
+    // After a send the window offers the check; the receiver gives back what it stored,
+    // and the result is said plainly or shown in the Compare dialog.
+    void checkAfterSendingSaysWhatTheReceiverHolds_data() {
+        QTest::addColumn<long>("fault");
+        QTest::newRow("faithful receiver") << -1L;
+        QTest::newRow("a byte stored changed") << 40300L;
+    }
+    void checkAfterSendingSaysWhatTheReceiverHolds() {
+        QFETCH(long, fault);
+        const QString file = dir.filePath(QStringLiteral("checked.bin"));
+        QVERIFY(WriteFile(file, Demo()));
+        SimulatorOptions options;
+        options.mode = SimulatorMode::Accept;
+        options.thenGive = true;
+        options.storeFault = fault;
+        SimulatorThread simulator(options);
+        QVERIFY2(simulator.opened, simulator.error.c_str());
+        FileDialog::queueFileName(file);
+        MessageBox::queueAnswer(QMessageBox::Yes); // "Check what the receiver now holds"
+        if (fault < 0)
+            MessageBox::queueAnswer(QMessageBox::Ok);
+        QString compared; // the Compare dialog's summary, when it comes up
+        QTimer watcher;
+        watcher.setInterval(10);
+        QObject::connect(&watcher, &QTimer::timeout, &watcher, [&compared] {
+            if (auto* compare = qobject_cast<CompareDialog*>(QApplication::activeModalWidget())) {
+                compared = compare->summaryLabel()->text();
+                compare->accept();
+            }
+        });
+        watcher.start();
+        UserAtTheWindow user(simulator);
+        QVERIFY(TransferDialog::RunSend(nullptr));
+        const SimulatorResult& result = simulator.Finish();
+        QVERIFY2(result.ok, result.error.c_str());
+        QCOMPARE(result.handshakes, 2);
+
+        const QList<MessageBox::Prompt> prompts = MessageBox::prompts();
+        QCOMPARE(prompts[0].text, Text("Data have been uploaded to STB"));
+        QCOMPARE(prompts[0].captions, (QStringList{"OK", "Check what the receiver now holds"}));
+        if (fault < 0) {
+            QCOMPARE(PromptTexts().value(1),
+                     QStringLiteral("The receiver holds exactly the image that was sent."));
+            QVERIFY(compared.isEmpty());
+        } else {
+            QCOMPARE(prompts.size(), 1);
+            QVERIFY2(compared.contains(
+                         QStringLiteral("in 1 byte:\n  byte 40300 (0x09D6C, channel slot 0): sent 0x")),
+                     qPrintable(compared));
+        }
+        // What went out and what came back are both in the archive.
+        const QList<ArchiveEntry> entries = ImageArchive().List().entries;
+        QCOMPARE(entries.value(0).kind, ArchiveKind::Received);
+        QCOMPARE(entries.value(1).kind, ArchiveKind::Sent);
+        QCOMPARE(entries.value(1).file, file);
+        QCOMPARE(entries.value(0).port, simulator.device());
+    }
+
+    // Before sending, an image with problems is sent only when the user says so.
+    void sendingAnImageWithProblemsAsks() {
+        const QString file = dir.filePath(QStringLiteral("problems.bin"));
+        QVERIFY(WriteFile(file, testsupport::ToByteArray(PatternImage(40))));
+        FileDialog::queueFileName(file);
+        MessageBox::queueAnswer(QMessageBox::Cancel);
+        QVERIFY(!TransferDialog::RunSend(nullptr)); // no window opened
+        const MessageBox::Prompt asked = MessageBox::prompts().value(0);
+        QVERIFY2(QRegularExpression(QStringLiteral("^The image has \\d+ problems that the receiver may not "
+                                                   "handle\\. Send it anyway\\?$"))
+                     .match(asked.text)
+                     .hasMatch(),
+                 qPrintable(asked.text));
+        QCOMPARE(asked.captions, (QStringList{"Send anyway", "Cancel"}));
+        QCOMPARE(asked.defaultButton, QMessageBox::Cancel);
+        QVERIFY(!asked.detailedText.isEmpty());
+
+        FileDialog::queueFileName(file);
+        MessageBox::queueAnswer(QMessageBox::Yes);
+        bool windowOpened = false;
+        QTimer exit;
+        exit.setInterval(10);
+        QObject::connect(&exit, &QTimer::timeout, &exit, [&] {
+            if (auto* window = qobject_cast<TransferDialog*>(QApplication::activeModalWidget())) {
+                windowOpened = true;
+                exit.stop();
+                window->OnExit();
+            }
+        });
+        exit.start();
+        QVERIFY(TransferDialog::RunSend(nullptr));
+        QVERIFY(windowOpened);
     }
 
     void receiverHangingUpGivesTheWindowBack() {

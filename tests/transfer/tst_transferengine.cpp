@@ -4,6 +4,7 @@
 #include "FakeSerialChannel.h"
 #include "RecordingView.h"
 #include "TestSupport.h"
+#include "model/SampleImages.h"
 #include "transfer/TransferEngine.h"
 
 #include <QFile>
@@ -30,6 +31,11 @@ QString Text(const char* text) {
 
 QByteArray ImageBytes(std::uint32_t seed, std::size_t size = IMAGE_SIZE) {
     return testsupport::ToByteArray(testsupport::RandomBytes(size, seed));
+}
+
+// A consistent image, for tests about saving rather than about what arrived.
+QByteArray DemoBytes() {
+    return testsupport::ToByteArray(BuildDemoImage());
 }
 
 bool WriteFile(const QString& path, const QByteArray& bytes) {
@@ -235,11 +241,47 @@ private Q_SLOTS:
         const QString saved = Path(QStringLiteral("received.bin"));
         QCOMPARE(rig.engine.savedFileName(), saved);
         QCOMPARE(ReadFile(saved), image);
+        // Random bytes are no consistent image: saved all the same, with the problems counted.
+        QVERIFY(rig.engine.receivedProblems() > 0);
         QCOMPARE(rig.view.messages,
-                 QStringList{Text(transfertext::DOWNLOADED_SAVED_TO) + QDir::toNativeSeparators(saved)});
+                 QStringList{Text(transfertext::DOWNLOADED_SAVED_TO) + QDir::toNativeSeparators(saved) +
+                             QStringLiteral("\n\n") +
+                             TransferEngine::ReceivedProblemsText(rig.engine.receivedProblems())});
         QVERIFY(!rig.channel.connected);
         QVERIFY(rig.view.ended && rig.view.accepted);
         QCOMPARE(rig.channel.writes.size(), 1); // the PC never answers image data
+    }
+
+    // What arrived is checked: it is saved whatever the check says, and the final message
+    // counts the problems of a damaged image instead of reporting a plain success.
+    void receivedImageIsCheckedAndSavedAllTheSame_data() {
+        QTest::addColumn<QByteArray>("image");
+        QTest::addColumn<QString>("problems");
+        QTest::newRow("consistent") << DemoBytes() << QString();
+        auto db = std::make_unique<ChannelDatabase>();
+        testsupport::LoadInto(*db, BuildDemoImage());
+        db->Settings().setSatelliteCount(99); // a count the satellite table does not have
+        const QByteArray damaged(reinterpret_cast<const char*>(db->workingCopy().data()), IMAGE_SIZE);
+        QTest::newRow("one problem") << damaged << QString("The received image has 1 problem (");
+    }
+    void receivedImageIsCheckedAndSavedAllTheSame() {
+        QFETCH(QByteArray, image);
+        QFETCH(QString, problems);
+        Rig rig(TransferDirection::Receive);
+        rig.view.fileNames.append(Path(QStringLiteral("checked")));
+        QVERIFY(rig.Start());
+        rig.channel.Arrive(SendReady);
+        rig.channel.Arrive(image);
+        const QString saved = Path(QStringLiteral("checked.bin"));
+        QCOMPARE(ReadFile(saved), image);
+        QCOMPARE(rig.view.messages.size(), 1);
+        const QString first = Text(transfertext::DOWNLOADED_SAVED_TO) + QDir::toNativeSeparators(saved);
+        if (problems.isEmpty())
+            QCOMPARE(rig.view.messages[0], first);
+        else
+            QVERIFY2(rig.view.messages[0].startsWith(first + QStringLiteral("\n\n") + problems),
+                     qPrintable(rig.view.messages[0]));
+        QCOMPARE(rig.engine.receivedProblems(), std::size_t(problems.isEmpty() ? 0 : 1));
     }
 
     void receiveTakesFramePairsAsData() {
@@ -557,7 +599,7 @@ private Q_SLOTS:
         rig.view.discardAnswers = {false};
         QVERIFY(rig.Start());
         rig.channel.Arrive(SendReady);
-        const QByteArray image = ImageBytes(9);
+        const QByteArray image = DemoBytes();
         rig.channel.Arrive(image);
         QCOMPARE(rig.view.fileNameAsks, 2);
         QCOMPARE(rig.view.discardQuestions.size(), 1);
@@ -686,7 +728,7 @@ private Q_SLOTS:
         };
         QVERIFY(rig.Start());
         rig.channel.Arrive(SendReady);
-        const QByteArray image = ImageBytes(15);
+        const QByteArray image = DemoBytes();
         rig.channel.Arrive(image);
         // The image is complete: it is still saved and reported as saved.
         QCOMPARE(ReadFile(target), image);

@@ -8,10 +8,11 @@ namespace vormante::cli {
 
 namespace {
 
-const Command* const COMMANDS[] = {
-    &INFO_COMMAND,       &CHECK_COMMAND,          &DUMP_COMMAND,         &SAMPLE_COMMAND,    &SEND_COMMAND,
-    &RECEIVE_COMMAND,    &EXPORT_COMMAND,         &IMPORT_COMMAND,       &REORDER_COMMAND,   &DIFF_COMMAND,
-    &DUPLICATES_COMMAND, &ORDER_BY_NAMES_COMMAND, &EXPORT_NAMES_COMMAND, &SATELLITES_COMMAND};
+const Command* const COMMANDS[] = {&INFO_COMMAND,         &CHECK_COMMAND,      &DUMP_COMMAND,
+                                   &SAMPLE_COMMAND,       &SEND_COMMAND,       &RECEIVE_COMMAND,
+                                   &EXPORT_COMMAND,       &IMPORT_COMMAND,     &REORDER_COMMAND,
+                                   &DIFF_COMMAND,         &DUPLICATES_COMMAND, &ORDER_BY_NAMES_COMMAND,
+                                   &EXPORT_NAMES_COMMAND, &SATELLITES_COMMAND, &ARCHIVE_COMMAND};
 
 void PrintProgramHelp(std::ostream& out) {
     out << "Usage: vormante-cli COMMAND [OPTIONS] ARGUMENTS\n"

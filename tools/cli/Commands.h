@@ -31,6 +31,7 @@ int RunDuplicates(const CommandArgs& args, std::ostream& out, std::ostream& err)
 int RunOrderByNames(const CommandArgs& args, std::ostream& out, std::ostream& err);
 int RunExportNames(const CommandArgs& args, std::ostream& out, std::ostream& err);
 int RunSatellites(const CommandArgs& args, std::ostream& out, std::ostream& err);
+int RunArchive(const CommandArgs& args, std::ostream& out, std::ostream& err);
 
 extern const Command INFO_COMMAND;
 extern const Command CHECK_COMMAND;
@@ -46,6 +47,7 @@ extern const Command DUPLICATES_COMMAND;
 extern const Command ORDER_BY_NAMES_COMMAND;
 extern const Command EXPORT_NAMES_COMMAND;
 extern const Command SATELLITES_COMMAND;
+extern const Command ARCHIVE_COMMAND;
 
 // "vormante-cli CMD: message" on err, plus a hint at the command's help for usage errors.
 void ReportError(std::ostream& err, const char* command, const std::string& message);

@@ -1,5 +1,6 @@
 #include "ConsoleTransferView.h"
 
+#include "archive/ArchiveKeeper.h"
 #include "model/ImageFile.h"
 #include "transfer/TransferProtocol.h"
 
@@ -41,6 +42,8 @@ void ConsoleTransferView::SetHint(const QString& text) {
         out << "\n";
     lineOpen = false;
     out << text.toStdString() << "\n";
+    if (!awaiting.empty())
+        out << awaiting << "\n";
     out.flush();
 }
 
@@ -82,6 +85,7 @@ void ConsoleTransferView::FinishLine() {
 void ConsoleTransferView::ShowMessage(const QString& text) {
     // The command line writes its output under the name it was given, so the
     // final message names that file rather than the window's ".bin" rule.
+    // The problems the receive check found are the command's to report.
     const QString savedPrefix = QString::fromLatin1(transfertext::DOWNLOADED_SAVED_TO);
     if (imageSaved && text.startsWith(savedPrefix))
         shown.append(savedPrefix + QString::fromStdString(output));
@@ -113,6 +117,19 @@ bool ConsoleTransferView::SaveImage(const QString&, const QByteArray& image, QSt
             *error = lastSaveError;
     }
     return imageSaved;
+}
+
+void ConsoleTransferView::SendComplete(const QByteArray& image, const QString& message) {
+    archiving::Keep(ArchiveKind::Sent, image, fileName, portName);
+    sent = image;
+    ShowMessage(message);
+}
+
+bool ConsoleTransferView::TakeReceivedImage(const QByteArray& image) {
+    archiving::Keep(ArchiveKind::Received, image, QString(), portName);
+    if (checking)
+        held = image;
+    return checking;
 }
 
 void ConsoleTransferView::EndWindow(bool) {

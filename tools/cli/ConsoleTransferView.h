@@ -29,6 +29,21 @@ public:
     bool ConfirmDiscard(const QString& question) override;
     bool SaveImage(const QString& path, const QByteArray& image, QString* error) override;
     void EndWindow(bool accepted) override;
+    void SendComplete(const QByteArray& image, const QString& message) override;
+    bool TakeReceivedImage(const QByteArray& image) override;
+
+    // Where the archive notes the images came from or went to.
+    void SetPlaces(const QString& port, const QString& file) {
+        portName = port;
+        fileName = file;
+    }
+    // A check after sending: the image that arrives is kept (heldImage) instead of saved.
+    void SetChecking(bool on) { checking = on; }
+    const QByteArray& heldImage() const { return held; }
+    // The image a send delivered whole.
+    const QByteArray& sentImage() const { return sent; }
+    // Printed after the hint when no handshake comes: what is awaited, and for how long.
+    void SetAwaiting(const std::string& text) { awaiting = text; }
 
     // Ends the progress line so that what follows starts on a line of its own.
     void FinishLine();
@@ -58,6 +73,12 @@ private:
     bool windowEnded = false;
     bool imageSaved = false;
     QString lastSaveError;
+    QString portName;
+    QString fileName;
+    bool checking = false;
+    QByteArray held;
+    QByteArray sent;
+    std::string awaiting;
 };
 
 } // namespace vormante::cli

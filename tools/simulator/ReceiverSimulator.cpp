@@ -107,6 +107,7 @@ struct ReceiverSimulator::Session {
     SimulatorResult& result;
     Clock::time_point paceStart;
     std::size_t pacedBytes = 0;
+    bool keepHold = false; // keep our hold on the line through the first session
 
     void Log(const std::string& text) const {
         if (options.log)
@@ -275,7 +276,12 @@ struct ReceiverSimulator::Session {
             result.lineChecked = true;
         }
         // From here on only the PC holds the device, so its closing shows as a hang-up.
-        sim.CloseSlave();
+        // Before a second session the receiver keeps its hold: it sets the line back to
+        // how an unopened port stands, which shows when the PC opens the port again.
+        if (keepHold)
+            keepHold = false;
+        else
+            sim.CloseSlave();
         return true;
     }
 
@@ -377,6 +383,7 @@ struct ReceiverSimulator::Session {
         Log("the PC is sending");
         const Clock::time_point start = Clock::now();
         paceStart = start;
+        pacedBytes = 0; // a second session counts its own bytes
         std::vector<std::uint8_t> image(IMAGE_BYTES);
         // A doubled answer, or anything else, before the first request.
         if (!ExpectSilence(Clock::now() + std::chrono::milliseconds(50), "after its answer to the handshake"))
@@ -425,11 +432,19 @@ struct ReceiverSimulator::Session {
         }
         if (!NothingWaiting("after the last block"))
             return false;
+        // The PC can close the port only once it has the last acknowledgement.
+        if (options.thenGive && !sim.SetLineUnopened())
+            return Fail(std::string("can't set the line back: ") + std::strerror(errno));
         if (!WriteFrame(NEXT_BLOCK)) // acknowledges the last block
             return false;
         ++result.blocksRequested;
         result.seconds = std::chrono::duration<double>(Clock::now() - start).count();
         result.received = std::move(image);
+        result.stored = result.received;
+        if (options.storeFault >= 0 && static_cast<std::size_t>(options.storeFault) < result.stored.size()) {
+            result.stored[static_cast<std::size_t>(options.storeFault)] ^= 0xFF;
+            Log("storing the byte at offset " + std::to_string(options.storeFault) + " changed");
+        }
         result.ok = true;
         return true;
     }
@@ -437,8 +452,8 @@ struct ReceiverSimulator::Session {
     // Block k of the given image as a damaged line delivers it: some bytes
     // changed, and frame pairs where image bytes were, which the PC must take
     // as image bytes like any others.
-    std::vector<std::uint8_t> StreamedImage() const {
-        std::vector<std::uint8_t> bytes = options.image;
+    std::vector<std::uint8_t> StreamedImage(const std::vector<std::uint8_t>& image) const {
+        std::vector<std::uint8_t> bytes = image;
         if (options.damagedBlock >= 1 && options.damagedBlock <= BLOCKS) {
             const std::size_t begin = BLOCK_BYTES * static_cast<std::size_t>(options.damagedBlock - 1);
             const std::uint8_t frames[] = {0xB1, 0x1B, 0xC1, 0x1C, 0xD1, 0x1D, 0xE1, 0x1E};
@@ -450,19 +465,21 @@ struct ReceiverSimulator::Session {
         return bytes;
     }
 
-    bool Give() {
-        if (options.image.size() != IMAGE_BYTES)
+    bool Give(const std::vector<std::uint8_t>& image) {
+        if (image.size() != IMAGE_BYTES)
             return Fail("the image to give must be exactly 204800 bytes");
         Log("offering the image to the PC");
         if (!Handshake(SEND_READY, RECEIVE_READY))
             return false;
         Log("streaming the image");
-        result.sent = StreamedImage();
+        result.imageBytes = 0;
+        result.sent = StreamedImage(image);
         std::vector<std::uint8_t> stream = result.sent;
         for (std::size_t i = 0; i < options.extraBytes; ++i)
             stream.push_back(static_cast<std::uint8_t>(0xA5 ^ i));
         const Clock::time_point start = Clock::now();
         paceStart = start;
+        pacedBytes = 0; // a second session counts its own bytes
         std::size_t position = 0;
         while (position < stream.size()) {
             if (HangUpDue())
@@ -530,12 +547,7 @@ bool ReceiverSimulator::Open(std::string* error) {
     }
     // Raw from the start, so nothing the receiver says is echoed back before the
     // PC opens the port, and at a speed no PC chooses, so its opening shows.
-    termios settings{};
-    ::tcgetattr(slave, &settings);
-    ::cfmakeraw(&settings);
-    settings.c_cflag &= ~static_cast<tcflag_t>(CLOCAL);
-    ::cfsetspeed(&settings, UNOPENED_SPEED);
-    ::tcsetattr(slave, TCSANOW, &settings);
+    SetLineUnopened();
     ::fcntl(master, F_SETFL, ::fcntl(master, F_GETFL) | O_NONBLOCK);
     ::fcntl(master, F_SETFD, FD_CLOEXEC);
     ::fcntl(slave, F_SETFD, FD_CLOEXEC);
@@ -573,10 +585,30 @@ SimulatorResult ReceiverSimulator::Run(const SimulatorOptions& options) {
         return result;
     }
     Session session{*this, options, result, Clock::now()};
-    const bool done = options.mode == SimulatorMode::Accept ? session.Accept() : session.Give();
+    session.keepHold = options.mode == SimulatorMode::Accept && options.thenGive;
+    bool done = options.mode == SimulatorMode::Accept ? session.Accept() : session.Give(options.image);
+    if (done && options.mode == SimulatorMode::Accept && options.thenGive) {
+        // The owner starts the receiver's send: the PC must open the port again to take it.
+        session.Log("the image is stored; waiting for the PC to open the port again to take it back");
+        const std::vector<std::uint8_t> stored = result.stored;
+        const int handshakes = result.handshakes;
+        result.handshakes = 0;
+        done = session.Give(stored);
+        result.handshakes += handshakes;
+    }
     if (done)
         session.Linger();
     return result;
+}
+
+bool ReceiverSimulator::SetLineUnopened() {
+    termios settings{};
+    if (slave < 0 || ::tcgetattr(slave, &settings) != 0)
+        return false;
+    ::cfmakeraw(&settings);
+    settings.c_cflag &= ~static_cast<tcflag_t>(CLOCAL);
+    ::cfsetspeed(&settings, UNOPENED_SPEED);
+    return ::tcsetattr(slave, TCSANOW, &settings) == 0;
 }
 
 std::vector<std::uint8_t> PatternImage(std::uint32_t seed) {

@@ -41,6 +41,9 @@ struct SimulatorOptions {
     long silentAfter = -1;         // go silent, line kept open, after this many image bytes (-1: never);
                                    // accept: once the block holding that byte has arrived
     std::size_t extraBytes = 0;    // give: stream this many bytes beyond the image
+    long storeFault = -1;          // accept: the byte at this offset is stored changed (-1: none)
+    bool thenGive = false;         // accept: then offer the stored image back, as a receiver whose
+                                   // owner starts its send once the upload is done
     int handshakeRepeats = 0;      // handshakes repeated when unanswered (a receiver's retries)
     bool checkLineSettings = true; // fail when the PC's line settings are not the receiver's
     std::chrono::milliseconds handshakeInterval{1000}; // wait for an answer before a repeat
@@ -53,6 +56,7 @@ struct SimulatorResult {
     bool ok = false;
     std::string error;
     std::vector<std::uint8_t> received; // accept: the image the PC sent
+    std::vector<std::uint8_t> stored;   // accept: what the receiver keeps, the store fault included
     std::vector<std::uint8_t> sent;     // give: the image bytes streamed, damage included
     std::size_t imageBytes = 0;         // image bytes moved, either way
     std::size_t pcBytes = 0;            // bytes received from the PC in all
@@ -87,6 +91,7 @@ private:
     void Close();
     bool ReadLineSettings(struct termios* settings) const;
     void CloseSlave();
+    bool SetLineUnopened();
 
     int master = -1;
     int slave = -1;

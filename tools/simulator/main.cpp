@@ -30,8 +30,16 @@ const char USAGE[] =
     "the expected answer and image blocks, naming its offset and value.\n"
     "\n"
     "Options:\n"
-    "  --output FILE          accept: save the image taken here (default receiver-image.bin)\n"
+    "  --output FILE          accept: save the image taken here (default receiver-image.bin,\n"
+    "                         unless --memory is given)\n"
     "  --image FILE           give: the 204800-byte image to offer (default: a pattern)\n"
+    "  --memory FILE          the receiver's memory: accept stores the image it takes there\n"
+    "                         (with the store fault, if any); give offers what it holds\n"
+    "  --then-give            accept: once the image is stored, offer it back on the same\n"
+    "                         line, as a receiver whose owner starts its send after the\n"
+    "                         upload; the PC closes the port and opens it again to take it\n"
+    "  --store-fault OFFSET   accept: store the byte at OFFSET (0..204799) changed, so a\n"
+    "                         check after sending has something to find\n"
     "  --seed N               give: seed of the pattern image (default 1)\n"
     "  --unpaced              move bytes as fast as the pseudo-terminal allows\n"
     "  --rate N               bytes per second when paced (default 11520, 115200 baud 8N1)\n"
@@ -85,6 +93,8 @@ int main(int argc, char** argv) {
     SimulatorOptions options;
     std::string output = "receiver-image.bin";
     std::string imageFile;
+    std::string memoryFile;
+    bool outputGiven = false;
     unsigned long seed = 1;
     bool quiet = false;
     bool modeGiven = false;
@@ -113,6 +123,16 @@ int main(int argc, char** argv) {
             modeGiven = true;
         } else if (arg == "--output") {
             output = value("--output");
+            outputGiven = true;
+        } else if (arg == "--memory") {
+            memoryFile = value("--memory");
+        } else if (arg == "--then-give") {
+            options.thenGive = true;
+        } else if (arg == "--store-fault") {
+            const long offset = number("--store-fault");
+            if (offset > 204799)
+                return Usage("--store-fault takes an offset from 0 to 204799");
+            options.storeFault = offset;
         } else if (arg == "--image") {
             imageFile = value("--image");
         } else if (arg == "--seed") {
@@ -160,6 +180,13 @@ int main(int argc, char** argv) {
     }
     if (!modeGiven)
         return Usage("say accept or give");
+    if (options.mode == SimulatorMode::Give && (options.thenGive || options.storeFault >= 0))
+        return Usage("--then-give and --store-fault go with accept");
+    if (options.mode == SimulatorMode::Give && !memoryFile.empty()) {
+        if (!imageFile.empty())
+            return Usage("give takes --image or --memory, not both");
+        imageFile = memoryFile;
+    }
 
     if (options.mode == SimulatorMode::Give) {
         std::string error;
@@ -198,11 +225,17 @@ int main(int argc, char** argv) {
         return 0;
     }
     if (options.mode == SimulatorMode::Accept) {
-        if (!WriteImage(output, result.received)) {
+        if ((outputGiven || memoryFile.empty()) && !WriteImage(output, result.received)) {
             std::cerr << "vormante-receiver-sim: can't write " << output << '\n';
             return 1;
         }
-        std::cerr << "receiver: took 204800 bytes in " << result.seconds << " s, saved to " << output << '\n';
+        if (!memoryFile.empty() && !WriteImage(memoryFile, result.stored)) {
+            std::cerr << "vormante-receiver-sim: can't write " << memoryFile << '\n';
+            return 1;
+        }
+        std::cerr << "receiver: took 204800 bytes, "
+                  << (memoryFile.empty() ? "saved to " + output : "stored in " + memoryFile)
+                  << (options.thenGive ? ", and gave them back in " : ", in ") << result.seconds << " s\n";
     } else {
         std::cerr << "receiver: gave 204800 bytes in " << result.seconds << " s\n";
     }
