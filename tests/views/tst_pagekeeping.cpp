@@ -345,6 +345,37 @@ private Q_SLOTS:
             break;
         }
     }
+
+    // Both pages run the same channel commands: an edit of several channels whose
+    // channels changed while the dialog was open stores nothing and says so.
+    void failedEditOfSeveralSaysSo_data() {
+        QTest::addColumn<QString>("page");
+        QTest::newRow("satellite page") << QStringLiteral("satellites");
+        QTest::newRow("all-channels page") << QStringLiteral("all");
+    }
+    void failedEditOfSeveralSaysSo() {
+        QFETCH(QString, page);
+        ColumnListCtrl* list = listOf(page, SatellitePage::CHANNELS);
+        list->SelectOnlyRows({2, 3, 4});
+        const int gone = list->RowKey(3);
+        std::vector<std::uint8_t> afterDeletion;
+        fill = [&](QDialog& dialog) {
+            deleteChannel(gone);
+            afterDeletion.assign(db.workingCopy().begin(), db.workingCopy().end());
+            storeChannel(dialog, "fav1Check", QString());
+        };
+        MessageBox::queueAnswer(QMessageBox::Ok);
+        if (page == QLatin1String("all"))
+            channels->EditChannelCommand();
+        else
+            satellites->RunCommand(Cmd::EDIT_CHANNEL);
+        QVERIFY(!afterDeletion.empty());
+        QVERIFY(std::equal(afterDeletion.begin(), afterDeletion.end(), db.workingCopy().begin(),
+                           db.workingCopy().end()));
+        QCOMPARE(MessageBox::prompts().size(), 1);
+        QCOMPARE(MessageBox::prompts().last().text,
+                 QStringLiteral("The channels have changed; nothing was stored."));
+    }
 };
 
 QTEST_MAIN(TestPageKeeping)

@@ -6,10 +6,9 @@
 #include "document/StepNames.h"
 #include "model/ChannelDatabase.h"
 #include "views/channels/BulkChannelCommands.h"
-#include "views/channels/ChannelDialog.h"
+#include "views/channels/ChannelCommands.h"
 #include "views/channels/ChannelRowTexts.h"
 #include "views/channels/MoveToDialog.h"
-#include "views/channels/MultiChannelEdit.h"
 #include "views/common/ChannelCounts.h"
 #include "views/common/CommandGuard.h"
 #include "views/common/DocumentFollower.h"
@@ -71,25 +70,46 @@ ChannelListPage::ChannelListPage(QWidget* parent)
     dialogRunner_ = [](QDialog& dialog) { return dialog.exec(); };
     buildControls();
     buildKeeper();
-    BulkChannelCommands::Hooks hooks;
-    hooks.database = [this] { return database(); };
-    hooks.channelOfRow = [this](int row) { return ChannelOfRow(row); };
-    hooks.shownChannels = [this] {
-        const int satellite = ShownSatellite();
-        return satellite < 0 ? std::vector<int>{} : vormante::ChannelsOfKind(*database(), satellite, showTv_);
-    };
-    hooks.satellite = [this] { return ShownSatellite(); };
-    hooks.tv = [this] { return showTv_; };
-    hooks.change = [this](const QString& name, const BulkChannelCommands::Operation& operation) {
-        return change(name, operation);
-    };
-    bulk_ = new BulkChannelCommands(this, keeper_, std::move(hooks));
+    buildCommands();
     buildContextMenu();
     // The filter box stands right above the list.
     filterBar_ = new ListFilterBar(this);
     filterBar_->setObjectName(QStringLiteral("channelFilterBar"));
     filterRow_->insertWidget(0, filterBar_, 1);
     filterBar_->Attach(channelList_);
+}
+
+void ChannelListPage::buildCommands() {
+    ChannelCommands::Context context;
+    context.list.database = [this] { return database(); };
+    context.list.channelOfRow = [this](int row) { return ChannelOfRow(row); };
+    context.list.shownChannels = [this] {
+        const int satellite = ShownSatellite();
+        return satellite < 0 ? std::vector<int>{} : vormante::ChannelsOfKind(*database(), satellite, showTv_);
+    };
+    context.list.satellite = [this] { return ShownSatellite(); };
+    context.list.tv = [this] { return showTv_; };
+    context.list.change = [this](const QString& name, const BulkChannelCommands::Operation& operation) {
+        return change(name, operation);
+    };
+    context.runDialog = [this](QDialog& dialog) { return dialogRunner_(dialog); };
+    context.addPlace = [this] {
+        if (!document_ || !document_->isOpen())
+            return ChannelCommands::Target{};
+        const ChannelCommands::Target fromRow = placeOfRow();
+        return fromRow.transponder >= 0 ? fromRow : placeOnFirstSatellite();
+    };
+    context.current = [this] { return currentTarget(); };
+    // The page shows the new channel's kind and satellite (the user may have stored it
+    // on another one).
+    context.showAdded = [this](bool tv) {
+        SetShowTv(tv);
+        showCurrentSatellite_ = true;
+    };
+    context.placeSelectable = true;
+    context.deleteQuestion = QStringLiteral("\t Do you want to del channel [%1]?\t\t");
+    channels_ = new ChannelCommands(this, keeper_, std::move(context));
+    bulk_ = channels_->bulk();
 }
 
 void ChannelListPage::buildControls() {
@@ -455,114 +475,74 @@ void ChannelListPage::showContextMenu(int row, const QPoint& globalPos) {
     contextMenu_->popup(globalPos);
 }
 
-bool ChannelListPage::presetFromRow() {
+// The channel's transponder and that transponder's satellite, where both are sound.
+ChannelCommands::Target ChannelListPage::placeOfRow() const {
+    ChannelCommands::Target place;
     const int channel = ChannelOfRow(channelList_->currentRow());
     if (channel < 0)
-        return false;
+        return place;
     const ChannelDatabase& db = *database();
     const int transponder = db.Channel(channel).transponder();
     if (!vormante::IsTransponderSlot(transponder))
-        return false;
+        return place;
     const int satellite = static_cast<int>(db.Transponder(transponder).satellite());
     if (!vormante::IsSatelliteSlot(satellite))
-        return false;
-    defaultTransponder_ = transponder;
-    defaultSatellite_ = satellite;
-    return true;
+        return place;
+    place.transponder = transponder;
+    place.satellite = satellite;
+    return place;
 }
 
-bool ChannelListPage::presetFromFirstSatellite() {
+// The first used satellite and its first transponder, when it has one.
+ChannelCommands::Target ChannelListPage::placeOnFirstSatellite() const {
+    ChannelCommands::Target place;
     const ChannelDatabase& db = *database();
     int satellite = 0;
     while (satellite < vormante::SATELLITE_SLOTS && !db.Satellite(satellite).isUsed())
         ++satellite;
     if (satellite == vormante::SATELLITE_SLOTS)
-        return false;
+        return place;
     int transponder = db.Satellite(satellite).firstTransponder();
     for (int steps = 0; vormante::IsTransponderSlot(transponder) && steps < vormante::TRANSPONDER_SLOTS;
          ++steps) {
         const vormante::ConstTransponderRecord record = db.Transponder(transponder);
         if (record.isUsed() && static_cast<int>(record.satellite()) == satellite) {
-            defaultSatellite_ = satellite;
-            defaultTransponder_ = transponder;
-            return true;
+            place.satellite = satellite;
+            place.transponder = transponder;
+            return place;
         }
         transponder = record.nextTransponder();
     }
-    return false;
+    return place;
+}
+
+// The current row's channel on the shown satellite's chain; the dialog starts on
+// the channel's transponder and that transponder's satellite.
+ChannelCommands::Target ChannelListPage::currentTarget() const {
+    ChannelCommands::Target target;
+    target.channel = ChannelOfRow(channelList_->currentRow());
+    if (target.channel < 0)
+        return target;
+    const ChannelDatabase& db = *database();
+    target.chain = ShownSatellite();
+    target.transponder = db.Channel(target.channel).transponder();
+    target.satellite = target.chain;
+    if (vormante::IsTransponderSlot(target.transponder) &&
+        vormante::IsSatelliteSlot(static_cast<int>(db.Transponder(target.transponder).satellite())))
+        target.satellite = static_cast<int>(db.Transponder(target.transponder).satellite());
+    return target;
 }
 
 void ChannelListPage::AddChannelCommand() {
-    if (!document_ || !document_->isOpen())
-        return;
-    if (!presetFromRow() && !presetFromFirstSatellite())
-        return;
-    ChannelDialog dialog(this);
-    dialog.PrepareNew(QStringLiteral("Add Channel"), *database(), defaultTransponder_, defaultSatellite_,
-                      true);
-    if (dialogRunner_(dialog) != QDialog::Accepted)
-        return;
-    // The page shows the new channel's kind and satellite (the user may have stored it
-    // on another one); the new channel, the last of its kind, is the current row.
-    SetShowTv(dialog.isTv() && vormante::FindFreeChannelSlot(*database()) >= 0);
-    showCurrentSatellite_ = true;
-    keeper_->Plan(vormante::Placement::Last());
-    int added = -1;
-    change(QStringLiteral("Add channel ") + steps::FromLatin1(dialog.values().name),
-           [&](ChannelDatabase& db) { added = dialog.ApplyTo(db); });
-    if (added < 0)
-        MessageBox::information(this, QStringLiteral("Prog is Full!"));
+    channels_->Add();
 }
 
 void ChannelListPage::EditChannelCommand() {
-    if (const std::vector<int> several = bulk_->SelectedChannels(); several.size() > 1) {
-        editSeveral(several);
-        return;
-    }
-    const int row = channelList_->currentRow();
-    const int channel = ChannelOfRow(row);
-    if (channel < 0)
-        return;
-    const ChannelDatabase& db = *database();
-    const int transponder = db.Channel(channel).transponder();
-    int satellite = ShownSatellite();
-    if (vormante::IsTransponderSlot(transponder) &&
-        vormante::IsSatelliteSlot(static_cast<int>(db.Transponder(transponder).satellite())))
-        satellite = static_cast<int>(db.Transponder(transponder).satellite());
-    defaultTransponder_ = transponder;
-    defaultSatellite_ = satellite;
-    ChannelDialog dialog(this);
-    dialog.PrepareEdit(QStringLiteral("Edit Channel"), db, defaultTransponder_, defaultSatellite_, channel,
-                       false);
-    if (dialogRunner_(dialog) != QDialog::Accepted)
-        return;
-    // The row is rewritten in place; a channel that turned from TV to radio or back
-    // leaves this list for the other kind's.
-    change(QStringLiteral("Edit channel ") + steps::FromLatin1(dialog.values().name),
-           [&](ChannelDatabase& image) { dialog.ApplyTo(image); });
+    channels_->Edit();
 }
 
 void ChannelListPage::DeleteChannelCommand() {
-    if (bulk_->HasSeveralSelected()) {
-        bulk_->DeleteSelected();
-        return;
-    }
-    const int channel = ChannelOfRow(channelList_->currentRow());
-    if (channel < 0)
-        return;
-    // The channel was found on the shown satellite's chain, so that chain is the one to unlink it from.
-    const int satellite = ShownSatellite();
-    const std::string name = database()->Channel(channel).name();
-    const QString text = QStringLiteral("\t Do you want to del channel [") +
-                         QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())) +
-                         QStringLiteral("]?\t\t");
-    if (!MessageBox::askYesNo(this, QStringLiteral("Del Channel"), text))
-        return;
-    keeper_->Plan(vormante::Placement::KeepTop());
-    change(QStringLiteral("Delete channel ") + steps::FromLatin1(name), [&](ChannelDatabase& db) {
-        vormante::DeleteChannel(db, channel, satellite);
-        vormante::RenumberChannels(db, satellite);
-    });
+    channels_->Delete();
 }
 
 void ChannelListPage::SortCommand(SortKind kind) {
@@ -650,18 +630,4 @@ void ChannelListPage::SetFlagCommand(vormante::ChannelFlag flag, bool on) {
 
 void ChannelListPage::DropSelectedAt(int row) {
     bulk_->DropSelectedAt(row);
-}
-
-void ChannelListPage::editSeveral(const std::vector<int>& channels) {
-    ChannelDialog dialog(this);
-    const MultiChannelEdit several(dialog, *database(), channels);
-    if (dialogRunner_(dialog) != QDialog::Accepted)
-        return;
-    const vormante::ChannelFieldEdits edits = several.Edits();
-    bool stored = false;
-    keeper_->Plan(vormante::Placement::Select(channels));
-    change(several.StepName(),
-           [&](ChannelDatabase& db) { stored = vormante::EditChannels(db, channels, edits); });
-    if (!stored)
-        MessageBox::information(this, QStringLiteral("The channels have changed; nothing was stored."));
 }

@@ -9,12 +9,12 @@
 
 #include "model/BulkOperations.h"
 #include "model/RecordOperations.h"
+#include "views/channels/ChannelCommands.h"
 
 #include <QWidget>
 
 #include <functional>
 
-class BulkChannelCommands;
 class ColumnListCtrl;
 class ListFilterBar;
 class QComboBox;
@@ -97,16 +97,17 @@ private:
     void radioClicked();
     void satelliteChosen(int index);
     void buildKeeper();
+    void buildCommands();
+    ChannelCommands::Target placeOfRow() const;
+    ChannelCommands::Target placeOnFirstSatellite() const;
+    ChannelCommands::Target currentTarget() const;
     void followChange(const vormante::DocumentChange& change, bool own);
     void keepShownSatellite();
     QStringList boxEntries() const;
     QStringList currentBoxEntries() const;
     std::vector<int> ListedChannels(int satellite) const;
-    void editSeveral(const std::vector<int>& channels);
     void showContextMenu(int row, const QPoint& globalPos);
     void fillSatelliteBox();
-    bool presetFromRow();
-    bool presetFromFirstSatellite();
     const vormante::ChannelDatabase* database() const;
     bool change(const QString& name, const std::function<void(vormante::ChannelDatabase&)>& operation);
     void guarded(void (ChannelListPage::*command)());
@@ -117,8 +118,6 @@ private:
     QHBoxLayout* filterRow_ = nullptr; // the filter box and the counts
     int savedTvRow_ = 0;
     int savedRadioRow_ = 0;
-    int defaultTransponder_ = -1;
-    int defaultSatellite_ = -1;
     bool showTv_ = true;
     int satelliteChoice_ = 0;
     bool showCurrentSatellite_ = false; // after an addition: the satellite of the new channel
@@ -133,5 +132,6 @@ private:
     ColumnListCtrl* channelList_ = nullptr;
     QMenu* contextMenu_ = nullptr;
     ListFilterBar* filterBar_ = nullptr;
+    ChannelCommands* channels_ = nullptr;
     BulkChannelCommands* bulk_ = nullptr;
 };

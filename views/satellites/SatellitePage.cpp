@@ -3,7 +3,7 @@
 #include "controls/ColumnListCtrl.h"
 #include "document/Document.h"
 #include "model/ChannelDatabase.h"
-#include "views/channels/BulkChannelCommands.h"
+#include "views/channels/ChannelCommands.h"
 #include "views/common/CommandGuard.h"
 #include "views/common/DocumentFollower.h"
 #include "views/common/ListFilterBar.h"
@@ -218,24 +218,45 @@ void SatellitePage::buildMenus() {
 // Several channels may be selected: the Flags submenu and drag and drop act on all
 // of them, the keys on the list reach the channel commands.
 void SatellitePage::buildChannelKeys(QAction* add, QAction* edit, QAction* del) {
-    BulkChannelCommands::Hooks hooks;
-    hooks.database = [this] { return database(); };
-    hooks.channelOfRow = [this](int row) {
+    ChannelCommands::Context context;
+    context.list.database = [this] { return database(); };
+    context.list.channelOfRow = [this](int row) {
         const int satellite = CurrentSatellite();
         return ChannelOfRow(satellite, satellite == NONE ? NONE : CurrentTransponder(satellite), row);
     };
-    hooks.shownChannels = [this] {
+    context.list.shownChannels = [this] {
         const int satellite = CurrentSatellite();
         const int transponder = satellite == NONE ? NONE : CurrentTransponder(satellite);
         return transponder == NONE ? std::vector<int>{}
                                    : satview::ListedChannels(*database(), satellite, transponder, showTv_);
     };
-    hooks.satellite = [this] { return CurrentSatellite(); };
-    hooks.tv = [this] { return showTv_; };
-    hooks.change = [this](const QString& name, const BulkChannelCommands::Operation& operation) {
+    context.list.satellite = [this] { return CurrentSatellite(); };
+    context.list.tv = [this] { return showTv_; };
+    context.list.change = [this](const QString& name, const BulkChannelCommands::Operation& operation) {
         return Change(name, operation);
     };
-    channelBulk_ = new BulkChannelCommands(this, keepers_[CHANNELS], std::move(hooks));
+    context.runDialog = [this](QDialog& dialog) { return commands_->RunDialog(dialog); };
+    // A new channel goes on the current transponder; the current channel lies on it.
+    context.addPlace = [this] {
+        ChannelCommands::Target place;
+        place.satellite = CurrentSatellite();
+        if (place.satellite != NONE)
+            place.transponder = CurrentTransponder(place.satellite);
+        return place;
+    };
+    context.current = [this] {
+        ChannelCommands::Target current;
+        current.satellite = current.chain = CurrentSatellite();
+        if (current.satellite != NONE)
+            current.transponder = CurrentTransponder(current.satellite);
+        if (current.transponder != NONE)
+            current.channel = CurrentChannel(current.satellite, current.transponder);
+        return current;
+    };
+    context.showAdded = [this](bool tv) { SetShowTv(tv); };
+    context.deleteQuestion = QStringLiteral("\t Do you want to del channel [ %1]?\t\t");
+    channelCommands_ = new ChannelCommands(this, keepers_[CHANNELS], std::move(context));
+    channelBulk_ = channelCommands_->bulk();
     channelBulk_->Key(add, QKeySequence(Qt::Key_Insert));
     channelBulk_->Key(edit, QKeySequence(Qt::Key_F2));
     edit->setShortcuts({QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter), QKeySequence(Qt::Key_F2)});

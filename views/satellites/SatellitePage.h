@@ -19,6 +19,7 @@
 #include <memory>
 
 class BulkChannelCommands;
+class ChannelCommands;
 class ColumnListCtrl;
 class ListFilterBar;
 class QDialog;
@@ -66,6 +67,8 @@ public:
     vormante::ListKeeper* keeper(int which) const;
     // The commands on the selected rows of the channel list.
     BulkChannelCommands* channelBulk() const { return channelBulk_; }
+    // Add, Edit and Delete of the channel list's channels.
+    ChannelCommands* channelCommands() const { return channelCommands_; }
     ColumnListCtrl* satelliteList() const { return satelliteList_; }
     ColumnListCtrl* transponderList() const { return transponderList_; }
     ColumnListCtrl* lnbList() const { return lnbList_; }
@@ -135,5 +138,6 @@ private:
     vormante::ListKeeper* keepers_[4] = {};
     vormante::DocumentFollower* follower_;
     std::unique_ptr<SatellitePageCommands> commands_;
+    ChannelCommands* channelCommands_ = nullptr;
     BulkChannelCommands* channelBulk_ = nullptr;
 };

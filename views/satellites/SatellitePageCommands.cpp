@@ -1,15 +1,12 @@
 #include "views/satellites/SatellitePageCommands.h"
 
-#include "views/channels/BulkChannelCommands.h"
-
 #include "controls/ColumnListCtrl.h"
 #include "controls/MessageBox.h"
 #include "document/StepNames.h"
 #include "model/ChannelDatabase.h"
 #include "model/RecordOperations.h"
 #include "model/SystemSettings.h"
-#include "views/channels/ChannelDialog.h"
-#include "views/channels/MultiChannelEdit.h"
+#include "views/channels/ChannelCommands.h"
 #include "views/common/ListKeeper.h"
 #include "views/common/SatellitePageText.h"
 #include "views/satellites/LnbDialog.h"
@@ -59,38 +56,41 @@ void SatellitePageCommands::Run(int id) {
         DelTransponder();
         break;
     case ADD_PROGRAM:
-        AddChannel(true);
+        // "Add a Program..." from the transponder menu leaves the focus in the transponder list.
+        if (page_.channelCommands()->Add())
+            page_.transponderList()->setFocus();
         break;
     case EDIT_LNB:
         EditLnb();
         break;
     case ADD_CHANNEL:
-        AddChannel(false);
+        page_.channelCommands()->Add();
         break;
     case EDIT_CHANNEL:
-        EditChannel();
+        page_.channelCommands()->Edit();
         break;
     case DEL_CHANNEL:
-        DelChannel();
+        page_.channelCommands()->Delete();
         break;
     default:
         break;
     }
 }
 
-bool SatellitePageCommands::accepted(QDialog& dialog) {
-    return runDialog_(dialog) == QDialog::Accepted;
+int SatellitePageCommands::RunDialog(QDialog& dialog) const {
+    return runDialog_(dialog);
 }
 
-SatellitePageCommands::Current SatellitePageCommands::resolve(bool needTransponder, bool needChannel) const {
+bool SatellitePageCommands::accepted(QDialog& dialog) {
+    return RunDialog(dialog) == QDialog::Accepted;
+}
+
+SatellitePageCommands::Current SatellitePageCommands::resolve(bool needTransponder) const {
     Current current;
     current.satellite = page_.CurrentSatellite();
     if (current.satellite == NONE || !needTransponder)
         return current;
     current.transponder = page_.CurrentTransponder(current.satellite);
-    if (current.transponder == NONE || !needChannel)
-        return current;
-    current.channel = page_.CurrentChannel(current.satellite, current.transponder);
     return current;
 }
 
@@ -106,15 +106,6 @@ void SatellitePageCommands::applyTransponder(TransponderDialog& dialog, int sate
     page_.Change(name, [&](ChannelDatabase& image) { slot = dialog.ApplyTo(image); });
     if (dialog.isNew() && slot < 0)
         MessageBox::information(&page_, QStringLiteral("Transponder is Full!"));
-}
-
-void SatellitePageCommands::applyChannel(ChannelDialog& dialog) {
-    const QString name = (dialog.isNew() ? QStringLiteral("Add channel ") : QStringLiteral("Edit channel ")) +
-                         satview::FromBytes(dialog.values().name);
-    int slot = -1;
-    page_.Change(name, [&](ChannelDatabase& image) { slot = dialog.ApplyTo(image); });
-    if (dialog.isNew() && slot < 0)
-        MessageBox::information(&page_, QStringLiteral("Prog is Full!"));
 }
 
 // ---- Satellites ----
@@ -137,7 +128,7 @@ void SatellitePageCommands::AddSatellite() {
 }
 
 void SatellitePageCommands::EditSatellite() {
-    const Current current = resolve(false, false);
+    const Current current = resolve(false);
     if (current.satellite == NONE)
         return;
     SatelliteDialog dialog(&page_);
@@ -150,7 +141,7 @@ void SatellitePageCommands::EditSatellite() {
 }
 
 void SatellitePageCommands::DelSatellite() {
-    const Current current = resolve(false, false);
+    const Current current = resolve(false);
     if (current.satellite == NONE)
         return;
     const ChannelDatabase& db = *page_.database();
@@ -174,7 +165,7 @@ void SatellitePageCommands::AddNewTransponder() {
 }
 
 void SatellitePageCommands::AddTransponder() {
-    const Current current = resolve(false, false);
+    const Current current = resolve(false);
     if (current.satellite == NONE)
         return;
     TransponderDialog dialog(&page_);
@@ -188,7 +179,7 @@ void SatellitePageCommands::AddTransponder() {
 }
 
 void SatellitePageCommands::EditTransponder() {
-    const Current current = resolve(true, false);
+    const Current current = resolve(true);
     if (current.transponder == NONE)
         return;
     TransponderDialog dialog(&page_);
@@ -200,7 +191,7 @@ void SatellitePageCommands::EditTransponder() {
 }
 
 void SatellitePageCommands::DelTransponder() {
-    const Current current = resolve(true, false);
+    const Current current = resolve(true);
     if (current.transponder == NONE)
         return;
     const ChannelDatabase& db = *page_.database();
@@ -242,70 +233,4 @@ void SatellitePageCommands::EditLnb() {
     // showing its own type, rewritten in place.
     page_.Change(QStringLiteral("Edit LNB ") + QString::fromStdString(texts::LnbTypeName(dialog.typeIndex())),
                  [&](ChannelDatabase& image) { StoreLnb(image, dialog.typeIndex(), dialog.values()); });
-}
-
-// ---- Channels ----
-
-void SatellitePageCommands::AddChannel(bool fromTransponderMenu) {
-    const Current current = resolve(true, false);
-    if (current.transponder == NONE)
-        return;
-    ChannelDialog dialog(&page_);
-    dialog.PrepareNew(QStringLiteral("Add Channel"), *page_.database(), current.transponder,
-                      current.satellite, false);
-    if (!accepted(dialog))
-        return;
-    // The page shows the kind of the new channel (radio when none could be stored),
-    // the new channel, the last row, current.
-    page_.SetShowTv(dialog.isTv() && FindFreeChannelSlot(*page_.database()) >= 0);
-    page_.Expect(SatellitePage::CHANNELS, Placement::Last());
-    applyChannel(dialog);
-    if (fromTransponderMenu)
-        page_.transponderList()->setFocus();
-}
-
-void SatellitePageCommands::EditChannel() {
-    if (const std::vector<int> several = page_.channelBulk()->SelectedChannels(); several.size() > 1) {
-        ChannelDialog dialog(&page_);
-        const MultiChannelEdit edit(dialog, *page_.database(), several);
-        if (!accepted(dialog))
-            return;
-        const vormante::ChannelFieldEdits edits = edit.Edits();
-        page_.Expect(SatellitePage::CHANNELS, Placement::Select(several));
-        page_.Change(edit.StepName(),
-                     [&](ChannelDatabase& image) { vormante::EditChannels(image, several, edits); });
-        return;
-    }
-    const Current current = resolve(true, true);
-    if (current.channel == NONE)
-        return;
-    ChannelDialog dialog(&page_);
-    dialog.PrepareEdit(QStringLiteral("Edit Channel"), *page_.database(), current.transponder,
-                       current.satellite, current.channel, false);
-    if (!accepted(dialog))
-        return;
-    // The row is rewritten in place; a channel that turned from TV to radio or back
-    // leaves the list of its old kind.
-    applyChannel(dialog);
-}
-
-void SatellitePageCommands::DelChannel() {
-    if (page_.channelBulk()->HasSeveralSelected()) {
-        page_.channelBulk()->DeleteSelected();
-        return;
-    }
-    const Current current = resolve(true, true);
-    if (current.channel == NONE)
-        return;
-    const ChannelDatabase& db = *page_.database();
-    const QString name = satview::FromBytes(db.Channel(current.channel).name());
-    if (!MessageBox::askYesNo(&page_, QStringLiteral("Del Channel"),
-                              QStringLiteral("\t Do you want to del channel [ ") + name +
-                                  QStringLiteral("]?\t\t")))
-        return;
-    page_.Expect(SatellitePage::CHANNELS, Placement::KeepTop());
-    page_.Change(QStringLiteral("Delete channel ") + name, [&](ChannelDatabase& image) {
-        DeleteChannel(image, current.channel, current.satellite);
-        RenumberChannels(image, current.satellite);
-    });
 }

@@ -1,5 +1,6 @@
-// The twelve commands of the satellite page's context menus and double clicks.
-// Each resolves the page's current rows to records, checks its preconditions (a
+// The twelve commands of the satellite page's context menus and double clicks; the
+// channel list's Add, Edit and Delete are the ChannelCommands every channel list
+// shares. Each resolves the page's current rows to records, checks its preconditions (a
 // failed one does nothing and says nothing), opens an edit dialog or asks before a
 // deletion, changes the image through the document as one named step and brings
 // the page's lists up to date.
@@ -7,7 +8,6 @@
 
 #include "views/satellites/SatellitePage.h"
 
-class ChannelDialog;
 class TransponderDialog;
 
 class SatellitePageCommands {
@@ -31,6 +31,8 @@ public:
 
     void Run(int id);
     void setDialogRunner(SatellitePage::DialogRunner runner);
+    // Shows a prepared dialog with the runner in force and returns its result.
+    int RunDialog(QDialog& dialog) const;
 
     void AddSatellite();
     void EditSatellite();
@@ -39,23 +41,18 @@ public:
     void AddTransponder();
     void EditTransponder();
     void DelTransponder();
-    void AddChannel(bool fromTransponderMenu);
     void EditLnb();
-    void EditChannel();
-    void DelChannel();
 
 private:
     bool accepted(QDialog& dialog);
     void applyTransponder(TransponderDialog& dialog, int satellite);
-    void applyChannel(ChannelDialog& dialog);
-    // The satellite, transponder and channel of the current rows when each row names
-    // a record; NONE from the first that does not on.
+    // The satellite and transponder of the current rows when each row names a
+    // record; NONE from the first that does not on.
     struct Current {
         int satellite = SatellitePage::NONE;
         int transponder = SatellitePage::NONE;
-        int channel = SatellitePage::NONE;
     };
-    Current resolve(bool needTransponder, bool needChannel) const;
+    Current resolve(bool needTransponder) const;
 
     SatellitePage& page_;
     SatellitePage::DialogRunner runDialog_;
