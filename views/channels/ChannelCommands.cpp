@@ -3,6 +3,7 @@
 #include "controls/MessageBox.h"
 #include "document/StepNames.h"
 #include "model/ChannelDatabase.h"
+#include "model/EditOperations.h"
 #include "model/RecordOperations.h"
 #include "views/channels/ChannelDialog.h"
 #include "views/channels/MultiChannelEdit.h"
@@ -21,6 +22,18 @@ bool ChannelCommands::accepted(QDialog& dialog) const {
     return context_.runDialog(dialog) == QDialog::Accepted;
 }
 
+int ChannelCommands::StoreEntered(ChannelDatabase& db, ChannelDialog& dialog) {
+    int slot = -1;
+    if (dialog.isNew())
+        slot =
+            vormante::AddChannelWith(db, dialog.transponderSlot(), dialog.satelliteSlot(), dialog.values());
+    else if (vormante::StoreChannel(db, dialog.channelSlot(), dialog.transponderSlot(),
+                                    dialog.satelliteSlot(), dialog.values()))
+        slot = dialog.channelSlot();
+    dialog.Stored(slot);
+    return slot;
+}
+
 bool ChannelCommands::Add() {
     const Target place = context_.addPlace();
     if (place.transponder < 0)
@@ -37,7 +50,7 @@ bool ChannelCommands::Add() {
     keeper_->Plan(Placement::Last());
     int added = -1;
     context_.list.change(QStringLiteral("Add channel ") + steps::FromLatin1(dialog.values().name),
-                         [&](ChannelDatabase& image) { added = dialog.ApplyTo(image); });
+                         [&](ChannelDatabase& image) { added = StoreEntered(image, dialog); });
     if (added < 0)
         MessageBox::information(page_, QStringLiteral("Prog is Full!"));
     return true;
@@ -59,7 +72,7 @@ void ChannelCommands::Edit() {
     // The row is rewritten in place; a channel that turned from TV to radio or back
     // leaves the list of its old kind.
     context_.list.change(QStringLiteral("Edit channel ") + steps::FromLatin1(dialog.values().name),
-                         [&](ChannelDatabase& image) { dialog.ApplyTo(image); });
+                         [&](ChannelDatabase& image) { StoreEntered(image, dialog); });
 }
 
 void ChannelCommands::editSeveral(const std::vector<int>& channels) {

@@ -14,6 +14,7 @@
 
 #include <functional>
 
+class ChannelDialog;
 class QDialog;
 class QWidget;
 
@@ -60,6 +61,11 @@ public:
     void Delete();
 
     BulkChannelCommands* bulk() const { return bulk_; }
+
+    // Stores what the dialog handed back with the model's operation (adds the channel
+    // or writes the edited one) and tells the dialog. The channel's slot, or -1 when
+    // the table was full or the channel could not be stored.
+    static int StoreEntered(vormante::ChannelDatabase& db, ChannelDialog& dialog);
 
 private:
     bool accepted(QDialog& dialog) const;

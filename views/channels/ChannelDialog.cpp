@@ -269,12 +269,10 @@ bool ChannelDialog::Store() {
     return true;
 }
 
-int ChannelDialog::ApplyTo(ChannelDatabase& db) {
-    if (isNew_) {
-        channelSlot_ = AddChannelWith(db, transponderSlot_, satelliteSlot_, values_);
-        if (!IsChannelSlot(channelSlot_))
-            isTv_ = false;
-        return channelSlot_;
-    }
-    return StoreChannel(db, channelSlot_, transponderSlot_, satelliteSlot_, values_) ? channelSlot_ : -1;
+void ChannelDialog::Stored(int slot) {
+    if (!isNew_)
+        return;
+    channelSlot_ = slot;
+    if (!IsChannelSlot(slot))
+        isTv_ = false;
 }

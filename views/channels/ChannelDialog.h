@@ -37,9 +37,9 @@ public:
     // After OK: what the user entered, and whether it makes a TV channel.
     const vormante::ChannelValues& values() const { return values_; }
     bool isNew() const { return isNew_; }
-    // Stores the entered values with the model's operation: adds the channel or
-    // writes the edited one. The channel's slot, or -1 when the table is full.
-    int ApplyTo(vormante::ChannelDatabase& db);
+    // The command that stored the values says what became of them: a new channel's
+    // slot, or -1 when the table was full.
+    void Stored(int slot);
     bool isTv() const { return isTv_; }
     int channelSlot() const { return channelSlot_; }
     int satelliteSlot() const { return satelliteSlot_; }

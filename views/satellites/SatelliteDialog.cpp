@@ -150,10 +150,7 @@ void SatelliteDialog::Store() {
     accept();
 }
 
-int SatelliteDialog::ApplyTo(ChannelDatabase& db) {
-    if (isNew_) {
-        slot_ = AddSatelliteWith(db, values_);
-        return slot_;
-    }
-    return StoreSatellite(db, slot_, values_) ? slot_ : -1;
+void SatelliteDialog::Stored(int slot) {
+    if (isNew_)
+        slot_ = slot;
 }

@@ -30,11 +30,11 @@ public:
     void Store();
     // What the user entered, after OK.
     const vormante::SatelliteValues& values() const { return values_; }
-    // Stores the values with the model's operation: allocates the satellite when
-    // adding. The satellite's slot, TABLE_FULL when every slot is used, or -1.
-    int ApplyTo(vormante::ChannelDatabase& db);
+    // The command that stored the values says what became of them: a new
+    // satellite's slot, TABLE_FULL when every slot was used, or -1.
+    void Stored(int slot);
 
-    // The satellite edited; after ApplyTo in adding mode the new one, or TABLE_FULL.
+    // The satellite edited; once stored in adding mode the new one, or TABLE_FULL.
     int slot() const { return slot_; }
     bool isNew() const { return isNew_; }
 

@@ -4,6 +4,7 @@
 #include "controls/MessageBox.h"
 #include "document/StepNames.h"
 #include "model/ChannelDatabase.h"
+#include "model/EditOperations.h"
 #include "model/RecordOperations.h"
 #include "model/SystemSettings.h"
 #include "views/channels/ChannelCommands.h"
@@ -94,6 +95,26 @@ SatellitePageCommands::Current SatellitePageCommands::resolve(bool needTranspond
     return current;
 }
 
+int SatellitePageCommands::StoreEntered(ChannelDatabase& db, SatelliteDialog& dialog) {
+    int slot = -1;
+    if (dialog.isNew())
+        slot = AddSatelliteWith(db, dialog.values());
+    else if (StoreSatellite(db, dialog.slot(), dialog.values()))
+        slot = dialog.slot();
+    dialog.Stored(slot);
+    return slot;
+}
+
+int SatellitePageCommands::StoreEntered(ChannelDatabase& db, TransponderDialog& dialog) {
+    int slot = -1;
+    if (dialog.isNew())
+        slot = AddTransponderWith(db, dialog.satelliteSlot(), dialog.values());
+    else if (StoreTransponder(db, dialog.transponderSlot(), dialog.values()))
+        slot = dialog.transponderSlot();
+    dialog.Stored(slot);
+    return slot;
+}
+
 // The dialogs hand over values; the model's operations store them as one step.
 void SatellitePageCommands::applyTransponder(TransponderDialog& dialog, int satellite) {
     const TransponderValues& values = dialog.values();
@@ -103,7 +124,7 @@ void SatellitePageCommands::applyTransponder(TransponderDialog& dialog, int sate
                                               .arg(label, steps::SatelliteLabel(*page_.database(), satellite))
                                         : QStringLiteral("Edit transponder ") + label;
     int slot = -1;
-    page_.Change(name, [&](ChannelDatabase& image) { slot = dialog.ApplyTo(image); });
+    page_.Change(name, [&](ChannelDatabase& image) { slot = StoreEntered(image, dialog); });
     if (dialog.isNew() && slot < 0)
         MessageBox::information(&page_, QStringLiteral("Transponder is Full!"));
 }
@@ -124,7 +145,7 @@ void SatellitePageCommands::AddSatellite() {
     page_.Expect(SatellitePage::SATELLITES, Placement::Show([&dialog] { return dialog.slot(); }));
     page_.Change(QStringLiteral("Add satellite ") +
                      steps::SatelliteLabel(dialog.values().name, dialog.values().position),
-                 [&](ChannelDatabase& image) { dialog.ApplyTo(image); });
+                 [&](ChannelDatabase& image) { StoreEntered(image, dialog); });
 }
 
 void SatellitePageCommands::EditSatellite() {
@@ -137,7 +158,7 @@ void SatellitePageCommands::EditSatellite() {
         return;
     page_.Change(QStringLiteral("Edit satellite ") +
                      steps::SatelliteLabel(dialog.values().name, dialog.values().position),
-                 [&](ChannelDatabase& image) { dialog.ApplyTo(image); });
+                 [&](ChannelDatabase& image) { StoreEntered(image, dialog); });
 }
 
 void SatellitePageCommands::DelSatellite() {

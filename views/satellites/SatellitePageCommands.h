@@ -8,7 +8,12 @@
 
 #include "views/satellites/SatellitePage.h"
 
+class SatelliteDialog;
 class TransponderDialog;
+
+namespace vormante {
+class ChannelDatabase;
+}
 
 class SatellitePageCommands {
 public:
@@ -31,6 +36,12 @@ public:
 
     void Run(int id);
     void setDialogRunner(SatellitePage::DialogRunner runner);
+    // Store what a dialog handed back with the model's operation (adding the record
+    // or writing the edited one) and tell the dialog. The record's slot, or -1 (a
+    // satellite: TABLE_FULL) when it could not be stored.
+    static int StoreEntered(vormante::ChannelDatabase& db, SatelliteDialog& dialog);
+    static int StoreEntered(vormante::ChannelDatabase& db, TransponderDialog& dialog);
+
     // Shows a prepared dialog with the runner in force and returns its result.
     int RunDialog(QDialog& dialog) const;
 

@@ -120,10 +120,7 @@ void TransponderDialog::Store() {
     accept();
 }
 
-int TransponderDialog::ApplyTo(ChannelDatabase& db) {
-    if (isNew_) {
-        transponderSlot_ = AddTransponderWith(db, satelliteSlot_, values_);
-        return transponderSlot_;
-    }
-    return StoreTransponder(db, transponderSlot_, values_) ? transponderSlot_ : -1;
+void TransponderDialog::Stored(int slot) {
+    if (isNew_)
+        transponderSlot_ = slot;
 }

@@ -1,7 +1,7 @@
 // Adds a transponder to a satellite or edits one: frequency (950 to 14500 MHz, what
-// LNBs and dishes deliver), symbol rate and polarization. OK writes the record into
-// the working copy; in adding mode it first allocates the transponder at the end of
-// the satellite's chain.
+// LNBs and dishes deliver), symbol rate and polarization. OK hands the entered
+// values to the caller, which stores them with the model (in adding mode at the end
+// of the satellite's chain).
 //
 // Use: PrepareNew or PrepareEdit, then exec(). Tests may fill the controls and call
 // Store() instead of exec().
@@ -29,13 +29,14 @@ public:
     void Store();
     // What the user entered, after OK.
     const vormante::TransponderValues& values() const { return values_; }
-    // Stores the values with the model's operation: adds the transponder to the
-    // satellite when adding. The transponder's slot, or -1 when the table is full.
-    int ApplyTo(vormante::ChannelDatabase& db);
+    // The command that stored the values says what became of them: a new
+    // transponder's slot, or -1 when the table was full.
+    void Stored(int slot);
     bool isNew() const { return isNew_; }
 
     // After OK in adding mode: the new transponder, -1 when the table was full.
     int transponderSlot() const { return transponderSlot_; }
+    int satelliteSlot() const { return satelliteSlot_; }
 
     QLineEdit* frequencyEdit() const { return frequencyEdit_; }
     QLineEdit* symbolRateEdit() const { return symbolRateEdit_; }
