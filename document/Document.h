@@ -50,13 +50,17 @@ public:
     // Runs the operation as one step named name. When it changed bytes the step is
     // recorded and `changed` emitted; returns whether anything changed. An exception
     // thrown by the operation leaves the image as it was before the step and is
-    // passed on to the caller.
-    bool Apply(const QString& name, const Operation& operation);
+    // passed on to the caller. A step with a merge key that follows a step of the
+    // same key joins it (keeping its name), so that one undo takes back a run of
+    // like steps, such as moving the same rows one place at a time; a step never
+    // joins one that ends at the saved image.
+    bool Apply(const QString& name, const Operation& operation, const QString& mergeKey = QString());
     // Runs a change that is no step of its own (what the views write while showing,
     // such as the current satellite): it joins the next step. Emits nothing but a
     // modified-state change.
     void ApplyQuietly(const Operation& operation);
 
+    // The history, to read and to undo and redo; steps come only through Apply.
     QUndoStack* undoStack() const { return undoStack_; }
     void setHistoryLimit(std::size_t bytes);
     std::size_t historyLimit() const { return historyLimit_; }

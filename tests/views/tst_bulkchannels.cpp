@@ -114,6 +114,39 @@ private Q_SLOTS:
         verifyConsistent();
     }
 
+    // Moving the same rows one place the same way again joins the step before; a
+    // move the other way, of other rows or after a save is a step of its own.
+    void repeatedMovesByOneAreOneStep_data() {
+        QTest::addColumn<QStringList>("moves"); // "up", "down", "other" (Alpha down), "save"
+        QTest::addColumn<int>("steps");
+        QTest::newRow("three down") << QStringList{"down", "down", "down"} << 1;
+        QTest::newRow("down, up") << QStringList{"down", "up"} << 2;
+        QTest::newRow("down, other rows") << QStringList{"down", "other"} << 2;
+        QTest::newRow("down, save, down") << QStringList{"down", "save", "down"} << 2;
+    }
+    void repeatedMovesByOneAreOneStep() {
+        QFETCH(QStringList, moves);
+        QFETCH(int, steps);
+        const std::vector<std::uint8_t> original(db.workingCopy().begin(), db.workingCopy().end());
+        const int before = document.undoStack()->count();
+        select({"bravo"});
+        for (const QString& move : moves) {
+            if (move == QLatin1String("save")) {
+                document.MarkSaved(document.path());
+                continue;
+            }
+            if (move == QLatin1String("other"))
+                select({"Alpha"});
+            page->MoveByOneCommand(move == QLatin1String("up"));
+        }
+        QCOMPARE(document.undoStack()->count() - before, steps);
+        for (int i = 0; i < steps; ++i)
+            document.undoStack()->undo();
+        QVERIFY(
+            std::equal(original.begin(), original.end(), db.workingCopy().begin(), db.workingCopy().end()));
+        verifyConsistent();
+    }
+
     void aMoveOutsideTheListIsRefused() {
         select({"bravo", "delta"});
         MessageBox::queueAnswer(QMessageBox::Ok);

@@ -55,22 +55,25 @@ void BulkChannelCommands::DeleteSelected() {
         return;
     bool deleted = false;
     keeper_->Plan(vormante::Placement::KeepTop());
-    hooks_.change(QStringLiteral("Delete %1 channels").arg(count),
-                  [&](ChannelDatabase& db) { deleted = vormante::DeleteChannels(db, channels); });
+    hooks_.change(
+        QStringLiteral("Delete %1 channels").arg(count),
+        [&](ChannelDatabase& db) { deleted = vormante::DeleteChannels(db, channels); }, QString());
     if (!deleted)
         MessageBox::information(page_, QStringLiteral("The channels have changed; nothing was deleted."));
 }
 
 void BulkChannelCommands::move(const std::vector<int>& channels, const QString& where,
-                               const std::function<bool(ChannelDatabase&, int, bool)>& operation) {
+                               const std::function<bool(ChannelDatabase&, int, bool)>& operation,
+                               const QString& mergeKey) {
     const int satellite = hooks_.satellite();
     if (channels.empty() || satellite < 0)
         return;
     const bool tv = hooks_.tv();
     // The moved channels stay selected, the first of them current and in view.
     keeper_->Plan(vormante::Placement::Select(channels));
-    hooks_.change(QStringLiteral("Move %1 to %2").arg(countLabel(channels), where),
-                  [&](ChannelDatabase& db) { operation(db, satellite, tv); });
+    hooks_.change(
+        QStringLiteral("Move %1 to %2").arg(countLabel(channels), where),
+        [&](ChannelDatabase& db) { operation(db, satellite, tv); }, mergeKey);
 }
 
 void BulkChannelCommands::MoveSelectedTo(int target) {
@@ -111,10 +114,20 @@ void BulkChannelCommands::MoveSelectedByOne(bool up) {
             ++edge;
     if (edge >= static_cast<std::size_t>(chosen.size()))
         return;
-    move(channels, up ? QStringLiteral("one place up") : QStringLiteral("one place down"),
-         [&](ChannelDatabase& db, int s, bool tv) {
-             return vormante::MoveChannelsByOne(db, s, channels, tv, up);
-         });
+    // Moving the same rows the same way again joins the step before: one undo takes
+    // the whole run back.
+    QString key = QStringLiteral("move one place %1 on %2 %3:")
+                      .arg(up ? QStringLiteral("up") : QStringLiteral("down"))
+                      .arg(satellite)
+                      .arg(hooks_.tv() ? QStringLiteral("tv") : QStringLiteral("radio"));
+    for (const int channel : channels)
+        key += QLatin1Char(' ') + QString::number(channel);
+    move(
+        channels, up ? QStringLiteral("one place up") : QStringLiteral("one place down"),
+        [&](ChannelDatabase& db, int s, bool tv) {
+            return vormante::MoveChannelsByOne(db, s, channels, tv, up);
+        },
+        key);
 }
 
 void BulkChannelCommands::DropSelectedAt(int row) {
@@ -158,7 +171,8 @@ void BulkChannelCommands::SetFlag(ChannelFlag flag, bool on) {
         QStringLiteral("%1 %2 on %3")
             .arg(on ? QStringLiteral("Set") : QStringLiteral("Clear"), FlagText(flag), countLabel(channels));
     // The rows are rewritten in place: the selection, the current row and the place stay.
-    hooks_.change(name, [&](ChannelDatabase& db) { vormante::SetChannelsFlag(db, channels, flag, on); });
+    hooks_.change(
+        name, [&](ChannelDatabase& db) { vormante::SetChannelsFlag(db, channels, flag, on); }, QString());
 }
 
 void BulkChannelCommands::Key(QAction* action, const QKeySequence& key) {
@@ -222,8 +236,10 @@ void BulkChannelCommands::KeepShownOrder() {
     const std::vector<int> selected = SelectedChannels();
     keeper_->Plan(selected.empty() ? vormante::Placement::KeepTop() : vormante::Placement::Select(selected));
     bool kept = false;
-    hooks_.change(QStringLiteral("Keep the shown order"),
-                  [&](ChannelDatabase& db) { kept = vormante::KeepShownOrder(db, satellite, tv, channels); });
+    hooks_.change(
+        QStringLiteral("Keep the shown order"),
+        [&](ChannelDatabase& db) { kept = vormante::KeepShownOrder(db, satellite, tv, channels); },
+        QString());
     if (!kept)
         MessageBox::information(page_, QStringLiteral("The channels have changed; the order was not kept."));
 }

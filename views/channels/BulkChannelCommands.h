@@ -36,7 +36,8 @@ public:
         std::function<std::vector<int>()> shownChannels; // every channel the list may show
         std::function<int()> satellite;                  // the chain the list shows, -1 none
         std::function<bool()> tv;
-        std::function<bool(const QString& name, const Operation& operation)> change;
+        // One step of the document; see Document::Apply for the merge key.
+        std::function<bool(const QString& name, const Operation& operation, const QString& mergeKey)> change;
     };
 
     BulkChannelCommands(QWidget* page, vormante::ListKeeper* keeper, Hooks hooks);
@@ -76,7 +77,8 @@ public:
 private:
     QString countLabel(const std::vector<int>& channels) const;
     void move(const std::vector<int>& channels, const QString& where,
-              const std::function<bool(vormante::ChannelDatabase&, int satellite, bool tv)>& operation);
+              const std::function<bool(vormante::ChannelDatabase&, int satellite, bool tv)>& operation,
+              const QString& mergeKey = QString());
 
     QWidget* page_;
     vormante::ListKeeper* keeper_;

@@ -49,8 +49,9 @@ bool ChannelCommands::Add() {
     context_.showAdded(dialog.isTv() && vormante::FindFreeChannelSlot(db) >= 0);
     keeper_->Plan(Placement::Last());
     int added = -1;
-    context_.list.change(QStringLiteral("Add channel ") + steps::FromLatin1(dialog.values().name),
-                         [&](ChannelDatabase& image) { added = StoreEntered(image, dialog); });
+    context_.list.change(
+        QStringLiteral("Add channel ") + steps::FromLatin1(dialog.values().name),
+        [&](ChannelDatabase& image) { added = StoreEntered(image, dialog); }, QString());
     if (added < 0)
         MessageBox::information(page_, QStringLiteral("Prog is Full!"));
     return true;
@@ -71,8 +72,9 @@ void ChannelCommands::Edit() {
         return;
     // The row is rewritten in place; a channel that turned from TV to radio or back
     // leaves the list of its old kind.
-    context_.list.change(QStringLiteral("Edit channel ") + steps::FromLatin1(dialog.values().name),
-                         [&](ChannelDatabase& image) { StoreEntered(image, dialog); });
+    context_.list.change(
+        QStringLiteral("Edit channel ") + steps::FromLatin1(dialog.values().name),
+        [&](ChannelDatabase& image) { StoreEntered(image, dialog); }, QString());
 }
 
 void ChannelCommands::editSeveral(const std::vector<int>& channels) {
@@ -83,9 +85,9 @@ void ChannelCommands::editSeveral(const std::vector<int>& channels) {
     const vormante::ChannelFieldEdits edits = several.Edits();
     bool stored = false;
     keeper_->Plan(Placement::Select(channels));
-    context_.list.change(several.StepName(), [&](ChannelDatabase& image) {
-        stored = vormante::EditChannels(image, channels, edits);
-    });
+    context_.list.change(
+        several.StepName(),
+        [&](ChannelDatabase& image) { stored = vormante::EditChannels(image, channels, edits); }, QString());
     if (!stored)
         MessageBox::information(page_, QStringLiteral("The channels have changed; nothing was stored."));
 }
@@ -102,8 +104,11 @@ void ChannelCommands::Delete() {
     if (!MessageBox::askYesNo(page_, QStringLiteral("Del Channel"), context_.deleteQuestion.arg(name)))
         return;
     keeper_->Plan(Placement::KeepTop());
-    context_.list.change(QStringLiteral("Delete channel ") + name, [&](ChannelDatabase& image) {
-        vormante::DeleteChannel(image, current.channel, current.chain);
-        vormante::RenumberChannels(image, current.chain);
-    });
+    context_.list.change(
+        QStringLiteral("Delete channel ") + name,
+        [&](ChannelDatabase& image) {
+            vormante::DeleteChannel(image, current.channel, current.chain);
+            vormante::RenumberChannels(image, current.chain);
+        },
+        QString());
 }

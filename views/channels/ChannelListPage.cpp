@@ -89,9 +89,8 @@ void ChannelListPage::buildCommands() {
     };
     context.list.satellite = [this] { return ShownSatellite(); };
     context.list.tv = [this] { return showTv_; };
-    context.list.change = [this](const QString& name, const BulkChannelCommands::Operation& operation) {
-        return change(name, operation);
-    };
+    context.list.change = [this](const QString& name, const BulkChannelCommands::Operation& operation,
+                                 const QString& mergeKey) { return change(name, operation, mergeKey); };
     context.runDialog = [this](QDialog& dialog) { return dialogRunner_(dialog); };
     context.addPlace = [this] {
         if (!document_ || !document_->isOpen())
@@ -232,8 +231,9 @@ const ChannelDatabase* ChannelListPage::database() const {
     return document_ ? &document_->database() : nullptr;
 }
 
-bool ChannelListPage::change(const QString& name, const std::function<void(ChannelDatabase&)>& operation) {
-    return follower_->Change(name, operation);
+bool ChannelListPage::change(const QString& name, const std::function<void(ChannelDatabase&)>& operation,
+                             const QString& mergeKey) {
+    return follower_->Change(name, operation, mergeKey);
 }
 
 // The rows: the shown satellite's channels of the shown kind, in chain order.

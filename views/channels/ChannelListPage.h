@@ -109,7 +109,8 @@ private:
     void showContextMenu(int row, const QPoint& globalPos);
     void fillSatelliteBox();
     const vormante::ChannelDatabase* database() const;
-    bool change(const QString& name, const std::function<void(vormante::ChannelDatabase&)>& operation);
+    bool change(const QString& name, const std::function<void(vormante::ChannelDatabase&)>& operation,
+                const QString& mergeKey = QString());
     void guarded(void (ChannelListPage::*command)());
 
     vormante::Document* document_ = nullptr;

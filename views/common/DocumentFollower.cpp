@@ -24,13 +24,13 @@ const ChannelDatabase* DocumentFollower::database() const {
     return document_ != nullptr && document_->isOpen() ? &document_->database() : nullptr;
 }
 
-bool DocumentFollower::Change(const QString& name, const Operation& operation) {
+bool DocumentFollower::Change(const QString& name, const Operation& operation, const QString& mergeKey) {
     if (document_ == nullptr || !document_->isOpen())
         return false;
     bool changed = false;
     {
         const QScopedValueRollback changing(changing_, true);
-        changed = document_->Apply(name, operation);
+        changed = document_->Apply(name, operation, mergeKey);
     }
     if (!changed)
         follow_(DocumentChange{}, true);

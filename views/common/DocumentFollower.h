@@ -37,9 +37,10 @@ public:
     // The open image, or none.
     const ChannelDatabase* database() const;
 
-    // Runs an operation as one step of the document, named name. True when the image
-    // changed; false also when no image is open.
-    bool Change(const QString& name, const Operation& operation);
+    // Runs an operation as one step of the document, named name (and merging with
+    // the step before of the same merge key, see Document::Apply). True when the
+    // image changed; false also when no image is open.
+    bool Change(const QString& name, const Operation& operation, const QString& mergeKey = QString());
 
     // A change of everything, as a page shown after changes takes it.
     static DocumentChange Everything();

@@ -232,9 +232,8 @@ void SatellitePage::buildChannelKeys(QAction* add, QAction* edit, QAction* del) 
     };
     context.list.satellite = [this] { return CurrentSatellite(); };
     context.list.tv = [this] { return showTv_; };
-    context.list.change = [this](const QString& name, const BulkChannelCommands::Operation& operation) {
-        return Change(name, operation);
-    };
+    context.list.change = [this](const QString& name, const BulkChannelCommands::Operation& operation,
+                                 const QString& mergeKey) { return Change(name, operation, mergeKey); };
     context.runDialog = [this](QDialog& dialog) { return commands_->RunDialog(dialog); };
     // A new channel goes on the current transponder; the current channel lies on it.
     context.addPlace = [this] {
@@ -303,8 +302,9 @@ const ChannelDatabase* SatellitePage::database() const {
     return document_ ? &document_->database() : nullptr;
 }
 
-bool SatellitePage::Change(const QString& name, const std::function<void(ChannelDatabase&)>& operation) {
-    return follower_->Change(name, operation);
+bool SatellitePage::Change(const QString& name, const std::function<void(ChannelDatabase&)>& operation,
+                           const QString& mergeKey) {
+    return follower_->Change(name, operation, mergeKey);
 }
 
 void SatellitePage::Expect(int which, Placement placement) {

@@ -80,7 +80,8 @@ public:
     // Runs an operation as one step of the document's history, named name. The page
     // follows it as every change; a command says first where a list should stand
     // afterwards (Expect). True when the image changed.
-    bool Change(const QString& name, const std::function<void(vormante::ChannelDatabase&)>& operation);
+    bool Change(const QString& name, const std::function<void(vormante::ChannelDatabase&)>& operation,
+                const QString& mergeKey = QString());
     // Where a list stands after the next change (see ListKeeper).
     void Expect(int which, vormante::Placement placement);
     // Refills every list from the document, keeping each list on the records it
