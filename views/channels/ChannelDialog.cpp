@@ -157,7 +157,7 @@ void ChannelDialog::prepare(const QString& caption, const ChannelDatabase& datab
 }
 
 void ChannelDialog::fillSatellites() {
-    satelliteSlots_ = satview::UsedSatellites(*database_);
+    satelliteSlots_ = vormante::UsedSatellites(*database_);
     satelliteCombo_->clear();
     for (int slot : satelliteSlots_)
         satelliteCombo_->addItem(satview::FromBytes(database_->Satellite(slot).name()));

@@ -45,14 +45,6 @@ int ChosenIndex(const QComboBox& combo) {
     return combo.findText(combo.currentText(), Qt::MatchFixedString | Qt::MatchCaseSensitive);
 }
 
-std::vector<int> UsedSatellites(const ChannelDatabase& db) {
-    std::vector<int> slots;
-    for (int s = 0; s < SATELLITE_SLOTS; ++s)
-        if (db.Satellite(s).isUsed())
-            slots.push_back(s);
-    return slots;
-}
-
 std::vector<int> ListedTransponders(const ChannelDatabase& db, int satellite) {
     std::vector<int> listed;
     if (!IsSatelliteSlot(satellite))

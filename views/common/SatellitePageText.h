@@ -28,9 +28,6 @@ std::string ToBytes(const QString& text);
 // text that is not exactly one of the items counts as no choice (-1).
 int ChosenIndex(const QComboBox& combo);
 
-// Used satellite slots in slot order: entry k is the satellite of list number k + 1.
-std::vector<int> UsedSatellites(const vormante::ChannelDatabase& db);
-
 // The transponders a satellite lists, in chain order: on its chain, in use, and
 // naming that satellite.
 std::vector<int> ListedTransponders(const vormante::ChannelDatabase& db, int satellite);

@@ -3,6 +3,7 @@
 #include "controls/ColumnListCtrl.h"
 #include "document/Document.h"
 #include "model/ChannelDatabase.h"
+#include "model/RecordOperations.h"
 #include "views/channels/ChannelCommands.h"
 #include "views/common/CommandGuard.h"
 #include "views/common/DocumentFollower.h"
@@ -94,7 +95,7 @@ SatellitePage::SatellitePage(QWidget* parent)
 void SatellitePage::buildKeepers() {
     using Source = ListKeeper::Source;
     Source satellites;
-    satellites.records = [this] { return satview::UsedSatellites(*database()); };
+    satellites.records = [this] { return vormante::UsedSatellites(*database()); };
     satellites.cells = [this](int slot) { return satview::SatelliteCells(*database(), slot); };
     satellites.touched = [](int slot, const DocumentChange& change) { return change.TouchesSatellite(slot); };
     // A plain refill starts at the current satellite's row, or where it would stand.

@@ -137,7 +137,7 @@ void SatellitePageCommands::AddSatellite() {
     dialog.PrepareNew(QStringLiteral("Add Satellite"), db);
     if (!accepted(dialog))
         return;
-    if (satview::UsedSatellites(db).size() >= static_cast<std::size_t>(SATELLITE_SLOTS)) {
+    if (vormante::UsedSatellites(db).size() >= static_cast<std::size_t>(SATELLITE_SLOTS)) {
         MessageBox::information(&page_, QStringLiteral("Satellite is full!"));
         return;
     }
