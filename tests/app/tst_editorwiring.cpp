@@ -7,6 +7,7 @@
 #include "app/ListCommands.h"
 #include "app/MainWindow.h"
 #include "app/RecentFiles.h"
+#include "document/StepNames.h"
 
 #include "TestSupport.h"
 #include "controls/ColumnListCtrl.h"
@@ -119,7 +120,7 @@ private Q_SLOTS:
         file.close();
         const int first = FirstSatellite(db());
         const int channel = db().Satellite(first).firstChannel();
-        const QString oldName = satview::FromBytes(db().Channel(channel).name());
+        const QString oldName = steps::FromLatin1(db().Channel(channel).name());
         QVERIFY(lines[1].contains(oldName));
         lines[1].replace(oldName, QStringLiteral("Renamed"));
         QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));

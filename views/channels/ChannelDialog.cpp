@@ -1,5 +1,6 @@
 #include "views/channels/ChannelDialog.h"
 
+#include "document/StepNames.h"
 #include "model/RecordOperations.h"
 #include "views/common/DialogLayout.h"
 #include "views/common/NumberBoxes.h"
@@ -123,7 +124,7 @@ void ChannelDialog::PrepareEdit(const QString& caption, const ChannelDatabase& d
     isTv_ = false;
     if (IsChannelSlot(channelSlot)) {
         const ConstChannelRecord record = database.Channel(channelSlot);
-        nameEdit_->setText(satview::FromBytes(record.name()));
+        nameEdit_->setText(steps::FromLatin1(record.name()));
         videoPidEdit_->setText(QString::number(record.videoPid()));
         audioPidEdit_->setText(QString::number(record.audioPid()));
         pcrPidEdit_->setText(QString::number(record.pcrPid()));
@@ -160,7 +161,7 @@ void ChannelDialog::fillSatellites() {
     satelliteSlots_ = vormante::UsedSatellites(*database_);
     satelliteCombo_->clear();
     for (int slot : satelliteSlots_)
-        satelliteCombo_->addItem(satview::FromBytes(database_->Satellite(slot).name()));
+        satelliteCombo_->addItem(steps::FromLatin1(database_->Satellite(slot).name()));
     const auto found = std::find(satelliteSlots_.begin(), satelliteSlots_.end(), satelliteSlot_);
     const int position =
         found == satelliteSlots_.end() ? 0 : static_cast<int>(found - satelliteSlots_.begin());

@@ -311,7 +311,7 @@ QStringList ChannelListPage::boxEntries() const {
         const vormante::ConstSatelliteRecord satellite = database()->Satellite(slot);
         if (HoldsChannels(satellite)) {
             const std::string name = satellite.name();
-            names << QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
+            names << steps::FromLatin1(name);
         }
     }
     return names;

@@ -1,5 +1,6 @@
 #include "views/channels/ChannelRowTexts.h"
 
+#include "document/StepNames.h"
 #include "model/ChannelDatabase.h"
 
 namespace channelrow {
@@ -7,9 +8,6 @@ namespace channelrow {
 namespace {
 QString YesNo(bool set) {
     return set ? QStringLiteral("Y") : QStringLiteral("N");
-}
-QString Latin1(const std::string& text) {
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
 }
 } // namespace
 
@@ -31,10 +29,10 @@ QStringList RowTexts(const vormante::ChannelDatabase& database, int slot, int nu
                               .arg(record.polarization() != 0 ? QLatin1Char('V') : QLatin1Char('H'));
         const int satellite = static_cast<int>(record.satellite());
         if (vormante::IsSatelliteSlot(satellite))
-            satelliteName = Latin1(database.Satellite(satellite).name());
+            satelliteName = steps::FromLatin1(database.Satellite(satellite).name());
     }
     return {QString::number(number),
-            Latin1(channel.name()),
+            steps::FromLatin1(channel.name()),
             QString::number(channel.videoPid()),
             QString::number(channel.audioPid()),
             QString::number(channel.pcrPid()),

@@ -1,5 +1,6 @@
 #include "views/channels/MultiChannelEdit.h"
 
+#include "document/StepNames.h"
 #include "model/ChannelDatabase.h"
 #include "views/channels/ChannelDialog.h"
 #include "views/common/SatellitePageText.h"
@@ -32,7 +33,7 @@ bool FlagOf(ConstChannelRecord record, int which) {
 QString TextOf(ConstChannelRecord record, int which) {
     switch (which) {
     case 0:
-        return satview::FromBytes(record.name());
+        return steps::FromLatin1(record.name());
     case 1:
         return QString::number(record.videoPid());
     case 2:

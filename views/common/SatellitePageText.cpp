@@ -1,5 +1,7 @@
 #include "views/common/SatellitePageText.h"
 
+#include "document/StepNames.h"
+
 #include <QComboBox>
 
 #include <climits>
@@ -28,10 +30,6 @@ int ReadNumber(const QString& text) {
     if (negative)
         return static_cast<int>(-value);
     return value > INT_MAX ? INT_MAX : static_cast<int>(value);
-}
-
-QString FromBytes(const std::string& bytes) {
-    return QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
 }
 
 std::string ToBytes(const QString& text) {
@@ -76,7 +74,7 @@ std::vector<int> ListedChannels(const ChannelDatabase& db, int satellite, int tr
 
 QStringList SatelliteCells(const ChannelDatabase& db, int slot) {
     const ConstSatelliteRecord record = db.Satellite(slot);
-    return {FromBytes(record.name()), QString::fromStdString(FormatPosition(record.position())),
+    return {steps::FromLatin1(record.name()), QString::fromStdString(FormatPosition(record.position())),
             QString::fromStdString(texts::SatelliteLnbTypeName(static_cast<int>(record.lnbType())))};
 }
 
@@ -106,7 +104,7 @@ QStringList LnbCells(const ChannelDatabase& db, int type) {
 QStringList ChannelCells(const ChannelDatabase& db, int slot) {
     const ConstChannelRecord record = db.Channel(slot);
     auto yesNo = [](bool on) { return on ? QStringLiteral("Y") : QStringLiteral("N"); };
-    return {FromBytes(record.name()),
+    return {steps::FromLatin1(record.name()),
             QString::number(record.videoPid()),
             QString::number(record.audioPid()),
             QString::number(record.pcrPid()),

@@ -20,8 +20,7 @@ namespace satview {
 // non-digit; 0 when there are none. Values beyond the int range saturate.
 int ReadNumber(const QString& text);
 
-// Names are single-byte texts in the image.
-QString FromBytes(const std::string& bytes);
+// Names are single-byte texts in the image; steps::FromLatin1 reads them.
 std::string ToBytes(const QString& text);
 
 // The index of the chosen item of a combo box. In a box whose text can be typed, a

@@ -2,6 +2,7 @@
 
 #include "controls/ColumnListCtrl.h"
 #include "controls/SortHeaderCtrl.h"
+#include "document/StepNames.h"
 #include "views/common/ListFilterBar.h"
 
 #include <QDialogButtonBox>
@@ -16,10 +17,6 @@ using namespace vormante;
 namespace {
 
 const char* const RESULT_COLUMNS = "Satellite,90;Transponder,90;TV/Radio,50;No,30;Channel Name,90";
-
-QString Latin1(const std::string& bytes) {
-    return QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
-}
 
 QString TransponderText(const ChannelDatabase& db, int slot) {
     if (!IsTransponderSlot(slot))
@@ -82,10 +79,11 @@ void FindChannelDialog::Search(const QString& text) {
     list_->setUpdatesEnabled(false);
     list_->DeleteAllRows();
     for (const ChannelMatch& match : results_) {
-        const QString satellite =
-            IsSatelliteSlot(match.satellite) ? Latin1(db_.Satellite(match.satellite).name()) : QString();
+        const QString satellite = IsSatelliteSlot(match.satellite)
+                                      ? steps::FromLatin1(db_.Satellite(match.satellite).name())
+                                      : QString();
         list_->AddRow({satellite, TransponderText(db_, match.transponder), match.tv ? tr("TV") : tr("Radio"),
-                       QString::number(match.number), Latin1(match.name)});
+                       QString::number(match.number), steps::FromLatin1(match.name)});
     }
     list_->setUpdatesEnabled(true);
     if (query.empty())

@@ -1,6 +1,7 @@
 #include "views/satellites/SatelliteDialog.h"
 
 #include "controls/MessageBox.h"
+#include "document/StepNames.h"
 #include "model/RecordOperations.h"
 #include "views/common/DialogLayout.h"
 #include "views/common/NumberBoxes.h"
@@ -105,7 +106,7 @@ void SatelliteDialog::PrepareEdit(const QString& caption, const ChannelDatabase&
     const ConstSatelliteRecord record = database.Satellite(slot);
     const int p = record.position();
     // A name filling all 16 bytes shows its first 15, which is what OK stores back.
-    nameEdit_->setText(satview::FromBytes(record.name()));
+    nameEdit_->setText(steps::FromLatin1(record.name()));
     degreesEdit_->setText(QString::number(std::abs(p) / 10));
     tenthsEdit_->setText(QString::number(std::abs(p) % 10));
     eastWestCombo_->setCurrentIndex(p > 0 ? 0 : 1);

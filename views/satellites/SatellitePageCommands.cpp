@@ -166,7 +166,7 @@ void SatellitePageCommands::DelSatellite() {
     if (current.satellite == NONE)
         return;
     const ChannelDatabase& db = *page_.database();
-    const QString name = satview::FromBytes(db.Satellite(current.satellite).name());
+    const QString name = steps::FromLatin1(db.Satellite(current.satellite).name());
     if (!MessageBox::askYesNo(&page_, QStringLiteral("Del Satellite"),
                               QStringLiteral("\t Do you want to del [") + name + QStringLiteral("]?\t\t")))
         return;

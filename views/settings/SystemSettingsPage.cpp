@@ -2,6 +2,7 @@
 
 #include "controls/ElidingComboBox.h"
 #include "document/Document.h"
+#include "document/StepNames.h"
 #include "views/common/CommandGuard.h"
 #include "views/common/DocumentFollower.h"
 
@@ -224,7 +225,7 @@ void SystemSettingsPage::LoadFromSettings() {
     volumeLeftEdit_->setText(QString::number(settings.volumeLeft()));
     volumeRightEdit_->setText(QString::number(settings.volumeRight()));
     const std::string pin = settings.pinCode();
-    pinCodeEdit_->setText(QString::fromLatin1(pin.data(), static_cast<qsizetype>(pin.size())));
+    pinCodeEdit_->setText(steps::FromLatin1(pin));
 
     const ChannelCounts counts = CurrentSatelliteChannelCounts(database);
     tvNumEdit_->setText(QString::number(counts.tv));
