@@ -10,10 +10,10 @@
 #include "model/ImageFile.h"
 #include "model/ImageReorder.h"
 #include "model/ListImport.h"
-#include "views/CompareDialog.h"
-#include "views/DuplicatesDialog.h"
-#include "views/ListImportDialog.h"
-#include "views/ReorderDialog.h"
+#include "views/lists/CompareDialog.h"
+#include "views/lists/DuplicatesDialog.h"
+#include "views/lists/ListImportDialog.h"
+#include "views/lists/ReorderDialog.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -15,15 +15,15 @@
 #include "controls/ColumnListCtrl.h"
 #include "controls/PageTabCtrl.h"
 #include "transfer/TransferDialog.h"
-#include "views/ArchiveDialog.h"
-#include "views/BulkChannelCommands.h"
-#include "views/ChannelListPage.h"
-#include "views/CommandGuard.h"
-#include "views/FindChannelDialog.h"
-#include "views/ListFilterBar.h"
-#include "views/SatellitePage.h"
-#include "views/StatusLine.h"
-#include "views/SystemSettingsPage.h"
+#include "views/channels/BulkChannelCommands.h"
+#include "views/channels/ChannelListPage.h"
+#include "views/common/CommandGuard.h"
+#include "views/common/ListFilterBar.h"
+#include "views/common/StatusLine.h"
+#include "views/lists/ArchiveDialog.h"
+#include "views/lists/FindChannelDialog.h"
+#include "views/satellites/SatellitePage.h"
+#include "views/settings/SystemSettingsPage.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -107,8 +107,8 @@ MainWindow::MainWindow(QWidget* parent)
     statusLine_ = new StatusLine(this);
     statusLine_->setObjectName(QStringLiteral("statusLine"));
     statusBar()->addWidget(statusLine_, 1);
-    for (auto signal : {&vormante::Document::opened, &vormante::Document::changed})
-        connect(&document_, signal, this, &MainWindow::UpdateStatusLine);
+    connect(&document_, &vormante::Document::opened, this, &MainWindow::UpdateStatusLine);
+    connect(&document_, &vormante::Document::changed, this, &MainWindow::UpdateStatusLine);
     connect(&document_, &vormante::Document::modifiedChanged, this, &MainWindow::UpdateStatusLine);
     connect(&document_, &vormante::Document::pathChanged, this, &MainWindow::UpdateStatusLine);
     UpdateStatusLine();

@@ -6,7 +6,7 @@
 #include "document/StepNames.h"
 #include "model/ImageFile.h"
 #include "model/NamesOrder.h"
-#include "views/NamesOrderDialog.h"
+#include "views/lists/NamesOrderDialog.h"
 
 #include <QFileInfo>
 

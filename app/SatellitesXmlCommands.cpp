@@ -5,8 +5,8 @@
 #include "document/Document.h"
 #include "exchange/SatellitesXml.h"
 #include "model/TransponderUpdate.h"
-#include "views/CommandGuard.h"
-#include "views/SatellitesXmlDialog.h"
+#include "views/common/CommandGuard.h"
+#include "views/lists/SatellitesXmlDialog.h"
 
 #include <QAction>
 #include <QFile>

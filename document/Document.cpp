@@ -15,6 +15,8 @@ constexpr std::size_t UNDO_COMMAND_PRIVATE_BYTES = 3 * 24 + 8;
 constexpr std::size_t CONTROL_BLOCK_BYTES = 16;
 // The stack's list of commands grows by doubling: a step costs one pointer and a half on average.
 constexpr std::size_t STACK_ENTRY_BYTES = sizeof(void*) * 3 / 2;
+// The QUndoCommand id of steps that may merge.
+constexpr int MERGING_STEP_ID = 1;
 
 } // namespace
 
@@ -22,8 +24,10 @@ constexpr std::size_t STACK_ENTRY_BYTES = sizeof(void*) * 3 / 2;
 // without copying it when its oldest steps are dropped.
 class ImageStep : public QUndoCommand {
 public:
-    ImageStep(Document& document, std::shared_ptr<const ImageDelta> delta, const QString& name)
-        : QUndoCommand(name), document_(document), delta_(std::move(delta)), size_(Cost(*delta_, name)) {
+    ImageStep(Document& document, std::shared_ptr<const ImageDelta> delta, const QString& name,
+              const QString& mergeKey = QString())
+        : QUndoCommand(name), document_(document), delta_(std::move(delta)), mergeKey_(mergeKey),
+          size_(Cost(*delta_, name)) {
         document_.historyBytes_ += size_;
     }
 
@@ -47,15 +51,39 @@ public:
         if (done_)
             done_ = false;
         else
-            document_.WriteStep(*delta_, true);
+            document_.WriteStep(*delta_, DocumentChange::Cause::Redo);
     }
-    void undo() override { document_.WriteStep(*delta_, false); }
+    void undo() override { document_.WriteStep(*delta_, DocumentChange::Cause::Undo); }
+
+    // Steps with a merge key share one id; mergeWith checks the key itself.
+    int id() const override { return mergeKey_.isEmpty() ? -1 : MERGING_STEP_ID; }
+    // `next` has just been done on top of this step: this step becomes both, from the
+    // image before this step to the image now.
+    bool mergeWith(const QUndoCommand* next) override {
+        const auto* step = static_cast<const ImageStep*>(next);
+        if (step->mergeKey_ != mergeKey_)
+            return false;
+        const DatabaseImage& now = document_.database_->workingCopy();
+        auto before = std::make_unique<DatabaseImage>(now);
+        step->delta_->RestoreBefore(*before);
+        delta_->RestoreBefore(*before);
+        auto both = std::make_shared<ImageDelta>(ImageDelta::Between(*before, now));
+        // Steps that cancel each other out stay two, so the history never holds an empty step.
+        if (both->empty())
+            return false;
+        delta_ = std::move(both);
+        document_.historyBytes_ -= size_;
+        size_ = Cost(*delta_, text());
+        document_.historyBytes_ += size_;
+        return true;
+    }
 
     const std::shared_ptr<const ImageDelta>& delta() const { return delta_; }
 
 private:
     Document& document_;
     std::shared_ptr<const ImageDelta> delta_;
+    QString mergeKey_;
     std::size_t size_;
     bool done_ = true;
 };
@@ -88,6 +116,9 @@ LoadResult Document::Open(std::span<const std::uint8_t> bytes, const QString& pa
 
 void Document::MarkSaved(const QString& path) {
     database_->Commit();
+    // The stack's clean state only keeps a later step from merging into the saved one;
+    // isModified() stays the image against the saved image.
+    undoStack_->setClean();
     if (path != path_) {
         path_ = path;
         Q_EMIT pathChanged(path_);
@@ -109,7 +140,7 @@ void Document::RunOrRestore(const Operation& operation) {
     }
 }
 
-bool Document::Apply(const QString& name, const Operation& operation) {
+bool Document::Apply(const QString& name, const Operation& operation, const QString& mergeKey) {
     if (!isOpen())
         return false;
     RunOrRestore(operation);
@@ -117,9 +148,10 @@ bool Document::Apply(const QString& name, const Operation& operation) {
     if (delta->empty())
         return false;
     delta->RestoreAfter(*reference_);
-    undoStack_->push(new ImageStep(*this, std::move(delta), name));
+    const DocumentChange change = DocumentChange::Of(*delta, DocumentChange::Cause::Step);
+    undoStack_->push(new ImageStep(*this, std::move(delta), name, mergeKey));
     TrimHistory();
-    Q_EMIT changed();
+    Q_EMIT changed(change);
     NoteModified();
     return true;
 }
@@ -131,16 +163,16 @@ void Document::ApplyQuietly(const Operation& operation) {
     NoteModified();
 }
 
-void Document::WriteStep(const ImageDelta& step, bool after) {
+void Document::WriteStep(const ImageDelta& step, DocumentChange::Cause cause) {
     DatabaseImage& working = database_->workingCopy();
-    if (after) {
+    if (cause == DocumentChange::Cause::Redo) {
         step.RestoreAfter(working);
         step.RestoreAfter(*reference_);
     } else {
         step.RestoreBefore(working);
         step.RestoreBefore(*reference_);
     }
-    Q_EMIT changed();
+    Q_EMIT changed(DocumentChange::Of(step, cause));
     NoteModified();
 }
 

@@ -9,6 +9,7 @@
 // document unchanged again and undoing past a save makes it changed.
 #pragma once
 
+#include "DocumentChange.h"
 #include "model/ChannelDatabase.h"
 #include "model/ImageDelta.h"
 
@@ -49,13 +50,17 @@ public:
     // Runs the operation as one step named name. When it changed bytes the step is
     // recorded and `changed` emitted; returns whether anything changed. An exception
     // thrown by the operation leaves the image as it was before the step and is
-    // passed on to the caller.
-    bool Apply(const QString& name, const Operation& operation);
+    // passed on to the caller. A step with a merge key that follows a step of the
+    // same key joins it (keeping its name), so that one undo takes back a run of
+    // like steps, such as moving the same rows one place at a time; a step never
+    // joins one that ends at the saved image.
+    bool Apply(const QString& name, const Operation& operation, const QString& mergeKey = QString());
     // Runs a change that is no step of its own (what the views write while showing,
     // such as the current satellite): it joins the next step. Emits nothing but a
     // modified-state change.
     void ApplyQuietly(const Operation& operation);
 
+    // The history, to read and to undo and redo; steps come only through Apply.
     QUndoStack* undoStack() const { return undoStack_; }
     void setHistoryLimit(std::size_t bytes);
     std::size_t historyLimit() const { return historyLimit_; }
@@ -65,8 +70,9 @@ public:
 Q_SIGNALS:
     // A new image was opened (and the history cleared).
     void opened();
-    // The working image changed by a step, its undo or its redo.
-    void changed();
+    // The working image changed by a step, its undo or its redo; `change` says which
+    // records it touched.
+    void changed(const vormante::DocumentChange& change);
     // isModified() flipped.
     void modifiedChanged(bool modified);
     // The file the document belongs to is another one now.
@@ -76,7 +82,7 @@ private:
     friend class ImageStep;
 
     // Undo and redo of a step: writes its bytes into the image and the reference copy.
-    void WriteStep(const ImageDelta& step, bool after);
+    void WriteStep(const ImageDelta& step, DocumentChange::Cause cause);
     void NoteModified();
     void RunOrRestore(const Operation& operation);
     void TrimHistory();

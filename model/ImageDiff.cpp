@@ -3,6 +3,7 @@
 #include "ChainWalk.h"
 #include "ChannelList.h"
 #include "ChannelMatcher.h"
+#include "RecordOperations.h"
 
 #include <cstdlib>
 #include <functional>
@@ -54,14 +55,6 @@ std::vector<int> PairInOrder(std::size_t aCount, std::size_t bCount,
         }
     }
     return pairs;
-}
-
-std::vector<int> UsedSatellites(const ChannelDatabase& db) {
-    std::vector<int> slots;
-    for (int s = 0; s < SATELLITE_SLOTS; ++s)
-        if (db.Satellite(s).isUsed())
-            slots.push_back(s);
-    return slots;
 }
 
 struct TransponderInfo {

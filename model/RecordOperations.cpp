@@ -121,6 +121,14 @@ bool MatchesChannel(ConstChannelRecord channel, int transponder, unsigned servic
 
 // ---------------------------------------------------------------- satellites
 
+std::vector<int> UsedSatellites(const ChannelDatabase& db) {
+    std::vector<int> slots;
+    for (int s = 0; s < SATELLITE_SLOTS; ++s)
+        if (db.Satellite(s).isUsed())
+            slots.push_back(s);
+    return slots;
+}
+
 int SatelliteSlotByOrdinal(const ChannelDatabase& db, int ordinal) {
     const int wanted = ordinal & 0xFF;
     if (wanted == 0)

@@ -7,12 +7,16 @@
 
 #include "ChannelDatabase.h"
 
+#include <vector>
+
 namespace vormante {
 
 inline constexpr int NO_SATELLITE = 255;    // SatelliteSlotByOrdinal: no such satellite
 inline constexpr int SATELLITES_FULL = 100; // AllocateSatellite: every slot used
 
 // Satellites and transponders.
+// Used satellite slots in slot order: entry k is the satellite of list number k + 1.
+std::vector<int> UsedSatellites(const ChannelDatabase& db);
 int SatelliteSlotByOrdinal(const ChannelDatabase& db, int ordinal);
 int SatelliteOrdinalOfSlot(const ChannelDatabase& db, int slot);
 int AllocateSatellite(ChannelDatabase& db);

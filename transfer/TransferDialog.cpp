@@ -5,7 +5,7 @@
 #include "archive/ArchiveKeeper.h"
 #include "controls/MessageBox.h"
 #include "model/ConsistencyCheck.h"
-#include "views/CompareDialog.h"
+#include "views/lists/CompareDialog.h"
 
 #include <QComboBox>
 #include <QDir>

@@ -6,8 +6,8 @@
 #include "controls/ColumnListCtrl.h"
 #include "controls/MessageBox.h"
 #include "model/SampleImages.h"
-#include "views/ArchiveDialog.h"
-#include "views/CompareDialog.h"
+#include "views/lists/ArchiveDialog.h"
+#include "views/lists/CompareDialog.h"
 
 #include "TestSupport.h"
 

@@ -7,6 +7,7 @@
 #include "app/ListCommands.h"
 #include "app/MainWindow.h"
 #include "app/RecentFiles.h"
+#include "document/StepNames.h"
 
 #include "TestSupport.h"
 #include "controls/ColumnListCtrl.h"
@@ -15,11 +16,11 @@
 #include "model/ChannelList.h"
 #include "model/RecordOperations.h"
 #include "model/SampleImages.h"
-#include "views/ChannelListPage.h"
-#include "views/ListFilterBar.h"
-#include "views/SatellitePage.h"
-#include "views/SatellitePageText.h"
-#include "views/StatusLine.h"
+#include "views/channels/ChannelListPage.h"
+#include "views/common/ListFilterBar.h"
+#include "views/common/SatellitePageText.h"
+#include "views/common/StatusLine.h"
+#include "views/satellites/SatellitePage.h"
 
 #include <QDialog>
 #include <QLineEdit>
@@ -119,7 +120,7 @@ private Q_SLOTS:
         file.close();
         const int first = FirstSatellite(db());
         const int channel = db().Satellite(first).firstChannel();
-        const QString oldName = satview::FromBytes(db().Channel(channel).name());
+        const QString oldName = steps::FromLatin1(db().Channel(channel).name());
         QVERIFY(lines[1].contains(oldName));
         lines[1].replace(oldName, QStringLiteral("Renamed"));
         QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));

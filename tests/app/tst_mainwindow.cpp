@@ -4,9 +4,9 @@
 #include "app/MainWindow.h"
 #include "controls/MessageBox.h"
 #include "controls/PageTabCtrl.h"
-#include "views/ChannelListPage.h"
-#include "views/SatellitePage.h"
-#include "views/SystemSettingsPage.h"
+#include "views/channels/ChannelListPage.h"
+#include "views/satellites/SatellitePage.h"
+#include "views/settings/SystemSettingsPage.h"
 
 #include "controls/ColumnListCtrl.h"
 #include "model/ConsistencyCheck.h"

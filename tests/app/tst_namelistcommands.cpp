@@ -11,9 +11,9 @@
 #include "controls/PageTabCtrl.h"
 #include "model/BulkOperations.h"
 #include "model/SampleImages.h"
-#include "views/BulkChannelCommands.h"
-#include "views/ChannelListPage.h"
-#include "views/SatellitePage.h"
+#include "views/channels/BulkChannelCommands.h"
+#include "views/channels/ChannelListPage.h"
+#include "views/satellites/SatellitePage.h"
 
 #include <QDialog>
 #include <QMenu>

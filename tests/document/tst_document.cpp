@@ -59,6 +59,56 @@ private Q_SLOTS:
         }
     }
 
+    // A step names the records it touched, and its undo and redo name them again.
+    void changeNamesTheTouchedRecords_data() {
+        QTest::addColumn<int>("what");
+        QTest::addColumn<QList<int>>("satellites");
+        QTest::addColumn<QList<int>>("transponders");
+        QTest::addColumn<QList<int>>("channels");
+        QTest::addColumn<bool>("settings");
+        QTest::newRow("a satellite's name") << 0 << QList<int>{2} << QList<int>{} << QList<int>{} << false;
+        QTest::newRow("the last transponder")
+            << 1 << QList<int>{} << QList<int>{1999} << QList<int>{} << false;
+        QTest::newRow("channels of three runs")
+            << 2 << QList<int>{} << QList<int>{} << QList<int>{0, 499, 500, 2999} << false;
+        QTest::newRow("the current satellite") << 3 << QList<int>{} << QList<int>{} << QList<int>{} << true;
+    }
+    void changeNamesTheTouchedRecords() {
+        QFETCH(int, what);
+        QFETCH(QList<int>, satellites);
+        QFETCH(QList<int>, transponders);
+        QFETCH(QList<int>, channels);
+        QFETCH(bool, settings);
+        Document document;
+        QVERIFY(testsupport::LoadInto(document, BuildFullImage()));
+        QList<DocumentChange> seen;
+        connect(&document, &Document::changed, this, [&](const DocumentChange& change) { seen << change; });
+        QVERIFY(document.Apply(QStringLiteral("Change"), [what](ChannelDatabase& db) {
+            if (what == 0)
+                db.Satellite(2).setName("Elsewhere");
+            else if (what == 1)
+                db.Transponder(1999).setSymbolRate(1234);
+            else if (what == 3)
+                db.Settings().setCurrentSatellite(7);
+            else
+                for (const int c : {0, 499, 500, 2999})
+                    db.Channel(c).setLocked(!db.Channel(c).locked());
+        }));
+        document.undoStack()->undo();
+        document.undoStack()->redo();
+        QCOMPARE(seen.size(), 3);
+        const DocumentChange::Cause causes[] = {DocumentChange::Cause::Step, DocumentChange::Cause::Undo,
+                                                DocumentChange::Cause::Redo};
+        for (int i = 0; i < 3; ++i) {
+            QVERIFY(seen[i].cause == causes[i]);
+            QCOMPARE(QList<int>(seen[i].satellites.begin(), seen[i].satellites.end()), satellites);
+            QCOMPARE(QList<int>(seen[i].transponders.begin(), seen[i].transponders.end()), transponders);
+            QCOMPARE(QList<int>(seen[i].channels.begin(), seen[i].channels.end()), channels);
+            QCOMPARE(seen[i].settings, settings);
+            QVERIFY(!seen[i].other);
+        }
+    }
+
     void stepsUndoAndRedoByteForByte() {
         Document document;
         QVERIFY(testsupport::LoadInto(document, BuildDemoImage()));

@@ -11,7 +11,7 @@
 #include "exchange/SatellitesXml.h"
 #include "model/RecordOperations.h"
 #include "model/SampleImages.h"
-#include "views/SatellitesXmlDialog.h"
+#include "views/lists/SatellitesXmlDialog.h"
 
 #include <QAction>
 #include <QCheckBox>

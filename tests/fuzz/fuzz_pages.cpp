@@ -6,9 +6,9 @@
 #include "controls/ColumnListCtrl.h"
 #include "controls/MessageBox.h"
 #include "document/Document.h"
-#include "views/ChannelListPage.h"
-#include "views/SatellitePage.h"
-#include "views/SystemSettingsPage.h"
+#include "views/channels/ChannelListPage.h"
+#include "views/satellites/SatellitePage.h"
+#include "views/settings/SystemSettingsPage.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -7,7 +7,7 @@
 #include "model/SampleImages.h"
 #include "transfer/SendCheck.h"
 #include "transfer/TransferDialog.h"
-#include "views/CompareDialog.h"
+#include "views/lists/CompareDialog.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -9,11 +9,11 @@
 #include "model/ConsistencyCheck.h"
 #include "model/EditOperations.h"
 #include "model/SampleImages.h"
-#include "views/BulkChannelCommands.h"
-#include "views/ChannelDialog.h"
-#include "views/ChannelListPage.h"
-#include "views/MoveToDialog.h"
-#include "views/SatellitePage.h"
+#include "views/channels/BulkChannelCommands.h"
+#include "views/channels/ChannelDialog.h"
+#include "views/channels/ChannelListPage.h"
+#include "views/channels/MoveToDialog.h"
+#include "views/satellites/SatellitePage.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -111,6 +111,39 @@ private Q_SLOTS:
         document.undoStack()->setIndex(0);
         page->Refresh();
         QCOMPARE(names(), QStringList({"Alpha", "bravo", "Charlie", "delta", "Echo", "Zulu"}));
+        verifyConsistent();
+    }
+
+    // Moving the same rows one place the same way again joins the step before; a
+    // move the other way, of other rows or after a save is a step of its own.
+    void repeatedMovesByOneAreOneStep_data() {
+        QTest::addColumn<QStringList>("moves"); // "up", "down", "other" (Alpha down), "save"
+        QTest::addColumn<int>("steps");
+        QTest::newRow("three down") << QStringList{"down", "down", "down"} << 1;
+        QTest::newRow("down, up") << QStringList{"down", "up"} << 2;
+        QTest::newRow("down, other rows") << QStringList{"down", "other"} << 2;
+        QTest::newRow("down, save, down") << QStringList{"down", "save", "down"} << 2;
+    }
+    void repeatedMovesByOneAreOneStep() {
+        QFETCH(QStringList, moves);
+        QFETCH(int, steps);
+        const std::vector<std::uint8_t> original(db.workingCopy().begin(), db.workingCopy().end());
+        const int before = document.undoStack()->count();
+        select({"bravo"});
+        for (const QString& move : moves) {
+            if (move == QLatin1String("save")) {
+                document.MarkSaved(document.path());
+                continue;
+            }
+            if (move == QLatin1String("other"))
+                select({"Alpha"});
+            page->MoveByOneCommand(move == QLatin1String("up"));
+        }
+        QCOMPARE(document.undoStack()->count() - before, steps);
+        for (int i = 0; i < steps; ++i)
+            document.undoStack()->undo();
+        QVERIFY(
+            std::equal(original.begin(), original.end(), db.workingCopy().begin(), db.workingCopy().end()));
         verifyConsistent();
     }
 

@@ -1,7 +1,8 @@
 // The channel dialog: defaults, the PID range and NULL_PID rule, TV/radio
 // classification, the name field, choosing satellite and transponder, refusing OK
 // without a transponder, editing, and a full channel table.
-#include "views/ChannelDialog.h"
+#include "views/channels/ChannelCommands.h"
+#include "views/channels/ChannelDialog.h"
 
 #include "TestSupport.h"
 #include "controls/MessageBox.h"
@@ -51,7 +52,7 @@ private Q_SLOTS:
         QCOMPARE(dialog.satelliteCombo()->currentText(), QStringLiteral("Five"));
         QCOMPARE(dialog.transponderCombo()->currentText(), QStringLiteral("11747 27500 V"));
         dialog.okButton()->click();
-        dialog.ApplyTo(db);
+        ChannelCommands::StoreEntered(db, dialog);
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
         QVERIFY(!dialog.isTv());
         const ConstChannelRecord record = db.Channel(dialog.channelSlot());
@@ -87,7 +88,7 @@ private Q_SLOTS:
         dialog.pcrPidEdit()->setText(text);
         dialog.teletextPidEdit()->setText(text);
         QVERIFY(dialog.Store());
-        dialog.ApplyTo(db);
+        ChannelCommands::StoreEntered(db, dialog);
         const ConstChannelRecord record = db.Channel(dialog.channelSlot());
         QCOMPARE(record.videoPid(), stored);
         QCOMPARE(record.audioPid(), stored);
@@ -115,7 +116,7 @@ private Q_SLOTS:
         adder.PrepareNew(QStringLiteral("Add Channel"), db, t0, 0, false);
         adder.videoPidEdit()->setText(QStringLiteral("512"));
         QVERIFY(adder.Store());
-        const int tv = adder.ApplyTo(db);
+        const int tv = ChannelCommands::StoreEntered(db, adder);
         QCOMPARE(db.Channel(tv).serviceType(), ChannelRecord::SERVICE_TV);
         for (const auto& [name, box] : boxes) {
             MessageBox::resetTestState();
@@ -149,7 +150,7 @@ private Q_SLOTS:
         dialog.PrepareNew(QStringLiteral("Add Channel"), db, t0, 0, false);
         dialog.nameEdit()->setText(QStringLiteral("ABCDEFGHIJK"));
         QVERIFY(dialog.Store());
-        dialog.ApplyTo(db);
+        ChannelCommands::StoreEntered(db, dialog);
         const std::uint8_t* name = db.Channel(dialog.channelSlot()).data() + 37;
         QCOMPARE(QByteArray(reinterpret_cast<const char*>(name), 11), QByteArray("ABCDEFGHIJK"));
         QCOMPARE(db.Channel(dialog.channelSlot()).name(), std::string("ABCDEFGHIJK"));
@@ -159,7 +160,7 @@ private Q_SLOTS:
         QCOMPARE(shorter.nameEdit()->text(), QStringLiteral("ABCDEFGHIJK"));
         shorter.nameEdit()->setText(QStringLiteral("ARD"));
         QVERIFY(shorter.Store());
-        shorter.ApplyTo(db);
+        ChannelCommands::StoreEntered(db, shorter);
         QCOMPARE(QByteArray(reinterpret_cast<const char*>(name), 11), QByteArray("ARD\0\0\0\0\0\0\0\0", 11));
     }
 
@@ -200,7 +201,7 @@ private Q_SLOTS:
         dialog.favCheck(3)->setChecked(true);
         dialog.scrambledCheck()->setChecked(true);
         QVERIFY(dialog.Store());
-        dialog.ApplyTo(db);
+        ChannelCommands::StoreEntered(db, dialog);
         QVERIFY(dialog.isTv());
         const ConstChannelRecord record = db.Channel(tv);
         QCOMPARE(record.serviceType(), ChannelRecord::SERVICE_TV);
@@ -231,7 +232,7 @@ private Q_SLOTS:
         Q_EMIT dialog.transponderCombo()->activated(1);
         QCOMPARE(dialog.transponderSlot(), t5b);
         QVERIFY(dialog.Store());
-        dialog.ApplyTo(db);
+        ChannelCommands::StoreEntered(db, dialog);
         const int c = dialog.channelSlot();
         QCOMPARE(int(db.Channel(c).transponder()), t5b);
         QCOMPARE(db.Satellite(5).lastChannel(), c);
@@ -264,7 +265,7 @@ private Q_SLOTS:
         ChannelDialog dialog;
         dialog.PrepareNew(QStringLiteral("Add Channel"), db, t0, 0, false);
         QVERIFY(dialog.Store());
-        QCOMPARE(dialog.ApplyTo(db), -1); // the page says "Prog is Full!"
+        QCOMPARE(ChannelCommands::StoreEntered(db, dialog), -1); // the page says "Prog is Full!"
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
         QVERIFY(!dialog.isTv());
         QVERIFY(db.workingCopy() == before);
@@ -285,7 +286,7 @@ private:
                           static_cast<int>(db.Transponder(transponder).satellite()), false);
         dialog.videoPidEdit()->setText(QLatin1String(video));
         dialog.nameEdit()->setText(QLatin1String(name));
-        return dialog.Store() ? dialog.ApplyTo(db) : -1;
+        return dialog.Store() ? ChannelCommands::StoreEntered(db, dialog) : -1;
     }
 
     ChannelDatabase db;

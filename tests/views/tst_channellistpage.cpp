@@ -9,9 +9,9 @@
 #include "model/ConsistencyCheck.h"
 #include "model/RecordOperations.h"
 #include "model/SampleImages.h"
-#include "views/ChannelDialog.h"
-#include "views/ChannelListPage.h"
-#include "views/MoveToDialog.h"
+#include "views/channels/ChannelDialog.h"
+#include "views/channels/ChannelListPage.h"
+#include "views/channels/MoveToDialog.h"
 
 #include <QAction>
 #include <QComboBox>

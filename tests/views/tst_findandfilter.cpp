@@ -4,10 +4,10 @@
 #include "model/ChannelSearch.h"
 #include "model/RecordOperations.h"
 #include "model/SampleImages.h"
-#include "views/ChannelRowTexts.h"
-#include "views/FindChannelDialog.h"
-#include "views/ListFilterBar.h"
-#include "views/StatusLine.h"
+#include "views/channels/ChannelRowTexts.h"
+#include "views/common/ListFilterBar.h"
+#include "views/common/StatusLine.h"
+#include "views/lists/FindChannelDialog.h"
 
 #include <QLineEdit>
 #include <QSignalSpy>

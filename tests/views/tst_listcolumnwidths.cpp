@@ -4,8 +4,8 @@
 #include "controls/ColumnListCtrl.h"
 #include "controls/SortHeaderCtrl.h"
 #include "model/SampleImages.h"
-#include "views/ChannelListPage.h"
-#include "views/SatellitePage.h"
+#include "views/channels/ChannelListPage.h"
+#include "views/satellites/SatellitePage.h"
 
 #include <QTest>
 

@@ -7,10 +7,10 @@
 #include "model/ChannelMatcher.h"
 #include "model/RecordOperations.h"
 #include "model/SampleImages.h"
-#include "views/CompareDialog.h"
-#include "views/DuplicatesDialog.h"
-#include "views/ListImportDialog.h"
-#include "views/ReorderDialog.h"
+#include "views/lists/CompareDialog.h"
+#include "views/lists/DuplicatesDialog.h"
+#include "views/lists/ListImportDialog.h"
+#include "views/lists/ReorderDialog.h"
 
 #include <QCheckBox>
 #include <QLabel>

@@ -1,6 +1,6 @@
 // The LNB dialog: table indexes for Type 5..8, explicit frequencies for Type 1..4,
 // switching type inside the dialog, DiSEqC items, and values that have no text.
-#include "views/LnbDialog.h"
+#include "views/satellites/LnbDialog.h"
 
 #include "controls/MessageBox.h"
 #include "model/EditOperations.h"

@@ -10,21 +10,21 @@
 //
 // The run is bounded for `make test`; VORMANTE_MONKEY_COMMANDS sets the number of
 // actions per image for a longer run, VORMANTE_MONKEY_SEED the random seed.
-#include "views/ChannelListPage.h"
-#include "views/MoveToDialog.h"
-#include "views/SatellitePage.h"
-#include "views/SystemSettingsPage.h"
+#include "views/channels/ChannelListPage.h"
+#include "views/channels/MoveToDialog.h"
+#include "views/satellites/SatellitePage.h"
+#include "views/settings/SystemSettingsPage.h"
 
 #include "TestSupport.h"
 #include "controls/ColumnListCtrl.h"
 #include "controls/MessageBox.h"
 #include "model/ConsistencyCheck.h"
 #include "model/SampleImages.h"
-#include "views/ChannelDialog.h"
-#include "views/LnbDialog.h"
-#include "views/SatelliteDialog.h"
-#include "views/SatellitePageCommands.h"
-#include "views/TransponderDialog.h"
+#include "views/channels/ChannelDialog.h"
+#include "views/satellites/LnbDialog.h"
+#include "views/satellites/SatelliteDialog.h"
+#include "views/satellites/SatellitePageCommands.h"
+#include "views/satellites/TransponderDialog.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,6 +1,6 @@
 // The Move-to dialog: only a whole number closes it with OK; Cancel reads nothing.
 #include "controls/MessageBox.h"
-#include "views/MoveToDialog.h"
+#include "views/channels/MoveToDialog.h"
 
 #include <QLineEdit>
 #include <QPushButton>

@@ -5,7 +5,7 @@
 #include "ViewTestImages.h"
 
 #include "model/BulkOperations.h"
-#include "views/NamesOrderDialog.h"
+#include "views/lists/NamesOrderDialog.h"
 
 #include <QCheckBox>
 #include <QComboBox>

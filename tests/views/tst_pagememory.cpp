@@ -2,17 +2,17 @@
 // top row when another satellite is chosen, a new satellite shown first after Add,
 // the top rows kept after deletes; and on the all-channels page, after a header-click
 // sort, Delete, Edit and Move act on the channel of the highlighted row.
-#include "views/ChannelListPage.h"
-#include "views/SatellitePage.h"
+#include "views/channels/ChannelListPage.h"
+#include "views/satellites/SatellitePage.h"
 
 #include "TestSupport.h"
 #include "controls/ColumnListCtrl.h"
 #include "controls/MessageBox.h"
 #include "model/SampleImages.h"
-#include "views/ChannelDialog.h"
-#include "views/MoveToDialog.h"
-#include "views/SatelliteDialog.h"
-#include "views/SatellitePageCommands.h"
+#include "views/channels/ChannelDialog.h"
+#include "views/channels/MoveToDialog.h"
+#include "views/satellites/SatelliteDialog.h"
+#include "views/satellites/SatellitePageCommands.h"
 
 #include <QLineEdit>
 #include <QUndoStack>

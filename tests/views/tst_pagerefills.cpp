@@ -4,9 +4,9 @@
 // without crashing, hanging or reading outside the image (the sanitizer build
 // checks the last). This stands in for a fuzz target: the pages need Qt Widgets,
 // which the fuzz build does not instrument. VORMANTE_REFILL_IMAGES sets the count.
-#include "views/ChannelListPage.h"
-#include "views/SatellitePage.h"
-#include "views/SystemSettingsPage.h"
+#include "views/channels/ChannelListPage.h"
+#include "views/satellites/SatellitePage.h"
+#include "views/settings/SystemSettingsPage.h"
 
 #include "TestSupport.h"
 #include "controls/ColumnListCtrl.h"

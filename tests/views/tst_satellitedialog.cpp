@@ -1,6 +1,7 @@
 // The satellite dialog: defaults, the position arithmetic and its clamp, typed combo
 // texts, the name field's width, and a full table.
-#include "views/SatelliteDialog.h"
+#include "views/satellites/SatelliteDialog.h"
+#include "views/satellites/SatellitePageCommands.h"
 
 #include "TestSupport.h"
 #include "controls/MessageBox.h"
@@ -31,7 +32,7 @@ private Q_SLOTS:
         QCOMPARE(dialog.eastWestCombo()->currentText(), QStringLiteral("E"));
         QCOMPARE(dialog.lnbTypeCombo()->currentText(), QStringLiteral("Type 1"));
         dialog.Store();
-        dialog.ApplyTo(db);
+        SatellitePageCommands::StoreEntered(db, dialog);
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
         QCOMPARE(dialog.slot(), 0);
         const ConstSatelliteRecord record = db.Satellite(0);
@@ -82,7 +83,7 @@ private Q_SLOTS:
         dialog.tenthsEdit()->setText(tenths);
         dialog.eastWestCombo()->setEditText(eastWest);
         dialog.Store();
-        dialog.ApplyTo(db);
+        SatellitePageCommands::StoreEntered(db, dialog);
         QCOMPARE(db.Satellite(dialog.slot()).position(), stored);
     }
 
@@ -137,14 +138,14 @@ private Q_SLOTS:
         dialog.PrepareNew(QStringLiteral("Add Satellite"), db);
         dialog.lnbTypeCombo()->setEditText(QStringLiteral("whatever"));
         dialog.Store();
-        dialog.ApplyTo(db);
+        SatellitePageCommands::StoreEntered(db, dialog);
         QCOMPARE(db.Satellite(dialog.slot()).lnbType(), 7u);
 
         SatelliteDialog second;
         second.PrepareNew(QStringLiteral("Add Satellite"), db);
         second.lnbTypeCombo()->setCurrentIndex(4);
         second.Store();
-        second.ApplyTo(db);
+        SatellitePageCommands::StoreEntered(db, second);
         QCOMPARE(db.Satellite(second.slot()).lnbType(), 4u);
     }
 
@@ -159,7 +160,7 @@ private Q_SLOTS:
         QCOMPARE(dialog.lnbTypeCombo()->currentText(), QStringLiteral("Type 4"));
         const auto before = db.workingCopy();
         dialog.Store();
-        dialog.ApplyTo(db);
+        SatellitePageCommands::StoreEntered(db, dialog);
         QVERIFY(db.workingCopy() == before);
 
         db.Satellite(s).setPosition(-1);
@@ -178,14 +179,14 @@ private Q_SLOTS:
         dialog.PrepareEdit(QStringLiteral("Edit Satellite"), db, s);
         dialog.nameEdit()->setText(QStringLiteral("ABCDEFGHIJKLMNO"));
         dialog.Store();
-        dialog.ApplyTo(db);
+        SatellitePageCommands::StoreEntered(db, dialog);
         const std::uint8_t* name = db.Satellite(s).data() + 16;
         QCOMPARE(QByteArray(reinterpret_cast<const char*>(name), 15), QByteArray("ABCDEFGHIJKLMNO"));
         QCOMPARE(name[15], std::uint8_t(0x77));
 
         dialog.nameEdit()->setText(QStringLiteral("Ab"));
         dialog.Store();
-        dialog.ApplyTo(db);
+        SatellitePageCommands::StoreEntered(db, dialog);
         QCOMPARE(QByteArray(reinterpret_cast<const char*>(name), 15),
                  QByteArray("Ab\0\0\0\0\0\0\0\0\0\0\0\0\0", 15));
     }
@@ -217,7 +218,8 @@ private Q_SLOTS:
         SatelliteDialog dialog;
         dialog.PrepareNew(QStringLiteral("Add Satellite"), db);
         dialog.Store();
-        QCOMPARE(dialog.ApplyTo(db), SatelliteDialog::TABLE_FULL); // the page says "Satellite is full!"
+        QCOMPARE(SatellitePageCommands::StoreEntered(db, dialog),
+                 SatelliteDialog::TABLE_FULL); // the page says "Satellite is full!"
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
         QCOMPARE(dialog.slot(), SatelliteDialog::TABLE_FULL);
         QVERIFY(db.workingCopy() == before);

@@ -1,19 +1,19 @@
 // The satellite page on a small but realistic image: cell texts, the selection
 // cascade, remembered rows, TV/Radio, the context menus, and every command on a
 // normal row and on a placeholder row. After every command the image is consistent.
-#include "views/SatellitePage.h"
+#include "views/satellites/SatellitePage.h"
 
 #include "TestSupport.h"
 #include "controls/ColumnListCtrl.h"
 #include "controls/MessageBox.h"
 #include "model/ConsistencyCheck.h"
 #include "model/RecordOperations.h"
-#include "views/ChannelDialog.h"
-#include "views/ListFilterBar.h"
-#include "views/LnbDialog.h"
-#include "views/SatelliteDialog.h"
-#include "views/SatellitePageCommands.h"
-#include "views/TransponderDialog.h"
+#include "views/channels/ChannelDialog.h"
+#include "views/common/ListFilterBar.h"
+#include "views/satellites/LnbDialog.h"
+#include "views/satellites/SatelliteDialog.h"
+#include "views/satellites/SatellitePageCommands.h"
+#include "views/satellites/TransponderDialog.h"
 
 #include <QAction>
 #include <QCheckBox>

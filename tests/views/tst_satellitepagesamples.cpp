@@ -2,18 +2,18 @@
 // on every row of the demo image keeps what the rows show, deletions and additions
 // keep the image consistent, and the full image makes every add command say its
 // table is full without changing anything.
-#include "views/SatellitePage.h"
+#include "views/satellites/SatellitePage.h"
 
 #include "TestSupport.h"
 #include "controls/ColumnListCtrl.h"
 #include "controls/MessageBox.h"
 #include "model/ConsistencyCheck.h"
 #include "model/SampleImages.h"
-#include "views/ChannelDialog.h"
-#include "views/LnbDialog.h"
-#include "views/SatelliteDialog.h"
-#include "views/SatellitePageCommands.h"
-#include "views/TransponderDialog.h"
+#include "views/channels/ChannelDialog.h"
+#include "views/satellites/LnbDialog.h"
+#include "views/satellites/SatelliteDialog.h"
+#include "views/satellites/SatellitePageCommands.h"
+#include "views/satellites/TransponderDialog.h"
 
 #include <QLineEdit>
 #include <QRadioButton>

@@ -4,7 +4,7 @@
 #include "ViewTestImages.h"
 #include "model/ChannelDatabase.h"
 #include "model/ConsistencyCheck.h"
-#include "views/SystemSettingsPage.h"
+#include "views/settings/SystemSettingsPage.h"
 
 #include <QComboBox>
 #include <QLineEdit>

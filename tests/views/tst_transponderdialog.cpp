@@ -1,6 +1,7 @@
 // The transponder dialog: defaults, the frequencies a dish delivers, the symbol
 // rate's 16 bits, the polarization choice, editing, and a full table.
-#include "views/TransponderDialog.h"
+#include "views/satellites/SatellitePageCommands.h"
+#include "views/satellites/TransponderDialog.h"
 
 #include "TestSupport.h"
 #include "controls/MessageBox.h"
@@ -40,7 +41,7 @@ private Q_SLOTS:
         QCOMPARE(dialog.result(), int(QDialog::Rejected));
         dialog.frequencyEdit()->setText(QStringLiteral("950"));
         dialog.okButton()->click();
-        dialog.ApplyTo(db);
+        SatellitePageCommands::StoreEntered(db, dialog);
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
         const int t = dialog.transponderSlot();
         QVERIFY(t != first && IsTransponderSlot(t));
@@ -73,7 +74,7 @@ private Q_SLOTS:
         dialog.frequencyEdit()->setText(frequency);
         dialog.symbolRateEdit()->setText(symbolRate);
         dialog.Store();
-        dialog.ApplyTo(db);
+        SatellitePageCommands::StoreEntered(db, dialog);
         const ConstTransponderRecord record = db.Transponder(dialog.transponderSlot());
         QCOMPARE(record.frequency(), storedFrequency);
         QCOMPARE(record.symbolRate(), storedSymbolRate);
@@ -142,7 +143,7 @@ private Q_SLOTS:
         vertical.frequencyEdit()->setText(QStringLiteral("11747"));
         vertical.polarityCombo()->setCurrentIndex(1);
         vertical.Store();
-        vertical.ApplyTo(db);
+        SatellitePageCommands::StoreEntered(db, vertical);
         QCOMPARE(db.Transponder(vertical.transponderSlot()).polarization(), 1u);
 
         TransponderDialog typed;
@@ -150,7 +151,7 @@ private Q_SLOTS:
         typed.frequencyEdit()->setText(QStringLiteral("11747"));
         typed.polarityCombo()->setEditText(QStringLiteral("circular"));
         typed.Store();
-        typed.ApplyTo(db);
+        SatellitePageCommands::StoreEntered(db, typed);
         QCOMPARE(db.Transponder(typed.transponderSlot()).polarization(), 3u);
     }
 
@@ -166,7 +167,7 @@ private Q_SLOTS:
         QCOMPARE(dialog.symbolRateEdit()->text(), QStringLiteral("27500"));
         QCOMPARE(dialog.polarityCombo()->currentText(), QStringLiteral("V"));
         dialog.Store();
-        dialog.ApplyTo(db);
+        SatellitePageCommands::StoreEntered(db, dialog);
         QCOMPARE(dialog.transponderSlot(), t);
         QCOMPARE(db.Transponder(t).polarization(), 1u);
         QCOMPARE(db.Transponder(t).frequency(), 12188u);
@@ -181,7 +182,7 @@ private Q_SLOTS:
         dialog.PrepareNew(QStringLiteral("Add Transponder"), db, satellite);
         dialog.frequencyEdit()->setText(QStringLiteral("11747"));
         dialog.Store();
-        QCOMPARE(dialog.ApplyTo(db), -1); // the page says "Transponder is Full!"
+        QCOMPARE(SatellitePageCommands::StoreEntered(db, dialog), -1); // the page says "Transponder is Full!"
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
         QCOMPARE(dialog.transponderSlot(), -1);
         QVERIFY(db.workingCopy() == before);

@@ -3,7 +3,7 @@
 #include "archive/ImageArchive.h"
 #include "document/Document.h"
 #include "model/ImageLayout.h"
-#include "views/ArchiveDialog.h"
+#include "views/lists/ArchiveDialog.h"
 
 #include <QDateTime>
 #include <QDir>

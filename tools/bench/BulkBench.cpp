@@ -4,8 +4,8 @@
 #include "document/Document.h"
 #include "model/BulkOperations.h"
 #include "model/ChannelDatabase.h"
-#include "views/BulkChannelCommands.h"
-#include "views/ChannelListPage.h"
+#include "views/channels/BulkChannelCommands.h"
+#include "views/channels/ChannelListPage.h"
 
 #include <QApplication>
 #include <QComboBox>

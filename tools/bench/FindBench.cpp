@@ -3,8 +3,8 @@
 #include "controls/ColumnListCtrl.h"
 #include "model/ChannelDatabase.h"
 #include "model/ChannelSearch.h"
-#include "views/ChannelRowTexts.h"
-#include "views/ListFilterBar.h"
+#include "views/channels/ChannelRowTexts.h"
+#include "views/common/ListFilterBar.h"
 
 #include <QApplication>
 #include <QKeyEvent>

@@ -3,7 +3,7 @@
 #include "controls/ColumnListCtrl.h"
 #include "document/Document.h"
 #include "model/RecordOperations.h"
-#include "views/ChannelListPage.h"
+#include "views/channels/ChannelListPage.h"
 
 #include <QApplication>
 #include <QComboBox>

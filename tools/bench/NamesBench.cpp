@@ -5,8 +5,8 @@
 #include "model/BulkOperations.h"
 #include "model/NamesOrder.h"
 #include "model/SampleImages.h"
-#include "views/BulkChannelCommands.h"
-#include "views/ChannelListPage.h"
+#include "views/channels/BulkChannelCommands.h"
+#include "views/channels/ChannelListPage.h"
 
 #include <QApplication>
 #include <QUndoStack>

@@ -5,9 +5,9 @@
 #include "document/Document.h"
 #include "model/ChannelDatabase.h"
 #include "model/RecordOperations.h"
-#include "views/ChannelListPage.h"
-#include "views/SatellitePage.h"
-#include "views/SatellitePageText.h"
+#include "views/channels/ChannelListPage.h"
+#include "views/common/SatellitePageText.h"
+#include "views/satellites/SatellitePage.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -51,7 +51,7 @@ void Settle() {
 
 LongestList FindLongestList(const vormante::ChannelDatabase& db, BusiestSatellite* busiest) {
     LongestList longest;
-    const std::vector<int> satellites = satview::UsedSatellites(db);
+    const std::vector<int> satellites = vormante::UsedSatellites(db);
     for (int satRow = 0; satRow < static_cast<int>(satellites.size()); ++satRow) {
         const int satellite = satellites[satRow];
         const std::vector<int> transponders = satview::ListedTransponders(db, satellite);

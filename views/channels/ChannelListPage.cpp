@@ -1,0 +1,633 @@
+#include "views/channels/ChannelListPage.h"
+
+#include "controls/ColumnListCtrl.h"
+#include "controls/MessageBox.h"
+#include "document/Document.h"
+#include "document/StepNames.h"
+#include "model/ChannelDatabase.h"
+#include "views/channels/BulkChannelCommands.h"
+#include "views/channels/ChannelCommands.h"
+#include "views/channels/ChannelRowTexts.h"
+#include "views/channels/MoveToDialog.h"
+#include "views/common/ChannelCounts.h"
+#include "views/common/CommandGuard.h"
+#include "views/common/DocumentFollower.h"
+#include "views/common/ListFilterBar.h"
+#include "views/common/ListKeeper.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeySequence>
+#include <QLabel>
+#include <QMenu>
+#include <QPointer>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+using vormante::ChannelDatabase;
+using vormante::SortKind;
+
+namespace {
+
+QLabel* CountLabel(QWidget* parent, const QString& objectName) {
+    auto* label = new QLabel(QStringLiteral("0"), parent);
+    label->setObjectName(objectName);
+    label->setMinimumWidth(32);
+    return label;
+}
+
+// Only used satellites whose chain starts at a channel slot hold channels; a free
+// slot's leftover links name nothing.
+bool HoldsChannels(vormante::ConstSatelliteRecord satellite) {
+    return satellite.isUsed() && vormante::IsChannelSlot(satellite.firstChannel());
+}
+
+struct SortEntry {
+    const char* text;
+    SortKind kind;
+    const char* objectName;
+};
+
+const SortEntry kSortEntries[] = {
+    {"a..Z", SortKind::NameUp, "sortNameUpAction"},
+    {"Z..a", SortKind::NameDown, "sortNameDownAction"},
+    {"Scr up", SortKind::ScrambledFirst, "sortScrambledFirstAction"},
+    {"Scr down", SortKind::ScrambledLast, "sortScrambledLastAction"},
+    {"Freq up", SortKind::FrequencyUp, "sortFrequencyUpAction"},
+    {"Freq down", SortKind::FrequencyDown, "sortFrequencyDownAction"},
+};
+
+} // namespace
+
+ChannelListPage::ChannelListPage(QWidget* parent)
+    : QWidget(parent),
+      follower_(new vormante::DocumentFollower(
+          this, [this](const vormante::DocumentChange& change, bool own) { followChange(change, own); })) {
+    dialogRunner_ = [](QDialog& dialog) { return dialog.exec(); };
+    buildControls();
+    buildKeeper();
+    buildCommands();
+    buildContextMenu();
+    // The filter box stands right above the list.
+    filterBar_ = new ListFilterBar(this);
+    filterBar_->setObjectName(QStringLiteral("channelFilterBar"));
+    filterRow_->insertWidget(0, filterBar_, 1);
+    filterBar_->Attach(channelList_);
+}
+
+void ChannelListPage::buildCommands() {
+    ChannelCommands::Context context;
+    context.list.database = [this] { return database(); };
+    context.list.channelOfRow = [this](int row) { return ChannelOfRow(row); };
+    context.list.shownChannels = [this] {
+        const int satellite = ShownSatellite();
+        return satellite < 0 ? std::vector<int>{} : vormante::ChannelsOfKind(*database(), satellite, showTv_);
+    };
+    context.list.satellite = [this] { return ShownSatellite(); };
+    context.list.tv = [this] { return showTv_; };
+    context.list.change = [this](const QString& name, const BulkChannelCommands::Operation& operation,
+                                 const QString& mergeKey) { return change(name, operation, mergeKey); };
+    context.runDialog = [this](QDialog& dialog) { return dialogRunner_(dialog); };
+    context.addPlace = [this] {
+        if (!document_ || !document_->isOpen())
+            return ChannelCommands::Target{};
+        const ChannelCommands::Target fromRow = placeOfRow();
+        return fromRow.transponder >= 0 ? fromRow : placeOnFirstSatellite();
+    };
+    context.current = [this] { return currentTarget(); };
+    // The page shows the new channel's kind and satellite (the user may have stored it
+    // on another one).
+    context.showAdded = [this](bool tv) {
+        SetShowTv(tv);
+        showCurrentSatellite_ = true;
+    };
+    context.placeSelectable = true;
+    context.deleteQuestion = QStringLiteral("\t Do you want to del channel [%1]?\t\t");
+    channels_ = new ChannelCommands(this, keeper_, std::move(context));
+    bulk_ = channels_->bulk();
+}
+
+void ChannelListPage::buildControls() {
+    auto* satelliteLabel = new QLabel(QStringLiteral("Select Satellite:"), this);
+    satelliteCombo_ = new QComboBox(this);
+    satelliteCombo_->setObjectName(QStringLiteral("satelliteComboBox"));
+    satelliteCombo_->setEditable(true);
+    satelliteCombo_->setInsertPolicy(QComboBox::NoInsert);
+    satelliteCombo_->setMinimumWidth(130);
+    satelliteLabel->setBuddy(satelliteCombo_);
+
+    tvButton_ = new QRadioButton(QStringLiteral("TV"), this);
+    tvButton_->setObjectName(QStringLiteral("tvRadioButton"));
+    radioButton_ = new QRadioButton(QStringLiteral("Radio"), this);
+    radioButton_->setObjectName(QStringLiteral("radioRadioButton"));
+    auto* kindGroup = new QButtonGroup(this);
+    kindGroup->addButton(tvButton_);
+    kindGroup->addButton(radioButton_);
+
+    tvCountLabel_ = CountLabel(this, QStringLiteral("tvCountLabel"));
+    radioCountLabel_ = CountLabel(this, QStringLiteral("radioCountLabel"));
+    totalCountLabel_ = CountLabel(this, QStringLiteral("totalCountLabel"));
+
+    auto* top = new QHBoxLayout;
+    top->addWidget(satelliteLabel);
+    top->addWidget(satelliteCombo_);
+    top->addSpacing(8);
+    top->addWidget(tvButton_);
+    top->addWidget(radioButton_);
+    top->addStretch(1);
+
+    // The counts stand right of the filter box (added by the constructor), so the
+    // page fits a window 640 pixels wide.
+    filterRow_ = new QHBoxLayout;
+    filterRow_->addSpacing(8);
+    filterRow_->addWidget(new QLabel(QStringLiteral("TV No:"), this));
+    filterRow_->addWidget(tvCountLabel_);
+    filterRow_->addWidget(new QLabel(QStringLiteral("Radio No:"), this));
+    filterRow_->addWidget(radioCountLabel_);
+    filterRow_->addWidget(new QLabel(QStringLiteral("Total No:"), this));
+    filterRow_->addWidget(totalCountLabel_);
+
+    channelList_ = new ColumnListCtrl(this);
+    channelList_->setObjectName(QStringLiteral("channelList"));
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addLayout(filterRow_);
+    layout->addWidget(channelList_, 1);
+
+    connect(tvButton_, &QRadioButton::clicked, this, &ChannelListPage::tvClicked);
+    connect(radioButton_, &QRadioButton::clicked, this, &ChannelListPage::radioClicked);
+    connect(satelliteCombo_, &QComboBox::currentIndexChanged, this, &ChannelListPage::satelliteChosen);
+    connect(channelList_, &ColumnListCtrl::rowContextMenuRequested, this, &ChannelListPage::showContextMenu);
+    channelList_->SetRowsDraggable(true);
+    connect(
+        channelList_, &ColumnListCtrl::rowsDropped, this,
+        [this](int row) { RunGuarded(this, [this, row] { DropSelectedAt(row); }); },
+        Qt::QueuedConnection); // after the drag has ended
+    connect(channelList_, &ColumnListCtrl::rowDoubleClicked, this, [this](int row) {
+        if (row >= 0)
+            guarded(&ChannelListPage::EditChannelCommand);
+    });
+}
+
+void ChannelListPage::buildContextMenu() {
+    contextMenu_ = new QMenu(QStringLiteral("CH"), this);
+    contextMenu_->setObjectName(QStringLiteral("channelContextMenu"));
+    auto addAction = [](QMenu* menu, const QString& text, const QString& name) {
+        QAction* action = menu->addAction(text);
+        action->setObjectName(name);
+        return action;
+    };
+    QAction* add =
+        addAction(contextMenu_, QStringLiteral("Add Channel..."), QStringLiteral("addChannelAction"));
+    bulk_->Key(add, QKeySequence(Qt::Key_Insert));
+    connect(add, &QAction::triggered, this, [this] { guarded(&ChannelListPage::AddChannelCommand); });
+    QAction* edit =
+        addAction(contextMenu_, QStringLiteral("Edit Channel..."), QStringLiteral("editChannelAction"));
+    bulk_->Key(edit, QKeySequence(Qt::Key_Return));
+    edit->setShortcuts({QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter), QKeySequence(Qt::Key_F2)});
+    connect(edit, &QAction::triggered, this, [this] { guarded(&ChannelListPage::EditChannelCommand); });
+    QAction* del =
+        addAction(contextMenu_, QStringLiteral("Del Channel"), QStringLiteral("deleteChannelAction"));
+    bulk_->Key(del, QKeySequence(QKeySequence::Delete));
+    connect(del, &QAction::triggered, this, [this] { guarded(&ChannelListPage::DeleteChannelCommand); });
+    QMenu* sortMenu = contextMenu_->addMenu(QStringLiteral("Sort"));
+    sortMenu->setObjectName(QStringLiteral("sortMenu"));
+    for (const SortEntry& entry : kSortEntries) {
+        const SortKind kind = entry.kind;
+        connect(addAction(sortMenu, QLatin1String(entry.text), QLatin1String(entry.objectName)),
+                &QAction::triggered, this,
+                [this, kind] { RunGuarded(this, [this, kind] { SortCommand(kind); }); });
+    }
+    bulk_->AddKeepOrderAction(contextMenu_);
+    connect(addAction(contextMenu_, QStringLiteral("Move"), QStringLiteral("moveAction")),
+            &QAction::triggered, this, [this] { guarded(&ChannelListPage::MoveCommand); });
+    QAction* top = addAction(contextMenu_, QStringLiteral("Move to top"), QStringLiteral("moveToTopAction"));
+    bulk_->Key(top, QKeySequence(Qt::CTRL | Qt::Key_Home));
+    connect(top, &QAction::triggered, this, [this] { guarded(&ChannelListPage::MoveToTopCommand); });
+    QAction* bottom =
+        addAction(contextMenu_, QStringLiteral("Move to bottom"), QStringLiteral("moveToBottomAction"));
+    bulk_->Key(bottom, QKeySequence(Qt::CTRL | Qt::Key_End));
+    connect(bottom, &QAction::triggered, this, [this] { guarded(&ChannelListPage::MoveToBottomCommand); });
+    QAction* up = addAction(contextMenu_, QStringLiteral("Move up"), QStringLiteral("moveUpAction"));
+    bulk_->Key(up, QKeySequence(Qt::CTRL | Qt::Key_Up));
+    connect(up, &QAction::triggered, this, [this] { RunGuarded(this, [this] { MoveByOneCommand(true); }); });
+    QAction* down = addAction(contextMenu_, QStringLiteral("Move down"), QStringLiteral("moveDownAction"));
+    bulk_->Key(down, QKeySequence(Qt::CTRL | Qt::Key_Down));
+    connect(down, &QAction::triggered, this,
+            [this] { RunGuarded(this, [this] { MoveByOneCommand(false); }); });
+    bulk_->AddFlagMenu(contextMenu_);
+}
+
+void ChannelListPage::guarded(void (ChannelListPage::*command)()) {
+    RunGuarded(this, [this, command] { (this->*command)(); });
+}
+
+const ChannelDatabase* ChannelListPage::database() const {
+    return document_ ? &document_->database() : nullptr;
+}
+
+bool ChannelListPage::change(const QString& name, const std::function<void(ChannelDatabase&)>& operation,
+                             const QString& mergeKey) {
+    return follower_->Change(name, operation, mergeKey);
+}
+
+// The rows: the shown satellite's channels of the shown kind, in chain order.
+void ChannelListPage::buildKeeper() {
+    vormante::ListKeeper::Source rows;
+    rows.records = [this] { return ListedChannels(SatelliteOfChoice(satelliteChoice_)); };
+    rows.cells = [this](int channel) { return channelrow::RowTexts(*database(), channel, 0).mid(1); };
+    // A row shows its channel, its transponder and the transponder's satellite.
+    rows.touched = [this](int channel, const vormante::DocumentChange& change) {
+        if (change.TouchesChannel(channel))
+            return true;
+        const int transponder = database()->Channel(channel).transponder();
+        if (!vormante::IsTransponderSlot(transponder))
+            return false;
+        return change.TouchesTransponder(transponder) ||
+               change.TouchesSatellite(static_cast<int>(database()->Transponder(transponder).satellite()));
+    };
+    keeper_ =
+        new vormante::ListKeeper(channelList_, std::move(rows), vormante::ListKeeper::Scroll::PageOfCurrent,
+                                 vormante::ListKeeper::CurrentRule::FocusRow);
+}
+
+void ChannelListPage::FollowDocument() {
+    followChange(vormante::DocumentFollower::Everything(), false);
+}
+
+// The one place the page follows the document. A change made elsewhere keeps the
+// shown satellite, the same channels current and selected, the first row shown and
+// the focus; the page's own commands have said where the list stands.
+void ChannelListPage::followChange(const vormante::DocumentChange& change, bool own) {
+    if (!document_ || !document_->isOpen()) {
+        keeper_->DropPlan();
+        return;
+    }
+    const QPointer<QWidget> focus = QApplication::focusWidget();
+    if (own && showCurrentSatellite_) {
+        // The command stored a channel on the current satellite: show that one.
+        const int stored = ChoiceOfSatellite(static_cast<int>(database()->Settings().currentSatellite()));
+        if (stored >= 0)
+            satelliteChoice_ = stored;
+    } else if (!own) {
+        keeper_->Plan(vormante::Placement::Follow());
+        keepShownSatellite();
+    }
+    showCurrentSatellite_ = false;
+    if (boxEntries() != currentBoxEntries() || keeper_->NeedsRefill(change)) {
+        Refresh();
+    } else {
+        keeper_->Rewrite(change);
+        UpdateCounters();
+    }
+    keeper_->DropPlan();
+    if (!own && focus)
+        focus->setFocus();
+}
+
+// The same satellite may stand at another place of the box now.
+void ChannelListPage::keepShownSatellite() {
+    const int satellite = ShownSatellite();
+    int satellites = 0;
+    while (SatelliteOfChoice(satellites) >= 0)
+        ++satellites;
+    if (satellite >= 0) {
+        for (int index = 0; index < satellites; ++index)
+            if (SatelliteOfChoice(index) == satellite)
+                satelliteChoice_ = index;
+    }
+    if (satelliteChoice_ >= satellites)
+        satelliteChoice_ = std::max(0, satellites - 1);
+}
+
+QStringList ChannelListPage::boxEntries() const {
+    QStringList names;
+    for (int slot = 0; slot < vormante::SATELLITE_SLOTS; ++slot) {
+        const vormante::ConstSatelliteRecord satellite = database()->Satellite(slot);
+        if (HoldsChannels(satellite)) {
+            const std::string name = satellite.name();
+            names << steps::FromLatin1(name);
+        }
+    }
+    return names;
+}
+
+QStringList ChannelListPage::currentBoxEntries() const {
+    QStringList names;
+    for (int index = 0; index < satelliteCombo_->count(); ++index)
+        names << satelliteCombo_->itemText(index);
+    return names;
+}
+
+std::vector<int> ChannelListPage::ListedChannels(int satellite) const {
+    std::vector<int> listed;
+    if (satellite < 0)
+        return listed;
+    const unsigned wanted =
+        showTv_ ? vormante::ChannelRecord::SERVICE_TV : vormante::ChannelRecord::SERVICE_RADIO;
+    const ChannelDatabase& db = *database();
+    int channel = db.Satellite(satellite).firstChannel();
+    // Bounded by the table size, so a chain that loops back ends too.
+    for (int steps = 0; vormante::IsChannelSlot(channel) && steps < vormante::CHANNEL_SLOTS; ++steps) {
+        const vormante::ConstChannelRecord record = db.Channel(channel);
+        if (record.state() == vormante::ChannelRecord::STATE_IN_USE && record.serviceType() == wanted)
+            listed.push_back(channel);
+        channel = record.nextChannel();
+    }
+    return listed;
+}
+
+void ChannelListPage::Initialize(vormante::Document& document) {
+    channelList_->BuildColumns(channelrow::ColumnSpec());
+    channelList_->setCurrentRow(0);
+    savedTvRow_ = 0;
+    savedRadioRow_ = 0;
+    document_ = &document;
+    follower_->Follow(document);
+    satelliteChoice_ = 0;
+    SetShowTv(true);
+}
+
+void ChannelListPage::SetShowTv(bool tv) {
+    showTv_ = tv;
+    tvButton_->setChecked(tv);
+    radioButton_->setChecked(!tv);
+}
+
+int ChannelListPage::currentRow() const {
+    return channelList_->currentRow();
+}
+
+int ChannelListPage::SatelliteOfChoice(int index) const {
+    const ChannelDatabase* db = database();
+    if (!db || index < 0)
+        return -1;
+    int count = 0;
+    for (int slot = 0; slot < vormante::SATELLITE_SLOTS; ++slot) {
+        if (HoldsChannels(db->Satellite(slot)) && ++count == index + 1)
+            return slot;
+    }
+    return -1;
+}
+
+int ChannelListPage::ChoiceOfSatellite(int slot) const {
+    for (int index = 0;; ++index) {
+        const int shown = SatelliteOfChoice(index);
+        if (shown < 0 || shown == slot)
+            return shown < 0 ? -1 : index;
+    }
+}
+
+int ChannelListPage::ShownSatellite() const {
+    const int index = satelliteCombo_->currentIndex();
+    // Text typed into the box that is not the chosen entry's name leaves no satellite chosen.
+    if (index < 0 || satelliteCombo_->currentText() != satelliteCombo_->itemText(index))
+        return -1;
+    return SatelliteOfChoice(index);
+}
+
+int ChannelListPage::ChannelOfRow(int row) const {
+    const ChannelDatabase* db = database();
+    const int channel = channelList_->RowKey(row);
+    const int satellite = ShownSatellite();
+    if (!db || channel < 0 || satellite < 0)
+        return -1;
+    // The row's channel still is one of the shown list: on that satellite's chain, of
+    // the shown kind.
+    const int ordinal = vormante::ChannelOrdinal(*db, satellite, -1, showTv_, channel);
+    return ordinal >= 1 && vormante::FindChannel(*db, satellite, -1, showTv_, ordinal) == channel ? channel
+                                                                                                  : -1;
+}
+
+void ChannelListPage::Refresh() {
+    if (!document_ || !document_->isOpen())
+        return;
+    fillSatelliteBox();
+    const int satellite = SatelliteOfChoice(satelliteChoice_);
+    if (satellite != -1) {
+        // Showing a satellite makes it the current one; that is no step of its own
+        // and joins the next one.
+        document_->ApplyQuietly([satellite](ChannelDatabase& db) {
+            db.Settings().setCurrentSatellite(static_cast<unsigned>(satellite));
+        });
+    }
+    keeper_->Refill();
+    UpdateCounters();
+}
+
+void ChannelListPage::fillSatelliteBox() {
+    const QSignalBlocker blocker(satelliteCombo_);
+    satelliteCombo_->clear();
+    satelliteCombo_->addItems(boxEntries());
+    satelliteCombo_->setCurrentIndex(satelliteChoice_ < satelliteCombo_->count() ? satelliteChoice_ : -1);
+}
+
+void ChannelListPage::UpdateCounters() {
+    const ChannelCounts counts =
+        document_ && document_->isOpen() ? CurrentSatelliteChannelCounts(*database()) : ChannelCounts{};
+    tvCountLabel_->setText(QString::number(counts.tv));
+    radioCountLabel_->setText(QString::number(counts.radio));
+    totalCountLabel_->setText(QString::number(counts.total()));
+}
+
+void ChannelListPage::tvClicked() {
+    SetShowTv(true);
+    const int old = channelList_->currentRow();
+    channelList_->setCurrentRow(savedTvRow_);
+    savedRadioRow_ = old;
+    Refresh();
+    tvButton_->setFocus();
+}
+
+void ChannelListPage::radioClicked() {
+    SetShowTv(false);
+    const int old = channelList_->currentRow();
+    channelList_->setCurrentRow(savedRadioRow_);
+    savedTvRow_ = old;
+    Refresh();
+    radioButton_->setFocus();
+}
+
+void ChannelListPage::satelliteChosen(int index) {
+    if (index < 0 || !document_ || !document_->isOpen())
+        return;
+    satelliteChoice_ = index;
+    // Picked with the keys, the next key still belongs to the box: Return must not
+    // reach the list (and edit a channel), Down must pick the next satellite.
+    const bool fromBox = satelliteCombo_->hasFocus();
+    Refresh(); // makes the chosen satellite the current one
+    if (fromBox)
+        satelliteCombo_->setFocus();
+}
+
+void ChannelListPage::showContextMenu(int row, const QPoint& globalPos) {
+    if (row < 0 || row >= channelList_->RowCount())
+        return;
+    if (!channelList_->IsRowSelected(row)) {
+        keeper_->SelectOnly(row);
+        keeper_->TakeCurrentFromSelection();
+    }
+    contextMenu_->popup(globalPos);
+}
+
+// The channel's transponder and that transponder's satellite, where both are sound.
+ChannelCommands::Target ChannelListPage::placeOfRow() const {
+    ChannelCommands::Target place;
+    const int channel = ChannelOfRow(channelList_->currentRow());
+    if (channel < 0)
+        return place;
+    const ChannelDatabase& db = *database();
+    const int transponder = db.Channel(channel).transponder();
+    if (!vormante::IsTransponderSlot(transponder))
+        return place;
+    const int satellite = static_cast<int>(db.Transponder(transponder).satellite());
+    if (!vormante::IsSatelliteSlot(satellite))
+        return place;
+    place.transponder = transponder;
+    place.satellite = satellite;
+    return place;
+}
+
+// The first used satellite and its first transponder, when it has one.
+ChannelCommands::Target ChannelListPage::placeOnFirstSatellite() const {
+    ChannelCommands::Target place;
+    const ChannelDatabase& db = *database();
+    int satellite = 0;
+    while (satellite < vormante::SATELLITE_SLOTS && !db.Satellite(satellite).isUsed())
+        ++satellite;
+    if (satellite == vormante::SATELLITE_SLOTS)
+        return place;
+    int transponder = db.Satellite(satellite).firstTransponder();
+    for (int steps = 0; vormante::IsTransponderSlot(transponder) && steps < vormante::TRANSPONDER_SLOTS;
+         ++steps) {
+        const vormante::ConstTransponderRecord record = db.Transponder(transponder);
+        if (record.isUsed() && static_cast<int>(record.satellite()) == satellite) {
+            place.satellite = satellite;
+            place.transponder = transponder;
+            return place;
+        }
+        transponder = record.nextTransponder();
+    }
+    return place;
+}
+
+// The current row's channel on the shown satellite's chain; the dialog starts on
+// the channel's transponder and that transponder's satellite.
+ChannelCommands::Target ChannelListPage::currentTarget() const {
+    ChannelCommands::Target target;
+    target.channel = ChannelOfRow(channelList_->currentRow());
+    if (target.channel < 0)
+        return target;
+    const ChannelDatabase& db = *database();
+    target.chain = ShownSatellite();
+    target.transponder = db.Channel(target.channel).transponder();
+    target.satellite = target.chain;
+    if (vormante::IsTransponderSlot(target.transponder) &&
+        vormante::IsSatelliteSlot(static_cast<int>(db.Transponder(target.transponder).satellite())))
+        target.satellite = static_cast<int>(db.Transponder(target.transponder).satellite());
+    return target;
+}
+
+void ChannelListPage::AddChannelCommand() {
+    channels_->Add();
+}
+
+void ChannelListPage::EditChannelCommand() {
+    channels_->Edit();
+}
+
+void ChannelListPage::DeleteChannelCommand() {
+    channels_->Delete();
+}
+
+void ChannelListPage::SortCommand(SortKind kind) {
+    const int satellite = ShownSatellite();
+    const int row = channelList_->currentRow();
+    if (satellite < 0 || row < 0 || row >= channelList_->RowCount() ||
+        channelList_->CellText(row, channelrow::NO_COLUMN).isEmpty())
+        return;
+    // The channel shown in the current row, even when the rows were reordered by a header click.
+    const int channel = ChannelOfRow(row);
+    QString sortName;
+    for (const SortEntry& entry : kSortEntries)
+        if (entry.kind == kind)
+            sortName = QLatin1String(entry.text);
+    // The same channel stays current, at its new place.
+    keeper_->Plan(vormante::Placement::Show([channel] { return channel; }));
+    change(QStringLiteral("Sort %1 on %2").arg(sortName, steps::SatelliteLabel(*database(), satellite)),
+           [&](ChannelDatabase& db) { vormante::SortChannels(db, satellite, kind); });
+}
+
+void ChannelListPage::MoveCommand() {
+    const int row = channelList_->currentRow();
+    if (ShownSatellite() < 0 || row < 0 || row >= channelList_->RowCount() ||
+        channelList_->CellText(row, channelrow::NO_COLUMN).isEmpty())
+        return;
+    MoveToDialog dialog(this);
+    dialogRunner_(dialog); // a cancelled dialog leaves the target at 0, which is refused below
+    MoveCurrentTo(dialog.targetPosition());
+}
+
+void ChannelListPage::MoveCurrentTo(int target) {
+    const int satellite = ShownSatellite();
+    const int row = channelList_->currentRow();
+    if (satellite < 0 || row < 0 || row >= channelList_->RowCount() ||
+        channelList_->CellText(row, channelrow::NO_COLUMN).isEmpty())
+        return;
+    if (target < 1 || target > channelList_->RowCount()) {
+        MessageBox::information(this, QStringLiteral("Error Input!"));
+        return;
+    }
+    if (bulk_->HasSeveralSelected()) {
+        bulk_->MoveSelectedTo(target);
+        return;
+    }
+    const int channel = ChannelOfRow(row);
+    const int number = vormante::ChannelOrdinal(*database(), satellite, -1, showTv_, channel);
+    if (channel < 0 || number < 1)
+        return;
+    // The moved channel is current, at its new place.
+    keeper_->Plan(vormante::Placement::Show([channel] { return channel; }));
+    change(
+        QStringLiteral("Move %1 to %2").arg(steps::ChannelLabel(*database(), channel)).arg(target),
+        [&](ChannelDatabase& db) { vormante::MoveChannelToNumber(db, satellite, number, target, showTv_); });
+}
+
+bool ChannelListPage::ShowChannel(int satellite, bool tv, int channel) {
+    if (!document_ || !document_->isOpen())
+        return false;
+    const int choice = ChoiceOfSatellite(satellite);
+    if (choice < 0)
+        return false;
+    filterBar_->Clear();
+    satelliteChoice_ = choice;
+    SetShowTv(tv);
+    keeper_->Plan(vormante::Placement::Show([channel] { return channel; }));
+    Refresh();
+    return channelList_->RowOfKey(channel) >= 0;
+}
+
+void ChannelListPage::MoveToTopCommand() {
+    bulk_->MoveSelectedToTop();
+}
+
+void ChannelListPage::MoveToBottomCommand() {
+    bulk_->MoveSelectedToBottom();
+}
+
+void ChannelListPage::MoveByOneCommand(bool up) {
+    bulk_->MoveSelectedByOne(up);
+}
+
+void ChannelListPage::SetFlagCommand(vormante::ChannelFlag flag, bool on) {
+    bulk_->SetFlag(flag, on);
+}
+
+void ChannelListPage::DropSelectedAt(int row) {
+    bulk_->DropSelectedAt(row);
+}

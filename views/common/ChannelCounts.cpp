@@ -1,0 +1,12 @@
+#include "views/common/ChannelCounts.h"
+
+#include "model/ChannelDatabase.h"
+#include "model/RecordOperations.h"
+
+ChannelCounts CurrentSatelliteChannelCounts(const vormante::ChannelDatabase& database) {
+    const int slot = static_cast<int>(database.Settings().currentSatellite());
+    if (!vormante::IsSatelliteSlot(slot) || !database.Satellite(slot).isUsed())
+        return {};
+    return {vormante::CountChannelsOnCurrentSatellite(database, true),
+            vormante::CountChannelsOnCurrentSatellite(database, false)};
+}

@@ -1,0 +1,37 @@
+#include "views/common/DialogLayout.h"
+
+#include <QDialog>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+QHBoxLayout* CenteredButtonRow(QPushButton* ok, QPushButton* cancel, int gap) {
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(ok);
+    if (gap >= 0)
+        buttons->addSpacing(gap);
+    buttons->addWidget(cancel);
+    buttons->addStretch();
+    return buttons;
+}
+
+QHBoxLayout* AcceptRejectRow(QDialog* dialog, QPushButton** ok) {
+    auto* accept = new QPushButton(QStringLiteral("OK"), dialog);
+    accept->setObjectName(QStringLiteral("okButton"));
+    accept->setDefault(true);
+    auto* cancel = new QPushButton(QStringLiteral("Cancel"), dialog);
+    cancel->setObjectName(QStringLiteral("cancelButton"));
+    QObject::connect(accept, &QPushButton::clicked, dialog, &QDialog::accept);
+    QObject::connect(cancel, &QPushButton::clicked, dialog, &QDialog::reject);
+    if (ok != nullptr)
+        *ok = accept;
+    return CenteredButtonRow(accept, cancel);
+}
+
+void StackFormAndButtons(QDialog* dialog, QLayout* form, QPushButton* ok, QPushButton* cancel) {
+    auto* layout = new QVBoxLayout(dialog);
+    layout->addLayout(form);
+    layout->addSpacing(12);
+    layout->addLayout(CenteredButtonRow(ok, cancel));
+}

@@ -1,0 +1,129 @@
+#include "views/common/SatellitePageText.h"
+
+#include "document/StepNames.h"
+
+#include <QComboBox>
+
+#include <climits>
+
+using namespace vormante;
+
+namespace satview {
+
+int ReadNumber(const QString& text) {
+    qsizetype i = 0;
+    const qsizetype n = text.size();
+    while (i < n && (text[i] == u' ' || text[i] == u'\t' || text[i] == u'\n' || text[i] == u'\r' ||
+                     text[i] == u'\v' || text[i] == u'\f'))
+        ++i;
+    bool negative = false;
+    if (i < n && (text[i] == u'+' || text[i] == u'-')) {
+        negative = text[i] == u'-';
+        ++i;
+    }
+    long long value = 0;
+    for (; i < n && text[i] >= u'0' && text[i] <= u'9'; ++i) {
+        value = value * 10 + (text[i].unicode() - u'0');
+        if (value > static_cast<long long>(INT_MAX) + 1)
+            value = static_cast<long long>(INT_MAX) + 1;
+    }
+    if (negative)
+        return static_cast<int>(-value);
+    return value > INT_MAX ? INT_MAX : static_cast<int>(value);
+}
+
+std::string ToBytes(const QString& text) {
+    const QByteArray latin = text.toLatin1();
+    return std::string(latin.constData(), static_cast<std::size_t>(latin.size()));
+}
+
+int ChosenIndex(const QComboBox& combo) {
+    if (!combo.isEditable())
+        return combo.currentIndex();
+    return combo.findText(combo.currentText(), Qt::MatchFixedString | Qt::MatchCaseSensitive);
+}
+
+std::vector<int> ListedTransponders(const ChannelDatabase& db, int satellite) {
+    std::vector<int> listed;
+    if (!IsSatelliteSlot(satellite))
+        return listed;
+    int t = db.Satellite(satellite).firstTransponder();
+    for (int steps = 0; IsTransponderSlot(t) && steps < TRANSPONDER_SLOTS; ++steps) {
+        const ConstTransponderRecord record = db.Transponder(t);
+        if (record.isUsed() && static_cast<int>(record.satellite()) == satellite)
+            listed.push_back(t);
+        t = record.nextTransponder();
+    }
+    return listed;
+}
+
+std::vector<int> ListedChannels(const ChannelDatabase& db, int satellite, int transponder, bool tv) {
+    std::vector<int> listed;
+    if (!IsSatelliteSlot(satellite))
+        return listed;
+    const unsigned type = tv ? ChannelRecord::SERVICE_TV : ChannelRecord::SERVICE_RADIO;
+    int c = db.Satellite(satellite).firstChannel();
+    for (int steps = 0; IsChannelSlot(c) && steps < CHANNEL_SLOTS; ++steps) {
+        const ConstChannelRecord record = db.Channel(c);
+        if (record.transponder() == transponder && record.serviceType() == type)
+            listed.push_back(c);
+        c = record.nextChannel();
+    }
+    return listed;
+}
+
+QStringList SatelliteCells(const ChannelDatabase& db, int slot) {
+    const ConstSatelliteRecord record = db.Satellite(slot);
+    return {steps::FromLatin1(record.name()), QString::fromStdString(FormatPosition(record.position())),
+            QString::fromStdString(texts::SatelliteLnbTypeName(static_cast<int>(record.lnbType())))};
+}
+
+QStringList TransponderCells(const ChannelDatabase& db, int slot) {
+    const ConstTransponderRecord record = db.Transponder(slot);
+    return {QString::number(record.frequency()),
+            record.isVertical() ? QStringLiteral("V") : QStringLiteral("H"),
+            QString::number(record.symbolRate()), QString::number(slot)};
+}
+
+QStringList LnbCells(const ChannelDatabase& db, int type) {
+    const ConstSystemSettingsBlock settings = db.Settings();
+    const ConstLnbSlot slot = settings.lnbSlot(type);
+    const LnbFrequencies frequencies = LnbFrequenciesOf(settings, type);
+    auto mhz = [](const std::optional<unsigned>& value) {
+        return value ? QString::number(*value) : QString();
+    };
+    return {QString::fromStdString(texts::LnbTypeName(type)),
+            mhz(frequencies.lowMHz),
+            mhz(frequencies.highMHz),
+            QString::fromLatin1(texts::At(texts::Diseqc, slot.diseqcItem())),
+            QString::fromLatin1(texts::At(texts::Tone22k, slot.tone22k())),
+            QString::fromLatin1(texts::At(texts::Tone22k, slot.switch12V())),
+            slot.lnbPower() ? QStringLiteral("ON") : QStringLiteral("OFF")};
+}
+
+QStringList ChannelCells(const ChannelDatabase& db, int slot) {
+    const ConstChannelRecord record = db.Channel(slot);
+    auto yesNo = [](bool on) { return on ? QStringLiteral("Y") : QStringLiteral("N"); };
+    return {steps::FromLatin1(record.name()),
+            QString::number(record.videoPid()),
+            QString::number(record.audioPid()),
+            QString::number(record.pcrPid()),
+            QString::number(record.teletextPid()),
+            yesNo(record.locked()),
+            yesNo(record.scrambled()),
+            yesNo(record.fav1()),
+            yesNo(record.fav2()),
+            yesNo(record.fav3()),
+            yesNo(record.fav4()),
+            QString::number(record.channelNumber())};
+}
+
+QString TransponderChoiceText(const ChannelDatabase& db, int slot) {
+    const ConstTransponderRecord record = db.Transponder(slot);
+    return QStringLiteral("%1 %2 %3")
+        .arg(record.frequency())
+        .arg(record.symbolRate())
+        .arg(record.isVertical() ? QLatin1Char('V') : QLatin1Char('H'));
+}
+
+} // namespace satview

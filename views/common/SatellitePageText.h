@@ -1,0 +1,47 @@
+// What the satellite page and its dialogs show for a record, how they read a
+// typed number, and the bounded chain walks they list records with. Every slot
+// taken from the image is range-checked here, and every walk stops after as many
+// steps as its table has slots, so a damaged image can neither crash nor hang a view.
+#pragma once
+
+#include "model/ChannelDatabase.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <string>
+#include <vector>
+
+class QComboBox;
+
+namespace satview {
+
+// Reads a number like atoi: leading blanks, optional sign, digits up to the first
+// non-digit; 0 when there are none. Values beyond the int range saturate.
+int ReadNumber(const QString& text);
+
+// Names are single-byte texts in the image; steps::FromLatin1 reads them.
+std::string ToBytes(const QString& text);
+
+// The index of the chosen item of a combo box. In a box whose text can be typed, a
+// text that is not exactly one of the items counts as no choice (-1).
+int ChosenIndex(const QComboBox& combo);
+
+// The transponders a satellite lists, in chain order: on its chain, in use, and
+// naming that satellite.
+std::vector<int> ListedTransponders(const vormante::ChannelDatabase& db, int satellite);
+
+// The channels of a satellite's chain on one transponder with the given service type
+// (1 TV, 2 radio), in chain order.
+std::vector<int> ListedChannels(const vormante::ChannelDatabase& db, int satellite, int transponder, bool tv);
+
+// Cell texts of one row, every column but "No".
+QStringList SatelliteCells(const vormante::ChannelDatabase& db, int slot);
+QStringList TransponderCells(const vormante::ChannelDatabase& db, int slot);
+QStringList LnbCells(const vormante::ChannelDatabase& db, int type);
+QStringList ChannelCells(const vormante::ChannelDatabase& db, int slot);
+
+// "%d %d %c": frequency, symbol rate, 'V' or 'H'.
+QString TransponderChoiceText(const vormante::ChannelDatabase& db, int slot);
+
+} // namespace satview

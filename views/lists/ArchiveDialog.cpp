@@ -1,0 +1,301 @@
+#include "views/lists/ArchiveDialog.h"
+
+#include "archive/ArchiveKeeper.h"
+#include "controls/ColumnListCtrl.h"
+#include "controls/MessageBox.h"
+#include "document/Document.h"
+#include "views/lists/CompareDialog.h"
+
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QSpinBox>
+#include <QUrl>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <memory>
+#include <span>
+
+using namespace vormante;
+
+namespace {
+
+const QString COLUMNS =
+    QStringLiteral("Time,130;Kind,100;File or port,140;Satellites,65;Transponders,85;Channels,65");
+
+QString Count(int value) {
+    return value < 0 ? QStringLiteral("-") : QString::number(value);
+}
+
+QString KindText(const ArchiveEntry& entry) {
+    QString kind = entry.kind == ArchiveKind::Received ? QStringLiteral("Received")
+                   : entry.kind == ArchiveKind::Sent   ? QStringLiteral("Sent")
+                                                       : QStringLiteral("Before saving");
+    return entry.damaged ? kind + QStringLiteral(" (damaged)") : kind;
+}
+
+QString PlaceText(const ArchiveEntry& entry) {
+    const QString place = archiving::ShownPlace(entry);
+    return entry.kind == ArchiveKind::BeforeSave ? QFileInfo(place).fileName() : place;
+}
+
+std::unique_ptr<ChannelDatabase> Loaded(const QByteArray& image) {
+    auto db = std::make_unique<ChannelDatabase>();
+    db->Load(std::span(reinterpret_cast<const std::uint8_t*>(image.constData()),
+                       static_cast<std::size_t>(image.size())));
+    db->BuildRecordPointers();
+    return db;
+}
+
+} // namespace
+
+ArchiveDialog::ArchiveDialog(ImageArchive& archive, Document& document, std::function<bool()> confirmLeave,
+                             QWidget* parent)
+    : QDialog(parent), archive_(archive), document_(document), confirmLeave_(std::move(confirmLeave)),
+      runDialog_([](QDialog& dialog) { return dialog.exec(); }),
+      openFolder_([](const QString& folder) { QDesktopServices::openUrl(QUrl::fromLocalFile(folder)); }) {
+    setWindowTitle(QStringLiteral("Archive"));
+    setObjectName(QStringLiteral("archiveDialog"));
+
+    list_ = new ColumnListCtrl(this);
+    list_->setObjectName(QStringLiteral("archiveList"));
+    list_->BuildColumns(COLUMNS);
+    list_->SetRowsWanted(12, 6);
+    summaryLabel_ = new QLabel(this);
+    summaryLabel_->setObjectName(QStringLiteral("summaryLabel"));
+    summaryLabel_->setWordWrap(true);
+    summaryLabel_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+
+    auto button = [this](const QString& text, const char* name) {
+        auto* made = new QPushButton(text, this);
+        made->setObjectName(QLatin1String(name));
+        made->setAutoDefault(false);
+        return made;
+    };
+    openButton_ = button(QStringLiteral("Open"), "openButton");
+    compareButton_ = button(QStringLiteral("Compare with the open image"), "compareButton");
+    restoreButton_ = button(QStringLiteral("Restore"), "restoreButton");
+    deleteButton_ = button(QStringLiteral("Delete"), "deleteButton");
+    folderButton_ = button(QStringLiteral("Show in folder"), "folderButton");
+    auto* close = button(QStringLiteral("Close"), "closeButton");
+    openButton_->setToolTip(QStringLiteral("Open the image as a new, unnamed document"));
+    restoreButton_->setToolTip(
+        QStringLiteral("Put the image into the open document, as one step Undo takes back"));
+
+    limitBox_ = new QSpinBox(this);
+    limitBox_->setObjectName(QStringLiteral("limitSpinBox"));
+    limitBox_->setRange(1, 100000);
+    limitBox_->setKeyboardTracking(false);
+    auto* limitLabel = new QLabel(QStringLiteral("Keep at most"), this);
+    limitLabel->setBuddy(limitBox_);
+
+    auto* actions = new QHBoxLayout;
+    for (QPushButton* each : {openButton_, compareButton_, restoreButton_, deleteButton_, folderButton_})
+        actions->addWidget(each);
+    actions->addStretch();
+    auto* bottom = new QHBoxLayout;
+    bottom->addWidget(limitLabel);
+    bottom->addWidget(limitBox_);
+    bottom->addWidget(new QLabel(QStringLiteral("images"), this));
+    bottom->addStretch();
+    bottom->addWidget(close);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(list_, 1);
+    layout->addWidget(summaryLabel_);
+    layout->addLayout(actions);
+    layout->addLayout(bottom);
+
+    connect(openButton_, &QPushButton::clicked, this, &ArchiveDialog::OpenSelected);
+    connect(compareButton_, &QPushButton::clicked, this, &ArchiveDialog::CompareSelected);
+    connect(restoreButton_, &QPushButton::clicked, this, &ArchiveDialog::RestoreSelected);
+    connect(deleteButton_, &QPushButton::clicked, this, &ArchiveDialog::DeleteSelected);
+    connect(folderButton_, &QPushButton::clicked, this, &ArchiveDialog::ShowFolder);
+    connect(close, &QPushButton::clicked, this, &QDialog::reject);
+    connect(list_, &ColumnListCtrl::rowSelectionChanged, this, &ArchiveDialog::UpdateButtons);
+    connect(list_, &ColumnListCtrl::rowDoubleClicked, this, [this](int row) {
+        if (row >= 0)
+            OpenSelected();
+    });
+    connect(limitBox_, &QSpinBox::editingFinished, this, &ArchiveDialog::ApplyLimit);
+    Refill();
+    if (list_->RowCount() > 0)
+        list_->SelectRow(0, true);
+}
+
+QString ArchiveDialog::RestoreStepName(const ArchiveEntry& entry) {
+    return QStringLiteral("Restore image of %1").arg(archiving::ShownTime(entry));
+}
+
+void ArchiveDialog::Refill() {
+    const ArchiveEntry* selected = selectedEntry();
+    const QString keep = selected ? selected->id : QString();
+    const ImageArchive::Listing listing = archive_.List();
+    entries_ = listing.entries;
+    limit_ = listing.limit;
+    list_->DeleteAllRows();
+    for (int i = 0; i < entries_.size(); ++i) {
+        const ArchiveEntry& entry = entries_[i];
+        list_->AddKeyedRow({archiving::ShownTime(entry), KindText(entry), PlaceText(entry),
+                            Count(entry.satellites), Count(entry.transponders), Count(entry.channels)},
+                           i);
+    }
+    const QSignalBlocker quiet(limitBox_);
+    limitBox_->setValue(limit_);
+    QString summary = QStringLiteral("%1 %2 in %3")
+                          .arg(entries_.size())
+                          .arg(entries_.size() == 1 ? QStringLiteral("image") : QStringLiteral("images"),
+                               QDir::toNativeSeparators(archive_.folder()));
+    if (!listing.problem.isEmpty())
+        summary += QStringLiteral("\n") + listing.problem;
+    summaryLabel_->setText(summary);
+    if (!keep.isEmpty())
+        SelectEntry(keep);
+    UpdateButtons();
+    // Every column in view, as far as the screen allows.
+    list_->setMinimumWidth(std::min(list_->horizontalHeader()->length() +
+                                        list_->verticalScrollBar()->sizeHint().width() +
+                                        2 * list_->frameWidth(),
+                                    900));
+}
+
+const ArchiveEntry* ArchiveDialog::selectedEntry() const {
+    const int row = list_->FirstSelectedRow();
+    const int key = row >= 0 ? list_->RowKey(row) : -1;
+    return key >= 0 && key < entries_.size() ? &entries_[key] : nullptr;
+}
+
+bool ArchiveDialog::SelectEntry(const QString& id) {
+    for (int i = 0; i < entries_.size(); ++i) {
+        if (entries_[i].id != id)
+            continue;
+        const int row = list_->RowOfKey(i);
+        list_->SelectRow(row, true);
+        list_->EnsureRowVisible(row);
+        return true;
+    }
+    return false;
+}
+
+void ArchiveDialog::UpdateButtons() {
+    const ArchiveEntry* entry = selectedEntry();
+    const bool image = entry && !entry->damaged;
+    openButton_->setEnabled(image);
+    compareButton_->setEnabled(image && document_.isOpen());
+    restoreButton_->setEnabled(image && document_.isOpen());
+    deleteButton_->setEnabled(entry != nullptr);
+}
+
+void ArchiveDialog::Tell(const QString& text) {
+    MessageBox::show(this, windowTitle(), text, QMessageBox::Ok, QMessageBox::Warning);
+}
+
+bool ArchiveDialog::ReadSelected(QByteArray* image) {
+    const ArchiveEntry* entry = selectedEntry();
+    if (!entry)
+        return false;
+    QString error;
+    if (archive_.Read(entry->id, image, &error))
+        return true;
+    Tell(QStringLiteral("%1 cannot be read: %2.").arg(archiving::Describe(*entry), error));
+    Refill();
+    return false;
+}
+
+bool ArchiveDialog::OpenSelected() {
+    QByteArray image;
+    if (!ReadSelected(&image) || (confirmLeave_ && !confirmLeave_()))
+        return false;
+    // No file name: Save asks for one, so nothing in the archive or elsewhere is overwritten.
+    const LoadResult loaded =
+        document_.Open(std::span(reinterpret_cast<const std::uint8_t*>(image.constData()),
+                                 static_cast<std::size_t>(image.size())),
+                       QString());
+    if (!loaded.ok) {
+        Tell(QString::fromStdString(loaded.error));
+        return false;
+    }
+    accept();
+    return true;
+}
+
+bool ArchiveDialog::CompareSelected() {
+    QByteArray image;
+    if (!document_.isOpen() || !ReadSelected(&image))
+        return false;
+    const auto archived = Loaded(image);
+    const QString openName = document_.path().isEmpty() ? QStringLiteral("the open image")
+                                                        : QFileInfo(document_.path()).fileName();
+    CompareDialog compare(document_.database(), *archived, openName, archiving::Describe(*selectedEntry()),
+                          this);
+    runDialog_(compare);
+    return true;
+}
+
+bool ArchiveDialog::RestoreSelected() {
+    QByteArray image;
+    if (!document_.isOpen() || !ReadSelected(&image))
+        return false;
+    const bool changed = document_.Apply(RestoreStepName(*selectedEntry()), [&image](ChannelDatabase& db) {
+        std::copy_n(reinterpret_cast<const std::uint8_t*>(image.constData()), IMAGE_SIZE,
+                    db.workingCopy().begin());
+    });
+    if (!changed) {
+        MessageBox::information(this, QStringLiteral("The open image is already the same as %1.")
+                                          .arg(archiving::Describe(*selectedEntry())));
+        return false;
+    }
+    accept();
+    return true;
+}
+
+bool ArchiveDialog::DeleteSelected() {
+    const ArchiveEntry* entry = selectedEntry();
+    if (!entry)
+        return false;
+    const QString question = QStringLiteral("Delete %1 from the archive?").arg(archiving::Describe(*entry));
+    if (!MessageBox::askYesNoDefaultNo(this, windowTitle(), question))
+        return false;
+    QString error;
+    const bool removed = archive_.Remove(entry->id, &error);
+    if (!removed)
+        Tell(QStringLiteral("%1 could not be deleted: %2.").arg(archiving::Describe(*entry), error));
+    Refill();
+    return removed;
+}
+
+void ArchiveDialog::ShowFolder() {
+    QDir().mkpath(archive_.folder());
+    openFolder_(archive_.folder());
+}
+
+void ArchiveDialog::ApplyLimit() {
+    const int limit = limitBox_->value();
+    if (limit == limit_)
+        return;
+    if (limit < entries_.size()) {
+        const int going = static_cast<int>(entries_.size()) - limit;
+        const QString question =
+            QStringLiteral(
+                "The archive holds %1 images. Keeping at most %2 removes %3 of them now: the oldest "
+                "copies from before saving first, received images last. Go ahead?")
+                .arg(entries_.size())
+                .arg(limit)
+                .arg(going);
+        if (!MessageBox::askYesNoDefaultNo(this, windowTitle(), question)) {
+            const QSignalBlocker quiet(limitBox_);
+            limitBox_->setValue(limit_);
+            return;
+        }
+    }
+    QList<ArchiveEntry> dropped;
+    QString error;
+    if (!archive_.Prune(limit, &dropped, &error))
+        Tell(QStringLiteral("The bound could not be changed: %1.").arg(error));
+    Refill();
+}

@@ -1,0 +1,238 @@
+#include "views/lists/NamesOrderDialog.h"
+
+#include "document/StepNames.h"
+#include "model/BulkOperations.h"
+#include "views/common/DialogLayout.h"
+#include "views/lists/OrderPlanTree.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+using namespace vormante;
+
+namespace {
+
+constexpr int MAX_PICK_BOXES = 200;
+
+bool HoldsChannels(const ChannelDatabase& db, int satellite) {
+    return db.Satellite(satellite).isUsed() && IsChannelSlot(db.Satellite(satellite).firstChannel());
+}
+
+} // namespace
+
+NamesOrderDialog::NamesOrderDialog(const ChannelDatabase& db, const NamesListResult& list,
+                                   const QString& listName, int satellite, bool tv, QWidget* parent)
+    : QDialog(parent), db_(db), list_(list), listName_(listName) {
+    setWindowTitle(QStringLiteral("Order by a list of names"));
+    setObjectName(QStringLiteral("namesOrderDialog"));
+
+    satelliteCombo_ = new QComboBox(this);
+    satelliteCombo_->setObjectName(QStringLiteral("satelliteComboBox"));
+    for (int s = 0; s < SATELLITE_SLOTS; ++s)
+        if (HoldsChannels(db, s))
+            satelliteCombo_->addItem(steps::SatelliteLabel(db, s), s);
+    const int shown = satelliteCombo_->findData(satellite);
+    satelliteCombo_->setCurrentIndex(shown >= 0 ? shown : 0);
+    tvButton_ = new QRadioButton(QStringLiteral("TV"), this);
+    tvButton_->setObjectName(QStringLiteral("tvRadioButton"));
+    radioButton_ = new QRadioButton(QStringLiteral("Radio"), this);
+    radioButton_->setObjectName(QStringLiteral("radioRadioButton"));
+    auto* kinds = new QButtonGroup(this);
+    kinds->addButton(tvButton_);
+    kinds->addButton(radioButton_);
+    (tv ? tvButton_ : radioButton_)->setChecked(true);
+    auto* satelliteLabel = new QLabel(QStringLiteral("Satellite:"), this);
+    satelliteLabel->setBuddy(satelliteCombo_);
+    auto* top = new QHBoxLayout;
+    top->addWidget(satelliteLabel);
+    top->addWidget(satelliteCombo_, 1);
+    top->addSpacing(8);
+    top->addWidget(tvButton_);
+    top->addWidget(radioButton_);
+
+    summaryLabel_ = new QLabel(this);
+    summaryLabel_->setObjectName(QStringLiteral("summaryLabel"));
+    summaryLabel_->setWordWrap(true);
+
+    linesTree_ = planview::MakeChangesTree(this);
+    linesTree_->setObjectName(QStringLiteral("linesTree"));
+    linesTree_->setHeaderHidden(false);
+    linesTree_->setHeaderLabels({QStringLiteral("Line"), QStringLiteral("In the list"),
+                                 QStringLiteral("Channel"), QStringLiteral("Match")});
+    linesTree_->setMinimumWidth(560);
+
+    renameCheckBox_ = new QCheckBox(QStringLiteral("Give matched channels the list's spelling"), this);
+    renameCheckBox_->setObjectName(QStringLiteral("renameCheckBox"));
+    deleteMissingCheckBox_ = new QCheckBox(QStringLiteral("Delete channels missing from the list"), this);
+    deleteMissingCheckBox_->setObjectName(QStringLiteral("deleteMissingCheckBox"));
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addWidget(summaryLabel_);
+    layout->addWidget(linesTree_, 1);
+    layout->addWidget(renameCheckBox_);
+    layout->addWidget(deleteMissingCheckBox_);
+    layout->addSpacing(12);
+    layout->addLayout(AcceptRejectRow(this, &okButton_));
+
+    const auto newSatelliteOrKind = [this] {
+        picks_.clear();
+        replan();
+    };
+    connect(satelliteCombo_, &QComboBox::currentIndexChanged, this, newSatelliteOrKind);
+    connect(tvButton_, &QRadioButton::toggled, this, newSatelliteOrKind);
+    connect(renameCheckBox_, &QCheckBox::toggled, this, &NamesOrderDialog::replan);
+    connect(deleteMissingCheckBox_, &QCheckBox::toggled, this, &NamesOrderDialog::replan);
+    replan();
+}
+
+void NamesOrderDialog::pick(std::size_t line, int channel) {
+    picks_[line] = channel;
+    replan();
+}
+
+QStringList NamesOrderDialog::groupCaptions() const {
+    return planview::GroupCaptions(linesTree_);
+}
+
+void NamesOrderDialog::replan() {
+    NamesOrderOptions options;
+    options.satellite = satelliteCombo_->currentIndex() >= 0 ? satelliteCombo_->currentData().toInt() : -1;
+    options.tv = tvButton_->isChecked();
+    options.rename = renameCheckBox_->isChecked();
+    options.deleteUnlisted = deleteMissingCheckBox_->isChecked();
+    options.picks = picks_;
+    plan_ = PlanNamesOrder(db_, list_.lines, options);
+    kind_ = IsSatelliteSlot(options.satellite) ? ChannelsOfKind(db_, options.satellite, options.tv)
+                                               : std::vector<int>{};
+    deleteMissingCheckBox_->setEnabled(!plan_.unlisted.empty() || deleteMissingCheckBox_->isChecked());
+    fillTree();
+    updateSummary();
+}
+
+QString NamesOrderDialog::channelText(int channel) const {
+    const auto at = std::find(kind_.begin(), kind_.end(), channel);
+    return QStringLiteral("%1 (No %2)").arg(steps::ChannelLabel(db_, channel)).arg(at - kind_.begin() + 1);
+}
+
+QTreeWidgetItem* NamesOrderDialog::addGroup(const QString& caption, int count) {
+    auto* group = new QTreeWidgetItem(linesTree_, {QStringLiteral("%1 (%2)").arg(caption).arg(count)});
+    group->setFirstColumnSpanned(true);
+    group->setExpanded(true);
+    return group;
+}
+
+// A box in the line's channel cell listing its candidates; choosing one replans
+// once the box's signal has returned, since replanning rebuilds the tree.
+void NamesOrderDialog::addPickBox(QTreeWidgetItem* item, std::size_t line) {
+    const MatchedNameLine& matched = plan_.lines[line];
+    auto* box = new QComboBox;
+    box->setObjectName(QStringLiteral("pickComboBox%1").arg(line));
+    for (const int channel : matched.candidates)
+        box->addItem(channelText(channel), channel);
+    box->setCurrentIndex(box->findData(matched.channel));
+    connect(box, &QComboBox::currentIndexChanged, this, [this, box, line](int index) {
+        const int channel = box->itemData(index).toInt();
+        QMetaObject::invokeMethod(
+            this, [this, line, channel] { pick(line, channel); }, Qt::QueuedConnection);
+    });
+    linesTree_->setItemWidget(item, CHANNEL_COLUMN, box);
+}
+
+void NamesOrderDialog::fillTree() {
+    linesTree_->clear();
+    const auto lineText = [](const MatchedNameLine& line) { return QString::number(line.line); };
+    const std::size_t matched = plan_.lines.size() - plan_.Count(NameMatch::None);
+    int boxes = 0;
+    if (matched > 0) {
+        QTreeWidgetItem* group = addGroup(QStringLiteral("Matched lines"), static_cast<int>(matched));
+        for (std::size_t l = 0; l < plan_.lines.size(); ++l) {
+            const MatchedNameLine& line = plan_.lines[l];
+            if (line.channel < 0)
+                continue;
+            QString how = QLatin1String(NameMatchText(line.match));
+            if (!line.candidates.empty())
+                how += QStringLiteral(", one of %1").arg(line.candidates.size());
+            auto* item = new QTreeWidgetItem(
+                group, {lineText(line), QString::fromUtf8(line.name), channelText(line.channel), how});
+            // Boxes are widgets: thousands of alike names get boxes on their first lines only.
+            if (!line.candidates.empty() && boxes++ < MAX_PICK_BOXES)
+                addPickBox(item, l);
+        }
+    }
+    if (const std::size_t none = plan_.Count(NameMatch::None); none > 0) {
+        QTreeWidgetItem* group =
+            addGroup(QStringLiteral("Lines that match no channel"), static_cast<int>(none));
+        for (const MatchedNameLine& line : plan_.lines)
+            if (line.channel < 0)
+                new QTreeWidgetItem(
+                    group, {lineText(line), QString::fromUtf8(line.name), QString(),
+                            line.latin1 ? QStringLiteral("no such name") : QStringLiteral("not Latin-1")});
+    }
+    if (!plan_.unlisted.empty()) {
+        QTreeWidgetItem* group =
+            addGroup(QStringLiteral("Channels not in the list"), static_cast<int>(plan_.unlisted.size()));
+        const QString fate = plan_.options.deleteUnlisted ? QStringLiteral("to be deleted")
+                                                          : QStringLiteral("kept after the listed ones");
+        for (const int channel : plan_.unlisted)
+            new QTreeWidgetItem(group, {QString(), QString(), channelText(channel), fate});
+    }
+    if (!plan_.order.renamed.empty()) {
+        QTreeWidgetItem* group =
+            addGroup(QStringLiteral("Renamed"), static_cast<int>(plan_.order.renamed.size()));
+        for (const PlannedRename& rename : plan_.order.renamed) {
+            const auto line =
+                std::find_if(plan_.lines.begin(), plan_.lines.end(),
+                             [&](const MatchedNameLine& l) { return l.channel == rename.channel; });
+            new QTreeWidgetItem(group, {line != plan_.lines.end() ? lineText(*line) : QString(),
+                                        QString::fromLatin1(rename.after), channelText(rename.channel),
+                                        QStringLiteral("takes this spelling")});
+        }
+    }
+    if (!plan_.namesTooLong.empty()) {
+        QTreeWidgetItem* group = addGroup(QStringLiteral("Names that do not fit 11 Latin-1 characters"),
+                                          static_cast<int>(plan_.namesTooLong.size()));
+        for (const std::size_t l : plan_.namesTooLong)
+            new QTreeWidgetItem(group,
+                                {lineText(plan_.lines[l]), QString::fromUtf8(plan_.lines[l].name),
+                                 channelText(plan_.lines[l].channel), QStringLiteral("keeps its name")});
+    }
+    for (int column = LINE_COLUMN; column <= MATCH_COLUMN; ++column)
+        linesTree_->resizeColumnToContents(column);
+}
+
+void NamesOrderDialog::updateSummary() {
+    const auto count = [](std::size_t n, const char* one = "line", const char* many = "lines") {
+        return planview::Count(n, one, many);
+    };
+    QString text = QStringLiteral("%1 (%2), %3: %4 exact, %5 case-folded, %6 loose, %7 matching no channel.")
+                       .arg(listName_, QLatin1String(EncodingName(list_.encoding)), count(plan_.lines.size()))
+                       .arg(plan_.Count(NameMatch::Exact))
+                       .arg(plan_.Count(NameMatch::CaseFolded))
+                       .arg(plan_.Count(NameMatch::Loose))
+                       .arg(plan_.Count(NameMatch::None));
+    if (const std::size_t several = plan_.Ambiguous(); several > 0)
+        text += QStringLiteral(" %1 could take several channels: pick one in the Channel column.")
+                    .arg(count(several));
+    if (!plan_.ChangesImage()) {
+        text += QStringLiteral(" The list changes nothing.");
+    } else {
+        text += QStringLiteral(" Moved: %1.").arg(count(plan_.order.moved.size(), "channel", "channels"));
+        if (plan_.options.rename)
+            text +=
+                QStringLiteral(" Renamed: %1.").arg(count(plan_.order.renamed.size(), "channel", "channels"));
+        if (plan_.options.deleteUnlisted && !plan_.unlisted.empty())
+            text += QStringLiteral(" Deleted: %1.").arg(count(plan_.unlisted.size(), "channel", "channels"));
+    }
+    summaryLabel_->setText(text);
+}

@@ -1,0 +1,324 @@
+#include "views/lists/SatellitesXmlDialog.h"
+
+#include "document/StepNames.h"
+#include "views/common/DialogLayout.h"
+#include "views/lists/OrderPlanTree.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+using namespace vormante;
+
+namespace {
+
+constexpr int BEAM_COLUMN = 2;
+constexpr int LNB_COLUMN = 2;
+
+QString Position(int position) {
+    return QString::fromStdString(FormatPosition(position));
+}
+
+QString LnbText(const ChannelDatabase& db, unsigned type) {
+    const QString name = QString::fromStdString(texts::SatelliteLnbTypeName(static_cast<int>(type)));
+    return IsCBandLnb(db, type) ? name + QStringLiteral(" (C-band)") : name;
+}
+
+QString TransponderText(const PlannedTransponder& planned) {
+    return steps::TransponderLabel(planned.frequency, planned.symbolRate, planned.vertical);
+}
+
+void AddGroup(QTreeWidgetItem* parent, const QString& caption, const QStringList& texts) {
+    if (texts.isEmpty())
+        return;
+    auto* group = new QTreeWidgetItem(parent, {QStringLiteral("%1 (%2)").arg(caption).arg(texts.size())});
+    for (const QString& text : texts)
+        new QTreeWidgetItem(group, {text});
+}
+
+QStringList AddedTexts(const std::vector<PlannedTransponder>& added) {
+    QStringList texts;
+    for (const PlannedTransponder& planned : added)
+        texts << QStringLiteral("%1 (line %2)%3")
+                     .arg(TransponderText(planned))
+                     .arg(planned.line)
+                     .arg(planned.fits ? QString() : QStringLiteral(", does not fit"));
+    return texts;
+}
+
+QStringList SkippedTexts(const std::vector<SkippedTransponder>& skipped) {
+    QStringList texts;
+    for (const SkippedTransponder& entry : skipped)
+        texts << QStringLiteral("Line %1: %2").arg(entry.line).arg(QString::fromStdString(entry.reason));
+    return texts;
+}
+
+// A flat list whose columns fit their contents; the last one takes the rest.
+QTreeWidget* MakeTable(QWidget* parent, const char* name, const QStringList& headers) {
+    auto* tree = new QTreeWidget(parent);
+    tree->setObjectName(QLatin1String(name));
+    tree->setRootIsDecorated(false);
+    tree->setHeaderLabels(headers);
+    tree->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    tree->header()->setStretchLastSection(true);
+    return tree;
+}
+
+// "Astra 1 19.2E (19.2E)": an image satellite or a satellite to add, as stored.
+QString StoredText(const std::string& latin1Name, int position) {
+    return QStringLiteral("%1 (%2)").arg(steps::FromLatin1(latin1Name), Position(position));
+}
+
+} // namespace
+
+SatellitesXmlDialog::SatellitesXmlDialog(const ChannelDatabase& db, const SatelliteFile& file,
+                                         QWidget* parent)
+    : QDialog(parent), db_(db), file_(file) {
+    setWindowTitle(QStringLiteral("Import satellites.xml"));
+    setObjectName(QStringLiteral("satellitesXmlDialog"));
+
+    summaryLabel_ = new QLabel(this);
+    summaryLabel_->setObjectName(QStringLiteral("summaryLabel"));
+    summaryLabel_->setWordWrap(true);
+
+    changesTree_ = planview::MakeChangesTree(this);
+    beamsTree_ = MakeTable(
+        this, "beamsTree",
+        {QStringLiteral("Satellite"), QStringLiteral("LNB type"), QStringLiteral("Takes from the file")});
+    additionsTree_ = MakeTable(this, "additionsTree",
+                               {QStringLiteral("Added as"), QStringLiteral("Transponders"),
+                                QStringLiteral("LNB type"), QStringLiteral("Satellite in the file")});
+    connect(additionsTree_, &QTreeWidget::itemChanged, this, &SatellitesXmlDialog::offerChanged);
+
+    tabs_ = new QTabWidget(this);
+    tabs_->setObjectName(QStringLiteral("satellitesXmlTabs"));
+    tabs_->addTab(changesTree_, QStringLiteral("Changes"));
+    tabs_->addTab(beamsTree_, QStringLiteral("Satellites of the image"));
+    tabs_->addTab(additionsTree_, QStringLiteral("Add satellites"));
+
+    dvbS2CheckBox_ =
+        new QCheckBox(QStringLiteral("Take DVB-S2 transponders too (the receiver tunes DVB-S)"), this);
+    dvbS2CheckBox_->setObjectName(QStringLiteral("dvbS2CheckBox"));
+    deleteUnlistedCheckBox_ =
+        new QCheckBox(QStringLiteral("Delete transponders not in the file that carry no channels"), this);
+    deleteUnlistedCheckBox_->setObjectName(QStringLiteral("deleteUnlistedCheckBox"));
+    for (QCheckBox* box : {dvbS2CheckBox_, deleteUnlistedCheckBox_})
+        connect(box, &QCheckBox::toggled, this, [this] {
+            options_.dvbS2 = dvbS2CheckBox_->isChecked();
+            options_.deleteUnlisted = deleteUnlistedCheckBox_->isChecked();
+            replan();
+        });
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(summaryLabel_);
+    layout->addWidget(tabs_, 1);
+    layout->addWidget(dvbS2CheckBox_);
+    layout->addWidget(deleteUnlistedCheckBox_);
+    layout->addSpacing(12);
+    layout->addLayout(AcceptRejectRow(this, &okButton_));
+
+    resize(std::max(sizeHint().width(), 600), sizeHint().height());
+    plan_ = PlanTransponderUpdate(db_, file_, options_);
+    fillBeams();
+    fillOffers();
+    fillChanges();
+    updateSummary();
+}
+
+QComboBox* SatellitesXmlDialog::beamComboBox(int row) const {
+    QTreeWidgetItem* item = beamsTree_->topLevelItem(row);
+    return item != nullptr ? qobject_cast<QComboBox*>(beamsTree_->itemWidget(item, BEAM_COLUMN)) : nullptr;
+}
+
+int SatellitesXmlDialog::offerRow(int fileSatellite) const {
+    for (int row = 0; row < additionsTree_->topLevelItemCount(); ++row)
+        if (additionsTree_->topLevelItem(row)->data(0, Qt::UserRole).toInt() == fileSatellite)
+            return row;
+    return -1;
+}
+
+QStringList SatellitesXmlDialog::changeCaptions() const {
+    return planview::GroupCaptions(changesTree_);
+}
+
+QString SatellitesXmlDialog::satelliteText(int fileSatellite) const {
+    const FileSatellite& satellite = file_.satellites[static_cast<std::size_t>(fileSatellite)];
+    // Most files write the position at the head of the name already.
+    QString name = QString::fromStdString(satellite.name);
+    if (!name.startsWith(Position(satellite.position) + QLatin1Char(' ')))
+        name += QStringLiteral(" (%1)").arg(Position(satellite.position));
+    return QStringLiteral("%1, line %2").arg(name).arg(satellite.line);
+}
+
+void SatellitesXmlDialog::replan() {
+    plan_ = PlanTransponderUpdate(db_, file_, options_);
+    fillChanges();
+    updateSummary();
+}
+
+void SatellitesXmlDialog::fillBeams() {
+    for (const SatelliteUpdate& update : plan_.satellites) {
+        auto* item = new QTreeWidgetItem(
+            beamsTree_, {StoredText(update.name, update.position), LnbText(db_, update.lnbType)});
+        auto* beams = new QComboBox(beamsTree_);
+        beams->setObjectName(QStringLiteral("beamComboBox"));
+        beams->addItem(update.beams.empty() ? QStringLiteral("Not in the file") : QStringLiteral("None"), -1);
+        for (const int beam : update.beams)
+            beams->addItem(satelliteText(beam), beam);
+        beams->setCurrentIndex(std::max(0, beams->findData(update.beam)));
+        beams->setEnabled(!update.beams.empty());
+        beamsTree_->setItemWidget(item, BEAM_COLUMN, beams);
+        const int slot = update.satellite;
+        connect(beams, &QComboBox::currentIndexChanged, this, [this, beams, slot] {
+            options_.beams[slot] = beams->currentData().toInt();
+            replan();
+            fillOffers(); // a beam taken is no longer offered, one left is
+        });
+    }
+}
+
+void SatellitesXmlDialog::fillOffers() {
+    filling_ = true;
+    additionsTree_->clear();
+    std::map<int, unsigned> kept;
+    for (const SatelliteOffer& offer : plan_.offers) {
+        const FileSatellite& satellite = file_.satellites[static_cast<std::size_t>(offer.file)];
+        auto* item = new QTreeWidgetItem(additionsTree_, {StoredText(offer.name, offer.position),
+                                                          QString::number(satellite.transponders.size()),
+                                                          QString(), satelliteText(offer.file)});
+        item->setToolTip(3, satelliteText(offer.file));
+        item->setData(0, Qt::UserRole, offer.file);
+        const auto asked = options_.additions.find(offer.file);
+        item->setCheckState(0, asked != options_.additions.end() ? Qt::Checked : Qt::Unchecked);
+        auto* lnb = new QComboBox(additionsTree_);
+        lnb->setObjectName(QStringLiteral("lnbComboBox"));
+        for (unsigned type = 0; type < unsigned(LNB_TYPES); ++type)
+            lnb->addItem(LnbText(db_, type), type);
+        lnb->setCurrentIndex(
+            static_cast<int>(asked != options_.additions.end() ? asked->second : offer.proposedLnbType));
+        additionsTree_->setItemWidget(item, LNB_COLUMN, lnb);
+        if (asked != options_.additions.end())
+            kept.insert(*asked);
+        connect(lnb, &QComboBox::currentIndexChanged, this, [this, item] { offerChanged(item); });
+    }
+    // Satellites that became a beam are no longer added.
+    const bool dropped = kept.size() != options_.additions.size();
+    options_.additions = std::move(kept);
+    filling_ = false;
+    if (dropped)
+        replan();
+}
+
+void SatellitesXmlDialog::offerChanged(QTreeWidgetItem* item) {
+    if (filling_)
+        return;
+    const int file = item->data(0, Qt::UserRole).toInt();
+    const bool ticked = item->checkState(0) == Qt::Checked;
+    const QComboBox* lnb = qobject_cast<QComboBox*>(additionsTree_->itemWidget(item, LNB_COLUMN));
+    const auto asked = options_.additions.find(file);
+    if (!ticked && asked == options_.additions.end())
+        return; // a type chosen for a satellite not ticked changes nothing yet
+    if (ticked)
+        options_.additions[file] = lnb != nullptr ? static_cast<unsigned>(lnb->currentIndex()) : 0u;
+    else
+        options_.additions.erase(asked);
+    replan();
+}
+
+void SatellitesXmlDialog::fillChanges() {
+    changesTree_->clear();
+    for (const SatelliteUpdate& update : plan_.satellites) {
+        if (update.beam < 0)
+            continue;
+        QStringList updated, unlisted;
+        for (const PlannedTransponder& planned : update.updated)
+            updated << QStringLiteral("%1 \u2192 %2 kS/s (line %3)")
+                           .arg(steps::TransponderLabel(planned.frequency, planned.symbolRateBefore,
+                                                        planned.vertical))
+                           .arg(planned.symbolRate)
+                           .arg(planned.line);
+        for (const PlannedTransponder& planned : update.unlisted)
+            unlisted << QStringLiteral("%1, %2%3")
+                            .arg(TransponderText(planned),
+                                 planview::Count(std::size_t(planned.channels), "channel", "channels"),
+                                 planned.deleted ? QStringLiteral(", to be deleted") : QString());
+        auto* item = new QTreeWidgetItem(
+            changesTree_, {QStringLiteral("%1 \u2190 %2")
+                               .arg(StoredText(update.name, update.position), satelliteText(update.beam))});
+        AddGroup(item, QStringLiteral("To add"), AddedTexts(update.added));
+        AddGroup(item, QStringLiteral("Updated"), updated);
+        AddGroup(item, QStringLiteral("Not in the file"), unlisted);
+        AddGroup(item, QStringLiteral("Skipped"), SkippedTexts(update.skipped));
+        item->setExpanded(true);
+    }
+    for (const SatelliteAddition& addition : plan_.additions) {
+        auto* item = new QTreeWidgetItem(
+            changesTree_,
+            {QStringLiteral("New satellite %1, %2%3")
+                 .arg(StoredText(addition.name, addition.position), LnbText(db_, addition.lnbType),
+                      addition.fits ? QString() : QStringLiteral(", does not fit"))});
+        AddGroup(item, QStringLiteral("To add"), AddedTexts(addition.transponders));
+        AddGroup(item, QStringLiteral("Skipped"), SkippedTexts(addition.skipped));
+        item->setExpanded(true);
+    }
+}
+
+void SatellitesXmlDialog::updateSummary() {
+    int paired = 0, added = 0, updated = 0, unlisted = 0, deleted = 0, skipped = 0, dvbS2 = 0;
+    const auto countSkipped = [&](const std::vector<SkippedTransponder>& entries) {
+        skipped += static_cast<int>(entries.size());
+        dvbS2 += static_cast<int>(
+            std::count_if(entries.begin(), entries.end(), [](const auto& s) { return s.dvbS2; }));
+    };
+    for (const SatelliteUpdate& update : plan_.satellites) {
+        if (update.beam < 0)
+            continue;
+        ++paired;
+        added += static_cast<int>(update.added.size());
+        updated += static_cast<int>(update.updated.size());
+        unlisted += static_cast<int>(update.unlisted.size());
+        deleted += static_cast<int>(std::count_if(update.unlisted.begin(), update.unlisted.end(),
+                                                  [](const auto& p) { return p.deleted; }));
+        countSkipped(update.skipped);
+    }
+    int newSatellites = 0, newTransponders = 0;
+    for (const SatelliteAddition& addition : plan_.additions) {
+        ++newSatellites;
+        newTransponders += static_cast<int>(addition.transponders.size());
+        countSkipped(addition.skipped);
+    }
+    const auto count = [](int n, const char* one, const char* many) {
+        return planview::Count(static_cast<std::size_t>(n), one, many);
+    };
+    QString text =
+        QStringLiteral("%1 of the image found in the file: %2 to add, %3 updated, %4 not in the file%5.")
+            .arg(count(paired, "satellite", "satellites"), count(added, "transponder", "transponders"))
+            .arg(updated)
+            .arg(unlisted)
+            .arg(deleted > 0 ? QStringLiteral(" (%1 to be deleted)").arg(deleted) : QString());
+    if (!plan_.additions.empty())
+        text += QStringLiteral(" New: %1 with %2.")
+                    .arg(count(newSatellites, "satellite", "satellites"),
+                         count(newTransponders, "transponder", "transponders"));
+    if (skipped > 0)
+        text += QStringLiteral(" Skipped: %1 (%2 DVB-S2).").arg(skipped).arg(dvbS2);
+    const bool changes = plan_.ChangesImage();
+    if (plan_.satellitesNotFitting > 0 || plan_.transpondersNotFitting > 0)
+        text += QStringLiteral(" Does not fit the tables (%1 satellites, %2 transponders): %3 and %4; %5")
+                    .arg(SATELLITE_SLOTS)
+                    .arg(TRANSPONDER_SLOTS)
+                    .arg(count(plan_.satellitesNotFitting, "satellite", "satellites"),
+                         count(plan_.transpondersNotFitting, "transponder", "transponders"),
+                         changes ? QStringLiteral("OK adds what fits, in the order shown.")
+                                 : QStringLiteral("nothing else changes, so OK changes nothing."));
+    else if (!changes)
+        text += QStringLiteral(" The file changes nothing.");
+    summaryLabel_->setText(text);
+}

@@ -1,0 +1,505 @@
+#include "views/satellites/SatellitePage.h"
+
+#include "controls/ColumnListCtrl.h"
+#include "document/Document.h"
+#include "model/ChannelDatabase.h"
+#include "model/RecordOperations.h"
+#include "views/channels/ChannelCommands.h"
+#include "views/common/CommandGuard.h"
+#include "views/common/DocumentFollower.h"
+#include "views/common/ListFilterBar.h"
+#include "views/common/ListKeeper.h"
+#include "views/common/SatellitePageText.h"
+#include "views/satellites/SatellitePageCommands.h"
+
+#include <QAbstractItemModel>
+#include <QAction>
+#include <QApplication>
+#include <QDialog>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QMenu>
+#include <QPointer>
+#include <QRadioButton>
+#include <QSplitter>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <numeric>
+#include <vector>
+
+using namespace vormante;
+
+namespace {
+const char* const SATELLITE_COLUMNS = "No,20;Sat Name,85;Pos,40;LNB Type,60";
+const char* const TRANSPONDER_COLUMNS = "No,20;Freq,60;Pol,25;Symbol Rate,60;TP ID,50";
+const char* const LNB_COLUMNS =
+    "No,20;LNB Type,70;LNB Freq Low,60;LNB Freq High,60;DiSEqC,40;0/22KHz,30;0/12V,30;LNB Power,30";
+const char* const CHANNEL_COLUMNS = "No,20;Channel Name,80;v pid,50;a pid,50;pcr pid,60;txt pid,60;lock,40;"
+                                    "scr,40;fav 1,45;fav 2,45;fav 3,45;fav 4,45;CH No,60";
+constexpr unsigned NO_CURRENT_SATELLITE = 0xFF;
+
+QGroupBox* Framed(const QString& title, QWidget* content, QWidget* parent) {
+    auto* box = new QGroupBox(title, parent);
+    auto* layout = new QVBoxLayout(box);
+    layout->setContentsMargins(2, 2, 2, 2);
+    layout->addWidget(content);
+    return box;
+}
+
+ColumnListCtrl* MakeList(const char* name, QWidget* parent) {
+    auto* list = new ColumnListCtrl(parent);
+    list->setObjectName(QLatin1String(name));
+    return list;
+}
+
+} // namespace
+
+SatellitePage::SatellitePage(QWidget* parent)
+    : QWidget(parent), channelList_(MakeList("channelList", this)), lnbList_(MakeList("lnbList", this)),
+      transponderList_(MakeList("transponderList", this)), satelliteList_(MakeList("satelliteList", this)),
+      tvButton_(new QRadioButton(tr("TV"), this)), radioButton_(new QRadioButton(tr("Radio"), this)),
+      follower_(new DocumentFollower(
+          this, [this](const DocumentChange& change, bool own) { followChange(change, own); })),
+      commands_(std::make_unique<SatellitePageCommands>(*this)) {
+    tvButton_->setObjectName(QStringLiteral("tvButton"));
+    radioButton_->setObjectName(QStringLiteral("radioButton"));
+    buildLayout();
+    buildKeepers();
+    buildMenus();
+    // The filter box stands above the channel list, inside its frame.
+    filterBar_ = new ListFilterBar(this);
+    filterBar_->setObjectName(QStringLiteral("channelFilterBar"));
+    if (auto* frame = qobject_cast<QBoxLayout*>(channelList_->parentWidget()->layout()))
+        frame->insertWidget(frame->indexOf(channelList_), filterBar_);
+    filterBar_->Attach(channelList_);
+
+    for (int which = SATELLITES; which <= CHANNELS; ++which) {
+        ColumnListCtrl* target = list(which);
+        connect(keepers_[which], &ListKeeper::userSelected, this,
+                [this, which] { listSelectionChanged(which); });
+        connect(target, &ColumnListCtrl::rowDoubleClicked, this, [this, which](int) {
+            static constexpr int EDIT_COMMAND[] = {
+                SatellitePageCommands::EDIT_SATELLITE, SatellitePageCommands::EDIT_TRANSPONDER,
+                SatellitePageCommands::EDIT_LNB, SatellitePageCommands::EDIT_CHANNEL};
+            RunCommand(EDIT_COMMAND[which]);
+        });
+        connect(target, &ColumnListCtrl::rowContextMenuRequested, this,
+                [this, which](int row, const QPoint& globalPos) { showContextMenu(which, row, globalPos); });
+    }
+    connect(tvButton_, &QRadioButton::clicked, this, [this] { tvRadioClicked(true); });
+    connect(radioButton_, &QRadioButton::clicked, this, [this] { tvRadioClicked(false); });
+}
+
+// What each list shows: the records it lists and their cells, from the document as it is now.
+void SatellitePage::buildKeepers() {
+    using Source = ListKeeper::Source;
+    Source satellites;
+    satellites.records = [this] { return vormante::UsedSatellites(*database()); };
+    satellites.cells = [this](int slot) { return satview::SatelliteCells(*database(), slot); };
+    satellites.touched = [](int slot, const DocumentChange& change) { return change.TouchesSatellite(slot); };
+    // A plain refill starts at the current satellite's row, or where it would stand.
+    satellites.startRow = [this](const std::vector<int>& used) {
+        const unsigned current = database()->Settings().currentSatellite();
+        if (current == NO_CURRENT_SATELLITE)
+            return 0;
+        return static_cast<int>(std::count_if(
+            used.begin(), used.end(), [current](int slot) { return slot < static_cast<int>(current); }));
+    };
+    Source transponders;
+    transponders.records = [this] {
+        const int satellite = SatelliteOfRow(satelliteList_->FirstSelectedRow());
+        return satellite == NONE ? std::vector<int>{} : satview::ListedTransponders(*database(), satellite);
+    };
+    transponders.cells = [this](int slot) { return satview::TransponderCells(*database(), slot); };
+    transponders.touched = [](int slot, const DocumentChange& change) {
+        return change.TouchesTransponder(slot);
+    };
+    Source lnbs;
+    lnbs.records = [] {
+        std::vector<int> types(LNB_TYPES);
+        std::iota(types.begin(), types.end(), 0);
+        return types;
+    };
+    lnbs.cells = [this](int type) { return satview::LnbCells(*database(), type); };
+    lnbs.touched = [](int, const DocumentChange& change) { return change.settings; };
+    Source channels;
+    channels.records = [this] {
+        const int satellite = SatelliteOfRow(satelliteList_->FirstSelectedRow());
+        // A placeholder transponder row names no transponder, so it lists no channel.
+        const int transponder = transponderList_->RowKey(transponderList_->currentRow());
+        return transponder == NONE ? std::vector<int>{}
+                                   : satview::ListedChannels(*database(), satellite, transponder, showTv_);
+    };
+    channels.cells = [this](int slot) { return satview::ChannelCells(*database(), slot); };
+    channels.touched = [](int slot, const DocumentChange& change) { return change.TouchesChannel(slot); };
+
+    using Scroll = ListKeeper::Scroll;
+    using Rule = ListKeeper::CurrentRule;
+    keepers_[SATELLITES] =
+        new ListKeeper(satelliteList_, satellites, Scroll::CurrentAtTop, Rule::FirstSelected);
+    keepers_[TRANSPONDERS] =
+        new ListKeeper(transponderList_, transponders, Scroll::RememberedTop, Rule::FirstSelected);
+    keepers_[LNBS] = new ListKeeper(lnbList_, lnbs, Scroll::None, Rule::FocusRow);
+    keepers_[CHANNELS] = new ListKeeper(channelList_, channels, Scroll::CurrentAtTop, Rule::FocusRow);
+}
+
+SatellitePage::~SatellitePage() = default;
+
+void SatellitePage::buildLayout() {
+    // The satellite, transponder and LNB lists above, the TV/Radio switch and the
+    // channel list below, with a splitter between them the user can drag.
+    auto* upper = new QWidget(this);
+    auto* top = new QHBoxLayout(upper);
+    top->setContentsMargins(0, 0, 0, 0);
+    top->addWidget(Framed(tr("Satellite"), satelliteList_, upper), 106);
+    top->addWidget(Framed(tr("Transponder"), transponderList_, upper), 115);
+    top->addWidget(Framed(tr("LNB"), lnbList_, upper), 107);
+
+    auto* lower = new QWidget(this);
+    auto* kind = new QHBoxLayout;
+    kind->addWidget(tvButton_);
+    kind->addWidget(radioButton_);
+    kind->addStretch();
+    auto* bottom = new QVBoxLayout(lower);
+    bottom->setContentsMargins(0, 0, 0, 0);
+    bottom->addLayout(kind);
+    bottom->addWidget(Framed(tr("Channel"), channelList_, lower), 1);
+
+    splitter_ = new QSplitter(Qt::Vertical, this);
+    splitter_->setObjectName(QStringLiteral("satellitePageSplitter"));
+    splitter_->setChildrenCollapsible(false);
+    splitter_->addWidget(upper);
+    splitter_->addWidget(lower);
+    // A larger window grows both parts as designed: 104 parts above, 121 below.
+    splitter_->setStretchFactor(0, 104);
+    splitter_->setStretchFactor(1, 121);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(4, 4, 4, 4);
+    layout->addWidget(splitter_);
+}
+
+void SatellitePage::buildMenus() {
+    struct Item {
+        int list;
+        int id;
+        const char* text;
+    };
+    static constexpr Item ITEMS[] = {
+        {SATELLITES, SatellitePageCommands::ADD_SATELLITE, "Add Satellite..."},
+        {SATELLITES, SatellitePageCommands::EDIT_SATELLITE, "Edit Satellite..."},
+        {SATELLITES, SatellitePageCommands::DEL_SATELLITE, "Del Satellite"},
+        {SATELLITES, SatellitePageCommands::ADD_NEW_TRANSPONDER, "Add new Transponder..."},
+        {TRANSPONDERS, SatellitePageCommands::ADD_TRANSPONDER, "Add Transponder..."},
+        {TRANSPONDERS, SatellitePageCommands::EDIT_TRANSPONDER, "Edit Transponder..."},
+        {TRANSPONDERS, SatellitePageCommands::DEL_TRANSPONDER, "Del Transponder"},
+        {TRANSPONDERS, SatellitePageCommands::ADD_PROGRAM, "Add a Program..."},
+        {LNBS, SatellitePageCommands::EDIT_LNB, "Edit LNB..."},
+        {CHANNELS, SatellitePageCommands::ADD_CHANNEL, "Add Channel..."},
+        {CHANNELS, SatellitePageCommands::EDIT_CHANNEL, "Edit Channel..."},
+        {CHANNELS, SatellitePageCommands::DEL_CHANNEL, "Del Channel"},
+    };
+    static constexpr const char* TITLES[] = {"SAT", "XPDR", "LNB", "Channel"};
+    for (int which = SATELLITES; which <= CHANNELS; ++which) {
+        menus_[which] = new QMenu(QLatin1String(TITLES[which]), this);
+        menus_[which]->setObjectName(QStringLiteral("menu%1").arg(QLatin1String(TITLES[which])));
+    }
+    QAction* channelActions[3] = {};
+    for (const Item& item : ITEMS) {
+        QAction* action = menus_[item.list]->addAction(QLatin1String(item.text));
+        action->setData(item.id);
+        connect(action, &QAction::triggered, this, [this, id = item.id] { RunCommand(id); });
+        if (item.list == CHANNELS)
+            channelActions[item.id - SatellitePageCommands::ADD_CHANNEL] = action;
+    }
+    buildChannelKeys(channelActions[0], channelActions[1], channelActions[2]);
+}
+
+// Several channels may be selected: the Flags submenu and drag and drop act on all
+// of them, the keys on the list reach the channel commands.
+void SatellitePage::buildChannelKeys(QAction* add, QAction* edit, QAction* del) {
+    ChannelCommands::Context context;
+    context.list.database = [this] { return database(); };
+    context.list.channelOfRow = [this](int row) {
+        const int satellite = CurrentSatellite();
+        return ChannelOfRow(satellite, satellite == NONE ? NONE : CurrentTransponder(satellite), row);
+    };
+    context.list.shownChannels = [this] {
+        const int satellite = CurrentSatellite();
+        const int transponder = satellite == NONE ? NONE : CurrentTransponder(satellite);
+        return transponder == NONE ? std::vector<int>{}
+                                   : satview::ListedChannels(*database(), satellite, transponder, showTv_);
+    };
+    context.list.satellite = [this] { return CurrentSatellite(); };
+    context.list.tv = [this] { return showTv_; };
+    context.list.change = [this](const QString& name, const BulkChannelCommands::Operation& operation,
+                                 const QString& mergeKey) { return Change(name, operation, mergeKey); };
+    context.runDialog = [this](QDialog& dialog) { return commands_->RunDialog(dialog); };
+    // A new channel goes on the current transponder; the current channel lies on it.
+    context.addPlace = [this] {
+        ChannelCommands::Target place;
+        place.satellite = CurrentSatellite();
+        if (place.satellite != NONE)
+            place.transponder = CurrentTransponder(place.satellite);
+        return place;
+    };
+    context.current = [this] {
+        ChannelCommands::Target current;
+        current.satellite = current.chain = CurrentSatellite();
+        if (current.satellite != NONE)
+            current.transponder = CurrentTransponder(current.satellite);
+        if (current.transponder != NONE)
+            current.channel = CurrentChannel(current.satellite, current.transponder);
+        return current;
+    };
+    context.showAdded = [this](bool tv) { SetShowTv(tv); };
+    context.deleteQuestion = QStringLiteral("\t Do you want to del channel [ %1]?\t\t");
+    channelCommands_ = new ChannelCommands(this, keepers_[CHANNELS], std::move(context));
+    channelBulk_ = channelCommands_->bulk();
+    channelBulk_->Key(add, QKeySequence(Qt::Key_Insert));
+    channelBulk_->Key(edit, QKeySequence(Qt::Key_F2));
+    edit->setShortcuts({QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter), QKeySequence(Qt::Key_F2)});
+    channelBulk_->Key(del, QKeySequence(QKeySequence::Delete));
+    channelBulk_->AddKeepOrderAction(menus_[CHANNELS]);
+    channelBulk_->AddFlagMenu(menus_[CHANNELS]);
+    channelList_->SetRowsDraggable(true);
+    connect(
+        channelList_, &ColumnListCtrl::rowsDropped, this,
+        [this](int row) { RunGuarded(this, [this, row] { channelBulk_->DropSelectedAt(row); }); },
+        Qt::QueuedConnection); // after the drag has ended
+}
+
+QMenu* SatellitePage::ContextMenu(int which) const {
+    return which >= SATELLITES && which <= CHANNELS ? menus_[which] : nullptr;
+}
+
+ColumnListCtrl* SatellitePage::list(int which) const {
+    return which >= SATELLITES && which <= CHANNELS ? keepers_[which]->list() : nullptr;
+}
+
+ListKeeper* SatellitePage::keeper(int which) const {
+    return which >= SATELLITES && which <= CHANNELS ? keepers_[which] : nullptr;
+}
+
+void SatellitePage::Initialize(vormante::Document& document) {
+    satelliteList_->BuildColumns(QLatin1String(SATELLITE_COLUMNS));
+    transponderList_->BuildColumns(QLatin1String(TRANSPONDER_COLUMNS));
+    lnbList_->BuildColumns(QLatin1String(LNB_COLUMNS));
+    channelList_->BuildColumns(QLatin1String(CHANNEL_COLUMNS));
+    for (int which = SATELLITES; which <= CHANNELS; ++which)
+        list(which)->setCurrentRow(0);
+    // The upper lists start tall enough for all eight LNB types without scrolling;
+    // the splitter lets the user make them as low as four rows.
+    for (ColumnListCtrl* upper : {satelliteList_, transponderList_, lnbList_})
+        upper->SetRowsWanted(LNB_TYPES, 4);
+    keepers_[TRANSPONDERS]->setRememberedTop(0);
+    document_ = &document;
+    follower_->Follow(document);
+    SetShowTv(true);
+}
+
+const ChannelDatabase* SatellitePage::database() const {
+    return document_ ? &document_->database() : nullptr;
+}
+
+bool SatellitePage::Change(const QString& name, const std::function<void(ChannelDatabase&)>& operation,
+                           const QString& mergeKey) {
+    return follower_->Change(name, operation, mergeKey);
+}
+
+void SatellitePage::Expect(int which, Placement placement) {
+    if (ListKeeper* target = keeper(which))
+        target->Plan(std::move(placement));
+}
+
+int SatellitePage::transponderTopRow() const {
+    return keepers_[TRANSPONDERS]->rememberedTop();
+}
+
+void SatellitePage::FollowDocument() {
+    followChange(DocumentFollower::Everything(), false);
+}
+
+// The one place the page follows the document. From the top list down, the first
+// list that needs a refill is refilled, and with it, through the page's reactions,
+// every list below; the lists above rewrite their touched rows in place. A change
+// made elsewhere keeps every list on its records and the focus where it was.
+void SatellitePage::followChange(const DocumentChange& change, bool own) {
+    if (!document_ || !document_->isOpen())
+        return;
+    const QPointer<QWidget> focus = QApplication::focusWidget();
+    if (!own)
+        for (ListKeeper* target : keepers_)
+            target->Plan(Placement::Follow());
+    keepers_[LNBS]->Follow(change);
+    for (int which : {SATELLITES, TRANSPONDERS, CHANNELS}) {
+        if (keepers_[which]->NeedsRefill(change)) {
+            RefreshList(which);
+            break;
+        }
+        keepers_[which]->Rewrite(change);
+    }
+    for (ListKeeper* target : keepers_)
+        target->DropPlan();
+    // The refill moves the focus between the lists as a user's selection would; a
+    // change made elsewhere must leave it where the user had it.
+    if (!own && focus)
+        focus->setFocus();
+}
+
+void SatellitePage::SetShowTv(bool on) {
+    showTv_ = on;
+    const QSignalBlocker blockTv(tvButton_);
+    const QSignalBlocker blockRadio(radioButton_);
+    tvButton_->setChecked(on);
+    radioButton_->setChecked(!on);
+}
+
+void SatellitePage::setDialogRunner(DialogRunner runner) {
+    commands_->setDialogRunner(std::move(runner));
+}
+
+void SatellitePage::RunCommand(int id) {
+    if (document_ && document_->isOpen())
+        RunGuarded(this, [this, id] { commands_->Run(id); });
+}
+
+// ---- Row resolution ----
+
+bool SatellitePage::IsPlaceholder(int which, int row) const {
+    const ColumnListCtrl* target = list(which);
+    return !target || target->CellText(row, 0).isEmpty();
+}
+
+int SatellitePage::SatelliteOfRow(int row) const {
+    const ChannelDatabase* db = database();
+    const int slot = satelliteList_->RowKey(row);
+    return db && IsSatelliteSlot(slot) && db->Satellite(slot).isUsed() ? slot : NONE;
+}
+
+int SatellitePage::TransponderOfRow(int satellite, int row) const {
+    const ChannelDatabase* db = database();
+    const int slot = transponderList_->RowKey(row);
+    if (!db || satellite == NONE || slot == NONE)
+        return NONE;
+    const std::vector<int> listed = satview::ListedTransponders(*db, satellite);
+    return std::find(listed.begin(), listed.end(), slot) != listed.end() ? slot : NONE;
+}
+
+int SatellitePage::ChannelOfRow(int satellite, int transponder, int row) const {
+    const ChannelDatabase* db = database();
+    const int slot = channelList_->RowKey(row);
+    if (!db || satellite == NONE || transponder == NONE || slot == NONE)
+        return NONE;
+    const std::vector<int> listed = satview::ListedChannels(*db, satellite, transponder, showTv_);
+    return std::find(listed.begin(), listed.end(), slot) != listed.end() ? slot : NONE;
+}
+
+int SatellitePage::CurrentSatellite() const {
+    return SatelliteOfRow(satelliteList_->currentRow());
+}
+
+int SatellitePage::CurrentTransponder(int satellite) const {
+    return TransponderOfRow(satellite, transponderList_->currentRow());
+}
+
+int SatellitePage::CurrentChannel(int satellite, int transponder) const {
+    return ChannelOfRow(satellite, transponder, channelList_->currentRow());
+}
+
+// ---- Refills and reactions ----
+
+void SatellitePage::RefreshList(int which) {
+    // Until a file is open the lists have their columns and no rows.
+    if (!document_ || !document_->isOpen() || !keeper(which))
+        return;
+    keepers_[which]->Refill();
+    if (which == SATELLITES)
+        OnSatelliteSelected();
+    else if (which == TRANSPONDERS)
+        OnTransponderSelected();
+}
+
+void SatellitePage::listSelectionChanged(int which) {
+    if (!document_)
+        return;
+    if (which == SATELLITES) {
+        keepers_[TRANSPONDERS]->setRememberedTop(transponderList_->TopRow());
+        OnSatelliteSelected();
+    } else if (which == TRANSPONDERS) {
+        OnTransponderSelected();
+    }
+}
+
+void SatellitePage::OnSatelliteSelected() {
+    satelliteList_->setCurrentRow(satelliteList_->FirstSelectedRow());
+    RefreshList(TRANSPONDERS);
+    const int satellite = SatelliteOfRow(satelliteList_->currentRow());
+    if (satellite == NONE)
+        return;
+    // The LNB type's row: found by its "No", since the user may have sorted the list.
+    const int type = static_cast<int>(database()->Satellite(satellite).lnbType());
+    const int row = lnbList_->RowOfKey(type) >= 0 ? lnbList_->RowOfKey(type) : type;
+    lnbList_->setFocus();
+    lnbList_->setCurrentRow(row);
+    keepers_[LNBS]->SelectOnly(row);
+    satelliteList_->setFocus();
+}
+
+void SatellitePage::OnTransponderSelected() {
+    transponderList_->setCurrentRow(transponderList_->FirstSelectedRow());
+    channelList_->setCurrentRow(0);
+    RefreshList(CHANNELS);
+    transponderList_->setFocus();
+}
+
+void SatellitePage::SelectRowAndReact(int which, int row) {
+    if (ListKeeper* target = keeper(which)) {
+        target->Select(row);
+        target->TakeCurrentFromSelection();
+        listSelectionChanged(which);
+    }
+}
+
+void SatellitePage::DeselectRowQuietly(int which, int row) {
+    if (ListKeeper* target = keeper(which))
+        target->Deselect(row);
+}
+
+void SatellitePage::tvRadioClicked(bool tv) {
+    SetShowTv(tv);
+    channelList_->setCurrentRow(0);
+    RefreshList(CHANNELS);
+    (tv ? tvButton_ : radioButton_)->setFocus();
+}
+
+void SatellitePage::showContextMenu(int which, int row, const QPoint& globalPos) {
+    ColumnListCtrl* target = list(which);
+    if (!target || row < 0 || row >= target->RowCount() || !document_)
+        return;
+    if (!target->IsRowSelected(row)) {
+        keepers_[which]->SelectOnly(row);
+        keepers_[which]->TakeCurrentFromSelection();
+        listSelectionChanged(which);
+    }
+    menus_[which]->exec(globalPos);
+}
+
+bool SatellitePage::ShowChannel(int satellite, int transponder, bool tv, int channel) {
+    if (!document_ || !document_->isOpen())
+        return false;
+    filterBar_->Clear();
+    SetShowTv(tv);
+    const int records[] = {satellite, transponder, channel};
+    const int lists[] = {SATELLITES, TRANSPONDERS, CHANNELS};
+    for (int i = 0; i < 3; ++i)
+        keepers_[lists[i]]->Plan(Placement::Show([record = records[i]] { return record; }));
+    RefreshList(SATELLITES);
+    for (ListKeeper* target : keepers_)
+        target->DropPlan();
+    if (channelList_->RowOfKey(channel) < 0)
+        return false;
+    channelList_->setFocus();
+    return true;
+}

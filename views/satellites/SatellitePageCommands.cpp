@@ -1,0 +1,257 @@
+#include "views/satellites/SatellitePageCommands.h"
+
+#include "controls/ColumnListCtrl.h"
+#include "controls/MessageBox.h"
+#include "document/StepNames.h"
+#include "model/ChannelDatabase.h"
+#include "model/EditOperations.h"
+#include "model/RecordOperations.h"
+#include "model/SystemSettings.h"
+#include "views/channels/ChannelCommands.h"
+#include "views/common/ListKeeper.h"
+#include "views/common/SatellitePageText.h"
+#include "views/satellites/LnbDialog.h"
+#include "views/satellites/SatelliteDialog.h"
+#include "views/satellites/TransponderDialog.h"
+
+#include <algorithm>
+#include <vector>
+
+using namespace vormante;
+
+namespace {
+constexpr int NONE = SatellitePage::NONE;
+} // namespace
+
+SatellitePageCommands::SatellitePageCommands(SatellitePage& page)
+    : page_(page), runDialog_([](QDialog& dialog) { return dialog.exec(); }) {}
+
+void SatellitePageCommands::setDialogRunner(SatellitePage::DialogRunner runner) {
+    if (runner)
+        runDialog_ = std::move(runner);
+    else
+        runDialog_ = [](QDialog& dialog) { return dialog.exec(); };
+}
+
+void SatellitePageCommands::Run(int id) {
+    switch (id) {
+    case ADD_SATELLITE:
+        AddSatellite();
+        break;
+    case EDIT_SATELLITE:
+        EditSatellite();
+        break;
+    case DEL_SATELLITE:
+        DelSatellite();
+        break;
+    case ADD_NEW_TRANSPONDER:
+        AddNewTransponder();
+        break;
+    case ADD_TRANSPONDER:
+        AddTransponder();
+        break;
+    case EDIT_TRANSPONDER:
+        EditTransponder();
+        break;
+    case DEL_TRANSPONDER:
+        DelTransponder();
+        break;
+    case ADD_PROGRAM:
+        // "Add a Program..." from the transponder menu leaves the focus in the transponder list.
+        if (page_.channelCommands()->Add())
+            page_.transponderList()->setFocus();
+        break;
+    case EDIT_LNB:
+        EditLnb();
+        break;
+    case ADD_CHANNEL:
+        page_.channelCommands()->Add();
+        break;
+    case EDIT_CHANNEL:
+        page_.channelCommands()->Edit();
+        break;
+    case DEL_CHANNEL:
+        page_.channelCommands()->Delete();
+        break;
+    default:
+        break;
+    }
+}
+
+int SatellitePageCommands::RunDialog(QDialog& dialog) const {
+    return runDialog_(dialog);
+}
+
+bool SatellitePageCommands::accepted(QDialog& dialog) {
+    return RunDialog(dialog) == QDialog::Accepted;
+}
+
+SatellitePageCommands::Current SatellitePageCommands::resolve(bool needTransponder) const {
+    Current current;
+    current.satellite = page_.CurrentSatellite();
+    if (current.satellite == NONE || !needTransponder)
+        return current;
+    current.transponder = page_.CurrentTransponder(current.satellite);
+    return current;
+}
+
+int SatellitePageCommands::StoreEntered(ChannelDatabase& db, SatelliteDialog& dialog) {
+    int slot = -1;
+    if (dialog.isNew())
+        slot = AddSatelliteWith(db, dialog.values());
+    else if (StoreSatellite(db, dialog.slot(), dialog.values()))
+        slot = dialog.slot();
+    dialog.Stored(slot);
+    return slot;
+}
+
+int SatellitePageCommands::StoreEntered(ChannelDatabase& db, TransponderDialog& dialog) {
+    int slot = -1;
+    if (dialog.isNew())
+        slot = AddTransponderWith(db, dialog.satelliteSlot(), dialog.values());
+    else if (StoreTransponder(db, dialog.transponderSlot(), dialog.values()))
+        slot = dialog.transponderSlot();
+    dialog.Stored(slot);
+    return slot;
+}
+
+// The dialogs hand over values; the model's operations store them as one step.
+void SatellitePageCommands::applyTransponder(TransponderDialog& dialog, int satellite) {
+    const TransponderValues& values = dialog.values();
+    const QString label =
+        steps::TransponderLabel(values.frequency, values.symbolRate, values.polarization != 0);
+    const QString name = dialog.isNew() ? QStringLiteral("Add transponder %1 on %2")
+                                              .arg(label, steps::SatelliteLabel(*page_.database(), satellite))
+                                        : QStringLiteral("Edit transponder ") + label;
+    int slot = -1;
+    page_.Change(name, [&](ChannelDatabase& image) { slot = StoreEntered(image, dialog); });
+    if (dialog.isNew() && slot < 0)
+        MessageBox::information(&page_, QStringLiteral("Transponder is Full!"));
+}
+
+// ---- Satellites ----
+
+void SatellitePageCommands::AddSatellite() {
+    const ChannelDatabase& db = *page_.database();
+    SatelliteDialog dialog(&page_);
+    dialog.PrepareNew(QStringLiteral("Add Satellite"), db);
+    if (!accepted(dialog))
+        return;
+    if (vormante::UsedSatellites(db).size() >= static_cast<std::size_t>(SATELLITE_SLOTS)) {
+        MessageBox::information(&page_, QStringLiteral("Satellite is full!"));
+        return;
+    }
+    // The new satellite is selected and shown first.
+    page_.Expect(SatellitePage::SATELLITES, Placement::Show([&dialog] { return dialog.slot(); }));
+    page_.Change(QStringLiteral("Add satellite ") +
+                     steps::SatelliteLabel(dialog.values().name, dialog.values().position),
+                 [&](ChannelDatabase& image) { StoreEntered(image, dialog); });
+}
+
+void SatellitePageCommands::EditSatellite() {
+    const Current current = resolve(false);
+    if (current.satellite == NONE)
+        return;
+    SatelliteDialog dialog(&page_);
+    dialog.PrepareEdit(QStringLiteral("Edit Satellite"), *page_.database(), current.satellite);
+    if (!accepted(dialog))
+        return;
+    page_.Change(QStringLiteral("Edit satellite ") +
+                     steps::SatelliteLabel(dialog.values().name, dialog.values().position),
+                 [&](ChannelDatabase& image) { StoreEntered(image, dialog); });
+}
+
+void SatellitePageCommands::DelSatellite() {
+    const Current current = resolve(false);
+    if (current.satellite == NONE)
+        return;
+    const ChannelDatabase& db = *page_.database();
+    const QString name = steps::FromLatin1(db.Satellite(current.satellite).name());
+    if (!MessageBox::askYesNo(&page_, QStringLiteral("Del Satellite"),
+                              QStringLiteral("\t Do you want to del [") + name + QStringLiteral("]?\t\t")))
+        return;
+    page_.Expect(SatellitePage::SATELLITES, Placement::KeepTop());
+    page_.Change(QStringLiteral("Delete satellite ") + steps::SatelliteLabel(db, current.satellite),
+                 [&](ChannelDatabase& image) { DeleteSatellite(image, current.satellite); });
+}
+
+// ---- Transponders ----
+
+// "Add new Transponder..." from the satellite menu leaves the focus in the satellite
+// list; "Add Transponder..." from the transponder menu in the transponder list. Both
+// make the new transponder, the last row, current and show it.
+void SatellitePageCommands::AddNewTransponder() {
+    AddTransponder();
+    page_.satelliteList()->setFocus();
+}
+
+void SatellitePageCommands::AddTransponder() {
+    const Current current = resolve(false);
+    if (current.satellite == NONE)
+        return;
+    TransponderDialog dialog(&page_);
+    dialog.PrepareNew(QStringLiteral("Add Transponder"), *page_.database(), current.satellite);
+    if (!accepted(dialog))
+        return;
+    Placement last = Placement::Last();
+    last.top = Placement::Top::CurrentAtTop;
+    page_.Expect(SatellitePage::TRANSPONDERS, last);
+    applyTransponder(dialog, current.satellite);
+}
+
+void SatellitePageCommands::EditTransponder() {
+    const Current current = resolve(true);
+    if (current.transponder == NONE)
+        return;
+    TransponderDialog dialog(&page_);
+    dialog.PrepareEdit(QStringLiteral("Edit Transponder"), *page_.database(), current.satellite,
+                       current.transponder);
+    if (!accepted(dialog))
+        return;
+    applyTransponder(dialog, current.satellite);
+}
+
+void SatellitePageCommands::DelTransponder() {
+    const Current current = resolve(true);
+    if (current.transponder == NONE)
+        return;
+    const ChannelDatabase& db = *page_.database();
+    const ConstTransponderRecord record = db.Transponder(current.transponder);
+    const QString text = QStringLiteral("\t Do you want to del xpdr [%1/%2/%3]?\t\t")
+                             .arg(record.frequency())
+                             .arg(record.symbolRate())
+                             .arg(record.isVertical() ? QStringLiteral("V") : QStringLiteral("H"));
+    // The transponder's channels go with it: the line under the question says how many.
+    const int channels = CountChannelsOnTransponder(db, current.transponder, true) +
+                         CountChannelsOnTransponder(db, current.transponder, false);
+    const QString goesWith = channels == 0 ? QStringLiteral("It has no channels.")
+                             : channels == 1
+                                 ? QStringLiteral("Its 1 channel is deleted with it.")
+                                 : QStringLiteral("Its %1 channels are deleted with it.").arg(channels);
+    if (MessageBox::showWithDetails(&page_, QStringLiteral("Del Transponder"), text, goesWith, QString(),
+                                    QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
+        return;
+    page_.Expect(SatellitePage::TRANSPONDERS, Placement::KeepTop());
+    page_.Change(QStringLiteral("Delete transponder ") + steps::TransponderLabel(db, current.transponder),
+                 [&](ChannelDatabase& image) {
+                     DeleteTransponder(image, current.transponder);
+                     RenumberChannels(image, current.satellite);
+                 });
+}
+
+// ---- LNB types ----
+
+void SatellitePageCommands::EditLnb() {
+    ColumnListCtrl* lnbs = page_.lnbList();
+    const int type = lnbs->RowKey(lnbs->currentRow());
+    if (type < 0 || type >= LNB_TYPES)
+        return;
+    LnbDialog dialog(&page_);
+    dialog.Prepare(*page_.database(), type);
+    if (!accepted(dialog))
+        return;
+    // The dialog may have written another type than the row's: every row keeps
+    // showing its own type, rewritten in place.
+    page_.Change(QStringLiteral("Edit LNB ") + QString::fromStdString(texts::LnbTypeName(dialog.typeIndex())),
+                 [&](ChannelDatabase& image) { StoreLnb(image, dialog.typeIndex(), dialog.values()); });
+}

@@ -1,0 +1,246 @@
+#include "views/settings/SystemSettingsPage.h"
+
+#include "controls/ElidingComboBox.h"
+#include "document/Document.h"
+#include "document/StepNames.h"
+#include "views/common/CommandGuard.h"
+#include "views/common/DocumentFollower.h"
+
+#include "model/ChannelDatabase.h"
+#include "model/SystemSettings.h"
+#include "views/common/ChannelCounts.h"
+
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPalette>
+#include <QRegularExpressionValidator>
+#include <QScrollArea>
+#include <QVBoxLayout>
+
+namespace {
+
+template <std::size_t N> QStringList ItemsOf(const std::array<const char*, N>& list) {
+    QStringList items;
+    for (const char* text : list)
+        items << QString::fromLatin1(text);
+    return items;
+}
+
+constexpr int LIST_WIDTH = 110;
+constexpr int NUMBER_WIDTH = 80;
+
+} // namespace
+
+SystemSettingsPage::SystemSettingsPage(QWidget* parent)
+    : QWidget(parent), follower_(new vormante::DocumentFollower(
+                           this, [this](const vormante::DocumentChange&, bool) { LoadFromSettings(); })) {
+    auto* right = new QVBoxLayout;
+    right->addWidget(buildStatusGroup());
+    right->addWidget(buildLockGroup());
+    right->addStretch(1);
+
+    auto* left = new QVBoxLayout;
+    left->addWidget(buildSystemGroup());
+    left->addStretch(1);
+
+    // The two columns scroll when the window is lower than they are, so the
+    // window itself can be made as small as a 640x480 screen.
+    auto* content = new QWidget;
+    content->setObjectName(QStringLiteral("settingsContent"));
+    auto* columns = new QHBoxLayout(content);
+    columns->addLayout(left);
+    columns->addLayout(right);
+    columns->addStretch(1);
+    auto* scroller = new QScrollArea(this);
+    scroller->setWidget(content);
+    scroller->setWidgetResizable(true);
+    scroller->setFrameShape(QFrame::NoFrame);
+    auto* page = new QVBoxLayout(this);
+    page->setContentsMargins(0, 0, 0, 0);
+    page->addWidget(scroller);
+
+    // These boxes only show what the image holds: nothing typed into them would be
+    // stored, so they take no typing and are drawn without the frame of an entry box,
+    // in the desktop's own colours, to say so.
+    for (QLineEdit* box : {timeOffsetEdit_, transparencyEdit_, rfChannelEdit_, volumeLeftEdit_,
+                           volumeRightEdit_, pinCodeEdit_}) {
+        box->setReadOnly(true);
+        box->setFrame(false);
+        box->setBackgroundRole(QPalette::Window);
+    }
+}
+
+QComboBox* SystemSettingsPage::addList(QGridLayout* grid, int row, const QString& label,
+                                       const QString& objectName, const QStringList& items,
+                                       vormante::SettingField field) {
+    // As wide as its longest entry where there is room, elided where there is not.
+    auto* box = new ElidingComboBox(this);
+    box->setObjectName(objectName);
+    box->setMinimumWidth(LIST_WIDTH);
+    box->setAccessibleName(label.trimmed());
+    auto* text = new QLabel(label, this);
+    text->setBuddy(box);
+    grid->addWidget(text, row, 0);
+    grid->addWidget(box, row, 1);
+    lists_.push_back({box, field, label.trimmed(), items});
+    const std::size_t index = lists_.size() - 1;
+    // Only a choice that differs from what the image holds is stored, so showing the
+    // image's values never writes.
+    connect(box, &QComboBox::currentIndexChanged, this,
+            [this, index](int position) { writeSelection(lists_[index], position); });
+    return box;
+}
+
+QComboBox* SystemSettingsPage::addFixedList(QGridLayout* grid, int row, const QString& label,
+                                            const QString& objectName) {
+    auto* box = new QComboBox(this);
+    box->setObjectName(objectName);
+    box->setMinimumWidth(LIST_WIDTH);
+    box->addItem(QStringLiteral("English"));
+    box->setEnabled(false);
+    auto* text = new QLabel(label, this);
+    text->setBuddy(box);
+    grid->addWidget(text, row, 0);
+    grid->addWidget(box, row, 1);
+    return box;
+}
+
+QLineEdit* SystemSettingsPage::addNumberBox(QGridLayout* grid, int row, const QString& label,
+                                            const QString& objectName, int column) {
+    auto* box = new QLineEdit(this);
+    box->setObjectName(objectName);
+    box->setMaximumWidth(NUMBER_WIDTH);
+    box->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), box));
+    auto* text = new QLabel(label, this);
+    text->setBuddy(box);
+    grid->addWidget(text, row, column);
+    grid->addWidget(box, row, column + 1);
+    return box;
+}
+
+QGroupBox* SystemSettingsPage::buildSystemGroup() {
+    auto* group = new QGroupBox(QStringLiteral("System Setting"), this);
+    auto* grid = new QGridLayout(group);
+    int row = 0;
+    addList(grid, row++, QStringLiteral("Menu Language"), QStringLiteral("menuLanguageComboBox"),
+            ItemsOf(vormante::texts::MenuLanguages), vormante::SettingField::MenuLanguage);
+    mainAudioCombo_ =
+        addFixedList(grid, row++, QStringLiteral("Main audio Lang"), QStringLiteral("mainAudioComboBox"));
+    secondAudioCombo_ =
+        addFixedList(grid, row++, QStringLiteral("2nd Audio Lang"), QStringLiteral("secondAudioComboBox"));
+    addList(grid, row++, QStringLiteral("GMT Usage"), QStringLiteral("gmtUsageComboBox"),
+            ItemsOf(vormante::texts::OffOn), vormante::SettingField::GmtUsage);
+    addList(grid, row++, QStringLiteral("Select Time Zone"), QStringLiteral("timeZoneComboBox"),
+            ItemsOf(vormante::texts::TimeZones), vormante::SettingField::TimeZone);
+    addList(grid, row++, QStringLiteral("Summer Time"), QStringLiteral("summerTimeComboBox"),
+            ItemsOf(vormante::texts::OffOn), vormante::SettingField::SummerTime);
+    timeOffsetEdit_ =
+        addNumberBox(grid, row++, QStringLiteral("Time Offset"), QStringLiteral("timeOffsetEdit"));
+    addList(grid, row++, QStringLiteral("Aspect"), QStringLiteral("aspectComboBox"),
+            ItemsOf(vormante::texts::Aspect), vormante::SettingField::Aspect);
+    addList(grid, row++, QStringLiteral("Delay Time"), QStringLiteral("delayTimeComboBox"),
+            ItemsOf(vormante::texts::DelayTime), vormante::SettingField::DelayTime);
+    transparencyEdit_ =
+        addNumberBox(grid, row++, QStringLiteral("Transparency"), QStringLiteral("transparencyEdit"));
+    addList(grid, row++, QStringLiteral("Color"), QStringLiteral("colorComboBox"),
+            ItemsOf(vormante::texts::ColorSystem), vormante::SettingField::ColorSystem);
+    addList(grid, row++, QStringLiteral("Sound"), QStringLiteral("soundComboBox"),
+            ItemsOf(vormante::texts::SoundSystem), vormante::SettingField::SoundSystem);
+    rfChannelEdit_ =
+        addNumberBox(grid, row++, QStringLiteral(" RF Channel"), QStringLiteral("rfChannelEdit"));
+    return group;
+}
+
+QGroupBox* SystemSettingsPage::buildStatusGroup() {
+    auto* group = new QGroupBox(QStringLiteral("Status"), this);
+    auto* grid = new QGridLayout(group);
+    int row = 0;
+    tvNumEdit_ = addNumberBox(grid, row++, QStringLiteral("TV Num"), QStringLiteral("tvNumEdit"));
+    tvNumEdit_->setEnabled(false);
+    radioNumEdit_ = addNumberBox(grid, row++, QStringLiteral("Radio Num"), QStringLiteral("radioNumEdit"));
+    radioNumEdit_->setEnabled(false);
+    // The receiver's own dialog has this caption with an empty text beside it.
+    totalChannelText_ = new QLabel(this);
+    totalChannelText_->setObjectName(QStringLiteral("totalChannelLabel"));
+    grid->addWidget(new QLabel(QStringLiteral("Total Channl"), this), row, 0);
+    grid->addWidget(totalChannelText_, row++, 1);
+    volumeLeftEdit_ = addNumberBox(grid, row++, QStringLiteral("Volume L"), QStringLiteral("volumeLeftEdit"));
+    volumeRightEdit_ =
+        addNumberBox(grid, row++, QStringLiteral("Volume R"), QStringLiteral("volumeRightEdit"));
+    addList(grid, row++, QStringLiteral("StandBy"), QStringLiteral("standbyComboBox"),
+            ItemsOf(vormante::texts::Standby), vormante::SettingField::Standby);
+    return group;
+}
+
+QGroupBox* SystemSettingsPage::buildLockGroup() {
+    auto* group = new QGroupBox(QStringLiteral("Parent Lock"), this);
+    auto* grid = new QGridLayout(group);
+    int row = 0;
+    pinCodeEdit_ = new QLineEdit(this);
+    pinCodeEdit_->setObjectName(QStringLiteral("pinCodeEdit"));
+    pinCodeEdit_->setMaximumWidth(NUMBER_WIDTH);
+    auto* pinLabel = new QLabel(QStringLiteral("PIN Code"), this);
+    pinLabel->setBuddy(pinCodeEdit_);
+    grid->addWidget(pinLabel, row, 0);
+    grid->addWidget(pinCodeEdit_, row++, 1);
+    addList(grid, row++, QStringLiteral("Lock Receiver"), QStringLiteral("lockReceiverComboBox"),
+            ItemsOf(vormante::texts::Lock), vormante::SettingField::LockReceiver);
+    addList(grid, row++, QStringLiteral("Lock Menu"), QStringLiteral("lockMenuComboBox"),
+            ItemsOf(vormante::texts::Lock), vormante::SettingField::LockMenu);
+    return group;
+}
+
+void SystemSettingsPage::FillLists(vormante::Document& document) {
+    document_ = &document;
+    follower_->Follow(document);
+    for (const SettingList& list : lists_) {
+        const QSignalBlocker quiet(list.box);
+        list.box->clear();
+        list.box->addItems(list.items);
+        list.box->setCurrentIndex(-1);
+        // Long entries such as the time zones show in full in the drop-down.
+        list.box->view()->setMinimumWidth(list.box->view()->sizeHintForColumn(0) + 24);
+    }
+}
+
+void SystemSettingsPage::LoadFromSettings() {
+    if (!document_ || !document_->isOpen())
+        return;
+    const vormante::ChannelDatabase& database = document_->database();
+    const vormante::ConstSystemSettingsBlock settings = database.Settings();
+    // A stored value with no list position shows no selection and stays as it is.
+    for (const SettingList& list : lists_)
+        list.box->setCurrentIndex(vormante::SettingPosition(database, list.field, list.box->count()));
+
+    mainAudioCombo_->setCurrentIndex(0);
+    secondAudioCombo_->setCurrentIndex(0);
+    timeOffsetEdit_->setText(QString::number(settings.timeOffset()));
+    transparencyEdit_->setText(QString::number(settings.transparency()));
+    rfChannelEdit_->setText(QString::number(settings.rfChannel()));
+    volumeLeftEdit_->setText(QString::number(settings.volumeLeft()));
+    volumeRightEdit_->setText(QString::number(settings.volumeRight()));
+    const std::string pin = settings.pinCode();
+    pinCodeEdit_->setText(steps::FromLatin1(pin));
+
+    const ChannelCounts counts = CurrentSatelliteChannelCounts(database);
+    tvNumEdit_->setText(QString::number(counts.tv));
+    radioNumEdit_->setText(QString::number(counts.radio));
+}
+
+void SystemSettingsPage::writeSelection(const SettingList& list, int position) {
+    const vormante::ChannelDatabase* database = follower_->database();
+    if (position < 0 || database == nullptr ||
+        position == vormante::SettingPosition(*database, list.field, list.box->count()))
+        return;
+    const vormante::SettingField field = list.field;
+    RunGuarded(this, [&] {
+        follower_->Change(
+            list.label + QLatin1Char(' ') + list.box->itemText(position),
+            [&](vormante::ChannelDatabase& db) { vormante::StoreSettingPosition(db, field, position); });
+    });
+}

@@ -1,0 +1,69 @@
+// The "System setting" tab page: the receiver-wide settings of the settings
+// block. Every list stores its own field, as one step of the document's history, as
+// soon as the user changes its selection; the number boxes and the PIN only show
+// their values. The page follows the document: any change (an undo, say) shows again.
+#pragma once
+
+#include <QWidget>
+
+#include <vector>
+
+class QComboBox;
+class QLineEdit;
+class QGridLayout;
+class QGroupBox;
+class QLabel;
+
+#include "model/EditOperations.h"
+
+namespace vormante {
+class Document;
+class DocumentFollower;
+} // namespace vormante
+
+class SystemSettingsPage : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit SystemSettingsPage(QWidget* parent = nullptr);
+
+    // Remembers the document and fills the lists; nothing is selected until a load.
+    void FillLists(vormante::Document& document);
+    // Shows the working copy's values; does nothing while no image is loaded.
+    void LoadFromSettings();
+
+private:
+    // One editable list: its box and the field it shows and stores.
+    struct SettingList {
+        QComboBox* box = nullptr;
+        vormante::SettingField field = vormante::SettingField::MenuLanguage;
+        QString label;
+        QStringList items;
+    };
+
+    QComboBox* addList(QGridLayout* grid, int row, const QString& label, const QString& objectName,
+                       const QStringList& items, vormante::SettingField field);
+    QComboBox* addFixedList(QGridLayout* grid, int row, const QString& label, const QString& objectName);
+    QLineEdit* addNumberBox(QGridLayout* grid, int row, const QString& label, const QString& objectName,
+                            int column = 0);
+    QGroupBox* buildSystemGroup();
+    QGroupBox* buildStatusGroup();
+    QGroupBox* buildLockGroup();
+    void writeSelection(const SettingList& list, int position);
+
+    vormante::Document* document_ = nullptr;
+    std::vector<SettingList> lists_;
+    vormante::DocumentFollower* follower_;
+
+    QComboBox* mainAudioCombo_ = nullptr;
+    QComboBox* secondAudioCombo_ = nullptr;
+    QLineEdit* timeOffsetEdit_ = nullptr;
+    QLineEdit* transparencyEdit_ = nullptr;
+    QLineEdit* rfChannelEdit_ = nullptr;
+    QLineEdit* tvNumEdit_ = nullptr;
+    QLineEdit* radioNumEdit_ = nullptr;
+    QLabel* totalChannelText_ = nullptr;
+    QLineEdit* volumeLeftEdit_ = nullptr;
+    QLineEdit* volumeRightEdit_ = nullptr;
+    QLineEdit* pinCodeEdit_ = nullptr;
+};
