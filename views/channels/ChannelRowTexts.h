@@ -1,6 +1,8 @@
 // The cell texts of one row of the all-channels list.
 #pragma once
 
+#include "views/common/ChannelColumns.h"
+
 #include <QStringList>
 
 namespace vormante {
@@ -10,8 +12,8 @@ class ChannelDatabase;
 namespace channelrow {
 
 inline constexpr int COLUMN_COUNT = 15;
-inline constexpr int NO_COLUMN = 0;
-inline constexpr int NAME_COLUMN = 1;
+using channelcolumns::NAME_COLUMN;
+using channelcolumns::NO_COLUMN;
 inline constexpr int TP_COLUMN = 14;
 
 // "No,20;Channel Name,80;...": the columns of the list, exactly as the receiver's tool shows them.

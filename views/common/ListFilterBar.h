@@ -9,6 +9,7 @@
 #pragma once
 
 #include "controls/ColumnListCtrl.h"
+#include "views/common/ChannelColumns.h"
 
 #include <QPointer>
 #include <QString>
@@ -23,12 +24,11 @@ class QTimer;
 
 namespace listfilter {
 
-// The column layout both channel lists share.
-inline constexpr int NO_COLUMN = 0;
-inline constexpr int NAME_COLUMN = 1;
-inline constexpr int FIRST_PID_COLUMN = 2; // video, audio, PCR, teletext
-inline constexpr int LAST_PID_COLUMN = 5;
-inline constexpr int CH_NO_COLUMN = 12;
+using channelcolumns::CH_NO_COLUMN;
+using channelcolumns::FIRST_PID_COLUMN;
+using channelcolumns::LAST_PID_COLUMN;
+using channelcolumns::NAME_COLUMN;
+using channelcolumns::NO_COLUMN;
 
 // The Latin-1 bytes of a typed text. A character without a Latin-1 form becomes NUL,
 // which no channel name holds, so such a text matches no name.
