@@ -165,12 +165,14 @@ int WriteSatellitesXmlSeeds(const std::filesystem::path& folder) {
 
 // Archive indexes: one as the archive writes it, with escapes, and damaged ones.
 int WriteArchiveIndexSeeds(const std::filesystem::path& folder) {
-    const std::string entry = "{\"id\":\"2026-12-09_183005_received\",\"msecs\":1796841005000,\"kind\":"
-                              "\"received\",\"stored\":\"2026-12-09_183005_received.bin\",\"sha256\":\"ab01\","
-                              "\"satellites\":3,\"transponders\":40,\"channels\":120,\"port\":\"/dev/ttyUSB0\"}";
-    const std::string saved = "{\"id\":\"2026-12-09_183006_before-save\",\"msecs\":1796841006000,\"kind\":"
-                              "\"before-save\",\"stored\":\"x.bin\",\"sha256\":\"\",\"satellites\":-1,"
-                              "\"transponders\":-1,\"channels\":-1,\"file\":\"/home/a \\\"b\\\"\\u00e9\\n.bin\"}";
+    const std::string entry =
+        "{\"id\":\"2026-12-09_183005_received\",\"msecs\":1796841005000,\"kind\":"
+        "\"received\",\"stored\":\"2026-12-09_183005_received.bin\",\"sha256\":\"ab01\","
+        "\"satellites\":3,\"transponders\":40,\"channels\":120,\"port\":\"/dev/ttyUSB0\"}";
+    const std::string saved =
+        "{\"id\":\"2026-12-09_183006_before-save\",\"msecs\":1796841006000,\"kind\":"
+        "\"before-save\",\"stored\":\"x.bin\",\"sha256\":\"\",\"satellites\":-1,"
+        "\"transponders\":-1,\"channels\":-1,\"file\":\"/home/a \\\"b\\\"\\u00e9\\n.bin\"}";
     const std::pair<const char*, std::string> seeds[] = {
         {"index", "{\"limit\":500,\"entries\":[" + entry + "," + saved + "]}\n"},
         {"odd-values", "{\"limit\":-3,\"entries\":[{\"id\":\"\",\"msecs\":1e300,\"kind\":\"sent\"},7,[]]}"},
