@@ -168,6 +168,14 @@ private:
 
 } // namespace
 
+std::unique_ptr<ChannelDatabase> LoadedImage(const QByteArray& image) {
+    auto db = std::make_unique<ChannelDatabase>();
+    db->Load(std::span(reinterpret_cast<const std::uint8_t*>(image.constData()),
+                       static_cast<std::size_t>(image.size())));
+    db->BuildRecordPointers();
+    return db;
+}
+
 void CountArchivedImage(const QByteArray& image, ArchiveEntry* entry) {
     entry->bytes = image.size();
     entry->damaged = image.size() != static_cast<qsizetype>(IMAGE_SIZE);

@@ -19,12 +19,15 @@
 #pragma once
 
 #include "ArchiveIndex.h"
+#include "model/ChannelDatabase.h"
 
 #include <QByteArray>
 #include <QDateTime>
 #include <QList>
 #include <QString>
 #include <QStringList>
+
+#include <memory>
 
 namespace vormante {
 
@@ -90,5 +93,9 @@ private:
 
 // The counts an entry shows, read from a whole image.
 void CountArchivedImage(const QByteArray& image, ArchiveEntry* entry);
+
+// Image bytes (archived, sent or received) loaded for a comparison or a check, with
+// their record pointers built.
+std::unique_ptr<ChannelDatabase> LoadedImage(const QByteArray& image);
 
 } // namespace vormante

@@ -40,14 +40,6 @@ TransferDialog::PortMemory& Memory() {
     return memory;
 }
 
-std::unique_ptr<ChannelDatabase> Loaded(const QByteArray& image) {
-    auto db = std::make_unique<ChannelDatabase>();
-    db->Load(std::span(reinterpret_cast<const std::uint8_t*>(image.constData()),
-                       static_cast<std::size_t>(image.size())));
-    db->BuildRecordPointers();
-    return db;
-}
-
 const char CHECK_CAPTION[] = "Check what the receiver now holds";
 } // namespace
 
@@ -266,8 +258,8 @@ void TransferDialog::ShowCheckResult(const QByteArray& held) {
         return;
     }
     checkOutcome_ = CheckOutcome::Different;
-    const auto sent = Loaded(expected_);
-    const auto holds = Loaded(held);
+    const auto sent = LoadedImage(expected_);
+    const auto holds = LoadedImage(held);
     CompareDialog compare(*sent, *holds, expectedName_, QStringLiteral("the receiver's image"), this);
     compare.setWindowTitle(QLatin1String(CHECK_CAPTION));
     compare.differencesTree()->expandAll();
@@ -280,7 +272,7 @@ void TransferDialog::ShowCheckResult(const QByteArray& held) {
 }
 
 bool TransferDialog::ConfirmSendingProblems(QWidget* parent, const QByteArray& image) {
-    const auto db = Loaded(image);
+    const auto db = LoadedImage(image);
     const std::vector<ConsistencyProblem> problems = CheckConsistency(*db);
     if (problems.empty())
         return true;

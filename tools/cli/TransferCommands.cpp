@@ -168,14 +168,6 @@ void ReportFailure(const char* name, const TransferRequest& request, bool send, 
         ReportError(err, name, "the transfer did not complete");
 }
 
-std::unique_ptr<ChannelDatabase> Loaded(const QByteArray& image) {
-    auto db = std::make_unique<ChannelDatabase>();
-    db->Load(std::span(reinterpret_cast<const std::uint8_t*>(image.constData()),
-                       static_cast<std::size_t>(image.size())));
-    db->BuildRecordPointers();
-    return db;
-}
-
 // send --verify: receives the image back and compares it byte for byte.
 int CheckWhatTheReceiverHolds(const TransferRequest& request, const QByteArray& sent, std::ostream& out,
                               std::ostream& err) {
@@ -193,7 +185,7 @@ int CheckWhatTheReceiverHolds(const TransferRequest& request, const QByteArray& 
         return EXIT_OK;
     }
     out << sendcheck::DifferenceText(differences, 20).toStdString() << "\n";
-    const ImageDifference grouped = DiffImages(*Loaded(sent), *Loaded(check.image));
+    const ImageDifference grouped = DiffImages(*LoadedImage(sent), *LoadedImage(check.image));
     if (!grouped.empty())
         out << "\n" << FormatDifferenceReport(grouped, request.file, "the receiver's image");
     return EXIT_PROBLEMS;

@@ -45,14 +45,6 @@ QString PlaceText(const ArchiveEntry& entry) {
     return entry.kind == ArchiveKind::BeforeSave ? QFileInfo(place).fileName() : place;
 }
 
-std::unique_ptr<ChannelDatabase> Loaded(const QByteArray& image) {
-    auto db = std::make_unique<ChannelDatabase>();
-    db->Load(std::span(reinterpret_cast<const std::uint8_t*>(image.constData()),
-                       static_cast<std::size_t>(image.size())));
-    db->BuildRecordPointers();
-    return db;
-}
-
 } // namespace
 
 ArchiveDialog::ArchiveDialog(ImageArchive& archive, Document& document, std::function<bool()> confirmLeave,
@@ -228,7 +220,7 @@ bool ArchiveDialog::CompareSelected() {
     QByteArray image;
     if (!document_.isOpen() || !ReadSelected(&image))
         return false;
-    const auto archived = Loaded(image);
+    const auto archived = LoadedImage(image);
     const QString openName = document_.path().isEmpty() ? QStringLiteral("the open image")
                                                         : QFileInfo(document_.path()).fileName();
     CompareDialog compare(document_.database(), *archived, openName, archiving::Describe(*selectedEntry()),
