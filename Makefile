@@ -24,7 +24,7 @@ INSTALLED_TARGETS = vormante vormante-cli vormante-receiver-sim vormante_desktop
 
 CMAKE_FLAGS = -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DVORMANTE_WERROR=$(WERROR)
 
-.PHONY: all deps build run test bench fuzz check-sanitize format check-format clean release install package check-package
+.PHONY: all deps build run test translations bench fuzz check-sanitize format check-format clean release install package check-package
 
 all: build
 
@@ -47,6 +47,12 @@ test: build
 	@# The install tests validate the desktop entry and the metainfo.
 	@tools/install-deps.sh desktop
 	cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
+
+# Brings translations/*.ts up to date with the sources: new texts come in unfinished, for a
+# translator to fill in with Qt Linguist (`linguist translations/vormante_de.ts`).
+translations: deps
+	cmake -S . -B $(BUILD_DIR) $(CMAKE_FLAGS)
+	cmake --build $(BUILD_DIR) --target update_translations
 
 # A Release build of the installed programs only (no tests), with Debian's hardening flags
 # (they are read when RELEASE_DIR is first configured).

@@ -1,11 +1,14 @@
 #include "EditorApp.h"
 
+#include "Language.h"
 #include "MainWindow.h"
+#include "SessionSettings.h"
 #include "Version.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QIcon>
+#include <QSettings>
 
 namespace {
 
@@ -58,6 +61,10 @@ int EditorApp::Run() {
         qCritical("vormante: give at most one image file.");
         return 2;
     }
+
+    // The language first: every window and text is made in it.
+    const QSettings settings(SessionSettings::DefaultSettingsPath(), QSettings::IniFormat);
+    vormante::InstallTranslators(vormante::ChosenLanguage(settings));
 
     MainWindow window;
     setWindowIcon(window.windowIcon());

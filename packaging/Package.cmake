@@ -28,6 +28,7 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, libqt6svg6")
 # The GTK platform theme lets Qt take the palette (a dark one too), fonts and file
-# dialogs of GNOME-like desktops; Plasma brings its own.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "hicolor-icon-theme, qt6-gtk-platformtheme")
+# dialogs of GNOME-like desktops; Plasma brings its own. Qt's own translations put standard
+# buttons and file dialogs into the editor's language.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "hicolor-icon-theme, qt6-gtk-platformtheme, qt6-translations-l10n")
 include(CPack)

@@ -3,7 +3,9 @@
 # Usage: tools/install-deps.sh [build|fuzz|sanitize|gui-check|desktop]...
 set -euo pipefail
 
-packages=(build-essential cmake qt6-base-dev qt6-serialport-dev qt6-svg-dev libgl-dev socat clang-format git)
+# qt6-tools-dev and qt6-l10n-tools build the translations; qt6-translations-l10n holds Qt's own.
+packages=(build-essential cmake qt6-base-dev qt6-serialport-dev qt6-svg-dev qt6-tools-dev qt6-l10n-tools
+          qt6-translations-l10n libgl-dev socat clang-format git)
 for extra in "$@"; do
     case "$extra" in
     build) ;;

@@ -13,6 +13,7 @@
 #include "model/SampleImages.h"
 
 #include "TestSupport.h"
+#include "WidgetChecks.h"
 
 #include <QAction>
 #include <QFile>
@@ -74,33 +75,6 @@ private:
     QTemporaryDir* dir_ = nullptr;
     QString imagePath_;
 };
-
-namespace {
-
-// The first pair of visible widgets side by side (same parent) that overlap,
-// anywhere below root, named; empty when none do.
-QString FirstOverlap(const QWidget* root) {
-    QList<const QWidget*> shown;
-    for (const QWidget* child : root->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-        if (child->isVisible() && !child->isWindow())
-            shown.append(child);
-    }
-    for (qsizetype i = 0; i < shown.size(); ++i) {
-        for (qsizetype j = i + 1; j < shown.size(); ++j) {
-            if (shown[i]->geometry().intersects(shown[j]->geometry()))
-                return QStringLiteral("%1 '%2' overlaps %3 '%4' in %5")
-                    .arg(QLatin1String(shown[i]->metaObject()->className()), shown[i]->objectName(),
-                         QLatin1String(shown[j]->metaObject()->className()), shown[j]->objectName(),
-                         QLatin1String(root->metaObject()->className()));
-        }
-        const QString inside = FirstOverlap(shown[i]);
-        if (!inside.isEmpty())
-            return inside;
-    }
-    return {};
-}
-
-} // namespace
 
 void TestMainWindow::init() {
     QStandardPaths::setTestModeEnabled(true); // settings go to a test location, not the user's
@@ -591,7 +565,7 @@ void TestMainWindow::fitsASmallScreenWithoutOverlaps() {
         for (int tab = 0; tab < window.pageTabCtrl()->count(); ++tab) {
             window.pageTabCtrl()->setCurrentIndex(tab);
             QApplication::processEvents();
-            const QString overlap = FirstOverlap(&window);
+            const QString overlap = testsupport::FirstOverlap(&window);
             QVERIFY2(overlap.isEmpty(), qPrintable(QStringLiteral("tab %1: %2").arg(tab).arg(overlap)));
         }
     }
