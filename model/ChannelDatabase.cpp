@@ -1,5 +1,7 @@
 #include "ChannelDatabase.h"
 
+#include "Texts.h"
+
 #include <algorithm>
 #include <cstring>
 #include <stdexcept>
@@ -10,9 +12,11 @@ ChannelDatabase::ChannelDatabase() = default;
 
 LoadResult ChannelDatabase::Load(std::span<const std::uint8_t> bytes) {
     if (bytes.size() != IMAGE_SIZE) {
-        return {false, "The file holds " + std::to_string(bytes.size()) +
-                           " bytes, but a receiver database image holds exactly " +
-                           std::to_string(IMAGE_SIZE) + " bytes. It is not an image and was not opened."};
+        //: %1 is the file's size in bytes, %2 the size of every image
+        return {false,
+                FillIn(Tr("ChannelDatabase", "The file holds %1 bytes, but a receiver database image holds "
+                                             "exactly %2 bytes. It is not an image and was not opened."),
+                       {std::to_string(bytes.size()), std::to_string(IMAGE_SIZE)})};
     }
     std::copy(bytes.begin(), bytes.end(), loadedCopy_.begin());
     workingCopy_ = loadedCopy_;

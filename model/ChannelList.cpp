@@ -1,5 +1,7 @@
 #include "ChannelList.h"
 
+#include "Texts.h"
+
 #include "ChainWalk.h"
 
 #include <algorithm>
@@ -133,7 +135,8 @@ struct Failure {
 };
 
 std::string At(int line, const std::string& reason) {
-    return std::string("line ") + std::to_string(line) + ": " + reason;
+    //: %1 is a line number of the list, %2 what is wrong there
+    return FillIn(Tr("ChannelList", "line %1: %2"), {std::to_string(line), reason});
 }
 
 // A list has 18 columns and perhaps a few notes; more fields than this are kept
@@ -220,7 +223,7 @@ private:
         for (;;) {
             const std::size_t quote = text_.find('"', i_);
             if (quote == std::string_view::npos)
-                return Failure{openedAt, "a quoted field is not closed"};
+                return Failure{openedAt, Tr("ChannelList", "a quoted field is not closed")};
             const std::string_view part = text_.substr(i_, quote - i_);
             for (std::size_t k = 0; k < part.size(); ++k)
                 if (part[k] == '\n' || (part[k] == '\r' && !(k + 1 < part.size() && part[k + 1] == '\n')))
@@ -237,8 +240,9 @@ private:
         while (i_ < text_.size() && text_[i_] == ' ')
             ++i_;
         if (i_ < text_.size() && text_[i_] != separator_ && text_[i_] != '\r' && text_[i_] != '\n')
-            return Failure{line_,
-                           std::string("text follows the closing quote of field ") + std::to_string(number)};
+            //: %1 is the field's number in its row
+            return Failure{line_, FillIn(Tr("ChannelList", "text follows the closing quote of field %1"),
+                                         {std::to_string(number)})};
         return std::nullopt;
     }
 
@@ -250,9 +254,9 @@ private:
         }
         if (IsBlank(field))
             return std::nullopt;
-        return Failure{record.line, "more than " + std::to_string(MAX_KEPT_FIELDS) +
-                                        " fields hold text; a channel list has " +
-                                        std::to_string(COLUMN_COUNT) + " columns"};
+        return Failure{record.line, FillIn(Tr("ChannelList",
+                                              "more than %1 fields hold text; a channel list has %2 columns"),
+                                           {std::to_string(MAX_KEPT_FIELDS), std::to_string(COLUMN_COUNT)})};
     }
 
     std::string_view text_;
@@ -326,41 +330,43 @@ public:
         const auto field = [&](Column column) -> const std::string& {
             return record.fields[static_cast<std::size_t>(columns_[column])];
         };
-        const auto fail = [&](Column column, const std::string& expected) {
-            return Failure{record.line, std::string(HEADERS[column]) + " " + Quoted(Trimmed(field(column))) +
-                                            " is not " + expected};
+        // `text` puts the column's header as %1 and the quoted field as %2.
+        const auto fail = [&](Column column, const std::string& text) {
+            return Failure{record.line, FillIn(text, {HEADERS[column], Quoted(Trimmed(field(column)))})};
         };
         row.satellite = Unguarded(field(COL_SATELLITE));
         const auto position = ParsePosition(field(COL_POSITION));
         if (!position)
-            return fail(COL_POSITION, "a satellite position like 19.2E or 5.0W");
+            //: %1 is a column header of the list (not translated), %2 the quoted field
+            return fail(COL_POSITION,
+                        Tr("ChannelList", "%1 %2 is not a satellite position like 19.2E or 5.0W"));
         row.position = *position;
         // TV/Radio and Number are informative, and a list may leave them out.
         const std::string type = columns_[COL_TYPE] < 0 ? std::string() : Lower(Trimmed(field(COL_TYPE)));
         if (columns_[COL_TYPE] >= 0 && type != "tv" && type != "radio")
-            return fail(COL_TYPE, "TV or Radio");
+            return fail(COL_TYPE, Tr("ChannelList", "%1 %2 is not TV or Radio"));
         if (columns_[COL_NUMBER] >= 0 && !Trimmed(field(COL_NUMBER)).empty() &&
             !ParseUnsigned(field(COL_NUMBER), 99999))
-            return fail(COL_NUMBER, "a channel number");
+            return fail(COL_NUMBER, Tr("ChannelList", "%1 %2 is not a channel number"));
         const auto frequency = ParseUnsigned(field(COL_FREQUENCY), WORD16_LIMIT);
         if (!frequency)
-            return fail(COL_FREQUENCY, "a frequency in MHz");
+            return fail(COL_FREQUENCY, Tr("ChannelList", "%1 %2 is not a frequency in MHz"));
         row.frequency = *frequency;
         const std::string polarization = Lower(Trimmed(field(COL_POLARIZATION)));
         if (polarization != "h" && polarization != "v" && polarization != "horizontal" &&
             polarization != "vertical")
-            return fail(COL_POLARIZATION, "H or V");
+            return fail(COL_POLARIZATION, Tr("ChannelList", "%1 %2 is not H or V"));
         row.vertical = polarization[0] == 'v';
         const auto symbolRate = ParseUnsigned(field(COL_SYMBOL_RATE), WORD16_LIMIT);
         if (!symbolRate)
-            return fail(COL_SYMBOL_RATE, "a symbol rate in kS/s");
+            return fail(COL_SYMBOL_RATE, Tr("ChannelList", "%1 %2 is not a symbol rate in kS/s"));
         row.symbolRate = *symbolRate;
         unsigned* const pids[] = {&row.videoPid, &row.audioPid, &row.pcrPid, &row.teletextPid};
         for (int k = 0; k < 4; ++k) {
             const auto column = static_cast<Column>(COL_VIDEO + k);
             const auto pid = ParseUnsigned(field(column), PID_LIMIT);
             if (!pid)
-                return fail(column, "a PID from 0 to 16383");
+                return fail(column, Tr("ChannelList", "%1 %2 is not a PID from 0 to 16383"));
             *pids[k] = *pid;
         }
         row.tv = columns_[COL_TYPE] < 0 ? row.videoPid != NULL_PID : type == "tv";
@@ -369,7 +375,7 @@ public:
             const auto column = static_cast<Column>(COL_LOCK + static_cast<int>(k));
             const auto flag = ParseFlag(field(column));
             if (!flag)
-                return fail(column, "1 or 0");
+                return fail(column, Tr("ChannelList", "%1 %2 is not 1 or 0"));
             row.flags |= *flag ? FLAG_COLUMN_BITS[k] : 0u;
         }
         row.name = Unguarded(field(COL_NAME));
@@ -451,14 +457,15 @@ ListReadResult ReadChannelList(std::string_view bytes) {
         return result;
     };
     if (bytes.size() > MAX_LIST_BYTES)
-        return refuse(1,
-                      std::string("the list is larger than ") + std::to_string(MAX_LIST_BYTES >> 20) + " MB");
+        return refuse(1, FillIn(Tr("ChannelList", "the list is larger than %1 MB"),
+                                {std::to_string(MAX_LIST_BYTES >> 20)}));
     const DecodedText decoded = DecodeText(bytes);
     result.encoding = decoded.encoding;
     const std::string_view text = decoded.text;
     const char separator = DetectSeparator(text);
     if (separator == 0)
-        return refuse(1, "not a channel list: the header row has no comma, semicolon or tab");
+        return refuse(1,
+                      Tr("ChannelList", "not a channel list: the header row has no comma, semicolon or tab"));
 
     RecordReader reader(text, separator);
     Record header;
@@ -477,8 +484,11 @@ ListReadResult ReadChannelList(std::string_view bytes) {
     }
     for (std::size_t c = 0; c < COLUMN_COUNT; ++c)
         if (columns[c] == -1 && !IsOptional(c))
-            return refuse(header.line, std::string("not a channel list: the header row has no \"") +
-                                           HEADERS[c] + "\" column");
+            //: %1 is a column header of the list (not translated)
+            return refuse(header.line,
+                          FillIn(Tr("ChannelList", "not a channel list: the header row has no \"%1\" "
+                                                   "column"),
+                                 {HEADERS[c]}));
     const std::size_t needed =
         static_cast<std::size_t>(*std::max_element(columns.begin(), columns.end())) + 1;
 
@@ -491,12 +501,15 @@ ListReadResult ReadChannelList(std::string_view bytes) {
         if (IsEmptyRecord(record))
             continue;
         if (result.rows.size() == MAX_LIST_ROWS)
-            return refuse(record.line, std::string("the list has more than ") +
-                                           std::to_string(MAX_LIST_ROWS) + " rows; an image holds at most " +
-                                           std::to_string(CHANNEL_SLOTS) + " channels");
+            return refuse(record.line,
+                          FillIn(Tr("ChannelList",
+                                    "the list has more than %1 rows; an image holds at most %2 channels"),
+                                 {std::to_string(MAX_LIST_ROWS), std::to_string(CHANNEL_SLOTS)}));
         if (record.fields.size() < needed)
-            return refuse(record.line, std::to_string(record.fieldCount) + " fields where the header has " +
-                                           std::to_string(header.fieldCount));
+            //: %1 is the row's number of fields, %2 the header's
+            return refuse(record.line,
+                          FillIn(Tr("ChannelList", "%1 fields where the header has %2"),
+                                 {std::to_string(record.fieldCount), std::to_string(header.fieldCount)}));
         ListRow row;
         if (const auto failure = parser.Parse(record, row))
             return refuse(failure->line, failure->reason);

@@ -3,6 +3,7 @@
 #include "ChainWalk.h"
 #include "ChannelList.h"
 #include "RecordOperations.h"
+#include "Texts.h"
 
 #include <unordered_map>
 
@@ -163,8 +164,9 @@ std::string SharedChannelProblem(const ChannelDatabase& db) {
         chains::WalkChannels(db, s, [&](int c) {
             const auto [it, first] = owner.emplace(c, s);
             if (!first)
-                problem = "channel slot " + std::to_string(c) + " lies on the chains of satellite slots " +
-                          std::to_string(it->second) + " and " + std::to_string(s);
+                problem = FillIn(
+                    Tr("ChannelOrderPlan", "channel slot %1 lies on the chains of satellite slots %2 and %3"),
+                    {std::to_string(c), std::to_string(it->second), std::to_string(s)});
             return first;
         });
     return problem;

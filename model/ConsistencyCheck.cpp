@@ -1,12 +1,69 @@
 #include "ConsistencyCheck.h"
 
-#include <cstdarg>
-#include <cstdio>
+#include "Texts.h"
+
 #include <vector>
 
 namespace vormante {
 
 namespace {
+
+std::string N(long long value) {
+    return std::to_string(value);
+}
+
+// The sentences a chain fault gives, one set per kind of chain so that each reads whole.
+struct ChainTexts {
+    MarkedText startsOutside, linksOutside, comesBack, reachesOther, wrongHead, brokenBackLink, tailOfEmpty,
+        wrongTail, countMismatch;
+};
+
+// %1 is a satellite slot; the other numbers are slots or link values of the chain.
+const ChainTexts TRANSPONDER_CHAIN_TEXTS{
+    VORMANTE_TEXT("ConsistencyCheck",
+                  "Satellite slot %1: the transponder chain starts at slot %2, outside the table."),
+    VORMANTE_TEXT("ConsistencyCheck",
+                  "Satellite slot %1: the transponder chain links slot %2 to slot %3, outside the table."),
+    VORMANTE_TEXT("ConsistencyCheck",
+                  "Satellite slot %1: the transponder chain comes back to slot %2 after slot %3."),
+    VORMANTE_TEXT("ConsistencyCheck",
+                  "Satellite slot %1: the transponder chain reaches slot %2, which is on the "
+                  "chain of satellite slot %3 as well."),
+    VORMANTE_TEXT("ConsistencyCheck",
+                  "Satellite slot %1: the transponder chain starts at slot %2, whose previous "
+                  "link is %3 instead of none."),
+    VORMANTE_TEXT("ConsistencyCheck",
+                  "Satellite slot %1: the transponder chain goes from slot %2 to slot %3, whose "
+                  "previous link is %4."),
+    VORMANTE_TEXT("ConsistencyCheck",
+                  "Satellite slot %1: the transponder chain's tail is %2, but the chain is empty."),
+    VORMANTE_TEXT("ConsistencyCheck",
+                  "Satellite slot %1: the transponder chain's tail is %2, but the chain ends at slot %3."),
+    VORMANTE_TEXT("ConsistencyCheck", "Satellite slot %1 counts %2 transponders, but its chain holds %3."),
+};
+
+const ChainTexts CHANNEL_CHAIN_TEXTS{
+    VORMANTE_TEXT("ConsistencyCheck",
+                  "Satellite slot %1: the channel chain starts at slot %2, outside the table."),
+    VORMANTE_TEXT("ConsistencyCheck",
+                  "Satellite slot %1: the channel chain links slot %2 to slot %3, outside the table."),
+    VORMANTE_TEXT("ConsistencyCheck",
+                  "Satellite slot %1: the channel chain comes back to slot %2 after slot %3."),
+    VORMANTE_TEXT("ConsistencyCheck",
+                  "Satellite slot %1: the channel chain reaches slot %2, which is on the chain "
+                  "of satellite slot %3 as well."),
+    VORMANTE_TEXT("ConsistencyCheck",
+                  "Satellite slot %1: the channel chain starts at slot %2, whose previous link "
+                  "is %3 instead of none."),
+    VORMANTE_TEXT("ConsistencyCheck",
+                  "Satellite slot %1: the channel chain goes from slot %2 to slot %3, whose "
+                  "previous link is %4."),
+    VORMANTE_TEXT("ConsistencyCheck",
+                  "Satellite slot %1: the channel chain's tail is %2, but the chain is empty."),
+    VORMANTE_TEXT("ConsistencyCheck",
+                  "Satellite slot %1: the channel chain's tail is %2, but the chain ends at slot %3."),
+    VORMANTE_TEXT("ConsistencyCheck", "Satellite slot %1 counts %2 channels, but its chain holds %3."),
+};
 
 class ConsistencyChecker {
 public:
@@ -26,25 +83,26 @@ public:
         const unsigned stored = db_.Settings().satelliteCount();
         if (stored != static_cast<unsigned>(used))
             Add(ProblemKind::SatelliteCountMismatch, -1, -1, -1,
-                "The satellite count is %u, but %d satellite slots are in use.", stored, used);
+                FillIn(
+                    Tr("ConsistencyCheck", "The satellite count is %1, but %2 satellite slots are in use."),
+                    {N(stored), N(used)}));
         return std::move(problems_);
     }
 
 private:
-    // One formatted sentence per problem; images with thousands of problems stay quick to check.
-    [[gnu::format(printf, 6, 7)]] void Add(ProblemKind kind, int satellite, int transponder, int channel,
-                                           const char* format, ...) {
-        char text[256];
-        va_list arguments;
-        va_start(arguments, format);
-        std::vsnprintf(text, sizeof text, format, arguments);
-        va_end(arguments);
-        problems_.push_back(ConsistencyProblem{kind, satellite, transponder, channel, text});
+    void Add(ProblemKind kind, int satellite, int transponder, int channel, std::string message) {
+        problems_.push_back(ConsistencyProblem{kind, satellite, transponder, channel, std::move(message)});
+    }
+
+    // A chain fault of satellite slot s: the sentence of `text` with s as %1, then `values`.
+    void AddChainFault(ProblemKind kind, int s, const MarkedText& text, long long first, long long second = 0,
+                       long long third = 0) {
+        Add(kind, s, -1, -1, FillIn(TrMarked(text), {N(s), N(first), N(second), N(third)}));
     }
 
     struct ChainSpec {
-        const char* what; // "transponder" or "channel"
-        int slots;        // table size
+        const ChainTexts& texts;
+        int slots; // table size
         int head, tail;
         unsigned storedCount;
     };
@@ -53,48 +111,35 @@ private:
     // gives a member's previous and next link; `member` checks the member itself.
     template <class Links, class Member>
     void CheckChain(int s, const ChainSpec& chain, std::vector<int>& owner, Links links, Member member) {
+        const ChainTexts& texts = chain.texts;
         int previous = NO_LINK;
         int current = chain.head;
         unsigned length = 0;
         while (current != NO_LINK) {
             if (current < 0 || current >= chain.slots) {
                 if (previous == NO_LINK)
-                    Add(ProblemKind::LinkOutOfRange, s, -1, -1,
-                        "Satellite slot %d: the %s chain starts at slot %d, outside the table.", s,
-                        chain.what, current);
+                    AddChainFault(ProblemKind::LinkOutOfRange, s, texts.startsOutside, current);
                 else
-                    Add(ProblemKind::LinkOutOfRange, s, -1, -1,
-                        "Satellite slot %d: the %s chain links slot %d to slot %d, outside the table.", s,
-                        chain.what, previous, current);
+                    AddChainFault(ProblemKind::LinkOutOfRange, s, texts.linksOutside, previous, current);
                 return;
             }
             int& ownerOfCurrent = owner[static_cast<std::size_t>(current)];
             if (ownerOfCurrent == s) {
-                Add(ProblemKind::ChainCycle, s, -1, -1,
-                    "Satellite slot %d: the %s chain comes back to slot %d after slot %d.", s, chain.what,
-                    current, previous);
+                AddChainFault(ProblemKind::ChainCycle, s, texts.comesBack, current, previous);
                 return;
             }
             if (ownerOfCurrent != -1) {
-                Add(ProblemKind::SharedRecord, s, -1, -1,
-                    "Satellite slot %d: the %s chain reaches slot %d, which is on the chain of satellite "
-                    "slot %d as well.",
-                    s, chain.what, current, ownerOfCurrent);
+                AddChainFault(ProblemKind::SharedRecord, s, texts.reachesOther, current, ownerOfCurrent);
                 return;
             }
             ownerOfCurrent = s;
             const auto [prevLink, nextLink] = links(current);
             if (prevLink != previous) {
                 if (previous == NO_LINK)
-                    Add(ProblemKind::WrongHead, s, -1, -1,
-                        "Satellite slot %d: the %s chain starts at slot %d, whose previous link is %d "
-                        "instead of none.",
-                        s, chain.what, current, prevLink);
+                    AddChainFault(ProblemKind::WrongHead, s, texts.wrongHead, current, prevLink);
                 else
-                    Add(ProblemKind::BrokenBackLink, s, -1, -1,
-                        "Satellite slot %d: the %s chain goes from slot %d to slot %d, whose previous link "
-                        "is %d.",
-                        s, chain.what, previous, current, prevLink);
+                    AddChainFault(ProblemKind::BrokenBackLink, s, texts.brokenBackLink, previous, current,
+                                  prevLink);
             }
             member(current);
             ++length;
@@ -102,23 +147,17 @@ private:
             current = nextLink;
         }
         if (chain.tail != previous && previous == NO_LINK)
-            Add(ProblemKind::WrongTail, s, -1, -1,
-                "Satellite slot %d: the %s chain's tail is %d, but the chain is empty.", s, chain.what,
-                chain.tail);
+            AddChainFault(ProblemKind::WrongTail, s, texts.tailOfEmpty, chain.tail);
         else if (chain.tail != previous)
-            Add(ProblemKind::WrongTail, s, -1, -1,
-                "Satellite slot %d: the %s chain's tail is %d, but the chain ends at slot %d.", s, chain.what,
-                chain.tail, previous);
+            AddChainFault(ProblemKind::WrongTail, s, texts.wrongTail, chain.tail, previous);
         if (length != chain.storedCount)
-            Add(ProblemKind::CountMismatch, s, -1, -1,
-                "Satellite slot %d counts %u %ss, but its chain holds %u.", s, chain.storedCount, chain.what,
-                length);
+            AddChainFault(ProblemKind::CountMismatch, s, texts.countMismatch, chain.storedCount, length);
     }
 
     void CheckTransponderChain(int s) {
         const ConstSatelliteRecord sat = db_.Satellite(s);
-        const ChainSpec chain{"transponder", TRANSPONDER_SLOTS, sat.firstTransponder(), sat.lastTransponder(),
-                              sat.transponderCount()};
+        const ChainSpec chain{TRANSPONDER_CHAIN_TEXTS, TRANSPONDER_SLOTS, sat.firstTransponder(),
+                              sat.lastTransponder(), sat.transponderCount()};
         CheckChain(
             s, chain, transponderOwner_,
             [&](int t) {
@@ -129,11 +168,14 @@ private:
                 const ConstTransponderRecord tr = db_.Transponder(t);
                 if (!tr.isUsed())
                     Add(ProblemKind::FreeRecordOnChain, s, t, -1,
-                        "Satellite slot %d: transponder slot %d is on the chain but free.", s, t);
+                        FillIn(Tr("ConsistencyCheck",
+                                  "Satellite slot %1: transponder slot %2 is on the chain but free."),
+                               {N(s), N(t)}));
                 if (tr.satellite() != static_cast<unsigned>(s))
                     Add(ProblemKind::TransponderOfOtherSatellite, s, t, -1,
-                        "Satellite slot %d: transponder slot %d is on the chain but names satellite slot %u.",
-                        s, t, tr.satellite());
+                        FillIn(Tr("ConsistencyCheck", "Satellite slot %1: transponder slot %2 is on the "
+                                                      "chain but names satellite slot %3."),
+                               {N(s), N(t), N(tr.satellite())}));
             });
     }
 
@@ -143,7 +185,7 @@ private:
         unsigned tvCount = 0;
         unsigned radioCount = 0;
         bool any = false;
-        const ChainSpec chain{"channel", CHANNEL_SLOTS, sat.firstChannel(), sat.lastChannel(),
+        const ChainSpec chain{CHANNEL_CHAIN_TEXTS, CHANNEL_SLOTS, sat.firstChannel(), sat.lastChannel(),
                               sat.channelCount()};
         CheckChain(
             s, chain, channelOwner_,
@@ -154,64 +196,92 @@ private:
             [&](int c) {
                 any = true;
                 CheckChannel(s, c);
-                if (!numbered)
-                    return;
-                // What renumbering would give: the video PID decides the type, the chain the number.
-                const ConstChannelRecord ch = db_.Channel(c);
-                const bool radio = ch.videoPid() == NULL_PID;
-                const unsigned type = radio ? ChannelRecord::SERVICE_RADIO : ChannelRecord::SERVICE_TV;
-                const unsigned number = (radio ? ++radioCount : ++tvCount) & 0x1FFF;
-                if (ch.serviceType() != type)
-                    Add(ProblemKind::WrongServiceType, s, -1, c,
-                        "Satellite slot %d: channel slot %d has service type %u, but its video PID makes it "
-                        "%s.",
-                        s, c, ch.serviceType(), radio ? "radio (2)" : "TV (1)");
-                if (ch.channelNumber() != number)
-                    Add(ProblemKind::WrongChannelNumber, s, -1, c,
-                        "Satellite slot %d: channel slot %d has number %u, but its place among the %s "
-                        "channels makes it %u.",
-                        s, c, ch.channelNumber(), radio ? "radio" : "TV", number);
+                if (numbered)
+                    CheckNumbering(s, c, tvCount, radioCount);
             });
         if (any && !numbered)
             Add(ProblemKind::ChannelsWithoutState, s, -1, -1,
-                "Satellite slot %d holds channels, but its state is %u instead of 1, so they are never "
-                "renumbered.",
-                s, sat.state());
+                FillIn(Tr("ConsistencyCheck",
+                          "Satellite slot %1 holds channels, but its state is %2 instead of 1, "
+                          "so they are never renumbered."),
+                       {N(s), N(sat.state())}));
+    }
+
+    // What renumbering would give: the video PID decides the type, the chain the number.
+    void CheckNumbering(int s, int c, unsigned& tvCount, unsigned& radioCount) {
+        const ConstChannelRecord ch = db_.Channel(c);
+        const bool radio = ch.videoPid() == NULL_PID;
+        const unsigned type = radio ? ChannelRecord::SERVICE_RADIO : ChannelRecord::SERVICE_TV;
+        const unsigned number = (radio ? ++radioCount : ++tvCount) & 0x1FFF;
+        //: %1 satellite slot, %2 channel slot, %3 the stored service type
+        const std::string wrongType =
+            radio ? Tr("ConsistencyCheck",
+                       "Satellite slot %1: channel slot %2 has service type %3, but its video "
+                       "PID makes it radio (2).")
+                  : Tr("ConsistencyCheck",
+                       "Satellite slot %1: channel slot %2 has service type %3, but its video "
+                       "PID makes it TV (1).");
+        if (ch.serviceType() != type)
+            Add(ProblemKind::WrongServiceType, s, -1, c,
+                FillIn(wrongType, {N(s), N(c), N(ch.serviceType())}));
+        if (ch.channelNumber() == number)
+            return;
+        //: %1 satellite slot, %2 channel slot, %3 the stored number, %4 the number it should have
+        const std::string wrongNumber =
+            radio ? Tr("ConsistencyCheck",
+                       "Satellite slot %1: channel slot %2 has number %3, but its place among "
+                       "the radio channels makes it %4.")
+                  : Tr("ConsistencyCheck",
+                       "Satellite slot %1: channel slot %2 has number %3, but its place among "
+                       "the TV channels makes it %4.");
+        Add(ProblemKind::WrongChannelNumber, s, -1, c,
+            FillIn(wrongNumber, {N(s), N(c), N(ch.channelNumber()), N(number)}));
     }
 
     void CheckChannel(int s, int c) {
         const ConstChannelRecord ch = db_.Channel(c);
         if (!ch.isOccupied())
             Add(ProblemKind::FreeRecordOnChain, s, -1, c,
-                "Satellite slot %d: channel slot %d is on the chain but free.", s, c);
+                FillIn(Tr("ConsistencyCheck", "Satellite slot %1: channel slot %2 is on the chain but free."),
+                       {N(s), N(c)}));
         const int t = ch.transponder();
         if (!IsTransponderSlot(t)) {
+            //: %3 is the stored transponder number, which names no slot
             Add(ProblemKind::ChannelWithoutTransponder, s, -1, c,
-                "Satellite slot %d: channel slot %d names transponder %d, which is no transponder slot.", s,
-                c, t);
+                FillIn(Tr("ConsistencyCheck", "Satellite slot %1: channel slot %2 names transponder %3, "
+                                              "which is no transponder slot."),
+                       {N(s), N(c), N(t)}));
             return;
         }
         const ConstTransponderRecord tr = db_.Transponder(t);
         if (!tr.isUsed())
             Add(ProblemKind::ChannelOnFreeTransponder, s, t, c,
-                "Satellite slot %d: channel slot %d names transponder slot %d, which is free.", s, c, t);
+                FillIn(Tr("ConsistencyCheck",
+                          "Satellite slot %1: channel slot %2 names transponder slot %3, which is free."),
+                       {N(s), N(c), N(t)}));
         else if (tr.satellite() != static_cast<unsigned>(s))
             Add(ProblemKind::ChannelOfOtherSatellite, s, t, c,
-                "Satellite slot %d: channel slot %d names transponder slot %d of satellite slot %u.", s, c, t,
-                tr.satellite());
+                FillIn(
+                    Tr("ConsistencyCheck",
+                       "Satellite slot %1: channel slot %2 names transponder slot %3 of satellite slot %4."),
+                    {N(s), N(c), N(t), N(tr.satellite())}));
     }
 
     void CheckUnreachedRecords() {
         for (int t = 0; t < TRANSPONDER_SLOTS; ++t) {
             if (db_.Transponder(t).isUsed() && transponderOwner_[static_cast<std::size_t>(t)] == -1)
                 Add(ProblemKind::TransponderOnNoChain, -1, t, -1,
-                    "Transponder slot %d is in use, but no satellite's chain reaches it.", t);
+                    FillIn(Tr("ConsistencyCheck",
+                              "Transponder slot %1 is in use, but no satellite's chain reaches it."),
+                           {N(t)}));
         }
         for (int c = 0; c < CHANNEL_SLOTS; ++c) {
             if (db_.Channel(c).state() == ChannelRecord::STATE_IN_USE &&
                 channelOwner_[static_cast<std::size_t>(c)] == -1)
                 Add(ProblemKind::ChannelOnNoChain, -1, -1, c,
-                    "Channel slot %d is in use, but no satellite's chain reaches it.", c);
+                    FillIn(Tr("ConsistencyCheck",
+                              "Channel slot %1 is in use, but no satellite's chain reaches it."),
+                           {N(c)}));
         }
     }
 

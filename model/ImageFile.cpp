@@ -1,5 +1,7 @@
 #include "ImageFile.h"
 
+#include "Texts.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <climits>
@@ -19,8 +21,19 @@ std::string Quoted(const std::string& path) {
     return "\"" + path + "\"";
 }
 
-std::string SystemError(const std::string& what, const std::string& path) {
-    return what + " " + Quoted(path) + ": " + std::strerror(errno);
+std::string NotRegularFile() {
+    //: Why a file is refused; follows "Cannot read/write FILE: "
+    return Tr("ImageFile", "it is not a regular file");
+}
+
+std::string CannotRead(const std::string& path, const std::string& reason) {
+    //: %1 is the quoted file name, %2 the reason
+    return FillIn(Tr("ImageFile", "Cannot read %1: %2"), {Quoted(path), reason});
+}
+
+std::string CannotWrite(const std::string& path, const std::string& reason) {
+    //: %1 is the quoted file name, %2 the reason
+    return FillIn(Tr("ImageFile", "Cannot write %1: %2"), {Quoted(path), reason});
 }
 
 // Writes every byte, retrying short writes; false with errno set on failure.
@@ -69,12 +82,13 @@ bool FollowLinks(const std::string& path, std::string* target) {
     return false;
 }
 
+// `note` follows the system's reason; it starts with a space.
 FileWriteResult Failure(FileWriteResult::Status status, const std::string& shown, int error,
                         const std::string& note = std::string()) {
     FileWriteResult result;
     result.status = status;
     result.reason = std::strerror(error) + note;
-    result.message = "Cannot write " + Quoted(shown) + ": " + result.reason;
+    result.message = CannotWrite(shown, result.reason);
     return result;
 }
 
@@ -92,8 +106,8 @@ FileWriteResult WriteInPlace(const std::string& shown, const std::string& target
         ::close(fd);
         FileWriteResult result;
         result.status = FileWriteResult::OpenFailed;
-        result.reason = "it is not a regular file";
-        result.message = "Cannot write " + Quoted(shown) + ": " + result.reason;
+        result.reason = NotRegularFile();
+        result.message = CannotWrite(shown, result.reason);
         return result;
     }
     const bool written =
@@ -102,7 +116,8 @@ FileWriteResult WriteInPlace(const std::string& shown, const std::string& target
     const bool closed = ::close(fd) == 0;
     if (!written || !closed)
         return Failure(FileWriteResult::WriteFailed, shown, written ? errno : writeError,
-                       " (the file was being overwritten in place and may be incomplete)");
+                       //: Follows the system's reason why writing failed
+                       Tr("ImageFile", " (the file was being overwritten in place and may be incomplete)"));
     FileWriteResult result;
     result.inPlace = true;
     return result;
@@ -137,15 +152,16 @@ FileReadResult ReadFileBytes(const std::string& path, std::size_t maxBytes) {
     const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
         result.reason = std::strerror(errno);
-        result.error = SystemError("Cannot open", path);
+        //: %1 is the quoted file name, %2 the system's reason
+        result.error = FillIn(Tr("ImageFile", "Cannot open %1: %2"), {Quoted(path), result.reason});
         return result;
     }
     struct stat info {};
     if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
         ::close(fd);
         result.notRegularFile = true;
-        result.reason = "it is not a regular file";
-        result.error = "Cannot read " + Quoted(path) + ": " + result.reason;
+        result.reason = NotRegularFile();
+        result.error = CannotRead(path, result.reason);
         return result;
     }
     result.bytes.resize(maxBytes + 1);
@@ -156,7 +172,7 @@ FileReadResult ReadFileBytes(const std::string& path, std::size_t maxBytes) {
             continue;
         if (n < 0) {
             result.reason = std::strerror(errno);
-            result.error = SystemError("Cannot read", path);
+            result.error = CannotRead(path, result.reason);
             result.bytes.clear();
             ::close(fd);
             return result;
@@ -184,8 +200,8 @@ FileWriteResult WriteFileSafely(const std::string& path, std::span<const std::ui
         // Renaming over a device or folder would replace it instead of writing into it.
         FileWriteResult result;
         result.status = FileWriteResult::OpenFailed;
-        result.reason = "it is not a regular file";
-        result.message = "Cannot write " + Quoted(path) + ": " + result.reason;
+        result.reason = NotRegularFile();
+        result.message = CannotWrite(path, result.reason);
         return result;
     }
     const mode_t mode = exists ? (existing.st_mode & 07777) : NEW_FILE_MODE;
@@ -232,13 +248,17 @@ FileWriteResult WriteBackupOf(const std::string& path) {
     FileWriteResult result;
     if (!current.ok || current.bytes.size() > MAX_BACKUP_BYTES) {
         result.status = FileWriteResult::OpenFailed;
-        result.reason = current.ok ? "it is too large to be kept in a backup" : current.reason;
-        result.message = "Cannot back up " + Quoted(path) + " to " + Quoted(backup) + ": " + result.reason;
+        result.reason =
+            current.ok ? Tr("ImageFile", "it is too large to be kept in a backup") : current.reason;
+        //: %1 is the quoted file, %2 the quoted backup file, %3 the reason
+        result.message = FillIn(Tr("ImageFile", "Cannot back up %1 to %2: %3"),
+                                {Quoted(path), Quoted(backup), result.reason});
         return result;
     }
     result = WriteFileSafely(backup, current.bytes);
     if (!result.ok()) {
-        result.message = "Cannot back up " + Quoted(path) + ": " + result.message;
+        //: %1 is the quoted file, %2 the message of the failed backup write
+        result.message = FillIn(Tr("ImageFile", "Cannot back up %1: %2"), {Quoted(path), result.message});
         return result;
     }
     // The backup holds the file's content, so it is no more open to others than the file was.

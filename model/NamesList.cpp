@@ -1,5 +1,7 @@
 #include "NamesList.h"
 
+#include "Texts.h"
+
 #include "BulkOperations.h"
 
 #include <algorithm>
@@ -13,7 +15,8 @@ namespace {
 constexpr long NUMBER_LIMIT = 999999999;
 
 std::string At(std::size_t line, const std::string& reason) {
-    return "line " + std::to_string(line) + ": " + reason;
+    //: %1 is a line number of the list, %2 what is wrong there
+    return FillIn(Tr("NamesList", "line %1: %2"), {std::to_string(line), reason});
 }
 
 std::string_view Trimmed(std::string_view text) {
@@ -103,8 +106,10 @@ std::string LineText(const std::string& latin1) {
 NamesListResult ReadNamesList(std::string_view bytes) {
     NamesListResult result;
     if (bytes.size() > MAX_NAMES_BYTES) {
-        result.error = "the list is larger than " + std::to_string(MAX_NAMES_BYTES >> 20) +
-                       " MiB; a list of names for one satellite is far smaller";
+        result.error =
+            FillIn(Tr("NamesList", "the list is larger than %1 MiB; a list of names for one satellite is "
+                                   "far smaller"),
+                   {std::to_string(MAX_NAMES_BYTES >> 20)});
         return result;
     }
     const DecodedText decoded = DecodeText(bytes);
@@ -125,22 +130,27 @@ NamesListResult ReadNamesList(std::string_view bytes) {
         const std::string_view content = text.substr(begin, end - begin);
         ++line;
         if (line > MAX_NAMES_LINES)
-            return fail(line, "the list has more than " + std::to_string(MAX_NAMES_LINES) +
-                                  " lines; an image holds at most " + std::to_string(CHANNEL_SLOTS) +
-                                  " channels");
+            return fail(
+                line,
+                FillIn(Tr("NamesList", "the list has more than %1 lines; an image holds at most %2 channels"),
+                       {std::to_string(MAX_NAMES_LINES), std::to_string(CHANNEL_SLOTS)}));
         // Control characters first: a binary file is told as such, whatever its line lengths.
         for (const char c : content)
             if (IsControl(static_cast<unsigned char>(c))) {
                 char code[8];
                 std::snprintf(code, sizeof code, "0x%02X",
                               static_cast<unsigned>(static_cast<unsigned char>(c)));
-                return fail(line, std::string("the control character ") + code +
-                                      " is no part of a list of names; is this a binary file?");
+                //: %1 is the character's code, such as 0x07
+                return fail(line, FillIn(Tr("NamesList", "the control character %1 is no part of a list of "
+                                                         "names; is this a binary file?"),
+                                         {code}));
             }
         if (CharacterCount(content) > MAX_NAMES_LINE_LENGTH)
-            return fail(line, "the line is longer than " + std::to_string(MAX_NAMES_LINE_LENGTH) +
-                                  " characters; a channel name has at most " +
-                                  std::to_string(ChannelRecord::NAME_FIELD_SIZE));
+            return fail(line,
+                        FillIn(Tr("NamesList", "the line is longer than %1 characters; a channel name has "
+                                               "at most %2"),
+                               {std::to_string(MAX_NAMES_LINE_LENGTH),
+                                std::to_string(ChannelRecord::NAME_FIELD_SIZE)}));
         const std::string_view trimmed = Trimmed(content);
         if (!trimmed.empty() && trimmed.front() != '#')
             result.lines.push_back(ParseLine(trimmed, static_cast<int>(line)));

@@ -3,6 +3,7 @@
 #include "BulkOperations.h"
 #include "ChainWalk.h"
 #include "ChannelSearch.h"
+#include "Texts.h"
 
 #include <algorithm>
 #include <array>
@@ -238,6 +239,25 @@ const char* NameMatchText(NameMatch match) {
         break;
     }
     return "none";
+}
+
+std::string NameMatchShown(NameMatch match) {
+    switch (match) {
+    case NameMatch::Exact:
+        //: How a line of a list of names found its channel: by the same name
+        return Tr("NamesOrder", "exact");
+    case NameMatch::CaseFolded:
+        //: How a line of a list of names found its channel: ignoring case, spaces and punctuation
+        return Tr("NamesOrder", "case-folded");
+    case NameMatch::Loose:
+        //: How a line of a list of names found its channel: also ignoring accents and an HD, SD, TV or +1
+        //: marker
+        return Tr("NamesOrder", "loose");
+    case NameMatch::None:
+        break;
+    }
+    //: A line of a list of names that found no channel
+    return Tr("NamesOrder", "none");
 }
 
 std::size_t NamesOrderPlan::Count(NameMatch match) const {

@@ -32,8 +32,10 @@ namespace vormante {
 
 enum class NameMatch { None, Exact, CaseFolded, Loose };
 
-// "exact", "case-folded", "loose" or "none".
+// "exact", "case-folded", "loose" or "none": the key files and scripts read.
 const char* NameMatchText(NameMatch match);
+// The same word translated for the user.
+std::string NameMatchShown(NameMatch match);
 
 // The candidates a line lists at most; enough for any real list of duplicates.
 inline constexpr std::size_t MAX_NAME_CANDIDATES = 32;

@@ -5,6 +5,7 @@
 #include "EditOperations.h"
 #include "RecordOperations.h"
 #include "SystemSettings.h"
+#include "Texts.h"
 
 #include <algorithm>
 #include <cctype>
@@ -82,11 +83,15 @@ private:
         const unsigned frequency = ToField(entry.frequency);
         const unsigned symbolRate = ToField(entry.symbolRate);
         if (frequency == 0 || symbolRate == 0) {
+            //: %1 is the list's frequency in kHz
             skipped.push_back({entry.line,
-                               frequency == 0 ? "frequency " + std::to_string(entry.frequency) +
-                                                    " kHz does not fit the receiver's 1 to 65535 MHz"
-                                              : "symbol rate " + std::to_string(entry.symbolRate) +
-                                                    " does not fit the receiver's 1 to 65535 kS/s",
+                               frequency == 0
+                                   ? FillIn(Tr("TransponderUpdate",
+                                               "frequency %1 kHz does not fit the receiver's 1 to 65535 MHz"),
+                                            {std::to_string(entry.frequency)})
+                                   : FillIn(Tr("TransponderUpdate",
+                                               "symbol rate %1 does not fit the receiver's 1 to 65535 kS/s"),
+                                            {std::to_string(entry.symbolRate)}),
                                false});
             return;
         }
@@ -95,23 +100,27 @@ private:
         if (ImageTransponder* same = Closest(frequency, symbolRate, vertical)) {
             same->listedBy = entry.line;
             if (leftOut)
-                skipped.push_back({entry.line,
-                                   "DVB-S2, left out; the image's " + std::to_string(same->frequency) + "/" +
-                                       std::to_string(same->symbolRate) + (same->vertical ? "/V" : "/H") +
-                                       " stays as it is",
-                                   true});
+                //: %1 frequency in MHz, %2 symbol rate in kS/s, %3 polarization V or H
+                skipped.push_back(
+                    {entry.line,
+                     FillIn(Tr("TransponderUpdate", "DVB-S2, left out; the image's %1/%2/%3 stays as it is"),
+                            {std::to_string(same->frequency), std::to_string(same->symbolRate),
+                             same->vertical ? "V" : "H"}),
+                     true});
             else if (same->symbolRate != symbolRate && updated != nullptr)
                 updated->push_back(
                     {same->slot, entry.line, same->frequency, symbolRate, same->symbolRate, vertical});
             return;
         }
         if (const int earlier = Repeated(frequency, vertical)) {
-            skipped.push_back(
-                {entry.line, "repeats the transponder of line " + std::to_string(earlier), false});
+            skipped.push_back({entry.line,
+                               FillIn(Tr("TransponderUpdate", "repeats the transponder of line %1"),
+                                      {std::to_string(earlier)}),
+                               false});
             return;
         }
         if (leftOut) {
-            skipped.push_back({entry.line, "DVB-S2, left out", true});
+            skipped.push_back({entry.line, Tr("TransponderUpdate", "DVB-S2, left out"), true});
             return;
         }
         PlannedTransponder planned;
