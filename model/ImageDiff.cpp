@@ -4,6 +4,7 @@
 #include "ChannelList.h"
 #include "ChannelMatcher.h"
 #include "RecordOperations.h"
+#include "Texts.h"
 
 #include <cstdlib>
 #include <functional>
@@ -23,15 +24,54 @@ std::string Text(const std::string& latin1) {
     return text;
 }
 
-void Compare(std::vector<FieldDifference>& out, const std::string& field, const std::string& before,
-             const std::string& after) {
-    if (before != after)
-        out.push_back({field, before, after});
+// A field's name is a marked text, translated only when the field differs, or a text made already.
+std::string FieldName(const MarkedText& name) {
+    return TrMarked(name);
+}
+const std::string& FieldName(const std::string& name) {
+    return name;
 }
 
-void Compare(std::vector<FieldDifference>& out, const std::string& field, long long before, long long after) {
+template <class Name>
+void Compare(std::vector<FieldDifference>& out, const Name& field, const std::string& before,
+             const std::string& after) {
     if (before != after)
-        out.push_back({field, Number(before), Number(after)});
+        out.push_back({FieldName(field), before, after});
+}
+
+template <class Name>
+void Compare(std::vector<FieldDifference>& out, const Name& field, long long before, long long after) {
+    if (before != after)
+        out.push_back({FieldName(field), Number(before), Number(after)});
+}
+
+// The image's parts as the byte counts name them (the key), shown, and counted in a sentence; in image order.
+struct PartTexts {
+    const char* table;
+    MarkedText name;
+    MarkedText count;
+};
+const PartTexts PART_TEXTS[] = {
+    {"sector headers", VORMANTE_TEXT("ImageDiff", "sector headers"),
+     VORMANTE_TEXT("ImageDiff", "%1 in the sector headers")},
+    {"satellite table", VORMANTE_TEXT("ImageDiff", "satellite table"),
+     VORMANTE_TEXT("ImageDiff", "%1 in the satellite table")},
+    {"transponder marks", VORMANTE_TEXT("ImageDiff", "transponder marks"),
+     VORMANTE_TEXT("ImageDiff", "%1 in the transponder marks")},
+    {"settings", VORMANTE_TEXT("ImageDiff", "settings"), VORMANTE_TEXT("ImageDiff", "%1 in the settings")},
+    {"transponder table", VORMANTE_TEXT("ImageDiff", "transponder table"),
+     VORMANTE_TEXT("ImageDiff", "%1 in the transponder table")},
+    {"channel table", VORMANTE_TEXT("ImageDiff", "channel table"),
+     VORMANTE_TEXT("ImageDiff", "%1 in the channel table")},
+    {"unused bytes", VORMANTE_TEXT("ImageDiff", "unused bytes"),
+     VORMANTE_TEXT("ImageDiff", "%1 of the unused bytes")},
+};
+
+const PartTexts* PartTextsOf(const std::string& table) {
+    for (const PartTexts& part : PART_TEXTS)
+        if (table == part.table)
+            return &part;
+    return nullptr;
 }
 
 // Pairs a with b: pass 1 by `strict`, pass 2 by `loose`; each side's members in order.
@@ -74,7 +114,9 @@ std::vector<TransponderInfo> TranspondersOf(const ChannelDatabase& db, int satel
 }
 
 std::string Describe(const TransponderInfo& t) {
-    return Number(t.frequency) + " MHz " + (t.vertical ? "V " : "H ") + Number(t.symbolRate) + " kS/s";
+    //: A transponder: %1 frequency, %2 polarization V or H, %3 symbol rate
+    return FillIn(Tr("ImageDiff", "%1 MHz %2 %3 kS/s"),
+                  {Number(t.frequency), t.vertical ? "V" : "H", Number(t.symbolRate)});
 }
 
 // Pairs transponders: an exact match first, then the same polarization within +-2 MHz; each in order.
@@ -133,11 +175,13 @@ void DiffTransponders(const ChannelDatabase& first, int a, const ChannelDatabase
         }
         const TransponderInfo& y = after[static_cast<std::size_t>(pairs[i])];
         paired[static_cast<std::size_t>(pairs[i])] = true;
-        ItemDifference item{DiffKind::Changed, Describe(before[i]), {}};
-        Compare(item.fields, "frequency", before[i].frequency, y.frequency);
-        Compare(item.fields, "symbol rate", before[i].symbolRate, y.symbolRate);
-        if (!item.fields.empty())
+        ItemDifference item{DiffKind::Changed, {}, {}};
+        Compare(item.fields, VORMANTE_TEXT("ImageDiff", "frequency"), before[i].frequency, y.frequency);
+        Compare(item.fields, VORMANTE_TEXT("ImageDiff", "symbol rate"), before[i].symbolRate, y.symbolRate);
+        if (!item.fields.empty()) {
+            item.item = Describe(before[i]);
             out.push_back(std::move(item));
+        }
     }
     for (std::size_t j = 0; j < after.size(); ++j)
         if (!paired[j])
@@ -166,8 +210,9 @@ std::vector<ChannelInfo> ChannelsOf(const ChannelDatabase& db, int satellite) {
 }
 
 std::string Describe(const ChannelInfo& info) {
-    return std::string(info.channel.tv ? "TV " : "Radio ") + Number(info.number) + " " +
-           Latin1ToUtf8(info.channel.key.name);
+    //: A channel: %1 its number, %2 its name
+    const std::string text = info.channel.tv ? Tr("ImageDiff", "TV %1 %2") : Tr("ImageDiff", "Radio %1 %2");
+    return FillIn(text, {Number(info.number), Latin1ToUtf8(info.channel.key.name)});
 }
 
 void DiffChannels(const ChannelDatabase& first, int a, const ChannelDatabase& second, int b,
@@ -181,7 +226,11 @@ void DiffChannels(const ChannelDatabase& first, int a, const ChannelDatabase& se
         candidates.push_back(info.channel.key);
     const std::vector<int> pairs = MatchServices(wanted, candidates);
     std::vector<bool> paired(after.size(), false);
-    static const char* const FLAG_NAMES[] = {"lock", "scrambled", "fav 1", "fav 2", "fav 3", "fav 4"};
+    //: A channel's flags in the list of differences
+    static const MarkedText FLAG_NAMES[] = {
+        VORMANTE_TEXT("ImageDiff", "lock"),  VORMANTE_TEXT("ImageDiff", "scrambled"),
+        VORMANTE_TEXT("ImageDiff", "fav 1"), VORMANTE_TEXT("ImageDiff", "fav 2"),
+        VORMANTE_TEXT("ImageDiff", "fav 3"), VORMANTE_TEXT("ImageDiff", "fav 4")};
     for (std::size_t i = 0; i < before.size(); ++i) {
         if (pairs[i] < 0) {
             out.push_back({DiffKind::Removed, Describe(before[i]), {}});
@@ -191,23 +240,26 @@ void DiffChannels(const ChannelDatabase& first, int a, const ChannelDatabase& se
         paired[static_cast<std::size_t>(pairs[i])] = true;
         const ConstChannelRecord x = first.Channel(before[i].channel.channel);
         const ConstChannelRecord z = second.Channel(y.channel.channel);
-        ItemDifference item{DiffKind::Changed, Describe(before[i]), {}};
-        Compare(item.fields, "name", Text(x.name()), Text(z.name()));
-        Compare(item.fields, "number", before[i].number, y.number);
+        ItemDifference item{DiffKind::Changed, {}, {}};
+        Compare(item.fields, VORMANTE_TEXT("ImageDiff", "name"), Text(x.name()), Text(z.name()));
+        Compare(item.fields, VORMANTE_TEXT("ImageDiff", "number"), before[i].number, y.number);
         const ServiceKey& kx = before[i].channel.key;
         const ServiceKey& kz = y.channel.key;
-        Compare(item.fields, "frequency", kx.frequency, kz.frequency);
-        Compare(item.fields, "polarization", kx.vertical ? "V" : "H", kz.vertical ? "V" : "H");
-        Compare(item.fields, "symbol rate", kx.symbolRate, kz.symbolRate);
-        Compare(item.fields, "video PID", kx.videoPid, kz.videoPid);
-        Compare(item.fields, "audio PID", kx.audioPid, kz.audioPid);
-        Compare(item.fields, "PCR PID", x.pcrPid(), z.pcrPid());
-        Compare(item.fields, "teletext PID", x.teletextPid(), z.teletextPid());
+        Compare(item.fields, VORMANTE_TEXT("ImageDiff", "frequency"), kx.frequency, kz.frequency);
+        Compare(item.fields, VORMANTE_TEXT("ImageDiff", "polarization"), kx.vertical ? "V" : "H",
+                kz.vertical ? "V" : "H");
+        Compare(item.fields, VORMANTE_TEXT("ImageDiff", "symbol rate"), kx.symbolRate, kz.symbolRate);
+        Compare(item.fields, VORMANTE_TEXT("ImageDiff", "video PID"), kx.videoPid, kz.videoPid);
+        Compare(item.fields, VORMANTE_TEXT("ImageDiff", "audio PID"), kx.audioPid, kz.audioPid);
+        Compare(item.fields, VORMANTE_TEXT("ImageDiff", "PCR PID"), x.pcrPid(), z.pcrPid());
+        Compare(item.fields, VORMANTE_TEXT("ImageDiff", "teletext PID"), x.teletextPid(), z.teletextPid());
         const unsigned fx = ChannelFlagsOf(x), fz = ChannelFlagsOf(z);
         for (unsigned bit = 0; bit < 6; ++bit)
             Compare(item.fields, FLAG_NAMES[bit], (fx >> bit) & 1u, (fz >> bit) & 1u);
-        if (!item.fields.empty())
+        if (!item.fields.empty()) {
+            item.item = Describe(before[i]);
             out.push_back(std::move(item));
+        }
     }
     for (std::size_t j = 0; j < after.size(); ++j)
         if (!paired[j])
@@ -217,40 +269,57 @@ void DiffChannels(const ChannelDatabase& first, int a, const ChannelDatabase& se
 void DiffSettings(const ChannelDatabase& first, const ChannelDatabase& second,
                   std::vector<FieldDifference>& out) {
     const ConstSystemSettingsBlock x = first.Settings(), y = second.Settings();
-    const auto field = [&](const char* name, auto get) { Compare(out, name, get(x), get(y)); };
-    field("standby", [](ConstSystemSettingsBlock s) { return s.standby(); });
-    field("aspect ratio", [](ConstSystemSettingsBlock s) { return s.aspectRatio(); });
-    field("menu language", [](ConstSystemSettingsBlock s) { return s.menuLanguage(); });
-    field("RF channel", [](ConstSystemSettingsBlock s) { return s.rfChannel(); });
-    field("sound system", [](ConstSystemSettingsBlock s) { return s.soundSystem(); });
-    field("colour system", [](ConstSystemSettingsBlock s) { return s.colorSystem(); });
-    field("receiver lock", [](ConstSystemSettingsBlock s) { return s.lockReceiver(); });
-    field("menu lock", [](ConstSystemSettingsBlock s) { return s.lockMenu(); });
-    field("delay time", [](ConstSystemSettingsBlock s) { return s.delayTime(); });
-    field("time zone", [](ConstSystemSettingsBlock s) { return s.timeZone(); });
-    field("GMT usage", [](ConstSystemSettingsBlock s) { return s.gmtUsage(); });
-    field("summer time", [](ConstSystemSettingsBlock s) { return s.summerTime(); });
-    field("time offset", [](ConstSystemSettingsBlock s) { return s.timeOffset(); });
-    field("current satellite", [](ConstSystemSettingsBlock s) { return s.currentSatellite(); });
-    field("transparency", [](ConstSystemSettingsBlock s) { return s.transparency(); });
-    field("volume left", [](ConstSystemSettingsBlock s) { return s.volumeLeft(); });
-    field("volume right", [](ConstSystemSettingsBlock s) { return s.volumeRight(); });
-    Compare(out, "PIN code", Text(x.pinCode()), Text(y.pinCode()));
+    const auto field = [&](const MarkedText& name, auto get) { Compare(out, name, get(x), get(y)); };
+    //: A receiver setting's name in the list of differences
+    field(VORMANTE_TEXT("ImageDiff", "standby"), [](ConstSystemSettingsBlock s) { return s.standby(); });
+    field(VORMANTE_TEXT("ImageDiff", "aspect ratio"),
+          [](ConstSystemSettingsBlock s) { return s.aspectRatio(); });
+    field(VORMANTE_TEXT("ImageDiff", "menu language"),
+          [](ConstSystemSettingsBlock s) { return s.menuLanguage(); });
+    field(VORMANTE_TEXT("ImageDiff", "RF channel"), [](ConstSystemSettingsBlock s) { return s.rfChannel(); });
+    field(VORMANTE_TEXT("ImageDiff", "sound system"),
+          [](ConstSystemSettingsBlock s) { return s.soundSystem(); });
+    field(VORMANTE_TEXT("ImageDiff", "colour system"),
+          [](ConstSystemSettingsBlock s) { return s.colorSystem(); });
+    field(VORMANTE_TEXT("ImageDiff", "receiver lock"),
+          [](ConstSystemSettingsBlock s) { return s.lockReceiver(); });
+    field(VORMANTE_TEXT("ImageDiff", "menu lock"), [](ConstSystemSettingsBlock s) { return s.lockMenu(); });
+    field(VORMANTE_TEXT("ImageDiff", "delay time"), [](ConstSystemSettingsBlock s) { return s.delayTime(); });
+    field(VORMANTE_TEXT("ImageDiff", "time zone"), [](ConstSystemSettingsBlock s) { return s.timeZone(); });
+    field(VORMANTE_TEXT("ImageDiff", "GMT usage"), [](ConstSystemSettingsBlock s) { return s.gmtUsage(); });
+    field(VORMANTE_TEXT("ImageDiff", "summer time"),
+          [](ConstSystemSettingsBlock s) { return s.summerTime(); });
+    field(VORMANTE_TEXT("ImageDiff", "time offset"),
+          [](ConstSystemSettingsBlock s) { return s.timeOffset(); });
+    field(VORMANTE_TEXT("ImageDiff", "current satellite"),
+          [](ConstSystemSettingsBlock s) { return s.currentSatellite(); });
+    field(VORMANTE_TEXT("ImageDiff", "transparency"),
+          [](ConstSystemSettingsBlock s) { return s.transparency(); });
+    field(VORMANTE_TEXT("ImageDiff", "volume left"),
+          [](ConstSystemSettingsBlock s) { return s.volumeLeft(); });
+    field(VORMANTE_TEXT("ImageDiff", "volume right"),
+          [](ConstSystemSettingsBlock s) { return s.volumeRight(); });
+    Compare(out, VORMANTE_TEXT("ImageDiff", "PIN code"), Text(x.pinCode()), Text(y.pinCode()));
     for (int type = 0; type < LNB_TYPES; ++type) {
-        const std::string prefix = std::string("LNB Type") + Number(type + 1) + " ";
+        const std::string number = Number(type + 1);
+        const auto lnb = [&](const std::string& text) { return FillIn(text, {number}); };
+        //: An LNB type's setting; %1 is the type's number (the receiver calls its types Type1..Type8)
         if (type < SystemSettingsBlock::EXPLICIT_FREQUENCY_TYPES) {
-            Compare(out, prefix + "low frequency", x.lnbLowFrequency(type), y.lnbLowFrequency(type));
-            Compare(out, prefix + "high frequency", x.lnbHighFrequency(type), y.lnbHighFrequency(type));
+            Compare(out, lnb(Tr("ImageDiff", "LNB Type%1 low frequency")), x.lnbLowFrequency(type),
+                    y.lnbLowFrequency(type));
+            Compare(out, lnb(Tr("ImageDiff", "LNB Type%1 high frequency")), x.lnbHighFrequency(type),
+                    y.lnbHighFrequency(type));
         }
         const ConstLnbSlot a = x.lnbSlot(type), b = y.lnbSlot(type);
-        Compare(out, prefix + "low band", a.lowBandIndex(), b.lowBandIndex());
-        Compare(out, prefix + "high band", a.highBandIndex(), b.highBandIndex());
-        Compare(out, prefix + "DiSEqC", a.diseqcItem(), b.diseqcItem());
-        Compare(out, prefix + "polarity control", a.polarityControl(), b.polarityControl());
-        Compare(out, prefix + "band control", a.bandControl(), b.bandControl());
-        Compare(out, prefix + "22 kHz tone", a.tone22k(), b.tone22k());
-        Compare(out, prefix + "12 V switch", a.switch12V(), b.switch12V());
-        Compare(out, prefix + "LNB power", a.lnbPower(), b.lnbPower());
+        Compare(out, lnb(Tr("ImageDiff", "LNB Type%1 low band")), a.lowBandIndex(), b.lowBandIndex());
+        Compare(out, lnb(Tr("ImageDiff", "LNB Type%1 high band")), a.highBandIndex(), b.highBandIndex());
+        Compare(out, lnb(Tr("ImageDiff", "LNB Type%1 DiSEqC")), a.diseqcItem(), b.diseqcItem());
+        Compare(out, lnb(Tr("ImageDiff", "LNB Type%1 polarity control")), a.polarityControl(),
+                b.polarityControl());
+        Compare(out, lnb(Tr("ImageDiff", "LNB Type%1 band control")), a.bandControl(), b.bandControl());
+        Compare(out, lnb(Tr("ImageDiff", "LNB Type%1 22 kHz tone")), a.tone22k(), b.tone22k());
+        Compare(out, lnb(Tr("ImageDiff", "LNB Type%1 12 V switch")), a.switch12V(), b.switch12V());
+        Compare(out, lnb(Tr("ImageDiff", "LNB Type%1 LNB power")), a.lnbPower(), b.lnbPower());
     }
 }
 
@@ -292,6 +361,23 @@ const char* DiffKindName(DiffKind kind) {
     }
 }
 
+std::string DiffKindShown(DiffKind kind) {
+    switch (kind) {
+    case DiffKind::Added:
+        //: What happened to a satellite, transponder or channel from the first image to the second
+        return Tr("ImageDiff", "added");
+    case DiffKind::Removed:
+        return Tr("ImageDiff", "removed");
+    default:
+        return Tr("ImageDiff", "changed");
+    }
+}
+
+std::string PartTableShown(const std::string& table) {
+    const PartTexts* texts = PartTextsOf(table);
+    return texts ? TrMarked(texts->name) : table;
+}
+
 ImageDifference DiffImages(const ChannelDatabase& first, const ChannelDatabase& second) {
     ImageDifference result;
     const std::vector<int> a = UsedSatellites(first), b = UsedSatellites(second);
@@ -318,8 +404,8 @@ ImageDifference DiffImages(const ChannelDatabase& first, const ChannelDatabase& 
         const int other = b[static_cast<std::size_t>(pairs[i])];
         paired[static_cast<std::size_t>(pairs[i])] = true;
         const ConstSatelliteRecord y = second.Satellite(other);
-        Compare(satellite.fields, "name", Text(x.name()), Text(y.name()));
-        Compare(satellite.fields, "LNB type", x.lnbType() + 1, y.lnbType() + 1);
+        Compare(satellite.fields, VORMANTE_TEXT("ImageDiff", "name"), Text(x.name()), Text(y.name()));
+        Compare(satellite.fields, VORMANTE_TEXT("ImageDiff", "LNB type"), x.lnbType() + 1, y.lnbType() + 1);
         DiffTransponders(first, a[i], second, other, satellite.transponders);
         DiffChannels(first, a[i], second, other, satellite.channels);
         if (!satellite.fields.empty() || !satellite.transponders.empty() || !satellite.channels.empty())
@@ -337,9 +423,6 @@ ImageDifference DiffImages(const ChannelDatabase& first, const ChannelDatabase& 
 }
 
 std::vector<ByteDifference> CountDifferingBytes(const DatabaseImage& first, const DatabaseImage& second) {
-    static const char* const ORDER[] = {"sector headers", "satellite table",   "transponder marks",
-                                        "settings",       "transponder table", "channel table",
-                                        "unused bytes"};
     std::map<std::string, std::size_t> counts;
     std::vector<bool> inPart(IMAGE_SIZE, false);
     for (const layout::ImagePart& part : layout::IMAGE_PARTS) {
@@ -351,47 +434,63 @@ std::vector<ByteDifference> CountDifferingBytes(const DatabaseImage& first, cons
     for (std::size_t i = 0; i < IMAGE_SIZE; ++i)
         counts["unused bytes"] += !inPart[i] && first[i] != second[i] ? 1 : 0;
     std::vector<ByteDifference> bytes;
-    for (const char* table : ORDER)
-        if (counts[table] > 0)
-            bytes.push_back({table, counts[table]});
+    for (const PartTexts& part : PART_TEXTS)
+        if (counts[part.table] > 0)
+            bytes.push_back({part.table, counts[part.table]});
     return bytes;
 }
 
 std::string DescribeByteDifferences(const std::vector<ByteDifference>& bytes) {
     std::string text;
-    for (const ByteDifference& part : bytes)
-        text +=
-            (text.empty() ? "" : ", ") + Number(static_cast<long long>(part.count)) +
-            (part.table == std::string("unused bytes") ? " of the unused bytes" : " in the " + part.table);
+    for (const ByteDifference& part : bytes) {
+        const std::string count = Number(static_cast<long long>(part.count));
+        const PartTexts* texts = PartTextsOf(part.table);
+        text += (text.empty() ? "" : ", ") +
+                (texts ? FillIn(TrMarked(texts->count), {count}) : count + " in the " + part.table);
+    }
     return text;
 }
 
 std::string FormatDifferenceReport(const ImageDifference& difference, const std::string& firstName,
                                    const std::string& secondName) {
     // Names come from the images: their control characters are shown, not sent to the terminal.
-    std::string out =
-        "Differences from " + EscapeControls(firstName) + " to " + EscapeControls(secondName) + "\n";
+    //: %1 and %2 are the names of the compared images
+    std::string out = FillIn(Tr("ImageDiff", "Differences from %1 to %2"),
+                             {EscapeControls(firstName), EscapeControls(secondName)}) +
+                      "\n";
     if (difference.empty())
-        return out + "No differences.\n";
+        return out + Tr("ImageDiff", "No differences.") + "\n";
     if (difference.fieldsEqual())
-        out += "No compared field differs, but bytes do.\n";
+        out += Tr("ImageDiff", "No compared field differs, but bytes do.") + "\n";
     for (const SatelliteDifference& satellite : difference.satellites) {
-        out += "\nSatellite " + EscapeControls(satellite.name) + " (" + FormatPosition(satellite.position) +
-               "): " + DiffKindName(satellite.kind) + "\n";
+        //: %1 satellite name, %2 its position, %3 added, removed or changed
+        out += "\n" +
+               FillIn(Tr("ImageDiff", "Satellite %1 (%2): %3"),
+                      {EscapeControls(satellite.name), FormatPosition(satellite.position),
+                       DiffKindShown(satellite.kind)}) +
+               "\n";
         AppendFields(out, satellite.fields, "  ");
-        for (const auto* items : {&satellite.transponders, &satellite.channels}) {
-            for (const ItemDifference& item : *items) {
-                out += std::string("  ") + (items == &satellite.transponders ? "Transponder " : "") +
-                       EscapeControls(item.item) + ": " + DiffKindName(item.kind) + "\n";
-                AppendFields(out, item.fields, "    ");
-            }
+        for (const ItemDifference& item : satellite.transponders) {
+            //: %1 a transponder (frequency, polarization, symbol rate), %2 added, removed or changed
+            out += "  " +
+                   FillIn(Tr("ImageDiff", "Transponder %1: %2"),
+                          {EscapeControls(item.item), DiffKindShown(item.kind)}) +
+                   "\n";
+            AppendFields(out, item.fields, "    ");
+        }
+        for (const ItemDifference& item : satellite.channels) {
+            out += "  " + EscapeControls(item.item) + ": " + DiffKindShown(item.kind) + "\n";
+            AppendFields(out, item.fields, "    ");
         }
     }
     if (!difference.settings.empty()) {
-        out += "\nSettings: changed\n";
+        out += "\n" + Tr("ImageDiff", "Settings: changed") + "\n";
         AppendFields(out, difference.settings, "  ");
     }
-    out += "\nBytes that differ: " + DescribeByteDifferences(difference.bytes) + ".\n";
+    //: %1 lists the differing bytes per part, e.g. "3 in the channel table, 2 of the unused bytes"
+    out += "\n" +
+           FillIn(Tr("ImageDiff", "Bytes that differ: %1."), {DescribeByteDifferences(difference.bytes)}) +
+           "\n";
     return out;
 }
 

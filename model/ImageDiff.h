@@ -23,14 +23,14 @@ enum class DiffKind { Added, Removed, Changed };
 
 // One field that differs; texts are UTF-8.
 struct FieldDifference {
-    std::string field;
+    std::string field; // the field's name, translated
     std::string before;
     std::string after;
 };
 
 struct ItemDifference {
     DiffKind kind = DiffKind::Changed;
-    std::string item; // "11494 MHz H 22000 kS/s", "TV 3 Das Erste"
+    std::string item; // "11494 MHz H 22000 kS/s", "TV 3 Das Erste" (translated)
     std::vector<FieldDifference> fields;
 };
 
@@ -45,7 +45,7 @@ struct SatelliteDifference {
 
 // How many bytes differ in one part of the image.
 struct ByteDifference {
-    std::string table; // "satellite table", "channel table", "unused bytes", ...
+    std::string table; // the key "satellite table", "channel table", "unused bytes", ...; see PartTableShown
     std::size_t count = 0;
 };
 
@@ -61,7 +61,11 @@ struct ImageDifference {
 
 ImageDifference DiffImages(const ChannelDatabase& first, const ChannelDatabase& second);
 
-const char* DiffKindName(DiffKind kind); // "added", "removed", "changed"
+const char* DiffKindName(DiffKind kind);  // "added", "removed", "changed": the key files and scripts read
+std::string DiffKindShown(DiffKind kind); // the same word translated for the user
+
+// A ByteDifference's table translated for the user.
+std::string PartTableShown(const std::string& table);
 
 // The differing bytes per part of the image, the parts in image order.
 std::vector<ByteDifference> CountDifferingBytes(const DatabaseImage& first, const DatabaseImage& second);
