@@ -133,7 +133,11 @@ ColumnListCtrl::ColumnListCtrl(QWidget* parent)
 ColumnListCtrl::~ColumnListCtrl() = default;
 
 bool ColumnListCtrl::BuildColumns(const QString& columnSpec) {
-    for (const columnlist::ColumnSpecEntry& entry : columnlist::ParseColumnSpec(columnSpec)) {
+    return BuildColumns(columnlist::ParseColumnSpec(columnSpec));
+}
+
+bool ColumnListCtrl::BuildColumns(const QList<columnlist::ColumnSpecEntry>& columns) {
+    for (const columnlist::ColumnSpecEntry& entry : columns) {
         model_->AppendColumn(entry.name);
         specWidths_.append(entry.width);
         textWidths_.append(0);

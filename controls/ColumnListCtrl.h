@@ -22,6 +22,7 @@
 //
 // API for pages (rows and columns count from 0; out-of-range arguments do nothing):
 //   BuildColumns(spec)                 -> false when nothing usable was declared
+//   BuildColumns(columns)              the same from parsed (translated) columns
 //   AddRow({"1", "Astra", ...})        -> index of the appended row
 //   SetCellText(row, col, text)        -> false for a cell out of range (copy kept)
 //   CellText(row, col), RowTexts(row), RowCount(), ColumnCount(), DeleteAllRows()
@@ -46,6 +47,8 @@
 //                                                   (RowCount(): after the last)
 #pragma once
 
+#include "ColumnListModel.h"
+
 #include <QColor>
 #include <QPoint>
 #include <QString>
@@ -55,7 +58,6 @@
 #include <functional>
 #include <memory>
 
-class ColumnListModel;
 class SortHeaderCtrl;
 class TextWidthTable;
 
@@ -72,6 +74,8 @@ public:
     // Appends one column per "name,width" entry of the column spec (widths in pixels at the
     // reference font; they grow with larger desktop fonts). Call once, before rows.
     bool BuildColumns(const QString& columnSpec);
+    // The same from columns already parsed (columnlist::TranslatedColumns gives translated ones).
+    bool BuildColumns(const QList<columnlist::ColumnSpecEntry>& columns);
     int ColumnCount() const;
     QString ColumnName(int column) const;
     int ColumnSpecWidth(int column) const; // the width the column spec declared

@@ -1,6 +1,7 @@
 #include "ColumnListModel.h"
 
 #include <QCollator>
+#include <QCoreApplication>
 #include <QLocale>
 #include <QMimeData>
 
@@ -24,6 +25,13 @@ QList<ColumnSpecEntry> ParseColumnSpec(const QString& spec) {
             break;
         start = semicolon + 1;
     }
+    return entries;
+}
+
+QList<ColumnSpecEntry> TranslatedColumns(const char* context, std::span<const ColumnCaption> columns) {
+    QList<ColumnSpecEntry> entries;
+    for (const ColumnCaption& column : columns)
+        entries.append({QCoreApplication::translate(context, column.caption), column.width});
     return entries;
 }
 

@@ -9,6 +9,8 @@
 #include <QStringList>
 #include <QStringView>
 
+#include <span>
+
 #include <vector>
 
 namespace columnlist {
@@ -17,6 +19,17 @@ struct ColumnSpecEntry {
     QString name;
     int width = 0; // pixels at the reference font
 };
+
+// A column's caption, marked for the translation tools with QT_TRANSLATE_NOOP, and its
+// width in pixels at the reference font.
+struct ColumnCaption {
+    const char* caption;
+    int width;
+};
+
+// The columns of a table of captions, each caption translated in `context` when the
+// columns are built (never at static initialisation, before the translator is in).
+QList<ColumnSpecEntry> TranslatedColumns(const char* context, std::span<const ColumnCaption> columns);
 
 // "No,20;Sat Name,85" -> {No, 20}, {Sat Name, 85}. A piece without a comma is not a
 // column: in the middle it joins the front of the next name, at the end it is dropped.

@@ -23,6 +23,7 @@ TestState& State() {
     return state;
 }
 
+// The program's name: not translated.
 QString ProgramCaption() {
     return QStringLiteral("VORMANTE");
 }
@@ -51,10 +52,14 @@ MessageBox::Button MessageBox::showWithDetails(QWidget* parent, const QString& t
         box.setDetailedText(detailed);
     // Some platform themes call these "Close without Saving" and the like: say plainly what they do.
     const std::pair<QMessageBox::StandardButton, const char*> plainTexts[] = {
-        {QMessageBox::Save, "Save"}, {QMessageBox::Discard, "Discard"}, {QMessageBox::Cancel, "Cancel"}};
+        //: Button: save the changes, then go on.
+        {QMessageBox::Save, QT_TR_NOOP("Save")},
+        //: Button: drop the unsaved changes, then go on.
+        {QMessageBox::Discard, QT_TR_NOOP("Discard")},
+        {QMessageBox::Cancel, QT_TR_NOOP("Cancel")}};
     for (const auto& [button, caption] : plainTexts) {
         if (QAbstractButton* shown = box.button(button))
-            shown->setText(QString::fromLatin1(caption));
+            shown->setText(tr(caption));
     }
     return static_cast<Button>(box.exec());
 }
@@ -99,7 +104,9 @@ MessageBox::Button MessageBox::ask(QWidget* parent, const QString& title, const 
 
 bool MessageBox::askYesNoDefaultNo(QWidget* parent, const QString& title, const QString& text) {
     return ask(parent, title, text, QString(),
-               {{QMessageBox::Yes, QStringLiteral("Yes")}, {QMessageBox::No, QStringLiteral("No")}},
+               {{QMessageBox::Yes, tr("Yes")},
+                //: Button: the answer to a question.
+                {QMessageBox::No, tr("No")}},
                QMessageBox::No, QMessageBox::NoIcon) == QMessageBox::Yes;
 }
 

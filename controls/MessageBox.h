@@ -3,6 +3,7 @@
 // queues the test fills, and every prompt is recorded for the test to check.
 #pragma once
 
+#include <QCoreApplication>
 #include <QList>
 #include <QMessageBox>
 #include <QString>
@@ -11,6 +12,8 @@
 class QWidget;
 
 class MessageBox {
+    Q_DECLARE_TR_FUNCTIONS(MessageBox)
+
 public:
     using Button = QMessageBox::StandardButton;
     using Buttons = QMessageBox::StandardButtons;

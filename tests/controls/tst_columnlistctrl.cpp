@@ -8,6 +8,7 @@
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTranslator>
 
 using columnlist::CompareCellTexts;
 using columnlist::ParseColumnSpec;
@@ -37,6 +38,7 @@ private Q_SLOTS:
     void parsesColumnSpecs();
     void readsNumbersLikeAtoi();
     void buildsColumnsAndKeepsCellCopies();
+    void translatesCaptionsWhenColumnsAreBuilt();
     void comparesNumbersDatesAndText();
     void headerClicksToggleDirection();
     void sortKeepsSelectionWithItsRow();
@@ -121,6 +123,27 @@ void TestColumnListCtrl::buildsColumnsAndKeepsCellCopies() {
     list.DeleteAllRows();
     QCOMPARE(list.RowCount(), 0);
     QCOMPARE(list.ColumnCount(), 4);
+}
+
+// Captions are looked up in their context when the columns are built, so a table
+// of captions made before the translator came in still shows translated; widths stay.
+void TestColumnListCtrl::translatesCaptionsWhenColumnsAreBuilt() {
+    struct Upper : QTranslator {
+        bool isEmpty() const override { return false; }
+        QString translate(const char* context, const char* source, const char*, int) const override {
+            return qstrcmp(context, "Test") == 0 ? QString::fromLatin1(source).toUpper() : QString();
+        }
+    } upper;
+    static constexpr columnlist::ColumnCaption columns[] = {{"No", 20}, {"Sat Name", 85}};
+    QVERIFY(QCoreApplication::installTranslator(&upper));
+    ColumnListCtrl list;
+    list.BuildColumns(columnlist::TranslatedColumns("Test", columns));
+    ColumnListCtrl other;
+    other.BuildColumns(columnlist::TranslatedColumns("Other", columns));
+    QCoreApplication::removeTranslator(&upper);
+    QCOMPARE(list.ColumnName(1), QStringLiteral("SAT NAME"));
+    QCOMPARE(list.ColumnSpecWidth(1), 85);
+    QCOMPARE(other.ColumnName(1), QStringLiteral("Sat Name")); // no translation: the source text
 }
 
 void TestColumnListCtrl::comparesNumbersDatesAndText() {

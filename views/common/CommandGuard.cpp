@@ -2,6 +2,8 @@
 
 #include "controls/MessageBox.h"
 
+#include <QCoreApplication>
+
 #include <exception>
 
 bool RunGuarded(QWidget* parent, const std::function<void()>& command) {
@@ -12,13 +14,17 @@ bool RunGuarded(QWidget* parent, const std::function<void()>& command) {
     } catch (const std::exception& error) {
         reason = QString::fromLocal8Bit(error.what());
     } catch (...) {
-        reason = QStringLiteral("unknown error");
+        //: Stands in the error message when the cause is not known.
+        reason = QCoreApplication::translate("CommandGuard", "unknown error");
     }
-    MessageBox::show(
-        parent, QStringLiteral("Error"),
-        QStringLiteral("The command could not be completed (%1). The image was left as it was before "
-                       "the command.")
-            .arg(reason),
-        QMessageBox::Ok, QMessageBox::Warning);
+    MessageBox::show(parent,
+                     //: Title of the message box.
+                     QCoreApplication::translate("CommandGuard", "Error"),
+                     //: %1: why the command failed.
+                     QCoreApplication::translate("CommandGuard",
+                                                 "The command could not be completed (%1). The image was "
+                                                 "left as it was before the command.")
+                         .arg(reason),
+                     QMessageBox::Ok, QMessageBox::Warning);
     return false;
 }

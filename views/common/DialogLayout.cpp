@@ -1,5 +1,6 @@
 #include "views/common/DialogLayout.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QHBoxLayout>
 #include <QPushButton>
@@ -17,10 +18,10 @@ QHBoxLayout* CenteredButtonRow(QPushButton* ok, QPushButton* cancel, int gap) {
 }
 
 QHBoxLayout* AcceptRejectRow(QDialog* dialog, QPushButton** ok) {
-    auto* accept = new QPushButton(QStringLiteral("OK"), dialog);
+    auto* accept = new QPushButton(QCoreApplication::translate("DialogLayout", "OK"), dialog);
     accept->setObjectName(QStringLiteral("okButton"));
     accept->setDefault(true);
-    auto* cancel = new QPushButton(QStringLiteral("Cancel"), dialog);
+    auto* cancel = new QPushButton(QCoreApplication::translate("DialogLayout", "Cancel"), dialog);
     cancel->setObjectName(QStringLiteral("cancelButton"));
     QObject::connect(accept, &QPushButton::clicked, dialog, &QDialog::accept);
     QObject::connect(cancel, &QPushButton::clicked, dialog, &QDialog::reject);

@@ -50,6 +50,7 @@ ColumnListCtrl::RowFilter ChannelRowFilter(const QString& text) {
 }
 
 QString CountText(int shown, int total) {
+    //: Rows shown by the filter: %1 shown of %2 in the list.
     return ListFilterBar::tr("%1 of %2").arg(shown).arg(total);
 }
 
@@ -59,6 +60,7 @@ ListFilterBar::ListFilterBar(QWidget* parent)
     : QWidget(parent), edit_(new QLineEdit(this)), count_(new QLabel(this)), countTimer_(new QTimer(this)) {
     setObjectName(QStringLiteral("listFilterBar"));
     edit_->setObjectName(QStringLiteral("filterLineEdit"));
+    //: Placeholder of the box that filters the channel list (a noun).
     edit_->setPlaceholderText(tr("Filter"));
     edit_->setClearButtonEnabled(true);
     edit_->installEventFilter(this);

@@ -2,6 +2,7 @@
 
 #include "controls/MessageBox.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QFocusEvent>
 #include <QLineEdit>
@@ -72,7 +73,11 @@ void SelectAllOnFocusIn(QWidget* dialog) {
 }
 
 QString RangeText(const QString& box, long long low, long long high) {
-    return QStringLiteral("%1 takes a number from %2 to %3.").arg(box).arg(low).arg(high);
+    //: %1: the box's name (e.g. Video PID), %2 and %3: the lowest and highest number it takes.
+    return QCoreApplication::translate("NumberBoxes", "%1 takes a number from %2 to %3.")
+        .arg(box)
+        .arg(low)
+        .arg(high);
 }
 
 bool CheckRange(QWidget* parent, const QString& box, long long value, long long low, long long high) {
@@ -86,14 +91,20 @@ bool CheckName(QWidget* parent, const QString& box, const QString& name, int max
     const QStringList unstorable = NonLatin1Characters(name);
     if (!unstorable.isEmpty()) {
         MessageBox::information(parent,
-                                QStringLiteral("%1 cannot hold the characters %2: the receiver stores "
-                                               "names in Latin-1, which has no such characters.")
+                                //: %1: the box's name, %2: the characters, separated by spaces.
+                                QCoreApplication::translate("NumberBoxes",
+                                                            "%1 cannot hold the characters %2: the receiver "
+                                                            "stores names in Latin-1, which has no such "
+                                                            "characters.")
                                     .arg(box, unstorable.join(QLatin1Char(' '))));
         return false;
     }
     if (name.size() > maxLength) {
         MessageBox::information(parent,
-                                QStringLiteral("%1 takes at most %2 characters.").arg(box).arg(maxLength));
+                                //: %1: the box's name, %2: the most characters it holds.
+                                QCoreApplication::translate("NumberBoxes", "%1 takes at most %2 characters.")
+                                    .arg(box)
+                                    .arg(maxLength));
         return false;
     }
     return true;

@@ -3,6 +3,7 @@
 #include "document/StepNames.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 
 #include <climits>
 
@@ -80,8 +81,7 @@ QStringList SatelliteCells(const ChannelDatabase& db, int slot) {
 
 QStringList TransponderCells(const ChannelDatabase& db, int slot) {
     const ConstTransponderRecord record = db.Transponder(slot);
-    return {QString::number(record.frequency()),
-            record.isVertical() ? QStringLiteral("V") : QStringLiteral("H"),
+    return {QString::number(record.frequency()), PolarizationText(record.isVertical()),
             QString::number(record.symbolRate()), QString::number(slot)};
 }
 
@@ -92,18 +92,23 @@ QStringList LnbCells(const ChannelDatabase& db, int type) {
     auto mhz = [](const std::optional<unsigned>& value) {
         return value ? QString::number(*value) : QString();
     };
-    return {QString::fromStdString(texts::LnbTypeName(type)),
-            mhz(frequencies.lowMHz),
-            mhz(frequencies.highMHz),
-            QString::fromLatin1(texts::At(texts::Diseqc, slot.diseqcItem())),
+    return {QString::fromStdString(texts::LnbTypeName(type)), mhz(frequencies.lowMHz),
+            mhz(frequencies.highMHz), QString::fromLatin1(texts::At(texts::Diseqc, slot.diseqcItem())),
             QString::fromLatin1(texts::At(texts::Tone22k, slot.tone22k())),
             QString::fromLatin1(texts::At(texts::Tone22k, slot.switch12V())),
+            // The receiver's own words, like the 22K column's: not translated.
             slot.lnbPower() ? QStringLiteral("ON") : QStringLiteral("OFF")};
 }
 
 QStringList ChannelCells(const ChannelDatabase& db, int slot) {
     const ConstChannelRecord record = db.Channel(slot);
-    auto yesNo = [](bool on) { return on ? QStringLiteral("Y") : QStringLiteral("N"); };
+    const QString yes =
+        //: A channel's flag (lock, scrambled, favourites) is set: short for Yes.
+        QCoreApplication::translate("SatellitePageText", "Y");
+    const QString no =
+        //: A channel's flag (lock, scrambled, favourites) is not set: short for No.
+        QCoreApplication::translate("SatellitePageText", "N");
+    auto yesNo = [&](bool on) { return on ? yes : no; };
     return {steps::FromLatin1(record.name()),
             QString::number(record.videoPid()),
             QString::number(record.audioPid()),
@@ -118,12 +123,20 @@ QStringList ChannelCells(const ChannelDatabase& db, int slot) {
             QString::number(record.channelNumber())};
 }
 
+QString PolarizationText(bool vertical) {
+    if (vertical)
+        //: Vertical polarisation, one letter.
+        return QCoreApplication::translate("SatellitePageText", "V");
+    //: Horizontal polarisation, one letter.
+    return QCoreApplication::translate("SatellitePageText", "H");
+}
+
 QString TransponderChoiceText(const ChannelDatabase& db, int slot) {
     const ConstTransponderRecord record = db.Transponder(slot);
     return QStringLiteral("%1 %2 %3")
         .arg(record.frequency())
         .arg(record.symbolRate())
-        .arg(record.isVertical() ? QLatin1Char('V') : QLatin1Char('H'));
+        .arg(PolarizationText(record.isVertical()));
 }
 
 } // namespace satview

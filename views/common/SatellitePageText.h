@@ -41,6 +41,9 @@ QStringList TransponderCells(const vormante::ChannelDatabase& db, int slot);
 QStringList LnbCells(const vormante::ChannelDatabase& db, int type);
 QStringList ChannelCells(const vormante::ChannelDatabase& db, int slot);
 
+// The polarisation as the lists and dialogs show it: "V" or "H".
+QString PolarizationText(bool vertical);
+
 // "%d %d %c": frequency, symbol rate, 'V' or 'H'.
 QString TransponderChoiceText(const vormante::ChannelDatabase& db, int slot);
 

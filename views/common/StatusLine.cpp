@@ -10,10 +10,12 @@ using namespace vormante;
 namespace statusline {
 
 QString TotalsText(const ImageStatistics& figures) {
+    //: Status line: %1 TV channels, %2 radio channels in the image.
     return StatusLine::tr("TV %1, Radio %2").arg(figures.tvChannels).arg(figures.radioChannels);
 }
 
 QString TablesText(const ImageStatistics& figures) {
+    //: Status line: records used of the slots the image has, e.g. "Satellites 12/200".
     return StatusLine::tr("Satellites %1/%2, Transponders %3/%4, Channels %5/%6")
         .arg(figures.satellites)
         .arg(SATELLITE_SLOTS)
@@ -51,9 +53,11 @@ void StatusLine::Update(const ChannelDatabase& db, const QString& path, bool mod
         Clear();
         return;
     }
+    //: Status line: the image has no file yet.
     const QString name = path.isEmpty() ? tr("Untitled") : QFileInfo(path).fileName();
     file_->setText(name);
     file_->setToolTip(path.isEmpty() ? QString() : QFileInfo(path).absoluteFilePath());
+    //: Status line: the image has unsaved changes.
     modified_->setText(modified ? tr("Modified") : QString());
     const ImageStatistics figures = CountImage(db);
     totals_->setText(statusline::TotalsText(figures));

@@ -85,6 +85,7 @@ LnbDialog::LnbDialog(QWidget* parent)
       switch12VCombo_(MakeCombo(this, "switch12VCombo", Items(texts::OffOn))),
       powerCombo_(MakeCombo(this, "powerCombo", Items(texts::OffOn))),
       okButton_(new QPushButton(tr("OK"), this)), cancelButton_(new QPushButton(tr("Cancel"), this)) {
+    //: Dialog title: editing an LNB type.
     setWindowTitle(tr("LNB Edit"));
     okButton_->setObjectName(QStringLiteral("okButton"));
     cancelButton_->setObjectName(QStringLiteral("cancelButton"));
@@ -94,13 +95,18 @@ LnbDialog::LnbDialog(QWidget* parent)
     highCombo_->lineEdit()->setMaxLength(7);
 
     auto* form = new QFormLayout;
+    //: LNB: the low-noise block converter on the dish.
     form->addRow(tr("LNB Type"), typeCombo_);
     form->addRow(tr("LNB Freq Low"), lowCombo_);
     form->addRow(tr("LNB Freq High"), highCombo_);
+    //: The dish switching protocol's name; usually kept as it is.
     form->addRow(tr("DiSEqC"), diseqcCombo_);
     form->addRow(tr("Polarity Control"), polarityControlCombo_);
+    //: How the receiver switches the LNB between its low and high band.
     form->addRow(tr("FreqBaudControl"), bandControlCombo_);
+    //: The 22 kHz tone sent to the LNB.
     form->addRow(tr("22kHz"), toneCombo_);
+    //: The 12 volt switching output.
     form->addRow(tr("12V"), switch12VCombo_);
     form->addRow(tr("LNB Power"), powerCombo_);
 
@@ -173,11 +179,11 @@ void LnbDialog::Store() {
     } else {
         // The frequencies are stored in kHz in 32 bits: refuse typed MHz that do not fit.
         constexpr long long MAX_MHZ = 0xFFFFFFFFLL / KHZ_PER_MHZ;
-        const std::pair<QComboBox*, const char*> boxes[] = {{lowCombo_, "LNB Freq Low"},
-                                                            {highCombo_, "LNB Freq High"}};
+        const std::pair<QComboBox*, const char*> boxes[] = {{lowCombo_, QT_TR_NOOP("LNB Freq Low")},
+                                                            {highCombo_, QT_TR_NOOP("LNB Freq High")}};
         for (const auto& [combo, name] : boxes) {
-            if (!numberbox::CheckRange(this, QLatin1String(name), satview::ReadNumber(combo->currentText()),
-                                       0, MAX_MHZ)) {
+            if (!numberbox::CheckRange(this, tr(name), satview::ReadNumber(combo->currentText()), 0,
+                                       MAX_MHZ)) {
                 combo->setFocus();
                 return;
             }

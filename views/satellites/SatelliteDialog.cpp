@@ -52,7 +52,11 @@ SatelliteDialog::SatelliteDialog(QWidget* parent)
     okButton_->setObjectName(QStringLiteral("okButton"));
     cancelButton_->setObjectName(QStringLiteral("cancelButton"));
     okButton_->setDefault(true);
-    eastWestCombo_->addItems({QStringLiteral("E"), QStringLiteral("W")});
+    //: East, one letter: a satellite's orbital position.
+    const QString east = tr("E");
+    //: West, one letter: a satellite's orbital position.
+    const QString west = tr("W");
+    eastWestCombo_->addItems({east, west});
     for (int type = 0; type < LNB_TYPES; ++type)
         lnbTypeCombo_->addItem(QString::fromStdString(texts::SatelliteLnbTypeName(type)));
 
@@ -69,6 +73,7 @@ SatelliteDialog::SatelliteDialog(QWidget* parent)
 
     auto* form = new QFormLayout;
     form->addRow(tr("Satellite Name:"), nameEdit_);
+    //: The satellite's orbital position (longitude).
     form->addRow(tr("Log:"), position);
     form->addRow(tr("LNB Type:"), lnbTypeCombo_);
 
@@ -89,6 +94,7 @@ SatelliteDialog::SatelliteDialog(QWidget* parent)
 void SatelliteDialog::PrepareNew(const QString& caption, const ChannelDatabase& database) {
     isNew_ = true;
     slot_ = -1;
+    // A name proposed for the image, stored in Latin-1: not translated.
     nameEdit_->setText(QStringLiteral("New Sat"));
     degreesEdit_->setText(QStringLiteral("0"));
     tenthsEdit_->setText(QStringLiteral("0"));
@@ -126,20 +132,25 @@ void SatelliteDialog::Store() {
         reject();
         return;
     }
-    if (!numberbox::CheckName(this, QStringLiteral("Satellite Name"), nameEdit_->text(), NAME_LENGTH)) {
+    if (!numberbox::CheckName(this,
+                              //: Names the name box in a message: "Satellite Name takes at most ...".
+                              tr("Satellite Name"), nameEdit_->text(), NAME_LENGTH)) {
         nameEdit_->setFocus();
         return;
     }
     // The position field holds up to 180.0 degrees, in tenths: refuse what it cannot hold.
     const int tenths = satview::ReadNumber(tenthsEdit_->text().left(TENTHS_LENGTH));
-    if (!numberbox::CheckRange(this, QStringLiteral("The tenths of the position"), tenths, 0, 9)) {
+    if (!numberbox::CheckRange(
+            this,
+            //: Names the box in a message: "The tenths of the position takes a number from 0 to 9."
+            tr("The tenths of the position"), tenths, 0, 9)) {
         tenthsEdit_->setFocus();
         return;
     }
     const int degrees = satview::ReadNumber(degreesEdit_->text().left(DEGREES_LENGTH));
     int p = degrees * 10 + (degrees < 0 ? -tenths : tenths);
     if (p < -MAX_POSITION || p > MAX_POSITION) {
-        MessageBox::information(this, QStringLiteral("The position takes 0.0 to 180.0 degrees."));
+        MessageBox::information(this, tr("The position takes 0.0 to 180.0 degrees."));
         degreesEdit_->setFocus();
         return;
     }

@@ -31,12 +31,72 @@
 using namespace vormante;
 
 namespace {
-const char* const SATELLITE_COLUMNS = "No,20;Sat Name,85;Pos,40;LNB Type,60";
-const char* const TRANSPONDER_COLUMNS = "No,20;Freq,60;Pol,25;Symbol Rate,60;TP ID,50";
-const char* const LNB_COLUMNS =
-    "No,20;LNB Type,70;LNB Freq Low,60;LNB Freq High,60;DiSEqC,40;0/22KHz,30;0/12V,30;LNB Power,30";
-const char* const CHANNEL_COLUMNS = "No,20;Channel Name,80;v pid,50;a pid,50;pcr pid,60;txt pid,60;lock,40;"
-                                    "scr,40;fav 1,45;fav 2,45;fav 3,45;fav 4,45;CH No,60";
+using columnlist::ColumnCaption;
+// The lists' columns; their captions are translated when the lists are built.
+constexpr ColumnCaption SATELLITE_COLUMNS[] = {
+    //: Column: the running number of the row (not the answer "no").
+    {QT_TRANSLATE_NOOP("SatellitePage", "No"), 20},
+    //: Column: the satellite's name.
+    {QT_TRANSLATE_NOOP("SatellitePage", "Sat Name"), 85},
+    //: Column: the satellite's orbital position, e.g. 19.2E.
+    {QT_TRANSLATE_NOOP("SatellitePage", "Pos"), 40},
+    //: Column: the satellite's LNB type.
+    {QT_TRANSLATE_NOOP("SatellitePage", "LNB Type"), 60},
+};
+constexpr ColumnCaption TRANSPONDER_COLUMNS[] = {
+    {QT_TRANSLATE_NOOP("SatellitePage", "No"), 20},
+    //: Column: the transponder's frequency in MHz.
+    {QT_TRANSLATE_NOOP("SatellitePage", "Freq"), 60},
+    //: Column: the transponder's polarisation, V or H.
+    {QT_TRANSLATE_NOOP("SatellitePage", "Pol"), 25},
+    //: Column: the transponder's symbol rate.
+    {QT_TRANSLATE_NOOP("SatellitePage", "Symbol Rate"), 60},
+    //: Column: the transponder's record number.
+    {QT_TRANSLATE_NOOP("SatellitePage", "TP ID"), 50},
+};
+constexpr ColumnCaption LNB_COLUMNS[] = {
+    {QT_TRANSLATE_NOOP("SatellitePage", "No"), 20},
+    {QT_TRANSLATE_NOOP("SatellitePage", "LNB Type"), 70},
+    //: Column: the LNB's low band local oscillator frequency.
+    {QT_TRANSLATE_NOOP("SatellitePage", "LNB Freq Low"), 60},
+    //: Column: the LNB's high band local oscillator frequency.
+    {QT_TRANSLATE_NOOP("SatellitePage", "LNB Freq High"), 60},
+    //: Column: the DiSEqC port; the protocol's name is usually kept.
+    {QT_TRANSLATE_NOOP("SatellitePage", "DiSEqC"), 40},
+    //: Column: the 22 kHz tone switch.
+    {QT_TRANSLATE_NOOP("SatellitePage", "0/22KHz"), 30},
+    //: Column: the 0/12 volt switch.
+    {QT_TRANSLATE_NOOP("SatellitePage", "0/12V"), 30},
+    //: Column: whether the receiver powers the LNB.
+    {QT_TRANSLATE_NOOP("SatellitePage", "LNB Power"), 30},
+};
+constexpr ColumnCaption CHANNEL_COLUMNS[] = {
+    {QT_TRANSLATE_NOOP("SatellitePage", "No"), 20},
+    //: Column: the channel's name.
+    {QT_TRANSLATE_NOOP("SatellitePage", "Channel Name"), 80},
+    //: Column: the video PID.
+    {QT_TRANSLATE_NOOP("SatellitePage", "v pid"), 50},
+    //: Column: the audio PID.
+    {QT_TRANSLATE_NOOP("SatellitePage", "a pid"), 50},
+    //: Column: the PCR (clock) PID.
+    {QT_TRANSLATE_NOOP("SatellitePage", "pcr pid"), 60},
+    //: Column: the teletext PID.
+    {QT_TRANSLATE_NOOP("SatellitePage", "txt pid"), 60},
+    //: Column: the channel is locked (parental lock), Y or N.
+    {QT_TRANSLATE_NOOP("SatellitePage", "lock"), 40},
+    //: Column: the channel is scrambled, Y or N.
+    {QT_TRANSLATE_NOOP("SatellitePage", "scr"), 40},
+    //: Column: the channel is in favourites list 1, Y or N.
+    {QT_TRANSLATE_NOOP("SatellitePage", "fav 1"), 45},
+    //: Column: the channel is in favourites list 2, Y or N.
+    {QT_TRANSLATE_NOOP("SatellitePage", "fav 2"), 45},
+    //: Column: the channel is in favourites list 3, Y or N.
+    {QT_TRANSLATE_NOOP("SatellitePage", "fav 3"), 45},
+    //: Column: the channel is in favourites list 4, Y or N.
+    {QT_TRANSLATE_NOOP("SatellitePage", "fav 4"), 45},
+    //: Column: the channel's number on the receiver.
+    {QT_TRANSLATE_NOOP("SatellitePage", "CH No"), 60},
+};
 constexpr unsigned NO_CURRENT_SATELLITE = 0xFF;
 
 QGroupBox* Framed(const QString& title, QWidget* content, QWidget* parent) {
@@ -152,6 +212,7 @@ void SatellitePage::buildLayout() {
     auto* upper = new QWidget(this);
     auto* top = new QHBoxLayout(upper);
     top->setContentsMargins(0, 0, 0, 0);
+    //: Title of the satellite list's frame.
     top->addWidget(Framed(tr("Satellite"), satelliteList_, upper), 106);
     top->addWidget(Framed(tr("Transponder"), transponderList_, upper), 115);
     top->addWidget(Framed(tr("LNB"), lnbList_, upper), 107);
@@ -186,28 +247,41 @@ void SatellitePage::buildMenus() {
         int id;
         const char* text;
     };
+    // "Del" is short for Delete in the menus.
     static constexpr Item ITEMS[] = {
-        {SATELLITES, SatellitePageCommands::ADD_SATELLITE, "Add Satellite..."},
-        {SATELLITES, SatellitePageCommands::EDIT_SATELLITE, "Edit Satellite..."},
-        {SATELLITES, SatellitePageCommands::DEL_SATELLITE, "Del Satellite"},
-        {SATELLITES, SatellitePageCommands::ADD_NEW_TRANSPONDER, "Add new Transponder..."},
-        {TRANSPONDERS, SatellitePageCommands::ADD_TRANSPONDER, "Add Transponder..."},
-        {TRANSPONDERS, SatellitePageCommands::EDIT_TRANSPONDER, "Edit Transponder..."},
-        {TRANSPONDERS, SatellitePageCommands::DEL_TRANSPONDER, "Del Transponder"},
-        {TRANSPONDERS, SatellitePageCommands::ADD_PROGRAM, "Add a Program..."},
-        {LNBS, SatellitePageCommands::EDIT_LNB, "Edit LNB..."},
-        {CHANNELS, SatellitePageCommands::ADD_CHANNEL, "Add Channel..."},
-        {CHANNELS, SatellitePageCommands::EDIT_CHANNEL, "Edit Channel..."},
-        {CHANNELS, SatellitePageCommands::DEL_CHANNEL, "Del Channel"},
+        {SATELLITES, SatellitePageCommands::ADD_SATELLITE, QT_TR_NOOP("Add Satellite...")},
+        {SATELLITES, SatellitePageCommands::EDIT_SATELLITE, QT_TR_NOOP("Edit Satellite...")},
+        //: Menu item: delete the satellite.
+        {SATELLITES, SatellitePageCommands::DEL_SATELLITE, QT_TR_NOOP("Del Satellite")},
+        {SATELLITES, SatellitePageCommands::ADD_NEW_TRANSPONDER, QT_TR_NOOP("Add new Transponder...")},
+        {TRANSPONDERS, SatellitePageCommands::ADD_TRANSPONDER, QT_TR_NOOP("Add Transponder...")},
+        {TRANSPONDERS, SatellitePageCommands::EDIT_TRANSPONDER, QT_TR_NOOP("Edit Transponder...")},
+        //: Menu item: delete the transponder.
+        {TRANSPONDERS, SatellitePageCommands::DEL_TRANSPONDER, QT_TR_NOOP("Del Transponder")},
+        //: Menu item: add a channel (a program) on the transponder.
+        {TRANSPONDERS, SatellitePageCommands::ADD_PROGRAM, QT_TR_NOOP("Add a Program...")},
+        {LNBS, SatellitePageCommands::EDIT_LNB, QT_TR_NOOP("Edit LNB...")},
+        {CHANNELS, SatellitePageCommands::ADD_CHANNEL, QT_TR_NOOP("Add Channel...")},
+        {CHANNELS, SatellitePageCommands::EDIT_CHANNEL, QT_TR_NOOP("Edit Channel...")},
+        //: Menu item: delete the channel.
+        {CHANNELS, SatellitePageCommands::DEL_CHANNEL, QT_TR_NOOP("Del Channel")},
     };
-    static constexpr const char* TITLES[] = {"SAT", "XPDR", "LNB", "Channel"};
+    // The menus' titles; the untranslated ones name the menus' objects.
+    static constexpr const char* TITLES[] = {//: Title of the satellite list's menu: short for satellite.
+                                             QT_TR_NOOP("SAT"),
+                                             //: Title of the transponder list's menu: short for transponder.
+                                             QT_TR_NOOP("XPDR"),
+                                             //: Title of the LNB list's frame and of its menu.
+                                             QT_TR_NOOP("LNB"),
+                                             //: Title of the channel list's frame and of its menu.
+                                             QT_TR_NOOP("Channel")};
     for (int which = SATELLITES; which <= CHANNELS; ++which) {
-        menus_[which] = new QMenu(QLatin1String(TITLES[which]), this);
+        menus_[which] = new QMenu(tr(TITLES[which]), this);
         menus_[which]->setObjectName(QStringLiteral("menu%1").arg(QLatin1String(TITLES[which])));
     }
     QAction* channelActions[3] = {};
     for (const Item& item : ITEMS) {
-        QAction* action = menus_[item.list]->addAction(QLatin1String(item.text));
+        QAction* action = menus_[item.list]->addAction(tr(item.text));
         action->setData(item.id);
         connect(action, &QAction::triggered, this, [this, id = item.id] { RunCommand(id); });
         if (item.list == CHANNELS)
@@ -254,7 +328,8 @@ void SatellitePage::buildChannelKeys(QAction* add, QAction* edit, QAction* del) 
         return current;
     };
     context.showAdded = [this](bool tv) { SetShowTv(tv); };
-    context.deleteQuestion = QStringLiteral("\t Do you want to del channel [ %1]?\t\t");
+    //: %1: the channel's name. The tabs are kept for the box's spacing.
+    context.deleteQuestion = tr("\t Do you want to del channel [ %1]?\t\t");
     channelCommands_ = new ChannelCommands(this, keepers_[CHANNELS], std::move(context));
     channelBulk_ = channelCommands_->bulk();
     channelBulk_->Key(add, QKeySequence(Qt::Key_Insert));
@@ -283,10 +358,10 @@ ListKeeper* SatellitePage::keeper(int which) const {
 }
 
 void SatellitePage::Initialize(vormante::Document& document) {
-    satelliteList_->BuildColumns(QLatin1String(SATELLITE_COLUMNS));
-    transponderList_->BuildColumns(QLatin1String(TRANSPONDER_COLUMNS));
-    lnbList_->BuildColumns(QLatin1String(LNB_COLUMNS));
-    channelList_->BuildColumns(QLatin1String(CHANNEL_COLUMNS));
+    satelliteList_->BuildColumns(columnlist::TranslatedColumns("SatellitePage", SATELLITE_COLUMNS));
+    transponderList_->BuildColumns(columnlist::TranslatedColumns("SatellitePage", TRANSPONDER_COLUMNS));
+    lnbList_->BuildColumns(columnlist::TranslatedColumns("SatellitePage", LNB_COLUMNS));
+    channelList_->BuildColumns(columnlist::TranslatedColumns("SatellitePage", CHANNEL_COLUMNS));
     for (int which = SATELLITES; which <= CHANNELS; ++which)
         list(which)->setCurrentRow(0);
     // The upper lists start tall enough for all eight LNB types without scrolling;

@@ -120,13 +120,17 @@ void SatellitePageCommands::applyTransponder(TransponderDialog& dialog, int sate
     const TransponderValues& values = dialog.values();
     const QString label =
         steps::TransponderLabel(values.frequency, values.symbolRate, values.polarization != 0);
-    const QString name = dialog.isNew() ? QStringLiteral("Add transponder %1 on %2")
-                                              .arg(label, steps::SatelliteLabel(*page_.database(), satellite))
-                                        : QStringLiteral("Edit transponder ") + label;
+    //: The name of an edit step (Undo/Redo). %1: the transponder (frequency, symbol rate,
+    //: polarisation), %2: the satellite.
+    const QString name =
+        dialog.isNew()
+            ? tr("Add transponder %1 on %2").arg(label, steps::SatelliteLabel(*page_.database(), satellite))
+            //: The name of an edit step. %1: the transponder.
+            : tr("Edit transponder %1").arg(label);
     int slot = -1;
     page_.Change(name, [&](ChannelDatabase& image) { slot = StoreEntered(image, dialog); });
     if (dialog.isNew() && slot < 0)
-        MessageBox::information(&page_, QStringLiteral("Transponder is Full!"));
+        MessageBox::information(&page_, tr("Transponder is Full!"));
 }
 
 // ---- Satellites ----
@@ -134,18 +138,20 @@ void SatellitePageCommands::applyTransponder(TransponderDialog& dialog, int sate
 void SatellitePageCommands::AddSatellite() {
     const ChannelDatabase& db = *page_.database();
     SatelliteDialog dialog(&page_);
-    dialog.PrepareNew(QStringLiteral("Add Satellite"), db);
+    //: Dialog title.
+    dialog.PrepareNew(tr("Add Satellite"), db);
     if (!accepted(dialog))
         return;
     if (vormante::UsedSatellites(db).size() >= static_cast<std::size_t>(SATELLITE_SLOTS)) {
-        MessageBox::information(&page_, QStringLiteral("Satellite is full!"));
+        MessageBox::information(&page_, tr("Satellite is full!"));
         return;
     }
     // The new satellite is selected and shown first.
     page_.Expect(SatellitePage::SATELLITES, Placement::Show([&dialog] { return dialog.slot(); }));
-    page_.Change(QStringLiteral("Add satellite ") +
-                     steps::SatelliteLabel(dialog.values().name, dialog.values().position),
-                 [&](ChannelDatabase& image) { StoreEntered(image, dialog); });
+    //: The name of an edit step (Undo/Redo). %1: the satellite's name and position.
+    page_.Change(
+        tr("Add satellite %1").arg(steps::SatelliteLabel(dialog.values().name, dialog.values().position)),
+        [&](ChannelDatabase& image) { StoreEntered(image, dialog); });
 }
 
 void SatellitePageCommands::EditSatellite() {
@@ -153,12 +159,14 @@ void SatellitePageCommands::EditSatellite() {
     if (current.satellite == NONE)
         return;
     SatelliteDialog dialog(&page_);
-    dialog.PrepareEdit(QStringLiteral("Edit Satellite"), *page_.database(), current.satellite);
+    //: Dialog title.
+    dialog.PrepareEdit(tr("Edit Satellite"), *page_.database(), current.satellite);
     if (!accepted(dialog))
         return;
-    page_.Change(QStringLiteral("Edit satellite ") +
-                     steps::SatelliteLabel(dialog.values().name, dialog.values().position),
-                 [&](ChannelDatabase& image) { StoreEntered(image, dialog); });
+    //: The name of an edit step (Undo/Redo). %1: the satellite's name and position.
+    page_.Change(
+        tr("Edit satellite %1").arg(steps::SatelliteLabel(dialog.values().name, dialog.values().position)),
+        [&](ChannelDatabase& image) { StoreEntered(image, dialog); });
 }
 
 void SatellitePageCommands::DelSatellite() {
@@ -167,11 +175,14 @@ void SatellitePageCommands::DelSatellite() {
         return;
     const ChannelDatabase& db = *page_.database();
     const QString name = steps::FromLatin1(db.Satellite(current.satellite).name());
-    if (!MessageBox::askYesNo(&page_, QStringLiteral("Del Satellite"),
-                              QStringLiteral("\t Do you want to del [") + name + QStringLiteral("]?\t\t")))
+    //: Title of the question before a satellite is deleted; "Del" is short for Delete.
+    const QString title = tr("Del Satellite");
+    //: %1: the satellite's name. The tabs are kept for the box's spacing.
+    if (!MessageBox::askYesNo(&page_, title, tr("\t Do you want to del [%1]?\t\t").arg(name)))
         return;
     page_.Expect(SatellitePage::SATELLITES, Placement::KeepTop());
-    page_.Change(QStringLiteral("Delete satellite ") + steps::SatelliteLabel(db, current.satellite),
+    //: The name of an edit step (Undo/Redo). %1: the satellite's name and position.
+    page_.Change(tr("Delete satellite %1").arg(steps::SatelliteLabel(db, current.satellite)),
                  [&](ChannelDatabase& image) { DeleteSatellite(image, current.satellite); });
 }
 
@@ -190,7 +201,8 @@ void SatellitePageCommands::AddTransponder() {
     if (current.satellite == NONE)
         return;
     TransponderDialog dialog(&page_);
-    dialog.PrepareNew(QStringLiteral("Add Transponder"), *page_.database(), current.satellite);
+    //: Dialog title.
+    dialog.PrepareNew(tr("Add Transponder"), *page_.database(), current.satellite);
     if (!accepted(dialog))
         return;
     Placement last = Placement::Last();
@@ -204,8 +216,8 @@ void SatellitePageCommands::EditTransponder() {
     if (current.transponder == NONE)
         return;
     TransponderDialog dialog(&page_);
-    dialog.PrepareEdit(QStringLiteral("Edit Transponder"), *page_.database(), current.satellite,
-                       current.transponder);
+    //: Dialog title.
+    dialog.PrepareEdit(tr("Edit Transponder"), *page_.database(), current.satellite, current.transponder);
     if (!accepted(dialog))
         return;
     applyTransponder(dialog, current.satellite);
@@ -217,22 +229,32 @@ void SatellitePageCommands::DelTransponder() {
         return;
     const ChannelDatabase& db = *page_.database();
     const ConstTransponderRecord record = db.Transponder(current.transponder);
-    const QString text = QStringLiteral("\t Do you want to del xpdr [%1/%2/%3]?\t\t")
+    //: %1: frequency in MHz, %2: symbol rate, %3: polarisation (V or H); "xpdr" is short for
+    //: transponder. The tabs are kept for the box's spacing.
+    const QString text = tr("\t Do you want to del xpdr [%1/%2/%3]?\t\t")
                              .arg(record.frequency())
                              .arg(record.symbolRate())
-                             .arg(record.isVertical() ? QStringLiteral("V") : QStringLiteral("H"));
+                             .arg(satview::PolarizationText(record.isVertical()));
     // The transponder's channels go with it: the line under the question says how many.
     const int channels = CountChannelsOnTransponder(db, current.transponder, true) +
                          CountChannelsOnTransponder(db, current.transponder, false);
-    const QString goesWith = channels == 0 ? QStringLiteral("It has no channels.")
-                             : channels == 1
-                                 ? QStringLiteral("Its 1 channel is deleted with it.")
-                                 : QStringLiteral("Its %1 channels are deleted with it.").arg(channels);
-    if (MessageBox::showWithDetails(&page_, QStringLiteral("Del Transponder"), text, goesWith, QString(),
+    //: Said of a transponder about to be deleted.
+    QString goesWith = tr("It has no channels.");
+    if (channels == 1)
+        //: Said of a transponder about to be deleted.
+        goesWith = tr("Its 1 channel is deleted with it.");
+    else if (channels > 1)
+        //: Said of a transponder about to be deleted. %1: the number of its channels, 2 or more.
+        goesWith = tr("Its %1 channels are deleted with it.").arg(channels);
+    //: Title of the question before a transponder is deleted; "Del" is short for Delete.
+    const QString title = tr("Del Transponder");
+    if (MessageBox::showWithDetails(&page_, title, text, goesWith, QString(),
                                     QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
         return;
     page_.Expect(SatellitePage::TRANSPONDERS, Placement::KeepTop());
-    page_.Change(QStringLiteral("Delete transponder ") + steps::TransponderLabel(db, current.transponder),
+    //: The name of an edit step (Undo/Redo). %1: the transponder (frequency, symbol rate,
+    //: polarisation).
+    page_.Change(tr("Delete transponder %1").arg(steps::TransponderLabel(db, current.transponder)),
                  [&](ChannelDatabase& image) {
                      DeleteTransponder(image, current.transponder);
                      RenumberChannels(image, current.satellite);
@@ -252,6 +274,8 @@ void SatellitePageCommands::EditLnb() {
         return;
     // The dialog may have written another type than the row's: every row keeps
     // showing its own type, rewritten in place.
-    page_.Change(QStringLiteral("Edit LNB ") + QString::fromStdString(texts::LnbTypeName(dialog.typeIndex())),
+    // The type's name ("Type1") is the receiver's own and stays untranslated.
+    //: The name of an edit step (Undo/Redo). %1: the LNB type's name, e.g. Type1.
+    page_.Change(tr("Edit LNB %1").arg(QString::fromStdString(texts::LnbTypeName(dialog.typeIndex()))),
                  [&](ChannelDatabase& image) { StoreLnb(image, dialog.typeIndex(), dialog.values()); });
 }

@@ -8,6 +8,8 @@
 
 #include "views/satellites/SatellitePage.h"
 
+#include <QCoreApplication>
+
 class SatelliteDialog;
 class TransponderDialog;
 
@@ -16,6 +18,8 @@ class ChannelDatabase;
 }
 
 class SatellitePageCommands {
+    Q_DECLARE_TR_FUNCTIONS(SatellitePageCommands)
+
 public:
     enum Id {
         EDIT_SATELLITE = 32791,

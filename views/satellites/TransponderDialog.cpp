@@ -34,7 +34,7 @@ TransponderDialog::TransponderDialog(QWidget* parent)
     polarityCombo_->setObjectName(QStringLiteral("polarityCombo"));
     polarityCombo_->setEditable(true);
     polarityCombo_->setInsertPolicy(QComboBox::NoInsert);
-    polarityCombo_->addItems({QStringLiteral("H"), QStringLiteral("V")});
+    polarityCombo_->addItems({satview::PolarizationText(false), satview::PolarizationText(true)});
     okButton_->setObjectName(QStringLiteral("okButton"));
     cancelButton_->setObjectName(QStringLiteral("cancelButton"));
     okButton_->setDefault(true);
@@ -43,14 +43,17 @@ TransponderDialog::TransponderDialog(QWidget* parent)
     auto* frequencyRow = new QHBoxLayout;
     frequencyRow->addWidget(frequencyEdit_);
     auto* unit =
-        new QLabel(QStringLiteral("MHz (%1 to %2)").arg(LOWEST_FREQUENCY).arg(HIGHEST_FREQUENCY), this);
+        //: After the frequency box. %1 and %2: the lowest and highest frequency accepted, in MHz.
+        new QLabel(tr("MHz (%1 to %2)").arg(LOWEST_FREQUENCY).arg(HIGHEST_FREQUENCY), this);
     unit->setObjectName(QStringLiteral("frequencyUnitLabel"));
     frequencyRow->addWidget(unit);
+    //: Short for the transponder's frequency.
     form->addRow(tr("Freq:"), frequencyRow);
     form->addRow(tr("Symbol Rate:"), symbolRateEdit_);
     auto* polarityRow = new QHBoxLayout;
     polarityRow->addWidget(polarityCombo_);
     polarityRow->addStretch();
+    //: The transponder's polarisation, H or V.
     form->addRow(tr("Polarity:"), polarityRow);
 
     StackFormAndButtons(this, form, okButton_, cancelButton_);
@@ -104,13 +107,17 @@ void TransponderDialog::Store() {
     // A frequency no dish receives is a typing slip; the symbol rate's field is 16 bits
     // wide: refuse what it cannot hold instead of cutting it.
     const int frequency = satview::ReadNumber(frequencyEdit_->text().left(FREQUENCY_LENGTH));
-    if (!numberbox::CheckRange(this, QStringLiteral("Freq (MHz)"), frequency, LOWEST_FREQUENCY,
-                               HIGHEST_FREQUENCY)) {
+    if (!numberbox::CheckRange(this,
+                               //: Names the frequency box in a message: "Freq (MHz) takes a number from ...".
+                               tr("Freq (MHz)"), frequency, LOWEST_FREQUENCY, HIGHEST_FREQUENCY)) {
         frequencyEdit_->setFocus();
         return;
     }
     const int symbolRate = satview::ReadNumber(symbolRateEdit_->text());
-    if (!numberbox::CheckRange(this, QStringLiteral("Symbol Rate"), symbolRate, 0, FIELD_MASK_16)) {
+    if (!numberbox::CheckRange(
+            this,
+            //: Names the symbol rate box in a message: "Symbol Rate takes a number from ...".
+            tr("Symbol Rate"), symbolRate, 0, FIELD_MASK_16)) {
         symbolRateEdit_->setFocus();
         return;
     }

@@ -101,6 +101,7 @@ QComboBox* SystemSettingsPage::addFixedList(QGridLayout* grid, int row, const QS
     auto* box = new QComboBox(this);
     box->setObjectName(objectName);
     box->setMinimumWidth(LIST_WIDTH);
+    // The receiver's only audio language, shown as it offers it: not translated.
     box->addItem(QStringLiteral("English"));
     box->setEnabled(false);
     auto* text = new QLabel(label, this);
@@ -124,74 +125,96 @@ QLineEdit* SystemSettingsPage::addNumberBox(QGridLayout* grid, int row, const QS
 }
 
 QGroupBox* SystemSettingsPage::buildSystemGroup() {
-    auto* group = new QGroupBox(QStringLiteral("System Setting"), this);
+    //: Group title: the receiver's system settings.
+    auto* group = new QGroupBox(tr("System Setting"), this);
     auto* grid = new QGridLayout(group);
     int row = 0;
-    addList(grid, row++, QStringLiteral("Menu Language"), QStringLiteral("menuLanguageComboBox"),
+    addList(grid, row++, tr("Menu Language"), QStringLiteral("menuLanguageComboBox"),
             ItemsOf(vormante::texts::MenuLanguages), vormante::SettingField::MenuLanguage);
     mainAudioCombo_ =
-        addFixedList(grid, row++, QStringLiteral("Main audio Lang"), QStringLiteral("mainAudioComboBox"));
+        //: The receiver's main audio language.
+        addFixedList(grid, row++, tr("Main audio Lang"), QStringLiteral("mainAudioComboBox"));
     secondAudioCombo_ =
-        addFixedList(grid, row++, QStringLiteral("2nd Audio Lang"), QStringLiteral("secondAudioComboBox"));
-    addList(grid, row++, QStringLiteral("GMT Usage"), QStringLiteral("gmtUsageComboBox"),
-            ItemsOf(vormante::texts::OffOn), vormante::SettingField::GmtUsage);
-    addList(grid, row++, QStringLiteral("Select Time Zone"), QStringLiteral("timeZoneComboBox"),
+        //: The receiver's second audio language.
+        addFixedList(grid, row++, tr("2nd Audio Lang"), QStringLiteral("secondAudioComboBox"));
+    //: Whether the receiver uses GMT (Off/On).
+    addList(grid, row++, tr("GMT Usage"), QStringLiteral("gmtUsageComboBox"), ItemsOf(vormante::texts::OffOn),
+            vormante::SettingField::GmtUsage);
+    addList(grid, row++, tr("Select Time Zone"), QStringLiteral("timeZoneComboBox"),
             ItemsOf(vormante::texts::TimeZones), vormante::SettingField::TimeZone);
-    addList(grid, row++, QStringLiteral("Summer Time"), QStringLiteral("summerTimeComboBox"),
+    addList(grid, row++, tr("Summer Time"), QStringLiteral("summerTimeComboBox"),
             ItemsOf(vormante::texts::OffOn), vormante::SettingField::SummerTime);
     timeOffsetEdit_ =
-        addNumberBox(grid, row++, QStringLiteral("Time Offset"), QStringLiteral("timeOffsetEdit"));
-    addList(grid, row++, QStringLiteral("Aspect"), QStringLiteral("aspectComboBox"),
-            ItemsOf(vormante::texts::Aspect), vormante::SettingField::Aspect);
-    addList(grid, row++, QStringLiteral("Delay Time"), QStringLiteral("delayTimeComboBox"),
+        //: The receiver's time offset.
+        addNumberBox(grid, row++, tr("Time Offset"), QStringLiteral("timeOffsetEdit"));
+    //: The TV picture's aspect ratio (4:3, 16:9).
+    addList(grid, row++, tr("Aspect"), QStringLiteral("aspectComboBox"), ItemsOf(vormante::texts::Aspect),
+            vormante::SettingField::Aspect);
+    //: A receiver setting whose values are ALWAYS, 2 Sec .. 7 Sec.
+    addList(grid, row++, tr("Delay Time"), QStringLiteral("delayTimeComboBox"),
             ItemsOf(vormante::texts::DelayTime), vormante::SettingField::DelayTime);
     transparencyEdit_ =
-        addNumberBox(grid, row++, QStringLiteral("Transparency"), QStringLiteral("transparencyEdit"));
-    addList(grid, row++, QStringLiteral("Color"), QStringLiteral("colorComboBox"),
-            ItemsOf(vormante::texts::ColorSystem), vormante::SettingField::ColorSystem);
-    addList(grid, row++, QStringLiteral("Sound"), QStringLiteral("soundComboBox"),
-            ItemsOf(vormante::texts::SoundSystem), vormante::SettingField::SoundSystem);
+        //: The transparency of the receiver's on-screen display.
+        addNumberBox(grid, row++, tr("Transparency"), QStringLiteral("transparencyEdit"));
+    //: The TV colour system (Auto, PAL, NTSC).
+    addList(grid, row++, tr("Color"), QStringLiteral("colorComboBox"), ItemsOf(vormante::texts::ColorSystem),
+            vormante::SettingField::ColorSystem);
+    //: The TV sound system (M, B/G, I, D/K).
+    addList(grid, row++, tr("Sound"), QStringLiteral("soundComboBox"), ItemsOf(vormante::texts::SoundSystem),
+            vormante::SettingField::SoundSystem);
     rfChannelEdit_ =
-        addNumberBox(grid, row++, QStringLiteral(" RF Channel"), QStringLiteral("rfChannelEdit"));
+        //: The UHF channel of the receiver's RF modulator output.
+        addNumberBox(grid, row++, tr(" RF Channel"), QStringLiteral("rfChannelEdit"));
     return group;
 }
 
 QGroupBox* SystemSettingsPage::buildStatusGroup() {
-    auto* group = new QGroupBox(QStringLiteral("Status"), this);
+    //: Group title: figures the receiver keeps.
+    auto* group = new QGroupBox(tr("Status"), this);
     auto* grid = new QGridLayout(group);
     int row = 0;
-    tvNumEdit_ = addNumberBox(grid, row++, QStringLiteral("TV Num"), QStringLiteral("tvNumEdit"));
+    //: The number of TV channels.
+    tvNumEdit_ = addNumberBox(grid, row++, tr("TV Num"), QStringLiteral("tvNumEdit"));
     tvNumEdit_->setEnabled(false);
-    radioNumEdit_ = addNumberBox(grid, row++, QStringLiteral("Radio Num"), QStringLiteral("radioNumEdit"));
+    //: The number of radio channels.
+    radioNumEdit_ = addNumberBox(grid, row++, tr("Radio Num"), QStringLiteral("radioNumEdit"));
     radioNumEdit_->setEnabled(false);
     // The receiver's own dialog has this caption with an empty text beside it.
     totalChannelText_ = new QLabel(this);
     totalChannelText_->setObjectName(QStringLiteral("totalChannelLabel"));
-    grid->addWidget(new QLabel(QStringLiteral("Total Channl"), this), row, 0);
+    //: The total number of channels (the receiver's own spelling).
+    grid->addWidget(new QLabel(tr("Total Channl"), this), row, 0);
     grid->addWidget(totalChannelText_, row++, 1);
-    volumeLeftEdit_ = addNumberBox(grid, row++, QStringLiteral("Volume L"), QStringLiteral("volumeLeftEdit"));
+    //: The left audio channel's volume.
+    volumeLeftEdit_ = addNumberBox(grid, row++, tr("Volume L"), QStringLiteral("volumeLeftEdit"));
     volumeRightEdit_ =
-        addNumberBox(grid, row++, QStringLiteral("Volume R"), QStringLiteral("volumeRightEdit"));
-    addList(grid, row++, QStringLiteral("StandBy"), QStringLiteral("standbyComboBox"),
-            ItemsOf(vormante::texts::Standby), vormante::SettingField::Standby);
+        //: The right audio channel's volume.
+        addNumberBox(grid, row++, tr("Volume R"), QStringLiteral("volumeRightEdit"));
+    //: The receiver's standby setting (No/Yes).
+    addList(grid, row++, tr("StandBy"), QStringLiteral("standbyComboBox"), ItemsOf(vormante::texts::Standby),
+            vormante::SettingField::Standby);
     return group;
 }
 
 QGroupBox* SystemSettingsPage::buildLockGroup() {
-    auto* group = new QGroupBox(QStringLiteral("Parent Lock"), this);
+    //: Group title: the parental lock.
+    auto* group = new QGroupBox(tr("Parent Lock"), this);
     auto* grid = new QGridLayout(group);
     int row = 0;
     pinCodeEdit_ = new QLineEdit(this);
     pinCodeEdit_->setObjectName(QStringLiteral("pinCodeEdit"));
     pinCodeEdit_->setMaximumWidth(NUMBER_WIDTH);
-    auto* pinLabel = new QLabel(QStringLiteral("PIN Code"), this);
+    //: The parental lock's PIN.
+    auto* pinLabel = new QLabel(tr("PIN Code"), this);
     pinLabel->setBuddy(pinCodeEdit_);
     grid->addWidget(pinLabel, row, 0);
     grid->addWidget(pinCodeEdit_, row++, 1);
-    addList(grid, row++, QStringLiteral("Lock Receiver"), QStringLiteral("lockReceiverComboBox"),
+    //: Parental lock of the whole receiver (Free/Locked).
+    addList(grid, row++, tr("Lock Receiver"), QStringLiteral("lockReceiverComboBox"),
             ItemsOf(vormante::texts::Lock), vormante::SettingField::LockReceiver);
-    addList(grid, row++, QStringLiteral("Lock Menu"), QStringLiteral("lockMenuComboBox"),
-            ItemsOf(vormante::texts::Lock), vormante::SettingField::LockMenu);
+    //: Parental lock of the receiver's menu (Free/Locked).
+    addList(grid, row++, tr("Lock Menu"), QStringLiteral("lockMenuComboBox"), ItemsOf(vormante::texts::Lock),
+            vormante::SettingField::LockMenu);
     return group;
 }
 
@@ -240,7 +263,8 @@ void SystemSettingsPage::writeSelection(const SettingList& list, int position) {
     const vormante::SettingField field = list.field;
     RunGuarded(this, [&] {
         follower_->Change(
-            list.label + QLatin1Char(' ') + list.box->itemText(position),
+            //: The name of an edit step (Undo/Redo). %1: the setting's caption, %2: the value chosen.
+            tr("%1 %2").arg(list.label, list.box->itemText(position)),
             [&](vormante::ChannelDatabase& db) { vormante::StoreSettingPosition(db, field, position); });
     });
 }
