@@ -155,6 +155,15 @@ private Q_SLOTS:
         QCOMPARE(document.undoStack()->count(), 0);
     }
 
+    // A "%2" in a channel's name is part of the name, not a place for the number.
+    void aStepNameKeepsAPercentSignOfAName() {
+        const int alpha = ChannelsOfKind(db, page->ShownSatellite(), page->showTv()).front();
+        testsupport::Edit(document, [&](ChannelDatabase& w) { w.Channel(alpha).setName("Al%2"); });
+        list()->setCurrentRow(0);
+        page->MoveCurrentTo(3);
+        QCOMPARE(lastStep(), QStringLiteral("Move Al%2 to 3"));
+    }
+
     void dropsReorderBeforeTheRowOrAfterTheLast() {
         select({"Alpha", "Charlie"});
         page->DropSelectedAt(4); // before Echo

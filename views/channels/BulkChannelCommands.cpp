@@ -41,8 +41,9 @@ std::vector<int> BulkChannelCommands::SelectedChannels() const {
 QString BulkChannelCommands::countLabel(const std::vector<int>& channels) const {
     if (channels.size() == 1)
         return steps::ChannelLabel(*hooks_.database(), channels.front());
-    return steps::CountOf(static_cast<int>(channels.size()), QStringLiteral("channel"),
-                          QStringLiteral("channels"));
+    const int count = static_cast<int>(channels.size());
+    //: A number of channels in the name of an edit step, for example "Move 3 channels to top".
+    return count == 1 ? tr("%n channel", nullptr, count) : tr("%n channels", nullptr, count);
 }
 
 void BulkChannelCommands::DeleteSelected() {
@@ -50,19 +51,19 @@ void BulkChannelCommands::DeleteSelected() {
     if (channels.empty())
         return;
     const int count = static_cast<int>(channels.size());
-    if (!MessageBox::askYesNo(page_, QStringLiteral("Del Channel"),
-                              QStringLiteral("Delete %1 channels?").arg(count)))
+    //: The title of the question before channels are deleted.
+    if (!MessageBox::askYesNo(page_, tr("Del Channel"), tr("Delete %n channels?", nullptr, count)))
         return;
     bool deleted = false;
     keeper_->Plan(vormante::Placement::KeepTop());
     hooks_.change(
-        QStringLiteral("Delete %1 channels").arg(count),
+        tr("Delete %n channels", nullptr, count),
         [&](ChannelDatabase& db) { deleted = vormante::DeleteChannels(db, channels); }, QString());
     if (!deleted)
-        MessageBox::information(page_, QStringLiteral("The channels have changed; nothing was deleted."));
+        MessageBox::information(page_, tr("The channels have changed; nothing was deleted."));
 }
 
-void BulkChannelCommands::move(const std::vector<int>& channels, const QString& where,
+void BulkChannelCommands::move(const std::vector<int>& channels, const QString& name,
                                const std::function<bool(ChannelDatabase&, int, bool)>& operation,
                                const QString& mergeKey) {
     const int satellite = hooks_.satellite();
@@ -72,29 +73,35 @@ void BulkChannelCommands::move(const std::vector<int>& channels, const QString& 
     // The moved channels stay selected, the first of them current and in view.
     keeper_->Plan(vormante::Placement::Select(channels));
     hooks_.change(
-        QStringLiteral("Move %1 to %2").arg(countLabel(channels), where),
-        [&](ChannelDatabase& db) { operation(db, satellite, tv); }, mergeKey);
+        name, [&](ChannelDatabase& db) { operation(db, satellite, tv); }, mergeKey);
 }
 
 void BulkChannelCommands::MoveSelectedTo(int target) {
     const std::vector<int> channels = SelectedChannels();
-    move(channels, QString::number(target), [&](ChannelDatabase& db, int satellite, bool tv) {
+    //: The name of an edit step: %1 is a channel's name or a number of channels, %2 the new
+    //: channel number.
+    const QString name = tr("Move %1 to %2").arg(countLabel(channels), QString::number(target));
+    move(channels, name, [&](ChannelDatabase& db, int satellite, bool tv) {
         return vormante::MoveChannelsToNumber(db, satellite, channels, target, tv);
     });
 }
 
 void BulkChannelCommands::MoveSelectedToTop() {
     const std::vector<int> channels = SelectedChannels();
-    move(channels, QStringLiteral("top"), [&](ChannelDatabase& db, int satellite, bool tv) {
-        return vormante::MoveChannelsToTop(db, satellite, channels, tv);
-    });
+    //: The name of an edit step: %1 is a channel's name or a number of channels.
+    move(channels, tr("Move %1 to top").arg(countLabel(channels)),
+         [&](ChannelDatabase& db, int satellite, bool tv) {
+             return vormante::MoveChannelsToTop(db, satellite, channels, tv);
+         });
 }
 
 void BulkChannelCommands::MoveSelectedToBottom() {
     const std::vector<int> channels = SelectedChannels();
-    move(channels, QStringLiteral("bottom"), [&](ChannelDatabase& db, int satellite, bool tv) {
-        return vormante::MoveChannelsToBottom(db, satellite, channels, tv);
-    });
+    //: The name of an edit step: %1 is a channel's name or a number of channels.
+    move(channels, tr("Move %1 to bottom").arg(countLabel(channels)),
+         [&](ChannelDatabase& db, int satellite, bool tv) {
+             return vormante::MoveChannelsToBottom(db, satellite, channels, tv);
+         });
 }
 
 void BulkChannelCommands::MoveSelectedByOne(bool up) {
@@ -123,7 +130,11 @@ void BulkChannelCommands::MoveSelectedByOne(bool up) {
     for (const int channel : channels)
         key += QLatin1Char(' ') + QString::number(channel);
     move(
-        channels, up ? QStringLiteral("one place up") : QStringLiteral("one place down"),
+        channels,
+        //: The name of an edit step: %1 is a channel's name or a number of channels.
+        up ? tr("Move %1 to one place up").arg(countLabel(channels))
+           //: The name of an edit step: %1 is a channel's name or a number of channels.
+           : tr("Move %1 to one place down").arg(countLabel(channels)),
         [&](ChannelDatabase& db, int s, bool tv) {
             return vormante::MoveChannelsByOne(db, s, channels, tv, up);
         },
@@ -139,37 +150,53 @@ void BulkChannelCommands::DropSelectedAt(int row) {
     const int anchor = row < list_->RowCount() ? hooks_.channelOfRow(row) : -1;
     if (row < list_->RowCount() && anchor < 0 && list_->RowKey(row) >= 0)
         return; // a stale row: refuse rather than guess
-    const QString where = anchor >= 0
-                              ? QStringLiteral("before ") + steps::ChannelLabel(*hooks_.database(), anchor)
-                              : QStringLiteral("bottom");
-    move(channels, where, [&](ChannelDatabase& db, int satellite, bool tv) {
+    //: The name of an edit step: %1 is a channel's name or a number of channels, %2 the name
+    //: of the channel they now stand before.
+    const QString name = anchor >= 0
+                             ? tr("Move %1 to before %2")
+                                   .arg(countLabel(channels), steps::ChannelLabel(*hooks_.database(), anchor))
+                             : tr("Move %1 to bottom").arg(countLabel(channels));
+    move(channels, name, [&](ChannelDatabase& db, int satellite, bool tv) {
         return vormante::DropChannelsBefore(db, satellite, channels, anchor, tv);
     });
 }
 
-QString BulkChannelCommands::FlagText(ChannelFlag flag) {
+// The flag's English name: the source of its shown text and of its actions' object names.
+const char* BulkChannelCommands::FlagSource(ChannelFlag flag) {
     switch (flag) {
     case ChannelFlag::Lock:
-        return QStringLiteral("Lock");
+        //: The channel flag that locks a channel behind the receiver's PIN.
+        return QT_TR_NOOP("Lock");
     case ChannelFlag::Fav1:
-        return QStringLiteral("Fav 1");
+        //: Favourite list 1 (a channel flag).
+        return QT_TR_NOOP("Fav 1");
     case ChannelFlag::Fav2:
-        return QStringLiteral("Fav 2");
+        //: Favourite list 2 (a channel flag).
+        return QT_TR_NOOP("Fav 2");
     case ChannelFlag::Fav3:
-        return QStringLiteral("Fav 3");
+        //: Favourite list 3 (a channel flag).
+        return QT_TR_NOOP("Fav 3");
     case ChannelFlag::Fav4:
-        return QStringLiteral("Fav 4");
+        //: Favourite list 4 (a channel flag).
+        return QT_TR_NOOP("Fav 4");
     }
-    return {};
+    return "";
+}
+
+QString BulkChannelCommands::FlagText(ChannelFlag flag) {
+    return tr(FlagSource(flag));
 }
 
 void BulkChannelCommands::SetFlag(ChannelFlag flag, bool on) {
     const std::vector<int> channels = SelectedChannels();
     if (channels.empty())
         return;
-    const QString name =
-        QStringLiteral("%1 %2 on %3")
-            .arg(on ? QStringLiteral("Set") : QStringLiteral("Clear"), FlagText(flag), countLabel(channels));
+    //: The name of an edit step: %1 is a flag (Lock, Fav 1...), %2 a channel's name or a number
+    //: of channels.
+    const QString name = on ? tr("Set %1 on %2").arg(FlagText(flag), countLabel(channels))
+                            //: The name of an edit step: %1 is a flag (Lock, Fav 1...), %2 a channel's
+                            //: name or a number of channels.
+                            : tr("Clear %1 on %2").arg(FlagText(flag), countLabel(channels));
     // The rows are rewritten in place: the selection, the current row and the place stay.
     hooks_.change(
         name, [&](ChannelDatabase& db) { vormante::SetChannelsFlag(db, channels, flag, on); }, QString());
@@ -183,7 +210,8 @@ void BulkChannelCommands::Key(QAction* action, const QKeySequence& key) {
 }
 
 QMenu* BulkChannelCommands::AddFlagMenu(QMenu* menu) {
-    QMenu* flags = menu->addMenu(QStringLiteral("Flags"));
+    //: The submenu that sets and clears the lock and favourite flags.
+    QMenu* flags = menu->addMenu(tr("Flags"));
     flags->setObjectName(QStringLiteral("flagsMenu"));
     static constexpr ChannelFlag ALL[] = {ChannelFlag::Lock, ChannelFlag::Fav1, ChannelFlag::Fav2,
                                           ChannelFlag::Fav3, ChannelFlag::Fav4};
@@ -192,9 +220,13 @@ QMenu* BulkChannelCommands::AddFlagMenu(QMenu* menu) {
     for (int on = 1; on >= 0; --on) {
         for (int i = 0; i < 5; ++i) {
             const ChannelFlag flag = ALL[i];
-            const QString text = (on ? QStringLiteral("Set ") : QStringLiteral("Clear ")) + FlagText(flag);
-            QAction* action = flags->addAction(text);
-            action->setObjectName(QString(text).remove(QLatin1Char(' ')).replace(0, 1, text.at(0).toLower()) +
+            //: A menu item: %1 is a flag (Lock, Fav 1...).
+            QAction* action = flags->addAction(on ? tr("Set %1").arg(FlagText(flag))
+                                                  //: A menu item: %1 is a flag (Lock, Fav 1...).
+                                                  : tr("Clear %1").arg(FlagText(flag)));
+            // "setFav1Action": from the English name, the same in every language.
+            action->setObjectName((on ? QStringLiteral("set") : QStringLiteral("clear")) +
+                                  QString::fromLatin1(FlagSource(flag)).remove(QLatin1Char(' ')) +
                                   QStringLiteral("Action"));
             Key(action, QKeySequence(on ? (Qt::CTRL | KEYS[i]) : (Qt::CTRL | Qt::ALT | KEYS[i])));
             connect(action, &QAction::triggered, page_,
@@ -237,15 +269,15 @@ void BulkChannelCommands::KeepShownOrder() {
     keeper_->Plan(selected.empty() ? vormante::Placement::KeepTop() : vormante::Placement::Select(selected));
     bool kept = false;
     hooks_.change(
-        QStringLiteral("Keep the shown order"),
+        tr("Keep the shown order"),
         [&](ChannelDatabase& db) { kept = vormante::KeepShownOrder(db, satellite, tv, channels); },
         QString());
     if (!kept)
-        MessageBox::information(page_, QStringLiteral("The channels have changed; the order was not kept."));
+        MessageBox::information(page_, tr("The channels have changed; the order was not kept."));
 }
 
 QAction* BulkChannelCommands::AddKeepOrderAction(QMenu* menu) {
-    QAction* keep = menu->addAction(QStringLiteral("Keep this order"));
+    QAction* keep = menu->addAction(tr("Keep this order"));
     keep->setObjectName(QStringLiteral("keepOrderAction"));
     connect(keep, &QAction::triggered, page_, [this] { RunGuarded(page_, [this] { KeepShownOrder(); }); });
     connect(menu, &QMenu::aboutToShow, keep, [this, keep] { keep->setEnabled(CanKeepShownOrder()); });

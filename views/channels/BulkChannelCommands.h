@@ -75,8 +75,10 @@ public:
     static QString FlagText(vormante::ChannelFlag flag);
 
 private:
+    static const char* FlagSource(vormante::ChannelFlag flag);
     QString countLabel(const std::vector<int>& channels) const;
-    void move(const std::vector<int>& channels, const QString& where,
+    // Moves the channels as one step named `name`.
+    void move(const std::vector<int>& channels, const QString& name,
               const std::function<bool(vormante::ChannelDatabase&, int satellite, bool tv)>& operation,
               const QString& mergeKey = QString());
 

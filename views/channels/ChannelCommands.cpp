@@ -40,8 +40,7 @@ bool ChannelCommands::Add() {
         return false;
     const ChannelDatabase& db = *context_.list.database();
     ChannelDialog dialog(page_);
-    dialog.PrepareNew(QStringLiteral("Add Channel"), db, place.transponder, place.satellite,
-                      context_.placeSelectable);
+    dialog.PrepareNew(tr("Add Channel"), db, place.transponder, place.satellite, context_.placeSelectable);
     if (!accepted(dialog))
         return false;
     // The list shows the kind of the new channel (radio when none could be stored),
@@ -50,10 +49,11 @@ bool ChannelCommands::Add() {
     keeper_->Plan(Placement::Last());
     int added = -1;
     context_.list.change(
-        QStringLiteral("Add channel ") + steps::FromLatin1(dialog.values().name),
+        //: The name of an edit step: %1 is the channel's name.
+        tr("Add channel %1").arg(steps::FromLatin1(dialog.values().name)),
         [&](ChannelDatabase& image) { added = StoreEntered(image, dialog); }, QString());
     if (added < 0)
-        MessageBox::information(page_, QStringLiteral("Prog is Full!"));
+        MessageBox::information(page_, tr("Prog is Full!"));
     return true;
 }
 
@@ -66,14 +66,15 @@ void ChannelCommands::Edit() {
     if (current.channel < 0)
         return;
     ChannelDialog dialog(page_);
-    dialog.PrepareEdit(QStringLiteral("Edit Channel"), *context_.list.database(), current.transponder,
-                       current.satellite, current.channel, false);
+    dialog.PrepareEdit(tr("Edit Channel"), *context_.list.database(), current.transponder, current.satellite,
+                       current.channel, false);
     if (!accepted(dialog))
         return;
     // The row is rewritten in place; a channel that turned from TV to radio or back
     // leaves the list of its old kind.
     context_.list.change(
-        QStringLiteral("Edit channel ") + steps::FromLatin1(dialog.values().name),
+        //: The name of an edit step: %1 is the channel's name.
+        tr("Edit channel %1").arg(steps::FromLatin1(dialog.values().name)),
         [&](ChannelDatabase& image) { StoreEntered(image, dialog); }, QString());
 }
 
@@ -89,7 +90,7 @@ void ChannelCommands::editSeveral(const std::vector<int>& channels) {
         several.StepName(),
         [&](ChannelDatabase& image) { stored = vormante::EditChannels(image, channels, edits); }, QString());
     if (!stored)
-        MessageBox::information(page_, QStringLiteral("The channels have changed; nothing was stored."));
+        MessageBox::information(page_, tr("The channels have changed; nothing was stored."));
 }
 
 void ChannelCommands::Delete() {
@@ -101,11 +102,13 @@ void ChannelCommands::Delete() {
     if (current.channel < 0)
         return;
     const QString name = steps::FromLatin1(context_.list.database()->Channel(current.channel).name());
-    if (!MessageBox::askYesNo(page_, QStringLiteral("Del Channel"), context_.deleteQuestion.arg(name)))
+    //: The title of the question before a channel is deleted.
+    if (!MessageBox::askYesNo(page_, tr("Del Channel"), context_.deleteQuestion.arg(name)))
         return;
     keeper_->Plan(Placement::KeepTop());
     context_.list.change(
-        QStringLiteral("Delete channel ") + name,
+        //: The name of an edit step: %1 is the channel's name.
+        tr("Delete channel %1").arg(name),
         [&](ChannelDatabase& image) {
             vormante::DeleteChannel(image, current.channel, current.chain);
             vormante::RenumberChannels(image, current.chain);

@@ -32,8 +32,8 @@ QLineEdit* MakeEdit(QWidget* parent, const char* name, int maxLength) {
     return edit;
 }
 
-QCheckBox* MakeCheck(QWidget* parent, const char* name, const char* text) {
-    auto* check = new QCheckBox(QLatin1String(text), parent);
+QCheckBox* MakeCheck(QWidget* parent, const char* name, const QString& text) {
+    auto* check = new QCheckBox(text, parent);
     check->setObjectName(QLatin1String(name));
     return check;
 }
@@ -45,10 +45,19 @@ ChannelDialog::ChannelDialog(QWidget* parent)
       audioPidEdit_(MakeEdit(this, "audioPidEdit", PID_LENGTH)),
       pcrPidEdit_(MakeEdit(this, "pcrPidEdit", PID_LENGTH)),
       teletextPidEdit_(MakeEdit(this, "teletextPidEdit", PID_LENGTH)), satelliteCombo_(new QComboBox(this)),
-      transponderCombo_(new QComboBox(this)), lockCheck_(MakeCheck(this, "lockCheck", "Lock:")),
-      fav1Check_(MakeCheck(this, "fav1Check", "Fav 1:")), fav2Check_(MakeCheck(this, "fav2Check", "Fav 2:")),
-      fav3Check_(MakeCheck(this, "fav3Check", "Fav 3:")), fav4Check_(MakeCheck(this, "fav4Check", "Fav 4:")),
-      scrambledCheck_(MakeCheck(this, "scrambledCheck", "Scrambled")),
+      transponderCombo_(new QComboBox(this)),
+      //: The channel flag that locks a channel behind the receiver's PIN.
+      lockCheck_(MakeCheck(this, "lockCheck", tr("Lock:"))),
+      //: Favourite list 1 (a channel flag).
+      fav1Check_(MakeCheck(this, "fav1Check", tr("Fav 1:"))),
+      //: Favourite list 2 (a channel flag).
+      fav2Check_(MakeCheck(this, "fav2Check", tr("Fav 2:"))),
+      //: Favourite list 3 (a channel flag).
+      fav3Check_(MakeCheck(this, "fav3Check", tr("Fav 3:"))),
+      //: Favourite list 4 (a channel flag).
+      fav4Check_(MakeCheck(this, "fav4Check", tr("Fav 4:"))),
+      //: The channel flag of an encrypted channel.
+      scrambledCheck_(MakeCheck(this, "scrambledCheck", tr("Scrambled"))),
       okButton_(new QPushButton(tr("OK"), this)), cancelButton_(new QPushButton(tr("Cancel"), this)) {
     satelliteCombo_->setObjectName(QStringLiteral("satelliteCombo"));
     transponderCombo_->setObjectName(QStringLiteral("transponderCombo"));
@@ -58,9 +67,12 @@ ChannelDialog::ChannelDialog(QWidget* parent)
 
     auto* form = new QFormLayout;
     form->addRow(tr("Channel Name:"), nameEdit_);
+    //: PID: the packet identifier of a stream in the transport stream.
     form->addRow(tr("Video PID:"), videoPidEdit_);
     form->addRow(tr("Audio PID:"), audioPidEdit_);
+    //: PCR: the programme clock reference.
     form->addRow(tr("PCR PID:"), pcrPidEdit_);
+    //: TTxt: teletext.
     form->addRow(tr("TTxt PID:"), teletextPidEdit_);
     form->addRow(tr("Satellite:"), satelliteCombo_);
     form->addRow(tr("TransponderID:"), transponderCombo_);
@@ -109,6 +121,7 @@ void ChannelDialog::PrepareNew(const QString& caption, const ChannelDatabase& da
     isNew_ = true;
     channelSlot_ = -1;
     isTv_ = false;
+    // The receiver's own name for a new channel, stored as it stands: not translated.
     nameEdit_->setText(QStringLiteral("New Prog"));
     for (QLineEdit* edit : {videoPidEdit_, audioPidEdit_, pcrPidEdit_, teletextPidEdit_})
         edit->setText(QStringLiteral("0"));
@@ -230,13 +243,14 @@ unsigned ChannelDialog::readPid(const QLineEdit* edit) const {
 }
 
 bool ChannelDialog::pidsInRange() {
-    const std::pair<QLineEdit*, const char*> boxes[] = {{videoPidEdit_, "Video PID"},
-                                                        {audioPidEdit_, "Audio PID"},
-                                                        {pcrPidEdit_, "PCR PID"},
-                                                        {teletextPidEdit_, "TTxt PID"}};
+    const std::pair<QLineEdit*, const char*> boxes[] = {{videoPidEdit_, QT_TR_NOOP("Video PID")},
+                                                        {audioPidEdit_, QT_TR_NOOP("Audio PID")},
+                                                        {pcrPidEdit_, QT_TR_NOOP("PCR PID")},
+                                                        //: TTxt: teletext.
+                                                        {teletextPidEdit_, QT_TR_NOOP("TTxt PID")}};
     for (const auto& [edit, name] : boxes) {
-        if (!numberbox::CheckRange(this, QLatin1String(name),
-                                   satview::ReadNumber(edit->text().left(PID_LENGTH)), 0, MAX_PID)) {
+        if (!numberbox::CheckRange(this, tr(name), satview::ReadNumber(edit->text().left(PID_LENGTH)), 0,
+                                   MAX_PID)) {
             edit->setFocus();
             edit->selectAll();
             return false;
@@ -249,7 +263,7 @@ bool ChannelDialog::Store() {
     if (!transponderChosenValid())
         return false;
     // The dialog stays open on the box to correct: nothing the user typed is cut or replaced.
-    if (!numberbox::CheckName(this, QStringLiteral("Channel Name"), nameEdit_->text(), NAME_LENGTH)) {
+    if (!numberbox::CheckName(this, tr("Channel Name"), nameEdit_->text(), NAME_LENGTH)) {
         nameEdit_->setFocus();
         return false;
     }

@@ -52,13 +52,20 @@ struct SortEntry {
     const char* objectName;
 };
 
+// Translated where shown: in the Sort menu and in the name of the sort step.
 const SortEntry kSortEntries[] = {
-    {"a..Z", SortKind::NameUp, "sortNameUpAction"},
-    {"Z..a", SortKind::NameDown, "sortNameDownAction"},
-    {"Scr up", SortKind::ScrambledFirst, "sortScrambledFirstAction"},
-    {"Scr down", SortKind::ScrambledLast, "sortScrambledLastAction"},
-    {"Freq up", SortKind::FrequencyUp, "sortFrequencyUpAction"},
-    {"Freq down", SortKind::FrequencyDown, "sortFrequencyDownAction"},
+    //: Sort by name, A to Z.
+    {QT_TRANSLATE_NOOP("ChannelListPage", "a..Z"), SortKind::NameUp, "sortNameUpAction"},
+    //: Sort by name, Z to A.
+    {QT_TRANSLATE_NOOP("ChannelListPage", "Z..a"), SortKind::NameDown, "sortNameDownAction"},
+    //: Sort the scrambled (encrypted) channels first.
+    {QT_TRANSLATE_NOOP("ChannelListPage", "Scr up"), SortKind::ScrambledFirst, "sortScrambledFirstAction"},
+    //: Sort the scrambled (encrypted) channels last.
+    {QT_TRANSLATE_NOOP("ChannelListPage", "Scr down"), SortKind::ScrambledLast, "sortScrambledLastAction"},
+    //: Sort by frequency, lowest first.
+    {QT_TRANSLATE_NOOP("ChannelListPage", "Freq up"), SortKind::FrequencyUp, "sortFrequencyUpAction"},
+    //: Sort by frequency, highest first.
+    {QT_TRANSLATE_NOOP("ChannelListPage", "Freq down"), SortKind::FrequencyDown, "sortFrequencyDownAction"},
 };
 
 } // namespace
@@ -106,13 +113,14 @@ void ChannelListPage::buildCommands() {
         showCurrentSatellite_ = true;
     };
     context.placeSelectable = true;
-    context.deleteQuestion = QStringLiteral("\t Do you want to del channel [%1]?\t\t");
+    //: %1 is the channel's name; keep the tabs.
+    context.deleteQuestion = tr("\t Do you want to del channel [%1]?\t\t");
     channels_ = new ChannelCommands(this, keeper_, std::move(context));
     bulk_ = channels_->bulk();
 }
 
 void ChannelListPage::buildControls() {
-    auto* satelliteLabel = new QLabel(QStringLiteral("Select Satellite:"), this);
+    auto* satelliteLabel = new QLabel(tr("Select Satellite:"), this);
     satelliteCombo_ = new QComboBox(this);
     satelliteCombo_->setObjectName(QStringLiteral("satelliteComboBox"));
     satelliteCombo_->setEditable(true);
@@ -120,9 +128,11 @@ void ChannelListPage::buildControls() {
     satelliteCombo_->setMinimumWidth(130);
     satelliteLabel->setBuddy(satelliteCombo_);
 
-    tvButton_ = new QRadioButton(QStringLiteral("TV"), this);
+    //: Show the TV channels (a choice beside Radio).
+    tvButton_ = new QRadioButton(tr("TV"), this);
     tvButton_->setObjectName(QStringLiteral("tvRadioButton"));
-    radioButton_ = new QRadioButton(QStringLiteral("Radio"), this);
+    //: Show the radio channels (a choice beside TV).
+    radioButton_ = new QRadioButton(tr("Radio"), this);
     radioButton_->setObjectName(QStringLiteral("radioRadioButton"));
     auto* kindGroup = new QButtonGroup(this);
     kindGroup->addButton(tvButton_);
@@ -144,11 +154,14 @@ void ChannelListPage::buildControls() {
     // page fits a window 640 pixels wide.
     filterRow_ = new QHBoxLayout;
     filterRow_->addSpacing(8);
-    filterRow_->addWidget(new QLabel(QStringLiteral("TV No:"), this));
+    //: The number of TV channels follows.
+    filterRow_->addWidget(new QLabel(tr("TV No:"), this));
     filterRow_->addWidget(tvCountLabel_);
-    filterRow_->addWidget(new QLabel(QStringLiteral("Radio No:"), this));
+    //: The number of radio channels follows.
+    filterRow_->addWidget(new QLabel(tr("Radio No:"), this));
     filterRow_->addWidget(radioCountLabel_);
-    filterRow_->addWidget(new QLabel(QStringLiteral("Total No:"), this));
+    //: The number of all channels follows.
+    filterRow_->addWidget(new QLabel(tr("Total No:"), this));
     filterRow_->addWidget(totalCountLabel_);
 
     channelList_ = new ColumnListCtrl(this);
@@ -182,41 +195,39 @@ void ChannelListPage::buildContextMenu() {
         action->setObjectName(name);
         return action;
     };
-    QAction* add =
-        addAction(contextMenu_, QStringLiteral("Add Channel..."), QStringLiteral("addChannelAction"));
+    QAction* add = addAction(contextMenu_, tr("Add Channel..."), QStringLiteral("addChannelAction"));
     bulk_->Key(add, QKeySequence(Qt::Key_Insert));
     connect(add, &QAction::triggered, this, [this] { guarded(&ChannelListPage::AddChannelCommand); });
-    QAction* edit =
-        addAction(contextMenu_, QStringLiteral("Edit Channel..."), QStringLiteral("editChannelAction"));
+    QAction* edit = addAction(contextMenu_, tr("Edit Channel..."), QStringLiteral("editChannelAction"));
     bulk_->Key(edit, QKeySequence(Qt::Key_Return));
     edit->setShortcuts({QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter), QKeySequence(Qt::Key_F2)});
     connect(edit, &QAction::triggered, this, [this] { guarded(&ChannelListPage::EditChannelCommand); });
-    QAction* del =
-        addAction(contextMenu_, QStringLiteral("Del Channel"), QStringLiteral("deleteChannelAction"));
+    //: Delete the channel (a menu item).
+    QAction* del = addAction(contextMenu_, tr("Del Channel"), QStringLiteral("deleteChannelAction"));
     bulk_->Key(del, QKeySequence(QKeySequence::Delete));
     connect(del, &QAction::triggered, this, [this] { guarded(&ChannelListPage::DeleteChannelCommand); });
-    QMenu* sortMenu = contextMenu_->addMenu(QStringLiteral("Sort"));
+    //: A submenu: the ways to sort the channels.
+    QMenu* sortMenu = contextMenu_->addMenu(tr("Sort"));
     sortMenu->setObjectName(QStringLiteral("sortMenu"));
     for (const SortEntry& entry : kSortEntries) {
         const SortKind kind = entry.kind;
-        connect(addAction(sortMenu, QLatin1String(entry.text), QLatin1String(entry.objectName)),
-                &QAction::triggered, this,
-                [this, kind] { RunGuarded(this, [this, kind] { SortCommand(kind); }); });
+        connect(addAction(sortMenu, tr(entry.text), QLatin1String(entry.objectName)), &QAction::triggered,
+                this, [this, kind] { RunGuarded(this, [this, kind] { SortCommand(kind); }); });
     }
     bulk_->AddKeepOrderAction(contextMenu_);
-    connect(addAction(contextMenu_, QStringLiteral("Move"), QStringLiteral("moveAction")),
-            &QAction::triggered, this, [this] { guarded(&ChannelListPage::MoveCommand); });
-    QAction* top = addAction(contextMenu_, QStringLiteral("Move to top"), QStringLiteral("moveToTopAction"));
+    //: A menu item (a verb): move the channel to a number typed in.
+    connect(addAction(contextMenu_, tr("Move"), QStringLiteral("moveAction")), &QAction::triggered, this,
+            [this] { guarded(&ChannelListPage::MoveCommand); });
+    QAction* top = addAction(contextMenu_, tr("Move to top"), QStringLiteral("moveToTopAction"));
     bulk_->Key(top, QKeySequence(Qt::CTRL | Qt::Key_Home));
     connect(top, &QAction::triggered, this, [this] { guarded(&ChannelListPage::MoveToTopCommand); });
-    QAction* bottom =
-        addAction(contextMenu_, QStringLiteral("Move to bottom"), QStringLiteral("moveToBottomAction"));
+    QAction* bottom = addAction(contextMenu_, tr("Move to bottom"), QStringLiteral("moveToBottomAction"));
     bulk_->Key(bottom, QKeySequence(Qt::CTRL | Qt::Key_End));
     connect(bottom, &QAction::triggered, this, [this] { guarded(&ChannelListPage::MoveToBottomCommand); });
-    QAction* up = addAction(contextMenu_, QStringLiteral("Move up"), QStringLiteral("moveUpAction"));
+    QAction* up = addAction(contextMenu_, tr("Move up"), QStringLiteral("moveUpAction"));
     bulk_->Key(up, QKeySequence(Qt::CTRL | Qt::Key_Up));
     connect(up, &QAction::triggered, this, [this] { RunGuarded(this, [this] { MoveByOneCommand(true); }); });
-    QAction* down = addAction(contextMenu_, QStringLiteral("Move down"), QStringLiteral("moveDownAction"));
+    QAction* down = addAction(contextMenu_, tr("Move down"), QStringLiteral("moveDownAction"));
     bulk_->Key(down, QKeySequence(Qt::CTRL | Qt::Key_Down));
     connect(down, &QAction::triggered, this,
             [this] { RunGuarded(this, [this] { MoveByOneCommand(false); }); });
@@ -556,10 +567,11 @@ void ChannelListPage::SortCommand(SortKind kind) {
     QString sortName;
     for (const SortEntry& entry : kSortEntries)
         if (entry.kind == kind)
-            sortName = QLatin1String(entry.text);
+            sortName = tr(entry.text);
     // The same channel stays current, at its new place.
     keeper_->Plan(vormante::Placement::Show([channel] { return channel; }));
-    change(QStringLiteral("Sort %1 on %2").arg(sortName, steps::SatelliteLabel(*database(), satellite)),
+    //: The name of an edit step: %1 is the sort (a..Z, Freq up...), %2 the satellite.
+    change(tr("Sort %1 on %2").arg(sortName, steps::SatelliteLabel(*database(), satellite)),
            [&](ChannelDatabase& db) { vormante::SortChannels(db, satellite, kind); });
 }
 
@@ -580,7 +592,7 @@ void ChannelListPage::MoveCurrentTo(int target) {
         channelList_->CellText(row, channelrow::NO_COLUMN).isEmpty())
         return;
     if (target < 1 || target > channelList_->RowCount()) {
-        MessageBox::information(this, QStringLiteral("Error Input!"));
+        MessageBox::information(this, tr("Error Input!"));
         return;
     }
     if (bulk_->HasSeveralSelected()) {
@@ -594,7 +606,8 @@ void ChannelListPage::MoveCurrentTo(int target) {
     // The moved channel is current, at its new place.
     keeper_->Plan(vormante::Placement::Show([channel] { return channel; }));
     change(
-        QStringLiteral("Move %1 to %2").arg(steps::ChannelLabel(*database(), channel)).arg(target),
+        //: The name of an edit step: %1 is the channel's name, %2 its new number.
+        tr("Move %1 to %2").arg(steps::ChannelLabel(*database(), channel), QString::number(target)),
         [&](ChannelDatabase& db) { vormante::MoveChannelToNumber(db, satellite, number, target, showTv_); });
 }
 

@@ -3,17 +3,62 @@
 #include "document/StepNames.h"
 #include "model/ChannelDatabase.h"
 
+#include <QCoreApplication>
+
 namespace channelrow {
 
 namespace {
 QString YesNo(bool set) {
-    return set ? QStringLiteral("Y") : QStringLiteral("N");
+    //: A flag column's cell: Y(es), the flag is set.
+    return set ? QCoreApplication::translate("ChannelRowTexts", "Y")
+               //: A flag column's cell: N(o), the flag is not set.
+               : QCoreApplication::translate("ChannelRowTexts", "N");
 }
 } // namespace
 
+// Each caption translated on its own, the widths as they stand; a comma would end
+// a caption early, so none is kept.
 QString ColumnSpec() {
-    return QStringLiteral("No,20;Channel Name,80;v pid,45;a pid,45;pcr pid,55;txt pid,50;lock,40;scr,30;"
-                          "fav 1,40;fav 2,30;fav 3,30;fav 4,30;CH No,30;Sat,60;TP,80");
+    static const struct {
+        const char* caption;
+        int width;
+    } COLUMNS[] = {
+        //: Column caption: the channel's place in the list.
+        {QT_TRANSLATE_NOOP("ChannelRowTexts", "No"), 20},
+        {QT_TRANSLATE_NOOP("ChannelRowTexts", "Channel Name"), 80},
+        //: Column caption: video PID.
+        {QT_TRANSLATE_NOOP("ChannelRowTexts", "v pid"), 45},
+        //: Column caption: audio PID.
+        {QT_TRANSLATE_NOOP("ChannelRowTexts", "a pid"), 45},
+        //: Column caption: PCR (programme clock reference) PID.
+        {QT_TRANSLATE_NOOP("ChannelRowTexts", "pcr pid"), 55},
+        //: Column caption: teletext PID.
+        {QT_TRANSLATE_NOOP("ChannelRowTexts", "txt pid"), 50},
+        //: Column caption: the lock flag.
+        {QT_TRANSLATE_NOOP("ChannelRowTexts", "lock"), 40},
+        //: Column caption: the scrambled (encrypted) flag.
+        {QT_TRANSLATE_NOOP("ChannelRowTexts", "scr"), 30},
+        //: Column caption: favourite list 1.
+        {QT_TRANSLATE_NOOP("ChannelRowTexts", "fav 1"), 40},
+        //: Column caption: favourite list 2.
+        {QT_TRANSLATE_NOOP("ChannelRowTexts", "fav 2"), 30},
+        //: Column caption: favourite list 3.
+        {QT_TRANSLATE_NOOP("ChannelRowTexts", "fav 3"), 30},
+        //: Column caption: favourite list 4.
+        {QT_TRANSLATE_NOOP("ChannelRowTexts", "fav 4"), 30},
+        //: Column caption: the channel number the receiver stores.
+        {QT_TRANSLATE_NOOP("ChannelRowTexts", "CH No"), 30},
+        //: Column caption: the satellite.
+        {QT_TRANSLATE_NOOP("ChannelRowTexts", "Sat"), 60},
+        //: Column caption: the transponder (frequency, symbol rate, polarization).
+        {QT_TRANSLATE_NOOP("ChannelRowTexts", "TP"), 80},
+    };
+    QStringList parts;
+    for (const auto& column : COLUMNS)
+        parts << QStringLiteral("%1,%2").arg(
+            QCoreApplication::translate("ChannelRowTexts", column.caption).remove(QLatin1Char(',')),
+            QString::number(column.width));
+    return parts.join(QLatin1Char(';'));
 }
 
 QStringList RowTexts(const vormante::ChannelDatabase& database, int slot, int number) {
@@ -23,10 +68,14 @@ QStringList RowTexts(const vormante::ChannelDatabase& database, int slot, int nu
     const int transponder = channel.transponder();
     if (vormante::IsTransponderSlot(transponder)) {
         const vormante::ConstTransponderRecord record = database.Transponder(transponder);
-        transponderText = QStringLiteral("%1 %2 %3")
-                              .arg(record.frequency())
-                              .arg(record.symbolRate())
-                              .arg(record.polarization() != 0 ? QLatin1Char('V') : QLatin1Char('H'));
+        transponderText =
+            QStringLiteral("%1 %2 %3")
+                .arg(record.frequency())
+                .arg(record.symbolRate())
+                //: Polarization: V(ertical).
+                .arg(record.polarization() != 0 ? QCoreApplication::translate("ChannelRowTexts", "V")
+                                                //: Polarization: H(orizontal).
+                                                : QCoreApplication::translate("ChannelRowTexts", "H"));
         const int satellite = static_cast<int>(record.satellite());
         if (vormante::IsSatelliteSlot(satellite))
             satelliteName = steps::FromLatin1(database.Satellite(satellite).name());

@@ -12,18 +12,19 @@
 #include <limits>
 
 MoveToDialog::MoveToDialog(QWidget* parent) : QDialog(parent) {
-    setWindowTitle(QStringLiteral("Dialog"));
+    //: The title of the window that asks for a channel's new number.
+    setWindowTitle(tr("Dialog"));
     setObjectName(QStringLiteral("moveToDialog"));
 
-    auto* label = new QLabel(QStringLiteral("Move to"), this);
+    auto* label = new QLabel(tr("Move to"), this);
     positionEdit_ = new QLineEdit(this);
     positionEdit_->setObjectName(QStringLiteral("positionEdit"));
     positionEdit_->setMinimumWidth(240);
     label->setBuddy(positionEdit_);
 
     auto* buttons = new QDialogButtonBox(this);
-    buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole)->setDefault(true);
-    buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole);
+    buttons->addButton(tr("OK"), QDialogButtonBox::AcceptRole)->setDefault(true);
+    buttons->addButton(tr("Cancel"), QDialogButtonBox::RejectRole);
     buttons->setCenterButtons(true);
     connect(buttons, &QDialogButtonBox::accepted, this, &MoveToDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &MoveToDialog::reject);
@@ -52,7 +53,7 @@ bool MoveToDialog::ParsePosition(const QString& text, int& value) {
 void MoveToDialog::accept() {
     int value = 0;
     if (!ParsePosition(positionEdit_->text(), value)) {
-        MessageBox::information(this, QStringLiteral("Please enter an integer."));
+        MessageBox::information(this, tr("Please enter an integer."));
         positionEdit_->setFocus();
         positionEdit_->selectAll();
         return;

@@ -68,7 +68,8 @@ MultiChannelEdit::MultiChannelEdit(ChannelDialog& dialog, const ChannelDatabase&
             same = same && TextOf(db.Channel(c), i) == value;
         if (!same) {
             edits[i]->clear();
-            edits[i]->setPlaceholderText(QStringLiteral("(several)"));
+            //: Shown in an empty box whose value differs between the channels edited.
+            edits[i]->setPlaceholderText(tr("(several)"));
         }
         texts_[i] = {edits[i], edits[i]->text()};
     }
@@ -88,7 +89,9 @@ MultiChannelEdit::MultiChannelEdit(ChannelDialog& dialog, const ChannelDatabase&
 }
 
 QString MultiChannelEdit::StepName() const {
-    return QStringLiteral("Edit %1 channels").arg(channels_.size());
+    const int count = static_cast<int>(channels_.size());
+    //: The title of the dialog and the name of the edit step.
+    return tr("Edit %n channels", nullptr, count);
 }
 
 vormante::ChannelFieldEdits MultiChannelEdit::Edits() const {

@@ -6,6 +6,7 @@
 
 #include "model/BulkOperations.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <vector>
@@ -15,6 +16,8 @@ class QCheckBox;
 class QLineEdit;
 
 class MultiChannelEdit {
+    Q_DECLARE_TR_FUNCTIONS(MultiChannelEdit)
+
 public:
     // Prepares the dialog for the channels (the first one gives the place shown).
     MultiChannelEdit(ChannelDialog& dialog, const vormante::ChannelDatabase& db, std::vector<int> channels);

@@ -26,18 +26,47 @@ using namespace vormante;
 
 namespace {
 
-const QString COLUMNS =
-    QStringLiteral("Time,130;Kind,100;File or port,140;Satellites,65;Transponders,85;Channels,65");
+// Each caption translated on its own, the widths as they stand; a comma would end
+// a caption early, so none is kept.
+QString Columns() {
+    static const struct {
+        const char* caption;
+        int width;
+    } COLUMNS[] = {
+        //: Column caption: when the image was archived.
+        {QT_TRANSLATE_NOOP("ArchiveDialog", "Time"), 130},
+        //: Column caption: received, sent or kept before saving.
+        {QT_TRANSLATE_NOOP("ArchiveDialog", "Kind"), 100},
+        //: Column caption: the file saved or the serial port used.
+        {QT_TRANSLATE_NOOP("ArchiveDialog", "File or port"), 140},
+        //: Column caption: the number of satellites in the image.
+        {QT_TRANSLATE_NOOP("ArchiveDialog", "Satellites"), 65},
+        //: Column caption: the number of transponders in the image.
+        {QT_TRANSLATE_NOOP("ArchiveDialog", "Transponders"), 85},
+        //: Column caption: the number of channels in the image.
+        {QT_TRANSLATE_NOOP("ArchiveDialog", "Channels"), 65},
+    };
+    QStringList parts;
+    for (const auto& column : COLUMNS)
+        parts << QStringLiteral("%1,%2").arg(ArchiveDialog::tr(column.caption).remove(QLatin1Char(',')),
+                                             QString::number(column.width));
+    return parts.join(QLatin1Char(';'));
+}
 
 QString Count(int value) {
     return value < 0 ? QStringLiteral("-") : QString::number(value);
 }
 
 QString KindText(const ArchiveEntry& entry) {
-    QString kind = entry.kind == ArchiveKind::Received ? QStringLiteral("Received")
-                   : entry.kind == ArchiveKind::Sent   ? QStringLiteral("Sent")
-                                                       : QStringLiteral("Before saving");
-    return entry.damaged ? kind + QStringLiteral(" (damaged)") : kind;
+    //: An archived image's kind: received from the receiver.
+    const QString kind = entry.kind == ArchiveKind::Received ? ArchiveDialog::tr("Received")
+                         //: An archived image's kind: sent to the receiver.
+                         : entry.kind == ArchiveKind::Sent ? ArchiveDialog::tr("Sent")
+                                                           //: An archived image's kind: the file's
+                                                           //: copy kept before it was saved over.
+                                                           : ArchiveDialog::tr("Before saving");
+    //: %1 is an archived image's kind (Received, Sent, Before saving) whose file is damaged.
+    return entry.damaged ? ArchiveDialog::tr("%1 (damaged)").arg(kind) : kind;
 }
 
 QString PlaceText(const ArchiveEntry& entry) {
@@ -52,12 +81,13 @@ ArchiveDialog::ArchiveDialog(ImageArchive& archive, Document& document, std::fun
     : QDialog(parent), archive_(archive), document_(document), confirmLeave_(std::move(confirmLeave)),
       runDialog_([](QDialog& dialog) { return dialog.exec(); }),
       openFolder_([](const QString& folder) { QDesktopServices::openUrl(QUrl::fromLocalFile(folder)); }) {
-    setWindowTitle(QStringLiteral("Archive"));
+    //: The window of the images kept by the program (a noun).
+    setWindowTitle(tr("Archive"));
     setObjectName(QStringLiteral("archiveDialog"));
 
     list_ = new ColumnListCtrl(this);
     list_->setObjectName(QStringLiteral("archiveList"));
-    list_->BuildColumns(COLUMNS);
+    list_->BuildColumns(Columns());
     list_->SetRowsWanted(12, 6);
     summaryLabel_ = new QLabel(this);
     summaryLabel_->setObjectName(QStringLiteral("summaryLabel"));
@@ -70,21 +100,24 @@ ArchiveDialog::ArchiveDialog(ImageArchive& archive, Document& document, std::fun
         made->setAutoDefault(false);
         return made;
     };
-    openButton_ = button(QStringLiteral("Open"), "openButton");
-    compareButton_ = button(QStringLiteral("Compare with the open image"), "compareButton");
-    restoreButton_ = button(QStringLiteral("Restore"), "restoreButton");
-    deleteButton_ = button(QStringLiteral("Delete"), "deleteButton");
-    folderButton_ = button(QStringLiteral("Show in folder"), "folderButton");
-    auto* close = button(QStringLiteral("Close"), "closeButton");
-    openButton_->setToolTip(QStringLiteral("Open the image as a new, unnamed document"));
-    restoreButton_->setToolTip(
-        QStringLiteral("Put the image into the open document, as one step Undo takes back"));
+    //: A button (a verb): open the archived image.
+    openButton_ = button(tr("Open"), "openButton");
+    compareButton_ = button(tr("Compare with the open image"), "compareButton");
+    //: A button (a verb): put the archived image into the open document.
+    restoreButton_ = button(tr("Restore"), "restoreButton");
+    //: A button (a verb): delete the archived image.
+    deleteButton_ = button(tr("Delete"), "deleteButton");
+    folderButton_ = button(tr("Show in folder"), "folderButton");
+    auto* close = button(tr("Close"), "closeButton");
+    openButton_->setToolTip(tr("Open the image as a new, unnamed document"));
+    restoreButton_->setToolTip(tr("Put the image into the open document, as one step Undo takes back"));
 
     limitBox_ = new QSpinBox(this);
     limitBox_->setObjectName(QStringLiteral("limitSpinBox"));
     limitBox_->setRange(1, 100000);
     limitBox_->setKeyboardTracking(false);
-    auto* limitLabel = new QLabel(QStringLiteral("Keep at most"), this);
+    //: Before a number box; "images" follows it: "Keep at most [50] images".
+    auto* limitLabel = new QLabel(tr("Keep at most"), this);
     limitLabel->setBuddy(limitBox_);
 
     auto* actions = new QHBoxLayout;
@@ -94,7 +127,8 @@ ArchiveDialog::ArchiveDialog(ImageArchive& archive, Document& document, std::fun
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(limitLabel);
     bottom->addWidget(limitBox_);
-    bottom->addWidget(new QLabel(QStringLiteral("images"), this));
+    //: After a number box: "Keep at most [50] images".
+    bottom->addWidget(new QLabel(tr("images"), this));
     bottom->addStretch();
     bottom->addWidget(close);
     auto* layout = new QVBoxLayout(this);
@@ -121,7 +155,8 @@ ArchiveDialog::ArchiveDialog(ImageArchive& archive, Document& document, std::fun
 }
 
 QString ArchiveDialog::RestoreStepName(const ArchiveEntry& entry) {
-    return QStringLiteral("Restore image of %1").arg(archiving::ShownTime(entry));
+    //: The name of an edit step: %1 is when the image was archived.
+    return tr("Restore image of %1").arg(archiving::ShownTime(entry));
 }
 
 void ArchiveDialog::Refill() {
@@ -139,10 +174,13 @@ void ArchiveDialog::Refill() {
     }
     const QSignalBlocker quiet(limitBox_);
     limitBox_->setValue(limit_);
-    QString summary = QStringLiteral("%1 %2 in %3")
-                          .arg(entries_.size())
-                          .arg(entries_.size() == 1 ? QStringLiteral("image") : QStringLiteral("images"),
-                               QDir::toNativeSeparators(archive_.folder()));
+    const int count = static_cast<int>(entries_.size());
+    QString summary = (count == 1
+                           //: %1 is the archive's folder.
+                           ? tr("%n image in %1", nullptr, count)
+                           //: %1 is the archive's folder.
+                           : tr("%n images in %1", nullptr, count))
+                          .arg(QDir::toNativeSeparators(archive_.folder()));
     if (!listing.problem.isEmpty())
         summary += QStringLiteral("\n") + listing.problem;
     summaryLabel_->setText(summary);
@@ -194,7 +232,8 @@ bool ArchiveDialog::ReadSelected(QByteArray* image) {
     QString error;
     if (archive_.Read(entry->id, image, &error))
         return true;
-    Tell(QStringLiteral("%1 cannot be read: %2.").arg(archiving::Describe(*entry), error));
+    //: %1 names the archived image, %2 says why it cannot be read.
+    Tell(tr("%1 cannot be read: %2.").arg(archiving::Describe(*entry), error));
     Refill();
     return false;
 }
@@ -221,8 +260,8 @@ bool ArchiveDialog::CompareSelected() {
     if (!document_.isOpen() || !ReadSelected(&image))
         return false;
     const auto archived = LoadedImage(image);
-    const QString openName = document_.path().isEmpty() ? QStringLiteral("the open image")
-                                                        : QFileInfo(document_.path()).fileName();
+    const QString openName =
+        document_.path().isEmpty() ? tr("the open image") : QFileInfo(document_.path()).fileName();
     CompareDialog compare(document_.database(), *archived, openName, archiving::Describe(*selectedEntry()),
                           this);
     runDialog_(compare);
@@ -238,8 +277,9 @@ bool ArchiveDialog::RestoreSelected() {
                     db.workingCopy().begin());
     });
     if (!changed) {
-        MessageBox::information(this, QStringLiteral("The open image is already the same as %1.")
-                                          .arg(archiving::Describe(*selectedEntry())));
+        //: %1 names the archived image.
+        MessageBox::information(
+            this, tr("The open image is already the same as %1.").arg(archiving::Describe(*selectedEntry())));
         return false;
     }
     accept();
@@ -250,13 +290,15 @@ bool ArchiveDialog::DeleteSelected() {
     const ArchiveEntry* entry = selectedEntry();
     if (!entry)
         return false;
-    const QString question = QStringLiteral("Delete %1 from the archive?").arg(archiving::Describe(*entry));
+    //: %1 names the archived image.
+    const QString question = tr("Delete %1 from the archive?").arg(archiving::Describe(*entry));
     if (!MessageBox::askYesNoDefaultNo(this, windowTitle(), question))
         return false;
     QString error;
     const bool removed = archive_.Remove(entry->id, &error);
     if (!removed)
-        Tell(QStringLiteral("%1 could not be deleted: %2.").arg(archiving::Describe(*entry), error));
+        //: %1 names the archived image, %2 says why it could not be deleted.
+        Tell(tr("%1 could not be deleted: %2.").arg(archiving::Describe(*entry), error));
     Refill();
     return removed;
 }
@@ -272,13 +314,11 @@ void ArchiveDialog::ApplyLimit() {
         return;
     if (limit < entries_.size()) {
         const int going = static_cast<int>(entries_.size()) - limit;
+        //: %1 is the number of images held, %2 the new bound, %3 the number removed.
         const QString question =
-            QStringLiteral(
-                "The archive holds %1 images. Keeping at most %2 removes %3 of them now: the oldest "
-                "copies from before saving first, received images last. Go ahead?")
-                .arg(entries_.size())
-                .arg(limit)
-                .arg(going);
+            tr("The archive holds %1 images. Keeping at most %2 removes %3 of them now: the "
+               "oldest copies from before saving first, received images last. Go ahead?")
+                .arg(QString::number(entries_.size()), QString::number(limit), QString::number(going));
         if (!MessageBox::askYesNoDefaultNo(this, windowTitle(), question)) {
             const QSignalBlocker quiet(limitBox_);
             limitBox_->setValue(limit_);
@@ -288,6 +328,7 @@ void ArchiveDialog::ApplyLimit() {
     QList<ArchiveEntry> dropped;
     QString error;
     if (!archive_.Prune(limit, &dropped, &error))
-        Tell(QStringLiteral("The bound could not be changed: %1.").arg(error));
+        //: %1 says why the number of images kept could not be changed.
+        Tell(tr("The bound could not be changed: %1.").arg(error));
     Refill();
 }

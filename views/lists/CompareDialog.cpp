@@ -23,11 +23,11 @@ void AddFields(QTreeWidgetItem* parent, const std::vector<FieldDifference>& fiel
                                          .arg(Utf8(field.field), Utf8(field.before), Utf8(field.after))});
 }
 
-void AddItems(QTreeWidgetItem* parent, const QString& prefix, const std::vector<ItemDifference>& items) {
+// `format` names the item (%1) and says what happened to it (%2).
+void AddItems(QTreeWidgetItem* parent, const QString& format, const std::vector<ItemDifference>& items) {
     for (const ItemDifference& item : items) {
         auto* node = new QTreeWidgetItem(
-            parent, {QStringLiteral("%1%2: %3")
-                         .arg(prefix, Utf8(item.item), QLatin1String(DiffKindName(item.kind)))});
+            parent, {format.arg(Utf8(item.item), QString::fromStdString(DiffKindName(item.kind)))});
         AddFields(node, item.fields);
     }
 }
@@ -38,18 +38,21 @@ CompareDialog::CompareDialog(const ChannelDatabase& first, const ChannelDatabase
                              const QString& firstName, const QString& secondName, QWidget* parent)
     : QDialog(parent), difference_(DiffImages(first, second)), firstName_(firstName),
       secondName_(secondName) {
-    setWindowTitle(QStringLiteral("Compare with %1").arg(secondName));
+    //: %1 names the other image (a file name or an archived copy).
+    setWindowTitle(tr("Compare with %1").arg(secondName));
     setObjectName(QStringLiteral("compareDialog"));
 
     summaryLabel_ = new QLabel(this);
     summaryLabel_->setObjectName(QStringLiteral("summaryLabel"));
     summaryLabel_->setWordWrap(true);
     summaryLabel_->setText(
-        difference_.empty() ? QStringLiteral("The images do not differ.")
+        difference_.empty() ? tr("The images do not differ.")
         : difference_.fieldsEqual()
-            ? QStringLiteral("No compared field differs, but bytes do: %1.")
+            //: %1 says which tables hold the bytes that differ.
+            ? tr("No compared field differs, but bytes do: %1.")
                   .arg(Utf8(DescribeByteDifferences(difference_.bytes)))
-            : QStringLiteral("From %1 to %2; \"added\" is only in %2, \"removed\" only in %1.")
+            //: %1 and %2 name the two images; "added" and "removed" are the words the list below uses.
+            : tr("From %1 to %2; \"added\" is only in %2, \"removed\" only in %1.")
                   .arg(firstName, secondName));
 
     differencesTree_ = new QTreeWidget(this);
@@ -59,31 +62,35 @@ CompareDialog::CompareDialog(const ChannelDatabase& first, const ChannelDatabase
     for (const SatelliteDifference& satellite : difference_.satellites) {
         auto* group = new QTreeWidgetItem(
             differencesTree_,
-            {QStringLiteral("Satellite %1 (%2): %3")
+            //: %1 is the satellite's name, %2 its position, %3 what happened to it (added, removed,
+            //: changed).
+            {tr("Satellite %1 (%2): %3")
                  .arg(Utf8(satellite.name), QString::fromStdString(FormatPosition(satellite.position)),
-                      QLatin1String(DiffKindName(satellite.kind)))});
+                      QString::fromStdString(DiffKindName(satellite.kind)))});
         AddFields(group, satellite.fields);
-        AddItems(group, QStringLiteral("Transponder "), satellite.transponders);
-        AddItems(group, QString(), satellite.channels);
+        //: %1 is the transponder, %2 what happened to it (added, removed, changed).
+        AddItems(group, tr("Transponder %1: %2"), satellite.transponders);
+        AddItems(group, QStringLiteral("%1: %2"), satellite.channels);
     }
     if (!difference_.settings.empty()) {
-        auto* settings = new QTreeWidgetItem(differencesTree_, {QStringLiteral("Settings: changed")});
+        auto* settings = new QTreeWidgetItem(differencesTree_, {tr("Settings: changed")});
         AddFields(settings, difference_.settings);
     }
     if (!difference_.bytes.empty()) {
-        auto* bytes = new QTreeWidgetItem(differencesTree_, {QStringLiteral("Bytes that differ")});
+        auto* bytes = new QTreeWidgetItem(differencesTree_, {tr("Bytes that differ")});
         for (const ByteDifference& part : difference_.bytes)
-            new QTreeWidgetItem(
-                bytes, {QStringLiteral("%1: %2 %3")
-                            .arg(Utf8(part.table))
-                            .arg(part.count)
-                            .arg(part.count == 1 ? QStringLiteral("byte") : QStringLiteral("bytes"))});
+            new QTreeWidgetItem(bytes, {(part.count == 1
+                                             //: %1 is a table of the image (satellites, channels...).
+                                             ? tr("%1: %n byte", nullptr, static_cast<int>(part.count))
+                                             //: %1 is a table of the image (satellites, channels...).
+                                             : tr("%1: %n bytes", nullptr, static_cast<int>(part.count)))
+                                            .arg(Utf8(part.table))});
     }
 
-    saveButton_ = new QPushButton(QStringLiteral("Save report..."), this);
+    saveButton_ = new QPushButton(tr("Save report..."), this);
     saveButton_->setObjectName(QStringLiteral("saveButton"));
     connect(saveButton_, &QPushButton::clicked, this, &CompareDialog::saveReport);
-    auto* close = new QPushButton(QStringLiteral("Close"), this);
+    auto* close = new QPushButton(tr("Close"), this);
     close->setObjectName(QStringLiteral("closeButton"));
     close->setDefault(true);
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
@@ -103,8 +110,8 @@ QString CompareDialog::reportText() const {
 }
 
 bool CompareDialog::saveReport() {
-    const QString path = FileDialog::getSaveFileName(this, QStringLiteral("Save the comparison"), QString(),
-                                                     QStringLiteral("Text files (*.txt);;All files (*)"));
+    const QString path = FileDialog::getSaveFileName(this, tr("Save the comparison"), QString(),
+                                                     tr("Text files (*.txt);;All files (*)"));
     if (path.isEmpty())
         return false;
     const QByteArray text = reportText().toUtf8();
@@ -113,7 +120,7 @@ bool CompareDialog::saveReport() {
     if (!WriteFileAtomically(path.toStdString(),
                              std::span<const std::uint8_t>(bytes, static_cast<std::size_t>(text.size())),
                              &error)) {
-        MessageBox::information(this, QStringLiteral("The report could not be saved: %1").arg(Utf8(error)));
+        MessageBox::information(this, tr("The report could not be saved: %1").arg(Utf8(error)));
         return false;
     }
     return true;

@@ -4,6 +4,7 @@
 #include "views/common/DialogLayout.h"
 #include "views/lists/OrderPlanTree.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QTreeWidget>
@@ -18,20 +19,26 @@ constexpr int SLOT_ROLE = Qt::UserRole;
 QString ChannelText(const ChannelDatabase& db, int channel) {
     const ConstChannelRecord record = db.Channel(channel);
     const int t = record.transponder();
-    const QString frequency = IsTransponderSlot(t) && db.Transponder(t).isUsed()
-                                  ? QStringLiteral("%1 MHz").arg(db.Transponder(t).frequency())
-                                  : QStringLiteral("no transponder");
+    const QString frequency =
+        IsTransponderSlot(t) && db.Transponder(t).isUsed()
+            //: %1 is the transponder's frequency.
+            ? QCoreApplication::translate("DuplicatesDialog", "%1 MHz").arg(db.Transponder(t).frequency())
+            //: Said of a channel whose transponder is missing.
+            : QCoreApplication::translate("DuplicatesDialog", "no transponder");
     return QStringLiteral("%1 %2 %3 (%4)")
-        .arg(record.videoPid() == NULL_PID ? QStringLiteral("Radio") : QStringLiteral("TV"))
-        .arg(record.channelNumber())
-        .arg(QString::fromLatin1(record.name()), frequency);
+        .arg(record.videoPid() == NULL_PID
+                 //: A channel's kind, before its number: "Radio 3 Bayern 1".
+                 ? QCoreApplication::translate("DuplicatesDialog", "Radio")
+                 //: A channel's kind, before its number: "TV 3 Das Erste".
+                 : QCoreApplication::translate("DuplicatesDialog", "TV"),
+             QString::number(record.channelNumber()), QString::fromLatin1(record.name()), frequency);
 }
 
 } // namespace
 
 DuplicatesDialog::DuplicatesDialog(const ChannelDatabase& db, QWidget* parent)
     : QDialog(parent), groups_(FindDuplicates(db)), damage_(SharedChannelProblem(db)) {
-    setWindowTitle(QStringLiteral("Find duplicates"));
+    setWindowTitle(tr("Find duplicates"));
     setObjectName(QStringLiteral("duplicatesDialog"));
 
     summaryLabel_ = new QLabel(this);
@@ -58,10 +65,10 @@ DuplicatesDialog::DuplicatesDialog(const ChannelDatabase& db, QWidget* parent)
     duplicatesTree_->expandAll();
     connect(duplicatesTree_, &QTreeWidget::itemChanged, this, &DuplicatesDialog::updateSummary);
 
-    deleteButton_ = new QPushButton(QStringLiteral("Delete selected"), this);
+    deleteButton_ = new QPushButton(tr("Delete selected"), this);
     deleteButton_->setObjectName(QStringLiteral("deleteButton"));
     deleteButton_->setDefault(true);
-    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    auto* cancel = new QPushButton(tr("Cancel"), this);
     cancel->setObjectName(QStringLiteral("cancelButton"));
     connect(deleteButton_, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
@@ -101,16 +108,18 @@ bool DuplicatesDialog::setSelected(int channel, bool selected) {
 void DuplicatesDialog::updateSummary() {
     const std::size_t selected = selectedChannels().size();
     if (groups_.empty())
-        summaryLabel_->setText(QStringLiteral("No channel is stored twice."));
+        summaryLabel_->setText(tr("No channel is stored twice."));
     else
-        summaryLabel_->setText(QStringLiteral("Stored more than once: %1. Selected for deletion: %2.")
-                                   .arg(planview::Count(groups_.size(), "service", "services"),
-                                        planview::Count(selected, "channel", "channels")));
+        //: %1 is a number of services ("3 services"), %2 a number of channels.
+        summaryLabel_->setText(tr("Stored more than once: %1. Selected for deletion: %2.")
+                                   .arg(planview::Count(groups_.size(), planview::Noun::Service),
+                                        planview::Count(selected, planview::Noun::Channel)));
     // Deleting refuses a channel that lies on two chains; say why before the user tries.
     if (!damage_.empty() && !groups_.empty())
-        summaryLabel_->setText(summaryLabel_->text() +
-                               QStringLiteral(" The image is damaged: %1, so nothing can be deleted; the "
-                                              "consistency check lists its problems.")
+        summaryLabel_->setText(summaryLabel_->text() + QLatin1Char(' ') +
+                               //: %1 says what is wrong with the image.
+                               tr("The image is damaged: %1, so nothing can be deleted; the "
+                                  "consistency check lists its problems.")
                                    .arg(QString::fromStdString(damage_)));
     deleteButton_->setEnabled(selected > 0 && damage_.empty());
 }

@@ -16,7 +16,27 @@ using namespace vormante;
 
 namespace {
 
-const char* const RESULT_COLUMNS = "Satellite,90;Transponder,90;TV/Radio,50;No,30;Channel Name,90";
+// Each caption translated on its own, the widths as they stand; a comma would end
+// a caption early, so none is kept.
+QString ResultColumns() {
+    static const struct {
+        const char* caption;
+        int width;
+    } COLUMNS[] = {
+        {QT_TRANSLATE_NOOP("FindChannelDialog", "Satellite"), 90},
+        {QT_TRANSLATE_NOOP("FindChannelDialog", "Transponder"), 90},
+        //: Column caption: whether the channel is a TV or a radio channel.
+        {QT_TRANSLATE_NOOP("FindChannelDialog", "TV/Radio"), 50},
+        //: Column caption: the channel's number in its list.
+        {QT_TRANSLATE_NOOP("FindChannelDialog", "No"), 30},
+        {QT_TRANSLATE_NOOP("FindChannelDialog", "Channel Name"), 90},
+    };
+    QStringList parts;
+    for (const auto& column : COLUMNS)
+        parts << QStringLiteral("%1,%2").arg(FindChannelDialog::tr(column.caption).remove(QLatin1Char(',')),
+                                             QString::number(column.width));
+    return parts.join(QLatin1Char(';'));
+}
 
 QString TransponderText(const ChannelDatabase& db, int slot) {
     if (!IsTransponderSlot(slot))
@@ -25,7 +45,10 @@ QString TransponderText(const ChannelDatabase& db, int slot) {
     return QStringLiteral("%1 %2 %3")
         .arg(record.frequency())
         .arg(record.symbolRate())
-        .arg(record.isVertical() ? QLatin1Char('V') : QLatin1Char('H'));
+        //: Polarization: V(ertical).
+        .arg(record.isVertical() ? FindChannelDialog::tr("V")
+                                 //: Polarization: H(orizontal).
+                                 : FindChannelDialog::tr("H"));
 }
 
 } // namespace
@@ -40,7 +63,7 @@ FindChannelDialog::FindChannelDialog(const ChannelDatabase& db, QWidget* parent)
     edit_->setPlaceholderText(tr("Name, channel number or PID"));
     edit_->installEventFilter(this);
     list_->setObjectName(QStringLiteral("findResultList"));
-    list_->BuildColumns(QLatin1String(RESULT_COLUMNS));
+    list_->BuildColumns(ResultColumns());
     // The results stay in satellite order, so a row is always its result.
     list_->sortHeader()->setSectionsClickable(false);
     list_->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -76,13 +99,17 @@ void FindChannelDialog::Search(const QString& text) {
     results_.clear();
     if (!query.empty())
         results_ = FindChannels(db_, query);
+    //: A channel's kind (beside Radio).
+    const QString tv = tr("TV");
+    //: A channel's kind (beside TV).
+    const QString radio = tr("Radio");
     list_->setUpdatesEnabled(false);
     list_->DeleteAllRows();
     for (const ChannelMatch& match : results_) {
         const QString satellite = IsSatelliteSlot(match.satellite)
                                       ? steps::FromLatin1(db_.Satellite(match.satellite).name())
                                       : QString();
-        list_->AddRow({satellite, TransponderText(db_, match.transponder), match.tv ? tr("TV") : tr("Radio"),
+        list_->AddRow({satellite, TransponderText(db_, match.transponder), match.tv ? tv : radio,
                        QString::number(match.number), steps::FromLatin1(match.name)});
     }
     list_->setUpdatesEnabled(true);
@@ -91,8 +118,9 @@ void FindChannelDialog::Search(const QString& text) {
     else if (results_.empty())
         summary_->setText(tr("No channel found."));
     else
-        summary_->setText(results_.size() == 1 ? tr("1 channel found.")
-                                               : tr("%1 channels found.").arg(results_.size()));
+        summary_->setText(results_.size() == 1
+                              ? tr("1 channel found.")
+                              : tr("%n channels found.", nullptr, static_cast<int>(results_.size())));
     if (!results_.empty())
         SelectResult(0);
     UpdateButtons();

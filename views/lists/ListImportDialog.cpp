@@ -14,7 +14,7 @@ using namespace vormante;
 
 ListImportDialog::ListImportDialog(const ChannelDatabase& db, const ListImportPlan& plan, QWidget* parent)
     : QDialog(parent), plan_(plan) {
-    setWindowTitle(QStringLiteral("Import txt file"));
+    setWindowTitle(tr("Import txt file"));
     setObjectName(QStringLiteral("listImportDialog"));
 
     summaryLabel_ = new QLabel(this);
@@ -22,29 +22,29 @@ ListImportDialog::ListImportDialog(const ChannelDatabase& db, const ListImportPl
     summaryLabel_->setWordWrap(true);
 
     changesTree_ = planview::MakeChangesTree(this);
-    planview::AddOrderPlanGroups(changesTree_, db, plan.order, QStringLiteral("Not in the list"));
+    planview::AddOrderPlanGroups(changesTree_, db, plan.order, tr("Not in the list"));
     QStringList unmatched, tooLong;
     for (const UnmatchedRow& row : plan.unmatchedRows)
-        unmatched << QStringLiteral("Line %1: %2 (%3)")
-                         .arg(row.line)
-                         .arg(QString::fromUtf8(row.name),
+        //: %1 is a line number of the file, %2 the name there, %3 the satellite's position.
+        unmatched << tr("Line %1: %2 (%3)")
+                         .arg(QString::number(row.line), QString::fromUtf8(row.name),
                               QString::fromStdString(FormatPosition(row.position)));
     for (const LongName& name : plan.namesTooLong)
-        tooLong << QStringLiteral("Line %1: %2 (keeps the name %3)")
-                       .arg(name.line)
-                       .arg(QString::fromUtf8(name.name),
+        //: %1 is a line number of the file, %2 the name there, %3 the channel's stored name.
+        tooLong << tr("Line %1: %2 (keeps the name %3)")
+                       .arg(QString::number(name.line), QString::fromUtf8(name.name),
                             QString::fromLatin1(db.Channel(name.channel).name()));
-    planview::AddGroup(changesTree_, QStringLiteral("Rows that match no channel"), unmatched);
-    planview::AddGroup(changesTree_, QStringLiteral("Names that do not fit 11 Latin-1 characters"), tooLong);
+    planview::AddGroup(changesTree_, tr("Rows that match no channel"), unmatched);
+    planview::AddGroup(changesTree_, tr("Names that do not fit 11 Latin-1 characters"), tooLong);
     QStringList byName;
     for (const PairedByName& row : plan.pairedByName)
-        byName << QStringLiteral("Line %1: %2").arg(row.line).arg(QString::fromUtf8(row.name));
-    planview::AddGroup(
-        changesTree_,
-        QStringLiteral("Rows paired by name: their PIDs or transponder differ, the channels keep theirs"),
-        byName);
+        //: %1 is a line number of the file, %2 the name there.
+        byName << tr("Line %1: %2").arg(QString::number(row.line), QString::fromUtf8(row.name));
+    planview::AddGroup(changesTree_,
+                       tr("Rows paired by name: their PIDs or transponder differ, the channels keep theirs"),
+                       byName);
 
-    deleteMissingCheckBox_ = new QCheckBox(QStringLiteral("Delete channels missing from the list"), this);
+    deleteMissingCheckBox_ = new QCheckBox(tr("Delete channels missing from the list"), this);
     deleteMissingCheckBox_->setObjectName(QStringLiteral("deleteMissingCheckBox"));
     deleteMissingCheckBox_->setEnabled(!plan.order.missing.empty() && plan.order.imageProblem.empty());
     connect(deleteMissingCheckBox_, &QCheckBox::toggled, this, &ListImportDialog::updateSummary);
@@ -71,26 +71,32 @@ QStringList ListImportDialog::groupCaptions() const {
 void ListImportDialog::updateSummary() {
     const auto& order = plan_.order;
     if (!order.imageProblem.empty()) {
-        summaryLabel_->setText(QStringLiteral("The image is damaged: %1. Nothing can be imported; the "
-                                              "consistency check lists its problems.")
+        //: %1 says what is wrong with the image.
+        summaryLabel_->setText(tr("The image is damaged: %1. Nothing can be imported; the "
+                                  "consistency check lists its problems.")
                                    .arg(QString::fromStdString(order.imageProblem)));
         return;
     }
     QString text;
     if (plan_.encoding != TextEncoding::Utf8)
-        text = QStringLiteral("Read as %1 text (the file is not UTF-8). ")
-                   .arg(QLatin1String(EncodingName(plan_.encoding)));
+        //: %1 is the name of a character encoding, such as Latin-1.
+        text =
+            tr("Read as %1 text (the file is not UTF-8).").arg(QLatin1String(EncodingName(plan_.encoding))) +
+            QLatin1Char(' ');
     if (!order.ChangesImage(deleteMissing()))
-        text += QStringLiteral("The list changes nothing.");
+        text += tr("The list changes nothing.");
     else
-        text += QStringLiteral("Moved: %1. Renamed: %2. Flags changed: %3.")
-                    .arg(planview::Count(order.moved.size(), "channel", "channels"),
-                         planview::Count(order.renamed.size(), "channel", "channels"),
-                         planview::Count(order.flagsChanged.size(), "channel", "channels"));
+        //: Each of %1, %2 and %3 is a number of channels ("3 channels").
+        text += tr("Moved: %1. Renamed: %2. Flags changed: %3.")
+                    .arg(planview::Count(order.moved.size(), planview::Noun::Channel),
+                         planview::Count(order.renamed.size(), planview::Noun::Channel),
+                         planview::Count(order.flagsChanged.size(), planview::Noun::Channel));
     if (!order.missing.empty())
-        text += QStringLiteral(" Not in the list: %1, %2.")
-                    .arg(planview::Count(order.missing.size(), "channel", "channels"),
-                         deleteMissing() ? QStringLiteral("to be deleted")
-                                         : QStringLiteral("kept after the listed ones"));
+        text += QLatin1Char(' ') + (deleteMissing()
+                                        //: %1 is a number of channels ("3 channels").
+                                        ? tr("Not in the list: %1, to be deleted.")
+                                        //: %1 is a number of channels ("3 channels").
+                                        : tr("Not in the list: %1, kept after the listed ones."))
+                                       .arg(planview::Count(order.missing.size(), planview::Noun::Channel));
     summaryLabel_->setText(text);
 }

@@ -33,7 +33,7 @@ bool HoldsChannels(const ChannelDatabase& db, int satellite) {
 NamesOrderDialog::NamesOrderDialog(const ChannelDatabase& db, const NamesListResult& list,
                                    const QString& listName, int satellite, bool tv, QWidget* parent)
     : QDialog(parent), db_(db), list_(list), listName_(listName) {
-    setWindowTitle(QStringLiteral("Order by a list of names"));
+    setWindowTitle(tr("Order by a list of names"));
     setObjectName(QStringLiteral("namesOrderDialog"));
 
     satelliteCombo_ = new QComboBox(this);
@@ -43,15 +43,17 @@ NamesOrderDialog::NamesOrderDialog(const ChannelDatabase& db, const NamesListRes
             satelliteCombo_->addItem(steps::SatelliteLabel(db, s), s);
     const int shown = satelliteCombo_->findData(satellite);
     satelliteCombo_->setCurrentIndex(shown >= 0 ? shown : 0);
-    tvButton_ = new QRadioButton(QStringLiteral("TV"), this);
+    //: Order the TV channels (a choice beside Radio).
+    tvButton_ = new QRadioButton(tr("TV"), this);
     tvButton_->setObjectName(QStringLiteral("tvRadioButton"));
-    radioButton_ = new QRadioButton(QStringLiteral("Radio"), this);
+    //: Order the radio channels (a choice beside TV).
+    radioButton_ = new QRadioButton(tr("Radio"), this);
     radioButton_->setObjectName(QStringLiteral("radioRadioButton"));
     auto* kinds = new QButtonGroup(this);
     kinds->addButton(tvButton_);
     kinds->addButton(radioButton_);
     (tv ? tvButton_ : radioButton_)->setChecked(true);
-    auto* satelliteLabel = new QLabel(QStringLiteral("Satellite:"), this);
+    auto* satelliteLabel = new QLabel(tr("Satellite:"), this);
     satelliteLabel->setBuddy(satelliteCombo_);
     auto* top = new QHBoxLayout;
     top->addWidget(satelliteLabel);
@@ -67,13 +69,21 @@ NamesOrderDialog::NamesOrderDialog(const ChannelDatabase& db, const NamesListRes
     linesTree_ = planview::MakeChangesTree(this);
     linesTree_->setObjectName(QStringLiteral("linesTree"));
     linesTree_->setHeaderHidden(false);
-    linesTree_->setHeaderLabels({QStringLiteral("Line"), QStringLiteral("In the list"),
-                                 QStringLiteral("Channel"), QStringLiteral("Match")});
+    linesTree_->setHeaderLabels({
+        //: Column caption: the line number in the list of names.
+        tr("Line"),
+        //: Column caption: the name as the list spells it.
+        tr("In the list"),
+        //: Column caption: the channel of the image the line matches.
+        tr("Channel"),
+        //: Column caption: how the name matched (exact, case-folded, loose).
+        tr("Match"),
+    });
     linesTree_->setMinimumWidth(560);
 
-    renameCheckBox_ = new QCheckBox(QStringLiteral("Give matched channels the list's spelling"), this);
+    renameCheckBox_ = new QCheckBox(tr("Give matched channels the list's spelling"), this);
     renameCheckBox_->setObjectName(QStringLiteral("renameCheckBox"));
-    deleteMissingCheckBox_ = new QCheckBox(QStringLiteral("Delete channels missing from the list"), this);
+    deleteMissingCheckBox_ = new QCheckBox(tr("Delete channels missing from the list"), this);
     deleteMissingCheckBox_->setObjectName(QStringLiteral("deleteMissingCheckBox"));
 
     auto* layout = new QVBoxLayout(this);
@@ -122,7 +132,8 @@ void NamesOrderDialog::replan() {
 
 QString NamesOrderDialog::channelText(int channel) const {
     const auto at = std::find(kind_.begin(), kind_.end(), channel);
-    return QStringLiteral("%1 (No %2)").arg(steps::ChannelLabel(db_, channel)).arg(at - kind_.begin() + 1);
+    //: %1 is the channel's name, %2 its number in the list.
+    return tr("%1 (No %2)").arg(steps::ChannelLabel(db_, channel), QString::number(at - kind_.begin() + 1));
 }
 
 QTreeWidgetItem* NamesOrderDialog::addGroup(const QString& caption, int count) {
@@ -155,14 +166,15 @@ void NamesOrderDialog::fillTree() {
     const std::size_t matched = plan_.lines.size() - plan_.Count(NameMatch::None);
     int boxes = 0;
     if (matched > 0) {
-        QTreeWidgetItem* group = addGroup(QStringLiteral("Matched lines"), static_cast<int>(matched));
+        QTreeWidgetItem* group = addGroup(tr("Matched lines"), static_cast<int>(matched));
         for (std::size_t l = 0; l < plan_.lines.size(); ++l) {
             const MatchedNameLine& line = plan_.lines[l];
             if (line.channel < 0)
                 continue;
-            QString how = QLatin1String(NameMatchText(line.match));
+            QString how = QString::fromStdString(NameMatchText(line.match));
             if (!line.candidates.empty())
-                how += QStringLiteral(", one of %1").arg(line.candidates.size());
+                //: %1 is how the name matched, %2 the number of channels it could be.
+                how = tr("%1, one of %2").arg(how, QString::number(line.candidates.size()));
             auto* item = new QTreeWidgetItem(
                 group, {lineText(line), QString::fromUtf8(line.name), channelText(line.channel), how});
             // Boxes are widgets: thousands of alike names get boxes on their first lines only.
@@ -171,68 +183,71 @@ void NamesOrderDialog::fillTree() {
         }
     }
     if (const std::size_t none = plan_.Count(NameMatch::None); none > 0) {
-        QTreeWidgetItem* group =
-            addGroup(QStringLiteral("Lines that match no channel"), static_cast<int>(none));
+        QTreeWidgetItem* group = addGroup(tr("Lines that match no channel"), static_cast<int>(none));
         for (const MatchedNameLine& line : plan_.lines)
             if (line.channel < 0)
-                new QTreeWidgetItem(
-                    group, {lineText(line), QString::fromUtf8(line.name), QString(),
-                            line.latin1 ? QStringLiteral("no such name") : QStringLiteral("not Latin-1")});
+                new QTreeWidgetItem(group, {lineText(line), QString::fromUtf8(line.name), QString(),
+                                            line.latin1 ? tr("no such name") : tr("not Latin-1")});
     }
     if (!plan_.unlisted.empty()) {
         QTreeWidgetItem* group =
-            addGroup(QStringLiteral("Channels not in the list"), static_cast<int>(plan_.unlisted.size()));
-        const QString fate = plan_.options.deleteUnlisted ? QStringLiteral("to be deleted")
-                                                          : QStringLiteral("kept after the listed ones");
+            addGroup(tr("Channels not in the list"), static_cast<int>(plan_.unlisted.size()));
+        const QString fate =
+            plan_.options.deleteUnlisted ? tr("to be deleted") : tr("kept after the listed ones");
         for (const int channel : plan_.unlisted)
             new QTreeWidgetItem(group, {QString(), QString(), channelText(channel), fate});
     }
     if (!plan_.order.renamed.empty()) {
         QTreeWidgetItem* group =
-            addGroup(QStringLiteral("Renamed"), static_cast<int>(plan_.order.renamed.size()));
+            //: A group of channels that get another name.
+            addGroup(tr("Renamed"), static_cast<int>(plan_.order.renamed.size()));
         for (const PlannedRename& rename : plan_.order.renamed) {
             const auto line =
                 std::find_if(plan_.lines.begin(), plan_.lines.end(),
                              [&](const MatchedNameLine& l) { return l.channel == rename.channel; });
             new QTreeWidgetItem(group, {line != plan_.lines.end() ? lineText(*line) : QString(),
                                         QString::fromLatin1(rename.after), channelText(rename.channel),
-                                        QStringLiteral("takes this spelling")});
+                                        tr("takes this spelling")});
         }
     }
     if (!plan_.namesTooLong.empty()) {
-        QTreeWidgetItem* group = addGroup(QStringLiteral("Names that do not fit 11 Latin-1 characters"),
+        QTreeWidgetItem* group = addGroup(tr("Names that do not fit 11 Latin-1 characters"),
                                           static_cast<int>(plan_.namesTooLong.size()));
         for (const std::size_t l : plan_.namesTooLong)
-            new QTreeWidgetItem(group,
-                                {lineText(plan_.lines[l]), QString::fromUtf8(plan_.lines[l].name),
-                                 channelText(plan_.lines[l].channel), QStringLiteral("keeps its name")});
+            new QTreeWidgetItem(group, {lineText(plan_.lines[l]), QString::fromUtf8(plan_.lines[l].name),
+                                        channelText(plan_.lines[l].channel), tr("keeps its name")});
     }
     for (int column = LINE_COLUMN; column <= MATCH_COLUMN; ++column)
         linesTree_->resizeColumnToContents(column);
 }
 
 void NamesOrderDialog::updateSummary() {
-    const auto count = [](std::size_t n, const char* one = "line", const char* many = "lines") {
-        return planview::Count(n, one, many);
-    };
-    QString text = QStringLiteral("%1 (%2), %3: %4 exact, %5 case-folded, %6 loose, %7 matching no channel.")
-                       .arg(listName_, QLatin1String(EncodingName(list_.encoding)), count(plan_.lines.size()))
-                       .arg(plan_.Count(NameMatch::Exact))
-                       .arg(plan_.Count(NameMatch::CaseFolded))
-                       .arg(plan_.Count(NameMatch::Loose))
-                       .arg(plan_.Count(NameMatch::None));
+    using planview::Count;
+    using planview::Noun;
+    const auto number = [](std::size_t n) { return QString::number(n); };
+    //: %1 is the list's file name, %2 its character encoding, %3 a number of lines ("12 lines"),
+    //: %4 to %7 numbers of lines.
+    QString text = tr("%1 (%2), %3: %4 exact, %5 case-folded, %6 loose, %7 matching no channel.")
+                       .arg(listName_, QLatin1String(EncodingName(list_.encoding)),
+                            Count(plan_.lines.size(), Noun::Line), number(plan_.Count(NameMatch::Exact)),
+                            number(plan_.Count(NameMatch::CaseFolded)), number(plan_.Count(NameMatch::Loose)),
+                            number(plan_.Count(NameMatch::None)));
+    const QLatin1Char space(' ');
     if (const std::size_t several = plan_.Ambiguous(); several > 0)
-        text += QStringLiteral(" %1 could take several channels: pick one in the Channel column.")
-                    .arg(count(several));
+        //: %1 is a number of lines ("2 lines").
+        text += space + tr("%1 could take several channels: pick one in the Channel column.")
+                            .arg(Count(several, Noun::Line));
     if (!plan_.ChangesImage()) {
-        text += QStringLiteral(" The list changes nothing.");
+        text += space + tr("The list changes nothing.");
     } else {
-        text += QStringLiteral(" Moved: %1.").arg(count(plan_.order.moved.size(), "channel", "channels"));
+        //: %1 is a number of channels ("3 channels").
+        text += space + tr("Moved: %1.").arg(Count(plan_.order.moved.size(), Noun::Channel));
         if (plan_.options.rename)
-            text +=
-                QStringLiteral(" Renamed: %1.").arg(count(plan_.order.renamed.size(), "channel", "channels"));
+            //: %1 is a number of channels ("3 channels").
+            text += space + tr("Renamed: %1.").arg(Count(plan_.order.renamed.size(), Noun::Channel));
         if (plan_.options.deleteUnlisted && !plan_.unlisted.empty())
-            text += QStringLiteral(" Deleted: %1.").arg(count(plan_.unlisted.size(), "channel", "channels"));
+            //: %1 is a number of channels ("3 channels").
+            text += space + tr("Deleted: %1.").arg(Count(plan_.unlisted.size(), Noun::Channel));
     }
     summaryLabel_->setText(text);
 }

@@ -2,8 +2,12 @@
 
 #include "model/ChannelList.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 #include <QTreeWidget>
+
+#include <algorithm>
+#include <limits>
 
 namespace planview {
 
@@ -17,26 +21,61 @@ QString SatelliteName(const ChannelDatabase& db, int satellite) {
 
 } // namespace
 
-QString Count(std::size_t count, const char* one, const char* many) {
-    return QStringLiteral("%1 %2").arg(count).arg(QLatin1String(count == 1 ? one : many));
+QString Count(std::size_t count, Noun noun) {
+    // One text for one and one for more, so the English stays "1 channel", "2 channels";
+    // languages with more plural forms fill them in the second.
+    static const char* const TEXTS[][2] = {
+        {QT_TRANSLATE_N_NOOP("OrderPlanTree", "%n channel"),
+         QT_TRANSLATE_N_NOOP("OrderPlanTree", "%n channels")},
+        //: Lines of a text file.
+        {QT_TRANSLATE_N_NOOP("OrderPlanTree", "%n line"), QT_TRANSLATE_N_NOOP("OrderPlanTree", "%n lines")},
+        {QT_TRANSLATE_N_NOOP("OrderPlanTree", "%n satellite"),
+         QT_TRANSLATE_N_NOOP("OrderPlanTree", "%n satellites")},
+        //: Services: channels as the broadcaster sends them; a service stored twice is a duplicate.
+        {QT_TRANSLATE_N_NOOP("OrderPlanTree", "%n service"),
+         QT_TRANSLATE_N_NOOP("OrderPlanTree", "%n services")},
+        {QT_TRANSLATE_N_NOOP("OrderPlanTree", "%n transponder"),
+         QT_TRANSLATE_N_NOOP("OrderPlanTree", "%n transponders")},
+    };
+    const int n = static_cast<int>(std::min<std::size_t>(count, std::numeric_limits<int>::max()));
+    return QCoreApplication::translate("OrderPlanTree", TEXTS[static_cast<int>(noun)][count == 1 ? 0 : 1],
+                                       nullptr, n);
 }
 
 QString ChannelText(const ChannelDatabase& db, int satellite, bool tv, int number, const std::string& name) {
     return QStringLiteral("%1: %2 %3 %4")
-        .arg(SatelliteName(db, satellite), tv ? QStringLiteral("TV") : QStringLiteral("Radio"))
-        .arg(number)
-        .arg(QString::fromLatin1(name));
+        .arg(SatelliteName(db, satellite),
+             //: A channel's kind, before its number: "TV 3 Das Erste".
+             tv ? QCoreApplication::translate("OrderPlanTree", "TV")
+                //: A channel's kind, before its number: "Radio 3 Bayern 1".
+                : QCoreApplication::translate("OrderPlanTree", "Radio"),
+             QString::number(number), QString::fromLatin1(name));
 }
 
 QString FlagChangeText(unsigned before, unsigned after) {
     static const std::pair<unsigned, const char*> FLAGS[] = {
-        {FLAG_LOCKED, "Lock"}, {FLAG_SCRAMBLED, "Scrambled"}, {FLAG_FAV1, "Fav 1"},
-        {FLAG_FAV2, "Fav 2"},  {FLAG_FAV3, "Fav 3"},          {FLAG_FAV4, "Fav 4"}};
+        //: The channel flag that locks a channel behind the receiver's PIN.
+        {FLAG_LOCKED, QT_TRANSLATE_NOOP("OrderPlanTree", "Lock")},
+        //: The channel flag of an encrypted channel.
+        {FLAG_SCRAMBLED, QT_TRANSLATE_NOOP("OrderPlanTree", "Scrambled")},
+        //: Favourite list 1 (a channel flag).
+        {FLAG_FAV1, QT_TRANSLATE_NOOP("OrderPlanTree", "Fav 1")},
+        //: Favourite list 2 (a channel flag).
+        {FLAG_FAV2, QT_TRANSLATE_NOOP("OrderPlanTree", "Fav 2")},
+        //: Favourite list 3 (a channel flag).
+        {FLAG_FAV3, QT_TRANSLATE_NOOP("OrderPlanTree", "Fav 3")},
+        //: Favourite list 4 (a channel flag).
+        {FLAG_FAV4, QT_TRANSLATE_NOOP("OrderPlanTree", "Fav 4")}};
     QStringList parts;
-    for (const auto& [bit, name] : FLAGS)
-        if ((before ^ after) & bit)
-            parts << QStringLiteral("%1 %2").arg(QLatin1String(name),
-                                                 after & bit ? QStringLiteral("on") : QStringLiteral("off"));
+    for (const auto& [bit, name] : FLAGS) {
+        if (((before ^ after) & bit) == 0)
+            continue;
+        const QString flag = QCoreApplication::translate("OrderPlanTree", name);
+        //: %1 is a channel flag (Lock, Fav 1...) that gets set.
+        parts << ((after & bit) != 0 ? QCoreApplication::translate("OrderPlanTree", "%1 on").arg(flag)
+                                     //: %1 is a channel flag (Lock, Fav 1...) that gets cleared.
+                                     : QCoreApplication::translate("OrderPlanTree", "%1 off").arg(flag));
+    }
     return parts.join(QStringLiteral(", "));
 }
 
@@ -68,9 +107,10 @@ void AddOrderPlanGroups(QTreeWidget* tree, const ChannelDatabase& db, const Chan
                         const QString& missingCaption) {
     QStringList moved, renamed, flags, missing;
     for (const PlannedChannel& channel : plan.moved)
-        moved << QStringLiteral("%1 (was %2)")
-                     .arg(ChannelText(db, channel.satellite, channel.tv, channel.numberAfter, channel.name))
-                     .arg(channel.numberBefore);
+        //: %1 is a channel at its new place, %2 its number before.
+        moved << QCoreApplication::translate("OrderPlanTree", "%1 (was %2)")
+                     .arg(ChannelText(db, channel.satellite, channel.tv, channel.numberAfter, channel.name),
+                          QString::number(channel.numberBefore));
     for (const PlannedRename& rename : plan.renamed)
         renamed << QStringLiteral("%1: %2 \u2192 %3")
                        .arg(SatelliteName(db, rename.satellite), QString::fromLatin1(rename.before),
@@ -81,9 +121,11 @@ void AddOrderPlanGroups(QTreeWidget* tree, const ChannelDatabase& db, const Chan
                           FlagChangeText(change.before, change.after));
     for (const PlannedChannel& channel : plan.missing)
         missing << ChannelText(db, channel.satellite, channel.tv, channel.numberBefore, channel.name);
-    AddGroup(tree, QStringLiteral("Moved"), moved);
-    AddGroup(tree, QStringLiteral("Renamed"), renamed);
-    AddGroup(tree, QStringLiteral("Flags changed"), flags);
+    //: A group of channels that move to another place.
+    AddGroup(tree, QCoreApplication::translate("OrderPlanTree", "Moved"), moved);
+    //: A group of channels that get another name.
+    AddGroup(tree, QCoreApplication::translate("OrderPlanTree", "Renamed"), renamed);
+    AddGroup(tree, QCoreApplication::translate("OrderPlanTree", "Flags changed"), flags);
     AddGroup(tree, missingCaption, missing);
 }
 

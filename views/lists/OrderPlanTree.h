@@ -12,8 +12,11 @@ class QWidget;
 
 namespace planview {
 
-// "1 channel", "3 channels".
-QString Count(std::size_t count, const char* one, const char* many);
+// What Count counts.
+enum class Noun { Channel, Line, Satellite, Service, Transponder };
+
+// "1 channel", "3 channels", translated.
+QString Count(std::size_t count, Noun noun);
 
 // A channel as the previews show it: "Astra 1 19.2E: TV 3 Das Erste".
 QString ChannelText(const vormante::ChannelDatabase& db, int satellite, bool tv, int number,

@@ -13,7 +13,7 @@ using namespace vormante;
 
 ReorderDialog::ReorderDialog(const ChannelDatabase& image, const ChannelDatabase& other, QWidget* parent)
     : QDialog(parent), image_(image), other_(other) {
-    setWindowTitle(QStringLiteral("Order like another image"));
+    setWindowTitle(tr("Order like another image"));
     setObjectName(QStringLiteral("reorderDialog"));
 
     summaryLabel_ = new QLabel(this);
@@ -21,9 +21,9 @@ ReorderDialog::ReorderDialog(const ChannelDatabase& image, const ChannelDatabase
     summaryLabel_->setWordWrap(true);
     changesTree_ = planview::MakeChangesTree(this);
 
-    namesCheckBox_ = new QCheckBox(QStringLiteral("Also take the names"), this);
+    namesCheckBox_ = new QCheckBox(tr("Also take the names"), this);
     namesCheckBox_->setObjectName(QStringLiteral("namesCheckBox"));
-    flagsCheckBox_ = new QCheckBox(QStringLiteral("Also take the lock and favourite flags"), this);
+    flagsCheckBox_ = new QCheckBox(tr("Also take the lock and favourite flags"), this);
     flagsCheckBox_->setObjectName(QStringLiteral("flagsCheckBox"));
     connect(namesCheckBox_, &QCheckBox::toggled, this, &ReorderDialog::replan);
     connect(flagsCheckBox_, &QCheckBox::toggled, this, &ReorderDialog::replan);
@@ -55,20 +55,23 @@ void ReorderDialog::replan() {
     // No plan made on a damaged image can be applied: say what is wrong instead.
     okButton_->setEnabled(plan_.imageProblem.empty());
     if (!plan_.imageProblem.empty()) {
-        summaryLabel_->setText(QStringLiteral("The image is damaged: %1. Nothing can be ordered; the "
-                                              "consistency check lists its problems.")
+        //: %1 says what is wrong with the image.
+        summaryLabel_->setText(tr("The image is damaged: %1. Nothing can be ordered; the "
+                                  "consistency check lists its problems.")
                                    .arg(QString::fromStdString(plan_.imageProblem)));
         return;
     }
-    planview::AddOrderPlanGroups(changesTree_, image_, plan_, QStringLiteral("Not in the other image"));
+    planview::AddOrderPlanGroups(changesTree_, image_, plan_, tr("Not in the other image"));
     QString text = plan_.ChangesImage(false)
-                       ? QStringLiteral("Moved: %1. Renamed: %2. Flags changed: %3.")
-                             .arg(planview::Count(plan_.moved.size(), "channel", "channels"),
-                                  planview::Count(plan_.renamed.size(), "channel", "channels"),
-                                  planview::Count(plan_.flagsChanged.size(), "channel", "channels"))
-                       : QStringLiteral("The channels are in that order already.");
+                       //: Each of %1, %2 and %3 is a number of channels ("3 channels").
+                       ? tr("Moved: %1. Renamed: %2. Flags changed: %3.")
+                             .arg(planview::Count(plan_.moved.size(), planview::Noun::Channel),
+                                  planview::Count(plan_.renamed.size(), planview::Noun::Channel),
+                                  planview::Count(plan_.flagsChanged.size(), planview::Noun::Channel))
+                       : tr("The channels are in that order already.");
     if (!plan_.missing.empty())
-        text += QStringLiteral(" Not in the other image: %1, kept after the others.")
-                    .arg(planview::Count(plan_.missing.size(), "channel", "channels"));
+        //: %1 is a number of channels ("3 channels").
+        text += QLatin1Char(' ') + tr("Not in the other image: %1, kept after the others.")
+                                       .arg(planview::Count(plan_.missing.size(), planview::Noun::Channel));
     summaryLabel_->setText(text);
 }

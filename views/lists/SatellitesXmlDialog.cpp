@@ -28,7 +28,8 @@ QString Position(int position) {
 
 QString LnbText(const ChannelDatabase& db, unsigned type) {
     const QString name = QString::fromStdString(texts::SatelliteLnbTypeName(static_cast<int>(type)));
-    return IsCBandLnb(db, type) ? name + QStringLiteral(" (C-band)") : name;
+    //: %1 is an LNB type's name (as the receiver stores it) of a C-band LNB.
+    return IsCBandLnb(db, type) ? SatellitesXmlDialog::tr("%1 (C-band)").arg(name) : name;
 }
 
 QString TransponderText(const PlannedTransponder& planned) {
@@ -46,17 +47,22 @@ void AddGroup(QTreeWidgetItem* parent, const QString& caption, const QStringList
 QStringList AddedTexts(const std::vector<PlannedTransponder>& added) {
     QStringList texts;
     for (const PlannedTransponder& planned : added)
-        texts << QStringLiteral("%1 (line %2)%3")
-                     .arg(TransponderText(planned))
-                     .arg(planned.line)
-                     .arg(planned.fits ? QString() : QStringLiteral(", does not fit"));
+        texts << (planned.fits
+                      //: %1 is a transponder ("11747/27500/V"), %2 its line in the file.
+                      ? SatellitesXmlDialog::tr("%1 (line %2)")
+                      //: %1 is a transponder ("11747/27500/V"), %2 its line in the file; the image's
+                      //: table has no room for it.
+                      : SatellitesXmlDialog::tr("%1 (line %2), does not fit"))
+                     .arg(TransponderText(planned), QString::number(planned.line));
     return texts;
 }
 
 QStringList SkippedTexts(const std::vector<SkippedTransponder>& skipped) {
     QStringList texts;
     for (const SkippedTransponder& entry : skipped)
-        texts << QStringLiteral("Line %1: %2").arg(entry.line).arg(QString::fromStdString(entry.reason));
+        //: %1 is a line number of the file, %2 why the transponder there is skipped.
+        texts << SatellitesXmlDialog::tr("Line %1: %2")
+                     .arg(QString::number(entry.line), QString::fromStdString(entry.reason));
     return texts;
 }
 
@@ -81,7 +87,8 @@ QString StoredText(const std::string& latin1Name, int position) {
 SatellitesXmlDialog::SatellitesXmlDialog(const ChannelDatabase& db, const SatelliteFile& file,
                                          QWidget* parent)
     : QDialog(parent), db_(db), file_(file) {
-    setWindowTitle(QStringLiteral("Import satellites.xml"));
+    //: satellites.xml is a file name and stays as it is.
+    setWindowTitle(tr("Import satellites.xml"));
     setObjectName(QStringLiteral("satellitesXmlDialog"));
 
     summaryLabel_ = new QLabel(this);
@@ -89,25 +96,39 @@ SatellitesXmlDialog::SatellitesXmlDialog(const ChannelDatabase& db, const Satell
     summaryLabel_->setWordWrap(true);
 
     changesTree_ = planview::MakeChangesTree(this);
-    beamsTree_ = MakeTable(
-        this, "beamsTree",
-        {QStringLiteral("Satellite"), QStringLiteral("LNB type"), QStringLiteral("Takes from the file")});
+    beamsTree_ = MakeTable(this, "beamsTree",
+                           {
+                               //: Column caption: a satellite of the image.
+                               tr("Satellite"),
+                               //: Column caption: the LNB type the satellite uses.
+                               tr("LNB type"),
+                               //: Column caption: the satellite of the file whose transponders it takes.
+                               tr("Takes from the file"),
+                           });
     additionsTree_ = MakeTable(this, "additionsTree",
-                               {QStringLiteral("Added as"), QStringLiteral("Transponders"),
-                                QStringLiteral("LNB type"), QStringLiteral("Satellite in the file")});
+                               {
+                                   //: Column caption: the name and position the new satellite gets.
+                                   tr("Added as"),
+                                   //: Column caption: the number of transponders.
+                                   tr("Transponders"),
+                                   //: Column caption: the LNB type the satellite uses.
+                                   tr("LNB type"),
+                                   //: Column caption: the satellite as the file names it.
+                                   tr("Satellite in the file"),
+                               });
     connect(additionsTree_, &QTreeWidget::itemChanged, this, &SatellitesXmlDialog::offerChanged);
 
     tabs_ = new QTabWidget(this);
     tabs_->setObjectName(QStringLiteral("satellitesXmlTabs"));
-    tabs_->addTab(changesTree_, QStringLiteral("Changes"));
-    tabs_->addTab(beamsTree_, QStringLiteral("Satellites of the image"));
-    tabs_->addTab(additionsTree_, QStringLiteral("Add satellites"));
+    //: A tab (a noun): the changes the import makes.
+    tabs_->addTab(changesTree_, tr("Changes"));
+    tabs_->addTab(beamsTree_, tr("Satellites of the image"));
+    tabs_->addTab(additionsTree_, tr("Add satellites"));
 
-    dvbS2CheckBox_ =
-        new QCheckBox(QStringLiteral("Take DVB-S2 transponders too (the receiver tunes DVB-S)"), this);
+    dvbS2CheckBox_ = new QCheckBox(tr("Take DVB-S2 transponders too (the receiver tunes DVB-S)"), this);
     dvbS2CheckBox_->setObjectName(QStringLiteral("dvbS2CheckBox"));
     deleteUnlistedCheckBox_ =
-        new QCheckBox(QStringLiteral("Delete transponders not in the file that carry no channels"), this);
+        new QCheckBox(tr("Delete transponders not in the file that carry no channels"), this);
     deleteUnlistedCheckBox_->setObjectName(QStringLiteral("deleteUnlistedCheckBox"));
     for (QCheckBox* box : {dvbS2CheckBox_, deleteUnlistedCheckBox_})
         connect(box, &QCheckBox::toggled, this, [this] {
@@ -154,7 +175,8 @@ QString SatellitesXmlDialog::satelliteText(int fileSatellite) const {
     QString name = QString::fromStdString(satellite.name);
     if (!name.startsWith(Position(satellite.position) + QLatin1Char(' ')))
         name += QStringLiteral(" (%1)").arg(Position(satellite.position));
-    return QStringLiteral("%1, line %2").arg(name).arg(satellite.line);
+    //: %1 is a satellite as the file names it, %2 its line in the file.
+    return tr("%1, line %2").arg(name, QString::number(satellite.line));
 }
 
 void SatellitesXmlDialog::replan() {
@@ -169,7 +191,10 @@ void SatellitesXmlDialog::fillBeams() {
             beamsTree_, {StoredText(update.name, update.position), LnbText(db_, update.lnbType)});
         auto* beams = new QComboBox(beamsTree_);
         beams->setObjectName(QStringLiteral("beamComboBox"));
-        beams->addItem(update.beams.empty() ? QStringLiteral("Not in the file") : QStringLiteral("None"), -1);
+        beams->addItem(update.beams.empty() ? tr("Not in the file")
+                                            //: No satellite of the file is chosen.
+                                            : tr("None"),
+                       -1);
         for (const int beam : update.beams)
             beams->addItem(satelliteText(beam), beam);
         beams->setCurrentIndex(std::max(0, beams->findData(update.beam)));
@@ -239,33 +264,43 @@ void SatellitesXmlDialog::fillChanges() {
             continue;
         QStringList updated, unlisted;
         for (const PlannedTransponder& planned : update.updated)
-            updated << QStringLiteral("%1 \u2192 %2 kS/s (line %3)")
+            //: %1 is a transponder ("11747/27500/V"), %2 its new symbol rate, %3 its line in the file.
+            updated << tr("%1 \u2192 %2 kS/s (line %3)")
                            .arg(steps::TransponderLabel(planned.frequency, planned.symbolRateBefore,
-                                                        planned.vertical))
-                           .arg(planned.symbolRate)
-                           .arg(planned.line);
+                                                        planned.vertical),
+                                QString::number(planned.symbolRate), QString::number(planned.line));
         for (const PlannedTransponder& planned : update.unlisted)
-            unlisted << QStringLiteral("%1, %2%3")
+            unlisted << (planned.deleted
+                             //: %1 is a transponder ("11747/27500/V"), %2 a number of channels.
+                             ? tr("%1, %2, to be deleted")
+                             : QStringLiteral("%1, %2"))
                             .arg(TransponderText(planned),
-                                 planview::Count(std::size_t(planned.channels), "channel", "channels"),
-                                 planned.deleted ? QStringLiteral(", to be deleted") : QString());
+                                 planview::Count(std::size_t(planned.channels), planview::Noun::Channel));
         auto* item = new QTreeWidgetItem(
             changesTree_, {QStringLiteral("%1 \u2190 %2")
                                .arg(StoredText(update.name, update.position), satelliteText(update.beam))});
-        AddGroup(item, QStringLiteral("To add"), AddedTexts(update.added));
-        AddGroup(item, QStringLiteral("Updated"), updated);
-        AddGroup(item, QStringLiteral("Not in the file"), unlisted);
-        AddGroup(item, QStringLiteral("Skipped"), SkippedTexts(update.skipped));
+        //: A group of transponders to add.
+        AddGroup(item, tr("To add"), AddedTexts(update.added));
+        //: A group of transponders that get a new symbol rate.
+        AddGroup(item, tr("Updated"), updated);
+        AddGroup(item, tr("Not in the file"), unlisted);
+        //: A group of transponders of the file that are not taken.
+        AddGroup(item, tr("Skipped"), SkippedTexts(update.skipped));
         item->setExpanded(true);
     }
     for (const SatelliteAddition& addition : plan_.additions) {
         auto* item = new QTreeWidgetItem(
             changesTree_,
-            {QStringLiteral("New satellite %1, %2%3")
-                 .arg(StoredText(addition.name, addition.position), LnbText(db_, addition.lnbType),
-                      addition.fits ? QString() : QStringLiteral(", does not fit"))});
-        AddGroup(item, QStringLiteral("To add"), AddedTexts(addition.transponders));
-        AddGroup(item, QStringLiteral("Skipped"), SkippedTexts(addition.skipped));
+            {(addition.fits
+                  //: %1 is the new satellite, %2 its LNB type.
+                  ? tr("New satellite %1, %2")
+                  //: %1 is the new satellite, %2 its LNB type; the image's table has no room for it.
+                  : tr("New satellite %1, %2, does not fit"))
+                 .arg(StoredText(addition.name, addition.position), LnbText(db_, addition.lnbType))});
+        //: A group of transponders to add.
+        AddGroup(item, tr("To add"), AddedTexts(addition.transponders));
+        //: A group of transponders of the file that are not taken.
+        AddGroup(item, tr("Skipped"), SkippedTexts(addition.skipped));
         item->setExpanded(true);
     }
 }
@@ -294,31 +329,48 @@ void SatellitesXmlDialog::updateSummary() {
         newTransponders += static_cast<int>(addition.transponders.size());
         countSkipped(addition.skipped);
     }
-    const auto count = [](int n, const char* one, const char* many) {
-        return planview::Count(static_cast<std::size_t>(n), one, many);
+    const auto count = [](int n, planview::Noun noun) {
+        return planview::Count(static_cast<std::size_t>(n), noun);
     };
+    using planview::Noun;
+    const auto number = [](int n) { return QString::number(n); };
+    const QLatin1Char space(' ');
+    const QString pairedText = count(paired, Noun::Satellite), addedText = count(added, Noun::Transponder);
     QString text =
-        QStringLiteral("%1 of the image found in the file: %2 to add, %3 updated, %4 not in the file%5.")
-            .arg(count(paired, "satellite", "satellites"), count(added, "transponder", "transponders"))
-            .arg(updated)
-            .arg(unlisted)
-            .arg(deleted > 0 ? QStringLiteral(" (%1 to be deleted)").arg(deleted) : QString());
+        deleted > 0
+            //: %1 is a number of satellites ("2 satellites"), %2 a number of transponders, %3, %4 and
+            //: %5 numbers of transponders.
+            ? tr("%1 of the image found in the file: %2 to add, %3 updated, %4 not in the file (%5 to be "
+                 "deleted).")
+                  .arg(pairedText, addedText, number(updated), number(unlisted), number(deleted))
+            //: %1 is a number of satellites ("2 satellites"), %2 a number of transponders, %3 and %4
+            //: numbers of transponders.
+            : tr("%1 of the image found in the file: %2 to add, %3 updated, %4 not in the file.")
+                  .arg(pairedText, addedText, number(updated), number(unlisted));
     if (!plan_.additions.empty())
-        text += QStringLiteral(" New: %1 with %2.")
-                    .arg(count(newSatellites, "satellite", "satellites"),
-                         count(newTransponders, "transponder", "transponders"));
+        //: %1 is a number of satellites ("2 satellites"), %2 a number of transponders.
+        text += space +
+                tr("New: %1 with %2.")
+                    .arg(count(newSatellites, Noun::Satellite), count(newTransponders, Noun::Transponder));
     if (skipped > 0)
-        text += QStringLiteral(" Skipped: %1 (%2 DVB-S2).").arg(skipped).arg(dvbS2);
+        //: %1 is a number of transponders, %2 how many of them are DVB-S2.
+        text += space + tr("Skipped: %1 (%2 DVB-S2).").arg(number(skipped), number(dvbS2));
     const bool changes = plan_.ChangesImage();
     if (plan_.satellitesNotFitting > 0 || plan_.transpondersNotFitting > 0)
-        text += QStringLiteral(" Does not fit the tables (%1 satellites, %2 transponders): %3 and %4; %5")
-                    .arg(SATELLITE_SLOTS)
-                    .arg(TRANSPONDER_SLOTS)
-                    .arg(count(plan_.satellitesNotFitting, "satellite", "satellites"),
-                         count(plan_.transpondersNotFitting, "transponder", "transponders"),
-                         changes ? QStringLiteral("OK adds what fits, in the order shown.")
-                                 : QStringLiteral("nothing else changes, so OK changes nothing."));
+        text += space +
+                (changes
+                     //: %1 and %2 are the sizes of the image's tables, %3 a number of satellites ("2
+                     //: satellites"), %4 a number of transponders.
+                     ? tr("Does not fit the tables (%1 satellites, %2 transponders): %3 and %4; OK adds what "
+                          "fits, in the order shown.")
+                     //: %1 and %2 are the sizes of the image's tables, %3 a number of satellites ("2
+                     //: satellites"), %4 a number of transponders.
+                     : tr("Does not fit the tables (%1 satellites, %2 transponders): %3 and %4; nothing else "
+                          "changes, so OK changes nothing."))
+                    .arg(number(SATELLITE_SLOTS), number(TRANSPONDER_SLOTS),
+                         count(plan_.satellitesNotFitting, Noun::Satellite),
+                         count(plan_.transpondersNotFitting, Noun::Transponder));
     else if (!changes)
-        text += QStringLiteral(" The file changes nothing.");
+        text += space + tr("The file changes nothing.");
     summaryLabel_->setText(text);
 }
