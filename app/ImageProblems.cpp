@@ -20,8 +20,7 @@ QString Summary(const QString& fileName, int problems) {
     return QCoreApplication::translate(
                "ImageProblems",
                "%1 has %2 problems: its chains, counts or channel numbers do not fit together.")
-        .arg(fileName)
-        .arg(problems);
+        .arg(fileName, QString::number(problems));
 }
 
 int ReportAfterOpening(QWidget* parent, const vormante::ChannelDatabase& database, const QString& path) {

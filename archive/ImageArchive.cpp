@@ -457,8 +457,7 @@ bool ImageArchive::Read(const QString& id, QByteArray* image, QString* error) {
         *error = QCoreApplication::translate(
                      "ImageArchive",
                      "the archived image %1 is damaged: its file %2 is not a whole image of %3 bytes")
-                     .arg(id, QDir::toNativeSeparators(PathOf(*entry)))
-                     .arg(IMAGE_SIZE);
+                     .arg(id, QDir::toNativeSeparators(PathOf(*entry)), QString::number(IMAGE_SIZE));
         return false;
     }
     *image = bytes;

@@ -442,15 +442,12 @@ bool TransferEngine::LoadImageToSend(const QString& path, QByteArray* image, QSt
         *message = tr("The file %1 is not sent: it holds %2 bytes, and a receiver image is "
                       "exactly %3 bytes.\nPadding it would overwrite the receiver's database "
                       "with zeros.")
-                       .arg(shown)
-                       .arg(bytes.size())
-                       .arg(IMAGE_SIZE);
+                       .arg(shown, QString::number(bytes.size()), QString::number(IMAGE_SIZE));
     } else {
         //: %1 is the path, %2 an image's size
         *message = tr("The file %1 is not sent: it is longer than a receiver image, which is "
                       "exactly %2 bytes.")
-                       .arg(shown)
-                       .arg(IMAGE_SIZE);
+                       .arg(shown, QString::number(IMAGE_SIZE));
     }
     return false;
 }
