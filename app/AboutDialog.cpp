@@ -8,7 +8,7 @@
 #include <QLabel>
 
 AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
-    setWindowTitle(QStringLiteral("About"));
+    setWindowTitle(tr("About"));
     setObjectName(QStringLiteral("aboutDialog"));
 
     auto* icon = new QLabel(this);
@@ -16,7 +16,9 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
     icon->setPixmap(programIcon.pixmap(32, 32));
     auto* name = new QLabel(QStringLiteral("Vormante"), this);
     name->setObjectName(QStringLiteral("nameLabel"));
-    auto* version = new QLabel(QStringLiteral("Version  Num: " VORMANTE_VERSION), this);
+    auto* version = new QLabel(
+        //: %1 is the program's version number, e.g. 1.4.0
+        tr("Version  Num: %1").arg(QStringLiteral(VORMANTE_VERSION)), this);
     version->setObjectName(QStringLiteral("versionLabel"));
 
     auto* layout = new QGridLayout(this);

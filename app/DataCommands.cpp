@@ -13,14 +13,15 @@ DataCommands::DataCommands(QWidget* dialogParent, QObject* parent)
     : QObject(parent), dialogParent_(dialogParent) {}
 
 QString DataCommands::SaveBeforeSendingQuestion(const QString& fileName) {
-    return QStringLiteral(
-               "%1 has unsaved changes. Save them before sending?\n\nOtherwise the receiver gets the "
-               "file as it was last saved.")
+    //: %1 is the file name, or "The image" when it has none
+    return tr("%1 has unsaved changes. Save them before sending?\n\nOtherwise the receiver gets the "
+              "file as it was last saved.")
         .arg(fileName);
 }
 
 QString DataCommands::OpenReceivedQuestion(const QString& fileName) {
-    return QStringLiteral("Open the received image %1 in the editor?").arg(fileName);
+    //: %1 is the path of the file the received image was saved to
+    return tr("Open the received image %1 in the editor?").arg(fileName);
 }
 
 void DataCommands::SendFileToReceiver() {
@@ -29,8 +30,8 @@ void DataCommands::SendFileToReceiver() {
         startPath = fileCommands_->documentPath();
         if (fileCommands_->hasUnsavedChanges()) {
             const auto answer = MessageBox::show(
-                dialogParent_, QStringLiteral("Data From PC To IRD"),
-                SaveBeforeSendingQuestion(startPath.isEmpty() ? QStringLiteral("The image")
+                dialogParent_, tr("Data From PC To IRD"),
+                SaveBeforeSendingQuestion(startPath.isEmpty() ? tr("The image")
                                                               : QFileInfo(startPath).fileName()),
                 QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Question);
             if (answer == QMessageBox::Yes) {
@@ -59,8 +60,8 @@ void DataCommands::OfferToOpenReceived(const QString& path) {
     // the file holds, and saving it must not overwrite the received image.
     if (!fileCommands_->documentPath().isEmpty() &&
         FileCommands::SameFile(path, fileCommands_->documentPath()))
-        fileCommands_->NoteFileReplaced(QStringLiteral("the received image"));
-    if (!MessageBox::askYesNo(dialogParent_, QStringLiteral("Data From IRD To PC"),
+        fileCommands_->NoteFileReplaced(tr("the received image"));
+    if (!MessageBox::askYesNo(dialogParent_, tr("Data From IRD To PC"),
                               OpenReceivedQuestion(QDir::toNativeSeparators(path))))
         return;
     if (!fileCommands_->ConfirmLeave())

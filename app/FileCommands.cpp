@@ -40,7 +40,7 @@ bool FileCommands::OpenImage() {
         return false;
     const QString folder = session_ ? session_->LastFolder(SessionSettings::Folder::Open) : QString();
     const QString path =
-        FileDialog::getOpenFileName(dialogParent_, QStringLiteral("Open"), folder, FileFilter());
+        FileDialog::getOpenFileName(dialogParent_, /*: a dialog title */ tr("Open"), folder, FileFilter());
     if (path.isEmpty())
         return false;
     if (!OpenImageFile(path))
@@ -75,9 +75,9 @@ FileCommands::SaveOutcome FileCommands::SaveImage() {
     if (!HasUnsavedChanges())
         return SaveOutcome::NothingToSave;
     // The question offers Save and Cancel only: it asks whether to save now, nothing is thrown away.
-    const auto answer = MessageBox::showWithDetails(
-        dialogParent_, QStringLiteral("Warning"), ChangedQuestion(), ChangedFileLine(), QString(),
-        QMessageBox::Save | QMessageBox::Cancel, QMessageBox::Warning);
+    const auto answer =
+        MessageBox::showWithDetails(dialogParent_, tr("Warning"), ChangedQuestion(), ChangedFileLine(),
+                                    QString(), QMessageBox::Save | QMessageBox::Cancel, QMessageBox::Warning);
     if (answer != QMessageBox::Save)
         return SaveOutcome::Declined;
 
@@ -111,7 +111,8 @@ bool FileCommands::WriteBackup(const QString& path, const QByteArray& whenMissin
             onDisk = file.readAll();
         if (!file.isOpen() || file.error() != QFileDevice::NoError)
             backup = {imagefileio::WriteResult::OpenFailed,
-                      QStringLiteral("%1 could not be read: %2").arg(path, file.errorString())};
+                      //: %1 is the path, %2 the system's reason
+                      tr("%1 could not be read: %2").arg(path, file.errorString())};
         else
             backup = imagefileio::WriteFileAtomically(backupPath, onDisk);
         // The backup holds the file's content, so it is no more open to others than the file is.
@@ -125,14 +126,15 @@ bool FileCommands::WriteBackup(const QString& path, const QByteArray& whenMissin
     if (mayGoOnWithout) {
         // A file the user picked to be replaced, in a folder he may not write, say.
         const QString question =
-            QStringLiteral("The backup file %1 could not be written: %2.\n\nReplace %3 "
-                           "without a backup?")
+            //: %1 is the backup file, %2 the system's reason, %3 the file to be replaced
+            tr("The backup file %1 could not be written: %2.\n\nReplace %3 "
+               "without a backup?")
                 .arg(QDir::toNativeSeparators(backupPath), backup.error, QFileInfo(path).fileName());
-        return MessageBox::show(dialogParent_, QStringLiteral("Warning"), question,
-                                QMessageBox::Yes | QMessageBox::No, QMessageBox::Warning) == QMessageBox::Yes;
+        return MessageBox::show(dialogParent_, tr("Warning"), question, QMessageBox::Yes | QMessageBox::No,
+                                QMessageBox::Warning) == QMessageBox::Yes;
     }
-    ReportSaveFailure(QStringLiteral("The backup file %1 could not be written: %2.\n\nNothing was saved; the "
-                                     "changes are still open in the editor."),
+    ReportSaveFailure(tr("The backup file %1 could not be written: %2.\n\nNothing was saved; the "
+                         "changes are still open in the editor."),
                       backupPath, backup.error);
     return false;
 }
@@ -149,13 +151,12 @@ bool FileCommands::WriteBackupAndFile() {
         imagefileio::WriteFileAtomically(documentPath, BytesOf(document_.database().workingCopy()));
     if (!written.ok()) {
         // A file written in place may be left incomplete; the backup holds its previous content.
-        ReportSaveFailure(
-            written.inPlace
-                ? QStringLiteral("%1 could not be written: %2.\n\nThe file may be incomplete; its previous "
-                                 "content is in the backup file. The changes are still open in the editor.")
-                : QStringLiteral("%1 could not be written: %2.\n\nThe file keeps its previous content; the "
-                                 "changes are still open in the editor."),
-            documentPath, written.error);
+        ReportSaveFailure(written.inPlace
+                              ? tr("%1 could not be written: %2.\n\nThe file may be incomplete; its previous "
+                                   "content is in the backup file. The changes are still open in the editor.")
+                              : tr("%1 could not be written: %2.\n\nThe file keeps its previous content; the "
+                                   "changes are still open in the editor."),
+                          documentPath, written.error);
         return false;
     }
     document_.MarkSaved(documentPath);
@@ -166,13 +167,13 @@ bool FileCommands::SaveImageAs() {
     if (!document_.isOpen())
         return false;
     const QString folder = session_ ? session_->LastFolder(SessionSettings::Folder::SaveAs) : QString();
-    const QString path = FileDialog::getSaveFileName(dialogParent_, QStringLiteral("Save As"), folder,
-                                                     FileFilter(), QStringLiteral("bin"));
+    const QString path = FileDialog::getSaveFileName(dialogParent_, tr("Save As"), folder, FileFilter(),
+                                                     QStringLiteral("bin"));
     if (path.isEmpty())
         return false;
     if (!replacedBy_.isEmpty() && SameFile(path, document_.path())) {
-        MessageBox::show(dialogParent_, QStringLiteral("Save As"),
-                         ReplacedLine() + QStringLiteral(" Choose another name for the changes."),
+        MessageBox::show(dialogParent_, tr("Save As"),
+                         ReplacedLine() + QLatin1Char(' ') + tr("Choose another name for the changes."),
                          QMessageBox::Ok, QMessageBox::Warning);
         return false;
     }
@@ -187,9 +188,8 @@ bool FileCommands::SaveImageAs() {
         return false;
     }
     if (!written.ok()) {
-        ReportSaveFailure(
-            QStringLiteral("%1 could not be written: %2.\n\nThe changes are still open in the editor."), path,
-            written.error);
+        ReportSaveFailure(tr("%1 could not be written: %2.\n\nThe changes are still open in the editor."),
+                          path, written.error);
         return false;
     }
     if (session_)
@@ -212,19 +212,22 @@ bool FileCommands::ConfirmLeave() {
 
 QString FileCommands::ChangedFileLine(const QString& path) {
     if (path.isEmpty())
-        return QStringLiteral("Unsaved changes in the image, which has no file yet.");
-    return QStringLiteral("Unsaved changes in %1.").arg(QFileInfo(path).fileName());
+        return tr("Unsaved changes in the image, which has no file yet.");
+    //: %1 is the file name
+    return tr("Unsaved changes in %1.").arg(QFileInfo(path).fileName());
 }
 
 QString FileCommands::ReplacedLine() const {
-    return QStringLiteral("%1 now holds %2.").arg(QFileInfo(document_.path()).fileName(), replacedBy_);
+    //: %1 is the file name, %2 what it holds now, e.g. "the received image"
+    return tr("%1 now holds %2.").arg(QFileInfo(document_.path()).fileName(), replacedBy_);
 }
 
 QString FileCommands::ChangedFileLine() const {
     const QString line = ChangedFileLine(document_.path());
     if (replacedBy_.isEmpty())
         return line;
-    return line + QLatin1Char(' ') + ReplacedLine() + QStringLiteral(" Save asks for another name for them.");
+    return line + QLatin1Char(' ') + ReplacedLine() + QLatin1Char(' ') +
+           tr("Save asks for another name for them.");
 }
 
 bool FileCommands::SameFile(const QString& a, const QString& b) {
@@ -236,12 +239,11 @@ bool FileCommands::SameFile(const QString& a, const QString& b) {
 }
 
 QMessageBox::StandardButton FileCommands::AskAboutChanges() {
-    return MessageBox::askSaveDiscardCancel(dialogParent_, QStringLiteral("Warning"), ChangedQuestion(),
+    return MessageBox::askSaveDiscardCancel(dialogParent_, tr("Warning"), ChangedQuestion(),
                                             ChangedFileLine());
 }
 
 void FileCommands::ReportSaveFailure(const QString& message, const QString& path, const QString& reason) {
-    MessageBox::show(dialogParent_, QStringLiteral("Warning"),
-                     message.arg(QDir::toNativeSeparators(path), reason), QMessageBox::Ok,
-                     QMessageBox::Warning);
+    MessageBox::show(dialogParent_, tr("Warning"), message.arg(QDir::toNativeSeparators(path), reason),
+                     QMessageBox::Ok, QMessageBox::Warning);
 }

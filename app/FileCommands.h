@@ -58,13 +58,12 @@ public:
     // The two paths name the same file.
     static bool SameFile(const QString& a, const QString& b);
 
-    static QString ChangedQuestion() {
-        return QStringLiteral("Data has been changed,do you want to change!");
-    }
+    static QString ChangedQuestion() { return tr("Data has been changed,do you want to change!"); }
     // The line under the unsaved-changes question naming the file.
     static QString ChangedFileLine(const QString& path);
-    static QString OpenErrorText() { return QStringLiteral("File open error!"); }
-    static QString FileFilter() { return QStringLiteral("BIN data(*.bin)|*.bin"); }
+    static QString OpenErrorText() { return tr("File open error!"); }
+    //: the file type in file dialogs
+    static QString FileFilter() { return tr("BIN data") + QStringLiteral("(*.bin)|*.bin"); }
 
 Q_SIGNALS:
     // A new image is in the document, its record pointers built, its history empty.

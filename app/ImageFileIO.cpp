@@ -2,6 +2,7 @@
 
 #include "model/ImageFile.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -15,7 +16,7 @@ ReadResult ReadFileLimited(const QString& path, std::size_t maxBytes) {
     const QFileInfo info(path);
     // Opening a pipe would wait for a writer forever, and a device may never end.
     if (info.exists() && !info.isFile()) {
-        result.error = QStringLiteral("%1 is not a regular file.").arg(path);
+        result.error = QCoreApplication::translate("ImageFileIO", "%1 is not a regular file.").arg(path);
         return result;
     }
     QFile file(path);

@@ -3,16 +3,24 @@
 #include "controls/MessageBox.h"
 #include "model/ConsistencyCheck.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QStringList>
 
 namespace imageproblems {
 
 QString Summary(const QString& fileName, int problems) {
-    return QStringLiteral("%1 has %2 %3: its chains, counts or channel numbers do not fit together.")
-        .arg(fileName)
-        .arg(problems)
-        .arg(problems == 1 ? QStringLiteral("problem") : QStringLiteral("problems"));
+    //: %1 is the file name
+    if (problems == 1)
+        return QCoreApplication::translate(
+                   "ImageProblems",
+                   "%1 has 1 problem: its chains, counts or channel numbers do not fit together.")
+            .arg(fileName);
+    //: %1 is the file name, %2 the number of problems (more than one)
+    return QCoreApplication::translate(
+               "ImageProblems",
+               "%1 has %2 problems: its chains, counts or channel numbers do not fit together.")
+        .arg(fileName, QString::number(problems));
 }
 
 int ReportAfterOpening(QWidget* parent, const vormante::ChannelDatabase& database, const QString& path) {
@@ -24,9 +32,11 @@ int ReportAfterOpening(QWidget* parent, const vormante::ChannelDatabase& databas
         lines.append(QString::fromStdString(problem.message));
     const int count = static_cast<int>(problems.size());
     MessageBox::showWithDetails(
-        parent, QStringLiteral("Warning"), Summary(QFileInfo(path).fileName(), count),
-        QStringLiteral("The image is open as it is. Editing it may not work as expected; "
-                       "\"Show Details...\" lists each problem."),
+        parent, QCoreApplication::translate("ImageProblems", "Warning"),
+        Summary(QFileInfo(path).fileName(), count),
+        QCoreApplication::translate("ImageProblems",
+                                    "The image is open as it is. Editing it may not work as expected; "
+                                    "\"Show Details...\" lists each problem."),
         lines.join(QLatin1Char('\n')), QMessageBox::Ok, QMessageBox::Warning);
     return count;
 }

@@ -4,7 +4,6 @@
 #include "ImageFileIO.h"
 #include "controls/MessageBox.h"
 #include "document/Document.h"
-#include "document/StepNames.h"
 #include "model/ChannelList.h"
 #include "model/Duplicates.h"
 #include "model/ImageFile.h"
@@ -27,35 +26,35 @@ ListCommands::ListCommands(vormante::Document& document, QWidget* dialogParent, 
       runDialog_([](QDialog& dialog) { return dialog.exec(); }) {}
 
 void ListCommands::Tell(const QString& text) {
-    MessageBox::show(dialogParent_, QStringLiteral("Warning"), text, QMessageBox::Ok, QMessageBox::Warning);
+    MessageBox::show(dialogParent_, tr("Warning"), text, QMessageBox::Ok, QMessageBox::Warning);
 }
 
 bool ListCommands::ExportList() {
     if (!document_.isOpen())
         return false;
-    const QString path = FileDialog::getSaveFileName(dialogParent_, QStringLiteral("Export txt file"),
-                                                     QString(), ListFilter(), QStringLiteral("csv"));
+    const QString path = FileDialog::getSaveFileName(dialogParent_, tr("Export txt file"), QString(),
+                                                     ListFilter(), QStringLiteral("csv"));
     if (path.isEmpty())
         return false;
     const std::string text = vormante::WriteChannelList(document_.database());
     const imagefileio::WriteResult written =
         imagefileio::WriteFileAtomically(path, QByteArray(text.data(), static_cast<qsizetype>(text.size())));
     if (!written.ok()) {
-        Tell(QStringLiteral("%1 could not be written: %2.").arg(path, written.error));
+        //: %1 is the path, %2 the system's reason
+        Tell(tr("%1 could not be written: %2.").arg(path, written.error));
         return false;
     }
-    MessageBox::show(
-        dialogParent_, QStringLiteral("Export txt file"),
-        QStringLiteral("The channel list was written to %1.").arg(QDir::toNativeSeparators(path)),
-        QMessageBox::Ok, QMessageBox::Information);
+    MessageBox::show(dialogParent_, tr("Export txt file"),
+                     tr("The channel list was written to %1.").arg(QDir::toNativeSeparators(path)),
+                     QMessageBox::Ok, QMessageBox::Information);
     return true;
 }
 
 bool ListCommands::ImportList() {
     if (!document_.isOpen())
         return false;
-    const QString path = FileDialog::getOpenFileName(dialogParent_, QStringLiteral("Import txt file"),
-                                                     QString(), ListFilter());
+    const QString path =
+        FileDialog::getOpenFileName(dialogParent_, tr("Import txt file"), QString(), ListFilter());
     if (path.isEmpty())
         return false;
     const vormante::FileReadResult file =
@@ -67,7 +66,8 @@ bool ListCommands::ImportList() {
     const vormante::ListReadResult list = vormante::ReadChannelList(
         std::string_view(reinterpret_cast<const char*>(file.bytes.data()), file.bytes.size()));
     if (!list.ok) {
-        Tell(QStringLiteral("%1 is not a channel list and was not imported: %2.")
+        //: %1 is the file name, %2 the reason
+        Tell(tr("%1 is not a channel list and was not imported: %2.")
                  .arg(QFileInfo(path).fileName(), QString::fromStdString(list.error)));
         return false;
     }
@@ -77,11 +77,12 @@ bool ListCommands::ImportList() {
         return false;
     bool applied = false;
     const bool deleteMissing = preview.deleteMissing();
-    document_.Apply(QStringLiteral("Import %1").arg(QFileInfo(path).fileName()), [&](ChannelDatabase& db) {
+    //: an undo step; %1 is the file name
+    document_.Apply(tr("Import %1").arg(QFileInfo(path).fileName()), [&](ChannelDatabase& db) {
         applied = vormante::ApplyListImport(db, plan, deleteMissing);
     });
     if (!applied)
-        Tell(QStringLiteral("The image has changed since the list was read; nothing was imported."));
+        Tell(tr("The image has changed since the list was read; nothing was imported."));
     return applied;
 }
 
@@ -110,16 +111,17 @@ bool ListCommands::OrderLikeImage() {
         return false;
     auto other = std::make_unique<ChannelDatabase>();
     QString path;
-    if (!LoadOtherImage(QStringLiteral("Order like another image"), *other, &path))
+    if (!LoadOtherImage(tr("Order like another image"), *other, &path))
         return false;
     ReorderDialog preview(document_.database(), *other, dialogParent_);
     if (runDialog_(preview) != QDialog::Accepted)
         return false;
     bool applied = false;
-    document_.Apply(QStringLiteral("Order like %1").arg(QFileInfo(path).fileName()),
+    //: an undo step; %1 is the file name of the other image
+    document_.Apply(tr("Order like %1").arg(QFileInfo(path).fileName()),
                     [&](ChannelDatabase& db) { applied = vormante::ApplyReorder(db, preview.plan()); });
     if (!applied)
-        Tell(QStringLiteral("The image has changed since the order was planned; nothing was changed."));
+        Tell(tr("The image has changed since the order was planned; nothing was changed."));
     return applied;
 }
 
@@ -128,7 +130,7 @@ bool ListCommands::CompareWithImage() {
         return false;
     auto other = std::make_unique<ChannelDatabase>();
     QString path;
-    if (!LoadOtherImage(QStringLiteral("Compare with"), *other, &path))
+    if (!LoadOtherImage(tr("Compare with"), *other, &path))
         return false;
     CompareDialog compare(document_.database(), *other, QFileInfo(document_.path()).fileName(),
                           QFileInfo(path).fileName(), dialogParent_);
@@ -146,12 +148,13 @@ bool ListCommands::FindDuplicates() {
     if (channels.empty())
         return false;
     bool applied = false;
-    document_.Apply(
-        QStringLiteral("Delete %1")
-            .arg(steps::CountOf(static_cast<int>(channels.size()), QStringLiteral("duplicate channel"),
-                                QStringLiteral("duplicate channels"))),
-        [&](ChannelDatabase& db) { applied = vormante::DeleteChannels(db, channels); });
+    //: an undo step
+    QString step = tr("Delete 1 duplicate channel");
+    if (channels.size() != 1)
+        //: an undo step; %1 is the number of channels (more than one)
+        step = tr("Delete %1 duplicate channels").arg(channels.size());
+    document_.Apply(step, [&](ChannelDatabase& db) { applied = vormante::DeleteChannels(db, channels); });
     if (!applied)
-        Tell(QStringLiteral("The image has changed since the duplicates were found; nothing was deleted."));
+        Tell(tr("The image has changed since the duplicates were found; nothing was deleted."));
     return applied;
 }

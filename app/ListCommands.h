@@ -35,7 +35,8 @@ public:
     bool CompareWithImage();
     bool FindDuplicates();
 
-    static QString ListFilter() { return QStringLiteral("Channel list (*.csv *.txt)|*.csv;*.txt"); }
+    //: the file type in file dialogs
+    static QString ListFilter() { return tr("Channel list") + QStringLiteral(" (*.csv *.txt)|*.csv;*.txt"); }
 
 private:
     // Asks for another image and loads it; false (after saying why) when it cannot.

@@ -181,64 +181,62 @@ QAction* MainWindow::AddTool(const QString& icon, const QString& tip, int id, vo
 }
 
 void MainWindow::CreateMenu() {
-    QMenu* file = menuBar()->addMenu(QStringLiteral("File"));
-    AddCommand(file, QStringLiteral("Open ..."), ID_FILE_OPEN, &MainWindow::OnOpen)
-        ->setShortcut(QKeySequence::Open);
-    AddCommand(file, QStringLiteral("Save"), ID_FILE_SAVE, &MainWindow::OnSave)
-        ->setShortcut(QKeySequence::Save);
-    AddCommand(file, QStringLiteral("Save as ..."), ID_FILE_SAVE_AS, &MainWindow::OnSaveAs);
+    //: a menu
+    QMenu* file = menuBar()->addMenu(tr("File"));
+    AddCommand(file, tr("Open ..."), ID_FILE_OPEN, &MainWindow::OnOpen)->setShortcut(QKeySequence::Open);
+    //: a command
+    AddCommand(file, tr("Save"), ID_FILE_SAVE, &MainWindow::OnSave)->setShortcut(QKeySequence::Save);
+    AddCommand(file, tr("Save as ..."), ID_FILE_SAVE_AS, &MainWindow::OnSaveAs);
     // The list commands work once an image is open.
-    connect(AddCommand(file, QStringLiteral("Export txt file"), ID_FILE_EXPORT_TXT, nullptr),
-            &QAction::triggered, this, [this] { RunGuarded(this, [this] { listCommands_->ExportList(); }); });
-    connect(AddCommand(file, QStringLiteral("Import txt file"), ID_FILE_IMPORT_TXT, nullptr),
-            &QAction::triggered, this, [this] { RunGuarded(this, [this] { listCommands_->ImportList(); }); });
-    connect(AddCommand(file, QStringLiteral("Order like another image..."), ID_FILE_ORDER_LIKE, nullptr),
+    connect(AddCommand(file, tr("Export txt file"), ID_FILE_EXPORT_TXT, nullptr), &QAction::triggered, this,
+            [this] { RunGuarded(this, [this] { listCommands_->ExportList(); }); });
+    connect(AddCommand(file, tr("Import txt file"), ID_FILE_IMPORT_TXT, nullptr), &QAction::triggered, this,
+            [this] { RunGuarded(this, [this] { listCommands_->ImportList(); }); });
+    connect(AddCommand(file, tr("Order like another image..."), ID_FILE_ORDER_LIKE, nullptr),
             &QAction::triggered, this,
             [this] { RunGuarded(this, [this] { listCommands_->OrderLikeImage(); }); });
-    connect(AddCommand(file, QStringLiteral("Compare with..."), ID_FILE_COMPARE, nullptr),
-            &QAction::triggered, this,
+    connect(AddCommand(file, tr("Compare with..."), ID_FILE_COMPARE, nullptr), &QAction::triggered, this,
             [this] { RunGuarded(this, [this] { listCommands_->CompareWithImage(); }); });
-    connect(AddCommand(file, QStringLiteral("Order by a list of names..."), ID_FILE_ORDER_BY_NAMES, nullptr),
+    connect(AddCommand(file, tr("Order by a list of names..."), ID_FILE_ORDER_BY_NAMES, nullptr),
             &QAction::triggered, this,
             [this] { RunGuarded(this, [this] { nameListCommands_->OrderByNames(); }); });
-    connect(AddCommand(file, QStringLiteral("Export names..."), ID_FILE_EXPORT_NAMES, nullptr),
-            &QAction::triggered, this,
+    connect(AddCommand(file, tr("Export names..."), ID_FILE_EXPORT_NAMES, nullptr), &QAction::triggered, this,
             [this] { RunGuarded(this, [this] { nameListCommands_->ExportNames(); }); });
     (new SatellitesXmlCommands(document_, this, this))->AddToMenu(file);
-    connect(AddCommand(file, QStringLiteral("Archive..."), ID_FILE_ARCHIVE, nullptr), &QAction::triggered,
-            this, [this] {
-                RunGuarded(this, [this] {
-                    vormante::ImageArchive archive;
-                    ArchiveDialog dialog(
-                        archive, document_, [this] { return fileCommands_->ConfirmLeave(); }, this);
-                    dialog.exec();
-                });
-            });
+    connect(AddCommand(file, tr("Archive..."), ID_FILE_ARCHIVE, nullptr), &QAction::triggered, this, [this] {
+        RunGuarded(this, [this] {
+            vormante::ImageArchive archive;
+            ArchiveDialog dialog(
+                archive, document_, [this] { return fileCommands_->ConfirmLeave(); }, this);
+            dialog.exec();
+        });
+    });
     file->addSeparator();
-    recentFiles_->AttachMenu(file->addMenu(QStringLiteral("Recent files")), this);
+    recentFiles_->AttachMenu(file->addMenu(tr("Recent files")), this);
     file->addSeparator();
-    AddCommand(file, QStringLiteral("Exit"), ID_FILE_EXIT, &MainWindow::OnExit)
-        ->setShortcut(QKeySequence::Quit);
+    //: a command: quits the program
+    AddCommand(file, tr("Exit"), ID_FILE_EXIT, &MainWindow::OnExit)->setShortcut(QKeySequence::Quit);
 
     CreateEditMenu();
 
-    QMenu* transfer = menuBar()->addMenu(QStringLiteral("Data"));
-    AddCommand(transfer, QStringLiteral("Data From PC To IRD"), ID_DATA_PC_TO_IRD,
-               &MainWindow::OnSendToReceiver);
-    AddCommand(transfer, QStringLiteral("Data From IRD To PC"), ID_DATA_IRD_TO_PC,
-               &MainWindow::OnReceiveFromReceiver);
+    //: the menu of transfers to and from the receiver
+    QMenu* transfer = menuBar()->addMenu(tr("Data"));
+    //: IRD: the receiver (integrated receiver-decoder)
+    AddCommand(transfer, tr("Data From PC To IRD"), ID_DATA_PC_TO_IRD, &MainWindow::OnSendToReceiver);
+    AddCommand(transfer, tr("Data From IRD To PC"), ID_DATA_IRD_TO_PC, &MainWindow::OnReceiveFromReceiver);
 
-    QMenu* help = menuBar()->addMenu(QStringLiteral("Help"));
-    AddCommand(help, QStringLiteral("About"), ID_HELP_ABOUT, &MainWindow::OnAbout);
+    //: a menu
+    QMenu* help = menuBar()->addMenu(tr("Help"));
+    AddCommand(help, tr("About"), ID_HELP_ABOUT, &MainWindow::OnAbout);
 }
 
 void MainWindow::CreateEditMenu() {
     // "Undo <step>" and "Redo <step>", grayed while there is nothing to undo or redo.
-    QMenu* edit = menuBar()->addMenu(QStringLiteral("Edit"));
-    QUndoStack* history = document_.undoStack();
-    QAction* undo = history->createUndoAction(this, QStringLiteral("Undo"));
+    //: a menu
+    QMenu* edit = menuBar()->addMenu(tr("Edit"));
+    QAction* undo = CreateStepAction(true);
     undo->setShortcut(QKeySequence::Undo);
-    QAction* redo = history->createRedoAction(this, QStringLiteral("Redo"));
+    QAction* redo = CreateStepAction(false);
     redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
     const std::pair<QAction*, int> items[] = {{undo, ID_EDIT_UNDO}, {redo, ID_EDIT_REDO}};
     for (const auto& [action, id] : items) {
@@ -248,12 +246,11 @@ void MainWindow::CreateEditMenu() {
         menuActions_.insert(id, action);
     }
     edit->addSeparator();
-    AddCommand(edit, QStringLiteral("Filter list"), ID_EDIT_FILTER, &MainWindow::FocusFilter)
+    AddCommand(edit, tr("Filter list"), ID_EDIT_FILTER, &MainWindow::FocusFilter)
         ->setShortcut(QKeySequence::Find);
-    AddCommand(edit, QStringLiteral("Find channel..."), ID_EDIT_FIND, &MainWindow::OnFindChannel)
+    AddCommand(edit, tr("Find channel..."), ID_EDIT_FIND, &MainWindow::OnFindChannel)
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F));
-    connect(AddCommand(edit, QStringLiteral("Find duplicates"), ID_EDIT_DUPLICATES, nullptr),
-            &QAction::triggered, this,
+    connect(AddCommand(edit, tr("Find duplicates"), ID_EDIT_DUPLICATES, nullptr), &QAction::triggered, this,
             [this] { RunGuarded(this, [this] { listCommands_->FindDuplicates(); }); });
     // "Keep this order" acts on the channel list in front, grayed while it shows the stored order.
     const auto frontList = [this]() -> BulkChannelCommands* {
@@ -263,7 +260,7 @@ void MainWindow::CreateEditMenu() {
             return satellitePage_->channelBulk();
         return tabs_->currentIndex() == TAB_ALL_CHANNELS ? channelListPage_->bulk() : nullptr;
     };
-    QAction* keep = AddCommand(edit, QStringLiteral("Keep this order"), ID_EDIT_KEEP_ORDER, nullptr);
+    QAction* keep = AddCommand(edit, tr("Keep this order"), ID_EDIT_KEEP_ORDER, nullptr);
     keep->setEnabled(false);
     connect(keep, &QAction::triggered, this, [this, frontList] {
         RunGuarded(this, [frontList] {
@@ -275,6 +272,28 @@ void MainWindow::CreateEditMenu() {
         BulkChannelCommands* list = frontList();
         keep->setEnabled(list != nullptr && list->CanKeepShownOrder());
     });
+}
+
+QString MainWindow::StepCommandText(bool undo, const QString& step) {
+    if (step.isEmpty())
+        return undo ? /*: a command */ tr("Undo") : /*: a command */ tr("Redo");
+    // One sentence with the step's name, so a language may put the verb after it.
+    //: %1 is the name of the step, e.g. "Delete channel arte"
+    return undo ? tr("Undo %1").arg(step)
+                //: %1 is the name of the step, e.g. "Delete channel arte"
+                : tr("Redo %1").arg(step);
+}
+
+QAction* MainWindow::CreateStepAction(bool undo) {
+    QUndoStack* history = document_.undoStack();
+    auto* action = new QAction(StepCommandText(undo, undo ? history->undoText() : history->redoText()), this);
+    action->setEnabled(undo ? history->canUndo() : history->canRedo());
+    connect(history, undo ? &QUndoStack::canUndoChanged : &QUndoStack::canRedoChanged, action,
+            &QAction::setEnabled);
+    connect(history, undo ? &QUndoStack::undoTextChanged : &QUndoStack::redoTextChanged, action,
+            [action, undo](const QString& step) { action->setText(StepCommandText(undo, step)); });
+    connect(action, &QAction::triggered, history, undo ? &QUndoStack::undo : &QUndoStack::redo);
+    return action;
 }
 
 void MainWindow::UpdateStatusLine() {
@@ -318,20 +337,22 @@ bool MainWindow::OpenAfterQuestion(const QString& path) {
 }
 
 void MainWindow::CreateToolBar() {
-    toolBar_ = addToolBar(QStringLiteral("Toolbar"));
+    //: the toolbar's name, shown by some desktops
+    toolBar_ = addToolBar(tr("Toolbar"));
     toolBar_->setObjectName(QStringLiteral("toolBar"));
     toolBar_->setMovable(false);
     toolBar_->setFloatable(false);
     toolBar_->setContextMenuPolicy(Qt::PreventContextMenu);
     toolBar_->setIconSize(QSize(24, 24));
-    AddTool(QStringLiteral("open"), QStringLiteral("Open"), ID_TOOL_OPEN, &MainWindow::OnOpen);
-    AddTool(QStringLiteral("save"), QStringLiteral("Save"), ID_TOOL_SAVE, &MainWindow::OnSave);
-    AddTool(QStringLiteral("saveas"), QStringLiteral("Save as"), ID_TOOL_SAVE_AS, &MainWindow::OnSaveAs);
-    AddTool(QStringLiteral("receive"), QStringLiteral("Data From IRD To PC"), ID_DATA_IRD_TO_PC,
+    //: a toolbar tip: opens an image file
+    AddTool(QStringLiteral("open"), tr("Open"), ID_TOOL_OPEN, &MainWindow::OnOpen);
+    AddTool(QStringLiteral("save"), tr("Save"), ID_TOOL_SAVE, &MainWindow::OnSave);
+    AddTool(QStringLiteral("saveas"), tr("Save as"), ID_TOOL_SAVE_AS, &MainWindow::OnSaveAs);
+    AddTool(QStringLiteral("receive"), tr("Data From IRD To PC"), ID_DATA_IRD_TO_PC,
             &MainWindow::OnReceiveFromReceiver);
-    AddTool(QStringLiteral("send"), QStringLiteral("Data From PC To IRD"), ID_DATA_PC_TO_IRD,
+    AddTool(QStringLiteral("send"), tr("Data From PC To IRD"), ID_DATA_PC_TO_IRD,
             &MainWindow::OnSendToReceiver);
-    AddTool(QStringLiteral("about"), QStringLiteral("About"), ID_TOOL_ABOUT, &MainWindow::OnAbout);
+    AddTool(QStringLiteral("about"), tr("About"), ID_TOOL_ABOUT, &MainWindow::OnAbout);
 
     // Undo and redo follow the six; they share the menu items' state, their tips name the step.
     QUndoStack* history = document_.undoStack();
@@ -343,25 +364,23 @@ void MainWindow::CreateToolBar() {
         bool (QUndoStack::*can)() const;
         void (QUndoStack::*changed)(bool);
         QString (QUndoStack::*text)() const;
-        const char* verb;
+        bool undo;
     } tools[] = {
         {"edit-undo", QStyle::SP_ArrowBack, ID_TOOL_UNDO, &QUndoStack::undo, &QUndoStack::canUndo,
-         &QUndoStack::canUndoChanged, &QUndoStack::undoText, "Undo"},
+         &QUndoStack::canUndoChanged, &QUndoStack::undoText, true},
         {"edit-redo", QStyle::SP_ArrowForward, ID_TOOL_REDO, &QUndoStack::redo, &QUndoStack::canRedo,
-         &QUndoStack::canRedoChanged, &QUndoStack::redoText, "Redo"},
+         &QUndoStack::canRedoChanged, &QUndoStack::redoText, false},
     };
     for (const auto& tool : tools) {
         const QIcon icon = QIcon::fromTheme(QLatin1String(tool.theme), style()->standardIcon(tool.fallback));
-        QAction* action = toolBar_->addAction(icon, QLatin1String(tool.verb));
+        QAction* action = toolBar_->addAction(icon, StepCommandText(tool.undo, QString()));
         action->setData(tool.id);
         action->setObjectName(QStringLiteral("tool%1").arg(tool.id));
         action->setEnabled((history->*tool.can)());
         connect(action, &QAction::triggered, history, tool.run);
         connect(history, tool.changed, action, &QAction::setEnabled);
-        const QString verb = QLatin1String(tool.verb);
-        auto tip = [history, action, verb, text = tool.text] {
-            const QString step = (history->*text)();
-            action->setToolTip(step.isEmpty() ? verb : verb + QLatin1Char(' ') + step);
+        auto tip = [history, action, undo = tool.undo, text = tool.text] {
+            action->setToolTip(StepCommandText(undo, (history->*text)()));
         };
         connect(history, &QUndoStack::indexChanged, action, tip);
         connect(history, &QUndoStack::cleanChanged, action, tip);
@@ -374,9 +393,10 @@ QWidget* MainWindow::CreatePageArea() {
     auto* central = new QWidget(this);
     tabs_ = new PageTabCtrl(central);
     tabs_->setObjectName(QStringLiteral("pageTabCtrl"));
-    tabs_->addTab(QStringLiteral("Sat+LNB+TP+Channel"));
-    tabs_->addTab(QStringLiteral("All Channels Edit"));
-    tabs_->addTab(QStringLiteral("System setting"));
+    //: the tab of satellites, LNBs, transponders and their channels
+    tabs_->addTab(tr("Sat+LNB+TP+Channel"));
+    tabs_->addTab(tr("All Channels Edit"));
+    tabs_->addTab(tr("System setting"));
 
     // The pages are not the strip's children: they lie over the area under it, all in
     // one cell, and the strip shows the page of its selected tab.
@@ -487,7 +507,9 @@ QString MainWindow::TitleFor(const QString& path, bool modified) {
 void MainWindow::UpdateWindowTitle() {
     // An image opened from the archive has no file yet: it is named like any new document.
     const bool unnamed = document_.isOpen() && document_.path().isEmpty();
-    setWindowTitle(TitleFor(unnamed ? QStringLiteral("Untitled") : document_.path(), document_.isModified()));
+    setWindowTitle(
+        TitleFor(unnamed ? /*: the name of an image that has no file yet */ tr("Untitled") : document_.path(),
+                 document_.isModified()));
 }
 
 void MainWindow::ReportImageProblems() {

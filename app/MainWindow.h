@@ -111,6 +111,10 @@ private:
     void CreateMenu();
     void CreateEditMenu();
     void UpdateStatusLine();
+    // "Undo Delete channel arte", or "Undo" alone when the step has no name (likewise Redo).
+    static QString StepCommandText(bool undo, const QString& step);
+    // The Edit menu's Undo or Redo: enabled and named as the history's next step.
+    QAction* CreateStepAction(bool undo);
     void FocusFilter();
     void CreateToolBar();
     QWidget* CreatePageArea();

@@ -18,14 +18,14 @@ NameListCommands::NameListCommands(vormante::Document& document, QWidget* dialog
       runDialog_([](QDialog& dialog) { return dialog.exec(); }) {}
 
 void NameListCommands::Tell(const QString& text) {
-    MessageBox::show(dialogParent_, QStringLiteral("Warning"), text, QMessageBox::Ok, QMessageBox::Warning);
+    MessageBox::show(dialogParent_, tr("Warning"), text, QMessageBox::Ok, QMessageBox::Warning);
 }
 
 bool NameListCommands::OrderByNames() {
     if (!document_.isOpen())
         return false;
-    const QString path = FileDialog::getOpenFileName(
-        dialogParent_, QStringLiteral("Order by a list of names"), QString(), NamesFilter());
+    const QString path =
+        FileDialog::getOpenFileName(dialogParent_, tr("Order by a list of names"), QString(), NamesFilter());
     if (path.isEmpty())
         return false;
     // One byte more than a list may hold, so a larger file is refused by its size.
@@ -39,7 +39,8 @@ bool NameListCommands::OrderByNames() {
     const vormante::NamesListResult list = vormante::ReadNamesList(
         std::string_view(reinterpret_cast<const char*>(file.bytes.data()), file.bytes.size()));
     if (!list.ok) {
-        Tell(QStringLiteral("%1 is not a list of names and was not used: %2.")
+        //: %1 is the file name, %2 the reason
+        Tell(tr("%1 is not a list of names and was not used: %2.")
                  .arg(listName, QString::fromStdString(list.error)));
         return false;
     }
@@ -51,12 +52,14 @@ bool NameListCommands::OrderByNames() {
     if (!vormante::IsSatelliteSlot(plan.options.satellite))
         return false;
     bool applied = false;
-    document_.Apply(QStringLiteral("Order %1 %2 by %3")
-                        .arg(steps::SatelliteLabel(document_.database(), plan.options.satellite),
-                             plan.options.tv ? QStringLiteral("TV") : QStringLiteral("radio"), listName),
-                    [&](ChannelDatabase& db) { applied = vormante::ApplyNamesOrder(db, plan); });
+    const QString satellite = steps::SatelliteLabel(document_.database(), plan.options.satellite);
+    //: an undo step; %1 is the satellite, %2 the file name of the list
+    const QString step = plan.options.tv ? tr("Order %1 TV by %2").arg(satellite, listName)
+                                         //: an undo step; %1 is the satellite, %2 the file name of the list
+                                         : tr("Order %1 radio by %2").arg(satellite, listName);
+    document_.Apply(step, [&](ChannelDatabase& db) { applied = vormante::ApplyNamesOrder(db, plan); });
     if (!applied)
-        Tell(QStringLiteral("The image has changed since the list was matched; nothing was changed."));
+        Tell(tr("The image has changed since the list was matched; nothing was changed."));
     return applied;
 }
 
@@ -66,23 +69,26 @@ bool NameListCommands::ExportNames() {
     const Shown shown = shown_();
     if (!vormante::IsSatelliteSlot(shown.satellite) ||
         !document_.database().Satellite(shown.satellite).isUsed()) {
-        Tell(QStringLiteral("Show the satellite whose channel names to export first."));
+        Tell(tr("Show the satellite whose channel names to export first."));
         return false;
     }
     const std::string satellite = document_.database().Satellite(shown.satellite).name();
-    const QString suggested = QStringLiteral("%1 %2.txt")
-                                  .arg(steps::FromLatin1(satellite).trimmed(),
-                                       shown.tv ? QStringLiteral("TV") : QStringLiteral("radio"))
-                                  .replace(QLatin1Char('/'), QLatin1Char('-'));
+    const QString satelliteName = steps::FromLatin1(satellite).trimmed();
+    //: the file name offered; %1 is the satellite's name
+    QString suggested = shown.tv ? tr("%1 TV.txt").arg(satelliteName)
+                                 //: the file name offered; %1 is the satellite's name
+                                 : tr("%1 radio.txt").arg(satelliteName);
+    suggested.replace(QLatin1Char('/'), QLatin1Char('-'));
     const QString path =
-        FileDialog::getSaveFileName(dialogParent_, QStringLiteral("Export names"), suggested, NamesFilter());
+        FileDialog::getSaveFileName(dialogParent_, tr("Export names"), suggested, NamesFilter());
     if (path.isEmpty())
         return false;
     const std::string text = vormante::WriteNamesList(document_.database(), shown.satellite, shown.tv);
     const imagefileio::WriteResult written =
         imagefileio::WriteFileAtomically(path, QByteArray(text.data(), static_cast<qsizetype>(text.size())));
     if (!written.ok()) {
-        Tell(QStringLiteral("%1 could not be written: %2.").arg(path, written.error));
+        //: %1 is the path, %2 the system's reason
+        Tell(tr("%1 could not be written: %2.").arg(path, written.error));
         return false;
     }
     return true;

@@ -36,7 +36,10 @@ public:
     bool OrderByNames();
     bool ExportNames();
 
-    static QString NamesFilter() { return QStringLiteral("List of names (*.txt *.csv)|*.txt;*.csv"); }
+    //: the file type in file dialogs
+    static QString NamesFilter() {
+        return tr("List of names") + QStringLiteral(" (*.txt *.csv)|*.txt;*.csv");
+    }
 
 private:
     void Tell(const QString& text);

@@ -53,7 +53,7 @@ void RecentFiles::Store() {
 }
 
 QString RecentFiles::GoneMessage(const QString& path) {
-    return QStringLiteral("The file %1 no longer exists. It has been taken off the list of recent files.")
+    return tr("The file %1 no longer exists. It has been taken off the list of recent files.")
         .arg(QDir::toNativeSeparators(path));
 }
 
@@ -91,8 +91,8 @@ void RecentFiles::FillMenu() {
     }
     if (!files_.isEmpty()) {
         menu_->addSeparator();
-        connect(menu_->addAction(QStringLiteral("Clear list")), &QAction::triggered, this,
-                &RecentFiles::Clear, Qt::QueuedConnection);
+        connect(menu_->addAction(tr("Clear list")), &QAction::triggered, this, &RecentFiles::Clear,
+                Qt::QueuedConnection);
     }
     menu_->setEnabled(!files_.isEmpty());
 }

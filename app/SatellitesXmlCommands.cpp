@@ -21,9 +21,9 @@ SatellitesXmlCommands::SatellitesXmlCommands(vormante::Document& document, QWidg
 }
 
 void SatellitesXmlCommands::AddToMenu(QMenu* menu) {
-    importAction_ = menu->addAction(QStringLiteral("Import satellites.xml..."));
+    importAction_ = menu->addAction(tr("Import satellites.xml..."));
     importAction_->setObjectName(QStringLiteral("importSatellitesXmlAction"));
-    exportAction_ = menu->addAction(QStringLiteral("Export satellites.xml..."));
+    exportAction_ = menu->addAction(tr("Export satellites.xml..."));
     exportAction_->setObjectName(QStringLiteral("exportSatellitesXmlAction"));
     QWidget* parent = dialogParent_;
     connect(importAction_, &QAction::triggered, this,
@@ -40,20 +40,21 @@ void SatellitesXmlCommands::FollowDocument() {
 }
 
 void SatellitesXmlCommands::Tell(const QString& text) {
-    MessageBox::show(dialogParent_, QStringLiteral("Warning"), text, QMessageBox::Ok, QMessageBox::Warning);
+    MessageBox::show(dialogParent_, tr("Warning"), text, QMessageBox::Ok, QMessageBox::Warning);
 }
 
 bool SatellitesXmlCommands::ImportFile() {
     if (!document_.isOpen())
         return false;
-    const QString path = FileDialog::getOpenFileName(dialogParent_, QStringLiteral("Import satellites.xml"),
-                                                     QString(), Filter());
+    const QString path =
+        FileDialog::getOpenFileName(dialogParent_, tr("Import satellites.xml"), QString(), Filter());
     if (path.isEmpty())
         return false;
     const vormante::SatellitesXmlRead read =
         vormante::ReadSatellitesXmlFile(QFile::encodeName(path).toStdString());
     if (!read.ok) {
-        Tell(QStringLiteral("%1 was not imported: %2.")
+        //: %1 is the file name, %2 the reason
+        Tell(tr("%1 was not imported: %2.")
                  .arg(QFileInfo(path).fileName(), QString::fromStdString(read.error)));
         return false;
     }
@@ -68,21 +69,22 @@ bool SatellitesXmlCommands::ImportFile() {
         applied = vormante::ApplyTransponderUpdate(db, plan);
     });
     if (!applied)
-        Tell(QStringLiteral("The image has changed since the file was read; nothing was imported."));
+        Tell(tr("The image has changed since the file was read; nothing was imported."));
     return applied;
 }
 
 bool SatellitesXmlCommands::ExportFile() {
     if (!document_.isOpen())
         return false;
-    const QString path = FileDialog::getSaveFileName(dialogParent_, QStringLiteral("Export satellites.xml"),
-                                                     QString(), Filter());
+    const QString path =
+        FileDialog::getSaveFileName(dialogParent_, tr("Export satellites.xml"), QString(), Filter());
     if (path.isEmpty())
         return false;
     const QByteArray xml = vormante::WriteSatellitesXml(vormante::SatelliteFileOf(document_.database()));
     const imagefileio::WriteResult written = imagefileio::WriteFileAtomically(path, xml);
     if (!written.ok()) {
-        Tell(QStringLiteral("%1 could not be written: %2.").arg(path, written.error));
+        //: %1 is the path, %2 the system's reason
+        Tell(tr("%1 could not be written: %2.").arg(path, written.error));
         return false;
     }
     return true;

@@ -38,7 +38,8 @@ public:
     bool ExportFile();
 
     static QString Filter() { return QStringLiteral("satellites.xml (*.xml)|*.xml"); }
-    static QString StepName() { return QStringLiteral("Update transponders from satellites.xml"); }
+    //: an undo step
+    static QString StepName() { return tr("Update transponders from satellites.xml"); }
 
 private:
     void Tell(const QString& text);

@@ -3,6 +3,7 @@
 #include "model/ImageFile.h"
 #include "model/ImageLayout.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -33,11 +34,11 @@ void Tell(const QString& text) {
 QString KindPhrase(ArchiveKind kind) {
     switch (kind) {
     case ArchiveKind::Received:
-        return QStringLiteral("received image");
+        return QCoreApplication::translate("ArchiveKeeper", "the received image");
     case ArchiveKind::Sent:
-        return QStringLiteral("sent image");
+        return QCoreApplication::translate("ArchiveKeeper", "the sent image");
     case ArchiveKind::BeforeSave:
-        return QStringLiteral("file content before saving");
+        return QCoreApplication::translate("ArchiveKeeper", "the file content before saving");
     }
     return QString();
 }
@@ -55,14 +56,19 @@ bool Keep(ArchiveKind kind, const QByteArray& image, const QString& file, const 
     if (!added.ok) {
         if (!Keeper().failureTold)
             Tell(
-                QStringLiteral("The archive could not keep the %1: %2. Transfers and saves go on without it.")
+                //: %1 is what was to be kept, e.g. "the received image"; %2 the reason
+                QCoreApplication::translate(
+                    "ArchiveKeeper",
+                    "The archive could not keep %1: %2. Transfers and saves go on without it.")
                     .arg(KindPhrase(kind), added.error));
         Keeper().failureTold = true;
         return false;
     }
     Keeper().failureTold = false;
     if (!added.warning.isEmpty())
-        Tell(QStringLiteral("The archive kept the %1, but %2.").arg(KindPhrase(kind), added.warning));
+        //: %1 is what was kept, e.g. "the received image"; %2 what went wrong
+        Tell(QCoreApplication::translate("ArchiveKeeper", "The archive kept %1, but %2.")
+                 .arg(KindPhrase(kind), added.warning));
     if (!added.dropped.isEmpty())
         Tell(DroppedText(added.dropped, added.limit));
     return true;
@@ -89,37 +95,44 @@ QString ShownPlace(const ArchiveEntry& entry) {
 }
 
 QString Describe(const ArchiveEntry& entry) {
-    QString text;
-    switch (entry.kind) {
-    case ArchiveKind::Received:
-        text = QStringLiteral("the image received on %1").arg(ShownTime(entry));
-        break;
-    case ArchiveKind::Sent:
-        text = QStringLiteral("the image sent on %1").arg(ShownTime(entry));
-        break;
-    case ArchiveKind::BeforeSave:
-        text = QStringLiteral("the copy from before saving on %1").arg(ShownTime(entry));
-        break;
-    }
-    const QString place = ShownPlace(entry);
-    if (place.isEmpty())
-        return text;
-    if (entry.kind == ArchiveKind::BeforeSave)
-        return text + QStringLiteral(" (%1)").arg(QFileInfo(place).fileName());
-    return text + (entry.kind == ArchiveKind::Received ? QStringLiteral(" from ") : QStringLiteral(" to ")) +
-           place;
+    // Each a whole phrase, with and without the place, so a language orders it as it needs.
+    static const char* const phrases[][2] = {
+        //: %1 is the date and time
+        {QT_TRANSLATE_NOOP("ArchiveKeeper", "the image received on %1"),
+         //: %1 is the date and time, %2 the serial port
+         QT_TRANSLATE_NOOP("ArchiveKeeper", "the image received on %1 from %2")},
+        //: %1 is the date and time
+        {QT_TRANSLATE_NOOP("ArchiveKeeper", "the image sent on %1"),
+         //: %1 is the date and time, %2 the file sent
+         QT_TRANSLATE_NOOP("ArchiveKeeper", "the image sent on %1 to %2")},
+        //: %1 is the date and time
+        {QT_TRANSLATE_NOOP("ArchiveKeeper", "the copy from before saving on %1"),
+         //: %1 is the date and time, %2 the file's name
+         QT_TRANSLATE_NOOP("ArchiveKeeper", "the copy from before saving on %1 (%2)")},
+    };
+    const int kind = entry.kind == ArchiveKind::Received ? 0 : entry.kind == ArchiveKind::Sent ? 1 : 2;
+    QString place = ShownPlace(entry);
+    if (entry.kind == ArchiveKind::BeforeSave && !place.isEmpty())
+        place = QFileInfo(place).fileName();
+    const QString phrase =
+        QCoreApplication::translate("ArchiveKeeper", phrases[kind][place.isEmpty() ? 0 : 1]);
+    return place.isEmpty() ? phrase.arg(ShownTime(entry)) : phrase.arg(ShownTime(entry), place);
 }
 
 QString DroppedText(const QList<ArchiveEntry>& dropped, int limit) {
     if (dropped.isEmpty())
         return QString();
-    const QString bound = QStringLiteral("The archive keeps at most %1 images").arg(limit);
     if (dropped.size() == 1)
-        return QStringLiteral("%1: %2 was removed.").arg(bound, Describe(dropped.first()));
-    return QStringLiteral("%1: %2 images were removed, the newest of them %3.")
-        .arg(bound)
-        .arg(dropped.size())
-        .arg(Describe(dropped.last()));
+        //: %1 is the archive's bound, %2 the image removed, e.g. "the image sent on ..."
+        return QCoreApplication::translate("ArchiveKeeper",
+                                           "The archive keeps at most %1 images: %2 was removed.")
+            .arg(QString::number(limit), Describe(dropped.first()));
+    //: %1 is the archive's bound, %2 how many were removed, %3 the newest of them, e.g. "the image sent on
+    //: ..."
+    return QCoreApplication::translate(
+               "ArchiveKeeper",
+               "The archive keeps at most %1 images: %2 images were removed, the newest of them %3.")
+        .arg(QString::number(limit), QString::number(dropped.size()), Describe(dropped.last()));
 }
 
 } // namespace vormante::archiving

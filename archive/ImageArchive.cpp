@@ -4,6 +4,7 @@
 #include "model/ChannelSearch.h"
 #include "model/ImageFile.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDir>
 #include <QElapsedTimer>
@@ -285,8 +286,10 @@ ImageArchive::Listing ImageArchive::List() {
         State fresh;
         LoadState(&fresh);
         if (lock.held && fresh.changed && !WriteIndex(fresh.index, &listing.problem))
+            //: %1 is the reason
             listing.problem =
-                QStringLiteral("The archive's index could not be repaired: %1").arg(listing.problem);
+                QCoreApplication::translate("ImageArchive", "The archive's index could not be repaired: %1")
+                    .arg(listing.problem);
         state = fresh;
     }
     listing.limit = state.index.limit;
@@ -324,11 +327,15 @@ ImageArchive::AddResult ImageArchive::Add(ArchiveKind kind, const QByteArray& im
                                           const QString& port, const QDateTime& when) {
     AddResult result;
     if (image.size() != static_cast<qsizetype>(IMAGE_SIZE)) {
-        result.error = QStringLiteral("it is not a whole image (%1 bytes)").arg(image.size());
+        //: %1 is the file's size
+        result.error = QCoreApplication::translate("ImageArchive", "it is not a whole image (%1 bytes)")
+                           .arg(image.size());
         return result;
     }
     if (!QDir().mkpath(folder_)) {
-        result.error = QStringLiteral("the folder %1 cannot be made").arg(QDir::toNativeSeparators(folder_));
+        //: %1 is the folder
+        result.error = QCoreApplication::translate("ImageArchive", "the folder %1 cannot be made")
+                           .arg(QDir::toNativeSeparators(folder_));
         return result;
     }
     IndexLock lock(folder_);
@@ -352,7 +359,8 @@ ImageArchive::AddResult ImageArchive::Add(ArchiveKind kind, const QByteArray& im
     if (!lock.held) {
         result.ok = WriteBytes(imagePath, image, &result.error);
         // The image is kept; the next look at the archive takes it into the index.
-        result.warning = QStringLiteral("the archive is busy; its index lists the image later");
+        result.warning = QCoreApplication::translate("ImageArchive",
+                                                     "the archive is busy; its index lists the image later");
         return result;
     }
 
@@ -384,7 +392,10 @@ ImageArchive::AddResult ImageArchive::Add(ArchiveKind kind, const QByteArray& im
     }
     result.ok = true;
     if (!indexed)
-        result.warning = QStringLiteral("the archive's index could not be written: %1").arg(error);
+        //: %1 is the reason
+        result.warning =
+            QCoreApplication::translate("ImageArchive", "the archive's index could not be written: %1")
+                .arg(error);
     else if (!result.storedNew)
         RemoveFiles(unused);
     return result;
@@ -431,7 +442,8 @@ bool ImageArchive::Read(const QString& id, QByteArray* image, QString* error) {
     const auto entry = std::find_if(listing.entries.begin(), listing.entries.end(),
                                     [&](const ArchiveEntry& candidate) { return candidate.id == id; });
     if (entry == listing.entries.end()) {
-        *error = QStringLiteral("the archive holds no image %1").arg(id);
+        //: %1 is the image's name in the archive
+        *error = QCoreApplication::translate("ImageArchive", "the archive holds no image %1").arg(id);
         return false;
     }
     QString why;
@@ -441,10 +453,11 @@ bool ImageArchive::Read(const QString& id, QByteArray* image, QString* error) {
         return false;
     }
     if (entry->damaged || bytes.size() != static_cast<qsizetype>(IMAGE_SIZE)) {
-        *error =
-            QStringLiteral("the archived image %1 is damaged: its file %2 is not a whole image of %3 bytes")
-                .arg(id, QDir::toNativeSeparators(PathOf(*entry)))
-                .arg(IMAGE_SIZE);
+        //: %1 is the image's name in the archive, %2 its file, %3 an image's size
+        *error = QCoreApplication::translate(
+                     "ImageArchive",
+                     "the archived image %1 is damaged: its file %2 is not a whole image of %3 bytes")
+                     .arg(id, QDir::toNativeSeparators(PathOf(*entry)), QString::number(IMAGE_SIZE));
         return false;
     }
     *image = bytes;
@@ -454,7 +467,7 @@ bool ImageArchive::Read(const QString& id, QByteArray* image, QString* error) {
 bool ImageArchive::Remove(const QString& id, QString* error) {
     IndexLock lock(folder_);
     if (!lock.held) {
-        *error = QStringLiteral("the archive is busy; try again");
+        *error = QCoreApplication::translate("ImageArchive", "the archive is busy; try again");
         return false;
     }
     State state;
@@ -468,7 +481,8 @@ bool ImageArchive::Remove(const QString& id, QString* error) {
         RemoveFiles(unused);
         return true;
     }
-    *error = QStringLiteral("the archive holds no image %1").arg(id);
+    //: %1 is the image's name in the archive
+    *error = QCoreApplication::translate("ImageArchive", "the archive holds no image %1").arg(id);
     return false;
 }
 
@@ -476,12 +490,14 @@ bool ImageArchive::Prune(int limit, QList<ArchiveEntry>* dropped, QString* error
     if (!QFileInfo(folder_).isDir() && limit <= 0)
         return true;
     if (!QDir().mkpath(folder_)) {
-        *error = QStringLiteral("the folder %1 cannot be made").arg(QDir::toNativeSeparators(folder_));
+        //: %1 is the folder
+        *error = QCoreApplication::translate("ImageArchive", "the folder %1 cannot be made")
+                     .arg(QDir::toNativeSeparators(folder_));
         return false;
     }
     IndexLock lock(folder_);
     if (!lock.held) {
-        *error = QStringLiteral("the archive is busy; try again");
+        *error = QCoreApplication::translate("ImageArchive", "the archive is busy; try again");
         return false;
     }
     State state;

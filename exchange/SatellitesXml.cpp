@@ -2,6 +2,7 @@
 
 #include "model/ImageFile.h"
 
+#include <QCoreApplication>
 #include <QXmlStreamReader>
 #include <QXmlStreamWriter>
 
@@ -35,8 +36,23 @@ Number NumberOf(const QXmlStreamAttributes& attributes, QLatin1String name) {
     return number;
 }
 
+// A message for the editor, translated there (the command line installs no translator);
+// the arguments fill %1, %2, ... in one go, so a % in the file's text stays as it is.
+template <typename... Args> std::string Text(const char* source, const Args&... args) {
+    QString text = QCoreApplication::translate("SatellitesXml", source);
+    if constexpr (sizeof...(Args) > 0)
+        text = text.arg(args...);
+    return text.toStdString();
+}
+
+QString Utf8(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
 std::string Describe(const char* name, const Number& number) {
-    return std::string(name) + " \"" + number.text.substr(0, 40) + "\" is not a whole number";
+    //: %1 is an XML attribute's name (keep it), %2 its value
+    return Text(QT_TRANSLATE_NOOP("SatellitesXml", "%1 \"%2\" is not a whole number"), QLatin1String(name),
+                Utf8(number.text.substr(0, 40)));
 }
 
 class Reader {
@@ -50,7 +66,8 @@ public:
         while (!xml_.atEnd() && result_.error.empty()) {
             xml_.readNext();
             if (xml_.tokenType() == QXmlStreamReader::DTD && !xml_.entityDeclarations().isEmpty())
-                Refuse(Line(), "the file declares entities, which are not accepted");
+                Refuse(Line(), Text(QT_TRANSLATE_NOOP("SatellitesXml",
+                                                      "the file declares entities, which are not accepted")));
             else if (xml_.tokenType() == QXmlStreamReader::StartElement)
                 root = ReadRoot();
         }
@@ -58,7 +75,7 @@ public:
             (root || xml_.error() != QXmlStreamReader::PrematureEndOfDocumentError))
             Refuse(Line(), ErrorText());
         if (result_.error.empty() && !root)
-            Refuse(0, "the file holds no <satellites> element");
+            Refuse(0, Text(QT_TRANSLATE_NOOP("SatellitesXml", "the file holds no <satellites> element")));
         result_.ok = result_.error.empty();
         if (!result_.ok)
             result_.file = {};
@@ -70,19 +87,26 @@ private:
 
     void Refuse(int line, const std::string& reason) {
         result_.errorLine = line;
-        result_.error = line > 0 ? "line " + std::to_string(line) + ": " + reason : reason;
+        //: %1 is the line number, %2 what is wrong there
+        result_.error = line > 0 ? Text(QT_TRANSLATE_NOOP("SatellitesXml", "line %1: %2"),
+                                        QString::number(line), Utf8(reason))
+                                 : reason;
     }
 
     std::string ErrorText() const {
         if (xml_.error() == QXmlStreamReader::PrematureEndOfDocumentError)
-            return "the file ends before its elements are closed (is it cut off?)";
-        return "not well-formed XML: " + xml_.errorString().toStdString();
+            return Text(QT_TRANSLATE_NOOP("SatellitesXml",
+                                          "the file ends before its elements are closed (is it cut off?)"));
+        //: %1 is the XML reader's own message
+        return Text(QT_TRANSLATE_NOOP("SatellitesXml", "not well-formed XML: %1"), xml_.errorString());
     }
 
     bool ReadRoot() {
         if (xml_.name() != QLatin1String("satellites")) {
+            //: %1 is the name of the file's first element
             Refuse(Line(),
-                   "the root element is <" + xml_.name().toString().toStdString() + ">, not <satellites>");
+                   Text(QT_TRANSLATE_NOOP("SatellitesXml", "the root element is <%1>, not <satellites>"),
+                        xml_.name().toString()));
             return false;
         }
         while (result_.error.empty() && xml_.readNextStartElement()) {
@@ -102,19 +126,23 @@ private:
         const Number position = NumberOf(attributes, QLatin1String("position"));
         std::string problem;
         if (!position.present)
-            problem = "the satellite has no position";
+            problem = Text(QT_TRANSLATE_NOOP("SatellitesXml", "the satellite has no position"));
         else if (!position.value)
             problem = Describe("position", position);
         else if (*position.value < -MAX_FILE_POSITION || *position.value > MAX_FILE_POSITION)
-            problem = "position " + std::to_string(*position.value) +
-                      " lies outside -1800 to 1800 (180.0W to 180.0E)";
+            //: %1 is the position in tenths of a degree, east positive
+            problem = Text(QT_TRANSLATE_NOOP("SatellitesXml",
+                                             "position %1 lies outside -1800 to 1800 (180.0W to 180.0E)"),
+                           QString::number(*position.value));
         if (!problem.empty()) {
             result_.file.skipped.push_back({satellite.line, problem});
             xml_.skipCurrentElement();
             return;
         }
         if (static_cast<int>(result_.file.satellites.size()) == MAX_FILE_SATELLITES) {
-            Refuse(satellite.line, "more than " + std::to_string(MAX_FILE_SATELLITES) + " satellites");
+            //: %1 is the most satellites a file may hold
+            Refuse(satellite.line, Text(QT_TRANSLATE_NOOP("SatellitesXml", "more than %1 satellites"),
+                                        QString::number(MAX_FILE_SATELLITES)));
             return;
         }
         satellite.position = static_cast<int>(*position.value);
@@ -136,24 +164,35 @@ private:
         const Number system = NumberOf(attributes, QLatin1String("system"));
         std::string problem;
         if (!frequency.present || !symbolRate.present || !polarization.present)
-            problem = "the transponder lacks its frequency, symbol_rate or polarization";
+            //: frequency, symbol_rate and polarization are the names of XML attributes; keep them
+            problem = Text(QT_TRANSLATE_NOOP(
+                "SatellitesXml", "the transponder lacks its frequency, symbol_rate or polarization"));
         else if (!frequency.value)
             problem = Describe("frequency", frequency);
         else if (!symbolRate.value)
             problem = Describe("symbol_rate", symbolRate);
         else if (!polarization.value || *polarization.value < 0 || *polarization.value > 3)
-            problem = "polarization \"" + polarization.text.substr(0, 40) + "\" is not 0, 1, 2 or 3";
+            //: %1 is the value of the XML attribute polarization
+            problem = Text(QT_TRANSLATE_NOOP("SatellitesXml", "polarization \"%1\" is not 0, 1, 2 or 3"),
+                           Utf8(polarization.text.substr(0, 40)));
         else if (system.present && !system.value)
             problem = Describe("system", system);
         else if (*frequency.value <= 0 || *symbolRate.value <= 0)
-            problem = *frequency.value <= 0 ? "frequency " + frequency.text + " is not above 0"
-                                            : "symbol_rate " + symbolRate.text + " is not above 0";
+            //: %1 is the value of the XML attribute frequency
+            problem = *frequency.value <= 0
+                          ? Text(QT_TRANSLATE_NOOP("SatellitesXml", "frequency %1 is not above 0"),
+                                 Utf8(frequency.text))
+                          //: %1 is the value of the XML attribute symbol_rate
+                          : Text(QT_TRANSLATE_NOOP("SatellitesXml", "symbol_rate %1 is not above 0"),
+                                 Utf8(symbolRate.text));
         if (!problem.empty()) {
             satellite.skipped.push_back({transponder.line, problem});
             return;
         }
         if (++transponders_ > MAX_FILE_TRANSPONDERS) {
-            Refuse(transponder.line, "more than " + std::to_string(MAX_FILE_TRANSPONDERS) + " transponders");
+            //: %1 is the most transponders a file may hold
+            Refuse(transponder.line, Text(QT_TRANSLATE_NOOP("SatellitesXml", "more than %1 transponders"),
+                                          QString::number(MAX_FILE_TRANSPONDERS)));
             return;
         }
         transponder.frequency = *frequency.value;
@@ -179,8 +218,11 @@ QString XmlText(const std::string& utf8) {
 
 SatellitesXmlRead TooLarge() {
     SatellitesXmlRead refused;
-    refused.error = "the file is larger than " + std::to_string(MAX_SATELLITES_XML_BYTES >> 20) +
-                    " MB, far more than any transponder list";
+    //: %1 is the largest size accepted, in megabytes
+    refused.error =
+        Text(QT_TRANSLATE_NOOP("SatellitesXml",
+                               "the file is larger than %1 MB, far more than any transponder list"),
+             QString::number(MAX_SATELLITES_XML_BYTES >> 20));
     return refused;
 }
 
@@ -191,7 +233,7 @@ SatellitesXmlRead ReadSatellitesXml(const QByteArray& bytes) {
         return TooLarge();
     if (bytes.isEmpty()) {
         SatellitesXmlRead refused;
-        refused.error = "the file is empty";
+        refused.error = Text(QT_TRANSLATE_NOOP("SatellitesXml", "the file is empty"));
         return refused;
     }
     return Reader(bytes).Run();
@@ -205,7 +247,10 @@ SatellitesXmlRead ReadSatellitesXmlFile(const std::string& path) {
         return TooLarge();
     const FileReadResult read = ReadFileBytes(path, MAX_SATELLITES_XML_BYTES);
     if (!read.ok) {
-        refused.error = read.notRegularFile ? "not a regular file" : "cannot be read: " + read.reason;
+        refused.error = read.notRegularFile ? Text(QT_TRANSLATE_NOOP("SatellitesXml", "not a regular file"))
+                                            //: %1 is the system's reason
+                                            : Text(QT_TRANSLATE_NOOP("SatellitesXml", "cannot be read: %1"),
+                                                   Utf8(read.reason));
         return refused;
     }
     return ReadSatellitesXml(QByteArray(reinterpret_cast<const char*>(read.bytes.data()),

@@ -11,7 +11,8 @@
 namespace vormante {
 
 PortOptionDialog::PortOptionDialog(QWidget* parent) : QDialog(parent) {
-    setWindowTitle(QStringLiteral("Option"));
+    //: the title of the dialog that chooses the serial port
+    setWindowTitle(tr("Option"));
 
     portList = new QComboBox(this);
     portList->setObjectName(QStringLiteral("comPortComboBox"));
@@ -25,14 +26,15 @@ PortOptionDialog::PortOptionDialog(QWidget* parent) : QDialog(parent) {
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     buttons->setObjectName(QStringLiteral("buttonBox"));
-    buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("OK"));
-    buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Cancel"));
+    buttons->button(QDialogButtonBox::Ok)->setText(tr("OK"));
+    buttons->button(QDialogButtonBox::Cancel)->setText(tr("Cancel"));
     buttons->setCenterButtons(true);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("COM Port:"), portList);
+    //: COM: a serial port
+    form->addRow(tr("COM Port:"), portList);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addWidget(buttons);

@@ -1,5 +1,7 @@
 #include "PortProblem.h"
 
+#include <QCoreApplication>
+
 #include <grp.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -55,23 +57,32 @@ PortProblemCause ClassifyPortProblem(const PortFacts& facts) {
 QString ExplainPortProblem(PortProblemCause cause, const QString& device, const QString& group) {
     switch (cause) {
     case PortProblemCause::NoSuchDevice:
-        return QStringLiteral(
+        //: %1 is the device, e.g. /dev/ttyUSB0
+        return QCoreApplication::translate(
+                   "PortProblem",
                    "There is no device %1: check that the adapter is plugged in and the name is right.")
             .arg(device);
     case PortProblemCause::NoPermission:
         // Joining root's group is no advice to give; serial devices are the dialout group's.
         if (group.isEmpty() || group == QLatin1String("root"))
-            return QStringLiteral(
+            //: %1 is the device; keep the command as it is
+            return QCoreApplication::translate(
+                       "PortProblem",
                        "You have no permission to use %1: serial ports usually belong to the group "
                        "\"dialout\"; join it with \"sudo usermod -aG dialout $USER\", then log out and "
                        "log in again.")
                 .arg(device);
-        return QStringLiteral(
+        //: %1 is the device, %2 its group; keep the command as it is
+        return QCoreApplication::translate(
+                   "PortProblem",
                    "You have no permission to use %1, which belongs to the group \"%2\": join the group "
                    "with \"sudo usermod -aG %2 $USER\", then log out and log in again.")
             .arg(device, group);
     case PortProblemCause::InUse:
-        return QStringLiteral("Another program is using %1: close that program and try again.").arg(device);
+        //: %1 is the device
+        return QCoreApplication::translate("PortProblem",
+                                           "Another program is using %1: close that program and try again.")
+            .arg(device);
     case PortProblemCause::Unknown:
         break;
     }

@@ -26,7 +26,9 @@ std::vector<DifferingByte> DifferingBytes(const QByteArray& sent, const QByteArr
 QString ImageRegion(std::size_t offset);
 
 namespace sendcheck {
-inline constexpr char IDENTICAL[] = "The receiver holds exactly the image that was sent.";
+// Shown through QCoreApplication::translate("SendCheck", IDENTICAL).
+inline constexpr char IDENTICAL[] =
+    QT_TRANSLATE_NOOP("SendCheck", "The receiver holds exactly the image that was sent.");
 // "The receiver holds an image that differs from the one sent in 1 byte:" and one line
 // per byte, at most `shown` of them, then how many more.
 QString DifferenceText(const std::vector<DifferingByte>& differences, std::size_t shown = 10);

@@ -8,6 +8,7 @@
 #include "views/lists/CompareDialog.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -25,10 +26,14 @@ namespace vormante {
 
 namespace {
 QString Text(const char* text) {
-    return QString::fromLatin1(text);
+    return QCoreApplication::translate("TransferProtocol", text);
 }
 
-const QString BIN_FILTER = QStringLiteral("BIN data(*.bin)|*.bin");
+QString BinFilter() {
+    //: the file type in file dialogs
+    return QCoreApplication::translate("vormante::TransferDialog", "BIN data") +
+           QStringLiteral("(*.bin)|*.bin");
+}
 
 template <typename Widget> Widget* Named(Widget* widget, const char* name, int id) {
     widget->setObjectName(QLatin1String(name));
@@ -40,7 +45,8 @@ TransferDialog::PortMemory& Memory() {
     return memory;
 }
 
-const char CHECK_CAPTION[] = "Check what the receiver now holds";
+const char CHECK_CAPTION[] =
+    QT_TRANSLATE_NOOP("vormante::TransferDialog", "Check what the receiver now holds");
 } // namespace
 
 void TransferDialog::SetPortMemory(PortMemory memory) {
@@ -79,7 +85,7 @@ TransferDialog::~TransferDialog() {
 }
 
 void TransferDialog::BuildControls(TransferDirection direction, const QString& fileName) {
-    auto* portLabel = new QLabel(QStringLiteral("Port:"), this);
+    auto* portLabel = new QLabel(/*: the serial port */ tr("Port:"), this);
     portList = Named(new QComboBox(this), "portComboBox", IDC_PORT);
     // A device path can be typed in (a USB adapter, a pseudo-terminal); it is
     // used as typed and not added to the list.
@@ -88,9 +94,12 @@ void TransferDialog::BuildControls(TransferDirection direction, const QString& f
     portList->setMinimumContentsLength(12);
     portLabel->setBuddy(portList);
 
-    startButton = Named(new QPushButton(QStringLiteral("Start"), this), "startButton", IDC_START);
-    stopButton = Named(new QPushButton(QStringLiteral("Stop"), this), "stopButton", IDC_STOP);
-    exitButton = Named(new QPushButton(QStringLiteral("Exit"), this), "exitButton", IDC_EXIT);
+    //: a button: starts listening for the receiver
+    startButton = Named(new QPushButton(tr("Start"), this), "startButton", IDC_START);
+    //: a button: stops listening
+    stopButton = Named(new QPushButton(tr("Stop"), this), "stopButton", IDC_STOP);
+    //: a button: closes the window
+    exitButton = Named(new QPushButton(tr("Exit"), this), "exitButton", IDC_EXIT);
     startButton->setDefault(true);
     stopButton->setAutoDefault(false);
     exitButton->setAutoDefault(false);
@@ -108,7 +117,7 @@ void TransferDialog::BuildControls(TransferDirection direction, const QString& f
     hintLine->setWordWrap(true);
     hintLine->hide();
 
-    fileLabel = Named(new QLabel(QStringLiteral("File:"), this), "fileLabel", IDC_FILE_LABEL);
+    fileLabel = Named(new QLabel(tr("File:"), this), "fileLabel", IDC_FILE_LABEL);
     fileLine = Named(new QLabel(QDir::toNativeSeparators(fileName), this), "fileNameLabel", IDC_FILE_NAME);
     fileLine->setTextInteractionFlags(Qt::TextSelectableByMouse);
     fileLine->setToolTip(fileLine->text());
@@ -210,8 +219,7 @@ void TransferDialog::ShowMessage(const QString& text) {
 
 QString TransferDialog::AskSaveFileName() {
     for (;;) {
-        const QString chosen =
-            FileDialog::getSaveFileName(this, QStringLiteral("Save As"), QString(), BIN_FILTER);
+        const QString chosen = FileDialog::getSaveFileName(this, tr("Save As"), QString(), BinFilter());
         if (chosen.isEmpty())
             return chosen;
         // The dialog asked about the name as typed; ask again when ".bin" is
@@ -219,8 +227,9 @@ QString TransferDialog::AskSaveFileName() {
         const QString target = ReceivedFileName(chosen);
         if (target == chosen || !QFileInfo::exists(target))
             return chosen;
-        const QString question = QStringLiteral("%1 already exists.\nDo you want to replace it?")
-                                     .arg(QDir::toNativeSeparators(target));
+        //: %1 is the path
+        const QString question =
+            tr("%1 already exists.\nDo you want to replace it?").arg(QDir::toNativeSeparators(target));
         if (MessageBox::askYesNo(this, windowTitle(), question))
             return chosen;
     }
@@ -235,10 +244,9 @@ void TransferDialog::SendComplete(const QByteArray& image, const QString& messag
     archiving::Keep(ArchiveKind::Sent, image, QFileInfo(transferEngine.fileName()).absoluteFilePath(),
                     transferEngine.portName());
     sentImage_ = image;
-    const auto answer = MessageBox::ask(
-        this, QStringLiteral("VORMANTE"), message, QString(),
-        {{QMessageBox::Ok, QStringLiteral("OK")}, {QMessageBox::Yes, QLatin1String(CHECK_CAPTION)}},
-        QMessageBox::Ok, QMessageBox::NoIcon);
+    const auto answer = MessageBox::ask(this, QStringLiteral("VORMANTE"), message, QString(),
+                                        {{QMessageBox::Ok, tr("OK")}, {QMessageBox::Yes, tr(CHECK_CAPTION)}},
+                                        QMessageBox::Ok, QMessageBox::NoIcon);
     checkRequested_ = answer == QMessageBox::Yes;
 }
 
@@ -254,19 +262,19 @@ void TransferDialog::ShowCheckResult(const QByteArray& held) {
     const std::vector<DifferingByte> differences = DifferingBytes(expected_, held);
     if (differences.empty()) {
         checkOutcome_ = CheckOutcome::Identical;
-        MessageBox::information(this, QLatin1String(sendcheck::IDENTICAL));
+        MessageBox::information(this, QCoreApplication::translate("SendCheck", sendcheck::IDENTICAL));
         return;
     }
     checkOutcome_ = CheckOutcome::Different;
     const auto sent = LoadedImage(expected_);
     const auto holds = LoadedImage(held);
-    CompareDialog compare(*sent, *holds, expectedName_, QStringLiteral("the receiver's image"), this);
-    compare.setWindowTitle(QLatin1String(CHECK_CAPTION));
+    CompareDialog compare(*sent, *holds, expectedName_, tr("the receiver's image"), this);
+    compare.setWindowTitle(tr(CHECK_CAPTION));
     compare.differencesTree()->expandAll();
     compare.summaryLabel()->setText(
         sendcheck::DifferenceText(differences) + QStringLiteral("\n\n") +
         (compare.difference().empty()
-             ? QStringLiteral("The channel lists do not differ: the bytes above lie outside what they show.")
+             ? tr("The channel lists do not differ: the bytes above lie outside what they show.")
              : compare.summaryLabel()->text()));
     compare.exec();
 }
@@ -279,27 +287,27 @@ bool TransferDialog::ConfirmSendingProblems(QWidget* parent, const QByteArray& i
     QStringList details;
     for (const ConsistencyProblem& problem : problems)
         details.append(QString::fromStdString(problem.message));
-    const QString question =
-        QStringLiteral("The image has %1 %2 that the receiver may not handle. Send it anyway?")
-            .arg(problems.size())
-            .arg(problems.size() == 1 ? QStringLiteral("problem") : QStringLiteral("problems"));
+    QString question = tr("The image has 1 problem that the receiver may not handle. Send it anyway?");
+    if (problems.size() != 1)
+        //: %1 is the number of problems (more than one)
+        question = tr("The image has %1 problems that the receiver may not handle. Send it anyway?")
+                       .arg(problems.size());
     return MessageBox::ask(parent, Text(transfertext::SEND_CAPTION), question,
                            details.join(QLatin1Char('\n')),
-                           {{QMessageBox::Yes, QStringLiteral("Send anyway")},
-                            {QMessageBox::Cancel, QStringLiteral("Cancel")}},
+                           {{QMessageBox::Yes, tr("Send anyway")}, {QMessageBox::Cancel, tr("Cancel")}},
                            QMessageBox::Cancel, QMessageBox::Warning) == QMessageBox::Yes;
 }
 
 TransferDialog::CheckOutcome TransferDialog::RunCheck(QWidget* parent, const QByteArray& sent,
                                                       const QString& sentName, const QString& portName) {
     TransferDialog dialog(TransferDirection::Receive, QString(), parent);
-    dialog.setWindowTitle(QLatin1String(CHECK_CAPTION));
+    dialog.setWindowTitle(tr(CHECK_CAPTION));
     dialog.expected_ = sent;
     dialog.expectedName_ = sentName;
     dialog.instructionLine->setText(
-        QStringLiteral(
-            "Start sending on the receiver now. The image it holds comes back here, is kept in the "
-            "archive and is compared byte for byte with %1.")
+        //: %1 is the file name of the image sent
+        tr("Start sending on the receiver now. The image it holds comes back here, is kept in the "
+           "archive and is compared byte for byte with %1.")
             .arg(sentName));
     dialog.instructionLine->show();
     dialog.SelectPort(portName);
@@ -314,7 +322,7 @@ void TransferDialog::EndWindow(bool accepted) {
 }
 
 bool TransferDialog::RunSend(QWidget* parent, const QString& startPath) {
-    const QString path = FileDialog::getOpenFileName(parent, QStringLiteral("Open"), startPath, BIN_FILTER);
+    const QString path = FileDialog::getOpenFileName(parent, tr("Open"), startPath, BinFilter());
     if (path.isEmpty())
         return false;
     // Only a whole image goes to the receiver: anything else would overwrite

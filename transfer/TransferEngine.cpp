@@ -3,6 +3,7 @@
 #include "model/ConsistencyCheck.h"
 #include "model/ImageFile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 
@@ -15,13 +16,8 @@ namespace vormante {
 
 namespace {
 QString Text(const char* text) {
-    return QString::fromLatin1(text);
+    return QCoreApplication::translate("TransferProtocol", text);
 }
-
-const char DISCARD_QUESTION[] = "The received data have not been saved.\nDo you want to discard them?";
-const char HANDSHAKE_HINT[] =
-    "No handshake from the receiver yet: it must be in its update mode, and the cable "
-    "must be connected.";
 } // namespace
 
 TransferEngine::TransferEngine(TransferDirection direction, const QString& fileName,
@@ -140,7 +136,8 @@ void TransferEngine::OnHandshakeWait() {
     if (currentState != State::Listening || hintShown)
         return;
     hintShown = true;
-    view.SetHint(Text(HANDSHAKE_HINT));
+    view.SetHint(tr("No handshake from the receiver yet: it must be in its update mode, and the cable "
+                    "must be connected."));
 }
 
 void TransferEngine::OnSilence() {
@@ -159,10 +156,15 @@ void TransferEngine::EndSilentTransfer() {
     channel.Stop();
     BackToClosed();
     const auto seconds = std::max<long long>(1, (silenceLimit.count() + 999) / 1000);
-    view.ShowMessage(QStringLiteral("The receiver stopped answering: nothing arrived from it for %1 %2.\n"
-                                    "The transfer has been stopped.")
-                         .arg(seconds)
-                         .arg(seconds == 1 ? QStringLiteral("second") : QStringLiteral("seconds")));
+    if (seconds == 1) {
+        view.ShowMessage(tr("The receiver stopped answering: nothing arrived from it for 1 second.\n"
+                            "The transfer has been stopped."));
+        return;
+    }
+    //: %1 is the number of seconds (more than one)
+    view.ShowMessage(tr("The receiver stopped answering: nothing arrived from it for %1 seconds.\n"
+                        "The transfer has been stopped.")
+                         .arg(seconds));
 }
 
 void TransferEngine::BackToClosed() {
@@ -327,11 +329,13 @@ std::size_t CountProblems(const QByteArray& image) {
 } // namespace
 
 QString TransferEngine::ReceivedProblemsText(std::size_t problems) {
-    return QStringLiteral(
-               "The received image has %1 %2 (broken chains, wrong counts or channel numbers). "
-               "It was saved as the receiver holds it; opening it in the editor lists the problems.")
-        .arg(problems)
-        .arg(problems == 1 ? QStringLiteral("problem") : QStringLiteral("problems"));
+    if (problems == 1)
+        return tr("The received image has 1 problem (broken chains, wrong counts or channel numbers). "
+                  "It was saved as the receiver holds it; opening it in the editor lists the problems.");
+    //: %1 is the number of problems (more than one)
+    return tr("The received image has %1 problems (broken chains, wrong counts or channel numbers). "
+              "It was saved as the receiver holds it; opening it in the editor lists the problems.")
+        .arg(problems);
 }
 
 void TransferEngine::FinishReceive() {
@@ -347,7 +351,8 @@ void TransferEngine::FinishReceive() {
     for (;;) {
         const QString chosen = view.AskSaveFileName();
         if (chosen.isEmpty()) {
-            if (view.ConfirmDiscard(Text(DISCARD_QUESTION))) {
+            if (view.ConfirmDiscard(
+                    tr("The received data have not been saved.\nDo you want to discard them?"))) {
                 channel.Stop();
                 view.EndWindow(false);
                 return;
@@ -358,7 +363,7 @@ void TransferEngine::FinishReceive() {
         QString error;
         if (view.SaveImage(name, buffer, &error)) {
             savedName = name;
-            QString message = Text(transfertext::DOWNLOADED_SAVED_TO) + QDir::toNativeSeparators(name);
+            QString message = Text(transfertext::SAVED_TO).arg(QDir::toNativeSeparators(name));
             if (problemsReceived > 0)
                 message += QStringLiteral("\n\n") + ReceivedProblemsText(problemsReceived);
             view.ShowMessage(message);
@@ -366,8 +371,9 @@ void TransferEngine::FinishReceive() {
             view.EndWindow(true);
             return;
         }
-        view.ShowMessage(QStringLiteral("The received data could not be saved to %1:\n%2\n\n"
-                                        "Choose another name, or cancel to discard them.")
+        //: %1 is the path, %2 the system's reason
+        view.ShowMessage(tr("The received data could not be saved to %1:\n%2\n\n"
+                            "Choose another name, or cancel to discard them.")
                              .arg(QDir::toNativeSeparators(name), error));
     }
 }
@@ -396,10 +402,12 @@ void TransferEngine::HandlePortLost(const QString& reason) {
     const bool midTransfer = currentState != State::Listening;
     channel.Stop();
     BackToClosed();
-    QString text = QStringLiteral("The connection to the receiver was lost");
+    QString text = tr("The connection to the receiver was lost.");
     if (!reason.isEmpty())
-        text += QStringLiteral(" (%1)").arg(reason);
-    text += midTransfer ? QStringLiteral(".\nThe transfer has been stopped.") : QStringLiteral(".");
+        //: %1 is the system's reason
+        text = tr("The connection to the receiver was lost (%1).").arg(reason);
+    if (midTransfer)
+        text += QLatin1Char('\n') + tr("The transfer has been stopped.");
     view.ShowMessage(text);
 }
 
@@ -409,18 +417,18 @@ bool TransferEngine::LoadImageToSend(const QString& path, QByteArray* image, QSt
     // a writer for ever. One byte more than an image tells a longer file apart.
     FileReadResult read;
     if (path.isEmpty())
-        read.reason = "no file was chosen";
+        read.reason = tr("no file was chosen").toLocal8Bit().toStdString();
     else
         read = ReadFileBytes(QFile::encodeName(path).toStdString(), IMAGE_SIZE);
     if (read.notRegularFile) {
-        *message = QStringLiteral("The file %1 is not sent: it is not a regular file (a pipe, a device or a "
-                                  "folder), and a receiver image is always a plain file.")
+        *message = tr("The file %1 is not sent: it is not a regular file (a pipe, a device or a "
+                      "folder), and a receiver image is always a plain file.")
                        .arg(shown);
         return false;
     }
     if (!read.ok) {
-        *message = QStringLiteral("The file %1 can't be opened:\n%2")
-                       .arg(shown, QString::fromLocal8Bit(read.reason));
+        //: %1 is the path, %2 the system's reason
+        *message = tr("The file %1 can't be opened:\n%2").arg(shown, QString::fromLocal8Bit(read.reason));
         return false;
     }
     const QByteArray bytes(reinterpret_cast<const char*>(read.bytes.data()),
@@ -430,17 +438,16 @@ bool TransferEngine::LoadImageToSend(const QString& path, QByteArray* image, QSt
         return true;
     }
     if (bytes.size() < static_cast<qsizetype>(IMAGE_SIZE)) {
-        *message = QStringLiteral("The file %1 is not sent: it holds %2 bytes, and a receiver image is "
-                                  "exactly %3 bytes.\nPadding it would overwrite the receiver's database "
-                                  "with zeros.")
-                       .arg(shown)
-                       .arg(bytes.size())
-                       .arg(IMAGE_SIZE);
+        //: %1 is the path, %2 the file's size, %3 an image's size
+        *message = tr("The file %1 is not sent: it holds %2 bytes, and a receiver image is "
+                      "exactly %3 bytes.\nPadding it would overwrite the receiver's database "
+                      "with zeros.")
+                       .arg(shown, QString::number(bytes.size()), QString::number(IMAGE_SIZE));
     } else {
-        *message = QStringLiteral("The file %1 is not sent: it is longer than a receiver image, which is "
-                                  "exactly %2 bytes.")
-                       .arg(shown)
-                       .arg(IMAGE_SIZE);
+        //: %1 is the path, %2 an image's size
+        *message = tr("The file %1 is not sent: it is longer than a receiver image, which is "
+                      "exactly %2 bytes.")
+                       .arg(shown, QString::number(IMAGE_SIZE));
     }
     return false;
 }

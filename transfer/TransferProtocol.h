@@ -46,19 +46,32 @@ QString ReceivedFileName(const QString& chosenName);
 // ports; any other name is a device path (USB adapters, pseudo-terminals).
 QString SerialDeviceName(const QString& portName);
 
-// Texts shown to the user, exactly as the program has always shown them.
+// Texts shown to the user, exactly as the program has always shown them; shown
+// through QCoreApplication::translate("TransferProtocol", ...).
 namespace transfertext {
-inline constexpr char PORT_INVALID[] = "The selected COM is invalid or have already been opened!";
-inline constexpr char GENERIC_ERROR[] = "Error!";
-inline constexpr char SELECT_PORT[] = "Please Select Port type and press the Start button!";
-inline constexpr char WAITING[] = "Waiting for handshake signal!";
-inline constexpr char RECEIVING[] = "Data is transmitting form STB!";
-inline constexpr char SENDING[] = "Data is uploading to STB!";
-inline constexpr char WRONG_DIRECTION[] = "You have select wrong direction";
-inline constexpr char UPLOADED[] = "Data have been uploaded to STB";
-inline constexpr char DOWNLOADED_SAVED_TO[] = "Data have been DownLoaded and saved to ";
-inline constexpr char SEND_CAPTION[] = "Data from PC to IRD";
-inline constexpr char RECEIVE_CAPTION[] = "Data from IRD to PC";
+inline constexpr char PORT_INVALID[] =
+    QT_TRANSLATE_NOOP("TransferProtocol", "The selected COM is invalid or have already been opened!");
+//: follows a message about a failed transfer
+inline constexpr char GENERIC_ERROR[] = QT_TRANSLATE_NOOP("TransferProtocol", "Error!");
+inline constexpr char SELECT_PORT[] =
+    QT_TRANSLATE_NOOP("TransferProtocol", "Please Select Port type and press the Start button!");
+inline constexpr char WAITING[] = QT_TRANSLATE_NOOP("TransferProtocol", "Waiting for handshake signal!");
+//: STB: the set-top box, the receiver
+inline constexpr char RECEIVING[] = QT_TRANSLATE_NOOP("TransferProtocol", "Data is transmitting form STB!");
+inline constexpr char SENDING[] = QT_TRANSLATE_NOOP("TransferProtocol", "Data is uploading to STB!");
+//: the receiver was set to receive when the PC sends, or the other way round
+inline constexpr char WRONG_DIRECTION[] =
+    QT_TRANSLATE_NOOP("TransferProtocol", "You have select wrong direction");
+inline constexpr char UPLOADED[] = QT_TRANSLATE_NOOP("TransferProtocol", "Data have been uploaded to STB");
+inline constexpr char DOWNLOADED_SAVED_TO[] =
+    "Data have been DownLoaded and saved to "; // SAVED_TO's English start
+//: %1 is the path the received image was saved to
+inline constexpr char SAVED_TO[] =
+    QT_TRANSLATE_NOOP("TransferProtocol", "Data have been DownLoaded and saved to %1");
+//: IRD: the receiver
+inline constexpr char SEND_CAPTION[] = QT_TRANSLATE_NOOP("TransferProtocol", "Data from PC to IRD");
+//: IRD: the receiver
+inline constexpr char RECEIVE_CAPTION[] = QT_TRANSLATE_NOOP("TransferProtocol", "Data from IRD to PC");
 inline constexpr char FILE_FILTER[] = "BIN data(*.bin)";
 } // namespace transfertext
 

@@ -412,7 +412,8 @@ private Q_SLOTS:
     void refusesAFileThatIsNotAnImage() {
         QFETCH(int, size);
         QFETCH(QString, says);
-        const QString file = Path(QStringLiteral("size%1.bin").arg(size));
+        // A "%2" in the name stays in the message as it is.
+        const QString file = Path(QStringLiteral("size%1 %2.bin").arg(size));
         if (size >= 0)
             QVERIFY(WriteFile(file, ImageBytes(7, static_cast<std::size_t>(size))));
         if (size == -2)
@@ -423,6 +424,7 @@ private Q_SLOTS:
         QByteArray unused;
         QVERIFY(!TransferEngine::LoadImageToSend(file, &unused, &refusal)); // the file dialog's check
         QVERIFY2(refusal.contains(says), qPrintable(refusal));
+        QVERIFY2(refusal.contains(QDir::toNativeSeparators(file)), qPrintable(refusal));
         Rig rig(TransferDirection::Send, file);
         QVERIFY(!rig.Start());
         QVERIFY(rig.channel.openedName.isEmpty()); // the port never opened
