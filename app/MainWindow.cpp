@@ -1,6 +1,7 @@
 #include "MainWindow.h"
 
 #include "AboutDialog.h"
+#include "LanguageDialog.h"
 #include "DataCommands.h"
 #include "FileCommands.h"
 #include "Icons.h"
@@ -227,6 +228,7 @@ void MainWindow::CreateMenu() {
 
     //: a menu
     QMenu* help = menuBar()->addMenu(tr("Help"));
+    AddCommand(help, tr("Language..."), ID_HELP_LANGUAGE, &MainWindow::OnLanguage);
     AddCommand(help, tr("About"), ID_HELP_ABOUT, &MainWindow::OnAbout);
 }
 
@@ -554,6 +556,12 @@ void MainWindow::OnPortOption() {
 void MainWindow::OnAbout() {
     AboutDialog about(this);
     about.exec();
+}
+
+void MainWindow::OnLanguage() {
+    LanguageDialog dialog(settings_, this);
+    if (dialog.exec() == QDialog::Accepted)
+        dialog.StoreChoice();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

@@ -59,6 +59,7 @@ public:
         ID_FILE_EXPORT_NAMES = 32861,
         ID_EDIT_KEEP_ORDER = 32862,
         ID_FILE_ARCHIVE = 32863,
+        ID_HELP_LANGUAGE = 32864,
     };
 
     explicit MainWindow(QWidget* parent = nullptr);
@@ -103,6 +104,7 @@ public Q_SLOTS:
     void OnReceiveFromReceiver();
     void OnPortOption();
     void OnAbout();
+    void OnLanguage();
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -135,6 +135,7 @@ void TestMainWindow::menuHasTheCommandsInOrder() {
                                  "Keep this order",
                                  "Data From PC To IRD",
                                  "Data From IRD To PC",
+                                 "Language...",
                                  "About"}));
     QCOMPARE(ids, (QList<int>{32771,
                               32775,
@@ -157,6 +158,7 @@ void TestMainWindow::menuHasTheCommandsInOrder() {
                               Id::ID_EDIT_KEEP_ORDER,
                               32784,
                               32774,
+                              Id::ID_HELP_LANGUAGE,
                               32783}));
     for (int id : {Id::ID_FILE_EXPORT_TXT, Id::ID_FILE_IMPORT_TXT, Id::ID_EDIT_FIND,
                    Id::ID_FILE_ORDER_BY_NAMES, Id::ID_EDIT_KEEP_ORDER})
