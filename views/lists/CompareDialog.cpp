@@ -27,7 +27,7 @@ void AddFields(QTreeWidgetItem* parent, const std::vector<FieldDifference>& fiel
 void AddItems(QTreeWidgetItem* parent, const QString& format, const std::vector<ItemDifference>& items) {
     for (const ItemDifference& item : items) {
         auto* node = new QTreeWidgetItem(
-            parent, {format.arg(Utf8(item.item), QString::fromStdString(DiffKindName(item.kind)))});
+            parent, {format.arg(Utf8(item.item), QString::fromStdString(DiffKindShown(item.kind)))});
         AddFields(node, item.fields);
     }
 }
@@ -66,7 +66,7 @@ CompareDialog::CompareDialog(const ChannelDatabase& first, const ChannelDatabase
             //: changed).
             {tr("Satellite %1 (%2): %3")
                  .arg(Utf8(satellite.name), QString::fromStdString(FormatPosition(satellite.position)),
-                      QString::fromStdString(DiffKindName(satellite.kind)))});
+                      QString::fromStdString(DiffKindShown(satellite.kind)))});
         AddFields(group, satellite.fields);
         //: %1 is the transponder, %2 what happened to it (added, removed, changed).
         AddItems(group, tr("Transponder %1: %2"), satellite.transponders);
@@ -84,7 +84,7 @@ CompareDialog::CompareDialog(const ChannelDatabase& first, const ChannelDatabase
                                              ? tr("%1: %n byte", nullptr, static_cast<int>(part.count))
                                              //: %1 is a table of the image (satellites, channels...).
                                              : tr("%1: %n bytes", nullptr, static_cast<int>(part.count)))
-                                            .arg(Utf8(part.table))});
+                                            .arg(QString::fromStdString(PartTableShown(part.table)))});
     }
 
     saveButton_ = new QPushButton(tr("Save report..."), this);

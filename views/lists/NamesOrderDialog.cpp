@@ -171,7 +171,7 @@ void NamesOrderDialog::fillTree() {
             const MatchedNameLine& line = plan_.lines[l];
             if (line.channel < 0)
                 continue;
-            QString how = QString::fromStdString(NameMatchText(line.match));
+            QString how = QString::fromStdString(NameMatchShown(line.match));
             if (!line.candidates.empty())
                 //: %1 is how the name matched, %2 the number of channels it could be.
                 how = tr("%1, one of %2").arg(how, QString::number(line.candidates.size()));
