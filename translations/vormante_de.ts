@@ -5,12 +5,12 @@
     <name>AboutDialog</name>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Über Vormante</translation>
     </message>
     <message>
         <source>Version  Num: %1</source>
         <extracomment>%1 is the program&apos;s version number, e.g. 1.4.0</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Versionsnr.: %1</translation>
     </message>
 </context>
 <context>
@@ -18,219 +18,219 @@
     <message>
         <source>Time</source>
         <extracomment>Column caption: when the image was archived.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zeit</translation>
     </message>
     <message>
         <source>Kind</source>
         <extracomment>Column caption: received, sent or kept before saving.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Art</translation>
     </message>
     <message>
         <source>File or port</source>
         <extracomment>Column caption: the file saved or the serial port used.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Datei oder Port</translation>
     </message>
     <message>
         <source>Satellites</source>
         <extracomment>Column caption: the number of satellites in the image.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Satelliten</translation>
     </message>
     <message>
         <source>Transponders</source>
         <extracomment>Column caption: the number of transponders in the image.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Transponder</translation>
     </message>
     <message>
         <source>Channels</source>
         <extracomment>Column caption: the number of channels in the image.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sender</translation>
     </message>
     <message>
         <source>Received</source>
         <extracomment>An archived image&apos;s kind: received from the receiver.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Empfangen</translation>
     </message>
     <message>
         <source>Sent</source>
-        <translation type="unfinished"></translation>
+        <translation>Gesendet</translation>
     </message>
     <message>
         <source>Before saving</source>
-        <translation type="unfinished"></translation>
+        <translation>Vor dem Speichern</translation>
     </message>
     <message>
         <source>%1 (damaged)</source>
         <extracomment>%1 is an archived image&apos;s kind (Received, Sent, Before saving) whose file is damaged.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (beschädigt)</translation>
     </message>
     <message>
         <source>Archive</source>
         <extracomment>The window of the images kept by the program (a noun).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Archiv</translation>
     </message>
     <message>
         <source>Open</source>
         <extracomment>A button (a verb): open the archived image.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Öffnen</translation>
     </message>
     <message>
         <source>Compare with the open image</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit dem offenen Image vergleichen</translation>
     </message>
     <message>
         <source>Restore</source>
         <extracomment>A button (a verb): put the archived image into the open document.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Wiederherstellen</translation>
     </message>
     <message>
         <source>Delete</source>
         <extracomment>A button (a verb): delete the archived image.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Löschen</translation>
     </message>
     <message>
         <source>Show in folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Im Ordner zeigen</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>Open the image as a new, unnamed document</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Image als neues, unbenanntes Dokument öffnen</translation>
     </message>
     <message>
         <source>Put the image into the open document, as one step Undo takes back</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Image in das offene Dokument übernehmen, als ein Schritt, den „Rückgängig“ zurücknimmt</translation>
     </message>
     <message>
         <source>Keep at most</source>
         <extracomment>Before a number box; &quot;images&quot; follows it: &quot;Keep at most [50] images&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Höchstens</translation>
     </message>
     <message>
         <source>images</source>
         <extracomment>After a number box: &quot;Keep at most [50] images&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Images behalten</translation>
     </message>
     <message>
         <source>Restore image of %1</source>
         <extracomment>The name of an edit step: %1 is when the image was archived.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Image vom %1 wiederherstellen</translation>
     </message>
     <message numerus="yes">
         <source>%n image in %1</source>
         <extracomment>%1 is the archive&apos;s folder.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Image in %1</numerusform>
+            <numerusform>%n Images in %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n images in %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Image in %1</numerusform>
+            <numerusform>%n Images in %1</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 cannot be read: %2.</source>
         <extracomment>%1 names the archived image, %2 says why it cannot be read.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Das Archiv kann %1 nicht lesen: %2.</translation>
     </message>
     <message>
         <source>the open image</source>
-        <translation type="unfinished"></translation>
+        <translation>das offene Image</translation>
     </message>
     <message>
         <source>The open image is already the same as %1.</source>
         <extracomment>%1 names the archived image.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Das offene Image ist bereits dasselbe wie %1.</translation>
     </message>
     <message>
         <source>Delete %1 from the archive?</source>
         <extracomment>%1 names the archived image.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Soll %1 aus dem Archiv gelöscht werden?</translation>
     </message>
     <message>
         <source>%1 could not be deleted: %2.</source>
         <extracomment>%1 names the archived image, %2 says why it could not be deleted.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Das Archiv konnte %1 nicht löschen: %2.</translation>
     </message>
     <message>
         <source>The archive holds %1 images. Keeping at most %2 removes %3 of them now: the oldest copies from before saving first, received images last. Go ahead?</source>
         <extracomment>%1 is the number of images held, %2 the new bound, %3 the number removed.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Das Archiv enthält %1 Images. Bei höchstens %2 werden jetzt %3 davon entfernt: zuerst die ältesten Kopien von vor dem Speichern, empfangene Images zuletzt. Fortfahren?</translation>
     </message>
     <message>
         <source>The bound could not be changed: %1.</source>
         <extracomment>%1 says why the number of images kept could not be changed.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Die Obergrenze konnte nicht geändert werden: %1.</translation>
     </message>
 </context>
 <context>
     <name>ArchiveKeeper</name>
     <message>
         <source>the received image</source>
-        <translation type="unfinished"></translation>
+        <translation>das empfangene Image</translation>
     </message>
     <message>
         <source>the sent image</source>
-        <translation type="unfinished"></translation>
+        <translation>das gesendete Image</translation>
     </message>
     <message>
         <source>the file content before saving</source>
-        <translation type="unfinished"></translation>
+        <translation>den Dateiinhalt vor dem Speichern</translation>
     </message>
     <message>
         <source>The archive could not keep %1: %2. Transfers and saves go on without it.</source>
         <extracomment>%1 is what was to be kept, e.g. &quot;the received image&quot;; %2 the reason</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Das Archiv konnte %1 nicht aufbewahren: %2. Übertragungen und Speichervorgänge laufen ohne das Archiv weiter.</translation>
     </message>
     <message>
         <source>The archive kept %1, but %2.</source>
         <extracomment>%1 is what was kept, e.g. &quot;the received image&quot;; %2 what went wrong</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Das Archiv hat %1 aufbewahrt, aber %2.</translation>
     </message>
     <message>
         <source>the image received on %1</source>
         <extracomment>%1 is the date and time</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>das am %1 empfangene Image</translation>
     </message>
     <message>
         <source>the image received on %1 from %2</source>
         <extracomment>%1 is the date and time, %2 the serial port</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>das am %1 von %2 empfangene Image</translation>
     </message>
     <message>
         <source>the image sent on %1</source>
         <extracomment>%1 is the date and time</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>das am %1 gesendete Image</translation>
     </message>
     <message>
         <source>the image sent on %1 to %2</source>
         <extracomment>%1 is the date and time, %2 the file sent</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>das am %1 gesendete Image (%2)</translation>
     </message>
     <message>
         <source>the copy from before saving on %1</source>
         <extracomment>%1 is the date and time</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>die vor dem Speichern am %1 angelegte Kopie</translation>
     </message>
     <message>
         <source>the copy from before saving on %1 (%2)</source>
         <extracomment>%1 is the date and time, %2 the file&apos;s name</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>die vor dem Speichern am %1 angelegte Kopie (%2)</translation>
     </message>
     <message>
         <source>The archive keeps at most %1 images: %2 was removed.</source>
         <extracomment>%1 is the archive&apos;s bound, %2 the image removed, e.g. &quot;the image sent on ...&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Das Archiv behält höchstens %1 Images: %2 wurde entfernt.</translation>
     </message>
     <message>
         <source>The archive keeps at most %1 images: %2 images were removed, the newest of them %3.</source>
         <extracomment>%1 is the archive&apos;s bound, %2 how many were removed, %3 the newest of them, e.g. &quot;the image sent on ...&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Das Archiv behält höchstens %1 Images: %2 Images wurden entfernt, das neueste davon ist %3.</translation>
     </message>
 </context>
 <context>
@@ -238,169 +238,169 @@
     <message numerus="yes">
         <source>%n channel</source>
         <extracomment>A number of channels in the name of an edit step, for example &quot;Move 3 channels to top&quot;.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Sender</numerusform>
+            <numerusform>%n Sender</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n channels</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Sender</numerusform>
+            <numerusform>%n Sender</numerusform>
         </translation>
     </message>
     <message>
         <source>Del Channel</source>
         <extracomment>The title of the question before channels are deleted.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sender löschen</translation>
     </message>
     <message numerus="yes">
         <source>Delete %n channels?</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Sender löschen?</numerusform>
+            <numerusform>%n Sender löschen?</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Delete %n channels</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Sender löschen</numerusform>
+            <numerusform>%n Sender löschen</numerusform>
         </translation>
     </message>
     <message>
         <source>The channels have changed; nothing was deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Sender haben sich geändert; nichts wurde gelöscht.</translation>
     </message>
     <message>
         <source>Move %1 to %2</source>
         <extracomment>The name of an edit step: %1 is a channel&apos;s name or a number of channels, %2 the new channel number.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 auf %2 verschieben</translation>
     </message>
     <message>
         <source>Move %1 to top</source>
         <extracomment>The name of an edit step: %1 is a channel&apos;s name or a number of channels.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 an den Anfang verschieben</translation>
     </message>
     <message>
         <source>Move %1 to bottom</source>
         <extracomment>The name of an edit step: %1 is a channel&apos;s name or a number of channels.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 an das Ende verschieben</translation>
     </message>
     <message>
         <source>Move %1 to one place up</source>
         <extracomment>The name of an edit step: %1 is a channel&apos;s name or a number of channels.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 um einen Platz nach oben verschieben</translation>
     </message>
     <message>
         <source>Move %1 to one place down</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 um einen Platz nach unten verschieben</translation>
     </message>
     <message>
         <source>Move %1 to before %2</source>
         <extracomment>The name of an edit step: %1 is a channel&apos;s name or a number of channels, %2 the name of the channel they now stand before.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 vor %2 verschieben</translation>
     </message>
     <message>
         <source>Lock</source>
         <extracomment>The channel flag that locks a channel behind the receiver&apos;s PIN.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sperre</translation>
     </message>
     <message>
         <source>Fav 1</source>
         <extracomment>Favourite list 1 (a channel flag).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Fav 1</translation>
     </message>
     <message>
         <source>Fav 2</source>
         <extracomment>Favourite list 2 (a channel flag).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Fav 2</translation>
     </message>
     <message>
         <source>Fav 3</source>
         <extracomment>Favourite list 3 (a channel flag).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Fav 3</translation>
     </message>
     <message>
         <source>Fav 4</source>
         <extracomment>Favourite list 4 (a channel flag).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Fav 4</translation>
     </message>
     <message>
         <source>Set %1 on %2</source>
         <extracomment>The name of an edit step: %1 is a flag (Lock, Fav 1...), %2 a channel&apos;s name or a number of channels.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 bei %2 setzen</translation>
     </message>
     <message>
         <source>Clear %1 on %2</source>
         <extracomment>The name of an edit step: %1 is a flag (Lock, Fav 1...), %2 a channel&apos;s name or a number of channels.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 bei %2 entfernen</translation>
     </message>
     <message>
         <source>Flags</source>
         <extracomment>The submenu that sets and clears the lock and favourite flags.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Markierungen</translation>
     </message>
     <message>
         <source>Set %1</source>
         <extracomment>A menu item: %1 is a flag (Lock, Fav 1...).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 setzen</translation>
     </message>
     <message>
         <source>Clear %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 entfernen</translation>
     </message>
     <message>
         <source>Keep the shown order</source>
-        <translation type="unfinished"></translation>
+        <translation>Angezeigte Reihenfolge übernehmen</translation>
     </message>
     <message>
         <source>The channels have changed; the order was not kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Sender haben sich geändert; die Reihenfolge wurde nicht übernommen.</translation>
     </message>
     <message>
         <source>Keep this order</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Reihenfolge übernehmen</translation>
     </message>
 </context>
 <context>
     <name>ChannelCommands</name>
     <message>
         <source>Add Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Sender hinzufügen</translation>
     </message>
     <message>
         <source>Add channel %1</source>
         <extracomment>The name of an edit step: %1 is the channel&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sender %1 hinzufügen</translation>
     </message>
     <message>
         <source>Prog is Full!</source>
-        <translation type="unfinished"></translation>
+        <translation>Programmspeicher voll!</translation>
     </message>
     <message>
         <source>Edit Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Sender bearbeiten</translation>
     </message>
     <message>
         <source>Edit channel %1</source>
         <extracomment>The name of an edit step: %1 is the channel&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sender %1 bearbeiten</translation>
     </message>
     <message>
         <source>The channels have changed; nothing was stored.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Sender haben sich geändert; nichts wurde gespeichert.</translation>
     </message>
     <message>
         <source>Del Channel</source>
         <extracomment>The title of the question before a channel is deleted.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sender löschen</translation>
     </message>
     <message>
         <source>Delete channel %1</source>
         <extracomment>The name of an edit step: %1 is the channel&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sender %1 löschen</translation>
     </message>
 </context>
 <context>
@@ -408,100 +408,100 @@
     <message>
         <source>The file holds %1 bytes, but a receiver database image holds exactly %2 bytes. It is not an image and was not opened.</source>
         <extracomment>%1 is the file&apos;s size in bytes, %2 the size of every image</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei umfasst %1 Bytes, ein Datenbank-Image des Receivers umfasst aber genau %2 Bytes. Sie ist kein Image und wurde nicht geöffnet.</translation>
     </message>
 </context>
 <context>
     <name>ChannelDialog</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Channel Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Sendername:</translation>
     </message>
     <message>
         <source>Video PID:</source>
         <extracomment>PID: the packet identifier of a stream in the transport stream.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Video-PID:</translation>
     </message>
     <message>
         <source>Audio PID:</source>
-        <translation type="unfinished"></translation>
+        <translation>Audio-PID:</translation>
     </message>
     <message>
         <source>PCR PID:</source>
         <extracomment>PCR: the programme clock reference.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>PCR-PID:</translation>
     </message>
     <message>
         <source>TTxt PID:</source>
         <extracomment>TTxt: teletext.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>VT-PID:</translation>
     </message>
     <message>
         <source>Satellite:</source>
-        <translation type="unfinished"></translation>
+        <translation>Satellit:</translation>
     </message>
     <message>
         <source>TransponderID:</source>
-        <translation type="unfinished"></translation>
+        <translation>Transponder-ID:</translation>
     </message>
     <message>
         <source>Lock:</source>
         <extracomment>The channel flag that locks a channel behind the receiver&apos;s PIN.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sperre:</translation>
     </message>
     <message>
         <source>Fav 1:</source>
         <extracomment>Favourite list 1 (a channel flag).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Fav 1:</translation>
     </message>
     <message>
         <source>Fav 2:</source>
         <extracomment>Favourite list 2 (a channel flag).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Fav 2:</translation>
     </message>
     <message>
         <source>Fav 3:</source>
         <extracomment>Favourite list 3 (a channel flag).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Fav 3:</translation>
     </message>
     <message>
         <source>Fav 4:</source>
         <extracomment>Favourite list 4 (a channel flag).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Fav 4:</translation>
     </message>
     <message>
         <source>Scrambled</source>
         <extracomment>The channel flag of an encrypted channel.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Verschlüsselt</translation>
     </message>
     <message>
         <source>Video PID</source>
-        <translation type="unfinished"></translation>
+        <translation>Video-PID</translation>
     </message>
     <message>
         <source>Audio PID</source>
-        <translation type="unfinished"></translation>
+        <translation>Audio-PID</translation>
     </message>
     <message>
         <source>PCR PID</source>
-        <translation type="unfinished"></translation>
+        <translation>PCR-PID</translation>
     </message>
     <message>
         <source>TTxt PID</source>
         <extracomment>TTxt: teletext.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>VT-PID</translation>
     </message>
     <message>
         <source>Channel Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Sendername</translation>
     </message>
 </context>
 <context>
@@ -509,75 +509,75 @@
     <message>
         <source>line %1: %2</source>
         <extracomment>%1 is a line number of the list, %2 what is wrong there</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1: %2</translation>
     </message>
     <message>
         <source>a quoted field is not closed</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Feld in Anführungszeichen wird nicht geschlossen</translation>
     </message>
     <message>
         <source>text follows the closing quote of field %1</source>
         <extracomment>%1 is the field&apos;s number in its row</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>auf das schließende Anführungszeichen von Feld %1 folgt Text</translation>
     </message>
     <message>
         <source>more than %1 fields hold text; a channel list has %2 columns</source>
-        <translation type="unfinished"></translation>
+        <translation>mehr als %1 Felder enthalten Text; eine Senderliste hat %2 Spalten</translation>
     </message>
     <message>
         <source>%1 %2 is not a satellite position like 19.2E or 5.0W</source>
         <extracomment>%1 is a column header of the list (not translated), %2 the quoted field</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 ist keine Satellitenposition wie 19.2E oder 5.0W</translation>
     </message>
     <message>
         <source>%1 %2 is not TV or Radio</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 ist weder TV noch Radio</translation>
     </message>
     <message>
         <source>%1 %2 is not a channel number</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 ist keine Sendernummer</translation>
     </message>
     <message>
         <source>%1 %2 is not a frequency in MHz</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 ist keine Frequenz in MHz</translation>
     </message>
     <message>
         <source>%1 %2 is not H or V</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 ist weder H noch V</translation>
     </message>
     <message>
         <source>%1 %2 is not a symbol rate in kS/s</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 ist keine Symbolrate in kS/s</translation>
     </message>
     <message>
         <source>%1 %2 is not a PID from 0 to 16383</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 ist keine PID von 0 bis 16383</translation>
     </message>
     <message>
         <source>%1 %2 is not 1 or 0</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 ist weder 1 noch 0</translation>
     </message>
     <message>
         <source>the list is larger than %1 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>die Liste ist größer als %1 MB</translation>
     </message>
     <message>
         <source>not a channel list: the header row has no comma, semicolon or tab</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Senderliste: die Kopfzeile enthält weder Komma noch Semikolon noch Tabulator</translation>
     </message>
     <message>
         <source>not a channel list: the header row has no &quot;%1&quot; column</source>
         <extracomment>%1 is a column header of the list (not translated)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>keine Senderliste: die Kopfzeile hat keine Spalte „%1“</translation>
     </message>
     <message>
         <source>the list has more than %1 rows; an image holds at most %2 channels</source>
-        <translation type="unfinished"></translation>
+        <translation>die Liste hat mehr als %1 Zeilen; ein Image fasst höchstens %2 Sender</translation>
     </message>
     <message>
         <source>%1 fields where the header has %2</source>
         <extracomment>%1 is the row&apos;s number of fields, %2 the header&apos;s</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 Felder, wo die Kopfzeile %2 hat</translation>
     </message>
 </context>
 <context>
@@ -585,126 +585,126 @@
     <message>
         <source>a..Z</source>
         <extracomment>Sort by name, A to Z.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>a..Z</translation>
     </message>
     <message>
         <source>Z..a</source>
         <extracomment>Sort by name, Z to A.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Z..a</translation>
     </message>
     <message>
         <source>Scr up</source>
         <extracomment>Sort the scrambled (encrypted) channels first.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Verschlüsselte zuerst</translation>
     </message>
     <message>
         <source>Scr down</source>
         <extracomment>Sort the scrambled (encrypted) channels last.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Verschlüsselte zuletzt</translation>
     </message>
     <message>
         <source>Freq up</source>
         <extracomment>Sort by frequency, lowest first.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Frequenz aufsteigend</translation>
     </message>
     <message>
         <source>Freq down</source>
         <extracomment>Sort by frequency, highest first.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Frequenz absteigend</translation>
     </message>
     <message>
         <source>	 Do you want to del channel [%1]?		</source>
         <extracomment>%1 is the channel&apos;s name; keep the tabs.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>	 Möchten Sie den Sender [%1] löschen?		</translation>
     </message>
     <message>
         <source>Select Satellite:</source>
-        <translation type="unfinished"></translation>
+        <translation>Satellit wählen:</translation>
     </message>
     <message>
         <source>TV</source>
         <extracomment>Show the TV channels (a choice beside Radio).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>TV</translation>
     </message>
     <message>
         <source>Radio</source>
         <extracomment>Show the radio channels (a choice beside TV).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Radio</translation>
     </message>
     <message>
         <source>TV No:</source>
         <extracomment>The number of TV channels follows.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>TV-Anzahl:</translation>
     </message>
     <message>
         <source>Radio No:</source>
         <extracomment>The number of radio channels follows.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Radio-Anzahl:</translation>
     </message>
     <message>
         <source>Total No:</source>
         <extracomment>The number of all channels follows.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Gesamt:</translation>
     </message>
     <message>
         <source>Add Channel...</source>
-        <translation type="unfinished"></translation>
+        <translation>Sender hinzufügen...</translation>
     </message>
     <message>
         <source>Edit Channel...</source>
-        <translation type="unfinished"></translation>
+        <translation>Sender bearbeiten...</translation>
     </message>
     <message>
         <source>Del Channel</source>
         <extracomment>Delete the channel (a menu item).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sender löschen</translation>
     </message>
     <message>
         <source>Sort</source>
         <extracomment>A submenu: the ways to sort the channels.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sortieren</translation>
     </message>
     <message>
         <source>Move</source>
         <extracomment>A menu item (a verb): move the channel to a number typed in.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Verschieben</translation>
     </message>
     <message>
         <source>Move to top</source>
-        <translation type="unfinished"></translation>
+        <translation>An den Anfang</translation>
     </message>
     <message>
         <source>Move to bottom</source>
-        <translation type="unfinished"></translation>
+        <translation>An das Ende</translation>
     </message>
     <message>
         <source>Move up</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach oben</translation>
     </message>
     <message>
         <source>Move down</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach unten</translation>
     </message>
     <message>
         <source>Sort %1 on %2</source>
         <extracomment>The name of an edit step: %1 is the sort (a..Z, Freq up...), %2 the satellite.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%2 sortieren (%1)</translation>
     </message>
     <message>
         <source>Error Input!</source>
-        <translation type="unfinished"></translation>
+        <translation>Eingabefehler!</translation>
     </message>
     <message>
         <source>Move %1 to %2</source>
         <extracomment>The name of an edit step: %1 is the channel&apos;s name, %2 its new number.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 auf %2 verschieben</translation>
     </message>
 </context>
 <context>
     <name>ChannelOrderPlan</name>
     <message>
         <source>channel slot %1 lies on the chains of satellite slots %2 and %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Senderplatz %1 liegt auf den Ketten der Satellitenplätze %2 und %3</translation>
     </message>
 </context>
 <context>
@@ -712,94 +712,94 @@
     <message>
         <source>Y</source>
         <extracomment>A flag column&apos;s cell: Y(es), the flag is set.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>J</translation>
     </message>
     <message>
         <source>N</source>
-        <translation type="unfinished"></translation>
+        <translation>N</translation>
     </message>
     <message>
         <source>No</source>
         <extracomment>Column caption: the channel&apos;s place in the list.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nr.</translation>
     </message>
     <message>
         <source>Channel Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Sendername</translation>
     </message>
     <message>
         <source>v pid</source>
         <extracomment>Column caption: video PID.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>V-PID</translation>
     </message>
     <message>
         <source>a pid</source>
         <extracomment>Column caption: audio PID.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>A-PID</translation>
     </message>
     <message>
         <source>pcr pid</source>
         <extracomment>Column caption: PCR (programme clock reference) PID.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>PCR-PID</translation>
     </message>
     <message>
         <source>txt pid</source>
         <extracomment>Column caption: teletext PID.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>VT-PID</translation>
     </message>
     <message>
         <source>lock</source>
         <extracomment>Column caption: the lock flag.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sperre</translation>
     </message>
     <message>
         <source>scr</source>
         <extracomment>Column caption: the scrambled (encrypted) flag.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Verschl.</translation>
     </message>
     <message>
         <source>fav 1</source>
         <extracomment>Column caption: favourite list 1.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Fav 1</translation>
     </message>
     <message>
         <source>fav 2</source>
         <extracomment>Column caption: favourite list 2.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Fav 2</translation>
     </message>
     <message>
         <source>fav 3</source>
         <extracomment>Column caption: favourite list 3.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Fav 3</translation>
     </message>
     <message>
         <source>fav 4</source>
         <extracomment>Column caption: favourite list 4.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Fav 4</translation>
     </message>
     <message>
         <source>CH No</source>
         <extracomment>Column caption: the channel number the receiver stores.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sender-Nr.</translation>
     </message>
     <message>
         <source>Sat</source>
         <extracomment>Column caption: the satellite.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sat</translation>
     </message>
     <message>
         <source>TP</source>
         <extracomment>Column caption: the transponder (frequency, symbol rate, polarization).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>TP</translation>
     </message>
     <message>
         <source>V</source>
         <extracomment>Polarization: V(ertical).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>V</translation>
     </message>
     <message>
         <source>H</source>
-        <translation type="unfinished"></translation>
+        <translation>H</translation>
     </message>
 </context>
 <context>
@@ -807,17 +807,17 @@
     <message>
         <source>unknown error</source>
         <extracomment>Stands in the error message when the cause is not known.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>unbekannter Fehler</translation>
     </message>
     <message>
         <source>Error</source>
         <extracomment>Title of the message box.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Fehler</translation>
     </message>
     <message>
         <source>The command could not be completed (%1). The image was left as it was before the command.</source>
         <extracomment>%1: why the command failed.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Der Befehl konnte nicht ausgeführt werden (%1). Das Image blieb so, wie es vor dem Befehl war.</translation>
     </message>
 </context>
 <context>
@@ -825,206 +825,206 @@
     <message>
         <source>Compare with %1</source>
         <extracomment>%1 names the other image (a file name or an archived copy).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Vergleich: %1</translation>
     </message>
     <message>
         <source>The images do not differ.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Images unterscheiden sich nicht.</translation>
     </message>
     <message>
         <source>No compared field differs, but bytes do: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keines der verglichenen Felder unterscheidet sich, wohl aber Bytes: %1.</translation>
     </message>
     <message>
         <source>From %1 to %2; &quot;added&quot; is only in %2, &quot;removed&quot; only in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 → %2; „hinzugefügt“ steht nur in %2, „entfernt“ nur in %1.</translation>
     </message>
     <message>
         <source>Satellite %1 (%2): %3</source>
         <extracomment>%1 is the satellite&apos;s name, %2 its position, %3 what happened to it (added, removed, changed).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Satellit %1 (%2): %3</translation>
     </message>
     <message>
         <source>Transponder %1: %2</source>
         <extracomment>%1 is the transponder, %2 what happened to it (added, removed, changed).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Transponder %1: %2</translation>
     </message>
     <message>
         <source>Settings: changed</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen: geändert</translation>
     </message>
     <message>
         <source>Bytes that differ</source>
-        <translation type="unfinished"></translation>
+        <translation>Abweichende Bytes</translation>
     </message>
     <message numerus="yes">
         <source>%1: %n byte</source>
         <extracomment>%1 is a table of the image (satellites, channels...).</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1: %n Byte</numerusform>
+            <numerusform>%1: %n Bytes</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1: %n bytes</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1: %n Byte</numerusform>
+            <numerusform>%1: %n Bytes</numerusform>
         </translation>
     </message>
     <message>
         <source>Save report...</source>
-        <translation type="unfinished"></translation>
+        <translation>Bericht speichern...</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>Save the comparison</source>
-        <translation type="unfinished"></translation>
+        <translation>Vergleich speichern</translation>
     </message>
     <message>
         <source>Text files (*.txt);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Textdateien (*.txt);;Alle Dateien (*)</translation>
     </message>
     <message>
         <source>The report could not be saved: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Bericht konnte nicht gespeichert werden: %1</translation>
     </message>
 </context>
 <context>
     <name>ConsistencyCheck</name>
     <message>
         <source>Satellite slot %1: the transponder chain starts at slot %2, outside the table.</source>
-        <translation type="unfinished"></translation>
+        <translation>Satellitenplatz %1: die Transponderkette beginnt bei Platz %2, außerhalb der Tabelle.</translation>
     </message>
     <message>
         <source>Satellite slot %1: the transponder chain links slot %2 to slot %3, outside the table.</source>
-        <translation type="unfinished"></translation>
+        <translation>Satellitenplatz %1: die Transponderkette verweist von Platz %2 auf Platz %3, außerhalb der Tabelle.</translation>
     </message>
     <message>
         <source>Satellite slot %1: the transponder chain comes back to slot %2 after slot %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Satellitenplatz %1: die Transponderkette kehrt nach Platz %3 zu Platz %2 zurück.</translation>
     </message>
     <message>
         <source>Satellite slot %1: the transponder chain reaches slot %2, which is on the chain of satellite slot %3 as well.</source>
-        <translation type="unfinished"></translation>
+        <translation>Satellitenplatz %1: die Transponderkette erreicht Platz %2, der auch auf der Kette von Satellitenplatz %3 liegt.</translation>
     </message>
     <message>
         <source>Satellite slot %1: the transponder chain starts at slot %2, whose previous link is %3 instead of none.</source>
-        <translation type="unfinished"></translation>
+        <translation>Satellitenplatz %1: die Transponderkette beginnt bei Platz %2, dessen Vorgänger %3 statt keiner ist.</translation>
     </message>
     <message>
         <source>Satellite slot %1: the transponder chain goes from slot %2 to slot %3, whose previous link is %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>Satellitenplatz %1: die Transponderkette führt von Platz %2 zu Platz %3, dessen Vorgänger %4 ist.</translation>
     </message>
     <message>
         <source>Satellite slot %1: the transponder chain&apos;s tail is %2, but the chain is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Satellitenplatz %1: das Ende der Transponderkette ist %2, aber die Kette ist leer.</translation>
     </message>
     <message>
         <source>Satellite slot %1: the transponder chain&apos;s tail is %2, but the chain ends at slot %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Satellitenplatz %1: das Ende der Transponderkette ist %2, aber die Kette endet bei Platz %3.</translation>
     </message>
     <message>
         <source>Satellite slot %1 counts %2 transponders, but its chain holds %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Satellitenplatz %1 zählt %2 Transponder, aber seine Kette enthält %3.</translation>
     </message>
     <message>
         <source>Satellite slot %1: the channel chain starts at slot %2, outside the table.</source>
-        <translation type="unfinished"></translation>
+        <translation>Satellitenplatz %1: die Senderkette beginnt bei Platz %2, außerhalb der Tabelle.</translation>
     </message>
     <message>
         <source>Satellite slot %1: the channel chain links slot %2 to slot %3, outside the table.</source>
-        <translation type="unfinished"></translation>
+        <translation>Satellitenplatz %1: die Senderkette verweist von Platz %2 auf Platz %3, außerhalb der Tabelle.</translation>
     </message>
     <message>
         <source>Satellite slot %1: the channel chain comes back to slot %2 after slot %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Satellitenplatz %1: die Senderkette kehrt nach Platz %3 zu Platz %2 zurück.</translation>
     </message>
     <message>
         <source>Satellite slot %1: the channel chain reaches slot %2, which is on the chain of satellite slot %3 as well.</source>
-        <translation type="unfinished"></translation>
+        <translation>Satellitenplatz %1: die Senderkette erreicht Platz %2, der auch auf der Kette von Satellitenplatz %3 liegt.</translation>
     </message>
     <message>
         <source>Satellite slot %1: the channel chain starts at slot %2, whose previous link is %3 instead of none.</source>
-        <translation type="unfinished"></translation>
+        <translation>Satellitenplatz %1: die Senderkette beginnt bei Platz %2, dessen Vorgänger %3 statt keiner ist.</translation>
     </message>
     <message>
         <source>Satellite slot %1: the channel chain goes from slot %2 to slot %3, whose previous link is %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>Satellitenplatz %1: die Senderkette führt von Platz %2 zu Platz %3, dessen Vorgänger %4 ist.</translation>
     </message>
     <message>
         <source>Satellite slot %1: the channel chain&apos;s tail is %2, but the chain is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Satellitenplatz %1: das Ende der Senderkette ist %2, aber die Kette ist leer.</translation>
     </message>
     <message>
         <source>Satellite slot %1: the channel chain&apos;s tail is %2, but the chain ends at slot %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Satellitenplatz %1: das Ende der Senderkette ist %2, aber die Kette endet bei Platz %3.</translation>
     </message>
     <message>
         <source>Satellite slot %1 counts %2 channels, but its chain holds %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Satellitenplatz %1 zählt %2 Sender, aber seine Kette enthält %3.</translation>
     </message>
     <message>
         <source>The satellite count is %1, but %2 satellite slots are in use.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Satellitenanzahl ist %1, aber %2 Satellitenplätze sind belegt.</translation>
     </message>
     <message>
         <source>Satellite slot %1: transponder slot %2 is on the chain but free.</source>
-        <translation type="unfinished"></translation>
+        <translation>Satellitenplatz %1: Transponderplatz %2 liegt auf der Kette, ist aber frei.</translation>
     </message>
     <message>
         <source>Satellite slot %1: transponder slot %2 is on the chain but names satellite slot %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Satellitenplatz %1: Transponderplatz %2 liegt auf der Kette, nennt aber Satellitenplatz %3.</translation>
     </message>
     <message>
         <source>Satellite slot %1 holds channels, but its state is %2 instead of 1, so they are never renumbered.</source>
-        <translation type="unfinished"></translation>
+        <translation>Satellitenplatz %1 enthält Sender, aber sein Status ist %2 statt 1, daher werden sie nie neu nummeriert.</translation>
     </message>
     <message>
         <source>Satellite slot %1: channel slot %2 has service type %3, but its video PID makes it radio (2).</source>
         <extracomment>%1 satellite slot, %2 channel slot, %3 the stored service type</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Satellitenplatz %1: Senderplatz %2 hat den Diensttyp %3, aber seine Video-PID macht ihn zu Radio (2).</translation>
     </message>
     <message>
         <source>Satellite slot %1: channel slot %2 has service type %3, but its video PID makes it TV (1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Satellitenplatz %1: Senderplatz %2 hat den Diensttyp %3, aber seine Video-PID macht ihn zu TV (1).</translation>
     </message>
     <message>
         <source>Satellite slot %1: channel slot %2 has number %3, but its place among the radio channels makes it %4.</source>
         <extracomment>%1 satellite slot, %2 channel slot, %3 the stored number, %4 the number it should have</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Satellitenplatz %1: Senderplatz %2 hat die Nummer %3, aber sein Platz unter den Radiosendern ergibt %4.</translation>
     </message>
     <message>
         <source>Satellite slot %1: channel slot %2 has number %3, but its place among the TV channels makes it %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>Satellitenplatz %1: Senderplatz %2 hat die Nummer %3, aber sein Platz unter den TV-Sendern ergibt %4.</translation>
     </message>
     <message>
         <source>Satellite slot %1: channel slot %2 is on the chain but free.</source>
-        <translation type="unfinished"></translation>
+        <translation>Satellitenplatz %1: Senderplatz %2 liegt auf der Kette, ist aber frei.</translation>
     </message>
     <message>
         <source>Satellite slot %1: channel slot %2 names transponder %3, which is no transponder slot.</source>
         <extracomment>%3 is the stored transponder number, which names no slot</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Satellitenplatz %1: Senderplatz %2 nennt Transponder %3, der kein Transponderplatz ist.</translation>
     </message>
     <message>
         <source>Satellite slot %1: channel slot %2 names transponder slot %3, which is free.</source>
-        <translation type="unfinished"></translation>
+        <translation>Satellitenplatz %1: Senderplatz %2 nennt Transponderplatz %3, der frei ist.</translation>
     </message>
     <message>
         <source>Satellite slot %1: channel slot %2 names transponder slot %3 of satellite slot %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>Satellitenplatz %1: Senderplatz %2 nennt Transponderplatz %3 von Satellitenplatz %4.</translation>
     </message>
     <message>
         <source>Transponder slot %1 is in use, but no satellite&apos;s chain reaches it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Transponderplatz %1 ist belegt, aber keine Satellitenkette erreicht ihn.</translation>
     </message>
     <message>
         <source>Channel slot %1 is in use, but no satellite&apos;s chain reaches it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Senderplatz %1 ist belegt, aber keine Satellitenkette erreicht ihn.</translation>
     </message>
 </context>
 <context>
@@ -1034,39 +1034,41 @@
 
 Otherwise the receiver gets the file as it was last saved.</source>
         <extracomment>%1 is the file name, or &quot;The image&quot; when it has none</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 hat ungespeicherte Änderungen. Vor dem Senden speichern?
+
+Andernfalls erhält der Receiver die Datei im zuletzt gespeicherten Stand.</translation>
     </message>
     <message>
         <source>Open the received image %1 in the editor?</source>
         <extracomment>%1 is the path of the file the received image was saved to</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Das empfangene Image %1 im Editor öffnen?</translation>
     </message>
     <message>
         <source>Data From PC To IRD</source>
-        <translation type="unfinished"></translation>
+        <translation>Daten vom PC zum IRD</translation>
     </message>
     <message>
         <source>The image</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Image</translation>
     </message>
     <message>
         <source>the received image</source>
-        <translation type="unfinished"></translation>
+        <translation>das empfangene Image</translation>
     </message>
     <message>
         <source>Data From IRD To PC</source>
-        <translation type="unfinished"></translation>
+        <translation>Daten vom IRD zum PC</translation>
     </message>
 </context>
 <context>
     <name>DialogLayout</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
@@ -1074,46 +1076,46 @@ Otherwise the receiver gets the file as it was last saved.</source>
     <message>
         <source>%1 MHz</source>
         <extracomment>%1 is the transponder&apos;s frequency.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 MHz</translation>
     </message>
     <message>
         <source>no transponder</source>
         <extracomment>Said of a channel whose transponder is missing.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>kein Transponder</translation>
     </message>
     <message>
         <source>Radio</source>
         <extracomment>A channel&apos;s kind, before its number: &quot;Radio 3 Bayern 1&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Radio</translation>
     </message>
     <message>
         <source>TV</source>
-        <translation type="unfinished"></translation>
+        <translation>TV</translation>
     </message>
     <message>
         <source>Find duplicates</source>
-        <translation type="unfinished"></translation>
+        <translation>Duplikate suchen</translation>
     </message>
     <message>
         <source>Delete selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Auswahl löschen</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>No channel is stored twice.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Sender ist doppelt gespeichert.</translation>
     </message>
     <message>
         <source>Stored more than once: %1. Selected for deletion: %2.</source>
         <extracomment>%1 is a number of services (&quot;3 services&quot;), %2 a number of channels.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Mehrfach gespeichert: %1. Zum Löschen ausgewählt: %2.</translation>
     </message>
     <message>
         <source>The image is damaged: %1, so nothing can be deleted; the consistency check lists its problems.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Image ist beschädigt: %1, daher kann nichts gelöscht werden; die Konsistenzprüfung listet seine Probleme auf.</translation>
     </message>
 </context>
 <context>
@@ -1121,156 +1123,166 @@ Otherwise the receiver gets the file as it was last saved.</source>
     <message>
         <source>Open</source>
         <extracomment>a dialog title</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Öffnen</translation>
     </message>
     <message>
         <source>Warning</source>
-        <translation type="unfinished"></translation>
+        <translation>Warnung</translation>
     </message>
     <message>
         <source>%1 could not be read: %2</source>
         <extracomment>%1 is the path, %2 the system&apos;s reason</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 konnte nicht gelesen werden: %2</translation>
     </message>
     <message>
         <source>The backup file %1 could not be written: %2.
 
 Replace %3 without a backup?</source>
         <extracomment>%1 is the backup file, %2 the system&apos;s reason, %3 the file to be replaced</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Die Sicherungsdatei %1 konnte nicht geschrieben werden: %2.
+
+%3 ohne Sicherung ersetzen?</translation>
     </message>
     <message>
         <source>The backup file %1 could not be written: %2.
 
 Nothing was saved; the changes are still open in the editor.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Sicherungsdatei %1 konnte nicht geschrieben werden: %2.
+
+Es wurde nichts gespeichert; die Änderungen sind im Editor weiterhin offen.</translation>
     </message>
     <message>
         <source>%1 could not be written: %2.
 
 The file may be incomplete; its previous content is in the backup file. The changes are still open in the editor.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 konnte nicht geschrieben werden: %2.
+
+Die Datei ist möglicherweise unvollständig; ihr vorheriger Inhalt steht in der Sicherungsdatei. Die Änderungen sind im Editor weiterhin offen.</translation>
     </message>
     <message>
         <source>%1 could not be written: %2.
 
 The file keeps its previous content; the changes are still open in the editor.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 konnte nicht geschrieben werden: %2.
+
+Die Datei behält ihren vorherigen Inhalt; die Änderungen sind im Editor weiterhin offen.</translation>
     </message>
     <message>
         <source>Save As</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern unter</translation>
     </message>
     <message>
         <source>Choose another name for the changes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie einen anderen Namen für die Änderungen.</translation>
     </message>
     <message>
         <source>%1 could not be written: %2.
 
 The changes are still open in the editor.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 konnte nicht geschrieben werden: %2.
+
+Die Änderungen sind im Editor weiterhin offen.</translation>
     </message>
     <message>
         <source>Unsaved changes in the image, which has no file yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungespeicherte Änderungen im Image, das noch keine Datei hat.</translation>
     </message>
     <message>
         <source>Unsaved changes in %1.</source>
         <extracomment>%1 is the file name</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ungespeicherte Änderungen in %1.</translation>
     </message>
     <message>
         <source>%1 now holds %2.</source>
         <extracomment>%1 is the file name, %2 what it holds now, e.g. &quot;the received image&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 enthält jetzt %2.</translation>
     </message>
     <message>
         <source>Save asks for another name for them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Beim Speichern wird nach einem anderen Namen gefragt.</translation>
     </message>
     <message>
         <source>Data has been changed,do you want to change!</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Daten wurden geändert. Möchten Sie die Änderungen speichern?</translation>
     </message>
     <message>
         <source>File open error!</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler beim Öffnen der Datei!</translation>
     </message>
     <message>
         <source>BIN data</source>
         <extracomment>the file type in file dialogs</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>BIN-Daten</translation>
     </message>
 </context>
 <context>
     <name>FindChannelDialog</name>
     <message>
         <source>Find Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Sender suchen</translation>
     </message>
     <message>
         <source>Name, channel number or PID</source>
-        <translation type="unfinished"></translation>
+        <translation>Name, Sendernummer oder PID</translation>
     </message>
     <message>
         <source>TV</source>
         <extracomment>A channel&apos;s kind (beside Radio).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>TV</translation>
     </message>
     <message>
         <source>Radio</source>
         <extracomment>A channel&apos;s kind (beside TV).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Radio</translation>
     </message>
     <message>
         <source>Type a name, a channel number or a PID.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie einen Namen, eine Sendernummer oder eine PID ein.</translation>
     </message>
     <message>
         <source>No channel found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Sender gefunden.</translation>
     </message>
     <message>
         <source>1 channel found.</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Sender gefunden.</translation>
     </message>
     <message>
         <source>Satellite</source>
-        <translation type="unfinished"></translation>
+        <translation>Satellit</translation>
     </message>
     <message>
         <source>Transponder</source>
-        <translation type="unfinished"></translation>
+        <translation>Transponder</translation>
     </message>
     <message>
         <source>TV/Radio</source>
         <extracomment>Column caption: whether the channel is a TV or a radio channel.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>TV/Radio</translation>
     </message>
     <message>
         <source>No</source>
         <extracomment>Column caption: the channel&apos;s number in its list.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nr.</translation>
     </message>
     <message>
         <source>Channel Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Sendername</translation>
     </message>
     <message>
         <source>V</source>
         <extracomment>Polarization: V(ertical).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>V</translation>
     </message>
     <message>
         <source>H</source>
-        <translation type="unfinished"></translation>
+        <translation>H</translation>
     </message>
     <message numerus="yes">
         <source>%n channels found.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Sender gefunden.</numerusform>
+            <numerusform>%n Sender gefunden.</numerusform>
         </translation>
     </message>
 </context>
@@ -1279,40 +1291,40 @@ The changes are still open in the editor.</source>
     <message>
         <source>The archive&apos;s index could not be repaired: %1</source>
         <extracomment>%1 is the reason</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Der Index des Archivs konnte nicht repariert werden: %1</translation>
     </message>
     <message>
         <source>it is not a whole image (%1 bytes)</source>
         <extracomment>%1 is the file&apos;s size</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>es ist kein vollständiges Image (%1 Bytes)</translation>
     </message>
     <message>
         <source>the folder %1 cannot be made</source>
         <extracomment>%1 is the folder</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>der Ordner %1 kann nicht angelegt werden</translation>
     </message>
     <message>
         <source>the archive is busy; its index lists the image later</source>
-        <translation type="unfinished"></translation>
+        <translation>das Archiv ist belegt; sein Index führt das Image später auf</translation>
     </message>
     <message>
         <source>the archive&apos;s index could not be written: %1</source>
         <extracomment>%1 is the reason</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>der Index des Archivs konnte nicht geschrieben werden: %1</translation>
     </message>
     <message>
         <source>the archive holds no image %1</source>
         <extracomment>%1 is the image&apos;s name in the archive</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>das Archiv enthält kein Image %1</translation>
     </message>
     <message>
         <source>the archived image %1 is damaged: its file %2 is not a whole image of %3 bytes</source>
         <extracomment>%1 is the image&apos;s name in the archive, %2 its file, %3 an image&apos;s size</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>das archivierte Image %1 ist beschädigt: seine Datei %2 ist kein vollständiges Image mit %3 Bytes</translation>
     </message>
     <message>
         <source>the archive is busy; try again</source>
-        <translation type="unfinished"></translation>
+        <translation>das Archiv ist belegt; versuchen Sie es erneut</translation>
     </message>
 </context>
 <context>
