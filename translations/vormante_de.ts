@@ -1331,297 +1331,297 @@ Die Änderungen sind im Editor weiterhin offen.</translation>
     <name>ImageDiff</name>
     <message>
         <source>sector headers</source>
-        <translation type="unfinished"></translation>
+        <translation>Sektorköpfe</translation>
     </message>
     <message>
         <source>%1 in the sector headers</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 in den Sektorköpfen</translation>
     </message>
     <message>
         <source>satellite table</source>
-        <translation type="unfinished"></translation>
+        <translation>Satellitentabelle</translation>
     </message>
     <message>
         <source>%1 in the satellite table</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 in der Satellitentabelle</translation>
     </message>
     <message>
         <source>transponder marks</source>
-        <translation type="unfinished"></translation>
+        <translation>Transpondermarken</translation>
     </message>
     <message>
         <source>%1 in the transponder marks</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 in den Transpondermarken</translation>
     </message>
     <message>
         <source>settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen</translation>
     </message>
     <message>
         <source>%1 in the settings</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 in den Einstellungen</translation>
     </message>
     <message>
         <source>transponder table</source>
-        <translation type="unfinished"></translation>
+        <translation>Transpondertabelle</translation>
     </message>
     <message>
         <source>%1 in the transponder table</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 in der Transpondertabelle</translation>
     </message>
     <message>
         <source>channel table</source>
-        <translation type="unfinished"></translation>
+        <translation>Sendertabelle</translation>
     </message>
     <message>
         <source>%1 in the channel table</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 in der Sendertabelle</translation>
     </message>
     <message>
         <source>unused bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>ungenutzte Bytes</translation>
     </message>
     <message>
         <source>%1 of the unused bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 der ungenutzten Bytes</translation>
     </message>
     <message>
         <source>%1 MHz %2 %3 kS/s</source>
         <extracomment>A transponder: %1 frequency, %2 polarization V or H, %3 symbol rate</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 MHz %2 %3 kS/s</translation>
     </message>
     <message>
         <source>frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>Frequenz</translation>
     </message>
     <message>
         <source>symbol rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Symbolrate</translation>
     </message>
     <message>
         <source>TV %1 %2</source>
         <extracomment>A channel: %1 its number, %2 its name</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>TV %1 %2</translation>
     </message>
     <message>
         <source>Radio %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Radio %1 %2</translation>
     </message>
     <message>
         <source>lock</source>
         <extracomment>A channel&apos;s flags in the list of differences</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sperre</translation>
     </message>
     <message>
         <source>scrambled</source>
-        <translation type="unfinished"></translation>
+        <translation>verschlüsselt</translation>
     </message>
     <message>
         <source>fav 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Fav 1</translation>
     </message>
     <message>
         <source>fav 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Fav 2</translation>
     </message>
     <message>
         <source>fav 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Fav 3</translation>
     </message>
     <message>
         <source>fav 4</source>
-        <translation type="unfinished"></translation>
+        <translation>Fav 4</translation>
     </message>
     <message>
         <source>name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name</translation>
     </message>
     <message>
         <source>number</source>
-        <translation type="unfinished"></translation>
+        <translation>Nummer</translation>
     </message>
     <message>
         <source>polarization</source>
-        <translation type="unfinished"></translation>
+        <translation>Polarisation</translation>
     </message>
     <message>
         <source>video PID</source>
-        <translation type="unfinished"></translation>
+        <translation>Video-PID</translation>
     </message>
     <message>
         <source>audio PID</source>
-        <translation type="unfinished"></translation>
+        <translation>Audio-PID</translation>
     </message>
     <message>
         <source>PCR PID</source>
-        <translation type="unfinished"></translation>
+        <translation>PCR-PID</translation>
     </message>
     <message>
         <source>teletext PID</source>
-        <translation type="unfinished"></translation>
+        <translation>Videotext-PID</translation>
     </message>
     <message>
         <source>standby</source>
         <extracomment>A receiver setting&apos;s name in the list of differences</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Standby</translation>
     </message>
     <message>
         <source>aspect ratio</source>
-        <translation type="unfinished"></translation>
+        <translation>Bildformat</translation>
     </message>
     <message>
         <source>menu language</source>
-        <translation type="unfinished"></translation>
+        <translation>Menüsprache</translation>
     </message>
     <message>
         <source>RF channel</source>
-        <translation type="unfinished"></translation>
+        <translation>HF-Kanal</translation>
     </message>
     <message>
         <source>sound system</source>
-        <translation type="unfinished"></translation>
+        <translation>Tonnorm</translation>
     </message>
     <message>
         <source>colour system</source>
-        <translation type="unfinished"></translation>
+        <translation>Farbnorm</translation>
     </message>
     <message>
         <source>receiver lock</source>
-        <translation type="unfinished"></translation>
+        <translation>Receiversperre</translation>
     </message>
     <message>
         <source>menu lock</source>
-        <translation type="unfinished"></translation>
+        <translation>Menüsperre</translation>
     </message>
     <message>
         <source>delay time</source>
-        <translation type="unfinished"></translation>
+        <translation>Verzögerungszeit</translation>
     </message>
     <message>
         <source>time zone</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitzone</translation>
     </message>
     <message>
         <source>GMT usage</source>
-        <translation type="unfinished"></translation>
+        <translation>GMT-Nutzung</translation>
     </message>
     <message>
         <source>summer time</source>
-        <translation type="unfinished"></translation>
+        <translation>Sommerzeit</translation>
     </message>
     <message>
         <source>time offset</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitversatz</translation>
     </message>
     <message>
         <source>current satellite</source>
-        <translation type="unfinished"></translation>
+        <translation>aktueller Satellit</translation>
     </message>
     <message>
         <source>transparency</source>
-        <translation type="unfinished"></translation>
+        <translation>Transparenz</translation>
     </message>
     <message>
         <source>volume left</source>
-        <translation type="unfinished"></translation>
+        <translation>Lautstärke links</translation>
     </message>
     <message>
         <source>volume right</source>
-        <translation type="unfinished"></translation>
+        <translation>Lautstärke rechts</translation>
     </message>
     <message>
         <source>PIN code</source>
-        <translation type="unfinished"></translation>
+        <translation>PIN-Code</translation>
     </message>
     <message>
         <source>LNB Type%1 low frequency</source>
         <extracomment>An LNB type&apos;s setting; %1 is the type&apos;s number (the receiver calls its types Type1..Type8)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>LNB Type%1 untere Frequenz</translation>
     </message>
     <message>
         <source>LNB Type%1 high frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>LNB Type%1 obere Frequenz</translation>
     </message>
     <message>
         <source>LNB Type%1 low band</source>
-        <translation type="unfinished"></translation>
+        <translation>LNB Type%1 Low-Band</translation>
     </message>
     <message>
         <source>LNB Type%1 high band</source>
-        <translation type="unfinished"></translation>
+        <translation>LNB Type%1 High-Band</translation>
     </message>
     <message>
         <source>LNB Type%1 DiSEqC</source>
-        <translation type="unfinished"></translation>
+        <translation>LNB Type%1 DiSEqC</translation>
     </message>
     <message>
         <source>LNB Type%1 polarity control</source>
-        <translation type="unfinished"></translation>
+        <translation>LNB Type%1 Polarisationssteuerung</translation>
     </message>
     <message>
         <source>LNB Type%1 band control</source>
-        <translation type="unfinished"></translation>
+        <translation>LNB Type%1 Bandumschaltung</translation>
     </message>
     <message>
         <source>LNB Type%1 22 kHz tone</source>
-        <translation type="unfinished"></translation>
+        <translation>LNB Type%1 22-kHz-Ton</translation>
     </message>
     <message>
         <source>LNB Type%1 12 V switch</source>
-        <translation type="unfinished"></translation>
+        <translation>LNB Type%1 12-V-Schaltausgang</translation>
     </message>
     <message>
         <source>LNB Type%1 LNB power</source>
-        <translation type="unfinished"></translation>
+        <translation>LNB Type%1 LNB-Speisung</translation>
     </message>
     <message>
         <source>added</source>
         <extracomment>What happened to a satellite, transponder or channel from the first image to the second</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>hinzugefügt</translation>
     </message>
     <message>
         <source>removed</source>
-        <translation type="unfinished"></translation>
+        <translation>entfernt</translation>
     </message>
     <message>
         <source>changed</source>
-        <translation type="unfinished"></translation>
+        <translation>geändert</translation>
     </message>
     <message>
         <source>LNB type</source>
-        <translation type="unfinished"></translation>
+        <translation>LNB-Typ</translation>
     </message>
     <message>
         <source>Differences from %1 to %2</source>
         <extracomment>%1 and %2 are the names of the compared images</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Unterschiede %1 → %2</translation>
     </message>
     <message>
         <source>No differences.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Unterschiede.</translation>
     </message>
     <message>
         <source>No compared field differs, but bytes do.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keines der verglichenen Felder unterscheidet sich, wohl aber Bytes.</translation>
     </message>
     <message>
         <source>Satellite %1 (%2): %3</source>
         <extracomment>%1 satellite name, %2 its position, %3 added, removed or changed</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Satellit %1 (%2): %3</translation>
     </message>
     <message>
         <source>Transponder %1: %2</source>
         <extracomment>%1 a transponder (frequency, polarization, symbol rate), %2 added, removed or changed</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Transponder %1: %2</translation>
     </message>
     <message>
         <source>Settings: changed</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen: geändert</translation>
     </message>
     <message>
         <source>Bytes that differ: %1.</source>
         <extracomment>%1 lists the differing bytes per part, e.g. &quot;3 in the channel table, 2 of the unused bytes&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Abweichende Bytes: %1.</translation>
     </message>
 </context>
 <context>
@@ -1629,48 +1629,48 @@ Die Änderungen sind im Editor weiterhin offen.</translation>
     <message>
         <source>it is not a regular file</source>
         <extracomment>Why a file is refused; follows &quot;Cannot read/write FILE: &quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>es ist keine reguläre Datei</translation>
     </message>
     <message>
         <source>Cannot read %1: %2</source>
         <extracomment>%1 is the quoted file name, %2 the reason</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht gelesen werden: %2</translation>
     </message>
     <message>
         <source>Cannot write %1: %2</source>
         <extracomment>%1 is the quoted file name, %2 the reason</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
     </message>
     <message>
         <source> (the file was being overwritten in place and may be incomplete)</source>
         <extracomment>Follows the system&apos;s reason why writing failed</extracomment>
-        <translation type="unfinished"></translation>
+        <translation> (die Datei wurde direkt überschrieben und ist möglicherweise unvollständig)</translation>
     </message>
     <message>
         <source>Cannot open %1: %2</source>
         <extracomment>%1 is the quoted file name, %2 the system&apos;s reason</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht geöffnet werden: %2</translation>
     </message>
     <message>
         <source>it is too large to be kept in a backup</source>
-        <translation type="unfinished"></translation>
+        <translation>sie ist zu groß für eine Sicherungskopie</translation>
     </message>
     <message>
         <source>Cannot back up %1 to %2: %3</source>
         <extracomment>%1 is the quoted file, %2 the quoted backup file, %3 the reason</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht nach %2 gesichert werden: %3</translation>
     </message>
     <message>
         <source>Cannot back up %1: %2</source>
         <extracomment>%1 is the quoted file, %2 the message of the failed backup write</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht gesichert werden: %2</translation>
     </message>
 </context>
 <context>
     <name>ImageFileIO</name>
     <message>
         <source>%1 is not a regular file.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist keine reguläre Datei.</translation>
     </message>
 </context>
 <context>
@@ -1678,114 +1678,114 @@ Die Änderungen sind im Editor weiterhin offen.</translation>
     <message>
         <source>%1 has 1 problem: its chains, counts or channel numbers do not fit together.</source>
         <extracomment>%1 is the file name</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 hat 1 Problem: Ketten, Zähler oder Sendernummern passen nicht zusammen.</translation>
     </message>
     <message>
         <source>%1 has %2 problems: its chains, counts or channel numbers do not fit together.</source>
         <extracomment>%1 is the file name, %2 the number of problems (more than one)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 hat %2 Probleme: Ketten, Zähler oder Sendernummern passen nicht zusammen.</translation>
     </message>
     <message>
         <source>Warning</source>
-        <translation type="unfinished"></translation>
+        <translation>Warnung</translation>
     </message>
     <message>
         <source>The image is open as it is. Editing it may not work as expected; &quot;Show Details...&quot; lists each problem.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Image ist unverändert geöffnet. Das Bearbeiten funktioniert möglicherweise nicht wie erwartet; „Details einblenden...“ listet jedes Problem auf.</translation>
     </message>
 </context>
 <context>
     <name>LanguageDialog</name>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprache</translation>
     </message>
     <message>
         <source>System</source>
         <extracomment>The choice that follows the desktop&apos;s language</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>System</translation>
     </message>
     <message>
         <source>Language:</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprache:</translation>
     </message>
     <message>
         <source>Vormante shows the chosen language the next time it starts.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vormante zeigt die gewählte Sprache beim nächsten Start.</translation>
     </message>
 </context>
 <context>
     <name>ListCommands</name>
     <message>
         <source>Warning</source>
-        <translation type="unfinished"></translation>
+        <translation>Warnung</translation>
     </message>
     <message>
         <source>Export txt file</source>
-        <translation type="unfinished"></translation>
+        <translation>TXT-Datei exportieren</translation>
     </message>
     <message>
         <source>%1 could not be written: %2.</source>
         <extracomment>%1 is the path, %2 the system&apos;s reason</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 konnte nicht geschrieben werden: %2.</translation>
     </message>
     <message>
         <source>The channel list was written to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Senderliste wurde nach %1 geschrieben.</translation>
     </message>
     <message>
         <source>Import txt file</source>
-        <translation type="unfinished"></translation>
+        <translation>TXT-Datei importieren</translation>
     </message>
     <message>
         <source>%1 is not a channel list and was not imported: %2.</source>
         <extracomment>%1 is the file name, %2 the reason</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist keine Senderliste und wurde nicht importiert: %2.</translation>
     </message>
     <message>
         <source>Import %1</source>
         <extracomment>an undo step; %1 is the file name</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 importieren</translation>
     </message>
     <message>
         <source>The image has changed since the list was read; nothing was imported.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Image hat sich geändert, seit die Liste gelesen wurde; nichts wurde importiert.</translation>
     </message>
     <message>
         <source>Order like another image</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie ein anderes Image ordnen</translation>
     </message>
     <message>
         <source>Order like %1</source>
         <extracomment>an undo step; %1 is the file name of the other image</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Wie %1 ordnen</translation>
     </message>
     <message>
         <source>The image has changed since the order was planned; nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Image hat sich geändert, seit die Reihenfolge geplant wurde; nichts wurde geändert.</translation>
     </message>
     <message>
         <source>Compare with</source>
-        <translation type="unfinished"></translation>
+        <translation>Vergleichen mit</translation>
     </message>
     <message>
         <source>Delete 1 duplicate channel</source>
         <extracomment>an undo step</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>1 doppelten Sender löschen</translation>
     </message>
     <message>
         <source>Delete %1 duplicate channels</source>
         <extracomment>an undo step; %1 is the number of channels (more than one)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 doppelte Sender löschen</translation>
     </message>
     <message>
         <source>The image has changed since the duplicates were found; nothing was deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Image hat sich geändert, seit die Duplikate gefunden wurden; nichts wurde gelöscht.</translation>
     </message>
     <message>
         <source>Channel list</source>
         <extracomment>the file type in file dialogs</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Senderliste</translation>
     </message>
 </context>
 <context>
@@ -1793,138 +1793,138 @@ Die Änderungen sind im Editor weiterhin offen.</translation>
     <message>
         <source>%1 of %2</source>
         <extracomment>Rows shown by the filter: %1 shown of %2 in the list.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 von %2</translation>
     </message>
     <message>
         <source>Filter</source>
         <extracomment>Placeholder of the box that filters the channel list (a noun).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Filter</translation>
     </message>
 </context>
 <context>
     <name>ListImportDialog</name>
     <message>
         <source>Import txt file</source>
-        <translation type="unfinished"></translation>
+        <translation>TXT-Datei importieren</translation>
     </message>
     <message>
         <source>Not in the list</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht in der Liste</translation>
     </message>
     <message>
         <source>Line %1: %2 (%3)</source>
         <extracomment>%1 is a line number of the file, %2 the name there, %3 the satellite&apos;s position.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1: %2 (%3)</translation>
     </message>
     <message>
         <source>Line %1: %2 (keeps the name %3)</source>
         <extracomment>%1 is a line number of the file, %2 the name there, %3 the channel&apos;s stored name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1: %2 (behält den Namen %3)</translation>
     </message>
     <message>
         <source>Rows that match no channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeilen ohne passenden Sender</translation>
     </message>
     <message>
         <source>Names that do not fit 11 Latin-1 characters</source>
-        <translation type="unfinished"></translation>
+        <translation>Namen, die nicht in 11 Latin-1-Zeichen passen</translation>
     </message>
     <message>
         <source>Line %1: %2</source>
         <extracomment>%1 is a line number of the file, %2 the name there.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1: %2</translation>
     </message>
     <message>
         <source>Rows paired by name: their PIDs or transponder differ, the channels keep theirs</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach Namen zugeordnete Zeilen: PIDs oder Transponder weichen ab, die Sender behalten ihre</translation>
     </message>
     <message>
         <source>Delete channels missing from the list</source>
-        <translation type="unfinished"></translation>
+        <translation>Sender löschen, die in der Liste fehlen</translation>
     </message>
     <message>
         <source>The image is damaged: %1. Nothing can be imported; the consistency check lists its problems.</source>
         <extracomment>%1 says what is wrong with the image.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Das Image ist beschädigt: %1. Nichts kann importiert werden; die Konsistenzprüfung listet seine Probleme auf.</translation>
     </message>
     <message>
         <source>Read as %1 text (the file is not UTF-8).</source>
         <extracomment>%1 is the name of a character encoding, such as Latin-1.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Als %1-Text gelesen (die Datei ist nicht UTF-8).</translation>
     </message>
     <message>
         <source>The list changes nothing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Liste ändert nichts.</translation>
     </message>
     <message>
         <source>Moved: %1. Renamed: %2. Flags changed: %3.</source>
         <extracomment>Each of %1, %2 and %3 is a number of channels (&quot;3 channels&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Verschoben: %1. Umbenannt: %2. Markierungen geändert: %3.</translation>
     </message>
     <message>
         <source>Not in the list: %1, to be deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht in der Liste: %1, werden gelöscht.</translation>
     </message>
     <message>
         <source>Not in the list: %1, kept after the listed ones.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht in der Liste: %1, bleiben hinter den aufgeführten.</translation>
     </message>
 </context>
 <context>
     <name>LnbDialog</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>LNB Edit</source>
         <extracomment>Dialog title: editing an LNB type.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>LNB bearbeiten</translation>
     </message>
     <message>
         <source>LNB Type</source>
         <extracomment>LNB: the low-noise block converter on the dish.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>LNB-Typ</translation>
     </message>
     <message>
         <source>LNB Freq Low</source>
-        <translation type="unfinished"></translation>
+        <translation>LNB-Freq. Low</translation>
     </message>
     <message>
         <source>LNB Freq High</source>
-        <translation type="unfinished"></translation>
+        <translation>LNB-Freq. High</translation>
     </message>
     <message>
         <source>DiSEqC</source>
         <extracomment>The dish switching protocol&apos;s name; usually kept as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>DiSEqC</translation>
     </message>
     <message>
         <source>Polarity Control</source>
-        <translation type="unfinished"></translation>
+        <translation>Polarisationssteuerung</translation>
     </message>
     <message>
         <source>FreqBaudControl</source>
         <extracomment>How the receiver switches the LNB between its low and high band.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Bandumschaltung</translation>
     </message>
     <message>
         <source>22kHz</source>
         <extracomment>The 22 kHz tone sent to the LNB.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>22 kHz</translation>
     </message>
     <message>
         <source>12V</source>
         <extracomment>The 12 volt switching output.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>12 V</translation>
     </message>
     <message>
         <source>LNB Power</source>
-        <translation type="unfinished"></translation>
+        <translation>LNB-Speisung</translation>
     </message>
 </context>
 <context>
@@ -1932,157 +1932,157 @@ Die Änderungen sind im Editor weiterhin offen.</translation>
     <message>
         <source>File</source>
         <extracomment>a menu</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Datei</translation>
     </message>
     <message>
         <source>Open ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Öffnen...</translation>
     </message>
     <message>
         <source>Save</source>
         <extracomment>a command</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Speichern</translation>
     </message>
     <message>
         <source>Save as ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern unter...</translation>
     </message>
     <message>
         <source>Export txt file</source>
-        <translation type="unfinished"></translation>
+        <translation>TXT-Datei exportieren</translation>
     </message>
     <message>
         <source>Import txt file</source>
-        <translation type="unfinished"></translation>
+        <translation>TXT-Datei importieren</translation>
     </message>
     <message>
         <source>Order like another image...</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie ein anderes Image ordnen...</translation>
     </message>
     <message>
         <source>Compare with...</source>
-        <translation type="unfinished"></translation>
+        <translation>Vergleichen mit...</translation>
     </message>
     <message>
         <source>Order by a list of names...</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach einer Namensliste ordnen...</translation>
     </message>
     <message>
         <source>Export names...</source>
-        <translation type="unfinished"></translation>
+        <translation>Namen exportieren...</translation>
     </message>
     <message>
         <source>Archive...</source>
-        <translation type="unfinished"></translation>
+        <translation>Archiv...</translation>
     </message>
     <message>
         <source>Recent files</source>
-        <translation type="unfinished"></translation>
+        <translation>Zuletzt geöffnete Dateien</translation>
     </message>
     <message>
         <source>Exit</source>
         <extracomment>a command: quits the program</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Beenden</translation>
     </message>
     <message>
         <source>Data</source>
         <extracomment>the menu of transfers to and from the receiver</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Daten</translation>
     </message>
     <message>
         <source>Data From PC To IRD</source>
         <extracomment>IRD: the receiver (integrated receiver-decoder)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Daten vom PC zum IRD</translation>
     </message>
     <message>
         <source>Data From IRD To PC</source>
-        <translation type="unfinished"></translation>
+        <translation>Daten vom IRD zum PC</translation>
     </message>
     <message>
         <source>Help</source>
         <extracomment>a menu</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Hilfe</translation>
     </message>
     <message>
         <source>Language...</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprache...</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Info</translation>
     </message>
     <message>
         <source>Edit</source>
         <extracomment>a menu</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Bearbeiten</translation>
     </message>
     <message>
         <source>Filter list</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste filtern</translation>
     </message>
     <message>
         <source>Find channel...</source>
-        <translation type="unfinished"></translation>
+        <translation>Sender suchen...</translation>
     </message>
     <message>
         <source>Find duplicates</source>
-        <translation type="unfinished"></translation>
+        <translation>Duplikate suchen</translation>
     </message>
     <message>
         <source>Keep this order</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Reihenfolge übernehmen</translation>
     </message>
     <message>
         <source>Undo</source>
         <extracomment>a command</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Rückgängig</translation>
     </message>
     <message>
         <source>Redo</source>
         <extracomment>a command</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Wiederholen</translation>
     </message>
     <message>
         <source>Undo %1</source>
         <extracomment>%1 is the name of the step, e.g. &quot;Delete channel arte&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Rückgängig: %1</translation>
     </message>
     <message>
         <source>Redo %1</source>
         <extracomment>%1 is the name of the step, e.g. &quot;Delete channel arte&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Wiederholen: %1</translation>
     </message>
     <message>
         <source>Toolbar</source>
         <extracomment>the toolbar&apos;s name, shown by some desktops</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Werkzeugleiste</translation>
     </message>
     <message>
         <source>Open</source>
         <extracomment>a toolbar tip: opens an image file</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Öffnen</translation>
     </message>
     <message>
         <source>Save as</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern unter</translation>
     </message>
     <message>
         <source>Sat+LNB+TP+Channel</source>
         <extracomment>the tab of satellites, LNBs, transponders and their channels</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sat+LNB+TP+Sender</translation>
     </message>
     <message>
         <source>All Channels Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Sender bearbeiten</translation>
     </message>
     <message>
         <source>System setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Systemeinstellung</translation>
     </message>
     <message>
         <source>Untitled</source>
         <extracomment>the name of an image that has no file yet</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Unbenannt</translation>
     </message>
 </context>
 <context>
@@ -2090,25 +2090,25 @@ Die Änderungen sind im Editor weiterhin offen.</translation>
     <message>
         <source>Save</source>
         <extracomment>Button: save the changes, then go on.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Speichern</translation>
     </message>
     <message>
         <source>Discard</source>
         <extracomment>Button: drop the unsaved changes, then go on.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Verwerfen</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Ja</translation>
     </message>
     <message>
         <source>No</source>
         <extracomment>Button: the answer to a question.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nein</translation>
     </message>
 </context>
 <context>
@@ -2116,23 +2116,23 @@ Die Änderungen sind im Editor weiterhin offen.</translation>
     <message>
         <source>Dialog</source>
         <extracomment>The title of the window that asks for a channel&apos;s new number.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Verschieben</translation>
     </message>
     <message>
         <source>Move to</source>
-        <translation type="unfinished"></translation>
+        <translation>Verschieben nach</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Please enter an integer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte geben Sie eine ganze Zahl ein.</translation>
     </message>
 </context>
 <context>
@@ -2140,14 +2140,14 @@ Die Änderungen sind im Editor weiterhin offen.</translation>
     <message>
         <source>(several)</source>
         <extracomment>Shown in an empty box whose value differs between the channels edited.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>(mehrere)</translation>
     </message>
     <message numerus="yes">
         <source>Edit %n channels</source>
         <extracomment>The title of the dialog and the name of the edit step.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Sender bearbeiten</numerusform>
+            <numerusform>%n Sender bearbeiten</numerusform>
         </translation>
     </message>
 </context>
@@ -2155,58 +2155,58 @@ Die Änderungen sind im Editor weiterhin offen.</translation>
     <name>NameListCommands</name>
     <message>
         <source>Warning</source>
-        <translation type="unfinished"></translation>
+        <translation>Warnung</translation>
     </message>
     <message>
         <source>Order by a list of names</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach einer Namensliste ordnen</translation>
     </message>
     <message>
         <source>%1 is not a list of names and was not used: %2.</source>
         <extracomment>%1 is the file name, %2 the reason</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist keine Namensliste und wurde nicht verwendet: %2.</translation>
     </message>
     <message>
         <source>Order %1 TV by %2</source>
         <extracomment>an undo step; %1 is the satellite, %2 the file name of the list</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>TV von %1 nach %2 ordnen</translation>
     </message>
     <message>
         <source>Order %1 radio by %2</source>
         <extracomment>an undo step; %1 is the satellite, %2 the file name of the list</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Radio von %1 nach %2 ordnen</translation>
     </message>
     <message>
         <source>The image has changed since the list was matched; nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Image hat sich geändert, seit die Liste zugeordnet wurde; nichts wurde geändert.</translation>
     </message>
     <message>
         <source>Show the satellite whose channel names to export first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeigen Sie zuerst den Satelliten an, dessen Sendernamen exportiert werden sollen.</translation>
     </message>
     <message>
         <source>%1 TV.txt</source>
         <extracomment>the file name offered; %1 is the satellite&apos;s name</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 TV.txt</translation>
     </message>
     <message>
         <source>%1 radio.txt</source>
         <extracomment>the file name offered; %1 is the satellite&apos;s name</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 Radio.txt</translation>
     </message>
     <message>
         <source>Export names</source>
-        <translation type="unfinished"></translation>
+        <translation>Namen exportieren</translation>
     </message>
     <message>
         <source>%1 could not be written: %2.</source>
         <extracomment>%1 is the path, %2 the system&apos;s reason</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 konnte nicht geschrieben werden: %2.</translation>
     </message>
     <message>
         <source>List of names</source>
         <extracomment>the file type in file dialogs</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Namensliste</translation>
     </message>
 </context>
 <context>
@@ -2214,24 +2214,24 @@ Die Änderungen sind im Editor weiterhin offen.</translation>
     <message>
         <source>line %1: %2</source>
         <extracomment>%1 is a line number of the list, %2 what is wrong there</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1: %2</translation>
     </message>
     <message>
         <source>the list is larger than %1 MiB; a list of names for one satellite is far smaller</source>
-        <translation type="unfinished"></translation>
+        <translation>die Liste ist größer als %1 MiB; eine Namensliste für einen Satelliten ist viel kleiner</translation>
     </message>
     <message>
         <source>the list has more than %1 lines; an image holds at most %2 channels</source>
-        <translation type="unfinished"></translation>
+        <translation>die Liste hat mehr als %1 Zeilen; ein Image fasst höchstens %2 Sender</translation>
     </message>
     <message>
         <source>the control character %1 is no part of a list of names; is this a binary file?</source>
         <extracomment>%1 is the character&apos;s code, such as 0x07</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>das Steuerzeichen %1 gehört nicht in eine Namensliste; ist das eine Binärdatei?</translation>
     </message>
     <message>
         <source>the line is longer than %1 characters; a channel name has at most %2</source>
-        <translation type="unfinished"></translation>
+        <translation>die Zeile ist länger als %1 Zeichen; ein Sendername hat höchstens %2</translation>
     </message>
 </context>
 <context>
@@ -2239,155 +2239,155 @@ Die Änderungen sind im Editor weiterhin offen.</translation>
     <message>
         <source>exact</source>
         <extracomment>How a line of a list of names found its channel: by the same name</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>exakt</translation>
     </message>
     <message>
         <source>case-folded</source>
         <extracomment>How a line of a list of names found its channel: ignoring case, spaces and punctuation</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>vereinfacht</translation>
     </message>
     <message>
         <source>loose</source>
         <extracomment>How a line of a list of names found its channel: also ignoring accents and an HD, SD, TV or +1 marker</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ungefähr</translation>
     </message>
     <message>
         <source>none</source>
         <extracomment>A line of a list of names that found no channel</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>keine</translation>
     </message>
 </context>
 <context>
     <name>NamesOrderDialog</name>
     <message>
         <source>Order by a list of names</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach einer Namensliste ordnen</translation>
     </message>
     <message>
         <source>TV</source>
         <extracomment>Order the TV channels (a choice beside Radio).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>TV</translation>
     </message>
     <message>
         <source>Radio</source>
         <extracomment>Order the radio channels (a choice beside TV).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Radio</translation>
     </message>
     <message>
         <source>Satellite:</source>
-        <translation type="unfinished"></translation>
+        <translation>Satellit:</translation>
     </message>
     <message>
         <source>Line</source>
         <extracomment>Column caption: the line number in the list of names.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zeile</translation>
     </message>
     <message>
         <source>In the list</source>
         <extracomment>Column caption: the name as the list spells it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>In der Liste</translation>
     </message>
     <message>
         <source>Channel</source>
         <extracomment>Column caption: the channel of the image the line matches.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sender</translation>
     </message>
     <message>
         <source>Match</source>
         <extracomment>Column caption: how the name matched (exact, case-folded, loose).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zuordnung</translation>
     </message>
     <message>
         <source>Give matched channels the list&apos;s spelling</source>
-        <translation type="unfinished"></translation>
+        <translation>Zugeordneten Sendern die Schreibweise der Liste geben</translation>
     </message>
     <message>
         <source>Delete channels missing from the list</source>
-        <translation type="unfinished"></translation>
+        <translation>Sender löschen, die in der Liste fehlen</translation>
     </message>
     <message>
         <source>%1 (No %2)</source>
         <extracomment>%1 is the channel&apos;s name, %2 its number in the list.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (Nr. %2)</translation>
     </message>
     <message>
         <source>Matched lines</source>
-        <translation type="unfinished"></translation>
+        <translation>Zugeordnete Zeilen</translation>
     </message>
     <message>
         <source>%1, one of %2</source>
         <extracomment>%1 is how the name matched, %2 the number of channels it could be.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, einer von %2</translation>
     </message>
     <message>
         <source>Lines that match no channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeilen ohne passenden Sender</translation>
     </message>
     <message>
         <source>no such name</source>
-        <translation type="unfinished"></translation>
+        <translation>kein solcher Name</translation>
     </message>
     <message>
         <source>not Latin-1</source>
-        <translation type="unfinished"></translation>
+        <translation>nicht Latin-1</translation>
     </message>
     <message>
         <source>Channels not in the list</source>
-        <translation type="unfinished"></translation>
+        <translation>Sender, die nicht in der Liste stehen</translation>
     </message>
     <message>
         <source>to be deleted</source>
-        <translation type="unfinished"></translation>
+        <translation>werden gelöscht</translation>
     </message>
     <message>
         <source>kept after the listed ones</source>
-        <translation type="unfinished"></translation>
+        <translation>bleiben hinter den aufgeführten</translation>
     </message>
     <message>
         <source>Renamed</source>
         <extracomment>A group of channels that get another name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Umbenannt</translation>
     </message>
     <message>
         <source>takes this spelling</source>
-        <translation type="unfinished"></translation>
+        <translation>übernimmt diese Schreibweise</translation>
     </message>
     <message>
         <source>Names that do not fit 11 Latin-1 characters</source>
-        <translation type="unfinished"></translation>
+        <translation>Namen, die nicht in 11 Latin-1-Zeichen passen</translation>
     </message>
     <message>
         <source>keeps its name</source>
-        <translation type="unfinished"></translation>
+        <translation>behält seinen Namen</translation>
     </message>
     <message>
         <source>%1 (%2), %3: %4 exact, %5 case-folded, %6 loose, %7 matching no channel.</source>
         <extracomment>%1 is the list&apos;s file name, %2 its character encoding, %3 a number of lines (&quot;12 lines&quot;), %4 to %7 numbers of lines.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2), %3: %4 exakt, %5 vereinfacht, %6 ungefähr, %7 ohne passenden Sender.</translation>
     </message>
     <message>
         <source>%1 could take several channels: pick one in the Channel column.</source>
         <extracomment>%1 is a number of lines (&quot;2 lines&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 mit mehreren möglichen Sendern: wählen Sie einen in der Spalte „Sender“.</translation>
     </message>
     <message>
         <source>The list changes nothing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Liste ändert nichts.</translation>
     </message>
     <message>
         <source>Moved: %1.</source>
         <extracomment>%1 is a number of channels (&quot;3 channels&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Verschoben: %1.</translation>
     </message>
     <message>
         <source>Renamed: %1.</source>
         <extracomment>%1 is a number of channels (&quot;3 channels&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Umbenannt: %1.</translation>
     </message>
     <message>
         <source>Deleted: %1.</source>
         <extracomment>%1 is a number of channels (&quot;3 channels&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Gelöscht: %1.</translation>
     </message>
 </context>
 <context>
@@ -2395,159 +2395,159 @@ Die Änderungen sind im Editor weiterhin offen.</translation>
     <message>
         <source>%1 takes a number from %2 to %3.</source>
         <extracomment>%1: the box&apos;s name (e.g. Video PID), %2 and %3: the lowest and highest number it takes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: erlaubt ist eine Zahl von %2 bis %3.</translation>
     </message>
     <message>
         <source>%1 cannot hold the characters %2: the receiver stores names in Latin-1, which has no such characters.</source>
         <extracomment>%1: the box&apos;s name, %2: the characters, separated by spaces.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann die Zeichen %2 nicht aufnehmen: Der Receiver speichert Namen in Latin-1, das diese Zeichen nicht kennt.</translation>
     </message>
     <message>
         <source>%1 takes at most %2 characters.</source>
         <extracomment>%1: the box&apos;s name, %2: the most characters it holds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: höchstens %2 Zeichen erlaubt.</translation>
     </message>
 </context>
 <context>
     <name>OrderPlanTree</name>
     <message numerus="yes">
         <source>%n channel</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Sender</numerusform>
+            <numerusform>%n Sender</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n channels</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Sender</numerusform>
+            <numerusform>%n Sender</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n line</source>
         <extracomment>Lines of a text file.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Zeile</numerusform>
+            <numerusform>%n Zeilen</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n lines</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Zeile</numerusform>
+            <numerusform>%n Zeilen</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n satellite</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Satellit</numerusform>
+            <numerusform>%n Satelliten</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n satellites</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Satellit</numerusform>
+            <numerusform>%n Satelliten</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n service</source>
         <extracomment>Services: channels as the broadcaster sends them; a service stored twice is a duplicate.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Dienst</numerusform>
+            <numerusform>%n Dienste</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n services</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Dienst</numerusform>
+            <numerusform>%n Dienste</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n transponder</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Transponder</numerusform>
+            <numerusform>%n Transponder</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n transponders</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Transponder</numerusform>
+            <numerusform>%n Transponder</numerusform>
         </translation>
     </message>
     <message>
         <source>TV</source>
         <extracomment>A channel&apos;s kind, before its number: &quot;TV 3 Das Erste&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>TV</translation>
     </message>
     <message>
         <source>Radio</source>
-        <translation type="unfinished"></translation>
+        <translation>Radio</translation>
     </message>
     <message>
         <source>Lock</source>
         <extracomment>The channel flag that locks a channel behind the receiver&apos;s PIN.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sperre</translation>
     </message>
     <message>
         <source>Scrambled</source>
         <extracomment>The channel flag of an encrypted channel.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Verschlüsselt</translation>
     </message>
     <message>
         <source>Fav 1</source>
         <extracomment>Favourite list 1 (a channel flag).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Fav 1</translation>
     </message>
     <message>
         <source>Fav 2</source>
         <extracomment>Favourite list 2 (a channel flag).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Fav 2</translation>
     </message>
     <message>
         <source>Fav 3</source>
         <extracomment>Favourite list 3 (a channel flag).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Fav 3</translation>
     </message>
     <message>
         <source>Fav 4</source>
         <extracomment>Favourite list 4 (a channel flag).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Fav 4</translation>
     </message>
     <message>
         <source>%1 on</source>
         <extracomment>%1 is a channel flag (Lock, Fav 1...) that gets set.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 an</translation>
     </message>
     <message>
         <source>%1 off</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 aus</translation>
     </message>
     <message>
         <source>%1 (was %2)</source>
         <extracomment>%1 is a channel at its new place, %2 its number before.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (vorher %2)</translation>
     </message>
     <message>
         <source>Moved</source>
         <extracomment>A group of channels that move to another place.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Verschoben</translation>
     </message>
     <message>
         <source>Renamed</source>
         <extracomment>A group of channels that get another name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Umbenannt</translation>
     </message>
     <message>
         <source>Flags changed</source>
-        <translation type="unfinished"></translation>
+        <translation>Markierungen geändert</translation>
     </message>
 </context>
 <context>
@@ -2555,17 +2555,17 @@ Die Änderungen sind im Editor weiterhin offen.</translation>
     <message>
         <source>There is no device %1: check that the adapter is plugged in and the name is right.</source>
         <extracomment>%1 is the device, e.g. /dev/ttyUSB0</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Es gibt kein Gerät %1: Prüfen Sie, ob der Adapter eingesteckt und der Name richtig ist.</translation>
     </message>
     <message>
         <source>You have no permission to use %1: serial ports usually belong to the group &quot;dialout&quot;; join it with &quot;sudo usermod -aG dialout $USER&quot;, then log out and log in again.</source>
         <extracomment>%1 is the device; keep the command as it is</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sie haben keine Berechtigung, %1 zu benutzen: Serielle Schnittstellen gehören meist der Gruppe „dialout“. Treten Sie ihr mit „sudo usermod -aG dialout $USER“ bei, melden Sie sich dann ab und wieder an.</translation>
     </message>
     <message>
         <source>You have no permission to use %1, which belongs to the group &quot;%2&quot;: join the group with &quot;sudo usermod -aG %2 $USER&quot;, then log out and log in again.</source>
         <extracomment>%1 is the device, %2 its group; keep the command as it is</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sie haben keine Berechtigung, %1 zu benutzen, das der Gruppe „%2“ gehört: Treten Sie der Gruppe mit „sudo usermod -aG %2 $USER“ bei, melden Sie sich dann ab und wieder an.</translation>
     </message>
     <message>
         <source>Another program is using %1: close that program and try again.</source>
