@@ -897,35 +897,35 @@
     <name>ConsistencyCheck</name>
     <message>
         <source>Satellite slot %1: the transponder chain starts at slot %2, outside the table.</source>
-        <translation>Satellitenplatz %1: die Transponderkette beginnt bei Platz %2, außerhalb der Tabelle.</translation>
+        <translation>Satellitenplatz %1: Die Transponderkette beginnt bei Platz %2, außerhalb der Tabelle.</translation>
     </message>
     <message>
         <source>Satellite slot %1: the transponder chain links slot %2 to slot %3, outside the table.</source>
-        <translation>Satellitenplatz %1: die Transponderkette verweist von Platz %2 auf Platz %3, außerhalb der Tabelle.</translation>
+        <translation>Satellitenplatz %1: Die Transponderkette verweist von Platz %2 auf Platz %3, außerhalb der Tabelle.</translation>
     </message>
     <message>
         <source>Satellite slot %1: the transponder chain comes back to slot %2 after slot %3.</source>
-        <translation>Satellitenplatz %1: die Transponderkette kehrt nach Platz %3 zu Platz %2 zurück.</translation>
+        <translation>Satellitenplatz %1: Die Transponderkette kehrt nach Platz %3 zu Platz %2 zurück.</translation>
     </message>
     <message>
         <source>Satellite slot %1: the transponder chain reaches slot %2, which is on the chain of satellite slot %3 as well.</source>
-        <translation>Satellitenplatz %1: die Transponderkette erreicht Platz %2, der auch auf der Kette von Satellitenplatz %3 liegt.</translation>
+        <translation>Satellitenplatz %1: Die Transponderkette erreicht Platz %2, der auch auf der Kette von Satellitenplatz %3 liegt.</translation>
     </message>
     <message>
         <source>Satellite slot %1: the transponder chain starts at slot %2, whose previous link is %3 instead of none.</source>
-        <translation>Satellitenplatz %1: die Transponderkette beginnt bei Platz %2, dessen Vorgänger %3 statt keiner ist.</translation>
+        <translation>Satellitenplatz %1: Die Transponderkette beginnt bei Platz %2, dessen Vorgänger %3 statt keiner ist.</translation>
     </message>
     <message>
         <source>Satellite slot %1: the transponder chain goes from slot %2 to slot %3, whose previous link is %4.</source>
-        <translation>Satellitenplatz %1: die Transponderkette führt von Platz %2 zu Platz %3, dessen Vorgänger %4 ist.</translation>
+        <translation>Satellitenplatz %1: Die Transponderkette führt von Platz %2 zu Platz %3, dessen Vorgänger %4 ist.</translation>
     </message>
     <message>
         <source>Satellite slot %1: the transponder chain&apos;s tail is %2, but the chain is empty.</source>
-        <translation>Satellitenplatz %1: das Ende der Transponderkette ist %2, aber die Kette ist leer.</translation>
+        <translation>Satellitenplatz %1: Das Ende der Transponderkette ist %2, aber die Kette ist leer.</translation>
     </message>
     <message>
         <source>Satellite slot %1: the transponder chain&apos;s tail is %2, but the chain ends at slot %3.</source>
-        <translation>Satellitenplatz %1: das Ende der Transponderkette ist %2, aber die Kette endet bei Platz %3.</translation>
+        <translation>Satellitenplatz %1: Das Ende der Transponderkette ist %2, aber die Kette endet bei Platz %3.</translation>
     </message>
     <message>
         <source>Satellite slot %1 counts %2 transponders, but its chain holds %3.</source>
@@ -933,35 +933,35 @@
     </message>
     <message>
         <source>Satellite slot %1: the channel chain starts at slot %2, outside the table.</source>
-        <translation>Satellitenplatz %1: die Senderkette beginnt bei Platz %2, außerhalb der Tabelle.</translation>
+        <translation>Satellitenplatz %1: Die Senderkette beginnt bei Platz %2, außerhalb der Tabelle.</translation>
     </message>
     <message>
         <source>Satellite slot %1: the channel chain links slot %2 to slot %3, outside the table.</source>
-        <translation>Satellitenplatz %1: die Senderkette verweist von Platz %2 auf Platz %3, außerhalb der Tabelle.</translation>
+        <translation>Satellitenplatz %1: Die Senderkette verweist von Platz %2 auf Platz %3, außerhalb der Tabelle.</translation>
     </message>
     <message>
         <source>Satellite slot %1: the channel chain comes back to slot %2 after slot %3.</source>
-        <translation>Satellitenplatz %1: die Senderkette kehrt nach Platz %3 zu Platz %2 zurück.</translation>
+        <translation>Satellitenplatz %1: Die Senderkette kehrt nach Platz %3 zu Platz %2 zurück.</translation>
     </message>
     <message>
         <source>Satellite slot %1: the channel chain reaches slot %2, which is on the chain of satellite slot %3 as well.</source>
-        <translation>Satellitenplatz %1: die Senderkette erreicht Platz %2, der auch auf der Kette von Satellitenplatz %3 liegt.</translation>
+        <translation>Satellitenplatz %1: Die Senderkette erreicht Platz %2, der auch auf der Kette von Satellitenplatz %3 liegt.</translation>
     </message>
     <message>
         <source>Satellite slot %1: the channel chain starts at slot %2, whose previous link is %3 instead of none.</source>
-        <translation>Satellitenplatz %1: die Senderkette beginnt bei Platz %2, dessen Vorgänger %3 statt keiner ist.</translation>
+        <translation>Satellitenplatz %1: Die Senderkette beginnt bei Platz %2, dessen Vorgänger %3 statt keiner ist.</translation>
     </message>
     <message>
         <source>Satellite slot %1: the channel chain goes from slot %2 to slot %3, whose previous link is %4.</source>
-        <translation>Satellitenplatz %1: die Senderkette führt von Platz %2 zu Platz %3, dessen Vorgänger %4 ist.</translation>
+        <translation>Satellitenplatz %1: Die Senderkette führt von Platz %2 zu Platz %3, dessen Vorgänger %4 ist.</translation>
     </message>
     <message>
         <source>Satellite slot %1: the channel chain&apos;s tail is %2, but the chain is empty.</source>
-        <translation>Satellitenplatz %1: das Ende der Senderkette ist %2, aber die Kette ist leer.</translation>
+        <translation>Satellitenplatz %1: Das Ende der Senderkette ist %2, aber die Kette ist leer.</translation>
     </message>
     <message>
         <source>Satellite slot %1: the channel chain&apos;s tail is %2, but the chain ends at slot %3.</source>
-        <translation>Satellitenplatz %1: das Ende der Senderkette ist %2, aber die Kette endet bei Platz %3.</translation>
+        <translation>Satellitenplatz %1: Das Ende der Senderkette ist %2, aber die Kette endet bei Platz %3.</translation>
     </message>
     <message>
         <source>Satellite slot %1 counts %2 channels, but its chain holds %3.</source>
@@ -2570,331 +2570,331 @@ Die Änderungen sind im Editor weiterhin offen.</translation>
     <message>
         <source>Another program is using %1: close that program and try again.</source>
         <extracomment>%1 is the device</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ein anderes Programm benutzt %1: Schließen Sie dieses Programm und versuchen Sie es erneut.</translation>
     </message>
 </context>
 <context>
     <name>RecentFiles</name>
     <message>
         <source>The file %1 no longer exists. It has been taken off the list of recent files.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei %1 existiert nicht mehr. Sie wurde aus der Liste der zuletzt geöffneten Dateien entfernt.</translation>
     </message>
     <message>
         <source>Clear list</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste leeren</translation>
     </message>
 </context>
 <context>
     <name>ReorderDialog</name>
     <message>
         <source>Order like another image</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie ein anderes Image ordnen</translation>
     </message>
     <message>
         <source>Also take the names</source>
-        <translation type="unfinished"></translation>
+        <translation>Auch die Namen übernehmen</translation>
     </message>
     <message>
         <source>Also take the lock and favourite flags</source>
-        <translation type="unfinished"></translation>
+        <translation>Auch Sperre und Favoriten übernehmen</translation>
     </message>
     <message>
         <source>The image is damaged: %1. Nothing can be ordered; the consistency check lists its problems.</source>
         <extracomment>%1 says what is wrong with the image.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Das Image ist beschädigt: %1. Nichts kann geordnet werden; die Konsistenzprüfung listet seine Probleme auf.</translation>
     </message>
     <message>
         <source>Not in the other image</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht im anderen Image</translation>
     </message>
     <message>
         <source>Moved: %1. Renamed: %2. Flags changed: %3.</source>
         <extracomment>Each of %1, %2 and %3 is a number of channels (&quot;3 channels&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Verschoben: %1. Umbenannt: %2. Markierungen geändert: %3.</translation>
     </message>
     <message>
         <source>The channels are in that order already.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Sender stehen bereits in dieser Reihenfolge.</translation>
     </message>
     <message>
         <source>Not in the other image: %1, kept after the others.</source>
         <extracomment>%1 is a number of channels (&quot;3 channels&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nicht im anderen Image: %1, bleiben hinter den anderen.</translation>
     </message>
 </context>
 <context>
     <name>SatelliteDialog</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Satellite Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Satellitenname:</translation>
     </message>
     <message>
         <source>Log:</source>
         <extracomment>The satellite&apos;s orbital position (longitude).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Position:</translation>
     </message>
     <message>
         <source>LNB Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>LNB-Typ:</translation>
     </message>
     <message>
         <source>E</source>
         <extracomment>East, one letter: a satellite&apos;s orbital position.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>O</translation>
     </message>
     <message>
         <source>W</source>
         <extracomment>West, one letter: a satellite&apos;s orbital position.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>W</translation>
     </message>
     <message>
         <source>Satellite Name</source>
         <extracomment>Names the name box in a message: &quot;Satellite Name takes at most ...&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Satellitenname</translation>
     </message>
     <message>
         <source>The tenths of the position</source>
         <extracomment>Names the box in a message: &quot;The tenths of the position takes a number from 0 to 9.&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Die Zehntel der Position</translation>
     </message>
     <message>
         <source>The position takes 0.0 to 180.0 degrees.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Position muss zwischen 0,0 und 180,0 Grad liegen.</translation>
     </message>
 </context>
 <context>
     <name>SatellitePage</name>
     <message>
         <source>TV</source>
-        <translation type="unfinished"></translation>
+        <translation>TV</translation>
     </message>
     <message>
         <source>Radio</source>
-        <translation type="unfinished"></translation>
+        <translation>Radio</translation>
     </message>
     <message>
         <source>Satellite</source>
         <extracomment>Title of the satellite list&apos;s frame.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Satellit</translation>
     </message>
     <message>
         <source>Transponder</source>
-        <translation type="unfinished"></translation>
+        <translation>Transponder</translation>
     </message>
     <message>
         <source>LNB</source>
         <extracomment>Title of the LNB list&apos;s frame and of its menu.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>LNB</translation>
     </message>
     <message>
         <source>Channel</source>
         <extracomment>Title of the channel list&apos;s frame and of its menu.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sender</translation>
     </message>
     <message>
         <source>No</source>
         <extracomment>Column: the running number of the row (not the answer &quot;no&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nr.</translation>
     </message>
     <message>
         <source>Sat Name</source>
         <extracomment>Column: the satellite&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sat-Name</translation>
     </message>
     <message>
         <source>Pos</source>
         <extracomment>Column: the satellite&apos;s orbital position, e.g. 19.2E.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Pos</translation>
     </message>
     <message>
         <source>LNB Type</source>
         <extracomment>Column: the satellite&apos;s LNB type.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>LNB-Typ</translation>
     </message>
     <message>
         <source>Freq</source>
         <extracomment>Column: the transponder&apos;s frequency in MHz.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Freq</translation>
     </message>
     <message>
         <source>Pol</source>
         <extracomment>Column: the transponder&apos;s polarisation, V or H.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Pol</translation>
     </message>
     <message>
         <source>Symbol Rate</source>
         <extracomment>Column: the transponder&apos;s symbol rate.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Symbolrate</translation>
     </message>
     <message>
         <source>TP ID</source>
         <extracomment>Column: the transponder&apos;s record number.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>TP-ID</translation>
     </message>
     <message>
         <source>LNB Freq Low</source>
         <extracomment>Column: the LNB&apos;s low band local oscillator frequency.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>LNB-Freq. Low</translation>
     </message>
     <message>
         <source>LNB Freq High</source>
         <extracomment>Column: the LNB&apos;s high band local oscillator frequency.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>LNB-Freq. High</translation>
     </message>
     <message>
         <source>DiSEqC</source>
         <extracomment>Column: the DiSEqC port; the protocol&apos;s name is usually kept.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>DiSEqC</translation>
     </message>
     <message>
         <source>0/22KHz</source>
         <extracomment>Column: the 22 kHz tone switch.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>0/22kHz</translation>
     </message>
     <message>
         <source>0/12V</source>
         <extracomment>Column: the 0/12 volt switch.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>0/12V</translation>
     </message>
     <message>
         <source>LNB Power</source>
         <extracomment>Column: whether the receiver powers the LNB.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>LNB-Speisung</translation>
     </message>
     <message>
         <source>Channel Name</source>
         <extracomment>Column: the channel&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sendername</translation>
     </message>
     <message>
         <source>v pid</source>
         <extracomment>Column: the video PID.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>V-PID</translation>
     </message>
     <message>
         <source>a pid</source>
         <extracomment>Column: the audio PID.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>A-PID</translation>
     </message>
     <message>
         <source>pcr pid</source>
         <extracomment>Column: the PCR (clock) PID.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>PCR-PID</translation>
     </message>
     <message>
         <source>txt pid</source>
         <extracomment>Column: the teletext PID.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>VT-PID</translation>
     </message>
     <message>
         <source>lock</source>
         <extracomment>Column: the channel is locked (parental lock), Y or N.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sperre</translation>
     </message>
     <message>
         <source>scr</source>
         <extracomment>Column: the channel is scrambled, Y or N.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Verschl.</translation>
     </message>
     <message>
         <source>fav 1</source>
         <extracomment>Column: the channel is in favourites list 1, Y or N.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Fav 1</translation>
     </message>
     <message>
         <source>fav 2</source>
         <extracomment>Column: the channel is in favourites list 2, Y or N.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Fav 2</translation>
     </message>
     <message>
         <source>fav 3</source>
         <extracomment>Column: the channel is in favourites list 3, Y or N.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Fav 3</translation>
     </message>
     <message>
         <source>fav 4</source>
         <extracomment>Column: the channel is in favourites list 4, Y or N.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Fav 4</translation>
     </message>
     <message>
         <source>CH No</source>
         <extracomment>Column: the channel&apos;s number on the receiver.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sender-Nr.</translation>
     </message>
     <message>
         <source>Add Satellite...</source>
-        <translation type="unfinished"></translation>
+        <translation>Satellit hinzufügen...</translation>
     </message>
     <message>
         <source>Edit Satellite...</source>
-        <translation type="unfinished"></translation>
+        <translation>Satellit bearbeiten...</translation>
     </message>
     <message>
         <source>Del Satellite</source>
         <extracomment>Menu item: delete the satellite.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Satellit löschen</translation>
     </message>
     <message>
         <source>Add new Transponder...</source>
-        <translation type="unfinished"></translation>
+        <translation>Neuen Transponder hinzufügen...</translation>
     </message>
     <message>
         <source>Add Transponder...</source>
-        <translation type="unfinished"></translation>
+        <translation>Transponder hinzufügen...</translation>
     </message>
     <message>
         <source>Edit Transponder...</source>
-        <translation type="unfinished"></translation>
+        <translation>Transponder bearbeiten...</translation>
     </message>
     <message>
         <source>Del Transponder</source>
         <extracomment>Menu item: delete the transponder.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Transponder löschen</translation>
     </message>
     <message>
         <source>Add a Program...</source>
         <extracomment>Menu item: add a channel (a program) on the transponder.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sender hinzufügen...</translation>
     </message>
     <message>
         <source>Edit LNB...</source>
-        <translation type="unfinished"></translation>
+        <translation>LNB bearbeiten...</translation>
     </message>
     <message>
         <source>Add Channel...</source>
-        <translation type="unfinished"></translation>
+        <translation>Sender hinzufügen...</translation>
     </message>
     <message>
         <source>Edit Channel...</source>
-        <translation type="unfinished"></translation>
+        <translation>Sender bearbeiten...</translation>
     </message>
     <message>
         <source>Del Channel</source>
         <extracomment>Menu item: delete the channel.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sender löschen</translation>
     </message>
     <message>
         <source>SAT</source>
         <extracomment>Title of the satellite list&apos;s menu: short for satellite.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>SAT</translation>
     </message>
     <message>
         <source>XPDR</source>
         <extracomment>Title of the transponder list&apos;s menu: short for transponder.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>XPDR</translation>
     </message>
     <message>
         <source>	 Do you want to del channel [ %1]?		</source>
         <extracomment>%1: the channel&apos;s name. The tabs are kept for the box&apos;s spacing.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>	 Möchten Sie den Sender [ %1] löschen?		</translation>
     </message>
 </context>
 <context>
@@ -2902,100 +2902,100 @@ Die Änderungen sind im Editor weiterhin offen.</translation>
     <message>
         <source>Add transponder %1 on %2</source>
         <extracomment>The name of an edit step (Undo/Redo). %1: the transponder (frequency, symbol rate, polarisation), %2: the satellite.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Transponder %1 auf %2 hinzufügen</translation>
     </message>
     <message>
         <source>Edit transponder %1</source>
         <extracomment>The name of an edit step. %1: the transponder.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Transponder %1 bearbeiten</translation>
     </message>
     <message>
         <source>Transponder is Full!</source>
-        <translation type="unfinished"></translation>
+        <translation>Transponderspeicher voll!</translation>
     </message>
     <message>
         <source>Add Satellite</source>
         <extracomment>Dialog title.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Satellit hinzufügen</translation>
     </message>
     <message>
         <source>Satellite is full!</source>
-        <translation type="unfinished"></translation>
+        <translation>Satellitenspeicher voll!</translation>
     </message>
     <message>
         <source>Add satellite %1</source>
         <extracomment>The name of an edit step (Undo/Redo). %1: the satellite&apos;s name and position.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Satellit %1 hinzufügen</translation>
     </message>
     <message>
         <source>Edit Satellite</source>
         <extracomment>Dialog title.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Satellit bearbeiten</translation>
     </message>
     <message>
         <source>Edit satellite %1</source>
         <extracomment>The name of an edit step (Undo/Redo). %1: the satellite&apos;s name and position.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Satellit %1 bearbeiten</translation>
     </message>
     <message>
         <source>Del Satellite</source>
         <extracomment>Title of the question before a satellite is deleted; &quot;Del&quot; is short for Delete.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Satellit löschen</translation>
     </message>
     <message>
         <source>	 Do you want to del [%1]?		</source>
         <extracomment>%1: the satellite&apos;s name. The tabs are kept for the box&apos;s spacing.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>	 Möchten Sie [%1] löschen?		</translation>
     </message>
     <message>
         <source>Delete satellite %1</source>
         <extracomment>The name of an edit step (Undo/Redo). %1: the satellite&apos;s name and position.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Satellit %1 löschen</translation>
     </message>
     <message>
         <source>Add Transponder</source>
         <extracomment>Dialog title.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Transponder hinzufügen</translation>
     </message>
     <message>
         <source>Edit Transponder</source>
         <extracomment>Dialog title.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Transponder bearbeiten</translation>
     </message>
     <message>
         <source>	 Do you want to del xpdr [%1/%2/%3]?		</source>
         <extracomment>%1: frequency in MHz, %2: symbol rate, %3: polarisation (V or H); &quot;xpdr&quot; is short for transponder. The tabs are kept for the box&apos;s spacing.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>	 Möchten Sie den Transponder [%1/%2/%3] löschen?		</translation>
     </message>
     <message>
         <source>It has no channels.</source>
         <extracomment>Said of a transponder about to be deleted.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Er hat keine Sender.</translation>
     </message>
     <message>
         <source>Its 1 channel is deleted with it.</source>
         <extracomment>Said of a transponder about to be deleted.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sein 1 Sender wird mit ihm gelöscht.</translation>
     </message>
     <message>
         <source>Its %1 channels are deleted with it.</source>
         <extracomment>Said of a transponder about to be deleted. %1: the number of its channels, 2 or more.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Seine %1 Sender werden mit ihm gelöscht.</translation>
     </message>
     <message>
         <source>Del Transponder</source>
         <extracomment>Title of the question before a transponder is deleted; &quot;Del&quot; is short for Delete.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Transponder löschen</translation>
     </message>
     <message>
         <source>Delete transponder %1</source>
         <extracomment>The name of an edit step (Undo/Redo). %1: the transponder (frequency, symbol rate, polarisation).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Transponder %1 löschen</translation>
     </message>
     <message>
         <source>Edit LNB %1</source>
         <extracomment>The name of an edit step (Undo/Redo). %1: the LNB type&apos;s name, e.g. Type1.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>LNB %1 bearbeiten</translation>
     </message>
 </context>
 <context>
@@ -3003,22 +3003,22 @@ Die Änderungen sind im Editor weiterhin offen.</translation>
     <message>
         <source>Y</source>
         <extracomment>A channel&apos;s flag (lock, scrambled, favourites) is set: short for Yes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>J</translation>
     </message>
     <message>
         <source>N</source>
         <extracomment>A channel&apos;s flag (lock, scrambled, favourites) is not set: short for No.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>N</translation>
     </message>
     <message>
         <source>V</source>
         <extracomment>Vertical polarisation, one letter.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>V</translation>
     </message>
     <message>
         <source>H</source>
         <extracomment>Horizontal polarisation, one letter.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>H</translation>
     </message>
 </context>
 <context>
@@ -3026,133 +3026,133 @@ Die Änderungen sind im Editor weiterhin offen.</translation>
     <message>
         <source>%1 &quot;%2&quot; is not a whole number</source>
         <extracomment>%1 is an XML attribute&apos;s name (keep it), %2 its value</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 „%2“ ist keine ganze Zahl</translation>
     </message>
     <message>
         <source>the file declares entities, which are not accepted</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei deklariert Entitäten, die nicht akzeptiert werden</translation>
     </message>
     <message>
         <source>the file holds no &lt;satellites&gt; element</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei enthält kein Element &lt;satellites&gt;</translation>
     </message>
     <message>
         <source>line %1: %2</source>
         <extracomment>%1 is the line number, %2 what is wrong there</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1: %2</translation>
     </message>
     <message>
         <source>the file ends before its elements are closed (is it cut off?)</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei endet, bevor ihre Elemente geschlossen sind (ist sie abgeschnitten?)</translation>
     </message>
     <message>
         <source>not well-formed XML: %1</source>
         <extracomment>%1 is the XML reader&apos;s own message</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>kein wohlgeformtes XML: %1</translation>
     </message>
     <message>
         <source>the root element is &lt;%1&gt;, not &lt;satellites&gt;</source>
         <extracomment>%1 is the name of the file&apos;s first element</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>das Wurzelelement ist &lt;%1&gt;, nicht &lt;satellites&gt;</translation>
     </message>
     <message>
         <source>the satellite has no position</source>
-        <translation type="unfinished"></translation>
+        <translation>der Satellit hat keine Position</translation>
     </message>
     <message>
         <source>position %1 lies outside -1800 to 1800 (180.0W to 180.0E)</source>
         <extracomment>%1 is the position in tenths of a degree, east positive</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Position %1 liegt außerhalb von -1800 bis 1800 (180.0W bis 180.0E)</translation>
     </message>
     <message>
         <source>more than %1 satellites</source>
         <extracomment>%1 is the most satellites a file may hold</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>mehr als %1 Satelliten</translation>
     </message>
     <message>
         <source>the transponder lacks its frequency, symbol_rate or polarization</source>
         <extracomment>frequency, symbol_rate and polarization are the names of XML attributes; keep them</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>dem Transponder fehlt frequency, symbol_rate oder polarization</translation>
     </message>
     <message>
         <source>polarization &quot;%1&quot; is not 0, 1, 2 or 3</source>
         <extracomment>%1 is the value of the XML attribute polarization</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>polarization „%1“ ist nicht 0, 1, 2 oder 3</translation>
     </message>
     <message>
         <source>frequency %1 is not above 0</source>
         <extracomment>%1 is the value of the XML attribute frequency</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>frequency %1 ist nicht größer als 0</translation>
     </message>
     <message>
         <source>symbol_rate %1 is not above 0</source>
         <extracomment>%1 is the value of the XML attribute symbol_rate</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>symbol_rate %1 ist nicht größer als 0</translation>
     </message>
     <message>
         <source>more than %1 transponders</source>
         <extracomment>%1 is the most transponders a file may hold</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>mehr als %1 Transponder</translation>
     </message>
     <message>
         <source>the file is larger than %1 MB, far more than any transponder list</source>
         <extracomment>%1 is the largest size accepted, in megabytes</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>die Datei ist größer als %1 MB, weit mehr als jede Transponderliste</translation>
     </message>
     <message>
         <source>the file is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei ist leer</translation>
     </message>
     <message>
         <source>not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>keine reguläre Datei</translation>
     </message>
     <message>
         <source>cannot be read: %1</source>
         <extracomment>%1 is the system&apos;s reason</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>kann nicht gelesen werden: %1</translation>
     </message>
 </context>
 <context>
     <name>SatellitesXmlCommands</name>
     <message>
         <source>Import satellites.xml...</source>
-        <translation type="unfinished"></translation>
+        <translation>satellites.xml importieren...</translation>
     </message>
     <message>
         <source>Export satellites.xml...</source>
-        <translation type="unfinished"></translation>
+        <translation>satellites.xml exportieren...</translation>
     </message>
     <message>
         <source>Warning</source>
-        <translation type="unfinished"></translation>
+        <translation>Warnung</translation>
     </message>
     <message>
         <source>Import satellites.xml</source>
-        <translation type="unfinished"></translation>
+        <translation>satellites.xml importieren</translation>
     </message>
     <message>
         <source>%1 was not imported: %2.</source>
         <extracomment>%1 is the file name, %2 the reason</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 wurde nicht importiert: %2.</translation>
     </message>
     <message>
         <source>The image has changed since the file was read; nothing was imported.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Image hat sich geändert, seit die Datei gelesen wurde; nichts wurde importiert.</translation>
     </message>
     <message>
         <source>Export satellites.xml</source>
-        <translation type="unfinished"></translation>
+        <translation>satellites.xml exportieren</translation>
     </message>
     <message>
         <source>%1 could not be written: %2.</source>
         <extracomment>%1 is the path, %2 the system&apos;s reason</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 konnte nicht geschrieben werden: %2.</translation>
     </message>
     <message>
         <source>Update transponders from satellites.xml</source>
         <extracomment>an undo step</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Transponder aus satellites.xml aktualisieren</translation>
     </message>
 </context>
 <context>
@@ -3160,216 +3160,216 @@ Die Änderungen sind im Editor weiterhin offen.</translation>
     <message>
         <source>%1 (C-band)</source>
         <extracomment>%1 is an LNB type&apos;s name (as the receiver stores it) of a C-band LNB.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (C-Band)</translation>
     </message>
     <message>
         <source>%1 (line %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (Zeile %2)</translation>
     </message>
     <message>
         <source>%1 (line %2), does not fit</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (Zeile %2), passt nicht</translation>
     </message>
     <message>
         <source>Line %1: %2</source>
         <extracomment>%1 is a line number of the file, %2 why the transponder there is skipped.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1: %2</translation>
     </message>
     <message>
         <source>Import satellites.xml</source>
         <extracomment>satellites.xml is a file name and stays as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>satellites.xml importieren</translation>
     </message>
     <message>
         <source>Satellite</source>
         <extracomment>Column caption: a satellite of the image.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Satellit</translation>
     </message>
     <message>
         <source>LNB type</source>
         <extracomment>Column caption: the LNB type the satellite uses.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>LNB-Typ</translation>
     </message>
     <message>
         <source>Takes from the file</source>
         <extracomment>Column caption: the satellite of the file whose transponders it takes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Übernimmt aus der Datei</translation>
     </message>
     <message>
         <source>Added as</source>
         <extracomment>Column caption: the name and position the new satellite gets.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Hinzugefügt als</translation>
     </message>
     <message>
         <source>Transponders</source>
         <extracomment>Column caption: the number of transponders.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Transponder</translation>
     </message>
     <message>
         <source>Satellite in the file</source>
         <extracomment>Column caption: the satellite as the file names it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Satellit in der Datei</translation>
     </message>
     <message>
         <source>Changes</source>
         <extracomment>A tab (a noun): the changes the import makes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Änderungen</translation>
     </message>
     <message>
         <source>Satellites of the image</source>
-        <translation type="unfinished"></translation>
+        <translation>Satelliten des Images</translation>
     </message>
     <message>
         <source>Add satellites</source>
-        <translation type="unfinished"></translation>
+        <translation>Satelliten hinzufügen</translation>
     </message>
     <message>
         <source>Take DVB-S2 transponders too (the receiver tunes DVB-S)</source>
-        <translation type="unfinished"></translation>
+        <translation>Auch DVB-S2-Transponder übernehmen (der Receiver empfängt DVB-S)</translation>
     </message>
     <message>
         <source>Delete transponders not in the file that carry no channels</source>
-        <translation type="unfinished"></translation>
+        <translation>Transponder ohne Sender löschen, die nicht in der Datei stehen</translation>
     </message>
     <message>
         <source>%1, line %2</source>
         <extracomment>%1 is a satellite as the file names it, %2 its line in the file.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, Zeile %2</translation>
     </message>
     <message>
         <source>Not in the file</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht in der Datei</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Keiner</translation>
     </message>
     <message>
         <source>%1 → %2 kS/s (line %3)</source>
         <extracomment>%1 is a transponder (&quot;11747/27500/V&quot;), %2 its new symbol rate, %3 its line in the file.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 → %2 kS/s (Zeile %3)</translation>
     </message>
     <message>
         <source>%1, %2, to be deleted</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2, wird gelöscht</translation>
     </message>
     <message>
         <source>To add</source>
         <extracomment>A group of transponders to add.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Hinzuzufügen</translation>
     </message>
     <message>
         <source>Updated</source>
         <extracomment>A group of transponders that get a new symbol rate.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Aktualisiert</translation>
     </message>
     <message>
         <source>Skipped</source>
         <extracomment>A group of transponders of the file that are not taken.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Übersprungen</translation>
     </message>
     <message>
         <source>New satellite %1, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Neuer Satellit %1, %2</translation>
     </message>
     <message>
         <source>New satellite %1, %2, does not fit</source>
-        <translation type="unfinished"></translation>
+        <translation>Neuer Satellit %1, %2, passt nicht</translation>
     </message>
     <message>
         <source>%1 of the image found in the file: %2 to add, %3 updated, %4 not in the file (%5 to be deleted).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 des Images in der Datei gefunden: %2 neu, %3 aktualisiert, %4 nicht in der Datei (%5 zu löschen).</translation>
     </message>
     <message>
         <source>%1 of the image found in the file: %2 to add, %3 updated, %4 not in the file.</source>
         <extracomment>%1 is a number of satellites (&quot;2 satellites&quot;), %2 a number of transponders, %3 and %4 numbers of transponders.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 des Images in der Datei gefunden: %2 neu, %3 aktualisiert, %4 nicht in der Datei.</translation>
     </message>
     <message>
         <source>New: %1 with %2.</source>
         <extracomment>%1 is a number of satellites (&quot;2 satellites&quot;), %2 a number of transponders.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Neu: %1 mit %2.</translation>
     </message>
     <message>
         <source>Skipped: %1 (%2 DVB-S2).</source>
         <extracomment>%1 is a number of transponders, %2 how many of them are DVB-S2.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Übersprungen: %1 (%2 DVB-S2).</translation>
     </message>
     <message>
         <source>Does not fit the tables (%1 satellites, %2 transponders): %3 and %4; OK adds what fits, in the order shown.</source>
         <extracomment>%1 and %2 are the sizes of the image&apos;s tables, %3 a number of satellites (&quot;2 satellites&quot;), %4 a number of transponders.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Passt nicht in die Tabellen (%1 Satelliten, %2 Transponder): %3 und %4; OK fügt hinzu, was passt, in der angezeigten Reihenfolge.</translation>
     </message>
     <message>
         <source>Does not fit the tables (%1 satellites, %2 transponders): %3 and %4; nothing else changes, so OK changes nothing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Passt nicht in die Tabellen (%1 Satelliten, %2 Transponder): %3 und %4; sonst ändert sich nichts, daher ändert OK nichts.</translation>
     </message>
     <message>
         <source>The file changes nothing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei ändert nichts.</translation>
     </message>
 </context>
 <context>
     <name>SendCheck</name>
     <message>
         <source>outside the tables</source>
-        <translation type="unfinished"></translation>
+        <translation>außerhalb der Tabellen</translation>
     </message>
     <message>
         <source>past the image</source>
-        <translation type="unfinished"></translation>
+        <translation>hinter dem Ende des Images</translation>
     </message>
     <message>
         <source>sector header %1</source>
         <extracomment>%1 is the sector&apos;s number</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sektorkopf %1</translation>
     </message>
     <message>
         <source>satellite slot %1</source>
         <extracomment>%1 is the slot&apos;s number</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Satellitenplatz %1</translation>
     </message>
     <message>
         <source>transponder mark %1</source>
         <extracomment>%1 is the mark&apos;s number</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Transpondermarke %1</translation>
     </message>
     <message>
         <source>the settings block</source>
-        <translation type="unfinished"></translation>
+        <translation>der Einstellungsblock</translation>
     </message>
     <message>
         <source>transponder slot %1</source>
         <extracomment>%1 is the slot&apos;s number</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Transponderplatz %1</translation>
     </message>
     <message>
         <source>channel slot %1</source>
         <extracomment>%1 is the slot&apos;s number</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Senderplatz %1</translation>
     </message>
     <message>
         <source>byte %1 (%2, %3): sent %4, the receiver holds %5</source>
         <extracomment>%1 is the offset, %2 the same in hex, %3 where it lies, %4 and %5 the byte values in hex</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Byte %1 (%2, %3): gesendet %4, im Receiver %5</translation>
     </message>
     <message>
         <source>The receiver holds an image that differs from the one sent in 1 byte:</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Image im Receiver weicht in 1 Byte vom gesendeten ab:</translation>
     </message>
     <message>
         <source>The receiver holds an image that differs from the one sent in %1 bytes:</source>
         <extracomment>%1 is the number of bytes (more than one)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Das Image im Receiver weicht in %1 Bytes vom gesendeten ab:</translation>
     </message>
     <message>
         <source>and %1 more</source>
         <extracomment>%1 is the number of differing bytes not listed</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>und %1 weitere</translation>
     </message>
     <message>
         <source>The receiver holds exactly the image that was sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Receiver enthält genau das gesendete Image.</translation>
     </message>
 </context>
 <context>
@@ -3377,22 +3377,22 @@ Die Änderungen sind im Editor weiterhin offen.</translation>
     <message>
         <source>TV %1, Radio %2</source>
         <extracomment>Status line: %1 TV channels, %2 radio channels in the image.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>TV %1, Radio %2</translation>
     </message>
     <message>
         <source>Satellites %1/%2, Transponders %3/%4, Channels %5/%6</source>
         <extracomment>Status line: records used of the slots the image has, e.g. &quot;Satellites 12/200&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Satelliten %1/%2, Transponder %3/%4, Sender %5/%6</translation>
     </message>
     <message>
         <source>Untitled</source>
         <extracomment>Status line: the image has no file yet.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Unbenannt</translation>
     </message>
     <message>
         <source>Modified</source>
         <extracomment>Status line: the image has unsaved changes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Geändert</translation>
     </message>
 </context>
 <context>
@@ -3400,222 +3400,222 @@ Die Änderungen sind im Editor weiterhin offen.</translation>
     <message>
         <source>System Setting</source>
         <extracomment>Group title: the receiver&apos;s system settings.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Systemeinstellung</translation>
     </message>
     <message>
         <source>Menu Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Menüsprache</translation>
     </message>
     <message>
         <source>Main audio Lang</source>
         <extracomment>The receiver&apos;s main audio language.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Audiosprache 1</translation>
     </message>
     <message>
         <source>2nd Audio Lang</source>
         <extracomment>The receiver&apos;s second audio language.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Audiosprache 2</translation>
     </message>
     <message>
         <source>GMT Usage</source>
         <extracomment>Whether the receiver uses GMT (Off/On).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>GMT-Nutzung</translation>
     </message>
     <message>
         <source>Select Time Zone</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitzone wählen</translation>
     </message>
     <message>
         <source>Summer Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Sommerzeit</translation>
     </message>
     <message>
         <source>Time Offset</source>
         <extracomment>The receiver&apos;s time offset.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zeitversatz</translation>
     </message>
     <message>
         <source>Aspect</source>
         <extracomment>The TV picture&apos;s aspect ratio (4:3, 16:9).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Bildformat</translation>
     </message>
     <message>
         <source>Delay Time</source>
         <extracomment>A receiver setting whose values are ALWAYS, 2 Sec .. 7 Sec.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Verzögerung</translation>
     </message>
     <message>
         <source>Transparency</source>
         <extracomment>The transparency of the receiver&apos;s on-screen display.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Transparenz</translation>
     </message>
     <message>
         <source>Color</source>
         <extracomment>The TV colour system (Auto, PAL, NTSC).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Farbnorm</translation>
     </message>
     <message>
         <source>Sound</source>
         <extracomment>The TV sound system (M, B/G, I, D/K).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tonnorm</translation>
     </message>
     <message>
         <source> RF Channel</source>
         <extracomment>The UHF channel of the receiver&apos;s RF modulator output.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation> HF-Kanal</translation>
     </message>
     <message>
         <source>Status</source>
         <extracomment>Group title: figures the receiver keeps.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Status</translation>
     </message>
     <message>
         <source>TV Num</source>
         <extracomment>The number of TV channels.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>TV-Anzahl</translation>
     </message>
     <message>
         <source>Radio Num</source>
         <extracomment>The number of radio channels.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Radio-Anzahl</translation>
     </message>
     <message>
         <source>Total Channl</source>
         <extracomment>The total number of channels (the receiver&apos;s own spelling).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sender gesamt</translation>
     </message>
     <message>
         <source>Volume L</source>
         <extracomment>The left audio channel&apos;s volume.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Lautst. L</translation>
     </message>
     <message>
         <source>Volume R</source>
         <extracomment>The right audio channel&apos;s volume.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Lautst. R</translation>
     </message>
     <message>
         <source>StandBy</source>
         <extracomment>The receiver&apos;s standby setting (No/Yes).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Standby</translation>
     </message>
     <message>
         <source>Parent Lock</source>
         <extracomment>Group title: the parental lock.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Kindersicherung</translation>
     </message>
     <message>
         <source>PIN Code</source>
         <extracomment>The parental lock&apos;s PIN.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>PIN-Code</translation>
     </message>
     <message>
         <source>Lock Receiver</source>
         <extracomment>Parental lock of the whole receiver (Free/Locked).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Receiver sperren</translation>
     </message>
     <message>
         <source>Lock Menu</source>
         <extracomment>Parental lock of the receiver&apos;s menu (Free/Locked).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Menü sperren</translation>
     </message>
     <message>
         <source>%1 %2</source>
         <extracomment>The name of an edit step (Undo/Redo). %1: the setting&apos;s caption, %2: the value chosen.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2</translation>
     </message>
 </context>
 <context>
     <name>TransferProtocol</name>
     <message>
         <source>The selected COM is invalid or have already been opened!</source>
-        <translation type="unfinished"></translation>
+        <translation>Der gewählte COM-Port ist ungültig oder bereits geöffnet!</translation>
     </message>
     <message>
         <source>Error!</source>
         <extracomment>follows a message about a failed transfer</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Fehler!</translation>
     </message>
     <message>
         <source>Please Select Port type and press the Start button!</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte wählen Sie den Port und drücken Sie auf „Start“!</translation>
     </message>
     <message>
         <source>Waiting for handshake signal!</source>
-        <translation type="unfinished"></translation>
+        <translation>Warte auf Handshake-Signal!</translation>
     </message>
     <message>
         <source>Data is transmitting form STB!</source>
         <extracomment>STB: the set-top box, the receiver</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Daten werden vom Receiver übertragen!</translation>
     </message>
     <message>
         <source>Data is uploading to STB!</source>
-        <translation type="unfinished"></translation>
+        <translation>Daten werden zum Receiver übertragen!</translation>
     </message>
     <message>
         <source>You have select wrong direction</source>
         <extracomment>the receiver was set to receive when the PC sends, or the other way round</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sie haben die falsche Richtung gewählt</translation>
     </message>
     <message>
         <source>Data have been uploaded to STB</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Daten wurden zum Receiver übertragen</translation>
     </message>
     <message>
         <source>Data have been DownLoaded and saved to %1</source>
         <extracomment>%1 is the path the received image was saved to</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Die Daten wurden empfangen und in %1 gespeichert</translation>
     </message>
     <message>
         <source>Data from PC to IRD</source>
         <extracomment>IRD: the receiver</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Daten vom PC zum IRD</translation>
     </message>
     <message>
         <source>Data from IRD to PC</source>
         <extracomment>IRD: the receiver</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Daten vom IRD zum PC</translation>
     </message>
 </context>
 <context>
     <name>TransponderDialog</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Freq:</source>
         <extracomment>Short for the transponder&apos;s frequency.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Freq.:</translation>
     </message>
     <message>
         <source>Symbol Rate:</source>
-        <translation type="unfinished"></translation>
+        <translation>Symbolrate:</translation>
     </message>
     <message>
         <source>Polarity:</source>
         <extracomment>The transponder&apos;s polarisation, H or V.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Polarisation:</translation>
     </message>
     <message>
         <source>MHz (%1 to %2)</source>
         <extracomment>After the frequency box. %1 and %2: the lowest and highest frequency accepted, in MHz.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>MHz (%1 bis %2)</translation>
     </message>
     <message>
         <source>Freq (MHz)</source>
         <extracomment>Names the frequency box in a message: &quot;Freq (MHz) takes a number from ...&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Freq. (MHz)</translation>
     </message>
     <message>
         <source>Symbol Rate</source>
         <extracomment>Names the symbol rate box in a message: &quot;Symbol Rate takes a number from ...&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Symbolrate</translation>
     </message>
 </context>
 <context>
@@ -3623,24 +3623,24 @@ Die Änderungen sind im Editor weiterhin offen.</translation>
     <message>
         <source>frequency %1 kHz does not fit the receiver&apos;s 1 to 65535 MHz</source>
         <extracomment>%1 is the list&apos;s frequency in kHz</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Frequenz %1 kHz liegt außerhalb des Bereichs des Receivers von 1 bis 65535 MHz</translation>
     </message>
     <message>
         <source>symbol rate %1 does not fit the receiver&apos;s 1 to 65535 kS/s</source>
-        <translation type="unfinished"></translation>
+        <translation>Symbolrate %1 liegt außerhalb des Bereichs des Receivers von 1 bis 65535 kS/s</translation>
     </message>
     <message>
         <source>DVB-S2, left out; the image&apos;s %1/%2/%3 stays as it is</source>
         <extracomment>%1 frequency in MHz, %2 symbol rate in kS/s, %3 polarization V or H</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>DVB-S2, ausgelassen; %1/%2/%3 des Images bleibt unverändert</translation>
     </message>
     <message>
         <source>repeats the transponder of line %1</source>
-        <translation type="unfinished"></translation>
+        <translation>wiederholt den Transponder aus Zeile %1</translation>
     </message>
     <message>
         <source>DVB-S2, left out</source>
-        <translation type="unfinished"></translation>
+        <translation>DVB-S2, ausgelassen</translation>
     </message>
 </context>
 <context>
@@ -3648,20 +3648,20 @@ Die Änderungen sind im Editor weiterhin offen.</translation>
     <message>
         <source>Option</source>
         <extracomment>the title of the dialog that chooses the serial port</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Optionen</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>COM Port:</source>
         <extracomment>COM: a serial port</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>COM-Port:</translation>
     </message>
 </context>
 <context>
@@ -3669,115 +3669,119 @@ Die Änderungen sind im Editor weiterhin offen.</translation>
     <message>
         <source>BIN data</source>
         <extracomment>the file type in file dialogs</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>BIN-Daten</translation>
     </message>
     <message>
         <source>Check what the receiver now holds</source>
-        <translation type="unfinished"></translation>
+        <translation>Prüfen, was der Receiver jetzt enthält</translation>
     </message>
     <message>
         <source>Port:</source>
         <extracomment>the serial port</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Port:</translation>
     </message>
     <message>
         <source>Start</source>
         <extracomment>a button: starts listening for the receiver</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Start</translation>
     </message>
     <message>
         <source>Stop</source>
         <extracomment>a button: stops listening</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Stopp</translation>
     </message>
     <message>
         <source>Exit</source>
         <extracomment>a button: closes the window</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>File:</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei:</translation>
     </message>
     <message>
         <source>Save As</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern unter</translation>
     </message>
     <message>
         <source>%1 already exists.
 Do you want to replace it?</source>
         <extracomment>%1 is the path</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 existiert bereits.
+Möchten Sie die Datei ersetzen?</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>the receiver&apos;s image</source>
-        <translation type="unfinished"></translation>
+        <translation>das Image des Receivers</translation>
     </message>
     <message>
         <source>The channel lists do not differ: the bytes above lie outside what they show.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Senderlisten unterscheiden sich nicht: Die obigen Bytes liegen außerhalb dessen, was sie zeigen.</translation>
     </message>
     <message>
         <source>The image has 1 problem that the receiver may not handle. Send it anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Image hat 1 Problem, das der Receiver möglicherweise nicht verarbeiten kann. Trotzdem senden?</translation>
     </message>
     <message>
         <source>The image has %1 problems that the receiver may not handle. Send it anyway?</source>
         <extracomment>%1 is the number of problems (more than one)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Das Image hat %1 Probleme, die der Receiver möglicherweise nicht verarbeiten kann. Trotzdem senden?</translation>
     </message>
     <message>
         <source>Send anyway</source>
-        <translation type="unfinished"></translation>
+        <translation>Trotzdem senden</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Start sending on the receiver now. The image it holds comes back here, is kept in the archive and is compared byte for byte with %1.</source>
         <extracomment>%1 is the file name of the image sent</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Starten Sie jetzt das Senden am Receiver. Das Image, das er enthält, kommt hierher zurück, wird im Archiv aufbewahrt und Byte für Byte mit %1 verglichen.</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Öffnen</translation>
     </message>
 </context>
 <context>
     <name>vormante::TransferEngine</name>
     <message>
         <source>No handshake from the receiver yet: it must be in its update mode, and the cable must be connected.</source>
-        <translation type="unfinished"></translation>
+        <translation>Noch kein Handshake vom Receiver: Er muss im Update-Modus sein, und das Kabel muss angeschlossen sein.</translation>
     </message>
     <message>
         <source>The receiver stopped answering: nothing arrived from it for 1 second.
 The transfer has been stopped.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Receiver antwortet nicht mehr: Seit 1 Sekunde kam nichts von ihm an.
+Die Übertragung wurde abgebrochen.</translation>
     </message>
     <message>
         <source>The receiver stopped answering: nothing arrived from it for %1 seconds.
 The transfer has been stopped.</source>
         <extracomment>%1 is the number of seconds (more than one)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Der Receiver antwortet nicht mehr: Seit %1 Sekunden kam nichts von ihm an.
+Die Übertragung wurde abgebrochen.</translation>
     </message>
     <message>
         <source>The received image has 1 problem (broken chains, wrong counts or channel numbers). It was saved as the receiver holds it; opening it in the editor lists the problems.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das empfangene Image hat 1 Problem (defekte Ketten, falsche Zähler oder Sendernummern). Es wurde so gespeichert, wie der Receiver es enthält; wird es im Editor geöffnet, listet dieser die Probleme auf.</translation>
     </message>
     <message>
         <source>The received image has %1 problems (broken chains, wrong counts or channel numbers). It was saved as the receiver holds it; opening it in the editor lists the problems.</source>
         <extracomment>%1 is the number of problems (more than one)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Das empfangene Image hat %1 Probleme (defekte Ketten, falsche Zähler oder Sendernummern). Es wurde so gespeichert, wie der Receiver es enthält; wird es im Editor geöffnet, listet dieser die Probleme auf.</translation>
     </message>
     <message>
         <source>The received data have not been saved.
 Do you want to discard them?</source>
-        <translation type="unfinished"></translation>
+        <translation>Die empfangenen Daten wurden nicht gespeichert.
+Möchten Sie sie verwerfen?</translation>
     </message>
     <message>
         <source>The received data could not be saved to %1:
@@ -3785,45 +3789,50 @@ Do you want to discard them?</source>
 
 Choose another name, or cancel to discard them.</source>
         <extracomment>%1 is the path, %2 the system&apos;s reason</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Die empfangenen Daten konnten nicht in %1 gespeichert werden:
+%2
+
+Wählen Sie einen anderen Namen, oder brechen Sie ab, um sie zu verwerfen.</translation>
     </message>
     <message>
         <source>The connection to the receiver was lost.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Verbindung zum Receiver wurde unterbrochen.</translation>
     </message>
     <message>
         <source>The connection to the receiver was lost (%1).</source>
         <extracomment>%1 is the system&apos;s reason</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Die Verbindung zum Receiver wurde unterbrochen (%1).</translation>
     </message>
     <message>
         <source>The transfer has been stopped.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Übertragung wurde abgebrochen.</translation>
     </message>
     <message>
         <source>no file was chosen</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Datei gewählt</translation>
     </message>
     <message>
         <source>The file %1 is not sent: it is not a regular file (a pipe, a device or a folder), and a receiver image is always a plain file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei %1 wird nicht gesendet: Sie ist keine reguläre Datei (eine Pipe, ein Gerät oder ein Ordner), und ein Receiver-Image ist immer eine normale Datei.</translation>
     </message>
     <message>
         <source>The file %1 can&apos;t be opened:
 %2</source>
         <extracomment>%1 is the path, %2 the system&apos;s reason</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei %1 kann nicht geöffnet werden:
+%2</translation>
     </message>
     <message>
         <source>The file %1 is not sent: it holds %2 bytes, and a receiver image is exactly %3 bytes.
 Padding it would overwrite the receiver&apos;s database with zeros.</source>
         <extracomment>%1 is the path, %2 the file&apos;s size, %3 an image&apos;s size</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei %1 wird nicht gesendet: Sie umfasst %2 Bytes, ein Receiver-Image aber genau %3 Bytes.
+Auffüllen würde die Datenbank des Receivers mit Nullen überschreiben.</translation>
     </message>
     <message>
         <source>The file %1 is not sent: it is longer than a receiver image, which is exactly %2 bytes.</source>
         <extracomment>%1 is the path, %2 an image&apos;s size</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei %1 wird nicht gesendet: Sie ist länger als ein Receiver-Image, das genau %2 Bytes umfasst.</translation>
     </message>
 </context>
 </TS>
