@@ -75,7 +75,7 @@
     </message>
     <message>
         <source>Compare with the open image</source>
-        <translation>Mit dem offenen Image vergleichen</translation>
+        <translation>Mit offenem Image vergleichen</translation>
     </message>
     <message>
         <source>Restore</source>
@@ -101,7 +101,7 @@
     </message>
     <message>
         <source>Put the image into the open document, as one step Undo takes back</source>
-        <translation>Das Image in das offene Dokument übernehmen, als ein Schritt, den „Rückgängig“ zurücknimmt</translation>
+        <translation>Das Image in das offene Dokument übernehmen, als einen Schritt, den „Rückgängig“ zurücknimmt</translation>
     </message>
     <message>
         <source>Keep at most</source>
