@@ -230,7 +230,7 @@
     <message>
         <source>The archive keeps at most %1 images: %2 images were removed, the newest of them %3.</source>
         <extracomment>%1 is the archive&apos;s bound, %2 how many were removed, %3 the newest of them, e.g. &quot;the image sent on ...&quot;</extracomment>
-        <translation>L&apos;archivio conserva al massimo %1 immagini: sono state rimosse %2 immagini, la più recente %3.</translation>
+        <translation>L&apos;archivio conserva al massimo %1 immagini: sono state rimosse %2 immagini, la più recente delle quali è %3.</translation>
     </message>
 </context>
 <context>
