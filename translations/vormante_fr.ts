@@ -5,12 +5,12 @@
     <name>AboutDialog</name>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos</translation>
     </message>
     <message>
         <source>Version  Num: %1</source>
         <extracomment>%1 is the program&apos;s version number, e.g. 1.4.0</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Version  n°&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -18,219 +18,219 @@
     <message>
         <source>Time</source>
         <extracomment>Column caption: when the image was archived.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Date</translation>
     </message>
     <message>
         <source>Kind</source>
         <extracomment>Column caption: received, sent or kept before saving.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Type</translation>
     </message>
     <message>
         <source>File or port</source>
         <extracomment>Column caption: the file saved or the serial port used.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Fichier ou port</translation>
     </message>
     <message>
         <source>Satellites</source>
         <extracomment>Column caption: the number of satellites in the image.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Satellites</translation>
     </message>
     <message>
         <source>Transponders</source>
         <extracomment>Column caption: the number of transponders in the image.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Transpondeurs</translation>
     </message>
     <message>
         <source>Channels</source>
         <extracomment>Column caption: the number of channels in the image.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Chaînes</translation>
     </message>
     <message>
         <source>Received</source>
         <extracomment>An archived image&apos;s kind: received from the receiver.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Reçue</translation>
     </message>
     <message>
         <source>Sent</source>
-        <translation type="unfinished"></translation>
+        <translation>Envoyée</translation>
     </message>
     <message>
         <source>Before saving</source>
-        <translation type="unfinished"></translation>
+        <translation>Avant enregistrement</translation>
     </message>
     <message>
         <source>%1 (damaged)</source>
         <extracomment>%1 is an archived image&apos;s kind (Received, Sent, Before saving) whose file is damaged.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (endommagée)</translation>
     </message>
     <message>
         <source>Archive</source>
         <extracomment>The window of the images kept by the program (a noun).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Archives</translation>
     </message>
     <message>
         <source>Open</source>
         <extracomment>A button (a verb): open the archived image.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir</translation>
     </message>
     <message>
         <source>Compare with the open image</source>
-        <translation type="unfinished"></translation>
+        <translation>Comparer avec l&apos;image ouverte</translation>
     </message>
     <message>
         <source>Restore</source>
         <extracomment>A button (a verb): put the archived image into the open document.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Restaurer</translation>
     </message>
     <message>
         <source>Delete</source>
         <extracomment>A button (a verb): delete the archived image.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer</translation>
     </message>
     <message>
         <source>Show in folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher dans le dossier</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>Open the image as a new, unnamed document</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir l&apos;image comme nouveau document sans nom</translation>
     </message>
     <message>
         <source>Put the image into the open document, as one step Undo takes back</source>
-        <translation type="unfinished"></translation>
+        <translation>Placer l&apos;image dans le document ouvert, en une seule étape qu&apos;Annuler peut défaire</translation>
     </message>
     <message>
         <source>Keep at most</source>
         <extracomment>Before a number box; &quot;images&quot; follows it: &quot;Keep at most [50] images&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Conserver au plus</translation>
     </message>
     <message>
         <source>images</source>
         <extracomment>After a number box: &quot;Keep at most [50] images&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>images</translation>
     </message>
     <message>
         <source>Restore image of %1</source>
         <extracomment>The name of an edit step: %1 is when the image was archived.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Restaurer l&apos;image du %1</translation>
     </message>
     <message numerus="yes">
         <source>%n image in %1</source>
         <extracomment>%1 is the archive&apos;s folder.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n image dans %1</numerusform>
+            <numerusform>%n images dans %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n images in %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n image dans %1</numerusform>
+            <numerusform>%n images dans %1</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 cannot be read: %2.</source>
         <extracomment>%1 names the archived image, %2 says why it cannot be read.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de lire %1&#xa0;: %2.</translation>
     </message>
     <message>
         <source>the open image</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;image ouverte</translation>
     </message>
     <message>
         <source>The open image is already the same as %1.</source>
         <extracomment>%1 names the archived image.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;image ouverte est déjà identique à %1.</translation>
     </message>
     <message>
         <source>Delete %1 from the archive?</source>
         <extracomment>%1 names the archived image.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer %1 des archives&#xa0;?</translation>
     </message>
     <message>
         <source>%1 could not be deleted: %2.</source>
         <extracomment>%1 names the archived image, %2 says why it could not be deleted.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de supprimer %1&#xa0;: %2.</translation>
     </message>
     <message>
         <source>The archive holds %1 images. Keeping at most %2 removes %3 of them now: the oldest copies from before saving first, received images last. Go ahead?</source>
         <extracomment>%1 is the number of images held, %2 the new bound, %3 the number removed.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Les archives contiennent %1 images. En conserver au plus %2 en supprime %3 dès maintenant&#xa0;: d&apos;abord les plus anciennes copies d&apos;avant enregistrement, les images reçues en dernier. Continuer&#xa0;?</translation>
     </message>
     <message>
         <source>The bound could not be changed: %1.</source>
         <extracomment>%1 says why the number of images kept could not be changed.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de modifier la limite&#xa0;: %1.</translation>
     </message>
 </context>
 <context>
     <name>ArchiveKeeper</name>
     <message>
         <source>the received image</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;image reçue</translation>
     </message>
     <message>
         <source>the sent image</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;image envoyée</translation>
     </message>
     <message>
         <source>the file content before saving</source>
-        <translation type="unfinished"></translation>
+        <translation>le contenu du fichier avant enregistrement</translation>
     </message>
     <message>
         <source>The archive could not keep %1: %2. Transfers and saves go on without it.</source>
         <extracomment>%1 is what was to be kept, e.g. &quot;the received image&quot;; %2 the reason</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Les archives n&apos;ont pas pu conserver %1&#xa0;: %2. Les transferts et les enregistrements continuent sans elles.</translation>
     </message>
     <message>
         <source>The archive kept %1, but %2.</source>
         <extracomment>%1 is what was kept, e.g. &quot;the received image&quot;; %2 what went wrong</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Les archives ont conservé %1, mais %2.</translation>
     </message>
     <message>
         <source>the image received on %1</source>
         <extracomment>%1 is the date and time</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;image reçue le %1</translation>
     </message>
     <message>
         <source>the image received on %1 from %2</source>
         <extracomment>%1 is the date and time, %2 the serial port</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;image reçue le %1 depuis %2</translation>
     </message>
     <message>
         <source>the image sent on %1</source>
         <extracomment>%1 is the date and time</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;image envoyée le %1</translation>
     </message>
     <message>
         <source>the image sent on %1 to %2</source>
         <extracomment>%1 is the date and time, %2 the file sent</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;image envoyée le %1 vers %2</translation>
     </message>
     <message>
         <source>the copy from before saving on %1</source>
         <extracomment>%1 is the date and time</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>la copie d&apos;avant enregistrement du %1</translation>
     </message>
     <message>
         <source>the copy from before saving on %1 (%2)</source>
         <extracomment>%1 is the date and time, %2 the file&apos;s name</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>la copie d&apos;avant enregistrement du %1 (%2)</translation>
     </message>
     <message>
         <source>The archive keeps at most %1 images: %2 was removed.</source>
         <extracomment>%1 is the archive&apos;s bound, %2 the image removed, e.g. &quot;the image sent on ...&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Les archives conservent au plus %1 images&#xa0;: %2 a été supprimée.</translation>
     </message>
     <message>
         <source>The archive keeps at most %1 images: %2 images were removed, the newest of them %3.</source>
         <extracomment>%1 is the archive&apos;s bound, %2 how many were removed, %3 the newest of them, e.g. &quot;the image sent on ...&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Les archives conservent au plus %1 images&#xa0;: %2 images ont été supprimées, la plus récente étant %3.</translation>
     </message>
 </context>
 <context>
@@ -238,169 +238,169 @@
     <message numerus="yes">
         <source>%n channel</source>
         <extracomment>A number of channels in the name of an edit step, for example &quot;Move 3 channels to top&quot;.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n chaîne</numerusform>
+            <numerusform>%n chaînes</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n channels</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n chaîne</numerusform>
+            <numerusform>%n chaînes</numerusform>
         </translation>
     </message>
     <message>
         <source>Del Channel</source>
         <extracomment>The title of the question before channels are deleted.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer les chaînes</translation>
     </message>
     <message numerus="yes">
         <source>Delete %n channels?</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Supprimer %n chaîne&#xa0;?</numerusform>
+            <numerusform>Supprimer %n chaînes&#xa0;?</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Delete %n channels</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Supprimer %n chaîne</numerusform>
+            <numerusform>Supprimer %n chaînes</numerusform>
         </translation>
     </message>
     <message>
         <source>The channels have changed; nothing was deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les chaînes ont changé&#xa0;; rien n&apos;a été supprimé.</translation>
     </message>
     <message>
         <source>Move %1 to %2</source>
         <extracomment>The name of an edit step: %1 is a channel&apos;s name or a number of channels, %2 the new channel number.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Déplacer %1 au n° %2</translation>
     </message>
     <message>
         <source>Move %1 to top</source>
         <extracomment>The name of an edit step: %1 is a channel&apos;s name or a number of channels.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Placer %1 en tête</translation>
     </message>
     <message>
         <source>Move %1 to bottom</source>
         <extracomment>The name of an edit step: %1 is a channel&apos;s name or a number of channels.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Placer %1 en fin</translation>
     </message>
     <message>
         <source>Move %1 to one place up</source>
         <extracomment>The name of an edit step: %1 is a channel&apos;s name or a number of channels.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Monter %1 d&apos;une place</translation>
     </message>
     <message>
         <source>Move %1 to one place down</source>
-        <translation type="unfinished"></translation>
+        <translation>Descendre %1 d&apos;une place</translation>
     </message>
     <message>
         <source>Move %1 to before %2</source>
         <extracomment>The name of an edit step: %1 is a channel&apos;s name or a number of channels, %2 the name of the channel they now stand before.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Placer %1 avant %2</translation>
     </message>
     <message>
         <source>Lock</source>
         <extracomment>The channel flag that locks a channel behind the receiver&apos;s PIN.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Verrou</translation>
     </message>
     <message>
         <source>Fav 1</source>
         <extracomment>Favourite list 1 (a channel flag).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Fav 1</translation>
     </message>
     <message>
         <source>Fav 2</source>
         <extracomment>Favourite list 2 (a channel flag).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Fav 2</translation>
     </message>
     <message>
         <source>Fav 3</source>
         <extracomment>Favourite list 3 (a channel flag).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Fav 3</translation>
     </message>
     <message>
         <source>Fav 4</source>
         <extracomment>Favourite list 4 (a channel flag).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Fav 4</translation>
     </message>
     <message>
         <source>Set %1 on %2</source>
         <extracomment>The name of an edit step: %1 is a flag (Lock, Fav 1...), %2 a channel&apos;s name or a number of channels.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Activer %1 sur %2</translation>
     </message>
     <message>
         <source>Clear %1 on %2</source>
         <extracomment>The name of an edit step: %1 is a flag (Lock, Fav 1...), %2 a channel&apos;s name or a number of channels.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Désactiver %1 sur %2</translation>
     </message>
     <message>
         <source>Flags</source>
         <extracomment>The submenu that sets and clears the lock and favourite flags.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Attributs</translation>
     </message>
     <message>
         <source>Set %1</source>
         <extracomment>A menu item: %1 is a flag (Lock, Fav 1...).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Activer %1</translation>
     </message>
     <message>
         <source>Clear %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Désactiver %1</translation>
     </message>
     <message>
         <source>Keep the shown order</source>
-        <translation type="unfinished"></translation>
+        <translation>Conserver l&apos;ordre affiché</translation>
     </message>
     <message>
         <source>The channels have changed; the order was not kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les chaînes ont changé&#xa0;; l&apos;ordre n&apos;a pas été conservé.</translation>
     </message>
     <message>
         <source>Keep this order</source>
-        <translation type="unfinished"></translation>
+        <translation>Conserver cet ordre</translation>
     </message>
 </context>
 <context>
     <name>ChannelCommands</name>
     <message>
         <source>Add Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter une chaîne</translation>
     </message>
     <message>
         <source>Add channel %1</source>
         <extracomment>The name of an edit step: %1 is the channel&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter la chaîne %1</translation>
     </message>
     <message>
         <source>Prog is Full!</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste des chaînes pleine&#xa0;!</translation>
     </message>
     <message>
         <source>Edit Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier la chaîne</translation>
     </message>
     <message>
         <source>Edit channel %1</source>
         <extracomment>The name of an edit step: %1 is the channel&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Modifier la chaîne %1</translation>
     </message>
     <message>
         <source>The channels have changed; nothing was stored.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les chaînes ont changé&#xa0;; rien n&apos;a été enregistré.</translation>
     </message>
     <message>
         <source>Del Channel</source>
         <extracomment>The title of the question before a channel is deleted.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer la chaîne</translation>
     </message>
     <message>
         <source>Delete channel %1</source>
         <extracomment>The name of an edit step: %1 is the channel&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer la chaîne %1</translation>
     </message>
 </context>
 <context>
@@ -408,100 +408,100 @@
     <message>
         <source>The file holds %1 bytes, but a receiver database image holds exactly %2 bytes. It is not an image and was not opened.</source>
         <extracomment>%1 is the file&apos;s size in bytes, %2 the size of every image</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier fait %1 octets, mais une image de base de données du récepteur fait exactement %2 octets. Ce n&apos;est pas une image&#xa0;; il n&apos;a pas été ouvert.</translation>
     </message>
 </context>
 <context>
     <name>ChannelDialog</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Channel Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom de la chaîne&#xa0;:</translation>
     </message>
     <message>
         <source>Video PID:</source>
         <extracomment>PID: the packet identifier of a stream in the transport stream.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>PID vidéo&#xa0;:</translation>
     </message>
     <message>
         <source>Audio PID:</source>
-        <translation type="unfinished"></translation>
+        <translation>PID audio&#xa0;:</translation>
     </message>
     <message>
         <source>PCR PID:</source>
         <extracomment>PCR: the programme clock reference.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>PID PCR&#xa0;:</translation>
     </message>
     <message>
         <source>TTxt PID:</source>
         <extracomment>TTxt: teletext.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>PID télétexte&#xa0;:</translation>
     </message>
     <message>
         <source>Satellite:</source>
-        <translation type="unfinished"></translation>
+        <translation>Satellite&#xa0;:</translation>
     </message>
     <message>
         <source>TransponderID:</source>
-        <translation type="unfinished"></translation>
+        <translation>ID transpondeur&#xa0;:</translation>
     </message>
     <message>
         <source>Lock:</source>
         <extracomment>The channel flag that locks a channel behind the receiver&apos;s PIN.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Verrou&#xa0;:</translation>
     </message>
     <message>
         <source>Fav 1:</source>
         <extracomment>Favourite list 1 (a channel flag).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Fav 1&#xa0;:</translation>
     </message>
     <message>
         <source>Fav 2:</source>
         <extracomment>Favourite list 2 (a channel flag).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Fav 2&#xa0;:</translation>
     </message>
     <message>
         <source>Fav 3:</source>
         <extracomment>Favourite list 3 (a channel flag).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Fav 3&#xa0;:</translation>
     </message>
     <message>
         <source>Fav 4:</source>
         <extracomment>Favourite list 4 (a channel flag).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Fav 4&#xa0;:</translation>
     </message>
     <message>
         <source>Scrambled</source>
         <extracomment>The channel flag of an encrypted channel.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Crypté</translation>
     </message>
     <message>
         <source>Video PID</source>
-        <translation type="unfinished"></translation>
+        <translation>PID vidéo</translation>
     </message>
     <message>
         <source>Audio PID</source>
-        <translation type="unfinished"></translation>
+        <translation>PID audio</translation>
     </message>
     <message>
         <source>PCR PID</source>
-        <translation type="unfinished"></translation>
+        <translation>PID PCR</translation>
     </message>
     <message>
         <source>TTxt PID</source>
         <extracomment>TTxt: teletext.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>PID télétexte</translation>
     </message>
     <message>
         <source>Channel Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom de la chaîne</translation>
     </message>
 </context>
 <context>
@@ -509,75 +509,75 @@
     <message>
         <source>line %1: %2</source>
         <extracomment>%1 is a line number of the list, %2 what is wrong there</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ligne %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>a quoted field is not closed</source>
-        <translation type="unfinished"></translation>
+        <translation>un champ entre guillemets n&apos;est pas fermé</translation>
     </message>
     <message>
         <source>text follows the closing quote of field %1</source>
         <extracomment>%1 is the field&apos;s number in its row</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>du texte suit le guillemet fermant du champ %1</translation>
     </message>
     <message>
         <source>more than %1 fields hold text; a channel list has %2 columns</source>
-        <translation type="unfinished"></translation>
+        <translation>plus de %1 champs contiennent du texte&#xa0;; une liste de chaînes a %2 colonnes</translation>
     </message>
     <message>
         <source>%1 %2 is not a satellite position like 19.2E or 5.0W</source>
         <extracomment>%1 is a column header of the list (not translated), %2 the quoted field</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 n&apos;est pas une position de satellite comme 19.2E ou 5.0W</translation>
     </message>
     <message>
         <source>%1 %2 is not TV or Radio</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 n&apos;est ni TV ni Radio</translation>
     </message>
     <message>
         <source>%1 %2 is not a channel number</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 n&apos;est pas un numéro de chaîne</translation>
     </message>
     <message>
         <source>%1 %2 is not a frequency in MHz</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 n&apos;est pas une fréquence en MHz</translation>
     </message>
     <message>
         <source>%1 %2 is not H or V</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 n&apos;est ni H ni V</translation>
     </message>
     <message>
         <source>%1 %2 is not a symbol rate in kS/s</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 n&apos;est pas un débit symbole en kS/s</translation>
     </message>
     <message>
         <source>%1 %2 is not a PID from 0 to 16383</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 n&apos;est pas un PID de 0 à 16383</translation>
     </message>
     <message>
         <source>%1 %2 is not 1 or 0</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 n&apos;est ni 1 ni 0</translation>
     </message>
     <message>
         <source>the list is larger than %1 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>la liste dépasse %1 Mo</translation>
     </message>
     <message>
         <source>not a channel list: the header row has no comma, semicolon or tab</source>
-        <translation type="unfinished"></translation>
+        <translation>ce n&apos;est pas une liste de chaînes&#xa0;: la ligne d&apos;en-tête ne contient ni virgule, ni point-virgule, ni tabulation</translation>
     </message>
     <message>
         <source>not a channel list: the header row has no &quot;%1&quot; column</source>
         <extracomment>%1 is a column header of the list (not translated)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ce n&apos;est pas une liste de chaînes&#xa0;: la ligne d&apos;en-tête n&apos;a pas de colonne «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>the list has more than %1 rows; an image holds at most %2 channels</source>
-        <translation type="unfinished"></translation>
+        <translation>la liste a plus de %1 lignes&#xa0;; une image contient au plus %2 chaînes</translation>
     </message>
     <message>
         <source>%1 fields where the header has %2</source>
         <extracomment>%1 is the row&apos;s number of fields, %2 the header&apos;s</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 champs alors que l&apos;en-tête en a %2</translation>
     </message>
 </context>
 <context>
@@ -585,126 +585,126 @@
     <message>
         <source>a..Z</source>
         <extracomment>Sort by name, A to Z.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>a..Z</translation>
     </message>
     <message>
         <source>Z..a</source>
         <extracomment>Sort by name, Z to A.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Z..a</translation>
     </message>
     <message>
         <source>Scr up</source>
         <extracomment>Sort the scrambled (encrypted) channels first.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Cryptées d&apos;abord</translation>
     </message>
     <message>
         <source>Scr down</source>
         <extracomment>Sort the scrambled (encrypted) channels last.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Cryptées à la fin</translation>
     </message>
     <message>
         <source>Freq up</source>
         <extracomment>Sort by frequency, lowest first.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Fréq. croissante</translation>
     </message>
     <message>
         <source>Freq down</source>
         <extracomment>Sort by frequency, highest first.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Fréq. décroissante</translation>
     </message>
     <message>
         <source>	 Do you want to del channel [%1]?		</source>
         <extracomment>%1 is the channel&apos;s name; keep the tabs.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>	 Voulez-vous supprimer la chaîne [%1]&#xa0;?		</translation>
     </message>
     <message>
         <source>Select Satellite:</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir le satellite&#xa0;:</translation>
     </message>
     <message>
         <source>TV</source>
         <extracomment>Show the TV channels (a choice beside Radio).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>TV</translation>
     </message>
     <message>
         <source>Radio</source>
         <extracomment>Show the radio channels (a choice beside TV).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Radio</translation>
     </message>
     <message>
         <source>TV No:</source>
         <extracomment>The number of TV channels follows.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nb TV&#xa0;:</translation>
     </message>
     <message>
         <source>Radio No:</source>
         <extracomment>The number of radio channels follows.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nb radio&#xa0;:</translation>
     </message>
     <message>
         <source>Total No:</source>
         <extracomment>The number of all channels follows.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Total&#xa0;:</translation>
     </message>
     <message>
         <source>Add Channel...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter une chaîne...</translation>
     </message>
     <message>
         <source>Edit Channel...</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier la chaîne...</translation>
     </message>
     <message>
         <source>Del Channel</source>
         <extracomment>Delete the channel (a menu item).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer la chaîne</translation>
     </message>
     <message>
         <source>Sort</source>
         <extracomment>A submenu: the ways to sort the channels.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Trier</translation>
     </message>
     <message>
         <source>Move</source>
         <extracomment>A menu item (a verb): move the channel to a number typed in.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Déplacer</translation>
     </message>
     <message>
         <source>Move to top</source>
-        <translation type="unfinished"></translation>
+        <translation>Placer en tête</translation>
     </message>
     <message>
         <source>Move to bottom</source>
-        <translation type="unfinished"></translation>
+        <translation>Placer en fin</translation>
     </message>
     <message>
         <source>Move up</source>
-        <translation type="unfinished"></translation>
+        <translation>Monter</translation>
     </message>
     <message>
         <source>Move down</source>
-        <translation type="unfinished"></translation>
+        <translation>Descendre</translation>
     </message>
     <message>
         <source>Sort %1 on %2</source>
         <extracomment>The name of an edit step: %1 is the sort (a..Z, Freq up...), %2 the satellite.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Trier %2 (%1)</translation>
     </message>
     <message>
         <source>Error Input!</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisie incorrecte&#xa0;!</translation>
     </message>
     <message>
         <source>Move %1 to %2</source>
         <extracomment>The name of an edit step: %1 is the channel&apos;s name, %2 its new number.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Déplacer %1 au n° %2</translation>
     </message>
 </context>
 <context>
     <name>ChannelOrderPlan</name>
     <message>
         <source>channel slot %1 lies on the chains of satellite slots %2 and %3</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;emplacement de chaîne %1 se trouve sur les chaînages des emplacements de satellite %2 et %3</translation>
     </message>
 </context>
 <context>
@@ -712,94 +712,94 @@
     <message>
         <source>Y</source>
         <extracomment>A flag column&apos;s cell: Y(es), the flag is set.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>O</translation>
     </message>
     <message>
         <source>N</source>
-        <translation type="unfinished"></translation>
+        <translation>N</translation>
     </message>
     <message>
         <source>No</source>
         <extracomment>Column caption: the channel&apos;s place in the list.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>N°</translation>
     </message>
     <message>
         <source>Channel Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom de la chaîne</translation>
     </message>
     <message>
         <source>v pid</source>
         <extracomment>Column caption: video PID.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>pid v</translation>
     </message>
     <message>
         <source>a pid</source>
         <extracomment>Column caption: audio PID.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>pid a</translation>
     </message>
     <message>
         <source>pcr pid</source>
         <extracomment>Column caption: PCR (programme clock reference) PID.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>pid pcr</translation>
     </message>
     <message>
         <source>txt pid</source>
         <extracomment>Column caption: teletext PID.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>pid txt</translation>
     </message>
     <message>
         <source>lock</source>
         <extracomment>Column caption: the lock flag.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>verr.</translation>
     </message>
     <message>
         <source>scr</source>
         <extracomment>Column caption: the scrambled (encrypted) flag.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>crypt.</translation>
     </message>
     <message>
         <source>fav 1</source>
         <extracomment>Column caption: favourite list 1.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>fav 1</translation>
     </message>
     <message>
         <source>fav 2</source>
         <extracomment>Column caption: favourite list 2.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>fav 2</translation>
     </message>
     <message>
         <source>fav 3</source>
         <extracomment>Column caption: favourite list 3.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>fav 3</translation>
     </message>
     <message>
         <source>fav 4</source>
         <extracomment>Column caption: favourite list 4.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>fav 4</translation>
     </message>
     <message>
         <source>CH No</source>
         <extracomment>Column caption: the channel number the receiver stores.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>N° ch.</translation>
     </message>
     <message>
         <source>Sat</source>
         <extracomment>Column caption: the satellite.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sat</translation>
     </message>
     <message>
         <source>TP</source>
         <extracomment>Column caption: the transponder (frequency, symbol rate, polarization).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>TP</translation>
     </message>
     <message>
         <source>V</source>
         <extracomment>Polarization: V(ertical).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>V</translation>
     </message>
     <message>
         <source>H</source>
-        <translation type="unfinished"></translation>
+        <translation>H</translation>
     </message>
 </context>
 <context>
@@ -807,17 +807,17 @@
     <message>
         <source>unknown error</source>
         <extracomment>Stands in the error message when the cause is not known.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>erreur inconnue</translation>
     </message>
     <message>
         <source>Error</source>
         <extracomment>Title of the message box.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Erreur</translation>
     </message>
     <message>
         <source>The command could not be completed (%1). The image was left as it was before the command.</source>
         <extracomment>%1: why the command failed.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>La commande n&apos;a pas pu aboutir (%1). L&apos;image est restée telle qu&apos;elle était avant la commande.</translation>
     </message>
 </context>
 <context>
@@ -825,155 +825,155 @@
     <message>
         <source>Compare with %1</source>
         <extracomment>%1 names the other image (a file name or an archived copy).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Comparer avec %1</translation>
     </message>
     <message>
         <source>The images do not differ.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les images sont identiques.</translation>
     </message>
     <message>
         <source>No compared field differs, but bytes do: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun champ comparé ne diffère, mais des octets diffèrent&#xa0;: %1.</translation>
     </message>
     <message>
         <source>From %1 to %2; &quot;added&quot; is only in %2, &quot;removed&quot; only in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>De %1 à %2&#xa0;; «&#xa0;ajouté&#xa0;» n&apos;existe que dans %2, «&#xa0;supprimé&#xa0;» que dans %1.</translation>
     </message>
     <message>
         <source>Satellite %1 (%2): %3</source>
         <extracomment>%1 is the satellite&apos;s name, %2 its position, %3 what happened to it (added, removed, changed).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Satellite %1 (%2)&#xa0;: %3</translation>
     </message>
     <message>
         <source>Transponder %1: %2</source>
         <extracomment>%1 is the transponder, %2 what happened to it (added, removed, changed).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Transpondeur %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>Settings: changed</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres&#xa0;: modifiés</translation>
     </message>
     <message>
         <source>Bytes that differ</source>
-        <translation type="unfinished"></translation>
+        <translation>Octets différents</translation>
     </message>
     <message numerus="yes">
         <source>%1: %n byte</source>
         <extracomment>%1 is a table of the image (satellites, channels...).</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1&#xa0;: %n octet</numerusform>
+            <numerusform>%1&#xa0;: %n octets</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1: %n bytes</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1&#xa0;: %n octet</numerusform>
+            <numerusform>%1&#xa0;: %n octets</numerusform>
         </translation>
     </message>
     <message>
         <source>Save report...</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer le rapport...</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>Save the comparison</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer la comparaison</translation>
     </message>
     <message>
         <source>Text files (*.txt);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers texte (*.txt);;Tous les fichiers (*)</translation>
     </message>
     <message>
         <source>The report could not be saved: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;enregistrer le rapport&#xa0;: %1</translation>
     </message>
 </context>
 <context>
     <name>ConsistencyCheck</name>
     <message>
         <source>Satellite slot %1: the transponder chain starts at slot %2, outside the table.</source>
-        <translation type="unfinished"></translation>
+        <translation>Emplacement de satellite %1&#xa0;: le chaînage des transpondeurs commence à l&apos;emplacement %2, hors de la table.</translation>
     </message>
     <message>
         <source>Satellite slot %1: the transponder chain links slot %2 to slot %3, outside the table.</source>
-        <translation type="unfinished"></translation>
+        <translation>Emplacement de satellite %1&#xa0;: le chaînage des transpondeurs relie l&apos;emplacement %2 à l&apos;emplacement %3, hors de la table.</translation>
     </message>
     <message>
         <source>Satellite slot %1: the transponder chain comes back to slot %2 after slot %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Emplacement de satellite %1&#xa0;: le chaînage des transpondeurs revient à l&apos;emplacement %2 après l&apos;emplacement %3.</translation>
     </message>
     <message>
         <source>Satellite slot %1: the transponder chain reaches slot %2, which is on the chain of satellite slot %3 as well.</source>
-        <translation type="unfinished"></translation>
+        <translation>Emplacement de satellite %1&#xa0;: le chaînage des transpondeurs atteint l&apos;emplacement %2, qui est aussi sur le chaînage de l&apos;emplacement de satellite %3.</translation>
     </message>
     <message>
         <source>Satellite slot %1: the transponder chain starts at slot %2, whose previous link is %3 instead of none.</source>
-        <translation type="unfinished"></translation>
+        <translation>Emplacement de satellite %1&#xa0;: le chaînage des transpondeurs commence à l&apos;emplacement %2, dont le lien précédent est %3 au lieu d&apos;aucun.</translation>
     </message>
     <message>
         <source>Satellite slot %1: the transponder chain goes from slot %2 to slot %3, whose previous link is %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>Emplacement de satellite %1&#xa0;: le chaînage des transpondeurs va de l&apos;emplacement %2 à l&apos;emplacement %3, dont le lien précédent est %4.</translation>
     </message>
     <message>
         <source>Satellite slot %1: the transponder chain&apos;s tail is %2, but the chain is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Emplacement de satellite %1&#xa0;: la fin du chaînage des transpondeurs est %2, mais le chaînage est vide.</translation>
     </message>
     <message>
         <source>Satellite slot %1: the transponder chain&apos;s tail is %2, but the chain ends at slot %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Emplacement de satellite %1&#xa0;: la fin du chaînage des transpondeurs est %2, mais le chaînage se termine à l&apos;emplacement %3.</translation>
     </message>
     <message>
         <source>Satellite slot %1 counts %2 transponders, but its chain holds %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;emplacement de satellite %1 compte %2 transpondeurs, mais son chaînage en contient %3.</translation>
     </message>
     <message>
         <source>Satellite slot %1: the channel chain starts at slot %2, outside the table.</source>
-        <translation type="unfinished"></translation>
+        <translation>Emplacement de satellite %1&#xa0;: le chaînage des chaînes commence à l&apos;emplacement %2, hors de la table.</translation>
     </message>
     <message>
         <source>Satellite slot %1: the channel chain links slot %2 to slot %3, outside the table.</source>
-        <translation type="unfinished"></translation>
+        <translation>Emplacement de satellite %1&#xa0;: le chaînage des chaînes relie l&apos;emplacement %2 à l&apos;emplacement %3, hors de la table.</translation>
     </message>
     <message>
         <source>Satellite slot %1: the channel chain comes back to slot %2 after slot %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Emplacement de satellite %1&#xa0;: le chaînage des chaînes revient à l&apos;emplacement %2 après l&apos;emplacement %3.</translation>
     </message>
     <message>
         <source>Satellite slot %1: the channel chain reaches slot %2, which is on the chain of satellite slot %3 as well.</source>
-        <translation type="unfinished"></translation>
+        <translation>Emplacement de satellite %1&#xa0;: le chaînage des chaînes atteint l&apos;emplacement %2, qui est aussi sur le chaînage de l&apos;emplacement de satellite %3.</translation>
     </message>
     <message>
         <source>Satellite slot %1: the channel chain starts at slot %2, whose previous link is %3 instead of none.</source>
-        <translation type="unfinished"></translation>
+        <translation>Emplacement de satellite %1&#xa0;: le chaînage des chaînes commence à l&apos;emplacement %2, dont le lien précédent est %3 au lieu d&apos;aucun.</translation>
     </message>
     <message>
         <source>Satellite slot %1: the channel chain goes from slot %2 to slot %3, whose previous link is %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>Emplacement de satellite %1&#xa0;: le chaînage des chaînes va de l&apos;emplacement %2 à l&apos;emplacement %3, dont le lien précédent est %4.</translation>
     </message>
     <message>
         <source>Satellite slot %1: the channel chain&apos;s tail is %2, but the chain is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Emplacement de satellite %1&#xa0;: la fin du chaînage des chaînes est %2, mais le chaînage est vide.</translation>
     </message>
     <message>
         <source>Satellite slot %1: the channel chain&apos;s tail is %2, but the chain ends at slot %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Emplacement de satellite %1&#xa0;: la fin du chaînage des chaînes est %2, mais le chaînage se termine à l&apos;emplacement %3.</translation>
     </message>
     <message>
         <source>Satellite slot %1 counts %2 channels, but its chain holds %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;emplacement de satellite %1 compte %2 chaînes, mais son chaînage en contient %3.</translation>
     </message>
     <message>
         <source>The satellite count is %1, but %2 satellite slots are in use.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nombre de satellites est %1, mais %2 emplacements de satellite sont utilisés.</translation>
     </message>
     <message>
         <source>Satellite slot %1: transponder slot %2 is on the chain but free.</source>
-        <translation type="unfinished"></translation>
+        <translation>Emplacement de satellite %1&#xa0;: l&apos;emplacement de transpondeur %2 est sur le chaînage mais libre.</translation>
     </message>
     <message>
         <source>Satellite slot %1: transponder slot %2 is on the chain but names satellite slot %3.</source>
