@@ -3437,7 +3437,7 @@ Les modifications restent ouvertes dans l&apos;éditeur.</translation>
     <message>
         <source>Aspect</source>
         <extracomment>The TV picture&apos;s aspect ratio (4:3, 16:9).</extracomment>
-        <translation>Format d&apos;image</translation>
+        <translation>Format TV</translation>
     </message>
     <message>
         <source>Delay Time</source>
@@ -3512,12 +3512,12 @@ Les modifications restent ouvertes dans l&apos;éditeur.</translation>
     <message>
         <source>Lock Receiver</source>
         <extracomment>Parental lock of the whole receiver (Free/Locked).</extracomment>
-        <translation>Verrouiller récepteur</translation>
+        <translation>Verrou récepteur</translation>
     </message>
     <message>
         <source>Lock Menu</source>
         <extracomment>Parental lock of the receiver&apos;s menu (Free/Locked).</extracomment>
-        <translation>Verrouiller menu</translation>
+        <translation>Verrou menu</translation>
     </message>
     <message>
         <source>%1 %2</source>
