@@ -53,9 +53,12 @@ QString DesktopLanguage() {
 
 const QList<ShippedLanguage>& ShippedLanguages() {
     static const QList<ShippedLanguage> languages = {
-        {QStringLiteral("en"), QStringLiteral("English")},  {QStringLiteral("de"), QStringLiteral("Deutsch")},
-        {QStringLiteral("es"), QStringLiteral("Español")},  {QStringLiteral("fr"), QStringLiteral("Français")},
-        {QStringLiteral("it"), QStringLiteral("Italiano")}, {QStringLiteral("pl"), QStringLiteral("Polski")},
+        {QStringLiteral("en"), QStringLiteral("English")},
+        {QStringLiteral("de"), QStringLiteral("Deutsch")},
+        {QStringLiteral("es"), QStringLiteral("Español")},
+        {QStringLiteral("fr"), QStringLiteral("Français")},
+        {QStringLiteral("it"), QStringLiteral("Italiano")},
+        {QStringLiteral("pl"), QStringLiteral("Polski")},
         {QStringLiteral("tr"), QStringLiteral("Türkçe")},
     };
     return languages;

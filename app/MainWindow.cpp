@@ -1,12 +1,12 @@
 #include "MainWindow.h"
 
 #include "AboutDialog.h"
-#include "LanguageDialog.h"
 #include "DataCommands.h"
 #include "FileCommands.h"
 #include "Icons.h"
 #include "ImageDrop.h"
 #include "ImageProblems.h"
+#include "LanguageDialog.h"
 #include "ListCommands.h"
 #include "NameListCommands.h"
 #include "RecentFiles.h"

@@ -136,8 +136,8 @@ void TestTranslations::menusSpeakTheChosenLanguage_data() {
     QTest::addColumn<QString>("code");
     QTest::addColumn<QStringList>("titles");
     QTest::newRow("English") << QStringLiteral("en")
-                             << QStringList{QStringLiteral("File"), QStringLiteral("Edit"), QStringLiteral("Data"),
-                                            QStringLiteral("Help")};
+                             << QStringList{QStringLiteral("File"), QStringLiteral("Edit"),
+                                            QStringLiteral("Data"), QStringLiteral("Help")};
     QTest::newRow("German") << QStringLiteral("de")
                             << QStringList{QStringLiteral("Datei"), QStringLiteral("Bearbeiten"),
                                            QStringLiteral("Daten"), QStringLiteral("Hilfe")};
@@ -207,8 +207,14 @@ void TestTranslations::dialogsShowTheirTextsWhole() {
         [] { return new TransponderDialog; },
         [] { return new LnbDialog; },
         [] { return new vormante::PortOptionDialog; },
-        [] { return new vormante::TransferDialog(vormante::TransferDirection::Send, QStringLiteral("demo.bin")); },
-        [] { return new vormante::TransferDialog(vormante::TransferDirection::Receive, QStringLiteral("demo.bin")); },
+        [] {
+            return new vormante::TransferDialog(vormante::TransferDirection::Send,
+                                                QStringLiteral("demo.bin"));
+        },
+        [] {
+            return new vormante::TransferDialog(vormante::TransferDirection::Receive,
+                                                QStringLiteral("demo.bin"));
+        },
         [this] { return new FindChannelDialog(db_); },
         [this] { return new DuplicatesDialog(db_); },
         [this] { return new CompareDialog(db_, db_, QStringLiteral("a.bin"), QStringLiteral("b.bin")); },
@@ -217,7 +223,8 @@ void TestTranslations::dialogsShowTheirTextsWhole() {
         const std::unique_ptr<QDialog> dialog(make());
         dialog->show();
         QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));
-        const QString fault = testsupport::FirstOverlap(dialog.get()) + testsupport::FirstCutText(dialog.get());
+        const QString fault =
+            testsupport::FirstOverlap(dialog.get()) + testsupport::FirstCutText(dialog.get());
         QVERIFY2(fault.isEmpty(), qPrintable(fault));
     }
 }

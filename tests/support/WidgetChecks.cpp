@@ -9,7 +9,8 @@ namespace testsupport {
 namespace {
 
 QString Named(const QWidget* widget) {
-    return QStringLiteral("%1 '%2'").arg(QLatin1String(widget->metaObject()->className()), widget->objectName());
+    return QStringLiteral("%1 '%2'").arg(QLatin1String(widget->metaObject()->className()),
+                                         widget->objectName());
 }
 
 // The width a text widget needs to show its text whole, or 0 when it does not hold one to check.
