@@ -22,8 +22,10 @@
 #include "WidgetChecks.h"
 
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QFile>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -135,20 +137,26 @@ void TestTranslations::translationsKeepWhatTheProgramFillsIn() {
 void TestTranslations::menusSpeakTheChosenLanguage_data() {
     QTest::addColumn<QString>("code");
     QTest::addColumn<QStringList>("titles");
+    QTest::addColumn<QString>("cancel"); // Qt's own text, from Qt's translations
     QTest::newRow("English") << QStringLiteral("en")
                              << QStringList{QStringLiteral("File"), QStringLiteral("Edit"),
-                                            QStringLiteral("Data"), QStringLiteral("Help")};
+                                            QStringLiteral("Data"), QStringLiteral("Help")}
+                             << QStringLiteral("Cancel");
     QTest::newRow("German") << QStringLiteral("de")
                             << QStringList{QStringLiteral("Datei"), QStringLiteral("Bearbeiten"),
-                                           QStringLiteral("Daten"), QStringLiteral("Hilfe")};
+                                           QStringLiteral("Daten"), QStringLiteral("Hilfe")}
+                            << QStringLiteral("Abbrechen");
 }
 
 void TestTranslations::menusSpeakTheChosenLanguage() {
     QFETCH(QString, code);
     QFETCH(QStringList, titles);
+    QFETCH(QString, cancel);
     QCOMPARE(vormante::InstallTranslators(code), code);
     MainWindow window;
     QCOMPARE(MenuTitles(window), titles);
+    QDialogButtonBox buttons(QDialogButtonBox::Cancel);
+    QCOMPARE(buttons.button(QDialogButtonBox::Cancel)->text(), cancel);
 }
 
 void TestTranslations::languageChoiceIsRemembered() {
