@@ -5,15 +5,21 @@
 #include "app/Language.h"
 #include "app/LanguageDialog.h"
 #include "app/MainWindow.h"
+#include "archive/ImageArchive.h"
 #include "controls/PageTabCtrl.h"
 #include "model/SampleImages.h"
 #include "transfer/PortOptionDialog.h"
 #include "transfer/TransferDialog.h"
 #include "views/channels/ChannelDialog.h"
 #include "views/channels/MoveToDialog.h"
+#include "views/lists/ArchiveDialog.h"
 #include "views/lists/CompareDialog.h"
 #include "views/lists/DuplicatesDialog.h"
 #include "views/lists/FindChannelDialog.h"
+#include "views/lists/ListImportDialog.h"
+#include "views/lists/NamesOrderDialog.h"
+#include "views/lists/ReorderDialog.h"
+#include "views/lists/SatellitesXmlDialog.h"
 #include "views/satellites/LnbDialog.h"
 #include "views/satellites/SatelliteDialog.h"
 #include "views/satellites/TransponderDialog.h"
@@ -206,6 +212,11 @@ void TestTranslations::dialogsShowTheirTextsWhole() {
     QFETCH(QString, code);
     QCOMPARE(vormante::InstallTranslators(code), code);
     QSettings settings(dir_.filePath(QStringLiteral("dialogs.conf")), QSettings::IniFormat);
+    vormante::ImageArchive archive(dir_.filePath(QStringLiteral("archive")));
+    vormante::Document document;
+    QVERIFY(testsupport::LoadInto(document, vormante::BuildDemoImage()));
+    vormante::NamesListResult names;
+    names.ok = true;
     const std::function<QDialog*()> dialogs[] = {
         [] { return new AboutDialog; },
         [&] { return new LanguageDialog(settings); },
@@ -226,6 +237,11 @@ void TestTranslations::dialogsShowTheirTextsWhole() {
         [this] { return new FindChannelDialog(db_); },
         [this] { return new DuplicatesDialog(db_); },
         [this] { return new CompareDialog(db_, db_, QStringLiteral("a.bin"), QStringLiteral("b.bin")); },
+        [this] { return new ReorderDialog(db_, db_); },
+        [this] { return new ListImportDialog(db_, vormante::ListImportPlan{}); },
+        [&] { return new NamesOrderDialog(db_, names, QStringLiteral("names.txt"), 0, true); },
+        [this] { return new SatellitesXmlDialog(db_, vormante::SatelliteFile{}); },
+        [&] { return new ArchiveDialog(archive, document, [] { return true; }); },
     };
     for (const auto& make : dialogs) {
         const std::unique_ptr<QDialog> dialog(make());
