@@ -37,8 +37,4 @@ QString ChannelLabel(const ChannelDatabase& db, int slot) {
     return IsChannelSlot(slot) ? FromLatin1(db.Channel(slot).name()) : QString();
 }
 
-QString CountOf(int count, const QString& one, const QString& many) {
-    return QStringLiteral("%1 %2").arg(count).arg(count == 1 ? one : many);
-}
-
 } // namespace steps

@@ -18,7 +18,5 @@ QString TransponderLabel(const vormante::ChannelDatabase& db, int slot);
 QString TransponderLabel(unsigned frequency, unsigned symbolRate, bool vertical);
 // The channel's name.
 QString ChannelLabel(const vormante::ChannelDatabase& db, int slot);
-// "1 channel", "12 channels".
-QString CountOf(int count, const QString& one, const QString& many);
 
 } // namespace steps
