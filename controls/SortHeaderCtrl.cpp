@@ -47,16 +47,21 @@ void SortHeaderCtrl::paintSection(QPainter* painter, const QRect& rect, int logi
     option.state |= isEnabled() ? QStyle::State_Enabled : QStyle::State_None;
     style()->drawControl(QStyle::CE_HeaderSection, &option, painter, this);
 
-    const int left = rect.left();
-    const int right = rect.left() + rect.width(); // one past the last pixel
-    const int bottom = rect.top() + rect.height();
-    const int o = rect.height() / 4;
     const bool sorted = logicalIndex == sortColumn_;
+    drawSectionText(painter, rect, logicalIndex, sorted);
+    if (sorted)
+        drawSortArrow(painter, rect);
+    painter->restore();
+}
 
+// The header's text, aligned as the model asks, elided clear of the arrow.
+void SortHeaderCtrl::drawSectionText(QPainter* painter, const QRect& rect, int logicalIndex,
+                                     bool sorted) const {
+    const int o = rect.height() / 4;
     QRect textRect = rect;
     if (sorted)
         textRect.setRight(textRect.right() - 3 * o);
-    textRect.setLeft(left + o);
+    textRect.setLeft(rect.left() + o);
     textRect.setRight(textRect.right() - o);
     if (textRect.left() < textRect.right()) {
         const auto alignment = model() ? model()
@@ -78,34 +83,37 @@ void SortHeaderCtrl::paintSection(QPainter* painter, const QRect& rect, int logi
         painter->drawText(textRect, flags,
                           fontMetrics().elidedText(text.left(254), Qt::ElideRight, textRect.width()));
     }
+}
 
-    if (sorted) {
-        const QPen light(palette().color(QPalette::Light), 1);
-        const QPen shadow(palette().color(QPalette::Dark), 1);
-        const int top = rect.top();
-        // A mid-tone body under the light and shadow edges keeps the raised arrow
-        // visible on light header faces.
-        const QPolygon body =
-            sortAscending_ ? QPolygon({QPoint(right - 2 * o, top + o), QPoint(right - o, bottom - o - 1),
-                                       QPoint(right - 3 * o - 1, bottom - o - 1)})
-                           : QPolygon({QPoint(right - 3 * o - 1, top + o), QPoint(right - o - 1, top + o),
-                                       QPoint(right - 2 * o - 1, bottom - o)});
-        painter->setPen(Qt::NoPen);
-        painter->setBrush(palette().color(QPalette::Mid));
-        painter->drawPolygon(body);
-        if (sortAscending_) {
-            painter->setPen(light);
-            painter->drawLine(right - 2 * o, top + o, right - o, bottom - o - 1);
-            painter->drawLine(right - o, bottom - o - 1, right - 3 * o - 2, bottom - o - 1);
-            painter->setPen(shadow);
-            painter->drawLine(right - 3 * o - 1, bottom - o - 1, right - 2 * o, top + o - 1);
-        } else {
-            painter->setPen(light);
-            painter->drawLine(right - o - 1, top + o, right - 2 * o - 1, bottom - o);
-            painter->setPen(shadow);
-            painter->drawLine(right - 2 * o - 2, bottom - o, right - 3 * o - 1, top + o);
-            painter->drawLine(right - 3 * o - 1, top + o, right - o - 1, top + o);
-        }
+// The raised arrow of the sorted column: up when ascending, down when descending.
+void SortHeaderCtrl::drawSortArrow(QPainter* painter, const QRect& rect) const {
+    const int right = rect.left() + rect.width(); // one past the last pixel
+    const int bottom = rect.top() + rect.height();
+    const int o = rect.height() / 4;
+    const QPen light(palette().color(QPalette::Light), 1);
+    const QPen shadow(palette().color(QPalette::Dark), 1);
+    const int top = rect.top();
+    // A mid-tone body under the light and shadow edges keeps the raised arrow
+    // visible on light header faces.
+    const QPolygon body = sortAscending_
+                              ? QPolygon({QPoint(right - 2 * o, top + o), QPoint(right - o, bottom - o - 1),
+                                          QPoint(right - 3 * o - 1, bottom - o - 1)})
+                              : QPolygon({QPoint(right - 3 * o - 1, top + o), QPoint(right - o - 1, top + o),
+                                          QPoint(right - 2 * o - 1, bottom - o)});
+    painter->setPen(Qt::NoPen);
+    painter->setBrush(palette().color(QPalette::Mid));
+    painter->drawPolygon(body);
+    if (sortAscending_) {
+        painter->setPen(light);
+        painter->drawLine(right - 2 * o, top + o, right - o, bottom - o - 1);
+        painter->drawLine(right - o, bottom - o - 1, right - 3 * o - 2, bottom - o - 1);
+        painter->setPen(shadow);
+        painter->drawLine(right - 3 * o - 1, bottom - o - 1, right - 2 * o, top + o - 1);
+    } else {
+        painter->setPen(light);
+        painter->drawLine(right - o - 1, top + o, right - 2 * o - 1, bottom - o);
+        painter->setPen(shadow);
+        painter->drawLine(right - 2 * o - 2, bottom - o, right - 3 * o - 1, top + o);
+        painter->drawLine(right - 3 * o - 1, top + o, right - o - 1, top + o);
     }
-    painter->restore();
 }

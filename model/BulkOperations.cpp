@@ -196,9 +196,13 @@ bool SetChannelsFlag(ChannelDatabase& db, const std::vector<int>& channels, Chan
     return true;
 }
 
-bool EditChannels(ChannelDatabase& db, const std::vector<int>& channels, const ChannelFieldEdits& edits) {
-    std::set<int> satellites;
-    Selection seen;
+namespace {
+
+// Every channel used, listed once, on a sound transponder and satellite, and each
+// satellite's chain holding all the listed channels of that satellite; fills the
+// channels and their satellites.
+bool EditableChannels(const ChannelDatabase& db, const std::vector<int>& channels, Selection& seen,
+                      std::set<int>& satellites) {
     for (const int c : channels) {
         if (!IsChannelSlot(c) || seen.test(static_cast<std::size_t>(c)) ||
             db.Channel(c).state() != ChannelRecord::STATE_IN_USE)
@@ -228,39 +232,53 @@ bool EditChannels(ChannelDatabase& db, const std::vector<int>& channels, const C
         if (onChain != owned)
             return false;
     }
-    auto pid = [](unsigned value) {
-        value &= 0x3FFF;
-        return value == 0 ? static_cast<unsigned>(NULL_PID) : value;
-    };
-    for (const int c : channels) {
-        ChannelRecord record = db.Channel(c);
-        if (edits.name)
-            record.setName(edits.name->substr(0, ChannelRecord::NAME_FIELD_SIZE));
-        if (edits.videoPid) {
-            record.setVideoPid(pid(*edits.videoPid));
-            const unsigned video = record.videoPid();
-            record.setServiceType(video != 0 && video != NULL_PID ? ChannelRecord::SERVICE_TV
-                                                                  : ChannelRecord::SERVICE_RADIO);
-        }
-        if (edits.audioPid)
-            record.setAudioPid(pid(*edits.audioPid));
-        if (edits.pcrPid)
-            record.setPcrPid(pid(*edits.pcrPid));
-        if (edits.teletextPid)
-            record.setTeletextPid(pid(*edits.teletextPid));
-        if (edits.locked)
-            record.setLocked(*edits.locked);
-        if (edits.scrambled)
-            record.setScrambled(*edits.scrambled);
-        if (edits.fav[0])
-            record.setFav1(*edits.fav[0]);
-        if (edits.fav[1])
-            record.setFav2(*edits.fav[1]);
-        if (edits.fav[2])
-            record.setFav3(*edits.fav[2]);
-        if (edits.fav[3])
-            record.setFav4(*edits.fav[3]);
+    return true;
+}
+
+// A PID as stored: 14 bits, 0 standing for none.
+unsigned StoredPid(unsigned value) {
+    value &= 0x3FFF;
+    return value == 0 ? static_cast<unsigned>(NULL_PID) : value;
+}
+
+void ApplyEdits(ChannelRecord record, const ChannelFieldEdits& edits) {
+    if (edits.name)
+        record.setName(edits.name->substr(0, ChannelRecord::NAME_FIELD_SIZE));
+    if (edits.videoPid) {
+        record.setVideoPid(StoredPid(*edits.videoPid));
+        const unsigned video = record.videoPid();
+        record.setServiceType(video != 0 && video != NULL_PID ? ChannelRecord::SERVICE_TV
+                                                              : ChannelRecord::SERVICE_RADIO);
     }
+    if (edits.audioPid)
+        record.setAudioPid(StoredPid(*edits.audioPid));
+    if (edits.pcrPid)
+        record.setPcrPid(StoredPid(*edits.pcrPid));
+    if (edits.teletextPid)
+        record.setTeletextPid(StoredPid(*edits.teletextPid));
+    if (edits.locked)
+        record.setLocked(*edits.locked);
+    if (edits.scrambled)
+        record.setScrambled(*edits.scrambled);
+    if (edits.fav[0])
+        record.setFav1(*edits.fav[0]);
+    if (edits.fav[1])
+        record.setFav2(*edits.fav[1]);
+    if (edits.fav[2])
+        record.setFav3(*edits.fav[2]);
+    if (edits.fav[3])
+        record.setFav4(*edits.fav[3]);
+}
+
+} // namespace
+
+bool EditChannels(ChannelDatabase& db, const std::vector<int>& channels, const ChannelFieldEdits& edits) {
+    std::set<int> satellites;
+    Selection seen;
+    if (!EditableChannels(db, channels, seen, satellites))
+        return false;
+    for (const int c : channels)
+        ApplyEdits(db.Channel(c), edits);
     if (edits.videoPid)
         for (const int satellite : satellites)
             RenumberChannels(db, satellite);

@@ -400,6 +400,60 @@ bool IsOptional(std::size_t column) {
     return column == COL_TYPE || column == COL_NUMBER;
 }
 
+// Where each known column stands in the header row (-1: absent); a failure when a
+// column the list cannot do without is missing.
+std::optional<Failure> FindColumns(const Record& header, std::array<int, COLUMN_COUNT>& columns) {
+    std::array<std::string, COLUMN_COUNT> keys;
+    for (std::size_t c = 0; c < COLUMN_COUNT; ++c)
+        keys[c] = HeaderKey(HEADERS[c]);
+    columns.fill(-1);
+    for (int i = 0; i < static_cast<int>(header.fields.size()); ++i) {
+        const std::string key = HeaderKey(header.fields[static_cast<std::size_t>(i)]);
+        for (std::size_t c = 0; c < COLUMN_COUNT; ++c)
+            if (columns[c] == -1 && key == keys[c])
+                columns[c] = i;
+    }
+    for (std::size_t c = 0; c < COLUMN_COUNT; ++c)
+        if (columns[c] == -1 && !IsOptional(c))
+            //: %1 is a column header of the list (not translated)
+            return Failure{header.line,
+                           FillIn(Tr("ChannelList", "not a channel list: the header row has no \"%1\" "
+                                                    "column"),
+                                  {HEADERS[c]})};
+    return std::nullopt;
+}
+
+// The rows after the header, up to the end of the text or the first fault.
+std::optional<Failure> ReadRows(RecordReader& reader, const Record& header,
+                                const std::array<int, COLUMN_COUNT>& columns, std::vector<ListRow>& rows) {
+    const std::size_t needed =
+        static_cast<std::size_t>(*std::max_element(columns.begin(), columns.end())) + 1;
+    const RowParser parser(columns);
+    Record record;
+    while (!reader.atEnd()) {
+        if (auto failure = reader.Read(record))
+            return failure;
+        // Blank rows are skipped and do not count toward the limit.
+        if (IsEmptyRecord(record))
+            continue;
+        if (rows.size() == MAX_LIST_ROWS)
+            return Failure{record.line,
+                           FillIn(Tr("ChannelList",
+                                     "the list has more than %1 rows; an image holds at most %2 channels"),
+                                  {std::to_string(MAX_LIST_ROWS), std::to_string(CHANNEL_SLOTS)})};
+        if (record.fields.size() < needed)
+            //: %1 is the row's number of fields, %2 the header's
+            return Failure{record.line,
+                           FillIn(Tr("ChannelList", "%1 fields where the header has %2"),
+                                  {std::to_string(record.fieldCount), std::to_string(header.fieldCount)})};
+        ListRow row;
+        if (auto failure = parser.Parse(record, row))
+            return failure;
+        rows.push_back(std::move(row));
+    }
+    return std::nullopt;
+}
+
 } // namespace
 
 unsigned ChannelFlagsOf(ConstChannelRecord channel) {
@@ -471,50 +525,11 @@ ListReadResult ReadChannelList(std::string_view bytes) {
     Record header;
     if (const auto failure = reader.Read(header))
         return refuse(failure->line, failure->reason);
-    std::array<std::string, COLUMN_COUNT> keys;
-    for (std::size_t c = 0; c < COLUMN_COUNT; ++c)
-        keys[c] = HeaderKey(HEADERS[c]);
     std::array<int, COLUMN_COUNT> columns;
-    columns.fill(-1);
-    for (int i = 0; i < static_cast<int>(header.fields.size()); ++i) {
-        const std::string key = HeaderKey(header.fields[static_cast<std::size_t>(i)]);
-        for (std::size_t c = 0; c < COLUMN_COUNT; ++c)
-            if (columns[c] == -1 && key == keys[c])
-                columns[c] = i;
-    }
-    for (std::size_t c = 0; c < COLUMN_COUNT; ++c)
-        if (columns[c] == -1 && !IsOptional(c))
-            //: %1 is a column header of the list (not translated)
-            return refuse(header.line,
-                          FillIn(Tr("ChannelList", "not a channel list: the header row has no \"%1\" "
-                                                   "column"),
-                                 {HEADERS[c]}));
-    const std::size_t needed =
-        static_cast<std::size_t>(*std::max_element(columns.begin(), columns.end())) + 1;
-
-    const RowParser parser(columns);
-    Record record;
-    while (!reader.atEnd()) {
-        if (const auto failure = reader.Read(record))
-            return refuse(failure->line, failure->reason);
-        // Blank rows are skipped and do not count toward the limit.
-        if (IsEmptyRecord(record))
-            continue;
-        if (result.rows.size() == MAX_LIST_ROWS)
-            return refuse(record.line,
-                          FillIn(Tr("ChannelList",
-                                    "the list has more than %1 rows; an image holds at most %2 channels"),
-                                 {std::to_string(MAX_LIST_ROWS), std::to_string(CHANNEL_SLOTS)}));
-        if (record.fields.size() < needed)
-            //: %1 is the row's number of fields, %2 the header's
-            return refuse(record.line,
-                          FillIn(Tr("ChannelList", "%1 fields where the header has %2"),
-                                 {std::to_string(record.fieldCount), std::to_string(header.fieldCount)}));
-        ListRow row;
-        if (const auto failure = parser.Parse(record, row))
-            return refuse(failure->line, failure->reason);
-        result.rows.push_back(std::move(row));
-    }
+    if (const auto failure = FindColumns(header, columns))
+        return refuse(failure->line, failure->reason);
+    if (const auto failure = ReadRows(reader, header, columns, result.rows))
+        return refuse(failure->line, failure->reason);
     result.ok = true;
     return result;
 }

@@ -85,6 +85,21 @@ TransferDialog::~TransferDialog() {
 }
 
 void TransferDialog::BuildControls(TransferDirection direction, const QString& fileName) {
+    QLabel* portLabel = BuildPortControls();
+    BuildStatusLines(fileName);
+    LayOutControls(portLabel);
+    if (direction == TransferDirection::Receive) {
+        fileLabel->hide();
+        fileLine->hide();
+    }
+
+    connect(startButton, &QPushButton::clicked, this, &TransferDialog::OnStart);
+    connect(stopButton, &QPushButton::clicked, this, &TransferDialog::OnStop);
+    connect(exitButton, &QPushButton::clicked, this, &TransferDialog::OnExit);
+}
+
+// The port box and the Start, Stop and Exit buttons; returns the port box's label.
+QLabel* TransferDialog::BuildPortControls() {
     auto* portLabel = new QLabel(/*: the serial port */ tr("Port:"), this);
     portList = Named(new QComboBox(this), "portComboBox", IDC_PORT);
     // A device path can be typed in (a USB adapter, a pseudo-terminal); it is
@@ -103,7 +118,11 @@ void TransferDialog::BuildControls(TransferDirection direction, const QString& f
     startButton->setDefault(true);
     stopButton->setAutoDefault(false);
     exitButton->setAutoDefault(false);
+    return portLabel;
+}
 
+// The progress bar, the status and hint lines, the file and the instructions.
+void TransferDialog::BuildStatusLines(const QString& fileName) {
     progressBar = Named(new QProgressBar(this), "progressBar", IDC_PROGRESS);
     progressBar->setRange(0, static_cast<int>(IMAGE_SIZE));
     progressBar->setValue(0);
@@ -127,7 +146,9 @@ void TransferDialog::BuildControls(TransferDirection direction, const QString& f
     instructionLine->setObjectName(QStringLiteral("instructionLabel"));
     instructionLine->setWordWrap(true);
     instructionLine->hide();
+}
 
+void TransferDialog::LayOutControls(QLabel* portLabel) {
     auto* portRow = new QHBoxLayout;
     portRow->addSpacing(12);
     portRow->addWidget(portLabel);
@@ -152,15 +173,6 @@ void TransferDialog::BuildControls(TransferDirection direction, const QString& f
     layout->addWidget(hintLine);
     layout->addLayout(fileRow);
     setMinimumWidth(360);
-
-    if (direction == TransferDirection::Receive) {
-        fileLabel->hide();
-        fileLine->hide();
-    }
-
-    connect(startButton, &QPushButton::clicked, this, &TransferDialog::OnStart);
-    connect(stopButton, &QPushButton::clicked, this, &TransferDialog::OnStop);
-    connect(exitButton, &QPushButton::clicked, this, &TransferDialog::OnExit);
 }
 
 QStringList TransferDialog::PortNames() {

@@ -108,6 +108,9 @@ public Q_SLOTS:
 
 private:
     void BuildControls(TransferDirection direction, const QString& fileName);
+    QLabel* BuildPortControls();
+    void BuildStatusLines(const QString& fileName);
+    void LayOutControls(QLabel* portLabel);
     void SelectPort(const QString& name);
     void ShowCheckResult(const QByteArray& held);
 

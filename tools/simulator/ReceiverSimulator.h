@@ -87,6 +87,7 @@ public:
     void Cancel() { cancelled = true; }
 
 private:
+    struct Line;
     struct Session;
     void Close();
     bool ReadLineSettings(struct termios* settings) const;

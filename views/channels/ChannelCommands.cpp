@@ -18,6 +18,42 @@ ChannelCommands::ChannelCommands(QWidget* page, vormante::ListKeeper* keeper, Co
     : QObject(page), page_(page), keeper_(keeper), context_(std::move(context)),
       bulk_(new BulkChannelCommands(page, keeper, context_.list)) {}
 
+ChannelCommands::Target ChannelCommands::PlaceOfChannel(const ChannelDatabase& db, int channel) {
+    Target place;
+    if (channel < 0)
+        return place;
+    const int transponder = db.Channel(channel).transponder();
+    if (!vormante::IsTransponderSlot(transponder))
+        return place;
+    const int satellite = static_cast<int>(db.Transponder(transponder).satellite());
+    if (!vormante::IsSatelliteSlot(satellite))
+        return place;
+    place.transponder = transponder;
+    place.satellite = satellite;
+    return place;
+}
+
+ChannelCommands::Target ChannelCommands::PlaceOnFirstSatellite(const ChannelDatabase& db) {
+    Target place;
+    int satellite = 0;
+    while (satellite < vormante::SATELLITE_SLOTS && !db.Satellite(satellite).isUsed())
+        ++satellite;
+    if (satellite == vormante::SATELLITE_SLOTS)
+        return place;
+    int transponder = db.Satellite(satellite).firstTransponder();
+    for (int steps = 0; vormante::IsTransponderSlot(transponder) && steps < vormante::TRANSPONDER_SLOTS;
+         ++steps) {
+        const vormante::ConstTransponderRecord record = db.Transponder(transponder);
+        if (record.isUsed() && static_cast<int>(record.satellite()) == satellite) {
+            place.satellite = satellite;
+            place.transponder = transponder;
+            return place;
+        }
+        transponder = record.nextTransponder();
+    }
+    return place;
+}
+
 bool ChannelCommands::accepted(QDialog& dialog) const {
     return context_.runDialog(dialog) == QDialog::Accepted;
 }

@@ -66,6 +66,10 @@ public:
     // or writes the edited one) and tells the dialog. The channel's slot, or -1 when
     // the table was full or the channel could not be stored.
     static int StoreEntered(vormante::ChannelDatabase& db, ChannelDialog& dialog);
+    // The channel's transponder and that transponder's satellite, where both are sound.
+    static Target PlaceOfChannel(const vormante::ChannelDatabase& db, int channel);
+    // The first used satellite and its first transponder, when it has one.
+    static Target PlaceOnFirstSatellite(const vormante::ChannelDatabase& db);
 
 private:
     bool accepted(QDialog& dialog) const;

@@ -7,6 +7,7 @@
 #include "model/ChannelDatabase.h"
 #include "views/channels/BulkChannelCommands.h"
 #include "views/channels/ChannelCommands.h"
+#include "views/channels/ChannelPageMenu.h"
 #include "views/channels/ChannelRowTexts.h"
 #include "views/channels/MoveToDialog.h"
 #include "views/common/ChannelCounts.h"
@@ -15,13 +16,11 @@
 #include "views/common/ListFilterBar.h"
 #include "views/common/ListKeeper.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QKeySequence>
 #include <QLabel>
 #include <QMenu>
 #include <QPointer>
@@ -46,28 +45,6 @@ bool HoldsChannels(vormante::ConstSatelliteRecord satellite) {
     return satellite.isUsed() && vormante::IsChannelSlot(satellite.firstChannel());
 }
 
-struct SortEntry {
-    const char* text;
-    SortKind kind;
-    const char* objectName;
-};
-
-// Translated where shown: in the Sort menu and in the name of the sort step.
-const SortEntry kSortEntries[] = {
-    //: Sort by name, A to Z.
-    {QT_TRANSLATE_NOOP("ChannelListPage", "a..Z"), SortKind::NameUp, "sortNameUpAction"},
-    //: Sort by name, Z to A.
-    {QT_TRANSLATE_NOOP("ChannelListPage", "Z..a"), SortKind::NameDown, "sortNameDownAction"},
-    //: Sort the scrambled (encrypted) channels first.
-    {QT_TRANSLATE_NOOP("ChannelListPage", "Scr up"), SortKind::ScrambledFirst, "sortScrambledFirstAction"},
-    //: Sort the scrambled (encrypted) channels last.
-    {QT_TRANSLATE_NOOP("ChannelListPage", "Scr down"), SortKind::ScrambledLast, "sortScrambledLastAction"},
-    //: Sort by frequency, lowest first.
-    {QT_TRANSLATE_NOOP("ChannelListPage", "Freq up"), SortKind::FrequencyUp, "sortFrequencyUpAction"},
-    //: Sort by frequency, highest first.
-    {QT_TRANSLATE_NOOP("ChannelListPage", "Freq down"), SortKind::FrequencyDown, "sortFrequencyDownAction"},
-};
-
 } // namespace
 
 ChannelListPage::ChannelListPage(QWidget* parent)
@@ -78,7 +55,7 @@ ChannelListPage::ChannelListPage(QWidget* parent)
     buildControls();
     buildKeeper();
     buildCommands();
-    buildContextMenu();
+    contextMenu_ = channelmenu::Build(this, bulk_);
     // The filter box stands right above the list.
     filterBar_ = new ListFilterBar(this);
     filterBar_->setObjectName(QStringLiteral("channelFilterBar"));
@@ -102,8 +79,9 @@ void ChannelListPage::buildCommands() {
     context.addPlace = [this] {
         if (!document_ || !document_->isOpen())
             return ChannelCommands::Target{};
-        const ChannelCommands::Target fromRow = placeOfRow();
-        return fromRow.transponder >= 0 ? fromRow : placeOnFirstSatellite();
+        const ChannelCommands::Target fromRow =
+            ChannelCommands::PlaceOfChannel(*database(), ChannelOfRow(channelList_->currentRow()));
+        return fromRow.transponder >= 0 ? fromRow : ChannelCommands::PlaceOnFirstSatellite(*database());
     };
     context.current = [this] { return currentTarget(); };
     // The page shows the new channel's kind and satellite (the user may have stored it
@@ -120,6 +98,20 @@ void ChannelListPage::buildCommands() {
 }
 
 void ChannelListPage::buildControls() {
+    QHBoxLayout* top = buildSatelliteRow();
+    buildFilterRow();
+    channelList_ = new ColumnListCtrl(this);
+    channelList_->setObjectName(QStringLiteral("channelList"));
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addLayout(filterRow_);
+    layout->addWidget(channelList_, 1);
+    connectControls();
+}
+
+// The satellite box and the TV and radio choice.
+QHBoxLayout* ChannelListPage::buildSatelliteRow() {
     auto* satelliteLabel = new QLabel(tr("Select Satellite:"), this);
     satelliteCombo_ = new QComboBox(this);
     satelliteCombo_->setObjectName(QStringLiteral("satelliteComboBox"));
@@ -138,10 +130,6 @@ void ChannelListPage::buildControls() {
     kindGroup->addButton(tvButton_);
     kindGroup->addButton(radioButton_);
 
-    tvCountLabel_ = CountLabel(this, QStringLiteral("tvCountLabel"));
-    radioCountLabel_ = CountLabel(this, QStringLiteral("radioCountLabel"));
-    totalCountLabel_ = CountLabel(this, QStringLiteral("totalCountLabel"));
-
     auto* top = new QHBoxLayout;
     top->addWidget(satelliteLabel);
     top->addWidget(satelliteCombo_);
@@ -149,9 +137,15 @@ void ChannelListPage::buildControls() {
     top->addWidget(tvButton_);
     top->addWidget(radioButton_);
     top->addStretch(1);
+    return top;
+}
 
-    // The counts stand right of the filter box (added by the constructor), so the
-    // page fits a window 640 pixels wide.
+// The counts stand right of the filter box (added by the constructor), so the
+// page fits a window 640 pixels wide.
+void ChannelListPage::buildFilterRow() {
+    tvCountLabel_ = CountLabel(this, QStringLiteral("tvCountLabel"));
+    radioCountLabel_ = CountLabel(this, QStringLiteral("radioCountLabel"));
+    totalCountLabel_ = CountLabel(this, QStringLiteral("totalCountLabel"));
     filterRow_ = new QHBoxLayout;
     filterRow_->addSpacing(8);
     //: The number of TV channels follows.
@@ -163,15 +157,9 @@ void ChannelListPage::buildControls() {
     //: The number of all channels follows.
     filterRow_->addWidget(new QLabel(tr("Total No:"), this));
     filterRow_->addWidget(totalCountLabel_);
+}
 
-    channelList_ = new ColumnListCtrl(this);
-    channelList_->setObjectName(QStringLiteral("channelList"));
-
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(top);
-    layout->addLayout(filterRow_);
-    layout->addWidget(channelList_, 1);
-
+void ChannelListPage::connectControls() {
     connect(tvButton_, &QRadioButton::clicked, this, &ChannelListPage::tvClicked);
     connect(radioButton_, &QRadioButton::clicked, this, &ChannelListPage::radioClicked);
     connect(satelliteCombo_, &QComboBox::currentIndexChanged, this, &ChannelListPage::satelliteChosen);
@@ -185,53 +173,6 @@ void ChannelListPage::buildControls() {
         if (row >= 0)
             guarded(&ChannelListPage::EditChannelCommand);
     });
-}
-
-void ChannelListPage::buildContextMenu() {
-    contextMenu_ = new QMenu(QStringLiteral("CH"), this);
-    contextMenu_->setObjectName(QStringLiteral("channelContextMenu"));
-    auto addAction = [](QMenu* menu, const QString& text, const QString& name) {
-        QAction* action = menu->addAction(text);
-        action->setObjectName(name);
-        return action;
-    };
-    QAction* add = addAction(contextMenu_, tr("Add Channel..."), QStringLiteral("addChannelAction"));
-    bulk_->Key(add, QKeySequence(Qt::Key_Insert));
-    connect(add, &QAction::triggered, this, [this] { guarded(&ChannelListPage::AddChannelCommand); });
-    QAction* edit = addAction(contextMenu_, tr("Edit Channel..."), QStringLiteral("editChannelAction"));
-    bulk_->Key(edit, QKeySequence(Qt::Key_Return));
-    edit->setShortcuts({QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter), QKeySequence(Qt::Key_F2)});
-    connect(edit, &QAction::triggered, this, [this] { guarded(&ChannelListPage::EditChannelCommand); });
-    //: Delete the channel (a menu item).
-    QAction* del = addAction(contextMenu_, tr("Del Channel"), QStringLiteral("deleteChannelAction"));
-    bulk_->Key(del, QKeySequence(QKeySequence::Delete));
-    connect(del, &QAction::triggered, this, [this] { guarded(&ChannelListPage::DeleteChannelCommand); });
-    //: A submenu: the ways to sort the channels.
-    QMenu* sortMenu = contextMenu_->addMenu(tr("Sort"));
-    sortMenu->setObjectName(QStringLiteral("sortMenu"));
-    for (const SortEntry& entry : kSortEntries) {
-        const SortKind kind = entry.kind;
-        connect(addAction(sortMenu, tr(entry.text), QLatin1String(entry.objectName)), &QAction::triggered,
-                this, [this, kind] { RunGuarded(this, [this, kind] { SortCommand(kind); }); });
-    }
-    bulk_->AddKeepOrderAction(contextMenu_);
-    //: A menu item (a verb): move the channel to a number typed in.
-    connect(addAction(contextMenu_, tr("Move"), QStringLiteral("moveAction")), &QAction::triggered, this,
-            [this] { guarded(&ChannelListPage::MoveCommand); });
-    QAction* top = addAction(contextMenu_, tr("Move to top"), QStringLiteral("moveToTopAction"));
-    bulk_->Key(top, QKeySequence(Qt::CTRL | Qt::Key_Home));
-    connect(top, &QAction::triggered, this, [this] { guarded(&ChannelListPage::MoveToTopCommand); });
-    QAction* bottom = addAction(contextMenu_, tr("Move to bottom"), QStringLiteral("moveToBottomAction"));
-    bulk_->Key(bottom, QKeySequence(Qt::CTRL | Qt::Key_End));
-    connect(bottom, &QAction::triggered, this, [this] { guarded(&ChannelListPage::MoveToBottomCommand); });
-    QAction* up = addAction(contextMenu_, tr("Move up"), QStringLiteral("moveUpAction"));
-    bulk_->Key(up, QKeySequence(Qt::CTRL | Qt::Key_Up));
-    connect(up, &QAction::triggered, this, [this] { RunGuarded(this, [this] { MoveByOneCommand(true); }); });
-    QAction* down = addAction(contextMenu_, tr("Move down"), QStringLiteral("moveDownAction"));
-    bulk_->Key(down, QKeySequence(Qt::CTRL | Qt::Key_Down));
-    connect(down, &QAction::triggered, this,
-            [this] { RunGuarded(this, [this] { MoveByOneCommand(false); }); });
-    bulk_->AddFlagMenu(contextMenu_);
 }
 
 void ChannelListPage::guarded(void (ChannelListPage::*command)()) {
@@ -486,47 +427,6 @@ void ChannelListPage::showContextMenu(int row, const QPoint& globalPos) {
     contextMenu_->popup(globalPos);
 }
 
-// The channel's transponder and that transponder's satellite, where both are sound.
-ChannelCommands::Target ChannelListPage::placeOfRow() const {
-    ChannelCommands::Target place;
-    const int channel = ChannelOfRow(channelList_->currentRow());
-    if (channel < 0)
-        return place;
-    const ChannelDatabase& db = *database();
-    const int transponder = db.Channel(channel).transponder();
-    if (!vormante::IsTransponderSlot(transponder))
-        return place;
-    const int satellite = static_cast<int>(db.Transponder(transponder).satellite());
-    if (!vormante::IsSatelliteSlot(satellite))
-        return place;
-    place.transponder = transponder;
-    place.satellite = satellite;
-    return place;
-}
-
-// The first used satellite and its first transponder, when it has one.
-ChannelCommands::Target ChannelListPage::placeOnFirstSatellite() const {
-    ChannelCommands::Target place;
-    const ChannelDatabase& db = *database();
-    int satellite = 0;
-    while (satellite < vormante::SATELLITE_SLOTS && !db.Satellite(satellite).isUsed())
-        ++satellite;
-    if (satellite == vormante::SATELLITE_SLOTS)
-        return place;
-    int transponder = db.Satellite(satellite).firstTransponder();
-    for (int steps = 0; vormante::IsTransponderSlot(transponder) && steps < vormante::TRANSPONDER_SLOTS;
-         ++steps) {
-        const vormante::ConstTransponderRecord record = db.Transponder(transponder);
-        if (record.isUsed() && static_cast<int>(record.satellite()) == satellite) {
-            place.satellite = satellite;
-            place.transponder = transponder;
-            return place;
-        }
-        transponder = record.nextTransponder();
-    }
-    return place;
-}
-
 // The current row's channel on the shown satellite's chain; the dialog starts on
 // the channel's transponder and that transponder's satellite.
 ChannelCommands::Target ChannelListPage::currentTarget() const {
@@ -564,10 +464,7 @@ void ChannelListPage::SortCommand(SortKind kind) {
         return;
     // The channel shown in the current row, even when the rows were reordered by a header click.
     const int channel = ChannelOfRow(row);
-    QString sortName;
-    for (const SortEntry& entry : kSortEntries)
-        if (entry.kind == kind)
-            sortName = tr(entry.text);
+    const QString sortName = channelmenu::SortName(kind);
     // The same channel stays current, at its new place.
     keeper_->Plan(vormante::Placement::Show([channel] { return channel; }));
     //: The name of an edit step: %1 is the sort (a..Z, Freq up...), %2 the satellite.

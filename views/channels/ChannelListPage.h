@@ -92,14 +92,14 @@ public:
 
 private:
     void buildControls();
-    void buildContextMenu();
+    QHBoxLayout* buildSatelliteRow();
+    void buildFilterRow();
+    void connectControls();
     void tvClicked();
     void radioClicked();
     void satelliteChosen(int index);
     void buildKeeper();
     void buildCommands();
-    ChannelCommands::Target placeOfRow() const;
-    ChannelCommands::Target placeOnFirstSatellite() const;
     ChannelCommands::Target currentTarget() const;
     void followChange(const vormante::DocumentChange& change, bool own);
     void keepShownSatellite();

@@ -82,6 +82,38 @@ QString StoredText(const std::string& latin1Name, int position) {
     return QStringLiteral("%1 (%2)").arg(steps::FromLatin1(latin1Name), Position(position));
 }
 
+// What the summary line counts of a plan.
+struct PlanCounts {
+    int paired = 0, added = 0, updated = 0, unlisted = 0, deleted = 0, skipped = 0, dvbS2 = 0;
+    int newSatellites = 0, newTransponders = 0;
+};
+
+PlanCounts CountPlan(const TransponderUpdatePlan& plan) {
+    PlanCounts counts;
+    const auto countSkipped = [&](const std::vector<SkippedTransponder>& entries) {
+        counts.skipped += static_cast<int>(entries.size());
+        counts.dvbS2 += static_cast<int>(
+            std::count_if(entries.begin(), entries.end(), [](const auto& s) { return s.dvbS2; }));
+    };
+    for (const SatelliteUpdate& update : plan.satellites) {
+        if (update.beam < 0)
+            continue;
+        ++counts.paired;
+        counts.added += static_cast<int>(update.added.size());
+        counts.updated += static_cast<int>(update.updated.size());
+        counts.unlisted += static_cast<int>(update.unlisted.size());
+        counts.deleted += static_cast<int>(std::count_if(update.unlisted.begin(), update.unlisted.end(),
+                                                         [](const auto& p) { return p.deleted; }));
+        countSkipped(update.skipped);
+    }
+    for (const SatelliteAddition& addition : plan.additions) {
+        ++counts.newSatellites;
+        counts.newTransponders += static_cast<int>(addition.transponders.size());
+        countSkipped(addition.skipped);
+    }
+    return counts;
+}
+
 } // namespace
 
 SatellitesXmlDialog::SatellitesXmlDialog(const ChannelDatabase& db, const SatelliteFile& file,
@@ -306,55 +338,35 @@ void SatellitesXmlDialog::fillChanges() {
 }
 
 void SatellitesXmlDialog::updateSummary() {
-    int paired = 0, added = 0, updated = 0, unlisted = 0, deleted = 0, skipped = 0, dvbS2 = 0;
-    const auto countSkipped = [&](const std::vector<SkippedTransponder>& entries) {
-        skipped += static_cast<int>(entries.size());
-        dvbS2 += static_cast<int>(
-            std::count_if(entries.begin(), entries.end(), [](const auto& s) { return s.dvbS2; }));
-    };
-    for (const SatelliteUpdate& update : plan_.satellites) {
-        if (update.beam < 0)
-            continue;
-        ++paired;
-        added += static_cast<int>(update.added.size());
-        updated += static_cast<int>(update.updated.size());
-        unlisted += static_cast<int>(update.unlisted.size());
-        deleted += static_cast<int>(std::count_if(update.unlisted.begin(), update.unlisted.end(),
-                                                  [](const auto& p) { return p.deleted; }));
-        countSkipped(update.skipped);
-    }
-    int newSatellites = 0, newTransponders = 0;
-    for (const SatelliteAddition& addition : plan_.additions) {
-        ++newSatellites;
-        newTransponders += static_cast<int>(addition.transponders.size());
-        countSkipped(addition.skipped);
-    }
+    const PlanCounts counts = CountPlan(plan_);
     const auto count = [](int n, planview::Noun noun) {
         return planview::Count(static_cast<std::size_t>(n), noun);
     };
     using planview::Noun;
     const auto number = [](int n) { return QString::number(n); };
     const QLatin1Char space(' ');
-    const QString pairedText = count(paired, Noun::Satellite), addedText = count(added, Noun::Transponder);
+    const QString pairedText = count(counts.paired, Noun::Satellite),
+                  addedText = count(counts.added, Noun::Transponder);
     QString text =
-        deleted > 0
+        counts.deleted > 0
             //: %1 is a number of satellites ("2 satellites"), %2 a number of transponders, %3, %4 and
             //: %5 numbers of transponders.
             ? tr("%1 of the image found in the file: %2 to add, %3 updated, %4 not in the file (%5 to be "
                  "deleted).")
-                  .arg(pairedText, addedText, number(updated), number(unlisted), number(deleted))
+                  .arg(pairedText, addedText, number(counts.updated), number(counts.unlisted),
+                       number(counts.deleted))
             //: %1 is a number of satellites ("2 satellites"), %2 a number of transponders, %3 and %4
             //: numbers of transponders.
             : tr("%1 of the image found in the file: %2 to add, %3 updated, %4 not in the file.")
-                  .arg(pairedText, addedText, number(updated), number(unlisted));
+                  .arg(pairedText, addedText, number(counts.updated), number(counts.unlisted));
     if (!plan_.additions.empty())
         //: %1 is a number of satellites ("2 satellites"), %2 a number of transponders.
-        text += space +
-                tr("New: %1 with %2.")
-                    .arg(count(newSatellites, Noun::Satellite), count(newTransponders, Noun::Transponder));
-    if (skipped > 0)
+        text += space + tr("New: %1 with %2.")
+                            .arg(count(counts.newSatellites, Noun::Satellite),
+                                 count(counts.newTransponders, Noun::Transponder));
+    if (counts.skipped > 0)
         //: %1 is a number of transponders, %2 how many of them are DVB-S2.
-        text += space + tr("Skipped: %1 (%2 DVB-S2).").arg(number(skipped), number(dvbS2));
+        text += space + tr("Skipped: %1 (%2 DVB-S2).").arg(number(counts.skipped), number(counts.dvbS2));
     const bool changes = plan_.ChangesImage();
     if (plan_.satellitesNotFitting > 0 || plan_.transpondersNotFitting > 0)
         text += space +
