@@ -130,7 +130,7 @@ private Q_SLOTS:
         QVERIFY(ArchiveDialog::RestoreStepName(entry).startsWith("Restore image of 20"));
         QCOMPARE(Working(*document), other);
         QVERIFY(document->isModified());
-        document->undoStack()->undo();
+        document->Undo();
         QCOMPARE(Working(*document), demo);
         QVERIFY(!document->isModified());
     }

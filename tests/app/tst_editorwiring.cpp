@@ -83,10 +83,10 @@ private Q_SLOTS:
         });
         QCOMPARE(status->modifiedText(), QStringLiteral("Modified"));
         QVERIFY(status->totalsText() != totals);
-        window->document().undoStack()->undo();
+        window->document().Undo();
         QVERIFY(status->modifiedText().isEmpty());
         QCOMPARE(status->totalsText(), totals);
-        window->document().undoStack()->redo();
+        window->document().Redo();
         MessageBox::queueAnswer(QMessageBox::Save);
         QCOMPARE(window->fileCommands()->SaveImage(), FileCommands::SaveOutcome::Saved);
         QVERIFY(status->modifiedText().isEmpty());
@@ -130,7 +130,7 @@ private Q_SLOTS:
         QVERIFY(lists->ImportList());
         QCOMPARE(db().Channel(channel).name(), std::string("Renamed"));
         QCOMPARE(window->document().undoStack()->count(), 1);
-        window->document().undoStack()->undo();
+        window->document().Undo();
         QVERIFY(db().workingCopy() == opened);
 
         // A file that is no list is refused with its line, and nothing changes.

@@ -84,13 +84,13 @@ private Q_SLOTS:
         QCOMPARE(summary,
                  QStringLiteral("1 satellite of the image found in the file: 1 transponder to add, 1 "
                                 "updated, 5 not in the file. New: 1 satellite with 2 transponders."));
-        QUndoStack* history = window.document().undoStack();
+        const QUndoStack* history = window.document().undoStack();
         QCOMPARE(history->count(), 1);
         QCOMPARE(history->undoText(), SatellitesXmlCommands::StepName());
         const int added = SatelliteSlotByOrdinal(window.database(), 7);
         QCOMPARE(window.database().Satellite(added).name(), std::string("Astra 3C"));
         QCOMPARE(window.database().Satellite(added).transponderCount(), 2u);
-        history->undo();
+        window.document().Undo();
         QVERIFY(window.database().workingCopy() == opened);
         QVERIFY(MessageBox::unexpectedPrompts().isEmpty());
     }

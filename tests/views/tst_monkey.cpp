@@ -105,7 +105,7 @@ private Q_SLOTS:
         settings->LoadFromSettings();
 
         const int commands = CommandsPerImage();
-        QUndoStack* history = document.undoStack();
+        const QUndoStack* history = document.undoStack();
         const DatabaseImage opened = db.workingCopy();
         for (int i = 0; i < commands; ++i) {
             MessageBox::resetTestState();
@@ -124,10 +124,10 @@ private Q_SLOTS:
                          qPrintable(where + QStringLiteral(": no step")));
             } else {
                 QCOMPARE(history->index(), steps + 1);
-                history->undo();
+                document.Undo();
                 QVERIFY2(SameButCurrentSatellite(before, db.workingCopy()),
                          qPrintable(where + QStringLiteral(": undo")));
-                history->redo();
+                document.Redo();
                 QVERIFY2(db.workingCopy() == after, qPrintable(where + QStringLiteral(": redo")));
             }
             if (QTest::currentTestFailed())
@@ -135,10 +135,10 @@ private Q_SLOTS:
         }
         const DatabaseImage final = db.workingCopy();
         while (history->canUndo())
-            history->undo();
+            document.Undo();
         QVERIFY(SameButCurrentSatellite(db.workingCopy(), opened));
         while (history->canRedo())
-            history->redo();
+            document.Redo();
         QVERIFY(SameButCurrentSatellite(db.workingCopy(), final));
         qInfo("%d actions on the three pages of the %s image, %d dialogs accepted, %d message boxes answered",
               commands, full ? "full" : "demo", accepted, answered);
