@@ -15,7 +15,6 @@
 #include "controls/PageTabCtrl.h"
 #include "model/ChannelList.h"
 #include "model/RecordOperations.h"
-#include "model/SampleImages.h"
 #include "views/channels/ChannelListPage.h"
 #include "views/common/ListFilterBar.h"
 #include "views/common/SatellitePageText.h"
@@ -54,10 +53,7 @@ private Q_SLOTS:
         MessageBox::resetTestState();
         dir = std::make_unique<QTemporaryDir>();
         imagePath = dir->filePath("demo.bin");
-        QFile file(imagePath);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(testsupport::ToByteArray(BuildDemoImage()));
-        file.close();
+        QVERIFY(testsupport::WriteDemoImage(imagePath));
         window = std::make_unique<MainWindow>();
         window->show();
         QVERIFY(window->OpenFile(imagePath));

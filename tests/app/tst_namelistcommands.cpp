@@ -10,7 +10,6 @@
 #include "controls/MessageBox.h"
 #include "controls/PageTabCtrl.h"
 #include "model/BulkOperations.h"
-#include "model/SampleImages.h"
 #include "views/channels/BulkChannelCommands.h"
 #include "views/channels/ChannelListPage.h"
 #include "views/satellites/SatellitePage.h"
@@ -50,10 +49,7 @@ private Q_SLOTS:
         MessageBox::setTestMode(true);
         MessageBox::resetTestState();
         const QString path = dir.filePath("demo.bin");
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(testsupport::ToByteArray(BuildDemoImage()));
-        file.close();
+        QVERIFY(testsupport::WriteDemoImage(path));
         window = std::make_unique<MainWindow>();
         window->show();
         QVERIFY(window->OpenFile(path));

@@ -4,6 +4,7 @@
 // table is full without changing anything.
 #include "views/satellites/SatellitePage.h"
 
+#include "PageTestSupport.h"
 #include "TestSupport.h"
 #include "controls/ColumnListCtrl.h"
 #include "controls/MessageBox.h"
@@ -139,20 +140,14 @@ private:
     void Open(const std::vector<std::uint8_t>& image) {
         QVERIFY(testsupport::LoadInto(document, image));
         QVERIFY(CheckConsistency(db).empty());
-        page = std::make_unique<SatellitePage>();
-        page->resize(760, 520);
-        page->show();
-        page->Initialize(document);
         opened = 0;
         fill = nullptr;
-        page->setDialogRunner([this](QDialog& dialog) {
+        page = testsupport::ShowSatellitePage(document, [this](QDialog& dialog) {
             ++opened;
             if (fill)
                 fill(dialog);
             return dialog.result();
         });
-        for (int which = 0; which < 4; ++which)
-            page->RefreshList(which);
     }
 
     void SelectRow(ColumnListCtrl* list, int row) {
@@ -180,9 +175,7 @@ private:
 
     void RunAndCheck(int id) {
         page->RunCommand(id);
-        QStringList problems;
-        for (const ConsistencyProblem& problem : CheckConsistency(db))
-            problems << QString::fromStdString(problem.message);
+        const QStringList problems = testsupport::ConsistencyProblems(db);
         QVERIFY2(problems.isEmpty(),
                  qPrintable(QStringLiteral("after %1: %2").arg(id).arg(problems.join('\n'))));
     }
