@@ -11,7 +11,6 @@
 #include "model/ConsistencyCheck.h"
 #include "model/SampleImages.h"
 #include "views/channels/ChannelDialog.h"
-#include "views/satellites/LnbDialog.h"
 #include "views/satellites/SatelliteDialog.h"
 #include "views/satellites/SatellitePageCommands.h"
 #include "views/satellites/TransponderDialog.h"
@@ -158,14 +157,10 @@ private:
     void ConfirmEditKeepsRow(int id, ColumnListCtrl* list) {
         const QStringList before = list->RowTexts(list->currentRow());
         fill = [](QDialog& dialog) {
-            if (auto* satellite = qobject_cast<SatelliteDialog*>(&dialog))
-                satellite->Store();
-            else if (auto* transponder = qobject_cast<TransponderDialog*>(&dialog))
-                transponder->Store();
-            else if (auto* lnb = qobject_cast<LnbDialog*>(&dialog))
-                lnb->Store();
-            else if (auto* channel = qobject_cast<ChannelDialog*>(&dialog))
+            if (auto* channel = qobject_cast<ChannelDialog*>(&dialog))
                 QVERIFY(channel->Store());
+            else
+                testsupport::StoreEditDialog(dialog);
         };
         const int openedBefore = opened;
         RunAndCheck(id);
