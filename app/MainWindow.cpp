@@ -287,14 +287,15 @@ QString MainWindow::StepCommandText(bool undo, const QString& step) {
 }
 
 QAction* MainWindow::CreateStepAction(bool undo) {
-    QUndoStack* history = document_.undoStack();
+    const QUndoStack* history = document_.undoStack();
     auto* action = new QAction(StepCommandText(undo, undo ? history->undoText() : history->redoText()), this);
     action->setEnabled(undo ? history->canUndo() : history->canRedo());
     connect(history, undo ? &QUndoStack::canUndoChanged : &QUndoStack::canRedoChanged, action,
             &QAction::setEnabled);
     connect(history, undo ? &QUndoStack::undoTextChanged : &QUndoStack::redoTextChanged, action,
             [action, undo](const QString& step) { action->setText(StepCommandText(undo, step)); });
-    connect(action, &QAction::triggered, history, undo ? &QUndoStack::undo : &QUndoStack::redo);
+    connect(action, &QAction::triggered, &document_,
+            undo ? &vormante::Document::Undo : &vormante::Document::Redo);
     return action;
 }
 
@@ -357,20 +358,20 @@ void MainWindow::CreateToolBar() {
     AddTool(QStringLiteral("about"), tr("About"), ID_TOOL_ABOUT, &MainWindow::OnAbout);
 
     // Undo and redo follow the six; they share the menu items' state, their tips name the step.
-    QUndoStack* history = document_.undoStack();
+    const QUndoStack* history = document_.undoStack();
     const struct {
         const char* theme;
         QStyle::StandardPixmap fallback;
         int id;
-        void (QUndoStack::*run)();
+        void (vormante::Document::*run)();
         bool (QUndoStack::*can)() const;
         void (QUndoStack::*changed)(bool);
         QString (QUndoStack::*text)() const;
         bool undo;
     } tools[] = {
-        {"edit-undo", QStyle::SP_ArrowBack, ID_TOOL_UNDO, &QUndoStack::undo, &QUndoStack::canUndo,
+        {"edit-undo", QStyle::SP_ArrowBack, ID_TOOL_UNDO, &vormante::Document::Undo, &QUndoStack::canUndo,
          &QUndoStack::canUndoChanged, &QUndoStack::undoText, true},
-        {"edit-redo", QStyle::SP_ArrowForward, ID_TOOL_REDO, &QUndoStack::redo, &QUndoStack::canRedo,
+        {"edit-redo", QStyle::SP_ArrowForward, ID_TOOL_REDO, &vormante::Document::Redo, &QUndoStack::canRedo,
          &QUndoStack::canRedoChanged, &QUndoStack::redoText, false},
     };
     for (const auto& tool : tools) {
@@ -379,7 +380,7 @@ void MainWindow::CreateToolBar() {
         action->setData(tool.id);
         action->setObjectName(QStringLiteral("tool%1").arg(tool.id));
         action->setEnabled((history->*tool.can)());
-        connect(action, &QAction::triggered, history, tool.run);
+        connect(action, &QAction::triggered, &document_, tool.run);
         connect(history, tool.changed, action, &QAction::setEnabled);
         auto tip = [history, action, undo = tool.undo, text = tool.text] {
             action->setToolTip(StepCommandText(undo, (history->*text)()));

@@ -114,6 +114,18 @@ LoadResult Document::Open(std::span<const std::uint8_t> bytes, const QString& pa
     return loaded;
 }
 
+void Document::Undo() {
+    undoStack_->undo();
+}
+
+void Document::Redo() {
+    undoStack_->redo();
+}
+
+void Document::SetHistoryIndex(int index) {
+    undoStack_->setIndex(index);
+}
+
 void Document::MarkSaved(const QString& path) {
     database_->Commit();
     // The stack's clean state only keeps a later step from merging into the saved one;

@@ -60,8 +60,15 @@ public:
     // modified-state change.
     void ApplyQuietly(const Operation& operation);
 
-    // The history, to read and to undo and redo; steps come only through Apply.
-    QUndoStack* undoStack() const { return undoStack_; }
+    // The history, to read (its steps, their names, whether one can be undone); const, so
+    // that no view can push, drop or reorder steps: they come only through Apply.
+    const QUndoStack* undoStack() const { return undoStack_; }
+    // Takes back the last step, or does again the one last taken back; nothing when there
+    // is none. The Edit menu's Undo and Redo (and tests) use these.
+    void Undo();
+    void Redo();
+    // Undoes or redoes steps until the first `index` steps of the history are done.
+    void SetHistoryIndex(int index);
     void setHistoryLimit(std::size_t bytes);
     std::size_t historyLimit() const { return historyLimit_; }
     // Bytes the steps of the history hold now.

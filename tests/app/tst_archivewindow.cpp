@@ -27,11 +27,7 @@
 using namespace vormante;
 
 namespace {
-
-bool WriteAll(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
+using testsupport::WriteFile;
 
 QByteArray Working(const Document& document) {
     return QByteArray(reinterpret_cast<const char*>(document.database().workingCopy().data()), IMAGE_SIZE);
@@ -71,7 +67,7 @@ private Q_SLOTS:
         MessageBox::resetTestState();
         document = std::make_unique<Document>();
         imagePath = Path("demo.bin");
-        QVERIFY(WriteAll(imagePath, demo));
+        QVERIFY(WriteFile(imagePath, demo));
     }
     void cleanup() {
         QVERIFY2(MessageBox::unexpectedPrompts().isEmpty(),
@@ -93,7 +89,7 @@ private Q_SLOTS:
         QFETCH(bool, saveAs);
         QFETCH(QString, target);
         QFETCH(bool, kept);
-        QVERIFY(WriteAll(Path("other.bin"), other));
+        QVERIFY(WriteFile(Path("other.bin"), other));
         const QByteArray replaced = testsupport::ReadFile(Path(target));
         FileCommands commands(*document, &parent);
         QVERIFY(commands.OpenImageFile(imagePath));
@@ -130,7 +126,7 @@ private Q_SLOTS:
         QVERIFY(ArchiveDialog::RestoreStepName(entry).startsWith("Restore image of 20"));
         QCOMPARE(Working(*document), other);
         QVERIFY(document->isModified());
-        document->undoStack()->undo();
+        document->Undo();
         QCOMPARE(Working(*document), demo);
         QVERIFY(!document->isModified());
     }
@@ -194,7 +190,7 @@ private Q_SLOTS:
     void damagedEntryIsListedButNeverOpened() {
         Keep(demo);
         const QString folder = ImageArchive().folder();
-        QVERIFY(WriteAll(QDir(folder).filePath("2026-01-02_030405_received.bin"), QByteArray(100, 'x')));
+        QVERIFY(WriteFile(QDir(folder).filePath("2026-01-02_030405_received.bin"), QByteArray(100, 'x')));
         QVERIFY(testsupport::LoadInto(*document, BuildDemoImage()));
         ImageArchive archive;
         ArchiveDialog dialog(archive, *document, {}, &parent);

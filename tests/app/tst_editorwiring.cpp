@@ -15,7 +15,6 @@
 #include "controls/PageTabCtrl.h"
 #include "model/ChannelList.h"
 #include "model/RecordOperations.h"
-#include "model/SampleImages.h"
 #include "views/channels/ChannelListPage.h"
 #include "views/common/ListFilterBar.h"
 #include "views/common/SatellitePageText.h"
@@ -54,10 +53,7 @@ private Q_SLOTS:
         MessageBox::resetTestState();
         dir = std::make_unique<QTemporaryDir>();
         imagePath = dir->filePath("demo.bin");
-        QFile file(imagePath);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(testsupport::ToByteArray(BuildDemoImage()));
-        file.close();
+        QVERIFY(testsupport::WriteDemoImage(imagePath));
         window = std::make_unique<MainWindow>();
         window->show();
         QVERIFY(window->OpenFile(imagePath));
@@ -83,10 +79,10 @@ private Q_SLOTS:
         });
         QCOMPARE(status->modifiedText(), QStringLiteral("Modified"));
         QVERIFY(status->totalsText() != totals);
-        window->document().undoStack()->undo();
+        window->document().Undo();
         QVERIFY(status->modifiedText().isEmpty());
         QCOMPARE(status->totalsText(), totals);
-        window->document().undoStack()->redo();
+        window->document().Redo();
         MessageBox::queueAnswer(QMessageBox::Save);
         QCOMPARE(window->fileCommands()->SaveImage(), FileCommands::SaveOutcome::Saved);
         QVERIFY(status->modifiedText().isEmpty());
@@ -130,7 +126,7 @@ private Q_SLOTS:
         QVERIFY(lists->ImportList());
         QCOMPARE(db().Channel(channel).name(), std::string("Renamed"));
         QCOMPARE(window->document().undoStack()->count(), 1);
-        window->document().undoStack()->undo();
+        window->document().Undo();
         QVERIFY(db().workingCopy() == opened);
 
         // A file that is no list is refused with its line, and nothing changes.

@@ -19,16 +19,8 @@
 #include <sys/stat.h>
 
 namespace {
-
-QByteArray ReadAll(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-bool WriteAll(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
+using testsupport::ReadFile;
+using testsupport::WriteFile;
 
 // Limits the size of files this process may write, as a full disk would.
 class FileSizeLimit {
@@ -101,7 +93,7 @@ void TestFileCommands::init() {
     QVERIFY(dir_->isValid());
     imagePath_ = dir_->filePath("db.bin");
     original_ = testsupport::ToByteArray(testsupport::RandomBytes(vormante::IMAGE_SIZE, 7));
-    QVERIFY(WriteAll(imagePath_, original_));
+    QVERIFY(WriteFile(imagePath_, original_));
     document_ = new vormante::Document;
     database_ = &document_->database();
     parent_ = new QWidget;
@@ -139,9 +131,9 @@ void TestFileCommands::opensAnImage() {
 void TestFileCommands::openRefusesWhatIsNoImage() {
     QSignalSpy opened(commands_, &FileCommands::imageOpened);
     const QString shortFile = dir_->filePath("short.bin");
-    QVERIFY(WriteAll(shortFile, QByteArray(1000, 'x')));
+    QVERIFY(WriteFile(shortFile, QByteArray(1000, 'x')));
     const QString longFile = dir_->filePath("long.bin");
-    QVERIFY(WriteAll(longFile, QByteArray(vormante::IMAGE_SIZE + 1, 'x')));
+    QVERIFY(WriteFile(longFile, QByteArray(vormante::IMAGE_SIZE + 1, 'x')));
 
     // Before any image: refused files leave the start state.
     MessageBox::queueAnswer(QMessageBox::Ok);
@@ -192,7 +184,7 @@ void TestFileCommands::cancelledOpenChangesNothing() {
     // A later Save still writes to the file opened before.
     MessageBox::queueAnswer(QMessageBox::Save);
     QCOMPARE(commands_->SaveImage(), FileCommands::SaveOutcome::Saved);
-    QCOMPARE(ReadAll(imagePath_ + ".bak"), original_);
+    QCOMPARE(ReadFile(imagePath_ + ".bak"), original_);
 }
 
 void TestFileCommands::saveWithoutChangesDoesNothing() {
@@ -216,7 +208,7 @@ void TestFileCommands::saveAnsweredNoWritesNothing() {
     // "Discard" would read as throwing the edits away; Save only saves or does nothing.
     QCOMPARE(MessageBox::prompts().first().buttons, QMessageBox::Save | QMessageBox::Cancel);
     QCOMPARE(MessageBox::prompts().first().informativeText, QString("Unsaved changes in db.bin."));
-    QCOMPARE(ReadAll(imagePath_), original_);
+    QCOMPARE(ReadFile(imagePath_), original_);
     QCOMPARE(QFileInfo(imagePath_).lastModified(), modified);
     QVERIFY(!QFile::exists(imagePath_ + ".bak"));
     QVERIFY(database_->IsChanged());
@@ -228,8 +220,8 @@ void TestFileCommands::saveAnsweredYesKeepsTheOldImageInTheBackup() {
     const QByteArray edited(reinterpret_cast<const char*>(database_->workingCopy().data()), original_.size());
     MessageBox::queueAnswer(QMessageBox::Save);
     QCOMPARE(commands_->SaveImage(), FileCommands::SaveOutcome::Saved);
-    QCOMPARE(ReadAll(imagePath_ + ".bak"), original_);
-    QCOMPARE(ReadAll(imagePath_), edited);
+    QCOMPARE(ReadFile(imagePath_ + ".bak"), original_);
+    QCOMPARE(ReadFile(imagePath_), edited);
     QVERIFY(!database_->IsChanged());
     QCOMPARE(commands_->SaveImage(), FileCommands::SaveOutcome::NothingToSave); // no second prompt
     QCOMPARE(MessageBox::prompts().size(), 1);
@@ -239,8 +231,8 @@ void TestFileCommands::saveAnsweredYesKeepsTheOldImageInTheBackup() {
     Edit();
     MessageBox::queueAnswer(QMessageBox::Save);
     QCOMPARE(commands_->SaveImage(), FileCommands::SaveOutcome::Saved);
-    QCOMPARE(ReadAll(imagePath_ + ".bak"), edited);
-    QCOMPARE(ReadAll(imagePath_), original_); // the edit flipped the byte back
+    QCOMPARE(ReadFile(imagePath_ + ".bak"), edited);
+    QCOMPARE(ReadFile(imagePath_), original_); // the edit flipped the byte back
     QCOMPARE(QFileInfo(imagePath_ + ".bak").permissions(), QFileInfo(imagePath_).permissions());
     QCOMPARE(QDir(dir_->path()).entryList(QDir::Files),
              (QStringList{"db.bin", "db.bin.bak"})); // no leftovers
@@ -255,9 +247,9 @@ void TestFileCommands::saveAsMovesTheEditorToTheNewFile() {
     FileDialog::queueFileName(dir_->filePath("copy")); // the extension is added, so Open lists the file
     QVERIFY(commands_->SaveImageAs());
     QCOMPARE(FileDialog::captions(), QStringList{"Save As"});
-    QCOMPARE(ReadAll(copy), edited);
+    QCOMPARE(ReadFile(copy), edited);
     QVERIFY(!QFile::exists(copy + ".bak"));
-    QCOMPARE(ReadAll(imagePath_), original_);
+    QCOMPARE(ReadFile(imagePath_), original_);
     QVERIFY(!database_->IsChanged()); // the image is what the new file holds
     QCOMPARE(commands_->documentPath(), copy);
     QCOMPARE(moved.count(), 1);
@@ -267,16 +259,16 @@ void TestFileCommands::saveAsMovesTheEditorToTheNewFile() {
     Edit();
     MessageBox::queueAnswer(QMessageBox::Save);
     QCOMPARE(commands_->SaveImage(), FileCommands::SaveOutcome::Saved);
-    QCOMPARE(ReadAll(copy), original_); // the edit flipped the byte back
-    QCOMPARE(ReadAll(copy + ".bak"), edited);
-    QCOMPARE(ReadAll(imagePath_), original_);
+    QCOMPARE(ReadFile(copy), original_); // the edit flipped the byte back
+    QCOMPARE(ReadFile(copy + ".bak"), edited);
+    QCOMPARE(ReadFile(imagePath_), original_);
     QVERIFY(!QFile::exists(imagePath_ + ".bak"));
 
     // Without changes Save as writes the image as it is; a cancelled dialog writes nothing and stays.
     const QString again = dir_->filePath("again.bin");
     FileDialog::queueFileName(again);
     QVERIFY(commands_->SaveImageAs());
-    QCOMPARE(ReadAll(again), original_);
+    QCOMPARE(ReadFile(again), original_);
     QCOMPARE(commands_->documentPath(), again);
     FileDialog::queueFileName(QString());
     QVERIFY(!commands_->SaveImageAs());
@@ -305,7 +297,7 @@ void TestFileCommands::saveAsToPlacesThatCannotBeWritten() {
     QVERIFY(S_ISCHR(status.st_mode));
     QCOMPARE(commands_->documentPath(), imagePath_); // a failed Save as does not move the editor
     QVERIFY(database_->IsChanged());
-    QCOMPARE(ReadAll(imagePath_), original_);
+    QCOMPARE(ReadFile(imagePath_), original_);
 }
 
 void TestFileCommands::saveAsOverAFileKeepsItInTheBackup() {
@@ -314,11 +306,11 @@ void TestFileCommands::saveAsOverAFileKeepsItInTheBackup() {
     const QByteArray edited(reinterpret_cast<const char*>(database_->workingCopy().data()), original_.size());
     const QString other = dir_->filePath("other.bin");
     const QByteArray otherImage = testsupport::ToByteArray(testsupport::RandomBytes(vormante::IMAGE_SIZE, 8));
-    QVERIFY(WriteAll(other, otherImage));
+    QVERIFY(WriteFile(other, otherImage));
     FileDialog::queueFileName(dir_->filePath("other"));
     QVERIFY(commands_->SaveImageAs());
-    QCOMPARE(ReadAll(other), edited);
-    QCOMPARE(ReadAll(other + ".bak"), otherImage); // by the same rule as Save
+    QCOMPARE(ReadFile(other), edited);
+    QCOMPARE(ReadFile(other + ".bak"), otherImage); // by the same rule as Save
     QVERIFY(MessageBox::prompts().isEmpty());
 }
 
@@ -332,7 +324,7 @@ void TestFileCommands::failedBackupStopsTheSave() {
     QCOMPARE(MessageBox::prompts().size(), 2);
     QVERIFY(PromptText(1).startsWith("The backup file"));
     QVERIFY(PromptText(1).contains("db.bin.bak"));
-    QCOMPARE(ReadAll(imagePath_), original_);
+    QCOMPARE(ReadFile(imagePath_), original_);
     QVERIFY(database_->IsChanged());
     MessageBox::queueAnswer(QMessageBox::Save); // leaving with a failed save stays
     MessageBox::queueAnswer(QMessageBox::Ok);
@@ -344,13 +336,13 @@ void TestFileCommands::failedBackupStopsTheSave() {
     QVERIFY(QDir(dir_->path()).rmdir("db.bin.bak"));
     const QString moved = dir_->filePath("sub");
     QVERIFY(QDir(dir_->path()).mkdir("sub"));
-    QVERIFY(WriteAll(moved + "/db.bin", original_));
+    QVERIFY(WriteFile(moved + "/db.bin", original_));
     vormante::Document other;
     FileCommands elsewhere(other, parent_);
     QVERIFY(elsewhere.OpenImageFile(moved + "/db.bin"));
     testsupport::Edit(other, [](vormante::ChannelDatabase& w) { w.workingCopy()[1] ^= 1; });
     QVERIFY(QDir(moved).removeRecursively());
-    QVERIFY(WriteAll(moved, "not a folder"));
+    QVERIFY(WriteFile(moved, "not a folder"));
     MessageBox::queueAnswer(QMessageBox::Save);
     MessageBox::queueAnswer(QMessageBox::Ok);
     QCOMPARE(elsewhere.SaveImage(), FileCommands::SaveOutcome::Failed);
@@ -373,7 +365,7 @@ void TestFileCommands::fullDiskLosesNothing() {
     QVERIFY(PromptText(1).startsWith("The backup file"));
     QVERIFY(PromptText(2).contains("other.bin"));
     QVERIFY(PromptText(1).contains(QString::fromLocal8Bit(std::strerror(EFBIG)))); // the reason is shown
-    QCOMPARE(ReadAll(imagePath_), original_);
+    QCOMPARE(ReadFile(imagePath_), original_);
     QVERIFY(!QFile::exists(imagePath_ + ".bak"));
     QVERIFY(!QFile::exists(dir_->filePath("other.bin")));
     QCOMPARE(QDir(dir_->path()).entryList(QDir::Files), QStringList{"db.bin"}); // no temporary left
@@ -394,7 +386,7 @@ void TestFileCommands::failedReplaceKeepsEditsUnsaved() {
     QCOMPARE(commands_->SaveImage(), FileCommands::SaveOutcome::Failed);
     QVERIFY(PromptText(1).contains("could not be written"));
     QVERIFY(!PromptText(1).startsWith("The backup file"));
-    QCOMPARE(ReadAll(imagePath_ + ".bak"), original_);
+    QCOMPARE(ReadFile(imagePath_ + ".bak"), original_);
     QVERIFY(database_->IsChanged());
     QVERIFY(!QFileInfo(imagePath_).isFile());
 }
@@ -414,11 +406,11 @@ void TestFileCommands::leavingAsksAboutUnsavedChanges() {
     MessageBox::queueAnswer(QMessageBox::Discard);
     QVERIFY(commands_->ConfirmLeave());
     QVERIFY(!QFile::exists(imagePath_ + ".bak"));
-    QCOMPARE(ReadAll(imagePath_), original_);
+    QCOMPARE(ReadFile(imagePath_), original_);
 
     MessageBox::queueAnswer(QMessageBox::Save);
     QVERIFY(commands_->ConfirmLeave());
-    QCOMPARE(ReadAll(imagePath_ + ".bak"), original_);
+    QCOMPARE(ReadFile(imagePath_ + ".bak"), original_);
     QVERIFY(!database_->IsChanged());
     QCOMPARE(MessageBox::prompts().size(), 3);
     for (const auto& prompt : MessageBox::prompts())
@@ -434,12 +426,12 @@ void TestFileCommands::openingAnotherFileAsksFirst() {
     QVERIFY(database_->IsChanged());
 
     const QString second = dir_->filePath("second.bin");
-    QVERIFY(WriteAll(second, testsupport::ToByteArray(testsupport::EmptyImage())));
+    QVERIFY(WriteFile(second, testsupport::ToByteArray(testsupport::EmptyImage())));
     MessageBox::queueAnswer(QMessageBox::Save);
     FileDialog::queueFileName(second);
     QVERIFY(commands_->OpenImage());
-    QCOMPARE(ReadAll(imagePath_ + ".bak"), original_); // the edits were saved first
-    QVERIFY(ReadAll(imagePath_) != original_);
+    QCOMPARE(ReadFile(imagePath_ + ".bak"), original_); // the edits were saved first
+    QVERIFY(ReadFile(imagePath_) != original_);
     QCOMPARE(commands_->documentPath(), second);
     QVERIFY(!database_->IsChanged());
 }

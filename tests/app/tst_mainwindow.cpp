@@ -10,7 +10,6 @@
 
 #include "controls/ColumnListCtrl.h"
 #include "model/ConsistencyCheck.h"
-#include "model/SampleImages.h"
 
 #include "TestSupport.h"
 #include "WidgetChecks.h"
@@ -65,11 +64,7 @@ private:
 
     QString WriteDemo() const {
         const QString demo = dir_->filePath("demo.bin");
-        QFile file(demo);
-        if (!file.open(QIODevice::WriteOnly))
-            return {};
-        file.write(testsupport::ToByteArray(vormante::BuildDemoImage()));
-        return demo;
+        return testsupport::WriteDemoImage(demo) ? demo : QString();
     }
 
     QTemporaryDir* dir_ = nullptr;
@@ -290,10 +285,7 @@ void TestMainWindow::refusedFileKeepsTheStartState() {
 }
 
 void TestMainWindow::bringingATabUpRefreshesItsPage() {
-    QFile demo(imagePath_);
-    QVERIFY(demo.open(QIODevice::WriteOnly));
-    demo.write(testsupport::ToByteArray(vormante::BuildDemoImage()));
-    demo.close();
+    QVERIFY(testsupport::WriteDemoImage(imagePath_));
     MainWindow window;
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));

@@ -10,7 +10,6 @@
 #include "controls/MessageBox.h"
 #include "controls/PageTabCtrl.h"
 #include "model/BulkOperations.h"
-#include "model/SampleImages.h"
 #include "views/channels/BulkChannelCommands.h"
 #include "views/channels/ChannelListPage.h"
 #include "views/satellites/SatellitePage.h"
@@ -31,7 +30,7 @@ class TestNameListCommands : public QObject {
     std::unique_ptr<MainWindow> window;
 
     const ChannelDatabase& db() const { return window->database(); }
-    QUndoStack* history() const { return window->document().undoStack(); }
+    const QUndoStack* history() const { return window->document().undoStack(); }
     std::vector<int> RowChannels(const ColumnListCtrl* list) const {
         std::vector<int> channels;
         for (int row = 0; row < list->RowCount(); ++row)
@@ -50,10 +49,7 @@ private Q_SLOTS:
         MessageBox::setTestMode(true);
         MessageBox::resetTestState();
         const QString path = dir.filePath("demo.bin");
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(testsupport::ToByteArray(BuildDemoImage()));
-        file.close();
+        QVERIFY(testsupport::WriteDemoImage(path));
         window = std::make_unique<MainWindow>();
         window->show();
         QVERIFY(window->OpenFile(path));
@@ -89,7 +85,7 @@ private Q_SLOTS:
         const std::vector<int> tv = ChannelsOfKind(db(), 0, true);
         QCOMPARE(db().Channel(tv[0]).name(), std::string("ZDF"));
         QCOMPARE(db().Channel(tv[1]).name(), std::string("Das Erste"));
-        history()->undo();
+        window->document().Undo();
         QVERIFY(db().workingCopy() == opened);
 
         // A binary file is refused with its line, and nothing changes.
@@ -120,7 +116,7 @@ private Q_SLOTS:
         QVERIFY(RowChannels(list) == sorted);
         QCOMPARE(history()->undoText(), QString("Keep the shown order"));
         QVERIFY(!KeepOffered(editMenu, keep));
-        history()->undo();
+        window->document().Undo();
         QVERIFY(db().workingCopy() == opened);
 
         // Two rows selected: only they trade places.

@@ -32,16 +32,8 @@
 using vormante::IMAGE_SIZE;
 
 namespace {
-
-QByteArray ReadAll(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-bool WriteAll(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
+using testsupport::ReadFile;
+using testsupport::WriteFile;
 
 QByteArray Image(unsigned seed) {
     return testsupport::ToByteArray(testsupport::RandomBytes(IMAGE_SIZE, seed));
@@ -97,7 +89,7 @@ private Q_SLOTS:
         QVERIFY2(message.contains(QString::fromLocal8Bit(std::strerror(ENOSPC))), qPrintable(message));
         QCOMPARE(message.startsWith("The backup file"), backupFails);
         QVERIFY(message.contains("still open in the editor"));
-        QCOMPARE(ReadAll(path), original);
+        QCOMPARE(ReadFile(path), original);
         QVERIFY(db.IsChanged());
         QCOMPARE(db.workingCopy()[4321], edited);
         QStringList expected{"db.bin"};
@@ -105,7 +97,7 @@ private Q_SLOTS:
             expected << "db.bin.bak";
         QCOMPARE(QDir(dir->path()).entryList(QDir::Files | QDir::Hidden), expected); // no temporary left
         if (!backupFails)
-            QCOMPARE(ReadAll(path + ".bak"), original);
+            QCOMPARE(ReadFile(path + ".bak"), original);
     }
 
     void readOnlyFileSystemKeepsTheEdits() {
@@ -127,57 +119,57 @@ private Q_SLOTS:
         MessageBox::queueAnswer(QMessageBox::Save);
         MessageBox::queueAnswer(QMessageBox::Ok);
         QVERIFY(!commands->ConfirmLeave());
-        QCOMPARE(ReadAll(path), original);
+        QCOMPARE(ReadFile(path), original);
         QCOMPARE(QDir(dir->path()).entryList(QDir::Files | QDir::Hidden), QStringList{"db.bin"});
         QVERIFY(db.IsChanged());
         QCOMPARE(db.workingCopy()[4321], edited);
     }
 
     void fileRemovedSinceOpenedIsWrittenAgain() {
-        QVERIFY(WriteAll(path, original));
+        QVERIFY(WriteFile(path, original));
         OpenAndEdit();
         QVERIFY(QFile::remove(path));
         MessageBox::queueAnswer(QMessageBox::Save);
         QCOMPARE(commands->SaveImage(), FileCommands::SaveOutcome::Saved);
-        QCOMPARE(ReadAll(path + ".bak"), original); // its last known content
-        QCOMPARE(ReadAll(path), Working());
+        QCOMPARE(ReadFile(path + ".bak"), original); // its last known content
+        QCOMPARE(ReadFile(path), Working());
         QVERIFY(!db.IsChanged());
     }
 
     void fileReplacedSinceOpenedGoesToTheBackup() {
         // Another program, or a transfer that received an image under this name,
         // wrote the file after it was opened: saving must not lose that image.
-        QVERIFY(WriteAll(path, original));
+        QVERIFY(WriteFile(path, original));
         OpenAndEdit();
         const QByteArray received = Image(12);
-        QVERIFY(WriteAll(path + ".tmp", received));
+        QVERIFY(WriteFile(path + ".tmp", received));
         QVERIFY(QFile::remove(path));
         QVERIFY(QFile::rename(path + ".tmp", path));
         MessageBox::queueAnswer(QMessageBox::Save);
         QCOMPARE(commands->SaveImage(), FileCommands::SaveOutcome::Saved);
-        QCOMPARE(ReadAll(path + ".bak"), received);
-        QCOMPARE(ReadAll(path), Working());
+        QCOMPARE(ReadFile(path + ".bak"), received);
+        QCOMPARE(ReadFile(path), Working());
 
         // Overwritten in place by something that is no image at all: still kept whole.
         const QByteArray text("not an image, but somebody's file\n");
-        QVERIFY(WriteAll(path, text));
+        QVERIFY(WriteFile(path, text));
         testsupport::Edit(document, [](vormante::ChannelDatabase& w) { w.workingCopy()[99] ^= 0xFF; });
         MessageBox::queueAnswer(QMessageBox::Save);
         QCOMPARE(commands->SaveImage(), FileCommands::SaveOutcome::Saved);
-        QCOMPARE(ReadAll(path + ".bak"), text);
-        QCOMPARE(ReadAll(path), Working());
+        QCOMPARE(ReadFile(path + ".bak"), text);
+        QCOMPARE(ReadFile(path), Working());
     }
 
     void saveAsOntoAFileInALockedFolderWritesItInPlace() {
         // The folder may not be written, the chosen file may: Save as writes the
         // file itself instead of failing with "File open error!". Root passes every
         // permission check, so as root the save runs in a child that became nobody.
-        QVERIFY(WriteAll(path, original));
+        QVERIFY(WriteFile(path, original));
         OpenAndEdit();
         const QString locked = dir->filePath("locked");
         QVERIFY(QDir().mkdir(locked));
         const QString target = locked + "/copy.bin";
-        QVERIFY(WriteAll(target, Image(13)));
+        QVERIFY(WriteFile(target, Image(13)));
         QCOMPARE(chmod(QFile::encodeName(target).constData(), 0666), 0);
         QCOMPARE(chmod(QFile::encodeName(dir->path()).constData(), 0755), 0);
         QCOMPARE(chmod(QFile::encodeName(locked).constData(), 0555), 0);
@@ -208,7 +200,7 @@ private Q_SLOTS:
         }
         QCOMPARE(chmod(QFile::encodeName(locked).constData(), 0755), 0);
         QVERIFY(saved);
-        QCOMPARE(ReadAll(target), Working());
+        QCOMPARE(ReadFile(target), Working());
         QCOMPARE(QDir(locked).entryList(QDir::Files | QDir::Hidden), QStringList{"copy.bin"});
     }
 
@@ -220,7 +212,7 @@ private:
                        options.toLatin1().constData()),
                  0);
         mounted = true;
-        QVERIFY(WriteAll(path, original));
+        QVERIFY(WriteFile(path, original));
     }
 
     void OpenAndEdit() {

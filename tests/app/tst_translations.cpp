@@ -98,10 +98,7 @@ QStringList MenuTitles(const MainWindow& window) {
 void TestTranslations::initTestCase() {
     QVERIFY(dir_.isValid());
     demo_ = dir_.filePath(QStringLiteral("demo.bin"));
-    QFile file(demo_);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(testsupport::ToByteArray(vormante::BuildDemoImage()));
-    file.close();
+    QVERIFY(testsupport::WriteDemoImage(demo_));
     QVERIFY(testsupport::LoadInto(db_, vormante::BuildDemoImage()));
 }
 

@@ -21,14 +21,10 @@
 using namespace vormante;
 
 namespace {
+using testsupport::WriteFile;
 
 QByteArray Image(std::uint32_t seed) {
     return testsupport::ToByteArray(testsupport::RandomBytes(IMAGE_SIZE, seed));
-}
-
-bool WriteFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
 QStringList StoredFiles(const QString& folder) {

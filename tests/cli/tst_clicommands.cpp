@@ -34,11 +34,7 @@ private:
     QString Path(const QString& name) const { return dir_.filePath(name); }
 
     QString WriteFile(const QString& name, const std::vector<std::uint8_t>& bytes) {
-        QFile file(Path(name));
-        if (!file.open(QIODevice::WriteOnly) ||
-            file.write(testsupport::ToByteArray(bytes)) != static_cast<qint64>(bytes.size()))
-            qFatal("cannot write a test file");
-        return file.fileName();
+        return testsupport::WriteFileOrDie(Path(name), testsupport::ToByteArray(bytes));
     }
 
     // The demo image with one change made through its records.

@@ -23,10 +23,7 @@ private:
 
     QString Path(const QString& name) const { return dir_.filePath(name); }
     QString Write(const QString& name, const QByteArray& bytes) {
-        QFile file(Path(name));
-        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-            qFatal("cannot write a test file");
-        return file.fileName();
+        return testsupport::WriteFileOrDie(Path(name), bytes);
     }
 
 private Q_SLOTS:

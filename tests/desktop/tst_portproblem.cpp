@@ -2,6 +2,7 @@
 // sentence shown for it, and the real cases on pseudo-terminals: a device the
 // user may not use, one held by another open, and a missing path, through the
 // port class and through vormante-cli.
+#include "PtyLine.h"
 #include "model/ImageLayout.h"
 #include "transfer/PortProblem.h"
 #include "transfer/SerialPort.h"
@@ -15,26 +16,13 @@
 #include <cerrno>
 #include <fcntl.h>
 #include <grp.h>
-#include <pty.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 using namespace vormante;
 
 namespace {
-struct Pty {
-    int master = -1;
-    int slave = -1;
-    QString device;
-    Pty() {
-        if (::openpty(&master, &slave, nullptr, nullptr, nullptr) == 0)
-            device = QString::fromLocal8Bit(::ttyname(slave));
-    }
-    ~Pty() {
-        ::close(slave);
-        ::close(master);
-    }
-};
+using Pty = testsupport::PtyLine;
 
 QString PortInvalid() {
     return QString::fromLatin1(transfertext::PORT_INVALID);

@@ -16,8 +16,14 @@
 #include <malloc.h>
 #include <random>
 #include <stdexcept>
+#include <type_traits>
+#include <utility>
 
 using namespace vormante;
+
+// The history is read-only to whoever holds the document: steps come only through Apply, undo and
+// redo only through the document's own calls.
+static_assert(std::is_const_v<std::remove_pointer_t<decltype(std::declval<Document&>().undoStack())>>);
 
 namespace {
 DatabaseImage Working(const Document& document) {
@@ -94,8 +100,8 @@ private Q_SLOTS:
                 for (const int c : {0, 499, 500, 2999})
                     db.Channel(c).setLocked(!db.Channel(c).locked());
         }));
-        document.undoStack()->undo();
-        document.undoStack()->redo();
+        document.Undo();
+        document.Redo();
         QCOMPARE(seen.size(), 3);
         const DocumentChange::Cause causes[] = {DocumentChange::Cause::Step, DocumentChange::Cause::Undo,
                                                 DocumentChange::Cause::Redo};
@@ -128,12 +134,12 @@ private Q_SLOTS:
         QVERIFY(!document.Apply(QStringLiteral("Nothing"), [](ChannelDatabase&) {}));
         QCOMPARE(document.undoStack()->count(), 2);
 
-        document.undoStack()->undo();
+        document.Undo();
         QVERIFY(Working(document) == renamed);
-        document.undoStack()->undo();
+        document.Undo();
         QVERIFY(Working(document) == opened);
-        document.undoStack()->redo();
-        document.undoStack()->redo();
+        document.Redo();
+        document.Redo();
         QVERIFY(Working(document) == sorted);
         QCOMPARE(changed.count(), 6);
     }
@@ -146,17 +152,17 @@ private Q_SLOTS:
 
         document.Apply(QStringLiteral("Lock"), [](ChannelDatabase& db) { db.Channel(0).setLocked(true); });
         QVERIFY(document.isModified());
-        document.undoStack()->undo();
+        document.Undo();
         QVERIFY(!document.isModified()); // back at the image as loaded
         QCOMPARE(modified.count(), 2);
 
-        document.undoStack()->redo();
+        document.Redo();
         document.MarkSaved(QStringLiteral("/tmp/saved.bin"));
         QVERIFY(!document.isModified());
         QCOMPARE(document.path(), QStringLiteral("/tmp/saved.bin"));
-        document.undoStack()->undo(); // past the save
+        document.Undo(); // past the save
         QVERIFY(document.isModified());
-        document.undoStack()->redo();
+        document.Redo();
         QVERIFY(!document.isModified());
         // A flip is announced once, not on every step.
         document.Apply(QStringLiteral("a"), [](ChannelDatabase& db) { db.Channel(1).setLocked(true); });
@@ -188,7 +194,7 @@ private Q_SLOTS:
         document.ApplyQuietly([](ChannelDatabase& db) { db.Settings().setCurrentSatellite(3); });
         QCOMPARE(document.undoStack()->count(), 0);
         document.Apply(QStringLiteral("Lock"), [](ChannelDatabase& db) { db.Channel(0).setLocked(true); });
-        document.undoStack()->undo();
+        document.Undo();
         QVERIFY(Working(document) == opened);
     }
 
@@ -254,10 +260,10 @@ private Q_SLOTS:
         for (std::size_t i = 0; i < script.size(); ++i) {
             const char action = script[i];
             if (action == '<') {
-                document.undoStack()->undo();
+                document.Undo();
                 --at;
             } else if (action == '>') {
-                document.undoStack()->redo();
+                document.Redo();
                 at = std::min(at + 1, states.size() - 1);
             } else {
                 apply(static_cast<SortKind>(i % 6), std::string(1, action).c_str());
@@ -283,7 +289,7 @@ private Q_SLOTS:
             document.Apply(QStringLiteral("Rename %1").arg(i),
                            [i](ChannelDatabase& db) { db.Channel(i).setName("N" + std::to_string(i)); });
         for (int i = 0; i < 3; ++i)
-            document.undoStack()->undo();
+            document.Undo();
         const DatabaseImage now = Working(document);
         const std::size_t bytes = document.historyBytes();
         document.setHistoryLimit(fits ? bytes : bytes / 2);
@@ -293,7 +299,7 @@ private Q_SLOTS:
         QCOMPARE(document.undoStack()->count(), fits ? 10 : document.undoStack()->index());
         QCOMPARE(document.undoStack()->undoText(), QStringLiteral("Rename 6"));
         if (fits) {
-            document.undoStack()->redo();
+            document.Redo();
             QCOMPARE(document.database().Channel(7).name(), std::string("N7"));
         }
     }
@@ -325,7 +331,7 @@ private Q_SLOTS:
         QCOMPARE(document.undoStack()->undoText(), QStringLiteral("Sort 11"));
         // Undoing everything that is kept ends at the image after the newest dropped step.
         for (int i = 1; i < kept && i < 12; ++i) {
-            document.undoStack()->undo();
+            document.Undo();
             QVERIFY(Working(document) == *afterEach[static_cast<std::size_t>(11 - i)]);
         }
     }

@@ -26,6 +26,7 @@
 using namespace vormante;
 
 namespace {
+using testsupport::WriteFile;
 
 // Astra 19.2E: one transponder updated, one added; Astra 3C, which the demo image lacks, with two.
 const QByteArray LIST = "<?xml version=\"1.0\"?>\n<satellites>\n"
@@ -38,11 +39,6 @@ const QByteArray LIST = "<?xml version=\"1.0\"?>\n<satellites>\n"
                         "</sat>\n</satellites>\n";
 constexpr int ASTRA_3C = 1; // its index in the list
 
-bool WriteFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
 } // namespace
 
 class TestSatellitesXmlCommands : public QObject {
@@ -54,7 +50,7 @@ class TestSatellitesXmlCommands : public QObject {
 private Q_SLOTS:
     void initTestCase() {
         QStandardPaths::setTestModeEnabled(true);
-        QVERIFY(WriteFile(Path("demo.bin"), testsupport::ToByteArray(BuildDemoImage())));
+        QVERIFY(testsupport::WriteDemoImage(Path("demo.bin")));
         QVERIFY(WriteFile(Path("full.bin"), testsupport::ToByteArray(BuildFullImage())));
         QVERIFY(WriteFile(Path("list.xml"), LIST));
         QVERIFY(WriteFile(Path("cut.xml"), LIST.left(200)));
@@ -84,13 +80,13 @@ private Q_SLOTS:
         QCOMPARE(summary,
                  QStringLiteral("1 satellite of the image found in the file: 1 transponder to add, 1 "
                                 "updated, 5 not in the file. New: 1 satellite with 2 transponders."));
-        QUndoStack* history = window.document().undoStack();
+        const QUndoStack* history = window.document().undoStack();
         QCOMPARE(history->count(), 1);
         QCOMPARE(history->undoText(), SatellitesXmlCommands::StepName());
         const int added = SatelliteSlotByOrdinal(window.database(), 7);
         QCOMPARE(window.database().Satellite(added).name(), std::string("Astra 3C"));
         QCOMPARE(window.database().Satellite(added).transponderCount(), 2u);
-        history->undo();
+        window.document().Undo();
         QVERIFY(window.database().workingCopy() == opened);
         QVERIFY(MessageBox::unexpectedPrompts().isEmpty());
     }

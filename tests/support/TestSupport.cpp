@@ -1,5 +1,7 @@
 #include "TestSupport.h"
 
+#include "model/SampleImages.h"
+
 #include <QFile>
 
 namespace testsupport {
@@ -39,6 +41,21 @@ QByteArray ToByteArray(const std::vector<std::uint8_t>& bytes) {
 QByteArray ReadFile(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+bool WriteFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+QString WriteFileOrDie(const QString& path, const QByteArray& bytes) {
+    if (!WriteFile(path, bytes))
+        qFatal("cannot write a test file");
+    return path;
+}
+
+bool WriteDemoImage(const QString& path) {
+    return WriteFile(path, ToByteArray(vormante::BuildDemoImage()));
 }
 
 } // namespace testsupport

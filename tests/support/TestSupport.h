@@ -32,5 +32,11 @@ QByteArray ToByteArray(const std::vector<std::uint8_t>& bytes);
 
 // The whole content of a file; empty when it cannot be read.
 QByteArray ReadFile(const QString& path);
+// Writes bytes as the whole content of a file; false when that fails.
+bool WriteFile(const QString& path, const QByteArray& bytes);
+// Writes a file the test cannot go on without (stops the test run when that fails); returns path.
+QString WriteFileOrDie(const QString& path, const QByteArray& bytes);
+// Writes the demo image (model/SampleImages.h) to a file; false when that fails.
+bool WriteDemoImage(const QString& path);
 
 } // namespace testsupport

@@ -1,5 +1,6 @@
 // The serial port over a real pseudo-terminal: open and exclusivity, the
 // one-at-a-time notification, bounded writes, and a peer that hangs up.
+#include "PtyLine.h"
 #include "transfer/SerialPort.h"
 #include "transfer/TransferProtocol.h"
 
@@ -8,55 +9,13 @@
 #include <QTimer>
 #include <QtTest>
 
-#include <fcntl.h>
-#include <pty.h>
 #include <termios.h>
-#include <unistd.h>
 
 using namespace vormante;
 
 namespace {
 // The far end of the line: the master side of a pseudo-terminal.
-struct Line {
-    int master = -1;
-    int slave = -1;
-    QString device;
-
-    Line() {
-        if (::openpty(&master, &slave, nullptr, nullptr, nullptr) != 0)
-            return;
-        termios settings{};
-        ::tcgetattr(slave, &settings);
-        ::cfmakeraw(&settings);
-        ::tcsetattr(slave, TCSANOW, &settings);
-        device = QString::fromLocal8Bit(::ttyname(slave));
-    }
-    ~Line() { HangUp(); }
-    void HangUp() {
-        if (slave >= 0)
-            ::close(slave);
-        if (master >= 0)
-            ::close(master);
-        master = slave = -1;
-    }
-    bool Send(const QByteArray& bytes) const {
-        return ::write(master, bytes.constData(), static_cast<size_t>(bytes.size())) == bytes.size();
-    }
-    QByteArray Take(qsizetype count, int timeoutMs = 5000) const {
-        QByteArray got;
-        QDeadlineTimer deadline(timeoutMs);
-        ::fcntl(master, F_SETFL, ::fcntl(master, F_GETFL) | O_NONBLOCK);
-        while (got.size() < count && !deadline.hasExpired()) {
-            char buffer[4096];
-            const ssize_t n = ::read(master, buffer, sizeof buffer);
-            if (n > 0)
-                got.append(buffer, n);
-            else
-                QTest::qWait(1);
-        }
-        return got;
-    }
-};
+using Line = testsupport::PtyLine;
 
 QByteArray AllByteValues() {
     QByteArray bytes;
@@ -102,7 +61,7 @@ private Q_SLOTS:
         QCOMPARE(port.Open(line.device), SerialChannel::OpenResult::Opened);
         const QByteArray bytes = AllByteValues().repeated(4);
         QVERIFY(port.Write(reinterpret_cast<const std::uint8_t*>(bytes.constData()), bytes.size()));
-        QCOMPARE(line.Take(bytes.size()), bytes);
+        QCOMPARE(line.Receive(bytes.size()), bytes);
 
         QByteArray got;
         connect(&port, &SerialChannel::DataWaiting, this, [&] {
@@ -223,16 +182,16 @@ private Q_SLOTS:
         port.SetWriteTimeLimit(200);
         const QByteArray bytes(1 << 20, 'x'); // far more than the line holds
         QVERIFY(!port.Write(reinterpret_cast<const std::uint8_t*>(bytes.constData()), bytes.size()));
-        QByteArray got = line.Take(bytes.size(), 1000); // runs the event loop meanwhile
+        QByteArray got = line.Receive(bytes.size(), 1000); // runs the event loop meanwhile
         QVERIFY2(got.size() < bytes.size(), qPrintable(QString::number(got.size())));
         const qsizetype arrived = got.size();
-        got += line.Take(bytes.size(), 500);
+        got += line.Receive(bytes.size(), 500);
         QCOMPARE(got.size(), arrived);
 
         port.SetWriteTimeLimit(0);
         const QByteArray next("NEXT");
         QVERIFY(port.Write(reinterpret_cast<const std::uint8_t*>(next.constData()), next.size()));
-        QCOMPARE(line.Take(next.size() + 1, 300), next); // alone, not after the rest of the old write
+        QCOMPARE(line.Receive(next.size() + 1, 300), next); // alone, not after the rest of the old write
     }
 
     void writeTimeLimit() {

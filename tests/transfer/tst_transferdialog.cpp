@@ -2,6 +2,8 @@
 // out closing the port, and the Data commands that open it. The far end of
 // the line is a scripted peer on a real pseudo-terminal.
 #include "FakeCountdown.h"
+#include "ModalWatcher.h"
+#include "PtyLine.h"
 #include "controls/MessageBox.h"
 #include "transfer/PortOptionDialog.h"
 #include "transfer/PortProblem.h"
@@ -20,77 +22,22 @@
 #include <QTimer>
 #include <QtTest>
 
-#include <fcntl.h>
-#include <pty.h>
 #include <sys/stat.h>
-#include <termios.h>
-#include <unistd.h>
 
 #include <functional>
 
 using namespace vormante;
 
 namespace {
+using testsupport::ModalWatcher;
 QString Text(const char* text) {
     return QString::fromLatin1(text);
 }
 
 // The receiver's end of a pseudo-terminal, played by the test itself. The
-// dialog opens device() as its serial port.
-class Peer {
-public:
-    Peer() {
-        int slave = -1;
-        char name[256] = {};
-        if (openpty(&master, &slave, name, nullptr, nullptr) != 0)
-            return;
-        termios settings{};
-        tcgetattr(slave, &settings);
-        cfmakeraw(&settings);
-        tcsetattr(slave, TCSANOW, &settings);
-        ::close(slave);
-        fcntl(master, F_SETFL, fcntl(master, F_GETFL) | O_NONBLOCK);
-        path = QString::fromLocal8Bit(name);
-    }
-    ~Peer() { HangUp(); }
-    bool isOpen() const { return master >= 0; }
-    const QString& device() const { return path; }
-
-    bool Send(const QByteArray& bytes) {
-        qsizetype done = 0;
-        while (done < bytes.size()) {
-            const ssize_t n =
-                ::write(master, bytes.constData() + done, static_cast<size_t>(bytes.size() - done));
-            if (n > 0)
-                done += n;
-            else
-                QTest::qWait(1);
-        }
-        return true;
-    }
-    // What the PC wrote, waiting up to timeoutMs for count bytes.
-    QByteArray Receive(qsizetype count, int timeoutMs = 2000) {
-        QByteArray got;
-        QDeadlineTimer deadline(timeoutMs);
-        while (got.size() < count && !deadline.hasExpired()) {
-            char buffer[4096];
-            const ssize_t n = ::read(master, buffer, sizeof buffer);
-            if (n > 0)
-                got.append(buffer, n);
-            else
-                QTest::qWait(2);
-        }
-        return got;
-    }
-    void HangUp() {
-        if (master >= 0)
-            ::close(master);
-        master = -1;
-    }
-
-private:
-    int master = -1;
-    QString path;
+// dialog opens device as its serial port.
+struct Peer : testsupport::PtyLine {
+    Peer() : PtyLine(false) {}
 };
 
 QByteArray Bytes(std::initializer_list<int> values) {
@@ -142,27 +89,6 @@ void Choose(TransferDialog& dialog, const QString& port) {
     box->setEditText(port);
 }
 
-// Handles the next modal window that comes up, once; stops watching when it
-// goes out of scope.
-class ModalWatcher {
-public:
-    explicit ModalWatcher(std::function<void(QWidget*)> handler) : action(std::move(handler)) {
-        timer.setInterval(10);
-        QObject::connect(&timer, &QTimer::timeout, &timer, [this] {
-            if (QWidget* modal = QApplication::activeModalWidget()) {
-                timer.stop();
-                ++handled;
-                action(modal);
-            }
-        });
-        timer.start();
-    }
-    int handled = 0;
-
-private:
-    std::function<void(QWidget*)> action;
-    QTimer timer;
-};
 } // namespace
 
 class TestTransferDialog : public QObject {
@@ -292,7 +218,7 @@ private Q_SLOTS:
         QVERIFY(peer.isOpen());
         TransferDialog dialog(TransferDirection::Send, imagePath);
         dialog.show();
-        Choose(dialog, peer.device());
+        Choose(dialog, peer.device);
         Click(dialog, "startButton");
         QVERIFY(MessageBox::prompts().isEmpty());
         QVERIFY(dialog.serialPort().IsConnected());
@@ -306,18 +232,18 @@ private Q_SLOTS:
 
         // The port is held: a second window on it is refused.
         TransferDialog second(TransferDirection::Receive, QString());
-        Choose(second, peer.device());
+        Choose(second, peer.device);
         MessageBox::queueAnswer(QMessageBox::Ok);
         MessageBox::queueAnswer(QMessageBox::Ok);
         Click(second, "startButton");
         QCOMPARE(PromptTexts().value(0), Text("The selected COM is invalid or have already been opened! ") +
-                                             ExplainPortProblem(PortProblemCause::InUse, peer.device(), {}));
+                                             ExplainPortProblem(PortProblemCause::InUse, peer.device, {}));
 
         Click(dialog, "stopButton");
         QVERIFY(!dialog.serialPort().IsConnected());
         QCOMPARE(StatusOf(dialog), Text("Please Select Port type and press the Start button!"));
         QCOMPARE(ControlsOf(dialog), (Controls{true, true, true, true}));
-        QVERIFY(DeviceIsFree(peer.device()));
+        QVERIFY(DeviceIsFree(peer.device));
     }
 
     void hintUnderTheStatusWhileNoHandshakeComes() {
@@ -329,7 +255,7 @@ private Q_SLOTS:
         QLabel* hint = dialog.findChild<QLabel*>(QStringLiteral("hintLabel"));
         QVERIFY(hint);
         QVERIFY(!hint->isVisible());
-        Choose(dialog, peer.device());
+        Choose(dialog, peer.device);
         Click(dialog, "startButton");
         countdowns.handshakeWait->RunOut(); // ten seconds without a handshake
         QVERIFY(hint->isVisible());
@@ -345,14 +271,14 @@ private Q_SLOTS:
         Peer peer;
         TransferDialog dialog(TransferDirection::Receive, QString());
         dialog.show();
-        Choose(dialog, peer.device());
+        Choose(dialog, peer.device);
         Click(dialog, "startButton");
         QVERIFY(dialog.serialPort().IsConnected());
         Click(dialog, "exitButton");
         QVERIFY(!dialog.isVisible());
         QCOMPARE(dialog.result(), int(QDialog::Rejected));
         QVERIFY(!dialog.serialPort().IsConnected());
-        QVERIFY(DeviceIsFree(peer.device()));
+        QVERIFY(DeviceIsFree(peer.device));
     }
 
     void wrongDirectionEndsWithoutAnswer_data() {
@@ -366,7 +292,7 @@ private Q_SLOTS:
         TransferDialog dialog(send ? TransferDirection::Send : TransferDirection::Receive,
                               send ? imagePath : QString());
         dialog.show();
-        Choose(dialog, peer.device());
+        Choose(dialog, peer.device);
         Click(dialog, "startButton");
         QVERIFY(dialog.serialPort().IsConnected());
         MessageBox::queueAnswer(QMessageBox::Ok);
@@ -376,7 +302,7 @@ private Q_SLOTS:
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
         QVERIFY(!dialog.serialPort().IsConnected());
         QVERIFY(peer.Receive(1, 100).isEmpty());
-        QVERIFY(DeviceIsFree(peer.device()));
+        QVERIFY(DeviceIsFree(peer.device));
     }
 
     // Mid-transfer every button is disabled; Escape and the close box still
@@ -396,7 +322,7 @@ private Q_SLOTS:
         TransferDialog dialog(send ? TransferDirection::Send : TransferDirection::Receive,
                               send ? imagePath : QString());
         dialog.show();
-        Choose(dialog, peer.device());
+        Choose(dialog, peer.device);
         Click(dialog, "startButton");
         peer.Send(send ? RECEIVE_READY : SEND_READY);
         QCOMPARE(peer.Receive(2), send ? SEND_READY : RECEIVE_READY);
@@ -420,7 +346,7 @@ private Q_SLOTS:
         QVERIFY(!dialog.isVisible());
         QCOMPARE(dialog.result(), int(QDialog::Rejected));
         QVERIFY(!dialog.serialPort().IsConnected());
-        QVERIFY(DeviceIsFree(peer.device()));
+        QVERIFY(DeviceIsFree(peer.device));
         QVERIFY(MessageBox::prompts().isEmpty());
         QCOMPARE(FileDialog::captions().size(), 0);
     }
@@ -429,7 +355,7 @@ private Q_SLOTS:
         Peer peer;
         TransferDialog dialog(TransferDirection::Receive, QString());
         dialog.show();
-        Choose(dialog, peer.device());
+        Choose(dialog, peer.device);
         Click(dialog, "startButton");
         peer.Send(SEND_READY);
         QCOMPARE(peer.Receive(2), RECEIVE_READY);

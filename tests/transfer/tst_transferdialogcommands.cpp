@@ -7,6 +7,7 @@
 #include "transfer/PortOptionDialog.h"
 #include "transfer/TransferDialog.h"
 
+#include "ModalWatcher.h"
 #include "TestSupport.h"
 #include "app/SessionSettings.h"
 
@@ -28,36 +29,13 @@ using namespace vormante;
 using Id = MainWindow::Command;
 
 namespace {
+using testsupport::ModalWatcher;
 using testsupport::ReadFile;
+using testsupport::WriteFile;
 QString Text(const char* text) {
     return QString::fromLatin1(text);
 }
 
-bool WriteFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
-// Handles the next modal window once; stops watching when it goes.
-class ModalWatcher {
-public:
-    explicit ModalWatcher(std::function<void(QWidget*)> handler) : action(std::move(handler)) {
-        timer.setInterval(10);
-        QObject::connect(&timer, &QTimer::timeout, &timer, [this] {
-            if (QWidget* modal = QApplication::activeModalWidget()) {
-                timer.stop();
-                ++handled;
-                action(modal);
-            }
-        });
-        timer.start();
-    }
-    int handled = 0;
-
-private:
-    std::function<void(QWidget*)> action;
-    QTimer timer;
-};
 } // namespace
 
 class TestTransferDialogCommands : public QObject {

@@ -31,14 +31,10 @@ using namespace vormante::sim;
 namespace {
 using testsupport::ReadFile;
 using testsupport::SimulatorThread;
+using testsupport::WriteFile;
 
 QString Text(const char* text) {
     return QString::fromLatin1(text);
-}
-
-bool WriteFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
 // A consistent image: what a receiver normally holds and sends.

@@ -20,6 +20,7 @@ using Controls = RecordingView::Controls;
 
 namespace {
 using testsupport::ReadFile;
+using testsupport::WriteFile;
 const Controls ALL_ENABLED = {true, true, true, true};
 const Controls LISTENING = {false, false, true, true};
 const Controls START_FAILED = {true, false, true, true};
@@ -36,11 +37,6 @@ QByteArray ImageBytes(std::uint32_t seed, std::size_t size = IMAGE_SIZE) {
 // A consistent image, for tests about saving rather than about what arrived.
 QByteArray DemoBytes() {
     return testsupport::ToByteArray(BuildDemoImage());
-}
-
-bool WriteFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
 QByteArray Block(const QByteArray& image, int number) {

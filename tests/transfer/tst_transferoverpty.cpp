@@ -22,16 +22,12 @@ using namespace vormante::sim;
 namespace {
 using testsupport::ReadFile;
 using testsupport::SimulatorThread;
+using testsupport::WriteFile;
 
 // Long enough that a busy machine answers before the handshake is repeated.
 SimulatorOptions Patient(SimulatorOptions options) {
     options.handshakeInterval = std::chrono::milliseconds(1500);
     return options;
-}
-
-bool WriteImageFile(const QString& path, const QByteArray& image) {
-    QFile out(path);
-    return out.open(QIODevice::WriteOnly) && out.write(image) == image.size();
 }
 
 struct Window {
@@ -72,7 +68,7 @@ private Q_SLOTS:
         QFETCH(int, handshakes);
         const QByteArray image = testsupport::ToByteArray(PatternImage(21));
         const QString file = dir.filePath(QStringLiteral("send.bin"));
-        QVERIFY(WriteImageFile(file, image));
+        QVERIFY(WriteFile(file, image));
         SimulatorOptions options;
         options.mode = SimulatorMode::Accept;
         options.repeatAfterBlock = repeatAfter;
@@ -103,7 +99,7 @@ private Q_SLOTS:
     void damagedBlockIsSentAgain() {
         const QByteArray image = testsupport::ToByteArray(PatternImage(25));
         const QString file = dir.filePath(QStringLiteral("damaged.bin"));
-        QVERIFY(WriteImageFile(file, image));
+        QVERIFY(WriteFile(file, image));
         SimulatorOptions options;
         options.mode = SimulatorMode::Accept;
         options.damagedBlock = 12;
@@ -171,7 +167,7 @@ private Q_SLOTS:
         QFETCH(long, after);
         const auto transferDirection = static_cast<TransferDirection>(direction);
         const QString file = dir.filePath(QStringLiteral("hangup.bin"));
-        QVERIFY(WriteImageFile(file, testsupport::ToByteArray(PatternImage(23))));
+        QVERIFY(WriteFile(file, testsupport::ToByteArray(PatternImage(23))));
         SimulatorOptions options;
         options.mode =
             transferDirection == TransferDirection::Send ? SimulatorMode::Accept : SimulatorMode::Give;
@@ -208,7 +204,7 @@ private Q_SLOTS:
         QFETCH(long, after);
         const auto transferDirection = static_cast<TransferDirection>(direction);
         const QString file = dir.filePath(QStringLiteral("silence.bin"));
-        QVERIFY(WriteImageFile(file, testsupport::ToByteArray(PatternImage(26))));
+        QVERIFY(WriteFile(file, testsupport::ToByteArray(PatternImage(26))));
         SimulatorOptions options;
         options.mode =
             transferDirection == TransferDirection::Send ? SimulatorMode::Accept : SimulatorMode::Give;

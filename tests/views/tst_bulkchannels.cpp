@@ -108,7 +108,7 @@ private Q_SLOTS:
         QCOMPARE(document.undoStack()->count(), steps);
 
         // Each step undoes alone; all of them give back the loaded order.
-        document.undoStack()->setIndex(0);
+        document.SetHistoryIndex(0);
         page->Refresh();
         QCOMPARE(names(), QStringList({"Alpha", "bravo", "Charlie", "delta", "Echo", "Zulu"}));
         verifyConsistent();
@@ -141,7 +141,7 @@ private Q_SLOTS:
         }
         QCOMPARE(document.undoStack()->count() - before, steps);
         for (int i = 0; i < steps; ++i)
-            document.undoStack()->undo();
+            document.Undo();
         QVERIFY(
             std::equal(original.begin(), original.end(), db.workingCopy().begin(), db.workingCopy().end()));
         verifyConsistent();
@@ -207,7 +207,7 @@ private Q_SLOTS:
         QCOMPARE(lastStep(), QStringLiteral("Delete 3 channels"));
         QCOMPARE(document.undoStack()->count(), 1);
         verifyConsistent();
-        document.undoStack()->undo();
+        document.Undo();
         page->Refresh();
         QCOMPARE(names().size(), 6);
     }
@@ -296,7 +296,7 @@ private Q_SLOTS:
         QCOMPARE(MessageBox::prompts().last().text, QStringLiteral("Delete 2 channels?"));
         QCOMPARE(shown(), QStringList({"Alpha"}));
         verifyConsistent();
-        document.undoStack()->setIndex(0);
+        document.SetHistoryIndex(0);
         QCOMPARE(ChannelsOfKind(db, 0, true).size(), std::size_t(viewtest::MIXED_TV));
     }
 
@@ -387,7 +387,7 @@ private Q_SLOTS:
             verifyConsistent();
         }
         QVERIFY(document.undoStack()->count() > 10);
-        document.undoStack()->setIndex(0);
+        document.SetHistoryIndex(0);
         QVERIFY(db.workingCopy() == start);
     }
 };

@@ -15,6 +15,7 @@
 #include "views/satellites/SatellitePage.h"
 #include "views/settings/SystemSettingsPage.h"
 
+#include "PageTestSupport.h"
 #include "TestSupport.h"
 #include "controls/ColumnListCtrl.h"
 #include "controls/MessageBox.h"
@@ -87,13 +88,8 @@ private Q_SLOTS:
         accepted = answered = 0;
         QVERIFY(testsupport::LoadInto(document, full ? BuildFullImage() : BuildDemoImage()));
         QVERIFY(CheckConsistency(db).empty());
-        page = std::make_unique<SatellitePage>();
-        page->resize(760, 520);
-        page->show();
-        page->Initialize(document);
-        page->setDialogRunner([this](QDialog& dialog) { return FillDialog(dialog); });
-        for (int which = 0; which < 4; ++which)
-            page->RefreshList(which);
+        page =
+            testsupport::ShowSatellitePage(document, [this](QDialog& dialog) { return FillDialog(dialog); });
         channels = std::make_unique<ChannelListPage>();
         channels->resize(760, 520);
         channels->show();
@@ -105,7 +101,7 @@ private Q_SLOTS:
         settings->LoadFromSettings();
 
         const int commands = CommandsPerImage();
-        QUndoStack* history = document.undoStack();
+        const QUndoStack* history = document.undoStack();
         const DatabaseImage opened = db.workingCopy();
         for (int i = 0; i < commands; ++i) {
             MessageBox::resetTestState();
@@ -124,10 +120,10 @@ private Q_SLOTS:
                          qPrintable(where + QStringLiteral(": no step")));
             } else {
                 QCOMPARE(history->index(), steps + 1);
-                history->undo();
+                document.Undo();
                 QVERIFY2(SameButCurrentSatellite(before, db.workingCopy()),
                          qPrintable(where + QStringLiteral(": undo")));
-                history->redo();
+                document.Redo();
                 QVERIFY2(db.workingCopy() == after, qPrintable(where + QStringLiteral(": redo")));
             }
             if (QTest::currentTestFailed())
@@ -135,10 +131,10 @@ private Q_SLOTS:
         }
         const DatabaseImage final = db.workingCopy();
         while (history->canUndo())
-            history->undo();
+            document.Undo();
         QVERIFY(SameButCurrentSatellite(db.workingCopy(), opened));
         while (history->canRedo())
-            history->redo();
+            document.Redo();
         QVERIFY(SameButCurrentSatellite(db.workingCopy(), final));
         qInfo("%d actions on the three pages of the %s image, %d dialogs accepted, %d message boxes answered",
               commands, full ? "full" : "demo", accepted, answered);
@@ -279,19 +275,11 @@ private:
                 if (Chance(30) && box->isEnabled())
                     box->setChecked(!box->isChecked());
         }
-        if (auto* satellite = qobject_cast<SatelliteDialog*>(&dialog))
-            satellite->Store();
-        else if (auto* transponder = qobject_cast<TransponderDialog*>(&dialog))
-            transponder->Store();
-        else if (auto* lnb = qobject_cast<LnbDialog*>(&dialog))
-            lnb->Store();
-        else if (auto* channel = qobject_cast<ChannelDialog*>(&dialog))
-            channel->Store();
-        else if (auto* move = qobject_cast<MoveToDialog*>(&dialog)) {
+        if (auto* move = qobject_cast<MoveToDialog*>(&dialog)) {
             if (Chance(70))
                 move->positionEdit()->setText(QString::number(Pick(3100) - 50));
             move->accept();
-        } else
+        } else if (!testsupport::StoreEditDialog(dialog))
             return QDialog::Rejected;
         if (dialog.result() == QDialog::Accepted)
             ++accepted;
@@ -308,12 +296,7 @@ private:
         return text;
     }
 
-    QString Problems() const {
-        QStringList problems;
-        for (const ConsistencyProblem& problem : CheckConsistency(db))
-            problems << QString::fromStdString(problem.message);
-        return problems.join('\n');
-    }
+    QString Problems() const { return testsupport::ConsistencyProblems(db).join('\n'); }
 
     vormante::Document document;
 

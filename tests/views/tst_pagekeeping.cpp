@@ -182,7 +182,7 @@ class TestPageKeeping : public QObject {
             testsupport::Edit(document,
                               [channel](ChannelDatabase& w) { w.Channel(channel).setName("Elsewhere"); });
         } else if (action == QLatin1String("undo")) {
-            document.undoStack()->undo(); // the deletion of row 10's channel made before
+            document.Undo(); // the deletion of row 10's channel made before
         } else if (action == QLatin1String("other page")) {
             // The other page deletes the channel this list shows in row 10.
             MessageBox::queueAnswer(QMessageBox::Yes);

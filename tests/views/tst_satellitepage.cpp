@@ -3,7 +3,9 @@
 // normal row and on a placeholder row. After every command the image is consistent.
 #include "views/satellites/SatellitePage.h"
 
+#include "PageTestSupport.h"
 #include "TestSupport.h"
+#include "ViewTestImages.h"
 #include "controls/ColumnListCtrl.h"
 #include "controls/MessageBox.h"
 #include "model/ConsistencyCheck.h"
@@ -31,10 +33,6 @@ using namespace vormante;
 using Cmd = SatellitePageCommands;
 
 namespace {
-struct TransponderSpec {
-    unsigned frequency, symbolRate, polarization;
-};
-
 // Slots: 0 "Astra 19.2E" (lnb Type 2, 4 transponders, TV and radio channels),
 // 1 free, 2 "Hot Bird" (lnb Type 1, 2 transponders, one channel), 3 "Thor" (lnb Type 6,
 // no transponder). currentSatellite names slot 0.
@@ -54,19 +52,13 @@ void BuildImage(ChannelDatabase& db) {
         db.Satellite(s.slot).setPosition(s.position);
         db.Satellite(s.slot).setLnbType(s.lnb);
     }
-    auto addTransponder = [&](int satellite, TransponderSpec spec) {
-        const int t = AddTransponder(db, satellite);
-        db.Transponder(t).setFrequency(spec.frequency);
-        db.Transponder(t).setSymbolRate(spec.symbolRate);
-        db.Transponder(t).setPolarization(spec.polarization);
-        return t;
-    };
-    const int a1 = addTransponder(0, {11747, 27500, 1});
-    const int a2 = addTransponder(0, {11778, 27500, 1});
-    addTransponder(0, {12188, 27500, 0});
-    addTransponder(0, {12603, 22000, 0});
-    const int h1 = addTransponder(2, {10971, 29700, 0});
-    addTransponder(2, {11034, 27500, 1});
+    using viewtest::AddTestTransponder; // its last argument: vertical polarization
+    const int a1 = AddTestTransponder(db, 0, 11747, 27500, true);
+    const int a2 = AddTestTransponder(db, 0, 11778, 27500, true);
+    AddTestTransponder(db, 0, 12188, 27500, false);
+    AddTestTransponder(db, 0, 12603, 22000, false);
+    const int h1 = AddTestTransponder(db, 2, 10971, 29700, false);
+    AddTestTransponder(db, 2, 11034, 27500, true);
     auto addChannel = [&](int t, const char* name, unsigned video) {
         const int c = AddChannel(db, t);
         ChannelRecord record = db.Channel(c);
@@ -125,20 +117,14 @@ private Q_SLOTS:
         QVERIFY(
             testsupport::LoadInto(document, {scratch.workingCopy().begin(), scratch.workingCopy().end()}));
         QVERIFY(Problems().isEmpty());
-        page = std::make_unique<SatellitePage>();
-        page->resize(760, 520);
-        page->show();
-        page->Initialize(document);
         opened = 0;
         fill = nullptr;
-        page->setDialogRunner([this](QDialog& dialog) {
+        page = testsupport::ShowSatellitePage(document, [this](QDialog& dialog) {
             ++opened;
             if (fill)
                 fill(dialog);
             return dialog.result();
         });
-        for (int which = 0; which < 4; ++which)
-            page->RefreshList(which);
     }
     void cleanup() {
         QVERIFY2(MessageBox::unexpectedPrompts().isEmpty(),
@@ -765,16 +751,7 @@ private Q_SLOTS:
                     list->SelectRow(last, true);
             }
             page->radioButton()->click();
-            fill = [](QDialog& dialog) {
-                if (auto* satellite = qobject_cast<SatelliteDialog*>(&dialog))
-                    satellite->Store();
-                else if (auto* transponder = qobject_cast<TransponderDialog*>(&dialog))
-                    transponder->Store();
-                else if (auto* lnb = qobject_cast<LnbDialog*>(&dialog))
-                    lnb->Store();
-                else if (auto* channel = qobject_cast<ChannelDialog*>(&dialog))
-                    channel->Store();
-            };
+            fill = [](QDialog& dialog) { testsupport::StoreEditDialog(dialog); };
             for (int id : {Cmd::EDIT_SATELLITE, Cmd::EDIT_TRANSPONDER, Cmd::EDIT_LNB, Cmd::EDIT_CHANNEL})
                 page->RunCommand(id);
             for (int i = 0; i < 3; ++i)
@@ -809,12 +786,7 @@ private Q_SLOTS:
     }
 
 private:
-    QStringList Problems() const {
-        QStringList texts;
-        for (const ConsistencyProblem& problem : CheckConsistency(db))
-            texts << QString::fromStdString(problem.message);
-        return texts;
-    }
+    QStringList Problems() const { return testsupport::ConsistencyProblems(db); }
 
     void ClickRow(ColumnListCtrl* list, int row) {
         const QRect cell = list->visualRect(list->model()->index(row, 0));

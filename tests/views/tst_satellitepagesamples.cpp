@@ -4,13 +4,13 @@
 // table is full without changing anything.
 #include "views/satellites/SatellitePage.h"
 
+#include "PageTestSupport.h"
 #include "TestSupport.h"
 #include "controls/ColumnListCtrl.h"
 #include "controls/MessageBox.h"
 #include "model/ConsistencyCheck.h"
 #include "model/SampleImages.h"
 #include "views/channels/ChannelDialog.h"
-#include "views/satellites/LnbDialog.h"
 #include "views/satellites/SatelliteDialog.h"
 #include "views/satellites/SatellitePageCommands.h"
 #include "views/satellites/TransponderDialog.h"
@@ -139,20 +139,14 @@ private:
     void Open(const std::vector<std::uint8_t>& image) {
         QVERIFY(testsupport::LoadInto(document, image));
         QVERIFY(CheckConsistency(db).empty());
-        page = std::make_unique<SatellitePage>();
-        page->resize(760, 520);
-        page->show();
-        page->Initialize(document);
         opened = 0;
         fill = nullptr;
-        page->setDialogRunner([this](QDialog& dialog) {
+        page = testsupport::ShowSatellitePage(document, [this](QDialog& dialog) {
             ++opened;
             if (fill)
                 fill(dialog);
             return dialog.result();
         });
-        for (int which = 0; which < 4; ++which)
-            page->RefreshList(which);
     }
 
     void SelectRow(ColumnListCtrl* list, int row) {
@@ -163,14 +157,10 @@ private:
     void ConfirmEditKeepsRow(int id, ColumnListCtrl* list) {
         const QStringList before = list->RowTexts(list->currentRow());
         fill = [](QDialog& dialog) {
-            if (auto* satellite = qobject_cast<SatelliteDialog*>(&dialog))
-                satellite->Store();
-            else if (auto* transponder = qobject_cast<TransponderDialog*>(&dialog))
-                transponder->Store();
-            else if (auto* lnb = qobject_cast<LnbDialog*>(&dialog))
-                lnb->Store();
-            else if (auto* channel = qobject_cast<ChannelDialog*>(&dialog))
+            if (auto* channel = qobject_cast<ChannelDialog*>(&dialog))
                 QVERIFY(channel->Store());
+            else
+                testsupport::StoreEditDialog(dialog);
         };
         const int openedBefore = opened;
         RunAndCheck(id);
@@ -180,9 +170,7 @@ private:
 
     void RunAndCheck(int id) {
         page->RunCommand(id);
-        QStringList problems;
-        for (const ConsistencyProblem& problem : CheckConsistency(db))
-            problems << QString::fromStdString(problem.message);
+        const QStringList problems = testsupport::ConsistencyProblems(db);
         QVERIFY2(problems.isEmpty(),
                  qPrintable(QStringLiteral("after %1: %2").arg(id).arg(problems.join('\n'))));
     }

@@ -68,10 +68,10 @@ void RunBulkBench(const std::vector<std::uint8_t>& image, int runs, Report& repo
     ColumnListCtrl* list = page.channelList();
     const int rows = list->RowCount();
 
-    QUndoStack* history = document.undoStack();
+    const QUndoStack* history = document.undoStack();
     const int start = history->index();
     auto reset = [&] {
-        history->setIndex(start);
+        document.SetHistoryIndex(start);
         page.Refresh();
         SelectSpread(list);
         Settle();
@@ -101,7 +101,7 @@ void RunBulkBench(const std::vector<std::uint8_t>& image, int runs, Report& repo
         [&] { page.Refresh(); });
     report.Add("drop_refill_ms", QStringLiteral("refill after a drop (%1 rows)").arg(rows), dropRefill, 16,
                "ms");
-    history->setIndex(start);
+    document.SetHistoryIndex(start);
 }
 
 } // namespace bench

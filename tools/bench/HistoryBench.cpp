@@ -73,7 +73,7 @@ void RunHistoryBench(const std::vector<std::uint8_t>& image, int runs, Report& r
         {"clear", [busiest](ChannelDatabase& db) { vormante::ClearSatelliteChannels(db, busiest); }},
         {"delete", [busiest](ChannelDatabase& db) { vormante::DeleteSatellite(db, busiest); }},
     };
-    QUndoStack* history = document.undoStack();
+    const QUndoStack* history = document.undoStack();
     Timing slowestUndo, slowestRedo;
     QString undoWhat, redoWhat;
     for (const LargeStep& step : steps) {
@@ -81,9 +81,9 @@ void RunHistoryBench(const std::vector<std::uint8_t>& image, int runs, Report& r
         Settle();
         std::vector<double> undo, redo;
         for (int run = 0; run < runs; ++run) {
-            undo.push_back(TimeMs(1, [&] { history->undo(); }).median);
+            undo.push_back(TimeMs(1, [&] { document.Undo(); }).median);
             Settle();
-            redo.push_back(TimeMs(1, [&] { history->redo(); }).median);
+            redo.push_back(TimeMs(1, [&] { document.Redo(); }).median);
             Settle();
         }
         const Timing u = Summarize(undo), r = Summarize(redo);
@@ -95,7 +95,7 @@ void RunHistoryBench(const std::vector<std::uint8_t>& image, int runs, Report& r
             slowestRedo = r;
             redoWhat = QLatin1String(step.name);
         }
-        history->undo(); // back to the full image for the next kind
+        document.Undo(); // back to the full image for the next kind
         Settle();
     }
     report.Add("undo_ms", QStringLiteral("undo of the largest step (%1), page refill included").arg(undoWhat),

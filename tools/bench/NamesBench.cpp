@@ -89,12 +89,12 @@ void RunNamesBench(const std::vector<std::uint8_t>& image, int runs, Report& rep
     page.show();
     page.Refresh();
     ColumnListCtrl* channels = page.channelList();
-    QUndoStack* history = document.undoStack();
+    const QUndoStack* history = document.undoStack();
     const int start = history->index();
     const Timing keep = TimeMs(
         runs,
         [&] {
-            history->setIndex(start);
+            document.SetHistoryIndex(start);
             page.Refresh();
             channels->SortByColumn(1, false);
             QApplication::processEvents();
@@ -106,7 +106,7 @@ void RunNamesBench(const std::vector<std::uint8_t>& image, int runs, Report& rep
         keep, LIMIT_MS, "ms");
     if (history->index() != start + 1 || page.bulk()->CanKeepShownOrder())
         report.Warn(QStringLiteral("keeping the sorted view made no step"));
-    history->setIndex(start);
+    document.SetHistoryIndex(start);
 }
 
 } // namespace bench

@@ -1,0 +1,57 @@
+// What the tests of the satellite page share: the page shown on a document with its dialogs run
+// by the test, the edit dialogs stored as they are, and the image's consistency problems as texts.
+// Link vormante_views.
+#pragma once
+
+#include "model/ConsistencyCheck.h"
+#include "views/channels/ChannelDialog.h"
+#include "views/satellites/LnbDialog.h"
+#include "views/satellites/SatelliteDialog.h"
+#include "views/satellites/SatellitePage.h"
+#include "views/satellites/TransponderDialog.h"
+
+#include <QStringList>
+
+#include <memory>
+
+namespace testsupport {
+
+// The consistency problems of the image, one text each; empty when it is consistent.
+inline QStringList ConsistencyProblems(const vormante::ChannelDatabase& db) {
+    QStringList texts;
+    for (const vormante::ConsistencyProblem& problem : vormante::CheckConsistency(db))
+        texts << QString::fromStdString(problem.message);
+    return texts;
+}
+
+// Stores what the dialog holds when it is one of the satellite page's edit dialogs (satellite,
+// transponder, LNB, channel); false for any other dialog.
+inline bool StoreEditDialog(QDialog& dialog) {
+    if (auto* satellite = qobject_cast<SatelliteDialog*>(&dialog))
+        satellite->Store();
+    else if (auto* transponder = qobject_cast<TransponderDialog*>(&dialog))
+        transponder->Store();
+    else if (auto* lnb = qobject_cast<LnbDialog*>(&dialog))
+        lnb->Store();
+    else if (auto* channel = qobject_cast<ChannelDialog*>(&dialog))
+        channel->Store();
+    else
+        return false;
+    return true;
+}
+
+// A satellite page of 760 x 520 on the document, shown and filled, whose dialogs go to runner
+// instead of running modally.
+inline std::unique_ptr<SatellitePage> ShowSatellitePage(vormante::Document& document,
+                                                        SatellitePage::DialogRunner runner) {
+    auto page = std::make_unique<SatellitePage>();
+    page->resize(760, 520);
+    page->show();
+    page->Initialize(document);
+    page->setDialogRunner(std::move(runner));
+    for (int which = 0; which < 4; ++which)
+        page->RefreshList(which);
+    return page;
+}
+
+} // namespace testsupport
