@@ -73,7 +73,6 @@ void RunHistoryBench(const std::vector<std::uint8_t>& image, int runs, Report& r
         {"clear", [busiest](ChannelDatabase& db) { vormante::ClearSatelliteChannels(db, busiest); }},
         {"delete", [busiest](ChannelDatabase& db) { vormante::DeleteSatellite(db, busiest); }},
     };
-    const QUndoStack* history = document.undoStack();
     Timing slowestUndo, slowestRedo;
     QString undoWhat, redoWhat;
     for (const LargeStep& step : steps) {
