@@ -716,6 +716,7 @@
     </message>
     <message>
         <source>N</source>
+        <extracomment>A flag column&apos;s cell: N(o), the flag is not set.</extracomment>
         <translation>N</translation>
     </message>
     <message>

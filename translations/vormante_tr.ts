@@ -710,6 +710,7 @@
     </message>
     <message>
         <source>N</source>
+        <extracomment>A flag column&apos;s cell: N(o), the flag is not set.</extracomment>
         <translation>H</translation>
     </message>
     <message>

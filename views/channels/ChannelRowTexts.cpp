@@ -7,15 +7,6 @@
 
 namespace channelrow {
 
-namespace {
-QString YesNo(bool set) {
-    //: A flag column's cell: Y(es), the flag is set.
-    return set ? QCoreApplication::translate("ChannelRowTexts", "Y")
-               //: A flag column's cell: N(o), the flag is not set.
-               : QCoreApplication::translate("ChannelRowTexts", "N");
-}
-} // namespace
-
 // Each caption translated on its own, the widths as they stand; a comma would end
 // a caption early, so none is kept.
 QString ColumnSpec() {
@@ -80,6 +71,12 @@ QStringList RowTexts(const vormante::ChannelDatabase& database, int slot, int nu
         if (vormante::IsSatelliteSlot(satellite))
             satelliteName = steps::FromLatin1(database.Satellite(satellite).name());
     }
+    // The two letters once a row, not once a cell: a refill builds thousands of cells.
+    //: A flag column's cell: Y(es), the flag is set.
+    const QString yes = QCoreApplication::translate("ChannelRowTexts", "Y");
+    //: A flag column's cell: N(o), the flag is not set.
+    const QString no = QCoreApplication::translate("ChannelRowTexts", "N");
+    const auto YesNo = [&](bool set) { return set ? yes : no; };
     return {QString::number(number),
             steps::FromLatin1(channel.name()),
             QString::number(channel.videoPid()),
