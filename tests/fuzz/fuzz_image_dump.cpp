@@ -1,8 +1,9 @@
 // Fuzz target: image bytes into what the command-line companion reads out of an
 // image: the summary of `info` and the JSON of `dump` (the consistency check that
-// `check` runs has fuzz targets of its own). Inputs shorter than an image are padded
-// with zeros, longer ones cut, so every input is an image. The dump must always be
-// well-formed JSON in UTF-8, whatever bytes the names hold.
+// `check` runs has fuzz targets of its own). Every input is an image (see
+// FuzzImageInput.h). The dump must always be well-formed JSON in UTF-8, whatever
+// bytes the names hold.
+#include "FuzzImageInput.h"
 #include "ImageDump.h"
 #include "ImageSummary.h"
 #include "JsonCheck.h"
@@ -15,9 +16,9 @@
 using namespace vormante;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    std::vector<std::uint8_t> image(data, data + std::min(size, IMAGE_SIZE));
-    image.resize(IMAGE_SIZE, 0);
     static ChannelDatabase db;
+    static std::vector<std::uint8_t> image;
+    fuzzimage::Read({data, size}, image);
     if (!db.Load(image).ok)
         std::abort();
     db.BuildRecordPointers();

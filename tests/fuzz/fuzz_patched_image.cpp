@@ -10,7 +10,8 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     static const std::vector<std::uint8_t> base = modeltest::SmallSoundImage();
     static vormante::ChannelDatabase db;
-    std::vector<std::uint8_t> image = base;
+    static std::vector<std::uint8_t> image; // kept: a fresh one per run would be mapped and unmapped
+    image = base;
     const auto script = modeltest::ApplyPatches(image, std::span<const std::uint8_t>(data, size));
     const auto result = modeltest::RunImage(db, image, script);
     if (result.wasSound && !result.after.empty()) {

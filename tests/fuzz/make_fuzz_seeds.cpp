@@ -2,7 +2,8 @@
 // images built by random editor-style operations (small to full), and damaged
 // copies of those. The spare tail of each image, which no operation touches,
 // carries random bytes that the fuzz target reads as its operation script.
-// For fuzz_patched_image it writes short random patch lists instead, and for
+// For fuzz_patched_image it writes short random patch lists instead (and for the
+// other image targets as well, each starting with the base it patches), and for
 // fuzz_list_reader channel lists: written ones, spreadsheet dialects, damaged ones;
 // for fuzz_names_reader lists of names: written ones and the forms people keep; for
 // fuzz_satxml_reader small transponder lists, sound and broken; for fuzz_archive_index
@@ -205,17 +206,23 @@ int main(int argc, char** argv) {
         return WriteSatellitesXmlSeeds(folder);
     if (target == "fuzz_archive_index")
         return WriteArchiveIndexSeeds(folder);
-    if (target == "fuzz_patched_image") {
+    // Short inputs patch a base image: for these targets the first byte picks the base.
+    const bool picksBase =
+        target == "fuzz_operations" || target == "fuzz_image_dump" || target == "fuzz_pages";
+    if (target == "fuzz_patched_image" || picksBase) {
         for (int i = 0; i < 16; ++i) {
             std::ofstream out(folder / ("patches-" + std::to_string(i)), std::ios::binary | std::ios::trunc);
-            const auto bytes = RandomBytes(64 + 32 * static_cast<std::size_t>(i), random);
+            auto bytes = RandomBytes(64 + 32 * static_cast<std::size_t>(i), random);
+            if (picksBase)
+                bytes[0] = static_cast<std::uint8_t>(i % 3);
             out.write(reinterpret_cast<const char*>(bytes.data()),
                       static_cast<std::streamsize>(bytes.size()));
             if (!out)
                 return 1;
         }
         std::printf("16 seed patch lists in %s\n", folder.c_str());
-        return 0;
+        if (!picksBase)
+            return 0;
     }
     bool ok = true;
     int written = 0;
