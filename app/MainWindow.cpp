@@ -3,12 +3,14 @@
 #include "AboutDialog.h"
 #include "DataCommands.h"
 #include "FileCommands.h"
+#include "HistoryActions.h"
 #include "Icons.h"
 #include "ImageDrop.h"
 #include "ImageProblems.h"
 #include "LanguageDialog.h"
 #include "ListCommands.h"
 #include "NameListCommands.h"
+#include "PageArea.h"
 #include "RecentFiles.h"
 #include "SatellitesXmlCommands.h"
 #include "SessionSettings.h"
@@ -19,36 +21,21 @@
 #include "views/channels/BulkChannelCommands.h"
 #include "views/channels/ChannelListPage.h"
 #include "views/common/CommandGuard.h"
-#include "views/common/ListFilterBar.h"
 #include "views/common/StatusLine.h"
 #include "views/lists/ArchiveDialog.h"
 #include "views/lists/FindChannelDialog.h"
 #include "views/satellites/SatellitePage.h"
-#include "views/settings/SystemSettingsPage.h"
 
 #include <QAction>
 #include <QCloseEvent>
 #include <QFileInfo>
-#include <QFrame>
-#include <QGridLayout>
-#include <QIcon>
 #include <QMenuBar>
-#include <QProgressBar>
 #include <QScreen>
 #include <QShortcut>
 #include <QStatusBar>
-#include <QStyle>
 #include <QToolBar>
-#include <QUndoStack>
-#include <QVBoxLayout>
 
 #include <algorithm>
-
-namespace {
-
-enum Tab { TAB_SATELLITES = 0, TAB_ALL_CHANNELS = 1, TAB_SETTINGS = 2 };
-
-} // namespace
 
 // Outside every namespace: the macro declares the resource initialiser where it stands.
 static void InitResources() {
@@ -72,10 +59,10 @@ MainWindow::MainWindow(QWidget* parent)
     nameListCommands_ = new NameListCommands(
         document_, this,
         [this]() -> NameListCommands::Shown {
-            if (tabs_->currentIndex() == TAB_SATELLITES)
-                return {satellitePage_->CurrentSatellite(), satellitePage_->showTv()};
-            if (tabs_->currentIndex() == TAB_ALL_CHANNELS)
-                return {channelListPage_->ShownSatellite(), channelListPage_->showTv()};
+            if (pages_->currentTab() == PageArea::TAB_SATELLITES)
+                return {satellitePage()->CurrentSatellite(), satellitePage()->showTv()};
+            if (pages_->currentTab() == PageArea::TAB_ALL_CHANNELS)
+                return {channelListPage()->ShownSatellite(), channelListPage()->showTv()};
             return {static_cast<int>(document_.database().Settings().currentSatellite()), true};
         },
         this);
@@ -95,14 +82,12 @@ MainWindow::MainWindow(QWidget* parent)
     CreateMenu();
     CreateToolBar();
     ShowShortcutsInToolTips();
-    setCentralWidget(CreatePageArea());
+    pages_ = new PageArea(this);
+    setCentralWidget(pages_);
 
     // Hand the pages the document, then keep them disabled until an image is open.
-    satellitePage_->Initialize(document_);
-    channelListPage_->Initialize(document_);
-    systemSettingsPage_->FillLists(document_);
-    EnterStartState();
-    connect(tabs_, &PageTabCtrl::pageSelected, this, &MainWindow::RefreshPage);
+    pages_->Initialize(document_);
+    EnableImageCommands(false);
 
     // The status line: the file, whether it is changed, the image's totals.
     statusLine_ = new StatusLine(this);
@@ -116,19 +101,19 @@ MainWindow::MainWindow(QWidget* parent)
 
     // Column widths the user drags are kept between runs.
     const std::pair<const char*, ColumnListCtrl*> lists[] = {
-        {"satellites", satellitePage_->satelliteList()},
-        {"transponders", satellitePage_->transponderList()},
-        {"lnbs", satellitePage_->lnbList()},
-        {"channels", satellitePage_->channelList()},
-        {"allChannels", channelListPage_->channelList()}};
+        {"satellites", satellitePage()->satelliteList()},
+        {"transponders", satellitePage()->transponderList()},
+        {"lnbs", satellitePage()->lnbList()},
+        {"channels", satellitePage()->channelList()},
+        {"allChannels", channelListPage()->channelList()}};
     for (const auto& [name, list] : lists)
         session_->TrackColumnWidths(QLatin1String(name), list->horizontalHeader());
-    session_->TrackSplitter(QStringLiteral("satellitePage"), satellitePage_->splitter());
+    session_->TrackSplitter(QStringLiteral("satellitePage"), satellitePage()->splitter());
 
     // Ctrl+Tab and Ctrl+Shift+Tab switch pages as a click on the next tab would.
-    auto stepTab = [this](int step) {
-        if (tabs_->isEnabled())
-            tabs_->setCurrentIndex((tabs_->currentIndex() + step + tabs_->count()) % tabs_->count());
+    auto stepTab = [tabs = pageTabCtrl()](int step) {
+        if (tabs->isEnabled())
+            tabs->setCurrentIndex((tabs->currentIndex() + step + tabs->count()) % tabs->count());
     };
     connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Tab), this), &QShortcut::activated, this,
             [stepTab] { stepTab(1); });
@@ -160,6 +145,22 @@ MainWindow::MainWindow(QWidget* parent)
 MainWindow::~MainWindow() {
     vormante::TransferDialog::SetPortMemory({});
     vormante::archiving::SetReporter({});
+}
+
+PageTabCtrl* MainWindow::pageTabCtrl() const {
+    return pages_->tabs();
+}
+QProgressBar* MainWindow::progressBar() const {
+    return pages_->progressBar();
+}
+SatellitePage* MainWindow::satellitePage() const {
+    return pages_->satellitePage();
+}
+ChannelListPage* MainWindow::channelListPage() const {
+    return pages_->channelListPage();
+}
+SystemSettingsPage* MainWindow::systemSettingsPage() const {
+    return pages_->systemSettingsPage();
 }
 
 QAction* MainWindow::AddCommand(QMenu* menu, const QString& text, int id, void (MainWindow::*slot)()) {
@@ -236,9 +237,9 @@ void MainWindow::CreateEditMenu() {
     // "Undo <step>" and "Redo <step>", grayed while there is nothing to undo or redo.
     //: a menu
     QMenu* edit = menuBar()->addMenu(tr("Edit"));
-    QAction* undo = CreateStepAction(true);
+    QAction* undo = historyactions::MenuAction(document_, true, this);
     undo->setShortcut(QKeySequence::Undo);
-    QAction* redo = CreateStepAction(false);
+    QAction* redo = historyactions::MenuAction(document_, false, this);
     redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
     const std::pair<QAction*, int> items[] = {{undo, ID_EDIT_UNDO}, {redo, ID_EDIT_REDO}};
     for (const auto& [action, id] : items) {
@@ -256,11 +257,7 @@ void MainWindow::CreateEditMenu() {
             [this] { RunGuarded(this, [this] { listCommands_->FindDuplicates(); }); });
     // "Keep this order" acts on the channel list in front, grayed while it shows the stored order.
     const auto frontList = [this]() -> BulkChannelCommands* {
-        if (!document_.isOpen())
-            return nullptr;
-        if (tabs_->currentIndex() == TAB_SATELLITES)
-            return satellitePage_->channelBulk();
-        return tabs_->currentIndex() == TAB_ALL_CHANNELS ? channelListPage_->bulk() : nullptr;
+        return document_.isOpen() ? pages_->frontChannelList() : nullptr;
     };
     QAction* keep = AddCommand(edit, tr("Keep this order"), ID_EDIT_KEEP_ORDER, nullptr);
     keep->setEnabled(false);
@@ -276,29 +273,6 @@ void MainWindow::CreateEditMenu() {
     });
 }
 
-QString MainWindow::StepCommandText(bool undo, const QString& step) {
-    if (step.isEmpty())
-        return undo ? /*: a command */ tr("Undo") : /*: a command */ tr("Redo");
-    // One sentence with the step's name, so a language may put the verb after it.
-    //: %1 is the name of the step, e.g. "Delete channel arte"
-    return undo ? tr("Undo %1").arg(step)
-                //: %1 is the name of the step, e.g. "Delete channel arte"
-                : tr("Redo %1").arg(step);
-}
-
-QAction* MainWindow::CreateStepAction(bool undo) {
-    const QUndoStack* history = document_.undoStack();
-    auto* action = new QAction(StepCommandText(undo, undo ? history->undoText() : history->redoText()), this);
-    action->setEnabled(undo ? history->canUndo() : history->canRedo());
-    connect(history, undo ? &QUndoStack::canUndoChanged : &QUndoStack::canRedoChanged, action,
-            &QAction::setEnabled);
-    connect(history, undo ? &QUndoStack::undoTextChanged : &QUndoStack::redoTextChanged, action,
-            [action, undo](const QString& step) { action->setText(StepCommandText(undo, step)); });
-    connect(action, &QAction::triggered, &document_,
-            undo ? &vormante::Document::Undo : &vormante::Document::Redo);
-    return action;
-}
-
 void MainWindow::UpdateStatusLine() {
     if (document_.isOpen())
         statusLine_->Update(document_.database(), document_.path(), document_.isModified());
@@ -307,12 +281,8 @@ void MainWindow::UpdateStatusLine() {
 }
 
 void MainWindow::FocusFilter() {
-    if (!document_.isOpen())
-        return;
-    if (tabs_->currentIndex() == TAB_SATELLITES)
-        satellitePage_->filterBar()->FocusFilter();
-    else if (tabs_->currentIndex() == TAB_ALL_CHANNELS)
-        channelListPage_->filterBar()->FocusFilter();
+    if (document_.isOpen())
+        pages_->FocusFilter();
 }
 
 void MainWindow::OnFindChannel() {
@@ -321,16 +291,8 @@ void MainWindow::OnFindChannel() {
     FindChannelDialog find(document_.database(), this);
     if (find.exec() != QDialog::Accepted || !find.chosen())
         return;
-    const vormante::ChannelMatch match = *find.chosen();
-    // The channel shows on the page the search was called from; from the settings
-    // page, on the all-channels page.
-    if (tabs_->currentIndex() == TAB_SATELLITES) {
-        satellitePage_->ShowChannel(match.satellite, match.transponder, match.tv, match.channel);
-    } else {
-        if (tabs_->currentIndex() != TAB_ALL_CHANNELS)
-            tabs_->setCurrentIndex(TAB_ALL_CHANNELS);
-        channelListPage_->ShowChannel(match.satellite, match.tv, match.channel);
-    }
+    // The channel shows on the page the search was called from.
+    pages_->ShowChannel(*find.chosen());
 }
 
 bool MainWindow::OpenAfterQuestion(const QString& path) {
@@ -358,130 +320,28 @@ void MainWindow::CreateToolBar() {
     AddTool(QStringLiteral("about"), tr("About"), ID_TOOL_ABOUT, &MainWindow::OnAbout);
 
     // Undo and redo follow the six; they share the menu items' state, their tips name the step.
-    const QUndoStack* history = document_.undoStack();
-    const struct {
-        const char* theme;
-        QStyle::StandardPixmap fallback;
-        int id;
-        void (vormante::Document::*run)();
-        bool (QUndoStack::*can)() const;
-        void (QUndoStack::*changed)(bool);
-        QString (QUndoStack::*text)() const;
-        bool undo;
-    } tools[] = {
-        {"edit-undo", QStyle::SP_ArrowBack, ID_TOOL_UNDO, &vormante::Document::Undo, &QUndoStack::canUndo,
-         &QUndoStack::canUndoChanged, &QUndoStack::undoText, true},
-        {"edit-redo", QStyle::SP_ArrowForward, ID_TOOL_REDO, &vormante::Document::Redo, &QUndoStack::canRedo,
-         &QUndoStack::canRedoChanged, &QUndoStack::redoText, false},
-    };
-    for (const auto& tool : tools) {
-        const QIcon icon = QIcon::fromTheme(QLatin1String(tool.theme), style()->standardIcon(tool.fallback));
-        QAction* action = toolBar_->addAction(icon, StepCommandText(tool.undo, QString()));
-        action->setData(tool.id);
-        action->setObjectName(QStringLiteral("tool%1").arg(tool.id));
-        action->setEnabled((history->*tool.can)());
-        connect(action, &QAction::triggered, &document_, tool.run);
-        connect(history, tool.changed, action, &QAction::setEnabled);
-        auto tip = [history, action, undo = tool.undo, text = tool.text] {
-            action->setToolTip(StepCommandText(undo, (history->*text)()));
-        };
-        connect(history, &QUndoStack::indexChanged, action, tip);
-        connect(history, &QUndoStack::cleanChanged, action, tip);
-        tip();
-        toolActions_.insert(tool.id, action);
+    for (const auto& [id, undo] : {std::pair{ID_TOOL_UNDO, true}, std::pair{ID_TOOL_REDO, false}}) {
+        QAction* action = historyactions::ToolAction(document_, undo, toolBar_);
+        action->setData(id);
+        action->setObjectName(QStringLiteral("tool%1").arg(id));
+        toolActions_.insert(id, action);
     }
 }
 
-QWidget* MainWindow::CreatePageArea() {
-    auto* central = new QWidget(this);
-    tabs_ = new PageTabCtrl(central);
-    tabs_->setObjectName(QStringLiteral("pageTabCtrl"));
-    //: the tab of satellites, LNBs, transponders and their channels
-    tabs_->addTab(tr("Sat+LNB+TP+Channel"));
-    tabs_->addTab(tr("All Channels Edit"));
-    tabs_->addTab(tr("System setting"));
-
-    // The pages are not the strip's children: they lie over the area under it, all in
-    // one cell, and the strip shows the page of its selected tab.
-    auto* pageArea = new QFrame(central);
-    pageArea->setObjectName(QStringLiteral("pageArea"));
-    pageArea->setFrameShape(QFrame::StyledPanel);
-    auto* pageLayout = new QGridLayout(pageArea);
-    satellitePage_ = new SatellitePage(pageArea);
-    channelListPage_ = new ChannelListPage(pageArea);
-    systemSettingsPage_ = new SystemSettingsPage(pageArea);
-    const QList<QWidget*> pages{satellitePage_, channelListPage_, systemSettingsPage_};
-    for (int tab = 0; tab < pages.size(); ++tab) {
-        QSizePolicy policy = pages[tab]->sizePolicy();
-        policy.setRetainSizeWhenHidden(true); // the window fits the largest page
-        pages[tab]->setSizePolicy(policy);
-        pageLayout->addWidget(pages[tab], 0, 0);
-        tabs_->AddWindowToTab(pages[tab], tab);
-    }
-    tabs_->SelectTab(TAB_SATELLITES);
-
-    progress_ = new QProgressBar(central);
-    progress_->setObjectName(QStringLiteral("progressBar"));
-    progress_->setRange(0, 100);
-    progress_->setValue(0);
-    progress_->setTextVisible(false);
-    progress_->setMaximumHeight(fontMetrics().height());
-
-    auto* layout = new QVBoxLayout(central);
-    layout->setContentsMargins(0, 4, 0, 0);
-    auto* tabLayout = new QVBoxLayout;
-    tabLayout->setContentsMargins(10, 0, 10, 0);
-    tabLayout->setSpacing(0);
-    tabLayout->addWidget(tabs_);
-    tabLayout->addWidget(pageArea, 1);
-    layout->addLayout(tabLayout, 1);
-    layout->addWidget(progress_);
-    return central;
-}
-
-void MainWindow::EnterStartState() {
-    tabs_->setEnabled(false); // and with it the three pages
+// With no image open the pages are disabled, and so are the commands that work on an image.
+void MainWindow::EnableImageCommands(bool enable) {
+    pageTabCtrl()->setEnabled(enable); // and with it the three pages
     for (int id : {ID_FILE_SAVE, ID_FILE_SAVE_AS, ID_FILE_EXPORT_TXT, ID_FILE_IMPORT_TXT, ID_FILE_ORDER_LIKE,
                    ID_FILE_COMPARE, ID_EDIT_FIND, ID_EDIT_DUPLICATES, ID_EDIT_FILTER, ID_FILE_ORDER_BY_NAMES,
                    ID_FILE_EXPORT_NAMES})
-        menuActions_.value(id)->setEnabled(false);
+        menuActions_.value(id)->setEnabled(enable);
     for (int id : {ID_TOOL_SAVE, ID_TOOL_SAVE_AS})
-        toolActions_.value(id)->setEnabled(false);
-}
-
-void MainWindow::EnterFileOpenState() {
-    tabs_->setEnabled(true);
-    for (int id : {ID_FILE_SAVE, ID_FILE_SAVE_AS, ID_FILE_EXPORT_TXT, ID_FILE_IMPORT_TXT, ID_FILE_ORDER_LIKE,
-                   ID_FILE_COMPARE, ID_EDIT_FIND, ID_EDIT_DUPLICATES, ID_EDIT_FILTER, ID_FILE_ORDER_BY_NAMES,
-                   ID_FILE_EXPORT_NAMES})
-        menuActions_.value(id)->setEnabled(true);
-    for (int id : {ID_TOOL_SAVE, ID_TOOL_SAVE_AS})
-        toolActions_.value(id)->setEnabled(true);
+        toolActions_.value(id)->setEnabled(enable);
 }
 
 void MainWindow::OnImageOpened() {
-    EnterFileOpenState();
-    for (int list = 0; list <= 3; ++list)
-        satellitePage_->RefreshList(list);
-    // A page shown in front would otherwise go on showing the image opened before.
-    if (tabs_->currentIndex() != TAB_SATELLITES)
-        RefreshPage(tabs_->currentIndex());
-}
-
-void MainWindow::RefreshPage(int tab) {
-    switch (tab) {
-    case TAB_SATELLITES:
-        satellitePage_->RefreshList(3);
-        break;
-    case TAB_ALL_CHANNELS:
-        channelListPage_->Refresh();
-        break;
-    case TAB_SETTINGS:
-        systemSettingsPage_->LoadFromSettings();
-        break;
-    default:
-        break;
-    }
+    EnableImageCommands(true);
+    pages_->RefreshAfterOpening();
 }
 
 void MainWindow::ShowShortcutsInToolTips() {

@@ -17,6 +17,7 @@ class DataCommands;
 class FileCommands;
 class ListCommands;
 class NameListCommands;
+class PageArea;
 class RecentFiles;
 class SessionSettings;
 class StatusLine;
@@ -75,11 +76,11 @@ public:
     QAction* menuAction(int id) const { return menuActions_.value(id); }
     QAction* toolAction(int id) const { return toolActions_.value(id); }
     QToolBar* toolBar() const { return toolBar_; }
-    PageTabCtrl* pageTabCtrl() const { return tabs_; }
-    QProgressBar* progressBar() const { return progress_; }
-    SatellitePage* satellitePage() const { return satellitePage_; }
-    ChannelListPage* channelListPage() const { return channelListPage_; }
-    SystemSettingsPage* systemSettingsPage() const { return systemSettingsPage_; }
+    PageTabCtrl* pageTabCtrl() const;
+    QProgressBar* progressBar() const;
+    SatellitePage* satellitePage() const;
+    ChannelListPage* channelListPage() const;
+    SystemSettingsPage* systemSettingsPage() const;
     FileCommands* fileCommands() const { return fileCommands_; }
     DataCommands* dataCommands() const { return dataCommands_; }
     ListCommands* listCommands() const { return listCommands_; }
@@ -113,17 +114,10 @@ private:
     void CreateMenu();
     void CreateEditMenu();
     void UpdateStatusLine();
-    // "Undo Delete channel arte", or "Undo" alone when the step has no name (likewise Redo).
-    static QString StepCommandText(bool undo, const QString& step);
-    // The Edit menu's Undo or Redo: enabled and named as the history's next step.
-    QAction* CreateStepAction(bool undo);
     void FocusFilter();
     void CreateToolBar();
-    QWidget* CreatePageArea();
-    void EnterStartState();
-    void EnterFileOpenState();
+    void EnableImageCommands(bool enable);
     void OnImageOpened();
-    void RefreshPage(int tab);
     void UpdateWindowTitle();
     void ShowShortcutsInToolTips();
     void ReportImageProblems();
@@ -132,11 +126,7 @@ private:
 
     vormante::Document document_;
     QToolBar* toolBar_ = nullptr;
-    PageTabCtrl* tabs_ = nullptr;
-    SatellitePage* satellitePage_ = nullptr;
-    ChannelListPage* channelListPage_ = nullptr;
-    SystemSettingsPage* systemSettingsPage_ = nullptr;
-    QProgressBar* progress_ = nullptr;
+    PageArea* pages_ = nullptr;
     // What the editor remembers between runs; in the user's configuration folder.
     QSettings settings_;
     SessionSettings* session_ = nullptr;

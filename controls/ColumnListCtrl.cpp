@@ -1,88 +1,22 @@
 #include "ColumnListCtrl.h"
 
+#include "ColumnCells.h"
 #include "ColumnListModel.h"
 #include "SortHeaderCtrl.h"
-#include "TextWidthTable.h"
 
 #include <QContextMenuEvent>
 #include <QDropEvent>
 #include <QEvent>
 #include <QHeaderView>
-#include <QHelpEvent>
 #include <QItemSelectionModel>
 #include <QMouseEvent>
-#include <QPainter>
 #include <QScrollBar>
-#include <QStyledItemDelegate>
-#include <QToolTip>
 
 #include <algorithm>
-#include <cmath>
 
 namespace {
 
-// A cell's text runs from 2 pixels after its left edge to 1 before its right one; the
-// grid line takes the last pixel of the column.
-constexpr int CELL_LEFT_PAD = 2;
-constexpr int CELL_RIGHT_PAD = 1;
-constexpr int GRID_WIDTH = 1;
-constexpr int CELL_PADDING = CELL_LEFT_PAD + CELL_RIGHT_PAD + GRID_WIDTH;
-
-// Paints each cell in its own colours, and selected rows in the list's highlight
-// colours whether or not the list has the focus.
-class CellDelegate : public QStyledItemDelegate {
-public:
-    CellDelegate(ColumnListCtrl* list, const TextWidthTable* widths)
-        : QStyledItemDelegate(list), list_(list), widths_(widths) {}
-
-    void paint(QPainter* painter, const QStyleOptionViewItem& option,
-               const QModelIndex& index) const override {
-        QColor text = index.data(Qt::ForegroundRole).value<QColor>();
-        QColor back = index.data(Qt::BackgroundRole).value<QColor>();
-        if (option.state & QStyle::State_Selected) {
-            text = list_->highlightTextColor();
-            back = list_->highlightColor();
-        }
-        painter->fillRect(option.rect, back);
-        const QString cell = index.data(Qt::DisplayRole).toString();
-        if (cell.isEmpty())
-            return;
-        painter->save();
-        painter->setPen(text);
-        painter->setFont(option.font);
-        const QRect area = option.rect.adjusted(CELL_LEFT_PAD, 0, -CELL_RIGHT_PAD, 0);
-        // A text wider than its cell is cut with "…", never silently. The quick width
-        // errs on the wide side, so texts it finds fitting need no exact measuring.
-        const bool fits = option.font == list_->font() && widths_->Width(cell) <= area.width();
-        const QString shown =
-            fits ? cell : QFontMetrics(option.font).elidedText(cell, Qt::ElideRight, area.width());
-        painter->drawText(area, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, shown);
-        painter->restore();
-    }
-
-    // Tips show the whole text of cells that are cut off, and nothing for the others.
-    bool helpEvent(QHelpEvent* event, QAbstractItemView* view, const QStyleOptionViewItem& option,
-                   const QModelIndex& index) override {
-        if (event == nullptr || event->type() != QEvent::ToolTip || !index.isValid())
-            return QStyledItemDelegate::helpEvent(event, view, option, index);
-        const QString tip = list_->CellToolTip(index.row(), index.column());
-        if (tip.isEmpty())
-            QToolTip::hideText();
-        else
-            QToolTip::showText(event->globalPos(), tip, view->viewport(), view->visualRect(index));
-        return true;
-    }
-
-private:
-    ColumnListCtrl* list_;
-    const TextWidthTable* widths_;
-};
-
-// Declared widths are pixels at the small dialog font the lists were designed for;
-// larger desktop fonts widen the columns in proportion.
-double WidthScale(const QFontMetrics& metrics) {
-    return std::max(1.0, metrics.averageCharWidth() / 5.0);
-}
+using columncells::CELL_PADDING;
 
 // Hiding a row resizes its header section, and with updates on, the header then works
 // out the section's position, which takes every row before it: hiding thousands of
@@ -101,10 +35,10 @@ template <class Change> void QuietlyOnRows(QHeaderView* rows, Change change) {
 
 ColumnListCtrl::ColumnListCtrl(QWidget* parent)
     : QTableView(parent), model_(new ColumnListModel(this)), header_(new SortHeaderCtrl(this)),
-      widths_(std::make_unique<TextWidthTable>(font())) {
+      widths_(std::make_unique<columncells::ColumnWidths>(header_, font())) {
     setHorizontalHeader(header_);
     setModel(model_);
-    setItemDelegate(new CellDelegate(this, widths_.get()));
+    setItemDelegate(new columncells::CellDelegate(this, widths_->textWidths()));
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setSelectionMode(QAbstractItemView::ExtendedSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -139,45 +73,10 @@ bool ColumnListCtrl::BuildColumns(const QString& columnSpec) {
 bool ColumnListCtrl::BuildColumns(const QList<columnlist::ColumnSpecEntry>& columns) {
     for (const columnlist::ColumnSpecEntry& entry : columns) {
         model_->AppendColumn(entry.name);
-        specWidths_.append(entry.width);
-        textWidths_.append(0);
+        widths_->AddColumn(entry.width);
     }
-    ApplyColumnWidths();
+    widths_->Apply(fontMetrics());
     return true;
-}
-
-void ColumnListCtrl::ApplyColumnWidths() {
-    const double scale = WidthScale(fontMetrics());
-    for (int column = 0; column < specWidths_.size(); ++column) {
-        const int declared = static_cast<int>(std::lround(specWidths_[column] * scale));
-        header_->resizeSection(
-            column, std::max({declared, header_->MinimumSectionWidth(column), textWidths_.value(column)}));
-    }
-}
-
-// Widens a column whose new text is wider than any it held before. A column the user
-// narrowed stays so until a still wider text comes.
-void ColumnListCtrl::FitColumnsToTexts(const QStringList& texts) {
-    const int columns = std::min(static_cast<int>(texts.size()), static_cast<int>(textWidths_.size()));
-    for (int column = 0; column < columns; ++column) {
-        const QString& text = texts[column];
-        if (text.isEmpty())
-            continue;
-        const int needed = widths_->Width(text) + CELL_PADDING;
-        if (needed <= textWidths_[column])
-            continue;
-        textWidths_[column] = needed;
-        if (header_->sectionSize(column) < needed)
-            header_->resizeSection(column, needed);
-    }
-}
-
-void ColumnListCtrl::RefitAllColumns() {
-    widths_->SetFont(font());
-    std::fill(textWidths_.begin(), textWidths_.end(), 0);
-    for (int row = 0; row < RowCount(); ++row)
-        FitColumnsToTexts(model_->RowTexts(row));
-    ApplyColumnWidths();
 }
 
 int ColumnListCtrl::ColumnCount() const {
@@ -188,12 +87,12 @@ QString ColumnListCtrl::ColumnName(int column) const {
 }
 
 int ColumnListCtrl::ColumnSpecWidth(int column) const {
-    return column >= 0 && column < specWidths_.size() ? specWidths_[column] : 0;
+    return widths_->DeclaredWidth(column);
 }
 
 int ColumnListCtrl::AddRow(const QStringList& texts) {
     const int row = model_->AppendRow(texts, textColor_, backColor_);
-    FitColumnsToTexts(texts);
+    widths_->Fit(texts);
     // Hiding each row as it comes would cost the header a pass over every hidden row
     // per insertion; the rows of a refill are hidden together once they are all in,
     // before the list is next painted. Queries answer from the filter meanwhile.
@@ -207,10 +106,10 @@ int ColumnListCtrl::AddRow(const QStringList& texts) {
 bool ColumnListCtrl::SetCellText(int row, int column, const QString& text) {
     if (!model_->SetCellText(row, column, text))
         return false;
-    if (column < textWidths_.size()) {
+    if (column < widths_->ColumnCount()) {
         QStringList one(column + 1);
         one[column] = text;
-        FitColumnsToTexts(one);
+        widths_->Fit(one);
     }
     return true;
 }
@@ -457,7 +356,7 @@ void ColumnListCtrl::changeEvent(QEvent* event) {
         ReadSystemColors();
     else if (event->type() == QEvent::FontChange) {
         verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
-        RefitAllColumns();
+        widths_->Refit(font(), fontMetrics(), RowCount(), [this](int row) { return model_->RowTexts(row); });
     }
 }
 

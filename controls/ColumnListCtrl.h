@@ -59,7 +59,9 @@
 #include <memory>
 
 class SortHeaderCtrl;
-class TextWidthTable;
+namespace columncells {
+class ColumnWidths;
+}
 
 class ColumnListCtrl : public QTableView {
     Q_OBJECT
@@ -174,9 +176,6 @@ protected:
 private:
     void OnColumnClicked(int column);
     void ReadSystemColors();
-    void ApplyColumnWidths();
-    void FitColumnsToTexts(const QStringList& texts);
-    void RefitAllColumns();
     void ApplyRowFilter();
     void ApplyPendingRowFilter();
     // Drops hidden rows from the selection; true when the selection changed.
@@ -187,9 +186,7 @@ private:
 
     ColumnListModel* model_;
     SortHeaderCtrl* header_;
-    QList<int> specWidths_;
-    QList<int> textWidths_; // the widest text each column has held, with the cell's padding
-    std::unique_ptr<TextWidthTable> widths_;
+    std::unique_ptr<columncells::ColumnWidths> widths_;
     RowFilter rowFilter_;
     // Rows added under a filter are hidden together once they are all in (see AddRow).
     bool filterPending_ = false;

@@ -20,7 +20,6 @@
 
 #include <algorithm>
 #include <memory>
-#include <span>
 
 using namespace vormante;
 
@@ -78,7 +77,7 @@ QString PlaceText(const ArchiveEntry& entry) {
 
 ArchiveDialog::ArchiveDialog(ImageArchive& archive, Document& document, std::function<bool()> confirmLeave,
                              QWidget* parent)
-    : QDialog(parent), archive_(archive), document_(document), confirmLeave_(std::move(confirmLeave)),
+    : QDialog(parent), archive_(archive), document_(document), commands_(document, std::move(confirmLeave)),
       runDialog_([](QDialog& dialog) { return dialog.exec(); }),
       openFolder_([](const QString& folder) { QDesktopServices::openUrl(QUrl::fromLocalFile(folder)); }) {
     //: The window of the images kept by the program (a noun).
@@ -240,15 +239,12 @@ bool ArchiveDialog::ReadSelected(QByteArray* image) {
 
 bool ArchiveDialog::OpenSelected() {
     QByteArray image;
-    if (!ReadSelected(&image) || (confirmLeave_ && !confirmLeave_()))
+    if (!ReadSelected(&image))
         return false;
-    // No file name: Save asks for one, so nothing in the archive or elsewhere is overwritten.
-    const LoadResult loaded =
-        document_.Open(std::span(reinterpret_cast<const std::uint8_t*>(image.constData()),
-                                 static_cast<std::size_t>(image.size())),
-                       QString());
-    if (!loaded.ok) {
-        Tell(QString::fromStdString(loaded.error));
+    QString error;
+    if (!commands_.OpenImage(image, &error)) {
+        if (!error.isEmpty())
+            Tell(error);
         return false;
     }
     accept();
@@ -272,11 +268,7 @@ bool ArchiveDialog::RestoreSelected() {
     QByteArray image;
     if (!document_.isOpen() || !ReadSelected(&image))
         return false;
-    const bool changed = document_.Apply(RestoreStepName(*selectedEntry()), [&image](ChannelDatabase& db) {
-        std::copy_n(reinterpret_cast<const std::uint8_t*>(image.constData()), IMAGE_SIZE,
-                    db.workingCopy().begin());
-    });
-    if (!changed) {
+    if (!commands_.RestoreImage(RestoreStepName(*selectedEntry()), image)) {
         //: %1 names the archived image.
         MessageBox::information(
             this, tr("The open image is already the same as %1.").arg(archiving::Describe(*selectedEntry())));

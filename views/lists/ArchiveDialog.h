@@ -7,6 +7,7 @@
 #pragma once
 
 #include "archive/ImageArchive.h"
+#include "views/lists/ArchiveCommands.h"
 
 #include <QDialog>
 
@@ -68,8 +69,8 @@ private:
     void Tell(const QString& text);
 
     vormante::ImageArchive& archive_;
-    vormante::Document& document_;
-    std::function<bool()> confirmLeave_;
+    const vormante::Document& document_; // read here; changed only through commands_
+    ArchiveCommands commands_;
     std::function<int(QDialog&)> runDialog_;
     std::function<void(const QString&)> openFolder_;
     QList<vormante::ArchiveEntry> entries_;
