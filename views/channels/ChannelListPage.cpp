@@ -7,6 +7,7 @@
 #include "model/ChannelDatabase.h"
 #include "views/channels/BulkChannelCommands.h"
 #include "views/channels/ChannelCommands.h"
+#include "views/channels/ChannelPageCommands.h"
 #include "views/channels/ChannelPageMenu.h"
 #include "views/channels/ChannelRowTexts.h"
 #include "views/channels/MoveToDialog.h"
@@ -52,9 +53,11 @@ ChannelListPage::ChannelListPage(QWidget* parent)
       follower_(new vormante::DocumentFollower(
           this, [this](const vormante::DocumentChange& change, bool own) { followChange(change, own); })) {
     dialogRunner_ = [](QDialog& dialog) { return dialog.exec(); };
+    pageCommands_ = std::make_unique<ChannelPageCommands>(*this);
     buildControls();
     buildKeeper();
-    buildCommands();
+    channels_ = new ChannelCommands(this, keeper_, pageCommands_->ChannelContext());
+    bulk_ = channels_->bulk();
     contextMenu_ = channelmenu::Build(this, bulk_);
     // The filter box stands right above the list.
     filterBar_ = new ListFilterBar(this);
@@ -63,39 +66,7 @@ ChannelListPage::ChannelListPage(QWidget* parent)
     filterBar_->Attach(channelList_);
 }
 
-void ChannelListPage::buildCommands() {
-    ChannelCommands::Context context;
-    context.list.database = [this] { return database(); };
-    context.list.channelOfRow = [this](int row) { return ChannelOfRow(row); };
-    context.list.shownChannels = [this] {
-        const int satellite = ShownSatellite();
-        return satellite < 0 ? std::vector<int>{} : vormante::ChannelsOfKind(*database(), satellite, showTv_);
-    };
-    context.list.satellite = [this] { return ShownSatellite(); };
-    context.list.tv = [this] { return showTv_; };
-    context.list.change = [this](const QString& name, const BulkChannelCommands::Operation& operation,
-                                 const QString& mergeKey) { return change(name, operation, mergeKey); };
-    context.runDialog = [this](QDialog& dialog) { return dialogRunner_(dialog); };
-    context.addPlace = [this] {
-        if (!document_ || !document_->isOpen())
-            return ChannelCommands::Target{};
-        const ChannelCommands::Target fromRow =
-            ChannelCommands::PlaceOfChannel(*database(), ChannelOfRow(channelList_->currentRow()));
-        return fromRow.transponder >= 0 ? fromRow : ChannelCommands::PlaceOnFirstSatellite(*database());
-    };
-    context.current = [this] { return currentTarget(); };
-    // The page shows the new channel's kind and satellite (the user may have stored it
-    // on another one).
-    context.showAdded = [this](bool tv) {
-        SetShowTv(tv);
-        showCurrentSatellite_ = true;
-    };
-    context.placeSelectable = true;
-    //: %1 is the channel's name; keep the tabs.
-    context.deleteQuestion = tr("\t Do you want to del channel [%1]?\t\t");
-    channels_ = new ChannelCommands(this, keeper_, std::move(context));
-    bulk_ = channels_->bulk();
-}
+ChannelListPage::~ChannelListPage() = default;
 
 void ChannelListPage::buildControls() {
     QHBoxLayout* top = buildSatelliteRow();
@@ -427,23 +398,6 @@ void ChannelListPage::showContextMenu(int row, const QPoint& globalPos) {
     contextMenu_->popup(globalPos);
 }
 
-// The current row's channel on the shown satellite's chain; the dialog starts on
-// the channel's transponder and that transponder's satellite.
-ChannelCommands::Target ChannelListPage::currentTarget() const {
-    ChannelCommands::Target target;
-    target.channel = ChannelOfRow(channelList_->currentRow());
-    if (target.channel < 0)
-        return target;
-    const ChannelDatabase& db = *database();
-    target.chain = ShownSatellite();
-    target.transponder = db.Channel(target.channel).transponder();
-    target.satellite = target.chain;
-    if (vormante::IsTransponderSlot(target.transponder) &&
-        vormante::IsSatelliteSlot(static_cast<int>(db.Transponder(target.transponder).satellite())))
-        target.satellite = static_cast<int>(db.Transponder(target.transponder).satellite());
-    return target;
-}
-
 void ChannelListPage::AddChannelCommand() {
     channels_->Add();
 }
@@ -457,55 +411,15 @@ void ChannelListPage::DeleteChannelCommand() {
 }
 
 void ChannelListPage::SortCommand(SortKind kind) {
-    const int satellite = ShownSatellite();
-    const int row = channelList_->currentRow();
-    if (satellite < 0 || row < 0 || row >= channelList_->RowCount() ||
-        channelList_->CellText(row, channelrow::NO_COLUMN).isEmpty())
-        return;
-    // The channel shown in the current row, even when the rows were reordered by a header click.
-    const int channel = ChannelOfRow(row);
-    const QString sortName = channelmenu::SortName(kind);
-    // The same channel stays current, at its new place.
-    keeper_->Plan(vormante::Placement::Show([channel] { return channel; }));
-    //: The name of an edit step: %1 is the sort (a..Z, Freq up...), %2 the satellite.
-    change(tr("Sort %1 on %2").arg(sortName, steps::SatelliteLabel(*database(), satellite)),
-           [&](ChannelDatabase& db) { vormante::SortChannels(db, satellite, kind); });
+    pageCommands_->Sort(kind);
 }
 
 void ChannelListPage::MoveCommand() {
-    const int row = channelList_->currentRow();
-    if (ShownSatellite() < 0 || row < 0 || row >= channelList_->RowCount() ||
-        channelList_->CellText(row, channelrow::NO_COLUMN).isEmpty())
-        return;
-    MoveToDialog dialog(this);
-    dialogRunner_(dialog); // a cancelled dialog leaves the target at 0, which is refused below
-    MoveCurrentTo(dialog.targetPosition());
+    pageCommands_->Move();
 }
 
 void ChannelListPage::MoveCurrentTo(int target) {
-    const int satellite = ShownSatellite();
-    const int row = channelList_->currentRow();
-    if (satellite < 0 || row < 0 || row >= channelList_->RowCount() ||
-        channelList_->CellText(row, channelrow::NO_COLUMN).isEmpty())
-        return;
-    if (target < 1 || target > channelList_->RowCount()) {
-        MessageBox::information(this, tr("Error Input!"));
-        return;
-    }
-    if (bulk_->HasSeveralSelected()) {
-        bulk_->MoveSelectedTo(target);
-        return;
-    }
-    const int channel = ChannelOfRow(row);
-    const int number = vormante::ChannelOrdinal(*database(), satellite, -1, showTv_, channel);
-    if (channel < 0 || number < 1)
-        return;
-    // The moved channel is current, at its new place.
-    keeper_->Plan(vormante::Placement::Show([channel] { return channel; }));
-    change(
-        //: The name of an edit step: %1 is the channel's name, %2 its new number.
-        tr("Move %1 to %2").arg(steps::ChannelLabel(*database(), channel), QString::number(target)),
-        [&](ChannelDatabase& db) { vormante::MoveChannelToNumber(db, satellite, number, target, showTv_); });
+    pageCommands_->MoveCurrentTo(target);
 }
 
 bool ChannelListPage::ShowChannel(int satellite, bool tv, int channel) {

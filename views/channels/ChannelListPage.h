@@ -14,7 +14,9 @@
 #include <QWidget>
 
 #include <functional>
+#include <memory>
 
+class ChannelPageCommands;
 class ColumnListCtrl;
 class ListFilterBar;
 class QComboBox;
@@ -40,6 +42,7 @@ public:
     using DialogRunner = std::function<int(QDialog&)>;
 
     explicit ChannelListPage(QWidget* parent = nullptr);
+    ~ChannelListPage() override;
 
     // Builds the columns and resets the remembered rows; fills nothing.
     void Initialize(vormante::Document& document);
@@ -91,6 +94,7 @@ public:
     void setDialogRunner(DialogRunner runner) { dialogRunner_ = std::move(runner); }
 
 private:
+    friend class ChannelPageCommands;
     void buildControls();
     QHBoxLayout* buildSatelliteRow();
     void buildFilterRow();
@@ -99,8 +103,6 @@ private:
     void radioClicked();
     void satelliteChosen(int index);
     void buildKeeper();
-    void buildCommands();
-    ChannelCommands::Target currentTarget() const;
     void followChange(const vormante::DocumentChange& change, bool own);
     void keepShownSatellite();
     QStringList boxEntries() const;
@@ -123,6 +125,7 @@ private:
     int satelliteChoice_ = 0;
     bool showCurrentSatellite_ = false; // after an addition: the satellite of the new channel
     DialogRunner dialogRunner_;
+    std::unique_ptr<ChannelPageCommands> pageCommands_;
 
     QComboBox* satelliteCombo_ = nullptr;
     QRadioButton* tvButton_ = nullptr;

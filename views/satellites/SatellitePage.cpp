@@ -11,6 +11,7 @@
 #include "views/common/ListKeeper.h"
 #include "views/common/SatellitePageText.h"
 #include "views/satellites/SatellitePageCommands.h"
+#include "views/satellites/SatellitePageTables.h"
 
 #include <QAbstractItemModel>
 #include <QAction>
@@ -31,72 +32,6 @@
 using namespace vormante;
 
 namespace {
-using columnlist::ColumnCaption;
-// The lists' columns; their captions are translated when the lists are built.
-constexpr ColumnCaption SATELLITE_COLUMNS[] = {
-    //: Column: the running number of the row (not the answer "no").
-    {QT_TRANSLATE_NOOP("SatellitePage", "No"), 20},
-    //: Column: the satellite's name.
-    {QT_TRANSLATE_NOOP("SatellitePage", "Sat Name"), 85},
-    //: Column: the satellite's orbital position, e.g. 19.2E.
-    {QT_TRANSLATE_NOOP("SatellitePage", "Pos"), 40},
-    //: Column: the satellite's LNB type.
-    {QT_TRANSLATE_NOOP("SatellitePage", "LNB Type"), 60},
-};
-constexpr ColumnCaption TRANSPONDER_COLUMNS[] = {
-    {QT_TRANSLATE_NOOP("SatellitePage", "No"), 20},
-    //: Column: the transponder's frequency in MHz.
-    {QT_TRANSLATE_NOOP("SatellitePage", "Freq"), 60},
-    //: Column: the transponder's polarisation, V or H.
-    {QT_TRANSLATE_NOOP("SatellitePage", "Pol"), 25},
-    //: Column: the transponder's symbol rate.
-    {QT_TRANSLATE_NOOP("SatellitePage", "Symbol Rate"), 60},
-    //: Column: the transponder's record number.
-    {QT_TRANSLATE_NOOP("SatellitePage", "TP ID"), 50},
-};
-constexpr ColumnCaption LNB_COLUMNS[] = {
-    {QT_TRANSLATE_NOOP("SatellitePage", "No"), 20},
-    {QT_TRANSLATE_NOOP("SatellitePage", "LNB Type"), 70},
-    //: Column: the LNB's low band local oscillator frequency.
-    {QT_TRANSLATE_NOOP("SatellitePage", "LNB Freq Low"), 60},
-    //: Column: the LNB's high band local oscillator frequency.
-    {QT_TRANSLATE_NOOP("SatellitePage", "LNB Freq High"), 60},
-    //: Column: the DiSEqC port; the protocol's name is usually kept.
-    {QT_TRANSLATE_NOOP("SatellitePage", "DiSEqC"), 40},
-    //: Column: the 22 kHz tone switch.
-    {QT_TRANSLATE_NOOP("SatellitePage", "0/22KHz"), 30},
-    //: Column: the 0/12 volt switch.
-    {QT_TRANSLATE_NOOP("SatellitePage", "0/12V"), 30},
-    //: Column: whether the receiver powers the LNB.
-    {QT_TRANSLATE_NOOP("SatellitePage", "LNB Power"), 30},
-};
-constexpr ColumnCaption CHANNEL_COLUMNS[] = {
-    {QT_TRANSLATE_NOOP("SatellitePage", "No"), 20},
-    //: Column: the channel's name.
-    {QT_TRANSLATE_NOOP("SatellitePage", "Channel Name"), 80},
-    //: Column: the video PID.
-    {QT_TRANSLATE_NOOP("SatellitePage", "v pid"), 50},
-    //: Column: the audio PID.
-    {QT_TRANSLATE_NOOP("SatellitePage", "a pid"), 50},
-    //: Column: the PCR (clock) PID.
-    {QT_TRANSLATE_NOOP("SatellitePage", "pcr pid"), 60},
-    //: Column: the teletext PID.
-    {QT_TRANSLATE_NOOP("SatellitePage", "txt pid"), 60},
-    //: Column: the channel is locked (parental lock), Y or N.
-    {QT_TRANSLATE_NOOP("SatellitePage", "lock"), 40},
-    //: Column: the channel is scrambled, Y or N.
-    {QT_TRANSLATE_NOOP("SatellitePage", "scr"), 40},
-    //: Column: the channel is in favourites list 1, Y or N.
-    {QT_TRANSLATE_NOOP("SatellitePage", "fav 1"), 45},
-    //: Column: the channel is in favourites list 2, Y or N.
-    {QT_TRANSLATE_NOOP("SatellitePage", "fav 2"), 45},
-    //: Column: the channel is in favourites list 3, Y or N.
-    {QT_TRANSLATE_NOOP("SatellitePage", "fav 3"), 45},
-    //: Column: the channel is in favourites list 4, Y or N.
-    {QT_TRANSLATE_NOOP("SatellitePage", "fav 4"), 45},
-    //: Column: the channel's number on the receiver.
-    {QT_TRANSLATE_NOOP("SatellitePage", "CH No"), 60},
-};
 constexpr unsigned NO_CURRENT_SATELLITE = 0xFF;
 
 QGroupBox* Framed(const QString& title, QWidget* content, QWidget* parent) {
@@ -242,45 +177,14 @@ void SatellitePage::buildLayout() {
 }
 
 void SatellitePage::buildMenus() {
-    struct Item {
-        int list;
-        int id;
-        const char* text;
-    };
-    // "Del" is short for Delete in the menus.
-    static constexpr Item ITEMS[] = {
-        {SATELLITES, SatellitePageCommands::ADD_SATELLITE, QT_TR_NOOP("Add Satellite...")},
-        {SATELLITES, SatellitePageCommands::EDIT_SATELLITE, QT_TR_NOOP("Edit Satellite...")},
-        //: Menu item: delete the satellite.
-        {SATELLITES, SatellitePageCommands::DEL_SATELLITE, QT_TR_NOOP("Del Satellite")},
-        {SATELLITES, SatellitePageCommands::ADD_NEW_TRANSPONDER, QT_TR_NOOP("Add new Transponder...")},
-        {TRANSPONDERS, SatellitePageCommands::ADD_TRANSPONDER, QT_TR_NOOP("Add Transponder...")},
-        {TRANSPONDERS, SatellitePageCommands::EDIT_TRANSPONDER, QT_TR_NOOP("Edit Transponder...")},
-        //: Menu item: delete the transponder.
-        {TRANSPONDERS, SatellitePageCommands::DEL_TRANSPONDER, QT_TR_NOOP("Del Transponder")},
-        //: Menu item: add a channel (a program) on the transponder.
-        {TRANSPONDERS, SatellitePageCommands::ADD_PROGRAM, QT_TR_NOOP("Add a Program...")},
-        {LNBS, SatellitePageCommands::EDIT_LNB, QT_TR_NOOP("Edit LNB...")},
-        {CHANNELS, SatellitePageCommands::ADD_CHANNEL, QT_TR_NOOP("Add Channel...")},
-        {CHANNELS, SatellitePageCommands::EDIT_CHANNEL, QT_TR_NOOP("Edit Channel...")},
-        //: Menu item: delete the channel.
-        {CHANNELS, SatellitePageCommands::DEL_CHANNEL, QT_TR_NOOP("Del Channel")},
-    };
-    // The menus' titles; the untranslated ones name the menus' objects.
-    static constexpr const char* TITLES[] = {//: Title of the satellite list's menu: short for satellite.
-                                             QT_TR_NOOP("SAT"),
-                                             //: Title of the transponder list's menu: short for transponder.
-                                             QT_TR_NOOP("XPDR"),
-                                             //: Title of the LNB list's frame and of its menu.
-                                             QT_TR_NOOP("LNB"),
-                                             //: Title of the channel list's frame and of its menu.
-                                             QT_TR_NOOP("Channel")};
+    using satpage::MENU_ITEMS;
+    using satpage::MENU_TITLES;
     for (int which = SATELLITES; which <= CHANNELS; ++which) {
-        menus_[which] = new QMenu(tr(TITLES[which]), this);
-        menus_[which]->setObjectName(QStringLiteral("menu%1").arg(QLatin1String(TITLES[which])));
+        menus_[which] = new QMenu(tr(MENU_TITLES[which]), this);
+        menus_[which]->setObjectName(QStringLiteral("menu%1").arg(QLatin1String(MENU_TITLES[which])));
     }
     QAction* channelActions[3] = {};
-    for (const Item& item : ITEMS) {
+    for (const satpage::MenuItem& item : MENU_ITEMS) {
         QAction* action = menus_[item.list]->addAction(tr(item.text));
         action->setData(item.id);
         connect(action, &QAction::triggered, this, [this, id = item.id] { RunCommand(id); });
@@ -293,44 +197,7 @@ void SatellitePage::buildMenus() {
 // Several channels may be selected: the Flags submenu and drag and drop act on all
 // of them, the keys on the list reach the channel commands.
 void SatellitePage::buildChannelKeys(QAction* add, QAction* edit, QAction* del) {
-    ChannelCommands::Context context;
-    context.list.database = [this] { return database(); };
-    context.list.channelOfRow = [this](int row) {
-        const int satellite = CurrentSatellite();
-        return ChannelOfRow(satellite, satellite == NONE ? NONE : CurrentTransponder(satellite), row);
-    };
-    context.list.shownChannels = [this] {
-        const int satellite = CurrentSatellite();
-        const int transponder = satellite == NONE ? NONE : CurrentTransponder(satellite);
-        return transponder == NONE ? std::vector<int>{}
-                                   : satview::ListedChannels(*database(), satellite, transponder, showTv_);
-    };
-    context.list.satellite = [this] { return CurrentSatellite(); };
-    context.list.tv = [this] { return showTv_; };
-    context.list.change = [this](const QString& name, const BulkChannelCommands::Operation& operation,
-                                 const QString& mergeKey) { return Change(name, operation, mergeKey); };
-    context.runDialog = [this](QDialog& dialog) { return commands_->RunDialog(dialog); };
-    // A new channel goes on the current transponder; the current channel lies on it.
-    context.addPlace = [this] {
-        ChannelCommands::Target place;
-        place.satellite = CurrentSatellite();
-        if (place.satellite != NONE)
-            place.transponder = CurrentTransponder(place.satellite);
-        return place;
-    };
-    context.current = [this] {
-        ChannelCommands::Target current;
-        current.satellite = current.chain = CurrentSatellite();
-        if (current.satellite != NONE)
-            current.transponder = CurrentTransponder(current.satellite);
-        if (current.transponder != NONE)
-            current.channel = CurrentChannel(current.satellite, current.transponder);
-        return current;
-    };
-    context.showAdded = [this](bool tv) { SetShowTv(tv); };
-    //: %1: the channel's name. The tabs are kept for the box's spacing.
-    context.deleteQuestion = tr("\t Do you want to del channel [ %1]?\t\t");
-    channelCommands_ = new ChannelCommands(this, keepers_[CHANNELS], std::move(context));
+    channelCommands_ = new ChannelCommands(this, keepers_[CHANNELS], commands_->ChannelContext());
     channelBulk_ = channelCommands_->bulk();
     channelBulk_->Key(add, QKeySequence(Qt::Key_Insert));
     channelBulk_->Key(edit, QKeySequence(Qt::Key_F2));
@@ -358,10 +225,11 @@ ListKeeper* SatellitePage::keeper(int which) const {
 }
 
 void SatellitePage::Initialize(vormante::Document& document) {
-    satelliteList_->BuildColumns(columnlist::TranslatedColumns("SatellitePage", SATELLITE_COLUMNS));
-    transponderList_->BuildColumns(columnlist::TranslatedColumns("SatellitePage", TRANSPONDER_COLUMNS));
-    lnbList_->BuildColumns(columnlist::TranslatedColumns("SatellitePage", LNB_COLUMNS));
-    channelList_->BuildColumns(columnlist::TranslatedColumns("SatellitePage", CHANNEL_COLUMNS));
+    satelliteList_->BuildColumns(columnlist::TranslatedColumns("SatellitePage", satpage::SATELLITE_COLUMNS));
+    transponderList_->BuildColumns(
+        columnlist::TranslatedColumns("SatellitePage", satpage::TRANSPONDER_COLUMNS));
+    lnbList_->BuildColumns(columnlist::TranslatedColumns("SatellitePage", satpage::LNB_COLUMNS));
+    channelList_->BuildColumns(columnlist::TranslatedColumns("SatellitePage", satpage::CHANNEL_COLUMNS));
     for (int which = SATELLITES; which <= CHANNELS; ++which)
         list(which)->setCurrentRow(0);
     // The upper lists start tall enough for all eight LNB types without scrolling;

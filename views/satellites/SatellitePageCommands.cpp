@@ -279,3 +279,51 @@ void SatellitePageCommands::EditLnb() {
     page_.Change(tr("Edit LNB %1").arg(QString::fromStdString(texts::LnbTypeName(dialog.typeIndex()))),
                  [&](ChannelDatabase& image) { StoreLnb(image, dialog.typeIndex(), dialog.values()); });
 }
+
+// What the channel commands need of the page's channel list: its channels and rows,
+// where a new channel goes, and the question a deletion asks.
+ChannelCommands::Context SatellitePageCommands::ChannelContext() {
+    constexpr int NONE = SatellitePage::NONE;
+    ChannelCommands::Context context;
+    context.list.database = [&page = page_] { return page.database(); };
+    context.list.channelOfRow = [&page = page_](int row) {
+        const int satellite = page.CurrentSatellite();
+        return page.ChannelOfRow(
+            satellite, satellite == NONE ? SatellitePage::NONE : page.CurrentTransponder(satellite), row);
+    };
+    context.list.shownChannels = [&page = page_] {
+        const int satellite = page.CurrentSatellite();
+        const int transponder = satellite == NONE ? SatellitePage::NONE : page.CurrentTransponder(satellite);
+        return transponder == NONE
+                   ? std::vector<int>{}
+                   : satview::ListedChannels(*page.database(), satellite, transponder, page.showTv());
+    };
+    context.list.satellite = [&page = page_] { return page.CurrentSatellite(); };
+    context.list.tv = [&page = page_] { return page.showTv(); };
+    context.list.change =
+        [&page = page_](const QString& name, const BulkChannelCommands::Operation& operation,
+                        const QString& mergeKey) { return page.Change(name, operation, mergeKey); };
+    context.runDialog = [this](QDialog& dialog) { return RunDialog(dialog); };
+    // A new channel goes on the current transponder; the current channel lies on it.
+    context.addPlace = [&page = page_] {
+        ChannelCommands::Target place;
+        place.satellite = page.CurrentSatellite();
+        if (place.satellite != NONE)
+            place.transponder = page.CurrentTransponder(place.satellite);
+        return place;
+    };
+    context.current = [&page = page_] {
+        ChannelCommands::Target current;
+        current.satellite = current.chain = page.CurrentSatellite();
+        if (current.satellite != NONE)
+            current.transponder = page.CurrentTransponder(current.satellite);
+        if (current.transponder != NONE)
+            current.channel = page.CurrentChannel(current.satellite, current.transponder);
+        return current;
+    };
+    context.showAdded = [&page = page_](bool tv) { page.SetShowTv(tv); };
+    //: %1: the channel's name. The tabs are kept for the box's spacing.
+    context.deleteQuestion =
+        QCoreApplication::translate("SatellitePage", "\t Do you want to del channel [ %1]?\t\t");
+    return context;
+}

@@ -6,6 +6,7 @@
 // the page's lists up to date.
 #pragma once
 
+#include "views/channels/ChannelCommands.h"
 #include "views/satellites/SatellitePage.h"
 
 #include <QCoreApplication>
@@ -46,6 +47,8 @@ public:
     static int StoreEntered(vormante::ChannelDatabase& db, SatelliteDialog& dialog);
     static int StoreEntered(vormante::ChannelDatabase& db, TransponderDialog& dialog);
 
+    // The context in which the shared channel commands work on the page's channel list.
+    ChannelCommands::Context ChannelContext();
     // Shows a prepared dialog with the runner in force and returns its result.
     int RunDialog(QDialog& dialog) const;
 
