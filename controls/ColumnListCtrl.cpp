@@ -2,6 +2,7 @@
 
 #include "ColumnCells.h"
 #include "ColumnListModel.h"
+#include "ShownRows.h"
 #include "SortHeaderCtrl.h"
 
 #include <QContextMenuEvent>
@@ -13,29 +14,12 @@
 #include <QScrollBar>
 
 #include <algorithm>
-
-namespace {
-
-using columncells::CELL_PADDING;
-
-// Hiding a row resizes its header section, and with updates on, the header then works
-// out the section's position, which takes every row before it: hiding thousands of
-// rows one by one grew with the square of the rows. With updates and signals off the
-// header only records the sizes; the caller brings the view up to date once.
-template <class Change> void QuietlyOnRows(QHeaderView* rows, Change change) {
-    const bool wasBlocked = rows->blockSignals(true);
-    const bool hadUpdates = rows->updatesEnabled();
-    rows->setUpdatesEnabled(false);
-    change();
-    rows->setUpdatesEnabled(hadUpdates);
-    rows->blockSignals(wasBlocked);
-}
-
-} // namespace
+#include <iterator>
 
 ColumnListCtrl::ColumnListCtrl(QWidget* parent)
     : QTableView(parent), model_(new ColumnListModel(this)), header_(new SortHeaderCtrl(this)),
-      widths_(std::make_unique<columncells::ColumnWidths>(header_, font())) {
+      widths_(std::make_unique<columncells::ColumnWidths>(header_, font())),
+      shown_(std::make_unique<ShownRows>(this, model_)) {
     setHorizontalHeader(header_);
     setModel(model_);
     setItemDelegate(new columncells::CellDelegate(this, widths_->textWidths()));
@@ -93,13 +77,9 @@ int ColumnListCtrl::ColumnSpecWidth(int column) const {
 int ColumnListCtrl::AddRow(const QStringList& texts) {
     const int row = model_->AppendRow(texts, textColor_, backColor_);
     widths_->Fit(texts);
-    // Hiding each row as it comes would cost the header a pass over every hidden row
-    // per insertion; the rows of a refill are hidden together once they are all in,
-    // before the list is next painted. Queries answer from the filter meanwhile.
-    if (rowFilter_ && !filterPending_) {
-        filterPending_ = true;
+    // The rows of a refill are hidden together once they are all in (see ShownRows).
+    if (shown_->NoteAddedRow())
         QMetaObject::invokeMethod(this, &ColumnListCtrl::ApplyPendingRowFilter, Qt::QueuedConnection);
-    }
     return row;
 }
 
@@ -225,33 +205,22 @@ void ColumnListCtrl::SortByColumn(int column, bool ascending) {
     header_->SetSortIndicator(column, ascending);
     model_->SortRows(column, ascending);
     // Rows moved; their shown state goes with their texts.
-    if (rowFilter_)
+    if (shown_->HasFilter())
         ApplyRowFilter();
 }
 
 void ColumnListCtrl::SetRowFilter(RowFilter keep) {
-    rowFilter_ = std::move(keep);
+    shown_->SetFilter(std::move(keep));
     ApplyRowFilter();
 }
 
 void ColumnListCtrl::ApplyPendingRowFilter() {
-    if (filterPending_)
+    if (shown_->pending())
         ApplyRowFilter();
 }
 
 void ColumnListCtrl::ApplyRowFilter() {
-    filterPending_ = false;
-    bool changed = false;
-    QuietlyOnRows(verticalHeader(), [&] {
-        for (int row = 0; row < RowCount(); ++row) {
-            const bool hide = rowFilter_ && !rowFilter_(model_->RowTexts(row));
-            if (isRowHidden(row) != hide) {
-                setRowHidden(row, hide);
-                changed = true;
-            }
-        }
-    });
-    if (changed) {
+    if (shown_->Apply()) {
         updateGeometries();
         viewport()->update();
     }
@@ -260,20 +229,15 @@ void ColumnListCtrl::ApplyRowFilter() {
 }
 
 bool ColumnListCtrl::IsRowShown(int row) const {
-    if (!ValidRow(row))
-        return false;
-    if (filterPending_)
-        return !rowFilter_ || rowFilter_(model_->RowTexts(row));
-    return !isRowHidden(row);
+    return shown_->IsShown(row);
 }
 
 int ColumnListCtrl::ShownRowCount() const {
-    if (!filterPending_)
-        return RowCount() - verticalHeader()->hiddenSectionCount();
-    int shown = 0;
-    for (int row = 0; row < RowCount(); ++row)
-        shown += IsRowShown(row) ? 1 : 0;
-    return shown;
+    return shown_->Count();
+}
+
+bool ColumnListCtrl::HasRowFilter() const {
+    return shown_->HasFilter();
 }
 
 bool ColumnListCtrl::DeselectHiddenRows() {
@@ -291,22 +255,18 @@ bool ColumnListCtrl::DeselectHiddenRows() {
     return true;
 }
 
-// The user's selections go through here and selectAll; both leave hidden rows out,
-// with one rowSelectionChanged for the whole change.
 void ColumnListCtrl::setSelection(const QRect& rect, QItemSelectionModel::SelectionFlags command) {
-    const QItemSelection before = selectionModel()->selection();
-    holdSelectionSignal_ = true;
-    QTableView::setSelection(rect, command);
-    DeselectHiddenRows();
-    holdSelectionSignal_ = false;
-    if (selectionModel()->selection() != before)
-        Q_EMIT rowSelectionChanged();
+    SelectLeavingHiddenOut([&] { QTableView::setSelection(rect, command); });
 }
 
 void ColumnListCtrl::selectAll() {
+    SelectLeavingHiddenOut([this] { QTableView::selectAll(); });
+}
+
+void ColumnListCtrl::SelectLeavingHiddenOut(const std::function<void()>& select) {
     const QItemSelection before = selectionModel()->selection();
     holdSelectionSignal_ = true;
-    QTableView::selectAll();
+    select();
     DeselectHiddenRows();
     holdSelectionSignal_ = false;
     if (selectionModel()->selection() != before)
@@ -322,7 +282,7 @@ QString ColumnListCtrl::CellToolTip(int row, int column) const {
 
 QString ColumnListCtrl::ShownCellText(int row, int column) const {
     const QString text = CellText(row, column);
-    const int area = columnWidth(column) - CELL_PADDING;
+    const int area = columnWidth(column) - columncells::CELL_PADDING;
     return fontMetrics().elidedText(text, Qt::ElideRight, std::max(0, area));
 }
 
@@ -368,25 +328,15 @@ void ColumnListCtrl::mouseDoubleClickEvent(QMouseEvent* event) {
 
 void ColumnListCtrl::SelectOnlyRows(const QList<int>& rows) {
     QList<int> sorted;
-    for (const int row : rows)
-        if (ValidRow(row))
-            sorted << row;
+    std::copy_if(rows.begin(), rows.end(), std::back_inserter(sorted),
+                 [this](int row) { return ValidRow(row); });
     if (sorted.isEmpty()) {
         ClearSelectedRows();
         return;
     }
     const int focus = sorted.front();
     std::sort(sorted.begin(), sorted.end());
-    // Neighbouring rows become one range, so the selection stays small.
-    QItemSelection selection;
-    const int lastColumn = std::max(0, model_->ColumnCount() - 1);
-    for (int i = 0; i < sorted.size();) {
-        int j = i;
-        while (j + 1 < sorted.size() && sorted[j + 1] <= sorted[j] + 1)
-            ++j;
-        selection.select(model_->index(sorted[i], 0), model_->index(sorted[j], lastColumn));
-        i = j + 1;
-    }
+    const QItemSelection selection = model_->RowRanges(sorted);
     holdSelectionSignal_ = true;
     selectionModel()->setCurrentIndex(model_->index(focus, 0), QItemSelectionModel::NoUpdate);
     selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
@@ -454,10 +404,7 @@ int ColumnListCtrl::RowKey(int row) const {
 }
 
 int ColumnListCtrl::RowOfKey(int key) const {
-    for (int row = 0; row < RowCount(); ++row)
-        if (model_->RowKey(row) == key)
-            return row;
-    return -1;
+    return model_->RowOfKey(key);
 }
 
 int ColumnListCtrl::AddKeyedRow(const QStringList& texts, int key) {

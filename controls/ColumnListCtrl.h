@@ -7,11 +7,9 @@
 // numbers, dd/mm/yyyy dates or text, decided by the left text of each comparison; the
 // sorted column shows an arrow. Selected rows are painted in the highlight colours
 // even while another widget has the focus. Several rows may be selected at once.
-//
 // A column is at least as wide as the column spec declares, as its caption, and as the
 // widest text it has held; a column the user narrows shows its texts cut with "…", and
 // hovering such a cell shows its whole text as a tip.
-//
 // A row filter hides rows without removing them: every row keeps its index, so all of
 // the row API below keeps addressing the same rows. The filter stays set across
 // DeleteAllRows and decides for each row added (rows added together are hidden
@@ -20,31 +18,7 @@
 // filter next applies. Hidden rows are deselected when the filter is
 // set, and the user's selection (clicks, drags, Shift+arrows, Ctrl+A) never takes them.
 //
-// API for pages (rows and columns count from 0; out-of-range arguments do nothing):
-//   BuildColumns(spec)                 -> false when nothing usable was declared
-//   BuildColumns(columns)              the same from parsed (translated) columns
-//   AddRow({"1", "Astra", ...})        -> index of the appended row
-//   SetCellText(row, col, text)        -> false for a cell out of range (copy kept)
-//   CellText(row, col), RowTexts(row), RowCount(), ColumnCount(), DeleteAllRows()
-//   SetRowKey(row, slot), RowKey(row), RowOfKey(slot), AddKeyedRow(texts, slot):
-//                                      the record a row stands for, carried through sorts
-//   currentRow() / setCurrentRow(row)  the page's remembered row; the control never uses it
-//   SelectRow(row, clearOthers)        marks a row selected and makes it the focus row
-//   DeselectRow(row), ClearSelectedRows(), FirstSelectedRow() (-1 none), SelectedRows(),
-//   IsRowSelected(row), FocusRow()
-//   ScrollRowToTop(row), EnsureRowVisible(row), TopRow(), VisibleRowCount()
-//   SortByColumn(col, ascending), sortColumn() (-1 before any sort), sortAscending()
-//   SetRowFilter(keep), HasRowFilter(), IsRowShown(row), ShownRowCount()
-//   CellToolTip(row, col)              the whole text of a cut-off cell, else empty
-//   SetRowsDraggable(on)               selected rows may be dragged within the list; a
-//                                      drop reports rowsDropped and changes no row
-// Signals:
-//   rowSelectionChanged()                           any change of the selected rows,
-//                                                   by the user or by code (SelectRow)
-//   rowDoubleClicked(row)                           left double click; row -1 outside rows
-//   rowContextMenuRequested(row, globalPos)         right click (or menu key) on a row
-//   rowsDropped(beforeRow)                          selected rows dropped before a row
-//                                                   (RowCount(): after the last)
+// Rows and columns count from 0; out-of-range arguments do nothing.
 #pragma once
 
 #include "ColumnListModel.h"
@@ -58,6 +32,7 @@
 #include <functional>
 #include <memory>
 
+class ShownRows;
 class SortHeaderCtrl;
 namespace columncells {
 class ColumnWidths;
@@ -82,7 +57,8 @@ public:
     QString ColumnName(int column) const;
     int ColumnSpecWidth(int column) const; // the width the column spec declared
 
-    int AddRow(const QStringList& texts);
+    int AddRow(const QStringList& texts); // the appended row's index
+    // False for a cell out of range; the text is the control's own copy.
     bool SetCellText(int row, int column, const QString& text);
     QString CellText(int row, int column) const;
     QStringList RowTexts(int row) const;
@@ -98,9 +74,11 @@ public:
     // Appends a row and gives it a key at once.
     int AddKeyedRow(const QStringList& texts, int key);
 
+    // The page's remembered row; the control itself never uses it.
     int currentRow() const { return currentRow_; }
     void setCurrentRow(int row) { currentRow_ = row; }
 
+    // Marks a row selected and makes it the focus row.
     void SelectRow(int row, bool clearOthers = false);
     void DeselectRow(int row);
     // Selects exactly these rows in one change (one rowSelectionChanged); the first
@@ -124,13 +102,13 @@ public:
     QSize sizeHint() const override;
 
     void SortByColumn(int column, bool ascending);
-    int sortColumn() const { return sortColumn_; }
+    int sortColumn() const { return sortColumn_; } // -1 before any sort
     bool sortAscending() const { return sortAscending_; }
 
     // Hides the rows `keep` refuses and shows the others; an empty function shows every
     // row. Emits rowSelectionChanged once when hidden rows lose their selection.
     void SetRowFilter(RowFilter keep);
-    bool HasRowFilter() const { return static_cast<bool>(rowFilter_); }
+    bool HasRowFilter() const;
     bool IsRowShown(int row) const;
     int ShownRowCount() const;
 
@@ -158,9 +136,12 @@ public:
     SortHeaderCtrl* sortHeader() const { return header_; }
 
 Q_SIGNALS:
+    // Any change of the selected rows, by the user or by code (SelectRow).
     void rowSelectionChanged();
-    void rowDoubleClicked(int row);
+    void rowDoubleClicked(int row); // left double click; row -1 outside the rows
+    // Right click (or the menu key) on a row.
     void rowContextMenuRequested(int row, const QPoint& globalPos);
+    // The selected rows were dropped before a row (RowCount(): after the last); no row changed.
     void rowsDropped(int beforeRow);
 
 public Q_SLOTS:
@@ -180,6 +161,9 @@ private:
     void ApplyPendingRowFilter();
     // Drops hidden rows from the selection; true when the selection changed.
     bool DeselectHiddenRows();
+    // The user's selections and selectAll leave hidden rows out, with one
+    // rowSelectionChanged for the whole change.
+    void SelectLeavingHiddenOut(const std::function<void()>& select);
     bool ValidRow(int row) const { return row >= 0 && row < RowCount(); }
 
     int rowsWanted_ = 0; // 0: the table's own size hint
@@ -187,9 +171,8 @@ private:
     ColumnListModel* model_;
     SortHeaderCtrl* header_;
     std::unique_ptr<columncells::ColumnWidths> widths_;
-    RowFilter rowFilter_;
+    std::unique_ptr<ShownRows> shown_;
     // Rows added under a filter are hidden together once they are all in (see AddRow).
-    bool filterPending_ = false;
     bool holdSelectionSignal_ = false;
     int currentRow_ = 0;
     int sortColumn_ = -1;

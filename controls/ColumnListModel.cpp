@@ -338,3 +338,23 @@ bool ColumnListModel::SetRowKey(int row, int key) {
 int ColumnListModel::RowKey(int row) const {
     return row >= 0 && row < RowCount() ? rows_[static_cast<std::size_t>(row)].key : -1;
 }
+
+int ColumnListModel::RowOfKey(int key) const {
+    for (int row = 0; row < RowCount(); ++row)
+        if (RowKey(row) == key)
+            return row;
+    return -1;
+}
+
+QItemSelection ColumnListModel::RowRanges(const QList<int>& rows) const {
+    QItemSelection selection;
+    const int lastColumn = std::max(0, ColumnCount() - 1);
+    for (qsizetype i = 0; i < rows.size();) {
+        qsizetype j = i;
+        while (j + 1 < rows.size() && rows[j + 1] <= rows[j] + 1)
+            ++j;
+        selection.select(index(rows[i], 0), index(rows[j], lastColumn));
+        i = j + 1;
+    }
+    return selection;
+}

@@ -4,6 +4,7 @@
 
 #include <QAbstractTableModel>
 #include <QColor>
+#include <QItemSelection>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -92,6 +93,10 @@ public:
     static constexpr int RowKeyRole = Qt::UserRole + 1;
     bool SetRowKey(int row, int key);
     int RowKey(int row) const;
+    int RowOfKey(int key) const; // the first row with the key, or -1
+    // Whole rows, neighbours joined into one range so the selection stays small;
+    // `rows` ascending and in range.
+    QItemSelection RowRanges(const QList<int>& rows) const;
 
     // Reorders the rows by CompareCellTexts on one column; selections and the
     // current index follow their rows.
