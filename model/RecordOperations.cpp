@@ -278,6 +278,29 @@ int AddTransponder(ChannelDatabase& db, int satellite) {
     return t;
 }
 
+std::vector<int> ListedTransponders(const ChannelDatabase& db, int satellite) {
+    std::vector<int> listed;
+    chains::WalkTransponders(db, satellite, [&](int t) {
+        const ConstTransponderRecord record = db.Transponder(t);
+        if (record.isUsed() && static_cast<int>(record.satellite()) == satellite)
+            listed.push_back(t);
+        return true;
+    });
+    return listed;
+}
+
+std::vector<int> ListedChannels(const ChannelDatabase& db, int satellite, int transponder, bool tv) {
+    std::vector<int> listed;
+    const unsigned type = chains::ServiceTypeOf(tv);
+    chains::WalkChannels(db, satellite, [&](int c) {
+        const ConstChannelRecord record = db.Channel(c);
+        if (record.transponder() == transponder && record.serviceType() == type)
+            listed.push_back(c);
+        return true;
+    });
+    return listed;
+}
+
 int TransponderByOrdinal(const ChannelDatabase& db, int satellite, int index) {
     if (index < 0)
         return NO_LINK;

@@ -25,6 +25,10 @@ void ClearSatelliteChannels(ChannelDatabase& db, int slot);
 int AddTransponder(ChannelDatabase& db, int satellite);
 int TransponderByOrdinal(const ChannelDatabase& db, int satellite, int index);
 int TransponderOrdinal(const ChannelDatabase& db, int satellite, int transponder);
+// What the satellite page lists, in chain order: the satellite's transponders that
+// are in use and name it; the channels of one kind on one of its transponders.
+std::vector<int> ListedTransponders(const ChannelDatabase& db, int satellite);
+std::vector<int> ListedChannels(const ChannelDatabase& db, int satellite, int transponder, bool tv);
 // Takes the transponder's channels along, whatever its hasChannels bit says; false,
 // changing nothing, when the transponder is not on its satellite's chain.
 bool DeleteTransponder(ChannelDatabase& db, int transponder);

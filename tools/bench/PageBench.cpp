@@ -54,13 +54,13 @@ LongestList FindLongestList(const vormante::ChannelDatabase& db, BusiestSatellit
     const std::vector<int> satellites = vormante::UsedSatellites(db);
     for (int satRow = 0; satRow < static_cast<int>(satellites.size()); ++satRow) {
         const int satellite = satellites[satRow];
-        const std::vector<int> transponders = satview::ListedTransponders(db, satellite);
+        const std::vector<int> transponders = vormante::ListedTransponders(db, satellite);
         int onSatellite = 0;
         int tvOnSatellite = 0;
         for (int tpRow = 0; tpRow < static_cast<int>(transponders.size()); ++tpRow) {
             for (const bool tv : {true, false}) {
                 const int rows =
-                    static_cast<int>(satview::ListedChannels(db, satellite, transponders[tpRow], tv).size());
+                    static_cast<int>(vormante::ListedChannels(db, satellite, transponders[tpRow], tv).size());
                 onSatellite += rows;
                 tvOnSatellite += tv ? rows : 0;
                 if (rows > longest.rows)

@@ -40,16 +40,10 @@ ChannelCommands::Target ChannelCommands::PlaceOnFirstSatellite(const ChannelData
         ++satellite;
     if (satellite == vormante::SATELLITE_SLOTS)
         return place;
-    int transponder = db.Satellite(satellite).firstTransponder();
-    for (int steps = 0; vormante::IsTransponderSlot(transponder) && steps < vormante::TRANSPONDER_SLOTS;
-         ++steps) {
-        const vormante::ConstTransponderRecord record = db.Transponder(transponder);
-        if (record.isUsed() && static_cast<int>(record.satellite()) == satellite) {
-            place.satellite = satellite;
-            place.transponder = transponder;
-            return place;
-        }
-        transponder = record.nextTransponder();
+    const std::vector<int> transponders = vormante::ListedTransponders(db, satellite);
+    if (!transponders.empty()) {
+        place.satellite = satellite;
+        place.transponder = transponders.front();
     }
     return place;
 }

@@ -184,7 +184,7 @@ void ChannelDialog::fillSatellites() {
 }
 
 void ChannelDialog::fillTransponders() {
-    transponderSlots_ = satview::ListedTransponders(*database_, satelliteSlot_);
+    transponderSlots_ = vormante::ListedTransponders(*database_, satelliteSlot_);
     transponderCombo_->clear();
     for (int slot : transponderSlots_)
         transponderCombo_->addItem(satview::TransponderChoiceText(*database_, slot));
@@ -200,7 +200,7 @@ void ChannelDialog::satelliteChosen(int position) {
     if (position < 0 || position >= static_cast<int>(satelliteSlots_.size()))
         return;
     satelliteSlot_ = satelliteSlots_[static_cast<std::size_t>(position)];
-    transponderSlots_ = satview::ListedTransponders(*database_, satelliteSlot_);
+    transponderSlots_ = vormante::ListedTransponders(*database_, satelliteSlot_);
     transponderCombo_->clear();
     for (int slot : transponderSlots_)
         transponderCombo_->addItem(satview::TransponderChoiceText(*database_, slot));

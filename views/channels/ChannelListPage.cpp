@@ -4,6 +4,7 @@
 #include "controls/MessageBox.h"
 #include "document/Document.h"
 #include "document/StepNames.h"
+#include "model/BulkOperations.h"
 #include "model/ChannelDatabase.h"
 #include "views/channels/BulkChannelCommands.h"
 #include "views/channels/ChannelCommands.h"
@@ -249,19 +250,9 @@ QStringList ChannelListPage::currentBoxEntries() const {
 
 std::vector<int> ChannelListPage::ListedChannels(int satellite) const {
     std::vector<int> listed;
-    if (satellite < 0)
-        return listed;
-    const unsigned wanted =
-        showTv_ ? vormante::ChannelRecord::SERVICE_TV : vormante::ChannelRecord::SERVICE_RADIO;
-    const ChannelDatabase& db = *database();
-    int channel = db.Satellite(satellite).firstChannel();
-    // Bounded by the table size, so a chain that loops back ends too.
-    for (int steps = 0; vormante::IsChannelSlot(channel) && steps < vormante::CHANNEL_SLOTS; ++steps) {
-        const vormante::ConstChannelRecord record = db.Channel(channel);
-        if (record.state() == vormante::ChannelRecord::STATE_IN_USE && record.serviceType() == wanted)
+    for (const int channel : vormante::ChannelsOfKind(*database(), satellite, showTv_))
+        if (database()->Channel(channel).state() == vormante::ChannelRecord::STATE_IN_USE)
             listed.push_back(channel);
-        channel = record.nextChannel();
-    }
     return listed;
 }
 

@@ -44,35 +44,6 @@ int ChosenIndex(const QComboBox& combo) {
     return combo.findText(combo.currentText(), Qt::MatchFixedString | Qt::MatchCaseSensitive);
 }
 
-std::vector<int> ListedTransponders(const ChannelDatabase& db, int satellite) {
-    std::vector<int> listed;
-    if (!IsSatelliteSlot(satellite))
-        return listed;
-    int t = db.Satellite(satellite).firstTransponder();
-    for (int steps = 0; IsTransponderSlot(t) && steps < TRANSPONDER_SLOTS; ++steps) {
-        const ConstTransponderRecord record = db.Transponder(t);
-        if (record.isUsed() && static_cast<int>(record.satellite()) == satellite)
-            listed.push_back(t);
-        t = record.nextTransponder();
-    }
-    return listed;
-}
-
-std::vector<int> ListedChannels(const ChannelDatabase& db, int satellite, int transponder, bool tv) {
-    std::vector<int> listed;
-    if (!IsSatelliteSlot(satellite))
-        return listed;
-    const unsigned type = tv ? ChannelRecord::SERVICE_TV : ChannelRecord::SERVICE_RADIO;
-    int c = db.Satellite(satellite).firstChannel();
-    for (int steps = 0; IsChannelSlot(c) && steps < CHANNEL_SLOTS; ++steps) {
-        const ConstChannelRecord record = db.Channel(c);
-        if (record.transponder() == transponder && record.serviceType() == type)
-            listed.push_back(c);
-        c = record.nextChannel();
-    }
-    return listed;
-}
-
 QStringList SatelliteCells(const ChannelDatabase& db, int slot) {
     const ConstSatelliteRecord record = db.Satellite(slot);
     return {steps::FromLatin1(record.name()), QString::fromStdString(FormatPosition(record.position())),

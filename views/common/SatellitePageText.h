@@ -1,7 +1,6 @@
-// What the satellite page and its dialogs show for a record, how they read a
-// typed number, and the bounded chain walks they list records with. Every slot
-// taken from the image is range-checked here, and every walk stops after as many
-// steps as its table has slots, so a damaged image can neither crash nor hang a view.
+// What the satellite page and its dialogs show for a record and how they read a
+// typed number. Every slot taken from the image is range-checked here, so a
+// damaged image cannot crash a view; the rows to list come from the model.
 #pragma once
 
 #include "model/ChannelDatabase.h"
@@ -26,14 +25,6 @@ std::string ToBytes(const QString& text);
 // The index of the chosen item of a combo box. In a box whose text can be typed, a
 // text that is not exactly one of the items counts as no choice (-1).
 int ChosenIndex(const QComboBox& combo);
-
-// The transponders a satellite lists, in chain order: on its chain, in use, and
-// naming that satellite.
-std::vector<int> ListedTransponders(const vormante::ChannelDatabase& db, int satellite);
-
-// The channels of a satellite's chain on one transponder with the given service type
-// (1 TV, 2 radio), in chain order.
-std::vector<int> ListedChannels(const vormante::ChannelDatabase& db, int satellite, int transponder, bool tv);
 
 // Cell texts of one row, every column but "No".
 QStringList SatelliteCells(const vormante::ChannelDatabase& db, int slot);

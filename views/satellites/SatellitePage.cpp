@@ -104,7 +104,7 @@ void SatellitePage::buildKeepers() {
     Source transponders;
     transponders.records = [this] {
         const int satellite = SatelliteOfRow(satelliteList_->FirstSelectedRow());
-        return satellite == NONE ? std::vector<int>{} : satview::ListedTransponders(*database(), satellite);
+        return satellite == NONE ? std::vector<int>{} : vormante::ListedTransponders(*database(), satellite);
     };
     transponders.cells = [this](int slot) { return satview::TransponderCells(*database(), slot); };
     transponders.touched = [](int slot, const DocumentChange& change) {
@@ -124,7 +124,7 @@ void SatellitePage::buildKeepers() {
         // A placeholder transponder row names no transponder, so it lists no channel.
         const int transponder = transponderList_->RowKey(transponderList_->currentRow());
         return transponder == NONE ? std::vector<int>{}
-                                   : satview::ListedChannels(*database(), satellite, transponder, showTv_);
+                                   : vormante::ListedChannels(*database(), satellite, transponder, showTv_);
     };
     channels.cells = [this](int slot) { return satview::ChannelCells(*database(), slot); };
     channels.touched = [](int slot, const DocumentChange& change) { return change.TouchesChannel(slot); };
@@ -326,7 +326,7 @@ int SatellitePage::TransponderOfRow(int satellite, int row) const {
     const int slot = transponderList_->RowKey(row);
     if (!db || satellite == NONE || slot == NONE)
         return NONE;
-    const std::vector<int> listed = satview::ListedTransponders(*db, satellite);
+    const std::vector<int> listed = vormante::ListedTransponders(*db, satellite);
     return std::find(listed.begin(), listed.end(), slot) != listed.end() ? slot : NONE;
 }
 
@@ -335,7 +335,7 @@ int SatellitePage::ChannelOfRow(int satellite, int transponder, int row) const {
     const int slot = channelList_->RowKey(row);
     if (!db || satellite == NONE || transponder == NONE || slot == NONE)
         return NONE;
-    const std::vector<int> listed = satview::ListedChannels(*db, satellite, transponder, showTv_);
+    const std::vector<int> listed = vormante::ListedChannels(*db, satellite, transponder, showTv_);
     return std::find(listed.begin(), listed.end(), slot) != listed.end() ? slot : NONE;
 }
 

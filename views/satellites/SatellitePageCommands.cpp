@@ -296,7 +296,7 @@ ChannelCommands::Context SatellitePageCommands::ChannelContext() {
         const int transponder = satellite == NONE ? SatellitePage::NONE : page.CurrentTransponder(satellite);
         return transponder == NONE
                    ? std::vector<int>{}
-                   : satview::ListedChannels(*page.database(), satellite, transponder, page.showTv());
+                   : vormante::ListedChannels(*page.database(), satellite, transponder, page.showTv());
     };
     context.list.satellite = [&page = page_] { return page.CurrentSatellite(); };
     context.list.tv = [&page = page_] { return page.showTv(); };
