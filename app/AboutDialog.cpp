@@ -7,6 +7,8 @@
 #include <QIcon>
 #include <QLabel>
 
+namespace vormante {
+
 AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
     setWindowTitle(tr("About"));
     setObjectName(QStringLiteral("aboutDialog"));
@@ -29,3 +31,5 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
     layout->addWidget(version, 1, 1);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
+
+} // namespace vormante

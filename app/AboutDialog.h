@@ -4,9 +4,13 @@
 
 #include <QDialog>
 
+namespace vormante {
+
 class AboutDialog : public QDialog {
     Q_OBJECT
 
 public:
     explicit AboutDialog(QWidget* parent = nullptr);
 };
+
+} // namespace vormante

@@ -9,6 +9,8 @@
 #include <QFileInfo>
 #include <QWidget>
 
+namespace vormante {
+
 DataCommands::DataCommands(QWidget* dialogParent, QObject* parent)
     : QObject(parent), dialogParent_(dialogParent) {}
 
@@ -74,3 +76,5 @@ void DataCommands::ShowPortOptions() {
     vormante::PortOptionDialog dialog(dialogParent_);
     dialog.exec();
 }
+
+} // namespace vormante

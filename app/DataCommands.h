@@ -7,8 +7,11 @@
 
 #include <QObject>
 
-class FileCommands;
 class QWidget;
+
+namespace vormante {
+
+class FileCommands;
 
 class DataCommands : public QObject {
     Q_OBJECT
@@ -38,3 +41,5 @@ private:
     QWidget* dialogParent_;
     FileCommands* fileCommands_ = nullptr;
 };
+
+} // namespace vormante

@@ -10,6 +10,8 @@
 #include <QIcon>
 #include <QSettings>
 
+namespace vormante {
+
 namespace {
 
 QString ProgramName() {
@@ -73,3 +75,5 @@ int EditorApp::Run() {
         window.OpenFile(images.first());
     return exec();
 }
+
+} // namespace vormante

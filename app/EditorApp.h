@@ -4,6 +4,8 @@
 
 #include <QApplication>
 
+namespace vormante {
+
 class EditorApp : public QApplication {
     Q_OBJECT
 
@@ -18,3 +20,5 @@ public:
     // returns the exit code when the window has closed.
     int Run();
 };
+
+} // namespace vormante

@@ -12,6 +12,8 @@
 
 #include <span>
 
+namespace vormante {
+
 namespace {
 
 QByteArray BytesOf(const vormante::DatabaseImage& image) {
@@ -247,3 +249,5 @@ void FileCommands::ReportSaveFailure(const QString& message, const QString& path
     MessageBox::show(dialogParent_, tr("Warning"), message.arg(QDir::toNativeSeparators(path), reason),
                      QMessageBox::Ok, QMessageBox::Warning);
 }
+
+} // namespace vormante

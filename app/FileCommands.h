@@ -12,11 +12,11 @@
 #include <QString>
 
 class QWidget;
-class SessionSettings;
 
 namespace vormante {
+
+class SessionSettings;
 class Document;
-}
 
 class FileCommands : public QObject {
     Q_OBJECT
@@ -89,3 +89,5 @@ private:
     SessionSettings* session_ = nullptr;
     QString replacedBy_; // what the open file holds now instead of this image; empty: its image
 };
+
+} // namespace vormante

@@ -9,6 +9,8 @@
 #include <QToolBar>
 #include <QUndoStack>
 
+namespace vormante {
+
 namespace historyactions {
 
 // The texts keep the main window's translation context, where they were first written.
@@ -67,3 +69,5 @@ QAction* ToolAction(vormante::Document& document, bool undo, QToolBar* toolBar) 
 }
 
 } // namespace historyactions
+
+} // namespace vormante

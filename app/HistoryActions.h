@@ -10,8 +10,8 @@ class QObject;
 class QToolBar;
 
 namespace vormante {
+
 class Document;
-}
 
 namespace historyactions {
 
@@ -25,3 +25,5 @@ QAction* MenuAction(vormante::Document& document, bool undo, QObject* parent);
 QAction* ToolAction(vormante::Document& document, bool undo, QToolBar* toolBar);
 
 } // namespace historyactions
+
+} // namespace vormante

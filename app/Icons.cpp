@@ -7,6 +7,8 @@ static void InitIconResources() {
     Q_INIT_RESOURCE(vormante);
 }
 
+namespace vormante {
+
 bool ProgramIconsScale() {
     static const bool svg = QImageReader::supportedImageFormats().contains("svg");
     return svg;
@@ -23,3 +25,5 @@ QStringList ProgramIconNames() {
             QStringLiteral("saveas"),   QStringLiteral("receive"), QStringLiteral("send"),
             QStringLiteral("about")};
 }
+
+} // namespace vormante

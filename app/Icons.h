@@ -6,6 +6,8 @@
 #include <QString>
 #include <QStringList>
 
+namespace vormante {
+
 // Icon by name: "vormante", "open", "save", "saveas", "receive", "send", "about".
 QIcon ProgramIcon(const QString& name);
 
@@ -14,3 +16,5 @@ QStringList ProgramIconNames();
 
 // Whether ProgramIcon draws from the SVGs here.
 bool ProgramIconsScale();
+
+} // namespace vormante

@@ -7,6 +7,8 @@
 #include <QUrl>
 #include <QWidget>
 
+namespace vormante {
+
 ImageDrop::ImageDrop(QWidget* window) : QObject(window) {
     window->setAcceptDrops(true);
     window->installEventFilter(this);
@@ -51,3 +53,5 @@ bool ImageDrop::eventFilter(QObject* watched, QEvent* event) {
         return QObject::eventFilter(watched, event);
     }
 }
+
+} // namespace vormante

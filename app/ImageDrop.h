@@ -9,6 +9,8 @@
 class QMimeData;
 class QWidget;
 
+namespace vormante {
+
 class ImageDrop : public QObject {
     Q_OBJECT
 
@@ -25,3 +27,5 @@ Q_SIGNALS:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 };
+
+} // namespace vormante

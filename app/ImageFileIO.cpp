@@ -9,6 +9,8 @@
 #include <cstdint>
 #include <span>
 
+namespace vormante {
+
 namespace imagefileio {
 
 ReadResult ReadFileLimited(const QString& path, std::size_t maxBytes) {
@@ -51,3 +53,5 @@ WriteResult WriteFileAtomically(const QString& path, const QByteArray& bytes) {
 }
 
 } // namespace imagefileio
+
+} // namespace vormante

@@ -7,6 +7,8 @@
 
 #include <cstddef>
 
+namespace vormante {
+
 namespace imagefileio {
 
 struct ReadResult {
@@ -33,3 +35,5 @@ struct WriteResult {
 WriteResult WriteFileAtomically(const QString& path, const QByteArray& bytes);
 
 } // namespace imagefileio
+
+} // namespace vormante

@@ -7,6 +7,8 @@
 #include <QFileInfo>
 #include <QStringList>
 
+namespace vormante {
+
 namespace imageproblems {
 
 QString Summary(const QString& fileName, int problems) {
@@ -42,3 +44,5 @@ int ReportAfterOpening(QWidget* parent, const vormante::ChannelDatabase& databas
 }
 
 } // namespace imageproblems
+
+} // namespace vormante

@@ -9,8 +9,8 @@
 class QWidget;
 
 namespace vormante {
+
 class ChannelDatabase;
-}
 
 namespace imageproblems {
 
@@ -20,3 +20,5 @@ QString Summary(const QString& fileName, int problems);
 int ReportAfterOpening(QWidget* parent, const vormante::ChannelDatabase& database, const QString& path);
 
 } // namespace imageproblems
+
+} // namespace vormante

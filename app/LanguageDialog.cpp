@@ -8,6 +8,8 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
+namespace vormante {
+
 LanguageDialog::LanguageDialog(QSettings& settings, QWidget* parent)
     : QDialog(parent), settings_(settings), languages_(new QComboBox(this)) {
     setWindowTitle(tr("Language"));
@@ -39,3 +41,5 @@ bool LanguageDialog::StoreChoice() {
     vormante::SetChosenLanguage(settings_, code);
     return true;
 }
+
+} // namespace vormante

@@ -7,6 +7,8 @@
 class QComboBox;
 class QSettings;
 
+namespace vormante {
+
 class LanguageDialog : public QDialog {
     Q_OBJECT
 
@@ -20,3 +22,5 @@ private:
     QSettings& settings_;
     QComboBox* languages_;
 };
+
+} // namespace vormante

@@ -19,6 +19,8 @@
 
 #include <memory>
 
+namespace vormante {
+
 using vormante::ChannelDatabase;
 
 ListCommands::ListCommands(vormante::Document& document, QWidget* dialogParent, QObject* parent)
@@ -158,3 +160,5 @@ bool ListCommands::FindDuplicates() {
         Tell(tr("The image has changed since the duplicates were found; nothing was deleted."));
     return applied;
 }
+
+} // namespace vormante

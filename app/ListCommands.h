@@ -13,9 +13,9 @@ class QDialog;
 class QWidget;
 
 namespace vormante {
+
 class ChannelDatabase;
 class Document;
-} // namespace vormante
 
 class ListCommands : public QObject {
     Q_OBJECT
@@ -47,3 +47,5 @@ private:
     QWidget* dialogParent_;
     DialogRunner runDialog_;
 };
+
+} // namespace vormante

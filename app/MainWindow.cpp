@@ -42,6 +42,8 @@ static void InitResources() {
     Q_INIT_RESOURCE(vormante);
 }
 
+namespace vormante {
+
 MainWindow::MainWindow(QWidget* parent)
     : QMainWindow(parent), settings_(SessionSettings::DefaultSettingsPath(), QSettings::IniFormat) {
     InitResources();
@@ -433,3 +435,5 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     session_->SaveWindow(this);
     event->accept();
 }
+
+} // namespace vormante

@@ -12,6 +12,12 @@
 #include <QMainWindow>
 #include <QSettings>
 
+class QAction;
+class QProgressBar;
+class QToolBar;
+
+namespace vormante {
+
 class ChannelListPage;
 class DataCommands;
 class FileCommands;
@@ -22,9 +28,6 @@ class RecentFiles;
 class SessionSettings;
 class StatusLine;
 class PageTabCtrl;
-class QAction;
-class QProgressBar;
-class QToolBar;
 class SatellitePage;
 class SystemSettingsPage;
 
@@ -140,3 +143,5 @@ private:
     QHash<int, QAction*> toolActions_;
     bool leaving_ = false; // Exit has settled the unsaved changes already
 };
+
+} // namespace vormante

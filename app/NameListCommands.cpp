@@ -10,6 +10,8 @@
 
 #include <QFileInfo>
 
+namespace vormante {
+
 using vormante::ChannelDatabase;
 
 NameListCommands::NameListCommands(vormante::Document& document, QWidget* dialogParent,
@@ -93,3 +95,5 @@ bool NameListCommands::ExportNames() {
     }
     return true;
 }
+
+} // namespace vormante

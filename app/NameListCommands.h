@@ -13,8 +13,8 @@ class QDialog;
 class QWidget;
 
 namespace vormante {
+
 class Document;
-} // namespace vormante
 
 class NameListCommands : public QObject {
     Q_OBJECT
@@ -49,3 +49,5 @@ private:
     std::function<Shown()> shown_;
     DialogRunner runDialog_;
 };
+
+} // namespace vormante

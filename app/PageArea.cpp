@@ -14,6 +14,8 @@
 #include <QProgressBar>
 #include <QVBoxLayout>
 
+namespace vormante {
+
 PageArea::PageArea(QWidget* parent) : QWidget(parent) {
     tabs_ = new PageTabCtrl(this);
     tabs_->setObjectName(QStringLiteral("pageTabCtrl"));
@@ -117,3 +119,5 @@ void PageArea::ShowChannel(const vormante::ChannelMatch& match) {
         tabs_->setCurrentIndex(TAB_ALL_CHANNELS);
     channelListPage_->ShowChannel(match.satellite, match.tv, match.channel);
 }
+
+} // namespace vormante

@@ -2,17 +2,17 @@
 
 #include <QWidget>
 
+class QProgressBar;
+
+namespace vormante {
+
 class BulkChannelCommands;
 class ChannelListPage;
 class PageTabCtrl;
-class QProgressBar;
 class SatellitePage;
 class SystemSettingsPage;
-
-namespace vormante {
 class Document;
 struct ChannelMatch;
-} // namespace vormante
 
 // The middle of the main window: the tab strip, the three pages lying in one place
 // under it, and the progress bar. It knows which page is in front and passes the
@@ -54,3 +54,5 @@ private:
     SystemSettingsPage* systemSettingsPage_ = nullptr;
     QProgressBar* progress_ = nullptr;
 };
+
+} // namespace vormante

@@ -8,6 +8,8 @@
 #include <QMenu>
 #include <QSettings>
 
+namespace vormante {
+
 namespace {
 const QString KEY = QStringLiteral("recentFiles");
 
@@ -96,3 +98,5 @@ void RecentFiles::FillMenu() {
     }
     menu_->setEnabled(!files_.isEmpty());
 }
+
+} // namespace vormante

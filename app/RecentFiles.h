@@ -12,6 +12,8 @@ class QMenu;
 class QSettings;
 class QWidget;
 
+namespace vormante {
+
 class RecentFiles : public QObject {
     Q_OBJECT
 
@@ -52,3 +54,5 @@ private:
     QPointer<QMenu> menu_;
     QPointer<QWidget> owner_;
 };
+
+} // namespace vormante

@@ -13,6 +13,8 @@
 #include <QFileInfo>
 #include <QMenu>
 
+namespace vormante {
+
 SatellitesXmlCommands::SatellitesXmlCommands(vormante::Document& document, QWidget* dialogParent,
                                              QObject* parent)
     : QObject(parent), document_(document), dialogParent_(dialogParent),
@@ -89,3 +91,5 @@ bool SatellitesXmlCommands::ExportFile() {
     }
     return true;
 }
+
+} // namespace vormante

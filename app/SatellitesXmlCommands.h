@@ -15,8 +15,8 @@ class QMenu;
 class QWidget;
 
 namespace vormante {
+
 class Document;
-} // namespace vormante
 
 class SatellitesXmlCommands : public QObject {
     Q_OBJECT
@@ -51,3 +51,5 @@ private:
     QAction* importAction_ = nullptr;
     QAction* exportAction_ = nullptr;
 };
+
+} // namespace vormante

@@ -8,6 +8,8 @@
 #include <QStandardPaths>
 #include <QWidget>
 
+namespace vormante {
+
 namespace {
 constexpr int MAX_SAVED_SIZE = 4000;
 
@@ -106,3 +108,5 @@ void SessionSettings::TrackSplitter(const QString& name, QSplitter* splitter) {
         settings_.setValue(key, saved);
     });
 }
+
+} // namespace vormante

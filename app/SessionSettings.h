@@ -13,6 +13,8 @@ class QSettings;
 class QSplitter;
 class QWidget;
 
+namespace vormante {
+
 class SessionSettings : public QObject {
     Q_OBJECT
 
@@ -51,3 +53,5 @@ public:
 private:
     QSettings& settings_;
 };
+
+} // namespace vormante

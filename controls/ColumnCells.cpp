@@ -10,6 +10,8 @@
 #include <algorithm>
 #include <cmath>
 
+namespace vormante {
+
 namespace columncells {
 
 CellDelegate::CellDelegate(ColumnListCtrl* list, const TextWidthTable* widths)
@@ -88,3 +90,5 @@ void ColumnWidths::Fit(const QStringList& texts) {
 }
 
 } // namespace columncells
+
+} // namespace vormante

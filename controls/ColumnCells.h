@@ -9,6 +9,8 @@
 #include <QStringList>
 #include <QStyledItemDelegate>
 
+namespace vormante {
+
 class ColumnListCtrl;
 class SortHeaderCtrl;
 
@@ -76,3 +78,5 @@ private:
 };
 
 } // namespace columncells
+
+} // namespace vormante

@@ -16,6 +16,8 @@
 #include <algorithm>
 #include <iterator>
 
+namespace vormante {
+
 ColumnListCtrl::ColumnListCtrl(QWidget* parent)
     : QTableView(parent), model_(new ColumnListModel(this)), header_(new SortHeaderCtrl(this)),
       widths_(std::make_unique<columncells::ColumnWidths>(header_, font())),
@@ -412,3 +414,5 @@ int ColumnListCtrl::AddKeyedRow(const QStringList& texts, int key) {
     model_->SetRowKey(row, key);
     return row;
 }
+
+} // namespace vormante

@@ -32,8 +32,11 @@
 #include <functional>
 #include <memory>
 
+namespace vormante {
+
 class ShownRows;
 class SortHeaderCtrl;
+
 namespace columncells {
 class ColumnWidths;
 }
@@ -182,3 +185,5 @@ private:
     QColor highlightColor_;
     QColor highlightTextColor_;
 };
+
+} // namespace vormante

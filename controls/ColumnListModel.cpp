@@ -8,6 +8,8 @@
 #include <algorithm>
 #include <climits>
 
+namespace vormante {
+
 namespace columnlist {
 
 QList<ColumnSpecEntry> ParseColumnSpec(const QString& spec) {
@@ -358,3 +360,5 @@ QItemSelection ColumnListModel::RowRanges(const QList<int>& rows) const {
     }
     return selection;
 }
+
+} // namespace vormante

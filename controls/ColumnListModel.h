@@ -14,6 +14,8 @@
 
 #include <vector>
 
+namespace vormante {
+
 namespace columnlist {
 
 struct ColumnSpecEntry {
@@ -116,3 +118,5 @@ private:
     std::vector<Row> rows_;
     bool rowsDraggable_ = false;
 };
+
+} // namespace vormante

@@ -3,6 +3,8 @@
 #include <QStyleOptionComboBox>
 #include <QStylePainter>
 
+namespace vormante {
+
 ElidingComboBox::ElidingComboBox(QWidget* parent) : QComboBox(parent) {
     setSizeAdjustPolicy(QComboBox::AdjustToContents);
     connect(this, &QComboBox::currentTextChanged, this, [this](const QString& text) { setToolTip(text); });
@@ -26,3 +28,5 @@ void ElidingComboBox::paintEvent(QPaintEvent*) {
     option.currentText = shownText();
     painter.drawControl(QStyle::CE_ComboBoxLabel, option);
 }
+
+} // namespace vormante

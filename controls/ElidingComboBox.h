@@ -5,6 +5,8 @@
 
 #include <QComboBox>
 
+namespace vormante {
+
 class ElidingComboBox : public QComboBox {
     Q_OBJECT
 
@@ -20,3 +22,5 @@ protected:
 private:
     int textWidth() const;
 };
+
+} // namespace vormante

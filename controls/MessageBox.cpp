@@ -6,6 +6,8 @@
 #include <QFileInfo>
 #include <QQueue>
 
+namespace vormante {
+
 namespace {
 struct TestState {
     bool enabled = false;
@@ -208,3 +210,5 @@ QStringList FileDialog::unexpectedDialogs() {
 int FileDialog::pendingFileNames() {
     return static_cast<int>(State().fileNames.size());
 }
+
+} // namespace vormante

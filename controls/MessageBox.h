@@ -11,6 +11,8 @@
 
 class QWidget;
 
+namespace vormante {
+
 class MessageBox {
     Q_DECLARE_TR_FUNCTIONS(MessageBox)
 
@@ -85,3 +87,5 @@ public:
     static QStringList unexpectedDialogs();
     static int pendingFileNames();
 };
+
+} // namespace vormante

@@ -2,6 +2,8 @@
 
 #include <QEvent>
 
+namespace vormante {
+
 PageTabCtrl::PageTabCtrl(QWidget* parent) : QTabBar(parent) {
     setExpanding(false);
     setDrawBase(true);
@@ -64,3 +66,5 @@ void PageTabCtrl::changeEvent(QEvent* event) {
             window->setEnabled(enabled);
     }
 }
+
+} // namespace vormante

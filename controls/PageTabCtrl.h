@@ -9,6 +9,8 @@
 #include <QPointer>
 #include <QTabBar>
 
+namespace vormante {
+
 class PageTabCtrl : public QTabBar {
     Q_OBJECT
 
@@ -40,3 +42,5 @@ private:
     bool selectingFromCode_ = false;
     QMap<int, QList<QPointer<QWidget>>> tabWindows_;
 };
+
+} // namespace vormante

@@ -5,6 +5,8 @@
 #include <QHeaderView>
 #include <QTableView>
 
+namespace vormante {
+
 namespace {
 
 // Hiding a row resizes its header section, and with updates on, the header then works
@@ -60,3 +62,5 @@ int ShownRows::Count() const {
         shown += IsShown(row) ? 1 : 0;
     return shown;
 }
+
+} // namespace vormante

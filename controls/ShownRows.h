@@ -8,8 +8,11 @@
 
 #include <functional>
 
-class ColumnListModel;
 class QTableView;
+
+namespace vormante {
+
+class ColumnListModel;
 
 class ShownRows {
 public:
@@ -35,3 +38,5 @@ private:
     RowFilter filter_;
     bool pending_ = false;
 };
+
+} // namespace vormante

@@ -6,6 +6,8 @@
 
 #include <algorithm>
 
+namespace vormante {
+
 SortHeaderCtrl::SortHeaderCtrl(QWidget* parent) : QHeaderView(Qt::Horizontal, parent) {
     setSectionsClickable(true);
     setHighlightSections(false);
@@ -117,3 +119,5 @@ void SortHeaderCtrl::drawSortArrow(QPainter* painter, const QRect& rect) const {
         painter->drawLine(right - 3 * o - 1, top + o, right - o - 1, top + o);
     }
 }
+
+} // namespace vormante

@@ -5,6 +5,8 @@
 #include <QHeaderView>
 #include <QSet>
 
+namespace vormante {
+
 class SortHeaderCtrl : public QHeaderView {
     Q_OBJECT
 
@@ -29,3 +31,5 @@ private:
     bool sortAscending_ = true;
     QSet<int> ownerDrawn_;
 };
+
+} // namespace vormante

@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+namespace vormante {
+
 TextWidthTable::TextWidthTable(const QFont& font) : metrics_(font) {
     SetFont(font);
 }
@@ -21,3 +23,5 @@ int TextWidthTable::Width(const QString& text) const {
     }
     return static_cast<int>(std::ceil(width));
 }
+
+} // namespace vormante

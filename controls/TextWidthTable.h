@@ -10,6 +10,8 @@
 
 #include <array>
 
+namespace vormante {
+
 class TextWidthTable {
 public:
     explicit TextWidthTable(const QFont& font);
@@ -22,3 +24,5 @@ private:
     QFontMetricsF metrics_;
     std::array<qreal, 256> advances_{};
 };
+
+} // namespace vormante

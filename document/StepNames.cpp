@@ -1,8 +1,8 @@
 #include "StepNames.h"
 
-namespace steps {
+namespace vormante {
 
-using namespace vormante;
+namespace steps {
 
 QString FromLatin1(const std::string& bytes) {
     return QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
@@ -38,3 +38,5 @@ QString ChannelLabel(const ChannelDatabase& db, int slot) {
 }
 
 } // namespace steps
+
+} // namespace vormante

@@ -7,6 +7,8 @@
 
 #include <QString>
 
+namespace vormante {
+
 namespace steps {
 
 QString FromLatin1(const std::string& bytes);
@@ -20,3 +22,5 @@ QString TransponderLabel(unsigned frequency, unsigned symbolRate, bool vertical)
 QString ChannelLabel(const vormante::ChannelDatabase& db, int slot);
 
 } // namespace steps
+
+} // namespace vormante

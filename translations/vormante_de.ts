@@ -2,18 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
-    <name>AboutDialog</name>
-    <message>
-        <source>About</source>
-        <translation>Über Vormante</translation>
-    </message>
-    <message>
-        <source>Version  Num: %1</source>
-        <extracomment>%1 is the program&apos;s version number, e.g. 1.4.0</extracomment>
-        <translation>Versionsnr.: %1</translation>
-    </message>
-</context>
-<context>
     <name>ArchiveDialog</name>
     <message>
         <source>Time</source>
@@ -1029,39 +1017,6 @@
     </message>
 </context>
 <context>
-    <name>DataCommands</name>
-    <message>
-        <source>%1 has unsaved changes. Save them before sending?
-
-Otherwise the receiver gets the file as it was last saved.</source>
-        <extracomment>%1 is the file name, or &quot;The image&quot; when it has none</extracomment>
-        <translation>%1 hat ungespeicherte Änderungen. Vor dem Senden speichern?
-
-Andernfalls erhält der Receiver die Datei im zuletzt gespeicherten Stand.</translation>
-    </message>
-    <message>
-        <source>Open the received image %1 in the editor?</source>
-        <extracomment>%1 is the path of the file the received image was saved to</extracomment>
-        <translation>Das empfangene Image %1 im Editor öffnen?</translation>
-    </message>
-    <message>
-        <source>Data From PC To IRD</source>
-        <translation>Daten vom PC zum IRD</translation>
-    </message>
-    <message>
-        <source>The image</source>
-        <translation>Das Image</translation>
-    </message>
-    <message>
-        <source>the received image</source>
-        <translation>das empfangene Image</translation>
-    </message>
-    <message>
-        <source>Data From IRD To PC</source>
-        <translation>Daten vom IRD zum PC</translation>
-    </message>
-</context>
-<context>
     <name>DialogLayout</name>
     <message>
         <source>OK</source>
@@ -1117,103 +1072,6 @@ Andernfalls erhält der Receiver die Datei im zuletzt gespeicherten Stand.</tran
     <message>
         <source>The image is damaged: %1, so nothing can be deleted; the consistency check lists its problems.</source>
         <translation>Das Image ist beschädigt: %1, daher kann nichts gelöscht werden; die Konsistenzprüfung listet seine Probleme auf.</translation>
-    </message>
-</context>
-<context>
-    <name>FileCommands</name>
-    <message>
-        <source>Open</source>
-        <extracomment>a dialog title</extracomment>
-        <translation>Öffnen</translation>
-    </message>
-    <message>
-        <source>Warning</source>
-        <translation>Warnung</translation>
-    </message>
-    <message>
-        <source>%1 could not be read: %2</source>
-        <extracomment>%1 is the path, %2 the system&apos;s reason</extracomment>
-        <translation>%1 konnte nicht gelesen werden: %2</translation>
-    </message>
-    <message>
-        <source>The backup file %1 could not be written: %2.
-
-Replace %3 without a backup?</source>
-        <extracomment>%1 is the backup file, %2 the system&apos;s reason, %3 the file to be replaced</extracomment>
-        <translation>Die Sicherungsdatei %1 konnte nicht geschrieben werden: %2.
-
-%3 ohne Sicherung ersetzen?</translation>
-    </message>
-    <message>
-        <source>The backup file %1 could not be written: %2.
-
-Nothing was saved; the changes are still open in the editor.</source>
-        <translation>Die Sicherungsdatei %1 konnte nicht geschrieben werden: %2.
-
-Es wurde nichts gespeichert; die Änderungen sind im Editor weiterhin offen.</translation>
-    </message>
-    <message>
-        <source>%1 could not be written: %2.
-
-The file may be incomplete; its previous content is in the backup file. The changes are still open in the editor.</source>
-        <translation>%1 konnte nicht geschrieben werden: %2.
-
-Die Datei ist möglicherweise unvollständig; ihr vorheriger Inhalt steht in der Sicherungsdatei. Die Änderungen sind im Editor weiterhin offen.</translation>
-    </message>
-    <message>
-        <source>%1 could not be written: %2.
-
-The file keeps its previous content; the changes are still open in the editor.</source>
-        <translation>%1 konnte nicht geschrieben werden: %2.
-
-Die Datei behält ihren vorherigen Inhalt; die Änderungen sind im Editor weiterhin offen.</translation>
-    </message>
-    <message>
-        <source>Save As</source>
-        <translation>Speichern unter</translation>
-    </message>
-    <message>
-        <source>Choose another name for the changes.</source>
-        <translation>Wählen Sie einen anderen Namen für die Änderungen.</translation>
-    </message>
-    <message>
-        <source>%1 could not be written: %2.
-
-The changes are still open in the editor.</source>
-        <translation>%1 konnte nicht geschrieben werden: %2.
-
-Die Änderungen sind im Editor weiterhin offen.</translation>
-    </message>
-    <message>
-        <source>Unsaved changes in the image, which has no file yet.</source>
-        <translation>Ungespeicherte Änderungen im Image, das noch keine Datei hat.</translation>
-    </message>
-    <message>
-        <source>Unsaved changes in %1.</source>
-        <extracomment>%1 is the file name</extracomment>
-        <translation>Ungespeicherte Änderungen in %1.</translation>
-    </message>
-    <message>
-        <source>%1 now holds %2.</source>
-        <extracomment>%1 is the file name, %2 what it holds now, e.g. &quot;the received image&quot;</extracomment>
-        <translation>%1 enthält jetzt %2.</translation>
-    </message>
-    <message>
-        <source>Save asks for another name for them.</source>
-        <translation>Beim Speichern wird nach einem anderen Namen gefragt.</translation>
-    </message>
-    <message>
-        <source>Data has been changed,do you want to change!</source>
-        <translation>Die Daten wurden geändert. Möchten Sie die Änderungen speichern?</translation>
-    </message>
-    <message>
-        <source>File open error!</source>
-        <translation>Fehler beim Öffnen der Datei!</translation>
-    </message>
-    <message>
-        <source>BIN data</source>
-        <extracomment>the file type in file dialogs</extracomment>
-        <translation>BIN-Daten</translation>
     </message>
 </context>
 <context>
@@ -1696,100 +1554,6 @@ Die Änderungen sind im Editor weiterhin offen.</translation>
     </message>
 </context>
 <context>
-    <name>LanguageDialog</name>
-    <message>
-        <source>Language</source>
-        <translation>Sprache</translation>
-    </message>
-    <message>
-        <source>System</source>
-        <extracomment>The choice that follows the desktop&apos;s language</extracomment>
-        <translation>System</translation>
-    </message>
-    <message>
-        <source>Language:</source>
-        <translation>Sprache:</translation>
-    </message>
-    <message>
-        <source>Vormante shows the chosen language the next time it starts.</source>
-        <translation>Vormante zeigt die gewählte Sprache beim nächsten Start.</translation>
-    </message>
-</context>
-<context>
-    <name>ListCommands</name>
-    <message>
-        <source>Warning</source>
-        <translation>Warnung</translation>
-    </message>
-    <message>
-        <source>Export txt file</source>
-        <translation>TXT-Datei exportieren</translation>
-    </message>
-    <message>
-        <source>%1 could not be written: %2.</source>
-        <extracomment>%1 is the path, %2 the system&apos;s reason</extracomment>
-        <translation>%1 konnte nicht geschrieben werden: %2.</translation>
-    </message>
-    <message>
-        <source>The channel list was written to %1.</source>
-        <translation>Die Senderliste wurde nach %1 geschrieben.</translation>
-    </message>
-    <message>
-        <source>Import txt file</source>
-        <translation>TXT-Datei importieren</translation>
-    </message>
-    <message>
-        <source>%1 is not a channel list and was not imported: %2.</source>
-        <extracomment>%1 is the file name, %2 the reason</extracomment>
-        <translation>%1 ist keine Senderliste und wurde nicht importiert: %2.</translation>
-    </message>
-    <message>
-        <source>Import %1</source>
-        <extracomment>an undo step; %1 is the file name</extracomment>
-        <translation>%1 importieren</translation>
-    </message>
-    <message>
-        <source>The image has changed since the list was read; nothing was imported.</source>
-        <translation>Das Image hat sich geändert, seit die Liste gelesen wurde; nichts wurde importiert.</translation>
-    </message>
-    <message>
-        <source>Order like another image</source>
-        <translation>Wie ein anderes Image ordnen</translation>
-    </message>
-    <message>
-        <source>Order like %1</source>
-        <extracomment>an undo step; %1 is the file name of the other image</extracomment>
-        <translation>Wie %1 ordnen</translation>
-    </message>
-    <message>
-        <source>The image has changed since the order was planned; nothing was changed.</source>
-        <translation>Das Image hat sich geändert, seit die Reihenfolge geplant wurde; nichts wurde geändert.</translation>
-    </message>
-    <message>
-        <source>Compare with</source>
-        <translation>Vergleichen mit</translation>
-    </message>
-    <message>
-        <source>Delete 1 duplicate channel</source>
-        <extracomment>an undo step</extracomment>
-        <translation>1 doppelten Sender löschen</translation>
-    </message>
-    <message>
-        <source>Delete %1 duplicate channels</source>
-        <extracomment>an undo step; %1 is the number of channels (more than one)</extracomment>
-        <translation>%1 doppelte Sender löschen</translation>
-    </message>
-    <message>
-        <source>The image has changed since the duplicates were found; nothing was deleted.</source>
-        <translation>Das Image hat sich geändert, seit die Duplikate gefunden wurden; nichts wurde gelöscht.</translation>
-    </message>
-    <message>
-        <source>Channel list</source>
-        <extracomment>the file type in file dialogs</extracomment>
-        <translation>Senderliste</translation>
-    </message>
-</context>
-<context>
     <name>ListFilterBar</name>
     <message>
         <source>%1 of %2</source>
@@ -1931,109 +1695,6 @@ Die Änderungen sind im Editor weiterhin offen.</translation>
 <context>
     <name>MainWindow</name>
     <message>
-        <source>File</source>
-        <extracomment>a menu</extracomment>
-        <translation>Datei</translation>
-    </message>
-    <message>
-        <source>Open ...</source>
-        <translation>Öffnen...</translation>
-    </message>
-    <message>
-        <source>Save</source>
-        <extracomment>a command</extracomment>
-        <translation>Speichern</translation>
-    </message>
-    <message>
-        <source>Save as ...</source>
-        <translation>Speichern unter...</translation>
-    </message>
-    <message>
-        <source>Export txt file</source>
-        <translation>TXT-Datei exportieren</translation>
-    </message>
-    <message>
-        <source>Import txt file</source>
-        <translation>TXT-Datei importieren</translation>
-    </message>
-    <message>
-        <source>Order like another image...</source>
-        <translation>Wie ein anderes Image ordnen...</translation>
-    </message>
-    <message>
-        <source>Compare with...</source>
-        <translation>Vergleichen mit...</translation>
-    </message>
-    <message>
-        <source>Order by a list of names...</source>
-        <translation>Nach einer Namensliste ordnen...</translation>
-    </message>
-    <message>
-        <source>Export names...</source>
-        <translation>Namen exportieren...</translation>
-    </message>
-    <message>
-        <source>Archive...</source>
-        <translation>Archiv...</translation>
-    </message>
-    <message>
-        <source>Recent files</source>
-        <translation>Zuletzt geöffnete Dateien</translation>
-    </message>
-    <message>
-        <source>Exit</source>
-        <extracomment>a command: quits the program</extracomment>
-        <translation>Beenden</translation>
-    </message>
-    <message>
-        <source>Data</source>
-        <extracomment>the menu of transfers to and from the receiver</extracomment>
-        <translation>Daten</translation>
-    </message>
-    <message>
-        <source>Data From PC To IRD</source>
-        <extracomment>IRD: the receiver (integrated receiver-decoder)</extracomment>
-        <translation>Daten vom PC zum IRD</translation>
-    </message>
-    <message>
-        <source>Data From IRD To PC</source>
-        <translation>Daten vom IRD zum PC</translation>
-    </message>
-    <message>
-        <source>Help</source>
-        <extracomment>a menu</extracomment>
-        <translation>Hilfe</translation>
-    </message>
-    <message>
-        <source>Language...</source>
-        <translation>Sprache...</translation>
-    </message>
-    <message>
-        <source>About</source>
-        <translation>Info</translation>
-    </message>
-    <message>
-        <source>Edit</source>
-        <extracomment>a menu</extracomment>
-        <translation>Bearbeiten</translation>
-    </message>
-    <message>
-        <source>Filter list</source>
-        <translation>Liste filtern</translation>
-    </message>
-    <message>
-        <source>Find channel...</source>
-        <translation>Sender suchen...</translation>
-    </message>
-    <message>
-        <source>Find duplicates</source>
-        <translation>Duplikate suchen</translation>
-    </message>
-    <message>
-        <source>Keep this order</source>
-        <translation>Diese Reihenfolge übernehmen</translation>
-    </message>
-    <message>
         <source>Undo</source>
         <extracomment>a command</extracomment>
         <translation>Rückgängig</translation>
@@ -2054,20 +1715,6 @@ Die Änderungen sind im Editor weiterhin offen.</translation>
         <translation>Wiederholen: %1</translation>
     </message>
     <message>
-        <source>Toolbar</source>
-        <extracomment>the toolbar&apos;s name, shown by some desktops</extracomment>
-        <translation>Werkzeugleiste</translation>
-    </message>
-    <message>
-        <source>Open</source>
-        <extracomment>a toolbar tip: opens an image file</extracomment>
-        <translation>Öffnen</translation>
-    </message>
-    <message>
-        <source>Save as</source>
-        <translation>Speichern unter</translation>
-    </message>
-    <message>
         <source>Sat+LNB+TP+Channel</source>
         <extracomment>the tab of satellites, LNBs, transponders and their channels</extracomment>
         <translation>Sat+LNB+TP+Sender</translation>
@@ -2079,11 +1726,6 @@ Die Änderungen sind im Editor weiterhin offen.</translation>
     <message>
         <source>System setting</source>
         <translation>Systemeinstellung</translation>
-    </message>
-    <message>
-        <source>Untitled</source>
-        <extracomment>the name of an image that has no file yet</extracomment>
-        <translation>Unbenannt</translation>
     </message>
 </context>
 <context>
@@ -2150,64 +1792,6 @@ Die Änderungen sind im Editor weiterhin offen.</translation>
             <numerusform>%n Sender bearbeiten</numerusform>
             <numerusform>%n Sender bearbeiten</numerusform>
         </translation>
-    </message>
-</context>
-<context>
-    <name>NameListCommands</name>
-    <message>
-        <source>Warning</source>
-        <translation>Warnung</translation>
-    </message>
-    <message>
-        <source>Order by a list of names</source>
-        <translation>Nach einer Namensliste ordnen</translation>
-    </message>
-    <message>
-        <source>%1 is not a list of names and was not used: %2.</source>
-        <extracomment>%1 is the file name, %2 the reason</extracomment>
-        <translation>%1 ist keine Namensliste und wurde nicht verwendet: %2.</translation>
-    </message>
-    <message>
-        <source>Order %1 TV by %2</source>
-        <extracomment>an undo step; %1 is the satellite, %2 the file name of the list</extracomment>
-        <translation>TV von %1 nach %2 ordnen</translation>
-    </message>
-    <message>
-        <source>Order %1 radio by %2</source>
-        <extracomment>an undo step; %1 is the satellite, %2 the file name of the list</extracomment>
-        <translation>Radio von %1 nach %2 ordnen</translation>
-    </message>
-    <message>
-        <source>The image has changed since the list was matched; nothing was changed.</source>
-        <translation>Das Image hat sich geändert, seit die Liste zugeordnet wurde; nichts wurde geändert.</translation>
-    </message>
-    <message>
-        <source>Show the satellite whose channel names to export first.</source>
-        <translation>Zeigen Sie zuerst den Satelliten an, dessen Sendernamen exportiert werden sollen.</translation>
-    </message>
-    <message>
-        <source>%1 TV.txt</source>
-        <extracomment>the file name offered; %1 is the satellite&apos;s name</extracomment>
-        <translation>%1 TV.txt</translation>
-    </message>
-    <message>
-        <source>%1 radio.txt</source>
-        <extracomment>the file name offered; %1 is the satellite&apos;s name</extracomment>
-        <translation>%1 Radio.txt</translation>
-    </message>
-    <message>
-        <source>Export names</source>
-        <translation>Namen exportieren</translation>
-    </message>
-    <message>
-        <source>%1 could not be written: %2.</source>
-        <extracomment>%1 is the path, %2 the system&apos;s reason</extracomment>
-        <translation>%1 konnte nicht geschrieben werden: %2.</translation>
-    </message>
-    <message>
-        <source>List of names</source>
-        <extracomment>the file type in file dialogs</extracomment>
-        <translation>Namensliste</translation>
     </message>
 </context>
 <context>
@@ -2572,17 +2156,6 @@ Die Änderungen sind im Editor weiterhin offen.</translation>
         <source>Another program is using %1: close that program and try again.</source>
         <extracomment>%1 is the device</extracomment>
         <translation>Ein anderes Programm benutzt %1: Schließen Sie dieses Programm und versuchen Sie es erneut.</translation>
-    </message>
-</context>
-<context>
-    <name>RecentFiles</name>
-    <message>
-        <source>The file %1 no longer exists. It has been taken off the list of recent files.</source>
-        <translation>Die Datei %1 existiert nicht mehr. Sie wurde aus der Liste der zuletzt geöffneten Dateien entfernt.</translation>
-    </message>
-    <message>
-        <source>Clear list</source>
-        <translation>Liste leeren</translation>
     </message>
 </context>
 <context>
@@ -3115,48 +2688,6 @@ Die Änderungen sind im Editor weiterhin offen.</translation>
     </message>
 </context>
 <context>
-    <name>SatellitesXmlCommands</name>
-    <message>
-        <source>Import satellites.xml...</source>
-        <translation>satellites.xml importieren...</translation>
-    </message>
-    <message>
-        <source>Export satellites.xml...</source>
-        <translation>satellites.xml exportieren...</translation>
-    </message>
-    <message>
-        <source>Warning</source>
-        <translation>Warnung</translation>
-    </message>
-    <message>
-        <source>Import satellites.xml</source>
-        <translation>satellites.xml importieren</translation>
-    </message>
-    <message>
-        <source>%1 was not imported: %2.</source>
-        <extracomment>%1 is the file name, %2 the reason</extracomment>
-        <translation>%1 wurde nicht importiert: %2.</translation>
-    </message>
-    <message>
-        <source>The image has changed since the file was read; nothing was imported.</source>
-        <translation>Das Image hat sich geändert, seit die Datei gelesen wurde; nichts wurde importiert.</translation>
-    </message>
-    <message>
-        <source>Export satellites.xml</source>
-        <translation>satellites.xml exportieren</translation>
-    </message>
-    <message>
-        <source>%1 could not be written: %2.</source>
-        <extracomment>%1 is the path, %2 the system&apos;s reason</extracomment>
-        <translation>%1 konnte nicht geschrieben werden: %2.</translation>
-    </message>
-    <message>
-        <source>Update transponders from satellites.xml</source>
-        <extracomment>an undo step</extracomment>
-        <translation>Transponder aus satellites.xml aktualisieren</translation>
-    </message>
-</context>
-<context>
     <name>SatellitesXmlDialog</name>
     <message>
         <source>%1 (C-band)</source>
@@ -3645,6 +3176,425 @@ Die Änderungen sind im Editor weiterhin offen.</translation>
     </message>
 </context>
 <context>
+    <name>vormante::AboutDialog</name>
+    <message>
+        <source>About</source>
+        <translation>Über Vormante</translation>
+    </message>
+    <message>
+        <source>Version  Num: %1</source>
+        <extracomment>%1 is the program&apos;s version number, e.g. 1.4.0</extracomment>
+        <translation>Versionsnr.: %1</translation>
+    </message>
+</context>
+<context>
+    <name>vormante::DataCommands</name>
+    <message>
+        <source>%1 has unsaved changes. Save them before sending?
+
+Otherwise the receiver gets the file as it was last saved.</source>
+        <extracomment>%1 is the file name, or &quot;The image&quot; when it has none</extracomment>
+        <translation>%1 hat ungespeicherte Änderungen. Vor dem Senden speichern?
+
+Andernfalls erhält der Receiver die Datei im zuletzt gespeicherten Stand.</translation>
+    </message>
+    <message>
+        <source>Open the received image %1 in the editor?</source>
+        <extracomment>%1 is the path of the file the received image was saved to</extracomment>
+        <translation>Das empfangene Image %1 im Editor öffnen?</translation>
+    </message>
+    <message>
+        <source>Data From PC To IRD</source>
+        <translation>Daten vom PC zum IRD</translation>
+    </message>
+    <message>
+        <source>The image</source>
+        <translation>Das Image</translation>
+    </message>
+    <message>
+        <source>the received image</source>
+        <translation>das empfangene Image</translation>
+    </message>
+    <message>
+        <source>Data From IRD To PC</source>
+        <translation>Daten vom IRD zum PC</translation>
+    </message>
+</context>
+<context>
+    <name>vormante::FileCommands</name>
+    <message>
+        <source>Open</source>
+        <extracomment>a dialog title</extracomment>
+        <translation>Öffnen</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Warnung</translation>
+    </message>
+    <message>
+        <source>%1 could not be read: %2</source>
+        <extracomment>%1 is the path, %2 the system&apos;s reason</extracomment>
+        <translation>%1 konnte nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>The backup file %1 could not be written: %2.
+
+Replace %3 without a backup?</source>
+        <extracomment>%1 is the backup file, %2 the system&apos;s reason, %3 the file to be replaced</extracomment>
+        <translation>Die Sicherungsdatei %1 konnte nicht geschrieben werden: %2.
+
+%3 ohne Sicherung ersetzen?</translation>
+    </message>
+    <message>
+        <source>The backup file %1 could not be written: %2.
+
+Nothing was saved; the changes are still open in the editor.</source>
+        <translation>Die Sicherungsdatei %1 konnte nicht geschrieben werden: %2.
+
+Es wurde nichts gespeichert; die Änderungen sind im Editor weiterhin offen.</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: %2.
+
+The file may be incomplete; its previous content is in the backup file. The changes are still open in the editor.</source>
+        <translation>%1 konnte nicht geschrieben werden: %2.
+
+Die Datei ist möglicherweise unvollständig; ihr vorheriger Inhalt steht in der Sicherungsdatei. Die Änderungen sind im Editor weiterhin offen.</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: %2.
+
+The file keeps its previous content; the changes are still open in the editor.</source>
+        <translation>%1 konnte nicht geschrieben werden: %2.
+
+Die Datei behält ihren vorherigen Inhalt; die Änderungen sind im Editor weiterhin offen.</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>Speichern unter</translation>
+    </message>
+    <message>
+        <source>Choose another name for the changes.</source>
+        <translation>Wählen Sie einen anderen Namen für die Änderungen.</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: %2.
+
+The changes are still open in the editor.</source>
+        <translation>%1 konnte nicht geschrieben werden: %2.
+
+Die Änderungen sind im Editor weiterhin offen.</translation>
+    </message>
+    <message>
+        <source>Unsaved changes in the image, which has no file yet.</source>
+        <translation>Ungespeicherte Änderungen im Image, das noch keine Datei hat.</translation>
+    </message>
+    <message>
+        <source>Unsaved changes in %1.</source>
+        <extracomment>%1 is the file name</extracomment>
+        <translation>Ungespeicherte Änderungen in %1.</translation>
+    </message>
+    <message>
+        <source>%1 now holds %2.</source>
+        <extracomment>%1 is the file name, %2 what it holds now, e.g. &quot;the received image&quot;</extracomment>
+        <translation>%1 enthält jetzt %2.</translation>
+    </message>
+    <message>
+        <source>Save asks for another name for them.</source>
+        <translation>Beim Speichern wird nach einem anderen Namen gefragt.</translation>
+    </message>
+    <message>
+        <source>Data has been changed,do you want to change!</source>
+        <translation>Die Daten wurden geändert. Möchten Sie die Änderungen speichern?</translation>
+    </message>
+    <message>
+        <source>File open error!</source>
+        <translation>Fehler beim Öffnen der Datei!</translation>
+    </message>
+    <message>
+        <source>BIN data</source>
+        <extracomment>the file type in file dialogs</extracomment>
+        <translation>BIN-Daten</translation>
+    </message>
+</context>
+<context>
+    <name>vormante::LanguageDialog</name>
+    <message>
+        <source>Language</source>
+        <translation>Sprache</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <extracomment>The choice that follows the desktop&apos;s language</extracomment>
+        <translation>System</translation>
+    </message>
+    <message>
+        <source>Language:</source>
+        <translation>Sprache:</translation>
+    </message>
+    <message>
+        <source>Vormante shows the chosen language the next time it starts.</source>
+        <translation>Vormante zeigt die gewählte Sprache beim nächsten Start.</translation>
+    </message>
+</context>
+<context>
+    <name>vormante::ListCommands</name>
+    <message>
+        <source>Warning</source>
+        <translation>Warnung</translation>
+    </message>
+    <message>
+        <source>Export txt file</source>
+        <translation>TXT-Datei exportieren</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: %2.</source>
+        <extracomment>%1 is the path, %2 the system&apos;s reason</extracomment>
+        <translation>%1 konnte nicht geschrieben werden: %2.</translation>
+    </message>
+    <message>
+        <source>The channel list was written to %1.</source>
+        <translation>Die Senderliste wurde nach %1 geschrieben.</translation>
+    </message>
+    <message>
+        <source>Import txt file</source>
+        <translation>TXT-Datei importieren</translation>
+    </message>
+    <message>
+        <source>%1 is not a channel list and was not imported: %2.</source>
+        <extracomment>%1 is the file name, %2 the reason</extracomment>
+        <translation>%1 ist keine Senderliste und wurde nicht importiert: %2.</translation>
+    </message>
+    <message>
+        <source>Import %1</source>
+        <extracomment>an undo step; %1 is the file name</extracomment>
+        <translation>%1 importieren</translation>
+    </message>
+    <message>
+        <source>The image has changed since the list was read; nothing was imported.</source>
+        <translation>Das Image hat sich geändert, seit die Liste gelesen wurde; nichts wurde importiert.</translation>
+    </message>
+    <message>
+        <source>Order like another image</source>
+        <translation>Wie ein anderes Image ordnen</translation>
+    </message>
+    <message>
+        <source>Order like %1</source>
+        <extracomment>an undo step; %1 is the file name of the other image</extracomment>
+        <translation>Wie %1 ordnen</translation>
+    </message>
+    <message>
+        <source>The image has changed since the order was planned; nothing was changed.</source>
+        <translation>Das Image hat sich geändert, seit die Reihenfolge geplant wurde; nichts wurde geändert.</translation>
+    </message>
+    <message>
+        <source>Compare with</source>
+        <translation>Vergleichen mit</translation>
+    </message>
+    <message>
+        <source>Delete 1 duplicate channel</source>
+        <extracomment>an undo step</extracomment>
+        <translation>1 doppelten Sender löschen</translation>
+    </message>
+    <message>
+        <source>Delete %1 duplicate channels</source>
+        <extracomment>an undo step; %1 is the number of channels (more than one)</extracomment>
+        <translation>%1 doppelte Sender löschen</translation>
+    </message>
+    <message>
+        <source>The image has changed since the duplicates were found; nothing was deleted.</source>
+        <translation>Das Image hat sich geändert, seit die Duplikate gefunden wurden; nichts wurde gelöscht.</translation>
+    </message>
+    <message>
+        <source>Channel list</source>
+        <extracomment>the file type in file dialogs</extracomment>
+        <translation>Senderliste</translation>
+    </message>
+</context>
+<context>
+    <name>vormante::MainWindow</name>
+    <message>
+        <source>File</source>
+        <extracomment>a menu</extracomment>
+        <translation>Datei</translation>
+    </message>
+    <message>
+        <source>Open ...</source>
+        <translation>Öffnen...</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <extracomment>a command</extracomment>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Save as ...</source>
+        <translation>Speichern unter...</translation>
+    </message>
+    <message>
+        <source>Export txt file</source>
+        <translation>TXT-Datei exportieren</translation>
+    </message>
+    <message>
+        <source>Import txt file</source>
+        <translation>TXT-Datei importieren</translation>
+    </message>
+    <message>
+        <source>Order like another image...</source>
+        <translation>Wie ein anderes Image ordnen...</translation>
+    </message>
+    <message>
+        <source>Compare with...</source>
+        <translation>Vergleichen mit...</translation>
+    </message>
+    <message>
+        <source>Order by a list of names...</source>
+        <translation>Nach einer Namensliste ordnen...</translation>
+    </message>
+    <message>
+        <source>Export names...</source>
+        <translation>Namen exportieren...</translation>
+    </message>
+    <message>
+        <source>Archive...</source>
+        <translation>Archiv...</translation>
+    </message>
+    <message>
+        <source>Recent files</source>
+        <translation>Zuletzt geöffnete Dateien</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <extracomment>a command: quits the program</extracomment>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>Data</source>
+        <extracomment>the menu of transfers to and from the receiver</extracomment>
+        <translation>Daten</translation>
+    </message>
+    <message>
+        <source>Data From PC To IRD</source>
+        <extracomment>IRD: the receiver (integrated receiver-decoder)</extracomment>
+        <translation>Daten vom PC zum IRD</translation>
+    </message>
+    <message>
+        <source>Data From IRD To PC</source>
+        <translation>Daten vom IRD zum PC</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <extracomment>a menu</extracomment>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>Language...</source>
+        <translation>Sprache...</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Info</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <extracomment>a menu</extracomment>
+        <translation>Bearbeiten</translation>
+    </message>
+    <message>
+        <source>Filter list</source>
+        <translation>Liste filtern</translation>
+    </message>
+    <message>
+        <source>Find channel...</source>
+        <translation>Sender suchen...</translation>
+    </message>
+    <message>
+        <source>Find duplicates</source>
+        <translation>Duplikate suchen</translation>
+    </message>
+    <message>
+        <source>Keep this order</source>
+        <translation>Diese Reihenfolge übernehmen</translation>
+    </message>
+    <message>
+        <source>Toolbar</source>
+        <extracomment>the toolbar&apos;s name, shown by some desktops</extracomment>
+        <translation>Werkzeugleiste</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <extracomment>a toolbar tip: opens an image file</extracomment>
+        <translation>Öffnen</translation>
+    </message>
+    <message>
+        <source>Save as</source>
+        <translation>Speichern unter</translation>
+    </message>
+    <message>
+        <source>Untitled</source>
+        <extracomment>the name of an image that has no file yet</extracomment>
+        <translation>Unbenannt</translation>
+    </message>
+</context>
+<context>
+    <name>vormante::NameListCommands</name>
+    <message>
+        <source>Warning</source>
+        <translation>Warnung</translation>
+    </message>
+    <message>
+        <source>Order by a list of names</source>
+        <translation>Nach einer Namensliste ordnen</translation>
+    </message>
+    <message>
+        <source>%1 is not a list of names and was not used: %2.</source>
+        <extracomment>%1 is the file name, %2 the reason</extracomment>
+        <translation>%1 ist keine Namensliste und wurde nicht verwendet: %2.</translation>
+    </message>
+    <message>
+        <source>Order %1 TV by %2</source>
+        <extracomment>an undo step; %1 is the satellite, %2 the file name of the list</extracomment>
+        <translation>TV von %1 nach %2 ordnen</translation>
+    </message>
+    <message>
+        <source>Order %1 radio by %2</source>
+        <extracomment>an undo step; %1 is the satellite, %2 the file name of the list</extracomment>
+        <translation>Radio von %1 nach %2 ordnen</translation>
+    </message>
+    <message>
+        <source>The image has changed since the list was matched; nothing was changed.</source>
+        <translation>Das Image hat sich geändert, seit die Liste zugeordnet wurde; nichts wurde geändert.</translation>
+    </message>
+    <message>
+        <source>Show the satellite whose channel names to export first.</source>
+        <translation>Zeigen Sie zuerst den Satelliten an, dessen Sendernamen exportiert werden sollen.</translation>
+    </message>
+    <message>
+        <source>%1 TV.txt</source>
+        <extracomment>the file name offered; %1 is the satellite&apos;s name</extracomment>
+        <translation>%1 TV.txt</translation>
+    </message>
+    <message>
+        <source>%1 radio.txt</source>
+        <extracomment>the file name offered; %1 is the satellite&apos;s name</extracomment>
+        <translation>%1 Radio.txt</translation>
+    </message>
+    <message>
+        <source>Export names</source>
+        <translation>Namen exportieren</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: %2.</source>
+        <extracomment>%1 is the path, %2 the system&apos;s reason</extracomment>
+        <translation>%1 konnte nicht geschrieben werden: %2.</translation>
+    </message>
+    <message>
+        <source>List of names</source>
+        <extracomment>the file type in file dialogs</extracomment>
+        <translation>Namensliste</translation>
+    </message>
+</context>
+<context>
     <name>vormante::PortOptionDialog</name>
     <message>
         <source>Option</source>
@@ -3663,6 +3613,59 @@ Die Änderungen sind im Editor weiterhin offen.</translation>
         <source>COM Port:</source>
         <extracomment>COM: a serial port</extracomment>
         <translation>COM-Port:</translation>
+    </message>
+</context>
+<context>
+    <name>vormante::RecentFiles</name>
+    <message>
+        <source>The file %1 no longer exists. It has been taken off the list of recent files.</source>
+        <translation>Die Datei %1 existiert nicht mehr. Sie wurde aus der Liste der zuletzt geöffneten Dateien entfernt.</translation>
+    </message>
+    <message>
+        <source>Clear list</source>
+        <translation>Liste leeren</translation>
+    </message>
+</context>
+<context>
+    <name>vormante::SatellitesXmlCommands</name>
+    <message>
+        <source>Import satellites.xml...</source>
+        <translation>satellites.xml importieren...</translation>
+    </message>
+    <message>
+        <source>Export satellites.xml...</source>
+        <translation>satellites.xml exportieren...</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Warnung</translation>
+    </message>
+    <message>
+        <source>Import satellites.xml</source>
+        <translation>satellites.xml importieren</translation>
+    </message>
+    <message>
+        <source>%1 was not imported: %2.</source>
+        <extracomment>%1 is the file name, %2 the reason</extracomment>
+        <translation>%1 wurde nicht importiert: %2.</translation>
+    </message>
+    <message>
+        <source>The image has changed since the file was read; nothing was imported.</source>
+        <translation>Das Image hat sich geändert, seit die Datei gelesen wurde; nichts wurde importiert.</translation>
+    </message>
+    <message>
+        <source>Export satellites.xml</source>
+        <translation>satellites.xml exportieren</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: %2.</source>
+        <extracomment>%1 is the path, %2 the system&apos;s reason</extracomment>
+        <translation>%1 konnte nicht geschrieben werden: %2.</translation>
+    </message>
+    <message>
+        <source>Update transponders from satellites.xml</source>
+        <extracomment>an undo step</extracomment>
+        <translation>Transponder aus satellites.xml aktualisieren</translation>
     </message>
 </context>
 <context>

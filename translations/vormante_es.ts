@@ -2,18 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
-    <name>AboutDialog</name>
-    <message>
-        <source>About</source>
-        <translation>Acerca de</translation>
-    </message>
-    <message>
-        <source>Version  Num: %1</source>
-        <extracomment>%1 is the program&apos;s version number, e.g. 1.4.0</extracomment>
-        <translation>Versión: %1</translation>
-    </message>
-</context>
-<context>
     <name>ArchiveDialog</name>
     <message>
         <source>Time</source>
@@ -1029,39 +1017,6 @@
     </message>
 </context>
 <context>
-    <name>DataCommands</name>
-    <message>
-        <source>%1 has unsaved changes. Save them before sending?
-
-Otherwise the receiver gets the file as it was last saved.</source>
-        <extracomment>%1 is the file name, or &quot;The image&quot; when it has none</extracomment>
-        <translation>%1 tiene cambios sin guardar. ¿Guardarlos antes de enviar?
-
-Si no, el receptor recibe el archivo tal como se guardó por última vez.</translation>
-    </message>
-    <message>
-        <source>Open the received image %1 in the editor?</source>
-        <extracomment>%1 is the path of the file the received image was saved to</extracomment>
-        <translation>¿Abrir en el editor la imagen recibida %1?</translation>
-    </message>
-    <message>
-        <source>Data From PC To IRD</source>
-        <translation>Datos del PC al IRD</translation>
-    </message>
-    <message>
-        <source>The image</source>
-        <translation>La imagen</translation>
-    </message>
-    <message>
-        <source>the received image</source>
-        <translation>la imagen recibida</translation>
-    </message>
-    <message>
-        <source>Data From IRD To PC</source>
-        <translation>Datos del IRD al PC</translation>
-    </message>
-</context>
-<context>
     <name>DialogLayout</name>
     <message>
         <source>OK</source>
@@ -1117,103 +1072,6 @@ Si no, el receptor recibe el archivo tal como se guardó por última vez.</trans
     <message>
         <source>The image is damaged: %1, so nothing can be deleted; the consistency check lists its problems.</source>
         <translation>La imagen está dañada: %1, así que no se puede eliminar nada; la comprobación de coherencia enumera sus problemas.</translation>
-    </message>
-</context>
-<context>
-    <name>FileCommands</name>
-    <message>
-        <source>Open</source>
-        <extracomment>a dialog title</extracomment>
-        <translation>Abrir</translation>
-    </message>
-    <message>
-        <source>Warning</source>
-        <translation>Advertencia</translation>
-    </message>
-    <message>
-        <source>%1 could not be read: %2</source>
-        <extracomment>%1 is the path, %2 the system&apos;s reason</extracomment>
-        <translation>%1 no se pudo leer: %2</translation>
-    </message>
-    <message>
-        <source>The backup file %1 could not be written: %2.
-
-Replace %3 without a backup?</source>
-        <extracomment>%1 is the backup file, %2 the system&apos;s reason, %3 the file to be replaced</extracomment>
-        <translation>No se pudo escribir la copia de seguridad %1: %2.
-
-¿Reemplazar %3 sin copia de seguridad?</translation>
-    </message>
-    <message>
-        <source>The backup file %1 could not be written: %2.
-
-Nothing was saved; the changes are still open in the editor.</source>
-        <translation>No se pudo escribir la copia de seguridad %1: %2.
-
-No se guardó nada; los cambios siguen abiertos en el editor.</translation>
-    </message>
-    <message>
-        <source>%1 could not be written: %2.
-
-The file may be incomplete; its previous content is in the backup file. The changes are still open in the editor.</source>
-        <translation>%1 no se pudo escribir: %2.
-
-El archivo puede estar incompleto; su contenido anterior está en la copia de seguridad. Los cambios siguen abiertos en el editor.</translation>
-    </message>
-    <message>
-        <source>%1 could not be written: %2.
-
-The file keeps its previous content; the changes are still open in the editor.</source>
-        <translation>%1 no se pudo escribir: %2.
-
-El archivo conserva su contenido anterior; los cambios siguen abiertos en el editor.</translation>
-    </message>
-    <message>
-        <source>Save As</source>
-        <translation>Guardar como</translation>
-    </message>
-    <message>
-        <source>Choose another name for the changes.</source>
-        <translation>Elija otro nombre para los cambios.</translation>
-    </message>
-    <message>
-        <source>%1 could not be written: %2.
-
-The changes are still open in the editor.</source>
-        <translation>%1 no se pudo escribir: %2.
-
-Los cambios siguen abiertos en el editor.</translation>
-    </message>
-    <message>
-        <source>Unsaved changes in the image, which has no file yet.</source>
-        <translation>Cambios sin guardar en la imagen, que aún no tiene archivo.</translation>
-    </message>
-    <message>
-        <source>Unsaved changes in %1.</source>
-        <extracomment>%1 is the file name</extracomment>
-        <translation>Cambios sin guardar en %1.</translation>
-    </message>
-    <message>
-        <source>%1 now holds %2.</source>
-        <extracomment>%1 is the file name, %2 what it holds now, e.g. &quot;the received image&quot;</extracomment>
-        <translation>%1 contiene ahora %2.</translation>
-    </message>
-    <message>
-        <source>Save asks for another name for them.</source>
-        <translation>Al guardar se pedirá otro nombre para ellos.</translation>
-    </message>
-    <message>
-        <source>Data has been changed,do you want to change!</source>
-        <translation>Los datos han cambiado. ¿Desea guardar los cambios?</translation>
-    </message>
-    <message>
-        <source>File open error!</source>
-        <translation>¡Error al abrir el archivo!</translation>
-    </message>
-    <message>
-        <source>BIN data</source>
-        <extracomment>the file type in file dialogs</extracomment>
-        <translation>Datos BIN</translation>
     </message>
 </context>
 <context>
@@ -1696,100 +1554,6 @@ Los cambios siguen abiertos en el editor.</translation>
     </message>
 </context>
 <context>
-    <name>LanguageDialog</name>
-    <message>
-        <source>Language</source>
-        <translation>Idioma</translation>
-    </message>
-    <message>
-        <source>System</source>
-        <extracomment>The choice that follows the desktop&apos;s language</extracomment>
-        <translation>Sistema</translation>
-    </message>
-    <message>
-        <source>Language:</source>
-        <translation>Idioma:</translation>
-    </message>
-    <message>
-        <source>Vormante shows the chosen language the next time it starts.</source>
-        <translation>Vormante mostrará el idioma elegido la próxima vez que se inicie.</translation>
-    </message>
-</context>
-<context>
-    <name>ListCommands</name>
-    <message>
-        <source>Warning</source>
-        <translation>Advertencia</translation>
-    </message>
-    <message>
-        <source>Export txt file</source>
-        <translation>Exportar archivo txt</translation>
-    </message>
-    <message>
-        <source>%1 could not be written: %2.</source>
-        <extracomment>%1 is the path, %2 the system&apos;s reason</extracomment>
-        <translation>%1 no se pudo escribir: %2.</translation>
-    </message>
-    <message>
-        <source>The channel list was written to %1.</source>
-        <translation>La lista de canales se escribió en %1.</translation>
-    </message>
-    <message>
-        <source>Import txt file</source>
-        <translation>Importar archivo txt</translation>
-    </message>
-    <message>
-        <source>%1 is not a channel list and was not imported: %2.</source>
-        <extracomment>%1 is the file name, %2 the reason</extracomment>
-        <translation>%1 no es una lista de canales y no se importó: %2.</translation>
-    </message>
-    <message>
-        <source>Import %1</source>
-        <extracomment>an undo step; %1 is the file name</extracomment>
-        <translation>Importar %1</translation>
-    </message>
-    <message>
-        <source>The image has changed since the list was read; nothing was imported.</source>
-        <translation>La imagen ha cambiado desde que se leyó la lista; no se importó nada.</translation>
-    </message>
-    <message>
-        <source>Order like another image</source>
-        <translation>Ordenar como otra imagen</translation>
-    </message>
-    <message>
-        <source>Order like %1</source>
-        <extracomment>an undo step; %1 is the file name of the other image</extracomment>
-        <translation>Ordenar como %1</translation>
-    </message>
-    <message>
-        <source>The image has changed since the order was planned; nothing was changed.</source>
-        <translation>La imagen ha cambiado desde que se planificó el orden; no se cambió nada.</translation>
-    </message>
-    <message>
-        <source>Compare with</source>
-        <translation>Comparar con</translation>
-    </message>
-    <message>
-        <source>Delete 1 duplicate channel</source>
-        <extracomment>an undo step</extracomment>
-        <translation>Eliminar 1 canal duplicado</translation>
-    </message>
-    <message>
-        <source>Delete %1 duplicate channels</source>
-        <extracomment>an undo step; %1 is the number of channels (more than one)</extracomment>
-        <translation>Eliminar %1 canales duplicados</translation>
-    </message>
-    <message>
-        <source>The image has changed since the duplicates were found; nothing was deleted.</source>
-        <translation>La imagen ha cambiado desde que se encontraron los duplicados; no se eliminó nada.</translation>
-    </message>
-    <message>
-        <source>Channel list</source>
-        <extracomment>the file type in file dialogs</extracomment>
-        <translation>Lista de canales</translation>
-    </message>
-</context>
-<context>
     <name>ListFilterBar</name>
     <message>
         <source>%1 of %2</source>
@@ -1931,109 +1695,6 @@ Los cambios siguen abiertos en el editor.</translation>
 <context>
     <name>MainWindow</name>
     <message>
-        <source>File</source>
-        <extracomment>a menu</extracomment>
-        <translation>Archivo</translation>
-    </message>
-    <message>
-        <source>Open ...</source>
-        <translation>Abrir...</translation>
-    </message>
-    <message>
-        <source>Save</source>
-        <extracomment>a command</extracomment>
-        <translation>Guardar</translation>
-    </message>
-    <message>
-        <source>Save as ...</source>
-        <translation>Guardar como...</translation>
-    </message>
-    <message>
-        <source>Export txt file</source>
-        <translation>Exportar archivo txt</translation>
-    </message>
-    <message>
-        <source>Import txt file</source>
-        <translation>Importar archivo txt</translation>
-    </message>
-    <message>
-        <source>Order like another image...</source>
-        <translation>Ordenar como otra imagen...</translation>
-    </message>
-    <message>
-        <source>Compare with...</source>
-        <translation>Comparar con...</translation>
-    </message>
-    <message>
-        <source>Order by a list of names...</source>
-        <translation>Ordenar según una lista de nombres...</translation>
-    </message>
-    <message>
-        <source>Export names...</source>
-        <translation>Exportar nombres...</translation>
-    </message>
-    <message>
-        <source>Archive...</source>
-        <translation>Archivo de imágenes...</translation>
-    </message>
-    <message>
-        <source>Recent files</source>
-        <translation>Archivos recientes</translation>
-    </message>
-    <message>
-        <source>Exit</source>
-        <extracomment>a command: quits the program</extracomment>
-        <translation>Salir</translation>
-    </message>
-    <message>
-        <source>Data</source>
-        <extracomment>the menu of transfers to and from the receiver</extracomment>
-        <translation>Datos</translation>
-    </message>
-    <message>
-        <source>Data From PC To IRD</source>
-        <extracomment>IRD: the receiver (integrated receiver-decoder)</extracomment>
-        <translation>Datos del PC al IRD</translation>
-    </message>
-    <message>
-        <source>Data From IRD To PC</source>
-        <translation>Datos del IRD al PC</translation>
-    </message>
-    <message>
-        <source>Help</source>
-        <extracomment>a menu</extracomment>
-        <translation>Ayuda</translation>
-    </message>
-    <message>
-        <source>Language...</source>
-        <translation>Idioma...</translation>
-    </message>
-    <message>
-        <source>About</source>
-        <translation>Acerca de</translation>
-    </message>
-    <message>
-        <source>Edit</source>
-        <extracomment>a menu</extracomment>
-        <translation>Editar</translation>
-    </message>
-    <message>
-        <source>Filter list</source>
-        <translation>Filtrar lista</translation>
-    </message>
-    <message>
-        <source>Find channel...</source>
-        <translation>Buscar canal...</translation>
-    </message>
-    <message>
-        <source>Find duplicates</source>
-        <translation>Buscar duplicados</translation>
-    </message>
-    <message>
-        <source>Keep this order</source>
-        <translation>Conservar este orden</translation>
-    </message>
-    <message>
         <source>Undo</source>
         <extracomment>a command</extracomment>
         <translation>Deshacer</translation>
@@ -2054,20 +1715,6 @@ Los cambios siguen abiertos en el editor.</translation>
         <translation>Rehacer %1</translation>
     </message>
     <message>
-        <source>Toolbar</source>
-        <extracomment>the toolbar&apos;s name, shown by some desktops</extracomment>
-        <translation>Barra de herramientas</translation>
-    </message>
-    <message>
-        <source>Open</source>
-        <extracomment>a toolbar tip: opens an image file</extracomment>
-        <translation>Abrir</translation>
-    </message>
-    <message>
-        <source>Save as</source>
-        <translation>Guardar como</translation>
-    </message>
-    <message>
         <source>Sat+LNB+TP+Channel</source>
         <extracomment>the tab of satellites, LNBs, transponders and their channels</extracomment>
         <translation>Sat+LNB+TP+Canal</translation>
@@ -2079,11 +1726,6 @@ Los cambios siguen abiertos en el editor.</translation>
     <message>
         <source>System setting</source>
         <translation>Ajustes del sistema</translation>
-    </message>
-    <message>
-        <source>Untitled</source>
-        <extracomment>the name of an image that has no file yet</extracomment>
-        <translation>Sin título</translation>
     </message>
 </context>
 <context>
@@ -2150,64 +1792,6 @@ Los cambios siguen abiertos en el editor.</translation>
             <numerusform>Editar %n canal</numerusform>
             <numerusform>Editar %n canales</numerusform>
         </translation>
-    </message>
-</context>
-<context>
-    <name>NameListCommands</name>
-    <message>
-        <source>Warning</source>
-        <translation>Advertencia</translation>
-    </message>
-    <message>
-        <source>Order by a list of names</source>
-        <translation>Ordenar según una lista de nombres</translation>
-    </message>
-    <message>
-        <source>%1 is not a list of names and was not used: %2.</source>
-        <extracomment>%1 is the file name, %2 the reason</extracomment>
-        <translation>%1 no es una lista de nombres y no se usó: %2.</translation>
-    </message>
-    <message>
-        <source>Order %1 TV by %2</source>
-        <extracomment>an undo step; %1 is the satellite, %2 the file name of the list</extracomment>
-        <translation>Ordenar TV de %1 según %2</translation>
-    </message>
-    <message>
-        <source>Order %1 radio by %2</source>
-        <extracomment>an undo step; %1 is the satellite, %2 the file name of the list</extracomment>
-        <translation>Ordenar radio de %1 según %2</translation>
-    </message>
-    <message>
-        <source>The image has changed since the list was matched; nothing was changed.</source>
-        <translation>La imagen ha cambiado desde que se comparó la lista; no se cambió nada.</translation>
-    </message>
-    <message>
-        <source>Show the satellite whose channel names to export first.</source>
-        <translation>Muestre primero el satélite cuyos nombres de canal quiere exportar.</translation>
-    </message>
-    <message>
-        <source>%1 TV.txt</source>
-        <extracomment>the file name offered; %1 is the satellite&apos;s name</extracomment>
-        <translation>%1 TV.txt</translation>
-    </message>
-    <message>
-        <source>%1 radio.txt</source>
-        <extracomment>the file name offered; %1 is the satellite&apos;s name</extracomment>
-        <translation>%1 radio.txt</translation>
-    </message>
-    <message>
-        <source>Export names</source>
-        <translation>Exportar nombres</translation>
-    </message>
-    <message>
-        <source>%1 could not be written: %2.</source>
-        <extracomment>%1 is the path, %2 the system&apos;s reason</extracomment>
-        <translation>%1 no se pudo escribir: %2.</translation>
-    </message>
-    <message>
-        <source>List of names</source>
-        <extracomment>the file type in file dialogs</extracomment>
-        <translation>Lista de nombres</translation>
     </message>
 </context>
 <context>
@@ -2572,17 +2156,6 @@ Los cambios siguen abiertos en el editor.</translation>
         <source>Another program is using %1: close that program and try again.</source>
         <extracomment>%1 is the device</extracomment>
         <translation>Otro programa está usando %1: cierre ese programa e inténtelo de nuevo.</translation>
-    </message>
-</context>
-<context>
-    <name>RecentFiles</name>
-    <message>
-        <source>The file %1 no longer exists. It has been taken off the list of recent files.</source>
-        <translation>El archivo %1 ya no existe. Se ha quitado de la lista de archivos recientes.</translation>
-    </message>
-    <message>
-        <source>Clear list</source>
-        <translation>Vaciar lista</translation>
     </message>
 </context>
 <context>
@@ -3115,48 +2688,6 @@ Los cambios siguen abiertos en el editor.</translation>
     </message>
 </context>
 <context>
-    <name>SatellitesXmlCommands</name>
-    <message>
-        <source>Import satellites.xml...</source>
-        <translation>Importar satellites.xml...</translation>
-    </message>
-    <message>
-        <source>Export satellites.xml...</source>
-        <translation>Exportar satellites.xml...</translation>
-    </message>
-    <message>
-        <source>Warning</source>
-        <translation>Advertencia</translation>
-    </message>
-    <message>
-        <source>Import satellites.xml</source>
-        <translation>Importar satellites.xml</translation>
-    </message>
-    <message>
-        <source>%1 was not imported: %2.</source>
-        <extracomment>%1 is the file name, %2 the reason</extracomment>
-        <translation>%1 no se importó: %2.</translation>
-    </message>
-    <message>
-        <source>The image has changed since the file was read; nothing was imported.</source>
-        <translation>La imagen ha cambiado desde que se leyó el archivo; no se importó nada.</translation>
-    </message>
-    <message>
-        <source>Export satellites.xml</source>
-        <translation>Exportar satellites.xml</translation>
-    </message>
-    <message>
-        <source>%1 could not be written: %2.</source>
-        <extracomment>%1 is the path, %2 the system&apos;s reason</extracomment>
-        <translation>%1 no se pudo escribir: %2.</translation>
-    </message>
-    <message>
-        <source>Update transponders from satellites.xml</source>
-        <extracomment>an undo step</extracomment>
-        <translation>Actualizar transpondedores desde satellites.xml</translation>
-    </message>
-</context>
-<context>
     <name>SatellitesXmlDialog</name>
     <message>
         <source>%1 (C-band)</source>
@@ -3645,6 +3176,425 @@ Los cambios siguen abiertos en el editor.</translation>
     </message>
 </context>
 <context>
+    <name>vormante::AboutDialog</name>
+    <message>
+        <source>About</source>
+        <translation>Acerca de</translation>
+    </message>
+    <message>
+        <source>Version  Num: %1</source>
+        <extracomment>%1 is the program&apos;s version number, e.g. 1.4.0</extracomment>
+        <translation>Versión: %1</translation>
+    </message>
+</context>
+<context>
+    <name>vormante::DataCommands</name>
+    <message>
+        <source>%1 has unsaved changes. Save them before sending?
+
+Otherwise the receiver gets the file as it was last saved.</source>
+        <extracomment>%1 is the file name, or &quot;The image&quot; when it has none</extracomment>
+        <translation>%1 tiene cambios sin guardar. ¿Guardarlos antes de enviar?
+
+Si no, el receptor recibe el archivo tal como se guardó por última vez.</translation>
+    </message>
+    <message>
+        <source>Open the received image %1 in the editor?</source>
+        <extracomment>%1 is the path of the file the received image was saved to</extracomment>
+        <translation>¿Abrir en el editor la imagen recibida %1?</translation>
+    </message>
+    <message>
+        <source>Data From PC To IRD</source>
+        <translation>Datos del PC al IRD</translation>
+    </message>
+    <message>
+        <source>The image</source>
+        <translation>La imagen</translation>
+    </message>
+    <message>
+        <source>the received image</source>
+        <translation>la imagen recibida</translation>
+    </message>
+    <message>
+        <source>Data From IRD To PC</source>
+        <translation>Datos del IRD al PC</translation>
+    </message>
+</context>
+<context>
+    <name>vormante::FileCommands</name>
+    <message>
+        <source>Open</source>
+        <extracomment>a dialog title</extracomment>
+        <translation>Abrir</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Advertencia</translation>
+    </message>
+    <message>
+        <source>%1 could not be read: %2</source>
+        <extracomment>%1 is the path, %2 the system&apos;s reason</extracomment>
+        <translation>%1 no se pudo leer: %2</translation>
+    </message>
+    <message>
+        <source>The backup file %1 could not be written: %2.
+
+Replace %3 without a backup?</source>
+        <extracomment>%1 is the backup file, %2 the system&apos;s reason, %3 the file to be replaced</extracomment>
+        <translation>No se pudo escribir la copia de seguridad %1: %2.
+
+¿Reemplazar %3 sin copia de seguridad?</translation>
+    </message>
+    <message>
+        <source>The backup file %1 could not be written: %2.
+
+Nothing was saved; the changes are still open in the editor.</source>
+        <translation>No se pudo escribir la copia de seguridad %1: %2.
+
+No se guardó nada; los cambios siguen abiertos en el editor.</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: %2.
+
+The file may be incomplete; its previous content is in the backup file. The changes are still open in the editor.</source>
+        <translation>%1 no se pudo escribir: %2.
+
+El archivo puede estar incompleto; su contenido anterior está en la copia de seguridad. Los cambios siguen abiertos en el editor.</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: %2.
+
+The file keeps its previous content; the changes are still open in the editor.</source>
+        <translation>%1 no se pudo escribir: %2.
+
+El archivo conserva su contenido anterior; los cambios siguen abiertos en el editor.</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>Guardar como</translation>
+    </message>
+    <message>
+        <source>Choose another name for the changes.</source>
+        <translation>Elija otro nombre para los cambios.</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: %2.
+
+The changes are still open in the editor.</source>
+        <translation>%1 no se pudo escribir: %2.
+
+Los cambios siguen abiertos en el editor.</translation>
+    </message>
+    <message>
+        <source>Unsaved changes in the image, which has no file yet.</source>
+        <translation>Cambios sin guardar en la imagen, que aún no tiene archivo.</translation>
+    </message>
+    <message>
+        <source>Unsaved changes in %1.</source>
+        <extracomment>%1 is the file name</extracomment>
+        <translation>Cambios sin guardar en %1.</translation>
+    </message>
+    <message>
+        <source>%1 now holds %2.</source>
+        <extracomment>%1 is the file name, %2 what it holds now, e.g. &quot;the received image&quot;</extracomment>
+        <translation>%1 contiene ahora %2.</translation>
+    </message>
+    <message>
+        <source>Save asks for another name for them.</source>
+        <translation>Al guardar se pedirá otro nombre para ellos.</translation>
+    </message>
+    <message>
+        <source>Data has been changed,do you want to change!</source>
+        <translation>Los datos han cambiado. ¿Desea guardar los cambios?</translation>
+    </message>
+    <message>
+        <source>File open error!</source>
+        <translation>¡Error al abrir el archivo!</translation>
+    </message>
+    <message>
+        <source>BIN data</source>
+        <extracomment>the file type in file dialogs</extracomment>
+        <translation>Datos BIN</translation>
+    </message>
+</context>
+<context>
+    <name>vormante::LanguageDialog</name>
+    <message>
+        <source>Language</source>
+        <translation>Idioma</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <extracomment>The choice that follows the desktop&apos;s language</extracomment>
+        <translation>Sistema</translation>
+    </message>
+    <message>
+        <source>Language:</source>
+        <translation>Idioma:</translation>
+    </message>
+    <message>
+        <source>Vormante shows the chosen language the next time it starts.</source>
+        <translation>Vormante mostrará el idioma elegido la próxima vez que se inicie.</translation>
+    </message>
+</context>
+<context>
+    <name>vormante::ListCommands</name>
+    <message>
+        <source>Warning</source>
+        <translation>Advertencia</translation>
+    </message>
+    <message>
+        <source>Export txt file</source>
+        <translation>Exportar archivo txt</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: %2.</source>
+        <extracomment>%1 is the path, %2 the system&apos;s reason</extracomment>
+        <translation>%1 no se pudo escribir: %2.</translation>
+    </message>
+    <message>
+        <source>The channel list was written to %1.</source>
+        <translation>La lista de canales se escribió en %1.</translation>
+    </message>
+    <message>
+        <source>Import txt file</source>
+        <translation>Importar archivo txt</translation>
+    </message>
+    <message>
+        <source>%1 is not a channel list and was not imported: %2.</source>
+        <extracomment>%1 is the file name, %2 the reason</extracomment>
+        <translation>%1 no es una lista de canales y no se importó: %2.</translation>
+    </message>
+    <message>
+        <source>Import %1</source>
+        <extracomment>an undo step; %1 is the file name</extracomment>
+        <translation>Importar %1</translation>
+    </message>
+    <message>
+        <source>The image has changed since the list was read; nothing was imported.</source>
+        <translation>La imagen ha cambiado desde que se leyó la lista; no se importó nada.</translation>
+    </message>
+    <message>
+        <source>Order like another image</source>
+        <translation>Ordenar como otra imagen</translation>
+    </message>
+    <message>
+        <source>Order like %1</source>
+        <extracomment>an undo step; %1 is the file name of the other image</extracomment>
+        <translation>Ordenar como %1</translation>
+    </message>
+    <message>
+        <source>The image has changed since the order was planned; nothing was changed.</source>
+        <translation>La imagen ha cambiado desde que se planificó el orden; no se cambió nada.</translation>
+    </message>
+    <message>
+        <source>Compare with</source>
+        <translation>Comparar con</translation>
+    </message>
+    <message>
+        <source>Delete 1 duplicate channel</source>
+        <extracomment>an undo step</extracomment>
+        <translation>Eliminar 1 canal duplicado</translation>
+    </message>
+    <message>
+        <source>Delete %1 duplicate channels</source>
+        <extracomment>an undo step; %1 is the number of channels (more than one)</extracomment>
+        <translation>Eliminar %1 canales duplicados</translation>
+    </message>
+    <message>
+        <source>The image has changed since the duplicates were found; nothing was deleted.</source>
+        <translation>La imagen ha cambiado desde que se encontraron los duplicados; no se eliminó nada.</translation>
+    </message>
+    <message>
+        <source>Channel list</source>
+        <extracomment>the file type in file dialogs</extracomment>
+        <translation>Lista de canales</translation>
+    </message>
+</context>
+<context>
+    <name>vormante::MainWindow</name>
+    <message>
+        <source>File</source>
+        <extracomment>a menu</extracomment>
+        <translation>Archivo</translation>
+    </message>
+    <message>
+        <source>Open ...</source>
+        <translation>Abrir...</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <extracomment>a command</extracomment>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>Save as ...</source>
+        <translation>Guardar como...</translation>
+    </message>
+    <message>
+        <source>Export txt file</source>
+        <translation>Exportar archivo txt</translation>
+    </message>
+    <message>
+        <source>Import txt file</source>
+        <translation>Importar archivo txt</translation>
+    </message>
+    <message>
+        <source>Order like another image...</source>
+        <translation>Ordenar como otra imagen...</translation>
+    </message>
+    <message>
+        <source>Compare with...</source>
+        <translation>Comparar con...</translation>
+    </message>
+    <message>
+        <source>Order by a list of names...</source>
+        <translation>Ordenar según una lista de nombres...</translation>
+    </message>
+    <message>
+        <source>Export names...</source>
+        <translation>Exportar nombres...</translation>
+    </message>
+    <message>
+        <source>Archive...</source>
+        <translation>Archivo de imágenes...</translation>
+    </message>
+    <message>
+        <source>Recent files</source>
+        <translation>Archivos recientes</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <extracomment>a command: quits the program</extracomment>
+        <translation>Salir</translation>
+    </message>
+    <message>
+        <source>Data</source>
+        <extracomment>the menu of transfers to and from the receiver</extracomment>
+        <translation>Datos</translation>
+    </message>
+    <message>
+        <source>Data From PC To IRD</source>
+        <extracomment>IRD: the receiver (integrated receiver-decoder)</extracomment>
+        <translation>Datos del PC al IRD</translation>
+    </message>
+    <message>
+        <source>Data From IRD To PC</source>
+        <translation>Datos del IRD al PC</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <extracomment>a menu</extracomment>
+        <translation>Ayuda</translation>
+    </message>
+    <message>
+        <source>Language...</source>
+        <translation>Idioma...</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Acerca de</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <extracomment>a menu</extracomment>
+        <translation>Editar</translation>
+    </message>
+    <message>
+        <source>Filter list</source>
+        <translation>Filtrar lista</translation>
+    </message>
+    <message>
+        <source>Find channel...</source>
+        <translation>Buscar canal...</translation>
+    </message>
+    <message>
+        <source>Find duplicates</source>
+        <translation>Buscar duplicados</translation>
+    </message>
+    <message>
+        <source>Keep this order</source>
+        <translation>Conservar este orden</translation>
+    </message>
+    <message>
+        <source>Toolbar</source>
+        <extracomment>the toolbar&apos;s name, shown by some desktops</extracomment>
+        <translation>Barra de herramientas</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <extracomment>a toolbar tip: opens an image file</extracomment>
+        <translation>Abrir</translation>
+    </message>
+    <message>
+        <source>Save as</source>
+        <translation>Guardar como</translation>
+    </message>
+    <message>
+        <source>Untitled</source>
+        <extracomment>the name of an image that has no file yet</extracomment>
+        <translation>Sin título</translation>
+    </message>
+</context>
+<context>
+    <name>vormante::NameListCommands</name>
+    <message>
+        <source>Warning</source>
+        <translation>Advertencia</translation>
+    </message>
+    <message>
+        <source>Order by a list of names</source>
+        <translation>Ordenar según una lista de nombres</translation>
+    </message>
+    <message>
+        <source>%1 is not a list of names and was not used: %2.</source>
+        <extracomment>%1 is the file name, %2 the reason</extracomment>
+        <translation>%1 no es una lista de nombres y no se usó: %2.</translation>
+    </message>
+    <message>
+        <source>Order %1 TV by %2</source>
+        <extracomment>an undo step; %1 is the satellite, %2 the file name of the list</extracomment>
+        <translation>Ordenar TV de %1 según %2</translation>
+    </message>
+    <message>
+        <source>Order %1 radio by %2</source>
+        <extracomment>an undo step; %1 is the satellite, %2 the file name of the list</extracomment>
+        <translation>Ordenar radio de %1 según %2</translation>
+    </message>
+    <message>
+        <source>The image has changed since the list was matched; nothing was changed.</source>
+        <translation>La imagen ha cambiado desde que se comparó la lista; no se cambió nada.</translation>
+    </message>
+    <message>
+        <source>Show the satellite whose channel names to export first.</source>
+        <translation>Muestre primero el satélite cuyos nombres de canal quiere exportar.</translation>
+    </message>
+    <message>
+        <source>%1 TV.txt</source>
+        <extracomment>the file name offered; %1 is the satellite&apos;s name</extracomment>
+        <translation>%1 TV.txt</translation>
+    </message>
+    <message>
+        <source>%1 radio.txt</source>
+        <extracomment>the file name offered; %1 is the satellite&apos;s name</extracomment>
+        <translation>%1 radio.txt</translation>
+    </message>
+    <message>
+        <source>Export names</source>
+        <translation>Exportar nombres</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: %2.</source>
+        <extracomment>%1 is the path, %2 the system&apos;s reason</extracomment>
+        <translation>%1 no se pudo escribir: %2.</translation>
+    </message>
+    <message>
+        <source>List of names</source>
+        <extracomment>the file type in file dialogs</extracomment>
+        <translation>Lista de nombres</translation>
+    </message>
+</context>
+<context>
     <name>vormante::PortOptionDialog</name>
     <message>
         <source>Option</source>
@@ -3663,6 +3613,59 @@ Los cambios siguen abiertos en el editor.</translation>
         <source>COM Port:</source>
         <extracomment>COM: a serial port</extracomment>
         <translation>Puerto COM:</translation>
+    </message>
+</context>
+<context>
+    <name>vormante::RecentFiles</name>
+    <message>
+        <source>The file %1 no longer exists. It has been taken off the list of recent files.</source>
+        <translation>El archivo %1 ya no existe. Se ha quitado de la lista de archivos recientes.</translation>
+    </message>
+    <message>
+        <source>Clear list</source>
+        <translation>Vaciar lista</translation>
+    </message>
+</context>
+<context>
+    <name>vormante::SatellitesXmlCommands</name>
+    <message>
+        <source>Import satellites.xml...</source>
+        <translation>Importar satellites.xml...</translation>
+    </message>
+    <message>
+        <source>Export satellites.xml...</source>
+        <translation>Exportar satellites.xml...</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Advertencia</translation>
+    </message>
+    <message>
+        <source>Import satellites.xml</source>
+        <translation>Importar satellites.xml</translation>
+    </message>
+    <message>
+        <source>%1 was not imported: %2.</source>
+        <extracomment>%1 is the file name, %2 the reason</extracomment>
+        <translation>%1 no se importó: %2.</translation>
+    </message>
+    <message>
+        <source>The image has changed since the file was read; nothing was imported.</source>
+        <translation>La imagen ha cambiado desde que se leyó el archivo; no se importó nada.</translation>
+    </message>
+    <message>
+        <source>Export satellites.xml</source>
+        <translation>Exportar satellites.xml</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: %2.</source>
+        <extracomment>%1 is the path, %2 the system&apos;s reason</extracomment>
+        <translation>%1 no se pudo escribir: %2.</translation>
+    </message>
+    <message>
+        <source>Update transponders from satellites.xml</source>
+        <extracomment>an undo step</extracomment>
+        <translation>Actualizar transpondedores desde satellites.xml</translation>
     </message>
 </context>
 <context>

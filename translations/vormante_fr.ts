@@ -2,18 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
-    <name>AboutDialog</name>
-    <message>
-        <source>About</source>
-        <translation>À propos</translation>
-    </message>
-    <message>
-        <source>Version  Num: %1</source>
-        <extracomment>%1 is the program&apos;s version number, e.g. 1.4.0</extracomment>
-        <translation>Version  n°&#xa0;: %1</translation>
-    </message>
-</context>
-<context>
     <name>ArchiveDialog</name>
     <message>
         <source>Time</source>
@@ -1029,39 +1017,6 @@
     </message>
 </context>
 <context>
-    <name>DataCommands</name>
-    <message>
-        <source>%1 has unsaved changes. Save them before sending?
-
-Otherwise the receiver gets the file as it was last saved.</source>
-        <extracomment>%1 is the file name, or &quot;The image&quot; when it has none</extracomment>
-        <translation>%1 contient des modifications non enregistrées. Les enregistrer avant l&apos;envoi&#xa0;?
-
-Sinon, le récepteur reçoit le fichier tel qu&apos;il a été enregistré la dernière fois.</translation>
-    </message>
-    <message>
-        <source>Open the received image %1 in the editor?</source>
-        <extracomment>%1 is the path of the file the received image was saved to</extracomment>
-        <translation>Ouvrir l&apos;image reçue %1 dans l&apos;éditeur&#xa0;?</translation>
-    </message>
-    <message>
-        <source>Data From PC To IRD</source>
-        <translation>Données du PC vers l&apos;IRD</translation>
-    </message>
-    <message>
-        <source>The image</source>
-        <translation>L&apos;image</translation>
-    </message>
-    <message>
-        <source>the received image</source>
-        <translation>l&apos;image reçue</translation>
-    </message>
-    <message>
-        <source>Data From IRD To PC</source>
-        <translation>Données de l&apos;IRD vers le PC</translation>
-    </message>
-</context>
-<context>
     <name>DialogLayout</name>
     <message>
         <source>OK</source>
@@ -1117,103 +1072,6 @@ Sinon, le récepteur reçoit le fichier tel qu&apos;il a été enregistré la de
     <message>
         <source>The image is damaged: %1, so nothing can be deleted; the consistency check lists its problems.</source>
         <translation>L&apos;image est endommagée&#xa0;: %1&#xa0;; rien ne peut donc être supprimé. Le contrôle de cohérence en liste les problèmes.</translation>
-    </message>
-</context>
-<context>
-    <name>FileCommands</name>
-    <message>
-        <source>Open</source>
-        <extracomment>a dialog title</extracomment>
-        <translation>Ouvrir</translation>
-    </message>
-    <message>
-        <source>Warning</source>
-        <translation>Avertissement</translation>
-    </message>
-    <message>
-        <source>%1 could not be read: %2</source>
-        <extracomment>%1 is the path, %2 the system&apos;s reason</extracomment>
-        <translation>Impossible de lire %1&#xa0;: %2</translation>
-    </message>
-    <message>
-        <source>The backup file %1 could not be written: %2.
-
-Replace %3 without a backup?</source>
-        <extracomment>%1 is the backup file, %2 the system&apos;s reason, %3 the file to be replaced</extracomment>
-        <translation>Impossible d&apos;écrire le fichier de sauvegarde %1&#xa0;: %2.
-
-Remplacer %3 sans sauvegarde&#xa0;?</translation>
-    </message>
-    <message>
-        <source>The backup file %1 could not be written: %2.
-
-Nothing was saved; the changes are still open in the editor.</source>
-        <translation>Impossible d&apos;écrire le fichier de sauvegarde %1&#xa0;: %2.
-
-Rien n&apos;a été enregistré&#xa0;; les modifications restent ouvertes dans l&apos;éditeur.</translation>
-    </message>
-    <message>
-        <source>%1 could not be written: %2.
-
-The file may be incomplete; its previous content is in the backup file. The changes are still open in the editor.</source>
-        <translation>Impossible d&apos;écrire %1&#xa0;: %2.
-
-Le fichier est peut-être incomplet&#xa0;; son contenu précédent se trouve dans le fichier de sauvegarde. Les modifications restent ouvertes dans l&apos;éditeur.</translation>
-    </message>
-    <message>
-        <source>%1 could not be written: %2.
-
-The file keeps its previous content; the changes are still open in the editor.</source>
-        <translation>Impossible d&apos;écrire %1&#xa0;: %2.
-
-Le fichier garde son contenu précédent&#xa0;; les modifications restent ouvertes dans l&apos;éditeur.</translation>
-    </message>
-    <message>
-        <source>Save As</source>
-        <translation>Enregistrer sous</translation>
-    </message>
-    <message>
-        <source>Choose another name for the changes.</source>
-        <translation>Choisissez un autre nom pour les modifications.</translation>
-    </message>
-    <message>
-        <source>%1 could not be written: %2.
-
-The changes are still open in the editor.</source>
-        <translation>Impossible d&apos;écrire %1&#xa0;: %2.
-
-Les modifications restent ouvertes dans l&apos;éditeur.</translation>
-    </message>
-    <message>
-        <source>Unsaved changes in the image, which has no file yet.</source>
-        <translation>Modifications non enregistrées dans l&apos;image, qui n&apos;a pas encore de fichier.</translation>
-    </message>
-    <message>
-        <source>Unsaved changes in %1.</source>
-        <extracomment>%1 is the file name</extracomment>
-        <translation>Modifications non enregistrées dans %1.</translation>
-    </message>
-    <message>
-        <source>%1 now holds %2.</source>
-        <extracomment>%1 is the file name, %2 what it holds now, e.g. &quot;the received image&quot;</extracomment>
-        <translation>%1 contient maintenant %2.</translation>
-    </message>
-    <message>
-        <source>Save asks for another name for them.</source>
-        <translation>«&#xa0;Enregistrer&#xa0;» demandera un autre nom pour les modifications.</translation>
-    </message>
-    <message>
-        <source>Data has been changed,do you want to change!</source>
-        <translation>Les données ont été modifiées. Voulez-vous les enregistrer&#xa0;?</translation>
-    </message>
-    <message>
-        <source>File open error!</source>
-        <translation>Erreur d&apos;ouverture du fichier&#xa0;!</translation>
-    </message>
-    <message>
-        <source>BIN data</source>
-        <extracomment>the file type in file dialogs</extracomment>
-        <translation>Données BIN</translation>
     </message>
 </context>
 <context>
@@ -1696,100 +1554,6 @@ Les modifications restent ouvertes dans l&apos;éditeur.</translation>
     </message>
 </context>
 <context>
-    <name>LanguageDialog</name>
-    <message>
-        <source>Language</source>
-        <translation>Langue</translation>
-    </message>
-    <message>
-        <source>System</source>
-        <extracomment>The choice that follows the desktop&apos;s language</extracomment>
-        <translation>Système</translation>
-    </message>
-    <message>
-        <source>Language:</source>
-        <translation>Langue&#xa0;:</translation>
-    </message>
-    <message>
-        <source>Vormante shows the chosen language the next time it starts.</source>
-        <translation>Vormante affichera la langue choisie au prochain démarrage.</translation>
-    </message>
-</context>
-<context>
-    <name>ListCommands</name>
-    <message>
-        <source>Warning</source>
-        <translation>Avertissement</translation>
-    </message>
-    <message>
-        <source>Export txt file</source>
-        <translation>Exporter un fichier txt</translation>
-    </message>
-    <message>
-        <source>%1 could not be written: %2.</source>
-        <extracomment>%1 is the path, %2 the system&apos;s reason</extracomment>
-        <translation>Impossible d&apos;écrire %1&#xa0;: %2.</translation>
-    </message>
-    <message>
-        <source>The channel list was written to %1.</source>
-        <translation>La liste des chaînes a été écrite dans %1.</translation>
-    </message>
-    <message>
-        <source>Import txt file</source>
-        <translation>Importer un fichier txt</translation>
-    </message>
-    <message>
-        <source>%1 is not a channel list and was not imported: %2.</source>
-        <extracomment>%1 is the file name, %2 the reason</extracomment>
-        <translation>%1 n&apos;est pas une liste de chaînes et n&apos;a pas été importé&#xa0;: %2.</translation>
-    </message>
-    <message>
-        <source>Import %1</source>
-        <extracomment>an undo step; %1 is the file name</extracomment>
-        <translation>Importer %1</translation>
-    </message>
-    <message>
-        <source>The image has changed since the list was read; nothing was imported.</source>
-        <translation>L&apos;image a changé depuis la lecture de la liste&#xa0;; rien n&apos;a été importé.</translation>
-    </message>
-    <message>
-        <source>Order like another image</source>
-        <translation>Ordonner comme une autre image</translation>
-    </message>
-    <message>
-        <source>Order like %1</source>
-        <extracomment>an undo step; %1 is the file name of the other image</extracomment>
-        <translation>Ordonner comme %1</translation>
-    </message>
-    <message>
-        <source>The image has changed since the order was planned; nothing was changed.</source>
-        <translation>L&apos;image a changé depuis la préparation de l&apos;ordre&#xa0;; rien n&apos;a été modifié.</translation>
-    </message>
-    <message>
-        <source>Compare with</source>
-        <translation>Comparer avec</translation>
-    </message>
-    <message>
-        <source>Delete 1 duplicate channel</source>
-        <extracomment>an undo step</extracomment>
-        <translation>Supprimer 1 chaîne en double</translation>
-    </message>
-    <message>
-        <source>Delete %1 duplicate channels</source>
-        <extracomment>an undo step; %1 is the number of channels (more than one)</extracomment>
-        <translation>Supprimer %1 chaînes en double</translation>
-    </message>
-    <message>
-        <source>The image has changed since the duplicates were found; nothing was deleted.</source>
-        <translation>L&apos;image a changé depuis la recherche des doublons&#xa0;; rien n&apos;a été supprimé.</translation>
-    </message>
-    <message>
-        <source>Channel list</source>
-        <extracomment>the file type in file dialogs</extracomment>
-        <translation>Liste de chaînes</translation>
-    </message>
-</context>
-<context>
     <name>ListFilterBar</name>
     <message>
         <source>%1 of %2</source>
@@ -1931,109 +1695,6 @@ Les modifications restent ouvertes dans l&apos;éditeur.</translation>
 <context>
     <name>MainWindow</name>
     <message>
-        <source>File</source>
-        <extracomment>a menu</extracomment>
-        <translation>Fichier</translation>
-    </message>
-    <message>
-        <source>Open ...</source>
-        <translation>Ouvrir ...</translation>
-    </message>
-    <message>
-        <source>Save</source>
-        <extracomment>a command</extracomment>
-        <translation>Enregistrer</translation>
-    </message>
-    <message>
-        <source>Save as ...</source>
-        <translation>Enregistrer sous ...</translation>
-    </message>
-    <message>
-        <source>Export txt file</source>
-        <translation>Exporter un fichier txt</translation>
-    </message>
-    <message>
-        <source>Import txt file</source>
-        <translation>Importer un fichier txt</translation>
-    </message>
-    <message>
-        <source>Order like another image...</source>
-        <translation>Ordonner comme une autre image...</translation>
-    </message>
-    <message>
-        <source>Compare with...</source>
-        <translation>Comparer avec...</translation>
-    </message>
-    <message>
-        <source>Order by a list of names...</source>
-        <translation>Ordonner selon une liste de noms...</translation>
-    </message>
-    <message>
-        <source>Export names...</source>
-        <translation>Exporter les noms...</translation>
-    </message>
-    <message>
-        <source>Archive...</source>
-        <translation>Archives...</translation>
-    </message>
-    <message>
-        <source>Recent files</source>
-        <translation>Fichiers récents</translation>
-    </message>
-    <message>
-        <source>Exit</source>
-        <extracomment>a command: quits the program</extracomment>
-        <translation>Quitter</translation>
-    </message>
-    <message>
-        <source>Data</source>
-        <extracomment>the menu of transfers to and from the receiver</extracomment>
-        <translation>Données</translation>
-    </message>
-    <message>
-        <source>Data From PC To IRD</source>
-        <extracomment>IRD: the receiver (integrated receiver-decoder)</extracomment>
-        <translation>Données du PC vers l&apos;IRD</translation>
-    </message>
-    <message>
-        <source>Data From IRD To PC</source>
-        <translation>Données de l&apos;IRD vers le PC</translation>
-    </message>
-    <message>
-        <source>Help</source>
-        <extracomment>a menu</extracomment>
-        <translation>Aide</translation>
-    </message>
-    <message>
-        <source>Language...</source>
-        <translation>Langue...</translation>
-    </message>
-    <message>
-        <source>About</source>
-        <translation>À propos</translation>
-    </message>
-    <message>
-        <source>Edit</source>
-        <extracomment>a menu</extracomment>
-        <translation>Édition</translation>
-    </message>
-    <message>
-        <source>Filter list</source>
-        <translation>Filtrer la liste</translation>
-    </message>
-    <message>
-        <source>Find channel...</source>
-        <translation>Rechercher une chaîne...</translation>
-    </message>
-    <message>
-        <source>Find duplicates</source>
-        <translation>Rechercher les doublons</translation>
-    </message>
-    <message>
-        <source>Keep this order</source>
-        <translation>Conserver cet ordre</translation>
-    </message>
-    <message>
         <source>Undo</source>
         <extracomment>a command</extracomment>
         <translation>Annuler</translation>
@@ -2054,20 +1715,6 @@ Les modifications restent ouvertes dans l&apos;éditeur.</translation>
         <translation>Rétablir %1</translation>
     </message>
     <message>
-        <source>Toolbar</source>
-        <extracomment>the toolbar&apos;s name, shown by some desktops</extracomment>
-        <translation>Barre d&apos;outils</translation>
-    </message>
-    <message>
-        <source>Open</source>
-        <extracomment>a toolbar tip: opens an image file</extracomment>
-        <translation>Ouvrir</translation>
-    </message>
-    <message>
-        <source>Save as</source>
-        <translation>Enregistrer sous</translation>
-    </message>
-    <message>
         <source>Sat+LNB+TP+Channel</source>
         <extracomment>the tab of satellites, LNBs, transponders and their channels</extracomment>
         <translation>Sat+LNB+TP+Chaîne</translation>
@@ -2079,11 +1726,6 @@ Les modifications restent ouvertes dans l&apos;éditeur.</translation>
     <message>
         <source>System setting</source>
         <translation>Paramètres système</translation>
-    </message>
-    <message>
-        <source>Untitled</source>
-        <extracomment>the name of an image that has no file yet</extracomment>
-        <translation>Sans titre</translation>
     </message>
 </context>
 <context>
@@ -2150,64 +1792,6 @@ Les modifications restent ouvertes dans l&apos;éditeur.</translation>
             <numerusform>Modifier %n chaîne</numerusform>
             <numerusform>Modifier %n chaînes</numerusform>
         </translation>
-    </message>
-</context>
-<context>
-    <name>NameListCommands</name>
-    <message>
-        <source>Warning</source>
-        <translation>Avertissement</translation>
-    </message>
-    <message>
-        <source>Order by a list of names</source>
-        <translation>Ordonner selon une liste de noms</translation>
-    </message>
-    <message>
-        <source>%1 is not a list of names and was not used: %2.</source>
-        <extracomment>%1 is the file name, %2 the reason</extracomment>
-        <translation>%1 n&apos;est pas une liste de noms et n&apos;a pas été utilisé&#xa0;: %2.</translation>
-    </message>
-    <message>
-        <source>Order %1 TV by %2</source>
-        <extracomment>an undo step; %1 is the satellite, %2 the file name of the list</extracomment>
-        <translation>Ordonner les chaînes TV de %1 selon %2</translation>
-    </message>
-    <message>
-        <source>Order %1 radio by %2</source>
-        <extracomment>an undo step; %1 is the satellite, %2 the file name of the list</extracomment>
-        <translation>Ordonner les radios de %1 selon %2</translation>
-    </message>
-    <message>
-        <source>The image has changed since the list was matched; nothing was changed.</source>
-        <translation>L&apos;image a changé depuis la mise en correspondance de la liste&#xa0;; rien n&apos;a été modifié.</translation>
-    </message>
-    <message>
-        <source>Show the satellite whose channel names to export first.</source>
-        <translation>Affichez d&apos;abord le satellite dont vous voulez exporter les noms de chaînes.</translation>
-    </message>
-    <message>
-        <source>%1 TV.txt</source>
-        <extracomment>the file name offered; %1 is the satellite&apos;s name</extracomment>
-        <translation>%1 TV.txt</translation>
-    </message>
-    <message>
-        <source>%1 radio.txt</source>
-        <extracomment>the file name offered; %1 is the satellite&apos;s name</extracomment>
-        <translation>%1 radio.txt</translation>
-    </message>
-    <message>
-        <source>Export names</source>
-        <translation>Exporter les noms</translation>
-    </message>
-    <message>
-        <source>%1 could not be written: %2.</source>
-        <extracomment>%1 is the path, %2 the system&apos;s reason</extracomment>
-        <translation>Impossible d&apos;écrire %1&#xa0;: %2.</translation>
-    </message>
-    <message>
-        <source>List of names</source>
-        <extracomment>the file type in file dialogs</extracomment>
-        <translation>Liste de noms</translation>
     </message>
 </context>
 <context>
@@ -2572,17 +2156,6 @@ Les modifications restent ouvertes dans l&apos;éditeur.</translation>
         <source>Another program is using %1: close that program and try again.</source>
         <extracomment>%1 is the device</extracomment>
         <translation>Un autre programme utilise %1&#xa0;: fermez ce programme et réessayez.</translation>
-    </message>
-</context>
-<context>
-    <name>RecentFiles</name>
-    <message>
-        <source>The file %1 no longer exists. It has been taken off the list of recent files.</source>
-        <translation>Le fichier %1 n&apos;existe plus. Il a été retiré de la liste des fichiers récents.</translation>
-    </message>
-    <message>
-        <source>Clear list</source>
-        <translation>Effacer la liste</translation>
     </message>
 </context>
 <context>
@@ -3115,48 +2688,6 @@ Les modifications restent ouvertes dans l&apos;éditeur.</translation>
     </message>
 </context>
 <context>
-    <name>SatellitesXmlCommands</name>
-    <message>
-        <source>Import satellites.xml...</source>
-        <translation>Importer satellites.xml...</translation>
-    </message>
-    <message>
-        <source>Export satellites.xml...</source>
-        <translation>Exporter satellites.xml...</translation>
-    </message>
-    <message>
-        <source>Warning</source>
-        <translation>Avertissement</translation>
-    </message>
-    <message>
-        <source>Import satellites.xml</source>
-        <translation>Importer satellites.xml</translation>
-    </message>
-    <message>
-        <source>%1 was not imported: %2.</source>
-        <extracomment>%1 is the file name, %2 the reason</extracomment>
-        <translation>%1 n&apos;a pas été importé&#xa0;: %2.</translation>
-    </message>
-    <message>
-        <source>The image has changed since the file was read; nothing was imported.</source>
-        <translation>L&apos;image a changé depuis la lecture du fichier&#xa0;; rien n&apos;a été importé.</translation>
-    </message>
-    <message>
-        <source>Export satellites.xml</source>
-        <translation>Exporter satellites.xml</translation>
-    </message>
-    <message>
-        <source>%1 could not be written: %2.</source>
-        <extracomment>%1 is the path, %2 the system&apos;s reason</extracomment>
-        <translation>Impossible d&apos;écrire %1&#xa0;: %2.</translation>
-    </message>
-    <message>
-        <source>Update transponders from satellites.xml</source>
-        <extracomment>an undo step</extracomment>
-        <translation>Mettre à jour les transpondeurs depuis satellites.xml</translation>
-    </message>
-</context>
-<context>
     <name>SatellitesXmlDialog</name>
     <message>
         <source>%1 (C-band)</source>
@@ -3645,6 +3176,425 @@ Les modifications restent ouvertes dans l&apos;éditeur.</translation>
     </message>
 </context>
 <context>
+    <name>vormante::AboutDialog</name>
+    <message>
+        <source>About</source>
+        <translation>À propos</translation>
+    </message>
+    <message>
+        <source>Version  Num: %1</source>
+        <extracomment>%1 is the program&apos;s version number, e.g. 1.4.0</extracomment>
+        <translation>Version  n°&#xa0;: %1</translation>
+    </message>
+</context>
+<context>
+    <name>vormante::DataCommands</name>
+    <message>
+        <source>%1 has unsaved changes. Save them before sending?
+
+Otherwise the receiver gets the file as it was last saved.</source>
+        <extracomment>%1 is the file name, or &quot;The image&quot; when it has none</extracomment>
+        <translation>%1 contient des modifications non enregistrées. Les enregistrer avant l&apos;envoi&#xa0;?
+
+Sinon, le récepteur reçoit le fichier tel qu&apos;il a été enregistré la dernière fois.</translation>
+    </message>
+    <message>
+        <source>Open the received image %1 in the editor?</source>
+        <extracomment>%1 is the path of the file the received image was saved to</extracomment>
+        <translation>Ouvrir l&apos;image reçue %1 dans l&apos;éditeur&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Data From PC To IRD</source>
+        <translation>Données du PC vers l&apos;IRD</translation>
+    </message>
+    <message>
+        <source>The image</source>
+        <translation>L&apos;image</translation>
+    </message>
+    <message>
+        <source>the received image</source>
+        <translation>l&apos;image reçue</translation>
+    </message>
+    <message>
+        <source>Data From IRD To PC</source>
+        <translation>Données de l&apos;IRD vers le PC</translation>
+    </message>
+</context>
+<context>
+    <name>vormante::FileCommands</name>
+    <message>
+        <source>Open</source>
+        <extracomment>a dialog title</extracomment>
+        <translation>Ouvrir</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Avertissement</translation>
+    </message>
+    <message>
+        <source>%1 could not be read: %2</source>
+        <extracomment>%1 is the path, %2 the system&apos;s reason</extracomment>
+        <translation>Impossible de lire %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>The backup file %1 could not be written: %2.
+
+Replace %3 without a backup?</source>
+        <extracomment>%1 is the backup file, %2 the system&apos;s reason, %3 the file to be replaced</extracomment>
+        <translation>Impossible d&apos;écrire le fichier de sauvegarde %1&#xa0;: %2.
+
+Remplacer %3 sans sauvegarde&#xa0;?</translation>
+    </message>
+    <message>
+        <source>The backup file %1 could not be written: %2.
+
+Nothing was saved; the changes are still open in the editor.</source>
+        <translation>Impossible d&apos;écrire le fichier de sauvegarde %1&#xa0;: %2.
+
+Rien n&apos;a été enregistré&#xa0;; les modifications restent ouvertes dans l&apos;éditeur.</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: %2.
+
+The file may be incomplete; its previous content is in the backup file. The changes are still open in the editor.</source>
+        <translation>Impossible d&apos;écrire %1&#xa0;: %2.
+
+Le fichier est peut-être incomplet&#xa0;; son contenu précédent se trouve dans le fichier de sauvegarde. Les modifications restent ouvertes dans l&apos;éditeur.</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: %2.
+
+The file keeps its previous content; the changes are still open in the editor.</source>
+        <translation>Impossible d&apos;écrire %1&#xa0;: %2.
+
+Le fichier garde son contenu précédent&#xa0;; les modifications restent ouvertes dans l&apos;éditeur.</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>Enregistrer sous</translation>
+    </message>
+    <message>
+        <source>Choose another name for the changes.</source>
+        <translation>Choisissez un autre nom pour les modifications.</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: %2.
+
+The changes are still open in the editor.</source>
+        <translation>Impossible d&apos;écrire %1&#xa0;: %2.
+
+Les modifications restent ouvertes dans l&apos;éditeur.</translation>
+    </message>
+    <message>
+        <source>Unsaved changes in the image, which has no file yet.</source>
+        <translation>Modifications non enregistrées dans l&apos;image, qui n&apos;a pas encore de fichier.</translation>
+    </message>
+    <message>
+        <source>Unsaved changes in %1.</source>
+        <extracomment>%1 is the file name</extracomment>
+        <translation>Modifications non enregistrées dans %1.</translation>
+    </message>
+    <message>
+        <source>%1 now holds %2.</source>
+        <extracomment>%1 is the file name, %2 what it holds now, e.g. &quot;the received image&quot;</extracomment>
+        <translation>%1 contient maintenant %2.</translation>
+    </message>
+    <message>
+        <source>Save asks for another name for them.</source>
+        <translation>«&#xa0;Enregistrer&#xa0;» demandera un autre nom pour les modifications.</translation>
+    </message>
+    <message>
+        <source>Data has been changed,do you want to change!</source>
+        <translation>Les données ont été modifiées. Voulez-vous les enregistrer&#xa0;?</translation>
+    </message>
+    <message>
+        <source>File open error!</source>
+        <translation>Erreur d&apos;ouverture du fichier&#xa0;!</translation>
+    </message>
+    <message>
+        <source>BIN data</source>
+        <extracomment>the file type in file dialogs</extracomment>
+        <translation>Données BIN</translation>
+    </message>
+</context>
+<context>
+    <name>vormante::LanguageDialog</name>
+    <message>
+        <source>Language</source>
+        <translation>Langue</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <extracomment>The choice that follows the desktop&apos;s language</extracomment>
+        <translation>Système</translation>
+    </message>
+    <message>
+        <source>Language:</source>
+        <translation>Langue&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Vormante shows the chosen language the next time it starts.</source>
+        <translation>Vormante affichera la langue choisie au prochain démarrage.</translation>
+    </message>
+</context>
+<context>
+    <name>vormante::ListCommands</name>
+    <message>
+        <source>Warning</source>
+        <translation>Avertissement</translation>
+    </message>
+    <message>
+        <source>Export txt file</source>
+        <translation>Exporter un fichier txt</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: %2.</source>
+        <extracomment>%1 is the path, %2 the system&apos;s reason</extracomment>
+        <translation>Impossible d&apos;écrire %1&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>The channel list was written to %1.</source>
+        <translation>La liste des chaînes a été écrite dans %1.</translation>
+    </message>
+    <message>
+        <source>Import txt file</source>
+        <translation>Importer un fichier txt</translation>
+    </message>
+    <message>
+        <source>%1 is not a channel list and was not imported: %2.</source>
+        <extracomment>%1 is the file name, %2 the reason</extracomment>
+        <translation>%1 n&apos;est pas une liste de chaînes et n&apos;a pas été importé&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>Import %1</source>
+        <extracomment>an undo step; %1 is the file name</extracomment>
+        <translation>Importer %1</translation>
+    </message>
+    <message>
+        <source>The image has changed since the list was read; nothing was imported.</source>
+        <translation>L&apos;image a changé depuis la lecture de la liste&#xa0;; rien n&apos;a été importé.</translation>
+    </message>
+    <message>
+        <source>Order like another image</source>
+        <translation>Ordonner comme une autre image</translation>
+    </message>
+    <message>
+        <source>Order like %1</source>
+        <extracomment>an undo step; %1 is the file name of the other image</extracomment>
+        <translation>Ordonner comme %1</translation>
+    </message>
+    <message>
+        <source>The image has changed since the order was planned; nothing was changed.</source>
+        <translation>L&apos;image a changé depuis la préparation de l&apos;ordre&#xa0;; rien n&apos;a été modifié.</translation>
+    </message>
+    <message>
+        <source>Compare with</source>
+        <translation>Comparer avec</translation>
+    </message>
+    <message>
+        <source>Delete 1 duplicate channel</source>
+        <extracomment>an undo step</extracomment>
+        <translation>Supprimer 1 chaîne en double</translation>
+    </message>
+    <message>
+        <source>Delete %1 duplicate channels</source>
+        <extracomment>an undo step; %1 is the number of channels (more than one)</extracomment>
+        <translation>Supprimer %1 chaînes en double</translation>
+    </message>
+    <message>
+        <source>The image has changed since the duplicates were found; nothing was deleted.</source>
+        <translation>L&apos;image a changé depuis la recherche des doublons&#xa0;; rien n&apos;a été supprimé.</translation>
+    </message>
+    <message>
+        <source>Channel list</source>
+        <extracomment>the file type in file dialogs</extracomment>
+        <translation>Liste de chaînes</translation>
+    </message>
+</context>
+<context>
+    <name>vormante::MainWindow</name>
+    <message>
+        <source>File</source>
+        <extracomment>a menu</extracomment>
+        <translation>Fichier</translation>
+    </message>
+    <message>
+        <source>Open ...</source>
+        <translation>Ouvrir ...</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <extracomment>a command</extracomment>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Save as ...</source>
+        <translation>Enregistrer sous ...</translation>
+    </message>
+    <message>
+        <source>Export txt file</source>
+        <translation>Exporter un fichier txt</translation>
+    </message>
+    <message>
+        <source>Import txt file</source>
+        <translation>Importer un fichier txt</translation>
+    </message>
+    <message>
+        <source>Order like another image...</source>
+        <translation>Ordonner comme une autre image...</translation>
+    </message>
+    <message>
+        <source>Compare with...</source>
+        <translation>Comparer avec...</translation>
+    </message>
+    <message>
+        <source>Order by a list of names...</source>
+        <translation>Ordonner selon une liste de noms...</translation>
+    </message>
+    <message>
+        <source>Export names...</source>
+        <translation>Exporter les noms...</translation>
+    </message>
+    <message>
+        <source>Archive...</source>
+        <translation>Archives...</translation>
+    </message>
+    <message>
+        <source>Recent files</source>
+        <translation>Fichiers récents</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <extracomment>a command: quits the program</extracomment>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>Data</source>
+        <extracomment>the menu of transfers to and from the receiver</extracomment>
+        <translation>Données</translation>
+    </message>
+    <message>
+        <source>Data From PC To IRD</source>
+        <extracomment>IRD: the receiver (integrated receiver-decoder)</extracomment>
+        <translation>Données du PC vers l&apos;IRD</translation>
+    </message>
+    <message>
+        <source>Data From IRD To PC</source>
+        <translation>Données de l&apos;IRD vers le PC</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <extracomment>a menu</extracomment>
+        <translation>Aide</translation>
+    </message>
+    <message>
+        <source>Language...</source>
+        <translation>Langue...</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>À propos</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <extracomment>a menu</extracomment>
+        <translation>Édition</translation>
+    </message>
+    <message>
+        <source>Filter list</source>
+        <translation>Filtrer la liste</translation>
+    </message>
+    <message>
+        <source>Find channel...</source>
+        <translation>Rechercher une chaîne...</translation>
+    </message>
+    <message>
+        <source>Find duplicates</source>
+        <translation>Rechercher les doublons</translation>
+    </message>
+    <message>
+        <source>Keep this order</source>
+        <translation>Conserver cet ordre</translation>
+    </message>
+    <message>
+        <source>Toolbar</source>
+        <extracomment>the toolbar&apos;s name, shown by some desktops</extracomment>
+        <translation>Barre d&apos;outils</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <extracomment>a toolbar tip: opens an image file</extracomment>
+        <translation>Ouvrir</translation>
+    </message>
+    <message>
+        <source>Save as</source>
+        <translation>Enregistrer sous</translation>
+    </message>
+    <message>
+        <source>Untitled</source>
+        <extracomment>the name of an image that has no file yet</extracomment>
+        <translation>Sans titre</translation>
+    </message>
+</context>
+<context>
+    <name>vormante::NameListCommands</name>
+    <message>
+        <source>Warning</source>
+        <translation>Avertissement</translation>
+    </message>
+    <message>
+        <source>Order by a list of names</source>
+        <translation>Ordonner selon une liste de noms</translation>
+    </message>
+    <message>
+        <source>%1 is not a list of names and was not used: %2.</source>
+        <extracomment>%1 is the file name, %2 the reason</extracomment>
+        <translation>%1 n&apos;est pas une liste de noms et n&apos;a pas été utilisé&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>Order %1 TV by %2</source>
+        <extracomment>an undo step; %1 is the satellite, %2 the file name of the list</extracomment>
+        <translation>Ordonner les chaînes TV de %1 selon %2</translation>
+    </message>
+    <message>
+        <source>Order %1 radio by %2</source>
+        <extracomment>an undo step; %1 is the satellite, %2 the file name of the list</extracomment>
+        <translation>Ordonner les radios de %1 selon %2</translation>
+    </message>
+    <message>
+        <source>The image has changed since the list was matched; nothing was changed.</source>
+        <translation>L&apos;image a changé depuis la mise en correspondance de la liste&#xa0;; rien n&apos;a été modifié.</translation>
+    </message>
+    <message>
+        <source>Show the satellite whose channel names to export first.</source>
+        <translation>Affichez d&apos;abord le satellite dont vous voulez exporter les noms de chaînes.</translation>
+    </message>
+    <message>
+        <source>%1 TV.txt</source>
+        <extracomment>the file name offered; %1 is the satellite&apos;s name</extracomment>
+        <translation>%1 TV.txt</translation>
+    </message>
+    <message>
+        <source>%1 radio.txt</source>
+        <extracomment>the file name offered; %1 is the satellite&apos;s name</extracomment>
+        <translation>%1 radio.txt</translation>
+    </message>
+    <message>
+        <source>Export names</source>
+        <translation>Exporter les noms</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: %2.</source>
+        <extracomment>%1 is the path, %2 the system&apos;s reason</extracomment>
+        <translation>Impossible d&apos;écrire %1&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>List of names</source>
+        <extracomment>the file type in file dialogs</extracomment>
+        <translation>Liste de noms</translation>
+    </message>
+</context>
+<context>
     <name>vormante::PortOptionDialog</name>
     <message>
         <source>Option</source>
@@ -3663,6 +3613,59 @@ Les modifications restent ouvertes dans l&apos;éditeur.</translation>
         <source>COM Port:</source>
         <extracomment>COM: a serial port</extracomment>
         <translation>Port COM&#xa0;:</translation>
+    </message>
+</context>
+<context>
+    <name>vormante::RecentFiles</name>
+    <message>
+        <source>The file %1 no longer exists. It has been taken off the list of recent files.</source>
+        <translation>Le fichier %1 n&apos;existe plus. Il a été retiré de la liste des fichiers récents.</translation>
+    </message>
+    <message>
+        <source>Clear list</source>
+        <translation>Effacer la liste</translation>
+    </message>
+</context>
+<context>
+    <name>vormante::SatellitesXmlCommands</name>
+    <message>
+        <source>Import satellites.xml...</source>
+        <translation>Importer satellites.xml...</translation>
+    </message>
+    <message>
+        <source>Export satellites.xml...</source>
+        <translation>Exporter satellites.xml...</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Avertissement</translation>
+    </message>
+    <message>
+        <source>Import satellites.xml</source>
+        <translation>Importer satellites.xml</translation>
+    </message>
+    <message>
+        <source>%1 was not imported: %2.</source>
+        <extracomment>%1 is the file name, %2 the reason</extracomment>
+        <translation>%1 n&apos;a pas été importé&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>The image has changed since the file was read; nothing was imported.</source>
+        <translation>L&apos;image a changé depuis la lecture du fichier&#xa0;; rien n&apos;a été importé.</translation>
+    </message>
+    <message>
+        <source>Export satellites.xml</source>
+        <translation>Exporter satellites.xml</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: %2.</source>
+        <extracomment>%1 is the path, %2 the system&apos;s reason</extracomment>
+        <translation>Impossible d&apos;écrire %1&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>Update transponders from satellites.xml</source>
+        <extracomment>an undo step</extracomment>
+        <translation>Mettre à jour les transpondeurs depuis satellites.xml</translation>
     </message>
 </context>
 <context>

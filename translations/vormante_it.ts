@@ -2,18 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it">
 <context>
-    <name>AboutDialog</name>
-    <message>
-        <source>About</source>
-        <translation>Informazioni</translation>
-    </message>
-    <message>
-        <source>Version  Num: %1</source>
-        <extracomment>%1 is the program&apos;s version number, e.g. 1.4.0</extracomment>
-        <translation>Versione: %1</translation>
-    </message>
-</context>
-<context>
     <name>ArchiveDialog</name>
     <message>
         <source>Time</source>
@@ -1029,39 +1017,6 @@
     </message>
 </context>
 <context>
-    <name>DataCommands</name>
-    <message>
-        <source>%1 has unsaved changes. Save them before sending?
-
-Otherwise the receiver gets the file as it was last saved.</source>
-        <extracomment>%1 is the file name, or &quot;The image&quot; when it has none</extracomment>
-        <translation>%1 contiene modifiche non salvate. Salvarle prima dell&apos;invio?
-
-Altrimenti il ricevitore riceve il file come è stato salvato l&apos;ultima volta.</translation>
-    </message>
-    <message>
-        <source>Open the received image %1 in the editor?</source>
-        <extracomment>%1 is the path of the file the received image was saved to</extracomment>
-        <translation>Aprire nell&apos;editor l&apos;immagine ricevuta %1?</translation>
-    </message>
-    <message>
-        <source>Data From PC To IRD</source>
-        <translation>Dati dal PC all&apos;IRD</translation>
-    </message>
-    <message>
-        <source>The image</source>
-        <translation>L&apos;immagine</translation>
-    </message>
-    <message>
-        <source>the received image</source>
-        <translation>l&apos;immagine ricevuta</translation>
-    </message>
-    <message>
-        <source>Data From IRD To PC</source>
-        <translation>Dati dall&apos;IRD al PC</translation>
-    </message>
-</context>
-<context>
     <name>DialogLayout</name>
     <message>
         <source>OK</source>
@@ -1117,103 +1072,6 @@ Altrimenti il ricevitore riceve il file come è stato salvato l&apos;ultima volt
     <message>
         <source>The image is damaged: %1, so nothing can be deleted; the consistency check lists its problems.</source>
         <translation>L&apos;immagine è danneggiata: %1, quindi non si può eliminare nulla; il controllo di coerenza ne elenca i problemi.</translation>
-    </message>
-</context>
-<context>
-    <name>FileCommands</name>
-    <message>
-        <source>Open</source>
-        <extracomment>a dialog title</extracomment>
-        <translation>Apri</translation>
-    </message>
-    <message>
-        <source>Warning</source>
-        <translation>Attenzione</translation>
-    </message>
-    <message>
-        <source>%1 could not be read: %2</source>
-        <extracomment>%1 is the path, %2 the system&apos;s reason</extracomment>
-        <translation>Impossibile leggere %1: %2</translation>
-    </message>
-    <message>
-        <source>The backup file %1 could not be written: %2.
-
-Replace %3 without a backup?</source>
-        <extracomment>%1 is the backup file, %2 the system&apos;s reason, %3 the file to be replaced</extracomment>
-        <translation>Impossibile scrivere il file di backup %1: %2.
-
-Sostituire %3 senza backup?</translation>
-    </message>
-    <message>
-        <source>The backup file %1 could not be written: %2.
-
-Nothing was saved; the changes are still open in the editor.</source>
-        <translation>Impossibile scrivere il file di backup %1: %2.
-
-Non è stato salvato nulla; le modifiche sono ancora aperte nell&apos;editor.</translation>
-    </message>
-    <message>
-        <source>%1 could not be written: %2.
-
-The file may be incomplete; its previous content is in the backup file. The changes are still open in the editor.</source>
-        <translation>Impossibile scrivere %1: %2.
-
-Il file potrebbe essere incompleto; il contenuto precedente è nel file di backup. Le modifiche sono ancora aperte nell&apos;editor.</translation>
-    </message>
-    <message>
-        <source>%1 could not be written: %2.
-
-The file keeps its previous content; the changes are still open in the editor.</source>
-        <translation>Impossibile scrivere %1: %2.
-
-Il file conserva il contenuto precedente; le modifiche sono ancora aperte nell&apos;editor.</translation>
-    </message>
-    <message>
-        <source>Save As</source>
-        <translation>Salva con nome</translation>
-    </message>
-    <message>
-        <source>Choose another name for the changes.</source>
-        <translation>Scegliere un altro nome per le modifiche.</translation>
-    </message>
-    <message>
-        <source>%1 could not be written: %2.
-
-The changes are still open in the editor.</source>
-        <translation>Impossibile scrivere %1: %2.
-
-Le modifiche sono ancora aperte nell&apos;editor.</translation>
-    </message>
-    <message>
-        <source>Unsaved changes in the image, which has no file yet.</source>
-        <translation>Modifiche non salvate nell&apos;immagine, che non ha ancora un file.</translation>
-    </message>
-    <message>
-        <source>Unsaved changes in %1.</source>
-        <extracomment>%1 is the file name</extracomment>
-        <translation>Modifiche non salvate in %1.</translation>
-    </message>
-    <message>
-        <source>%1 now holds %2.</source>
-        <extracomment>%1 is the file name, %2 what it holds now, e.g. &quot;the received image&quot;</extracomment>
-        <translation>%1 ora contiene %2.</translation>
-    </message>
-    <message>
-        <source>Save asks for another name for them.</source>
-        <translation>Il comando Salva chiederà un altro nome per le modifiche.</translation>
-    </message>
-    <message>
-        <source>Data has been changed,do you want to change!</source>
-        <translation>I dati sono stati modificati: salvare le modifiche?</translation>
-    </message>
-    <message>
-        <source>File open error!</source>
-        <translation>Errore nell&apos;apertura del file!</translation>
-    </message>
-    <message>
-        <source>BIN data</source>
-        <extracomment>the file type in file dialogs</extracomment>
-        <translation>Dati BIN</translation>
     </message>
 </context>
 <context>
@@ -1696,100 +1554,6 @@ Le modifiche sono ancora aperte nell&apos;editor.</translation>
     </message>
 </context>
 <context>
-    <name>LanguageDialog</name>
-    <message>
-        <source>Language</source>
-        <translation>Lingua</translation>
-    </message>
-    <message>
-        <source>System</source>
-        <extracomment>The choice that follows the desktop&apos;s language</extracomment>
-        <translation>Sistema</translation>
-    </message>
-    <message>
-        <source>Language:</source>
-        <translation>Lingua:</translation>
-    </message>
-    <message>
-        <source>Vormante shows the chosen language the next time it starts.</source>
-        <translation>Vormante mostrerà la lingua scelta al prossimo avvio.</translation>
-    </message>
-</context>
-<context>
-    <name>ListCommands</name>
-    <message>
-        <source>Warning</source>
-        <translation>Attenzione</translation>
-    </message>
-    <message>
-        <source>Export txt file</source>
-        <translation>Esporta file txt</translation>
-    </message>
-    <message>
-        <source>%1 could not be written: %2.</source>
-        <extracomment>%1 is the path, %2 the system&apos;s reason</extracomment>
-        <translation>Impossibile scrivere %1: %2.</translation>
-    </message>
-    <message>
-        <source>The channel list was written to %1.</source>
-        <translation>L&apos;elenco canali è stato scritto in %1.</translation>
-    </message>
-    <message>
-        <source>Import txt file</source>
-        <translation>Importa file txt</translation>
-    </message>
-    <message>
-        <source>%1 is not a channel list and was not imported: %2.</source>
-        <extracomment>%1 is the file name, %2 the reason</extracomment>
-        <translation>%1 non è un elenco canali e non è stato importato: %2.</translation>
-    </message>
-    <message>
-        <source>Import %1</source>
-        <extracomment>an undo step; %1 is the file name</extracomment>
-        <translation>Importa %1</translation>
-    </message>
-    <message>
-        <source>The image has changed since the list was read; nothing was imported.</source>
-        <translation>L&apos;immagine è cambiata dopo la lettura dell&apos;elenco; non è stato importato nulla.</translation>
-    </message>
-    <message>
-        <source>Order like another image</source>
-        <translation>Ordina come un&apos;altra immagine</translation>
-    </message>
-    <message>
-        <source>Order like %1</source>
-        <extracomment>an undo step; %1 is the file name of the other image</extracomment>
-        <translation>Ordina come %1</translation>
-    </message>
-    <message>
-        <source>The image has changed since the order was planned; nothing was changed.</source>
-        <translation>L&apos;immagine è cambiata dopo la pianificazione dell&apos;ordine; non è stato modificato nulla.</translation>
-    </message>
-    <message>
-        <source>Compare with</source>
-        <translation>Confronta con</translation>
-    </message>
-    <message>
-        <source>Delete 1 duplicate channel</source>
-        <extracomment>an undo step</extracomment>
-        <translation>Elimina 1 canale duplicato</translation>
-    </message>
-    <message>
-        <source>Delete %1 duplicate channels</source>
-        <extracomment>an undo step; %1 is the number of channels (more than one)</extracomment>
-        <translation>Elimina %1 canali duplicati</translation>
-    </message>
-    <message>
-        <source>The image has changed since the duplicates were found; nothing was deleted.</source>
-        <translation>L&apos;immagine è cambiata dopo la ricerca dei duplicati; non è stato eliminato nulla.</translation>
-    </message>
-    <message>
-        <source>Channel list</source>
-        <extracomment>the file type in file dialogs</extracomment>
-        <translation>Elenco canali</translation>
-    </message>
-</context>
-<context>
     <name>ListFilterBar</name>
     <message>
         <source>%1 of %2</source>
@@ -1931,109 +1695,6 @@ Le modifiche sono ancora aperte nell&apos;editor.</translation>
 <context>
     <name>MainWindow</name>
     <message>
-        <source>File</source>
-        <extracomment>a menu</extracomment>
-        <translation>File</translation>
-    </message>
-    <message>
-        <source>Open ...</source>
-        <translation>Apri ...</translation>
-    </message>
-    <message>
-        <source>Save</source>
-        <extracomment>a command</extracomment>
-        <translation>Salva</translation>
-    </message>
-    <message>
-        <source>Save as ...</source>
-        <translation>Salva con nome ...</translation>
-    </message>
-    <message>
-        <source>Export txt file</source>
-        <translation>Esporta file txt</translation>
-    </message>
-    <message>
-        <source>Import txt file</source>
-        <translation>Importa file txt</translation>
-    </message>
-    <message>
-        <source>Order like another image...</source>
-        <translation>Ordina come un&apos;altra immagine...</translation>
-    </message>
-    <message>
-        <source>Compare with...</source>
-        <translation>Confronta con...</translation>
-    </message>
-    <message>
-        <source>Order by a list of names...</source>
-        <translation>Ordina secondo un elenco di nomi...</translation>
-    </message>
-    <message>
-        <source>Export names...</source>
-        <translation>Esporta nomi...</translation>
-    </message>
-    <message>
-        <source>Archive...</source>
-        <translation>Archivio...</translation>
-    </message>
-    <message>
-        <source>Recent files</source>
-        <translation>File recenti</translation>
-    </message>
-    <message>
-        <source>Exit</source>
-        <extracomment>a command: quits the program</extracomment>
-        <translation>Esci</translation>
-    </message>
-    <message>
-        <source>Data</source>
-        <extracomment>the menu of transfers to and from the receiver</extracomment>
-        <translation>Dati</translation>
-    </message>
-    <message>
-        <source>Data From PC To IRD</source>
-        <extracomment>IRD: the receiver (integrated receiver-decoder)</extracomment>
-        <translation>Dati dal PC all&apos;IRD</translation>
-    </message>
-    <message>
-        <source>Data From IRD To PC</source>
-        <translation>Dati dall&apos;IRD al PC</translation>
-    </message>
-    <message>
-        <source>Help</source>
-        <extracomment>a menu</extracomment>
-        <translation>Aiuto</translation>
-    </message>
-    <message>
-        <source>Language...</source>
-        <translation>Lingua...</translation>
-    </message>
-    <message>
-        <source>About</source>
-        <translation>Informazioni</translation>
-    </message>
-    <message>
-        <source>Edit</source>
-        <extracomment>a menu</extracomment>
-        <translation>Modifica</translation>
-    </message>
-    <message>
-        <source>Filter list</source>
-        <translation>Filtra elenco</translation>
-    </message>
-    <message>
-        <source>Find channel...</source>
-        <translation>Trova canale...</translation>
-    </message>
-    <message>
-        <source>Find duplicates</source>
-        <translation>Trova duplicati</translation>
-    </message>
-    <message>
-        <source>Keep this order</source>
-        <translation>Mantieni questo ordine</translation>
-    </message>
-    <message>
         <source>Undo</source>
         <extracomment>a command</extracomment>
         <translation>Annulla</translation>
@@ -2054,20 +1715,6 @@ Le modifiche sono ancora aperte nell&apos;editor.</translation>
         <translation>Ripeti: %1</translation>
     </message>
     <message>
-        <source>Toolbar</source>
-        <extracomment>the toolbar&apos;s name, shown by some desktops</extracomment>
-        <translation>Barra degli strumenti</translation>
-    </message>
-    <message>
-        <source>Open</source>
-        <extracomment>a toolbar tip: opens an image file</extracomment>
-        <translation>Apri</translation>
-    </message>
-    <message>
-        <source>Save as</source>
-        <translation>Salva con nome</translation>
-    </message>
-    <message>
         <source>Sat+LNB+TP+Channel</source>
         <extracomment>the tab of satellites, LNBs, transponders and their channels</extracomment>
         <translation>Sat+LNB+TP+Canali</translation>
@@ -2079,11 +1726,6 @@ Le modifiche sono ancora aperte nell&apos;editor.</translation>
     <message>
         <source>System setting</source>
         <translation>Impostazioni di sistema</translation>
-    </message>
-    <message>
-        <source>Untitled</source>
-        <extracomment>the name of an image that has no file yet</extracomment>
-        <translation>Senza nome</translation>
     </message>
 </context>
 <context>
@@ -2150,64 +1792,6 @@ Le modifiche sono ancora aperte nell&apos;editor.</translation>
             <numerusform>Modifica %n canale</numerusform>
             <numerusform>Modifica %n canali</numerusform>
         </translation>
-    </message>
-</context>
-<context>
-    <name>NameListCommands</name>
-    <message>
-        <source>Warning</source>
-        <translation>Attenzione</translation>
-    </message>
-    <message>
-        <source>Order by a list of names</source>
-        <translation>Ordina secondo un elenco di nomi</translation>
-    </message>
-    <message>
-        <source>%1 is not a list of names and was not used: %2.</source>
-        <extracomment>%1 is the file name, %2 the reason</extracomment>
-        <translation>%1 non è un elenco di nomi e non è stato usato: %2.</translation>
-    </message>
-    <message>
-        <source>Order %1 TV by %2</source>
-        <extracomment>an undo step; %1 is the satellite, %2 the file name of the list</extracomment>
-        <translation>Ordina TV di %1 secondo %2</translation>
-    </message>
-    <message>
-        <source>Order %1 radio by %2</source>
-        <extracomment>an undo step; %1 is the satellite, %2 the file name of the list</extracomment>
-        <translation>Ordina radio di %1 secondo %2</translation>
-    </message>
-    <message>
-        <source>The image has changed since the list was matched; nothing was changed.</source>
-        <translation>L&apos;immagine è cambiata dopo l&apos;abbinamento dell&apos;elenco; non è stato modificato nulla.</translation>
-    </message>
-    <message>
-        <source>Show the satellite whose channel names to export first.</source>
-        <translation>Mostrare prima il satellite di cui esportare i nomi dei canali.</translation>
-    </message>
-    <message>
-        <source>%1 TV.txt</source>
-        <extracomment>the file name offered; %1 is the satellite&apos;s name</extracomment>
-        <translation>%1 TV.txt</translation>
-    </message>
-    <message>
-        <source>%1 radio.txt</source>
-        <extracomment>the file name offered; %1 is the satellite&apos;s name</extracomment>
-        <translation>%1 radio.txt</translation>
-    </message>
-    <message>
-        <source>Export names</source>
-        <translation>Esporta nomi</translation>
-    </message>
-    <message>
-        <source>%1 could not be written: %2.</source>
-        <extracomment>%1 is the path, %2 the system&apos;s reason</extracomment>
-        <translation>Impossibile scrivere %1: %2.</translation>
-    </message>
-    <message>
-        <source>List of names</source>
-        <extracomment>the file type in file dialogs</extracomment>
-        <translation>Elenco di nomi</translation>
     </message>
 </context>
 <context>
@@ -2572,17 +2156,6 @@ Le modifiche sono ancora aperte nell&apos;editor.</translation>
         <source>Another program is using %1: close that program and try again.</source>
         <extracomment>%1 is the device</extracomment>
         <translation>Un altro programma sta usando %1: chiudere quel programma e riprovare.</translation>
-    </message>
-</context>
-<context>
-    <name>RecentFiles</name>
-    <message>
-        <source>The file %1 no longer exists. It has been taken off the list of recent files.</source>
-        <translation>Il file %1 non esiste più. È stato tolto dall&apos;elenco dei file recenti.</translation>
-    </message>
-    <message>
-        <source>Clear list</source>
-        <translation>Svuota elenco</translation>
     </message>
 </context>
 <context>
@@ -3115,48 +2688,6 @@ Le modifiche sono ancora aperte nell&apos;editor.</translation>
     </message>
 </context>
 <context>
-    <name>SatellitesXmlCommands</name>
-    <message>
-        <source>Import satellites.xml...</source>
-        <translation>Importa satellites.xml...</translation>
-    </message>
-    <message>
-        <source>Export satellites.xml...</source>
-        <translation>Esporta satellites.xml...</translation>
-    </message>
-    <message>
-        <source>Warning</source>
-        <translation>Attenzione</translation>
-    </message>
-    <message>
-        <source>Import satellites.xml</source>
-        <translation>Importa satellites.xml</translation>
-    </message>
-    <message>
-        <source>%1 was not imported: %2.</source>
-        <extracomment>%1 is the file name, %2 the reason</extracomment>
-        <translation>%1 non è stato importato: %2.</translation>
-    </message>
-    <message>
-        <source>The image has changed since the file was read; nothing was imported.</source>
-        <translation>L&apos;immagine è cambiata dopo la lettura del file; non è stato importato nulla.</translation>
-    </message>
-    <message>
-        <source>Export satellites.xml</source>
-        <translation>Esporta satellites.xml</translation>
-    </message>
-    <message>
-        <source>%1 could not be written: %2.</source>
-        <extracomment>%1 is the path, %2 the system&apos;s reason</extracomment>
-        <translation>Impossibile scrivere %1: %2.</translation>
-    </message>
-    <message>
-        <source>Update transponders from satellites.xml</source>
-        <extracomment>an undo step</extracomment>
-        <translation>Aggiorna transponder da satellites.xml</translation>
-    </message>
-</context>
-<context>
     <name>SatellitesXmlDialog</name>
     <message>
         <source>%1 (C-band)</source>
@@ -3645,6 +3176,425 @@ Le modifiche sono ancora aperte nell&apos;editor.</translation>
     </message>
 </context>
 <context>
+    <name>vormante::AboutDialog</name>
+    <message>
+        <source>About</source>
+        <translation>Informazioni</translation>
+    </message>
+    <message>
+        <source>Version  Num: %1</source>
+        <extracomment>%1 is the program&apos;s version number, e.g. 1.4.0</extracomment>
+        <translation>Versione: %1</translation>
+    </message>
+</context>
+<context>
+    <name>vormante::DataCommands</name>
+    <message>
+        <source>%1 has unsaved changes. Save them before sending?
+
+Otherwise the receiver gets the file as it was last saved.</source>
+        <extracomment>%1 is the file name, or &quot;The image&quot; when it has none</extracomment>
+        <translation>%1 contiene modifiche non salvate. Salvarle prima dell&apos;invio?
+
+Altrimenti il ricevitore riceve il file come è stato salvato l&apos;ultima volta.</translation>
+    </message>
+    <message>
+        <source>Open the received image %1 in the editor?</source>
+        <extracomment>%1 is the path of the file the received image was saved to</extracomment>
+        <translation>Aprire nell&apos;editor l&apos;immagine ricevuta %1?</translation>
+    </message>
+    <message>
+        <source>Data From PC To IRD</source>
+        <translation>Dati dal PC all&apos;IRD</translation>
+    </message>
+    <message>
+        <source>The image</source>
+        <translation>L&apos;immagine</translation>
+    </message>
+    <message>
+        <source>the received image</source>
+        <translation>l&apos;immagine ricevuta</translation>
+    </message>
+    <message>
+        <source>Data From IRD To PC</source>
+        <translation>Dati dall&apos;IRD al PC</translation>
+    </message>
+</context>
+<context>
+    <name>vormante::FileCommands</name>
+    <message>
+        <source>Open</source>
+        <extracomment>a dialog title</extracomment>
+        <translation>Apri</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Attenzione</translation>
+    </message>
+    <message>
+        <source>%1 could not be read: %2</source>
+        <extracomment>%1 is the path, %2 the system&apos;s reason</extracomment>
+        <translation>Impossibile leggere %1: %2</translation>
+    </message>
+    <message>
+        <source>The backup file %1 could not be written: %2.
+
+Replace %3 without a backup?</source>
+        <extracomment>%1 is the backup file, %2 the system&apos;s reason, %3 the file to be replaced</extracomment>
+        <translation>Impossibile scrivere il file di backup %1: %2.
+
+Sostituire %3 senza backup?</translation>
+    </message>
+    <message>
+        <source>The backup file %1 could not be written: %2.
+
+Nothing was saved; the changes are still open in the editor.</source>
+        <translation>Impossibile scrivere il file di backup %1: %2.
+
+Non è stato salvato nulla; le modifiche sono ancora aperte nell&apos;editor.</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: %2.
+
+The file may be incomplete; its previous content is in the backup file. The changes are still open in the editor.</source>
+        <translation>Impossibile scrivere %1: %2.
+
+Il file potrebbe essere incompleto; il contenuto precedente è nel file di backup. Le modifiche sono ancora aperte nell&apos;editor.</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: %2.
+
+The file keeps its previous content; the changes are still open in the editor.</source>
+        <translation>Impossibile scrivere %1: %2.
+
+Il file conserva il contenuto precedente; le modifiche sono ancora aperte nell&apos;editor.</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>Salva con nome</translation>
+    </message>
+    <message>
+        <source>Choose another name for the changes.</source>
+        <translation>Scegliere un altro nome per le modifiche.</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: %2.
+
+The changes are still open in the editor.</source>
+        <translation>Impossibile scrivere %1: %2.
+
+Le modifiche sono ancora aperte nell&apos;editor.</translation>
+    </message>
+    <message>
+        <source>Unsaved changes in the image, which has no file yet.</source>
+        <translation>Modifiche non salvate nell&apos;immagine, che non ha ancora un file.</translation>
+    </message>
+    <message>
+        <source>Unsaved changes in %1.</source>
+        <extracomment>%1 is the file name</extracomment>
+        <translation>Modifiche non salvate in %1.</translation>
+    </message>
+    <message>
+        <source>%1 now holds %2.</source>
+        <extracomment>%1 is the file name, %2 what it holds now, e.g. &quot;the received image&quot;</extracomment>
+        <translation>%1 ora contiene %2.</translation>
+    </message>
+    <message>
+        <source>Save asks for another name for them.</source>
+        <translation>Il comando Salva chiederà un altro nome per le modifiche.</translation>
+    </message>
+    <message>
+        <source>Data has been changed,do you want to change!</source>
+        <translation>I dati sono stati modificati: salvare le modifiche?</translation>
+    </message>
+    <message>
+        <source>File open error!</source>
+        <translation>Errore nell&apos;apertura del file!</translation>
+    </message>
+    <message>
+        <source>BIN data</source>
+        <extracomment>the file type in file dialogs</extracomment>
+        <translation>Dati BIN</translation>
+    </message>
+</context>
+<context>
+    <name>vormante::LanguageDialog</name>
+    <message>
+        <source>Language</source>
+        <translation>Lingua</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <extracomment>The choice that follows the desktop&apos;s language</extracomment>
+        <translation>Sistema</translation>
+    </message>
+    <message>
+        <source>Language:</source>
+        <translation>Lingua:</translation>
+    </message>
+    <message>
+        <source>Vormante shows the chosen language the next time it starts.</source>
+        <translation>Vormante mostrerà la lingua scelta al prossimo avvio.</translation>
+    </message>
+</context>
+<context>
+    <name>vormante::ListCommands</name>
+    <message>
+        <source>Warning</source>
+        <translation>Attenzione</translation>
+    </message>
+    <message>
+        <source>Export txt file</source>
+        <translation>Esporta file txt</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: %2.</source>
+        <extracomment>%1 is the path, %2 the system&apos;s reason</extracomment>
+        <translation>Impossibile scrivere %1: %2.</translation>
+    </message>
+    <message>
+        <source>The channel list was written to %1.</source>
+        <translation>L&apos;elenco canali è stato scritto in %1.</translation>
+    </message>
+    <message>
+        <source>Import txt file</source>
+        <translation>Importa file txt</translation>
+    </message>
+    <message>
+        <source>%1 is not a channel list and was not imported: %2.</source>
+        <extracomment>%1 is the file name, %2 the reason</extracomment>
+        <translation>%1 non è un elenco canali e non è stato importato: %2.</translation>
+    </message>
+    <message>
+        <source>Import %1</source>
+        <extracomment>an undo step; %1 is the file name</extracomment>
+        <translation>Importa %1</translation>
+    </message>
+    <message>
+        <source>The image has changed since the list was read; nothing was imported.</source>
+        <translation>L&apos;immagine è cambiata dopo la lettura dell&apos;elenco; non è stato importato nulla.</translation>
+    </message>
+    <message>
+        <source>Order like another image</source>
+        <translation>Ordina come un&apos;altra immagine</translation>
+    </message>
+    <message>
+        <source>Order like %1</source>
+        <extracomment>an undo step; %1 is the file name of the other image</extracomment>
+        <translation>Ordina come %1</translation>
+    </message>
+    <message>
+        <source>The image has changed since the order was planned; nothing was changed.</source>
+        <translation>L&apos;immagine è cambiata dopo la pianificazione dell&apos;ordine; non è stato modificato nulla.</translation>
+    </message>
+    <message>
+        <source>Compare with</source>
+        <translation>Confronta con</translation>
+    </message>
+    <message>
+        <source>Delete 1 duplicate channel</source>
+        <extracomment>an undo step</extracomment>
+        <translation>Elimina 1 canale duplicato</translation>
+    </message>
+    <message>
+        <source>Delete %1 duplicate channels</source>
+        <extracomment>an undo step; %1 is the number of channels (more than one)</extracomment>
+        <translation>Elimina %1 canali duplicati</translation>
+    </message>
+    <message>
+        <source>The image has changed since the duplicates were found; nothing was deleted.</source>
+        <translation>L&apos;immagine è cambiata dopo la ricerca dei duplicati; non è stato eliminato nulla.</translation>
+    </message>
+    <message>
+        <source>Channel list</source>
+        <extracomment>the file type in file dialogs</extracomment>
+        <translation>Elenco canali</translation>
+    </message>
+</context>
+<context>
+    <name>vormante::MainWindow</name>
+    <message>
+        <source>File</source>
+        <extracomment>a menu</extracomment>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>Open ...</source>
+        <translation>Apri ...</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <extracomment>a command</extracomment>
+        <translation>Salva</translation>
+    </message>
+    <message>
+        <source>Save as ...</source>
+        <translation>Salva con nome ...</translation>
+    </message>
+    <message>
+        <source>Export txt file</source>
+        <translation>Esporta file txt</translation>
+    </message>
+    <message>
+        <source>Import txt file</source>
+        <translation>Importa file txt</translation>
+    </message>
+    <message>
+        <source>Order like another image...</source>
+        <translation>Ordina come un&apos;altra immagine...</translation>
+    </message>
+    <message>
+        <source>Compare with...</source>
+        <translation>Confronta con...</translation>
+    </message>
+    <message>
+        <source>Order by a list of names...</source>
+        <translation>Ordina secondo un elenco di nomi...</translation>
+    </message>
+    <message>
+        <source>Export names...</source>
+        <translation>Esporta nomi...</translation>
+    </message>
+    <message>
+        <source>Archive...</source>
+        <translation>Archivio...</translation>
+    </message>
+    <message>
+        <source>Recent files</source>
+        <translation>File recenti</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <extracomment>a command: quits the program</extracomment>
+        <translation>Esci</translation>
+    </message>
+    <message>
+        <source>Data</source>
+        <extracomment>the menu of transfers to and from the receiver</extracomment>
+        <translation>Dati</translation>
+    </message>
+    <message>
+        <source>Data From PC To IRD</source>
+        <extracomment>IRD: the receiver (integrated receiver-decoder)</extracomment>
+        <translation>Dati dal PC all&apos;IRD</translation>
+    </message>
+    <message>
+        <source>Data From IRD To PC</source>
+        <translation>Dati dall&apos;IRD al PC</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <extracomment>a menu</extracomment>
+        <translation>Aiuto</translation>
+    </message>
+    <message>
+        <source>Language...</source>
+        <translation>Lingua...</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Informazioni</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <extracomment>a menu</extracomment>
+        <translation>Modifica</translation>
+    </message>
+    <message>
+        <source>Filter list</source>
+        <translation>Filtra elenco</translation>
+    </message>
+    <message>
+        <source>Find channel...</source>
+        <translation>Trova canale...</translation>
+    </message>
+    <message>
+        <source>Find duplicates</source>
+        <translation>Trova duplicati</translation>
+    </message>
+    <message>
+        <source>Keep this order</source>
+        <translation>Mantieni questo ordine</translation>
+    </message>
+    <message>
+        <source>Toolbar</source>
+        <extracomment>the toolbar&apos;s name, shown by some desktops</extracomment>
+        <translation>Barra degli strumenti</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <extracomment>a toolbar tip: opens an image file</extracomment>
+        <translation>Apri</translation>
+    </message>
+    <message>
+        <source>Save as</source>
+        <translation>Salva con nome</translation>
+    </message>
+    <message>
+        <source>Untitled</source>
+        <extracomment>the name of an image that has no file yet</extracomment>
+        <translation>Senza nome</translation>
+    </message>
+</context>
+<context>
+    <name>vormante::NameListCommands</name>
+    <message>
+        <source>Warning</source>
+        <translation>Attenzione</translation>
+    </message>
+    <message>
+        <source>Order by a list of names</source>
+        <translation>Ordina secondo un elenco di nomi</translation>
+    </message>
+    <message>
+        <source>%1 is not a list of names and was not used: %2.</source>
+        <extracomment>%1 is the file name, %2 the reason</extracomment>
+        <translation>%1 non è un elenco di nomi e non è stato usato: %2.</translation>
+    </message>
+    <message>
+        <source>Order %1 TV by %2</source>
+        <extracomment>an undo step; %1 is the satellite, %2 the file name of the list</extracomment>
+        <translation>Ordina TV di %1 secondo %2</translation>
+    </message>
+    <message>
+        <source>Order %1 radio by %2</source>
+        <extracomment>an undo step; %1 is the satellite, %2 the file name of the list</extracomment>
+        <translation>Ordina radio di %1 secondo %2</translation>
+    </message>
+    <message>
+        <source>The image has changed since the list was matched; nothing was changed.</source>
+        <translation>L&apos;immagine è cambiata dopo l&apos;abbinamento dell&apos;elenco; non è stato modificato nulla.</translation>
+    </message>
+    <message>
+        <source>Show the satellite whose channel names to export first.</source>
+        <translation>Mostrare prima il satellite di cui esportare i nomi dei canali.</translation>
+    </message>
+    <message>
+        <source>%1 TV.txt</source>
+        <extracomment>the file name offered; %1 is the satellite&apos;s name</extracomment>
+        <translation>%1 TV.txt</translation>
+    </message>
+    <message>
+        <source>%1 radio.txt</source>
+        <extracomment>the file name offered; %1 is the satellite&apos;s name</extracomment>
+        <translation>%1 radio.txt</translation>
+    </message>
+    <message>
+        <source>Export names</source>
+        <translation>Esporta nomi</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: %2.</source>
+        <extracomment>%1 is the path, %2 the system&apos;s reason</extracomment>
+        <translation>Impossibile scrivere %1: %2.</translation>
+    </message>
+    <message>
+        <source>List of names</source>
+        <extracomment>the file type in file dialogs</extracomment>
+        <translation>Elenco di nomi</translation>
+    </message>
+</context>
+<context>
     <name>vormante::PortOptionDialog</name>
     <message>
         <source>Option</source>
@@ -3663,6 +3613,59 @@ Le modifiche sono ancora aperte nell&apos;editor.</translation>
         <source>COM Port:</source>
         <extracomment>COM: a serial port</extracomment>
         <translation>Porta COM:</translation>
+    </message>
+</context>
+<context>
+    <name>vormante::RecentFiles</name>
+    <message>
+        <source>The file %1 no longer exists. It has been taken off the list of recent files.</source>
+        <translation>Il file %1 non esiste più. È stato tolto dall&apos;elenco dei file recenti.</translation>
+    </message>
+    <message>
+        <source>Clear list</source>
+        <translation>Svuota elenco</translation>
+    </message>
+</context>
+<context>
+    <name>vormante::SatellitesXmlCommands</name>
+    <message>
+        <source>Import satellites.xml...</source>
+        <translation>Importa satellites.xml...</translation>
+    </message>
+    <message>
+        <source>Export satellites.xml...</source>
+        <translation>Esporta satellites.xml...</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Attenzione</translation>
+    </message>
+    <message>
+        <source>Import satellites.xml</source>
+        <translation>Importa satellites.xml</translation>
+    </message>
+    <message>
+        <source>%1 was not imported: %2.</source>
+        <extracomment>%1 is the file name, %2 the reason</extracomment>
+        <translation>%1 non è stato importato: %2.</translation>
+    </message>
+    <message>
+        <source>The image has changed since the file was read; nothing was imported.</source>
+        <translation>L&apos;immagine è cambiata dopo la lettura del file; non è stato importato nulla.</translation>
+    </message>
+    <message>
+        <source>Export satellites.xml</source>
+        <translation>Esporta satellites.xml</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: %2.</source>
+        <extracomment>%1 is the path, %2 the system&apos;s reason</extracomment>
+        <translation>Impossibile scrivere %1: %2.</translation>
+    </message>
+    <message>
+        <source>Update transponders from satellites.xml</source>
+        <extracomment>an undo step</extracomment>
+        <translation>Aggiorna transponder da satellites.xml</translation>
     </message>
 </context>
 <context>

@@ -2,18 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pl">
 <context>
-    <name>AboutDialog</name>
-    <message>
-        <source>About</source>
-        <translation>O programie</translation>
-    </message>
-    <message>
-        <source>Version  Num: %1</source>
-        <extracomment>%1 is the program&apos;s version number, e.g. 1.4.0</extracomment>
-        <translation>Wersja: %1</translation>
-    </message>
-</context>
-<context>
     <name>ArchiveDialog</name>
     <message>
         <source>Time</source>
@@ -1037,39 +1025,6 @@
     </message>
 </context>
 <context>
-    <name>DataCommands</name>
-    <message>
-        <source>%1 has unsaved changes. Save them before sending?
-
-Otherwise the receiver gets the file as it was last saved.</source>
-        <extracomment>%1 is the file name, or &quot;The image&quot; when it has none</extracomment>
-        <translation>%1: niezapisane zmiany. Zapisać je przed wysłaniem?
-
-W przeciwnym razie odbiornik otrzyma plik w wersji ostatnio zapisanej.</translation>
-    </message>
-    <message>
-        <source>Open the received image %1 in the editor?</source>
-        <extracomment>%1 is the path of the file the received image was saved to</extracomment>
-        <translation>Otworzyć odebrany obraz %1 w edytorze?</translation>
-    </message>
-    <message>
-        <source>Data From PC To IRD</source>
-        <translation>Dane z PC do IRD</translation>
-    </message>
-    <message>
-        <source>The image</source>
-        <translation>Obraz</translation>
-    </message>
-    <message>
-        <source>the received image</source>
-        <translation>odebrany obraz</translation>
-    </message>
-    <message>
-        <source>Data From IRD To PC</source>
-        <translation>Dane z IRD do PC</translation>
-    </message>
-</context>
-<context>
     <name>DialogLayout</name>
     <message>
         <source>OK</source>
@@ -1125,103 +1080,6 @@ W przeciwnym razie odbiornik otrzyma plik w wersji ostatnio zapisanej.</translat
     <message>
         <source>The image is damaged: %1, so nothing can be deleted; the consistency check lists its problems.</source>
         <translation>Obraz jest uszkodzony: %1, więc nie można niczego usunąć; kontrola spójności wymienia jego problemy.</translation>
-    </message>
-</context>
-<context>
-    <name>FileCommands</name>
-    <message>
-        <source>Open</source>
-        <extracomment>a dialog title</extracomment>
-        <translation>Otwórz</translation>
-    </message>
-    <message>
-        <source>Warning</source>
-        <translation>Ostrzeżenie</translation>
-    </message>
-    <message>
-        <source>%1 could not be read: %2</source>
-        <extracomment>%1 is the path, %2 the system&apos;s reason</extracomment>
-        <translation>Nie można odczytać pliku %1: %2</translation>
-    </message>
-    <message>
-        <source>The backup file %1 could not be written: %2.
-
-Replace %3 without a backup?</source>
-        <extracomment>%1 is the backup file, %2 the system&apos;s reason, %3 the file to be replaced</extracomment>
-        <translation>Nie można zapisać kopii zapasowej %1: %2.
-
-Zastąpić plik %3 bez kopii zapasowej?</translation>
-    </message>
-    <message>
-        <source>The backup file %1 could not be written: %2.
-
-Nothing was saved; the changes are still open in the editor.</source>
-        <translation>Nie można zapisać kopii zapasowej %1: %2.
-
-Niczego nie zapisano; zmiany są nadal otwarte w edytorze.</translation>
-    </message>
-    <message>
-        <source>%1 could not be written: %2.
-
-The file may be incomplete; its previous content is in the backup file. The changes are still open in the editor.</source>
-        <translation>Nie można zapisać pliku %1: %2.
-
-Plik może być niekompletny; jego poprzednia zawartość jest w kopii zapasowej. Zmiany są nadal otwarte w edytorze.</translation>
-    </message>
-    <message>
-        <source>%1 could not be written: %2.
-
-The file keeps its previous content; the changes are still open in the editor.</source>
-        <translation>Nie można zapisać pliku %1: %2.
-
-Plik zachował poprzednią zawartość; zmiany są nadal otwarte w edytorze.</translation>
-    </message>
-    <message>
-        <source>Save As</source>
-        <translation>Zapisz jako</translation>
-    </message>
-    <message>
-        <source>Choose another name for the changes.</source>
-        <translation>Proszę wybrać inną nazwę dla zmian.</translation>
-    </message>
-    <message>
-        <source>%1 could not be written: %2.
-
-The changes are still open in the editor.</source>
-        <translation>Nie można zapisać pliku %1: %2.
-
-Zmiany są nadal otwarte w edytorze.</translation>
-    </message>
-    <message>
-        <source>Unsaved changes in the image, which has no file yet.</source>
-        <translation>Niezapisane zmiany w obrazie, który nie ma jeszcze pliku.</translation>
-    </message>
-    <message>
-        <source>Unsaved changes in %1.</source>
-        <extracomment>%1 is the file name</extracomment>
-        <translation>Niezapisane zmiany w pliku %1.</translation>
-    </message>
-    <message>
-        <source>%1 now holds %2.</source>
-        <extracomment>%1 is the file name, %2 what it holds now, e.g. &quot;the received image&quot;</extracomment>
-        <translation>Plik %1 zawiera teraz %2.</translation>
-    </message>
-    <message>
-        <source>Save asks for another name for them.</source>
-        <translation>Zapis zapyta o inną nazwę pliku.</translation>
-    </message>
-    <message>
-        <source>Data has been changed,do you want to change!</source>
-        <translation>Dane zostały zmienione. Czy zapisać zmiany?</translation>
-    </message>
-    <message>
-        <source>File open error!</source>
-        <translation>Błąd otwarcia pliku!</translation>
-    </message>
-    <message>
-        <source>BIN data</source>
-        <extracomment>the file type in file dialogs</extracomment>
-        <translation>Dane BIN</translation>
     </message>
 </context>
 <context>
@@ -1705,100 +1563,6 @@ Zmiany są nadal otwarte w edytorze.</translation>
     </message>
 </context>
 <context>
-    <name>LanguageDialog</name>
-    <message>
-        <source>Language</source>
-        <translation>Język</translation>
-    </message>
-    <message>
-        <source>System</source>
-        <extracomment>The choice that follows the desktop&apos;s language</extracomment>
-        <translation>Systemowy</translation>
-    </message>
-    <message>
-        <source>Language:</source>
-        <translation>Język:</translation>
-    </message>
-    <message>
-        <source>Vormante shows the chosen language the next time it starts.</source>
-        <translation>Vormante użyje wybranego języka przy następnym uruchomieniu.</translation>
-    </message>
-</context>
-<context>
-    <name>ListCommands</name>
-    <message>
-        <source>Warning</source>
-        <translation>Ostrzeżenie</translation>
-    </message>
-    <message>
-        <source>Export txt file</source>
-        <translation>Eksportuj plik txt</translation>
-    </message>
-    <message>
-        <source>%1 could not be written: %2.</source>
-        <extracomment>%1 is the path, %2 the system&apos;s reason</extracomment>
-        <translation>Nie można zapisać pliku %1: %2.</translation>
-    </message>
-    <message>
-        <source>The channel list was written to %1.</source>
-        <translation>Lista kanałów została zapisana do pliku %1.</translation>
-    </message>
-    <message>
-        <source>Import txt file</source>
-        <translation>Importuj plik txt</translation>
-    </message>
-    <message>
-        <source>%1 is not a channel list and was not imported: %2.</source>
-        <extracomment>%1 is the file name, %2 the reason</extracomment>
-        <translation>Plik %1 nie jest listą kanałów i nie został zaimportowany: %2.</translation>
-    </message>
-    <message>
-        <source>Import %1</source>
-        <extracomment>an undo step; %1 is the file name</extracomment>
-        <translation>Importuj %1</translation>
-    </message>
-    <message>
-        <source>The image has changed since the list was read; nothing was imported.</source>
-        <translation>Obraz zmienił się od wczytania listy; niczego nie zaimportowano.</translation>
-    </message>
-    <message>
-        <source>Order like another image</source>
-        <translation>Uporządkuj jak inny obraz</translation>
-    </message>
-    <message>
-        <source>Order like %1</source>
-        <extracomment>an undo step; %1 is the file name of the other image</extracomment>
-        <translation>Uporządkuj jak %1</translation>
-    </message>
-    <message>
-        <source>The image has changed since the order was planned; nothing was changed.</source>
-        <translation>Obraz zmienił się od zaplanowania kolejności; niczego nie zmieniono.</translation>
-    </message>
-    <message>
-        <source>Compare with</source>
-        <translation>Porównaj z</translation>
-    </message>
-    <message>
-        <source>Delete 1 duplicate channel</source>
-        <extracomment>an undo step</extracomment>
-        <translation>Usuń 1 zduplikowany kanał</translation>
-    </message>
-    <message>
-        <source>Delete %1 duplicate channels</source>
-        <extracomment>an undo step; %1 is the number of channels (more than one)</extracomment>
-        <translation>Usuń zduplikowane kanały: %1</translation>
-    </message>
-    <message>
-        <source>The image has changed since the duplicates were found; nothing was deleted.</source>
-        <translation>Obraz zmienił się od wyszukania duplikatów; niczego nie usunięto.</translation>
-    </message>
-    <message>
-        <source>Channel list</source>
-        <extracomment>the file type in file dialogs</extracomment>
-        <translation>Lista kanałów</translation>
-    </message>
-</context>
-<context>
     <name>ListFilterBar</name>
     <message>
         <source>%1 of %2</source>
@@ -1940,109 +1704,6 @@ Zmiany są nadal otwarte w edytorze.</translation>
 <context>
     <name>MainWindow</name>
     <message>
-        <source>File</source>
-        <extracomment>a menu</extracomment>
-        <translation>Plik</translation>
-    </message>
-    <message>
-        <source>Open ...</source>
-        <translation>Otwórz ...</translation>
-    </message>
-    <message>
-        <source>Save</source>
-        <extracomment>a command</extracomment>
-        <translation>Zapisz</translation>
-    </message>
-    <message>
-        <source>Save as ...</source>
-        <translation>Zapisz jako ...</translation>
-    </message>
-    <message>
-        <source>Export txt file</source>
-        <translation>Eksportuj plik txt</translation>
-    </message>
-    <message>
-        <source>Import txt file</source>
-        <translation>Importuj plik txt</translation>
-    </message>
-    <message>
-        <source>Order like another image...</source>
-        <translation>Uporządkuj jak inny obraz...</translation>
-    </message>
-    <message>
-        <source>Compare with...</source>
-        <translation>Porównaj z...</translation>
-    </message>
-    <message>
-        <source>Order by a list of names...</source>
-        <translation>Uporządkuj wg listy nazw...</translation>
-    </message>
-    <message>
-        <source>Export names...</source>
-        <translation>Eksportuj nazwy...</translation>
-    </message>
-    <message>
-        <source>Archive...</source>
-        <translation>Archiwum...</translation>
-    </message>
-    <message>
-        <source>Recent files</source>
-        <translation>Ostatnie pliki</translation>
-    </message>
-    <message>
-        <source>Exit</source>
-        <extracomment>a command: quits the program</extracomment>
-        <translation>Zakończ</translation>
-    </message>
-    <message>
-        <source>Data</source>
-        <extracomment>the menu of transfers to and from the receiver</extracomment>
-        <translation>Dane</translation>
-    </message>
-    <message>
-        <source>Data From PC To IRD</source>
-        <extracomment>IRD: the receiver (integrated receiver-decoder)</extracomment>
-        <translation>Dane z PC do IRD</translation>
-    </message>
-    <message>
-        <source>Data From IRD To PC</source>
-        <translation>Dane z IRD do PC</translation>
-    </message>
-    <message>
-        <source>Help</source>
-        <extracomment>a menu</extracomment>
-        <translation>Pomoc</translation>
-    </message>
-    <message>
-        <source>Language...</source>
-        <translation>Język...</translation>
-    </message>
-    <message>
-        <source>About</source>
-        <translation>O programie</translation>
-    </message>
-    <message>
-        <source>Edit</source>
-        <extracomment>a menu</extracomment>
-        <translation>Edycja</translation>
-    </message>
-    <message>
-        <source>Filter list</source>
-        <translation>Filtruj listę</translation>
-    </message>
-    <message>
-        <source>Find channel...</source>
-        <translation>Znajdź kanał...</translation>
-    </message>
-    <message>
-        <source>Find duplicates</source>
-        <translation>Znajdź duplikaty</translation>
-    </message>
-    <message>
-        <source>Keep this order</source>
-        <translation>Zachowaj tę kolejność</translation>
-    </message>
-    <message>
         <source>Undo</source>
         <extracomment>a command</extracomment>
         <translation>Cofnij</translation>
@@ -2063,20 +1724,6 @@ Zmiany są nadal otwarte w edytorze.</translation>
         <translation>Ponów: %1</translation>
     </message>
     <message>
-        <source>Toolbar</source>
-        <extracomment>the toolbar&apos;s name, shown by some desktops</extracomment>
-        <translation>Pasek narzędzi</translation>
-    </message>
-    <message>
-        <source>Open</source>
-        <extracomment>a toolbar tip: opens an image file</extracomment>
-        <translation>Otwórz</translation>
-    </message>
-    <message>
-        <source>Save as</source>
-        <translation>Zapisz jako</translation>
-    </message>
-    <message>
         <source>Sat+LNB+TP+Channel</source>
         <extracomment>the tab of satellites, LNBs, transponders and their channels</extracomment>
         <translation>Sat+LNB+TP+Kanał</translation>
@@ -2088,11 +1735,6 @@ Zmiany są nadal otwarte w edytorze.</translation>
     <message>
         <source>System setting</source>
         <translation>Ustawienia systemu</translation>
-    </message>
-    <message>
-        <source>Untitled</source>
-        <extracomment>the name of an image that has no file yet</extracomment>
-        <translation>Bez nazwy</translation>
     </message>
 </context>
 <context>
@@ -2160,64 +1802,6 @@ Zmiany są nadal otwarte w edytorze.</translation>
             <numerusform>Edytuj %n kanały</numerusform>
             <numerusform>Edytuj %n kanałów</numerusform>
         </translation>
-    </message>
-</context>
-<context>
-    <name>NameListCommands</name>
-    <message>
-        <source>Warning</source>
-        <translation>Ostrzeżenie</translation>
-    </message>
-    <message>
-        <source>Order by a list of names</source>
-        <translation>Uporządkuj wg listy nazw</translation>
-    </message>
-    <message>
-        <source>%1 is not a list of names and was not used: %2.</source>
-        <extracomment>%1 is the file name, %2 the reason</extracomment>
-        <translation>Plik %1 nie jest listą nazw i nie został użyty: %2.</translation>
-    </message>
-    <message>
-        <source>Order %1 TV by %2</source>
-        <extracomment>an undo step; %1 is the satellite, %2 the file name of the list</extracomment>
-        <translation>Uporządkuj kanały TV (%1) wg %2</translation>
-    </message>
-    <message>
-        <source>Order %1 radio by %2</source>
-        <extracomment>an undo step; %1 is the satellite, %2 the file name of the list</extracomment>
-        <translation>Uporządkuj kanały radiowe (%1) wg %2</translation>
-    </message>
-    <message>
-        <source>The image has changed since the list was matched; nothing was changed.</source>
-        <translation>Obraz zmienił się od dopasowania listy; niczego nie zmieniono.</translation>
-    </message>
-    <message>
-        <source>Show the satellite whose channel names to export first.</source>
-        <translation>Najpierw należy wyświetlić satelitę, którego nazwy kanałów mają zostać wyeksportowane.</translation>
-    </message>
-    <message>
-        <source>%1 TV.txt</source>
-        <extracomment>the file name offered; %1 is the satellite&apos;s name</extracomment>
-        <translation>%1 TV.txt</translation>
-    </message>
-    <message>
-        <source>%1 radio.txt</source>
-        <extracomment>the file name offered; %1 is the satellite&apos;s name</extracomment>
-        <translation>%1 radio.txt</translation>
-    </message>
-    <message>
-        <source>Export names</source>
-        <translation>Eksportuj nazwy</translation>
-    </message>
-    <message>
-        <source>%1 could not be written: %2.</source>
-        <extracomment>%1 is the path, %2 the system&apos;s reason</extracomment>
-        <translation>Nie można zapisać pliku %1: %2.</translation>
-    </message>
-    <message>
-        <source>List of names</source>
-        <extracomment>the file type in file dialogs</extracomment>
-        <translation>Lista nazw</translation>
     </message>
 </context>
 <context>
@@ -2592,17 +2176,6 @@ Zmiany są nadal otwarte w edytorze.</translation>
         <source>Another program is using %1: close that program and try again.</source>
         <extracomment>%1 is the device</extracomment>
         <translation>Inny program używa %1: proszę zamknąć ten program i spróbować ponownie.</translation>
-    </message>
-</context>
-<context>
-    <name>RecentFiles</name>
-    <message>
-        <source>The file %1 no longer exists. It has been taken off the list of recent files.</source>
-        <translation>Plik %1 już nie istnieje. Usunięto go z listy ostatnich plików.</translation>
-    </message>
-    <message>
-        <source>Clear list</source>
-        <translation>Wyczyść listę</translation>
     </message>
 </context>
 <context>
@@ -3135,48 +2708,6 @@ Zmiany są nadal otwarte w edytorze.</translation>
     </message>
 </context>
 <context>
-    <name>SatellitesXmlCommands</name>
-    <message>
-        <source>Import satellites.xml...</source>
-        <translation>Importuj satellites.xml...</translation>
-    </message>
-    <message>
-        <source>Export satellites.xml...</source>
-        <translation>Eksportuj satellites.xml...</translation>
-    </message>
-    <message>
-        <source>Warning</source>
-        <translation>Ostrzeżenie</translation>
-    </message>
-    <message>
-        <source>Import satellites.xml</source>
-        <translation>Importuj satellites.xml</translation>
-    </message>
-    <message>
-        <source>%1 was not imported: %2.</source>
-        <extracomment>%1 is the file name, %2 the reason</extracomment>
-        <translation>Plik %1 nie został zaimportowany: %2.</translation>
-    </message>
-    <message>
-        <source>The image has changed since the file was read; nothing was imported.</source>
-        <translation>Obraz zmienił się od wczytania pliku; niczego nie zaimportowano.</translation>
-    </message>
-    <message>
-        <source>Export satellites.xml</source>
-        <translation>Eksportuj satellites.xml</translation>
-    </message>
-    <message>
-        <source>%1 could not be written: %2.</source>
-        <extracomment>%1 is the path, %2 the system&apos;s reason</extracomment>
-        <translation>Nie można zapisać pliku %1: %2.</translation>
-    </message>
-    <message>
-        <source>Update transponders from satellites.xml</source>
-        <extracomment>an undo step</extracomment>
-        <translation>Aktualizuj transpondery z satellites.xml</translation>
-    </message>
-</context>
-<context>
     <name>SatellitesXmlDialog</name>
     <message>
         <source>%1 (C-band)</source>
@@ -3665,6 +3196,425 @@ Zmiany są nadal otwarte w edytorze.</translation>
     </message>
 </context>
 <context>
+    <name>vormante::AboutDialog</name>
+    <message>
+        <source>About</source>
+        <translation>O programie</translation>
+    </message>
+    <message>
+        <source>Version  Num: %1</source>
+        <extracomment>%1 is the program&apos;s version number, e.g. 1.4.0</extracomment>
+        <translation>Wersja: %1</translation>
+    </message>
+</context>
+<context>
+    <name>vormante::DataCommands</name>
+    <message>
+        <source>%1 has unsaved changes. Save them before sending?
+
+Otherwise the receiver gets the file as it was last saved.</source>
+        <extracomment>%1 is the file name, or &quot;The image&quot; when it has none</extracomment>
+        <translation>%1: niezapisane zmiany. Zapisać je przed wysłaniem?
+
+W przeciwnym razie odbiornik otrzyma plik w wersji ostatnio zapisanej.</translation>
+    </message>
+    <message>
+        <source>Open the received image %1 in the editor?</source>
+        <extracomment>%1 is the path of the file the received image was saved to</extracomment>
+        <translation>Otworzyć odebrany obraz %1 w edytorze?</translation>
+    </message>
+    <message>
+        <source>Data From PC To IRD</source>
+        <translation>Dane z PC do IRD</translation>
+    </message>
+    <message>
+        <source>The image</source>
+        <translation>Obraz</translation>
+    </message>
+    <message>
+        <source>the received image</source>
+        <translation>odebrany obraz</translation>
+    </message>
+    <message>
+        <source>Data From IRD To PC</source>
+        <translation>Dane z IRD do PC</translation>
+    </message>
+</context>
+<context>
+    <name>vormante::FileCommands</name>
+    <message>
+        <source>Open</source>
+        <extracomment>a dialog title</extracomment>
+        <translation>Otwórz</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Ostrzeżenie</translation>
+    </message>
+    <message>
+        <source>%1 could not be read: %2</source>
+        <extracomment>%1 is the path, %2 the system&apos;s reason</extracomment>
+        <translation>Nie można odczytać pliku %1: %2</translation>
+    </message>
+    <message>
+        <source>The backup file %1 could not be written: %2.
+
+Replace %3 without a backup?</source>
+        <extracomment>%1 is the backup file, %2 the system&apos;s reason, %3 the file to be replaced</extracomment>
+        <translation>Nie można zapisać kopii zapasowej %1: %2.
+
+Zastąpić plik %3 bez kopii zapasowej?</translation>
+    </message>
+    <message>
+        <source>The backup file %1 could not be written: %2.
+
+Nothing was saved; the changes are still open in the editor.</source>
+        <translation>Nie można zapisać kopii zapasowej %1: %2.
+
+Niczego nie zapisano; zmiany są nadal otwarte w edytorze.</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: %2.
+
+The file may be incomplete; its previous content is in the backup file. The changes are still open in the editor.</source>
+        <translation>Nie można zapisać pliku %1: %2.
+
+Plik może być niekompletny; jego poprzednia zawartość jest w kopii zapasowej. Zmiany są nadal otwarte w edytorze.</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: %2.
+
+The file keeps its previous content; the changes are still open in the editor.</source>
+        <translation>Nie można zapisać pliku %1: %2.
+
+Plik zachował poprzednią zawartość; zmiany są nadal otwarte w edytorze.</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>Zapisz jako</translation>
+    </message>
+    <message>
+        <source>Choose another name for the changes.</source>
+        <translation>Proszę wybrać inną nazwę dla zmian.</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: %2.
+
+The changes are still open in the editor.</source>
+        <translation>Nie można zapisać pliku %1: %2.
+
+Zmiany są nadal otwarte w edytorze.</translation>
+    </message>
+    <message>
+        <source>Unsaved changes in the image, which has no file yet.</source>
+        <translation>Niezapisane zmiany w obrazie, który nie ma jeszcze pliku.</translation>
+    </message>
+    <message>
+        <source>Unsaved changes in %1.</source>
+        <extracomment>%1 is the file name</extracomment>
+        <translation>Niezapisane zmiany w pliku %1.</translation>
+    </message>
+    <message>
+        <source>%1 now holds %2.</source>
+        <extracomment>%1 is the file name, %2 what it holds now, e.g. &quot;the received image&quot;</extracomment>
+        <translation>Plik %1 zawiera teraz %2.</translation>
+    </message>
+    <message>
+        <source>Save asks for another name for them.</source>
+        <translation>Zapis zapyta o inną nazwę pliku.</translation>
+    </message>
+    <message>
+        <source>Data has been changed,do you want to change!</source>
+        <translation>Dane zostały zmienione. Czy zapisać zmiany?</translation>
+    </message>
+    <message>
+        <source>File open error!</source>
+        <translation>Błąd otwarcia pliku!</translation>
+    </message>
+    <message>
+        <source>BIN data</source>
+        <extracomment>the file type in file dialogs</extracomment>
+        <translation>Dane BIN</translation>
+    </message>
+</context>
+<context>
+    <name>vormante::LanguageDialog</name>
+    <message>
+        <source>Language</source>
+        <translation>Język</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <extracomment>The choice that follows the desktop&apos;s language</extracomment>
+        <translation>Systemowy</translation>
+    </message>
+    <message>
+        <source>Language:</source>
+        <translation>Język:</translation>
+    </message>
+    <message>
+        <source>Vormante shows the chosen language the next time it starts.</source>
+        <translation>Vormante użyje wybranego języka przy następnym uruchomieniu.</translation>
+    </message>
+</context>
+<context>
+    <name>vormante::ListCommands</name>
+    <message>
+        <source>Warning</source>
+        <translation>Ostrzeżenie</translation>
+    </message>
+    <message>
+        <source>Export txt file</source>
+        <translation>Eksportuj plik txt</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: %2.</source>
+        <extracomment>%1 is the path, %2 the system&apos;s reason</extracomment>
+        <translation>Nie można zapisać pliku %1: %2.</translation>
+    </message>
+    <message>
+        <source>The channel list was written to %1.</source>
+        <translation>Lista kanałów została zapisana do pliku %1.</translation>
+    </message>
+    <message>
+        <source>Import txt file</source>
+        <translation>Importuj plik txt</translation>
+    </message>
+    <message>
+        <source>%1 is not a channel list and was not imported: %2.</source>
+        <extracomment>%1 is the file name, %2 the reason</extracomment>
+        <translation>Plik %1 nie jest listą kanałów i nie został zaimportowany: %2.</translation>
+    </message>
+    <message>
+        <source>Import %1</source>
+        <extracomment>an undo step; %1 is the file name</extracomment>
+        <translation>Importuj %1</translation>
+    </message>
+    <message>
+        <source>The image has changed since the list was read; nothing was imported.</source>
+        <translation>Obraz zmienił się od wczytania listy; niczego nie zaimportowano.</translation>
+    </message>
+    <message>
+        <source>Order like another image</source>
+        <translation>Uporządkuj jak inny obraz</translation>
+    </message>
+    <message>
+        <source>Order like %1</source>
+        <extracomment>an undo step; %1 is the file name of the other image</extracomment>
+        <translation>Uporządkuj jak %1</translation>
+    </message>
+    <message>
+        <source>The image has changed since the order was planned; nothing was changed.</source>
+        <translation>Obraz zmienił się od zaplanowania kolejności; niczego nie zmieniono.</translation>
+    </message>
+    <message>
+        <source>Compare with</source>
+        <translation>Porównaj z</translation>
+    </message>
+    <message>
+        <source>Delete 1 duplicate channel</source>
+        <extracomment>an undo step</extracomment>
+        <translation>Usuń 1 zduplikowany kanał</translation>
+    </message>
+    <message>
+        <source>Delete %1 duplicate channels</source>
+        <extracomment>an undo step; %1 is the number of channels (more than one)</extracomment>
+        <translation>Usuń zduplikowane kanały: %1</translation>
+    </message>
+    <message>
+        <source>The image has changed since the duplicates were found; nothing was deleted.</source>
+        <translation>Obraz zmienił się od wyszukania duplikatów; niczego nie usunięto.</translation>
+    </message>
+    <message>
+        <source>Channel list</source>
+        <extracomment>the file type in file dialogs</extracomment>
+        <translation>Lista kanałów</translation>
+    </message>
+</context>
+<context>
+    <name>vormante::MainWindow</name>
+    <message>
+        <source>File</source>
+        <extracomment>a menu</extracomment>
+        <translation>Plik</translation>
+    </message>
+    <message>
+        <source>Open ...</source>
+        <translation>Otwórz ...</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <extracomment>a command</extracomment>
+        <translation>Zapisz</translation>
+    </message>
+    <message>
+        <source>Save as ...</source>
+        <translation>Zapisz jako ...</translation>
+    </message>
+    <message>
+        <source>Export txt file</source>
+        <translation>Eksportuj plik txt</translation>
+    </message>
+    <message>
+        <source>Import txt file</source>
+        <translation>Importuj plik txt</translation>
+    </message>
+    <message>
+        <source>Order like another image...</source>
+        <translation>Uporządkuj jak inny obraz...</translation>
+    </message>
+    <message>
+        <source>Compare with...</source>
+        <translation>Porównaj z...</translation>
+    </message>
+    <message>
+        <source>Order by a list of names...</source>
+        <translation>Uporządkuj wg listy nazw...</translation>
+    </message>
+    <message>
+        <source>Export names...</source>
+        <translation>Eksportuj nazwy...</translation>
+    </message>
+    <message>
+        <source>Archive...</source>
+        <translation>Archiwum...</translation>
+    </message>
+    <message>
+        <source>Recent files</source>
+        <translation>Ostatnie pliki</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <extracomment>a command: quits the program</extracomment>
+        <translation>Zakończ</translation>
+    </message>
+    <message>
+        <source>Data</source>
+        <extracomment>the menu of transfers to and from the receiver</extracomment>
+        <translation>Dane</translation>
+    </message>
+    <message>
+        <source>Data From PC To IRD</source>
+        <extracomment>IRD: the receiver (integrated receiver-decoder)</extracomment>
+        <translation>Dane z PC do IRD</translation>
+    </message>
+    <message>
+        <source>Data From IRD To PC</source>
+        <translation>Dane z IRD do PC</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <extracomment>a menu</extracomment>
+        <translation>Pomoc</translation>
+    </message>
+    <message>
+        <source>Language...</source>
+        <translation>Język...</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>O programie</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <extracomment>a menu</extracomment>
+        <translation>Edycja</translation>
+    </message>
+    <message>
+        <source>Filter list</source>
+        <translation>Filtruj listę</translation>
+    </message>
+    <message>
+        <source>Find channel...</source>
+        <translation>Znajdź kanał...</translation>
+    </message>
+    <message>
+        <source>Find duplicates</source>
+        <translation>Znajdź duplikaty</translation>
+    </message>
+    <message>
+        <source>Keep this order</source>
+        <translation>Zachowaj tę kolejność</translation>
+    </message>
+    <message>
+        <source>Toolbar</source>
+        <extracomment>the toolbar&apos;s name, shown by some desktops</extracomment>
+        <translation>Pasek narzędzi</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <extracomment>a toolbar tip: opens an image file</extracomment>
+        <translation>Otwórz</translation>
+    </message>
+    <message>
+        <source>Save as</source>
+        <translation>Zapisz jako</translation>
+    </message>
+    <message>
+        <source>Untitled</source>
+        <extracomment>the name of an image that has no file yet</extracomment>
+        <translation>Bez nazwy</translation>
+    </message>
+</context>
+<context>
+    <name>vormante::NameListCommands</name>
+    <message>
+        <source>Warning</source>
+        <translation>Ostrzeżenie</translation>
+    </message>
+    <message>
+        <source>Order by a list of names</source>
+        <translation>Uporządkuj wg listy nazw</translation>
+    </message>
+    <message>
+        <source>%1 is not a list of names and was not used: %2.</source>
+        <extracomment>%1 is the file name, %2 the reason</extracomment>
+        <translation>Plik %1 nie jest listą nazw i nie został użyty: %2.</translation>
+    </message>
+    <message>
+        <source>Order %1 TV by %2</source>
+        <extracomment>an undo step; %1 is the satellite, %2 the file name of the list</extracomment>
+        <translation>Uporządkuj kanały TV (%1) wg %2</translation>
+    </message>
+    <message>
+        <source>Order %1 radio by %2</source>
+        <extracomment>an undo step; %1 is the satellite, %2 the file name of the list</extracomment>
+        <translation>Uporządkuj kanały radiowe (%1) wg %2</translation>
+    </message>
+    <message>
+        <source>The image has changed since the list was matched; nothing was changed.</source>
+        <translation>Obraz zmienił się od dopasowania listy; niczego nie zmieniono.</translation>
+    </message>
+    <message>
+        <source>Show the satellite whose channel names to export first.</source>
+        <translation>Najpierw należy wyświetlić satelitę, którego nazwy kanałów mają zostać wyeksportowane.</translation>
+    </message>
+    <message>
+        <source>%1 TV.txt</source>
+        <extracomment>the file name offered; %1 is the satellite&apos;s name</extracomment>
+        <translation>%1 TV.txt</translation>
+    </message>
+    <message>
+        <source>%1 radio.txt</source>
+        <extracomment>the file name offered; %1 is the satellite&apos;s name</extracomment>
+        <translation>%1 radio.txt</translation>
+    </message>
+    <message>
+        <source>Export names</source>
+        <translation>Eksportuj nazwy</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: %2.</source>
+        <extracomment>%1 is the path, %2 the system&apos;s reason</extracomment>
+        <translation>Nie można zapisać pliku %1: %2.</translation>
+    </message>
+    <message>
+        <source>List of names</source>
+        <extracomment>the file type in file dialogs</extracomment>
+        <translation>Lista nazw</translation>
+    </message>
+</context>
+<context>
     <name>vormante::PortOptionDialog</name>
     <message>
         <source>Option</source>
@@ -3683,6 +3633,59 @@ Zmiany są nadal otwarte w edytorze.</translation>
         <source>COM Port:</source>
         <extracomment>COM: a serial port</extracomment>
         <translation>Port COM:</translation>
+    </message>
+</context>
+<context>
+    <name>vormante::RecentFiles</name>
+    <message>
+        <source>The file %1 no longer exists. It has been taken off the list of recent files.</source>
+        <translation>Plik %1 już nie istnieje. Usunięto go z listy ostatnich plików.</translation>
+    </message>
+    <message>
+        <source>Clear list</source>
+        <translation>Wyczyść listę</translation>
+    </message>
+</context>
+<context>
+    <name>vormante::SatellitesXmlCommands</name>
+    <message>
+        <source>Import satellites.xml...</source>
+        <translation>Importuj satellites.xml...</translation>
+    </message>
+    <message>
+        <source>Export satellites.xml...</source>
+        <translation>Eksportuj satellites.xml...</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Ostrzeżenie</translation>
+    </message>
+    <message>
+        <source>Import satellites.xml</source>
+        <translation>Importuj satellites.xml</translation>
+    </message>
+    <message>
+        <source>%1 was not imported: %2.</source>
+        <extracomment>%1 is the file name, %2 the reason</extracomment>
+        <translation>Plik %1 nie został zaimportowany: %2.</translation>
+    </message>
+    <message>
+        <source>The image has changed since the file was read; nothing was imported.</source>
+        <translation>Obraz zmienił się od wczytania pliku; niczego nie zaimportowano.</translation>
+    </message>
+    <message>
+        <source>Export satellites.xml</source>
+        <translation>Eksportuj satellites.xml</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: %2.</source>
+        <extracomment>%1 is the path, %2 the system&apos;s reason</extracomment>
+        <translation>Nie można zapisać pliku %1: %2.</translation>
+    </message>
+    <message>
+        <source>Update transponders from satellites.xml</source>
+        <extracomment>an undo step</extracomment>
+        <translation>Aktualizuj transpondery z satellites.xml</translation>
     </message>
 </context>
 <context>

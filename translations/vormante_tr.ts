@@ -2,18 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="tr">
 <context>
-    <name>AboutDialog</name>
-    <message>
-        <source>About</source>
-        <translation>Hakkında</translation>
-    </message>
-    <message>
-        <source>Version  Num: %1</source>
-        <extracomment>%1 is the program&apos;s version number, e.g. 1.4.0</extracomment>
-        <translation>Sürüm  No: %1</translation>
-    </message>
-</context>
-<context>
     <name>ArchiveDialog</name>
     <message>
         <source>Time</source>
@@ -1021,39 +1009,6 @@
     </message>
 </context>
 <context>
-    <name>DataCommands</name>
-    <message>
-        <source>%1 has unsaved changes. Save them before sending?
-
-Otherwise the receiver gets the file as it was last saved.</source>
-        <extracomment>%1 is the file name, or &quot;The image&quot; when it has none</extracomment>
-        <translation>%1 kaydedilmemiş değişiklikler içeriyor. Göndermeden önce kaydedilsin mi?
-
-Aksi halde alıcı dosyayı en son kaydedildiği haliyle alır.</translation>
-    </message>
-    <message>
-        <source>Open the received image %1 in the editor?</source>
-        <extracomment>%1 is the path of the file the received image was saved to</extracomment>
-        <translation>Alınan imaj %1 düzenleyicide açılsın mı?</translation>
-    </message>
-    <message>
-        <source>Data From PC To IRD</source>
-        <translation>PC&apos;den IRD&apos;ye Veri</translation>
-    </message>
-    <message>
-        <source>The image</source>
-        <translation>İmaj</translation>
-    </message>
-    <message>
-        <source>the received image</source>
-        <translation>alınan imaj</translation>
-    </message>
-    <message>
-        <source>Data From IRD To PC</source>
-        <translation>IRD&apos;den PC&apos;ye Veri</translation>
-    </message>
-</context>
-<context>
     <name>DialogLayout</name>
     <message>
         <source>OK</source>
@@ -1109,103 +1064,6 @@ Aksi halde alıcı dosyayı en son kaydedildiği haliyle alır.</translation>
     <message>
         <source>The image is damaged: %1, so nothing can be deleted; the consistency check lists its problems.</source>
         <translation>İmaj hasarlı: %1, bu yüzden hiçbir şey silinemez; tutarlılık denetimi sorunlarını listeler.</translation>
-    </message>
-</context>
-<context>
-    <name>FileCommands</name>
-    <message>
-        <source>Open</source>
-        <extracomment>a dialog title</extracomment>
-        <translation>Aç</translation>
-    </message>
-    <message>
-        <source>Warning</source>
-        <translation>Uyarı</translation>
-    </message>
-    <message>
-        <source>%1 could not be read: %2</source>
-        <extracomment>%1 is the path, %2 the system&apos;s reason</extracomment>
-        <translation>%1 okunamadı: %2</translation>
-    </message>
-    <message>
-        <source>The backup file %1 could not be written: %2.
-
-Replace %3 without a backup?</source>
-        <extracomment>%1 is the backup file, %2 the system&apos;s reason, %3 the file to be replaced</extracomment>
-        <translation>Yedek dosyası %1 yazılamadı: %2.
-
-%3 yedeksiz olarak değiştirilsin mi?</translation>
-    </message>
-    <message>
-        <source>The backup file %1 could not be written: %2.
-
-Nothing was saved; the changes are still open in the editor.</source>
-        <translation>Yedek dosyası %1 yazılamadı: %2.
-
-Hiçbir şey kaydedilmedi; değişiklikler düzenleyicide hâlâ açık.</translation>
-    </message>
-    <message>
-        <source>%1 could not be written: %2.
-
-The file may be incomplete; its previous content is in the backup file. The changes are still open in the editor.</source>
-        <translation>%1 yazılamadı: %2.
-
-Dosya eksik olabilir; önceki içeriği yedek dosyasında. Değişiklikler düzenleyicide hâlâ açık.</translation>
-    </message>
-    <message>
-        <source>%1 could not be written: %2.
-
-The file keeps its previous content; the changes are still open in the editor.</source>
-        <translation>%1 yazılamadı: %2.
-
-Dosya önceki içeriğini koruyor; değişiklikler düzenleyicide hâlâ açık.</translation>
-    </message>
-    <message>
-        <source>Save As</source>
-        <translation>Farklı Kaydet</translation>
-    </message>
-    <message>
-        <source>Choose another name for the changes.</source>
-        <translation>Değişiklikler için başka bir ad seçin.</translation>
-    </message>
-    <message>
-        <source>%1 could not be written: %2.
-
-The changes are still open in the editor.</source>
-        <translation>%1 yazılamadı: %2.
-
-Değişiklikler düzenleyicide hâlâ açık.</translation>
-    </message>
-    <message>
-        <source>Unsaved changes in the image, which has no file yet.</source>
-        <translation>Henüz dosyası olmayan imajda kaydedilmemiş değişiklikler var.</translation>
-    </message>
-    <message>
-        <source>Unsaved changes in %1.</source>
-        <extracomment>%1 is the file name</extracomment>
-        <translation>%1 içinde kaydedilmemiş değişiklikler var.</translation>
-    </message>
-    <message>
-        <source>%1 now holds %2.</source>
-        <extracomment>%1 is the file name, %2 what it holds now, e.g. &quot;the received image&quot;</extracomment>
-        <translation>%1 dosyasında artık %2 var.</translation>
-    </message>
-    <message>
-        <source>Save asks for another name for them.</source>
-        <translation>Kaydet komutu bunlar için başka bir ad sorar.</translation>
-    </message>
-    <message>
-        <source>Data has been changed,do you want to change!</source>
-        <translation>Veriler değişti, değişiklikler kaydedilsin mi?</translation>
-    </message>
-    <message>
-        <source>File open error!</source>
-        <translation>Dosya açma hatası!</translation>
-    </message>
-    <message>
-        <source>BIN data</source>
-        <extracomment>the file type in file dialogs</extracomment>
-        <translation>BIN verisi</translation>
     </message>
 </context>
 <context>
@@ -1687,100 +1545,6 @@ Değişiklikler düzenleyicide hâlâ açık.</translation>
     </message>
 </context>
 <context>
-    <name>LanguageDialog</name>
-    <message>
-        <source>Language</source>
-        <translation>Dil</translation>
-    </message>
-    <message>
-        <source>System</source>
-        <extracomment>The choice that follows the desktop&apos;s language</extracomment>
-        <translation>Sistem</translation>
-    </message>
-    <message>
-        <source>Language:</source>
-        <translation>Dil:</translation>
-    </message>
-    <message>
-        <source>Vormante shows the chosen language the next time it starts.</source>
-        <translation>Vormante seçilen dili bir sonraki başlatılışında gösterir.</translation>
-    </message>
-</context>
-<context>
-    <name>ListCommands</name>
-    <message>
-        <source>Warning</source>
-        <translation>Uyarı</translation>
-    </message>
-    <message>
-        <source>Export txt file</source>
-        <translation>Dışa aktar (txt dosyası)</translation>
-    </message>
-    <message>
-        <source>%1 could not be written: %2.</source>
-        <extracomment>%1 is the path, %2 the system&apos;s reason</extracomment>
-        <translation>%1 yazılamadı: %2.</translation>
-    </message>
-    <message>
-        <source>The channel list was written to %1.</source>
-        <translation>Kanal listesi %1 dosyasına yazıldı.</translation>
-    </message>
-    <message>
-        <source>Import txt file</source>
-        <translation>İçe aktar (txt dosyası)</translation>
-    </message>
-    <message>
-        <source>%1 is not a channel list and was not imported: %2.</source>
-        <extracomment>%1 is the file name, %2 the reason</extracomment>
-        <translation>%1 bir kanal listesi değil ve içe aktarılmadı: %2.</translation>
-    </message>
-    <message>
-        <source>Import %1</source>
-        <extracomment>an undo step; %1 is the file name</extracomment>
-        <translation>İçe aktar: %1</translation>
-    </message>
-    <message>
-        <source>The image has changed since the list was read; nothing was imported.</source>
-        <translation>Liste okunduğundan beri imaj değişti; hiçbir şey içe aktarılmadı.</translation>
-    </message>
-    <message>
-        <source>Order like another image</source>
-        <translation>Başka bir imaj gibi sırala</translation>
-    </message>
-    <message>
-        <source>Order like %1</source>
-        <extracomment>an undo step; %1 is the file name of the other image</extracomment>
-        <translation>%1 gibi sırala</translation>
-    </message>
-    <message>
-        <source>The image has changed since the order was planned; nothing was changed.</source>
-        <translation>Sıra planlandığından beri imaj değişti; hiçbir şey değiştirilmedi.</translation>
-    </message>
-    <message>
-        <source>Compare with</source>
-        <translation>Şununla karşılaştır</translation>
-    </message>
-    <message>
-        <source>Delete 1 duplicate channel</source>
-        <extracomment>an undo step</extracomment>
-        <translation>1 yinelenen kanalı sil</translation>
-    </message>
-    <message>
-        <source>Delete %1 duplicate channels</source>
-        <extracomment>an undo step; %1 is the number of channels (more than one)</extracomment>
-        <translation>%1 yinelenen kanalı sil</translation>
-    </message>
-    <message>
-        <source>The image has changed since the duplicates were found; nothing was deleted.</source>
-        <translation>Yinelenenler bulunduğundan beri imaj değişti; hiçbir şey silinmedi.</translation>
-    </message>
-    <message>
-        <source>Channel list</source>
-        <extracomment>the file type in file dialogs</extracomment>
-        <translation>Kanal listesi</translation>
-    </message>
-</context>
-<context>
     <name>ListFilterBar</name>
     <message>
         <source>%1 of %2</source>
@@ -1922,109 +1686,6 @@ Değişiklikler düzenleyicide hâlâ açık.</translation>
 <context>
     <name>MainWindow</name>
     <message>
-        <source>File</source>
-        <extracomment>a menu</extracomment>
-        <translation>Dosya</translation>
-    </message>
-    <message>
-        <source>Open ...</source>
-        <translation>Aç ...</translation>
-    </message>
-    <message>
-        <source>Save</source>
-        <extracomment>a command</extracomment>
-        <translation>Kaydet</translation>
-    </message>
-    <message>
-        <source>Save as ...</source>
-        <translation>Farklı kaydet ...</translation>
-    </message>
-    <message>
-        <source>Export txt file</source>
-        <translation>Dışa aktar (txt dosyası)</translation>
-    </message>
-    <message>
-        <source>Import txt file</source>
-        <translation>İçe aktar (txt dosyası)</translation>
-    </message>
-    <message>
-        <source>Order like another image...</source>
-        <translation>Başka bir imaj gibi sırala...</translation>
-    </message>
-    <message>
-        <source>Compare with...</source>
-        <translation>Şununla karşılaştır...</translation>
-    </message>
-    <message>
-        <source>Order by a list of names...</source>
-        <translation>Ad listesine göre sırala...</translation>
-    </message>
-    <message>
-        <source>Export names...</source>
-        <translation>Adları dışa aktar...</translation>
-    </message>
-    <message>
-        <source>Archive...</source>
-        <translation>Arşiv...</translation>
-    </message>
-    <message>
-        <source>Recent files</source>
-        <translation>Son dosyalar</translation>
-    </message>
-    <message>
-        <source>Exit</source>
-        <extracomment>a command: quits the program</extracomment>
-        <translation>Çıkış</translation>
-    </message>
-    <message>
-        <source>Data</source>
-        <extracomment>the menu of transfers to and from the receiver</extracomment>
-        <translation>Veri</translation>
-    </message>
-    <message>
-        <source>Data From PC To IRD</source>
-        <extracomment>IRD: the receiver (integrated receiver-decoder)</extracomment>
-        <translation>PC&apos;den IRD&apos;ye Veri</translation>
-    </message>
-    <message>
-        <source>Data From IRD To PC</source>
-        <translation>IRD&apos;den PC&apos;ye Veri</translation>
-    </message>
-    <message>
-        <source>Help</source>
-        <extracomment>a menu</extracomment>
-        <translation>Yardım</translation>
-    </message>
-    <message>
-        <source>Language...</source>
-        <translation>Dil...</translation>
-    </message>
-    <message>
-        <source>About</source>
-        <translation>Hakkında</translation>
-    </message>
-    <message>
-        <source>Edit</source>
-        <extracomment>a menu</extracomment>
-        <translation>Düzen</translation>
-    </message>
-    <message>
-        <source>Filter list</source>
-        <translation>Listeyi filtrele</translation>
-    </message>
-    <message>
-        <source>Find channel...</source>
-        <translation>Kanal bul...</translation>
-    </message>
-    <message>
-        <source>Find duplicates</source>
-        <translation>Yinelenenleri bul</translation>
-    </message>
-    <message>
-        <source>Keep this order</source>
-        <translation>Bu sırayı koru</translation>
-    </message>
-    <message>
         <source>Undo</source>
         <extracomment>a command</extracomment>
         <translation>Geri al</translation>
@@ -2045,20 +1706,6 @@ Değişiklikler düzenleyicide hâlâ açık.</translation>
         <translation>Yinele: %1</translation>
     </message>
     <message>
-        <source>Toolbar</source>
-        <extracomment>the toolbar&apos;s name, shown by some desktops</extracomment>
-        <translation>Araç çubuğu</translation>
-    </message>
-    <message>
-        <source>Open</source>
-        <extracomment>a toolbar tip: opens an image file</extracomment>
-        <translation>Aç</translation>
-    </message>
-    <message>
-        <source>Save as</source>
-        <translation>Farklı kaydet</translation>
-    </message>
-    <message>
         <source>Sat+LNB+TP+Channel</source>
         <extracomment>the tab of satellites, LNBs, transponders and their channels</extracomment>
         <translation>Uydu+LNB+TP+Kanal</translation>
@@ -2070,11 +1717,6 @@ Değişiklikler düzenleyicide hâlâ açık.</translation>
     <message>
         <source>System setting</source>
         <translation>Sistem ayarları</translation>
-    </message>
-    <message>
-        <source>Untitled</source>
-        <extracomment>the name of an image that has no file yet</extracomment>
-        <translation>Adsız</translation>
     </message>
 </context>
 <context>
@@ -2140,64 +1782,6 @@ Değişiklikler düzenleyicide hâlâ açık.</translation>
         <translation>
             <numerusform>%n kanalı düzenle</numerusform>
         </translation>
-    </message>
-</context>
-<context>
-    <name>NameListCommands</name>
-    <message>
-        <source>Warning</source>
-        <translation>Uyarı</translation>
-    </message>
-    <message>
-        <source>Order by a list of names</source>
-        <translation>Ad listesine göre sırala</translation>
-    </message>
-    <message>
-        <source>%1 is not a list of names and was not used: %2.</source>
-        <extracomment>%1 is the file name, %2 the reason</extracomment>
-        <translation>%1 bir ad listesi değil ve kullanılmadı: %2.</translation>
-    </message>
-    <message>
-        <source>Order %1 TV by %2</source>
-        <extracomment>an undo step; %1 is the satellite, %2 the file name of the list</extracomment>
-        <translation>%1 TV kanallarını sırala (%2)</translation>
-    </message>
-    <message>
-        <source>Order %1 radio by %2</source>
-        <extracomment>an undo step; %1 is the satellite, %2 the file name of the list</extracomment>
-        <translation>%1 radyo kanallarını sırala (%2)</translation>
-    </message>
-    <message>
-        <source>The image has changed since the list was matched; nothing was changed.</source>
-        <translation>Liste eşleştirildiğinden beri imaj değişti; hiçbir şey değiştirilmedi.</translation>
-    </message>
-    <message>
-        <source>Show the satellite whose channel names to export first.</source>
-        <translation>Önce kanal adları dışa aktarılacak uyduyu gösterin.</translation>
-    </message>
-    <message>
-        <source>%1 TV.txt</source>
-        <extracomment>the file name offered; %1 is the satellite&apos;s name</extracomment>
-        <translation>%1 TV.txt</translation>
-    </message>
-    <message>
-        <source>%1 radio.txt</source>
-        <extracomment>the file name offered; %1 is the satellite&apos;s name</extracomment>
-        <translation>%1 radyo.txt</translation>
-    </message>
-    <message>
-        <source>Export names</source>
-        <translation>Adları dışa aktar</translation>
-    </message>
-    <message>
-        <source>%1 could not be written: %2.</source>
-        <extracomment>%1 is the path, %2 the system&apos;s reason</extracomment>
-        <translation>%1 yazılamadı: %2.</translation>
-    </message>
-    <message>
-        <source>List of names</source>
-        <extracomment>the file type in file dialogs</extracomment>
-        <translation>Ad listesi</translation>
     </message>
 </context>
 <context>
@@ -2552,17 +2136,6 @@ Değişiklikler düzenleyicide hâlâ açık.</translation>
         <source>Another program is using %1: close that program and try again.</source>
         <extracomment>%1 is the device</extracomment>
         <translation>%1 aygıtını başka bir program kullanıyor: o programı kapatıp yeniden deneyin.</translation>
-    </message>
-</context>
-<context>
-    <name>RecentFiles</name>
-    <message>
-        <source>The file %1 no longer exists. It has been taken off the list of recent files.</source>
-        <translation>%1 dosyası artık yok. Son dosyalar listesinden çıkarıldı.</translation>
-    </message>
-    <message>
-        <source>Clear list</source>
-        <translation>Listeyi temizle</translation>
     </message>
 </context>
 <context>
@@ -3095,48 +2668,6 @@ Değişiklikler düzenleyicide hâlâ açık.</translation>
     </message>
 </context>
 <context>
-    <name>SatellitesXmlCommands</name>
-    <message>
-        <source>Import satellites.xml...</source>
-        <translation>satellites.xml içe aktar...</translation>
-    </message>
-    <message>
-        <source>Export satellites.xml...</source>
-        <translation>satellites.xml dışa aktar...</translation>
-    </message>
-    <message>
-        <source>Warning</source>
-        <translation>Uyarı</translation>
-    </message>
-    <message>
-        <source>Import satellites.xml</source>
-        <translation>satellites.xml içe aktar</translation>
-    </message>
-    <message>
-        <source>%1 was not imported: %2.</source>
-        <extracomment>%1 is the file name, %2 the reason</extracomment>
-        <translation>%1 içe aktarılmadı: %2.</translation>
-    </message>
-    <message>
-        <source>The image has changed since the file was read; nothing was imported.</source>
-        <translation>Dosya okunduğundan beri imaj değişti; hiçbir şey içe aktarılmadı.</translation>
-    </message>
-    <message>
-        <source>Export satellites.xml</source>
-        <translation>satellites.xml dışa aktar</translation>
-    </message>
-    <message>
-        <source>%1 could not be written: %2.</source>
-        <extracomment>%1 is the path, %2 the system&apos;s reason</extracomment>
-        <translation>%1 yazılamadı: %2.</translation>
-    </message>
-    <message>
-        <source>Update transponders from satellites.xml</source>
-        <extracomment>an undo step</extracomment>
-        <translation>Transponderleri satellites.xml dosyasından güncelle</translation>
-    </message>
-</context>
-<context>
     <name>SatellitesXmlDialog</name>
     <message>
         <source>%1 (C-band)</source>
@@ -3625,6 +3156,425 @@ Değişiklikler düzenleyicide hâlâ açık.</translation>
     </message>
 </context>
 <context>
+    <name>vormante::AboutDialog</name>
+    <message>
+        <source>About</source>
+        <translation>Hakkında</translation>
+    </message>
+    <message>
+        <source>Version  Num: %1</source>
+        <extracomment>%1 is the program&apos;s version number, e.g. 1.4.0</extracomment>
+        <translation>Sürüm  No: %1</translation>
+    </message>
+</context>
+<context>
+    <name>vormante::DataCommands</name>
+    <message>
+        <source>%1 has unsaved changes. Save them before sending?
+
+Otherwise the receiver gets the file as it was last saved.</source>
+        <extracomment>%1 is the file name, or &quot;The image&quot; when it has none</extracomment>
+        <translation>%1 kaydedilmemiş değişiklikler içeriyor. Göndermeden önce kaydedilsin mi?
+
+Aksi halde alıcı dosyayı en son kaydedildiği haliyle alır.</translation>
+    </message>
+    <message>
+        <source>Open the received image %1 in the editor?</source>
+        <extracomment>%1 is the path of the file the received image was saved to</extracomment>
+        <translation>Alınan imaj %1 düzenleyicide açılsın mı?</translation>
+    </message>
+    <message>
+        <source>Data From PC To IRD</source>
+        <translation>PC&apos;den IRD&apos;ye Veri</translation>
+    </message>
+    <message>
+        <source>The image</source>
+        <translation>İmaj</translation>
+    </message>
+    <message>
+        <source>the received image</source>
+        <translation>alınan imaj</translation>
+    </message>
+    <message>
+        <source>Data From IRD To PC</source>
+        <translation>IRD&apos;den PC&apos;ye Veri</translation>
+    </message>
+</context>
+<context>
+    <name>vormante::FileCommands</name>
+    <message>
+        <source>Open</source>
+        <extracomment>a dialog title</extracomment>
+        <translation>Aç</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Uyarı</translation>
+    </message>
+    <message>
+        <source>%1 could not be read: %2</source>
+        <extracomment>%1 is the path, %2 the system&apos;s reason</extracomment>
+        <translation>%1 okunamadı: %2</translation>
+    </message>
+    <message>
+        <source>The backup file %1 could not be written: %2.
+
+Replace %3 without a backup?</source>
+        <extracomment>%1 is the backup file, %2 the system&apos;s reason, %3 the file to be replaced</extracomment>
+        <translation>Yedek dosyası %1 yazılamadı: %2.
+
+%3 yedeksiz olarak değiştirilsin mi?</translation>
+    </message>
+    <message>
+        <source>The backup file %1 could not be written: %2.
+
+Nothing was saved; the changes are still open in the editor.</source>
+        <translation>Yedek dosyası %1 yazılamadı: %2.
+
+Hiçbir şey kaydedilmedi; değişiklikler düzenleyicide hâlâ açık.</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: %2.
+
+The file may be incomplete; its previous content is in the backup file. The changes are still open in the editor.</source>
+        <translation>%1 yazılamadı: %2.
+
+Dosya eksik olabilir; önceki içeriği yedek dosyasında. Değişiklikler düzenleyicide hâlâ açık.</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: %2.
+
+The file keeps its previous content; the changes are still open in the editor.</source>
+        <translation>%1 yazılamadı: %2.
+
+Dosya önceki içeriğini koruyor; değişiklikler düzenleyicide hâlâ açık.</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>Farklı Kaydet</translation>
+    </message>
+    <message>
+        <source>Choose another name for the changes.</source>
+        <translation>Değişiklikler için başka bir ad seçin.</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: %2.
+
+The changes are still open in the editor.</source>
+        <translation>%1 yazılamadı: %2.
+
+Değişiklikler düzenleyicide hâlâ açık.</translation>
+    </message>
+    <message>
+        <source>Unsaved changes in the image, which has no file yet.</source>
+        <translation>Henüz dosyası olmayan imajda kaydedilmemiş değişiklikler var.</translation>
+    </message>
+    <message>
+        <source>Unsaved changes in %1.</source>
+        <extracomment>%1 is the file name</extracomment>
+        <translation>%1 içinde kaydedilmemiş değişiklikler var.</translation>
+    </message>
+    <message>
+        <source>%1 now holds %2.</source>
+        <extracomment>%1 is the file name, %2 what it holds now, e.g. &quot;the received image&quot;</extracomment>
+        <translation>%1 dosyasında artık %2 var.</translation>
+    </message>
+    <message>
+        <source>Save asks for another name for them.</source>
+        <translation>Kaydet komutu bunlar için başka bir ad sorar.</translation>
+    </message>
+    <message>
+        <source>Data has been changed,do you want to change!</source>
+        <translation>Veriler değişti, değişiklikler kaydedilsin mi?</translation>
+    </message>
+    <message>
+        <source>File open error!</source>
+        <translation>Dosya açma hatası!</translation>
+    </message>
+    <message>
+        <source>BIN data</source>
+        <extracomment>the file type in file dialogs</extracomment>
+        <translation>BIN verisi</translation>
+    </message>
+</context>
+<context>
+    <name>vormante::LanguageDialog</name>
+    <message>
+        <source>Language</source>
+        <translation>Dil</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <extracomment>The choice that follows the desktop&apos;s language</extracomment>
+        <translation>Sistem</translation>
+    </message>
+    <message>
+        <source>Language:</source>
+        <translation>Dil:</translation>
+    </message>
+    <message>
+        <source>Vormante shows the chosen language the next time it starts.</source>
+        <translation>Vormante seçilen dili bir sonraki başlatılışında gösterir.</translation>
+    </message>
+</context>
+<context>
+    <name>vormante::ListCommands</name>
+    <message>
+        <source>Warning</source>
+        <translation>Uyarı</translation>
+    </message>
+    <message>
+        <source>Export txt file</source>
+        <translation>Dışa aktar (txt dosyası)</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: %2.</source>
+        <extracomment>%1 is the path, %2 the system&apos;s reason</extracomment>
+        <translation>%1 yazılamadı: %2.</translation>
+    </message>
+    <message>
+        <source>The channel list was written to %1.</source>
+        <translation>Kanal listesi %1 dosyasına yazıldı.</translation>
+    </message>
+    <message>
+        <source>Import txt file</source>
+        <translation>İçe aktar (txt dosyası)</translation>
+    </message>
+    <message>
+        <source>%1 is not a channel list and was not imported: %2.</source>
+        <extracomment>%1 is the file name, %2 the reason</extracomment>
+        <translation>%1 bir kanal listesi değil ve içe aktarılmadı: %2.</translation>
+    </message>
+    <message>
+        <source>Import %1</source>
+        <extracomment>an undo step; %1 is the file name</extracomment>
+        <translation>İçe aktar: %1</translation>
+    </message>
+    <message>
+        <source>The image has changed since the list was read; nothing was imported.</source>
+        <translation>Liste okunduğundan beri imaj değişti; hiçbir şey içe aktarılmadı.</translation>
+    </message>
+    <message>
+        <source>Order like another image</source>
+        <translation>Başka bir imaj gibi sırala</translation>
+    </message>
+    <message>
+        <source>Order like %1</source>
+        <extracomment>an undo step; %1 is the file name of the other image</extracomment>
+        <translation>%1 gibi sırala</translation>
+    </message>
+    <message>
+        <source>The image has changed since the order was planned; nothing was changed.</source>
+        <translation>Sıra planlandığından beri imaj değişti; hiçbir şey değiştirilmedi.</translation>
+    </message>
+    <message>
+        <source>Compare with</source>
+        <translation>Şununla karşılaştır</translation>
+    </message>
+    <message>
+        <source>Delete 1 duplicate channel</source>
+        <extracomment>an undo step</extracomment>
+        <translation>1 yinelenen kanalı sil</translation>
+    </message>
+    <message>
+        <source>Delete %1 duplicate channels</source>
+        <extracomment>an undo step; %1 is the number of channels (more than one)</extracomment>
+        <translation>%1 yinelenen kanalı sil</translation>
+    </message>
+    <message>
+        <source>The image has changed since the duplicates were found; nothing was deleted.</source>
+        <translation>Yinelenenler bulunduğundan beri imaj değişti; hiçbir şey silinmedi.</translation>
+    </message>
+    <message>
+        <source>Channel list</source>
+        <extracomment>the file type in file dialogs</extracomment>
+        <translation>Kanal listesi</translation>
+    </message>
+</context>
+<context>
+    <name>vormante::MainWindow</name>
+    <message>
+        <source>File</source>
+        <extracomment>a menu</extracomment>
+        <translation>Dosya</translation>
+    </message>
+    <message>
+        <source>Open ...</source>
+        <translation>Aç ...</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <extracomment>a command</extracomment>
+        <translation>Kaydet</translation>
+    </message>
+    <message>
+        <source>Save as ...</source>
+        <translation>Farklı kaydet ...</translation>
+    </message>
+    <message>
+        <source>Export txt file</source>
+        <translation>Dışa aktar (txt dosyası)</translation>
+    </message>
+    <message>
+        <source>Import txt file</source>
+        <translation>İçe aktar (txt dosyası)</translation>
+    </message>
+    <message>
+        <source>Order like another image...</source>
+        <translation>Başka bir imaj gibi sırala...</translation>
+    </message>
+    <message>
+        <source>Compare with...</source>
+        <translation>Şununla karşılaştır...</translation>
+    </message>
+    <message>
+        <source>Order by a list of names...</source>
+        <translation>Ad listesine göre sırala...</translation>
+    </message>
+    <message>
+        <source>Export names...</source>
+        <translation>Adları dışa aktar...</translation>
+    </message>
+    <message>
+        <source>Archive...</source>
+        <translation>Arşiv...</translation>
+    </message>
+    <message>
+        <source>Recent files</source>
+        <translation>Son dosyalar</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <extracomment>a command: quits the program</extracomment>
+        <translation>Çıkış</translation>
+    </message>
+    <message>
+        <source>Data</source>
+        <extracomment>the menu of transfers to and from the receiver</extracomment>
+        <translation>Veri</translation>
+    </message>
+    <message>
+        <source>Data From PC To IRD</source>
+        <extracomment>IRD: the receiver (integrated receiver-decoder)</extracomment>
+        <translation>PC&apos;den IRD&apos;ye Veri</translation>
+    </message>
+    <message>
+        <source>Data From IRD To PC</source>
+        <translation>IRD&apos;den PC&apos;ye Veri</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <extracomment>a menu</extracomment>
+        <translation>Yardım</translation>
+    </message>
+    <message>
+        <source>Language...</source>
+        <translation>Dil...</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Hakkında</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <extracomment>a menu</extracomment>
+        <translation>Düzen</translation>
+    </message>
+    <message>
+        <source>Filter list</source>
+        <translation>Listeyi filtrele</translation>
+    </message>
+    <message>
+        <source>Find channel...</source>
+        <translation>Kanal bul...</translation>
+    </message>
+    <message>
+        <source>Find duplicates</source>
+        <translation>Yinelenenleri bul</translation>
+    </message>
+    <message>
+        <source>Keep this order</source>
+        <translation>Bu sırayı koru</translation>
+    </message>
+    <message>
+        <source>Toolbar</source>
+        <extracomment>the toolbar&apos;s name, shown by some desktops</extracomment>
+        <translation>Araç çubuğu</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <extracomment>a toolbar tip: opens an image file</extracomment>
+        <translation>Aç</translation>
+    </message>
+    <message>
+        <source>Save as</source>
+        <translation>Farklı kaydet</translation>
+    </message>
+    <message>
+        <source>Untitled</source>
+        <extracomment>the name of an image that has no file yet</extracomment>
+        <translation>Adsız</translation>
+    </message>
+</context>
+<context>
+    <name>vormante::NameListCommands</name>
+    <message>
+        <source>Warning</source>
+        <translation>Uyarı</translation>
+    </message>
+    <message>
+        <source>Order by a list of names</source>
+        <translation>Ad listesine göre sırala</translation>
+    </message>
+    <message>
+        <source>%1 is not a list of names and was not used: %2.</source>
+        <extracomment>%1 is the file name, %2 the reason</extracomment>
+        <translation>%1 bir ad listesi değil ve kullanılmadı: %2.</translation>
+    </message>
+    <message>
+        <source>Order %1 TV by %2</source>
+        <extracomment>an undo step; %1 is the satellite, %2 the file name of the list</extracomment>
+        <translation>%1 TV kanallarını sırala (%2)</translation>
+    </message>
+    <message>
+        <source>Order %1 radio by %2</source>
+        <extracomment>an undo step; %1 is the satellite, %2 the file name of the list</extracomment>
+        <translation>%1 radyo kanallarını sırala (%2)</translation>
+    </message>
+    <message>
+        <source>The image has changed since the list was matched; nothing was changed.</source>
+        <translation>Liste eşleştirildiğinden beri imaj değişti; hiçbir şey değiştirilmedi.</translation>
+    </message>
+    <message>
+        <source>Show the satellite whose channel names to export first.</source>
+        <translation>Önce kanal adları dışa aktarılacak uyduyu gösterin.</translation>
+    </message>
+    <message>
+        <source>%1 TV.txt</source>
+        <extracomment>the file name offered; %1 is the satellite&apos;s name</extracomment>
+        <translation>%1 TV.txt</translation>
+    </message>
+    <message>
+        <source>%1 radio.txt</source>
+        <extracomment>the file name offered; %1 is the satellite&apos;s name</extracomment>
+        <translation>%1 radyo.txt</translation>
+    </message>
+    <message>
+        <source>Export names</source>
+        <translation>Adları dışa aktar</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: %2.</source>
+        <extracomment>%1 is the path, %2 the system&apos;s reason</extracomment>
+        <translation>%1 yazılamadı: %2.</translation>
+    </message>
+    <message>
+        <source>List of names</source>
+        <extracomment>the file type in file dialogs</extracomment>
+        <translation>Ad listesi</translation>
+    </message>
+</context>
+<context>
     <name>vormante::PortOptionDialog</name>
     <message>
         <source>Option</source>
@@ -3643,6 +3593,59 @@ Değişiklikler düzenleyicide hâlâ açık.</translation>
         <source>COM Port:</source>
         <extracomment>COM: a serial port</extracomment>
         <translation>COM Portu:</translation>
+    </message>
+</context>
+<context>
+    <name>vormante::RecentFiles</name>
+    <message>
+        <source>The file %1 no longer exists. It has been taken off the list of recent files.</source>
+        <translation>%1 dosyası artık yok. Son dosyalar listesinden çıkarıldı.</translation>
+    </message>
+    <message>
+        <source>Clear list</source>
+        <translation>Listeyi temizle</translation>
+    </message>
+</context>
+<context>
+    <name>vormante::SatellitesXmlCommands</name>
+    <message>
+        <source>Import satellites.xml...</source>
+        <translation>satellites.xml içe aktar...</translation>
+    </message>
+    <message>
+        <source>Export satellites.xml...</source>
+        <translation>satellites.xml dışa aktar...</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Uyarı</translation>
+    </message>
+    <message>
+        <source>Import satellites.xml</source>
+        <translation>satellites.xml içe aktar</translation>
+    </message>
+    <message>
+        <source>%1 was not imported: %2.</source>
+        <extracomment>%1 is the file name, %2 the reason</extracomment>
+        <translation>%1 içe aktarılmadı: %2.</translation>
+    </message>
+    <message>
+        <source>The image has changed since the file was read; nothing was imported.</source>
+        <translation>Dosya okunduğundan beri imaj değişti; hiçbir şey içe aktarılmadı.</translation>
+    </message>
+    <message>
+        <source>Export satellites.xml</source>
+        <translation>satellites.xml dışa aktar</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: %2.</source>
+        <extracomment>%1 is the path, %2 the system&apos;s reason</extracomment>
+        <translation>%1 yazılamadı: %2.</translation>
+    </message>
+    <message>
+        <source>Update transponders from satellites.xml</source>
+        <extracomment>an undo step</extracomment>
+        <translation>Transponderleri satellites.xml dosyasından güncelle</translation>
     </message>
 </context>
 <context>

@@ -18,6 +18,8 @@
 #include <sys/resource.h>
 #include <sys/stat.h>
 
+using namespace vormante;
+
 namespace {
 using testsupport::ReadFile;
 using testsupport::WriteFile;

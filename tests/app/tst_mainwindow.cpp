@@ -26,6 +26,8 @@
 #include <QTimer>
 #include <QToolBar>
 
+using namespace vormante;
+
 using Id = MainWindow::Command;
 
 class TestMainWindow : public QObject {

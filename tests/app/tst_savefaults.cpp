@@ -29,6 +29,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+using namespace vormante;
+
 using vormante::IMAGE_SIZE;
 
 namespace {

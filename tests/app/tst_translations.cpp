@@ -41,6 +41,8 @@
 #include <functional>
 #include <memory>
 
+using namespace vormante;
+
 class TestTranslations : public QObject {
     Q_OBJECT
 

@@ -10,6 +10,8 @@
 #include <QTest>
 #include <QTranslator>
 
+using namespace vormante;
+
 using columnlist::CompareCellTexts;
 using columnlist::ParseColumnSpec;
 

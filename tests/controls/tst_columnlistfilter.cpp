@@ -8,6 +8,8 @@
 #include <QTest>
 #include <QToolTip>
 
+using namespace vormante;
+
 namespace {
 
 const QString SPEC = QStringLiteral("No,20;Channel Name,80;Symbol Rate,60;CH N,30");

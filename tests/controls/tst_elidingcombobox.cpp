@@ -4,6 +4,8 @@
 
 #include <QtTest>
 
+using namespace vormante;
+
 class ElidingComboBoxTest : public QObject {
     Q_OBJECT
 

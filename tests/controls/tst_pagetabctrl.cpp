@@ -4,6 +4,8 @@
 #include <QTest>
 #include <QVBoxLayout>
 
+using namespace vormante;
+
 namespace {
 
 // A window with a three-tab strip and one page per tab laid out beside it.

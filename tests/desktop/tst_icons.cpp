@@ -11,6 +11,8 @@
 #include <QStyle>
 #include <QtTest>
 
+using namespace vormante;
+
 namespace {
 double Luminance(QColor c) {
     return 0.2126 * c.redF() + 0.7152 * c.greenF() + 0.0722 * c.blueF();

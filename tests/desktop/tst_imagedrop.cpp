@@ -10,6 +10,8 @@
 #include <QUrl>
 #include <QtTest>
 
+using namespace vormante;
+
 class ImageDropTest : public QObject {
     Q_OBJECT
 

@@ -17,6 +17,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+using namespace vormante;
+
 // A splitter the test can drag as a user would, through its handle's move.
 class DraggableSplitter : public QSplitter {
 public:

@@ -8,6 +8,8 @@
 #include <cstdio>
 #include <cstdlib>
 
+using namespace vormante;
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     static vormante::ChannelDatabase db; // two image copies: too big to build afresh per input
     const std::span<const std::uint8_t> input(data, size);

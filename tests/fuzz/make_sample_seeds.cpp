@@ -7,6 +7,8 @@
 #include <filesystem>
 #include <fstream>
 
+using namespace vormante;
+
 int main(int argc, char** argv) {
     if (argc != 2) {
         std::fprintf(stderr, "usage: %s FOLDER\n", argv[0]);

@@ -9,7 +9,7 @@
 #include <functional>
 #include <utility>
 
-namespace testsupport {
+namespace vormante::testsupport {
 
 class ModalWatcher {
 public:
@@ -31,4 +31,4 @@ private:
     QTimer timer;
 };
 
-} // namespace testsupport
+} // namespace vormante::testsupport

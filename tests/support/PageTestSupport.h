@@ -14,7 +14,7 @@
 
 #include <memory>
 
-namespace testsupport {
+namespace vormante::testsupport {
 
 // The consistency problems of the image, one text each; empty when it is consistent.
 inline QStringList ConsistencyProblems(const vormante::ChannelDatabase& db) {
@@ -54,4 +54,4 @@ inline std::unique_ptr<SatellitePage> ShowSatellitePage(vormante::Document& docu
     return page;
 }
 
-} // namespace testsupport
+} // namespace vormante::testsupport

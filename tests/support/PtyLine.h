@@ -12,7 +12,7 @@
 #include <termios.h>
 #include <unistd.h>
 
-namespace testsupport {
+namespace vormante::testsupport {
 
 struct PtyLine {
     int master = -1;
@@ -81,4 +81,4 @@ struct PtyLine {
     }
 };
 
-} // namespace testsupport
+} // namespace vormante::testsupport

@@ -11,7 +11,7 @@
 #include <thread>
 #include <utility>
 
-namespace testsupport {
+namespace vormante::testsupport {
 
 class SimulatorThread {
 public:
@@ -55,4 +55,4 @@ public:
     bool opened = false;
 };
 
-} // namespace testsupport
+} // namespace vormante::testsupport

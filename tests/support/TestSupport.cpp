@@ -4,7 +4,9 @@
 
 #include <QFile>
 
-namespace testsupport {
+using namespace vormante;
+
+namespace vormante::testsupport {
 
 std::vector<std::uint8_t> RandomBytes(std::size_t size, std::uint32_t seed) {
     std::mt19937 generator(seed);
@@ -58,4 +60,4 @@ bool WriteDemoImage(const QString& path) {
     return WriteFile(path, ToByteArray(vormante::BuildDemoImage()));
 }
 
-} // namespace testsupport
+} // namespace vormante::testsupport

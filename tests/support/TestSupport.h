@@ -12,7 +12,7 @@
 #include <random>
 #include <vector>
 
-namespace testsupport {
+namespace vormante::testsupport {
 
 // Deterministic random bytes, so a failing case can be run again.
 std::vector<std::uint8_t> RandomBytes(std::size_t size, std::uint32_t seed);
@@ -39,4 +39,4 @@ QString WriteFileOrDie(const QString& path, const QByteArray& bytes);
 // Writes the demo image (model/SampleImages.h) to a file; false when that fails.
 bool WriteDemoImage(const QString& path);
 
-} // namespace testsupport
+} // namespace vormante::testsupport

@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-namespace viewtest {
+namespace vormante::viewtest {
 
 inline constexpr int MIXED_SATELLITE = 0;
 inline constexpr int RADIO_SATELLITE = 1;
@@ -100,4 +100,4 @@ inline std::vector<std::uint8_t> TwoSatelliteImage() {
     return std::vector<std::uint8_t>(db.workingCopy().begin(), db.workingCopy().end());
 }
 
-} // namespace viewtest
+} // namespace vormante::viewtest

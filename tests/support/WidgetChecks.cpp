@@ -5,7 +5,7 @@
 #include <QToolButton>
 #include <QWidget>
 
-namespace testsupport {
+namespace vormante::testsupport {
 namespace {
 
 QString Named(const QWidget* widget) {
@@ -64,4 +64,4 @@ QString FirstCutText(const QWidget* root) {
     return {};
 }
 
-} // namespace testsupport
+} // namespace vormante::testsupport

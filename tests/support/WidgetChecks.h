@@ -6,7 +6,7 @@
 
 class QWidget;
 
-namespace testsupport {
+namespace vormante::testsupport {
 
 // The first pair of visible widgets side by side (same parent) that overlap, anywhere below root,
 // named; empty when none do.
@@ -17,4 +17,4 @@ QString FirstOverlap(const QWidget* root);
 // grow downwards instead.
 QString FirstCutText(const QWidget* root);
 
-} // namespace testsupport
+} // namespace vormante::testsupport

@@ -9,6 +9,8 @@
 
 #include <random>
 
+using namespace vormante;
+
 class TransferScriptsTest : public QObject {
     Q_OBJECT
 

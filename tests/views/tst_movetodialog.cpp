@@ -6,6 +6,8 @@
 #include <QPushButton>
 #include <QtTest>
 
+using namespace vormante;
+
 class TestMoveToDialog : public QObject {
     Q_OBJECT
 

@@ -12,6 +12,8 @@
 
 #include <stdexcept>
 
+namespace vormante {
+
 namespace bench {
 
 namespace {
@@ -124,3 +126,5 @@ void RunCheckBench(const QString& toolDir, const QString& image, const QString& 
 }
 
 } // namespace bench
+
+} // namespace vormante

@@ -9,6 +9,8 @@
 #include <cstdint>
 #include <vector>
 
+namespace vormante {
+
 namespace bench {
 
 // Adds archive_write_ms and archive_list_ms; the archive is made in workDir.
@@ -22,3 +24,5 @@ void RunCheckBench(const QString& toolDir, const QString& image, const QString& 
                    Report& report);
 
 } // namespace bench
+
+} // namespace vormante

@@ -15,6 +15,8 @@
 #include <span>
 #include <stdexcept>
 
+namespace vormante {
+
 namespace bench {
 
 namespace {
@@ -105,3 +107,5 @@ void RunBulkBench(const std::vector<std::uint8_t>& image, int runs, Report& repo
 }
 
 } // namespace bench
+
+} // namespace vormante

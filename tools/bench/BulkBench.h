@@ -7,9 +7,13 @@
 #include <cstdint>
 #include <vector>
 
+namespace vormante {
+
 namespace bench {
 
 // Adds block_move_ms and drop_refill_ms for the given image.
 void RunBulkBench(const std::vector<std::uint8_t>& image, int runs, Report& report);
 
 } // namespace bench
+
+} // namespace vormante

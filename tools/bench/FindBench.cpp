@@ -14,6 +14,8 @@
 #include <span>
 #include <stdexcept>
 
+namespace vormante {
+
 namespace bench {
 
 namespace {
@@ -122,3 +124,5 @@ void RunFindBench(const std::vector<std::uint8_t>& image, int runs, Report& repo
 }
 
 } // namespace bench
+
+} // namespace vormante

@@ -15,6 +15,8 @@
 #include <stdexcept>
 #include <string>
 
+namespace vormante {
+
 namespace bench {
 
 namespace {
@@ -133,3 +135,5 @@ void RunHistoryBench(const std::vector<std::uint8_t>& image, int runs, Report& r
 }
 
 } // namespace bench
+
+} // namespace vormante

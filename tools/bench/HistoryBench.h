@@ -8,9 +8,13 @@
 #include <cstdint>
 #include <vector>
 
+namespace vormante {
+
 namespace bench {
 
 // Adds undo_ms, redo_ms, apply_overhead_ms and history_mb_1000_edits for the given image.
 void RunHistoryBench(const std::vector<std::uint8_t>& image, int runs, Report& report);
 
 } // namespace bench
+
+} // namespace vormante

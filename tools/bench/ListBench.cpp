@@ -15,6 +15,8 @@
 #include <stdexcept>
 #include <string>
 
+namespace vormante {
+
 namespace bench {
 
 namespace {
@@ -107,3 +109,5 @@ void RunListBench(const std::vector<std::uint8_t>& image, int runs, Report& repo
 }
 
 } // namespace bench
+
+} // namespace vormante

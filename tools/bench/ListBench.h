@@ -7,9 +7,13 @@
 #include <cstdint>
 #include <vector>
 
+namespace vormante {
+
 namespace bench {
 
 // Adds export_ms, import_ms, reorder_ms and diff_ms for the given image.
 void RunListBench(const std::vector<std::uint8_t>& image, int runs, Report& report);
 
 } // namespace bench
+
+} // namespace vormante

@@ -11,6 +11,8 @@
 #include <cstdio>
 #include <ctime>
 
+namespace vormante {
+
 namespace bench {
 
 double Median(std::vector<double> values) {
@@ -101,3 +103,5 @@ bool Report::WriteJson(const QString& path) const {
 }
 
 } // namespace bench
+
+} // namespace vormante

@@ -6,6 +6,8 @@
 #include <functional>
 #include <vector>
 
+namespace vormante {
+
 namespace bench {
 
 double Median(std::vector<double> values);
@@ -63,3 +65,5 @@ private:
 };
 
 } // namespace bench
+
+} // namespace vormante

@@ -18,6 +18,8 @@
 #include <span>
 #include <stdexcept>
 
+namespace vormante {
+
 namespace bench {
 
 namespace {
@@ -110,3 +112,5 @@ void RunNamesBench(const std::vector<std::uint8_t>& image, int runs, Report& rep
 }
 
 } // namespace bench
+
+} // namespace vormante

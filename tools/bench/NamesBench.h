@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <vector>
 
+namespace vormante {
+
 namespace bench {
 
 // Adds order_by_names_ms (a 2000-line list read, planned and applied) and
@@ -14,3 +16,5 @@ namespace bench {
 void RunNamesBench(const std::vector<std::uint8_t>& image, int runs, Report& report);
 
 } // namespace bench
+
+} // namespace vormante

@@ -17,6 +17,8 @@
 #include <span>
 #include <stdexcept>
 
+namespace vormante {
+
 namespace bench {
 
 namespace {
@@ -198,3 +200,5 @@ void RunPageBench(const std::vector<std::uint8_t>& image, int runs, Report& repo
 }
 
 } // namespace bench
+
+} // namespace vormante

@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <vector>
 
+namespace vormante {
+
 namespace bench {
 
 // Adds open_ms, refill_channels_ms, refill_allchannels_ms, header_sort_ms, sort_ms,
@@ -13,3 +15,5 @@ namespace bench {
 void RunPageBench(const std::vector<std::uint8_t>& image, int runs, Report& report);
 
 } // namespace bench
+
+} // namespace vormante

@@ -12,6 +12,8 @@
 #include <cstdio>
 #include <vector>
 
+namespace vormante {
+
 namespace bench {
 
 namespace {
@@ -213,3 +215,5 @@ void RunTransferBench(const QString& toolDir, const QString& image, const QStrin
 }
 
 } // namespace bench
+
+} // namespace vormante

@@ -6,6 +6,8 @@
 
 #include <QString>
 
+namespace vormante {
+
 namespace bench {
 
 // The child side of the start-up figure: runs the editor's application and main
@@ -21,3 +23,5 @@ void RunTransferBench(const QString& toolDir, const QString& image, const QStrin
                       Report& report);
 
 } // namespace bench
+
+} // namespace vormante

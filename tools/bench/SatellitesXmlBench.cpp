@@ -9,6 +9,8 @@
 #include <memory>
 #include <stdexcept>
 
+namespace vormante {
+
 namespace bench {
 
 namespace {
@@ -115,3 +117,5 @@ void RunSatellitesXmlBench(const std::vector<std::uint8_t>& image, int runs, Rep
 }
 
 } // namespace bench
+
+} // namespace vormante

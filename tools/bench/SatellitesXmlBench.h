@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <vector>
 
+namespace vormante {
+
 namespace bench {
 
 // Adds satxml_read_ms (no limit), satxml_plan_ms and satxml_export_ms. The list is
@@ -15,3 +17,5 @@ namespace bench {
 void RunSatellitesXmlBench(const std::vector<std::uint8_t>& image, int runs, Report& report);
 
 } // namespace bench
+
+} // namespace vormante

@@ -26,6 +26,8 @@
 #include <exception>
 #include <string>
 
+using namespace vormante;
+
 namespace {
 
 const char USAGE[] = "Usage: vormante-bench [--quick] [--runs N] [--transfer-runs N] [--json FILE]\n"

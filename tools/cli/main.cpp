@@ -4,6 +4,8 @@
 #include <exception>
 #include <iostream>
 
+using namespace vormante;
+
 int main(int argc, char** argv) {
     try {
         const std::vector<std::string> args(argv + 1, argv + argc);

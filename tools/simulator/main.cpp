@@ -10,6 +10,8 @@
 #include <iterator>
 #include <string>
 
+using namespace vormante;
+
 using namespace vormante::sim;
 
 namespace {

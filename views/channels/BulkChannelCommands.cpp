@@ -14,6 +14,8 @@
 #include <QMenu>
 #include <QSet>
 
+namespace vormante {
+
 using vormante::ChannelDatabase;
 using vormante::ChannelFlag;
 
@@ -283,3 +285,5 @@ QAction* BulkChannelCommands::AddKeepOrderAction(QMenu* menu) {
     connect(menu, &QMenu::aboutToShow, keep, [this, keep] { keep->setEnabled(CanKeepShownOrder()); });
     return keep;
 }
+
+} // namespace vormante

@@ -15,15 +15,15 @@
 #include <functional>
 #include <vector>
 
-class ColumnListCtrl;
 class QAction;
 class QMenu;
 class QWidget;
 
 namespace vormante {
+
+class ColumnListCtrl;
 class ChannelDatabase;
 class ListKeeper;
-} // namespace vormante
 
 class BulkChannelCommands : public QObject {
     Q_OBJECT
@@ -87,3 +87,5 @@ private:
     ColumnListCtrl* list_;
     Hooks hooks_;
 };
+
+} // namespace vormante

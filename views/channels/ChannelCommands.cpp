@@ -11,6 +11,8 @@
 
 #include <QDialog>
 
+namespace vormante {
+
 using vormante::ChannelDatabase;
 using vormante::Placement;
 
@@ -145,3 +147,5 @@ void ChannelCommands::Delete() {
         },
         QString());
 }
+
+} // namespace vormante

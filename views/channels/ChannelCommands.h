@@ -14,14 +14,14 @@
 
 #include <functional>
 
-class ChannelDialog;
 class QDialog;
 class QWidget;
 
 namespace vormante {
+
+class ChannelDialog;
 class ChannelDatabase;
 class ListKeeper;
-} // namespace vormante
 
 class ChannelCommands : public QObject {
     Q_OBJECT
@@ -80,3 +80,5 @@ private:
     Context context_;
     BulkChannelCommands* bulk_;
 };
+
+} // namespace vormante

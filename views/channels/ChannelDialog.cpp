@@ -17,7 +17,7 @@
 
 #include <algorithm>
 
-using namespace vormante;
+namespace vormante {
 
 namespace {
 constexpr int NAME_LENGTH = ChannelRecord::NAME_FIELD_SIZE;
@@ -291,3 +291,5 @@ void ChannelDialog::Stored(int slot) {
     if (!IsChannelSlot(slot))
         isTv_ = false;
 }
+
+} // namespace vormante

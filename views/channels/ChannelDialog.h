@@ -19,6 +19,8 @@ class QPushButton;
 
 #include "model/EditOperations.h"
 
+namespace vormante {
+
 class ChannelDialog : public QDialog {
     Q_OBJECT
 
@@ -97,3 +99,5 @@ private:
     QPushButton* okButton_;
     QPushButton* cancelButton_;
 };
+
+} // namespace vormante

@@ -29,6 +29,8 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+namespace vormante {
+
 using vormante::ChannelDatabase;
 using vormante::SortKind;
 
@@ -446,3 +448,5 @@ void ChannelListPage::SetFlagCommand(vormante::ChannelFlag flag, bool on) {
 void ChannelListPage::DropSelectedAt(int row) {
     bulk_->DropSelectedAt(row);
 }
+
+} // namespace vormante

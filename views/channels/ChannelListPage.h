@@ -16,9 +16,6 @@
 #include <functional>
 #include <memory>
 
-class ChannelPageCommands;
-class ColumnListCtrl;
-class ListFilterBar;
 class QComboBox;
 class QDialog;
 class QHBoxLayout;
@@ -27,12 +24,15 @@ class QMenu;
 class QRadioButton;
 
 namespace vormante {
+
+class ChannelPageCommands;
+class ColumnListCtrl;
+class ListFilterBar;
 class ChannelDatabase;
 class Document;
 class DocumentFollower;
 class ListKeeper;
 struct DocumentChange;
-} // namespace vormante
 
 class ChannelListPage : public QWidget {
     Q_OBJECT
@@ -139,3 +139,5 @@ private:
     ChannelCommands* channels_ = nullptr;
     BulkChannelCommands* bulk_ = nullptr;
 };
+
+} // namespace vormante

@@ -12,6 +12,8 @@
 #include "views/channels/MoveToDialog.h"
 #include "views/common/ListKeeper.h"
 
+namespace vormante {
+
 using vormante::ChannelDatabase;
 using vormante::SortKind;
 
@@ -125,3 +127,5 @@ void ChannelPageCommands::MoveCurrentTo(int target) {
             vormante::MoveChannelToNumber(db, satellite, number, target, page_.showTv_);
         });
 }
+
+} // namespace vormante

@@ -8,6 +8,8 @@
 
 #include <QCoreApplication>
 
+namespace vormante {
+
 class ChannelListPage;
 
 class ChannelPageCommands {
@@ -32,3 +34,5 @@ private:
 
     ChannelListPage& page_;
 };
+
+} // namespace vormante

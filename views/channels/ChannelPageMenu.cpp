@@ -9,6 +9,8 @@
 #include <QKeySequence>
 #include <QMenu>
 
+namespace vormante {
+
 using vormante::SortKind;
 
 namespace {
@@ -120,3 +122,5 @@ QString SortName(SortKind kind) {
 }
 
 } // namespace channelmenu
+
+} // namespace vormante

@@ -6,9 +6,12 @@
 
 #include <QString>
 
+class QMenu;
+
+namespace vormante {
+
 class BulkChannelCommands;
 class ChannelListPage;
-class QMenu;
 
 namespace channelmenu {
 
@@ -18,3 +21,5 @@ QMenu* Build(ChannelListPage* page, BulkChannelCommands* bulk);
 QString SortName(vormante::SortKind kind);
 
 } // namespace channelmenu
+
+} // namespace vormante

@@ -5,6 +5,8 @@
 
 #include <QCoreApplication>
 
+namespace vormante {
+
 namespace channelrow {
 
 // Each caption translated on its own, the widths as they stand; a comma would end
@@ -102,3 +104,5 @@ QStringList PlaceholderRow() {
 }
 
 } // namespace channelrow
+
+} // namespace vormante

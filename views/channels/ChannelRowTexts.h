@@ -6,8 +6,8 @@
 #include <QStringList>
 
 namespace vormante {
+
 class ChannelDatabase;
-}
 
 namespace channelrow {
 
@@ -28,3 +28,5 @@ QStringList RowTexts(const vormante::ChannelDatabase& database, int slot, int nu
 QStringList PlaceholderRow();
 
 } // namespace channelrow
+
+} // namespace vormante

@@ -11,6 +11,8 @@
 
 #include <limits>
 
+namespace vormante {
+
 MoveToDialog::MoveToDialog(QWidget* parent) : QDialog(parent) {
     //: The title of the window that asks for a channel's new number.
     setWindowTitle(tr("Dialog"));
@@ -61,3 +63,5 @@ void MoveToDialog::accept() {
     targetPosition_ = value;
     QDialog::accept();
 }
+
+} // namespace vormante

@@ -6,6 +6,8 @@
 
 class QLineEdit;
 
+namespace vormante {
+
 class MoveToDialog : public QDialog {
     Q_OBJECT
 
@@ -26,3 +28,5 @@ private:
     QLineEdit* positionEdit_ = nullptr;
     int targetPosition_ = 0;
 };
+
+} // namespace vormante

@@ -8,6 +8,8 @@
 #include <QCheckBox>
 #include <QLineEdit>
 
+namespace vormante {
+
 using vormante::ChannelDatabase;
 using vormante::ConstChannelRecord;
 
@@ -122,3 +124,5 @@ vormante::ChannelFieldEdits MultiChannelEdit::Edits() const {
     edits.scrambled = flags[5];
     return edits;
 }
+
+} // namespace vormante

@@ -11,9 +11,12 @@
 
 #include <vector>
 
-class ChannelDialog;
 class QCheckBox;
 class QLineEdit;
+
+namespace vormante {
+
+class ChannelDialog;
 
 class MultiChannelEdit {
     Q_DECLARE_TR_FUNCTIONS(MultiChannelEdit)
@@ -43,3 +46,5 @@ private:
     TextField texts_[5] = {};   // name, video, audio, PCR, teletext
     CheckField checks_[6] = {}; // lock, fav 1..4, scrambled
 };
+
+} // namespace vormante

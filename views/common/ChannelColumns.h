@@ -2,6 +2,8 @@
 // the all-channels list), in one place for the lists, their rows and the filter.
 #pragma once
 
+namespace vormante {
+
 namespace channelcolumns {
 
 inline constexpr int NO_COLUMN = 0;
@@ -11,3 +13,5 @@ inline constexpr int LAST_PID_COLUMN = 5;
 inline constexpr int CH_NO_COLUMN = 12;
 
 } // namespace channelcolumns
+
+} // namespace vormante

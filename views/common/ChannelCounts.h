@@ -3,8 +3,8 @@
 #pragma once
 
 namespace vormante {
+
 class ChannelDatabase;
-}
 
 struct ChannelCounts {
     int tv = 0;
@@ -15,3 +15,5 @@ struct ChannelCounts {
 // Zero for both when currentSatellite names no used satellite slot: a stale byte
 // in the settings block must not make the counters walk a free slot's leftovers.
 ChannelCounts CurrentSatelliteChannelCounts(const vormante::ChannelDatabase& database);
+
+} // namespace vormante

@@ -6,6 +6,8 @@
 
 #include <exception>
 
+namespace vormante {
+
 bool RunGuarded(QWidget* parent, const std::function<void()>& command) {
     QString reason;
     try {
@@ -28,3 +30,5 @@ bool RunGuarded(QWidget* parent, const std::function<void()>& command) {
                      QMessageBox::Ok, QMessageBox::Warning);
     return false;
 }
+
+} // namespace vormante

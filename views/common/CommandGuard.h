@@ -8,6 +8,10 @@
 
 class QWidget;
 
+namespace vormante {
+
 // Runs the command; an exception it throws is shown in a message box. True when
 // the command ran to its end.
 bool RunGuarded(QWidget* parent, const std::function<void()>& command);
+
+} // namespace vormante

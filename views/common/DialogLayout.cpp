@@ -6,6 +6,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+namespace vormante {
+
 QHBoxLayout* CenteredButtonRow(QPushButton* ok, QPushButton* cancel, int gap) {
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -36,3 +38,5 @@ void StackFormAndButtons(QDialog* dialog, QLayout* form, QPushButton* ok, QPushB
     layout->addSpacing(12);
     layout->addLayout(CenteredButtonRow(ok, cancel));
 }
+
+} // namespace vormante

@@ -6,6 +6,8 @@ class QHBoxLayout;
 class QLayout;
 class QPushButton;
 
+namespace vormante {
+
 // OK and Cancel side by side, centred; `gap` pixels between them (-1: the style's spacing).
 QHBoxLayout* CenteredButtonRow(QPushButton* ok, QPushButton* cancel, int gap = -1);
 
@@ -16,3 +18,5 @@ QHBoxLayout* AcceptRejectRow(QDialog* dialog, QPushButton** ok = nullptr);
 
 // Gives the dialog a column of the form, a little space, and the centred button row.
 void StackFormAndButtons(QDialog* dialog, QLayout* form, QPushButton* ok, QPushButton* cancel);
+
+} // namespace vormante

@@ -9,6 +9,8 @@
 #include <QLineEdit>
 #include <QTimer>
 
+namespace vormante {
+
 namespace listfilter {
 
 std::string QueryBytes(const QString& text) {
@@ -145,3 +147,5 @@ bool ListFilterBar::eventFilter(QObject* watched, QEvent* event) {
     }
     return QWidget::eventFilter(watched, event);
 }
+
+} // namespace vormante

@@ -22,6 +22,8 @@ class QLabel;
 class QLineEdit;
 class QTimer;
 
+namespace vormante {
+
 namespace listfilter {
 
 using channelcolumns::CH_NO_COLUMN;
@@ -85,3 +87,5 @@ private:
     QPointer<ColumnListCtrl> list_;
     FilterFactory makeFilter_;
 };
+
+} // namespace vormante

@@ -23,9 +23,9 @@
 #include <functional>
 #include <vector>
 
-class ColumnListCtrl;
-
 namespace vormante {
+
+class ColumnListCtrl;
 
 struct Placement {
     // Which row is current after the refill.

@@ -10,6 +10,8 @@
 #include <QStringList>
 #include <QTimer>
 
+namespace vormante {
+
 namespace {
 
 // A click that brings the focus places the cursor after the focus event, so for a
@@ -111,3 +113,5 @@ bool CheckName(QWidget* parent, const QString& box, const QString& name, int max
 }
 
 } // namespace numberbox
+
+} // namespace vormante

@@ -9,6 +9,8 @@
 class QLineEdit;
 class QWidget;
 
+namespace vormante {
+
 namespace numberbox {
 
 // Selects a line edit's text whenever it gets the focus (by Tab, click or shortcut).
@@ -28,3 +30,5 @@ bool CheckRange(QWidget* parent, const QString& box, long long value, long long 
 bool CheckName(QWidget* parent, const QString& box, const QString& name, int maxLength);
 
 } // namespace numberbox
+
+} // namespace vormante

@@ -7,7 +7,7 @@
 
 #include <climits>
 
-using namespace vormante;
+namespace vormante {
 
 namespace satview {
 
@@ -111,3 +111,5 @@ QString TransponderChoiceText(const ChannelDatabase& db, int slot) {
 }
 
 } // namespace satview
+
+} // namespace vormante

@@ -13,6 +13,8 @@
 
 class QComboBox;
 
+namespace vormante {
+
 namespace satview {
 
 // Reads a number like atoi: leading blanks, optional sign, digits up to the first
@@ -39,3 +41,5 @@ QString PolarizationText(bool vertical);
 QString TransponderChoiceText(const vormante::ChannelDatabase& db, int slot);
 
 } // namespace satview
+
+} // namespace vormante

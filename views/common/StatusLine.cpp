@@ -5,7 +5,7 @@
 #include <QLabel>
 #include <QStringList>
 
-using namespace vormante;
+namespace vormante {
 
 namespace statusline {
 
@@ -94,3 +94,5 @@ QString StatusLine::text() const {
             parts << part->text();
     return parts.join(QStringLiteral(" | "));
 }
+
+} // namespace vormante

@@ -12,6 +12,8 @@
 
 class QLabel;
 
+namespace vormante {
+
 namespace statusline {
 QString TotalsText(const vormante::ImageStatistics& figures);
 QString TablesText(const vormante::ImageStatistics& figures);
@@ -42,3 +44,5 @@ private:
     QLabel* totals_;
     QLabel* tables_;
 };
+
+} // namespace vormante

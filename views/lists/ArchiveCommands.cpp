@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <span>
 
-using namespace vormante;
+namespace vormante {
 
 ArchiveCommands::ArchiveCommands(Document& document, std::function<bool()> confirmLeave)
     : document_(document), confirmLeave_(std::move(confirmLeave)) {}
@@ -30,3 +30,5 @@ bool ArchiveCommands::RestoreImage(const QString& stepName, const QByteArray& im
                     db.workingCopy().begin());
     });
 }
+
+} // namespace vormante

@@ -8,8 +8,8 @@
 #include <functional>
 
 namespace vormante {
+
 class Document;
-}
 
 // What the archive window does to the open image: open an archived image in its
 // place, or restore one into it as an edit that Undo takes back. The window picks
@@ -33,3 +33,5 @@ private:
     vormante::Document& document_;
     std::function<bool()> confirmLeave_;
 };
+
+} // namespace vormante

@@ -21,7 +21,7 @@
 #include <algorithm>
 #include <memory>
 
-using namespace vormante;
+namespace vormante {
 
 namespace {
 
@@ -324,3 +324,5 @@ void ArchiveDialog::ApplyLimit() {
         Tell(tr("The bound could not be changed: %1.").arg(error));
     Refill();
 }
+
+} // namespace vormante

@@ -13,14 +13,14 @@
 
 #include <functional>
 
-class ColumnListCtrl;
 class QLabel;
 class QPushButton;
 class QSpinBox;
 
 namespace vormante {
+
+class ColumnListCtrl;
 class Document;
-}
 
 class ArchiveDialog : public QDialog {
     Q_OBJECT
@@ -85,3 +85,5 @@ private:
     QPushButton* folderButton_ = nullptr;
     QSpinBox* limitBox_ = nullptr;
 };
+
+} // namespace vormante

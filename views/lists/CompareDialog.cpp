@@ -9,7 +9,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-using namespace vormante;
+namespace vormante {
 
 namespace {
 
@@ -125,3 +125,5 @@ bool CompareDialog::saveReport() {
     }
     return true;
 }
+
+} // namespace vormante

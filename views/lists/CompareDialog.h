@@ -10,6 +10,8 @@ class QLabel;
 class QPushButton;
 class QTreeWidget;
 
+namespace vormante {
+
 class CompareDialog : public QDialog {
     Q_OBJECT
 
@@ -38,3 +40,5 @@ private:
     QLabel* summaryLabel_ = nullptr;
     QPushButton* saveButton_ = nullptr;
 };
+
+} // namespace vormante

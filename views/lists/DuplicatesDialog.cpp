@@ -10,7 +10,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-using namespace vormante;
+namespace vormante {
 
 namespace {
 
@@ -123,3 +123,5 @@ void DuplicatesDialog::updateSummary() {
                                    .arg(QString::fromStdString(damage_)));
     deleteButton_->setEnabled(selected > 0 && damage_.empty());
 }
+
+} // namespace vormante

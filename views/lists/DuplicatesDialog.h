@@ -12,6 +12,8 @@ class QLabel;
 class QPushButton;
 class QTreeWidget;
 
+namespace vormante {
+
 class DuplicatesDialog : public QDialog {
     Q_OBJECT
 
@@ -37,3 +39,5 @@ private:
     QLabel* summaryLabel_ = nullptr;
     QPushButton* deleteButton_ = nullptr;
 };
+
+} // namespace vormante

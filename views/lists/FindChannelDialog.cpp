@@ -12,7 +12,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-using namespace vormante;
+namespace vormante {
 
 namespace {
 
@@ -177,3 +177,5 @@ bool FindChannelDialog::eventFilter(QObject* watched, QEvent* event) {
     }
     return QDialog::eventFilter(watched, event);
 }
+
+} // namespace vormante

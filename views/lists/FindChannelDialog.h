@@ -14,10 +14,13 @@
 #include <optional>
 #include <vector>
 
-class ColumnListCtrl;
 class QDialogButtonBox;
 class QLabel;
 class QLineEdit;
+
+namespace vormante {
+
+class ColumnListCtrl;
 
 class FindChannelDialog : public QDialog {
     Q_OBJECT
@@ -66,3 +69,5 @@ private:
     std::vector<vormante::ChannelMatch> results_;
     std::optional<vormante::ChannelMatch> chosen_;
 };
+
+} // namespace vormante

@@ -10,7 +10,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-using namespace vormante;
+namespace vormante {
 
 ListImportDialog::ListImportDialog(const ChannelDatabase& db, const ListImportPlan& plan, QWidget* parent)
     : QDialog(parent), plan_(plan) {
@@ -100,3 +100,5 @@ void ListImportDialog::updateSummary() {
                                        .arg(planview::Count(order.missing.size(), planview::Noun::Channel));
     summaryLabel_->setText(text);
 }
+
+} // namespace vormante

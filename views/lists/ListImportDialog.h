@@ -12,6 +12,8 @@ class QLabel;
 class QPushButton;
 class QTreeWidget;
 
+namespace vormante {
+
 class ListImportDialog : public QDialog {
     Q_OBJECT
 
@@ -39,3 +41,5 @@ private:
     QLabel* summaryLabel_ = nullptr;
     QPushButton* okButton_ = nullptr;
 };
+
+} // namespace vormante

@@ -18,7 +18,7 @@
 
 #include <algorithm>
 
-using namespace vormante;
+namespace vormante {
 
 namespace {
 
@@ -251,3 +251,5 @@ void NamesOrderDialog::updateSummary() {
     }
     summaryLabel_->setText(text);
 }
+
+} // namespace vormante

@@ -18,6 +18,8 @@ class QRadioButton;
 class QTreeWidget;
 class QTreeWidgetItem;
 
+namespace vormante {
+
 class NamesOrderDialog : public QDialog {
     Q_OBJECT
 
@@ -70,3 +72,5 @@ private:
     QLabel* summaryLabel_ = nullptr;
     QPushButton* okButton_ = nullptr;
 };
+
+} // namespace vormante

@@ -9,9 +9,9 @@
 #include <algorithm>
 #include <limits>
 
-namespace planview {
+namespace vormante {
 
-using namespace vormante;
+namespace planview {
 
 namespace {
 
@@ -130,3 +130,5 @@ void AddOrderPlanGroups(QTreeWidget* tree, const ChannelDatabase& db, const Chan
 }
 
 } // namespace planview
+
+} // namespace vormante

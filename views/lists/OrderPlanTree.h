@@ -10,6 +10,8 @@ class QTreeWidget;
 class QTreeWidgetItem;
 class QWidget;
 
+namespace vormante {
+
 namespace planview {
 
 // What Count counts.
@@ -38,3 +40,5 @@ void AddOrderPlanGroups(QTreeWidget* tree, const vormante::ChannelDatabase& db,
                         const vormante::ChannelOrderPlan& plan, const QString& missingCaption);
 
 } // namespace planview
+
+} // namespace vormante

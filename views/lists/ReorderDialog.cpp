@@ -9,7 +9,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-using namespace vormante;
+namespace vormante {
 
 ReorderDialog::ReorderDialog(const ChannelDatabase& image, const ChannelDatabase& other, QWidget* parent)
     : QDialog(parent), image_(image), other_(other) {
@@ -75,3 +75,5 @@ void ReorderDialog::replan() {
                                        .arg(planview::Count(plan_.missing.size(), planview::Noun::Channel));
     summaryLabel_->setText(text);
 }
+
+} // namespace vormante

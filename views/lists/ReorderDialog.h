@@ -13,6 +13,8 @@ class QLabel;
 class QPushButton;
 class QTreeWidget;
 
+namespace vormante {
+
 class ReorderDialog : public QDialog {
     Q_OBJECT
 
@@ -44,3 +46,5 @@ private:
     QLabel* summaryLabel_ = nullptr;
     QPushButton* okButton_ = nullptr;
 };
+
+} // namespace vormante

@@ -15,7 +15,7 @@
 
 #include <algorithm>
 
-using namespace vormante;
+namespace vormante {
 
 namespace {
 
@@ -386,3 +386,5 @@ void SatellitesXmlDialog::updateSummary() {
         text += space + tr("The file changes nothing.");
     summaryLabel_->setText(text);
 }
+
+} // namespace vormante

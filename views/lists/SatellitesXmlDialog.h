@@ -18,6 +18,8 @@ class QTabWidget;
 class QTreeWidget;
 class QTreeWidgetItem;
 
+namespace vormante {
+
 class SatellitesXmlDialog : public QDialog {
     Q_OBJECT
 
@@ -67,3 +69,5 @@ private:
     QCheckBox* deleteUnlistedCheckBox_ = nullptr;
     QPushButton* okButton_ = nullptr;
 };
+
+} // namespace vormante

@@ -12,7 +12,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-using namespace vormante;
+namespace vormante {
 
 namespace {
 constexpr unsigned NO_BAND_INDEX = 31; // stored when the box shows a typed frequency
@@ -202,3 +202,5 @@ void LnbDialog::Store() {
         values_.lnbPower = powerCombo_->currentIndex() == 1;
     accept();
 }
+
+} // namespace vormante

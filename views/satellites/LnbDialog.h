@@ -12,6 +12,8 @@ class QPushButton;
 
 #include "model/EditOperations.h"
 
+namespace vormante {
+
 class LnbDialog : public QDialog {
     Q_OBJECT
 
@@ -60,3 +62,5 @@ private:
     QPushButton* okButton_;
     QPushButton* cancelButton_;
 };
+
+} // namespace vormante

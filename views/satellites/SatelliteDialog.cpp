@@ -17,7 +17,7 @@
 
 #include <cstdlib>
 
-using namespace vormante;
+namespace vormante {
 
 namespace {
 constexpr int NAME_LENGTH = SatelliteRecord::NAME_MAX_CHARS;
@@ -166,3 +166,5 @@ void SatelliteDialog::Stored(int slot) {
     if (isNew_)
         slot_ = slot;
 }
+
+} // namespace vormante

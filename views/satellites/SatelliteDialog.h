@@ -14,6 +14,8 @@ class QPushButton;
 
 #include "model/EditOperations.h"
 
+namespace vormante {
+
 class SatelliteDialog : public QDialog {
     Q_OBJECT
 
@@ -61,3 +63,5 @@ private:
     QPushButton* okButton_;
     QPushButton* cancelButton_;
 };
+
+} // namespace vormante

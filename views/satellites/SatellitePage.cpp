@@ -29,7 +29,7 @@
 #include <numeric>
 #include <vector>
 
-using namespace vormante;
+namespace vormante {
 
 namespace {
 constexpr unsigned NO_CURRENT_SATELLITE = 0xFF;
@@ -446,3 +446,5 @@ bool SatellitePage::ShowChannel(int satellite, int transponder, bool tv, int cha
     channelList_->setFocus();
     return true;
 }
+
+} // namespace vormante

@@ -18,24 +18,24 @@
 #include <functional>
 #include <memory>
 
-class BulkChannelCommands;
-class ChannelCommands;
-class ColumnListCtrl;
-class ListFilterBar;
 class QDialog;
 class QMenu;
 class QRadioButton;
 class QSplitter;
-class SatellitePageCommands;
 
 namespace vormante {
+
+class BulkChannelCommands;
+class ChannelCommands;
+class ColumnListCtrl;
+class ListFilterBar;
+class SatellitePageCommands;
 class ChannelDatabase;
 class Document;
 class DocumentFollower;
 class ListKeeper;
 struct DocumentChange;
 struct Placement;
-} // namespace vormante
 
 class SatellitePage : public QWidget {
     Q_OBJECT
@@ -142,3 +142,5 @@ private:
     ChannelCommands* channelCommands_ = nullptr;
     BulkChannelCommands* channelBulk_ = nullptr;
 };
+
+} // namespace vormante

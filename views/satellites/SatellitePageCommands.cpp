@@ -17,7 +17,7 @@
 #include <algorithm>
 #include <vector>
 
-using namespace vormante;
+namespace vormante {
 
 namespace {
 constexpr int NONE = SatellitePage::NONE;
@@ -327,3 +327,5 @@ ChannelCommands::Context SatellitePageCommands::ChannelContext() {
         QCoreApplication::translate("SatellitePage", "\t Do you want to del channel [ %1]?\t\t");
     return context;
 }
+
+} // namespace vormante

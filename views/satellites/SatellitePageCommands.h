@@ -11,12 +11,11 @@
 
 #include <QCoreApplication>
 
+namespace vormante {
+
 class SatelliteDialog;
 class TransponderDialog;
-
-namespace vormante {
 class ChannelDatabase;
-}
 
 class SatellitePageCommands {
     Q_DECLARE_TR_FUNCTIONS(SatellitePageCommands)
@@ -75,3 +74,5 @@ private:
     SatellitePage& page_;
     SatellitePage::DialogRunner runDialog_;
 };
+
+} // namespace vormante

@@ -8,6 +8,8 @@
 
 #include <QtGlobal>
 
+namespace vormante {
+
 namespace satpage {
 
 inline constexpr columnlist::ColumnCaption SATELLITE_COLUMNS[] = {
@@ -121,3 +123,5 @@ inline constexpr const char* MENU_TITLES[] = { //: Title of the satellite list's
     QT_TRANSLATE_NOOP("SatellitePage", "Channel")};
 
 } // namespace satpage
+
+} // namespace vormante

@@ -13,7 +13,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-using namespace vormante;
+namespace vormante {
 
 namespace {
 constexpr int FREQUENCY_LENGTH = 5;
@@ -131,3 +131,5 @@ void TransponderDialog::Stored(int slot) {
     if (isNew_)
         transponderSlot_ = slot;
 }
+
+} // namespace vormante

@@ -15,6 +15,8 @@ class QPushButton;
 
 #include "model/EditOperations.h"
 
+namespace vormante {
+
 class TransponderDialog : public QDialog {
     Q_OBJECT
 
@@ -58,3 +60,5 @@ private:
     QPushButton* okButton_;
     QPushButton* cancelButton_;
 };
+
+} // namespace vormante

@@ -22,6 +22,8 @@
 #include <QScrollArea>
 #include <QVBoxLayout>
 
+namespace vormante {
+
 namespace {
 
 template <std::size_t N> QStringList ItemsOf(const std::array<const char*, N>& list) {
@@ -268,3 +270,5 @@ void SystemSettingsPage::writeSelection(const SettingList& list, int position) {
             [&](vormante::ChannelDatabase& db) { vormante::StoreSettingPosition(db, field, position); });
     });
 }
+
+} // namespace vormante

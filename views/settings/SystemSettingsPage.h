@@ -17,9 +17,9 @@ class QLabel;
 #include "model/EditOperations.h"
 
 namespace vormante {
+
 class Document;
 class DocumentFollower;
-} // namespace vormante
 
 class SystemSettingsPage : public QWidget {
     Q_OBJECT
@@ -67,3 +67,5 @@ private:
     QLineEdit* volumeRightEdit_ = nullptr;
     QLineEdit* pinCodeEdit_ = nullptr;
 };
+
+} // namespace vormante
