@@ -31,7 +31,7 @@ void DataCommands::SendFileToReceiver() {
     if (fileCommands_ != nullptr) {
         startPath = fileCommands_->documentPath();
         if (fileCommands_->hasUnsavedChanges()) {
-            const auto answer = MessageBox::show(
+            const auto answer = MessageBox::Show(
                 dialogParent_, tr("Data From PC To IRD"),
                 SaveBeforeSendingQuestion(startPath.isEmpty() ? tr("The image")
                                                               : QFileInfo(startPath).fileName()),
@@ -63,7 +63,7 @@ void DataCommands::OfferToOpenReceived(const QString& path) {
     if (!fileCommands_->documentPath().isEmpty() &&
         FileCommands::SameFile(path, fileCommands_->documentPath()))
         fileCommands_->NoteFileReplaced(tr("the received image"));
-    if (!MessageBox::askYesNo(dialogParent_, tr("Data From IRD To PC"),
+    if (!MessageBox::AskYesNo(dialogParent_, tr("Data From IRD To PC"),
                               OpenReceivedQuestion(QDir::toNativeSeparators(path))))
         return;
     if (!fileCommands_->ConfirmLeave())

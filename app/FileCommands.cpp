@@ -33,7 +33,7 @@ QString FileCommands::documentPath() const {
     return document_.path();
 }
 
-bool FileCommands::HasUnsavedChanges() const {
+bool FileCommands::hasUnsavedChanges() const {
     return document_.isOpen() && document_.isModified();
 }
 
@@ -74,11 +74,11 @@ FileCommands::SaveOutcome FileCommands::SaveImage() {
     // An image with no file yet (opened from the archive) is saved under a name the user picks.
     if (document_.isOpen() && document_.path().isEmpty())
         return SaveImageAs() ? SaveOutcome::Saved : SaveOutcome::Declined;
-    if (!HasUnsavedChanges())
+    if (!hasUnsavedChanges())
         return SaveOutcome::NothingToSave;
     // The question offers Save and Cancel only: it asks whether to save now, nothing is thrown away.
     const auto answer =
-        MessageBox::showWithDetails(dialogParent_, tr("Warning"), ChangedQuestion(), ChangedFileLine(),
+        MessageBox::ShowWithDetails(dialogParent_, tr("Warning"), ChangedQuestion(), ChangedFileLine(),
                                     QString(), QMessageBox::Save | QMessageBox::Cancel, QMessageBox::Warning);
     if (answer != QMessageBox::Save)
         return SaveOutcome::Declined;
@@ -87,7 +87,7 @@ FileCommands::SaveOutcome FileCommands::SaveImage() {
 }
 
 bool FileCommands::SaveWithoutAsking() {
-    return HasUnsavedChanges() ? SaveChanges() : true;
+    return hasUnsavedChanges() ? SaveChanges() : true;
 }
 
 void FileCommands::NoteFileReplaced(const QString& byWhat) {
@@ -112,7 +112,7 @@ bool FileCommands::WriteBackup(const QString& path, const QByteArray& whenMissin
         if (file.open(QIODevice::ReadOnly))
             onDisk = file.readAll();
         if (!file.isOpen() || file.error() != QFileDevice::NoError)
-            backup = {imagefileio::WriteResult::OpenFailed,
+            backup = {imagefileio::WriteResult::OPEN_FAILED,
                       //: %1 is the path, %2 the system's reason
                       tr("%1 could not be read: %2").arg(path, file.errorString())};
         else
@@ -132,7 +132,7 @@ bool FileCommands::WriteBackup(const QString& path, const QByteArray& whenMissin
             tr("The backup file %1 could not be written: %2.\n\nReplace %3 "
                "without a backup?")
                 .arg(QDir::toNativeSeparators(backupPath), backup.error, QFileInfo(path).fileName());
-        return MessageBox::show(dialogParent_, tr("Warning"), question, QMessageBox::Yes | QMessageBox::No,
+        return MessageBox::Show(dialogParent_, tr("Warning"), question, QMessageBox::Yes | QMessageBox::No,
                                 QMessageBox::Warning) == QMessageBox::Yes;
     }
     ReportSaveFailure(tr("The backup file %1 could not be written: %2.\n\nNothing was saved; the "
@@ -174,7 +174,7 @@ bool FileCommands::SaveImageAs() {
     if (path.isEmpty())
         return false;
     if (!replacedBy_.isEmpty() && SameFile(path, document_.path())) {
-        MessageBox::show(dialogParent_, tr("Save As"),
+        MessageBox::Show(dialogParent_, tr("Save As"),
                          ReplacedLine() + QLatin1Char(' ') + tr("Choose another name for the changes."),
                          QMessageBox::Ok, QMessageBox::Warning);
         return false;
@@ -185,7 +185,7 @@ bool FileCommands::SaveImageAs() {
         return false;
     const imagefileio::WriteResult written =
         imagefileio::WriteFileAtomically(path, BytesOf(document_.database().workingCopy()));
-    if (written.status == imagefileio::WriteResult::OpenFailed) {
+    if (written.status == imagefileio::WriteResult::OPEN_FAILED) {
         MessageBox::information(dialogParent_, OpenErrorText());
         return false;
     }
@@ -202,7 +202,7 @@ bool FileCommands::SaveImageAs() {
 }
 
 bool FileCommands::ConfirmLeave() {
-    if (!HasUnsavedChanges())
+    if (!hasUnsavedChanges())
         return true;
     const auto answer = AskAboutChanges();
     if (answer == QMessageBox::Discard)
@@ -241,12 +241,12 @@ bool FileCommands::SameFile(const QString& a, const QString& b) {
 }
 
 QMessageBox::StandardButton FileCommands::AskAboutChanges() {
-    return MessageBox::askSaveDiscardCancel(dialogParent_, tr("Warning"), ChangedQuestion(),
+    return MessageBox::AskSaveDiscardCancel(dialogParent_, tr("Warning"), ChangedQuestion(),
                                             ChangedFileLine());
 }
 
 void FileCommands::ReportSaveFailure(const QString& message, const QString& path, const QString& reason) {
-    MessageBox::show(dialogParent_, tr("Warning"), message.arg(QDir::toNativeSeparators(path), reason),
+    MessageBox::Show(dialogParent_, tr("Warning"), message.arg(QDir::toNativeSeparators(path), reason),
                      QMessageBox::Ok, QMessageBox::Warning);
 }
 

@@ -48,7 +48,7 @@ public:
     // The file dialogs start in the folders last used and remember new ones.
     void setSession(SessionSettings* session) { session_ = session; }
     // An image is open from a file and differs from what was last loaded or saved.
-    bool hasUnsavedChanges() const { return HasUnsavedChanges(); }
+    bool hasUnsavedChanges() const;
     // Saves as Save does after its question was answered Save. True when written.
     bool SaveWithoutAsking();
     // The open file now holds another image, byWhat ("the received image"): the
@@ -70,7 +70,6 @@ Q_SIGNALS:
     void imageOpened();
 
 private:
-    bool HasUnsavedChanges() const;
     QMessageBox::StandardButton AskAboutChanges();
     QString ChangedFileLine() const;
     QString ReplacedLine() const;

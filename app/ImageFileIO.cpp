@@ -42,14 +42,14 @@ WriteResult WriteFileAtomically(const QString& path, const QByteArray& bytes) {
                                   std::span(reinterpret_cast<const std::uint8_t*>(bytes.constData()),
                                             static_cast<std::size_t>(bytes.size())));
     switch (written.status) {
-    case vormante::FileWriteResult::Written:
-        return {WriteResult::Written, {}, written.inPlace};
-    case vormante::FileWriteResult::OpenFailed:
-        return {WriteResult::OpenFailed, QString::fromLocal8Bit(written.reason), written.inPlace};
-    case vormante::FileWriteResult::WriteFailed:
+    case vormante::FileWriteResult::WRITTEN:
+        return {WriteResult::WRITTEN, {}, written.inPlace};
+    case vormante::FileWriteResult::OPEN_FAILED:
+        return {WriteResult::OPEN_FAILED, QString::fromLocal8Bit(written.reason), written.inPlace};
+    case vormante::FileWriteResult::WRITE_FAILED:
         break;
     }
-    return {WriteResult::WriteFailed, QString::fromLocal8Bit(written.reason), written.inPlace};
+    return {WriteResult::WRITE_FAILED, QString::fromLocal8Bit(written.reason), written.inPlace};
 }
 
 } // namespace imagefileio

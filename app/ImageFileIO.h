@@ -20,12 +20,12 @@ struct ReadResult {
 ReadResult ReadFileLimited(const QString& path, std::size_t maxBytes);
 
 struct WriteResult {
-    enum Status { Written, OpenFailed, WriteFailed };
-    Status status = Written;
+    enum Status { WRITTEN, OPEN_FAILED, WRITE_FAILED };
+    Status status = WRITTEN;
     QString error; // the system's reason when not Written
     // Written (or failed) into the file itself: after a failure it may be incomplete.
     bool inPlace = false;
-    bool ok() const { return status == Written; }
+    bool ok() const { return status == WRITTEN; }
 };
 
 // Writes bytes safely with the model's file writer (see WriteFileSafely):

@@ -33,7 +33,7 @@ int ReportAfterOpening(QWidget* parent, const vormante::ChannelDatabase& databas
     for (const auto& problem : problems)
         lines.append(QString::fromStdString(problem.message));
     const int count = static_cast<int>(problems.size());
-    MessageBox::showWithDetails(
+    MessageBox::ShowWithDetails(
         parent, QCoreApplication::translate("ImageProblems", "Warning"),
         Summary(QFileInfo(path).fileName(), count),
         QCoreApplication::translate("ImageProblems",

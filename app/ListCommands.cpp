@@ -28,7 +28,7 @@ ListCommands::ListCommands(vormante::Document& document, QWidget* dialogParent, 
       runDialog_([](QDialog& dialog) { return dialog.exec(); }) {}
 
 void ListCommands::Tell(const QString& text) {
-    MessageBox::show(dialogParent_, tr("Warning"), text, QMessageBox::Ok, QMessageBox::Warning);
+    MessageBox::Show(dialogParent_, tr("Warning"), text, QMessageBox::Ok, QMessageBox::Warning);
 }
 
 bool ListCommands::ExportList() {
@@ -46,7 +46,7 @@ bool ListCommands::ExportList() {
         Tell(tr("%1 could not be written: %2.").arg(path, written.error));
         return false;
     }
-    MessageBox::show(dialogParent_, tr("Export txt file"),
+    MessageBox::Show(dialogParent_, tr("Export txt file"),
                      tr("The channel list was written to %1.").arg(QDir::toNativeSeparators(path)),
                      QMessageBox::Ok, QMessageBox::Information);
     return true;

@@ -20,7 +20,7 @@ NameListCommands::NameListCommands(vormante::Document& document, QWidget* dialog
       runDialog_([](QDialog& dialog) { return dialog.exec(); }) {}
 
 void NameListCommands::Tell(const QString& text) {
-    MessageBox::show(dialogParent_, tr("Warning"), text, QMessageBox::Ok, QMessageBox::Warning);
+    MessageBox::Show(dialogParent_, tr("Warning"), text, QMessageBox::Ok, QMessageBox::Warning);
 }
 
 bool NameListCommands::OrderByNames() {

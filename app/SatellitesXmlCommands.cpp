@@ -42,7 +42,7 @@ void SatellitesXmlCommands::FollowDocument() {
 }
 
 void SatellitesXmlCommands::Tell(const QString& text) {
-    MessageBox::show(dialogParent_, tr("Warning"), text, QMessageBox::Ok, QMessageBox::Warning);
+    MessageBox::Show(dialogParent_, tr("Warning"), text, QMessageBox::Ok, QMessageBox::Warning);
 }
 
 bool SatellitesXmlCommands::ImportFile() {

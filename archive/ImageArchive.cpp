@@ -145,26 +145,26 @@ QHash<QString, qint64> RegularFileSizes(const QString& folder) {
 class IndexLock {
 public:
     explicit IndexLock(const QString& folder) {
-        descriptor = ::open(QFile::encodeName(QDir(folder).filePath(LOCK_NAME)).constData(),
-                            O_RDWR | O_CREAT | O_CLOEXEC, 0644);
-        if (descriptor < 0)
+        descriptor_ = ::open(QFile::encodeName(QDir(folder).filePath(LOCK_NAME)).constData(),
+                             O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+        if (descriptor_ < 0)
             return;
         QElapsedTimer waited;
         waited.start();
-        while (!(held = ::flock(descriptor, LOCK_EX | LOCK_NB) == 0) && errno == EWOULDBLOCK &&
+        while (!(held = ::flock(descriptor_, LOCK_EX | LOCK_NB) == 0) && errno == EWOULDBLOCK &&
                waited.elapsed() < LOCK_WAIT_MS)
             std::this_thread::sleep_for(std::chrono::milliseconds(2));
     }
     ~IndexLock() {
-        if (descriptor >= 0)
-            ::close(descriptor); // and with it the lock
+        if (descriptor_ >= 0)
+            ::close(descriptor_); // and with it the lock
     }
     IndexLock(const IndexLock&) = delete;
     IndexLock& operator=(const IndexLock&) = delete;
     bool held = false;
 
 private:
-    int descriptor = -1;
+    int descriptor_ = -1;
 };
 
 } // namespace

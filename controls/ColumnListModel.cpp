@@ -134,7 +134,7 @@ QVariant ColumnListModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || !ValidCell(index.row(), index.column()))
         return {};
     const Row& row = rows_[static_cast<std::size_t>(index.row())];
-    if (role == RowKeyRole)
+    if (role == ROW_KEY_ROLE)
         return row.key;
     const auto column = static_cast<std::size_t>(index.column());
     switch (role) {
@@ -160,7 +160,7 @@ Qt::ItemFlags ColumnListModel::flags(const QModelIndex& index) const {
 }
 
 QStringList ColumnListModel::mimeTypes() const {
-    return {QLatin1String(RowsMimeType)};
+    return {QLatin1String(ROWS_MIME_TYPE)};
 }
 
 QMimeData* ColumnListModel::mimeData(const QModelIndexList& indexes) const {
@@ -170,7 +170,7 @@ QMimeData* ColumnListModel::mimeData(const QModelIndexList& indexes) const {
         if (index.isValid() && index.column() == 0)
             keys << QString::number(RowKey(index.row()));
     auto* data = new QMimeData;
-    data->setData(QLatin1String(RowsMimeType), keys.join(QLatin1Char(',')).toLatin1());
+    data->setData(QLatin1String(ROWS_MIME_TYPE), keys.join(QLatin1Char(',')).toLatin1());
     return data;
 }
 

@@ -65,7 +65,7 @@ public:
     // The model never takes a drop itself: the view reports where the rows went.
     void SetRowsDraggable(bool draggable) { rowsDraggable_ = draggable; }
     bool rowsDraggable() const { return rowsDraggable_; }
-    static constexpr const char* RowsMimeType = "application/x-vormante-rows";
+    static constexpr const char* ROWS_MIME_TYPE = "application/x-vormante-rows";
     QStringList mimeTypes() const override;
     QMimeData* mimeData(const QModelIndexList& indexes) const override;
     bool dropMimeData(const QMimeData* data, Qt::DropAction action, int row, int column,
@@ -92,7 +92,7 @@ public:
 
     // The record a row stands for (a slot), carried with the row through sorts and
     // readable through RowKeyRole; -1 when the row names none.
-    static constexpr int RowKeyRole = Qt::UserRole + 1;
+    static constexpr int ROW_KEY_ROLE = Qt::UserRole + 1;
     bool SetRowKey(int row, int key);
     int RowKey(int row) const;
     int RowOfKey(int key) const; // the first row with the key, or -1

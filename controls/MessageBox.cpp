@@ -31,12 +31,12 @@ QString ProgramCaption() {
 }
 } // namespace
 
-MessageBox::Button MessageBox::show(QWidget* parent, const QString& title, const QString& text,
+MessageBox::Button MessageBox::Show(QWidget* parent, const QString& title, const QString& text,
                                     Buttons buttons, QMessageBox::Icon icon) {
-    return showWithDetails(parent, title, text, QString(), QString(), buttons, icon);
+    return ShowWithDetails(parent, title, text, QString(), QString(), buttons, icon);
 }
 
-MessageBox::Button MessageBox::showWithDetails(QWidget* parent, const QString& title, const QString& text,
+MessageBox::Button MessageBox::ShowWithDetails(QWidget* parent, const QString& title, const QString& text,
                                                const QString& informative, const QString& detailed,
                                                Buttons buttons, QMessageBox::Icon icon) {
     TestState& state = State();
@@ -66,18 +66,18 @@ MessageBox::Button MessageBox::showWithDetails(QWidget* parent, const QString& t
     return static_cast<Button>(box.exec());
 }
 
-MessageBox::Button MessageBox::askSaveDiscardCancel(QWidget* parent, const QString& title,
+MessageBox::Button MessageBox::AskSaveDiscardCancel(QWidget* parent, const QString& title,
                                                     const QString& text, const QString& informative) {
-    return showWithDetails(parent, title, text, informative, QString(),
+    return ShowWithDetails(parent, title, text, informative, QString(),
                            QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel,
                            QMessageBox::Warning);
 }
 
 void MessageBox::information(QWidget* parent, const QString& text) {
-    show(parent, ProgramCaption(), text, QMessageBox::Ok);
+    Show(parent, ProgramCaption(), text, QMessageBox::Ok);
 }
 
-MessageBox::Button MessageBox::ask(QWidget* parent, const QString& title, const QString& text,
+MessageBox::Button MessageBox::Ask(QWidget* parent, const QString& title, const QString& text,
                                    const QString& detailed, const QList<Choice>& choices,
                                    Button defaultButton, QMessageBox::Icon icon) {
     Buttons buttons;
@@ -104,27 +104,27 @@ MessageBox::Button MessageBox::ask(QWidget* parent, const QString& title, const 
     return static_cast<Button>(box.exec());
 }
 
-bool MessageBox::askYesNoDefaultNo(QWidget* parent, const QString& title, const QString& text) {
-    return ask(parent, title, text, QString(),
+bool MessageBox::AskYesNoDefaultNo(QWidget* parent, const QString& title, const QString& text) {
+    return Ask(parent, title, text, QString(),
                {{QMessageBox::Yes, tr("Yes")},
                 //: Button: the answer to a question.
                 {QMessageBox::No, tr("No")}},
                QMessageBox::No, QMessageBox::NoIcon) == QMessageBox::Yes;
 }
 
-bool MessageBox::askYesNo(QWidget* parent, const QString& title, const QString& text) {
-    return show(parent, title, text, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+bool MessageBox::AskYesNo(QWidget* parent, const QString& title, const QString& text) {
+    return Show(parent, title, text, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
 }
 
 void MessageBox::setTestMode(bool enabled) {
-    resetTestState();
+    ResetTestState();
     State().enabled = enabled;
 }
 
 bool MessageBox::testMode() {
     return State().enabled;
 }
-void MessageBox::queueAnswer(Button answer) {
+void MessageBox::QueueAnswer(Button answer) {
     State().answers.enqueue(answer);
 }
 QList<MessageBox::Prompt> MessageBox::prompts() {
@@ -137,7 +137,7 @@ int MessageBox::pendingAnswers() {
     return static_cast<int>(State().answers.size());
 }
 
-void MessageBox::resetTestState() {
+void MessageBox::ResetTestState() {
     const bool enabled = State().enabled;
     State() = TestState{};
     State().enabled = enabled;
@@ -195,7 +195,7 @@ QString FileDialog::getSaveFileName(QWidget* parent, const QString& caption, con
     return WithSuffix(dialog.selectedFiles().constFirst(), defaultSuffix);
 }
 
-void FileDialog::queueFileName(const QString& path) {
+void FileDialog::QueueFileName(const QString& path) {
     State().fileNames.enqueue(path);
 }
 QStringList FileDialog::captions() {

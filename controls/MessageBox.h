@@ -36,38 +36,38 @@ public:
     };
 
     // A box with the given buttons; returns the button pressed (NoButton when closed otherwise).
-    static Button show(QWidget* parent, const QString& title, const QString& text,
+    static Button Show(QWidget* parent, const QString& title, const QString& text,
                        Buttons buttons = QMessageBox::Ok, QMessageBox::Icon icon = QMessageBox::NoIcon);
     // A box with the program's own caption and an OK button.
     static void information(QWidget* parent, const QString& text);
     // A Yes/No question without icon; true only for Yes.
-    static bool askYesNo(QWidget* parent, const QString& title, const QString& text);
+    static bool AskYesNo(QWidget* parent, const QString& title, const QString& text);
     // A box with a second line (informative) and, when detailed is not empty, a
     // "Show Details..." area holding it.
-    static Button showWithDetails(QWidget* parent, const QString& title, const QString& text,
+    static Button ShowWithDetails(QWidget* parent, const QString& title, const QString& text,
                                   const QString& informative, const QString& detailed,
                                   Buttons buttons = QMessageBox::Ok,
                                   QMessageBox::Icon icon = QMessageBox::NoIcon);
     // A question whose buttons say what they do; defaultButton is the one Return presses.
-    static Button ask(QWidget* parent, const QString& title, const QString& text, const QString& detailed,
+    static Button Ask(QWidget* parent, const QString& title, const QString& text, const QString& detailed,
                       const QList<Choice>& choices, Button defaultButton,
                       QMessageBox::Icon icon = QMessageBox::Question);
     // A Yes/No question whose default is No, for answers that throw something away.
-    static bool askYesNoDefaultNo(QWidget* parent, const QString& title, const QString& text);
+    static bool AskYesNoDefaultNo(QWidget* parent, const QString& title, const QString& text);
     // The question before unsaved changes are left: buttons "Save", "Discard" and
     // "Cancel" (QMessageBox::Save, Discard, Cancel; NoButton when closed otherwise).
-    static Button askSaveDiscardCancel(QWidget* parent, const QString& title, const QString& text,
+    static Button AskSaveDiscardCancel(QWidget* parent, const QString& title, const QString& text,
                                        const QString& informative);
 
     // Test mode: no box is shown. Each prompt takes the next queued answer; a prompt
     // with no answer queued is recorded as unexpected and answered NoButton.
     static void setTestMode(bool enabled);
     static bool testMode();
-    static void queueAnswer(Button answer);
+    static void QueueAnswer(Button answer);
     static QList<Prompt> prompts();         // every prompt so far, in order
     static QStringList unexpectedPrompts(); // texts of prompts nobody had answered
     static int pendingAnswers();
-    static void resetTestState(); // forget prompts and queued answers
+    static void ResetTestState(); // forget prompts and queued answers
 };
 
 class FileDialog {
@@ -81,7 +81,7 @@ public:
 
     // Test mode (shared with MessageBox): the next queued name answers the next dialog;
     // queue an empty name to answer Cancel. A dialog with no name queued is unexpected.
-    static void queueFileName(const QString& path);
+    static void QueueFileName(const QString& path);
     static QStringList captions();    // captions of every dialog asked so far
     static QStringList directories(); // the start directory or file each dialog was given
     static QStringList unexpectedDialogs();

@@ -50,14 +50,14 @@ void SortHeaderCtrl::paintSection(QPainter* painter, const QRect& rect, int logi
     style()->drawControl(QStyle::CE_HeaderSection, &option, painter, this);
 
     const bool sorted = logicalIndex == sortColumn_;
-    drawSectionText(painter, rect, logicalIndex, sorted);
+    DrawSectionText(painter, rect, logicalIndex, sorted);
     if (sorted)
-        drawSortArrow(painter, rect);
+        DrawSortArrow(painter, rect);
     painter->restore();
 }
 
 // The header's text, aligned as the model asks, elided clear of the arrow.
-void SortHeaderCtrl::drawSectionText(QPainter* painter, const QRect& rect, int logicalIndex,
+void SortHeaderCtrl::DrawSectionText(QPainter* painter, const QRect& rect, int logicalIndex,
                                      bool sorted) const {
     const int o = rect.height() / 4;
     QRect textRect = rect;
@@ -88,7 +88,7 @@ void SortHeaderCtrl::drawSectionText(QPainter* painter, const QRect& rect, int l
 }
 
 // The raised arrow of the sorted column: up when ascending, down when descending.
-void SortHeaderCtrl::drawSortArrow(QPainter* painter, const QRect& rect) const {
+void SortHeaderCtrl::DrawSortArrow(QPainter* painter, const QRect& rect) const {
     const int right = rect.left() + rect.width(); // one past the last pixel
     const int bottom = rect.top() + rect.height();
     const int o = rect.height() / 4;

@@ -25,8 +25,8 @@ protected:
     void paintSection(QPainter* painter, const QRect& rect, int logicalIndex) const override;
 
 private:
-    void drawSectionText(QPainter* painter, const QRect& rect, int logicalIndex, bool sorted) const;
-    void drawSortArrow(QPainter* painter, const QRect& rect) const;
+    void DrawSectionText(QPainter* painter, const QRect& rect, int logicalIndex, bool sorted) const;
+    void DrawSortArrow(QPainter* painter, const QRect& rect) const;
     int sortColumn_ = -1;
     bool sortAscending_ = true;
     QSet<int> ownerDrawn_;

@@ -44,7 +44,7 @@ void ChannelDatabase::Commit() {
 
 std::uint8_t* ChannelDatabase::RecordAddress(int kind, std::uint8_t* base, int index) {
     // Transponder and channel addresses are relative to sector 1.
-    constexpr std::size_t sector1 = layout::SECTOR_OFFSETS[1];
+    constexpr std::size_t SECTOR1 = layout::SECTOR_OFFSETS[1];
     switch (kind) {
     case KIND_SATELLITE:
         return base + layout::SatelliteOffset(index);
@@ -53,11 +53,11 @@ std::uint8_t* ChannelDatabase::RecordAddress(int kind, std::uint8_t* base, int i
     case KIND_SETTINGS:
         return base + layout::SETTINGS_BLOCK;
     case KIND_TRANSPONDER:
-        return base + (layout::TransponderOffset(index) - sector1);
+        return base + (layout::TransponderOffset(index) - SECTOR1);
     case KIND_CHANNEL:
         if (!IsChannelSlot(index))
             return base;
-        return base + (layout::ChannelOffset(index) - sector1);
+        return base + (layout::ChannelOffset(index) - SECTOR1);
     default:
         return base;
     }

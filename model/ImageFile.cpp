@@ -100,12 +100,12 @@ FileWriteResult WriteInPlace(const std::string& shown, const std::string& target
     // Not blocking: a pipe put in the file's place since it was examined is refused, not waited on.
     const int fd = ::open(target.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)
-        return Failure(FileWriteResult::OpenFailed, shown, errno);
+        return Failure(FileWriteResult::OPEN_FAILED, shown, errno);
     struct stat info {};
     if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
         ::close(fd);
         FileWriteResult result;
-        result.status = FileWriteResult::OpenFailed;
+        result.status = FileWriteResult::OPEN_FAILED;
         result.reason = NotRegularFile();
         result.message = CannotWrite(shown, result.reason);
         return result;
@@ -115,7 +115,7 @@ FileWriteResult WriteInPlace(const std::string& shown, const std::string& target
     const int writeError = errno;
     const bool closed = ::close(fd) == 0;
     if (!written || !closed)
-        return Failure(FileWriteResult::WriteFailed, shown, written ? errno : writeError,
+        return Failure(FileWriteResult::WRITE_FAILED, shown, written ? errno : writeError,
                        //: Follows the system's reason why writing failed
                        Tr("ImageFile", " (the file was being overwritten in place and may be incomplete)"));
     FileWriteResult result;
@@ -189,17 +189,17 @@ FileReadResult ReadFileBytes(const std::string& path, std::size_t maxBytes) {
 
 FileWriteResult WriteFileSafely(const std::string& path, std::span<const std::uint8_t> bytes) {
     if (path.empty())
-        return Failure(FileWriteResult::OpenFailed, path, ENOENT);
+        return Failure(FileWriteResult::OPEN_FAILED, path, ENOENT);
     std::string target;
     if (!FollowLinks(path, &target))
-        return Failure(FileWriteResult::OpenFailed, path, errno);
+        return Failure(FileWriteResult::OPEN_FAILED, path, errno);
 
     struct stat existing {};
     const bool exists = ::stat(target.c_str(), &existing) == 0;
     if (exists && !S_ISREG(existing.st_mode)) {
         // Renaming over a device or folder would replace it instead of writing into it.
         FileWriteResult result;
-        result.status = FileWriteResult::OpenFailed;
+        result.status = FileWriteResult::OPEN_FAILED;
         result.reason = NotRegularFile();
         result.message = CannotWrite(path, result.reason);
         return result;
@@ -212,7 +212,7 @@ FileWriteResult WriteFileSafely(const std::string& path, std::span<const std::ui
         const int error = errno;
         if (exists && FolderRefused(error))
             return WriteInPlace(path, target, bytes);
-        return Failure(FileWriteResult::OpenFailed, path, error);
+        return Failure(FileWriteResult::OPEN_FAILED, path, error);
     }
     if (exists)
         TakeOwnership(fd, existing);
@@ -229,11 +229,11 @@ FileWriteResult WriteFileSafely(const std::string& path, std::span<const std::ui
         // A sticky folder lets us create files but not replace another user's.
         if (exists && FolderRefused(error))
             return WriteInPlace(path, target, bytes);
-        return Failure(FileWriteResult::WriteFailed, path, error);
+        return Failure(FileWriteResult::WRITE_FAILED, path, error);
     }
     if (!written) {
         ::unlink(temporary.c_str());
-        return Failure(FileWriteResult::WriteFailed, path, error);
+        return Failure(FileWriteResult::WRITE_FAILED, path, error);
     }
     return {};
 }
@@ -247,7 +247,7 @@ FileWriteResult WriteBackupOf(const std::string& path) {
     FileReadResult current = ReadFileBytes(path, MAX_BACKUP_BYTES);
     FileWriteResult result;
     if (!current.ok || current.bytes.size() > MAX_BACKUP_BYTES) {
-        result.status = FileWriteResult::OpenFailed;
+        result.status = FileWriteResult::OPEN_FAILED;
         result.reason =
             current.ok ? Tr("ImageFile", "it is too large to be kept in a backup") : current.reason;
         //: %1 is the quoted file, %2 the quoted backup file, %3 the reason

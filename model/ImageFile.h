@@ -25,15 +25,15 @@ FileReadResult ReadFileBytes(const std::string& path, std::size_t maxBytes);
 
 struct FileWriteResult {
     enum Status {
-        Written,
-        OpenFailed,  // the file could be neither replaced nor opened for writing, or is no regular file
-        WriteFailed, // writing, flushing or renaming failed; the target keeps its old content
+        WRITTEN,
+        OPEN_FAILED,  // the file could be neither replaced nor opened for writing, or is no regular file
+        WRITE_FAILED, // writing, flushing or renaming failed; the target keeps its old content
     };
-    Status status = Written;
+    Status status = WRITTEN;
     std::string reason;   // the system's reason, e.g. "No space left on device"
     std::string message;  // the whole sentence to show, naming the file
     bool inPlace = false; // written into the existing file, not replaced
-    bool ok() const { return status == Written; }
+    bool ok() const { return status == WRITTEN; }
 };
 
 // Writes the bytes safely. Normally to a temporary file beside the target,

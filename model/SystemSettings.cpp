@@ -54,8 +54,8 @@ LnbFrequencies LnbFrequenciesOf(ConstSystemSettingsBlock settings, int type) {
         return {settings.lnbLowFrequency(type) / 1000, settings.lnbHighFrequency(type) / 1000};
     const ConstLnbSlot slot = settings.lnbSlot(type);
     auto fromTable = [](unsigned index) -> std::optional<unsigned> {
-        if (index < LnbFrequencyTable.size())
-            return LnbFrequencyTable[index];
+        if (index < LNB_FREQUENCY_TABLE.size())
+            return LNB_FREQUENCY_TABLE[index];
         return std::nullopt;
     };
     return {fromTable(slot.lowBandIndex()), fromTable(slot.highBandIndex())};
@@ -68,7 +68,7 @@ void SetExplicitLnbFrequencies(SystemSettingsBlock& settings, int type, unsigned
 
 namespace texts {
 
-const std::array<const char*, 54> TimeZones = {
+const std::array<const char*, 54> TIME_ZONES = {
     "Eniwetok, Kwajalein",
     "Midway Island, Samoa",
     "Hawaii",

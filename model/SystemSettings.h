@@ -137,8 +137,8 @@ using SystemSettingsBlock = BasicSystemSettingsBlock<true>;
 using ConstSystemSettingsBlock = BasicSystemSettingsBlock<false>;
 
 // Fixed oscillator frequencies in MHz that Type 5..Type 8 pick by index.
-inline constexpr std::array<std::uint16_t, 8> LnbFrequencyTable = {5150,  9750,  10000, 10600,
-                                                                   10750, 11250, 11300, 11475};
+inline constexpr std::array<std::uint16_t, 8> LNB_FREQUENCY_TABLE = {5150,  9750,  10000, 10600,
+                                                                     10750, 11250, 11300, 11475};
 
 struct LnbFrequencies {
     std::optional<unsigned> lowMHz;
@@ -153,21 +153,21 @@ void SetExplicitLnbFrequencies(SystemSettingsBlock& settings, int type, unsigned
 
 // Texts of the stored values, in index order.
 namespace texts {
-inline constexpr std::array<const char*, 6> MenuLanguages = {"English", "French", "Spanish",
-                                                             "German",  "Greek",  "Portuguese"};
-extern const std::array<const char*, 54> TimeZones;
-inline constexpr std::array<const char*, 2> OffOn = {"Off", "On"};
-inline constexpr std::array<const char*, 2> Aspect = {"4:3", "16:9"};
-inline constexpr std::array<const char*, 7> DelayTime = {"ALWAYS", "2 Sec", "3 Sec", "4 Sec",
-                                                         "5 Sec",  "6 Sec", "7 Sec"};
-inline constexpr std::array<const char*, 3> ColorSystem = {"Auto", "PAL", "NTSC"};
-inline constexpr std::array<const char*, 4> SoundSystem = {"M", "B/G", "I", "D/K"};
-inline constexpr std::array<const char*, 2> Lock = {"Free", "Locked"};
-inline constexpr std::array<const char*, 2> Standby = {"No", "Yes"};
-inline constexpr std::array<const char*, 3> Tone22k = {"OFF", "ON", "Auto"};
-inline constexpr std::array<const char*, 7> Diseqc = {"None",   "Port 1", "Port 2", "Port 3",
+inline constexpr std::array<const char*, 6> MENU_LANGUAGES = {"English", "French", "Spanish",
+                                                              "German",  "Greek",  "Portuguese"};
+extern const std::array<const char*, 54> TIME_ZONES;
+inline constexpr std::array<const char*, 2> OFF_ON = {"Off", "On"};
+inline constexpr std::array<const char*, 2> ASPECT = {"4:3", "16:9"};
+inline constexpr std::array<const char*, 7> DELAY_TIME = {"ALWAYS", "2 Sec", "3 Sec", "4 Sec",
+                                                          "5 Sec",  "6 Sec", "7 Sec"};
+inline constexpr std::array<const char*, 3> COLOR_SYSTEM = {"Auto", "PAL", "NTSC"};
+inline constexpr std::array<const char*, 4> SOUND_SYSTEM = {"M", "B/G", "I", "D/K"};
+inline constexpr std::array<const char*, 2> LOCK = {"Free", "Locked"};
+inline constexpr std::array<const char*, 2> STANDBY = {"No", "Yes"};
+inline constexpr std::array<const char*, 3> TONE22K = {"OFF", "ON", "Auto"};
+inline constexpr std::array<const char*, 7> DISEQC = {"None",   "Port 1", "Port 2", "Port 3",
                                                       "Port 4", "Port A", "Port B"};
-inline constexpr std::array<const char*, 5> ControlMode = {"None", "DiSEqC", "0/12V", "0/22KHz", "13/18V"};
+inline constexpr std::array<const char*, 5> CONTROL_MODE = {"None", "DiSEqC", "0/12V", "0/22KHz", "13/18V"};
 
 // "Type1".."Type8" in the LNB dialog and list; "Type 1".."Type 8" for satellites.
 std::string LnbTypeName(int type);

@@ -4,8 +4,9 @@
 set -euo pipefail
 
 # qt6-tools-dev and qt6-l10n-tools build the translations; qt6-translations-l10n holds Qt's own.
+# clang-format and clang-tidy check the formatting and the names in `make test`.
 packages=(build-essential cmake qt6-base-dev qt6-serialport-dev qt6-svg-dev qt6-tools-dev qt6-l10n-tools
-          qt6-translations-l10n libgl-dev socat clang-format git)
+          qt6-translations-l10n libgl-dev socat clang-format clang-tidy git)
 for extra in "$@"; do
     case "$extra" in
     build) ;;

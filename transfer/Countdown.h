@@ -25,18 +25,18 @@ public:
 class TimerCountdown : public Countdown {
 public:
     TimerCountdown() {
-        timer.setSingleShot(true);
-        QObject::connect(&timer, &QTimer::timeout, [this] {
+        timer_.setSingleShot(true);
+        QObject::connect(&timer_, &QTimer::timeout, [this] {
             if (expired)
                 expired();
         });
     }
-    void Start(std::chrono::milliseconds interval) override { timer.start(interval); }
-    void Stop() override { timer.stop(); }
-    bool IsRunning() const override { return timer.isActive(); }
+    void Start(std::chrono::milliseconds interval) override { timer_.start(interval); }
+    void Stop() override { timer_.stop(); }
+    bool IsRunning() const override { return timer_.isActive(); }
 
 private:
-    QTimer timer;
+    QTimer timer_;
 };
 
 } // namespace vormante

@@ -14,15 +14,15 @@ PortOptionDialog::PortOptionDialog(QWidget* parent) : QDialog(parent) {
     //: the title of the dialog that chooses the serial port
     setWindowTitle(tr("Option"));
 
-    portList = new QComboBox(this);
-    portList->setObjectName(QStringLiteral("comPortComboBox"));
-    portList->setProperty("controlId", static_cast<int>(IDC_COM_PORT));
+    portList_ = new QComboBox(this);
+    portList_->setObjectName(QStringLiteral("comPortComboBox"));
+    portList_->setProperty("controlId", static_cast<int>(IDC_COM_PORT));
     QStringList items = {QStringLiteral("COM1"), QStringLiteral("COM2"), QStringLiteral("COM3"),
                          QStringLiteral("COM4")};
     items.sort(); // a sorted list
     // The detected adapters follow, labelled with their description and maker.
-    FillPortBox(portList, PortChoices(items, DetectPorts()));
-    portList->setCurrentIndex(0);
+    FillPortBox(portList_, PortChoices(items, DetectPorts()));
+    portList_->setCurrentIndex(0);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     buttons->setObjectName(QStringLiteral("buttonBox"));
@@ -34,7 +34,7 @@ PortOptionDialog::PortOptionDialog(QWidget* parent) : QDialog(parent) {
 
     auto* form = new QFormLayout;
     //: COM: a serial port
-    form->addRow(tr("COM Port:"), portList);
+    form->addRow(tr("COM Port:"), portList_);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addWidget(buttons);
@@ -42,7 +42,7 @@ PortOptionDialog::PortOptionDialog(QWidget* parent) : QDialog(parent) {
 }
 
 QString PortOptionDialog::selectedPort() const {
-    return PortOfBox(portList);
+    return PortOfBox(portList_);
 }
 
 } // namespace vormante

@@ -19,7 +19,7 @@ public:
     QString selectedPort() const;
 
 private:
-    QComboBox* portList = nullptr;
+    QComboBox* portList_ = nullptr;
 };
 
 } // namespace vormante

@@ -16,9 +16,9 @@ public:
     ~SerialPort() override;
 
     OpenResult Open(const QString& portName) override;
-    QString OpenProblem() const override { return openProblem; }
+    QString OpenProblem() const override { return openProblem_; }
     bool Stop() override;
-    bool IsConnected() const override { return connected; }
+    bool IsConnected() const override { return connected_; }
     std::size_t ReadAvailable(std::uint8_t* buffer, std::size_t maxCount) override;
     bool Write(const std::uint8_t* bytes, std::size_t count) override;
     void Purge() override;
@@ -29,7 +29,7 @@ public:
     // A write may take this long before the rest is dropped.
     static int WriteTimeoutMs(std::size_t count);
     // Replaces that limit with a fixed one (tests); 0 goes back to WriteTimeoutMs.
-    void SetWriteTimeLimit(int ms) { fixedWriteTimeoutMs = ms; }
+    void SetWriteTimeLimit(int ms) { fixedWriteTimeoutMs_ = ms; }
 
 private:
     void OnReadyRead();
@@ -38,18 +38,18 @@ private:
     void ReportLoss(const QString& reason);
     bool Configure();
 
-    QSerialPort port;
-    QString openProblem;
-    bool connected = false;
+    QSerialPort port_;
+    QString openProblem_;
+    bool connected_ = false;
     // A notification is queued or its handler is still running.
-    bool notificationPending = false;
-    bool lossQueued = false;
+    bool notificationPending_ = false;
+    bool lossQueued_ = false;
     // Set while a handler runs: it took bytes, or new bytes came meanwhile.
-    bool bytesTaken = false;
-    bool bytesArrived = false;
+    bool bytesTaken_ = false;
+    bool bytesArrived_ = false;
     // Tells notifications and loss reports queued for an earlier opening apart.
-    unsigned opening = 0;
-    int fixedWriteTimeoutMs = 0;
+    unsigned opening_ = 0;
+    int fixedWriteTimeoutMs_ = 0;
 };
 
 } // namespace vormante

@@ -54,15 +54,15 @@ void TransferDialog::SetPortMemory(PortMemory memory) {
 }
 
 TransferDialog::TransferDialog(TransferDirection direction, const QString& fileName, QWidget* parent)
-    : QDialog(parent), transferEngine(direction, fileName, port, *this) {
+    : QDialog(parent), transferEngine_(direction, fileName, port_, *this) {
     setWindowTitle(Text(direction == TransferDirection::Send ? transfertext::SEND_CAPTION
                                                              : transfertext::RECEIVE_CAPTION));
     BuildControls(direction, fileName);
-    FillPortBox(portList, PortChoices(PortNames(), DetectPorts()));
-    portList->setCurrentIndex(0);
+    FillPortBox(portList_, PortChoices(PortNames(), DetectPorts()));
+    portList_->setCurrentIndex(0);
     // The port used last time, when it is kept.
     SelectPort(Memory().load ? Memory().load() : QString());
-    transferEngine.Initialize();
+    transferEngine_.Initialize();
 }
 
 void TransferDialog::SelectPort(const QString& name) {
@@ -71,17 +71,17 @@ void TransferDialog::SelectPort(const QString& name) {
     if (name.isEmpty())
         return;
     int index = -1;
-    for (int i = 0; i < portList->count() && index < 0; ++i)
-        if (portList->itemData(i).toString() == name || portList->itemText(i) == name)
+    for (int i = 0; i < portList_->count() && index < 0; ++i)
+        if (portList_->itemData(i).toString() == name || portList_->itemText(i) == name)
             index = i;
     if (index >= 0)
-        portList->setCurrentIndex(index);
+        portList_->setCurrentIndex(index);
     else
-        portList->setEditText(name);
+        portList_->setEditText(name);
 }
 
 TransferDialog::~TransferDialog() {
-    port.Stop();
+    port_.Stop();
 }
 
 void TransferDialog::BuildControls(TransferDirection direction, const QString& fileName) {
@@ -89,88 +89,88 @@ void TransferDialog::BuildControls(TransferDirection direction, const QString& f
     BuildStatusLines(fileName);
     LayOutControls(portLabel);
     if (direction == TransferDirection::Receive) {
-        fileLabel->hide();
-        fileLine->hide();
+        fileLabel_->hide();
+        fileLine_->hide();
     }
 
-    connect(startButton, &QPushButton::clicked, this, &TransferDialog::OnStart);
-    connect(stopButton, &QPushButton::clicked, this, &TransferDialog::OnStop);
-    connect(exitButton, &QPushButton::clicked, this, &TransferDialog::OnExit);
+    connect(startButton_, &QPushButton::clicked, this, &TransferDialog::OnStart);
+    connect(stopButton_, &QPushButton::clicked, this, &TransferDialog::OnStop);
+    connect(exitButton_, &QPushButton::clicked, this, &TransferDialog::OnExit);
 }
 
 // The port box and the Start, Stop and Exit buttons; returns the port box's label.
 QLabel* TransferDialog::BuildPortControls() {
     auto* portLabel = new QLabel(/*: the serial port */ tr("Port:"), this);
-    portList = Named(new QComboBox(this), "portComboBox", IDC_PORT);
+    portList_ = Named(new QComboBox(this), "portComboBox", IDC_PORT);
     // A device path can be typed in (a USB adapter, a pseudo-terminal); it is
     // used as typed and not added to the list.
-    portList->setEditable(true);
-    portList->setInsertPolicy(QComboBox::NoInsert);
-    portList->setMinimumContentsLength(12);
-    portLabel->setBuddy(portList);
+    portList_->setEditable(true);
+    portList_->setInsertPolicy(QComboBox::NoInsert);
+    portList_->setMinimumContentsLength(12);
+    portLabel->setBuddy(portList_);
 
     //: a button: starts listening for the receiver
-    startButton = Named(new QPushButton(tr("Start"), this), "startButton", IDC_START);
+    startButton_ = Named(new QPushButton(tr("Start"), this), "startButton", IDC_START);
     //: a button: stops listening
-    stopButton = Named(new QPushButton(tr("Stop"), this), "stopButton", IDC_STOP);
+    stopButton_ = Named(new QPushButton(tr("Stop"), this), "stopButton", IDC_STOP);
     //: a button: closes the window
-    exitButton = Named(new QPushButton(tr("Exit"), this), "exitButton", IDC_EXIT);
-    startButton->setDefault(true);
-    stopButton->setAutoDefault(false);
-    exitButton->setAutoDefault(false);
+    exitButton_ = Named(new QPushButton(tr("Exit"), this), "exitButton", IDC_EXIT);
+    startButton_->setDefault(true);
+    stopButton_->setAutoDefault(false);
+    exitButton_->setAutoDefault(false);
     return portLabel;
 }
 
 // The progress bar, the status and hint lines, the file and the instructions.
 void TransferDialog::BuildStatusLines(const QString& fileName) {
-    progressBar = Named(new QProgressBar(this), "progressBar", IDC_PROGRESS);
-    progressBar->setRange(0, static_cast<int>(IMAGE_SIZE));
-    progressBar->setValue(0);
-    progressBar->setTextVisible(false);
+    progressBar_ = Named(new QProgressBar(this), "progressBar", IDC_PROGRESS);
+    progressBar_->setRange(0, static_cast<int>(IMAGE_SIZE));
+    progressBar_->setValue(0);
+    progressBar_->setTextVisible(false);
 
-    statusLine = Named(new QLabel(this), "statusLabel", IDC_STATUS);
-    statusLine->setAlignment(Qt::AlignCenter);
-    hintLine = new QLabel(this);
-    hintLine->setObjectName(QStringLiteral("hintLabel"));
-    hintLine->setAlignment(Qt::AlignCenter);
-    hintLine->setWordWrap(true);
-    hintLine->hide();
+    statusLine_ = Named(new QLabel(this), "statusLabel", IDC_STATUS);
+    statusLine_->setAlignment(Qt::AlignCenter);
+    hintLine_ = new QLabel(this);
+    hintLine_->setObjectName(QStringLiteral("hintLabel"));
+    hintLine_->setAlignment(Qt::AlignCenter);
+    hintLine_->setWordWrap(true);
+    hintLine_->hide();
 
-    fileLabel = Named(new QLabel(tr("File:"), this), "fileLabel", IDC_FILE_LABEL);
-    fileLine = Named(new QLabel(QDir::toNativeSeparators(fileName), this), "fileNameLabel", IDC_FILE_NAME);
-    fileLine->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    fileLine->setToolTip(fileLine->text());
-    fileLine->setMinimumWidth(1);
-    fileLine->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-    instructionLine = new QLabel(this);
-    instructionLine->setObjectName(QStringLiteral("instructionLabel"));
-    instructionLine->setWordWrap(true);
-    instructionLine->hide();
+    fileLabel_ = Named(new QLabel(tr("File:"), this), "fileLabel", IDC_FILE_LABEL);
+    fileLine_ = Named(new QLabel(QDir::toNativeSeparators(fileName), this), "fileNameLabel", IDC_FILE_NAME);
+    fileLine_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    fileLine_->setToolTip(fileLine_->text());
+    fileLine_->setMinimumWidth(1);
+    fileLine_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    instructionLine_ = new QLabel(this);
+    instructionLine_->setObjectName(QStringLiteral("instructionLabel"));
+    instructionLine_->setWordWrap(true);
+    instructionLine_->hide();
 }
 
 void TransferDialog::LayOutControls(QLabel* portLabel) {
     auto* portRow = new QHBoxLayout;
     portRow->addSpacing(12);
     portRow->addWidget(portLabel);
-    portRow->addWidget(portList);
+    portRow->addWidget(portList_);
     portRow->addStretch();
 
     auto* buttonRow = new QHBoxLayout;
-    buttonRow->addWidget(startButton);
-    buttonRow->addWidget(stopButton);
-    buttonRow->addWidget(exitButton);
+    buttonRow->addWidget(startButton_);
+    buttonRow->addWidget(stopButton_);
+    buttonRow->addWidget(exitButton_);
 
     auto* fileRow = new QHBoxLayout;
-    fileRow->addWidget(fileLabel);
-    fileRow->addWidget(fileLine, 1);
+    fileRow->addWidget(fileLabel_);
+    fileRow->addWidget(fileLine_, 1);
 
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(instructionLine);
+    layout->addWidget(instructionLine_);
     layout->addLayout(portRow);
     layout->addLayout(buttonRow);
-    layout->addWidget(progressBar);
-    layout->addWidget(statusLine);
-    layout->addWidget(hintLine);
+    layout->addWidget(progressBar_);
+    layout->addWidget(statusLine_);
+    layout->addWidget(hintLine_);
     layout->addLayout(fileRow);
     setMinimumWidth(360);
 }
@@ -180,49 +180,49 @@ QStringList TransferDialog::PortNames() {
 }
 
 void TransferDialog::OnStart() {
-    const QString chosen = PortOfBox(portList);
+    const QString chosen = PortOfBox(portList_);
     if (Memory().store)
         Memory().store(chosen);
-    transferEngine.Start(chosen);
+    transferEngine_.Start(chosen);
 }
 
 void TransferDialog::OnStop() {
-    transferEngine.StopListening();
+    transferEngine_.StopListening();
 }
 
 void TransferDialog::OnExit() {
-    transferEngine.Exit();
+    transferEngine_.Exit();
 }
 
 void TransferDialog::done(int result) {
     // Stops the port before anything the port uses goes away, whichever way
     // the window is left; mid-transfer the receiver is left waiting.
-    transferEngine.Close();
-    const bool saved = !transferEngine.savedFileName().isEmpty() && !savedReported_;
+    transferEngine_.Close();
+    const bool saved = !transferEngine_.savedFileName().isEmpty() && !savedReported_;
     savedReported_ = savedReported_ || saved;
     QDialog::done(result);
     if (saved)
-        Q_EMIT imageSaved(transferEngine.savedFileName());
+        Q_EMIT imageSaved(transferEngine_.savedFileName());
 }
 
 void TransferDialog::SetStatus(const QString& text) {
-    statusLine->setText(text);
+    statusLine_->setText(text);
 }
 
 void TransferDialog::SetHint(const QString& text) {
-    hintLine->setText(text);
-    hintLine->setVisible(!text.isEmpty());
+    hintLine_->setText(text);
+    hintLine_->setVisible(!text.isEmpty());
 }
 
 void TransferDialog::SetProgress(int position) {
-    progressBar->setValue(position);
+    progressBar_->setValue(position);
 }
 
 void TransferDialog::EnableControls(bool portListEnabled, bool start, bool stop, bool exit) {
-    portList->setEnabled(portListEnabled);
-    startButton->setEnabled(start);
-    stopButton->setEnabled(stop);
-    exitButton->setEnabled(exit);
+    portList_->setEnabled(portListEnabled);
+    startButton_->setEnabled(start);
+    stopButton_->setEnabled(stop);
+    exitButton_->setEnabled(exit);
 }
 
 void TransferDialog::ShowMessage(const QString& text) {
@@ -242,28 +242,28 @@ QString TransferDialog::AskSaveFileName() {
         //: %1 is the path
         const QString question =
             tr("%1 already exists.\nDo you want to replace it?").arg(QDir::toNativeSeparators(target));
-        if (MessageBox::askYesNo(this, windowTitle(), question))
+        if (MessageBox::AskYesNo(this, windowTitle(), question))
             return chosen;
     }
 }
 
 bool TransferDialog::ConfirmDiscard(const QString& question) {
     // Return keeps the image: throwing it away takes a deliberate Yes.
-    return MessageBox::askYesNoDefaultNo(this, windowTitle(), question);
+    return MessageBox::AskYesNoDefaultNo(this, windowTitle(), question);
 }
 
 void TransferDialog::SendComplete(const QByteArray& image, const QString& message) {
-    archiving::Keep(ArchiveKind::Sent, image, QFileInfo(transferEngine.fileName()).absoluteFilePath(),
-                    transferEngine.portName());
+    archiving::Keep(ArchiveKind::Sent, image, QFileInfo(transferEngine_.fileName()).absoluteFilePath(),
+                    transferEngine_.portName());
     sentImage_ = image;
-    const auto answer = MessageBox::ask(this, QStringLiteral("VORMANTE"), message, QString(),
+    const auto answer = MessageBox::Ask(this, QStringLiteral("VORMANTE"), message, QString(),
                                         {{QMessageBox::Ok, tr("OK")}, {QMessageBox::Yes, tr(CHECK_CAPTION)}},
                                         QMessageBox::Ok, QMessageBox::NoIcon);
     checkRequested_ = answer == QMessageBox::Yes;
 }
 
 bool TransferDialog::TakeReceivedImage(const QByteArray& image) {
-    archiving::Keep(ArchiveKind::Received, image, QString(), transferEngine.portName());
+    archiving::Keep(ArchiveKind::Received, image, QString(), transferEngine_.portName());
     if (expected_.isNull())
         return false;
     ShowCheckResult(image);
@@ -304,7 +304,7 @@ bool TransferDialog::ConfirmSendingProblems(QWidget* parent, const QByteArray& i
         //: %1 is the number of problems (more than one)
         question = tr("The image has %1 problems that the receiver may not handle. Send it anyway?")
                        .arg(problems.size());
-    return MessageBox::ask(parent, Text(transfertext::SEND_CAPTION), question,
+    return MessageBox::Ask(parent, Text(transfertext::SEND_CAPTION), question,
                            details.join(QLatin1Char('\n')),
                            {{QMessageBox::Yes, tr("Send anyway")}, {QMessageBox::Cancel, tr("Cancel")}},
                            QMessageBox::Cancel, QMessageBox::Warning) == QMessageBox::Yes;
@@ -316,12 +316,12 @@ TransferDialog::CheckOutcome TransferDialog::RunCheck(QWidget* parent, const QBy
     dialog.setWindowTitle(tr(CHECK_CAPTION));
     dialog.expected_ = sent;
     dialog.expectedName_ = sentName;
-    dialog.instructionLine->setText(
+    dialog.instructionLine_->setText(
         //: %1 is the file name of the image sent
         tr("Start sending on the receiver now. The image it holds comes back here, is kept in the "
            "archive and is compared byte for byte with %1.")
             .arg(sentName));
-    dialog.instructionLine->show();
+    dialog.instructionLine_->show();
     dialog.SelectPort(portName);
     // Listening starts at once, on the port the image went out on.
     QTimer::singleShot(0, &dialog, &TransferDialog::OnStart);
@@ -342,7 +342,7 @@ bool TransferDialog::RunSend(QWidget* parent, const QString& startPath) {
     QByteArray image;
     QString message;
     if (!TransferEngine::LoadImageToSend(path, &image, &message)) {
-        MessageBox::show(parent, Text(transfertext::SEND_CAPTION), message, QMessageBox::Ok,
+        MessageBox::Show(parent, Text(transfertext::SEND_CAPTION), message, QMessageBox::Ok,
                          QMessageBox::Warning);
         return false;
     }

@@ -79,8 +79,8 @@ public:
     void OnStop();
     void OnExit();
 
-    TransferEngine& engine() { return transferEngine; }
-    SerialPort& serialPort() { return port; }
+    TransferEngine& engine() { return transferEngine_; }
+    SerialPort& serialPort() { return port_; }
 
     // After a send: the user chose "Check what the receiver now holds".
     bool checkRequested() const { return checkRequested_; }
@@ -115,21 +115,21 @@ private:
     void ShowCheckResult(const QByteArray& held);
 
     // Declared before the engine, which stops it when it goes.
-    SerialPort port;
-    TransferEngine transferEngine;
+    SerialPort port_;
+    TransferEngine transferEngine_;
 
-    QComboBox* portList = nullptr;
-    QPushButton* startButton = nullptr;
-    QPushButton* stopButton = nullptr;
-    QPushButton* exitButton = nullptr;
-    QProgressBar* progressBar = nullptr;
-    QLabel* statusLine = nullptr;
-    QLabel* hintLine = nullptr; // under the status line; hidden while empty
-    QLabel* fileLabel = nullptr;
-    QLabel* fileLine = nullptr;
-    QLabel* instructionLine = nullptr; // the check after sending says what to do; hidden otherwise
-    bool savedReported_ = false;       // imageSaved is emitted once
-    QByteArray sentImage_;             // the image a send delivered
+    QComboBox* portList_ = nullptr;
+    QPushButton* startButton_ = nullptr;
+    QPushButton* stopButton_ = nullptr;
+    QPushButton* exitButton_ = nullptr;
+    QProgressBar* progressBar_ = nullptr;
+    QLabel* statusLine_ = nullptr;
+    QLabel* hintLine_ = nullptr; // under the status line; hidden while empty
+    QLabel* fileLabel_ = nullptr;
+    QLabel* fileLine_ = nullptr;
+    QLabel* instructionLine_ = nullptr; // the check after sending says what to do; hidden otherwise
+    bool savedReported_ = false;        // imageSaved is emitted once
+    QByteArray sentImage_;              // the image a send delivered
     bool checkRequested_ = false;
     QByteArray expected_; // a check window: the image that was sent
     QString expectedName_;

@@ -22,129 +22,129 @@ QString Text(const char* text) {
 
 TransferEngine::TransferEngine(TransferDirection direction, const QString& fileName,
                                SerialChannel& serialChannel, TransferView& transferView, QObject* parent)
-    : QObject(parent), transferDirection(direction),
-      sendFileName(direction == TransferDirection::Send ? fileName : QString()), channel(serialChannel),
-      channelAlive(&serialChannel), view(transferView), buffer(static_cast<qsizetype>(IMAGE_SIZE), '\0') {
-    connect(&channel, &SerialChannel::DataWaiting, this, &TransferEngine::OnCommNotify);
-    connect(&channel, &SerialChannel::PortLost, this, &TransferEngine::OnPortLost);
+    : QObject(parent), transferDirection_(direction),
+      sendFileName_(direction == TransferDirection::Send ? fileName : QString()), channel_(serialChannel),
+      channelAlive_(&serialChannel), view_(transferView), buffer_(static_cast<qsizetype>(IMAGE_SIZE), '\0') {
+    connect(&channel_, &SerialChannel::DataWaiting, this, &TransferEngine::OnCommNotify);
+    connect(&channel_, &SerialChannel::PortLost, this, &TransferEngine::OnPortLost);
     UseCountdowns(std::make_unique<TimerCountdown>(), std::make_unique<TimerCountdown>());
 }
 
 void TransferEngine::UseCountdowns(std::unique_ptr<Countdown> silenceCountdown,
                                    std::unique_ptr<Countdown> handshakeCountdown) {
-    silence = std::move(silenceCountdown);
-    handshakeWait = std::move(handshakeCountdown);
-    silence->expired = [this] { OnSilence(); };
-    handshakeWait->expired = [this] { OnHandshakeWait(); };
+    silence_ = std::move(silenceCountdown);
+    handshakeWait_ = std::move(handshakeCountdown);
+    silence_->expired = [this] { OnSilence(); };
+    handshakeWait_->expired = [this] { OnHandshakeWait(); };
 }
 
 void TransferEngine::SetTimeLimits(std::chrono::milliseconds silenceAfter,
                                    std::chrono::milliseconds hintAfter) {
-    silenceLimit = silenceAfter;
-    hintDelay = hintAfter;
+    silenceLimit_ = silenceAfter;
+    hintDelay_ = hintAfter;
 }
 
 TransferEngine::~TransferEngine() {
-    if (channelAlive)
-        channelAlive->Stop();
+    if (channelAlive_)
+        channelAlive_->Stop();
 }
 
 void TransferEngine::Initialize() {
-    receiving = false;
-    blockLength = 0;
-    cursor = 0;
-    acknowledgedBytes = 0;
-    view.SetProgress(0);
-    view.SetStatus(Text(transfertext::SELECT_PORT));
-    view.EnableControls(true, true, true, true);
+    receiving_ = false;
+    blockLength_ = 0;
+    cursor_ = 0;
+    acknowledgedBytes_ = 0;
+    view_.SetProgress(0);
+    view_.SetStatus(Text(transfertext::SELECT_PORT));
+    view_.EnableControls(true, true, true, true);
 }
 
 bool TransferEngine::Start(const QString& portName) {
-    if (currentState != State::Closed)
+    if (currentState_ != State::Closed)
         return false;
-    if (transferDirection == TransferDirection::Send) {
+    if (transferDirection_ == TransferDirection::Send) {
         QByteArray image;
         QString message;
-        if (!LoadImageToSend(sendFileName, &image, &message)) {
-            view.EnableControls(true, false, true, true);
-            view.ShowMessage(message);
+        if (!LoadImageToSend(sendFileName_, &image, &message)) {
+            view_.EnableControls(true, false, true, true);
+            view_.ShowMessage(message);
             return false;
         }
     }
-    openedPort = portName;
-    const SerialChannel::OpenResult result = channel.Open(portName);
+    openedPort_ = portName;
+    const SerialChannel::OpenResult result = channel_.Open(portName);
     if (result != SerialChannel::OpenResult::Opened) {
-        view.EnableControls(true, false, true, true);
+        view_.EnableControls(true, false, true, true);
         if (result == SerialChannel::OpenResult::PortUnavailable) {
             // The message says what failed; the port's explanation, when it has one, says why.
-            const QString why = channel.OpenProblem();
-            view.ShowMessage(why.isEmpty() ? Text(transfertext::PORT_INVALID)
-                                           : Text(transfertext::PORT_INVALID) + QLatin1Char(' ') + why);
+            const QString why = channel_.OpenProblem();
+            view_.ShowMessage(why.isEmpty() ? Text(transfertext::PORT_INVALID)
+                                            : Text(transfertext::PORT_INVALID) + QLatin1Char(' ') + why);
         }
-        view.ShowMessage(Text(transfertext::GENERIC_ERROR));
+        view_.ShowMessage(Text(transfertext::GENERIC_ERROR));
         return false;
     }
     SetState(State::Listening);
-    receiving = false;
-    view.EnableControls(false, false, true, true);
-    view.SetStatus(Text(transfertext::WAITING));
+    receiving_ = false;
+    view_.EnableControls(false, false, true, true);
+    view_.SetStatus(Text(transfertext::WAITING));
     return true;
 }
 
 void TransferEngine::StopListening() {
-    channel.Stop();
+    channel_.Stop();
     BackToClosed();
 }
 
 void TransferEngine::Exit() {
-    channel.Stop();
+    channel_.Stop();
     SetState(State::Closed);
-    view.EndWindow(false);
+    view_.EndWindow(false);
 }
 
 void TransferEngine::Close() {
-    channel.Stop();
+    channel_.Stop();
     SetState(State::Closed);
 }
 
 void TransferEngine::SetState(State state) {
-    if (state == currentState)
+    if (state == currentState_)
         return;
-    const State previous = currentState;
-    currentState = state;
+    const State previous = currentState_;
+    currentState_ = state;
     ArmCountdowns(previous);
     Q_EMIT StateChanged(state);
 }
 
 void TransferEngine::ArmCountdowns(State previous) {
-    if (currentState == State::Listening) {
-        handshakeWait->Start(hintDelay);
+    if (currentState_ == State::Listening) {
+        handshakeWait_->Start(hintDelay_);
     } else if (previous == State::Listening) {
-        handshakeWait->Stop();
-        if (hintShown) {
-            hintShown = false;
-            view.SetHint(QString());
+        handshakeWait_->Stop();
+        if (hintShown_) {
+            hintShown_ = false;
+            view_.SetHint(QString());
         }
     }
     if (Transferring())
-        silence->Start(silenceLimit);
+        silence_->Start(silenceLimit_);
     else
-        silence->Stop();
+        silence_->Stop();
 }
 
 void TransferEngine::OnHandshakeWait() {
-    if (currentState != State::Listening || hintShown)
+    if (currentState_ != State::Listening || hintShown_)
         return;
-    hintShown = true;
-    view.SetHint(tr("No handshake from the receiver yet: it must be in its update mode, and the cable "
-                    "must be connected."));
+    hintShown_ = true;
+    view_.SetHint(tr("No handshake from the receiver yet: it must be in its update mode, and the cable "
+                     "must be connected."));
 }
 
 void TransferEngine::OnSilence() {
     if (!Transferring())
         return;
-    if (inStep) { // a message of the step is up; end the transfer once the step is over
-        silencePending = true;
+    if (inStep_) { // a message of the step is up; end the transfer once the step is over
+        silencePending_ = true;
         return;
     }
     EndSilentTransfer();
@@ -153,98 +153,98 @@ void TransferEngine::OnSilence() {
 void TransferEngine::EndSilentTransfer() {
     if (!Transferring())
         return;
-    channel.Stop();
+    channel_.Stop();
     BackToClosed();
-    const auto seconds = std::max<long long>(1, (silenceLimit.count() + 999) / 1000);
+    const auto seconds = std::max<long long>(1, (silenceLimit_.count() + 999) / 1000);
     if (seconds == 1) {
-        view.ShowMessage(tr("The receiver stopped answering: nothing arrived from it for 1 second.\n"
-                            "The transfer has been stopped."));
+        view_.ShowMessage(tr("The receiver stopped answering: nothing arrived from it for 1 second.\n"
+                             "The transfer has been stopped."));
         return;
     }
     //: %1 is the number of seconds (more than one)
-    view.ShowMessage(tr("The receiver stopped answering: nothing arrived from it for %1 seconds.\n"
-                        "The transfer has been stopped.")
-                         .arg(seconds));
+    view_.ShowMessage(tr("The receiver stopped answering: nothing arrived from it for %1 seconds.\n"
+                         "The transfer has been stopped.")
+                          .arg(seconds));
 }
 
 void TransferEngine::BackToClosed() {
     SetState(State::Closed);
-    receiving = false;
-    view.SetStatus(Text(transfertext::SELECT_PORT));
-    view.EnableControls(true, true, true, true);
+    receiving_ = false;
+    view_.SetStatus(Text(transfertext::SELECT_PORT));
+    view_.EnableControls(true, true, true, true);
 }
 
 void TransferEngine::OnCommNotify() {
     // A message shown inside a step runs an event loop; the channel holds its
     // next notification back until this one has returned, but stay safe.
-    if (inStep)
+    if (inStep_)
         return;
-    inStep = true;
+    inStep_ = true;
     Step();
-    inStep = false;
-    if (lossPending) {
-        lossPending = false;
-        silencePending = false;
-        HandlePortLost(pendingLossReason);
+    inStep_ = false;
+    if (lossPending_) {
+        lossPending_ = false;
+        silencePending_ = false;
+        HandlePortLost(pendingLossReason_);
     }
-    if (silencePending) {
-        silencePending = false;
+    if (silencePending_) {
+        silencePending_ = false;
         EndSilentTransfer();
     }
 }
 
 void TransferEngine::Step() {
-    if (!channel.IsConnected())
+    if (!channel_.IsConnected())
         return;
-    if (currentState != State::Listening && currentState != State::Receiving &&
-        currentState != State::Sending)
+    if (currentState_ != State::Listening && currentState_ != State::Receiving &&
+        currentState_ != State::Sending)
         return;
 
     std::array<std::uint8_t, RECEIVE_CHUNK> bytes{};
-    const std::size_t wanted = receiving ? std::min(RECEIVE_CHUNK, IMAGE_SIZE - blockLength) : FRAME_SIZE;
-    const std::size_t count = std::min(channel.ReadAvailable(bytes.data(), wanted), wanted);
+    const std::size_t wanted = receiving_ ? std::min(RECEIVE_CHUNK, IMAGE_SIZE - blockLength_) : FRAME_SIZE;
+    const std::size_t count = std::min(channel_.ReadAvailable(bytes.data(), wanted), wanted);
     if (count > 0 && Transferring())
-        silence->Start(silenceLimit); // the receiver is still there
+        silence_->Start(silenceLimit_); // the receiver is still there
 
     // Once image bytes flow, every byte is data: a read that happens to hold
     // exactly B1 1B or C1 1C must not restart or abort the receive.
-    if (receiving && blockLength > 0)
+    if (receiving_ && blockLength_ > 0)
         return StoreImageBytes(bytes.data(), count);
 
     switch (RecogniseFrame(bytes.data(), count)) {
     case FrameKind::SendReadyFrame:
-        if (transferDirection == TransferDirection::Send)
+        if (transferDirection_ == TransferDirection::Send)
             return WrongDirection();
         return AnswerSendReady(); // the frame's bytes are not image data
     case FrameKind::ReceiveReadyFrame:
-        if (transferDirection == TransferDirection::Receive)
+        if (transferDirection_ == TransferDirection::Receive)
             return WrongDirection();
         return AnswerReceiveReady();
     case FrameKind::NextBlockFrame:
-        if (currentState == State::Sending)
+        if (currentState_ == State::Sending)
             return SendNextBlock();
         break;
     case FrameKind::RepeatBlockFrame:
-        if (currentState == State::Sending)
+        if (currentState_ == State::Sending)
             return RepeatLastBlock();
         break;
     case FrameKind::None:
         break;
     }
     // Outside a receive, bytes that are no frame (a lone byte too) are dropped.
-    if (receiving)
+    if (receiving_)
         StoreImageBytes(bytes.data(), count);
 }
 
 void TransferEngine::AnswerSendReady() {
-    channel.Purge();
-    WriteFrame(ReceiveReady);
-    receiving = true;
+    channel_.Purge();
+    WriteFrame(RECEIVE_READY);
+    receiving_ = true;
     SetState(State::Receiving);
-    view.SetStatus(Text(transfertext::RECEIVING));
-    view.EnableControls(false, false, false, false);
-    blockLength = 0;
-    view.SetProgress(0);
+    view_.SetStatus(Text(transfertext::RECEIVING));
+    view_.EnableControls(false, false, false, false);
+    blockLength_ = 0;
+    view_.SetProgress(0);
 }
 
 void TransferEngine::AnswerReceiveReady() {
@@ -252,67 +252,67 @@ void TransferEngine::AnswerReceiveReady() {
     // must get a whole image, never one padded with zeros.
     QByteArray image;
     QString message;
-    if (!LoadImageToSend(sendFileName, &image, &message)) {
-        channel.Stop();
+    if (!LoadImageToSend(sendFileName_, &image, &message)) {
+        channel_.Stop();
         BackToClosed();
-        view.ShowMessage(message);
+        view_.ShowMessage(message);
         return;
     }
-    channel.Purge();
-    WriteFrame(SendReady);
-    view.EnableControls(false, false, false, false);
-    blockLength = 0;
-    buffer = image;
-    cursor = 0;
+    channel_.Purge();
+    WriteFrame(SEND_READY);
+    view_.EnableControls(false, false, false, false);
+    blockLength_ = 0;
+    buffer_ = image;
+    cursor_ = 0;
     // A handshake repeated mid-send restarts the blocks, so the count restarts too.
-    acknowledgedBytes = 0;
-    view.SetProgress(0);
+    acknowledgedBytes_ = 0;
+    view_.SetProgress(0);
     SetState(State::Sending);
-    view.SetStatus(Text(transfertext::SENDING));
+    view_.SetStatus(Text(transfertext::SENDING));
 }
 
 void TransferEngine::SendNextBlock() {
-    acknowledgedBytes += blockLength;
-    view.SetProgress(static_cast<int>(acknowledgedBytes));
-    if (acknowledgedBytes >= IMAGE_SIZE) {
+    acknowledgedBytes_ += blockLength_;
+    view_.SetProgress(static_cast<int>(acknowledgedBytes_));
+    if (acknowledgedBytes_ >= IMAGE_SIZE) {
         SetState(State::Finished);
-        view.SendComplete(buffer, Text(transfertext::UPLOADED));
-        channel.Stop();
-        view.EndWindow(true);
+        view_.SendComplete(buffer_, Text(transfertext::UPLOADED));
+        channel_.Stop();
+        view_.EndWindow(true);
         return;
     }
-    cursor += blockLength;
-    blockLength = BLOCK_SIZE;
+    cursor_ += blockLength_;
+    blockLength_ = BLOCK_SIZE;
     WriteBlock();
 }
 
 void TransferEngine::RepeatLastBlock() {
-    channel.Purge();
+    channel_.Purge();
     WriteBlock(); // nothing before the first block
 }
 
 void TransferEngine::WriteBlock() {
-    if (blockLength == 0 || cursor + blockLength > static_cast<std::size_t>(buffer.size()))
+    if (blockLength_ == 0 || cursor_ + blockLength_ > static_cast<std::size_t>(buffer_.size()))
         return;
     // A write that times out is not repeated here: the receiver asks again.
-    channel.Write(reinterpret_cast<const std::uint8_t*>(buffer.constData()) + cursor, blockLength);
+    channel_.Write(reinterpret_cast<const std::uint8_t*>(buffer_.constData()) + cursor_, blockLength_);
     // The receiver can answer only once the block is out, which may take a while.
     if (Transferring())
-        silence->Start(silenceLimit);
+        silence_->Start(silenceLimit_);
 }
 
 void TransferEngine::WriteFrame(const Frame& frame) {
-    channel.Write(frame.data(), frame.size());
+    channel_.Write(frame.data(), frame.size());
 }
 
 void TransferEngine::StoreImageBytes(const std::uint8_t* bytes, std::size_t count) {
-    count = std::min(count, IMAGE_SIZE - blockLength);
+    count = std::min(count, IMAGE_SIZE - blockLength_);
     if (count == 0)
         return;
-    std::copy_n(bytes, count, buffer.data() + blockLength);
-    blockLength += count;
-    view.SetProgress(static_cast<int>(blockLength));
-    if (blockLength == IMAGE_SIZE)
+    std::copy_n(bytes, count, buffer_.data() + blockLength_);
+    blockLength_ += count;
+    view_.SetProgress(static_cast<int>(blockLength_));
+    if (blockLength_ == IMAGE_SIZE)
         FinishReceive();
 }
 
@@ -340,67 +340,67 @@ QString TransferEngine::ReceivedProblemsText(std::size_t problems) {
 
 void TransferEngine::FinishReceive() {
     SetState(State::Finished);
-    receiving = false;
+    receiving_ = false;
     // What the receiver holds is checked as it arrived; it is saved whatever the check says.
-    problemsReceived = CountProblems(buffer);
-    if (view.TakeReceivedImage(buffer)) {
-        channel.Stop();
-        view.EndWindow(true);
+    problemsReceived_ = CountProblems(buffer_);
+    if (view_.TakeReceivedImage(buffer_)) {
+        channel_.Stop();
+        view_.EndWindow(true);
         return;
     }
     for (;;) {
-        const QString chosen = view.AskSaveFileName();
+        const QString chosen = view_.AskSaveFileName();
         if (chosen.isEmpty()) {
-            if (view.ConfirmDiscard(
+            if (view_.ConfirmDiscard(
                     tr("The received data have not been saved.\nDo you want to discard them?"))) {
-                channel.Stop();
-                view.EndWindow(false);
+                channel_.Stop();
+                view_.EndWindow(false);
                 return;
             }
             continue;
         }
         const QString name = ReceivedFileName(chosen);
         QString error;
-        if (view.SaveImage(name, buffer, &error)) {
-            savedName = name;
+        if (view_.SaveImage(name, buffer_, &error)) {
+            savedName_ = name;
             QString message = Text(transfertext::SAVED_TO).arg(QDir::toNativeSeparators(name));
-            if (problemsReceived > 0)
-                message += QStringLiteral("\n\n") + ReceivedProblemsText(problemsReceived);
-            view.ShowMessage(message);
-            channel.Stop();
-            view.EndWindow(true);
+            if (problemsReceived_ > 0)
+                message += QStringLiteral("\n\n") + ReceivedProblemsText(problemsReceived_);
+            view_.ShowMessage(message);
+            channel_.Stop();
+            view_.EndWindow(true);
             return;
         }
         //: %1 is the path, %2 the system's reason
-        view.ShowMessage(tr("The received data could not be saved to %1:\n%2\n\n"
-                            "Choose another name, or cancel to discard them.")
-                             .arg(QDir::toNativeSeparators(name), error));
+        view_.ShowMessage(tr("The received data could not be saved to %1:\n%2\n\n"
+                             "Choose another name, or cancel to discard them.")
+                              .arg(QDir::toNativeSeparators(name), error));
     }
 }
 
 void TransferEngine::WrongDirection() {
     // The handshake is not answered.
     SetState(State::Finished);
-    view.ShowMessage(Text(transfertext::WRONG_DIRECTION));
-    channel.Stop();
-    view.EndWindow(true);
+    view_.ShowMessage(Text(transfertext::WRONG_DIRECTION));
+    channel_.Stop();
+    view_.EndWindow(true);
 }
 
 void TransferEngine::OnPortLost(const QString& reason) {
-    if (inStep) {
-        lossPending = true;
-        pendingLossReason = reason;
+    if (inStep_) {
+        lossPending_ = true;
+        pendingLossReason_ = reason;
         return;
     }
     HandlePortLost(reason);
 }
 
 void TransferEngine::HandlePortLost(const QString& reason) {
-    if (currentState != State::Listening && currentState != State::Receiving &&
-        currentState != State::Sending)
+    if (currentState_ != State::Listening && currentState_ != State::Receiving &&
+        currentState_ != State::Sending)
         return;
-    const bool midTransfer = currentState != State::Listening;
-    channel.Stop();
+    const bool midTransfer = currentState_ != State::Listening;
+    channel_.Stop();
     BackToClosed();
     QString text = tr("The connection to the receiver was lost.");
     if (!reason.isEmpty())
@@ -408,7 +408,7 @@ void TransferEngine::HandlePortLost(const QString& reason) {
         text = tr("The connection to the receiver was lost (%1).").arg(reason);
     if (midTransfer)
         text += QLatin1Char('\n') + tr("The transfer has been stopped.");
-    view.ShowMessage(text);
+    view_.ShowMessage(text);
 }
 
 bool TransferEngine::LoadImageToSend(const QString& path, QByteArray* image, QString* message) {

@@ -68,20 +68,20 @@ public:
     // The channel failed and closed itself. Connected to its PortLost.
     void OnPortLost(const QString& reason);
 
-    State state() const { return currentState; }
-    TransferDirection direction() const { return transferDirection; }
-    const QString& fileName() const { return sendFileName; }
+    State state() const { return currentState_; }
+    TransferDirection direction() const { return transferDirection_; }
+    const QString& fileName() const { return sendFileName_; }
     // Send: bytes the receiver has acknowledged. Receive: 0.
-    std::size_t acknowledged() const { return acknowledgedBytes; }
+    std::size_t acknowledged() const { return acknowledgedBytes_; }
     // Send: length of the block last sent. Receive: image bytes received so far.
-    std::size_t length() const { return blockLength; }
-    const QByteArray& transferBuffer() const { return buffer; }
+    std::size_t length() const { return blockLength_; }
+    const QByteArray& transferBuffer() const { return buffer_; }
     // The file a received image was written to; empty until then.
-    const QString& savedFileName() const { return savedName; }
+    const QString& savedFileName() const { return savedName_; }
     // The port given to the last Start.
-    const QString& portName() const { return openedPort; }
+    const QString& portName() const { return openedPort_; }
     // Consistency problems of the image received last (it is saved all the same).
-    std::size_t receivedProblems() const { return problemsReceived; }
+    std::size_t receivedProblems() const { return problemsReceived_; }
     // "The received image has 3 problems ...": the line added to the final message.
     static QString ReceivedProblemsText(std::size_t problems);
 
@@ -111,34 +111,34 @@ private:
     void OnSilence();
     void EndSilentTransfer();
     void OnHandshakeWait();
-    bool Transferring() const { return currentState == State::Receiving || currentState == State::Sending; }
+    bool Transferring() const { return currentState_ == State::Receiving || currentState_ == State::Sending; }
 
-    const TransferDirection transferDirection;
-    const QString sendFileName;
-    SerialChannel& channel;
-    QPointer<SerialChannel> channelAlive; // the owner may destroy the channel first
-    TransferView& view;
+    const TransferDirection transferDirection_;
+    const QString sendFileName_;
+    SerialChannel& channel_;
+    QPointer<SerialChannel> channelAlive_; // the owner may destroy the channel first
+    TransferView& view_;
 
-    State currentState = State::Closed;
-    QByteArray buffer;
-    bool receiving = false;
-    std::size_t blockLength = 0;
-    std::size_t cursor = 0;
-    std::size_t acknowledgedBytes = 0;
-    QString savedName;
-    QString openedPort;
-    std::size_t problemsReceived = 0;
+    State currentState_ = State::Closed;
+    QByteArray buffer_;
+    bool receiving_ = false;
+    std::size_t blockLength_ = 0;
+    std::size_t cursor_ = 0;
+    std::size_t acknowledgedBytes_ = 0;
+    QString savedName_;
+    QString openedPort_;
+    std::size_t problemsReceived_ = 0;
 
-    bool inStep = false;
-    bool lossPending = false;
-    QString pendingLossReason;
-    bool silencePending = false;
+    bool inStep_ = false;
+    bool lossPending_ = false;
+    QString pendingLossReason_;
+    bool silencePending_ = false;
 
-    std::unique_ptr<Countdown> silence;
-    std::unique_ptr<Countdown> handshakeWait;
-    std::chrono::milliseconds silenceLimit = SILENCE_LIMIT;
-    std::chrono::milliseconds hintDelay = HANDSHAKE_HINT_DELAY;
-    bool hintShown = false;
+    std::unique_ptr<Countdown> silence_;
+    std::unique_ptr<Countdown> handshakeWait_;
+    std::chrono::milliseconds silenceLimit_ = SILENCE_LIMIT;
+    std::chrono::milliseconds hintDelay_ = HANDSHAKE_HINT_DELAY;
+    bool hintShown_ = false;
 };
 
 } // namespace vormante

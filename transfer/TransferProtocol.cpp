@@ -6,13 +6,13 @@ FrameKind RecogniseFrame(const std::uint8_t* bytes, std::size_t count) {
     if (count != FRAME_SIZE)
         return FrameKind::None;
     const Frame read = {bytes[0], bytes[1]};
-    if (read == SendReady)
+    if (read == SEND_READY)
         return FrameKind::SendReadyFrame;
-    if (read == ReceiveReady)
+    if (read == RECEIVE_READY)
         return FrameKind::ReceiveReadyFrame;
-    if (read == NextBlock)
+    if (read == NEXT_BLOCK)
         return FrameKind::NextBlockFrame;
-    if (read == RepeatBlock)
+    if (read == REPEAT_BLOCK)
         return FrameKind::RepeatBlockFrame;
     return FrameKind::None;
 }

@@ -28,10 +28,10 @@ inline constexpr std::size_t RECEIVE_CHUNK = 150;
 inline constexpr std::size_t FRAME_SIZE = 2;
 
 using Frame = std::array<std::uint8_t, FRAME_SIZE>;
-inline constexpr Frame SendReady = {0xB1, 0x1B};    // the sender of this frame is about to send the image
-inline constexpr Frame ReceiveReady = {0xC1, 0x1C}; // the sender of this frame is ready to take the image
-inline constexpr Frame NextBlock = {0xD1, 0x1D};    // receiver: last block arrived, send the next
-inline constexpr Frame RepeatBlock = {0xE1, 0x1E};  // receiver: send the last block again
+inline constexpr Frame SEND_READY = {0xB1, 0x1B};    // the sender of this frame is about to send the image
+inline constexpr Frame RECEIVE_READY = {0xC1, 0x1C}; // the sender of this frame is ready to take the image
+inline constexpr Frame NEXT_BLOCK = {0xD1, 0x1D};    // receiver: last block arrived, send the next
+inline constexpr Frame REPEAT_BLOCK = {0xE1, 0x1E};  // receiver: send the last block again
 
 enum class FrameKind { None, SendReadyFrame, ReceiveReadyFrame, NextBlockFrame, RepeatBlockFrame };
 

@@ -38,14 +38,14 @@ QByteArray Working(const Document& document) {
 class TestArchiveWindow : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<QTemporaryDir> dir;
-    std::unique_ptr<Document> document;
-    QWidget parent;
-    QByteArray demo;
-    QByteArray other; // the demo image with a channel renamed
-    QString imagePath;
+    std::unique_ptr<QTemporaryDir> dir_;
+    std::unique_ptr<Document> document_;
+    QWidget parent_;
+    QByteArray demo_;
+    QByteArray other_; // the demo image with a channel renamed
+    QString imagePath_;
 
-    QString Path(const QString& name) const { return dir->filePath(name); }
+    QString Path(const QString& name) const { return dir_->filePath(name); }
     ArchiveEntry Keep(const QByteArray& image, ArchiveKind kind = ArchiveKind::Received) {
         return ImageArchive().Add(kind, image, {}, QStringLiteral("COM1")).entry;
     }
@@ -53,21 +53,21 @@ class TestArchiveWindow : public QObject {
 private Q_SLOTS:
     void initTestCase() {
         MessageBox::setTestMode(true);
-        demo = testsupport::ToByteArray(BuildDemoImage());
+        demo_ = testsupport::ToByteArray(BuildDemoImage());
         auto db = std::make_unique<ChannelDatabase>();
         QVERIFY(testsupport::LoadInto(*db, BuildDemoImage()));
         db->Channel(db->Satellite(0).firstChannel()).setName("Renamed");
-        other = QByteArray(reinterpret_cast<const char*>(db->workingCopy().data()), IMAGE_SIZE);
-        QVERIFY(other != demo);
+        other_ = QByteArray(reinterpret_cast<const char*>(db->workingCopy().data()), IMAGE_SIZE);
+        QVERIFY(other_ != demo_);
     }
     void init() {
-        dir = std::make_unique<QTemporaryDir>();
-        QVERIFY(dir->isValid());
+        dir_ = std::make_unique<QTemporaryDir>();
+        QVERIFY(dir_->isValid());
         qputenv("XDG_DATA_HOME", QFile::encodeName(Path("data")));
-        MessageBox::resetTestState();
-        document = std::make_unique<Document>();
-        imagePath = Path("demo.bin");
-        QVERIFY(WriteFile(imagePath, demo));
+        MessageBox::ResetTestState();
+        document_ = std::make_unique<Document>();
+        imagePath_ = Path("demo.bin");
+        QVERIFY(WriteFile(imagePath_, demo_));
     }
     void cleanup() {
         QVERIFY2(MessageBox::unexpectedPrompts().isEmpty(),
@@ -89,16 +89,16 @@ private Q_SLOTS:
         QFETCH(bool, saveAs);
         QFETCH(QString, target);
         QFETCH(bool, kept);
-        QVERIFY(WriteFile(Path("other.bin"), other));
+        QVERIFY(WriteFile(Path("other.bin"), other_));
         const QByteArray replaced = testsupport::ReadFile(Path(target));
-        FileCommands commands(*document, &parent);
-        QVERIFY(commands.OpenImageFile(imagePath));
-        testsupport::Edit(*document, [](ChannelDatabase& db) { db.workingCopy()[5000] ^= 0x5A; });
+        FileCommands commands(*document_, &parent_);
+        QVERIFY(commands.OpenImageFile(imagePath_));
+        testsupport::Edit(*document_, [](ChannelDatabase& db) { db.workingCopy()[5000] ^= 0x5A; });
         if (saveAs) {
-            FileDialog::queueFileName(Path(target));
+            FileDialog::QueueFileName(Path(target));
             QVERIFY(commands.SaveImageAs());
         } else {
-            MessageBox::queueAnswer(QMessageBox::Save);
+            MessageBox::QueueAnswer(QMessageBox::Save);
             QCOMPARE(commands.SaveImage(), FileCommands::SaveOutcome::Saved);
         }
         const QList<ArchiveEntry> entries = ImageArchive().List().entries;
@@ -114,51 +114,51 @@ private Q_SLOTS:
     }
 
     void restoreIsOneStepAndUndoesExactly() {
-        const ArchiveEntry entry = Keep(other);
-        QVERIFY(testsupport::LoadInto(*document, BuildDemoImage()));
+        const ArchiveEntry entry = Keep(other_);
+        QVERIFY(testsupport::LoadInto(*document_, BuildDemoImage()));
         ImageArchive archive;
-        ArchiveDialog dialog(archive, *document, {}, &parent);
+        ArchiveDialog dialog(archive, *document_, {}, &parent_);
         QVERIFY(dialog.SelectEntry(entry.id));
         QVERIFY(dialog.restoreButton()->isEnabled());
         QVERIFY(dialog.RestoreSelected());
-        QCOMPARE(document->undoStack()->count(), 1);
-        QCOMPARE(document->undoStack()->undoText(), ArchiveDialog::RestoreStepName(entry));
+        QCOMPARE(document_->undoStack()->count(), 1);
+        QCOMPARE(document_->undoStack()->undoText(), ArchiveDialog::RestoreStepName(entry));
         QVERIFY(ArchiveDialog::RestoreStepName(entry).startsWith("Restore image of 20"));
-        QCOMPARE(Working(*document), other);
-        QVERIFY(document->isModified());
-        document->Undo();
-        QCOMPARE(Working(*document), demo);
-        QVERIFY(!document->isModified());
+        QCOMPARE(Working(*document_), other_);
+        QVERIFY(document_->isModified());
+        document_->Undo();
+        QCOMPARE(Working(*document_), demo_);
+        QVERIFY(!document_->isModified());
     }
 
     void openMakesAnUnnamedImageThatSaveAsksANameFor() {
-        const ArchiveEntry entry = Keep(other);
-        FileCommands commands(*document, &parent);
-        QVERIFY(commands.OpenImageFile(imagePath));
+        const ArchiveEntry entry = Keep(other_);
+        FileCommands commands(*document_, &parent_);
+        QVERIFY(commands.OpenImageFile(imagePath_));
         ImageArchive archive;
         int asked = 0;
         ArchiveDialog dialog(
-            archive, *document, [&asked] { return ++asked > 0; }, &parent);
+            archive, *document_, [&asked] { return ++asked > 0; }, &parent_);
         QVERIFY(dialog.SelectEntry(entry.id));
         QVERIFY(dialog.OpenSelected());
         QCOMPARE(asked, 1); // the open image's changes were asked about first
-        QVERIFY(document->path().isEmpty());
-        QCOMPARE(Working(*document), other);
+        QVERIFY(document_->path().isEmpty());
+        QCOMPARE(Working(*document_), other_);
 
         const QString named = Path("named.bin");
-        FileDialog::queueFileName(named);
+        FileDialog::QueueFileName(named);
         QCOMPARE(commands.SaveImage(), FileCommands::SaveOutcome::Saved);
         QCOMPARE(FileDialog::captions(), QStringList{"Save As"});
-        QCOMPARE(testsupport::ReadFile(named), other);
-        QCOMPARE(document->path(), named);
-        QCOMPARE(testsupport::ReadFile(imagePath), demo); // nothing else was written
+        QCOMPARE(testsupport::ReadFile(named), other_);
+        QCOMPARE(document_->path(), named);
+        QCOMPARE(testsupport::ReadFile(imagePath_), demo_); // nothing else was written
     }
 
     void compareShowsTheDifferences() {
-        const ArchiveEntry entry = Keep(other);
-        QVERIFY(testsupport::LoadInto(*document, BuildDemoImage()));
+        const ArchiveEntry entry = Keep(other_);
+        QVERIFY(testsupport::LoadInto(*document_, BuildDemoImage()));
         ImageArchive archive;
-        ArchiveDialog dialog(archive, *document, {}, &parent);
+        ArchiveDialog dialog(archive, *document_, {}, &parent_);
         QString shown;
         dialog.setDialogRunner([&shown](QDialog& compare) {
             shown = static_cast<CompareDialog&>(compare).reportText();
@@ -170,16 +170,16 @@ private Q_SLOTS:
     }
 
     void deleteAsksAndRemovesOnlyTheSelected() {
-        const ArchiveEntry first = Keep(demo, ArchiveKind::Sent);
-        const ArchiveEntry second = Keep(other);
+        const ArchiveEntry first = Keep(demo_, ArchiveKind::Sent);
+        const ArchiveEntry second = Keep(other_);
         ImageArchive archive;
-        ArchiveDialog dialog(archive, *document, {}, &parent);
+        ArchiveDialog dialog(archive, *document_, {}, &parent_);
         QVERIFY(dialog.SelectEntry(first.id));
-        MessageBox::queueAnswer(QMessageBox::No);
+        MessageBox::QueueAnswer(QMessageBox::No);
         QVERIFY(!dialog.DeleteSelected());
         QCOMPARE(MessageBox::prompts().value(0).defaultButton, QMessageBox::No);
         QCOMPARE(dialog.entries().size(), 2);
-        MessageBox::queueAnswer(QMessageBox::Yes);
+        MessageBox::QueueAnswer(QMessageBox::Yes);
         QVERIFY(dialog.DeleteSelected());
         QCOMPARE(dialog.entries().size(), 1);
         QCOMPARE(dialog.entries()[0].id, second.id);
@@ -188,12 +188,12 @@ private Q_SLOTS:
 
     // A file of the wrong size is listed as damaged and never read as an image.
     void damagedEntryIsListedButNeverOpened() {
-        Keep(demo);
+        Keep(demo_);
         const QString folder = ImageArchive().folder();
         QVERIFY(WriteFile(QDir(folder).filePath("2026-01-02_030405_received.bin"), QByteArray(100, 'x')));
-        QVERIFY(testsupport::LoadInto(*document, BuildDemoImage()));
+        QVERIFY(testsupport::LoadInto(*document_, BuildDemoImage()));
         ImageArchive archive;
-        ArchiveDialog dialog(archive, *document, {}, &parent);
+        ArchiveDialog dialog(archive, *document_, {}, &parent_);
         QVERIFY(dialog.SelectEntry("2026-01-02_030405_received"));
         QCOMPARE(dialog.list()->CellText(dialog.list()->FirstSelectedRow(), 1),
                  QString("Received (damaged)"));
@@ -201,9 +201,9 @@ private Q_SLOTS:
         QVERIFY(!dialog.restoreButton()->isEnabled());
         QVERIFY(!dialog.compareButton()->isEnabled());
         QVERIFY(dialog.deleteButton()->isEnabled());
-        MessageBox::queueAnswer(QMessageBox::Ok); // the refusal
+        MessageBox::QueueAnswer(QMessageBox::Ok); // the refusal
         QVERIFY(!dialog.RestoreSelected());
-        QCOMPARE(document->undoStack()->count(), 0);
+        QCOMPARE(document_->undoStack()->count(), 0);
     }
 
     void fileMenuOpensTheWindow() {

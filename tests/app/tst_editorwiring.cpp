@@ -33,11 +33,11 @@ using namespace vormante;
 class TestEditorWiring : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<QTemporaryDir> dir;
-    QString imagePath;
-    std::unique_ptr<MainWindow> window;
+    std::unique_ptr<QTemporaryDir> dir_;
+    QString imagePath_;
+    std::unique_ptr<MainWindow> window_;
 
-    const ChannelDatabase& db() const { return window->database(); }
+    const ChannelDatabase& db() const { return window_->database(); }
     // The first used satellite that holds channels.
     static int FirstSatellite(const ChannelDatabase& image) {
         for (int slot = 0; slot < SATELLITE_SLOTS; ++slot)
@@ -50,64 +50,64 @@ private Q_SLOTS:
     void init() {
         QStandardPaths::setTestModeEnabled(true);
         MessageBox::setTestMode(true);
-        MessageBox::resetTestState();
-        dir = std::make_unique<QTemporaryDir>();
-        imagePath = dir->filePath("demo.bin");
-        QVERIFY(testsupport::WriteDemoImage(imagePath));
-        window = std::make_unique<MainWindow>();
-        window->show();
-        QVERIFY(window->OpenFile(imagePath));
+        MessageBox::ResetTestState();
+        dir_ = std::make_unique<QTemporaryDir>();
+        imagePath_ = dir_->filePath("demo.bin");
+        QVERIFY(testsupport::WriteDemoImage(imagePath_));
+        window_ = std::make_unique<MainWindow>();
+        window_->show();
+        QVERIFY(window_->OpenFile(imagePath_));
     }
     void cleanup() {
         QVERIFY2(MessageBox::unexpectedPrompts().isEmpty(),
                  qPrintable(MessageBox::unexpectedPrompts().join('|')));
         QVERIFY(FileDialog::unexpectedDialogs().isEmpty());
-        window.reset();
+        window_.reset();
     }
 
     void statusLineFollowsTheDocument() {
-        StatusLine* status = window->statusLine();
+        StatusLine* status = window_->statusLine();
         QCOMPARE(status->fileText(), QStringLiteral("demo.bin"));
-        QCOMPARE(status->fileToolTip(), imagePath);
+        QCOMPARE(status->fileToolTip(), imagePath_);
         QVERIFY(status->modifiedText().isEmpty());
         QVERIFY(status->tablesText().startsWith(QStringLiteral("Satellites ")));
         const QString totals = status->totalsText();
 
-        window->document().Apply(QStringLiteral("Delete"), [](ChannelDatabase& w) {
+        window_->document().Apply(QStringLiteral("Delete"), [](ChannelDatabase& w) {
             const int satellite = FirstSatellite(w);
             DeleteChannel(w, w.Satellite(satellite).firstChannel(), satellite);
         });
         QCOMPARE(status->modifiedText(), QStringLiteral("Modified"));
         QVERIFY(status->totalsText() != totals);
-        window->document().Undo();
+        window_->document().Undo();
         QVERIFY(status->modifiedText().isEmpty());
         QCOMPARE(status->totalsText(), totals);
-        window->document().Redo();
-        MessageBox::queueAnswer(QMessageBox::Save);
-        QCOMPARE(window->fileCommands()->SaveImage(), FileCommands::SaveOutcome::Saved);
+        window_->document().Redo();
+        MessageBox::QueueAnswer(QMessageBox::Save);
+        QCOMPARE(window_->fileCommands()->SaveImage(), FileCommands::SaveOutcome::Saved);
         QVERIFY(status->modifiedText().isEmpty());
     }
 
     void exportedListImportsAsItWasAndAnEditedOneAsOneStep() {
         const DatabaseImage opened = db().workingCopy();
-        ListCommands* lists = window->listCommands();
+        ListCommands* lists = window_->listCommands();
         int previews = 0;
         lists->setDialogRunner([&](QDialog& dialog) {
             ++previews;
             dialog.accept();
             return int(QDialog::Accepted);
         });
-        const QString listPath = dir->filePath("list.csv");
-        FileDialog::queueFileName(dir->filePath("list")); // ".csv" is added, and Export says where it wrote
-        MessageBox::queueAnswer(QMessageBox::Ok);
+        const QString listPath = dir_->filePath("list.csv");
+        FileDialog::QueueFileName(dir_->filePath("list")); // ".csv" is added, and Export says where it wrote
+        MessageBox::QueueAnswer(QMessageBox::Ok);
         QVERIFY(lists->ExportList());
         QCOMPARE(MessageBox::prompts().last().text,
                  QStringLiteral("The channel list was written to %1.").arg(listPath));
-        FileDialog::queueFileName(listPath);
+        FileDialog::QueueFileName(listPath);
         lists->ImportList();
         QCOMPARE(previews, 1);
         QVERIFY(db().workingCopy() == opened); // nothing to change, no step
-        QCOMPARE(window->document().undoStack()->count(), 0);
+        QCOMPARE(window_->document().undoStack()->count(), 0);
 
         // Rename the first channel in the list as a spreadsheet user would.
         QFile file(listPath);
@@ -122,19 +122,19 @@ private Q_SLOTS:
         QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
         file.write(lines.join(QLatin1Char('\n')).toUtf8());
         file.close();
-        FileDialog::queueFileName(listPath);
+        FileDialog::QueueFileName(listPath);
         QVERIFY(lists->ImportList());
         QCOMPARE(db().Channel(channel).name(), std::string("Renamed"));
-        QCOMPARE(window->document().undoStack()->count(), 1);
-        window->document().Undo();
+        QCOMPARE(window_->document().undoStack()->count(), 1);
+        window_->document().Undo();
         QVERIFY(db().workingCopy() == opened);
 
         // A file that is no list is refused with its line, and nothing changes.
         QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
         file.write("satellite;position\n\"unclosed\n");
         file.close();
-        FileDialog::queueFileName(listPath);
-        MessageBox::queueAnswer(QMessageBox::Ok);
+        FileDialog::QueueFileName(listPath);
+        MessageBox::QueueAnswer(QMessageBox::Ok);
         QVERIFY(!lists->ImportList());
         QVERIFY(MessageBox::prompts().last().text.contains(QStringLiteral("line")));
         QVERIFY(db().workingCopy() == opened);
@@ -146,7 +146,7 @@ private Q_SLOTS:
         const int channel = db().Satellite(satellite).lastChannel();
         const bool tv = db().Channel(channel).serviceType() == ChannelRecord::SERVICE_TV;
         const int transponder = db().Channel(channel).transponder();
-        SatellitePage* page = window->satellitePage();
+        SatellitePage* page = window_->satellitePage();
         page->filterBar()->setText(QStringLiteral("no such channel"));
         QVERIFY(page->ShowChannel(satellite, transponder, tv, channel));
         QCOMPARE(page->CurrentSatellite(), satellite);
@@ -154,8 +154,8 @@ private Q_SLOTS:
         QCOMPARE(page->CurrentChannel(satellite, transponder), channel);
         QCOMPARE(page->showTv(), tv);
 
-        ChannelListPage* all = window->channelListPage();
-        window->pageTabCtrl()->setCurrentIndex(1);
+        ChannelListPage* all = window_->channelListPage();
+        window_->pageTabCtrl()->setCurrentIndex(1);
         QVERIFY(all->ShowChannel(satellite, tv, channel));
         QCOMPARE(all->ShownSatellite(), satellite);
         QCOMPARE(all->ChannelOfRow(all->currentRow()), channel);
@@ -163,8 +163,8 @@ private Q_SLOTS:
     }
 
     void commandsOnAFilteredListActOnTheRowsChannel() {
-        ChannelListPage* all = window->channelListPage();
-        window->pageTabCtrl()->setCurrentIndex(1);
+        ChannelListPage* all = window_->channelListPage();
+        window_->pageTabCtrl()->setCurrentIndex(1);
         all->Refresh();
         ColumnListCtrl* list = all->channelList();
         QVERIFY(list->RowCount() > 3);
@@ -174,24 +174,24 @@ private Q_SLOTS:
         all->filterBar()->setText(name);
         QVERIFY(!list->IsRowShown(0) || list->CellText(0, 1) == name);
         list->setCurrentRow(row);
-        MessageBox::queueAnswer(QMessageBox::Yes);
+        MessageBox::QueueAnswer(QMessageBox::Yes);
         all->DeleteChannelCommand();
         QVERIFY(MessageBox::prompts().last().text.contains(name));
         QVERIFY(!db().Channel(channel).isOccupied());
-        QCOMPARE(window->document().undoStack()->undoText(), QStringLiteral("Delete channel ") + name);
+        QCOMPARE(window_->document().undoStack()->undoText(), QStringLiteral("Delete channel ") + name);
     }
 
     void recentAndDroppedFilesAskFirst() {
-        QCOMPARE(window->recentFiles()->files().value(0), imagePath);
-        window->document().Apply(QStringLiteral("Lock"),
-                                 [](ChannelDatabase& w) { w.Channel(0).setLocked(!w.Channel(0).locked()); });
-        MessageBox::queueAnswer(QMessageBox::Cancel);
-        QVERIFY(!window->OpenAfterQuestion(imagePath));
-        QVERIFY(window->document().isModified());
-        MessageBox::queueAnswer(QMessageBox::Discard);
-        QVERIFY(window->OpenAfterQuestion(imagePath));
-        QVERIFY(!window->document().isModified());
-        QCOMPARE(window->document().undoStack()->count(), 0);
+        QCOMPARE(window_->recentFiles()->files().value(0), imagePath_);
+        window_->document().Apply(QStringLiteral("Lock"),
+                                  [](ChannelDatabase& w) { w.Channel(0).setLocked(!w.Channel(0).locked()); });
+        MessageBox::QueueAnswer(QMessageBox::Cancel);
+        QVERIFY(!window_->OpenAfterQuestion(imagePath_));
+        QVERIFY(window_->document().isModified());
+        MessageBox::QueueAnswer(QMessageBox::Discard);
+        QVERIFY(window_->OpenAfterQuestion(imagePath_));
+        QVERIFY(!window_->document().isModified());
+        QCOMPARE(window_->document().undoStack()->count(), 0);
     }
 };
 

@@ -117,7 +117,7 @@ void TestFileCommands::cleanup() {
 
 void TestFileCommands::opensAnImage() {
     QSignalSpy opened(commands_, &FileCommands::imageOpened);
-    FileDialog::queueFileName(imagePath_);
+    FileDialog::QueueFileName(imagePath_);
     QVERIFY(commands_->OpenImage());
     QCOMPARE(opened.count(), 1);
     QCOMPARE(commands_->documentPath(), imagePath_);
@@ -138,7 +138,7 @@ void TestFileCommands::openRefusesWhatIsNoImage() {
     QVERIFY(WriteFile(longFile, QByteArray(vormante::IMAGE_SIZE + 1, 'x')));
 
     // Before any image: refused files leave the start state.
-    MessageBox::queueAnswer(QMessageBox::Ok);
+    MessageBox::QueueAnswer(QMessageBox::Ok);
     QVERIFY(!commands_->OpenImageFile(shortFile));
     vormante::ChannelDatabase probe;
     const QByteArray shortBytes(1000, 'x');
@@ -149,18 +149,18 @@ void TestFileCommands::openRefusesWhatIsNoImage() {
     QVERIFY(commands_->documentPath().isEmpty());
 
     // After an image with edits: nothing of it changes.
-    MessageBox::resetTestState();
+    MessageBox::ResetTestState();
     OpenFixture();
     Edit();
     const QByteArray edited(reinterpret_cast<const char*>(database_->workingCopy().data()), original_.size());
-    MessageBox::queueAnswer(QMessageBox::Ok);
+    MessageBox::QueueAnswer(QMessageBox::Ok);
     QVERIFY(!commands_->OpenImageFile(longFile));
     QVERIFY(PromptText(0).contains("204801"));
 
     const QString fifo = dir_->filePath("pipe.bin");
     QCOMPARE(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
     for (const QString& path : {dir_->filePath("missing.bin"), dir_->path(), fifo}) {
-        MessageBox::queueAnswer(QMessageBox::Ok);
+        MessageBox::QueueAnswer(QMessageBox::Ok);
         QVERIFY(!commands_->OpenImageFile(path)); // a pipe must not block the editor
         QCOMPARE(MessageBox::prompts().last().text, FileCommands::OpenErrorText());
     }
@@ -176,15 +176,15 @@ void TestFileCommands::cancelledOpenChangesNothing() {
     OpenFixture();
     Edit();
     QSignalSpy opened(commands_, &FileCommands::imageOpened);
-    MessageBox::queueAnswer(QMessageBox::Discard); // discard... then cancel the dialog
-    FileDialog::queueFileName(QString());
+    MessageBox::QueueAnswer(QMessageBox::Discard); // discard... then cancel the dialog
+    FileDialog::QueueFileName(QString());
     QVERIFY(!commands_->OpenImage());
     QCOMPARE(opened.count(), 0);
     QCOMPARE(commands_->documentPath(), imagePath_);
     QVERIFY(database_->IsChanged()); // nothing was dropped before a new image came
 
     // A later Save still writes to the file opened before.
-    MessageBox::queueAnswer(QMessageBox::Save);
+    MessageBox::QueueAnswer(QMessageBox::Save);
     QCOMPARE(commands_->SaveImage(), FileCommands::SaveOutcome::Saved);
     QCOMPARE(ReadFile(imagePath_ + ".bak"), original_);
 }
@@ -203,7 +203,7 @@ void TestFileCommands::saveAnsweredNoWritesNothing() {
     OpenFixture();
     Edit();
     const QDateTime modified = QFileInfo(imagePath_).lastModified();
-    MessageBox::queueAnswer(QMessageBox::Cancel);
+    MessageBox::QueueAnswer(QMessageBox::Cancel);
     QCOMPARE(commands_->SaveImage(), FileCommands::SaveOutcome::Declined);
     ExpectOnlyPrompt(FileCommands::ChangedQuestion());
     QCOMPARE(MessageBox::prompts().first().title, QString("Warning"));
@@ -220,7 +220,7 @@ void TestFileCommands::saveAnsweredYesKeepsTheOldImageInTheBackup() {
     OpenFixture();
     Edit();
     const QByteArray edited(reinterpret_cast<const char*>(database_->workingCopy().data()), original_.size());
-    MessageBox::queueAnswer(QMessageBox::Save);
+    MessageBox::QueueAnswer(QMessageBox::Save);
     QCOMPARE(commands_->SaveImage(), FileCommands::SaveOutcome::Saved);
     QCOMPARE(ReadFile(imagePath_ + ".bak"), original_);
     QCOMPARE(ReadFile(imagePath_), edited);
@@ -231,7 +231,7 @@ void TestFileCommands::saveAnsweredYesKeepsTheOldImageInTheBackup() {
     // A second save backs up the first save's result, and a private file keeps a private backup.
     QVERIFY(QFile::setPermissions(imagePath_, QFile::ReadOwner | QFile::WriteOwner));
     Edit();
-    MessageBox::queueAnswer(QMessageBox::Save);
+    MessageBox::QueueAnswer(QMessageBox::Save);
     QCOMPARE(commands_->SaveImage(), FileCommands::SaveOutcome::Saved);
     QCOMPARE(ReadFile(imagePath_ + ".bak"), edited);
     QCOMPARE(ReadFile(imagePath_), original_); // the edit flipped the byte back
@@ -246,7 +246,7 @@ void TestFileCommands::saveAsMovesTheEditorToTheNewFile() {
     const QByteArray edited(reinterpret_cast<const char*>(database_->workingCopy().data()), original_.size());
     QSignalSpy moved(document_, &vormante::Document::pathChanged);
     const QString copy = dir_->filePath("copy.bin");
-    FileDialog::queueFileName(dir_->filePath("copy")); // the extension is added, so Open lists the file
+    FileDialog::QueueFileName(dir_->filePath("copy")); // the extension is added, so Open lists the file
     QVERIFY(commands_->SaveImageAs());
     QCOMPARE(FileDialog::captions(), QStringList{"Save As"});
     QCOMPARE(ReadFile(copy), edited);
@@ -259,7 +259,7 @@ void TestFileCommands::saveAsMovesTheEditorToTheNewFile() {
 
     // A later edit saves to the new file, its backup beside it; the first file is left alone.
     Edit();
-    MessageBox::queueAnswer(QMessageBox::Save);
+    MessageBox::QueueAnswer(QMessageBox::Save);
     QCOMPARE(commands_->SaveImage(), FileCommands::SaveOutcome::Saved);
     QCOMPARE(ReadFile(copy), original_); // the edit flipped the byte back
     QCOMPARE(ReadFile(copy + ".bak"), edited);
@@ -268,11 +268,11 @@ void TestFileCommands::saveAsMovesTheEditorToTheNewFile() {
 
     // Without changes Save as writes the image as it is; a cancelled dialog writes nothing and stays.
     const QString again = dir_->filePath("again.bin");
-    FileDialog::queueFileName(again);
+    FileDialog::QueueFileName(again);
     QVERIFY(commands_->SaveImageAs());
     QCOMPARE(ReadFile(again), original_);
     QCOMPARE(commands_->documentPath(), again);
-    FileDialog::queueFileName(QString());
+    FileDialog::QueueFileName(QString());
     QVERIFY(!commands_->SaveImageAs());
     QCOMPARE(commands_->documentPath(), again);
     QCOMPARE(MessageBox::prompts().size(), 1);
@@ -289,8 +289,8 @@ void TestFileCommands::saveAsToPlacesThatCannotBeWritten() {
     const QStringList places{imagePath_ + "/inside.bin", "/proc/vormante-save-test.bin", device,
                              dir_->path()};
     for (const QString& place : places) {
-        FileDialog::queueFileName(place);
-        MessageBox::queueAnswer(QMessageBox::Ok);
+        FileDialog::QueueFileName(place);
+        MessageBox::QueueAnswer(QMessageBox::Ok);
         QVERIFY2(!commands_->SaveImageAs(), qPrintable(place));
         QCOMPARE(MessageBox::prompts().last().text, FileCommands::OpenErrorText());
     }
@@ -309,7 +309,7 @@ void TestFileCommands::saveAsOverAFileKeepsItInTheBackup() {
     const QString other = dir_->filePath("other.bin");
     const QByteArray otherImage = testsupport::ToByteArray(testsupport::RandomBytes(vormante::IMAGE_SIZE, 8));
     QVERIFY(WriteFile(other, otherImage));
-    FileDialog::queueFileName(dir_->filePath("other"));
+    FileDialog::QueueFileName(dir_->filePath("other"));
     QVERIFY(commands_->SaveImageAs());
     QCOMPARE(ReadFile(other), edited);
     QCOMPARE(ReadFile(other + ".bak"), otherImage); // by the same rule as Save
@@ -320,19 +320,19 @@ void TestFileCommands::failedBackupStopsTheSave() {
     OpenFixture();
     Edit();
     QVERIFY(QDir(dir_->path()).mkdir("db.bin.bak")); // the backup name is taken by a folder
-    MessageBox::queueAnswer(QMessageBox::Save);
-    MessageBox::queueAnswer(QMessageBox::Ok);
+    MessageBox::QueueAnswer(QMessageBox::Save);
+    MessageBox::QueueAnswer(QMessageBox::Ok);
     QCOMPARE(commands_->SaveImage(), FileCommands::SaveOutcome::Failed);
     QCOMPARE(MessageBox::prompts().size(), 2);
     QVERIFY(PromptText(1).startsWith("The backup file"));
     QVERIFY(PromptText(1).contains("db.bin.bak"));
     QCOMPARE(ReadFile(imagePath_), original_);
     QVERIFY(database_->IsChanged());
-    MessageBox::queueAnswer(QMessageBox::Save); // leaving with a failed save stays
-    MessageBox::queueAnswer(QMessageBox::Ok);
+    MessageBox::QueueAnswer(QMessageBox::Save); // leaving with a failed save stays
+    MessageBox::QueueAnswer(QMessageBox::Ok);
     QVERIFY(!commands_->ConfirmLeave());
     QVERIFY(database_->IsChanged());
-    MessageBox::resetTestState();
+    MessageBox::ResetTestState();
 
     // The folder the file was opened from is gone (a regular file in its place).
     QVERIFY(QDir(dir_->path()).rmdir("db.bin.bak"));
@@ -345,8 +345,8 @@ void TestFileCommands::failedBackupStopsTheSave() {
     testsupport::Edit(other, [](vormante::ChannelDatabase& w) { w.workingCopy()[1] ^= 1; });
     QVERIFY(QDir(moved).removeRecursively());
     QVERIFY(WriteFile(moved, "not a folder"));
-    MessageBox::queueAnswer(QMessageBox::Save);
-    MessageBox::queueAnswer(QMessageBox::Ok);
+    MessageBox::QueueAnswer(QMessageBox::Save);
+    MessageBox::QueueAnswer(QMessageBox::Ok);
     QCOMPARE(elsewhere.SaveImage(), FileCommands::SaveOutcome::Failed);
     QVERIFY(PromptText(1).startsWith("The backup file"));
     QVERIFY(other.isModified());
@@ -357,11 +357,11 @@ void TestFileCommands::fullDiskLosesNothing() {
     Edit();
     {
         FileSizeLimit limit(50000);
-        MessageBox::queueAnswer(QMessageBox::Save);
-        MessageBox::queueAnswer(QMessageBox::Ok);
+        MessageBox::QueueAnswer(QMessageBox::Save);
+        MessageBox::QueueAnswer(QMessageBox::Ok);
         QCOMPARE(commands_->SaveImage(), FileCommands::SaveOutcome::Failed);
-        FileDialog::queueFileName(dir_->filePath("other.bin"));
-        MessageBox::queueAnswer(QMessageBox::Ok);
+        FileDialog::QueueFileName(dir_->filePath("other.bin"));
+        MessageBox::QueueAnswer(QMessageBox::Ok);
         QVERIFY(!commands_->SaveImageAs());
     }
     QVERIFY(PromptText(1).startsWith("The backup file"));
@@ -373,7 +373,7 @@ void TestFileCommands::fullDiskLosesNothing() {
     QCOMPARE(QDir(dir_->path()).entryList(QDir::Files), QStringList{"db.bin"}); // no temporary left
     QVERIFY(database_->IsChanged());
 
-    MessageBox::queueAnswer(QMessageBox::Save); // room again: the same edits save
+    MessageBox::QueueAnswer(QMessageBox::Save); // room again: the same edits save
     QCOMPARE(commands_->SaveImage(), FileCommands::SaveOutcome::Saved);
 }
 
@@ -383,8 +383,8 @@ void TestFileCommands::failedReplaceKeepsEditsUnsaved() {
     // The opened file was replaced by a pipe: it must be neither written through nor replaced.
     QVERIFY(QFile::remove(imagePath_));
     QCOMPARE(mkfifo(QFile::encodeName(imagePath_).constData(), 0600), 0);
-    MessageBox::queueAnswer(QMessageBox::Save);
-    MessageBox::queueAnswer(QMessageBox::Ok);
+    MessageBox::QueueAnswer(QMessageBox::Save);
+    MessageBox::QueueAnswer(QMessageBox::Ok);
     QCOMPARE(commands_->SaveImage(), FileCommands::SaveOutcome::Failed);
     QVERIFY(PromptText(1).contains("could not be written"));
     QVERIFY(!PromptText(1).startsWith("The backup file"));
@@ -400,17 +400,17 @@ void TestFileCommands::leavingAsksAboutUnsavedChanges() {
     QVERIFY(MessageBox::prompts().isEmpty());
 
     Edit();
-    MessageBox::queueAnswer(QMessageBox::Cancel);
+    MessageBox::QueueAnswer(QMessageBox::Cancel);
     QVERIFY(!commands_->ConfirmLeave());
     QCOMPARE(MessageBox::prompts().first().buttons,
              QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
     QVERIFY(MessageBox::prompts().first().informativeText.contains("db.bin"));
-    MessageBox::queueAnswer(QMessageBox::Discard);
+    MessageBox::QueueAnswer(QMessageBox::Discard);
     QVERIFY(commands_->ConfirmLeave());
     QVERIFY(!QFile::exists(imagePath_ + ".bak"));
     QCOMPARE(ReadFile(imagePath_), original_);
 
-    MessageBox::queueAnswer(QMessageBox::Save);
+    MessageBox::QueueAnswer(QMessageBox::Save);
     QVERIFY(commands_->ConfirmLeave());
     QCOMPARE(ReadFile(imagePath_ + ".bak"), original_);
     QVERIFY(!database_->IsChanged());
@@ -422,15 +422,15 @@ void TestFileCommands::leavingAsksAboutUnsavedChanges() {
 void TestFileCommands::openingAnotherFileAsksFirst() {
     OpenFixture();
     Edit();
-    MessageBox::queueAnswer(QMessageBox::Cancel);
+    MessageBox::QueueAnswer(QMessageBox::Cancel);
     QVERIFY(!commands_->OpenImage());
     QVERIFY(FileDialog::captions().isEmpty()); // cancelled before the dialog
     QVERIFY(database_->IsChanged());
 
     const QString second = dir_->filePath("second.bin");
     QVERIFY(WriteFile(second, testsupport::ToByteArray(testsupport::EmptyImage())));
-    MessageBox::queueAnswer(QMessageBox::Save);
-    FileDialog::queueFileName(second);
+    MessageBox::QueueAnswer(QMessageBox::Save);
+    FileDialog::QueueFileName(second);
     QVERIFY(commands_->OpenImage());
     QCOMPARE(ReadFile(imagePath_ + ".bak"), original_); // the edits were saved first
     QVERIFY(ReadFile(imagePath_) != original_);

@@ -59,7 +59,7 @@ private Q_SLOTS:
 
 private:
     void OpenThroughToolbar(MainWindow& window) {
-        FileDialog::queueFileName(imagePath_);
+        FileDialog::QueueFileName(imagePath_);
         window.toolAction(Id::ID_TOOL_OPEN)->trigger();
         QVERIFY(window.database().loaded());
     }
@@ -268,7 +268,7 @@ void TestMainWindow::openingEnablesTheEditor() {
     QVERIFY(!window.satellitePage()->isVisible());
 
     // Opening another image keeps the file-open state.
-    FileDialog::queueFileName(imagePath_);
+    FileDialog::QueueFileName(imagePath_);
     window.menuAction(Id::ID_FILE_OPEN)->trigger();
     QVERIFY(window.pageTabCtrl()->isEnabled());
     QVERIFY(window.menuAction(Id::ID_FILE_SAVE)->isEnabled());
@@ -277,7 +277,7 @@ void TestMainWindow::openingEnablesTheEditor() {
 
 void TestMainWindow::refusedFileKeepsTheStartState() {
     MainWindow window;
-    MessageBox::queueAnswer(QMessageBox::Ok);
+    MessageBox::QueueAnswer(QMessageBox::Ok);
     QVERIFY(!window.OpenFile(dir_->filePath("missing.bin")));
     QCOMPARE(MessageBox::prompts().first().text, FileCommands::OpenErrorText());
     QVERIFY(!window.pageTabCtrl()->isEnabled());
@@ -338,12 +338,12 @@ void TestMainWindow::closeBoxAsksAboutUnsavedChanges() {
     OpenThroughToolbar(window);
     testsupport::Edit(window.document(), [](vormante::ChannelDatabase& w) { w.workingCopy()[9000] ^= 1; });
 
-    MessageBox::queueAnswer(QMessageBox::Cancel);
+    MessageBox::QueueAnswer(QMessageBox::Cancel);
     QVERIFY(!window.close());
     QVERIFY(window.isVisible());
     QVERIFY(window.database().IsChanged());
 
-    MessageBox::queueAnswer(QMessageBox::Discard);
+    MessageBox::QueueAnswer(QMessageBox::Discard);
     QVERIFY(window.close());
     QCOMPARE(MessageBox::prompts().size(), 2);
     QCOMPARE(MessageBox::prompts().last().text, FileCommands::ChangedQuestion());
@@ -362,7 +362,7 @@ void TestMainWindow::exitSavesWhenAnsweredYes() {
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     OpenThroughToolbar(window);
     testsupport::Edit(window.document(), [](vormante::ChannelDatabase& w) { w.workingCopy()[9000] ^= 1; });
-    MessageBox::queueAnswer(QMessageBox::Save);
+    MessageBox::QueueAnswer(QMessageBox::Save);
     window.menuAction(Id::ID_FILE_EXIT)->trigger();
     QVERIFY(!window.isVisible());
     QCOMPARE(MessageBox::prompts().size(), 1); // asked once, not again by the close
@@ -407,7 +407,7 @@ void TestMainWindow::titleNamesTheFileAndItsChanges() {
     window.menuAction(Id::ID_EDIT_REDO)->trigger();
 
     // Save as: the new file's name, saved.
-    FileDialog::queueFileName(dir_->filePath("demo.bin"));
+    FileDialog::QueueFileName(dir_->filePath("demo.bin"));
     window.menuAction(Id::ID_FILE_SAVE_AS)->trigger();
     QCOMPARE(window.windowTitle(), QString::fromUtf8("demo.bin \u2014 VORMANTE"));
 
@@ -430,8 +430,8 @@ void TestMainWindow::damagedImageIsReportedOnceAfterOpening() {
     file.close();
 
     MainWindow window;
-    MessageBox::queueAnswer(QMessageBox::Ok);
-    FileDialog::queueFileName(path);
+    MessageBox::QueueAnswer(QMessageBox::Ok);
+    FileDialog::QueueFileName(path);
     window.toolAction(Id::ID_TOOL_OPEN)->trigger();
     QCOMPARE(MessageBox::prompts().size(), 1);
     const MessageBox::Prompt prompt = MessageBox::prompts().first();
@@ -441,7 +441,7 @@ void TestMainWindow::damagedImageIsReportedOnceAfterOpening() {
     QVERIFY(window.pageTabCtrl()->isEnabled());
 
     // A consistent image opens without a word.
-    FileDialog::queueFileName(imagePath_);
+    FileDialog::QueueFileName(imagePath_);
     window.toolAction(Id::ID_TOOL_OPEN)->trigger();
     QCOMPARE(MessageBox::prompts().size(), 1);
 }
@@ -450,15 +450,15 @@ void TestMainWindow::sendingOffersToSaveAndStartsOnTheOpenFile() {
     MainWindow window;
     OpenThroughToolbar(window);
     testsupport::Edit(window.document(), [](vormante::ChannelDatabase& w) { w.workingCopy()[9000] ^= 1; });
-    MessageBox::resetTestState();
+    MessageBox::ResetTestState();
 
-    MessageBox::queueAnswer(QMessageBox::Cancel); // nothing is sent, nothing saved
+    MessageBox::QueueAnswer(QMessageBox::Cancel); // nothing is sent, nothing saved
     window.menuAction(Id::ID_DATA_PC_TO_IRD)->trigger();
     QVERIFY(FileDialog::captions().isEmpty());
     QVERIFY(MessageBox::prompts().first().text.startsWith("db.bin has unsaved changes"));
 
-    MessageBox::queueAnswer(QMessageBox::Yes); // save, then the file dialog on the open file
-    FileDialog::queueFileName(QString());
+    MessageBox::QueueAnswer(QMessageBox::Yes); // save, then the file dialog on the open file
+    FileDialog::QueueFileName(QString());
     window.menuAction(Id::ID_DATA_PC_TO_IRD)->trigger();
     QCOMPARE(FileDialog::directories(), QStringList{imagePath_});
     QVERIFY(!window.document().isModified());
@@ -467,7 +467,7 @@ void TestMainWindow::sendingOffersToSaveAndStartsOnTheOpenFile() {
     QCOMPARE(static_cast<unsigned char>(saved.readAll().at(9000)), 1);
 
     // Without changes: no question.
-    FileDialog::queueFileName(QString());
+    FileDialog::QueueFileName(QString());
     window.menuAction(Id::ID_DATA_PC_TO_IRD)->trigger();
     QCOMPARE(MessageBox::prompts().size(), 2);
 }
@@ -479,19 +479,19 @@ void TestMainWindow::receivedImageCanBeOpenedAfterTheChangesQuestion() {
     const QString received = dir_->filePath("received.bin");
     QVERIFY(QFile::copy(imagePath_, received));
 
-    MessageBox::queueAnswer(QMessageBox::No); // not opened
+    MessageBox::QueueAnswer(QMessageBox::No); // not opened
     window.dataCommands()->OfferToOpenReceived(received);
     QCOMPARE(window.document().path(), imagePath_);
 
-    MessageBox::queueAnswer(QMessageBox::Yes);    // open it...
-    MessageBox::queueAnswer(QMessageBox::Cancel); // ...but keep the edits open
+    MessageBox::QueueAnswer(QMessageBox::Yes);    // open it...
+    MessageBox::QueueAnswer(QMessageBox::Cancel); // ...but keep the edits open
     window.dataCommands()->OfferToOpenReceived(received);
     QCOMPARE(window.document().path(), imagePath_);
     QVERIFY(window.document().isModified());
     QCOMPARE(MessageBox::prompts().last().text, FileCommands::ChangedQuestion());
 
-    MessageBox::queueAnswer(QMessageBox::Yes);
-    MessageBox::queueAnswer(QMessageBox::Discard);
+    MessageBox::QueueAnswer(QMessageBox::Yes);
+    MessageBox::QueueAnswer(QMessageBox::Discard);
     window.dataCommands()->OfferToOpenReceived(received);
     QCOMPARE(window.document().path(), received);
     QVERIFY(!window.document().isModified());
@@ -512,11 +512,11 @@ void TestMainWindow::receivedImageSavedOverTheOpenFileIsNeverOverwritten() {
     const QByteArray received = readAll(imagePath_);
 
     // Not opened: Save asks for another name and refuses this one.
-    MessageBox::queueAnswer(QMessageBox::No);
+    MessageBox::QueueAnswer(QMessageBox::No);
     window.dataCommands()->OfferToOpenReceived(imagePath_);
-    MessageBox::queueAnswer(QMessageBox::Save);
-    FileDialog::queueFileName(imagePath_);
-    MessageBox::queueAnswer(QMessageBox::Ok);
+    MessageBox::QueueAnswer(QMessageBox::Save);
+    FileDialog::QueueFileName(imagePath_);
+    MessageBox::QueueAnswer(QMessageBox::Ok);
     window.menuAction(Id::ID_FILE_SAVE)->trigger();
     QCOMPARE(MessageBox::prompts().value(1).informativeText,
              QString("Unsaved changes in db.bin. db.bin now holds the received image. Save asks for another "
@@ -524,9 +524,9 @@ void TestMainWindow::receivedImageSavedOverTheOpenFileIsNeverOverwritten() {
     QCOMPARE(readAll(imagePath_), received);
 
     // Opened: the changes go to the file the user names first.
-    MessageBox::queueAnswer(QMessageBox::Yes);
-    MessageBox::queueAnswer(QMessageBox::Save);
-    FileDialog::queueFileName(dir_->filePath("edits"));
+    MessageBox::QueueAnswer(QMessageBox::Yes);
+    MessageBox::QueueAnswer(QMessageBox::Save);
+    FileDialog::QueueFileName(dir_->filePath("edits"));
     window.dataCommands()->OfferToOpenReceived(imagePath_);
     QCOMPARE(readAll(dir_->filePath("edits.bin")), edited);
     QCOMPARE(readAll(imagePath_), received);

@@ -26,11 +26,11 @@ using namespace vormante;
 class TestNameListCommands : public QObject {
     Q_OBJECT
 
-    QTemporaryDir dir;
-    std::unique_ptr<MainWindow> window;
+    QTemporaryDir dir_;
+    std::unique_ptr<MainWindow> window_;
 
-    const ChannelDatabase& db() const { return window->database(); }
-    const QUndoStack* history() const { return window->document().undoStack(); }
+    const ChannelDatabase& db() const { return window_->database(); }
+    const QUndoStack* history() const { return window_->document().undoStack(); }
     std::vector<int> RowChannels(const ColumnListCtrl* list) const {
         std::vector<int> channels;
         for (int row = 0; row < list->RowCount(); ++row)
@@ -47,29 +47,29 @@ private Q_SLOTS:
     void init() {
         QStandardPaths::setTestModeEnabled(true);
         MessageBox::setTestMode(true);
-        MessageBox::resetTestState();
-        const QString path = dir.filePath("demo.bin");
+        MessageBox::ResetTestState();
+        const QString path = dir_.filePath("demo.bin");
         QVERIFY(testsupport::WriteDemoImage(path));
-        window = std::make_unique<MainWindow>();
-        window->show();
-        QVERIFY(window->OpenFile(path));
-        window->pageTabCtrl()->setCurrentIndex(1);
+        window_ = std::make_unique<MainWindow>();
+        window_->show();
+        QVERIFY(window_->OpenFile(path));
+        window_->pageTabCtrl()->setCurrentIndex(1);
     }
     void cleanup() {
         QVERIFY2(MessageBox::unexpectedPrompts().isEmpty(),
                  qPrintable(MessageBox::unexpectedPrompts().join('|')));
         QVERIFY(FileDialog::unexpectedDialogs().isEmpty());
-        window.reset();
+        window_.reset();
     }
 
     void namesReadBackChangeNothingAndAnEditedListIsOneStep() {
-        NameListCommands* names = window->nameListCommands();
+        NameListCommands* names = window_->nameListCommands();
         names->setDialogRunner([](QDialog&) { return int(QDialog::Accepted); });
-        const QString listPath = dir.filePath("names.txt");
-        FileDialog::queueFileName(listPath);
+        const QString listPath = dir_.filePath("names.txt");
+        FileDialog::QueueFileName(listPath);
         QVERIFY(names->ExportNames());
         const DatabaseImage opened = db().workingCopy();
-        FileDialog::queueFileName(listPath);
+        FileDialog::QueueFileName(listPath);
         QVERIFY(names->OrderByNames());
         QCOMPARE(history()->count(), 0); // nothing to change, no step
         QVERIFY(db().workingCopy() == opened);
@@ -78,22 +78,22 @@ private Q_SLOTS:
         QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
         file.write("ZDF\nDAS ERSTE HD\n");
         file.close();
-        FileDialog::queueFileName(listPath);
+        FileDialog::QueueFileName(listPath);
         QVERIFY(names->OrderByNames());
         QCOMPARE(history()->count(), 1);
         QCOMPARE(history()->undoText(), QString("Order Astra 1 19.2E 19.2E TV by names.txt"));
         const std::vector<int> tv = ChannelsOfKind(db(), 0, true);
         QCOMPARE(db().Channel(tv[0]).name(), std::string("ZDF"));
         QCOMPARE(db().Channel(tv[1]).name(), std::string("Das Erste"));
-        window->document().Undo();
+        window_->document().Undo();
         QVERIFY(db().workingCopy() == opened);
 
         // A binary file is refused with its line, and nothing changes.
         QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
         file.write(QByteArray("ZDF\n\0\x01\x02", 7));
         file.close();
-        FileDialog::queueFileName(listPath);
-        MessageBox::queueAnswer(QMessageBox::Ok);
+        FileDialog::QueueFileName(listPath);
+        MessageBox::QueueAnswer(QMessageBox::Ok);
         QVERIFY(!names->OrderByNames());
         QVERIFY(MessageBox::prompts().last().text.startsWith(
             "names.txt is not a list of names and was not used: line 2: "));
@@ -101,9 +101,9 @@ private Q_SLOTS:
     }
 
     void keepThisOrderStoresTheSortedView() {
-        ChannelListPage* page = window->channelListPage();
+        ChannelListPage* page = window_->channelListPage();
         ColumnListCtrl* list = page->channelList();
-        QAction* keep = window->menuAction(MainWindow::ID_EDIT_KEEP_ORDER);
+        QAction* keep = window_->menuAction(MainWindow::ID_EDIT_KEEP_ORDER);
         QMenu* editMenu = qobject_cast<QMenu*>(keep->associatedObjects().value(0));
         QVERIFY(editMenu);
         QVERIFY(!KeepOffered(editMenu, keep));
@@ -116,7 +116,7 @@ private Q_SLOTS:
         QVERIFY(RowChannels(list) == sorted);
         QCOMPARE(history()->undoText(), QString("Keep the shown order"));
         QVERIFY(!KeepOffered(editMenu, keep));
-        window->document().Undo();
+        window_->document().Undo();
         QVERIFY(db().workingCopy() == opened);
 
         // Two rows selected: only they trade places.
@@ -134,9 +134,9 @@ private Q_SLOTS:
         QCOMPARE(history()->count(), 1);
 
         // The satellite page's list, one transponder's channels, from its Channel menu.
-        window->pageTabCtrl()->setCurrentIndex(0);
-        window->satellitePage()->channelList()->SortByColumn(1, false);
-        QMenu* channelMenu = window->satellitePage()->ContextMenu(SatellitePage::CHANNELS);
+        window_->pageTabCtrl()->setCurrentIndex(0);
+        window_->satellitePage()->channelList()->SortByColumn(1, false);
+        QMenu* channelMenu = window_->satellitePage()->ContextMenu(SatellitePage::CHANNELS);
         QAction* channelKeep = channelMenu->findChild<QAction*>("keepOrderAction");
         QVERIFY(KeepOffered(channelMenu, channelKeep) && KeepOffered(editMenu, keep));
         channelKeep->trigger();

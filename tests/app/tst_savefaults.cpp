@@ -49,26 +49,26 @@ class SaveFaultsTest : public QObject {
 private Q_SLOTS:
     void initTestCase() {
         // Mounts made here stay inside this process and vanish with it.
-        canMount =
+        canMount_ =
             unshare(CLONE_NEWNS) == 0 && mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0;
     }
     void init() {
         MessageBox::setTestMode(true);
-        MessageBox::resetTestState();
-        dir = std::make_unique<QTemporaryDir>();
-        QVERIFY(dir->isValid());
-        path = dir->filePath("db.bin");
-        original = Image(11);
+        MessageBox::ResetTestState();
+        dir_ = std::make_unique<QTemporaryDir>();
+        QVERIFY(dir_->isValid());
+        path_ = dir_->filePath("db.bin");
+        original_ = Image(11);
     }
     void cleanup() {
         QVERIFY2(MessageBox::unexpectedPrompts().isEmpty(),
                  qPrintable(MessageBox::unexpectedPrompts().join(" | ")));
         QCOMPARE(MessageBox::pendingAnswers(), 0);
-        commands.reset();
-        if (mounted)
-            umount2(QFile::encodeName(dir->path()).constData(), MNT_DETACH);
-        mounted = false;
-        dir.reset();
+        commands_.reset();
+        if (mounted_)
+            umount2(QFile::encodeName(dir_->path()).constData(), MNT_DETACH);
+        mounted_ = false;
+        dir_.reset();
     }
 
     void fullDiskKeepsTheOldImageAndTheEdits_data() {
@@ -84,102 +84,102 @@ private Q_SLOTS:
         MountTmpfs(QStringLiteral("size=%1k").arg(pages * 4));
         OpenAndEdit();
 
-        MessageBox::queueAnswer(QMessageBox::Save);
-        MessageBox::queueAnswer(QMessageBox::Ok);
-        QCOMPARE(commands->SaveImage(), FileCommands::SaveOutcome::Failed);
+        MessageBox::QueueAnswer(QMessageBox::Save);
+        MessageBox::QueueAnswer(QMessageBox::Ok);
+        QCOMPARE(commands_->SaveImage(), FileCommands::SaveOutcome::Failed);
         const QString message = MessageBox::prompts().value(1).text;
         QVERIFY2(message.contains(QString::fromLocal8Bit(std::strerror(ENOSPC))), qPrintable(message));
         QCOMPARE(message.startsWith("The backup file"), backupFails);
         QVERIFY(message.contains("still open in the editor"));
-        QCOMPARE(ReadFile(path), original);
-        QVERIFY(db.IsChanged());
-        QCOMPARE(db.workingCopy()[4321], edited);
+        QCOMPARE(ReadFile(path_), original_);
+        QVERIFY(db_.IsChanged());
+        QCOMPARE(db_.workingCopy()[4321], edited_);
         QStringList expected{"db.bin"};
         if (!backupFails)
             expected << "db.bin.bak";
-        QCOMPARE(QDir(dir->path()).entryList(QDir::Files | QDir::Hidden), expected); // no temporary left
+        QCOMPARE(QDir(dir_->path()).entryList(QDir::Files | QDir::Hidden), expected); // no temporary left
         if (!backupFails)
-            QCOMPARE(ReadFile(path + ".bak"), original);
+            QCOMPARE(ReadFile(path_ + ".bak"), original_);
     }
 
     void readOnlyFileSystemKeepsTheEdits() {
         MountTmpfs(QStringLiteral("size=1m"));
         OpenAndEdit();
-        QCOMPARE(mount(nullptr, QFile::encodeName(dir->path()).constData(), nullptr, MS_REMOUNT | MS_RDONLY,
+        QCOMPARE(mount(nullptr, QFile::encodeName(dir_->path()).constData(), nullptr, MS_REMOUNT | MS_RDONLY,
                        nullptr),
                  0);
 
-        MessageBox::queueAnswer(QMessageBox::Save);
-        MessageBox::queueAnswer(QMessageBox::Ok);
-        QCOMPARE(commands->SaveImage(), FileCommands::SaveOutcome::Failed);
+        MessageBox::QueueAnswer(QMessageBox::Save);
+        MessageBox::QueueAnswer(QMessageBox::Ok);
+        QCOMPARE(commands_->SaveImage(), FileCommands::SaveOutcome::Failed);
         QVERIFY(MessageBox::prompts().value(1).text.startsWith("The backup file"));
-        FileDialog::queueFileName(dir->filePath("copy.bin"));
-        MessageBox::queueAnswer(QMessageBox::Ok);
-        QVERIFY(!commands->SaveImageAs());
+        FileDialog::QueueFileName(dir_->filePath("copy.bin"));
+        MessageBox::QueueAnswer(QMessageBox::Ok);
+        QVERIFY(!commands_->SaveImageAs());
         QCOMPARE(MessageBox::prompts().size(), 3);
         // Leaving asks, the save fails again, and the editor stays with the edits.
-        MessageBox::queueAnswer(QMessageBox::Save);
-        MessageBox::queueAnswer(QMessageBox::Ok);
-        QVERIFY(!commands->ConfirmLeave());
-        QCOMPARE(ReadFile(path), original);
-        QCOMPARE(QDir(dir->path()).entryList(QDir::Files | QDir::Hidden), QStringList{"db.bin"});
-        QVERIFY(db.IsChanged());
-        QCOMPARE(db.workingCopy()[4321], edited);
+        MessageBox::QueueAnswer(QMessageBox::Save);
+        MessageBox::QueueAnswer(QMessageBox::Ok);
+        QVERIFY(!commands_->ConfirmLeave());
+        QCOMPARE(ReadFile(path_), original_);
+        QCOMPARE(QDir(dir_->path()).entryList(QDir::Files | QDir::Hidden), QStringList{"db.bin"});
+        QVERIFY(db_.IsChanged());
+        QCOMPARE(db_.workingCopy()[4321], edited_);
     }
 
     void fileRemovedSinceOpenedIsWrittenAgain() {
-        QVERIFY(WriteFile(path, original));
+        QVERIFY(WriteFile(path_, original_));
         OpenAndEdit();
-        QVERIFY(QFile::remove(path));
-        MessageBox::queueAnswer(QMessageBox::Save);
-        QCOMPARE(commands->SaveImage(), FileCommands::SaveOutcome::Saved);
-        QCOMPARE(ReadFile(path + ".bak"), original); // its last known content
-        QCOMPARE(ReadFile(path), Working());
-        QVERIFY(!db.IsChanged());
+        QVERIFY(QFile::remove(path_));
+        MessageBox::QueueAnswer(QMessageBox::Save);
+        QCOMPARE(commands_->SaveImage(), FileCommands::SaveOutcome::Saved);
+        QCOMPARE(ReadFile(path_ + ".bak"), original_); // its last known content
+        QCOMPARE(ReadFile(path_), Working());
+        QVERIFY(!db_.IsChanged());
     }
 
     void fileReplacedSinceOpenedGoesToTheBackup() {
         // Another program, or a transfer that received an image under this name,
         // wrote the file after it was opened: saving must not lose that image.
-        QVERIFY(WriteFile(path, original));
+        QVERIFY(WriteFile(path_, original_));
         OpenAndEdit();
         const QByteArray received = Image(12);
-        QVERIFY(WriteFile(path + ".tmp", received));
-        QVERIFY(QFile::remove(path));
-        QVERIFY(QFile::rename(path + ".tmp", path));
-        MessageBox::queueAnswer(QMessageBox::Save);
-        QCOMPARE(commands->SaveImage(), FileCommands::SaveOutcome::Saved);
-        QCOMPARE(ReadFile(path + ".bak"), received);
-        QCOMPARE(ReadFile(path), Working());
+        QVERIFY(WriteFile(path_ + ".tmp", received));
+        QVERIFY(QFile::remove(path_));
+        QVERIFY(QFile::rename(path_ + ".tmp", path_));
+        MessageBox::QueueAnswer(QMessageBox::Save);
+        QCOMPARE(commands_->SaveImage(), FileCommands::SaveOutcome::Saved);
+        QCOMPARE(ReadFile(path_ + ".bak"), received);
+        QCOMPARE(ReadFile(path_), Working());
 
         // Overwritten in place by something that is no image at all: still kept whole.
         const QByteArray text("not an image, but somebody's file\n");
-        QVERIFY(WriteFile(path, text));
-        testsupport::Edit(document, [](vormante::ChannelDatabase& w) { w.workingCopy()[99] ^= 0xFF; });
-        MessageBox::queueAnswer(QMessageBox::Save);
-        QCOMPARE(commands->SaveImage(), FileCommands::SaveOutcome::Saved);
-        QCOMPARE(ReadFile(path + ".bak"), text);
-        QCOMPARE(ReadFile(path), Working());
+        QVERIFY(WriteFile(path_, text));
+        testsupport::Edit(document_, [](vormante::ChannelDatabase& w) { w.workingCopy()[99] ^= 0xFF; });
+        MessageBox::QueueAnswer(QMessageBox::Save);
+        QCOMPARE(commands_->SaveImage(), FileCommands::SaveOutcome::Saved);
+        QCOMPARE(ReadFile(path_ + ".bak"), text);
+        QCOMPARE(ReadFile(path_), Working());
     }
 
     void saveAsOntoAFileInALockedFolderWritesItInPlace() {
         // The folder may not be written, the chosen file may: Save as writes the
         // file itself instead of failing with "File open error!". Root passes every
         // permission check, so as root the save runs in a child that became nobody.
-        QVERIFY(WriteFile(path, original));
+        QVERIFY(WriteFile(path_, original_));
         OpenAndEdit();
-        const QString locked = dir->filePath("locked");
+        const QString locked = dir_->filePath("locked");
         QVERIFY(QDir().mkdir(locked));
         const QString target = locked + "/copy.bin";
         QVERIFY(WriteFile(target, Image(13)));
         QCOMPARE(chmod(QFile::encodeName(target).constData(), 0666), 0);
-        QCOMPARE(chmod(QFile::encodeName(dir->path()).constData(), 0755), 0);
+        QCOMPARE(chmod(QFile::encodeName(dir_->path()).constData(), 0755), 0);
         QCOMPARE(chmod(QFile::encodeName(locked).constData(), 0555), 0);
-        FileDialog::queueFileName(target);
+        FileDialog::QueueFileName(target);
         // No backup can be made beside it: the user is asked whether to go on without one.
-        MessageBox::queueAnswer(QMessageBox::Yes);
+        MessageBox::QueueAnswer(QMessageBox::Yes);
         auto savedAfterAsking = [this] {
-            return commands->SaveImageAs() && MessageBox::prompts().size() == 1 &&
+            return commands_->SaveImageAs() && MessageBox::prompts().size() == 1 &&
                    MessageBox::prompts().first().text.startsWith("The backup file") &&
                    MessageBox::prompts().first().text.endsWith("Replace copy.bin without a backup?");
         };
@@ -198,7 +198,7 @@ private Q_SLOTS:
             QCOMPARE(waitpid(child, &status, 0), child);
             saved = WIFEXITED(status) && WEXITSTATUS(status) == 0;
             QCOMPARE(FileDialog::pendingFileNames(), 1); // the child took its own copies of name and answer
-            MessageBox::resetTestState();                // the parent never asked for it
+            MessageBox::ResetTestState();                // the parent never asked for it
         }
         QCOMPARE(chmod(QFile::encodeName(locked).constData(), 0755), 0);
         QVERIFY(saved);
@@ -208,38 +208,39 @@ private Q_SLOTS:
 
 private:
     void MountTmpfs(const QString& options) {
-        if (!canMount)
+        if (!canMount_)
             QSKIP("needs root to mount a small tmpfs in a private mount namespace");
-        QCOMPARE(mount("tmpfs", QFile::encodeName(dir->path()).constData(), "tmpfs", 0,
+        QCOMPARE(mount("tmpfs", QFile::encodeName(dir_->path()).constData(), "tmpfs", 0,
                        options.toLatin1().constData()),
                  0);
-        mounted = true;
-        QVERIFY(WriteFile(path, original));
+        mounted_ = true;
+        QVERIFY(WriteFile(path_, original_));
     }
 
     void OpenAndEdit() {
-        commands = std::make_unique<FileCommands>(document, &parent);
-        QVERIFY(commands->OpenImageFile(path));
-        edited = static_cast<std::uint8_t>(db.workingCopy()[4321] ^ 0x3C);
-        testsupport::Edit(document, [this](vormante::ChannelDatabase& w) { w.workingCopy()[4321] = edited; });
-        QVERIFY(db.IsChanged());
+        commands_ = std::make_unique<FileCommands>(document_, &parent_);
+        QVERIFY(commands_->OpenImageFile(path_));
+        edited_ = static_cast<std::uint8_t>(db_.workingCopy()[4321] ^ 0x3C);
+        testsupport::Edit(document_,
+                          [this](vormante::ChannelDatabase& w) { w.workingCopy()[4321] = edited_; });
+        QVERIFY(db_.IsChanged());
     }
 
     QByteArray Working() const {
-        return QByteArray(reinterpret_cast<const char*>(db.workingCopy().data()),
-                          static_cast<qsizetype>(db.workingCopy().size()));
+        return QByteArray(reinterpret_cast<const char*>(db_.workingCopy().data()),
+                          static_cast<qsizetype>(db_.workingCopy().size()));
     }
 
-    bool canMount = false;
-    bool mounted = false;
-    std::unique_ptr<QTemporaryDir> dir;
-    QString path;
-    QByteArray original;
-    std::uint8_t edited = 0;
-    vormante::Document document;
-    const vormante::ChannelDatabase& db = document.database();
-    QWidget parent;
-    std::unique_ptr<FileCommands> commands;
+    bool canMount_ = false;
+    bool mounted_ = false;
+    std::unique_ptr<QTemporaryDir> dir_;
+    QString path_;
+    QByteArray original_;
+    std::uint8_t edited_ = 0;
+    vormante::Document document_;
+    const vormante::ChannelDatabase& db_ = document_.database();
+    QWidget parent_;
+    std::unique_ptr<FileCommands> commands_;
 };
 
 QTEST_MAIN(SaveFaultsTest)

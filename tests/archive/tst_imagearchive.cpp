@@ -46,12 +46,12 @@ QString Kinds(const QList<ArchiveEntry>& newestFirst) {
 }
 
 enum Damage {
-    ForeignFiles,
-    GarbageIndex,
-    IndexNamesMissingFiles,
-    WrongSizeFile,
-    IndexNamesOtherFiles,
-    NoIndex
+    FOREIGN_FILES,
+    GARBAGE_INDEX,
+    INDEX_NAMES_MISSING_FILES,
+    WRONG_SIZE_FILE,
+    INDEX_NAMES_OTHER_FILES,
+    NO_INDEX
 };
 
 QDateTime At(int second) {
@@ -63,18 +63,18 @@ QDateTime At(int second) {
 class TestImageArchive : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<QTemporaryDir> dir;
-    QString folder;
+    std::unique_ptr<QTemporaryDir> dir_;
+    QString folder_;
 
 private Q_SLOTS:
     void init() {
-        dir = std::make_unique<QTemporaryDir>();
-        QVERIFY(dir->isValid());
-        folder = dir->filePath("archive");
+        dir_ = std::make_unique<QTemporaryDir>();
+        QVERIFY(dir_->isValid());
+        folder_ = dir_->filePath("archive");
     }
 
     void keepsEveryKindAndIdenticalContentOnce() {
-        ImageArchive archive(folder);
+        ImageArchive archive(folder_);
         const std::vector<std::uint8_t> demo = BuildDemoImage();
         const QByteArray image = testsupport::ToByteArray(demo);
         const ImageArchive::AddResult received =
@@ -86,7 +86,7 @@ private Q_SLOTS:
         QVERIFY(received.ok && sent.ok && saved.ok);
         QVERIFY(received.storedNew);
         QVERIFY(!sent.storedNew); // the same bytes: one file for both
-        QCOMPARE(StoredFiles(folder).size(), 2);
+        QCOMPARE(StoredFiles(folder_).size(), 2);
 
         const ImageArchive::Listing listing = archive.List();
         QVERIFY(listing.problem.isEmpty());
@@ -109,7 +109,7 @@ private Q_SLOTS:
         // Removing one of the two entries keeps the file the other still needs.
         QVERIFY(archive.Remove(first.id, &error));
         QVERIFY(archive.Read(listing.entries[1].id, &back, &error));
-        QCOMPARE(StoredFiles(folder).size(), 2);
+        QCOMPARE(StoredFiles(folder_).size(), 2);
     }
 
     // Entries as "kind letter, content seed", oldest first; the bound; what stays.
@@ -129,7 +129,7 @@ private Q_SLOTS:
         QFETCH(int, limit);
         QFETCH(QString, kept);
         QFETCH(int, files);
-        ImageArchive archive(folder);
+        ImageArchive archive(folder_);
         QList<ArchiveEntry> dropped;
         QString error;
         QVERIFY(archive.Prune(limit, &dropped, &error));
@@ -144,52 +144,52 @@ private Q_SLOTS:
         QCOMPARE(Kinds(listing.entries), kept);
         QCOMPARE(listing.limit, limit);
         QCOMPARE(int(dropped.size()), int(added.split(' ').size()) - int(kept.size()));
-        QCOMPARE(StoredFiles(folder).size(), files);
+        QCOMPARE(StoredFiles(folder_).size(), files);
     }
 
     void opensAndRepairsWhateverTheFolderHolds_data() {
         QTest::addColumn<int>("damage");
         QTest::addColumn<int>("listed");
         QTest::addColumn<int>("damaged");
-        QTest::newRow("foreign files") << int(ForeignFiles) << 3 << 0;
-        QTest::newRow("damaged index") << int(GarbageIndex) << 3 << 0;
-        QTest::newRow("index names missing files") << int(IndexNamesMissingFiles) << 2 << 0;
-        QTest::newRow("file of the wrong size") << int(WrongSizeFile) << 3 << 1;
-        QTest::newRow("index names the index and foreign files") << int(IndexNamesOtherFiles) << 3 << 0;
-        QTest::newRow("index gone") << int(NoIndex) << 3 << 0;
+        QTest::newRow("foreign files") << int(FOREIGN_FILES) << 3 << 0;
+        QTest::newRow("damaged index") << int(GARBAGE_INDEX) << 3 << 0;
+        QTest::newRow("index names missing files") << int(INDEX_NAMES_MISSING_FILES) << 2 << 0;
+        QTest::newRow("file of the wrong size") << int(WRONG_SIZE_FILE) << 3 << 1;
+        QTest::newRow("index names the index and foreign files") << int(INDEX_NAMES_OTHER_FILES) << 3 << 0;
+        QTest::newRow("index gone") << int(NO_INDEX) << 3 << 0;
     }
     void opensAndRepairsWhateverTheFolderHolds() {
         QFETCH(int, damage);
         QFETCH(int, listed);
         QFETCH(int, damaged);
-        ImageArchive archive(folder);
+        ImageArchive archive(folder_);
         for (int i = 0; i < 3; ++i)
             QVERIFY(archive.Add(ArchiveKind::Received, Image(10 + i), {}, "COM1", At(i)).ok);
-        const QStringList images = StoredFiles(folder);
-        const QString index = QDir(folder).filePath("index.json");
+        const QStringList images = StoredFiles(folder_);
+        const QString index = QDir(folder_).filePath("index.json");
         QByteArray indexText = testsupport::ReadFile(index);
         switch (Damage(damage)) {
-        case ForeignFiles:
-            QVERIFY(WriteFile(QDir(folder).filePath("notes.txt"), "mine"));
-            QVERIFY(WriteFile(QDir(folder).filePath("mine.bin"), Image(99)));
-            QVERIFY(QDir(folder).mkdir("sub"));
+        case FOREIGN_FILES:
+            QVERIFY(WriteFile(QDir(folder_).filePath("notes.txt"), "mine"));
+            QVERIFY(WriteFile(QDir(folder_).filePath("mine.bin"), Image(99)));
+            QVERIFY(QDir(folder_).mkdir("sub"));
             break;
-        case GarbageIndex:
+        case GARBAGE_INDEX:
             QVERIFY(WriteFile(index, indexText.left(indexText.size() / 2)));
             break;
-        case IndexNamesMissingFiles:
-            QVERIFY(QFile::remove(QDir(folder).filePath(images[1])));
+        case INDEX_NAMES_MISSING_FILES:
+            QVERIFY(QFile::remove(QDir(folder_).filePath(images[1])));
             break;
-        case WrongSizeFile:
-            QVERIFY(WriteFile(QDir(folder).filePath(images[0]), QByteArray(1000, 'x')));
+        case WRONG_SIZE_FILE:
+            QVERIFY(WriteFile(QDir(folder_).filePath(images[0]), QByteArray(1000, 'x')));
             break;
-        case IndexNamesOtherFiles:
-            QVERIFY(WriteFile(QDir(folder).filePath("mine.bin"), Image(99)));
+        case INDEX_NAMES_OTHER_FILES:
+            QVERIFY(WriteFile(QDir(folder_).filePath("mine.bin"), Image(99)));
             indexText.replace(images[0].toUtf8(), "index.json");
             indexText.replace(images[1].toUtf8(), "mine.bin");
             QVERIFY(WriteFile(index, indexText));
             break;
-        case NoIndex:
+        case NO_INDEX:
             QVERIFY(QFile::remove(index));
             break;
         }
@@ -211,22 +211,22 @@ private Q_SLOTS:
         QCOMPARE(archive.List().entries.size(), listed);
         QCOMPARE(testsupport::ReadFile(index), repaired);
         QVERIFY(!repaired.contains("index.json\""));
-        if (damage == ForeignFiles || damage == IndexNamesOtherFiles)
-            QCOMPARE(testsupport::ReadFile(QDir(folder).filePath("mine.bin")), Image(99));
-        if (damage == ForeignFiles)
-            QVERIFY(QFile::exists(QDir(folder).filePath("notes.txt")));
+        if (damage == FOREIGN_FILES || damage == INDEX_NAMES_OTHER_FILES)
+            QCOMPARE(testsupport::ReadFile(QDir(folder_).filePath("mine.bin")), Image(99));
+        if (damage == FOREIGN_FILES)
+            QVERIFY(QFile::exists(QDir(folder_).filePath("notes.txt")));
         // Adding more until the bound is reached never removes a foreign file.
         QList<ArchiveEntry> dropped;
         QString error;
         QVERIFY(archive.Prune(1, &dropped, &error));
-        if (damage == ForeignFiles || damage == IndexNamesOtherFiles)
-            QVERIFY(QFile::exists(QDir(folder).filePath("mine.bin")));
+        if (damage == FOREIGN_FILES || damage == INDEX_NAMES_OTHER_FILES)
+            QVERIFY(QFile::exists(QDir(folder_).filePath("mine.bin")));
     }
 
     void twoWritersAtOnceLoseNothing() {
         constexpr int EACH = 15;
         auto writer = [this](std::uint32_t base) {
-            ImageArchive archive(folder);
+            ImageArchive archive(folder_);
             for (int i = 0; i < EACH; ++i)
                 archive.Add(ArchiveKind::Sent, Image(base + i), {}, {}, At(0));
         };
@@ -234,9 +234,9 @@ private Q_SLOTS:
         std::thread second(writer, 200);
         first.join();
         second.join();
-        const ImageArchive::Listing listing = ImageArchive(folder).List();
+        const ImageArchive::Listing listing = ImageArchive(folder_).List();
         QCOMPARE(listing.entries.size(), 2 * EACH);
-        QCOMPARE(StoredFiles(folder).size(), 2 * EACH);
+        QCOMPARE(StoredFiles(folder_).size(), 2 * EACH);
         QSet<QString> ids;
         for (const ArchiveEntry& entry : listing.entries)
             ids.insert(entry.id);
@@ -245,7 +245,7 @@ private Q_SLOTS:
 
     // A disk that fills while an image is written keeps nothing new and drops nothing old.
     void fullDiskKeepsNothingAndDropsNothing() {
-        ImageArchive archive(folder);
+        ImageArchive archive(folder_);
         QList<ArchiveEntry> dropped;
         QString error;
         QVERIFY(archive.Prune(1, &dropped, &error));
@@ -270,18 +270,18 @@ private Q_SLOTS:
 
     // A folder that cannot be made never stops the caller and is told once.
     void unwritableArchiveIsToldOnce() {
-        QVERIFY(WriteFile(dir->filePath("blocked"), "a file where the folder should be"));
-        qputenv("XDG_DATA_HOME", QFile::encodeName(dir->filePath("blocked")));
+        QVERIFY(WriteFile(dir_->filePath("blocked"), "a file where the folder should be"));
+        qputenv("XDG_DATA_HOME", QFile::encodeName(dir_->filePath("blocked")));
         QStringList told;
         archiving::SetReporter([&told](const QString& text) { told.append(text); });
         QVERIFY(!archiving::Keep(ArchiveKind::Received, Image(1), {}, "COM1"));
         QVERIFY(!archiving::Keep(ArchiveKind::Sent, Image(2), {}, "COM1"));
         QCOMPARE(told.size(), 1);
         QVERIFY2(told[0].startsWith("The archive could not keep the received image:"), qPrintable(told[0]));
-        qputenv("XDG_DATA_HOME", QFile::encodeName(dir->filePath("data")));
+        qputenv("XDG_DATA_HOME", QFile::encodeName(dir_->filePath("data")));
         QVERIFY(archiving::Keep(ArchiveKind::Received, Image(1), {}, "COM1"));
         QCOMPARE(ImageArchive().List().entries.size(), 1);
-        QVERIFY(ImageArchive::DefaultFolder().startsWith(dir->filePath("data")));
+        QVERIFY(ImageArchive::DefaultFolder().startsWith(dir_->filePath("data")));
         archiving::SetReporter({});
     }
 };

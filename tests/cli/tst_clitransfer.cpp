@@ -51,38 +51,38 @@ SimulatorOptions Giving(const std::vector<std::uint8_t>& image) {
 class TestCliTransfer : public QObject {
     Q_OBJECT
 
-    QTemporaryDir dir;
-    QString demoFile;
-    std::vector<std::uint8_t> demo;
+    QTemporaryDir dir_;
+    QString demoFile_;
+    std::vector<std::uint8_t> demo_;
 
 private Q_SLOTS:
     void initTestCase() {
-        QVERIFY(dir.isValid());
+        QVERIFY(dir_.isValid());
         // The archive of what is sent and received goes into the test's own folder.
-        qputenv("XDG_DATA_HOME", QFile::encodeName(dir.filePath("data")));
-        demo = BuildDemoImage();
-        demoFile = dir.filePath("demo.bin");
-        QFile file(demoFile);
+        qputenv("XDG_DATA_HOME", QFile::encodeName(dir_.filePath("data")));
+        demo_ = BuildDemoImage();
+        demoFile_ = dir_.filePath("demo.bin");
+        QFile file(demoFile_);
         QVERIFY(file.open(QIODevice::WriteOnly));
-        QCOMPARE(file.write(testsupport::ToByteArray(demo)), qint64(IMAGE_SIZE));
+        QCOMPARE(file.write(testsupport::ToByteArray(demo_)), qint64(IMAGE_SIZE));
     }
 
     void sendArrivesWhole() {
         Receiver receiver(Accepting());
         QVERIFY2(receiver.Start(), receiver.error.c_str());
-        const Run run = RunCommand({"send", demoFile, "--port", receiver.device(), "--timeout", "20"});
+        const Run run = RunCommand({"send", demoFile_, "--port", receiver.device(), "--timeout", "20"});
         const SimulatorResult& result = receiver.Finish();
         QCOMPARE(run.status, cli::EXIT_OK);
         QCOMPARE(run.out, QString("Data have been uploaded to STB\n"));
         QVERIFY2(result.ok, result.error.c_str());
         QCOMPARE(result.handshakes, 1);
         QVERIFY(result.lineChecked);
-        QVERIFY(result.received == demo);
+        QVERIFY(result.received == demo_);
         QCOMPARE(result.blocksRequested, 26);
         const ArchiveEntry sent = ImageArchive().List().entries.value(0);
         QCOMPARE(sent.kind, ArchiveKind::Sent);
         QCOMPARE(sent.port, receiver.device());
-        QCOMPARE(sent.file, demoFile);
+        QCOMPARE(sent.file, demoFile_);
     }
 
     void sendRepeatsABlockOnRequest() {
@@ -91,20 +91,20 @@ private Q_SLOTS:
         options.garbageBytes = 6; // in the same read as the handshake, which is still found
         Receiver receiver(options);
         QVERIFY(receiver.Start());
-        const Run run = RunCommand({"send", demoFile, "--port=" + receiver.device(), "--timeout", "20"});
+        const Run run = RunCommand({"send", demoFile_, "--port=" + receiver.device(), "--timeout", "20"});
         const SimulatorResult& result = receiver.Finish();
         QCOMPARE(run.status, cli::EXIT_OK);
         QVERIFY2(result.ok, result.error.c_str());
         QCOMPARE(result.handshakes, 1);
         QVERIFY(result.repeatMatched);
-        QVERIFY(result.received == demo);
+        QVERIFY(result.received == demo_);
     }
 
     void receiveWritesTheImageUnderTheNameGiven() {
-        const std::vector<std::uint8_t> image = demo;
+        const std::vector<std::uint8_t> image = demo_;
         Receiver receiver(Giving(image));
         QVERIFY(receiver.Start());
-        const QString output = dir.filePath("backup"); // no ".bin" added on the command line
+        const QString output = dir_.filePath("backup"); // no ".bin" added on the command line
         const Run run = RunCommand({"receive", output, "--port", receiver.device(), "--timeout", "20"});
         QVERIFY(receiver.Finish().ok);
         QCOMPARE(run.status, cli::EXIT_OK);
@@ -126,7 +126,7 @@ private Q_SLOTS:
         const std::vector<std::uint8_t> image = PatternImage(9);
         Receiver receiver(Giving(image));
         QVERIFY(receiver.Start());
-        const QString output = dir.filePath("damaged.bin");
+        const QString output = dir_.filePath("damaged.bin");
         const Run run = RunCommand({"receive", output, "--port", receiver.device(), "--timeout", "20"});
         QVERIFY(receiver.Finish().ok);
         QCOMPARE(run.status, cli::EXIT_PROBLEMS);
@@ -160,7 +160,7 @@ private Q_SLOTS:
         Receiver receiver(options);
         QVERIFY(receiver.Start());
         const Run run =
-            RunCommand({"send", demoFile, "--port", receiver.device(), "--timeout", "20", "--verify"});
+            RunCommand({"send", demoFile_, "--port", receiver.device(), "--timeout", "20", "--verify"});
         const SimulatorResult& result = receiver.Finish();
         QVERIFY2(result.ok, result.error.c_str());
         QCOMPARE(run.status, status);
@@ -168,7 +168,7 @@ private Q_SLOTS:
         QVERIFY2(run.out.contains(said), qPrintable(run.out));
         QVERIFY(run.err.contains("start sending on the receiver now"));
         QCOMPARE(result.handshakes, 2);
-        QVERIFY(result.received == demo);
+        QVERIFY(result.received == demo_);
         QVERIFY(result.sent == result.stored);
         // Both ways are archived: what went out and what came back.
         const QList<ArchiveEntry> entries = ImageArchive().List().entries;
@@ -180,7 +180,7 @@ private Q_SLOTS:
         Receiver receiver(Accepting()); // takes the image, never sends it back
         QVERIFY(receiver.Start());
         const Run run =
-            RunCommand({"send", demoFile, "--port", receiver.device(), "--timeout", "1", "--verify"});
+            RunCommand({"send", demoFile_, "--port", receiver.device(), "--timeout", "1", "--verify"});
         receiver.Finish();
         QCOMPARE(run.status, cli::EXIT_UNUSABLE);
         QVERIFY2(run.err.contains("the image was sent, but what the receiver holds could not be checked"),
@@ -188,7 +188,7 @@ private Q_SLOTS:
     }
 
     void forceSendsAnImageWithProblems() {
-        const QString pattern = dir.filePath("pattern.bin");
+        const QString pattern = dir_.filePath("pattern.bin");
         QFile file(pattern);
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write(testsupport::ToByteArray(PatternImage(4)));
@@ -207,8 +207,8 @@ private Q_SLOTS:
     void silentPortSaysWhatItAwaits() {
         Receiver receiver(Accepting()); // never started: the line is there, nobody speaks
         QVERIFY(receiver.opened);
-        const Run run =
-            RunCommand({"receive", dir.filePath("never.bin"), "--port", receiver.device(), "--timeout", "2"});
+        const Run run = RunCommand(
+            {"receive", dir_.filePath("never.bin"), "--port", receiver.device(), "--timeout", "2"});
         QCOMPARE(run.status, cli::EXIT_PROBLEMS);
         const int hint = run.err.indexOf("No handshake from the receiver yet");
         const int awaited =
@@ -220,9 +220,9 @@ private Q_SLOTS:
     }
 
     void receiveReplacesAnExistingFile() {
-        const QString output = dir.filePath("old.bin");
-        QFile::copy(demoFile, output);
-        const std::vector<std::uint8_t> image = demo;
+        const QString output = dir_.filePath("old.bin");
+        QFile::copy(demoFile_, output);
+        const std::vector<std::uint8_t> image = demo_;
         SimulatorOptions options = Giving(image);
         options.splitHandshake = true; // the first frame is not recognised; the repeat is
         options.handshakeRepeats = 1;
@@ -239,7 +239,7 @@ private Q_SLOTS:
     void wrongDirectionFails() {
         Receiver receiver(Giving(PatternImage(1))); // offers an image to a PC that wants to send
         QVERIFY(receiver.Start());
-        const Run run = RunCommand({"send", demoFile, "--port", receiver.device(), "--timeout", "5"});
+        const Run run = RunCommand({"send", demoFile_, "--port", receiver.device(), "--timeout", "5"});
         QCOMPARE(run.status, cli::EXIT_PROBLEMS);
         QVERIFY2(run.err.contains("vormante-cli send: You have select wrong direction\n"),
                  qPrintable(run.err));
@@ -251,7 +251,7 @@ private Q_SLOTS:
         options.hangUpAfter = 50000;
         Receiver receiver(options);
         QVERIFY(receiver.Start());
-        const QString output = dir.filePath("never.bin");
+        const QString output = dir_.filePath("never.bin");
         const Run run = RunCommand({"receive", output, "--port", receiver.device(), "--timeout", "10"});
         receiver.Finish();
         QCOMPARE(run.status, cli::EXIT_PROBLEMS);
@@ -264,7 +264,7 @@ private Q_SLOTS:
         QVERIFY(receiver.opened);
         QElapsedTimer clock;
         clock.start();
-        const Run run = RunCommand({"send", demoFile, "--port", receiver.device(), "--timeout", "1"});
+        const Run run = RunCommand({"send", demoFile_, "--port", receiver.device(), "--timeout", "1"});
         QCOMPARE(run.status, cli::EXIT_PROBLEMS);
         QVERIFY2(run.err.contains("no progress from the receiver for 1 second;"), qPrintable(run.err));
         QVERIFY(clock.elapsed() < 10000);
@@ -285,7 +285,7 @@ private Q_SLOTS:
         });
         QElapsedTimer clock;
         clock.start();
-        const Run run = RunCommand({"receive", dir.filePath("noise.bin"), "--port", name, "--timeout", "1"});
+        const Run run = RunCommand({"receive", dir_.filePath("noise.bin"), "--port", name, "--timeout", "1"});
         stop = true;
         noise.join();
         ::close(slave);
@@ -299,14 +299,14 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("args");
         QTest::addColumn<int>("status");
         QTest::addColumn<QString>("message");
-        const QString shortFile = dir.filePath("short.bin");
+        const QString shortFile = dir_.filePath("short.bin");
         QFile file(shortFile);
         if (file.open(QIODevice::WriteOnly))
             file.write(QByteArray(1000, 'x'));
         file.close();
         QTest::newRow("short image") << QStringList{"send", shortFile, "--port", "/dev/null"} << 2
                                      << "holds 1000 bytes";
-        const QString pattern = dir.filePath("problems.bin");
+        const QString pattern = dir_.filePath("problems.bin");
         QFile problems(pattern);
         if (problems.open(QIODevice::WriteOnly))
             problems.write(testsupport::ToByteArray(PatternImage(3)));
@@ -317,21 +317,21 @@ private Q_SLOTS:
                "sends it "
                "anyway.";
         QTest::newRow("missing image")
-            << QStringList{"send", dir.filePath("none.bin"), "--port", "/dev/null"} << 2 << "No such file";
-        QTest::newRow("no port") << QStringList{"send", demoFile} << 2 << "needs --port DEVICE";
+            << QStringList{"send", dir_.filePath("none.bin"), "--port", "/dev/null"} << 2 << "No such file";
+        QTest::newRow("no port") << QStringList{"send", demoFile_} << 2 << "needs --port DEVICE";
         QTest::newRow("port without value")
             << QStringList{"receive", "x.bin", "--port"} << 2 << "needs a value";
         QTest::newRow("zero timeout")
-            << QStringList{"send", demoFile, "--port", "/dev/null", "--timeout", "0"} << 2
+            << QStringList{"send", demoFile_, "--port", "/dev/null", "--timeout", "0"} << 2
             << "--timeout takes";
         QTest::newRow("word timeout")
             << QStringList{"receive", "x.bin", "--port", "p", "--timeout", "soon"} << 2 << "--timeout takes";
         QTest::newRow("output folder missing")
-            << QStringList{"receive", dir.filePath("no/such/folder.bin"), "--port", "/dev/null"} << 2
+            << QStringList{"receive", dir_.filePath("no/such/folder.bin"), "--port", "/dev/null"} << 2
             << "cannot write into the folder";
         QTest::newRow("output is a folder")
-            << QStringList{"receive", dir.path(), "--port", "/dev/null"} << 2 << "not a regular file";
-        const QString pipe = dir.filePath("pipe.bin");
+            << QStringList{"receive", dir_.path(), "--port", "/dev/null"} << 2 << "not a regular file";
+        const QString pipe = dir_.filePath("pipe.bin");
         if (!QFileInfo::exists(pipe))
             ::mkfifo(QFile::encodeName(pipe).constData(), 0600);
         // The refusal says why, in the command's own words, whatever the kind of file.
@@ -341,9 +341,9 @@ private Q_SLOTS:
         QTest::newRow("image is a device") << QStringList{"send", "/dev/zero", "--port", "/dev/null"} << 2
                                            << "vormante-cli send: \"/dev/zero\" is not a regular file\n";
         QTest::newRow("image is a folder")
-            << QStringList{"send", dir.path(), "--port", "/dev/null"} << 2
-            << "vormante-cli send: \"" + dir.path() + "\" is not a regular file\n";
-        QTest::newRow("no such port") << QStringList{"send", demoFile, "--port", "/dev/no-such-port"} << 1
+            << QStringList{"send", dir_.path(), "--port", "/dev/null"} << 2
+            << "vormante-cli send: \"" + dir_.path() + "\" is not a regular file\n";
+        QTest::newRow("no such port") << QStringList{"send", demoFile_, "--port", "/dev/no-such-port"} << 1
                                       << "The selected COM is invalid or have already been opened!";
     }
 
@@ -371,25 +371,25 @@ private Q_SLOTS:
     void programsTalkOverAPty() {
         QProcess simulator;
         simulator.start(VORMANTE_SIM_PATH,
-                        {"give", "--unpaced", "--quiet", "--image", demoFile, "--timeout", "20"});
+                        {"give", "--unpaced", "--quiet", "--image", demoFile_, "--timeout", "20"});
         QVERIFY(simulator.waitForStarted());
         QTRY_VERIFY_WITH_TIMEOUT(simulator.canReadLine(), 10000);
         const QString device = QString::fromLocal8Bit(simulator.readLine()).trimmed();
         QVERIFY(device.startsWith("/dev/"));
 
-        const QString output = dir.filePath("from-receiver.bin");
+        const QString output = dir_.filePath("from-receiver.bin");
         QProcess cli;
         cli.start(VORMANTE_CLI_PATH, {"receive", output, "--port", device, "--timeout", "20"});
         QVERIFY(cli.waitForFinished(30000));
         QCOMPARE(cli.exitCode(), 0);
-        QVERIFY(ReadFile(output) == testsupport::ToByteArray(demo));
+        QVERIFY(ReadFile(output) == testsupport::ToByteArray(demo_));
         QVERIFY(simulator.waitForFinished(30000));
         QCOMPARE(simulator.exitCode(), 0);
     }
 
     // vormante-cli send --verify against one vormante-receiver-sim that keeps a memory.
     void programsCheckASendEndToEnd() {
-        const QString memory = dir.filePath("memory.bin");
+        const QString memory = dir_.filePath("memory.bin");
         QProcess simulator;
         simulator.start(VORMANTE_SIM_PATH, {"accept", "--unpaced", "--quiet", "--memory", memory,
                                             "--then-give", "--store-fault", "5", "--timeout", "20"});
@@ -398,14 +398,14 @@ private Q_SLOTS:
         const QString device = QString::fromLocal8Bit(simulator.readLine()).trimmed();
 
         QProcess cli;
-        cli.start(VORMANTE_CLI_PATH, {"send", demoFile, "--port", device, "--timeout", "20", "--verify"});
+        cli.start(VORMANTE_CLI_PATH, {"send", demoFile_, "--port", device, "--timeout", "20", "--verify"});
         QVERIFY(cli.waitForFinished(30000));
         const QString out = QString::fromLocal8Bit(cli.readAllStandardOutput());
         QCOMPARE(cli.exitCode(), 1);
         QVERIFY2(out.contains("in 1 byte:\n  byte 5 (0x00005, sector header 1): sent 0x"), qPrintable(out));
         QVERIFY(simulator.waitForFinished(30000));
         QCOMPARE(simulator.exitCode(), 0);
-        QByteArray stored = testsupport::ToByteArray(demo);
+        QByteArray stored = testsupport::ToByteArray(demo_);
         stored[5] = static_cast<char>(stored[5] ^ 0xFF);
         QCOMPARE(ReadFile(memory), stored);
     }

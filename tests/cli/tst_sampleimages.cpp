@@ -76,8 +76,8 @@ private Q_SLOTS:
         QCOMPARE(db->Satellite(0).name(), std::string("Astra 1 19.2E"));
         QCOMPARE(FormatPosition(db->Satellite(0).position()), std::string("19.2E"));
         QCOMPARE(FormatPosition(db->Satellite(3).position()), std::string("5.0W"));
-        QCOMPARE(std::string(texts::At(texts::DelayTime, settings.delayTime() - 1)), std::string("3 Sec"));
-        QCOMPARE(std::string(texts::At(texts::TimeZones, settings.timeZone())),
+        QCOMPARE(std::string(texts::At(texts::DELAY_TIME, settings.delayTime() - 1)), std::string("3 Sec"));
+        QCOMPARE(std::string(texts::At(texts::TIME_ZONES, settings.timeZone())),
                  std::string("Berlin, Stockholm, Rome, Bern"));
         QCOMPARE(settings.pinCode(), std::string("0000"));
         const LnbFrequencies type1 = LnbFrequenciesOf(settings, 0);

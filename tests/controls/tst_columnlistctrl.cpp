@@ -136,12 +136,12 @@ void TestColumnListCtrl::translatesCaptionsWhenColumnsAreBuilt() {
             return qstrcmp(context, "Test") == 0 ? QString::fromLatin1(source).toUpper() : QString();
         }
     } upper;
-    static constexpr columnlist::ColumnCaption columns[] = {{"No", 20}, {"Sat Name", 85}};
+    static constexpr columnlist::ColumnCaption COLUMNS[] = {{"No", 20}, {"Sat Name", 85}};
     QVERIFY(QCoreApplication::installTranslator(&upper));
     ColumnListCtrl list;
-    list.BuildColumns(columnlist::TranslatedColumns("Test", columns));
+    list.BuildColumns(columnlist::TranslatedColumns("Test", COLUMNS));
     ColumnListCtrl other;
-    other.BuildColumns(columnlist::TranslatedColumns("Other", columns));
+    other.BuildColumns(columnlist::TranslatedColumns("Other", COLUMNS));
     QCoreApplication::removeTranslator(&upper);
     QCOMPARE(list.ColumnName(1), QStringLiteral("SAT NAME"));
     QCOMPARE(list.ColumnSpecWidth(1), 85);

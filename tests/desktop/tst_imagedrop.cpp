@@ -15,10 +15,10 @@ using namespace vormante;
 class ImageDropTest : public QObject {
     Q_OBJECT
 
-    QTemporaryDir dir;
+    QTemporaryDir dir_;
 
     QString MakeFile(const QString& name) const {
-        QFile file(dir.filePath(name));
+        QFile file(dir_.filePath(name));
         return file.open(QIODevice::WriteOnly) ? file.fileName() : QString();
     }
 
@@ -54,9 +54,9 @@ private Q_SLOTS:
         const QUrl one = QUrl::fromLocalFile(MakeFile(QStringLiteral("one.bin")));
         const QUrl two = QUrl::fromLocalFile(MakeFile(QStringLiteral("two.bin")));
         QTest::newRow("two files") << QList<QUrl>{one, two};
-        QTest::newRow("a folder") << QList<QUrl>{QUrl::fromLocalFile(dir.path())};
+        QTest::newRow("a folder") << QList<QUrl>{QUrl::fromLocalFile(dir_.path())};
         QTest::newRow("a missing file")
-            << QList<QUrl>{QUrl::fromLocalFile(dir.filePath(QStringLiteral("none.bin")))};
+            << QList<QUrl>{QUrl::fromLocalFile(dir_.filePath(QStringLiteral("none.bin")))};
         QTest::newRow("a web address") << QList<QUrl>{QUrl(QStringLiteral("https://vormante.invalid/x.bin"))};
         QTest::newRow("no address") << QList<QUrl>{};
     }

@@ -33,11 +33,11 @@ public:
 class SessionSettingsTest : public QObject {
     Q_OBJECT
 
-    QTemporaryDir dir;
+    QTemporaryDir dir_;
 
-    QString SettingsFile() const { return dir.filePath(QStringLiteral("vormante.conf")); }
+    QString SettingsFile() const { return dir_.filePath(QStringLiteral("vormante.conf")); }
     QString MakeFile(const QString& name) const {
-        const QString path = dir.filePath(name);
+        const QString path = dir_.filePath(name);
         QFile file(path);
         if (!file.open(QIODevice::WriteOnly))
             return {};
@@ -48,7 +48,7 @@ private Q_SLOTS:
     void init() {
         QFile::remove(SettingsFile());
         MessageBox::setTestMode(true);
-        MessageBox::resetTestState();
+        MessageBox::ResetTestState();
     }
     void cleanup() { QVERIFY(MessageBox::unexpectedPrompts().isEmpty()); }
 
@@ -63,7 +63,7 @@ private Q_SLOTS:
             for (const QString& path : paths)
                 recent.Add(path);
             // Opening one again brings it to the front instead of listing it twice.
-            recent.Add(dir.filePath(QStringLiteral("sub/../image5.bin")));
+            recent.Add(dir_.filePath(QStringLiteral("sub/../image5.bin")));
             QCOMPARE(changed.count(), 9);
         }
         QSettings settings(SettingsFile(), QSettings::IniFormat);
@@ -98,7 +98,7 @@ private Q_SLOTS:
             QVERIFY(QFile::remove(gone));
             QSignalSpy opened(&recent, &RecentFiles::openRequested);
 
-            MessageBox::queueAnswer(QMessageBox::Ok);
+            MessageBox::QueueAnswer(QMessageBox::Ok);
             QVERIFY(!recent.Pick(gone));
             QCOMPARE(opened.count(), 0);
             QCOMPARE(MessageBox::prompts().size(), 1);
@@ -171,16 +171,17 @@ private Q_SLOTS:
     }
 
     void foldersAndPortSurviveARestart() {
-        QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("opened")));
-        QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("saved")));
-        QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("vanishing")));
+        QVERIFY(QDir(dir_.path()).mkpath(QStringLiteral("opened")));
+        QVERIFY(QDir(dir_.path()).mkpath(QStringLiteral("saved")));
+        QVERIFY(QDir(dir_.path()).mkpath(QStringLiteral("vanishing")));
         {
             QSettings settings(SettingsFile(), QSettings::IniFormat);
             SessionSettings session(settings);
             QVERIFY(session.LastFolder(SessionSettings::Folder::Open).isEmpty());
-            session.RememberFile(SessionSettings::Folder::Open, dir.filePath(QStringLiteral("opened/x.bin")));
+            session.RememberFile(SessionSettings::Folder::Open,
+                                 dir_.filePath(QStringLiteral("opened/x.bin")));
             session.RememberFile(SessionSettings::Folder::SaveAs,
-                                 dir.filePath(QStringLiteral("saved/y.bin")));
+                                 dir_.filePath(QStringLiteral("saved/y.bin")));
             session.SetLastPort(QStringLiteral(" /dev/ttyUSB0 "));
             session.SetLastPort(QString()); // an empty box changes nothing
         }
@@ -188,14 +189,14 @@ private Q_SLOTS:
             QSettings settings(SettingsFile(), QSettings::IniFormat);
             SessionSettings session(settings);
             QCOMPARE(session.LastFolder(SessionSettings::Folder::Open),
-                     dir.filePath(QStringLiteral("opened")));
+                     dir_.filePath(QStringLiteral("opened")));
             QCOMPARE(session.LastFolder(SessionSettings::Folder::SaveAs),
-                     dir.filePath(QStringLiteral("saved")));
+                     dir_.filePath(QStringLiteral("saved")));
             QCOMPARE(session.LastPort(), QStringLiteral("/dev/ttyUSB0"));
             session.RememberFile(SessionSettings::Folder::Open,
-                                 dir.filePath(QStringLiteral("vanishing/z.bin")));
+                                 dir_.filePath(QStringLiteral("vanishing/z.bin")));
         }
-        QVERIFY(QDir(dir.filePath(QStringLiteral("vanishing"))).removeRecursively());
+        QVERIFY(QDir(dir_.filePath(QStringLiteral("vanishing"))).removeRecursively());
         QSettings settings(SettingsFile(), QSettings::IniFormat);
         // A folder that is gone is not offered; the dialog starts where it would.
         QVERIFY(SessionSettings(settings).LastFolder(SessionSettings::Folder::Open).isEmpty());

@@ -44,8 +44,8 @@ constexpr int ASTRA_3C = 1; // its index in the list
 class TestSatellitesXmlCommands : public QObject {
     Q_OBJECT
 
-    QTemporaryDir dir;
-    QString Path(const char* name) const { return dir.filePath(QLatin1String(name)); }
+    QTemporaryDir dir_;
+    QString Path(const char* name) const { return dir_.filePath(QLatin1String(name)); }
 
 private Q_SLOTS:
     void initTestCase() {
@@ -58,7 +58,7 @@ private Q_SLOTS:
 
     void init() {
         MessageBox::setTestMode(true);
-        MessageBox::resetTestState();
+        MessageBox::ResetTestState();
     }
 
     void importFromTheMenuIsOneStepThatUndoesByteExact() {
@@ -75,7 +75,7 @@ private Q_SLOTS:
             summary = preview.summaryLabel()->text();
             return int(QDialog::Accepted);
         });
-        FileDialog::queueFileName(Path("list.xml"));
+        FileDialog::QueueFileName(Path("list.xml"));
         commands->importAction()->trigger();
         QCOMPARE(summary,
                  QStringLiteral("1 satellite of the image found in the file: 1 transponder to add, 1 "
@@ -107,8 +107,8 @@ private Q_SLOTS:
         QVERIFY(testsupport::LoadInto(document, BuildDemoImage()));
         SatellitesXmlCommands commands(document, nullptr);
         commands.setDialogRunner([](QDialog&) { return int(QDialog::Accepted); });
-        FileDialog::queueFileName(dir.filePath(file));
-        MessageBox::queueAnswer(QMessageBox::Ok);
+        FileDialog::QueueFileName(dir_.filePath(file));
+        MessageBox::QueueAnswer(QMessageBox::Ok);
         QVERIFY(!commands.ImportFile());
         QVERIFY2(MessageBox::prompts().last().text.startsWith(message),
                  qPrintable(MessageBox::prompts().last().text));
@@ -119,13 +119,13 @@ private Q_SLOTS:
         Document document;
         QVERIFY(testsupport::LoadInto(document, BuildDemoImage()));
         SatellitesXmlCommands commands(document, nullptr);
-        FileDialog::queueFileName(Path("exported.xml"));
+        FileDialog::QueueFileName(Path("exported.xml"));
         QVERIFY(commands.ExportFile());
         const SatellitesXmlRead read = ReadSatellitesXmlFile(Path("exported.xml").toStdString());
         QVERIFY(read.ok && read.file.satellites.size() == 6);
         QVERIFY(!PlanTransponderUpdate(document.database(), read.file, {}).ChangesImage());
-        FileDialog::queueFileName(Path("no/such/folder/out.xml"));
-        MessageBox::queueAnswer(QMessageBox::Ok);
+        FileDialog::QueueFileName(Path("no/such/folder/out.xml"));
+        MessageBox::QueueAnswer(QMessageBox::Ok);
         QVERIFY(!commands.ExportFile());
         QVERIFY(MessageBox::prompts().last().text.contains(QStringLiteral("could not be written")));
     }

@@ -204,11 +204,11 @@ inline std::string CheckWrites(const Channel& channel, vormante::TransferDirecti
     };
     for (const QByteArray& write : channel.writes) {
         if (direction == vormante::TransferDirection::Receive) {
-            if (write != frame(vormante::ReceiveReady))
+            if (write != frame(vormante::RECEIVE_READY))
                 return "receiving, wrote something other than the ready answer";
             continue;
         }
-        if (write == frame(vormante::SendReady))
+        if (write == frame(vormante::SEND_READY))
             continue;
         if (write.size() != static_cast<qsizetype>(vormante::BLOCK_SIZE))
             return "sending, wrote " + std::to_string(write.size()) + " bytes that are no block";
@@ -247,8 +247,8 @@ inline std::string RunScript(const std::uint8_t* data, std::size_t size) {
     if (!(setup & 4))
         engine.Start(QStringLiteral("/dev/ttyFUZZ"));
 
-    static const vormante::Frame FRAMES[] = {vormante::SendReady, vormante::ReceiveReady, vormante::NextBlock,
-                                             vormante::RepeatBlock};
+    static const vormante::Frame FRAMES[] = {vormante::SEND_READY, vormante::RECEIVE_READY,
+                                             vormante::NEXT_BLOCK, vormante::REPEAT_BLOCK};
     static const vormante::SerialChannel::OpenResult OPENS[] = {
         vormante::SerialChannel::OpenResult::Opened, vormante::SerialChannel::OpenResult::Opened,
         vormante::SerialChannel::OpenResult::PortUnavailable,
@@ -294,7 +294,7 @@ inline std::string RunScript(const std::uint8_t* data, std::size_t size) {
             break;
         case 11: // the receiver asks for the next block many times over
             for (int n = script.Next() % 32; n >= 0 && channel.connected; --n)
-                channel.Arrive(QByteArray(reinterpret_cast<const char*>(vormante::NextBlock.data()), 2));
+                channel.Arrive(QByteArray(reinterpret_cast<const char*>(vormante::NEXT_BLOCK.data()), 2));
             break;
         }
         for (const std::string& failure : {channel.failure, view.failure, CheckEngine(engine)})

@@ -81,6 +81,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         pages->settings.LoadFromSettings();
         break;
     }
-    MessageBox::resetTestState();
+    MessageBox::ResetTestState();
     return 0;
 }

@@ -76,30 +76,30 @@ int WriteAsOrdinaryUser(const QString& path, const std::vector<std::uint8_t>& by
     return WEXITSTATUS(status);
 }
 
-constexpr int WRITTEN_REPLACED = FileWriteResult::Written * 2;
-constexpr int WRITTEN_IN_PLACE = FileWriteResult::Written * 2 + 1;
-constexpr int OPEN_FAILED = FileWriteResult::OpenFailed * 2;
+constexpr int WRITTEN_REPLACED = FileWriteResult::WRITTEN * 2;
+constexpr int WRITTEN_IN_PLACE = FileWriteResult::WRITTEN * 2 + 1;
+constexpr int OPEN_FAILED = FileWriteResult::OPEN_FAILED * 2;
 
 } // namespace
 
 class TestImageFile : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<QTemporaryDir> dir;
-    QString Path(const QString& name) const { return dir->filePath(name); }
+    std::unique_ptr<QTemporaryDir> dir_;
+    QString Path(const QString& name) const { return dir_->filePath(name); }
 
 private Q_SLOTS:
     void init() {
-        dir = std::make_unique<QTemporaryDir>();
-        QVERIFY(dir->isValid());
+        dir_ = std::make_unique<QTemporaryDir>();
+        QVERIFY(dir_->isValid());
         // Open to other users, so a child that has become nobody can reach the files.
-        QVERIFY(::chmod(Std(dir->path()).c_str(), 0755) == 0);
+        QVERIFY(::chmod(Std(dir_->path()).c_str(), 0755) == 0);
     }
     void cleanup() {
         // Give locked folders back, or the temporary folder cannot be removed.
-        for (const QString& name : QDir(dir->path()).entryList(QDir::Dirs | QDir::NoDotAndDotDot))
+        for (const QString& name : QDir(dir_->path()).entryList(QDir::Dirs | QDir::NoDotAndDotDot))
             ::chmod(Std(Path(name)).c_str(), 0755);
-        dir.reset();
+        dir_.reset();
     }
 
     void newAndExistingFilesKeepTheirModes() {
@@ -115,7 +115,7 @@ private Q_SLOTS:
         QVERIFY(!result.inPlace);
         QCOMPARE(ModeOf(privateFile), mode_t(0600));
         QCOMPARE(testsupport::ReadFile(privateFile), Bytes(Image(3)));
-        QCOMPARE(QDir(dir->path()).entryList(QDir::Files),
+        QCOMPARE(QDir(dir_->path()).entryList(QDir::Files),
                  (QStringList{"new.bin", "private.bin"})); // no temporaries
     }
 
@@ -140,7 +140,7 @@ private Q_SLOTS:
         QVERIFY(::stat(Std(path).c_str(), &info) == 0);
         if (root)
             QCOMPARE(std::make_pair(info.st_uid, info.st_gid), std::make_pair(NOBODY, gid_t(NOBODY)));
-        QCOMPARE(QDir(dir->path()).entryList(QDir::Files).size(), 1); // no temporaries
+        QCOMPARE(QDir(dir_->path()).entryList(QDir::Files).size(), 1); // no temporaries
     }
 
     void backupKeepsWhatTheFileHeld() {
@@ -151,13 +151,13 @@ private Q_SLOTS:
         QVERIFY(WriteBackupOf(Std(path)).ok());
         QCOMPARE(testsupport::ReadFile(path + ".bak"), Bytes(Image(22)));
         QCOMPARE(ModeOf(path + ".bak"), mode_t(0600)); // no more open than the file it keeps
-        QVERIFY(QDir(dir->path()).mkdir("folder"));
+        QVERIFY(QDir(dir_->path()).mkdir("folder"));
         QVERIFY(WriteBackupOf(Std(Path("folder"))).ok());
         QVERIFY(!QFile::exists(Path("folder.bak")));
     }
 
     void writingOntoALinkWritesTheFileItPointsTo() {
-        QVERIFY(QDir(dir->path()).mkdir("real"));
+        QVERIFY(QDir(dir_->path()).mkdir("real"));
         const QString target = Path("real/db.bin");
         QVERIFY(Put(target, Image(4), 0640));
         // A relative link, and a link to that link.
@@ -183,17 +183,17 @@ private Q_SLOTS:
         QVERIFY(::symlink("loop-b", Std(Path("loop-a")).c_str()) == 0);
         QVERIFY(::symlink("loop-a", Std(Path("loop-b")).c_str()) == 0);
         const FileWriteResult loop = WriteFileSafely(Std(Path("loop-a")), Image(8));
-        QCOMPARE(loop.status, FileWriteResult::OpenFailed);
+        QCOMPARE(loop.status, FileWriteResult::OPEN_FAILED);
         QVERIFY(loop.message.find("loop-a") != std::string::npos);
     }
 
     void filesThatAreNoRegularFilesAreRefused() {
         const QString fifo = Path("pipe");
         QCOMPARE(::mkfifo(Std(fifo).c_str(), 0600), 0);
-        QVERIFY(QDir(dir->path()).mkdir("folder"));
+        QVERIFY(QDir(dir_->path()).mkdir("folder"));
         for (const QString& path : {fifo, Path("folder")}) {
             const FileWriteResult written = WriteFileSafely(Std(path), Image(9));
-            QCOMPARE(written.status, FileWriteResult::OpenFailed);
+            QCOMPARE(written.status, FileWriteResult::OPEN_FAILED);
             QCOMPARE(written.reason, std::string("it is not a regular file"));
             // Reading never waits for a writer to come to the pipe.
             const FileReadResult read = ReadFileBytes(Std(path), IMAGE_SIZE);
@@ -203,14 +203,14 @@ private Q_SLOTS:
         }
         QVERIFY(QFileInfo(fifo).exists() && !QFileInfo(fifo).isFile());
         QVERIFY(QFileInfo(Path("folder")).isDir());
-        QCOMPARE(WriteFileSafely("", Image(9)).status, FileWriteResult::OpenFailed);
+        QCOMPARE(WriteFileSafely("", Image(9)).status, FileWriteResult::OPEN_FAILED);
     }
 
     void lockedFolderIsWrittenInPlace() {
         // The folder may not be written, the file may: no temporary file can be
         // made beside it, so the file itself is overwritten, and keeps its inode,
         // owner and mode.
-        QVERIFY(QDir(dir->path()).mkdir("locked"));
+        QVERIFY(QDir(dir_->path()).mkdir("locked"));
         const QString file = Path("locked/db.bin");
         std::vector<std::uint8_t> longer = Image(10);
         longer.resize(IMAGE_SIZE + 500, 0xAA); // a longer file is cut to the new length
@@ -226,7 +226,7 @@ private Q_SLOTS:
     }
 
     void lockedFolderAndLockedFileChangeNothing() {
-        QVERIFY(QDir(dir->path()).mkdir("locked"));
+        QVERIFY(QDir(dir_->path()).mkdir("locked"));
         const QString file = Path("locked/db.bin");
         QVERIFY(Put(file, Image(12), 0644)); // the other user may not write it
         QCOMPARE(::chmod(Std(Path("locked")).c_str(), 0555), 0);
@@ -247,7 +247,7 @@ private Q_SLOTS:
     void inPlaceWriteFailuresAreReported() {
         if (::geteuid() != 0)
             QSKIP("needs root to lower the file size limit of a child that has become another user");
-        QVERIFY(QDir(dir->path()).mkdir("locked"));
+        QVERIFY(QDir(dir_->path()).mkdir("locked"));
         const QString file = Path("locked/db.bin");
         QVERIFY(Put(file, std::vector<std::uint8_t>(10, 0x11), 0666));
         QCOMPARE(::chmod(Std(Path("locked")).c_str(), 0555), 0);
@@ -262,7 +262,7 @@ private Q_SLOTS:
             const FileWriteResult result = WriteFileSafely(Std(file), Image(15));
             const bool explained = result.message.find(std::strerror(EFBIG)) != std::string::npos &&
                                    result.message.find("in place") != std::string::npos;
-            ::_exit(result.status == FileWriteResult::WriteFailed && explained ? 0 : 1);
+            ::_exit(result.status == FileWriteResult::WRITE_FAILED && explained ? 0 : 1);
         }
         int status = 0;
         QCOMPARE(::waitpid(child, &status, 0), child);

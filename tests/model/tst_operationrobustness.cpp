@@ -236,6 +236,9 @@ private Q_SLOTS:
         db.Transponder(0).setSatellite(200);     // and names no satellite slot
         db.Settings().setCurrentSatellite(static_cast<unsigned>(s));
 
+        // What the satellite page lists: each member once, however often the loop comes round.
+        QCOMPARE(ListedTransponders(db, s), (std::vector<int>{1, 2}));
+        QCOMPARE(ListedChannels(db, s, 2, true), std::vector<int>{2});
         QCOMPARE(CountChannelsOnCurrentSatellite(db, true), 3);
         QCOMPARE(FindChannel(db, s, -1, true, 4), -1);
         QCOMPARE(TransponderOrdinal(db, s, 1999), 3);

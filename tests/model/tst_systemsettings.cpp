@@ -16,7 +16,7 @@ struct SettingsField {
     void (SystemSettingsBlock::*set)(unsigned);
 };
 
-const SettingsField kFields[] = {
+const SettingsField K_FIELDS[] = {
     {"standby", 0, 1, 1, &SystemSettingsBlock::standby, &SystemSettingsBlock::setStandby},
     {"aspectRatio", 0, 2, 1, &SystemSettingsBlock::aspectRatio, &SystemSettingsBlock::setAspectRatio},
     {"menuLanguage", 0, 3, 3, &SystemSettingsBlock::menuLanguage, &SystemSettingsBlock::setMenuLanguage},
@@ -46,7 +46,7 @@ class TestSystemSettings : public QObject {
 private Q_SLOTS:
     void settingsFieldsTouchOnlyTheirBits() {
         std::mt19937 random(77);
-        for (const SettingsField& f : kFields) {
+        for (const SettingsField& f : K_FIELDS) {
             for (int round = 0; round < 10; ++round) {
                 ChannelDatabase db;
                 QVERIFY(LoadInto(db, RandomBytes(IMAGE_SIZE, random())));
@@ -132,15 +132,15 @@ private Q_SLOTS:
         LnbSlot slot = db.Settings().lnbSlot(2);
         slot.setDiseqcOn(true);
         slot.setDiseqcPort(5);
-        QCOMPARE(std::string(texts::At(texts::Diseqc, slot.diseqcItem())), std::string("Port B"));
+        QCOMPARE(std::string(texts::At(texts::DISEQC, slot.diseqcItem())), std::string("Port B"));
         slot.setDiseqcItem(0);
         QCOMPARE(bits::LoadWord(slot.data()) & (0xFu << 10), 0u);
         slot.setDiseqcItem(5);
-        QCOMPARE(std::string(texts::At(texts::Diseqc, slot.diseqcItem())), std::string("Port A"));
+        QCOMPARE(std::string(texts::At(texts::DISEQC, slot.diseqcItem())), std::string("Port A"));
         QCOMPARE(slot.diseqcPort(), 4u);
         // A stored port of 7 with diseqcOn gives item 8: no text, no read past the list.
         slot.setDiseqcPort(7);
-        QCOMPARE(std::string(texts::At(texts::Diseqc, slot.diseqcItem())), std::string());
+        QCOMPARE(std::string(texts::At(texts::DISEQC, slot.diseqcItem())), std::string());
     }
 
     void lnbFrequencies() {
@@ -165,12 +165,12 @@ private Q_SLOTS:
     }
 
     void valueTexts() {
-        QCOMPARE(texts::TimeZones.size(), std::size_t(54));
-        QCOMPARE(std::string(texts::TimeZones[20]), std::string("GMT; Dublin, London"));
-        QCOMPARE(std::string(texts::TimeZones[53]), std::string("Wellington, Auckland"));
-        QCOMPARE(std::string(texts::At(texts::DelayTime, 0)), std::string("ALWAYS"));
-        QCOMPARE(std::string(texts::At(texts::MenuLanguages, 6)), std::string());
-        QCOMPARE(std::string(texts::At(texts::MenuLanguages, -1)), std::string());
+        QCOMPARE(texts::TIME_ZONES.size(), std::size_t(54));
+        QCOMPARE(std::string(texts::TIME_ZONES[20]), std::string("GMT; Dublin, London"));
+        QCOMPARE(std::string(texts::TIME_ZONES[53]), std::string("Wellington, Auckland"));
+        QCOMPARE(std::string(texts::At(texts::DELAY_TIME, 0)), std::string("ALWAYS"));
+        QCOMPARE(std::string(texts::At(texts::MENU_LANGUAGES, 6)), std::string());
+        QCOMPARE(std::string(texts::At(texts::MENU_LANGUAGES, -1)), std::string());
         QCOMPARE(texts::LnbTypeName(0), std::string("Type1"));
         QCOMPARE(texts::SatelliteLnbTypeName(7), std::string("Type 8"));
     }

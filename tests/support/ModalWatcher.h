@@ -13,22 +13,22 @@ namespace vormante::testsupport {
 
 class ModalWatcher {
 public:
-    explicit ModalWatcher(std::function<void(QWidget*)> handler) : action(std::move(handler)) {
-        timer.setInterval(10);
-        QObject::connect(&timer, &QTimer::timeout, &timer, [this] {
+    explicit ModalWatcher(std::function<void(QWidget*)> handler) : action_(std::move(handler)) {
+        timer_.setInterval(10);
+        QObject::connect(&timer_, &QTimer::timeout, &timer_, [this] {
             if (QWidget* modal = QApplication::activeModalWidget()) {
-                timer.stop();
+                timer_.stop();
                 ++handled;
-                action(modal);
+                action_(modal);
             }
         });
-        timer.start();
+        timer_.start();
     }
     int handled = 0;
 
 private:
-    std::function<void(QWidget*)> action;
-    QTimer timer;
+    std::function<void(QWidget*)> action_;
+    QTimer timer_;
 };
 
 } // namespace vormante::testsupport

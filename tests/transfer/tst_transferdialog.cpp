@@ -47,8 +47,8 @@ QByteArray Bytes(std::initializer_list<int> values) {
     return bytes;
 }
 
-const QByteArray SEND_READY = Bytes({0xB1, 0x1B});
-const QByteArray RECEIVE_READY = Bytes({0xC1, 0x1C});
+const QByteArray SEND_READY_BYTES = Bytes({0xB1, 0x1B});
+const QByteArray RECEIVE_READY_BYTES = Bytes({0xC1, 0x1C});
 
 QStringList PromptTexts() {
     QStringList texts;
@@ -94,11 +94,11 @@ void Choose(TransferDialog& dialog, const QString& port) {
 class TestTransferDialog : public QObject {
     Q_OBJECT
 
-    QTemporaryDir dir;
-    QString imagePath;
+    QTemporaryDir dir_;
+    QString imagePath_;
 
     QString WriteFile(const QString& name, qsizetype size) {
-        const QString path = dir.filePath(name);
+        const QString path = dir_.filePath(name);
         QFile file(path);
         if (!file.open(QIODevice::WriteOnly))
             return {};
@@ -111,11 +111,11 @@ class TestTransferDialog : public QObject {
 
 private Q_SLOTS:
     void initTestCase() {
-        QVERIFY(dir.isValid());
-        imagePath = WriteFile(QStringLiteral("image.bin"), static_cast<qsizetype>(IMAGE_SIZE));
+        QVERIFY(dir_.isValid());
+        imagePath_ = WriteFile(QStringLiteral("image.bin"), static_cast<qsizetype>(IMAGE_SIZE));
         MessageBox::setTestMode(true);
     }
-    void init() { MessageBox::resetTestState(); }
+    void init() { MessageBox::ResetTestState(); }
     void cleanup() {
         QVERIFY2(MessageBox::unexpectedPrompts().isEmpty(),
                  qPrintable(MessageBox::unexpectedPrompts().join('|')));
@@ -150,7 +150,7 @@ private Q_SLOTS:
     void opensAsTheWindowOfItsDirection() {
         QFETCH(bool, send);
         TransferDialog dialog(send ? TransferDirection::Send : TransferDirection::Receive,
-                              send ? imagePath : QString());
+                              send ? imagePath_ : QString());
         dialog.show();
         QCOMPARE(dialog.windowTitle(), Text(send ? "Data from PC to IRD" : "Data from IRD to PC"));
         QCOMPARE(StatusOf(dialog), Text("Please Select Port type and press the Start button!"));
@@ -176,7 +176,7 @@ private Q_SLOTS:
         QCOMPARE(fileLine->isVisible(), send);
         if (send) {
             QCOMPARE(fileLabel->text(), QStringLiteral("File:"));
-            QCOMPARE(fileLine->text(), QDir::toNativeSeparators(imagePath));
+            QCOMPARE(fileLine->text(), QDir::toNativeSeparators(imagePath_));
         }
         QVERIFY(MessageBox::prompts().isEmpty());
     }
@@ -196,8 +196,8 @@ private Q_SLOTS:
         TransferDialog dialog(TransferDirection::Receive, QString());
         dialog.show();
         Choose(dialog, QStringLiteral("/dev/vormante-no-such-port"));
-        MessageBox::queueAnswer(QMessageBox::Ok);
-        MessageBox::queueAnswer(QMessageBox::Ok);
+        MessageBox::QueueAnswer(QMessageBox::Ok);
+        MessageBox::QueueAnswer(QMessageBox::Ok);
         Click(dialog, "startButton");
         // The message, then why: the device is not there.
         QCOMPARE(PromptTexts(),
@@ -216,7 +216,7 @@ private Q_SLOTS:
     void startListensOnTypedDeviceUntilStop() {
         Peer peer;
         QVERIFY(peer.isOpen());
-        TransferDialog dialog(TransferDirection::Send, imagePath);
+        TransferDialog dialog(TransferDirection::Send, imagePath_);
         dialog.show();
         Choose(dialog, peer.device);
         Click(dialog, "startButton");
@@ -233,8 +233,8 @@ private Q_SLOTS:
         // The port is held: a second window on it is refused.
         TransferDialog second(TransferDirection::Receive, QString());
         Choose(second, peer.device);
-        MessageBox::queueAnswer(QMessageBox::Ok);
-        MessageBox::queueAnswer(QMessageBox::Ok);
+        MessageBox::QueueAnswer(QMessageBox::Ok);
+        MessageBox::QueueAnswer(QMessageBox::Ok);
         Click(second, "startButton");
         QCOMPARE(PromptTexts().value(0), Text("The selected COM is invalid or have already been opened! ") +
                                              ExplainPortProblem(PortProblemCause::InUse, peer.device, {}));
@@ -290,13 +290,13 @@ private Q_SLOTS:
         QFETCH(bool, send);
         Peer peer;
         TransferDialog dialog(send ? TransferDirection::Send : TransferDirection::Receive,
-                              send ? imagePath : QString());
+                              send ? imagePath_ : QString());
         dialog.show();
         Choose(dialog, peer.device);
         Click(dialog, "startButton");
         QVERIFY(dialog.serialPort().IsConnected());
-        MessageBox::queueAnswer(QMessageBox::Ok);
-        peer.Send(send ? SEND_READY : RECEIVE_READY);
+        MessageBox::QueueAnswer(QMessageBox::Ok);
+        peer.Send(send ? SEND_READY_BYTES : RECEIVE_READY_BYTES);
         QTRY_VERIFY(!dialog.isVisible());
         QCOMPARE(PromptTexts(), QStringList{Text("You have select wrong direction")});
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
@@ -320,19 +320,19 @@ private Q_SLOTS:
         QFETCH(bool, escape);
         Peer peer;
         TransferDialog dialog(send ? TransferDirection::Send : TransferDirection::Receive,
-                              send ? imagePath : QString());
+                              send ? imagePath_ : QString());
         dialog.show();
         Choose(dialog, peer.device);
         Click(dialog, "startButton");
-        peer.Send(send ? RECEIVE_READY : SEND_READY);
-        QCOMPARE(peer.Receive(2), send ? SEND_READY : RECEIVE_READY);
+        peer.Send(send ? RECEIVE_READY_BYTES : SEND_READY_BYTES);
+        QCOMPARE(peer.Receive(2), send ? SEND_READY_BYTES : RECEIVE_READY_BYTES);
         QTRY_COMPARE(StatusOf(dialog),
                      Text(send ? "Data is uploading to STB!" : "Data is transmitting form STB!"));
         QCOMPARE(ControlsOf(dialog), (Controls{false, false, false, false}));
         QProgressBar* progress = dialog.findChild<QProgressBar*>("progressBar");
         if (send) {
             peer.Send(Bytes({0xD1, 0x1D}));
-            QFile image(imagePath);
+            QFile image(imagePath_);
             QVERIFY(image.open(QIODevice::ReadOnly));
             QCOMPARE(peer.Receive(8192), image.read(8192));
         } else {
@@ -357,11 +357,11 @@ private Q_SLOTS:
         dialog.show();
         Choose(dialog, peer.device);
         Click(dialog, "startButton");
-        peer.Send(SEND_READY);
-        QCOMPARE(peer.Receive(2), RECEIVE_READY);
+        peer.Send(SEND_READY_BYTES);
+        QCOMPARE(peer.Receive(2), RECEIVE_READY_BYTES);
         peer.Send(QByteArray(600, '\x11'));
         QTRY_COMPARE(dialog.findChild<QProgressBar*>("progressBar")->value(), 600);
-        MessageBox::queueAnswer(QMessageBox::Ok);
+        MessageBox::QueueAnswer(QMessageBox::Ok);
         peer.HangUp();
         QTRY_COMPARE(MessageBox::prompts().size(), 1);
         QVERIFY2(PromptTexts().first().contains(QStringLiteral("connection to the receiver was lost")),
@@ -382,13 +382,13 @@ private Q_SLOTS:
     }
     void sendCommandRefusesAFileThatIsNoImage() {
         QFETCH(qsizetype, size);
-        QString path = dir.filePath(QStringLiteral("pipe.bin"));
+        QString path = dir_.filePath(QStringLiteral("pipe.bin"));
         if (size >= 0)
             path = WriteFile(QStringLiteral("wrong-%1.bin").arg(size), size);
         else if (!QFileInfo::exists(path))
             QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
-        FileDialog::queueFileName(path);
-        MessageBox::queueAnswer(QMessageBox::Ok);
+        FileDialog::QueueFileName(path);
+        MessageBox::QueueAnswer(QMessageBox::Ok);
         ModalWatcher watcher([](QWidget* modal) { modal->close(); });
         QVERIFY(!TransferDialog::RunSend(nullptr));
         QCOMPARE(MessageBox::prompts().size(), 1);
@@ -401,15 +401,15 @@ private Q_SLOTS:
     }
 
     void sendCommandCancelledOpensNothing() {
-        FileDialog::queueFileName(QString());
+        FileDialog::QueueFileName(QString());
         QVERIFY(!TransferDialog::RunSend(nullptr));
         QCOMPARE(FileDialog::captions().size(), 1);
         QVERIFY(MessageBox::prompts().isEmpty());
     }
 
     void dataCommandsOpenTheirWindows() {
-        FileDialog::queueFileName(imagePath);
-        MessageBox::queueAnswer(QMessageBox::Yes); // "Send anyway": the test's image is no consistent one
+        FileDialog::QueueFileName(imagePath_);
+        MessageBox::QueueAnswer(QMessageBox::Yes); // "Send anyway": the test's image is no consistent one
         QString caption, fileLine, status;
         bool fileShown = false;
         ModalWatcher sendWatcher([&](QWidget* modal) {
@@ -422,10 +422,10 @@ private Q_SLOTS:
         });
         QVERIFY(TransferDialog::RunSend(nullptr));
         QCOMPARE(caption, Text("Data from PC to IRD"));
-        QCOMPARE(fileLine, QDir::toNativeSeparators(imagePath));
+        QCOMPARE(fileLine, QDir::toNativeSeparators(imagePath_));
         QVERIFY(fileShown);
         QCOMPARE(MessageBox::prompts().size(), 1); // only the question before sending
-        MessageBox::resetTestState();
+        MessageBox::ResetTestState();
 
         ModalWatcher receiveWatcher([&](QWidget* modal) {
             auto* dialog = qobject_cast<TransferDialog*>(modal);

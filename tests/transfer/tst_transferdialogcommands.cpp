@@ -41,18 +41,18 @@ QString Text(const char* text) {
 class TestTransferDialogCommands : public QObject {
     Q_OBJECT
 
-    QTemporaryDir dir;
-    QString imagePath;
+    QTemporaryDir dir_;
+    QString imagePath_;
 
 private Q_SLOTS:
     void initTestCase() {
-        QVERIFY(dir.isValid());
-        imagePath = dir.filePath(QStringLiteral("db.bin"));
-        QVERIFY(WriteFile(imagePath, testsupport::ToByteArray(testsupport::EmptyImage())));
+        QVERIFY(dir_.isValid());
+        imagePath_ = dir_.filePath(QStringLiteral("db.bin"));
+        QVERIFY(WriteFile(imagePath_, testsupport::ToByteArray(testsupport::EmptyImage())));
         MessageBox::setTestMode(true);
     }
     void init() {
-        MessageBox::resetTestState();
+        MessageBox::ResetTestState();
         // Each test starts with nothing remembered (no last serial port) in a test location.
         QStandardPaths::setTestModeEnabled(true);
         QFile::remove(SessionSettings::DefaultSettingsPath());
@@ -82,7 +82,7 @@ private Q_SLOTS:
         window.show();
         const bool send = id == Id::ID_DATA_PC_TO_IRD;
         if (send)
-            FileDialog::queueFileName(imagePath);
+            FileDialog::QueueFileName(imagePath_);
         QString seen;
         QWidget* parent = nullptr;
         ModalWatcher watcher([&](QWidget* modal) {
@@ -100,10 +100,10 @@ private Q_SLOTS:
 
     void sendRefusesAFileThatIsNoImage() {
         MainWindow window;
-        const QString shortFile = dir.filePath(QStringLiteral("short.bin"));
+        const QString shortFile = dir_.filePath(QStringLiteral("short.bin"));
         QVERIFY(WriteFile(shortFile, QByteArray(1024, '\x01')));
-        FileDialog::queueFileName(shortFile);
-        MessageBox::queueAnswer(QMessageBox::Ok);
+        FileDialog::QueueFileName(shortFile);
+        MessageBox::QueueAnswer(QMessageBox::Ok);
         ModalWatcher watcher([](QWidget* modal) { modal->close(); });
         window.menuAction(Id::ID_DATA_PC_TO_IRD)->trigger();
         QTest::qWait(30);
@@ -111,7 +111,7 @@ private Q_SLOTS:
         QCOMPARE(MessageBox::prompts().size(), 1);
         QVERIFY(MessageBox::prompts()[0].text.contains(QStringLiteral("1024 bytes")));
 
-        FileDialog::queueFileName(QString()); // cancelled: nothing at all
+        FileDialog::QueueFileName(QString()); // cancelled: nothing at all
         window.menuAction(Id::ID_DATA_PC_TO_IRD)->trigger();
         QTest::qWait(30);
         QCOMPARE(watcher.handled, 0);
@@ -122,8 +122,8 @@ private Q_SLOTS:
     // neither replaced nor marked changed.
     void receiveLeavesTheOpenDatabaseAlone() {
         MainWindow window;
-        QVERIFY(window.OpenFile(imagePath));
-        const QByteArray before = ReadFile(imagePath);
+        QVERIFY(window.OpenFile(imagePath_));
+        const QByteArray before = ReadFile(imagePath_);
 
         sim::SimulatorOptions options;
         options.mode = sim::SimulatorMode::Give;
@@ -142,10 +142,10 @@ private Q_SLOTS:
             QTest::mouseClick(modal->findChild<QPushButton*>("startButton"), Qt::LeftButton);
             worker = std::thread([&] { result = simulator.Run(options); });
         });
-        const QString target = dir.filePath(QStringLiteral("received.bin"));
-        FileDialog::queueFileName(target);
-        MessageBox::queueAnswer(QMessageBox::Ok);
-        MessageBox::queueAnswer(QMessageBox::No); // not opened in the editor
+        const QString target = dir_.filePath(QStringLiteral("received.bin"));
+        FileDialog::QueueFileName(target);
+        MessageBox::QueueAnswer(QMessageBox::Ok);
+        MessageBox::QueueAnswer(QMessageBox::No); // not opened in the editor
         window.toolAction(Id::ID_DATA_IRD_TO_PC)->trigger();
         simulator.Cancel();
         if (worker.joinable())
@@ -157,7 +157,7 @@ private Q_SLOTS:
         QVERIFY(MessageBox::prompts()[0].text.startsWith(Text("Data have been DownLoaded and saved to ")));
         QVERIFY(MessageBox::prompts()[1].text.startsWith("Open the received image"));
         QVERIFY(!window.database().IsChanged());
-        QCOMPARE(ReadFile(imagePath), before);
+        QCOMPARE(ReadFile(imagePath_), before);
     }
 
     void portOptionOpensAndKeepsNothing() {

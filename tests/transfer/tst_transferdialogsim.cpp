@@ -53,16 +53,16 @@ QStringList PromptTexts() {
 // simulator's device, presses Start, and records what the window showed.
 class UserAtTheWindow {
 public:
-    explicit UserAtTheWindow(SimulatorThread& sim) : simulator(sim) {
-        timer.setInterval(10);
-        QObject::connect(&timer, &QTimer::timeout, &timer, [this] {
+    explicit UserAtTheWindow(SimulatorThread& sim) : simulator_(sim) {
+        timer_.setInterval(10);
+        QObject::connect(&timer_, &QTimer::timeout, &timer_, [this] {
             auto* dialog = qobject_cast<TransferDialog*>(QApplication::activeModalWidget());
             if (!dialog)
                 return;
-            timer.stop();
+            timer_.stop();
             window = dialog;
             caption = dialog->windowTitle();
-            dialog->findChild<QComboBox*>("portComboBox")->setEditText(simulator.device());
+            dialog->findChild<QComboBox*>("portComboBox")->setEditText(simulator_.device());
             QTest::mouseClick(dialog->findChild<QPushButton*>("startButton"), Qt::LeftButton);
             listening = dialog->findChild<QLabel*>("statusLabel")->text();
             auto* progress = dialog->findChild<QProgressBar*>("progressBar");
@@ -74,9 +74,9 @@ public:
                 portOpenAtEnd = dialog->serialPort().IsConnected();
                 windowResult = result;
             });
-            simulator.Start();
+            simulator_.Start();
         });
-        timer.start();
+        timer_.start();
     }
 
     QPointer<TransferDialog> window;
@@ -88,16 +88,16 @@ public:
     bool portOpenAtEnd = true;
 
 private:
-    SimulatorThread& simulator;
-    QTimer timer;
+    SimulatorThread& simulator_;
+    QTimer timer_;
 };
 } // namespace
 
 class TestTransferDialogWithReceiver : public QObject {
     Q_OBJECT
 
-    QTemporaryDir dir;
-    QString savedPath; // what the last receive's window reported as saved
+    QTemporaryDir dir_;
+    QString savedPath_; // what the last receive's window reported as saved
 
     // A receive through the Data command, answering the prompts from the queues.
     QByteArray Receive(std::uint32_t seed) {
@@ -110,7 +110,7 @@ class TestTransferDialogWithReceiver : public QObject {
         if (!simulator.opened)
             return {};
         UserAtTheWindow user(simulator);
-        savedPath = TransferDialog::RunReceive(nullptr);
+        savedPath_ = TransferDialog::RunReceive(nullptr);
         const SimulatorResult& result = simulator.Finish();
         if (!result.ok || user.caption != Text("Data from IRD to PC") || user.portOpenAtEnd ||
             user.lastProgress != 204800 || user.finalStatus != Text("Data is transmitting form STB!"))
@@ -120,12 +120,12 @@ class TestTransferDialogWithReceiver : public QObject {
 
 private Q_SLOTS:
     void initTestCase() {
-        QVERIFY(dir.isValid());
+        QVERIFY(dir_.isValid());
         // What the windows archive goes into the test's own folder.
-        qputenv("XDG_DATA_HOME", QFile::encodeName(dir.filePath(QStringLiteral("data"))));
+        qputenv("XDG_DATA_HOME", QFile::encodeName(dir_.filePath(QStringLiteral("data"))));
         MessageBox::setTestMode(true);
     }
-    void init() { MessageBox::resetTestState(); }
+    void init() { MessageBox::ResetTestState(); }
     void cleanup() {
         QVERIFY2(MessageBox::unexpectedPrompts().isEmpty(),
                  qPrintable(MessageBox::unexpectedPrompts().join('|')));
@@ -136,7 +136,7 @@ private Q_SLOTS:
 
     void sendArrivesByteForByte() {
         const QByteArray image = Demo();
-        const QString file = dir.filePath(QStringLiteral("to-receiver.bin"));
+        const QString file = dir_.filePath(QStringLiteral("to-receiver.bin"));
         QVERIFY(WriteFile(file, image));
         SimulatorOptions options;
         options.mode = SimulatorMode::Accept;
@@ -144,8 +144,8 @@ private Q_SLOTS:
         SimulatorThread simulator(options);
         QVERIFY2(simulator.opened, simulator.error.c_str());
 
-        FileDialog::queueFileName(file);
-        MessageBox::queueAnswer(QMessageBox::Ok);
+        FileDialog::QueueFileName(file);
+        MessageBox::QueueAnswer(QMessageBox::Ok);
         UserAtTheWindow user(simulator);
         QVERIFY(TransferDialog::RunSend(nullptr));
         const SimulatorResult& result = simulator.Finish();
@@ -164,14 +164,14 @@ private Q_SLOTS:
     }
 
     void receiveIsSavedByteForByte() {
-        const QString chosen = dir.filePath(QStringLiteral("from-receiver"));
+        const QString chosen = dir_.filePath(QStringLiteral("from-receiver"));
         const QString saved = chosen + QStringLiteral(".bin");
-        FileDialog::queueFileName(chosen);
-        MessageBox::queueAnswer(QMessageBox::Ok);
+        FileDialog::QueueFileName(chosen);
+        MessageBox::QueueAnswer(QMessageBox::Ok);
         const QByteArray image = Receive(32);
         QVERIFY(!image.isEmpty());
         QCOMPARE(ReadFile(saved), image);
-        QCOMPARE(savedPath, saved); // the window reports the file it saved
+        QCOMPARE(savedPath_, saved); // the window reports the file it saved
         QCOMPARE(FileDialog::captions().size(), 1);
         QCOMPARE(PromptTexts(), QStringList{Text("Data have been DownLoaded and saved to ") +
                                             QDir::toNativeSeparators(saved)});
@@ -180,13 +180,13 @@ private Q_SLOTS:
     // A save that fails is said to have failed, never to have succeeded, and
     // the user may pick another name; nothing received is lost on the way.
     void failedSaveLetsTheUserChooseAgain() {
-        const QString blocked = dir.filePath(QStringLiteral("blocked.bin"));
+        const QString blocked = dir_.filePath(QStringLiteral("blocked.bin"));
         QVERIFY(QDir().mkpath(blocked)); // a folder where the file should go
-        const QString second = dir.filePath(QStringLiteral("second.bin"));
-        FileDialog::queueFileName(blocked);
-        MessageBox::queueAnswer(QMessageBox::Ok);
-        FileDialog::queueFileName(second);
-        MessageBox::queueAnswer(QMessageBox::Ok);
+        const QString second = dir_.filePath(QStringLiteral("second.bin"));
+        FileDialog::QueueFileName(blocked);
+        MessageBox::QueueAnswer(QMessageBox::Ok);
+        FileDialog::QueueFileName(second);
+        MessageBox::QueueAnswer(QMessageBox::Ok);
         const QByteArray image = Receive(33);
         QVERIFY(!image.isEmpty());
         const QStringList texts = PromptTexts();
@@ -201,11 +201,11 @@ private Q_SLOTS:
 
     // Cancelling the save asks before the image is thrown away.
     void cancelledSaveAsksBeforeDiscarding() {
-        const QString later = dir.filePath(QStringLiteral("later.BIN"));
-        FileDialog::queueFileName(QString());
-        MessageBox::queueAnswer(QMessageBox::No); // keep it
-        FileDialog::queueFileName(later);
-        MessageBox::queueAnswer(QMessageBox::Ok);
+        const QString later = dir_.filePath(QStringLiteral("later.BIN"));
+        FileDialog::QueueFileName(QString());
+        MessageBox::QueueAnswer(QMessageBox::No); // keep it
+        FileDialog::QueueFileName(later);
+        MessageBox::QueueAnswer(QMessageBox::Ok);
         const QByteArray image = Receive(34);
         QVERIFY(!image.isEmpty());
         QCOMPARE(ReadFile(later), image);
@@ -213,24 +213,24 @@ private Q_SLOTS:
         QCOMPARE(MessageBox::prompts()[0].buttons, QMessageBox::Yes | QMessageBox::No);
         QCOMPARE(MessageBox::prompts()[0].defaultButton, QMessageBox::No); // Return keeps the image
 
-        FileDialog::queueFileName(QString());
-        MessageBox::queueAnswer(QMessageBox::Yes); // discard
+        FileDialog::QueueFileName(QString());
+        MessageBox::QueueAnswer(QMessageBox::Yes); // discard
         QVERIFY(!Receive(35).isEmpty());
         QCOMPARE(MessageBox::prompts().size(), 3);
-        QVERIFY(savedPath.isEmpty()); // discarded: nothing to offer for opening
+        QVERIFY(savedPath_.isEmpty()); // discarded: nothing to offer for opening
     }
 
     // The dialog asked about the name as typed; when ".bin" is added and that
     // names an existing file, the user is asked before it is replaced.
     void appendedEndingDoesNotReplaceSilently() {
-        const QString typed = dir.filePath(QStringLiteral("kept"));
+        const QString typed = dir_.filePath(QStringLiteral("kept"));
         const QByteArray old("old content");
         QVERIFY(WriteFile(typed + QStringLiteral(".bin"), old));
-        const QString other = dir.filePath(QStringLiteral("other.bin"));
-        FileDialog::queueFileName(typed);
-        MessageBox::queueAnswer(QMessageBox::No); // don't replace
-        FileDialog::queueFileName(other);
-        MessageBox::queueAnswer(QMessageBox::Ok);
+        const QString other = dir_.filePath(QStringLiteral("other.bin"));
+        FileDialog::QueueFileName(typed);
+        MessageBox::QueueAnswer(QMessageBox::No); // don't replace
+        FileDialog::QueueFileName(other);
+        MessageBox::QueueAnswer(QMessageBox::Ok);
         const QByteArray image = Receive(36);
         QVERIFY(!image.isEmpty());
         QVERIFY(PromptTexts()[0].contains(QStringLiteral("already exists")));
@@ -247,7 +247,7 @@ private Q_SLOTS:
     }
     void checkAfterSendingSaysWhatTheReceiverHolds() {
         QFETCH(long, fault);
-        const QString file = dir.filePath(QStringLiteral("checked.bin"));
+        const QString file = dir_.filePath(QStringLiteral("checked.bin"));
         QVERIFY(WriteFile(file, Demo()));
         SimulatorOptions options;
         options.mode = SimulatorMode::Accept;
@@ -255,10 +255,10 @@ private Q_SLOTS:
         options.storeFault = fault;
         SimulatorThread simulator(options);
         QVERIFY2(simulator.opened, simulator.error.c_str());
-        FileDialog::queueFileName(file);
-        MessageBox::queueAnswer(QMessageBox::Yes); // "Check what the receiver now holds"
+        FileDialog::QueueFileName(file);
+        MessageBox::QueueAnswer(QMessageBox::Yes); // "Check what the receiver now holds"
         if (fault < 0)
-            MessageBox::queueAnswer(QMessageBox::Ok);
+            MessageBox::QueueAnswer(QMessageBox::Ok);
         QString compared; // the Compare dialog's summary, when it comes up
         QTimer watcher;
         watcher.setInterval(10);
@@ -298,10 +298,10 @@ private Q_SLOTS:
 
     // Before sending, an image with problems is sent only when the user says so.
     void sendingAnImageWithProblemsAsks() {
-        const QString file = dir.filePath(QStringLiteral("problems.bin"));
+        const QString file = dir_.filePath(QStringLiteral("problems.bin"));
         QVERIFY(WriteFile(file, testsupport::ToByteArray(PatternImage(40))));
-        FileDialog::queueFileName(file);
-        MessageBox::queueAnswer(QMessageBox::Cancel);
+        FileDialog::QueueFileName(file);
+        MessageBox::QueueAnswer(QMessageBox::Cancel);
         QVERIFY(!TransferDialog::RunSend(nullptr)); // no window opened
         const MessageBox::Prompt asked = MessageBox::prompts().value(0);
         QVERIFY2(QRegularExpression(QStringLiteral("^The image has \\d+ problems that the receiver may not "
@@ -313,8 +313,8 @@ private Q_SLOTS:
         QCOMPARE(asked.defaultButton, QMessageBox::Cancel);
         QVERIFY(!asked.detailedText.isEmpty());
 
-        FileDialog::queueFileName(file);
-        MessageBox::queueAnswer(QMessageBox::Yes);
+        FileDialog::QueueFileName(file);
+        MessageBox::QueueAnswer(QMessageBox::Yes);
         bool windowOpened = false;
         QTimer exit;
         exit.setInterval(10);
@@ -331,7 +331,7 @@ private Q_SLOTS:
     }
 
     void receiverHangingUpGivesTheWindowBack() {
-        const QString file = dir.filePath(QStringLiteral("hangup.bin"));
+        const QString file = dir_.filePath(QStringLiteral("hangup.bin"));
         QVERIFY(WriteFile(file, testsupport::ToByteArray(PatternImage(37))));
         SimulatorOptions options;
         options.mode = SimulatorMode::Accept;
@@ -342,7 +342,7 @@ private Q_SLOTS:
         dialog.show();
         dialog.findChild<QComboBox*>("portComboBox")->setEditText(simulator.device());
         QTest::mouseClick(dialog.findChild<QPushButton*>("startButton"), Qt::LeftButton);
-        MessageBox::queueAnswer(QMessageBox::Ok);
+        MessageBox::QueueAnswer(QMessageBox::Ok);
         simulator.Start();
         QTRY_COMPARE_WITH_TIMEOUT(MessageBox::prompts().size(), 1, 20000);
         QVERIFY(simulator.Finish().hungUp);

@@ -60,11 +60,11 @@ struct Rig {
 class TestTransferEngine : public QObject {
     Q_OBJECT
 
-    QTemporaryDir dir;
-    QString Path(const QString& name) const { return dir.filePath(name); }
+    QTemporaryDir dir_;
+    QString Path(const QString& name) const { return dir_.filePath(name); }
 
 private Q_SLOTS:
-    void initTestCase() { QVERIFY(dir.isValid()); }
+    void initTestCase() { QVERIFY(dir_.isValid()); }
 
     void windowOpensReadyToStart() {
         Rig rig(TransferDirection::Receive);
@@ -123,8 +123,8 @@ private Q_SLOTS:
         QSignalSpy states(&rig.engine, &TransferEngine::StateChanged);
         QVERIFY(rig.Start());
 
-        rig.channel.Arrive(ReceiveReady);
-        QCOMPARE(rig.channel.writes, QList<QByteArray>{FakeSerialChannel::Bytes(SendReady)});
+        rig.channel.Arrive(RECEIVE_READY);
+        QCOMPARE(rig.channel.writes, QList<QByteArray>{FakeSerialChannel::Bytes(SEND_READY)});
         QCOMPARE(rig.channel.purges, 1);
         QCOMPARE(rig.view.statuses.last(), Text(transfertext::SENDING));
         QCOMPARE(rig.view.lastControls(), TRANSFERRING);
@@ -132,7 +132,7 @@ private Q_SLOTS:
         rig.view.progress.clear();
 
         for (int k = 1; k <= 26; ++k)
-            rig.channel.Arrive(NextBlock);
+            rig.channel.Arrive(NEXT_BLOCK);
 
         QCOMPARE(rig.channel.writes.size(), 26);
         for (int k = 1; k <= 25; ++k)
@@ -158,17 +158,17 @@ private Q_SLOTS:
         QVERIFY(WriteFile(file, image));
         Rig rig(TransferDirection::Send, file);
         QVERIFY(rig.Start());
-        rig.channel.Arrive(ReceiveReady);
+        rig.channel.Arrive(RECEIVE_READY);
 
         // Before the first block there is nothing to repeat.
-        rig.channel.Arrive(RepeatBlock);
+        rig.channel.Arrive(REPEAT_BLOCK);
         QCOMPARE(rig.channel.writes.size(), 1);
         QCOMPARE(rig.channel.purges, 2);
 
         for (int k = 1; k <= 7; ++k)
-            rig.channel.Arrive(NextBlock);
+            rig.channel.Arrive(NEXT_BLOCK);
         const int progressBefore = rig.view.progress.size();
-        rig.channel.Arrive(RepeatBlock);
+        rig.channel.Arrive(REPEAT_BLOCK);
         QCOMPARE(rig.channel.writes.size(), 9);
         QCOMPARE(rig.channel.writes.last(), image.mid(49152, 8192));
         QCOMPARE(rig.view.progress.size(), progressBefore);
@@ -176,7 +176,7 @@ private Q_SLOTS:
         QCOMPARE(rig.engine.acknowledged(), std::size_t(49152));
 
         for (int k = 8; k <= 26; ++k)
-            rig.channel.Arrive(NextBlock);
+            rig.channel.Arrive(NEXT_BLOCK);
         QCOMPARE(rig.view.messages, QStringList{Text(transfertext::UPLOADED)});
         // Every block went out once, block 7 twice.
         QList<QByteArray> blocks = rig.channel.writes.mid(1);
@@ -192,19 +192,19 @@ private Q_SLOTS:
         QVERIFY(WriteFile(file, image));
         Rig rig(TransferDirection::Send, file);
         QVERIFY(rig.Start());
-        rig.channel.Arrive(ReceiveReady);
+        rig.channel.Arrive(RECEIVE_READY);
         for (int k = 1; k <= 4; ++k)
-            rig.channel.Arrive(NextBlock);
-        rig.channel.Arrive(ReceiveReady);
-        QCOMPARE(rig.channel.writes.last(), FakeSerialChannel::Bytes(SendReady));
+            rig.channel.Arrive(NEXT_BLOCK);
+        rig.channel.Arrive(RECEIVE_READY);
+        QCOMPARE(rig.channel.writes.last(), FakeSerialChannel::Bytes(SEND_READY));
         QCOMPARE(rig.engine.acknowledged(), std::size_t(0));
-        rig.channel.Arrive(NextBlock);
+        rig.channel.Arrive(NEXT_BLOCK);
         QCOMPARE(rig.channel.writes.last(), Block(image, 1));
         // A restarted send must not finish before all 25 blocks are acknowledged again.
         for (int k = 2; k <= 25; ++k)
-            rig.channel.Arrive(NextBlock);
+            rig.channel.Arrive(NEXT_BLOCK);
         QVERIFY(rig.view.messages.isEmpty());
-        rig.channel.Arrive(NextBlock);
+        rig.channel.Arrive(NEXT_BLOCK);
         QCOMPARE(rig.view.messages, QStringList{Text(transfertext::UPLOADED)});
     }
 
@@ -212,8 +212,8 @@ private Q_SLOTS:
         const QByteArray image = ImageBytes(4);
         Rig rig(TransferDirection::Receive);
         QVERIFY(rig.Start());
-        rig.channel.Arrive(SendReady);
-        QCOMPARE(rig.channel.writes, QList<QByteArray>{FakeSerialChannel::Bytes(ReceiveReady)});
+        rig.channel.Arrive(SEND_READY);
+        QCOMPARE(rig.channel.writes, QList<QByteArray>{FakeSerialChannel::Bytes(RECEIVE_READY)});
         QCOMPARE(rig.channel.purges, 1);
         QCOMPARE(rig.view.statuses.last(), Text(transfertext::RECEIVING));
         QCOMPARE(rig.view.lastControls(), TRANSFERRING);
@@ -266,7 +266,7 @@ private Q_SLOTS:
         Rig rig(TransferDirection::Receive);
         rig.view.fileNames.append(Path(QStringLiteral("checked")));
         QVERIFY(rig.Start());
-        rig.channel.Arrive(SendReady);
+        rig.channel.Arrive(SEND_READY);
         rig.channel.Arrive(image);
         const QString saved = Path(QStringLiteral("checked.bin"));
         QCOMPARE(ReadFile(saved), image);
@@ -283,18 +283,18 @@ private Q_SLOTS:
     void receiveTakesFramePairsAsData() {
         Rig rig(TransferDirection::Receive);
         QVERIFY(rig.Start());
-        rig.channel.Arrive(SendReady);
+        rig.channel.Arrive(SEND_READY);
         rig.channel.Arrive(QByteArray(100, '\x01'));
         // Block frames in a receive are image bytes, not commands.
-        rig.channel.Arrive(NextBlock);
-        rig.channel.Arrive(RepeatBlock);
+        rig.channel.Arrive(NEXT_BLOCK);
+        rig.channel.Arrive(REPEAT_BLOCK);
         QCOMPARE(rig.engine.length(), std::size_t(104));
         QCOMPARE(rig.engine.transferBuffer().mid(100, 4), QByteArray("\xD1\x1D\xE1\x1E"));
         QCOMPARE(rig.channel.writes.size(), 1);
 
         // Once data flows, handshake pairs are image bytes too: neither restarts nor aborts.
-        rig.channel.Arrive(SendReady);
-        rig.channel.Arrive(ReceiveReady);
+        rig.channel.Arrive(SEND_READY);
+        rig.channel.Arrive(RECEIVE_READY);
         QCOMPARE(rig.engine.length(), std::size_t(108));
         QCOMPARE(rig.engine.transferBuffer().mid(104, 4), QByteArray("\xB1\x1B\xC1\x1C"));
         QCOMPARE(rig.channel.writes.size(), 1);
@@ -305,11 +305,11 @@ private Q_SLOTS:
     void handshakeRepeatedBeforeDataIsAnsweredAgain() {
         Rig rig(TransferDirection::Receive);
         QVERIFY(rig.Start());
-        rig.channel.Arrive(SendReady);
-        rig.channel.Arrive(SendReady);
+        rig.channel.Arrive(SEND_READY);
+        rig.channel.Arrive(SEND_READY);
         QCOMPARE(rig.engine.length(), std::size_t(0));
         QCOMPARE(rig.channel.writes.size(), 2);
-        QCOMPARE(rig.channel.writes.last(), FakeSerialChannel::Bytes(ReceiveReady));
+        QCOMPARE(rig.channel.writes.last(), FakeSerialChannel::Bytes(RECEIVE_READY));
         QCOMPARE(rig.engine.state(), TransferEngine::State::Receiving);
     }
 
@@ -325,8 +325,8 @@ private Q_SLOTS:
         QCOMPARE(rig.channel.reads, (QList<std::size_t>{1, 1}));
         // Pairs that are no frame, and block frames before a handshake, are ignored.
         rig.channel.Arrive(QByteArray("\x1C\xC1\xAB\xCD"));
-        rig.channel.Arrive(NextBlock);
-        rig.channel.Arrive(RepeatBlock);
+        rig.channel.Arrive(NEXT_BLOCK);
+        rig.channel.Arrive(REPEAT_BLOCK);
         QVERIFY(rig.channel.writes.isEmpty());
         QCOMPARE(rig.channel.purges, 0);
         QCOMPARE(rig.engine.state(), TransferEngine::State::Listening);
@@ -335,8 +335,8 @@ private Q_SLOTS:
         // Garbage of odd length shifts the pairs: the frame read across the seam is lost too.
         rig.channel.Arrive(QByteArray("\x00\xC1\x1C", 3));
         QVERIFY(rig.channel.writes.isEmpty());
-        rig.channel.Arrive(ReceiveReady);
-        QCOMPARE(rig.channel.writes, QList<QByteArray>{FakeSerialChannel::Bytes(SendReady)});
+        rig.channel.Arrive(RECEIVE_READY);
+        QCOMPARE(rig.channel.writes, QList<QByteArray>{FakeSerialChannel::Bytes(SEND_READY)});
     }
 
     void wrongDirection_data() {
@@ -350,13 +350,13 @@ private Q_SLOTS:
     void wrongDirection() {
         QFETCH(int, direction);
         QFETCH(bool, afterHandshake);
-        const auto dir_ = static_cast<TransferDirection>(direction);
+        const auto dir = static_cast<TransferDirection>(direction);
         const QString file = Path(QStringLiteral("direction.bin"));
         QVERIFY(WriteFile(file, ImageBytes(6)));
-        Rig rig(dir_, file);
+        Rig rig(dir, file);
         QVERIFY(rig.Start());
-        const Frame own = dir_ == TransferDirection::Send ? ReceiveReady : SendReady;
-        const Frame wrong = dir_ == TransferDirection::Send ? SendReady : ReceiveReady;
+        const Frame own = dir == TransferDirection::Send ? RECEIVE_READY : SEND_READY;
+        const Frame wrong = dir == TransferDirection::Send ? SEND_READY : RECEIVE_READY;
         if (afterHandshake)
             rig.channel.Arrive(own);
         const auto writesBefore = rig.channel.writes.size();
@@ -436,7 +436,7 @@ private Q_SLOTS:
         Rig rig(TransferDirection::Send, file);
         QVERIFY(rig.Start());
         QVERIFY(WriteFile(file, ImageBytes(8, 1000)));
-        rig.channel.Arrive(ReceiveReady);
+        rig.channel.Arrive(RECEIVE_READY);
         QVERIFY(rig.channel.writes.isEmpty()); // not even the answer goes out
         QCOMPARE(rig.view.messages.size(), 1);
         QVERIFY(rig.view.messages[0].contains(QStringLiteral("zeros")));
@@ -454,7 +454,7 @@ private Q_SLOTS:
         QVERIFY(rig.Start());
         QVERIFY(QFile::remove(file));
         QCOMPARE(::mkfifo(QFile::encodeName(file).constData(), 0600), 0);
-        rig.channel.Arrive(ReceiveReady);
+        rig.channel.Arrive(RECEIVE_READY);
         QVERIFY(rig.channel.writes.isEmpty());
         QCOMPARE(rig.view.messages.size(), 1);
         QVERIFY2(rig.view.messages[0].contains(QStringLiteral("not a regular file")),
@@ -480,10 +480,10 @@ private Q_SLOTS:
         Rig rig(transferDirection, file);
         QVERIFY(rig.Start());
         rig.channel.Arrive(QByteArray("\x55\x1B\xAA\xC1\x00\xFF", 6) +
-                           FakeSerialChannel::Bytes(send ? ReceiveReady : SendReady));
+                           FakeSerialChannel::Bytes(send ? RECEIVE_READY : SEND_READY));
         QCOMPARE(rig.channel.reads, (QList<std::size_t>{2, 2, 2, 2}));
         QCOMPARE(rig.channel.writes,
-                 QList<QByteArray>{FakeSerialChannel::Bytes(send ? SendReady : ReceiveReady)});
+                 QList<QByteArray>{FakeSerialChannel::Bytes(send ? SEND_READY : RECEIVE_READY)});
         QCOMPARE(rig.engine.state(),
                  send ? TransferEngine::State::Sending : TransferEngine::State::Receiving);
     }
@@ -509,13 +509,13 @@ private Q_SLOTS:
         QVERIFY(rig.Start());
         QVERIFY(!countdowns.silence->running); // waiting for a handshake is no transfer yet
 
-        rig.channel.Arrive(send ? ReceiveReady : SendReady);
+        rig.channel.Arrive(send ? RECEIVE_READY : SEND_READY);
         QVERIFY(countdowns.silence->running);
         QCOMPARE(countdowns.silence->lastInterval, TransferEngine::SILENCE_LIMIT);
         for (int k = 0; k < blocks; ++k) {
             const int before = countdowns.silence->starts;
             if (send)
-                rig.channel.Arrive(NextBlock);
+                rig.channel.Arrive(NEXT_BLOCK);
             else
                 rig.channel.Arrive(QByteArray(static_cast<qsizetype>(BLOCK_SIZE), 'x'));
             QVERIFY(countdowns.silence->starts > before); // every byte restarts the count
@@ -539,7 +539,7 @@ private Q_SLOTS:
 
         // The window can start again.
         QVERIFY(rig.Start());
-        rig.channel.Arrive(send ? ReceiveReady : SendReady);
+        rig.channel.Arrive(send ? RECEIVE_READY : SEND_READY);
         QCOMPARE(rig.engine.state(),
                  send ? TransferEngine::State::Sending : TransferEngine::State::Receiving);
     }
@@ -550,9 +550,9 @@ private Q_SLOTS:
         Rig rig(TransferDirection::Send, file);
         FakeCountdowns countdowns(rig.engine);
         QVERIFY(rig.Start());
-        rig.channel.Arrive(ReceiveReady);
+        rig.channel.Arrive(RECEIVE_READY);
         for (std::size_t k = 0; k <= BLOCK_COUNT; ++k)
-            rig.channel.Arrive(NextBlock);
+            rig.channel.Arrive(NEXT_BLOCK);
         QCOMPARE(rig.view.messages, QStringList{Text(transfertext::UPLOADED)});
         QVERIFY(!countdowns.silence->running);
         countdowns.silence->running = true; // a late expiry changes nothing
@@ -580,7 +580,7 @@ private Q_SLOTS:
         QVERIFY(rig.view.messages.isEmpty());
 
         // The handshake takes the hint away; so does Stop.
-        rig.channel.Arrive(SendReady);
+        rig.channel.Arrive(SEND_READY);
         QCOMPARE(rig.view.hints, (QStringList{rig.view.hints[0], QString()}));
         QVERIFY(!countdowns.handshakeWait->running);
         rig.engine.StopListening();
@@ -596,7 +596,7 @@ private Q_SLOTS:
         rig.view.fileNames = {QString(), Path(QStringLiteral("second.BIN"))};
         rig.view.discardAnswers = {false};
         QVERIFY(rig.Start());
-        rig.channel.Arrive(SendReady);
+        rig.channel.Arrive(SEND_READY);
         const QByteArray image = DemoBytes();
         rig.channel.Arrive(image);
         QCOMPARE(rig.view.fileNameAsks, 2);
@@ -611,7 +611,7 @@ private Q_SLOTS:
         Rig rig(TransferDirection::Receive);
         rig.view.discardAnswers = {true};
         QVERIFY(rig.Start());
-        rig.channel.Arrive(SendReady);
+        rig.channel.Arrive(SEND_READY);
         rig.channel.Arrive(ImageBytes(10));
         QCOMPARE(rig.view.fileNameAsks, 1);
         QVERIFY(rig.view.messages.isEmpty()); // never "saved"
@@ -627,7 +627,7 @@ private Q_SLOTS:
         rig.view.fileNames = {target, target};
         rig.view.failingSaves = 1;
         QVERIFY(rig.Start());
-        rig.channel.Arrive(SendReady);
+        rig.channel.Arrive(SEND_READY);
         const QByteArray image = ImageBytes(11);
         rig.channel.Arrive(image);
         QCOMPARE(rig.view.fileNameAsks, 2);
@@ -644,7 +644,7 @@ private Q_SLOTS:
         rig.view.fileNames = {Path(QStringLiteral("no/such/folder/x")), QString()};
         rig.view.discardAnswers = {true};
         QVERIFY(rig.Start());
-        rig.channel.Arrive(SendReady);
+        rig.channel.Arrive(SEND_READY);
         rig.channel.Arrive(ImageBytes(12));
         QCOMPARE(rig.view.messages.size(), 1);
         QVERIFY(rig.view.messages[0].startsWith(QStringLiteral("The received data could not be saved")));
@@ -671,10 +671,10 @@ private Q_SLOTS:
         Rig rig(static_cast<TransferDirection>(direction), file);
         QVERIFY(rig.Start());
         if (blocksBeforeLoss >= 0)
-            rig.channel.Arrive(send ? ReceiveReady : SendReady);
+            rig.channel.Arrive(send ? RECEIVE_READY : SEND_READY);
         for (int k = 0; k < blocksBeforeLoss; ++k) {
             if (send)
-                rig.channel.Arrive(NextBlock);
+                rig.channel.Arrive(NEXT_BLOCK);
             else
                 rig.channel.Arrive(QByteArray(static_cast<qsizetype>(BLOCK_SIZE), 'z'));
         }
@@ -695,7 +695,7 @@ private Q_SLOTS:
 
         // A new Start works and the receiver can begin again.
         QVERIFY(rig.Start());
-        rig.channel.Arrive(send ? ReceiveReady : SendReady);
+        rig.channel.Arrive(send ? RECEIVE_READY : SEND_READY);
         QCOMPARE(rig.engine.state(),
                  send ? TransferEngine::State::Sending : TransferEngine::State::Receiving);
         QCOMPARE(rig.engine.length(), std::size_t(0));
@@ -711,7 +711,7 @@ private Q_SLOTS:
             if (rig.channel.connected)
                 rig.channel.Lose(QStringLiteral("gone"));
         };
-        rig.channel.Arrive(SendReady); // wrong direction; the window is ending anyway
+        rig.channel.Arrive(SEND_READY); // wrong direction; the window is ending anyway
         QCOMPARE(rig.view.messages, QStringList{Text(transfertext::WRONG_DIRECTION)});
         QVERIFY(rig.view.ended);
     }
@@ -725,7 +725,7 @@ private Q_SLOTS:
                 rig.channel.Lose(QStringLiteral("gone"));
         };
         QVERIFY(rig.Start());
-        rig.channel.Arrive(SendReady);
+        rig.channel.Arrive(SEND_READY);
         const QByteArray image = DemoBytes();
         rig.channel.Arrive(image);
         // The image is complete: it is still saved and reported as saved.
@@ -737,7 +737,7 @@ private Q_SLOTS:
     void closingMidTransferStopsThePort() {
         Rig rig(TransferDirection::Receive);
         QVERIFY(rig.Start());
-        rig.channel.Arrive(SendReady);
+        rig.channel.Arrive(SEND_READY);
         rig.channel.Arrive(QByteArray(1000, 'x'));
         rig.engine.Close();
         QVERIFY(!rig.channel.connected);

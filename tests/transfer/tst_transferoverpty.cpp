@@ -44,10 +44,10 @@ struct Window {
 class TestTransferOverPty : public QObject {
     Q_OBJECT
 
-    QTemporaryDir dir;
+    QTemporaryDir dir_;
 
 private Q_SLOTS:
-    void initTestCase() { QVERIFY(dir.isValid()); }
+    void initTestCase() { QVERIFY(dir_.isValid()); }
 
     void sendArrivesByteForByte_data() {
         QTest::addColumn<int>("repeatAfter");
@@ -67,7 +67,7 @@ private Q_SLOTS:
         QFETCH(bool, split);
         QFETCH(int, handshakes);
         const QByteArray image = testsupport::ToByteArray(PatternImage(21));
-        const QString file = dir.filePath(QStringLiteral("send.bin"));
+        const QString file = dir_.filePath(QStringLiteral("send.bin"));
         QVERIFY(WriteFile(file, image));
         SimulatorOptions options;
         options.mode = SimulatorMode::Accept;
@@ -98,7 +98,7 @@ private Q_SLOTS:
 
     void damagedBlockIsSentAgain() {
         const QByteArray image = testsupport::ToByteArray(PatternImage(25));
-        const QString file = dir.filePath(QStringLiteral("damaged.bin"));
+        const QString file = dir_.filePath(QStringLiteral("damaged.bin"));
         QVERIFY(WriteFile(file, image));
         SimulatorOptions options;
         options.mode = SimulatorMode::Accept;
@@ -137,7 +137,7 @@ private Q_SLOTS:
         QVERIFY2(simulator.opened, simulator.error.c_str());
 
         Window window(TransferDirection::Receive);
-        const QString target = dir.filePath(QStringLiteral("received"));
+        const QString target = dir_.filePath(QStringLiteral("received"));
         window.view.fileNames = {target};
         QVERIFY(window.engine.Start(simulator.device()));
         QVERIFY(simulator.Start());
@@ -166,7 +166,7 @@ private Q_SLOTS:
         QFETCH(int, direction);
         QFETCH(long, after);
         const auto transferDirection = static_cast<TransferDirection>(direction);
-        const QString file = dir.filePath(QStringLiteral("hangup.bin"));
+        const QString file = dir_.filePath(QStringLiteral("hangup.bin"));
         QVERIFY(WriteFile(file, testsupport::ToByteArray(PatternImage(23))));
         SimulatorOptions options;
         options.mode =
@@ -203,7 +203,7 @@ private Q_SLOTS:
         QFETCH(int, direction);
         QFETCH(long, after);
         const auto transferDirection = static_cast<TransferDirection>(direction);
-        const QString file = dir.filePath(QStringLiteral("silence.bin"));
+        const QString file = dir_.filePath(QStringLiteral("silence.bin"));
         QVERIFY(WriteFile(file, testsupport::ToByteArray(PatternImage(26))));
         SimulatorOptions options;
         options.mode =
@@ -215,7 +215,7 @@ private Q_SLOTS:
 
         Window window(transferDirection, file);
         window.engine.SetTimeLimits(std::chrono::milliseconds(1000), TransferEngine::HANDSHAKE_HINT_DELAY);
-        window.view.fileNames = {dir.filePath(QStringLiteral("never"))};
+        window.view.fileNames = {dir_.filePath(QStringLiteral("never"))};
         QVERIFY(window.engine.Start(simulator.device()));
         QVERIFY(simulator.Start());
         QTRY_VERIFY_WITH_TIMEOUT(!window.view.messages.isEmpty(), 15000);
@@ -230,7 +230,7 @@ private Q_SLOTS:
         QCOMPARE(window.view.lastControls(), (RecordingView::Controls{true, true, true, true}));
         QVERIFY(!window.view.ended);
         QCOMPARE(window.view.fileNameAsks, 0);
-        QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("never.bin"))));
+        QVERIFY(!QFile::exists(dir_.filePath(QStringLiteral("never.bin"))));
     }
 
     void wrongDirectionIsNotAnswered() {
@@ -311,7 +311,7 @@ private Q_SLOTS:
             StartProgram(process, {QStringLiteral("give"), QStringLiteral("--seed"), QStringLiteral("7")});
         QVERIFY(!device.isEmpty());
         Window window(TransferDirection::Receive);
-        const QString target = dir.filePath(QStringLiteral("from-program.bin"));
+        const QString target = dir_.filePath(QStringLiteral("from-program.bin"));
         window.view.fileNames = {target};
         QVERIFY(window.engine.Start(device));
         QTRY_VERIFY_WITH_TIMEOUT(window.view.ended, 20000);
@@ -323,12 +323,12 @@ private Q_SLOTS:
 
     void simulatorProgramAccepts() {
         const QByteArray image = testsupport::ToByteArray(PatternImage(8));
-        const QString file = dir.filePath(QStringLiteral("to-program.bin"));
+        const QString file = dir_.filePath(QStringLiteral("to-program.bin"));
         {
             QFile out(file);
             QVERIFY(out.open(QIODevice::WriteOnly) && out.write(image) == image.size());
         }
-        const QString taken = dir.filePath(QStringLiteral("taken.bin"));
+        const QString taken = dir_.filePath(QStringLiteral("taken.bin"));
         QProcess process;
         const QString device =
             StartProgram(process, {QStringLiteral("accept"), QStringLiteral("--output"), taken,
@@ -353,7 +353,7 @@ private Q_SLOTS:
              {QStringList{}, QStringList{QStringLiteral("give"), QStringLiteral("--rate")},
               QStringList{QStringLiteral("accept"), QStringLiteral("--repeat-after"), QStringLiteral("26")},
               QStringList{QStringLiteral("give"), QStringLiteral("--image"),
-                          dir.filePath(QStringLiteral("missing.bin"))}}) {
+                          dir_.filePath(QStringLiteral("missing.bin"))}}) {
             QProcess process;
             process.start(Program(), wrong);
             QVERIFY(process.waitForFinished(5000));

@@ -23,27 +23,27 @@ private Q_SLOTS:
     // Used satellites 0, 2 and 5; slot 5 has two transponders, slot 2 none.
     void init() {
         MessageBox::setTestMode(true);
-        QVERIFY(testsupport::LoadInto(db, testsupport::EmptyImage()));
+        QVERIFY(testsupport::LoadInto(db_, testsupport::EmptyImage()));
         for (int i = 0; i < 6; ++i)
-            QCOMPARE(AllocateSatellite(db), i);
+            QCOMPARE(AllocateSatellite(db_), i);
         for (int s : {1, 3, 4})
-            DeleteSatellite(db, s);
-        db.Satellite(0).setName("Zero");
-        db.Satellite(2).setName("Two");
-        db.Satellite(5).setName("Five");
-        t0 = AddTransponder(db, 0);
-        t5a = AddTransponder(db, 5);
-        t5b = AddTransponder(db, 5);
-        db.Transponder(t5b).setFrequency(11747);
-        db.Transponder(t5b).setSymbolRate(27500);
-        db.Transponder(t5b).setPolarization(1);
-        db.Settings().setCurrentSatellite(0xFF);
+            DeleteSatellite(db_, s);
+        db_.Satellite(0).setName("Zero");
+        db_.Satellite(2).setName("Two");
+        db_.Satellite(5).setName("Five");
+        t0_ = AddTransponder(db_, 0);
+        t5a_ = AddTransponder(db_, 5);
+        t5b_ = AddTransponder(db_, 5);
+        db_.Transponder(t5b_).setFrequency(11747);
+        db_.Transponder(t5b_).setSymbolRate(27500);
+        db_.Transponder(t5b_).setPolarization(1);
+        db_.Settings().setCurrentSatellite(0xFF);
     }
     void cleanup() { QVERIFY(MessageBox::unexpectedPrompts().isEmpty()); }
 
     void addingWithDefaultsMakesARadioChannelWithoutPids() {
         ChannelDialog dialog;
-        dialog.PrepareNew(QStringLiteral("Add Channel"), db, t5b, 5, false);
+        dialog.PrepareNew(QStringLiteral("Add Channel"), db_, t5b_, 5, false);
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Add Channel"));
         QCOMPARE(dialog.nameEdit()->text(), QStringLiteral("New Prog"));
         QCOMPARE(dialog.videoPidEdit()->text(), QStringLiteral("0"));
@@ -52,21 +52,21 @@ private Q_SLOTS:
         QCOMPARE(dialog.satelliteCombo()->currentText(), QStringLiteral("Five"));
         QCOMPARE(dialog.transponderCombo()->currentText(), QStringLiteral("11747 27500 V"));
         dialog.okButton()->click();
-        ChannelCommands::StoreEntered(db, dialog);
+        ChannelCommands::StoreEntered(db_, dialog);
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
         QVERIFY(!dialog.isTv());
-        const ConstChannelRecord record = db.Channel(dialog.channelSlot());
+        const ConstChannelRecord record = db_.Channel(dialog.channelSlot());
         QCOMPARE(record.name(), std::string("New Prog"));
         for (unsigned pid : {record.videoPid(), record.audioPid(), record.pcrPid(), record.teletextPid()})
             QCOMPARE(pid, NULL_PID);
         QCOMPARE(record.serviceType(), ChannelRecord::SERVICE_RADIO);
         QCOMPARE(record.channelNumber(), 1u);
-        QCOMPARE(int(record.transponder()), t5b);
+        QCOMPARE(int(record.transponder()), t5b_);
         QCOMPARE(record.spareShort(), std::uint16_t(0));
         QCOMPARE(record.extraPid(), 0u);
-        QCOMPARE(db.Settings().currentSatellite(), 5u);
-        QVERIFY(db.Satellite(5).channelFlag());
-        QCOMPARE(db.Satellite(5).firstChannel(), dialog.channelSlot());
+        QCOMPARE(db_.Settings().currentSatellite(), 5u);
+        QVERIFY(db_.Satellite(5).channelFlag());
+        QCOMPARE(db_.Satellite(5).firstChannel(), dialog.channelSlot());
     }
 
     void pidRules_data() {
@@ -82,14 +82,14 @@ private Q_SLOTS:
         QFETCH(QString, text);
         QFETCH(unsigned, stored);
         ChannelDialog dialog;
-        dialog.PrepareNew(QStringLiteral("Add Channel"), db, t0, 0, false);
+        dialog.PrepareNew(QStringLiteral("Add Channel"), db_, t0_, 0, false);
         dialog.videoPidEdit()->setText(text);
         dialog.audioPidEdit()->setText(text);
         dialog.pcrPidEdit()->setText(text);
         dialog.teletextPidEdit()->setText(text);
         QVERIFY(dialog.Store());
-        ChannelCommands::StoreEntered(db, dialog);
-        const ConstChannelRecord record = db.Channel(dialog.channelSlot());
+        ChannelCommands::StoreEntered(db_, dialog);
+        const ConstChannelRecord record = db_.Channel(dialog.channelSlot());
         QCOMPARE(record.videoPid(), stored);
         QCOMPARE(record.audioPid(), stored);
         QCOMPARE(record.pcrPid(), stored);
@@ -113,17 +113,17 @@ private Q_SLOTS:
             {"PCR PID", &ChannelDialog::pcrPidEdit},
             {"TTxt PID", &ChannelDialog::teletextPidEdit}};
         ChannelDialog adder;
-        adder.PrepareNew(QStringLiteral("Add Channel"), db, t0, 0, false);
+        adder.PrepareNew(QStringLiteral("Add Channel"), db_, t0_, 0, false);
         adder.videoPidEdit()->setText(QStringLiteral("512"));
         QVERIFY(adder.Store());
-        const int tv = ChannelCommands::StoreEntered(db, adder);
-        QCOMPARE(db.Channel(tv).serviceType(), ChannelRecord::SERVICE_TV);
+        const int tv = ChannelCommands::StoreEntered(db_, adder);
+        QCOMPARE(db_.Channel(tv).serviceType(), ChannelRecord::SERVICE_TV);
         for (const auto& [name, box] : boxes) {
-            MessageBox::resetTestState();
+            MessageBox::ResetTestState();
             ChannelDialog dialog;
-            dialog.PrepareEdit(QStringLiteral("Edit Channel"), db, t0, 0, tv, false);
+            dialog.PrepareEdit(QStringLiteral("Edit Channel"), db_, t0_, 0, tv, false);
             (dialog.*box)()->setText(text);
-            MessageBox::queueAnswer(QMessageBox::Ok);
+            MessageBox::QueueAnswer(QMessageBox::Ok);
             QVERIFY(!dialog.Store());
             QCOMPARE(dialog.result(), int(QDialog::Rejected)); // not accepted: the dialog stays open
             QCOMPARE(MessageBox::prompts().size(), 1);
@@ -138,7 +138,7 @@ private Q_SLOTS:
 
     void pidEditsTakeFourCharacters() {
         ChannelDialog dialog;
-        dialog.PrepareNew(QStringLiteral("Add Channel"), db, t0, 0, false);
+        dialog.PrepareNew(QStringLiteral("Add Channel"), db_, t0_, 0, false);
         dialog.videoPidEdit()->clear();
         QTest::keyClicks(dialog.videoPidEdit(), QStringLiteral("123456"));
         QCOMPARE(dialog.videoPidEdit()->text(), QStringLiteral("1234"));
@@ -147,20 +147,20 @@ private Q_SLOTS:
 
     void nameFillsElevenBytes() {
         ChannelDialog dialog;
-        dialog.PrepareNew(QStringLiteral("Add Channel"), db, t0, 0, false);
+        dialog.PrepareNew(QStringLiteral("Add Channel"), db_, t0_, 0, false);
         dialog.nameEdit()->setText(QStringLiteral("ABCDEFGHIJK"));
         QVERIFY(dialog.Store());
-        ChannelCommands::StoreEntered(db, dialog);
-        const std::uint8_t* name = db.Channel(dialog.channelSlot()).data() + 37;
+        ChannelCommands::StoreEntered(db_, dialog);
+        const std::uint8_t* name = db_.Channel(dialog.channelSlot()).data() + 37;
         QCOMPARE(QByteArray(reinterpret_cast<const char*>(name), 11), QByteArray("ABCDEFGHIJK"));
-        QCOMPARE(db.Channel(dialog.channelSlot()).name(), std::string("ABCDEFGHIJK"));
+        QCOMPARE(db_.Channel(dialog.channelSlot()).name(), std::string("ABCDEFGHIJK"));
 
         ChannelDialog shorter;
-        shorter.PrepareEdit(QStringLiteral("Edit Channel"), db, t0, 0, dialog.channelSlot(), false);
+        shorter.PrepareEdit(QStringLiteral("Edit Channel"), db_, t0_, 0, dialog.channelSlot(), false);
         QCOMPARE(shorter.nameEdit()->text(), QStringLiteral("ABCDEFGHIJK"));
         shorter.nameEdit()->setText(QStringLiteral("ARD"));
         QVERIFY(shorter.Store());
-        ChannelCommands::StoreEntered(db, shorter);
+        ChannelCommands::StoreEntered(db_, shorter);
         QCOMPARE(QByteArray(reinterpret_cast<const char*>(name), 11), QByteArray("ARD\0\0\0\0\0\0\0\0", 11));
     }
 
@@ -177,9 +177,9 @@ private Q_SLOTS:
         QFETCH(QString, typed);
         QFETCH(QString, named);
         ChannelDialog dialog;
-        dialog.PrepareNew(QStringLiteral("Add Channel"), db, t0, 0, false);
+        dialog.PrepareNew(QStringLiteral("Add Channel"), db_, t0_, 0, false);
         dialog.nameEdit()->setText(typed);
-        MessageBox::queueAnswer(QMessageBox::Ok);
+        MessageBox::QueueAnswer(QMessageBox::Ok);
         QVERIFY(!dialog.Store());
         QCOMPARE(MessageBox::prompts().value(0).text,
                  QString("Channel Name cannot hold the characters %1: the receiver stores names in Latin-1, "
@@ -189,11 +189,11 @@ private Q_SLOTS:
     }
 
     void editingKeepsPlaceAndFlagsAndRenumbers() {
-        const int radio = AddNewChannel(t5a, "", "");
-        const int tv = AddNewChannel(t5a, "R", "");
-        QCOMPARE(db.Channel(tv).serviceType(), ChannelRecord::SERVICE_RADIO);
+        const int radio = AddNewChannel(t5a_, "", "");
+        const int tv = AddNewChannel(t5a_, "R", "");
+        QCOMPARE(db_.Channel(tv).serviceType(), ChannelRecord::SERVICE_RADIO);
         ChannelDialog dialog;
-        dialog.PrepareEdit(QStringLiteral("Edit Channel"), db, t5a, 5, tv, false);
+        dialog.PrepareEdit(QStringLiteral("Edit Channel"), db_, t5a_, 5, tv, false);
         QVERIFY(!dialog.satelliteCombo()->isEnabled());
         QVERIFY(!dialog.transponderCombo()->isEnabled());
         dialog.videoPidEdit()->setText(QStringLiteral("512"));
@@ -201,18 +201,18 @@ private Q_SLOTS:
         dialog.favCheck(3)->setChecked(true);
         dialog.scrambledCheck()->setChecked(true);
         QVERIFY(dialog.Store());
-        ChannelCommands::StoreEntered(db, dialog);
+        ChannelCommands::StoreEntered(db_, dialog);
         QVERIFY(dialog.isTv());
-        const ConstChannelRecord record = db.Channel(tv);
+        const ConstChannelRecord record = db_.Channel(tv);
         QCOMPARE(record.serviceType(), ChannelRecord::SERVICE_TV);
         QCOMPARE(record.channelNumber(), 1u);
-        QCOMPARE(db.Channel(radio).channelNumber(), 1u);
+        QCOMPARE(db_.Channel(radio).channelNumber(), 1u);
         QVERIFY(record.locked() && record.fav3() && record.scrambled());
         QVERIFY(!record.fav1() && !record.fav2() && !record.fav4());
-        QCOMPARE(int(record.transponder()), t5a);
+        QCOMPARE(int(record.transponder()), t5a_);
 
         ChannelDialog reopened;
-        reopened.PrepareEdit(QStringLiteral("Edit Channel"), db, t5a, 5, tv, false);
+        reopened.PrepareEdit(QStringLiteral("Edit Channel"), db_, t5a_, 5, tv, false);
         QVERIFY(reopened.isTv());
         QVERIFY(reopened.lockCheck()->isChecked() && reopened.favCheck(3)->isChecked());
         QCOMPARE(reopened.videoPidEdit()->text(), QStringLiteral("512"));
@@ -220,77 +220,77 @@ private Q_SLOTS:
 
     void choosingTheThirdSatelliteListsSlotFive() {
         ChannelDialog dialog;
-        dialog.PrepareNew(QStringLiteral("Add Channel"), db, t0, 0, true);
+        dialog.PrepareNew(QStringLiteral("Add Channel"), db_, t0_, 0, true);
         QVERIFY(dialog.satelliteCombo()->isEnabled());
         QCOMPARE(dialog.satelliteCombo()->count(), 3);
         dialog.satelliteCombo()->setCurrentIndex(2);
         Q_EMIT dialog.satelliteCombo()->activated(2);
         QCOMPARE(dialog.satelliteSlot(), 5);
         QCOMPARE(dialog.transponderCombo()->count(), 2);
-        QCOMPARE(dialog.transponderSlot(), t5a);
+        QCOMPARE(dialog.transponderSlot(), t5a_);
         dialog.transponderCombo()->setCurrentIndex(1);
         Q_EMIT dialog.transponderCombo()->activated(1);
-        QCOMPARE(dialog.transponderSlot(), t5b);
+        QCOMPARE(dialog.transponderSlot(), t5b_);
         QVERIFY(dialog.Store());
-        ChannelCommands::StoreEntered(db, dialog);
+        ChannelCommands::StoreEntered(db_, dialog);
         const int c = dialog.channelSlot();
-        QCOMPARE(int(db.Channel(c).transponder()), t5b);
-        QCOMPARE(db.Satellite(5).lastChannel(), c);
-        QCOMPARE(db.Settings().currentSatellite(), 5u);
+        QCOMPARE(int(db_.Channel(c).transponder()), t5b_);
+        QCOMPARE(db_.Satellite(5).lastChannel(), c);
+        QCOMPARE(db_.Settings().currentSatellite(), 5u);
     }
 
     void refusesOkWithoutATransponder() {
         ChannelDialog dialog;
-        dialog.PrepareNew(QStringLiteral("Add Channel"), db, t0, 0, true);
+        dialog.PrepareNew(QStringLiteral("Add Channel"), db_, t0_, 0, true);
         dialog.satelliteCombo()->setCurrentIndex(1);
         Q_EMIT dialog.satelliteCombo()->activated(1); // "Two" has no transponder
         QCOMPARE(dialog.transponderCombo()->count(), 0);
         QVERIFY(!dialog.okButton()->isEnabled());
-        const auto before = db.workingCopy();
+        const auto before = db_.workingCopy();
         QVERIFY(!dialog.Store());
         QCOMPARE(dialog.result(), int(QDialog::Rejected));
-        QVERIFY(db.workingCopy() == before);
+        QVERIFY(db_.workingCopy() == before);
 
         // A transponder of another satellite is refused too.
         ChannelDialog mismatched;
-        mismatched.PrepareNew(QStringLiteral("Add Channel"), db, t5a, 0, false);
+        mismatched.PrepareNew(QStringLiteral("Add Channel"), db_, t5a_, 0, false);
         QVERIFY(!mismatched.Store());
-        QVERIFY(db.workingCopy() == before);
+        QVERIFY(db_.workingCopy() == before);
     }
 
     void fullChannelTableStoresNothing() {
         for (int i = 0; i < CHANNEL_SLOTS; ++i)
-            QVERIFY(AddChannel(db, t0) >= 0);
-        const auto before = db.workingCopy();
+            QVERIFY(AddChannel(db_, t0_) >= 0);
+        const auto before = db_.workingCopy();
         ChannelDialog dialog;
-        dialog.PrepareNew(QStringLiteral("Add Channel"), db, t0, 0, false);
+        dialog.PrepareNew(QStringLiteral("Add Channel"), db_, t0_, 0, false);
         QVERIFY(dialog.Store());
-        QCOMPARE(ChannelCommands::StoreEntered(db, dialog), -1); // the page says "Prog is Full!"
+        QCOMPARE(ChannelCommands::StoreEntered(db_, dialog), -1); // the page says "Prog is Full!"
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
         QVERIFY(!dialog.isTv());
-        QVERIFY(db.workingCopy() == before);
+        QVERIFY(db_.workingCopy() == before);
     }
 
     void cancelAddsNothing() {
-        const auto before = db.workingCopy();
+        const auto before = db_.workingCopy();
         ChannelDialog dialog;
-        dialog.PrepareNew(QStringLiteral("Add Channel"), db, t0, 0, false);
+        dialog.PrepareNew(QStringLiteral("Add Channel"), db_, t0_, 0, false);
         dialog.findChild<QPushButton*>(QStringLiteral("cancelButton"))->click();
-        QVERIFY(db.workingCopy() == before);
+        QVERIFY(db_.workingCopy() == before);
     }
 
 private:
     int AddNewChannel(int transponder, const char* video, const char* name) {
         ChannelDialog dialog;
-        dialog.PrepareNew(QStringLiteral("Add Channel"), db, transponder,
-                          static_cast<int>(db.Transponder(transponder).satellite()), false);
+        dialog.PrepareNew(QStringLiteral("Add Channel"), db_, transponder,
+                          static_cast<int>(db_.Transponder(transponder).satellite()), false);
         dialog.videoPidEdit()->setText(QLatin1String(video));
         dialog.nameEdit()->setText(QLatin1String(name));
-        return dialog.Store() ? ChannelCommands::StoreEntered(db, dialog) : -1;
+        return dialog.Store() ? ChannelCommands::StoreEntered(db_, dialog) : -1;
     }
 
-    ChannelDatabase db;
-    int t0 = -1, t5a = -1, t5b = -1;
+    ChannelDatabase db_;
+    int t0_ = -1, t5a_ = -1, t5b_ = -1;
 };
 
 QTEST_MAIN(ChannelDialogTest)

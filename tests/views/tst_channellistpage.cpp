@@ -56,18 +56,18 @@ QStringList ChainNames(const ChannelDatabase& db, int satellite, bool tv) {
 class TestChannelListPage : public QObject {
     Q_OBJECT
 
-    vormante::Document document;
+    vormante::Document document_;
 
-    const vormante::ChannelDatabase& db = document.database();
-    std::unique_ptr<ChannelListPage> page;
-    int dialogsRun = 0;
+    const vormante::ChannelDatabase& db = document_.database();
+    std::unique_ptr<ChannelListPage> page_;
+    int dialogsRun_ = 0;
 
-    ColumnListCtrl* list() { return page->channelList(); }
-    QString label(const char* name) { return page->findChild<QLabel*>(QLatin1String(name))->text(); }
-    QComboBox* satelliteBox() { return page->findChild<QComboBox*>(QStringLiteral("satelliteComboBox")); }
-    QRadioButton* button(const char* name) { return page->findChild<QRadioButton*>(QLatin1String(name)); }
+    ColumnListCtrl* list() { return page_->channelList(); }
+    QString label(const char* name) { return page_->findChild<QLabel*>(QLatin1String(name))->text(); }
+    QComboBox* satelliteBox() { return page_->findChild<QComboBox*>(QStringLiteral("satelliteComboBox")); }
+    QRadioButton* button(const char* name) { return page_->findChild<QRadioButton*>(QLatin1String(name)); }
     QString cell(int row, int column) { return list()->CellText(row, column); }
-    QString currentName() { return cell(page->currentRow(), 1); }
+    QString currentName() { return cell(page_->currentRow(), 1); }
     QStringList column(int c) {
         QStringList texts;
         for (int row = 0; row < list()->RowCount(); ++row)
@@ -77,13 +77,13 @@ class TestChannelListPage : public QObject {
     void selectRow(int row) { list()->SelectRow(row, true); }
     void chooseSatellite(int index) { satelliteBox()->setCurrentIndex(index); }
     QAction* action(const char* name) {
-        return page->contextMenu()->findChild<QAction*>(QLatin1String(name));
+        return page_->contextMenu()->findChild<QAction*>(QLatin1String(name));
     }
 
     // Drives the Move-to dialog with a typed text instead of running it.
     void answerMoveWith(const QString& text, bool ok = true) {
-        page->setDialogRunner([this, text, ok](QDialog& dialog) {
-            ++dialogsRun;
+        page_->setDialogRunner([this, text, ok](QDialog& dialog) {
+            ++dialogsRun_;
             auto* move = qobject_cast<MoveToDialog*>(&dialog);
             if (!move)
                 return int(QDialog::Rejected);
@@ -94,27 +94,27 @@ class TestChannelListPage : public QObject {
     }
 
     void load(const std::vector<std::uint8_t>& image) {
-        QVERIFY(LoadInto(document, image));
-        page->Refresh();
+        QVERIFY(LoadInto(document_, image));
+        page_->Refresh();
     }
 
 private Q_SLOTS:
     void init() {
         MessageBox::setTestMode(true);
-        dialogsRun = 0;
-        page = std::make_unique<ChannelListPage>();
-        page->resize(700, 480);
-        page->Initialize(document);
-        page->setDialogRunner([this](QDialog&) {
-            ++dialogsRun;
+        dialogsRun_ = 0;
+        page_ = std::make_unique<ChannelListPage>();
+        page_->resize(700, 480);
+        page_->Initialize(document_);
+        page_->setDialogRunner([this](QDialog&) {
+            ++dialogsRun_;
             return int(QDialog::Rejected);
         });
-        page->show();
+        page_->show();
         load(viewtest::TwoSatelliteImage());
     }
     void cleanup() {
         QVERIFY(MessageBox::unexpectedPrompts().isEmpty());
-        page.reset();
+        page_.reset();
         MessageBox::setTestMode(false);
     }
 
@@ -135,18 +135,18 @@ private Q_SLOTS:
     // Return and F2 edit only from the list: a satellite picked with the keys keeps
     // the focus in its box, so Down picks the next one and Return opens nothing.
     void editKeysWorkOnlyInTheList() {
-        page->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(page.get()));
+        page_->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(page_.get()));
         chooseSatellite(1);
         satelliteBox()->setFocus();
         for (const Qt::Key key : {Qt::Key_Down, Qt::Key_Return, Qt::Key_F2, Qt::Key_Up, Qt::Key_Down})
             QTest::keyClick(QApplication::focusWidget(), key);
         QCOMPARE(satelliteBox()->currentIndex(), 2); // every arrow went to the box
-        QCOMPARE(dialogsRun, 0);
+        QCOMPARE(dialogsRun_, 0);
         list()->setFocus();
         for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_F2})
             QTest::keyClick(list(), key);
-        QCOMPARE(dialogsRun, 3);
+        QCOMPARE(dialogsRun_, 3);
     }
 
     void refreshListsTheTvChannelsOfTheFirstSatelliteWithChannels() {
@@ -162,7 +162,7 @@ private Q_SLOTS:
         QCOMPARE(label("tvCountLabel"), QStringLiteral("6"));
         QCOMPARE(label("radioCountLabel"), QStringLiteral("4"));
         QCOMPARE(label("totalCountLabel"), QStringLiteral("10"));
-        QCOMPARE(page->currentRow(), 0);
+        QCOMPARE(page_->currentRow(), 0);
         QCOMPARE(list()->SelectedRows(), QList<int>({0}));
         QCOMPARE(int(db.Settings().currentSatellite()), viewtest::MIXED_SATELLITE);
         VERIFY_CONSISTENT();
@@ -170,14 +170,14 @@ private Q_SLOTS:
 
     void tvRadioTvBringsBackTheCurrentRow() {
         selectRow(3);
-        QCOMPARE(page->currentRow(), 3);
+        QCOMPARE(page_->currentRow(), 3);
         button("radioRadioButton")->click();
-        QVERIFY(!page->showTv());
+        QVERIFY(!page_->showTv());
         QCOMPARE(column(1), QStringList({"Radio1", "Radio2", "Radio3", "Radio4"}));
-        QCOMPARE(page->currentRow(), 0);
+        QCOMPARE(page_->currentRow(), 0);
         selectRow(2);
         button("tvRadioButton")->click();
-        QCOMPARE(page->currentRow(), 3);
+        QCOMPARE(page_->currentRow(), 3);
         QCOMPARE(currentName(), QStringLiteral("delta"));
         QCOMPARE(list()->SelectedRows(), QList<int>({3}));
         button("radioRadioButton")->click();
@@ -186,7 +186,7 @@ private Q_SLOTS:
         // "Radio" while radio is shown still exchanges the rows.
         selectRow(1);
         button("radioRadioButton")->click();
-        QCOMPARE(page->currentRow(), 2);
+        QCOMPARE(page_->currentRow(), 2);
         button("tvRadioButton")->click();
         QCOMPARE(currentName(), QStringLiteral("bravo"));
         VERIFY_CONSISTENT();
@@ -203,11 +203,11 @@ private Q_SLOTS:
 
         // The placeholder names no channel: the commands do nothing and ask nothing.
         const DatabaseImage before = db.workingCopy();
-        page->DeleteChannelCommand();
-        page->EditChannelCommand();
-        page->MoveCommand();
-        page->SortCommand(SortKind::NameDown);
-        QCOMPARE(dialogsRun, 0);
+        page_->DeleteChannelCommand();
+        page_->EditChannelCommand();
+        page_->MoveCommand();
+        page_->SortCommand(SortKind::NameDown);
+        QCOMPARE(dialogsRun_, 0);
         QVERIFY(MessageBox::prompts().isEmpty());
         QVERIFY(db.workingCopy() == before);
     }
@@ -215,35 +215,35 @@ private Q_SLOTS:
     void anotherSatelliteKeepsTheRowNumberClamped() {
         selectRow(4);
         chooseSatellite(2);
-        QCOMPARE(page->currentRow(), 4);
+        QCOMPARE(page_->currentRow(), 4);
         QCOMPARE(currentName(), QStringLiteral("TV 5"));
         selectRow(40);
         chooseSatellite(0);
-        QCOMPARE(page->currentRow(), 5);
+        QCOMPARE(page_->currentRow(), 5);
         QCOMPARE(currentName(), QStringLiteral("Zulu"));
     }
 
     void moveAcceptsTheRowCountAndRefusesOutside() {
         const DatabaseImage before = db.workingCopy();
         for (const char* text : {"7", "0", "-1"}) {
-            MessageBox::resetTestState();
-            MessageBox::queueAnswer(QMessageBox::Ok);
+            MessageBox::ResetTestState();
+            MessageBox::QueueAnswer(QMessageBox::Ok);
             answerMoveWith(QLatin1String(text));
-            page->MoveCommand();
+            page_->MoveCommand();
             QCOMPARE(MessageBox::prompts().size(), 1);
             QCOMPARE(MessageBox::prompts().first().text, QStringLiteral("Error Input!"));
             QVERIFY(db.workingCopy() == before);
         }
         // A cancelled dialog is refused the same way.
-        MessageBox::queueAnswer(QMessageBox::Ok);
+        MessageBox::QueueAnswer(QMessageBox::Ok);
         answerMoveWith(QStringLiteral("3"), false);
-        page->MoveCommand();
+        page_->MoveCommand();
         QCOMPARE(MessageBox::prompts().last().text, QStringLiteral("Error Input!"));
         QVERIFY(db.workingCopy() == before);
 
         answerMoveWith(QStringLiteral("6"));
-        page->MoveCommand();
-        QCOMPARE(page->currentRow(), 5);
+        page_->MoveCommand();
+        QCOMPARE(page_->currentRow(), 5);
         QCOMPARE(currentName(), QStringLiteral("Alpha"));
         QCOMPARE(list()->SelectedRows(), QList<int>({5}));
         QCOMPARE(ChainNames(db, viewtest::MIXED_SATELLITE, true),
@@ -253,7 +253,7 @@ private Q_SLOTS:
         VERIFY_CONSISTENT();
 
         answerMoveWith(QStringLiteral(" 2 "));
-        page->MoveCommand();
+        page_->MoveCommand();
         QCOMPARE(ChainNames(db, viewtest::MIXED_SATELLITE, true),
                  QStringList({"bravo", "Alpha", "Charlie", "delta", "Echo", "Zulu"}));
         QCOMPARE(currentName(), QStringLiteral("Alpha"));
@@ -263,18 +263,18 @@ private Q_SLOTS:
     void moveChangesTheShownSatellitesChainWhateverCurrentSatelliteSays() {
         chooseSatellite(2);
         selectRow(0);
-        testsupport::Edit(document, [&](vormante::ChannelDatabase& w) {
+        testsupport::Edit(document_, [&](vormante::ChannelDatabase& w) {
             w.Settings().setCurrentSatellite(viewtest::MIXED_SATELLITE);
         });
-        page->MoveCurrentTo(3);
+        page_->MoveCurrentTo(3);
         QCOMPARE(ChainNames(db, viewtest::BIG_SATELLITE, true).mid(0, 3),
                  QStringList({"TV 2", "TV 3", "TV 1"}));
         QCOMPARE(ChainNames(db, viewtest::MIXED_SATELLITE, true).first(), QStringLiteral("Alpha"));
         VERIFY_CONSISTENT();
 
-        testsupport::Edit(document,
+        testsupport::Edit(document_,
                           [&](vormante::ChannelDatabase& w) { w.Settings().setCurrentSatellite(0xFF); });
-        page->SortCommand(SortKind::NameDown);
+        page_->SortCommand(SortKind::NameDown);
         QCOMPARE(ChainNames(db, viewtest::BIG_SATELLITE, true).first(), QStringLiteral("TV 9"));
         QCOMPARE(currentName(), QStringLiteral("TV 1"));
         VERIFY_CONSISTENT();
@@ -282,9 +282,9 @@ private Q_SLOTS:
 
     void aSortKeepsTheCurrentChannelCurrent() {
         selectRow(3); // delta
-        page->SortCommand(SortKind::NameUp);
+        page_->SortCommand(SortKind::NameUp);
         QCOMPARE(column(1), QStringList({"Alpha", "Charlie", "Echo", "Zulu", "bravo", "delta"}));
-        QCOMPARE(page->currentRow(), 5);
+        QCOMPARE(page_->currentRow(), 5);
         QCOMPARE(currentName(), QStringLiteral("delta"));
         QCOMPARE(list()->SelectedRows(), QList<int>({5}));
         VERIFY_CONSISTENT();
@@ -293,10 +293,10 @@ private Q_SLOTS:
         for (int click = 0; click < 2; ++click) {
             Q_EMIT list()->horizontalHeader()->sectionClicked(1);
             QCOMPARE(currentName(), QStringLiteral("delta"));
-            QCOMPARE(list()->SelectedRows(), QList<int>({page->currentRow()}));
+            QCOMPARE(list()->SelectedRows(), QList<int>({page_->currentRow()}));
         }
-        QVERIFY(page->currentRow() != 5);
-        page->SortCommand(SortKind::FrequencyUp);
+        QVERIFY(page_->currentRow() != 5);
+        page_->SortCommand(SortKind::FrequencyUp);
         QCOMPARE(currentName(), QStringLiteral("delta"));
         QCOMPARE(column(14).first(), QStringLiteral("10700 22000 H"));
         VERIFY_CONSISTENT();
@@ -305,7 +305,7 @@ private Q_SLOTS:
     void aSortWithRadioShownAlsoReordersTheTvChannels() {
         button("radioRadioButton")->click();
         selectRow(1); // Radio2
-        page->SortCommand(SortKind::NameDown);
+        page_->SortCommand(SortKind::NameDown);
         QCOMPARE(currentName(), QStringLiteral("Radio2"));
         QCOMPARE(ChainNames(db, viewtest::MIXED_SATELLITE, true),
                  QStringList({"delta", "bravo", "Zulu", "Echo", "Charlie", "Alpha"}));
@@ -313,7 +313,7 @@ private Q_SLOTS:
                  QStringList({"Radio4", "Radio3", "Radio2", "Radio1"}));
         VERIFY_CONSISTENT();
 
-        page->SortCommand(SortKind::ScrambledFirst);
+        page_->SortCommand(SortKind::ScrambledFirst);
         QCOMPARE(column(1), QStringList({"Radio3", "Radio4", "Radio2", "Radio1"}));
         QCOMPARE(ChainNames(db, viewtest::MIXED_SATELLITE, true).mid(0, 2),
                  QStringList({"Charlie", "Alpha"}));
@@ -322,26 +322,26 @@ private Q_SLOTS:
 
     void deletingTheLastRowMakesTheNewLastRowCurrent() {
         selectRow(5);
-        MessageBox::queueAnswer(QMessageBox::No);
-        page->DeleteChannelCommand();
+        MessageBox::QueueAnswer(QMessageBox::No);
+        page_->DeleteChannelCommand();
         QCOMPARE(list()->RowCount(), 6);
         QVERIFY(!db.IsChanged());
 
-        MessageBox::queueAnswer(QMessageBox::Yes);
-        page->DeleteChannelCommand();
+        MessageBox::QueueAnswer(QMessageBox::Yes);
+        page_->DeleteChannelCommand();
         QCOMPARE(MessageBox::prompts().last().title, QStringLiteral("Del Channel"));
         QCOMPARE(MessageBox::prompts().last().text,
                  QStringLiteral("\t Do you want to del channel [Zulu]?\t\t"));
         QCOMPARE(list()->RowCount(), 5);
-        QCOMPARE(page->currentRow(), 4);
+        QCOMPARE(page_->currentRow(), 4);
         QCOMPARE(currentName(), QStringLiteral("Echo"));
         QCOMPARE(label("tvCountLabel"), QStringLiteral("5"));
         VERIFY_CONSISTENT();
 
         // Deleting from the middle keeps the row number: the next channel is current.
         selectRow(1);
-        MessageBox::queueAnswer(QMessageBox::Yes);
-        page->DeleteChannelCommand();
+        MessageBox::QueueAnswer(QMessageBox::Yes);
+        page_->DeleteChannelCommand();
         QCOMPARE(currentName(), QStringLiteral("Charlie"));
         VERIFY_CONSISTENT();
     }
@@ -350,8 +350,8 @@ private Q_SLOTS:
         chooseSatellite(1);
         button("radioRadioButton")->click();
         for (int i = 0; i < 2; ++i) {
-            MessageBox::queueAnswer(QMessageBox::Yes);
-            page->DeleteChannelCommand();
+            MessageBox::QueueAnswer(QMessageBox::Yes);
+            page_->DeleteChannelCommand();
             VERIFY_CONSISTENT();
         }
         QCOMPARE(satelliteBox()->count(), 2);
@@ -363,12 +363,12 @@ private Q_SLOTS:
     void aClearedSelectionMakesRefreshSelectTheFirstRowOnly() {
         selectRow(2);
         list()->ClearSelectedRows();
-        QCOMPARE(page->currentRow(), -1);
-        page->Refresh();
-        QCOMPARE(page->currentRow(), 0);
+        QCOMPARE(page_->currentRow(), -1);
+        page_->Refresh();
+        QCOMPARE(page_->currentRow(), 0);
         QCOMPARE(list()->SelectedRows(), QList<int>({0}));
-        MessageBox::queueAnswer(QMessageBox::Yes);
-        page->DeleteChannelCommand();
+        MessageBox::QueueAnswer(QMessageBox::Yes);
+        page_->DeleteChannelCommand();
         QCOMPARE(MessageBox::prompts().last().text,
                  QStringLiteral("\t Do you want to del channel [Alpha]?\t\t"));
         VERIFY_CONSISTENT();
@@ -401,19 +401,19 @@ private Q_SLOTS:
             scratch.Settings().setCurrentSatellite(99);
             image.assign(scratch.workingCopy().begin(), scratch.workingCopy().end());
         }
-        QVERIFY(LoadInto(document, image));
+        QVERIFY(LoadInto(document_, image));
         chooseSatellite(-1);
-        page->UpdateCounters();
+        page_->UpdateCounters();
         QCOMPARE(label("tvCountLabel"), QStringLiteral("0"));
         QCOMPARE(label("radioCountLabel"), QStringLiteral("0"));
-        page->Refresh();
+        page_->Refresh();
         QCOMPARE(satelliteBox()->count(), 3);
     }
 
     void theCurrentRowIsShownOnItsPage() {
         chooseSatellite(2);
         selectRow(45);
-        page->Refresh();
+        page_->Refresh();
         const int perPage = list()->VisibleRowCount();
         QVERIFY(perPage > 1 && perPage < 45);
         QCOMPARE(list()->TopRow(), std::min(perPage * (45 / perPage), 50 - perPage));
@@ -421,8 +421,8 @@ private Q_SLOTS:
     }
 
     void addChannelMakesTheNewChannelTheCurrentLastRow() {
-        page->setDialogRunner([this](QDialog& dialog) {
-            ++dialogsRun;
+        page_->setDialogRunner([this](QDialog& dialog) {
+            ++dialogsRun_;
             auto* channelDialog = qobject_cast<ChannelDialog*>(&dialog);
             if (!channelDialog || channelDialog->windowTitle() != QStringLiteral("Add Channel"))
                 return int(QDialog::Rejected);
@@ -430,14 +430,14 @@ private Q_SLOTS:
             return dialog.result();
         });
         selectRow(1); // bravo, on the 10700 transponder
-        page->AddChannelCommand();
-        QCOMPARE(dialogsRun, 1);
-        QVERIFY(!page->showTv());
-        QVERIFY(page->findChild<QRadioButton*>(QStringLiteral("radioRadioButton"))->isChecked());
+        page_->AddChannelCommand();
+        QCOMPARE(dialogsRun_, 1);
+        QVERIFY(!page_->showTv());
+        QVERIFY(page_->findChild<QRadioButton*>(QStringLiteral("radioRadioButton"))->isChecked());
         QCOMPARE(list()->RowCount(), viewtest::MIXED_RADIO + 1);
-        QCOMPARE(page->currentRow(), viewtest::MIXED_RADIO);
+        QCOMPARE(page_->currentRow(), viewtest::MIXED_RADIO);
         QCOMPARE(currentName(), QStringLiteral("New Prog"));
-        QCOMPARE(cell(page->currentRow(), 14), QStringLiteral("10700 22000 H"));
+        QCOMPARE(cell(page_->currentRow(), 14), QStringLiteral("10700 22000 H"));
         QCOMPARE(list()->SelectedRows(), QList<int>({viewtest::MIXED_RADIO}));
         QCOMPARE(label("radioCountLabel"), QStringLiteral("5"));
         VERIFY_CONSISTENT();
@@ -447,24 +447,24 @@ private Q_SLOTS:
         button("tvRadioButton")->click();
         chooseSatellite(1);
         QCOMPARE(cell(0, 0), QString());
-        page->AddChannelCommand();
+        page_->AddChannelCommand();
         QCOMPARE(satelliteBox()->currentText(), QStringLiteral("Mixed Sat"));
         QCOMPARE(currentName(), QStringLiteral("New Prog"));
-        QCOMPARE(cell(page->currentRow(), 14), QStringLiteral("11000 27500 V"));
+        QCOMPARE(cell(page_->currentRow(), 14), QStringLiteral("11000 27500 V"));
         QCOMPARE(list()->RowCount(), viewtest::MIXED_RADIO + 2);
         VERIFY_CONSISTENT();
 
         // A cancelled dialog leaves no trace.
-        page->setDialogRunner([](QDialog&) { return int(QDialog::Rejected); });
+        page_->setDialogRunner([](QDialog&) { return int(QDialog::Rejected); });
         const DatabaseImage before = db.workingCopy();
-        page->AddChannelCommand();
+        page_->AddChannelCommand();
         QVERIFY(db.workingCopy() == before);
     }
 
     void editChannelRewritesItsRowOnly() {
         QString videoPid;
-        page->setDialogRunner([this, &videoPid](QDialog& dialog) {
-            ++dialogsRun;
+        page_->setDialogRunner([this, &videoPid](QDialog& dialog) {
+            ++dialogsRun_;
             auto* channelDialog = qobject_cast<ChannelDialog*>(&dialog);
             if (!channelDialog || channelDialog->windowTitle() != QStringLiteral("Edit Channel") ||
                 channelDialog->satelliteCombo()->isEnabled())
@@ -475,11 +475,11 @@ private Q_SLOTS:
             return dialog.result();
         });
         selectRow(1);
-        const int channel = page->ChannelOfRow(1);
-        testsupport::Edit(document,
+        const int channel = page_->ChannelOfRow(1);
+        testsupport::Edit(document_,
                           [&](vormante::ChannelDatabase& w) { w.Channel(channel).setName("Renamed"); });
         Q_EMIT list()->rowDoubleClicked(1);
-        QCOMPARE(dialogsRun, 1);
+        QCOMPARE(dialogsRun_, 1);
         QCOMPARE(cell(1, 0), QStringLiteral("2"));
         QCOMPARE(cell(1, 1), QStringLiteral("Renamed"));
         QCOMPARE(list()->RowCount(), viewtest::MIXED_TV);
@@ -487,7 +487,7 @@ private Q_SLOTS:
         // Turned into a radio channel in the dialog: it leaves the TV list at once.
         videoPid = QStringLiteral("8191");
         Q_EMIT list()->rowDoubleClicked(1);
-        QCOMPARE(dialogsRun, 2);
+        QCOMPARE(dialogsRun_, 2);
         QCOMPARE(db.Channel(channel).serviceType(), ChannelRecord::SERVICE_RADIO);
         VERIFY_CONSISTENT();
         QCOMPARE(list()->RowCount(), viewtest::MIXED_TV - 1);
@@ -498,18 +498,18 @@ private Q_SLOTS:
         button("tvRadioButton")->click();
 
         Q_EMIT list()->rowDoubleClicked(-1); // below the rows: nothing
-        QCOMPARE(dialogsRun, 2);
+        QCOMPARE(dialogsRun_, 2);
     }
 
     void theContextMenuHoldsTheCommands() {
         QStringList texts;
-        for (QAction* a : page->contextMenu()->actions())
+        for (QAction* a : page_->contextMenu()->actions())
             texts << a->text();
         QCOMPARE(texts,
                  QStringList({"Add Channel...", "Edit Channel...", "Del Channel", "Sort", "Keep this order",
                               "Move", "Move to top", "Move to bottom", "Move up", "Move down", "Flags"}));
         QStringList sorts;
-        for (QAction* a : page->contextMenu()->findChild<QMenu*>(QStringLiteral("sortMenu"))->actions())
+        for (QAction* a : page_->contextMenu()->findChild<QMenu*>(QStringLiteral("sortMenu"))->actions())
             sorts << a->text();
         QCOMPARE(sorts, QStringList({"a..Z", "Z..a", "Scr up", "Scr down", "Freq up", "Freq down"}));
 
@@ -517,22 +517,22 @@ private Q_SLOTS:
         const QPoint onRow = list()->visualRect(list()->model()->index(1, 1)).center();
         QContextMenuEvent click(QContextMenuEvent::Mouse, onRow, list()->viewport()->mapToGlobal(onRow));
         QApplication::sendEvent(list()->viewport(), &click);
-        QVERIFY(page->contextMenu()->isVisible());
-        page->contextMenu()->hide();
-        QCOMPARE(page->currentRow(), 1); // bravo
+        QVERIFY(page_->contextMenu()->isVisible());
+        page_->contextMenu()->hide();
+        QCOMPARE(page_->currentRow(), 1); // bravo
         QCOMPARE(list()->SelectedRows(), QList<int>({1}));
         // A right click below the rows shows nothing.
         const QPoint below(5, list()->viewport()->height() - 3);
         QContextMenuEvent miss(QContextMenuEvent::Mouse, below, list()->viewport()->mapToGlobal(below));
         QApplication::sendEvent(list()->viewport(), &miss);
-        QVERIFY(!page->contextMenu()->isVisible());
+        QVERIFY(!page_->contextMenu()->isVisible());
 
         action("sortFrequencyDownAction")->trigger();
         QCOMPARE(column(1), QStringList({"Alpha", "Charlie", "Echo", "bravo", "delta", "Zulu"}));
         QCOMPARE(currentName(), QStringLiteral("bravo"));
         VERIFY_CONSISTENT();
 
-        MessageBox::queueAnswer(QMessageBox::Yes);
+        MessageBox::QueueAnswer(QMessageBox::Yes);
         action("deleteChannelAction")->trigger();
         QCOMPARE(list()->RowCount(), 5);
         VERIFY_CONSISTENT();
@@ -540,17 +540,17 @@ private Q_SLOTS:
 
     void typingIntoTheSatelliteBoxLeavesNoSatelliteShown() {
         satelliteBox()->setEditText(QStringLiteral("Mix"));
-        QCOMPARE(page->ShownSatellite(), -1);
+        QCOMPARE(page_->ShownSatellite(), -1);
         const DatabaseImage before = db.workingCopy();
-        page->SortCommand(SortKind::NameDown);
-        page->MoveCommand();
-        QCOMPARE(dialogsRun, 0);
+        page_->SortCommand(SortKind::NameDown);
+        page_->MoveCommand();
+        QCOMPARE(dialogsRun_, 0);
         QVERIFY(db.workingCopy() == before);
     }
 
     void escapeDoesNothing() {
-        QTest::keyClick(page.get(), Qt::Key_Escape);
-        QVERIFY(page->isVisible());
+        QTest::keyClick(page_.get(), Qt::Key_Escape);
+        QVERIFY(page_->isVisible());
     }
 
     void everyCommandOnTheDemoImageKeepsItConsistent() {
@@ -566,17 +566,17 @@ private Q_SLOTS:
                 selectRow(rows - 1);
                 for (int sort = 0; sort <= int(SortKind::FrequencyDown); ++sort) {
                     const QString name = currentName();
-                    page->SortCommand(SortKind(sort));
+                    page_->SortCommand(SortKind(sort));
                     QCOMPARE(currentName(), name);
                     VERIFY_CONSISTENT();
                 }
                 if (cell(0, 0).isEmpty())
                     continue; // a placeholder row
-                page->MoveCurrentTo(1);
-                QCOMPARE(page->currentRow(), 0);
+                page_->MoveCurrentTo(1);
+                QCOMPARE(page_->currentRow(), 0);
                 VERIFY_CONSISTENT();
-                MessageBox::queueAnswer(QMessageBox::Yes);
-                page->DeleteChannelCommand();
+                MessageBox::QueueAnswer(QMessageBox::Yes);
+                page_->DeleteChannelCommand();
                 if (rows > 1)
                     QCOMPARE(list()->RowCount(), rows - 1);
                 VERIFY_CONSISTENT();
@@ -587,17 +587,17 @@ private Q_SLOTS:
 
     void randomImagesNeverCrashThePage() {
         for (std::uint32_t seed = 1; seed <= 30; ++seed) {
-            QVERIFY(LoadInto(document, testsupport::RandomBytes(IMAGE_SIZE, seed)));
+            QVERIFY(LoadInto(document_, testsupport::RandomBytes(IMAGE_SIZE, seed)));
             for (int choice = 0; choice < 3; ++choice) {
                 chooseSatellite(choice);
-                page->Refresh();
+                page_->Refresh();
                 selectRow(0);
-                page->SortCommand(SortKind::FrequencyUp);
-                page->MoveCurrentTo(1);
+                page_->SortCommand(SortKind::FrequencyUp);
+                page_->MoveCurrentTo(1);
                 button(choice % 2 ? "tvRadioButton" : "radioRadioButton")->click();
             }
         }
-        MessageBox::resetTestState();
+        MessageBox::ResetTestState();
     }
 };
 

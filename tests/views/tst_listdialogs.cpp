@@ -64,7 +64,7 @@ class TestListDialogs : public QObject {
 private Q_SLOTS:
     void init() {
         MessageBox::setTestMode(true);
-        MessageBox::resetTestState();
+        MessageBox::ResetTestState();
     }
     void cleanup() {
         QVERIFY(MessageBox::unexpectedPrompts().isEmpty());
@@ -201,14 +201,14 @@ private Q_SLOTS:
 
         QTemporaryDir dir;
         const QString path = dir.filePath("report.txt");
-        FileDialog::queueFileName(path);
+        FileDialog::QueueFileName(path);
         QVERIFY(dialog.saveReport());
         QCOMPARE(QString::fromUtf8(testsupport::ReadFile(path)), dialog.reportText());
         QVERIFY(dialog.reportText().startsWith("Differences from old.bin to new.bin\n"));
-        FileDialog::queueFileName(QString()); // Cancel
+        FileDialog::QueueFileName(QString()); // Cancel
         QVERIFY(!dialog.saveReport());
-        FileDialog::queueFileName(dir.path()); // a folder cannot be replaced
-        MessageBox::queueAnswer(QMessageBox::Ok);
+        FileDialog::QueueFileName(dir.path()); // a folder cannot be replaced
+        MessageBox::QueueAnswer(QMessageBox::Ok);
         QVERIFY(!dialog.saveReport());
         QCOMPARE(MessageBox::prompts().size(), 1);
         QVERIFY(MessageBox::prompts().first().text.startsWith("The report could not be saved: "));

@@ -19,7 +19,7 @@ class LnbDialogTest : public QObject {
 private Q_SLOTS:
     void init() {
         MessageBox::setTestMode(true);
-        QVERIFY(testsupport::LoadInto(db, testsupport::EmptyImage()));
+        QVERIFY(testsupport::LoadInto(db_, testsupport::EmptyImage()));
     }
     void cleanup() {
         QVERIFY(MessageBox::unexpectedPrompts().isEmpty());
@@ -27,11 +27,11 @@ private Q_SLOTS:
     }
 
     void typedFrequencyTooLargeForTheFieldIsRefused() {
-        db.Settings().setLnbLowFrequency(1, 9750000);
+        db_.Settings().setLnbLowFrequency(1, 9750000);
         LnbDialog dialog;
-        dialog.Prepare(db, 1);
+        dialog.Prepare(db_, 1);
         dialog.lowCombo()->setEditText(QStringLiteral("5000000")); // 5e9 kHz does not fit 32 bits
-        MessageBox::queueAnswer(QMessageBox::Ok);
+        MessageBox::QueueAnswer(QMessageBox::Ok);
         dialog.Store();
         QCOMPARE(dialog.result(), int(QDialog::Rejected));
         QCOMPARE(MessageBox::prompts().size(), 1);
@@ -40,18 +40,18 @@ private Q_SLOTS:
         dialog.lowCombo()->setEditText(QStringLiteral("4294967"));
         dialog.Store();
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
-        StoreLnb(db, dialog.typeIndex(), dialog.values());
-        QCOMPARE(db.Settings().lnbLowFrequency(1), 4294967000u);
+        StoreLnb(db_, dialog.typeIndex(), dialog.values());
+        QCOMPARE(db_.Settings().lnbLowFrequency(1), 4294967000u);
     }
 
     void tableTypeShowsIndexesAndEnablesControlModes() {
-        LnbSlot slot = db.Settings().lnbSlot(5);
+        LnbSlot slot = db_.Settings().lnbSlot(5);
         slot.setLowBandIndex(1);
         slot.setHighBandIndex(3);
         slot.setPolarityControl(4);
         slot.setBandControl(2);
         LnbDialog dialog;
-        dialog.Prepare(db, 5);
+        dialog.Prepare(db_, 5);
         QCOMPARE(dialog.windowTitle(), QStringLiteral("LNB Edit"));
         QCOMPARE(dialog.typeCombo()->currentText(), QStringLiteral("Type6"));
         QCOMPARE(dialog.lowCombo()->currentText(), QStringLiteral("9750"));
@@ -60,18 +60,18 @@ private Q_SLOTS:
         QVERIFY(dialog.bandControlCombo()->isEnabled());
         QCOMPARE(dialog.polarityControlCombo()->currentText(), QStringLiteral("13/18V"));
         QCOMPARE(dialog.bandControlCombo()->currentText(), QStringLiteral("0/12V"));
-        const auto before = db.workingCopy();
+        const auto before = db_.workingCopy();
         dialog.okButton()->click();
-        StoreLnb(db, dialog.typeIndex(), dialog.values());
+        StoreLnb(db_, dialog.typeIndex(), dialog.values());
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
-        QVERIFY(db.workingCopy() == before);
+        QVERIFY(db_.workingCopy() == before);
     }
 
     void explicitTypeSelectsMatchingItems() {
-        db.Settings().setLnbLowFrequency(1, 9750000);
-        db.Settings().setLnbHighFrequency(1, 1000000); // 1000 MHz: the first item beginning so is "10000"
+        db_.Settings().setLnbLowFrequency(1, 9750000);
+        db_.Settings().setLnbHighFrequency(1, 1000000); // 1000 MHz: the first item beginning so is "10000"
         LnbDialog dialog;
-        dialog.Prepare(db, 1);
+        dialog.Prepare(db_, 1);
         QVERIFY(!dialog.polarityControlCombo()->isEnabled());
         QVERIFY(!dialog.bandControlCombo()->isEnabled());
         QCOMPARE(dialog.lowCombo()->currentIndex(), 1);
@@ -79,46 +79,46 @@ private Q_SLOTS:
     }
 
     void explicitFrequencyOutsideTheTableSurvivesOk() {
-        db.Settings().setLnbLowFrequency(1, 9800000);
-        db.Settings().setLnbHighFrequency(1, 10600000);
+        db_.Settings().setLnbLowFrequency(1, 9800000);
+        db_.Settings().setLnbHighFrequency(1, 10600000);
         LnbDialog dialog;
-        dialog.Prepare(db, 1);
+        dialog.Prepare(db_, 1);
         QCOMPARE(dialog.lowCombo()->currentIndex(), -1);
         QCOMPARE(dialog.lowCombo()->currentText(), QStringLiteral("9800"));
         dialog.Store();
-        StoreLnb(db, dialog.typeIndex(), dialog.values());
-        QCOMPARE(db.Settings().lnbLowFrequency(1), 9800000u);
-        QCOMPARE(db.Settings().lnbHighFrequency(1), 10600000u);
-        QCOMPARE(db.Settings().lnbSlot(1).lowBandIndex(), 31u);
-        QCOMPARE(db.Settings().lnbSlot(1).highBandIndex(), 3u);
+        StoreLnb(db_, dialog.typeIndex(), dialog.values());
+        QCOMPARE(db_.Settings().lnbLowFrequency(1), 9800000u);
+        QCOMPARE(db_.Settings().lnbHighFrequency(1), 10600000u);
+        QCOMPARE(db_.Settings().lnbSlot(1).lowBandIndex(), 31u);
+        QCOMPARE(db_.Settings().lnbSlot(1).highBandIndex(), 3u);
     }
 
     void typedFrequencyStoresKilohertzAndNoIndex() {
-        db.Settings().setLnbLowFrequency(1, 9750000);
-        const unsigned polarityBefore = db.Settings().lnbSlot(1).polarityControl();
+        db_.Settings().setLnbLowFrequency(1, 9750000);
+        const unsigned polarityBefore = db_.Settings().lnbSlot(1).polarityControl();
         LnbDialog dialog;
-        dialog.Prepare(db, 1);
+        dialog.Prepare(db_, 1);
         dialog.lowCombo()->setEditText(QStringLiteral("9800"));
         dialog.Store();
-        StoreLnb(db, dialog.typeIndex(), dialog.values());
-        QCOMPARE(db.Settings().lnbLowFrequency(1), 9800000u);
-        QCOMPARE(db.Settings().lnbSlot(1).lowBandIndex(), 31u);
-        QCOMPARE(db.Settings().lnbSlot(1).polarityControl(), polarityBefore);
+        StoreLnb(db_, dialog.typeIndex(), dialog.values());
+        QCOMPARE(db_.Settings().lnbLowFrequency(1), 9800000u);
+        QCOMPARE(db_.Settings().lnbSlot(1).lowBandIndex(), 31u);
+        QCOMPARE(db_.Settings().lnbSlot(1).polarityControl(), polarityBefore);
 
         LnbDialog letters;
-        letters.Prepare(db, 1);
+        letters.Prepare(db_, 1);
         letters.highCombo()->setEditText(QStringLiteral("abc"));
         letters.Store();
-        StoreLnb(db, letters.typeIndex(), letters.values());
-        QCOMPARE(db.Settings().lnbHighFrequency(1), 0u);
+        StoreLnb(db_, letters.typeIndex(), letters.values());
+        QCOMPARE(db_.Settings().lnbHighFrequency(1), 0u);
     }
 
     void switchingTypeWritesTheTypeShown() {
-        db.Settings().setLnbLowFrequency(1, 5150000);
-        db.Settings().setLnbHighFrequency(1, 5150000);
-        const std::uint32_t type6Before = bits::LoadWord(db.Settings().lnbSlot(5).data());
+        db_.Settings().setLnbLowFrequency(1, 5150000);
+        db_.Settings().setLnbHighFrequency(1, 5150000);
+        const std::uint32_t type6Before = bits::LoadWord(db_.Settings().lnbSlot(5).data());
         LnbDialog dialog;
-        dialog.Prepare(db, 5);
+        dialog.Prepare(db_, 5);
         dialog.diseqcCombo()->setCurrentIndex(3);
         dialog.toneCombo()->setCurrentIndex(2);
         dialog.typeCombo()->setCurrentIndex(1);
@@ -128,42 +128,42 @@ private Q_SLOTS:
         QCOMPARE(dialog.lowCombo()->currentText(), QStringLiteral("5150"));
         dialog.highCombo()->setCurrentIndex(4);
         dialog.Store();
-        StoreLnb(db, dialog.typeIndex(), dialog.values());
-        QCOMPARE(bits::LoadWord(db.Settings().lnbSlot(5).data()), type6Before);
-        const LnbSlot type2 = db.Settings().lnbSlot(1);
+        StoreLnb(db_, dialog.typeIndex(), dialog.values());
+        QCOMPARE(bits::LoadWord(db_.Settings().lnbSlot(5).data()), type6Before);
+        const LnbSlot type2 = db_.Settings().lnbSlot(1);
         QCOMPARE(type2.diseqcItem(), 3u);
         QCOMPARE(type2.tone22k(), 2u);
-        QCOMPARE(db.Settings().lnbHighFrequency(1), 10750000u);
-        QCOMPARE(db.Settings().lnbLowFrequency(1), 5150000u);
+        QCOMPARE(db_.Settings().lnbHighFrequency(1), 10750000u);
+        QCOMPARE(db_.Settings().lnbLowFrequency(1), 5150000u);
     }
 
     void portAStoresDiseqcOnAndPortFour() {
         LnbDialog dialog;
-        dialog.Prepare(db, 0);
+        dialog.Prepare(db_, 0);
         dialog.diseqcCombo()->setCurrentIndex(dialog.diseqcCombo()->findText(QStringLiteral("Port A")));
         dialog.switch12VCombo()->setCurrentIndex(1);
         dialog.powerCombo()->setCurrentIndex(1);
         dialog.Store();
-        StoreLnb(db, dialog.typeIndex(), dialog.values());
-        const ConstLnbSlot slot = db.Settings().lnbSlot(0);
+        StoreLnb(db_, dialog.typeIndex(), dialog.values());
+        const ConstLnbSlot slot = db_.Settings().lnbSlot(0);
         QVERIFY(slot.diseqcOn());
         QCOMPARE(slot.diseqcPort(), 4u);
         QCOMPARE(slot.switch12V(), 1u);
         QVERIFY(slot.lnbPower());
 
         LnbDialog reopened;
-        reopened.Prepare(db, 0);
+        reopened.Prepare(db_, 0);
         QCOMPARE(reopened.diseqcCombo()->currentText(), QStringLiteral("Port A"));
 
         reopened.diseqcCombo()->setCurrentIndex(0);
         reopened.Store();
-        StoreLnb(db, reopened.typeIndex(), reopened.values());
-        QVERIFY(!db.Settings().lnbSlot(0).diseqcOn());
-        QCOMPARE(db.Settings().lnbSlot(0).diseqcPort(), 0u);
+        StoreLnb(db_, reopened.typeIndex(), reopened.values());
+        QVERIFY(!db_.Settings().lnbSlot(0).diseqcOn());
+        QCOMPARE(db_.Settings().lnbSlot(0).diseqcPort(), 0u);
     }
 
     void valuesWithoutTextShowNothingAndStay() {
-        LnbSlot slot = db.Settings().lnbSlot(6);
+        LnbSlot slot = db_.Settings().lnbSlot(6);
         slot.setLowBandIndex(12);
         slot.setHighBandIndex(30);
         slot.setDiseqcOn(true);
@@ -172,29 +172,29 @@ private Q_SLOTS:
         slot.setSwitch12V(2);
         const std::uint32_t before = bits::LoadWord(slot.data());
         LnbDialog dialog;
-        dialog.Prepare(db, 6);
+        dialog.Prepare(db_, 6);
         QCOMPARE(dialog.lowCombo()->currentText(), QString());
         QCOMPARE(dialog.diseqcCombo()->currentIndex(), -1);
         QCOMPARE(dialog.toneCombo()->currentIndex(), -1);
         QCOMPARE(dialog.switch12VCombo()->currentIndex(), -1);
         dialog.Store();
-        StoreLnb(db, dialog.typeIndex(), dialog.values());
-        QCOMPARE(bits::LoadWord(db.Settings().lnbSlot(6).data()), before);
+        StoreLnb(db_, dialog.typeIndex(), dialog.values());
+        QCOMPARE(bits::LoadWord(db_.Settings().lnbSlot(6).data()), before);
     }
 
     void cancelLeavesEverything() {
-        const auto before = db.workingCopy();
+        const auto before = db_.workingCopy();
         LnbDialog dialog;
-        dialog.Prepare(db, 2);
+        dialog.Prepare(db_, 2);
         dialog.lowCombo()->setEditText(QStringLiteral("1234"));
         dialog.diseqcCombo()->setCurrentIndex(5);
         dialog.findChild<QPushButton*>(QStringLiteral("cancelButton"))->click();
         QCOMPARE(dialog.result(), int(QDialog::Rejected));
-        QVERIFY(db.workingCopy() == before);
+        QVERIFY(db_.workingCopy() == before);
     }
 
 private:
-    ChannelDatabase db;
+    ChannelDatabase db_;
 };
 
 QTEST_MAIN(LnbDialogTest)

@@ -71,10 +71,10 @@ class MonkeyTest : public QObject {
 private Q_SLOTS:
     void initTestCase() { MessageBox::setTestMode(true); }
     void cleanup() {
-        page.reset();
-        channels.reset();
-        settings.reset();
-        MessageBox::resetTestState();
+        page_.reset();
+        channels_.reset();
+        settings_.reset();
+        MessageBox::ResetTestState();
     }
 
     void threePages_data() {
@@ -84,28 +84,28 @@ private Q_SLOTS:
     }
     void threePages() {
         QFETCH(bool, full);
-        random.seed(Seed() + (full ? 1 : 0));
-        accepted = answered = 0;
-        QVERIFY(testsupport::LoadInto(document, full ? BuildFullImage() : BuildDemoImage()));
-        QVERIFY(CheckConsistency(db).empty());
-        page =
-            testsupport::ShowSatellitePage(document, [this](QDialog& dialog) { return FillDialog(dialog); });
-        channels = std::make_unique<ChannelListPage>();
-        channels->resize(760, 520);
-        channels->show();
-        channels->Initialize(document);
-        channels->setDialogRunner([this](QDialog& dialog) { return FillDialog(dialog); });
-        channels->Refresh();
-        settings = std::make_unique<SystemSettingsPage>();
-        settings->FillLists(document);
-        settings->LoadFromSettings();
+        random_.seed(Seed() + (full ? 1 : 0));
+        accepted_ = answered_ = 0;
+        QVERIFY(testsupport::LoadInto(document_, full ? BuildFullImage() : BuildDemoImage()));
+        QVERIFY(CheckConsistency(db_).empty());
+        page_ =
+            testsupport::ShowSatellitePage(document_, [this](QDialog& dialog) { return FillDialog(dialog); });
+        channels_ = std::make_unique<ChannelListPage>();
+        channels_->resize(760, 520);
+        channels_->show();
+        channels_->Initialize(document_);
+        channels_->setDialogRunner([this](QDialog& dialog) { return FillDialog(dialog); });
+        channels_->Refresh();
+        settings_ = std::make_unique<SystemSettingsPage>();
+        settings_->FillLists(document_);
+        settings_->LoadFromSettings();
 
         const int commands = CommandsPerImage();
-        const QUndoStack* history = document.undoStack();
-        const DatabaseImage opened = db.workingCopy();
+        const QUndoStack* history = document_.undoStack();
+        const DatabaseImage opened = db_.workingCopy();
         for (int i = 0; i < commands; ++i) {
-            MessageBox::resetTestState();
-            const DatabaseImage before = db.workingCopy();
+            MessageBox::ResetTestState();
+            const DatabaseImage before = db_.workingCopy();
             const int steps = history->index();
             const int which = Pick(20);
             const QString action = which < 10   ? SatellitePageAction()
@@ -114,42 +114,42 @@ private Q_SLOTS:
             const QString where = QStringLiteral("seed %1, action %2 (%3)").arg(Seed()).arg(i).arg(action);
             const QString problems = Problems();
             QVERIFY2(problems.isEmpty(), qPrintable(where + QStringLiteral(": ") + problems));
-            const DatabaseImage after = db.workingCopy();
+            const DatabaseImage after = db_.workingCopy();
             if (history->index() == steps) {
                 QVERIFY2(SameButCurrentSatellite(before, after),
                          qPrintable(where + QStringLiteral(": no step")));
             } else {
                 QCOMPARE(history->index(), steps + 1);
-                document.Undo();
-                QVERIFY2(SameButCurrentSatellite(before, db.workingCopy()),
+                document_.Undo();
+                QVERIFY2(SameButCurrentSatellite(before, db_.workingCopy()),
                          qPrintable(where + QStringLiteral(": undo")));
-                document.Redo();
-                QVERIFY2(db.workingCopy() == after, qPrintable(where + QStringLiteral(": redo")));
+                document_.Redo();
+                QVERIFY2(db_.workingCopy() == after, qPrintable(where + QStringLiteral(": redo")));
             }
             if (QTest::currentTestFailed())
                 return;
         }
-        const DatabaseImage final = db.workingCopy();
+        const DatabaseImage final = db_.workingCopy();
         while (history->canUndo())
-            document.Undo();
-        QVERIFY(SameButCurrentSatellite(db.workingCopy(), opened));
+            document_.Undo();
+        QVERIFY(SameButCurrentSatellite(db_.workingCopy(), opened));
         while (history->canRedo())
-            document.Redo();
-        QVERIFY(SameButCurrentSatellite(db.workingCopy(), final));
+            document_.Redo();
+        QVERIFY(SameButCurrentSatellite(db_.workingCopy(), final));
         qInfo("%d actions on the three pages of the %s image, %d dialogs accepted, %d message boxes answered",
-              commands, full ? "full" : "demo", accepted, answered);
+              commands, full ? "full" : "demo", accepted_, answered_);
     }
 
 private:
     // Showing a satellite makes it the current one without a step of its own (it
     // joins the next step), so that one byte may differ.
     static bool SameButCurrentSatellite(const DatabaseImage& a, const DatabaseImage& b) {
-        constexpr std::size_t current = layout::SETTINGS_BLOCK + SystemSettingsBlock::CURRENT_SATELLITE_BYTE;
-        return std::equal(a.begin(), a.begin() + current, b.begin()) &&
-               std::equal(a.begin() + current + 1, a.end(), b.begin() + current + 1);
+        constexpr std::size_t CURRENT = layout::SETTINGS_BLOCK + SystemSettingsBlock::CURRENT_SATELLITE_BYTE;
+        return std::equal(a.begin(), a.begin() + CURRENT, b.begin()) &&
+               std::equal(a.begin() + CURRENT + 1, a.end(), b.begin() + CURRENT + 1);
     }
 
-    int Pick(int n) { return n <= 0 ? 0 : std::uniform_int_distribution<int>(0, n - 1)(random); }
+    int Pick(int n) { return n <= 0 ? 0 : std::uniform_int_distribution<int>(0, n - 1)(random_); }
     bool Chance(int percent) { return Pick(100) < percent; }
 
     // One random action on the satellite page; returns what it was for the failure message.
@@ -157,25 +157,25 @@ private:
         const int kind = Pick(11);
         if (kind == 10) { // its tab comes up
             for (int which = 0; which < 4; ++which)
-                page->RefreshList(which);
+                page_->RefreshList(which);
             return QStringLiteral("satellite page shown");
         }
         if (kind < 3) {
             const int which = Pick(4);
-            ColumnListCtrl* list = page->list(which);
+            ColumnListCtrl* list = page_->list(which);
             const int rows = list->RowCount();
             const int row = Chance(5) ? rows : Pick(rows); // now and then one past the end
-            page->SelectRowAndReact(which, row);
+            page_->SelectRowAndReact(which, row);
             return QStringLiteral("select row %1 of list %2").arg(row).arg(which);
         }
         if (kind == 3) {
             const bool tv = Chance(50);
-            (tv ? page->tvButton() : page->radioButton())->click();
+            (tv ? page_->tvButton() : page_->radioButton())->click();
             return tv ? QStringLiteral("TV") : QStringLiteral("radio");
         }
         if (kind == 4) {
             const int which = Pick(4);
-            ColumnListCtrl* list = page->list(which);
+            ColumnListCtrl* list = page_->list(which);
             const int column = Pick(list->ColumnCount());
             const bool ascending = Chance(50);
             list->SortByColumn(column, ascending);
@@ -184,66 +184,66 @@ private:
         // A command, with a few random answers queued for whatever it asks.
         const int id = SATELLITE_COMMANDS[Pick(std::size(SATELLITE_COMMANDS))];
         QueueAnswers();
-        page->RunCommand(id);
+        page_->RunCommand(id);
         return QStringLiteral("command %1").arg(id);
     }
 
     QString ChannelListAction() {
         switch (Pick(12)) {
         case 0:
-            channels->Refresh();
+            channels_->Refresh();
             return QStringLiteral("channel list shown");
         case 1: {
-            QComboBox* box = channels->findChild<QComboBox*>();
+            QComboBox* box = channels_->findChild<QComboBox*>();
             if (box && box->count() > 0)
                 box->setCurrentIndex(Pick(box->count()));
             return QStringLiteral("satellite box");
         }
         case 2:
-            channels->SetShowTv(Chance(50));
+            channels_->SetShowTv(Chance(50));
             return QStringLiteral("channel list TV/radio");
         case 3:
         case 4: {
-            ColumnListCtrl* list = channels->channelList();
+            ColumnListCtrl* list = channels_->channelList();
             const int row = Pick(list->RowCount() + 1);
             list->SelectRow(row, true);
             return QStringLiteral("channel list row %1").arg(row);
         }
         case 5: {
-            ColumnListCtrl* list = channels->channelList();
+            ColumnListCtrl* list = channels_->channelList();
             list->SortByColumn(Pick(list->ColumnCount()), Chance(50));
             return QStringLiteral("channel list header sort");
         }
         case 6:
             QueueAnswers();
-            channels->AddChannelCommand();
+            channels_->AddChannelCommand();
             return QStringLiteral("channel list add");
         case 7:
             QueueAnswers();
-            channels->EditChannelCommand();
+            channels_->EditChannelCommand();
             return QStringLiteral("channel list edit");
         case 8:
             QueueAnswers();
-            channels->DeleteChannelCommand();
+            channels_->DeleteChannelCommand();
             return QStringLiteral("channel list delete");
         case 9: {
             const int kind = Pick(6);
-            channels->SortCommand(static_cast<SortKind>(kind));
+            channels_->SortCommand(static_cast<SortKind>(kind));
             return QStringLiteral("channel list sort %1").arg(kind);
         }
         default:
             QueueAnswers();
-            channels->MoveCommand();
+            channels_->MoveCommand();
             return QStringLiteral("channel list move");
         }
     }
 
     QString SettingsAction() {
         if (Chance(20)) {
-            settings->LoadFromSettings();
+            settings_->LoadFromSettings();
             return QStringLiteral("settings shown");
         }
-        const QList<QComboBox*> boxes = settings->findChildren<QComboBox*>();
+        const QList<QComboBox*> boxes = settings_->findChildren<QComboBox*>();
         if (boxes.isEmpty())
             return QStringLiteral("settings: no lists");
         QComboBox* box = boxes.at(Pick(boxes.size()));
@@ -255,8 +255,8 @@ private:
 
     void QueueAnswers() {
         for (int a = Pick(3); a > 0; --a) {
-            MessageBox::queueAnswer(ANSWERS[Pick(std::size(ANSWERS))]);
-            ++answered;
+            MessageBox::QueueAnswer(ANSWERS[Pick(std::size(ANSWERS))]);
+            ++answered_;
         }
     }
 
@@ -282,7 +282,7 @@ private:
         } else if (!testsupport::StoreEditDialog(dialog))
             return QDialog::Rejected;
         if (dialog.result() == QDialog::Accepted)
-            ++accepted;
+            ++accepted_;
         return dialog.result();
     }
 
@@ -296,17 +296,17 @@ private:
         return text;
     }
 
-    QString Problems() const { return testsupport::ConsistencyProblems(db).join('\n'); }
+    QString Problems() const { return testsupport::ConsistencyProblems(db_).join('\n'); }
 
-    vormante::Document document;
+    vormante::Document document_;
 
-    const vormante::ChannelDatabase& db = document.database();
-    std::unique_ptr<SatellitePage> page;
-    std::unique_ptr<ChannelListPage> channels;
-    std::unique_ptr<SystemSettingsPage> settings;
-    std::mt19937 random;
-    int accepted = 0;
-    int answered = 0;
+    const vormante::ChannelDatabase& db_ = document_.database();
+    std::unique_ptr<SatellitePage> page_;
+    std::unique_ptr<ChannelListPage> channels_;
+    std::unique_ptr<SystemSettingsPage> settings_;
+    std::mt19937 random_;
+    int accepted_ = 0;
+    int answered_ = 0;
 };
 
 QTEST_MAIN(MonkeyTest)

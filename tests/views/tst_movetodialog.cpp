@@ -52,7 +52,7 @@ private Q_SLOTS:
         MoveToDialog dialog;
         dialog.show();
         dialog.positionEdit()->setText(text);
-        MessageBox::queueAnswer(QMessageBox::Ok);
+        MessageBox::QueueAnswer(QMessageBox::Ok);
         dialog.accept();
         QVERIFY(dialog.isVisible());
         QCOMPARE(dialog.targetPosition(), 0);

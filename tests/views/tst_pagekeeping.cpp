@@ -67,20 +67,20 @@ Q_DECLARE_METATYPE(Top)
 class TestPageKeeping : public QObject {
     Q_OBJECT
 
-    Document document;
-    const ChannelDatabase& db = document.database();
-    std::unique_ptr<SatellitePage> satellites;
-    std::unique_ptr<ChannelListPage> channels;
-    std::function<void(QDialog&)> fill;
+    Document document_;
+    const ChannelDatabase& db_ = document_.database();
+    std::unique_ptr<SatellitePage> satellites_;
+    std::unique_ptr<ChannelListPage> channels_;
+    std::function<void(QDialog&)> fill_;
 
     ColumnListCtrl* listOf(const QString& page, int which) {
-        return page == QLatin1String("all") ? channels->channelList() : satellites->list(which);
+        return page == QLatin1String("all") ? channels_->channelList() : satellites_->list(which);
     }
 
     // A dialog filled as the case wants, then OK.
     int runDialog(QDialog& dialog) {
-        if (fill)
-            fill(dialog);
+        if (fill_)
+            fill_(dialog);
         return dialog.result();
     }
     static void storeChannel(QDialog& dialog, const char* field, const QString& text) {
@@ -99,11 +99,11 @@ class TestPageKeeping : public QObject {
 
     // The channel the satellite page shows in a row of its channel list.
     int satelliteRowChannel(int row) {
-        const int satellite = satellites->CurrentSatellite();
-        return satellites->ChannelOfRow(satellite, satellites->CurrentTransponder(satellite), row);
+        const int satellite = satellites_->CurrentSatellite();
+        return satellites_->ChannelOfRow(satellite, satellites_->CurrentTransponder(satellite), row);
     }
     void deleteChannel(int channel) {
-        testsupport::Edit(document, [channel](ChannelDatabase& w) {
+        testsupport::Edit(document_, [channel](ChannelDatabase& w) {
             DeleteChannel(w, channel, 0);
             RenumberChannels(w, 0);
         });
@@ -113,15 +113,15 @@ class TestPageKeeping : public QObject {
     void act(const QString& page, int which, const QString& action) {
         const bool all = page == QLatin1String("all");
         if (action == QLatin1String("delete")) {
-            MessageBox::queueAnswer(QMessageBox::Yes);
+            MessageBox::QueueAnswer(QMessageBox::Yes);
             if (all)
-                channels->DeleteChannelCommand();
+                channels_->DeleteChannelCommand();
             else
-                satellites->RunCommand(which == SatellitePage::SATELLITES     ? Cmd::DEL_SATELLITE
-                                       : which == SatellitePage::TRANSPONDERS ? Cmd::DEL_TRANSPONDER
-                                                                              : Cmd::DEL_CHANNEL);
+                satellites_->RunCommand(which == SatellitePage::SATELLITES     ? Cmd::DEL_SATELLITE
+                                        : which == SatellitePage::TRANSPONDERS ? Cmd::DEL_TRANSPONDER
+                                                                               : Cmd::DEL_CHANNEL);
         } else if (action == QLatin1String("add")) {
-            fill = [](QDialog& dialog) {
+            fill_ = [](QDialog& dialog) {
                 if (auto* satellite = qobject_cast<SatelliteDialog*>(&dialog))
                     satellite->Store();
                 else if (auto* transponder = qobject_cast<TransponderDialog*>(&dialog))
@@ -130,17 +130,17 @@ class TestPageKeeping : public QObject {
                     storeChannel(dialog, "videoPidEdit", QStringLiteral("300"));
             };
             if (all)
-                channels->AddChannelCommand();
+                channels_->AddChannelCommand();
             else
-                satellites->RunCommand(which == SatellitePage::SATELLITES     ? Cmd::ADD_SATELLITE
-                                       : which == SatellitePage::TRANSPONDERS ? Cmd::ADD_TRANSPONDER
-                                                                              : Cmd::ADD_CHANNEL);
+                satellites_->RunCommand(which == SatellitePage::SATELLITES     ? Cmd::ADD_SATELLITE
+                                        : which == SatellitePage::TRANSPONDERS ? Cmd::ADD_TRANSPONDER
+                                                                               : Cmd::ADD_CHANNEL);
         } else if (action == QLatin1String("add new transponder")) {
-            fill = [](QDialog& dialog) { storeTransponder(static_cast<TransponderDialog&>(dialog)); };
-            satellites->RunCommand(Cmd::ADD_NEW_TRANSPONDER);
+            fill_ = [](QDialog& dialog) { storeTransponder(static_cast<TransponderDialog&>(dialog)); };
+            satellites_->RunCommand(Cmd::ADD_NEW_TRANSPONDER);
         } else if (action.startsWith(QLatin1String("edit"))) {
             const QString what = action.section(QLatin1Char(' '), 1);
-            fill = [what](QDialog& dialog) {
+            fill_ = [what](QDialog& dialog) {
                 if (auto* satellite = qobject_cast<SatelliteDialog*>(&dialog)) {
                     satellite->nameEdit()->setText(QStringLiteral("Renamed"));
                     satellite->Store();
@@ -156,42 +156,42 @@ class TestPageKeeping : public QObject {
                 }
             };
             if (all)
-                channels->EditChannelCommand();
+                channels_->EditChannelCommand();
             else
-                satellites->RunCommand(which == SatellitePage::SATELLITES     ? Cmd::EDIT_SATELLITE
-                                       : which == SatellitePage::TRANSPONDERS ? Cmd::EDIT_TRANSPONDER
-                                                                              : Cmd::EDIT_CHANNEL);
+                satellites_->RunCommand(which == SatellitePage::SATELLITES     ? Cmd::EDIT_SATELLITE
+                                        : which == SatellitePage::TRANSPONDERS ? Cmd::EDIT_TRANSPONDER
+                                                                               : Cmd::EDIT_CHANNEL);
         } else if (action == QLatin1String("flag")) {
-            QMenu* menu = all ? channels->contextMenu() : satellites->ContextMenu(SatellitePage::CHANNELS);
+            QMenu* menu = all ? channels_->contextMenu() : satellites_->ContextMenu(SatellitePage::CHANNELS);
             menu->findChild<QAction*>(QStringLiteral("setFav3Action"))->trigger();
         } else if (action == QLatin1String("drop")) {
             if (all)
-                channels->DropSelectedAt(5);
+                channels_->DropSelectedAt(5);
             else
-                satellites->channelBulk()->DropSelectedAt(5);
+                satellites_->channelBulk()->DropSelectedAt(5);
         } else if (action == QLatin1String("sort")) {
-            channels->SortCommand(SortKind::NameDown);
+            channels_->SortCommand(SortKind::NameDown);
         } else if (action == QLatin1String("move to 1")) {
-            channels->MoveCurrentTo(1);
+            channels_->MoveCurrentTo(1);
         } else if (action == QLatin1String("move to top")) {
-            channels->MoveToTopCommand();
+            channels_->MoveToTopCommand();
         } else if (action == QLatin1String("move down")) {
-            channels->MoveByOneCommand(false);
+            channels_->MoveByOneCommand(false);
         } else if (action == QLatin1String("rename elsewhere")) {
-            const int channel = all ? channels->ChannelOfRow(30) : satelliteRowChannel(30);
-            testsupport::Edit(document,
+            const int channel = all ? channels_->ChannelOfRow(30) : satelliteRowChannel(30);
+            testsupport::Edit(document_,
                               [channel](ChannelDatabase& w) { w.Channel(channel).setName("Elsewhere"); });
         } else if (action == QLatin1String("undo")) {
-            document.Undo(); // the deletion of row 10's channel made before
+            document_.Undo(); // the deletion of row 10's channel made before
         } else if (action == QLatin1String("other page")) {
             // The other page deletes the channel this list shows in row 10.
-            MessageBox::queueAnswer(QMessageBox::Yes);
+            MessageBox::QueueAnswer(QMessageBox::Yes);
             if (all) {
-                satellites->channelList()->SelectOnlyRows({10});
-                satellites->RunCommand(Cmd::DEL_CHANNEL);
+                satellites_->channelList()->SelectOnlyRows({10});
+                satellites_->RunCommand(Cmd::DEL_CHANNEL);
             } else {
-                channels->channelList()->SelectOnlyRows({10});
-                channels->DeleteChannelCommand();
+                channels_->channelList()->SelectOnlyRows({10});
+                channels_->DeleteChannelCommand();
             }
         } else {
             QFAIL(qPrintable(QStringLiteral("unknown action ") + action));
@@ -201,32 +201,32 @@ class TestPageKeeping : public QObject {
 private Q_SLOTS:
     void init() {
         MessageBox::setTestMode(true);
-        MessageBox::resetTestState();
-        fill = nullptr;
-        QVERIFY(testsupport::LoadInto(document, KeepingImage()));
-        satellites = std::make_unique<SatellitePage>();
-        satellites->resize(900, 700);
-        satellites->Initialize(document);
-        satellites->setDialogRunner([this](QDialog& dialog) { return runDialog(dialog); });
-        satellites->show();
+        MessageBox::ResetTestState();
+        fill_ = nullptr;
+        QVERIFY(testsupport::LoadInto(document_, KeepingImage()));
+        satellites_ = std::make_unique<SatellitePage>();
+        satellites_->resize(900, 700);
+        satellites_->Initialize(document_);
+        satellites_->setDialogRunner([this](QDialog& dialog) { return runDialog(dialog); });
+        satellites_->show();
         for (int which = 0; which < 4; ++which)
-            satellites->RefreshList(which);
-        channels = std::make_unique<ChannelListPage>();
-        channels->resize(900, 600);
-        channels->Initialize(document);
-        channels->setDialogRunner([this](QDialog& dialog) { return runDialog(dialog); });
-        channels->show();
-        channels->Refresh();
-        QVERIFY(QTest::qWaitForWindowExposed(channels.get()));
+            satellites_->RefreshList(which);
+        channels_ = std::make_unique<ChannelListPage>();
+        channels_->resize(900, 600);
+        channels_->Initialize(document_);
+        channels_->setDialogRunner([this](QDialog& dialog) { return runDialog(dialog); });
+        channels_->show();
+        channels_->Refresh();
+        QVERIFY(QTest::qWaitForWindowExposed(channels_.get()));
     }
     void cleanup() {
         QVERIFY2(MessageBox::unexpectedPrompts().isEmpty(),
                  qPrintable(MessageBox::unexpectedPrompts().join('|')));
         QCOMPARE(MessageBox::pendingAnswers(), 0);
-        const std::vector<ConsistencyProblem> problems = CheckConsistency(db);
+        const std::vector<ConsistencyProblem> problems = CheckConsistency(db_);
         QVERIFY2(problems.empty(), problems.empty() ? "" : problems.front().message.c_str());
-        satellites.reset();
-        channels.reset();
+        satellites_.reset();
+        channels_.reset();
     }
 
     void keepsRowsAcrossAChange_data() {
@@ -240,7 +240,7 @@ private Q_SLOTS:
         QTest::addColumn<int>(
             "topRow"); // the row Top::RowAtTop, PageOf or Shows look at; -1: the current one
 
-        const int C = SatellitePage::CHANNELS, T = SatellitePage::TRANSPONDERS, S = SatellitePage::SATELLITES;
+        const int c = SatellitePage::CHANNELS, t = SatellitePage::TRANSPONDERS, s = SatellitePage::SATELLITES;
         const QList<int> one{23}, three{22, 23, 24};
         auto row = [](const char* name, const char* page, int which, const char* action, QList<int> selected,
                       int current, QList<int> after, Top top, int topRow = -1) {
@@ -248,26 +248,26 @@ private Q_SLOTS:
                                 << selected << current << after << top << topRow;
         };
         // The satellite page's channel list (48 rows).
-        row("sat: delete", "satellites", C, "delete", one, 23, {23}, Top::Kept);
-        row("sat: delete several", "satellites", C, "delete", three, 23, {23}, Top::Kept);
-        row("sat: add", "satellites", C, "add", one, 48, {48}, Top::RowAtTop, 48);
-        row("sat: edit", "satellites", C, "edit", one, 23, {23}, Top::Kept);
-        row("sat: edit to radio", "satellites", C, "edit to radio", one, 23, {23}, Top::RowAtTop, 23);
-        row("sat: edit several", "satellites", C, "edit several", three, 22, three, Top::Kept);
-        row("sat: flag several", "satellites", C, "flag", three, 23, three, Top::Kept);
-        row("sat: drop several", "satellites", C, "drop", three, 5, {5, 6, 7}, Top::Shows, 5);
-        row("sat: rename elsewhere", "satellites", C, "rename elsewhere", three, 23, three, Top::Kept);
-        row("sat: undo elsewhere", "satellites", C, "undo", one, 24, {24}, Top::Kept);
-        row("sat: other page", "satellites", C, "other page", three, 22, {21, 22, 23}, Top::Kept);
+        row("sat: delete", "satellites", c, "delete", one, 23, {23}, Top::Kept);
+        row("sat: delete several", "satellites", c, "delete", three, 23, {23}, Top::Kept);
+        row("sat: add", "satellites", c, "add", one, 48, {48}, Top::RowAtTop, 48);
+        row("sat: edit", "satellites", c, "edit", one, 23, {23}, Top::Kept);
+        row("sat: edit to radio", "satellites", c, "edit to radio", one, 23, {23}, Top::RowAtTop, 23);
+        row("sat: edit several", "satellites", c, "edit several", three, 22, three, Top::Kept);
+        row("sat: flag several", "satellites", c, "flag", three, 23, three, Top::Kept);
+        row("sat: drop several", "satellites", c, "drop", three, 5, {5, 6, 7}, Top::Shows, 5);
+        row("sat: rename elsewhere", "satellites", c, "rename elsewhere", three, 23, three, Top::Kept);
+        row("sat: undo elsewhere", "satellites", c, "undo", one, 24, {24}, Top::Kept);
+        row("sat: other page", "satellites", c, "other page", three, 22, {21, 22, 23}, Top::Kept);
         // Its transponder list (25 rows) and satellite list (30 rows).
-        row("sat: delete transponder", "satellites", T, "delete", {8}, 8, {8}, Top::Kept);
-        row("sat: add transponder", "satellites", T, "add", {8}, 25, {25}, Top::RowAtTop, 25);
-        row("sat: add new transponder", "satellites", T, "add new transponder", {8}, 25, {25}, Top::RowAtTop,
+        row("sat: delete transponder", "satellites", t, "delete", {8}, 8, {8}, Top::Kept);
+        row("sat: add transponder", "satellites", t, "add", {8}, 25, {25}, Top::RowAtTop, 25);
+        row("sat: add new transponder", "satellites", t, "add new transponder", {8}, 25, {25}, Top::RowAtTop,
             24);
-        row("sat: edit transponder", "satellites", T, "edit", {8}, 8, {8}, Top::Kept);
-        row("sat: delete satellite", "satellites", S, "delete", {12}, 0, {0}, Top::Kept);
-        row("sat: add satellite", "satellites", S, "add", {12}, 30, {30}, Top::RowAtTop, 30);
-        row("sat: edit satellite", "satellites", S, "edit", {12}, 12, {12}, Top::Kept);
+        row("sat: edit transponder", "satellites", t, "edit", {8}, 8, {8}, Top::Kept);
+        row("sat: delete satellite", "satellites", s, "delete", {12}, 0, {0}, Top::Kept);
+        row("sat: add satellite", "satellites", s, "add", {12}, 30, {30}, Top::RowAtTop, 30);
+        row("sat: edit satellite", "satellites", s, "edit", {12}, 12, {12}, Top::Kept);
         // The all-channels page (53 TV rows).
         row("all: delete", "all", 0, "delete", one, 23, {23}, Top::Kept);
         row("all: delete several", "all", 0, "delete", three, 23, {23}, Top::Kept);
@@ -297,7 +297,7 @@ private Q_SLOTS:
 
         // An undo brings back a channel deleted elsewhere before the rows were chosen.
         if (action == QLatin1String("undo"))
-            deleteChannel(page == QLatin1String("all") ? channels->ChannelOfRow(10)
+            deleteChannel(page == QLatin1String("all") ? channels_->ChannelOfRow(10)
                                                        : satelliteRowChannel(10));
         ColumnListCtrl* list = listOf(page, which);
         const int topBefore = which == SatellitePage::CHANNELS     ? 20
@@ -308,8 +308,8 @@ private Q_SLOTS:
             list->SelectOnlyRows(selected.size() == 3 ? QList<int>{selected[1], selected[0], selected[2]}
                                                       : selected);
         } else {
-            satellites->DeselectRowQuietly(which, list->currentRow());
-            satellites->SelectRowAndReact(which, selected.first());
+            satellites_->DeselectRowQuietly(which, list->currentRow());
+            satellites_->SelectRowAndReact(which, selected.first());
         }
         QCOMPARE(list->currentRow(), selected[selected.size() / 2]);
         QCOMPARE(list->TopRow(), topBefore);
@@ -359,19 +359,19 @@ private Q_SLOTS:
         list->SelectOnlyRows({2, 3, 4});
         const int gone = list->RowKey(3);
         std::vector<std::uint8_t> afterDeletion;
-        fill = [&](QDialog& dialog) {
+        fill_ = [&](QDialog& dialog) {
             deleteChannel(gone);
-            afterDeletion.assign(db.workingCopy().begin(), db.workingCopy().end());
+            afterDeletion.assign(db_.workingCopy().begin(), db_.workingCopy().end());
             storeChannel(dialog, "fav1Check", QString());
         };
-        MessageBox::queueAnswer(QMessageBox::Ok);
+        MessageBox::QueueAnswer(QMessageBox::Ok);
         if (page == QLatin1String("all"))
-            channels->EditChannelCommand();
+            channels_->EditChannelCommand();
         else
-            satellites->RunCommand(Cmd::EDIT_CHANNEL);
+            satellites_->RunCommand(Cmd::EDIT_CHANNEL);
         QVERIFY(!afterDeletion.empty());
-        QVERIFY(std::equal(afterDeletion.begin(), afterDeletion.end(), db.workingCopy().begin(),
-                           db.workingCopy().end()));
+        QVERIFY(std::equal(afterDeletion.begin(), afterDeletion.end(), db_.workingCopy().begin(),
+                           db_.workingCopy().end()));
         QCOMPARE(MessageBox::prompts().size(), 1);
         QCOMPARE(MessageBox::prompts().last().text,
                  QStringLiteral("The channels have changed; nothing was stored."));

@@ -24,14 +24,14 @@ using Cmd = SatellitePageCommands;
 class TestPageMemory : public QObject {
     Q_OBJECT
 
-    Document document;
-    const ChannelDatabase& db = document.database();
+    Document document_;
+    const ChannelDatabase& db_ = document_.database();
 
 private Q_SLOTS:
     void init() {
         MessageBox::setTestMode(true);
-        MessageBox::resetTestState();
-        QVERIFY(testsupport::LoadInto(document, BuildFullImage()));
+        MessageBox::ResetTestState();
+        QVERIFY(testsupport::LoadInto(document_, BuildFullImage()));
     }
     void cleanup() { QVERIFY(MessageBox::unexpectedPrompts().isEmpty()); }
 
@@ -39,7 +39,7 @@ private Q_SLOTS:
         SatellitePage page;
         page.resize(900, 420);
         page.show();
-        page.Initialize(document);
+        page.Initialize(document_);
         for (int which = 0; which < 4; ++which)
             page.RefreshList(which);
         ColumnListCtrl* satellites = page.satelliteList();
@@ -66,7 +66,7 @@ private Q_SLOTS:
         QVERIFY(channels->RowCount() > 100);
         channels->ScrollRowToTop(40);
         choose(SatellitePage::CHANNELS, 45);
-        MessageBox::queueAnswer(QMessageBox::Yes);
+        MessageBox::QueueAnswer(QMessageBox::Yes);
         page.RunCommand(Cmd::DEL_CHANNEL);
         QCOMPARE(channels->TopRow(), 40);
 
@@ -74,7 +74,7 @@ private Q_SLOTS:
         // row after a delete.
         satellites->ScrollRowToTop(20);
         choose(SatellitePage::SATELLITES, 25);
-        MessageBox::queueAnswer(QMessageBox::Yes);
+        MessageBox::QueueAnswer(QMessageBox::Yes);
         page.RunCommand(Cmd::DEL_SATELLITE);
         QCOMPARE(satellites->TopRow(), 20);
         page.setDialogRunner([](QDialog& dialog) {
@@ -90,7 +90,7 @@ private Q_SLOTS:
         ChannelListPage page;
         page.resize(900, 500);
         page.show();
-        page.Initialize(document);
+        page.Initialize(document_);
         page.Refresh();
         ColumnListCtrl* list = page.channelList();
         QVERIFY(list->RowCount() > 100);
@@ -102,7 +102,7 @@ private Q_SLOTS:
         list->setCurrentRow(row);
         const int channel = page.ChannelOfRow(row);
         QCOMPARE(channel, list->RowKey(row));
-        const std::string name = db.Channel(channel).name();
+        const std::string name = db_.Channel(channel).name();
         QCOMPARE(list->CellText(row, 1), QString::fromLatin1(name.c_str()));
 
         // Edit opens the dialog on that channel.
@@ -120,7 +120,7 @@ private Q_SLOTS:
         list->setCurrentRow(row);
         page.MoveCurrentTo(1);
         QCOMPARE(page.ChannelOfRow(0), channel);
-        QCOMPARE(document.undoStack()->undoText(),
+        QCOMPARE(document_.undoStack()->undoText(),
                  QStringLiteral("Move %1 to 1").arg(QString::fromLatin1(name.c_str())));
 
         // Delete, after another sort, deletes the highlighted channel.
@@ -128,9 +128,9 @@ private Q_SLOTS:
         const int target = list->RowOfKey(channel);
         list->SelectRow(target, true);
         list->setCurrentRow(target);
-        MessageBox::queueAnswer(QMessageBox::Yes);
+        MessageBox::QueueAnswer(QMessageBox::Yes);
         page.DeleteChannelCommand();
-        QVERIFY(!db.Channel(channel).isOccupied());
+        QVERIFY(!db_.Channel(channel).isOccupied());
     }
 };
 

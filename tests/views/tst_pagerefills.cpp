@@ -27,8 +27,8 @@ class PageRefillsTest : public QObject {
 private Q_SLOTS:
     void initTestCase() {
         MessageBox::setTestMode(true);
-        demo = BuildDemoImage();
-        full = BuildFullImage();
+        demo_ = BuildDemoImage();
+        full_ = BuildFullImage();
     }
 
     void threePagesOnDamagedImages() {
@@ -41,7 +41,7 @@ private Q_SLOTS:
         page.resize(760, 520);
         page.show();
         vormante::Document document;
-        QVERIFY(testsupport::LoadInto(document, demo));
+        QVERIFY(testsupport::LoadInto(document, demo_));
         page.Initialize(document);
         ChannelListPage channels;
         channels.resize(760, 520);
@@ -70,7 +70,7 @@ private Q_SLOTS:
             for (int row : {0, list->RowCount() - 1, list->RowCount()})
                 list->SelectRow(row, true);
             settings.LoadFromSettings();
-            MessageBox::resetTestState();
+            MessageBox::ResetTestState();
         }
         qInfo("%d damaged images refilled", images);
     }
@@ -79,7 +79,7 @@ private:
     std::vector<std::uint8_t> Damaged(std::mt19937& random, int i) {
         if (i % 10 == 9)
             return testsupport::RandomBytes(IMAGE_SIZE, static_cast<std::uint32_t>(random()));
-        std::vector<std::uint8_t> image = i % 3 == 2 ? full : demo;
+        std::vector<std::uint8_t> image = i % 3 == 2 ? full_ : demo_;
         const int patches = 1 + static_cast<int>(random() % 48);
         for (int p = 0; p < patches; ++p) {
             const std::size_t at = random() % IMAGE_SIZE;
@@ -104,8 +104,8 @@ private:
         return image;
     }
 
-    std::vector<std::uint8_t> demo;
-    std::vector<std::uint8_t> full;
+    std::vector<std::uint8_t> demo_;
+    std::vector<std::uint8_t> full_;
 };
 
 QTEST_MAIN(PageRefillsTest)

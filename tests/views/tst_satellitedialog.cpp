@@ -20,22 +20,22 @@ class SatelliteDialogTest : public QObject {
 private Q_SLOTS:
     void init() {
         MessageBox::setTestMode(true);
-        QVERIFY(testsupport::LoadInto(db, testsupport::EmptyImage()));
+        QVERIFY(testsupport::LoadInto(db_, testsupport::EmptyImage()));
     }
     void cleanup() { QVERIFY(MessageBox::unexpectedPrompts().isEmpty()); }
 
     void addingWithDefaultsStoresNewSatAtZeroTypeOne() {
         SatelliteDialog dialog;
-        dialog.PrepareNew(QStringLiteral("Add Satellite"), db);
+        dialog.PrepareNew(QStringLiteral("Add Satellite"), db_);
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Add Satellite"));
         QCOMPARE(dialog.nameEdit()->text(), QStringLiteral("New Sat"));
         QCOMPARE(dialog.eastWestCombo()->currentText(), QStringLiteral("E"));
         QCOMPARE(dialog.lnbTypeCombo()->currentText(), QStringLiteral("Type 1"));
         dialog.Store();
-        SatellitePageCommands::StoreEntered(db, dialog);
+        SatellitePageCommands::StoreEntered(db_, dialog);
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
         QCOMPARE(dialog.slot(), 0);
-        const ConstSatelliteRecord record = db.Satellite(0);
+        const ConstSatelliteRecord record = db_.Satellite(0);
         QVERIFY(record.isUsed());
         QCOMPARE(record.name(), std::string("New Sat"));
         QCOMPARE(record.position(), 0);
@@ -78,13 +78,13 @@ private Q_SLOTS:
         QFETCH(QString, eastWest);
         QFETCH(int, stored);
         SatelliteDialog dialog;
-        dialog.PrepareNew(QStringLiteral("Add Satellite"), db);
+        dialog.PrepareNew(QStringLiteral("Add Satellite"), db_);
         dialog.degreesEdit()->setText(degrees);
         dialog.tenthsEdit()->setText(tenths);
         dialog.eastWestCombo()->setEditText(eastWest);
         dialog.Store();
-        SatellitePageCommands::StoreEntered(db, dialog);
-        QCOMPARE(db.Satellite(dialog.slot()).position(), stored);
+        SatellitePageCommands::StoreEntered(db_, dialog);
+        QCOMPARE(db_.Satellite(dialog.slot()).position(), stored);
     }
 
     void positionsTheFieldCannotHoldAreRefused_data() {
@@ -109,10 +109,10 @@ private Q_SLOTS:
         QFETCH(QString, tenths);
         QFETCH(QString, message);
         SatelliteDialog dialog;
-        dialog.PrepareNew(QStringLiteral("Add Satellite"), db);
+        dialog.PrepareNew(QStringLiteral("Add Satellite"), db_);
         dialog.degreesEdit()->setText(degrees);
         dialog.tenthsEdit()->setText(tenths);
-        MessageBox::queueAnswer(QMessageBox::Ok);
+        MessageBox::QueueAnswer(QMessageBox::Ok);
         dialog.Store();
         QCOMPARE(dialog.result(), int(QDialog::Rejected)); // stays open
         QCOMPARE(MessageBox::prompts().size(), 1);
@@ -125,7 +125,7 @@ private Q_SLOTS:
 
     void editsLimitTheirLength() {
         SatelliteDialog dialog;
-        dialog.PrepareNew(QStringLiteral("Add Satellite"), db);
+        dialog.PrepareNew(QStringLiteral("Add Satellite"), db_);
         QCOMPARE(dialog.nameEdit()->maxLength(), 15);
         QCOMPARE(dialog.degreesEdit()->maxLength(), 3);
         QCOMPARE(dialog.tenthsEdit()->maxLength(), 3);
@@ -135,37 +135,37 @@ private Q_SLOTS:
 
     void typedLnbTypeStoresTypeEight() {
         SatelliteDialog dialog;
-        dialog.PrepareNew(QStringLiteral("Add Satellite"), db);
+        dialog.PrepareNew(QStringLiteral("Add Satellite"), db_);
         dialog.lnbTypeCombo()->setEditText(QStringLiteral("whatever"));
         dialog.Store();
-        SatellitePageCommands::StoreEntered(db, dialog);
-        QCOMPARE(db.Satellite(dialog.slot()).lnbType(), 7u);
+        SatellitePageCommands::StoreEntered(db_, dialog);
+        QCOMPARE(db_.Satellite(dialog.slot()).lnbType(), 7u);
 
         SatelliteDialog second;
-        second.PrepareNew(QStringLiteral("Add Satellite"), db);
+        second.PrepareNew(QStringLiteral("Add Satellite"), db_);
         second.lnbTypeCombo()->setCurrentIndex(4);
         second.Store();
-        SatellitePageCommands::StoreEntered(db, second);
-        QCOMPARE(db.Satellite(second.slot()).lnbType(), 4u);
+        SatellitePageCommands::StoreEntered(db_, second);
+        QCOMPARE(db_.Satellite(second.slot()).lnbType(), 4u);
     }
 
     void editingOpensWithTheRecordAndStoresItBack() {
-        const int s = AllocateSatellite(db);
-        db.Satellite(s).setName("Zero");
-        db.Satellite(s).setPosition(0);
-        db.Satellite(s).setLnbType(3);
+        const int s = AllocateSatellite(db_);
+        db_.Satellite(s).setName("Zero");
+        db_.Satellite(s).setPosition(0);
+        db_.Satellite(s).setLnbType(3);
         SatelliteDialog dialog;
-        dialog.PrepareEdit(QStringLiteral("Edit Satellite"), db, s);
+        dialog.PrepareEdit(QStringLiteral("Edit Satellite"), db_, s);
         QCOMPARE(dialog.eastWestCombo()->currentText(), QStringLiteral("W"));
         QCOMPARE(dialog.lnbTypeCombo()->currentText(), QStringLiteral("Type 4"));
-        const auto before = db.workingCopy();
+        const auto before = db_.workingCopy();
         dialog.Store();
-        SatellitePageCommands::StoreEntered(db, dialog);
-        QVERIFY(db.workingCopy() == before);
+        SatellitePageCommands::StoreEntered(db_, dialog);
+        QVERIFY(db_.workingCopy() == before);
 
-        db.Satellite(s).setPosition(-1);
+        db_.Satellite(s).setPosition(-1);
         SatelliteDialog west;
-        west.PrepareEdit(QStringLiteral("Edit Satellite"), db, s);
+        west.PrepareEdit(QStringLiteral("Edit Satellite"), db_, s);
         QCOMPARE(west.degreesEdit()->text(), QStringLiteral("0"));
         QCOMPARE(west.tenthsEdit()->text(), QStringLiteral("1"));
         QCOMPARE(west.eastWestCombo()->currentText(), QStringLiteral("W"));
@@ -173,29 +173,29 @@ private Q_SLOTS:
     }
 
     void nameFillsFifteenBytesAndKeepsTheSixteenth() {
-        const int s = AllocateSatellite(db);
-        db.Satellite(s).data()[16 + 15] = 0x77;
+        const int s = AllocateSatellite(db_);
+        db_.Satellite(s).data()[16 + 15] = 0x77;
         SatelliteDialog dialog;
-        dialog.PrepareEdit(QStringLiteral("Edit Satellite"), db, s);
+        dialog.PrepareEdit(QStringLiteral("Edit Satellite"), db_, s);
         dialog.nameEdit()->setText(QStringLiteral("ABCDEFGHIJKLMNO"));
         dialog.Store();
-        SatellitePageCommands::StoreEntered(db, dialog);
-        const std::uint8_t* name = db.Satellite(s).data() + 16;
+        SatellitePageCommands::StoreEntered(db_, dialog);
+        const std::uint8_t* name = db_.Satellite(s).data() + 16;
         QCOMPARE(QByteArray(reinterpret_cast<const char*>(name), 15), QByteArray("ABCDEFGHIJKLMNO"));
         QCOMPARE(name[15], std::uint8_t(0x77));
 
         dialog.nameEdit()->setText(QStringLiteral("Ab"));
         dialog.Store();
-        SatellitePageCommands::StoreEntered(db, dialog);
+        SatellitePageCommands::StoreEntered(db_, dialog);
         QCOMPARE(QByteArray(reinterpret_cast<const char*>(name), 15),
                  QByteArray("Ab\0\0\0\0\0\0\0\0\0\0\0\0\0", 15));
     }
 
     void nameTheImageCannotHoldIsRefused() {
         SatelliteDialog dialog;
-        dialog.PrepareNew(QStringLiteral("Add Satellite"), db);
+        dialog.PrepareNew(QStringLiteral("Add Satellite"), db_);
         dialog.nameEdit()->setText(QStringLiteral("\u0410stra 4.8E"));
-        MessageBox::queueAnswer(QMessageBox::Ok);
+        MessageBox::QueueAnswer(QMessageBox::Ok);
         dialog.Store();
         QCOMPARE(dialog.result(), int(QDialog::Rejected));
         QVERIFY(MessageBox::prompts().value(0).text.startsWith(
@@ -204,29 +204,29 @@ private Q_SLOTS:
 
     void cancelWritesNothing() {
         SatelliteDialog dialog;
-        dialog.PrepareNew(QStringLiteral("Add Satellite"), db);
-        const auto before = db.workingCopy();
+        dialog.PrepareNew(QStringLiteral("Add Satellite"), db_);
+        const auto before = db_.workingCopy();
         dialog.findChild<QPushButton*>(QStringLiteral("cancelButton"))->click();
         QCOMPARE(dialog.result(), int(QDialog::Rejected));
-        QVERIFY(db.workingCopy() == before);
+        QVERIFY(db_.workingCopy() == before);
     }
 
     void fullTableSaysSoAndWritesNothing() {
         for (int i = 0; i < SATELLITE_SLOTS; ++i)
-            QVERIFY(AllocateSatellite(db) == i);
-        const auto before = db.workingCopy();
+            QVERIFY(AllocateSatellite(db_) == i);
+        const auto before = db_.workingCopy();
         SatelliteDialog dialog;
-        dialog.PrepareNew(QStringLiteral("Add Satellite"), db);
+        dialog.PrepareNew(QStringLiteral("Add Satellite"), db_);
         dialog.Store();
-        QCOMPARE(SatellitePageCommands::StoreEntered(db, dialog),
+        QCOMPARE(SatellitePageCommands::StoreEntered(db_, dialog),
                  SatelliteDialog::TABLE_FULL); // the page says "Satellite is full!"
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
         QCOMPARE(dialog.slot(), SatelliteDialog::TABLE_FULL);
-        QVERIFY(db.workingCopy() == before);
+        QVERIFY(db_.workingCopy() == before);
     }
 
 private:
-    ChannelDatabase db;
+    ChannelDatabase db_;
 };
 
 QTEST_MAIN(SatelliteDialogTest)

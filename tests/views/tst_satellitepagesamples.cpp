@@ -30,26 +30,26 @@ private Q_SLOTS:
     void cleanup() {
         QVERIFY2(MessageBox::unexpectedPrompts().isEmpty(),
                  qPrintable(MessageBox::unexpectedPrompts().join('|')));
-        page.reset();
+        page_.reset();
     }
 
     void confirmingEveryEditDialogKeepsEveryRow() {
         Open(BuildDemoImage());
-        QVERIFY(page->satelliteList()->RowCount() > 1);
-        ColumnListCtrl* sats = page->satelliteList();
+        QVERIFY(page_->satelliteList()->RowCount() > 1);
+        ColumnListCtrl* sats = page_->satelliteList();
         for (int s = 0; s < sats->RowCount(); ++s) {
             SelectRow(sats, s);
             ConfirmEditKeepsRow(Cmd::EDIT_SATELLITE, sats);
-            ColumnListCtrl* tps = page->transponderList();
-            for (int t = 0; t < tps->RowCount() && !page->IsPlaceholder(SatellitePage::TRANSPONDERS, 0);
+            ColumnListCtrl* tps = page_->transponderList();
+            for (int t = 0; t < tps->RowCount() && !page_->IsPlaceholder(SatellitePage::TRANSPONDERS, 0);
                  ++t) {
                 SelectRow(tps, t);
                 ConfirmEditKeepsRow(Cmd::EDIT_TRANSPONDER, tps);
                 for (bool tv : {true, false}) {
-                    (tv ? page->tvButton() : page->radioButton())->click();
-                    ColumnListCtrl* channels = page->channelList();
+                    (tv ? page_->tvButton() : page_->radioButton())->click();
+                    ColumnListCtrl* channels = page_->channelList();
                     for (int c = 0;
-                         c < channels->RowCount() && !page->IsPlaceholder(SatellitePage::CHANNELS, 0); ++c) {
+                         c < channels->RowCount() && !page_->IsPlaceholder(SatellitePage::CHANNELS, 0); ++c) {
                         SelectRow(channels, c);
                         ConfirmEditKeepsRow(Cmd::EDIT_CHANNEL, channels);
                     }
@@ -57,25 +57,25 @@ private Q_SLOTS:
             }
         }
         for (int l = 0; l < 8; ++l) {
-            SelectRow(page->lnbList(), l);
-            ConfirmEditKeepsRow(Cmd::EDIT_LNB, page->lnbList());
+            SelectRow(page_->lnbList(), l);
+            ConfirmEditKeepsRow(Cmd::EDIT_LNB, page_->lnbList());
         }
-        QVERIFY(opened > 10);
+        QVERIFY(opened_ > 10);
     }
 
     void deletingAndAddingOnTheDemoImage() {
         Open(BuildDemoImage());
-        ColumnListCtrl* sats = page->satelliteList();
+        ColumnListCtrl* sats = page_->satelliteList();
         const int satellites = sats->RowCount();
         // A channel, a transponder and a satellite go; each list refills consistently.
         for (int id : {Cmd::DEL_CHANNEL, Cmd::DEL_TRANSPONDER, Cmd::DEL_SATELLITE}) {
-            MessageBox::queueAnswer(QMessageBox::Yes);
+            MessageBox::QueueAnswer(QMessageBox::Yes);
             RunAndCheck(id);
         }
         QCOMPARE(sats->RowCount(), satellites - 1);
         QCOMPARE(MessageBox::prompts().size(), 3);
 
-        fill = [](QDialog& dialog) {
+        fill_ = [](QDialog& dialog) {
             if (auto* satellite = qobject_cast<SatelliteDialog*>(&dialog))
                 satellite->Store();
             else if (auto* transponder = qobject_cast<TransponderDialog*>(&dialog)) {
@@ -89,17 +89,17 @@ private Q_SLOTS:
             RunAndCheck(id);
         QCOMPARE(sats->RowCount(), satellites);
         QCOMPARE(sats->CellText(sats->currentRow(), 1), QStringLiteral("New Sat"));
-        QCOMPARE(page->transponderList()->RowCount(), 2);
-        QCOMPARE(page->transponderList()->currentRow(), 1);
-        QCOMPARE(page->channelList()->RowCount(), 2);
-        QVERIFY(!page->showTv());
-        QCOMPARE(page->channelList()->CellText(1, 12), QStringLiteral("2"));
+        QCOMPARE(page_->transponderList()->RowCount(), 2);
+        QCOMPARE(page_->transponderList()->currentRow(), 1);
+        QCOMPARE(page_->channelList()->RowCount(), 2);
+        QVERIFY(!page_->showTv());
+        QCOMPARE(page_->channelList()->CellText(1, 12), QStringLiteral("2"));
     }
 
     void fullTablesRefuseEveryAdd() {
         Open(BuildFullImage());
-        const auto before = db.workingCopy();
-        fill = [](QDialog& dialog) {
+        const auto before = db_.workingCopy();
+        fill_ = [](QDialog& dialog) {
             if (auto* satellite = qobject_cast<SatelliteDialog*>(&dialog))
                 satellite->Store();
             else if (auto* transponder = qobject_cast<TransponderDialog*>(&dialog)) {
@@ -108,9 +108,9 @@ private Q_SLOTS:
             } else if (auto* channel = qobject_cast<ChannelDialog*>(&dialog))
                 QVERIFY(channel->Store());
         };
-        const int transponders = page->transponderList()->RowCount();
+        const int transponders = page_->transponderList()->RowCount();
         for (int i = 0; i < 5; ++i)
-            MessageBox::queueAnswer(QMessageBox::Ok);
+            MessageBox::QueueAnswer(QMessageBox::Ok);
         for (int id : {Cmd::ADD_SATELLITE, Cmd::ADD_NEW_TRANSPONDER, Cmd::ADD_TRANSPONDER, Cmd::ADD_PROGRAM,
                        Cmd::ADD_CHANNEL})
             RunAndCheck(id);
@@ -119,10 +119,10 @@ private Q_SLOTS:
             texts << prompt.text;
         QCOMPARE(texts, (QStringList{"Satellite is full!", "Transponder is Full!", "Transponder is Full!",
                                      "Prog is Full!", "Prog is Full!"}));
-        QVERIFY(db.workingCopy() == before);
-        QCOMPARE(page->transponderList()->RowCount(), transponders);
-        QCOMPARE(page->transponderList()->currentRow(), transponders - 1);
-        QCOMPARE(page->transponderList()->SelectedRows(), QList<int>{transponders - 1});
+        QVERIFY(db_.workingCopy() == before);
+        QCOMPARE(page_->transponderList()->RowCount(), transponders);
+        QCOMPARE(page_->transponderList()->currentRow(), transponders - 1);
+        QCOMPARE(page_->transponderList()->SelectedRows(), QList<int>{transponders - 1});
     }
 
     void screenshot() {
@@ -130,21 +130,21 @@ private Q_SLOTS:
         if (path.isEmpty())
             QSKIP("set VORMANTE_SCREENSHOT to a file name to save a picture of the page on the demo image");
         Open(BuildDemoImage());
-        page->satelliteList()->SelectRow(1, true);
-        page->transponderList()->SelectRow(1, true);
-        QVERIFY(page->grab().save(path));
+        page_->satelliteList()->SelectRow(1, true);
+        page_->transponderList()->SelectRow(1, true);
+        QVERIFY(page_->grab().save(path));
     }
 
 private:
     void Open(const std::vector<std::uint8_t>& image) {
-        QVERIFY(testsupport::LoadInto(document, image));
-        QVERIFY(CheckConsistency(db).empty());
-        opened = 0;
-        fill = nullptr;
-        page = testsupport::ShowSatellitePage(document, [this](QDialog& dialog) {
-            ++opened;
-            if (fill)
-                fill(dialog);
+        QVERIFY(testsupport::LoadInto(document_, image));
+        QVERIFY(CheckConsistency(db_).empty());
+        opened_ = 0;
+        fill_ = nullptr;
+        page_ = testsupport::ShowSatellitePage(document_, [this](QDialog& dialog) {
+            ++opened_;
+            if (fill_)
+                fill_(dialog);
             return dialog.result();
         });
     }
@@ -156,31 +156,31 @@ private:
 
     void ConfirmEditKeepsRow(int id, ColumnListCtrl* list) {
         const QStringList before = list->RowTexts(list->currentRow());
-        fill = [](QDialog& dialog) {
+        fill_ = [](QDialog& dialog) {
             if (auto* channel = qobject_cast<ChannelDialog*>(&dialog))
                 QVERIFY(channel->Store());
             else
                 testsupport::StoreEditDialog(dialog);
         };
-        const int openedBefore = opened;
+        const int openedBefore = opened_;
         RunAndCheck(id);
-        QCOMPARE(opened, openedBefore + 1);
+        QCOMPARE(opened_, openedBefore + 1);
         QCOMPARE(list->RowTexts(list->currentRow()), before);
     }
 
     void RunAndCheck(int id) {
-        page->RunCommand(id);
-        const QStringList problems = testsupport::ConsistencyProblems(db);
+        page_->RunCommand(id);
+        const QStringList problems = testsupport::ConsistencyProblems(db_);
         QVERIFY2(problems.isEmpty(),
                  qPrintable(QStringLiteral("after %1: %2").arg(id).arg(problems.join('\n'))));
     }
 
-    vormante::Document document;
+    vormante::Document document_;
 
-    const vormante::ChannelDatabase& db = document.database();
-    std::unique_ptr<SatellitePage> page;
-    int opened = 0;
-    std::function<void(QDialog&)> fill;
+    const vormante::ChannelDatabase& db_ = document_.database();
+    std::unique_ptr<SatellitePage> page_;
+    int opened_ = 0;
+    std::function<void(QDialog&)> fill_;
 };
 
 QTEST_MAIN(SatellitePageSamplesTest)

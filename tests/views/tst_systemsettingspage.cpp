@@ -23,7 +23,7 @@ struct ListCase {
     unsigned valueOffset;
 };
 
-const ListCase kLists[] = {
+const ListCase K_LISTS[] = {
     {"menuLanguageComboBox", 0, 3, 3, &ConstSystemSettingsBlock::menuLanguage, 0},
     {"aspectComboBox", 0, 2, 1, &ConstSystemSettingsBlock::aspectRatio, 0},
     {"colorComboBox", 0, 18, 3, &ConstSystemSettingsBlock::colorSystem, 0},
@@ -51,28 +51,28 @@ std::vector<std::size_t> Differences(const DatabaseImage& a, const DatabaseImage
 class TestSystemSettingsPage : public QObject {
     Q_OBJECT
 
-    vormante::Document document;
+    vormante::Document document_;
 
-    const vormante::ChannelDatabase& db = document.database();
-    std::unique_ptr<SystemSettingsPage> page;
+    const vormante::ChannelDatabase& db_ = document_.database();
+    std::unique_ptr<SystemSettingsPage> page_;
 
-    QComboBox* list(const char* name) { return page->findChild<QComboBox*>(QLatin1String(name)); }
-    QLineEdit* box(const char* name) { return page->findChild<QLineEdit*>(QLatin1String(name)); }
+    QComboBox* list(const char* name) { return page_->findChild<QComboBox*>(QLatin1String(name)); }
+    QLineEdit* box(const char* name) { return page_->findChild<QLineEdit*>(QLatin1String(name)); }
 
     void loadRandom(std::uint32_t seed) {
-        QVERIFY(LoadInto(document, RandomBytes(IMAGE_SIZE, seed)));
-        page->LoadFromSettings();
+        QVERIFY(LoadInto(document_, RandomBytes(IMAGE_SIZE, seed)));
+        page_->LoadFromSettings();
     }
 
 private Q_SLOTS:
     void init() {
-        page = std::make_unique<SystemSettingsPage>();
-        page->FillLists(document);
+        page_ = std::make_unique<SystemSettingsPage>();
+        page_->FillLists(document_);
     }
-    void cleanup() { page.reset(); }
+    void cleanup() { page_.reset(); }
 
     void listsAreFilledAndNothingIsSelectedBeforeALoad() {
-        for (const ListCase& c : kLists) {
+        for (const ListCase& c : K_LISTS) {
             QVERIFY2(list(c.objectName), c.objectName);
             QCOMPARE(list(c.objectName)->currentIndex(), -1);
         }
@@ -83,15 +83,15 @@ private Q_SLOTS:
         QCOMPARE(list("mainAudioComboBox")->count(), 1);
         QVERIFY(!list("mainAudioComboBox")->isEnabled());
 
-        page->LoadFromSettings(); // no image: nothing changes
-        for (const ListCase& c : kLists)
+        page_->LoadFromSettings(); // no image: nothing changes
+        for (const ListCase& c : K_LISTS)
             QCOMPARE(list(c.objectName)->currentIndex(), -1);
         QVERIFY(box("volumeLeftEdit")->text().isEmpty());
     }
 
     void loadingShowsEveryStoredValueAndWritesNothing() {
-        QVERIFY(LoadInto(document, RandomBytes(IMAGE_SIZE, 5)));
-        testsupport::Edit(document, [&](ChannelDatabase& w) {
+        QVERIFY(LoadInto(document_, RandomBytes(IMAGE_SIZE, 5)));
+        testsupport::Edit(document_, [&](ChannelDatabase& w) {
             w.Settings().setMenuLanguage(4);
             w.Settings().setTimeZone(53);
             w.Settings().setDelayTime(1);
@@ -102,9 +102,9 @@ private Q_SLOTS:
             w.Settings().setTimeOffset(33);
             w.Settings().setRfChannel(99);
         });
-        document.MarkSaved(document.path());
-        const ConstSystemSettingsBlock settings = db.Settings();
-        page->LoadFromSettings();
+        document_.MarkSaved(document_.path());
+        const ConstSystemSettingsBlock settings = db_.Settings();
+        page_->LoadFromSettings();
 
         QCOMPARE(list("menuLanguageComboBox")->currentText(), QStringLiteral("Greek"));
         QCOMPARE(list("timeZoneComboBox")->currentText(), QStringLiteral("Wellington, Auckland"));
@@ -118,97 +118,97 @@ private Q_SLOTS:
         QCOMPARE(box("rfChannelEdit")->text(), QStringLiteral("99"));
         QCOMPARE(box("volumeLeftEdit")->text(), QString::number(settings.volumeLeft()));
         QCOMPARE(box("transparencyEdit")->text(), QString::number(settings.transparency()));
-        QVERIFY(!db.IsChanged());
+        QVERIFY(!db_.IsChanged());
     }
 
     void eachListWritesOnlyItsOwnBits() {
         std::mt19937 random(11);
-        for (const ListCase& c : kLists) {
+        for (const ListCase& c : K_LISTS) {
             loadRandom(random());
             QComboBox* combo = list(c.objectName);
             const int position = static_cast<int>(random() % static_cast<unsigned>(combo->count()));
             // Force a change even when the random image already holds that value.
             combo->setCurrentIndex(position == 0 ? 1 : 0);
-            const DatabaseImage before = db.workingCopy();
+            const DatabaseImage before = db_.workingCopy();
             combo->setCurrentIndex(position);
 
-            const ConstSystemSettingsBlock settings = db.Settings();
+            const ConstSystemSettingsBlock settings = db_.Settings();
             QCOMPARE((settings.*c.get)(), unsigned(position) + c.valueOffset);
             const std::size_t at = layout::SETTINGS_BLOCK + 4 * std::size_t(c.word);
             const std::uint32_t mask = bits::Mask(c.width) << c.bit;
-            QCOMPARE(bits::LoadWord(db.workingCopy().data() + at) & ~mask,
+            QCOMPARE(bits::LoadWord(db_.workingCopy().data() + at) & ~mask,
                      bits::LoadWord(before.data() + at) & ~mask);
-            for (std::size_t i : Differences(before, db.workingCopy()))
+            for (std::size_t i : Differences(before, db_.workingCopy()))
                 QVERIFY2(i >= at && i < at + 4, c.objectName);
         }
     }
 
     void everyPickKeepsAConsistentImageConsistent() {
-        QVERIFY(LoadInto(document, viewtest::TwoSatelliteImage()));
-        QVERIFY(CheckConsistency(db).empty());
-        page->LoadFromSettings();
-        for (const ListCase& c : kLists) {
+        QVERIFY(LoadInto(document_, viewtest::TwoSatelliteImage()));
+        QVERIFY(CheckConsistency(db_).empty());
+        page_->LoadFromSettings();
+        for (const ListCase& c : K_LISTS) {
             QComboBox* combo = list(c.objectName);
             for (int position = 0; position < combo->count(); ++position) {
                 combo->setCurrentIndex(position);
-                QVERIFY2(CheckConsistency(db).empty(), c.objectName);
+                QVERIFY2(CheckConsistency(db_).empty(), c.objectName);
             }
         }
-        QVERIFY(db.IsChanged());
+        QVERIFY(db_.IsChanged());
     }
 
     void lockedInLockMenuSetsOnlyBit22() {
-        QVERIFY(LoadInto(document, RandomBytes(IMAGE_SIZE, 3)));
-        testsupport::Edit(document, [&](vormante::ChannelDatabase& w) { w.Settings().setLockMenu(0); });
-        document.MarkSaved(document.path());
-        page->LoadFromSettings();
+        QVERIFY(LoadInto(document_, RandomBytes(IMAGE_SIZE, 3)));
+        testsupport::Edit(document_, [&](vormante::ChannelDatabase& w) { w.Settings().setLockMenu(0); });
+        document_.MarkSaved(document_.path());
+        page_->LoadFromSettings();
         list("lockMenuComboBox")->setCurrentIndex(1);
-        const std::vector<std::size_t> changed = Differences(db.loadedCopy(), db.workingCopy());
+        const std::vector<std::size_t> changed = Differences(db_.loadedCopy(), db_.workingCopy());
         QCOMPARE(changed.size(), std::size_t(1));
         QCOMPARE(changed[0], layout::SETTINGS_BLOCK + 2);
-        QCOMPARE(db.workingCopy()[changed[0]] ^ db.loadedCopy()[changed[0]], 1 << 6); // bit 22 of word 0
-        QVERIFY(db.IsChanged());
+        QCOMPARE(db_.workingCopy()[changed[0]] ^ db_.loadedCopy()[changed[0]], 1 << 6); // bit 22 of word 0
+        QVERIFY(db_.IsChanged());
     }
 
     void delayTimeIsStoredAsPositionPlusOne() {
         loadRandom(8);
         list("delayTimeComboBox")
             ->setCurrentIndex(list("delayTimeComboBox")->findText(QStringLiteral("7 Sec")));
-        QCOMPARE(db.Settings().delayTime(), 7u);
-        testsupport::Edit(document, [&](vormante::ChannelDatabase& w) { w.Settings().setDelayTime(1); });
-        page->LoadFromSettings();
+        QCOMPARE(db_.Settings().delayTime(), 7u);
+        testsupport::Edit(document_, [&](vormante::ChannelDatabase& w) { w.Settings().setDelayTime(1); });
+        page_->LoadFromSettings();
         QCOMPARE(list("delayTimeComboBox")->currentText(), QStringLiteral("ALWAYS"));
     }
 
     void the21stTimeZoneStores20() {
         loadRandom(9);
-        const std::uint32_t before = bits::LoadWord(db.workingCopy().data() + layout::SETTINGS_BLOCK + 4);
+        const std::uint32_t before = bits::LoadWord(db_.workingCopy().data() + layout::SETTINGS_BLOCK + 4);
         list("timeZoneComboBox")->setCurrentIndex(20);
         QCOMPARE(list("timeZoneComboBox")->currentText(), QStringLiteral("GMT; Dublin, London"));
-        QCOMPARE(db.Settings().timeZone(), 20u);
+        QCOMPARE(db_.Settings().timeZone(), 20u);
         const std::uint32_t mask = bits::Mask(13) << 11;
-        QCOMPARE(bits::LoadWord(db.workingCopy().data() + layout::SETTINGS_BLOCK + 4) & ~mask,
+        QCOMPARE(bits::LoadWord(db_.workingCopy().data() + layout::SETTINGS_BLOCK + 4) & ~mask,
                  before & ~mask);
     }
 
     void aValueWithNoListPositionShowsNoSelectionAndStays() {
-        QVERIFY(LoadInto(document, RandomBytes(IMAGE_SIZE, 21)));
-        testsupport::Edit(document, [&](ChannelDatabase& w) {
+        QVERIFY(LoadInto(document_, RandomBytes(IMAGE_SIZE, 21)));
+        testsupport::Edit(document_, [&](ChannelDatabase& w) {
             w.Settings().setDelayTime(0);
             w.Settings().setMenuLanguage(7);
             w.Settings().setTimeZone(54);
             w.Settings().setColorSystem(5);
             w.Settings().setSoundSystem(4);
         });
-        document.MarkSaved(document.path());
-        page->LoadFromSettings();
+        document_.MarkSaved(document_.path());
+        page_->LoadFromSettings();
         for (const char* name : {"delayTimeComboBox", "menuLanguageComboBox", "timeZoneComboBox",
                                  "colorComboBox", "soundComboBox"})
             QCOMPARE(list(name)->currentIndex(), -1);
-        QVERIFY(!db.IsChanged());
+        QVERIFY(!db_.IsChanged());
         // A later load with a listed value selects it again.
-        testsupport::Edit(document, [&](vormante::ChannelDatabase& w) { w.Settings().setDelayTime(3); });
-        page->LoadFromSettings();
+        testsupport::Edit(document_, [&](vormante::ChannelDatabase& w) { w.Settings().setDelayTime(3); });
+        page_->LoadFromSettings();
         QCOMPARE(list("delayTimeComboBox")->currentText(), QStringLiteral("3 Sec"));
     }
 
@@ -219,10 +219,10 @@ private Q_SLOTS:
         QTest::keyClicks(box("volumeLeftEdit"), "42");
         QTest::keyClicks(box("pinCodeEdit"), "9");
         QTest::keyClicks(box("rfChannelEdit"), "1");
-        QVERIFY(!db.IsChanged());
-        page->LoadFromSettings();
+        QVERIFY(!db_.IsChanged());
+        page_->LoadFromSettings();
         QCOMPARE(box("volumeLeftEdit")->text(), stored);
-        QVERIFY(!db.IsChanged());
+        QVERIFY(!db_.IsChanged());
     }
 
     void shownOnlyBoxesTakeNoTyping() {
@@ -242,39 +242,39 @@ private Q_SLOTS:
     }
 
     void pinCodeIsShownInClear() {
-        QVERIFY(LoadInto(document, testsupport::EmptyImage()));
-        testsupport::Edit(document, [](ChannelDatabase& w) {
+        QVERIFY(LoadInto(document_, testsupport::EmptyImage()));
+        testsupport::Edit(document_, [](ChannelDatabase& w) {
             std::memcpy(w.workingCopy().data() + layout::SETTINGS_BLOCK + SystemSettingsBlock::PIN_CODE_BYTE,
                         "4711", 5);
         });
-        page->LoadFromSettings();
+        page_->LoadFromSettings();
         QCOMPARE(box("pinCodeEdit")->text(), QStringLiteral("4711"));
     }
 
     void countersShowTheCurrentSatellitesChannels() {
-        QVERIFY(LoadInto(document, viewtest::TwoSatelliteImage()));
-        testsupport::Edit(document, [&](vormante::ChannelDatabase& w) {
+        QVERIFY(LoadInto(document_, viewtest::TwoSatelliteImage()));
+        testsupport::Edit(document_, [&](vormante::ChannelDatabase& w) {
             w.Settings().setCurrentSatellite(viewtest::MIXED_SATELLITE);
         });
-        page->LoadFromSettings();
+        page_->LoadFromSettings();
         QCOMPARE(box("tvNumEdit")->text(), QString::number(viewtest::MIXED_TV));
         QCOMPARE(box("radioNumEdit")->text(), QString::number(viewtest::MIXED_RADIO));
         QVERIFY(!box("tvNumEdit")->isEnabled());
 
-        testsupport::Edit(document, [&](vormante::ChannelDatabase& w) {
+        testsupport::Edit(document_, [&](vormante::ChannelDatabase& w) {
             w.Settings().setCurrentSatellite(viewtest::RADIO_SATELLITE);
         });
-        page->LoadFromSettings();
+        page_->LoadFromSettings();
         QCOMPARE(box("tvNumEdit")->text(), QStringLiteral("0"));
         QCOMPARE(box("radioNumEdit")->text(), QString::number(viewtest::RADIO_ONLY_RADIO));
     }
 
     void countersAreZeroWhenCurrentSatelliteNamesNoUsedSlot() {
-        QVERIFY(LoadInto(document, viewtest::TwoSatelliteImage()));
+        QVERIFY(LoadInto(document_, viewtest::TwoSatelliteImage()));
         for (unsigned current : {0xFFu, 100u, 99u}) { // slot 99 is free
             testsupport::Edit(
-                document, [&](vormante::ChannelDatabase& w) { w.Settings().setCurrentSatellite(current); });
-            page->LoadFromSettings();
+                document_, [&](vormante::ChannelDatabase& w) { w.Settings().setCurrentSatellite(current); });
+            page_->LoadFromSettings();
             QCOMPARE(box("tvNumEdit")->text(), QStringLiteral("0"));
             QCOMPARE(box("radioNumEdit")->text(), QStringLiteral("0"));
         }
@@ -283,7 +283,7 @@ private Q_SLOTS:
     void randomImagesNeverCrashTheLoad() {
         for (std::uint32_t seed = 100; seed < 140; ++seed)
             loadRandom(seed);
-        QVERIFY(!db.IsChanged());
+        QVERIFY(!db_.IsChanged());
     }
 };
 

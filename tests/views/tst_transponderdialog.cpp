@@ -21,35 +21,35 @@ class TransponderDialogTest : public QObject {
 private Q_SLOTS:
     void init() {
         MessageBox::setTestMode(true);
-        QVERIFY(testsupport::LoadInto(db, testsupport::EmptyImage()));
-        satellite = AllocateSatellite(db);
+        QVERIFY(testsupport::LoadInto(db_, testsupport::EmptyImage()));
+        satellite_ = AllocateSatellite(db_);
     }
     void cleanup() { QVERIFY(MessageBox::unexpectedPrompts().isEmpty()); }
 
     void addingStartsAtZeroAndAppendsTheTransponder() {
-        const int first = AddTransponder(db, satellite);
+        const int first = AddTransponder(db_, satellite_);
         TransponderDialog dialog;
-        dialog.PrepareNew(QStringLiteral("Add Transponder"), db, satellite);
+        dialog.PrepareNew(QStringLiteral("Add Transponder"), db_, satellite_);
         QCOMPARE(dialog.frequencyEdit()->text(), QStringLiteral("0"));
         QCOMPARE(dialog.symbolRateEdit()->text(), QStringLiteral("0"));
         QCOMPARE(dialog.polarityCombo()->currentText(), QStringLiteral("H"));
         const QLabel* unit = dialog.findChild<QLabel*>("frequencyUnitLabel");
         QVERIFY(unit != nullptr);
         QCOMPARE(unit->text(), QStringLiteral("MHz (950 to 14500)"));
-        MessageBox::queueAnswer(QMessageBox::Ok); // 0 MHz is no frequency: the user must give one
+        MessageBox::QueueAnswer(QMessageBox::Ok); // 0 MHz is no frequency: the user must give one
         dialog.okButton()->click();
         QCOMPARE(dialog.result(), int(QDialog::Rejected));
         dialog.frequencyEdit()->setText(QStringLiteral("950"));
         dialog.okButton()->click();
-        SatellitePageCommands::StoreEntered(db, dialog);
+        SatellitePageCommands::StoreEntered(db_, dialog);
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
         const int t = dialog.transponderSlot();
         QVERIFY(t != first && IsTransponderSlot(t));
-        QCOMPARE(db.Satellite(satellite).lastTransponder(), t);
-        QCOMPARE(db.Transponder(first).nextTransponder(), t);
-        QCOMPARE(db.Transponder(t).frequency(), 950u);
-        QCOMPARE(db.Transponder(t).symbolRate(), 0u);
-        QCOMPARE(db.Transponder(t).polarization(), 0u);
+        QCOMPARE(db_.Satellite(satellite_).lastTransponder(), t);
+        QCOMPARE(db_.Transponder(first).nextTransponder(), t);
+        QCOMPARE(db_.Transponder(t).frequency(), 950u);
+        QCOMPARE(db_.Transponder(t).symbolRate(), 0u);
+        QCOMPARE(db_.Transponder(t).polarization(), 0u);
     }
 
     void numbersKeepTheirLowSixteenBits_data() {
@@ -70,12 +70,12 @@ private Q_SLOTS:
         QFETCH(unsigned, storedFrequency);
         QFETCH(unsigned, storedSymbolRate);
         TransponderDialog dialog;
-        dialog.PrepareNew(QStringLiteral("Add Transponder"), db, satellite);
+        dialog.PrepareNew(QStringLiteral("Add Transponder"), db_, satellite_);
         dialog.frequencyEdit()->setText(frequency);
         dialog.symbolRateEdit()->setText(symbolRate);
         dialog.Store();
-        SatellitePageCommands::StoreEntered(db, dialog);
-        const ConstTransponderRecord record = db.Transponder(dialog.transponderSlot());
+        SatellitePageCommands::StoreEntered(db_, dialog);
+        const ConstTransponderRecord record = db_.Transponder(dialog.transponderSlot());
         QCOMPARE(record.frequency(), storedFrequency);
         QCOMPARE(record.symbolRate(), storedSymbolRate);
         QCOMPARE(record.inUse(), 3u); // the frequency's word keeps its other bits
@@ -101,10 +101,10 @@ private Q_SLOTS:
         QFETCH(QString, symbolRate);
         QFETCH(QString, message);
         TransponderDialog dialog;
-        dialog.PrepareNew(QStringLiteral("Add Transponder"), db, satellite);
+        dialog.PrepareNew(QStringLiteral("Add Transponder"), db_, satellite_);
         dialog.frequencyEdit()->setText(frequency);
         dialog.symbolRateEdit()->setText(symbolRate);
-        MessageBox::queueAnswer(QMessageBox::Ok);
+        MessageBox::QueueAnswer(QMessageBox::Ok);
         dialog.Store();
         QCOMPARE(dialog.result(), int(QDialog::Rejected)); // stays open, nothing stored
         QCOMPARE(MessageBox::prompts().size(), 1);
@@ -113,7 +113,7 @@ private Q_SLOTS:
 
     void numberBoxesSelectTheirTextOnFocus() {
         TransponderDialog dialog;
-        dialog.PrepareNew(QStringLiteral("Add Transponder"), db, satellite);
+        dialog.PrepareNew(QStringLiteral("Add Transponder"), db_, satellite_);
         dialog.show();
         QVERIFY(QTest::qWaitForWindowActive(&dialog));
         dialog.frequencyEdit()->setText("12603");
@@ -131,7 +131,7 @@ private Q_SLOTS:
 
     void frequencyEditTakesFiveCharacters() {
         TransponderDialog dialog;
-        dialog.PrepareNew(QStringLiteral("Add Transponder"), db, satellite);
+        dialog.PrepareNew(QStringLiteral("Add Transponder"), db_, satellite_);
         dialog.frequencyEdit()->clear();
         QTest::keyClicks(dialog.frequencyEdit(), QStringLiteral("1234567"));
         QCOMPARE(dialog.frequencyEdit()->text(), QStringLiteral("12345"));
@@ -139,58 +139,59 @@ private Q_SLOTS:
 
     void polarizationChoices() {
         TransponderDialog vertical;
-        vertical.PrepareNew(QStringLiteral("Add Transponder"), db, satellite);
+        vertical.PrepareNew(QStringLiteral("Add Transponder"), db_, satellite_);
         vertical.frequencyEdit()->setText(QStringLiteral("11747"));
         vertical.polarityCombo()->setCurrentIndex(1);
         vertical.Store();
-        SatellitePageCommands::StoreEntered(db, vertical);
-        QCOMPARE(db.Transponder(vertical.transponderSlot()).polarization(), 1u);
+        SatellitePageCommands::StoreEntered(db_, vertical);
+        QCOMPARE(db_.Transponder(vertical.transponderSlot()).polarization(), 1u);
 
         TransponderDialog typed;
-        typed.PrepareNew(QStringLiteral("Add Transponder"), db, satellite);
+        typed.PrepareNew(QStringLiteral("Add Transponder"), db_, satellite_);
         typed.frequencyEdit()->setText(QStringLiteral("11747"));
         typed.polarityCombo()->setEditText(QStringLiteral("circular"));
         typed.Store();
-        SatellitePageCommands::StoreEntered(db, typed);
-        QCOMPARE(db.Transponder(typed.transponderSlot()).polarization(), 3u);
+        SatellitePageCommands::StoreEntered(db_, typed);
+        QCOMPARE(db_.Transponder(typed.transponderSlot()).polarization(), 3u);
     }
 
     void editingOpensWithTheRecord() {
-        const int t = AddTransponder(db, satellite);
-        db.Transponder(t).setFrequency(12188);
-        db.Transponder(t).setSymbolRate(27500);
-        db.Transponder(t).setPolarization(2);
+        const int t = AddTransponder(db_, satellite_);
+        db_.Transponder(t).setFrequency(12188);
+        db_.Transponder(t).setSymbolRate(27500);
+        db_.Transponder(t).setPolarization(2);
         TransponderDialog dialog;
-        dialog.PrepareEdit(QStringLiteral("Edit Transponder"), db, satellite, t);
+        dialog.PrepareEdit(QStringLiteral("Edit Transponder"), db_, satellite_, t);
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Edit Transponder"));
         QCOMPARE(dialog.frequencyEdit()->text(), QStringLiteral("12188"));
         QCOMPARE(dialog.symbolRateEdit()->text(), QStringLiteral("27500"));
         QCOMPARE(dialog.polarityCombo()->currentText(), QStringLiteral("V"));
         dialog.Store();
-        SatellitePageCommands::StoreEntered(db, dialog);
+        SatellitePageCommands::StoreEntered(db_, dialog);
         QCOMPARE(dialog.transponderSlot(), t);
-        QCOMPARE(db.Transponder(t).polarization(), 1u);
-        QCOMPARE(db.Transponder(t).frequency(), 12188u);
-        QCOMPARE(db.Satellite(satellite).transponderCount(), 1u);
+        QCOMPARE(db_.Transponder(t).polarization(), 1u);
+        QCOMPARE(db_.Transponder(t).frequency(), 12188u);
+        QCOMPARE(db_.Satellite(satellite_).transponderCount(), 1u);
     }
 
     void fullTableSaysSoAndAddsNothing() {
         for (int i = 0; i < TRANSPONDER_SLOTS; ++i)
-            QVERIFY(AddTransponder(db, satellite) >= 0);
-        const auto before = db.workingCopy();
+            QVERIFY(AddTransponder(db_, satellite_) >= 0);
+        const auto before = db_.workingCopy();
         TransponderDialog dialog;
-        dialog.PrepareNew(QStringLiteral("Add Transponder"), db, satellite);
+        dialog.PrepareNew(QStringLiteral("Add Transponder"), db_, satellite_);
         dialog.frequencyEdit()->setText(QStringLiteral("11747"));
         dialog.Store();
-        QCOMPARE(SatellitePageCommands::StoreEntered(db, dialog), -1); // the page says "Transponder is Full!"
+        QCOMPARE(SatellitePageCommands::StoreEntered(db_, dialog),
+                 -1); // the page says "Transponder is Full!"
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
         QCOMPARE(dialog.transponderSlot(), -1);
-        QVERIFY(db.workingCopy() == before);
+        QVERIFY(db_.workingCopy() == before);
     }
 
 private:
-    ChannelDatabase db;
-    int satellite = -1;
+    ChannelDatabase db_;
+    int satellite_ = -1;
 };
 
 QTEST_MAIN(TransponderDialogTest)

@@ -9,7 +9,7 @@
 namespace vormante::cli {
 
 ConsoleTransferView::ConsoleTransferView(std::ostream& progress, bool onTerminal, std::string outputPath)
-    : out(progress), terminal(onTerminal), output(std::move(outputPath)) {}
+    : out_(progress), terminal_(onTerminal), output_(std::move(outputPath)) {}
 
 void ConsoleTransferView::Changed() {
     if (onChange)
@@ -22,13 +22,13 @@ void ConsoleTransferView::SetStatus(const QString& text) {
         Changed();
         return;
     }
-    if (text != status) {
-        status = text;
-        if (terminal) {
+    if (text != status_) {
+        status_ = text;
+        if (terminal_) {
             Draw(true);
         } else {
-            out << status.toStdString() << "\n";
-            out.flush();
+            out_ << status_.toStdString() << "\n";
+            out_.flush();
         }
     }
     Changed();
@@ -38,47 +38,48 @@ void ConsoleTransferView::SetHint(const QString& text) {
     // Printed on a line of its own; not a change that counts as progress.
     if (text.isEmpty())
         return;
-    if (lineOpen)
-        out << "\n";
-    lineOpen = false;
-    out << text.toStdString() << "\n";
-    if (!awaiting.empty())
-        out << awaiting << "\n";
-    out.flush();
+    if (lineOpen_)
+        out_ << "\n";
+    lineOpen_ = false;
+    out_ << text.toStdString() << "\n";
+    if (!awaiting_.empty())
+        out_ << awaiting_ << "\n";
+    out_.flush();
 }
 
 void ConsoleTransferView::SetProgress(int newPosition) {
-    position = newPosition;
-    if (terminal)
+    position_ = newPosition;
+    if (terminal_)
         Draw(false);
     Changed();
 }
 
 void ConsoleTransferView::Draw(bool force) {
     const int percent =
-        static_cast<int>(static_cast<long long>(position) * 100 / static_cast<long long>(IMAGE_SIZE));
+        static_cast<int>(static_cast<long long>(position_) * 100 / static_cast<long long>(IMAGE_SIZE));
     const auto now = std::chrono::steady_clock::now();
     // Redraw when the figure changes, at most ten times a second, and always at the end.
-    if (!force && percent == drawnPercent && position != static_cast<int>(IMAGE_SIZE))
+    if (!force && percent == drawnPercent_ && position_ != static_cast<int>(IMAGE_SIZE))
         return;
-    if (!force && now - drawnAt < std::chrono::milliseconds(100) && position != static_cast<int>(IMAGE_SIZE))
+    if (!force && now - drawnAt_ < std::chrono::milliseconds(100) &&
+        position_ != static_cast<int>(IMAGE_SIZE))
         return;
-    if (status.isEmpty())
+    if (status_.isEmpty())
         return;
-    drawnPercent = percent;
-    drawnAt = now;
-    out << "\r\033[K" << status.toStdString();
-    if (status != QString::fromLatin1(transfertext::WAITING))
-        out << " " << position << "/" << IMAGE_SIZE << " bytes (" << percent << "%)";
-    out.flush();
-    lineOpen = true;
+    drawnPercent_ = percent;
+    drawnAt_ = now;
+    out_ << "\r\033[K" << status_.toStdString();
+    if (status_ != QString::fromLatin1(transfertext::WAITING))
+        out_ << " " << position_ << "/" << IMAGE_SIZE << " bytes (" << percent << "%)";
+    out_.flush();
+    lineOpen_ = true;
 }
 
 void ConsoleTransferView::FinishLine() {
-    if (lineOpen) {
-        out << "\n";
-        out.flush();
-        lineOpen = false;
+    if (lineOpen_) {
+        out_ << "\n";
+        out_.flush();
+        lineOpen_ = false;
     }
 }
 
@@ -87,19 +88,19 @@ void ConsoleTransferView::ShowMessage(const QString& text) {
     // final message names that file rather than the window's ".bin" rule.
     // The problems the receive check found are the command's to report.
     const QString savedPrefix = QString::fromLatin1(transfertext::DOWNLOADED_SAVED_TO);
-    if (imageSaved && text.startsWith(savedPrefix))
-        shown.append(savedPrefix + QString::fromStdString(output));
-    else if (imageSaved || lastSaveError.isEmpty() || !text.contains(lastSaveError))
-        shown.append(text); // a failed save is reported by the command, without the dialog's advice
+    if (imageSaved_ && text.startsWith(savedPrefix))
+        shown_.append(savedPrefix + QString::fromStdString(output_));
+    else if (imageSaved_ || lastSaveError_.isEmpty() || !text.contains(lastSaveError_))
+        shown_.append(text); // a failed save is reported by the command, without the dialog's advice
     Changed();
 }
 
 QString ConsoleTransferView::AskSaveFileName() {
     // The name was given up front; a second question means the save failed.
-    if (asked || output.empty())
+    if (asked_ || output_.empty())
         return QString();
-    asked = true;
-    return QString::fromStdString(output);
+    asked_ = true;
+    return QString::fromStdString(output_);
 }
 
 bool ConsoleTransferView::ConfirmDiscard(const QString&) {
@@ -109,31 +110,31 @@ bool ConsoleTransferView::ConfirmDiscard(const QString&) {
 bool ConsoleTransferView::SaveImage(const QString&, const QByteArray& image, QString* error) {
     std::string message;
     const auto* bytes = reinterpret_cast<const std::uint8_t*>(image.constData());
-    imageSaved = image.size() == static_cast<qsizetype>(IMAGE_SIZE) &&
-                 WriteFileAtomically(output, std::span<const std::uint8_t>(bytes, IMAGE_SIZE), &message);
-    if (!imageSaved) {
-        lastSaveError = QString::fromStdString(message.empty() ? "the image is incomplete" : message);
+    imageSaved_ = image.size() == static_cast<qsizetype>(IMAGE_SIZE) &&
+                  WriteFileAtomically(output_, std::span<const std::uint8_t>(bytes, IMAGE_SIZE), &message);
+    if (!imageSaved_) {
+        lastSaveError_ = QString::fromStdString(message.empty() ? "the image is incomplete" : message);
         if (error)
-            *error = lastSaveError;
+            *error = lastSaveError_;
     }
-    return imageSaved;
+    return imageSaved_;
 }
 
 void ConsoleTransferView::SendComplete(const QByteArray& image, const QString& message) {
-    archiving::Keep(ArchiveKind::Sent, image, fileName, portName);
-    sent = image;
+    archiving::Keep(ArchiveKind::Sent, image, fileName_, portName_);
+    sent_ = image;
     ShowMessage(message);
 }
 
 bool ConsoleTransferView::TakeReceivedImage(const QByteArray& image) {
-    archiving::Keep(ArchiveKind::Received, image, QString(), portName);
-    if (checking)
-        held = image;
-    return checking;
+    archiving::Keep(ArchiveKind::Received, image, QString(), portName_);
+    if (checking_)
+        held_ = image;
+    return checking_;
 }
 
 void ConsoleTransferView::EndWindow(bool) {
-    windowEnded = true;
+    windowEnded_ = true;
     Changed();
 }
 

@@ -34,16 +34,16 @@ public:
 
     // Where the archive notes the images came from or went to.
     void SetPlaces(const QString& port, const QString& file) {
-        portName = port;
-        fileName = file;
+        portName_ = port;
+        fileName_ = file;
     }
     // A check after sending: the image that arrives is kept (heldImage) instead of saved.
-    void SetChecking(bool on) { checking = on; }
-    const QByteArray& heldImage() const { return held; }
+    void SetChecking(bool on) { checking_ = on; }
+    const QByteArray& heldImage() const { return held_; }
     // The image a send delivered whole.
-    const QByteArray& sentImage() const { return sent; }
+    const QByteArray& sentImage() const { return sent_; }
     // Printed after the hint when no handshake comes: what is awaited, and for how long.
-    void SetAwaiting(const std::string& text) { awaiting = text; }
+    void SetAwaiting(const std::string& text) { awaiting_ = text; }
 
     // Ends the progress line so that what follows starts on a line of its own.
     void FinishLine();
@@ -51,34 +51,34 @@ public:
     // Called after every effect, so the command can see the engine's state change.
     std::function<void()> onChange;
 
-    const QStringList& messages() const { return shown; }
-    bool ended() const { return windowEnded; }
-    bool saved() const { return imageSaved; }
-    const QString& saveError() const { return lastSaveError; }
+    const QStringList& messages() const { return shown_; }
+    bool ended() const { return windowEnded_; }
+    bool saved() const { return imageSaved_; }
+    const QString& saveError() const { return lastSaveError_; }
 
 private:
     void Changed();
     void Draw(bool force);
 
-    std::ostream& out;
-    const bool terminal;
-    const std::string output;
-    QString status;
-    int position = 0;
-    int drawnPercent = -1;
-    std::chrono::steady_clock::time_point drawnAt{};
-    bool lineOpen = false;
-    bool asked = false;
-    QStringList shown;
-    bool windowEnded = false;
-    bool imageSaved = false;
-    QString lastSaveError;
-    QString portName;
-    QString fileName;
-    bool checking = false;
-    QByteArray held;
-    QByteArray sent;
-    std::string awaiting;
+    std::ostream& out_;
+    const bool terminal_;
+    const std::string output_;
+    QString status_;
+    int position_ = 0;
+    int drawnPercent_ = -1;
+    std::chrono::steady_clock::time_point drawnAt_{};
+    bool lineOpen_ = false;
+    bool asked_ = false;
+    QStringList shown_;
+    bool windowEnded_ = false;
+    bool imageSaved_ = false;
+    QString lastSaveError_;
+    QString portName_;
+    QString fileName_;
+    bool checking_ = false;
+    QByteArray held_;
+    QByteArray sent_;
+    std::string awaiting_;
 };
 
 } // namespace vormante::cli

@@ -289,7 +289,7 @@ ReceiverSimulator::~ReceiverSimulator() {
 
 bool ReceiverSimulator::Open(std::string* error) {
     Close();
-    if (::openpty(&master, &slave, nullptr, nullptr, nullptr) != 0) {
+    if (::openpty(&master_, &slave_, nullptr, nullptr, nullptr) != 0) {
         if (error)
             *error = std::string("can't open a pseudo-terminal: ") + std::strerror(errno);
         return false;
@@ -297,39 +297,39 @@ bool ReceiverSimulator::Open(std::string* error) {
     // Raw from the start, so nothing the receiver says is echoed back before the
     // PC opens the port, and at a speed no PC chooses, so its opening shows.
     SetLineUnopened();
-    ::fcntl(master, F_SETFL, ::fcntl(master, F_GETFL) | O_NONBLOCK);
-    ::fcntl(master, F_SETFD, FD_CLOEXEC);
-    ::fcntl(slave, F_SETFD, FD_CLOEXEC);
-    const char* name = ::ttyname(slave);
-    path = name ? name : "";
-    cancelled = false;
+    ::fcntl(master_, F_SETFL, ::fcntl(master_, F_GETFL) | O_NONBLOCK);
+    ::fcntl(master_, F_SETFD, FD_CLOEXEC);
+    ::fcntl(slave_, F_SETFD, FD_CLOEXEC);
+    const char* name = ::ttyname(slave_);
+    path_ = name ? name : "";
+    cancelled_ = false;
     return true;
 }
 
 bool ReceiverSimulator::ReadLineSettings(termios* settings) const {
     // Our own descriptor of the PC's side of the line: it shows what the PC set.
-    return slave >= 0 && ::tcgetattr(slave, settings) == 0;
+    return slave_ >= 0 && ::tcgetattr(slave_, settings) == 0;
 }
 
 void ReceiverSimulator::CloseSlave() {
     // Once the PC holds the device, our own hold on it would hide the PC closing it.
-    if (slave >= 0) {
-        ::close(slave);
-        slave = -1;
+    if (slave_ >= 0) {
+        ::close(slave_);
+        slave_ = -1;
     }
 }
 
 void ReceiverSimulator::Close() {
     CloseSlave();
-    if (master >= 0) {
-        ::close(master);
-        master = -1;
+    if (master_ >= 0) {
+        ::close(master_);
+        master_ = -1;
     }
 }
 
 SimulatorResult ReceiverSimulator::Run(const SimulatorOptions& options) {
     SimulatorResult result;
-    if (master < 0) {
+    if (master_ < 0) {
         result.error = "the pseudo-terminal is not open";
         return result;
     }
@@ -352,12 +352,12 @@ SimulatorResult ReceiverSimulator::Run(const SimulatorOptions& options) {
 
 bool ReceiverSimulator::SetLineUnopened() {
     termios settings{};
-    if (slave < 0 || ::tcgetattr(slave, &settings) != 0)
+    if (slave_ < 0 || ::tcgetattr(slave_, &settings) != 0)
         return false;
     ::cfmakeraw(&settings);
     settings.c_cflag &= ~static_cast<tcflag_t>(CLOCAL);
     ::cfsetspeed(&settings, UNOPENED_SPEED);
-    return ::tcsetattr(slave, TCSANOW, &settings) == 0;
+    return ::tcsetattr(slave_, TCSANOW, &settings) == 0;
 }
 
 std::vector<std::uint8_t> PatternImage(std::uint32_t seed) {

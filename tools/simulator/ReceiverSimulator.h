@@ -79,12 +79,12 @@ public:
 
     // Opens the pseudo-terminal; the PC opens devicePath() as its port.
     bool Open(std::string* error);
-    const std::string& devicePath() const { return path; }
+    const std::string& devicePath() const { return path_; }
 
     // Plays one transfer; blocks until it is over, failed or was cancelled.
     SimulatorResult Run(const SimulatorOptions& options);
     // Makes a Run on another thread give up soon.
-    void Cancel() { cancelled = true; }
+    void Cancel() { cancelled_ = true; }
 
 private:
     struct Line;
@@ -94,10 +94,10 @@ private:
     void CloseSlave();
     bool SetLineUnopened();
 
-    int master = -1;
-    int slave = -1;
-    std::string path;
-    std::atomic<bool> cancelled{false};
+    int master_ = -1;
+    int slave_ = -1;
+    std::string path_;
+    std::atomic<bool> cancelled_{false};
 };
 
 // What is wrong with line settings for the receiver's line; empty when right.

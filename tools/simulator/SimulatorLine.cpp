@@ -104,7 +104,7 @@ bool ReceiverSimulator::Line::WriteAll(const std::uint8_t* bytes, std::size_t co
     while (count > 0) {
         if (Cancelled())
             return Fail("cancelled");
-        const ssize_t n = ::write(sim.master, bytes, count);
+        const ssize_t n = ::write(sim.master_, bytes, count);
         if (n > 0) {
             bytes += n;
             count -= static_cast<std::size_t>(n);
@@ -114,7 +114,7 @@ bool ReceiverSimulator::Line::WriteAll(const std::uint8_t* bytes, std::size_t co
             return Fail(std::string("the line failed: ") + std::strerror(errno));
         if (Clock::now() >= until)
             return Fail("the PC does not take any more bytes");
-        pollfd p{sim.master, POLLOUT, 0};
+        pollfd p{sim.master_, POLLOUT, 0};
         ::poll(&p, 1, MillisecondsUntil(until));
     }
     return true;
@@ -126,7 +126,7 @@ long ReceiverSimulator::Line::ReadSome(std::uint8_t* buffer, std::size_t max, Cl
     for (;;) {
         if (Cancelled())
             return -1;
-        const ssize_t n = ::read(sim.master, buffer, max);
+        const ssize_t n = ::read(sim.master_, buffer, max);
         if (n > 0) {
             result.pcBytes += static_cast<std::size_t>(n);
             return n;
@@ -135,7 +135,7 @@ long ReceiverSimulator::Line::ReadSome(std::uint8_t* buffer, std::size_t max, Cl
             return -1; // EIO: the PC closed its port
         if (Clock::now() >= until)
             return 0;
-        pollfd p{sim.master, POLLIN, 0};
+        pollfd p{sim.master_, POLLIN, 0};
         ::poll(&p, 1, MillisecondsUntil(until));
     }
 }

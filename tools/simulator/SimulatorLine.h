@@ -32,7 +32,7 @@ struct ReceiverSimulator::Line {
 
     void Log(const std::string& text) const;
     bool Fail(const std::string& why);
-    bool Cancelled() const { return sim.cancelled.load(); }
+    bool Cancelled() const { return sim.cancelled_.load(); }
     Clock::time_point Patience() const { return Clock::now() + options.timeout; }
     // A byte the PC had no business sending: named by its offset in the PC's stream.
     bool Unexpected(std::uint8_t byte, std::size_t offset, const std::string& when);

@@ -54,7 +54,7 @@ void BulkChannelCommands::DeleteSelected() {
         return;
     const int count = static_cast<int>(channels.size());
     //: The title of the question before channels are deleted.
-    if (!MessageBox::askYesNo(page_, tr("Del Channel"), tr("Delete %n channels?", nullptr, count)))
+    if (!MessageBox::AskYesNo(page_, tr("Del Channel"), tr("Delete %n channels?", nullptr, count)))
         return;
     bool deleted = false;
     keeper_->Plan(vormante::Placement::KeepTop());

@@ -91,7 +91,7 @@ bool ChannelCommands::Add() {
 
 void ChannelCommands::Edit() {
     if (const std::vector<int> several = bulk_->SelectedChannels(); several.size() > 1) {
-        editSeveral(several);
+        EditSeveral(several);
         return;
     }
     const Target current = context_.current();
@@ -110,7 +110,7 @@ void ChannelCommands::Edit() {
         [&](ChannelDatabase& image) { StoreEntered(image, dialog); }, QString());
 }
 
-void ChannelCommands::editSeveral(const std::vector<int>& channels) {
+void ChannelCommands::EditSeveral(const std::vector<int>& channels) {
     ChannelDialog dialog(page_);
     const MultiChannelEdit several(dialog, *context_.list.database(), channels);
     if (!accepted(dialog))
@@ -135,7 +135,7 @@ void ChannelCommands::Delete() {
         return;
     const QString name = steps::FromLatin1(context_.list.database()->Channel(current.channel).name());
     //: The title of the question before a channel is deleted.
-    if (!MessageBox::askYesNo(page_, tr("Del Channel"), context_.deleteQuestion.arg(name)))
+    if (!MessageBox::AskYesNo(page_, tr("Del Channel"), context_.deleteQuestion.arg(name)))
         return;
     keeper_->Plan(Placement::KeepTop());
     context_.list.change(

@@ -73,7 +73,7 @@ public:
 
 private:
     bool accepted(QDialog& dialog) const;
-    void editSeveral(const std::vector<int>& channels);
+    void EditSeveral(const std::vector<int>& channels);
 
     QWidget* page_;
     vormante::ListKeeper* keeper_;

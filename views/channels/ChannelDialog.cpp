@@ -127,7 +127,7 @@ void ChannelDialog::PrepareNew(const QString& caption, const ChannelDatabase& da
         edit->setText(QStringLiteral("0"));
     for (QCheckBox* check : {lockCheck_, fav1Check_, fav2Check_, fav3Check_, fav4Check_, scrambledCheck_})
         check->setChecked(false);
-    prepare(caption, database, transponderSlot, satelliteSlot, placeSelectable);
+    Prepare(caption, database, transponderSlot, satelliteSlot, placeSelectable);
 }
 
 void ChannelDialog::PrepareEdit(const QString& caption, const ChannelDatabase& database, int transponderSlot,
@@ -150,10 +150,10 @@ void ChannelDialog::PrepareEdit(const QString& caption, const ChannelDatabase& d
         scrambledCheck_->setChecked(record.scrambled());
         isTv_ = record.serviceType() == ChannelRecord::SERVICE_TV;
     }
-    prepare(caption, database, transponderSlot, satelliteSlot, placeSelectable);
+    Prepare(caption, database, transponderSlot, satelliteSlot, placeSelectable);
 }
 
-void ChannelDialog::prepare(const QString& caption, const ChannelDatabase& database, int transponderSlot,
+void ChannelDialog::Prepare(const QString& caption, const ChannelDatabase& database, int transponderSlot,
                             int satelliteSlot, bool placeSelectable) {
     setWindowTitle(caption);
     database_ = &database;
@@ -164,13 +164,13 @@ void ChannelDialog::prepare(const QString& caption, const ChannelDatabase& datab
     // another satellite.
     satelliteCombo_->setEnabled(placeSelectable && isNew_);
     transponderCombo_->setEnabled(placeSelectable);
-    fillSatellites();
-    fillTransponders();
-    updateOkButton();
+    FillSatellites();
+    FillTransponders();
+    UpdateOkButton();
     okButton_->setFocus();
 }
 
-void ChannelDialog::fillSatellites() {
+void ChannelDialog::FillSatellites() {
     satelliteSlots_ = vormante::UsedSatellites(*database_);
     satelliteCombo_->clear();
     for (int slot : satelliteSlots_)
@@ -183,7 +183,7 @@ void ChannelDialog::fillSatellites() {
         satelliteSlot_ = satelliteSlots_[static_cast<std::size_t>(position)];
 }
 
-void ChannelDialog::fillTransponders() {
+void ChannelDialog::FillTransponders() {
     transponderSlots_ = vormante::ListedTransponders(*database_, satelliteSlot_);
     transponderCombo_->clear();
     for (int slot : transponderSlots_)
@@ -208,14 +208,14 @@ void ChannelDialog::satelliteChosen(int position) {
         transponderSlot_ = transponderSlots_.front();
         transponderCombo_->setCurrentIndex(0);
     }
-    updateOkButton();
+    UpdateOkButton();
 }
 
 void ChannelDialog::transponderChosen(int position) {
     if (position < 0 || position >= static_cast<int>(transponderSlots_.size()))
         return;
     transponderSlot_ = transponderSlots_[static_cast<std::size_t>(position)];
-    updateOkButton();
+    UpdateOkButton();
 }
 
 bool ChannelDialog::transponderChosenValid() const {
@@ -234,11 +234,11 @@ bool ChannelDialog::transponderChosenValid() const {
     return IsChannelSlot(channelSlot_);
 }
 
-void ChannelDialog::updateOkButton() {
+void ChannelDialog::UpdateOkButton() {
     okButton_->setEnabled(transponderChosenValid());
 }
 
-unsigned ChannelDialog::readPid(const QLineEdit* edit) const {
+unsigned ChannelDialog::ReadPid(const QLineEdit* edit) const {
     return static_cast<unsigned>(satview::ReadNumber(edit->text().left(PID_LENGTH))) & PID_MASK;
 }
 
@@ -270,10 +270,10 @@ bool ChannelDialog::Store() {
     if (!pidsInRange())
         return false;
     values_.name = satview::ToBytes(nameEdit_->text());
-    values_.videoPid = readPid(videoPidEdit_);
-    values_.audioPid = readPid(audioPidEdit_);
-    values_.pcrPid = readPid(pcrPidEdit_);
-    values_.teletextPid = readPid(teletextPidEdit_);
+    values_.videoPid = ReadPid(videoPidEdit_);
+    values_.audioPid = ReadPid(audioPidEdit_);
+    values_.pcrPid = ReadPid(pcrPidEdit_);
+    values_.teletextPid = ReadPid(teletextPidEdit_);
     values_.fav = {fav1Check_->isChecked(), fav2Check_->isChecked(), fav3Check_->isChecked(),
                    fav4Check_->isChecked()};
     values_.locked = lockCheck_->isChecked();

@@ -62,15 +62,15 @@ public:
 private:
     // Each PID box holds 0..8191; the first that does not is named in a message.
     bool pidsInRange();
-    void prepare(const QString& caption, const vormante::ChannelDatabase& database, int transponderSlot,
+    void Prepare(const QString& caption, const vormante::ChannelDatabase& database, int transponderSlot,
                  int satelliteSlot, bool placeSelectable);
-    void fillSatellites();
-    void fillTransponders();
+    void FillSatellites();
+    void FillTransponders();
     void satelliteChosen(int position);
     void transponderChosen(int position);
     bool transponderChosenValid() const;
-    void updateOkButton();
-    unsigned readPid(const QLineEdit* edit) const;
+    void UpdateOkButton();
+    unsigned ReadPid(const QLineEdit* edit) const;
 
     const vormante::ChannelDatabase* database_ = nullptr;
     vormante::ChannelValues values_;

@@ -54,11 +54,11 @@ bool HoldsChannels(vormante::ConstSatelliteRecord satellite) {
 ChannelListPage::ChannelListPage(QWidget* parent)
     : QWidget(parent),
       follower_(new vormante::DocumentFollower(
-          this, [this](const vormante::DocumentChange& change, bool own) { followChange(change, own); })) {
+          this, [this](const vormante::DocumentChange& change, bool own) { FollowChange(change, own); })) {
     dialogRunner_ = [](QDialog& dialog) { return dialog.exec(); };
     pageCommands_ = std::make_unique<ChannelPageCommands>(*this);
-    buildControls();
-    buildKeeper();
+    BuildControls();
+    BuildKeeper();
     channels_ = new ChannelCommands(this, keeper_, pageCommands_->ChannelContext());
     bulk_ = channels_->bulk();
     contextMenu_ = channelmenu::Build(this, bulk_);
@@ -71,9 +71,9 @@ ChannelListPage::ChannelListPage(QWidget* parent)
 
 ChannelListPage::~ChannelListPage() = default;
 
-void ChannelListPage::buildControls() {
-    QHBoxLayout* top = buildSatelliteRow();
-    buildFilterRow();
+void ChannelListPage::BuildControls() {
+    QHBoxLayout* top = BuildSatelliteRow();
+    BuildFilterRow();
     channelList_ = new ColumnListCtrl(this);
     channelList_->setObjectName(QStringLiteral("channelList"));
 
@@ -81,11 +81,11 @@ void ChannelListPage::buildControls() {
     layout->addLayout(top);
     layout->addLayout(filterRow_);
     layout->addWidget(channelList_, 1);
-    connectControls();
+    ConnectControls();
 }
 
 // The satellite box and the TV and radio choice.
-QHBoxLayout* ChannelListPage::buildSatelliteRow() {
+QHBoxLayout* ChannelListPage::BuildSatelliteRow() {
     auto* satelliteLabel = new QLabel(tr("Select Satellite:"), this);
     satelliteCombo_ = new QComboBox(this);
     satelliteCombo_->setObjectName(QStringLiteral("satelliteComboBox"));
@@ -116,7 +116,7 @@ QHBoxLayout* ChannelListPage::buildSatelliteRow() {
 
 // The counts stand right of the filter box (added by the constructor), so the
 // page fits a window 640 pixels wide.
-void ChannelListPage::buildFilterRow() {
+void ChannelListPage::BuildFilterRow() {
     tvCountLabel_ = CountLabel(this, QStringLiteral("tvCountLabel"));
     radioCountLabel_ = CountLabel(this, QStringLiteral("radioCountLabel"));
     totalCountLabel_ = CountLabel(this, QStringLiteral("totalCountLabel"));
@@ -133,11 +133,11 @@ void ChannelListPage::buildFilterRow() {
     filterRow_->addWidget(totalCountLabel_);
 }
 
-void ChannelListPage::connectControls() {
+void ChannelListPage::ConnectControls() {
     connect(tvButton_, &QRadioButton::clicked, this, &ChannelListPage::tvClicked);
     connect(radioButton_, &QRadioButton::clicked, this, &ChannelListPage::radioClicked);
     connect(satelliteCombo_, &QComboBox::currentIndexChanged, this, &ChannelListPage::satelliteChosen);
-    connect(channelList_, &ColumnListCtrl::rowContextMenuRequested, this, &ChannelListPage::showContextMenu);
+    connect(channelList_, &ColumnListCtrl::rowContextMenuRequested, this, &ChannelListPage::ShowContextMenu);
     channelList_->SetRowsDraggable(true);
     connect(
         channelList_, &ColumnListCtrl::rowsDropped, this,
@@ -145,11 +145,11 @@ void ChannelListPage::connectControls() {
         Qt::QueuedConnection); // after the drag has ended
     connect(channelList_, &ColumnListCtrl::rowDoubleClicked, this, [this](int row) {
         if (row >= 0)
-            guarded(&ChannelListPage::EditChannelCommand);
+            Guarded(&ChannelListPage::EditChannelCommand);
     });
 }
 
-void ChannelListPage::guarded(void (ChannelListPage::*command)()) {
+void ChannelListPage::Guarded(void (ChannelListPage::*command)()) {
     RunGuarded(this, [this, command] { (this->*command)(); });
 }
 
@@ -157,13 +157,13 @@ const ChannelDatabase* ChannelListPage::database() const {
     return document_ ? &document_->database() : nullptr;
 }
 
-bool ChannelListPage::change(const QString& name, const std::function<void(ChannelDatabase&)>& operation,
+bool ChannelListPage::Change(const QString& name, const std::function<void(ChannelDatabase&)>& operation,
                              const QString& mergeKey) {
     return follower_->Change(name, operation, mergeKey);
 }
 
 // The rows: the shown satellite's channels of the shown kind, in chain order.
-void ChannelListPage::buildKeeper() {
+void ChannelListPage::BuildKeeper() {
     vormante::ListKeeper::Source rows;
     rows.records = [this] { return ListedChannels(SatelliteOfChoice(satelliteChoice_)); };
     rows.cells = [this](int channel) { return channelrow::RowTexts(*database(), channel, 0).mid(1); };
@@ -183,13 +183,13 @@ void ChannelListPage::buildKeeper() {
 }
 
 void ChannelListPage::FollowDocument() {
-    followChange(vormante::DocumentFollower::Everything(), false);
+    FollowChange(vormante::DocumentFollower::Everything(), false);
 }
 
 // The one place the page follows the document. A change made elsewhere keeps the
 // shown satellite, the same channels current and selected, the first row shown and
 // the focus; the page's own commands have said where the list stands.
-void ChannelListPage::followChange(const vormante::DocumentChange& change, bool own) {
+void ChannelListPage::FollowChange(const vormante::DocumentChange& change, bool own) {
     if (!document_ || !document_->isOpen()) {
         keeper_->DropPlan();
         return;
@@ -202,7 +202,7 @@ void ChannelListPage::followChange(const vormante::DocumentChange& change, bool 
             satelliteChoice_ = stored;
     } else if (!own) {
         keeper_->Plan(vormante::Placement::Follow());
-        keepShownSatellite();
+        KeepShownSatellite();
     }
     showCurrentSatellite_ = false;
     if (boxEntries() != currentBoxEntries() || keeper_->NeedsRefill(change)) {
@@ -217,7 +217,7 @@ void ChannelListPage::followChange(const vormante::DocumentChange& change, bool 
 }
 
 // The same satellite may stand at another place of the box now.
-void ChannelListPage::keepShownSatellite() {
+void ChannelListPage::KeepShownSatellite() {
     const int satellite = ShownSatellite();
     int satellites = 0;
     while (SatelliteOfChoice(satellites) >= 0)
@@ -323,7 +323,7 @@ int ChannelListPage::ChannelOfRow(int row) const {
 void ChannelListPage::Refresh() {
     if (!document_ || !document_->isOpen())
         return;
-    fillSatelliteBox();
+    FillSatelliteBox();
     const int satellite = SatelliteOfChoice(satelliteChoice_);
     if (satellite != -1) {
         // Showing a satellite makes it the current one; that is no step of its own
@@ -336,7 +336,7 @@ void ChannelListPage::Refresh() {
     UpdateCounters();
 }
 
-void ChannelListPage::fillSatelliteBox() {
+void ChannelListPage::FillSatelliteBox() {
     const QSignalBlocker blocker(satelliteCombo_);
     satelliteCombo_->clear();
     satelliteCombo_->addItems(boxEntries());
@@ -381,7 +381,7 @@ void ChannelListPage::satelliteChosen(int index) {
         satelliteCombo_->setFocus();
 }
 
-void ChannelListPage::showContextMenu(int row, const QPoint& globalPos) {
+void ChannelListPage::ShowContextMenu(int row, const QPoint& globalPos) {
     if (row < 0 || row >= channelList_->RowCount())
         return;
     if (!channelList_->IsRowSelected(row)) {

@@ -95,25 +95,25 @@ public:
 
 private:
     friend class ChannelPageCommands;
-    void buildControls();
-    QHBoxLayout* buildSatelliteRow();
-    void buildFilterRow();
-    void connectControls();
+    void BuildControls();
+    QHBoxLayout* BuildSatelliteRow();
+    void BuildFilterRow();
+    void ConnectControls();
     void tvClicked();
     void radioClicked();
     void satelliteChosen(int index);
-    void buildKeeper();
-    void followChange(const vormante::DocumentChange& change, bool own);
-    void keepShownSatellite();
+    void BuildKeeper();
+    void FollowChange(const vormante::DocumentChange& change, bool own);
+    void KeepShownSatellite();
     QStringList boxEntries() const;
     QStringList currentBoxEntries() const;
     std::vector<int> ListedChannels(int satellite) const;
-    void showContextMenu(int row, const QPoint& globalPos);
-    void fillSatelliteBox();
+    void ShowContextMenu(int row, const QPoint& globalPos);
+    void FillSatelliteBox();
     const vormante::ChannelDatabase* database() const;
-    bool change(const QString& name, const std::function<void(vormante::ChannelDatabase&)>& operation,
+    bool Change(const QString& name, const std::function<void(vormante::ChannelDatabase&)>& operation,
                 const QString& mergeKey = QString());
-    void guarded(void (ChannelListPage::*command)());
+    void Guarded(void (ChannelListPage::*command)());
 
     vormante::Document* document_ = nullptr;
     vormante::DocumentFollower* follower_;

@@ -53,7 +53,7 @@ ChannelCommands::Context ChannelPageCommands::ChannelContext() {
     context.list.tv = [&page = page_] { return page.showTv_; };
     context.list.change =
         [&page = page_](const QString& name, const BulkChannelCommands::Operation& operation,
-                        const QString& mergeKey) { return page.change(name, operation, mergeKey); };
+                        const QString& mergeKey) { return page.Change(name, operation, mergeKey); };
     context.runDialog = [&page = page_](QDialog& dialog) { return page.dialogRunner_(dialog); };
     context.addPlace = [&page = page_] {
         if (!page.document_ || !page.document_->isOpen())
@@ -87,7 +87,7 @@ void ChannelPageCommands::Sort(SortKind kind) {
     // The same channel stays current, at its new place.
     page_.keeper_->Plan(vormante::Placement::Show([channel] { return channel; }));
     //: The name of an edit step: %1 is the sort (a..Z, Freq up...), %2 the satellite.
-    page_.change(QCoreApplication::translate("ChannelListPage", "Sort %1 on %2")
+    page_.Change(QCoreApplication::translate("ChannelListPage", "Sort %1 on %2")
                      .arg(sortName, steps::SatelliteLabel(*page_.database(), satellite)),
                  [&](ChannelDatabase& db) { vormante::SortChannels(db, satellite, kind); });
 }
@@ -119,7 +119,7 @@ void ChannelPageCommands::MoveCurrentTo(int target) {
         return;
     // The moved channel is current, at its new place.
     page_.keeper_->Plan(vormante::Placement::Show([channel] { return channel; }));
-    page_.change(
+    page_.Change(
         //: The name of an edit step: %1 is the channel's name, %2 its new number.
         QCoreApplication::translate("ChannelListPage", "Move %1 to %2")
             .arg(steps::ChannelLabel(*page_.database(), channel), QString::number(target)),

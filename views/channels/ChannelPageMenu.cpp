@@ -22,7 +22,7 @@ struct SortEntry {
 };
 
 // Translated where shown: in the Sort menu and in the name of the sort step.
-const SortEntry kSortEntries[] = {
+const SortEntry K_SORT_ENTRIES[] = {
     //: Sort by name, A to Z.
     {QT_TRANSLATE_NOOP("ChannelListPage", "a..Z"), SortKind::NameUp, "sortNameUpAction"},
     //: Sort by name, Z to A.
@@ -64,7 +64,7 @@ void AddSortMenu(QMenu* menu, ChannelListPage* page) {
     //: A submenu: the ways to sort the channels.
     QMenu* sortMenu = menu->addMenu(QCoreApplication::translate("ChannelListPage", "Sort"));
     sortMenu->setObjectName(QStringLiteral("sortMenu"));
-    for (const SortEntry& entry : kSortEntries) {
+    for (const SortEntry& entry : K_SORT_ENTRIES) {
         const SortKind kind = entry.kind;
         QObject::connect(AddAction(sortMenu, PageText(entry.text), entry.objectName), &QAction::triggered,
                          page, [page, kind] { RunGuarded(page, [page, kind] { page->SortCommand(kind); }); });
@@ -115,7 +115,7 @@ QMenu* Build(ChannelListPage* page, BulkChannelCommands* bulk) {
 }
 
 QString SortName(SortKind kind) {
-    for (const SortEntry& entry : kSortEntries)
+    for (const SortEntry& entry : K_SORT_ENTRIES)
         if (entry.kind == kind)
             return PageText(entry.text);
     return QString();

@@ -78,19 +78,19 @@ QStringList RowTexts(const vormante::ChannelDatabase& database, int slot, int nu
     const QString yes = QCoreApplication::translate("ChannelRowTexts", "Y");
     //: A flag column's cell: N(o), the flag is not set.
     const QString no = QCoreApplication::translate("ChannelRowTexts", "N");
-    const auto YesNo = [&](bool set) { return set ? yes : no; };
+    const auto yesNo = [&](bool set) { return set ? yes : no; };
     return {QString::number(number),
             steps::FromLatin1(channel.name()),
             QString::number(channel.videoPid()),
             QString::number(channel.audioPid()),
             QString::number(channel.pcrPid()),
             QString::number(channel.teletextPid()),
-            YesNo(channel.locked()),
-            YesNo(channel.scrambled()),
-            YesNo(channel.fav1()),
-            YesNo(channel.fav2()),
-            YesNo(channel.fav3()),
-            YesNo(channel.fav4()),
+            yesNo(channel.locked()),
+            yesNo(channel.scrambled()),
+            yesNo(channel.fav1()),
+            yesNo(channel.fav2()),
+            yesNo(channel.fav3()),
+            yesNo(channel.fav4()),
             QString::number(channel.channelNumber()),
             satelliteName,
             transponderText};

@@ -19,7 +19,7 @@ bool RunGuarded(QWidget* parent, const std::function<void()>& command) {
         //: Stands in the error message when the cause is not known.
         reason = QCoreApplication::translate("CommandGuard", "unknown error");
     }
-    MessageBox::show(parent,
+    MessageBox::Show(parent,
                      //: Title of the message box.
                      QCoreApplication::translate("CommandGuard", "Error"),
                      //: %1: why the command failed.

@@ -92,16 +92,16 @@ void ListKeeper::Refill() {
     const Kept kept = hasPlan_ ? kept_ : Snapshot();
     DropPlan();
     const QScopedValueRollback quiet(quiet_, true);
-    fillRows();
+    FillRows();
     const int start = source_.startRow ? source_.startRow(records_) : list_->currentRow();
-    list_->setCurrentRow(chooseCurrent(plan, kept, start));
-    const bool clamped = placeholderAndClamp();
+    list_->setCurrentRow(ChooseCurrent(plan, kept, start));
+    const bool clamped = PlaceholderAndClamp();
     list_->setFocus();
-    selectRows(plan, kept);
-    scroll(plan, kept, clamped);
+    SelectRows(plan, kept);
+    ApplyScroll(plan, kept, clamped);
 }
 
-void ListKeeper::fillRows() {
+void ListKeeper::FillRows() {
     list_->DeleteAllRows();
     records_ = source_.records();
     int number = 0;
@@ -109,7 +109,7 @@ void ListKeeper::fillRows() {
         list_->AddKeyedRow(QStringList{QString::number(++number)} + source_.cells(record), record);
 }
 
-int ListKeeper::chooseCurrent(const Placement& plan, const Kept& kept, int fallback) const {
+int ListKeeper::ChooseCurrent(const Placement& plan, const Kept& kept, int fallback) const {
     if (!plan.selected.empty())
         for (const int record : plan.selected)
             if (const int row = rowOfRecord(record); row >= 0)
@@ -134,7 +134,7 @@ int ListKeeper::chooseCurrent(const Placement& plan, const Kept& kept, int fallb
 // Adds the placeholder row to an empty list and brings the current row into the
 // rows; a list whose selection was cleared starts again at its first row. True when
 // the current row had to be lowered to the last row.
-bool ListKeeper::placeholderAndClamp() {
+bool ListKeeper::PlaceholderAndClamp() {
     if (list_->RowCount() == 0 && source_.placeholder) {
         list_->AddRow(QStringList(list_->ColumnCount(), QString()));
         list_->setCurrentRow(0);
@@ -148,7 +148,7 @@ bool ListKeeper::placeholderAndClamp() {
     return false;
 }
 
-void ListKeeper::selectRows(const Placement& plan, const Kept& kept) {
+void ListKeeper::SelectRows(const Placement& plan, const Kept& kept) {
     const int current = list_->currentRow();
     static const std::vector<int> none;
     const std::vector<int>& records = !plan.selected.empty() ? plan.selected
@@ -168,7 +168,7 @@ void ListKeeper::selectRows(const Placement& plan, const Kept& kept) {
     list_->SelectOnlyRows(rows);
 }
 
-void ListKeeper::scroll(const Placement& plan, const Kept& kept, bool clamped) {
+void ListKeeper::ApplyScroll(const Placement& plan, const Kept& kept, bool clamped) {
     const int current = list_->currentRow();
     if (plan.top == Placement::Top::Kept) {
         list_->ScrollRowToTop(kept.top);

@@ -144,11 +144,11 @@ private:
         int top = 0;
     };
     Kept Snapshot() const;
-    void fillRows();
-    int chooseCurrent(const Placement& plan, const Kept& kept, int fallback) const;
-    bool placeholderAndClamp();
-    void selectRows(const Placement& plan, const Kept& kept);
-    void scroll(const Placement& plan, const Kept& kept, bool clamped);
+    void FillRows();
+    int ChooseCurrent(const Placement& plan, const Kept& kept, int fallback) const;
+    bool PlaceholderAndClamp();
+    void SelectRows(const Placement& plan, const Kept& kept);
+    void ApplyScroll(const Placement& plan, const Kept& kept, bool clamped);
     int rowOfRecord(int record) const;
 
     ColumnListCtrl* list_;

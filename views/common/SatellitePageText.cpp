@@ -64,9 +64,9 @@ QStringList LnbCells(const ChannelDatabase& db, int type) {
         return value ? QString::number(*value) : QString();
     };
     return {QString::fromStdString(texts::LnbTypeName(type)), mhz(frequencies.lowMHz),
-            mhz(frequencies.highMHz), QString::fromLatin1(texts::At(texts::Diseqc, slot.diseqcItem())),
-            QString::fromLatin1(texts::At(texts::Tone22k, slot.tone22k())),
-            QString::fromLatin1(texts::At(texts::Tone22k, slot.switch12V())),
+            mhz(frequencies.highMHz), QString::fromLatin1(texts::At(texts::DISEQC, slot.diseqcItem())),
+            QString::fromLatin1(texts::At(texts::TONE22K, slot.tone22k())),
+            QString::fromLatin1(texts::At(texts::TONE22K, slot.switch12V())),
             // The receiver's own words, like the 22K column's: not translated.
             slot.lnbPower() ? QStringLiteral("ON") : QStringLiteral("OFF")};
 }

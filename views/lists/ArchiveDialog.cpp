@@ -221,7 +221,7 @@ void ArchiveDialog::UpdateButtons() {
 }
 
 void ArchiveDialog::Tell(const QString& text) {
-    MessageBox::show(this, windowTitle(), text, QMessageBox::Ok, QMessageBox::Warning);
+    MessageBox::Show(this, windowTitle(), text, QMessageBox::Ok, QMessageBox::Warning);
 }
 
 bool ArchiveDialog::ReadSelected(QByteArray* image) {
@@ -284,7 +284,7 @@ bool ArchiveDialog::DeleteSelected() {
         return false;
     //: %1 names the archived image.
     const QString question = tr("Delete %1 from the archive?").arg(archiving::Describe(*entry));
-    if (!MessageBox::askYesNoDefaultNo(this, windowTitle(), question))
+    if (!MessageBox::AskYesNoDefaultNo(this, windowTitle(), question))
         return false;
     QString error;
     const bool removed = archive_.Remove(entry->id, &error);
@@ -311,7 +311,7 @@ void ArchiveDialog::ApplyLimit() {
             tr("The archive holds %1 images. Keeping at most %2 removes %3 of them now: the "
                "oldest copies from before saving first, received images last. Go ahead?")
                 .arg(QString::number(entries_.size()), QString::number(limit), QString::number(going));
-        if (!MessageBox::askYesNoDefaultNo(this, windowTitle(), question)) {
+        if (!MessageBox::AskYesNoDefaultNo(this, windowTitle(), question)) {
             const QSignalBlocker quiet(limitBox_);
             limitBox_->setValue(limit_);
             return;

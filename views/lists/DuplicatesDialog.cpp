@@ -63,7 +63,7 @@ DuplicatesDialog::DuplicatesDialog(const ChannelDatabase& db, QWidget* parent)
         }
     }
     duplicatesTree_->expandAll();
-    connect(duplicatesTree_, &QTreeWidget::itemChanged, this, &DuplicatesDialog::updateSummary);
+    connect(duplicatesTree_, &QTreeWidget::itemChanged, this, &DuplicatesDialog::UpdateSummary);
 
     deleteButton_ = new QPushButton(tr("Delete selected"), this);
     deleteButton_->setObjectName(QStringLiteral("deleteButton"));
@@ -78,7 +78,7 @@ DuplicatesDialog::DuplicatesDialog(const ChannelDatabase& db, QWidget* parent)
     layout->addWidget(duplicatesTree_);
     layout->addSpacing(12);
     layout->addLayout(CenteredButtonRow(deleteButton_, cancel));
-    updateSummary();
+    UpdateSummary();
 }
 
 std::vector<int> DuplicatesDialog::selectedChannels() const {
@@ -105,7 +105,7 @@ bool DuplicatesDialog::setSelected(int channel, bool selected) {
     return false;
 }
 
-void DuplicatesDialog::updateSummary() {
+void DuplicatesDialog::UpdateSummary() {
     const std::size_t selected = selectedChannels().size();
     if (groups_.empty())
         summaryLabel_->setText(tr("No channel is stored twice."));

@@ -31,7 +31,7 @@ public:
     QPushButton* deleteButton() const { return deleteButton_; }
 
 private:
-    void updateSummary();
+    void UpdateSummary();
 
     std::vector<vormante::DuplicateGroup> groups_;
     std::string damage_; // a channel on two chains: nothing can be deleted then

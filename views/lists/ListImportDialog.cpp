@@ -47,7 +47,7 @@ ListImportDialog::ListImportDialog(const ChannelDatabase& db, const ListImportPl
     deleteMissingCheckBox_ = new QCheckBox(tr("Delete channels missing from the list"), this);
     deleteMissingCheckBox_->setObjectName(QStringLiteral("deleteMissingCheckBox"));
     deleteMissingCheckBox_->setEnabled(!plan.order.missing.empty() && plan.order.imageProblem.empty());
-    connect(deleteMissingCheckBox_, &QCheckBox::toggled, this, &ListImportDialog::updateSummary);
+    connect(deleteMissingCheckBox_, &QCheckBox::toggled, this, &ListImportDialog::UpdateSummary);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(summaryLabel_);
@@ -57,7 +57,7 @@ ListImportDialog::ListImportDialog(const ChannelDatabase& db, const ListImportPl
     layout->addLayout(AcceptRejectRow(this, &okButton_));
     // No plan made on a damaged image can be applied: say what is wrong instead.
     okButton_->setEnabled(plan.order.imageProblem.empty());
-    updateSummary();
+    UpdateSummary();
 }
 
 bool ListImportDialog::deleteMissing() const {
@@ -68,7 +68,7 @@ QStringList ListImportDialog::groupCaptions() const {
     return planview::GroupCaptions(changesTree_);
 }
 
-void ListImportDialog::updateSummary() {
+void ListImportDialog::UpdateSummary() {
     const auto& order = plan_.order;
     if (!order.imageProblem.empty()) {
         //: %1 says what is wrong with the image.

@@ -33,7 +33,7 @@ public:
     QStringList groupCaptions() const;
 
 private:
-    void updateSummary();
+    void UpdateSummary();
 
     const vormante::ListImportPlan& plan_;
     QCheckBox* deleteMissingCheckBox_ = nullptr;

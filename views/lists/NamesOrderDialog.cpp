@@ -97,25 +97,25 @@ NamesOrderDialog::NamesOrderDialog(const ChannelDatabase& db, const NamesListRes
 
     const auto newSatelliteOrKind = [this] {
         picks_.clear();
-        replan();
+        Replan();
     };
     connect(satelliteCombo_, &QComboBox::currentIndexChanged, this, newSatelliteOrKind);
     connect(tvButton_, &QRadioButton::toggled, this, newSatelliteOrKind);
-    connect(renameCheckBox_, &QCheckBox::toggled, this, &NamesOrderDialog::replan);
-    connect(deleteMissingCheckBox_, &QCheckBox::toggled, this, &NamesOrderDialog::replan);
-    replan();
+    connect(renameCheckBox_, &QCheckBox::toggled, this, &NamesOrderDialog::Replan);
+    connect(deleteMissingCheckBox_, &QCheckBox::toggled, this, &NamesOrderDialog::Replan);
+    Replan();
 }
 
 void NamesOrderDialog::pick(std::size_t line, int channel) {
     picks_[line] = channel;
-    replan();
+    Replan();
 }
 
 QStringList NamesOrderDialog::groupCaptions() const {
     return planview::GroupCaptions(linesTree_);
 }
 
-void NamesOrderDialog::replan() {
+void NamesOrderDialog::Replan() {
     NamesOrderOptions options;
     options.satellite = satelliteCombo_->currentIndex() >= 0 ? satelliteCombo_->currentData().toInt() : -1;
     options.tv = tvButton_->isChecked();
@@ -126,8 +126,8 @@ void NamesOrderDialog::replan() {
     kind_ = IsSatelliteSlot(options.satellite) ? ChannelsOfKind(db_, options.satellite, options.tv)
                                                : std::vector<int>{};
     deleteMissingCheckBox_->setEnabled(!plan_.unlisted.empty() || deleteMissingCheckBox_->isChecked());
-    fillTree();
-    updateSummary();
+    FillTree();
+    UpdateSummary();
 }
 
 QString NamesOrderDialog::channelText(int channel) const {
@@ -136,7 +136,7 @@ QString NamesOrderDialog::channelText(int channel) const {
     return tr("%1 (No %2)").arg(steps::ChannelLabel(db_, channel), QString::number(at - kind_.begin() + 1));
 }
 
-QTreeWidgetItem* NamesOrderDialog::addGroup(const QString& caption, int count) {
+QTreeWidgetItem* NamesOrderDialog::AddGroup(const QString& caption, int count) {
     auto* group = new QTreeWidgetItem(linesTree_, {QStringLiteral("%1 (%2)").arg(caption).arg(count)});
     group->setFirstColumnSpanned(true);
     group->setExpanded(true);
@@ -145,7 +145,7 @@ QTreeWidgetItem* NamesOrderDialog::addGroup(const QString& caption, int count) {
 
 // A box in the line's channel cell listing its candidates; choosing one replans
 // once the box's signal has returned, since replanning rebuilds the tree.
-void NamesOrderDialog::addPickBox(QTreeWidgetItem* item, std::size_t line) {
+void NamesOrderDialog::AddPickBox(QTreeWidgetItem* item, std::size_t line) {
     const MatchedNameLine& matched = plan_.lines[line];
     auto* box = new QComboBox;
     box->setObjectName(QStringLiteral("pickComboBox%1").arg(line));
@@ -160,13 +160,13 @@ void NamesOrderDialog::addPickBox(QTreeWidgetItem* item, std::size_t line) {
     linesTree_->setItemWidget(item, CHANNEL_COLUMN, box);
 }
 
-void NamesOrderDialog::fillTree() {
+void NamesOrderDialog::FillTree() {
     linesTree_->clear();
     const auto lineText = [](const MatchedNameLine& line) { return QString::number(line.line); };
     const std::size_t matched = plan_.lines.size() - plan_.Count(NameMatch::None);
     int boxes = 0;
     if (matched > 0) {
-        QTreeWidgetItem* group = addGroup(tr("Matched lines"), static_cast<int>(matched));
+        QTreeWidgetItem* group = AddGroup(tr("Matched lines"), static_cast<int>(matched));
         for (std::size_t l = 0; l < plan_.lines.size(); ++l) {
             const MatchedNameLine& line = plan_.lines[l];
             if (line.channel < 0)
@@ -179,11 +179,11 @@ void NamesOrderDialog::fillTree() {
                 group, {lineText(line), QString::fromUtf8(line.name), channelText(line.channel), how});
             // Boxes are widgets: thousands of alike names get boxes on their first lines only.
             if (!line.candidates.empty() && boxes++ < MAX_PICK_BOXES)
-                addPickBox(item, l);
+                AddPickBox(item, l);
         }
     }
     if (const std::size_t none = plan_.Count(NameMatch::None); none > 0) {
-        QTreeWidgetItem* group = addGroup(tr("Lines that match no channel"), static_cast<int>(none));
+        QTreeWidgetItem* group = AddGroup(tr("Lines that match no channel"), static_cast<int>(none));
         for (const MatchedNameLine& line : plan_.lines)
             if (line.channel < 0)
                 new QTreeWidgetItem(group, {lineText(line), QString::fromUtf8(line.name), QString(),
@@ -191,7 +191,7 @@ void NamesOrderDialog::fillTree() {
     }
     if (!plan_.unlisted.empty()) {
         QTreeWidgetItem* group =
-            addGroup(tr("Channels not in the list"), static_cast<int>(plan_.unlisted.size()));
+            AddGroup(tr("Channels not in the list"), static_cast<int>(plan_.unlisted.size()));
         const QString fate =
             plan_.options.deleteUnlisted ? tr("to be deleted") : tr("kept after the listed ones");
         for (const int channel : plan_.unlisted)
@@ -200,7 +200,7 @@ void NamesOrderDialog::fillTree() {
     if (!plan_.order.renamed.empty()) {
         QTreeWidgetItem* group =
             //: A group of channels that get another name.
-            addGroup(tr("Renamed"), static_cast<int>(plan_.order.renamed.size()));
+            AddGroup(tr("Renamed"), static_cast<int>(plan_.order.renamed.size()));
         for (const PlannedRename& rename : plan_.order.renamed) {
             const auto line =
                 std::find_if(plan_.lines.begin(), plan_.lines.end(),
@@ -211,7 +211,7 @@ void NamesOrderDialog::fillTree() {
         }
     }
     if (!plan_.namesTooLong.empty()) {
-        QTreeWidgetItem* group = addGroup(tr("Names that do not fit 11 Latin-1 characters"),
+        QTreeWidgetItem* group = AddGroup(tr("Names that do not fit 11 Latin-1 characters"),
                                           static_cast<int>(plan_.namesTooLong.size()));
         for (const std::size_t l : plan_.namesTooLong)
             new QTreeWidgetItem(group, {lineText(plan_.lines[l]), QString::fromUtf8(plan_.lines[l].name),
@@ -221,7 +221,7 @@ void NamesOrderDialog::fillTree() {
         linesTree_->resizeColumnToContents(column);
 }
 
-void NamesOrderDialog::updateSummary() {
+void NamesOrderDialog::UpdateSummary() {
     using planview::Count;
     using planview::Noun;
     const auto number = [](std::size_t n) { return QString::number(n); };

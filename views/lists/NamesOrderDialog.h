@@ -49,12 +49,12 @@ public:
     QStringList groupCaptions() const;
 
 private:
-    void replan();
-    void fillTree();
-    void updateSummary();
+    void Replan();
+    void FillTree();
+    void UpdateSummary();
     QString channelText(int channel) const;
-    QTreeWidgetItem* addGroup(const QString& caption, int count);
-    void addPickBox(QTreeWidgetItem* item, std::size_t line);
+    QTreeWidgetItem* AddGroup(const QString& caption, int count);
+    void AddPickBox(QTreeWidgetItem* item, std::size_t line);
 
     const vormante::ChannelDatabase& db_;
     const vormante::NamesListResult& list_;

@@ -179,10 +179,10 @@ SatellitesXmlDialog::SatellitesXmlDialog(const ChannelDatabase& db, const Satell
 
     resize(std::max(sizeHint().width(), 600), sizeHint().height());
     plan_ = PlanTransponderUpdate(db_, file_, options_);
-    fillBeams();
-    fillOffers();
-    fillChanges();
-    updateSummary();
+    FillBeams();
+    FillOffers();
+    FillChanges();
+    UpdateSummary();
 }
 
 QComboBox* SatellitesXmlDialog::beamComboBox(int row) const {
@@ -213,11 +213,11 @@ QString SatellitesXmlDialog::satelliteText(int fileSatellite) const {
 
 void SatellitesXmlDialog::replan() {
     plan_ = PlanTransponderUpdate(db_, file_, options_);
-    fillChanges();
-    updateSummary();
+    FillChanges();
+    UpdateSummary();
 }
 
-void SatellitesXmlDialog::fillBeams() {
+void SatellitesXmlDialog::FillBeams() {
     for (const SatelliteUpdate& update : plan_.satellites) {
         auto* item = new QTreeWidgetItem(
             beamsTree_, {StoredText(update.name, update.position), LnbText(db_, update.lnbType)});
@@ -236,12 +236,12 @@ void SatellitesXmlDialog::fillBeams() {
         connect(beams, &QComboBox::currentIndexChanged, this, [this, beams, slot] {
             options_.beams[slot] = beams->currentData().toInt();
             replan();
-            fillOffers(); // a beam taken is no longer offered, one left is
+            FillOffers(); // a beam taken is no longer offered, one left is
         });
     }
 }
 
-void SatellitesXmlDialog::fillOffers() {
+void SatellitesXmlDialog::FillOffers() {
     filling_ = true;
     additionsTree_->clear();
     std::map<int, unsigned> kept;
@@ -289,7 +289,7 @@ void SatellitesXmlDialog::offerChanged(QTreeWidgetItem* item) {
     replan();
 }
 
-void SatellitesXmlDialog::fillChanges() {
+void SatellitesXmlDialog::FillChanges() {
     changesTree_->clear();
     for (const SatelliteUpdate& update : plan_.satellites) {
         if (update.beam < 0)
@@ -337,7 +337,7 @@ void SatellitesXmlDialog::fillChanges() {
     }
 }
 
-void SatellitesXmlDialog::updateSummary() {
+void SatellitesXmlDialog::UpdateSummary() {
     const PlanCounts counts = CountPlan(plan_);
     const auto count = [](int n, planview::Noun noun) {
         return planview::Count(static_cast<std::size_t>(n), noun);

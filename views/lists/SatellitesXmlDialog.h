@@ -48,10 +48,10 @@ public:
 
 private:
     void replan();
-    void fillBeams();
-    void fillOffers();
-    void fillChanges();
-    void updateSummary();
+    void FillBeams();
+    void FillOffers();
+    void FillChanges();
+    void UpdateSummary();
     void offerChanged(QTreeWidgetItem* item);
     QString satelliteText(int fileSatellite) const;
 

@@ -37,7 +37,7 @@ QComboBox* MakeCombo(QWidget* parent, const char* name, const QStringList& items
 
 QStringList FrequencyItems() {
     QStringList items;
-    for (auto mhz : LnbFrequencyTable)
+    for (auto mhz : LNB_FREQUENCY_TABLE)
         items << QString::number(mhz);
     return items;
 }
@@ -78,12 +78,12 @@ LnbDialog::LnbDialog(QWidget* parent)
     : QDialog(parent), typeCombo_(MakeCombo(this, "typeCombo", TypeItems())),
       lowCombo_(MakeCombo(this, "lowCombo", FrequencyItems(), true)),
       highCombo_(MakeCombo(this, "highCombo", FrequencyItems(), true)),
-      diseqcCombo_(MakeCombo(this, "diseqcCombo", Items(texts::Diseqc))),
-      polarityControlCombo_(MakeCombo(this, "polarityControlCombo", Items(texts::ControlMode))),
-      bandControlCombo_(MakeCombo(this, "bandControlCombo", Items(texts::ControlMode))),
-      toneCombo_(MakeCombo(this, "toneCombo", Items(texts::Tone22k))),
-      switch12VCombo_(MakeCombo(this, "switch12VCombo", Items(texts::OffOn))),
-      powerCombo_(MakeCombo(this, "powerCombo", Items(texts::OffOn))),
+      diseqcCombo_(MakeCombo(this, "diseqcCombo", Items(texts::DISEQC))),
+      polarityControlCombo_(MakeCombo(this, "polarityControlCombo", Items(texts::CONTROL_MODE))),
+      bandControlCombo_(MakeCombo(this, "bandControlCombo", Items(texts::CONTROL_MODE))),
+      toneCombo_(MakeCombo(this, "toneCombo", Items(texts::TONE22K))),
+      switch12VCombo_(MakeCombo(this, "switch12VCombo", Items(texts::OFF_ON))),
+      powerCombo_(MakeCombo(this, "powerCombo", Items(texts::OFF_ON))),
       okButton_(new QPushButton(tr("OK"), this)), cancelButton_(new QPushButton(tr("Cancel"), this)) {
     //: Dialog title: editing an LNB type.
     setWindowTitle(tr("LNB Edit"));

@@ -55,13 +55,13 @@ SatellitePage::SatellitePage(QWidget* parent)
       transponderList_(MakeList("transponderList", this)), satelliteList_(MakeList("satelliteList", this)),
       tvButton_(new QRadioButton(tr("TV"), this)), radioButton_(new QRadioButton(tr("Radio"), this)),
       follower_(new DocumentFollower(
-          this, [this](const DocumentChange& change, bool own) { followChange(change, own); })),
+          this, [this](const DocumentChange& change, bool own) { FollowChange(change, own); })),
       commands_(std::make_unique<SatellitePageCommands>(*this)) {
     tvButton_->setObjectName(QStringLiteral("tvButton"));
     radioButton_->setObjectName(QStringLiteral("radioButton"));
-    buildLayout();
-    buildKeepers();
-    buildMenus();
+    BuildLayout();
+    BuildKeepers();
+    BuildMenus();
     // The filter box stands above the channel list, inside its frame.
     filterBar_ = new ListFilterBar(this);
     filterBar_->setObjectName(QStringLiteral("channelFilterBar"));
@@ -80,14 +80,14 @@ SatellitePage::SatellitePage(QWidget* parent)
             RunCommand(EDIT_COMMAND[which]);
         });
         connect(target, &ColumnListCtrl::rowContextMenuRequested, this,
-                [this, which](int row, const QPoint& globalPos) { showContextMenu(which, row, globalPos); });
+                [this, which](int row, const QPoint& globalPos) { ShowContextMenu(which, row, globalPos); });
     }
     connect(tvButton_, &QRadioButton::clicked, this, [this] { tvRadioClicked(true); });
     connect(radioButton_, &QRadioButton::clicked, this, [this] { tvRadioClicked(false); });
 }
 
 // What each list shows: the records it lists and their cells, from the document as it is now.
-void SatellitePage::buildKeepers() {
+void SatellitePage::BuildKeepers() {
     using Source = ListKeeper::Source;
     Source satellites;
     satellites.records = [this] { return vormante::UsedSatellites(*database()); };
@@ -141,7 +141,7 @@ void SatellitePage::buildKeepers() {
 
 SatellitePage::~SatellitePage() = default;
 
-void SatellitePage::buildLayout() {
+void SatellitePage::BuildLayout() {
     // The satellite, transponder and LNB lists above, the TV/Radio switch and the
     // channel list below, with a splitter between them the user can drag.
     auto* upper = new QWidget(this);
@@ -176,7 +176,7 @@ void SatellitePage::buildLayout() {
     layout->addWidget(splitter_);
 }
 
-void SatellitePage::buildMenus() {
+void SatellitePage::BuildMenus() {
     using satpage::MENU_ITEMS;
     using satpage::MENU_TITLES;
     for (int which = SATELLITES; which <= CHANNELS; ++which) {
@@ -191,12 +191,12 @@ void SatellitePage::buildMenus() {
         if (item.list == CHANNELS)
             channelActions[item.id - SatellitePageCommands::ADD_CHANNEL] = action;
     }
-    buildChannelKeys(channelActions[0], channelActions[1], channelActions[2]);
+    BuildChannelKeys(channelActions[0], channelActions[1], channelActions[2]);
 }
 
 // Several channels may be selected: the Flags submenu and drag and drop act on all
 // of them, the keys on the list reach the channel commands.
-void SatellitePage::buildChannelKeys(QAction* add, QAction* edit, QAction* del) {
+void SatellitePage::BuildChannelKeys(QAction* add, QAction* edit, QAction* del) {
     channelCommands_ = new ChannelCommands(this, keepers_[CHANNELS], commands_->ChannelContext());
     channelBulk_ = channelCommands_->bulk();
     channelBulk_->Key(add, QKeySequence(Qt::Key_Insert));
@@ -261,14 +261,14 @@ int SatellitePage::transponderTopRow() const {
 }
 
 void SatellitePage::FollowDocument() {
-    followChange(DocumentFollower::Everything(), false);
+    FollowChange(DocumentFollower::Everything(), false);
 }
 
 // The one place the page follows the document. From the top list down, the first
 // list that needs a refill is refilled, and with it, through the page's reactions,
 // every list below; the lists above rewrite their touched rows in place. A change
 // made elsewhere keeps every list on its records and the focus where it was.
-void SatellitePage::followChange(const DocumentChange& change, bool own) {
+void SatellitePage::FollowChange(const DocumentChange& change, bool own) {
     if (!document_ || !document_->isOpen())
         return;
     const QPointer<QWidget> focus = QApplication::focusWidget();
@@ -417,7 +417,7 @@ void SatellitePage::tvRadioClicked(bool tv) {
     (tv ? tvButton_ : radioButton_)->setFocus();
 }
 
-void SatellitePage::showContextMenu(int which, int row, const QPoint& globalPos) {
+void SatellitePage::ShowContextMenu(int which, int row, const QPoint& globalPos) {
     ColumnListCtrl* target = list(which);
     if (!target || row < 0 || row >= target->RowCount() || !document_)
         return;

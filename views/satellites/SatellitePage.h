@@ -7,7 +7,7 @@
 // click the matching edit dialog (SatellitePageCommands).
 //
 // Each list is kept by a ListKeeper. The page follows every change of the document
-// in one place (followChange): from the top list down, the first list whose records
+// in one place (FollowChange): from the top list down, the first list whose records
 // changed, or that a command planned a place for, is refilled, which refills the
 // lists below it; the others rewrite the rows of the records the change touched.
 // A change made elsewhere (an undo, another page) keeps each list on its records.
@@ -113,16 +113,16 @@ public:
     void DeselectRowQuietly(int which, int row);
 
 private:
-    void buildLayout();
-    void buildMenus();
-    void buildChannelKeys(QAction* add, QAction* edit, QAction* del);
-    void buildKeepers();
-    void followChange(const vormante::DocumentChange& change, bool own);
+    void BuildLayout();
+    void BuildMenus();
+    void BuildChannelKeys(QAction* add, QAction* edit, QAction* del);
+    void BuildKeepers();
+    void FollowChange(const vormante::DocumentChange& change, bool own);
     void listSelectionChanged(int which);
     void OnSatelliteSelected();
     void OnTransponderSelected();
     void tvRadioClicked(bool tv);
-    void showContextMenu(int which, int row, const QPoint& globalPos);
+    void ShowContextMenu(int which, int row, const QPoint& globalPos);
 
     bool showTv_ = true;
     vormante::Document* document_ = nullptr;

@@ -86,7 +86,7 @@ bool SatellitePageCommands::accepted(QDialog& dialog) {
     return RunDialog(dialog) == QDialog::Accepted;
 }
 
-SatellitePageCommands::Current SatellitePageCommands::resolve(bool needTransponder) const {
+SatellitePageCommands::Current SatellitePageCommands::Resolve(bool needTransponder) const {
     Current current;
     current.satellite = page_.CurrentSatellite();
     if (current.satellite == NONE || !needTransponder)
@@ -116,7 +116,7 @@ int SatellitePageCommands::StoreEntered(ChannelDatabase& db, TransponderDialog& 
 }
 
 // The dialogs hand over values; the model's operations store them as one step.
-void SatellitePageCommands::applyTransponder(TransponderDialog& dialog, int satellite) {
+void SatellitePageCommands::ApplyTransponder(TransponderDialog& dialog, int satellite) {
     const TransponderValues& values = dialog.values();
     const QString label =
         steps::TransponderLabel(values.frequency, values.symbolRate, values.polarization != 0);
@@ -155,7 +155,7 @@ void SatellitePageCommands::AddSatellite() {
 }
 
 void SatellitePageCommands::EditSatellite() {
-    const Current current = resolve(false);
+    const Current current = Resolve(false);
     if (current.satellite == NONE)
         return;
     SatelliteDialog dialog(&page_);
@@ -170,7 +170,7 @@ void SatellitePageCommands::EditSatellite() {
 }
 
 void SatellitePageCommands::DelSatellite() {
-    const Current current = resolve(false);
+    const Current current = Resolve(false);
     if (current.satellite == NONE)
         return;
     const ChannelDatabase& db = *page_.database();
@@ -178,7 +178,7 @@ void SatellitePageCommands::DelSatellite() {
     //: Title of the question before a satellite is deleted; "Del" is short for Delete.
     const QString title = tr("Del Satellite");
     //: %1: the satellite's name. The tabs are kept for the box's spacing.
-    if (!MessageBox::askYesNo(&page_, title, tr("\t Do you want to del [%1]?\t\t").arg(name)))
+    if (!MessageBox::AskYesNo(&page_, title, tr("\t Do you want to del [%1]?\t\t").arg(name)))
         return;
     page_.Expect(SatellitePage::SATELLITES, Placement::KeepTop());
     //: The name of an edit step (Undo/Redo). %1: the satellite's name and position.
@@ -197,7 +197,7 @@ void SatellitePageCommands::AddNewTransponder() {
 }
 
 void SatellitePageCommands::AddTransponder() {
-    const Current current = resolve(false);
+    const Current current = Resolve(false);
     if (current.satellite == NONE)
         return;
     TransponderDialog dialog(&page_);
@@ -208,11 +208,11 @@ void SatellitePageCommands::AddTransponder() {
     Placement last = Placement::Last();
     last.top = Placement::Top::CurrentAtTop;
     page_.Expect(SatellitePage::TRANSPONDERS, last);
-    applyTransponder(dialog, current.satellite);
+    ApplyTransponder(dialog, current.satellite);
 }
 
 void SatellitePageCommands::EditTransponder() {
-    const Current current = resolve(true);
+    const Current current = Resolve(true);
     if (current.transponder == NONE)
         return;
     TransponderDialog dialog(&page_);
@@ -220,11 +220,11 @@ void SatellitePageCommands::EditTransponder() {
     dialog.PrepareEdit(tr("Edit Transponder"), *page_.database(), current.satellite, current.transponder);
     if (!accepted(dialog))
         return;
-    applyTransponder(dialog, current.satellite);
+    ApplyTransponder(dialog, current.satellite);
 }
 
 void SatellitePageCommands::DelTransponder() {
-    const Current current = resolve(true);
+    const Current current = Resolve(true);
     if (current.transponder == NONE)
         return;
     const ChannelDatabase& db = *page_.database();
@@ -248,7 +248,7 @@ void SatellitePageCommands::DelTransponder() {
         goesWith = tr("Its %1 channels are deleted with it.").arg(channels);
     //: Title of the question before a transponder is deleted; "Del" is short for Delete.
     const QString title = tr("Del Transponder");
-    if (MessageBox::showWithDetails(&page_, title, text, goesWith, QString(),
+    if (MessageBox::ShowWithDetails(&page_, title, text, goesWith, QString(),
                                     QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
         return;
     page_.Expect(SatellitePage::TRANSPONDERS, Placement::KeepTop());

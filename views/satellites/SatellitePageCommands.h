@@ -62,14 +62,14 @@ public:
 
 private:
     bool accepted(QDialog& dialog);
-    void applyTransponder(TransponderDialog& dialog, int satellite);
+    void ApplyTransponder(TransponderDialog& dialog, int satellite);
     // The satellite and transponder of the current rows when each row names a
     // record; NONE from the first that does not on.
     struct Current {
         int satellite = SatellitePage::NONE;
         int transponder = SatellitePage::NONE;
     };
-    Current resolve(bool needTransponder) const;
+    Current Resolve(bool needTransponder) const;
 
     SatellitePage& page_;
     SatellitePage::DialogRunner runDialog_;

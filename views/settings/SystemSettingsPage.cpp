@@ -42,12 +42,12 @@ SystemSettingsPage::SystemSettingsPage(QWidget* parent)
     : QWidget(parent), follower_(new vormante::DocumentFollower(
                            this, [this](const vormante::DocumentChange&, bool) { LoadFromSettings(); })) {
     auto* right = new QVBoxLayout;
-    right->addWidget(buildStatusGroup());
-    right->addWidget(buildLockGroup());
+    right->addWidget(BuildStatusGroup());
+    right->addWidget(BuildLockGroup());
     right->addStretch(1);
 
     auto* left = new QVBoxLayout;
-    left->addWidget(buildSystemGroup());
+    left->addWidget(BuildSystemGroup());
     left->addStretch(1);
 
     // The two columns scroll when the window is lower than they are, so the
@@ -77,7 +77,7 @@ SystemSettingsPage::SystemSettingsPage(QWidget* parent)
     }
 }
 
-QComboBox* SystemSettingsPage::addList(QGridLayout* grid, int row, const QString& label,
+QComboBox* SystemSettingsPage::AddList(QGridLayout* grid, int row, const QString& label,
                                        const QString& objectName, const QStringList& items,
                                        vormante::SettingField field) {
     // As wide as its longest entry where there is room, elided where there is not.
@@ -94,11 +94,11 @@ QComboBox* SystemSettingsPage::addList(QGridLayout* grid, int row, const QString
     // Only a choice that differs from what the image holds is stored, so showing the
     // image's values never writes.
     connect(box, &QComboBox::currentIndexChanged, this,
-            [this, index](int position) { writeSelection(lists_[index], position); });
+            [this, index](int position) { WriteSelection(lists_[index], position); });
     return box;
 }
 
-QComboBox* SystemSettingsPage::addFixedList(QGridLayout* grid, int row, const QString& label,
+QComboBox* SystemSettingsPage::AddFixedList(QGridLayout* grid, int row, const QString& label,
                                             const QString& objectName) {
     auto* box = new QComboBox(this);
     box->setObjectName(objectName);
@@ -113,7 +113,7 @@ QComboBox* SystemSettingsPage::addFixedList(QGridLayout* grid, int row, const QS
     return box;
 }
 
-QLineEdit* SystemSettingsPage::addNumberBox(QGridLayout* grid, int row, const QString& label,
+QLineEdit* SystemSettingsPage::AddNumberBox(QGridLayout* grid, int row, const QString& label,
                                             const QString& objectName, int column) {
     auto* box = new QLineEdit(this);
     box->setObjectName(objectName);
@@ -126,60 +126,60 @@ QLineEdit* SystemSettingsPage::addNumberBox(QGridLayout* grid, int row, const QS
     return box;
 }
 
-QGroupBox* SystemSettingsPage::buildSystemGroup() {
+QGroupBox* SystemSettingsPage::BuildSystemGroup() {
     //: Group title: the receiver's system settings.
     auto* group = new QGroupBox(tr("System Setting"), this);
     auto* grid = new QGridLayout(group);
     int row = 0;
-    addList(grid, row++, tr("Menu Language"), QStringLiteral("menuLanguageComboBox"),
-            ItemsOf(vormante::texts::MenuLanguages), vormante::SettingField::MenuLanguage);
+    AddList(grid, row++, tr("Menu Language"), QStringLiteral("menuLanguageComboBox"),
+            ItemsOf(vormante::texts::MENU_LANGUAGES), vormante::SettingField::MenuLanguage);
     mainAudioCombo_ =
         //: The receiver's main audio language.
-        addFixedList(grid, row++, tr("Main audio Lang"), QStringLiteral("mainAudioComboBox"));
+        AddFixedList(grid, row++, tr("Main audio Lang"), QStringLiteral("mainAudioComboBox"));
     secondAudioCombo_ =
         //: The receiver's second audio language.
-        addFixedList(grid, row++, tr("2nd Audio Lang"), QStringLiteral("secondAudioComboBox"));
+        AddFixedList(grid, row++, tr("2nd Audio Lang"), QStringLiteral("secondAudioComboBox"));
     //: Whether the receiver uses GMT (Off/On).
-    addList(grid, row++, tr("GMT Usage"), QStringLiteral("gmtUsageComboBox"), ItemsOf(vormante::texts::OffOn),
-            vormante::SettingField::GmtUsage);
-    addList(grid, row++, tr("Select Time Zone"), QStringLiteral("timeZoneComboBox"),
-            ItemsOf(vormante::texts::TimeZones), vormante::SettingField::TimeZone);
-    addList(grid, row++, tr("Summer Time"), QStringLiteral("summerTimeComboBox"),
-            ItemsOf(vormante::texts::OffOn), vormante::SettingField::SummerTime);
+    AddList(grid, row++, tr("GMT Usage"), QStringLiteral("gmtUsageComboBox"),
+            ItemsOf(vormante::texts::OFF_ON), vormante::SettingField::GmtUsage);
+    AddList(grid, row++, tr("Select Time Zone"), QStringLiteral("timeZoneComboBox"),
+            ItemsOf(vormante::texts::TIME_ZONES), vormante::SettingField::TimeZone);
+    AddList(grid, row++, tr("Summer Time"), QStringLiteral("summerTimeComboBox"),
+            ItemsOf(vormante::texts::OFF_ON), vormante::SettingField::SummerTime);
     timeOffsetEdit_ =
         //: The receiver's time offset.
-        addNumberBox(grid, row++, tr("Time Offset"), QStringLiteral("timeOffsetEdit"));
+        AddNumberBox(grid, row++, tr("Time Offset"), QStringLiteral("timeOffsetEdit"));
     //: The TV picture's aspect ratio (4:3, 16:9).
-    addList(grid, row++, tr("Aspect"), QStringLiteral("aspectComboBox"), ItemsOf(vormante::texts::Aspect),
+    AddList(grid, row++, tr("Aspect"), QStringLiteral("aspectComboBox"), ItemsOf(vormante::texts::ASPECT),
             vormante::SettingField::Aspect);
     //: A receiver setting whose values are ALWAYS, 2 Sec .. 7 Sec.
-    addList(grid, row++, tr("Delay Time"), QStringLiteral("delayTimeComboBox"),
-            ItemsOf(vormante::texts::DelayTime), vormante::SettingField::DelayTime);
+    AddList(grid, row++, tr("Delay Time"), QStringLiteral("delayTimeComboBox"),
+            ItemsOf(vormante::texts::DELAY_TIME), vormante::SettingField::DelayTime);
     transparencyEdit_ =
         //: The transparency of the receiver's on-screen display.
-        addNumberBox(grid, row++, tr("Transparency"), QStringLiteral("transparencyEdit"));
+        AddNumberBox(grid, row++, tr("Transparency"), QStringLiteral("transparencyEdit"));
     //: The TV colour system (Auto, PAL, NTSC).
-    addList(grid, row++, tr("Color"), QStringLiteral("colorComboBox"), ItemsOf(vormante::texts::ColorSystem),
+    AddList(grid, row++, tr("Color"), QStringLiteral("colorComboBox"), ItemsOf(vormante::texts::COLOR_SYSTEM),
             vormante::SettingField::ColorSystem);
     //: The TV sound system (M, B/G, I, D/K).
-    addList(grid, row++, tr("Sound"), QStringLiteral("soundComboBox"), ItemsOf(vormante::texts::SoundSystem),
+    AddList(grid, row++, tr("Sound"), QStringLiteral("soundComboBox"), ItemsOf(vormante::texts::SOUND_SYSTEM),
             vormante::SettingField::SoundSystem);
     rfChannelEdit_ =
         //: The UHF channel of the receiver's RF modulator output.
-        addNumberBox(grid, row++, tr(" RF Channel"), QStringLiteral("rfChannelEdit"));
+        AddNumberBox(grid, row++, tr(" RF Channel"), QStringLiteral("rfChannelEdit"));
     return group;
 }
 
-QGroupBox* SystemSettingsPage::buildStatusGroup() {
+QGroupBox* SystemSettingsPage::BuildStatusGroup() {
     //: Group title: figures the receiver keeps.
     auto* group = new QGroupBox(tr("Status"), this);
     auto* grid = new QGridLayout(group);
     int row = 0;
     //: The number of TV channels.
-    tvNumEdit_ = addNumberBox(grid, row++, tr("TV Num"), QStringLiteral("tvNumEdit"));
+    tvNumEdit_ = AddNumberBox(grid, row++, tr("TV Num"), QStringLiteral("tvNumEdit"));
     tvNumEdit_->setEnabled(false);
     //: The number of radio channels.
-    radioNumEdit_ = addNumberBox(grid, row++, tr("Radio Num"), QStringLiteral("radioNumEdit"));
+    radioNumEdit_ = AddNumberBox(grid, row++, tr("Radio Num"), QStringLiteral("radioNumEdit"));
     radioNumEdit_->setEnabled(false);
     // The receiver's own dialog has this caption with an empty text beside it.
     totalChannelText_ = new QLabel(this);
@@ -188,17 +188,17 @@ QGroupBox* SystemSettingsPage::buildStatusGroup() {
     grid->addWidget(new QLabel(tr("Total Channl"), this), row, 0);
     grid->addWidget(totalChannelText_, row++, 1);
     //: The left audio channel's volume.
-    volumeLeftEdit_ = addNumberBox(grid, row++, tr("Volume L"), QStringLiteral("volumeLeftEdit"));
+    volumeLeftEdit_ = AddNumberBox(grid, row++, tr("Volume L"), QStringLiteral("volumeLeftEdit"));
     volumeRightEdit_ =
         //: The right audio channel's volume.
-        addNumberBox(grid, row++, tr("Volume R"), QStringLiteral("volumeRightEdit"));
+        AddNumberBox(grid, row++, tr("Volume R"), QStringLiteral("volumeRightEdit"));
     //: The receiver's standby setting (No/Yes).
-    addList(grid, row++, tr("StandBy"), QStringLiteral("standbyComboBox"), ItemsOf(vormante::texts::Standby),
+    AddList(grid, row++, tr("StandBy"), QStringLiteral("standbyComboBox"), ItemsOf(vormante::texts::STANDBY),
             vormante::SettingField::Standby);
     return group;
 }
 
-QGroupBox* SystemSettingsPage::buildLockGroup() {
+QGroupBox* SystemSettingsPage::BuildLockGroup() {
     //: Group title: the parental lock.
     auto* group = new QGroupBox(tr("Parent Lock"), this);
     auto* grid = new QGridLayout(group);
@@ -212,10 +212,10 @@ QGroupBox* SystemSettingsPage::buildLockGroup() {
     grid->addWidget(pinLabel, row, 0);
     grid->addWidget(pinCodeEdit_, row++, 1);
     //: Parental lock of the whole receiver (Free/Locked).
-    addList(grid, row++, tr("Lock Receiver"), QStringLiteral("lockReceiverComboBox"),
-            ItemsOf(vormante::texts::Lock), vormante::SettingField::LockReceiver);
+    AddList(grid, row++, tr("Lock Receiver"), QStringLiteral("lockReceiverComboBox"),
+            ItemsOf(vormante::texts::LOCK), vormante::SettingField::LockReceiver);
     //: Parental lock of the receiver's menu (Free/Locked).
-    addList(grid, row++, tr("Lock Menu"), QStringLiteral("lockMenuComboBox"), ItemsOf(vormante::texts::Lock),
+    AddList(grid, row++, tr("Lock Menu"), QStringLiteral("lockMenuComboBox"), ItemsOf(vormante::texts::LOCK),
             vormante::SettingField::LockMenu);
     return group;
 }
@@ -257,7 +257,7 @@ void SystemSettingsPage::LoadFromSettings() {
     radioNumEdit_->setText(QString::number(counts.radio));
 }
 
-void SystemSettingsPage::writeSelection(const SettingList& list, int position) {
+void SystemSettingsPage::WriteSelection(const SettingList& list, int position) {
     const vormante::ChannelDatabase* database = follower_->database();
     if (position < 0 || database == nullptr ||
         position == vormante::SettingPosition(*database, list.field, list.box->count()))

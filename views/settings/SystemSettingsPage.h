@@ -41,15 +41,15 @@ private:
         QStringList items;
     };
 
-    QComboBox* addList(QGridLayout* grid, int row, const QString& label, const QString& objectName,
+    QComboBox* AddList(QGridLayout* grid, int row, const QString& label, const QString& objectName,
                        const QStringList& items, vormante::SettingField field);
-    QComboBox* addFixedList(QGridLayout* grid, int row, const QString& label, const QString& objectName);
-    QLineEdit* addNumberBox(QGridLayout* grid, int row, const QString& label, const QString& objectName,
+    QComboBox* AddFixedList(QGridLayout* grid, int row, const QString& label, const QString& objectName);
+    QLineEdit* AddNumberBox(QGridLayout* grid, int row, const QString& label, const QString& objectName,
                             int column = 0);
-    QGroupBox* buildSystemGroup();
-    QGroupBox* buildStatusGroup();
-    QGroupBox* buildLockGroup();
-    void writeSelection(const SettingList& list, int position);
+    QGroupBox* BuildSystemGroup();
+    QGroupBox* BuildStatusGroup();
+    QGroupBox* BuildLockGroup();
+    void WriteSelection(const SettingList& list, int position);
 
     vormante::Document* document_ = nullptr;
     std::vector<SettingList> lists_;
