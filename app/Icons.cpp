@@ -10,8 +10,8 @@ static void InitIconResources() {
 namespace vormante {
 
 bool ProgramIconsScale() {
-    static const bool svg = QImageReader::supportedImageFormats().contains("svg");
-    return svg;
+    static const bool SVG = QImageReader::supportedImageFormats().contains("svg");
+    return SVG;
 }
 
 QIcon ProgramIcon(const QString& name) {

@@ -52,7 +52,7 @@ QString DesktopLanguage() {
 } // namespace
 
 const QList<ShippedLanguage>& ShippedLanguages() {
-    static const QList<ShippedLanguage> languages = {
+    static const QList<ShippedLanguage> LANGUAGES = {
         {QStringLiteral("en"), QStringLiteral("English")},
         {QStringLiteral("de"), QStringLiteral("Deutsch")},
         {QStringLiteral("es"), QStringLiteral("Español")},
@@ -61,7 +61,7 @@ const QList<ShippedLanguage>& ShippedLanguages() {
         {QStringLiteral("pl"), QStringLiteral("Polski")},
         {QStringLiteral("tr"), QStringLiteral("Türkçe")},
     };
-    return languages;
+    return LANGUAGES;
 }
 
 QString ChosenLanguage(const QSettings& settings) {

@@ -198,7 +198,7 @@ private:
 
 // Every write is a handshake answer or, when sending, a block of the file at a block boundary.
 inline std::string CheckWrites(const Channel& channel, vormante::TransferDirection direction) {
-    static const QByteArray image = WholeImage();
+    static const QByteArray IMAGE = WholeImage();
     const auto frame = [](const vormante::Frame& f) {
         return QByteArray(reinterpret_cast<const char*>(f.data()), static_cast<qsizetype>(f.size()));
     };
@@ -216,7 +216,7 @@ inline std::string CheckWrites(const Channel& channel, vormante::TransferDirecti
         bool found = false;
         for (std::size_t b = 0; b < vormante::BLOCK_COUNT && !found; ++b)
             found = std::equal(write.cbegin(), write.cend(),
-                               image.cbegin() + static_cast<qsizetype>(b * vormante::BLOCK_SIZE));
+                               IMAGE.cbegin() + static_cast<qsizetype>(b * vormante::BLOCK_SIZE));
         if (!found)
             return "sending, wrote a block that is not part of the file";
     }

@@ -41,9 +41,9 @@ inline std::string Check(const QByteArray& bytes) {
         if (problem.line < 1 || problem.line > lines || problem.reason.empty())
             return "a skipped satellite without its line or reason";
 
-    static const std::vector<std::uint8_t> demo = BuildDemoImage();
+    static const std::vector<std::uint8_t> DEMO = BuildDemoImage();
     static ChannelDatabase db;
-    if (!db.Load(demo).ok)
+    if (!db.Load(DEMO).ok)
         return "the demo image does not load";
     db.BuildRecordPointers();
     TransponderUpdateOptions options;

@@ -40,8 +40,8 @@ MoveToDialog::MoveToDialog(QWidget* parent) : QDialog(parent) {
 }
 
 bool MoveToDialog::ParsePosition(const QString& text, int& value) {
-    static const QRegularExpression wholeNumber(QStringLiteral("^\\s*([+-]?[0-9]+)\\s*$"));
-    const QRegularExpressionMatch match = wholeNumber.match(text);
+    static const QRegularExpression WHOLE_NUMBER(QStringLiteral("^\\s*([+-]?[0-9]+)\\s*$"));
+    const QRegularExpressionMatch match = WHOLE_NUMBER.match(text);
     if (!match.hasMatch())
         return false;
     bool ok = false;

@@ -150,10 +150,10 @@ bool ListKeeper::PlaceholderAndClamp() {
 
 void ListKeeper::SelectRows(const Placement& plan, const Kept& kept) {
     const int current = list_->currentRow();
-    static const std::vector<int> none;
+    static const std::vector<int> NONE;
     const std::vector<int>& records = !plan.selected.empty() ? plan.selected
                                       : plan.sameSelection   ? kept.selection
-                                                             : none;
+                                                             : NONE;
     if (records.empty()) {
         list_->SelectRow(current);
         return;

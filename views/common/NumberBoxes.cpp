@@ -62,10 +62,10 @@ QStringList NonLatin1Characters(const QString& text) {
 namespace numberbox {
 
 void SelectAllOnFocus(QLineEdit* edit) {
-    static const char* const marker = "vormanteSelectsOnFocus";
-    if (edit->property(marker).toBool())
+    static const char* const MARKER = "vormanteSelectsOnFocus";
+    if (edit->property(MARKER).toBool())
         return;
-    edit->setProperty(marker, true);
+    edit->setProperty(MARKER, true);
     edit->installEventFilter(new SelectOnFocus(edit));
 }
 

@@ -283,7 +283,6 @@ void SatellitePageCommands::EditLnb() {
 // What the channel commands need of the page's channel list: its channels and rows,
 // where a new channel goes, and the question a deletion asks.
 ChannelCommands::Context SatellitePageCommands::ChannelContext() {
-    constexpr int NONE = SatellitePage::NONE;
     ChannelCommands::Context context;
     context.list.database = [&page = page_] { return page.database(); };
     context.list.channelOfRow = [&page = page_](int row) {
