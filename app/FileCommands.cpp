@@ -1,23 +1,20 @@
 #include "FileCommands.h"
 
-#include "ImageFileIO.h"
 #include "SessionSettings.h"
 #include "archive/ArchiveKeeper.h"
 #include "controls/MessageBox.h"
 #include "document/Document.h"
+#include "document/FileAccess.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
-
-#include <span>
 
 namespace vormante {
 
 namespace {
 
-QByteArray BytesOf(const vormante::DatabaseImage& image) {
-    return QByteArray(reinterpret_cast<const char*>(image.data()), static_cast<qsizetype>(image.size()));
+std::span<const std::uint8_t> BytesOf(const vormante::DatabaseImage& image) {
+    return {image.data(), image.size()};
 }
 
 } // namespace
@@ -53,15 +50,13 @@ bool FileCommands::OpenImage() {
 }
 
 bool FileCommands::OpenImageFile(const QString& path) {
-    const imagefileio::ReadResult file = imagefileio::ReadFileLimited(path, vormante::IMAGE_SIZE);
-    if (!file.opened) {
+    const FileReadResult file = files::Read(path, vormante::IMAGE_SIZE);
+    if (!file.ok) {
         MessageBox::information(dialogParent_, OpenErrorText());
         return false;
     }
-    const auto* data = reinterpret_cast<const std::uint8_t*>(file.bytes.constData());
     const vormante::LoadResult loaded =
-        document_.Open(std::span<const std::uint8_t>(data, static_cast<std::size_t>(file.bytes.size())),
-                       QDir::cleanPath(QDir::current().absoluteFilePath(path)));
+        document_.Open(file.bytes, QDir::cleanPath(QDir::current().absoluteFilePath(path)));
     if (!loaded.ok) {
         MessageBox::information(dialogParent_, QString::fromStdString(loaded.error));
         return false;
@@ -99,30 +94,14 @@ bool FileCommands::SaveChanges() {
     return replacedBy_.isEmpty() ? WriteBackupAndFile() : SaveImageAs();
 }
 
-bool FileCommands::WriteBackup(const QString& path, const QByteArray& whenMissing, bool mayGoOnWithout) {
+bool FileCommands::WriteBackup(const QString& path, std::span<const std::uint8_t> whenMissing,
+                               bool mayGoOnWithout) {
     // The backup receives what the save is about to replace: the file as it is on disk
     // now, which another program (or a received image) may have replaced since it was
     // opened. Only when the file is gone or is no regular file does whenMissing (for
     // Save the loaded copy, the file's last known content) go to the backup.
     const QString backupPath = path + QStringLiteral(".bak");
-    imagefileio::WriteResult backup;
-    if (QFileInfo(path).isFile()) {
-        QFile file(path);
-        QByteArray onDisk;
-        if (file.open(QIODevice::ReadOnly))
-            onDisk = file.readAll();
-        if (!file.isOpen() || file.error() != QFileDevice::NoError)
-            backup = {imagefileio::WriteResult::OPEN_FAILED,
-                      //: %1 is the path, %2 the system's reason
-                      tr("%1 could not be read: %2").arg(path, file.errorString())};
-        else
-            backup = imagefileio::WriteFileAtomically(backupPath, onDisk);
-        // The backup holds the file's content, so it is no more open to others than the file is.
-        if (backup.ok())
-            QFile::setPermissions(backupPath, QFileInfo(path).permissions());
-    } else if (!whenMissing.isEmpty()) {
-        backup = imagefileio::WriteFileAtomically(backupPath, whenMissing);
-    }
+    const FileWriteResult backup = files::BackUp(path, whenMissing);
     if (backup.ok())
         return true;
     if (mayGoOnWithout) {
@@ -131,13 +110,14 @@ bool FileCommands::WriteBackup(const QString& path, const QByteArray& whenMissin
             //: %1 is the backup file, %2 the system's reason, %3 the file to be replaced
             tr("The backup file %1 could not be written: %2.\n\nReplace %3 "
                "without a backup?")
-                .arg(QDir::toNativeSeparators(backupPath), backup.error, QFileInfo(path).fileName());
+                .arg(QDir::toNativeSeparators(backupPath), files::Text(backup.reason),
+                     QFileInfo(path).fileName());
         return MessageBox::Show(dialogParent_, tr("Warning"), question, QMessageBox::Yes | QMessageBox::No,
                                 QMessageBox::Warning) == QMessageBox::Yes;
     }
     ReportSaveFailure(tr("The backup file %1 could not be written: %2.\n\nNothing was saved; the "
                          "changes are still open in the editor."),
-                      backupPath, backup.error);
+                      backupPath, files::Text(backup.reason));
     return false;
 }
 
@@ -149,8 +129,7 @@ bool FileCommands::WriteBackupAndFile() {
     vormante::archiving::KeepFileBeforeSaving(documentPath);
     if (!WriteBackup(documentPath, BytesOf(document_.database().loadedCopy()), false))
         return false;
-    const imagefileio::WriteResult written =
-        imagefileio::WriteFileAtomically(documentPath, BytesOf(document_.database().workingCopy()));
+    const FileWriteResult written = files::Write(documentPath, BytesOf(document_.database().workingCopy()));
     if (!written.ok()) {
         // A file written in place may be left incomplete; the backup holds its previous content.
         ReportSaveFailure(written.inPlace
@@ -158,7 +137,7 @@ bool FileCommands::WriteBackupAndFile() {
                                    "content is in the backup file. The changes are still open in the editor.")
                               : tr("%1 could not be written: %2.\n\nThe file keeps its previous content; the "
                                    "changes are still open in the editor."),
-                          documentPath, written.error);
+                          documentPath, files::Text(written.reason));
         return false;
     }
     document_.MarkSaved(documentPath);
@@ -181,17 +160,16 @@ bool FileCommands::SaveImageAs() {
     }
     vormante::archiving::KeepFileBeforeSaving(path); // an image it replaces stays in the archive
     // A file already there is kept in its backup, as Save keeps it.
-    if (!WriteBackup(path, QByteArray(), true))
+    if (!WriteBackup(path, {}, true))
         return false;
-    const imagefileio::WriteResult written =
-        imagefileio::WriteFileAtomically(path, BytesOf(document_.database().workingCopy()));
-    if (written.status == imagefileio::WriteResult::OPEN_FAILED) {
+    const FileWriteResult written = files::Write(path, BytesOf(document_.database().workingCopy()));
+    if (written.status == FileWriteResult::OPEN_FAILED) {
         MessageBox::information(dialogParent_, OpenErrorText());
         return false;
     }
     if (!written.ok()) {
         ReportSaveFailure(tr("%1 could not be written: %2.\n\nThe changes are still open in the editor."),
-                          path, written.error);
+                          path, files::Text(written.reason));
         return false;
     }
     if (session_)

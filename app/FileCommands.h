@@ -11,6 +11,9 @@
 #include <QObject>
 #include <QString>
 
+#include <cstdint>
+#include <span>
+
 class QWidget;
 
 namespace vormante {
@@ -78,7 +81,7 @@ private:
     // Copies what path holds to path.bak (whenMissing when path is no regular file;
     // nothing when that is empty too). When that fails: with mayGoOnWithout asks
     // whether to replace the file without a backup, else says why; false to stop.
-    bool WriteBackup(const QString& path, const QByteArray& whenMissing, bool mayGoOnWithout);
+    bool WriteBackup(const QString& path, std::span<const std::uint8_t> whenMissing, bool mayGoOnWithout);
     bool WriteBackupAndFile();
     // message has %1 for the path and %2 for the system's reason.
     void ReportSaveFailure(const QString& message, const QString& path, const QString& reason);

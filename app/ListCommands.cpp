@@ -1,12 +1,11 @@
 #include "ListCommands.h"
 
 #include "FileCommands.h"
-#include "ImageFileIO.h"
 #include "controls/MessageBox.h"
 #include "document/Document.h"
+#include "document/FileAccess.h"
 #include "model/ChannelList.h"
 #include "model/Duplicates.h"
-#include "model/ImageFile.h"
 #include "model/ImageReorder.h"
 #include "model/ListImport.h"
 #include "views/lists/CompareDialog.h"
@@ -39,11 +38,10 @@ bool ListCommands::ExportList() {
     if (path.isEmpty())
         return false;
     const std::string text = vormante::WriteChannelList(document_.database());
-    const imagefileio::WriteResult written =
-        imagefileio::WriteFileAtomically(path, QByteArray(text.data(), static_cast<qsizetype>(text.size())));
+    const FileWriteResult written = files::Write(path, files::BytesOf(text));
     if (!written.ok()) {
         //: %1 is the path, %2 the system's reason
-        Tell(tr("%1 could not be written: %2.").arg(path, written.error));
+        Tell(tr("%1 could not be written: %2.").arg(path, files::Text(written.reason)));
         return false;
     }
     MessageBox::Show(dialogParent_, tr("Export txt file"),
@@ -59,10 +57,9 @@ bool ListCommands::ImportList() {
         FileDialog::getOpenFileName(dialogParent_, tr("Import txt file"), QString(), ListFilter());
     if (path.isEmpty())
         return false;
-    const vormante::FileReadResult file =
-        vormante::ReadFileBytes(path.toStdString(), vormante::MAX_LIST_BYTES);
+    const FileReadResult file = files::Read(path, vormante::MAX_LIST_BYTES);
     if (!file.ok) {
-        Tell(QString::fromStdString(file.error));
+        Tell(files::Text(file.error));
         return false;
     }
     const vormante::ListReadResult list = vormante::ReadChannelList(
@@ -92,14 +89,12 @@ bool ListCommands::LoadOtherImage(const QString& caption, ChannelDatabase& other
     *path = FileDialog::getOpenFileName(dialogParent_, caption, QString(), FileCommands::FileFilter());
     if (path->isEmpty())
         return false;
-    const imagefileio::ReadResult file = imagefileio::ReadFileLimited(*path, vormante::IMAGE_SIZE);
-    if (!file.opened) {
+    const FileReadResult file = files::Read(*path, vormante::IMAGE_SIZE);
+    if (!file.ok) {
         MessageBox::information(dialogParent_, FileCommands::OpenErrorText());
         return false;
     }
-    const auto* data = reinterpret_cast<const std::uint8_t*>(file.bytes.constData());
-    const vormante::LoadResult loaded =
-        other.Load(std::span<const std::uint8_t>(data, static_cast<std::size_t>(file.bytes.size())));
+    const vormante::LoadResult loaded = other.Load(file.bytes);
     if (!loaded.ok) {
         MessageBox::information(dialogParent_, QString::fromStdString(loaded.error));
         return false;

@@ -1,10 +1,9 @@
 #include "NameListCommands.h"
 
-#include "ImageFileIO.h"
 #include "controls/MessageBox.h"
 #include "document/Document.h"
+#include "document/FileAccess.h"
 #include "document/StepNames.h"
-#include "model/ImageFile.h"
 #include "model/NamesOrder.h"
 #include "views/lists/NamesOrderDialog.h"
 
@@ -31,10 +30,9 @@ bool NameListCommands::OrderByNames() {
     if (path.isEmpty())
         return false;
     // One byte more than a list may hold, so a larger file is refused by its size.
-    const vormante::FileReadResult file =
-        vormante::ReadFileBytes(path.toStdString(), vormante::MAX_NAMES_BYTES);
+    const FileReadResult file = files::Read(path, vormante::MAX_NAMES_BYTES);
     if (!file.ok) {
-        Tell(QString::fromStdString(file.error));
+        Tell(files::Text(file.error));
         return false;
     }
     const QString listName = QFileInfo(path).fileName();
@@ -86,11 +84,10 @@ bool NameListCommands::ExportNames() {
     if (path.isEmpty())
         return false;
     const std::string text = vormante::WriteNamesList(document_.database(), shown.satellite, shown.tv);
-    const imagefileio::WriteResult written =
-        imagefileio::WriteFileAtomically(path, QByteArray(text.data(), static_cast<qsizetype>(text.size())));
+    const FileWriteResult written = files::Write(path, files::BytesOf(text));
     if (!written.ok()) {
         //: %1 is the path, %2 the system's reason
-        Tell(tr("%1 could not be written: %2.").arg(path, written.error));
+        Tell(tr("%1 could not be written: %2.").arg(path, files::Text(written.reason)));
         return false;
     }
     return true;

@@ -1,15 +1,14 @@
 #include "SatellitesXmlCommands.h"
 
-#include "ImageFileIO.h"
 #include "controls/MessageBox.h"
 #include "document/Document.h"
+#include "document/FileAccess.h"
 #include "exchange/SatellitesXml.h"
 #include "model/TransponderUpdate.h"
 #include "views/common/CommandGuard.h"
 #include "views/lists/SatellitesXmlDialog.h"
 
 #include <QAction>
-#include <QFile>
 #include <QFileInfo>
 #include <QMenu>
 
@@ -52,8 +51,7 @@ bool SatellitesXmlCommands::ImportFile() {
         FileDialog::getOpenFileName(dialogParent_, tr("Import satellites.xml"), QString(), Filter());
     if (path.isEmpty())
         return false;
-    const vormante::SatellitesXmlRead read =
-        vormante::ReadSatellitesXmlFile(QFile::encodeName(path).toStdString());
+    const vormante::SatellitesXmlRead read = vormante::ReadSatellitesXmlFile(files::NativePath(path));
     if (!read.ok) {
         //: %1 is the file name, %2 the reason
         Tell(tr("%1 was not imported: %2.")
@@ -83,10 +81,10 @@ bool SatellitesXmlCommands::ExportFile() {
     if (path.isEmpty())
         return false;
     const QByteArray xml = vormante::WriteSatellitesXml(vormante::SatelliteFileOf(document_.database()));
-    const imagefileio::WriteResult written = imagefileio::WriteFileAtomically(path, xml);
+    const FileWriteResult written = files::Write(path, files::BytesOf(xml));
     if (!written.ok()) {
         //: %1 is the path, %2 the system's reason
-        Tell(tr("%1 could not be written: %2.").arg(path, written.error));
+        Tell(tr("%1 could not be written: %2.").arg(path, files::Text(written.reason)));
         return false;
     }
     return true;

@@ -1,11 +1,10 @@
 #include "ArchiveKeeper.h"
 
-#include "model/ImageFile.h"
+#include "document/FileAccess.h"
 #include "model/ImageLayout.h"
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 
 #include <iostream>
@@ -75,13 +74,10 @@ bool Keep(ArchiveKind kind, const QByteArray& image, const QString& file, const 
 }
 
 void KeepFileBeforeSaving(const QString& path) {
-    const FileReadResult read = ReadFileBytes(QFile::encodeName(path).toStdString(), IMAGE_SIZE);
+    const FileReadResult read = files::Read(path, IMAGE_SIZE);
     if (!read.ok || read.bytes.size() != IMAGE_SIZE)
         return;
-    Keep(ArchiveKind::BeforeSave,
-         QByteArray(reinterpret_cast<const char*>(read.bytes.data()),
-                    static_cast<qsizetype>(read.bytes.size())),
-         QFileInfo(path).absoluteFilePath(), QString());
+    Keep(ArchiveKind::BeforeSave, files::ToByteArray(read), QFileInfo(path).absoluteFilePath(), QString());
 }
 
 QString ShownTime(const ArchiveEntry& entry) {

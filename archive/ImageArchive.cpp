@@ -1,8 +1,8 @@
 #include "ImageArchive.h"
 
+#include "document/FileAccess.h"
 #include "model/ChannelDatabase.h"
 #include "model/ChannelSearch.h"
-#include "model/ImageFile.h"
 
 #include <QCoreApplication>
 #include <QCryptographicHash>
@@ -32,6 +32,9 @@ namespace {
 
 const QString INDEX_NAME = QStringLiteral("index.json");
 const QString LOCK_NAME = QStringLiteral("index.lock");
+// Far more than the index of the largest archive takes (a few hundred bytes an entry).
+constexpr std::size_t MAX_INDEX_BYTES = 16u << 20;
+
 // Another writer holds the lock for one image write at a time.
 constexpr int LOCK_WAIT_MS = 5000;
 
@@ -39,28 +42,21 @@ QByteArray Sha256(const QByteArray& bytes) {
     return QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex();
 }
 
-std::string Native(const QString& path) {
-    return QFile::encodeName(path).toStdString();
-}
-
 // Reads at most one byte more than an image, without blocking on anything odd.
 QByteArray ReadStored(const QString& path, QString* error) {
-    const FileReadResult read = ReadFileBytes(Native(path), IMAGE_SIZE);
+    const FileReadResult read = files::Read(path, IMAGE_SIZE);
     if (!read.ok) {
         if (error)
-            *error = QString::fromLocal8Bit(read.error.c_str());
+            *error = files::Text(read.error);
         return {};
     }
-    return QByteArray(reinterpret_cast<const char*>(read.bytes.data()),
-                      static_cast<qsizetype>(read.bytes.size()));
+    return files::ToByteArray(read);
 }
 
 bool WriteBytes(const QString& path, const QByteArray& bytes, QString* error) {
-    const FileWriteResult written =
-        WriteFileSafely(Native(path), std::span(reinterpret_cast<const std::uint8_t*>(bytes.constData()),
-                                                static_cast<std::size_t>(bytes.size())));
+    const FileWriteResult written = files::Write(path, files::BytesOf(bytes));
     if (!written.ok() && error)
-        *error = QString::fromLocal8Bit(written.message.c_str());
+        *error = files::Text(written.message);
     return written.ok();
 }
 
@@ -93,10 +89,11 @@ IndexCache& Cache() {
 }
 
 bool ReadIndex(const QString& path, ArchiveIndex* index) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    // An index larger than any the archive writes is not read: the index is rebuilt from the images.
+    const FileReadResult read = files::Read(path, MAX_INDEX_BYTES);
+    if (!read.ok || read.bytes.size() > MAX_INDEX_BYTES)
         return false;
-    const QByteArray bytes = file.readAll();
+    const QByteArray bytes = files::ToByteArray(read);
     IndexCache& cache = Cache();
     const QMutexLocker lock(&cache.mutex);
     if (cache.path != path || cache.bytes != bytes) {
@@ -124,7 +121,7 @@ void RememberIndex(const QString& path, const QByteArray& bytes, const ArchiveIn
 // listed each time an image is kept, and QFileInfo costs several times as much per file.
 QHash<QString, qint64> RegularFileSizes(const QString& folder) {
     QHash<QString, qint64> sizes;
-    DIR* dir = ::opendir(QFile::encodeName(folder).constData());
+    DIR* dir = ::opendir(files::NativePath(folder).c_str());
     if (!dir)
         return sizes;
     const int descriptor = ::dirfd(dir);
@@ -145,7 +142,7 @@ QHash<QString, qint64> RegularFileSizes(const QString& folder) {
 class IndexLock {
 public:
     explicit IndexLock(const QString& folder) {
-        descriptor_ = ::open(QFile::encodeName(QDir(folder).filePath(LOCK_NAME)).constData(),
+        descriptor_ = ::open(files::NativePath(QDir(folder).filePath(LOCK_NAME)).c_str(),
                              O_RDWR | O_CREAT | O_CLOEXEC, 0644);
         if (descriptor_ < 0)
             return;

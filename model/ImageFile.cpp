@@ -238,12 +238,12 @@ FileWriteResult WriteFileSafely(const std::string& path, std::span<const std::ui
     return {};
 }
 
-FileWriteResult WriteBackupOf(const std::string& path) {
+FileWriteResult WriteBackupOf(const std::string& path, std::span<const std::uint8_t> whenMissing) {
     const std::string backup = path + ".bak";
-    // Nothing to keep: the write that follows reports whatever it cannot replace.
+    // Nothing on disk to keep: the write that follows reports whatever it cannot replace.
     struct stat info {};
     if (::stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode))
-        return {};
+        return whenMissing.empty() ? FileWriteResult{} : WriteFileSafely(backup, whenMissing);
     FileReadResult current = ReadFileBytes(path, MAX_BACKUP_BYTES);
     FileWriteResult result;
     if (!current.ok || current.bytes.size() > MAX_BACKUP_BYTES) {
@@ -266,13 +266,6 @@ FileWriteResult WriteBackupOf(const std::string& path) {
         (void)::chown(backup.c_str(), static_cast<uid_t>(-1), info.st_gid);
     (void)::chmod(backup.c_str(), info.st_mode & 07777);
     return result;
-}
-
-bool WriteFileAtomically(const std::string& path, std::span<const std::uint8_t> bytes, std::string* error) {
-    const FileWriteResult result = WriteFileSafely(path, bytes);
-    if (!result.ok() && error)
-        *error = result.message;
-    return result.ok();
 }
 
 } // namespace vormante

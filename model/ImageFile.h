@@ -48,13 +48,12 @@ FileWriteResult WriteFileSafely(const std::string& path, std::span<const std::ui
 
 // The backup rule of Save, for whatever replaces a file: when path is a regular
 // file, its present content is written (safely) to path + ".bak", which takes the
-// file's mode, owner and group as the writer may give them. A path that is
-// missing or no regular file needs no backup and succeeds. A file that cannot be
-// read, or is larger than MAX_BACKUP_BYTES, fails with the message.
+// file's mode, owner and group as the writer may give them. When path is missing
+// or no regular file, whenMissing goes to the backup instead (the editor gives the
+// content the file had when it was read); when that is empty there is nothing to
+// keep, and the call succeeds. A file that cannot be read, or is larger than
+// MAX_BACKUP_BYTES, fails with the message.
 inline constexpr std::size_t MAX_BACKUP_BYTES = 64u << 20;
-FileWriteResult WriteBackupOf(const std::string& path);
-
-// The same, for callers that want a yes or no and the message.
-bool WriteFileAtomically(const std::string& path, std::span<const std::uint8_t> bytes, std::string* error);
+FileWriteResult WriteBackupOf(const std::string& path, std::span<const std::uint8_t> whenMissing = {});
 
 } // namespace vormante

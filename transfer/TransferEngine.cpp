@@ -1,11 +1,10 @@
 #include "TransferEngine.h"
 
+#include "document/FileAccess.h"
 #include "model/ConsistencyCheck.h"
-#include "model/ImageFile.h"
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFile>
 
 #include <algorithm>
 #include <array>
@@ -419,7 +418,7 @@ bool TransferEngine::LoadImageToSend(const QString& path, QByteArray* image, QSt
     if (path.isEmpty())
         read.reason = tr("no file was chosen").toLocal8Bit().toStdString();
     else
-        read = ReadFileBytes(QFile::encodeName(path).toStdString(), IMAGE_SIZE);
+        read = files::Read(path, IMAGE_SIZE);
     if (read.notRegularFile) {
         *message = tr("The file %1 is not sent: it is not a regular file (a pipe, a device or a "
                       "folder), and a receiver image is always a plain file.")

@@ -1,25 +1,13 @@
 #include "TransferView.h"
 
-#include "model/ImageFile.h"
-
-#include <QFile>
-
-#include <cstdint>
-#include <span>
+#include "document/FileAccess.h"
 
 namespace vormante {
 
 bool TransferView::SaveImage(const QString& path, const QByteArray& image, QString* error) {
-    return SaveBytesAtomically(path, image, error);
-}
-
-bool SaveBytesAtomically(const QString& path, const QByteArray& bytes, QString* error) {
-    const FileWriteResult written =
-        WriteFileSafely(QFile::encodeName(path).toStdString(),
-                        std::span(reinterpret_cast<const std::uint8_t*>(bytes.constData()),
-                                  static_cast<std::size_t>(bytes.size())));
+    const FileWriteResult written = files::Write(path, files::BytesOf(image));
     if (!written.ok() && error)
-        *error = QString::fromLocal8Bit(written.reason);
+        *error = files::Text(written.reason);
     return written.ok();
 }
 

@@ -24,7 +24,7 @@ public:
     virtual QString AskSaveFileName() = 0;
     // The received image is about to be thrown away; true when the user agrees.
     virtual bool ConfirmDiscard(const QString& question) = 0;
-    // Writes the received image. The default uses SaveBytesAtomically.
+    // Writes the received image. The default writes it safely (WriteFileSafely); error gets the reason.
     virtual bool SaveImage(const QString& path, const QByteArray& image, QString* error);
     // The receiver acknowledged the whole image: the view may keep it (the archive) and
     // shows the message, with which the window may offer a check. The default shows it.
@@ -42,10 +42,5 @@ public:
     // Ends the window; accepted when the transfer completed.
     virtual void EndWindow(bool accepted) = 0;
 };
-
-// Writes bytes to path with the model's safe file writer (WriteFileSafely):
-// through a temporary file renamed over the target, or in place when only the
-// file may be written. Every step is checked; error gets the reason.
-bool SaveBytesAtomically(const QString& path, const QByteArray& bytes, QString* error);
 
 } // namespace vormante

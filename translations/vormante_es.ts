@@ -1526,13 +1526,6 @@
     </message>
 </context>
 <context>
-    <name>ImageFileIO</name>
-    <message>
-        <source>%1 is not a regular file.</source>
-        <translation>%1 no es un archivo normal.</translation>
-    </message>
-</context>
-<context>
     <name>ImageProblems</name>
     <message>
         <source>%1 has 1 problem: its chains, counts or channel numbers do not fit together.</source>
@@ -3230,11 +3223,6 @@ Si no, el receptor recibe el archivo tal como se guardó por última vez.</trans
     <message>
         <source>Warning</source>
         <translation>Advertencia</translation>
-    </message>
-    <message>
-        <source>%1 could not be read: %2</source>
-        <extracomment>%1 is the path, %2 the system&apos;s reason</extracomment>
-        <translation>%1 no se pudo leer: %2</translation>
     </message>
     <message>
         <source>The backup file %1 could not be written: %2.

@@ -1535,13 +1535,6 @@
     </message>
 </context>
 <context>
-    <name>ImageFileIO</name>
-    <message>
-        <source>%1 is not a regular file.</source>
-        <translation>%1 nie jest zwykłym plikiem.</translation>
-    </message>
-</context>
-<context>
     <name>ImageProblems</name>
     <message>
         <source>%1 has 1 problem: its chains, counts or channel numbers do not fit together.</source>
@@ -3250,11 +3243,6 @@ W przeciwnym razie odbiornik otrzyma plik w wersji ostatnio zapisanej.</translat
     <message>
         <source>Warning</source>
         <translation>Ostrzeżenie</translation>
-    </message>
-    <message>
-        <source>%1 could not be read: %2</source>
-        <extracomment>%1 is the path, %2 the system&apos;s reason</extracomment>
-        <translation>Nie można odczytać pliku %1: %2</translation>
     </message>
     <message>
         <source>The backup file %1 could not be written: %2.

@@ -1517,13 +1517,6 @@
     </message>
 </context>
 <context>
-    <name>ImageFileIO</name>
-    <message>
-        <source>%1 is not a regular file.</source>
-        <translation>%1 normal bir dosya değil.</translation>
-    </message>
-</context>
-<context>
     <name>ImageProblems</name>
     <message>
         <source>%1 has 1 problem: its chains, counts or channel numbers do not fit together.</source>
@@ -3210,11 +3203,6 @@ Aksi halde alıcı dosyayı en son kaydedildiği haliyle alır.</translation>
     <message>
         <source>Warning</source>
         <translation>Uyarı</translation>
-    </message>
-    <message>
-        <source>%1 could not be read: %2</source>
-        <extracomment>%1 is the path, %2 the system&apos;s reason</extracomment>
-        <translation>%1 okunamadı: %2</translation>
     </message>
     <message>
         <source>The backup file %1 could not be written: %2.

@@ -118,14 +118,13 @@ private Q_SLOTS:
             const auto image = RandomBytes(IMAGE_SIZE, seed);
             const std::string in = (dir.path() + "/in.bin").toStdString();
             const std::string out = (dir.path() + "/out.bin").toStdString();
-            std::string error;
-            QVERIFY(WriteFileAtomically(in, image, &error));
+            QVERIFY(WriteFileSafely(in, image).ok());
             const FileReadResult read = ReadFileBytes(in, IMAGE_SIZE);
             QVERIFY(read.ok);
             ChannelDatabase db;
             QVERIFY(LoadInto(db, read.bytes));
             QVERIFY(db.WriteWorking(
-                [&](std::span<const std::uint8_t> b) { return WriteFileAtomically(out, b, &error); }));
+                [&](std::span<const std::uint8_t> b) { return WriteFileSafely(out, b).ok(); }));
             const FileReadResult back = ReadFileBytes(out, IMAGE_SIZE);
             QVERIFY(back.ok);
             QVERIFY(back.bytes == image);
@@ -141,15 +140,16 @@ private Q_SLOTS:
         // A long file is read one byte past the limit so the caller can refuse it.
         const auto big = RandomBytes(IMAGE_SIZE + 10, 3);
         const std::string path = (dir.path() + "/big.bin").toStdString();
-        QVERIFY(WriteFileAtomically(path, big, nullptr));
+        QVERIFY(WriteFileSafely(path, big).ok());
         QCOMPARE(ReadFileBytes(path, IMAGE_SIZE).bytes.size(), IMAGE_SIZE + 1);
 
-        std::string error;
-        QVERIFY(!WriteFileAtomically((dir.path() + "/no/such/dir/x.bin").toStdString(), big, &error));
-        QVERIFY(!error.empty());
+        const FileWriteResult nowhere =
+            WriteFileSafely((dir.path() + "/no/such/dir/x.bin").toStdString(), big);
+        QVERIFY(!nowhere.ok());
+        QVERIFY(!nowhere.message.empty());
         if (QFileInfo::exists("/dev/full")) {
             // A device is never replaced by a renamed file.
-            QVERIFY(!WriteFileAtomically("/dev/full", big, &error));
+            QVERIFY(!WriteFileSafely("/dev/full", big).ok());
             QVERIFY(!QFileInfo("/dev/full").isFile());
         }
     }

@@ -154,6 +154,9 @@ private Q_SLOTS:
         QVERIFY(QDir(dir_->path()).mkdir("folder"));
         QVERIFY(WriteBackupOf(Std(Path("folder"))).ok());
         QVERIFY(!QFile::exists(Path("folder.bak")));
+        // A file that is gone leaves the content it was known to have, when the caller gives it.
+        QVERIFY(WriteBackupOf(Std(Path("gone.bin")), Image(23)).ok());
+        QCOMPARE(testsupport::ReadFile(Path("gone.bin.bak")), Bytes(Image(23)));
     }
 
     void writingOntoALinkWritesTheFileItPointsTo() {

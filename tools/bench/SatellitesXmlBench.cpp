@@ -1,5 +1,6 @@
 #include "SatellitesXmlBench.h"
 
+#include "document/FileAccess.h"
 #include "exchange/SatellitesXml.h"
 #include "model/TransponderUpdate.h"
 
@@ -68,9 +69,10 @@ void RunSatellitesXmlBench(const std::vector<std::uint8_t>& image, int runs, Rep
     const QString realPath = RealListPath();
     QByteArray xml;
     if (!realPath.isEmpty()) {
-        QFile real(realPath);
-        if (real.open(QIODevice::ReadOnly))
-            xml = real.readAll();
+        const vormante::FileReadResult read =
+            vormante::files::Read(realPath, vormante::MAX_SATELLITES_XML_BYTES);
+        if (read.ok && read.bytes.size() <= vormante::MAX_SATELLITES_XML_BYTES)
+            xml = vormante::files::ToByteArray(read);
     }
     const bool real = !xml.isEmpty();
     if (!real)

@@ -13,6 +13,7 @@
 #include "ProcessBench.h"
 #include "SatellitesXmlBench.h"
 
+#include "document/FileAccess.h"
 #include "model/SampleImages.h"
 
 #include <QApplication>
@@ -91,15 +92,10 @@ int main(int argc, char** argv) {
     QTemporaryDir work;
     const std::vector<std::uint8_t> image = vormante::BuildFullImage();
     const QString imagePath = work.filePath(QStringLiteral("full.bin"));
-    QFile file(imagePath);
-    if (!work.isValid() || !file.open(QIODevice::WriteOnly) ||
-        file.write(reinterpret_cast<const char*>(image.data()), static_cast<qint64>(image.size())) !=
-            static_cast<qint64>(image.size()) ||
-        !file.flush()) {
+    if (!work.isValid() || !vormante::files::Write(imagePath, image).ok()) {
         std::fprintf(stderr, "vormante-bench: cannot write the sample image to a temporary folder\n");
         return 1;
     }
-    file.close();
     // The transfers keep their images in an archive of the bench's own.
     qputenv("XDG_DATA_HOME", QFile::encodeName(work.filePath(QStringLiteral("data"))));
 

@@ -125,11 +125,10 @@ int RunShow(const ParsedArguments& parsed, std::ostream& out, std::ostream& err)
         ReportError(err, "archive", Text(error));
         return EXIT_UNUSABLE;
     }
-    std::string message;
-    if (!WriteFileAtomically(output->second,
-                             std::span(reinterpret_cast<const std::uint8_t*>(image.constData()), IMAGE_SIZE),
-                             &message)) {
-        ReportError(err, "archive", message);
+    const FileWriteResult written = WriteFileSafely(
+        output->second, std::span(reinterpret_cast<const std::uint8_t*>(image.constData()), IMAGE_SIZE));
+    if (!written.ok()) {
+        ReportError(err, "archive", written.message);
         return EXIT_PROBLEMS;
     }
     return EXIT_OK;

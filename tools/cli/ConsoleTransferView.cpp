@@ -108,12 +108,17 @@ bool ConsoleTransferView::ConfirmDiscard(const QString&) {
 }
 
 bool ConsoleTransferView::SaveImage(const QString&, const QByteArray& image, QString* error) {
-    std::string message;
+    std::string message = "the image is incomplete";
     const auto* bytes = reinterpret_cast<const std::uint8_t*>(image.constData());
-    imageSaved_ = image.size() == static_cast<qsizetype>(IMAGE_SIZE) &&
-                  WriteFileAtomically(output_, std::span<const std::uint8_t>(bytes, IMAGE_SIZE), &message);
+    imageSaved_ = false;
+    if (image.size() == static_cast<qsizetype>(IMAGE_SIZE)) {
+        const FileWriteResult written =
+            WriteFileSafely(output_, std::span<const std::uint8_t>(bytes, IMAGE_SIZE));
+        imageSaved_ = written.ok();
+        message = written.message;
+    }
     if (!imageSaved_) {
-        lastSaveError_ = QString::fromStdString(message.empty() ? "the image is incomplete" : message);
+        lastSaveError_ = QString::fromStdString(message);
         if (error)
             *error = lastSaveError_;
     }

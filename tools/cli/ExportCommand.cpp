@@ -36,8 +36,10 @@ int RunExport(const CommandArgs& args, std::ostream& out, std::ostream& err) {
         return out ? EXIT_OK : EXIT_PROBLEMS;
     }
     const auto* bytes = reinterpret_cast<const std::uint8_t*>(list.data());
-    if (!WriteFileAtomically(output->second, std::span<const std::uint8_t>(bytes, list.size()), &error)) {
-        ReportError(err, "export", error);
+    const FileWriteResult written =
+        WriteFileSafely(output->second, std::span<const std::uint8_t>(bytes, list.size()));
+    if (!written.ok()) {
+        ReportError(err, "export", written.message);
         return EXIT_PROBLEMS;
     }
     return EXIT_OK;

@@ -48,7 +48,10 @@ bool WriteImageFile(const std::string& path, const ChannelDatabase& db, std::str
         *error = backup.message + "; nothing was written";
         return false;
     }
-    return WriteFileAtomically(path, std::span<const std::uint8_t>(db.workingCopy()), error);
+    const FileWriteResult written = WriteFileSafely(path, std::span<const std::uint8_t>(db.workingCopy()));
+    if (!written.ok())
+        *error = written.message;
+    return written.ok();
 }
 
 bool ReadImageFile(const std::string& path, ChannelDatabase& db, std::string* error) {

@@ -291,8 +291,10 @@ int RunExportNames(const CommandArgs& args, std::ostream& out, std::ostream& err
         return out ? EXIT_OK : EXIT_PROBLEMS;
     }
     const auto* bytes = reinterpret_cast<const std::uint8_t*>(list.data());
-    if (!WriteFileAtomically(output, std::span<const std::uint8_t>(bytes, list.size()), &error)) {
-        ReportError(err, name, error);
+    const FileWriteResult written =
+        WriteFileSafely(output, std::span<const std::uint8_t>(bytes, list.size()));
+    if (!written.ok()) {
+        ReportError(err, name, written.message);
         return EXIT_PROBLEMS;
     }
     return EXIT_OK;

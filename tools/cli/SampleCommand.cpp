@@ -21,9 +21,9 @@ int RunSample(const CommandArgs& args, std::ostream& out, std::ostream& err) {
         return ReportUsageError(err, "sample", "expects one OUTPUT file");
     const bool full = parsed.flags.count("--full") != 0;
     const std::vector<std::uint8_t> image = full ? BuildFullImage() : BuildDemoImage();
-    std::string error;
-    if (!WriteFileAtomically(parsed.operands[0], image, &error)) {
-        ReportError(err, "sample", error);
+    const FileWriteResult written = WriteFileSafely(parsed.operands[0], image);
+    if (!written.ok()) {
+        ReportError(err, "sample", written.message);
         return EXIT_PROBLEMS;
     }
     out << "Wrote the " << (full ? "full" : "demo") << " image to " << parsed.operands[0] << "\n";

@@ -173,9 +173,10 @@ int RunExportXml(const CommandArgs& args, std::ostream& out, std::ostream& err) 
         return out ? EXIT_OK : EXIT_PROBLEMS;
     }
     const auto* bytes = reinterpret_cast<const std::uint8_t*>(xml.constData());
-    if (!WriteFileAtomically(output->second, std::span(bytes, static_cast<std::size_t>(xml.size())),
-                             &error)) {
-        ReportError(err, NAME, error);
+    const FileWriteResult written =
+        WriteFileSafely(output->second, std::span(bytes, static_cast<std::size_t>(xml.size())));
+    if (!written.ok()) {
+        ReportError(err, NAME, written.message);
         return EXIT_PROBLEMS;
     }
     return EXIT_OK;

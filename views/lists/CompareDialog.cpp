@@ -1,7 +1,7 @@
 #include "views/lists/CompareDialog.h"
 
 #include "controls/MessageBox.h"
-#include "model/ImageFile.h"
+#include "document/FileAccess.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -114,13 +114,10 @@ bool CompareDialog::saveReport() {
                                                      tr("Text files (*.txt);;All files (*)"));
     if (path.isEmpty())
         return false;
-    const QByteArray text = reportText().toUtf8();
-    std::string error;
-    const auto* bytes = reinterpret_cast<const std::uint8_t*>(text.constData());
-    if (!WriteFileAtomically(path.toStdString(),
-                             std::span<const std::uint8_t>(bytes, static_cast<std::size_t>(text.size())),
-                             &error)) {
-        MessageBox::information(this, tr("The report could not be saved: %1").arg(Utf8(error)));
+    const FileWriteResult written = files::Write(path, files::BytesOf(reportText().toUtf8()));
+    if (!written.ok()) {
+        MessageBox::information(this,
+                                tr("The report could not be saved: %1").arg(files::Text(written.message)));
         return false;
     }
     return true;
