@@ -1,6 +1,5 @@
 #include "views/lists/ListImportDialog.h"
 
-#include "views/common/DialogLayout.h"
 #include "views/lists/OrderPlanTree.h"
 
 #include <QCheckBox>
@@ -8,21 +7,13 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTreeWidget>
-#include <QVBoxLayout>
 
 namespace vormante {
 
 ListImportDialog::ListImportDialog(const ChannelDatabase& db, const ListImportPlan& plan, QWidget* parent)
-    : QDialog(parent), plan_(plan) {
-    setWindowTitle(tr("Import txt file"));
-    setObjectName(QStringLiteral("listImportDialog"));
-
-    summaryLabel_ = new QLabel(this);
-    summaryLabel_->setObjectName(QStringLiteral("summaryLabel"));
-    summaryLabel_->setWordWrap(true);
-
-    changesTree_ = planview::MakeChangesTree(this);
-    planview::AddOrderPlanGroups(changesTree_, db, plan.order, tr("Not in the list"));
+    : PlanPreviewDialog(tr("Import txt file"), QStringLiteral("listImportDialog"), parent), plan_(plan) {
+    QTreeWidget* changes = changesTree();
+    planview::AddOrderPlanGroups(changes, db, plan.order, tr("Not in the list"));
     QStringList unmatched, tooLong;
     for (const UnmatchedRow& row : plan.unmatchedRows)
         //: %1 is a line number of the file, %2 the name there, %3 the satellite's position.
@@ -34,13 +25,13 @@ ListImportDialog::ListImportDialog(const ChannelDatabase& db, const ListImportPl
         tooLong << tr("Line %1: %2 (keeps the name %3)")
                        .arg(QString::number(name.line), QString::fromUtf8(name.name),
                             QString::fromLatin1(db.Channel(name.channel).name()));
-    planview::AddGroup(changesTree_, tr("Rows that match no channel"), unmatched);
-    planview::AddGroup(changesTree_, tr("Names that do not fit 11 Latin-1 characters"), tooLong);
+    planview::AddGroup(changes, tr("Rows that match no channel"), unmatched);
+    planview::AddGroup(changes, tr("Names that do not fit 11 Latin-1 characters"), tooLong);
     QStringList byName;
     for (const PairedByName& row : plan.pairedByName)
         //: %1 is a line number of the file, %2 the name there.
         byName << tr("Line %1: %2").arg(QString::number(row.line), QString::fromUtf8(row.name));
-    planview::AddGroup(changesTree_,
+    planview::AddGroup(changes,
                        tr("Rows paired by name: their PIDs or transponder differ, the channels keep theirs"),
                        byName);
 
@@ -49,14 +40,9 @@ ListImportDialog::ListImportDialog(const ChannelDatabase& db, const ListImportPl
     deleteMissingCheckBox_->setEnabled(!plan.order.missing.empty() && plan.order.imageProblem.empty());
     connect(deleteMissingCheckBox_, &QCheckBox::toggled, this, &ListImportDialog::UpdateSummary);
 
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(summaryLabel_);
-    layout->addWidget(changesTree_);
-    layout->addWidget(deleteMissingCheckBox_);
-    layout->addSpacing(12);
-    layout->addLayout(AcceptRejectRow(this, &okButton_));
+    LayOut({deleteMissingCheckBox_});
     // No plan made on a damaged image can be applied: say what is wrong instead.
-    okButton_->setEnabled(plan.order.imageProblem.empty());
+    okButton()->setEnabled(plan.order.imageProblem.empty());
     UpdateSummary();
 }
 
@@ -64,17 +50,13 @@ bool ListImportDialog::deleteMissing() const {
     return deleteMissingCheckBox_->isChecked();
 }
 
-QStringList ListImportDialog::groupCaptions() const {
-    return planview::GroupCaptions(changesTree_);
-}
-
 void ListImportDialog::UpdateSummary() {
     const auto& order = plan_.order;
     if (!order.imageProblem.empty()) {
         //: %1 says what is wrong with the image.
-        summaryLabel_->setText(tr("The image is damaged: %1. Nothing can be imported; the "
-                                  "consistency check lists its problems.")
-                                   .arg(QString::fromStdString(order.imageProblem)));
+        summaryLabel()->setText(tr("The image is damaged: %1. Nothing can be imported; the "
+                                   "consistency check lists its problems.")
+                                    .arg(QString::fromStdString(order.imageProblem)));
         return;
     }
     QString text;
@@ -98,7 +80,7 @@ void ListImportDialog::UpdateSummary() {
                                         //: %1 is a number of channels ("3 channels").
                                         : tr("Not in the list: %1, kept after the listed ones."))
                                        .arg(planview::Count(order.missing.size(), planview::Noun::Channel));
-    summaryLabel_->setText(text);
+    summaryLabel()->setText(text);
 }
 
 } // namespace vormante

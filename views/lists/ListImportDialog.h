@@ -4,17 +4,13 @@
 #pragma once
 
 #include "model/ListImport.h"
-
-#include <QDialog>
+#include "views/lists/PlanPreviewDialog.h"
 
 class QCheckBox;
-class QLabel;
-class QPushButton;
-class QTreeWidget;
 
 namespace vormante {
 
-class ListImportDialog : public QDialog {
+class ListImportDialog : public PlanPreviewDialog {
     Q_OBJECT
 
 public:
@@ -26,20 +22,12 @@ public:
     bool deleteMissing() const;
 
     QCheckBox* deleteMissingCheckBox() const { return deleteMissingCheckBox_; }
-    QTreeWidget* changesTree() const { return changesTree_; }
-    QLabel* summaryLabel() const { return summaryLabel_; }
-    QPushButton* okButton() const { return okButton_; }
-    // The captions of the groups shown, as "Moved (3)".
-    QStringList groupCaptions() const;
 
 private:
     void UpdateSummary();
 
     const vormante::ListImportPlan& plan_;
     QCheckBox* deleteMissingCheckBox_ = nullptr;
-    QTreeWidget* changesTree_ = nullptr;
-    QLabel* summaryLabel_ = nullptr;
-    QPushButton* okButton_ = nullptr;
 };
 
 } // namespace vormante

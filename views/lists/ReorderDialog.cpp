@@ -1,26 +1,17 @@
 #include "views/lists/ReorderDialog.h"
 
-#include "views/common/DialogLayout.h"
 #include "views/lists/OrderPlanTree.h"
 
 #include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QTreeWidget>
-#include <QVBoxLayout>
 
 namespace vormante {
 
 ReorderDialog::ReorderDialog(const ChannelDatabase& image, const ChannelDatabase& other, QWidget* parent)
-    : QDialog(parent), image_(image), other_(other) {
-    setWindowTitle(tr("Order like another image"));
-    setObjectName(QStringLiteral("reorderDialog"));
-
-    summaryLabel_ = new QLabel(this);
-    summaryLabel_->setObjectName(QStringLiteral("summaryLabel"));
-    summaryLabel_->setWordWrap(true);
-    changesTree_ = planview::MakeChangesTree(this);
-
+    : PlanPreviewDialog(tr("Order like another image"), QStringLiteral("reorderDialog"), parent),
+      image_(image), other_(other) {
     namesCheckBox_ = new QCheckBox(tr("Also take the names"), this);
     namesCheckBox_->setObjectName(QStringLiteral("namesCheckBox"));
     flagsCheckBox_ = new QCheckBox(tr("Also take the lock and favourite flags"), this);
@@ -28,13 +19,7 @@ ReorderDialog::ReorderDialog(const ChannelDatabase& image, const ChannelDatabase
     connect(namesCheckBox_, &QCheckBox::toggled, this, &ReorderDialog::replan);
     connect(flagsCheckBox_, &QCheckBox::toggled, this, &ReorderDialog::replan);
 
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(summaryLabel_);
-    layout->addWidget(changesTree_);
-    layout->addWidget(namesCheckBox_);
-    layout->addWidget(flagsCheckBox_);
-    layout->addSpacing(12);
-    layout->addLayout(AcceptRejectRow(this, &okButton_));
+    LayOut({namesCheckBox_, flagsCheckBox_});
     replan();
 }
 
@@ -45,23 +30,19 @@ ReorderOptions ReorderDialog::options() const {
     return options;
 }
 
-QStringList ReorderDialog::groupCaptions() const {
-    return planview::GroupCaptions(changesTree_);
-}
-
 void ReorderDialog::replan() {
     plan_ = PlanReorderLike(image_, other_, options());
-    changesTree_->clear();
+    changesTree()->clear();
     // No plan made on a damaged image can be applied: say what is wrong instead.
-    okButton_->setEnabled(plan_.imageProblem.empty());
+    okButton()->setEnabled(plan_.imageProblem.empty());
     if (!plan_.imageProblem.empty()) {
         //: %1 says what is wrong with the image.
-        summaryLabel_->setText(tr("The image is damaged: %1. Nothing can be ordered; the "
-                                  "consistency check lists its problems.")
-                                   .arg(QString::fromStdString(plan_.imageProblem)));
+        summaryLabel()->setText(tr("The image is damaged: %1. Nothing can be ordered; the "
+                                   "consistency check lists its problems.")
+                                    .arg(QString::fromStdString(plan_.imageProblem)));
         return;
     }
-    planview::AddOrderPlanGroups(changesTree_, image_, plan_, tr("Not in the other image"));
+    planview::AddOrderPlanGroups(changesTree(), image_, plan_, tr("Not in the other image"));
     QString text = plan_.ChangesImage(false)
                        //: Each of %1, %2 and %3 is a number of channels ("3 channels").
                        ? tr("Moved: %1. Renamed: %2. Flags changed: %3.")
@@ -73,7 +54,7 @@ void ReorderDialog::replan() {
         //: %1 is a number of channels ("3 channels").
         text += QLatin1Char(' ') + tr("Not in the other image: %1, kept after the others.")
                                        .arg(planview::Count(plan_.missing.size(), planview::Noun::Channel));
-    summaryLabel_->setText(text);
+    summaryLabel()->setText(text);
 }
 
 } // namespace vormante

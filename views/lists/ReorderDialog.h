@@ -5,17 +5,13 @@
 #pragma once
 
 #include "model/ImageReorder.h"
-
-#include <QDialog>
+#include "views/lists/PlanPreviewDialog.h"
 
 class QCheckBox;
-class QLabel;
-class QPushButton;
-class QTreeWidget;
 
 namespace vormante {
 
-class ReorderDialog : public QDialog {
+class ReorderDialog : public PlanPreviewDialog {
     Q_OBJECT
 
 public:
@@ -29,10 +25,6 @@ public:
 
     QCheckBox* namesCheckBox() const { return namesCheckBox_; }
     QCheckBox* flagsCheckBox() const { return flagsCheckBox_; }
-    QTreeWidget* changesTree() const { return changesTree_; }
-    QLabel* summaryLabel() const { return summaryLabel_; }
-    QPushButton* okButton() const { return okButton_; }
-    QStringList groupCaptions() const;
 
 private:
     void replan();
@@ -42,9 +34,6 @@ private:
     vormante::ChannelOrderPlan plan_;
     QCheckBox* namesCheckBox_ = nullptr;
     QCheckBox* flagsCheckBox_ = nullptr;
-    QTreeWidget* changesTree_ = nullptr;
-    QLabel* summaryLabel_ = nullptr;
-    QPushButton* okButton_ = nullptr;
 };
 
 } // namespace vormante

@@ -1,7 +1,6 @@
 #include "views/lists/SatellitesXmlDialog.h"
 
 #include "document/StepNames.h"
-#include "views/common/DialogLayout.h"
 #include "views/lists/OrderPlanTree.h"
 
 #include <QCheckBox>
@@ -11,7 +10,6 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTreeWidget>
-#include <QVBoxLayout>
 
 #include <algorithm>
 
@@ -118,16 +116,9 @@ PlanCounts CountPlan(const TransponderUpdatePlan& plan) {
 
 SatellitesXmlDialog::SatellitesXmlDialog(const ChannelDatabase& db, const SatelliteFile& file,
                                          QWidget* parent)
-    : QDialog(parent), db_(db), file_(file) {
     //: satellites.xml is a file name and stays as it is.
-    setWindowTitle(tr("Import satellites.xml"));
-    setObjectName(QStringLiteral("satellitesXmlDialog"));
-
-    summaryLabel_ = new QLabel(this);
-    summaryLabel_->setObjectName(QStringLiteral("summaryLabel"));
-    summaryLabel_->setWordWrap(true);
-
-    changesTree_ = planview::MakeChangesTree(this);
+    : PlanPreviewDialog(tr("Import satellites.xml"), QStringLiteral("satellitesXmlDialog"), parent), db_(db),
+      file_(file) {
     beamsTree_ = MakeTable(this, "beamsTree",
                            {
                                //: Column caption: a satellite of the image.
@@ -153,7 +144,7 @@ SatellitesXmlDialog::SatellitesXmlDialog(const ChannelDatabase& db, const Satell
     tabs_ = new QTabWidget(this);
     tabs_->setObjectName(QStringLiteral("satellitesXmlTabs"));
     //: A tab (a noun): the changes the import makes.
-    tabs_->addTab(changesTree_, tr("Changes"));
+    tabs_->addTab(changesTree(), tr("Changes"));
     tabs_->addTab(beamsTree_, tr("Satellites of the image"));
     tabs_->addTab(additionsTree_, tr("Add satellites"));
 
@@ -169,13 +160,7 @@ SatellitesXmlDialog::SatellitesXmlDialog(const ChannelDatabase& db, const Satell
             replan();
         });
 
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(summaryLabel_);
-    layout->addWidget(tabs_, 1);
-    layout->addWidget(dvbS2CheckBox_);
-    layout->addWidget(deleteUnlistedCheckBox_);
-    layout->addSpacing(12);
-    layout->addLayout(AcceptRejectRow(this, &okButton_));
+    LayOut({dvbS2CheckBox_, deleteUnlistedCheckBox_}, tabs_);
 
     resize(std::max(sizeHint().width(), 600), sizeHint().height());
     plan_ = PlanTransponderUpdate(db_, file_, options_);
@@ -195,10 +180,6 @@ int SatellitesXmlDialog::offerRow(int fileSatellite) const {
         if (additionsTree_->topLevelItem(row)->data(0, Qt::UserRole).toInt() == fileSatellite)
             return row;
     return -1;
-}
-
-QStringList SatellitesXmlDialog::changeCaptions() const {
-    return planview::GroupCaptions(changesTree_);
 }
 
 QString SatellitesXmlDialog::satelliteText(int fileSatellite) const {
@@ -290,7 +271,7 @@ void SatellitesXmlDialog::offerChanged(QTreeWidgetItem* item) {
 }
 
 void SatellitesXmlDialog::FillChanges() {
-    changesTree_->clear();
+    changesTree()->clear();
     for (const SatelliteUpdate& update : plan_.satellites) {
         if (update.beam < 0)
             continue;
@@ -309,8 +290,8 @@ void SatellitesXmlDialog::FillChanges() {
                             .arg(TransponderText(planned),
                                  planview::Count(std::size_t(planned.channels), planview::Noun::Channel));
         auto* item = new QTreeWidgetItem(
-            changesTree_, {QStringLiteral("%1 \u2190 %2")
-                               .arg(StoredText(update.name, update.position), satelliteText(update.beam))});
+            changesTree(), {QStringLiteral("%1 \u2190 %2")
+                                .arg(StoredText(update.name, update.position), satelliteText(update.beam))});
         //: A group of transponders to add.
         AddGroup(item, tr("To add"), AddedTexts(update.added));
         //: A group of transponders that get a new symbol rate.
@@ -322,7 +303,7 @@ void SatellitesXmlDialog::FillChanges() {
     }
     for (const SatelliteAddition& addition : plan_.additions) {
         auto* item = new QTreeWidgetItem(
-            changesTree_,
+            changesTree(),
             {(addition.fits
                   //: %1 is the new satellite, %2 its LNB type.
                   ? tr("New satellite %1, %2")
@@ -384,7 +365,7 @@ void SatellitesXmlDialog::UpdateSummary() {
                          count(plan_.transpondersNotFitting, Noun::Transponder));
     else if (!changes)
         text += space + tr("The file changes nothing.");
-    summaryLabel_->setText(text);
+    summaryLabel()->setText(text);
 }
 
 } // namespace vormante

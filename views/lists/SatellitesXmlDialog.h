@@ -7,20 +7,17 @@
 #pragma once
 
 #include "model/TransponderUpdate.h"
-
-#include <QDialog>
+#include "views/lists/PlanPreviewDialog.h"
 
 class QCheckBox;
 class QComboBox;
-class QLabel;
-class QPushButton;
 class QTabWidget;
 class QTreeWidget;
 class QTreeWidgetItem;
 
 namespace vormante {
 
-class SatellitesXmlDialog : public QDialog {
+class SatellitesXmlDialog : public PlanPreviewDialog {
     Q_OBJECT
 
 public:
@@ -31,20 +28,17 @@ public:
     const vormante::TransponderUpdatePlan& plan() const { return plan_; }
     vormante::TransponderUpdateOptions options() const { return options_; }
 
-    QLabel* summaryLabel() const { return summaryLabel_; }
     QTabWidget* tabs() const { return tabs_; }
-    QTreeWidget* changesTree() const { return changesTree_; }
     QTreeWidget* beamsTree() const { return beamsTree_; }
     QTreeWidget* additionsTree() const { return additionsTree_; }
     QCheckBox* dvbS2CheckBox() const { return dvbS2CheckBox_; }
     QCheckBox* deleteUnlistedCheckBox() const { return deleteUnlistedCheckBox_; }
-    QPushButton* okButton() const { return okButton_; }
     // The beam list of an image satellite's row.
     QComboBox* beamComboBox(int row) const;
     // The additions tree's row of a file satellite, or -1 when it is not offered.
     int offerRow(int fileSatellite) const;
     // The captions of the changes tree's top-level items.
-    QStringList changeCaptions() const;
+    QStringList changeCaptions() const { return groupCaptions(); }
 
 private:
     void replan();
@@ -60,14 +54,11 @@ private:
     vormante::TransponderUpdateOptions options_;
     vormante::TransponderUpdatePlan plan_;
     bool filling_ = false;
-    QLabel* summaryLabel_ = nullptr;
     QTabWidget* tabs_ = nullptr;
-    QTreeWidget* changesTree_ = nullptr;
     QTreeWidget* beamsTree_ = nullptr;
     QTreeWidget* additionsTree_ = nullptr;
     QCheckBox* dvbS2CheckBox_ = nullptr;
     QCheckBox* deleteUnlistedCheckBox_ = nullptr;
-    QPushButton* okButton_ = nullptr;
 };
 
 } // namespace vormante
