@@ -5,6 +5,7 @@
 
 #include <bitset>
 #include <memory>
+#include <vector>
 
 namespace vormante::chains {
 
@@ -48,6 +49,16 @@ template <class Visit> inline void WalkChannels(const ChannelDatabase& db, int s
             return;
         c = next;
     }
+}
+
+// A satellite's channel chain as WalkChannels meets it, each member once.
+inline std::vector<int> ChannelChain(const ChannelDatabase& db, int satellite) {
+    std::vector<int> chain;
+    WalkChannels(db, satellite, [&](int c) {
+        chain.push_back(c);
+        return true;
+    });
+    return chain;
 }
 
 bool IsTransponderOnChain(const ChannelDatabase& db, int satellite, int transponder);

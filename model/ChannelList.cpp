@@ -1,5 +1,6 @@
 #include "ChannelList.h"
 
+#include "TextEncoding.h"
 #include "Texts.h"
 
 #include "ChainWalk.h"
@@ -266,12 +267,7 @@ private:
 };
 
 std::string Trimmed(std::string_view text) {
-    std::size_t begin = 0, end = text.size();
-    while (begin < end && (text[begin] == ' ' || text[begin] == '\t'))
-        ++begin;
-    while (end > begin && (text[end - 1] == ' ' || text[end - 1] == '\t'))
-        --end;
-    return std::string(text.substr(begin, end - begin));
+    return std::string(TrimBlanks(text));
 }
 
 std::string Lower(std::string text) {

@@ -15,15 +15,6 @@ bool IsTv(const ChannelDatabase& db, int channel) {
     return db.Channel(channel).videoPid() != NULL_PID;
 }
 
-std::vector<int> ChainOf(const ChannelDatabase& db, int satellite) {
-    std::vector<int> chain;
-    chains::WalkChannels(db, satellite, [&](int c) {
-        chain.push_back(c);
-        return true;
-    });
-    return chain;
-}
-
 // Number of each channel among its type in the given order, from 1.
 std::unordered_map<int, int> NumbersOf(const ChannelDatabase& db, const std::vector<int>& order) {
     std::unordered_map<int, int> numbers;
@@ -47,7 +38,8 @@ void Relink(ChannelDatabase& db, int satellite, const std::vector<int>& chain) {
 bool ValidPlan(const ChannelDatabase& db, const ChannelOrderPlan& plan) {
     std::unordered_map<int, int> owner; // channel -> satellite, for every planned chain
     for (const PlannedSatellite& planned : plan.satellites) {
-        if (!IsSatelliteSlot(planned.satellite) || ChainOf(db, planned.satellite) != planned.chainBefore)
+        if (!IsSatelliteSlot(planned.satellite) ||
+            chains::ChannelChain(db, planned.satellite) != planned.chainBefore)
             return false;
         // A channel on two chains belongs to a damaged image; relinking one chain would cut the other.
         for (const int c : planned.chainBefore)
@@ -107,6 +99,22 @@ std::vector<int> PlannedChain(const ChannelDatabase& db, const PlannedSatellite&
     return chain;
 }
 
+void FinishOrderPlan(const ChannelDatabase& db, const std::vector<ImageChannel>& channels,
+                     const std::vector<bool>& paired, std::map<int, PlannedSatellite>& satellites,
+                     ChannelOrderPlan& plan) {
+    for (std::size_t i = 0; i < channels.size(); ++i) {
+        PlannedSatellite& planned = satellites[channels[i].satellite];
+        planned.chainBefore.push_back(channels[i].channel);
+        if (!paired[i])
+            planned.missing.push_back(channels[i].channel);
+    }
+    for (auto& [slot, planned] : satellites) {
+        planned.satellite = slot;
+        plan.satellites.push_back(std::move(planned));
+    }
+    DescribeOrderChanges(db, plan);
+}
+
 void DescribeOrderChanges(const ChannelDatabase& db, ChannelOrderPlan& plan) {
     plan.moved.clear();
     plan.missing.clear();
@@ -146,7 +154,7 @@ bool ApplyChannelOrderPlan(ChannelDatabase& db, const ChannelOrderPlan& plan, bo
                     changed = true;
                 }
             }
-            if (!chain.empty() && chain != ChainOf(db, planned.satellite)) {
+            if (!chain.empty() && chain != chains::ChannelChain(db, planned.satellite)) {
                 Relink(db, planned.satellite, chain);
                 changed = true;
             }

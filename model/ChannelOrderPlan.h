@@ -10,7 +10,9 @@
 #pragma once
 
 #include "ChannelDatabase.h"
+#include "ChannelMatcher.h"
 
+#include <map>
 #include <string>
 #include <vector>
 
@@ -64,6 +66,13 @@ struct ChannelOrderPlan {
 
 // Fills in `moved` and `missing` from the satellites' orders, and `imageProblem`.
 void DescribeOrderChanges(const ChannelDatabase& db, ChannelOrderPlan& plan);
+
+// Ends a plan whose listed channels are set, by satellite slot: each satellite's chain
+// as it is (`channels`, from ListImageChannels), the channels no source paired with
+// (`paired` false) as missing, in chain order; then DescribeOrderChanges.
+void FinishOrderPlan(const ChannelDatabase& db, const std::vector<ImageChannel>& channels,
+                     const std::vector<bool>& paired, std::map<int, PlannedSatellite>& satellites,
+                     ChannelOrderPlan& plan);
 
 // Renames, sets flags, deletes the missing channels when asked, relinks every
 // planned satellite to its new order and renumbers it. Returns false, changing

@@ -44,17 +44,7 @@ ChannelOrderPlan PlanReorderLike(const ChannelDatabase& image, const ChannelData
         if (options.flags && after != before)
             plan.flagsChanged.push_back({channel.satellite, channel.channel, record.name(), before, after});
     }
-    for (std::size_t i = 0; i < channels.size(); ++i) {
-        PlannedSatellite& planned = satellites[channels[i].satellite];
-        planned.chainBefore.push_back(channels[i].channel);
-        if (!paired[i])
-            planned.missing.push_back(channels[i].channel);
-    }
-    for (auto& [slot, planned] : satellites) {
-        planned.satellite = slot;
-        plan.satellites.push_back(std::move(planned));
-    }
-    DescribeOrderChanges(image, plan);
+    FinishOrderPlan(image, channels, paired, satellites, plan);
     return plan;
 }
 

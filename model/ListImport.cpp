@@ -75,17 +75,7 @@ ListImportPlan PlanListImport(const ChannelDatabase& db, const std::vector<ListR
         satellites[channel.satellite].listed.push_back(channel.channel);
         PlanPairedRow(db, row, wanted[r], channel, plan);
     }
-    for (std::size_t i = 0; i < channels.size(); ++i) {
-        PlannedSatellite& planned = satellites[channels[i].satellite];
-        planned.chainBefore.push_back(channels[i].channel);
-        if (!paired[i])
-            planned.missing.push_back(channels[i].channel);
-    }
-    for (auto& [slot, planned] : satellites) {
-        planned.satellite = slot;
-        plan.order.satellites.push_back(std::move(planned));
-    }
-    DescribeOrderChanges(db, plan.order);
+    FinishOrderPlan(db, channels, paired, satellites, plan.order);
     return plan;
 }
 

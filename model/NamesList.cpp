@@ -1,5 +1,6 @@
 #include "NamesList.h"
 
+#include "TextEncoding.h"
 #include "Texts.h"
 
 #include "BulkOperations.h"
@@ -17,14 +18,6 @@ constexpr long NUMBER_LIMIT = 999999999;
 std::string At(std::size_t line, const std::string& reason) {
     //: %1 is a line number of the list, %2 what is wrong there
     return FillIn(Tr("NamesList", "line %1: %2"), {std::to_string(line), reason});
-}
-
-std::string_view Trimmed(std::string_view text) {
-    while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
-        text.remove_prefix(1);
-    while (!text.empty() && (text.back() == ' ' || text.back() == '\t'))
-        text.remove_suffix(1);
-    return text;
 }
 
 bool IsControl(unsigned char c) {
@@ -66,7 +59,7 @@ NamesLine ParseLine(std::string_view text, int line) {
             parsed.number = std::min(NUMBER_LIMIT, parsed.number * 10 + (text[i] - '0'));
         text.remove_prefix(at + 1);
     }
-    parsed.name = Unquoted(Trimmed(text));
+    parsed.name = Unquoted(TrimBlanks(text));
     return parsed;
 }
 
@@ -151,7 +144,7 @@ NamesListResult ReadNamesList(std::string_view bytes) {
                                                "at most %2"),
                                {std::to_string(MAX_NAMES_LINE_LENGTH),
                                 std::to_string(ChannelRecord::NAME_FIELD_SIZE)}));
-        const std::string_view trimmed = Trimmed(content);
+        const std::string_view trimmed = TrimBlanks(content);
         if (!trimmed.empty() && trimmed.front() != '#')
             result.lines.push_back(ParseLine(trimmed, static_cast<int>(line)));
         // LF, CR LF and a lone CR each end a line.

@@ -3,6 +3,7 @@
 #include "BulkOperations.h"
 #include "ChainWalk.h"
 #include "ChannelSearch.h"
+#include "TextEncoding.h"
 #include "Texts.h"
 
 #include <algorithm>
@@ -19,14 +20,6 @@ constexpr int ROUNDS = 3; // exact, case-folded, loose
 bool IsAlphanumeric(unsigned char c) {
     return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') ||
            (c >= 0xC0 && c != 0xD7 && c != 0xF7);
-}
-
-std::string_view Trimmed(std::string_view text) {
-    while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
-        text.remove_prefix(1);
-    while (!text.empty() && (text.back() == ' ' || text.back() == '\t'))
-        text.remove_suffix(1);
-    return text;
 }
 
 // Letters and digits only, in lower case; Latin-1 capitals keep their accents.
@@ -84,20 +77,11 @@ std::string LooseKey(std::string_view latin1) {
 using Keys = std::array<std::string, ROUNDS>;
 
 Keys KeysOf(std::string_view latin1) {
-    return {std::string(Trimmed(latin1)), CaseFoldedKey(latin1), LooseKey(latin1)};
+    return {std::string(TrimBlanks(latin1)), CaseFoldedKey(latin1), LooseKey(latin1)};
 }
 
 NameMatch MatchOfRound(int round) {
     return round == 0 ? NameMatch::Exact : round == 1 ? NameMatch::CaseFolded : NameMatch::Loose;
-}
-
-std::vector<int> ChainOf(const ChannelDatabase& db, int satellite) {
-    std::vector<int> chain;
-    chains::WalkChannels(db, satellite, [&](int c) {
-        chain.push_back(c);
-        return true;
-    });
-    return chain;
 }
 
 // A plan that gives the kind's channels the order `first` then `rest`, the other
@@ -106,7 +90,7 @@ PlannedSatellite KindOrder(const ChannelDatabase& db, int satellite, const std::
                            std::vector<int> first, std::vector<int> rest) {
     PlannedSatellite planned;
     planned.satellite = satellite;
-    planned.chainBefore = ChainOf(db, satellite);
+    planned.chainBefore = chains::ChannelChain(db, satellite);
     std::vector<bool> ofKind(CHANNEL_SLOTS, false);
     for (const int c : kind)
         ofKind[static_cast<std::size_t>(c)] = true;
@@ -216,7 +200,7 @@ void PlanRenames(const ChannelDatabase& db, NamesOrderPlan& plan) {
         std::string latin1;
         Utf8ToLatin1(line.name, &latin1);
         const std::string before = db.Channel(line.channel).name();
-        if (latin1 == Trimmed(before))
+        if (latin1 == TrimBlanks(before))
             continue;
         if (latin1.size() > static_cast<std::size_t>(ChannelRecord::NAME_FIELD_SIZE))
             plan.namesTooLong.push_back(l);

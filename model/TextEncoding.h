@@ -43,4 +43,7 @@ bool Utf8ToLatin1(std::string_view utf8, std::string* latin1);
 // change its colours.
 std::string EscapeControls(std::string_view utf8);
 
+// The text without the spaces and tabs at its ends.
+std::string_view TrimBlanks(std::string_view text);
+
 } // namespace vormante
