@@ -366,6 +366,12 @@ void TestColumnListCtrl::signalsSelectionDoubleClickAndContextMenu() {
     QCOMPARE(list.SelectedRows(), QList<int>{2});
     list.SelectRow(9); // out of range: nothing
     QCOMPARE(list.SelectedRows(), QList<int>{2});
+    // Overlapping ranges give each row once; a row with one cell selected is not a selected row.
+    QItemSelectionModel* model = list.selectionModel();
+    model->select(QItemSelection(model->model()->index(1, 0), model->model()->index(3, 1)),
+                  QItemSelectionModel::Select);
+    model->select(model->model()->index(4, 0), QItemSelectionModel::Select);
+    QCOMPARE(list.SelectedRows(), (QList<int>{1, 2, 3}));
     selection.clear();
     list.DeleteAllRows(); // no selection signal for the cleared rows
     QCOMPARE(selection.count(), 0);

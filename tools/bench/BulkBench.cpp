@@ -86,7 +86,7 @@ void RunBulkBench(const std::vector<std::uint8_t>& image, int runs, Report& repo
     report.Add(
         "block_move_ms",
         QStringLiteral("move %1 selected of %2 channels to number 1, with the refill").arg(moved).arg(rows),
-        blockMove, 50, "ms");
+        blockMove, 25, "ms");
     if (moved != static_cast<std::size_t>(SELECTED) || list->SelectedRows().size() != SELECTED ||
         list->SelectedRows().front() != 0)
         report.Warn(
