@@ -236,6 +236,9 @@ private Q_SLOTS:
             "give -o or --output, not both", false);
         row("reorder -o and --output", {"reorder", "DEMO", "--like", "DEMO", "-o", "OUT", "--output", "OUT"},
             2, "give -o or --output, not both", false);
+        row("order-by-names -o and --output",
+            {"order-by-names", "DEMO", "plain.csv", "-o", "OUT", "--output", "OUT"}, 2,
+            "give -o or --output, not both", false);
         row("no duplicates", {"duplicates", "DEMO"}, 0, "No duplicates.\n", false);
         row("reorder matching nothing", {"reorder", "DEMO", "--like", "empty.bin", "-o", "OUT"}, 1,
             "empty.bin matches a channel of", false);

@@ -105,8 +105,8 @@ int RunShow(const ParsedArguments& parsed, std::ostream& out, std::ostream& err)
         ReportError(err, "archive", "the archive holds no image " + parsed.operands[1]);
         return EXIT_UNUSABLE;
     }
-    const auto output = parsed.values.count("-o") ? parsed.values.find("-o") : parsed.values.find("--output");
-    if (output == parsed.values.end()) {
+    const std::string output = OutputOption(parsed);
+    if (output.empty()) {
         out << "ID:           " << Text(entry->id) << "\n"
             << "Time:         " << Text(archiving::ShownTime(*entry)) << "\n"
             << "Kind:         " << Text(ArchiveKindName(entry->kind)) << "\n"
@@ -126,7 +126,7 @@ int RunShow(const ParsedArguments& parsed, std::ostream& out, std::ostream& err)
         return EXIT_UNUSABLE;
     }
     const FileWriteResult written = WriteFileSafely(
-        output->second, std::span(reinterpret_cast<const std::uint8_t*>(image.constData()), IMAGE_SIZE));
+        output, std::span(reinterpret_cast<const std::uint8_t*>(image.constData()), IMAGE_SIZE));
     if (!written.ok()) {
         ReportError(err, "archive", written.message);
         return EXIT_PROBLEMS;

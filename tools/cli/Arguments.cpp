@@ -1,5 +1,9 @@
 #include "Arguments.h"
 
+#include "Cli.h"
+
+#include <ostream>
+
 namespace vormante::cli {
 
 ParsedArguments ParseArguments(const std::vector<std::string>& args, const std::set<std::string>& flagNames,
@@ -37,6 +41,30 @@ ParsedArguments ParseArguments(const std::vector<std::string>& args, const std::
         }
     }
     return parsed;
+}
+
+CommandStart StartCommand(const CommandArgs& args, const Command& command,
+                          const std::set<std::string>& flagNames, const std::set<std::string>& valueNames,
+                          std::size_t operands, const char* operandsText, std::ostream& out,
+                          std::ostream& err) {
+    CommandStart start{ParseArguments(args, flagNames, valueNames), std::nullopt};
+    const ParsedArguments& parsed = start.parsed;
+    if (parsed.help) {
+        out << command.help;
+        start.exit = EXIT_OK;
+    } else if (!parsed.error.empty()) {
+        start.exit = ReportUsageError(err, command.name, parsed.error);
+    } else if (parsed.operands.size() != operands) {
+        start.exit = ReportUsageError(err, command.name, operandsText);
+    } else if (parsed.values.count("-o") && parsed.values.count("--output")) {
+        start.exit = ReportUsageError(err, command.name, "give -o or --output, not both");
+    }
+    return start;
+}
+
+std::string OutputOption(const ParsedArguments& parsed) {
+    const auto output = parsed.values.count("-o") ? parsed.values.find("-o") : parsed.values.find("--output");
+    return output == parsed.values.end() ? std::string() : output->second;
 }
 
 } // namespace vormante::cli

@@ -11,21 +11,14 @@
 namespace vormante::cli {
 
 int RunCheck(const CommandArgs& args, std::ostream& out, std::ostream& err) {
-    const ParsedArguments parsed = ParseArguments(args, {}, {});
-    if (parsed.help) {
-        out << CHECK_COMMAND.help;
-        return EXIT_OK;
-    }
-    if (!parsed.error.empty())
-        return ReportUsageError(err, "check", parsed.error);
-    if (parsed.operands.size() != 1)
-        return ReportUsageError(err, "check", "expects one IMAGE file");
-    auto db = std::make_unique<ChannelDatabase>();
-    std::string error;
-    if (!ReadImageFile(parsed.operands[0], *db, &error)) {
-        ReportError(err, "check", error);
+    const CommandStart start =
+        StartCommand(args, CHECK_COMMAND, {}, {}, 1, "expects one IMAGE file", out, err);
+    if (start.exit)
+        return *start.exit;
+    const ParsedArguments& parsed = start.parsed;
+    const auto db = LoadImageOperand(parsed.operands[0], "check", err);
+    if (!db)
         return EXIT_UNUSABLE;
-    }
     const auto problems = CheckConsistency(*db);
     for (const auto& problem : problems)
         out << problem.message << "\n";

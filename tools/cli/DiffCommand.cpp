@@ -62,15 +62,11 @@ void WriteDifferenceJson(const ImageDifference& difference, std::ostream& out) {
 } // namespace
 
 int RunDiff(const CommandArgs& args, std::ostream& out, std::ostream& err) {
-    const ParsedArguments parsed = ParseArguments(args, {"--json"}, {});
-    if (parsed.help) {
-        out << DIFF_COMMAND.help;
-        return EXIT_OK;
-    }
-    if (!parsed.error.empty())
-        return ReportUsageError(err, "diff", parsed.error);
-    if (parsed.operands.size() != 2)
-        return ReportUsageError(err, "diff", "expects two IMAGE files");
+    const CommandStart start =
+        StartCommand(args, DIFF_COMMAND, {"--json"}, {}, 2, "expects two IMAGE files", out, err);
+    if (start.exit)
+        return *start.exit;
+    const ParsedArguments& parsed = start.parsed;
     auto first = std::make_unique<ChannelDatabase>();
     auto second = std::make_unique<ChannelDatabase>();
     std::string error;

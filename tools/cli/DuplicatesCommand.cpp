@@ -60,21 +60,14 @@ void WriteJson(const ChannelDatabase& db, const std::vector<DuplicateGroup>& gro
 } // namespace
 
 int RunDuplicates(const CommandArgs& args, std::ostream& out, std::ostream& err) {
-    const ParsedArguments parsed = ParseArguments(args, {"--json"}, {});
-    if (parsed.help) {
-        out << DUPLICATES_COMMAND.help;
-        return EXIT_OK;
-    }
-    if (!parsed.error.empty())
-        return ReportUsageError(err, "duplicates", parsed.error);
-    if (parsed.operands.size() != 1)
-        return ReportUsageError(err, "duplicates", "expects one IMAGE file");
-    auto db = std::make_unique<ChannelDatabase>();
-    std::string error;
-    if (!ReadImageFile(parsed.operands[0], *db, &error)) {
-        ReportError(err, "duplicates", error);
+    const CommandStart start =
+        StartCommand(args, DUPLICATES_COMMAND, {"--json"}, {}, 1, "expects one IMAGE file", out, err);
+    if (start.exit)
+        return *start.exit;
+    const ParsedArguments& parsed = start.parsed;
+    const auto db = LoadImageOperand(parsed.operands[0], "duplicates", err);
+    if (!db)
         return EXIT_UNUSABLE;
-    }
     const std::vector<DuplicateGroup> groups = FindDuplicates(*db);
     if (parsed.flags.count("--json"))
         WriteJson(*db, groups, out);

@@ -12,32 +12,23 @@
 namespace vormante::cli {
 
 int RunExport(const CommandArgs& args, std::ostream& out, std::ostream& err) {
-    const ParsedArguments parsed = ParseArguments(args, {}, {"-o", "--output"});
-    if (parsed.help) {
-        out << EXPORT_COMMAND.help;
-        return EXIT_OK;
-    }
-    if (!parsed.error.empty())
-        return ReportUsageError(err, "export", parsed.error);
-    if (parsed.operands.size() != 1)
-        return ReportUsageError(err, "export", "expects one IMAGE file");
-    if (parsed.values.count("-o") && parsed.values.count("--output"))
-        return ReportUsageError(err, "export", "give -o or --output, not both");
-    auto db = std::make_unique<ChannelDatabase>();
-    std::string error;
-    if (!ReadImageFile(parsed.operands[0], *db, &error)) {
-        ReportError(err, "export", error);
+    const CommandStart start =
+        StartCommand(args, EXPORT_COMMAND, {}, {"-o", "--output"}, 1, "expects one IMAGE file", out, err);
+    if (start.exit)
+        return *start.exit;
+    const ParsedArguments& parsed = start.parsed;
+    const auto db = LoadImageOperand(parsed.operands[0], "export", err);
+    if (!db)
         return EXIT_UNUSABLE;
-    }
     const std::string list = WriteChannelList(*db);
-    const auto output = parsed.values.count("-o") ? parsed.values.find("-o") : parsed.values.find("--output");
-    if (output == parsed.values.end()) {
+    const std::string output = OutputOption(parsed);
+    if (output.empty()) {
         out << list;
         return out ? EXIT_OK : EXIT_PROBLEMS;
     }
     const auto* bytes = reinterpret_cast<const std::uint8_t*>(list.data());
     const FileWriteResult written =
-        WriteFileSafely(output->second, std::span<const std::uint8_t>(bytes, list.size()));
+        WriteFileSafely(output, std::span<const std::uint8_t>(bytes, list.size()));
     if (!written.ok()) {
         ReportError(err, "export", written.message);
         return EXIT_PROBLEMS;

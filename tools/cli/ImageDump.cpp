@@ -162,21 +162,14 @@ void WriteImageJson(const ChannelDatabase& db, std::ostream& out) {
 }
 
 int RunDump(const CommandArgs& args, std::ostream& out, std::ostream& err) {
-    const ParsedArguments parsed = ParseArguments(args, {}, {});
-    if (parsed.help) {
-        out << DUMP_COMMAND.help;
-        return EXIT_OK;
-    }
-    if (!parsed.error.empty())
-        return ReportUsageError(err, "dump", parsed.error);
-    if (parsed.operands.size() != 1)
-        return ReportUsageError(err, "dump", "expects one IMAGE file");
-    auto db = std::make_unique<ChannelDatabase>();
-    std::string error;
-    if (!ReadImageFile(parsed.operands[0], *db, &error)) {
-        ReportError(err, "dump", error);
+    const CommandStart start =
+        StartCommand(args, DUMP_COMMAND, {}, {}, 1, "expects one IMAGE file", out, err);
+    if (start.exit)
+        return *start.exit;
+    const ParsedArguments& parsed = start.parsed;
+    const auto db = LoadImageOperand(parsed.operands[0], "dump", err);
+    if (!db)
         return EXIT_UNUSABLE;
-    }
     WriteImageJson(*db, out);
     return EXIT_OK;
 }

@@ -1,9 +1,12 @@
 #include "ImageInput.h"
 
+#include "Commands.h"
+
 #include "model/ImageFile.h"
 
 #include <cerrno>
 #include <cstring>
+#include <ostream>
 #include <sys/stat.h>
 
 namespace vormante::cli {
@@ -77,6 +80,16 @@ bool ReadImageFile(const std::string& path, ChannelDatabase& db, std::string* er
     }
     db.BuildRecordPointers();
     return true;
+}
+
+std::unique_ptr<ChannelDatabase> LoadImageOperand(const std::string& path, const char* command,
+                                                  std::ostream& err) {
+    auto db = std::make_unique<ChannelDatabase>();
+    std::string error;
+    if (ReadImageFile(path, *db, &error))
+        return db;
+    ReportError(err, command, error);
+    return nullptr;
 }
 
 } // namespace vormante::cli

@@ -3,6 +3,8 @@
 
 #include "model/ChannelDatabase.h"
 
+#include <iosfwd>
+#include <memory>
 #include <string>
 
 namespace vormante::cli {
@@ -10,6 +12,11 @@ namespace vormante::cli {
 // Loads exactly IMAGE_SIZE bytes from path into db and builds its record pointers.
 // Refuses files that are missing, unreadable, not regular files, or of any other size.
 bool ReadImageFile(const std::string& path, ChannelDatabase& db, std::string* error);
+
+// The image a command names, read with ReadImageFile; null after saying on err, as
+// the command, why it cannot be read.
+std::unique_ptr<ChannelDatabase> LoadImageOperand(const std::string& path, const char* command,
+                                                  std::ostream& err);
 
 // Reads a text file of at most maxBytes bytes: a channel list. Refuses files that
 // are missing, unreadable, not regular files, or larger.

@@ -19,19 +19,13 @@ void PrintCount(std::ostream& out, const char* what, std::size_t count, const ch
 } // namespace
 
 int RunImport(const CommandArgs& args, std::ostream& out, std::ostream& err) {
-    const ParsedArguments parsed = ParseArguments(args, {"--delete-missing"}, {"-o", "--output"});
-    if (parsed.help) {
-        out << IMPORT_COMMAND.help;
-        return EXIT_OK;
-    }
-    if (!parsed.error.empty())
-        return ReportUsageError(err, "import", parsed.error);
-    if (parsed.operands.size() != 2)
-        return ReportUsageError(err, "import", "expects an IMAGE and a LIST file");
-    if (parsed.values.count("-o") && parsed.values.count("--output"))
-        return ReportUsageError(err, "import", "give -o or --output, not both");
-    const auto output = parsed.values.count("-o") ? parsed.values.find("-o") : parsed.values.find("--output");
-    if (output == parsed.values.end())
+    const CommandStart start = StartCommand(args, IMPORT_COMMAND, {"--delete-missing"}, {"-o", "--output"}, 2,
+                                            "expects an IMAGE and a LIST file", out, err);
+    if (start.exit)
+        return *start.exit;
+    const ParsedArguments& parsed = start.parsed;
+    const std::string output = OutputOption(parsed);
+    if (output.empty())
         return ReportUsageError(err, "import", "expects -o OUT, the image to write");
     const bool deleteMissing = parsed.flags.count("--delete-missing") != 0;
 
@@ -80,11 +74,11 @@ int RunImport(const CommandArgs& args, std::ostream& out, std::ostream& err) {
         ReportError(err, "import", "the list could not be applied to the image; nothing was written");
         return EXIT_PROBLEMS;
     }
-    if (!WriteImageFile(output->second, *db, &error)) {
+    if (!WriteImageFile(output, *db, &error)) {
         ReportError(err, "import", error);
         return EXIT_PROBLEMS;
     }
-    out << "Wrote " << output->second << "\n";
+    out << "Wrote " << output << "\n";
     return plan.unmatchedRows.empty() && plan.namesTooLong.empty() ? EXIT_OK : EXIT_PROBLEMS;
 }
 

@@ -39,21 +39,14 @@ ImageSummary SummarizeImage(const ChannelDatabase& db) {
 }
 
 int RunInfo(const CommandArgs& args, std::ostream& out, std::ostream& err) {
-    const ParsedArguments parsed = ParseArguments(args, {}, {});
-    if (parsed.help) {
-        out << INFO_COMMAND.help;
-        return EXIT_OK;
-    }
-    if (!parsed.error.empty())
-        return ReportUsageError(err, "info", parsed.error);
-    if (parsed.operands.size() != 1)
-        return ReportUsageError(err, "info", "expects one IMAGE file");
-    auto db = std::make_unique<ChannelDatabase>();
-    std::string error;
-    if (!ReadImageFile(parsed.operands[0], *db, &error)) {
-        ReportError(err, "info", error);
+    const CommandStart start =
+        StartCommand(args, INFO_COMMAND, {}, {}, 1, "expects one IMAGE file", out, err);
+    if (start.exit)
+        return *start.exit;
+    const ParsedArguments& parsed = start.parsed;
+    const auto db = LoadImageOperand(parsed.operands[0], "info", err);
+    if (!db)
         return EXIT_UNUSABLE;
-    }
     const ImageSummary summary = SummarizeImage(*db);
     const auto problems = CheckConsistency(*db);
     out << "Image:             " << parsed.operands[0] << "\n"

@@ -108,11 +108,6 @@ std::string Count(std::size_t count, const char* one, const char* many) {
     return std::to_string(count) + " " + (count == 1 ? one : many);
 }
 
-std::string OutputOf(const ParsedArguments& parsed) {
-    const auto output = parsed.values.count("-o") ? parsed.values.find("-o") : parsed.values.find("--output");
-    return output == parsed.values.end() ? std::string() : output->second;
-}
-
 // Each line that did not simply match, on err.
 void ReportLines(const ChannelDatabase& db, const NamesOrderPlan& plan, const std::string& list,
                  std::ostream& err) {
@@ -209,17 +204,13 @@ std::string JsonReport(const ChannelDatabase& before, const NamesOrderPlan& plan
 
 int RunOrderByNames(const CommandArgs& args, std::ostream& out, std::ostream& err) {
     const char* const name = "order-by-names";
-    const ParsedArguments parsed = ParseArguments(args, {"--radio", "--rename", "--delete-missing", "--json"},
-                                                  {"-o", "--output", "--satellite"});
-    if (parsed.help) {
-        out << ORDER_BY_NAMES_COMMAND.help;
-        return EXIT_OK;
-    }
-    if (!parsed.error.empty())
-        return ReportUsageError(err, name, parsed.error);
-    if (parsed.operands.size() != 2)
-        return ReportUsageError(err, name, "expects an IMAGE and a LIST file");
-    const std::string output = OutputOf(parsed);
+    const CommandStart start =
+        StartCommand(args, ORDER_BY_NAMES_COMMAND, {"--radio", "--rename", "--delete-missing", "--json"},
+                     {"-o", "--output", "--satellite"}, 2, "expects an IMAGE and a LIST file", out, err);
+    if (start.exit)
+        return *start.exit;
+    const ParsedArguments& parsed = start.parsed;
+    const std::string output = OutputOption(parsed);
     if (output.empty())
         return ReportUsageError(err, name, "expects -o OUT, the image to write");
 
@@ -266,26 +257,21 @@ int RunOrderByNames(const CommandArgs& args, std::ostream& out, std::ostream& er
 
 int RunExportNames(const CommandArgs& args, std::ostream& out, std::ostream& err) {
     const char* const name = "export-names";
-    const ParsedArguments parsed = ParseArguments(args, {"--radio"}, {"-o", "--output", "--satellite"});
-    if (parsed.help) {
-        out << EXPORT_NAMES_COMMAND.help;
-        return EXIT_OK;
-    }
-    if (!parsed.error.empty())
-        return ReportUsageError(err, name, parsed.error);
-    if (parsed.operands.size() != 1)
-        return ReportUsageError(err, name, "expects one IMAGE file");
-    auto db = std::make_unique<ChannelDatabase>();
-    std::string error;
-    if (!ReadImageFile(parsed.operands[0], *db, &error)) {
-        ReportError(err, name, error);
+    const CommandStart start =
+        StartCommand(args, EXPORT_NAMES_COMMAND, {"--radio"}, {"-o", "--output", "--satellite"}, 1,
+                     "expects one IMAGE file", out, err);
+    if (start.exit)
+        return *start.exit;
+    const ParsedArguments& parsed = start.parsed;
+    const auto db = LoadImageOperand(parsed.operands[0], name, err);
+    if (!db)
         return EXIT_UNUSABLE;
-    }
+    std::string error;
     const int satellite = ChooseSatellite(*db, parsed.values, &error);
     if (satellite < 0)
         return ReportUsageError(err, name, error);
     const std::string list = WriteNamesList(*db, satellite, parsed.flags.count("--radio") == 0);
-    const std::string output = OutputOf(parsed);
+    const std::string output = OutputOption(parsed);
     if (output.empty()) {
         out << list;
         return out ? EXIT_OK : EXIT_PROBLEMS;

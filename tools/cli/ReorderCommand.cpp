@@ -11,22 +11,17 @@
 namespace vormante::cli {
 
 int RunReorder(const CommandArgs& args, std::ostream& out, std::ostream& err) {
-    const ParsedArguments parsed = ParseArguments(args, {"--names", "--flags"}, {"--like", "-o", "--output"});
-    if (parsed.help) {
-        out << REORDER_COMMAND.help;
-        return EXIT_OK;
-    }
-    if (!parsed.error.empty())
-        return ReportUsageError(err, "reorder", parsed.error);
-    if (parsed.operands.size() != 1)
-        return ReportUsageError(err, "reorder", "expects one IMAGE file");
+    const CommandStart start =
+        StartCommand(args, REORDER_COMMAND, {"--names", "--flags"}, {"--like", "-o", "--output"}, 1,
+                     "expects one IMAGE file", out, err);
+    if (start.exit)
+        return *start.exit;
+    const ParsedArguments& parsed = start.parsed;
     const auto like = parsed.values.find("--like");
     if (like == parsed.values.end())
         return ReportUsageError(err, "reorder", "expects --like OTHER, the image whose order to take");
-    if (parsed.values.count("-o") && parsed.values.count("--output"))
-        return ReportUsageError(err, "reorder", "give -o or --output, not both");
-    const auto output = parsed.values.count("-o") ? parsed.values.find("-o") : parsed.values.find("--output");
-    if (output == parsed.values.end())
+    const std::string output = OutputOption(parsed);
+    if (output.empty())
         return ReportUsageError(err, "reorder", "expects -o OUT, the image to write");
 
     auto image = std::make_unique<ChannelDatabase>();
@@ -63,11 +58,11 @@ int RunReorder(const CommandArgs& args, std::ostream& out, std::ostream& err) {
         ReportError(err, "reorder", "the order could not be applied to the image; nothing was written");
         return EXIT_PROBLEMS;
     }
-    if (!WriteImageFile(output->second, *image, &error)) {
+    if (!WriteImageFile(output, *image, &error)) {
         ReportError(err, "reorder", error);
         return EXIT_PROBLEMS;
     }
-    out << "Wrote " << output->second << "\n";
+    out << "Wrote " << output << "\n";
     return EXIT_OK;
 }
 

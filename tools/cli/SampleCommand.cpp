@@ -10,15 +10,11 @@
 namespace vormante::cli {
 
 int RunSample(const CommandArgs& args, std::ostream& out, std::ostream& err) {
-    const ParsedArguments parsed = ParseArguments(args, {"--full"}, {});
-    if (parsed.help) {
-        out << SAMPLE_COMMAND.help;
-        return EXIT_OK;
-    }
-    if (!parsed.error.empty())
-        return ReportUsageError(err, "sample", parsed.error);
-    if (parsed.operands.size() != 1)
-        return ReportUsageError(err, "sample", "expects one OUTPUT file");
+    const CommandStart start =
+        StartCommand(args, SAMPLE_COMMAND, {"--full"}, {}, 1, "expects one OUTPUT file", out, err);
+    if (start.exit)
+        return *start.exit;
+    const ParsedArguments& parsed = start.parsed;
     const bool full = parsed.flags.count("--full") != 0;
     const std::vector<std::uint8_t> image = full ? BuildFullImage() : BuildDemoImage();
     const FileWriteResult written = WriteFileSafely(parsed.operands[0], image);

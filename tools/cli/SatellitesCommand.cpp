@@ -160,21 +160,18 @@ int RunExportXml(const CommandArgs& args, std::ostream& out, std::ostream& err) 
         return ReportUsageError(err, NAME, parsed.error);
     if (parsed.operands.size() != 1)
         return ReportUsageError(err, NAME, "export expects one IMAGE file");
-    auto db = std::make_unique<ChannelDatabase>();
-    std::string error;
-    if (!ReadImageFile(parsed.operands[0], *db, &error)) {
-        ReportError(err, NAME, error);
+    const auto db = LoadImageOperand(parsed.operands[0], NAME, err);
+    if (!db)
         return EXIT_UNUSABLE;
-    }
     const QByteArray xml = WriteSatellitesXml(SatelliteFileOf(*db));
-    const auto output = parsed.values.count("-o") ? parsed.values.find("-o") : parsed.values.find("--output");
-    if (output == parsed.values.end()) {
+    const std::string output = OutputOption(parsed);
+    if (output.empty()) {
         out.write(xml.constData(), xml.size());
         return out ? EXIT_OK : EXIT_PROBLEMS;
     }
     const auto* bytes = reinterpret_cast<const std::uint8_t*>(xml.constData());
     const FileWriteResult written =
-        WriteFileSafely(output->second, std::span(bytes, static_cast<std::size_t>(xml.size())));
+        WriteFileSafely(output, std::span(bytes, static_cast<std::size_t>(xml.size())));
     if (!written.ok()) {
         ReportError(err, NAME, written.message);
         return EXIT_PROBLEMS;
@@ -194,8 +191,8 @@ int RunImportXml(CommandArgs args, std::ostream& out, std::ostream& err) {
     if (parsed.operands.size() != 2)
         return ReportUsageError(err, NAME, "import expects an IMAGE and a satellites.xml FILE");
     const bool dryRun = parsed.flags.count("--dry-run") != 0;
-    const auto output = parsed.values.count("-o") ? parsed.values.find("-o") : parsed.values.find("--output");
-    if (output == parsed.values.end() && !dryRun)
+    const std::string output = OutputOption(parsed);
+    if (output.empty() && !dryRun)
         return ReportUsageError(err, NAME, "import expects -o OUT, the image to write, or --dry-run");
 
     auto db = std::make_unique<ChannelDatabase>();
@@ -224,11 +221,11 @@ int RunImportXml(CommandArgs args, std::ostream& out, std::ostream& err) {
         ReportError(err, NAME, "the image changed while the file was being matched");
         return EXIT_PROBLEMS;
     }
-    if (!WriteImageFile(output->second, *db, &error)) {
+    if (!WriteImageFile(output, *db, &error)) {
         ReportError(err, NAME, error);
         return EXIT_PROBLEMS;
     }
-    out << "Wrote " << output->second << "\n";
+    out << "Wrote " << output << "\n";
     return status;
 }
 
