@@ -11,15 +11,12 @@
 namespace vormante::cli {
 
 int RunCheck(const CommandArgs& args, std::ostream& out, std::ostream& err) {
-    const CommandStart start =
-        StartCommand(args, CHECK_COMMAND, {}, {}, 1, "expects one IMAGE file", out, err);
+    const ImageCommandStart start = StartImageCommand(args, CHECK_COMMAND, {}, {}, out, err);
     if (start.exit)
         return *start.exit;
     const ParsedArguments& parsed = start.parsed;
-    const auto db = LoadImageOperand(parsed.operands[0], "check", err);
-    if (!db)
-        return EXIT_UNUSABLE;
-    const auto problems = CheckConsistency(*db);
+    const ChannelDatabase& db = *start.db;
+    const auto problems = CheckConsistency(db);
     for (const auto& problem : problems)
         out << problem.message << "\n";
     if (problems.empty())

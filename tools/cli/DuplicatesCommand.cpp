@@ -60,21 +60,18 @@ void WriteJson(const ChannelDatabase& db, const std::vector<DuplicateGroup>& gro
 } // namespace
 
 int RunDuplicates(const CommandArgs& args, std::ostream& out, std::ostream& err) {
-    const CommandStart start =
-        StartCommand(args, DUPLICATES_COMMAND, {"--json"}, {}, 1, "expects one IMAGE file", out, err);
+    const ImageCommandStart start = StartImageCommand(args, DUPLICATES_COMMAND, {"--json"}, {}, out, err);
     if (start.exit)
         return *start.exit;
     const ParsedArguments& parsed = start.parsed;
-    const auto db = LoadImageOperand(parsed.operands[0], "duplicates", err);
-    if (!db)
-        return EXIT_UNUSABLE;
-    const std::vector<DuplicateGroup> groups = FindDuplicates(*db);
+    const ChannelDatabase& db = *start.db;
+    const std::vector<DuplicateGroup> groups = FindDuplicates(db);
     if (parsed.flags.count("--json"))
-        WriteJson(*db, groups, out);
+        WriteJson(db, groups, out);
     else if (groups.empty())
         out << "No duplicates.\n";
     else
-        WriteText(*db, groups, out);
+        WriteText(db, groups, out);
     if (groups.empty())
         return EXIT_OK;
     const std::size_t extra = ExtraCopies(groups).size();

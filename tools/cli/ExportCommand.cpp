@@ -12,15 +12,12 @@
 namespace vormante::cli {
 
 int RunExport(const CommandArgs& args, std::ostream& out, std::ostream& err) {
-    const CommandStart start =
-        StartCommand(args, EXPORT_COMMAND, {}, {"-o", "--output"}, 1, "expects one IMAGE file", out, err);
+    const ImageCommandStart start = StartImageCommand(args, EXPORT_COMMAND, {}, {"-o", "--output"}, out, err);
     if (start.exit)
         return *start.exit;
     const ParsedArguments& parsed = start.parsed;
-    const auto db = LoadImageOperand(parsed.operands[0], "export", err);
-    if (!db)
-        return EXIT_UNUSABLE;
-    const std::string list = WriteChannelList(*db);
+    const ChannelDatabase& db = *start.db;
+    const std::string list = WriteChannelList(db);
     const std::string output = OutputOption(parsed);
     if (output.empty()) {
         out << list;

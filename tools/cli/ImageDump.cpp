@@ -162,15 +162,11 @@ void WriteImageJson(const ChannelDatabase& db, std::ostream& out) {
 }
 
 int RunDump(const CommandArgs& args, std::ostream& out, std::ostream& err) {
-    const CommandStart start =
-        StartCommand(args, DUMP_COMMAND, {}, {}, 1, "expects one IMAGE file", out, err);
+    const ImageCommandStart start = StartImageCommand(args, DUMP_COMMAND, {}, {}, out, err);
     if (start.exit)
         return *start.exit;
-    const ParsedArguments& parsed = start.parsed;
-    const auto db = LoadImageOperand(parsed.operands[0], "dump", err);
-    if (!db)
-        return EXIT_UNUSABLE;
-    WriteImageJson(*db, out);
+    const ChannelDatabase& db = *start.db;
+    WriteImageJson(db, out);
     return EXIT_OK;
 }
 

@@ -1,5 +1,6 @@
 #include "ImageInput.h"
 
+#include "Cli.h"
 #include "Commands.h"
 
 #include "model/ImageFile.h"
@@ -90,6 +91,21 @@ std::unique_ptr<ChannelDatabase> LoadImageOperand(const std::string& path, const
         return db;
     ReportError(err, command, error);
     return nullptr;
+}
+
+ImageCommandStart StartImageCommand(const CommandArgs& args, const Command& command,
+                                    const std::set<std::string>& flagNames,
+                                    const std::set<std::string>& valueNames, std::ostream& out,
+                                    std::ostream& err) {
+    CommandStart start =
+        StartCommand(args, command, flagNames, valueNames, 1, "expects one IMAGE file", out, err);
+    ImageCommandStart image{std::move(start.parsed), nullptr, start.exit};
+    if (!image.exit) {
+        image.db = LoadImageOperand(image.parsed.operands[0], command.name, err);
+        if (!image.db)
+            image.exit = EXIT_UNUSABLE;
+    }
+    return image;
 }
 
 } // namespace vormante::cli

@@ -1,6 +1,7 @@
 // Reads an image file for a command, with a message for every way it can fail.
 #pragma once
 
+#include "Arguments.h"
 #include "model/ChannelDatabase.h"
 
 #include <iosfwd>
@@ -17,6 +18,18 @@ bool ReadImageFile(const std::string& path, ChannelDatabase& db, std::string* er
 // the command, why it cannot be read.
 std::unique_ptr<ChannelDatabase> LoadImageOperand(const std::string& path, const char* command,
                                                   std::ostream& err);
+
+// The start of a command that reads one IMAGE: StartCommand with one operand, then
+// the image read. `exit` holds the status when the command ends there.
+struct ImageCommandStart {
+    ParsedArguments parsed;
+    std::unique_ptr<ChannelDatabase> db;
+    std::optional<int> exit;
+};
+ImageCommandStart StartImageCommand(const CommandArgs& args, const Command& command,
+                                    const std::set<std::string>& flagNames,
+                                    const std::set<std::string>& valueNames, std::ostream& out,
+                                    std::ostream& err);
 
 // Reads a text file of at most maxBytes bytes: a channel list. Refuses files that
 // are missing, unreadable, not regular files, or larger.

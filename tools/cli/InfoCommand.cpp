@@ -39,16 +39,13 @@ ImageSummary SummarizeImage(const ChannelDatabase& db) {
 }
 
 int RunInfo(const CommandArgs& args, std::ostream& out, std::ostream& err) {
-    const CommandStart start =
-        StartCommand(args, INFO_COMMAND, {}, {}, 1, "expects one IMAGE file", out, err);
+    const ImageCommandStart start = StartImageCommand(args, INFO_COMMAND, {}, {}, out, err);
     if (start.exit)
         return *start.exit;
     const ParsedArguments& parsed = start.parsed;
-    const auto db = LoadImageOperand(parsed.operands[0], "info", err);
-    if (!db)
-        return EXIT_UNUSABLE;
-    const ImageSummary summary = SummarizeImage(*db);
-    const auto problems = CheckConsistency(*db);
+    const ChannelDatabase& db = *start.db;
+    const ImageSummary summary = SummarizeImage(db);
+    const auto problems = CheckConsistency(db);
     out << "Image:             " << parsed.operands[0] << "\n"
         << "Satellites:        " << summary.satellites << " used\n"
         << "Transponders:      " << summary.transponders << " in use\n"

@@ -257,20 +257,17 @@ int RunOrderByNames(const CommandArgs& args, std::ostream& out, std::ostream& er
 
 int RunExportNames(const CommandArgs& args, std::ostream& out, std::ostream& err) {
     const char* const name = "export-names";
-    const CommandStart start =
-        StartCommand(args, EXPORT_NAMES_COMMAND, {"--radio"}, {"-o", "--output", "--satellite"}, 1,
-                     "expects one IMAGE file", out, err);
+    const ImageCommandStart start = StartImageCommand(args, EXPORT_NAMES_COMMAND, {"--radio"},
+                                                      {"-o", "--output", "--satellite"}, out, err);
     if (start.exit)
         return *start.exit;
     const ParsedArguments& parsed = start.parsed;
-    const auto db = LoadImageOperand(parsed.operands[0], name, err);
-    if (!db)
-        return EXIT_UNUSABLE;
+    const ChannelDatabase& db = *start.db;
     std::string error;
-    const int satellite = ChooseSatellite(*db, parsed.values, &error);
+    const int satellite = ChooseSatellite(db, parsed.values, &error);
     if (satellite < 0)
         return ReportUsageError(err, name, error);
-    const std::string list = WriteNamesList(*db, satellite, parsed.flags.count("--radio") == 0);
+    const std::string list = WriteNamesList(db, satellite, parsed.flags.count("--radio") == 0);
     const std::string output = OutputOption(parsed);
     if (output.empty()) {
         out << list;
