@@ -12,6 +12,7 @@
 
 #include <QStringList>
 
+#include <functional>
 #include <memory>
 
 namespace vormante::testsupport {
@@ -38,6 +39,17 @@ inline bool StoreEditDialog(QDialog& dialog) {
     else
         return false;
     return true;
+}
+
+// A dialog runner that stands in for the user: counts the dialogs in `opened` and, when `fill`
+// is set, lets it fill each one before the dialog's result is taken. Both must outlive the page.
+inline SatellitePage::DialogRunner CountingRunner(int& opened, const std::function<void(QDialog&)>& fill) {
+    return [&opened, &fill](QDialog& dialog) {
+        ++opened;
+        if (fill)
+            fill(dialog);
+        return dialog.result();
+    };
 }
 
 // A satellite page of 760 x 520 on the document, shown and filled, whose dialogs go to runner

@@ -119,12 +119,7 @@ private Q_SLOTS:
         QVERIFY(Problems().isEmpty());
         opened_ = 0;
         fill_ = nullptr;
-        page_ = testsupport::ShowSatellitePage(document_, [this](QDialog& dialog) {
-            ++opened_;
-            if (fill_)
-                fill_(dialog);
-            return dialog.result();
-        });
+        page_ = testsupport::ShowSatellitePage(document_, testsupport::CountingRunner(opened_, fill_));
     }
     void cleanup() {
         QVERIFY2(MessageBox::unexpectedPrompts().isEmpty(),

@@ -141,12 +141,7 @@ private:
         QVERIFY(CheckConsistency(db_).empty());
         opened_ = 0;
         fill_ = nullptr;
-        page_ = testsupport::ShowSatellitePage(document_, [this](QDialog& dialog) {
-            ++opened_;
-            if (fill_)
-                fill_(dialog);
-            return dialog.result();
-        });
+        page_ = testsupport::ShowSatellitePage(document_, testsupport::CountingRunner(opened_, fill_));
     }
 
     void SelectRow(ColumnListCtrl* list, int row) {
