@@ -23,12 +23,7 @@ namespace vormante {
 using vormante::ChannelDatabase;
 
 ListCommands::ListCommands(vormante::Document& document, QWidget* dialogParent, QObject* parent)
-    : QObject(parent), document_(document), dialogParent_(dialogParent),
-      runDialog_([](QDialog& dialog) { return dialog.exec(); }) {}
-
-void ListCommands::Tell(const QString& text) {
-    MessageBox::Show(dialogParent_, tr("Warning"), text, QMessageBox::Ok, QMessageBox::Warning);
-}
+    : ExchangeCommands(document, dialogParent, parent) {}
 
 bool ListCommands::ExportList() {
     if (!document_.isOpen())
@@ -38,12 +33,8 @@ bool ListCommands::ExportList() {
     if (path.isEmpty())
         return false;
     const std::string text = vormante::WriteChannelList(document_.database());
-    const FileWriteResult written = files::Write(path, files::BytesOf(text));
-    if (!written.ok()) {
-        //: %1 is the path, %2 the system's reason
-        Tell(tr("%1 could not be written: %2.").arg(path, files::Text(written.reason)));
+    if (!WriteChosenFile(path, files::BytesOf(text)))
         return false;
-    }
     MessageBox::Show(dialogParent_, tr("Export txt file"),
                      tr("The channel list was written to %1.").arg(QDir::toNativeSeparators(path)),
                      QMessageBox::Ok, QMessageBox::Information);
@@ -57,13 +48,11 @@ bool ListCommands::ImportList() {
         FileDialog::getOpenFileName(dialogParent_, tr("Import txt file"), QString(), ListFilter());
     if (path.isEmpty())
         return false;
-    const FileReadResult file = files::Read(path, vormante::MAX_LIST_BYTES);
-    if (!file.ok) {
-        Tell(files::Text(file.error));
+    const std::optional<FileReadResult> file = ReadChosenFile(path, vormante::MAX_LIST_BYTES);
+    if (!file)
         return false;
-    }
     const vormante::ListReadResult list = vormante::ReadChannelList(
-        std::string_view(reinterpret_cast<const char*>(file.bytes.data()), file.bytes.size()));
+        std::string_view(reinterpret_cast<const char*>(file->bytes.data()), file->bytes.size()));
     if (!list.ok) {
         //: %1 is the file name, %2 the reason
         Tell(tr("%1 is not a channel list and was not imported: %2.")
@@ -72,17 +61,14 @@ bool ListCommands::ImportList() {
     }
     const vormante::ListImportPlan plan = vormante::PlanListImport(document_.database(), list);
     ListImportDialog preview(document_.database(), plan, dialogParent_);
-    if (runDialog_(preview) != QDialog::Accepted)
+    if (!Accepted(preview))
         return false;
-    bool applied = false;
     const bool deleteMissing = preview.deleteMissing();
     //: an undo step; %1 is the file name
-    document_.Apply(tr("Import %1").arg(QFileInfo(path).fileName()), [&](ChannelDatabase& db) {
-        applied = vormante::ApplyListImport(db, plan, deleteMissing);
-    });
-    if (!applied)
-        Tell(tr("The image has changed since the list was read; nothing was imported."));
-    return applied;
+    return ApplyStep(
+        tr("Import %1").arg(QFileInfo(path).fileName()),
+        [&](ChannelDatabase& db) { return vormante::ApplyListImport(db, plan, deleteMissing); },
+        tr("The image has changed since the list was read; nothing was imported."));
 }
 
 bool ListCommands::LoadOtherImage(const QString& caption, ChannelDatabase& other, QString* path) {
@@ -111,15 +97,13 @@ bool ListCommands::OrderLikeImage() {
     if (!LoadOtherImage(tr("Order like another image"), *other, &path))
         return false;
     ReorderDialog preview(document_.database(), *other, dialogParent_);
-    if (runDialog_(preview) != QDialog::Accepted)
+    if (!Accepted(preview))
         return false;
-    bool applied = false;
     //: an undo step; %1 is the file name of the other image
-    document_.Apply(tr("Order like %1").arg(QFileInfo(path).fileName()),
-                    [&](ChannelDatabase& db) { applied = vormante::ApplyReorder(db, preview.plan()); });
-    if (!applied)
-        Tell(tr("The image has changed since the order was planned; nothing was changed."));
-    return applied;
+    return ApplyStep(
+        tr("Order like %1").arg(QFileInfo(path).fileName()),
+        [&](ChannelDatabase& db) { return vormante::ApplyReorder(db, preview.plan()); },
+        tr("The image has changed since the order was planned; nothing was changed."));
 }
 
 bool ListCommands::CompareWithImage() {
@@ -131,7 +115,7 @@ bool ListCommands::CompareWithImage() {
         return false;
     CompareDialog compare(document_.database(), *other, QFileInfo(document_.path()).fileName(),
                           QFileInfo(path).fileName(), dialogParent_);
-    runDialog_(compare);
+    RunDialog(compare);
     return true;
 }
 
@@ -139,21 +123,19 @@ bool ListCommands::FindDuplicates() {
     if (!document_.isOpen())
         return false;
     DuplicatesDialog duplicates(document_.database(), dialogParent_);
-    if (runDialog_(duplicates) != QDialog::Accepted)
+    if (!Accepted(duplicates))
         return false;
     const std::vector<int> channels = duplicates.selectedChannels();
     if (channels.empty())
         return false;
-    bool applied = false;
     //: an undo step
     QString step = tr("Delete 1 duplicate channel");
     if (channels.size() != 1)
         //: an undo step; %1 is the number of channels (more than one)
         step = tr("Delete %1 duplicate channels").arg(channels.size());
-    document_.Apply(step, [&](ChannelDatabase& db) { applied = vormante::DeleteChannels(db, channels); });
-    if (!applied)
-        Tell(tr("The image has changed since the duplicates were found; nothing was deleted."));
-    return applied;
+    return ApplyStep(
+        step, [&](ChannelDatabase& db) { return vormante::DeleteChannels(db, channels); },
+        tr("The image has changed since the duplicates were found; nothing was deleted."));
 }
 
 } // namespace vormante

@@ -15,12 +15,7 @@ using vormante::ChannelDatabase;
 
 NameListCommands::NameListCommands(vormante::Document& document, QWidget* dialogParent,
                                    std::function<Shown()> shown, QObject* parent)
-    : QObject(parent), document_(document), dialogParent_(dialogParent), shown_(std::move(shown)),
-      runDialog_([](QDialog& dialog) { return dialog.exec(); }) {}
-
-void NameListCommands::Tell(const QString& text) {
-    MessageBox::Show(dialogParent_, tr("Warning"), text, QMessageBox::Ok, QMessageBox::Warning);
-}
+    : ExchangeCommands(document, dialogParent, parent), shown_(std::move(shown)) {}
 
 bool NameListCommands::OrderByNames() {
     if (!document_.isOpen())
@@ -30,14 +25,12 @@ bool NameListCommands::OrderByNames() {
     if (path.isEmpty())
         return false;
     // One byte more than a list may hold, so a larger file is refused by its size.
-    const FileReadResult file = files::Read(path, vormante::MAX_NAMES_BYTES);
-    if (!file.ok) {
-        Tell(files::Text(file.error));
+    const std::optional<FileReadResult> file = ReadChosenFile(path, vormante::MAX_NAMES_BYTES);
+    if (!file)
         return false;
-    }
     const QString listName = QFileInfo(path).fileName();
     const vormante::NamesListResult list = vormante::ReadNamesList(
-        std::string_view(reinterpret_cast<const char*>(file.bytes.data()), file.bytes.size()));
+        std::string_view(reinterpret_cast<const char*>(file->bytes.data()), file->bytes.size()));
     if (!list.ok) {
         //: %1 is the file name, %2 the reason
         Tell(tr("%1 is not a list of names and was not used: %2.")
@@ -46,21 +39,19 @@ bool NameListCommands::OrderByNames() {
     }
     const Shown shown = shown_();
     NamesOrderDialog preview(document_.database(), list, listName, shown.satellite, shown.tv, dialogParent_);
-    if (runDialog_(preview) != QDialog::Accepted)
+    if (!Accepted(preview))
         return false;
     const vormante::NamesOrderPlan& plan = preview.plan();
     if (!vormante::IsSatelliteSlot(plan.options.satellite))
         return false;
-    bool applied = false;
     const QString satellite = steps::SatelliteLabel(document_.database(), plan.options.satellite);
     //: an undo step; %1 is the satellite, %2 the file name of the list
     const QString step = plan.options.tv ? tr("Order %1 TV by %2").arg(satellite, listName)
                                          //: an undo step; %1 is the satellite, %2 the file name of the list
                                          : tr("Order %1 radio by %2").arg(satellite, listName);
-    document_.Apply(step, [&](ChannelDatabase& db) { applied = vormante::ApplyNamesOrder(db, plan); });
-    if (!applied)
-        Tell(tr("The image has changed since the list was matched; nothing was changed."));
-    return applied;
+    return ApplyStep(
+        step, [&](ChannelDatabase& db) { return vormante::ApplyNamesOrder(db, plan); },
+        tr("The image has changed since the list was matched; nothing was changed."));
 }
 
 bool NameListCommands::ExportNames() {
@@ -84,13 +75,7 @@ bool NameListCommands::ExportNames() {
     if (path.isEmpty())
         return false;
     const std::string text = vormante::WriteNamesList(document_.database(), shown.satellite, shown.tv);
-    const FileWriteResult written = files::Write(path, files::BytesOf(text));
-    if (!written.ok()) {
-        //: %1 is the path, %2 the system's reason
-        Tell(tr("%1 could not be written: %2.").arg(path, files::Text(written.reason)));
-        return false;
-    }
-    return true;
+    return WriteChosenFile(path, files::BytesOf(text));
 }
 
 } // namespace vormante

@@ -4,19 +4,11 @@
 // channels shown in front as such a list.
 #pragma once
 
-#include <QObject>
-#include <QString>
-
-#include <functional>
-
-class QDialog;
-class QWidget;
+#include "ExchangeCommands.h"
 
 namespace vormante {
 
-class Document;
-
-class NameListCommands : public QObject {
+class NameListCommands : public ExchangeCommands {
     Q_OBJECT
 
 public:
@@ -25,12 +17,8 @@ public:
         int satellite = -1;
         bool tv = true;
     };
-    // Shows a dialog modally and returns its result; tests replace it.
-    using DialogRunner = std::function<int(QDialog&)>;
-
     NameListCommands(vormante::Document& document, QWidget* dialogParent, std::function<Shown()> shown,
                      QObject* parent = nullptr);
-    void setDialogRunner(DialogRunner runner) { runDialog_ = std::move(runner); }
 
     // Each returns true when it did what it set out to (a step made, a file written).
     bool OrderByNames();
@@ -42,12 +30,7 @@ public:
     }
 
 private:
-    void Tell(const QString& text);
-
-    vormante::Document& document_;
-    QWidget* dialogParent_;
     std::function<Shown()> shown_;
-    DialogRunner runDialog_;
 };
 
 } // namespace vormante

@@ -16,8 +16,7 @@ namespace vormante {
 
 SatellitesXmlCommands::SatellitesXmlCommands(vormante::Document& document, QWidget* dialogParent,
                                              QObject* parent)
-    : QObject(parent), document_(document), dialogParent_(dialogParent),
-      runDialog_([](QDialog& dialog) { return dialog.exec(); }) {
+    : ExchangeCommands(document, dialogParent, parent) {
     connect(&document_, &vormante::Document::opened, this, &SatellitesXmlCommands::FollowDocument);
 }
 
@@ -40,10 +39,6 @@ void SatellitesXmlCommands::FollowDocument() {
             action->setEnabled(document_.isOpen());
 }
 
-void SatellitesXmlCommands::Tell(const QString& text) {
-    MessageBox::Show(dialogParent_, tr("Warning"), text, QMessageBox::Ok, QMessageBox::Warning);
-}
-
 bool SatellitesXmlCommands::ImportFile() {
     if (!document_.isOpen())
         return false;
@@ -59,18 +54,14 @@ bool SatellitesXmlCommands::ImportFile() {
         return false;
     }
     SatellitesXmlDialog preview(document_.database(), read.file, dialogParent_);
-    if (runDialog_(preview) != QDialog::Accepted)
+    if (!Accepted(preview))
         return false;
     const vormante::TransponderUpdatePlan plan = preview.plan();
     if (!plan.ChangesImage())
         return false;
-    bool applied = false;
-    document_.Apply(StepName(), [&](vormante::ChannelDatabase& db) {
-        applied = vormante::ApplyTransponderUpdate(db, plan);
-    });
-    if (!applied)
-        Tell(tr("The image has changed since the file was read; nothing was imported."));
-    return applied;
+    return ApplyStep(
+        StepName(), [&](vormante::ChannelDatabase& db) { return vormante::ApplyTransponderUpdate(db, plan); },
+        tr("The image has changed since the file was read; nothing was imported."));
 }
 
 bool SatellitesXmlCommands::ExportFile() {
@@ -81,13 +72,7 @@ bool SatellitesXmlCommands::ExportFile() {
     if (path.isEmpty())
         return false;
     const QByteArray xml = vormante::WriteSatellitesXml(vormante::SatelliteFileOf(document_.database()));
-    const FileWriteResult written = files::Write(path, files::BytesOf(xml));
-    if (!written.ok()) {
-        //: %1 is the path, %2 the system's reason
-        Tell(tr("%1 could not be written: %2.").arg(path, files::Text(written.reason)));
-        return false;
-    }
-    return true;
+    return WriteChosenFile(path, files::BytesOf(xml));
 }
 
 } // namespace vormante

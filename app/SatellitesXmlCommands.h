@@ -4,29 +4,18 @@
 // preview, and written out in that format.
 #pragma once
 
-#include <QObject>
-#include <QString>
-
-#include <functional>
+#include "ExchangeCommands.h"
 
 class QAction;
-class QDialog;
 class QMenu;
-class QWidget;
 
 namespace vormante {
 
-class Document;
-
-class SatellitesXmlCommands : public QObject {
+class SatellitesXmlCommands : public ExchangeCommands {
     Q_OBJECT
 
 public:
-    // Shows a dialog modally and returns its result; tests replace it.
-    using DialogRunner = std::function<int(QDialog&)>;
-
     SatellitesXmlCommands(vormante::Document& document, QWidget* dialogParent, QObject* parent = nullptr);
-    void setDialogRunner(DialogRunner runner) { runDialog_ = std::move(runner); }
 
     // Adds both commands to the menu; they work while an image is open.
     void AddToMenu(QMenu* menu);
@@ -42,12 +31,8 @@ public:
     static QString StepName() { return tr("Update transponders from satellites.xml"); }
 
 private:
-    void Tell(const QString& text);
     void FollowDocument();
 
-    vormante::Document& document_;
-    QWidget* dialogParent_;
-    DialogRunner runDialog_;
     QAction* importAction_ = nullptr;
     QAction* exportAction_ = nullptr;
 };

@@ -3214,6 +3214,18 @@ Andernfalls erhält der Receiver die Datei im zuletzt gespeicherten Stand.</tran
     </message>
 </context>
 <context>
+    <name>vormante::ExchangeCommands</name>
+    <message>
+        <source>Warning</source>
+        <translation>Warnung</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: %2.</source>
+        <extracomment>%1 is the path, %2 the system&apos;s reason</extracomment>
+        <translation>%1 konnte nicht geschrieben werden: %2.</translation>
+    </message>
+</context>
+<context>
     <name>vormante::FileCommands</name>
     <message>
         <source>Open</source>
@@ -3328,17 +3340,8 @@ Die Änderungen sind im Editor weiterhin offen.</translation>
 <context>
     <name>vormante::ListCommands</name>
     <message>
-        <source>Warning</source>
-        <translation>Warnung</translation>
-    </message>
-    <message>
         <source>Export txt file</source>
         <translation>TXT-Datei exportieren</translation>
-    </message>
-    <message>
-        <source>%1 could not be written: %2.</source>
-        <extracomment>%1 is the path, %2 the system&apos;s reason</extracomment>
-        <translation>%1 konnte nicht geschrieben werden: %2.</translation>
     </message>
     <message>
         <source>The channel list was written to %1.</source>
@@ -3527,10 +3530,6 @@ Die Änderungen sind im Editor weiterhin offen.</translation>
 <context>
     <name>vormante::NameListCommands</name>
     <message>
-        <source>Warning</source>
-        <translation>Warnung</translation>
-    </message>
-    <message>
         <source>Order by a list of names</source>
         <translation>Nach einer Namensliste ordnen</translation>
     </message>
@@ -3570,11 +3569,6 @@ Die Änderungen sind im Editor weiterhin offen.</translation>
     <message>
         <source>Export names</source>
         <translation>Namen exportieren</translation>
-    </message>
-    <message>
-        <source>%1 could not be written: %2.</source>
-        <extracomment>%1 is the path, %2 the system&apos;s reason</extracomment>
-        <translation>%1 konnte nicht geschrieben werden: %2.</translation>
     </message>
     <message>
         <source>List of names</source>
@@ -3625,10 +3619,6 @@ Die Änderungen sind im Editor weiterhin offen.</translation>
         <translation>satellites.xml exportieren...</translation>
     </message>
     <message>
-        <source>Warning</source>
-        <translation>Warnung</translation>
-    </message>
-    <message>
         <source>Import satellites.xml</source>
         <translation>satellites.xml importieren</translation>
     </message>
@@ -3644,11 +3634,6 @@ Die Änderungen sind im Editor weiterhin offen.</translation>
     <message>
         <source>Export satellites.xml</source>
         <translation>satellites.xml exportieren</translation>
-    </message>
-    <message>
-        <source>%1 could not be written: %2.</source>
-        <extracomment>%1 is the path, %2 the system&apos;s reason</extracomment>
-        <translation>%1 konnte nicht geschrieben werden: %2.</translation>
     </message>
     <message>
         <source>Update transponders from satellites.xml</source>

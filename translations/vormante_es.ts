@@ -3214,6 +3214,18 @@ Si no, el receptor recibe el archivo tal como se guardó por última vez.</trans
     </message>
 </context>
 <context>
+    <name>vormante::ExchangeCommands</name>
+    <message>
+        <source>Warning</source>
+        <translation>Advertencia</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: %2.</source>
+        <extracomment>%1 is the path, %2 the system&apos;s reason</extracomment>
+        <translation>%1 no se pudo escribir: %2.</translation>
+    </message>
+</context>
+<context>
     <name>vormante::FileCommands</name>
     <message>
         <source>Open</source>
@@ -3328,17 +3340,8 @@ Los cambios siguen abiertos en el editor.</translation>
 <context>
     <name>vormante::ListCommands</name>
     <message>
-        <source>Warning</source>
-        <translation>Advertencia</translation>
-    </message>
-    <message>
         <source>Export txt file</source>
         <translation>Exportar archivo txt</translation>
-    </message>
-    <message>
-        <source>%1 could not be written: %2.</source>
-        <extracomment>%1 is the path, %2 the system&apos;s reason</extracomment>
-        <translation>%1 no se pudo escribir: %2.</translation>
     </message>
     <message>
         <source>The channel list was written to %1.</source>
@@ -3527,10 +3530,6 @@ Los cambios siguen abiertos en el editor.</translation>
 <context>
     <name>vormante::NameListCommands</name>
     <message>
-        <source>Warning</source>
-        <translation>Advertencia</translation>
-    </message>
-    <message>
         <source>Order by a list of names</source>
         <translation>Ordenar según una lista de nombres</translation>
     </message>
@@ -3570,11 +3569,6 @@ Los cambios siguen abiertos en el editor.</translation>
     <message>
         <source>Export names</source>
         <translation>Exportar nombres</translation>
-    </message>
-    <message>
-        <source>%1 could not be written: %2.</source>
-        <extracomment>%1 is the path, %2 the system&apos;s reason</extracomment>
-        <translation>%1 no se pudo escribir: %2.</translation>
     </message>
     <message>
         <source>List of names</source>
@@ -3625,10 +3619,6 @@ Los cambios siguen abiertos en el editor.</translation>
         <translation>Exportar satellites.xml...</translation>
     </message>
     <message>
-        <source>Warning</source>
-        <translation>Advertencia</translation>
-    </message>
-    <message>
         <source>Import satellites.xml</source>
         <translation>Importar satellites.xml</translation>
     </message>
@@ -3644,11 +3634,6 @@ Los cambios siguen abiertos en el editor.</translation>
     <message>
         <source>Export satellites.xml</source>
         <translation>Exportar satellites.xml</translation>
-    </message>
-    <message>
-        <source>%1 could not be written: %2.</source>
-        <extracomment>%1 is the path, %2 the system&apos;s reason</extracomment>
-        <translation>%1 no se pudo escribir: %2.</translation>
     </message>
     <message>
         <source>Update transponders from satellites.xml</source>

@@ -3214,6 +3214,18 @@ Sinon, le récepteur reçoit le fichier tel qu&apos;il a été enregistré la de
     </message>
 </context>
 <context>
+    <name>vormante::ExchangeCommands</name>
+    <message>
+        <source>Warning</source>
+        <translation>Avertissement</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: %2.</source>
+        <extracomment>%1 is the path, %2 the system&apos;s reason</extracomment>
+        <translation>Impossible d&apos;écrire %1&#xa0;: %2.</translation>
+    </message>
+</context>
+<context>
     <name>vormante::FileCommands</name>
     <message>
         <source>Open</source>
@@ -3328,17 +3340,8 @@ Les modifications restent ouvertes dans l&apos;éditeur.</translation>
 <context>
     <name>vormante::ListCommands</name>
     <message>
-        <source>Warning</source>
-        <translation>Avertissement</translation>
-    </message>
-    <message>
         <source>Export txt file</source>
         <translation>Exporter un fichier txt</translation>
-    </message>
-    <message>
-        <source>%1 could not be written: %2.</source>
-        <extracomment>%1 is the path, %2 the system&apos;s reason</extracomment>
-        <translation>Impossible d&apos;écrire %1&#xa0;: %2.</translation>
     </message>
     <message>
         <source>The channel list was written to %1.</source>
@@ -3527,10 +3530,6 @@ Les modifications restent ouvertes dans l&apos;éditeur.</translation>
 <context>
     <name>vormante::NameListCommands</name>
     <message>
-        <source>Warning</source>
-        <translation>Avertissement</translation>
-    </message>
-    <message>
         <source>Order by a list of names</source>
         <translation>Ordonner selon une liste de noms</translation>
     </message>
@@ -3570,11 +3569,6 @@ Les modifications restent ouvertes dans l&apos;éditeur.</translation>
     <message>
         <source>Export names</source>
         <translation>Exporter les noms</translation>
-    </message>
-    <message>
-        <source>%1 could not be written: %2.</source>
-        <extracomment>%1 is the path, %2 the system&apos;s reason</extracomment>
-        <translation>Impossible d&apos;écrire %1&#xa0;: %2.</translation>
     </message>
     <message>
         <source>List of names</source>
@@ -3625,10 +3619,6 @@ Les modifications restent ouvertes dans l&apos;éditeur.</translation>
         <translation>Exporter satellites.xml...</translation>
     </message>
     <message>
-        <source>Warning</source>
-        <translation>Avertissement</translation>
-    </message>
-    <message>
         <source>Import satellites.xml</source>
         <translation>Importer satellites.xml</translation>
     </message>
@@ -3644,11 +3634,6 @@ Les modifications restent ouvertes dans l&apos;éditeur.</translation>
     <message>
         <source>Export satellites.xml</source>
         <translation>Exporter satellites.xml</translation>
-    </message>
-    <message>
-        <source>%1 could not be written: %2.</source>
-        <extracomment>%1 is the path, %2 the system&apos;s reason</extracomment>
-        <translation>Impossible d&apos;écrire %1&#xa0;: %2.</translation>
     </message>
     <message>
         <source>Update transponders from satellites.xml</source>

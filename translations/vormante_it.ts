@@ -3214,6 +3214,18 @@ Altrimenti il ricevitore riceve il file come è stato salvato l&apos;ultima volt
     </message>
 </context>
 <context>
+    <name>vormante::ExchangeCommands</name>
+    <message>
+        <source>Warning</source>
+        <translation>Attenzione</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: %2.</source>
+        <extracomment>%1 is the path, %2 the system&apos;s reason</extracomment>
+        <translation>Impossibile scrivere %1: %2.</translation>
+    </message>
+</context>
+<context>
     <name>vormante::FileCommands</name>
     <message>
         <source>Open</source>
@@ -3328,17 +3340,8 @@ Le modifiche sono ancora aperte nell&apos;editor.</translation>
 <context>
     <name>vormante::ListCommands</name>
     <message>
-        <source>Warning</source>
-        <translation>Attenzione</translation>
-    </message>
-    <message>
         <source>Export txt file</source>
         <translation>Esporta file txt</translation>
-    </message>
-    <message>
-        <source>%1 could not be written: %2.</source>
-        <extracomment>%1 is the path, %2 the system&apos;s reason</extracomment>
-        <translation>Impossibile scrivere %1: %2.</translation>
     </message>
     <message>
         <source>The channel list was written to %1.</source>
@@ -3527,10 +3530,6 @@ Le modifiche sono ancora aperte nell&apos;editor.</translation>
 <context>
     <name>vormante::NameListCommands</name>
     <message>
-        <source>Warning</source>
-        <translation>Attenzione</translation>
-    </message>
-    <message>
         <source>Order by a list of names</source>
         <translation>Ordina secondo un elenco di nomi</translation>
     </message>
@@ -3570,11 +3569,6 @@ Le modifiche sono ancora aperte nell&apos;editor.</translation>
     <message>
         <source>Export names</source>
         <translation>Esporta nomi</translation>
-    </message>
-    <message>
-        <source>%1 could not be written: %2.</source>
-        <extracomment>%1 is the path, %2 the system&apos;s reason</extracomment>
-        <translation>Impossibile scrivere %1: %2.</translation>
     </message>
     <message>
         <source>List of names</source>
@@ -3625,10 +3619,6 @@ Le modifiche sono ancora aperte nell&apos;editor.</translation>
         <translation>Esporta satellites.xml...</translation>
     </message>
     <message>
-        <source>Warning</source>
-        <translation>Attenzione</translation>
-    </message>
-    <message>
         <source>Import satellites.xml</source>
         <translation>Importa satellites.xml</translation>
     </message>
@@ -3644,11 +3634,6 @@ Le modifiche sono ancora aperte nell&apos;editor.</translation>
     <message>
         <source>Export satellites.xml</source>
         <translation>Esporta satellites.xml</translation>
-    </message>
-    <message>
-        <source>%1 could not be written: %2.</source>
-        <extracomment>%1 is the path, %2 the system&apos;s reason</extracomment>
-        <translation>Impossibile scrivere %1: %2.</translation>
     </message>
     <message>
         <source>Update transponders from satellites.xml</source>

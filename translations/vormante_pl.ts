@@ -3234,6 +3234,18 @@ W przeciwnym razie odbiornik otrzyma plik w wersji ostatnio zapisanej.</translat
     </message>
 </context>
 <context>
+    <name>vormante::ExchangeCommands</name>
+    <message>
+        <source>Warning</source>
+        <translation>Ostrzeżenie</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: %2.</source>
+        <extracomment>%1 is the path, %2 the system&apos;s reason</extracomment>
+        <translation>Nie można zapisać pliku %1: %2.</translation>
+    </message>
+</context>
+<context>
     <name>vormante::FileCommands</name>
     <message>
         <source>Open</source>
@@ -3348,17 +3360,8 @@ Zmiany są nadal otwarte w edytorze.</translation>
 <context>
     <name>vormante::ListCommands</name>
     <message>
-        <source>Warning</source>
-        <translation>Ostrzeżenie</translation>
-    </message>
-    <message>
         <source>Export txt file</source>
         <translation>Eksportuj plik txt</translation>
-    </message>
-    <message>
-        <source>%1 could not be written: %2.</source>
-        <extracomment>%1 is the path, %2 the system&apos;s reason</extracomment>
-        <translation>Nie można zapisać pliku %1: %2.</translation>
     </message>
     <message>
         <source>The channel list was written to %1.</source>
@@ -3547,10 +3550,6 @@ Zmiany są nadal otwarte w edytorze.</translation>
 <context>
     <name>vormante::NameListCommands</name>
     <message>
-        <source>Warning</source>
-        <translation>Ostrzeżenie</translation>
-    </message>
-    <message>
         <source>Order by a list of names</source>
         <translation>Uporządkuj wg listy nazw</translation>
     </message>
@@ -3590,11 +3589,6 @@ Zmiany są nadal otwarte w edytorze.</translation>
     <message>
         <source>Export names</source>
         <translation>Eksportuj nazwy</translation>
-    </message>
-    <message>
-        <source>%1 could not be written: %2.</source>
-        <extracomment>%1 is the path, %2 the system&apos;s reason</extracomment>
-        <translation>Nie można zapisać pliku %1: %2.</translation>
     </message>
     <message>
         <source>List of names</source>
@@ -3645,10 +3639,6 @@ Zmiany są nadal otwarte w edytorze.</translation>
         <translation>Eksportuj satellites.xml...</translation>
     </message>
     <message>
-        <source>Warning</source>
-        <translation>Ostrzeżenie</translation>
-    </message>
-    <message>
         <source>Import satellites.xml</source>
         <translation>Importuj satellites.xml</translation>
     </message>
@@ -3664,11 +3654,6 @@ Zmiany są nadal otwarte w edytorze.</translation>
     <message>
         <source>Export satellites.xml</source>
         <translation>Eksportuj satellites.xml</translation>
-    </message>
-    <message>
-        <source>%1 could not be written: %2.</source>
-        <extracomment>%1 is the path, %2 the system&apos;s reason</extracomment>
-        <translation>Nie można zapisać pliku %1: %2.</translation>
     </message>
     <message>
         <source>Update transponders from satellites.xml</source>

@@ -3194,6 +3194,18 @@ Aksi halde alıcı dosyayı en son kaydedildiği haliyle alır.</translation>
     </message>
 </context>
 <context>
+    <name>vormante::ExchangeCommands</name>
+    <message>
+        <source>Warning</source>
+        <translation>Uyarı</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: %2.</source>
+        <extracomment>%1 is the path, %2 the system&apos;s reason</extracomment>
+        <translation>%1 yazılamadı: %2.</translation>
+    </message>
+</context>
+<context>
     <name>vormante::FileCommands</name>
     <message>
         <source>Open</source>
@@ -3308,17 +3320,8 @@ Değişiklikler düzenleyicide hâlâ açık.</translation>
 <context>
     <name>vormante::ListCommands</name>
     <message>
-        <source>Warning</source>
-        <translation>Uyarı</translation>
-    </message>
-    <message>
         <source>Export txt file</source>
         <translation>Dışa aktar (txt dosyası)</translation>
-    </message>
-    <message>
-        <source>%1 could not be written: %2.</source>
-        <extracomment>%1 is the path, %2 the system&apos;s reason</extracomment>
-        <translation>%1 yazılamadı: %2.</translation>
     </message>
     <message>
         <source>The channel list was written to %1.</source>
@@ -3507,10 +3510,6 @@ Değişiklikler düzenleyicide hâlâ açık.</translation>
 <context>
     <name>vormante::NameListCommands</name>
     <message>
-        <source>Warning</source>
-        <translation>Uyarı</translation>
-    </message>
-    <message>
         <source>Order by a list of names</source>
         <translation>Ad listesine göre sırala</translation>
     </message>
@@ -3550,11 +3549,6 @@ Değişiklikler düzenleyicide hâlâ açık.</translation>
     <message>
         <source>Export names</source>
         <translation>Adları dışa aktar</translation>
-    </message>
-    <message>
-        <source>%1 could not be written: %2.</source>
-        <extracomment>%1 is the path, %2 the system&apos;s reason</extracomment>
-        <translation>%1 yazılamadı: %2.</translation>
     </message>
     <message>
         <source>List of names</source>
@@ -3605,10 +3599,6 @@ Değişiklikler düzenleyicide hâlâ açık.</translation>
         <translation>satellites.xml dışa aktar...</translation>
     </message>
     <message>
-        <source>Warning</source>
-        <translation>Uyarı</translation>
-    </message>
-    <message>
         <source>Import satellites.xml</source>
         <translation>satellites.xml içe aktar</translation>
     </message>
@@ -3624,11 +3614,6 @@ Değişiklikler düzenleyicide hâlâ açık.</translation>
     <message>
         <source>Export satellites.xml</source>
         <translation>satellites.xml dışa aktar</translation>
-    </message>
-    <message>
-        <source>%1 could not be written: %2.</source>
-        <extracomment>%1 is the path, %2 the system&apos;s reason</extracomment>
-        <translation>%1 yazılamadı: %2.</translation>
     </message>
     <message>
         <source>Update transponders from satellites.xml</source>

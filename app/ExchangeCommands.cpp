@@ -1,0 +1,49 @@
+#include "ExchangeCommands.h"
+
+#include "controls/MessageBox.h"
+#include "document/Document.h"
+#include "document/FileAccess.h"
+
+#include <QDialog>
+
+namespace vormante {
+
+ExchangeCommands::ExchangeCommands(vormante::Document& document, QWidget* dialogParent, QObject* parent)
+    : QObject(parent), document_(document), dialogParent_(dialogParent),
+      runDialog_([](QDialog& dialog) { return dialog.exec(); }) {}
+
+void ExchangeCommands::Tell(const QString& text) {
+    MessageBox::Show(dialogParent_, tr("Warning"), text, QMessageBox::Ok, QMessageBox::Warning);
+}
+
+std::optional<FileReadResult> ExchangeCommands::ReadChosenFile(const QString& path, std::size_t maxBytes) {
+    FileReadResult file = files::Read(path, maxBytes);
+    if (file.ok)
+        return file;
+    Tell(files::Text(file.error));
+    return std::nullopt;
+}
+
+bool ExchangeCommands::WriteChosenFile(const QString& path, std::span<const std::uint8_t> bytes) {
+    const FileWriteResult written = files::Write(path, bytes);
+    if (!written.ok())
+        //: %1 is the path, %2 the system's reason
+        Tell(tr("%1 could not be written: %2.").arg(path, files::Text(written.reason)));
+    return written.ok();
+}
+
+bool ExchangeCommands::Accepted(QDialog& preview) {
+    return RunDialog(preview) == QDialog::Accepted;
+}
+
+bool ExchangeCommands::ApplyStep(const QString& step,
+                                 const std::function<bool(vormante::ChannelDatabase&)>& apply,
+                                 const QString& changedText) {
+    bool applied = false;
+    document_.Apply(step, [&](ChannelDatabase& db) { applied = apply(db); });
+    if (!applied)
+        Tell(changedText);
+    return applied;
+}
+
+} // namespace vormante

@@ -1,0 +1,61 @@
+// What the commands that move channels and transponders between the image and
+// other files share (the list, names and satellites.xml commands): the document,
+// the parent of their dialogs, the dialog runner tests replace, and the steps each
+// of them takes: reading the file the user chose, writing one, and applying a
+// previewed plan as one step of the document's history.
+#pragma once
+
+#include "model/ImageFile.h"
+
+#include <QObject>
+#include <QString>
+
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <span>
+
+class QDialog;
+class QWidget;
+
+namespace vormante {
+
+class ChannelDatabase;
+class Document;
+
+class ExchangeCommands : public QObject {
+    Q_OBJECT
+
+public:
+    // Shows a dialog modally and returns its result; tests replace it.
+    using DialogRunner = std::function<int(QDialog&)>;
+    void setDialogRunner(DialogRunner runner) { runDialog_ = std::move(runner); }
+
+protected:
+    ExchangeCommands(vormante::Document& document, QWidget* dialogParent, QObject* parent);
+
+    // A warning box with the text.
+    void Tell(const QString& text);
+    // At most maxBytes + 1 bytes of path (a longer file is the reader's to refuse);
+    // nothing after saying why the file cannot be read.
+    std::optional<FileReadResult> ReadChosenFile(const QString& path, std::size_t maxBytes);
+    // Writes bytes to path safely; false after saying why it could not.
+    bool WriteChosenFile(const QString& path, std::span<const std::uint8_t> bytes);
+    // Runs the dialog with the runner and returns its result.
+    int RunDialog(QDialog& dialog) { return runDialog_(dialog); }
+    // Runs the preview; true when the user accepted it.
+    bool Accepted(QDialog& preview);
+    // Applies a plan as one step named `step`. `apply` returns false, having changed
+    // nothing, when the plan no longer fits the image; then `changedText` is told.
+    bool ApplyStep(const QString& step, const std::function<bool(vormante::ChannelDatabase&)>& apply,
+                   const QString& changedText);
+
+    vormante::Document& document_;
+    QWidget* dialogParent_;
+
+private:
+    DialogRunner runDialog_;
+};
+
+} // namespace vormante
