@@ -12,6 +12,18 @@ ExchangeCommands::ExchangeCommands(vormante::Document& document, QWidget* dialog
     : QObject(parent), document_(document), dialogParent_(dialogParent),
       runDialog_([](QDialog& dialog) { return dialog.exec(); }) {}
 
+QString ExchangeCommands::ChooseFileToRead(const QString& caption, const QString& filter) {
+    return document_.isOpen() ? FileDialog::getOpenFileName(dialogParent_, caption, QString(), filter)
+                              : QString();
+}
+
+QString ExchangeCommands::ChooseFileToWrite(const QString& caption, const QString& suggested,
+                                            const QString& filter, const QString& defaultSuffix) {
+    return document_.isOpen()
+               ? FileDialog::getSaveFileName(dialogParent_, caption, suggested, filter, defaultSuffix)
+               : QString();
+}
+
 void ExchangeCommands::Tell(const QString& text) {
     MessageBox::Show(dialogParent_, tr("Warning"), text, QMessageBox::Ok, QMessageBox::Warning);
 }

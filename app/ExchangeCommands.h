@@ -35,6 +35,11 @@ public:
 protected:
     ExchangeCommands(vormante::Document& document, QWidget* dialogParent, QObject* parent);
 
+    // The file the user picks to read, or to write (a name without a suffix gets
+    // defaultSuffix); empty when no image is open or the user cancelled.
+    QString ChooseFileToRead(const QString& caption, const QString& filter);
+    QString ChooseFileToWrite(const QString& caption, const QString& suggested, const QString& filter,
+                              const QString& defaultSuffix = QString());
     // A warning box with the text.
     void Tell(const QString& text);
     // At most maxBytes + 1 bytes of path (a longer file is the reader's to refuse);

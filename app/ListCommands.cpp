@@ -26,10 +26,8 @@ ListCommands::ListCommands(vormante::Document& document, QWidget* dialogParent, 
     : ExchangeCommands(document, dialogParent, parent) {}
 
 bool ListCommands::ExportList() {
-    if (!document_.isOpen())
-        return false;
-    const QString path = FileDialog::getSaveFileName(dialogParent_, tr("Export txt file"), QString(),
-                                                     ListFilter(), QStringLiteral("csv"));
+    const QString path =
+        ChooseFileToWrite(tr("Export txt file"), QString(), ListFilter(), QStringLiteral("csv"));
     if (path.isEmpty())
         return false;
     const std::string text = vormante::WriteChannelList(document_.database());
@@ -42,10 +40,7 @@ bool ListCommands::ExportList() {
 }
 
 bool ListCommands::ImportList() {
-    if (!document_.isOpen())
-        return false;
-    const QString path =
-        FileDialog::getOpenFileName(dialogParent_, tr("Import txt file"), QString(), ListFilter());
+    const QString path = ChooseFileToRead(tr("Import txt file"), ListFilter());
     if (path.isEmpty())
         return false;
     const std::optional<FileReadResult> file = ReadChosenFile(path, vormante::MAX_LIST_BYTES);
@@ -72,7 +67,7 @@ bool ListCommands::ImportList() {
 }
 
 bool ListCommands::LoadOtherImage(const QString& caption, ChannelDatabase& other, QString* path) {
-    *path = FileDialog::getOpenFileName(dialogParent_, caption, QString(), FileCommands::FileFilter());
+    *path = ChooseFileToRead(caption, FileCommands::FileFilter());
     if (path->isEmpty())
         return false;
     const FileReadResult file = files::Read(*path, vormante::IMAGE_SIZE);
@@ -90,8 +85,6 @@ bool ListCommands::LoadOtherImage(const QString& caption, ChannelDatabase& other
 }
 
 bool ListCommands::OrderLikeImage() {
-    if (!document_.isOpen())
-        return false;
     auto other = std::make_unique<ChannelDatabase>();
     QString path;
     if (!LoadOtherImage(tr("Order like another image"), *other, &path))
@@ -107,8 +100,6 @@ bool ListCommands::OrderLikeImage() {
 }
 
 bool ListCommands::CompareWithImage() {
-    if (!document_.isOpen())
-        return false;
     auto other = std::make_unique<ChannelDatabase>();
     QString path;
     if (!LoadOtherImage(tr("Compare with"), *other, &path))

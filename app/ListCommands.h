@@ -26,7 +26,8 @@ public:
     static QString ListFilter() { return tr("Channel list") + QStringLiteral(" (*.csv *.txt)|*.csv;*.txt"); }
 
 private:
-    // Asks for another image and loads it; false (after saying why) when it cannot.
+    // Asks for another image and loads it; false (after saying why) when it cannot, or when no
+    // image is open.
     bool LoadOtherImage(const QString& caption, vormante::ChannelDatabase& other, QString* path);
 };
 

@@ -18,10 +18,7 @@ NameListCommands::NameListCommands(vormante::Document& document, QWidget* dialog
     : ExchangeCommands(document, dialogParent, parent), shown_(std::move(shown)) {}
 
 bool NameListCommands::OrderByNames() {
-    if (!document_.isOpen())
-        return false;
-    const QString path =
-        FileDialog::getOpenFileName(dialogParent_, tr("Order by a list of names"), QString(), NamesFilter());
+    const QString path = ChooseFileToRead(tr("Order by a list of names"), NamesFilter());
     if (path.isEmpty())
         return false;
     // One byte more than a list may hold, so a larger file is refused by its size.
@@ -70,8 +67,7 @@ bool NameListCommands::ExportNames() {
                                  //: the file name offered; %1 is the satellite's name
                                  : tr("%1 radio.txt").arg(satelliteName);
     suggested.replace(QLatin1Char('/'), QLatin1Char('-'));
-    const QString path =
-        FileDialog::getSaveFileName(dialogParent_, tr("Export names"), suggested, NamesFilter());
+    const QString path = ChooseFileToWrite(tr("Export names"), suggested, NamesFilter());
     if (path.isEmpty())
         return false;
     const std::string text = vormante::WriteNamesList(document_.database(), shown.satellite, shown.tv);

@@ -40,10 +40,7 @@ void SatellitesXmlCommands::FollowDocument() {
 }
 
 bool SatellitesXmlCommands::ImportFile() {
-    if (!document_.isOpen())
-        return false;
-    const QString path =
-        FileDialog::getOpenFileName(dialogParent_, tr("Import satellites.xml"), QString(), Filter());
+    const QString path = ChooseFileToRead(tr("Import satellites.xml"), Filter());
     if (path.isEmpty())
         return false;
     const vormante::SatellitesXmlRead read = vormante::ReadSatellitesXmlFile(files::NativePath(path));
@@ -65,10 +62,7 @@ bool SatellitesXmlCommands::ImportFile() {
 }
 
 bool SatellitesXmlCommands::ExportFile() {
-    if (!document_.isOpen())
-        return false;
-    const QString path =
-        FileDialog::getSaveFileName(dialogParent_, tr("Export satellites.xml"), QString(), Filter());
+    const QString path = ChooseFileToWrite(tr("Export satellites.xml"), QString(), Filter());
     if (path.isEmpty())
         return false;
     const QByteArray xml = vormante::WriteSatellitesXml(vormante::SatelliteFileOf(document_.database()));
