@@ -387,6 +387,17 @@ private Q_SLOTS:
         QCOMPARE(simulator.exitCode(), 0);
     }
 
+    // The simulator reads its image as the tools do: a named pipe is refused, not waited on.
+    void simulatorRefusesAPipeAsItsImage() {
+        const QString pipe = dir_.filePath("sim-pipe.bin");
+        QCOMPARE(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+        QProcess simulator;
+        simulator.start(VORMANTE_SIM_PATH, {"give", "--image", pipe});
+        QVERIFY(simulator.waitForFinished(10000));
+        QCOMPARE(simulator.exitCode(), 2);
+        QVERIFY(simulator.readAllStandardError().contains("not a regular file"));
+    }
+
     // vormante-cli send --verify against one vormante-receiver-sim that keeps a memory.
     void programsCheckASendEndToEnd() {
         const QString memory = dir_.filePath("memory.bin");

@@ -1,14 +1,15 @@
 // vormante-receiver-sim: plays the receiver at the far end of a serial line,
 // on a pseudo-terminal, for tests and for trying transfers without a receiver.
 #include "ReceiverSimulator.h"
+#include "model/ImageFile.h"
+#include "model/ImageLayout.h"
 
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
 #include <iostream>
-#include <iterator>
 #include <string>
+#include <utility>
 
 using namespace vormante;
 
@@ -68,25 +69,26 @@ int Usage(const std::string& problem) {
     return 2;
 }
 
+// Images are read and written as the editor does: bounded, without blocking on a pipe, and
+// replaced atomically.
 bool ReadImage(const std::string& file, std::vector<std::uint8_t>* image, std::string* error) {
-    std::ifstream in(file, std::ios::binary);
-    if (!in) {
-        *error = "can't open " + file;
+    vormante::FileReadResult read = vormante::ReadFileBytes(file, vormante::IMAGE_SIZE);
+    if (!read.ok) {
+        *error = read.error;
         return false;
     }
-    image->assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    *image = std::move(read.bytes);
     if (image->size() != 204800) {
-        *error = file + " holds " + std::to_string(image->size()) + " bytes, not an image of 204800";
+        const std::string size =
+            image->size() > vormante::IMAGE_SIZE ? "more than 204800" : std::to_string(image->size());
+        *error = file + " holds " + size + " bytes, not an image of 204800";
         return false;
     }
     return true;
 }
 
 bool WriteImage(const std::string& file, const std::vector<std::uint8_t>& image) {
-    std::ofstream out(file, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(image.data()), static_cast<std::streamsize>(image.size()));
-    out.close();
-    return static_cast<bool>(out);
+    return vormante::WriteFileSafely(file, image).ok();
 }
 
 } // namespace
