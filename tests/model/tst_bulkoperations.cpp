@@ -211,11 +211,7 @@ private Q_SLOTS:
         QVERIFY(db_.workingCopy() == edited);
     }
 
-    void randomOperationsKeepSampleImagesConsistent_data() {
-        QTest::addColumn<bool>("full");
-        QTest::newRow("demo") << false;
-        QTest::newRow("full") << true;
-    }
+    void randomOperationsKeepSampleImagesConsistent_data() { testsupport::AddSampleImageRows(); }
     void randomOperationsKeepSampleImagesConsistent() {
         QFETCH(bool, full);
         QVERIFY(LoadInto(db_, full ? BuildFullImage() : BuildDemoImage()));

@@ -64,11 +64,7 @@ private:
     std::vector<std::uint8_t> demo_ = BuildDemoImage();
 
 private Q_SLOTS:
-    void exportThenImportChangesNothing_data() {
-        QTest::addColumn<bool>("full");
-        QTest::newRow("demo") << false;
-        QTest::newRow("full") << true;
-    }
+    void exportThenImportChangesNothing_data() { testsupport::AddSampleImageRows(); }
     void exportThenImportChangesNothing() {
         QFETCH(bool, full);
         const auto bytes = full ? BuildFullImage() : demo_;

@@ -211,11 +211,7 @@ private Q_SLOTS:
         QVERIFY(results[0] == results[1]);
     }
 
-    void exportedListChangesNothing_data() {
-        QTest::addColumn<bool>("full");
-        QTest::newRow("demo") << false;
-        QTest::newRow("full") << true;
-    }
+    void exportedListChangesNothing_data() { testsupport::AddSampleImageRows(); }
     void exportedListChangesNothing() {
         QFETCH(bool, full);
         const auto bytes = full ? BuildFullImage() : BuildDemoImage();

@@ -3,6 +3,7 @@
 #include "model/SampleImages.h"
 
 #include <QFile>
+#include <QTest>
 
 using namespace vormante;
 
@@ -58,6 +59,12 @@ QString WriteFileOrDie(const QString& path, const QByteArray& bytes) {
 
 bool WriteDemoImage(const QString& path) {
     return WriteFile(path, ToByteArray(vormante::BuildDemoImage()));
+}
+
+void AddSampleImageRows() {
+    QTest::addColumn<bool>("full");
+    QTest::newRow("demo") << false;
+    QTest::newRow("full") << true;
 }
 
 } // namespace vormante::testsupport

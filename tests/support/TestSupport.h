@@ -36,6 +36,10 @@ QByteArray ReadFile(const QString& path);
 bool WriteFile(const QString& path, const QByteArray& bytes);
 // Writes a file the test cannot go on without (stops the test run when that fails); returns path.
 QString WriteFileOrDie(const QString& path, const QByteArray& bytes);
+// The rows of a test run on both sample images (model/SampleImages.h): the column "full",
+// false for the demo image and true for the full one.
+void AddSampleImageRows();
+
 // Writes the demo image (model/SampleImages.h) to a file; false when that fails.
 bool WriteDemoImage(const QString& path);
 

@@ -342,11 +342,7 @@ private Q_SLOTS:
         QCOMPARE(document_.undoStack()->count(), steps + 1);
     }
 
-    void randomOperationsStayConsistentAndUndoToTheStart_data() {
-        QTest::addColumn<bool>("full");
-        QTest::newRow("demo") << false;
-        QTest::newRow("full") << true;
-    }
+    void randomOperationsStayConsistentAndUndoToTheStart_data() { testsupport::AddSampleImageRows(); }
     void randomOperationsStayConsistentAndUndoToTheStart() {
         QFETCH(bool, full);
         QVERIFY(testsupport::LoadInto(document_, full ? BuildFullImage() : BuildDemoImage()));
