@@ -68,9 +68,12 @@ SystemSettingsPage::SystemSettingsPage(QWidget* parent)
 
     // These boxes only show what the image holds: nothing typed into them would be
     // stored, so they take no typing and are drawn without the frame of an entry box,
-    // in the desktop's own colours, to say so.
-    for (QLineEdit* box : {timeOffsetEdit_, transparencyEdit_, rfChannelEdit_, volumeLeftEdit_,
-                           volumeRightEdit_, pinCodeEdit_}) {
+    // in the desktop's own colours, to say so. The channel counts are greyed out instead.
+    std::vector<QLineEdit*> shownOnly{pinCodeEdit_};
+    for (const ShownNumber& number : numbers_)
+        if (number.box->isEnabled())
+            shownOnly.push_back(number.box);
+    for (QLineEdit* box : shownOnly) {
         box->setReadOnly(true);
         box->setFrame(false);
         box->setBackgroundRole(QPalette::Window);
@@ -98,8 +101,8 @@ QComboBox* SystemSettingsPage::AddList(QGridLayout* grid, int row, const QString
     return box;
 }
 
-QComboBox* SystemSettingsPage::AddFixedList(QGridLayout* grid, int row, const QString& label,
-                                            const QString& objectName) {
+void SystemSettingsPage::AddFixedList(QGridLayout* grid, int row, const QString& label,
+                                      const QString& objectName) {
     auto* box = new QComboBox(this);
     box->setObjectName(objectName);
     box->setMinimumWidth(LIST_WIDTH);
@@ -110,19 +113,19 @@ QComboBox* SystemSettingsPage::AddFixedList(QGridLayout* grid, int row, const QS
     text->setBuddy(box);
     grid->addWidget(text, row, 0);
     grid->addWidget(box, row, 1);
-    return box;
 }
 
 QLineEdit* SystemSettingsPage::AddNumberBox(QGridLayout* grid, int row, const QString& label,
-                                            const QString& objectName, int column) {
+                                            const QString& objectName, NumberOf value) {
     auto* box = new QLineEdit(this);
     box->setObjectName(objectName);
     box->setMaximumWidth(NUMBER_WIDTH);
     box->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), box));
     auto* text = new QLabel(label, this);
     text->setBuddy(box);
-    grid->addWidget(text, row, column);
-    grid->addWidget(box, row, column + 1);
+    grid->addWidget(text, row, 0);
+    grid->addWidget(box, row, 1);
+    numbers_.push_back({box, std::move(value)});
     return box;
 }
 
@@ -133,12 +136,10 @@ QGroupBox* SystemSettingsPage::BuildSystemGroup() {
     int row = 0;
     AddList(grid, row++, tr("Menu Language"), QStringLiteral("menuLanguageComboBox"),
             ItemsOf(vormante::texts::MENU_LANGUAGES), vormante::SettingField::MenuLanguage);
-    mainAudioCombo_ =
-        //: The receiver's main audio language.
-        AddFixedList(grid, row++, tr("Main audio Lang"), QStringLiteral("mainAudioComboBox"));
-    secondAudioCombo_ =
-        //: The receiver's second audio language.
-        AddFixedList(grid, row++, tr("2nd Audio Lang"), QStringLiteral("secondAudioComboBox"));
+    //: The receiver's main audio language.
+    AddFixedList(grid, row++, tr("Main audio Lang"), QStringLiteral("mainAudioComboBox"));
+    //: The receiver's second audio language.
+    AddFixedList(grid, row++, tr("2nd Audio Lang"), QStringLiteral("secondAudioComboBox"));
     //: Whether the receiver uses GMT (Off/On).
     AddList(grid, row++, tr("GMT Usage"), QStringLiteral("gmtUsageComboBox"),
             ItemsOf(vormante::texts::OFF_ON), vormante::SettingField::GmtUsage);
@@ -146,27 +147,27 @@ QGroupBox* SystemSettingsPage::BuildSystemGroup() {
             ItemsOf(vormante::texts::TIME_ZONES), vormante::SettingField::TimeZone);
     AddList(grid, row++, tr("Summer Time"), QStringLiteral("summerTimeComboBox"),
             ItemsOf(vormante::texts::OFF_ON), vormante::SettingField::SummerTime);
-    timeOffsetEdit_ =
-        //: The receiver's time offset.
-        AddNumberBox(grid, row++, tr("Time Offset"), QStringLiteral("timeOffsetEdit"));
+    //: The receiver's time offset.
+    AddNumberBox(grid, row++, tr("Time Offset"), QStringLiteral("timeOffsetEdit"),
+                 [](const ChannelDatabase& db) { return db.Settings().timeOffset(); });
     //: The TV picture's aspect ratio (4:3, 16:9).
     AddList(grid, row++, tr("Aspect"), QStringLiteral("aspectComboBox"), ItemsOf(vormante::texts::ASPECT),
             vormante::SettingField::Aspect);
     //: A receiver setting whose values are ALWAYS, 2 Sec .. 7 Sec.
     AddList(grid, row++, tr("Delay Time"), QStringLiteral("delayTimeComboBox"),
             ItemsOf(vormante::texts::DELAY_TIME), vormante::SettingField::DelayTime);
-    transparencyEdit_ =
-        //: The transparency of the receiver's on-screen display.
-        AddNumberBox(grid, row++, tr("Transparency"), QStringLiteral("transparencyEdit"));
+    //: The transparency of the receiver's on-screen display.
+    AddNumberBox(grid, row++, tr("Transparency"), QStringLiteral("transparencyEdit"),
+                 [](const ChannelDatabase& db) { return db.Settings().transparency(); });
     //: The TV colour system (Auto, PAL, NTSC).
     AddList(grid, row++, tr("Color"), QStringLiteral("colorComboBox"), ItemsOf(vormante::texts::COLOR_SYSTEM),
             vormante::SettingField::ColorSystem);
     //: The TV sound system (M, B/G, I, D/K).
     AddList(grid, row++, tr("Sound"), QStringLiteral("soundComboBox"), ItemsOf(vormante::texts::SOUND_SYSTEM),
             vormante::SettingField::SoundSystem);
-    rfChannelEdit_ =
-        //: The UHF channel of the receiver's RF modulator output.
-        AddNumberBox(grid, row++, tr(" RF Channel"), QStringLiteral("rfChannelEdit"));
+    //: The UHF channel of the receiver's RF modulator output.
+    AddNumberBox(grid, row++, tr(" RF Channel"), QStringLiteral("rfChannelEdit"),
+                 [](const ChannelDatabase& db) { return db.Settings().rfChannel(); });
     return group;
 }
 
@@ -176,22 +177,25 @@ QGroupBox* SystemSettingsPage::BuildStatusGroup() {
     auto* grid = new QGridLayout(group);
     int row = 0;
     //: The number of TV channels.
-    tvNumEdit_ = AddNumberBox(grid, row++, tr("TV Num"), QStringLiteral("tvNumEdit"));
-    tvNumEdit_->setEnabled(false);
+    AddNumberBox(grid, row++, tr("TV Num"), QStringLiteral("tvNumEdit"), [](const ChannelDatabase& db) {
+        return CurrentSatelliteChannelCounts(db).tv;
+    })->setEnabled(false);
     //: The number of radio channels.
-    radioNumEdit_ = AddNumberBox(grid, row++, tr("Radio Num"), QStringLiteral("radioNumEdit"));
-    radioNumEdit_->setEnabled(false);
+    AddNumberBox(grid, row++, tr("Radio Num"), QStringLiteral("radioNumEdit"), [](const ChannelDatabase& db) {
+        return CurrentSatelliteChannelCounts(db).radio;
+    })->setEnabled(false);
     // The receiver's own dialog has this caption with an empty text beside it.
-    totalChannelText_ = new QLabel(this);
-    totalChannelText_->setObjectName(QStringLiteral("totalChannelLabel"));
+    auto* totalChannelText = new QLabel(this);
+    totalChannelText->setObjectName(QStringLiteral("totalChannelLabel"));
     //: The total number of channels (the receiver's own spelling).
     grid->addWidget(new QLabel(tr("Total Channl"), this), row, 0);
-    grid->addWidget(totalChannelText_, row++, 1);
+    grid->addWidget(totalChannelText, row++, 1);
     //: The left audio channel's volume.
-    volumeLeftEdit_ = AddNumberBox(grid, row++, tr("Volume L"), QStringLiteral("volumeLeftEdit"));
-    volumeRightEdit_ =
-        //: The right audio channel's volume.
-        AddNumberBox(grid, row++, tr("Volume R"), QStringLiteral("volumeRightEdit"));
+    AddNumberBox(grid, row++, tr("Volume L"), QStringLiteral("volumeLeftEdit"),
+                 [](const ChannelDatabase& db) { return db.Settings().volumeLeft(); });
+    //: The right audio channel's volume.
+    AddNumberBox(grid, row++, tr("Volume R"), QStringLiteral("volumeRightEdit"),
+                 [](const ChannelDatabase& db) { return db.Settings().volumeRight(); });
     //: The receiver's standby setting (No/Yes).
     AddList(grid, row++, tr("StandBy"), QStringLiteral("standbyComboBox"), ItemsOf(vormante::texts::STANDBY),
             vormante::SettingField::Standby);
@@ -237,24 +241,12 @@ void SystemSettingsPage::LoadFromSettings() {
     if (!document_ || !document_->isOpen())
         return;
     const vormante::ChannelDatabase& database = document_->database();
-    const vormante::ConstSystemSettingsBlock settings = database.Settings();
     // A stored value with no list position shows no selection and stays as it is.
     for (const SettingList& list : lists_)
         list.box->setCurrentIndex(vormante::SettingPosition(database, list.field, list.box->count()));
-
-    mainAudioCombo_->setCurrentIndex(0);
-    secondAudioCombo_->setCurrentIndex(0);
-    timeOffsetEdit_->setText(QString::number(settings.timeOffset()));
-    transparencyEdit_->setText(QString::number(settings.transparency()));
-    rfChannelEdit_->setText(QString::number(settings.rfChannel()));
-    volumeLeftEdit_->setText(QString::number(settings.volumeLeft()));
-    volumeRightEdit_->setText(QString::number(settings.volumeRight()));
-    const std::string pin = settings.pinCode();
-    pinCodeEdit_->setText(steps::FromLatin1(pin));
-
-    const ChannelCounts counts = CurrentSatelliteChannelCounts(database);
-    tvNumEdit_->setText(QString::number(counts.tv));
-    radioNumEdit_->setText(QString::number(counts.radio));
+    for (const ShownNumber& number : numbers_)
+        number.box->setText(QString::number(number.value(database)));
+    pinCodeEdit_->setText(steps::FromLatin1(database.Settings().pinCode()));
 }
 
 void SystemSettingsPage::WriteSelection(const SettingList& list, int position) {

@@ -6,18 +6,19 @@
 
 #include <QWidget>
 
+#include <functional>
 #include <vector>
 
 class QComboBox;
 class QLineEdit;
 class QGridLayout;
 class QGroupBox;
-class QLabel;
 
 #include "model/EditOperations.h"
 
 namespace vormante {
 
+class ChannelDatabase;
 class Document;
 class DocumentFollower;
 
@@ -40,12 +41,18 @@ private:
         QString label;
         QStringList items;
     };
+    // One number box: what it shows of the image.
+    using NumberOf = std::function<long long(const vormante::ChannelDatabase&)>;
+    struct ShownNumber {
+        QLineEdit* box = nullptr;
+        NumberOf value;
+    };
 
     QComboBox* AddList(QGridLayout* grid, int row, const QString& label, const QString& objectName,
                        const QStringList& items, vormante::SettingField field);
-    QComboBox* AddFixedList(QGridLayout* grid, int row, const QString& label, const QString& objectName);
+    void AddFixedList(QGridLayout* grid, int row, const QString& label, const QString& objectName);
     QLineEdit* AddNumberBox(QGridLayout* grid, int row, const QString& label, const QString& objectName,
-                            int column = 0);
+                            NumberOf value);
     QGroupBox* BuildSystemGroup();
     QGroupBox* BuildStatusGroup();
     QGroupBox* BuildLockGroup();
@@ -53,19 +60,9 @@ private:
 
     vormante::Document* document_ = nullptr;
     std::vector<SettingList> lists_;
-    vormante::DocumentFollower* follower_;
-
-    QComboBox* mainAudioCombo_ = nullptr;
-    QComboBox* secondAudioCombo_ = nullptr;
-    QLineEdit* timeOffsetEdit_ = nullptr;
-    QLineEdit* transparencyEdit_ = nullptr;
-    QLineEdit* rfChannelEdit_ = nullptr;
-    QLineEdit* tvNumEdit_ = nullptr;
-    QLineEdit* radioNumEdit_ = nullptr;
-    QLabel* totalChannelText_ = nullptr;
-    QLineEdit* volumeLeftEdit_ = nullptr;
-    QLineEdit* volumeRightEdit_ = nullptr;
+    std::vector<ShownNumber> numbers_;
     QLineEdit* pinCodeEdit_ = nullptr;
+    vormante::DocumentFollower* follower_;
 };
 
 } // namespace vormante
