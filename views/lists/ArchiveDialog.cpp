@@ -25,13 +25,9 @@ namespace vormante {
 
 namespace {
 
-// Each caption translated on its own, the widths as they stand; a comma would end
-// a caption early, so none is kept.
-QString Columns() {
-    static const struct {
-        const char* caption;
-        int width;
-    } COLUMNS[] = {
+// Each caption translated on its own when the list is built.
+QList<columnlist::ColumnSpecEntry> Columns() {
+    static constexpr columnlist::ColumnCaption COLUMNS[] = {
         //: Column caption: when the image was archived.
         {QT_TRANSLATE_NOOP("ArchiveDialog", "Time"), 130},
         //: Column caption: received, sent or kept before saving.
@@ -45,11 +41,7 @@ QString Columns() {
         //: Column caption: the number of channels in the image.
         {QT_TRANSLATE_NOOP("ArchiveDialog", "Channels"), 65},
     };
-    QStringList parts;
-    for (const auto& column : COLUMNS)
-        parts << QStringLiteral("%1,%2").arg(ArchiveDialog::tr(column.caption).remove(QLatin1Char(',')),
-                                             QString::number(column.width));
-    return parts.join(QLatin1Char(';'));
+    return columnlist::TranslatedColumns("ArchiveDialog", COLUMNS);
 }
 
 QString Count(int value) {
@@ -93,23 +85,31 @@ ArchiveDialog::ArchiveDialog(ImageArchive& archive, Document& document, std::fun
     summaryLabel_->setWordWrap(true);
     summaryLabel_->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
-    auto button = [this](const QString& text, const char* name) {
+    // The buttons for the selected entry stand in a row under the list, each wired to
+    // its command.
+    auto* actions = new QHBoxLayout;
+    auto button = [this, actions](Action action, const QString& text, const char* name, auto command) {
         auto* made = new QPushButton(text, this);
         made->setObjectName(QLatin1String(name));
         made->setAutoDefault(false);
-        return made;
+        connect(made, &QPushButton::clicked, this, command);
+        actions->addWidget(made);
+        buttons_[action] = made;
     };
     //: A button (a verb): open the archived image.
-    openButton_ = button(tr("Open"), "openButton");
-    compareButton_ = button(tr("Compare with the open image"), "compareButton");
+    button(OPEN, tr("Open"), "openButton", &ArchiveDialog::OpenSelected);
+    button(COMPARE, tr("Compare with the open image"), "compareButton", &ArchiveDialog::CompareSelected);
     //: A button (a verb): put the archived image into the open document.
-    restoreButton_ = button(tr("Restore"), "restoreButton");
+    button(RESTORE, tr("Restore"), "restoreButton", &ArchiveDialog::RestoreSelected);
     //: A button (a verb): delete the archived image.
-    deleteButton_ = button(tr("Delete"), "deleteButton");
-    folderButton_ = button(tr("Show in folder"), "folderButton");
-    auto* close = button(tr("Close"), "closeButton");
-    openButton_->setToolTip(tr("Open the image as a new, unnamed document"));
-    restoreButton_->setToolTip(tr("Put the image into the open document, as one step Undo takes back"));
+    button(DELETE, tr("Delete"), "deleteButton", &ArchiveDialog::DeleteSelected);
+    button(FOLDER, tr("Show in folder"), "folderButton", &ArchiveDialog::ShowFolder);
+    actions->addStretch();
+    auto* close = new QPushButton(tr("Close"), this);
+    close->setObjectName(QStringLiteral("closeButton"));
+    close->setAutoDefault(false);
+    buttons_[OPEN]->setToolTip(tr("Open the image as a new, unnamed document"));
+    buttons_[RESTORE]->setToolTip(tr("Put the image into the open document, as one step Undo takes back"));
 
     limitBox_ = new QSpinBox(this);
     limitBox_->setObjectName(QStringLiteral("limitSpinBox"));
@@ -119,10 +119,6 @@ ArchiveDialog::ArchiveDialog(ImageArchive& archive, Document& document, std::fun
     auto* limitLabel = new QLabel(tr("Keep at most"), this);
     limitLabel->setBuddy(limitBox_);
 
-    auto* actions = new QHBoxLayout;
-    for (QPushButton* each : {openButton_, compareButton_, restoreButton_, deleteButton_, folderButton_})
-        actions->addWidget(each);
-    actions->addStretch();
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(limitLabel);
     bottom->addWidget(limitBox_);
@@ -136,11 +132,6 @@ ArchiveDialog::ArchiveDialog(ImageArchive& archive, Document& document, std::fun
     layout->addLayout(actions);
     layout->addLayout(bottom);
 
-    connect(openButton_, &QPushButton::clicked, this, &ArchiveDialog::OpenSelected);
-    connect(compareButton_, &QPushButton::clicked, this, &ArchiveDialog::CompareSelected);
-    connect(restoreButton_, &QPushButton::clicked, this, &ArchiveDialog::RestoreSelected);
-    connect(deleteButton_, &QPushButton::clicked, this, &ArchiveDialog::DeleteSelected);
-    connect(folderButton_, &QPushButton::clicked, this, &ArchiveDialog::ShowFolder);
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
     connect(list_, &ColumnListCtrl::rowSelectionChanged, this, &ArchiveDialog::UpdateButtons);
     connect(list_, &ColumnListCtrl::rowDoubleClicked, this, [this](int row) {
@@ -214,10 +205,10 @@ bool ArchiveDialog::SelectEntry(const QString& id) {
 void ArchiveDialog::UpdateButtons() {
     const ArchiveEntry* entry = selectedEntry();
     const bool image = entry && !entry->damaged;
-    openButton_->setEnabled(image);
-    compareButton_->setEnabled(image && document_.isOpen());
-    restoreButton_->setEnabled(image && document_.isOpen());
-    deleteButton_->setEnabled(entry != nullptr);
+    buttons_[OPEN]->setEnabled(image);
+    buttons_[COMPARE]->setEnabled(image && document_.isOpen());
+    buttons_[RESTORE]->setEnabled(image && document_.isOpen());
+    buttons_[DELETE]->setEnabled(entry != nullptr);
 }
 
 void ArchiveDialog::Tell(const QString& text) {

@@ -11,6 +11,7 @@
 
 #include <QDialog>
 
+#include <array>
 #include <functional>
 
 class QLabel;
@@ -45,11 +46,11 @@ public:
     void setFolderOpener(std::function<void(const QString&)> open) { openFolder_ = std::move(open); }
 
     ColumnListCtrl* list() const { return list_; }
-    QPushButton* openButton() const { return openButton_; }
-    QPushButton* compareButton() const { return compareButton_; }
-    QPushButton* restoreButton() const { return restoreButton_; }
-    QPushButton* deleteButton() const { return deleteButton_; }
-    QPushButton* folderButton() const { return folderButton_; }
+    QPushButton* openButton() const { return buttons_[OPEN]; }
+    QPushButton* compareButton() const { return buttons_[COMPARE]; }
+    QPushButton* restoreButton() const { return buttons_[RESTORE]; }
+    QPushButton* deleteButton() const { return buttons_[DELETE]; }
+    QPushButton* folderButton() const { return buttons_[FOLDER]; }
     QSpinBox* limitBox() const { return limitBox_; }
 
     // "Restore image of 2026-12-09 18:30:05": the name of the step a restore records.
@@ -64,6 +65,9 @@ public Q_SLOTS:
     void ApplyLimit();
 
 private:
+    // The buttons that act on the selected entry (and the folder's), left to right.
+    enum Action { OPEN, COMPARE, RESTORE, DELETE, FOLDER, ACTION_COUNT };
+
     bool ReadSelected(QByteArray* image);
     void UpdateButtons();
     void Tell(const QString& text);
@@ -78,11 +82,7 @@ private:
 
     ColumnListCtrl* list_ = nullptr;
     QLabel* summaryLabel_ = nullptr;
-    QPushButton* openButton_ = nullptr;
-    QPushButton* compareButton_ = nullptr;
-    QPushButton* restoreButton_ = nullptr;
-    QPushButton* deleteButton_ = nullptr;
-    QPushButton* folderButton_ = nullptr;
+    std::array<QPushButton*, ACTION_COUNT> buttons_{};
     QSpinBox* limitBox_ = nullptr;
 };
 
