@@ -16,8 +16,12 @@
 
 namespace vormante {
 
-PageArea::PageArea(QWidget* parent) : QWidget(parent) {
-    tabs_ = new PageTabCtrl(this);
+// The pages are not the strip's children: they lie over the frame under it, all in
+// one cell, and the strip shows the page of its selected tab.
+PageArea::PageArea(QWidget* parent)
+    : QWidget(parent), tabs_(new PageTabCtrl(this)), pageFrame_(new QFrame(this)),
+      satellitePage_(new SatellitePage(pageFrame_)), channelListPage_(new ChannelListPage(pageFrame_)),
+      systemSettingsPage_(new SystemSettingsPage(pageFrame_)), progress_(new QProgressBar(this)) {
     tabs_->setObjectName(QStringLiteral("pageTabCtrl"));
     // The captions keep the main window's translation context, where they were first written.
     //: the tab of satellites, LNBs, transponders and their channels
@@ -25,15 +29,9 @@ PageArea::PageArea(QWidget* parent) : QWidget(parent) {
     tabs_->addTab(QCoreApplication::translate("MainWindow", "All Channels Edit"));
     tabs_->addTab(QCoreApplication::translate("MainWindow", "System setting"));
 
-    // The pages are not the strip's children: they lie over the area under it, all in
-    // one cell, and the strip shows the page of its selected tab.
-    auto* pageArea = new QFrame(this);
-    pageArea->setObjectName(QStringLiteral("pageArea"));
-    pageArea->setFrameShape(QFrame::StyledPanel);
-    auto* pageLayout = new QGridLayout(pageArea);
-    satellitePage_ = new SatellitePage(pageArea);
-    channelListPage_ = new ChannelListPage(pageArea);
-    systemSettingsPage_ = new SystemSettingsPage(pageArea);
+    pageFrame_->setObjectName(QStringLiteral("pageArea"));
+    pageFrame_->setFrameShape(QFrame::StyledPanel);
+    auto* pageLayout = new QGridLayout(pageFrame_);
     const QList<QWidget*> pages{satellitePage_, channelListPage_, systemSettingsPage_};
     for (int tab = 0; tab < pages.size(); ++tab) {
         QSizePolicy policy = pages[tab]->sizePolicy();
@@ -44,7 +42,6 @@ PageArea::PageArea(QWidget* parent) : QWidget(parent) {
     }
     tabs_->SelectTab(TAB_SATELLITES);
 
-    progress_ = new QProgressBar(this);
     progress_->setObjectName(QStringLiteral("progressBar"));
     progress_->setRange(0, 100);
     progress_->setValue(0);
@@ -57,7 +54,7 @@ PageArea::PageArea(QWidget* parent) : QWidget(parent) {
     tabLayout->setContentsMargins(10, 0, 10, 0);
     tabLayout->setSpacing(0);
     tabLayout->addWidget(tabs_);
-    tabLayout->addWidget(pageArea, 1);
+    tabLayout->addWidget(pageFrame_, 1);
     layout->addLayout(tabLayout, 1);
     layout->addWidget(progress_);
     connect(tabs_, &PageTabCtrl::pageSelected, this, &PageArea::RefreshPage);

@@ -2,6 +2,7 @@
 
 #include <QWidget>
 
+class QFrame;
 class QProgressBar;
 
 namespace vormante {
@@ -48,11 +49,13 @@ public:
     void ShowChannel(const vormante::ChannelMatch& match);
 
 private:
-    PageTabCtrl* tabs_ = nullptr;
-    SatellitePage* satellitePage_ = nullptr;
-    ChannelListPage* channelListPage_ = nullptr;
-    SystemSettingsPage* systemSettingsPage_ = nullptr;
-    QProgressBar* progress_ = nullptr;
+    // Made once, with the area, and never replaced.
+    PageTabCtrl* const tabs_;
+    QFrame* const pageFrame_; // where the pages lie
+    SatellitePage* const satellitePage_;
+    ChannelListPage* const channelListPage_;
+    SystemSettingsPage* const systemSettingsPage_;
+    QProgressBar* const progress_;
 };
 
 } // namespace vormante
