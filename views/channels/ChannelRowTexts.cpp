@@ -2,6 +2,7 @@
 
 #include "document/StepNames.h"
 #include "model/ChannelDatabase.h"
+#include "views/common/SatellitePageText.h"
 
 #include <QCoreApplication>
 
@@ -9,13 +10,9 @@ namespace vormante {
 
 namespace channelrow {
 
-// Each caption translated on its own, the widths as they stand; a comma would end
-// a caption early, so none is kept.
-QString ColumnSpec() {
-    static const struct {
-        const char* caption;
-        int width;
-    } COLUMNS[] = {
+// Each caption translated on its own when the list is built.
+QList<columnlist::ColumnSpecEntry> ColumnSpec() {
+    static constexpr columnlist::ColumnCaption COLUMNS[] = {
         //: Column caption: the channel's place in the list.
         {QT_TRANSLATE_NOOP("ChannelRowTexts", "No"), 20},
         {QT_TRANSLATE_NOOP("ChannelRowTexts", "Channel Name"), 80},
@@ -46,54 +43,28 @@ QString ColumnSpec() {
         //: Column caption: the transponder (frequency, symbol rate, polarization).
         {QT_TRANSLATE_NOOP("ChannelRowTexts", "TP"), 80},
     };
-    QStringList parts;
-    for (const auto& column : COLUMNS)
-        parts << QStringLiteral("%1,%2").arg(
-            QCoreApplication::translate("ChannelRowTexts", column.caption).remove(QLatin1Char(',')),
-            QString::number(column.width));
-    return parts.join(QLatin1Char(';'));
+    return columnlist::TranslatedColumns("ChannelRowTexts", COLUMNS);
 }
 
+// The satellite page's cells of the channel, between its number and its place.
 QStringList RowTexts(const vormante::ChannelDatabase& database, int slot, int number) {
-    const vormante::ConstChannelRecord channel = database.Channel(slot);
     QString satelliteName;
     QString transponderText;
-    const int transponder = channel.transponder();
+    const int transponder = database.Channel(slot).transponder();
     if (vormante::IsTransponderSlot(transponder)) {
         const vormante::ConstTransponderRecord record = database.Transponder(transponder);
-        transponderText =
-            QStringLiteral("%1 %2 %3")
-                .arg(record.frequency())
-                .arg(record.symbolRate())
-                //: Polarization: V(ertical).
-                .arg(record.polarization() != 0 ? QCoreApplication::translate("ChannelRowTexts", "V")
-                                                //: Polarization: H(orizontal).
-                                                : QCoreApplication::translate("ChannelRowTexts", "H"));
+        transponderText = QStringLiteral("%1 %2 %3")
+                              .arg(record.frequency())
+                              .arg(record.symbolRate())
+                              .arg(satview::PolarizationText(record.polarization() != 0));
         const int satellite = static_cast<int>(record.satellite());
         if (vormante::IsSatelliteSlot(satellite))
             satelliteName = steps::FromLatin1(database.Satellite(satellite).name());
     }
-    // The two letters once a row, not once a cell: a refill builds thousands of cells.
-    //: A flag column's cell: Y(es), the flag is set.
-    const QString yes = QCoreApplication::translate("ChannelRowTexts", "Y");
-    //: A flag column's cell: N(o), the flag is not set.
-    const QString no = QCoreApplication::translate("ChannelRowTexts", "N");
-    const auto yesNo = [&](bool set) { return set ? yes : no; };
-    return {QString::number(number),
-            steps::FromLatin1(channel.name()),
-            QString::number(channel.videoPid()),
-            QString::number(channel.audioPid()),
-            QString::number(channel.pcrPid()),
-            QString::number(channel.teletextPid()),
-            yesNo(channel.locked()),
-            yesNo(channel.scrambled()),
-            yesNo(channel.fav1()),
-            yesNo(channel.fav2()),
-            yesNo(channel.fav3()),
-            yesNo(channel.fav4()),
-            QString::number(channel.channelNumber()),
-            satelliteName,
-            transponderText};
+    QStringList texts = satview::ChannelCells(database, slot);
+    texts.prepend(QString::number(number));
+    texts << satelliteName << transponderText;
+    return texts;
 }
 
 QStringList PlaceholderRow() {

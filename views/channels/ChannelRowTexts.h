@@ -1,6 +1,7 @@
 // The cell texts of one row of the all-channels list.
 #pragma once
 
+#include "controls/ColumnListModel.h"
 #include "views/common/ChannelColumns.h"
 
 #include <QStringList>
@@ -16,8 +17,8 @@ using channelcolumns::NAME_COLUMN;
 using channelcolumns::NO_COLUMN;
 inline constexpr int TP_COLUMN = 14;
 
-// "No,20;Channel Name,80;...": the columns of the list, exactly as the receiver's tool shows them.
-QString ColumnSpec();
+// The columns of the list ("No" 20 pixels wide, "Channel Name" 80, ...), captions translated.
+QList<columnlist::ColumnSpecEntry> ColumnSpec();
 
 // The texts of channel `slot`, shown as row `number` (1-based). The transponder and
 // satellite columns stay empty when the channel names no transponder or the

@@ -16,13 +16,9 @@ namespace vormante {
 
 namespace {
 
-// Each caption translated on its own, the widths as they stand; a comma would end
-// a caption early, so none is kept.
-QString ResultColumns() {
-    static const struct {
-        const char* caption;
-        int width;
-    } COLUMNS[] = {
+// Each caption translated on its own when the list is built.
+QList<columnlist::ColumnSpecEntry> ResultColumns() {
+    static constexpr columnlist::ColumnCaption COLUMNS[] = {
         {QT_TRANSLATE_NOOP("FindChannelDialog", "Satellite"), 90},
         {QT_TRANSLATE_NOOP("FindChannelDialog", "Transponder"), 90},
         //: Column caption: whether the channel is a TV or a radio channel.
@@ -31,11 +27,7 @@ QString ResultColumns() {
         {QT_TRANSLATE_NOOP("FindChannelDialog", "No"), 30},
         {QT_TRANSLATE_NOOP("FindChannelDialog", "Channel Name"), 90},
     };
-    QStringList parts;
-    for (const auto& column : COLUMNS)
-        parts << QStringLiteral("%1,%2").arg(FindChannelDialog::tr(column.caption).remove(QLatin1Char(',')),
-                                             QString::number(column.width));
-    return parts.join(QLatin1Char(';'));
+    return columnlist::TranslatedColumns("FindChannelDialog", COLUMNS);
 }
 
 QString TransponderText(const ChannelDatabase& db, int slot) {
