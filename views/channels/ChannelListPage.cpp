@@ -19,7 +19,6 @@
 #include "views/common/ListKeeper.h"
 
 #include <QApplication>
-#include <QButtonGroup>
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -94,22 +93,18 @@ QHBoxLayout* ChannelListPage::BuildSatelliteRow() {
     satelliteCombo_->setMinimumWidth(130);
     satelliteLabel->setBuddy(satelliteCombo_);
 
-    //: Show the TV channels (a choice beside Radio).
-    tvButton_ = new QRadioButton(tr("TV"), this);
-    tvButton_->setObjectName(QStringLiteral("tvRadioButton"));
-    //: Show the radio channels (a choice beside TV).
-    radioButton_ = new QRadioButton(tr("Radio"), this);
-    radioButton_->setObjectName(QStringLiteral("radioRadioButton"));
-    auto* kindGroup = new QButtonGroup(this);
-    kindGroup->addButton(tvButton_);
-    kindGroup->addButton(radioButton_);
+    kindButtons_ =
+        MakeKindButtons(this,
+                        //: Show the TV channels (a choice beside Radio).
+                        tr("TV"),
+                        //: Show the radio channels (a choice beside TV).
+                        tr("Radio"), QStringLiteral("tvRadioButton"), QStringLiteral("radioRadioButton"));
 
     auto* top = new QHBoxLayout;
     top->addWidget(satelliteLabel);
     top->addWidget(satelliteCombo_);
     top->addSpacing(8);
-    top->addWidget(tvButton_);
-    top->addWidget(radioButton_);
+    kindButtons_.AddTo(top);
     top->addStretch(1);
     return top;
 }
@@ -117,25 +112,27 @@ QHBoxLayout* ChannelListPage::BuildSatelliteRow() {
 // The counts stand right of the filter box (added by the constructor), so the
 // page fits a window 640 pixels wide.
 void ChannelListPage::BuildFilterRow() {
-    tvCountLabel_ = CountLabel(this, QStringLiteral("tvCountLabel"));
-    radioCountLabel_ = CountLabel(this, QStringLiteral("radioCountLabel"));
-    totalCountLabel_ = CountLabel(this, QStringLiteral("totalCountLabel"));
+    const QString captions[COUNTS] = {
+        //: The number of TV channels follows.
+        tr("TV No:"),
+        //: The number of radio channels follows.
+        tr("Radio No:"),
+        //: The number of all channels follows.
+        tr("Total No:"),
+    };
+    static constexpr const char* NAMES[COUNTS] = {"tvCountLabel", "radioCountLabel", "totalCountLabel"};
     filterRow_ = new QHBoxLayout;
     filterRow_->addSpacing(8);
-    //: The number of TV channels follows.
-    filterRow_->addWidget(new QLabel(tr("TV No:"), this));
-    filterRow_->addWidget(tvCountLabel_);
-    //: The number of radio channels follows.
-    filterRow_->addWidget(new QLabel(tr("Radio No:"), this));
-    filterRow_->addWidget(radioCountLabel_);
-    //: The number of all channels follows.
-    filterRow_->addWidget(new QLabel(tr("Total No:"), this));
-    filterRow_->addWidget(totalCountLabel_);
+    for (int count = 0; count < COUNTS; ++count) {
+        countLabels_[count] = CountLabel(this, QLatin1String(NAMES[count]));
+        filterRow_->addWidget(new QLabel(captions[count], this));
+        filterRow_->addWidget(countLabels_[count]);
+    }
 }
 
 void ChannelListPage::ConnectControls() {
-    connect(tvButton_, &QRadioButton::clicked, this, &ChannelListPage::tvClicked);
-    connect(radioButton_, &QRadioButton::clicked, this, &ChannelListPage::radioClicked);
+    connect(kindButtons_.tv, &QRadioButton::clicked, this, [this] { KindClicked(true); });
+    connect(kindButtons_.radio, &QRadioButton::clicked, this, [this] { KindClicked(false); });
     connect(satelliteCombo_, &QComboBox::currentIndexChanged, this, &ChannelListPage::satelliteChosen);
     connect(channelList_, &ColumnListCtrl::rowContextMenuRequested, this, &ChannelListPage::ShowContextMenu);
     channelList_->SetRowsDraggable(true);
@@ -271,8 +268,7 @@ void ChannelListPage::Initialize(vormante::Document& document) {
 
 void ChannelListPage::SetShowTv(bool tv) {
     showTv_ = tv;
-    tvButton_->setChecked(tv);
-    radioButton_->setChecked(!tv);
+    kindButtons_.Show(tv);
 }
 
 int ChannelListPage::currentRow() const {
@@ -346,27 +342,20 @@ void ChannelListPage::FillSatelliteBox() {
 void ChannelListPage::UpdateCounters() {
     const ChannelCounts counts =
         document_ && document_->isOpen() ? CurrentSatelliteChannelCounts(*database()) : ChannelCounts{};
-    tvCountLabel_->setText(QString::number(counts.tv));
-    radioCountLabel_->setText(QString::number(counts.radio));
-    totalCountLabel_->setText(QString::number(counts.total()));
+    const int values[COUNTS] = {counts.tv, counts.radio, counts.total()};
+    for (int count = 0; count < COUNTS; ++count)
+        countLabels_[count]->setText(QString::number(values[count]));
 }
 
-void ChannelListPage::tvClicked() {
-    SetShowTv(true);
+// The list of the other kind comes back on the row it was left on; the row now
+// current is kept for a return.
+void ChannelListPage::KindClicked(bool tv) {
+    SetShowTv(tv);
     const int old = channelList_->currentRow();
-    channelList_->setCurrentRow(savedTvRow_);
-    savedRadioRow_ = old;
+    channelList_->setCurrentRow(tv ? savedTvRow_ : savedRadioRow_);
+    (tv ? savedRadioRow_ : savedTvRow_) = old;
     Refresh();
-    tvButton_->setFocus();
-}
-
-void ChannelListPage::radioClicked() {
-    SetShowTv(false);
-    const int old = channelList_->currentRow();
-    channelList_->setCurrentRow(savedRadioRow_);
-    savedTvRow_ = old;
-    Refresh();
-    radioButton_->setFocus();
+    kindButtons_.of(tv)->setFocus();
 }
 
 void ChannelListPage::satelliteChosen(int index) {
@@ -389,18 +378,6 @@ void ChannelListPage::ShowContextMenu(int row, const QPoint& globalPos) {
         keeper_->TakeCurrentFromSelection();
     }
     contextMenu_->popup(globalPos);
-}
-
-void ChannelListPage::AddChannelCommand() {
-    channels_->Add();
-}
-
-void ChannelListPage::EditChannelCommand() {
-    channels_->Edit();
-}
-
-void ChannelListPage::DeleteChannelCommand() {
-    channels_->Delete();
 }
 
 void ChannelListPage::SortCommand(SortKind kind) {
@@ -427,26 +404,6 @@ bool ChannelListPage::ShowChannel(int satellite, bool tv, int channel) {
     keeper_->Plan(vormante::Placement::Show([channel] { return channel; }));
     Refresh();
     return channelList_->RowOfKey(channel) >= 0;
-}
-
-void ChannelListPage::MoveToTopCommand() {
-    bulk_->MoveSelectedToTop();
-}
-
-void ChannelListPage::MoveToBottomCommand() {
-    bulk_->MoveSelectedToBottom();
-}
-
-void ChannelListPage::MoveByOneCommand(bool up) {
-    bulk_->MoveSelectedByOne(up);
-}
-
-void ChannelListPage::SetFlagCommand(vormante::ChannelFlag flag, bool on) {
-    bulk_->SetFlag(flag, on);
-}
-
-void ChannelListPage::DropSelectedAt(int row) {
-    bulk_->DropSelectedAt(row);
 }
 
 } // namespace vormante

@@ -10,6 +10,7 @@
 #include "model/BulkOperations.h"
 #include "model/RecordOperations.h"
 #include "views/channels/ChannelCommands.h"
+#include "views/common/KindButtons.h"
 
 #include <QWidget>
 
@@ -21,7 +22,6 @@ class QDialog;
 class QHBoxLayout;
 class QLabel;
 class QMenu;
-class QRadioButton;
 
 namespace vormante {
 
@@ -72,23 +72,24 @@ public:
     bool ShowChannel(int satellite, bool tv, int channel);
     ListFilterBar* filterBar() const { return filterBar_; }
 
-    // The commands of the "CH" menu, acting on the current row.
-    void AddChannelCommand();
-    void EditChannelCommand();
-    void DeleteChannelCommand();
+    // The commands of the "CH" menu, acting on the current row; the channel commands
+    // are the ones the satellite page runs too.
+    void AddChannelCommand() { channels_->Add(); }
+    void EditChannelCommand() { channels_->Edit(); }
+    void DeleteChannelCommand() { channels_->Delete(); }
     void SortCommand(vormante::SortKind kind);
     void MoveCommand();
     // The Move command once the dialog has given its target position; with several
     // rows selected the selected channels move there as a block.
     void MoveCurrentTo(int target);
-    // Commands on the selected rows (one or several).
-    void MoveToTopCommand();
-    void MoveToBottomCommand();
-    void MoveByOneCommand(bool up);
-    void SetFlagCommand(vormante::ChannelFlag flag, bool on);
+    // Commands on the selected rows (one or several), as the bulk commands run them.
+    void MoveToTopCommand() { bulk_->MoveSelectedToTop(); }
+    void MoveToBottomCommand() { bulk_->MoveSelectedToBottom(); }
+    void MoveByOneCommand(bool up) { bulk_->MoveSelectedByOne(up); }
+    void SetFlagCommand(vormante::ChannelFlag flag, bool on) { bulk_->SetFlag(flag, on); }
     // A drop of the selected rows before `row` (RowCount(): after the last), as a
     // drag and drop within the list ends.
-    void DropSelectedAt(int row);
+    void DropSelectedAt(int row) { bulk_->DropSelectedAt(row); }
     BulkChannelCommands* bulk() const { return bulk_; }
 
     void setDialogRunner(DialogRunner runner) { dialogRunner_ = std::move(runner); }
@@ -99,8 +100,7 @@ private:
     QHBoxLayout* BuildSatelliteRow();
     void BuildFilterRow();
     void ConnectControls();
-    void tvClicked();
-    void radioClicked();
+    void KindClicked(bool tv);
     void satelliteChosen(int index);
     void BuildKeeper();
     void FollowChange(const vormante::DocumentChange& change, bool own);
@@ -126,18 +126,17 @@ private:
     bool showCurrentSatellite_ = false; // after an addition: the satellite of the new channel
     DialogRunner dialogRunner_;
     std::unique_ptr<ChannelPageCommands> pageCommands_;
+    ChannelCommands* channels_ = nullptr;
+    BulkChannelCommands* bulk_ = nullptr;
 
+    // The counts beside the filter box: TV, radio, and all channels of the satellite.
+    static constexpr int COUNTS = 3;
+    QLabel* countLabels_[COUNTS] = {};
     QComboBox* satelliteCombo_ = nullptr;
-    QRadioButton* tvButton_ = nullptr;
-    QRadioButton* radioButton_ = nullptr;
-    QLabel* tvCountLabel_ = nullptr;
-    QLabel* radioCountLabel_ = nullptr;
-    QLabel* totalCountLabel_ = nullptr;
+    KindButtons kindButtons_;
     ColumnListCtrl* channelList_ = nullptr;
     QMenu* contextMenu_ = nullptr;
     ListFilterBar* filterBar_ = nullptr;
-    ChannelCommands* channels_ = nullptr;
-    BulkChannelCommands* bulk_ = nullptr;
 };
 
 } // namespace vormante

@@ -2,10 +2,8 @@
 
 #include "document/StepNames.h"
 #include "model/BulkOperations.h"
-#include "views/common/DialogLayout.h"
 #include "views/lists/OrderPlanTree.h"
 
-#include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -32,9 +30,8 @@ bool HoldsChannels(const ChannelDatabase& db, int satellite) {
 
 NamesOrderDialog::NamesOrderDialog(const ChannelDatabase& db, const NamesListResult& list,
                                    const QString& listName, int satellite, bool tv, QWidget* parent)
-    : QDialog(parent), db_(db), list_(list), listName_(listName) {
-    setWindowTitle(tr("Order by a list of names"));
-    setObjectName(QStringLiteral("namesOrderDialog"));
+    : PlanPreviewDialog(tr("Order by a list of names"), QStringLiteral("namesOrderDialog"), parent), db_(db),
+      list_(list), listName_(listName) {
 
     satelliteCombo_ = new QComboBox(this);
     satelliteCombo_->setObjectName(QStringLiteral("satelliteComboBox"));
@@ -43,33 +40,25 @@ NamesOrderDialog::NamesOrderDialog(const ChannelDatabase& db, const NamesListRes
             satelliteCombo_->addItem(steps::SatelliteLabel(db, s), s);
     const int shown = satelliteCombo_->findData(satellite);
     satelliteCombo_->setCurrentIndex(shown >= 0 ? shown : 0);
-    //: Order the TV channels (a choice beside Radio).
-    tvButton_ = new QRadioButton(tr("TV"), this);
-    tvButton_->setObjectName(QStringLiteral("tvRadioButton"));
-    //: Order the radio channels (a choice beside TV).
-    radioButton_ = new QRadioButton(tr("Radio"), this);
-    radioButton_->setObjectName(QStringLiteral("radioRadioButton"));
-    auto* kinds = new QButtonGroup(this);
-    kinds->addButton(tvButton_);
-    kinds->addButton(radioButton_);
-    (tv ? tvButton_ : radioButton_)->setChecked(true);
+    kindButtons_ =
+        MakeKindButtons(this,
+                        //: Order the TV channels (a choice beside Radio).
+                        tr("TV"),
+                        //: Order the radio channels (a choice beside TV).
+                        tr("Radio"), QStringLiteral("tvRadioButton"), QStringLiteral("radioRadioButton"));
+    kindButtons_.Show(tv);
     auto* satelliteLabel = new QLabel(tr("Satellite:"), this);
     satelliteLabel->setBuddy(satelliteCombo_);
     auto* top = new QHBoxLayout;
     top->addWidget(satelliteLabel);
     top->addWidget(satelliteCombo_, 1);
     top->addSpacing(8);
-    top->addWidget(tvButton_);
-    top->addWidget(radioButton_);
+    kindButtons_.AddTo(top);
 
-    summaryLabel_ = new QLabel(this);
-    summaryLabel_->setObjectName(QStringLiteral("summaryLabel"));
-    summaryLabel_->setWordWrap(true);
-
-    linesTree_ = planview::MakeChangesTree(this);
-    linesTree_->setObjectName(QStringLiteral("linesTree"));
-    linesTree_->setHeaderHidden(false);
-    linesTree_->setHeaderLabels({
+    QTreeWidget* lines = linesTree();
+    lines->setObjectName(QStringLiteral("linesTree"));
+    lines->setHeaderHidden(false);
+    lines->setHeaderLabels({
         //: Column caption: the line number in the list of names.
         tr("Line"),
         //: Column caption: the name as the list spells it.
@@ -79,28 +68,21 @@ NamesOrderDialog::NamesOrderDialog(const ChannelDatabase& db, const NamesListRes
         //: Column caption: how the name matched (exact, case-folded, loose).
         tr("Match"),
     });
-    linesTree_->setMinimumWidth(560);
+    lines->setMinimumWidth(560);
 
     renameCheckBox_ = new QCheckBox(tr("Give matched channels the list's spelling"), this);
     renameCheckBox_->setObjectName(QStringLiteral("renameCheckBox"));
     deleteMissingCheckBox_ = new QCheckBox(tr("Delete channels missing from the list"), this);
     deleteMissingCheckBox_->setObjectName(QStringLiteral("deleteMissingCheckBox"));
 
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(top);
-    layout->addWidget(summaryLabel_);
-    layout->addWidget(linesTree_, 1);
-    layout->addWidget(renameCheckBox_);
-    layout->addWidget(deleteMissingCheckBox_);
-    layout->addSpacing(12);
-    layout->addLayout(AcceptRejectRow(this, &okButton_));
+    LayOut({renameCheckBox_, deleteMissingCheckBox_}, nullptr, top);
 
     const auto newSatelliteOrKind = [this] {
         picks_.clear();
         Replan();
     };
     connect(satelliteCombo_, &QComboBox::currentIndexChanged, this, newSatelliteOrKind);
-    connect(tvButton_, &QRadioButton::toggled, this, newSatelliteOrKind);
+    connect(kindButtons_.tv, &QRadioButton::toggled, this, newSatelliteOrKind);
     connect(renameCheckBox_, &QCheckBox::toggled, this, &NamesOrderDialog::Replan);
     connect(deleteMissingCheckBox_, &QCheckBox::toggled, this, &NamesOrderDialog::Replan);
     Replan();
@@ -111,14 +93,10 @@ void NamesOrderDialog::pick(std::size_t line, int channel) {
     Replan();
 }
 
-QStringList NamesOrderDialog::groupCaptions() const {
-    return planview::GroupCaptions(linesTree_);
-}
-
 void NamesOrderDialog::Replan() {
     NamesOrderOptions options;
     options.satellite = satelliteCombo_->currentIndex() >= 0 ? satelliteCombo_->currentData().toInt() : -1;
-    options.tv = tvButton_->isChecked();
+    options.tv = kindButtons_.tvChosen();
     options.rename = renameCheckBox_->isChecked();
     options.deleteUnlisted = deleteMissingCheckBox_->isChecked();
     options.picks = picks_;
@@ -137,7 +115,7 @@ QString NamesOrderDialog::channelText(int channel) const {
 }
 
 QTreeWidgetItem* NamesOrderDialog::AddGroup(const QString& caption, int count) {
-    auto* group = new QTreeWidgetItem(linesTree_, {QStringLiteral("%1 (%2)").arg(caption).arg(count)});
+    auto* group = new QTreeWidgetItem(linesTree(), {QStringLiteral("%1 (%2)").arg(caption).arg(count)});
     group->setFirstColumnSpanned(true);
     group->setExpanded(true);
     return group;
@@ -157,11 +135,11 @@ void NamesOrderDialog::AddPickBox(QTreeWidgetItem* item, std::size_t line) {
         QMetaObject::invokeMethod(
             this, [this, line, channel] { pick(line, channel); }, Qt::QueuedConnection);
     });
-    linesTree_->setItemWidget(item, CHANNEL_COLUMN, box);
+    linesTree()->setItemWidget(item, CHANNEL_COLUMN, box);
 }
 
 void NamesOrderDialog::FillTree() {
-    linesTree_->clear();
+    linesTree()->clear();
     const auto lineText = [](const MatchedNameLine& line) { return QString::number(line.line); };
     const std::size_t matched = plan_.lines.size() - plan_.Count(NameMatch::None);
     int boxes = 0;
@@ -218,7 +196,7 @@ void NamesOrderDialog::FillTree() {
                                         channelText(plan_.lines[l].channel), tr("keeps its name")});
     }
     for (int column = LINE_COLUMN; column <= MATCH_COLUMN; ++column)
-        linesTree_->resizeColumnToContents(column);
+        linesTree()->resizeColumnToContents(column);
 }
 
 void NamesOrderDialog::UpdateSummary() {
@@ -249,7 +227,7 @@ void NamesOrderDialog::UpdateSummary() {
             //: %1 is a number of channels ("3 channels").
             text += space + tr("Deleted: %1.").arg(Count(plan_.unlisted.size(), Noun::Channel));
     }
-    summaryLabel_->setText(text);
+    summaryLabel()->setText(text);
 }
 
 } // namespace vormante

@@ -7,20 +7,17 @@
 #pragma once
 
 #include "model/NamesOrder.h"
-
-#include <QDialog>
+#include "views/common/KindButtons.h"
+#include "views/lists/PlanPreviewDialog.h"
 
 class QCheckBox;
 class QComboBox;
-class QLabel;
-class QPushButton;
 class QRadioButton;
-class QTreeWidget;
 class QTreeWidgetItem;
 
 namespace vormante {
 
-class NamesOrderDialog : public QDialog {
+class NamesOrderDialog : public PlanPreviewDialog {
     Q_OBJECT
 
 public:
@@ -38,15 +35,12 @@ public:
     void pick(std::size_t line, int channel);
 
     QComboBox* satelliteComboBox() const { return satelliteCombo_; }
-    QRadioButton* tvRadioButton() const { return tvButton_; }
-    QRadioButton* radioRadioButton() const { return radioButton_; }
+    QRadioButton* tvRadioButton() const { return kindButtons_.tv; }
+    QRadioButton* radioRadioButton() const { return kindButtons_.radio; }
     QCheckBox* renameCheckBox() const { return renameCheckBox_; }
     QCheckBox* deleteMissingCheckBox() const { return deleteMissingCheckBox_; }
-    QTreeWidget* linesTree() const { return linesTree_; }
-    QLabel* summaryLabel() const { return summaryLabel_; }
-    QPushButton* okButton() const { return okButton_; }
-    // The captions of the groups shown, as "Matched lines (3)".
-    QStringList groupCaptions() const;
+    // How every line matched, in groups such as "Matched lines (3)".
+    QTreeWidget* linesTree() const { return changesTree(); }
 
 private:
     void Replan();
@@ -64,13 +58,9 @@ private:
     std::vector<int> kind_; // the satellite's channels of the kind, for their numbers
 
     QComboBox* satelliteCombo_ = nullptr;
-    QRadioButton* tvButton_ = nullptr;
-    QRadioButton* radioButton_ = nullptr;
+    KindButtons kindButtons_;
     QCheckBox* renameCheckBox_ = nullptr;
     QCheckBox* deleteMissingCheckBox_ = nullptr;
-    QTreeWidget* linesTree_ = nullptr;
-    QLabel* summaryLabel_ = nullptr;
-    QPushButton* okButton_ = nullptr;
 };
 
 } // namespace vormante

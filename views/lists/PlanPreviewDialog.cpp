@@ -17,8 +17,10 @@ PlanPreviewDialog::PlanPreviewDialog(const QString& title, const QString& object
     summaryLabel_->setWordWrap(true);
 }
 
-void PlanPreviewDialog::LayOut(const QList<QWidget*>& options, QWidget* middle) {
+void PlanPreviewDialog::LayOut(const QList<QWidget*>& options, QWidget* middle, QLayout* top) {
     auto* layout = new QVBoxLayout(this);
+    if (top)
+        layout->addLayout(top);
     layout->addWidget(summaryLabel_);
     layout->addWidget(middle ? middle : changesTree_, 1);
     for (QWidget* option : options)

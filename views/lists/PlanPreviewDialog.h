@@ -1,5 +1,5 @@
 // The frame of the previews that show a plan before it is applied (the list
-// import, order like another image, satellites.xml): a summary above, the changes
+// import, order like another image, order by names, satellites.xml): a summary above, the changes
 // in the middle, the preview's own options below, then OK and Cancel. A preview
 // never changes the image; the caller applies the plan when it is accepted.
 #pragma once
@@ -8,6 +8,7 @@
 #include <QList>
 
 class QLabel;
+class QLayout;
 class QPushButton;
 class QTreeWidget;
 
@@ -26,8 +27,9 @@ public:
 
 protected:
     PlanPreviewDialog(const QString& title, const QString& objectName, QWidget* parent);
-    // Lays the preview out: the summary, middle (the changes tree when null), the options, the buttons.
-    void LayOut(const QList<QWidget*>& options, QWidget* middle = nullptr);
+    // Lays the preview out: top (when given), the summary, middle (the changes tree when
+    // null), the options, the buttons.
+    void LayOut(const QList<QWidget*>& options, QWidget* middle = nullptr, QLayout* top = nullptr);
 
 private:
     QLabel* summaryLabel_ = nullptr;

@@ -53,12 +53,11 @@ ColumnListCtrl* MakeList(const char* name, QWidget* parent) {
 SatellitePage::SatellitePage(QWidget* parent)
     : QWidget(parent), channelList_(MakeList("channelList", this)), lnbList_(MakeList("lnbList", this)),
       transponderList_(MakeList("transponderList", this)), satelliteList_(MakeList("satelliteList", this)),
-      tvButton_(new QRadioButton(tr("TV"), this)), radioButton_(new QRadioButton(tr("Radio"), this)),
+      kindButtons_(MakeKindButtons(this, tr("TV"), tr("Radio"), QStringLiteral("tvButton"),
+                                   QStringLiteral("radioButton"))),
       follower_(new DocumentFollower(
           this, [this](const DocumentChange& change, bool own) { FollowChange(change, own); })),
       commands_(std::make_unique<SatellitePageCommands>(*this)) {
-    tvButton_->setObjectName(QStringLiteral("tvButton"));
-    radioButton_->setObjectName(QStringLiteral("radioButton"));
     BuildLayout();
     BuildKeepers();
     BuildMenus();
@@ -82,8 +81,8 @@ SatellitePage::SatellitePage(QWidget* parent)
         connect(target, &ColumnListCtrl::rowContextMenuRequested, this,
                 [this, which](int row, const QPoint& globalPos) { ShowContextMenu(which, row, globalPos); });
     }
-    connect(tvButton_, &QRadioButton::clicked, this, [this] { tvRadioClicked(true); });
-    connect(radioButton_, &QRadioButton::clicked, this, [this] { tvRadioClicked(false); });
+    connect(kindButtons_.tv, &QRadioButton::clicked, this, [this] { tvRadioClicked(true); });
+    connect(kindButtons_.radio, &QRadioButton::clicked, this, [this] { tvRadioClicked(false); });
 }
 
 // What each list shows: the records it lists and their cells, from the document as it is now.
@@ -154,8 +153,7 @@ void SatellitePage::BuildLayout() {
 
     auto* lower = new QWidget(this);
     auto* kind = new QHBoxLayout;
-    kind->addWidget(tvButton_);
-    kind->addWidget(radioButton_);
+    kindButtons_.AddTo(kind);
     kind->addStretch();
     auto* bottom = new QVBoxLayout(lower);
     bottom->setContentsMargins(0, 0, 0, 0);
@@ -293,10 +291,9 @@ void SatellitePage::FollowChange(const DocumentChange& change, bool own) {
 
 void SatellitePage::SetShowTv(bool on) {
     showTv_ = on;
-    const QSignalBlocker blockTv(tvButton_);
-    const QSignalBlocker blockRadio(radioButton_);
-    tvButton_->setChecked(on);
-    radioButton_->setChecked(!on);
+    const QSignalBlocker blockTv(kindButtons_.tv);
+    const QSignalBlocker blockRadio(kindButtons_.radio);
+    kindButtons_.Show(on);
 }
 
 void SatellitePage::setDialogRunner(DialogRunner runner) {
@@ -414,7 +411,7 @@ void SatellitePage::tvRadioClicked(bool tv) {
     SetShowTv(tv);
     channelList_->setCurrentRow(0);
     RefreshList(CHANNELS);
-    (tv ? tvButton_ : radioButton_)->setFocus();
+    kindButtons_.of(tv)->setFocus();
 }
 
 void SatellitePage::ShowContextMenu(int which, int row, const QPoint& globalPos) {

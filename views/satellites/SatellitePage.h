@@ -13,6 +13,8 @@
 // A change made elsewhere (an undo, another page) keeps each list on its records.
 #pragma once
 
+#include "views/common/KindButtons.h"
+
 #include <QWidget>
 
 #include <functional>
@@ -73,8 +75,8 @@ public:
     ColumnListCtrl* transponderList() const { return transponderList_; }
     ColumnListCtrl* lnbList() const { return lnbList_; }
     ColumnListCtrl* channelList() const { return channelList_; }
-    QRadioButton* tvButton() const { return tvButton_; }
-    QRadioButton* radioButton() const { return radioButton_; }
+    QRadioButton* tvButton() const { return kindButtons_.tv; }
+    QRadioButton* radioButton() const { return kindButtons_.radio; }
     const vormante::ChannelDatabase* database() const;
     vormante::Document* document() const { return document_; }
     // Runs an operation as one step of the document's history, named name. The page
@@ -131,8 +133,7 @@ private:
     ColumnListCtrl* lnbList_;
     ColumnListCtrl* transponderList_;
     ColumnListCtrl* satelliteList_;
-    QRadioButton* tvButton_;
-    QRadioButton* radioButton_;
+    KindButtons kindButtons_;
     QMenu* menus_[4] = {};
     ListFilterBar* filterBar_ = nullptr;
     QSplitter* splitter_ = nullptr;
