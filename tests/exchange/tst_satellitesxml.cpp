@@ -1,9 +1,10 @@
 // The satellites.xml reader and writer: what a real list may hold is read,
 // bad input is refused or skipped with its line and reason, what the writer
 // writes reads back, and the fuzz target's findings stay mended.
+#include "FuzzFindings.h"
+#include "ReaderRefusalCheck.h"
 #include "SatellitesXmlCheck.h"
 
-#include <QDirIterator>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -89,10 +90,7 @@ private Q_SLOTS:
         const SatellitesXmlRead read = ReadSatellitesXml(text);
         QVERIFY(!read.ok);
         QVERIFY(read.file.satellites.empty());
-        QCOMPARE(read.errorLine, line);
-        QVERIFY2(QString::fromStdString(read.error).contains(reason), read.error.c_str());
-        if (line > 0)
-            QVERIFY(read.error.rfind("line " + std::to_string(line) + ": ", 0) == 0);
+        CheckRefusal(read.errorLine, read.error, line, reason);
     }
 
     void skipsEntriesItCannotTake_data() {
@@ -178,18 +176,15 @@ private Q_SLOTS:
     }
 
     void fuzzFindingsStayMended() {
-        int replayed = 0;
-        QDirIterator it(QStringLiteral(VORMANTE_FUZZ_REGRESSIONS), {QStringLiteral("fuzz_satxml_reader-*")},
-                        QDir::Files);
-        while (it.hasNext()) {
-            QFile file(it.next());
-            QVERIFY(file.open(QIODevice::ReadOnly));
-            const std::string fault = satxmlcheck::Check(file.readAll());
+        const QList<FuzzFinding> findings =
+            ReadFuzzFindings(QStringLiteral(VORMANTE_FUZZ_REGRESSIONS), QStringLiteral("fuzz_satxml_reader"));
+        for (const FuzzFinding& finding : findings) {
+            QVERIFY2(finding.read, qPrintable(finding.path));
+            const std::string fault = satxmlcheck::Check(finding.bytes);
             QVERIFY2(fault.empty(),
-                     qPrintable(it.fileName() + QStringLiteral(": ") + QString::fromStdString(fault)));
-            ++replayed;
+                     qPrintable(finding.fileName + QStringLiteral(": ") + QString::fromStdString(fault)));
         }
-        QVERIFY(replayed >= 2);
+        QVERIFY(findings.size() >= 2);
     }
 };
 

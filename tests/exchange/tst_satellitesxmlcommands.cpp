@@ -196,12 +196,9 @@ private Q_SLOTS:
     void commandLine() {
         QFETCH(QStringList, args);
         QFETCH(int, status);
-        QFETCH(QString, out);
-        QFETCH(QString, err);
-        const Run run = RunCommand(args);
-        QCOMPARE(run.status, status);
-        QVERIFY2(run.out.contains(out), qPrintable(run.out));
-        QVERIFY2(run.err.contains(err), qPrintable(run.err));
+        Run run;
+        if (!RunDataRow(run))
+            return;
         const bool wrote = run.out.contains(QStringLiteral("Wrote "));
         QCOMPARE(wrote, args.contains(QStringLiteral("-o")) && status < 2);
     }

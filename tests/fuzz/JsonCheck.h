@@ -62,46 +62,38 @@ private:
             return Number();
         }
     }
-    bool Object(int depth) {
+    bool Object(int depth) { return Items(depth, '}', "',' or '}' expected"); }
+    bool Array(int depth) { return Items(depth, ']', "',' or ']' expected"); }
+    // An object's members or an array's elements, from the opening bracket to `close`.
+    bool Items(int depth, char close, const char* separatorExpected) {
         ++p_;
         Blank();
-        if (Peek() == '}')
+        if (Peek() == close)
             return ++p_, true;
         for (;;) {
             Blank();
-            if (Peek() != '"' || !String())
-                return Fail("object key expected");
-            Blank();
-            if (Peek() != ':')
-                return Fail("':' expected");
-            ++p_;
-            Blank();
+            if (close == '}' && !Key())
+                return false;
             if (!Value(depth + 1))
                 return false;
             Blank();
-            if (Peek() == '}')
+            if (Peek() == close)
                 return ++p_, true;
             if (Peek() != ',')
-                return Fail("',' or '}' expected");
+                return Fail(separatorExpected);
             ++p_;
         }
     }
-    bool Array(int depth) {
+    // An object member's key and the colon after it, leaving the blanks before the value.
+    bool Key() {
+        if (Peek() != '"' || !String())
+            return Fail("object key expected");
+        Blank();
+        if (Peek() != ':')
+            return Fail("':' expected");
         ++p_;
         Blank();
-        if (Peek() == ']')
-            return ++p_, true;
-        for (;;) {
-            Blank();
-            if (!Value(depth + 1))
-                return false;
-            Blank();
-            if (Peek() == ']')
-                return ++p_, true;
-            if (Peek() != ',')
-                return Fail("',' or ']' expected");
-            ++p_;
-        }
+        return true;
     }
     static bool Digit(unsigned char c) { return c >= '0' && c <= '9'; }
     bool Number() {

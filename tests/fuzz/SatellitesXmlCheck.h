@@ -8,6 +8,7 @@
 // exported reads back as "no changes".
 #pragma once
 
+#include "ListFuzzSupport.h"
 #include "exchange/SatellitesXml.h"
 #include "model/ConsistencyCheck.h"
 #include "model/SampleImages.h"
@@ -15,6 +16,7 @@
 
 #include <algorithm>
 #include <string>
+#include <string_view>
 
 namespace satxmlcheck {
 
@@ -29,9 +31,7 @@ inline int UsedTransponders(const ChannelDatabase& db) {
 
 // Empty when every rule holds, else what broke.
 inline std::string Check(const QByteArray& bytes) {
-    int lines = 1; // LF, CR LF and a lone CR each end a line, as XML reads them
-    for (qsizetype i = 0; i < bytes.size(); ++i)
-        lines += bytes[i] == '\n' || (bytes[i] == '\r' && (i + 1 == bytes.size() || bytes[i + 1] != '\n'));
+    const int lines = CountLines(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
     const SatellitesXmlRead read = ReadSatellitesXml(bytes);
     if (!read.ok)
         return read.error.empty() || read.errorLine < 0 || read.errorLine > lines

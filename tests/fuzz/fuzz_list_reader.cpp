@@ -3,6 +3,7 @@
 // names a line inside the text. An accepted list is imported into the demo
 // image, with and without deleting missing channels, and the image must stay
 // consistent; writing it out again must read back and import unchanged.
+#include "ListFuzzSupport.h"
 #include "model/ChannelList.h"
 #include "model/ConsistencyCheck.h"
 #include "model/ListImport.h"
@@ -15,24 +16,17 @@
 using namespace vormante;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    static const std::vector<std::uint8_t> demo = BuildDemoImage();
-    static ChannelDatabase db;
     const std::string_view text(reinterpret_cast<const char*>(data), size);
     const ListReadResult read = ReadChannelList(text);
     if (!read.ok) {
-        int lines = 1; // LF, CR LF and a lone CR each end a line
-        for (std::size_t i = 0; i < text.size(); ++i)
-            lines += text[i] == '\n' || (text[i] == '\r' && (i + 1 == text.size() || text[i + 1] != '\n'));
-        if (read.errorLine < 1 || read.errorLine > lines || read.error.rfind("line ", 0) != 0) {
+        if (!NamesALineOf(text, read.errorLine, read.error)) {
             std::fprintf(stderr, "refusal without a line of the text: %s\n", read.error.c_str());
             std::abort();
         }
         return 0;
     }
     for (const bool deleteMissing : {false, true}) {
-        if (!db.Load(demo).ok)
-            std::abort();
-        db.BuildRecordPointers();
+        ChannelDatabase& db = FreshDemoDatabase();
         const ListImportPlan plan = PlanListImport(db, read.rows);
         if (!ApplyListImport(db, plan, deleteMissing)) {
             std::fprintf(stderr, "a fresh plan was refused\n");

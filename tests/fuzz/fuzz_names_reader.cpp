@@ -4,6 +4,7 @@
 // image's first satellites, with and without renaming and deleting, taking the
 // second candidate where a line has several (one variant an input, chosen by its size): no channel may be
 // taken twice, and the image must stay consistent. A written list must read back.
+#include "ListFuzzSupport.h"
 #include "model/BulkOperations.h"
 #include "model/ConsistencyCheck.h"
 #include "model/NamesOrder.h"
@@ -35,16 +36,10 @@ void CheckPlan(const ChannelDatabase& db, const NamesOrderPlan& plan) {
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    static const std::vector<std::uint8_t> demo = BuildDemoImage();
-    static ChannelDatabase db;
     const std::string_view text(reinterpret_cast<const char*>(data), size);
     const NamesListResult read = ReadNamesList(text);
     if (!read.ok) {
-        int lines = 1; // LF, CR LF and a lone CR each end a line
-        for (std::size_t i = 0; i < text.size(); ++i)
-            lines += text[i] == '\n' || (text[i] == '\r' && (i + 1 == text.size() || text[i + 1] != '\n'));
-        if (size <= MAX_NAMES_BYTES &&
-            (read.errorLine < 1 || read.errorLine > lines || read.error.rfind("line ", 0) != 0))
+        if (size <= MAX_NAMES_BYTES && !NamesALineOf(text, read.errorLine, read.error))
             Fail(("refusal without a line of the text: " + read.error).c_str());
         return 0;
     }
@@ -52,9 +47,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // the fuzzer shortens and lengthens it, at an eighth of the cost per input.
     {
         const int variant = static_cast<int>(size % 8);
-        if (!db.Load(demo).ok)
-            std::abort();
-        db.BuildRecordPointers();
+        ChannelDatabase& db = FreshDemoDatabase();
         NamesOrderOptions options;
         options.satellite = variant % 2;
         options.tv = (variant & 2) == 0;

@@ -71,6 +71,18 @@ bool WriteText(const std::filesystem::path& path, const std::string& text) {
     return static_cast<bool>(out);
 }
 
+using SeedTexts = std::vector<std::pair<std::string, std::string>>;
+
+// Writes each text under its file name into the folder and says how many there are: 0 when every
+// one was written, else 1.
+int WriteSeedTexts(const std::filesystem::path& folder, const SeedTexts& seeds, const char* what) {
+    bool ok = true;
+    for (const auto& [name, text] : seeds)
+        ok = WriteText(folder / name, text) && ok;
+    std::printf("%zu %s in %s\n", seeds.size(), what, folder.c_str());
+    return ok ? 0 : 1;
+}
+
 std::string Replaced(std::string text, char from, const std::string& to) {
     std::string out;
     for (const char ch : text)
@@ -90,46 +102,38 @@ int WriteListSeeds(const std::filesystem::path& folder, std::mt19937& random) {
         return WriteChannelList(other);
     }();
     const std::string header = list.substr(0, list.find("\r\n") + 2);
-    std::vector<std::pair<std::string, std::string>> seeds = {
-        {"demo", list},
-        {"built", built},
-        {"semicolons-bom", "\xEF\xBB\xBF" + Replaced(list, ',', ";")},
-        {"lf", Replaced(list, '\r', "")},
-        {"quoted", header +
-                       "\"A\",\"19.2E\",\"TV\",\"1\",\"Das \"\"E\"\"\",\"11836\",\"H\",\"27500\",\"101\","
-                       "\"102\",\"101\",\"104\",\"x\",\"\",\"1\",\"0\",\"0\",\"0\"\r\n"},
-        {"unclosed", header + "A,19.2E,TV,1,\"open,11836\r\n"},
-        {"header-only", header},
+    SeedTexts seeds = {
+        {"demo.csv", list},
+        {"built.csv", built},
+        {"semicolons-bom.csv", "\xEF\xBB\xBF" + Replaced(list, ',', ";")},
+        {"lf.csv", Replaced(list, '\r', "")},
+        {"quoted.csv", header +
+                           "\"A\",\"19.2E\",\"TV\",\"1\",\"Das \"\"E\"\"\",\"11836\",\"H\",\"27500\",\"101\","
+                           "\"102\",\"101\",\"104\",\"x\",\"\",\"1\",\"0\",\"0\",\"0\"\r\n"},
+        {"unclosed.csv", header + "A,19.2E,TV,1,\"open,11836\r\n"},
+        {"header-only.csv", header},
     };
     for (int i = 0; i < 4; ++i) {
         std::string damaged = list.substr(0, 2048);
         for (int k = 0; k < 16; ++k)
             damaged[random() % damaged.size()] = static_cast<char>(random());
-        seeds.emplace_back("damaged-" + std::to_string(i), damaged);
+        seeds.emplace_back("damaged-" + std::to_string(i) + ".csv", damaged);
     }
-    bool ok = true;
-    for (const auto& [name, text] : seeds)
-        ok = WriteText(folder / (name + ".csv"), text) && ok;
-    std::printf("%zu seed lists in %s\n", seeds.size(), folder.c_str());
-    return ok ? 0 : 1;
+    return WriteSeedTexts(folder, seeds, "seed lists");
 }
 
 int WriteNamesSeeds(const std::filesystem::path& folder) {
     ChannelDatabase db;
     db.Load(BuildDemoImage());
     db.BuildRecordPointers();
-    const std::pair<const char*, std::string> seeds[] = {
-        {"tv", WriteNamesList(db, 0, true)},
-        {"radio", WriteNamesList(db, 0, false)},
-        {"forms",
+    const SeedTexts seeds = {
+        {"tv.txt", WriteNamesList(db, 0, true)},
+        {"radio.txt", WriteNamesList(db, 0, false)},
+        {"forms.txt",
          "\xEF\xBB\xBF# mine\r\n3;ZDF\r\n1,ARTE HD\r\n\r\n2\tdas erste\r\n\"Sky \"\"1\"\"\"\rITV+1\n"},
-        {"windows-1252", "T\xE9l\xE9 5\n\x80uro\nZDF\nZDF\n"},
+        {"windows-1252.txt", "T\xE9l\xE9 5\n\x80uro\nZDF\nZDF\n"},
     };
-    bool ok = true;
-    for (const auto& [name, text] : seeds)
-        ok = WriteText(folder / (std::string(name) + ".txt"), text) && ok;
-    std::printf("%zu seed lists of names in %s\n", std::size(seeds), folder.c_str());
-    return ok ? 0 : 1;
+    return WriteSeedTexts(folder, seeds, "seed lists of names");
 }
 
 // Transponder lists: a small sound one, C-band and Ku-band beams beside each other, bad values, a DTD.
@@ -150,18 +154,14 @@ int WriteSatellitesXmlSeeds(const std::filesystem::path& folder) {
     const std::string bad = "<sat position=\"1801\"/><sat position=\"130\"><transponder frequency=\"0\" "
                             "symbol_rate=\"-1\" polarization=\"7\"/><transponder frequency=\"1000000000000\" "
                             "symbol_rate=\"27500000\" polarization=\"0\"/><!-- note --><x/></sat>\n";
-    const std::pair<const char*, std::string> seeds[] = {
-        {"astra", head + astra + "</satellites>\n"},
-        {"beams", head + astra + beams + "</satellites>\n"},
-        {"bad-values", head + bad + "</satellites>\n"},
-        {"entities", "<!DOCTYPE satellites [<!ENTITY a \"aa\">]>\n<satellites>&a;</satellites>\n"},
-        {"cut-off", (head + astra).substr(0, 150)},
+    const SeedTexts seeds = {
+        {"astra.xml", head + astra + "</satellites>\n"},
+        {"beams.xml", head + astra + beams + "</satellites>\n"},
+        {"bad-values.xml", head + bad + "</satellites>\n"},
+        {"entities.xml", "<!DOCTYPE satellites [<!ENTITY a \"aa\">]>\n<satellites>&a;</satellites>\n"},
+        {"cut-off.xml", (head + astra).substr(0, 150)},
     };
-    bool ok = true;
-    for (const auto& [name, text] : seeds)
-        ok = WriteText(folder / (std::string(name) + ".xml"), text) && ok;
-    std::printf("%zu seed lists in %s\n", std::size(seeds), folder.c_str());
-    return ok ? 0 : 1;
+    return WriteSeedTexts(folder, seeds, "seed lists");
 }
 
 // Archive indexes: one as the archive writes it, with escapes, and damaged ones.
@@ -174,17 +174,14 @@ int WriteArchiveIndexSeeds(const std::filesystem::path& folder) {
         "{\"id\":\"2026-12-09_183006_before-save\",\"msecs\":1796841006000,\"kind\":"
         "\"before-save\",\"stored\":\"x.bin\",\"sha256\":\"\",\"satellites\":-1,"
         "\"transponders\":-1,\"channels\":-1,\"file\":\"/home/a \\\"b\\\"\\u00e9\\n.bin\"}";
-    const std::pair<const char*, std::string> seeds[] = {
-        {"index", "{\"limit\":500,\"entries\":[" + entry + "," + saved + "]}\n"},
-        {"odd-values", "{\"limit\":-3,\"entries\":[{\"id\":\"\",\"msecs\":1e300,\"kind\":\"sent\"},7,[]]}"},
-        {"cut-off", ("{\"limit\":500,\"entries\":[" + entry).substr(0, 90)},
+    const SeedTexts seeds = {
+        {"index.json", "{\"limit\":500,\"entries\":[" + entry + "," + saved + "]}\n"},
+        {"odd-values.json",
+         "{\"limit\":-3,\"entries\":[{\"id\":\"\",\"msecs\":1e300,\"kind\":\"sent\"},7,[]]}"},
+        {"cut-off.json", ("{\"limit\":500,\"entries\":[" + entry).substr(0, 90)},
+        {"file-name", "2026-12-09_183005_received-2.bin"},
     };
-    bool ok = true;
-    for (const auto& [name, text] : seeds)
-        ok = WriteText(folder / (std::string(name) + ".json"), text) && ok;
-    ok = WriteText(folder / "file-name", "2026-12-09_183005_received-2.bin") && ok;
-    std::printf("%zu seed indexes in %s\n", std::size(seeds) + 1, folder.c_str());
-    return ok ? 0 : 1;
+    return WriteSeedTexts(folder, seeds, "seed indexes");
 }
 
 } // namespace

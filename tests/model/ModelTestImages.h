@@ -5,6 +5,9 @@
 #include "model/ChannelDatabase.h"
 #include "model/RecordOperations.h"
 
+#include <algorithm>
+#include <array>
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -50,36 +53,47 @@ inline int StoreChannel(ChannelDatabase& db, int transponder, std::string_view n
     return c;
 }
 
+struct NewChannel {
+    int transponder;
+    std::string_view name;
+    bool tv;
+};
+
+// Stores the channels in order, as StoreChannel does, and gives their slots in the same order.
+template <std::size_t N>
+std::array<int, N> StoreChannels(ChannelDatabase& db, const NewChannel (&channels)[N]) {
+    std::array<int, N> slots{};
+    for (std::size_t i = 0; i < N; ++i)
+        slots[i] = StoreChannel(db, channels[i].transponder, channels[i].name, channels[i].tv);
+    return slots;
+}
+
+// The slots from `first` on, following `next` while they are slots of their kind; bounded to
+// one more than `slots` links, so a broken chain that loops still ends.
+template <typename Next> std::vector<int> WalkSlots(int first, bool (*isSlot)(int), int slots, Next next) {
+    std::vector<int> chain;
+    for (int i = first; isSlot(i) && chain.size() <= static_cast<std::size_t>(slots); i = next(i))
+        chain.push_back(i);
+    return chain;
+}
+
 // The satellite's channel chain from head to tail (bounded, for broken chains in tests).
 inline std::vector<int> ChannelChain(const ChannelDatabase& db, int satellite) {
-    std::vector<int> chain;
-    int c = db.Satellite(satellite).firstChannel();
-    while (IsChannelSlot(c) && chain.size() <= static_cast<std::size_t>(CHANNEL_SLOTS)) {
-        chain.push_back(c);
-        c = db.Channel(c).nextChannel();
-    }
-    return chain;
+    return WalkSlots(db.Satellite(satellite).firstChannel(), IsChannelSlot, CHANNEL_SLOTS,
+                     [&](int c) { return db.Channel(c).nextChannel(); });
 }
 
 // The same chain walked backwards from the tail, reversed into head-to-tail order.
 inline std::vector<int> ChannelChainBackwards(const ChannelDatabase& db, int satellite) {
-    std::vector<int> chain;
-    int c = db.Satellite(satellite).lastChannel();
-    while (IsChannelSlot(c) && chain.size() <= static_cast<std::size_t>(CHANNEL_SLOTS)) {
-        chain.insert(chain.begin(), c);
-        c = db.Channel(c).prevChannel();
-    }
+    std::vector<int> chain = WalkSlots(db.Satellite(satellite).lastChannel(), IsChannelSlot, CHANNEL_SLOTS,
+                                       [&](int c) { return db.Channel(c).prevChannel(); });
+    std::reverse(chain.begin(), chain.end());
     return chain;
 }
 
 inline std::vector<int> TransponderChain(const ChannelDatabase& db, int satellite) {
-    std::vector<int> chain;
-    int t = db.Satellite(satellite).firstTransponder();
-    while (IsTransponderSlot(t) && chain.size() <= static_cast<std::size_t>(TRANSPONDER_SLOTS)) {
-        chain.push_back(t);
-        t = db.Transponder(t).nextTransponder();
-    }
-    return chain;
+    return WalkSlots(db.Satellite(satellite).firstTransponder(), IsTransponderSlot, TRANSPONDER_SLOTS,
+                     [&](int t) { return db.Transponder(t).nextTransponder(); });
 }
 
 inline std::vector<std::string> ChannelNames(const ChannelDatabase& db, int satellite) {

@@ -70,9 +70,14 @@ public:
                 db_.Transponder(t).setFrequency(10700 + static_cast<unsigned>(script_.Below(2000)));
             break;
         }
-        case 3: {
+        case 3:
+        case 7: {
+            // A transponder with its channels, or only its channels, goes; the rest is renumbered.
             const int s = Satellite();
-            DeleteTransponder(db_, Transponder(s));
+            if (op == 3)
+                DeleteTransponder(db_, Transponder(s));
+            else
+                DeleteChannelsOfTransponder(db_, Transponder(s));
             RenumberChannels(db_, s);
             break;
         }
@@ -84,12 +89,6 @@ public:
             const int s = Satellite();
             const bool tv = script_.Flag();
             DeleteChannel(db_, Channel(s, tv), s);
-            RenumberChannels(db_, s);
-            break;
-        }
-        case 7: {
-            const int s = Satellite();
-            DeleteChannelsOfTransponder(db_, Transponder(s));
             RenumberChannels(db_, s);
             break;
         }

@@ -1,6 +1,5 @@
 // Moves, flags and deletions on several channels at once.
-#include "ModelTestImages.h"
-#include "TestSupport.h"
+#include "ModelFixture.h"
 #include "model/BulkOperations.h"
 #include "model/ConsistencyCheck.h"
 #include "model/Duplicates.h"
@@ -12,23 +11,19 @@
 
 using namespace vormante;
 using namespace modeltest;
-using testsupport::EmptyImage;
 using testsupport::LoadInto;
 
 using Names = std::vector<std::string>;
 
-class TestBulkOperations : public QObject {
+class TestBulkOperations : public ModelFixture {
     Q_OBJECT
 
 private:
-    ChannelDatabase db_;
-    int sat_ = -1;
     std::vector<int> tv_; // tv[i] is the channel named "T<i>"
 
     // Ten TV channels T0..T9 with a radio channel after every third.
     void fresh() {
-        QVERIFY(LoadInto(db_, EmptyImage()));
-        sat_ = AddSatelliteWithTransponders(db_, 1);
+        QVERIFY(loadEmpty(1));
         tv_.clear();
         for (int i = 0; i < 10; ++i) {
             tv_.push_back(StoreChannel(db_, 0, "T" + std::to_string(i), true));

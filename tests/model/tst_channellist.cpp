@@ -2,6 +2,7 @@
 // a list, and importing a reordered, renamed, re-flagged list exactly.
 #include "ListTestSupport.h"
 #include "ModelTestImages.h"
+#include "ReaderRefusalCheck.h"
 
 #include "model/ChannelList.h"
 #include "model/ChannelMatcher.h"
@@ -461,10 +462,7 @@ private Q_SLOTS:
         }
         QVERIFY(!read.ok);
         QVERIFY(read.rows.empty());
-        QCOMPARE(read.errorLine, line);
-        QVERIFY2(QString::fromStdString(read.error).startsWith(QStringLiteral("line %1: ").arg(line)),
-                 read.error.c_str());
-        QVERIFY2(QString::fromStdString(read.error).contains(reason), read.error.c_str());
+        CheckRefusal(read.errorLine, read.error, line, reason);
     }
 
     void refusesListsLargerThanAnyImage() {

@@ -1,6 +1,5 @@
 // Channels: allocation across the three runs, chain surgery, lookups and renumbering.
-#include "ModelTestImages.h"
-#include "TestSupport.h"
+#include "ModelFixture.h"
 #include "model/RecordOperations.h"
 
 #include <QtTest>
@@ -16,40 +15,38 @@ std::size_t OffsetOf(const ChannelDatabase& db, int channel) {
 }
 } // namespace
 
-class TestChannelOperations : public QObject {
+class TestChannelOperations : public ModelFixture {
     Q_OBJECT
 
 private Q_SLOTS:
     void allocationRunsAcrossTheThreeChannelRuns() {
-        ChannelDatabase db;
-        QVERIFY(LoadInto(db, EmptyImage()));
-        const int s = AddSatelliteWithTransponders(db, 1);
+        QVERIFY(loadEmpty(1));
         for (int c = 0; c < 500; ++c)
-            db.Channel(c).setState(c % 3 + 1); // 1, 2 and 3 all count as occupied
-        QCOMPARE(FindFreeChannelSlot(db), 500);
-        const int c500 = AddChannel(db, 0);
+            db_.Channel(c).setState(c % 3 + 1); // 1, 2 and 3 all count as occupied
+        QCOMPARE(FindFreeChannelSlot(db_), 500);
+        const int c500 = AddChannel(db_, 0);
         QCOMPARE(c500, 500);
-        QCOMPARE(OffsetOf(db, c500), std::size_t(73772));
+        QCOMPARE(OffsetOf(db_, c500), std::size_t(73772));
 
         for (int c = 501; c < 1750; ++c)
-            db.Channel(c).setState(1);
-        const int c1750 = AddChannel(db, 0);
+            db_.Channel(c).setState(1);
+        const int c1750 = AddChannel(db_, 0);
         QCOMPARE(c1750, 1750);
-        QCOMPARE(OffsetOf(db, c1750), std::size_t(139308));
-        QCOMPARE(db.Channel(c500).nextChannel(), 1750);
-        QCOMPARE(db.Channel(c1750).prevChannel(), 500);
+        QCOMPARE(OffsetOf(db_, c1750), std::size_t(139308));
+        QCOMPARE(db_.Channel(c500).nextChannel(), 1750);
+        QCOMPARE(db_.Channel(c1750).prevChannel(), 500);
 
         for (int c = 1751; c < CHANNEL_SLOTS; ++c)
-            db.Channel(c).setState(1);
-        const DatabaseImage before = db.workingCopy();
-        QCOMPARE(AddChannel(db, 0), -1);
-        QVERIFY(db.workingCopy() == before);
-        QCOMPARE(db.Satellite(s).channelCount(), 2u);
+            db_.Channel(c).setState(1);
+        const DatabaseImage before = db_.workingCopy();
+        QCOMPARE(AddChannel(db_, 0), -1);
+        QVERIFY(db_.workingCopy() == before);
+        QCOMPARE(db_.Satellite(sat_).channelCount(), 2u);
 
         // A slot freed in the last run is found again.
-        db.Channel(2999).setState(0);
-        QCOMPARE(AddChannel(db, 0), 2999);
-        QCOMPARE(OffsetOf(db, 2999), std::size_t(199260));
+        db_.Channel(2999).setState(0);
+        QCOMPARE(AddChannel(db_, 0), 2999);
+        QCOMPARE(OffsetOf(db_, 2999), std::size_t(199260));
     }
 
     void aNewChannelIsUnnamedWithNullPidsAndHeadsAnEmptyChain() {
@@ -94,38 +91,36 @@ private Q_SLOTS:
     }
 
     void deletingAtHeadMiddleAndTail() {
-        ChannelDatabase db;
-        QVERIFY(LoadInto(db, EmptyImage()));
-        const int s = AddSatelliteWithTransponders(db, 1);
+        QVERIFY(loadEmpty(1));
         std::vector<int> c;
         for (const char* name : {"A", "B", "C", "D", "E"})
-            c.push_back(StoreChannel(db, 0, name, true));
+            c.push_back(StoreChannel(db_, 0, name, true));
 
-        QVERIFY(DeleteChannel(db, c[0], s)); // head
-        QCOMPARE(db.Satellite(s).firstChannel(), c[1]);
-        QCOMPARE(db.Channel(c[1]).prevChannel(), NO_LINK);
-        QVERIFY(DeleteChannel(db, c[4], s)); // tail
-        QCOMPARE(db.Satellite(s).lastChannel(), c[3]);
-        QCOMPARE(db.Channel(c[3]).nextChannel(), NO_LINK);
-        QVERIFY(DeleteChannel(db, c[2], s)); // middle
-        QCOMPARE(db.Channel(c[1]).nextChannel(), c[3]);
-        QCOMPARE(db.Channel(c[3]).prevChannel(), c[1]);
-        QCOMPARE(ChannelChain(db, s), ChannelChainBackwards(db, s));
-        QCOMPARE(db.Satellite(s).channelCount(), 2u);
-        QCOMPARE(db.Channel(c[2]).state(), 0u);
-        QCOMPARE(db.Channel(c[2]).transponder(), std::uint16_t(0xFFFF));
-        QCOMPARE(db.Channel(c[2]).name(), std::string("C")); // release keeps the rest
+        QVERIFY(DeleteChannel(db_, c[0], sat_)); // head
+        QCOMPARE(db_.Satellite(sat_).firstChannel(), c[1]);
+        QCOMPARE(db_.Channel(c[1]).prevChannel(), NO_LINK);
+        QVERIFY(DeleteChannel(db_, c[4], sat_)); // tail
+        QCOMPARE(db_.Satellite(sat_).lastChannel(), c[3]);
+        QCOMPARE(db_.Channel(c[3]).nextChannel(), NO_LINK);
+        QVERIFY(DeleteChannel(db_, c[2], sat_)); // middle
+        QCOMPARE(db_.Channel(c[1]).nextChannel(), c[3]);
+        QCOMPARE(db_.Channel(c[3]).prevChannel(), c[1]);
+        QCOMPARE(ChannelChain(db_, sat_), ChannelChainBackwards(db_, sat_));
+        QCOMPARE(db_.Satellite(sat_).channelCount(), 2u);
+        QCOMPARE(db_.Channel(c[2]).state(), 0u);
+        QCOMPARE(db_.Channel(c[2]).transponder(), std::uint16_t(0xFFFF));
+        QCOMPARE(db_.Channel(c[2]).name(), std::string("C")); // release keeps the rest
 
-        RenumberChannels(db, s);
-        QCOMPARE(db.Channel(c[3]).channelNumber(), 2u);
+        RenumberChannels(db_, sat_);
+        QCOMPARE(db_.Channel(c[3]).channelNumber(), 2u);
 
-        QVERIFY(DeleteChannel(db, c[1], s));
-        QVERIFY(DeleteChannel(db, c[3], s)); // the only one left
-        QCOMPARE(db.Satellite(s).firstChannel(), NO_LINK);
-        QCOMPARE(db.Satellite(s).lastChannel(), NO_LINK);
-        QVERIFY(!DeleteChannel(db, c[3], s)); // empty chain
-        RenumberChannels(db, s);
-        const ConstSatelliteRecord sat = db.Satellite(s);
+        QVERIFY(DeleteChannel(db_, c[1], sat_));
+        QVERIFY(DeleteChannel(db_, c[3], sat_)); // the only one left
+        QCOMPARE(db_.Satellite(sat_).firstChannel(), NO_LINK);
+        QCOMPARE(db_.Satellite(sat_).lastChannel(), NO_LINK);
+        QVERIFY(!DeleteChannel(db_, c[3], sat_)); // empty chain
+        RenumberChannels(db_, sat_);
+        const ConstSatelliteRecord sat = db_.Satellite(sat_);
         QCOMPARE(sat.state(), SatelliteRecord::STATE_IN_USE);
         QCOMPARE(sat.defaultTvChannel(), 0xFFFFu);
         QCOMPARE(sat.defaultRadioChannel(), 0xFFFFu);
@@ -133,136 +128,122 @@ private Q_SLOTS:
     }
 
     void deletingAChannelOfAnotherSatelliteChangesNothing() {
-        ChannelDatabase db;
-        QVERIFY(LoadInto(db, EmptyImage()));
-        const int a = AddSatelliteWithTransponders(db, 1);
-        const int b = AddSatelliteWithTransponders(db, 1);
-        StoreChannel(db, 0, "A1", true);
-        const int b1 = StoreChannel(db, 1, "B1", true);
-        StoreChannel(db, 0, "A2", true);
-        const DatabaseImage before = db.workingCopy();
-        QVERIFY(!DeleteChannel(db, b1, a));
-        QVERIFY(!DeleteChannel(db, -1, a));
-        QVERIFY(!DeleteChannel(db, 3000, a));
-        QVERIFY(!DeleteChannel(db, b1, 100));
-        const int freeSlot = FindFreeChannelSlot(db);
-        QVERIFY(!DeleteChannel(db, freeSlot, a));
-        QVERIFY(db.workingCopy() == before);
-        QVERIFY(DeleteChannel(db, b1, b));
+        QVERIFY(loadEmpty());
+        const int a = AddSatelliteWithTransponders(db_, 1);
+        const int b = AddSatelliteWithTransponders(db_, 1);
+        StoreChannel(db_, 0, "A1", true);
+        const int b1 = StoreChannel(db_, 1, "B1", true);
+        StoreChannel(db_, 0, "A2", true);
+        const DatabaseImage before = db_.workingCopy();
+        QVERIFY(!DeleteChannel(db_, b1, a));
+        QVERIFY(!DeleteChannel(db_, -1, a));
+        QVERIFY(!DeleteChannel(db_, 3000, a));
+        QVERIFY(!DeleteChannel(db_, b1, 100));
+        const int freeSlot = FindFreeChannelSlot(db_);
+        QVERIFY(!DeleteChannel(db_, freeSlot, a));
+        QVERIFY(db_.workingCopy() == before);
+        QVERIFY(DeleteChannel(db_, b1, b));
     }
 
     void hasChannelsClearsWithTheTranspondersLastChannel() {
-        ChannelDatabase db;
-        QVERIFY(LoadInto(db, EmptyImage()));
-        const int s = AddSatelliteWithTransponders(db, 2);
-        const int tv = StoreChannel(db, 0, "TV", true);
-        const int radio = StoreChannel(db, 0, "R", false);
-        const int elsewhere = StoreChannel(db, 1, "X", true);
-        db.Transponder(0).setHasChannels(true);
-        db.Transponder(1).setHasChannels(true);
-        QCOMPARE(CountChannelsOnTransponder(db, 0, true), 1);
-        QCOMPARE(CountChannelsOnTransponder(db, 0, false), 1);
-        QVERIFY(DeleteChannel(db, tv, s));
-        QVERIFY(db.Transponder(0).hasChannels()); // the radio channel is still there
-        QVERIFY(DeleteChannel(db, radio, s));
-        QVERIFY(!db.Transponder(0).hasChannels());
-        QVERIFY(db.Transponder(1).hasChannels());
-        QVERIFY(DeleteChannel(db, elsewhere, s));
-        QVERIFY(!db.Transponder(1).hasChannels());
+        QVERIFY(loadEmpty(2));
+        const auto [tv, radio, elsewhere] =
+            StoreChannels(db_, {{0, "TV", true}, {0, "R", false}, {1, "X", true}});
+        db_.Transponder(0).setHasChannels(true);
+        db_.Transponder(1).setHasChannels(true);
+        QCOMPARE(CountChannelsOnTransponder(db_, 0, true), 1);
+        QCOMPARE(CountChannelsOnTransponder(db_, 0, false), 1);
+        QVERIFY(DeleteChannel(db_, tv, sat_));
+        QVERIFY(db_.Transponder(0).hasChannels()); // the radio channel is still there
+        QVERIFY(DeleteChannel(db_, radio, sat_));
+        QVERIFY(!db_.Transponder(0).hasChannels());
+        QVERIFY(db_.Transponder(1).hasChannels());
+        QVERIFY(DeleteChannel(db_, elsewhere, sat_));
+        QVERIFY(!db_.Transponder(1).hasChannels());
     }
 
     void deletingTheChannelsOfOneTransponder() {
-        ChannelDatabase db;
-        QVERIFY(LoadInto(db, EmptyImage()));
-        const int s = AddSatelliteWithTransponders(db, 2);
+        QVERIFY(loadEmpty(2));
         std::vector<int> kept;
         for (int i = 0; i < 9; ++i) {
-            const int c = StoreChannel(db, i % 3 == 1 ? 1 : 0, "C", i % 2 == 0);
+            const int c = StoreChannel(db_, i % 3 == 1 ? 1 : 0, "C", i % 2 == 0);
             if (i % 3 == 1)
                 kept.push_back(c);
         }
-        db.Transponder(0).setHasChannels(true);
-        const DeleteChannelsResult result = DeleteChannelsOfTransponder(db, 0);
+        db_.Transponder(0).setHasChannels(true);
+        const DeleteChannelsResult result = DeleteChannelsOfTransponder(db_, 0);
         QVERIFY(result.ok);
         QCOMPARE(result.deleted, 6);
-        QCOMPARE(ChannelChain(db, s), kept);
-        QCOMPARE(ChannelChainBackwards(db, s), kept);
-        QCOMPARE(db.Satellite(s).channelCount(), 3u);
-        QVERIFY(!db.Transponder(0).hasChannels());
-        QVERIFY(!DeleteChannelsOfTransponder(db, -1).ok);
-        const DeleteChannelsResult none = DeleteChannelsOfTransponder(db, 0);
+        QCOMPARE(ChannelChain(db_, sat_), kept);
+        QCOMPARE(ChannelChainBackwards(db_, sat_), kept);
+        QCOMPARE(db_.Satellite(sat_).channelCount(), 3u);
+        QVERIFY(!db_.Transponder(0).hasChannels());
+        QVERIFY(!DeleteChannelsOfTransponder(db_, -1).ok);
+        const DeleteChannelsResult none = DeleteChannelsOfTransponder(db_, 0);
         QVERIFY(none.ok);
         QCOMPARE(none.deleted, 0);
     }
 
     void renumberingMixedTvAndRadio() {
-        ChannelDatabase db;
-        QVERIFY(LoadInto(db, EmptyImage()));
-        const int s = AddSatelliteWithTransponders(db, 1);
-        const int a = StoreChannel(db, 0, "a", true);
-        const int b = StoreChannel(db, 0, "b", false);
-        const int c = StoreChannel(db, 0, "c", true);
-        QCOMPARE(db.Channel(a).serviceType(), 1u);
-        QCOMPARE(db.Channel(a).channelNumber(), 1u);
-        QCOMPARE(db.Channel(c).channelNumber(), 2u);
-        QCOMPARE(db.Channel(b).serviceType(), 2u);
-        QCOMPARE(db.Channel(b).channelNumber(), 1u);
-        QCOMPARE(db.Satellite(s).defaultTvChannel(), unsigned(a));
-        QCOMPARE(db.Satellite(s).defaultRadioChannel(), unsigned(b));
+        QVERIFY(loadEmpty(1));
+        const auto [a, b, c] = StoreChannels(db_, {{0, "a", true}, {0, "b", false}, {0, "c", true}});
+        QCOMPARE(db_.Channel(a).serviceType(), 1u);
+        QCOMPARE(db_.Channel(a).channelNumber(), 1u);
+        QCOMPARE(db_.Channel(c).channelNumber(), 2u);
+        QCOMPARE(db_.Channel(b).serviceType(), 2u);
+        QCOMPARE(db_.Channel(b).channelNumber(), 1u);
+        QCOMPARE(db_.Satellite(sat_).defaultTvChannel(), unsigned(a));
+        QCOMPARE(db_.Satellite(sat_).defaultRadioChannel(), unsigned(b));
 
         // Giving b a video PID makes it TV, whatever its service type said.
-        db.Channel(b).setVideoPid(0x200);
-        RenumberChannels(db, s);
-        QCOMPARE(db.Channel(b).serviceType(), 1u);
-        QCOMPARE(db.Channel(a).channelNumber(), 1u);
-        QCOMPARE(db.Channel(b).channelNumber(), 2u);
-        QCOMPARE(db.Channel(c).channelNumber(), 3u);
+        db_.Channel(b).setVideoPid(0x200);
+        RenumberChannels(db_, sat_);
+        QCOMPARE(db_.Channel(b).serviceType(), 1u);
+        QCOMPARE(db_.Channel(a).channelNumber(), 1u);
+        QCOMPARE(db_.Channel(b).channelNumber(), 2u);
+        QCOMPARE(db_.Channel(c).channelNumber(), 3u);
         // A default already set is never replaced, even when it names a channel that is now TV.
-        QCOMPARE(db.Satellite(s).defaultRadioChannel(), unsigned(b));
+        QCOMPARE(db_.Satellite(sat_).defaultRadioChannel(), unsigned(b));
 
         // A satellite not in state 1 is left alone.
-        db.Satellite(s).setState(SatelliteRecord::STATE_IN_USE);
-        db.Channel(c).setVideoPid(NULL_PID);
-        const DatabaseImage before = db.workingCopy();
-        RenumberChannels(db, s);
-        QVERIFY(db.workingCopy() == before);
-        RenumberChannels(db, -1);
-        RenumberChannels(db, 100);
+        db_.Satellite(sat_).setState(SatelliteRecord::STATE_IN_USE);
+        db_.Channel(c).setVideoPid(NULL_PID);
+        const DatabaseImage before = db_.workingCopy();
+        RenumberChannels(db_, sat_);
+        QVERIFY(db_.workingCopy() == before);
+        RenumberChannels(db_, -1);
+        RenumberChannels(db_, 100);
     }
 
     void findingAndOrdinalsAreInverse() {
-        ChannelDatabase db;
-        QVERIFY(LoadInto(db, EmptyImage()));
-        const int s = AddSatelliteWithTransponders(db, 2);
-        const int tv1 = StoreChannel(db, 0, "T1", true);
-        const int r1 = StoreChannel(db, 1, "R1", false);
-        const int tv2 = StoreChannel(db, 1, "T2", true);
-        const int tv3 = StoreChannel(db, 0, "T3", true);
-        QCOMPARE(FindChannel(db, s, -1, true, 2), tv2);
-        QCOMPARE(FindChannel(db, s, 0, true, 2), tv3);
-        QCOMPARE(FindChannel(db, s, -1, false, 1), r1);
-        QCOMPARE(FindChannel(db, s, -1, false, 2), -1);
-        QCOMPARE(FindChannel(db, s, -1, true, 0), -1);
-        QCOMPARE(FindChannel(db, 100, -1, true, 1), -1);
+        QVERIFY(loadEmpty(2));
+        const auto [tv1, r1, tv2, tv3] =
+            StoreChannels(db_, {{0, "T1", true}, {1, "R1", false}, {1, "T2", true}, {0, "T3", true}});
+        QCOMPARE(FindChannel(db_, sat_, -1, true, 2), tv2);
+        QCOMPARE(FindChannel(db_, sat_, 0, true, 2), tv3);
+        QCOMPARE(FindChannel(db_, sat_, -1, false, 1), r1);
+        QCOMPARE(FindChannel(db_, sat_, -1, false, 2), -1);
+        QCOMPARE(FindChannel(db_, sat_, -1, true, 0), -1);
+        QCOMPARE(FindChannel(db_, 100, -1, true, 1), -1);
         for (int t : {-1, 0, 1}) {
             for (int n = 1; n <= 3; ++n) {
-                const int c = FindChannel(db, s, t, true, n);
+                const int c = FindChannel(db_, sat_, t, true, n);
                 if (c >= 0)
-                    QCOMPARE(ChannelOrdinal(db, s, t, true, c), n);
+                    QCOMPARE(ChannelOrdinal(db_, sat_, t, true, c), n);
             }
         }
-        QCOMPARE(ChannelOrdinal(db, s, -1, true, -1), 0);
-        QCOMPARE(ChannelOrdinal(db, s, -1, true, r1), 1);   // passed tv1, r1 does not match
-        QCOMPARE(ChannelOrdinal(db, s, -1, true, 2999), 3); // not on the chain: the total
-        QCOMPARE(ChannelOrdinal(db, s, 1, true, tv1), 0);
+        QCOMPARE(ChannelOrdinal(db_, sat_, -1, true, -1), 0);
+        QCOMPARE(ChannelOrdinal(db_, sat_, -1, true, r1), 1);   // passed tv1, r1 does not match
+        QCOMPARE(ChannelOrdinal(db_, sat_, -1, true, 2999), 3); // not on the chain: the total
+        QCOMPARE(ChannelOrdinal(db_, sat_, 1, true, tv1), 0);
 
-        db.Settings().setCurrentSatellite(static_cast<unsigned>(s));
-        QCOMPARE(CountChannelsOnCurrentSatellite(db, true), 3);
-        QCOMPARE(CountChannelsOnCurrentSatellite(db, false), 1);
-        db.Settings().setCurrentSatellite(0xFF);
-        QCOMPARE(CountChannelsOnCurrentSatellite(db, true), 0);
-        db.Settings().setCurrentSatellite(99);
-        QCOMPARE(CountChannelsOnCurrentSatellite(db, true), 0);
+        db_.Settings().setCurrentSatellite(static_cast<unsigned>(sat_));
+        QCOMPARE(CountChannelsOnCurrentSatellite(db_, true), 3);
+        QCOMPARE(CountChannelsOnCurrentSatellite(db_, false), 1);
+        db_.Settings().setCurrentSatellite(0xFF);
+        QCOMPARE(CountChannelsOnCurrentSatellite(db_, true), 0);
+        db_.Settings().setCurrentSatellite(99);
+        QCOMPARE(CountChannelsOnCurrentSatellite(db_, true), 0);
     }
 };
 

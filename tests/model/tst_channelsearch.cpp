@@ -1,7 +1,6 @@
 // Channel search: folded name matching, number and PID queries, the search over all
 // satellites, and the table figures.
-#include "ModelTestImages.h"
-#include "TestSupport.h"
+#include "ModelFixture.h"
 #include "model/ChannelSearch.h"
 #include "model/SampleImages.h"
 
@@ -9,7 +8,6 @@
 
 using namespace vormante;
 using namespace modeltest;
-using testsupport::EmptyImage;
 using testsupport::LoadInto;
 
 namespace {
@@ -21,7 +19,7 @@ std::vector<std::string> Names(const std::vector<ChannelMatch>& matches) {
 }
 } // namespace
 
-class TestChannelSearch : public QObject {
+class TestChannelSearch : public ModelFixture {
     Q_OBJECT
 
 private Q_SLOTS:
@@ -53,11 +51,10 @@ private Q_SLOTS:
     }
 
     void numberQueriesMatchNumbersAndPidsOnly() {
-        ChannelDatabase db;
-        QVERIFY(LoadInto(db, EmptyImage()));
-        AddSatelliteWithTransponders(db, 1);
-        const int c = StoreChannel(db, 0, "Ch 42", true);
-        ChannelRecord channel = db.Channel(c);
+        QVERIFY(loadEmpty());
+        AddSatelliteWithTransponders(db_, 1);
+        const int c = StoreChannel(db_, 0, "Ch 42", true);
+        ChannelRecord channel = db_.Channel(c);
         channel.setVideoPid(511);
         channel.setAudioPid(512);
         channel.setPcrPid(513);
@@ -75,25 +72,24 @@ private Q_SLOTS:
     }
 
     void findsOnEverySatelliteInListOrder() {
-        ChannelDatabase db;
-        QVERIFY(LoadInto(db, EmptyImage()));
-        const int astra = AddSatelliteWithTransponders(db, 2, "Astra");
-        const int hotbird = AddSatelliteWithTransponders(db, 1, "Hotbird");
-        const int t0 = TransponderByOrdinal(db, astra, 0);
-        const int t1 = TransponderByOrdinal(db, astra, 1);
-        const int h0 = TransponderByOrdinal(db, hotbird, 0);
-        StoreChannel(db, t0, "Das Erste", true);
-        StoreChannel(db, t1, "ZDF", true);
-        StoreChannel(db, t1, "ZDF Radio", false);
-        const int zdfInfo = StoreChannel(db, t1, "zdfinfo", true);
-        StoreChannel(db, h0, "Rai", true);
-        const int hotbirdZdf = StoreChannel(db, h0,
+        QVERIFY(loadEmpty());
+        const int astra = AddSatelliteWithTransponders(db_, 2, "Astra");
+        const int hotbird = AddSatelliteWithTransponders(db_, 1, "Hotbird");
+        const int t0 = TransponderByOrdinal(db_, astra, 0);
+        const int t1 = TransponderByOrdinal(db_, astra, 1);
+        const int h0 = TransponderByOrdinal(db_, hotbird, 0);
+        StoreChannel(db_, t0, "Das Erste", true);
+        StoreChannel(db_, t1, "ZDF", true);
+        StoreChannel(db_, t1, "ZDF Radio", false);
+        const int zdfInfo = StoreChannel(db_, t1, "zdfinfo", true);
+        StoreChannel(db_, h0, "Rai", true);
+        const int hotbirdZdf = StoreChannel(db_, h0,
                                             "Z\xC4"
                                             "DF",
                                             true); // no fold makes this "zdf"
-        StoreChannel(db, h0, "\xC9ZDF", false);
+        StoreChannel(db_, h0, "\xC9ZDF", false);
 
-        const std::vector<ChannelMatch> matches = FindChannels(db, "zdf");
+        const std::vector<ChannelMatch> matches = FindChannels(db_, "zdf");
         QCOMPARE(Names(matches), (std::vector<std::string>{"ZDF", "ZDF Radio", "zdfinfo", "\xC9ZDF"}));
         const ChannelMatch& info = matches[2];
         QCOMPARE(info.satellite, astra);
@@ -107,30 +103,28 @@ private Q_SLOTS:
         QCOMPARE(matches[3].satellite, hotbird);
         QCOMPARE(matches[3].number, 1);
 
-        QCOMPARE(Names(FindChannels(db, "za")), std::vector<std::string>{"Z\xC4"
-                                                                         "DF"});
-        QCOMPARE(FindChannels(db, "za").front().channel, hotbirdZdf);
+        QCOMPARE(Names(FindChannels(db_, "za")), std::vector<std::string>{"Z\xC4"
+                                                                          "DF"});
+        QCOMPARE(FindChannels(db_, "za").front().channel, hotbirdZdf);
         // Number 2 is the second TV channel of each satellite; radio has only ones.
-        QCOMPARE(Names(FindChannels(db, "2")), (std::vector<std::string>{"ZDF", "Z\xC4"
-                                                                                "DF"}));
-        QCOMPARE(FindChannels(db, "").size(), std::size_t(7));
-        QVERIFY(FindChannels(db, "nothing").empty());
+        QCOMPARE(Names(FindChannels(db_, "2")), (std::vector<std::string>{"ZDF", "Z\xC4"
+                                                                                 "DF"}));
+        QCOMPARE(FindChannels(db_, "").size(), std::size_t(7));
+        QVERIFY(FindChannels(db_, "nothing").empty());
     }
 
     void survivesBrokenChains() {
-        ChannelDatabase db;
-        QVERIFY(LoadInto(db, EmptyImage()));
-        const int s = AddSatelliteWithTransponders(db, 1);
-        const int a = StoreChannel(db, 0, "A", true);
-        const int b = StoreChannel(db, 0, "B", true);
-        db.Channel(b).setNextChannel(a);    // a cycle
-        db.Channel(a).setTransponder(4000); // out of the table
-        std::vector<ChannelMatch> matches = FindChannels(db, "");
+        QVERIFY(loadEmpty(1));
+        const int a = StoreChannel(db_, 0, "A", true);
+        const int b = StoreChannel(db_, 0, "B", true);
+        db_.Channel(b).setNextChannel(a);    // a cycle
+        db_.Channel(a).setTransponder(4000); // out of the table
+        std::vector<ChannelMatch> matches = FindChannels(db_, "");
         QCOMPARE(matches.size(), std::size_t(2));
         QCOMPARE(matches[0].transponder, -1);
         QCOMPARE(matches[0].numberOnTransponder, 0);
-        db.Satellite(s).setFirstChannel(9000);
-        QVERIFY(FindChannels(db, "").empty());
+        db_.Satellite(sat_).setFirstChannel(9000);
+        QVERIFY(FindChannels(db_, "").empty());
     }
 
     void findsInTheFullImage() {
@@ -143,24 +137,23 @@ private Q_SLOTS:
     }
 
     void countsTheTables() {
-        ChannelDatabase db;
-        QVERIFY(LoadInto(db, EmptyImage()));
-        ImageStatistics empty = CountImage(db);
+        QVERIFY(loadEmpty());
+        ImageStatistics empty = CountImage(db_);
         QCOMPARE(empty.satellites + empty.transponders + empty.channels, 0);
-        AddSatelliteWithTransponders(db, 3);
-        AddSatelliteWithTransponders(db, 1);
-        StoreChannel(db, 0, "T1", true);
-        StoreChannel(db, 0, "T2", true);
-        StoreChannel(db, 1, "R1", false);
-        const ImageStatistics figures = CountImage(db);
+        AddSatelliteWithTransponders(db_, 3);
+        AddSatelliteWithTransponders(db_, 1);
+        StoreChannel(db_, 0, "T1", true);
+        StoreChannel(db_, 0, "T2", true);
+        StoreChannel(db_, 1, "R1", false);
+        const ImageStatistics figures = CountImage(db_);
         QCOMPARE(figures.satellites, 2);
         QCOMPARE(figures.transponders, 4);
         QCOMPARE(figures.channels, 3);
         QCOMPARE(figures.tvChannels, 2);
         QCOMPARE(figures.radioChannels, 1);
 
-        QVERIFY(LoadInto(db, BuildFullImage()));
-        const ImageStatistics full = CountImage(db);
+        QVERIFY(LoadInto(db_, BuildFullImage()));
+        const ImageStatistics full = CountImage(db_);
         QCOMPARE(full.satellites, SATELLITE_SLOTS);
         QCOMPARE(full.transponders, TRANSPONDER_SLOTS);
         QCOMPARE(full.channels, CHANNEL_SLOTS);

@@ -1,29 +1,18 @@
 // Sorting and moving relink the chain; numbers follow through renumbering.
-#include "ModelTestImages.h"
-#include "TestSupport.h"
+#include "ModelFixture.h"
 #include "model/RecordOperations.h"
 
 #include <QtTest>
 
 using namespace vormante;
 using namespace modeltest;
-using testsupport::EmptyImage;
-using testsupport::LoadInto;
 
 using Names = std::vector<std::string>;
 
-class TestChannelSorting : public QObject {
+class TestChannelSorting : public ModelFixture {
     Q_OBJECT
 
 private:
-    ChannelDatabase db_;
-    int sat_ = -1;
-
-    void fresh(int transponders = 3) {
-        QVERIFY(LoadInto(db_, EmptyImage()));
-        sat_ = AddSatelliteWithTransponders(db_, transponders);
-    }
-
     void verifyChainMirrors() {
         QCOMPARE(ChannelChain(db_, sat_), ChannelChainBackwards(db_, sat_));
         QCOMPARE(ChannelChain(db_, sat_).size(), std::size_t(db_.Satellite(sat_).channelCount()));
@@ -31,7 +20,7 @@ private:
 
 private Q_SLOTS:
     void namesSortByteWiseWithoutCaseFolding() {
-        fresh();
+        QVERIFY(loadEmpty(3));
         StoreChannel(db_, 0, "abc", true);
         StoreChannel(db_, 0, "ABD", false);
         StoreChannel(db_, 0, "Zed", true);
@@ -54,12 +43,12 @@ private Q_SLOTS:
         // The first TV and the first radio channel stored become the satellite's
         // defaults. A default already set is never replaced: sorts, moves, adds
         // and deletes that put another channel first leave both bytes alone.
-        fresh();
-        const int tvB = StoreChannel(db_, 0, "B tv", true);
-        const int radioB = StoreChannel(db_, 0, "B radio", false);
-        const int tvA = StoreChannel(db_, 0, "A tv", true);
-        const int radioA = StoreChannel(db_, 0, "A radio", false);
-        const int tvC = StoreChannel(db_, 1, "C tv", true);
+        QVERIFY(loadEmpty(3));
+        const auto [tvB, radioB, tvA, radioA, tvC] = StoreChannels(db_, {{0, "B tv", true},
+                                                                         {0, "B radio", false},
+                                                                         {0, "A tv", true},
+                                                                         {0, "A radio", false},
+                                                                         {1, "C tv", true}});
         auto defaultsKept = [&] {
             return db_.Satellite(sat_).defaultTvChannel() == unsigned(tvB) &&
                    db_.Satellite(sat_).defaultRadioChannel() == unsigned(radioB);
@@ -100,7 +89,7 @@ private Q_SLOTS:
     }
 
     void frequencyOrdersAreStable() {
-        fresh();
+        QVERIFY(loadEmpty(3));
         db_.Transponder(0).setFrequency(11000);
         db_.Transponder(1).setFrequency(10700);
         db_.Transponder(2).setFrequency(11000);
@@ -118,7 +107,7 @@ private Q_SLOTS:
     }
 
     void scrambledOrdersAreStable() {
-        fresh();
+        QVERIFY(loadEmpty(3));
         StoreChannel(db_, 0, "FTA1", true);
         StoreChannel(db_, 0, "SCR1", true, true);
         StoreChannel(db_, 0, "FTA2", false);
@@ -131,7 +120,7 @@ private Q_SLOTS:
     }
 
     void stableOrderKeepsALongChainsRelativeOrder() {
-        fresh();
+        QVERIFY(loadEmpty(3));
         for (int i = 0; i < 300; ++i)
             StoreChannel(db_, i % 3, std::to_string(i), i % 4 != 0, i % 7 == 0);
         const auto before = ChannelChain(db_, sat_);
@@ -146,7 +135,7 @@ private Q_SLOTS:
     }
 
     void sortingAnEmptyOrSingleChain() {
-        fresh();
+        QVERIFY(loadEmpty(3));
         const DatabaseImage empty = db_.workingCopy();
         SortChannels(db_, sat_, SortKind::NameUp);
         QVERIFY(db_.workingCopy() == empty);
@@ -160,12 +149,9 @@ private Q_SLOTS:
     }
 
     void movesUpAndDownAcrossTheOtherType() {
-        fresh();
-        const int tv1 = StoreChannel(db_, 0, "TV1", true);
-        const int r1 = StoreChannel(db_, 0, "R1", false);
-        const int tv2 = StoreChannel(db_, 0, "TV2", true);
-        const int r2 = StoreChannel(db_, 0, "R2", false);
-        const int tv3 = StoreChannel(db_, 0, "TV3", true);
+        QVERIFY(loadEmpty(3));
+        const auto [tv1, r1, tv2, r2, tv3] = StoreChannels(
+            db_, {{0, "TV1", true}, {0, "R1", false}, {0, "TV2", true}, {0, "R2", false}, {0, "TV3", true}});
 
         MoveChannelToNumber(db_, sat_, 1, 3, true);
         QCOMPARE(ChannelChain(db_, sat_), (std::vector<int>{r1, tv2, r2, tv3, tv1}));
@@ -198,7 +184,7 @@ private Q_SLOTS:
     }
 
     void movesThatNameNoChannelOnlyRenumber() {
-        fresh();
+        QVERIFY(loadEmpty(3));
         const int a = StoreChannel(db_, 0, "A", true);
         const int b = StoreChannel(db_, 0, "B", true);
         const DatabaseImage before = db_.workingCopy();
@@ -218,12 +204,10 @@ private Q_SLOTS:
     }
 
     void movingRelinksTheGivenSatelliteWhateverIsCurrent() {
-        fresh(1);
+        QVERIFY(loadEmpty(1));
         const int other = AddSatelliteWithTransponders(db_, 1);
-        const int o1 = StoreChannel(db_, 1, "O1", true);
-        const int o2 = StoreChannel(db_, 1, "O2", true);
-        const int a = StoreChannel(db_, 0, "A", true);
-        const int b = StoreChannel(db_, 0, "B", true);
+        const auto [o1, o2, a, b] =
+            StoreChannels(db_, {{1, "O1", true}, {1, "O2", true}, {0, "A", true}, {0, "B", true}});
         db_.Settings().setCurrentSatellite(static_cast<unsigned>(other));
         MoveChannelToNumber(db_, sat_, 1, 2, true);
         QCOMPARE(ChannelChain(db_, sat_), (std::vector<int>{b, a}));

@@ -2,6 +2,7 @@
 // taken once, ordering one kind of one satellite, renaming, and storing a shown order.
 #include "ListTestSupport.h"
 #include "ModelTestImages.h"
+#include "ReaderRefusalCheck.h"
 
 #include "model/BulkOperations.h"
 #include "model/NamesOrder.h"
@@ -98,10 +99,7 @@ private Q_SLOTS:
         const NamesListResult read =
             ReadNamesList(std::string_view(text.constData(), std::size_t(text.size())));
         QVERIFY(!read.ok && read.lines.empty());
-        QCOMPARE(read.errorLine, line);
-        QVERIFY2(QString::fromStdString(read.error).contains(reason), read.error.c_str());
-        if (line > 0)
-            QVERIFY(read.error.rfind("line " + std::to_string(line) + ": ", 0) == 0);
+        CheckRefusal(read.errorLine, read.error, line, reason);
     }
 
     void matchesInRoundsEachChannelOnce_data() {
