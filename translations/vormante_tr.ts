@@ -692,16 +692,6 @@
 <context>
     <name>ChannelRowTexts</name>
     <message>
-        <source>Y</source>
-        <extracomment>A flag column&apos;s cell: Y(es), the flag is set.</extracomment>
-        <translation>E</translation>
-    </message>
-    <message>
-        <source>N</source>
-        <extracomment>A flag column&apos;s cell: N(o), the flag is not set.</extracomment>
-        <translation>H</translation>
-    </message>
-    <message>
         <source>No</source>
         <extracomment>Column caption: the channel&apos;s place in the list.</extracomment>
         <translation>No</translation>
@@ -774,15 +764,6 @@
         <source>TP</source>
         <extracomment>Column caption: the transponder (frequency, symbol rate, polarization).</extracomment>
         <translation>TP</translation>
-    </message>
-    <message>
-        <source>V</source>
-        <extracomment>Polarization: V(ertical).</extracomment>
-        <translation>V</translation>
-    </message>
-    <message>
-        <source>H</source>
-        <translation>H</translation>
     </message>
 </context>
 <context>
