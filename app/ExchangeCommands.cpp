@@ -5,6 +5,7 @@
 #include "document/FileAccess.h"
 
 #include <QDialog>
+#include <QFileInfo>
 
 namespace vormante {
 
@@ -28,11 +29,23 @@ void ExchangeCommands::Tell(const QString& text) {
     MessageBox::Show(dialogParent_, tr("Warning"), text, QMessageBox::Ok, QMessageBox::Warning);
 }
 
-std::optional<FileReadResult> ExchangeCommands::ReadChosenFile(const QString& path, std::size_t maxBytes) {
-    FileReadResult file = files::Read(path, maxBytes);
-    if (file.ok)
-        return file;
-    Tell(files::Text(file.error));
+QString ExchangeCommands::ChosenText::fileName() const {
+    return QFileInfo(path).fileName();
+}
+
+std::string_view ExchangeCommands::ChosenText::text() const {
+    return {reinterpret_cast<const char*>(file.bytes.data()), file.bytes.size()};
+}
+
+std::optional<ExchangeCommands::ChosenText>
+ExchangeCommands::ChooseTextToRead(const QString& caption, const QString& filter, std::size_t maxBytes) {
+    ChosenText chosen{ChooseFileToRead(caption, filter), {}};
+    if (chosen.path.isEmpty())
+        return std::nullopt;
+    chosen.file = files::Read(chosen.path, maxBytes);
+    if (chosen.file.ok)
+        return chosen;
+    Tell(files::Text(chosen.file.error));
     return std::nullopt;
 }
 

@@ -15,6 +15,7 @@
 #include <functional>
 #include <optional>
 #include <span>
+#include <string_view>
 
 class QDialog;
 class QWidget;
@@ -42,9 +43,18 @@ protected:
                               const QString& defaultSuffix = QString());
     // A warning box with the text.
     void Tell(const QString& text);
-    // At most maxBytes + 1 bytes of path (a longer file is the reader's to refuse);
-    // nothing after saying why the file cannot be read.
-    std::optional<FileReadResult> ReadChosenFile(const QString& path, std::size_t maxBytes);
+    // A text file the user picked to read: its path and at most maxBytes + 1 of its
+    // bytes (a longer file is the list reader's to refuse).
+    struct ChosenText {
+        QString path;
+        FileReadResult file;
+        QString fileName() const;
+        std::string_view text() const;
+    };
+    // Lets the user pick a text file and reads it; nothing when no image is open, the
+    // user cancelled, or after saying why the file cannot be read.
+    std::optional<ChosenText> ChooseTextToRead(const QString& caption, const QString& filter,
+                                               std::size_t maxBytes);
     // Writes bytes to path safely; false after saying why it could not.
     bool WriteChosenFile(const QString& path, std::span<const std::uint8_t> bytes);
     // Runs the dialog with the runner and returns its result.

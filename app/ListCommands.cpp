@@ -40,18 +40,15 @@ bool ListCommands::ExportList() {
 }
 
 bool ListCommands::ImportList() {
-    const QString path = ChooseFileToRead(tr("Import txt file"), ListFilter());
-    if (path.isEmpty())
+    const std::optional<ChosenText> chosen =
+        ChooseTextToRead(tr("Import txt file"), ListFilter(), vormante::MAX_LIST_BYTES);
+    if (!chosen)
         return false;
-    const std::optional<FileReadResult> file = ReadChosenFile(path, vormante::MAX_LIST_BYTES);
-    if (!file)
-        return false;
-    const vormante::ListReadResult list = vormante::ReadChannelList(
-        std::string_view(reinterpret_cast<const char*>(file->bytes.data()), file->bytes.size()));
+    const vormante::ListReadResult list = vormante::ReadChannelList(chosen->text());
     if (!list.ok) {
         //: %1 is the file name, %2 the reason
         Tell(tr("%1 is not a channel list and was not imported: %2.")
-                 .arg(QFileInfo(path).fileName(), QString::fromStdString(list.error)));
+                 .arg(chosen->fileName(), QString::fromStdString(list.error)));
         return false;
     }
     const vormante::ListImportPlan plan = vormante::PlanListImport(document_.database(), list);
@@ -61,7 +58,7 @@ bool ListCommands::ImportList() {
     const bool deleteMissing = preview.deleteMissing();
     //: an undo step; %1 is the file name
     return ApplyStep(
-        tr("Import %1").arg(QFileInfo(path).fileName()),
+        tr("Import %1").arg(chosen->fileName()),
         [&](ChannelDatabase& db) { return vormante::ApplyListImport(db, plan, deleteMissing); },
         tr("The image has changed since the list was read; nothing was imported."));
 }

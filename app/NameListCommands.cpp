@@ -18,16 +18,13 @@ NameListCommands::NameListCommands(vormante::Document& document, QWidget* dialog
     : ExchangeCommands(document, dialogParent, parent), shown_(std::move(shown)) {}
 
 bool NameListCommands::OrderByNames() {
-    const QString path = ChooseFileToRead(tr("Order by a list of names"), NamesFilter());
-    if (path.isEmpty())
-        return false;
     // One byte more than a list may hold, so a larger file is refused by its size.
-    const std::optional<FileReadResult> file = ReadChosenFile(path, vormante::MAX_NAMES_BYTES);
-    if (!file)
+    const std::optional<ChosenText> chosen =
+        ChooseTextToRead(tr("Order by a list of names"), NamesFilter(), vormante::MAX_NAMES_BYTES);
+    if (!chosen)
         return false;
-    const QString listName = QFileInfo(path).fileName();
-    const vormante::NamesListResult list = vormante::ReadNamesList(
-        std::string_view(reinterpret_cast<const char*>(file->bytes.data()), file->bytes.size()));
+    const QString listName = chosen->fileName();
+    const vormante::NamesListResult list = vormante::ReadNamesList(chosen->text());
     if (!list.ok) {
         //: %1 is the file name, %2 the reason
         Tell(tr("%1 is not a list of names and was not used: %2.")
