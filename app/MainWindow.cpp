@@ -179,18 +179,37 @@ QAction* MainWindow::AddTool(const QString& icon, const QString& tip, int id, vo
     QAction* action = toolBar_->addAction(ProgramIcon(icon), tip);
     action->setData(id);
     action->setObjectName(QStringLiteral("tool%1").arg(id));
-    connect(action, &QAction::triggered, this, slot);
+    if (slot != nullptr)
+        connect(action, &QAction::triggered, this, slot);
     toolActions_.insert(id, action);
+    return action;
+}
+
+template <class Receiver, class Result>
+QAction* MainWindow::AddCommand(QMenu* menu, const QString& text, int id, Receiver* receiver,
+                                Result (Receiver::*slot)()) {
+    QAction* action = AddCommand(menu, text, id, nullptr);
+    connect(action, &QAction::triggered, receiver, slot);
+    return action;
+}
+
+template <class Receiver, class Result>
+QAction* MainWindow::AddTool(const QString& icon, const QString& tip, int id, Receiver* receiver,
+                             Result (Receiver::*slot)()) {
+    QAction* action = AddTool(icon, tip, id, nullptr);
+    connect(action, &QAction::triggered, receiver, slot);
     return action;
 }
 
 void MainWindow::CreateMenu() {
     //: a menu
     QMenu* file = menuBar()->addMenu(tr("File"));
-    AddCommand(file, tr("Open ..."), ID_FILE_OPEN, &MainWindow::OnOpen)->setShortcut(QKeySequence::Open);
+    AddCommand(file, tr("Open ..."), ID_FILE_OPEN, fileCommands_, &FileCommands::OpenImage)
+        ->setShortcut(QKeySequence::Open);
     //: a command
-    AddCommand(file, tr("Save"), ID_FILE_SAVE, &MainWindow::OnSave)->setShortcut(QKeySequence::Save);
-    AddCommand(file, tr("Save as ..."), ID_FILE_SAVE_AS, &MainWindow::OnSaveAs);
+    AddCommand(file, tr("Save"), ID_FILE_SAVE, fileCommands_, &FileCommands::SaveImage)
+        ->setShortcut(QKeySequence::Save);
+    AddCommand(file, tr("Save as ..."), ID_FILE_SAVE_AS, fileCommands_, &FileCommands::SaveImageAs);
     // The list commands work once an image is open.
     connect(AddCommand(file, tr("Export txt file"), ID_FILE_EXPORT_TXT, nullptr), &QAction::triggered, this,
             [this] { RunGuarded(this, [this] { listCommands_->ExportList(); }); });
@@ -226,8 +245,10 @@ void MainWindow::CreateMenu() {
     //: the menu of transfers to and from the receiver
     QMenu* transfer = menuBar()->addMenu(tr("Data"));
     //: IRD: the receiver (integrated receiver-decoder)
-    AddCommand(transfer, tr("Data From PC To IRD"), ID_DATA_PC_TO_IRD, &MainWindow::OnSendToReceiver);
-    AddCommand(transfer, tr("Data From IRD To PC"), ID_DATA_IRD_TO_PC, &MainWindow::OnReceiveFromReceiver);
+    AddCommand(transfer, tr("Data From PC To IRD"), ID_DATA_PC_TO_IRD, dataCommands_,
+               &DataCommands::SendFileToReceiver);
+    AddCommand(transfer, tr("Data From IRD To PC"), ID_DATA_IRD_TO_PC, dataCommands_,
+               &DataCommands::ReceiveImageFromReceiver);
 
     //: a menu
     QMenu* help = menuBar()->addMenu(tr("Help"));
@@ -312,13 +333,14 @@ void MainWindow::CreateToolBar() {
     toolBar_->setContextMenuPolicy(Qt::PreventContextMenu);
     toolBar_->setIconSize(QSize(24, 24));
     //: a toolbar tip: opens an image file
-    AddTool(QStringLiteral("open"), tr("Open"), ID_TOOL_OPEN, &MainWindow::OnOpen);
-    AddTool(QStringLiteral("save"), tr("Save"), ID_TOOL_SAVE, &MainWindow::OnSave);
-    AddTool(QStringLiteral("saveas"), tr("Save as"), ID_TOOL_SAVE_AS, &MainWindow::OnSaveAs);
-    AddTool(QStringLiteral("receive"), tr("Data From IRD To PC"), ID_DATA_IRD_TO_PC,
-            &MainWindow::OnReceiveFromReceiver);
-    AddTool(QStringLiteral("send"), tr("Data From PC To IRD"), ID_DATA_PC_TO_IRD,
-            &MainWindow::OnSendToReceiver);
+    AddTool(QStringLiteral("open"), tr("Open"), ID_TOOL_OPEN, fileCommands_, &FileCommands::OpenImage);
+    AddTool(QStringLiteral("save"), tr("Save"), ID_TOOL_SAVE, fileCommands_, &FileCommands::SaveImage);
+    AddTool(QStringLiteral("saveas"), tr("Save as"), ID_TOOL_SAVE_AS, fileCommands_,
+            &FileCommands::SaveImageAs);
+    AddTool(QStringLiteral("receive"), tr("Data From IRD To PC"), ID_DATA_IRD_TO_PC, dataCommands_,
+            &DataCommands::ReceiveImageFromReceiver);
+    AddTool(QStringLiteral("send"), tr("Data From PC To IRD"), ID_DATA_PC_TO_IRD, dataCommands_,
+            &DataCommands::SendFileToReceiver);
     AddTool(QStringLiteral("about"), tr("About"), ID_TOOL_ABOUT, &MainWindow::OnAbout);
 
     // Undo and redo follow the six; they share the menu items' state, their tips name the step.
@@ -385,31 +407,11 @@ bool MainWindow::OpenFile(const QString& path) {
     return fileCommands_->OpenImageFile(path);
 }
 
-void MainWindow::OnOpen() {
-    fileCommands_->OpenImage();
-}
-
-void MainWindow::OnSave() {
-    fileCommands_->SaveImage();
-}
-
-void MainWindow::OnSaveAs() {
-    fileCommands_->SaveImageAs();
-}
-
 void MainWindow::OnExit() {
     if (!fileCommands_->ConfirmLeave())
         return;
     leaving_ = true;
     close();
-}
-
-void MainWindow::OnSendToReceiver() {
-    dataCommands_->SendFileToReceiver();
-}
-
-void MainWindow::OnReceiveFromReceiver() {
-    dataCommands_->ReceiveImageFromReceiver();
 }
 
 void MainWindow::OnPortOption() {

@@ -100,12 +100,7 @@ public:
     const vormante::ChannelDatabase& database() const { return document_.database(); }
 
 public Q_SLOTS:
-    void OnOpen();
-    void OnSave();
-    void OnSaveAs();
     void OnExit();
-    void OnSendToReceiver();
-    void OnReceiveFromReceiver();
     void OnPortOption();
     void OnAbout();
     void OnLanguage();
@@ -126,6 +121,13 @@ private:
     void ReportImageProblems();
     QAction* AddCommand(QMenu* menu, const QString& text, int id, void (MainWindow::*slot)());
     QAction* AddTool(const QString& icon, const QString& tip, int id, void (MainWindow::*slot)());
+    // The same, run by the file or data commands themselves.
+    template <class Receiver, class Result>
+    QAction* AddCommand(QMenu* menu, const QString& text, int id, Receiver* receiver,
+                        Result (Receiver::*slot)());
+    template <class Receiver, class Result>
+    QAction* AddTool(const QString& icon, const QString& tip, int id, Receiver* receiver,
+                     Result (Receiver::*slot)());
 
     vormante::Document document_;
     QToolBar* toolBar_ = nullptr;
