@@ -58,12 +58,9 @@ ChannelDialog::ChannelDialog(QWidget* parent)
       fav4Check_(MakeCheck(this, "fav4Check", tr("Fav 4:"))),
       //: The channel flag of an encrypted channel.
       scrambledCheck_(MakeCheck(this, "scrambledCheck", tr("Scrambled"))),
-      okButton_(new QPushButton(tr("OK"), this)), cancelButton_(new QPushButton(tr("Cancel"), this)) {
+      buttons_(MakeEditButtons(this, tr("OK"), tr("Cancel"))) {
     satelliteCombo_->setObjectName(QStringLiteral("satelliteCombo"));
     transponderCombo_->setObjectName(QStringLiteral("transponderCombo"));
-    okButton_->setObjectName(QStringLiteral("okButton"));
-    cancelButton_->setObjectName(QStringLiteral("cancelButton"));
-    okButton_->setDefault(true);
 
     auto* form = new QFormLayout;
     form->addRow(tr("Channel Name:"), nameEdit_);
@@ -85,7 +82,7 @@ ChannelDialog::ChannelDialog(QWidget* parent)
     checks->addWidget(fav4Check_, 1, 1);
     checks->addWidget(scrambledCheck_, 1, 2);
 
-    auto* buttons = CenteredButtonRow(okButton_, cancelButton_, 24);
+    auto* buttons = CenteredButtonRow(buttons_.ok, buttons_.cancel, 24);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
@@ -94,8 +91,7 @@ ChannelDialog::ChannelDialog(QWidget* parent)
     layout->addSpacing(8);
     layout->addLayout(buttons);
 
-    connect(okButton_, &QPushButton::clicked, this, [this] { Store(); });
-    connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);
+    connect(buttons_.ok, &QPushButton::clicked, this, [this] { Store(); });
     numberbox::SelectAllOnFocusIn(this);
     connect(satelliteCombo_, &QComboBox::activated, this, &ChannelDialog::satelliteChosen);
     connect(transponderCombo_, &QComboBox::activated, this, &ChannelDialog::transponderChosen);
@@ -167,7 +163,7 @@ void ChannelDialog::Prepare(const QString& caption, const ChannelDatabase& datab
     FillSatellites();
     FillTransponders();
     UpdateOkButton();
-    okButton_->setFocus();
+    buttons_.ok->setFocus();
 }
 
 void ChannelDialog::FillSatellites() {
@@ -235,7 +231,7 @@ bool ChannelDialog::transponderChosenValid() const {
 }
 
 void ChannelDialog::UpdateOkButton() {
-    okButton_->setEnabled(transponderChosenValid());
+    buttons_.ok->setEnabled(transponderChosenValid());
 }
 
 unsigned ChannelDialog::ReadPid(const QLineEdit* edit) const {

@@ -8,6 +8,8 @@
 // object name or through the accessors) and call Store() instead of exec().
 #pragma once
 
+#include "views/common/DialogLayout.h"
+
 #include <QDialog>
 
 #include <vector>
@@ -57,7 +59,7 @@ public:
     QCheckBox* lockCheck() const { return lockCheck_; }
     QCheckBox* favCheck(int n) const; // n = 1..4
     QCheckBox* scrambledCheck() const { return scrambledCheck_; }
-    QPushButton* okButton() const { return okButton_; }
+    QPushButton* okButton() const { return buttons_.ok; }
 
 private:
     // Each PID box holds 0..8191; the first that does not is named in a message.
@@ -96,8 +98,7 @@ private:
     QCheckBox* fav3Check_;
     QCheckBox* fav4Check_;
     QCheckBox* scrambledCheck_;
-    QPushButton* okButton_;
-    QPushButton* cancelButton_;
+    EditButtons buttons_;
 };
 
 } // namespace vormante

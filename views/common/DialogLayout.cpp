@@ -1,5 +1,7 @@
 #include "views/common/DialogLayout.h"
 
+#include "views/common/NumberBoxes.h"
+
 #include <QCoreApplication>
 #include <QDialog>
 #include <QHBoxLayout>
@@ -37,6 +39,28 @@ void StackFormAndButtons(QDialog* dialog, QLayout* form, QPushButton* ok, QPushB
     layout->addLayout(form);
     layout->addSpacing(12);
     layout->addLayout(CenteredButtonRow(ok, cancel));
+}
+
+EditButtons MakeEditButtons(QDialog* dialog, const QString& okText, const QString& cancelText) {
+    EditButtons buttons{new QPushButton(okText, dialog), new QPushButton(cancelText, dialog)};
+    buttons.ok->setObjectName(QStringLiteral("okButton"));
+    buttons.cancel->setObjectName(QStringLiteral("cancelButton"));
+    buttons.ok->setDefault(true);
+    QObject::connect(buttons.cancel, &QPushButton::clicked, dialog, &QDialog::reject);
+    return buttons;
+}
+
+void FinishEditDialog(QDialog* dialog, QLayout* form, const EditButtons& buttons,
+                      const QList<QWidget*>& fields) {
+    StackFormAndButtons(dialog, form, buttons.ok, buttons.cancel);
+    if (!fields.isEmpty()) {
+        QWidget* previous = buttons.ok;
+        for (QWidget* next : QList<QWidget*>{buttons.cancel} + fields) {
+            QWidget::setTabOrder(previous, next);
+            previous = next;
+        }
+    }
+    numberbox::SelectAllOnFocusIn(dialog);
 }
 
 } // namespace vormante

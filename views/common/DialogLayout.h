@@ -1,10 +1,14 @@
 // The layout the edit dialogs share: OK and Cancel centred in a row under the fields.
 #pragma once
 
+#include <QList>
+
 class QDialog;
 class QHBoxLayout;
 class QLayout;
 class QPushButton;
+class QString;
+class QWidget;
 
 namespace vormante {
 
@@ -18,5 +22,19 @@ QHBoxLayout* AcceptRejectRow(QDialog* dialog, QPushButton** ok = nullptr);
 
 // Gives the dialog a column of the form, a little space, and the centred button row.
 void StackFormAndButtons(QDialog* dialog, QLayout* form, QPushButton* ok, QPushButton* cancel);
+
+// An edit dialog's OK button ("okButton", the default) and Cancel button
+// ("cancelButton", which rejects the dialog), captioned in the dialog's own words.
+struct EditButtons {
+    QPushButton* ok = nullptr;
+    QPushButton* cancel = nullptr;
+};
+EditButtons MakeEditButtons(QDialog* dialog, const QString& okText, const QString& cancelText);
+
+// Lays an edit dialog out with StackFormAndButtons; when fields are given, OK and
+// Cancel come first in the tab order and the fields follow in their order. Every
+// number box of the dialog selects its text when it gets the focus.
+void FinishEditDialog(QDialog* dialog, QLayout* form, const EditButtons& buttons,
+                      const QList<QWidget*>& fields = {});
 
 } // namespace vormante

@@ -84,12 +84,9 @@ LnbDialog::LnbDialog(QWidget* parent)
       toneCombo_(MakeCombo(this, "toneCombo", Items(texts::TONE22K))),
       switch12VCombo_(MakeCombo(this, "switch12VCombo", Items(texts::OFF_ON))),
       powerCombo_(MakeCombo(this, "powerCombo", Items(texts::OFF_ON))),
-      okButton_(new QPushButton(tr("OK"), this)), cancelButton_(new QPushButton(tr("Cancel"), this)) {
+      buttons_(MakeEditButtons(this, tr("OK"), tr("Cancel"))) {
     //: Dialog title: editing an LNB type.
     setWindowTitle(tr("LNB Edit"));
-    okButton_->setObjectName(QStringLiteral("okButton"));
-    cancelButton_->setObjectName(QStringLiteral("cancelButton"));
-    okButton_->setDefault(true);
     // Typed frequencies are whole MHz.
     lowCombo_->lineEdit()->setMaxLength(7);
     highCombo_->lineEdit()->setMaxLength(7);
@@ -110,11 +107,8 @@ LnbDialog::LnbDialog(QWidget* parent)
     form->addRow(tr("12V"), switch12VCombo_);
     form->addRow(tr("LNB Power"), powerCombo_);
 
-    StackFormAndButtons(this, form, okButton_, cancelButton_);
-
-    connect(okButton_, &QPushButton::clicked, this, &LnbDialog::Store);
-    connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);
-    numberbox::SelectAllOnFocusIn(this);
+    FinishEditDialog(this, form, buttons_);
+    connect(buttons_.ok, &QPushButton::clicked, this, &LnbDialog::Store);
     connect(typeCombo_, &QComboBox::activated, this, &LnbDialog::typeChosen);
 }
 
@@ -130,7 +124,7 @@ void LnbDialog::Prepare(const ChannelDatabase& database, int typeIndex) {
     SelectIndex(toneCombo_, slot.tone22k());
     SelectIndex(switch12VCombo_, slot.switch12V());
     SelectIndex(powerCombo_, slot.lnbPower() ? 1 : 0);
-    okButton_->setFocus();
+    buttons_.ok->setFocus();
 }
 
 void LnbDialog::ShowFrequencies(int type) {

@@ -5,6 +5,8 @@
 // Use: Prepare, then exec(). Tests may fill the controls and call Store() instead.
 #pragma once
 
+#include "views/common/DialogLayout.h"
+
 #include <QDialog>
 
 class QComboBox;
@@ -40,7 +42,7 @@ public:
     QComboBox* toneCombo() const { return toneCombo_; }
     QComboBox* switch12VCombo() const { return switch12VCombo_; }
     QComboBox* powerCombo() const { return powerCombo_; }
-    QPushButton* okButton() const { return okButton_; }
+    QPushButton* okButton() const { return buttons_.ok; }
 
 private:
     void ShowFrequencies(int type);
@@ -59,8 +61,7 @@ private:
     QComboBox* toneCombo_;
     QComboBox* switch12VCombo_;
     QComboBox* powerCombo_;
-    QPushButton* okButton_;
-    QPushButton* cancelButton_;
+    EditButtons buttons_;
 };
 
 } // namespace vormante

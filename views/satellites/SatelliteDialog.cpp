@@ -47,11 +47,8 @@ SatelliteDialog::SatelliteDialog(QWidget* parent)
       degreesEdit_(MakeEdit(this, "degreesEdit", DEGREES_LENGTH)),
       tenthsEdit_(MakeEdit(this, "tenthsEdit", TENTHS_LENGTH)),
       eastWestCombo_(MakeTypedCombo(this, "eastWestCombo")),
-      lnbTypeCombo_(MakeTypedCombo(this, "lnbTypeCombo")), okButton_(new QPushButton(tr("OK"), this)),
-      cancelButton_(new QPushButton(tr("Cancel"), this)) {
-    okButton_->setObjectName(QStringLiteral("okButton"));
-    cancelButton_->setObjectName(QStringLiteral("cancelButton"));
-    okButton_->setDefault(true);
+      lnbTypeCombo_(MakeTypedCombo(this, "lnbTypeCombo")),
+      buttons_(MakeEditButtons(this, tr("OK"), tr("Cancel"))) {
     //: East, one letter: a satellite's orbital position.
     const QString east = tr("E");
     //: West, one letter: a satellite's orbital position.
@@ -77,18 +74,9 @@ SatelliteDialog::SatelliteDialog(QWidget* parent)
     form->addRow(tr("Log:"), position);
     form->addRow(tr("LNB Type:"), lnbTypeCombo_);
 
-    StackFormAndButtons(this, form, okButton_, cancelButton_);
-
-    setTabOrder(okButton_, cancelButton_);
-    setTabOrder(cancelButton_, degreesEdit_);
-    setTabOrder(degreesEdit_, nameEdit_);
-    setTabOrder(nameEdit_, tenthsEdit_);
-    setTabOrder(tenthsEdit_, eastWestCombo_);
-    setTabOrder(eastWestCombo_, lnbTypeCombo_);
-
-    connect(okButton_, &QPushButton::clicked, this, &SatelliteDialog::Store);
-    connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);
-    numberbox::SelectAllOnFocusIn(this);
+    FinishEditDialog(this, form, buttons_,
+                     {degreesEdit_, nameEdit_, tenthsEdit_, eastWestCombo_, lnbTypeCombo_});
+    connect(buttons_.ok, &QPushButton::clicked, this, &SatelliteDialog::Store);
 }
 
 void SatelliteDialog::PrepareNew(const QString& caption, const ChannelDatabase& database) {
@@ -122,7 +110,7 @@ void SatelliteDialog::PrepareEdit(const QString& caption, const ChannelDatabase&
 void SatelliteDialog::prepare(const QString& caption, const ChannelDatabase& database) {
     setWindowTitle(caption);
     database_ = &database;
-    okButton_->setFocus();
+    buttons_.ok->setFocus();
 }
 
 void SatelliteDialog::Store() {

@@ -6,6 +6,8 @@
 // Store() instead of exec().
 #pragma once
 
+#include "views/common/DialogLayout.h"
+
 #include <QDialog>
 
 class QComboBox;
@@ -45,7 +47,7 @@ public:
     QLineEdit* tenthsEdit() const { return tenthsEdit_; }
     QComboBox* eastWestCombo() const { return eastWestCombo_; }
     QComboBox* lnbTypeCombo() const { return lnbTypeCombo_; }
-    QPushButton* okButton() const { return okButton_; }
+    QPushButton* okButton() const { return buttons_.ok; }
 
 private:
     void prepare(const QString& caption, const vormante::ChannelDatabase& database);
@@ -60,8 +62,7 @@ private:
     QLineEdit* tenthsEdit_;
     QComboBox* eastWestCombo_;
     QComboBox* lnbTypeCombo_;
-    QPushButton* okButton_;
-    QPushButton* cancelButton_;
+    EditButtons buttons_;
 };
 
 } // namespace vormante

@@ -26,8 +26,7 @@ constexpr unsigned POLARIZATION_MASK = 3; // "no item chosen" (-1) stores 3
 
 TransponderDialog::TransponderDialog(QWidget* parent)
     : QDialog(parent), frequencyEdit_(new QLineEdit(this)), symbolRateEdit_(new QLineEdit(this)),
-      polarityCombo_(new QComboBox(this)), okButton_(new QPushButton(tr("OK"), this)),
-      cancelButton_(new QPushButton(tr("Cancel"), this)) {
+      polarityCombo_(new QComboBox(this)), buttons_(MakeEditButtons(this, tr("OK"), tr("Cancel"))) {
     frequencyEdit_->setObjectName(QStringLiteral("frequencyEdit"));
     frequencyEdit_->setMaxLength(FREQUENCY_LENGTH);
     symbolRateEdit_->setObjectName(QStringLiteral("symbolRateEdit"));
@@ -35,9 +34,6 @@ TransponderDialog::TransponderDialog(QWidget* parent)
     polarityCombo_->setEditable(true);
     polarityCombo_->setInsertPolicy(QComboBox::NoInsert);
     polarityCombo_->addItems({satview::PolarizationText(false), satview::PolarizationText(true)});
-    okButton_->setObjectName(QStringLiteral("okButton"));
-    cancelButton_->setObjectName(QStringLiteral("cancelButton"));
-    okButton_->setDefault(true);
 
     auto* form = new QFormLayout;
     auto* frequencyRow = new QHBoxLayout;
@@ -56,16 +52,8 @@ TransponderDialog::TransponderDialog(QWidget* parent)
     //: The transponder's polarisation, H or V.
     form->addRow(tr("Polarity:"), polarityRow);
 
-    StackFormAndButtons(this, form, okButton_, cancelButton_);
-
-    setTabOrder(okButton_, cancelButton_);
-    setTabOrder(cancelButton_, frequencyEdit_);
-    setTabOrder(frequencyEdit_, symbolRateEdit_);
-    setTabOrder(symbolRateEdit_, polarityCombo_);
-
-    connect(okButton_, &QPushButton::clicked, this, &TransponderDialog::Store);
-    connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);
-    numberbox::SelectAllOnFocusIn(this);
+    FinishEditDialog(this, form, buttons_, {frequencyEdit_, symbolRateEdit_, polarityCombo_});
+    connect(buttons_.ok, &QPushButton::clicked, this, &TransponderDialog::Store);
 }
 
 void TransponderDialog::PrepareNew(const QString& caption, const ChannelDatabase& database,
@@ -94,7 +82,7 @@ void TransponderDialog::prepare(const QString& caption, const ChannelDatabase& d
     setWindowTitle(caption);
     database_ = &database;
     satelliteSlot_ = satelliteSlot;
-    okButton_->setFocus();
+    buttons_.ok->setFocus();
 }
 
 void TransponderDialog::Store() {

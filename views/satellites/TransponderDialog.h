@@ -7,6 +7,8 @@
 // Store() instead of exec().
 #pragma once
 
+#include "views/common/DialogLayout.h"
+
 #include <QDialog>
 
 class QComboBox;
@@ -43,7 +45,7 @@ public:
     QLineEdit* frequencyEdit() const { return frequencyEdit_; }
     QLineEdit* symbolRateEdit() const { return symbolRateEdit_; }
     QComboBox* polarityCombo() const { return polarityCombo_; }
-    QPushButton* okButton() const { return okButton_; }
+    QPushButton* okButton() const { return buttons_.ok; }
 
 private:
     void prepare(const QString& caption, const vormante::ChannelDatabase& database, int satelliteSlot);
@@ -57,8 +59,7 @@ private:
     QLineEdit* frequencyEdit_;
     QLineEdit* symbolRateEdit_;
     QComboBox* polarityCombo_;
-    QPushButton* okButton_;
-    QPushButton* cancelButton_;
+    EditButtons buttons_;
 };
 
 } // namespace vormante
