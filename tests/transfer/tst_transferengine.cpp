@@ -1,8 +1,8 @@
 // The transfer protocol against a scripted channel: both exchanges step by
 // step, frames and stray bytes, the file checks, saving, and a lost port.
+#include "EngineRig.h"
 #include "FakeCountdown.h"
 #include "FakeSerialChannel.h"
-#include "RecordingView.h"
 #include "TestSupport.h"
 #include "model/SampleImages.h"
 #include "transfer/TransferEngine.h"
@@ -43,16 +43,8 @@ QByteArray Block(const QByteArray& image, int number) {
     return image.mid(static_cast<qsizetype>(BLOCK_SIZE) * (number - 1), static_cast<qsizetype>(BLOCK_SIZE));
 }
 
-// One transfer window's worth of protocol: channel, view and engine.
-struct Rig {
-    FakeSerialChannel channel;
-    RecordingView view;
-    TransferEngine engine;
-
-    Rig(TransferDirection direction, const QString& file = QString())
-        : engine(direction, file, channel, view) {
-        engine.Initialize();
-    }
+struct Rig : testsupport::EngineRig<FakeSerialChannel> {
+    using EngineRig::EngineRig;
     bool Start() { return engine.Start(QStringLiteral("COM1")); }
 };
 } // namespace
