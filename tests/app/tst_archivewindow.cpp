@@ -9,6 +9,7 @@
 #include "views/lists/ArchiveDialog.h"
 #include "views/lists/CompareDialog.h"
 
+#include "PromptChecks.h"
 #include "TestSupport.h"
 
 #include <QAction>
@@ -69,12 +70,7 @@ private Q_SLOTS:
         imagePath_ = Path("demo.bin");
         QVERIFY(WriteFile(imagePath_, demo_));
     }
-    void cleanup() {
-        QVERIFY2(MessageBox::unexpectedPrompts().isEmpty(),
-                 qPrintable(MessageBox::unexpectedPrompts().join('|')));
-        QVERIFY(FileDialog::unexpectedDialogs().isEmpty());
-        QCOMPARE(MessageBox::pendingAnswers(), 0);
-    }
+    void cleanup() { testsupport::CheckPromptsAnswered(); }
 
     // Save and Save as keep the content they replace; a new file replaces nothing.
     void savesKeepWhatTheyReplace_data() {

@@ -11,8 +11,10 @@
 #include "controls/ColumnListCtrl.h"
 #include "model/ConsistencyCheck.h"
 
+#include "PromptChecks.h"
 #include "TestSupport.h"
 #include "WidgetChecks.h"
+#include "WindowPictures.h"
 
 #include <QAction>
 #include <QFile>
@@ -84,11 +86,7 @@ void TestMainWindow::init() {
 }
 
 void TestMainWindow::cleanup() {
-    QVERIFY2(MessageBox::unexpectedPrompts().isEmpty(),
-             qPrintable(MessageBox::unexpectedPrompts().join(" | ")));
-    QVERIFY(FileDialog::unexpectedDialogs().isEmpty());
-    QCOMPARE(MessageBox::pendingAnswers(), 0);
-    QCOMPARE(FileDialog::pendingFileNames(), 0);
+    testsupport::CheckPromptsAnswered();
     delete dir_;
     MessageBox::setTestMode(false);
 }
@@ -593,24 +591,14 @@ void TestMainWindow::screenshots() {
     const QString folder = qEnvironmentVariable("VORMANTE_SCREENSHOT_DIR");
     if (folder.isEmpty())
         QSKIP("set VORMANTE_SCREENSHOT_DIR to a folder to save pictures of the window at three sizes");
-    const QString demo = WriteDemo();
     // A new window for each size, as the editor looks when started on that screen.
-    for (const QSize size : {QSize(640, 480), QSize(1024, 768), QSize(1920, 1080)}) {
-        MainWindow window;
-        QVERIFY(window.OpenFile(demo));
-        window.resize(size);
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        for (int tab = 0; tab < 3; ++tab) {
-            window.pageTabCtrl()->setCurrentIndex(tab);
-            QTest::qWait(50);
-            QVERIFY(window.grab().save(QStringLiteral("%1/window-%2x%3-tab%4.png")
-                                           .arg(folder)
-                                           .arg(size.width())
-                                           .arg(size.height())
-                                           .arg(tab)));
-        }
-    }
+    QVERIFY(testsupport::SaveWindowPictures(WriteDemo(), [&](QSize size, int tab) {
+        return QStringLiteral("%1/window-%2x%3-tab%4.png")
+            .arg(folder)
+            .arg(size.width())
+            .arg(size.height())
+            .arg(tab);
+    }));
 }
 
 QTEST_MAIN(TestMainWindow)
