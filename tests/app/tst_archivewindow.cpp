@@ -9,6 +9,7 @@
 #include "views/lists/ArchiveDialog.h"
 #include "views/lists/CompareDialog.h"
 
+#include "ModalWatcher.h"
 #include "PromptChecks.h"
 #include "TestSupport.h"
 
@@ -20,7 +21,6 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 #include <QUndoStack>
 
 #include <memory>
@@ -210,16 +210,12 @@ private Q_SLOTS:
         QCOMPARE(action->text(), QString("Archive..."));
         QVERIFY(action->isEnabled()); // an archived image can be opened with none open
         bool shown = false;
-        QTimer close;
-        close.setInterval(10);
-        QObject::connect(&close, &QTimer::timeout, &close, [&] {
-            if (auto* archive = qobject_cast<ArchiveDialog*>(QApplication::activeModalWidget())) {
+        const testsupport::ModalWatcher close([&](QWidget* modal) {
+            if (auto* archive = qobject_cast<ArchiveDialog*>(modal)) {
                 shown = true;
-                close.stop();
                 archive->reject();
             }
         });
-        close.start();
         action->trigger();
         QStandardPaths::setTestModeEnabled(false);
         QVERIFY(shown);

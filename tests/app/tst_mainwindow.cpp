@@ -66,6 +66,13 @@ private:
         QVERIFY(window.database().loaded());
     }
 
+    // Opens the test's image and makes one unsaved change to it (a byte flipped).
+    void OpenWithAChange(MainWindow& window) {
+        OpenThroughToolbar(window);
+        testsupport::Edit(window.document(),
+                          [](vormante::ChannelDatabase& db) { db.workingCopy()[9000] ^= 1; });
+    }
+
     QString WriteDemo() const {
         const QString demo = dir_->filePath("demo.bin");
         return testsupport::WriteDemoImage(demo) ? demo : QString();
@@ -333,8 +340,7 @@ void TestMainWindow::closeBoxAsksAboutUnsavedChanges() {
     MainWindow window;
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
-    OpenThroughToolbar(window);
-    testsupport::Edit(window.document(), [](vormante::ChannelDatabase& w) { w.workingCopy()[9000] ^= 1; });
+    OpenWithAChange(window);
 
     MessageBox::QueueAnswer(QMessageBox::Cancel);
     QVERIFY(!window.close());
@@ -358,8 +364,7 @@ void TestMainWindow::exitSavesWhenAnsweredYes() {
     MainWindow window;
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
-    OpenThroughToolbar(window);
-    testsupport::Edit(window.document(), [](vormante::ChannelDatabase& w) { w.workingCopy()[9000] ^= 1; });
+    OpenWithAChange(window);
     MessageBox::QueueAnswer(QMessageBox::Save);
     window.menuAction(Id::ID_FILE_EXIT)->trigger();
     QVERIFY(!window.isVisible());
@@ -446,8 +451,7 @@ void TestMainWindow::damagedImageIsReportedOnceAfterOpening() {
 
 void TestMainWindow::sendingOffersToSaveAndStartsOnTheOpenFile() {
     MainWindow window;
-    OpenThroughToolbar(window);
-    testsupport::Edit(window.document(), [](vormante::ChannelDatabase& w) { w.workingCopy()[9000] ^= 1; });
+    OpenWithAChange(window);
     MessageBox::ResetTestState();
 
     MessageBox::QueueAnswer(QMessageBox::Cancel); // nothing is sent, nothing saved
@@ -472,8 +476,7 @@ void TestMainWindow::sendingOffersToSaveAndStartsOnTheOpenFile() {
 
 void TestMainWindow::receivedImageCanBeOpenedAfterTheChangesQuestion() {
     MainWindow window;
-    OpenThroughToolbar(window);
-    testsupport::Edit(window.document(), [](vormante::ChannelDatabase& w) { w.workingCopy()[9000] ^= 1; });
+    OpenWithAChange(window);
     const QString received = dir_->filePath("received.bin");
     QVERIFY(QFile::copy(imagePath_, received));
 
@@ -502,8 +505,7 @@ void TestMainWindow::receivedImageSavedOverTheOpenFileIsNeverOverwritten() {
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     };
     MainWindow window;
-    OpenThroughToolbar(window);
-    testsupport::Edit(window.document(), [](vormante::ChannelDatabase& w) { w.workingCopy()[9000] ^= 1; });
+    OpenWithAChange(window);
     const QByteArray edited = readAll(imagePath_).replace(9000, 1, "\x01");
     // The receive saved its image over the open file.
     QVERIFY(QFile::remove(imagePath_) && QFile::copy(WriteDemo(), imagePath_));

@@ -1,5 +1,6 @@
 // Whole transfers through the transfer window and the Data commands, against
 // the receiver simulator on a real pseudo-terminal (unpaced).
+#include "ModalWatcher.h"
 #include "PromptChecks.h"
 #include "SimulatorThread.h"
 #include "TestSupport.h"
@@ -304,16 +305,12 @@ private Q_SLOTS:
         FileDialog::QueueFileName(file);
         MessageBox::QueueAnswer(QMessageBox::Yes);
         bool windowOpened = false;
-        QTimer exit;
-        exit.setInterval(10);
-        QObject::connect(&exit, &QTimer::timeout, &exit, [&] {
-            if (auto* window = qobject_cast<TransferDialog*>(QApplication::activeModalWidget())) {
+        const testsupport::ModalWatcher exit([&](QWidget* modal) {
+            if (auto* window = qobject_cast<TransferDialog*>(modal)) {
                 windowOpened = true;
-                exit.stop();
                 window->OnExit();
             }
         });
-        exit.start();
         QVERIFY(TransferDialog::RunSend(nullptr));
         QVERIFY(windowOpened);
     }
