@@ -362,24 +362,20 @@ private Q_SLOTS:
     void receivedFileName_data() {
         QTest::addColumn<QString>("chosen");
         QTest::addColumn<QString>("written");
-        QTest::newRow("plain") << "/tmp/image"
-                               << "/tmp/image.bin";
-        QTest::newRow("ends .bin") << "/tmp/image.bin"
-                                   << "/tmp/image.bin";
-        QTest::newRow("ends .BIN") << "/tmp/image.BIN"
-                                   << "/tmp/image.BIN";
-        QTest::newRow("ends .Bin") << "/tmp/image.Bin"
-                                   << "/tmp/image.Bin";
-        QTest::newRow("mixed case") << "/tmp/image.bIn"
-                                    << "/tmp/image.bIn.bin";
-        QTest::newRow("in a folder name") << "/tmp/a.bin/image"
-                                          << "/tmp/a.bin/image";
-        QTest::newRow("before an extension") << "/tmp/image.bin.old"
-                                             << "/tmp/image.bin.old";
-        QTest::newRow("other extension") << "/tmp/image.dat"
-                                         << "/tmp/image.dat.bin";
-        QTest::newRow("no dot") << "/tmp/imagebin"
-                                << "/tmp/imagebin.bin";
+        struct Row {
+            const char *name, *chosen, *written;
+        };
+        const Row rows[] = {{"plain", "/tmp/image", "/tmp/image.bin"},
+                            {"ends .bin", "/tmp/image.bin", "/tmp/image.bin"},
+                            {"ends .BIN", "/tmp/image.BIN", "/tmp/image.BIN"},
+                            {"ends .Bin", "/tmp/image.Bin", "/tmp/image.Bin"},
+                            {"mixed case", "/tmp/image.bIn", "/tmp/image.bIn.bin"},
+                            {"in a folder name", "/tmp/a.bin/image", "/tmp/a.bin/image"},
+                            {"before an extension", "/tmp/image.bin.old", "/tmp/image.bin.old"},
+                            {"other extension", "/tmp/image.dat", "/tmp/image.dat.bin"},
+                            {"no dot", "/tmp/imagebin", "/tmp/imagebin.bin"}};
+        for (const Row& row : rows)
+            QTest::newRow(row.name) << row.chosen << row.written;
     }
     void receivedFileName() {
         QFETCH(QString, chosen);
