@@ -9,6 +9,8 @@
 #include "views/lists/ArchiveDialog.h"
 #include "views/lists/CompareDialog.h"
 
+#include "ModalWatcher.h"
+#include "PromptChecks.h"
 #include "TestSupport.h"
 
 #include <QAction>
@@ -19,7 +21,6 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 #include <QUndoStack>
 
 #include <memory>
@@ -69,12 +70,7 @@ private Q_SLOTS:
         imagePath_ = Path("demo.bin");
         QVERIFY(WriteFile(imagePath_, demo_));
     }
-    void cleanup() {
-        QVERIFY2(MessageBox::unexpectedPrompts().isEmpty(),
-                 qPrintable(MessageBox::unexpectedPrompts().join('|')));
-        QVERIFY(FileDialog::unexpectedDialogs().isEmpty());
-        QCOMPARE(MessageBox::pendingAnswers(), 0);
-    }
+    void cleanup() { testsupport::CheckPromptsAnswered(); }
 
     // Save and Save as keep the content they replace; a new file replaces nothing.
     void savesKeepWhatTheyReplace_data() {
@@ -214,16 +210,12 @@ private Q_SLOTS:
         QCOMPARE(action->text(), QString("Archive..."));
         QVERIFY(action->isEnabled()); // an archived image can be opened with none open
         bool shown = false;
-        QTimer close;
-        close.setInterval(10);
-        QObject::connect(&close, &QTimer::timeout, &close, [&] {
-            if (auto* archive = qobject_cast<ArchiveDialog*>(QApplication::activeModalWidget())) {
+        const testsupport::ModalWatcher close([&](QWidget* modal) {
+            if (auto* archive = qobject_cast<ArchiveDialog*>(modal)) {
                 shown = true;
-                close.stop();
                 archive->reject();
             }
         });
-        close.start();
         action->trigger();
         QStandardPaths::setTestModeEnabled(false);
         QVERIFY(shown);

@@ -9,6 +9,7 @@
 #include "app/RecentFiles.h"
 #include "document/StepNames.h"
 
+#include "PromptChecks.h"
 #include "TestSupport.h"
 #include "controls/ColumnListCtrl.h"
 #include "controls/MessageBox.h"
@@ -59,9 +60,7 @@ private Q_SLOTS:
         QVERIFY(window_->OpenFile(imagePath_));
     }
     void cleanup() {
-        QVERIFY2(MessageBox::unexpectedPrompts().isEmpty(),
-                 qPrintable(MessageBox::unexpectedPrompts().join('|')));
-        QVERIFY(FileDialog::unexpectedDialogs().isEmpty());
+        testsupport::CheckPromptsAnswered();
         window_.reset();
     }
 

@@ -2,6 +2,7 @@
 #include "controls/MessageBox.h"
 #include "model/ChannelDatabase.h"
 
+#include "PromptChecks.h"
 #include "TestSupport.h"
 
 #include <QDir>
@@ -103,11 +104,7 @@ void TestFileCommands::init() {
 }
 
 void TestFileCommands::cleanup() {
-    QVERIFY2(MessageBox::unexpectedPrompts().isEmpty(),
-             qPrintable(MessageBox::unexpectedPrompts().join(" | ")));
-    QVERIFY(FileDialog::unexpectedDialogs().isEmpty());
-    QCOMPARE(MessageBox::pendingAnswers(), 0);
-    QCOMPARE(FileDialog::pendingFileNames(), 0);
+    testsupport::CheckPromptsAnswered();
     delete commands_;
     delete parent_;
     delete document_;

@@ -11,8 +11,10 @@
 #include "controls/ColumnListCtrl.h"
 #include "model/ConsistencyCheck.h"
 
+#include "PromptChecks.h"
 #include "TestSupport.h"
 #include "WidgetChecks.h"
+#include "WindowPictures.h"
 
 #include <QAction>
 #include <QFile>
@@ -64,6 +66,13 @@ private:
         QVERIFY(window.database().loaded());
     }
 
+    // Opens the test's image and makes one unsaved change to it (a byte flipped).
+    void OpenWithAChange(MainWindow& window) {
+        OpenThroughToolbar(window);
+        testsupport::Edit(window.document(),
+                          [](vormante::ChannelDatabase& db) { db.workingCopy()[9000] ^= 1; });
+    }
+
     QString WriteDemo() const {
         const QString demo = dir_->filePath("demo.bin");
         return testsupport::WriteDemoImage(demo) ? demo : QString();
@@ -84,11 +93,7 @@ void TestMainWindow::init() {
 }
 
 void TestMainWindow::cleanup() {
-    QVERIFY2(MessageBox::unexpectedPrompts().isEmpty(),
-             qPrintable(MessageBox::unexpectedPrompts().join(" | ")));
-    QVERIFY(FileDialog::unexpectedDialogs().isEmpty());
-    QCOMPARE(MessageBox::pendingAnswers(), 0);
-    QCOMPARE(FileDialog::pendingFileNames(), 0);
+    testsupport::CheckPromptsAnswered();
     delete dir_;
     MessageBox::setTestMode(false);
 }
@@ -335,8 +340,7 @@ void TestMainWindow::closeBoxAsksAboutUnsavedChanges() {
     MainWindow window;
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
-    OpenThroughToolbar(window);
-    testsupport::Edit(window.document(), [](vormante::ChannelDatabase& w) { w.workingCopy()[9000] ^= 1; });
+    OpenWithAChange(window);
 
     MessageBox::QueueAnswer(QMessageBox::Cancel);
     QVERIFY(!window.close());
@@ -360,8 +364,7 @@ void TestMainWindow::exitSavesWhenAnsweredYes() {
     MainWindow window;
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
-    OpenThroughToolbar(window);
-    testsupport::Edit(window.document(), [](vormante::ChannelDatabase& w) { w.workingCopy()[9000] ^= 1; });
+    OpenWithAChange(window);
     MessageBox::QueueAnswer(QMessageBox::Save);
     window.menuAction(Id::ID_FILE_EXIT)->trigger();
     QVERIFY(!window.isVisible());
@@ -448,8 +451,7 @@ void TestMainWindow::damagedImageIsReportedOnceAfterOpening() {
 
 void TestMainWindow::sendingOffersToSaveAndStartsOnTheOpenFile() {
     MainWindow window;
-    OpenThroughToolbar(window);
-    testsupport::Edit(window.document(), [](vormante::ChannelDatabase& w) { w.workingCopy()[9000] ^= 1; });
+    OpenWithAChange(window);
     MessageBox::ResetTestState();
 
     MessageBox::QueueAnswer(QMessageBox::Cancel); // nothing is sent, nothing saved
@@ -474,8 +476,7 @@ void TestMainWindow::sendingOffersToSaveAndStartsOnTheOpenFile() {
 
 void TestMainWindow::receivedImageCanBeOpenedAfterTheChangesQuestion() {
     MainWindow window;
-    OpenThroughToolbar(window);
-    testsupport::Edit(window.document(), [](vormante::ChannelDatabase& w) { w.workingCopy()[9000] ^= 1; });
+    OpenWithAChange(window);
     const QString received = dir_->filePath("received.bin");
     QVERIFY(QFile::copy(imagePath_, received));
 
@@ -504,8 +505,7 @@ void TestMainWindow::receivedImageSavedOverTheOpenFileIsNeverOverwritten() {
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     };
     MainWindow window;
-    OpenThroughToolbar(window);
-    testsupport::Edit(window.document(), [](vormante::ChannelDatabase& w) { w.workingCopy()[9000] ^= 1; });
+    OpenWithAChange(window);
     const QByteArray edited = readAll(imagePath_).replace(9000, 1, "\x01");
     // The receive saved its image over the open file.
     QVERIFY(QFile::remove(imagePath_) && QFile::copy(WriteDemo(), imagePath_));
@@ -593,24 +593,14 @@ void TestMainWindow::screenshots() {
     const QString folder = qEnvironmentVariable("VORMANTE_SCREENSHOT_DIR");
     if (folder.isEmpty())
         QSKIP("set VORMANTE_SCREENSHOT_DIR to a folder to save pictures of the window at three sizes");
-    const QString demo = WriteDemo();
     // A new window for each size, as the editor looks when started on that screen.
-    for (const QSize size : {QSize(640, 480), QSize(1024, 768), QSize(1920, 1080)}) {
-        MainWindow window;
-        QVERIFY(window.OpenFile(demo));
-        window.resize(size);
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        for (int tab = 0; tab < 3; ++tab) {
-            window.pageTabCtrl()->setCurrentIndex(tab);
-            QTest::qWait(50);
-            QVERIFY(window.grab().save(QStringLiteral("%1/window-%2x%3-tab%4.png")
-                                           .arg(folder)
-                                           .arg(size.width())
-                                           .arg(size.height())
-                                           .arg(tab)));
-        }
-    }
+    QVERIFY(testsupport::SaveWindowPictures(WriteDemo(), [&](QSize size, int tab) {
+        return QStringLiteral("%1/window-%2x%3-tab%4.png")
+            .arg(folder)
+            .arg(size.width())
+            .arg(size.height())
+            .arg(tab);
+    }));
 }
 
 QTEST_MAIN(TestMainWindow)

@@ -5,6 +5,7 @@
 #include "app/MainWindow.h"
 #include "app/NameListCommands.h"
 
+#include "PromptChecks.h"
 #include "TestSupport.h"
 #include "controls/ColumnListCtrl.h"
 #include "controls/MessageBox.h"
@@ -56,9 +57,7 @@ private Q_SLOTS:
         window_->pageTabCtrl()->setCurrentIndex(1);
     }
     void cleanup() {
-        QVERIFY2(MessageBox::unexpectedPrompts().isEmpty(),
-                 qPrintable(MessageBox::unexpectedPrompts().join('|')));
-        QVERIFY(FileDialog::unexpectedDialogs().isEmpty());
+        testsupport::CheckPromptsAnswered();
         window_.reset();
     }
 

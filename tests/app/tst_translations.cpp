@@ -26,6 +26,7 @@
 
 #include "TestSupport.h"
 #include "WidgetChecks.h"
+#include "WindowPictures.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -258,22 +259,13 @@ void TestTranslations::screenshots() {
         QSKIP("set VORMANTE_SCREENSHOT_DIR to a folder to save pictures of the window in every language");
     for (const vormante::ShippedLanguage& language : vormante::ShippedLanguages()) {
         vormante::InstallTranslators(language.code);
-        for (const QSize size : {QSize(640, 480), QSize(1024, 768), QSize(1920, 1080)}) {
-            MainWindow window;
-            QVERIFY(window.OpenFile(demo_));
-            window.resize(size);
-            window.show();
-            QVERIFY(QTest::qWaitForWindowExposed(&window));
-            for (int tab = 0; tab < 3; ++tab) {
-                window.pageTabCtrl()->setCurrentIndex(tab);
-                QTest::qWait(50);
-                QVERIFY(window.grab().save(QStringLiteral("%1/window-%2-%3x%4-tab%5.png")
-                                               .arg(folder, language.code)
-                                               .arg(size.width())
-                                               .arg(size.height())
-                                               .arg(tab)));
-            }
-        }
+        QVERIFY(testsupport::SaveWindowPictures(demo_, [&](QSize size, int tab) {
+            return QStringLiteral("%1/window-%2-%3x%4-tab%5.png")
+                .arg(folder, language.code)
+                .arg(size.width())
+                .arg(size.height())
+                .arg(tab);
+        }));
     }
 }
 

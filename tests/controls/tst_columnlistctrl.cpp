@@ -24,6 +24,19 @@ QStringList Column(const ColumnListCtrl& list, int column) {
     return texts;
 }
 
+// Sorts the list by the column and gives that column's texts from the top.
+QStringList SortedColumn(ColumnListCtrl& list, int column, bool ascending) {
+    list.SortByColumn(column, ascending);
+    return Column(list, column);
+}
+
+// Builds the columns and adds the rows, in order.
+void Fill(ColumnListCtrl& list, const char* columns, const QList<QStringList>& rows) {
+    list.BuildColumns(columns);
+    for (const QStringList& row : rows)
+        list.AddRow(row);
+}
+
 void ClickHeader(ColumnListCtrl& list, int column) {
     SortHeaderCtrl* header = list.sortHeader();
     const int x = header->sectionViewportPosition(column) + header->sectionSize(column) / 2;
@@ -171,23 +184,15 @@ void TestColumnListCtrl::comparesNumbersDatesAndText() {
     QCOMPARE(CompareCellTexts("ZDF", "arte"), 1);
 
     ColumnListCtrl list;
-    list.BuildColumns("No,20;Name,80");
-    for (const char* number : {"100", "9", "10"})
-        list.AddRow({number, QString("n") + number});
-    list.SortByColumn(0, true);
-    QCOMPARE(Column(list, 0), (QStringList{"9", "10", "100"}));
-    list.SortByColumn(0, false);
-    QCOMPARE(Column(list, 0), (QStringList{"100", "10", "9"}));
-    list.SortByColumn(1, true);
-    QCOMPARE(Column(list, 1), (QStringList{"n10", "n100", "n9"}));
+    Fill(list, "No,20;Name,80", {{"100", "n100"}, {"9", "n9"}, {"10", "n10"}});
+    QCOMPARE(SortedColumn(list, 0, true), (QStringList{"9", "10", "100"}));
+    QCOMPARE(SortedColumn(list, 0, false), (QStringList{"100", "10", "9"}));
+    QCOMPARE(SortedColumn(list, 1, true), (QStringList{"n10", "n100", "n9"}));
 }
 
 void TestColumnListCtrl::headerClicksToggleDirection() {
     ColumnListCtrl list;
-    list.BuildColumns("No,20;Flag,40");
-    list.AddRow({"2", "Y"});
-    list.AddRow({"1", "N"});
-    list.AddRow({"3", "Y"});
+    Fill(list, "No,20;Flag,40", {{"2", "Y"}, {"1", "N"}, {"3", "Y"}});
     list.resize(300, 200);
     list.show();
     QVERIFY(QTest::qWaitForWindowExposed(&list));
@@ -268,13 +273,9 @@ void TestColumnListCtrl::descendingSortKeepsTheLeftTextsKind() {
 
     // Columns of one kind are exactly reversed, whichever order the rows start in.
     ColumnListCtrl list;
-    list.BuildColumns("No,20;Date,80");
-    for (const char* date : {"01/01/2024", "31/12/2023", "15/06/2024"})
-        list.AddRow({"1", date});
-    list.SortByColumn(1, false);
-    QCOMPARE(Column(list, 1), (QStringList{"15/06/2024", "01/01/2024", "31/12/2023"}));
-    list.SortByColumn(1, true);
-    QCOMPARE(Column(list, 1), (QStringList{"31/12/2023", "01/01/2024", "15/06/2024"}));
+    Fill(list, "No,20;Date,80", {{"1", "01/01/2024"}, {"1", "31/12/2023"}, {"1", "15/06/2024"}});
+    QCOMPARE(SortedColumn(list, 1, false), (QStringList{"15/06/2024", "01/01/2024", "31/12/2023"}));
+    QCOMPARE(SortedColumn(list, 1, true), (QStringList{"31/12/2023", "01/01/2024", "15/06/2024"}));
 }
 
 void TestColumnListCtrl::coloursFollowThePaletteForNewRowsOnly() {

@@ -1,8 +1,9 @@
 // What the tests of the satellite page share: the page shown on a document with its dialogs run
 // by the test, the edit dialogs stored as they are, and the image's consistency problems as texts.
-// Link vormante_views.
+// Link vormante_views and Qt6::Test.
 #pragma once
 
+#include "document/Document.h"
 #include "model/ConsistencyCheck.h"
 #include "views/channels/ChannelDialog.h"
 #include "views/satellites/LnbDialog.h"
@@ -11,6 +12,7 @@
 #include "views/satellites/TransponderDialog.h"
 
 #include <QStringList>
+#include <QTest>
 
 #include <functional>
 #include <memory>
@@ -65,5 +67,31 @@ inline std::unique_ptr<SatellitePage> ShowSatellitePage(vormante::Document& docu
         page->RefreshList(which);
     return page;
 }
+
+// The members the satellite page tests share: a document and the page on it, whose dialogs the
+// test fills through fill_ (opened_ counts them), and a command run that checks the image after.
+class SatellitePageFixture {
+protected:
+    // A new page on the document as it is now, shown and filled; no dialog opened yet.
+    void ShowPage() {
+        opened_ = 0;
+        fill_ = nullptr;
+        page_ = ShowSatellitePage(document_, CountingRunner(opened_, fill_));
+    }
+
+    // Runs one of the page's commands; fails the test when the image is not consistent after it.
+    void RunAndCheck(int id) {
+        page_->RunCommand(id);
+        const QStringList problems = ConsistencyProblems(db_);
+        QVERIFY2(problems.isEmpty(),
+                 qPrintable(QStringLiteral("after %1: %2").arg(id).arg(problems.join('\n'))));
+    }
+
+    vormante::Document document_;
+    const vormante::ChannelDatabase& db_ = document_.database();
+    std::unique_ptr<SatellitePage> page_;
+    int opened_ = 0;
+    std::function<void(QDialog&)> fill_;
+};
 
 } // namespace vormante::testsupport

@@ -3,6 +3,7 @@
 // the line is a scripted peer on a real pseudo-terminal.
 #include "FakeCountdown.h"
 #include "ModalWatcher.h"
+#include "PromptChecks.h"
 #include "PtyLine.h"
 #include "controls/MessageBox.h"
 #include "transfer/PortOptionDialog.h"
@@ -30,6 +31,7 @@ using namespace vormante;
 
 namespace {
 using testsupport::ModalWatcher;
+using testsupport::PromptTexts;
 QString Text(const char* text) {
     return QString::fromLatin1(text);
 }
@@ -49,13 +51,6 @@ QByteArray Bytes(std::initializer_list<int> values) {
 
 const QByteArray SEND_READY_BYTES = Bytes({0xB1, 0x1B});
 const QByteArray RECEIVE_READY_BYTES = Bytes({0xC1, 0x1C});
-
-QStringList PromptTexts() {
-    QStringList texts;
-    for (const MessageBox::Prompt& prompt : MessageBox::prompts())
-        texts.append(prompt.text);
-    return texts;
-}
 
 bool DeviceIsFree(const QString& device) {
     QSerialPort probe(device);
@@ -89,6 +84,24 @@ void Choose(TransferDialog& dialog, const QString& port) {
     box->setEditText(port);
 }
 
+// Shows the window, types the port and presses Start, as the user does.
+void StartOn(TransferDialog& dialog, const QString& port) {
+    dialog.show();
+    Choose(dialog, port);
+    Click(dialog, "startButton");
+}
+
+TransferDirection DirectionOf(bool send) {
+    return send ? TransferDirection::Send : TransferDirection::Receive;
+}
+
+// The column "send": one row for the send window and one for the receive window.
+void AddDirectionRows(const char* sendRow, const char* receiveRow) {
+    QTest::addColumn<bool>("send");
+    QTest::newRow(sendRow) << true;
+    QTest::newRow(receiveRow) << false;
+}
+
 } // namespace
 
 class TestTransferDialog : public QObject {
@@ -116,11 +129,7 @@ private Q_SLOTS:
         MessageBox::setTestMode(true);
     }
     void init() { MessageBox::ResetTestState(); }
-    void cleanup() {
-        QVERIFY2(MessageBox::unexpectedPrompts().isEmpty(),
-                 qPrintable(MessageBox::unexpectedPrompts().join('|')));
-        QVERIFY(FileDialog::unexpectedDialogs().isEmpty());
-    }
+    void cleanup() { testsupport::CheckPromptsAnswered(); }
 
     void startsOnThePortUsedLastTime() {
         QString kept = QStringLiteral("COM3");
@@ -142,15 +151,10 @@ private Q_SLOTS:
         QCOMPARE(dialog.findChild<QComboBox*>()->currentIndex(), 0);
     }
 
-    void opensAsTheWindowOfItsDirection_data() {
-        QTest::addColumn<bool>("send");
-        QTest::newRow("send") << true;
-        QTest::newRow("receive") << false;
-    }
+    void opensAsTheWindowOfItsDirection_data() { AddDirectionRows("send", "receive"); }
     void opensAsTheWindowOfItsDirection() {
         QFETCH(bool, send);
-        TransferDialog dialog(send ? TransferDirection::Send : TransferDirection::Receive,
-                              send ? imagePath_ : QString());
+        TransferDialog dialog(DirectionOf(send), send ? imagePath_ : QString());
         dialog.show();
         QCOMPARE(dialog.windowTitle(), Text(send ? "Data from PC to IRD" : "Data from IRD to PC"));
         QCOMPARE(StatusOf(dialog), Text("Please Select Port type and press the Start button!"));
@@ -217,9 +221,7 @@ private Q_SLOTS:
         Peer peer;
         QVERIFY(peer.isOpen());
         TransferDialog dialog(TransferDirection::Send, imagePath_);
-        dialog.show();
-        Choose(dialog, peer.device);
-        Click(dialog, "startButton");
+        StartOn(dialog, peer.device);
         QVERIFY(MessageBox::prompts().isEmpty());
         QVERIFY(dialog.serialPort().IsConnected());
         QCOMPARE(StatusOf(dialog), Text("Waiting for handshake signal!"));
@@ -255,8 +257,7 @@ private Q_SLOTS:
         QLabel* hint = dialog.findChild<QLabel*>(QStringLiteral("hintLabel"));
         QVERIFY(hint);
         QVERIFY(!hint->isVisible());
-        Choose(dialog, peer.device);
-        Click(dialog, "startButton");
+        StartOn(dialog, peer.device);
         countdowns.handshakeWait->RunOut(); // ten seconds without a handshake
         QVERIFY(hint->isVisible());
         QVERIFY(hint->text().contains(QStringLiteral("update mode")));
@@ -270,9 +271,7 @@ private Q_SLOTS:
     void exitClosesThePortAndTheWindow() {
         Peer peer;
         TransferDialog dialog(TransferDirection::Receive, QString());
-        dialog.show();
-        Choose(dialog, peer.device);
-        Click(dialog, "startButton");
+        StartOn(dialog, peer.device);
         QVERIFY(dialog.serialPort().IsConnected());
         Click(dialog, "exitButton");
         QVERIFY(!dialog.isVisible());
@@ -282,18 +281,13 @@ private Q_SLOTS:
     }
 
     void wrongDirectionEndsWithoutAnswer_data() {
-        QTest::addColumn<bool>("send");
-        QTest::newRow("send window, receiver sends") << true;
-        QTest::newRow("receive window, receiver asks") << false;
+        AddDirectionRows("send window, receiver sends", "receive window, receiver asks");
     }
     void wrongDirectionEndsWithoutAnswer() {
         QFETCH(bool, send);
         Peer peer;
-        TransferDialog dialog(send ? TransferDirection::Send : TransferDirection::Receive,
-                              send ? imagePath_ : QString());
-        dialog.show();
-        Choose(dialog, peer.device);
-        Click(dialog, "startButton");
+        TransferDialog dialog(DirectionOf(send), send ? imagePath_ : QString());
+        StartOn(dialog, peer.device);
         QVERIFY(dialog.serialPort().IsConnected());
         MessageBox::QueueAnswer(QMessageBox::Ok);
         peer.Send(send ? SEND_READY_BYTES : RECEIVE_READY_BYTES);
@@ -319,11 +313,8 @@ private Q_SLOTS:
         QFETCH(bool, send);
         QFETCH(bool, escape);
         Peer peer;
-        TransferDialog dialog(send ? TransferDirection::Send : TransferDirection::Receive,
-                              send ? imagePath_ : QString());
-        dialog.show();
-        Choose(dialog, peer.device);
-        Click(dialog, "startButton");
+        TransferDialog dialog(DirectionOf(send), send ? imagePath_ : QString());
+        StartOn(dialog, peer.device);
         peer.Send(send ? RECEIVE_READY_BYTES : SEND_READY_BYTES);
         QCOMPARE(peer.Receive(2), send ? SEND_READY_BYTES : RECEIVE_READY_BYTES);
         QTRY_COMPARE(StatusOf(dialog),
@@ -354,9 +345,7 @@ private Q_SLOTS:
     void portLostMidTransferGivesTheWindowBack() {
         Peer peer;
         TransferDialog dialog(TransferDirection::Receive, QString());
-        dialog.show();
-        Choose(dialog, peer.device);
-        Click(dialog, "startButton");
+        StartOn(dialog, peer.device);
         peer.Send(SEND_READY_BYTES);
         QCOMPARE(peer.Receive(2), RECEIVE_READY_BYTES);
         peer.Send(QByteArray(600, '\x11'));

@@ -8,6 +8,7 @@
 #include "transfer/TransferDialog.h"
 
 #include "ModalWatcher.h"
+#include "PromptChecks.h"
 #include "TestSupport.h"
 #include "app/SessionSettings.h"
 
@@ -57,13 +58,7 @@ private Q_SLOTS:
         QStandardPaths::setTestModeEnabled(true);
         QFile::remove(SessionSettings::DefaultSettingsPath());
     }
-    void cleanup() {
-        QVERIFY2(MessageBox::unexpectedPrompts().isEmpty(),
-                 qPrintable(MessageBox::unexpectedPrompts().join('|')));
-        QVERIFY(FileDialog::unexpectedDialogs().isEmpty());
-        QCOMPARE(FileDialog::pendingFileNames(), 0);
-        QCOMPARE(MessageBox::pendingAnswers(), 0);
-    }
+    void cleanup() { testsupport::CheckPromptsAnswered(); }
 
     void menuAndToolbarOpenTheWindow_data() {
         QTest::addColumn<int>("id");

@@ -1,5 +1,7 @@
 // Whole transfers through the transfer window and the Data commands, against
 // the receiver simulator on a real pseudo-terminal (unpaced).
+#include "ModalWatcher.h"
+#include "PromptChecks.h"
 #include "SimulatorThread.h"
 #include "TestSupport.h"
 #include "archive/ImageArchive.h"
@@ -29,9 +31,11 @@ using namespace vormante;
 using namespace vormante::sim;
 
 namespace {
+using testsupport::PromptTexts;
 using testsupport::ReadFile;
 using testsupport::SimulatorThread;
 using testsupport::WriteFile;
+using testsupport::WriteFileOrDie;
 
 QString Text(const char* text) {
     return QString::fromLatin1(text);
@@ -40,13 +44,6 @@ QString Text(const char* text) {
 // A consistent image: what a receiver normally holds and sends.
 QByteArray Demo() {
     return testsupport::ToByteArray(BuildDemoImage());
-}
-
-QStringList PromptTexts() {
-    QStringList texts;
-    for (const MessageBox::Prompt& prompt : MessageBox::prompts())
-        texts.append(prompt.text);
-    return texts;
 }
 
 // Plays the user in the transfer window once it comes up modally: types the
@@ -126,18 +123,11 @@ private Q_SLOTS:
         MessageBox::setTestMode(true);
     }
     void init() { MessageBox::ResetTestState(); }
-    void cleanup() {
-        QVERIFY2(MessageBox::unexpectedPrompts().isEmpty(),
-                 qPrintable(MessageBox::unexpectedPrompts().join('|')));
-        QVERIFY(FileDialog::unexpectedDialogs().isEmpty());
-        QCOMPARE(FileDialog::pendingFileNames(), 0);
-        QCOMPARE(MessageBox::pendingAnswers(), 0);
-    }
+    void cleanup() { testsupport::CheckPromptsAnswered(); }
 
     void sendArrivesByteForByte() {
         const QByteArray image = Demo();
-        const QString file = dir_.filePath(QStringLiteral("to-receiver.bin"));
-        QVERIFY(WriteFile(file, image));
+        const QString file = WriteFileOrDie(dir_.filePath(QStringLiteral("to-receiver.bin")), image);
         SimulatorOptions options;
         options.mode = SimulatorMode::Accept;
         options.repeatAfterBlock = 5;
@@ -247,8 +237,7 @@ private Q_SLOTS:
     }
     void checkAfterSendingSaysWhatTheReceiverHolds() {
         QFETCH(long, fault);
-        const QString file = dir_.filePath(QStringLiteral("checked.bin"));
-        QVERIFY(WriteFile(file, Demo()));
+        const QString file = WriteFileOrDie(dir_.filePath(QStringLiteral("checked.bin")), Demo());
         SimulatorOptions options;
         options.mode = SimulatorMode::Accept;
         options.thenGive = true;
@@ -298,8 +287,8 @@ private Q_SLOTS:
 
     // Before sending, an image with problems is sent only when the user says so.
     void sendingAnImageWithProblemsAsks() {
-        const QString file = dir_.filePath(QStringLiteral("problems.bin"));
-        QVERIFY(WriteFile(file, testsupport::ToByteArray(PatternImage(40))));
+        const QString file = WriteFileOrDie(dir_.filePath(QStringLiteral("problems.bin")),
+                                            testsupport::ToByteArray(PatternImage(40)));
         FileDialog::QueueFileName(file);
         MessageBox::QueueAnswer(QMessageBox::Cancel);
         QVERIFY(!TransferDialog::RunSend(nullptr)); // no window opened
@@ -316,23 +305,19 @@ private Q_SLOTS:
         FileDialog::QueueFileName(file);
         MessageBox::QueueAnswer(QMessageBox::Yes);
         bool windowOpened = false;
-        QTimer exit;
-        exit.setInterval(10);
-        QObject::connect(&exit, &QTimer::timeout, &exit, [&] {
-            if (auto* window = qobject_cast<TransferDialog*>(QApplication::activeModalWidget())) {
+        const testsupport::ModalWatcher exit([&](QWidget* modal) {
+            if (auto* window = qobject_cast<TransferDialog*>(modal)) {
                 windowOpened = true;
-                exit.stop();
                 window->OnExit();
             }
         });
-        exit.start();
         QVERIFY(TransferDialog::RunSend(nullptr));
         QVERIFY(windowOpened);
     }
 
     void receiverHangingUpGivesTheWindowBack() {
-        const QString file = dir_.filePath(QStringLiteral("hangup.bin"));
-        QVERIFY(WriteFile(file, testsupport::ToByteArray(PatternImage(37))));
+        const QString file = WriteFileOrDie(dir_.filePath(QStringLiteral("hangup.bin")),
+                                            testsupport::ToByteArray(PatternImage(37)));
         SimulatorOptions options;
         options.mode = SimulatorMode::Accept;
         options.hangUpAfter = 4 * 8192 + 10;

@@ -1,8 +1,8 @@
 // The transfer protocol against a scripted channel: both exchanges step by
 // step, frames and stray bytes, the file checks, saving, and a lost port.
+#include "EngineRig.h"
 #include "FakeCountdown.h"
 #include "FakeSerialChannel.h"
-#include "RecordingView.h"
 #include "TestSupport.h"
 #include "model/SampleImages.h"
 #include "transfer/TransferEngine.h"
@@ -43,16 +43,8 @@ QByteArray Block(const QByteArray& image, int number) {
     return image.mid(static_cast<qsizetype>(BLOCK_SIZE) * (number - 1), static_cast<qsizetype>(BLOCK_SIZE));
 }
 
-// One transfer window's worth of protocol: channel, view and engine.
-struct Rig {
-    FakeSerialChannel channel;
-    RecordingView view;
-    TransferEngine engine;
-
-    Rig(TransferDirection direction, const QString& file = QString())
-        : engine(direction, file, channel, view) {
-        engine.Initialize();
-    }
+struct Rig : testsupport::EngineRig<FakeSerialChannel> {
+    using EngineRig::EngineRig;
     bool Start() { return engine.Start(QStringLiteral("COM1")); }
 };
 } // namespace
@@ -370,24 +362,20 @@ private Q_SLOTS:
     void receivedFileName_data() {
         QTest::addColumn<QString>("chosen");
         QTest::addColumn<QString>("written");
-        QTest::newRow("plain") << "/tmp/image"
-                               << "/tmp/image.bin";
-        QTest::newRow("ends .bin") << "/tmp/image.bin"
-                                   << "/tmp/image.bin";
-        QTest::newRow("ends .BIN") << "/tmp/image.BIN"
-                                   << "/tmp/image.BIN";
-        QTest::newRow("ends .Bin") << "/tmp/image.Bin"
-                                   << "/tmp/image.Bin";
-        QTest::newRow("mixed case") << "/tmp/image.bIn"
-                                    << "/tmp/image.bIn.bin";
-        QTest::newRow("in a folder name") << "/tmp/a.bin/image"
-                                          << "/tmp/a.bin/image";
-        QTest::newRow("before an extension") << "/tmp/image.bin.old"
-                                             << "/tmp/image.bin.old";
-        QTest::newRow("other extension") << "/tmp/image.dat"
-                                         << "/tmp/image.dat.bin";
-        QTest::newRow("no dot") << "/tmp/imagebin"
-                                << "/tmp/imagebin.bin";
+        struct Row {
+            const char *name, *chosen, *written;
+        };
+        const Row rows[] = {{"plain", "/tmp/image", "/tmp/image.bin"},
+                            {"ends .bin", "/tmp/image.bin", "/tmp/image.bin"},
+                            {"ends .BIN", "/tmp/image.BIN", "/tmp/image.BIN"},
+                            {"ends .Bin", "/tmp/image.Bin", "/tmp/image.Bin"},
+                            {"mixed case", "/tmp/image.bIn", "/tmp/image.bIn.bin"},
+                            {"in a folder name", "/tmp/a.bin/image", "/tmp/a.bin/image"},
+                            {"before an extension", "/tmp/image.bin.old", "/tmp/image.bin.old"},
+                            {"other extension", "/tmp/image.dat", "/tmp/image.dat.bin"},
+                            {"no dot", "/tmp/imagebin", "/tmp/imagebin.bin"}};
+        for (const Row& row : rows)
+            QTest::newRow(row.name) << row.chosen << row.written;
     }
     void receivedFileName() {
         QFETCH(QString, chosen);

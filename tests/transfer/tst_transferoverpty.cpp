@@ -2,7 +2,7 @@
 // one end, the strict receiver simulator at the other, unpaced. The simulator
 // reads the line settings back, sends one handshake unless told to repeat it,
 // and fails on any byte from the PC it did not ask for.
-#include "RecordingView.h"
+#include "EngineRig.h"
 #include "SimulatorThread.h"
 #include "TestSupport.h"
 #include "transfer/SerialPort.h"
@@ -22,7 +22,7 @@ using namespace vormante::sim;
 namespace {
 using testsupport::ReadFile;
 using testsupport::SimulatorThread;
-using testsupport::WriteFile;
+using testsupport::WriteFileOrDie;
 
 // Long enough that a busy machine answers before the handshake is repeated.
 SimulatorOptions Patient(SimulatorOptions options) {
@@ -30,21 +30,43 @@ SimulatorOptions Patient(SimulatorOptions options) {
     return options;
 }
 
-struct Window {
-    SerialPort port;
-    RecordingView view;
-    TransferEngine engine;
-    Window(TransferDirection direction, const QString& file = QString())
-        : engine(direction, file, port, view) {
-        engine.Initialize();
-    }
-};
+using Window = testsupport::EngineRig<SerialPort>;
 } // namespace
 
 class TestTransferOverPty : public QObject {
     Q_OBJECT
 
     QTemporaryDir dir_;
+
+    // The rows of the tests of a transfer cut short: its direction and the image bytes after which
+    // the simulator cuts it.
+    static void AddCutShortRows() {
+        QTest::addColumn<int>("direction");
+        QTest::addColumn<long>("after");
+        QTest::newRow("while receiving") << int(TransferDirection::Receive) << 100000L;
+        QTest::newRow("while sending") << int(TransferDirection::Send) << 3L * 8192 + 100;
+    }
+
+    // A row of those tests: the pattern image of seed, written to the file a send window sends and
+    // given by the simulator to a receive window, and the simulator's options with `cut` set to
+    // the row's byte count.
+    struct CutShort {
+        TransferDirection direction;
+        QString file;
+        SimulatorOptions options;
+    };
+    CutShort FetchCutShortRow(const QString& name, int seed, long SimulatorOptions::*cut) {
+        QFETCH(int, direction);
+        QFETCH(long, after);
+        CutShort row{static_cast<TransferDirection>(direction),
+                     WriteFileOrDie(dir_.filePath(name), testsupport::ToByteArray(PatternImage(seed))),
+                     {}};
+        row.options.mode =
+            row.direction == TransferDirection::Send ? SimulatorMode::Accept : SimulatorMode::Give;
+        row.options.image = PatternImage(seed);
+        row.options.*cut = after;
+        return row;
+    }
 
 private Q_SLOTS:
     void initTestCase() { QVERIFY(dir_.isValid()); }
@@ -67,8 +89,7 @@ private Q_SLOTS:
         QFETCH(bool, split);
         QFETCH(int, handshakes);
         const QByteArray image = testsupport::ToByteArray(PatternImage(21));
-        const QString file = dir_.filePath(QStringLiteral("send.bin"));
-        QVERIFY(WriteFile(file, image));
+        const QString file = WriteFileOrDie(dir_.filePath(QStringLiteral("send.bin")), image);
         SimulatorOptions options;
         options.mode = SimulatorMode::Accept;
         options.repeatAfterBlock = repeatAfter;
@@ -93,13 +114,12 @@ private Q_SLOTS:
         QVERIFY(result.pcClosed);
         QCOMPARE(window.view.messages, QStringList{QString::fromLatin1(transfertext::UPLOADED)});
         QVERIFY(window.view.accepted);
-        QVERIFY(!window.port.IsConnected());
+        QVERIFY(!window.channel.IsConnected());
     }
 
     void damagedBlockIsSentAgain() {
         const QByteArray image = testsupport::ToByteArray(PatternImage(25));
-        const QString file = dir_.filePath(QStringLiteral("damaged.bin"));
-        QVERIFY(WriteFile(file, image));
+        const QString file = WriteFileOrDie(dir_.filePath(QStringLiteral("damaged.bin")), image);
         SimulatorOptions options;
         options.mode = SimulatorMode::Accept;
         options.damagedBlock = 12;
@@ -156,27 +176,14 @@ private Q_SLOTS:
                                                    QStringLiteral("\n\nThe received image has ")));
     }
 
-    void hangUpMidTransfer_data() {
-        QTest::addColumn<int>("direction");
-        QTest::addColumn<long>("after");
-        QTest::newRow("while receiving") << int(TransferDirection::Receive) << 100000L;
-        QTest::newRow("while sending") << int(TransferDirection::Send) << 3L * 8192 + 100;
-    }
+    void hangUpMidTransfer_data() { AddCutShortRows(); }
     void hangUpMidTransfer() {
-        QFETCH(int, direction);
-        QFETCH(long, after);
-        const auto transferDirection = static_cast<TransferDirection>(direction);
-        const QString file = dir_.filePath(QStringLiteral("hangup.bin"));
-        QVERIFY(WriteFile(file, testsupport::ToByteArray(PatternImage(23))));
-        SimulatorOptions options;
-        options.mode =
-            transferDirection == TransferDirection::Send ? SimulatorMode::Accept : SimulatorMode::Give;
-        options.image = PatternImage(23);
-        options.hangUpAfter = after;
-        SimulatorThread simulator(Patient(options));
+        const CutShort row =
+            FetchCutShortRow(QStringLiteral("hangup.bin"), 23, &SimulatorOptions::hangUpAfter);
+        SimulatorThread simulator(Patient(row.options));
         QVERIFY2(simulator.opened, simulator.error.c_str());
 
-        Window window(transferDirection, file);
+        Window window(row.direction, row.file);
         QVERIFY(window.engine.Start(simulator.device()));
         QVERIFY(simulator.Start());
         QTRY_VERIFY_WITH_TIMEOUT(!window.view.messages.isEmpty(), 20000);
@@ -188,32 +195,19 @@ private Q_SLOTS:
         QCOMPARE(window.engine.state(), TransferEngine::State::Closed);
         QCOMPARE(window.view.lastControls(), (RecordingView::Controls{true, true, true, true}));
         QVERIFY(!window.view.ended);
-        QVERIFY(!window.port.IsConnected());
+        QVERIFY(!window.channel.IsConnected());
     }
 
-    void silentReceiverEndsTheTransfer_data() {
-        QTest::addColumn<int>("direction");
-        QTest::addColumn<long>("after");
-        QTest::newRow("while receiving") << int(TransferDirection::Receive) << 100000L;
-        QTest::newRow("while sending") << int(TransferDirection::Send) << 3L * 8192 + 100;
-    }
+    void silentReceiverEndsTheTransfer_data() { AddCutShortRows(); }
     void silentReceiverEndsTheTransfer() {
         // The cable is pulled: on RS-232 that is silence, not an error. The
         // window's ten seconds are shortened here to one.
-        QFETCH(int, direction);
-        QFETCH(long, after);
-        const auto transferDirection = static_cast<TransferDirection>(direction);
-        const QString file = dir_.filePath(QStringLiteral("silence.bin"));
-        QVERIFY(WriteFile(file, testsupport::ToByteArray(PatternImage(26))));
-        SimulatorOptions options;
-        options.mode =
-            transferDirection == TransferDirection::Send ? SimulatorMode::Accept : SimulatorMode::Give;
-        options.image = PatternImage(26);
-        options.silentAfter = after;
-        SimulatorThread simulator(options);
+        const CutShort row =
+            FetchCutShortRow(QStringLiteral("silence.bin"), 26, &SimulatorOptions::silentAfter);
+        SimulatorThread simulator(row.options);
         QVERIFY2(simulator.opened, simulator.error.c_str());
 
-        Window window(transferDirection, file);
+        Window window(row.direction, row.file);
         window.engine.SetTimeLimits(std::chrono::milliseconds(1000), TransferEngine::HANDSHAKE_HINT_DELAY);
         window.view.fileNames = {dir_.filePath(QStringLiteral("never"))};
         QVERIFY(window.engine.Start(simulator.device()));

@@ -4,7 +4,7 @@
 #include "views/channels/ChannelCommands.h"
 #include "views/channels/ChannelDialog.h"
 
-#include "TestSupport.h"
+#include "DialogTestFixture.h"
 #include "controls/MessageBox.h"
 #include "model/RecordOperations.h"
 
@@ -16,14 +16,13 @@
 
 using namespace vormante;
 
-class ChannelDialogTest : public QObject {
+class ChannelDialogTest : public testsupport::DialogTestFixture {
     Q_OBJECT
 
 private Q_SLOTS:
     // Used satellites 0, 2 and 5; slot 5 has two transponders, slot 2 none.
     void init() {
-        MessageBox::setTestMode(true);
-        QVERIFY(testsupport::LoadInto(db_, testsupport::EmptyImage()));
+        DialogTestFixture::init();
         for (int i = 0; i < 6; ++i)
             QCOMPARE(AllocateSatellite(db_), i);
         for (int s : {1, 3, 4})
@@ -39,7 +38,6 @@ private Q_SLOTS:
         db_.Transponder(t5b_).setPolarization(1);
         db_.Settings().setCurrentSatellite(0xFF);
     }
-    void cleanup() { QVERIFY(MessageBox::unexpectedPrompts().isEmpty()); }
 
     void addingWithDefaultsMakesARadioChannelWithoutPids() {
         ChannelDialog dialog;
@@ -289,7 +287,6 @@ private:
         return dialog.Store() ? ChannelCommands::StoreEntered(db_, dialog) : -1;
     }
 
-    ChannelDatabase db_;
     int t0_ = -1, t5a_ = -1, t5b_ = -1;
 };
 

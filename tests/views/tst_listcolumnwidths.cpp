@@ -38,12 +38,12 @@ class TestListColumnWidths : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
+    void init() { QVERIFY(testsupport::LoadInto(document_, BuildFullImage())); }
+
     void satellitePageOnTheFullImage() {
-        Document db;
-        QVERIFY(testsupport::LoadInto(db, BuildFullImage()));
         SatellitePage page;
         page.resize(800, 600);
-        page.Initialize(db);
+        page.Initialize(document_);
         for (int list = 0; list <= 3; ++list)
             page.RefreshList(list);
         QVERIFY(page.channelList()->RowCount() >= 800); // the 1000 channels of the first transponder
@@ -51,15 +51,16 @@ private Q_SLOTS:
     }
 
     void channelListPageOnTheFullImage() {
-        Document db;
-        QVERIFY(testsupport::LoadInto(db, BuildFullImage()));
         ChannelListPage page;
         page.resize(800, 600);
-        page.Initialize(db);
+        page.Initialize(document_);
         page.Refresh();
         QVERIFY(page.channelList()->RowCount() >= 1180);
         VerifyListsShowWholeTexts(page);
     }
+
+private:
+    Document document_;
 };
 
 QTEST_MAIN(TestListColumnWidths)

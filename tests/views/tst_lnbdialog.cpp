@@ -5,7 +5,7 @@
 #include "controls/MessageBox.h"
 #include "model/EditOperations.h"
 
-#include "TestSupport.h"
+#include "DialogTestFixture.h"
 
 #include <QComboBox>
 #include <QPushButton>
@@ -13,19 +13,10 @@
 
 using namespace vormante;
 
-class LnbDialogTest : public QObject {
+class LnbDialogTest : public testsupport::DialogTestFixture {
     Q_OBJECT
 
 private Q_SLOTS:
-    void init() {
-        MessageBox::setTestMode(true);
-        QVERIFY(testsupport::LoadInto(db_, testsupport::EmptyImage()));
-    }
-    void cleanup() {
-        QVERIFY(MessageBox::unexpectedPrompts().isEmpty());
-        MessageBox::setTestMode(false);
-    }
-
     void typedFrequencyTooLargeForTheFieldIsRefused() {
         db_.Settings().setLnbLowFrequency(1, 9750000);
         LnbDialog dialog;
@@ -85,8 +76,7 @@ private Q_SLOTS:
         dialog.Prepare(db_, 1);
         QCOMPARE(dialog.lowCombo()->currentIndex(), -1);
         QCOMPARE(dialog.lowCombo()->currentText(), QStringLiteral("9800"));
-        dialog.Store();
-        StoreLnb(db_, dialog.typeIndex(), dialog.values());
+        StoreEntered(dialog);
         QCOMPARE(db_.Settings().lnbLowFrequency(1), 9800000u);
         QCOMPARE(db_.Settings().lnbHighFrequency(1), 10600000u);
         QCOMPARE(db_.Settings().lnbSlot(1).lowBandIndex(), 31u);
@@ -99,8 +89,7 @@ private Q_SLOTS:
         LnbDialog dialog;
         dialog.Prepare(db_, 1);
         dialog.lowCombo()->setEditText(QStringLiteral("9800"));
-        dialog.Store();
-        StoreLnb(db_, dialog.typeIndex(), dialog.values());
+        StoreEntered(dialog);
         QCOMPARE(db_.Settings().lnbLowFrequency(1), 9800000u);
         QCOMPARE(db_.Settings().lnbSlot(1).lowBandIndex(), 31u);
         QCOMPARE(db_.Settings().lnbSlot(1).polarityControl(), polarityBefore);
@@ -108,8 +97,7 @@ private Q_SLOTS:
         LnbDialog letters;
         letters.Prepare(db_, 1);
         letters.highCombo()->setEditText(QStringLiteral("abc"));
-        letters.Store();
-        StoreLnb(db_, letters.typeIndex(), letters.values());
+        StoreEntered(letters);
         QCOMPARE(db_.Settings().lnbHighFrequency(1), 0u);
     }
 
@@ -127,8 +115,7 @@ private Q_SLOTS:
         QVERIFY(!dialog.polarityControlCombo()->isEnabled());
         QCOMPARE(dialog.lowCombo()->currentText(), QStringLiteral("5150"));
         dialog.highCombo()->setCurrentIndex(4);
-        dialog.Store();
-        StoreLnb(db_, dialog.typeIndex(), dialog.values());
+        StoreEntered(dialog);
         QCOMPARE(bits::LoadWord(db_.Settings().lnbSlot(5).data()), type6Before);
         const LnbSlot type2 = db_.Settings().lnbSlot(1);
         QCOMPARE(type2.diseqcItem(), 3u);
@@ -143,8 +130,7 @@ private Q_SLOTS:
         dialog.diseqcCombo()->setCurrentIndex(dialog.diseqcCombo()->findText(QStringLiteral("Port A")));
         dialog.switch12VCombo()->setCurrentIndex(1);
         dialog.powerCombo()->setCurrentIndex(1);
-        dialog.Store();
-        StoreLnb(db_, dialog.typeIndex(), dialog.values());
+        StoreEntered(dialog);
         const ConstLnbSlot slot = db_.Settings().lnbSlot(0);
         QVERIFY(slot.diseqcOn());
         QCOMPARE(slot.diseqcPort(), 4u);
@@ -156,8 +142,7 @@ private Q_SLOTS:
         QCOMPARE(reopened.diseqcCombo()->currentText(), QStringLiteral("Port A"));
 
         reopened.diseqcCombo()->setCurrentIndex(0);
-        reopened.Store();
-        StoreLnb(db_, reopened.typeIndex(), reopened.values());
+        StoreEntered(reopened);
         QVERIFY(!db_.Settings().lnbSlot(0).diseqcOn());
         QCOMPARE(db_.Settings().lnbSlot(0).diseqcPort(), 0u);
     }
@@ -177,8 +162,7 @@ private Q_SLOTS:
         QCOMPARE(dialog.diseqcCombo()->currentIndex(), -1);
         QCOMPARE(dialog.toneCombo()->currentIndex(), -1);
         QCOMPARE(dialog.switch12VCombo()->currentIndex(), -1);
-        dialog.Store();
-        StoreLnb(db_, dialog.typeIndex(), dialog.values());
+        StoreEntered(dialog);
         QCOMPARE(bits::LoadWord(db_.Settings().lnbSlot(6).data()), before);
     }
 
@@ -194,7 +178,11 @@ private Q_SLOTS:
     }
 
 private:
-    ChannelDatabase db_;
+    // OK, then what the LNB command does with the values the dialog hands back.
+    void StoreEntered(LnbDialog& dialog) {
+        dialog.Store();
+        StoreLnb(db_, dialog.typeIndex(), dialog.values());
+    }
 };
 
 QTEST_MAIN(LnbDialogTest)

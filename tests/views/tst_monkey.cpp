@@ -77,11 +77,7 @@ private Q_SLOTS:
         MessageBox::ResetTestState();
     }
 
-    void threePages_data() {
-        QTest::addColumn<bool>("full");
-        QTest::newRow("demo image") << false;
-        QTest::newRow("full image") << true;
-    }
+    void threePages_data() { testsupport::AddSampleImageRows(); }
     void threePages() {
         QFETCH(bool, full);
         random_.seed(Seed() + (full ? 1 : 0));

@@ -3,7 +3,7 @@
 #include "views/satellites/SatelliteDialog.h"
 #include "views/satellites/SatellitePageCommands.h"
 
-#include "TestSupport.h"
+#include "DialogTestFixture.h"
 #include "controls/MessageBox.h"
 #include "model/RecordOperations.h"
 
@@ -14,16 +14,10 @@
 
 using namespace vormante;
 
-class SatelliteDialogTest : public QObject {
+class SatelliteDialogTest : public testsupport::DialogTestFixture {
     Q_OBJECT
 
 private Q_SLOTS:
-    void init() {
-        MessageBox::setTestMode(true);
-        QVERIFY(testsupport::LoadInto(db_, testsupport::EmptyImage()));
-    }
-    void cleanup() { QVERIFY(MessageBox::unexpectedPrompts().isEmpty()); }
-
     void addingWithDefaultsStoresNewSatAtZeroTypeOne() {
         SatelliteDialog dialog;
         dialog.PrepareNew(QStringLiteral("Add Satellite"), db_);
@@ -31,8 +25,7 @@ private Q_SLOTS:
         QCOMPARE(dialog.nameEdit()->text(), QStringLiteral("New Sat"));
         QCOMPARE(dialog.eastWestCombo()->currentText(), QStringLiteral("E"));
         QCOMPARE(dialog.lnbTypeCombo()->currentText(), QStringLiteral("Type 1"));
-        dialog.Store();
-        SatellitePageCommands::StoreEntered(db_, dialog);
+        StoreEntered(dialog);
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
         QCOMPARE(dialog.slot(), 0);
         const ConstSatelliteRecord record = db_.Satellite(0);
@@ -47,30 +40,20 @@ private Q_SLOTS:
         QTest::addColumn<QString>("tenths");
         QTest::addColumn<QString>("eastWest");
         QTest::addColumn<int>("stored");
-        QTest::newRow("19.2E") << "19"
-                               << "2"
-                               << "E" << 192;
-        QTest::newRow("19.2W") << "19"
-                               << "2"
-                               << "W" << -192;
-        QTest::newRow("180.0W") << "180"
-                                << "0"
-                                << "W" << -1800;
-        QTest::newRow("-5 East is west") << "-5"
-                                         << "0"
-                                         << "E" << -50;
-        QTest::newRow("-5 West is east") << "-5"
-                                         << "0"
-                                         << "W" << 50;
-        QTest::newRow("letters read 0") << "ab"
-                                        << ""
-                                        << "E" << 0;
-        QTest::newRow("leading blanks and sign") << " +7"
-                                                 << "1x"
-                                                 << "E" << 71;
-        QTest::newRow("typed east/west means west") << "10"
-                                                    << "0"
-                                                    << "East" << -100;
+        struct Row {
+            const char *name, *degrees, *tenths, *eastWest;
+            int stored;
+        };
+        const Row rows[] = {{"19.2E", "19", "2", "E", 192},
+                            {"19.2W", "19", "2", "W", -192},
+                            {"180.0W", "180", "0", "W", -1800},
+                            {"-5 East is west", "-5", "0", "E", -50},
+                            {"-5 West is east", "-5", "0", "W", 50},
+                            {"letters read 0", "ab", "", "E", 0},
+                            {"leading blanks and sign", " +7", "1x", "E", 71},
+                            {"typed east/west means west", "10", "0", "East", -100}};
+        for (const Row& row : rows)
+            QTest::newRow(row.name) << row.degrees << row.tenths << row.eastWest << row.stored;
     }
     void positionArithmetic() {
         QFETCH(QString, degrees);
@@ -82,8 +65,7 @@ private Q_SLOTS:
         dialog.degreesEdit()->setText(degrees);
         dialog.tenthsEdit()->setText(tenths);
         dialog.eastWestCombo()->setEditText(eastWest);
-        dialog.Store();
-        SatellitePageCommands::StoreEntered(db_, dialog);
+        StoreEntered(dialog);
         QCOMPARE(db_.Satellite(dialog.slot()).position(), stored);
     }
 
@@ -137,15 +119,13 @@ private Q_SLOTS:
         SatelliteDialog dialog;
         dialog.PrepareNew(QStringLiteral("Add Satellite"), db_);
         dialog.lnbTypeCombo()->setEditText(QStringLiteral("whatever"));
-        dialog.Store();
-        SatellitePageCommands::StoreEntered(db_, dialog);
+        StoreEntered(dialog);
         QCOMPARE(db_.Satellite(dialog.slot()).lnbType(), 7u);
 
         SatelliteDialog second;
         second.PrepareNew(QStringLiteral("Add Satellite"), db_);
         second.lnbTypeCombo()->setCurrentIndex(4);
-        second.Store();
-        SatellitePageCommands::StoreEntered(db_, second);
+        StoreEntered(second);
         QCOMPARE(db_.Satellite(second.slot()).lnbType(), 4u);
     }
 
@@ -159,8 +139,7 @@ private Q_SLOTS:
         QCOMPARE(dialog.eastWestCombo()->currentText(), QStringLiteral("W"));
         QCOMPARE(dialog.lnbTypeCombo()->currentText(), QStringLiteral("Type 4"));
         const auto before = db_.workingCopy();
-        dialog.Store();
-        SatellitePageCommands::StoreEntered(db_, dialog);
+        StoreEntered(dialog);
         QVERIFY(db_.workingCopy() == before);
 
         db_.Satellite(s).setPosition(-1);
@@ -178,15 +157,13 @@ private Q_SLOTS:
         SatelliteDialog dialog;
         dialog.PrepareEdit(QStringLiteral("Edit Satellite"), db_, s);
         dialog.nameEdit()->setText(QStringLiteral("ABCDEFGHIJKLMNO"));
-        dialog.Store();
-        SatellitePageCommands::StoreEntered(db_, dialog);
+        StoreEntered(dialog);
         const std::uint8_t* name = db_.Satellite(s).data() + 16;
         QCOMPARE(QByteArray(reinterpret_cast<const char*>(name), 15), QByteArray("ABCDEFGHIJKLMNO"));
         QCOMPARE(name[15], std::uint8_t(0x77));
 
         dialog.nameEdit()->setText(QStringLiteral("Ab"));
-        dialog.Store();
-        SatellitePageCommands::StoreEntered(db_, dialog);
+        StoreEntered(dialog);
         QCOMPARE(QByteArray(reinterpret_cast<const char*>(name), 15),
                  QByteArray("Ab\0\0\0\0\0\0\0\0\0\0\0\0\0", 15));
     }
@@ -217,8 +194,7 @@ private Q_SLOTS:
         const auto before = db_.workingCopy();
         SatelliteDialog dialog;
         dialog.PrepareNew(QStringLiteral("Add Satellite"), db_);
-        dialog.Store();
-        QCOMPARE(SatellitePageCommands::StoreEntered(db_, dialog),
+        QCOMPARE(StoreEntered(dialog),
                  SatelliteDialog::TABLE_FULL); // the page says "Satellite is full!"
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
         QCOMPARE(dialog.slot(), SatelliteDialog::TABLE_FULL);
@@ -226,7 +202,11 @@ private Q_SLOTS:
     }
 
 private:
-    ChannelDatabase db_;
+    // OK, then what the page's command stores from the dialog.
+    int StoreEntered(SatelliteDialog& dialog) {
+        dialog.Store();
+        return SatellitePageCommands::StoreEntered(db_, dialog);
+    }
 };
 
 QTEST_MAIN(SatelliteDialogTest)

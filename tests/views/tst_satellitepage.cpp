@@ -105,7 +105,7 @@ QStringList Column(const ColumnListCtrl* list, int column) {
             return;                                                                                          \
     } while (false)
 
-class SatellitePageTest : public QObject {
+class SatellitePageTest : public QObject, protected testsupport::SatellitePageFixture {
     Q_OBJECT
 
 private Q_SLOTS:
@@ -117,9 +117,7 @@ private Q_SLOTS:
         QVERIFY(
             testsupport::LoadInto(document_, {scratch.workingCopy().begin(), scratch.workingCopy().end()}));
         QVERIFY(Problems().isEmpty());
-        opened_ = 0;
-        fill_ = nullptr;
-        page_ = testsupport::ShowSatellitePage(document_, testsupport::CountingRunner(opened_, fill_));
+        ShowPage();
     }
     void cleanup() {
         QVERIFY2(MessageBox::unexpectedPrompts().isEmpty(),
@@ -789,20 +787,6 @@ private:
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, cell.center());
         QCOMPARE(list->SelectedRows(), QList<int>{row});
     }
-
-    void RunAndCheck(int id) {
-        page_->RunCommand(id);
-        const QStringList problems = Problems();
-        QVERIFY2(problems.isEmpty(),
-                 qPrintable(QStringLiteral("after %1: %2").arg(id).arg(problems.join('\n'))));
-    }
-
-    vormante::Document document_;
-
-    const vormante::ChannelDatabase& db_ = document_.database();
-    std::unique_ptr<SatellitePage> page_;
-    int opened_ = 0;
-    std::function<void(QDialog&)> fill_;
 };
 
 QTEST_MAIN(SatellitePageTest)

@@ -22,7 +22,7 @@
 using namespace vormante;
 using Cmd = SatellitePageCommands;
 
-class SatellitePageSamplesTest : public QObject {
+class SatellitePageSamplesTest : public QObject, protected testsupport::SatellitePageFixture {
     Q_OBJECT
 
 private Q_SLOTS:
@@ -75,15 +75,7 @@ private Q_SLOTS:
         QCOMPARE(sats->RowCount(), satellites - 1);
         QCOMPARE(MessageBox::prompts().size(), 3);
 
-        fill_ = [](QDialog& dialog) {
-            if (auto* satellite = qobject_cast<SatelliteDialog*>(&dialog))
-                satellite->Store();
-            else if (auto* transponder = qobject_cast<TransponderDialog*>(&dialog)) {
-                transponder->frequencyEdit()->setText(QStringLiteral("11747")); // 0 MHz is refused
-                transponder->Store();
-            } else if (auto* channel = qobject_cast<ChannelDialog*>(&dialog))
-                QVERIFY(channel->Store());
-        };
+        fill_ = StoreAddDialog;
         for (int id : {Cmd::ADD_SATELLITE, Cmd::ADD_NEW_TRANSPONDER, Cmd::ADD_TRANSPONDER, Cmd::ADD_PROGRAM,
                        Cmd::ADD_CHANNEL})
             RunAndCheck(id);
@@ -99,15 +91,7 @@ private Q_SLOTS:
     void fullTablesRefuseEveryAdd() {
         Open(BuildFullImage());
         const auto before = db_.workingCopy();
-        fill_ = [](QDialog& dialog) {
-            if (auto* satellite = qobject_cast<SatelliteDialog*>(&dialog))
-                satellite->Store();
-            else if (auto* transponder = qobject_cast<TransponderDialog*>(&dialog)) {
-                transponder->frequencyEdit()->setText(QStringLiteral("11747")); // 0 MHz is refused
-                transponder->Store();
-            } else if (auto* channel = qobject_cast<ChannelDialog*>(&dialog))
-                QVERIFY(channel->Store());
-        };
+        fill_ = StoreAddDialog;
         const int transponders = page_->transponderList()->RowCount();
         for (int i = 0; i < 5; ++i)
             MessageBox::QueueAnswer(QMessageBox::Ok);
@@ -136,12 +120,21 @@ private Q_SLOTS:
     }
 
 private:
+    // Confirms an add dialog as it comes, with a frequency for a new transponder (0 MHz is refused).
+    static void StoreAddDialog(QDialog& dialog) {
+        if (auto* satellite = qobject_cast<SatelliteDialog*>(&dialog))
+            satellite->Store();
+        else if (auto* transponder = qobject_cast<TransponderDialog*>(&dialog)) {
+            transponder->frequencyEdit()->setText(QStringLiteral("11747"));
+            transponder->Store();
+        } else if (auto* channel = qobject_cast<ChannelDialog*>(&dialog))
+            QVERIFY(channel->Store());
+    }
+
     void Open(const std::vector<std::uint8_t>& image) {
         QVERIFY(testsupport::LoadInto(document_, image));
         QVERIFY(CheckConsistency(db_).empty());
-        opened_ = 0;
-        fill_ = nullptr;
-        page_ = testsupport::ShowSatellitePage(document_, testsupport::CountingRunner(opened_, fill_));
+        ShowPage();
     }
 
     void SelectRow(ColumnListCtrl* list, int row) {
@@ -162,20 +155,6 @@ private:
         QCOMPARE(opened_, openedBefore + 1);
         QCOMPARE(list->RowTexts(list->currentRow()), before);
     }
-
-    void RunAndCheck(int id) {
-        page_->RunCommand(id);
-        const QStringList problems = testsupport::ConsistencyProblems(db_);
-        QVERIFY2(problems.isEmpty(),
-                 qPrintable(QStringLiteral("after %1: %2").arg(id).arg(problems.join('\n'))));
-    }
-
-    vormante::Document document_;
-
-    const vormante::ChannelDatabase& db_ = document_.database();
-    std::unique_ptr<SatellitePage> page_;
-    int opened_ = 0;
-    std::function<void(QDialog&)> fill_;
 };
 
 QTEST_MAIN(SatellitePageSamplesTest)

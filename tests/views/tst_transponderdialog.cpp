@@ -3,7 +3,7 @@
 #include "views/satellites/SatellitePageCommands.h"
 #include "views/satellites/TransponderDialog.h"
 
-#include "TestSupport.h"
+#include "DialogTestFixture.h"
 #include "controls/MessageBox.h"
 #include "model/RecordOperations.h"
 
@@ -15,16 +15,14 @@
 
 using namespace vormante;
 
-class TransponderDialogTest : public QObject {
+class TransponderDialogTest : public testsupport::DialogTestFixture {
     Q_OBJECT
 
 private Q_SLOTS:
     void init() {
-        MessageBox::setTestMode(true);
-        QVERIFY(testsupport::LoadInto(db_, testsupport::EmptyImage()));
+        DialogTestFixture::init();
         satellite_ = AllocateSatellite(db_);
     }
-    void cleanup() { QVERIFY(MessageBox::unexpectedPrompts().isEmpty()); }
 
     void addingStartsAtZeroAndAppendsTheTransponder() {
         const int first = AddTransponder(db_, satellite_);
@@ -73,8 +71,7 @@ private Q_SLOTS:
         dialog.PrepareNew(QStringLiteral("Add Transponder"), db_, satellite_);
         dialog.frequencyEdit()->setText(frequency);
         dialog.symbolRateEdit()->setText(symbolRate);
-        dialog.Store();
-        SatellitePageCommands::StoreEntered(db_, dialog);
+        StoreEntered(dialog);
         const ConstTransponderRecord record = db_.Transponder(dialog.transponderSlot());
         QCOMPARE(record.frequency(), storedFrequency);
         QCOMPARE(record.symbolRate(), storedSymbolRate);
@@ -142,16 +139,14 @@ private Q_SLOTS:
         vertical.PrepareNew(QStringLiteral("Add Transponder"), db_, satellite_);
         vertical.frequencyEdit()->setText(QStringLiteral("11747"));
         vertical.polarityCombo()->setCurrentIndex(1);
-        vertical.Store();
-        SatellitePageCommands::StoreEntered(db_, vertical);
+        StoreEntered(vertical);
         QCOMPARE(db_.Transponder(vertical.transponderSlot()).polarization(), 1u);
 
         TransponderDialog typed;
         typed.PrepareNew(QStringLiteral("Add Transponder"), db_, satellite_);
         typed.frequencyEdit()->setText(QStringLiteral("11747"));
         typed.polarityCombo()->setEditText(QStringLiteral("circular"));
-        typed.Store();
-        SatellitePageCommands::StoreEntered(db_, typed);
+        StoreEntered(typed);
         QCOMPARE(db_.Transponder(typed.transponderSlot()).polarization(), 3u);
     }
 
@@ -166,8 +161,7 @@ private Q_SLOTS:
         QCOMPARE(dialog.frequencyEdit()->text(), QStringLiteral("12188"));
         QCOMPARE(dialog.symbolRateEdit()->text(), QStringLiteral("27500"));
         QCOMPARE(dialog.polarityCombo()->currentText(), QStringLiteral("V"));
-        dialog.Store();
-        SatellitePageCommands::StoreEntered(db_, dialog);
+        StoreEntered(dialog);
         QCOMPARE(dialog.transponderSlot(), t);
         QCOMPARE(db_.Transponder(t).polarization(), 1u);
         QCOMPARE(db_.Transponder(t).frequency(), 12188u);
@@ -181,8 +175,7 @@ private Q_SLOTS:
         TransponderDialog dialog;
         dialog.PrepareNew(QStringLiteral("Add Transponder"), db_, satellite_);
         dialog.frequencyEdit()->setText(QStringLiteral("11747"));
-        dialog.Store();
-        QCOMPARE(SatellitePageCommands::StoreEntered(db_, dialog),
+        QCOMPARE(StoreEntered(dialog),
                  -1); // the page says "Transponder is Full!"
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
         QCOMPARE(dialog.transponderSlot(), -1);
@@ -190,7 +183,12 @@ private Q_SLOTS:
     }
 
 private:
-    ChannelDatabase db_;
+    // OK, then what the page's command stores from the dialog.
+    int StoreEntered(TransponderDialog& dialog) {
+        dialog.Store();
+        return SatellitePageCommands::StoreEntered(db_, dialog);
+    }
+
     int satellite_ = -1;
 };
 
