@@ -166,38 +166,35 @@ SystemSettingsPage* MainWindow::systemSettingsPage() const {
 }
 
 QAction* MainWindow::AddCommand(QMenu* menu, const QString& text, int id, void (MainWindow::*slot)()) {
+    return AddCommand(menu, text, id, this, slot);
+}
+
+QAction* MainWindow::AddTool(const QString& icon, const QString& tip, int id, void (MainWindow::*slot)()) {
+    return AddTool(icon, tip, id, this, slot);
+}
+
+// A menu item: its id as data and in its object name ("menu5"), and the slot it runs, if any.
+template <class Receiver, class Result>
+QAction* MainWindow::AddCommand(QMenu* menu, const QString& text, int id, Receiver* receiver,
+                                Result (Receiver::*slot)()) {
     QAction* action = menu->addAction(text);
     action->setData(id);
     action->setObjectName(QStringLiteral("menu%1").arg(id));
     if (slot != nullptr)
-        connect(action, &QAction::triggered, this, slot);
+        connect(action, &QAction::triggered, receiver, slot);
     menuActions_.insert(id, action);
     return action;
 }
 
-QAction* MainWindow::AddTool(const QString& icon, const QString& tip, int id, void (MainWindow::*slot)()) {
-    QAction* action = toolBar_->addAction(ProgramIcon(icon), tip);
-    action->setData(id);
-    action->setObjectName(QStringLiteral("tool%1").arg(id));
-    if (slot != nullptr)
-        connect(action, &QAction::triggered, this, slot);
-    toolActions_.insert(id, action);
-    return action;
-}
-
-template <class Receiver, class Result>
-QAction* MainWindow::AddCommand(QMenu* menu, const QString& text, int id, Receiver* receiver,
-                                Result (Receiver::*slot)()) {
-    QAction* action = AddCommand(menu, text, id, nullptr);
-    connect(action, &QAction::triggered, receiver, slot);
-    return action;
-}
-
+// A tool, named like a menu item ("tool3").
 template <class Receiver, class Result>
 QAction* MainWindow::AddTool(const QString& icon, const QString& tip, int id, Receiver* receiver,
                              Result (Receiver::*slot)()) {
-    QAction* action = AddTool(icon, tip, id, nullptr);
+    QAction* action = toolBar_->addAction(ProgramIcon(icon), tip);
+    action->setData(id);
+    action->setObjectName(QStringLiteral("tool%1").arg(id));
     connect(action, &QAction::triggered, receiver, slot);
+    toolActions_.insert(id, action);
     return action;
 }
 

@@ -58,6 +58,8 @@ public:
     void RefreshList(int which);
     void SetShowTv(bool on);
     bool showTv() const { return showTv_; }
+    QRadioButton* tvButton() const { return kindButtons_.tv; }
+    QRadioButton* radioButton() const { return kindButtons_.radio; }
 
     // Runs one of the context menu commands (32791..32804); other ids do nothing.
     void RunCommand(int id);
@@ -75,8 +77,6 @@ public:
     ColumnListCtrl* transponderList() const { return transponderList_; }
     ColumnListCtrl* lnbList() const { return lnbList_; }
     ColumnListCtrl* channelList() const { return channelList_; }
-    QRadioButton* tvButton() const { return kindButtons_.tv; }
-    QRadioButton* radioButton() const { return kindButtons_.radio; }
     const vormante::ChannelDatabase* database() const;
     vormante::Document* document() const { return document_; }
     // Runs an operation as one step of the document's history, named name. The page
