@@ -105,13 +105,19 @@ LoadResult Document::Open(std::span<const std::uint8_t> bytes, const QString& pa
     database_->BuildRecordPointers();
     *reference_ = database_->workingCopy();
     undoStack_->clear();
+    TakePath(path);
+    Q_EMIT opened();
+    return loaded;
+}
+
+// The image now stands for the file at path: says so when that is another file, and
+// whether the image differs from the file.
+void Document::TakePath(const QString& path) {
     if (path != path_) {
         path_ = path;
         Q_EMIT pathChanged(path_);
     }
     NoteModified();
-    Q_EMIT opened();
-    return loaded;
 }
 
 void Document::Undo() {
@@ -131,11 +137,7 @@ void Document::MarkSaved(const QString& path) {
     // The stack's clean state only keeps a later step from merging into the saved one;
     // isModified() stays the image against the saved image.
     undoStack_->setClean();
-    if (path != path_) {
-        path_ = path;
-        Q_EMIT pathChanged(path_);
-    }
-    NoteModified();
+    TakePath(path);
 }
 
 // Runs the operation on the working copy; when it throws half way the working

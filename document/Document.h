@@ -91,6 +91,7 @@ private:
     // Undo and redo of a step: writes its bytes into the image and the reference copy.
     void WriteStep(const ImageDelta& step, DocumentChange::Cause cause);
     void NoteModified();
+    void TakePath(const QString& path);
     void RunOrRestore(const Operation& operation);
     void TrimHistory();
 
