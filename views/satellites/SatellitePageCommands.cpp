@@ -135,6 +135,16 @@ void SatellitePageCommands::ApplyTransponder(TransponderDialog& dialog, int sate
 
 // ---- Satellites ----
 
+void SatellitePageCommands::ApplySatellite(SatelliteDialog& dialog) {
+    const QString label = steps::SatelliteLabel(dialog.values().name, dialog.values().position);
+    const QString name = dialog.isNew()
+                             //: The name of an edit step (Undo/Redo). %1: the satellite's name and position.
+                             ? tr("Add satellite %1").arg(label)
+                             //: The name of an edit step (Undo/Redo). %1: the satellite's name and position.
+                             : tr("Edit satellite %1").arg(label);
+    page_.Change(name, [&](ChannelDatabase& image) { StoreEntered(image, dialog); });
+}
+
 void SatellitePageCommands::AddSatellite() {
     const ChannelDatabase& db = *page_.database();
     SatelliteDialog dialog(&page_);
@@ -148,10 +158,7 @@ void SatellitePageCommands::AddSatellite() {
     }
     // The new satellite is selected and shown first.
     page_.Expect(SatellitePage::SATELLITES, Placement::Show([&dialog] { return dialog.slot(); }));
-    //: The name of an edit step (Undo/Redo). %1: the satellite's name and position.
-    page_.Change(
-        tr("Add satellite %1").arg(steps::SatelliteLabel(dialog.values().name, dialog.values().position)),
-        [&](ChannelDatabase& image) { StoreEntered(image, dialog); });
+    ApplySatellite(dialog);
 }
 
 void SatellitePageCommands::EditSatellite() {
@@ -163,10 +170,7 @@ void SatellitePageCommands::EditSatellite() {
     dialog.PrepareEdit(tr("Edit Satellite"), *page_.database(), current.satellite);
     if (!accepted(dialog))
         return;
-    //: The name of an edit step (Undo/Redo). %1: the satellite's name and position.
-    page_.Change(
-        tr("Edit satellite %1").arg(steps::SatelliteLabel(dialog.values().name, dialog.values().position)),
-        [&](ChannelDatabase& image) { StoreEntered(image, dialog); });
+    ApplySatellite(dialog);
 }
 
 void SatellitePageCommands::DelSatellite() {

@@ -63,6 +63,7 @@ public:
 private:
     bool accepted(QDialog& dialog);
     void ApplyTransponder(TransponderDialog& dialog, int satellite);
+    void ApplySatellite(SatelliteDialog& dialog);
     // The satellite and transponder of the current rows when each row names a
     // record; NONE from the first that does not on.
     struct Current {
