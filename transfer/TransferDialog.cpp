@@ -86,19 +86,16 @@ TransferDialog::~TransferDialog() {
 
 void TransferDialog::BuildControls(TransferDirection direction, const QString& fileName) {
     QLabel* portLabel = BuildPortControls();
+    QHBoxLayout* buttonRow = BuildButtonRow();
     BuildStatusLines(fileName);
-    LayOutControls(portLabel);
+    LayOutControls(portLabel, buttonRow);
     if (direction == TransferDirection::Receive) {
         fileLabel_->hide();
         fileLine_->hide();
     }
-
-    connect(startButton_, &QPushButton::clicked, this, &TransferDialog::OnStart);
-    connect(stopButton_, &QPushButton::clicked, this, &TransferDialog::OnStop);
-    connect(exitButton_, &QPushButton::clicked, this, &TransferDialog::OnExit);
 }
 
-// The port box and the Start, Stop and Exit buttons; returns the port box's label.
+// The port box; returns its label.
 QLabel* TransferDialog::BuildPortControls() {
     auto* portLabel = new QLabel(/*: the serial port */ tr("Port:"), this);
     portList_ = Named(new QComboBox(this), "portComboBox", IDC_PORT);
@@ -108,17 +105,28 @@ QLabel* TransferDialog::BuildPortControls() {
     portList_->setInsertPolicy(QComboBox::NoInsert);
     portList_->setMinimumContentsLength(12);
     portLabel->setBuddy(portList_);
-
-    //: a button: starts listening for the receiver
-    startButton_ = Named(new QPushButton(tr("Start"), this), "startButton", IDC_START);
-    //: a button: stops listening
-    stopButton_ = Named(new QPushButton(tr("Stop"), this), "stopButton", IDC_STOP);
-    //: a button: closes the window
-    exitButton_ = Named(new QPushButton(tr("Exit"), this), "exitButton", IDC_EXIT);
-    startButton_->setDefault(true);
-    stopButton_->setAutoDefault(false);
-    exitButton_->setAutoDefault(false);
     return portLabel;
+}
+
+// The Start, Stop and Exit buttons in a row, each wired to its command.
+QHBoxLayout* TransferDialog::BuildButtonRow() {
+    //: a button: starts listening for the receiver
+    auto* start = Named(new QPushButton(tr("Start"), this), "startButton", IDC_START);
+    //: a button: stops listening
+    auto* stop = Named(new QPushButton(tr("Stop"), this), "stopButton", IDC_STOP);
+    //: a button: closes the window
+    auto* exit = Named(new QPushButton(tr("Exit"), this), "exitButton", IDC_EXIT);
+    start->setDefault(true);
+    stop->setAutoDefault(false);
+    exit->setAutoDefault(false);
+    connect(start, &QPushButton::clicked, this, &TransferDialog::OnStart);
+    connect(stop, &QPushButton::clicked, this, &TransferDialog::OnStop);
+    connect(exit, &QPushButton::clicked, this, &TransferDialog::OnExit);
+    buttons_ = {start, stop, exit};
+    auto* row = new QHBoxLayout;
+    for (QPushButton* button : buttons_)
+        row->addWidget(button);
+    return row;
 }
 
 // The progress bar, the status and hint lines, the file and the instructions.
@@ -148,17 +156,12 @@ void TransferDialog::BuildStatusLines(const QString& fileName) {
     instructionLine_->hide();
 }
 
-void TransferDialog::LayOutControls(QLabel* portLabel) {
+void TransferDialog::LayOutControls(QLabel* portLabel, QHBoxLayout* buttonRow) {
     auto* portRow = new QHBoxLayout;
     portRow->addSpacing(12);
     portRow->addWidget(portLabel);
     portRow->addWidget(portList_);
     portRow->addStretch();
-
-    auto* buttonRow = new QHBoxLayout;
-    buttonRow->addWidget(startButton_);
-    buttonRow->addWidget(stopButton_);
-    buttonRow->addWidget(exitButton_);
 
     auto* fileRow = new QHBoxLayout;
     fileRow->addWidget(fileLabel_);
@@ -220,9 +223,9 @@ void TransferDialog::SetProgress(int position) {
 
 void TransferDialog::EnableControls(bool portListEnabled, bool start, bool stop, bool exit) {
     portList_->setEnabled(portListEnabled);
-    startButton_->setEnabled(start);
-    stopButton_->setEnabled(stop);
-    exitButton_->setEnabled(exit);
+    const bool enabled[] = {start, stop, exit};
+    for (std::size_t button = 0; button < buttons_.size(); ++button)
+        buttons_[button]->setEnabled(enabled[button]);
 }
 
 void TransferDialog::ShowMessage(const QString& text) {

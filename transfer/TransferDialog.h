@@ -14,9 +14,11 @@
 #include <QDialog>
 
 #include <QStringList>
+#include <array>
 #include <functional>
 
 class QComboBox;
+class QHBoxLayout;
 class QLabel;
 class QProgressBar;
 class QPushButton;
@@ -109,8 +111,9 @@ public Q_SLOTS:
 private:
     void BuildControls(TransferDirection direction, const QString& fileName);
     QLabel* BuildPortControls();
+    QHBoxLayout* BuildButtonRow();
     void BuildStatusLines(const QString& fileName);
-    void LayOutControls(QLabel* portLabel);
+    void LayOutControls(QLabel* portLabel, QHBoxLayout* buttonRow);
     void SelectPort(const QString& name);
     void ShowCheckResult(const QByteArray& held);
 
@@ -119,9 +122,7 @@ private:
     TransferEngine transferEngine_;
 
     QComboBox* portList_ = nullptr;
-    QPushButton* startButton_ = nullptr;
-    QPushButton* stopButton_ = nullptr;
-    QPushButton* exitButton_ = nullptr;
+    std::array<QPushButton*, 3> buttons_{}; // Start, Stop and Exit
     QProgressBar* progressBar_ = nullptr;
     QLabel* statusLine_ = nullptr;
     QLabel* hintLine_ = nullptr; // under the status line; hidden while empty
