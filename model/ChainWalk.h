@@ -17,15 +17,17 @@ inline unsigned ServiceTypeOf(bool tv) {
 }
 
 // How a satellite's transponder or channel chain is linked: the satellite's head
-// and tail, and each member's links. The walk below and the chain edits of the
-// record operations work on either chain through these.
+// and tail, its count, and each member's links. The walk below, the chain edits
+// of the record operations and the consistency check work on either chain through these.
 struct TransponderLinks {
     static constexpr int SLOTS = TRANSPONDER_SLOTS;
     static bool IsSlot(int t) { return IsTransponderSlot(t); }
     static int First(ConstSatelliteRecord sat) { return sat.firstTransponder(); }
     static int Last(ConstSatelliteRecord sat) { return sat.lastTransponder(); }
+    static unsigned Count(ConstSatelliteRecord sat) { return sat.transponderCount(); }
     static void SetFirst(SatelliteRecord& sat, int t) { sat.setFirstTransponder(t); }
     static void SetLast(SatelliteRecord& sat, int t) { sat.setLastTransponder(t); }
+    static int Prev(const ChannelDatabase& db, int t) { return db.Transponder(t).prevTransponder(); }
     static int Next(const ChannelDatabase& db, int t) { return db.Transponder(t).nextTransponder(); }
     static void SetPrev(ChannelDatabase& db, int t, int link) { db.Transponder(t).setPrevTransponder(link); }
     static void SetNext(ChannelDatabase& db, int t, int link) { db.Transponder(t).setNextTransponder(link); }
@@ -36,8 +38,10 @@ struct ChannelLinks {
     static bool IsSlot(int c) { return IsChannelSlot(c); }
     static int First(ConstSatelliteRecord sat) { return sat.firstChannel(); }
     static int Last(ConstSatelliteRecord sat) { return sat.lastChannel(); }
+    static unsigned Count(ConstSatelliteRecord sat) { return sat.channelCount(); }
     static void SetFirst(SatelliteRecord& sat, int c) { sat.setFirstChannel(c); }
     static void SetLast(SatelliteRecord& sat, int c) { sat.setLastChannel(c); }
+    static int Prev(const ChannelDatabase& db, int c) { return db.Channel(c).prevChannel(); }
     static int Next(const ChannelDatabase& db, int c) { return db.Channel(c).nextChannel(); }
     static void SetPrev(ChannelDatabase& db, int c, int link) { db.Channel(c).setPrevChannel(link); }
     static void SetNext(ChannelDatabase& db, int c, int link) { db.Channel(c).setNextChannel(link); }
