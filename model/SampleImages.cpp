@@ -2,6 +2,7 @@
 
 #include "ChannelDatabase.h"
 #include "ChannelList.h"
+#include "EditOperations.h"
 #include "RecordOperations.h"
 
 #include <cstdio>
@@ -275,43 +276,26 @@ void NewChannel(ChannelDatabase& db, int satellite, int transponder, const Chann
     db.Satellite(satellite).setChannelFlag(true);
 }
 
-void SetDemoLnbTypes(SystemSettingsBlock& settings) {
-    // Type 1..4: universal LNBs at 9750/10600 MHz behind a four-port DiSEqC switch.
-    for (int type = 0; type < SystemSettingsBlock::EXPLICIT_FREQUENCY_TYPES; ++type) {
-        SetExplicitLnbFrequencies(settings, type, 9750, 10600);
-        LnbSlot slot = settings.lnbSlot(type);
-        slot.setLowBandIndex(1);
-        slot.setHighBandIndex(3);
-        slot.setDiseqcItem(static_cast<unsigned>(type) + 1);
-        slot.setTone22k(2);
-        slot.setSwitch12V(0);
-        slot.setLnbPower(true);
-    }
-    struct TableType {
-        int type;
+void SetDemoLnbTypes(ChannelDatabase& db) {
+    struct DemoType {
         unsigned low, high, diseqcItem, polarity, band, tone;
     };
-    // Type 5 C band, Type 6 and Type 8 universal on ports A and B, Type 7 a single 10750 LNB.
-    const TableType tableTypes[] = {
-        {4, 0, 0, 0, 4, 0, 0},
-        {5, 1, 3, 5, 4, 3, 2},
-        {6, 4, 4, 0, 4, 0, 0},
-        {7, 1, 3, 6, 4, 3, 2},
+    // Type 1..4: universal LNBs at 9750/10600 MHz behind a four-port DiSEqC switch (they
+    // keep no polarity or band control). Type 5 C band, Type 6 and Type 8 universal on
+    // ports A and B, Type 7 a single 10750 LNB.
+    const DemoType types[LNB_TYPES] = {
+        {1, 3, 1, 0, 0, 2}, {1, 3, 2, 0, 0, 2}, {1, 3, 3, 0, 0, 2}, {1, 3, 4, 0, 0, 2},
+        {0, 0, 0, 4, 0, 0}, {1, 3, 5, 4, 3, 2}, {4, 4, 0, 4, 0, 0}, {1, 3, 6, 4, 3, 2},
     };
-    for (const TableType& t : tableTypes) {
-        LnbSlot slot = settings.lnbSlot(t.type);
-        slot.setLowBandIndex(t.low);
-        slot.setHighBandIndex(t.high);
-        slot.setDiseqcItem(t.diseqcItem);
-        slot.setPolarityControl(t.polarity);
-        slot.setBandControl(t.band);
-        slot.setTone22k(t.tone);
-        slot.setSwitch12V(0);
-        slot.setLnbPower(true);
+    for (int type = 0; type < LNB_TYPES; ++type) {
+        const DemoType& t = types[type];
+        StoreLnb(db, type,
+                 {t.low, t.high, 9750000u, 10600000u, t.polarity, t.band, t.diseqcItem, t.tone, 0u, true});
     }
 }
 
-void SetDemoSettings(SystemSettingsBlock& settings) {
+void SetDemoSettings(ChannelDatabase& db) {
+    SystemSettingsBlock settings = db.Settings();
     settings.setStandby(0);
     settings.setAspectRatio(1);  // 16:9
     settings.setMenuLanguage(0); // English
@@ -332,15 +316,15 @@ void SetDemoSettings(SystemSettingsBlock& settings) {
     const char pin[] = "0000";
     for (std::size_t i = 0; i < sizeof pin; ++i)
         block[SystemSettingsBlock::PIN_CODE_BYTE + i] = static_cast<std::uint8_t>(pin[i]);
-    SetDemoLnbTypes(settings);
+    SetDemoLnbTypes(db);
 }
 
 } // namespace
 
 std::vector<std::uint8_t> BuildDemoImage() {
     auto db = EmptyDatabase();
+    SetDemoSettings(*db);
     SystemSettingsBlock settings = db->Settings();
-    SetDemoSettings(settings);
     int first = -1;
     for (const SatelliteSpec& satelliteSpec : DemoSatellites()) {
         const int satellite =
@@ -362,8 +346,8 @@ std::vector<std::uint8_t> BuildDemoImage() {
 std::vector<std::uint8_t> BuildFullImage() {
     using namespace full_image;
     auto db = EmptyDatabase();
+    SetDemoSettings(*db);
     SystemSettingsBlock settings = db->Settings();
-    SetDemoSettings(settings);
 
     // Satellites 1 to 99 share the 1000 channels the big one leaves; the first few take one more.
     const int otherChannels = CHANNEL_SLOTS - BIG_SATELLITE_CHANNELS;
