@@ -1,6 +1,7 @@
 #include "BulkOperations.h"
 
 #include "ChainWalk.h"
+#include "ChannelList.h"
 #include "RecordOperations.h"
 
 #include <algorithm>
@@ -173,26 +174,12 @@ bool SetChannelsFlag(ChannelDatabase& db, const std::vector<int>& channels, Chan
     for (const int c : channels)
         if (!IsChannelSlot(c) || db.Channel(c).state() != ChannelRecord::STATE_IN_USE)
             return false;
-    for (const int c : channels) {
-        ChannelRecord channel = db.Channel(c);
-        switch (flag) {
-        case ChannelFlag::Lock:
-            channel.setLocked(on);
-            break;
-        case ChannelFlag::Fav1:
-            channel.setFav1(on);
-            break;
-        case ChannelFlag::Fav2:
-            channel.setFav2(on);
-            break;
-        case ChannelFlag::Fav3:
-            channel.setFav3(on);
-            break;
-        case ChannelFlag::Fav4:
-            channel.setFav4(on);
-            break;
-        }
-    }
+    // The bit of each ChannelFlag, in the enum's order.
+    constexpr unsigned BITS[] = {FLAG_LOCKED, FLAG_FAV1, FLAG_FAV2, FLAG_FAV3, FLAG_FAV4};
+    const auto index = static_cast<std::size_t>(flag);
+    const unsigned bit = index < std::size(BITS) ? BITS[index] : 0u;
+    for (const int c : channels)
+        SetChannelFlags(db.Channel(c), on ? bit : 0u, bit);
     return true;
 }
 

@@ -16,39 +16,63 @@ inline unsigned ServiceTypeOf(bool tv) {
     return tv ? ChannelRecord::SERVICE_TV : ChannelRecord::SERVICE_RADIO;
 }
 
-// Walks a satellite's transponder chain from its head. The walk ends at a link
-// outside the table or at a slot already visited, so a broken or cyclic chain
-// read from a file can neither run away nor reach past the table. The next link
-// is read before `visit` runs, so `visit` may reset the member's own links.
-// `visit` returns false to stop early. A free satellite owns no chain, whatever
-// its link fields hold.
-template <class Visit> inline void WalkTransponders(const ChannelDatabase& db, int satellite, Visit visit) {
+// How a satellite's transponder or channel chain is linked: the satellite's head
+// and tail, its count, and each member's links. The walk below, the chain edits
+// of the record operations and the consistency check work on either chain through these.
+struct TransponderLinks {
+    static constexpr int SLOTS = TRANSPONDER_SLOTS;
+    static bool IsSlot(int t) { return IsTransponderSlot(t); }
+    static int First(ConstSatelliteRecord sat) { return sat.firstTransponder(); }
+    static int Last(ConstSatelliteRecord sat) { return sat.lastTransponder(); }
+    static unsigned Count(ConstSatelliteRecord sat) { return sat.transponderCount(); }
+    static void SetFirst(SatelliteRecord& sat, int t) { sat.setFirstTransponder(t); }
+    static void SetLast(SatelliteRecord& sat, int t) { sat.setLastTransponder(t); }
+    static int Prev(const ChannelDatabase& db, int t) { return db.Transponder(t).prevTransponder(); }
+    static int Next(const ChannelDatabase& db, int t) { return db.Transponder(t).nextTransponder(); }
+    static void SetPrev(ChannelDatabase& db, int t, int link) { db.Transponder(t).setPrevTransponder(link); }
+    static void SetNext(ChannelDatabase& db, int t, int link) { db.Transponder(t).setNextTransponder(link); }
+};
+
+struct ChannelLinks {
+    static constexpr int SLOTS = CHANNEL_SLOTS;
+    static bool IsSlot(int c) { return IsChannelSlot(c); }
+    static int First(ConstSatelliteRecord sat) { return sat.firstChannel(); }
+    static int Last(ConstSatelliteRecord sat) { return sat.lastChannel(); }
+    static unsigned Count(ConstSatelliteRecord sat) { return sat.channelCount(); }
+    static void SetFirst(SatelliteRecord& sat, int c) { sat.setFirstChannel(c); }
+    static void SetLast(SatelliteRecord& sat, int c) { sat.setLastChannel(c); }
+    static int Prev(const ChannelDatabase& db, int c) { return db.Channel(c).prevChannel(); }
+    static int Next(const ChannelDatabase& db, int c) { return db.Channel(c).nextChannel(); }
+    static void SetPrev(ChannelDatabase& db, int c, int link) { db.Channel(c).setPrevChannel(link); }
+    static void SetNext(ChannelDatabase& db, int c, int link) { db.Channel(c).setNextChannel(link); }
+};
+
+// Walks a satellite's chain from its head. The walk ends at a link outside the
+// table or at a slot already visited, so a broken or cyclic chain read from a file
+// can neither run away nor reach past the table. The next link is read before
+// `visit` runs, so `visit` may reset the member's own links. `visit` returns false
+// to stop early. A free satellite owns no chain, whatever its link fields hold.
+template <class Links, class Visit>
+inline void WalkChain(const ChannelDatabase& db, int satellite, Visit visit) {
     if (!IsSatelliteSlot(satellite) || !db.Satellite(satellite).isUsed())
         return;
-    std::bitset<TRANSPONDER_SLOTS> seen;
-    int t = db.Satellite(satellite).firstTransponder();
-    while (IsTransponderSlot(t) && !seen.test(static_cast<std::size_t>(t))) {
-        seen.set(static_cast<std::size_t>(t));
-        const int next = db.Transponder(t).nextTransponder();
-        if (!visit(t))
+    std::bitset<Links::SLOTS> seen;
+    int member = Links::First(db.Satellite(satellite));
+    while (Links::IsSlot(member) && !seen.test(static_cast<std::size_t>(member))) {
+        seen.set(static_cast<std::size_t>(member));
+        const int next = Links::Next(db, member);
+        if (!visit(member))
             return;
-        t = next;
+        member = next;
     }
 }
 
-// The same for a satellite's channel chain.
+template <class Visit> inline void WalkTransponders(const ChannelDatabase& db, int satellite, Visit visit) {
+    WalkChain<TransponderLinks>(db, satellite, std::move(visit));
+}
+
 template <class Visit> inline void WalkChannels(const ChannelDatabase& db, int satellite, Visit visit) {
-    if (!IsSatelliteSlot(satellite) || !db.Satellite(satellite).isUsed())
-        return;
-    std::bitset<CHANNEL_SLOTS> seen;
-    int c = db.Satellite(satellite).firstChannel();
-    while (IsChannelSlot(c) && !seen.test(static_cast<std::size_t>(c))) {
-        seen.set(static_cast<std::size_t>(c));
-        const int next = db.Channel(c).nextChannel();
-        if (!visit(c))
-            return;
-        c = next;
-    }
+    WalkChain<ChannelLinks>(db, satellite, std::move(visit));
 }
 
 // A satellite's channel chain as WalkChannels meets it, each member once.

@@ -86,36 +86,45 @@ template <typename Check> int Checked(int slot, Check isSlot, const char* table)
         throw std::out_of_range(std::string(table) + " slot " + std::to_string(slot));
     return slot;
 }
+
+// Where a table's records lie in the image, and its name in an error.
+struct Table {
+    bool (*isSlot)(int);
+    std::size_t (*offset)(int);
+    const char* name;
+};
+constexpr Table SATELLITES{IsSatelliteSlot, layout::SatelliteOffset, "satellite"};
+constexpr Table TRANSPONDERS{IsTransponderSlot, layout::TransponderOffset, "transponder"};
+constexpr Table CHANNELS{IsChannelSlot, layout::ChannelOffset, "channel"};
+
+// The view on a slot's record; a slot outside the table throws std::out_of_range.
+template <class Record, class Byte> Record RecordAt(Byte* image, const Table& table, int slot) {
+    return Record(image + table.offset(Checked(slot, table.isSlot, table.name)));
+}
 } // namespace
 
 SatelliteRecord ChannelDatabase::Satellite(int slot) {
-    return SatelliteRecord(workingCopy_.data() +
-                           layout::SatelliteOffset(Checked(slot, IsSatelliteSlot, "satellite")));
-}
-
-ConstSatelliteRecord ChannelDatabase::Satellite(int slot) const {
-    return ConstSatelliteRecord(workingCopy_.data() +
-                                layout::SatelliteOffset(Checked(slot, IsSatelliteSlot, "satellite")));
+    return RecordAt<SatelliteRecord>(workingCopy_.data(), SATELLITES, slot);
 }
 
 TransponderRecord ChannelDatabase::Transponder(int slot) {
-    return TransponderRecord(workingCopy_.data() +
-                             layout::TransponderOffset(Checked(slot, IsTransponderSlot, "transponder")));
-}
-
-ConstTransponderRecord ChannelDatabase::Transponder(int slot) const {
-    return ConstTransponderRecord(workingCopy_.data() +
-                                  layout::TransponderOffset(Checked(slot, IsTransponderSlot, "transponder")));
+    return RecordAt<TransponderRecord>(workingCopy_.data(), TRANSPONDERS, slot);
 }
 
 ChannelRecord ChannelDatabase::Channel(int slot) {
-    return ChannelRecord(workingCopy_.data() +
-                         layout::ChannelOffset(Checked(slot, IsChannelSlot, "channel")));
+    return RecordAt<ChannelRecord>(workingCopy_.data(), CHANNELS, slot);
+}
+
+ConstSatelliteRecord ChannelDatabase::Satellite(int slot) const {
+    return RecordAt<ConstSatelliteRecord>(workingCopy_.data(), SATELLITES, slot);
+}
+
+ConstTransponderRecord ChannelDatabase::Transponder(int slot) const {
+    return RecordAt<ConstTransponderRecord>(workingCopy_.data(), TRANSPONDERS, slot);
 }
 
 ConstChannelRecord ChannelDatabase::Channel(int slot) const {
-    return ConstChannelRecord(workingCopy_.data() +
-                              layout::ChannelOffset(Checked(slot, IsChannelSlot, "channel")));
+    return RecordAt<ConstChannelRecord>(workingCopy_.data(), CHANNELS, slot);
 }
 
 std::uint8_t& ChannelDatabase::TransponderMark(int slot) {

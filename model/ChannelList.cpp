@@ -450,27 +450,34 @@ std::optional<Failure> ReadRows(RecordReader& reader, const Record& header,
     return std::nullopt;
 }
 
+// Each flag bit with the channel record's getter and setter.
+struct FlagField {
+    unsigned bit;
+    bool (ConstChannelRecord::*get)() const;
+    void (ChannelRecord::*set)(bool);
+};
+constexpr FlagField FLAG_FIELDS[] = {
+    {FLAG_LOCKED, &ConstChannelRecord::locked, &ChannelRecord::setLocked},
+    {FLAG_SCRAMBLED, &ConstChannelRecord::scrambled, &ChannelRecord::setScrambled},
+    {FLAG_FAV1, &ConstChannelRecord::fav1, &ChannelRecord::setFav1},
+    {FLAG_FAV2, &ConstChannelRecord::fav2, &ChannelRecord::setFav2},
+    {FLAG_FAV3, &ConstChannelRecord::fav3, &ChannelRecord::setFav3},
+    {FLAG_FAV4, &ConstChannelRecord::fav4, &ChannelRecord::setFav4},
+};
+
 } // namespace
 
 unsigned ChannelFlagsOf(ConstChannelRecord channel) {
-    return (channel.locked() ? FLAG_LOCKED : 0u) | (channel.scrambled() ? FLAG_SCRAMBLED : 0u) |
-           (channel.fav1() ? FLAG_FAV1 : 0u) | (channel.fav2() ? FLAG_FAV2 : 0u) |
-           (channel.fav3() ? FLAG_FAV3 : 0u) | (channel.fav4() ? FLAG_FAV4 : 0u);
+    unsigned flags = 0;
+    for (const FlagField& field : FLAG_FIELDS)
+        flags |= (channel.*field.get)() ? field.bit : 0u;
+    return flags;
 }
 
 void SetChannelFlags(ChannelRecord channel, unsigned flags, unsigned mask) {
-    if (mask & FLAG_LOCKED)
-        channel.setLocked(flags & FLAG_LOCKED);
-    if (mask & FLAG_SCRAMBLED)
-        channel.setScrambled(flags & FLAG_SCRAMBLED);
-    if (mask & FLAG_FAV1)
-        channel.setFav1(flags & FLAG_FAV1);
-    if (mask & FLAG_FAV2)
-        channel.setFav2(flags & FLAG_FAV2);
-    if (mask & FLAG_FAV3)
-        channel.setFav3(flags & FLAG_FAV3);
-    if (mask & FLAG_FAV4)
-        channel.setFav4(flags & FLAG_FAV4);
+    for (const FlagField& field : FLAG_FIELDS)
+        if (mask & field.bit)
+            (channel.*field.set)((flags & field.bit) != 0);
 }
 
 std::string WriteChannelList(const ChannelDatabase& db) {

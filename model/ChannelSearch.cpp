@@ -1,6 +1,7 @@
 #include "ChannelSearch.h"
 
 #include "ChainWalk.h"
+#include "TextEncoding.h"
 
 #include <algorithm>
 #include <array>
@@ -37,11 +38,7 @@ constexpr std::size_t MAX_NUMBER_DIGITS = 9;
 } // namespace
 
 std::string FoldLatin1(std::string_view latin1) {
-    std::string folded;
-    folded.reserve(latin1.size());
-    for (const char c : latin1)
-        AppendFolded(folded, static_cast<unsigned char>(c));
-    return folded;
+    return ConvertEachByte(latin1, AppendFolded);
 }
 
 ChannelQuery::ChannelQuery(std::string_view latin1) {

@@ -1,5 +1,7 @@
 #include "ConsistencyCheck.h"
 
+#include "ChainWalk.h"
+
 #include "Texts.h"
 
 #include <vector>
@@ -100,23 +102,18 @@ private:
         Add(kind, s, -1, -1, FillIn(TrMarked(text), {N(s), N(first), N(second), N(third)}));
     }
 
-    struct ChainSpec {
-        const ChainTexts& texts;
-        int slots; // table size
-        int head, tail;
-        unsigned storedCount;
-    };
-
-    // Walks one chain, reporting the faults every doubly linked chain can have. `links`
-    // gives a member's previous and next link; `member` checks the member itself.
+    // Walks satellite s's chain of the kind Links describes, reporting the faults every
+    // doubly linked chain can have; `member` checks the member itself.
     template <class Links, class Member>
-    void CheckChain(int s, const ChainSpec& chain, std::vector<int>& owner, Links links, Member member) {
-        const ChainTexts& texts = chain.texts;
+    void CheckChain(int s, const ChainTexts& texts, std::vector<int>& owner, Member member) {
+        const ConstSatelliteRecord sat = db_.Satellite(s);
+        const int tail = Links::Last(sat);
+        const unsigned storedCount = Links::Count(sat);
         int previous = NO_LINK;
-        int current = chain.head;
+        int current = Links::First(sat);
         unsigned length = 0;
         while (current != NO_LINK) {
-            if (current < 0 || current >= chain.slots) {
+            if (!Links::IsSlot(current)) {
                 if (previous == NO_LINK)
                     AddChainFault(ProblemKind::LinkOutOfRange, s, texts.startsOutside, current);
                 else
@@ -133,7 +130,8 @@ private:
                 return;
             }
             ownerOfCurrent = s;
-            const auto [prevLink, nextLink] = links(current);
+            const int prevLink = Links::Prev(db_, current);
+            const int nextLink = Links::Next(db_, current);
             if (prevLink != previous) {
                 if (previous == NO_LINK)
                     AddChainFault(ProblemKind::WrongHead, s, texts.wrongHead, current, prevLink);
@@ -146,37 +144,28 @@ private:
             previous = current;
             current = nextLink;
         }
-        if (chain.tail != previous && previous == NO_LINK)
-            AddChainFault(ProblemKind::WrongTail, s, texts.tailOfEmpty, chain.tail);
-        else if (chain.tail != previous)
-            AddChainFault(ProblemKind::WrongTail, s, texts.wrongTail, chain.tail, previous);
-        if (length != chain.storedCount)
-            AddChainFault(ProblemKind::CountMismatch, s, texts.countMismatch, chain.storedCount, length);
+        if (tail != previous && previous == NO_LINK)
+            AddChainFault(ProblemKind::WrongTail, s, texts.tailOfEmpty, tail);
+        else if (tail != previous)
+            AddChainFault(ProblemKind::WrongTail, s, texts.wrongTail, tail, previous);
+        if (length != storedCount)
+            AddChainFault(ProblemKind::CountMismatch, s, texts.countMismatch, storedCount, length);
     }
 
     void CheckTransponderChain(int s) {
-        const ConstSatelliteRecord sat = db_.Satellite(s);
-        const ChainSpec chain{TRANSPONDER_CHAIN_TEXTS, TRANSPONDER_SLOTS, sat.firstTransponder(),
-                              sat.lastTransponder(), sat.transponderCount()};
-        CheckChain(
-            s, chain, transponderOwner_,
-            [&](int t) {
-                const ConstTransponderRecord tr = db_.Transponder(t);
-                return std::pair{tr.prevTransponder(), tr.nextTransponder()};
-            },
-            [&](int t) {
-                const ConstTransponderRecord tr = db_.Transponder(t);
-                if (!tr.isUsed())
-                    Add(ProblemKind::FreeRecordOnChain, s, t, -1,
-                        FillIn(Tr("ConsistencyCheck",
-                                  "Satellite slot %1: transponder slot %2 is on the chain but free."),
-                               {N(s), N(t)}));
-                if (tr.satellite() != static_cast<unsigned>(s))
-                    Add(ProblemKind::TransponderOfOtherSatellite, s, t, -1,
-                        FillIn(Tr("ConsistencyCheck", "Satellite slot %1: transponder slot %2 is on the "
-                                                      "chain but names satellite slot %3."),
-                               {N(s), N(t), N(tr.satellite())}));
-            });
+        CheckChain<chains::TransponderLinks>(s, TRANSPONDER_CHAIN_TEXTS, transponderOwner_, [&](int t) {
+            const ConstTransponderRecord tr = db_.Transponder(t);
+            if (!tr.isUsed())
+                Add(ProblemKind::FreeRecordOnChain, s, t, -1,
+                    FillIn(Tr("ConsistencyCheck",
+                              "Satellite slot %1: transponder slot %2 is on the chain but free."),
+                           {N(s), N(t)}));
+            if (tr.satellite() != static_cast<unsigned>(s))
+                Add(ProblemKind::TransponderOfOtherSatellite, s, t, -1,
+                    FillIn(Tr("ConsistencyCheck", "Satellite slot %1: transponder slot %2 is on the "
+                                                  "chain but names satellite slot %3."),
+                           {N(s), N(t), N(tr.satellite())}));
+        });
     }
 
     void CheckChannelChain(int s) {
@@ -185,20 +174,12 @@ private:
         unsigned tvCount = 0;
         unsigned radioCount = 0;
         bool any = false;
-        const ChainSpec chain{CHANNEL_CHAIN_TEXTS, CHANNEL_SLOTS, sat.firstChannel(), sat.lastChannel(),
-                              sat.channelCount()};
-        CheckChain(
-            s, chain, channelOwner_,
-            [&](int c) {
-                const ConstChannelRecord ch = db_.Channel(c);
-                return std::pair{ch.prevChannel(), ch.nextChannel()};
-            },
-            [&](int c) {
-                any = true;
-                CheckChannel(s, c);
-                if (numbered)
-                    CheckNumbering(s, c, tvCount, radioCount);
-            });
+        CheckChain<chains::ChannelLinks>(s, CHANNEL_CHAIN_TEXTS, channelOwner_, [&](int c) {
+            any = true;
+            CheckChannel(s, c);
+            if (numbered)
+                CheckNumbering(s, c, tvCount, radioCount);
+        });
         if (any && !numbered)
             Add(ProblemKind::ChannelsWithoutState, s, -1, -1,
                 FillIn(Tr("ConsistencyCheck",

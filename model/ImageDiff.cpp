@@ -162,22 +162,22 @@ std::vector<int> PairTransponders(const std::vector<TransponderInfo>& before,
     return pairs;
 }
 
-void DiffTransponders(const ChannelDatabase& first, int a, const ChannelDatabase& second, int b,
-                      std::vector<ItemDifference>& out) {
-    const auto before = TranspondersOf(first, a);
-    const auto after = TranspondersOf(second, b);
-    const auto pairs = PairTransponders(before, after);
+// The differences of two lists whose members `pairs` pairs (-1: no partner): a
+// member of before without a partner was removed, one of after left over was
+// added, and a pair in which `compare` finds differing fields was changed.
+template <class Info, class CompareFields>
+void ListDifferences(const std::vector<Info>& before, const std::vector<Info>& after,
+                     const std::vector<int>& pairs, std::vector<ItemDifference>& out, CompareFields compare) {
     std::vector<bool> paired(after.size(), false);
     for (std::size_t i = 0; i < before.size(); ++i) {
         if (pairs[i] < 0) {
             out.push_back({DiffKind::Removed, Describe(before[i]), {}});
             continue;
         }
-        const TransponderInfo& y = after[static_cast<std::size_t>(pairs[i])];
-        paired[static_cast<std::size_t>(pairs[i])] = true;
+        const auto j = static_cast<std::size_t>(pairs[i]);
+        paired[j] = true;
         ItemDifference item{DiffKind::Changed, {}, {}};
-        Compare(item.fields, VORMANTE_TEXT("ImageDiff", "frequency"), before[i].frequency, y.frequency);
-        Compare(item.fields, VORMANTE_TEXT("ImageDiff", "symbol rate"), before[i].symbolRate, y.symbolRate);
+        compare(before[i], after[j], item.fields);
         if (!item.fields.empty()) {
             item.item = Describe(before[i]);
             out.push_back(std::move(item));
@@ -186,6 +186,18 @@ void DiffTransponders(const ChannelDatabase& first, int a, const ChannelDatabase
     for (std::size_t j = 0; j < after.size(); ++j)
         if (!paired[j])
             out.push_back({DiffKind::Added, Describe(after[j]), {}});
+}
+
+void DiffTransponders(const ChannelDatabase& first, int a, const ChannelDatabase& second, int b,
+                      std::vector<ItemDifference>& out) {
+    const auto before = TranspondersOf(first, a);
+    const auto after = TranspondersOf(second, b);
+    ListDifferences(
+        before, after, PairTransponders(before, after), out,
+        [](const TransponderInfo& x, const TransponderInfo& y, std::vector<FieldDifference>& fields) {
+            Compare(fields, VORMANTE_TEXT("ImageDiff", "frequency"), x.frequency, y.frequency);
+            Compare(fields, VORMANTE_TEXT("ImageDiff", "symbol rate"), x.symbolRate, y.symbolRate);
+        });
 }
 
 struct ChannelInfo {
@@ -224,46 +236,32 @@ void DiffChannels(const ChannelDatabase& first, int a, const ChannelDatabase& se
         wanted.push_back(info.channel.key);
     for (const auto& info : after)
         candidates.push_back(info.channel.key);
-    const std::vector<int> pairs = MatchServices(wanted, candidates);
-    std::vector<bool> paired(after.size(), false);
     //: A channel's flags in the list of differences
     static const MarkedText FLAG_NAMES[] = {
         VORMANTE_TEXT("ImageDiff", "lock"),  VORMANTE_TEXT("ImageDiff", "scrambled"),
         VORMANTE_TEXT("ImageDiff", "fav 1"), VORMANTE_TEXT("ImageDiff", "fav 2"),
         VORMANTE_TEXT("ImageDiff", "fav 3"), VORMANTE_TEXT("ImageDiff", "fav 4")};
-    for (std::size_t i = 0; i < before.size(); ++i) {
-        if (pairs[i] < 0) {
-            out.push_back({DiffKind::Removed, Describe(before[i]), {}});
-            continue;
-        }
-        const ChannelInfo& y = after[static_cast<std::size_t>(pairs[i])];
-        paired[static_cast<std::size_t>(pairs[i])] = true;
-        const ConstChannelRecord x = first.Channel(before[i].channel.channel);
-        const ConstChannelRecord z = second.Channel(y.channel.channel);
-        ItemDifference item{DiffKind::Changed, {}, {}};
-        Compare(item.fields, VORMANTE_TEXT("ImageDiff", "name"), Text(x.name()), Text(z.name()));
-        Compare(item.fields, VORMANTE_TEXT("ImageDiff", "number"), before[i].number, y.number);
-        const ServiceKey& kx = before[i].channel.key;
-        const ServiceKey& kz = y.channel.key;
-        Compare(item.fields, VORMANTE_TEXT("ImageDiff", "frequency"), kx.frequency, kz.frequency);
-        Compare(item.fields, VORMANTE_TEXT("ImageDiff", "polarization"), kx.vertical ? "V" : "H",
+    const auto compare = [&](const ChannelInfo& from, const ChannelInfo& to,
+                             std::vector<FieldDifference>& fields) {
+        const ConstChannelRecord x = first.Channel(from.channel.channel);
+        const ConstChannelRecord z = second.Channel(to.channel.channel);
+        Compare(fields, VORMANTE_TEXT("ImageDiff", "name"), Text(x.name()), Text(z.name()));
+        Compare(fields, VORMANTE_TEXT("ImageDiff", "number"), from.number, to.number);
+        const ServiceKey& kx = from.channel.key;
+        const ServiceKey& kz = to.channel.key;
+        Compare(fields, VORMANTE_TEXT("ImageDiff", "frequency"), kx.frequency, kz.frequency);
+        Compare(fields, VORMANTE_TEXT("ImageDiff", "polarization"), kx.vertical ? "V" : "H",
                 kz.vertical ? "V" : "H");
-        Compare(item.fields, VORMANTE_TEXT("ImageDiff", "symbol rate"), kx.symbolRate, kz.symbolRate);
-        Compare(item.fields, VORMANTE_TEXT("ImageDiff", "video PID"), kx.videoPid, kz.videoPid);
-        Compare(item.fields, VORMANTE_TEXT("ImageDiff", "audio PID"), kx.audioPid, kz.audioPid);
-        Compare(item.fields, VORMANTE_TEXT("ImageDiff", "PCR PID"), x.pcrPid(), z.pcrPid());
-        Compare(item.fields, VORMANTE_TEXT("ImageDiff", "teletext PID"), x.teletextPid(), z.teletextPid());
+        Compare(fields, VORMANTE_TEXT("ImageDiff", "symbol rate"), kx.symbolRate, kz.symbolRate);
+        Compare(fields, VORMANTE_TEXT("ImageDiff", "video PID"), kx.videoPid, kz.videoPid);
+        Compare(fields, VORMANTE_TEXT("ImageDiff", "audio PID"), kx.audioPid, kz.audioPid);
+        Compare(fields, VORMANTE_TEXT("ImageDiff", "PCR PID"), x.pcrPid(), z.pcrPid());
+        Compare(fields, VORMANTE_TEXT("ImageDiff", "teletext PID"), x.teletextPid(), z.teletextPid());
         const unsigned fx = ChannelFlagsOf(x), fz = ChannelFlagsOf(z);
         for (unsigned bit = 0; bit < 6; ++bit)
-            Compare(item.fields, FLAG_NAMES[bit], (fx >> bit) & 1u, (fz >> bit) & 1u);
-        if (!item.fields.empty()) {
-            item.item = Describe(before[i]);
-            out.push_back(std::move(item));
-        }
-    }
-    for (std::size_t j = 0; j < after.size(); ++j)
-        if (!paired[j])
-            out.push_back({DiffKind::Added, Describe(after[j]), {}});
+            Compare(fields, FLAG_NAMES[bit], (fx >> bit) & 1u, (fz >> bit) & 1u);
+    };
+    ListDifferences(before, after, MatchServices(wanted, candidates), out, compare);
 }
 
 void DiffSettings(const ChannelDatabase& first, const ChannelDatabase& second,

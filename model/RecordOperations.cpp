@@ -8,72 +8,92 @@ namespace vormante {
 
 namespace chains {
 
-bool IsTransponderOnChain(const ChannelDatabase& db, int satellite, int transponder) {
+namespace {
+
+template <class Links> bool IsOnChain(const ChannelDatabase& db, int satellite, int member) {
     bool found = false;
-    WalkTransponders(db, satellite, [&](int t) {
-        found = t == transponder;
+    WalkChain<Links>(db, satellite, [&](int m) {
+        found = m == member;
         return !found;
     });
     return found;
+}
+
+template <class Links> int MemberBefore(const ChannelDatabase& db, int satellite, int member) {
+    int before = NO_LINK;
+    int previous = NO_LINK;
+    WalkChain<Links>(db, satellite, [&](int m) {
+        if (m == member) {
+            before = previous;
+            return false;
+        }
+        previous = m;
+        return true;
+    });
+    return before;
+}
+
+// UnlinkChannel for either chain.
+template <class Links>
+void Unlink(ChannelDatabase& db, int satellite, int member, int before, bool emptyWhenAlone) {
+    SatelliteRecord sat = db.Satellite(satellite);
+    const int n = Links::Next(db, member);
+    const bool hasPrev = Links::IsSlot(before);
+    const bool hasNext = Links::IsSlot(n);
+    if (!hasPrev && !hasNext) {
+        if (emptyWhenAlone) {
+            Links::SetFirst(sat, NO_LINK);
+            Links::SetLast(sat, NO_LINK);
+        }
+    } else if (!hasPrev) {
+        Links::SetFirst(sat, n);
+        Links::SetPrev(db, n, NO_LINK);
+    } else if (!hasNext) {
+        Links::SetLast(sat, before);
+        Links::SetNext(db, before, NO_LINK);
+    } else {
+        Links::SetNext(db, before, n);
+        Links::SetPrev(db, n, before);
+    }
+}
+
+// Hangs a new member on the satellite's tail. A tail outside the table ends a
+// broken chain: the member starts a fresh one. The member's own next link is
+// written last, so it ends the chain even where a broken tail named the member.
+template <class Links> void Append(ChannelDatabase& db, int satellite, int member) {
+    SatelliteRecord sat = db.Satellite(satellite);
+    const int tail = Links::Last(sat);
+    if (!Links::IsSlot(tail)) {
+        Links::SetFirst(sat, member);
+        Links::SetPrev(db, member, NO_LINK);
+    } else {
+        Links::SetNext(db, tail, member);
+        Links::SetPrev(db, member, tail);
+    }
+    Links::SetNext(db, member, NO_LINK);
+    Links::SetLast(sat, member);
+}
+
+} // namespace
+
+bool IsTransponderOnChain(const ChannelDatabase& db, int satellite, int transponder) {
+    return IsOnChain<TransponderLinks>(db, satellite, transponder);
 }
 
 bool IsChannelOnChain(const ChannelDatabase& db, int satellite, int channel) {
-    bool found = false;
-    WalkChannels(db, satellite, [&](int c) {
-        found = c == channel;
-        return !found;
-    });
-    return found;
+    return IsOnChain<ChannelLinks>(db, satellite, channel);
 }
 
 int ChannelBefore(const ChannelDatabase& db, int satellite, int member) {
-    int before = NO_LINK;
-    int previous = NO_LINK;
-    WalkChannels(db, satellite, [&](int c) {
-        if (c == member) {
-            before = previous;
-            return false;
-        }
-        previous = c;
-        return true;
-    });
-    return before;
+    return MemberBefore<ChannelLinks>(db, satellite, member);
 }
 
 int TransponderBefore(const ChannelDatabase& db, int satellite, int member) {
-    int before = NO_LINK;
-    int previous = NO_LINK;
-    WalkTransponders(db, satellite, [&](int t) {
-        if (t == member) {
-            before = previous;
-            return false;
-        }
-        previous = t;
-        return true;
-    });
-    return before;
+    return MemberBefore<TransponderLinks>(db, satellite, member);
 }
 
 void UnlinkChannel(ChannelDatabase& db, int satellite, int c, int before, bool emptyWhenAlone) {
-    SatelliteRecord sat = db.Satellite(satellite);
-    const int n = db.Channel(c).nextChannel();
-    const bool hasPrev = IsChannelSlot(before);
-    const bool hasNext = IsChannelSlot(n);
-    if (!hasPrev && !hasNext) {
-        if (emptyWhenAlone) {
-            sat.setFirstChannel(NO_LINK);
-            sat.setLastChannel(NO_LINK);
-        }
-    } else if (!hasPrev) {
-        sat.setFirstChannel(n);
-        db.Channel(n).setPrevChannel(NO_LINK);
-    } else if (!hasNext) {
-        sat.setLastChannel(before);
-        db.Channel(before).setNextChannel(NO_LINK);
-    } else {
-        db.Channel(before).setNextChannel(n);
-        db.Channel(n).setPrevChannel(before);
-    }
+    Unlink<ChannelLinks>(db, satellite, c, before, emptyWhenAlone);
 }
 
 } // namespace chains
@@ -94,6 +114,18 @@ void ReleaseChannel(ChannelDatabase& db, int c) {
     channel.setState(ChannelRecord::STATE_FREE);
     channel.setSpareShort(ALL_ONES_16);
     channel.setTransponder(ChannelRecord::NO_TRANSPONDER);
+}
+
+// Frees every channel on the satellite's chain and clears its links; the
+// satellite's own head, tail and count are left to the caller.
+void ReleaseChannelChain(ChannelDatabase& db, int satellite) {
+    WalkChannels(db, satellite, [&](int c) {
+        ReleaseChannel(db, c);
+        ChannelRecord channel = db.Channel(c);
+        channel.setPrevChannel(NO_LINK);
+        channel.setNextChannel(NO_LINK);
+        return true;
+    });
 }
 
 // Takes a channel known to lie on the satellite's chain, after `before`, off it and
@@ -188,13 +220,7 @@ void DeleteSatellite(ChannelDatabase& db, int slot) {
         transponder.setNextTransponder(NO_LINK);
         return true;
     });
-    WalkChannels(db, slot, [&](int c) {
-        ReleaseChannel(db, c);
-        ChannelRecord channel = db.Channel(c);
-        channel.setPrevChannel(NO_LINK);
-        channel.setNextChannel(NO_LINK);
-        return true;
-    });
+    ReleaseChannelChain(db, slot);
 
     SatelliteRecord sat = db.Satellite(slot);
     sat.setState(SatelliteRecord::STATE_FREE);
@@ -222,13 +248,7 @@ void ClearSatelliteChannels(ChannelDatabase& db, int slot) {
         db.Transponder(t).setInUse(TransponderRecord::IN_USE_BOTH);
         return true;
     });
-    WalkChannels(db, slot, [&](int c) {
-        ReleaseChannel(db, c);
-        ChannelRecord channel = db.Channel(c);
-        channel.setPrevChannel(NO_LINK);
-        channel.setNextChannel(NO_LINK);
-        return true;
-    });
+    ReleaseChannelChain(db, slot);
 
     SatelliteRecord sat = db.Satellite(slot);
     sat.setState(SatelliteRecord::STATE_IN_USE);
@@ -252,21 +272,9 @@ int AddTransponder(ChannelDatabase& db, int satellite) {
     if (t == TRANSPONDER_SLOTS)
         return NO_LINK;
 
+    Append<TransponderLinks>(db, satellite, t);
     SatelliteRecord sat = db.Satellite(satellite);
     TransponderRecord transponder = db.Transponder(t);
-    const int tail = sat.lastTransponder();
-    // A tail outside the table ends a broken chain: the new transponder starts a fresh one.
-    if (!IsTransponderSlot(tail)) {
-        sat.setFirstTransponder(t);
-        sat.setLastTransponder(t);
-        transponder.setPrevTransponder(NO_LINK);
-        transponder.setNextTransponder(NO_LINK);
-    } else {
-        db.Transponder(tail).setNextTransponder(t);
-        transponder.setPrevTransponder(tail);
-        transponder.setNextTransponder(NO_LINK);
-        sat.setLastTransponder(t);
-    }
     sat.setTransponderCount(sat.transponderCount() + 1);
 
     transponder.setInUse(TransponderRecord::IN_USE_BOTH);
@@ -346,23 +354,7 @@ bool DeleteTransponder(ChannelDatabase& db, int transponder) {
     if (!IsTransponderOnChain(db, satellite, transponder))
         return false;
 
-    const int p = TransponderBefore(db, satellite, transponder);
-    const int n = record.nextTransponder();
-    const bool hasPrev = IsTransponderSlot(p);
-    const bool hasNext = IsTransponderSlot(n);
-    if (!hasPrev && !hasNext) {
-        sat.setFirstTransponder(NO_LINK);
-        sat.setLastTransponder(NO_LINK);
-    } else if (!hasPrev) {
-        sat.setFirstTransponder(n);
-        db.Transponder(n).setPrevTransponder(NO_LINK);
-    } else if (!hasNext) {
-        sat.setLastTransponder(p);
-        db.Transponder(p).setNextTransponder(NO_LINK);
-    } else {
-        db.Transponder(p).setNextTransponder(n);
-        db.Transponder(n).setPrevTransponder(p);
-    }
+    Unlink<TransponderLinks>(db, satellite, transponder, TransponderBefore(db, satellite, transponder), true);
 
     ReleaseTransponder(db, transponder);
     sat.setTransponderCount(sat.transponderCount() - 1);
@@ -398,20 +390,9 @@ int AddChannel(ChannelDatabase& db, int transponder) {
     if (!owner.isUsed() || !IsSatelliteSlot(satellite) || !db.Satellite(satellite).isUsed())
         return NO_LINK;
 
+    Append<ChannelLinks>(db, satellite, c);
     SatelliteRecord sat = db.Satellite(satellite);
     ChannelRecord channel = db.Channel(c);
-    const int tail = sat.lastChannel();
-    if (!IsChannelSlot(tail)) {
-        sat.setFirstChannel(c);
-        sat.setLastChannel(c);
-        channel.setPrevChannel(NO_LINK);
-        channel.setNextChannel(NO_LINK);
-    } else {
-        db.Channel(tail).setNextChannel(c);
-        channel.setPrevChannel(tail);
-        channel.setNextChannel(NO_LINK);
-        sat.setLastChannel(c);
-    }
     sat.setChannelCount(sat.channelCount() + 1);
 
     channel.setState(ChannelRecord::STATE_IN_USE);

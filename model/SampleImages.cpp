@@ -1,6 +1,8 @@
 #include "SampleImages.h"
 
 #include "ChannelDatabase.h"
+#include "ChannelList.h"
+#include "EditOperations.h"
 #include "RecordOperations.h"
 
 #include <cstdio>
@@ -12,22 +14,13 @@ namespace vormante {
 
 namespace {
 
-enum ChannelFlags : unsigned {
-    SCRAMBLED = 1u << 0,
-    LOCKED = 1u << 1,
-    FAV1 = 1u << 2,
-    FAV2 = 1u << 3,
-    FAV3 = 1u << 4,
-    FAV4 = 1u << 5,
-};
-
 struct ChannelSpec {
     const char* name;
     unsigned videoPid;
     unsigned audioPid;
     unsigned teletextPid;
     unsigned pcrPid;
-    unsigned flags = 0;
+    unsigned flags = 0; // ChannelFlagBits
 };
 
 struct TransponderSpec {
@@ -55,43 +48,43 @@ ChannelSpec Radio(const char* name, unsigned audio, unsigned flags = 0) {
 }
 
 SatelliteSpec Astra1() {
-    return {
-        "Astra 1 19.2E",
-        192,
-        0,
-        {
-            {11836,
-             27500,
-             H,
-             {Tv("Das Erste", 101, 102, 104, FAV1), Tv("arte", 401, 402, 404, FAV2),
-              Tv("PHOENIX", 501, 502, 504), Tv("ONE", 301, 302, 304)}},
-            {11953,
-             27500,
-             H,
-             {Tv("ZDF", 110, 120, 130, FAV1), Tv("3sat", 210, 220, 230, FAV2),
-              Tv("KiKA", 310, 320, 330, FAV4), Tv("ZDFinfo", 610, 620, 630), Tv("ZDFneo", 660, 670, 680)}},
-            {12188,
-             27500,
-             H,
-             {Tv("RTL", 163, 104, 105, FAV1), Tv("RTLZWEI", 166, 128, 68),
-              Tv("SUPER RTL", 165, 120, 65, FAV4), Tv("VOX", 167, 136, 71)}},
-            {12544,
-             22000,
-             H,
-             {Tv("SAT.1", 255, 256, 32, FAV1), Tv("ProSieben", 511, 512, 33),
-              Tv("kabel eins", 767, 768, 34)}},
-            {12265,
-             27500,
-             H,
-             {Tv("BR Sued", 201, 202, 204), Radio("BAYERN 1", 2021), Radio("BAYERN 3", 2023, FAV3),
-              Radio("B5 aktuell", 2025), Radio("Dlf", 2031, FAV3), Radio("Dlf Kultur", 2033)}},
-            {11797,
-             27500,
-             H,
-             {Tv("Sky Cinema", 511, 515, NULL_PID, SCRAMBLED),
-              Tv("Sky Sport 1", 255, 259, NULL_PID, SCRAMBLED),
-              Tv("Sky Krimi", 1023, 1027, NULL_PID, SCRAMBLED | LOCKED)}},
-        }};
+    return {"Astra 1 19.2E",
+            192,
+            0,
+            {
+                {11836,
+                 27500,
+                 H,
+                 {Tv("Das Erste", 101, 102, 104, FLAG_FAV1), Tv("arte", 401, 402, 404, FLAG_FAV2),
+                  Tv("PHOENIX", 501, 502, 504), Tv("ONE", 301, 302, 304)}},
+                {11953,
+                 27500,
+                 H,
+                 {Tv("ZDF", 110, 120, 130, FLAG_FAV1), Tv("3sat", 210, 220, 230, FLAG_FAV2),
+                  Tv("KiKA", 310, 320, 330, FLAG_FAV4), Tv("ZDFinfo", 610, 620, 630),
+                  Tv("ZDFneo", 660, 670, 680)}},
+                {12188,
+                 27500,
+                 H,
+                 {Tv("RTL", 163, 104, 105, FLAG_FAV1), Tv("RTLZWEI", 166, 128, 68),
+                  Tv("SUPER RTL", 165, 120, 65, FLAG_FAV4), Tv("VOX", 167, 136, 71)}},
+                {12544,
+                 22000,
+                 H,
+                 {Tv("SAT.1", 255, 256, 32, FLAG_FAV1), Tv("ProSieben", 511, 512, 33),
+                  Tv("kabel eins", 767, 768, 34)}},
+                {12265,
+                 27500,
+                 H,
+                 {Tv("BR Sued", 201, 202, 204), Radio("BAYERN 1", 2021), Radio("BAYERN 3", 2023, FLAG_FAV3),
+                  Radio("B5 aktuell", 2025), Radio("Dlf", 2031, FLAG_FAV3), Radio("Dlf Kultur", 2033)}},
+                {11797,
+                 27500,
+                 H,
+                 {Tv("Sky Cinema", 511, 515, NULL_PID, FLAG_SCRAMBLED),
+                  Tv("Sky Sport 1", 255, 259, NULL_PID, FLAG_SCRAMBLED),
+                  Tv("Sky Krimi", 1023, 1027, NULL_PID, FLAG_SCRAMBLED | FLAG_LOCKED)}},
+            }};
 }
 
 SatelliteSpec Hotbird() {
@@ -103,15 +96,18 @@ SatelliteSpec Hotbird() {
             {11766,
              27500,
              V,
-             {Tv("Rai 1", 512, 650, 575, FAV1), Tv("Rai 2", 513, 651, 576), Tv("Rai 3", 514, 652, 577),
+             {Tv("Rai 1", 512, 650, 575, FLAG_FAV1), Tv("Rai 2", 513, 651, 576), Tv("Rai 3", 514, 652, 577),
               Radio("Rai Radio 1", 659)}},
-            {10992, 27500, V, {Tv("TV5MONDE", 160, 80, 101, FAV2), Tv("Euronews", 2221, 2231, NULL_PID)}},
+            {10992,
+             27500,
+             V,
+             {Tv("TV5MONDE", 160, 80, 101, FLAG_FAV2), Tv("Euronews", 2221, 2231, NULL_PID)}},
             {11034, 27500, V, {Tv("TVP Polonia", 5601, 5602, 5603), Tv("Al Jazeera", 1160, 1120, NULL_PID)}},
             {12476,
              27500,
              H,
-             {Tv("Sky Uno", 1110, 1111, NULL_PID, SCRAMBLED),
-              Tv("Sky TG24", 1120, 1121, NULL_PID, SCRAMBLED)}},
+             {Tv("Sky Uno", 1110, 1111, NULL_PID, FLAG_SCRAMBLED),
+              Tv("Sky TG24", 1120, 1121, NULL_PID, FLAG_SCRAMBLED)}},
             {12111, 27500, V, {Radio("R.Vaticana", 4121), Radio("Radio Maria", 4131)}},
         }};
 }
@@ -124,28 +120,28 @@ SatelliteSpec Astra2() {
                 {10773,
                  22000,
                  H,
-                 {Tv("BBC One", 5000, 5001, 5002, FAV1), Tv("BBC Two", 5100, 5101, 5102, FAV1),
-                  Tv("BBC Four", 5300, 5301, 5302), Tv("CBeebies", 5600, 5601, 5602, FAV4)}},
+                 {Tv("BBC One", 5000, 5001, 5002, FLAG_FAV1), Tv("BBC Two", 5100, 5101, 5102, FLAG_FAV1),
+                  Tv("BBC Four", 5300, 5301, 5302), Tv("CBeebies", 5600, 5601, 5602, FLAG_FAV4)}},
                 {10847,
                  23000,
                  V,
-                 {Tv("ITV1", 2310, 2311, 2312, FAV1), Tv("ITV2", 2320, 2321, 2322),
+                 {Tv("ITV1", 2310, 2311, 2312, FLAG_FAV1), Tv("ITV2", 2320, 2321, 2322),
                   Tv("ITV3", 2330, 2331, 2332), Tv("ITV4", 2340, 2341, 2342)}},
                 {10964,
                  22000,
                  H,
                  {Tv("Channel 4", 2101, 2102, 2103), Tv("E4", 2201, 2202, 2203),
-                  Tv("More4", 2301, 2302, 2303), Tv("Film4", 2401, 2402, 2403, LOCKED)}},
+                  Tv("More4", 2301, 2302, 2303), Tv("Film4", 2401, 2402, 2403, FLAG_LOCKED)}},
                 {11426,
                  27500,
                  H,
-                 {Radio("BBC R1", 7001, FAV3), Radio("BBC Radio 2", 7002), Radio("BBC Radio 4", 7004, FAV3),
-                  Radio("BBC R5 Live", 7005)}},
+                 {Radio("BBC R1", 7001, FLAG_FAV3), Radio("BBC Radio 2", 7002),
+                  Radio("BBC Radio 4", 7004, FLAG_FAV3), Radio("BBC R5 Live", 7005)}},
                 {11778,
                  27500,
                  V,
-                 {Tv("Sky One", 2305, 2306, NULL_PID, SCRAMBLED),
-                  Tv("Sky Arts", 2315, 2316, NULL_PID, SCRAMBLED)}},
+                 {Tv("Sky One", 2305, 2306, NULL_PID, FLAG_SCRAMBLED),
+                  Tv("Sky Arts", 2315, 2316, NULL_PID, FLAG_SCRAMBLED)}},
             }};
 }
 
@@ -157,14 +153,14 @@ SatelliteSpec Eutelsat5W() {
                 {11096,
                  29950,
                  V,
-                 {Tv("TF1", 120, 130, 140, SCRAMBLED), Tv("France 2", 220, 230, 240, FAV1),
+                 {Tv("TF1", 120, 130, 140, FLAG_SCRAMBLED), Tv("France 2", 220, 230, 240, FLAG_FAV1),
                   Tv("France 3", 320, 330, 340), Tv("France 5", 520, 530, 540),
-                  Tv("M6", 620, 630, 640, SCRAMBLED)}},
+                  Tv("M6", 620, 630, 640, FLAG_SCRAMBLED)}},
                 {11555,
                  29950,
                  H,
                  {Tv("Arte", 720, 730, 740), Tv("LCP", 1320, 1330, NULL_PID), Radio("France Info", 1050),
-                  Radio("Fr. Inter", 1060, FAV3)}},
+                  Radio("Fr. Inter", 1060, FLAG_FAV3)}},
             }};
 }
 
@@ -176,13 +172,13 @@ SatelliteSpec Thor() {
                 {10872,
                  25000,
                  V,
-                 {Tv("NRK1", 512, 640, 576, SCRAMBLED), Tv("NRK2", 513, 641, 577, SCRAMBLED),
-                  Tv("NRK3", 514, 642, 578, SCRAMBLED)}},
+                 {Tv("NRK1", 512, 640, 576, FLAG_SCRAMBLED), Tv("NRK2", 513, 641, 577, FLAG_SCRAMBLED),
+                  Tv("NRK3", 514, 642, 578, FLAG_SCRAMBLED)}},
                 {11216,
                  24500,
                  V,
-                 {Tv("SVT1", 1011, 1012, 1013, SCRAMBLED), Tv("SVT2", 1021, 1022, 1023, SCRAMBLED),
-                  Tv("TV4", 1031, 1032, 1033, SCRAMBLED)}},
+                 {Tv("SVT1", 1011, 1012, 1013, FLAG_SCRAMBLED), Tv("SVT2", 1021, 1022, 1023, FLAG_SCRAMBLED),
+                  Tv("TV4", 1031, 1032, 1033, FLAG_SCRAMBLED)}},
                 {11325, 24500, H, {Radio("NRK P1", 650), Radio("NRK P2", 651), Radio("NRK P3", 652)}},
             }};
 }
@@ -196,8 +192,8 @@ SatelliteSpec Turksat() {
             {11054,
              30000,
              V,
-             {Tv("TRT 1", 1001, 1002, 1003, FAV1), Tv("TRT Haber", 1011, 1012, 1013),
-              Tv("TRT Spor", 1021, 1022, 1023), Tv("TRT Cocuk", 1031, 1032, 1033, FAV4)}},
+             {Tv("TRT 1", 1001, 1002, 1003, FLAG_FAV1), Tv("TRT Haber", 1011, 1012, 1013),
+              Tv("TRT Spor", 1021, 1022, 1023), Tv("TRT Cocuk", 1031, 1032, 1033, FLAG_FAV4)}},
             {11096,
              30000,
              H,
@@ -271,12 +267,7 @@ void NewChannel(ChannelDatabase& db, int satellite, int transponder, const Chann
     channel.setAudioPid(spec.audioPid);
     channel.setTeletextPid(spec.teletextPid);
     channel.setPcrPid(spec.pcrPid);
-    channel.setScrambled(spec.flags & SCRAMBLED);
-    channel.setLocked(spec.flags & LOCKED);
-    channel.setFav1(spec.flags & FAV1);
-    channel.setFav2(spec.flags & FAV2);
-    channel.setFav3(spec.flags & FAV3);
-    channel.setFav4(spec.flags & FAV4);
+    SetChannelFlags(db.Channel(slot), spec.flags, FLAG_ALL);
     channel.setSpareShort(0);
     channel.setExtraPid(0);
     channel.setPairBits(0);
@@ -285,43 +276,26 @@ void NewChannel(ChannelDatabase& db, int satellite, int transponder, const Chann
     db.Satellite(satellite).setChannelFlag(true);
 }
 
-void SetDemoLnbTypes(SystemSettingsBlock& settings) {
-    // Type 1..4: universal LNBs at 9750/10600 MHz behind a four-port DiSEqC switch.
-    for (int type = 0; type < SystemSettingsBlock::EXPLICIT_FREQUENCY_TYPES; ++type) {
-        SetExplicitLnbFrequencies(settings, type, 9750, 10600);
-        LnbSlot slot = settings.lnbSlot(type);
-        slot.setLowBandIndex(1);
-        slot.setHighBandIndex(3);
-        slot.setDiseqcItem(static_cast<unsigned>(type) + 1);
-        slot.setTone22k(2);
-        slot.setSwitch12V(0);
-        slot.setLnbPower(true);
-    }
-    struct TableType {
-        int type;
+void SetDemoLnbTypes(ChannelDatabase& db) {
+    struct DemoType {
         unsigned low, high, diseqcItem, polarity, band, tone;
     };
-    // Type 5 C band, Type 6 and Type 8 universal on ports A and B, Type 7 a single 10750 LNB.
-    const TableType tableTypes[] = {
-        {4, 0, 0, 0, 4, 0, 0},
-        {5, 1, 3, 5, 4, 3, 2},
-        {6, 4, 4, 0, 4, 0, 0},
-        {7, 1, 3, 6, 4, 3, 2},
+    // Type 1..4: universal LNBs at 9750/10600 MHz behind a four-port DiSEqC switch (they
+    // keep no polarity or band control). Type 5 C band, Type 6 and Type 8 universal on
+    // ports A and B, Type 7 a single 10750 LNB.
+    const DemoType types[LNB_TYPES] = {
+        {1, 3, 1, 0, 0, 2}, {1, 3, 2, 0, 0, 2}, {1, 3, 3, 0, 0, 2}, {1, 3, 4, 0, 0, 2},
+        {0, 0, 0, 4, 0, 0}, {1, 3, 5, 4, 3, 2}, {4, 4, 0, 4, 0, 0}, {1, 3, 6, 4, 3, 2},
     };
-    for (const TableType& t : tableTypes) {
-        LnbSlot slot = settings.lnbSlot(t.type);
-        slot.setLowBandIndex(t.low);
-        slot.setHighBandIndex(t.high);
-        slot.setDiseqcItem(t.diseqcItem);
-        slot.setPolarityControl(t.polarity);
-        slot.setBandControl(t.band);
-        slot.setTone22k(t.tone);
-        slot.setSwitch12V(0);
-        slot.setLnbPower(true);
+    for (int type = 0; type < LNB_TYPES; ++type) {
+        const DemoType& t = types[type];
+        StoreLnb(db, type,
+                 {t.low, t.high, 9750000u, 10600000u, t.polarity, t.band, t.diseqcItem, t.tone, 0u, true});
     }
 }
 
-void SetDemoSettings(SystemSettingsBlock& settings) {
+void SetDemoSettings(ChannelDatabase& db) {
+    SystemSettingsBlock settings = db.Settings();
     settings.setStandby(0);
     settings.setAspectRatio(1);  // 16:9
     settings.setMenuLanguage(0); // English
@@ -342,15 +316,15 @@ void SetDemoSettings(SystemSettingsBlock& settings) {
     const char pin[] = "0000";
     for (std::size_t i = 0; i < sizeof pin; ++i)
         block[SystemSettingsBlock::PIN_CODE_BYTE + i] = static_cast<std::uint8_t>(pin[i]);
-    SetDemoLnbTypes(settings);
+    SetDemoLnbTypes(db);
 }
 
 } // namespace
 
 std::vector<std::uint8_t> BuildDemoImage() {
     auto db = EmptyDatabase();
+    SetDemoSettings(*db);
     SystemSettingsBlock settings = db->Settings();
-    SetDemoSettings(settings);
     int first = -1;
     for (const SatelliteSpec& satelliteSpec : DemoSatellites()) {
         const int satellite =
@@ -372,8 +346,8 @@ std::vector<std::uint8_t> BuildDemoImage() {
 std::vector<std::uint8_t> BuildFullImage() {
     using namespace full_image;
     auto db = EmptyDatabase();
+    SetDemoSettings(*db);
     SystemSettingsBlock settings = db->Settings();
-    SetDemoSettings(settings);
 
     // Satellites 1 to 99 share the 1000 channels the big one leaves; the first few take one more.
     const int otherChannels = CHANNEL_SLOTS - BIG_SATELLITE_CHANNELS;
@@ -402,8 +376,8 @@ std::vector<std::uint8_t> BuildFullImage() {
             std::snprintf(name, sizeof name, "%s %d-%d", radio ? "R" : "TV", s + 1, c + 1);
             const unsigned pid = 32 + static_cast<unsigned>(c) * 4;
             ChannelSpec spec = radio ? Radio(name, pid + 1) : Tv(name, pid, pid + 1, pid + 2);
-            spec.flags = (c % 7 == 0 ? SCRAMBLED : 0u) | (c % 31 == 0 ? LOCKED : 0u) |
-                         (c % 11 == 0 ? FAV1 : 0u) | (c % 13 == 0 ? FAV2 : 0u);
+            spec.flags = (c % 7 == 0 ? FLAG_SCRAMBLED : 0u) | (c % 31 == 0 ? FLAG_LOCKED : 0u) |
+                         (c % 11 == 0 ? FLAG_FAV1 : 0u) | (c % 13 == 0 ? FLAG_FAV2 : 0u);
             NewChannel(*db, satellite, transponders[t], spec);
         }
         RenumberChannels(*db, satellite);

@@ -102,11 +102,7 @@ const char* EncodingName(TextEncoding encoding) {
 }
 
 std::string Latin1ToUtf8(std::string_view latin1) {
-    std::string out;
-    out.reserve(latin1.size());
-    for (const char ch : latin1)
-        AppendUtf8(out, static_cast<unsigned char>(ch));
-    return out;
+    return ConvertEachByte(latin1, [](std::string& out, unsigned char b) { AppendUtf8(out, b); });
 }
 
 bool Utf8ToLatin1(std::string_view utf8, std::string* latin1) {

@@ -38,6 +38,16 @@ std::string Latin1ToUtf8(std::string_view latin1);
 // character beyond U+00FF.
 bool Utf8ToLatin1(std::string_view utf8, std::string* latin1);
 
+// A conversion that takes one byte at a time: append(out, byte) adds what each
+// byte of `bytes` becomes, in order.
+template <class Append> std::string ConvertEachByte(std::string_view bytes, Append append) {
+    std::string out;
+    out.reserve(bytes.size());
+    for (const char ch : bytes)
+        append(out, static_cast<unsigned char>(ch));
+    return out;
+}
+
 // UTF-8 text with its control characters (U+0000..U+001F, U+007F..U+009F) written
 // as \xNN, so that printing a name from a file cannot move a terminal's cursor or
 // change its colours.

@@ -1,4 +1,5 @@
 #include "ArchiveBench.h"
+#include "Harness.h"
 
 #include "archive/ImageArchive.h"
 #include "document/Document.h"
@@ -7,7 +8,6 @@
 
 #include <QDateTime>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QProcess>
 
 #include <stdexcept>
@@ -74,46 +74,34 @@ void RunCheckBench(const QString& toolDir, const QString& image, const QString& 
     for (int run = 0; run < std::max(1, runs) && problem.isEmpty(); ++run) {
         QProcess sim;
         const QString memory = QDir(workDir).filePath(QStringLiteral("memory-%1.bin").arg(run));
-        sim.start(toolDir + QStringLiteral("/vormante-receiver-sim"),
-                  {QStringLiteral("accept"), QStringLiteral("--quiet"), QStringLiteral("--memory"), memory,
-                   QStringLiteral("--then-give")});
-        if (!sim.waitForStarted(5000) || !sim.waitForReadyRead(5000)) {
+        const QString device =
+            StartSimulator(sim, toolDir,
+                           {QStringLiteral("accept"), QStringLiteral("--quiet"), QStringLiteral("--memory"),
+                            memory, QStringLiteral("--then-give")});
+        if (device.isEmpty()) {
             problem = QStringLiteral("the receiver simulator did not start");
             break;
         }
-        const QString device = QString::fromLocal8Bit(sim.readLine()).trimmed();
         QProcess cli;
-        cli.setReadChannel(QProcess::StandardError);
-        QElapsedTimer timer;
-        timer.start();
-        cli.start(
-            toolDir + QStringLiteral("/vormante-cli"),
-            {QStringLiteral("send"), image, QStringLiteral("--verify"), QStringLiteral("--port"), device});
         // The check's receive starts when its status leaves "waiting": the second transfer status.
         qint64 receiveStart = -1;
         bool checking = false;
         QByteArray progress;
-        while (cli.state() != QProcess::NotRunning && timer.elapsed() < 180000) {
-            if (!cli.waitForReadyRead(50))
-                continue;
-            const qint64 now = timer.nsecsElapsed();
-            const QByteArray chunk = cli.readAllStandardError();
-            progress += chunk;
-            checking = checking || chunk.contains("Checking what the receiver now holds");
-            if (checking && receiveStart < 0 &&
-                progress.mid(progress.indexOf("Checking")).contains("Data is transmitting"))
-                receiveStart = now;
-        }
-        cli.waitForFinished(1000);
-        const qint64 end = timer.nsecsElapsed();
+        const CliEnd ended = WatchCli(
+            cli, toolDir,
+            {QStringLiteral("send"), image, QStringLiteral("--verify"), QStringLiteral("--port"), device},
+            180000, progress, [&](qint64 now, const QByteArray& chunk) {
+                checking = checking || chunk.contains("Checking what the receiver now holds");
+                if (checking && receiveStart < 0 &&
+                    progress.mid(progress.indexOf("Checking")).contains("Data is transmitting"))
+                    receiveStart = now;
+            });
+        const qint64 end = ended.nanoseconds;
         sim.waitForFinished(10000);
         if (cli.exitCode() != 0 || receiveStart < 0) {
             problem = QStringLiteral("vormante-cli send --verify failed: %1")
                           .arg(QString::fromLocal8Bit(progress).trimmed());
-            cli.kill();
-            sim.kill();
-            cli.waitForFinished(5000);
-            sim.waitForFinished(5000);
+            StopBoth(cli, sim);
             break;
         }
         ratios.push_back(static_cast<double>(end - receiveStart) / 1e9 / LINE_SECONDS);

@@ -1,4 +1,5 @@
 #include "BulkBench.h"
+#include "Harness.h"
 
 #include "controls/ColumnListCtrl.h"
 #include "document/Document.h"
@@ -7,13 +8,9 @@
 #include "views/channels/BulkChannelCommands.h"
 #include "views/channels/ChannelListPage.h"
 
-#include <QApplication>
-#include <QComboBox>
 #include <QUndoStack>
 
 #include <algorithm>
-#include <span>
-#include <stdexcept>
 
 namespace vormante {
 
@@ -22,10 +19,6 @@ namespace bench {
 namespace {
 
 constexpr int SELECTED = 500;
-
-void Settle() {
-    QApplication::processEvents();
-}
 
 // 500 rows spread evenly over the list, from the second one on.
 void SelectSpread(ColumnListCtrl* list) {
@@ -40,15 +33,11 @@ void SelectSpread(ColumnListCtrl* list) {
 
 void RunBulkBench(const std::vector<std::uint8_t>& image, int runs, Report& report) {
     vormante::Document document;
-    if (!document.Open(std::span<const std::uint8_t>(image), QStringLiteral("full.bin")).ok)
-        throw std::runtime_error("the image does not load");
+    LoadImage(document, image);
 
     // The longest list the page can show: the satellite and kind with the most channels.
     ChannelListPage page;
-    page.resize(1000, 720);
-    page.Initialize(document);
-    page.show();
-    page.Refresh();
+    ShowChannelPage(page, document);
     int bestChoice = 0;
     bool bestTv = true;
     std::size_t longest = 0;
@@ -62,8 +51,7 @@ void RunBulkBench(const std::vector<std::uint8_t>& image, int runs, Report& repo
                 bestTv = tv;
             }
         }
-    if (QComboBox* satellites = page.findChild<QComboBox*>())
-        satellites->setCurrentIndex(bestChoice);
+    ChooseSatellite(page, bestChoice);
     page.SetShowTv(bestTv);
     page.Refresh();
     Settle();

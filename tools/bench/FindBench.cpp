@@ -1,4 +1,5 @@
 #include "FindBench.h"
+#include "Harness.h"
 
 #include "controls/ColumnListCtrl.h"
 #include "model/ChannelDatabase.h"
@@ -11,18 +12,11 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
-#include <span>
-#include <stdexcept>
-
 namespace vormante {
 
 namespace bench {
 
 namespace {
-
-void Settle() {
-    QApplication::processEvents();
-}
 
 // One letter typed after a text already in the box; the slowest case is reported.
 struct Keystroke {
@@ -34,9 +28,7 @@ struct Keystroke {
 
 void RunFindBench(const std::vector<std::uint8_t>& image, int runs, Report& report) {
     vormante::ChannelDatabase db;
-    if (!db.Load(std::span<const std::uint8_t>(image)).ok)
-        throw std::runtime_error("the image does not load");
-    db.BuildRecordPointers();
+    LoadImage(db, image);
 
     // The search over every channel: a name fragment folds every name, a number
     // compares every number and PID.

@@ -1,18 +1,16 @@
 #include "HistoryBench.h"
+#include "Harness.h"
 
 #include "controls/ColumnListCtrl.h"
 #include "document/Document.h"
 #include "model/RecordOperations.h"
 #include "views/channels/ChannelListPage.h"
 
-#include <QApplication>
-#include <QComboBox>
 #include <QUndoStack>
 
 #include <malloc.h>
 
 #include <span>
-#include <stdexcept>
 #include <string>
 
 namespace vormante {
@@ -20,10 +18,6 @@ namespace vormante {
 namespace bench {
 
 namespace {
-
-void Settle() {
-    QApplication::processEvents();
-}
 
 int BusiestSatellite(const vormante::ChannelDatabase& db) {
     int busiest = -1;
@@ -48,18 +42,13 @@ double HeapBytes() {
 void RunHistoryBench(const std::vector<std::uint8_t>& image, int runs, Report& report) {
     using vormante::ChannelDatabase;
     vormante::Document document;
-    if (!document.Open(std::span<const std::uint8_t>(image), QStringLiteral("full.bin")).ok)
-        throw std::runtime_error("the image does not load");
+    LoadImage(document, image);
     const int busiest = BusiestSatellite(document.database());
 
     // The page in front: the all-channels page on the busiest satellite.
     ChannelListPage page;
-    page.resize(1000, 720);
-    page.Initialize(document);
-    page.show();
-    page.Refresh();
-    if (QComboBox* satellites = page.findChild<QComboBox*>())
-        satellites->setCurrentIndex(page.ChoiceOfSatellite(busiest));
+    ShowChannelPage(page, document);
+    ChooseSatellite(page, page.ChoiceOfSatellite(busiest));
     page.Refresh();
     Settle();
 

@@ -1,4 +1,5 @@
 #include "ListBench.h"
+#include "Harness.h"
 
 #include "model/ChannelDatabase.h"
 #include "model/ChannelList.h"
@@ -11,8 +12,6 @@
 #include <algorithm>
 #include <memory>
 #include <random>
-#include <span>
-#include <stdexcept>
 #include <string>
 
 namespace vormante {
@@ -22,12 +21,6 @@ namespace bench {
 namespace {
 
 constexpr double LIMIT_MS = 100;
-
-void Load(vormante::ChannelDatabase& db, const std::vector<std::uint8_t>& image) {
-    if (!db.Load(std::span<const std::uint8_t>(image)).ok)
-        throw std::runtime_error("the image does not load");
-    db.BuildRecordPointers();
-}
 
 // The list with each satellite's rows shuffled (the rows of one satellite stay together).
 std::string ShuffledList(const std::string& list) {
@@ -59,7 +52,7 @@ std::string ShuffledList(const std::string& list) {
 
 void RunListBench(const std::vector<std::uint8_t>& image, int runs, Report& report) {
     auto db = std::make_unique<vormante::ChannelDatabase>();
-    Load(*db, image);
+    LoadImage(*db, image);
 
     std::string list;
     const Timing exportMs = TimeMs(runs, [&] { list = vormante::WriteChannelList(*db); });
@@ -69,7 +62,7 @@ void RunListBench(const std::vector<std::uint8_t>& image, int runs, Report& repo
     std::size_t rows = 0;
     bool applied = true;
     const Timing importMs = TimeMs(
-        runs, [&] { Load(*db, image); },
+        runs, [&] { LoadImage(*db, image); },
         [&] {
             const vormante::ListReadResult read = vormante::ReadChannelList(shuffled);
             rows = read.rows.size();
@@ -83,13 +76,13 @@ void RunListBench(const std::vector<std::uint8_t>& image, int runs, Report& repo
 
     // The other image: the full image with every satellite's channels shuffled.
     auto other = std::make_unique<vormante::ChannelDatabase>();
-    Load(*other, image);
+    LoadImage(*other, image);
     const vormante::ListReadResult read = vormante::ReadChannelList(shuffled);
     vormante::ApplyListImport(*other, vormante::PlanListImport(*other, read.rows), false);
 
     std::size_t moved = 0;
     const Timing reorderMs = TimeMs(
-        runs, [&] { Load(*db, image); },
+        runs, [&] { LoadImage(*db, image); },
         [&] {
             const vormante::ChannelOrderPlan plan = vormante::PlanReorderLike(*db, *other, {});
             moved = plan.moved.size();
@@ -99,7 +92,7 @@ void RunListBench(const std::vector<std::uint8_t>& image, int runs, Report& repo
     if (moved == 0)
         report.Warn(QStringLiteral("ordering like the shuffled image moved no channel"));
 
-    Load(*db, image);
+    LoadImage(*db, image);
     std::size_t differences = 0;
     const Timing diffMs =
         TimeMs(runs, [&] { differences = vormante::DiffImages(*db, *other).satellites.size(); });

@@ -1,4 +1,5 @@
 #include "NamesBench.h"
+#include "Harness.h"
 
 #include "controls/ColumnListCtrl.h"
 #include "document/Document.h"
@@ -15,8 +16,6 @@
 #include <cctype>
 #include <memory>
 #include <random>
-#include <span>
-#include <stdexcept>
 
 namespace vormante {
 
@@ -26,12 +25,6 @@ namespace {
 
 constexpr double LIMIT_MS = 50;
 constexpr int BIG_SATELLITE = 0; // the full image's first satellite holds 2000 channels
-
-void Load(vormante::ChannelDatabase& db, const std::vector<std::uint8_t>& image) {
-    if (!db.Load(std::span<const std::uint8_t>(image)).ok)
-        throw std::runtime_error("the image does not load");
-    db.BuildRecordPointers();
-}
 
 // Every channel of the big satellite, TV and radio, shuffled, as people write
 // names: every third in lower case, every fifth with " HD" after it.
@@ -58,13 +51,13 @@ std::string ShuffledNames(const vormante::ChannelDatabase& db) {
 
 void RunNamesBench(const std::vector<std::uint8_t>& image, int runs, Report& report) {
     auto db = std::make_unique<vormante::ChannelDatabase>();
-    Load(*db, image);
+    LoadImage(*db, image);
     const std::string list = ShuffledNames(*db);
     const std::size_t tvChannels = vormante::ChannelsOfKind(*db, BIG_SATELLITE, true).size();
     std::size_t lines = 0, matched = 0;
     bool applied = true;
     const Timing order = TimeMs(
-        runs, [&] { Load(*db, image); },
+        runs, [&] { LoadImage(*db, image); },
         [&] {
             const vormante::NamesListResult read = vormante::ReadNamesList(list);
             vormante::NamesOrderOptions options;
@@ -83,13 +76,9 @@ void RunNamesBench(const std::vector<std::uint8_t>& image, int runs, Report& rep
 
     // The same satellite's TV list on the all-channels page, sorted by name and kept.
     vormante::Document document;
-    if (!document.Open(std::span<const std::uint8_t>(image), QStringLiteral("full.bin")).ok)
-        throw std::runtime_error("the image does not load");
+    LoadImage(document, image);
     ChannelListPage page;
-    page.resize(1000, 720);
-    page.Initialize(document);
-    page.show();
-    page.Refresh();
+    ShowChannelPage(page, document);
     ColumnListCtrl* channels = page.channelList();
     const QUndoStack* history = document.undoStack();
     const int start = history->index();

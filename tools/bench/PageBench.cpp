@@ -1,4 +1,5 @@
 #include "PageBench.h"
+#include "Harness.h"
 
 #include "controls/ColumnListCtrl.h"
 #include "controls/SortHeaderCtrl.h"
@@ -9,13 +10,9 @@
 #include "views/common/SatellitePageText.h"
 #include "views/satellites/SatellitePage.h"
 
-#include <QApplication>
-#include <QComboBox>
-
 #include <algorithm>
 #include <cstdio>
 #include <span>
-#include <stdexcept>
 
 namespace vormante {
 
@@ -41,15 +38,6 @@ struct BusiestSatellite {
     int channels = 0;
     int tv = 0;
 };
-
-void Load(vormante::Document& document, const std::vector<std::uint8_t>& image) {
-    if (!document.Open(std::span<const std::uint8_t>(image), QStringLiteral("full.bin")).ok)
-        throw std::runtime_error("the image does not load");
-}
-
-void Settle() {
-    QApplication::processEvents();
-}
 
 LongestList FindLongestList(const vormante::ChannelDatabase& db, BusiestSatellite* busiest) {
     LongestList longest;
@@ -94,7 +82,7 @@ Timing SlowestHeaderSort(ColumnListCtrl* list, int runs, int* slowestColumn) {
 void RunPageBench(const std::vector<std::uint8_t>& image, int runs, Report& report) {
     vormante::Document document;
     const vormante::ChannelDatabase& db = document.database();
-    Load(document, image);
+    LoadImage(document, image);
     BusiestSatellite busiest;
     const LongestList longest = FindLongestList(db, &busiest);
 
@@ -106,7 +94,7 @@ void RunPageBench(const std::vector<std::uint8_t>& image, int runs, Report& repo
     Settle();
 
     const Timing open = TimeMs(runs, Settle, [&] {
-        Load(document, image);
+        LoadImage(document, image);
         for (int list = 0; list <= 3; ++list)
             page.RefreshList(list);
     });
@@ -132,12 +120,8 @@ void RunPageBench(const std::vector<std::uint8_t>& image, int runs, Report& repo
     // The all-channels page on the satellite with the most channels, showing its
     // TV or its radio channels, whichever are more.
     ChannelListPage allPage;
-    allPage.resize(1000, 720);
-    allPage.Initialize(document);
-    allPage.show();
-    allPage.Refresh();
-    if (QComboBox* satellites = allPage.findChild<QComboBox*>())
-        satellites->setCurrentIndex(allPage.ChoiceOfSatellite(busiest.slot));
+    ShowChannelPage(allPage, document);
+    ChooseSatellite(allPage, allPage.ChoiceOfSatellite(busiest.slot));
     allPage.SetShowTv(busiest.tv * 2 >= busiest.channels);
     allPage.Refresh();
     Settle();
@@ -189,7 +173,7 @@ void RunPageBench(const std::vector<std::uint8_t>& image, int runs, Report& repo
                slowestSort, 5, "ms");
 
     // IsChanged compares every word when nothing changed: its slowest case.
-    Load(document, image);
+    LoadImage(document, image);
     bool changed = false;
     const Timing isChanged = TimeMs(std::max(runs, 21), [&] { changed = db.IsChanged() || changed; });
     report.Add("ischanged_ms", "IsChanged", isChanged, 0, "ms");

@@ -1,4 +1,5 @@
 #include "ProcessBench.h"
+#include "Harness.h"
 
 #include "app/EditorApp.h"
 #include "app/MainWindow.h"
@@ -76,51 +77,35 @@ struct TransferTimes {
 TransferTimes TimedTransfer(const QString& toolDir, const QStringList& simArgs, const QStringList& cliArgs,
                             QString* problem) {
     QProcess sim;
-    sim.start(toolDir + QStringLiteral("/vormante-receiver-sim"), simArgs);
-    if (!sim.waitForStarted(5000) || !sim.waitForReadyRead(5000)) {
+    const QString device = StartSimulator(sim, toolDir, simArgs);
+    if (device.isEmpty()) {
         *problem = QStringLiteral("the receiver simulator did not start");
-        sim.kill();
-        sim.waitForFinished(5000);
         return {};
     }
-    const QString device = QString::fromLocal8Bit(sim.readLine()).trimmed();
 
     QProcess cli;
-    cli.setReadChannel(QProcess::StandardError);
-    QElapsedTimer timer;
-    timer.start();
-    cli.start(toolDir + QStringLiteral("/vormante-cli"), QStringList(cliArgs)
-                                                             << QStringLiteral("--port") << device);
     qint64 dataStart = -1;
     QByteArray progress;
-    while (cli.state() != QProcess::NotRunning && timer.elapsed() < 120000) {
-        if (!cli.waitForReadyRead(50))
-            continue;
-        const qint64 now = timer.nsecsElapsed();
-        const QByteArray chunk = cli.readAllStandardError();
-        progress += chunk;
-        // The first status after the waiting one marks the handshake done.
-        if (dataStart < 0) {
-            for (const QByteArray& line : chunk.split('\n')) {
-                const QByteArray text = line.trimmed();
-                if (!text.isEmpty() && !text.startsWith("Waiting")) {
-                    dataStart = now;
-                    break;
-                }
-            }
-        }
-    }
-    const bool finished = cli.state() == QProcess::NotRunning || cli.waitForFinished(1000);
-    const qint64 end = timer.nsecsElapsed();
+    const CliEnd ended = WatchCli(cli, toolDir, QStringList(cliArgs) << QStringLiteral("--port") << device,
+                                  120000, progress, [&](qint64 now, const QByteArray& chunk) {
+                                      // The first status after the waiting one marks the handshake done.
+                                      if (dataStart >= 0)
+                                          return;
+                                      for (const QByteArray& line : chunk.split('\n')) {
+                                          const QByteArray text = line.trimmed();
+                                          if (!text.isEmpty() && !text.startsWith("Waiting")) {
+                                              dataStart = now;
+                                              return;
+                                          }
+                                      }
+                                  });
+    const qint64 end = ended.nanoseconds;
     progress += cli.readAllStandardError();
     sim.waitForFinished(10000);
-    if (!finished || cli.exitStatus() != QProcess::NormalExit || cli.exitCode() != 0 || dataStart < 0) {
+    if (!ended.finished || cli.exitStatus() != QProcess::NormalExit || cli.exitCode() != 0 || dataStart < 0) {
         *problem = QStringLiteral("vormante-cli %1 failed: %2")
                        .arg(cliArgs.value(0), QString::fromLocal8Bit(progress).trimmed());
-        cli.kill();
-        sim.kill();
-        cli.waitForFinished(5000);
-        sim.waitForFinished(5000);
+        StopBoth(cli, sim);
         return {};
     }
     return {static_cast<double>(end) / 1e9, static_cast<double>(end - dataStart) / 1e9};
@@ -175,28 +160,31 @@ void RunTransferBench(const QString& toolDir, const QString& image, const QStrin
     std::vector<double> sends, sendsWhole;
     std::vector<double> receives, receivesWhole;
     QString problem;
+    // One timed transfer whose result file must hold the image; false when it failed.
+    const auto transfer = [&](const QStringList& simArgs, const QStringList& cliArgs, const QString& result,
+                              const QString& differs, std::vector<double>& data, std::vector<double>& whole) {
+        const TransferTimes times = TimedTransfer(toolDir, simArgs, cliArgs, &problem);
+        if (times.data < 0)
+            return false;
+        if (!SameFile(image, result))
+            problem = differs;
+        data.push_back(times.data / LINE_SECONDS);
+        whole.push_back(times.whole);
+        return true;
+    };
     for (int run = 0; run < std::max(1, runs) && problem.isEmpty(); ++run) {
         const QString taken = QDir(workDir).filePath(QStringLiteral("taken-%1.bin").arg(run));
-        const TransferTimes send = TimedTransfer(
-            toolDir, {QStringLiteral("accept"), QStringLiteral("--quiet"), QStringLiteral("--output"), taken},
-            {QStringLiteral("send"), image}, &problem);
-        if (send.data < 0)
+        if (!transfer(
+                {QStringLiteral("accept"), QStringLiteral("--quiet"), QStringLiteral("--output"), taken},
+                {QStringLiteral("send"), image}, taken,
+                QStringLiteral("the simulator took a different image than was sent"), sends, sendsWhole))
             break;
-        if (!SameFile(image, taken))
-            problem = QStringLiteral("the simulator took a different image than was sent");
-        sends.push_back(send.data / LINE_SECONDS);
-        sendsWhole.push_back(send.whole);
-
         const QString received = QDir(workDir).filePath(QStringLiteral("received-%1.bin").arg(run));
-        const TransferTimes receive = TimedTransfer(
-            toolDir, {QStringLiteral("give"), QStringLiteral("--quiet"), QStringLiteral("--image"), image},
-            {QStringLiteral("receive"), received}, &problem);
-        if (receive.data < 0)
+        if (!transfer({QStringLiteral("give"), QStringLiteral("--quiet"), QStringLiteral("--image"), image},
+                      {QStringLiteral("receive"), received}, received,
+                      QStringLiteral("the image received differs from the one given"), receives,
+                      receivesWhole))
             break;
-        if (!SameFile(image, received))
-            problem = QStringLiteral("the image received differs from the one given");
-        receives.push_back(receive.data / LINE_SECONDS);
-        receivesWhole.push_back(receive.whole);
     }
     if (!problem.isEmpty())
         report.Warn(QStringLiteral("transfer: ") + problem);

@@ -15,22 +15,7 @@ int RunExport(const CommandArgs& args, std::ostream& out, std::ostream& err) {
     const ImageCommandStart start = StartImageCommand(args, EXPORT_COMMAND, {}, {"-o", "--output"}, out, err);
     if (start.exit)
         return *start.exit;
-    const ParsedArguments& parsed = start.parsed;
-    const ChannelDatabase& db = *start.db;
-    const std::string list = WriteChannelList(db);
-    const std::string output = OutputOption(parsed);
-    if (output.empty()) {
-        out << list;
-        return out ? EXIT_OK : EXIT_PROBLEMS;
-    }
-    const auto* bytes = reinterpret_cast<const std::uint8_t*>(list.data());
-    const FileWriteResult written =
-        WriteFileSafely(output, std::span<const std::uint8_t>(bytes, list.size()));
-    if (!written.ok()) {
-        ReportError(err, "export", written.message);
-        return EXIT_PROBLEMS;
-    }
-    return EXIT_OK;
+    return WriteTextResult(start.parsed, WriteChannelList(*start.db), "export", out, err);
 }
 
 const Command EXPORT_COMMAND = {

@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <cstring>
 #include <ostream>
+#include <span>
 #include <sys/stat.h>
 
 namespace vormante::cli {
@@ -106,6 +107,37 @@ ImageCommandStart StartImageCommand(const CommandArgs& args, const Command& comm
             image.exit = EXIT_UNUSABLE;
     }
     return image;
+}
+
+bool StoreChangedImage(bool applied, const char* notApplied, const std::string& output,
+                       const ChannelDatabase& db, const char* command, std::ostream& err) {
+    if (!applied) {
+        ReportError(err, command, notApplied);
+        return false;
+    }
+    std::string error;
+    if (!WriteImageFile(output, db, &error)) {
+        ReportError(err, command, error);
+        return false;
+    }
+    return true;
+}
+
+int WriteTextResult(const ParsedArguments& parsed, const std::string& text, const char* command,
+                    std::ostream& out, std::ostream& err) {
+    const std::string output = OutputOption(parsed);
+    if (output.empty()) {
+        out << text;
+        return out ? EXIT_OK : EXIT_PROBLEMS;
+    }
+    const auto* bytes = reinterpret_cast<const std::uint8_t*>(text.data());
+    const FileWriteResult written =
+        WriteFileSafely(output, std::span<const std::uint8_t>(bytes, text.size()));
+    if (!written.ok()) {
+        ReportError(err, command, written.message);
+        return EXIT_PROBLEMS;
+    }
+    return EXIT_OK;
 }
 
 } // namespace vormante::cli

@@ -39,4 +39,16 @@ bool ReadTextFile(const std::string& path, std::size_t maxBytes, std::string* te
 // existing file's content goes to path.bak first, and when that fails nothing is written.
 bool WriteImageFile(const std::string& path, const ChannelDatabase& db, std::string* error);
 
+// The end of a command that changes an image: `applied` says whether the planned
+// change went in; then the image is written to output with WriteImageFile. False
+// after saying on err, as the command, what failed (notApplied when it did not go in).
+bool StoreChangedImage(bool applied, const char* notApplied, const std::string& output,
+                       const ChannelDatabase& db, const char* command, std::ostream& err);
+
+// Writes a command's text result to the file -o or --output names, replacing it
+// safely, or to out when neither is given. The exit status; a file that cannot be
+// written is said on err, as the command.
+int WriteTextResult(const ParsedArguments& parsed, const std::string& text, const char* command,
+                    std::ostream& out, std::ostream& err);
+
 } // namespace vormante::cli

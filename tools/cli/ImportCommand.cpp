@@ -70,14 +70,10 @@ int RunImport(const CommandArgs& args, std::ostream& out, std::ostream& err) {
                plan.order.missing.empty() ? ""
                : deleteMissing            ? ", deleted"
                                           : ", kept after the listed ones");
-    if (!ApplyListImport(*db, plan, deleteMissing)) {
-        ReportError(err, "import", "the list could not be applied to the image; nothing was written");
+    if (!StoreChangedImage(ApplyListImport(*db, plan, deleteMissing),
+                           "the list could not be applied to the image; nothing was written", output, *db,
+                           "import", err))
         return EXIT_PROBLEMS;
-    }
-    if (!WriteImageFile(output, *db, &error)) {
-        ReportError(err, "import", error);
-        return EXIT_PROBLEMS;
-    }
     out << "Wrote " << output << "\n";
     return plan.unmatchedRows.empty() && plan.namesTooLong.empty() ? EXIT_OK : EXIT_PROBLEMS;
 }

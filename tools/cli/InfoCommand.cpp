@@ -4,6 +4,7 @@
 #include "ImageInput.h"
 #include "ImageSummary.h"
 
+#include "model/ChannelSearch.h"
 #include "model/ConsistencyCheck.h"
 
 #include <memory>
@@ -12,22 +13,13 @@
 namespace vormante::cli {
 
 ImageSummary SummarizeImage(const ChannelDatabase& db) {
+    const ImageStatistics counts = CountImage(db);
     ImageSummary summary;
-    for (int s = 0; s < SATELLITE_SLOTS; ++s)
-        summary.satellites += db.Satellite(s).isUsed() ? 1 : 0;
-    for (int t = 0; t < TRANSPONDER_SLOTS; ++t)
-        summary.transponders += db.Transponder(t).isUsed() ? 1 : 0;
-    for (int c = 0; c < CHANNEL_SLOTS; ++c) {
-        const ConstChannelRecord channel = db.Channel(c);
-        if (!channel.isOccupied())
-            continue;
-        if (channel.serviceType() == ChannelRecord::SERVICE_TV)
-            ++summary.tvChannels;
-        else if (channel.serviceType() == ChannelRecord::SERVICE_RADIO)
-            ++summary.radioChannels;
-        else
-            ++summary.otherChannels;
-    }
+    summary.satellites = counts.satellites;
+    summary.transponders = counts.transponders;
+    summary.tvChannels = counts.tvChannels;
+    summary.radioChannels = counts.radioChannels;
+    summary.otherChannels = counts.channels - counts.tvChannels - counts.radioChannels;
     summary.currentSatellite = static_cast<int>(db.Settings().currentSatellite());
     if (IsSatelliteSlot(summary.currentSatellite) && db.Satellite(summary.currentSatellite).isUsed()) {
         const ConstSatelliteRecord satellite = db.Satellite(summary.currentSatellite);

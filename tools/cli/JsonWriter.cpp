@@ -1,30 +1,10 @@
 #include "JsonWriter.h"
 
+#include "model/TextEncoding.h"
+
 #include <cstdio>
 
 namespace vormante::cli {
-
-std::string JsonLatin1String(std::string_view bytes) {
-    std::string out = "\"";
-    for (const char ch : bytes) {
-        const auto byte = static_cast<unsigned char>(ch);
-        if (byte == '"' || byte == '\\') {
-            out += '\\';
-            out += static_cast<char>(byte);
-        } else if (byte < 0x20 || byte == 0x7F) {
-            char escape[8];
-            std::snprintf(escape, sizeof escape, "\\u%04x", byte);
-            out += escape;
-        } else if (byte < 0x80) {
-            out += static_cast<char>(byte);
-        } else {
-            out += static_cast<char>(0xC0 | (byte >> 6));
-            out += static_cast<char>(0x80 | (byte & 0x3F));
-        }
-    }
-    out += '"';
-    return out;
-}
 
 std::string JsonUtf8String(std::string_view utf8) {
     std::string out = "\"";
@@ -43,6 +23,10 @@ std::string JsonUtf8String(std::string_view utf8) {
     }
     out += '"';
     return out;
+}
+
+std::string JsonLatin1String(std::string_view bytes) {
+    return JsonUtf8String(Latin1ToUtf8(bytes));
 }
 
 JsonObjectBuilder& JsonObjectBuilder::utf8(std::string_view name, std::string_view utf8) {

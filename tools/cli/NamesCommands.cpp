@@ -240,14 +240,10 @@ int RunOrderByNames(const CommandArgs& args, std::ostream& out, std::ostream& er
         ReportLines(*db, plan, parsed.operands[1], err);
         PrintSummary(*db, plan, read, out);
     }
-    if (!ApplyNamesOrder(*db, plan)) {
-        ReportError(err, name, "the image holds channels on two satellites' chains; check it first");
+    if (!StoreChangedImage(ApplyNamesOrder(*db, plan),
+                           "the image holds channels on two satellites' chains; check it first", output, *db,
+                           name, err))
         return EXIT_PROBLEMS;
-    }
-    if (!WriteImageFile(output, *db, &error)) {
-        ReportError(err, name, error);
-        return EXIT_PROBLEMS;
-    }
     if (json)
         out << report;
     else
@@ -267,20 +263,8 @@ int RunExportNames(const CommandArgs& args, std::ostream& out, std::ostream& err
     const int satellite = ChooseSatellite(db, parsed.values, &error);
     if (satellite < 0)
         return ReportUsageError(err, name, error);
-    const std::string list = WriteNamesList(db, satellite, parsed.flags.count("--radio") == 0);
-    const std::string output = OutputOption(parsed);
-    if (output.empty()) {
-        out << list;
-        return out ? EXIT_OK : EXIT_PROBLEMS;
-    }
-    const auto* bytes = reinterpret_cast<const std::uint8_t*>(list.data());
-    const FileWriteResult written =
-        WriteFileSafely(output, std::span<const std::uint8_t>(bytes, list.size()));
-    if (!written.ok()) {
-        ReportError(err, name, written.message);
-        return EXIT_PROBLEMS;
-    }
-    return EXIT_OK;
+    return WriteTextResult(parsed, WriteNamesList(db, satellite, parsed.flags.count("--radio") == 0), name,
+                           out, err);
 }
 
 const Command ORDER_BY_NAMES_COMMAND = {

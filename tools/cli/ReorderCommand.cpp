@@ -54,14 +54,10 @@ int RunReorder(const CommandArgs& args, std::ostream& out, std::ostream& err) {
         << "Renamed:         " << plan.renamed.size() << "\n"
         << "Flags changed:   " << plan.flagsChanged.size() << "\n"
         << "Not in the other: " << plan.missing.size() << " (kept after the others)\n";
-    if (!ApplyReorder(*image, plan)) {
-        ReportError(err, "reorder", "the order could not be applied to the image; nothing was written");
+    if (!StoreChangedImage(ApplyReorder(*image, plan),
+                           "the order could not be applied to the image; nothing was written", output, *image,
+                           "reorder", err))
         return EXIT_PROBLEMS;
-    }
-    if (!WriteImageFile(output, *image, &error)) {
-        ReportError(err, "reorder", error);
-        return EXIT_PROBLEMS;
-    }
     out << "Wrote " << output << "\n";
     return EXIT_OK;
 }

@@ -217,14 +217,9 @@ int RunImportXml(CommandArgs args, std::ostream& out, std::ostream& err) {
         out << "Dry run: nothing was written\n";
         return status;
     }
-    if (!ApplyTransponderUpdate(*db, plan)) {
-        ReportError(err, NAME, "the image changed while the file was being matched");
+    if (!StoreChangedImage(ApplyTransponderUpdate(*db, plan),
+                           "the image changed while the file was being matched", output, *db, NAME, err))
         return EXIT_PROBLEMS;
-    }
-    if (!WriteImageFile(output, *db, &error)) {
-        ReportError(err, NAME, error);
-        return EXIT_PROBLEMS;
-    }
     out << "Wrote " << output << "\n";
     return status;
 }

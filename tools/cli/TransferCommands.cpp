@@ -294,6 +294,13 @@ int RunReceive(const CommandArgs& args, std::ostream& out, std::ostream& err) {
     return RunTransferCommand(TransferDirection::Receive, RECEIVE_COMMAND, args, out, err);
 }
 
+// The options send and receive share, as both commands' help shows them.
+#define PORT_AND_TIMEOUT_HELP                                                                                \
+    "  --port DEVICE      the serial port: COM1, COM2, COM3 (the first three serial\n"                       \
+    "                     ports) or a device path such as /dev/ttyUSB0\n"                                    \
+    "  --timeout SECONDS  give up when the transfer makes no progress for this\n"                            \
+    "                     long, from the start on (default 120)\n"
+
 const Command SEND_COMMAND = {
     "send", "send an image to the receiver over a serial port",
     "Usage: vormante-cli send IMAGE --port DEVICE [--timeout SECONDS] [--force] [--verify]\n"
@@ -304,11 +311,7 @@ const Command SEND_COMMAND = {
     "vormante-cli check) is not sent unless --force is given. The image sent is\n"
     "kept in the archive (see vormante-cli archive).\n"
     "\n"
-    "Options:\n"
-    "  --port DEVICE      the serial port: COM1, COM2, COM3 (the first three serial\n"
-    "                     ports) or a device path such as /dev/ttyUSB0\n"
-    "  --timeout SECONDS  give up when the transfer makes no progress for this\n"
-    "                     long, from the start on (default 120)\n"
+    "Options:\n" PORT_AND_TIMEOUT_HELP
     "  --force            send an image with consistency problems all the same\n"
     "  --verify           after sending, check what the receiver now holds: start\n"
     "                     sending on the receiver when asked; the image comes back,\n"
@@ -330,15 +333,12 @@ const Command RECEIVE_COMMAND = {
     "204800 bytes received are kept in the archive and written to OUTPUT, exactly\n"
     "as named, replacing it, then checked for consistency.\n"
     "\n"
-    "Options:\n"
-    "  --port DEVICE      the serial port: COM1, COM2, COM3 (the first three serial\n"
-    "                     ports) or a device path such as /dev/ttyUSB0\n"
-    "  --timeout SECONDS  give up when the transfer makes no progress for this\n"
-    "                     long, from the start on (default 120)\n"
-    "\n"
+    "Options:\n" PORT_AND_TIMEOUT_HELP "\n"
     "Exit status: 0 the whole image was received and written, 1 the transfer\n"
     "failed, OUTPUT could not be written, or the image written has consistency\n"
     "problems (as the receiver holds it), 2 wrong usage.\n",
     RunReceive};
+
+#undef PORT_AND_TIMEOUT_HELP
 
 } // namespace vormante::cli
