@@ -49,9 +49,10 @@ private Q_SLOTS:
                                                                          {0, "A tv", true},
                                                                          {0, "A radio", false},
                                                                          {1, "C tv", true}});
-        auto defaultsKept = [&] {
-            return db_.Satellite(sat_).defaultTvChannel() == unsigned(tvB) &&
-                   db_.Satellite(sat_).defaultRadioChannel() == unsigned(radioB);
+        // Copied in: clang does not let a lambda name a structured binding.
+        auto defaultsKept = [this, tv = tvB, radio = radioB] {
+            return db_.Satellite(sat_).defaultTvChannel() == unsigned(tv) &&
+                   db_.Satellite(sat_).defaultRadioChannel() == unsigned(radio);
         };
         QVERIFY(defaultsKept());
 
